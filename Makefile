@@ -1,0 +1,36 @@
+# The whole set-up on a fresh Debian 12 machine: `make run` or `make test`.
+BUILD     ?= build
+BUILDTYPE ?= RelWithDebInfo
+JOBS      ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build run test bench package clean
+
+all: build
+
+deps:
+	@./scripts/bootstrap-debian.sh
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILDTYPE) $(CMAKE_FLAGS)
+
+configure: deps $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD) --parallel $(JOBS)
+
+run: build
+	./$(BUILD)/varnholt
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure --parallel $(JOBS)
+
+bench: configure
+	cmake --build $(BUILD) --parallel $(JOBS) --target bench_all
+	./bench/run.sh $(BUILD)
+
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,22 @@
+#include <QApplication>
+#include <QMainWindow>
+#include <QStyleFactory>
+
+int main(int argc, char *argv[])
+{
+    // Fractional scale factors are used as they are; this must precede the
+    // application object.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Varnholt"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Varnholt"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VARNHOLT_VERSION));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    QMainWindow window;
+    window.setWindowTitle(QStringLiteral("Varnholt"));
+    window.resize(1100, 720);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+// The one layer every measurement goes through. It talks to the operating
+// system directly (Win32 find API on Windows, opendir/fstatat elsewhere),
+// counts bytes on disk, never follows links, never recurses (an explicit stack
+// bounds depth by memory instead of the thread's stack) and reports failures
+// as values: unreadable folders are empty, unreadable paths give zeros.
+//
+// Every function is re-entrant and keeps no shared state; the scanner, the
+// cleaner and the large-file finder call them from their own threads at once.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <functional>
+
+namespace fs {
+
+struct Entry
+{
+    QString name;          // file name; for stat() the last path component
+    bool isDir = false;
+    bool isLink = false;   // symbolic link, junction, mount point, placeholder
+    qint64 allocated = 0;  // bytes on disk
+    qint64 size = 0;       // logical size, 0 for folders
+    qint64 inode = 0;      // 0 where the platform has no cheap file identity
+    int links = 1;         // hard-link count
+    qint64 mtime = 0;      // ms since the Unix epoch, 0 when unknown
+    qint64 atime = 0;
+    qint64 device = 0;     // volume identity, 0 where unknown
+    bool skip = false;     // special file or unnameable entry: never counted, listed or removed
+};
+
+struct Measure
+{
+    qint64 bytes = 0;
+    qint64 files = 0;
+    qint64 newest = 0;
+};
+
+// (folder being listed, bytes so far, files so far) of one measure() call.
+using ProgressFn = std::function<void(const QString &dir, qint64 bytes, qint64 files)>;
+// (parent folder, name) -> true to leave that subfolder out.
+using FolderFilter = std::function<bool(const QString &parent, const QString &name)>;
+// (full path, entry) for every file walk() visits.
+using FileFn = std::function<void(const QString &path, const Entry &entry)>;
+
+// Entries of one folder without "." and "..", in the file system's order.
+// A folder that cannot be opened gives an empty list.
+QList<Entry> list(const QString &dir);
+
+// Describes one path without following a final link; false (entry untouched)
+// when its attributes cannot be read.
+bool stat(const QString &path, Entry &entry);
+
+// False only when listing the folder is refused for lack of permission; a
+// missing folder gives true.
+bool canList(const QString &dir);
+
+// dir + name, adding the native separator unless dir already ends with one.
+QString join(const QString &dir, const QString &name);
+
+// Totals of a tree: bytes on disk, files, newest mtime. Hard links count once,
+// links are never entered, other volumes are not entered, skipPaths (cleaned
+// folder paths) are not entered. A set cancel flag stops before the next
+// folder listing and returns what was counted so far. progress, when set, is
+// called after every 400th file.
+Measure measure(const QString &path, const std::atomic_bool *cancel = nullptr,
+                const ProgressFn &progress = {}, const QStringList &skipPaths = {});
+
+// Calls onFile for every file of the tree (links ignored, other volumes and
+// filtered folders not entered). True when the whole tree was visited, false
+// when the cancel flag stopped it.
+bool walk(const QString &root, const std::atomic_bool *cancel, const FolderFilter &filter,
+          const FileFn &onFile);
+
+} // namespace fs

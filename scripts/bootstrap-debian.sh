@@ -1,0 +1,56 @@
+#!/bin/sh
+# Installs the Debian 12 packages Varnholt needs to build, test and package.
+# Runs apt-get only when something is missing; as a normal user it prints the
+# command to run instead and fails, so `make` stops with a clear message.
+set -eu
+
+PACKAGES="
+cmake
+ninja-build
+g++
+make
+pkgconf
+qt6-base-dev
+qt6-base-dev-tools
+qt6-svg-dev
+qt6-tools-dev
+qt6-tools-dev-tools
+qt6-l10n-tools
+qt6-qpa-plugins
+qt6-translations-l10n
+libqt6svg6
+libgl-dev
+libssl-dev
+g++-mingw-w64-x86-64
+xvfb
+xauth
+dbus-x11
+fonts-inter
+fonts-noto-cjk
+appstream
+desktop-file-utils
+dpkg-dev
+file
+"
+
+missing=""
+for p in $PACKAGES; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $p"
+    fi
+done
+
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Varnholt needs these Debian packages:$missing" >&2
+    echo "Install them with:" >&2
+    echo "    sudo apt-get update && sudo apt-get install -y --no-install-recommends$missing" >&2
+    exit 1
+fi
+
+echo "Installing:$missing"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -q
+# shellcheck disable=SC2086
+apt-get install -y -q --no-install-recommends $missing
