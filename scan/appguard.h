@@ -1,0 +1,89 @@
+#pragma once
+
+// Keeps the engines away from the data of applications that must never be
+// cleaned (password managers, input methods, security agents, VPNs) and from
+// the caches of applications that are running right now.
+
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <utility>
+
+// The processes running at one moment. A value: the scanner keeps the one it
+// took at the start of a scan, the cleaner takes its own.
+struct RunningApps
+{
+    QSet<QString> bundleIds;                // platforms with application bundles only
+    QHash<QString, QString> bundleNames;    // bundle identifier -> display name
+    QSet<QString> processNames;             // lower-case executable base names without ".exe"
+    QStringList processDirs;                // lower-case executable folders ending in '/', or ""
+
+    // Adds one process from its executable path or bare name: the base name
+    // (without ".exe") to processNames, the folder (or "" when name has no
+    // '/') to processDirs. Blank names are ignored.
+    void addProcess(const QString &imagePathOrName);
+    // Adds a name known only as such (it may contain '/', e.g. kernel threads).
+    void addBareName(const QString &name);
+};
+
+// One row of the table of applications whose cache folders are recognised by
+// name.
+struct KnownApp
+{
+    QString folder;
+    QString subfolder;  // empty: the folder alone decides
+    QString bundleId;
+    QString processName;
+    QString displayName;
+};
+
+// The 74 guarded-app wildcard patterns, in order.
+const QStringList &guardedAppPatterns();
+// The known-app rows, in order (the eleven common rows first; Linux adds rows
+// for its own folder names).
+const QList<KnownApp> &knownApps();
+
+// True when any component of path matches a guarded-app pattern (whole
+// component, any case).
+bool isGuardedPath(const QString &path);
+
+// The running processes; empty when they cannot be listed. Processes whose
+// executable cannot be read (other users', protected ones) still give their
+// bare name.
+RunningApps snapshot();
+
+// Display name of the running application that owns path, or empty.
+// appDataBases are the folders whose direct sub-folders are treated as vendor
+// or application folders (LOCALAPPDATA and APPDATA on Windows).
+QString runningOwner(const QString &path, const RunningApps &apps, const QStringList &appDataBases);
+// With the application-data folders of the running platform: LOCALAPPDATA and
+// APPDATA when set, otherwise the XDG cache and config folders.
+QString runningOwner(const QString &path, const RunningApps &apps);
+
+// Whether some process has the file open. Any failure reads as not in use.
+// Checking many files: take one OpenFiles snapshot instead.
+bool isFileInUse(const QString &path);
+
+// The files held open or mapped by processes at one moment, for checking many
+// files in one pass. On Linux it is built from /proc/<pid>/fd and
+// /proc/<pid>/maps and compares by device and inode; processes of other users
+// that cannot be inspected are left out. On Windows it holds nothing and
+// isInUse() asks the Restart Manager for each file.
+class OpenFiles final
+{
+public:
+    static OpenFiles capture();
+
+    bool contains(qint64 device, qint64 inode) const;
+    // The path itself (a final link is not followed).
+    bool isInUse(const QString &path) const;
+    qsizetype size() const { return m_files.size(); }
+
+private:
+    QSet<std::pair<qint64, qint64>> m_files;
+};
+
+// Translated line for the Settings page (context "AppGuard").
+QString guardedAppsText();

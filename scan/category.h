@@ -1,0 +1,111 @@
+#pragma once
+
+// The records shared by the scanner, the cleaner and the pages. They travel
+// between threads in queued signals, so they are plain values registered with
+// the meta-type system (registerCategoryTypes(), called once at start-up).
+
+#include <QList>
+#include <QMetaType>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// Stored as an int in CategoryDef::risk.
+enum Risk : int {
+    Safe = 0,
+    Review = 1,
+    Permanent = 2,
+};
+
+// One folder that a category scans. A root with a label is measured as one
+// whole item whose contents are cleaned; a root without one contributes one
+// item per matching entry directly inside it.
+struct CategoryRoot
+{
+    QString path;          // absolute, '/' separators, cleaned
+    QStringList patterns;  // wildcard file-name filters (QDir::match); empty = every entry
+    QString label;
+
+    // Listing roots only. Shared folders such as /tmp hold the live files of
+    // other users and of running programs, so there the scanner keeps entries
+    // owned by the current user (ownEntriesOnly) and, when minAgeMs > 0, only
+    // entries whose own mtime and measured newest time are both older than
+    // minAgeMs milliseconds.
+    bool ownEntriesOnly = false;
+    qint64 minAgeMs = 0;
+
+    bool isLabelled() const { return !label.isEmpty(); }
+    friend bool operator==(const CategoryRoot &, const CategoryRoot &) = default;
+};
+
+struct CategoryDef
+{
+    QString id;           // stable key: "temp", "appcache", "browser", "logs", "thumbs", "update", "dev", "trash"
+    QString name;         // translated (context "Categories")
+    QString detail;       // one short where-from line
+    QString description;  // translated (context "Categories")
+    QString icon;         // icon name
+    // '#' and six hexadecimal digits. Kept as text because the engine library
+    // does not link Qt Gui; the pages build a QColor from it.
+    QString color;
+    int risk = Safe;
+    bool needsAdmin = false;           // folders belong to the system
+    bool needsFullDiskAccess = false;  // only meaningful on macOS; never set here
+    bool isTrash = false;              // no roots; measured and emptied through the trash services
+    QList<CategoryRoot> roots;
+
+    friend bool operator==(const CategoryDef &, const CategoryDef &) = default;
+};
+
+struct ScanItem
+{
+    QString path;          // empty for the Recycle Bin item
+    QString label;
+    bool contentsOnly = false;  // true: clean what is inside the folder, keep the folder
+    QString runningApp;    // display name of the running owner ("appcache"/"browser" only)
+    qint64 bytes = 0;      // on disk
+    qint64 files = 0;
+    qint64 newest = 0;     // ms since the Unix epoch, 0 when unknown
+
+    friend bool operator==(const ScanItem &, const ScanItem &) = default;
+};
+
+// A measured category: every field of its definition plus the totals.
+struct CategoryResult : CategoryDef
+{
+    CategoryResult() = default;
+    explicit CategoryResult(const CategoryDef &def) : CategoryDef(def) {}
+
+    qint64 bytes = 0;           // sum of the items' bytes
+    qint64 files = 0;           // files examined while measuring
+    bool accessDenied = false;  // at least one root could not be listed
+    QList<ScanItem> items;      // largest first
+
+    friend bool operator==(const CategoryResult &, const CategoryResult &) = default;
+};
+
+Q_DECLARE_METATYPE(CategoryRoot)
+Q_DECLARE_METATYPE(CategoryDef)
+Q_DECLARE_METATYPE(ScanItem)
+Q_DECLARE_METATYPE(CategoryResult)
+
+// Registers the records above and their lists for queued connections.
+void registerCategoryTypes();
+
+// Translated label of a Risk value ("Safe", "Review", "Permanent"); empty for
+// any other value.
+QString riskLabel(int risk);
+
+// Names of the subfolders of path that are real directories (links, junctions
+// and mount points left out), in listing order; empty when path cannot be
+// listed.
+QStringList listSubdirs(const QString &path);
+
+// A function that yields the catalogue. The scanner takes one so that tests
+// can hand it fixture catalogues instead of the real system folders.
+using CatalogueSource = std::function<QList<CategoryDef>()>;
+
+// The catalogue of the platform this build runs on, built from the real
+// environment and the disk on every call. Thread-safe.
+QList<CategoryDef> defaultCategories();

@@ -1,0 +1,65 @@
+#pragma once
+
+// The two questions asked of every path before it is counted or removed: did
+// the user exclude it, and is it a location that must never be touched.
+// Comparisons are made between normalised texts: '/' separators, cleaned,
+// lower case.
+
+#include <QString>
+#include <QStringList>
+
+// QDir::fromNativeSeparators + QDir::cleanPath + toLower. On Linux '\' is an
+// ordinary file-name character and stays as it is.
+QString normalizePath(const QString &path);
+
+// True when path or one of its folders matches one of the user's exclusion
+// patterns. Patterns with '/' match the path and everything below it; patterns
+// without '/' match any single component. "**" spans folders, "*" and "?" stay
+// inside one component, a leading '~' is the home folder. Empty or blank
+// patterns, and patterns that cannot be compiled, never match.
+// Thread-safe: one process-wide mutex guards the compiled-pattern cache.
+bool isExcluded(const QString &path, const QStringList &patterns);
+
+// The regular expression one pattern compiles to (empty for a pattern that is
+// ignored). Exposed for the tests.
+QString exclusionRegex(const QString &pattern);
+
+// Number of distinct patterns compiled so far in this process.
+int compiledPatternCount();
+
+// What isProtectedPath decides with: the home folder, its sub-folders that are
+// protected themselves (not their contents), and the protected locations
+// (protected together with everything inside them). All normalised.
+struct ProtectionRules
+{
+    QString home;
+    QStringList homeFolders;
+    QStringList locations;
+    bool windowsPaths = false;  // "c:/…" is absolute, '\' is a separator
+};
+
+// The eight Windows system folders, normalised, in order.
+QStringList windowsProtectedLocations(const QString &systemRoot, const QString &programFiles,
+                                      const QString &programFilesX86);
+// The Linux system folders plus the given trash folders, normalised.
+QStringList linuxProtectedLocations(const QStringList &trashFolders);
+
+ProtectionRules windowsProtectionRules(const QString &home, const QString &systemRoot,
+                                       const QString &programFiles, const QString &programFilesX86);
+ProtectionRules linuxProtectionRules(const QString &home, const QStringList &trashFolders);
+
+// The rules of the running platform, from the environment (and on Linux the
+// trash folders of the mounted volumes).
+ProtectionRules currentProtectionRules();
+
+// True when path is empty, relative, a drive/file-system root or a folder
+// directly under it, the home folder, its parent, one of its protected
+// sub-folders, or lies in a protected location.
+bool isProtectedPath(const QString &path, const ProtectionRules &rules);
+bool isProtectedPath(const QString &path);
+
+// The protected locations of the running platform, recomputed on every call.
+QStringList protectedLocations();
+
+// One line for the Settings page (not translated).
+QString protectedLocationsText();
