@@ -1,0 +1,182 @@
+#include "app/appsettings.h"
+
+#include <QVariantMap>
+
+namespace {
+
+const QString kTheme = QStringLiteral("ui/theme");
+const QString kLanguage = QStringLiteral("ui/language");
+const QString kCloseAction = QStringLiteral("ui/closeAction");
+const QString kShowInTray = QStringLiteral("ui/showInTray");
+const QString kMoveToTrash = QStringLiteral("clean/moveToTrash");
+const QString kExclusions = QStringLiteral("clean/exclusions");
+const QString kLargeThreshold = QStringLiteral("large/thresholdMB");
+const QString kOldMonths = QStringLiteral("large/oldMonths");
+const QString kSchedule = QStringLiteral("auto/schedule");
+const QString kLowSpace = QStringLiteral("auto/lowSpaceAlerts");
+const QString kLastScan = QStringLiteral("history/lastScan");
+const QString kFreed = QStringLiteral("history/freed");
+
+const QString kMonthFormat = QStringLiteral("yyyy-MM");
+
+// A stored value of the wrong type reads as the default rather than as the
+// type's zero: a threshold of 0 MB would make every file "large".
+int toInt(const QVariant &v, int def)
+{
+    if (!v.isValid())
+        return def;
+    bool ok = false;
+    const int n = v.toInt(&ok);
+    return ok ? n : def;
+}
+
+bool toBool(const QVariant &v, bool def)
+{
+    if (!v.isValid())
+        return def;
+    if (v.metaType().id() == QMetaType::Bool)
+        return v.toBool();
+    const QString s = v.toString().trimmed().toLower();
+    if (s == u"true" || s == u"1")
+        return true;
+    if (s == u"false" || s == u"0")
+        return false;
+    return def;
+}
+
+qint64 toInt64(const QVariant &v)
+{
+    bool ok = false;
+    const qint64 n = v.toLongLong(&ok);
+    return ok ? n : 0;
+}
+
+} // namespace
+
+AppSettings::AppSettings()
+    : m_store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Varnholt"),
+              QStringLiteral("Varnholt"))
+{
+}
+
+AppSettings *AppSettings::instance()
+{
+    // Function-local statics are initialised once, thread-safely. The object is
+    // never destroyed: receivers may still call it while the process winds down.
+    static AppSettings *const self = new AppSettings;
+    return self;
+}
+
+QVariant AppSettings::read(const QString &key) const
+{
+    // Picks up changes another process made to the store since the last read.
+    m_store.sync();
+    return m_store.value(key);
+}
+
+void AppSettings::write(const QString &key, const QVariant &value)
+{
+    QVariant stored = read(key);
+    if (stored.isValid() && stored.metaType() != value.metaType())
+        stored.convert(value.metaType());
+    if (stored.isValid() && stored == value)
+        return;
+    m_store.setValue(key, value);
+    m_store.sync();
+    emit changed();
+}
+
+int AppSettings::theme() const { return toInt(read(kTheme), 0); }
+QString AppSettings::language() const { return read(kLanguage).toString(); }
+int AppSettings::closeAction() const { return toInt(read(kCloseAction), Ask); }
+bool AppSettings::showInTray() const { return toBool(read(kShowInTray), true); }
+bool AppSettings::moveToTrash() const { return toBool(read(kMoveToTrash), true); }
+int AppSettings::largeThresholdMB() const { return toInt(read(kLargeThreshold), 500); }
+int AppSettings::oldMonths() const { return toInt(read(kOldMonths), 6); }
+int AppSettings::schedule() const { return toInt(read(kSchedule), Weekly); }
+bool AppSettings::lowSpaceAlerts() const { return toBool(read(kLowSpace), true); }
+
+QStringList AppSettings::exclusions() const
+{
+    const QVariant v = read(kExclusions);
+    if (!v.isValid())
+        return {QStringLiteral("**/.git")};
+    return v.toStringList();
+}
+
+QDateTime AppSettings::lastScan() const
+{
+    return read(kLastScan).toDateTime();
+}
+
+void AppSettings::setTheme(int value) { write(kTheme, value); }
+void AppSettings::setLanguage(const QString &value) { write(kLanguage, value); }
+void AppSettings::setCloseAction(int value) { write(kCloseAction, value); }
+void AppSettings::setShowInTray(bool value) { write(kShowInTray, value); }
+void AppSettings::setMoveToTrash(bool value) { write(kMoveToTrash, value); }
+void AppSettings::setExclusions(const QStringList &value) { write(kExclusions, value); }
+void AppSettings::setLargeThresholdMB(int value) { write(kLargeThreshold, value); }
+void AppSettings::setOldMonths(int value) { write(kOldMonths, value); }
+void AppSettings::setSchedule(int value) { write(kSchedule, value); }
+void AppSettings::setLowSpaceAlerts(bool value) { write(kLowSpace, value); }
+void AppSettings::setLastScan(const QDateTime &value) { write(kLastScan, value); }
+
+bool AppSettings::launchAtLogin() const
+{
+    return platformLaunchAtLogin();
+}
+
+void AppSettings::setLaunchAtLogin(bool on)
+{
+    platformSetLaunchAtLogin(on);
+    emit changed();
+}
+
+void AppSettings::addFreed(qint64 bytes)
+{
+    if (bytes <= 0)
+        return;
+    QVariantMap map = read(kFreed).toMap();
+    const QString key = today().toString(kMonthFormat);
+    map.insert(key, toInt64(map.value(key)) + bytes);
+    m_store.setValue(kFreed, map);
+    m_store.sync();
+    emit changed();
+}
+
+QList<qint64> AppSettings::freedHistory(int months) const
+{
+    QList<qint64> out;
+    if (months <= 0)
+        return out;
+    const QVariantMap map = read(kFreed).toMap();
+    const QDate now = today();
+    out.reserve(months);
+    for (int i = months - 1; i >= 0; --i)
+        out.append(toInt64(map.value(now.addMonths(-i).toString(kMonthFormat))));
+    return out;
+}
+
+bool AppSettings::scanDue() const
+{
+    const int s = schedule();
+    if (s == Off)
+        return false;
+    const QDateTime last = lastScan();
+    if (!last.isValid())
+        return false;
+    // Midnights passed, not 24-hour periods: a scan on Monday evening makes the
+    // weekly scan due from the first minute of the next Monday.
+    const qint64 days = last.toLocalTime().date().daysTo(today());
+    return days >= (s == Weekly ? 7 : 30);
+}
+
+void AppSettings::setTodayFunction(std::function<QDate()> today)
+{
+    m_today = std::move(today);
+}
+
+QDate AppSettings::today() const
+{
+    return m_today ? m_today() : QDate::currentDate();
+}

@@ -1,0 +1,74 @@
+#include "app/appsettings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace {
+
+// Quotes a path as one argument of a desktop entry's Exec key: inside double
+// quotes the characters " ` $ and \ take a backslash; then the whole value is
+// escaped once more as a desktop-entry string (\ doubled) and % doubled, so a
+// folder name like "50% off" or one with a quote cannot change the command.
+QString execArgument(const QString &path)
+{
+    QString quoted;
+    for (const QChar c : path) {
+        if (c == u'"' || c == u'`' || c == u'$' || c == u'\\')
+            quoted += u'\\';
+        quoted += c;
+    }
+    quoted.replace(u'\\', QStringLiteral("\\\\"));
+    quoted.replace(u'%', QStringLiteral("%%"));
+    return u'"' + quoted + u'"';
+}
+
+QString programPath()
+{
+    // An AppImage runs from a temporary mount that disappears at exit; the
+    // image file itself is what must start at the next login.
+    const QString appImage = qEnvironmentVariable("APPIMAGE");
+    if (!appImage.isEmpty() && QFileInfo(appImage).isAbsolute())
+        return appImage;
+    return QCoreApplication::applicationFilePath();
+}
+
+} // namespace
+
+QString AppSettings::autostartFilePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+           + QStringLiteral("/autostart/varnholt.desktop");
+}
+
+bool AppSettings::platformLaunchAtLogin()
+{
+    return QFileInfo::exists(autostartFilePath());
+}
+
+void AppSettings::platformSetLaunchAtLogin(bool on)
+{
+    const QString path = autostartFilePath();
+    if (!on) {
+        QFile::remove(path);
+        return;
+    }
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return;
+    const QString entry = QStringLiteral("[Desktop Entry]\n"
+                                         "Type=Application\n"
+                                         "Name=Varnholt\n"
+                                         "Comment=Disk cleanup utility\n"
+                                         "Exec=%1 --background\n"
+                                         "Icon=varnholt\n"
+                                         "Terminal=false\n"
+                                         "X-GNOME-Autostart-enabled=true\n")
+                              .arg(execArgument(programPath()));
+    file.write(entry.toUtf8());
+    file.commit();
+}
