@@ -36,6 +36,9 @@ struct ProtectionRules
     QStringList homeFolders;
     QStringList locations;
     bool windowsPaths = false;  // "c:/…" is absolute, '\' is a separator
+    // Any folder named ".Trash" or ".Trash-<uid>" is a trash folder of some
+    // volume (Linux): found by name, so no mount table is read per path.
+    bool trashByName = false;
 };
 
 // The eight Windows system folders, normalised, in order.

@@ -1,0 +1,182 @@
+#include "scan/appguard.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QHash>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+
+namespace {
+
+bool isPidName(const char *name)
+{
+    if (!*name)
+        return false;
+    for (const char *c = name; *c; ++c) {
+        if (*c < '0' || *c > '9')
+            return false;
+    }
+    return true;
+}
+
+// Whole content of a small /proc file relative to dirFd; empty on failure.
+QByteArray readAt(int dirFd, const char *name)
+{
+    QByteArray out;
+    const int fd = ::openat(dirFd, name, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return out;
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        out.append(buf, n);
+    }
+    ::close(fd);
+    return out;
+}
+
+// Calls fn(pidDirFd) for every process directory of /proc that can be opened.
+template<typename Fn>
+void forEachProcess(Fn fn)
+{
+    DIR *proc = ::opendir("/proc");
+    if (!proc)
+        return;
+    const int procFd = ::dirfd(proc);
+    while (const dirent *e = ::readdir(proc)) {
+        if (!isPidName(e->d_name))
+            continue;
+        const int pidFd = ::openat(procFd, e->d_name, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (pidFd < 0)
+            continue;  // the process ended meanwhile
+        fn(pidFd);
+        ::close(pidFd);
+    }
+    ::closedir(proc);
+}
+
+const QByteArray DeletedSuffix = QByteArrayLiteral(" (deleted)");
+
+} // namespace
+
+RunningApps snapshot()
+{
+    RunningApps apps;
+    forEachProcess([&](int pidFd) {
+        char buf[PATH_MAX];
+        const ssize_t n = ::readlinkat(pidFd, "exe", buf, sizeof buf);
+        if (n > 0 && n < ssize_t(sizeof buf)) {
+            QByteArray target(buf, n);
+            // An executable replaced by an upgrade while it runs.
+            if (target.endsWith(DeletedSuffix))
+                target.chop(DeletedSuffix.size());
+            apps.addProcess(QFile::decodeName(target));
+            return;
+        }
+        // Other users' processes and kernel threads: the name is all we get.
+        QByteArray comm = readAt(pidFd, "comm");
+        while (comm.endsWith('\n'))
+            comm.chop(1);
+        if (!comm.isEmpty())
+            apps.addBareName(QString::fromUtf8(comm));
+    });
+    return apps;
+}
+
+OpenFiles OpenFiles::capture()
+{
+    OpenFiles files;
+    // Mapped paths seen in any process with the inode the map names; each is
+    // looked up once. Needed because on btrfs and overlay file systems the
+    // device shown in maps differs from the one stat() reports.
+    QHash<QByteArray, qint64> mappedPaths;
+
+    forEachProcess([&](int pidFd) {
+        const int fdDirFd = ::openat(pidFd, "fd", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fdDirFd >= 0) {
+            if (DIR *fdDir = ::fdopendir(fdDirFd)) {
+                while (const dirent *e = ::readdir(fdDir)) {
+                    if (e->d_name[0] == '.')
+                        continue;
+                    struct stat st;
+                    if (::fstatat(::dirfd(fdDir), e->d_name, &st, 0) != 0)
+                        continue;
+                    if (S_ISREG(st.st_mode) || S_ISDIR(st.st_mode))
+                        files.m_files.insert({qint64(st.st_dev), qint64(st.st_ino)});
+                }
+                ::closedir(fdDir);
+            } else {
+                ::close(fdDirFd);
+            }
+        }
+
+        const QByteArray maps = readAt(pidFd, "maps");
+        qsizetype pos = 0;
+        while (pos < maps.size()) {
+            qsizetype end = maps.indexOf('\n', pos);
+            if (end < 0)
+                end = maps.size();
+            const QByteArray line = maps.mid(pos, end - pos);
+            pos = end + 1;
+            // address perms offset major:minor inode [path]
+            const QList<QByteArray> fields = line.simplified().split(' ');
+            if (fields.size() < 5)
+                continue;
+            bool okInode = false;
+            const qint64 inode = fields.at(4).toLongLong(&okInode);
+            if (!okInode || inode == 0)
+                continue;
+            const QList<QByteArray> dev = fields.at(3).split(':');
+            bool okMajor = false;
+            bool okMinor = false;
+            const uint major = dev.size() == 2 ? dev.at(0).toUInt(&okMajor, 16) : 0;
+            const uint minor = dev.size() == 2 ? dev.at(1).toUInt(&okMinor, 16) : 0;
+            if (okMajor && okMinor)
+                files.m_files.insert({qint64(::makedev(major, minor)), inode});
+            const qsizetype pathStart = line.indexOf('/');
+            if (pathStart < 0)
+                continue;
+            const QByteArray path = line.mid(pathStart);
+            if (!path.endsWith(DeletedSuffix))
+                mappedPaths.insert(path, inode);
+        }
+    });
+
+    for (auto it = mappedPaths.cbegin(); it != mappedPaths.cend(); ++it) {
+        struct stat st;
+        if (::stat(it.key().constData(), &st) == 0 && qint64(st.st_ino) == it.value())
+            files.m_files.insert({qint64(st.st_dev), qint64(st.st_ino)});
+    }
+    return files;
+}
+
+bool OpenFiles::contains(qint64 device, qint64 inode) const
+{
+    return m_files.contains({device, inode});
+}
+
+bool OpenFiles::isInUse(const QString &path) const
+{
+    if (path.isEmpty())
+        return false;
+    struct stat st;
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return false;
+    return contains(qint64(st.st_dev), qint64(st.st_ino));
+}
+
+bool isFileInUse(const QString &path)
+{
+    return OpenFiles::capture().isInUse(path);
+}

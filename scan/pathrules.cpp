@@ -1,0 +1,334 @@
+#include "scan/pathrules.h"
+
+#include <QDir>
+#include <QHash>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QRegularExpression>
+#include <QStorageInfo>
+
+#ifndef Q_OS_WIN
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Compiled exclusion patterns, keyed by the normalised pattern text. One lock
+// covers the whole of isExcluded, so the map needs nothing else. The map is
+// bounded only as a safety net against callers that generate patterns: the
+// user's list is short.
+QMutex cacheMutex;
+constexpr qsizetype MaxCachedPatterns = 4096;
+
+QHash<QString, QRegularExpression> &patternCache()
+{
+    static QHash<QString, QRegularExpression> cache;
+    return cache;
+}
+
+// The pattern as it is matched: trimmed, '~' expanded, normalised. Empty for
+// a pattern that is ignored.
+QString patternText(const QString &pattern)
+{
+    QString t = pattern.trimmed();
+    if (t.isEmpty())
+        return {};
+    if (t.startsWith(QLatin1Char('~')))
+        t = QDir::homePath() + t.mid(1);
+    return normalizePath(t);
+}
+
+QString regexFor(const QString &t)
+{
+    QString r;
+    r.reserve(t.size() * 2 + 16);
+    qsizetype literalStart = 0;
+    auto flushLiteral = [&](qsizetype end) {
+        if (end > literalStart)
+            r += QRegularExpression::escape(QStringView(t).mid(literalStart, end - literalStart).toString());
+    };
+    for (qsizetype i = 0; i < t.size();) {
+        const QChar c = t.at(i);
+        if (c == QLatin1Char('*')) {
+            flushLiteral(i);
+            qsizetype j = i;
+            while (j < t.size() && t.at(j) == QLatin1Char('*'))
+                ++j;
+            // A run of three or more stars means the same as "**"; writing
+            // it as one ".*" keeps long runs from multiplying backtracking.
+            r += (j - i >= 2) ? QStringLiteral(".*") : QStringLiteral("[^/]*");
+            i = j;
+            literalStart = j;
+        } else if (c == QLatin1Char('?')) {
+            flushLiteral(i);
+            r += QStringLiteral("[^/]");
+            ++i;
+            literalStart = i;
+        } else {
+            ++i;
+        }
+    }
+    flushLiteral(t.size());
+    if (t.contains(QLatin1Char('/')))
+        return QLatin1Char('^') + r + QStringLiteral("(/.*)?$");
+    return QLatin1Char('^') + r + QLatin1Char('$');
+}
+
+QRegularExpression compiled(const QString &text)
+{
+    QHash<QString, QRegularExpression> &cache = patternCache();
+    auto it = cache.constFind(text);
+    if (it != cache.constEnd())
+        return *it;
+    if (cache.size() >= MaxCachedPatterns)
+        cache.clear();
+    QRegularExpression re(regexFor(text));
+    cache.insert(text, re);
+    return re;
+}
+
+bool isWindowsAbsolute(const QString &p)
+{
+    if (p.startsWith(QLatin1Char('/')))
+        return true;
+    return p.size() >= 3 && p.at(0).isLetter() && p.at(1) == QLatin1Char(':') && p.at(2) == QLatin1Char('/');
+}
+
+bool isTrashName(QStringView name)
+{
+    if (name == u".trash")
+        return true;
+    if (!name.startsWith(u".trash-") || name.size() == 7)
+        return false;
+    for (QChar c : name.mid(7)) {
+        if (!c.isDigit())
+            return false;
+    }
+    return true;
+}
+
+bool startsWithFolder(const QString &p, const QString &folder)
+{
+    if (folder.isEmpty())
+        return false;
+    if (p == folder)
+        return true;
+    return folder.endsWith(QLatin1Char('/')) ? p.startsWith(folder)
+                                             : p.startsWith(folder) && p.at(folder.size()) == QLatin1Char('/');
+}
+
+QString linuxDataHome()
+{
+    const QString v = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!v.isEmpty() && !QDir::isRelativePath(v))
+        return QDir::cleanPath(v);
+    return QDir::homePath() + QStringLiteral("/.local/share");
+}
+
+QStringList homeTrashFolders()
+{
+    return {linuxDataHome() + QStringLiteral("/Trash")};
+}
+
+} // namespace
+
+QString normalizePath(const QString &path)
+{
+    return QDir::cleanPath(QDir::fromNativeSeparators(path)).toLower();
+}
+
+QString exclusionRegex(const QString &pattern)
+{
+    const QString t = patternText(pattern);
+    return t.isEmpty() ? QString() : regexFor(t);
+}
+
+int compiledPatternCount()
+{
+    QMutexLocker lock(&cacheMutex);
+    return int(patternCache().size());
+}
+
+bool isExcluded(const QString &path, const QStringList &patterns)
+{
+    if (patterns.isEmpty())
+        return false;
+    QMutexLocker lock(&cacheMutex);
+    const QString p = normalizePath(path);
+    const QString name = p.section(QLatin1Char('/'), -1);
+    QStringList parts;
+    bool split = false;
+    for (const QString &pattern : patterns) {
+        const QString t = patternText(pattern);
+        if (t.isEmpty())
+            continue;
+        const QRegularExpression re = compiled(t);
+        if (!re.isValid())
+            continue;
+        if (t.contains(QLatin1Char('/'))) {
+            if (re.match(p).hasMatch())
+                return true;
+            continue;
+        }
+        if (re.match(name).hasMatch())
+            return true;
+        if (!split) {
+            parts = p.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+            split = true;
+        }
+        for (const QString &part : std::as_const(parts)) {
+            if (re.match(part).hasMatch())
+                return true;
+        }
+    }
+    return false;
+}
+
+QStringList windowsProtectedLocations(const QString &systemRoot, const QString &programFiles,
+                                      const QString &programFilesX86)
+{
+    const QStringList raw = {
+        systemRoot + QStringLiteral("/System32"),
+        systemRoot + QStringLiteral("/SysWOW64"),
+        systemRoot + QStringLiteral("/WinSxS"),
+        systemRoot + QStringLiteral("/Boot"),
+        programFiles,
+        programFilesX86,
+        QStringLiteral("C:/Recovery"),
+        QStringLiteral("C:/System Volume Information"),
+    };
+    QStringList out;
+    for (QString s : raw)
+        out.append(normalizePath(s.replace(QLatin1Char('\\'), QLatin1Char('/'))));
+    return out;
+}
+
+QStringList linuxProtectedLocations(const QStringList &trashFolders)
+{
+    static const char *const system[] = {
+        "/bin", "/boot", "/dev", "/etc", "/lib", "/lib32", "/lib64", "/libx32", "/opt", "/proc",
+        "/run", "/sbin", "/snap", "/srv", "/sys", "/usr", "/var/lib", "/var/log", "/var/spool",
+    };
+    QStringList out;
+    for (const char *s : system)
+        out.append(QString::fromLatin1(s));
+    for (const QString &t : trashFolders) {
+        if (!t.isEmpty() && !QDir::isRelativePath(t))
+            out.append(normalizePath(t));
+    }
+    return out;
+}
+
+ProtectionRules windowsProtectionRules(const QString &home, const QString &systemRoot,
+                                       const QString &programFiles, const QString &programFilesX86)
+{
+    static const char *const folders[] = {
+        "Documents", "Desktop", "Downloads", "Pictures", "Music", "Videos", "Movies", "Library",
+        "AppData", "AppData/Local", "AppData/Roaming", "OneDrive",
+    };
+    ProtectionRules rules;
+    rules.windowsPaths = true;
+    rules.home = normalizePath(QString(home).replace(QLatin1Char('\\'), QLatin1Char('/')));
+    for (const char *f : folders)
+        rules.homeFolders.append(normalizePath(rules.home + QLatin1Char('/') + QLatin1String(f)));
+    rules.locations = windowsProtectedLocations(systemRoot, programFiles, programFilesX86);
+    return rules;
+}
+
+ProtectionRules linuxProtectionRules(const QString &home, const QStringList &trashFolders)
+{
+    static const char *const folders[] = {
+        "Documents", "Desktop", "Downloads", "Pictures", "Music", "Videos", "Movies", "Library",
+        "AppData", "AppData/Local", "AppData/Roaming", "OneDrive", ".cache", ".config", ".local", ".local/share",
+    };
+    ProtectionRules rules;
+    rules.trashByName = true;
+    rules.home = normalizePath(home);
+    for (const char *f : folders)
+        rules.homeFolders.append(normalizePath(rules.home + QLatin1Char('/') + QLatin1String(f)));
+    rules.locations = linuxProtectedLocations(trashFolders);
+    return rules;
+}
+
+ProtectionRules currentProtectionRules()
+{
+#ifdef Q_OS_WIN
+    return windowsProtectionRules(QDir::homePath(),
+                                  qEnvironmentVariable("SystemRoot", QStringLiteral("C:/Windows")),
+                                  qEnvironmentVariable("ProgramFiles", QStringLiteral("C:/Program Files")),
+                                  qEnvironmentVariable("ProgramFiles(x86)", QStringLiteral("C:/Program Files (x86)")));
+#else
+    return linuxProtectionRules(QDir::homePath(), homeTrashFolders());
+#endif
+}
+
+bool isProtectedPath(const QString &path, const ProtectionRules &rules)
+{
+    QString p = path;
+    if (rules.windowsPaths)
+        p.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    p = normalizePath(p);
+    if (p.isEmpty())
+        return true;
+    if (rules.windowsPaths ? !isWindowsAbsolute(p) : QDir::isRelativePath(p))
+        return true;
+    qsizetype slashes = p.count(QLatin1Char('/'));
+    if (p.endsWith(QLatin1Char('/')))
+        --slashes;
+    if (slashes < 2)
+        return true;
+    if (!rules.home.isEmpty()) {
+        if (p == rules.home || p == normalizePath(rules.home + QStringLiteral("/..")))
+            return true;
+        if (rules.homeFolders.contains(p))
+            return true;
+    }
+    for (const QString &loc : rules.locations) {
+        if (startsWithFolder(p, loc))
+            return true;
+    }
+    if (rules.trashByName) {
+        const QStringList parts = p.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+        for (const QString &part : parts) {
+            if (isTrashName(part))
+                return true;
+        }
+    }
+    return false;
+}
+
+bool isProtectedPath(const QString &path)
+{
+    return isProtectedPath(path, currentProtectionRules());
+}
+
+QStringList protectedLocations()
+{
+#ifdef Q_OS_WIN
+    return currentProtectionRules().locations;
+#else
+    // The trash folders of every mounted volume, in both of the layouts the
+    // trash specification allows.
+    QStringList trash = homeTrashFolders();
+    const QString uid = QString::number(::getuid());
+    const QList<QStorageInfo> volumes = QStorageInfo::mountedVolumes();
+    for (const QStorageInfo &v : volumes) {
+        const QString top = v.rootPath();
+        if (top.isEmpty())
+            continue;
+        trash.append(QDir::cleanPath(top + QStringLiteral("/.Trash-") + uid));
+        trash.append(QDir::cleanPath(top + QStringLiteral("/.Trash")));
+    }
+    trash.removeDuplicates();
+    return linuxProtectedLocations(trash);
+#endif
+}
+
+QString protectedLocationsText()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("C:\\Windows\\System32, WinSxS, Program Files, drive roots");
+#else
+    return QStringLiteral("/usr, /etc, /boot, /var/lib, system folders");
+#endif
+}
