@@ -134,7 +134,19 @@ QStringList homeTrashFolders()
 
 QString normalizePath(const QString &path)
 {
-    return QDir::cleanPath(QDir::fromNativeSeparators(path)).toLower();
+    QString p = QDir::cleanPath(QDir::fromNativeSeparators(path)).toLower();
+    // cleanPath keeps ".." that climbs above the root ("/a/../../etc" gives
+    // "/../etc"); the root is its own parent, so drop them. Otherwise such a
+    // spelling of /etc would slip past the protected-location test.
+    const qsizetype root = p.startsWith(QLatin1Char('/')) ? 1
+        : (p.size() >= 3 && p.at(1) == QLatin1Char(':') && p.at(2) == QLatin1Char('/')) ? 3
+                                                                                        : -1;
+    if (root > 0) {
+        while (QStringView(p).mid(root).startsWith(u"..")
+               && (p.size() == root + 2 || p.at(root + 2) == QLatin1Char('/')))
+            p.remove(root, p.size() == root + 2 ? 2 : 3);
+    }
+    return p;
 }
 
 QString exclusionRegex(const QString &pattern)
