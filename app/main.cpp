@@ -2,6 +2,9 @@
 #include <QMainWindow>
 #include <QStyleFactory>
 
+#include "ui/i18n.h"
+#include "ui/theme.h"
+
 int main(int argc, char *argv[])
 {
     // Fractional scale factors are used as they are; this must precede the
@@ -13,6 +16,11 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Varnholt"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VARNHOLT_VERSION));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    // Language and theme come before any widget: widgets pick up translations,
+    // fonts and the style sheet when they are constructed.
+    ui::applyLanguage(&app);
+    Theme::instance()->install(&app);
 
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Varnholt"));

@@ -1,0 +1,467 @@
+#include "ui/theme.h"
+
+#include "app/appsettings.h"
+#include "ui/i18n.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPalette>
+#include <QRadialGradient>
+#include <QStyleHints>
+#include <QWidget>
+
+#include <cmath>
+
+namespace {
+
+QColor hex(const char *name) { return QColor(QLatin1String(name)); }
+QColor mk(int r, int g, int b, int a) { return QColor(r, g, b, a); }
+
+// Tooltips are frameless, translucent windows whose bubble and soft shadow are
+// painted here, so they look the same on every platform; the style sheet only
+// reserves the 8 px shadow margin around the text.
+class TooltipStyler final : public QObject
+{
+public:
+    explicit TooltipStyler(QObject *parent) : QObject(parent) {}
+
+    bool eventFilter(QObject *obj, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::Polish && type != QEvent::Show && type != QEvent::Move && type != QEvent::Paint)
+            return false;
+        auto *label = qobject_cast<QLabel *>(obj);
+        if (!label || qstrcmp(label->metaObject()->className(), "QTipLabel") != 0)
+            return false;
+
+        switch (type) {
+        case QEvent::Polish:
+            label->setAttribute(Qt::WA_TranslucentBackground);
+            label->setWindowFlags(label->windowFlags() | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
+            break;
+        case QEvent::Show:
+            if (label->margin() != 0) {
+                label->setMargin(0);
+                label->resize(label->sizeHint() + QSize(1, 0));
+            }
+            break;
+        case QEvent::Move: {
+            // The placement below moves the label again; remembering where we put
+            // it lets that second move pass without being corrected twice.
+            const QPoint pos = label->pos();
+            const QVariant placed = label->property("cbPlaced");
+            if (placed.isValid() && placed.toPoint() == pos)
+                break;
+            const QPoint cursor = QCursor::pos();
+            const int x = pos.x() - kShadow;
+            const int centreY = pos.y() + label->height() / 2;
+            const int y = centreY < cursor.y() ? pos.y() + kShadow : cursor.y() + 14;
+            const QPoint target(x, y);
+            label->setProperty("cbPlaced", target);
+            label->move(target);
+            break;
+        }
+        case QEvent::Paint:
+            paintBubble(label);
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    static constexpr int kShadow = 8;
+
+    static void paintBubble(QLabel *label)
+    {
+        const Theme *theme = Theme::instance();
+        QPainter p(label);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF inner = QRectF(label->rect()).adjusted(kShadow, kShadow, -kShadow, -kShadow);
+        const int k = theme->dark() ? 40 : 18;
+        p.setPen(Qt::NoPen);
+        for (int i = kShadow; i >= 1; --i) {
+            const qreal f = 1.0 - qreal(i) / kShadow;
+            QColor shade(0, 0, 0, int(std::floor(f * f * k)));
+            p.setBrush(shade);
+            // Grown less at the top so the shadow sits 2 px low.
+            p.drawRoundedRect(inner.adjusted(-i, -(i - 2), i, i), 7 + i, 7 + i);
+        }
+        p.setBrush(theme->surface());
+        p.setPen(QPen(theme->line(), 1));
+        p.drawRoundedRect(inner.adjusted(0.5, 0.5, -0.5, -0.5), 7, 7);
+    }
+};
+
+QString familyIfInstalled(const QStringList &candidates)
+{
+    for (const QString &f : candidates) {
+        if (QFontDatabase::hasFamily(f))
+            return f;
+    }
+    return {};
+}
+
+} // namespace
+
+QList<std::pair<const char *, QColor>> ThemeTokens::named() const
+{
+    return {{"bg", bg},
+            {"surface", surface},
+            {"surface2", surface2},
+            {"hover", hover},
+            {"press", press},
+            {"text", text},
+            {"text2", text2},
+            {"text3", text3},
+            {"line", line},
+            {"lineStrong", lineStrong},
+            {"accent", accent},
+            {"accentHover", accentHover},
+            {"accentSoft", accentSoft},
+            {"onAccent", onAccent},
+            {"ok", ok},
+            {"okSoft", okSoft},
+            {"warn", warn},
+            {"warnSoft", warnSoft},
+            {"bad", bad},
+            {"badSoft", badSoft},
+            {"scrim", scrim},
+            {"inverse", inverse},
+            {"onInverse", onInverse},
+            {"card", card},
+            {"cardHover", cardHover},
+            {"track", track},
+            {"glowCyan", glowCyan},
+            {"glowViolet", glowViolet},
+            {"well", well}};
+}
+
+Theme::Theme()
+{
+    m_macLook = macLookFrom(qgetenv("VARNHOLT_LOOK"));
+}
+
+bool Theme::macLookFrom(const QByteArray &value)
+{
+    return value == "mac";
+}
+
+Theme *Theme::instance()
+{
+    static Theme *const self = new Theme;
+    return self;
+}
+
+ThemeTokens Theme::tokensFor(bool dark)
+{
+    ThemeTokens t;
+    if (!dark) {
+        t.bg = hex("#f4f6fa");
+        t.surface = hex("#ffffff");
+        t.surface2 = hex("#f8fafc");
+        t.hover = mk(15, 23, 42, 13);
+        t.press = mk(15, 23, 42, 20);
+        t.text = hex("#0f172a");
+        t.text2 = hex("#526075");
+        t.text3 = hex("#8a96a8");
+        t.line = mk(15, 23, 42, 20);
+        t.lineStrong = mk(15, 23, 42, 36);
+        t.accent = hex("#4f46e5");
+        t.accentHover = hex("#6366f1");
+        t.accentSoft = mk(79, 70, 229, 26);
+        t.onAccent = hex("#ffffff");
+        t.ok = hex("#059669");
+        t.okSoft = mk(5, 150, 105, 26);
+        t.warn = hex("#b45309");
+        t.warnSoft = mk(245, 158, 11, 31);
+        t.bad = hex("#dc2626");
+        t.badSoft = mk(220, 38, 38, 23);
+        t.scrim = mk(15, 23, 42, 71);
+        t.inverse = hex("#0f172a");
+        t.onInverse = hex("#ffffff");
+        t.card = mk(255, 255, 255, 184);
+        t.cardHover = hex("#ffffff");
+        t.track = mk(15, 23, 42, 18);
+        t.glowCyan = mk(34, 211, 238, 41);
+        t.glowViolet = mk(139, 92, 246, 31);
+        t.well = hex("#eef1f6");
+        t.card2 = hex("#ffffff");
+    } else {
+        t.bg = hex("#0a0d13");
+        t.surface = hex("#151a23");
+        t.surface2 = hex("#1b2130");
+        t.hover = mk(255, 255, 255, 15);
+        t.press = mk(255, 255, 255, 10);
+        t.text = hex("#e8ecf3");
+        t.text2 = hex("#9aa4b5");
+        t.text3 = hex("#636d7e");
+        t.line = mk(255, 255, 255, 20);
+        t.lineStrong = mk(255, 255, 255, 36);
+        t.accent = hex("#22d3ee");
+        t.accentHover = hex("#67e8f9");
+        t.accentSoft = mk(34, 211, 238, 31);
+        t.onAccent = hex("#04131a");
+        t.ok = hex("#34d399");
+        t.okSoft = mk(52, 211, 153, 31);
+        t.warn = hex("#fbbf24");
+        t.warnSoft = mk(251, 191, 36, 31);
+        t.bad = hex("#f87171");
+        t.badSoft = mk(248, 113, 113, 31);
+        t.scrim = mk(0, 0, 0, 140);
+        t.inverse = hex("#e8ecf3");
+        t.onInverse = hex("#0a0d13");
+        t.card = mk(255, 255, 255, 9);
+        t.cardHover = mk(255, 255, 255, 18);
+        t.track = mk(255, 255, 255, 18);
+        t.glowCyan = mk(34, 211, 238, 33);
+        t.glowViolet = mk(139, 92, 246, 36);
+        t.well = hex("#0f131b");
+        t.card2 = mk(255, 255, 255, 15);
+    }
+    return t;
+}
+
+bool Theme::decideDark(int setting, bool installed, bool systemDark)
+{
+    if (setting == 2)
+        return true;
+    return setting == 0 && installed && systemDark;
+}
+
+bool Theme::systemDark() const
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    return QGuiApplication::styleHints()->colorScheme() == Qt::ColorScheme::Dark;
+#else
+    // Once installed, the application palette is our own; only the snapshot
+    // taken before that still describes the platform.
+    if (m_app)
+        return m_systemDarkAtInstall;
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return QGuiApplication::palette().color(QPalette::Window).lightness() < 128;
+    return false;
+#endif
+}
+
+void Theme::install(QApplication *app)
+{
+    if (!app || m_app)
+        return;
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    m_systemDarkAtInstall = QGuiApplication::palette().color(QPalette::Window).lightness() < 128;
+#endif
+    m_app = app;
+    app->installEventFilter(new TooltipStyler(this));
+    QApplication::setEffectEnabled(Qt::UI_AnimateTooltip, false);
+    QApplication::setEffectEnabled(Qt::UI_FadeTooltip, false);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    connect(QGuiApplication::styleHints(), &QStyleHints::colorSchemeChanged, this, &Theme::apply);
+#endif
+    connect(AppSettings::instance(), &AppSettings::changed, this, &Theme::onSettingsChanged);
+    apply();
+}
+
+void Theme::onSettingsChanged()
+{
+    // Settings change for many reasons; restyling the whole application is
+    // only worth it when the light/dark decision actually flips.
+    if (decideDark(AppSettings::instance()->theme(), installed(), systemDark()) != m_dark)
+        apply();
+}
+
+void Theme::apply()
+{
+    m_dark = decideDark(AppSettings::instance()->theme(), installed(), systemDark());
+    m_t = tokensFor(m_dark);
+
+    if (m_app) {
+        QPalette pal;
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            pal.setColor(group, QPalette::Window, m_t.bg);
+            pal.setColor(group, QPalette::Base, m_t.surface);
+            pal.setColor(group, QPalette::AlternateBase, m_t.surface2);
+            pal.setColor(group, QPalette::WindowText, m_t.text);
+            pal.setColor(group, QPalette::Text, m_t.text);
+            pal.setColor(group, QPalette::ButtonText, m_t.text);
+            pal.setColor(group, QPalette::Button, m_t.surface);
+            pal.setColor(group, QPalette::Highlight, m_t.accent);
+            pal.setColor(group, QPalette::HighlightedText, m_t.onAccent);
+            pal.setColor(group, QPalette::PlaceholderText, m_t.text3);
+            pal.setColor(group, QPalette::ToolTipBase, m_t.surface);
+            pal.setColor(group, QPalette::ToolTipText, m_t.text);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+            pal.setColor(group, QPalette::Accent, m_t.accent);
+#endif
+        }
+        QApplication::setPalette(pal);
+        QApplication::setFont(font(13, 400, false));
+        m_app->setStyleSheet(styleSheet());
+    }
+    emit changed();
+}
+
+QColor Theme::color(Tone tone) const
+{
+    switch (tone) {
+    case Tone::Text: return m_t.text;
+    case Tone::Text2: return m_t.text2;
+    case Tone::Text3: return m_t.text3;
+    case Tone::Accent: return m_t.accent;
+    case Tone::OnAccent: return m_t.onAccent;
+    case Tone::Ok: return m_t.ok;
+    case Tone::Warn: return m_t.warn;
+    case Tone::Bad: return m_t.bad;
+    case Tone::White: return QColor(255, 255, 255);
+    }
+    return m_t.text;
+}
+
+QString Theme::styleSheet() const
+{
+    return substitute(styleSheetTemplate(), m_t, m_dark, m_macLook);
+}
+
+QString Theme::substitute(QString s, const ThemeTokens &t, bool dark, bool macLook)
+{
+    // Longer names first wherever one placeholder is a prefix of another.
+    const int hpx = macLook ? 30 : 34;
+    const QList<std::pair<const char *, QString>> steps = {
+        {"@accentHover", rgba(t.accentHover)},
+        {"@accentSoft", rgba(t.accentSoft)},
+        {"@accent", rgba(t.accent)},
+        {"@onAccent", rgba(t.onAccent)},
+        {"@surface2", rgba(t.surface2)},
+        {"@surface", rgba(t.surface)},
+        {"@cardHover", rgba(t.cardHover)},
+        {"@card2", rgba(t.card2)},
+        {"@card", rgba(t.card)},
+        {"@lineStrong", rgba(t.lineStrong)},
+        {"@line", rgba(t.line)},
+        {"@press", rgba(t.press)},
+        {"@hover", rgba(t.hover)},
+        {"@text2", rgba(t.text2)},
+        {"@text3", rgba(t.text3)},
+        {"@text", rgba(t.text)},
+        {"@ok", rgba(t.ok)},
+        {"@warn", rgba(t.warn)},
+        {"@bad", rgba(t.bad)},
+        {"@display", uiFamily(!macLook)},
+        {"@mono", monoFont(11, 400).family() + QStringLiteral("\", \"") + uiFamily(false)},
+        {"@arrow", dark ? QStringLiteral("arrow-dark") : QStringLiteral("arrow-light")},
+        {"@box", dark ? QStringLiteral("box-dark") : QStringLiteral("box-light")},
+        {"@h1px", macLook ? QStringLiteral("24px") : QStringLiteral("26px")},
+        {"@rbpx", QStringLiteral("10px")},
+        {"@hpx", QString::number(hpx) + QStringLiteral("px")},
+        {"@lgpx", macLook ? QStringLiteral("38px") : QStringLiteral("42px")},
+        {"@fieldpx", QString::number(hpx - 2) + QStringLiteral("px")},
+        {"@tipShadowpx", QStringLiteral("8px")},
+    };
+    for (const auto &[placeholder, value] : steps)
+        s.replace(QLatin1String(placeholder), value);
+    return s;
+}
+
+QString Theme::uiFamily(bool display)
+{
+    const QString preferred = display ? QStringLiteral("Segoe UI Variable Display")
+                                      : QStringLiteral("Segoe UI Variable Text");
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return preferred;
+    // The font database is asked once per variant; fonts installed while the
+    // program runs are picked up at the next start.
+    static QString cached[2];
+    QString &slot = cached[display ? 1 : 0];
+    if (slot.isEmpty()) {
+        slot = familyIfInstalled({preferred, QStringLiteral("Segoe UI"), QStringLiteral("Inter")});
+        if (slot.isEmpty())
+            slot = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    }
+    return slot;
+}
+
+QFont Theme::font(int px, int weight, bool display) const
+{
+    QFont f(uiFamily(display && !m_macLook));
+    f.setPixelSize(px);
+    f.setWeight(QFont::Weight(weight));
+    return f;
+}
+
+QFont Theme::monoFont(int px, int weight)
+{
+    QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    static const QString numeric = [] {
+        return familyIfInstalled(
+            {QStringLiteral("Cascadia Mono"), QStringLiteral("Cascadia Code"), QStringLiteral("Consolas")});
+    }();
+    const QString family = numeric.isEmpty() ? f.family() : numeric;
+    f.setFamilies({family, uiFamily(false)});
+    f.setPixelSize(px);
+    f.setWeight(QFont::Weight(weight));
+    return f;
+}
+
+QFont Theme::eyebrowFont(int px)
+{
+    // CJK scripts have no capitals and look broken when letter-spaced.
+    static const bool cjk = [] {
+        const QString code = ui::currentLanguage();
+        return code.startsWith(u"zh") || code == u"ja" || code == u"ko";
+    }();
+    QFont f = monoFont(px, 500);
+    f.setCapitalization(QFont::AllUppercase);
+    if (!cjk)
+        f.setLetterSpacing(QFont::AbsoluteSpacing, 0.13 * px);
+    return f;
+}
+
+QString Theme::rgba(const QColor &c)
+{
+    const QColor r = c.toRgb();
+    return QStringLiteral("rgba(%1,%2,%3,%4)").arg(r.red()).arg(r.green()).arg(r.blue()).arg(r.alpha());
+}
+
+QLinearGradient Theme::brandGradient(const QRectF &rect)
+{
+    QLinearGradient g(rect.topLeft(), rect.bottomRight());
+    g.setColorAt(0.0, QColor(0x22, 0xd3, 0xee));
+    g.setColorAt(0.55, QColor(0x63, 0x66, 0xf1));
+    g.setColorAt(1.0, QColor(0xa8, 0x55, 0xf7));
+    return g;
+}
+
+void Theme::paintBackdrop(QPainter *painter, const QRect &rect) const
+{
+    painter->save();
+    painter->setClipRect(rect, Qt::IntersectClip);
+    painter->fillRect(rect, m_t.bg);
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(Qt::NoPen);
+    const auto glow = [painter](QPointF centre, qreal rx, qreal ry, const QColor &k) {
+        QColor clear = k;
+        clear.setAlpha(0);
+        QRadialGradient g(QPointF(0, 0), rx);
+        g.setColorAt(0.0, k);
+        g.setColorAt(0.6, clear);
+        g.setColorAt(1.0, clear);
+        painter->save();
+        painter->translate(centre);
+        painter->scale(1.0, ry / rx);
+        painter->setBrush(g);
+        painter->drawEllipse(QPointF(0, 0), rx, rx);
+        painter->restore();
+    };
+    const qreal w = rect.width();
+    const qreal h = rect.height();
+    glow(QPointF(rect.left() + 0.12 * w, rect.top() - 0.1 * h), 900, 500, m_t.glowCyan);
+    glow(QPointF(rect.left() + w + 0.05 * w, rect.top() + h + 0.1 * h), 800, 600, m_t.glowViolet);
+    painter->restore();
+}
