@@ -311,7 +311,26 @@ bool isProtectedPath(const QString &path, const ProtectionRules &rules)
 
 bool isProtectedPath(const QString &path)
 {
-    return isProtectedPath(path, currentProtectionRules());
+    // Building the rules normalises a dozen folder names; every entry of a
+    // scan comes here, so each thread keeps the last rules and rebuilds them
+    // only when the folders they come from change.
+    struct Cached
+    {
+        QStringList key;
+        ProtectionRules rules;
+    };
+    thread_local Cached cached;
+#ifdef Q_OS_WIN
+    const QStringList key{QDir::homePath(), qEnvironmentVariable("SystemRoot"), qEnvironmentVariable("ProgramFiles"),
+                          qEnvironmentVariable("ProgramFiles(x86)")};
+#else
+    const QStringList key{QDir::homePath(), qEnvironmentVariable("XDG_DATA_HOME")};
+#endif
+    if (cached.key != key || cached.key.isEmpty()) {
+        cached.rules = currentProtectionRules();
+        cached.key = key;
+    }
+    return isProtectedPath(path, cached.rules);
 }
 
 QStringList protectedLocations()
