@@ -1,0 +1,388 @@
+#include "largefiles/largefilecollector.h"
+#include "largefiles/largefilefinder.h"
+
+#include "support/testsupport.h"
+
+#include <QSemaphore>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
+#include <QtTest>
+
+namespace {
+
+struct Outcome
+{
+    QList<LargeFile> files;
+    bool cancelled = false;
+    int finishedCount = 0;
+};
+
+// One finder run over `home`, results taken through a queued connection as the
+// GUI thread receives them.
+Outcome findIn(const QString &home, qint64 threshold, const QStringList &exclusions = {})
+{
+    qputenv("HOME", QFile::encodeName(home));
+    Outcome out;
+    QObject receiver;
+    LargeFileFinder finder;
+    QObject::connect(&finder, &LargeFileFinder::finished, &receiver, [&](const QList<LargeFile> &f, bool c) {
+        out.files = f;
+        out.cancelled = c;
+        ++out.finishedCount;
+    });
+    finder.start(threshold, exclusions);
+    if (!QTest::qWaitFor([&] { return out.finishedCount > 0; }, 60000))
+        qWarning("the finder did not finish");
+    return out;
+}
+
+QStringList pathsOf(const QList<LargeFile> &files)
+{
+    QStringList paths;
+    for (const LargeFile &f : files)
+        paths << QDir::cleanPath(f.path);
+    return paths;
+}
+
+fs::Entry entryOf(const QString &name, qint64 bytes)
+{
+    fs::Entry e;
+    e.name = name;
+    e.allocated = e.size = bytes;
+    return e;
+}
+
+// Holds the global pool's only thread so that a run, once started, stays
+// queued until release().
+class PoolHold final
+{
+public:
+    PoolHold()
+        : m_threads(QThreadPool::globalInstance()->maxThreadCount())
+    {
+        QThreadPool::globalInstance()->setMaxThreadCount(1);
+        m_task = QtConcurrent::run(QThreadPool::globalInstance(), [this] {
+            m_busy.release();
+            m_release.tryAcquire(1, 30000);
+        });
+        m_busy.acquire();
+    }
+    ~PoolHold() { release(); }
+    void release()
+    {
+        if (m_task.isFinished())
+            return;
+        m_release.release();
+        m_task.waitForFinished();
+        QThreadPool::globalInstance()->setMaxThreadCount(m_threads);
+    }
+
+private:
+    const int m_threads;
+    QSemaphore m_busy, m_release;
+    QFuture<void> m_task;
+};
+
+} // namespace
+
+class TestLargeFileFinder final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        registerLargeFileTypes();
+        m_home = qgetenv("HOME");
+    }
+    void cleanup() { qputenv("HOME", m_home); }
+
+    void threshold_data()
+    {
+        QTest::addColumn<bool>("sparse");
+        QTest::addColumn<bool>("fromLogicalSize");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<bool>("reported");
+        QTest::newRow("exactly the size on disk") << false << false << 0 << true;
+        QTest::newRow("one byte more than on disk") << false << false << 1 << false;
+        QTest::newRow("sparse: its bytes on disk") << true << false << 0 << true;
+        QTest::newRow("sparse: its logical size") << true << true << 0 << false;
+    }
+    void threshold()
+    {
+        QFETCH(bool, sparse);
+        QFETCH(bool, fromLogicalSize);
+        QFETCH(int, offset);
+        QFETCH(bool, reported);
+        TempFolder home;
+        const QString path = sparse ? home.makeSparseFile("vm/disk.vdi", 64 << 20, 1 << 20)
+                                    : home.makeFileOfSize("vm/disk.vdi", 300000);
+        fs::Entry e;
+        QVERIFY(!path.isEmpty() && fs::stat(path, e));
+        if (sparse && e.allocated >= e.size)
+            QSKIP("this file system does not keep holes in files");
+
+        const Outcome out = findIn(home.path(), (fromLogicalSize ? e.size : e.allocated) + offset);
+        QCOMPARE(out.finishedCount, 1);
+        QVERIFY(!out.cancelled);
+        QCOMPARE(out.files.size(), reported ? 1 : 0);
+        if (reported)
+            QCOMPARE(out.files.first().bytes, e.allocated);
+    }
+
+    void recordFields()
+    {
+        TempFolder home;
+        const QString path = home.makeFileOfSize("Videos/Holiday.MKV", 5000);
+        const QDateTime future = QDateTime::currentDateTime().addDays(2);
+        QVERIFY(home.setMTime("Videos/Holiday.MKV", future));
+        const Outcome out = findIn(home.path(), 1);
+        QCOMPARE(out.files.size(), 1);
+        const LargeFile &f = out.files.first();
+        QCOMPARE(QDir::cleanPath(f.path), QDir::cleanPath(path));
+        QCOMPARE(f.name, QStringLiteral("Holiday.MKV"));
+        QCOMPARE(f.dir, QDir::toNativeSeparators(QDir::cleanPath(home.path("Videos"))));
+        QCOMPARE(f.kind, QStringLiteral("Video"));
+        // Modified after it was last read: the modification counts.
+        QCOMPARE(f.lastUsed.toMSecsSinceEpoch(), future.toMSecsSinceEpoch());
+    }
+
+    // Threshold 0 reports every file the walk meets, so "not reported" here
+    // means "never seen".
+    void foldersLeftOut_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("exclusions");
+        QTest::addColumn<bool>("seen");
+        const QStringList none;
+        QTest::newRow("plain folder") << "docs/a.pdf" << none << true;
+        QTest::newRow("hidden file") << ".bash_history" << none << true;
+        QTest::newRow("dot inside a folder name") << "my.stuff/a.bin" << none << true;
+        QTest::newRow("hidden folder") << ".cache/big.bin" << none << false;
+        QTest::newRow("hidden folder further down") << "src/app/.git/pack.bin" << none << false;
+        QTest::newRow("node_modules") << "web/node_modules/lib.js" << none << false;
+        QTest::newRow("Node_Modules is not node_modules") << "web/Node_Modules/lib.js" << none << true;
+        QTest::newRow("$Recycle.Bin") << "$Recycle.Bin/old.iso" << none << false;
+        QTest::newRow("Mobile Documents") << "Library/Mobile Documents/a.zip" << none << false;
+        QTest::newRow("CloudStorage") << "Library/CloudStorage/a.zip" << none << false;
+        QTest::newRow("cloudstorage is not CloudStorage") << "cloudstorage/a.zip" << none << true;
+        QTest::newRow("folder excluded by name") << "Downloads/a.iso" << QStringList{"Downloads"} << false;
+        QTest::newRow("folder excluded by path") << "work/tmp/a.iso" << QStringList{"~/work/tmp"} << false;
+        QTest::newRow("path pattern is not a prefix") << "work/tmpx/a.iso" << QStringList{"~/work/tmp"} << true;
+        QTest::newRow("file excluded by pattern") << "media/a.iso" << QStringList{"*.iso"} << false;
+    }
+    void foldersLeftOut()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, exclusions);
+        QFETCH(bool, seen);
+        TempFolder home;
+        const QString control = home.makeFile("control.txt");
+        const QString path = home.makeFile(file, "x");
+        QVERIFY(!path.isEmpty());
+        const QStringList found = pathsOf(findIn(home.path(), 0, exclusions).files);
+        QVERIFY(found.contains(QDir::cleanPath(control)));
+        QCOMPARE(found.contains(QDir::cleanPath(path)), seen);
+    }
+
+    void linksAreNotFollowed()
+    {
+        TempFolder home, elsewhere;
+        elsewhere.makeFileOfSize("big.iso", 100000);
+        QVERIFY(!home.makeSymlink(elsewhere.path(), "linked-folder").isEmpty());
+        QVERIFY(!home.makeSymlink(elsewhere.path("big.iso"), "linked.iso").isEmpty());
+        QVERIFY(findIn(home.path(), 0).files.isEmpty());
+    }
+
+    void kinds_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("upper-case extension") << "Movie.MKV" << "Video";
+        QTest::newRow("last extension counts") << "notes.tar.gz" << "Archive";
+        QTest::newRow("no extension") << "README" << "File";
+        QTest::newRow("name equal to an extension") << "iso" << "File";
+        QTest::newRow("trailing dot") << "disk." << "File";
+        QTest::newRow("a leading dot starts the extension") << ".tmp" << "Partial download";
+        QTest::newRow("unknown extension") << "photo.jpeg" << "File";
+        QTest::newRow("disk image") << "Ubuntu.qcow2" << "Disk image";
+        QTest::newRow("partial download") << "setup.crdownload" << "Partial download";
+        QTest::newRow("installer") << "App.msix" << "Installer";
+        QTest::newRow("audio") << "take.aiff" << "Audio";
+        QTest::newRow("image") << "IMG_1.HEIC" << "Image";
+        QTest::newRow("document") << "events.parquet" << "Document";
+        QTest::newRow("backup") << "mail.pst.bak" << "Backup";
+        QTest::newRow("backup tm") << "Mac.tm" << "Backup";
+    }
+    void kinds()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        QCOMPARE(largeFileKind(name), kind);
+    }
+
+    // Sizes fed in this order; the largest-so-far list as indices into them.
+    void largestEight_data()
+    {
+        QTest::addColumn<QList<qint64>>("sizes");
+        QTest::addColumn<QList<int>>("expected");
+        QTest::newRow("ten rising") << QList<qint64>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}
+                                    << QList<int>{9, 8, 7, 6, 5, 4, 3, 2};
+        QTest::newRow("equal sizes keep the order found") << QList<qint64>{5, 5, 9, 5}
+                                                          << QList<int>{2, 0, 1, 3};
+        QTest::newRow("a tie with the last of a full list stays out")
+            << QList<qint64>{9, 8, 8, 8, 8, 8, 8, 8, 8} << QList<int>{0, 1, 2, 3, 4, 5, 6, 7};
+        QTest::newRow("below the threshold never enters") << QList<qint64>{3, 99, 2} << QList<int>{1, 0};
+    }
+    void largestEight()
+    {
+        QFETCH(QList<qint64>, sizes);
+        QFETCH(QList<int>, expected);
+        LargeFileCollector c(3, {}, {});
+        for (int i = 0; i < sizes.size(); ++i)
+            c.addFile(QStringLiteral("/h/f%1").arg(i), entryOf(QStringLiteral("f%1").arg(i), sizes[i]));
+        QStringList got, want;
+        for (const LargeFile &f : c.largest())
+            got << f.name;
+        for (int i : expected)
+            want << QStringLiteral("f%1").arg(i);
+        QCOMPARE(got, want);
+    }
+
+    void capKeepsTheLargest()
+    {
+        LargeFileCollector c(1, {}, {});
+        QList<qint64> sizes;
+        for (int i = 0; i < 600; ++i) {
+            sizes << 1 + (i * 7919) % 250;  // many ties, no order
+            c.addFile(QStringLiteral("/h/f%1").arg(i), entryOf(QStringLiteral("f%1").arg(i), sizes.last()));
+        }
+        QCOMPARE(c.found(), 600);
+        const QList<LargeFile> files = c.takeFiles();
+        QCOMPARE(files.size(), LargeFileFinder::kMaxResults);
+        std::sort(sizes.begin(), sizes.end(), std::greater<>());
+        for (int i = 0; i < files.size(); ++i) {
+            QCOMPARE(files[i].bytes, sizes[i]);
+            if (i > 0 && files[i].bytes == files[i - 1].bytes)
+                QVERIFY(files[i].name.mid(1).toInt() > files[i - 1].name.mid(1).toInt());
+        }
+    }
+
+    void capOverARealTree()
+    {
+        TempFolder home;
+        QList<qint64> onDisk;
+        for (int i = 0; i < 600; ++i) {
+            fs::Entry e;
+            const QString p = home.makeFileOfSize(QStringLiteral("d%1/f%2.bin").arg(i % 7).arg(i), 1 + i % 5 * 4096);
+            QVERIFY(!p.isEmpty() && fs::stat(p, e));
+            onDisk << e.allocated;
+        }
+        std::sort(onDisk.begin(), onDisk.end(), std::greater<>());
+        onDisk.resize(LargeFileFinder::kMaxResults);
+        const Outcome out = findIn(home.path(), 1);
+        QVERIFY(!out.cancelled);
+        QList<qint64> got;
+        for (const LargeFile &f : out.files)
+            got << f.bytes;
+        QCOMPARE(got, onDisk);
+    }
+
+    // Clock readings: the first at the start, then one per file. Progress
+    // goes out when more than 80 ms passed since the last report.
+    void progressThrottle_data()
+    {
+        QTest::addColumn<QList<qint64>>("clock");
+        QTest::addColumn<QList<qint64>>("reportedAt");  // filesChecked of each report
+        QTest::newRow("exactly 80 ms is not enough") << QList<qint64>{0, 10, 80, 81} << QList<qint64>{3};
+        QTest::newRow("the timer restarts at each report")
+            << QList<qint64>{0, 81, 161, 162, 1000} << QList<qint64>{1, 3, 4};
+        QTest::newRow("a fast walk reports nothing") << QList<qint64>{0, 1, 2, 3} << QList<qint64>{};
+    }
+    void progressThrottle()
+    {
+        QFETCH(QList<qint64>, clock);
+        QFETCH(QList<qint64>, reportedAt);
+        int tick = 0;
+        QList<qint64> reports;
+        LargeFileCollector c(
+            1, {},
+            [&](qint64 checked, const QString &dir, int found, qint64 foundBytes, const QList<LargeFile> &) {
+                reports << checked;
+                QCOMPARE(dir, QStringLiteral("/h/sub"));
+                // The file being looked at is not counted yet.
+                QCOMPARE(found, int(checked - 1));
+                QCOMPARE(foundBytes, 10 * (checked - 1));
+            },
+            [&] { return clock.at(tick); });
+        for (tick = 1; tick < clock.size(); ++tick)
+            c.addFile(QStringLiteral("/h/sub/f%1").arg(tick), entryOf(QStringLiteral("f%1").arg(tick), 10));
+        QCOMPARE(reports, reportedAt);
+    }
+
+    void destructionCancelsAndStillReports()
+    {
+        // With the only pool thread busy the run cannot have begun when the
+        // finder is destroyed: the walk must stop before its first folder.
+        TempFolder home;
+        home.makeFile("a.bin", "x");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        PoolHold hold;
+
+        Outcome out;
+        auto *finder = new LargeFileFinder;
+        connect(finder, &LargeFileFinder::finished, this, [&](const QList<LargeFile> &f, bool c) {
+            out.files = f;
+            out.cancelled = c;
+            ++out.finishedCount;
+        }, Qt::DirectConnection);
+        finder->start(0, {});
+        QVERIFY(finder->isRunning());
+        delete finder;
+        hold.release();
+
+        QCOMPARE(out.finishedCount, 1);
+        QVERIFY(out.cancelled);
+        QVERIFY(out.files.isEmpty());
+    }
+
+    void secondStartWhileRunningIsIgnored()
+    {
+        TempFolder home;
+        home.makeFile("a.bin", "x");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        LargeFileFinder finder;
+        QList<int> counts;
+        connect(&finder, &LargeFileFinder::finished, this,
+                [&](const QList<LargeFile> &f, bool) { counts << int(f.size()); });
+        PoolHold hold;
+        finder.start(0, {});
+        finder.start(qint64(1) << 50, {});
+        hold.release();
+        QTRY_COMPARE(counts, QList<int>{1});
+        QVERIFY(!finder.isRunning());
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::processEvents();
+        QCOMPARE(counts, QList<int>{1});
+    }
+
+    void finishedHandlerMayStartTheNextRun()
+    {
+        TempFolder home;
+        qputenv("HOME", QFile::encodeName(home.path()));
+        LargeFileFinder finder;
+        int runs = 0;
+        connect(&finder, &LargeFileFinder::finished, this, [&] {
+            if (++runs == 1)
+                finder.start(0, {});
+        });
+        finder.start(0, {});
+        QTRY_COMPARE(runs, 2);
+    }
+
+private:
+    QByteArray m_home;
+};
+
+QTEST_GUILESS_MAIN(TestLargeFileFinder)
+#include "tst_largefilefinder.moc"
