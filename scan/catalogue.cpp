@@ -28,9 +28,14 @@ void addRoot(QList<CategoryRoot> &roots, const CategoryRoot &root)
     const QFileInfo fi(root.path);
     if (!fi.isDir() || fi.isSymLink() || fi.isJunction())
         return;
-    const QString key = normalizePath(root.path);
+#ifdef Q_OS_WIN
+    constexpr Qt::CaseSensitivity cs = Qt::CaseInsensitive;
+#else
+    constexpr Qt::CaseSensitivity cs = Qt::CaseSensitive;  // Foo and foo are two folders here
+#endif
+    const QString key = QDir::cleanPath(root.path);
     for (const CategoryRoot &r : roots) {
-        if (normalizePath(r.path) == key && r.patterns == root.patterns)
+        if (QDir::cleanPath(r.path).compare(key, cs) == 0 && r.patterns == root.patterns)
             return;
     }
     roots.append(root);

@@ -251,7 +251,7 @@ void TestCatalogue::linuxCatalogue()
                             "home/.config/google-chrome/Profile 1/Service Worker/CacheStorage",
                             "home/.config/google-chrome/Guest Profile/GPUCache",
                             "home/.cache/google-chrome/Default/Cache", "home/.cache/google-chrome/Default/Code Cache",
-                            "home/.cache/spotify", "home/.cache/thumbnails/normal", "home/.cache/pip",
+                            "home/.cache/spotify", "home/.cache/Spotify", "home/.cache/thumbnails/normal", "home/.cache/pip",
                             "home/.cache/yarn", "home/.cache/mozilla/firefox/x.default/cache2",
                             "home/snap/firefox/common/.cache/mozilla/firefox/y.snap/cache2",
                             "home/.local/share/xorg", "home/.cargo/registry/cache", "home/.npm/_cacache",
@@ -278,7 +278,9 @@ void TestCatalogue::linuxCatalogue()
 
     const QStringList app = labels(*find(defs, "appcache"));
     QCOMPARE(app.mid(0, 2), (QStringList{"Code · Cache", "Code · GPUCache"}));
-    QCOMPARE(app.mid(2), QStringList{"spotify"});
+    QStringList fromCache = app.mid(2);
+    fromCache.sort();
+    QCOMPARE(fromCache, (QStringList{"Spotify", "spotify"}));  // two folders on a case-sensitive disk
 
     const CategoryDef &browser = *find(defs, "browser");
     const QStringList bl = labels(browser);
