@@ -1,0 +1,160 @@
+#pragma once
+
+// A small HTTP/1.1 server inside the test process: one canned response per path,
+// optionally over TLS with the self-signed localhost certificate of the fixtures.
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QHash>
+#include <QSslCertificate>
+#include <QSslKey>
+#include <QSslServer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QUrl>
+
+#include <memory>
+
+struct Route
+{
+    Route() = default;
+    Route(int status, const QByteArray &body) : status(status), body(body) {}
+
+    int status = 200;
+    QByteArray body;
+    qint64 patternBytes = -1;  // >= 0: stream this many pattern bytes instead of body
+    QByteArray location;       // Location header of a redirect
+    bool stall = false;        // send the headers and the first MiB, then keep the connection idle
+    bool lengthHeader = true;
+};
+
+// Deterministic content of any length (a 1 MiB block repeated), so large downloads
+// need no memory on either side.
+inline QByteArray patternChunk(qint64 offset, qint64 length)
+{
+    static const QByteArray block = [] {
+        QByteArray out(1 << 20, Qt::Uninitialized);
+        for (qsizetype i = 0; i < out.size(); ++i)
+            out[i] = char((quint32(i) * 2654435761u) >> 13);
+        return out;
+    }();
+    if (offset % block.size() == 0 && length == block.size())
+        return block;
+    QByteArray out;
+    out.reserve(length);
+    while (out.size() < length) {
+        const qsizetype at = (offset + out.size()) % block.size();
+        out += QByteArrayView(block).sliced(at, std::min<qint64>(block.size() - at, length - out.size()));
+    }
+    return out;
+}
+
+inline QByteArray patternSha256(qint64 size)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (qint64 at = 0; at < size; at += 1 << 20)
+        hash.addData(patternChunk(at, std::min<qint64>(1 << 20, size - at)));
+    return hash.result().toHex();
+}
+
+inline QString fixture(const QString &name)
+{
+    return QStringLiteral(VARNHOLT_FIXTURES "/update/") + name;
+}
+
+class HttpTestServer
+{
+public:
+    explicit HttpTestServer(bool tls = false)
+    {
+        if (tls) {
+            auto server = std::make_unique<QSslServer>();
+            QSslConfiguration config = QSslConfiguration::defaultConfiguration();
+            QFile cert(fixture(QStringLiteral("localhost.crt")));
+            QFile key(fixture(QStringLiteral("localhost.key")));
+            cert.open(QIODevice::ReadOnly);
+            key.open(QIODevice::ReadOnly);
+            config.setLocalCertificate(QSslCertificate(cert.readAll()));
+            config.setPrivateKey(QSslKey(key.readAll(), QSsl::Rsa));
+            server->setSslConfiguration(config);
+            m_server = std::move(server);
+        } else {
+            m_server = std::make_unique<QTcpServer>();
+        }
+        m_scheme = tls ? QStringLiteral("https") : QStringLiteral("http");
+        m_server->listen(QHostAddress::LocalHost);
+        QObject::connect(m_server.get(), &QTcpServer::pendingConnectionAvailable, m_server.get(),
+                         [this] {
+                             while (QTcpSocket *socket = m_server->nextPendingConnection())
+                                 serve(socket);
+                         });
+    }
+
+    QUrl url(const QString &path, const QString &host = QStringLiteral("localhost")) const
+    {
+        return QUrl(QStringLiteral("%1://%2:%3%4").arg(m_scheme, host).arg(m_server->serverPort()).arg(path));
+    }
+
+    void route(const QString &path, const Route &route) { m_routes.insert(path, route); }
+
+    QList<QByteArray> userAgents;
+    QStringList paths;
+
+private:
+    void serve(QTcpSocket *socket)
+    {
+        auto request = std::make_shared<QByteArray>();
+        QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket, request] {
+            request->append(socket->readAll());
+            if (!request->contains("\r\n\r\n") || socket->property("answered").toBool())
+                return;
+            socket->setProperty("answered", true);
+            const QList<QByteArray> lines = request->split('\n');
+            const QString path = QString::fromLatin1(lines.first().split(' ').value(1));
+            for (const QByteArray &line : lines)
+                if (line.toLower().startsWith("user-agent:"))
+                    userAgents.append(line.mid(11).trimmed());
+            paths.append(path);
+            respond(socket, m_routes.value(path, Route{404, "missing"}));
+        });
+    }
+
+    void respond(QTcpSocket *socket, const Route &route)
+    {
+        const qint64 size = route.patternBytes >= 0 ? route.patternBytes : route.body.size();
+        QByteArray head = "HTTP/1.1 " + QByteArray::number(route.status) + " Status\r\nConnection: close\r\n";
+        if (route.lengthHeader)
+            head += "Content-Length: " + QByteArray::number(size) + "\r\n";
+        if (!route.location.isEmpty())
+            head += "Location: " + route.location + "\r\n";
+        socket->write(head + "\r\n");
+        if (route.patternBytes < 0) {
+            socket->write(route.body);
+            socket->disconnectFromHost();
+            return;
+        }
+        // Stream in steps so that a client that gives up stops the transfer.
+        auto sent = std::make_shared<qint64>(0);
+        auto pump = [socket, sent, size, stall = route.stall] {
+            while (*sent < size && socket->bytesToWrite() < (4 << 20)) {
+                const qint64 n = std::min<qint64>(1 << 20, size - *sent);
+                socket->write(patternChunk(*sent, n));
+                *sent += n;
+                if (stall)
+                    return;
+            }
+            if (*sent >= size)
+                socket->disconnectFromHost();
+        };
+        QObject::connect(socket, &QTcpSocket::bytesWritten, socket, [socket, pump, stall = route.stall] {
+            if (!stall && socket->bytesToWrite() < (1 << 20))
+                pump();
+        });
+        pump();
+    }
+
+    std::unique_ptr<QTcpServer> m_server;
+    QHash<QString, Route> m_routes;
+    QString m_scheme;
+};

@@ -1,0 +1,243 @@
+#include "update/updater.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "testsigning.h"
+
+using MR = Updater::ManifestResult;
+
+namespace {
+
+const QString kDomain = QStringLiteral("varnholt.app");
+const QString kSha = QStringLiteral("ab").repeated(32);
+
+QJsonObject goodEntry()
+{
+    return QJsonObject{{"version", "1.2.0"},
+                       {"url", "https://dl.varnholt.app/Varnholt-1.2.0.exe"},
+                       {"sha256", kSha},
+                       {"size", "84 MB"},
+                       {"date", "2026-11-02"},
+                       {"change", QJsonArray{"Faster scans", "Fixes"}}};
+}
+
+QByteArray manifestWith(const QString &key, const QJsonValue &value)
+{
+    QJsonObject entry = goodEntry();
+    if (value.isUndefined())
+        entry.remove(key);
+    else
+        entry.insert(key, value);
+    return QJsonDocument(QJsonObject{{Updater::platformKey(), entry}}).toJson();
+}
+
+// Pads a valid manifest with trailing white space to an exact byte count.
+QByteArray paddedTo(qsizetype size)
+{
+    QByteArray body = manifestWith("date", "x");
+    return body + QByteArray(size - body.size(), ' ');
+}
+
+} // namespace
+
+class TestUpdater final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void versions_data()
+    {
+        QTest::addColumn<QString>("published");
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<bool>("newer");
+        QTest::newRow("patch above nine") << "1.0.10" << "1.0.9" << true << true;
+        QTest::newRow("fourth segment") << "1.0.0.1" << "1.0.0" << true << true;
+        QTest::newRow("missing segment is zero") << "1.0" << "1.0.0" << true << false;
+        QTest::newRow("older") << "0.9.9" << "1.0.0" << true << false;
+        QTest::newRow("leading zeros count by value") << "1.0.010" << "1.0.9" << true << true;
+        QTest::newRow("leading zeros equal") << "01.00.0" << "1.0" << true << false;
+        QTest::newRow("segment too big for 64 bits") << "1.99999999999999999999999999" << "1.9" << true << true;
+        QTest::newRow("39 characters") << "1." + QString(37, '0') << "0.1" << true << true;
+        QTest::newRow("40 characters") << "1." + QString(38, '0') << "0.1" << false << false;
+        QTest::newRow("suffix") << "1.1.0-beta" << "1.0.0" << false << false;
+        QTest::newRow("five segments") << "1.0.0.0.1" << "1.0.0" << false << false;
+        QTest::newRow("one segment") << "2" << "1.0.0" << false << false;
+        QTest::newRow("trailing newline") << "1.1.0\n" << "1.0.0" << false << false;
+        QTest::newRow("inner space") << "1. 1" << "1.0.0" << false << false;
+        QTest::newRow("empty segment") << "1..1" << "1.0.0" << false << false;
+        QTest::newRow("non-ASCII digits") << QString::fromUtf8("\u0661.\u0662") << "1.0.0" << false << false;
+        QTest::newRow("current invalid") << "2.0.0" << "1.0.0-dev" << true << false;
+    }
+    void versions()
+    {
+        QFETCH(QString, published);
+        QFETCH(QString, current);
+        QFETCH(bool, valid);
+        QFETCH(bool, newer);
+        QCOMPARE(Updater::isValidVersion(published), valid);
+        QCOMPARE(Updater::isNewerVersion(published, current), newer);
+    }
+
+    void trustedUrls_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("domain");
+        QTest::addColumn<bool>("trusted");
+        QTest::newRow("domain itself") << "https://varnholt.app/a.exe" << kDomain << true;
+        QTest::newRow("sub-domain") << "https://dl.eu.varnholt.app/a.exe" << kDomain << true;
+        QTest::newRow("upper-case host and scheme") << "HTTPS://DL.Varnholt.APP/a" << kDomain << true;
+        QTest::newRow("port") << "https://varnholt.app:8443/a" << kDomain << true;
+        QTest::newRow("plain http") << "http://dl.varnholt.app/a.exe" << kDomain << false;
+        QTest::newRow("user name") << "https://user@dl.varnholt.app/a.exe" << kDomain << false;
+        QTest::newRow("password only") << "https://:pw@dl.varnholt.app/a.exe" << kDomain << false;
+        QTest::newRow("look-alike prefix") << "https://evilvarnholt.app/a.exe" << kDomain << false;
+        QTest::newRow("domain as sub-domain") << "https://varnholt.app.evil.com/a" << kDomain << false;
+        QTest::newRow("domain in user info") << "https://varnholt.app@evil.com/a" << kDomain << false;
+        QTest::newRow("domain in path") << "https://evil.com/varnholt.app" << kDomain << false;
+        QTest::newRow("other scheme") << "ftp://varnholt.app/a" << kDomain << false;
+        QTest::newRow("no host") << "https:///a" << kDomain << false;
+        QTest::newRow("empty domain lets all pass") << "http://127.0.0.1:8080/a" << QString() << true;
+    }
+    void trustedUrls()
+    {
+        QFETCH(QString, url);
+        QFETCH(QString, domain);
+        QFETCH(bool, trusted);
+        QCOMPARE(Updater::isTrustedUrl(QUrl(url), domain), trusted);
+    }
+
+    void manifest_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<MR>("result");
+        const QString key = Updater::platformKey();
+        QTest::newRow("valid") << manifestWith("extra", 42) << MR::Valid;
+        QTest::newRow("empty change list") << manifestWith("change", QJsonArray()) << MR::Valid;
+        QTest::newRow("size and date wrong-typed") << manifestWith("size", 84) << MR::Valid;
+        QTest::newRow("exactly 256 KiB") << paddedTo(262144) << MR::Valid;
+        QTest::newRow("one byte over 256 KiB") << paddedTo(262145) << MR::Invalid;
+        QTest::newRow("truncated") << manifestWith("size", "1").chopped(9) << MR::Invalid;
+        QTest::newRow("empty body") << QByteArray() << MR::Invalid;
+        QTest::newRow("array") << QByteArray("[{\"version\":\"2.0\"}]") << MR::Invalid;
+        QTest::newRow("string") << QByteArray("\"linux\"") << MR::Invalid;
+        QTest::newRow("trailing garbage") << manifestWith("size", "1") + "}" << MR::Invalid;
+        QTest::newRow("deep nesting") << QByteArray(100000, '[') << MR::Invalid;
+        QTest::newRow("no entry for us") << QByteArray("{\"mac\":{}}") << MR::NoEntry;
+        QTest::newRow("entry not an object") << QByteArray("{\"" + key.toLatin1() + "\":\"1.2\"}") << MR::Invalid;
+        QTest::newRow("version suffix") << manifestWith("version", "1.2.0-rc1") << MR::Invalid;
+        QTest::newRow("version number") << manifestWith("version", 1.2) << MR::Invalid;
+        QTest::newRow("version missing") << manifestWith("version", QJsonValue::Undefined) << MR::Invalid;
+        QTest::newRow("url missing") << manifestWith("url", QJsonValue::Undefined) << MR::Invalid;
+        QTest::newRow("url array") << manifestWith("url", QJsonArray{"https://varnholt.app/a"}) << MR::Invalid;
+        QTest::newRow("url relative") << manifestWith("url", "Varnholt.exe") << MR::Invalid;
+        QTest::newRow("url plain http") << manifestWith("url", "http://dl.varnholt.app/a.exe") << MR::Invalid;
+        QTest::newRow("url user info") << manifestWith("url", "https://me@dl.varnholt.app/a") << MR::Invalid;
+        QTest::newRow("url look-alike") << manifestWith("url", "https://evilvarnholt.app/a") << MR::Invalid;
+        QTest::newRow("url broken") << manifestWith("url", "https://dl.varnholt.app:99999/a") << MR::Invalid;
+        QTest::newRow("sha256 63 digits") << manifestWith("sha256", kSha.left(63)) << MR::Invalid;
+        QTest::newRow("sha256 65 digits") << manifestWith("sha256", QString(kSha + "a")) << MR::Invalid;
+        QTest::newRow("sha256 not hex") << manifestWith("sha256", QString(kSha.left(63) + "g")) << MR::Invalid;
+        QTest::newRow("sha256 number") << manifestWith("sha256", 12345) << MR::Invalid;
+        QTest::newRow("sha256 newline") << manifestWith("sha256", QString(kSha + "\n")) << MR::Invalid;
+        QTest::newRow("change missing") << manifestWith("change", QJsonValue::Undefined) << MR::Invalid;
+        QTest::newRow("change string") << manifestWith("change", "Fixes") << MR::Invalid;
+        QTest::newRow("change with number") << manifestWith("change", QJsonArray{"a", 1}) << MR::Invalid;
+    }
+    void manifest()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(MR, result);
+        UpdateInfo info;
+        QCOMPARE(Updater::parseManifest(body, kDomain, info), result);
+        if (result != MR::Valid)
+            QVERIFY(info.version.isEmpty() && info.url.isEmpty());
+    }
+
+    void manifestFields()
+    {
+        UpdateInfo info;
+        QCOMPARE(Updater::parseManifest(manifestWith("sha256", kSha.toUpper()), kDomain, info), MR::Valid);
+        QCOMPARE(info.sha256, kSha);
+        QCOMPARE(info.version, "1.2.0");
+        QCOMPARE(info.url, QUrl("https://dl.varnholt.app/Varnholt-1.2.0.exe"));
+        QCOMPARE(info.changes, QStringList({"Faster scans", "Fixes"}));
+        QCOMPARE(info.size, "84 MB");
+#if !defined(Q_OS_WIN)
+        // A Linux build never takes the Windows installer, even when nothing else is published.
+        const QByteArray winOnly = QJsonDocument(QJsonObject{{"win", goodEntry()}}).toJson();
+        QCOMPARE(Updater::parseManifest(winOnly, kDomain, info), MR::NoEntry);
+#endif
+    }
+
+    void installerNames_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("last segment") << "https://h/a/Varnholt-2.0.AppImage" << "Varnholt-2.0.AppImage";
+        QTest::newRow("trailing slash") << "https://h/a/" << "varnholt-update";
+        QTest::newRow("no path") << "https://h" << "varnholt-update";
+        QTest::newRow("dot dot") << "https://h/a/%2E%2E" << "varnholt-update";
+        QTest::newRow("encoded slash") << "https://h/a/..%2F..%2Fbin%2Fsh" << "sh";
+        QTest::newRow("backslash") << "https://h/a/..%5Cevil.exe" << "varnholt-update";
+        QTest::newRow("control character") << "https://h/a/x%0Ay" << "varnholt-update";
+    }
+    void installerNames()
+    {
+        QFETCH(QString, url);
+        QFETCH(QString, name);
+        QCOMPARE(Updater::installerFileName(QUrl(url)), name);
+    }
+
+#if !defined(Q_OS_WIN)
+    void signatures_data()
+    {
+        QTest::addColumn<int>("tamper");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("signed with the injected key") << 0 << true;
+        QTest::newRow("signed with another key") << 1 << false;
+        QTest::newRow("signature missing") << 2 << false;
+        QTest::newRow("signature not base64") << 3 << false;
+        QTest::newRow("signature truncated") << 4 << false;
+        QTest::newRow("file changed after signing") << 5 << false;
+    }
+    void signatures()
+    {
+        QFETCH(int, tamper);
+        QFETCH(bool, valid);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("installer");
+        QByteArray data(300000, 'v');
+        const KeyPtr key = testKey();
+        QVERIFY(key);
+        const QByteArray publicKey = rawPublicKey(key.get());
+
+        QString sig = sign(data, key.get());
+        if (tamper == 1) {
+            const KeyPtr other(EVP_PKEY_Q_keygen(nullptr, nullptr, "ED25519"), &EVP_PKEY_free);
+            sig = sign(data, other.get());
+        }
+        if (tamper == 2)
+            sig.clear();
+        if (tamper == 3)
+            sig.replace(4, 1, u'!');
+        if (tamper == 4)
+            sig.chop(8);
+        if (tamper == 5)
+            data[1000] = 'w';
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(data);
+        file.close();
+        QCOMPARE(Updater::hasValidSignature(path, sig, publicKey), valid);
+    }
+#endif
+};
+
+QTEST_GUILESS_MAIN(TestUpdater)
+#include "tst_updater.moc"

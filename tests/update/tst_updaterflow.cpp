@@ -1,0 +1,408 @@
+#include "update/updater.h"
+
+#include "httptestserver.h"
+#include "testsigning.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+constexpr qint64 kMiB = 1 << 20;
+const QString kWrap = QStringLiteral("The update could not be downloaded: ");
+const QString kNotOurs = QStringLiteral("The update is not on Varnholt's server.");
+const QString kUnsigned = QStringLiteral("The update is not signed by Quorvane Technology Limited.");
+
+QByteArray manifest(const QString &version, const QUrl &url, const QString &sha, const QString &sig)
+{
+    const QJsonObject entry{{"version", version}, {"url", url.toString()}, {"sha256", sha},
+                            {"change", QJsonArray{"Fixes"}}, {"sig", sig}};
+    return QJsonDocument(QJsonObject{{Updater::platformKey(), entry}}).toJson();
+}
+
+bool waitWhile(const Updater &updater, int state)
+{
+    return QTest::qWaitFor([&] { return updater.state() != state; }, 120000);
+}
+
+QStringList partFiles(const Updater &updater)
+{
+    return QDir(updater.downloadFolder()).entryList({"*.part"}, QDir::AllEntries | QDir::Hidden);
+}
+
+} // namespace
+
+class TestUpdaterFlow final : public QObject
+{
+    Q_OBJECT
+
+    HttpTestServer m_http;
+    KeyPtr m_key = testKey();
+    QStringList m_launched;
+
+    // An updater against the local server with an empty trusted domain that verifies
+    // with the test key and records instead of starting the installer.
+    std::unique_ptr<Updater> makeUpdater(const QString &launchError = {})
+    {
+        auto updater = std::make_unique<Updater>(nullptr, m_http.url("/upgrade.json"), QString());
+        updater->setSigningKey(rawPublicKey(m_key.get()));
+        updater->setInstallerLauncher([this, launchError](const QString &path) {
+            m_launched.append(path);
+            return launchError;
+        });
+        return updater;
+    }
+
+    // Publishes `body` (or `size` pattern bytes) as /Varnholt.bin and a manifest for it.
+    void publish(qint64 size, const QByteArray &body = {}, const QString &sha = {},
+                 const QString &sig = {}, const QString &path = "/Varnholt.bin")
+    {
+        const bool pattern = body.isEmpty();
+        const QByteArray data = pattern && size <= 4 * kMiB ? patternChunk(0, size) : body;
+        Route route;
+        route.patternBytes = pattern ? size : -1;
+        route.body = body;
+        m_http.route(path, route);
+        const QString realSha = pattern ? QString::fromLatin1(patternSha256(size))
+                                        : QString::fromLatin1(QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex());
+        const QString realSig = data.isEmpty() ? QString() : sign(data, m_key.get());
+        m_http.route("/upgrade.json", Route{200, manifest("9.0.0", m_http.url(path),
+                                                          sha.isNull() ? realSha : sha,
+                                                          sig.isNull() ? realSig : sig)});
+    }
+
+    // Runs a check that must find the update, then the download to its end.
+    void checkAndDownload(Updater &updater)
+    {
+        updater.check();
+        QVERIFY(waitWhile(updater, Updater::Checking));
+        QCOMPARE(updater.state(), int(Updater::Available));
+        updater.download();
+        QVERIFY(waitWhile(updater, Updater::Downloading));
+    }
+
+private slots:
+    void init() { m_launched.clear(); }
+
+    void checkOutcomes_data()
+    {
+        QTest::addColumn<Route>("route");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QString>("error");
+        const QUrl url("http://127.0.0.1/Varnholt.bin");
+        const QString sha(64, 'a');
+        const QByteArray valid = manifest("9.0.0", url, sha, {});
+        QTest::newRow("newer version") << Route{200, valid} << int(Updater::Available) << "";
+        QTest::newRow("same version") << Route{200, manifest("1.0", url, sha, {})} << int(Updater::UpToDate) << "";
+        QTest::newRow("nothing for this platform") << Route{200, "{\"mac\":{}}"} << int(Updater::UpToDate) << "";
+        QTest::newRow("unreadable") << Route{200, valid.chopped(3)} << int(Updater::Failed)
+                                    << "The update information could not be read.";
+        QTest::newRow("status 204") << Route{204, {}} << int(Updater::Failed) << "HTTP 204";
+        QTest::newRow("status 404") << Route{404, "gone"} << int(Updater::Failed) << "Error transferring";
+        QTest::newRow("256 KiB manifest")
+            << Route{200, valid + QByteArray(262144 - valid.size(), ' ')} << int(Updater::Available) << "";
+        QTest::newRow("one byte over 256 KiB")
+            << Route{200, valid + QByteArray(262145 - valid.size(), ' ')} << int(Updater::Failed) << "Operation canceled";
+    }
+    void checkOutcomes()
+    {
+        QFETCH(Route, route);
+        QFETCH(int, state);
+        QFETCH(QString, error);
+        m_http.route("/upgrade.json", route);
+        auto updater = makeUpdater();
+        QSignalSpy changes(updater.get(), &Updater::stateChanged);
+        updater->check();
+        updater->check(); // ignored while the first one runs
+        QCOMPARE(updater->state(), int(Updater::Checking));
+        QVERIFY(waitWhile(*updater, Updater::Checking));
+        QCOMPARE(updater->state(), state);
+        QVERIFY2(error.isEmpty() ? updater->errorText().isEmpty() : updater->errorText().startsWith(error),
+                 qPrintable(updater->errorText()));
+        QCOMPARE(changes.count(), 2);
+        QCOMPARE(m_http.userAgents.last(), "Varnholt/1.0.0");
+        QCOMPARE(updater->info().version.isEmpty(), state == Updater::Failed || route.body.startsWith("{\"mac"));
+    }
+
+    void checkWithoutServer()
+    {
+        QTcpServer closed;
+        closed.listen(QHostAddress::LocalHost);
+        const QUrl url(QStringLiteral("http://127.0.0.1:%1/upgrade.json").arg(closed.serverPort()));
+        closed.close();
+        Updater updater(nullptr, url, QString());
+        updater.check();
+        QVERIFY(waitWhile(updater, Updater::Checking));
+        QCOMPARE(updater.state(), int(Updater::Failed));
+        QVERIFY(updater.errorText().contains("refused"));
+    }
+
+    void downloads_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<QString>("sha");   // null: the real checksum
+        QTest::addColumn<QString>("sig");   // null: signed with the test key
+        QTest::addColumn<QString>("error"); // empty: the installer is started
+        QTest::newRow("verified") << kMiB + 1 << QString() << QString() << "";
+        QTest::newRow("smallest installer") << kMiB << QString() << QString() << "";
+        QTest::newRow("one byte too small") << kMiB - 1 << QString() << QString()
+                                            << kWrap + "The update has an unexpected size.";
+        QTest::newRow("checksum differs") << 2 * kMiB << QString(64, 'A') << QString()
+                                          << kWrap + "The update does not match the published checksum.";
+        QTest::newRow("signature missing") << 2 * kMiB << QString() << "" << kWrap + kUnsigned;
+        const KeyPtr other(EVP_PKEY_Q_keygen(nullptr, nullptr, "ED25519"), &EVP_PKEY_free);
+        QTest::newRow("signed with another key")
+            << 2 * kMiB << QString() << sign(patternChunk(0, 2 * kMiB), other.get()) << kWrap + kUnsigned;
+    }
+    void downloads()
+    {
+        QFETCH(qint64, size);
+        QFETCH(QString, sha);
+        QFETCH(QString, sig);
+        QFETCH(QString, error);
+        publish(size, {}, sha, sig);
+        auto updater = makeUpdater();
+        QSignalSpy quit(updater.get(), &Updater::quitForUpdate);
+        QSignalSpy changes(updater.get(), &Updater::stateChanged);
+        checkAndDownload(*updater);
+        QCOMPARE(updater->errorText(), error);
+        QCOMPARE(updater->state(), int(error.isEmpty() ? Updater::Installing : Updater::Available));
+        QCOMPARE(quit.count(), error.isEmpty() ? 1 : 0);
+        const QString finalPath = updater->downloadFolder() + "/Varnholt.bin";
+        QCOMPARE(m_launched, error.isEmpty() ? QStringList{finalPath} : QStringList());
+        QCOMPARE(QFileInfo(finalPath).size(), error.isEmpty() ? size : 0);
+        QVERIFY(partFiles(*updater).isEmpty());
+        QVERIFY(changes.count() > 4); // progress steps are reported too
+        QFile::remove(finalPath);
+    }
+
+    void builtInKeyRefusesTestSignature()
+    {
+        publish(2 * kMiB);
+        Updater updater(nullptr, m_http.url("/upgrade.json"), QString());
+        updater.setInstallerLauncher([this](const QString &path) { return m_launched.append(path), QString(); });
+        checkAndDownload(updater);
+        QCOMPARE(updater.errorText(), kWrap + kUnsigned);
+        QVERIFY(m_launched.isEmpty());
+    }
+
+    void transferFailures_data()
+    {
+        QTest::addColumn<Route>("route");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("status 204") << Route{204, {}} << kWrap + "HTTP 204";
+        QTest::newRow("status 500") << Route{500, "oops"} << kWrap + "Error transferring";
+    }
+    void transferFailures()
+    {
+        QFETCH(Route, route);
+        QFETCH(QString, error);
+        publish(2 * kMiB);
+        m_http.route("/Varnholt.bin", route);
+        auto updater = makeUpdater();
+        checkAndDownload(*updater);
+        QCOMPARE(updater->state(), int(Updater::Available));
+        QVERIFY2(updater->errorText().startsWith(error), qPrintable(updater->errorText()));
+        QVERIFY(partFiles(*updater).isEmpty());
+        QVERIFY(m_launched.isEmpty());
+    }
+
+    void sizeCap_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<QString>("error");
+        // At the cap the download is complete and fails only for want of a signature.
+        QTest::newRow("exactly 300 MiB") << 300 * kMiB << kWrap + kUnsigned;
+        QTest::newRow("one byte more") << 300 * kMiB + 1 << kWrap + "The update has an unexpected size.";
+    }
+    void sizeCap()
+    {
+        QFETCH(qint64, size);
+        QFETCH(QString, error);
+        publish(size, {}, {}, "");
+        auto updater = makeUpdater();
+        checkAndDownload(*updater);
+        QCOMPARE(updater->errorText(), error);
+        QVERIFY(partFiles(*updater).isEmpty());
+    }
+
+    void cancelMidDownload()
+    {
+        publish(2 * kMiB);
+        Route stall;
+        stall.patternBytes = 2 * kMiB;
+        stall.stall = true;
+        m_http.route("/Varnholt.bin", stall);
+        auto updater = makeUpdater();
+        updater->check();
+        QVERIFY(waitWhile(*updater, Updater::Checking));
+        updater->download();
+        const QString part = updater->downloadFolder() + "/Varnholt.bin.part";
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(part).size() > 0, 20000);
+        QCOMPARE(partFiles(*updater).size(), 1);
+        updater->cancel();
+        QVERIFY(waitWhile(*updater, Updater::Downloading));
+        QCOMPARE(updater->state(), int(Updater::Available));
+        QCOMPARE(updater->errorText(), QString());
+        QVERIFY(partFiles(*updater).isEmpty());
+        QVERIFY(m_launched.isEmpty());
+    }
+
+    void launcherFailureKeepsInstaller()
+    {
+        publish(2 * kMiB);
+        auto updater = makeUpdater("Could not start the installer.");
+        QSignalSpy quit(updater.get(), &Updater::quitForUpdate);
+        checkAndDownload(*updater);
+        QCOMPARE(updater->state(), int(Updater::Available));
+        QCOMPARE(updater->errorText(), "Could not start the installer.");
+        QCOMPARE(quit.count(), 0);
+        QVERIFY(QFile::exists(m_launched.value(0)));
+        QFile::remove(m_launched.value(0));
+    }
+
+    void partialFileCannotBeCreated()
+    {
+        publish(2 * kMiB);
+        auto updater = makeUpdater();
+        updater->check();
+        QVERIFY(waitWhile(*updater, Updater::Checking));
+        const QString blocker = updater->downloadFolder() + "/Varnholt.bin.part";
+        QVERIFY(QDir().mkpath(blocker + "/keep"));
+        QSignalSpy changes(updater.get(), &Updater::stateChanged);
+        updater->download();
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(updater->state(), int(Updater::Available));
+        QVERIFY2(updater->errorText().startsWith("Could not save the update: "), qPrintable(updater->errorText()));
+        QVERIFY(QDir(blocker).removeRecursively());
+    }
+
+    void finalRenameFails()
+    {
+        publish(2 * kMiB);
+        auto updater = makeUpdater();
+        const QString finalPath = updater->downloadFolder() + "/Varnholt.bin";
+        QVERIFY(QDir().mkpath(finalPath + "/keep"));
+        checkAndDownload(*updater);
+        QCOMPARE(updater->errorText(), kWrap + "Could not save the update: " + finalPath);
+        QVERIFY(QFileInfo::exists(finalPath + "/keep"));
+        QVERIFY(partFiles(*updater).isEmpty());
+        QVERIFY(QDir(finalPath).removeRecursively());
+    }
+
+    void writeFailure()
+    {
+        publish(3 * kMiB);
+        auto updater = makeUpdater();
+        // A file-size limit makes the partial file's writes fail like a full disk would.
+        rlimit saved {};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = kMiB;
+        setrlimit(RLIMIT_FSIZE, &small);
+        checkAndDownload(*updater);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        QVERIFY2(updater->errorText().startsWith(kWrap + "Could not save the update: "), qPrintable(updater->errorText()));
+        QVERIFY(partFiles(*updater).isEmpty());
+    }
+
+    void tlsRedirects_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("same trusted host") << "https://localhost:%1/real.bin" << "";
+        QTest::newRow("untrusted host") << "https://127.0.0.1:%1/real.bin" << kWrap + kNotOurs;
+        QTest::newRow("look-alike host") << "https://localhost.evil:%1/real.bin" << kWrap + kNotOurs;
+        QTest::newRow("plain http") << "http://localhost:%1/real.bin" << kWrap;
+    }
+    void tlsRedirects()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, error);
+        HttpTestServer https(true);
+        const QByteArray data = patternChunk(0, 2 * kMiB);
+        Route real;
+        real.body = data;
+        https.route("/real.bin", real);
+        Route redirect{302, {}};
+        redirect.location = target.arg(https.url("/").port()).toLatin1();
+        https.route("/Varnholt.bin", redirect);
+        https.route("/upgrade.json", Route{200, manifest("9.0.0", https.url("/Varnholt.bin"),
+                                                        QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex(),
+                                                        sign(data, m_key.get()))});
+        QFile cert(fixture("localhost.crt"));
+        QVERIFY(cert.open(QIODevice::ReadOnly));
+        Updater updater(nullptr, https.url("/upgrade.json"), "localhost");
+        updater.setSigningKey(rawPublicKey(m_key.get()));
+        updater.setExtraCaCertificates({QSslCertificate(cert.readAll())});
+        updater.setInstallerLauncher([this](const QString &path) { return m_launched.append(path), QString(); });
+        checkAndDownload(updater);
+        QVERIFY2(error.isEmpty() ? updater.errorText().isEmpty() : updater.errorText().startsWith(error),
+                 qPrintable(updater.errorText()));
+        QCOMPARE(m_launched.size(), error.isEmpty() ? 1 : 0);
+        QVERIFY(partFiles(updater).isEmpty());
+        QFile::remove(m_launched.value(0));
+    }
+
+    void tlsCertificateStillVerified()
+    {
+        HttpTestServer https(true);
+        https.route("/upgrade.json", Route{200, manifest("9.0.0", https.url("/a.bin"), QString(64, 'a'), {})});
+        Updater updater(nullptr, https.url("/upgrade.json"), "localhost");
+        updater.check();
+        QVERIFY(waitWhile(updater, Updater::Checking));
+        QCOMPARE(updater.state(), int(Updater::Failed));
+        QVERIFY(https.paths.isEmpty());
+    }
+
+#if !defined(Q_OS_WIN)
+    void appImageReplaced_data()
+    {
+        QTest::addColumn<bool>("script");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("starts the new image") << true << "";
+        QTest::newRow("new image cannot start") << false << "Could not start the installer.";
+    }
+    void appImageReplaced()
+    {
+        QFETCH(bool, script);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        const QString image = dir.filePath("Varnholt.AppImage");
+        const QString marker = dir.filePath("started");
+        QFile old(image);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old image");
+        old.close();
+        // A shell script stands in for the new image; the shell stops reading at "exit".
+        QByteArray body = script ? "#!/bin/sh\necho \"$@\" > '" + marker.toUtf8() + "'\nexit 0\n" : QByteArray("\x7f" "ELF");
+        body += QByteArray(kMiB + 7, '#');
+        publish(0, body);
+        qputenv("APPIMAGE", QFile::encodeName(image));
+        Updater updater(nullptr, m_http.url("/upgrade.json"), QString()); // default launcher
+        updater.setSigningKey(rawPublicKey(m_key.get()));
+        checkAndDownload(updater);
+        qunsetenv("APPIMAGE");
+        QCOMPARE(updater.errorText(), error);
+        QFile replaced(image);
+        QVERIFY(replaced.open(QIODevice::ReadOnly));
+        QCOMPARE(replaced.readAll(), body);
+        QCOMPARE(int(replaced.permissions() & 0x7777), 0x7755);
+        QVERIFY(QDir(dir.path()).entryList({".varnholt-update-*"}, QDir::Files | QDir::Hidden).isEmpty());
+        if (script)
+            QTRY_COMPARE(QFileInfo(marker).size(), qint64(sizeof "--updated"));
+    }
+#endif
+};
+
+QTEST_GUILESS_MAIN(TestUpdaterFlow)
+#include "tst_updaterflow.moc"

@@ -1,0 +1,149 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QSslCertificate>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+
+class QFile;
+class QNetworkAccessManager;
+class QNetworkReply;
+class QNetworkRequest;
+
+// What the published manifest says about the newest release for this platform.
+struct UpdateInfo
+{
+    QString version;
+    QString size;       // display text, not a number
+    QString date;       // display text
+    QString sha256;     // lower-case hex
+    QStringList changes;
+    QUrl url;
+    QString signature;  // base64 Ed25519 signature of the installer (Linux builds only)
+};
+
+// Checks the published manifest, downloads the installer, verifies it and starts it.
+// Everything runs on the GUI thread through the network layer's signals; at most one
+// reply (check or download) is in flight at any time.
+class Updater final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Updater)
+
+public:
+    enum State {
+        NotChecked = 0,
+        Checking = 1,
+        UpToDate = 2,
+        Available = 3,
+        Failed = 4,
+        Downloading = 5,
+        Installing = 6,
+    };
+    Q_ENUM(State)
+
+    enum class ManifestResult {
+        Valid,
+        NoEntry,  // a JSON object without this platform's member: nothing is published for us
+        Invalid,
+    };
+
+    // Takes the installer's path, returns an error text (empty when the installer started).
+    using Launcher = std::function<QString(const QString &installerPath)>;
+
+    static constexpr qint64 kMaxManifestBytes = 262144;
+    static constexpr qint64 kMaxDownloadBytes = 314572800;
+    static constexpr qint64 kMinInstallerBytes = 1048576;
+    static constexpr int kCheckTimeoutMs = 15000;
+    static constexpr int kDownloadTimeoutMs = 60000;
+
+    static QUrl defaultManifestUrl();
+    static QString defaultTrustedDomain();
+    // The manifest member this build reads: "win" on Windows, "linux" elsewhere.
+    static QString platformKey();
+
+    // An empty trusted domain lets every address pass (used by tests against a local server).
+    explicit Updater(QObject *parent = nullptr, const QUrl &manifestUrl = defaultManifestUrl(),
+                     const QString &trustedDomain = defaultTrustedDomain());
+    ~Updater() override;
+
+    void check();
+    void download();
+    void cancel();
+
+    int state() const { return m_state; }
+    const UpdateInfo &info() const { return m_info; }
+    QString errorText() const { return m_error; }
+    qint64 bytesReceived() const { return m_bytesReceived; }
+    qint64 bytesTotal() const { return m_bytesTotal; }
+    QString currentVersion() const { return m_currentVersion; }
+    QUrl manifestUrl() const { return m_manifestUrl; }
+    QString trustedDomain() const { return m_trustedDomain; }
+    QString downloadFolder() const { return m_downloadFolder; }
+    QString expectedPublisher() const { return m_publisher; }
+
+    void setInstallerLauncher(Launcher launcher);
+    // Replaces the built-in Ed25519 public key (32 raw bytes) that downloads are verified against.
+    void setSigningKey(const QByteArray &rawPublicKey);
+    // Extra certificate authorities trusted besides the system's (a local test server's).
+    void setExtraCaCertificates(const QList<QSslCertificate> &certificates);
+
+    static bool isValidVersion(const QString &version);
+    static bool isNewerVersion(const QString &published, const QString &current);
+    static bool isTrustedUrl(const QUrl &url, const QString &trustedDomain);
+    static ManifestResult parseManifest(const QByteArray &body, const QString &trustedDomain,
+                                        UpdateInfo &info);
+    // Name the installer is saved under: the last path segment, or "varnholt-update".
+    static QString installerFileName(const QUrl &url);
+#if !defined(Q_OS_WIN)
+    // Ed25519 check of a whole file against a base64 signature and a raw 32-byte public key.
+    static bool hasValidSignature(const QString &path, const QString &base64Signature,
+                                  const QByteArray &rawPublicKey);
+#endif
+
+signals:
+    void stateChanged();
+    void quitForUpdate();
+
+private:
+    QNetworkRequest makeRequest(const QUrl &url, int timeoutMs) const;
+    void setState(int state);
+    void onCheckFinished(QNetworkReply *reply);
+    void onDownloadData(QNetworkReply *reply);
+    void onDownloadFinished(QNetworkReply *reply);
+    bool writeChunk(const QByteArray &data, QString *failure);
+    void failDownload(QNetworkReply *reply, const QString &text);
+    void finishDownload(QString text, bool canceled = false);
+    QString verifyDownload(const QString &path) const;
+    bool isSignedByPublisher(const QString &path) const;
+
+    // Platform parts (updater_win.cpp / updater_posix.cpp).
+    static QString defaultLauncher(const QString &installerPath);
+    static QByteArray builtInSigningKey();
+    static bool preparePrivateFolder(const QString &folder);
+
+    QUrl m_manifestUrl;
+    QNetworkAccessManager *m_network = nullptr;
+    QPointer<QNetworkReply> m_reply;
+    std::unique_ptr<QFile> m_file;
+    int m_state = NotChecked;
+    UpdateInfo m_info;
+    QString m_error;
+    QString m_downloadFolder;
+    QString m_finalPath;
+    QString m_trustedDomain;
+    QString m_publisher;
+    QString m_currentVersion;
+    Launcher m_launcher;
+    QByteArray m_signingKey;
+    QList<QSslCertificate> m_extraCas;
+    qint64 m_bytesReceived = 0;
+    qint64 m_bytesTotal = 0;
+};
