@@ -332,7 +332,14 @@ QString Theme::styleSheet() const
 QString Theme::substitute(QString s, const ThemeTokens &t, bool dark, bool macLook)
 {
     // Longer names first wherever one placeholder is a prefix of another.
-    const int hpx = macLook ? 30 : 34;
+    //
+    // The heights are outer heights: 34 (30) for buttons, so that plain and
+    // painted primary buttons line up in a row, 42 (38) for large buttons and
+    // 32 (28) for fields. Qt's style sheets apply min-height to the content
+    // box, so the 1 px top and bottom borders of these rules are taken off.
+    const int border = 2;
+    const int hpx = (macLook ? 30 : 34) - border;
+    const int lgpx = (macLook ? 38 : 42) - border;
     const QList<std::pair<const char *, QString>> steps = {
         {"@accentHover", rgba(t.accentHover)},
         {"@accentSoft", rgba(t.accentSoft)},
@@ -360,7 +367,7 @@ QString Theme::substitute(QString s, const ThemeTokens &t, bool dark, bool macLo
         {"@h1px", macLook ? QStringLiteral("24px") : QStringLiteral("26px")},
         {"@rbpx", QStringLiteral("10px")},
         {"@hpx", QString::number(hpx) + QStringLiteral("px")},
-        {"@lgpx", macLook ? QStringLiteral("38px") : QStringLiteral("42px")},
+        {"@lgpx", QString::number(lgpx) + QStringLiteral("px")},
         {"@fieldpx", QString::number(hpx - 2) + QStringLiteral("px")},
         {"@tipShadowpx", QStringLiteral("8px")},
     };

@@ -122,7 +122,14 @@ public:
     QColor color(Tone tone) const;
 
     // The application style sheet for the current mode and look, with every
-    // "@" placeholder replaced.
+    // "@" placeholder replaced. Labels are styled through the dynamic property
+    // "role" (h1, h2, h3, strong, sub, caption, micro, grp, mono, num, value,
+    // big, ok, warn), push buttons through "kind" (ghost, link; primary and
+    // danger paint themselves) and "size" ("lg"). Note that QWidget already
+    // has a property named "size": a button class that supports "lg" must
+    // declare its own Q_PROPERTY(QString size ...), which the style sheet
+    // then sees. Set these properties before the widget is first polished,
+    // or re-polish it (style()->unpolish/polish) after changing them.
     QString styleSheet() const;
 
     // UI font family: the Display or Text optical size of Segoe UI Variable,
