@@ -7,6 +7,7 @@
 #include <QCursor>
 #include <QEvent>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
@@ -405,11 +406,19 @@ QFont Theme::font(int px, int weight, bool display) const
 QFont Theme::monoFont(int px, int weight)
 {
     QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    static const QString numeric = [] {
-        return familyIfInstalled(
+    static const QString family = [&f] {
+        QString name = familyIfInstalled(
             {QStringLiteral("Cascadia Mono"), QStringLiteral("Cascadia Code"), QStringLiteral("Consolas")});
+        if (!name.isEmpty())
+            return name;
+        // Linux reports the fixed font as the fontconfig alias "monospace".
+        // Inside a family list an alias matches nothing, and every figure
+        // would silently fall through to the UI font; use the real family.
+        name = f.family();
+        if (!QFontDatabase::hasFamily(name))
+            name = QFontInfo(f).family();
+        return name;
     }();
-    const QString family = numeric.isEmpty() ? f.family() : numeric;
     f.setFamilies({family, uiFamily(false)});
     f.setPixelSize(px);
     f.setWeight(QFont::Weight(weight));

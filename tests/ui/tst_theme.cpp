@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -286,6 +287,10 @@ private slots:
         const QFont mono = Theme::monoFont(11, 500);
         QCOMPARE(mono.families().size(), 2);
         QCOMPARE(mono.families().at(1), ui);
+        // The numeric family must be a real, fixed-pitch family, not an alias
+        // that would make every figure fall back to the UI font.
+        QVERIFY2(QFontDatabase::hasFamily(mono.family()), qPrintable(mono.family()));
+        QVERIFY(QFontInfo(mono).fixedPitch());
         QCOMPARE(mono.pixelSize(), 11);
 
         // The test runs with an English interface: spaced capitals.
