@@ -1,0 +1,284 @@
+#include "clean/cleaner.h"
+
+#include "app/platform.h"
+#include "clean/cleaner_p.h"
+#include "clean/cleanuplog.h"
+#include "scan/appguard.h"
+#include "scan/fs.h"
+#include "scan/pathrules.h"
+
+#include <QDir>
+#include <QThread>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <algorithm>
+
+struct Cleaner::Job
+{
+    QList<CategoryResult> results;
+    bool moveToTrash = false;
+    QStringList exclusions;
+    Clock clock;
+    int retryDelayMs = 500;
+};
+
+namespace {
+
+constexpr int kMaxSamples = 5;
+constexpr int kRetryPasses = 3;
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// The folder holding `path` ('/' separators as the scan wrote them; on
+// Windows a backslash counts too).
+QString parentFolder(const QString &path)
+{
+    qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+#ifdef Q_OS_WIN
+    slash = std::max(slash, path.lastIndexOf(QLatin1Char('\\')));
+#endif
+    if (slash < 0)
+        return QString();
+    if (slash == 0)
+        return QStringLiteral("/");
+#ifdef Q_OS_WIN
+    if (slash == 2 && path.at(1) == QLatin1Char(':'))
+        return path.left(3);
+#endif
+    return path.left(slash);
+}
+
+QString cleanedForCompare(const QString &path)
+{
+    return QDir::cleanPath(QDir::fromNativeSeparators(path));
+}
+
+struct RetryEntry
+{
+    QString path;
+    QString basePath;  // empty parents up to (not including) this folder go too
+    QString anchor;
+    bool toTrash = false;
+    bool adminCategory = false;
+    quint32 lastError = 0;
+};
+
+struct Processed
+{
+    ScanItem item;
+    bool toTrash = false;
+};
+
+} // namespace
+
+Cleaner::Cleaner(QObject *parent) : QObject(parent)
+{
+    registerCategoryTypes();
+    qRegisterMetaType<CleanReport>();
+}
+
+Cleaner::~Cleaner()
+{
+    m_stop.store(true);
+    m_future.waitForFinished();
+}
+
+void Cleaner::start(const QList<CategoryResult> &results, bool moveToTrash, const QStringList &exclusions)
+{
+    if (isRunning())
+        return;
+    m_stop.store(false);
+    Job job{results, moveToTrash, exclusions, m_clock, m_retryDelayMs};
+    m_future = QtConcurrent::run(QThreadPool::globalInstance(), [this, job = std::move(job)] { run(job); });
+}
+
+bool Cleaner::isRunning() const
+{
+    return m_future.isRunning();
+}
+
+void Cleaner::wait()
+{
+    m_future.waitForFinished();
+}
+
+void Cleaner::setClock(Clock clock)
+{
+    m_clock = std::move(clock);
+}
+
+void Cleaner::setRetryDelay(int ms)
+{
+    m_retryDelayMs = std::max(ms, 0);
+}
+
+void Cleaner::run(const Job &job)
+{
+    CleanReport report;
+    CleanupLog log(job.clock);
+    report.logPath = log.open();
+    const RunningApps apps = snapshot();
+    qint64 totalBytes = 0;
+    for (const CategoryResult &r : job.results)
+        totalBytes += r.bytes;
+    log.header(job.moveToTrash, totalBytes);
+
+    auto sample = [&report](const QString &path) {
+        if (report.skippedSamples.size() < kMaxSamples)
+            report.skippedSamples.append(shown(path));
+    };
+    auto skip = [&](const QString &path, const QString &reason) {
+        ++report.skippedCount;
+        sample(path);
+        log.skipped(path, reason);
+    };
+
+    removal::Remover remover;
+    remover.beginPass();
+    QList<RetryEntry> retries;
+    QList<Processed> processed;
+    qint64 doneBytes = 0;
+
+    for (const CategoryResult &category : job.results) {
+        if (stopping())
+            break;
+        log.categoryHeading(category.name, category.bytes);
+
+        if (category.isTrash) {
+            emit progress(doneBytes, totalBytes, recycleBinName());
+            if (emptyRecycleBin()) {
+                report.freedBytes += category.bytes;
+                report.filesRemoved += category.files;
+                log.emptied(recycleBinName());
+            } else {
+                skip(recycleBinName(), QStringLiteral("could not empty"));
+            }
+            doneBytes += category.bytes;
+            report.cleanedCategories.append(category.id);
+            continue;
+        }
+
+        const bool toTrash = job.moveToTrash && category.risk != Permanent;
+        const bool ownsCaches = category.id == QLatin1String("appcache") || category.id == QLatin1String("browser");
+        for (const ScanItem &item : category.items) {
+            if (stopping())
+                break;
+            emit progress(doneBytes, totalBytes, shown(item.path));
+            doneBytes += item.bytes;
+
+            if (isExcluded(item.path, job.exclusions)) {
+                log.excluded(item.path);
+                continue;
+            }
+            if (isGuardedPath(item.path)) {
+                skip(item.path, QStringLiteral("protected app data"));
+                continue;
+            }
+            if (ownsCaches) {
+                const QString owner = runningOwner(item.path, apps);
+                if (!owner.isEmpty()) {
+                    log.skippedRunning(item.path, owner);
+                    if (!report.runningApps.contains(owner))
+                        report.runningApps.append(owner);
+                    continue;
+                }
+            }
+
+            const QString anchor = parentFolder(item.path);
+            const QString basePath = item.contentsOnly ? item.path : anchor;
+            QStringList units;
+            if (item.contentsOnly) {
+                // Emptying a protected folder (the home folder, a drive root)
+                // would remove everything the protection is there to keep.
+                if (isProtectedPath(item.path)) {
+                    skip(item.path, QStringLiteral("protected location"));
+                    continue;
+                }
+                QStringList names;
+                const removal::Reach reach = remover.entries(anchor, item.path, names);
+                if (reach == removal::Reach::Replaced) {
+                    // Its entries now belong to whatever the link points at.
+                    skip(item.path, QStringLiteral("changed since the scan"));
+                    continue;
+                }
+                for (const QString &name : std::as_const(names))
+                    units.append(fs::join(item.path, name));
+            } else {
+                units.append(item.path);
+            }
+
+            for (const QString &unit : std::as_const(units)) {
+                if (isProtectedPath(unit)) {
+                    skip(unit, QStringLiteral("protected location"));
+                    continue;
+                }
+                QList<removal::Failure> failures;
+                if (toTrash)
+                    remover.moveToTrash(anchor, unit, failures);
+                else
+                    remover.removePermanently(anchor, unit, failures);
+                for (const removal::Failure &f : std::as_const(failures)) {
+                    log.busy(f.path, f.error);
+                    retries.append({f.path, basePath, anchor, toTrash, category.needsAdmin, f.error});
+                }
+            }
+            processed.append({item, toTrash});
+        }
+        report.cleanedCategories.append(category.id);
+    }
+
+    for (int attempt = 1; attempt <= kRetryPasses && !retries.isEmpty() && !stopping(); ++attempt) {
+        // Waits in small steps so that shutting down is not held up.
+        const qint64 waitMs = qint64(attempt) * job.retryDelayMs;
+        for (qint64 waited = 0; waited < waitMs && !stopping(); waited += 50)
+            QThread::msleep(ulong(std::min<qint64>(50, waitMs - waited)));
+        if (stopping())
+            break;
+        remover.beginPass();
+        QList<RetryEntry> next;
+        for (RetryEntry &entry : retries) {
+            const bool done = entry.toTrash ? remover.retryTrash(entry.anchor, entry.path)
+                                            : remover.retryDelete(entry.anchor, entry.path, entry.lastError);
+            if (!done) {
+                next.append(entry);
+                continue;
+            }
+            const QString base = cleanedForCompare(entry.basePath) + QLatin1Char('/');
+            QString parent = parentFolder(entry.path);
+            while (!parent.isEmpty() && cleanedForCompare(parent).startsWith(base)
+                   && remover.removeEmptyFolder(entry.anchor, parent))
+                parent = parentFolder(parent);
+        }
+        retries = std::move(next);
+    }
+    for (const RetryEntry &entry : std::as_const(retries)) {
+        ++report.skippedCount;
+        sample(entry.path);
+        log.skippedFinal(entry.path, entry.lastError);
+        if (entry.adminCategory && !isElevated())
+            report.needsAdmin = true;
+    }
+
+    log.blank();
+    for (const Processed &p : std::as_const(processed)) {
+        // Measured without the stop flag: a measurement cut short would count
+        // what is still there as freed.
+        const fs::Measure left = fs::measure(p.item.path);
+        const qint64 freed = std::max<qint64>(p.item.bytes - left.bytes, 0);
+        report.freedBytes += freed;
+        report.filesRemoved += std::max<qint64>(p.item.files - left.files, 0);
+        if (p.toTrash)
+            log.trashed(p.item.path, freed);
+        else
+            log.deleted(p.item.path, freed);
+    }
+
+    log.summary(report.freedBytes, report.filesRemoved, report.skippedCount);
+    log.flush();
+    emit progress(totalBytes, totalBytes, QString());
+    emit finished(report);
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+// Removes the items of the selected scan results, by moving them to the
+// Recycle Bin (Trash) or by deleting them permanently, retries busy files,
+// writes one cleanup log per run and ends every run with one CleanReport.
+//
+// Nothing outside the selected items is ever touched: every item is checked
+// again against exclusions, protected locations, guarded application data
+// and running applications, and removal never follows a link. On Linux the
+// folder that holds an item is reached as the scan reached it; the item and
+// everything below it are opened without following links, so a folder that
+// was replaced by a link after the scan is not entered. Files that some
+// process holds open are treated as busy there, as Windows would.
+
+#include "scan/category.h"
+
+#include <QDateTime>
+#include <QFuture>
+#include <QList>
+#include <QMetaType>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <functional>
+
+struct CleanReport
+{
+    qint64 freedBytes = 0;
+    qint64 filesRemoved = 0;
+    qint64 skippedCount = 0;
+    QStringList skippedSamples;     // first five skipped paths, native separators
+    QStringList cleanedCategories;  // ids, in processing order
+    QString logPath;
+    bool needsAdmin = false;        // a final failure in an admin category, not elevated
+    QStringList runningApps;        // apps whose caches were left alone, each once
+
+    friend bool operator==(const CleanReport &, const CleanReport &) = default;
+};
+
+Q_DECLARE_METATYPE(CleanReport)
+
+class Cleaner final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Cleaner)
+
+public:
+    using Clock = std::function<QDateTime()>;
+
+    explicit Cleaner(QObject *parent = nullptr);
+    // Sets the stop flag and waits for the worker; a run in progress leaves
+    // its loops, skips the retries and still finishes its log.
+    ~Cleaner() override;
+
+    // Ignored while a run is going. The arguments are copied into the run.
+    void start(const QList<CategoryResult> &results, bool moveToTrash, const QStringList &exclusions);
+    bool isRunning() const;
+    // Blocks until the current run (if any) is over.
+    void wait();
+
+    // Source of the local time the log is named and headed with (tests pin
+    // it); takes effect with the next start().
+    void setClock(Clock clock);
+    // The unit of the waits before the three retry passes (500 ms: waits of
+    // 500, 1000 and 1500 ms); tests shorten it.
+    void setRetryDelay(int ms);
+
+signals:
+    void progress(qint64 doneBytes, qint64 totalBytes, const QString &currentPath);
+    void finished(const CleanReport &report);
+
+private:
+    struct Job;
+    void run(const Job &job);
+    bool stopping() const { return m_stop.load(std::memory_order_relaxed); }
+
+    std::atomic_bool m_stop{false};
+    QFuture<void> m_future;
+    Clock m_clock;
+    int m_retryDelayMs = 500;
+};

@@ -1,0 +1,211 @@
+#include "scan/scanner.h"
+
+#include "app/platform.h"
+#include "scan/fs.h"
+#include "scan/pathrules.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <algorithm>
+
+namespace {
+
+// Progress from inside a category comes at most this often.
+constexpr qint64 kProgressIntervalMs = 60;
+
+bool ownsCaches(const QString &id)
+{
+    return id == QLatin1String("appcache") || id == QLatin1String("browser");
+}
+
+} // namespace
+
+Scanner::Scanner(QObject *parent) : Scanner(CatalogueSource(&defaultCategories), parent) {}
+
+Scanner::Scanner(CatalogueSource source, QObject *parent)
+    : QObject(parent), m_source(source ? std::move(source) : CatalogueSource(&defaultCategories))
+{
+    registerCategoryTypes();
+}
+
+Scanner::~Scanner()
+{
+    m_cancel.store(true);
+    m_future.waitForFinished();
+}
+
+void Scanner::setCatalogueSource(CatalogueSource source)
+{
+    if (isRunning())
+        return;
+    m_source = source ? std::move(source) : CatalogueSource(&defaultCategories);
+}
+
+void Scanner::start(const QStringList &exclusions)
+{
+    if (isRunning())
+        return;
+    m_cancel.store(false);
+    m_future = QtConcurrent::run(QThreadPool::globalInstance(),
+                                 [this, source = m_source, exclusions] { run(source, exclusions); });
+}
+
+void Scanner::stop()
+{
+    m_cancel.store(true);
+}
+
+bool Scanner::isRunning() const
+{
+    return m_future.isRunning();
+}
+
+void Scanner::wait()
+{
+    m_future.waitForFinished();
+}
+
+void Scanner::run(const CatalogueSource &source, const QStringList &exclusions)
+{
+    const QList<CategoryDef> defs = source();
+    emit started(defs);
+    m_apps = snapshot();
+
+    qint64 foundSoFar = 0;
+    qint64 examined = 0;
+    QList<CategoryResult> results;
+    for (int i = 0; i < defs.size() && !cancelled(); ++i) {
+        emit categoryStarted(i);
+        CategoryResult r = scanCategory(defs.at(i), exclusions, foundSoFar, &examined);
+        if (cancelled())
+            break; // a half-measured category would understate what is there
+        foundSoFar += r.bytes;
+        results.append(r);
+        emit categoryFinished(i, r);
+        emit progress(foundSoFar, examined, QString());
+    }
+    emit finished(results, cancelled());
+}
+
+CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &exclusions, qint64 foundSoFar,
+                                     qint64 *examinedFiles)
+{
+    CategoryResult result(def);
+
+    if (def.isTrash) {
+        qint64 bytes = 0;
+        qint64 count = 0;
+        const bool ok = recycleBinInfo(bytes, count);
+        if (!ok)
+            count = 0;
+        if (ok && bytes > 0) {
+            result.bytes = bytes;
+            result.files = count;
+            ScanItem item;
+            item.label = QCoreApplication::translate("Categories", "%1 (all drives)").arg(recycleBinName());
+            item.bytes = bytes;
+            item.files = count;
+            result.items.append(item);
+        }
+        *examinedFiles += count;
+        return result;
+    }
+
+    const qint64 startCount = *examinedFiles;
+    qint64 categoryBytes = 0;
+    QElapsedTimer timer;
+    timer.start();
+    const fs::ProgressFn onProgress = [&](const QString &dir, qint64 bytes, qint64 files) {
+        if (timer.elapsed() < kProgressIntervalMs)
+            return;
+        timer.restart();
+        emit progress(foundSoFar + categoryBytes + bytes, *examinedFiles + files, dir);
+    };
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+
+    for (const CategoryRoot &root : def.roots) {
+        if (cancelled())
+            break;
+        if (isGuardedPath(root.path))
+            continue;
+        if (!fs::canList(root.path)) {
+            result.accessDenied = true;
+            continue;
+        }
+        if (root.isLabelled()) {
+            if (isExcluded(root.path, exclusions))
+                continue;
+            const fs::Measure m = fs::measure(root.path, &m_cancel, onProgress);
+            *examinedFiles += m.files;
+            categoryBytes += m.bytes;
+            if (m.bytes > 0) {
+                ScanItem item;
+                item.path = root.path;
+                item.label = root.label;
+                item.contentsOnly = true;
+                item.bytes = m.bytes;
+                item.files = m.files;
+                item.newest = m.newest;
+                result.items.append(item);
+            }
+            continue;
+        }
+
+        for (const fs::Entry &entry : fs::list(root.path)) {
+            if (cancelled())
+                break;
+            if (entry.skip)
+                continue;
+            if (!root.patterns.isEmpty() && !QDir::match(root.patterns, entry.name))
+                continue;
+            const QString full = fs::join(root.path, entry.name);
+            if (isExcluded(full, exclusions) || isProtectedPath(full) || isGuardedPath(full))
+                continue;
+            // Shared folders (/tmp) hold other users' files and the live
+            // files of running programs: neither is ours to offer.
+            if (root.ownEntriesOnly && !isOwnEntry(full))
+                continue;
+
+            fs::Measure m;
+            if (entry.isDir && !entry.isLink) {
+                m = fs::measure(full, &m_cancel, onProgress);
+            } else {
+                m.bytes = entry.allocated;
+                m.files = 1;
+                m.newest = entry.mtime;
+            }
+            const qint64 newest = std::max(m.newest, entry.mtime);
+            if (root.minAgeMs > 0 && now - newest <= root.minAgeMs)
+                continue;
+            *examinedFiles += m.files;
+            categoryBytes += m.bytes;
+            if (m.bytes > 0) {
+                ScanItem item;
+                item.path = full;
+                item.label = entry.name;
+                item.bytes = m.bytes;
+                item.files = m.files;
+                item.newest = newest;
+                result.items.append(item);
+            }
+        }
+    }
+
+    if (ownsCaches(def.id)) {
+        for (ScanItem &item : result.items)
+            item.runningApp = runningOwner(item.path, m_apps);
+    }
+    std::stable_sort(result.items.begin(), result.items.end(),
+                     [](const ScanItem &a, const ScanItem &b) { return a.bytes > b.bytes; });
+    qint64 sum = 0;
+    for (const ScanItem &item : std::as_const(result.items))
+        sum += item.bytes;
+    result.bytes = sum;
+    result.files = *examinedFiles - startCount;
+    return result;
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+// Measures every category of a catalogue on one worker of the global thread
+// pool and reports each category as it finishes. A scan only reads the disk.
+//
+// Signals come from the worker thread, in this order: started, then per
+// category categoryStarted, any number of progress, categoryFinished and one
+// progress with an empty path, and finally finished. Connect with automatic
+// (queued) connections.
+
+#include "scan/appguard.h"
+#include "scan/category.h"
+
+#include <QFuture>
+#include <QObject>
+#include <QStringList>
+
+#include <atomic>
+
+class Scanner final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Scanner)
+
+public:
+    // Scans defaultCategories().
+    explicit Scanner(QObject *parent = nullptr);
+    // Scans whatever `source` yields; tests hand it catalogues over
+    // temporary folders so that no real system folder is ever read.
+    explicit Scanner(CatalogueSource source, QObject *parent = nullptr);
+    // Stops a running scan and waits for its worker.
+    ~Scanner() override;
+
+    // Takes effect with the next start(); a running scan keeps its source.
+    void setCatalogueSource(CatalogueSource source);
+
+    // Ignored while a scan runs.
+    void start(const QStringList &exclusions);
+    // Asks the worker to leave at its next check; returns at once. The
+    // category in progress is dropped and finished() reports cancelled.
+    void stop();
+    bool isRunning() const;
+    // Blocks until the current scan (if any) is over.
+    void wait();
+
+    // The running processes seen at the start of the last scan. Read it only
+    // while no scan runs: the worker replaces it.
+    const RunningApps &runningApps() const { return m_apps; }
+
+signals:
+    void started(const QList<CategoryDef> &defs);
+    void categoryStarted(int index);
+    void progress(qint64 foundBytes, qint64 filesChecked, const QString &currentPath);
+    void categoryFinished(int index, const CategoryResult &result);
+    void finished(const QList<CategoryResult> &results, bool cancelled);
+
+private:
+    void run(const CatalogueSource &source, const QStringList &exclusions);
+    CategoryResult scanCategory(const CategoryDef &def, const QStringList &exclusions, qint64 foundSoFar,
+                                qint64 *examinedFiles);
+    bool cancelled() const { return m_cancel.load(std::memory_order_relaxed); }
+
+    // Whether the current user owns the entry at path (a link is not
+    // followed). Platforms without per-file owners answer true.
+    static bool isOwnEntry(const QString &path);
+
+    CatalogueSource m_source;
+    std::atomic_bool m_cancel{false};
+    RunningApps m_apps;
+    QFuture<void> m_future;
+};
