@@ -60,6 +60,8 @@ bool stat(const QString &path, Entry &entry);
 bool canList(const QString &dir);
 
 // dir + name, adding the native separator unless dir already ends with one.
+// Only '/' counts as a separator outside Windows: a backslash is an ordinary
+// file-name character there.
 QString join(const QString &dir, const QString &name);
 
 // Totals of a tree: bytes on disk, files, newest mtime. Hard links count once,
@@ -71,9 +73,24 @@ Measure measure(const QString &path, const std::atomic_bool *cancel = nullptr,
                 const ProgressFn &progress = {}, const QStringList &skipPaths = {});
 
 // Calls onFile for every file of the tree (links ignored, other volumes and
-// filtered folders not entered). True when the whole tree was visited, false
-// when the cancel flag stopped it.
+// filtered folders not entered). A root that is itself a link is not entered
+// either: whatever walk() reports may end up removed, and a link's target is
+// not the user's selection. True when the whole tree was visited, false when
+// the cancel flag stopped it.
 bool walk(const QString &root, const std::atomic_bool *cancel, const FolderFilter &filter,
           const FileFn &onFile);
+
+namespace detail {
+// measure() and walk() written purely over list() and stat(). Windows uses
+// them as they are; the POSIX build has a leaner walker with the same rules
+// and its tests hold the two against each other.
+Measure measureByListing(const QString &path, const std::atomic_bool *cancel,
+                         const ProgressFn &progress, const QStringList &skipPaths);
+bool walkByListing(const QString &root, const std::atomic_bool *cancel, const FolderFilter &filter,
+                   const FileFn &onFile);
+
+// measure() calls the progress callback after every this many files.
+inline constexpr int kProgressEvery = 400;
+} // namespace detail
 
 } // namespace fs

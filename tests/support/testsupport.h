@@ -1,1 +1,5 @@
 #pragma once
+
+// Shared helpers for every test executable.
+#include "privileges.h"
+#include "tempfolder.h"

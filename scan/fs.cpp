@@ -1,0 +1,122 @@
+#include "scan/fs.h"
+
+#include <QDir>
+#include <QPair>
+#include <QSet>
+
+namespace fs {
+
+QString join(const QString &dir, const QString &name)
+{
+#ifdef Q_OS_WIN
+    const bool endsWithSeparator = dir.endsWith(QLatin1Char('/')) || dir.endsWith(QLatin1Char('\\'));
+#else
+    const bool endsWithSeparator = dir.endsWith(QLatin1Char('/'));
+#endif
+    if (endsWithSeparator)
+        return dir + name;
+    return dir + QDir::separator() + name;
+}
+
+namespace detail {
+
+namespace {
+
+bool isCancelled(const std::atomic_bool *cancel)
+{
+    return cancel && cancel->load(std::memory_order_relaxed);
+}
+
+bool otherVolume(qint64 device, qint64 rootDevice)
+{
+    return device != 0 && rootDevice != 0 && device != rootDevice;
+}
+
+} // namespace
+
+Measure measureByListing(const QString &path, const std::atomic_bool *cancel,
+                         const ProgressFn &progress, const QStringList &skipPaths)
+{
+    Measure total;
+    Entry root;
+    if (!stat(path, root) || root.skip)
+        return total;
+    if (!root.isDir || root.isLink) {
+        total.bytes = root.allocated;
+        total.files = root.isDir ? 0 : 1;
+        total.newest = root.mtime;
+        return total;
+    }
+
+    QSet<QString> skip;
+    for (const QString &p : skipPaths)
+        skip.insert(QDir::cleanPath(p));
+    QSet<QPair<qint64, qint64>> seen;
+    QList<QString> stack{path};
+    int sinceProgress = 0;
+
+    while (!stack.isEmpty() && !isCancelled(cancel)) {
+        const QString folder = stack.takeLast();
+        const QList<Entry> entries = list(folder);
+        for (const Entry &e : entries) {
+            if (e.skip)
+                continue;
+            if (!e.isDir) {
+                if (e.links > 1 && e.inode != 0) {
+                    const QPair<qint64, qint64> id(e.device, e.inode);
+                    if (seen.contains(id))
+                        continue;
+                    seen.insert(id);
+                }
+                total.bytes += e.allocated;
+                ++total.files;
+                total.newest = qMax(total.newest, e.mtime);
+                if (progress && ++sinceProgress == kProgressEvery) {
+                    sinceProgress = 0;
+                    progress(folder, total.bytes, total.files);
+                }
+                continue;
+            }
+            if (e.isLink || otherVolume(e.device, root.device))
+                continue;
+            const QString child = join(folder, e.name);
+            if (!skip.isEmpty() && skip.contains(QDir::cleanPath(child)))
+                continue;
+            stack.append(child);
+        }
+    }
+    return total;
+}
+
+bool walkByListing(const QString &root, const std::atomic_bool *cancel, const FolderFilter &filter,
+                   const FileFn &onFile)
+{
+    Entry top;
+    if (stat(root, top) && (top.isLink || top.skip))
+        return !isCancelled(cancel);
+
+    QList<QString> stack{root};
+    while (!stack.isEmpty()) {
+        if (isCancelled(cancel))
+            return false;
+        const QString folder = stack.takeLast();
+        const QList<Entry> entries = list(folder);
+        for (const Entry &e : entries) {
+            if (e.isLink || e.skip)
+                continue;
+            if (!e.isDir) {
+                onFile(join(folder, e.name), e);
+                continue;
+            }
+            if (otherVolume(e.device, top.device))
+                continue;
+            if (filter && filter(folder, e.name))
+                continue;
+            stack.append(join(folder, e.name));
+        }
+    }
+    return true;
+}
+
+} // namespace detail
+} // namespace fs

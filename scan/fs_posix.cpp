@@ -1,0 +1,424 @@
+#include "scan/fs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSet>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// The measuring loop below is the hot path of every scan: it works on the
+// encoded byte paths the kernel sees, stats entries relative to the open
+// folder and only builds QStrings when somebody needs one (progress, skip
+// paths). walk() and list() hand QStrings to their callers anyway and pay for
+// them per entry.
+
+namespace fs {
+
+namespace {
+
+bool isCancelled(const std::atomic_bool *cancel)
+{
+    return cancel && cancel->load(std::memory_order_relaxed);
+}
+
+qint64 toMs(const timespec &t)
+{
+    return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
+}
+
+// Sockets, FIFOs and device nodes hold no reclaimable space, and touching
+// them (opening a FIFO, say) can block or have side effects.
+bool isSpecial(mode_t mode)
+{
+    return !S_ISREG(mode) && !S_ISDIR(mode) && !S_ISLNK(mode);
+}
+
+// A name that does not survive decodeName/encodeName cannot be named again
+// through a QString, so nothing may act on it. ASCII always survives; the
+// check is only paid for names with other bytes.
+bool roundTrips(const char *name, size_t len)
+{
+    for (size_t i = 0; i < len; ++i) {
+        if (static_cast<unsigned char>(name[i]) >= 0x80) {
+            const QByteArray raw(name, qsizetype(len));
+            return QFile::encodeName(QFile::decodeName(raw)) == raw;
+        }
+    }
+    return true;
+}
+
+bool isDot(const char *n)
+{
+    return n[0] == '.' && (n[1] == '\0' || (n[1] == '.' && n[2] == '\0'));
+}
+
+void fill(Entry &e, const struct stat &st)
+{
+    e.isDir = S_ISDIR(st.st_mode);
+    e.isLink = S_ISLNK(st.st_mode);
+    e.allocated = qint64(st.st_blocks) * 512;
+    e.size = e.isDir ? 0 : qint64(st.st_size);
+    e.inode = qint64(st.st_ino);
+    e.links = int(st.st_nlink);
+    e.mtime = toMs(st.st_mtim);
+    e.atime = toMs(st.st_atim);
+    e.device = qint64(st.st_dev);
+    e.skip = isSpecial(st.st_mode);
+}
+
+bool otherVolume(qint64 device, qint64 rootDevice)
+{
+    return device != 0 && rootDevice != 0 && device != rootDevice;
+}
+
+// "dir/" would make the kernel follow a final symbolic link; the walker never
+// does, so trailing separators go (except for the root folder itself).
+QString withoutTrailingSlash(const QString &path)
+{
+    QString p = path;
+    while (p.size() > 1 && p.endsWith(QLatin1Char('/')))
+        p.chop(1);
+    return p;
+}
+
+// lstat of a path given as text; false when it cannot be named exactly or
+// does not exist.
+bool statPath(const QString &path, QByteArray &native, struct stat &st)
+{
+    const QString p = withoutTrailingSlash(path);
+    if (p.isEmpty())
+        return false;
+    native = QFile::encodeName(p);
+    if (QFile::decodeName(native) != p)
+        return false;
+    return ::lstat(native.constData(), &st) == 0;
+}
+
+void appendName(std::string &out, const std::string &dir, const char *name, size_t len)
+{
+    out.reserve(dir.size() + len + 1);
+    out.assign(dir);
+    if (out.empty() || out.back() != '/')
+        out.push_back('/');
+    out.append(name, len);
+}
+
+// Paths of very deep trees outgrow PATH_MAX; such a folder is opened one
+// chunk of components at a time, each relative to the folder before it.
+constexpr size_t kDirectOpenLimit = 3800;
+
+int openLong(const char *path, size_t len, int flags)
+{
+    if (len < kDirectOpenLimit)
+        return ::open(path, flags);
+    const std::string p(path, len);
+    int base = AT_FDCWD;
+    size_t start = 0;
+    while (len - start >= kDirectOpenLimit) {
+        size_t cut = p.rfind('/', start + kDirectOpenLimit - 1);
+        if (cut == std::string::npos || cut <= start) {
+            if (base != AT_FDCWD)
+                ::close(base);
+            errno = ENAMETOOLONG;
+            return -1;
+        }
+        const std::string chunk = p.substr(start, cut - start);
+        const int next = ::openat(base, chunk.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (base != AT_FDCWD)
+            ::close(base);
+        if (next < 0)
+            return -1;
+        base = next;
+        start = cut + 1;
+    }
+    const int fd = ::openat(base, p.c_str() + start, flags);
+    const int saved = errno;
+    if (base != AT_FDCWD)
+        ::close(base);
+    errno = saved;
+    return fd;
+}
+
+// Opens a folder the walker found itself. O_NOFOLLOW keeps a folder that was
+// swapped for a link since it was listed from leading the walk elsewhere.
+DIR *openFolder(const char *path, size_t len, int &fd)
+{
+    fd = openLong(path, len, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    DIR *d = ::fdopendir(fd);
+    if (!d)
+        ::close(fd);
+    return d;
+}
+
+// Keeps the folder listed last open. In a depth-first walk the next folder is
+// usually one of its children, which then opens relative to it: one lookup
+// instead of one per path component, which keeps very deep trees linear.
+class FolderOpener final
+{
+public:
+    FolderOpener() = default;
+    FolderOpener(const FolderOpener &) = delete;
+    FolderOpener &operator=(const FolderOpener &) = delete;
+    ~FolderOpener()
+    {
+        if (m_last)
+            ::closedir(m_last);
+    }
+
+    DIR *open(const char *path, size_t len, int &fd)
+    {
+        if (m_last && isChildOfLast(path, len)) {
+            fd = ::openat(::dirfd(m_last), path + m_lastPath.size() + (m_lastPath.back() == '/' ? 0 : 1),
+                          O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            if (fd < 0)
+                return nullptr;
+            DIR *d = ::fdopendir(fd);
+            if (!d)
+                ::close(fd);
+            return d;
+        }
+        return openFolder(path, len, fd);
+    }
+
+    // Takes over a folder that has been listed to the end.
+    void done(DIR *d, const char *path, size_t len)
+    {
+        if (m_last)
+            ::closedir(m_last);
+        m_last = d;
+        m_lastPath.assign(path, len);
+    }
+
+private:
+    bool isChildOfLast(const char *path, size_t len) const
+    {
+        const size_t n = m_lastPath.size();
+        const size_t start = m_lastPath.back() == '/' ? n : n + 1;
+        if (len <= start || std::memcmp(path, m_lastPath.data(), n) != 0)
+            return false;
+        if (m_lastPath.back() != '/' && path[n] != '/')
+            return false;
+        return std::memchr(path + start, '/', len - start) == nullptr;
+    }
+
+    DIR *m_last = nullptr;
+    std::string m_lastPath;
+};
+
+struct InodeHash
+{
+    size_t operator()(const std::pair<dev_t, ino_t> &k) const noexcept
+    {
+        return std::hash<quint64>()(quint64(k.second) * 0x9E3779B97F4A7C15ull ^ quint64(k.first));
+    }
+};
+
+} // namespace
+
+QList<Entry> list(const QString &dir)
+{
+    QList<Entry> out;
+    const QByteArray native = QFile::encodeName(dir);
+    const int fd = openLong(native.constData(), size_t(native.size()), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return out;
+    DIR *d = ::fdopendir(fd);
+    if (!d) {
+        ::close(fd);
+        return out;
+    }
+    while (const dirent *de = ::readdir(d)) {
+        const char *name = de->d_name;
+        if (isDot(name))
+            continue;
+        struct stat st;
+        if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            continue; // vanished since readdir
+        Entry e;
+        const size_t len = std::strlen(name);
+        e.name = QFile::decodeName(QByteArray::fromRawData(name, qsizetype(len)));
+        fill(e, st);
+        if (!roundTrips(name, len))
+            e.skip = true;
+        out.append(std::move(e));
+    }
+    ::closedir(d);
+    return out;
+}
+
+bool stat(const QString &path, Entry &entry)
+{
+    QByteArray native;
+    struct stat st;
+    if (!statPath(path, native, st))
+        return false;
+    const QString p = withoutTrailingSlash(path);
+    const qsizetype slash = p.lastIndexOf(QLatin1Char('/'));
+    entry.name = (slash < 0 || p.size() == 1) ? p : p.mid(slash + 1);
+    fill(entry, st);
+    return true;
+}
+
+bool canList(const QString &dir)
+{
+    const QByteArray native = QFile::encodeName(dir);
+    const int fd = openLong(native.constData(), size_t(native.size()), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::close(fd);
+        return true;
+    }
+    return errno != EACCES && errno != EPERM;
+}
+
+Measure measure(const QString &path, const std::atomic_bool *cancel, const ProgressFn &progress,
+                const QStringList &skipPaths)
+{
+    Measure total;
+    QByteArray rootNative;
+    struct stat st;
+    if (!statPath(path, rootNative, st) || isSpecial(st.st_mode))
+        return total;
+    if (!S_ISDIR(st.st_mode)) {
+        // A plain file, or a link measured as itself; links are never entered.
+        total.bytes = qint64(st.st_blocks) * 512;
+        total.files = 1;
+        total.newest = toMs(st.st_mtim);
+        return total;
+    }
+    const dev_t rootDevice = st.st_dev;
+
+    QSet<QString> skip;
+    for (const QString &p : skipPaths)
+        skip.insert(QDir::cleanPath(p));
+    std::unordered_set<std::pair<dev_t, ino_t>, InodeHash> seen;
+    std::vector<std::string> stack;
+    stack.emplace_back(rootNative.constData(), size_t(rootNative.size()));
+    std::string folder;
+    std::string child;
+    FolderOpener opener;
+    int sinceProgress = 0;
+
+    while (!stack.empty() && !isCancelled(cancel)) {
+        folder.swap(stack.back());
+        stack.pop_back();
+        int fd;
+        DIR *d = opener.open(folder.c_str(), folder.size(), fd);
+        if (!d)
+            continue; // unreadable folders are empty
+        while (const dirent *de = ::readdir(d)) {
+            const char *name = de->d_name;
+            if (isDot(name))
+                continue;
+            if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+                continue;
+            const mode_t mode = st.st_mode;
+            if (isSpecial(mode))
+                continue;
+            const size_t len = std::strlen(name);
+            if (!roundTrips(name, len))
+                continue;
+            if (!S_ISDIR(mode)) {
+                if (st.st_nlink > 1 && !seen.emplace(st.st_dev, st.st_ino).second)
+                    continue;
+                total.bytes += qint64(st.st_blocks) * 512;
+                ++total.files;
+                total.newest = qMax(total.newest, toMs(st.st_mtim));
+                if (progress && ++sinceProgress == detail::kProgressEvery) {
+                    sinceProgress = 0;
+                    progress(QFile::decodeName(QByteArray::fromRawData(folder.data(), qsizetype(folder.size()))),
+                             total.bytes, total.files);
+                }
+                continue;
+            }
+            if (otherVolume(qint64(st.st_dev), qint64(rootDevice)))
+                continue;
+            appendName(child, folder, name, len);
+            if (!skip.isEmpty()
+                && skip.contains(QDir::cleanPath(
+                    QFile::decodeName(QByteArray::fromRawData(child.data(), qsizetype(child.size()))))))
+                continue;
+            stack.push_back(std::move(child));
+            child.clear();
+        }
+        opener.done(d, folder.data(), folder.size());
+    }
+    return total;
+}
+
+bool walk(const QString &root, const std::atomic_bool *cancel, const FolderFilter &filter,
+          const FileFn &onFile)
+{
+    qint64 rootDevice = 0;
+    {
+        QByteArray native;
+        struct stat st;
+        if (statPath(root, native, st)) {
+            if (S_ISLNK(st.st_mode) || isSpecial(st.st_mode))
+                return !isCancelled(cancel);
+            rootDevice = qint64(st.st_dev);
+        }
+    }
+
+    struct Folder
+    {
+        QString path;
+        QByteArray native;
+    };
+    std::vector<Folder> stack;
+    FolderOpener opener;
+    // The root is entered as given: a missing or unreadable one simply lists
+    // nothing.
+    stack.push_back({root, QFile::encodeName(root)});
+
+    while (!stack.empty()) {
+        if (isCancelled(cancel))
+            return false;
+        Folder folder = std::move(stack.back());
+        stack.pop_back();
+        int fd;
+        DIR *d = opener.open(folder.native.constData(), size_t(folder.native.size()), fd);
+        if (!d)
+            continue;
+        while (const dirent *de = ::readdir(d)) {
+            const char *name = de->d_name;
+            if (isDot(name))
+                continue;
+            struct stat st;
+            if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+                continue;
+            if (S_ISLNK(st.st_mode) || isSpecial(st.st_mode))
+                continue;
+            const size_t len = std::strlen(name);
+            if (!roundTrips(name, len))
+                continue;
+            Entry e;
+            e.name = QFile::decodeName(QByteArray::fromRawData(name, qsizetype(len)));
+            fill(e, st);
+            if (!e.isDir) {
+                onFile(join(folder.path, e.name), e);
+                continue;
+            }
+            if (otherVolume(e.device, rootDevice))
+                continue;
+            if (filter && filter(folder.path, e.name))
+                continue;
+            const QString childPath = join(folder.path, e.name);
+            stack.push_back({childPath, QFile::encodeName(childPath)});
+        }
+        opener.done(d, folder.native.constData(), size_t(folder.native.size()));
+    }
+    return true;
+}
+
+} // namespace fs

@@ -1,0 +1,55 @@
+#pragma once
+
+// Root ignores file permissions, and CI runs the tests as root. A test that
+// needs a permission error therefore runs its check in a child process of the
+// same test executable, as `nobody:nogroup` (setpriv) when the tests run as
+// root, or as the current user otherwise. The test function plays both roles:
+//
+//     void TestFs::deniedFolder()
+//     {
+//         if (testsupport::isUnprivilegedChild()) {
+//             QVERIFY(!fs::canList(testsupport::childArguments().value(0)));
+//             return;
+//         }
+//         TempFolder tmp;
+//         const QString dir = tmp.makeUnreadableDir("locked");
+//         QVERIFY(tmp.openToOthers());     // nobody must reach the folder
+//         const auto r = testsupport::runInUnprivilegedChild("deniedFolder", {dir});
+//         if (r.skipped)
+//             QSKIP(qPrintable(r.reason));
+//         QVERIFY2(r.passed, qPrintable(r.output));
+//     }
+//
+// For a data-driven function pass "function:row". The child inherits the
+// sandboxed environment of the test, so it cannot reach the real home either.
+
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+namespace testsupport {
+
+struct ChildResult
+{
+    bool skipped = false;  // the child could not be run as an unprivileged user
+    bool passed = false;   // it ran and its check passed
+    int exitCode = -1;
+    QString reason;        // why it was skipped
+    QString output;        // everything the child printed
+};
+
+bool isUnprivilegedChild();
+QStringList childArguments();
+
+// Runs `testFunction` of this executable in an unprivileged child, handing it
+// `arguments` (childArguments() there). Waits at most `timeoutMs`.
+ChildResult runInUnprivilegedChild(const QString &testFunction, const QStringList &arguments,
+                                   int timeoutMs = 60000);
+
+// Runs any program as nobody:nogroup when the caller is root, as the caller
+// otherwise. Skipped when setpriv is missing or the program cannot start.
+ChildResult runUnprivileged(const QString &program, const QStringList &arguments,
+                            const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
+                            int timeoutMs = 60000);
+
+} // namespace testsupport
