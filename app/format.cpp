@@ -1,0 +1,126 @@
+#include "app/platform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLocale>
+
+namespace {
+
+constexpr qint64 kKB = 1024;
+constexpr qint64 kMB = kKB * 1024;
+constexpr qint64 kGB = kMB * 1024;
+constexpr qint64 kTB = kGB * 1024;
+
+// Whole units, halves rounded away from zero (v is never negative here).
+qint64 roundedUnits(qint64 v, qint64 unit)
+{
+    return (v + unit / 2) / unit;
+}
+
+QString withUnit(const QString &number, const char *unit)
+{
+    return QCoreApplication::translate("fmt", "%1 %2").arg(number, QCoreApplication::translate("fmt", unit));
+}
+
+} // namespace
+
+QString formatSize(qint64 bytes)
+{
+    const qint64 v = qMax<qint64>(bytes, 0);
+    const QLocale locale;
+    if (v >= kTB)
+        return withUnit(locale.toString(double(v) / double(kTB), 'f', 1), QT_TRANSLATE_NOOP("fmt", "TB"));
+    if (v >= kGB) {
+        const int decimals = v < 100 * kGB ? 1 : 0;
+        return withUnit(locale.toString(double(v) / double(kGB), 'f', decimals), QT_TRANSLATE_NOOP("fmt", "GB"));
+    }
+    if (v >= kMB)
+        return withUnit(locale.toString(roundedUnits(v, kMB)), QT_TRANSLATE_NOOP("fmt", "MB"));
+    if (v >= kKB)
+        return withUnit(locale.toString(roundedUnits(v, kKB)), QT_TRANSLATE_NOOP("fmt", "KB"));
+    return withUnit(locale.toString(v > 0 ? 1 : 0), QT_TRANSLATE_NOOP("fmt", "KB"));
+}
+
+QString formatNumber(qint64 n)
+{
+    return QLocale().toString(n);
+}
+
+int monthsSince(const QDateTime &when, const QDate &today)
+{
+    if (!when.isValid() || !today.isValid())
+        return 0;
+    const QDate d = when.toLocalTime().date();
+    int months = (today.year() - d.year()) * 12 + (today.month() - d.month());
+    if (today.day() < d.day())
+        --months;
+    return qMax(months, 0);
+}
+
+int monthsSince(const QDateTime &when)
+{
+    return monthsSince(when, QDate::currentDate());
+}
+
+QString relativeTime(const QDateTime &when, const QDate &today)
+{
+    if (!when.isValid())
+        return {};
+    const qint64 days = when.toLocalTime().date().daysTo(today);
+    if (days < 1)
+        return QCoreApplication::translate("fmt", "Today");
+    if (days == 1)
+        return QCoreApplication::translate("fmt", "Yesterday");
+    if (days < 7)
+        return QCoreApplication::translate("fmt", "%n day(s) ago", nullptr, int(days));
+    if (days < 31)
+        return QCoreApplication::translate("fmt", "%n week(s) ago", nullptr, int(days / 7));
+    const int months = qMax(monthsSince(when, today), 1);
+    if (months < 12)
+        return QCoreApplication::translate("fmt", "%n month(s) ago", nullptr, months);
+    return QCoreApplication::translate("fmt", "%n year(s) ago", nullptr, months / 12);
+}
+
+QString relativeTime(const QDateTime &when)
+{
+    return relativeTime(when, QDate::currentDate());
+}
+
+QString formatDuration(qint64 seconds)
+{
+    const qint64 s = qMax<qint64>(seconds, 0);
+    return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString displayPath(const QString &path, const QString &home)
+{
+    const QString native = QDir::toNativeSeparators(path);
+    QString h = QDir::toNativeSeparators(home);
+    const QChar sep = QDir::separator();
+    while (h.size() > 1 && h.endsWith(sep))
+        h.chop(1);
+    // A home at the file-system root would turn every path into "~...".
+    if (h.isEmpty() || h == sep || (h.size() == 3 && h.endsWith(QLatin1String(":\\"))))
+        return native;
+#ifdef Q_OS_WIN
+    constexpr Qt::CaseSensitivity cs = Qt::CaseInsensitive;
+#else
+    // Folders differing only in case are different folders here.
+    constexpr Qt::CaseSensitivity cs = Qt::CaseSensitive;
+#endif
+    if (native.compare(h, cs) == 0)
+        return QStringLiteral("~");
+    if (native.startsWith(h, cs) && native.at(h.size()) == sep)
+        return QLatin1Char('~') + native.mid(h.size());
+    return native;
+}
+
+QString displayPath(const QString &path)
+{
+    return displayPath(path, QDir::homePath());
+}
+
+qint64 sizeUnitBase()
+{
+    return kKB;
+}

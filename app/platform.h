@@ -1,0 +1,72 @@
+#pragma once
+
+// The operating system behind a handful of free functions (drive figures, the
+// Recycle Bin / Trash, revealing a file, elevation) and the small formatting
+// helpers every page, the tray and the cleanup log share. Nothing here keeps
+// state; failures come back as empty strings, zeros or false.
+//
+// Formatting is platform-free (app/format.cpp) and safe on any thread; the
+// functions that depend on today's date have an overload taking the reference
+// day so callers and tests can pin it.
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+
+struct VolumeInfo
+{
+    QString displayName;   // "Local Disk (C:)", "Local Disk (/)", or the volume label instead of "Local Disk"
+    QString fileSystem;    // upper case, e.g. "NTFS", "EXT4"
+    QString rootPath;
+    qint64 totalBytes = 0;
+    qint64 availableBytes = 0; // available to the current user
+};
+
+// ---- platform services (platform_win.cpp / platform_posix.cpp) -------------
+
+// The volume holding the home folder; zero figures and the "Local Disk" label
+// when it cannot be read.
+VolumeInfo homeVolume();
+
+QString recycleBinName();   // "Recycle Bin" / "Trash", context "Platform"
+QString fileManagerName();  // "File Explorer" / "File Manager", context "Platform"
+
+// Total allocated bytes and number of items in the bin of every volume.
+// False (outputs untouched) when the bin cannot be queried at all.
+bool recycleBinInfo(qint64 &bytes, qint64 &items);
+// Empties the bin of every volume without asking; an already empty bin is a
+// success.
+bool emptyRecycleBin();
+
+// Opens the file manager at `path`: a folder is opened, a file is shown
+// selected in its folder. Fire and forget.
+void revealInFileManager(const QString &path);
+
+bool isElevated();
+// Starts a second, elevated instance; true when it was launched (the caller
+// then quits), false when the prompt was refused or elevation is unavailable.
+bool relaunchElevated();
+
+// ---- formatting (format.cpp) -----------------------------------------------
+
+// Bytes in binary units: "0 KB", "1 KB" (anything from 1 byte), "1,024 KB",
+// "12 MB", "1.5 GB", "150 GB", "1.0 TB". Negative counts as 0.
+QString formatSize(qint64 bytes);
+// An integer as the default locale writes it, with group separators.
+QString formatNumber(qint64 n);
+// "Today", "Yesterday", "%n day(s) ago" ... "%n year(s) ago" (context "fmt");
+// empty for an invalid date-time; future dates are "Today".
+QString relativeTime(const QDateTime &when);
+QString relativeTime(const QDateTime &when, const QDate &today);
+// "m:ss" with unbounded minutes: 75 -> "1:15", 3600 -> "60:00"; negative -> "0:00".
+QString formatDuration(qint64 seconds);
+// Whole calendar months from `when` to today (a month is complete once today's
+// day of the month reaches when's); 0 for invalid or future dates.
+int monthsSince(const QDateTime &when);
+int monthsSince(const QDateTime &when, const QDate &today);
+// The path with native separators and the home folder shown as "~". Only a
+// whole leading folder is replaced ("/home/al" never shortens "/home/alice").
+QString displayPath(const QString &path);
+QString displayPath(const QString &path, const QString &home);
+// The size unit every threshold and figure is built on.
+qint64 sizeUnitBase();

@@ -1,0 +1,57 @@
+#pragma once
+
+// The freedesktop.org Trash (https://specifications.freedesktop.org/trash-spec/)
+// as the Linux build's Recycle Bin. A trash folder holds files/ (the trashed
+// entries), info/ (one NAME.trashinfo per entry: original path and deletion
+// date) and sometimes expunged/. The home trash is $XDG_DATA_HOME/Trash; every
+// other mounted volume may have $topdir/.Trash/$uid (only when .Trash is a
+// real folder with the sticky bit) or $topdir/.Trash-$uid.
+//
+// Entries are moved, never copied: a file goes to the trash of its own volume
+// or nowhere. Nothing here follows a symbolic link.
+
+#include <QString>
+#include <QStringList>
+
+namespace trash {
+
+// $XDG_DATA_HOME/Trash, or ~/.local/share/Trash when the variable is unset or
+// not absolute. The folder need not exist.
+QString homeTrash();
+
+// The trash folders of volume `topdir` that exist and may be used, in the
+// order the specification prefers them (.Trash/$uid first).
+QStringList volumeTrashes(const QString &topdir);
+
+// Every existing trash folder: the home trash, then those of every mounted
+// volume, each once. This is what the Trash category measures and empties and
+// what the path rules protect.
+QStringList allTrashFolders();
+
+// Allocated bytes below files/ and the number of entries directly in files/,
+// summed over `trashFolders`.
+void measure(const QStringList &trashFolders, qint64 &bytes, qint64 &items);
+
+// Removes everything inside files/, info/ and expunged/ of each folder (the
+// folders themselves stay). False when anything could not be removed.
+bool empty(const QStringList &trashFolders);
+
+// The trash folder a file at `path` belongs in, created if needed (home trash
+// for the home volume, else the volume's own). Empty with *errorCode set (an
+// errno value) when the volume has no usable trash.
+QString trashFolderFor(const QString &path, int *errorCode = nullptr);
+
+// Moves `path` (a file, folder or link, never followed) into its trash with a
+// matching info/NAME.trashinfo, so the desktop's trash can restore it. On
+// success returns true and, when given, the new location in *trashedPath.
+// On failure nothing was moved and *errorCode holds an errno value; there is
+// no fallback to copying or deleting.
+bool moveToTrash(const QString &path, int *errorCode = nullptr, QString *trashedPath = nullptr);
+// The same into an explicit trash folder (which must be on path's volume).
+bool moveToTrashFolder(const QString &path, const QString &trashFolder, int *errorCode = nullptr,
+                       QString *trashedPath = nullptr);
+
+// True when `path` is a trash folder of allTrashFolders() or lies inside one.
+bool isInsideTrash(const QString &path, const QStringList &trashFolders);
+
+} // namespace trash

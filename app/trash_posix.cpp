@@ -1,0 +1,388 @@
+#include "app/trash.h"
+
+#include "scan/fs.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QSet>
+#include <QStorageInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace trash {
+
+namespace {
+
+QString uidText()
+{
+    return QString::number(::getuid());
+}
+
+QString parentOf(const QString &path)
+{
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    if (slash <= 0)
+        return QStringLiteral("/");
+    return path.left(slash);
+}
+
+QString cleaned(const QString &path)
+{
+    QString p = QDir::cleanPath(path);
+    while (p.size() > 1 && p.endsWith(QLatin1Char('/')))
+        p.chop(1);
+    return p;
+}
+
+bool lstatPath(const QString &path, struct stat &st)
+{
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+// A folder that is really a folder (not a link to one) and belongs to us.
+bool isOwnFolder(const QString &path)
+{
+    struct stat st;
+    return lstatPath(path, st) && S_ISDIR(st.st_mode) && st.st_uid == ::getuid();
+}
+
+// Creates `path` (mode 0700) unless it exists, then insists on isOwnFolder.
+bool ensureOwnFolder(const QString &path)
+{
+    if (::mkdir(QFile::encodeName(path).constData(), 0700) != 0 && errno != EEXIST)
+        return false;
+    return isOwnFolder(path);
+}
+
+// $topdir/.Trash may be shared by all users only when it is a real folder
+// with the sticky bit; anything else must not be used.
+bool sharedTrashUsable(const QString &topdir)
+{
+    struct stat st;
+    return lstatPath(topdir + QStringLiteral("/.Trash"), st) && S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX);
+}
+
+QString joinTop(const QString &topdir, const QString &name)
+{
+    if (topdir.endsWith(QLatin1Char('/')))
+        return topdir + name;
+    return topdir + QLatin1Char('/') + name;
+}
+
+// The folder a trash's relative "Path=" values start from, or empty for the
+// home trash (whose paths are absolute).
+QString topdirOf(const QString &trashFolder)
+{
+    const QString name = trashFolder.mid(trashFolder.lastIndexOf(QLatin1Char('/')) + 1);
+    if (name.startsWith(QLatin1String(".Trash-")))
+        return parentOf(trashFolder);
+    const QString parent = parentOf(trashFolder);
+    if (parent.endsWith(QLatin1String("/.Trash")))
+        return parentOf(parent);
+    return {};
+}
+
+// Removes everything below an open folder without following links or
+// leaving its volume. Holds one descriptor per level, so a tree deeper than
+// the descriptor limit is left partly in place and reported as a failure.
+bool removeContents(const QString &folder)
+{
+    const int top = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (top < 0)
+        return errno == ENOENT;
+    struct stat topSt;
+    if (::fstat(top, &topSt) != 0) {
+        ::close(top);
+        return false;
+    }
+    DIR *topDir = ::fdopendir(top);
+    if (!topDir) {
+        ::close(top);
+        return false;
+    }
+    bool ok = true;
+    std::vector<std::pair<DIR *, std::string>> stack{{topDir, std::string()}};
+    while (!stack.empty()) {
+        DIR *d = stack.back().first;
+        const int fd = ::dirfd(d);
+        const dirent *de = ::readdir(d);
+        if (!de) {
+            const std::string name = std::move(stack.back().second);
+            ::closedir(d);
+            stack.pop_back();
+            if (!stack.empty() && ::unlinkat(::dirfd(stack.back().first), name.c_str(), AT_REMOVEDIR) != 0
+                && errno != ENOENT)
+                ok = false;
+            continue;
+        }
+        const char *name = de->d_name;
+        if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
+            continue;
+        struct stat st;
+        if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            ok = ok && errno == ENOENT;
+            continue;
+        }
+        if (!S_ISDIR(st.st_mode)) {
+            if (::unlinkat(fd, name, 0) != 0 && errno != ENOENT)
+                ok = false;
+            continue;
+        }
+        if (st.st_dev != topSt.st_dev) {
+            ok = false; // a mount inside the trash: not ours to empty
+            continue;
+        }
+        const int sub = ::openat(fd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        DIR *subDir = sub < 0 ? nullptr : ::fdopendir(sub);
+        if (!subDir) {
+            if (sub >= 0)
+                ::close(sub);
+            ok = false;
+            continue;
+        }
+        stack.emplace_back(subDir, std::string(name));
+    }
+    return ok;
+}
+
+QByteArray numberedName(const QByteArray &base, int n)
+{
+    if (n == 1)
+        return base;
+    const qsizetype dot = base.lastIndexOf('.');
+    const QByteArray number = '.' + QByteArray::number(n);
+    if (dot <= 0)
+        return base + number;
+    return base.left(dot) + number + base.mid(dot);
+}
+
+bool setError(int *errorCode, int value)
+{
+    if (errorCode)
+        *errorCode = value;
+    return false;
+}
+
+class Fd final
+{
+public:
+    explicit Fd(int fd = -1) : m_fd(fd) {}
+    ~Fd()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Fd(const Fd &) = delete;
+    Fd &operator=(const Fd &) = delete;
+    int get() const { return m_fd; }
+    bool valid() const { return m_fd >= 0; }
+
+private:
+    int m_fd;
+};
+
+} // namespace
+
+QString homeTrash()
+{
+    QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    if (data.isEmpty() || !QDir::isAbsolutePath(data))
+        data = QDir::homePath() + QStringLiteral("/.local/share");
+    return cleaned(data) + QStringLiteral("/Trash");
+}
+
+QStringList volumeTrashes(const QString &topdir)
+{
+    QStringList out;
+    if (sharedTrashUsable(topdir)) {
+        const QString own = joinTop(topdir, QStringLiteral(".Trash/")) + uidText();
+        if (isOwnFolder(own))
+            out.append(own);
+    }
+    const QString own = joinTop(topdir, QStringLiteral(".Trash-")) + uidText();
+    if (isOwnFolder(own))
+        out.append(own);
+    return out;
+}
+
+QStringList allTrashFolders()
+{
+    QStringList out;
+    const QString home = homeTrash();
+    if (isOwnFolder(home))
+        out.append(home);
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
+        for (const QString &t : volumeTrashes(volume.rootPath())) {
+            if (!out.contains(t))
+                out.append(t);
+        }
+    }
+    return out;
+}
+
+void measure(const QStringList &trashFolders, qint64 &bytes, qint64 &items)
+{
+    bytes = 0;
+    items = 0;
+    for (const QString &t : trashFolders) {
+        const QString files = t + QStringLiteral("/files");
+        bytes += fs::measure(files).bytes;
+        for (const fs::Entry &e : fs::list(files))
+            items += e.skip ? 0 : 1;
+    }
+}
+
+bool empty(const QStringList &trashFolders)
+{
+    bool ok = true;
+    for (const QString &t : trashFolders) {
+        for (const char *sub : {"/files", "/info", "/expunged"}) {
+            if (!removeContents(t + QLatin1String(sub)))
+                ok = false;
+        }
+    }
+    return ok;
+}
+
+bool isInsideTrash(const QString &path, const QStringList &trashFolders)
+{
+    const QString p = cleaned(path);
+    for (const QString &t : trashFolders) {
+        const QString c = cleaned(t);
+        if (p == c || p.startsWith(c + QLatin1Char('/')))
+            return true;
+    }
+    return false;
+}
+
+QString trashFolderFor(const QString &path, int *errorCode)
+{
+    struct stat st;
+    if (!lstatPath(cleaned(path), st)) {
+        setError(errorCode, errno);
+        return {};
+    }
+    const QString home = homeTrash();
+    const QString dataHome = parentOf(home);
+    struct stat dataSt;
+    if (QDir().mkpath(dataHome) && lstatPath(dataHome, dataSt) && dataSt.st_dev == st.st_dev) {
+        if (ensureOwnFolder(home))
+            return home;
+        setError(errorCode, EACCES);
+        return {};
+    }
+    const QString topdir = QStorageInfo(parentOf(cleaned(path))).rootPath();
+    if (topdir.isEmpty()) {
+        setError(errorCode, ENOENT);
+        return {};
+    }
+    if (sharedTrashUsable(topdir)) {
+        const QString own = joinTop(topdir, QStringLiteral(".Trash/")) + uidText();
+        if (ensureOwnFolder(own))
+            return own;
+    }
+    const QString own = joinTop(topdir, QStringLiteral(".Trash-")) + uidText();
+    if (ensureOwnFolder(own))
+        return own;
+    setError(errorCode, errno ? errno : EACCES);
+    return {};
+}
+
+bool moveToTrashFolder(const QString &path, const QString &trashFolder, int *errorCode, QString *trashedPath)
+{
+    const QString p = cleaned(path);
+    const QByteArray native = QFile::encodeName(p);
+    if (p.isEmpty() || p == QLatin1String("/") || !QDir::isAbsolutePath(p) || QFile::decodeName(native) != p)
+        return setError(errorCode, EINVAL);
+    // Neither the trash itself nor anything holding it may go into it.
+    if (isInsideTrash(p, {trashFolder}) || isInsideTrash(trashFolder, {p}))
+        return setError(errorCode, EINVAL);
+
+    const QByteArray base = native.mid(native.lastIndexOf('/') + 1);
+    const Fd parent(::open(QFile::encodeName(parentOf(p)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!parent.valid())
+        return setError(errorCode, errno);
+    struct stat st;
+    if (::fstatat(parent.get(), base.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return setError(errorCode, errno);
+
+    if (!ensureOwnFolder(trashFolder) || !ensureOwnFolder(trashFolder + QStringLiteral("/files"))
+        || !ensureOwnFolder(trashFolder + QStringLiteral("/info")))
+        return setError(errorCode, errno ? errno : EACCES);
+    const Fd files(::open(QFile::encodeName(trashFolder + QStringLiteral("/files")).constData(),
+                          O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    const Fd info(::open(QFile::encodeName(trashFolder + QStringLiteral("/info")).constData(),
+                         O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat filesSt;
+    if (!files.valid() || !info.valid() || ::fstat(files.get(), &filesSt) != 0)
+        return setError(errorCode, errno);
+    if (filesSt.st_dev != st.st_dev)
+        return setError(errorCode, EXDEV);
+
+    const QString topdir = topdirOf(trashFolder);
+    QByteArray original = native;
+    if (!topdir.isEmpty() && topdir != QLatin1String("/") && p.startsWith(topdir + QLatin1Char('/')))
+        original = QFile::encodeName(p.mid(topdir.size() + 1));
+    const QByteArray content = QByteArrayLiteral("[Trash Info]\nPath=") + original.toPercentEncoding("/")
+        + QByteArrayLiteral("\nDeletionDate=")
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")).toLatin1() + '\n';
+
+    for (int n = 1; n < 10000; ++n) {
+        const QByteArray name = numberedName(base, n);
+        const QByteArray infoName = name + ".trashinfo";
+        // The info file is created first and exclusively: it reserves the
+        // name against other programs trashing at the same moment.
+        const int infoFd = ::openat(info.get(), infoName.constData(),
+                                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (infoFd < 0) {
+            if (errno == EEXIST)
+                continue;
+            return setError(errorCode, errno);
+        }
+        const bool written = ::write(infoFd, content.constData(), size_t(content.size())) == content.size();
+        const int writeErr = errno;
+        ::close(infoFd);
+        if (!written) {
+            ::unlinkat(info.get(), infoName.constData(), 0);
+            return setError(errorCode, writeErr ? writeErr : EIO);
+        }
+        int rc = ::renameat2(parent.get(), base.constData(), files.get(), name.constData(), RENAME_NOREPLACE);
+        if (rc != 0 && (errno == EINVAL || errno == ENOSYS)) {
+            // File systems without RENAME_NOREPLACE: check, then rename.
+            struct stat taken;
+            if (::fstatat(files.get(), name.constData(), &taken, AT_SYMLINK_NOFOLLOW) == 0)
+                errno = EEXIST;
+            else
+                rc = ::renameat(parent.get(), base.constData(), files.get(), name.constData());
+        }
+        if (rc == 0) {
+            if (trashedPath)
+                *trashedPath = trashFolder + QStringLiteral("/files/") + QFile::decodeName(name);
+            return true;
+        }
+        const int renameErr = errno;
+        ::unlinkat(info.get(), infoName.constData(), 0);
+        if (renameErr != EEXIST)
+            return setError(errorCode, renameErr);
+    }
+    return setError(errorCode, EEXIST);
+}
+
+bool moveToTrash(const QString &path, int *errorCode, QString *trashedPath)
+{
+    const QString folder = trashFolderFor(path, errorCode);
+    if (folder.isEmpty())
+        return false;
+    return moveToTrashFolder(path, folder, errorCode, trashedPath);
+}
+
+} // namespace trash
