@@ -228,11 +228,11 @@ void removeTree(const OpenFiles &open, int parentFd, const QByteArray &name, dev
     }
 }
 
-// Whether some regular file below the open folder entry is in use.
-bool holdsOpenFile(const OpenFiles &open, int parentFd, const QByteArray &name, dev_t device)
+// Whether the folder holds something that must not move along with it: a
+// file in use, a socket, FIFO or device, a name that cannot be spelt again,
+// or another volume.
+bool holdsUnmovable(const OpenFiles &open, int parentFd, const QByteArray &name, dev_t device)
 {
-    if (open.size() == 0)
-        return false;
     const int top = ::openat(parentFd, name.constData(), kDirFlags);
     DIR *topDir = top < 0 ? nullptr : ::fdopendir(top);
     if (!topDir) {
@@ -255,9 +255,15 @@ bool holdsOpenFile(const OpenFiles &open, int parentFd, const QByteArray &name, 
         struct stat st;
         if (::fstatat(::dirfd(d), de->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
             continue;
-        if (S_ISREG(st.st_mode)) {
+        if (isSpecial(st.st_mode) || !roundTrips(de->d_name)) {
+            found = true;
+        } else if (S_ISREG(st.st_mode)) {
             found = open.contains(qint64(st.st_dev), qint64(st.st_ino));
-        } else if (S_ISDIR(st.st_mode) && st.st_dev == device) {
+        } else if (S_ISDIR(st.st_mode)) {
+            if (st.st_dev != device) {
+                found = true;
+                continue;
+            }
             const int sub = ::openat(::dirfd(d), de->d_name, kDirFlags);
             DIR *subDir = sub < 0 ? nullptr : ::fdopendir(sub);
             if (subDir)
@@ -271,14 +277,7 @@ bool holdsOpenFile(const OpenFiles &open, int parentFd, const QByteArray &name, 
     return found;
 }
 
-} // namespace
-
-void Remover::beginPass()
-{
-    m_open = OpenFiles::capture();
-}
-
-Reach Remover::entries(const QString &anchor, const QString &folder, QStringList &names) const
+Reach listEntries(const QString &anchor, const QString &folder, QStringList &names)
 {
     names.clear();
     Parent parent;
@@ -310,6 +309,68 @@ Reach Remover::entries(const QString &anchor, const QString &folder, QStringList
     return Reach::Folder;
 }
 
+void trashEntry(const OpenFiles &open, const QString &anchor, const QString &path, bool top,
+                QList<Failure> &failures)
+{
+    Parent parent;
+    openParent(anchor, path, parent);
+    if (parent.error != 0) {
+        if (parent.error != ENOENT)
+            failures.append({path, 0});
+        return;
+    }
+    const int fd = parent.fd.get();
+    const char *name = parent.name.constData();
+    struct stat st;
+    if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0 || isSpecial(st.st_mode))
+        return;
+    // Going entry by entry never leads onto another volume.
+    struct stat holder;
+    if (!top && S_ISDIR(st.st_mode) && (::fstat(fd, &holder) != 0 || holder.st_dev != st.st_dev))
+        return;
+    if (S_ISREG(st.st_mode) && open.contains(qint64(st.st_dev), qint64(st.st_ino))) {
+        failures.append({path, 0});
+        return;
+    }
+    // A folder with a file in use would not move on Windows either; its
+    // other entries still go, one by one.
+    const bool whole = !S_ISDIR(st.st_mode) || !holdsUnmovable(open, fd, parent.name, st.st_dev);
+    if (whole) {
+        // The trash helper moves the entry itself and never follows it; a
+        // move it cannot make into a trash folder fails, it is never a copy.
+        if (trash::moveToTrash(path))
+            return;
+        if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            return;
+        if (!S_ISDIR(st.st_mode)) {
+            if (!isSpecial(st.st_mode))
+                failures.append({path, 0});
+            return;
+        }
+    }
+    QStringList names;
+    const Reach reach = listEntries(anchor, path, names);
+    if (reach == Reach::Replaced) {
+        failures.append({path, 0});
+        return;
+    }
+    for (const QString &child : std::as_const(names))
+        trashEntry(open, anchor, path + QLatin1Char('/') + child, false, failures);
+    ::unlinkat(fd, name, AT_REMOVEDIR);
+}
+
+} // namespace
+
+void Remover::beginPass()
+{
+    m_open = OpenFiles::capture();
+}
+
+Reach Remover::entries(const QString &anchor, const QString &folder, QStringList &names) const
+{
+    return listEntries(anchor, folder, names);
+}
+
 void Remover::removePermanently(const QString &anchor, const QString &path, QList<Failure> &failures) const
 {
     Parent parent;
@@ -332,47 +393,7 @@ void Remover::removePermanently(const QString &anchor, const QString &path, QLis
 
 void Remover::moveToTrash(const QString &anchor, const QString &path, QList<Failure> &failures) const
 {
-    Parent parent;
-    openParent(anchor, path, parent);
-    if (parent.error != 0) {
-        if (parent.error != ENOENT)
-            failures.append({path, 0});
-        return;
-    }
-    const int fd = parent.fd.get();
-    const char *name = parent.name.constData();
-    struct stat st;
-    if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0 || isSpecial(st.st_mode))
-        return;
-    if (S_ISREG(st.st_mode) && m_open.contains(qint64(st.st_dev), qint64(st.st_ino))) {
-        failures.append({path, 0});
-        return;
-    }
-    // A folder with a file in use would not move on Windows either; its
-    // other entries still go, one by one.
-    const bool whole = !S_ISDIR(st.st_mode) || !holdsOpenFile(m_open, fd, parent.name, st.st_dev);
-    if (whole) {
-        // The trash helper moves the entry itself and never follows it; a
-        // move it cannot make into a trash folder fails, it is never a copy.
-        if (trash::moveToTrash(path))
-            return;
-        if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-            return;
-        if (!S_ISDIR(st.st_mode)) {
-            if (!isSpecial(st.st_mode))
-                failures.append({path, 0});
-            return;
-        }
-    }
-    QStringList names;
-    const Reach reach = entries(anchor, path, names);
-    if (reach == Reach::Replaced) {
-        failures.append({path, 0});
-        return;
-    }
-    for (const QString &child : std::as_const(names))
-        moveToTrash(anchor, path + QLatin1Char('/') + child, failures);
-    ::unlinkat(fd, name, AT_REMOVEDIR);
+    trashEntry(m_open, anchor, path, true, failures);
 }
 
 bool Remover::retryDelete(const QString &anchor, const QString &path, quint32 &error) const
