@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QPushButton>
+#include <QString>
+
+namespace ui {
+
+// A push button with a kind and a size, both kept as the dynamic properties
+// "kind" and "size" that the application style sheet selects on.
+//
+// Kinds "primary" (brand gradient, drop shadow) and "danger" (`bad`) are
+// painted here and size themselves; "link", "ghost" and the default kind are
+// ordinary push buttons drawn by the style sheet. Size "lg" is the large
+// form. The icon is a named line icon, re-tinted on every theme change in the
+// colour of the kind's text. A focus ring is drawn only for buttons that set
+// the property "showFocus", so mouse users never see it.
+class Button final : public QPushButton
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Button)
+
+public:
+    explicit Button(const QString &text, const QString &kind = {}, const QString &iconName = {},
+                    const QString &size = {}, QWidget *parent = nullptr);
+
+    QString kind() const;
+    // Changes the kind after construction and restyles the button.
+    void setKind(const QString &kind);
+    bool isLarge() const;
+    QString iconName() const { return m_iconName; }
+    // An empty name clears the icon.
+    void setIconName(const QString &name);
+
+    // True for the kinds this class paints itself.
+    bool isPainted() const;
+    // Whether the drop shadow is currently in force.
+    bool hasShadow() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    QFont paintedFont() const;
+    void refreshIcon();
+    void refreshShadow();
+    void onThemeChanged();
+
+    QString m_iconName;
+};
+
+} // namespace ui
