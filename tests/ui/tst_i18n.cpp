@@ -22,14 +22,9 @@ private slots:
             QFont::removeSubstitutions(family);
     }
 
-    void languageList()
+    void unknownCodeIsNamedEnglish()
     {
-        const auto &list = ui::languages();
-        QCOMPARE(list.size(), 10);
-        QCOMPARE(list.first().code, QStringLiteral("en"));
-        QCOMPARE(list.last().code, QStringLiteral("ru"));
-        QCOMPARE(ui::languageName(QStringLiteral("pt_BR")), QStringLiteral("Português (Brasil)"));
-        QCOMPARE(ui::languageName(QStringLiteral("zh_TW")), QStringLiteral("繁體中文"));
+        QCOMPARE(ui::languages().size(), 10);
         QCOMPARE(ui::languageName(QStringLiteral("xx")), QStringLiteral("English"));
     }
 

@@ -167,40 +167,6 @@ private slots:
         // The mark must be visible at the smallest size, not a blur.
         QCOMPARE(i.pixmap(16).toImage().pixelColor(8, 1).alpha(), 255);
     }
-
-    void logoPaints()
-    {
-        QImage img(64, 64, QImage::Format_ARGB32);
-        img.fill(Qt::transparent);
-        QPainter p(&img);
-        ui::paintLogo(&p, QRectF(0, 0, 64, 64));
-        p.end();
-        QCOMPARE(img.pixelColor(32, 32).alpha(), 255);
-        QCOMPARE(img.pixelColor(0, 0).alpha(), 0);
-    }
-
-    void kindIcons_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("icon");
-        QTest::newRow("disk image") << "Disk image" << "disc";
-        QTest::newRow("video") << "Video" << "film";
-        QTest::newRow("backup") << "Backup" << "archive";
-        QTest::newRow("installer") << "Installer" << "download";
-        QTest::newRow("partial download") << "Partial download" << "download";
-        QTest::newRow("image") << "Image" << "image";
-        QTest::newRow("audio") << "Audio" << "file";
-        QTest::newRow("unknown") << "File" << "file";
-        QTest::newRow("wrong case") << "video" << "file";
-    }
-
-    void kindIcons()
-    {
-        QFETCH(QString, kind);
-        QFETCH(QString, icon);
-        QCOMPARE(ui::kindIcon(kind), icon);
-        QVERIFY(ui::iconNames().contains(icon));
-    }
 };
 
 QTEST_MAIN(TestIcons)

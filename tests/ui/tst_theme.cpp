@@ -223,56 +223,12 @@ private slots:
         QCOMPARE(qApp->font().pixelSize(), 13);
     }
 
-    void toneMapping_data()
+    void tonesFollowTheMode()
     {
-        QTest::addColumn<int>("tone");
-        QTest::addColumn<QString>("token");
-        QTest::newRow("text") << int(Tone::Text) << "text";
-        QTest::newRow("text2") << int(Tone::Text2) << "text2";
-        QTest::newRow("text3") << int(Tone::Text3) << "text3";
-        QTest::newRow("accent") << int(Tone::Accent) << "accent";
-        QTest::newRow("on accent") << int(Tone::OnAccent) << "onAccent";
-        QTest::newRow("ok") << int(Tone::Ok) << "ok";
-        QTest::newRow("warn") << int(Tone::Warn) << "warn";
-        QTest::newRow("bad") << int(Tone::Bad) << "bad";
-        QTest::newRow("unknown") << 99 << "text";
-    }
-
-    void toneMapping()
-    {
-        QFETCH(int, tone);
-        QFETCH(QString, token);
         const Theme *theme = Theme::instance();
-        QColor expected;
-        for (const auto &[name, colour] : theme->tokens().named()) {
-            if (token == QLatin1String(name))
-                expected = colour;
-        }
-        QCOMPARE(theme->color(Tone(tone)), expected);
-    }
-
-    void whiteIsWhiteInBothModes()
-    {
-        QCOMPARE(Theme::instance()->color(Tone::White), QColor(Qt::white));
-    }
-
-    void rgbaText()
-    {
-        QCOMPARE(Theme::rgba(QColor(255, 255, 255, 184)), QStringLiteral("rgba(255,255,255,184)"));
-        QCOMPARE(Theme::rgba(QColor(QStringLiteral("#4f46e5"))), QStringLiteral("rgba(79,70,229,255)"));
-        QCOMPARE(Theme::rgba(QColor::fromHsv(0, 255, 255, 0)), QStringLiteral("rgba(255,0,0,0)"));
-    }
-
-    void brandGradientRunsCornerToCorner()
-    {
-        const QLinearGradient g = Theme::brandGradient(QRectF(10, 20, 100, 50));
-        QCOMPARE(g.start(), QPointF(10, 20));
-        QCOMPARE(g.finalStop(), QPointF(110, 70));
-        const QGradientStops stops = g.stops();
-        QCOMPARE(stops.size(), 3);
-        QCOMPARE(stops.at(1).first, 0.55);
-        QCOMPARE(stops.at(0).second, QColor(QStringLiteral("#22d3ee")));
-        QCOMPARE(stops.at(2).second, QColor(QStringLiteral("#a855f7")));
+        QCOMPARE(theme->color(Tone::Text2), theme->text2());
+        QCOMPARE(theme->color(Tone::White), QColor(Qt::white));
+        QCOMPARE(theme->color(Tone(99)), theme->text());
     }
 
     void fonts()
