@@ -10,6 +10,7 @@
 #include <openssl/evp.h>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
