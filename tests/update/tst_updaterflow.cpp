@@ -354,40 +354,53 @@ private slots:
     }
 
 #if !defined(Q_OS_WIN)
-    void appImageReplaced_data()
+    void defaultLauncher_data()
     {
-        QTest::addColumn<bool>("script");
+        QTest::addColumn<int>("image"); // 0 new image is a script, 1 not executable, 2 a link, 3 none
         QTest::addColumn<QString>("error");
-        QTest::newRow("starts the new image") << true << "";
-        QTest::newRow("new image cannot start") << false << "Could not start the installer.";
+        const QString manual = QStringLiteral("The update was downloaded. Install it with your package manager.");
+        QTest::newRow("starts the new image") << 0 << "";
+        QTest::newRow("new image cannot start") << 1 << "Could not start the installer.";
+        QTest::newRow("linked image left alone") << 2 << manual;
+        QTest::newRow("not an AppImage") << 3 << manual;
     }
-    void appImageReplaced()
+    void defaultLauncher()
     {
-        QFETCH(bool, script);
+        QFETCH(int, image);
         QFETCH(QString, error);
         QTemporaryDir dir;
-        const QString image = dir.filePath("Varnholt.AppImage");
+        const QString path = dir.filePath("Varnholt.AppImage");
         const QString marker = dir.filePath("started");
-        QFile old(image);
+        QFile old(dir.filePath("old"));
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("old image");
         old.close();
+        QVERIFY(image == 2 ? old.link(path) : old.copy(path));
         // A shell script stands in for the new image; the shell stops reading at "exit".
-        QByteArray body = script ? "#!/bin/sh\necho \"$@\" > '" + marker.toUtf8() + "'\nexit 0\n" : QByteArray("\x7f" "ELF");
+        QByteArray body = image == 1 ? QByteArray("\x7f" "ELF")
+                                     : "#!/bin/sh\necho \"$@\" > '" + marker.toUtf8() + "'\nexit 0\n";
         body += QByteArray(kMiB + 7, '#');
         publish(0, body);
-        qputenv("APPIMAGE", QFile::encodeName(image));
-        Updater updater(nullptr, m_http.url("/upgrade.json"), QString()); // default launcher
+        // Keeps the reveal from reaching a real file manager.
+        const QByteArray savedPath = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(dir.path()));
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + QFile::encodeName(dir.filePath("bus")));
+        if (image != 3)
+            qputenv("APPIMAGE", QFile::encodeName(path));
+        Updater updater(nullptr, m_http.url("/upgrade.json"), QString());
         updater.setSigningKey(rawPublicKey(m_key.get()));
         checkAndDownload(updater);
         qunsetenv("APPIMAGE");
+        qputenv("PATH", savedPath);
         QCOMPARE(updater.errorText(), error);
-        QFile replaced(image);
-        QVERIFY(replaced.open(QIODevice::ReadOnly));
-        QCOMPARE(replaced.readAll(), body);
-        QCOMPARE(int(replaced.permissions() & 0x7777), 0x7755);
+        QFile result(path);
+        QVERIFY(result.open(QIODevice::ReadOnly));
+        QCOMPARE(result.readAll() == body, image < 2);
+        if (image < 2)
+            QCOMPARE(int(result.permissions() & 0x7777), 0x7755);
+        QCOMPARE(QFile::symLinkTarget(path).isEmpty(), image != 2);
         QVERIFY(QDir(dir.path()).entryList({".varnholt-update-*"}, QDir::Files | QDir::Hidden).isEmpty());
-        if (script)
+        if (image == 0)
             QTRY_COMPARE(QFileInfo(marker).size(), qint64(sizeof "--updated"));
     }
 #endif
