@@ -2,6 +2,7 @@
 #include <QMainWindow>
 #include <QStyleFactory>
 
+#include "app/appstate.h"
 #include "ui/i18n.h"
 #include "ui/theme.h"
 
@@ -16,6 +17,9 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Varnholt"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VARNHOLT_VERSION));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // The engines' signals carry these records across threads; they must be
+    // known before the first engine exists.
+    registerEngineTypes();
 
     // Language and theme come before any widget: widgets pick up translations,
     // fonts and the style sheet when they are constructed.

@@ -1,0 +1,204 @@
+#pragma once
+
+// The single coordinator between the engines and whatever drives them (the
+// window's pages, the tray, the command-line front end). It owns the scanner,
+// the cleaner and the large-file finder, keeps everything the pages show and
+// runs every flow: scan, select, clean, find large files, move them to the
+// Recycle Bin and undo that move.
+//
+// GUI thread only. The engines work on the global thread pool; their signals
+// arrive here queued, in emission order, and become the argument-less change
+// signals below. A request that cannot run now is ignored silently: the
+// interface is expected not to offer it.
+
+#include "app/platform.h"
+#include "clean/cleaner.h"
+#include "largefiles/largefilefinder.h"
+#include "scan/category.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QList>
+#include <QObject>
+#include <QPair>
+#include <QSet>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class Scanner;
+
+// Registers every record type that crosses threads in an engine signal
+// (CategoryResult, CleanReport, LargeFile and their lists). Start-up calls it
+// before any engine exists; calling it again is harmless.
+void registerEngineTypes();
+
+class AppState final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(AppState)
+
+public:
+    enum Phase : int {
+        Idle = 0,      // nothing to show
+        Scanning = 1,
+        Results = 2,   // results of the last finished scan, open for selection
+        Cleaning = 3,
+        Done = 4,      // a cleanup finished; its report is shown
+    };
+    Q_ENUM(Phase)
+
+    // Values handed to the engines in place of the user's settings, for one
+    // front end's run. They are never written back to the settings store.
+    struct Overrides
+    {
+        std::optional<QStringList> exclusions;
+        std::optional<bool> moveToTrash;
+        std::optional<qint64> largeThresholdBytes;
+    };
+
+    using Clock = std::function<QDateTime()>;
+
+    // Scans the platform's real catalogue.
+    explicit AppState(QObject *parent = nullptr);
+    // Scans whatever `catalogue` yields (fixture folders in tests).
+    explicit AppState(CatalogueSource catalogue, QObject *parent = nullptr);
+    // The engines are children: their destructors stop and join the workers,
+    // so a cleanup in progress still finishes its log.
+    ~AppState() override;
+
+    void setOverrides(const Overrides &overrides) { m_overrides = overrides; }
+    const Overrides &overrides() const { return m_overrides; }
+    // Source of "now" for the last-scan time and the cleanup log's name; an
+    // empty function restores the system clock.
+    void setClock(Clock clock);
+
+    // ---- scan ----------------------------------------------------------
+    void startScan();
+    // The phase changes only when the scanner reports the cancelled run.
+    void cancelScan();
+
+    // ---- selection -----------------------------------------------------
+    void selectAll(bool on);
+    // Exactly the Safe categories that found something.
+    void selectRecommended();
+    void setCategorySelected(const QString &id, bool on);
+    void setItemSelected(const QString &id, const QString &path, bool on);
+    // 0 unchecked, 1 partly checked, 2 checked (Qt::CheckState values).
+    int checkState(const QString &id) const;
+    bool isItemSelected(const QString &id, const QString &path) const;
+    // The selected categories with unticked items taken out and their totals
+    // reduced; categories left with nothing are dropped. This is exactly what
+    // the cleaner receives.
+    QList<CategoryResult> selectedResults() const;
+    qint64 selectedBytes() const;
+    bool selectionNeedsAdmin() const;
+
+    // ---- clean ---------------------------------------------------------
+    void startClean();
+    void dismissDone();
+
+    // ---- queries -------------------------------------------------------
+    // nullptr when no result has that id; valid until `results` changes.
+    const CategoryResult *findResult(const QString &id) const;
+    qint64 totalBytes() const;
+    qint64 liveBytes(int index) const;
+
+    void refreshVolume();
+
+    // ---- large files ---------------------------------------------------
+    void scanLargeFiles();
+    // Moves files of `largeFiles` to the Recycle Bin. Files in use, files
+    // that are no longer plain files and paths that are not in the list
+    // stay where they are and are counted as skipped in the toast.
+    void moveLargeFilesToTrash(const QStringList &paths);
+    void undoLastMove();
+    // From scanLargeFiles() until its result has been taken in here (the
+    // finder itself turns idle a moment earlier).
+    bool largeScanRunning() const;
+
+    // ---- the data model -------------------------------------------------
+    Phase phase() const { return m_phase; }
+    const VolumeInfo &volume() const { return m_volume; }
+    const QList<CategoryDef> &defs() const { return m_defs; }
+    const QList<CategoryResult> &scanResults() const { return m_scanResults; }
+    int currentIndex() const { return m_currentIndex; }
+    qint64 foundBytes() const { return m_foundBytes; }
+    qint64 filesChecked() const { return m_filesChecked; }
+    const QString &currentPath() const { return m_currentPath; }
+    const QElapsedTimer &scanTimer() const { return m_scanTimer; }
+    const QDateTime &lastScan() const { return m_lastScan; }
+    const QList<CategoryResult> &results() const { return m_results; }
+    const QSet<QString> &selectedCategories() const { return m_selectedCategories; }
+    const QSet<QString> &excludedItems() const { return m_excludedItems; }
+    const CleanReport &lastReport() const { return m_lastReport; }
+    qint64 availableBeforeClean() const { return m_availableBeforeClean; }
+    const QList<LargeFile> &largeFiles() const { return m_largeFiles; }
+    bool largeLoaded() const { return m_largeLoaded; }
+    qint64 largeChecked() const { return m_largeChecked; }
+    // (source path, path inside the Recycle Bin) of each file of the last move.
+    const QList<QPair<QString, QString>> &undoMoves() const { return m_undoMoves; }
+
+signals:
+    void phaseChanged();
+    void scanProgressChanged();
+    void resultsChanged();
+    void selectionChanged();
+    void cleanProgress(qint64 done, qint64 total, const QString &path);
+    void volumeChanged();
+    void largeFilesChanged();
+    void largeProgress(qint64 checked, const QString &dir, int found, qint64 foundBytes,
+                       const QList<LargeFile> &largest);
+    void toast(const QString &text, bool undoable);
+
+private:
+    void onScanStarted(const QList<CategoryDef> &defs);
+    void onCategoryStarted(int index);
+    void onCategoryFinished(int index, const CategoryResult &result);
+    void onScanProgress(qint64 foundBytes, qint64 filesChecked, const QString &currentPath);
+    void onScanFinished(const QList<CategoryResult> &results, bool cancelled);
+    void onCleanFinished(const CleanReport &report);
+    void onLargeProgress(qint64 filesChecked, const QString &currentDir, int found, qint64 foundBytes,
+                         const QList<LargeFile> &largest);
+    void onLargeFinished(const QList<LargeFile> &files, bool cancelled);
+
+    void setPhase(Phase phase);
+    void startLargeScan();
+    QStringList currentExclusions() const;
+    bool currentMoveToTrash() const;
+    qint64 currentLargeThreshold() const;
+    QDateTime now() const;
+
+    // Platform half (appstate_posix.cpp / appstate_win.cpp): the Recycle Bin
+    // move of one file and its way back.
+    static bool moveFileToBin(const QString &path, QString *pathInBin);
+    static bool restoreFromBin(const QString &pathInBin, const QString &originalPath);
+
+    Phase m_phase = Idle;
+    VolumeInfo m_volume;
+    Scanner *m_scanner = nullptr;
+    QList<CategoryDef> m_defs;
+    QList<CategoryResult> m_scanResults;
+    int m_currentIndex = -1;
+    qint64 m_foundBytes = 0;
+    qint64 m_filesChecked = 0;
+    QString m_currentPath;
+    QElapsedTimer m_scanTimer;
+    QDateTime m_lastScan;
+    QList<CategoryResult> m_results;
+    QSet<QString> m_selectedCategories;
+    QSet<QString> m_excludedItems;
+    Cleaner *m_cleaner = nullptr;
+    CleanReport m_lastReport;
+    qint64 m_availableBeforeClean = 0;
+    LargeFileFinder *m_finder = nullptr;
+    QList<LargeFile> m_largeFiles;
+    bool m_largeLoaded = false;
+    qint64 m_largeChecked = 0;
+    bool m_largeRunning = false;
+    QList<QPair<QString, QString>> m_undoMoves;
+
+    Overrides m_overrides;
+    Clock m_clock;
+};

@@ -1,0 +1,454 @@
+#include "cli/commands.h"
+
+#include "app/appstate.h"
+#include "app/platform.h"
+#include "scan/fs.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+#include <cstdio>
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+QString tr(const char *text, const char *disambiguation = nullptr, int n = -1)
+{
+    return QCoreApplication::translate("Cli", text, disambiguation, n);
+}
+
+// Items listed per category in the table; --json lists all of them.
+constexpr int kItemsShown = 5;
+constexpr qint64 kProgressIntervalMs = 100;
+
+bool stderrIsTerminal()
+{
+#ifdef Q_OS_WIN
+    return _isatty(_fileno(stderr));
+#else
+    return ::isatty(STDERR_FILENO);
+#endif
+}
+
+// One rewritten line on stderr, and only on a terminal: piped or redirected
+// output stays clean for scripts.
+class ProgressLine final
+{
+public:
+    ProgressLine() : m_enabled(stderrIsTerminal()), m_err(stderr) { m_timer.start(); }
+    ~ProgressLine() { clear(); }
+
+    void show(const QString &text)
+    {
+        if (!m_enabled || (m_shown && m_timer.elapsed() < kProgressIntervalMs))
+            return;
+        m_timer.restart();
+        QString line = text;
+        if (line.size() > kWidth)
+            line = line.left(kWidth - 1) + QChar(0x2026);
+        m_err << '\r' << line.leftJustified(m_lastWidth) << Qt::flush;
+        m_lastWidth = int(line.size());
+        m_shown = true;
+    }
+    void clear()
+    {
+        if (!m_shown)
+            return;
+        m_err << '\r' << QString(m_lastWidth, QLatin1Char(' ')) << '\r' << Qt::flush;
+        m_shown = false;
+        m_lastWidth = 0;
+    }
+
+private:
+    static constexpr int kWidth = 79;
+    bool m_enabled;
+    bool m_shown = false;
+    int m_lastWidth = 0;
+    QTextStream m_err;
+    QElapsedTimer m_timer;
+};
+
+// Runs the event loop until `done` holds, re-checking after each `signal`.
+template<typename Signal, typename Done>
+void waitUntil(AppState &state, Signal signal, Done done)
+{
+    if (done())
+        return;
+    QEventLoop loop;
+    QObject::connect(&state, signal, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    loop.exec();
+}
+
+void printJson(const QJsonObject &object)
+{
+    QTextStream(stdout) << QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
+
+QString isoDate(const QDateTime &when)
+{
+    if (!when.isValid())
+        return {};
+    // With the offset, so the moment is unambiguous wherever it is read.
+    return when.toOffsetFromUtc(when.offsetFromUtc()).toString(Qt::ISODate);
+}
+
+QString shortDate(qint64 msecs)
+{
+    if (msecs <= 0)
+        return QStringLiteral("-");
+    return QDateTime::fromMSecsSinceEpoch(msecs).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+}
+
+// Left-aligned text columns and right-aligned figures, two blanks apart.
+void printTable(QTextStream &out, const QList<QStringList> &rows, const QList<bool> &rightAligned)
+{
+    QList<qsizetype> widths(rightAligned.size(), 0);
+    for (const QStringList &row : rows)
+        for (qsizetype c = 0; c < row.size() && c < widths.size(); ++c)
+            widths[c] = std::max(widths[c], row.at(c).size());
+    for (const QStringList &row : rows) {
+        QString line;
+        for (qsizetype c = 0; c < row.size() && c < widths.size(); ++c) {
+            if (c > 0)
+                line += QLatin1String("  ");
+            const bool last = c == row.size() - 1;
+            if (rightAligned.at(c))
+                line += row.at(c).rightJustified(widths.at(c));
+            else
+                line += last ? row.at(c) : row.at(c).leftJustified(widths.at(c));
+        }
+        while (line.endsWith(QLatin1Char(' ')))
+            line.chop(1);
+        out << line << '\n';
+    }
+}
+
+// Shown the way the Windows build writes them, "C:\..." there and "/..." here.
+QString shownPath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// Runs a scan through the state and waits for its end. False when it did not
+// complete.
+bool scanAndWait(AppState &state)
+{
+    ProgressLine progress;
+    QObject::connect(&state, &AppState::scanProgressChanged, &state, [&] {
+        const int i = state.currentIndex();
+        const QString name = i >= 0 && i < state.defs().size() ? state.defs().at(i).name : QString();
+        progress.show(tr("Scanning %1 · %2 · %3 files · %4")
+                          .arg(name, formatSize(state.foundBytes()), formatNumber(state.filesChecked()),
+                               shownPath(state.currentPath())));
+    });
+    state.startScan();
+    waitUntil(state, &AppState::phaseChanged, [&] { return state.phase() != AppState::Scanning; });
+    QObject::disconnect(&state, &AppState::scanProgressChanged, &state, nullptr);
+    return state.phase() == AppState::Results;
+}
+
+QJsonObject itemJson(const ScanItem &item)
+{
+    return QJsonObject{
+        {QStringLiteral("path"), shownPath(item.path)},
+        {QStringLiteral("label"), item.label},
+        {QStringLiteral("bytes"), item.bytes},
+        {QStringLiteral("files"), item.files},
+        {QStringLiteral("newest"), item.newest},
+        {QStringLiteral("contentsOnly"), item.contentsOnly},
+        {QStringLiteral("runningApp"), item.runningApp},
+    };
+}
+
+QJsonObject categoryJson(const CategoryResult &r)
+{
+    QJsonArray items;
+    for (const ScanItem &item : r.items)
+        items.append(itemJson(item));
+    return QJsonObject{
+        {QStringLiteral("id"), r.id},
+        {QStringLiteral("name"), r.name},
+        {QStringLiteral("risk"), r.risk},
+        {QStringLiteral("needsAdmin"), r.needsAdmin},
+        {QStringLiteral("isTrash"), r.isTrash},
+        {QStringLiteral("bytes"), r.bytes},
+        {QStringLiteral("files"), r.files},
+        {QStringLiteral("accessDenied"), r.accessDenied},
+        {QStringLiteral("items"), items},
+    };
+}
+
+void printScanTable(const AppState &state)
+{
+    QTextStream out(stdout);
+    QList<QStringList> rows{{tr("Category"), tr("Risk"), tr("Size"), tr("Files"), tr("Items")}};
+    QStringList unreadable;
+    for (const CategoryResult &r : state.results()) {
+        rows.append({r.name + QStringLiteral(" [") + r.id + QLatin1Char(']'), riskLabel(r.risk),
+                     formatSize(r.bytes), formatNumber(r.files), formatNumber(r.items.size())});
+        for (qsizetype i = 0; i < r.items.size() && i < kItemsShown; ++i) {
+            const ScanItem &item = r.items.at(i);
+            QString where = item.path.isEmpty() ? item.label : shownPath(item.path);
+            if (!item.runningApp.isEmpty())
+                where += QLatin1Char(' ') + tr("(%1 is running)").arg(item.runningApp);
+            rows.append({QStringLiteral("  ") + where, QString(), formatSize(item.bytes), formatNumber(item.files),
+                         QString()});
+        }
+        if (r.items.size() > kItemsShown)
+            rows.append({QStringLiteral("  ") + tr("… %1 more (--json lists all)").arg(r.items.size() - kItemsShown),
+                         QString(), QString(), QString(), QString()});
+        if (r.accessDenied)
+            unreadable.append(r.name);
+    }
+    printTable(out, rows, {false, false, true, true, true});
+    out << '\n'
+        << tr("%1 found · %2 files checked · %3 s")
+               .arg(formatSize(state.totalBytes()), formatNumber(state.filesChecked()),
+                    QString::number(double(state.scanTimer().elapsed()) / 1000.0, 'f', 1))
+        << '\n';
+    for (const QString &name : std::as_const(unreadable))
+        out << tr("Some folders of %1 could not be read.").arg(name) << '\n';
+}
+
+// Whether `inner` is `outer` or lies inside it (both cleaned, '/' separators).
+bool isAtOrBelow(const QString &inner, const QString &outer)
+{
+#ifdef Q_OS_WIN
+    constexpr Qt::CaseSensitivity cs = Qt::CaseInsensitive;
+#else
+    constexpr Qt::CaseSensitivity cs = Qt::CaseSensitive;
+#endif
+    if (inner.compare(outer, cs) == 0)
+        return true;
+    const QString prefix = outer.endsWith(QLatin1Char('/')) ? outer : outer + QLatin1Char('/');
+    return inner.startsWith(prefix, cs);
+}
+
+QString normalised(const QString &path)
+{
+    return QDir::cleanPath(QDir::fromNativeSeparators(path));
+}
+
+// Unticks every selected item that --skip-item names, that lies below it, or
+// that holds it: an item is removed as a whole, so keeping a file inside an
+// item means keeping that item.
+void applySkipItems(AppState &state, const QStringList &skipItems, QTextStream &err)
+{
+    for (const QString &given : skipItems) {
+        const QString skip = normalised(QFileInfo(given).absoluteFilePath());
+        bool matched = false;
+        for (const CategoryResult &r : state.selectedResults()) {
+            for (const ScanItem &item : r.items) {
+                if (item.path.isEmpty())
+                    continue;
+                const QString itemPath = normalised(item.path);
+                const bool exact = isAtOrBelow(itemPath, skip);
+                const bool holds = !exact && isAtOrBelow(skip, itemPath);
+                if (!exact && !holds)
+                    continue;
+                matched = true;
+                if (holds)
+                    err << tr("Keeping %1 as a whole: %2 lies inside it.").arg(shownPath(item.path), given) << '\n';
+                state.setItemSelected(r.id, item.path, false);
+            }
+        }
+        if (!matched)
+            err << tr("Nothing to skip for %1: it is not among the items found.").arg(given) << '\n';
+    }
+}
+
+QJsonObject reportJson(const CleanReport &report)
+{
+    return QJsonObject{
+        {QStringLiteral("freedBytes"), report.freedBytes},
+        {QStringLiteral("filesRemoved"), report.filesRemoved},
+        {QStringLiteral("skippedCount"), report.skippedCount},
+        {QStringLiteral("skippedSamples"), QJsonArray::fromStringList(report.skippedSamples)},
+        {QStringLiteral("cleanedCategories"), QJsonArray::fromStringList(report.cleanedCategories)},
+        {QStringLiteral("logPath"), shownPath(report.logPath)},
+        {QStringLiteral("needsAdmin"), report.needsAdmin},
+        {QStringLiteral("runningApps"), QJsonArray::fromStringList(report.runningApps)},
+    };
+}
+
+void printReport(const CleanReport &report)
+{
+    QTextStream out(stdout);
+    out << tr("Freed %1 · %2 removed · %3 skipped")
+               .arg(formatSize(report.freedBytes), tr("%n file(s)", nullptr, int(report.filesRemoved)),
+                    formatNumber(report.skippedCount))
+        << '\n';
+    if (!report.cleanedCategories.isEmpty())
+        out << tr("Cleaned: %1").arg(report.cleanedCategories.join(QLatin1String(", "))) << '\n';
+    if (!report.skippedSamples.isEmpty()) {
+        out << tr("Skipped (in use or access denied):") << '\n';
+        for (const QString &path : report.skippedSamples)
+            out << "  " << path << '\n';
+    }
+    if (!report.runningApps.isEmpty())
+        out << tr("Left alone because they are running: %1").arg(report.runningApps.join(QLatin1String(", ")))
+            << '\n';
+    if (report.needsAdmin)
+        out << tr("Some items need administrator rights.") << '\n';
+    if (!report.logPath.isEmpty())
+        out << tr("Log: %1").arg(shownPath(report.logPath)) << '\n';
+}
+
+} // namespace
+
+int runScan(AppState &state, const Options &options)
+{
+    if (!scanAndWait(state)) {
+        QTextStream(stderr) << tr("The scan did not complete.") << '\n';
+        return 1;
+    }
+    if (options.json) {
+        QJsonArray categories;
+        for (const CategoryResult &r : state.results())
+            categories.append(categoryJson(r));
+        printJson(QJsonObject{
+            {QStringLiteral("categories"), categories},
+            {QStringLiteral("filesChecked"), state.filesChecked()},
+            {QStringLiteral("elapsedMs"), state.scanTimer().elapsed()},
+        });
+    } else {
+        printScanTable(state);
+    }
+    return 0;
+}
+
+int runClean(AppState &state, const Options &options)
+{
+    QTextStream err(stderr);
+    if (!scanAndWait(state)) {
+        err << tr("The scan did not complete; nothing was cleaned.") << '\n';
+        return 1;
+    }
+    state.selectAll(false);
+    for (const QString &id : options.categories)
+        state.setCategorySelected(id, true);
+    applySkipItems(state, options.skipItems, err);
+    err << Qt::flush;
+
+    if (state.selectedResults().isEmpty()) {
+        if (options.json)
+            printJson(reportJson(CleanReport()));
+        else
+            QTextStream(stdout) << tr("Nothing to clean in the categories given.") << '\n';
+        return 0;
+    }
+
+    {
+        ProgressLine progress;
+        QObject::connect(&state, &AppState::cleanProgress, &state,
+                         [&](qint64 done, qint64 total, const QString &path) {
+                             progress.show(tr("Cleaning %1 of %2 · %3")
+                                               .arg(formatSize(done), formatSize(total), shownPath(path)));
+                         });
+        state.startClean();
+        waitUntil(state, &AppState::phaseChanged, [&] { return state.phase() != AppState::Cleaning; });
+        QObject::disconnect(&state, &AppState::cleanProgress, &state, nullptr);
+    }
+
+    const CleanReport &report = state.lastReport();
+    if (options.json)
+        printJson(reportJson(report));
+    else
+        printReport(report);
+    return report.skippedCount > 0 || report.needsAdmin ? 1 : 0;
+}
+
+int runLarge(AppState &state, const Options &options)
+{
+    {
+        ProgressLine progress;
+        QObject::connect(&state, &AppState::largeProgress, &state,
+                         [&](qint64 checked, const QString &dir, int found, qint64 foundBytes) {
+                             progress.show(tr("%1 files checked · %2 found (%3) · %4")
+                                               .arg(formatNumber(checked), formatNumber(found),
+                                                    formatSize(foundBytes), shownPath(dir)));
+                         });
+        state.scanLargeFiles();
+        waitUntil(state, &AppState::largeFilesChanged, [&] { return !state.largeScanRunning(); });
+        QObject::disconnect(&state, &AppState::largeProgress, &state, nullptr);
+    }
+    if (!state.largeLoaded()) {
+        QTextStream(stderr) << tr("The search for large files did not complete.") << '\n';
+        return 1;
+    }
+
+    const QList<LargeFile> &files = state.largeFiles();
+    if (options.json) {
+        QJsonArray list;
+        for (const LargeFile &f : files)
+            list.append(QJsonObject{
+                {QStringLiteral("path"), shownPath(f.path)},
+                {QStringLiteral("name"), f.name},
+                {QStringLiteral("dir"), f.dir},
+                {QStringLiteral("kind"), f.kind},
+                {QStringLiteral("bytes"), f.bytes},
+                {QStringLiteral("lastUsed"), isoDate(f.lastUsed)},
+            });
+        printJson(QJsonObject{{QStringLiteral("files"), list}});
+        return 0;
+    }
+
+    QTextStream out(stdout);
+    QList<QStringList> rows{{tr("Size"), tr("Kind"), tr("Last used"), tr("Path")}};
+    qint64 total = 0;
+    for (const LargeFile &f : files) {
+        rows.append({formatSize(f.bytes), f.kind, f.lastUsed.toString(QStringLiteral("yyyy-MM-dd")), shownPath(f.path)});
+        total += f.bytes;
+    }
+    if (!files.isEmpty())
+        printTable(out, rows, {true, false, false, false});
+    out << tr("%n large file(s)", nullptr, int(files.size())) << QStringLiteral(" · ") << formatSize(total) << '\n';
+    return 0;
+}
+
+int runMeasure(const Options &options)
+{
+    const QString path = QDir::cleanPath(QFileInfo(options.path).absoluteFilePath());
+    fs::Entry entry;
+    if (!fs::stat(path, entry)) {
+        QTextStream(stderr) << tr("Cannot read %1.").arg(shownPath(options.path)) << '\n';
+        return 1;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    const fs::Measure m = fs::measure(path);
+    const qint64 elapsed = timer.elapsed();
+
+    if (options.json) {
+        printJson(QJsonObject{
+            {QStringLiteral("bytes"), m.bytes},
+            {QStringLiteral("files"), m.files},
+            {QStringLiteral("newest"), m.newest},
+            {QStringLiteral("elapsedMs"), elapsed},
+        });
+        return 0;
+    }
+    QTextStream out(stdout);
+    printTable(out,
+               {{tr("Path"), shownPath(path)},
+                {tr("Size"), formatSize(m.bytes)},
+                {tr("Files"), formatNumber(m.files)},
+                {tr("Newest"), shortDate(m.newest)},
+                {tr("Time"), tr("%1 ms").arg(elapsed)}},
+               {false, false});
+    return 0;
+}

@@ -1,0 +1,87 @@
+#include "app/appstate.h"
+#include "cli/cataloguefile.h"
+#include "cli/commands.h"
+#include "cli/options.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Cli", text);
+}
+
+int usageError(const QString &message)
+{
+    QTextStream err(stderr);
+    err << "varnholt-cli: " << message << '\n'
+        << tr("Run \"varnholt-cli --help\" for the usage.") << '\n';
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    // The same per-user store as the window's: defaults come from there.
+    QCoreApplication::setApplicationName(QStringLiteral("Varnholt"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Varnholt"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VARNHOLT_VERSION));
+
+    const Options options = parseOptions(QCoreApplication::arguments().mid(1));
+    if (!options.error.isEmpty())
+        return usageError(options.error);
+
+    switch (options.command) {
+    case Options::Help:
+        QTextStream(stdout) << usageText();
+        return 0;
+    case Options::Version:
+        QTextStream(stdout) << "varnholt-cli " << QCoreApplication::applicationVersion() << '\n';
+        return 0;
+    case Options::Measure:
+        return runMeasure(options);
+    default:
+        break;
+    }
+
+    CatalogueSource source;
+    QList<CategoryDef> fixture;
+    const QString catalogueFile = qEnvironmentVariable("VARNHOLT_CATALOGUE");
+    if (!catalogueFile.isEmpty()) {
+        QString error;
+        if (!loadCatalogueFile(catalogueFile, &fixture, &error)) {
+            QTextStream(stderr) << "varnholt-cli: " << error << '\n';
+            return 1;
+        }
+        source = [fixture] { return fixture; };
+    }
+
+    if (options.command == Options::Clean) {
+        QStringList known;
+        for (const CategoryDef &def : source ? fixture : defaultCategories())
+            known.append(def.id);
+        if (const QString error = checkCategories(options.categories, known); !error.isEmpty())
+            return usageError(error);
+    }
+
+    registerEngineTypes();
+    AppState state(source);
+    AppState::Overrides overrides;
+    overrides.exclusions = options.exclusions;
+    overrides.moveToTrash = options.moveToTrash;
+    overrides.largeThresholdBytes = options.thresholdBytes;
+    state.setOverrides(overrides);
+
+    switch (options.command) {
+    case Options::Scan: return runScan(state, options);
+    case Options::Clean: return runClean(state, options);
+    case Options::Large: return runLarge(state, options);
+    default: return 2;
+    }
+}

@@ -1,0 +1,216 @@
+#include "cli/options.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <cmath>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Cli", text);
+}
+
+// Which options each command accepts.
+const QStringList &allowedFor(Options::Command command)
+{
+    static const QStringList scan{QStringLiteral("--json"), QStringLiteral("--exclude")};
+    static const QStringList clean{QStringLiteral("--category"), QStringLiteral("--skip-item"),
+                                   QStringLiteral("--delete"),   QStringLiteral("--trash"),
+                                   QStringLiteral("--exclude"),  QStringLiteral("--yes"),
+                                   QStringLiteral("--json")};
+    static const QStringList large{QStringLiteral("--threshold-mb"), QStringLiteral("--exclude"),
+                                   QStringLiteral("--json")};
+    static const QStringList measure{QStringLiteral("--json")};
+    static const QStringList none;
+    switch (command) {
+    case Options::Scan: return scan;
+    case Options::Clean: return clean;
+    case Options::Large: return large;
+    case Options::Measure: return measure;
+    default: return none;
+    }
+}
+
+bool takesValue(const QString &option)
+{
+    return option == QLatin1String("--exclude") || option == QLatin1String("--category")
+        || option == QLatin1String("--skip-item") || option == QLatin1String("--threshold-mb");
+}
+
+// "500", "0.5": a finite number above zero, at most what a byte count holds.
+std::optional<qint64> thresholdFromText(const QString &text)
+{
+    bool ok = false;
+    const double mb = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(mb) || mb <= 0 || mb > 8.0e12)
+        return std::nullopt;
+    const qint64 bytes = qint64(std::llround(mb * 1024.0 * 1024.0));
+    if (bytes < 1)
+        return std::nullopt;
+    return bytes;
+}
+
+Options failed(Options o, const QString &message)
+{
+    o.error = message;
+    return o;
+}
+
+} // namespace
+
+Options parseOptions(const QStringList &arguments)
+{
+    Options o;
+    if (arguments.isEmpty())
+        return failed(o, tr("No command given."));
+
+    const QString &first = arguments.first();
+    if (first == QLatin1String("--help") || first == QLatin1String("-h") || first == QLatin1String("help")) {
+        o.command = Options::Help;
+        return arguments.size() == 1 ? o : failed(o, tr("--help takes nothing else."));
+    }
+    if (first == QLatin1String("--version")) {
+        o.command = Options::Version;
+        return arguments.size() == 1 ? o : failed(o, tr("--version takes nothing else."));
+    }
+    if (first == QLatin1String("scan"))
+        o.command = Options::Scan;
+    else if (first == QLatin1String("clean"))
+        o.command = Options::Clean;
+    else if (first == QLatin1String("large"))
+        o.command = Options::Large;
+    else if (first == QLatin1String("measure"))
+        o.command = Options::Measure;
+    else
+        return failed(o, tr("Unknown command \"%1\". Commands: scan, clean, large, measure.").arg(first));
+
+    const QStringList &allowed = allowedFor(o.command);
+    bool optionsEnded = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        QString arg = arguments.at(i);
+        if (!optionsEnded && arg == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        if (optionsEnded || !arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) {
+            if (o.command != Options::Measure)
+                return failed(o, tr("Unexpected argument \"%1\" for %2.").arg(arg, first));
+            if (!o.path.isEmpty())
+                return failed(o, tr("measure takes exactly one PATH."));
+            o.path = arg;
+            continue;
+        }
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            o.command = Options::Help;
+            return o;
+        }
+
+        QString value;
+        bool hasValue = false;
+        if (const qsizetype eq = arg.indexOf(QLatin1Char('=')); eq > 0) {
+            value = arg.mid(eq + 1);
+            arg = arg.left(eq);
+            hasValue = true;
+        }
+        if (!allowed.contains(arg)) {
+            const QString list = allowed.isEmpty() ? tr("none") : allowed.join(QLatin1String(", "));
+            return failed(o, tr("Unknown option \"%1\" for %2. Options of %2: %3.").arg(arg, first, list));
+        }
+        if (takesValue(arg)) {
+            if (!hasValue) {
+                if (i + 1 >= arguments.size())
+                    return failed(o, tr("%1 needs a value.").arg(arg));
+                value = arguments.at(++i);
+            }
+        } else if (hasValue) {
+            return failed(o, tr("%1 takes no value.").arg(arg));
+        }
+
+        if (arg == QLatin1String("--json")) {
+            o.json = true;
+        } else if (arg == QLatin1String("--yes")) {
+            o.yes = true;
+        } else if (arg == QLatin1String("--exclude")) {
+            if (!o.exclusions)
+                o.exclusions = QStringList();
+            o.exclusions->append(value);
+        } else if (arg == QLatin1String("--category")) {
+            if (!o.categories.contains(value))
+                o.categories.append(value);
+        } else if (arg == QLatin1String("--skip-item")) {
+            if (value.isEmpty())
+                return failed(o, tr("--skip-item needs a path."));
+            o.skipItems.append(value);
+        } else if (arg == QLatin1String("--delete") || arg == QLatin1String("--trash")) {
+            const bool trash = arg == QLatin1String("--trash");
+            if (o.moveToTrash && *o.moveToTrash != trash)
+                return failed(o, tr("Choose either --delete or --trash, not both."));
+            o.moveToTrash = trash;
+        } else if (arg == QLatin1String("--threshold-mb")) {
+            o.thresholdBytes = thresholdFromText(value);
+            if (!o.thresholdBytes)
+                return failed(o, tr("--threshold-mb needs a positive number of megabytes (for example 500), "
+                                    "not \"%1\".")
+                                     .arg(value));
+        }
+    }
+
+    if (o.command == Options::Measure && o.path.isEmpty())
+        return failed(o, tr("measure needs a PATH."));
+    if (o.command == Options::Clean) {
+        if (o.categories.isEmpty())
+            return failed(o, tr("clean needs at least one --category ID."));
+        if (!o.yes)
+            return failed(o, tr("clean removes files: add --yes to confirm."));
+    }
+    return o;
+}
+
+QString checkCategories(const QStringList &ids, const QStringList &knownIds)
+{
+    QStringList unknown;
+    for (const QString &id : ids)
+        if (!knownIds.contains(id))
+            unknown.append(id);
+    if (unknown.isEmpty())
+        return {};
+    return tr("Unknown category %1. Categories: %2.")
+        .arg(QLatin1Char('"') + unknown.join(QLatin1String("\", \"")) + QLatin1Char('"'),
+             knownIds.join(QLatin1String(", ")));
+}
+
+QString usageText()
+{
+    return tr("Usage:\n"
+              "  varnholt-cli scan [--json] [--exclude PATTERN]...\n"
+              "  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...\n"
+              "                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]\n"
+              "  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]\n"
+              "  varnholt-cli measure PATH [--json]\n"
+              "  varnholt-cli --help | --version\n"
+              "\n"
+              "Commands:\n"
+              "  scan      measure every cleanup category\n"
+              "  clean     scan afresh, then clean exactly the categories given\n"
+              "  large     list large files in the home folder\n"
+              "  measure   size on disk, file count and newest change of one path\n"
+              "\n"
+              "Options:\n"
+              "  --json              print JSON instead of a table\n"
+              "  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these\n"
+              "                      patterns replace the exclusions of the settings for this run\n"
+              "  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,\n"
+              "                      update, dev, trash)\n"
+              "  --skip-item PATH    keep this item of a cleaned category\n"
+              "  --delete, --trash   delete permanently, or move to the trash\n"
+              "  --threshold-mb N    smallest size of a large file, in MB\n"
+              "  --yes               confirm that clean may remove files\n"
+              "\n"
+              "Defaults come from the settings of Varnholt; options apply to this run only.\n"
+              "Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.\n"
+              "VARNHOLT_CATALOGUE=FILE scans the categories described in the JSON file FILE\n"
+              "instead of the system's (for testing).\n");
+}

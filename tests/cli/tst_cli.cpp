@@ -1,0 +1,353 @@
+#include "app/platform.h"
+#include "scan/fs.h"
+#include "support/testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSettings>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
+};
+
+QStringList sortedKeys(const QJsonObject &o)
+{
+    QStringList keys = o.keys();
+    keys.sort();
+    return keys;
+}
+
+QStringList sorted(QStringList list)
+{
+    list.sort();
+    return list;
+}
+
+} // namespace
+
+// Runs the built varnholt-cli over fixture folders: its own home, settings,
+// data folder (trash, logs) and a catalogue file naming folders of the test.
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private:
+    TempFolder *tmp = nullptr;
+
+    QString catalogueFile() const { return tmp->path(QStringLiteral("catalogue.json")); }
+    QString settingsFile() const { return tmp->path(QStringLiteral("config/Varnholt/Varnholt.conf")); }
+
+    Run run(const QStringList &arguments) const
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), tmp->path(QStringLiteral("home")));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), tmp->path(QStringLiteral("config")));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), tmp->path(QStringLiteral("data")));
+        env.insert(QStringLiteral("XDG_CACHE_HOME"), tmp->path(QStringLiteral("cache")));
+        env.insert(QStringLiteral("VARNHOLT_CATALOGUE"), catalogueFile());
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(VARNHOLT_BINARY_DIR "/varnholt-cli"), arguments);
+        Run r;
+        if (!p.waitForFinished(60000))
+            return r;
+        r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        r.out = p.readAllStandardOutput();
+        r.err = QString::fromUtf8(p.readAllStandardError());
+        return r;
+    }
+
+    void writeSettings(const QByteArray &ini)
+    {
+        QDir().mkpath(QFileInfo(settingsFile()).path());
+        QFile f(settingsFile());
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(ini);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(QFileInfo(QStringLiteral(VARNHOLT_BINARY_DIR "/varnholt-cli")).isExecutable());
+    }
+
+    void init()
+    {
+        tmp = new TempFolder;
+        QVERIFY(tmp->isValid());
+        // temp: Safe listing root; dev: Review labelled root.
+        QVERIFY(!tmp->makeFileOfSize(QStringLiteral("fx/temp/a.bin"), 3 * 4096).isEmpty());
+        QVERIFY(!tmp->makeFileOfSize(QStringLiteral("fx/temp/b.bin"), 2 * 4096).isEmpty());
+        QVERIFY(!tmp->makeFileOfSize(QStringLiteral("fx/temp/c/inner.bin"), 4096).isEmpty());
+        QVERIFY(!tmp->makeFileOfSize(QStringLiteral("fx/dev/pkg/x.bin"), 4096).isEmpty());
+        QVERIFY(!tmp->makeDir(QStringLiteral("home")).isEmpty());
+        const QJsonObject catalogue{
+            {QStringLiteral("categories"),
+             QJsonArray{
+                 QJsonObject{{"id", "temp"}, {"name", "Temporary files"}, {"risk", 0},
+                             {"roots", QJsonArray{QJsonObject{{"path", tmp->path(QStringLiteral("fx/temp"))}}}}},
+                 QJsonObject{{"id", "dev"}, {"name", "Developer caches"}, {"risk", "Review"},
+                             {"roots", QJsonArray{QJsonObject{{"path", tmp->path(QStringLiteral("fx/dev"))},
+                                                              {"label", "Dev cache"}}}}},
+             }},
+        };
+        QFile f(catalogueFile());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QJsonDocument(catalogue).toJson());
+    }
+
+    void cleanup()
+    {
+        delete tmp;
+        tmp = nullptr;
+    }
+
+    void usageErrors_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("no command") << QStringList{} << "No command";
+        QTest::newRow("unknown command") << QStringList{"frobnicate"} << "scan, clean, large, measure";
+        QTest::newRow("unknown option") << QStringList{"scan", "--bogus"} << "--json, --exclude";
+        QTest::newRow("option of another command") << QStringList{"scan", "--yes"} << "--yes";
+        QTest::newRow("switch with a value") << QStringList{"scan", "--json=1"} << "--json";
+        QTest::newRow("missing --yes") << QStringList{"clean", "--category", "temp"} << "--yes";
+        QTest::newRow("no category") << QStringList{"clean", "--yes"} << "--category";
+        QTest::newRow("unknown category") << QStringList{"clean", "--category", "temp", "--category", "nosuch", "--yes"}
+                                          << "\"nosuch\". Categories: temp, dev";
+        QTest::newRow("delete and trash") << QStringList{"clean", "--category", "temp", "--delete", "--trash", "--yes"}
+                                          << "--delete or --trash";
+        QTest::newRow("threshold zero") << QStringList{"large", "--threshold-mb", "0"} << "positive number";
+        QTest::newRow("threshold negative") << QStringList{"large", "--threshold-mb=-5"} << "positive number";
+        QTest::newRow("threshold text") << QStringList{"large", "--threshold-mb", "lots"} << "positive number";
+        QTest::newRow("threshold not finite") << QStringList{"large", "--threshold-mb", "inf"} << "positive number";
+        QTest::newRow("threshold missing") << QStringList{"large", "--threshold-mb"} << "needs a value";
+        QTest::newRow("measure without path") << QStringList{"measure"} << "PATH";
+        QTest::newRow("measure two paths") << QStringList{"measure", "a", "b"} << "exactly one PATH";
+    }
+
+    void usageErrors()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        const Run r = run(arguments);
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+        // Nothing scanned (no last-scan time recorded) and nothing removed.
+        QVERIFY(!QFileInfo::exists(settingsFile()));
+        QVERIFY(QFileInfo::exists(tmp->path(QStringLiteral("fx/temp/a.bin"))));
+    }
+
+    void helpAndVersion()
+    {
+        const Run help = run({QStringLiteral("--help")});
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY(help.out.contains("Usage:"));
+        const Run version = run({QStringLiteral("--version")});
+        QCOMPARE(version.exitCode, 0);
+        QCOMPARE(version.out, QByteArray("varnholt-cli " VARNHOLT_VERSION "\n"));
+    }
+
+    void scanJson()
+    {
+        const Run r = run({QStringLiteral("scan"), QStringLiteral("--json")});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.err.isEmpty(), qPrintable(r.err)); // not a terminal: no progress line
+        const QJsonObject o = r.json();
+        QCOMPARE(sortedKeys(o), sorted({"categories", "filesChecked", "elapsedMs"}));
+        const QJsonArray categories = o.value("categories").toArray();
+        QCOMPARE(categories.size(), 2);
+        const QJsonObject temp = categories.at(0).toObject();
+        QCOMPARE(sortedKeys(temp), sorted({"id", "name", "risk", "needsAdmin", "isTrash", "bytes", "files",
+                                           "accessDenied", "items"}));
+        QCOMPARE(temp.value("id").toString(), QStringLiteral("temp"));
+        QCOMPARE(temp.value("risk").toInt(), 0);
+        QCOMPARE(categories.at(1).toObject().value("risk").toInt(), 1);
+        const QJsonArray items = temp.value("items").toArray();
+        QCOMPARE(items.size(), 3);
+        const QJsonObject first = items.at(0).toObject();
+        QCOMPARE(sortedKeys(first), sorted({"path", "label", "bytes", "files", "newest", "contentsOnly", "runningApp"}));
+        // Largest first, sizes on disk as the walker measures them.
+        QCOMPARE(first.value("path").toString(), tmp->path(QStringLiteral("fx/temp/a.bin")));
+        fs::Entry e;
+        QVERIFY(fs::stat(tmp->path(QStringLiteral("fx/temp/a.bin")), e));
+        QCOMPARE(first.value("bytes").toInteger(), e.allocated);
+        QVERIFY(first.value("newest").toInteger() > 0);
+        const QJsonObject dev = categories.at(1).toObject().value("items").toArray().at(0).toObject();
+        QCOMPARE(dev.value("contentsOnly").toBool(), true);
+        QCOMPARE(dev.value("label").toString(), QStringLiteral("Dev cache"));
+        QCOMPARE(o.value("filesChecked").toInteger(), 4);
+        QVERIFY(o.value("elapsedMs").toInteger() >= 0);
+    }
+
+    void scanTable()
+    {
+        const Run r = run({QStringLiteral("scan")});
+        QCOMPARE(r.exitCode, 0);
+        const QStringList lines = QString::fromUtf8(r.out).split(u'\n');
+        QVERIFY(lines.value(0).startsWith(QStringLiteral("Category")));
+        const qsizetype sizeEnd = lines.value(0).indexOf(QStringLiteral("Size")) + 4;
+        fs::Measure temp = fs::measure(tmp->path(QStringLiteral("fx/temp")));
+        // The size column is right-aligned under its heading.
+        const QString row = lines.value(1);
+        QVERIFY2(row.startsWith(QStringLiteral("Temporary files [temp]")), qPrintable(row));
+        QCOMPARE(row.mid(sizeEnd - formatSize(temp.bytes).size(), formatSize(temp.bytes).size()), formatSize(temp.bytes));
+    }
+
+    void exclusionsFromSettingsAndOverride()
+    {
+        writeSettings("[clean]\nexclusions=b.bin\n");
+        const auto itemNames = [](const Run &r) {
+            QStringList names;
+            for (const QJsonValue &item : r.json().value("categories").toArray().at(0).toObject().value("items").toArray())
+                names.append(QFileInfo(item.toObject().value("path").toString()).fileName());
+            names.sort();
+            return names;
+        };
+        QCOMPARE(itemNames(run({QStringLiteral("scan"), QStringLiteral("--json")})), QStringList({"a.bin", "c"}));
+        QCOMPARE(itemNames(run({QStringLiteral("scan"), QStringLiteral("--json"), QStringLiteral("--exclude"),
+                                QStringLiteral("a.bin")})),
+                 QStringList({"b.bin", "c"}));
+        QCOMPARE(QSettings(settingsFile(), QSettings::IniFormat).value("clean/exclusions").toStringList(),
+                 QStringList{QStringLiteral("b.bin")});
+    }
+
+    void cleanDeletesSelectionOnly()
+    {
+        const Run r = run({"clean", "--category", "temp", "--skip-item", tmp->path(QStringLiteral("fx/temp/b.bin")),
+                           "--skip-item", tmp->path(QStringLiteral("fx/temp/c/inner.bin")), "--delete", "--yes",
+                           "--json"});
+        QCOMPARE(r.exitCode, 0);
+        const QJsonObject o = r.json();
+        QCOMPARE(sortedKeys(o), sorted({"freedBytes", "filesRemoved", "skippedCount", "skippedSamples",
+                                        "cleanedCategories", "logPath", "needsAdmin", "runningApps"}));
+        QCOMPARE(o.value("cleanedCategories").toArray(), QJsonArray{"temp"});
+        QCOMPARE(o.value("filesRemoved").toInteger(), 1);
+        QVERIFY(QFileInfo::exists(o.value("logPath").toString()));
+        QVERIFY(!QFileInfo::exists(tmp->path(QStringLiteral("fx/temp/a.bin"))));
+        QVERIFY(QFileInfo::exists(tmp->path(QStringLiteral("fx/temp/b.bin"))));
+        // Skipping a file inside an item keeps the whole item, and says so.
+        QVERIFY(QFileInfo::exists(tmp->path(QStringLiteral("fx/temp/c/inner.bin"))));
+        QVERIFY2(r.err.contains(QStringLiteral("as a whole")), qPrintable(r.err));
+        QVERIFY(QFileInfo::exists(tmp->path(QStringLiteral("fx/dev/pkg/x.bin"))));
+    }
+
+    void cleanToTrashPrintsReport()
+    {
+        writeSettings("[clean]\nmoveToTrash=false\n");
+        const Run r = run({"clean", "--category", "dev", "--trash", "--yes"});
+        QCOMPARE(r.exitCode, 0);
+        const QString out = QString::fromUtf8(r.out);
+        QVERIFY2(out.contains(QStringLiteral("Log: ")), qPrintable(out));
+        QVERIFY(out.contains(QStringLiteral("Cleaned: dev")));
+        // The labelled root keeps its folder; its contents went to the trash.
+        QVERIFY(QFileInfo::exists(tmp->path(QStringLiteral("fx/dev"))));
+        QVERIFY(!QFileInfo::exists(tmp->path(QStringLiteral("fx/dev/pkg"))));
+        QVERIFY(!QDir(tmp->path(QStringLiteral("data/Trash/files"))).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
+        QCOMPARE(QSettings(settingsFile(), QSettings::IniFormat).value("clean/moveToTrash").toBool(), false);
+    }
+
+    void cleanOfNothing()
+    {
+        // dev holds something, but skipping its only item leaves nothing.
+        const Run r = run({"clean", "--category", "dev", "--skip-item", tmp->path(QStringLiteral("fx/dev")), "--yes",
+                           "--json"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.json().value("filesRemoved").toInteger(), 0);
+        QVERIFY(r.json().value("cleanedCategories").toArray().isEmpty());
+        QVERIFY(QFileInfo::exists(tmp->path(QStringLiteral("fx/dev/pkg/x.bin"))));
+    }
+
+    void largeFiles_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QStringList>("found");
+
+        QTest::newRow("threshold from settings") << QByteArray("[large]\nthresholdMB=1\n") << QStringList{}
+                                                 << QStringList{"big.iso", "mid.mkv"};
+        QTest::newRow("option overrides") << QByteArray("[large]\nthresholdMB=1\n")
+                                          << QStringList{"--threshold-mb", "2.5"} << QStringList{"big.iso"};
+        QTest::newRow("fractional megabytes") << QByteArray() << QStringList{"--threshold-mb", "0.5"}
+                                              << QStringList{"big.iso", "mid.mkv"};
+        QTest::newRow("exclusion") << QByteArray() << QStringList{"--threshold-mb", "1", "--exclude", "videos"}
+                                   << QStringList{"big.iso"};
+    }
+
+    void largeFiles()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(QStringList, options);
+        QFETCH(QStringList, found);
+        if (!settings.isEmpty())
+            writeSettings(settings);
+        QVERIFY(!tmp->makeFileOfSize(QStringLiteral("home/big.iso"), 3 << 20).isEmpty());
+        QVERIFY(!tmp->makeFileOfSize(QStringLiteral("home/videos/mid.mkv"), 3 << 19).isEmpty());
+        QVERIFY(!tmp->makeFileOfSize(QStringLiteral("home/small.txt"), 4096).isEmpty());
+
+        const Run r = run(QStringList{QStringLiteral("large"), QStringLiteral("--json")} + options);
+        QCOMPARE(r.exitCode, 0);
+        const QJsonArray files = r.json().value("files").toArray();
+        QStringList names;
+        for (const QJsonValue &v : files) {
+            const QJsonObject f = v.toObject();
+            QCOMPARE(sortedKeys(f), sorted({"path", "name", "dir", "kind", "bytes", "lastUsed"}));
+            QVERIFY(QDateTime::fromString(f.value("lastUsed").toString(), Qt::ISODate).isValid());
+            names.append(f.value("name").toString());
+        }
+        QCOMPARE(names, found);
+        if (!files.isEmpty())
+            QCOMPARE(files.at(0).toObject().value("kind").toString(), QStringLiteral("Disk image"));
+        if (!settings.isEmpty())
+            QCOMPARE(QSettings(settingsFile(), QSettings::IniFormat).value("large/thresholdMB").toInt(), 1);
+    }
+
+    void measure()
+    {
+        const QString dir = tmp->path(QStringLiteral("fx/temp"));
+        const fs::Measure expected = fs::measure(dir);
+        const Run json = run({QStringLiteral("measure"), dir, QStringLiteral("--json")});
+        QCOMPARE(json.exitCode, 0);
+        const QJsonObject o = json.json();
+        QCOMPARE(sortedKeys(o), sorted({"bytes", "files", "newest", "elapsedMs"}));
+        QCOMPARE(o.value("bytes").toInteger(), expected.bytes);
+        QCOMPARE(o.value("files").toInteger(), 3);
+        QCOMPARE(o.value("newest").toInteger(), expected.newest);
+
+        const Run table = run({QStringLiteral("measure"), dir});
+        QCOMPARE(table.exitCode, 0);
+        QVERIFY(QString::fromUtf8(table.out).contains(formatSize(expected.bytes)));
+
+        const Run missing = run({QStringLiteral("measure"), tmp->path(QStringLiteral("nowhere"))});
+        QCOMPARE(missing.exitCode, 1);
+        QVERIFY(missing.err.contains(QStringLiteral("nowhere")));
+    }
+
+    void brokenCatalogueFails()
+    {
+        QFile f(catalogueFile());
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(R"({"categories":[{"id":"temp","roots":[{"path":"relative/folder"}]}]})");
+        f.close();
+        const Run r = run({QStringLiteral("scan")});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains(QStringLiteral("absolute")), qPrintable(r.err));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
