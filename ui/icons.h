@@ -18,7 +18,10 @@ namespace ui {
 // once per (name, colour); repaints on hover or theme changes reuse the cached
 // renderer. GUI thread only; the caches are never emptied.
 
-// Every icon name the resources provide.
+// Every icon name the resources provide. Directional icons have one drawing:
+// "chev" points right (rotate the painter for down/left/up), "external" points
+// up-right, "download" down. Inside a class that has its own `icon` member,
+// call these as ui::icon(...).
 const QStringList &iconNames();
 
 // The icon's SVG text as stored, cached on first use; empty when missing.
