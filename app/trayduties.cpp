@@ -1,0 +1,174 @@
+#include "app/trayduties.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QSettings>
+#include <QTimer>
+#include <QWidget>
+
+#include "app/appsettings.h"
+#include "app/appstate.h"
+#include "app/tray.h"
+#include "ui/dialogs/closedialog.h"
+#include "ui/dialogs/toast.h"
+
+namespace ui {
+
+namespace {
+
+const QString kNoticeKey = QStringLiteral("ui/trayNoticeShown");
+
+void quitSoon(const QuitFunction &quit)
+{
+    // Deferred so that the close event in progress finishes before the
+    // application starts to quit.
+    QTimer::singleShot(0, qApp, [quit] {
+        if (quit)
+            quit();
+        else
+            QCoreApplication::quit();
+    });
+}
+
+bool closeDialogOpen(const QWidget *host)
+{
+    for (Overlay *overlay : Overlay::openIn(host))
+        if (qobject_cast<CloseDialog *>(overlay))
+            return true;
+    return false;
+}
+
+} // namespace
+
+CloseDecision decideClose(int closeAction, bool trayVisible, bool quitting, bool dialogOpen)
+{
+    if (quitting || !trayVisible)
+        return CloseDecision::Accept;
+    switch (closeAction) {
+    case AppSettings::KeepRunning:
+        return CloseDecision::HideToTray;
+    case AppSettings::Quit:
+        return CloseDecision::Quit;
+    case AppSettings::Ask:
+        return dialogOpen ? CloseDecision::Stay : CloseDecision::Ask;
+    default:
+        return CloseDecision::Stay;
+    }
+}
+
+bool handleCloseRequest(QWidget *window, QWidget *overlayHost, Tray *tray, bool quitting, QuitFunction quit)
+{
+    const bool trayVisible = tray && tray->isVisible();
+    const CloseDecision decision = decideClose(AppSettings::instance()->closeAction(), trayVisible, quitting,
+                                               closeDialogOpen(overlayHost));
+    switch (decision) {
+    case CloseDecision::Accept:
+        return true;
+    case CloseDecision::HideToTray:
+        hideToTray(window, tray);
+        return false;
+    case CloseDecision::Quit:
+        quitSoon(quit);
+        return false;
+    case CloseDecision::Stay:
+        return false;
+    case CloseDecision::Ask:
+        break;
+    }
+
+    if (window && window->isMinimized())
+        window->showNormal();
+    auto *dialog = new CloseDialog(overlayHost ? overlayHost : window);
+    const QPointer<QWidget> guardedWindow(window);
+    const QPointer<Tray> guardedTray(tray);
+    QObject::connect(dialog, &CloseDialog::chosen, dialog,
+                     [guardedWindow, guardedTray, quit](bool keepInTray, bool remember) {
+                         if (remember)
+                             AppSettings::instance()->setCloseAction(keepInTray ? AppSettings::KeepRunning
+                                                                                : AppSettings::Quit);
+                         if (keepInTray)
+                             hideToTray(guardedWindow, guardedTray);
+                         else
+                             quitSoon(quit);
+                     });
+    dialog->open();
+    return false;
+}
+
+bool trayNoticeShown()
+{
+    return QSettings().value(kNoticeKey, false).toBool();
+}
+
+void hideToTray(QWidget *window, Tray *tray)
+{
+    if (window)
+        window->hide();
+    // The notice is spent only when a balloon can really appear; a hide
+    // without an icon (the tray host went away) keeps it for the next time.
+    if (trayNoticeShown() || !tray || !tray->isVisible())
+        return;
+    QSettings().setValue(kNoticeKey, true);
+    tray->showMessage(QCoreApplication::translate("Tray", "Varnholt is still running"),
+                      QCoreApplication::translate("Tray", "It stays in the system tray so scheduled scans and "
+                                                          "alerts keep working. Right-click the icon to quit."));
+}
+
+void showAndRaise(QWidget *window)
+{
+    if (!window)
+        return;
+    if (window->isMinimized())
+        window->showNormal();
+    else
+        window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+NoticeRoute noticeRoute(bool windowShowing, bool trayVisible)
+{
+    if (windowShowing)
+        return NoticeRoute::Toast;
+    return trayVisible ? NoticeRoute::Balloon : NoticeRoute::Toast;
+}
+
+void notify(QWidget *window, Toast *toast, Tray *tray, const QString &text)
+{
+    const bool showing = window && window->isVisible() && !window->isMinimized();
+    if (noticeRoute(showing, tray && tray->isVisible()) == NoticeRoute::Balloon)
+        tray->showMessage(QStringLiteral("Varnholt"), text);
+    else if (toast)
+        toast->showMessage(text, false);
+}
+
+bool isLowSpace(qint64 totalBytes, qint64 availableBytes)
+{
+    return totalBytes > 0 && availableBytes < totalBytes / 10;
+}
+
+QString lowSpaceMessage(const QString &driveName)
+{
+    return QCoreApplication::translate("Main", "%1 is almost full. Run Smart Scan to free up space.").arg(driveName);
+}
+
+QString updatedMessage(const QString &version)
+{
+    return QCoreApplication::translate("Main", "Varnholt was updated to version %1.").arg(version);
+}
+
+void runStartupChecks(AppState *state, bool updated, const StartupHooks &hooks)
+{
+    AppSettings *settings = AppSettings::instance();
+    if (state && settings->lowSpaceAlerts()) {
+        const VolumeInfo &volume = state->volume();
+        if (isLowSpace(volume.totalBytes, volume.availableBytes) && hooks.notify)
+            hooks.notify(lowSpaceMessage(volume.displayName));
+    }
+    if (updated && hooks.toast)
+        hooks.toast(updatedMessage(QStringLiteral(VARNHOLT_VERSION)));
+    if (state && settings->scanDue())
+        state->startScan();
+}
+
+} // namespace ui

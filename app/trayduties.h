@@ -1,0 +1,102 @@
+#pragma once
+
+// What keeps the program useful while its window is closed: the rules that
+// decide whether closing the window hides it or quits, hiding to the tray
+// with its one-time notice, the routing of notices to the toast or a tray
+// balloon, and the start-up checks (low space, update message, scheduled
+// scan). The decisions are pure functions so that they can be checked
+// without a window; the thin helpers below act on the window for the owner.
+
+#include <QString>
+#include <QtGlobal>
+
+#include <functional>
+
+class AppState;
+class QWidget;
+
+namespace ui {
+
+class Toast;
+class Tray;
+
+// ---- closing the window -----------------------------------------------------
+
+enum class CloseDecision {
+    Accept,      // let the window close (quitting, or no tray icon to live in)
+    HideToTray,  // stored choice "keep running"
+    Quit,        // stored choice "quit": quit right after the event
+    Ask,         // show the close dialog
+    Stay,        // unknown stored value, or a close dialog is already open
+};
+
+// The decision for a close request. `closeAction` is the stored setting
+// (0 Ask, 1 KeepRunning, 2 Quit); any other value keeps the window open while
+// a tray icon is shown. `quitting` is set once the application starts to quit.
+CloseDecision decideClose(int closeAction, bool trayVisible, bool quitting, bool dialogOpen = false);
+
+// Quits the application; replaceable so tests do not end their own loop.
+using QuitFunction = std::function<void()>;
+
+// Everything the window's closeEvent does after saving its geometry. Returns
+// whether to accept the event. For Ask it restores a minimised window and
+// opens the close dialog in `overlayHost`, whose choice stores the setting
+// when remembered, then hides to the tray or quits. Quits are deferred to
+// the event loop so that the close event finishes first.
+//
+//   void MainWindow::closeEvent(QCloseEvent *e) {
+//       saveWindowGeometry();
+//       e->setAccepted(handleCloseRequest(this, overlayHost, m_tray, m_quitting));
+//   }
+bool handleCloseRequest(QWidget *window, QWidget *overlayHost, Tray *tray, bool quitting,
+                        QuitFunction quit = {});
+
+// Hides the window; the first time ever (per user) it also shows the balloon
+// "Varnholt is still running". MainWindow::hideToTray calls this.
+void hideToTray(QWidget *window, Tray *tray);
+// Whether the one-time notice was already shown ("ui/trayNoticeShown").
+bool trayNoticeShown();
+
+// A minimised window is shown normal, any other shown; then raised and
+// activated. MainWindow::showAndRaise calls this.
+void showAndRaise(QWidget *window);
+
+// ---- notices ------------------------------------------------------------------
+
+enum class NoticeRoute { Toast, Balloon };
+
+// A showing, not minimised window gets a toast; otherwise a visible tray icon
+// gets a balloon; with neither, the toast.
+NoticeRoute noticeRoute(bool windowShowing, bool trayVisible);
+// MainWindow::notify calls this: routes `text` to the toast or to a balloon
+// titled "Varnholt".
+void notify(QWidget *window, Toast *toast, Tray *tray, const QString &text);
+
+// ---- start-up checks ----------------------------------------------------------
+
+// Less than a tenth of the drive free, the tenth taken by integer division;
+// an unreadable drive (total 0) is never low.
+bool isLowSpace(qint64 totalBytes, qint64 availableBytes);
+// "%1 is almost full. Run Smart Scan to free up space." (context "Main").
+QString lowSpaceMessage(const QString &driveName);
+// "Varnholt was updated to version %1." (context "Main").
+QString updatedMessage(const QString &version);
+
+struct StartupHooks
+{
+    std::function<void(const QString &)> notify;  // MainWindow::notify
+    std::function<void(const QString &)> toast;   // the toast, never a balloon
+};
+
+// The checks run once, 400 ms after the event loop starts, in this order and
+// independently of one another: the low-space alert (when enabled), the
+// "--updated" message, the scheduled scan (when due). Nothing is cleaned.
+//
+//   QTimer::singleShot(400, &window, [&] {
+//       runStartupChecks(&state, updated,
+//                        {[&](const QString &t) { window.notify(t); },
+//                         [&](const QString &t) { window.toast()->showMessage(t); }});
+//   });
+void runStartupChecks(AppState *state, bool updated, const StartupHooks &hooks);
+
+} // namespace ui

@@ -1,0 +1,102 @@
+#include "ui/dialogs/toast.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include "ui/theme.h"
+#include "ui/widgets/iconview.h"
+
+namespace ui {
+
+Toast::Toast(QWidget *host) : QWidget(host)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    hide();
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(14, 8, 8, 8);
+    layout->setSpacing(12);
+    m_icon = new IconView(QStringLiteral("check"), Tone::Ok, 16, this);
+    layout->addWidget(m_icon);
+    m_label = new QLabel(this);
+    m_label->setTextFormat(Qt::PlainText);
+    layout->addWidget(m_label);
+    m_undoButton = new QPushButton(QCoreApplication::translate("Overlay", "Undo"), this);
+    m_undoButton->setCursor(Qt::PointingHandCursor);
+    m_undoButton->hide();
+    layout->addWidget(m_undoButton);
+
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(kTimeoutMs);
+    connect(&m_timer, &QTimer::timeout, this, &QWidget::hide);
+    connect(m_undoButton, &QPushButton::clicked, this, [this] {
+        m_timer.stop();
+        hide();
+        emit undo();
+    });
+    connect(Theme::instance(), &Theme::changed, this, &Toast::restyle);
+    restyle();
+    if (host)
+        host->installEventFilter(this);
+}
+
+void Toast::showMessage(const QString &text, bool undoable)
+{
+    m_undoable = undoable;
+    m_label->setText(text);
+    m_undoButton->setVisible(undoable);
+    restyle();
+    adjustSize();
+    place();
+    show();
+    raise();
+    m_timer.start();
+}
+
+QString Toast::text() const
+{
+    return m_label->text();
+}
+
+bool Toast::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Resize && isVisible())
+        place();
+    return QWidget::eventFilter(watched, event);
+}
+
+void Toast::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Theme::instance()->inverse());
+    p.drawRoundedRect(QRectF(rect()), 14, 14);
+}
+
+void Toast::place()
+{
+    const QWidget *host = parentWidget();
+    if (!host)
+        return;
+    move((host->width() - width()) / 2, host->height() - kBottomGap - height());
+}
+
+void Toast::restyle()
+{
+    const QColor on = Theme::instance()->onInverse();
+    QColor border = on;
+    border.setAlpha(80);
+    m_label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(on.name(QColor::HexArgb)));
+    m_undoButton->setStyleSheet(
+        QStringLiteral("QPushButton { background: transparent; color: %1; border: 1px solid %2; "
+                       "min-height: 26px; max-height: 26px; padding: 0 12px; }")
+            .arg(on.name(QColor::HexArgb), border.name(QColor::HexArgb)));
+    update();
+}
+
+} // namespace ui
