@@ -102,11 +102,6 @@ public:
                                         UpdateInfo &info);
     // Name the installer is saved under: the last path segment, or "varnholt-update".
     static QString installerFileName(const QUrl &url);
-#if !defined(Q_OS_WIN)
-    // Ed25519 check of a whole file against a base64 signature and a raw 32-byte public key.
-    static bool hasValidSignature(const QString &path, const QString &base64Signature,
-                                  const QByteArray &rawPublicKey);
-#endif
 
 signals:
     void stateChanged();
@@ -128,6 +123,11 @@ private:
     static QString defaultLauncher(const QString &installerPath);
     static QByteArray builtInSigningKey();
     static bool preparePrivateFolder(const QString &folder);
+#if !defined(Q_OS_WIN)
+    // Ed25519 check of a whole file against a base64 signature and a raw 32-byte public key.
+    static bool hasValidSignature(const QString &path, const QString &base64Signature,
+                                  const QByteArray &rawPublicKey);
+#endif
 
     QUrl m_manifestUrl;
     QNetworkAccessManager *m_network = nullptr;
