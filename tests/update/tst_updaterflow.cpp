@@ -11,8 +11,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#if !defined(Q_OS_WIN)
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -157,11 +160,15 @@ private slots:
         auto updater = makeUpdater();
         QSignalSpy quit(updater.get(), &Updater::quitForUpdate);
         QSignalSpy changes(updater.get(), &Updater::stateChanged);
+        const QString finalPath = updater->downloadFolder() + "/Varnholt.bin";
+        QDir().mkpath(updater->downloadFolder());
+        QFile stale(finalPath); // an old download under the same name never survives
+        QVERIFY(stale.open(QIODevice::WriteOnly) && stale.write("stale") == 5);
+        stale.close();
         checkAndDownload(*updater);
         QCOMPARE(updater->errorText(), error);
         QCOMPARE(updater->state(), int(error.isEmpty() ? Updater::Installing : Updater::Available));
         QCOMPARE(quit.count(), error.isEmpty() ? 1 : 0);
-        const QString finalPath = updater->downloadFolder() + "/Varnholt.bin";
         QCOMPARE(m_launched, error.isEmpty() ? QStringList{finalPath} : QStringList());
         QCOMPARE(QFileInfo(finalPath).size(), error.isEmpty() ? size : 0);
         QVERIFY(partFiles(*updater).isEmpty());
@@ -257,6 +264,27 @@ private slots:
         QFile::remove(m_launched.value(0));
     }
 
+#if !defined(Q_OS_WIN)
+    void foreignDownloadFolderRefused()
+    {
+        // In a shared temporary folder someone else could have made the folder first
+        // and could swap the installer after it was verified.
+        if (::geteuid() != 0)
+            QSKIP("giving the folder to another user needs root");
+        publish(2 * kMiB);
+        auto updater = makeUpdater();
+        QVERIFY(QDir().mkpath(updater->downloadFolder()));
+        QVERIFY(::chown(QFile::encodeName(updater->downloadFolder()).constData(), 65534, 65534) == 0);
+        updater->check();
+        QVERIFY(waitWhile(*updater, Updater::Checking));
+        updater->download();
+        QCOMPARE(updater->state(), int(Updater::Available));
+        QCOMPARE(updater->errorText(), "Could not save the update: " + updater->downloadFolder());
+        QVERIFY(QDir(updater->downloadFolder()).isEmpty());
+        QVERIFY(QDir(updater->downloadFolder()).removeRecursively());
+    }
+#endif
+
     void partialFileCannotBeCreated()
     {
         publish(2 * kMiB);
@@ -286,6 +314,7 @@ private slots:
         QVERIFY(QDir(finalPath).removeRecursively());
     }
 
+#if !defined(Q_OS_WIN)
     void writeFailure()
     {
         publish(3 * kMiB);
@@ -302,6 +331,7 @@ private slots:
         QVERIFY2(updater->errorText().startsWith(kWrap + "Could not save the update: "), qPrintable(updater->errorText()));
         QVERIFY(partFiles(*updater).isEmpty());
     }
+#endif
 
     void tlsRedirects_data()
     {
