@@ -92,13 +92,16 @@ void Cleaner::start(const QList<CategoryResult> &results, bool moveToTrash, cons
     if (isRunning())
         return;
     m_stop.store(false);
+    m_running.store(true);
+    // The previous worker may still be returning from its last signal.
+    m_future.waitForFinished();
     Job job{results, moveToTrash, exclusions, m_clock, m_retryDelayMs};
     m_future = QtConcurrent::run(QThreadPool::globalInstance(), [this, job = std::move(job)] { run(job); });
 }
 
 bool Cleaner::isRunning() const
 {
-    return m_future.isRunning();
+    return m_running.load();
 }
 
 void Cleaner::wait()
@@ -280,5 +283,6 @@ void Cleaner::run(const Job &job)
     log.summary(report.freedBytes, report.filesRemoved, report.skippedCount);
     log.flush();
     emit progress(totalBytes, totalBytes, QString());
+    m_running.store(false);
     emit finished(report);
 }

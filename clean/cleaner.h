@@ -77,6 +77,8 @@ private:
     bool stopping() const { return m_stop.load(std::memory_order_relaxed); }
 
     std::atomic_bool m_stop{false};
+    // Cleared just before finished() so that its receivers see an idle engine.
+    std::atomic_bool m_running{false};
     QFuture<void> m_future;
     Clock m_clock;
     int m_retryDelayMs = 500;

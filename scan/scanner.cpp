@@ -51,6 +51,9 @@ void Scanner::start(const QStringList &exclusions)
     if (isRunning())
         return;
     m_cancel.store(false);
+    m_running.store(true);
+    // The previous worker may still be returning from its last signal.
+    m_future.waitForFinished();
     m_future = QtConcurrent::run(QThreadPool::globalInstance(),
                                  [this, source = m_source, exclusions] { run(source, exclusions); });
 }
@@ -62,7 +65,7 @@ void Scanner::stop()
 
 bool Scanner::isRunning() const
 {
-    return m_future.isRunning();
+    return m_running.load();
 }
 
 void Scanner::wait()
@@ -89,7 +92,9 @@ void Scanner::run(const CatalogueSource &source, const QStringList &exclusions)
         emit categoryFinished(i, r);
         emit progress(foundSoFar, examined, QString());
     }
-    emit finished(results, cancelled());
+    const bool wasCancelled = cancelled();
+    m_running.store(false);
+    emit finished(results, wasCancelled);
 }
 
 CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &exclusions, qint64 foundSoFar,

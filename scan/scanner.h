@@ -66,6 +66,8 @@ private:
 
     CatalogueSource m_source;
     std::atomic_bool m_cancel{false};
+    // Cleared just before finished() so that its receivers see an idle engine.
+    std::atomic_bool m_running{false};
     RunningApps m_apps;
     QFuture<void> m_future;
 };

@@ -5,7 +5,6 @@
 #include "support/testsupport.h"
 
 #include <QProcess>
-#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -46,16 +45,42 @@ CategoryResult temp(const QList<ScanItem> &items)
     return category(QStringLiteral("temp"), QStringLiteral("Temporary files"), Safe, items);
 }
 
+// Polls instead of QSignalSpy::wait, which misses a signal that arrives
+// before it starts waiting.
+template<typename Done>
+bool waitUntil(Done done, int ms = 60000)
+{
+    QDeadlineTimer deadline(ms);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        QTest::qWait(5);
+    }
+    return true;
+}
+
+// Starts a run and waits for its report (delivered queued).
+bool runToEnd(Cleaner &cleaner, const QList<CategoryResult> &results, bool toTrash, const QStringList &exclusions,
+              CleanReport &report)
+{
+    bool done = false;
+    QObject::connect(&cleaner, &Cleaner::finished, &cleaner, [&](const CleanReport &r) {
+        report = r;
+        done = true;
+    });
+    cleaner.start(results, toTrash, exclusions);
+    return waitUntil([&] { return done; }) && !cleaner.isRunning();
+}
+
 CleanReport clean(const QList<CategoryResult> &results, bool toTrash, const QStringList &exclusions = {})
 {
     Cleaner cleaner;
     cleaner.setClock([] { return kStart; });
     cleaner.setRetryDelay(10);
-    QSignalSpy spy(&cleaner, &Cleaner::finished);
-    cleaner.start(results, toTrash, exclusions);
-    if (!spy.wait(60000))
+    CleanReport report;
+    if (!runToEnd(cleaner, results, toTrash, exclusions, report))
         return {};
-    return spy.at(0).at(0).value<CleanReport>();
+    return report;
 }
 
 QStringList logLines(const CleanReport &r)
@@ -417,15 +442,13 @@ void TestCleaner::busyFileFreesUpBetweenRetries()
     QVERIFY(holder.isReady());
 
     Cleaner cleaner;
-    QSignalSpy spy(&cleaner, &Cleaner::finished);
     // The holder lets go while the cleaner waits for its first retries.
     connect(&cleaner, &Cleaner::progress, this, [&](qint64, qint64, const QString &path) {
         if (path == dir)
             QTimer::singleShot(700, this, [&] { holder.release(); });
     });
-    cleaner.start({temp({item(dir, 8192, 2, true)})}, false, {});
-    QVERIFY(spy.wait(20000));
-    const CleanReport r = spy.at(0).at(0).value<CleanReport>();
+    CleanReport r;
+    QVERIFY(runToEnd(cleaner, {temp({item(dir, 8192, 2, true)})}, false, {}, r));
     const QStringList lines = logLines(r);
     QVERIFY(lines.contains(QStringLiteral("BUSY     %1  (error %2, will retry)").arg(busy).arg(EBUSY)));
     QCOMPARE(r.skippedCount, 0);
@@ -632,10 +655,11 @@ void TestCleaner::destroyedMidRunFinishesItsLog()
 
     auto *cleaner = new Cleaner;
     cleaner->setClock([] { return kStart; });
-    QSignalSpy progress(cleaner, &Cleaner::progress);
+    bool started = false;
+    connect(cleaner, &Cleaner::progress, cleaner, [&] { started = true; });
     // The first item turns busy; the run then waits for its first retry.
     cleaner->start({temp({item(busy)}), temp({item(later)})}, false, {});
-    QVERIFY(progress.wait(10000));
+    QVERIFY(waitUntil([&] { return started; }));
     QTest::qWait(150);
     QElapsedTimer t;
     t.start();
