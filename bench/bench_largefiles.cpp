@@ -1,10 +1,15 @@
 // The large-file walk of a big tree against `find DIR -size +NNk` over the
 // same tree, alternated in one run so both see the same cache state.
 //
-//     bench_largefiles [TREE] [THRESHOLD_KB] [ROUNDS]
+//     bench_largefiles [--rounds N] [--threshold-kb N] [TREE]
 //
-// Without TREE the shared 200,000-file tree is used (made on first use).
+// TREE is the shared 200,000-file benchmark tree (treegen.h), by default in
+// the temp folder; it is generated when missing and kept. Its files are all
+// below 64 KB, so with the default threshold of 1 MB neither side finds
+// anything and both measure the bare walk, as on a home folder where large
+// files are rare.
 
+#include "bench/treegen.h"
 #include "largefiles/largefilefinder.h"
 
 #include <QCoreApplication>
@@ -77,13 +82,32 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     registerLargeFileTypes();
     QTextStream out(stdout);
-    const QStringList args = app.arguments();
-    const QString tree = QDir(args.value(1)).absolutePath();
-    const int thresholdKb = args.size() > 2 ? args.at(2).toInt() : 1024;
-    const int rounds = args.size() > 3 ? qMax(1, args.at(3).toInt()) : 5;
-    if (args.size() < 2 || !QFileInfo(tree).isDir() || thresholdKb <= 0) {
-        QTextStream(stderr) << "usage: bench_largefiles TREE [THRESHOLD_KB] [ROUNDS]\n";
+    const QStringList args = app.arguments().mid(1);
+    int rounds = 5;
+    int thresholdKb = 1024;
+    QString tree;
+    for (int i = 0; i < args.size(); ++i) {
+        if (args.at(i) == QLatin1String("--rounds") && i + 1 < args.size())
+            rounds = args.at(++i).toInt();
+        else if (args.at(i) == QLatin1String("--threshold-kb") && i + 1 < args.size())
+            thresholdKb = args.at(++i).toInt();
+        else
+            tree = args.at(i);
+    }
+    if (rounds <= 0 || thresholdKb <= 0 || tree.startsWith(u'-')) {
+        QTextStream(stderr) << "usage: bench_largefiles [--rounds N] [--threshold-kb N] [TREE]\n";
         return 2;
+    }
+    if (tree.isEmpty())
+        tree = QDir::tempPath() + QStringLiteral("/varnholt-bench-tree");
+    tree = QDir(tree).absolutePath();
+    const std::string root = QFile::encodeName(tree).toStdString();
+    if (!benchtree::isComplete(root)) {
+        out << "generating tree in " << tree << " ..." << Qt::endl;
+        if (benchtree::generate(root) < 0) {
+            QTextStream(stderr) << "could not generate the tree in " << tree << "\n";
+            return 1;
+        }
     }
 
     // The finder walks the home folder.
