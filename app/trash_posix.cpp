@@ -249,6 +249,11 @@ bool empty(const QStringList &trashFolders)
             if (!removeContents(t + QLatin1String(sub)))
                 ok = false;
         }
+        // The size cache describes folders in files/ that are gone now.
+        const QByteArray cache = QFile::encodeName(t + QStringLiteral("/directorysizes"));
+        struct stat st;
+        if (::lstat(cache.constData(), &st) == 0 && S_ISREG(st.st_mode))
+            ::unlink(cache.constData());
     }
     return ok;
 }

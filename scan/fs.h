@@ -48,7 +48,9 @@ using FolderFilter = std::function<bool(const QString &parent, const QString &na
 using FileFn = std::function<void(const QString &path, const Entry &entry)>;
 
 // Entries of one folder without "." and "..", in the file system's order.
-// A folder that cannot be opened gives an empty list.
+// A folder that cannot be opened gives an empty list. Like the system's own
+// listing, a link given as `dir` is listed through; entries inside are
+// described without following them.
 QList<Entry> list(const QString &dir);
 
 // Describes one path without following a final link; false (entry untouched)
