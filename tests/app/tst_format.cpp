@@ -12,8 +12,6 @@ private slots:
     void formatSize_data();
     void formatSize();
     void formatSizeFollowsLocale();
-    void formatNumber_data();
-    void formatNumber();
     void formatDuration_data();
     void formatDuration();
     void monthsSince_data();
@@ -71,22 +69,6 @@ void TestFormat::formatSizeFollowsLocale()
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QCOMPARE(big, QStringLiteral("1,5 GB"));
     QCOMPARE(grouped, QStringLiteral("1.024 KB"));
-}
-
-void TestFormat::formatNumber_data()
-{
-    QTest::addColumn<qint64>("n");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("small") << qint64(7) << "7";
-    QTest::newRow("thousands") << qint64(1234567) << "1,234,567";
-    QTest::newRow("negative") << qint64(-1000) << "-1,000";
-}
-
-void TestFormat::formatNumber()
-{
-    QFETCH(qint64, n);
-    QFETCH(QString, expected);
-    QCOMPARE(::formatNumber(n), expected);
 }
 
 void TestFormat::formatDuration_data()

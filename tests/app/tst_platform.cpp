@@ -37,7 +37,6 @@ class TestPlatform final : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
-    void names();
     void homeVolumeFigures();
     void displayPathUsesTheHomeFolder();
     void homeTrashFollowsXdgDataHome_data();
@@ -71,14 +70,6 @@ void TestPlatform::cleanupTestCase()
 {
     if (!m_dataHome.isEmpty())
         QVERIFY(trash::empty({trash::homeTrash()}));
-}
-
-void TestPlatform::names()
-{
-    QCOMPARE(recycleBinName(), QStringLiteral("Trash"));
-    QCOMPARE(fileManagerName(), QStringLiteral("File Manager"));
-    QCOMPARE(sizeUnitBase(), 1024);
-    QCOMPARE(isElevated(), ::geteuid() == 0);
 }
 
 void TestPlatform::homeVolumeFigures()
