@@ -50,6 +50,7 @@ private slots:
     void volumeTrashesFollowTheRules();
     void measureAndEmptyTrashFolders();
     void allTrashFoldersIncludesTheHomeTrash();
+    void emptyReportsWhatItCouldNotRemove();
 
 private:
     QString m_dataHome;
@@ -58,6 +59,8 @@ private:
 void TestPlatform::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
+    if (testsupport::isUnprivilegedChild())
+        return; // the parent owns the sandbox trash
     m_dataHome = qEnvironmentVariable("XDG_DATA_HOME");
     // CTest points XDG_DATA_HOME into the build tree; run by hand without it,
     // the real trash would be at stake.
@@ -307,6 +310,29 @@ void TestPlatform::allTrashFoldersIncludesTheHomeTrash()
     QCOMPARE(all.count(trash::homeTrash()), 1);
     QVERIFY(trash::isInsideTrash(trash::homeTrash() + "/files/y.txt", all));
     QVERIFY(!trash::isInsideTrash(trash::homeTrash() + "-not", all));
+}
+
+// Runs as an unprivileged child: root could remove everything.
+void TestPlatform::emptyReportsWhatItCouldNotRemove()
+{
+    if (testsupport::isUnprivilegedChild()) {
+        const QString t = testsupport::childArguments().value(0);
+        QVERIFY(!trash::empty({t}));
+        QVERIFY(!exists(t + "/files/removable.txt"));
+        QVERIFY(exists(t + "/files/locked/stuck.txt"));
+        return;
+    }
+    TempFolder tmp;
+    QVERIFY(tmp.isValid());
+    const QString t = tmp.makeDir("trash");
+    QVERIFY(!tmp.makeFile("trash/files/removable.txt", "r").isEmpty());
+    QVERIFY(!tmp.makeFile("trash/files/locked/stuck.txt", "s").isEmpty());
+    QVERIFY(::chmod(QFile::encodeName(t + "/files").constData(), 0777) == 0);
+    QVERIFY(tmp.openToOthers());
+    const testsupport::ChildResult r = testsupport::runInUnprivilegedChild("emptyReportsWhatItCouldNotRemove", {t});
+    if (r.skipped)
+        QSKIP(qPrintable(r.reason));
+    QVERIFY2(r.passed, qPrintable(r.output));
 }
 
 QTEST_GUILESS_MAIN(TestPlatform)

@@ -22,6 +22,8 @@
 //
 // For a data-driven function pass "function:row". The child inherits the
 // sandboxed environment of the test, so it cannot reach the real home either.
+// initTestCase() and cleanupTestCase() run in the child too: leave shared
+// set-up and tear-down to the parent (return early when isUnprivilegedChild()).
 
 #include <QProcessEnvironment>
 #include <QString>
