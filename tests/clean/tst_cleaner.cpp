@@ -147,8 +147,6 @@ private slots:
     void itemOutcomes();
     void modes_data();
     void modes();
-    void contentsOnlyKeepsItsFolder_data();
-    void contentsOnlyKeepsItsFolder();
     void vanishedItemCountsAsFreed();
     void samplesStopAtFive();
     void recycleBin_data();
@@ -329,33 +327,6 @@ void TestCleaner::modes()
         const QByteArray expected = "\nPath=" + QFile::encodeName(dir).toPercentEncoding("/") + '\n';
         QVERIFY(info.readAll().contains(expected));
     }
-}
-
-void TestCleaner::contentsOnlyKeepsItsFolder_data()
-{
-    QTest::addColumn<bool>("contentsOnly");
-    QTest::addColumn<bool>("moveToTrash");
-    QTest::newRow("contents only, delete") << true << false;
-    QTest::newRow("contents only, trash") << true << true;
-    QTest::newRow("whole folder, delete") << false << false;
-    QTest::newRow("whole folder, trash") << false << true;
-}
-
-void TestCleaner::contentsOnlyKeepsItsFolder()
-{
-    QFETCH(bool, contentsOnly);
-    QFETCH(bool, moveToTrash);
-    TempFolder tmp;
-    tmp.makeFile(QStringLiteral("cache/a"), "a");
-    tmp.makeFile(QStringLiteral("cache/sub/deeper/b"), "b");
-    tmp.makeSymlink(QStringLiteral("sub"), QStringLiteral("cache/link"));
-    const QString dir = tmp.path(QStringLiteral("cache"));
-    const CleanReport r = clean({temp({item(dir, 8192, 2, contentsOnly)})}, moveToTrash);
-    QCOMPARE(exists(dir), contentsOnly);
-    if (contentsOnly)
-        QVERIFY(QDir(dir).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot));
-    QCOMPARE(r.skippedCount, 0);
-    QCOMPARE(r.filesRemoved, 2);
 }
 
 void TestCleaner::vanishedItemCountsAsFreed()
@@ -572,10 +543,9 @@ void TestCleaner::awkwardNames_data()
                             QStringLiteral("ünïcødé ✓ 日本"), QStringLiteral("-rf"), QStringLiteral("--"),
                             QStringLiteral("100% done"), QStringLiteral("back\\slash")};
     for (const QString &n : names) {
-        QTest::newRow(qPrintable(QStringLiteral("delete ") + QString(n).replace(QLatin1Char('\n'), QLatin1String("\\n"))))
-            << n << false;
-        QTest::newRow(qPrintable(QStringLiteral("trash ") + QString(n).replace(QLatin1Char('\n'), QLatin1String("\\n"))))
-            << n << true;
+        const QString shown = QString(n).replace(QLatin1Char('\n'), QLatin1String("\\n"));
+        QTest::newRow(qPrintable(QStringLiteral("delete ") + shown)) << n << false;
+        QTest::newRow(qPrintable(QStringLiteral("trash ") + shown)) << n << true;
     }
 }
 
