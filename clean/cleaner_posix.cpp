@@ -324,10 +324,14 @@ void trashEntry(const OpenFiles &open, const QString &anchor, const QString &pat
     struct stat st;
     if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0 || isSpecial(st.st_mode))
         return;
-    // Going entry by entry never leads onto another volume.
+    // Another volume mounted here is not part of the selection: an item of
+    // that kind is reported, a folder met on the way is left alone.
     struct stat holder;
-    if (!top && S_ISDIR(st.st_mode) && (::fstat(fd, &holder) != 0 || holder.st_dev != st.st_dev))
+    if (S_ISDIR(st.st_mode) && (::fstat(fd, &holder) != 0 || holder.st_dev != st.st_dev)) {
+        if (top)
+            failures.append({path, 0});
         return;
+    }
     if (S_ISREG(st.st_mode) && open.contains(qint64(st.st_dev), qint64(st.st_ino))) {
         failures.append({path, 0});
         return;
@@ -386,6 +390,12 @@ void Remover::removePermanently(const QString &anchor, const QString &path, QLis
         return;
     if (!S_ISDIR(st.st_mode)) {
         removeFile(m_open, parent.fd.get(), parent.name.constData(), st, path, failures);
+        return;
+    }
+    // A volume mounted at the item is not the user's selection to wipe.
+    struct stat holder;
+    if (::fstat(parent.fd.get(), &holder) != 0 || holder.st_dev != st.st_dev) {
+        failures.append({path, quint32(EXDEV)});
         return;
     }
     removeTree(m_open, parent.fd.get(), parent.name, st.st_dev, path, failures);

@@ -158,6 +158,8 @@ private slots:
     void linkSwapNeverReachesTheTarget();
     void specialFilesStay_data();
     void specialFilesStay();
+    void mountedVolumeStays_data();
+    void mountedVolumeStays();
     void awkwardNames_data();
     void awkwardNames();
     void readOnlyFolder();
@@ -533,6 +535,38 @@ void TestCleaner::specialFilesStay()
     QVERIFY(exists(fifo));
     QVERIFY(!exists(file));
     QCOMPARE(r.skippedCount, 0);
+}
+
+void TestCleaner::mountedVolumeStays_data()
+{
+    QTest::addColumn<bool>("contentsOnly");
+    QTest::addColumn<bool>("moveToTrash");
+    QTest::newRow("mount is a unit, delete") << true << false;
+    QTest::newRow("mount is a unit, trash") << true << true;
+    QTest::newRow("mount inside the item, delete") << false << false;
+    QTest::newRow("mount inside the item, trash") << false << true;
+}
+
+void TestCleaner::mountedVolumeStays()
+{
+    QFETCH(bool, contentsOnly);
+    QFETCH(bool, moveToTrash);
+    TempFolder tmp;
+    const QString mnt = tmp.makeDir(QStringLiteral("cache/mnt"));
+    const QString loose = tmp.makeFile(QStringLiteral("cache/loose"), "x");
+    if (::geteuid() != 0 || QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"),
+                                                                       QStringLiteral("varnholt-test"), mnt}) != 0)
+        QSKIP("mounting a scratch volume needs root");
+    auto unmount = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), mnt}); });
+    const QString precious = tmp.makeFile(QStringLiteral("cache/mnt/precious"), "on another volume");
+
+    const QString dir = tmp.path(QStringLiteral("cache"));
+    const CleanReport r = clean({temp({item(dir, 8192, 2, contentsOnly)})}, moveToTrash);
+    QVERIFY(exists(precious));
+    QVERIFY(!exists(loose));
+    // Offered as a unit of its own, the volume is reported; met inside a
+    // folder, it is simply not entered.
+    QCOMPARE(r.skippedSamples, contentsOnly ? QStringList{mnt} : QStringList());
 }
 
 void TestCleaner::awkwardNames_data()
