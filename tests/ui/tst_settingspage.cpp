@@ -1,0 +1,372 @@
+#include "app/appsettings.h"
+#include "app/appstate.h"
+#include "app/platform.h"
+#include "clean/cleanuplog.h"
+#include "scan/appguard.h"
+#include "scan/pathrules.h"
+#include "support/testsupport.h"
+#include "ui/i18n.h"
+#include "ui/pages/settingspage.h"
+#include "ui/theme.h"
+#include "ui/widgets/button.h"
+#include "ui/widgets/select.h"
+#include "ui/widgets/switch.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace ui;
+
+namespace {
+
+CatalogueSource emptyCatalogue()
+{
+    return [] { return QList<CategoryDef>{}; };
+}
+
+template <typename T = QWidget>
+T *child(const QWidget *parent, const QString &name)
+{
+    return parent->findChild<T *>(name);
+}
+
+// What a user's pick does: the select moves, then reports the activation.
+void pick(Select *select, int index)
+{
+    select->setCurrentIndex(index);
+    emit select->activated(index);
+}
+
+QVariant stored(const QString &name)
+{
+    const AppSettings *s = AppSettings::instance();
+    if (name == u"largeThreshold")
+        return s->largeThresholdMB();
+    if (name == u"oldMonths")
+        return s->oldMonths();
+    if (name == u"schedule")
+        return s->schedule();
+    if (name == u"closeAction")
+        return s->closeAction();
+    if (name == u"theme")
+        return s->theme();
+    if (name == u"moveToTrash")
+        return s->moveToTrash();
+    if (name == u"lowSpaceAlerts")
+        return s->lowSpaceAlerts();
+    if (name == u"launchAtLogin")
+        return s->launchAtLogin();
+    return {};
+}
+
+QStringList entryTexts(const SettingsPage &page)
+{
+    QStringList texts;
+    for (const QWidget *entry : child(&page, "exclusionList")->findChildren<QWidget *>("exclusion")) {
+        if (!entry->isHidden())
+            texts << entry->property("exclusion").toString();
+    }
+    return texts;
+}
+
+} // namespace
+
+class TestSettingsPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("Varnholt"));
+        QCoreApplication::setApplicationName(QStringLiteral("Varnholt"));
+        registerEngineTypes();
+        Theme::instance()->install(qApp);
+    }
+
+    void init()
+    {
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Varnholt"),
+                  QStringLiteral("Varnholt"))
+            .clear();
+        AppSettings::instance()->setLaunchAtLogin(false);
+    }
+
+    void selectsWriteTheirSetting_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("large size 1 GB") << "largeThreshold" << 3 << 1000;
+        QTest::newRow("large size 100 MB") << "largeThreshold" << 0 << 100;
+        QTest::newRow("old after 24 months") << "oldMonths" << 3 << 24;
+        QTest::newRow("schedule off") << "schedule" << 0 << 0;
+        QTest::newRow("schedule monthly") << "schedule" << 2 << 2;
+        QTest::newRow("close quits") << "closeAction" << 2 << 2;
+        QTest::newRow("close keeps running") << "closeAction" << 1 << 1;
+        QTest::newRow("theme dark") << "theme" << 2 << 2;
+    }
+
+    void selectsWriteTheirSetting()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, index);
+        QFETCH(int, expected);
+        AppState state(emptyCatalogue());
+        SettingsPage page(&state);
+        auto *select = child<Select>(&page, name);
+        QVERIFY(select);
+        pick(select, index);
+        QCOMPARE(stored(name).toInt(), expected);
+        AppSettings::instance()->setTheme(0);
+    }
+
+    void switchesWriteTheirSetting_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("move to trash") << "moveToTrash";
+        QTest::newRow("low space alerts") << "lowSpaceAlerts";
+        QTest::newRow("start at login") << "launchAtLogin";
+    }
+
+    void switchesWriteTheirSetting()
+    {
+        QFETCH(QString, name);
+        AppState state(emptyCatalogue());
+        SettingsPage page(&state);
+        auto *toggle = child<Switch>(&page, name);
+        QVERIFY(toggle);
+        QCOMPARE(toggle->isChecked(), stored(name).toBool());
+        const bool before = toggle->isChecked();
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QCOMPARE(stored(name).toBool(), !before);
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QCOMPARE(stored(name).toBool(), before);
+    }
+
+    void unknownStoredValueShowsTheFirstItem()
+    {
+        AppSettings::instance()->setLargeThresholdMB(750);
+        AppState state(emptyCatalogue());
+        SettingsPage page(&state);
+        auto *select = child<Select>(&page, "largeThreshold");
+        QCOMPARE(select->currentText(), QStringLiteral("100 MB"));
+        QCOMPARE(AppSettings::instance()->largeThresholdMB(), 750);
+        pick(select, 1);
+        QCOMPARE(AppSettings::instance()->largeThresholdMB(), 250);
+    }
+
+    void newLargeSizeRescansOnlyLoadedLargeFiles()
+    {
+        AppState state(emptyCatalogue());
+        SettingsPage page(&state);
+        auto *select = child<Select>(&page, "largeThreshold");
+        pick(select, 0);
+        QVERIFY(!state.largeScanRunning());
+
+        state.scanLargeFiles();
+        QVERIFY(QTest::qWaitFor([&] { return state.largeLoaded() && !state.largeScanRunning(); }, 20000));
+        pick(select, 3);
+        QVERIFY(state.largeScanRunning());
+        QVERIFY(QTest::qWaitFor([&] { return !state.largeScanRunning(); }, 20000));
+    }
+
+    void closeActionFollowsOutsideChanges()
+    {
+        AppState state(emptyCatalogue());
+        SettingsPage page(&state);
+        auto *select = child<Select>(&page, "closeAction");
+        QCOMPARE(select->currentData().toInt(), 0);
+        // The close dialog's "Remember my choice" writes behind the page's back.
+        AppSettings::instance()->setCloseAction(AppSettings::KeepRunning);
+        QCOMPARE(select->currentData().toInt(), 1);
+        AppSettings::instance()->setCloseAction(AppSettings::Quit);
+        QCOMPARE(select->currentText(), QStringLiteral("Quit Varnholt"));
+    }
+
+    void exclusions_data()
+    {
+        QTest::addColumn<QStringList>("initial");
+        QTest::addColumn<QStringList>("added");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("added once")
+            << QStringList{} << QStringList{"/data/a", "/data/a"} << QStringList{"/data/a"};
+        QTest::newRow("other case is another entry")
+            << QStringList{"**/.git"} << QStringList{"/data/a", "/DATA/a"} << QStringList{"**/.git", "/data/a", "/DATA/a"};
+        QTest::newRow("trailing slash is another entry")
+            << QStringList{} << QStringList{"/data/a", "/data/a/"} << QStringList{"/data/a", "/data/a/"};
+        QTest::newRow("cancelled chooser changes nothing")
+            << QStringList{"**/.git"} << QStringList{""} << QStringList{"**/.git"};
+    }
+
+    void exclusions()
+    {
+        QFETCH(QStringList, initial);
+        QFETCH(QStringList, added);
+        QFETCH(QStringList, expected);
+        AppSettings::instance()->setExclusions(initial);
+        AppState state(emptyCatalogue());
+        SettingsPage page(&state);
+        QString next;
+        SettingsPage::Hooks hooks;
+        hooks.chooseFolder = [&next](QWidget *) { return next; };
+        page.setHooks(hooks);
+        for (const QString &folder : added) {
+            next = folder;
+            QTest::mouseClick(child<Button>(&page, "addFolder"), Qt::LeftButton);
+        }
+        QCOMPARE(AppSettings::instance()->exclusions(), expected);
+        QCOMPARE(entryTexts(page), expected);
+    }
+
+    void removeTakesEveryCopy()
+    {
+        AppSettings::instance()->setExclusions({"/x", "*.iso", "/x"});
+        AppState state(emptyCatalogue());
+        SettingsPage page(&state);
+        QCOMPARE(entryTexts(page), (QStringList{"/x", "*.iso", "/x"}));
+        QWidget *first = child(&page, "exclusionList")->findChild<QWidget *>("exclusion");
+        QTest::mouseClick(first->findChild<Button *>("removeExclusion"), Qt::LeftButton);
+        QCOMPARE(AppSettings::instance()->exclusions(), QStringList{"*.iso"});
+        QCOMPARE(entryTexts(page), QStringList{"*.iso"});
+
+        // A list edited elsewhere shows up without rebuilding the page.
+        AppSettings::instance()->setExclusions({"*.iso", "/y"});
+        QCOMPARE(entryTexts(page), (QStringList{"*.iso", "/y"}));
+    }
+
+    void restartPrompt_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<bool>("offered");
+        const QString running = currentLanguage();
+        const QString other = running == u"de" ? QStringLiteral("fr") : QStringLiteral("de");
+        const QString system = detectLanguage({}, QLocale::system().uiLanguages());
+        QTest::newRow("another language") << other << true;
+        QTest::newRow("the running language") << running << false;
+        QTest::newRow("system default") << QString() << (system != running);
+    }
+
+    void restartPrompt()
+    {
+        QFETCH(QString, code);
+        QFETCH(bool, offered);
+        AppState state(emptyCatalogue());
+        SettingsPage page(&state);
+        int restarts = 0;
+        int quits = 0;
+        SettingsPage::Hooks hooks;
+        hooks.restart = [&restarts] { return ++restarts > 1; };
+        hooks.quit = [&quits] { ++quits; };
+        page.setHooks(hooks);
+
+        auto *select = child<Select>(&page, "language");
+        QVERIFY(select->itemText(0).startsWith(QStringLiteral("System default (")));
+        QCOMPARE(select->count(), languages().size() + 1);
+        auto *restart = child<Button>(&page, "restartNow");
+        QVERIFY(restart->isHidden());
+
+        // Leave the current item first so that the pick below is a change.
+        const int target = select->findData(code);
+        QVERIFY(target >= 0);
+        pick(select, target == 1 ? 2 : 1);
+        pick(select, target);
+        QCOMPARE(AppSettings::instance()->language(), code);
+        QCOMPARE(page.restartOffered(), offered);
+
+        if (offered) {
+            // A failed start leaves the program running.
+            QTest::mouseClick(restart, Qt::LeftButton);
+            QCOMPARE(quits, 0);
+            QTest::mouseClick(restart, Qt::LeftButton);
+            QCOMPARE(restarts, 2);
+            QCOMPARE(quits, 1);
+        }
+    }
+
+    void storedLanguageIsMatchedExactly()
+    {
+        AppSettings::instance()->setLanguage(QStringLiteral("DE"));
+        AppState state(emptyCatalogue());
+        SettingsPage page(&state);
+        QCOMPARE(child<Select>(&page, "language")->currentIndex(), 0);
+        AppSettings::instance()->setLanguage(QStringLiteral("ja"));
+        SettingsPage second(&state);
+        QCOMPARE(child<Select>(&second, "language")->currentData().toString(), QStringLiteral("ja"));
+    }
+
+    void rowsNameThisPlatform()
+    {
+        AppState state(emptyCatalogue());
+        SettingsPage page(&state);
+        QStringList titles;
+        for (const QLabel *title : page.findChildren<QLabel *>("rowTitle"))
+            titles << title->text();
+        QVERIFY(titles.contains(QStringLiteral("Move items to the %1").arg(recycleBinName())));
+#ifndef Q_OS_WIN
+        QVERIFY(titles.contains(QStringLiteral("Start at login")));
+        QVERIFY(!titles.contains(QStringLiteral("Start with Windows")));
+#endif
+        const auto tipOf = [&](const QString &title) {
+            for (const QLabel *label : page.findChildren<QLabel *>("rowTitle")) {
+                if (label->text() == title)
+                    return label->parentWidget()->toolTip();
+            }
+            return QString();
+        };
+        QVERIFY(tipOf("Protected system locations").startsWith(protectedLocationsText()));
+        QVERIFY(tipOf("Protected apps").startsWith(guardedAppsText()));
+#ifndef Q_OS_WIN
+        QVERIFY(tipOf("Administrator access").contains(QStringLiteral("package cache")));
+#endif
+        QCOMPARE(bool(child<Button>(&page, "restartAsAdmin")), !isElevated());
+    }
+
+    void aboutRow()
+    {
+        AppState state(emptyCatalogue());
+        SettingsPage page(&state);
+        QList<QUrl> opened;
+        SettingsPage::Hooks hooks;
+        hooks.openUrl = [&opened](const QUrl &url) { opened << url; };
+        page.setHooks(hooks);
+
+        QSignalSpy check(&page, &SettingsPage::checkForUpdates);
+        QTest::mouseClick(child<Button>(&page, "checkForUpdates"), Qt::LeftButton);
+        QCOMPARE(check.count(), 1);
+
+        QDir(CleanupLog::folder()).removeRecursively();
+        QTest::mouseClick(child<Button>(&page, "openLogs"), Qt::LeftButton);
+        QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(CleanupLog::folder())});
+        QVERIFY(QFileInfo(CleanupLog::folder()).isDir());
+    }
+
+    void screenshot()
+    {
+        const QString dir = qEnvironmentVariable("VARNHOLT_SHOTS");
+        if (dir.isEmpty())
+            QSKIP("set VARNHOLT_SHOTS to a folder to render the page");
+        AppSettings::instance()->setExclusions({"**/.git", "/home/user/Projects/keep-this-folder"});
+        AppState state(emptyCatalogue());
+        SettingsPage page(&state);
+        page.resize(1000, 1500);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        page.grab().save(dir + QStringLiteral("/settings.png"));
+        AppSettings::instance()->setTheme(2);
+        QTest::qWait(50);
+        page.grab().save(dir + QStringLiteral("/settings-dark.png"));
+        AppSettings::instance()->setTheme(0);
+    }
+};
+
+QTEST_MAIN(TestSettingsPage)
+#include "tst_settingspage.moc"

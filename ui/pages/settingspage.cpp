@@ -1,0 +1,501 @@
+#include "ui/pages/settingspage.h"
+
+#include "app/appsettings.h"
+#include "app/appstate.h"
+#include "app/platform.h"
+#include "clean/cleanuplog.h"
+#include "scan/appguard.h"
+#include "scan/pathrules.h"
+#include "ui/i18n.h"
+#include "ui/theme.h"
+#include "ui/widgets/button.h"
+#include "ui/widgets/card.h"
+#include "ui/widgets/divider.h"
+#include "ui/widgets/elidedlabel.h"
+#include "ui/widgets/icontile.h"
+#include "ui/widgets/iconview.h"
+#include "ui/widgets/pageheader.h"
+#include "ui/widgets/select.h"
+#include "ui/widgets/switch.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QProcess>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace ui {
+
+namespace {
+
+// The page's texts live in the context "SettingsPage", not in the namespaced
+// class name that QObject::tr would use.
+QString st(const char *text)
+{
+    return QCoreApplication::translate("SettingsPage", text);
+}
+
+// One titled card of rows with hairlines between them.
+class Section final
+{
+public:
+    Section(const QString &title, QVBoxLayout *column, QWidget *parent)
+    {
+        auto *eyebrow = new QLabel(title, parent);
+        eyebrow->setProperty("role", QStringLiteral("micro"));
+        eyebrow->setFont(Theme::eyebrowFont(11));
+        eyebrow->setContentsMargins(2, 0, 0, 10);
+        column->addWidget(eyebrow);
+        m_card = new Card(parent);
+        m_rows = new QVBoxLayout(m_card);
+        m_rows->setContentsMargins(0, 0, 0, 0);
+        m_rows->setSpacing(0);
+        column->addWidget(m_card);
+        column->addSpacing(26);
+    }
+
+    QWidget *card() const { return m_card; }
+
+    void add(QWidget *cell)
+    {
+        if (m_rows->count() > 0)
+            m_rows->addWidget(new Divider(m_card));
+        cell->setParent(m_card);
+        m_rows->addWidget(cell);
+    }
+
+private:
+    Card *m_card;
+    QVBoxLayout *m_rows;
+};
+
+// Icon, title, optional extra widget and the control. The description is the
+// row's tool tip rather than a label, which keeps the rows one line high.
+QWidget *makeRow(const QString &icon, const QString &title, const QString &description, QWidget *control,
+                 QWidget *extra = nullptr)
+{
+    auto *row = new QWidget;
+    row->setMinimumHeight(56);
+    row->setToolTip(description);
+    auto *line = new QHBoxLayout(row);
+    line->setContentsMargins(18, 10, 18, 10);
+    line->setSpacing(16);
+    auto *tile = new IconTile(icon, QColor(), 28, row);
+    tile->setNeutral(true);
+    line->addWidget(tile);
+    auto *label = new QLabel(title, row);
+    label->setObjectName(QStringLiteral("rowTitle"));
+    label->setStyleSheet(QStringLiteral("font-weight: 500;"));
+    line->addWidget(label, 1);
+    if (extra) {
+        extra->setParent(row);
+        line->addWidget(extra);
+    }
+    if (control) {
+        control->setParent(row);
+        line->addWidget(control);
+    }
+    return row;
+}
+
+QWidget *makeBadge(const QString &icon, const QString &text)
+{
+    auto *badge = new QWidget;
+    auto *line = new QHBoxLayout(badge);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->setSpacing(6);
+    line->addWidget(new IconView(icon, Tone::Ok, 14, badge), 0, Qt::AlignVCenter);
+    auto *label = new QLabel(text, badge);
+    label->setProperty("role", QStringLiteral("ok"));
+    line->addWidget(label);
+    return badge;
+}
+
+struct Choice
+{
+    QString text;
+    QVariant value;
+};
+
+// The current item is the one holding the stored value; a value no item
+// holds shows the first item and stays stored until the user picks another.
+void selectValue(QComboBox *select, const QVariant &value)
+{
+    const int index = select->findData(value);
+    select->setCurrentIndex(index >= 0 ? index : 0);
+}
+
+Select *makeSelect(const char *name, const QList<Choice> &choices, const QVariant &current, int minWidth,
+                   QObject *context, std::function<void(const QVariant &)> write)
+{
+    auto *select = new Select;
+    select->setObjectName(QString::fromLatin1(name));
+    select->setMinimumWidth(minWidth);
+    for (const Choice &choice : choices)
+        select->addItem(choice.text, choice.value);
+    selectValue(select, current);
+    if (write) {
+        QObject::connect(select, &QComboBox::activated, context,
+                         [select, write = std::move(write)](int index) { write(select->itemData(index)); });
+    }
+    return select;
+}
+
+Switch *makeSwitch(const char *name, bool on, QObject *context, std::function<void(bool)> write)
+{
+    auto *toggle = new Switch;
+    toggle->setObjectName(QString::fromLatin1(name));
+    toggle->setChecked(on);
+    QObject::connect(toggle, &QAbstractButton::toggled, context, std::move(write));
+    return toggle;
+}
+
+QString systemLanguage()
+{
+    return detectLanguage({}, QLocale::system().uiLanguages());
+}
+
+} // namespace
+
+SettingsPage::SettingsPage(AppState *state, QWidget *parent)
+    : QWidget(parent), m_state(state), m_runningLanguage(currentLanguage())
+{
+    setObjectName(QStringLiteral("SettingsPage"));
+    setHooks({});
+
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addWidget(new PageHeader(st("Settings"), {}, this));
+
+    auto *scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    outer->addWidget(scroll, 1);
+
+    const bool mac = Theme::instance()->macLook();
+    auto *content = new QWidget(scroll);
+    auto *frame = new QHBoxLayout(content);
+    frame->setContentsMargins(mac ? 28 : 32, 4, mac ? 28 : 32, mac ? 28 : 32);
+    frame->setSpacing(0);
+    auto *columnWidget = new QWidget(content);
+    columnWidget->setObjectName(QStringLiteral("settingsColumn"));
+    columnWidget->setMaximumWidth(mac ? kMaxColumnWidthMac : kMaxColumnWidth);
+    auto *column = new QVBoxLayout(columnWidget);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    frame->addWidget(columnWidget, 1);
+    frame->addStretch(0);
+    scroll->setWidget(content);
+
+    buildCleaning(column);
+    buildAutomation(column);
+    buildAppearance(column);
+    buildExclusions(column);
+    buildAbout(column);
+    column->addStretch(1);
+
+    connect(AppSettings::instance(), &AppSettings::changed, this, &SettingsPage::onSettingsChanged);
+    // The entries are filled in the `hover` colour of the mode they were built in.
+    connect(Theme::instance(), &Theme::changed, this, &SettingsPage::rebuildExclusions);
+}
+
+void SettingsPage::setHooks(const Hooks &hooks)
+{
+    m_hooks.restart = hooks.restart ? hooks.restart : [] {
+        return QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
+    };
+    m_hooks.relaunchElevated = hooks.relaunchElevated ? hooks.relaunchElevated : [] { return ::relaunchElevated(); };
+    m_hooks.quit = hooks.quit ? hooks.quit : [] { QCoreApplication::quit(); };
+    m_hooks.chooseFolder = hooks.chooseFolder ? hooks.chooseFolder : [](QWidget *parent) {
+        return QFileDialog::getExistingDirectory(parent, st("Choose a folder to exclude"), QDir::homePath(),
+                                                 QFileDialog::ShowDirsOnly);
+    };
+    m_hooks.openUrl = hooks.openUrl ? hooks.openUrl : [](const QUrl &url) { QDesktopServices::openUrl(url); };
+}
+
+void SettingsPage::buildCleaning(QVBoxLayout *column)
+{
+    AppSettings *settings = AppSettings::instance();
+    Section section(st("Cleaning"), column, this);
+
+    section.add(makeRow(QStringLiteral("trash"), st("Move items to the %1").arg(recycleBinName()),
+                        st("Recommended. Turn off to delete files permanently."),
+                        makeSwitch("moveToTrash", settings->moveToTrash(), this,
+                                   [settings](bool on) { settings->setMoveToTrash(on); })));
+
+    section.add(makeRow(QStringLiteral("ruler"), st("Large file size"),
+                        st("Files bigger than this appear in Large & Old Files."),
+                        makeSelect("largeThreshold",
+                                   {{st("100 MB"), 100}, {st("250 MB"), 250}, {st("500 MB"), 500}, {st("1 GB"), 1000}},
+                                   settings->largeThresholdMB(), 130, this, [this, settings](const QVariant &v) {
+                                       const int before = settings->largeThresholdMB();
+                                       settings->setLargeThresholdMB(v.toInt());
+                                       // Files already listed were found with the old size.
+                                       if (settings->largeThresholdMB() != before && m_state->largeLoaded())
+                                           m_state->scanLargeFiles();
+                                   })));
+
+    section.add(makeRow(QStringLiteral("clock"), st("Consider files old after"), st("Used by the “Unused” filter."),
+                        makeSelect("oldMonths",
+                                   {{st("3 months"), 3}, {st("6 months"), 6}, {st("12 months"), 12},
+                                    {st("24 months"), 24}},
+                                   settings->oldMonths(), 130, this,
+                                   [settings](const QVariant &v) { settings->setOldMonths(v.toInt()); })));
+}
+
+void SettingsPage::buildAutomation(QVBoxLayout *column)
+{
+    AppSettings *settings = AppSettings::instance();
+    const bool mac = Theme::instance()->macLook();
+    Section section(st("Automation"), column, this);
+
+    section.add(makeRow(QStringLiteral("calendar"), st("Scheduled scan"),
+                        st("Scans when Varnholt starts if the last scan is older than this. Never cleans on its own."),
+                        makeSelect("schedule", {{st("Off"), 0}, {st("Weekly"), 1}, {st("Monthly"), 2}},
+                                   settings->schedule(), 130, this,
+                                   [settings](const QVariant &v) { settings->setSchedule(v.toInt()); })));
+
+    section.add(makeRow(QStringLiteral("bell"), st("Low space alerts"), st("Warn when free space drops below 10%."),
+                        makeSwitch("lowSpaceAlerts", settings->lowSpaceAlerts(), this,
+                                   [settings](bool on) { settings->setLowSpaceAlerts(on); })));
+
+#ifdef Q_OS_WIN
+    const QString loginTitle = mac ? st("Open at login") : st("Start with Windows");
+#else
+    const QString loginTitle = mac ? st("Open at login") : st("Start at login");
+#endif
+    section.add(makeRow(QStringLiteral("sparkle"), loginTitle,
+                        st("Starts Varnholt in the background so scheduled scans can run."),
+                        makeSwitch("launchAtLogin", settings->launchAtLogin(), this,
+                                   [settings](bool on) { settings->setLaunchAtLogin(on); })));
+
+    if (mac) {
+        section.add(makeRow(QStringLiteral("drive"), st("Show Varnholt in the menu bar"),
+                            st("Closing the window keeps Varnholt running there, so scheduled scans and low space "
+                               "alerts keep working."),
+                            makeSwitch("showInTray", settings->showInTray(), this,
+                                       [settings](bool on) { settings->setShowInTray(on); })));
+        return;
+    }
+    m_closeAction = makeSelect("closeAction",
+                               {{st("Ask every time"), 0}, {st("Keep running in the tray"), 1}, {st("Quit Varnholt"), 2}},
+                               settings->closeAction(), 200, this,
+                               [settings](const QVariant &v) { settings->setCloseAction(v.toInt()); });
+    section.add(makeRow(QStringLiteral("drive"), st("When closing the window"),
+                        st("In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working."),
+                        m_closeAction));
+}
+
+void SettingsPage::buildAppearance(QVBoxLayout *column)
+{
+    AppSettings *settings = AppSettings::instance();
+    Section section(st("Appearance"), column, this);
+
+    section.add(makeRow(QStringLiteral("image"), st("Theme"), st("Follow the system, or always use light or dark."),
+                        makeSelect("theme", {{st("System"), 0}, {st("Light"), 1}, {st("Dark"), 2}}, settings->theme(),
+                                   130, this, [settings](const QVariant &v) { settings->setTheme(v.toInt()); })));
+
+    QList<Choice> languageChoices{{st("System default (%1)").arg(languageName(systemLanguage())), QString()}};
+    for (const Language &language : languages())
+        languageChoices.append({language.name, language.code});
+    Select *language = makeSelect("language", languageChoices, settings->language(), 200, this, {});
+    connect(language, &QComboBox::activated, this, &SettingsPage::onLanguagePicked);
+
+    m_restartNow = new Button(st("Restart now"), QStringLiteral("primary"));
+    m_restartNow->setObjectName(QStringLiteral("restartNow"));
+    m_restartNow->hide();
+    connect(m_restartNow, &QPushButton::clicked, this, &SettingsPage::restartNow);
+    section.add(makeRow(QStringLiteral("globe"), st("Language"), st("Varnholt restarts to switch languages."),
+                        language, m_restartNow));
+}
+
+void SettingsPage::buildExclusions(QVBoxLayout *column)
+{
+    Section section(st("Exclusions"), column, this);
+
+    auto *cell = new QWidget;
+    auto *stack = new QVBoxLayout(cell);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(0);
+    auto *add = new Button(st("Add folder"), {}, QStringLiteral("plus"));
+    add->setObjectName(QStringLiteral("addFolder"));
+    connect(add, &QPushButton::clicked, this, &SettingsPage::chooseExclusion);
+    QWidget *row = makeRow(QStringLiteral("folder"), st("Never touch these"),
+                           st("Folders and patterns Varnholt always skips."), add);
+    row->setParent(cell);
+    stack->addWidget(row);
+    auto *list = new QWidget(cell);
+    list->setObjectName(QStringLiteral("exclusionList"));
+    m_exclusionList = new QVBoxLayout(list);
+    m_exclusionList->setContentsMargins(62, 0, 18, 14);
+    m_exclusionList->setSpacing(6);
+    stack->addWidget(list);
+    section.add(cell);
+    rebuildExclusions();
+
+    section.add(makeRow(QStringLiteral("lock"), st("Protected system locations"),
+                        protectedLocationsText() + st(" — always skipped."),
+                        makeBadge(QStringLiteral("shield"), st("Locked"))));
+    section.add(makeRow(QStringLiteral("shield"), st("Protected apps"),
+                        guardedAppsText()
+                            + st(" — their data is never cleaned. Caches of running apps and open files are skipped too."),
+                        makeBadge(QStringLiteral("shield"), st("Locked"))));
+}
+
+void SettingsPage::buildAbout(QVBoxLayout *column)
+{
+    Section section(st("Permissions & about"), column, this);
+
+    if (Theme::instance()->macLook()) {
+        // The macOS privacy permission has no counterpart on this platform.
+        section.add(makeRow(QStringLiteral("lock"), st("Full Disk Access"), {}, nullptr));
+    } else if (isElevated()) {
+#ifdef Q_OS_WIN
+        const QString tip = st("Varnholt is running as administrator and can clean Windows Update files.");
+#else
+        const QString tip = st("Varnholt is running as administrator and can clean the package cache.");
+#endif
+        section.add(makeRow(QStringLiteral("lock"), st("Administrator access"), tip,
+                            makeBadge(QStringLiteral("check"), st("Granted"))));
+    } else {
+#ifdef Q_OS_WIN
+        const QString tip = st("Only needed to clean Windows Update leftovers.");
+#else
+        const QString tip = st("Only needed to clean the package cache.");
+#endif
+        auto *elevate = new Button(st("Restart as admin"));
+        elevate->setObjectName(QStringLiteral("restartAsAdmin"));
+        connect(elevate, &QPushButton::clicked, this, &SettingsPage::restartAsAdmin);
+        section.add(makeRow(QStringLiteral("lock"), st("Administrator access"), tip, elevate));
+    }
+
+    auto *check = new Button(st("Check for updates"), {}, QStringLiteral("refresh"));
+    check->setObjectName(QStringLiteral("checkForUpdates"));
+    connect(check, &QPushButton::clicked, this, &SettingsPage::checkForUpdates);
+    auto *logs = new Button(st("Open logs"), {}, QStringLiteral("file"));
+    logs->setObjectName(QStringLiteral("openLogs"));
+    connect(logs, &QPushButton::clicked, this, &SettingsPage::openLogs);
+    section.add(makeRow(QStringLiteral("info"), QStringLiteral("Varnholt " VARNHOLT_VERSION),
+                        st("Every cleanup writes a log you can review. Varnholt checks for updates when it starts."),
+                        logs, check));
+}
+
+void SettingsPage::rebuildExclusions()
+{
+    // Entries go at the next turn of the event loop: the Remove button that
+    // started this rebuild is still delivering its click.
+    while (QLayoutItem *item = m_exclusionList->takeAt(0)) {
+        if (QWidget *old = item->widget()) {
+            old->hide();
+            old->deleteLater();
+        }
+        delete item;
+    }
+    m_shown = AppSettings::instance()->exclusions();
+    QWidget *list = m_exclusionList->parentWidget();
+    for (const QString &text : std::as_const(m_shown)) {
+        auto *entry = new Card(list);
+        entry->setObjectName(QStringLiteral("exclusion"));
+        entry->setProperty("exclusion", text);
+        entry->setFill(Theme::instance()->hover());
+        auto *line = new QHBoxLayout(entry);
+        line->setContentsMargins(10, 3, 4, 3);
+        line->setSpacing(6);
+        auto *label = new ElidedLabel(text, QStringLiteral("mono"), entry);
+        label->setStyleSheet(QStringLiteral("color: palette(text); font-size: 12px;"));
+        line->addWidget(label, 1);
+        auto *remove = new Button({}, QStringLiteral("ghost"), QStringLiteral("x"));
+        remove->setParent(entry);
+        remove->setObjectName(QStringLiteral("removeExclusion"));
+        remove->setFixedSize(24, 24);
+        remove->setStyleSheet(QStringLiteral("padding: 0; min-height: 24px; max-height: 24px;"));
+        remove->setToolTip(st("Remove"));
+        connect(remove, &QPushButton::clicked, this, [this, text] { removeExclusion(text); });
+        line->addWidget(remove);
+        m_exclusionList->addWidget(entry);
+        entry->show();
+    }
+}
+
+void SettingsPage::onSettingsChanged()
+{
+    AppSettings *settings = AppSettings::instance();
+    if (m_closeAction && m_closeAction->currentData().toInt() != settings->closeAction())
+        selectValue(m_closeAction, settings->closeAction());
+    if (settings->exclusions() != m_shown)
+        rebuildExclusions();
+}
+
+void SettingsPage::addExclusion(const QString &folder)
+{
+    if (folder.isEmpty())
+        return;
+    const QString text = QDir::toNativeSeparators(folder);
+    AppSettings *settings = AppSettings::instance();
+    QStringList list = settings->exclusions();
+    if (list.contains(text))
+        return;
+    list.append(text);
+    settings->setExclusions(list);
+    if (settings->exclusions() != m_shown)
+        rebuildExclusions();
+}
+
+void SettingsPage::removeExclusion(const QString &item)
+{
+    AppSettings *settings = AppSettings::instance();
+    QStringList list = settings->exclusions();
+    if (list.removeAll(item) == 0)
+        return;
+    settings->setExclusions(list);
+    if (settings->exclusions() != m_shown)
+        rebuildExclusions();
+}
+
+void SettingsPage::chooseExclusion()
+{
+    addExclusion(m_hooks.chooseFolder(this));
+}
+
+void SettingsPage::onLanguagePicked(int index)
+{
+    auto *select = qobject_cast<QComboBox *>(sender());
+    if (!select)
+        return;
+    const QString code = select->itemData(index).toString();
+    AppSettings::instance()->setLanguage(code);
+    const QString effective = code.isEmpty() ? systemLanguage() : code;
+    m_restartNow->setVisible(effective != m_runningLanguage);
+}
+
+bool SettingsPage::restartOffered() const
+{
+    return !m_restartNow->isHidden();
+}
+
+void SettingsPage::restartNow()
+{
+    if (m_hooks.restart())
+        m_hooks.quit();
+}
+
+void SettingsPage::restartAsAdmin()
+{
+    if (m_hooks.relaunchElevated())
+        m_hooks.quit();
+}
+
+void SettingsPage::openLogs()
+{
+    CleanupLog::ensureFolder();
+    m_hooks.openUrl(QUrl::fromLocalFile(CleanupLog::folder()));
+}
+
+} // namespace ui

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <QWidget>
+
+#include <functional>
+
+class AppState;
+class QVBoxLayout;
+
+namespace ui {
+
+class Button;
+class Select;
+
+// Where every preference is changed. Controls are set from AppSettings while
+// the page is built and write their setting the moment they change; there is
+// no apply step. Only the close-action select and the exclusion list follow
+// changes made elsewhere (the close dialog's "Remember my choice", another
+// instance editing the list).
+//
+// The page also offers the restarts (language, administrator), opens the
+// cleanup log folder and asks the window for an update check through
+// checkForUpdates().
+class SettingsPage final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SettingsPage)
+
+public:
+    static constexpr int kMaxColumnWidth = 824;
+    static constexpr int kMaxColumnWidthMac = 820;
+
+    // What the page does to the outside world. Tests replace them; an empty
+    // member keeps the default.
+    struct Hooks
+    {
+        // Starts this program again, detached and without arguments; true
+        // when the new process was started. Default: QProcess::startDetached.
+        std::function<bool()> restart;
+        // Default: relaunchElevated() of the platform layer.
+        std::function<bool()> relaunchElevated;
+        // Default: QCoreApplication::quit.
+        std::function<void()> quit;
+        // The folder chooser; an empty result means cancelled.
+        std::function<QString(QWidget *parent)> chooseFolder;
+        // Default: QDesktopServices::openUrl.
+        std::function<void(const QUrl &)> openUrl;
+    };
+
+    explicit SettingsPage(AppState *state, QWidget *parent = nullptr);
+
+    void setHooks(const Hooks &hooks);
+
+    // The "Add folder" flow after the chooser: appends the folder (with
+    // native separators) unless exactly that text is stored already.
+    void addExclusion(const QString &folder);
+    // Removes every stored item equal to `item`.
+    void removeExclusion(const QString &item);
+    // The exclusions the list now shows, in order.
+    QStringList shownExclusions() const { return m_shown; }
+
+    // The language of this run, fixed when the page was built; "Restart now"
+    // appears while the picked language differs from it.
+    QString runningLanguage() const { return m_runningLanguage; }
+    bool restartOffered() const;
+
+signals:
+    void checkForUpdates();
+
+private:
+    void buildCleaning(QVBoxLayout *column);
+    void buildAutomation(QVBoxLayout *column);
+    void buildAppearance(QVBoxLayout *column);
+    void buildExclusions(QVBoxLayout *column);
+    void buildAbout(QVBoxLayout *column);
+    void rebuildExclusions();
+    void onSettingsChanged();
+    void onLanguagePicked(int index);
+    void restartNow();
+    void restartAsAdmin();
+    void openLogs();
+    void chooseExclusion();
+
+    AppState *m_state;
+    Hooks m_hooks;
+    QString m_runningLanguage;
+    Select *m_closeAction = nullptr;
+    Button *m_restartNow = nullptr;
+    QVBoxLayout *m_exclusionList = nullptr;
+    QStringList m_shown;
+};
+
+} // namespace ui
