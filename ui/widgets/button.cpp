@@ -19,16 +19,15 @@ constexpr int kIconPx = 16;
 
 Button::Button(const QString &text, const QString &kind, const QString &iconName, const QString &size,
                QWidget *parent)
-    : QPushButton(text, parent), m_iconName(iconName)
+    : QPushButton(text, parent), m_iconName(iconName), m_size(size)
 {
     if (!kind.isEmpty())
         setProperty("kind", kind);
-    if (!size.isEmpty())
-        setProperty("size", size);
     setAttribute(Qt::WA_Hover);
     setIconSize(QSize(kIconPx, kIconPx));
     setCursor(Qt::PointingHandCursor);
     connect(Theme::instance(), &Theme::changed, this, &Button::onThemeChanged);
+    refreshMetrics();
     refreshIcon();
     refreshShadow();
 }
@@ -46,15 +45,11 @@ void Button::setKind(const QString &kind)
     // Property selectors of the style sheet are only re-evaluated on polish.
     style()->unpolish(this);
     style()->polish(this);
+    refreshMetrics();
     refreshIcon();
     refreshShadow();
     updateGeometry();
     update();
-}
-
-bool Button::isLarge() const
-{
-    return property("size").toString() == u"lg";
 }
 
 void Button::setIconName(const QString &name)
@@ -99,8 +94,33 @@ QSize Button::minimumSizeHint() const
     return isPainted() ? sizeHint() : QPushButton::minimumSizeHint();
 }
 
+void Button::refreshMetrics()
+{
+    const bool compact = Theme::instance()->macLook();
+    const int h = isLarge() ? (compact ? 38 : 42) : (compact ? 30 : 34);
+    QString sheet;
+    if (isPainted()) {
+        // The application sheet's box (border, padding) is for the plain
+        // kinds; these are painted edge to edge at their own height.
+        sheet = QStringLiteral("QPushButton { border: none; padding: 0px; min-height: %1px; max-height: %1px; }")
+                    .arg(h);
+    } else if (kind() != u"link") {
+        // Style-sheet heights count the content only; with the 1 px border
+        // the plain kinds would stand 2 px taller than the painted ones
+        // beside them.
+        sheet = QStringLiteral("QPushButton { min-height: %1px; max-height: %1px; }").arg(h - 2);
+        if (isLarge())
+            sheet = QStringLiteral("QPushButton { min-height: %1px; max-height: %1px; padding: 0px 22px; "
+                                   "font-size: 14px; border-radius: 12px; }")
+                        .arg(h - 2);
+    }
+    if (sheet != styleSheet())
+        setStyleSheet(sheet);
+}
+
 void Button::onThemeChanged()
 {
+    refreshMetrics();
     refreshIcon();
     refreshShadow();
     updateGeometry();

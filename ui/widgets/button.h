@@ -5,8 +5,12 @@
 
 namespace ui {
 
-// A push button with a kind and a size, both kept as the dynamic properties
-// "kind" and "size" that the application style sheet selects on.
+// A push button with a kind and a size. The kind is the dynamic property
+// "kind" that the application style sheet selects on. The size cannot be a
+// property called "size": QWidget already has one (its QSize), so writing
+// "lg" into it fails and style-sheet selectors on it never match. The button
+// keeps it as a member and gives large and painted buttons their metrics
+// through a small style sheet of their own.
 //
 // Kinds "primary" (brand gradient, drop shadow) and "danger" (`bad`) are
 // painted here and size themselves; "link", "ghost" and the default kind are
@@ -26,7 +30,9 @@ public:
     QString kind() const;
     // Changes the kind after construction and restyles the button.
     void setKind(const QString &kind);
-    bool isLarge() const;
+    // "lg" or empty.
+    QString sizeName() const { return m_size; }
+    bool isLarge() const { return m_size == u"lg"; }
     QString iconName() const { return m_iconName; }
     // An empty name clears the icon.
     void setIconName(const QString &name);
@@ -49,9 +55,11 @@ private:
     QFont paintedFont() const;
     void refreshIcon();
     void refreshShadow();
+    void refreshMetrics();
     void onThemeChanged();
 
     QString m_iconName;
+    QString m_size;
 };
 
 } // namespace ui

@@ -3,9 +3,9 @@
 #include <QComboBox>
 #include <QPointer>
 
-namespace ui {
+#include "ui/widgets/selectpopup.h"
 
-class SelectPopup;
+namespace ui {
 
 // A combo box drawn by the kit, with its own popup list (SelectPopup) that
 // opens with the current item lying over the field, fades in and marks the

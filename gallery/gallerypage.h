@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+namespace ui {
+class Select;
+}
+
+// Every widget and chart of the kit in representative states, laid out as a
+// board of cards over the window backdrop.
+class GalleryPage final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(GalleryPage)
+
+public:
+    explicit GalleryPage(QWidget *parent = nullptr);
+
+    // The select whose open list the screenshots show.
+    ui::Select *demoSelect() const { return m_select; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QWidget *buttonsCard();
+    QWidget *controlsCard();
+    QWidget *textCard();
+    QWidget *iconsCard();
+    QWidget *notesCard();
+    QWidget *chartsCard();
+    QWidget *progressCard();
+    QWidget *stepsCard();
+
+    ui::Select *m_select = nullptr;
+};
