@@ -21,12 +21,14 @@
 #include "ui/widgets/scansteprow.h"
 #include "ui/widgets/segmented.h"
 #include "ui/widgets/select.h"
+#include "ui/widgets/selectpopup.h"
 #include "ui/widgets/sparkline.h"
 #include "ui/widgets/spinner.h"
 #include "ui/widgets/stackbar.h"
 #include "ui/widgets/stepbar.h"
 #include "ui/widgets/switch.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -116,8 +118,10 @@ GalleryPage::GalleryPage(QWidget *parent) : QWidget(parent)
     auto *footer = new FooterBar(this);
     auto *summary = new QVBoxLayout;
     summary->setSpacing(2);
+    summary->addStretch(1);
     summary->addWidget(label(QStringLiteral("4 categories selected"), "strong", footer));
     summary->addWidget(label(QStringLiteral("2.4 GB will be moved to the Trash"), "caption", footer));
+    summary->addStretch(1);
     footer->row()->addLayout(summary);
     footer->row()->addStretch(1);
     footer->row()->addWidget(new Button(QStringLiteral("Review items"), {}, {}, {}, footer));
@@ -171,16 +175,22 @@ QWidget *GalleryPage::buttonsCard()
 
 QWidget *GalleryPage::controlsCard()
 {
-    QVBoxLayout *body = nullptr;
-    Card *card = section(QStringLiteral("Controls"), &body, this);
+    QVBoxLayout *outer = nullptr;
+    Card *card = section(QStringLiteral("Controls"), &outer, this);
+    auto *columns = new QHBoxLayout;
+    columns->setSpacing(16);
+    outer->addLayout(columns);
+    auto *body = new QVBoxLayout;
+    body->setSpacing(14);
+    columns->addLayout(body, 1);
 
-    auto *seg = new Segmented({QStringLiteral("All"), QStringLiteral("Videos"), QStringLiteral("Archives"), QStringLiteral("Other")}, card);
+    auto *seg = new Segmented({QStringLiteral("All"), QStringLiteral("Videos"), QStringLiteral("Archives")}, card);
     seg->setCurrentIndex(1);
     QHBoxLayout *r1 = row(body);
     r1->addWidget(seg);
     r1->addStretch(1);
 
-    QHBoxLayout *r2 = row(body, 14);
+    QHBoxLayout *r2 = row(body, 10);
     auto *on = new Switch(card);
     on->setChecked(true);
     auto *off = new Switch(card);
@@ -188,30 +198,26 @@ QWidget *GalleryPage::controlsCard()
     disabled->setChecked(true);
     disabled->setEnabled(false);
     r2->addWidget(on);
-    r2->addWidget(label(QStringLiteral("On"), "caption", card));
     r2->addWidget(off);
-    r2->addWidget(label(QStringLiteral("Off"), "caption", card));
     r2->addWidget(disabled);
-    r2->addWidget(label(QStringLiteral("Disabled"), "caption", card));
+    r2->addWidget(label(QStringLiteral("on, off, disabled"), "caption", card));
     r2->addStretch(1);
 
-    QHBoxLayout *r3 = row(body);
     m_select = new Select(card);
     m_select->addItems({QStringLiteral("Follow system"), QStringLiteral("Light"), QStringLiteral("Dark")});
     m_select->setCurrentIndex(1);
-    m_select->setMinimumWidth(170);
-    r3->addWidget(m_select);
+    m_select->setFixedWidth(180);
+    body->addWidget(m_select);
     auto *other = new Select(card);
     other->addItems({QStringLiteral("Weekly"), QStringLiteral("Monthly")});
     other->setEnabled(false);
-    r3->addWidget(other);
-    r3->addStretch(1);
+    other->setFixedWidth(180);
+    body->addWidget(other);
 
-    QHBoxLayout *r4 = row(body, 14);
+    QHBoxLayout *r4 = row(body, 12);
     r4->addWidget(new Spinner(20, card));
     r4->addWidget(label(QStringLiteral("Measuring folders…"), "sub", card));
     r4->addStretch(1);
-    body->addWidget(new Divider(card));
 
     QHBoxLayout *r5 = row(body, 8);
     r5->addWidget(new Pill(Safe, card));
@@ -219,7 +225,31 @@ QWidget *GalleryPage::controlsCard()
     r5->addWidget(new Pill(Permanent, card));
     r5->addStretch(1);
     body->addStretch(1);
+
+    auto *shotColumn = new QVBoxLayout;
+    shotColumn->setSpacing(0);
+    m_popupShot = new QLabel(card);
+    m_popupShot->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_popupShot->hide();
+    shotColumn->addSpacing(34);
+    shotColumn->addWidget(m_popupShot);
+    shotColumn->addStretch(1);
+    columns->addLayout(shotColumn);
     return card;
+}
+
+void GalleryPage::snapshotPopup()
+{
+    m_select->showPopup();
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+    if (SelectPopup *popup = m_select->popup()) {
+        m_popupShot->setPixmap(popup->grab());
+        m_popupShot->show();
+    }
+    m_select->hidePopup();
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
 }
 
 QWidget *GalleryPage::textCard()

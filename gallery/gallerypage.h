@@ -16,8 +16,10 @@ class GalleryPage final : public QWidget
 public:
     explicit GalleryPage(QWidget *parent = nullptr);
 
-    // The select whose open list the screenshots show.
-    ui::Select *demoSelect() const { return m_select; }
+    // Opens the demo select's list, photographs it and shows the picture
+    // beside the select, so a still image shows the open list without
+    // covering other widgets.
+    void snapshotPopup();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -33,4 +35,5 @@ private:
     QWidget *stepsCard();
 
     ui::Select *m_select = nullptr;
+    class QLabel *m_popupShot = nullptr;
 };

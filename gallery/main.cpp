@@ -6,14 +6,11 @@
 #include "gallery/gallerypage.h"
 #include "ui/i18n.h"
 #include "ui/theme.h"
-#include "ui/widgets/select.h"
-#include "ui/widgets/selectpopup.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QLayout>
-#include <QPainter>
 #include <QScrollArea>
 #include <QSettings>
 #include <QStyleFactory>
@@ -39,22 +36,16 @@ void settle()
         QCoreApplication::processEvents();
 }
 
-// The board as a screenshot, with the select's list open over it.
+// The board as a screenshot, with a picture of the select's open list.
 QImage render(GalleryPage *page)
 {
     settle();
-    QPixmap shot = page->grab();
-    ui::Select *select = page->demoSelect();
-    select->showPopup();
+    page->snapshotPopup();
+    QLayout *layout = page->layout();
+    const int w = page->width();
+    page->resize(w, layout->hasHeightForWidth() ? layout->totalHeightForWidth(w) : page->sizeHint().height());
     settle();
-    if (ui::SelectPopup *popup = select->popup()) {
-        QPainter p(&shot);
-        const QPoint at = popup->mapToGlobal(QPoint(0, 0)) - page->mapToGlobal(QPoint(0, 0));
-        p.drawPixmap(at, popup->grab());
-    }
-    select->hidePopup();
-    settle();
-    return shot.toImage();
+    return page->grab().toImage();
 }
 
 } // namespace
@@ -95,16 +86,11 @@ int main(int argc, char *argv[])
         const QString dir = parser.value(out);
         QDir().mkpath(dir);
         GalleryPage page;
-        page.resize(page.sizeHint().expandedTo(QSize(1360, 0)));
+        page.resize(page.sizeHint().expandedTo(QSize(1480, 0)));
         page.show();
         for (const auto &[mode, name] : {std::pair{1, "light"}, std::pair{2, "dark"}}) {
             settings->setTheme(mode);
             Theme::instance()->apply();
-            // Metrics change with the mode's fonts only slightly, but the
-            // board must be exactly as tall as its content in each mode.
-            QLayout *layout = page.layout();
-            const int w = page.width();
-            page.resize(w, layout->hasHeightForWidth() ? layout->totalHeightForWidth(w) : page.sizeHint().height());
             const QString file = QDir(dir).filePath(QStringLiteral("gallery-%1.png").arg(QLatin1String(name)));
             if (!render(&page).save(file)) {
                 QTextStream(stderr) << "cannot write " << file << '\n';
