@@ -112,6 +112,7 @@ private slots:
     void moveMessages();
     void secondMoveReplacesUndoList();
     void undoNeverOverwrites();
+    void nonPositiveThresholdFallsBack();
 };
 
 void TestAppState::initTestCase()
@@ -554,6 +555,19 @@ void TestAppState::undoNeverOverwrites()
     QVERIFY(QFileInfo::exists(inBin)); // still in the trash, with its info
     QVERIFY(QFileInfo::exists(trashInfoFor(inBin)));
     QVERIFY(state.undoMoves().isEmpty());
+}
+
+void TestAppState::nonPositiveThresholdFallsBack()
+{
+    // A stored threshold of 0 would make every file "large".
+    LargeFixture fx;
+    QVERIFY(!fx.home.makeFileOfSize(QStringLiteral("small.txt"), 4096).isEmpty());
+    AppSettings::instance()->setLargeThresholdMB(0);
+    AppState state(fixtureCatalogue(fx.home));
+    state.scanLargeFiles();
+    QVERIFY(QTest::qWaitFor([&] { return !state.largeScanRunning(); }, 20000));
+    QVERIFY(state.largeLoaded());
+    QVERIFY(state.largeFiles().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestAppState)
