@@ -14,6 +14,9 @@
 #include <QJsonObject>
 #include <QTextStream>
 
+#include <QTimer>
+
+#include <csignal>
 #include <cstdio>
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -22,6 +25,15 @@
 #endif
 
 namespace {
+
+volatile std::sig_atomic_t g_interrupted = 0;
+
+#ifdef Q_OS_UNIX
+void onInterrupt(int)
+{
+    g_interrupted = 1;
+}
+#endif
 
 QString tr(const char *text, const char *disambiguation = nullptr, int n = -1)
 {
@@ -80,17 +92,31 @@ private:
 };
 
 // Runs the event loop until `done` holds, re-checking after each `signal`.
+// False when an interrupt ended the wait first.
 template<typename Signal, typename Done>
-void waitUntil(AppState &state, Signal signal, Done done)
+bool waitUntil(AppState &state, Signal signal, Done done)
 {
     if (done())
-        return;
+        return true;
     QEventLoop loop;
     QObject::connect(&state, signal, &loop, [&] {
         if (done())
             loop.quit();
     });
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (g_interrupted)
+            loop.quit();
+    });
+    poll.start(100);
     loop.exec();
+    return done();
+}
+
+int interruptedExit()
+{
+    QTextStream(stderr) << '\n' << tr("Interrupted.") << '\n';
+    return 1;
 }
 
 void printJson(const QJsonObject &object)
@@ -156,9 +182,9 @@ bool scanAndWait(AppState &state)
                                shownPath(state.currentPath())));
     });
     state.startScan();
-    waitUntil(state, &AppState::phaseChanged, [&] { return state.phase() != AppState::Scanning; });
+    const bool ended = waitUntil(state, &AppState::phaseChanged, [&] { return state.phase() != AppState::Scanning; });
     QObject::disconnect(&state, &AppState::scanProgressChanged, &state, nullptr);
-    return state.phase() == AppState::Results;
+    return ended && state.phase() == AppState::Results;
 }
 
 QJsonObject itemJson(const ScanItem &item)
@@ -310,9 +336,26 @@ void printReport(const CleanReport &report)
 
 } // namespace
 
+void installInterruptHandler()
+{
+#ifdef Q_OS_UNIX
+    // The first Ctrl+C ends the wait; leaving main then destroys the state,
+    // whose engines stop at their next check (a cleanup still finishes its
+    // log). A second one ends the process at once.
+    struct sigaction action = {};
+    action.sa_handler = onInterrupt;
+    action.sa_flags = SA_RESETHAND;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+#endif
+}
+
 int runScan(AppState &state, const Options &options)
 {
     if (!scanAndWait(state)) {
+        if (g_interrupted)
+            return interruptedExit();
         QTextStream(stderr) << tr("The scan did not complete.") << '\n';
         return 1;
     }
@@ -335,6 +378,8 @@ int runClean(AppState &state, const Options &options)
 {
     QTextStream err(stderr);
     if (!scanAndWait(state)) {
+        if (g_interrupted)
+            return interruptedExit();
         err << tr("The scan did not complete; nothing was cleaned.") << '\n';
         return 1;
     }
@@ -360,8 +405,11 @@ int runClean(AppState &state, const Options &options)
                                                .arg(formatSize(done), formatSize(total), shownPath(path)));
                          });
         state.startClean();
-        waitUntil(state, &AppState::phaseChanged, [&] { return state.phase() != AppState::Cleaning; });
+        const bool ended =
+            waitUntil(state, &AppState::phaseChanged, [&] { return state.phase() != AppState::Cleaning; });
         QObject::disconnect(&state, &AppState::cleanProgress, &state, nullptr);
+        if (!ended)
+            return interruptedExit();
     }
 
     const CleanReport &report = state.lastReport();
@@ -383,8 +431,10 @@ int runLarge(AppState &state, const Options &options)
                                                     formatSize(foundBytes), shownPath(dir)));
                          });
         state.scanLargeFiles();
-        waitUntil(state, &AppState::largeFilesChanged, [&] { return !state.largeScanRunning(); });
+        const bool ended = waitUntil(state, &AppState::largeFilesChanged, [&] { return !state.largeScanRunning(); });
         QObject::disconnect(&state, &AppState::largeProgress, &state, nullptr);
+        if (!ended)
+            return interruptedExit();
     }
     if (!state.largeLoaded()) {
         QTextStream(stderr) << tr("The search for large files did not complete.") << '\n';

@@ -9,6 +9,10 @@
 
 class AppState;
 
+// Lets Ctrl+C (and SIGTERM) end a running command cleanly: the command
+// returns 1 and the engines stop as the state is destroyed.
+void installInterruptHandler();
+
 int runScan(AppState &state, const Options &options);
 int runClean(AppState &state, const Options &options);
 int runLarge(AppState &state, const Options &options);

@@ -71,6 +71,7 @@ int main(int argc, char *argv[])
     }
 
     registerEngineTypes();
+    installInterruptHandler();
     AppState state(source);
     AppState::Overrides overrides;
     overrides.exclusions = options.exclusions;
