@@ -98,7 +98,7 @@ void Tray::buildMenu()
         return;
     m_menu = menu;
     // Named icons carry their colour: they are re-tinted on theme changes.
-    const auto named = [](const QString &name) { return icon(name, Tone::Text2, 18); };
+    const auto named = [](const QString &name) { return ui::icon(name, Tone::Text2, 18); };
 
     QAction *open = menu->addAction(appIcon(), tt("Open Varnholt"));
     connect(open, &QAction::triggered, this, [this] { showAndRaise(m_window); });
@@ -141,7 +141,7 @@ void Tray::buildMenu()
         {updates, QStringLiteral("menu-update")},   {quit, QStringLiteral("menu-power")}};
     connect(Theme::instance(), &Theme::changed, menu, [tinted] {
         for (const auto &[action, name] : tinted)
-            action->setIcon(icon(name, Tone::Text2, 18));
+            action->setIcon(ui::icon(name, Tone::Text2, 18));
     });
     connect(menu, &QMenu::aboutToShow, this, &Tray::refreshDriveLine);
     refreshDriveLine();

@@ -1,0 +1,383 @@
+#include "app/appsettings.h"
+#include "app/appstate.h"
+#include "app/platform.h"
+#include "app/tray.h"
+#include "app/trayduties.h"
+#include "ui/dialogs/closedialog.h"
+#include "ui/dialogs/overlay.h"
+#include "ui/dialogs/toast.h"
+#include "ui/theme.h"
+#include "ui/widgets/button.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QMenu>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QSystemTrayIcon>
+#include <QTest>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+using namespace ui;
+
+Q_DECLARE_METATYPE(ui::CloseDecision)
+Q_DECLARE_METATYPE(ui::NoticeRoute)
+
+namespace {
+
+// A window with the pieces the close rules act on, and a tray whose
+// availability the test decides.
+struct Rig
+{
+    AppState state{[] { return QList<CategoryDef>{}; }};
+    QWidget window;
+    Tray *tray = nullptr;
+    int quits = 0;
+
+    explicit Rig(bool trayAvailable = true)
+    {
+        window.resize(800, 600);
+        tray = new Tray(&window, &state);
+        tray->setAvailabilityProbe([trayAvailable] { return trayAvailable; });
+        tray->sync();
+        window.show();
+    }
+
+    bool close(bool quitting = false)
+    {
+        return handleCloseRequest(&window, &window, tray, quitting, [this] { ++quits; });
+    }
+
+    CloseDialog *dialog() const
+    {
+        const QList<Overlay *> open = Overlay::openIn(&window);
+        return open.isEmpty() ? nullptr : qobject_cast<CloseDialog *>(open.last());
+    }
+};
+
+void resetSettings()
+{
+    QSettings().clear();
+    AppSettings::instance()->setCloseAction(AppSettings::Ask);
+}
+
+} // namespace
+
+class TestTray final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("Varnholt"));
+        QCoreApplication::setApplicationName(QStringLiteral("Varnholt"));
+        registerEngineTypes();
+        Theme::instance()->install(qApp);
+    }
+
+    void init() { resetSettings(); }
+
+    void closeMatrix_data()
+    {
+        QTest::addColumn<int>("action");
+        QTest::addColumn<bool>("tray");
+        QTest::addColumn<bool>("quitting");
+        QTest::addColumn<bool>("dialogOpen");
+        QTest::addColumn<CloseDecision>("decision");
+        QTest::newRow("ask") << 0 << true << false << false << CloseDecision::Ask;
+        QTest::newRow("ask, dialog already open") << 0 << true << false << true << CloseDecision::Stay;
+        QTest::newRow("keep running") << 1 << true << false << false << CloseDecision::HideToTray;
+        QTest::newRow("quit") << 2 << true << false << false << CloseDecision::Quit;
+        QTest::newRow("out of range 3") << 3 << true << false << false << CloseDecision::Stay;
+        QTest::newRow("out of range -1") << -1 << true << false << false << CloseDecision::Stay;
+        for (int action : {0, 1, 2, 7}) {
+            QTest::addRow("no tray, action %d", action) << action << false << false << false << CloseDecision::Accept;
+            QTest::addRow("quitting, action %d", action) << action << true << true << true << CloseDecision::Accept;
+        }
+    }
+
+    void closeMatrix()
+    {
+        QFETCH(int, action);
+        QFETCH(bool, tray);
+        QFETCH(bool, quitting);
+        QFETCH(bool, dialogOpen);
+        QFETCH(CloseDecision, decision);
+        QCOMPARE(decideClose(action, tray, quitting, dialogOpen), decision);
+    }
+
+    void firstCloseKeepsInTrayOnce()
+    {
+        Rig rig;
+        QVERIFY(rig.tray->isVisible());
+        QVERIFY(!rig.close());
+        CloseDialog *dialog = rig.dialog();
+        QVERIFY(dialog);
+        // A second request while the dialog is open opens no other.
+        QVERIFY(!rig.close());
+        QCOMPARE(Overlay::openIn(&rig.window).size(), 1);
+        QVERIFY(!trayNoticeShown());
+        QTest::mouseClick(dialog->keepButton(), Qt::LeftButton);
+        QVERIFY(!rig.window.isVisible());
+        QCOMPARE(AppSettings::instance()->closeAction(), int(AppSettings::KeepRunning));
+        QVERIFY(trayNoticeShown());
+
+        // Later closes hide at once, without a dialog.
+        showAndRaise(&rig.window);
+        QVERIFY(!rig.close());
+        QVERIFY(!rig.window.isVisible());
+        QVERIFY(!rig.dialog());
+        QCOMPARE(rig.quits, 0);
+    }
+
+    void quitChoice_data()
+    {
+        QTest::addColumn<bool>("remember");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("remembered") << true << int(AppSettings::Quit);
+        QTest::newRow("not remembered") << false << int(AppSettings::Ask);
+    }
+
+    void quitChoice()
+    {
+        QFETCH(bool, remember);
+        QFETCH(int, stored);
+        Rig rig;
+        rig.window.showMinimized();
+        QVERIFY(!rig.close());
+        QVERIFY(!rig.window.isMinimized());
+        CloseDialog *dialog = rig.dialog();
+        QVERIFY(dialog);
+        if (!remember)
+            dialog->rememberBox()->click();
+        QTest::mouseClick(dialog->quitButton(), Qt::LeftButton);
+        QCOMPARE(rig.quits, 0);  // deferred until the close event is over
+        QTRY_COMPARE(rig.quits, 1);
+        QCOMPARE(AppSettings::instance()->closeAction(), stored);
+        QVERIFY(rig.window.isVisible());
+    }
+
+    void dismissedDialogChangesNothing()
+    {
+        Rig rig;
+        QVERIFY(!rig.close());
+        QPointer<CloseDialog> dialog = rig.dialog();
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        QTRY_VERIFY(dialog.isNull());
+        QCOMPARE(AppSettings::instance()->closeAction(), int(AppSettings::Ask));
+        QVERIFY(rig.window.isVisible());
+        QCOMPARE(rig.quits, 0);
+    }
+
+    void quittingAndStoredQuit()
+    {
+        Rig rig;
+        QVERIFY(rig.close(true));
+        QVERIFY(!rig.dialog());
+        AppSettings::instance()->setCloseAction(AppSettings::Quit);
+        QVERIFY(!rig.close());
+        QTRY_COMPARE(rig.quits, 1);
+        Rig noTray(false);
+        QVERIFY(noTray.close());
+    }
+
+    void noticeOnlyWithVisibleIcon()
+    {
+        Rig rig(false);
+        hideToTray(&rig.window, rig.tray);
+        QVERIFY(!rig.window.isVisible());
+        QVERIFY(!trayNoticeShown());
+    }
+
+    void syncFollowsAvailability()
+    {
+        Rig rig;
+        QVERIFY(rig.tray->icon());
+        QCOMPARE(rig.tray->icon()->toolTip(), QString("Varnholt"));
+        rig.tray->setAvailabilityProbe([] { return false; });
+        rig.tray->sync();
+        QVERIFY(!rig.tray->icon());
+        QVERIFY(!rig.tray->isVisible());
+        // The icon comes back at the next settings change after the host does.
+        rig.tray->setAvailabilityProbe([] { return true; });
+        AppSettings::instance()->setOldMonths(AppSettings::instance()->oldMonths() + 1);
+        QVERIFY(rig.tray->isVisible());
+        QCOMPARE(rig.tray->icon()->contextMenu(), rig.tray->menu());
+    }
+
+    void menuEntries()
+    {
+        Rig rig;
+        QStringList texts;
+        for (QAction *action : rig.tray->menu()->actions())
+            texts << (action->isSeparator() ? "-" : action == rig.tray->driveAction() ? "drive" : action->text());
+        QCOMPARE(texts, (QStringList{"Open Varnholt", "-", "Smart Scan", "Find Large Files", "-", "drive", "-",
+                                     "Settings", "Check for Updates", "-", "Quit Varnholt"}));
+        QVERIFY(!rig.tray->driveAction()->isEnabled());
+
+        QSignalSpy pages(rig.tray, &Tray::showPageRequested);
+        QSignalSpy updates(rig.tray, &Tray::checkForUpdatesRequested);
+        rig.window.hide();
+        rig.tray->menu()->actions().at(7)->trigger();
+        QVERIFY(rig.window.isVisible());
+        rig.tray->menu()->actions().at(8)->trigger();
+        rig.tray->menu()->actions().at(2)->trigger();
+        QCOMPARE(pages.count(), 2);
+        QCOMPARE(pages.at(0).at(0).toInt(), 3);
+        QCOMPARE(pages.at(1).at(0).toInt(), 0);
+        QCOMPARE(updates.count(), 1);
+        QCOMPARE(rig.state.phase(), AppState::Scanning);
+    }
+
+    void driveLineIsLive()
+    {
+        Rig rig;
+        const qint64 before = rig.state.volume().availableBytes;
+        constexpr qint64 kGrab = 256ll << 20;
+        if (before < 4 * kGrab)
+            QSKIP("not enough free space to change the drive figures measurably");
+        // Take space on the home drive after start-up: the line must show the
+        // figure of the moment the menu opens.
+        const QByteArray path = QFile::encodeName(QDir::homePath() + "/space.bin");
+        const int fd = ::open(path.constData(), O_CREAT | O_WRONLY | O_TRUNC, 0600);
+        QVERIFY(fd >= 0);
+        const bool grabbed = ::posix_fallocate(fd, 0, kGrab) == 0;
+        ::close(fd);
+        if (!grabbed) {
+            ::unlink(path.constData());
+            QSKIP("the file system cannot allocate space ahead");
+        }
+        emit rig.tray->menu()->aboutToShow();
+        const VolumeInfo now = rig.state.volume();
+        ::unlink(path.constData());
+        QVERIFY(now.availableBytes <= before - kGrab / 2);
+        QCOMPARE(rig.tray->driveAction()->text(),
+                 QString("%1 · %2 free").arg(now.displayName, formatSize(now.availableBytes)));
+    }
+
+    void clickRule_data()
+    {
+        QTest::addColumn<int>("reason");
+        QTest::addColumn<bool>("shows");
+        QTest::newRow("single click") << int(QSystemTrayIcon::Trigger) << true;
+        QTest::newRow("double click") << int(QSystemTrayIcon::DoubleClick) << true;
+        QTest::newRow("context") << int(QSystemTrayIcon::Context) << false;
+        QTest::newRow("middle click") << int(QSystemTrayIcon::MiddleClick) << false;
+    }
+
+    void clickRule()
+    {
+        QFETCH(int, reason);
+        QFETCH(bool, shows);
+        Rig rig;
+        rig.window.hide();
+        emit rig.tray->icon()->activated(QSystemTrayIcon::ActivationReason(reason));
+        QCOMPARE(rig.window.isVisible(), shows);
+    }
+
+    void noticeRouting_data()
+    {
+        QTest::addColumn<bool>("showing");
+        QTest::addColumn<bool>("tray");
+        QTest::addColumn<NoticeRoute>("route");
+        QTest::newRow("window showing") << true << true << NoticeRoute::Toast;
+        QTest::newRow("hidden, tray") << false << true << NoticeRoute::Balloon;
+        QTest::newRow("hidden, no tray") << false << false << NoticeRoute::Toast;
+    }
+
+    void noticeRouting()
+    {
+        QFETCH(bool, showing);
+        QFETCH(bool, tray);
+        QFETCH(NoticeRoute, route);
+        QCOMPARE(noticeRoute(showing, tray), route);
+
+        Rig rig(tray);
+        Toast toast(&rig.window);
+        if (!showing)
+            rig.window.showMinimized();
+        notify(&rig.window, &toast, rig.tray, "Local Disk (/) is almost full.");
+        QCOMPARE(!toast.isHidden(), route == NoticeRoute::Toast);
+    }
+
+    void lowSpace_data()
+    {
+        QTest::addColumn<qint64>("total");
+        QTest::addColumn<qint64>("available");
+        QTest::addColumn<bool>("low");
+        QTest::newRow("exactly a tenth") << qint64(1000) << qint64(100) << false;
+        QTest::newRow("one byte below") << qint64(1000) << qint64(99) << true;
+        QTest::newRow("tenth rounds down") << qint64(109) << qint64(10) << false;
+        QTest::newRow("rounded tenth minus one") << qint64(109) << qint64(9) << true;
+        QTest::newRow("unreadable drive") << qint64(0) << qint64(0) << false;
+        QTest::newRow("large drive") << (qint64(1) << 40) << (qint64(1) << 36) << true;
+    }
+
+    void lowSpace()
+    {
+        QFETCH(qint64, total);
+        QFETCH(qint64, available);
+        QFETCH(bool, low);
+        QCOMPARE(isLowSpace(total, available), low);
+    }
+
+    void startupChecks_data()
+    {
+        QTest::addColumn<bool>("alerts");
+        QTest::addColumn<bool>("updated");
+        QTest::addColumn<int>("daysSinceScan");
+        QTest::addColumn<QStringList>("toasts");
+        QTest::addColumn<bool>("scans");
+        QTest::newRow("nothing due") << false << false << 1 << QStringList() << false;
+        QTest::newRow("updated") << false << true << 1 << QStringList{"Varnholt was updated to version 1.0.0."} << false;
+        QTest::newRow("scan due") << false << false << 8 << QStringList() << true;
+        QTest::newRow("updated and due") << false << true << 8 << QStringList{"Varnholt was updated to version 1.0.0."}
+                                         << true;
+    }
+
+    void startupChecks()
+    {
+        QFETCH(bool, alerts);
+        QFETCH(bool, updated);
+        QFETCH(int, daysSinceScan);
+        QFETCH(QStringList, toasts);
+        QFETCH(bool, scans);
+        AppSettings *settings = AppSettings::instance();
+        settings->setLowSpaceAlerts(alerts);
+        settings->setSchedule(AppSettings::Weekly);
+        settings->setLastScan(QDateTime::currentDateTime().addDays(-daysSinceScan));
+        AppState state([] { return QList<CategoryDef>{}; });
+        QStringList notified;
+        QStringList toasted;
+        runStartupChecks(&state, updated,
+                         {[&](const QString &t) { notified << t; }, [&](const QString &t) { toasted << t; }});
+        // With alerts off the drive figures never matter.
+        QVERIFY(notified.isEmpty());
+        QCOMPARE(toasted, toasts);
+        QCOMPARE(state.phase() == AppState::Scanning, scans);
+        QVERIFY(QTest::qWaitFor([&] { return state.phase() != AppState::Scanning; }, 20000));
+    }
+
+    void lowSpaceAlertFollowsDrive()
+    {
+        // The alert reads the real home drive; whatever it shows, the check
+        // must agree with the rule and name the drive.
+        AppSettings::instance()->setLowSpaceAlerts(true);
+        AppSettings::instance()->setSchedule(AppSettings::Off);
+        AppState state([] { return QList<CategoryDef>{}; });
+        QStringList notified;
+        runStartupChecks(&state, false, {[&](const QString &t) { notified << t; }, {}});
+        const VolumeInfo &v = state.volume();
+        QCOMPARE(notified.size(), isLowSpace(v.totalBytes, v.availableBytes) ? 1 : 0);
+        if (!notified.isEmpty())
+            QCOMPARE(notified.first(), lowSpaceMessage(v.displayName));
+    }
+};
+
+QTEST_MAIN(TestTray)
+#include "tst_tray.moc"
