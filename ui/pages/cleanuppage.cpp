@@ -1,0 +1,554 @@
+#include "ui/pages/cleanuppage.h"
+#include "ui/pages/cleanuppage_p.h"
+
+#include "app/appsettings.h"
+#include "app/appstate.h"
+#include "app/platform.h"
+#include "clean/cleanuplog.h"
+#include "ui/theme.h"
+#include "ui/widgets/button.h"
+#include "ui/widgets/card.h"
+#include "ui/widgets/gradienttext.h"
+#include "ui/widgets/icontile.h"
+#include "ui/widgets/kit.h"
+#include "ui/widgets/note.h"
+#include "ui/widgets/pageheader.h"
+#include "ui/widgets/progressring.h"
+#include "ui/widgets/radar.h"
+#include "ui/widgets/scansteprow.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QRadialGradient>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <limits>
+
+namespace ui {
+
+namespace {
+
+// The check mark of the done view: a soft green glow behind a gradient disc
+// with a white tick.
+class Badge final : public QWidget
+{
+public:
+    explicit Badge(QWidget *parent) : QWidget(parent)
+    {
+        setFixedSize(120, 120);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        const QPointF c = QRectF(rect()).center();
+
+        QRadialGradient glow(c, 60);
+        glow.setColorAt(0, QColor(52, 211, 153, 70));
+        glow.setColorAt(1, QColor(52, 211, 153, 0));
+        p.setBrush(glow);
+        p.drawEllipse(c, 60, 60);
+
+        const QRectF disc(c.x() - 36, c.y() - 36, 72, 72);
+        QLinearGradient fill(disc.topLeft(), disc.bottomRight());
+        fill.setColorAt(0, QColor(QStringLiteral("#34d399")));
+        fill.setColorAt(1, QColor(QStringLiteral("#22d3ee")));
+        p.setBrush(fill);
+        p.drawEllipse(disc);
+
+        QPen tick(Qt::white, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        p.setPen(tick);
+        p.setBrush(Qt::NoBrush);
+        const QPointF points[] = {{c.x() - 13, c.y() + 1}, {c.x() - 4, c.y() + 10}, {c.x() + 14, c.y() - 9}};
+        p.drawPolyline(points, 3);
+    }
+};
+
+QString trPage(const char *text, const char *comment = nullptr, int n = -1)
+{
+    return QCoreApplication::translate("CleanupPage", text, comment, n);
+}
+
+// One of the statistics under the radar or on the done view: a figure above
+// a caption.
+QLabel *addStatistic(QBoxLayout *row, const QString &caption, int valuePx, int captionPx, QWidget *parent)
+{
+    auto *column = new QVBoxLayout;
+    column->setSpacing(2);
+    auto *value = cleanup::label(QStringLiteral("—"), QStringLiteral("num"), parent);
+    value->setAlignment(Qt::AlignCenter);
+    cleanup::setPixelSize(value, valuePx);
+    auto *text = cleanup::label(caption, QStringLiteral("micro"), parent);
+    text->setAlignment(Qt::AlignCenter);
+    if (captionPx > 0)
+        cleanup::setPixelSize(text, captionPx);
+    column->addWidget(value);
+    column->addWidget(text);
+    row->addLayout(column, 1);
+    return value;
+}
+
+} // namespace
+
+namespace cleanup {
+
+QLabel *label(const QString &text, const QString &role, QWidget *parent)
+{
+    auto *l = new QLabel(text, parent);
+    if (!role.isEmpty())
+        l->setProperty("role", role);
+    return l;
+}
+
+QLabel *eyebrow(const QString &text, QWidget *parent)
+{
+    auto *l = label(text, QStringLiteral("micro"), parent);
+    l->setFont(Theme::eyebrowFont(11));
+    return l;
+}
+
+void setPixelSize(QLabel *label, int px, const QString &extra)
+{
+    label->setStyleSheet(QStringLiteral("font-size: %1px;%2").arg(px).arg(extra));
+}
+
+QString elideMiddle(const QWidget *widget, const QString &text, int width)
+{
+    return widget->fontMetrics().elidedText(text, Qt::ElideMiddle, width);
+}
+
+void discardChildren(QLayout *layout)
+{
+    // Rows are replaced from within their own click handlers, so they are
+    // taken out of sight at once and deleted when control is back in the
+    // event loop.
+    while (QLayoutItem *item = layout->takeAt(0)) {
+        if (QWidget *w = item->widget()) {
+            w->hide();
+            w->setParent(nullptr);
+            w->deleteLater();
+        } else if (QLayout *inner = item->layout()) {
+            discardChildren(inner);
+        }
+        delete item;
+    }
+}
+
+QScrollArea *scrollArea(QWidget *parent)
+{
+    auto *scroll = new QScrollArea(parent);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return scroll;
+}
+
+} // namespace cleanup
+
+CleanupPage::CleanupPage(AppState *state, QWidget *parent)
+    : QWidget(parent), m_state(state)
+{
+    setObjectName(QStringLiteral("CleanupPage"));
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    m_views = new QStackedWidget(this);
+    m_views->addWidget(buildEmptyView());
+    m_views->addWidget(buildScanningView());
+    m_views->addWidget(buildResultsView());
+    m_views->addWidget(buildCleaningView());
+    m_views->addWidget(buildDoneView());
+    outer->addWidget(m_views);
+
+    connect(m_state, &AppState::phaseChanged, this, &CleanupPage::syncToPhase);
+    connect(m_state, &AppState::scanProgressChanged, this, &CleanupPage::updateScanProgress);
+    connect(m_state, &AppState::resultsChanged, this, &CleanupPage::onResults);
+    connect(m_state, &AppState::selectionChanged, this, &CleanupPage::updateFooter);
+    connect(m_state, &AppState::cleanProgress, this, &CleanupPage::updateCleanProgress);
+    connect(AppSettings::instance(), &AppSettings::changed, this, &CleanupPage::updateFooter);
+    syncToPhase();
+}
+
+int CleanupPage::currentView() const
+{
+    return m_views->currentIndex();
+}
+
+qreal CleanupPage::scanShare(int index, int count)
+{
+    if (count < 1)
+        return 0;
+    const qreal p = std::min<qreal>(1, (std::max(index, 0) + 0.5) / count);
+    return p > 0 ? p : 0;
+}
+
+QString CleanupPage::remainingText(int index, int count, qint64 elapsedMs)
+{
+    const qreal p = scanShare(index, count);
+    if (p <= 0.15)
+        return QStringLiteral("—");
+    const qreal elapsed = std::max<qint64>(elapsedMs, 0) / 1000.0;
+    return u'~' + formatDuration(qint64(elapsed / p * (1 - p)));
+}
+
+// ---- empty view -------------------------------------------------------------
+
+QWidget *CleanupPage::buildEmptyView()
+{
+    auto *view = new QWidget(this);
+    auto *layout = new QVBoxLayout(view);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(new PageHeader(trPage("Cleanup"), {}, view));
+    layout->addStretch(2);
+
+    auto *column = new QWidget(view);
+    column->setMaximumWidth(460);
+    auto *col = new QVBoxLayout(column);
+    col->setContentsMargins(0, 0, 0, 0);
+    col->setSpacing(8);
+    auto *tile = new IconTile(QStringLiteral("sparkle"), Theme::instance()->accent(), 72, column);
+    connect(Theme::instance(), &Theme::changed, tile, [tile] { tile->setColor(Theme::instance()->accent()); });
+    col->addWidget(tile, 0, Qt::AlignHCenter);
+    col->addSpacing(8);
+    auto *title = cleanup::label(trPage("Nothing scanned yet"), QStringLiteral("h2"), column);
+    title->setAlignment(Qt::AlignCenter);
+    col->addWidget(title);
+    auto *sub = cleanup::label(trPage("Find caches, temporary files and leftovers."), QStringLiteral("sub"), column);
+    sub->setAlignment(Qt::AlignCenter);
+    sub->setWordWrap(true);
+    col->addWidget(sub);
+    col->addSpacing(12);
+    auto *start = new Button(trPage("Start Smart Scan"), QStringLiteral("primary"), QStringLiteral("sparkle"),
+                             QStringLiteral("lg"), column);
+    start->setObjectName(QStringLiteral("startScan"));
+    connect(start, &QPushButton::clicked, m_state, &AppState::startScan);
+    col->addWidget(start, 0, Qt::AlignHCenter);
+
+    layout->addWidget(column, 0, Qt::AlignHCenter);
+    layout->addStretch(3);
+    return view;
+}
+
+// ---- scanning view ----------------------------------------------------------
+
+QWidget *CleanupPage::buildScanningView()
+{
+    auto *view = new QWidget(this);
+    auto *layout = new QVBoxLayout(view);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    auto *header = new PageHeader(trPage("Scanning"), {}, view);
+    header->setEyebrow(trPage("In progress"));
+    auto *stop = new Button(trPage("Stop"), {}, {}, {}, header);
+    stop->setObjectName(QStringLiteral("stopScan"));
+    connect(stop, &QPushButton::clicked, m_state, &AppState::cancelScan);
+    header->actionRow()->addWidget(stop);
+    layout->addWidget(header);
+
+    auto *row = new QHBoxLayout;
+    row->setSpacing(18);
+    row->setContentsMargins(32, 0, 32, 28);
+
+    auto *radarCard = new Card(view);
+    radarCard->setMinimumWidth(290);
+    radarCard->setMaximumWidth(340);
+    auto *radarColumn = new QVBoxLayout(radarCard);
+    radarColumn->setContentsMargins(26, 26, 26, 26);
+    radarColumn->setSpacing(18);
+    radarColumn->addStretch(1);
+    m_radar = new Radar(radarCard);
+    radarColumn->addWidget(m_radar, 0, Qt::AlignHCenter);
+    m_scanPath = cleanup::label({}, QStringLiteral("mono"), radarCard);
+    m_scanPath->setObjectName(QStringLiteral("scanPath"));
+    m_scanPath->setAlignment(Qt::AlignCenter);
+    m_scanPath->setMinimumWidth(10);
+    radarColumn->addWidget(m_scanPath);
+    auto *stats = new QHBoxLayout;
+    stats->setSpacing(8);
+    m_checkedValue = addStatistic(stats, trPage("Items checked"), 15, 0, radarCard);
+    m_checkedValue->setObjectName(QStringLiteral("itemsChecked"));
+    m_elapsedValue = addStatistic(stats, trPage("Elapsed"), 15, 0, radarCard);
+    m_elapsedValue->setObjectName(QStringLiteral("elapsed"));
+    m_remainingValue = addStatistic(stats, trPage("Remaining"), 15, 0, radarCard);
+    m_remainingValue->setObjectName(QStringLiteral("remaining"));
+    radarColumn->addLayout(stats);
+    radarColumn->addStretch(1);
+    row->addWidget(radarCard, 2);
+
+    auto *stepCard = new Card(view);
+    auto *stepColumn = new QVBoxLayout(stepCard);
+    stepColumn->setContentsMargins(8, 8, 8, 8);
+    stepColumn->setSpacing(0);
+    m_stepHost = new QWidget(stepCard);
+    m_steps = new QVBoxLayout(m_stepHost);
+    m_steps->setContentsMargins(0, 0, 0, 0);
+    m_steps->setSpacing(2);
+    stepColumn->addWidget(m_stepHost);
+    stepColumn->addStretch(1);
+    row->addWidget(stepCard, 3);
+
+    layout->addLayout(row, 1);
+    return view;
+}
+
+void CleanupPage::rebuildSteps()
+{
+    cleanup::discardChildren(m_steps);
+    const QList<CategoryDef> &defs = m_state->defs();
+    for (int k = 0; k < defs.size(); ++k) {
+        auto *step = new ScanStepRow(defs.at(k), m_stepHost);
+        step->setObjectName(QStringLiteral("step%1").arg(k));
+        m_steps->addWidget(step);
+    }
+    m_stepCount = int(defs.size());
+}
+
+void CleanupPage::updateScanProgress()
+{
+    const int n = int(m_state->defs().size());
+    const int i = m_state->currentIndex();
+    if (n != m_stepCount) {
+        rebuildSteps();
+        m_shownStep = -2;
+    }
+    // Progress arrives many times a second; the step list only changes when
+    // the scanner moves on to another category.
+    if (i != m_shownStep) {
+        for (int k = 0; k < n; ++k) {
+            auto *step = static_cast<ScanStepRow *>(m_steps->itemAt(k)->widget());
+            if (k < i)
+                step->setState(2, formatSize(m_state->liveBytes(k)));
+            else if (k == i)
+                step->setState(1, QStringLiteral("…"));
+            else
+                step->setState(0, QStringLiteral("—"));
+        }
+        m_shownStep = i;
+    }
+
+    m_radar->setActive(m_state->phase() == AppState::Scanning);
+    m_radar->setText(formatSize(m_state->foundBytes()), trPage("found"));
+    m_scanPath->setText(cleanup::elideMiddle(m_scanPath, QDir::toNativeSeparators(m_state->currentPath()), 280));
+    m_checkedValue->setText(formatNumber(m_state->filesChecked()));
+    const qint64 elapsedMs = m_state->scanTimer().isValid() ? m_state->scanTimer().elapsed() : 0;
+    m_elapsedValue->setText(formatDuration(elapsedMs / 1000));
+    m_remainingValue->setText(remainingText(i, n, elapsedMs));
+}
+
+// ---- cleaning view ----------------------------------------------------------
+
+QWidget *CleanupPage::buildCleaningView()
+{
+    auto *view = new QWidget(this);
+    auto *layout = new QVBoxLayout(view);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto *header = new PageHeader(trPage("Cleaning"), {}, view);
+    header->setEyebrow(trPage("In progress"));
+    layout->addWidget(header);
+    layout->addStretch(2);
+
+    auto *column = new QWidget(view);
+    column->setMaximumWidth(700);
+    auto *col = new QVBoxLayout(column);
+    col->setContentsMargins(32, 0, 32, 0);
+    col->setSpacing(16);
+    m_ring = new ProgressRing(column);
+    col->addWidget(m_ring, 0, Qt::AlignHCenter);
+    m_cleanPath = cleanup::label({}, QStringLiteral("mono"), column);
+    m_cleanPath->setObjectName(QStringLiteral("cleanPath"));
+    m_cleanPath->setAlignment(Qt::AlignCenter);
+    m_cleanPath->setMinimumWidth(10);
+    col->addWidget(m_cleanPath);
+    layout->addWidget(column, 0, Qt::AlignHCenter);
+    layout->addStretch(3);
+    return view;
+}
+
+void CleanupPage::updateCleanProgress(qint64 done, qint64 total, const QString &path)
+{
+    m_ring->setValue(total < 1 ? 0 : qreal(done) / qreal(total));
+    m_ring->setText(formatSize(done), trPage("of %1").arg(formatSize(total)));
+    if (!path.isEmpty())
+        m_cleanPath->setText(cleanup::elideMiddle(m_cleanPath, QDir::toNativeSeparators(path), 640));
+}
+
+// ---- done view --------------------------------------------------------------
+
+QWidget *CleanupPage::buildDoneView()
+{
+    auto *scroll = cleanup::scrollArea(this);
+    auto *content = new QWidget(scroll);
+    auto *outer = new QHBoxLayout(content);
+    outer->setContentsMargins(32, 0, 32, 32);
+
+    auto *column = new QWidget(content);
+    column->setMaximumWidth(640);
+    auto *col = new QVBoxLayout(column);
+    col->setContentsMargins(0, 0, 0, 0);
+    col->setSpacing(6);
+    col->addSpacing(40);
+    col->addWidget(new Badge(column), 0, Qt::AlignHCenter);
+    col->addSpacing(6);
+    auto *done = cleanup::eyebrow(trPage("Cleanup complete"), column);
+    done->setAlignment(Qt::AlignCenter);
+    col->addWidget(done);
+
+    m_freed = new GradientText(Theme::monoFont(54, 600), {}, column);
+    m_freed->setObjectName(QStringLiteral("freed"));
+    m_freed->setStops({{0, QColor(QStringLiteral("#34d399"))}, {1, QColor(QStringLiteral("#22d3ee"))}});
+    col->addWidget(m_freed, 0, Qt::AlignHCenter);
+    m_modeLine = cleanup::label({}, QStringLiteral("sub"), column);
+    m_modeLine->setObjectName(QStringLiteral("modeLine"));
+    m_modeLine->setAlignment(Qt::AlignCenter);
+    m_modeLine->setWordWrap(true);
+    col->addWidget(m_modeLine);
+    col->addSpacing(16);
+
+    auto *stats = new QHBoxLayout;
+    stats->setSpacing(40);
+    stats->addStretch(1);
+    auto *statBox = new QHBoxLayout;
+    statBox->setSpacing(40);
+    m_beforeValue = addStatistic(statBox, trPage("Available before"), 17, 12, column);
+    m_beforeValue->setObjectName(QStringLiteral("availableBefore"));
+    m_nowValue = addStatistic(statBox, trPage("Available now"), 17, 12, column);
+    m_nowValue->setObjectName(QStringLiteral("availableNow"));
+    stats->addLayout(statBox);
+    stats->addStretch(1);
+    col->addLayout(stats);
+    col->addSpacing(12);
+
+    m_skippedNote = new Note(Note::Warning, QStringLiteral("alert"), {}, column);
+    m_skippedNote->setObjectName(QStringLiteral("skippedNote"));
+    col->addWidget(m_skippedNote);
+    m_adminNote = new Note(Note::Accent, QStringLiteral("lock"),
+                           trPage("<b>Some files need administrator rights.</b> Restart Varnholt as administrator "
+                                  "and clean again to remove them."),
+                           column);
+    m_adminNote->setObjectName(QStringLiteral("adminNote"));
+    auto *restart = new Button(trPage("Restart as admin"), QStringLiteral("link"), {}, {}, m_adminNote);
+    connect(restart, &QPushButton::clicked, this, &CleanupPage::restartElevated);
+    m_adminNote->body()->addWidget(restart, 0, Qt::AlignLeft);
+    col->addWidget(m_adminNote);
+    col->addSpacing(18);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(10);
+    buttons->addStretch(1);
+    auto *viewLog = new Button(trPage("View log"), {}, QStringLiteral("file"), {}, column);
+    viewLog->setObjectName(QStringLiteral("viewLog"));
+    connect(viewLog, &QPushButton::clicked, this, &CleanupPage::openLog);
+    auto *finish = new Button(trPage("Done"), QStringLiteral("primary"), {}, {}, column);
+    finish->setObjectName(QStringLiteral("done"));
+    connect(finish, &QPushButton::clicked, this, [this] {
+        m_state->dismissDone();
+        emit goHome();
+    });
+    buttons->addWidget(viewLog);
+    buttons->addWidget(finish);
+    buttons->addStretch(1);
+    col->addLayout(buttons);
+    col->addStretch(1);
+
+    outer->addWidget(column, 1, Qt::AlignTop);
+    scroll->setWidget(content);
+    return scroll;
+}
+
+void CleanupPage::fillDoneView()
+{
+    const CleanReport &report = m_state->lastReport();
+    const bool toBin = AppSettings::instance()->moveToTrash();
+    m_freed->setText(formatSize(report.freedBytes));
+    m_modeLine->setText(toBin ? trPage("Moved to the %1. You can still restore anything.").arg(recycleBinName())
+                              : trPage("Items were deleted permanently."));
+    m_beforeValue->setText(formatSize(m_state->availableBeforeClean()));
+    m_nowValue->setText(formatSize(m_state->volume().availableBytes));
+    cleanup::setPixelSize(m_nowValue, 17, QStringLiteral(" color: %1;").arg(Theme::instance()->ok().name()));
+
+    QString text;
+    if (report.skippedCount > 0) {
+        const int count = int(std::min<qint64>(report.skippedCount, std::numeric_limits<int>::max()));
+        text = trPage("<b>%Ln file(s) skipped</b> because they were in use or protected. Quit the apps using them "
+                      "and rescan to remove them.",
+                      nullptr, count);
+        if (!report.skippedSamples.isEmpty()) {
+            const QString sample = cleanup::elideMiddle(m_skippedNote->label(), report.skippedSamples.first(), 360);
+            text += u' ' + trPage("For example: %1").arg(sample.toHtmlEscaped());
+        }
+    }
+    if (!report.runningApps.isEmpty()) {
+        const QString apps = trPage("<b>Left caches of running apps alone:</b> %1. Quit them and clean again to "
+                                    "include them.")
+                                 .arg(report.runningApps.join(QStringLiteral(", ")).toHtmlEscaped());
+        text = text.isEmpty() ? apps : text + QStringLiteral("<br>") + apps;
+    }
+    m_skippedNote->setText(text);
+    m_skippedNote->setVisible(!text.isEmpty());
+    m_adminNote->setVisible(report.needsAdmin);
+}
+
+void CleanupPage::openLog()
+{
+    const QString log = m_state->lastReport().logPath;
+    const QString target = !log.isEmpty() && QFileInfo::exists(log) ? log : CleanupLog::folder();
+    QDesktopServices::openUrl(QUrl::fromLocalFile(target));
+}
+
+void CleanupPage::restartElevated()
+{
+    // A refused prompt leaves everything as it was.
+    if (relaunchElevated())
+        QCoreApplication::quit();
+}
+
+// ---- phases -----------------------------------------------------------------
+
+void CleanupPage::syncToPhase()
+{
+    const int phase = m_state->phase();
+    if (phase != AppState::Scanning)
+        m_radar->setActive(false);
+    m_ring->setSpinning(phase == AppState::Cleaning);
+    switch (phase) {
+    case AppState::Scanning:
+        m_shownStep = -1;
+        updateScanProgress();
+        m_views->setCurrentIndex(ScanningView);
+        break;
+    case AppState::Results:
+        onResults();
+        m_views->setCurrentIndex(ResultsView);
+        break;
+    case AppState::Cleaning:
+        m_ring->setValue(0);
+        m_ring->setText(formatSize(0), trPage("of %1").arg(formatSize(m_state->selectedBytes())));
+        m_cleanPath->clear();
+        m_views->setCurrentIndex(CleaningView);
+        break;
+    case AppState::Done:
+        fillDoneView();
+        m_views->setCurrentIndex(DoneView);
+        break;
+    default:
+        m_views->setCurrentIndex(EmptyView);
+        break;
+    }
+}
+
+} // namespace ui

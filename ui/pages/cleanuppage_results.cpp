@@ -1,0 +1,660 @@
+// The results view of the Cleanup page: the category list grouped by risk,
+// the detail pane of the focused category and the footer with the selection.
+
+#include "ui/pages/cleanuppage.h"
+#include "ui/pages/cleanuppage_p.h"
+
+#include "app/appsettings.h"
+#include "app/appstate.h"
+#include "app/platform.h"
+#include "largefiles/largefilefinder.h"
+#include "ui/icons.h"
+#include "ui/theme.h"
+#include "ui/widgets/button.h"
+#include "ui/widgets/card.h"
+#include "ui/widgets/divider.h"
+#include "ui/widgets/elidedlabel.h"
+#include "ui/widgets/footerbar.h"
+#include "ui/widgets/icontile.h"
+#include "ui/widgets/iconview.h"
+#include "ui/widgets/kit.h"
+#include "ui/widgets/note.h"
+#include "ui/widgets/pageheader.h"
+#include "ui/widgets/pill.h"
+#include "ui/widgets/stackbar.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointer>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <functional>
+
+namespace ui {
+
+namespace {
+
+QString trPage(const char *text)
+{
+    return QCoreApplication::translate("CleanupPage", text);
+}
+
+// A category's share of the largest category, as a thin bar.
+class ShareBar final : public QWidget
+{
+public:
+    ShareBar(qreal share, const QColor &color, QWidget *parent)
+        : QWidget(parent), m_share(std::clamp<qreal>(share, 0, 1)), m_color(color)
+    {
+        setFixedHeight(3);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        repaintOnThemeChange(this);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        const QRectF r = rect();
+        p.setBrush(Theme::instance()->track());
+        p.drawRoundedRect(r, 1.5, 1.5);
+        if (m_share <= 0)
+            return;
+        // A sliver stays visible however small the share.
+        const qreal w = std::max(m_share * r.width(), 3.0);
+        p.setBrush(m_color);
+        p.drawRoundedRect(QRectF(r.left(), r.top(), w, r.height()), 1.5, 1.5);
+    }
+
+private:
+    qreal m_share;
+    QColor m_color;
+};
+
+// One category of the list: check box, icon, name with its share bar, size.
+// Clicking anywhere outside the check box shows it in the detail pane.
+class CategoryRow final : public QWidget
+{
+public:
+    CategoryRow(const CategoryResult &c, qint64 maxBytes, int checkState, bool focused, QWidget *parent)
+        : QWidget(parent), m_focused(focused)
+    {
+        setObjectName(QStringLiteral("categoryRow_") + c.id);
+        setAttribute(Qt::WA_Hover);
+        setCursor(Qt::PointingHandCursor);
+        auto *row = new QHBoxLayout(this);
+        row->setSpacing(12);
+        row->setContentsMargins(12, 10, 12, 10);
+
+        m_check = new QCheckBox(this);
+        m_check->setObjectName(QStringLiteral("check"));
+        m_check->setTristate(true);
+        m_check->setCheckState(Qt::CheckState(checkState));
+        m_check->setEnabled(c.bytes > 0);
+        m_check->setCursor(Qt::ArrowCursor);
+        row->addWidget(m_check);
+
+        row->addWidget(new IconTile(c.icon, QColor(c.color), 34, this));
+
+        auto *column = new QVBoxLayout;
+        column->setSpacing(7);
+        auto *name = new ElidedLabel(c.name, {}, this);
+        name->setStyleSheet(QStringLiteral("font-weight: 500;"));
+        column->addWidget(name);
+        if (c.bytes > 0) {
+            column->addWidget(new ShareBar(qreal(c.bytes) / qreal(maxBytes), QColor(c.color), this));
+        } else {
+            auto *denied = new QHBoxLayout;
+            denied->setSpacing(5);
+            denied->addWidget(new IconView(QStringLiteral("lock"), Tone::Warn, 13, this));
+            auto *text = cleanup::label(trPage("Needs administrator"), {}, this);
+            text->setObjectName(QStringLiteral("needsAdmin"));
+            cleanup::setPixelSize(text, 12, QStringLiteral(" color: %1;").arg(Theme::instance()->text2().name()));
+            denied->addWidget(text);
+            denied->addStretch(1);
+            column->addLayout(denied);
+        }
+        row->addLayout(column, 1);
+
+        auto *size = cleanup::label(formatSize(c.bytes), QStringLiteral("num"), this);
+        size->setMinimumWidth(72);
+        size->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        row->addWidget(size);
+    }
+
+    QCheckBox *checkBox() const { return m_check; }
+    void setOnActivate(std::function<void()> fn) { m_activate = std::move(fn); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        const Theme *t = Theme::instance();
+        const bool hovered = underMouse();
+        if (!m_focused && !hovered)
+            return;
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        if (m_focused) {
+            p.setPen(QPen(t->lineStrong(), 1));
+            p.setBrush(t->dark() ? t->cardHover() : t->surface());
+        } else {
+            p.setPen(Qt::NoPen);
+            p.setBrush(t->hover());
+        }
+        p.drawRoundedRect(r, 10, 10);
+    }
+
+    bool event(QEvent *e) override
+    {
+        if (e->type() == QEvent::HoverEnter || e->type() == QEvent::HoverLeave)
+            update();
+        return QWidget::event(e);
+    }
+
+    void mouseReleaseEvent(QMouseEvent *e) override
+    {
+        if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && m_activate) {
+            // The activation rebuilds the list, this row included.
+            const auto activate = m_activate;
+            activate();
+            return;
+        }
+        QWidget::mouseReleaseEvent(e);
+    }
+
+private:
+    QCheckBox *m_check;
+    bool m_focused;
+    std::function<void()> m_activate;
+};
+
+// Results with something to clean, and how many of them are selected.
+struct SelectionCount
+{
+    int selected = 0;
+    int nonEmpty = 0;
+};
+
+SelectionCount countSelection(const AppState &state)
+{
+    SelectionCount n;
+    for (const CategoryResult &r : state.results()) {
+        if (r.bytes < 1)
+            continue;
+        ++n.nonEmpty;
+        if (state.selectedCategories().contains(r.id))
+            ++n.selected;
+    }
+    return n;
+}
+
+Qt::CheckState listCheckState(const AppState &state)
+{
+    const SelectionCount n = countSelection(state);
+    if (n.selected == 0)
+        return Qt::Unchecked;
+    return n.selected < n.nonEmpty ? Qt::PartiallyChecked : Qt::Checked;
+}
+
+QString itemIcon(const CategoryResult &c, const ScanItem &item)
+{
+    if (c.id == QLatin1String("browser"))
+        return QStringLiteral("globe");
+    if (item.contentsOnly)
+        return QStringLiteral("folder");
+    const QString name = item.path.isEmpty() ? item.label : QFileInfo(item.path).fileName();
+    return kindIcon(largeFileKind(name));
+}
+
+} // namespace
+
+QWidget *CleanupPage::buildResultsView()
+{
+    auto *view = new QWidget(this);
+    auto *layout = new QVBoxLayout(view);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_resultsHeader = new PageHeader({}, {}, view);
+    auto *recommended = new Button(trPage("Select recommended"), QStringLiteral("ghost"), {}, {}, m_resultsHeader);
+    recommended->setObjectName(QStringLiteral("selectRecommended"));
+    connect(recommended, &QPushButton::clicked, m_state, &AppState::selectRecommended);
+    auto *rescan = new Button(trPage("Rescan"), {}, QStringLiteral("refresh"), {}, m_resultsHeader);
+    rescan->setObjectName(QStringLiteral("rescan"));
+    connect(rescan, &QPushButton::clicked, m_state, &AppState::startScan);
+    m_resultsHeader->actionRow()->addWidget(recommended);
+    m_resultsHeader->actionRow()->addWidget(rescan);
+    layout->addWidget(m_resultsHeader);
+
+    auto *body = new QHBoxLayout;
+    body->setSpacing(14);
+    body->setContentsMargins(32, 0, 32, 0);
+
+    auto *listCard = new Card(view);
+    listCard->setMinimumWidth(280);
+    auto *listCardLayout = new QVBoxLayout(listCard);
+    listCardLayout->setContentsMargins(1, 1, 1, 1);
+    auto *listScroll = cleanup::scrollArea(listCard);
+    listScroll->setObjectName(QStringLiteral("listScroll"));
+    auto *listContent = new QWidget(listScroll);
+    auto *listColumn = new QVBoxLayout(listContent);
+    listColumn->setContentsMargins(8, 8, 8, 8);
+    listColumn->setSpacing(0);
+    auto *selectAllRow = new QHBoxLayout;
+    selectAllRow->setContentsMargins(10, 6, 10, 6);
+    m_selectAll = new QCheckBox(trPage("Select all"), listContent);
+    m_selectAll->setObjectName(QStringLiteral("selectAll"));
+    m_selectAll->setTristate(true);
+    connect(m_selectAll, &QCheckBox::clicked, this, [this] {
+        const SelectionCount n = countSelection(*m_state);
+        m_state->selectAll(n.selected < n.nonEmpty);
+        const QSignalBlocker block(m_selectAll);
+        m_selectAll->setCheckState(listCheckState(*m_state));
+    });
+    selectAllRow->addWidget(m_selectAll);
+    selectAllRow->addStretch(1);
+    listColumn->addLayout(selectAllRow);
+    m_listHost = new QWidget(listContent);
+    m_list = new QVBoxLayout(m_listHost);
+    m_list->setContentsMargins(0, 0, 0, 0);
+    m_list->setSpacing(2);
+    listColumn->addWidget(m_listHost);
+    listColumn->addStretch(1);
+    listScroll->setWidget(listContent);
+    listCardLayout->addWidget(listScroll);
+    body->addWidget(listCard, 10);
+
+    auto *detailCard = new Card(view);
+    detailCard->setMinimumWidth(340);
+    auto *detailCardLayout = new QVBoxLayout(detailCard);
+    detailCardLayout->setContentsMargins(1, 1, 1, 1);
+    m_detailScroll = cleanup::scrollArea(detailCard);
+    m_detailScroll->setObjectName(QStringLiteral("detailScroll"));
+    auto *detailContent = new QWidget(m_detailScroll);
+    detailContent->setObjectName(QStringLiteral("detail"));
+    auto *detailColumn = new QVBoxLayout(detailContent);
+    detailColumn->setContentsMargins(22, 22, 22, 22);
+    detailColumn->setSpacing(0);
+    m_detailScroll->setWidget(detailContent);
+    detailCardLayout->addWidget(m_detailScroll);
+    body->addWidget(detailCard, 11);
+    layout->addLayout(body, 1);
+
+    auto *footer = new FooterBar(view);
+    m_summary = cleanup::label({}, QStringLiteral("sub"), footer);
+    m_summary->setObjectName(QStringLiteral("summary"));
+    m_summary->setTextFormat(Qt::RichText);
+    footer->row()->addWidget(m_summary);
+    m_stackBar = new StackBar(6, footer);
+    m_stackBar->setObjectName(QStringLiteral("selectionBar"));
+    footer->row()->addWidget(m_stackBar, 1);
+    m_cleanButton = new Button({}, QStringLiteral("primary"), {}, {}, footer);
+    m_cleanButton->setObjectName(QStringLiteral("clean"));
+    connect(m_cleanButton, &QPushButton::clicked, this, &CleanupPage::confirmRequested);
+    footer->row()->addWidget(m_cleanButton);
+    layout->addWidget(footer);
+    return view;
+}
+
+void CleanupPage::onResults()
+{
+    const QString size = formatSize(m_state->totalBytes());
+    const QString title = trPage("%1 can be cleaned");
+    m_resultsHeader->setTitle(title.arg(size));
+    // The header escapes its title, so the figure in the numeric font goes
+    // straight to the label.
+    const QString figure = QStringLiteral("<span style=\"font-family:'%1'\">%2</span>")
+                               .arg(Theme::monoFont(13).family(), size.toHtmlEscaped());
+    m_resultsHeader->titleLabel()->setText(title.toHtmlEscaped().arg(figure));
+    const QDateTime scanned = m_state->lastScan();
+    m_resultsHeader->setEyebrow(scanned.isValid() ? QCoreApplication::translate("OverviewPage", "Scanned %1")
+                                                        .arg(relativeTime(scanned).toLower())
+                                                  : QString());
+
+    if (!m_state->findResult(m_focusedId)) {
+        m_focusedId.clear();
+        for (const CategoryResult &r : m_state->results()) {
+            if (r.bytes >= 1) {
+                m_focusedId = r.id;
+                break;
+            }
+        }
+    }
+    rebuildDetail();
+    if (m_state->phase() == AppState::Results)
+        updateFooter();  // rebuilds the list as well
+    else
+        rebuildCategoryList();
+}
+
+void CleanupPage::focusCategory(const QString &id)
+{
+    if (id.isEmpty() || id == m_focusedId)
+        return;
+    m_focusedId = id;
+    rebuildCategoryList();
+    rebuildDetail();
+}
+
+void CleanupPage::setFocused(const QString &id)
+{
+    focusCategory(id);
+}
+
+void CleanupPage::rebuildCategoryList()
+{
+    cleanup::discardChildren(m_list);
+    const QList<CategoryResult> &results = m_state->results();
+    qint64 maxBytes = 1;
+    for (const CategoryResult &r : results)
+        maxBytes = std::max(maxBytes, r.bytes);
+
+    static const char *const headings[] = {
+        QT_TRANSLATE_NOOP("CleanupPage", "SAFE TO CLEAN"),
+        QT_TRANSLATE_NOOP("CleanupPage", "REVIEW BEFORE CLEANING"),
+        QT_TRANSLATE_NOOP("CleanupPage", "CANNOT BE UNDONE"),
+    };
+    for (int risk = Safe; risk <= Permanent; ++risk) {
+        bool headed = false;
+        for (const CategoryResult &r : results) {
+            if (r.risk != risk || (r.bytes < 1 && !r.accessDenied))
+                continue;
+            if (!headed) {
+                auto *heading = cleanup::eyebrow(trPage(headings[risk]), m_listHost);
+                heading->setContentsMargins(12, 14, 12, 6);
+                m_list->addWidget(heading);
+                headed = true;
+            }
+            auto *row = new CategoryRow(r, maxBytes, m_state->checkState(r.id), r.id == m_focusedId, m_listHost);
+            const QString id = r.id;
+            QCheckBox *box = row->checkBox();
+            connect(box, &QCheckBox::clicked, this, [this, id, box] {
+                const int before = m_state->checkState(id);
+                m_state->setCategorySelected(id, before != Qt::Checked);
+                // The row is rebuilt when the selection changed; when it did
+                // not, the box must not keep the state the click cycled to.
+                const QSignalBlocker block(box);
+                box->setCheckState(Qt::CheckState(m_state->checkState(id)));
+            });
+            row->setOnActivate([this, id] { setFocused(id); });
+            m_list->addWidget(row);
+        }
+    }
+}
+
+void CleanupPage::rebuildDetail()
+{
+    QWidget *content = m_detailScroll->widget();
+    auto *column = static_cast<QVBoxLayout *>(content->layout());
+    cleanup::discardChildren(column);
+    m_itemChecks.clear();
+    m_detailSelectAll.clear();
+
+    const CategoryResult *c = m_state->findResult(m_focusedId);
+    if (!c) {
+        column->addWidget(cleanup::label(trPage("Nothing left to clean. Rescan any time."), QStringLiteral("sub"),
+                                         content));
+        column->addStretch(1);
+        return;
+    }
+
+    const QColor color(c->color);
+    const bool deniedEmpty = c->bytes == 0 && c->accessDenied;
+
+    auto *head = new QHBoxLayout;
+    head->setSpacing(16);
+    head->addWidget(new IconTile(c->icon, color, 44, content));
+    auto *name = cleanup::label(c->name, QStringLiteral("h2"), content);
+    name->setObjectName(QStringLiteral("detailName"));
+    head->addWidget(name);
+    auto *pill = new Pill(c->risk, content);
+    head->addWidget(pill);
+    head->addStretch(1);
+    auto *figures = new QVBoxLayout;
+    figures->setSpacing(2);
+    auto *size = cleanup::label(deniedEmpty ? QStringLiteral("—") : formatSize(c->bytes), QStringLiteral("value"),
+                                content);
+    size->setObjectName(QStringLiteral("detailSize"));
+    cleanup::setPixelSize(size, 26);
+    size->setAlignment(Qt::AlignRight);
+    figures->addWidget(size);
+    auto *count = cleanup::label(deniedEmpty ? trPage("Needs administrator")
+                                             : trPage("%1 items").arg(formatNumber(c->items.size())),
+                                 QStringLiteral("mono"), content);
+    count->setObjectName(QStringLiteral("detailCount"));
+    count->setAlignment(Qt::AlignRight);
+    figures->addWidget(count);
+    head->addLayout(figures);
+    column->addLayout(head);
+    column->addSpacing(16);
+
+    if (c->risk != Permanent) {
+        auto *description = cleanup::label(c->description, QStringLiteral("sub"), content);
+        description->setWordWrap(true);
+        description->setToolTip(c->detail);
+        column->addWidget(description);
+    } else {
+        column->addWidget(new Note(Note::Warning, QStringLiteral("alert"), c->description.toHtmlEscaped(), content));
+    }
+
+    if ((c->needsAdmin || c->accessDenied) && !isElevated()) {
+        column->addSpacing(12);
+        auto *note = new Note(Note::Accent, QStringLiteral("lock"),
+                              c->needsAdmin ? trPage("These files need administrator rights.")
+                                            : trPage("Some folders need administrator rights."),
+                              content);
+        note->setObjectName(QStringLiteral("detailAdminNote"));
+        auto *restart = new Button(trPage("Restart as admin"), QStringLiteral("link"), {}, {}, note);
+        connect(restart, &QPushButton::clicked, this, &CleanupPage::restartElevated);
+        note->body()->addWidget(restart, 0, Qt::AlignLeft);
+        column->addWidget(note);
+    }
+
+    QStringList running;
+    for (const ScanItem &item : c->items) {
+        if (!item.runningApp.isEmpty() && !running.contains(item.runningApp))
+            running.append(item.runningApp);
+    }
+    if (!running.isEmpty()) {
+        column->addSpacing(12);
+        const QString names = running.join(QStringLiteral(", ")).toHtmlEscaped();
+        const QString text = running.size() == 1 ? trPage("%1 is open. Quit it to include its cache.").arg(names)
+                                                 : trPage("%1 are open. Quit them to include their caches.").arg(names);
+        auto *note = new Note(Note::Warning, QStringLiteral("alert"), text, content);
+        note->setObjectName(QStringLiteral("runningNote"));
+        column->addWidget(note);
+    }
+
+    if (!c->items.isEmpty()) {
+        auto *largest = new QHBoxLayout;
+        largest->setContentsMargins(0, 22, 0, 8);
+        largest->addWidget(cleanup::eyebrow(trPage("Largest items"), content));
+        largest->addStretch(1);
+        const QString first = c->items.first().path;
+        if (!first.isEmpty()) {
+            auto *reveal = new Button(trPage("Show in %1").arg(fileManagerName()), QStringLiteral("link"),
+                                      QStringLiteral("external"), {}, content);
+            reveal->setObjectName(QStringLiteral("reveal"));
+            connect(reveal, &QPushButton::clicked, this, [first] { revealInFileManager(first); });
+            largest->addWidget(reveal);
+        }
+        column->addLayout(largest);
+        column->addWidget(new Divider(content));
+    }
+
+    const int total = int(c->items.size());
+    const int shown = std::min(total, itemLimit(c->id));
+    const QString id = c->id;
+
+    if (!c->isTrash && total > 0) {
+        auto *row = new QHBoxLayout;
+        row->setContentsMargins(2, 10, 2, 10);
+        auto *all = new QCheckBox(trPage("Select all"), content);
+        all->setObjectName(QStringLiteral("categorySelectAll"));
+        all->setTristate(true);
+        all->setCheckState(Qt::CheckState(m_state->checkState(id)));
+        connect(all, &QCheckBox::clicked, this, [this, id, all] {
+            m_state->setCategorySelected(id, m_state->checkState(id) != Qt::Checked);
+            const QSignalBlocker block(all);
+            all->setCheckState(Qt::CheckState(m_state->checkState(id)));
+        });
+        m_detailSelectAll = all;
+        row->addWidget(all);
+        row->addStretch(1);
+        column->addLayout(row);
+        column->addWidget(new Divider(content));
+    }
+
+    for (int k = 0; k < shown; ++k) {
+        const ScanItem &item = c->items.at(k);
+        auto *rowWidget = new QWidget(content);
+        rowWidget->setObjectName(QStringLiteral("itemRow"));
+        auto *row = new QHBoxLayout(rowWidget);
+        row->setSpacing(12);
+        row->setContentsMargins(2, 8, 2, 8);
+        if (!c->isTrash) {
+            auto *box = new QCheckBox(rowWidget);
+            box->setChecked(m_state->isItemSelected(id, item.path));
+            const QString path = item.path;
+            connect(box, &QCheckBox::clicked, this, [this, id, path, box](bool checked) {
+                m_state->setItemSelected(id, path, checked);
+                const QSignalBlocker block(box);
+                box->setChecked(m_state->isItemSelected(id, path));
+            });
+            m_itemChecks.append({box, path});
+            row->addWidget(box);
+        }
+        row->addWidget(new IconView(itemIcon(*c, item), Tone::Text2, 18, rowWidget));
+
+        auto *text = new QVBoxLayout;
+        text->setSpacing(2);
+        auto *label = new ElidedLabel(item.label, {}, rowWidget);
+        label->setStyleSheet(QStringLiteral("font-weight: 500;"));
+        label->setToolTip(QDir::toNativeSeparators(item.path));
+        text->addWidget(label);
+        if (!item.runningApp.isEmpty()) {
+            auto *busy = cleanup::label(trPage("%1 is running").arg(item.runningApp), QStringLiteral("warn"),
+                                        rowWidget);
+            cleanup::setPixelSize(busy, 11);
+            text->addWidget(busy);
+        } else if (!item.path.isEmpty()) {
+            auto *where = new ElidedLabel(displayPath(QFileInfo(item.path).path()), QStringLiteral("mono"), rowWidget);
+            where->setStyleSheet(QStringLiteral("font-size: 10px;"));
+            text->addWidget(where);
+        }
+        row->addLayout(text, 1);
+
+        auto *when = new ElidedLabel(
+            item.newest >= 1 ? relativeTime(QDateTime::fromMSecsSinceEpoch(item.newest)) : QString(),
+            QStringLiteral("micro"), rowWidget);
+        when->setStyleSheet(QStringLiteral("font-size: 12px;"));
+        when->setFixedWidth(84);
+        row->addWidget(when);
+        auto *bytes = cleanup::label(formatSize(item.bytes), QStringLiteral("num"), rowWidget);
+        bytes->setFixedWidth(80);
+        bytes->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        row->addWidget(bytes);
+        column->addWidget(rowWidget);
+        column->addWidget(new Divider(content));
+    }
+
+    const int remaining = total - shown;
+    if (remaining > 0) {
+        const int more = std::min(remaining, kMoreItems);
+        auto *row = new QHBoxLayout;
+        row->setSpacing(12);
+        row->setContentsMargins(12, 9, 2, 0);
+        auto *left = cleanup::label(trPage("and %1 more items").arg(formatNumber(remaining)), QStringLiteral("sub"),
+                                    content);
+        left->setObjectName(QStringLiteral("moreCount"));
+        row->addWidget(left);
+        row->addStretch(1);
+        auto *link = new Button(trPage("Show %1 more").arg(formatNumber(more)), QStringLiteral("link"), {}, {},
+                                content);
+        link->setObjectName(QStringLiteral("showMore"));
+        connect(link, &QPushButton::clicked, this, [this, id, more] { showMoreItems(id, more); });
+        row->addWidget(link);
+        column->addLayout(row);
+    }
+    column->addStretch(1);
+}
+
+void CleanupPage::showMoreItems(const QString &id, int more)
+{
+    const CategoryResult *c = m_state->findResult(id);
+    if (!c)
+        return;
+    m_itemLimit[id] = std::min(int(c->items.size()), itemLimit(id)) + more;
+    QScrollBar *bar = m_detailScroll->verticalScrollBar();
+    const int position = bar->value();
+    rebuildDetail();
+    // The new rows are laid out on the next turn of the event loop; until then
+    // the range may be too short to hold the old position.
+    QTimer::singleShot(0, bar, [bar, position] { bar->setValue(position); });
+}
+
+void CleanupPage::refreshDetailChecks()
+{
+    const CategoryResult *c = m_state->findResult(m_focusedId);
+    if (!c)
+        return;
+    for (const ItemCheck &check : std::as_const(m_itemChecks)) {
+        if (!check.box)
+            continue;
+        const QSignalBlocker block(check.box);
+        check.box->setChecked(m_state->isItemSelected(c->id, check.path));
+    }
+    if (m_detailSelectAll) {
+        const QSignalBlocker block(m_detailSelectAll);
+        m_detailSelectAll->setCheckState(Qt::CheckState(m_state->checkState(c->id)));
+    }
+}
+
+void CleanupPage::updateFooter()
+{
+    if (m_state->phase() != AppState::Results)
+        return;
+    const Theme *theme = Theme::instance();
+
+    QList<StackBar::Segment> segments;
+    for (const CategoryResult &r : m_state->selectedResults())
+        segments.append({r.bytes, QColor(r.color), r.name, false});
+    m_stackBar->setSegments(segments, std::max<qint64>(m_state->totalBytes(), 1));
+
+    const QString mode = AppSettings::instance()->moveToTrash() ? trPage("moved to the %1").arg(recycleBinName())
+                                                                : trPage("deleted permanently");
+    m_cleanButton->setToolTip(mode);
+
+    const qint64 selected = m_state->selectedBytes();
+    const QString style = theme->text().name() + QStringLiteral("; font-family:'%1'; font-size:15px")
+                                                     .arg(Theme::monoFont(15).family());
+    m_summary->setText(trPage("<b style='color:%1'>%2</b> selected%3")
+                           .arg(style, formatSize(selected),
+                                m_state->selectionNeedsAdmin() ? trPage(" · some need admin") : QString()));
+
+    m_cleanButton->setText(trPage("Clean %1").arg(formatSize(selected)));
+    m_cleanButton->setEnabled(selected >= 1);
+
+    {
+        const QSignalBlocker block(m_selectAll);
+        m_selectAll->setCheckState(listCheckState(*m_state));
+    }
+    rebuildCategoryList();
+    refreshDetailChecks();
+}
+
+} // namespace ui
