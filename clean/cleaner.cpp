@@ -93,8 +93,9 @@ void Cleaner::start(const QList<CategoryResult> &results, bool moveToTrash, cons
         return;
     m_stop.store(false);
     m_running.store(true);
-    // The previous worker may still be returning from its last signal.
-    m_future.waitForFinished();
+    // A previous worker may still be returning from its finished signal; it
+    // touches nothing of this object any more, so it is not waited for (a
+    // receiver that restarts from that signal's own thread must not block).
     Job job{results, moveToTrash, exclusions, m_clock, m_retryDelayMs};
     m_future = QtConcurrent::run(QThreadPool::globalInstance(), [this, job = std::move(job)] { run(job); });
 }

@@ -52,8 +52,9 @@ void Scanner::start(const QStringList &exclusions)
         return;
     m_cancel.store(false);
     m_running.store(true);
-    // The previous worker may still be returning from its last signal.
-    m_future.waitForFinished();
+    // A previous worker may still be returning from its finished signal; it
+    // touches nothing of this object any more, so it is not waited for (a
+    // receiver that restarts from that signal's own thread must not block).
     m_future = QtConcurrent::run(QThreadPool::globalInstance(),
                                  [this, source = m_source, exclusions] { run(source, exclusions); });
 }
