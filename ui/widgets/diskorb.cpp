@@ -37,7 +37,26 @@ void DiskOrb::setValues(qint64 total, qint64 used, qint64 reclaim)
     m_total = total;
     m_used = used;
     m_reclaim = reclaim;
+    relayout();
     update();
+}
+
+void DiskOrb::relayout()
+{
+    const auto span = [](qreal start, qreal share) {
+        Span s;
+        if (share > 0) {
+            // The sweep is cut short so that neighbouring arcs keep a small gap.
+            s.start = start * 360.0;
+            s.sweep = qMax(share * 360.0 - kGapDegrees, 0.5);
+        }
+        return s;
+    };
+    const qreal total = qreal(m_total);
+    const qreal kept = qreal(m_used - m_reclaim) / total;
+    m_usedSpan = span(0, kept);
+    m_reclaimSpan = span(kept, qreal(m_reclaim) / total);
+    m_usedIsBad = qreal(m_used) / total > 0.9;
 }
 
 void DiskOrb::setTexts(const QString &big, const QString &sub, const QString &action)
@@ -53,31 +72,15 @@ void DiskOrb::setTexts(const QString &big, const QString &sub, const QString &ac
 QList<DiskOrb::Arc> DiskOrb::arcs() const
 {
     const Theme *theme = Theme::instance();
-    const qreal total = qreal(m_total);
     QList<Arc> out;
-    const auto add = [&](qreal start, qreal share, Arc arc) {
-        if (share <= 0)
-            return;
-        // The sweep is cut short so that neighbouring arcs keep a small gap.
-        arc.startDegrees = start * 360.0;
-        arc.sweepDegrees = qMax(share * 360.0 - kGapDegrees, 0.5);
-        out.append(arc);
-    };
-    const qreal kept = qreal(m_used - m_reclaim) / total;
-    Arc used;
-    if (qreal(m_used) / total > 0.9) {
-        used.color = theme->bad();
-        used.glow = theme->bad();
-    } else {
-        used.color = kIndigo;
-        used.endColor = kViolet;
-        used.glow = kIndigo;
+    if (m_usedSpan.sweep > 0) {
+        Arc used{m_usedSpan.start, m_usedSpan.sweep, kIndigo, kViolet, kIndigo};
+        if (m_usedIsBad)
+            used = {m_usedSpan.start, m_usedSpan.sweep, theme->bad(), QColor(), theme->bad()};
+        out.append(used);
     }
-    add(0, kept, used);
-    Arc reclaim;
-    reclaim.color = kCyan;
-    reclaim.glow = kCyan;
-    add(kept, qreal(m_reclaim) / total, reclaim);
+    if (m_reclaimSpan.sweep > 0)
+        out.append({m_reclaimSpan.start, m_reclaimSpan.sweep, kCyan, QColor(), kCyan});
     return out;
 }
 

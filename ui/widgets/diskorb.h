@@ -56,6 +56,14 @@ protected:
     void leaveEvent(QEvent *event) override;
 
 private:
+    // Where the two arcs lie; kept from setValues so painting only draws.
+    // Colours are resolved at paint time because they follow the theme.
+    struct Span
+    {
+        qreal start = 0;
+        qreal sweep = 0;  // 0: not drawn
+    };
+    void relayout();
     bool inDisc(const QPointF &pos) const;
     void setHover(bool hover);
     void paintDisc(QPainter &p) const;
@@ -69,6 +77,9 @@ private:
     QString m_sub;
     QString m_action;
     bool m_hover = false;
+    Span m_usedSpan;
+    Span m_reclaimSpan;
+    bool m_usedIsBad = false;
 };
 
 } // namespace ui
