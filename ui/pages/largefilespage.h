@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QDate>
+#include <QElapsedTimer>
+#include <QList>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+#include "largefiles/largefilefinder.h"
+#include "ui/widgets/treemap.h"
+
+class AppState;
+class QLabel;
+class QLineEdit;
+class QStackedWidget;
+class QTableView;
+class QVBoxLayout;
+
+namespace ui {
+
+class Button;
+class Card;
+class LargeFilesModel;
+class PageHeader;
+class Radar;
+class Segmented;
+
+// The Space Map: the large files of the home folder as a treemap above a
+// checkable, sortable table, with filters, search, reveal and a move to the
+// Recycle Bin that the toast can undo.
+//
+// The page keeps no files of its own: it reads AppState::largeFiles on every
+// change and rebuilds what it shows. What it does remember are the user's
+// choices about the list: which paths are checked (by path, so checks last
+// across filters and rescans), the filter and the search text.
+class LargeFilesPage final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(LargeFilesPage)
+
+public:
+    enum View { IntroView = 0, ScanningView = 1, ResultsView = 2 };
+    enum Filter { AllFiles = 0, UnusedFiles = 1, Downloads = 2 };
+
+    explicit LargeFilesPage(AppState *state, QWidget *parent = nullptr);
+
+    int currentView() const;
+    LargeFilesModel *model() const { return m_model; }
+    Treemap *treemap() const { return m_treemap; }
+    QTableView *table() const { return m_table; }
+    int hoveredRow() const { return m_hoveredRow; }
+
+    // The files of `files` (order kept) that pass the filter: unused for at
+    // least `months` whole months before `today`, or inside `downloads`
+    // (case-insensitive prefix); and, for a non-empty term, whose name or
+    // folder holds it, case-insensitively.
+    static QList<LargeFile> filterFiles(const QList<LargeFile> &files, int filter, int months,
+                                        const QString &term, const QString &downloads, const QDate &today);
+    // One tile per file, in the same order, coloured by kind with the
+    // variation that tells neighbours of one kind apart.
+    static QList<TreemapTile> treemapTiles(const QList<LargeFile> &files);
+
+public Q_SLOTS:
+    void toggleChecked(const QString &path);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *buildIntroView();
+    QWidget *buildScanningView();
+    QWidget *buildResultsView();
+    void sync();
+    void updateProgress(qint64 checked, const QString &dir, int found, qint64 foundBytes,
+                        const QList<LargeFile> &largest);
+    void rebuildLargest(const QList<LargeFile> &largest);
+    void tick();
+    void applyFilter();
+    void updateFooter();
+    void updateHover(const QPoint &viewportPos);
+    QList<LargeFile> checkedShownFiles() const;
+    void revealChecked();
+    void moveChecked();
+
+    AppState *m_state;
+    bool m_autoScanned = false;
+    QElapsedTimer m_clock;
+    QTimer m_tick;
+    QStackedWidget *m_views = nullptr;
+    PageHeader *m_header = nullptr;
+    Radar *m_radar = nullptr;
+    QLabel *m_pathLabel = nullptr;
+    QString m_currentDir;
+    QLabel *m_checkedValue = nullptr;
+    QLabel *m_foundValue = nullptr;
+    QLabel *m_elapsedValue = nullptr;
+    QVBoxLayout *m_largestList = nullptr;
+    QLabel *m_largestPlaceholder = nullptr;
+    QStringList m_largestShown;
+    Segmented *m_filter = nullptr;
+    QLineEdit *m_search = nullptr;
+    Card *m_treemapCard = nullptr;
+    Treemap *m_treemap = nullptr;
+    QTableView *m_table = nullptr;
+    int m_hoveredRow = -1;
+    QLabel *m_summary = nullptr;
+    Button *m_showButton = nullptr;
+    Button *m_moveButton = nullptr;
+    LargeFilesModel *m_model = nullptr;
+};
+
+} // namespace ui

@@ -1,0 +1,309 @@
+#include "ui/widgets/treemap.h"
+
+#include "ui/theme.h"
+#include "ui/widgets/kit.h"
+
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace ui {
+
+namespace {
+
+// Worst aspect ratio of a row whose tiles' areas sum to `sum`, laid along
+// `side`. Each tile's ratio is max(t / l, l / t) with thickness t = sum / side
+// and length l = a / t; that grows with the distance of a from t², so only
+// the smallest and the largest area can be the worst.
+double worstRatio(double sum, double minArea, double maxArea, double side)
+{
+    const double t = sum / side;
+    const auto ratio = [t](double a) {
+        const double l = a / t;
+        return std::max(t / l, l / t);
+    };
+    return std::max(ratio(minArea), ratio(maxArea));
+}
+
+// Names come from the file system: a file called "<b>x</b>" must show its
+// name, not bold text.
+QString plainToolTip(const QString &text)
+{
+    if (!Qt::mightBeRichText(text))
+        return text;
+    return QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped() + QStringLiteral("</p>");
+}
+
+} // namespace
+
+Treemap::Treemap(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("treemap"));
+    setMouseTracking(true);
+    setMinimumHeight(120);
+    setMaximumHeight(200);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    repaintOnThemeChange(this);
+}
+
+void Treemap::setTiles(const QList<TreemapTile> &tiles)
+{
+    m_tiles = tiles;
+    m_hovered = -1;
+    setToolTip({});
+    relayout();
+    update();
+}
+
+void Treemap::setChecked(const QSet<QString> &paths)
+{
+    if (paths == m_checked)
+        return;
+    m_checked = paths;
+    update();
+}
+
+int Treemap::tileAt(const QPointF &pos) const
+{
+    for (int i = int(m_rects.size()) - 1; i >= 0; --i) {
+        if (!m_rects[i].isEmpty() && m_rects[i].contains(pos))
+            return i;
+    }
+    return -1;
+}
+
+QList<QRectF> Treemap::squarify(const QList<qint64> &bytes, const QRectF &area)
+{
+    QList<QRectF> rects(bytes.size());
+    double total = 0;
+    for (qint64 b : bytes)
+        total += double(std::max<qint64>(b, 0));
+    if (total <= 0 || area.width() <= 0 || area.height() <= 0)
+        return rects;
+
+    const double scale = area.width() * area.height() / total;
+    // Tiles without bytes take no room; they are left out of the rows.
+    QList<int> order;
+    order.reserve(bytes.size());
+    for (int i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] > 0)
+            order.append(i);
+    }
+
+    double x = area.left(), y = area.top(), w = area.width(), h = area.height();
+    qsizetype next = 0;
+    while (next < order.size()) {
+        const bool columnRow = h <= w;
+        const double side = columnRow ? h : w;
+        if (side <= 0)
+            break;
+        double sum = double(bytes[order[next]]) * scale;
+        double minArea = sum, maxArea = sum;
+        qsizetype end = next + 1;
+        double worst = worstRatio(sum, minArea, maxArea, side);
+        while (end < order.size()) {
+            const double a = double(bytes[order[end]]) * scale;
+            const double with = worstRatio(sum + a, std::min(minArea, a), std::max(maxArea, a), side);
+            if (with > worst)
+                break;
+            sum += a;
+            minArea = std::min(minArea, a);
+            maxArea = std::max(maxArea, a);
+            worst = with;
+            ++end;
+        }
+
+        const double t = sum / side;
+        double offset = 0;
+        for (qsizetype k = next; k < end; ++k) {
+            const double length = double(bytes[order[k]]) * scale / t;
+            rects[order[k]] = columnRow ? QRectF(x, y + offset, t, length) : QRectF(x + offset, y, length, t);
+            offset += length;
+        }
+        if (columnRow) {
+            x += t;
+            w = std::max(0.0, w - t);
+        } else {
+            y += t;
+            h = std::max(0.0, h - t);
+        }
+        next = end;
+    }
+    return rects;
+}
+
+QColor Treemap::variedColor(const QColor &kindColor, int n)
+{
+    int h = 0, s = 0, v = 0;
+    kindColor.getHsv(&h, &s, &v);
+    if (s <= 40)
+        return kindColor;
+    static constexpr std::array<int, 8> shifts{0, 16, -12, 30, -24, 8, -20, 24};
+    n = std::max(n, 0);
+    int d = shifts[size_t(n % 8)];
+    // Reds and oranges turn muddy quickly, so their hue moves a third as far.
+    if (h < 70 || h > 300)
+        d /= 3;
+    return QColor::fromHsv((h + 360 + d) % 360, std::min(s + 20, 255), std::clamp(v - 22 - 8 * (n % 3), 0, 255),
+                           kindColor.alpha());
+}
+
+void Treemap::relayout()
+{
+    QList<qint64> bytes;
+    bytes.reserve(m_tiles.size());
+    for (const TreemapTile &t : std::as_const(m_tiles))
+        bytes.append(t.bytes);
+    m_rects = squarify(bytes, QRectF(rect()));
+}
+
+void Treemap::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    relayout();
+}
+
+void Treemap::setHovered(int index)
+{
+    if (index == m_hovered)
+        return;
+    m_hovered = index;
+    if (index >= 0)
+        setToolTip(plainToolTip(m_tiles[index].name + QStringLiteral(" · ") + m_tiles[index].sizeText));
+    else
+        setToolTip({});
+    update();
+}
+
+void Treemap::mouseMoveEvent(QMouseEvent *event)
+{
+    setHovered(tileAt(event->position()));
+    QWidget::mouseMoveEvent(event);
+}
+
+void Treemap::leaveEvent(QEvent *event)
+{
+    setHovered(-1);
+    QWidget::leaveEvent(event);
+}
+
+void Treemap::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(event);
+    for (int i = 0; i < m_rects.size(); ++i) {
+        if (!m_rects[i].isEmpty() && m_rects[i].contains(event->position())) {
+            emit toggled(m_tiles[i].path);
+            return;
+        }
+    }
+}
+
+void Treemap::paintEvent(QPaintEvent *)
+{
+    if (m_rects.isEmpty())
+        return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    bool anyChecked = false;
+    for (const TreemapTile &t : std::as_const(m_tiles)) {
+        if (m_checked.contains(t.path)) {
+            anyChecked = true;
+            break;
+        }
+    }
+    // Checked tiles last, so their glow lies over their neighbours.
+    for (int i = 0; i < m_tiles.size(); ++i) {
+        if (!m_checked.contains(m_tiles[i].path))
+            paintTile(p, i, anyChecked);
+    }
+    if (anyChecked) {
+        for (int i = 0; i < m_tiles.size(); ++i) {
+            if (m_checked.contains(m_tiles[i].path))
+                paintTile(p, i, false);
+        }
+    }
+}
+
+void Treemap::paintTile(QPainter &p, int index, bool dimmed) const
+{
+    const TreemapTile &tile = m_tiles[index];
+    const QRectF d = m_rects[index].adjusted(2, 2, -2, -2);
+    if (d.width() < 1 || d.height() < 1)
+        return;
+    const bool checked = m_checked.contains(tile.path);
+    const qreal radius = std::min<qreal>(8, std::min(d.width(), d.height()) / 3);
+    const QColor base = index == m_hovered ? tile.color.lighter(115) : tile.color;
+
+    p.save();
+    p.setOpacity(dimmed ? 0.45 : 1.0);
+
+    if (checked) {
+        p.setBrush(Qt::NoBrush);
+        for (int i = 6; i >= 1; --i) {
+            const qreal k = 1.0 - qreal(i) / 7.0;
+            p.setPen(QPen(withAlphaF(tile.color, k * k * 0.32), 1));
+            const qreal grow = i - 0.5;
+            p.drawRoundedRect(d.adjusted(-grow, -grow, grow, grow), radius + grow, radius + grow);
+        }
+    }
+
+    QLinearGradient fill(d.topLeft(), d.bottomLeft());
+    fill.setColorAt(0, base);
+    fill.setColorAt(1, withAlphaF(base, base.alphaF() * 0.92));
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill);
+    p.drawRoundedRect(d, radius, radius);
+
+    if (checked) {
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(255, 255, 255, 210), 1));
+        const QRectF outline = d.adjusted(1.5, 1.5, -1.5, -1.5);
+        const qreal r = std::max<qreal>(0, radius - 1.5);
+        p.drawRoundedRect(outline, r, r);
+        if (d.width() > 30 && d.height() > 30) {
+            const QPointF c(d.right() - 16, d.top() + 16);
+            p.setPen(Qt::NoPen);
+            p.setBrush(Qt::white);
+            p.drawEllipse(c, 9, 9);
+            QPen tick(tile.color.darker(115), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+            p.setPen(tick);
+            p.setBrush(Qt::NoBrush);
+            const QPointF points[3] = {c + QPointF(-4.2, 0.2), c + QPointF(-1.2, 3.2), c + QPointF(4.4, -2.8)};
+            p.drawPolyline(points, 3);
+        }
+    }
+
+    // Light text on every tile; a dimmed tile's text takes the tile's own hue
+    // so that it recedes with it.
+    QColor ink = Qt::white;
+    if (dimmed)
+        ink = Theme::instance()->dark() ? tile.color.lighter(150) : tile.color.darker(175);
+    const QRectF l = d.adjusted(9, 7, -9, -7);
+    if (d.width() > 96 && d.height() > 52) {
+        const QFont nameFont = Theme::instance()->font(12, 600);
+        p.setFont(nameFont);
+        p.setPen(withAlphaF(ink, 245.0 / 255.0));
+        const int width = int(l.width()) - (checked ? 22 : 0);
+        const QString name = QFontMetrics(nameFont).elidedText(tile.name, Qt::ElideRight, std::max(width, 0));
+        p.drawText(l, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, name);
+        p.setFont(Theme::monoFont(11));
+        p.setPen(withAlphaF(ink, 210.0 / 255.0));
+        p.drawText(l, Qt::AlignLeft | Qt::AlignBottom | Qt::TextSingleLine, tile.sizeText);
+    } else if (d.width() > 56 && d.height() > 30) {
+        p.setFont(Theme::monoFont(11));
+        p.setPen(withAlphaF(ink, 225.0 / 255.0));
+        p.drawText(l, Qt::AlignLeft | Qt::AlignBottom | Qt::TextSingleLine, tile.sizeText);
+    }
+    p.restore();
+}
+
+} // namespace ui
