@@ -21,6 +21,7 @@
 #include "ui/widgets/switch.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QGraphicsDropShadowEffect>
 #include <QLabel>
 #include <QProcess>
@@ -494,6 +495,8 @@ void TestWidgets::selectReleaseRule()
     QVERIFY(QTest::qWaitForWindowExposed(&select));
     QSignalSpy spy(&select, &QComboBox::activated);
 
+    QElapsedTimer sinceOpening;
+    sinceOpening.start();
     select.showPopup();
     QPointer<SelectPopup> popup = select.popup();
     QVERIFY(popup);
@@ -501,7 +504,9 @@ void TestWidgets::selectReleaseRule()
 
     // The release of the opening click lands on an item but must not pick it.
     QTest::mouseMove(popup.data(), third);
-    QTRY_COMPARE(popup->highlighted(), 2);
+    QCOMPARE(popup->highlighted(), 2);
+    if (sinceOpening.elapsed() > SelectPopup::kReleaseGraceMs - 50)
+        QSKIP("the machine is too busy to release within the grace period");
     QTest::mouseRelease(popup.data(), Qt::LeftButton, {}, third);
     QVERIFY(popup);
     QCOMPARE(spy.count(), 0);
