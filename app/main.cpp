@@ -1,9 +1,16 @@
 #include <QApplication>
-#include <QMainWindow>
 #include <QStyleFactory>
+#include <QTimer>
+
+#include <memory>
 
 #include "app/appstate.h"
+#include "app/startupoptions.h"
+#include "app/tray.h"
+#include "app/trayduties.h"
+#include "ui/dialogs/toast.h"
 #include "ui/i18n.h"
+#include "ui/mainwindow.h"
 #include "ui/theme.h"
 
 int main(int argc, char *argv[])
@@ -12,6 +19,8 @@ int main(int argc, char *argv[])
     // application object.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 
+    // Declared first so that it is destroyed last, after the window and the
+    // state below.
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Varnholt"));
     QCoreApplication::setOrganizationName(QStringLiteral("Varnholt"));
@@ -26,9 +35,39 @@ int main(int argc, char *argv[])
     ui::applyLanguage(&app);
     Theme::instance()->install(&app);
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Varnholt"));
-    window.resize(1100, 720);
-    window.show();
-    return app.exec();
+    // Destroyed in reverse order once the loop has ended: the window, then
+    // the state, whose engines stop and join their workers, so a cleanup in
+    // progress still finishes its log before the process exits.
+    auto state = std::make_unique<AppState>();
+    auto window = std::make_unique<ui::MainWindow>(state.get());
+
+    const StartupOptions options = StartupOptions::parse(QCoreApplication::arguments());
+
+    window->restoreWindowGeometry();
+    ui::MainWindow *w = window.get();
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, w, [w] { w->saveWindowGeometry(); });
+
+    switch (options.initialShow(w->tray()->isVisible())) {
+    case StartupOptions::Show::Normal:
+        w->show();
+        break;
+    case StartupOptions::Show::Minimized:
+        w->showMinimized();
+        break;
+    case StartupOptions::Show::Hidden:
+        break;
+    }
+
+    AppState *s = state.get();
+    const bool updated = options.updated;
+    QTimer::singleShot(400, w, [w, s, updated] {
+        ui::runStartupChecks(s, updated,
+                             {[w](const QString &text) { w->notify(text); },
+                              [w](const QString &text) { w->toast()->showMessage(text, false); }});
+    });
+
+    const int code = app.exec();
+    window.reset();
+    state.reset();
+    return code;
 }

@@ -1,0 +1,367 @@
+#include "ui/mainwindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QMetaMethod>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QScreen>
+#include <QSettings>
+#include <QStackedWidget>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/appstate.h"
+#include "app/tray.h"
+#include "app/trayduties.h"
+#include "clean/cleanuplog.h"
+#include "ui/appmenu.h"
+#include "ui/dialogs/aboutdialog.h"
+#include "ui/dialogs/confirmcleandialog.h"
+#include "ui/dialogs/overlay.h"
+#include "ui/dialogs/toast.h"
+#include "ui/dialogs/updatedialog.h"
+#include "ui/icons.h"
+#include "ui/sidebar.h"
+#include "ui/theme.h"
+#include "ui/titlebar.h"
+#include "ui/windowagent.h"
+
+namespace ui {
+
+namespace {
+
+const QString kGeometryKey = QStringLiteral("ui/windowGeometry");
+
+QString mt(const char *text)
+{
+    return QCoreApplication::translate("MenuBar", text);
+}
+
+QBoxLayout *bareLayout(QBoxLayout *layout)
+{
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    return layout;
+}
+
+} // namespace
+
+MainWindow::MainWindow(AppState *state, QWidget *parent)
+    : MainWindow(state, Options(), parent)
+{
+}
+
+MainWindow::MainWindow(AppState *state, const Options &options, QWidget *parent)
+    : QWidget(parent), m_state(state), m_quit([] { QCoreApplication::quit(); })
+{
+    setWindowTitle(QStringLiteral("Varnholt"));
+    setWindowIcon(appIcon());
+    setMinimumSize(kMinimumSize);
+    resize(kInitialSize);
+
+    auto *column = bareLayout(new QVBoxLayout(this));
+    m_titleBar = new TitleBar(this, this);
+    column->addWidget(m_titleBar);
+    m_body = new QWidget(this);
+    m_body->setObjectName(QStringLiteral("body"));
+    column->addWidget(m_body, 1);
+
+    auto *row = bareLayout(new QHBoxLayout(m_body));
+    m_sidebar = new Sidebar(state, m_body);
+    row->addWidget(m_sidebar);
+    m_container = new QWidget(m_body);
+    row->addWidget(m_container, 1);
+    auto *containerColumn = bareLayout(new QVBoxLayout(m_container));
+    m_contentLayer = new QWidget(m_container);
+    m_contentLayer->setObjectName(QStringLiteral("ContentLayer"));
+    containerColumn->addWidget(m_contentLayer);
+    auto *layerColumn = bareLayout(new QVBoxLayout(m_contentLayer));
+    m_stack = new QStackedWidget(m_contentLayer);
+    layerColumn->addWidget(m_stack);
+
+    const PageFactory factory = options.pageFactory ? options.pageFactory : PageFactory(&MainWindow::createPage);
+    for (int i = 0; i < PageCount; ++i) {
+        QWidget *page = factory(i, state, m_stack);
+        m_stack->addWidget(page ? page : new QWidget(m_stack));
+    }
+
+    m_toast = new Toast(m_body);
+    m_tray = new Tray(this, state, [](QWidget *menuParent) -> QMenu * { return new AppMenu(menuParent); });
+    connect(m_tray, &Tray::showPageRequested, this, &MainWindow::showPage);
+    connect(m_tray, &Tray::checkForUpdatesRequested, this, &MainWindow::checkForUpdates);
+
+    // The quit event reaches the application before any window is asked to
+    // close, which is what lets the close event tell quitting from closing.
+    qApp->installEventFilter(this);
+    QGuiApplication::setQuitOnLastWindowClosed(!QSystemTrayIcon::isSystemTrayAvailable());
+
+    m_updater = new Updater(this, options.manifestUrl, options.trustedDomain);
+    if (options.autoUpdateDelayMs >= 0) {
+        QTimer::singleShot(options.autoUpdateDelayMs, this, [this] {
+            m_autoUpdateCheck = true;
+            m_updater->check();
+        });
+    }
+
+    m_agent = new WindowAgent(this);
+    m_agent->setup(this);
+    m_agent->setTitleBar(m_titleBar);
+    m_agent->setHitTestVisible(m_titleBar->menuButton(), true);
+    m_agent->setSystemButton(WindowAgent::Minimize, m_titleBar->minimizeButton());
+    m_agent->setSystemButton(WindowAgent::Maximize, m_titleBar->maximizeButton());
+    m_agent->setSystemButton(WindowAgent::Close, m_titleBar->closeButton());
+
+    // The wiring of the shell.
+    connect(m_sidebar, &Sidebar::navigate, this, &MainWindow::showPage);
+    connect(m_titleBar, &TitleBar::menuRequested, this, &MainWindow::openAppMenu);
+    connect(m_toast, &Toast::undo, this, [this] {
+        if (m_state)
+            m_state->undoLastMove();
+    });
+    if (m_state) {
+        connect(m_state, &AppState::phaseChanged, this, [this] {
+            if (m_state->phase() == AppState::Scanning)
+                showPage(PageCleanup);
+        });
+        connect(m_state, &AppState::toast, this,
+                [this](const QString &text, bool undoable) { m_toast->showMessage(text, undoable); });
+    }
+    connect(m_updater, &Updater::stateChanged, this, &MainWindow::onUpdaterStateChanged);
+    connect(m_updater, &Updater::quitForUpdate, this, &MainWindow::quitApplication);
+    connect(Theme::instance(), &Theme::changed, this, qOverload<>(&QWidget::update));
+    wirePages();
+}
+
+MainWindow::~MainWindow()
+{
+    qApp->removeEventFilter(this);
+}
+
+QWidget *MainWindow::createPage(int index, AppState *state, QWidget *parent)
+{
+    Q_UNUSED(state);
+    // Transparent stand-ins until the pages land; they keep the stack's
+    // indices and the backdrop visible.
+    static const char *const names[PageCount] = {"OverviewPage", "CleanupPage", "LargeFilesPage", "SettingsPage"};
+    auto *page = new QWidget(parent);
+    if (index >= 0 && index < PageCount)
+        page->setObjectName(QString::fromLatin1(names[index]));
+    return page;
+}
+
+bool MainWindow::connectPageSignal(QWidget *page, const char *signal, const char *slot)
+{
+    if (!page)
+        return false;
+    const QMetaObject *pageMeta = page->metaObject();
+    const int signalIndex = pageMeta->indexOfSignal(QMetaObject::normalizedSignature(signal).constData());
+    if (signalIndex < 0)
+        return false;
+    const int slotIndex = metaObject()->indexOfSlot(QMetaObject::normalizedSignature(slot).constData());
+    Q_ASSERT(slotIndex >= 0);
+    return bool(connect(page, pageMeta->method(signalIndex), this, metaObject()->method(slotIndex)));
+}
+
+void MainWindow::wirePages()
+{
+    connectPageSignal(page(PageOverview), "openCleanup(QString)", "openCleanupFor(QString)");
+    connectPageSignal(page(PageCleanup), "confirmRequested()", "confirmClean()");
+    connectPageSignal(page(PageCleanup), "goHome()", "goHome()");
+    connectPageSignal(page(PageSettings), "checkForUpdates()", "checkForUpdatesFromPage()");
+}
+
+void MainWindow::openCleanupFor(const QString &focusCategoryId)
+{
+    showPage(PageCleanup);
+    QWidget *cleanup = page(PageCleanup);
+    if (cleanup && cleanup->metaObject()->indexOfMethod("focusCategory(QString)") >= 0)
+        QMetaObject::invokeMethod(cleanup, "focusCategory", Q_ARG(QString, focusCategoryId));
+}
+
+void MainWindow::confirmClean()
+{
+    auto *dialog = new ConfirmCleanDialog(m_state, overlayHost());
+    connect(dialog, &ConfirmCleanDialog::accepted, this, [this] {
+        if (m_state)
+            m_state->startClean();
+    });
+    dialog->open();
+}
+
+void MainWindow::goHome()
+{
+    showPage(PageOverview);
+}
+
+void MainWindow::checkForUpdatesFromPage()
+{
+    checkForUpdates();
+}
+
+QWidget *MainWindow::page(int index) const
+{
+    return m_stack->widget(index);
+}
+
+void MainWindow::showPage(int index)
+{
+    if (index < 0 || index >= m_stack->count())
+        return;
+    m_stack->setCurrentIndex(index);
+    m_sidebar->setCurrentPage(index);
+}
+
+int MainWindow::currentPage() const
+{
+    return m_stack->currentIndex();
+}
+
+QRect MainWindow::defaultGeometry(const QSize &size, const QRect &available)
+{
+    if (available.isEmpty())
+        return QRect(QPoint(0, 0), size);
+    const QSize bounded = size.boundedTo(available.size());
+    QRect r(QPoint(0, 0), bounded);
+    r.moveCenter(available.center());
+    return r;
+}
+
+void MainWindow::restoreWindowGeometry()
+{
+    const QByteArray saved = QSettings().value(kGeometryKey).toByteArray();
+    if (!saved.isEmpty() && restoreGeometry(saved))
+        return;
+    const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect available = s ? s->availableGeometry() : QRect();
+    // restoreGeometry may have half-applied a corrupt value; start from the
+    // size the window would have had.
+    const QRect r = defaultGeometry(size().isValid() ? size() : kInitialSize, available);
+    resize(r.size());
+    move(r.topLeft());
+}
+
+void MainWindow::saveWindowGeometry()
+{
+    QSettings().setValue(kGeometryKey, saveGeometry());
+}
+
+void MainWindow::notify(const QString &text)
+{
+    ui::notify(this, m_toast, m_tray, text);
+}
+
+void MainWindow::hideToTray()
+{
+    ui::hideToTray(this, m_tray);
+}
+
+void MainWindow::showAndRaise()
+{
+    ui::showAndRaise(this);
+}
+
+void MainWindow::checkForUpdates()
+{
+    m_autoUpdateCheck = false;
+    (new UpdateDialog(m_updater, overlayHost()))->open();
+    const int state = m_updater->state();
+    if (state != Updater::Available && state != Updater::Downloading && state != Updater::Installing)
+        m_updater->check();
+}
+
+void MainWindow::showAbout()
+{
+    (new AboutDialog(overlayHost()))->open();
+}
+
+MainWindow::AutoCheckStep MainWindow::autoCheckFollowUp(bool pending, int updaterState, bool windowShowing,
+                                                        bool overlayOpen)
+{
+    if (!pending || updaterState == Updater::Checking)
+        return {pending, false};
+    return {false, updaterState == Updater::Available && windowShowing && !overlayOpen};
+}
+
+void MainWindow::onUpdaterStateChanged()
+{
+    const bool showing = isVisible() && !isMinimized();
+    const AutoCheckStep step = autoCheckFollowUp(m_autoUpdateCheck, m_updater->state(), showing,
+                                                 !Overlay::openIn(overlayHost()).isEmpty());
+    m_autoUpdateCheck = step.stillPending;
+    if (step.openDialog)
+        (new UpdateDialog(m_updater, overlayHost()))->open();
+}
+
+void MainWindow::setQuitFunction(QuitFunction quit)
+{
+    m_quit = quit ? std::move(quit) : QuitFunction([] { QCoreApplication::quit(); });
+}
+
+void MainWindow::quitApplication()
+{
+    m_quit();
+}
+
+AppMenu *MainWindow::buildAppMenu()
+{
+    auto *menu = new AppMenu(this);
+    const auto named = [](const char *name) { return icon(QString::fromLatin1(name), Tone::Text2, 18); };
+
+    connect(menu->addAction(named("menu-settings"), mt("Settings")), &QAction::triggered, this,
+            [this] { showPage(PageSettings); });
+    menu->addSeparator();
+    connect(menu->addAction(named("menu-update"), mt("Check for Updates")), &QAction::triggered, this,
+            &MainWindow::checkForUpdates);
+
+    AppMenu *help = menu->addAppMenu(named("menu-help"), mt("Help"));
+    connect(help->addAction(mt("Guide")), &QAction::triggered, this,
+            [] { QDesktopServices::openUrl(AboutDialog::websiteUrl().resolved(QUrl(QStringLiteral("guide")))); });
+    connect(help->addAction(mt("FAQ")), &QAction::triggered, this,
+            [] { QDesktopServices::openUrl(AboutDialog::websiteUrl().resolved(QUrl(QStringLiteral("support")))); });
+    connect(help->addAction(mt("Open Log Folder")), &QAction::triggered, this, [] {
+        if (CleanupLog::ensureFolder())
+            QDesktopServices::openUrl(QUrl::fromLocalFile(CleanupLog::folder()));
+    });
+
+    QAction *about = menu->addAction(named("menu-info"), mt("About Varnholt"));
+    about->setProperty(AppMenu::kTrailingProperty, QStringLiteral(VARNHOLT_VERSION));
+    connect(about, &QAction::triggered, this, &MainWindow::showAbout);
+    menu->addSeparator();
+    // Queued: the menu finishes hiding before the windows are asked to close.
+    connect(menu->addAction(named("menu-power"), mt("Quit Varnholt")), &QAction::triggered, this,
+            &MainWindow::quitApplication, Qt::QueuedConnection);
+    return menu;
+}
+
+void MainWindow::openAppMenu(const QPoint &globalPos)
+{
+    AppMenu *menu = buildAppMenu();
+    connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
+    menu->popup(globalPos);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == qApp && event->type() == QEvent::Quit)
+        m_quitting = true;
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    saveWindowGeometry();
+    event->setAccepted(handleCloseRequest(this, overlayHost(), m_tray, m_quitting,
+                                          [this] { quitApplication(); }));
+}
+
+void MainWindow::paintEvent(QPaintEvent *event)
+{
+    QPainter p(this);
+    p.setClipRegion(event->region());
+    Theme::instance()->paintBackdrop(&p, rect());
+}
+
+} // namespace ui
