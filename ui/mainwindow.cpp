@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "app/appstate.h"
 #include "app/tray.h"
 #include "app/trayduties.h"
@@ -238,9 +240,12 @@ void MainWindow::restoreWindowGeometry()
     const QRect available = s ? s->availableGeometry() : QRect();
     // restoreGeometry may have half-applied a corrupt value; start from the
     // size the window would have had.
-    const QRect r = defaultGeometry(size().isValid() ? size() : kInitialSize, available);
-    resize(r.size());
-    move(r.topLeft());
+    resize(defaultGeometry(size().isValid() ? size() : kInitialSize, available).size());
+    // The minimum size may still exceed a small screen; then the top-left
+    // corner stays on it so that the title bar can be reached.
+    QRect r(QPoint(0, 0), size());
+    r.moveCenter(available.center());
+    move(std::max(r.left(), available.left()), std::max(r.top(), available.top()));
 }
 
 void MainWindow::saveWindowGeometry()
