@@ -217,7 +217,7 @@ private slots:
         QSignalSpy open(&page, &OverviewPage::openCleanup);
         const auto tiles = child<QWidget>(&page, "tileGrid")->findChildren<QWidget *>(QStringLiteral("tile"));
         QWidget *c09 = *std::find_if(tiles.begin(), tiles.end(),
-                                     [](QWidget *t) { return t->property("categoryId") == u"c09"; });
+                                     [](QWidget *t) { return t->property("categoryId").toString() == u"c09"; });
         QTest::mouseClick(c09, Qt::LeftButton);
         QCOMPARE(open.count(), 1);
         QCOMPARE(open.first().first().toString(), QStringLiteral("c09"));

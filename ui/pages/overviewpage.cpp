@@ -58,11 +58,12 @@ public:
         row->setSpacing(10);
         row->setContentsMargins(14, 14, 14, 13);
         auto *icon = new IconTile(def.icon, QColor(def.color), 30, this);
-        row->addWidget(icon, 0, Qt::AlignTop);
+        row->addWidget(icon, 0, Qt::AlignVCenter);
 
         auto *column = new QVBoxLayout;
         column->setSpacing(2);
         column->setContentsMargins(0, 0, 0, 0);
+        column->addStretch(1);
         auto *name = new ElidedLabel(def.name, QStringLiteral("strong"), this);
         name->setObjectName(QStringLiteral("tileName"));
         column->addWidget(name);
@@ -538,6 +539,9 @@ void OverviewPage::rebuildLegend(qint64 total, qint64 available, qint64 reclaim)
     row->addWidget(legendItem(QBrush(), ot("Available"), available, legend));
     row->addStretch(1);
     m_legendSlot->addWidget(legend);
+    // A layout shows a new child of a visible page only at the next turn of
+    // the event loop; a grab or a test in between would miss it.
+    legend->show();
     m_legend = legend;
 }
 
@@ -574,6 +578,7 @@ void OverviewPage::rebuildTiles(bool hasResults)
             place(new CategoryTile(def, QStringLiteral("—"), false, open, container));
     }
     m_gridSlot->addWidget(container);
+    container->show();
     m_grid = container;
 }
 
