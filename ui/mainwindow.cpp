@@ -26,6 +26,10 @@
 #include "ui/dialogs/toast.h"
 #include "ui/dialogs/updatedialog.h"
 #include "ui/icons.h"
+#include "ui/pages/cleanuppage.h"
+#include "ui/pages/largefilespage.h"
+#include "ui/pages/overviewpage.h"
+#include "ui/pages/settingspage.h"
 #include "ui/sidebar.h"
 #include "ui/theme.h"
 #include "ui/titlebar.h"
@@ -144,14 +148,18 @@ MainWindow::~MainWindow()
 
 QWidget *MainWindow::createPage(int index, AppState *state, QWidget *parent)
 {
-    Q_UNUSED(state);
-    // Transparent stand-ins until the pages land; they keep the stack's
-    // indices and the backdrop visible.
-    static const char *const names[PageCount] = {"OverviewPage", "CleanupPage", "LargeFilesPage", "SettingsPage"};
-    auto *page = new QWidget(parent);
-    if (index >= 0 && index < PageCount)
-        page->setObjectName(QString::fromLatin1(names[index]));
-    return page;
+    switch (index) {
+    case PageOverview:
+        return new ui::OverviewPage(state, parent);
+    case PageCleanup:
+        return new ui::CleanupPage(state, parent);
+    case PageSpaceMap:
+        return new ui::LargeFilesPage(state, parent);
+    case PageSettings:
+        return new ui::SettingsPage(state, parent);
+    default:
+        return new QWidget(parent);
+    }
 }
 
 bool MainWindow::connectPageSignal(QWidget *page, const char *signal, const char *slot)

@@ -60,7 +60,7 @@ public:
     MainWindow(AppState *state, const Options &options, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // The pages of this build; plain placeholders until the real pages exist.
+    // The pages of this build, by index.
     static QWidget *createPage(int index, AppState *state, QWidget *parent);
 
     // Shows the page and checks its sidebar button without emitting navigate.
