@@ -211,6 +211,8 @@ private slots:
             captions << caption->text();
         QCOMPARE(captions, (QStringList{"Apps, documents & system", "Reclaimable", "Available"}));
         saveShot(&page, QStringLiteral("overview-after-scan"));
+        page.resize(740, 900);
+        saveShot(&page, QStringLiteral("overview-narrow"));
 
         // With results a tile is the way into that category.
         QSignalSpy open(&page, &OverviewPage::openCleanup);
