@@ -17,6 +17,7 @@ for b in "$bin"/bench_*; do
         bench_climemory) mkdir -p "$build/bench-data"; "$b" "$build/bench-data/fs-tree" || status=1 ;;
         bench_largefiles) mkdir -p "$build/bench-data"; "$b" "$build/bench-data/fs-tree" || status=1 ;;
         bench_clean) mkdir -p "$build/bench-data"; "$b" "$build/bench-data" || status=1 ;;
+        bench_treemap_ui) QT_QPA_PLATFORM=offscreen "$b" || status=1 ;;
         *) "$b" || status=1 ;;
     esac
 done

@@ -1,0 +1,176 @@
+#include "ui/theme.h"
+#include "ui/widgets/treemap.h"
+
+#include <QApplication>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <cmath>
+
+using namespace ui;
+
+namespace {
+
+QList<qint64> spread(int count, quint32 seed)
+{
+    // Sizes from a few MB to many GB, largest first, as the finder hands them over.
+    QRandomGenerator rng(seed);
+    QList<qint64> bytes;
+    for (int i = 0; i < count; ++i)
+        bytes.append(qint64(std::pow(2.0, 20 + rng.bounded(17.0))));
+    std::sort(bytes.begin(), bytes.end(), std::greater<>());
+    return bytes;
+}
+
+} // namespace
+
+class TestTreemap final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        Theme::instance()->install(qApp);
+    }
+
+    void layoutCoversAreaInProportion_data()
+    {
+        QTest::addColumn<QList<qint64>>("bytes");
+        QTest::addColumn<QRectF>("area");
+        QTest::newRow("one file fills everything") << QList<qint64>{42} << QRectF(0, 0, 300, 200);
+        QTest::newRow("tall widget") << QList<qint64>{9, 7, 5, 3, 1} << QRectF(0, 0, 120, 500);
+        QTest::newRow("offset area") << QList<qint64>{6, 6, 4, 3, 2, 2, 1} << QRectF(6, 6, 600, 400);
+        QTest::newRow("500 very different sizes") << spread(500, 7) << QRectF(0, 0, 1100, 200);
+        QTest::newRow("500 at the minimum window") << spread(500, 11) << QRectF(0, 0, 840, 120);
+        QTest::newRow("one giant, many crumbs") << [] {
+            QList<qint64> b{qint64(1) << 40};
+            for (int i = 0; i < 300; ++i)
+                b.append(1 << 20);
+            return b;
+        }() << QRectF(0, 0, 900, 200);
+    }
+
+    void layoutCoversAreaInProportion()
+    {
+        QFETCH(QList<qint64>, bytes);
+        QFETCH(QRectF, area);
+        const QList<QRectF> rects = Treemap::squarify(bytes, area);
+        QCOMPARE(rects.size(), bytes.size());
+        double total = 0;
+        for (qint64 b : bytes)
+            total += double(b);
+        const double scale = area.width() * area.height() / total;
+        const double eps = 1e-6 * std::max(area.width(), area.height());
+        double covered = 0;
+        for (int i = 0; i < rects.size(); ++i) {
+            const QRectF &r = rects[i];
+            QVERIFY2(r.left() >= area.left() - eps && r.top() >= area.top() - eps && r.right() <= area.right() + eps
+                         && r.bottom() <= area.bottom() + eps,
+                     qPrintable(QStringLiteral("tile %1 leaves the area").arg(i)));
+            QVERIFY(std::abs(r.width() * r.height() - double(bytes[i]) * scale) <= 1e-6 * area.width() * area.height());
+            covered += r.width() * r.height();
+            for (int j = i + 1; j < rects.size(); ++j) {
+                const QRectF overlap = r & rects[j];
+                QVERIFY2(overlap.width() * overlap.height() <= 1e-6,
+                         qPrintable(QStringLiteral("tiles %1 and %2 overlap").arg(i).arg(j)));
+            }
+        }
+        QVERIFY(std::abs(covered - area.width() * area.height()) <= 1e-6 * area.width() * area.height());
+    }
+
+    // The row rule decides which tiles share a row; these layouts follow from
+    // it alone.
+    void rowRule_data()
+    {
+        QTest::addColumn<QList<qint64>>("bytes");
+        QTest::addColumn<QRectF>("area");
+        QTest::addColumn<QList<QRectF>>("expected");
+        QTest::newRow("equal ratios still add")
+            << QList<qint64>{2, 2, 12} << QRectF(0, 0, 8, 2)
+            << QList<QRectF>{{0, 0, 2, 1}, {0, 1, 2, 1}, {2, 0, 6, 2}};
+        QTest::newRow("four equal in a square")
+            << QList<qint64>{1, 1, 1, 1} << QRectF(0, 0, 2, 2)
+            << QList<QRectF>{{0, 0, 1, 1}, {0, 1, 1, 1}, {1, 0, 1, 1}, {1, 1, 1, 1}};
+        QTest::newRow("a worse row stops; tall areas fill from the top")
+            << QList<qint64>{4, 1, 1} << QRectF(0, 0, 2, 3)
+            << QList<QRectF>{{0, 0, 2, 2}, {0, 2, 1, 1}, {1, 2, 1, 1}};
+        QTest::newRow("zero-byte file takes no room")
+            << QList<qint64>{3, 0, 3} << QRectF(0, 0, 6, 1)
+            << QList<QRectF>{{0, 0, 3, 1}, {}, {3, 0, 3, 1}};
+        QTest::newRow("nothing to show") << QList<qint64>{0, 0} << QRectF(0, 0, 10, 10) << QList<QRectF>{{}, {}};
+        QTest::newRow("no width") << QList<qint64>{5} << QRectF(0, 0, 0, 10) << QList<QRectF>{{}};
+    }
+
+    void rowRule()
+    {
+        QFETCH(QList<qint64>, bytes);
+        QFETCH(QRectF, area);
+        QFETCH(QList<QRectF>, expected);
+        const QList<QRectF> rects = Treemap::squarify(bytes, area);
+        QCOMPARE(rects.size(), expected.size());
+        for (int i = 0; i < rects.size(); ++i) {
+            const QRectF &r = rects[i], &e = expected[i];
+            QVERIFY2(std::abs(r.x() - e.x()) < 1e-9 && std::abs(r.y() - e.y()) < 1e-9
+                         && std::abs(r.width() - e.width()) < 1e-9 && std::abs(r.height() - e.height()) < 1e-9,
+                     qPrintable(QStringLiteral("tile %1: %2,%3 %4x%5").arg(i).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())));
+        }
+    }
+
+    void colourVariation_data()
+    {
+        QTest::addColumn<QColor>("kind");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QColor>("expected");
+        const QColor blue = QColor::fromHsv(240, 150, 200);
+        const QColor red = QColor::fromHsv(330, 150, 200);
+        QTest::newRow("first of a kind keeps its hue") << blue << 0 << QColor::fromHsv(240, 170, 178);
+        QTest::newRow("second shifts hue and value") << blue << 1 << QColor::fromHsv(256, 170, 170);
+        QTest::newRow("negative shift wraps below 360") << QColor::fromHsv(5, 150, 200) << 2
+                                                        << QColor::fromHsv(1, 170, 162);
+        QTest::newRow("reds move a third, truncated") << red << 6 << QColor::fromHsv(324, 170, 178);
+        QTest::newRow("ninth starts the hues again") << blue << 8 << QColor::fromHsv(240, 170, 162);
+        QTest::newRow("saturation and value clamp") << QColor::fromHsv(120, 250, 20) << 2
+                                                    << QColor::fromHsv(108, 255, 0);
+        QTest::newRow("greyish colour unchanged") << QColor::fromHsv(200, 40, 120) << 3
+                                                  << QColor::fromHsv(200, 40, 120);
+    }
+
+    void colourVariation()
+    {
+        QFETCH(QColor, kind);
+        QFETCH(int, n);
+        QFETCH(QColor, expected);
+        QCOMPARE(Treemap::variedColor(kind, n), expected);
+    }
+
+    void hoverAndPress()
+    {
+        Treemap map;
+        map.resize(400, 200);
+        map.setTiles({{QStringLiteral("/h/a.iso"), QStringLiteral("a.iso"), QStringLiteral("3 GB"), 3, Qt::red},
+                      {QStringLiteral("/h/b.mkv"), QStringLiteral("<b>b</b>.mkv"), QStringLiteral("1 GB"), 1, Qt::blue}});
+        map.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        QCOMPARE(map.tileRects().size(), 2);
+        const QPoint inB = map.tileRects()[1].center().toPoint();
+        QTest::mouseMove(&map, inB);
+        QCOMPARE(map.hoveredIndex(), 1);
+        // A name that looks like markup is shown as it is.
+        QVERIFY(map.toolTip().contains(QStringLiteral("&lt;b&gt;b&lt;/b&gt;.mkv · 1 GB")));
+        QSignalSpy toggled(&map, &Treemap::toggled);
+        QTest::mouseClick(&map, Qt::LeftButton, {}, inB);
+        QCOMPARE(toggled.count(), 1);
+        QCOMPARE(toggled.at(0).at(0).toString(), QStringLiteral("/h/b.mkv"));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(&map, &leave);
+        QCOMPARE(map.hoveredIndex(), -1);
+        QVERIFY(map.toolTip().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestTreemap)
+#include "tst_treemap.moc"
