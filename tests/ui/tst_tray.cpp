@@ -328,27 +328,25 @@ private slots:
 
     void startupChecks_data()
     {
-        QTest::addColumn<bool>("alerts");
         QTest::addColumn<bool>("updated");
         QTest::addColumn<int>("daysSinceScan");
         QTest::addColumn<QStringList>("toasts");
         QTest::addColumn<bool>("scans");
-        QTest::newRow("nothing due") << false << false << 1 << QStringList() << false;
-        QTest::newRow("updated") << false << true << 1 << QStringList{"Varnholt was updated to version 1.0.0."} << false;
-        QTest::newRow("scan due") << false << false << 8 << QStringList() << true;
-        QTest::newRow("updated and due") << false << true << 8 << QStringList{"Varnholt was updated to version 1.0.0."}
+        QTest::newRow("nothing due") << false << 1 << QStringList() << false;
+        QTest::newRow("updated") << true << 1 << QStringList{"Varnholt was updated to version 1.0.0."} << false;
+        QTest::newRow("scan due") << false << 8 << QStringList() << true;
+        QTest::newRow("updated and due") << true << 8 << QStringList{"Varnholt was updated to version 1.0.0."}
                                          << true;
     }
 
     void startupChecks()
     {
-        QFETCH(bool, alerts);
         QFETCH(bool, updated);
         QFETCH(int, daysSinceScan);
         QFETCH(QStringList, toasts);
         QFETCH(bool, scans);
         AppSettings *settings = AppSettings::instance();
-        settings->setLowSpaceAlerts(alerts);
+        settings->setLowSpaceAlerts(false);
         settings->setSchedule(AppSettings::Weekly);
         settings->setLastScan(QDateTime::currentDateTime().addDays(-daysSinceScan));
         AppState state([] { return QList<CategoryDef>{}; });
@@ -361,21 +359,6 @@ private slots:
         QCOMPARE(toasted, toasts);
         QCOMPARE(state.phase() == AppState::Scanning, scans);
         QVERIFY(QTest::qWaitFor([&] { return state.phase() != AppState::Scanning; }, 20000));
-    }
-
-    void lowSpaceAlertFollowsDrive()
-    {
-        // The alert reads the real home drive; whatever it shows, the check
-        // must agree with the rule and name the drive.
-        AppSettings::instance()->setLowSpaceAlerts(true);
-        AppSettings::instance()->setSchedule(AppSettings::Off);
-        AppState state([] { return QList<CategoryDef>{}; });
-        QStringList notified;
-        runStartupChecks(&state, false, {[&](const QString &t) { notified << t; }, {}});
-        const VolumeInfo &v = state.volume();
-        QCOMPARE(notified.size(), isLowSpace(v.totalBytes, v.availableBytes) ? 1 : 0);
-        if (!notified.isEmpty())
-            QCOMPARE(notified.first(), lowSpaceMessage(v.displayName));
     }
 };
 

@@ -1,6 +1,7 @@
 #include "ui/dialogs/confirmcleandialog.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
