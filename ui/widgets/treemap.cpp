@@ -243,22 +243,30 @@ void Treemap::paintTile(QPainter &p, int index, bool dimmed) const
     const qreal radius = std::min<qreal>(8, std::min(d.width(), d.height()) / 3);
     const QColor base = index == m_hovered ? tile.color.lighter(115) : tile.color;
 
+    // Dimming scales the alpha of each colour rather than the painter's
+    // opacity: a tile's parts never overlap, so the picture is the same, and
+    // the raster engine's opacity path is several times slower.
+    const qreal fade = dimmed ? 0.45 : 1.0;
     p.save();
-    p.setOpacity(dimmed ? 0.45 : 1.0);
 
     if (checked) {
-        p.setBrush(Qt::NoBrush);
+        // Each ring is the band between two rounded outlines, filled: filling
+        // costs a fraction of stroking, which matters with hundreds checked.
+        p.setPen(Qt::NoPen);
         for (int i = 6; i >= 1; --i) {
             const qreal k = 1.0 - qreal(i) / 7.0;
-            p.setPen(QPen(withAlphaF(tile.color, k * k * 0.32), 1));
-            const qreal grow = i - 0.5;
-            p.drawRoundedRect(d.adjusted(-grow, -grow, grow, grow), radius + grow, radius + grow);
+            QPainterPath ring;
+            ring.setFillRule(Qt::OddEvenFill);
+            ring.addRoundedRect(d.adjusted(-i, -i, i, i), radius + i, radius + i);
+            ring.addRoundedRect(d.adjusted(1 - i, 1 - i, i - 1, i - 1), radius + i - 1, radius + i - 1);
+            p.setBrush(withAlphaF(tile.color, k * k * 0.32));
+            p.drawPath(ring);
         }
     }
 
     QLinearGradient fill(d.topLeft(), d.bottomLeft());
-    fill.setColorAt(0, base);
-    fill.setColorAt(1, withAlphaF(base, base.alphaF() * 0.92));
+    fill.setColorAt(0, withAlphaF(base, base.alphaF() * fade));
+    fill.setColorAt(1, withAlphaF(base, base.alphaF() * 0.92 * fade));
     p.setPen(Qt::NoPen);
     p.setBrush(fill);
     p.drawRoundedRect(d, radius, radius);
@@ -291,16 +299,16 @@ void Treemap::paintTile(QPainter &p, int index, bool dimmed) const
     if (d.width() > 96 && d.height() > 52) {
         const QFont nameFont = Theme::instance()->font(12, 600);
         p.setFont(nameFont);
-        p.setPen(withAlphaF(ink, 245.0 / 255.0));
+        p.setPen(withAlphaF(ink, 245.0 / 255.0 * fade));
         const int width = int(l.width()) - (checked ? 22 : 0);
         const QString name = QFontMetrics(nameFont).elidedText(tile.name, Qt::ElideRight, std::max(width, 0));
         p.drawText(l, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, name);
         p.setFont(Theme::monoFont(11));
-        p.setPen(withAlphaF(ink, 210.0 / 255.0));
+        p.setPen(withAlphaF(ink, 210.0 / 255.0 * fade));
         p.drawText(l, Qt::AlignLeft | Qt::AlignBottom | Qt::TextSingleLine, tile.sizeText);
     } else if (d.width() > 56 && d.height() > 30) {
         p.setFont(Theme::monoFont(11));
-        p.setPen(withAlphaF(ink, 225.0 / 255.0));
+        p.setPen(withAlphaF(ink, 225.0 / 255.0 * fade));
         p.drawText(l, Qt::AlignLeft | Qt::AlignBottom | Qt::TextSingleLine, tile.sizeText);
     }
     p.restore();
