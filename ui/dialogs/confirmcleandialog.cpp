@@ -72,6 +72,7 @@ ConfirmCleanDialog::ConfirmCleanDialog(AppState *state, QWidget *host) : Overlay
 
     auto *card = new Card(panel());
     card->setFill(Theme::instance()->surface());
+    connect(Theme::instance(), &Theme::changed, card, [card] { card->setFill(Theme::instance()->surface()); });
     card->setObjectName(QStringLiteral("selection"));
     auto *rows = new QVBoxLayout(card);
     rows->setContentsMargins(0, 0, 0, 0);
