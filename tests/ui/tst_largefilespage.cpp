@@ -325,8 +325,17 @@ private slots:
         state->setOverrides({{}, {}, 64 * 1024});
         LargeFilesPage page(state);
         page.resize(1180, 740);
+        QVERIFY(page.grab().save(out + QStringLiteral("/spacemap-intro.png")));
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
+        // The finder's own signals wait in the queue while these are shown.
+        QList<LargeFile> largest;
+        for (int i = 0; i < 6; ++i)
+            largest.append(file(home.folder.path() + QStringLiteral("/Videos"), QStringLiteral("clip-%1.mkv").arg(i),
+                                qint64(900 - 100 * i) << 20));
+        emit state->largeProgress(48213, home.folder.path() + QStringLiteral("/Music/albums/a very long folder name"),
+                                  17, qint64(5) << 30, largest);
+        QVERIFY(page.grab().save(out + QStringLiteral("/spacemap-scanning.png")));
         QVERIFY(waitIdle(*state));
         for (int row : {0, 3, 4})
             page.toggleChecked(page.model()->fileAt(row)->path);

@@ -486,6 +486,8 @@ void LargeFilesPage::rebuildLargest(const QList<LargeFile> &largest)
         size->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         layout->addWidget(size);
         m_largestList->addWidget(row);
+        // The layout would show it only on the next turn of the event loop.
+        row->show();
     }
     m_largestPlaceholder->setVisible(largest.isEmpty());
 }
