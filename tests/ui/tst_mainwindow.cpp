@@ -7,12 +7,14 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include "app/appsettings.h"
 #include "app/appstate.h"
 #include "app/platform.h"
 #include "app/startupoptions.h"
 #include "app/tray.h"
 #include "support/tempfolder.h"
 #include "ui/appmenu.h"
+#include "ui/dialogs/closedialog.h"
 #include "ui/dialogs/confirmcleandialog.h"
 #include "ui/dialogs/overlay.h"
 #include "ui/dialogs/toast.h"
@@ -130,6 +132,7 @@ private slots:
     void autoCheckFollowUp_data();
     void autoCheckFollowUp();
     void closeWithoutTraySavesGeometry();
+    void closeWithTrayFollowsCloseAction();
 
 private:
     QSettings settings() const { return QSettings(); }
@@ -582,6 +585,35 @@ void TestMainWindow::closeWithoutTraySavesGeometry()
     QVERIFY(window.close());
     QVERIFY(!window.isVisible());
     QVERIFY(!settings().value(QStringLiteral("ui/windowGeometry")).toByteArray().isEmpty());
+}
+
+void TestMainWindow::closeWithTrayFollowsCloseAction()
+{
+    AppState state(emptyCatalogue());
+    MainWindow window(&state, offlineOptions());
+    window.tray()->setAvailabilityProbe([] { return true; });
+    window.tray()->sync();
+    if (!window.tray()->isVisible())
+        QSKIP("the platform cannot show even a pretended tray icon");
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    // Ask: the window stays and one close dialog opens, however often the
+    // user tries.
+    QVERIFY(!window.close());
+    QVERIFY(window.isVisible());
+    QVERIFY(openOverlay<CloseDialog>(window.overlayHost()));
+    QVERIFY(!window.close());
+    QCOMPARE(Overlay::openIn(window.overlayHost()).size(), 1);
+    QVERIFY(!settings().value(QStringLiteral("ui/windowGeometry")).toByteArray().isEmpty());
+    closeOverlays(window.overlayHost());
+
+    // The one-time balloon is the tray's business and needs a real tray host.
+    settings().setValue(QStringLiteral("ui/trayNoticeShown"), true);
+    AppSettings::instance()->setCloseAction(AppSettings::KeepRunning);
+    QVERIFY(!window.close());
+    QVERIFY(!window.isVisible());
+    window.tray()->setAvailabilityProbe({});
 }
 
 QTEST_MAIN(TestMainWindow)
