@@ -237,7 +237,11 @@ QWidget *CleanupPage::buildEmptyView()
     connect(start, &QPushButton::clicked, m_state, &AppState::startScan);
     col->addWidget(start, 0, Qt::AlignHCenter);
 
-    layout->addWidget(column, 0, Qt::AlignHCenter);
+    auto *centre = new QHBoxLayout;
+    centre->addStretch(1);
+    centre->addWidget(column, 100);
+    centre->addStretch(1);
+    layout->addLayout(centre);
     layout->addStretch(3);
     return view;
 }
@@ -374,7 +378,12 @@ QWidget *CleanupPage::buildCleaningView()
     m_cleanPath->setAlignment(Qt::AlignCenter);
     m_cleanPath->setMinimumWidth(10);
     col->addWidget(m_cleanPath);
-    layout->addWidget(column, 0, Qt::AlignHCenter);
+    // The column takes its full width so the path has room to be elided to.
+    auto *centre = new QHBoxLayout;
+    centre->addStretch(1);
+    centre->addWidget(column, 100);
+    centre->addStretch(1);
+    layout->addLayout(centre);
     layout->addStretch(3);
     return view;
 }
