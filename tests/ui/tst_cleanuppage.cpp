@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QRegularExpression>
@@ -147,6 +148,7 @@ private slots:
     void freshResultsSelectOnlySafe();
     void deniedEmptyCategoryListedDisabled();
     void detailItemLimitGrowsKeepingScroll();
+    void recycleBinHasNoCheckBoxes();
     void remainingText_data();
     void remainingText();
     void scanningViewFollowsCategories();
@@ -275,6 +277,34 @@ void TestCleanupPage::detailItemLimitGrowsKeepingScroll()
     QCOMPARE(itemRows(s.page), 1);
     s.page.focusCategory(QStringLiteral("temp"));
     QCOMPARE(itemRows(s.page), 120);
+}
+
+void TestCleanupPage::recycleBinHasNoCheckBoxes()
+{
+    // CTest points XDG_DATA_HOME into this test's own sandbox; the trash
+    // there is ours to fill.
+    const QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    if (data.isEmpty() || !data.startsWith(QDir::tempPath().section(u'/', 0, -2)))
+        QSKIP("needs the sandboxed XDG_DATA_HOME that CTest provides");
+    const QString trashRoot = data + QStringLiteral("/Trash");
+    QVERIFY(QDir().mkpath(trashRoot + QStringLiteral("/files")) && QDir().mkpath(trashRoot + QStringLiteral("/info")));
+    TempFolder files(trashRoot + QStringLiteral("/files"));
+    QVERIFY(!files.makeFileOfSize(QStringLiteral("old.bin"), 65536).isEmpty());
+
+    TempFolder tmp;
+    QVERIFY(!tmp.makeFileOfSize(QStringLiteral("temp/a.bin"), 4096).isEmpty());
+    Scanned s([root = tmp.path()] {
+        CategoryDef bin = def(QStringLiteral("trash"), Permanent, {});
+        bin.isTrash = true;
+        return QList<CategoryDef>{def(QStringLiteral("temp"), Safe, {rootAt(root + QStringLiteral("/temp"))}), bin};
+    });
+    QVERIFY(s.scan());
+    QVERIFY(row(s.page, QStringLiteral("trash")));
+    s.page.focusCategory(QStringLiteral("trash"));
+    QCOMPARE(itemRows(s.page), 1);
+    QWidget *detail = s.page.findChild<QWidget *>(QStringLiteral("detail"));
+    QVERIFY(detail->findChildren<QCheckBox *>().isEmpty());
+    QVERIFY(!detail->findChild<QAbstractButton *>(QStringLiteral("reveal")));
 }
 
 void TestCleanupPage::remainingText_data()
