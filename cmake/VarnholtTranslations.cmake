@@ -1,0 +1,33 @@
+# Ten interface languages. The .ts sources live in resources/i18n and are
+# committed, so a normal build only runs lrelease; lupdate runs on demand
+# through the `update_translations` target (or varnholt_ui_lupdate).
+# Each compiled catalogue is embedded as ":/i18n/varnholt_<code>.qm", the path
+# ui/i18n.cpp loads at start-up.
+find_package(Qt6 6.4 REQUIRED COMPONENTS LinguistTools)
+
+set(VARNHOLT_LANGUAGES en zh_CN zh_TW ja ko es fr de pt_BR ru)
+
+set(VARNHOLT_TS_FILES)
+foreach(code IN LISTS VARNHOLT_LANGUAGES)
+    list(APPEND VARNHOLT_TS_FILES ${CMAKE_CURRENT_SOURCE_DIR}/resources/i18n/varnholt_${code}.ts)
+endforeach()
+
+# lupdate sees the sources of every platform, so Windows-only texts are
+# translated even when the catalogues are refreshed on Linux.
+set(VARNHOLT_TR_SOURCES)
+foreach(dir IN ITEMS app scan clean largefiles update ui cli)
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS
+        ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp
+        ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.h)
+    list(APPEND VARNHOLT_TR_SOURCES ${found})
+endforeach()
+list(SORT VARNHOLT_TR_SOURCES)
+
+# Source locations are left out of the catalogues: they change with every edit
+# and would turn each refresh into a diff of thousands of lines.
+qt_add_translations(varnholt_ui
+    TS_FILES ${VARNHOLT_TS_FILES}
+    SOURCES ${VARNHOLT_TR_SOURCES}
+    INCLUDE_DIRECTORIES ${CMAKE_CURRENT_SOURCE_DIR}
+    RESOURCE_PREFIX /i18n
+    LUPDATE_OPTIONS -locations none -no-obsolete)
