@@ -5,32 +5,32 @@
     <name>AppGuard</name>
     <message>
         <source>Password managers, input methods, security and device-management agents, VPNs</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwortmanager, Eingabemethoden, Sicherheits- und Geräteverwaltungsagenten, VPNs</translation>
     </message>
 </context>
 <context>
     <name>AppState</name>
     <message>
         <source>1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Datei</translation>
     </message>
     <message>
         <source>%1 files</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Dateien</translation>
     </message>
     <message>
         <source>%1 (%2) moved to the %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) in den %3 verschoben</translation>
     </message>
     <message>
         <source> · %1 in use, skipped</source>
-        <translation type="unfinished"></translation>
+        <translation> · %1 in Verwendung, übersprungen</translation>
     </message>
     <message numerus="yes">
         <source>Restored %n file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei wiederhergestellt</numerusform>
+            <numerusform>%n Dateien wiederhergestellt</numerusform>
         </translation>
     </message>
 </context>
@@ -38,138 +38,138 @@
     <name>Categories</name>
     <message>
         <source>Scratch files that apps and the system create while working. They are not needed once the app closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfsdateien, die Apps und das System während der Arbeit anlegen. Sie werden nicht mehr gebraucht, sobald die App geschlossen ist.</translation>
     </message>
     <message>
         <source>Data apps keep to load faster. Apps rebuild these automatically the next time they need them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten, die Apps für schnelleres Laden aufbewahren. Apps legen sie beim nächsten Bedarf automatisch neu an.</translation>
     </message>
     <message>
         <source>Cached images, scripts and pages. Sign-ins, history, bookmarks and passwords are never touched.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischengespeicherte Bilder, Skripte und Seiten. Anmeldungen, Verlauf, Lesezeichen und Passwörter bleiben unangetastet.</translation>
     </message>
     <message>
         <source>Diagnostic logs and crash reports. Useful only when troubleshooting a recent problem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagnoseprotokolle und Absturzberichte. Nur bei der Fehlersuche zu einem aktuellen Problem nützlich.</translation>
     </message>
     <message>
         <source>Preview images of your files. They are regenerated the next time you open a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschaubilder Ihrer Dateien. Sie werden beim nächsten Öffnen eines Ordners neu erzeugt.</translation>
     </message>
     <message>
         <source>Package manager caches and build output. Removing them is safe, but the next build or install will be slower.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paketmanager-Caches und Build-Ausgaben. Das Entfernen ist sicher, aber der nächste Build oder die nächste Installation dauert länger.</translation>
     </message>
     <message>
         <source>All drives</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Laufwerke</translation>
     </message>
     <message>
         <source>Items you have already deleted. Emptying cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits gelöschte Elemente. Das Leeren kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
         <source>Temporary files</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporäre Dateien</translation>
     </message>
     <message>
         <source>App caches</source>
-        <translation type="unfinished"></translation>
+        <translation>App-Caches</translation>
     </message>
     <message>
         <source>Cache folders in %LOCALAPPDATA% and %APPDATA%</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache-Ordner in %LOCALAPPDATA% und %APPDATA%</translation>
     </message>
     <message>
         <source>DirectX shader cache</source>
-        <translation type="unfinished"></translation>
+        <translation>DirectX-Shader-Cache</translation>
     </message>
     <message>
         <source>Browser caches</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser-Caches</translation>
     </message>
     <message>
         <source>Internet cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet-Cache</translation>
     </message>
     <message>
         <source>Logs &amp; crash reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolle &amp; Absturzberichte</translation>
     </message>
     <message>
         <source>Thumbnail cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Miniaturansichten-Cache</translation>
     </message>
     <message>
         <source>Windows Update leftovers</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Update-Reste</translation>
     </message>
     <message>
         <source>Files left behind after Windows updates are installed. Safe once the update is complete; Windows downloads them again if it needs them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien, die nach der Installation von Windows-Updates zurückbleiben. Nach Abschluss des Updates sicher; Windows lädt sie bei Bedarf erneut herunter.</translation>
     </message>
     <message>
         <source>Windows Update downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Update-Downloads</translation>
     </message>
     <message>
         <source>Delivery Optimization cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Übermittlungsoptimierungs-Cache</translation>
     </message>
     <message>
         <source>Developer caches</source>
-        <translation type="unfinished"></translation>
+        <translation>Entwickler-Caches</translation>
     </message>
     <message>
         <source>Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierkorb</translation>
     </message>
     <message>
         <source>Cache folders in ~/.config and ~/.cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache-Ordner in ~/.config und ~/.cache</translation>
     </message>
     <message>
         <source>Xorg logs, crash reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Xorg-Protokolle, Absturzberichte</translation>
     </message>
     <message>
         <source>Package cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Paket-Cache</translation>
     </message>
     <message>
         <source>Packages the package manager keeps after installing them. Safe to remove; they are downloaded again if they are needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pakete, die der Paketmanager nach der Installation aufbewahrt. Sicher zu entfernen; sie werden bei Bedarf erneut heruntergeladen.</translation>
     </message>
     <message>
         <source>DNF package cache</source>
-        <translation type="unfinished"></translation>
+        <translation>DNF-Paket-Cache</translation>
     </message>
     <message>
         <source>Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierkorb</translation>
     </message>
     <message>
         <source>Safe</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicher</translation>
     </message>
     <message>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen</translation>
     </message>
     <message>
         <source>Permanent</source>
-        <translation type="unfinished"></translation>
+        <translation>Endgültig</translation>
     </message>
     <message>
         <source>%1 (all drives)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (alle Laufwerke)</translation>
     </message>
 </context>
 <context>
     <name>Cleaner</name>
     <message>
         <source>delete permanently</source>
-        <translation type="unfinished"></translation>
+        <translation>endgültig löschen</translation>
     </message>
 </context>
 <context>
@@ -191,11 +191,11 @@
     <name>Main</name>
     <message>
         <source>%1 is almost full. Run Smart Scan to free up space.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist fast voll. Führen Sie den Smart Scan aus, um Speicherplatz freizugeben.</translation>
     </message>
     <message>
         <source>Varnholt was updated to version %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt wurde auf Version %1 aktualisiert.</translation>
     </message>
 </context>
 <context>
@@ -239,23 +239,23 @@
     <name>Platform</name>
     <message>
         <source>Local Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokaler Datenträger</translation>
     </message>
     <message>
         <source>Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierkorb</translation>
     </message>
     <message>
         <source>File Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateimanager</translation>
     </message>
     <message>
         <source>Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierkorb</translation>
     </message>
     <message>
         <source>File Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei-Explorer</translation>
     </message>
 </context>
 <context>
@@ -303,98 +303,105 @@
     <name>Updater</name>
     <message>
         <source>The update information could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Update-Informationen konnten nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The update is not on Varnholt&apos;s server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Update liegt nicht auf dem Server von Varnholt.</translation>
     </message>
     <message>
         <source>Could not save the update: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Update konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>The update has an unexpected size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Update hat eine unerwartete Größe.</translation>
     </message>
     <message>
         <source>Could not start the installer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Installationsprogramm konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <source>The update could not be downloaded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Update konnte nicht heruntergeladen werden: %1</translation>
     </message>
     <message>
         <source>Could not read the update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Update konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The update does not match the published checksum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Update stimmt nicht mit der veröffentlichten Prüfsumme überein.</translation>
     </message>
     <message>
         <source>The update is not signed by %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Update ist nicht von %1 signiert.</translation>
     </message>
     <message>
         <source>The update was downloaded. Install it with your package manager.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Update wurde heruntergeladen. Installieren Sie es mit Ihrem Paketmanager.</translation>
     </message>
     <message>
         <source>The update was not installed, because Windows did not get permission to install it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Update wurde nicht installiert, weil Windows keine Berechtigung zur Installation erhalten hat.</translation>
     </message>
 </context>
 <context>
     <name>fmt</name>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>TB</source>
-        <translation type="unfinished"></translation>
+        <translation>TB</translation>
     </message>
     <message>
         <source>GB</source>
-        <translation type="unfinished"></translation>
+        <translation>GB</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>KB</source>
-        <translation type="unfinished"></translation>
+        <translation>KB</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute</translation>
     </message>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestern</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s) ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>vor %n Tag</numerusform>
+            <numerusform>vor %n Tagen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n week(s) ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>vor %n Woche</numerusform>
+            <numerusform>vor %n Wochen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n month(s) ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>vor %n Monat</numerusform>
+            <numerusform>vor %n Monaten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n year(s) ago</source>
+        <translation>
+            <numerusform>vor %n Jahr</numerusform>
+            <numerusform>vor %n Jahren</numerusform>
         </translation>
     </message>
 </context>

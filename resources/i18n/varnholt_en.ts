@@ -5,32 +5,32 @@
     <name>AppGuard</name>
     <message>
         <source>Password managers, input methods, security and device-management agents, VPNs</source>
-        <translation type="unfinished"></translation>
+        <translation>Password managers, input methods, security and device-management agents, VPNs</translation>
     </message>
 </context>
 <context>
     <name>AppState</name>
     <message>
         <source>1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>1 file</translation>
     </message>
     <message>
         <source>%1 files</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 files</translation>
     </message>
     <message>
         <source>%1 (%2) moved to the %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) moved to the %3</translation>
     </message>
     <message>
         <source> · %1 in use, skipped</source>
-        <translation type="unfinished"></translation>
+        <translation> · %1 in use, skipped</translation>
     </message>
     <message numerus="yes">
         <source>Restored %n file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Restored %n file</numerusform>
+            <numerusform>Restored %n files</numerusform>
         </translation>
     </message>
 </context>
@@ -38,138 +38,138 @@
     <name>Categories</name>
     <message>
         <source>Scratch files that apps and the system create while working. They are not needed once the app closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scratch files that apps and the system create while working. They are not needed once the app closes.</translation>
     </message>
     <message>
         <source>Data apps keep to load faster. Apps rebuild these automatically the next time they need them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Data apps keep to load faster. Apps rebuild these automatically the next time they need them.</translation>
     </message>
     <message>
         <source>Cached images, scripts and pages. Sign-ins, history, bookmarks and passwords are never touched.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cached images, scripts and pages. Sign-ins, history, bookmarks and passwords are never touched.</translation>
     </message>
     <message>
         <source>Diagnostic logs and crash reports. Useful only when troubleshooting a recent problem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagnostic logs and crash reports. Useful only when troubleshooting a recent problem.</translation>
     </message>
     <message>
         <source>Preview images of your files. They are regenerated the next time you open a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Preview images of your files. They are regenerated the next time you open a folder.</translation>
     </message>
     <message>
         <source>Package manager caches and build output. Removing them is safe, but the next build or install will be slower.</source>
-        <translation type="unfinished"></translation>
+        <translation>Package manager caches and build output. Removing them is safe, but the next build or install will be slower.</translation>
     </message>
     <message>
         <source>All drives</source>
-        <translation type="unfinished"></translation>
+        <translation>All drives</translation>
     </message>
     <message>
         <source>Items you have already deleted. Emptying cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Items you have already deleted. Emptying cannot be undone.</translation>
     </message>
     <message>
         <source>Temporary files</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporary files</translation>
     </message>
     <message>
         <source>App caches</source>
-        <translation type="unfinished"></translation>
+        <translation>App caches</translation>
     </message>
     <message>
         <source>Cache folders in %LOCALAPPDATA% and %APPDATA%</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache folders in %LOCALAPPDATA% and %APPDATA%</translation>
     </message>
     <message>
         <source>DirectX shader cache</source>
-        <translation type="unfinished"></translation>
+        <translation>DirectX shader cache</translation>
     </message>
     <message>
         <source>Browser caches</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser caches</translation>
     </message>
     <message>
         <source>Internet cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet cache</translation>
     </message>
     <message>
         <source>Logs &amp; crash reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Logs &amp; crash reports</translation>
     </message>
     <message>
         <source>Thumbnail cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Thumbnail cache</translation>
     </message>
     <message>
         <source>Windows Update leftovers</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Update leftovers</translation>
     </message>
     <message>
         <source>Files left behind after Windows updates are installed. Safe once the update is complete; Windows downloads them again if it needs them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Files left behind after Windows updates are installed. Safe once the update is complete; Windows downloads them again if it needs them.</translation>
     </message>
     <message>
         <source>Windows Update downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Update downloads</translation>
     </message>
     <message>
         <source>Delivery Optimization cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Delivery Optimization cache</translation>
     </message>
     <message>
         <source>Developer caches</source>
-        <translation type="unfinished"></translation>
+        <translation>Developer caches</translation>
     </message>
     <message>
         <source>Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Recycle Bin</translation>
     </message>
     <message>
         <source>Cache folders in ~/.config and ~/.cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache folders in ~/.config and ~/.cache</translation>
     </message>
     <message>
         <source>Xorg logs, crash reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Xorg logs, crash reports</translation>
     </message>
     <message>
         <source>Package cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Package cache</translation>
     </message>
     <message>
         <source>Packages the package manager keeps after installing them. Safe to remove; they are downloaded again if they are needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Packages the package manager keeps after installing them. Safe to remove; they are downloaded again if they are needed.</translation>
     </message>
     <message>
         <source>DNF package cache</source>
-        <translation type="unfinished"></translation>
+        <translation>DNF package cache</translation>
     </message>
     <message>
         <source>Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Trash</translation>
     </message>
     <message>
         <source>Safe</source>
-        <translation type="unfinished"></translation>
+        <translation>Safe</translation>
     </message>
     <message>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Review</translation>
     </message>
     <message>
         <source>Permanent</source>
-        <translation type="unfinished"></translation>
+        <translation>Permanent</translation>
     </message>
     <message>
         <source>%1 (all drives)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (all drives)</translation>
     </message>
 </context>
 <context>
     <name>Cleaner</name>
     <message>
         <source>delete permanently</source>
-        <translation type="unfinished"></translation>
+        <translation>delete permanently</translation>
     </message>
 </context>
 <context>
@@ -191,11 +191,11 @@
     <name>Main</name>
     <message>
         <source>%1 is almost full. Run Smart Scan to free up space.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is almost full. Run Smart Scan to free up space.</translation>
     </message>
     <message>
         <source>Varnholt was updated to version %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt was updated to version %1.</translation>
     </message>
 </context>
 <context>
@@ -239,23 +239,23 @@
     <name>Platform</name>
     <message>
         <source>Local Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Local Disk</translation>
     </message>
     <message>
         <source>Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Trash</translation>
     </message>
     <message>
         <source>File Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>File Manager</translation>
     </message>
     <message>
         <source>Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Recycle Bin</translation>
     </message>
     <message>
         <source>File Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>File Explorer</translation>
     </message>
 </context>
 <context>
@@ -303,98 +303,105 @@
     <name>Updater</name>
     <message>
         <source>The update information could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>The update information could not be read.</translation>
     </message>
     <message>
         <source>The update is not on Varnholt&apos;s server.</source>
-        <translation type="unfinished"></translation>
+        <translation>The update is not on Varnholt&apos;s server.</translation>
     </message>
     <message>
         <source>Could not save the update: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save the update: %1</translation>
     </message>
     <message>
         <source>The update has an unexpected size.</source>
-        <translation type="unfinished"></translation>
+        <translation>The update has an unexpected size.</translation>
     </message>
     <message>
         <source>Could not start the installer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not start the installer.</translation>
     </message>
     <message>
         <source>The update could not be downloaded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The update could not be downloaded: %1</translation>
     </message>
     <message>
         <source>Could not read the update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not read the update.</translation>
     </message>
     <message>
         <source>The update does not match the published checksum.</source>
-        <translation type="unfinished"></translation>
+        <translation>The update does not match the published checksum.</translation>
     </message>
     <message>
         <source>The update is not signed by %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The update is not signed by %1.</translation>
     </message>
     <message>
         <source>The update was downloaded. Install it with your package manager.</source>
-        <translation type="unfinished"></translation>
+        <translation>The update was downloaded. Install it with your package manager.</translation>
     </message>
     <message>
         <source>The update was not installed, because Windows did not get permission to install it.</source>
-        <translation type="unfinished"></translation>
+        <translation>The update was not installed, because Windows did not get permission to install it.</translation>
     </message>
 </context>
 <context>
     <name>fmt</name>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>TB</source>
-        <translation type="unfinished"></translation>
+        <translation>TB</translation>
     </message>
     <message>
         <source>GB</source>
-        <translation type="unfinished"></translation>
+        <translation>GB</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>KB</source>
-        <translation type="unfinished"></translation>
+        <translation>KB</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Today</translation>
     </message>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>Yesterday</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s) ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n day ago</numerusform>
+            <numerusform>%n days ago</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n week(s) ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n week ago</numerusform>
+            <numerusform>%n weeks ago</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n month(s) ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n month ago</numerusform>
+            <numerusform>%n months ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n year(s) ago</source>
+        <translation>
+            <numerusform>%n year ago</numerusform>
+            <numerusform>%n years ago</numerusform>
         </translation>
     </message>
 </context>

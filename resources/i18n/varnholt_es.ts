@@ -5,32 +5,32 @@
     <name>AppGuard</name>
     <message>
         <source>Password managers, input methods, security and device-management agents, VPNs</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestores de contraseñas, métodos de entrada, agentes de seguridad y de gestión de dispositivos, VPN</translation>
     </message>
 </context>
 <context>
     <name>AppState</name>
     <message>
         <source>1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>1 archivo</translation>
     </message>
     <message>
         <source>%1 files</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 archivos</translation>
     </message>
     <message>
         <source>%1 (%2) moved to the %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) se movieron a la %3</translation>
     </message>
     <message>
         <source> · %1 in use, skipped</source>
-        <translation type="unfinished"></translation>
+        <translation> · %1 en uso, omitidos</translation>
     </message>
     <message numerus="yes">
         <source>Restored %n file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se restauró %n archivo</numerusform>
+            <numerusform>Se restauraron %n archivos</numerusform>
         </translation>
     </message>
 </context>
@@ -38,138 +38,138 @@
     <name>Categories</name>
     <message>
         <source>Scratch files that apps and the system create while working. They are not needed once the app closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos provisionales que las aplicaciones y el sistema crean mientras trabajan. No se necesitan una vez cerrada la aplicación.</translation>
     </message>
     <message>
         <source>Data apps keep to load faster. Apps rebuild these automatically the next time they need them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos que las aplicaciones guardan para cargar más rápido. Las aplicaciones los regeneran automáticamente la próxima vez que los necesitan.</translation>
     </message>
     <message>
         <source>Cached images, scripts and pages. Sign-ins, history, bookmarks and passwords are never touched.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes, scripts y páginas en caché. Los inicios de sesión, el historial, los marcadores y las contraseñas nunca se tocan.</translation>
     </message>
     <message>
         <source>Diagnostic logs and crash reports. Useful only when troubleshooting a recent problem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros de diagnóstico e informes de fallos. Solo son útiles para investigar un problema reciente.</translation>
     </message>
     <message>
         <source>Preview images of your files. They are regenerated the next time you open a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes de vista previa de sus archivos. Se regeneran la próxima vez que abra una carpeta.</translation>
     </message>
     <message>
         <source>Package manager caches and build output. Removing them is safe, but the next build or install will be slower.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cachés de gestores de paquetes y resultados de compilación. Eliminarlos es seguro, pero la próxima compilación o instalación será más lenta.</translation>
     </message>
     <message>
         <source>All drives</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las unidades</translation>
     </message>
     <message>
         <source>Items you have already deleted. Emptying cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementos que ya ha eliminado. Vaciarla no se puede deshacer.</translation>
     </message>
     <message>
         <source>Temporary files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos temporales</translation>
     </message>
     <message>
         <source>App caches</source>
-        <translation type="unfinished"></translation>
+        <translation>Cachés de aplicaciones</translation>
     </message>
     <message>
         <source>Cache folders in %LOCALAPPDATA% and %APPDATA%</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpetas de caché en %LOCALAPPDATA% y %APPDATA%</translation>
     </message>
     <message>
         <source>DirectX shader cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Caché de sombreadores de DirectX</translation>
     </message>
     <message>
         <source>Browser caches</source>
-        <translation type="unfinished"></translation>
+        <translation>Cachés del navegador</translation>
     </message>
     <message>
         <source>Internet cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Caché de Internet</translation>
     </message>
     <message>
         <source>Logs &amp; crash reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros e informes de fallos</translation>
     </message>
     <message>
         <source>Thumbnail cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Caché de miniaturas</translation>
     </message>
     <message>
         <source>Windows Update leftovers</source>
-        <translation type="unfinished"></translation>
+        <translation>Restos de Windows Update</translation>
     </message>
     <message>
         <source>Files left behind after Windows updates are installed. Safe once the update is complete; Windows downloads them again if it needs them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos que quedan tras instalar actualizaciones de Windows. Es seguro eliminarlos una vez completada la actualización; Windows los vuelve a descargar si los necesita.</translation>
     </message>
     <message>
         <source>Windows Update downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargas de Windows Update</translation>
     </message>
     <message>
         <source>Delivery Optimization cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Caché de Optimización de distribución</translation>
     </message>
     <message>
         <source>Developer caches</source>
-        <translation type="unfinished"></translation>
+        <translation>Cachés de desarrollo</translation>
     </message>
     <message>
         <source>Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Papelera de reciclaje</translation>
     </message>
     <message>
         <source>Cache folders in ~/.config and ~/.cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpetas de caché en ~/.config y ~/.cache</translation>
     </message>
     <message>
         <source>Xorg logs, crash reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros de Xorg, informes de fallos</translation>
     </message>
     <message>
         <source>Package cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Caché de paquetes</translation>
     </message>
     <message>
         <source>Packages the package manager keeps after installing them. Safe to remove; they are downloaded again if they are needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paquetes que el gestor de paquetes conserva tras instalarlos. Es seguro eliminarlos; se vuelven a descargar si hacen falta.</translation>
     </message>
     <message>
         <source>DNF package cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Caché de paquetes de DNF</translation>
     </message>
     <message>
         <source>Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Papelera</translation>
     </message>
     <message>
         <source>Safe</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguro</translation>
     </message>
     <message>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisar</translation>
     </message>
     <message>
         <source>Permanent</source>
-        <translation type="unfinished"></translation>
+        <translation>Permanente</translation>
     </message>
     <message>
         <source>%1 (all drives)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (todas las unidades)</translation>
     </message>
 </context>
 <context>
     <name>Cleaner</name>
     <message>
         <source>delete permanently</source>
-        <translation type="unfinished"></translation>
+        <translation>eliminar permanentemente</translation>
     </message>
 </context>
 <context>
@@ -191,11 +191,11 @@
     <name>Main</name>
     <message>
         <source>%1 is almost full. Run Smart Scan to free up space.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está casi lleno. Ejecute el Análisis inteligente para liberar espacio.</translation>
     </message>
     <message>
         <source>Varnholt was updated to version %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt se actualizó a la versión %1.</translation>
     </message>
 </context>
 <context>
@@ -239,23 +239,23 @@
     <name>Platform</name>
     <message>
         <source>Local Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco local</translation>
     </message>
     <message>
         <source>Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Papelera</translation>
     </message>
     <message>
         <source>File Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestor de archivos</translation>
     </message>
     <message>
         <source>Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Papelera de reciclaje</translation>
     </message>
     <message>
         <source>File Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>Explorador de archivos</translation>
     </message>
 </context>
 <context>
@@ -303,98 +303,105 @@
     <name>Updater</name>
     <message>
         <source>The update information could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la información de la actualización.</translation>
     </message>
     <message>
         <source>The update is not on Varnholt&apos;s server.</source>
-        <translation type="unfinished"></translation>
+        <translation>La actualización no está en el servidor de Varnholt.</translation>
     </message>
     <message>
         <source>Could not save the update: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la actualización: %1</translation>
     </message>
     <message>
         <source>The update has an unexpected size.</source>
-        <translation type="unfinished"></translation>
+        <translation>La actualización tiene un tamaño inesperado.</translation>
     </message>
     <message>
         <source>Could not start the installer.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar el instalador.</translation>
     </message>
     <message>
         <source>The update could not be downloaded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo descargar la actualización: %1</translation>
     </message>
     <message>
         <source>Could not read the update.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la actualización.</translation>
     </message>
     <message>
         <source>The update does not match the published checksum.</source>
-        <translation type="unfinished"></translation>
+        <translation>La actualización no coincide con la suma de comprobación publicada.</translation>
     </message>
     <message>
         <source>The update is not signed by %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La actualización no está firmada por %1.</translation>
     </message>
     <message>
         <source>The update was downloaded. Install it with your package manager.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se descargó la actualización. Instálela con su gestor de paquetes.</translation>
     </message>
     <message>
         <source>The update was not installed, because Windows did not get permission to install it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La actualización no se instaló porque Windows no obtuvo permiso para instalarla.</translation>
     </message>
 </context>
 <context>
     <name>fmt</name>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>TB</source>
-        <translation type="unfinished"></translation>
+        <translation>TB</translation>
     </message>
     <message>
         <source>GB</source>
-        <translation type="unfinished"></translation>
+        <translation>GB</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>KB</source>
-        <translation type="unfinished"></translation>
+        <translation>KB</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoy</translation>
     </message>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayer</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s) ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>hace %n día</numerusform>
+            <numerusform>hace %n días</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n week(s) ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>hace %n semana</numerusform>
+            <numerusform>hace %n semanas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n month(s) ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>hace %n mes</numerusform>
+            <numerusform>hace %n meses</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n year(s) ago</source>
+        <translation>
+            <numerusform>hace %n año</numerusform>
+            <numerusform>hace %n años</numerusform>
         </translation>
     </message>
 </context>
