@@ -73,12 +73,16 @@ QString relativeTime(const QDateTime &when, const QDate &today)
         return QCoreApplication::translate("fmt", "Yesterday");
     if (days < 7)
         return QCoreApplication::translate("fmt", "%n day(s) ago", nullptr, int(days));
+    // The counts are computed first: lupdate misreads a division inside the
+    // translate call (it loops on one and drops the other message).
+    const int weeks = int(days / 7);
     if (days < 31)
-        return QCoreApplication::translate("fmt", "%n week(s) ago", nullptr, int(days / 7));
+        return QCoreApplication::translate("fmt", "%n week(s) ago", nullptr, weeks);
     const int months = qMax(monthsSince(when, today), 1);
     if (months < 12)
         return QCoreApplication::translate("fmt", "%n month(s) ago", nullptr, months);
-    return QCoreApplication::translate("fmt", "%n year(s) ago", nullptr, months / 12);
+    const int years = months / 12;
+    return QCoreApplication::translate("fmt", "%n year(s) ago", nullptr, years);
 }
 
 QString relativeTime(const QDateTime &when)
