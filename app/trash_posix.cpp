@@ -1,6 +1,7 @@
 #include "app/trash.h"
 
 #include "scan/fs.h"
+#include "scan/uniquefd.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -172,24 +173,6 @@ bool setError(int *errorCode, int value)
     return false;
 }
 
-class Fd final
-{
-public:
-    explicit Fd(int fd = -1) : m_fd(fd) {}
-    ~Fd()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Fd(const Fd &) = delete;
-    Fd &operator=(const Fd &) = delete;
-    int get() const { return m_fd; }
-    bool valid() const { return m_fd >= 0; }
-
-private:
-    int m_fd;
-};
-
 } // namespace
 
 QString homeTrash()
@@ -313,7 +296,7 @@ bool moveToTrashFolder(const QString &path, const QString &trashFolder, int *err
         return setError(errorCode, EINVAL);
 
     const QByteArray base = native.mid(native.lastIndexOf('/') + 1);
-    const Fd parent(::open(QFile::encodeName(parentOf(p)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const UniqueFd parent(::open(QFile::encodeName(parentOf(p)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!parent.valid())
         return setError(errorCode, errno);
     struct stat st;
@@ -323,9 +306,9 @@ bool moveToTrashFolder(const QString &path, const QString &trashFolder, int *err
     if (!ensureOwnFolder(trashFolder) || !ensureOwnFolder(trashFolder + QStringLiteral("/files"))
         || !ensureOwnFolder(trashFolder + QStringLiteral("/info")))
         return setError(errorCode, errno ? errno : EACCES);
-    const Fd files(::open(QFile::encodeName(trashFolder + QStringLiteral("/files")).constData(),
+    const UniqueFd files(::open(QFile::encodeName(trashFolder + QStringLiteral("/files")).constData(),
                           O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    const Fd info(::open(QFile::encodeName(trashFolder + QStringLiteral("/info")).constData(),
+    const UniqueFd info(::open(QFile::encodeName(trashFolder + QStringLiteral("/info")).constData(),
                          O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     struct stat filesSt;
     if (!files.valid() || !info.valid() || ::fstat(files.get(), &filesSt) != 0)

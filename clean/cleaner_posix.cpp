@@ -1,6 +1,7 @@
 #include "clean/cleaner_p.h"
 
 #include "app/trash.h"
+#include "scan/uniquefd.h"
 
 #include <QFile>
 
@@ -48,36 +49,12 @@ bool roundTrips(const char *name)
     return true;
 }
 
-class Fd final
-{
-public:
-    explicit Fd(int fd = -1) : m_fd(fd) {}
-    ~Fd()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Fd(const Fd &) = delete;
-    Fd &operator=(const Fd &) = delete;
-    int get() const { return m_fd; }
-    bool valid() const { return m_fd >= 0; }
-    void reset(int fd)
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        m_fd = fd;
-    }
-
-private:
-    int m_fd;
-};
-
 // The open folder that holds `path` and the last name of `path`. The anchor
 // is opened as named; every folder between it and `path` must be a real
 // folder. On failure error holds an errno value.
 struct Parent
 {
-    Fd fd;
+    UniqueFd fd;
     QByteArray name;
     int error = 0;
 };

@@ -1,0 +1,28 @@
+#pragma once
+
+// Owns one POSIX file descriptor and closes it when it goes out of scope, so
+// folder descriptors held while walking or removing a tree cannot leak on an
+// early return.
+
+#include <unistd.h>
+
+class UniqueFd final
+{
+public:
+    explicit UniqueFd(int fd = -1) : m_fd(fd) {}
+    ~UniqueFd() { reset(); }
+    UniqueFd(const UniqueFd &) = delete;
+    UniqueFd &operator=(const UniqueFd &) = delete;
+
+    int get() const { return m_fd; }
+    bool valid() const { return m_fd >= 0; }
+    void reset(int fd = -1)
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = fd;
+    }
+
+private:
+    int m_fd;
+};
