@@ -20,7 +20,7 @@ namespace trash {
 QString homeTrash();
 
 // The trash folders of volume `topdir` that exist and may be used, in the
-// order the specification prefers them (.Trash/$uid first).
+// order the freedesktop.org trash rules prefer them (.Trash/$uid first).
 QStringList volumeTrashes(const QString &topdir);
 
 // Every existing trash folder: the home trash, then those of every mounted

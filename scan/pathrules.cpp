@@ -339,7 +339,7 @@ QStringList protectedLocations()
     return currentProtectionRules().locations;
 #else
     // The trash folders of every mounted volume, in both of the layouts the
-    // trash specification allows.
+    // freedesktop.org trash layout allows.
     QStringList trash = homeTrashFolders();
     const QString uid = QString::number(::getuid());
     const QList<QStorageInfo> volumes = QStorageInfo::mountedVolumes();
