@@ -338,8 +338,8 @@ QStringList protectedLocations()
 #ifdef Q_OS_WIN
     return currentProtectionRules().locations;
 #else
-    // The trash folders of every mounted volume, in both of the layouts the
-    // freedesktop.org trash layout allows.
+    // The trash folders of every mounted volume, in both layouts that
+    // freedesktop.org trash allows ($topdir/.Trash/$uid and .Trash-$uid).
     QStringList trash = homeTrashFolders();
     const QString uid = QString::number(::getuid());
     const QList<QStorageInfo> volumes = QStorageInfo::mountedVolumes();
