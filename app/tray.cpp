@@ -11,17 +11,9 @@
 #include "app/trayduties.h"
 #include "ui/icons.h"
 #include "ui/theme.h"
+#include "ui/trtext.h"
 
 namespace ui {
-
-namespace {
-
-QString tt(const char *text)
-{
-    return QCoreApplication::translate("Tray", text);
-}
-
-} // namespace
 
 Tray::Tray(QWidget *window, AppState *state, MenuFactory menuFactory)
     : QObject(window), m_window(window), m_state(state), m_menuFactory(std::move(menuFactory))
@@ -100,17 +92,17 @@ void Tray::buildMenu()
     // Named icons carry their colour: they are re-tinted on theme changes.
     const auto named = [](const QString &name) { return ui::icon(name, Tone::Text2, 18); };
 
-    QAction *open = menu->addAction(appIcon(), tt("Open Varnholt"));
+    QAction *open = menu->addAction(appIcon(), TrayText::tr("Open Varnholt"));
     connect(open, &QAction::triggered, this, [this] { showAndRaise(m_window); });
     menu->addSeparator();
-    QAction *scan = menu->addAction(named(QStringLiteral("sparkle")), tt("Smart Scan"));
+    QAction *scan = menu->addAction(named(QStringLiteral("sparkle")), TrayText::tr("Smart Scan"));
     connect(scan, &QAction::triggered, this, [this] {
         showAndRaise(m_window);
         emit showPageRequested(0);
         if (m_state)
             m_state->startScan();
     });
-    QAction *large = menu->addAction(named(QStringLiteral("layers")), tt("Find Large Files"));
+    QAction *large = menu->addAction(named(QStringLiteral("layers")), TrayText::tr("Find Large Files"));
     connect(large, &QAction::triggered, this, [this] {
         showAndRaise(m_window);
         emit showPageRequested(2);
@@ -121,18 +113,18 @@ void Tray::buildMenu()
     m_driveAction = menu->addAction(named(QStringLiteral("drive")), QString());
     m_driveAction->setEnabled(false);
     menu->addSeparator();
-    QAction *settings = menu->addAction(named(QStringLiteral("menu-settings")), tt("Settings"));
+    QAction *settings = menu->addAction(named(QStringLiteral("menu-settings")), TrayText::tr("Settings"));
     connect(settings, &QAction::triggered, this, [this] {
         showAndRaise(m_window);
         emit showPageRequested(3);
     });
-    QAction *updates = menu->addAction(named(QStringLiteral("menu-update")), tt("Check for Updates"));
+    QAction *updates = menu->addAction(named(QStringLiteral("menu-update")), TrayText::tr("Check for Updates"));
     connect(updates, &QAction::triggered, this, [this] {
         showAndRaise(m_window);
         emit checkForUpdatesRequested();
     });
     menu->addSeparator();
-    QAction *quit = menu->addAction(named(QStringLiteral("menu-power")), tt("Quit Varnholt"));
+    QAction *quit = menu->addAction(named(QStringLiteral("menu-power")), TrayText::tr("Quit Varnholt"));
     connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 
     const QList<std::pair<QAction *, QString>> tinted = {
@@ -160,7 +152,7 @@ void Tray::refreshDriveLine()
 
 QString Tray::driveLineText(const QString &displayName, qint64 availableBytes)
 {
-    return tt("%1 · %2 free").arg(displayName, formatSize(availableBytes));
+    return TrayText::tr("%1 · %2 free").arg(displayName, formatSize(availableBytes));
 }
 
 } // namespace ui

@@ -34,17 +34,13 @@
 #include "ui/theme.h"
 #include "ui/titlebar.h"
 #include "ui/windowagent.h"
+#include "ui/trtext.h"
 
 namespace ui {
 
 namespace {
 
 const QString kGeometryKey = QStringLiteral("ui/windowGeometry");
-
-QString mt(const char *text)
-{
-    return QCoreApplication::translate("MenuBar", text);
-}
 
 QBoxLayout *bareLayout(QBoxLayout *layout)
 {
@@ -323,28 +319,28 @@ AppMenu *MainWindow::buildAppMenu()
     auto *menu = new AppMenu(this);
     const auto named = [](const char *name) { return icon(QString::fromLatin1(name), Tone::Text2, 18); };
 
-    connect(menu->addAction(named("menu-settings"), mt("Settings")), &QAction::triggered, this,
+    connect(menu->addAction(named("menu-settings"), MenuBarText::tr("Settings")), &QAction::triggered, this,
             [this] { showPage(PageSettings); });
     menu->addSeparator();
-    connect(menu->addAction(named("menu-update"), mt("Check for Updates")), &QAction::triggered, this,
+    connect(menu->addAction(named("menu-update"), MenuBarText::tr("Check for Updates")), &QAction::triggered, this,
             &MainWindow::checkForUpdates);
 
-    AppMenu *help = menu->addAppMenu(named("menu-help"), mt("Help"));
-    connect(help->addAction(mt("Guide")), &QAction::triggered, this,
+    AppMenu *help = menu->addAppMenu(named("menu-help"), MenuBarText::tr("Help"));
+    connect(help->addAction(MenuBarText::tr("Guide")), &QAction::triggered, this,
             [] { QDesktopServices::openUrl(AboutDialog::websiteUrl().resolved(QUrl(QStringLiteral("guide")))); });
-    connect(help->addAction(mt("FAQ")), &QAction::triggered, this,
+    connect(help->addAction(MenuBarText::tr("FAQ")), &QAction::triggered, this,
             [] { QDesktopServices::openUrl(AboutDialog::websiteUrl().resolved(QUrl(QStringLiteral("support")))); });
-    connect(help->addAction(mt("Open Log Folder")), &QAction::triggered, this, [] {
+    connect(help->addAction(MenuBarText::tr("Open Log Folder")), &QAction::triggered, this, [] {
         if (CleanupLog::ensureFolder())
             QDesktopServices::openUrl(QUrl::fromLocalFile(CleanupLog::folder()));
     });
 
-    QAction *about = menu->addAction(named("menu-info"), mt("About Varnholt"));
+    QAction *about = menu->addAction(named("menu-info"), MenuBarText::tr("About Varnholt"));
     about->setProperty(AppMenu::kTrailingProperty, QStringLiteral(VARNHOLT_VERSION));
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
     menu->addSeparator();
     // Queued: the menu finishes hiding before the windows are asked to close.
-    connect(menu->addAction(named("menu-power"), mt("Quit Varnholt")), &QAction::triggered, this,
+    connect(menu->addAction(named("menu-power"), MenuBarText::tr("Quit Varnholt")), &QAction::triggered, this,
             &MainWindow::quitApplication, Qt::QueuedConnection);
     return menu;
 }

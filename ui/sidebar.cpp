@@ -16,17 +16,13 @@
 #include "ui/icons.h"
 #include "ui/theme.h"
 #include "ui/widgets/kit.h"
+#include "ui/trtext.h"
 
 namespace ui {
 
 namespace {
 
 const QString kCollapsedKey = QStringLiteral("ui/sidebarCollapsed");
-
-QString st(const char *text)
-{
-    return QCoreApplication::translate("Sidebar", text);
-}
 
 bool macLook()
 {
@@ -188,7 +184,7 @@ void DriveCard::refresh()
 {
     if (m_state) {
         const VolumeInfo &v = m_state->volume();
-        setToolTip(st("%1 available of %2").arg(formatSize(v.availableBytes), formatSize(v.totalBytes)));
+        setToolTip(SidebarText::tr("%1 available of %2").arg(formatSize(v.availableBytes), formatSize(v.totalBytes)));
     }
     update();
 }
@@ -252,7 +248,7 @@ void DriveCard::paintEvent(QPaintEvent *)
     p.setFont(freeFont);
     p.setPen(t->text3());
     p.drawText(QRectF(textX, top + 18, textW, 18), Qt::AlignLeft | Qt::AlignVCenter,
-               QFontMetricsF(freeFont).elidedText(st("%1 free").arg(formatSize(volume.availableBytes)),
+               QFontMetricsF(freeFont).elidedText(SidebarText::tr("%1 free").arg(formatSize(volume.availableBytes)),
                                                   Qt::ElideRight, textW));
 }
 
@@ -312,7 +308,7 @@ Sidebar::Sidebar(AppState *state, QWidget *parent)
     m_layout = new QVBoxLayout(this);
     m_layout->setSpacing(0);
 
-    m_section = new QLabel(st("Clean"), this);
+    m_section = new QLabel(SidebarText::tr("Clean"), this);
     m_section->setProperty("role", QStringLiteral("micro"));
     m_section->setFont(Theme::eyebrowFont(11));
     m_section->setContentsMargins(12, 8, 0, 6);
@@ -328,7 +324,7 @@ Sidebar::Sidebar(AppState *state, QWidget *parent)
     };
     QStringList labels;
     for (int i = 0; i < kPageCount; ++i) {
-        auto *button = new NavButton(st(entries[i].text), QString::fromLatin1(entries[i].icon), this);
+        auto *button = new NavButton(SidebarText::tr(entries[i].text), QString::fromLatin1(entries[i].icon), this);
         m_group->addButton(button, i);
         m_buttons.append(button);
         labels.append(button->text());
@@ -360,7 +356,7 @@ Sidebar::Sidebar(AppState *state, QWidget *parent)
 
     const bool collapsed = QSettings().value(kCollapsedKey, false).toBool();
     m_collapsed = collapsed;
-    m_toggle->setToolTip(collapsed ? st("Expand sidebar") : st("Collapse sidebar"));
+    m_toggle->setToolTip(collapsed ? SidebarText::tr("Expand sidebar") : SidebarText::tr("Collapse sidebar"));
     const int width = collapsed ? (macLook() ? 0 : kCollapsedWidth) : m_expandedWidth;
     setFixedWidth(width);
     arrange(collapsed);
@@ -407,7 +403,7 @@ void Sidebar::setCollapsed(bool collapsed, bool animate)
     m_collapsed = collapsed;
     QSettings().setValue(kCollapsedKey, collapsed);
     emit collapsedChanged(collapsed);
-    m_toggle->setToolTip(collapsed ? st("Expand sidebar") : st("Collapse sidebar"));
+    m_toggle->setToolTip(collapsed ? SidebarText::tr("Expand sidebar") : SidebarText::tr("Collapse sidebar"));
 
     const bool mac = macLook();
     const int target = collapsed ? (mac ? 0 : kCollapsedWidth) : m_expandedWidth;

@@ -176,15 +176,269 @@
     <name>CleanupPage</name>
     <message>
         <source>SAFE TO CLEAN</source>
-        <translation type="unfinished"></translation>
+        <translation>SAFE TO CLEAN</translation>
     </message>
     <message>
         <source>REVIEW BEFORE CLEANING</source>
-        <translation type="unfinished"></translation>
+        <translation>REVIEW BEFORE CLEANING</translation>
     </message>
     <message>
         <source>CANNOT BE UNDONE</source>
-        <translation type="unfinished"></translation>
+        <translation>CANNOT BE UNDONE</translation>
+    </message>
+    <message>
+        <source>Cleanup</source>
+        <translation>Cleanup</translation>
+    </message>
+    <message>
+        <source>Nothing scanned yet</source>
+        <translation>Nothing scanned yet</translation>
+    </message>
+    <message>
+        <source>Find caches, temporary files and leftovers.</source>
+        <translation>Find caches, temporary files and leftovers.</translation>
+    </message>
+    <message>
+        <source>Start Smart Scan</source>
+        <translation>Start Smart Scan</translation>
+    </message>
+    <message>
+        <source>Scanning</source>
+        <translation>Scanning</translation>
+    </message>
+    <message>
+        <source>In progress</source>
+        <translation>In progress</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Items checked</source>
+        <translation>Items checked</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Elapsed</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Remaining</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>found</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>Cleaning</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>of %1</translation>
+    </message>
+    <message>
+        <source>Cleanup complete</source>
+        <translation>Cleanup complete</translation>
+    </message>
+    <message>
+        <source>Available before</source>
+        <translation>Available before</translation>
+    </message>
+    <message>
+        <source>Available now</source>
+        <translation>Available now</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Some files need administrator rights.&lt;/b&gt; Restart Varnholt as administrator and clean again to remove them.</source>
+        <translation>&lt;b&gt;Some files need administrator rights.&lt;/b&gt; Restart Varnholt as administrator and clean again to remove them.</translation>
+    </message>
+    <message>
+        <source>Restart as admin</source>
+        <translation>Restart as admin</translation>
+    </message>
+    <message>
+        <source>View log</source>
+        <translation>View log</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>Moved to the %1. You can still restore anything.</source>
+        <translation>Moved to the %1. You can still restore anything.</translation>
+    </message>
+    <message>
+        <source>Items were deleted permanently.</source>
+        <translation>Items were deleted permanently.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln file skipped&lt;/b&gt; because it was in use or protected. Quit the app using it and rescan to remove it.</numerusform>
+            <numerusform>&lt;b&gt;%Ln files skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>For example: %1</source>
+        <translation>For example: %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Left caches of running apps alone:&lt;/b&gt; %1. Quit them and clean again to include them.</source>
+        <translation>&lt;b&gt;Left caches of running apps alone:&lt;/b&gt; %1. Quit them and clean again to include them.</translation>
+    </message>
+    <message>
+        <source>Needs administrator</source>
+        <translation>Needs administrator</translation>
+    </message>
+    <message>
+        <source>Select recommended</source>
+        <translation>Select recommended</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Rescan</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>%1 can be cleaned</source>
+        <translation>%1 can be cleaned</translation>
+    </message>
+    <message>
+        <source>Nothing left to clean. Rescan any time.</source>
+        <translation>Nothing left to clean. Rescan any time.</translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation>%1 items</translation>
+    </message>
+    <message>
+        <source>These files need administrator rights.</source>
+        <translation>These files need administrator rights.</translation>
+    </message>
+    <message>
+        <source>Some folders need administrator rights.</source>
+        <translation>Some folders need administrator rights.</translation>
+    </message>
+    <message>
+        <source>%1 is open. Quit it to include its cache.</source>
+        <translation>%1 is open. Quit it to include its cache.</translation>
+    </message>
+    <message>
+        <source>%1 are open. Quit them to include their caches.</source>
+        <translation>%1 are open. Quit them to include their caches.</translation>
+    </message>
+    <message>
+        <source>Largest items</source>
+        <translation>Largest items</translation>
+    </message>
+    <message>
+        <source>Show in %1</source>
+        <translation>Show in %1</translation>
+    </message>
+    <message>
+        <source>%1 is running</source>
+        <translation>%1 is running</translation>
+    </message>
+    <message>
+        <source>and %1 more items</source>
+        <translation>and %1 more items</translation>
+    </message>
+    <message>
+        <source>Show %1 more</source>
+        <translation>Show %1 more</translation>
+    </message>
+    <message>
+        <source>moved to the %1</source>
+        <translation>moved to the %1</translation>
+    </message>
+    <message>
+        <source>deleted permanently</source>
+        <translation>deleted permanently</translation>
+    </message>
+    <message>
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected%3</source>
+        <translation>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected%3</translation>
+    </message>
+    <message>
+        <source> · some need admin</source>
+        <translation> · some need admin</translation>
+    </message>
+    <message>
+        <source>Clean %1</source>
+        <translation>Clean %1</translation>
+    </message>
+    <message>
+        <source>Large files</source>
+        <translation>Large files</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFilesPage</name>
+    <message>
+        <source>Space Map</source>
+        <translation>Space Map</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Rescan</translation>
+    </message>
+    <message>
+        <source>Find what&apos;s taking up space</source>
+        <translation>Find what&apos;s taking up space</translation>
+    </message>
+    <message>
+        <source>Big files in your home folder. You decide what goes.</source>
+        <translation>Big files in your home folder. You decide what goes.</translation>
+    </message>
+    <message>
+        <source>Find large files</source>
+        <translation>Find large files</translation>
+    </message>
+    <message>
+        <source>Largest so far</source>
+        <translation>Largest so far</translation>
+    </message>
+    <message>
+        <source>Looking for large files…</source>
+        <translation>Looking for large files…</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Unused %1+ months</source>
+        <translation>Unused %1+ months</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Downloads</translation>
+    </message>
+    <message>
+        <source>Search files</source>
+        <translation>Search files</translation>
+    </message>
+    <message>
+        <source>Show in %1</source>
+        <translation>Show in %1</translation>
+    </message>
+    <message>
+        <source>Move to %1</source>
+        <translation>Move to %1</translation>
+    </message>
+    <message>
+        <source>Home folder · over %1</source>
+        <translation>Home folder · over %1</translation>
+    </message>
+    <message>
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %4 files</source>
+        <translation>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %4 files</translation>
     </message>
 </context>
 <context>
@@ -202,37 +456,277 @@
     <name>MenuBar</name>
     <message>
         <source>Varnholt Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt Website</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Check for Updates</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Guide</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>FAQ</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation>Open Log Folder</translation>
+    </message>
+    <message>
+        <source>About Varnholt</source>
+        <translation>About Varnholt</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>Quit Varnholt</translation>
     </message>
 </context>
 <context>
     <name>Overlay</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Finds the space your computer can spare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Finds the space your computer can spare.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Keep Varnholt running?</source>
+        <translation>Keep Varnholt running?</translation>
+    </message>
+    <message>
+        <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
+        <translation>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</translation>
+    </message>
+    <message>
+        <source>Remember my choice</source>
+        <translation>Remember my choice</translation>
+    </message>
+    <message>
+        <source>You can change this in Settings.</source>
+        <translation>You can change this in Settings.</translation>
+    </message>
+    <message>
+        <source>Keep in tray</source>
+        <translation>Keep in tray</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Clean %1?</source>
+        <translation>Clean %1?</translation>
+    </message>
+    <message>
+        <source>Permanent delete is on. These files can&apos;t be recovered.</source>
+        <translation>Permanent delete is on. These files can&apos;t be recovered.</translation>
+    </message>
+    <message>
+        <source>Emptying the %1 can&apos;t be undone. Everything else goes to the %1.</source>
+        <translation>Emptying the %1 can&apos;t be undone. Everything else goes to the %1.</translation>
+    </message>
+    <message>
+        <source>Everything will be moved to the %1, so you can restore it later.</source>
+        <translation>Everything will be moved to the %1, so you can restore it later.</translation>
+    </message>
+    <message>
+        <source>Clean and delete</source>
+        <translation>Clean and delete</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>Clean</translation>
+    </message>
+    <message>
+        <source>What&apos;s new</source>
+        <translation>What&apos;s new</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Retry</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Update now</translation>
+    </message>
+    <message>
+        <source>Varnholt is up to date</source>
+        <translation>Varnholt is up to date</translation>
+    </message>
+    <message>
+        <source>Version %1 is the latest version.</source>
+        <translation>Version %1 is the latest version.</translation>
+    </message>
+    <message>
+        <source>An update is available</source>
+        <translation>An update is available</translation>
+    </message>
+    <message>
+        <source>Version %1 is available. You have %2.</source>
+        <translation>Version %1 is available. You have %2.</translation>
+    </message>
+    <message>
+        <source>Could not check for updates</source>
+        <translation>Could not check for updates</translation>
+    </message>
+    <message>
+        <source>Check your internet connection and try again.</source>
+        <translation>Check your internet connection and try again.</translation>
+    </message>
+    <message>
+        <source>Downloading the update…</source>
+        <translation>Downloading the update…</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Installing the update…</source>
+        <translation>Installing the update…</translation>
+    </message>
+    <message>
+        <source>Varnholt closes and starts again when the update is installed.</source>
+        <translation>Varnholt closes and starts again when the update is installed.</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Checking for updates…</translation>
+    </message>
+    <message>
+        <source>Version %1 is installed.</source>
+        <translation>Version %1 is installed.</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Later</translation>
     </message>
 </context>
 <context>
     <name>OverviewPage</name>
     <message>
         <source>Scanned %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanned %1</translation>
+    </message>
+    <message>
+        <source>Smart Scan</source>
+        <translation>Smart Scan</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>Overview</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Rescan</translation>
+    </message>
+    <message>
+        <source>See all</source>
+        <translation>See all</translation>
+    </message>
+    <message>
+        <source>Disk health</source>
+        <translation>Disk health</translation>
+    </message>
+    <message>
+        <source>System files protected</source>
+        <translation>System files protected</translation>
+    </message>
+    <message>
+        <source>%1 ready to clean</source>
+        <translation>%1 ready to clean</translation>
+    </message>
+    <message>
+        <source>Your startup disk is almost full</source>
+        <translation>Your startup disk is almost full</translation>
+    </message>
+    <message>
+        <source>Keep your disk in shape</source>
+        <translation>Keep your disk in shape</translation>
+    </message>
+    <message>
+        <source>free of %1</source>
+        <translation>free of %1</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Review</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <source>Never scanned</source>
+        <translation>Never scanned</translation>
+    </message>
+    <message>
+        <source>Freed this month</source>
+        <translation>Freed this month</translation>
+    </message>
+    <message>
+        <source>Last scan</source>
+        <translation>Last scan</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Weekly</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Monthly</translation>
+    </message>
+    <message>
+        <source>Scheduled scan</source>
+        <translation>Scheduled scan</translation>
+    </message>
+    <message>
+        <source>Top recommendations</source>
+        <translation>Top recommendations</translation>
+    </message>
+    <message>
+        <source>What Smart Scan looks at</source>
+        <translation>What Smart Scan looks at</translation>
+    </message>
+    <message>
+        <source>Apps, documents &amp; system</source>
+        <translation>Apps, documents &amp; system</translation>
+    </message>
+    <message>
+        <source>Reclaimable</source>
+        <translation>Reclaimable</translation>
+    </message>
+    <message>
+        <source>Available</source>
+        <translation>Available</translation>
     </message>
 </context>
 <context>
@@ -259,44 +753,363 @@
     </message>
 </context>
 <context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Choose a folder to exclude</source>
+        <translation>Choose a folder to exclude</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>Cleaning</translation>
+    </message>
+    <message>
+        <source>Move items to the %1</source>
+        <translation>Move items to the %1</translation>
+    </message>
+    <message>
+        <source>Recommended. Turn off to delete files permanently.</source>
+        <translation>Recommended. Turn off to delete files permanently.</translation>
+    </message>
+    <message>
+        <source>Large file size</source>
+        <translation>Large file size</translation>
+    </message>
+    <message>
+        <source>Files bigger than this appear in Large &amp; Old Files.</source>
+        <translation>Files bigger than this appear in Large &amp; Old Files.</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 MB</translation>
+    </message>
+    <message>
+        <source>250 MB</source>
+        <translation>250 MB</translation>
+    </message>
+    <message>
+        <source>500 MB</source>
+        <translation>500 MB</translation>
+    </message>
+    <message>
+        <source>1 GB</source>
+        <translation>1 GB</translation>
+    </message>
+    <message>
+        <source>Consider files old after</source>
+        <translation>Consider files old after</translation>
+    </message>
+    <message>
+        <source>Used by the “Unused” filter.</source>
+        <translation>Used by the “Unused” filter.</translation>
+    </message>
+    <message>
+        <source>3 months</source>
+        <translation>3 months</translation>
+    </message>
+    <message>
+        <source>6 months</source>
+        <translation>6 months</translation>
+    </message>
+    <message>
+        <source>12 months</source>
+        <translation>12 months</translation>
+    </message>
+    <message>
+        <source>24 months</source>
+        <translation>24 months</translation>
+    </message>
+    <message>
+        <source>Automation</source>
+        <translation>Automation</translation>
+    </message>
+    <message>
+        <source>Scheduled scan</source>
+        <translation>Scheduled scan</translation>
+    </message>
+    <message>
+        <source>Scans when Varnholt starts if the last scan is older than this. Never cleans on its own.</source>
+        <translation>Scans when Varnholt starts if the last scan is older than this. Never cleans on its own.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Weekly</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Monthly</translation>
+    </message>
+    <message>
+        <source>Low space alerts</source>
+        <translation>Low space alerts</translation>
+    </message>
+    <message>
+        <source>Warn when free space drops below 10%.</source>
+        <translation>Warn when free space drops below 10%.</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Open at login</translation>
+    </message>
+    <message>
+        <source>Start with Windows</source>
+        <translation>Start with Windows</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>Start at login</translation>
+    </message>
+    <message>
+        <source>Starts Varnholt in the background so scheduled scans can run.</source>
+        <translation>Starts Varnholt in the background so scheduled scans can run.</translation>
+    </message>
+    <message>
+        <source>Show Varnholt in the menu bar</source>
+        <translation>Show Varnholt in the menu bar</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps Varnholt running there, so scheduled scans and low space alerts keep working.</source>
+        <translation>Closing the window keeps Varnholt running there, so scheduled scans and low space alerts keep working.</translation>
+    </message>
+    <message>
+        <source>Ask every time</source>
+        <translation>Ask every time</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray</source>
+        <translation>Keep running in the tray</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>Quit Varnholt</translation>
+    </message>
+    <message>
+        <source>When closing the window</source>
+        <translation>When closing the window</translation>
+    </message>
+    <message>
+        <source>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</source>
+        <translation>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Appearance</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Theme</translation>
+    </message>
+    <message>
+        <source>Follow the system, or always use light or dark.</source>
+        <translation>Follow the system, or always use light or dark.</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dark</translation>
+    </message>
+    <message>
+        <source>System default (%1)</source>
+        <translation>System default (%1)</translation>
+    </message>
+    <message>
+        <source>Restart now</source>
+        <translation>Restart now</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Varnholt restarts to switch languages.</source>
+        <translation>Varnholt restarts to switch languages.</translation>
+    </message>
+    <message>
+        <source>Exclusions</source>
+        <translation>Exclusions</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>Add folder</translation>
+    </message>
+    <message>
+        <source>Never touch these</source>
+        <translation>Never touch these</translation>
+    </message>
+    <message>
+        <source>Folders and patterns Varnholt always skips.</source>
+        <translation>Folders and patterns Varnholt always skips.</translation>
+    </message>
+    <message>
+        <source>Protected system locations</source>
+        <translation>Protected system locations</translation>
+    </message>
+    <message>
+        <source> — always skipped.</source>
+        <translation> — always skipped.</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Locked</translation>
+    </message>
+    <message>
+        <source>Protected apps</source>
+        <translation>Protected apps</translation>
+    </message>
+    <message>
+        <source> — their data is never cleaned. Caches of running apps and open files are skipped too.</source>
+        <translation> — their data is never cleaned. Caches of running apps and open files are skipped too.</translation>
+    </message>
+    <message>
+        <source>Permissions &amp; about</source>
+        <translation>Permissions &amp; about</translation>
+    </message>
+    <message>
+        <source>Full Disk Access</source>
+        <translation>Full Disk Access</translation>
+    </message>
+    <message>
+        <source>Varnholt is running as administrator and can clean Windows Update files.</source>
+        <translation>Varnholt is running as administrator and can clean Windows Update files.</translation>
+    </message>
+    <message>
+        <source>Varnholt is running as administrator and can clean the package cache.</source>
+        <translation>Varnholt is running as administrator and can clean the package cache.</translation>
+    </message>
+    <message>
+        <source>Administrator access</source>
+        <translation>Administrator access</translation>
+    </message>
+    <message>
+        <source>Granted</source>
+        <translation>Granted</translation>
+    </message>
+    <message>
+        <source>Only needed to clean Windows Update leftovers.</source>
+        <translation>Only needed to clean Windows Update leftovers.</translation>
+    </message>
+    <message>
+        <source>Only needed to clean the package cache.</source>
+        <translation>Only needed to clean the package cache.</translation>
+    </message>
+    <message>
+        <source>Restart as admin</source>
+        <translation>Restart as admin</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Check for updates</translation>
+    </message>
+    <message>
+        <source>Open logs</source>
+        <translation>Open logs</translation>
+    </message>
+    <message>
+        <source>Every cleanup writes a log you can review. Varnholt checks for updates when it starts.</source>
+        <translation>Every cleanup writes a log you can review. Varnholt checks for updates when it starts.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+</context>
+<context>
     <name>Sidebar</name>
     <message>
         <source>%1 available of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 available of %2</translation>
     </message>
     <message>
         <source>Smart Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Smart Scan</translation>
     </message>
     <message>
         <source>Cleanup</source>
-        <translation type="unfinished"></translation>
+        <translation>Cleanup</translation>
     </message>
     <message>
         <source>Space Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Space Map</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>%1 free</source>
+        <translation>%1 free</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>Clean</translation>
+    </message>
+    <message>
+        <source>Expand sidebar</source>
+        <translation>Expand sidebar</translation>
+    </message>
+    <message>
+        <source>Collapse sidebar</source>
+        <translation>Collapse sidebar</translation>
     </message>
 </context>
 <context>
     <name>TitleBar</name>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
 </context>
 <context>
     <name>Tray</name>
     <message>
         <source>Varnholt is still running</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt is still running</translation>
     </message>
     <message>
         <source>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</translation>
+    </message>
+    <message>
+        <source>Open Varnholt</source>
+        <translation>Open Varnholt</translation>
+    </message>
+    <message>
+        <source>Smart Scan</source>
+        <translation>Smart Scan</translation>
+    </message>
+    <message>
+        <source>Find Large Files</source>
+        <translation>Find Large Files</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Check for Updates</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>Quit Varnholt</translation>
+    </message>
+    <message>
+        <source>%1 · %2 free</source>
+        <translation>%1 · %2 free</translation>
     </message>
 </context>
 <context>

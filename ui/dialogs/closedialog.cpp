@@ -8,17 +8,9 @@
 
 #include "ui/widgets/button.h"
 #include "ui/widgets/divider.h"
+#include "ui/trtext.h"
 
 namespace ui {
-
-namespace {
-
-QString ov(const char *text)
-{
-    return QCoreApplication::translate("Overlay", text);
-}
-
-} // namespace
 
 CloseDialog::CloseDialog(QWidget *host) : Overlay(host)
 {
@@ -32,21 +24,22 @@ CloseDialog::CloseDialog(QWidget *host) : Overlay(host)
     auto *content = new QVBoxLayout;
     content->setContentsMargins(24, 24, 24, 20);
     content->setSpacing(6);
-    auto *title = new QLabel(ov("Keep Varnholt running?"), panel());
+    auto *title = new QLabel(OverlayText::tr("Keep Varnholt running?"), panel());
     title->setProperty("role", "h2");
     content->addWidget(title);
-    auto *text = new QLabel(ov("Varnholt can stay in the system tray when you close the window, so scheduled "
-                               "scans and low space alerts keep working. You can open it again from the tray "
-                               "icon."),
-                            panel());
+    auto *text =
+        new QLabel(OverlayText::tr("Varnholt can stay in the system tray when you close the window, so scheduled "
+                                   "scans and low space alerts keep working. You can open it again from the tray "
+                                   "icon."),
+                   panel());
     text->setProperty("role", "sub");
     text->setWordWrap(true);
     content->addWidget(text);
     content->addSpacing(10);
-    m_remember = new QCheckBox(ov("Remember my choice"), panel());
+    m_remember = new QCheckBox(OverlayText::tr("Remember my choice"), panel());
     m_remember->setChecked(true);
     content->addWidget(m_remember);
-    m_note = new QLabel(ov("You can change this in Settings."), panel());
+    m_note = new QLabel(OverlayText::tr("You can change this in Settings."), panel());
     m_note->setProperty("role", "micro");
     content->addWidget(m_note);
     outer->addLayout(content);
@@ -55,9 +48,9 @@ CloseDialog::CloseDialog(QWidget *host) : Overlay(host)
     auto *bar = new QHBoxLayout;
     bar->setContentsMargins(24, 16, 24, 16);
     bar->setSpacing(8);
-    m_keep = new Button(ov("Keep in tray"), QStringLiteral("primary"), {}, {}, panel());
+    m_keep = new Button(OverlayText::tr("Keep in tray"), QStringLiteral("primary"), {}, {}, panel());
     m_keep->setDefault(true);
-    m_quit = new Button(ov("Quit"), {}, {}, {}, panel());
+    m_quit = new Button(OverlayText::tr("Quit"), {}, {}, {}, panel());
     for (Button *button : {m_keep, m_quit}) {
         button->setSizePolicy(QSizePolicy::Expanding, button->sizePolicy().verticalPolicy());
         bar->addWidget(button, 1);

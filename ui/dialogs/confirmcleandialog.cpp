@@ -14,15 +14,11 @@
 #include "ui/widgets/card.h"
 #include "ui/widgets/divider.h"
 #include "ui/widgets/icontile.h"
+#include "ui/trtext.h"
 
 namespace ui {
 
 namespace {
-
-QString ov(const char *text)
-{
-    return QCoreApplication::translate("Overlay", text);
-}
 
 QWidget *resultRow(const CategoryResult &result, QWidget *parent)
 {
@@ -50,13 +46,15 @@ ConfirmCleanDialog::ConfirmCleanDialog(AppState *state, QWidget *host) : Overlay
                                                [](const CategoryResult &r) { return r.risk == Permanent; });
     m_dangerous = !toBin || permanentSelected;
 
-    m_title = ov("Clean %1?").arg(formatSize(state->selectedBytes()));
+    m_title = OverlayText::tr("Clean %1?").arg(formatSize(state->selectedBytes()));
     if (!toBin)
-        m_text = ov("Permanent delete is on. These files can't be recovered.");
+        m_text = OverlayText::tr("Permanent delete is on. These files can't be recovered.");
     else if (permanentSelected)
-        m_text = ov("Emptying the %1 can't be undone. Everything else goes to the %1.").arg(recycleBinName());
+        m_text =
+            OverlayText::tr("Emptying the %1 can't be undone. Everything else goes to the %1.").arg(recycleBinName());
     else
-        m_text = ov("Everything will be moved to the %1, so you can restore it later.").arg(recycleBinName());
+        m_text =
+            OverlayText::tr("Everything will be moved to the %1, so you can restore it later.").arg(recycleBinName());
 
     QVBoxLayout *content = buildQuestionFrame(460, 420, 6);
     auto *title = new QLabel(m_title, panel());
@@ -84,9 +82,9 @@ ConfirmCleanDialog::ConfirmCleanDialog(AppState *state, QWidget *host) : Overlay
     }
     content->addWidget(card);
 
-    m_cancel = new Button(ov("Cancel"), {}, {}, {}, panel());
-    m_confirm = m_dangerous ? new Button(ov("Clean and delete"), QStringLiteral("danger"), {}, {}, panel())
-                            : new Button(ov("Clean"), QStringLiteral("primary"), {}, {}, panel());
+    m_cancel = new Button(OverlayText::tr("Cancel"), {}, {}, {}, panel());
+    m_confirm = m_dangerous ? new Button(OverlayText::tr("Clean and delete"), QStringLiteral("danger"), {}, {}, panel())
+                            : new Button(OverlayText::tr("Clean"), QStringLiteral("primary"), {}, {}, panel());
     m_confirm->setDefault(true);
     setButtons({m_confirm, m_cancel});
 

@@ -14,15 +14,11 @@
 #include "ui/widgets/card.h"
 #include "ui/widgets/iconview.h"
 #include "update/updater.h"
+#include "ui/trtext.h"
 
 namespace ui {
 
 namespace {
-
-QString ov(const char *text)
-{
-    return QCoreApplication::translate("Overlay", text);
-}
 
 class Logo final : public QWidget
 {
@@ -71,7 +67,7 @@ UpdateDialog::UpdateDialog(Updater *updater, QWidget *host) : Overlay(host), m_u
     auto *notesLayout = new QVBoxLayout(m_notesCard);
     notesLayout->setContentsMargins(14, 12, 14, 12);
     notesLayout->setSpacing(6);
-    auto *eyebrow = new QLabel(ov("What's new"), m_notesCard);
+    auto *eyebrow = new QLabel(OverlayText::tr("What's new"), m_notesCard);
     eyebrow->setProperty("role", "micro");
     eyebrow->setFont(Theme::eyebrowFont(11));
     notesLayout->addWidget(eyebrow);
@@ -91,10 +87,10 @@ UpdateDialog::UpdateDialog(Updater *updater, QWidget *host) : Overlay(host), m_u
     m_error = makeLabel(QStringLiteral("warn"), panel());
     content->addWidget(m_error);
 
-    m_close = new Button(ov("Close"), {}, {}, {}, panel());
-    m_cancel = new Button(ov("Cancel"), {}, {}, {}, panel());
-    m_retry = new Button(ov("Retry"), QStringLiteral("primary"), {}, {}, panel());
-    m_update = new Button(ov("Update now"), QStringLiteral("primary"), {}, {}, panel());
+    m_close = new Button(OverlayText::tr("Close"), {}, {}, {}, panel());
+    m_cancel = new Button(OverlayText::tr("Cancel"), {}, {}, {}, panel());
+    m_retry = new Button(OverlayText::tr("Retry"), QStringLiteral("primary"), {}, {}, panel());
+    m_update = new Button(OverlayText::tr("Update now"), QStringLiteral("primary"), {}, {}, panel());
     for (Button *button : {m_close, m_cancel, m_retry, m_update}) {
         button->setAutoDefault(false);
         button->setDefault(false);
@@ -135,12 +131,12 @@ void UpdateDialog::refresh()
     QString subtitle;
     switch (state) {
     case Updater::UpToDate:
-        title = ov("Varnholt is up to date");
-        subtitle = ov("Version %1 is the latest version.").arg(current);
+        title = OverlayText::tr("Varnholt is up to date");
+        subtitle = OverlayText::tr("Version %1 is the latest version.").arg(current);
         break;
     case Updater::Available: {
-        title = ov("An update is available");
-        subtitle = ov("Version %1 is available. You have %2.").arg(info.version, current);
+        title = OverlayText::tr("An update is available");
+        subtitle = OverlayText::tr("Version %1 is available. You have %2.").arg(info.version, current);
         QStringList extra;
         if (!info.date.isEmpty())
             extra << info.date;
@@ -151,24 +147,24 @@ void UpdateDialog::refresh()
         break;
     }
     case Updater::Failed:
-        title = ov("Could not check for updates");
-        subtitle = ov("Check your internet connection and try again.");
+        title = OverlayText::tr("Could not check for updates");
+        subtitle = OverlayText::tr("Check your internet connection and try again.");
         break;
     case Updater::Downloading:
-        title = ov("Downloading the update…");
+        title = OverlayText::tr("Downloading the update…");
         if (m_updater->bytesTotal() > 0)
-            subtitle = ov("%1 of %2").arg(formatSize(m_updater->bytesReceived()),
-                                          formatSize(m_updater->bytesTotal()));
+            subtitle = OverlayText::tr("%1 of %2")
+                           .arg(formatSize(m_updater->bytesReceived()), formatSize(m_updater->bytesTotal()));
         else
-            subtitle = ov("Version %1").arg(info.version);
+            subtitle = OverlayText::tr("Version %1").arg(info.version);
         break;
     case Updater::Installing:
-        title = ov("Installing the update…");
-        subtitle = ov("Varnholt closes and starts again when the update is installed.");
+        title = OverlayText::tr("Installing the update…");
+        subtitle = OverlayText::tr("Varnholt closes and starts again when the update is installed.");
         break;
     default:  // NotChecked, Checking
-        title = ov("Checking for updates…");
-        subtitle = ov("Version %1 is installed.").arg(current);
+        title = OverlayText::tr("Checking for updates…");
+        subtitle = OverlayText::tr("Version %1 is installed.").arg(current);
         break;
     }
     m_title->setText(title);
@@ -202,7 +198,7 @@ void UpdateDialog::refresh()
     m_retry->setVisible(state == Updater::Failed);
     m_cancel->setVisible(state == Updater::Downloading);
     m_close->setVisible(state != Updater::Downloading && state != Updater::Installing);
-    m_close->setText(state == Updater::Available ? ov("Later") : ov("Close"));
+    m_close->setText(state == Updater::Available ? OverlayText::tr("Later") : OverlayText::tr("Close"));
 
     refit();
 }

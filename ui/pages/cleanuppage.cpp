@@ -16,6 +16,7 @@
 #include "ui/widgets/progressring.h"
 #include "ui/widgets/radar.h"
 #include "ui/widgets/scansteprow.h"
+#include "ui/trtext.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -76,11 +77,6 @@ protected:
         p.drawPolyline(points, 3);
     }
 };
-
-QString trPage(const char *text, const char *comment = nullptr, int n = -1)
-{
-    return QCoreApplication::translate("CleanupPage", text, comment, n);
-}
 
 // One of the statistics under the radar or on the done view: a figure above
 // a caption.
@@ -211,7 +207,7 @@ QWidget *CleanupPage::buildEmptyView()
     auto *layout = new QVBoxLayout(view);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(new PageHeader(trPage("Cleanup"), {}, view));
+    layout->addWidget(new PageHeader(CleanupText::tr("Cleanup"), {}, view));
     layout->addStretch(2);
 
     auto *column = new QWidget(view);
@@ -223,15 +219,16 @@ QWidget *CleanupPage::buildEmptyView()
     connect(Theme::instance(), &Theme::changed, tile, [tile] { tile->setColor(Theme::instance()->accent()); });
     col->addWidget(tile, 0, Qt::AlignHCenter);
     col->addSpacing(8);
-    auto *title = cleanup::label(trPage("Nothing scanned yet"), QStringLiteral("h2"), column);
+    auto *title = cleanup::label(CleanupText::tr("Nothing scanned yet"), QStringLiteral("h2"), column);
     title->setAlignment(Qt::AlignCenter);
     col->addWidget(title);
-    auto *sub = cleanup::label(trPage("Find caches, temporary files and leftovers."), QStringLiteral("sub"), column);
+    auto *sub =
+        cleanup::label(CleanupText::tr("Find caches, temporary files and leftovers."), QStringLiteral("sub"), column);
     sub->setAlignment(Qt::AlignCenter);
     sub->setWordWrap(true);
     col->addWidget(sub);
     col->addSpacing(12);
-    auto *start = new Button(trPage("Start Smart Scan"), QStringLiteral("primary"), QStringLiteral("sparkle"),
+    auto *start = new Button(CleanupText::tr("Start Smart Scan"), QStringLiteral("primary"), QStringLiteral("sparkle"),
                              QStringLiteral("lg"), column);
     start->setObjectName(QStringLiteral("startScan"));
     connect(start, &QPushButton::clicked, m_state, &AppState::startScan);
@@ -255,9 +252,9 @@ QWidget *CleanupPage::buildScanningView()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    auto *header = new PageHeader(trPage("Scanning"), {}, view);
-    header->setEyebrow(trPage("In progress"));
-    auto *stop = new Button(trPage("Stop"), {}, {}, {}, header);
+    auto *header = new PageHeader(CleanupText::tr("Scanning"), {}, view);
+    header->setEyebrow(CleanupText::tr("In progress"));
+    auto *stop = new Button(CleanupText::tr("Stop"), {}, {}, {}, header);
     stop->setObjectName(QStringLiteral("stopScan"));
     connect(stop, &QPushButton::clicked, m_state, &AppState::cancelScan);
     header->actionRow()->addWidget(stop);
@@ -283,11 +280,11 @@ QWidget *CleanupPage::buildScanningView()
     radarColumn->addWidget(m_scanPath);
     auto *stats = new QHBoxLayout;
     stats->setSpacing(8);
-    m_checkedValue = addStatistic(stats, trPage("Items checked"), 15, 0, radarCard);
+    m_checkedValue = addStatistic(stats, CleanupText::tr("Items checked"), 15, 0, radarCard);
     m_checkedValue->setObjectName(QStringLiteral("itemsChecked"));
-    m_elapsedValue = addStatistic(stats, trPage("Elapsed"), 15, 0, radarCard);
+    m_elapsedValue = addStatistic(stats, CleanupText::tr("Elapsed"), 15, 0, radarCard);
     m_elapsedValue->setObjectName(QStringLiteral("elapsed"));
-    m_remainingValue = addStatistic(stats, trPage("Remaining"), 15, 0, radarCard);
+    m_remainingValue = addStatistic(stats, CleanupText::tr("Remaining"), 15, 0, radarCard);
     m_remainingValue->setObjectName(QStringLiteral("remaining"));
     radarColumn->addLayout(stats);
     radarColumn->addStretch(1);
@@ -345,7 +342,7 @@ void CleanupPage::updateScanProgress()
     }
 
     m_radar->setActive(m_state->phase() == AppState::Scanning);
-    m_radar->setText(formatSize(m_state->foundBytes()), trPage("found"));
+    m_radar->setText(formatSize(m_state->foundBytes()), CleanupText::tr("found"));
     m_scanPath->setText(cleanup::elideMiddle(m_scanPath, QDir::toNativeSeparators(m_state->currentPath()), 280));
     m_checkedValue->setText(formatNumber(m_state->filesChecked()));
     const qint64 elapsedMs = m_state->scanTimer().isValid() ? m_state->scanTimer().elapsed() : 0;
@@ -361,8 +358,8 @@ QWidget *CleanupPage::buildCleaningView()
     auto *layout = new QVBoxLayout(view);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    auto *header = new PageHeader(trPage("Cleaning"), {}, view);
-    header->setEyebrow(trPage("In progress"));
+    auto *header = new PageHeader(CleanupText::tr("Cleaning"), {}, view);
+    header->setEyebrow(CleanupText::tr("In progress"));
     layout->addWidget(header);
     layout->addStretch(2);
 
@@ -391,7 +388,7 @@ QWidget *CleanupPage::buildCleaningView()
 void CleanupPage::updateCleanProgress(qint64 done, qint64 total, const QString &path)
 {
     m_ring->setValue(total < 1 ? 0 : qreal(done) / qreal(total));
-    m_ring->setText(formatSize(done), trPage("of %1").arg(formatSize(total)));
+    m_ring->setText(formatSize(done), CleanupText::tr("of %1").arg(formatSize(total)));
     if (!path.isEmpty())
         m_cleanPath->setText(cleanup::elideMiddle(m_cleanPath, QDir::toNativeSeparators(path), 640));
 }
@@ -413,7 +410,7 @@ QWidget *CleanupPage::buildDoneView()
     col->addSpacing(40);
     col->addWidget(new Badge(column), 0, Qt::AlignHCenter);
     col->addSpacing(6);
-    auto *done = cleanup::eyebrow(trPage("Cleanup complete"), column);
+    auto *done = cleanup::eyebrow(CleanupText::tr("Cleanup complete"), column);
     done->setAlignment(Qt::AlignCenter);
     col->addWidget(done);
 
@@ -433,9 +430,9 @@ QWidget *CleanupPage::buildDoneView()
     stats->addStretch(1);
     auto *statBox = new QHBoxLayout;
     statBox->setSpacing(40);
-    m_beforeValue = addStatistic(statBox, trPage("Available before"), 17, 12, column);
+    m_beforeValue = addStatistic(statBox, CleanupText::tr("Available before"), 17, 12, column);
     m_beforeValue->setObjectName(QStringLiteral("availableBefore"));
-    m_nowValue = addStatistic(statBox, trPage("Available now"), 17, 12, column);
+    m_nowValue = addStatistic(statBox, CleanupText::tr("Available now"), 17, 12, column);
     m_nowValue->setObjectName(QStringLiteral("availableNow"));
     stats->addLayout(statBox);
     stats->addStretch(1);
@@ -445,12 +442,13 @@ QWidget *CleanupPage::buildDoneView()
     m_skippedNote = new Note(Note::Warning, QStringLiteral("alert"), {}, column);
     m_skippedNote->setObjectName(QStringLiteral("skippedNote"));
     col->addWidget(m_skippedNote);
-    m_adminNote = new Note(Note::Accent, QStringLiteral("lock"),
-                           trPage("<b>Some files need administrator rights.</b> Restart Varnholt as administrator "
-                                  "and clean again to remove them."),
-                           column);
+    m_adminNote =
+        new Note(Note::Accent, QStringLiteral("lock"),
+                 CleanupText::tr("<b>Some files need administrator rights.</b> Restart Varnholt as administrator "
+                                 "and clean again to remove them."),
+                 column);
     m_adminNote->setObjectName(QStringLiteral("adminNote"));
-    auto *restart = new Button(trPage("Restart as admin"), QStringLiteral("link"), {}, {}, m_adminNote);
+    auto *restart = new Button(CleanupText::tr("Restart as admin"), QStringLiteral("link"), {}, {}, m_adminNote);
     connect(restart, &QPushButton::clicked, this, &CleanupPage::restartElevated);
     m_adminNote->body()->addWidget(restart, 0, Qt::AlignLeft);
     col->addWidget(m_adminNote);
@@ -459,10 +457,10 @@ QWidget *CleanupPage::buildDoneView()
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(10);
     buttons->addStretch(1);
-    auto *viewLog = new Button(trPage("View log"), {}, QStringLiteral("file"), {}, column);
+    auto *viewLog = new Button(CleanupText::tr("View log"), {}, QStringLiteral("file"), {}, column);
     viewLog->setObjectName(QStringLiteral("viewLog"));
     connect(viewLog, &QPushButton::clicked, this, &CleanupPage::openLog);
-    auto *finish = new Button(trPage("Done"), QStringLiteral("primary"), {}, {}, column);
+    auto *finish = new Button(CleanupText::tr("Done"), QStringLiteral("primary"), {}, {}, column);
     finish->setObjectName(QStringLiteral("done"));
     connect(finish, &QPushButton::clicked, this, [this] {
         m_state->dismissDone();
@@ -484,8 +482,9 @@ void CleanupPage::fillDoneView()
     const CleanReport &report = m_state->lastReport();
     const bool toBin = AppSettings::instance()->moveToTrash();
     m_freed->setText(formatSize(report.freedBytes));
-    m_modeLine->setText(toBin ? trPage("Moved to the %1. You can still restore anything.").arg(recycleBinName())
-                              : trPage("Items were deleted permanently."));
+    m_modeLine->setText(toBin
+                            ? CleanupText::tr("Moved to the %1. You can still restore anything.").arg(recycleBinName())
+                            : CleanupText::tr("Items were deleted permanently."));
     m_beforeValue->setText(formatSize(m_state->availableBeforeClean()));
     m_nowValue->setText(formatSize(m_state->volume().availableBytes));
     cleanup::setPixelSize(m_nowValue, 17, QStringLiteral(" color: %1;").arg(Theme::instance()->ok().name()));
@@ -493,18 +492,20 @@ void CleanupPage::fillDoneView()
     QString text;
     if (report.skippedCount > 0) {
         const int count = int(std::min<qint64>(report.skippedCount, std::numeric_limits<int>::max()));
-        text = trPage("<b>%Ln file(s) skipped</b> because they were in use or protected. Quit the apps using them "
-                      "and rescan to remove them.",
-                      nullptr, count);
+        text = CleanupText::tr(
+            "<b>%Ln file(s) skipped</b> because they were in use or protected. Quit the apps using them "
+            "and rescan to remove them.",
+            nullptr, count);
         if (!report.skippedSamples.isEmpty()) {
             const QString sample = cleanup::elideMiddle(m_skippedNote->label(), report.skippedSamples.first(), 360);
-            text += u' ' + trPage("For example: %1").arg(sample.toHtmlEscaped());
+            text += u' ' + CleanupText::tr("For example: %1").arg(sample.toHtmlEscaped());
         }
     }
     if (!report.runningApps.isEmpty()) {
-        const QString apps = trPage("<b>Left caches of running apps alone:</b> %1. Quit them and clean again to "
-                                    "include them.")
-                                 .arg(report.runningApps.join(QStringLiteral(", ")).toHtmlEscaped());
+        const QString apps =
+            CleanupText::tr("<b>Left caches of running apps alone:</b> %1. Quit them and clean again to "
+                            "include them.")
+                .arg(report.runningApps.join(QStringLiteral(", ")).toHtmlEscaped());
         text = text.isEmpty() ? apps : text + QStringLiteral("<br>") + apps;
     }
     m_skippedNote->setText(text);
@@ -546,7 +547,7 @@ void CleanupPage::syncToPhase()
         break;
     case AppState::Cleaning:
         m_ring->setValue(0);
-        m_ring->setText(formatSize(0), trPage("of %1").arg(formatSize(m_state->selectedBytes())));
+        m_ring->setText(formatSize(0), CleanupText::tr("of %1").arg(formatSize(m_state->selectedBytes())));
         m_cleanPath->clear();
         m_views->setCurrentIndex(CleaningView);
         break;

@@ -22,6 +22,7 @@
 #include "ui/widgets/pageheader.h"
 #include "ui/widgets/pill.h"
 #include "ui/widgets/stackbar.h"
+#include "ui/trtext.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -44,11 +45,6 @@
 namespace ui {
 
 namespace {
-
-QString trPage(const char *text)
-{
-    return QCoreApplication::translate("CleanupPage", text);
-}
 
 // A category's share of the largest category, as a thin bar.
 class ShareBar final : public QWidget
@@ -120,7 +116,7 @@ public:
             auto *denied = new QHBoxLayout;
             denied->setSpacing(5);
             denied->addWidget(new IconView(QStringLiteral("lock"), Tone::Warn, 13, this));
-            auto *text = cleanup::label(trPage("Needs administrator"), {}, this);
+            auto *text = cleanup::label(CleanupText::tr("Needs administrator"), {}, this);
             text->setObjectName(QStringLiteral("needsAdmin"));
             cleanup::setPixelSize(text, 12, QStringLiteral(" color: %1;").arg(Theme::instance()->text2().name()));
             denied->addWidget(text);
@@ -230,10 +226,11 @@ QWidget *CleanupPage::buildResultsView()
     layout->setSpacing(0);
 
     m_resultsHeader = new PageHeader({}, {}, view);
-    auto *recommended = new Button(trPage("Select recommended"), QStringLiteral("ghost"), {}, {}, m_resultsHeader);
+    auto *recommended =
+        new Button(CleanupText::tr("Select recommended"), QStringLiteral("ghost"), {}, {}, m_resultsHeader);
     recommended->setObjectName(QStringLiteral("selectRecommended"));
     connect(recommended, &QPushButton::clicked, m_state, &AppState::selectRecommended);
-    auto *rescan = new Button(trPage("Rescan"), {}, QStringLiteral("refresh"), {}, m_resultsHeader);
+    auto *rescan = new Button(CleanupText::tr("Rescan"), {}, QStringLiteral("refresh"), {}, m_resultsHeader);
     rescan->setObjectName(QStringLiteral("rescan"));
     connect(rescan, &QPushButton::clicked, m_state, &AppState::startScan);
     m_resultsHeader->actionRow()->addWidget(recommended);
@@ -256,7 +253,7 @@ QWidget *CleanupPage::buildResultsView()
     listColumn->setSpacing(0);
     auto *selectAllRow = new QHBoxLayout;
     selectAllRow->setContentsMargins(10, 6, 10, 6);
-    m_selectAll = new QCheckBox(trPage("Select all"), listContent);
+    m_selectAll = new QCheckBox(CleanupText::tr("Select all"), listContent);
     m_selectAll->setObjectName(QStringLiteral("selectAll"));
     m_selectAll->setTristate(true);
     connect(m_selectAll, &QCheckBox::clicked, this, [this] {
@@ -313,7 +310,7 @@ QWidget *CleanupPage::buildResultsView()
 void CleanupPage::onResults()
 {
     const QString size = formatSize(m_state->totalBytes());
-    const QString title = trPage("%1 can be cleaned");
+    const QString title = CleanupText::tr("%1 can be cleaned");
     m_resultsHeader->setTitle(title.arg(size));
     // The header escapes its title, so the figure in the numeric font goes
     // straight to the label.
@@ -374,7 +371,7 @@ void CleanupPage::rebuildCategoryList()
             if (r.risk != risk || (r.bytes < 1 && !r.accessDenied))
                 continue;
             if (!headed) {
-                auto *heading = cleanup::eyebrow(trPage(headings[risk]), m_listHost);
+                auto *heading = cleanup::eyebrow(CleanupText::tr(headings[risk]), m_listHost);
                 heading->setContentsMargins(12, 14, 12, 6);
                 m_list->addWidget(heading);
                 headed = true;
@@ -406,8 +403,8 @@ void CleanupPage::rebuildDetail()
 
     const CategoryResult *c = m_state->findResult(m_focusedId);
     if (!c) {
-        column->addWidget(cleanup::label(trPage("Nothing left to clean. Rescan any time."), QStringLiteral("sub"),
-                                         content));
+        column->addWidget(
+            cleanup::label(CleanupText::tr("Nothing left to clean. Rescan any time."), QStringLiteral("sub"), content));
         column->addStretch(1);
         return;
     }
@@ -432,8 +429,8 @@ void CleanupPage::rebuildDetail()
     cleanup::setPixelSize(size, 26);
     size->setAlignment(Qt::AlignRight);
     figures->addWidget(size);
-    auto *count = cleanup::label(deniedEmpty ? trPage("Needs administrator")
-                                             : trPage("%1 items").arg(formatNumber(c->items.size())),
+    auto *count = cleanup::label(deniedEmpty ? CleanupText::tr("Needs administrator")
+                                             : CleanupText::tr("%1 items").arg(formatNumber(c->items.size())),
                                  QStringLiteral("mono"), content);
     count->setObjectName(QStringLiteral("detailCount"));
     count->setAlignment(Qt::AlignRight);
@@ -454,11 +451,11 @@ void CleanupPage::rebuildDetail()
     if ((c->needsAdmin || c->accessDenied) && !isElevated()) {
         column->addSpacing(12);
         auto *note = new Note(Note::Accent, QStringLiteral("lock"),
-                              c->needsAdmin ? trPage("These files need administrator rights.")
-                                            : trPage("Some folders need administrator rights."),
+                              c->needsAdmin ? CleanupText::tr("These files need administrator rights.")
+                                            : CleanupText::tr("Some folders need administrator rights."),
                               content);
         note->setObjectName(QStringLiteral("detailAdminNote"));
-        auto *restart = new Button(trPage("Restart as admin"), QStringLiteral("link"), {}, {}, note);
+        auto *restart = new Button(CleanupText::tr("Restart as admin"), QStringLiteral("link"), {}, {}, note);
         connect(restart, &QPushButton::clicked, this, &CleanupPage::restartElevated);
         note->body()->addWidget(restart, 0, Qt::AlignLeft);
         column->addWidget(note);
@@ -472,8 +469,9 @@ void CleanupPage::rebuildDetail()
     if (!running.isEmpty()) {
         column->addSpacing(12);
         const QString names = running.join(QStringLiteral(", ")).toHtmlEscaped();
-        const QString text = running.size() == 1 ? trPage("%1 is open. Quit it to include its cache.").arg(names)
-                                                 : trPage("%1 are open. Quit them to include their caches.").arg(names);
+        const QString text = running.size() == 1
+                                 ? CleanupText::tr("%1 is open. Quit it to include its cache.").arg(names)
+                                 : CleanupText::tr("%1 are open. Quit them to include their caches.").arg(names);
         auto *note = new Note(Note::Warning, QStringLiteral("alert"), text, content);
         note->setObjectName(QStringLiteral("runningNote"));
         column->addWidget(note);
@@ -482,11 +480,11 @@ void CleanupPage::rebuildDetail()
     if (!c->items.isEmpty()) {
         auto *largest = new QHBoxLayout;
         largest->setContentsMargins(0, 22, 0, 8);
-        largest->addWidget(cleanup::eyebrow(trPage("Largest items"), content));
+        largest->addWidget(cleanup::eyebrow(CleanupText::tr("Largest items"), content));
         largest->addStretch(1);
         const QString first = c->items.first().path;
         if (!first.isEmpty()) {
-            auto *reveal = new Button(trPage("Show in %1").arg(fileManagerName()), QStringLiteral("link"),
+            auto *reveal = new Button(CleanupText::tr("Show in %1").arg(fileManagerName()), QStringLiteral("link"),
                                       QStringLiteral("external"), {}, content);
             reveal->setObjectName(QStringLiteral("reveal"));
             connect(reveal, &QPushButton::clicked, this, [first] { revealInFileManager(first); });
@@ -503,7 +501,7 @@ void CleanupPage::rebuildDetail()
     if (!c->isTrash && total > 0) {
         auto *row = new QHBoxLayout;
         row->setContentsMargins(2, 10, 2, 10);
-        auto *all = new QCheckBox(trPage("Select all"), content);
+        auto *all = new QCheckBox(CleanupText::tr("Select all"), content);
         all->setObjectName(QStringLiteral("categorySelectAll"));
         all->setTristate(true);
         all->setCheckState(Qt::CheckState(m_state->checkState(id)));
@@ -547,7 +545,7 @@ void CleanupPage::rebuildDetail()
         label->setToolTip(QDir::toNativeSeparators(item.path));
         text->addWidget(label);
         if (!item.runningApp.isEmpty()) {
-            auto *busy = cleanup::label(trPage("%1 is running").arg(item.runningApp), QStringLiteral("warn"),
+            auto *busy = cleanup::label(CleanupText::tr("%1 is running").arg(item.runningApp), QStringLiteral("warn"),
                                         rowWidget);
             cleanup::setPixelSize(busy, 11);
             text->addWidget(busy);
@@ -578,12 +576,12 @@ void CleanupPage::rebuildDetail()
         auto *row = new QHBoxLayout;
         row->setSpacing(12);
         row->setContentsMargins(12, 9, 2, 0);
-        auto *left = cleanup::label(trPage("and %1 more items").arg(formatNumber(remaining)), QStringLiteral("sub"),
-                                    content);
+        auto *left = cleanup::label(CleanupText::tr("and %1 more items").arg(formatNumber(remaining)),
+                                    QStringLiteral("sub"), content);
         left->setObjectName(QStringLiteral("moreCount"));
         row->addWidget(left);
         row->addStretch(1);
-        auto *link = new Button(trPage("Show %1 more").arg(formatNumber(more)), QStringLiteral("link"), {}, {},
+        auto *link = new Button(CleanupText::tr("Show %1 more").arg(formatNumber(more)), QStringLiteral("link"), {}, {},
                                 content);
         link->setObjectName(QStringLiteral("showMore"));
         connect(link, &QPushButton::clicked, this, [this, id, more] { showMoreItems(id, more); });
@@ -635,18 +633,19 @@ void CleanupPage::updateFooter()
         segments.append({r.bytes, QColor(r.color), r.name, false});
     m_stackBar->setSegments(segments, std::max<qint64>(m_state->totalBytes(), 1));
 
-    const QString mode = AppSettings::instance()->moveToTrash() ? trPage("moved to the %1").arg(recycleBinName())
-                                                                : trPage("deleted permanently");
+    const QString mode = AppSettings::instance()->moveToTrash()
+                             ? CleanupText::tr("moved to the %1").arg(recycleBinName())
+                             : CleanupText::tr("deleted permanently");
     m_cleanButton->setToolTip(mode);
 
     const qint64 selected = m_state->selectedBytes();
     const QString style = theme->text().name() + QStringLiteral("; font-family:'%1'; font-size:15px")
                                                      .arg(Theme::monoFont(15).family());
-    m_summary->setText(trPage("<b style='color:%1'>%2</b> selected%3")
+    m_summary->setText(CleanupText::tr("<b style='color:%1'>%2</b> selected%3")
                            .arg(style, formatSize(selected),
-                                m_state->selectionNeedsAdmin() ? trPage(" · some need admin") : QString()));
+                                m_state->selectionNeedsAdmin() ? CleanupText::tr(" · some need admin") : QString()));
 
-    m_cleanButton->setText(trPage("Clean %1").arg(formatSize(selected)));
+    m_cleanButton->setText(CleanupText::tr("Clean %1").arg(formatSize(selected)));
     m_cleanButton->setEnabled(selected >= 1);
 
     {

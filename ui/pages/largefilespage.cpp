@@ -14,6 +14,7 @@
 #include "ui/widgets/pageheader.h"
 #include "ui/widgets/radar.h"
 #include "ui/widgets/segmented.h"
+#include "ui/trtext.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -38,17 +39,6 @@
 namespace ui {
 
 namespace {
-
-QString trPage(const char *text)
-{
-    return QCoreApplication::translate("LargeFilesPage", text);
-}
-
-// The scan statistics and "found" read as they do on the Cleanup page.
-QString trCleanup(const char *text)
-{
-    return QCoreApplication::translate("CleanupPage", text);
-}
 
 QLabel *label(const QString &text, const QString &role, QWidget *parent)
 {
@@ -183,8 +173,8 @@ LargeFilesPage::LargeFilesPage(AppState *state, QWidget *parent)
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
 
-    m_header = new PageHeader(trPage("Space Map"), {}, this);
-    auto *rescan = new Button(trPage("Rescan"), {}, QStringLiteral("refresh"), {}, m_header);
+    m_header = new PageHeader(LargeFilesText::tr("Space Map"), {}, this);
+    auto *rescan = new Button(LargeFilesText::tr("Rescan"), {}, QStringLiteral("refresh"), {}, m_header);
     rescan->setObjectName(QStringLiteral("rescan"));
     m_header->actionRow()->addWidget(rescan);
     outer->addWidget(m_header);
@@ -219,15 +209,17 @@ QWidget *LargeFilesPage::buildIntroView()
     column->setSpacing(8);
     column->addWidget(new IconTile(QStringLiteral("layers"), {}, 56, view), 0, Qt::AlignHCenter);
     column->addSpacing(8);
-    auto *title = label(trPage("Find what's taking up space"), QStringLiteral("h2"), view);
+    auto *title = label(LargeFilesText::tr("Find what's taking up space"), QStringLiteral("h2"), view);
     title->setAlignment(Qt::AlignCenter);
     column->addWidget(title);
-    auto *text = label(trPage("Big files in your home folder. You decide what goes."), QStringLiteral("sub"), view);
+    auto *text =
+        label(LargeFilesText::tr("Big files in your home folder. You decide what goes."), QStringLiteral("sub"), view);
     text->setAlignment(Qt::AlignCenter);
     text->setWordWrap(true);
     column->addWidget(text);
     column->addSpacing(12);
-    auto *find = new Button(trPage("Find large files"), QStringLiteral("primary"), QStringLiteral("search"), {}, view);
+    auto *find = new Button(LargeFilesText::tr("Find large files"), QStringLiteral("primary"), QStringLiteral("search"),
+                            {}, view);
     find->setObjectName(QStringLiteral("findLargeFiles"));
     connect(find, &QPushButton::clicked, m_state, &AppState::scanLargeFiles);
     column->addWidget(find, 0, Qt::AlignHCenter);
@@ -258,11 +250,11 @@ QWidget *LargeFilesPage::buildScanningView()
     radarColumn->addWidget(m_pathLabel);
     auto *stats = new QHBoxLayout;
     stats->setSpacing(8);
-    m_checkedValue = addStatistic(stats, trCleanup("Items checked"), radarCard);
+    m_checkedValue = addStatistic(stats, CleanupText::tr("Items checked"), radarCard);
     m_checkedValue->setObjectName(QStringLiteral("itemsChecked"));
-    m_foundValue = addStatistic(stats, trCleanup("Large files"), radarCard);
+    m_foundValue = addStatistic(stats, CleanupText::tr("Large files"), radarCard);
     m_foundValue->setObjectName(QStringLiteral("largeFound"));
-    m_elapsedValue = addStatistic(stats, trCleanup("Elapsed"), radarCard);
+    m_elapsedValue = addStatistic(stats, CleanupText::tr("Elapsed"), radarCard);
     m_elapsedValue->setObjectName(QStringLiteral("elapsed"));
     radarColumn->addLayout(stats);
     radarColumn->addStretch(1);
@@ -274,7 +266,7 @@ QWidget *LargeFilesPage::buildScanningView()
     listColumn->setSpacing(0);
     auto *heading = new QHBoxLayout;
     heading->setContentsMargins(12, 14, 12, 8);
-    auto *eyebrow = label(trPage("Largest so far"), QStringLiteral("micro"), listCard);
+    auto *eyebrow = label(LargeFilesText::tr("Largest so far"), QStringLiteral("micro"), listCard);
     eyebrow->setFont(Theme::eyebrowFont(11));
     heading->addWidget(eyebrow);
     heading->addStretch(1);
@@ -284,7 +276,7 @@ QWidget *LargeFilesPage::buildScanningView()
     m_largestList->setContentsMargins(0, 0, 0, 0);
     m_largestList->setSpacing(2);
     listColumn->addWidget(listHost);
-    m_largestPlaceholder = label(trPage("Looking for large files…"), QStringLiteral("sub"), listCard);
+    m_largestPlaceholder = label(LargeFilesText::tr("Looking for large files…"), QStringLiteral("sub"), listCard);
     m_largestPlaceholder->setContentsMargins(12, 8, 12, 8);
     listColumn->addWidget(m_largestPlaceholder);
     listColumn->addStretch(1);
@@ -304,14 +296,16 @@ QWidget *LargeFilesPage::buildResultsView()
 
     auto *filterRow = new QHBoxLayout;
     filterRow->setSpacing(10);
-    m_filter = new Segmented({trPage("All"), trPage("Unused %1+ months").arg(6), trPage("Downloads")}, view);
+    m_filter = new Segmented(
+        {LargeFilesText::tr("All"), LargeFilesText::tr("Unused %1+ months").arg(6), LargeFilesText::tr("Downloads")},
+        view);
     m_filter->setObjectName(QStringLiteral("filter"));
     connect(m_filter, &Segmented::currentChanged, this, &LargeFilesPage::applyFilter);
     filterRow->addWidget(m_filter);
     filterRow->addStretch(1);
     m_search = new QLineEdit(view);
     m_search->setObjectName(QStringLiteral("search"));
-    m_search->setPlaceholderText(trPage("Search files"));
+    m_search->setPlaceholderText(LargeFilesText::tr("Search files"));
     m_search->setClearButtonEnabled(true);
     m_search->setFixedWidth(240);
     auto *searchIcon = m_search->addAction(icon(QStringLiteral("search"), Tone::Text3, 14), QLineEdit::LeadingPosition);
@@ -381,11 +375,13 @@ QWidget *LargeFilesPage::buildResultsView()
     m_summary->setObjectName(QStringLiteral("summary"));
     m_summary->setTextFormat(Qt::RichText);
     footer->row()->addWidget(m_summary, 1);
-    m_showButton = new Button(trPage("Show in %1").arg(fileManagerName()), {}, QStringLiteral("folder"), {}, footer);
+    m_showButton =
+        new Button(LargeFilesText::tr("Show in %1").arg(fileManagerName()), {}, QStringLiteral("folder"), {}, footer);
     m_showButton->setObjectName(QStringLiteral("show"));
     connect(m_showButton, &QPushButton::clicked, this, &LargeFilesPage::revealChecked);
     footer->row()->addWidget(m_showButton);
-    m_moveButton = new Button(trPage("Move to %1").arg(recycleBinName()), QStringLiteral("primary"), {}, {}, footer);
+    m_moveButton =
+        new Button(LargeFilesText::tr("Move to %1").arg(recycleBinName()), QStringLiteral("primary"), {}, {}, footer);
     m_moveButton->setObjectName(QStringLiteral("move"));
     connect(m_moveButton, &QPushButton::clicked, this, &LargeFilesPage::moveChecked);
     footer->row()->addWidget(m_moveButton);
@@ -407,7 +403,8 @@ void LargeFilesPage::showEvent(QShowEvent *event)
 void LargeFilesPage::sync()
 {
     int mb = AppSettings::instance()->largeThresholdMB();
-    m_header->setEyebrow(trPage("Home folder · over %1").arg(formatSize(qint64(std::max(mb, 0)) * sizeUnitBase() * sizeUnitBase())));
+    m_header->setEyebrow(LargeFilesText::tr("Home folder · over %1")
+                             .arg(formatSize(qint64(std::max(mb, 0)) * sizeUnitBase() * sizeUnitBase())));
 
     if (!m_state->largeScanRunning()) {
         m_tick.stop();
@@ -427,7 +424,7 @@ void LargeFilesPage::sync()
     }
     m_clock.start();
     m_tick.start();
-    m_radar->setText(formatSize(0), trCleanup("found"));
+    m_radar->setText(formatSize(0), CleanupText::tr("found"));
     m_radar->setActive(true);
     m_checkedValue->setText(QStringLiteral("—"));
     m_foundValue->setText(QStringLiteral("0"));
@@ -441,7 +438,7 @@ void LargeFilesPage::sync()
 void LargeFilesPage::updateProgress(qint64 checked, const QString &dir, int found, qint64 foundBytes,
                                     const QList<LargeFile> &largest)
 {
-    m_radar->setText(formatSize(foundBytes), trCleanup("found"));
+    m_radar->setText(formatSize(foundBytes), CleanupText::tr("found"));
     m_checkedValue->setText(formatNumber(checked));
     m_foundValue->setText(formatNumber(found));
     const QString native = QDir::toNativeSeparators(dir);
@@ -531,7 +528,7 @@ void LargeFilesPage::applyFilter()
 {
     const int months = AppSettings::instance()->oldMonths();
     QStringList options = m_filter->options();
-    options[UnusedFiles] = trPage("Unused %1+ months").arg(months);
+    options[UnusedFiles] = LargeFilesText::tr("Unused %1+ months").arg(months);
     if (options != m_filter->options()) {
         const int current = m_filter->currentIndex();
         m_filter->setOptions(options);
@@ -569,7 +566,7 @@ void LargeFilesPage::updateFooter()
     m_treemap->setChecked(m_model->checked());
     const QString style = Theme::instance()->text().name()
                           + QStringLiteral("; font-family:'%1'; font-size:15px").arg(Theme::monoFont(15).family());
-    m_summary->setText(trPage("<b style='color:%1'>%2</b> selected of %3 · %4 files")
+    m_summary->setText(LargeFilesText::tr("<b style='color:%1'>%2</b> selected of %3 · %4 files")
                            .arg(style, formatSize(selected), formatSize(total), formatNumber(m_model->rowCount())));
     m_showButton->setEnabled(checkedShown > 0);
     m_moveButton->setEnabled(checkedShown > 0);

@@ -13,6 +13,7 @@
 #include "ui/widgets/kit.h"
 #include "ui/widgets/pageheader.h"
 #include "ui/widgets/sparkline.h"
+#include "ui/trtext.h"
 
 #include <QBrush>
 #include <QCoreApplication>
@@ -258,13 +259,6 @@ void retire(QWidget *widget)
     widget->deleteLater();
 }
 
-// The page's texts live in the context "OverviewPage", not in the
-// namespaced class name that QObject::tr would use.
-QString ot(const char *text)
-{
-    return QCoreApplication::translate("OverviewPage", text);
-}
-
 } // namespace
 
 OverviewPage::OverviewPage(AppState *state, QWidget *parent)
@@ -287,9 +281,9 @@ OverviewPage::OverviewPage(AppState *state, QWidget *parent)
     contentColumn->setSpacing(0);
     scroll->setWidget(content);
 
-    m_header = new PageHeader(ot("Smart Scan"), {}, content);
-    m_header->setEyebrow(ot("Overview"));
-    m_rescan = new Button(ot("Rescan"), {}, QStringLiteral("refresh"), {}, m_header);
+    m_header = new PageHeader(OverviewText::tr("Smart Scan"), {}, content);
+    m_header->setEyebrow(OverviewText::tr("Overview"));
+    m_rescan = new Button(OverviewText::tr("Rescan"), {}, QStringLiteral("refresh"), {}, m_header);
     m_rescan->setObjectName(QStringLiteral("rescan"));
     m_header->actionRow()->addWidget(m_rescan);
     connect(m_rescan, &QPushButton::clicked, this, [this] {
@@ -315,7 +309,7 @@ OverviewPage::OverviewPage(AppState *state, QWidget *parent)
     m_sectionTitle->setObjectName(QStringLiteral("sectionTitle"));
     heading->addWidget(m_sectionTitle);
     heading->addStretch(1);
-    m_seeAll = new Button(ot("See all"), QStringLiteral("link"), {}, {}, content);
+    m_seeAll = new Button(OverviewText::tr("See all"), QStringLiteral("link"), {}, {}, content);
     m_seeAll->setObjectName(QStringLiteral("seeAll"));
     connect(m_seeAll, &QPushButton::clicked, this, [this] { emit openCleanup({}); });
     heading->addWidget(m_seeAll);
@@ -349,7 +343,7 @@ void OverviewPage::buildHero(QVBoxLayout *column)
     auto *text = new QVBoxLayout;
     text->setSpacing(0);
     text->addStretch(1);
-    auto *eyebrow = roleLabel(ot("Disk health"), "micro", hero);
+    auto *eyebrow = roleLabel(OverviewText::tr("Disk health"), "micro", hero);
     eyebrow->setFont(Theme::eyebrowFont(11));
     text->addWidget(eyebrow);
     text->addSpacing(8);
@@ -370,7 +364,7 @@ void OverviewPage::buildHero(QVBoxLayout *column)
     chips->setSpacing(8);
     auto *protectedChip = new Chip(true, QStringLiteral("caption"), {}, hero);
     protectedChip->setObjectName(QStringLiteral("protectedChip"));
-    protectedChip->setText(ot("System files protected"));
+    protectedChip->setText(OverviewText::tr("System files protected"));
     m_protectedChip = protectedChip;
     chips->addWidget(protectedChip);
     auto *scanChip = new Chip(false, QStringLiteral("mono"), QStringLiteral("font-size: 12px;"), hero);
@@ -453,11 +447,12 @@ QStringList OverviewPage::tileIds() const
 QString OverviewPage::headlineTemplate(qint64 total, qint64 available, bool hasResults)
 {
     if (hasResults)
-        return ot("%1 ready to clean");
+        return OverviewText::tr("%1 ready to clean");
     total = std::max<qint64>(0, total);
     available = std::clamp<qint64>(available, 0, total);
     const double usedShare = total > 0 ? double(total - available) / double(total) : 0.0;
-    return usedShare > 0.85 ? ot("Your startup disk is almost full") : ot("Keep your disk in shape");
+    return usedShare > 0.85 ? OverviewText::tr("Your startup disk is almost full")
+                            : OverviewText::tr("Keep your disk in shape");
 }
 
 void OverviewPage::onOrbClicked()
@@ -479,8 +474,8 @@ void OverviewPage::refresh()
     const bool hasResults = !m_state->results().isEmpty();
 
     m_orb->setValues(total, used, reclaim);
-    m_orb->setTexts(formatSize(available), ot("free of %1").arg(formatSize(total)),
-                    hasResults ? ot("Review") : ot("Scan"));
+    m_orb->setTexts(formatSize(available), OverviewText::tr("free of %1").arg(formatSize(total)),
+                    hasResults ? OverviewText::tr("Review") : OverviewText::tr("Scan"));
 
     m_headline->setText(headlineTemplate(total, available, hasResults), hasResults ? formatSize(reclaim) : QString());
 
@@ -493,8 +488,8 @@ void OverviewPage::refresh()
 
     const QDateTime lastScan = m_state->lastScan();
     static_cast<Chip *>(m_scanChip)
-        ->setText(lastScan.isValid() ? ot("Scanned %1").arg(relativeTime(lastScan).toLower())
-                                     : ot("Never scanned"));
+        ->setText(lastScan.isValid() ? OverviewText::tr("Scanned %1").arg(relativeTime(lastScan).toLower())
+                                     : OverviewText::tr("Never scanned"));
 
     m_rescan->setVisible(hasResults);
     m_seeAll->setVisible(hasResults);
@@ -502,19 +497,20 @@ void OverviewPage::refresh()
     const AppSettings *settings = AppSettings::instance();
     const QList<qint64> freed = settings->freedHistory(6);
     m_freedValue->setText(formatSize(freed.isEmpty() ? 0 : freed.last()));
-    m_freedCaption->setText(ot("Freed this month"));
+    m_freedCaption->setText(OverviewText::tr("Freed this month"));
     m_sparkline->setValues(freed);
 
     m_lastScanValue->setText(lastScan.isValid() ? relativeTime(lastScan) : QStringLiteral("—"));
-    m_lastScanCaption->setText(lastScan.isValid() ? ot("Last scan") : ot("Never scanned"));
+    m_lastScanCaption->setText(lastScan.isValid() ? OverviewText::tr("Last scan") : OverviewText::tr("Never scanned"));
 
     const int schedule = settings->schedule();
-    m_scheduleValue->setText(schedule == AppSettings::Off      ? ot("Off")
-                             : schedule == AppSettings::Weekly ? ot("Weekly")
-                                                               : ot("Monthly"));
-    m_scheduleCaption->setText(ot("Scheduled scan"));
+    m_scheduleValue->setText(schedule == AppSettings::Off      ? OverviewText::tr("Off")
+                             : schedule == AppSettings::Weekly ? OverviewText::tr("Weekly")
+                                                               : OverviewText::tr("Monthly"));
+    m_scheduleCaption->setText(OverviewText::tr("Scheduled scan"));
 
-    m_sectionTitle->setText(hasResults ? ot("Top recommendations") : ot("What Smart Scan looks at"));
+    m_sectionTitle->setText(hasResults ? OverviewText::tr("Top recommendations")
+                                       : OverviewText::tr("What Smart Scan looks at"));
     rebuildTiles(hasResults);
 }
 
@@ -532,11 +528,11 @@ void OverviewPage::rebuildLegend(qint64 total, qint64 available, qint64 reclaim)
     gradient.setColorAt(1, QColor(168, 85, 247));
     // Reclaimable space may lie on other volumes (a separate /tmp, a second
     // drive's Recycle Bin), so the rest of the used space is never below 0.
-    row->addWidget(legendItem(QBrush(gradient), ot("Apps, documents & system"),
+    row->addWidget(legendItem(QBrush(gradient), OverviewText::tr("Apps, documents & system"),
                               std::max<qint64>(0, total - available - reclaim), legend));
     if (reclaim > 0)
-        row->addWidget(legendItem(QBrush(QColor(34, 211, 238)), ot("Reclaimable"), reclaim, legend));
-    row->addWidget(legendItem(QBrush(), ot("Available"), available, legend));
+        row->addWidget(legendItem(QBrush(QColor(34, 211, 238)), OverviewText::tr("Reclaimable"), reclaim, legend));
+    row->addWidget(legendItem(QBrush(), OverviewText::tr("Available"), available, legend));
     row->addStretch(1);
     m_legendSlot->addWidget(legend);
     // A layout shows a new child of a visible page only at the next turn of

@@ -17,6 +17,7 @@
 #include "ui/widgets/pageheader.h"
 #include "ui/widgets/select.h"
 #include "ui/widgets/switch.h"
+#include "ui/trtext.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -32,13 +33,6 @@
 namespace ui {
 
 namespace {
-
-// The page's texts live in the context "SettingsPage", not in the namespaced
-// class name that QObject::tr would use.
-QString st(const char *text)
-{
-    return QCoreApplication::translate("SettingsPage", text);
-}
 
 // One titled card of rows with hairlines between them.
 class Section final
@@ -171,7 +165,7 @@ SettingsPage::SettingsPage(AppState *state, QWidget *parent)
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
-    outer->addWidget(new PageHeader(st("Settings"), {}, this));
+    outer->addWidget(new PageHeader(SettingsText::tr("Settings"), {}, this));
 
     auto *scroll = new QScrollArea(this);
     scroll->setFrameShape(QFrame::NoFrame);
@@ -214,8 +208,8 @@ void SettingsPage::setHooks(const Hooks &hooks)
     m_hooks.relaunchElevated = hooks.relaunchElevated ? hooks.relaunchElevated : [] { return ::relaunchElevated(); };
     m_hooks.quit = hooks.quit ? hooks.quit : [] { QCoreApplication::quit(); };
     m_hooks.chooseFolder = hooks.chooseFolder ? hooks.chooseFolder : [](QWidget *parent) {
-        return QFileDialog::getExistingDirectory(parent, st("Choose a folder to exclude"), QDir::homePath(),
-                                                 QFileDialog::ShowDirsOnly);
+        return QFileDialog::getExistingDirectory(parent, SettingsText::tr("Choose a folder to exclude"),
+                                                 QDir::homePath(), QFileDialog::ShowDirsOnly);
     };
     m_hooks.openUrl = hooks.openUrl ? hooks.openUrl : [](const QUrl &url) { QDesktopServices::openUrl(url); };
 }
@@ -223,17 +217,20 @@ void SettingsPage::setHooks(const Hooks &hooks)
 void SettingsPage::buildCleaning(QVBoxLayout *column)
 {
     AppSettings *settings = AppSettings::instance();
-    Section section(st("Cleaning"), column, this);
+    Section section(SettingsText::tr("Cleaning"), column, this);
 
-    section.add(makeRow(QStringLiteral("trash"), st("Move items to the %1").arg(recycleBinName()),
-                        st("Recommended. Turn off to delete files permanently."),
+    section.add(makeRow(QStringLiteral("trash"), SettingsText::tr("Move items to the %1").arg(recycleBinName()),
+                        SettingsText::tr("Recommended. Turn off to delete files permanently."),
                         makeSwitch("moveToTrash", settings->moveToTrash(), this,
                                    [settings](bool on) { settings->setMoveToTrash(on); })));
 
-    section.add(makeRow(QStringLiteral("ruler"), st("Large file size"),
-                        st("Files bigger than this appear in Large & Old Files."),
+    section.add(makeRow(QStringLiteral("ruler"), SettingsText::tr("Large file size"),
+                        SettingsText::tr("Files bigger than this appear in Large & Old Files."),
                         makeSelect("largeThreshold",
-                                   {{st("100 MB"), 100}, {st("250 MB"), 250}, {st("500 MB"), 500}, {st("1 GB"), 1000}},
+                                   {{SettingsText::tr("100 MB"), 100},
+                                    {SettingsText::tr("250 MB"), 250},
+                                    {SettingsText::tr("500 MB"), 500},
+                                    {SettingsText::tr("1 GB"), 1000}},
                                    settings->largeThresholdMB(), 130, this, [this, settings](const QVariant &v) {
                                        const int before = settings->largeThresholdMB();
                                        settings->setLargeThresholdMB(v.toInt());
@@ -242,10 +239,13 @@ void SettingsPage::buildCleaning(QVBoxLayout *column)
                                            m_state->scanLargeFiles();
                                    })));
 
-    section.add(makeRow(QStringLiteral("clock"), st("Consider files old after"), st("Used by the “Unused” filter."),
+    section.add(makeRow(QStringLiteral("clock"), SettingsText::tr("Consider files old after"),
+                        SettingsText::tr("Used by the “Unused” filter."),
                         makeSelect("oldMonths",
-                                   {{st("3 months"), 3}, {st("6 months"), 6}, {st("12 months"), 12},
-                                    {st("24 months"), 24}},
+                                   {{SettingsText::tr("3 months"), 3},
+                                    {SettingsText::tr("6 months"), 6},
+                                    {SettingsText::tr("12 months"), 12},
+                                    {SettingsText::tr("24 months"), 24}},
                                    settings->oldMonths(), 130, this,
                                    [settings](const QVariant &v) { settings->setOldMonths(v.toInt()); })));
 }
@@ -254,81 +254,92 @@ void SettingsPage::buildAutomation(QVBoxLayout *column)
 {
     AppSettings *settings = AppSettings::instance();
     const bool mac = Theme::instance()->macLook();
-    Section section(st("Automation"), column, this);
+    Section section(SettingsText::tr("Automation"), column, this);
 
-    section.add(makeRow(QStringLiteral("calendar"), st("Scheduled scan"),
-                        st("Scans when Varnholt starts if the last scan is older than this. Never cleans on its own."),
-                        makeSelect("schedule", {{st("Off"), 0}, {st("Weekly"), 1}, {st("Monthly"), 2}},
-                                   settings->schedule(), 130, this,
-                                   [settings](const QVariant &v) { settings->setSchedule(v.toInt()); })));
+    section.add(makeRow(
+        QStringLiteral("calendar"), SettingsText::tr("Scheduled scan"),
+        SettingsText::tr("Scans when Varnholt starts if the last scan is older than this. Never cleans on its own."),
+        makeSelect("schedule",
+                   {{SettingsText::tr("Off"), 0}, {SettingsText::tr("Weekly"), 1}, {SettingsText::tr("Monthly"), 2}},
+                   settings->schedule(), 130, this,
+                   [settings](const QVariant &v) { settings->setSchedule(v.toInt()); })));
 
-    section.add(makeRow(QStringLiteral("bell"), st("Low space alerts"), st("Warn when free space drops below 10%."),
+    section.add(makeRow(QStringLiteral("bell"), SettingsText::tr("Low space alerts"),
+                        SettingsText::tr("Warn when free space drops below 10%."),
                         makeSwitch("lowSpaceAlerts", settings->lowSpaceAlerts(), this,
                                    [settings](bool on) { settings->setLowSpaceAlerts(on); })));
 
 #ifdef Q_OS_WIN
-    const QString loginTitle = mac ? st("Open at login") : st("Start with Windows");
+    const QString loginTitle = mac ? SettingsText::tr("Open at login") : SettingsText::tr("Start with Windows");
 #else
-    const QString loginTitle = mac ? st("Open at login") : st("Start at login");
+    const QString loginTitle = mac ? SettingsText::tr("Open at login") : SettingsText::tr("Start at login");
 #endif
     section.add(makeRow(QStringLiteral("sparkle"), loginTitle,
-                        st("Starts Varnholt in the background so scheduled scans can run."),
+                        SettingsText::tr("Starts Varnholt in the background so scheduled scans can run."),
                         makeSwitch("launchAtLogin", settings->launchAtLogin(), this,
                                    [settings](bool on) { settings->setLaunchAtLogin(on); })));
 
     if (mac) {
-        section.add(makeRow(QStringLiteral("drive"), st("Show Varnholt in the menu bar"),
-                            st("Closing the window keeps Varnholt running there, so scheduled scans and low space "
-                               "alerts keep working."),
-                            makeSwitch("showInTray", settings->showInTray(), this,
-                                       [settings](bool on) { settings->setShowInTray(on); })));
+        section.add(makeRow(
+            QStringLiteral("drive"), SettingsText::tr("Show Varnholt in the menu bar"),
+            SettingsText::tr("Closing the window keeps Varnholt running there, so scheduled scans and low space "
+                             "alerts keep working."),
+            makeSwitch("showInTray", settings->showInTray(), this,
+                       [settings](bool on) { settings->setShowInTray(on); })));
         return;
     }
     m_closeAction = makeSelect("closeAction",
-                               {{st("Ask every time"), 0}, {st("Keep running in the tray"), 1}, {st("Quit Varnholt"), 2}},
+                               {{SettingsText::tr("Ask every time"), 0},
+                                {SettingsText::tr("Keep running in the tray"), 1},
+                                {SettingsText::tr("Quit Varnholt"), 2}},
                                settings->closeAction(), 200, this,
                                [settings](const QVariant &v) { settings->setCloseAction(v.toInt()); });
-    section.add(makeRow(QStringLiteral("drive"), st("When closing the window"),
-                        st("In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working."),
-                        m_closeAction));
+    section.add(makeRow(
+        QStringLiteral("drive"), SettingsText::tr("When closing the window"),
+        SettingsText::tr("In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working."),
+        m_closeAction));
 }
 
 void SettingsPage::buildAppearance(QVBoxLayout *column)
 {
     AppSettings *settings = AppSettings::instance();
-    Section section(st("Appearance"), column, this);
+    Section section(SettingsText::tr("Appearance"), column, this);
 
-    section.add(makeRow(QStringLiteral("image"), st("Theme"), st("Follow the system, or always use light or dark."),
-                        makeSelect("theme", {{st("System"), 0}, {st("Light"), 1}, {st("Dark"), 2}}, settings->theme(),
-                                   130, this, [settings](const QVariant &v) { settings->setTheme(v.toInt()); })));
+    section.add(makeRow(
+        QStringLiteral("image"), SettingsText::tr("Theme"),
+        SettingsText::tr("Follow the system, or always use light or dark."),
+        makeSelect("theme",
+                   {{SettingsText::tr("System"), 0}, {SettingsText::tr("Light"), 1}, {SettingsText::tr("Dark"), 2}},
+                   settings->theme(), 130, this, [settings](const QVariant &v) { settings->setTheme(v.toInt()); })));
 
-    QList<Choice> languageChoices{{st("System default (%1)").arg(languageName(systemLanguage())), QString()}};
+    QList<Choice> languageChoices{
+        {SettingsText::tr("System default (%1)").arg(languageName(systemLanguage())), QString()}};
     for (const Language &language : languages())
         languageChoices.append({language.name, language.code});
     Select *language = makeSelect("language", languageChoices, settings->language(), 200, this, {});
     connect(language, &QComboBox::activated, this, &SettingsPage::onLanguagePicked);
 
-    m_restartNow = new Button(st("Restart now"), QStringLiteral("primary"));
+    m_restartNow = new Button(SettingsText::tr("Restart now"), QStringLiteral("primary"));
     m_restartNow->setObjectName(QStringLiteral("restartNow"));
     m_restartNow->hide();
     connect(m_restartNow, &QPushButton::clicked, this, &SettingsPage::restartNow);
-    section.add(makeRow(QStringLiteral("globe"), st("Language"), st("Varnholt restarts to switch languages."),
-                        language, m_restartNow));
+    section.add(makeRow(QStringLiteral("globe"), SettingsText::tr("Language"),
+                        SettingsText::tr("Varnholt restarts to switch languages."), language, m_restartNow));
 }
 
 void SettingsPage::buildExclusions(QVBoxLayout *column)
 {
-    Section section(st("Exclusions"), column, this);
+    Section section(SettingsText::tr("Exclusions"), column, this);
 
     auto *cell = new QWidget;
     auto *stack = new QVBoxLayout(cell);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(0);
-    auto *add = new Button(st("Add folder"), {}, QStringLiteral("plus"));
+    auto *add = new Button(SettingsText::tr("Add folder"), {}, QStringLiteral("plus"));
     add->setObjectName(QStringLiteral("addFolder"));
     connect(add, &QPushButton::clicked, this, &SettingsPage::chooseExclusion);
-    QWidget *row = makeRow(QStringLiteral("folder"), st("Never touch these"),
-                           st("Folders and patterns Varnholt always skips."), add);
+    QWidget *row = makeRow(QStringLiteral("folder"), SettingsText::tr("Never touch these"),
+                           SettingsText::tr("Folders and patterns Varnholt always skips."), add);
     row->setParent(cell);
     stack->addWidget(row);
     auto *list = new QWidget(cell);
@@ -340,51 +351,54 @@ void SettingsPage::buildExclusions(QVBoxLayout *column)
     section.add(cell);
     rebuildExclusions();
 
-    section.add(makeRow(QStringLiteral("lock"), st("Protected system locations"),
-                        protectedLocationsText() + st(" — always skipped."),
-                        makeBadge(QStringLiteral("shield"), st("Locked"))));
-    section.add(makeRow(QStringLiteral("shield"), st("Protected apps"),
-                        guardedAppsText()
-                            + st(" — their data is never cleaned. Caches of running apps and open files are skipped too."),
-                        makeBadge(QStringLiteral("shield"), st("Locked"))));
+    section.add(makeRow(QStringLiteral("lock"), SettingsText::tr("Protected system locations"),
+                        protectedLocationsText() + SettingsText::tr(" — always skipped."),
+                        makeBadge(QStringLiteral("shield"), SettingsText::tr("Locked"))));
+    section.add(makeRow(
+        QStringLiteral("shield"), SettingsText::tr("Protected apps"),
+        guardedAppsText() +
+            SettingsText::tr(" — their data is never cleaned. Caches of running apps and open files are skipped too."),
+        makeBadge(QStringLiteral("shield"), SettingsText::tr("Locked"))));
 }
 
 void SettingsPage::buildAbout(QVBoxLayout *column)
 {
-    Section section(st("Permissions & about"), column, this);
+    Section section(SettingsText::tr("Permissions & about"), column, this);
 
     if (Theme::instance()->macLook()) {
         // The macOS privacy permission has no counterpart on this platform.
-        section.add(makeRow(QStringLiteral("lock"), st("Full Disk Access"), {}, nullptr));
+        section.add(makeRow(QStringLiteral("lock"), SettingsText::tr("Full Disk Access"), {}, nullptr));
     } else if (isElevated()) {
 #ifdef Q_OS_WIN
-        const QString tip = st("Varnholt is running as administrator and can clean Windows Update files.");
+        const QString tip =
+            SettingsText::tr("Varnholt is running as administrator and can clean Windows Update files.");
 #else
-        const QString tip = st("Varnholt is running as administrator and can clean the package cache.");
+        const QString tip = SettingsText::tr("Varnholt is running as administrator and can clean the package cache.");
 #endif
-        section.add(makeRow(QStringLiteral("lock"), st("Administrator access"), tip,
-                            makeBadge(QStringLiteral("check"), st("Granted"))));
+        section.add(makeRow(QStringLiteral("lock"), SettingsText::tr("Administrator access"), tip,
+                            makeBadge(QStringLiteral("check"), SettingsText::tr("Granted"))));
     } else {
 #ifdef Q_OS_WIN
-        const QString tip = st("Only needed to clean Windows Update leftovers.");
+        const QString tip = SettingsText::tr("Only needed to clean Windows Update leftovers.");
 #else
-        const QString tip = st("Only needed to clean the package cache.");
+        const QString tip = SettingsText::tr("Only needed to clean the package cache.");
 #endif
-        auto *elevate = new Button(st("Restart as admin"));
+        auto *elevate = new Button(SettingsText::tr("Restart as admin"));
         elevate->setObjectName(QStringLiteral("restartAsAdmin"));
         connect(elevate, &QPushButton::clicked, this, &SettingsPage::restartAsAdmin);
-        section.add(makeRow(QStringLiteral("lock"), st("Administrator access"), tip, elevate));
+        section.add(makeRow(QStringLiteral("lock"), SettingsText::tr("Administrator access"), tip, elevate));
     }
 
-    auto *check = new Button(st("Check for updates"), {}, QStringLiteral("refresh"));
+    auto *check = new Button(SettingsText::tr("Check for updates"), {}, QStringLiteral("refresh"));
     check->setObjectName(QStringLiteral("checkForUpdates"));
     connect(check, &QPushButton::clicked, this, &SettingsPage::checkForUpdates);
-    auto *logs = new Button(st("Open logs"), {}, QStringLiteral("file"));
+    auto *logs = new Button(SettingsText::tr("Open logs"), {}, QStringLiteral("file"));
     logs->setObjectName(QStringLiteral("openLogs"));
     connect(logs, &QPushButton::clicked, this, &SettingsPage::openLogs);
-    section.add(makeRow(QStringLiteral("info"), QStringLiteral("Varnholt " VARNHOLT_VERSION),
-                        st("Every cleanup writes a log you can review. Varnholt checks for updates when it starts."),
-                        logs, check));
+    section.add(makeRow(
+        QStringLiteral("info"), QStringLiteral("Varnholt " VARNHOLT_VERSION),
+        SettingsText::tr("Every cleanup writes a log you can review. Varnholt checks for updates when it starts."),
+        logs, check));
 }
 
 void SettingsPage::rebuildExclusions()
@@ -416,7 +430,7 @@ void SettingsPage::rebuildExclusions()
         remove->setObjectName(QStringLiteral("removeExclusion"));
         remove->setFixedSize(24, 24);
         remove->setStyleSheet(QStringLiteral("padding: 0; min-height: 24px; max-height: 24px;"));
-        remove->setToolTip(st("Remove"));
+        remove->setToolTip(SettingsText::tr("Remove"));
         connect(remove, &QPushButton::clicked, this, [this, text] { removeExclusion(text); });
         line->addWidget(remove);
         m_exclusionList->addWidget(entry);
