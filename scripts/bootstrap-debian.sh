@@ -23,6 +23,7 @@ libgl-dev
 libssl-dev
 g++-mingw-w64-x86-64
 xvfb
+x11-utils
 trayer
 xauth
 dbus-x11

@@ -111,6 +111,50 @@ QMap<QString, QString> runChild(bool withHost, QString *log)
     return values;
 }
 
+// Starts the real program with "--background" next to trayer and describes
+// the X windows it owns once its icon is docked: "top=<map state>" for each
+// top-level window and "docked=<map state>" for each window inside the tray
+// panel, then "alive=1" when the program is still running.
+QString runBackgroundProgram()
+{
+    const QString script = QStringLiteral(R"sh(
+trayer --SetDockType true --expand true >/dev/null 2>&1 &
+host=$!
+"$0" --background >/dev/null 2>&1 &
+app=$!
+i=0
+while [ $i -lt 150 ] && ! xwininfo -root -tree | grep -q '("varnholt" "Varnholt")  *[0-9]'; do
+    sleep 0.1; i=$((i+1))
+done
+# The start-up checks run a moment after the icon appears.
+sleep 1.5
+state() { xwininfo -id "$1" | sed -n 's/.*Map State: *//p'; }
+for id in $(xwininfo -root -children | grep -i '"varnholt"' | awk '{print $1}'); do
+    echo "top=$(state $id)"
+done
+for id in $(xwininfo -root -tree | grep '^       .*("varnholt" "Varnholt")' | awk '{print $1}'); do
+    echo "docked=$(state $id)"
+done
+kill -0 $app 2>/dev/null && echo alive=1
+kill $app $host 2>/dev/null
+wait $app
+exit 0
+)sh");
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("disabled:"));
+    child.setProcessEnvironment(env);
+    child.start(QStringLiteral("xvfb-run"),
+                {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1024x768x24 -nolisten tcp"),
+                 QStringLiteral("sh"), QStringLiteral("-c"), script, QStringLiteral(VARNHOLT_BINARY_DIR "/varnholt")});
+    if (!child.waitForFinished(120000)) {
+        child.kill();
+        child.waitForFinished();
+    }
+    return QString::fromLocal8Bit(child.readAllStandardOutput());
+}
+
 } // namespace
 
 class TestTrayX11 final : public QObject
@@ -150,6 +194,19 @@ private slots:
         // Closing the window then ends the program, and notices use the toast.
         QCOMPARE(seen.value("decision"), QString::number(int(CloseDecision::Accept)));
         QCOMPARE(seen.value("toast"), QString("1"));
+    }
+    // The program itself: "--background" docks the icon and maps no window.
+    void backgroundStartShowsOnlyTheTrayIcon()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("trayer")).isEmpty()
+            || QStandardPaths::findExecutable(QStringLiteral("xwininfo")).isEmpty())
+            QSKIP("trayer and xwininfo are needed (Debian packages trayer and x11-utils)");
+        const QString out = runBackgroundProgram();
+        const QStringList lines = out.split(u'\n', Qt::SkipEmptyParts);
+        QVERIFY2(lines.contains(QStringLiteral("alive=1")), qPrintable(out));
+        QVERIFY2(lines.contains(QStringLiteral("docked=IsViewable")), qPrintable(out));
+        for (const QString &line : lines)
+            QVERIFY2(line != QStringLiteral("top=IsViewable"), qPrintable(out));
     }
 };
 
