@@ -90,6 +90,19 @@ QString relativeTime(const QDateTime &when)
     return relativeTime(when, QDate::currentDate());
 }
 
+QString relativeTimeInText(const QDateTime &when, const QDate &today)
+{
+    QString text = relativeTime(when, today);
+    if (!text.isEmpty())
+        text[0] = text.at(0).toLower();
+    return text;
+}
+
+QString relativeTimeInText(const QDateTime &when)
+{
+    return relativeTimeInText(when, QDate::currentDate());
+}
+
 QString formatDuration(qint64 seconds)
 {
     const qint64 s = qMax<qint64>(seconds, 0);

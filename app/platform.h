@@ -58,6 +58,10 @@ QString formatNumber(qint64 n);
 // empty for an invalid date-time; future dates are "Today".
 QString relativeTime(const QDateTime &when);
 QString relativeTime(const QDateTime &when, const QDate &today);
+// The same text for use inside a sentence ("Scanned 3 days ago"): only the
+// first letter is lowered, so languages that capitalise nouns keep them.
+QString relativeTimeInText(const QDateTime &when);
+QString relativeTimeInText(const QDateTime &when, const QDate &today);
 // "m:ss" with unbounded minutes: 75 -> "1:15", 3600 -> "60:00"; negative -> "0:00".
 QString formatDuration(qint64 seconds);
 // Whole calendar months from `when` to today (a month is complete once today's

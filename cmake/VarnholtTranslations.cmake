@@ -31,3 +31,8 @@ qt_add_translations(varnholt_ui
     INCLUDE_DIRECTORIES ${CMAKE_CURRENT_SOURCE_DIR}
     RESOURCE_PREFIX /i18n
     LUPDATE_OPTIONS -locations none -no-obsolete)
+
+# The same sources as a list file, for the test that the catalogues are
+# current (tests/CMakeLists.txt).
+list(JOIN VARNHOLT_TR_SOURCES "\n" tr_list)
+file(WRITE ${CMAKE_BINARY_DIR}/translation-sources.lst "-I${CMAKE_CURRENT_SOURCE_DIR}\n${tr_list}\n")

@@ -176,15 +176,269 @@
     <name>CleanupPage</name>
     <message>
         <source>SAFE TO CLEAN</source>
-        <translation type="unfinished"></translation>
+        <translation>SICHER ENTFERNBAR</translation>
     </message>
     <message>
         <source>REVIEW BEFORE CLEANING</source>
-        <translation type="unfinished"></translation>
+        <translation>VOR DEM BEREINIGEN PRÜFEN</translation>
     </message>
     <message>
         <source>CANNOT BE UNDONE</source>
-        <translation type="unfinished"></translation>
+        <translation>UNWIDERRUFLICH</translation>
+    </message>
+    <message>
+        <source>Cleanup</source>
+        <translation>Bereinigung</translation>
+    </message>
+    <message>
+        <source>Nothing scanned yet</source>
+        <translation>Noch nichts gescannt</translation>
+    </message>
+    <message>
+        <source>Find caches, temporary files and leftovers.</source>
+        <translation>Finden Sie Caches, temporäre Dateien und Überreste.</translation>
+    </message>
+    <message>
+        <source>Start Smart Scan</source>
+        <translation>Smart Scan starten</translation>
+    </message>
+    <message>
+        <source>Scanning</source>
+        <translation>Wird gescannt</translation>
+    </message>
+    <message>
+        <source>In progress</source>
+        <translation>In Bearbeitung</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Items checked</source>
+        <translation>Geprüfte Elemente</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Verstrichen</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Verbleibend</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>gefunden</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>Wird bereinigt</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>von %1</translation>
+    </message>
+    <message>
+        <source>Cleanup complete</source>
+        <translation>Bereinigung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Available before</source>
+        <translation>Vorher verfügbar</translation>
+    </message>
+    <message>
+        <source>Available now</source>
+        <translation>Jetzt verfügbar</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Some files need administrator rights.&lt;/b&gt; Restart Varnholt as administrator and clean again to remove them.</source>
+        <translation>&lt;b&gt;Einige Dateien erfordern Administratorrechte.&lt;/b&gt; Starten Sie Varnholt als Administrator neu und bereinigen Sie erneut, um sie zu entfernen.</translation>
+    </message>
+    <message>
+        <source>Restart as admin</source>
+        <translation>Als Admin neu starten</translation>
+    </message>
+    <message>
+        <source>View log</source>
+        <translation>Protokoll anzeigen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Moved to the %1. You can still restore anything.</source>
+        <translation>Die Elemente wurden in den %1 verschoben. Sie können weiterhin alles wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Items were deleted permanently.</source>
+        <translation>Die Elemente wurden endgültig gelöscht.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln Datei übersprungen&lt;/b&gt;, weil sie in Verwendung oder geschützt war. Beenden Sie die Apps, die sie verwenden, und scannen Sie erneut, um sie zu entfernen.</numerusform>
+            <numerusform>&lt;b&gt;%Ln Dateien übersprungen&lt;/b&gt;, weil sie in Verwendung oder geschützt waren. Beenden Sie die Apps, die sie verwenden, und scannen Sie erneut, um sie zu entfernen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>For example: %1</source>
+        <translation>Zum Beispiel: %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Left caches of running apps alone:&lt;/b&gt; %1. Quit them and clean again to include them.</source>
+        <translation>&lt;b&gt;Caches laufender Apps wurden nicht angetastet:&lt;/b&gt; %1. Beenden Sie diese Apps und bereinigen Sie erneut, um ihre Caches einzubeziehen.</translation>
+    </message>
+    <message>
+        <source>Needs administrator</source>
+        <translation>Administratorrechte nötig</translation>
+    </message>
+    <message>
+        <source>Select recommended</source>
+        <translation>Empfohlene auswählen</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Erneut scannen</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>%1 can be cleaned</source>
+        <translation>%1 können bereinigt werden</translation>
+    </message>
+    <message>
+        <source>Nothing left to clean. Rescan any time.</source>
+        <translation>Nichts mehr zu bereinigen. Sie können jederzeit erneut scannen.</translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation>Elemente: %1</translation>
+    </message>
+    <message>
+        <source>These files need administrator rights.</source>
+        <translation>Diese Dateien erfordern Administratorrechte.</translation>
+    </message>
+    <message>
+        <source>Some folders need administrator rights.</source>
+        <translation>Einige Ordner erfordern Administratorrechte.</translation>
+    </message>
+    <message>
+        <source>%1 is open. Quit it to include its cache.</source>
+        <translation>%1 ist geöffnet. Beenden Sie die App, um ihren Cache einzubeziehen.</translation>
+    </message>
+    <message>
+        <source>%1 are open. Quit them to include their caches.</source>
+        <translation>%1 sind geöffnet. Beenden Sie diese Apps, um ihre Caches einzubeziehen.</translation>
+    </message>
+    <message>
+        <source>Largest items</source>
+        <translation>Größte Elemente</translation>
+    </message>
+    <message>
+        <source>Show in %1</source>
+        <translation>Im %1 anzeigen</translation>
+    </message>
+    <message>
+        <source>%1 is running</source>
+        <translation>%1 läuft</translation>
+    </message>
+    <message>
+        <source>and %1 more items</source>
+        <translation>Weitere Elemente: %1</translation>
+    </message>
+    <message>
+        <source>Show %1 more</source>
+        <translation>Weitere anzeigen (%1)</translation>
+    </message>
+    <message>
+        <source>moved to the %1</source>
+        <translation>Elemente werden in den %1 verschoben</translation>
+    </message>
+    <message>
+        <source>deleted permanently</source>
+        <translation>Elemente werden endgültig gelöscht</translation>
+    </message>
+    <message>
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected%3</source>
+        <translation>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; ausgewählt%3</translation>
+    </message>
+    <message>
+        <source> · some need admin</source>
+        <translation> · teils Administratorrechte nötig</translation>
+    </message>
+    <message>
+        <source>Clean %1</source>
+        <translation>%1 bereinigen</translation>
+    </message>
+    <message>
+        <source>Large files</source>
+        <translation>Große Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFilesPage</name>
+    <message>
+        <source>Space Map</source>
+        <translation>Speicherbelegung</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Erneut scannen</translation>
+    </message>
+    <message>
+        <source>Find what&apos;s taking up space</source>
+        <translation>Finden Sie heraus, was Platz belegt</translation>
+    </message>
+    <message>
+        <source>Big files in your home folder. You decide what goes.</source>
+        <translation>Große Dateien in Ihrem Benutzerordner. Sie entscheiden, was weg kann.</translation>
+    </message>
+    <message>
+        <source>Find large files</source>
+        <translation>Große Dateien suchen</translation>
+    </message>
+    <message>
+        <source>Largest so far</source>
+        <translation>Bisher am größten</translation>
+    </message>
+    <message>
+        <source>Looking for large files…</source>
+        <translation>Suche nach großen Dateien…</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Unused %1+ months</source>
+        <translation>Ungenutzt seit %1+ Monaten</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Downloads</translation>
+    </message>
+    <message>
+        <source>Search files</source>
+        <translation>Dateien durchsuchen</translation>
+    </message>
+    <message>
+        <source>Show in %1</source>
+        <translation>Im %1 anzeigen</translation>
+    </message>
+    <message>
+        <source>Move to %1</source>
+        <translation>In den %1 verschieben</translation>
+    </message>
+    <message>
+        <source>Home folder · over %1</source>
+        <translation>Benutzerordner · über %1</translation>
+    </message>
+    <message>
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %4 files</source>
+        <translation>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; von %3 ausgewählt · Dateien: %4</translation>
     </message>
 </context>
 <context>
@@ -202,37 +456,277 @@
     <name>MenuBar</name>
     <message>
         <source>Varnholt Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt-Website</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>FAQ</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation>Protokollordner öffnen</translation>
+    </message>
+    <message>
+        <source>About Varnholt</source>
+        <translation>Über Varnholt</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>Varnholt beenden</translation>
     </message>
 </context>
 <context>
     <name>Overlay</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Finds the space your computer can spare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Findet den Speicherplatz, den Ihr Computer entbehren kann.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Keep Varnholt running?</source>
+        <translation>Varnholt weiter ausführen?</translation>
+    </message>
+    <message>
+        <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
+        <translation>Varnholt kann beim Schließen des Fensters im Infobereich bleiben, damit geplante Scans und Warnungen bei wenig Speicherplatz weiter funktionieren. Über das Symbol im Infobereich können Sie Varnholt wieder öffnen.</translation>
+    </message>
+    <message>
+        <source>Remember my choice</source>
+        <translation>Auswahl merken</translation>
+    </message>
+    <message>
+        <source>You can change this in Settings.</source>
+        <translation>Sie können dies in den Einstellungen ändern.</translation>
+    </message>
+    <message>
+        <source>Keep in tray</source>
+        <translation>Im Infobereich lassen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Clean %1?</source>
+        <translation>%1 bereinigen?</translation>
+    </message>
+    <message>
+        <source>Permanent delete is on. These files can&apos;t be recovered.</source>
+        <translation>Endgültiges Löschen ist aktiviert. Diese Dateien können nicht wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>Emptying the %1 can&apos;t be undone. Everything else goes to the %1.</source>
+        <translation>Der %1 wird unwiderruflich geleert. Alles andere wird in den %1 verschoben.</translation>
+    </message>
+    <message>
+        <source>Everything will be moved to the %1, so you can restore it later.</source>
+        <translation>Alles wird in den %1 verschoben, sodass Sie es später wiederherstellen können.</translation>
+    </message>
+    <message>
+        <source>Clean and delete</source>
+        <translation>Bereinigen und löschen</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>Bereinigen</translation>
+    </message>
+    <message>
+        <source>What&apos;s new</source>
+        <translation>Neuerungen</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Jetzt aktualisieren</translation>
+    </message>
+    <message>
+        <source>Varnholt is up to date</source>
+        <translation>Varnholt ist auf dem neuesten Stand</translation>
+    </message>
+    <message>
+        <source>Version %1 is the latest version.</source>
+        <translation>Version %1 ist die neueste Version.</translation>
+    </message>
+    <message>
+        <source>An update is available</source>
+        <translation>Ein Update ist verfügbar</translation>
+    </message>
+    <message>
+        <source>Version %1 is available. You have %2.</source>
+        <translation>Version %1 ist verfügbar. Installiert ist %2.</translation>
+    </message>
+    <message>
+        <source>Could not check for updates</source>
+        <translation>Suche nach Updates fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Check your internet connection and try again.</source>
+        <translation>Überprüfen Sie Ihre Internetverbindung und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Downloading the update…</source>
+        <translation>Update wird heruntergeladen…</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Installing the update…</source>
+        <translation>Update wird installiert…</translation>
+    </message>
+    <message>
+        <source>Varnholt closes and starts again when the update is installed.</source>
+        <translation>Varnholt wird beendet und nach der Installation des Updates neu gestartet.</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Suche nach Updates…</translation>
+    </message>
+    <message>
+        <source>Version %1 is installed.</source>
+        <translation>Version %1 ist installiert.</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Später</translation>
     </message>
 </context>
 <context>
     <name>OverviewPage</name>
     <message>
         <source>Scanned %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gescannt: %1</translation>
+    </message>
+    <message>
+        <source>Smart Scan</source>
+        <translation>Smart Scan</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Erneut scannen</translation>
+    </message>
+    <message>
+        <source>See all</source>
+        <translation>Alle anzeigen</translation>
+    </message>
+    <message>
+        <source>Disk health</source>
+        <translation>Datenträgerzustand</translation>
+    </message>
+    <message>
+        <source>System files protected</source>
+        <translation>Systemdateien geschützt</translation>
+    </message>
+    <message>
+        <source>%1 ready to clean</source>
+        <translation>%1 bereit zum Bereinigen</translation>
+    </message>
+    <message>
+        <source>Your startup disk is almost full</source>
+        <translation>Ihr Systemlaufwerk ist fast voll</translation>
+    </message>
+    <message>
+        <source>Keep your disk in shape</source>
+        <translation>Halten Sie Ihr Laufwerk in Form</translation>
+    </message>
+    <message>
+        <source>free of %1</source>
+        <translation>von %1 frei</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scannen</translation>
+    </message>
+    <message>
+        <source>Never scanned</source>
+        <translation>Noch nie gescannt</translation>
+    </message>
+    <message>
+        <source>Freed this month</source>
+        <translation>Diesen Monat freigegeben</translation>
+    </message>
+    <message>
+        <source>Last scan</source>
+        <translation>Letzter Scan</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Wöchentlich</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Monatlich</translation>
+    </message>
+    <message>
+        <source>Scheduled scan</source>
+        <translation>Geplanter Scan</translation>
+    </message>
+    <message>
+        <source>Top recommendations</source>
+        <translation>Top-Empfehlungen</translation>
+    </message>
+    <message>
+        <source>What Smart Scan looks at</source>
+        <translation>Was der Smart Scan prüft</translation>
+    </message>
+    <message>
+        <source>Apps, documents &amp; system</source>
+        <translation>Apps, Dokumente &amp; System</translation>
+    </message>
+    <message>
+        <source>Reclaimable</source>
+        <translation>Freigebbar</translation>
+    </message>
+    <message>
+        <source>Available</source>
+        <translation>Verfügbar</translation>
     </message>
 </context>
 <context>
@@ -259,44 +753,363 @@
     </message>
 </context>
 <context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Choose a folder to exclude</source>
+        <translation>Auszuschließenden Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>Bereinigung</translation>
+    </message>
+    <message>
+        <source>Move items to the %1</source>
+        <translation>Elemente in den %1 verschieben</translation>
+    </message>
+    <message>
+        <source>Recommended. Turn off to delete files permanently.</source>
+        <translation>Empfohlen. Deaktivieren, um Dateien endgültig zu löschen.</translation>
+    </message>
+    <message>
+        <source>Large file size</source>
+        <translation>Große Dateien ab</translation>
+    </message>
+    <message>
+        <source>Files bigger than this appear in Large &amp; Old Files.</source>
+        <translation>Größere Dateien werden in der Speicherbelegung angezeigt.</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 MB</translation>
+    </message>
+    <message>
+        <source>250 MB</source>
+        <translation>250 MB</translation>
+    </message>
+    <message>
+        <source>500 MB</source>
+        <translation>500 MB</translation>
+    </message>
+    <message>
+        <source>1 GB</source>
+        <translation>1 GB</translation>
+    </message>
+    <message>
+        <source>Consider files old after</source>
+        <translation>Mindestalter alter Dateien</translation>
+    </message>
+    <message>
+        <source>Used by the “Unused” filter.</source>
+        <translation>Wird vom Filter „Ungenutzt“ verwendet.</translation>
+    </message>
+    <message>
+        <source>3 months</source>
+        <translation>3 Monate</translation>
+    </message>
+    <message>
+        <source>6 months</source>
+        <translation>6 Monate</translation>
+    </message>
+    <message>
+        <source>12 months</source>
+        <translation>12 Monate</translation>
+    </message>
+    <message>
+        <source>24 months</source>
+        <translation>24 Monate</translation>
+    </message>
+    <message>
+        <source>Automation</source>
+        <translation>Automatisierung</translation>
+    </message>
+    <message>
+        <source>Scheduled scan</source>
+        <translation>Geplanter Scan</translation>
+    </message>
+    <message>
+        <source>Scans when Varnholt starts if the last scan is older than this. Never cleans on its own.</source>
+        <translation>Scannt beim Start von Varnholt, wenn der letzte Scan älter als dieser Zeitraum ist. Bereinigt nie selbstständig.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Wöchentlich</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Monatlich</translation>
+    </message>
+    <message>
+        <source>Low space alerts</source>
+        <translation>Warnung bei wenig Speicherplatz</translation>
+    </message>
+    <message>
+        <source>Warn when free space drops below 10%.</source>
+        <translation>Warnen, wenn der freie Speicherplatz unter 10 % fällt.</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Beim Anmelden öffnen</translation>
+    </message>
+    <message>
+        <source>Start with Windows</source>
+        <translation>Mit Windows starten</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>Bei Anmeldung starten</translation>
+    </message>
+    <message>
+        <source>Starts Varnholt in the background so scheduled scans can run.</source>
+        <translation>Startet Varnholt im Hintergrund, damit geplante Scans ausgeführt werden können.</translation>
+    </message>
+    <message>
+        <source>Show Varnholt in the menu bar</source>
+        <translation>Varnholt in der Menüleiste anzeigen</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps Varnholt running there, so scheduled scans and low space alerts keep working.</source>
+        <translation>Nach dem Schließen des Fensters läuft Varnholt dort weiter, damit geplante Scans und Warnungen bei wenig Speicherplatz weiter funktionieren.</translation>
+    </message>
+    <message>
+        <source>Ask every time</source>
+        <translation>Jedes Mal fragen</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray</source>
+        <translation>Im Infobereich bleiben</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>Varnholt beenden</translation>
+    </message>
+    <message>
+        <source>When closing the window</source>
+        <translation>Beim Schließen des Fensters</translation>
+    </message>
+    <message>
+        <source>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</source>
+        <translation>Im Infobereich läuft Varnholt weiter, damit geplante Scans und Warnungen bei wenig Speicherplatz weiter funktionieren.</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Darstellung</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Design</translation>
+    </message>
+    <message>
+        <source>Follow the system, or always use light or dark.</source>
+        <translation>Dem System folgen oder immer hell bzw. dunkel darstellen.</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>System default (%1)</source>
+        <translation>Systemstandard (%1)</translation>
+    </message>
+    <message>
+        <source>Restart now</source>
+        <translation>Jetzt neu starten</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Varnholt restarts to switch languages.</source>
+        <translation>Zum Wechseln der Sprache wird Varnholt neu gestartet.</translation>
+    </message>
+    <message>
+        <source>Exclusions</source>
+        <translation>Ausschlüsse</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>Never touch these</source>
+        <translation>Nie antasten</translation>
+    </message>
+    <message>
+        <source>Folders and patterns Varnholt always skips.</source>
+        <translation>Ordner und Muster, die Varnholt immer überspringt.</translation>
+    </message>
+    <message>
+        <source>Protected system locations</source>
+        <translation>Geschützte Systembereiche</translation>
+    </message>
+    <message>
+        <source> — always skipped.</source>
+        <translation> — werden immer übersprungen.</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <source>Protected apps</source>
+        <translation>Geschützte Apps</translation>
+    </message>
+    <message>
+        <source> — their data is never cleaned. Caches of running apps and open files are skipped too.</source>
+        <translation> — ihre Daten werden nie bereinigt. Caches laufender Apps und geöffnete Dateien werden ebenfalls übersprungen.</translation>
+    </message>
+    <message>
+        <source>Permissions &amp; about</source>
+        <translation>Berechtigungen &amp; Info</translation>
+    </message>
+    <message>
+        <source>Full Disk Access</source>
+        <translation>Festplattenvollzugriff</translation>
+    </message>
+    <message>
+        <source>Varnholt is running as administrator and can clean Windows Update files.</source>
+        <translation>Varnholt läuft als Administrator und kann Windows Update-Dateien bereinigen.</translation>
+    </message>
+    <message>
+        <source>Varnholt is running as administrator and can clean the package cache.</source>
+        <translation>Varnholt läuft als Administrator und kann den Paket-Cache bereinigen.</translation>
+    </message>
+    <message>
+        <source>Administrator access</source>
+        <translation>Administratorzugriff</translation>
+    </message>
+    <message>
+        <source>Granted</source>
+        <translation>Gewährt</translation>
+    </message>
+    <message>
+        <source>Only needed to clean Windows Update leftovers.</source>
+        <translation>Nur zum Bereinigen von Windows Update-Resten nötig.</translation>
+    </message>
+    <message>
+        <source>Only needed to clean the package cache.</source>
+        <translation>Nur zum Bereinigen des Paket-Caches nötig.</translation>
+    </message>
+    <message>
+        <source>Restart as admin</source>
+        <translation>Als Admin neu starten</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Open logs</source>
+        <translation>Protokolle öffnen</translation>
+    </message>
+    <message>
+        <source>Every cleanup writes a log you can review. Varnholt checks for updates when it starts.</source>
+        <translation>Jede Bereinigung schreibt ein Protokoll, das Sie einsehen können. Varnholt sucht beim Start nach Updates.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+</context>
+<context>
     <name>Sidebar</name>
     <message>
         <source>%1 available of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 verfügbar</translation>
     </message>
     <message>
         <source>Smart Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Smart Scan</translation>
     </message>
     <message>
         <source>Cleanup</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereinigung</translation>
     </message>
     <message>
         <source>Space Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherbelegung</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>%1 free</source>
+        <translation>%1 frei</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>Bereinigen</translation>
+    </message>
+    <message>
+        <source>Expand sidebar</source>
+        <translation>Seitenleiste ausklappen</translation>
+    </message>
+    <message>
+        <source>Collapse sidebar</source>
+        <translation>Seitenleiste einklappen</translation>
     </message>
 </context>
 <context>
     <name>TitleBar</name>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü</translation>
     </message>
 </context>
 <context>
     <name>Tray</name>
     <message>
         <source>Varnholt is still running</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt läuft weiter</translation>
     </message>
     <message>
         <source>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt bleibt im Infobereich, damit geplante Scans und Warnungen weiter funktionieren. Zum Beenden klicken Sie mit der rechten Maustaste auf das Symbol.</translation>
+    </message>
+    <message>
+        <source>Open Varnholt</source>
+        <translation>Varnholt öffnen</translation>
+    </message>
+    <message>
+        <source>Smart Scan</source>
+        <translation>Smart Scan</translation>
+    </message>
+    <message>
+        <source>Find Large Files</source>
+        <translation>Große Dateien suchen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>Varnholt beenden</translation>
+    </message>
+    <message>
+        <source>%1 · %2 free</source>
+        <translation>%1 · %2 frei</translation>
     </message>
 </context>
 <context>

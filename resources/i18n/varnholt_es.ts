@@ -176,15 +176,269 @@
     <name>CleanupPage</name>
     <message>
         <source>SAFE TO CLEAN</source>
-        <translation type="unfinished"></translation>
+        <translation>LIMPIEZA SEGURA</translation>
     </message>
     <message>
         <source>REVIEW BEFORE CLEANING</source>
-        <translation type="unfinished"></translation>
+        <translation>REVISAR ANTES DE LIMPIAR</translation>
     </message>
     <message>
         <source>CANNOT BE UNDONE</source>
-        <translation type="unfinished"></translation>
+        <translation>NO SE PUEDE DESHACER</translation>
+    </message>
+    <message>
+        <source>Cleanup</source>
+        <translation>Limpieza</translation>
+    </message>
+    <message>
+        <source>Nothing scanned yet</source>
+        <translation>Aún no se ha analizado nada</translation>
+    </message>
+    <message>
+        <source>Find caches, temporary files and leftovers.</source>
+        <translation>Busque cachés, archivos temporales y restos.</translation>
+    </message>
+    <message>
+        <source>Start Smart Scan</source>
+        <translation>Iniciar Análisis inteligente</translation>
+    </message>
+    <message>
+        <source>Scanning</source>
+        <translation>Analizando</translation>
+    </message>
+    <message>
+        <source>In progress</source>
+        <translation>En curso</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Items checked</source>
+        <translation>Elementos analizados</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Transcurrido</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Restante</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>encontrados</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>Limpiando</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>de %1</translation>
+    </message>
+    <message>
+        <source>Cleanup complete</source>
+        <translation>Limpieza completada</translation>
+    </message>
+    <message>
+        <source>Available before</source>
+        <translation>Disponible antes</translation>
+    </message>
+    <message>
+        <source>Available now</source>
+        <translation>Disponible ahora</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Some files need administrator rights.&lt;/b&gt; Restart Varnholt as administrator and clean again to remove them.</source>
+        <translation>&lt;b&gt;Algunos archivos requieren permisos de administrador.&lt;/b&gt; Reinicie Varnholt como administrador y vuelva a limpiar para eliminarlos.</translation>
+    </message>
+    <message>
+        <source>Restart as admin</source>
+        <translation>Reiniciar como administrador</translation>
+    </message>
+    <message>
+        <source>View log</source>
+        <translation>Ver registro</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Moved to the %1. You can still restore anything.</source>
+        <translation>Movidos a la %1. Todavía puede restaurarlo todo.</translation>
+    </message>
+    <message>
+        <source>Items were deleted permanently.</source>
+        <translation>Los elementos se eliminaron permanentemente.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
+        <translation>
+            <numerusform>&lt;b&gt;Se omitió %Ln archivo&lt;/b&gt; porque estaba en uso o protegido. Cierre las aplicaciones que lo usan y vuelva a analizar para eliminarlo.</numerusform>
+            <numerusform>&lt;b&gt;Se omitieron %Ln archivos&lt;/b&gt; porque estaban en uso o protegidos. Cierre las aplicaciones que los usan y vuelva a analizar para eliminarlos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>For example: %1</source>
+        <translation>Por ejemplo: %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Left caches of running apps alone:&lt;/b&gt; %1. Quit them and clean again to include them.</source>
+        <translation>&lt;b&gt;No se tocaron las cachés de aplicaciones en ejecución:&lt;/b&gt; %1. Ciérrelas y vuelva a limpiar para incluirlas.</translation>
+    </message>
+    <message>
+        <source>Needs administrator</source>
+        <translation>Requiere administrador</translation>
+    </message>
+    <message>
+        <source>Select recommended</source>
+        <translation>Seleccionar recomendados</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Volver a analizar</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>%1 can be cleaned</source>
+        <translation>%1 se pueden limpiar</translation>
+    </message>
+    <message>
+        <source>Nothing left to clean. Rescan any time.</source>
+        <translation>No queda nada por limpiar. Vuelva a analizar cuando quiera.</translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation>Elementos: %1</translation>
+    </message>
+    <message>
+        <source>These files need administrator rights.</source>
+        <translation>Estos archivos requieren permisos de administrador.</translation>
+    </message>
+    <message>
+        <source>Some folders need administrator rights.</source>
+        <translation>Algunas carpetas requieren permisos de administrador.</translation>
+    </message>
+    <message>
+        <source>%1 is open. Quit it to include its cache.</source>
+        <translation>%1 está abierto. Ciérrelo para incluir su caché.</translation>
+    </message>
+    <message>
+        <source>%1 are open. Quit them to include their caches.</source>
+        <translation>%1 están abiertos. Ciérrelos para incluir sus cachés.</translation>
+    </message>
+    <message>
+        <source>Largest items</source>
+        <translation>Elementos más grandes</translation>
+    </message>
+    <message>
+        <source>Show in %1</source>
+        <translation>Mostrar en el %1</translation>
+    </message>
+    <message>
+        <source>%1 is running</source>
+        <translation>%1 está en ejecución</translation>
+    </message>
+    <message>
+        <source>and %1 more items</source>
+        <translation>Elementos restantes: %1</translation>
+    </message>
+    <message>
+        <source>Show %1 more</source>
+        <translation>Mostrar %1 más</translation>
+    </message>
+    <message>
+        <source>moved to the %1</source>
+        <translation>movidos a la %1</translation>
+    </message>
+    <message>
+        <source>deleted permanently</source>
+        <translation>eliminados permanentemente</translation>
+    </message>
+    <message>
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected%3</source>
+        <translation>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; seleccionados%3</translation>
+    </message>
+    <message>
+        <source> · some need admin</source>
+        <translation> · algunos requieren permisos de administrador</translation>
+    </message>
+    <message>
+        <source>Clean %1</source>
+        <translation>Limpiar %1</translation>
+    </message>
+    <message>
+        <source>Large files</source>
+        <translation>Archivos grandes</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFilesPage</name>
+    <message>
+        <source>Space Map</source>
+        <translation>Mapa de espacio</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Volver a analizar</translation>
+    </message>
+    <message>
+        <source>Find what&apos;s taking up space</source>
+        <translation>Descubra qué ocupa espacio</translation>
+    </message>
+    <message>
+        <source>Big files in your home folder. You decide what goes.</source>
+        <translation>Archivos grandes de su carpeta personal. Usted decide qué se elimina.</translation>
+    </message>
+    <message>
+        <source>Find large files</source>
+        <translation>Buscar archivos grandes</translation>
+    </message>
+    <message>
+        <source>Largest so far</source>
+        <translation>Los más grandes hasta ahora</translation>
+    </message>
+    <message>
+        <source>Looking for large files…</source>
+        <translation>Buscando archivos grandes…</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>Unused %1+ months</source>
+        <translation>Sin usar en %1+ meses</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Descargas</translation>
+    </message>
+    <message>
+        <source>Search files</source>
+        <translation>Buscar archivos</translation>
+    </message>
+    <message>
+        <source>Show in %1</source>
+        <translation>Mostrar en el %1</translation>
+    </message>
+    <message>
+        <source>Move to %1</source>
+        <translation>Mover a la %1</translation>
+    </message>
+    <message>
+        <source>Home folder · over %1</source>
+        <translation>Carpeta personal · más de %1</translation>
+    </message>
+    <message>
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %4 files</source>
+        <translation>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; seleccionados de %3 · archivos: %4</translation>
     </message>
 </context>
 <context>
@@ -202,37 +456,277 @@
     <name>MenuBar</name>
     <message>
         <source>Varnholt Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitio web de Varnholt</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Guía</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>Preguntas frecuentes</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation>Abrir carpeta de registros</translation>
+    </message>
+    <message>
+        <source>About Varnholt</source>
+        <translation>Acerca de Varnholt</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>Salir de Varnholt</translation>
     </message>
 </context>
 <context>
     <name>Overlay</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <source>Finds the space your computer can spare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Encuentra el espacio del que su equipo puede prescindir.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Keep Varnholt running?</source>
+        <translation>¿Mantener Varnholt en ejecución?</translation>
+    </message>
+    <message>
+        <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
+        <translation>Varnholt puede permanecer en la bandeja del sistema al cerrar la ventana, para que los análisis programados y las alertas de poco espacio sigan funcionando. Puede volver a abrirlo desde el icono de la bandeja.</translation>
+    </message>
+    <message>
+        <source>Remember my choice</source>
+        <translation>Recordar mi elección</translation>
+    </message>
+    <message>
+        <source>You can change this in Settings.</source>
+        <translation>Puede cambiarlo en Configuración.</translation>
+    </message>
+    <message>
+        <source>Keep in tray</source>
+        <translation>Mantener en la bandeja</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Clean %1?</source>
+        <translation>¿Limpiar %1?</translation>
+    </message>
+    <message>
+        <source>Permanent delete is on. These files can&apos;t be recovered.</source>
+        <translation>La eliminación permanente está activada. Estos archivos no se podrán recuperar.</translation>
+    </message>
+    <message>
+        <source>Emptying the %1 can&apos;t be undone. Everything else goes to the %1.</source>
+        <translation>Vaciar la %1 no se puede deshacer. Todo lo demás irá a la %1.</translation>
+    </message>
+    <message>
+        <source>Everything will be moved to the %1, so you can restore it later.</source>
+        <translation>Todo se moverá a la %1, así que podrá restaurarlo más tarde.</translation>
+    </message>
+    <message>
+        <source>Clean and delete</source>
+        <translation>Limpiar y eliminar</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>Limpiar</translation>
+    </message>
+    <message>
+        <source>What&apos;s new</source>
+        <translation>Novedades</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Actualizar ahora</translation>
+    </message>
+    <message>
+        <source>Varnholt is up to date</source>
+        <translation>Varnholt está actualizado</translation>
+    </message>
+    <message>
+        <source>Version %1 is the latest version.</source>
+        <translation>La versión %1 es la más reciente.</translation>
+    </message>
+    <message>
+        <source>An update is available</source>
+        <translation>Hay una actualización disponible</translation>
+    </message>
+    <message>
+        <source>Version %1 is available. You have %2.</source>
+        <translation>La versión %1 está disponible. Usted tiene la %2.</translation>
+    </message>
+    <message>
+        <source>Could not check for updates</source>
+        <translation>No se pudieron buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>Check your internet connection and try again.</source>
+        <translation>Compruebe su conexión a Internet e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Downloading the update…</source>
+        <translation>Descargando la actualización…</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Installing the update…</source>
+        <translation>Instalando la actualización…</translation>
+    </message>
+    <message>
+        <source>Varnholt closes and starts again when the update is installed.</source>
+        <translation>Varnholt se cerrará y se volverá a abrir cuando se instale la actualización.</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Buscando actualizaciones…</translation>
+    </message>
+    <message>
+        <source>Version %1 is installed.</source>
+        <translation>La versión %1 está instalada.</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Más tarde</translation>
     </message>
 </context>
 <context>
     <name>OverviewPage</name>
     <message>
         <source>Scanned %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Analizado %1</translation>
+    </message>
+    <message>
+        <source>Smart Scan</source>
+        <translation>Análisis inteligente</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Volver a analizar</translation>
+    </message>
+    <message>
+        <source>See all</source>
+        <translation>Ver todo</translation>
+    </message>
+    <message>
+        <source>Disk health</source>
+        <translation>Estado del disco</translation>
+    </message>
+    <message>
+        <source>System files protected</source>
+        <translation>Archivos del sistema protegidos</translation>
+    </message>
+    <message>
+        <source>%1 ready to clean</source>
+        <translation>%1 listos para limpiar</translation>
+    </message>
+    <message>
+        <source>Your startup disk is almost full</source>
+        <translation>El disco de arranque está casi lleno</translation>
+    </message>
+    <message>
+        <source>Keep your disk in shape</source>
+        <translation>Mantenga su disco en forma</translation>
+    </message>
+    <message>
+        <source>free of %1</source>
+        <translation>libres de %1</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Revisar</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Analizar</translation>
+    </message>
+    <message>
+        <source>Never scanned</source>
+        <translation>Sin analizar</translation>
+    </message>
+    <message>
+        <source>Freed this month</source>
+        <translation>Liberado este mes</translation>
+    </message>
+    <message>
+        <source>Last scan</source>
+        <translation>Último análisis</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Semanal</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Mensual</translation>
+    </message>
+    <message>
+        <source>Scheduled scan</source>
+        <translation>Análisis programado</translation>
+    </message>
+    <message>
+        <source>Top recommendations</source>
+        <translation>Principales recomendaciones</translation>
+    </message>
+    <message>
+        <source>What Smart Scan looks at</source>
+        <translation>Qué revisa el Análisis inteligente</translation>
+    </message>
+    <message>
+        <source>Apps, documents &amp; system</source>
+        <translation>Aplicaciones, documentos y sistema</translation>
+    </message>
+    <message>
+        <source>Reclaimable</source>
+        <translation>Recuperable</translation>
+    </message>
+    <message>
+        <source>Available</source>
+        <translation>Disponible</translation>
     </message>
 </context>
 <context>
@@ -259,44 +753,363 @@
     </message>
 </context>
 <context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Choose a folder to exclude</source>
+        <translation>Elija una carpeta para excluir</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>Limpieza</translation>
+    </message>
+    <message>
+        <source>Move items to the %1</source>
+        <translation>Mover elementos a la %1</translation>
+    </message>
+    <message>
+        <source>Recommended. Turn off to delete files permanently.</source>
+        <translation>Recomendado. Desactívelo para eliminar los archivos permanentemente.</translation>
+    </message>
+    <message>
+        <source>Large file size</source>
+        <translation>Tamaño de archivo grande</translation>
+    </message>
+    <message>
+        <source>Files bigger than this appear in Large &amp; Old Files.</source>
+        <translation>Los archivos de mayor tamaño aparecen en Archivos grandes y antiguos.</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 MB</translation>
+    </message>
+    <message>
+        <source>250 MB</source>
+        <translation>250 MB</translation>
+    </message>
+    <message>
+        <source>500 MB</source>
+        <translation>500 MB</translation>
+    </message>
+    <message>
+        <source>1 GB</source>
+        <translation>1 GB</translation>
+    </message>
+    <message>
+        <source>Consider files old after</source>
+        <translation>Considerar antiguos los archivos tras</translation>
+    </message>
+    <message>
+        <source>Used by the “Unused” filter.</source>
+        <translation>Lo usa el filtro «Sin usar».</translation>
+    </message>
+    <message>
+        <source>3 months</source>
+        <translation>3 meses</translation>
+    </message>
+    <message>
+        <source>6 months</source>
+        <translation>6 meses</translation>
+    </message>
+    <message>
+        <source>12 months</source>
+        <translation>12 meses</translation>
+    </message>
+    <message>
+        <source>24 months</source>
+        <translation>24 meses</translation>
+    </message>
+    <message>
+        <source>Automation</source>
+        <translation>Automatización</translation>
+    </message>
+    <message>
+        <source>Scheduled scan</source>
+        <translation>Análisis programado</translation>
+    </message>
+    <message>
+        <source>Scans when Varnholt starts if the last scan is older than this. Never cleans on its own.</source>
+        <translation>Analiza al iniciar Varnholt si el último análisis es anterior a este plazo. Nunca limpia por sí solo.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Semanal</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Mensual</translation>
+    </message>
+    <message>
+        <source>Low space alerts</source>
+        <translation>Alertas de poco espacio</translation>
+    </message>
+    <message>
+        <source>Warn when free space drops below 10%.</source>
+        <translation>Avisar cuando el espacio libre baje del 10 %.</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Abrir al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Start with Windows</source>
+        <translation>Iniciar con Windows</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>Ejecutar al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Starts Varnholt in the background so scheduled scans can run.</source>
+        <translation>Inicia Varnholt en segundo plano para que puedan ejecutarse los análisis programados.</translation>
+    </message>
+    <message>
+        <source>Show Varnholt in the menu bar</source>
+        <translation>Mostrar Varnholt en la barra de menús</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps Varnholt running there, so scheduled scans and low space alerts keep working.</source>
+        <translation>Al cerrar la ventana, Varnholt sigue ejecutándose allí, para que los análisis programados y las alertas de poco espacio sigan funcionando.</translation>
+    </message>
+    <message>
+        <source>Ask every time</source>
+        <translation>Preguntar siempre</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray</source>
+        <translation>Mantener en la bandeja</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>Salir de Varnholt</translation>
+    </message>
+    <message>
+        <source>When closing the window</source>
+        <translation>Al cerrar la ventana</translation>
+    </message>
+    <message>
+        <source>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</source>
+        <translation>En la bandeja, Varnholt sigue ejecutándose para que los análisis programados y las alertas de poco espacio sigan funcionando.</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apariencia</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Follow the system, or always use light or dark.</source>
+        <translation>Seguir el sistema o usar siempre el modo claro u oscuro.</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Oscuro</translation>
+    </message>
+    <message>
+        <source>System default (%1)</source>
+        <translation>Predeterminado del sistema (%1)</translation>
+    </message>
+    <message>
+        <source>Restart now</source>
+        <translation>Reiniciar ahora</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Varnholt restarts to switch languages.</source>
+        <translation>Varnholt se reinicia para cambiar de idioma.</translation>
+    </message>
+    <message>
+        <source>Exclusions</source>
+        <translation>Exclusiones</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>Añadir carpeta</translation>
+    </message>
+    <message>
+        <source>Never touch these</source>
+        <translation>No tocar nunca</translation>
+    </message>
+    <message>
+        <source>Folders and patterns Varnholt always skips.</source>
+        <translation>Carpetas y patrones que Varnholt siempre omite.</translation>
+    </message>
+    <message>
+        <source>Protected system locations</source>
+        <translation>Ubicaciones protegidas del sistema</translation>
+    </message>
+    <message>
+        <source> — always skipped.</source>
+        <translation> — siempre se omiten.</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloqueado</translation>
+    </message>
+    <message>
+        <source>Protected apps</source>
+        <translation>Aplicaciones protegidas</translation>
+    </message>
+    <message>
+        <source> — their data is never cleaned. Caches of running apps and open files are skipped too.</source>
+        <translation> — sus datos nunca se limpian. También se omiten las cachés de las aplicaciones en ejecución y los archivos abiertos.</translation>
+    </message>
+    <message>
+        <source>Permissions &amp; about</source>
+        <translation>Permisos e información</translation>
+    </message>
+    <message>
+        <source>Full Disk Access</source>
+        <translation>Acceso total al disco</translation>
+    </message>
+    <message>
+        <source>Varnholt is running as administrator and can clean Windows Update files.</source>
+        <translation>Varnholt se está ejecutando como administrador y puede limpiar los archivos de Windows Update.</translation>
+    </message>
+    <message>
+        <source>Varnholt is running as administrator and can clean the package cache.</source>
+        <translation>Varnholt se está ejecutando como administrador y puede limpiar la caché de paquetes.</translation>
+    </message>
+    <message>
+        <source>Administrator access</source>
+        <translation>Acceso de administrador</translation>
+    </message>
+    <message>
+        <source>Granted</source>
+        <translation>Concedido</translation>
+    </message>
+    <message>
+        <source>Only needed to clean Windows Update leftovers.</source>
+        <translation>Solo es necesario para limpiar los restos de Windows Update.</translation>
+    </message>
+    <message>
+        <source>Only needed to clean the package cache.</source>
+        <translation>Solo es necesario para limpiar la caché de paquetes.</translation>
+    </message>
+    <message>
+        <source>Restart as admin</source>
+        <translation>Reiniciar como administrador</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>Open logs</source>
+        <translation>Abrir registros</translation>
+    </message>
+    <message>
+        <source>Every cleanup writes a log you can review. Varnholt checks for updates when it starts.</source>
+        <translation>Cada limpieza genera un registro que puede revisar. Varnholt busca actualizaciones al iniciarse.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+</context>
+<context>
     <name>Sidebar</name>
     <message>
         <source>%1 available of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 disponibles de %2</translation>
     </message>
     <message>
         <source>Smart Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis inteligente</translation>
     </message>
     <message>
         <source>Cleanup</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpieza</translation>
     </message>
     <message>
         <source>Space Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa de espacio</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>%1 free</source>
+        <translation>%1 libres</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>Limpiar</translation>
+    </message>
+    <message>
+        <source>Expand sidebar</source>
+        <translation>Expandir barra lateral</translation>
+    </message>
+    <message>
+        <source>Collapse sidebar</source>
+        <translation>Contraer barra lateral</translation>
     </message>
 </context>
 <context>
     <name>TitleBar</name>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú</translation>
     </message>
 </context>
 <context>
     <name>Tray</name>
     <message>
         <source>Varnholt is still running</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt sigue en ejecución</translation>
     </message>
     <message>
         <source>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permanece en la bandeja del sistema para que los análisis programados y las alertas sigan funcionando. Haga clic con el botón derecho en el icono para salir.</translation>
+    </message>
+    <message>
+        <source>Open Varnholt</source>
+        <translation>Abrir Varnholt</translation>
+    </message>
+    <message>
+        <source>Smart Scan</source>
+        <translation>Análisis inteligente</translation>
+    </message>
+    <message>
+        <source>Find Large Files</source>
+        <translation>Buscar archivos grandes</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>Salir de Varnholt</translation>
+    </message>
+    <message>
+        <source>%1 · %2 free</source>
+        <translation>%1 · %2 libres</translation>
     </message>
 </context>
 <context>

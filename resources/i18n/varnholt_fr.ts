@@ -176,15 +176,269 @@
     <name>CleanupPage</name>
     <message>
         <source>SAFE TO CLEAN</source>
-        <translation type="unfinished"></translation>
+        <translation>NETTOYAGE SANS RISQUE</translation>
     </message>
     <message>
         <source>REVIEW BEFORE CLEANING</source>
-        <translation type="unfinished"></translation>
+        <translation>À VÉRIFIER AVANT LE NETTOYAGE</translation>
     </message>
     <message>
         <source>CANNOT BE UNDONE</source>
-        <translation type="unfinished"></translation>
+        <translation>IRRÉVERSIBLE</translation>
+    </message>
+    <message>
+        <source>Cleanup</source>
+        <translation>Nettoyage</translation>
+    </message>
+    <message>
+        <source>Nothing scanned yet</source>
+        <translation>Aucune analyse pour l’instant</translation>
+    </message>
+    <message>
+        <source>Find caches, temporary files and leftovers.</source>
+        <translation>Trouvez les caches, les fichiers temporaires et les restes inutiles.</translation>
+    </message>
+    <message>
+        <source>Start Smart Scan</source>
+        <translation>Lancer l’analyse intelligente</translation>
+    </message>
+    <message>
+        <source>Scanning</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>In progress</source>
+        <translation>En cours</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Items checked</source>
+        <translation>Éléments examinés</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Écoulé</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Restant</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>trouvés</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>Nettoyage</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>sur %1</translation>
+    </message>
+    <message>
+        <source>Cleanup complete</source>
+        <translation>Nettoyage terminé</translation>
+    </message>
+    <message>
+        <source>Available before</source>
+        <translation>Disponible avant</translation>
+    </message>
+    <message>
+        <source>Available now</source>
+        <translation>Disponible maintenant</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Some files need administrator rights.&lt;/b&gt; Restart Varnholt as administrator and clean again to remove them.</source>
+        <translation>&lt;b&gt;Certains fichiers nécessitent des droits d’administrateur.&lt;/b&gt; Redémarrez Varnholt en tant qu’administrateur et relancez le nettoyage pour les supprimer.</translation>
+    </message>
+    <message>
+        <source>Restart as admin</source>
+        <translation>Redémarrer en tant qu’admin</translation>
+    </message>
+    <message>
+        <source>View log</source>
+        <translation>Voir le journal</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Moved to the %1. You can still restore anything.</source>
+        <translation>Les éléments ont été déplacés vers la %1. Vous pouvez toujours les restaurer.</translation>
+    </message>
+    <message>
+        <source>Items were deleted permanently.</source>
+        <translation>Les éléments ont été supprimés définitivement.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln fichier ignoré&lt;/b&gt; car il était en cours d’utilisation ou protégé. Quittez les applications qui l’utilisent, puis relancez l’analyse pour le supprimer.</numerusform>
+            <numerusform>&lt;b&gt;%Ln fichiers ignorés&lt;/b&gt; car ils étaient en cours d’utilisation ou protégés. Quittez les applications qui les utilisent, puis relancez l’analyse pour les supprimer.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>For example: %1</source>
+        <translation>Par exemple : %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Left caches of running apps alone:&lt;/b&gt; %1. Quit them and clean again to include them.</source>
+        <translation>&lt;b&gt;Caches des applications en cours d’exécution laissés intacts :&lt;/b&gt; %1. Quittez ces applications et relancez le nettoyage pour inclure leurs caches.</translation>
+    </message>
+    <message>
+        <source>Needs administrator</source>
+        <translation>Droits d’administrateur requis</translation>
+    </message>
+    <message>
+        <source>Select recommended</source>
+        <translation>Sélection recommandée</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Réanalyser</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>%1 can be cleaned</source>
+        <translation>Vous pouvez nettoyer %1</translation>
+    </message>
+    <message>
+        <source>Nothing left to clean. Rescan any time.</source>
+        <translation>Plus rien à nettoyer. Vous pouvez relancer l’analyse à tout moment.</translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation>Éléments : %1</translation>
+    </message>
+    <message>
+        <source>These files need administrator rights.</source>
+        <translation>Ces fichiers nécessitent des droits d’administrateur.</translation>
+    </message>
+    <message>
+        <source>Some folders need administrator rights.</source>
+        <translation>Certains dossiers nécessitent des droits d’administrateur.</translation>
+    </message>
+    <message>
+        <source>%1 is open. Quit it to include its cache.</source>
+        <translation>%1 est ouvert. Quittez l’application pour inclure son cache.</translation>
+    </message>
+    <message>
+        <source>%1 are open. Quit them to include their caches.</source>
+        <translation>%1 sont ouverts. Quittez ces applications pour inclure leurs caches.</translation>
+    </message>
+    <message>
+        <source>Largest items</source>
+        <translation>Éléments les plus volumineux</translation>
+    </message>
+    <message>
+        <source>Show in %1</source>
+        <translation>Afficher dans %1</translation>
+    </message>
+    <message>
+        <source>%1 is running</source>
+        <translation>%1 est en cours d’exécution</translation>
+    </message>
+    <message>
+        <source>and %1 more items</source>
+        <translation>et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Show %1 more</source>
+        <translation>Afficher %1 de plus</translation>
+    </message>
+    <message>
+        <source>moved to the %1</source>
+        <translation>Les éléments iront dans la %1</translation>
+    </message>
+    <message>
+        <source>deleted permanently</source>
+        <translation>Les éléments seront supprimés définitivement</translation>
+    </message>
+    <message>
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected%3</source>
+        <translation>Sélection : &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt;%3</translation>
+    </message>
+    <message>
+        <source> · some need admin</source>
+        <translation> · droits d’admin requis pour certains</translation>
+    </message>
+    <message>
+        <source>Clean %1</source>
+        <translation>Nettoyer %1</translation>
+    </message>
+    <message>
+        <source>Large files</source>
+        <translation>Fichiers volumineux</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFilesPage</name>
+    <message>
+        <source>Space Map</source>
+        <translation>Carte du stockage</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Réanalyser</translation>
+    </message>
+    <message>
+        <source>Find what&apos;s taking up space</source>
+        <translation>Découvrez ce qui occupe de l’espace</translation>
+    </message>
+    <message>
+        <source>Big files in your home folder. You decide what goes.</source>
+        <translation>Les gros fichiers de votre dossier personnel. Vous décidez de ce qui part.</translation>
+    </message>
+    <message>
+        <source>Find large files</source>
+        <translation>Rechercher les fichiers volumineux</translation>
+    </message>
+    <message>
+        <source>Largest so far</source>
+        <translation>Les plus volumineux jusqu’ici</translation>
+    </message>
+    <message>
+        <source>Looking for large files…</source>
+        <translation>Recherche de fichiers volumineux…</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <source>Unused %1+ months</source>
+        <translation>Inutilisés depuis %1+ mois</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Téléchargements</translation>
+    </message>
+    <message>
+        <source>Search files</source>
+        <translation>Rechercher des fichiers</translation>
+    </message>
+    <message>
+        <source>Show in %1</source>
+        <translation>Afficher dans %1</translation>
+    </message>
+    <message>
+        <source>Move to %1</source>
+        <translation>Déplacer vers la %1</translation>
+    </message>
+    <message>
+        <source>Home folder · over %1</source>
+        <translation>Dossier personnel · plus de %1</translation>
+    </message>
+    <message>
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %4 files</source>
+        <translation>Sélection : &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; sur %3 · Fichiers : %4</translation>
     </message>
 </context>
 <context>
@@ -202,37 +456,277 @@
     <name>MenuBar</name>
     <message>
         <source>Varnholt Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web de Varnholt</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Guide</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>FAQ</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation>Ouvrir le dossier des journaux</translation>
+    </message>
+    <message>
+        <source>About Varnholt</source>
+        <translation>À propos de Varnholt</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>Quitter Varnholt</translation>
     </message>
 </context>
 <context>
     <name>Overlay</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Finds the space your computer can spare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouve l’espace dont votre ordinateur peut se passer.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Keep Varnholt running?</source>
+        <translation>Garder Varnholt actif ?</translation>
+    </message>
+    <message>
+        <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
+        <translation>Varnholt peut rester dans la zone de notification lorsque vous fermez la fenêtre, afin que les analyses planifiées et les alertes d’espace insuffisant continuent de fonctionner. Vous pouvez le rouvrir depuis son icône dans la zone de notification.</translation>
+    </message>
+    <message>
+        <source>Remember my choice</source>
+        <translation>Mémoriser mon choix</translation>
+    </message>
+    <message>
+        <source>You can change this in Settings.</source>
+        <translation>Vous pouvez modifier ce choix dans les Paramètres.</translation>
+    </message>
+    <message>
+        <source>Keep in tray</source>
+        <translation>Garder en arrière-plan</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Clean %1?</source>
+        <translation>Nettoyer %1 ?</translation>
+    </message>
+    <message>
+        <source>Permanent delete is on. These files can&apos;t be recovered.</source>
+        <translation>La suppression définitive est activée. Ces fichiers ne pourront pas être récupérés.</translation>
+    </message>
+    <message>
+        <source>Emptying the %1 can&apos;t be undone. Everything else goes to the %1.</source>
+        <translation>Le vidage de la %1 est irréversible. Tout le reste sera déplacé vers la %1.</translation>
+    </message>
+    <message>
+        <source>Everything will be moved to the %1, so you can restore it later.</source>
+        <translation>Tout sera déplacé vers la %1 : vous pourrez donc le restaurer plus tard.</translation>
+    </message>
+    <message>
+        <source>Clean and delete</source>
+        <translation>Nettoyer et supprimer</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>Nettoyer</translation>
+    </message>
+    <message>
+        <source>What&apos;s new</source>
+        <translation>Nouveautés</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Mettre à jour</translation>
+    </message>
+    <message>
+        <source>Varnholt is up to date</source>
+        <translation>Varnholt est à jour</translation>
+    </message>
+    <message>
+        <source>Version %1 is the latest version.</source>
+        <translation>La version %1 est la plus récente.</translation>
+    </message>
+    <message>
+        <source>An update is available</source>
+        <translation>Une mise à jour est disponible</translation>
+    </message>
+    <message>
+        <source>Version %1 is available. You have %2.</source>
+        <translation>La version %1 est disponible. Vous avez la version %2.</translation>
+    </message>
+    <message>
+        <source>Could not check for updates</source>
+        <translation>Impossible de rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>Check your internet connection and try again.</source>
+        <translation>Vérifiez votre connexion Internet et réessayez.</translation>
+    </message>
+    <message>
+        <source>Downloading the update…</source>
+        <translation>Téléchargement de la mise à jour…</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Installing the update…</source>
+        <translation>Installation de la mise à jour…</translation>
+    </message>
+    <message>
+        <source>Varnholt closes and starts again when the update is installed.</source>
+        <translation>Varnholt se ferme, puis redémarre une fois la mise à jour installée.</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Recherche de mises à jour…</translation>
+    </message>
+    <message>
+        <source>Version %1 is installed.</source>
+        <translation>La version %1 est installée.</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Plus tard</translation>
     </message>
 </context>
 <context>
     <name>OverviewPage</name>
     <message>
         <source>Scanned %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Analysé %1</translation>
+    </message>
+    <message>
+        <source>Smart Scan</source>
+        <translation>Analyse intelligente</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>Vue d’ensemble</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Réanalyser</translation>
+    </message>
+    <message>
+        <source>See all</source>
+        <translation>Tout afficher</translation>
+    </message>
+    <message>
+        <source>Disk health</source>
+        <translation>État du disque</translation>
+    </message>
+    <message>
+        <source>System files protected</source>
+        <translation>Fichiers système protégés</translation>
+    </message>
+    <message>
+        <source>%1 ready to clean</source>
+        <translation>%1 à nettoyer</translation>
+    </message>
+    <message>
+        <source>Your startup disk is almost full</source>
+        <translation>Votre disque système est presque plein</translation>
+    </message>
+    <message>
+        <source>Keep your disk in shape</source>
+        <translation>Gardez votre disque en forme</translation>
+    </message>
+    <message>
+        <source>free of %1</source>
+        <translation>libres sur %1</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Analyser</translation>
+    </message>
+    <message>
+        <source>Never scanned</source>
+        <translation>Jamais analysé</translation>
+    </message>
+    <message>
+        <source>Freed this month</source>
+        <translation>Libéré ce mois-ci</translation>
+    </message>
+    <message>
+        <source>Last scan</source>
+        <translation>Dernière analyse</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivée</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Hebdomadaire</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Mensuelle</translation>
+    </message>
+    <message>
+        <source>Scheduled scan</source>
+        <translation>Analyse planifiée</translation>
+    </message>
+    <message>
+        <source>Top recommendations</source>
+        <translation>Principales recommandations</translation>
+    </message>
+    <message>
+        <source>What Smart Scan looks at</source>
+        <translation>Ce qu’examine l’analyse intelligente</translation>
+    </message>
+    <message>
+        <source>Apps, documents &amp; system</source>
+        <translation>Applications, documents et système</translation>
+    </message>
+    <message>
+        <source>Reclaimable</source>
+        <translation>Récupérable</translation>
+    </message>
+    <message>
+        <source>Available</source>
+        <translation>Disponible</translation>
     </message>
 </context>
 <context>
@@ -259,44 +753,363 @@
     </message>
 </context>
 <context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Choose a folder to exclude</source>
+        <translation>Choisir un dossier à exclure</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>Nettoyage</translation>
+    </message>
+    <message>
+        <source>Move items to the %1</source>
+        <translation>Déplacer les éléments vers la %1</translation>
+    </message>
+    <message>
+        <source>Recommended. Turn off to delete files permanently.</source>
+        <translation>Recommandé. Désactivez cette option pour supprimer définitivement les fichiers.</translation>
+    </message>
+    <message>
+        <source>Large file size</source>
+        <translation>Fichiers volumineux à partir de</translation>
+    </message>
+    <message>
+        <source>Files bigger than this appear in Large &amp; Old Files.</source>
+        <translation>Les fichiers plus volumineux apparaissent dans la Carte du stockage.</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 Mo</translation>
+    </message>
+    <message>
+        <source>250 MB</source>
+        <translation>250 Mo</translation>
+    </message>
+    <message>
+        <source>500 MB</source>
+        <translation>500 Mo</translation>
+    </message>
+    <message>
+        <source>1 GB</source>
+        <translation>1 Go</translation>
+    </message>
+    <message>
+        <source>Consider files old after</source>
+        <translation>Fichiers considérés comme anciens après</translation>
+    </message>
+    <message>
+        <source>Used by the “Unused” filter.</source>
+        <translation>Utilisé par le filtre « Inutilisés ».</translation>
+    </message>
+    <message>
+        <source>3 months</source>
+        <translation>3 mois</translation>
+    </message>
+    <message>
+        <source>6 months</source>
+        <translation>6 mois</translation>
+    </message>
+    <message>
+        <source>12 months</source>
+        <translation>12 mois</translation>
+    </message>
+    <message>
+        <source>24 months</source>
+        <translation>24 mois</translation>
+    </message>
+    <message>
+        <source>Automation</source>
+        <translation>Automatisation</translation>
+    </message>
+    <message>
+        <source>Scheduled scan</source>
+        <translation>Analyse planifiée</translation>
+    </message>
+    <message>
+        <source>Scans when Varnholt starts if the last scan is older than this. Never cleans on its own.</source>
+        <translation>Lance une analyse au démarrage de Varnholt si la dernière analyse est plus ancienne. Ne nettoie jamais automatiquement.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivée</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Hebdomadaire</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Mensuelle</translation>
+    </message>
+    <message>
+        <source>Low space alerts</source>
+        <translation>Alertes d’espace insuffisant</translation>
+    </message>
+    <message>
+        <source>Warn when free space drops below 10%.</source>
+        <translation>Avertir lorsque l’espace libre passe sous 10 %.</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Ouvrir à l’ouverture de session</translation>
+    </message>
+    <message>
+        <source>Start with Windows</source>
+        <translation>Lancer au démarrage de Windows</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>Lancer à l’ouverture de session</translation>
+    </message>
+    <message>
+        <source>Starts Varnholt in the background so scheduled scans can run.</source>
+        <translation>Lance Varnholt en arrière-plan pour que les analyses planifiées puissent s’exécuter.</translation>
+    </message>
+    <message>
+        <source>Show Varnholt in the menu bar</source>
+        <translation>Afficher Varnholt dans la barre des menus</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps Varnholt running there, so scheduled scans and low space alerts keep working.</source>
+        <translation>Lorsque vous fermez la fenêtre, Varnholt y reste actif, afin que les analyses planifiées et les alertes d’espace insuffisant continuent de fonctionner.</translation>
+    </message>
+    <message>
+        <source>Ask every time</source>
+        <translation>Toujours demander</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray</source>
+        <translation>Continuer en arrière-plan</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>Quitter Varnholt</translation>
+    </message>
+    <message>
+        <source>When closing the window</source>
+        <translation>À la fermeture de la fenêtre</translation>
+    </message>
+    <message>
+        <source>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</source>
+        <translation>Dans la zone de notification, Varnholt reste actif pour que les analyses planifiées et les alertes d’espace insuffisant continuent de fonctionner.</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apparence</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+    <message>
+        <source>Follow the system, or always use light or dark.</source>
+        <translation>Suivre le système, ou toujours utiliser le thème clair ou sombre.</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>System default (%1)</source>
+        <translation>Langue du système (%1)</translation>
+    </message>
+    <message>
+        <source>Restart now</source>
+        <translation>Redémarrer maintenant</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Varnholt restarts to switch languages.</source>
+        <translation>Varnholt redémarre pour changer de langue.</translation>
+    </message>
+    <message>
+        <source>Exclusions</source>
+        <translation>Exclusions</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>Ajouter un dossier</translation>
+    </message>
+    <message>
+        <source>Never touch these</source>
+        <translation>Ne jamais toucher</translation>
+    </message>
+    <message>
+        <source>Folders and patterns Varnholt always skips.</source>
+        <translation>Dossiers et motifs que Varnholt ignore toujours.</translation>
+    </message>
+    <message>
+        <source>Protected system locations</source>
+        <translation>Emplacements système protégés</translation>
+    </message>
+    <message>
+        <source> — always skipped.</source>
+        <translation> — toujours ignorés.</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Verrouillé</translation>
+    </message>
+    <message>
+        <source>Protected apps</source>
+        <translation>Applications protégées</translation>
+    </message>
+    <message>
+        <source> — their data is never cleaned. Caches of running apps and open files are skipped too.</source>
+        <translation> — leurs données ne sont jamais nettoyées. Les caches des applications en cours d’exécution et les fichiers ouverts sont également ignorés.</translation>
+    </message>
+    <message>
+        <source>Permissions &amp; about</source>
+        <translation>Autorisations et à propos</translation>
+    </message>
+    <message>
+        <source>Full Disk Access</source>
+        <translation>Accès complet au disque</translation>
+    </message>
+    <message>
+        <source>Varnholt is running as administrator and can clean Windows Update files.</source>
+        <translation>Varnholt s’exécute en tant qu’administrateur et peut nettoyer les fichiers de Windows Update.</translation>
+    </message>
+    <message>
+        <source>Varnholt is running as administrator and can clean the package cache.</source>
+        <translation>Varnholt s’exécute en tant qu’administrateur et peut nettoyer le cache des paquets.</translation>
+    </message>
+    <message>
+        <source>Administrator access</source>
+        <translation>Accès administrateur</translation>
+    </message>
+    <message>
+        <source>Granted</source>
+        <translation>Accordé</translation>
+    </message>
+    <message>
+        <source>Only needed to clean Windows Update leftovers.</source>
+        <translation>Nécessaire uniquement pour nettoyer les restes de Windows Update.</translation>
+    </message>
+    <message>
+        <source>Only needed to clean the package cache.</source>
+        <translation>Nécessaire uniquement pour nettoyer le cache des paquets.</translation>
+    </message>
+    <message>
+        <source>Restart as admin</source>
+        <translation>Redémarrer en tant qu’admin</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>Open logs</source>
+        <translation>Ouvrir les journaux</translation>
+    </message>
+    <message>
+        <source>Every cleanup writes a log you can review. Varnholt checks for updates when it starts.</source>
+        <translation>Chaque nettoyage crée un journal que vous pouvez consulter. Varnholt recherche les mises à jour au démarrage.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+</context>
+<context>
     <name>Sidebar</name>
     <message>
         <source>%1 available of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 disponibles sur %2</translation>
     </message>
     <message>
         <source>Smart Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse intelligente</translation>
     </message>
     <message>
         <source>Cleanup</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettoyage</translation>
     </message>
     <message>
         <source>Space Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte du stockage</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>%1 free</source>
+        <translation>%1 libres</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>Nettoyer</translation>
+    </message>
+    <message>
+        <source>Expand sidebar</source>
+        <translation>Développer la barre latérale</translation>
+    </message>
+    <message>
+        <source>Collapse sidebar</source>
+        <translation>Réduire la barre latérale</translation>
     </message>
 </context>
 <context>
     <name>TitleBar</name>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
 </context>
 <context>
     <name>Tray</name>
     <message>
         <source>Varnholt is still running</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt est toujours actif</translation>
     </message>
     <message>
         <source>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il reste dans la zone de notification pour que les analyses planifiées et les alertes continuent de fonctionner. Cliquez avec le bouton droit sur l’icône pour le quitter.</translation>
+    </message>
+    <message>
+        <source>Open Varnholt</source>
+        <translation>Ouvrir Varnholt</translation>
+    </message>
+    <message>
+        <source>Smart Scan</source>
+        <translation>Analyse intelligente</translation>
+    </message>
+    <message>
+        <source>Find Large Files</source>
+        <translation>Rechercher les fichiers volumineux</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>Quitter Varnholt</translation>
+    </message>
+    <message>
+        <source>%1 · %2 free</source>
+        <translation>%1 · %2 libres</translation>
     </message>
 </context>
 <context>

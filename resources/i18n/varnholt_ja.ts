@@ -175,15 +175,268 @@
     <name>CleanupPage</name>
     <message>
         <source>SAFE TO CLEAN</source>
-        <translation type="unfinished"></translation>
+        <translation>安全にクリーンアップ可能</translation>
     </message>
     <message>
         <source>REVIEW BEFORE CLEANING</source>
-        <translation type="unfinished"></translation>
+        <translation>クリーンアップ前に確認</translation>
     </message>
     <message>
         <source>CANNOT BE UNDONE</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻せません</translation>
+    </message>
+    <message>
+        <source>Cleanup</source>
+        <translation>クリーンアップ</translation>
+    </message>
+    <message>
+        <source>Nothing scanned yet</source>
+        <translation>まだスキャンしていません</translation>
+    </message>
+    <message>
+        <source>Find caches, temporary files and leftovers.</source>
+        <translation>キャッシュ、一時ファイル、残りファイルを見つけます。</translation>
+    </message>
+    <message>
+        <source>Start Smart Scan</source>
+        <translation>スマートスキャンを開始</translation>
+    </message>
+    <message>
+        <source>Scanning</source>
+        <translation>スキャン中</translation>
+    </message>
+    <message>
+        <source>In progress</source>
+        <translation>実行中</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Items checked</source>
+        <translation>スキャンした項目</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>経過時間</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>残り時間</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>検出</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>クリーンアップ中</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>%1 中</translation>
+    </message>
+    <message>
+        <source>Cleanup complete</source>
+        <translation>クリーンアップ完了</translation>
+    </message>
+    <message>
+        <source>Available before</source>
+        <translation>クリーンアップ前の空き容量</translation>
+    </message>
+    <message>
+        <source>Available now</source>
+        <translation>現在の空き容量</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Some files need administrator rights.&lt;/b&gt; Restart Varnholt as administrator and clean again to remove them.</source>
+        <translation>&lt;b&gt;一部のファイルには管理者権限が必要です。&lt;/b&gt;Varnholt を管理者として再起動し、もう一度クリーンアップすると削除できます。</translation>
+    </message>
+    <message>
+        <source>Restart as admin</source>
+        <translation>管理者として再起動</translation>
+    </message>
+    <message>
+        <source>View log</source>
+        <translation>ログを表示</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Moved to the %1. You can still restore anything.</source>
+        <translation>%1に移動しました。どの項目も元に戻せます。</translation>
+    </message>
+    <message>
+        <source>Items were deleted permanently.</source>
+        <translation>項目は完全に削除されました。</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
+        <translation>
+            <numerusform>使用中または保護されていたため、&lt;b&gt;%Ln 個のファイルをスキップしました&lt;/b&gt;。使用しているアプリを終了してから再スキャンすると削除できます。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>For example: %1</source>
+        <translation>例: %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Left caches of running apps alone:&lt;/b&gt; %1. Quit them and clean again to include them.</source>
+        <translation>&lt;b&gt;実行中のアプリのキャッシュは削除しませんでした:&lt;/b&gt; %1。これらのアプリを終了してもう一度クリーンアップすると、対象に含まれます。</translation>
+    </message>
+    <message>
+        <source>Needs administrator</source>
+        <translation>管理者権限が必要</translation>
+    </message>
+    <message>
+        <source>Select recommended</source>
+        <translation>推奨項目を選択</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>再スキャン</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>すべて選択</translation>
+    </message>
+    <message>
+        <source>%1 can be cleaned</source>
+        <translation>%1 をクリーンアップできます</translation>
+    </message>
+    <message>
+        <source>Nothing left to clean. Rescan any time.</source>
+        <translation>クリーンアップする項目はありません。いつでも再スキャンできます。</translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation>%1 件</translation>
+    </message>
+    <message>
+        <source>These files need administrator rights.</source>
+        <translation>これらのファイルには管理者権限が必要です。</translation>
+    </message>
+    <message>
+        <source>Some folders need administrator rights.</source>
+        <translation>一部のフォルダーには管理者権限が必要です。</translation>
+    </message>
+    <message>
+        <source>%1 is open. Quit it to include its cache.</source>
+        <translation>%1 が実行中です。終了すると、そのキャッシュも対象に含まれます。</translation>
+    </message>
+    <message>
+        <source>%1 are open. Quit them to include their caches.</source>
+        <translation>%1 が実行中です。これらを終了すると、キャッシュも対象に含まれます。</translation>
+    </message>
+    <message>
+        <source>Largest items</source>
+        <translation>サイズの大きい項目</translation>
+    </message>
+    <message>
+        <source>Show in %1</source>
+        <translation>%1で表示</translation>
+    </message>
+    <message>
+        <source>%1 is running</source>
+        <translation>%1 が実行中</translation>
+    </message>
+    <message>
+        <source>and %1 more items</source>
+        <translation>ほか %1 件</translation>
+    </message>
+    <message>
+        <source>Show %1 more</source>
+        <translation>さらに %1 件を表示</translation>
+    </message>
+    <message>
+        <source>moved to the %1</source>
+        <translation>%1に移動されます</translation>
+    </message>
+    <message>
+        <source>deleted permanently</source>
+        <translation>完全に削除されます</translation>
+    </message>
+    <message>
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected%3</source>
+        <translation>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; を選択中%3</translation>
+    </message>
+    <message>
+        <source> · some need admin</source>
+        <translation> · 一部は管理者権限が必要</translation>
+    </message>
+    <message>
+        <source>Clean %1</source>
+        <translation>%1 をクリーンアップ</translation>
+    </message>
+    <message>
+        <source>Large files</source>
+        <translation>大きなファイル</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFilesPage</name>
+    <message>
+        <source>Space Map</source>
+        <translation>スペースマップ</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>再スキャン</translation>
+    </message>
+    <message>
+        <source>Find what&apos;s taking up space</source>
+        <translation>容量を占めているファイルを見つけましょう</translation>
+    </message>
+    <message>
+        <source>Big files in your home folder. You decide what goes.</source>
+        <translation>ホームフォルダーにある大きなファイルです。削除するファイルはご自身で選べます。</translation>
+    </message>
+    <message>
+        <source>Find large files</source>
+        <translation>大きなファイルを検索</translation>
+    </message>
+    <message>
+        <source>Largest so far</source>
+        <translation>現時点で最大のファイル</translation>
+    </message>
+    <message>
+        <source>Looking for large files…</source>
+        <translation>大きなファイルを検索しています…</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>Unused %1+ months</source>
+        <translation>%1 か月以上未使用</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>ダウンロード</translation>
+    </message>
+    <message>
+        <source>Search files</source>
+        <translation>ファイルを検索</translation>
+    </message>
+    <message>
+        <source>Show in %1</source>
+        <translation>%1で表示</translation>
+    </message>
+    <message>
+        <source>Move to %1</source>
+        <translation>%1に移動</translation>
+    </message>
+    <message>
+        <source>Home folder · over %1</source>
+        <translation>ホームフォルダー · %1 超</translation>
+    </message>
+    <message>
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %4 files</source>
+        <translation>%3 中 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; を選択中 · %4 個のファイル</translation>
     </message>
 </context>
 <context>
@@ -201,37 +454,277 @@
     <name>MenuBar</name>
     <message>
         <source>Varnholt Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt の Web サイト</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>更新を確認</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>ガイド</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>よくある質問</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation>ログフォルダーを開く</translation>
+    </message>
+    <message>
+        <source>About Varnholt</source>
+        <translation>Varnholt について</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>Varnholt を終了</translation>
     </message>
 </context>
 <context>
     <name>Overlay</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン %1</translation>
     </message>
     <message>
         <source>Finds the space your computer can spare.</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピューターの不要な容量を見つけ出します。</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Keep Varnholt running?</source>
+        <translation>Varnholt の実行を続けますか？</translation>
+    </message>
+    <message>
+        <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
+        <translation>ウィンドウを閉じても Varnholt をシステムトレイに常駐させておくと、定期スキャンと空き容量不足の通知が引き続き動作します。トレイアイコンからいつでも再び開けます。</translation>
+    </message>
+    <message>
+        <source>Remember my choice</source>
+        <translation>選択を記憶する</translation>
+    </message>
+    <message>
+        <source>You can change this in Settings.</source>
+        <translation>この設定は「設定」でいつでも変更できます。</translation>
+    </message>
+    <message>
+        <source>Keep in tray</source>
+        <translation>トレイに常駐</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Clean %1?</source>
+        <translation>%1 をクリーンアップしますか？</translation>
+    </message>
+    <message>
+        <source>Permanent delete is on. These files can&apos;t be recovered.</source>
+        <translation>完全削除がオンになっています。これらのファイルは復元できません。</translation>
+    </message>
+    <message>
+        <source>Emptying the %1 can&apos;t be undone. Everything else goes to the %1.</source>
+        <translation>%1を空にすると元に戻せません。その他の項目はすべて%1に移動されます。</translation>
+    </message>
+    <message>
+        <source>Everything will be moved to the %1, so you can restore it later.</source>
+        <translation>すべて%1に移動されるため、後で復元できます。</translation>
+    </message>
+    <message>
+        <source>Clean and delete</source>
+        <translation>クリーンアップして削除</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>クリーンアップ</translation>
+    </message>
+    <message>
+        <source>What&apos;s new</source>
+        <translation>更新内容</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>再試行</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>今すぐ更新</translation>
+    </message>
+    <message>
+        <source>Varnholt is up to date</source>
+        <translation>Varnholt は最新です</translation>
+    </message>
+    <message>
+        <source>Version %1 is the latest version.</source>
+        <translation>バージョン %1 が最新バージョンです。</translation>
+    </message>
+    <message>
+        <source>An update is available</source>
+        <translation>利用可能な更新があります</translation>
+    </message>
+    <message>
+        <source>Version %1 is available. You have %2.</source>
+        <translation>バージョン %1 を利用できます。現在のバージョンは %2 です。</translation>
+    </message>
+    <message>
+        <source>Could not check for updates</source>
+        <translation>更新を確認できませんでした</translation>
+    </message>
+    <message>
+        <source>Check your internet connection and try again.</source>
+        <translation>インターネット接続を確認して、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Downloading the update…</source>
+        <translation>更新をダウンロードしています…</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Installing the update…</source>
+        <translation>更新をインストールしています…</translation>
+    </message>
+    <message>
+        <source>Varnholt closes and starts again when the update is installed.</source>
+        <translation>更新がインストールされると、Varnholt はいったん終了して再起動します。</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>更新を確認しています…</translation>
+    </message>
+    <message>
+        <source>Version %1 is installed.</source>
+        <translation>バージョン %1 がインストールされています。</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>後で</translation>
     </message>
 </context>
 <context>
     <name>OverviewPage</name>
     <message>
         <source>Scanned %1</source>
-        <translation type="unfinished"></translation>
+        <translation>最終スキャン: %1</translation>
+    </message>
+    <message>
+        <source>Smart Scan</source>
+        <translation>スマートスキャン</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>概要</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>再スキャン</translation>
+    </message>
+    <message>
+        <source>See all</source>
+        <translation>すべて表示</translation>
+    </message>
+    <message>
+        <source>Disk health</source>
+        <translation>ディスクの状態</translation>
+    </message>
+    <message>
+        <source>System files protected</source>
+        <translation>システムファイルは保護されています</translation>
+    </message>
+    <message>
+        <source>%1 ready to clean</source>
+        <translation>%1 をクリーンアップできます</translation>
+    </message>
+    <message>
+        <source>Your startup disk is almost full</source>
+        <translation>起動ディスクがほぼいっぱいです</translation>
+    </message>
+    <message>
+        <source>Keep your disk in shape</source>
+        <translation>ディスクを快適に保ちましょう</translation>
+    </message>
+    <message>
+        <source>free of %1</source>
+        <translation>%1 中の空き</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>確認</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>スキャン</translation>
+    </message>
+    <message>
+        <source>Never scanned</source>
+        <translation>未スキャン</translation>
+    </message>
+    <message>
+        <source>Freed this month</source>
+        <translation>今月の解放容量</translation>
+    </message>
+    <message>
+        <source>Last scan</source>
+        <translation>前回のスキャン</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>毎週</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>毎月</translation>
+    </message>
+    <message>
+        <source>Scheduled scan</source>
+        <translation>定期スキャン</translation>
+    </message>
+    <message>
+        <source>Top recommendations</source>
+        <translation>おすすめの項目</translation>
+    </message>
+    <message>
+        <source>What Smart Scan looks at</source>
+        <translation>スマートスキャンの対象</translation>
+    </message>
+    <message>
+        <source>Apps, documents &amp; system</source>
+        <translation>アプリ、ドキュメント、システム</translation>
+    </message>
+    <message>
+        <source>Reclaimable</source>
+        <translation>解放可能</translation>
+    </message>
+    <message>
+        <source>Available</source>
+        <translation>空き容量</translation>
     </message>
 </context>
 <context>
@@ -258,44 +751,363 @@
     </message>
 </context>
 <context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Choose a folder to exclude</source>
+        <translation>除外するフォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>クリーンアップ</translation>
+    </message>
+    <message>
+        <source>Move items to the %1</source>
+        <translation>項目を%1に移動</translation>
+    </message>
+    <message>
+        <source>Recommended. Turn off to delete files permanently.</source>
+        <translation>推奨設定です。オフにすると、ファイルは完全に削除されます。</translation>
+    </message>
+    <message>
+        <source>Large file size</source>
+        <translation>大きなファイルの基準</translation>
+    </message>
+    <message>
+        <source>Files bigger than this appear in Large &amp; Old Files.</source>
+        <translation>このサイズを超えるファイルがスペースマップに表示されます。</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 MB</translation>
+    </message>
+    <message>
+        <source>250 MB</source>
+        <translation>250 MB</translation>
+    </message>
+    <message>
+        <source>500 MB</source>
+        <translation>500 MB</translation>
+    </message>
+    <message>
+        <source>1 GB</source>
+        <translation>1 GB</translation>
+    </message>
+    <message>
+        <source>Consider files old after</source>
+        <translation>古いファイルとみなす期間</translation>
+    </message>
+    <message>
+        <source>Used by the “Unused” filter.</source>
+        <translation>「未使用」フィルターで使用されます。</translation>
+    </message>
+    <message>
+        <source>3 months</source>
+        <translation>3 か月</translation>
+    </message>
+    <message>
+        <source>6 months</source>
+        <translation>6 か月</translation>
+    </message>
+    <message>
+        <source>12 months</source>
+        <translation>12 か月</translation>
+    </message>
+    <message>
+        <source>24 months</source>
+        <translation>24 か月</translation>
+    </message>
+    <message>
+        <source>Automation</source>
+        <translation>自動化</translation>
+    </message>
+    <message>
+        <source>Scheduled scan</source>
+        <translation>定期スキャン</translation>
+    </message>
+    <message>
+        <source>Scans when Varnholt starts if the last scan is older than this. Never cleans on its own.</source>
+        <translation>前回のスキャンからこの期間が過ぎていると、Varnholt の起動時にスキャンします。自動でクリーンアップすることはありません。</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>毎週</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>毎月</translation>
+    </message>
+    <message>
+        <source>Low space alerts</source>
+        <translation>空き容量不足の通知</translation>
+    </message>
+    <message>
+        <source>Warn when free space drops below 10%.</source>
+        <translation>空き容量が 10% を下回ると警告します。</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>ログイン時に開く</translation>
+    </message>
+    <message>
+        <source>Start with Windows</source>
+        <translation>Windows の起動時に開始</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>ログイン時に開始</translation>
+    </message>
+    <message>
+        <source>Starts Varnholt in the background so scheduled scans can run.</source>
+        <translation>定期スキャンを実行できるよう、Varnholt をバックグラウンドで起動します。</translation>
+    </message>
+    <message>
+        <source>Show Varnholt in the menu bar</source>
+        <translation>メニューバーに Varnholt を表示</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps Varnholt running there, so scheduled scans and low space alerts keep working.</source>
+        <translation>ウィンドウを閉じても Varnholt はメニューバーで実行を続けるため、定期スキャンと空き容量不足の通知が引き続き動作します。</translation>
+    </message>
+    <message>
+        <source>Ask every time</source>
+        <translation>毎回確認する</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray</source>
+        <translation>トレイで実行を続ける</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>Varnholt を終了</translation>
+    </message>
+    <message>
+        <source>When closing the window</source>
+        <translation>ウィンドウを閉じたとき</translation>
+    </message>
+    <message>
+        <source>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</source>
+        <translation>トレイに常駐している間も Varnholt は実行を続けるため、定期スキャンと空き容量不足の通知が引き続き動作します。</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>外観</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>テーマ</translation>
+    </message>
+    <message>
+        <source>Follow the system, or always use light or dark.</source>
+        <translation>システムの設定に合わせるか、常にライトまたはダークを使用します。</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>システム</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>ライト</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>ダーク</translation>
+    </message>
+    <message>
+        <source>System default (%1)</source>
+        <translation>システムの既定（%1）</translation>
+    </message>
+    <message>
+        <source>Restart now</source>
+        <translation>今すぐ再起動</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Varnholt restarts to switch languages.</source>
+        <translation>言語を切り替えると Varnholt が再起動します。</translation>
+    </message>
+    <message>
+        <source>Exclusions</source>
+        <translation>除外</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>フォルダーを追加</translation>
+    </message>
+    <message>
+        <source>Never touch these</source>
+        <translation>常に除外する項目</translation>
+    </message>
+    <message>
+        <source>Folders and patterns Varnholt always skips.</source>
+        <translation>Varnholt が常にスキップするフォルダーとパターンです。</translation>
+    </message>
+    <message>
+        <source>Protected system locations</source>
+        <translation>保護されたシステムの場所</translation>
+    </message>
+    <message>
+        <source> — always skipped.</source>
+        <translation> — 常にスキップされます。</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>ロック済み</translation>
+    </message>
+    <message>
+        <source>Protected apps</source>
+        <translation>保護されたアプリ</translation>
+    </message>
+    <message>
+        <source> — their data is never cleaned. Caches of running apps and open files are skipped too.</source>
+        <translation> — これらのデータはクリーンアップされません。実行中のアプリのキャッシュと開いているファイルもスキップされます。</translation>
+    </message>
+    <message>
+        <source>Permissions &amp; about</source>
+        <translation>アクセス許可と情報</translation>
+    </message>
+    <message>
+        <source>Full Disk Access</source>
+        <translation>フルディスクアクセス</translation>
+    </message>
+    <message>
+        <source>Varnholt is running as administrator and can clean Windows Update files.</source>
+        <translation>Varnholt は管理者として実行されているため、Windows Update のファイルをクリーンアップできます。</translation>
+    </message>
+    <message>
+        <source>Varnholt is running as administrator and can clean the package cache.</source>
+        <translation>Varnholt は管理者として実行されているため、パッケージキャッシュをクリーンアップできます。</translation>
+    </message>
+    <message>
+        <source>Administrator access</source>
+        <translation>管理者アクセス</translation>
+    </message>
+    <message>
+        <source>Granted</source>
+        <translation>許可済み</translation>
+    </message>
+    <message>
+        <source>Only needed to clean Windows Update leftovers.</source>
+        <translation>Windows Update の残りファイルをクリーンアップする場合にのみ必要です。</translation>
+    </message>
+    <message>
+        <source>Only needed to clean the package cache.</source>
+        <translation>パッケージキャッシュをクリーンアップする場合にのみ必要です。</translation>
+    </message>
+    <message>
+        <source>Restart as admin</source>
+        <translation>管理者として再起動</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>更新を確認</translation>
+    </message>
+    <message>
+        <source>Open logs</source>
+        <translation>ログを開く</translation>
+    </message>
+    <message>
+        <source>Every cleanup writes a log you can review. Varnholt checks for updates when it starts.</source>
+        <translation>クリーンアップのたびに、後で確認できるログが記録されます。Varnholt は起動時に更新を確認します。</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+</context>
+<context>
     <name>Sidebar</name>
     <message>
         <source>%1 available of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>空き容量 %1 / %2</translation>
     </message>
     <message>
         <source>Smart Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>スマートスキャン</translation>
     </message>
     <message>
         <source>Cleanup</source>
-        <translation type="unfinished"></translation>
+        <translation>クリーンアップ</translation>
     </message>
     <message>
         <source>Space Map</source>
-        <translation type="unfinished"></translation>
+        <translation>スペースマップ</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>%1 free</source>
+        <translation>空き %1</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>クリーンアップ</translation>
+    </message>
+    <message>
+        <source>Expand sidebar</source>
+        <translation>サイドバーを展開</translation>
+    </message>
+    <message>
+        <source>Collapse sidebar</source>
+        <translation>サイドバーを折りたたむ</translation>
     </message>
 </context>
 <context>
     <name>TitleBar</name>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>メニュー</translation>
     </message>
 </context>
 <context>
     <name>Tray</name>
     <message>
         <source>Varnholt is still running</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt は実行中です</translation>
     </message>
     <message>
         <source>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>定期スキャンと通知が引き続き動作するよう、システムトレイに常駐しています。終了するにはアイコンを右クリックしてください。</translation>
+    </message>
+    <message>
+        <source>Open Varnholt</source>
+        <translation>Varnholt を開く</translation>
+    </message>
+    <message>
+        <source>Smart Scan</source>
+        <translation>スマートスキャン</translation>
+    </message>
+    <message>
+        <source>Find Large Files</source>
+        <translation>大きなファイルを検索</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>更新を確認</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>Varnholt を終了</translation>
+    </message>
+    <message>
+        <source>%1 · %2 free</source>
+        <translation>%1 · 空き %2</translation>
     </message>
 </context>
 <context>

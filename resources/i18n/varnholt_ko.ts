@@ -175,15 +175,268 @@
     <name>CleanupPage</name>
     <message>
         <source>SAFE TO CLEAN</source>
-        <translation type="unfinished"></translation>
+        <translation>안전하게 정리 가능</translation>
     </message>
     <message>
         <source>REVIEW BEFORE CLEANING</source>
-        <translation type="unfinished"></translation>
+        <translation>정리 전 검토 필요</translation>
     </message>
     <message>
         <source>CANNOT BE UNDONE</source>
-        <translation type="unfinished"></translation>
+        <translation>되돌릴 수 없음</translation>
+    </message>
+    <message>
+        <source>Cleanup</source>
+        <translation>정리</translation>
+    </message>
+    <message>
+        <source>Nothing scanned yet</source>
+        <translation>아직 검사하지 않았습니다</translation>
+    </message>
+    <message>
+        <source>Find caches, temporary files and leftovers.</source>
+        <translation>캐시, 임시 파일, 잔여 파일을 찾습니다.</translation>
+    </message>
+    <message>
+        <source>Start Smart Scan</source>
+        <translation>스마트 검사 시작</translation>
+    </message>
+    <message>
+        <source>Scanning</source>
+        <translation>검사 중</translation>
+    </message>
+    <message>
+        <source>In progress</source>
+        <translation>진행 중</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>중지</translation>
+    </message>
+    <message>
+        <source>Items checked</source>
+        <translation>검사한 항목</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>경과 시간</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>남은 시간</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>발견</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>정리 중</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>%1 중</translation>
+    </message>
+    <message>
+        <source>Cleanup complete</source>
+        <translation>정리 완료</translation>
+    </message>
+    <message>
+        <source>Available before</source>
+        <translation>정리 전 사용 가능 공간</translation>
+    </message>
+    <message>
+        <source>Available now</source>
+        <translation>현재 사용 가능 공간</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Some files need administrator rights.&lt;/b&gt; Restart Varnholt as administrator and clean again to remove them.</source>
+        <translation>&lt;b&gt;일부 파일에는 관리자 권한이 필요합니다.&lt;/b&gt; Varnholt를 관리자 권한으로 다시 시작한 후 다시 정리하면 삭제할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Restart as admin</source>
+        <translation>관리자 권한으로 다시 시작</translation>
+    </message>
+    <message>
+        <source>View log</source>
+        <translation>로그 보기</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>Moved to the %1. You can still restore anything.</source>
+        <translation>%1으로 이동했습니다. 언제든지 모두 복원할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Items were deleted permanently.</source>
+        <translation>항목이 영구적으로 삭제되었습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
+        <translation>
+            <numerusform>사용 중이거나 보호된 &lt;b&gt;파일 %Ln개를 건너뛰었습니다&lt;/b&gt;. 이 파일을 사용하는 앱을 종료하고 다시 검사하면 삭제할 수 있습니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>For example: %1</source>
+        <translation>예: %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Left caches of running apps alone:&lt;/b&gt; %1. Quit them and clean again to include them.</source>
+        <translation>&lt;b&gt;실행 중인 앱의 캐시는 건드리지 않았습니다:&lt;/b&gt; %1. 이 앱을 종료하고 다시 정리하면 포함됩니다.</translation>
+    </message>
+    <message>
+        <source>Needs administrator</source>
+        <translation>관리자 권한 필요</translation>
+    </message>
+    <message>
+        <source>Select recommended</source>
+        <translation>권장 항목 선택</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>다시 검사</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>모두 선택</translation>
+    </message>
+    <message>
+        <source>%1 can be cleaned</source>
+        <translation>%1 정리 가능</translation>
+    </message>
+    <message>
+        <source>Nothing left to clean. Rescan any time.</source>
+        <translation>정리할 항목이 없습니다. 언제든지 다시 검사할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation>항목 %1개</translation>
+    </message>
+    <message>
+        <source>These files need administrator rights.</source>
+        <translation>이 파일에는 관리자 권한이 필요합니다.</translation>
+    </message>
+    <message>
+        <source>Some folders need administrator rights.</source>
+        <translation>일부 폴더에는 관리자 권한이 필요합니다.</translation>
+    </message>
+    <message>
+        <source>%1 is open. Quit it to include its cache.</source>
+        <translation>%1 앱이 실행 중입니다. 캐시를 포함하려면 앱을 종료하세요.</translation>
+    </message>
+    <message>
+        <source>%1 are open. Quit them to include their caches.</source>
+        <translation>%1 앱이 실행 중입니다. 캐시를 포함하려면 이 앱들을 종료하세요.</translation>
+    </message>
+    <message>
+        <source>Largest items</source>
+        <translation>가장 큰 항목</translation>
+    </message>
+    <message>
+        <source>Show in %1</source>
+        <translation>%1에서 보기</translation>
+    </message>
+    <message>
+        <source>%1 is running</source>
+        <translation>%1 실행 중</translation>
+    </message>
+    <message>
+        <source>and %1 more items</source>
+        <translation>외 항목 %1개</translation>
+    </message>
+    <message>
+        <source>Show %1 more</source>
+        <translation>%1개 더 보기</translation>
+    </message>
+    <message>
+        <source>moved to the %1</source>
+        <translation>%1으로 이동됩니다</translation>
+    </message>
+    <message>
+        <source>deleted permanently</source>
+        <translation>영구적으로 삭제됩니다</translation>
+    </message>
+    <message>
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected%3</source>
+        <translation>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; 선택됨%3</translation>
+    </message>
+    <message>
+        <source> · some need admin</source>
+        <translation> · 일부는 관리자 권한 필요</translation>
+    </message>
+    <message>
+        <source>Clean %1</source>
+        <translation>%1 정리</translation>
+    </message>
+    <message>
+        <source>Large files</source>
+        <translation>대용량 파일</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFilesPage</name>
+    <message>
+        <source>Space Map</source>
+        <translation>공간 맵</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>다시 검사</translation>
+    </message>
+    <message>
+        <source>Find what&apos;s taking up space</source>
+        <translation>공간을 차지하는 파일 찾기</translation>
+    </message>
+    <message>
+        <source>Big files in your home folder. You decide what goes.</source>
+        <translation>홈 폴더에 있는 큰 파일을 보여 줍니다. 무엇을 지울지는 직접 결정합니다.</translation>
+    </message>
+    <message>
+        <source>Find large files</source>
+        <translation>대용량 파일 찾기</translation>
+    </message>
+    <message>
+        <source>Largest so far</source>
+        <translation>지금까지 가장 큰 파일</translation>
+    </message>
+    <message>
+        <source>Looking for large files…</source>
+        <translation>대용량 파일을 찾는 중…</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>전체</translation>
+    </message>
+    <message>
+        <source>Unused %1+ months</source>
+        <translation>%1개월 이상 미사용</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>다운로드</translation>
+    </message>
+    <message>
+        <source>Search files</source>
+        <translation>파일 검색</translation>
+    </message>
+    <message>
+        <source>Show in %1</source>
+        <translation>%1에서 보기</translation>
+    </message>
+    <message>
+        <source>Move to %1</source>
+        <translation>%1으로 이동</translation>
+    </message>
+    <message>
+        <source>Home folder · over %1</source>
+        <translation>홈 폴더 · %1 초과</translation>
+    </message>
+    <message>
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %4 files</source>
+        <translation>%3 중 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; 선택됨 · 파일 %4개</translation>
     </message>
 </context>
 <context>
@@ -201,37 +454,277 @@
     <name>MenuBar</name>
     <message>
         <source>Varnholt Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt 웹사이트</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>업데이트 확인</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>도움말</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>가이드</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>자주 묻는 질문</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation>로그 폴더 열기</translation>
+    </message>
+    <message>
+        <source>About Varnholt</source>
+        <translation>Varnholt 정보</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>Varnholt 종료</translation>
     </message>
 </context>
 <context>
     <name>Overlay</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>버전 %1</translation>
     </message>
     <message>
         <source>Finds the space your computer can spare.</source>
-        <translation type="unfinished"></translation>
+        <translation>컴퓨터에서 확보할 수 있는 공간을 찾아 줍니다.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>닫기</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>실행 취소</translation>
+    </message>
+    <message>
+        <source>Keep Varnholt running?</source>
+        <translation>Varnholt를 계속 실행할까요?</translation>
+    </message>
+    <message>
+        <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
+        <translation>창을 닫아도 Varnholt를 시스템 트레이에 두면 예약 검사와 공간 부족 알림이 계속 작동합니다. 트레이 아이콘에서 다시 열 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Remember my choice</source>
+        <translation>선택 기억하기</translation>
+    </message>
+    <message>
+        <source>You can change this in Settings.</source>
+        <translation>설정에서 변경할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Keep in tray</source>
+        <translation>트레이에 유지</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>Clean %1?</source>
+        <translation>%1를 정리할까요?</translation>
+    </message>
+    <message>
+        <source>Permanent delete is on. These files can&apos;t be recovered.</source>
+        <translation>영구 삭제가 켜져 있습니다. 이 파일은 복구할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Emptying the %1 can&apos;t be undone. Everything else goes to the %1.</source>
+        <translation>%1을 비우면 되돌릴 수 없습니다. 나머지 항목은 모두 %1으로 이동합니다.</translation>
+    </message>
+    <message>
+        <source>Everything will be moved to the %1, so you can restore it later.</source>
+        <translation>모든 항목이 %1으로 이동되므로 나중에 복원할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Clean and delete</source>
+        <translation>정리 및 삭제</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>정리</translation>
+    </message>
+    <message>
+        <source>What&apos;s new</source>
+        <translation>새로운 기능</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>다시 시도</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>지금 업데이트</translation>
+    </message>
+    <message>
+        <source>Varnholt is up to date</source>
+        <translation>Varnholt가 최신 버전입니다</translation>
+    </message>
+    <message>
+        <source>Version %1 is the latest version.</source>
+        <translation>%1 버전이 최신 버전입니다.</translation>
+    </message>
+    <message>
+        <source>An update is available</source>
+        <translation>업데이트가 있습니다</translation>
+    </message>
+    <message>
+        <source>Version %1 is available. You have %2.</source>
+        <translation>%1 버전을 사용할 수 있습니다. 현재 버전은 %2입니다.</translation>
+    </message>
+    <message>
+        <source>Could not check for updates</source>
+        <translation>업데이트를 확인할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Check your internet connection and try again.</source>
+        <translation>인터넷 연결을 확인한 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Downloading the update…</source>
+        <translation>업데이트를 다운로드하는 중…</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Installing the update…</source>
+        <translation>업데이트를 설치하는 중…</translation>
+    </message>
+    <message>
+        <source>Varnholt closes and starts again when the update is installed.</source>
+        <translation>업데이트가 설치되면 Varnholt가 종료된 후 다시 시작됩니다.</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>업데이트를 확인하는 중…</translation>
+    </message>
+    <message>
+        <source>Version %1 is installed.</source>
+        <translation>%1 버전이 설치되어 있습니다.</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>나중에</translation>
     </message>
 </context>
 <context>
     <name>OverviewPage</name>
     <message>
         <source>Scanned %1</source>
-        <translation type="unfinished"></translation>
+        <translation>마지막 검사: %1</translation>
+    </message>
+    <message>
+        <source>Smart Scan</source>
+        <translation>스마트 검사</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>개요</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>다시 검사</translation>
+    </message>
+    <message>
+        <source>See all</source>
+        <translation>모두 보기</translation>
+    </message>
+    <message>
+        <source>Disk health</source>
+        <translation>디스크 상태</translation>
+    </message>
+    <message>
+        <source>System files protected</source>
+        <translation>시스템 파일 보호됨</translation>
+    </message>
+    <message>
+        <source>%1 ready to clean</source>
+        <translation>%1 정리 가능</translation>
+    </message>
+    <message>
+        <source>Your startup disk is almost full</source>
+        <translation>시스템 디스크가 거의 가득 찼습니다</translation>
+    </message>
+    <message>
+        <source>Keep your disk in shape</source>
+        <translation>디스크를 최상의 상태로 유지하세요</translation>
+    </message>
+    <message>
+        <source>free of %1</source>
+        <translation>%1 중 사용 가능</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>검토</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>검사</translation>
+    </message>
+    <message>
+        <source>Never scanned</source>
+        <translation>검사한 적 없음</translation>
+    </message>
+    <message>
+        <source>Freed this month</source>
+        <translation>이번 달 확보한 공간</translation>
+    </message>
+    <message>
+        <source>Last scan</source>
+        <translation>마지막 검사</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>사용 안 함</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>매주</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>매월</translation>
+    </message>
+    <message>
+        <source>Scheduled scan</source>
+        <translation>예약 검사</translation>
+    </message>
+    <message>
+        <source>Top recommendations</source>
+        <translation>주요 추천 항목</translation>
+    </message>
+    <message>
+        <source>What Smart Scan looks at</source>
+        <translation>스마트 검사 대상</translation>
+    </message>
+    <message>
+        <source>Apps, documents &amp; system</source>
+        <translation>앱, 문서 및 시스템</translation>
+    </message>
+    <message>
+        <source>Reclaimable</source>
+        <translation>확보 가능</translation>
+    </message>
+    <message>
+        <source>Available</source>
+        <translation>사용 가능</translation>
     </message>
 </context>
 <context>
@@ -258,44 +751,363 @@
     </message>
 </context>
 <context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Choose a folder to exclude</source>
+        <translation>제외할 폴더 선택</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>정리</translation>
+    </message>
+    <message>
+        <source>Move items to the %1</source>
+        <translation>항목을 %1으로 이동</translation>
+    </message>
+    <message>
+        <source>Recommended. Turn off to delete files permanently.</source>
+        <translation>권장 설정입니다. 끄면 파일이 영구적으로 삭제됩니다.</translation>
+    </message>
+    <message>
+        <source>Large file size</source>
+        <translation>대용량 파일 기준</translation>
+    </message>
+    <message>
+        <source>Files bigger than this appear in Large &amp; Old Files.</source>
+        <translation>이 크기보다 큰 파일이 공간 맵에 표시됩니다.</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 MB</translation>
+    </message>
+    <message>
+        <source>250 MB</source>
+        <translation>250 MB</translation>
+    </message>
+    <message>
+        <source>500 MB</source>
+        <translation>500 MB</translation>
+    </message>
+    <message>
+        <source>1 GB</source>
+        <translation>1 GB</translation>
+    </message>
+    <message>
+        <source>Consider files old after</source>
+        <translation>오래된 파일 기준</translation>
+    </message>
+    <message>
+        <source>Used by the “Unused” filter.</source>
+        <translation>‘미사용’ 필터에 사용됩니다.</translation>
+    </message>
+    <message>
+        <source>3 months</source>
+        <translation>3개월</translation>
+    </message>
+    <message>
+        <source>6 months</source>
+        <translation>6개월</translation>
+    </message>
+    <message>
+        <source>12 months</source>
+        <translation>12개월</translation>
+    </message>
+    <message>
+        <source>24 months</source>
+        <translation>24개월</translation>
+    </message>
+    <message>
+        <source>Automation</source>
+        <translation>자동화</translation>
+    </message>
+    <message>
+        <source>Scheduled scan</source>
+        <translation>예약 검사</translation>
+    </message>
+    <message>
+        <source>Scans when Varnholt starts if the last scan is older than this. Never cleans on its own.</source>
+        <translation>마지막 검사 후 이 기간이 지났으면 Varnholt를 시작할 때 검사합니다. 자동으로 정리하지는 않습니다.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>사용 안 함</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>매주</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>매월</translation>
+    </message>
+    <message>
+        <source>Low space alerts</source>
+        <translation>공간 부족 알림</translation>
+    </message>
+    <message>
+        <source>Warn when free space drops below 10%.</source>
+        <translation>여유 공간이 10% 미만으로 떨어지면 경고합니다.</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>로그인 시 열기</translation>
+    </message>
+    <message>
+        <source>Start with Windows</source>
+        <translation>Windows 시작 시 실행</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>로그인 시 실행</translation>
+    </message>
+    <message>
+        <source>Starts Varnholt in the background so scheduled scans can run.</source>
+        <translation>예약 검사를 실행할 수 있도록 Varnholt를 백그라운드에서 시작합니다.</translation>
+    </message>
+    <message>
+        <source>Show Varnholt in the menu bar</source>
+        <translation>메뉴 막대에 Varnholt 표시</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps Varnholt running there, so scheduled scans and low space alerts keep working.</source>
+        <translation>창을 닫아도 Varnholt가 메뉴 막대에서 계속 실행되므로 예약 검사와 공간 부족 알림이 계속 작동합니다.</translation>
+    </message>
+    <message>
+        <source>Ask every time</source>
+        <translation>항상 묻기</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray</source>
+        <translation>트레이에서 계속 실행</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>Varnholt 종료</translation>
+    </message>
+    <message>
+        <source>When closing the window</source>
+        <translation>창을 닫을 때</translation>
+    </message>
+    <message>
+        <source>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</source>
+        <translation>트레이에 있는 동안 Varnholt가 계속 실행되므로 예약 검사와 공간 부족 알림이 계속 작동합니다.</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>모양</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>테마</translation>
+    </message>
+    <message>
+        <source>Follow the system, or always use light or dark.</source>
+        <translation>시스템 설정을 따르거나 항상 밝게 또는 어둡게 표시합니다.</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>시스템</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>밝게</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>어둡게</translation>
+    </message>
+    <message>
+        <source>System default (%1)</source>
+        <translation>시스템 기본값(%1)</translation>
+    </message>
+    <message>
+        <source>Restart now</source>
+        <translation>지금 다시 시작</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>Varnholt restarts to switch languages.</source>
+        <translation>언어를 변경하면 Varnholt가 다시 시작됩니다.</translation>
+    </message>
+    <message>
+        <source>Exclusions</source>
+        <translation>제외 항목</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>폴더 추가</translation>
+    </message>
+    <message>
+        <source>Never touch these</source>
+        <translation>항상 제외할 항목</translation>
+    </message>
+    <message>
+        <source>Folders and patterns Varnholt always skips.</source>
+        <translation>Varnholt가 항상 건너뛰는 폴더와 패턴입니다.</translation>
+    </message>
+    <message>
+        <source>Protected system locations</source>
+        <translation>보호된 시스템 위치</translation>
+    </message>
+    <message>
+        <source> — always skipped.</source>
+        <translation> — 항상 건너뜁니다.</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>잠김</translation>
+    </message>
+    <message>
+        <source>Protected apps</source>
+        <translation>보호된 앱</translation>
+    </message>
+    <message>
+        <source> — their data is never cleaned. Caches of running apps and open files are skipped too.</source>
+        <translation> — 이러한 앱의 데이터는 정리하지 않습니다. 실행 중인 앱의 캐시와 열려 있는 파일도 건너뜁니다.</translation>
+    </message>
+    <message>
+        <source>Permissions &amp; about</source>
+        <translation>권한 및 정보</translation>
+    </message>
+    <message>
+        <source>Full Disk Access</source>
+        <translation>전체 디스크 접근 권한</translation>
+    </message>
+    <message>
+        <source>Varnholt is running as administrator and can clean Windows Update files.</source>
+        <translation>Varnholt가 관리자 권한으로 실행 중이므로 Windows 업데이트 파일을 정리할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Varnholt is running as administrator and can clean the package cache.</source>
+        <translation>Varnholt가 관리자 권한으로 실행 중이므로 패키지 캐시를 정리할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Administrator access</source>
+        <translation>관리자 권한</translation>
+    </message>
+    <message>
+        <source>Granted</source>
+        <translation>허용됨</translation>
+    </message>
+    <message>
+        <source>Only needed to clean Windows Update leftovers.</source>
+        <translation>Windows 업데이트 잔여 파일을 정리할 때만 필요합니다.</translation>
+    </message>
+    <message>
+        <source>Only needed to clean the package cache.</source>
+        <translation>패키지 캐시를 정리할 때만 필요합니다.</translation>
+    </message>
+    <message>
+        <source>Restart as admin</source>
+        <translation>관리자 권한으로 다시 시작</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>업데이트 확인</translation>
+    </message>
+    <message>
+        <source>Open logs</source>
+        <translation>로그 열기</translation>
+    </message>
+    <message>
+        <source>Every cleanup writes a log you can review. Varnholt checks for updates when it starts.</source>
+        <translation>정리할 때마다 나중에 검토할 수 있는 로그가 기록됩니다. Varnholt는 시작할 때 업데이트를 확인합니다.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>제거</translation>
+    </message>
+</context>
+<context>
     <name>Sidebar</name>
     <message>
         <source>%1 available of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 중 %1 사용 가능</translation>
     </message>
     <message>
         <source>Smart Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>스마트 검사</translation>
     </message>
     <message>
         <source>Cleanup</source>
-        <translation type="unfinished"></translation>
+        <translation>정리</translation>
     </message>
     <message>
         <source>Space Map</source>
-        <translation type="unfinished"></translation>
+        <translation>공간 맵</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>%1 free</source>
+        <translation>%1 사용 가능</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>정리</translation>
+    </message>
+    <message>
+        <source>Expand sidebar</source>
+        <translation>사이드바 펼치기</translation>
+    </message>
+    <message>
+        <source>Collapse sidebar</source>
+        <translation>사이드바 접기</translation>
     </message>
 </context>
 <context>
     <name>TitleBar</name>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>메뉴</translation>
     </message>
 </context>
 <context>
     <name>Tray</name>
     <message>
         <source>Varnholt is still running</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt가 계속 실행 중입니다</translation>
     </message>
     <message>
         <source>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>예약 검사와 알림이 계속 작동하도록 시스템 트레이에 남아 있습니다. 종료하려면 아이콘을 마우스 오른쪽 단추로 클릭하세요.</translation>
+    </message>
+    <message>
+        <source>Open Varnholt</source>
+        <translation>Varnholt 열기</translation>
+    </message>
+    <message>
+        <source>Smart Scan</source>
+        <translation>스마트 검사</translation>
+    </message>
+    <message>
+        <source>Find Large Files</source>
+        <translation>대용량 파일 찾기</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>업데이트 확인</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>Varnholt 종료</translation>
+    </message>
+    <message>
+        <source>%1 · %2 free</source>
+        <translation>%1 · %2 사용 가능</translation>
     </message>
 </context>
 <context>

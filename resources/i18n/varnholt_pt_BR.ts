@@ -176,15 +176,269 @@
     <name>CleanupPage</name>
     <message>
         <source>SAFE TO CLEAN</source>
-        <translation type="unfinished"></translation>
+        <translation>SEGURO PARA LIMPAR</translation>
     </message>
     <message>
         <source>REVIEW BEFORE CLEANING</source>
-        <translation type="unfinished"></translation>
+        <translation>REVISAR ANTES DE LIMPAR</translation>
     </message>
     <message>
         <source>CANNOT BE UNDONE</source>
-        <translation type="unfinished"></translation>
+        <translation>NÃO PODE SER DESFEITO</translation>
+    </message>
+    <message>
+        <source>Cleanup</source>
+        <translation>Limpeza</translation>
+    </message>
+    <message>
+        <source>Nothing scanned yet</source>
+        <translation>Nada verificado ainda</translation>
+    </message>
+    <message>
+        <source>Find caches, temporary files and leftovers.</source>
+        <translation>Encontre caches, arquivos temporários e restos.</translation>
+    </message>
+    <message>
+        <source>Start Smart Scan</source>
+        <translation>Iniciar Verificação inteligente</translation>
+    </message>
+    <message>
+        <source>Scanning</source>
+        <translation>Verificando</translation>
+    </message>
+    <message>
+        <source>In progress</source>
+        <translation>Em andamento</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Items checked</source>
+        <translation>Itens verificados</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Decorrido</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Restante</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>encontrados</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>Limpando</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>de %1</translation>
+    </message>
+    <message>
+        <source>Cleanup complete</source>
+        <translation>Limpeza concluída</translation>
+    </message>
+    <message>
+        <source>Available before</source>
+        <translation>Disponível antes</translation>
+    </message>
+    <message>
+        <source>Available now</source>
+        <translation>Disponível agora</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Some files need administrator rights.&lt;/b&gt; Restart Varnholt as administrator and clean again to remove them.</source>
+        <translation>&lt;b&gt;Alguns arquivos exigem permissões de administrador.&lt;/b&gt; Reinicie o Varnholt como administrador e limpe novamente para removê-los.</translation>
+    </message>
+    <message>
+        <source>Restart as admin</source>
+        <translation>Reiniciar como administrador</translation>
+    </message>
+    <message>
+        <source>View log</source>
+        <translation>Ver log</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Moved to the %1. You can still restore anything.</source>
+        <translation>Movidos para a %1. Você ainda pode restaurar tudo.</translation>
+    </message>
+    <message>
+        <source>Items were deleted permanently.</source>
+        <translation>Os itens foram excluídos permanentemente.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln arquivo ignorado&lt;/b&gt; porque estava em uso ou protegido. Feche os apps que o usam e verifique novamente para removê-lo.</numerusform>
+            <numerusform>&lt;b&gt;%Ln arquivos ignorados&lt;/b&gt; porque estavam em uso ou protegidos. Feche os apps que os usam e verifique novamente para removê-los.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>For example: %1</source>
+        <translation>Por exemplo: %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Left caches of running apps alone:&lt;/b&gt; %1. Quit them and clean again to include them.</source>
+        <translation>&lt;b&gt;Caches de apps em execução foram mantidos:&lt;/b&gt; %1. Feche-os e limpe novamente para incluí-los.</translation>
+    </message>
+    <message>
+        <source>Needs administrator</source>
+        <translation>Requer administrador</translation>
+    </message>
+    <message>
+        <source>Select recommended</source>
+        <translation>Selecionar recomendados</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Verificar novamente</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Selecionar tudo</translation>
+    </message>
+    <message>
+        <source>%1 can be cleaned</source>
+        <translation>%1 podem ser limpos</translation>
+    </message>
+    <message>
+        <source>Nothing left to clean. Rescan any time.</source>
+        <translation>Não há mais nada para limpar. Verifique novamente quando quiser.</translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation>Itens: %1</translation>
+    </message>
+    <message>
+        <source>These files need administrator rights.</source>
+        <translation>Estes arquivos exigem permissões de administrador.</translation>
+    </message>
+    <message>
+        <source>Some folders need administrator rights.</source>
+        <translation>Algumas pastas exigem permissões de administrador.</translation>
+    </message>
+    <message>
+        <source>%1 is open. Quit it to include its cache.</source>
+        <translation>%1 está aberto. Feche-o para incluir o cache dele.</translation>
+    </message>
+    <message>
+        <source>%1 are open. Quit them to include their caches.</source>
+        <translation>%1 estão abertos. Feche-os para incluir os caches deles.</translation>
+    </message>
+    <message>
+        <source>Largest items</source>
+        <translation>Maiores itens</translation>
+    </message>
+    <message>
+        <source>Show in %1</source>
+        <translation>Mostrar no %1</translation>
+    </message>
+    <message>
+        <source>%1 is running</source>
+        <translation>%1 está em execução</translation>
+    </message>
+    <message>
+        <source>and %1 more items</source>
+        <translation>Itens restantes: %1</translation>
+    </message>
+    <message>
+        <source>Show %1 more</source>
+        <translation>Mostrar mais %1</translation>
+    </message>
+    <message>
+        <source>moved to the %1</source>
+        <translation>movidos para a %1</translation>
+    </message>
+    <message>
+        <source>deleted permanently</source>
+        <translation>excluídos permanentemente</translation>
+    </message>
+    <message>
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected%3</source>
+        <translation>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selecionados%3</translation>
+    </message>
+    <message>
+        <source> · some need admin</source>
+        <translation> · alguns exigem permissões de administrador</translation>
+    </message>
+    <message>
+        <source>Clean %1</source>
+        <translation>Limpar %1</translation>
+    </message>
+    <message>
+        <source>Large files</source>
+        <translation>Arquivos grandes</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFilesPage</name>
+    <message>
+        <source>Space Map</source>
+        <translation>Mapa de espaço</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Verificar novamente</translation>
+    </message>
+    <message>
+        <source>Find what&apos;s taking up space</source>
+        <translation>Descubra o que está ocupando espaço</translation>
+    </message>
+    <message>
+        <source>Big files in your home folder. You decide what goes.</source>
+        <translation>Arquivos grandes na sua pasta pessoal. Você decide o que sai.</translation>
+    </message>
+    <message>
+        <source>Find large files</source>
+        <translation>Encontrar arquivos grandes</translation>
+    </message>
+    <message>
+        <source>Largest so far</source>
+        <translation>Maiores até agora</translation>
+    </message>
+    <message>
+        <source>Looking for large files…</source>
+        <translation>Procurando arquivos grandes…</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>Unused %1+ months</source>
+        <translation>Sem uso há %1+ meses</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Downloads</translation>
+    </message>
+    <message>
+        <source>Search files</source>
+        <translation>Pesquisar arquivos</translation>
+    </message>
+    <message>
+        <source>Show in %1</source>
+        <translation>Mostrar no %1</translation>
+    </message>
+    <message>
+        <source>Move to %1</source>
+        <translation>Mover para a %1</translation>
+    </message>
+    <message>
+        <source>Home folder · over %1</source>
+        <translation>Pasta pessoal · acima de %1</translation>
+    </message>
+    <message>
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %4 files</source>
+        <translation>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selecionados de %3 · arquivos: %4</translation>
     </message>
 </context>
 <context>
@@ -202,37 +456,277 @@
     <name>MenuBar</name>
     <message>
         <source>Varnholt Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Site do Varnholt</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Verificar atualizações</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Guia</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>Perguntas frequentes</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation>Abrir pasta de logs</translation>
+    </message>
+    <message>
+        <source>About Varnholt</source>
+        <translation>Sobre o Varnholt</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>Sair do Varnholt</translation>
     </message>
 </context>
 <context>
     <name>Overlay</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão %1</translation>
     </message>
     <message>
         <source>Finds the space your computer can spare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Encontra o espaço de que seu computador pode abrir mão.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Keep Varnholt running?</source>
+        <translation>Manter o Varnholt em execução?</translation>
+    </message>
+    <message>
+        <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
+        <translation>O Varnholt pode ficar na bandeja do sistema quando você fecha a janela, para que as verificações agendadas e os alertas de pouco espaço continuem funcionando. Você pode abri-lo novamente pelo ícone na bandeja.</translation>
+    </message>
+    <message>
+        <source>Remember my choice</source>
+        <translation>Lembrar minha escolha</translation>
+    </message>
+    <message>
+        <source>You can change this in Settings.</source>
+        <translation>Você pode alterar isso em Configurações.</translation>
+    </message>
+    <message>
+        <source>Keep in tray</source>
+        <translation>Manter na bandeja</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Clean %1?</source>
+        <translation>Limpar %1?</translation>
+    </message>
+    <message>
+        <source>Permanent delete is on. These files can&apos;t be recovered.</source>
+        <translation>A exclusão permanente está ativada. Estes arquivos não poderão ser recuperados.</translation>
+    </message>
+    <message>
+        <source>Emptying the %1 can&apos;t be undone. Everything else goes to the %1.</source>
+        <translation>Esvaziar a %1 não pode ser desfeito. Todo o resto vai para a %1.</translation>
+    </message>
+    <message>
+        <source>Everything will be moved to the %1, so you can restore it later.</source>
+        <translation>Tudo será movido para a %1, para que você possa restaurar depois.</translation>
+    </message>
+    <message>
+        <source>Clean and delete</source>
+        <translation>Limpar e excluir</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>What&apos;s new</source>
+        <translation>Novidades</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Tentar novamente</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Atualizar agora</translation>
+    </message>
+    <message>
+        <source>Varnholt is up to date</source>
+        <translation>O Varnholt está atualizado</translation>
+    </message>
+    <message>
+        <source>Version %1 is the latest version.</source>
+        <translation>A versão %1 é a mais recente.</translation>
+    </message>
+    <message>
+        <source>An update is available</source>
+        <translation>Há uma atualização disponível</translation>
+    </message>
+    <message>
+        <source>Version %1 is available. You have %2.</source>
+        <translation>A versão %1 está disponível. Você tem a %2.</translation>
+    </message>
+    <message>
+        <source>Could not check for updates</source>
+        <translation>Não foi possível verificar se há atualizações</translation>
+    </message>
+    <message>
+        <source>Check your internet connection and try again.</source>
+        <translation>Verifique sua conexão com a internet e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Downloading the update…</source>
+        <translation>Baixando a atualização…</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Installing the update…</source>
+        <translation>Instalando a atualização…</translation>
+    </message>
+    <message>
+        <source>Varnholt closes and starts again when the update is installed.</source>
+        <translation>O Varnholt será fechado e reiniciado quando a atualização for instalada.</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Verificando atualizações…</translation>
+    </message>
+    <message>
+        <source>Version %1 is installed.</source>
+        <translation>A versão %1 está instalada.</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Mais tarde</translation>
     </message>
 </context>
 <context>
     <name>OverviewPage</name>
     <message>
         <source>Scanned %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificado %1</translation>
+    </message>
+    <message>
+        <source>Smart Scan</source>
+        <translation>Verificação inteligente</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>Visão geral</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Verificar novamente</translation>
+    </message>
+    <message>
+        <source>See all</source>
+        <translation>Ver tudo</translation>
+    </message>
+    <message>
+        <source>Disk health</source>
+        <translation>Saúde do disco</translation>
+    </message>
+    <message>
+        <source>System files protected</source>
+        <translation>Arquivos do sistema protegidos</translation>
+    </message>
+    <message>
+        <source>%1 ready to clean</source>
+        <translation>%1 prontos para limpar</translation>
+    </message>
+    <message>
+        <source>Your startup disk is almost full</source>
+        <translation>Seu disco de inicialização está quase cheio</translation>
+    </message>
+    <message>
+        <source>Keep your disk in shape</source>
+        <translation>Mantenha seu disco em forma</translation>
+    </message>
+    <message>
+        <source>free of %1</source>
+        <translation>livres de %1</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Revisar</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Verificar</translation>
+    </message>
+    <message>
+        <source>Never scanned</source>
+        <translation>Nunca verificado</translation>
+    </message>
+    <message>
+        <source>Freed this month</source>
+        <translation>Liberado este mês</translation>
+    </message>
+    <message>
+        <source>Last scan</source>
+        <translation>Última verificação</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desativado</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Semanal</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Mensal</translation>
+    </message>
+    <message>
+        <source>Scheduled scan</source>
+        <translation>Verificação agendada</translation>
+    </message>
+    <message>
+        <source>Top recommendations</source>
+        <translation>Principais recomendações</translation>
+    </message>
+    <message>
+        <source>What Smart Scan looks at</source>
+        <translation>O que a Verificação inteligente analisa</translation>
+    </message>
+    <message>
+        <source>Apps, documents &amp; system</source>
+        <translation>Apps, documentos e sistema</translation>
+    </message>
+    <message>
+        <source>Reclaimable</source>
+        <translation>Recuperável</translation>
+    </message>
+    <message>
+        <source>Available</source>
+        <translation>Disponível</translation>
     </message>
 </context>
 <context>
@@ -259,44 +753,363 @@
     </message>
 </context>
 <context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Choose a folder to exclude</source>
+        <translation>Escolha uma pasta a ser ignorada</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>Limpeza</translation>
+    </message>
+    <message>
+        <source>Move items to the %1</source>
+        <translation>Mover itens para a %1</translation>
+    </message>
+    <message>
+        <source>Recommended. Turn off to delete files permanently.</source>
+        <translation>Recomendado. Desative para excluir os arquivos permanentemente.</translation>
+    </message>
+    <message>
+        <source>Large file size</source>
+        <translation>Tamanho de arquivo grande</translation>
+    </message>
+    <message>
+        <source>Files bigger than this appear in Large &amp; Old Files.</source>
+        <translation>Arquivos maiores que isso aparecem em Arquivos grandes e antigos.</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 MB</translation>
+    </message>
+    <message>
+        <source>250 MB</source>
+        <translation>250 MB</translation>
+    </message>
+    <message>
+        <source>500 MB</source>
+        <translation>500 MB</translation>
+    </message>
+    <message>
+        <source>1 GB</source>
+        <translation>1 GB</translation>
+    </message>
+    <message>
+        <source>Consider files old after</source>
+        <translation>Considerar arquivos antigos após</translation>
+    </message>
+    <message>
+        <source>Used by the “Unused” filter.</source>
+        <translation>Usado pelo filtro “Sem uso”.</translation>
+    </message>
+    <message>
+        <source>3 months</source>
+        <translation>3 meses</translation>
+    </message>
+    <message>
+        <source>6 months</source>
+        <translation>6 meses</translation>
+    </message>
+    <message>
+        <source>12 months</source>
+        <translation>12 meses</translation>
+    </message>
+    <message>
+        <source>24 months</source>
+        <translation>24 meses</translation>
+    </message>
+    <message>
+        <source>Automation</source>
+        <translation>Automação</translation>
+    </message>
+    <message>
+        <source>Scheduled scan</source>
+        <translation>Verificação agendada</translation>
+    </message>
+    <message>
+        <source>Scans when Varnholt starts if the last scan is older than this. Never cleans on its own.</source>
+        <translation>Verifica ao iniciar o Varnholt se a última verificação for mais antiga que isso. Nunca limpa por conta própria.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desativado</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Semanal</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Mensal</translation>
+    </message>
+    <message>
+        <source>Low space alerts</source>
+        <translation>Alertas de pouco espaço</translation>
+    </message>
+    <message>
+        <source>Warn when free space drops below 10%.</source>
+        <translation>Avisar quando o espaço livre ficar abaixo de 10%.</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Abrir ao fazer login</translation>
+    </message>
+    <message>
+        <source>Start with Windows</source>
+        <translation>Iniciar com o Windows</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>Iniciar ao fazer login</translation>
+    </message>
+    <message>
+        <source>Starts Varnholt in the background so scheduled scans can run.</source>
+        <translation>Inicia o Varnholt em segundo plano para que as verificações agendadas possam ser executadas.</translation>
+    </message>
+    <message>
+        <source>Show Varnholt in the menu bar</source>
+        <translation>Mostrar o Varnholt na barra de menus</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps Varnholt running there, so scheduled scans and low space alerts keep working.</source>
+        <translation>Ao fechar a janela, o Varnholt continua em execução ali, para que as verificações agendadas e os alertas de pouco espaço continuem funcionando.</translation>
+    </message>
+    <message>
+        <source>Ask every time</source>
+        <translation>Perguntar sempre</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray</source>
+        <translation>Continuar na bandeja</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>Sair do Varnholt</translation>
+    </message>
+    <message>
+        <source>When closing the window</source>
+        <translation>Ao fechar a janela</translation>
+    </message>
+    <message>
+        <source>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</source>
+        <translation>Na bandeja, o Varnholt continua em execução para que as verificações agendadas e os alertas de pouco espaço continuem funcionando.</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Aparência</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Follow the system, or always use light or dark.</source>
+        <translation>Seguir o sistema ou usar sempre o modo claro ou escuro.</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Escuro</translation>
+    </message>
+    <message>
+        <source>System default (%1)</source>
+        <translation>Padrão do sistema (%1)</translation>
+    </message>
+    <message>
+        <source>Restart now</source>
+        <translation>Reiniciar agora</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Varnholt restarts to switch languages.</source>
+        <translation>O Varnholt é reiniciado para trocar de idioma.</translation>
+    </message>
+    <message>
+        <source>Exclusions</source>
+        <translation>Exclusões</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>Adicionar pasta</translation>
+    </message>
+    <message>
+        <source>Never touch these</source>
+        <translation>Nunca tocar</translation>
+    </message>
+    <message>
+        <source>Folders and patterns Varnholt always skips.</source>
+        <translation>Pastas e padrões que o Varnholt sempre ignora.</translation>
+    </message>
+    <message>
+        <source>Protected system locations</source>
+        <translation>Locais protegidos do sistema</translation>
+    </message>
+    <message>
+        <source> — always skipped.</source>
+        <translation> — sempre ignorados.</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloqueado</translation>
+    </message>
+    <message>
+        <source>Protected apps</source>
+        <translation>Apps protegidos</translation>
+    </message>
+    <message>
+        <source> — their data is never cleaned. Caches of running apps and open files are skipped too.</source>
+        <translation> — os dados deles nunca são limpos. Caches de apps em execução e arquivos abertos também são ignorados.</translation>
+    </message>
+    <message>
+        <source>Permissions &amp; about</source>
+        <translation>Permissões e informações</translation>
+    </message>
+    <message>
+        <source>Full Disk Access</source>
+        <translation>Acesso Total ao Disco</translation>
+    </message>
+    <message>
+        <source>Varnholt is running as administrator and can clean Windows Update files.</source>
+        <translation>O Varnholt está em execução como administrador e pode limpar arquivos do Windows Update.</translation>
+    </message>
+    <message>
+        <source>Varnholt is running as administrator and can clean the package cache.</source>
+        <translation>O Varnholt está em execução como administrador e pode limpar o cache de pacotes.</translation>
+    </message>
+    <message>
+        <source>Administrator access</source>
+        <translation>Acesso de administrador</translation>
+    </message>
+    <message>
+        <source>Granted</source>
+        <translation>Concedido</translation>
+    </message>
+    <message>
+        <source>Only needed to clean Windows Update leftovers.</source>
+        <translation>Necessário apenas para limpar restos do Windows Update.</translation>
+    </message>
+    <message>
+        <source>Only needed to clean the package cache.</source>
+        <translation>Necessário apenas para limpar o cache de pacotes.</translation>
+    </message>
+    <message>
+        <source>Restart as admin</source>
+        <translation>Reiniciar como administrador</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Verificar atualizações</translation>
+    </message>
+    <message>
+        <source>Open logs</source>
+        <translation>Abrir logs</translation>
+    </message>
+    <message>
+        <source>Every cleanup writes a log you can review. Varnholt checks for updates when it starts.</source>
+        <translation>Cada limpeza gera um log que você pode revisar. O Varnholt verifica se há atualizações ao iniciar.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+</context>
+<context>
     <name>Sidebar</name>
     <message>
         <source>%1 available of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 disponíveis de %2</translation>
     </message>
     <message>
         <source>Smart Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificação inteligente</translation>
     </message>
     <message>
         <source>Cleanup</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpeza</translation>
     </message>
     <message>
         <source>Space Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa de espaço</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>%1 free</source>
+        <translation>%1 livres</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Expand sidebar</source>
+        <translation>Expandir barra lateral</translation>
+    </message>
+    <message>
+        <source>Collapse sidebar</source>
+        <translation>Recolher barra lateral</translation>
     </message>
 </context>
 <context>
     <name>TitleBar</name>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
 </context>
 <context>
     <name>Tray</name>
     <message>
         <source>Varnholt is still running</source>
-        <translation type="unfinished"></translation>
+        <translation>O Varnholt continua em execução</translation>
     </message>
     <message>
         <source>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ele fica na bandeja do sistema para que as verificações agendadas e os alertas continuem funcionando. Clique com o botão direito no ícone para sair.</translation>
+    </message>
+    <message>
+        <source>Open Varnholt</source>
+        <translation>Abrir o Varnholt</translation>
+    </message>
+    <message>
+        <source>Smart Scan</source>
+        <translation>Verificação inteligente</translation>
+    </message>
+    <message>
+        <source>Find Large Files</source>
+        <translation>Encontrar arquivos grandes</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Verificar atualizações</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>Sair do Varnholt</translation>
+    </message>
+    <message>
+        <source>%1 · %2 free</source>
+        <translation>%1 · %2 livres</translation>
     </message>
 </context>
 <context>

@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>%1 (%2) moved to the %3</source>
-        <translation>%1 (%2) перемещено в %3</translation>
+        <translation>%1 (%2) — перемещено в папку «%3»</translation>
     </message>
     <message>
         <source> · %1 in use, skipped</source>
@@ -177,15 +177,270 @@
     <name>CleanupPage</name>
     <message>
         <source>SAFE TO CLEAN</source>
-        <translation type="unfinished"></translation>
+        <translation>БЕЗОПАСНАЯ ОЧИСТКА</translation>
     </message>
     <message>
         <source>REVIEW BEFORE CLEANING</source>
-        <translation type="unfinished"></translation>
+        <translation>ПРОВЕРЬТЕ ПЕРЕД ОЧИСТКОЙ</translation>
     </message>
     <message>
         <source>CANNOT BE UNDONE</source>
-        <translation type="unfinished"></translation>
+        <translation>НЕЛЬЗЯ ОТМЕНИТЬ</translation>
+    </message>
+    <message>
+        <source>Cleanup</source>
+        <translation>Очистка</translation>
+    </message>
+    <message>
+        <source>Nothing scanned yet</source>
+        <translation>Сканирование ещё не проводилось</translation>
+    </message>
+    <message>
+        <source>Find caches, temporary files and leftovers.</source>
+        <translation>Поиск кэшей, временных файлов и прочих остатков.</translation>
+    </message>
+    <message>
+        <source>Start Smart Scan</source>
+        <translation>Запустить умное сканирование</translation>
+    </message>
+    <message>
+        <source>Scanning</source>
+        <translation>Сканирование</translation>
+    </message>
+    <message>
+        <source>In progress</source>
+        <translation>Выполняется</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Остановить</translation>
+    </message>
+    <message>
+        <source>Items checked</source>
+        <translation>Проверено</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Прошло</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Осталось</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>найдено</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>Очистка</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>из %1</translation>
+    </message>
+    <message>
+        <source>Cleanup complete</source>
+        <translation>Очистка завершена</translation>
+    </message>
+    <message>
+        <source>Available before</source>
+        <translation>Было свободно</translation>
+    </message>
+    <message>
+        <source>Available now</source>
+        <translation>Свободно сейчас</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Some files need administrator rights.&lt;/b&gt; Restart Varnholt as administrator and clean again to remove them.</source>
+        <translation>&lt;b&gt;Для некоторых файлов нужны права администратора.&lt;/b&gt; Перезапустите Varnholt от имени администратора и повторите очистку, чтобы удалить их.</translation>
+    </message>
+    <message>
+        <source>Restart as admin</source>
+        <translation>Перезапустить как администратор</translation>
+    </message>
+    <message>
+        <source>View log</source>
+        <translation>Открыть журнал</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Moved to the %1. You can still restore anything.</source>
+        <translation>Перемещено в папку «%1». Всё по-прежнему можно восстановить.</translation>
+    </message>
+    <message>
+        <source>Items were deleted permanently.</source>
+        <translation>Объекты удалены безвозвратно.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln файл пропущен&lt;/b&gt;, так как использовался или был защищён. Чтобы удалить такие файлы, закройте использующие их приложения и повторите сканирование.</numerusform>
+            <numerusform>&lt;b&gt;%Ln файла пропущены&lt;/b&gt;, так как использовались или были защищены. Чтобы удалить такие файлы, закройте использующие их приложения и повторите сканирование.</numerusform>
+            <numerusform>&lt;b&gt;%Ln файлов пропущено&lt;/b&gt;, так как использовались или были защищены. Чтобы удалить такие файлы, закройте использующие их приложения и повторите сканирование.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>For example: %1</source>
+        <translation>Например: %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Left caches of running apps alone:&lt;/b&gt; %1. Quit them and clean again to include them.</source>
+        <translation>&lt;b&gt;Кэши запущенных приложений не затронуты:&lt;/b&gt; %1. Закройте эти приложения и запустите очистку снова, чтобы включить и их.</translation>
+    </message>
+    <message>
+        <source>Needs administrator</source>
+        <translation>Нужны права администратора</translation>
+    </message>
+    <message>
+        <source>Select recommended</source>
+        <translation>Выбрать рекомендуемое</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Пересканировать</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Выбрать все</translation>
+    </message>
+    <message>
+        <source>%1 can be cleaned</source>
+        <translation>%1 можно очистить</translation>
+    </message>
+    <message>
+        <source>Nothing left to clean. Rescan any time.</source>
+        <translation>Очищать больше нечего. Повторить сканирование можно в любое время.</translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation>Объектов: %1</translation>
+    </message>
+    <message>
+        <source>These files need administrator rights.</source>
+        <translation>Для этих файлов нужны права администратора.</translation>
+    </message>
+    <message>
+        <source>Some folders need administrator rights.</source>
+        <translation>Для некоторых папок нужны права администратора.</translation>
+    </message>
+    <message>
+        <source>%1 is open. Quit it to include its cache.</source>
+        <translation>Приложение %1 открыто. Закройте его, чтобы очистить и его кэш.</translation>
+    </message>
+    <message>
+        <source>%1 are open. Quit them to include their caches.</source>
+        <translation>Приложения %1 открыты. Закройте их, чтобы очистить и их кэши.</translation>
+    </message>
+    <message>
+        <source>Largest items</source>
+        <translation>Крупнейшие объекты</translation>
+    </message>
+    <message>
+        <source>Show in %1</source>
+        <translation>Открыть %1</translation>
+    </message>
+    <message>
+        <source>%1 is running</source>
+        <translation>Приложение %1 запущено</translation>
+    </message>
+    <message>
+        <source>and %1 more items</source>
+        <translation>и ещё %1</translation>
+    </message>
+    <message>
+        <source>Show %1 more</source>
+        <translation>Показать ещё %1</translation>
+    </message>
+    <message>
+        <source>moved to the %1</source>
+        <translation>Файлы будут перемещены в папку «%1»</translation>
+    </message>
+    <message>
+        <source>deleted permanently</source>
+        <translation>Файлы будут удалены безвозвратно</translation>
+    </message>
+    <message>
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected%3</source>
+        <translation>Выбрано &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt;%3</translation>
+    </message>
+    <message>
+        <source> · some need admin</source>
+        <translation> · некоторым нужны права администратора</translation>
+    </message>
+    <message>
+        <source>Clean %1</source>
+        <translation>Очистить %1</translation>
+    </message>
+    <message>
+        <source>Large files</source>
+        <translation>Большие файлы</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFilesPage</name>
+    <message>
+        <source>Space Map</source>
+        <translation>Карта диска</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Пересканировать</translation>
+    </message>
+    <message>
+        <source>Find what&apos;s taking up space</source>
+        <translation>Узнайте, что занимает место</translation>
+    </message>
+    <message>
+        <source>Big files in your home folder. You decide what goes.</source>
+        <translation>Большие файлы в вашей домашней папке. Вы сами решаете, что удалить.</translation>
+    </message>
+    <message>
+        <source>Find large files</source>
+        <translation>Найти большие файлы</translation>
+    </message>
+    <message>
+        <source>Largest so far</source>
+        <translation>Крупнейшие найденные</translation>
+    </message>
+    <message>
+        <source>Looking for large files…</source>
+        <translation>Поиск больших файлов…</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Все</translation>
+    </message>
+    <message>
+        <source>Unused %1+ months</source>
+        <translation>Не использовались %1+ мес.</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Загрузки</translation>
+    </message>
+    <message>
+        <source>Search files</source>
+        <translation>Поиск файлов</translation>
+    </message>
+    <message>
+        <source>Show in %1</source>
+        <translation>Открыть %1</translation>
+    </message>
+    <message>
+        <source>Move to %1</source>
+        <translation>Переместить в папку «%1»</translation>
+    </message>
+    <message>
+        <source>Home folder · over %1</source>
+        <translation>Домашняя папка · свыше %1</translation>
+    </message>
+    <message>
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %4 files</source>
+        <translation>Выбрано &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; из %3 · файлов: %4</translation>
     </message>
 </context>
 <context>
@@ -203,37 +458,277 @@
     <name>MenuBar</name>
     <message>
         <source>Varnholt Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Сайт Varnholt</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Проверить обновления</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Руководство</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>Частые вопросы</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation>Открыть папку журналов</translation>
+    </message>
+    <message>
+        <source>About Varnholt</source>
+        <translation>О программе Varnholt</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>Выйти из Varnholt</translation>
     </message>
 </context>
 <context>
     <name>Overlay</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия %1</translation>
     </message>
     <message>
         <source>Finds the space your computer can spare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Находит место, которое можно освободить на вашем компьютере.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Keep Varnholt running?</source>
+        <translation>Оставить Varnholt запущенным?</translation>
+    </message>
+    <message>
+        <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
+        <translation>Varnholt может оставаться в системном трее после закрытия окна, чтобы сканирование по расписанию и оповещения о нехватке места продолжали работать. Открыть программу снова можно через значок в трее.</translation>
+    </message>
+    <message>
+        <source>Remember my choice</source>
+        <translation>Запомнить мой выбор</translation>
+    </message>
+    <message>
+        <source>You can change this in Settings.</source>
+        <translation>Это можно изменить в настройках.</translation>
+    </message>
+    <message>
+        <source>Keep in tray</source>
+        <translation>Свернуть в трей</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выйти</translation>
+    </message>
+    <message>
+        <source>Clean %1?</source>
+        <translation>Очистить %1?</translation>
+    </message>
+    <message>
+        <source>Permanent delete is on. These files can&apos;t be recovered.</source>
+        <translation>Включено безвозвратное удаление. Эти файлы нельзя будет восстановить.</translation>
+    </message>
+    <message>
+        <source>Emptying the %1 can&apos;t be undone. Everything else goes to the %1.</source>
+        <translation>Очистку папки «%1» нельзя отменить. Всё остальное будет перемещено в папку «%1».</translation>
+    </message>
+    <message>
+        <source>Everything will be moved to the %1, so you can restore it later.</source>
+        <translation>Всё будет перемещено в папку «%1» — при необходимости файлы можно будет восстановить.</translation>
+    </message>
+    <message>
+        <source>Clean and delete</source>
+        <translation>Очистить и удалить</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>What&apos;s new</source>
+        <translation>Что нового</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>Обновить сейчас</translation>
+    </message>
+    <message>
+        <source>Varnholt is up to date</source>
+        <translation>У вас последняя версия Varnholt</translation>
+    </message>
+    <message>
+        <source>Version %1 is the latest version.</source>
+        <translation>Версия %1 — последняя.</translation>
+    </message>
+    <message>
+        <source>An update is available</source>
+        <translation>Доступно обновление</translation>
+    </message>
+    <message>
+        <source>Version %1 is available. You have %2.</source>
+        <translation>Доступна версия %1. У вас установлена версия %2.</translation>
+    </message>
+    <message>
+        <source>Could not check for updates</source>
+        <translation>Не удалось проверить обновления</translation>
+    </message>
+    <message>
+        <source>Check your internet connection and try again.</source>
+        <translation>Проверьте подключение к Интернету и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Downloading the update…</source>
+        <translation>Загрузка обновления…</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 из %2</translation>
+    </message>
+    <message>
+        <source>Installing the update…</source>
+        <translation>Установка обновления…</translation>
+    </message>
+    <message>
+        <source>Varnholt closes and starts again when the update is installed.</source>
+        <translation>После установки обновления Varnholt закроется и запустится снова.</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Проверка обновлений…</translation>
+    </message>
+    <message>
+        <source>Version %1 is installed.</source>
+        <translation>Установлена версия %1.</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Позже</translation>
     </message>
 </context>
 <context>
     <name>OverviewPage</name>
     <message>
         <source>Scanned %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Просканировано %1</translation>
+    </message>
+    <message>
+        <source>Smart Scan</source>
+        <translation>Умное сканирование</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>Обзор</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Пересканировать</translation>
+    </message>
+    <message>
+        <source>See all</source>
+        <translation>Показать все</translation>
+    </message>
+    <message>
+        <source>Disk health</source>
+        <translation>Состояние диска</translation>
+    </message>
+    <message>
+        <source>System files protected</source>
+        <translation>Системные файлы защищены</translation>
+    </message>
+    <message>
+        <source>%1 ready to clean</source>
+        <translation>%1 готово к очистке</translation>
+    </message>
+    <message>
+        <source>Your startup disk is almost full</source>
+        <translation>Системный диск почти заполнен</translation>
+    </message>
+    <message>
+        <source>Keep your disk in shape</source>
+        <translation>Поддерживайте порядок на диске</translation>
+    </message>
+    <message>
+        <source>free of %1</source>
+        <translation>свободно из %1</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Просмотреть</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Сканировать</translation>
+    </message>
+    <message>
+        <source>Never scanned</source>
+        <translation>Сканирования не было</translation>
+    </message>
+    <message>
+        <source>Freed this month</source>
+        <translation>Освобождено в этом месяце</translation>
+    </message>
+    <message>
+        <source>Last scan</source>
+        <translation>Последнее сканирование</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выключено</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Еженедельно</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Ежемесячно</translation>
+    </message>
+    <message>
+        <source>Scheduled scan</source>
+        <translation>Сканирование по расписанию</translation>
+    </message>
+    <message>
+        <source>Top recommendations</source>
+        <translation>Главные рекомендации</translation>
+    </message>
+    <message>
+        <source>What Smart Scan looks at</source>
+        <translation>Что проверяет умное сканирование</translation>
+    </message>
+    <message>
+        <source>Apps, documents &amp; system</source>
+        <translation>Приложения, документы и система</translation>
+    </message>
+    <message>
+        <source>Reclaimable</source>
+        <translation>Можно освободить</translation>
+    </message>
+    <message>
+        <source>Available</source>
+        <translation>Свободно</translation>
     </message>
 </context>
 <context>
@@ -260,44 +755,363 @@
     </message>
 </context>
 <context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Choose a folder to exclude</source>
+        <translation>Выберите папку для исключения</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>Очистка</translation>
+    </message>
+    <message>
+        <source>Move items to the %1</source>
+        <translation>Перемещать файлы в папку «%1»</translation>
+    </message>
+    <message>
+        <source>Recommended. Turn off to delete files permanently.</source>
+        <translation>Рекомендуется. Выключите, чтобы удалять файлы безвозвратно.</translation>
+    </message>
+    <message>
+        <source>Large file size</source>
+        <translation>Размер больших файлов</translation>
+    </message>
+    <message>
+        <source>Files bigger than this appear in Large &amp; Old Files.</source>
+        <translation>Файлы крупнее этого размера показываются на странице «Карта диска».</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 МБ</translation>
+    </message>
+    <message>
+        <source>250 MB</source>
+        <translation>250 МБ</translation>
+    </message>
+    <message>
+        <source>500 MB</source>
+        <translation>500 МБ</translation>
+    </message>
+    <message>
+        <source>1 GB</source>
+        <translation>1 ГБ</translation>
+    </message>
+    <message>
+        <source>Consider files old after</source>
+        <translation>Считать файлы старыми через</translation>
+    </message>
+    <message>
+        <source>Used by the “Unused” filter.</source>
+        <translation>Используется фильтром «Не использовались».</translation>
+    </message>
+    <message>
+        <source>3 months</source>
+        <translation>3 месяца</translation>
+    </message>
+    <message>
+        <source>6 months</source>
+        <translation>6 месяцев</translation>
+    </message>
+    <message>
+        <source>12 months</source>
+        <translation>12 месяцев</translation>
+    </message>
+    <message>
+        <source>24 months</source>
+        <translation>24 месяца</translation>
+    </message>
+    <message>
+        <source>Automation</source>
+        <translation>Автоматизация</translation>
+    </message>
+    <message>
+        <source>Scheduled scan</source>
+        <translation>Сканирование по расписанию</translation>
+    </message>
+    <message>
+        <source>Scans when Varnholt starts if the last scan is older than this. Never cleans on its own.</source>
+        <translation>При запуске Varnholt выполняет сканирование, если с последнего прошло больше выбранного срока. Очистка без вашего участия не выполняется.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выключено</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Еженедельно</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Ежемесячно</translation>
+    </message>
+    <message>
+        <source>Low space alerts</source>
+        <translation>Оповещения о нехватке места</translation>
+    </message>
+    <message>
+        <source>Warn when free space drops below 10%.</source>
+        <translation>Предупреждать, когда свободного места остаётся меньше 10%.</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Открывать при входе в систему</translation>
+    </message>
+    <message>
+        <source>Start with Windows</source>
+        <translation>Запускать вместе с Windows</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>Запускать при входе в систему</translation>
+    </message>
+    <message>
+        <source>Starts Varnholt in the background so scheduled scans can run.</source>
+        <translation>Varnholt запускается в фоновом режиме, чтобы выполнять сканирование по расписанию.</translation>
+    </message>
+    <message>
+        <source>Show Varnholt in the menu bar</source>
+        <translation>Показывать Varnholt в строке меню</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps Varnholt running there, so scheduled scans and low space alerts keep working.</source>
+        <translation>После закрытия окна Varnholt остаётся в строке меню, и сканирование по расписанию и оповещения о нехватке места продолжают работать.</translation>
+    </message>
+    <message>
+        <source>Ask every time</source>
+        <translation>Всегда спрашивать</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray</source>
+        <translation>Сворачивать в трей</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>Выходить из Varnholt</translation>
+    </message>
+    <message>
+        <source>When closing the window</source>
+        <translation>При закрытии окна</translation>
+    </message>
+    <message>
+        <source>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</source>
+        <translation>В трее Varnholt продолжает работать, поэтому сканирование по расписанию и оповещения о нехватке места не прерываются.</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Внешний вид</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Тема</translation>
+    </message>
+    <message>
+        <source>Follow the system, or always use light or dark.</source>
+        <translation>Использовать тему системы или всегда светлую либо тёмную.</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Системная</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Светлая</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Тёмная</translation>
+    </message>
+    <message>
+        <source>System default (%1)</source>
+        <translation>Как в системе (%1)</translation>
+    </message>
+    <message>
+        <source>Restart now</source>
+        <translation>Перезапустить</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Varnholt restarts to switch languages.</source>
+        <translation>Для смены языка Varnholt перезапустится.</translation>
+    </message>
+    <message>
+        <source>Exclusions</source>
+        <translation>Исключения</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>Добавить папку</translation>
+    </message>
+    <message>
+        <source>Never touch these</source>
+        <translation>Никогда не трогать</translation>
+    </message>
+    <message>
+        <source>Folders and patterns Varnholt always skips.</source>
+        <translation>Папки и шаблоны, которые Varnholt всегда пропускает.</translation>
+    </message>
+    <message>
+        <source>Protected system locations</source>
+        <translation>Защищённые системные расположения</translation>
+    </message>
+    <message>
+        <source> — always skipped.</source>
+        <translation> — всегда пропускаются.</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Заблокировано</translation>
+    </message>
+    <message>
+        <source>Protected apps</source>
+        <translation>Защищённые приложения</translation>
+    </message>
+    <message>
+        <source> — their data is never cleaned. Caches of running apps and open files are skipped too.</source>
+        <translation> — их данные никогда не очищаются. Кэши запущенных приложений и открытые файлы тоже пропускаются.</translation>
+    </message>
+    <message>
+        <source>Permissions &amp; about</source>
+        <translation>Разрешения и сведения</translation>
+    </message>
+    <message>
+        <source>Full Disk Access</source>
+        <translation>Полный доступ к диску</translation>
+    </message>
+    <message>
+        <source>Varnholt is running as administrator and can clean Windows Update files.</source>
+        <translation>Varnholt запущен от имени администратора и может очищать файлы Центра обновления Windows.</translation>
+    </message>
+    <message>
+        <source>Varnholt is running as administrator and can clean the package cache.</source>
+        <translation>Varnholt запущен от имени администратора и может очищать кэш пакетов.</translation>
+    </message>
+    <message>
+        <source>Administrator access</source>
+        <translation>Права администратора</translation>
+    </message>
+    <message>
+        <source>Granted</source>
+        <translation>Предоставлены</translation>
+    </message>
+    <message>
+        <source>Only needed to clean Windows Update leftovers.</source>
+        <translation>Нужны только для очистки остатков Центра обновления Windows.</translation>
+    </message>
+    <message>
+        <source>Only needed to clean the package cache.</source>
+        <translation>Нужны только для очистки кэша пакетов.</translation>
+    </message>
+    <message>
+        <source>Restart as admin</source>
+        <translation>Перезапустить как администратор</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Проверить обновления</translation>
+    </message>
+    <message>
+        <source>Open logs</source>
+        <translation>Открыть журналы</translation>
+    </message>
+    <message>
+        <source>Every cleanup writes a log you can review. Varnholt checks for updates when it starts.</source>
+        <translation>Каждая очистка записывается в журнал, который можно просмотреть. Varnholt проверяет наличие обновлений при запуске.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+</context>
+<context>
     <name>Sidebar</name>
     <message>
         <source>%1 available of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Свободно %1 из %2</translation>
     </message>
     <message>
         <source>Smart Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Умное сканирование</translation>
     </message>
     <message>
         <source>Cleanup</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистка</translation>
     </message>
     <message>
         <source>Space Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Карта диска</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>%1 free</source>
+        <translation>%1 свободно</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>Очистка</translation>
+    </message>
+    <message>
+        <source>Expand sidebar</source>
+        <translation>Развернуть боковую панель</translation>
+    </message>
+    <message>
+        <source>Collapse sidebar</source>
+        <translation>Свернуть боковую панель</translation>
     </message>
 </context>
 <context>
     <name>TitleBar</name>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Меню</translation>
     </message>
 </context>
 <context>
     <name>Tray</name>
     <message>
         <source>Varnholt is still running</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt продолжает работать</translation>
     </message>
     <message>
         <source>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Программа остаётся в системном трее, чтобы сканирование по расписанию и оповещения продолжали работать. Чтобы выйти, щёлкните значок правой кнопкой мыши.</translation>
+    </message>
+    <message>
+        <source>Open Varnholt</source>
+        <translation>Открыть Varnholt</translation>
+    </message>
+    <message>
+        <source>Smart Scan</source>
+        <translation>Умное сканирование</translation>
+    </message>
+    <message>
+        <source>Find Large Files</source>
+        <translation>Найти большие файлы</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Проверить обновления</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>Выйти из Varnholt</translation>
+    </message>
+    <message>
+        <source>%1 · %2 free</source>
+        <translation>%1 · свободно %2</translation>
     </message>
 </context>
 <context>

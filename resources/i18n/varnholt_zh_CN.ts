@@ -175,15 +175,268 @@
     <name>CleanupPage</name>
     <message>
         <source>SAFE TO CLEAN</source>
-        <translation type="unfinished"></translation>
+        <translation>可安全清理</translation>
     </message>
     <message>
         <source>REVIEW BEFORE CLEANING</source>
-        <translation type="unfinished"></translation>
+        <translation>清理前请检查</translation>
     </message>
     <message>
         <source>CANNOT BE UNDONE</source>
-        <translation type="unfinished"></translation>
+        <translation>无法撤消</translation>
+    </message>
+    <message>
+        <source>Cleanup</source>
+        <translation>清理</translation>
+    </message>
+    <message>
+        <source>Nothing scanned yet</source>
+        <translation>尚未扫描</translation>
+    </message>
+    <message>
+        <source>Find caches, temporary files and leftovers.</source>
+        <translation>查找缓存、临时文件和残留文件。</translation>
+    </message>
+    <message>
+        <source>Start Smart Scan</source>
+        <translation>开始智能扫描</translation>
+    </message>
+    <message>
+        <source>Scanning</source>
+        <translation>正在扫描</translation>
+    </message>
+    <message>
+        <source>In progress</source>
+        <translation>进行中</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Items checked</source>
+        <translation>已检查项目</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>已用时间</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>剩余时间</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>已找到</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>正在清理</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>共 %1</translation>
+    </message>
+    <message>
+        <source>Cleanup complete</source>
+        <translation>清理完成</translation>
+    </message>
+    <message>
+        <source>Available before</source>
+        <translation>清理前可用</translation>
+    </message>
+    <message>
+        <source>Available now</source>
+        <translation>当前可用</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Some files need administrator rights.&lt;/b&gt; Restart Varnholt as administrator and clean again to remove them.</source>
+        <translation>&lt;b&gt;部分文件需要管理员权限。&lt;/b&gt;请以管理员身份重启 Varnholt 并再次清理，以删除这些文件。</translation>
+    </message>
+    <message>
+        <source>Restart as admin</source>
+        <translation>以管理员身份重启</translation>
+    </message>
+    <message>
+        <source>View log</source>
+        <translation>查看日志</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Moved to the %1. You can still restore anything.</source>
+        <translation>已移至%1。您仍可恢复其中任何项目。</translation>
+    </message>
+    <message>
+        <source>Items were deleted permanently.</source>
+        <translation>项目已被永久删除。</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
+        <translation>
+            <numerusform>&lt;b&gt;已跳过 %Ln 个文件&lt;/b&gt;，因为它们正在使用中或受保护。请退出正在使用这些文件的应用，然后重新扫描以删除它们。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>For example: %1</source>
+        <translation>例如：%1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Left caches of running apps alone:&lt;/b&gt; %1. Quit them and clean again to include them.</source>
+        <translation>&lt;b&gt;未清理正在运行的应用的缓存：&lt;/b&gt;%1。请退出这些应用并再次清理，即可一并清理。</translation>
+    </message>
+    <message>
+        <source>Needs administrator</source>
+        <translation>需要管理员权限</translation>
+    </message>
+    <message>
+        <source>Select recommended</source>
+        <translation>选择推荐项</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>重新扫描</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>%1 can be cleaned</source>
+        <translation>%1 可清理</translation>
+    </message>
+    <message>
+        <source>Nothing left to clean. Rescan any time.</source>
+        <translation>已没有可清理的内容。您可以随时重新扫描。</translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation>%1 个项目</translation>
+    </message>
+    <message>
+        <source>These files need administrator rights.</source>
+        <translation>这些文件需要管理员权限。</translation>
+    </message>
+    <message>
+        <source>Some folders need administrator rights.</source>
+        <translation>部分文件夹需要管理员权限。</translation>
+    </message>
+    <message>
+        <source>%1 is open. Quit it to include its cache.</source>
+        <translation>%1 已打开。退出该应用后即可一并清理其缓存。</translation>
+    </message>
+    <message>
+        <source>%1 are open. Quit them to include their caches.</source>
+        <translation>%1 已打开。退出这些应用后即可一并清理其缓存。</translation>
+    </message>
+    <message>
+        <source>Largest items</source>
+        <translation>最大的项目</translation>
+    </message>
+    <message>
+        <source>Show in %1</source>
+        <translation>在%1中显示</translation>
+    </message>
+    <message>
+        <source>%1 is running</source>
+        <translation>%1 正在运行</translation>
+    </message>
+    <message>
+        <source>and %1 more items</source>
+        <translation>另有 %1 个项目</translation>
+    </message>
+    <message>
+        <source>Show %1 more</source>
+        <translation>再显示 %1 个</translation>
+    </message>
+    <message>
+        <source>moved to the %1</source>
+        <translation>将移至%1</translation>
+    </message>
+    <message>
+        <source>deleted permanently</source>
+        <translation>将永久删除</translation>
+    </message>
+    <message>
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected%3</source>
+        <translation>已选择 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt;%3</translation>
+    </message>
+    <message>
+        <source> · some need admin</source>
+        <translation> · 部分需要管理员权限</translation>
+    </message>
+    <message>
+        <source>Clean %1</source>
+        <translation>清理 %1</translation>
+    </message>
+    <message>
+        <source>Large files</source>
+        <translation>大文件</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFilesPage</name>
+    <message>
+        <source>Space Map</source>
+        <translation>空间地图</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>重新扫描</translation>
+    </message>
+    <message>
+        <source>Find what&apos;s taking up space</source>
+        <translation>找出占用空间的文件</translation>
+    </message>
+    <message>
+        <source>Big files in your home folder. You decide what goes.</source>
+        <translation>主文件夹中的大文件。删除哪些由您决定。</translation>
+    </message>
+    <message>
+        <source>Find large files</source>
+        <translation>查找大文件</translation>
+    </message>
+    <message>
+        <source>Largest so far</source>
+        <translation>目前最大的文件</translation>
+    </message>
+    <message>
+        <source>Looking for large files…</source>
+        <translation>正在查找大文件…</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>Unused %1+ months</source>
+        <translation>未使用 %1 个月以上</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>下载</translation>
+    </message>
+    <message>
+        <source>Search files</source>
+        <translation>搜索文件</translation>
+    </message>
+    <message>
+        <source>Show in %1</source>
+        <translation>在%1中显示</translation>
+    </message>
+    <message>
+        <source>Move to %1</source>
+        <translation>移至%1</translation>
+    </message>
+    <message>
+        <source>Home folder · over %1</source>
+        <translation>主文件夹 · 大于 %1</translation>
+    </message>
+    <message>
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %4 files</source>
+        <translation>已选择 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt;，共 %3 · %4 个文件</translation>
     </message>
 </context>
 <context>
@@ -201,37 +454,277 @@
     <name>MenuBar</name>
     <message>
         <source>Varnholt Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt 官网</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>检查更新</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>使用指南</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>常见问题</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation>打开日志文件夹</translation>
+    </message>
+    <message>
+        <source>About Varnholt</source>
+        <translation>关于 Varnholt</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>退出 Varnholt</translation>
     </message>
 </context>
 <context>
     <name>Overlay</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>版本 %1</translation>
     </message>
     <message>
         <source>Finds the space your computer can spare.</source>
-        <translation type="unfinished"></translation>
+        <translation>找出电脑中可以腾出的空间。</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>撤消</translation>
+    </message>
+    <message>
+        <source>Keep Varnholt running?</source>
+        <translation>要让 Varnholt 继续运行吗？</translation>
+    </message>
+    <message>
+        <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
+        <translation>关闭窗口后，Varnholt 可以留在系统托盘中，让定期扫描和空间不足提醒继续工作。您可以通过托盘图标再次打开它。</translation>
+    </message>
+    <message>
+        <source>Remember my choice</source>
+        <translation>记住我的选择</translation>
+    </message>
+    <message>
+        <source>You can change this in Settings.</source>
+        <translation>您可以在“设置”中更改此选项。</translation>
+    </message>
+    <message>
+        <source>Keep in tray</source>
+        <translation>留在托盘</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Clean %1?</source>
+        <translation>要清理 %1 吗？</translation>
+    </message>
+    <message>
+        <source>Permanent delete is on. These files can&apos;t be recovered.</source>
+        <translation>永久删除已开启。这些文件将无法恢复。</translation>
+    </message>
+    <message>
+        <source>Emptying the %1 can&apos;t be undone. Everything else goes to the %1.</source>
+        <translation>清空%1后无法撤消。其他所有项目都将移至%1。</translation>
+    </message>
+    <message>
+        <source>Everything will be moved to the %1, so you can restore it later.</source>
+        <translation>所有项目都将移至%1，您以后仍可恢复。</translation>
+    </message>
+    <message>
+        <source>Clean and delete</source>
+        <translation>清理并删除</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>清理</translation>
+    </message>
+    <message>
+        <source>What&apos;s new</source>
+        <translation>更新内容</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>重试</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>立即更新</translation>
+    </message>
+    <message>
+        <source>Varnholt is up to date</source>
+        <translation>Varnholt 已是最新版本</translation>
+    </message>
+    <message>
+        <source>Version %1 is the latest version.</source>
+        <translation>版本 %1 是最新版本。</translation>
+    </message>
+    <message>
+        <source>An update is available</source>
+        <translation>有可用的更新</translation>
+    </message>
+    <message>
+        <source>Version %1 is available. You have %2.</source>
+        <translation>版本 %1 现已推出。您当前的版本是 %2。</translation>
+    </message>
+    <message>
+        <source>Could not check for updates</source>
+        <translation>无法检查更新</translation>
+    </message>
+    <message>
+        <source>Check your internet connection and try again.</source>
+        <translation>请检查网络连接，然后重试。</translation>
+    </message>
+    <message>
+        <source>Downloading the update…</source>
+        <translation>正在下载更新…</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Installing the update…</source>
+        <translation>正在安装更新…</translation>
+    </message>
+    <message>
+        <source>Varnholt closes and starts again when the update is installed.</source>
+        <translation>更新安装完成后，Varnholt 将关闭并重新启动。</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>正在检查更新…</translation>
+    </message>
+    <message>
+        <source>Version %1 is installed.</source>
+        <translation>已安装版本 %1。</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>稍后</translation>
     </message>
 </context>
 <context>
     <name>OverviewPage</name>
     <message>
         <source>Scanned %1</source>
-        <translation type="unfinished"></translation>
+        <translation>上次扫描：%1</translation>
+    </message>
+    <message>
+        <source>Smart Scan</source>
+        <translation>智能扫描</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>概览</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>重新扫描</translation>
+    </message>
+    <message>
+        <source>See all</source>
+        <translation>查看全部</translation>
+    </message>
+    <message>
+        <source>Disk health</source>
+        <translation>磁盘健康</translation>
+    </message>
+    <message>
+        <source>System files protected</source>
+        <translation>系统文件受保护</translation>
+    </message>
+    <message>
+        <source>%1 ready to clean</source>
+        <translation>%1 可供清理</translation>
+    </message>
+    <message>
+        <source>Your startup disk is almost full</source>
+        <translation>您的启动磁盘快满了</translation>
+    </message>
+    <message>
+        <source>Keep your disk in shape</source>
+        <translation>让磁盘保持良好状态</translation>
+    </message>
+    <message>
+        <source>free of %1</source>
+        <translation>可用，共 %1</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>查看</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>扫描</translation>
+    </message>
+    <message>
+        <source>Never scanned</source>
+        <translation>从未扫描</translation>
+    </message>
+    <message>
+        <source>Freed this month</source>
+        <translation>本月已释放</translation>
+    </message>
+    <message>
+        <source>Last scan</source>
+        <translation>上次扫描</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>每周</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>每月</translation>
+    </message>
+    <message>
+        <source>Scheduled scan</source>
+        <translation>定期扫描</translation>
+    </message>
+    <message>
+        <source>Top recommendations</source>
+        <translation>首要建议</translation>
+    </message>
+    <message>
+        <source>What Smart Scan looks at</source>
+        <translation>智能扫描的检查范围</translation>
+    </message>
+    <message>
+        <source>Apps, documents &amp; system</source>
+        <translation>应用、文档和系统</translation>
+    </message>
+    <message>
+        <source>Reclaimable</source>
+        <translation>可释放</translation>
+    </message>
+    <message>
+        <source>Available</source>
+        <translation>可用</translation>
     </message>
 </context>
 <context>
@@ -258,44 +751,363 @@
     </message>
 </context>
 <context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Choose a folder to exclude</source>
+        <translation>选择要排除的文件夹</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>清理</translation>
+    </message>
+    <message>
+        <source>Move items to the %1</source>
+        <translation>将项目移至%1</translation>
+    </message>
+    <message>
+        <source>Recommended. Turn off to delete files permanently.</source>
+        <translation>建议开启。关闭后将永久删除文件。</translation>
+    </message>
+    <message>
+        <source>Large file size</source>
+        <translation>大文件标准</translation>
+    </message>
+    <message>
+        <source>Files bigger than this appear in Large &amp; Old Files.</source>
+        <translation>大于此大小的文件会显示在“空间地图”中。</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 MB</translation>
+    </message>
+    <message>
+        <source>250 MB</source>
+        <translation>250 MB</translation>
+    </message>
+    <message>
+        <source>500 MB</source>
+        <translation>500 MB</translation>
+    </message>
+    <message>
+        <source>1 GB</source>
+        <translation>1 GB</translation>
+    </message>
+    <message>
+        <source>Consider files old after</source>
+        <translation>多久未使用视为旧文件</translation>
+    </message>
+    <message>
+        <source>Used by the “Unused” filter.</source>
+        <translation>用于“未使用”筛选。</translation>
+    </message>
+    <message>
+        <source>3 months</source>
+        <translation>3 个月</translation>
+    </message>
+    <message>
+        <source>6 months</source>
+        <translation>6 个月</translation>
+    </message>
+    <message>
+        <source>12 months</source>
+        <translation>12 个月</translation>
+    </message>
+    <message>
+        <source>24 months</source>
+        <translation>24 个月</translation>
+    </message>
+    <message>
+        <source>Automation</source>
+        <translation>自动化</translation>
+    </message>
+    <message>
+        <source>Scheduled scan</source>
+        <translation>定期扫描</translation>
+    </message>
+    <message>
+        <source>Scans when Varnholt starts if the last scan is older than this. Never cleans on its own.</source>
+        <translation>如果上次扫描早于此间隔，Varnholt 会在启动时扫描。绝不会自动清理。</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>每周</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>每月</translation>
+    </message>
+    <message>
+        <source>Low space alerts</source>
+        <translation>空间不足提醒</translation>
+    </message>
+    <message>
+        <source>Warn when free space drops below 10%.</source>
+        <translation>可用空间低于 10% 时发出警告。</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>登录时打开</translation>
+    </message>
+    <message>
+        <source>Start with Windows</source>
+        <translation>随 Windows 启动</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>登录时启动</translation>
+    </message>
+    <message>
+        <source>Starts Varnholt in the background so scheduled scans can run.</source>
+        <translation>在后台启动 Varnholt，以便执行定期扫描。</translation>
+    </message>
+    <message>
+        <source>Show Varnholt in the menu bar</source>
+        <translation>在菜单栏中显示 Varnholt</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps Varnholt running there, so scheduled scans and low space alerts keep working.</source>
+        <translation>关闭窗口后，Varnholt 会继续在菜单栏中运行，让定期扫描和空间不足提醒继续工作。</translation>
+    </message>
+    <message>
+        <source>Ask every time</source>
+        <translation>每次询问</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray</source>
+        <translation>在托盘中继续运行</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>退出 Varnholt</translation>
+    </message>
+    <message>
+        <source>When closing the window</source>
+        <translation>关闭窗口时</translation>
+    </message>
+    <message>
+        <source>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</source>
+        <translation>留在托盘中时，Varnholt 会继续运行，让定期扫描和空间不足提醒继续工作。</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>外观</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>主题</translation>
+    </message>
+    <message>
+        <source>Follow the system, or always use light or dark.</source>
+        <translation>跟随系统，或始终使用浅色或深色。</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>跟随系统</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>浅色</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>深色</translation>
+    </message>
+    <message>
+        <source>System default (%1)</source>
+        <translation>系统默认（%1）</translation>
+    </message>
+    <message>
+        <source>Restart now</source>
+        <translation>立即重启</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Varnholt restarts to switch languages.</source>
+        <translation>切换语言需要重启 Varnholt。</translation>
+    </message>
+    <message>
+        <source>Exclusions</source>
+        <translation>排除项</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>添加文件夹</translation>
+    </message>
+    <message>
+        <source>Never touch these</source>
+        <translation>始终排除</translation>
+    </message>
+    <message>
+        <source>Folders and patterns Varnholt always skips.</source>
+        <translation>Varnholt 始终跳过的文件夹和匹配模式。</translation>
+    </message>
+    <message>
+        <source>Protected system locations</source>
+        <translation>受保护的系统位置</translation>
+    </message>
+    <message>
+        <source> — always skipped.</source>
+        <translation> — 始终跳过。</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>已锁定</translation>
+    </message>
+    <message>
+        <source>Protected apps</source>
+        <translation>受保护的应用</translation>
+    </message>
+    <message>
+        <source> — their data is never cleaned. Caches of running apps and open files are skipped too.</source>
+        <translation> — 其数据绝不会被清理。正在运行的应用的缓存和已打开的文件也会被跳过。</translation>
+    </message>
+    <message>
+        <source>Permissions &amp; about</source>
+        <translation>权限与关于</translation>
+    </message>
+    <message>
+        <source>Full Disk Access</source>
+        <translation>完全磁盘访问权限</translation>
+    </message>
+    <message>
+        <source>Varnholt is running as administrator and can clean Windows Update files.</source>
+        <translation>Varnholt 正以管理员身份运行，可以清理 Windows 更新文件。</translation>
+    </message>
+    <message>
+        <source>Varnholt is running as administrator and can clean the package cache.</source>
+        <translation>Varnholt 正以管理员身份运行，可以清理软件包缓存。</translation>
+    </message>
+    <message>
+        <source>Administrator access</source>
+        <translation>管理员权限</translation>
+    </message>
+    <message>
+        <source>Granted</source>
+        <translation>已授予</translation>
+    </message>
+    <message>
+        <source>Only needed to clean Windows Update leftovers.</source>
+        <translation>仅在清理 Windows 更新残留文件时需要。</translation>
+    </message>
+    <message>
+        <source>Only needed to clean the package cache.</source>
+        <translation>仅在清理软件包缓存时需要。</translation>
+    </message>
+    <message>
+        <source>Restart as admin</source>
+        <translation>以管理员身份重启</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>检查更新</translation>
+    </message>
+    <message>
+        <source>Open logs</source>
+        <translation>打开日志</translation>
+    </message>
+    <message>
+        <source>Every cleanup writes a log you can review. Varnholt checks for updates when it starts.</source>
+        <translation>每次清理都会写入一份可供查看的日志。Varnholt 会在启动时检查更新。</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+</context>
+<context>
     <name>Sidebar</name>
     <message>
         <source>%1 available of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 可用，共 %2</translation>
     </message>
     <message>
         <source>Smart Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>智能扫描</translation>
     </message>
     <message>
         <source>Cleanup</source>
-        <translation type="unfinished"></translation>
+        <translation>清理</translation>
     </message>
     <message>
         <source>Space Map</source>
-        <translation type="unfinished"></translation>
+        <translation>空间地图</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>%1 free</source>
+        <translation>%1 可用</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>清理工具</translation>
+    </message>
+    <message>
+        <source>Expand sidebar</source>
+        <translation>展开侧边栏</translation>
+    </message>
+    <message>
+        <source>Collapse sidebar</source>
+        <translation>收起侧边栏</translation>
     </message>
 </context>
 <context>
     <name>TitleBar</name>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>菜单</translation>
     </message>
 </context>
 <context>
     <name>Tray</name>
     <message>
         <source>Varnholt is still running</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt 仍在运行</translation>
     </message>
     <message>
         <source>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>它会留在系统托盘中，让定期扫描和提醒继续工作。右键单击图标即可退出。</translation>
+    </message>
+    <message>
+        <source>Open Varnholt</source>
+        <translation>打开 Varnholt</translation>
+    </message>
+    <message>
+        <source>Smart Scan</source>
+        <translation>智能扫描</translation>
+    </message>
+    <message>
+        <source>Find Large Files</source>
+        <translation>查找大文件</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>检查更新</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>退出 Varnholt</translation>
+    </message>
+    <message>
+        <source>%1 · %2 free</source>
+        <translation>%1 · %2 可用</translation>
     </message>
 </context>
 <context>

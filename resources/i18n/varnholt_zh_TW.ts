@@ -175,15 +175,268 @@
     <name>CleanupPage</name>
     <message>
         <source>SAFE TO CLEAN</source>
-        <translation type="unfinished"></translation>
+        <translation>可安全清理</translation>
     </message>
     <message>
         <source>REVIEW BEFORE CLEANING</source>
-        <translation type="unfinished"></translation>
+        <translation>清理前請檢查</translation>
     </message>
     <message>
         <source>CANNOT BE UNDONE</source>
-        <translation type="unfinished"></translation>
+        <translation>無法復原</translation>
+    </message>
+    <message>
+        <source>Cleanup</source>
+        <translation>清理</translation>
+    </message>
+    <message>
+        <source>Nothing scanned yet</source>
+        <translation>尚未掃描</translation>
+    </message>
+    <message>
+        <source>Find caches, temporary files and leftovers.</source>
+        <translation>尋找快取、暫存檔案和殘留檔案。</translation>
+    </message>
+    <message>
+        <source>Start Smart Scan</source>
+        <translation>開始智慧掃描</translation>
+    </message>
+    <message>
+        <source>Scanning</source>
+        <translation>正在掃描</translation>
+    </message>
+    <message>
+        <source>In progress</source>
+        <translation>進行中</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Items checked</source>
+        <translation>已檢查項目</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>經過時間</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>剩餘時間</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>已找到</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>正在清理</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>共 %1</translation>
+    </message>
+    <message>
+        <source>Cleanup complete</source>
+        <translation>清理完成</translation>
+    </message>
+    <message>
+        <source>Available before</source>
+        <translation>清理前可用</translation>
+    </message>
+    <message>
+        <source>Available now</source>
+        <translation>目前可用</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Some files need administrator rights.&lt;/b&gt; Restart Varnholt as administrator and clean again to remove them.</source>
+        <translation>&lt;b&gt;部分檔案需要系統管理員權限。&lt;/b&gt;請以系統管理員身分重新啟動 Varnholt 並再次清理，以刪除這些檔案。</translation>
+    </message>
+    <message>
+        <source>Restart as admin</source>
+        <translation>以系統管理員身分重新啟動</translation>
+    </message>
+    <message>
+        <source>View log</source>
+        <translation>檢視記錄</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Moved to the %1. You can still restore anything.</source>
+        <translation>已移至%1。您仍可還原其中任何項目。</translation>
+    </message>
+    <message>
+        <source>Items were deleted permanently.</source>
+        <translation>項目已永久刪除。</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
+        <translation>
+            <numerusform>&lt;b&gt;已略過 %Ln 個檔案&lt;/b&gt;，因為它們正在使用中或受到保護。請結束正在使用這些檔案的應用程式，然後重新掃描以刪除它們。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>For example: %1</source>
+        <translation>例如：%1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Left caches of running apps alone:&lt;/b&gt; %1. Quit them and clean again to include them.</source>
+        <translation>&lt;b&gt;未清理執行中應用程式的快取：&lt;/b&gt;%1。請結束這些應用程式並再次清理，即可一併清理。</translation>
+    </message>
+    <message>
+        <source>Needs administrator</source>
+        <translation>需要系統管理員權限</translation>
+    </message>
+    <message>
+        <source>Select recommended</source>
+        <translation>選取建議項目</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>重新掃描</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>全選</translation>
+    </message>
+    <message>
+        <source>%1 can be cleaned</source>
+        <translation>%1 可清理</translation>
+    </message>
+    <message>
+        <source>Nothing left to clean. Rescan any time.</source>
+        <translation>已沒有可清理的項目。您可以隨時重新掃描。</translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation>%1 個項目</translation>
+    </message>
+    <message>
+        <source>These files need administrator rights.</source>
+        <translation>這些檔案需要系統管理員權限。</translation>
+    </message>
+    <message>
+        <source>Some folders need administrator rights.</source>
+        <translation>部分資料夾需要系統管理員權限。</translation>
+    </message>
+    <message>
+        <source>%1 is open. Quit it to include its cache.</source>
+        <translation>%1 已開啟。結束該應用程式後即可一併清理其快取。</translation>
+    </message>
+    <message>
+        <source>%1 are open. Quit them to include their caches.</source>
+        <translation>%1 已開啟。結束這些應用程式後即可一併清理其快取。</translation>
+    </message>
+    <message>
+        <source>Largest items</source>
+        <translation>最大的項目</translation>
+    </message>
+    <message>
+        <source>Show in %1</source>
+        <translation>在%1中顯示</translation>
+    </message>
+    <message>
+        <source>%1 is running</source>
+        <translation>%1 正在執行</translation>
+    </message>
+    <message>
+        <source>and %1 more items</source>
+        <translation>另有 %1 個項目</translation>
+    </message>
+    <message>
+        <source>Show %1 more</source>
+        <translation>再顯示 %1 個</translation>
+    </message>
+    <message>
+        <source>moved to the %1</source>
+        <translation>將移至%1</translation>
+    </message>
+    <message>
+        <source>deleted permanently</source>
+        <translation>將永久刪除</translation>
+    </message>
+    <message>
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected%3</source>
+        <translation>已選取 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt;%3</translation>
+    </message>
+    <message>
+        <source> · some need admin</source>
+        <translation> · 部分需要系統管理員權限</translation>
+    </message>
+    <message>
+        <source>Clean %1</source>
+        <translation>清理 %1</translation>
+    </message>
+    <message>
+        <source>Large files</source>
+        <translation>大型檔案</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFilesPage</name>
+    <message>
+        <source>Space Map</source>
+        <translation>空間地圖</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>重新掃描</translation>
+    </message>
+    <message>
+        <source>Find what&apos;s taking up space</source>
+        <translation>找出佔用空間的檔案</translation>
+    </message>
+    <message>
+        <source>Big files in your home folder. You decide what goes.</source>
+        <translation>個人資料夾中的大型檔案。移除哪些由您決定。</translation>
+    </message>
+    <message>
+        <source>Find large files</source>
+        <translation>尋找大型檔案</translation>
+    </message>
+    <message>
+        <source>Largest so far</source>
+        <translation>目前最大的檔案</translation>
+    </message>
+    <message>
+        <source>Looking for large files…</source>
+        <translation>正在尋找大型檔案…</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>Unused %1+ months</source>
+        <translation>未使用 %1 個月以上</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>下載</translation>
+    </message>
+    <message>
+        <source>Search files</source>
+        <translation>搜尋檔案</translation>
+    </message>
+    <message>
+        <source>Show in %1</source>
+        <translation>在%1中顯示</translation>
+    </message>
+    <message>
+        <source>Move to %1</source>
+        <translation>移至%1</translation>
+    </message>
+    <message>
+        <source>Home folder · over %1</source>
+        <translation>個人資料夾 · 大於 %1</translation>
+    </message>
+    <message>
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %4 files</source>
+        <translation>已選取 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt;，共 %3 · %4 個檔案</translation>
     </message>
 </context>
 <context>
@@ -201,37 +454,277 @@
     <name>MenuBar</name>
     <message>
         <source>Varnholt Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt 網站</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>檢查更新</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>說明</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>使用指南</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>常見問題</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation>開啟記錄資料夾</translation>
+    </message>
+    <message>
+        <source>About Varnholt</source>
+        <translation>關於 Varnholt</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>結束 Varnholt</translation>
     </message>
 </context>
 <context>
     <name>Overlay</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>版本 %1</translation>
     </message>
     <message>
         <source>Finds the space your computer can spare.</source>
-        <translation type="unfinished"></translation>
+        <translation>找出電腦中可以釋出的空間。</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>Keep Varnholt running?</source>
+        <translation>要讓 Varnholt 繼續執行嗎？</translation>
+    </message>
+    <message>
+        <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
+        <translation>關閉視窗後，Varnholt 可以留在系統匣中，讓定期掃描和空間不足警示繼續運作。您可以從系統匣圖示再次開啟它。</translation>
+    </message>
+    <message>
+        <source>Remember my choice</source>
+        <translation>記住我的選擇</translation>
+    </message>
+    <message>
+        <source>You can change this in Settings.</source>
+        <translation>您可以在「設定」中變更此選項。</translation>
+    </message>
+    <message>
+        <source>Keep in tray</source>
+        <translation>留在系統匣</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>Clean %1?</source>
+        <translation>要清理 %1 嗎？</translation>
+    </message>
+    <message>
+        <source>Permanent delete is on. These files can&apos;t be recovered.</source>
+        <translation>永久刪除已開啟。這些檔案將無法復原。</translation>
+    </message>
+    <message>
+        <source>Emptying the %1 can&apos;t be undone. Everything else goes to the %1.</source>
+        <translation>清空%1後無法復原。其他所有項目都將移至%1。</translation>
+    </message>
+    <message>
+        <source>Everything will be moved to the %1, so you can restore it later.</source>
+        <translation>所有項目都將移至%1，您之後仍可還原。</translation>
+    </message>
+    <message>
+        <source>Clean and delete</source>
+        <translation>清理並刪除</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>清理</translation>
+    </message>
+    <message>
+        <source>What&apos;s new</source>
+        <translation>更新內容</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>重試</translation>
+    </message>
+    <message>
+        <source>Update now</source>
+        <translation>立即更新</translation>
+    </message>
+    <message>
+        <source>Varnholt is up to date</source>
+        <translation>Varnholt 已是最新版本</translation>
+    </message>
+    <message>
+        <source>Version %1 is the latest version.</source>
+        <translation>版本 %1 是最新版本。</translation>
+    </message>
+    <message>
+        <source>An update is available</source>
+        <translation>有可用的更新</translation>
+    </message>
+    <message>
+        <source>Version %1 is available. You have %2.</source>
+        <translation>版本 %1 現已推出。您目前的版本是 %2。</translation>
+    </message>
+    <message>
+        <source>Could not check for updates</source>
+        <translation>無法檢查更新</translation>
+    </message>
+    <message>
+        <source>Check your internet connection and try again.</source>
+        <translation>請檢查網際網路連線，然後再試一次。</translation>
+    </message>
+    <message>
+        <source>Downloading the update…</source>
+        <translation>正在下載更新…</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Installing the update…</source>
+        <translation>正在安裝更新…</translation>
+    </message>
+    <message>
+        <source>Varnholt closes and starts again when the update is installed.</source>
+        <translation>更新安裝完成後，Varnholt 將關閉並重新啟動。</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>正在檢查更新…</translation>
+    </message>
+    <message>
+        <source>Version %1 is installed.</source>
+        <translation>已安裝版本 %1。</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>稍後</translation>
     </message>
 </context>
 <context>
     <name>OverviewPage</name>
     <message>
         <source>Scanned %1</source>
-        <translation type="unfinished"></translation>
+        <translation>上次掃描：%1</translation>
+    </message>
+    <message>
+        <source>Smart Scan</source>
+        <translation>智慧掃描</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>總覽</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>重新掃描</translation>
+    </message>
+    <message>
+        <source>See all</source>
+        <translation>檢視全部</translation>
+    </message>
+    <message>
+        <source>Disk health</source>
+        <translation>磁碟健康</translation>
+    </message>
+    <message>
+        <source>System files protected</source>
+        <translation>系統檔案受保護</translation>
+    </message>
+    <message>
+        <source>%1 ready to clean</source>
+        <translation>%1 可供清理</translation>
+    </message>
+    <message>
+        <source>Your startup disk is almost full</source>
+        <translation>您的啟動磁碟快滿了</translation>
+    </message>
+    <message>
+        <source>Keep your disk in shape</source>
+        <translation>讓磁碟保持良好狀態</translation>
+    </message>
+    <message>
+        <source>free of %1</source>
+        <translation>可用，共 %1</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>檢視</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>掃描</translation>
+    </message>
+    <message>
+        <source>Never scanned</source>
+        <translation>從未掃描</translation>
+    </message>
+    <message>
+        <source>Freed this month</source>
+        <translation>本月已釋放</translation>
+    </message>
+    <message>
+        <source>Last scan</source>
+        <translation>上次掃描</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>每週</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>每月</translation>
+    </message>
+    <message>
+        <source>Scheduled scan</source>
+        <translation>定期掃描</translation>
+    </message>
+    <message>
+        <source>Top recommendations</source>
+        <translation>首要建議</translation>
+    </message>
+    <message>
+        <source>What Smart Scan looks at</source>
+        <translation>智慧掃描的檢查範圍</translation>
+    </message>
+    <message>
+        <source>Apps, documents &amp; system</source>
+        <translation>應用程式、文件和系統</translation>
+    </message>
+    <message>
+        <source>Reclaimable</source>
+        <translation>可釋放</translation>
+    </message>
+    <message>
+        <source>Available</source>
+        <translation>可用</translation>
     </message>
 </context>
 <context>
@@ -258,44 +751,363 @@
     </message>
 </context>
 <context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Choose a folder to exclude</source>
+        <translation>選擇要排除的資料夾</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>清理</translation>
+    </message>
+    <message>
+        <source>Move items to the %1</source>
+        <translation>將項目移至%1</translation>
+    </message>
+    <message>
+        <source>Recommended. Turn off to delete files permanently.</source>
+        <translation>建議開啟。關閉後將永久刪除檔案。</translation>
+    </message>
+    <message>
+        <source>Large file size</source>
+        <translation>大型檔案標準</translation>
+    </message>
+    <message>
+        <source>Files bigger than this appear in Large &amp; Old Files.</source>
+        <translation>大於此大小的檔案會顯示在「空間地圖」中。</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 MB</translation>
+    </message>
+    <message>
+        <source>250 MB</source>
+        <translation>250 MB</translation>
+    </message>
+    <message>
+        <source>500 MB</source>
+        <translation>500 MB</translation>
+    </message>
+    <message>
+        <source>1 GB</source>
+        <translation>1 GB</translation>
+    </message>
+    <message>
+        <source>Consider files old after</source>
+        <translation>多久未使用視為舊檔案</translation>
+    </message>
+    <message>
+        <source>Used by the “Unused” filter.</source>
+        <translation>用於「未使用」篩選。</translation>
+    </message>
+    <message>
+        <source>3 months</source>
+        <translation>3 個月</translation>
+    </message>
+    <message>
+        <source>6 months</source>
+        <translation>6 個月</translation>
+    </message>
+    <message>
+        <source>12 months</source>
+        <translation>12 個月</translation>
+    </message>
+    <message>
+        <source>24 months</source>
+        <translation>24 個月</translation>
+    </message>
+    <message>
+        <source>Automation</source>
+        <translation>自動化</translation>
+    </message>
+    <message>
+        <source>Scheduled scan</source>
+        <translation>定期掃描</translation>
+    </message>
+    <message>
+        <source>Scans when Varnholt starts if the last scan is older than this. Never cleans on its own.</source>
+        <translation>如果上次掃描早於此間隔，Varnholt 會在啟動時掃描。絕不會自動清理。</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>每週</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>每月</translation>
+    </message>
+    <message>
+        <source>Low space alerts</source>
+        <translation>空間不足警示</translation>
+    </message>
+    <message>
+        <source>Warn when free space drops below 10%.</source>
+        <translation>可用空間低於 10% 時發出警告。</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>登入時打開</translation>
+    </message>
+    <message>
+        <source>Start with Windows</source>
+        <translation>隨 Windows 啟動</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>登入時啟動</translation>
+    </message>
+    <message>
+        <source>Starts Varnholt in the background so scheduled scans can run.</source>
+        <translation>在背景啟動 Varnholt，以便執行定期掃描。</translation>
+    </message>
+    <message>
+        <source>Show Varnholt in the menu bar</source>
+        <translation>在選單列中顯示 Varnholt</translation>
+    </message>
+    <message>
+        <source>Closing the window keeps Varnholt running there, so scheduled scans and low space alerts keep working.</source>
+        <translation>關閉視窗後，Varnholt 會繼續在選單列中執行，讓定期掃描和空間不足警示繼續運作。</translation>
+    </message>
+    <message>
+        <source>Ask every time</source>
+        <translation>每次詢問</translation>
+    </message>
+    <message>
+        <source>Keep running in the tray</source>
+        <translation>在系統匣中繼續執行</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>結束 Varnholt</translation>
+    </message>
+    <message>
+        <source>When closing the window</source>
+        <translation>關閉視窗時</translation>
+    </message>
+    <message>
+        <source>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</source>
+        <translation>留在系統匣中時，Varnholt 會繼續執行，讓定期掃描和空間不足警示繼續運作。</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>外觀</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>主題</translation>
+    </message>
+    <message>
+        <source>Follow the system, or always use light or dark.</source>
+        <translation>跟隨系統，或一律使用淺色或深色。</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>跟隨系統</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>淺色</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>深色</translation>
+    </message>
+    <message>
+        <source>System default (%1)</source>
+        <translation>系統預設（%1）</translation>
+    </message>
+    <message>
+        <source>Restart now</source>
+        <translation>立即重新啟動</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>Varnholt restarts to switch languages.</source>
+        <translation>切換語言需要重新啟動 Varnholt。</translation>
+    </message>
+    <message>
+        <source>Exclusions</source>
+        <translation>排除項目</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>新增資料夾</translation>
+    </message>
+    <message>
+        <source>Never touch these</source>
+        <translation>一律排除</translation>
+    </message>
+    <message>
+        <source>Folders and patterns Varnholt always skips.</source>
+        <translation>Varnholt 一律略過的資料夾和比對模式。</translation>
+    </message>
+    <message>
+        <source>Protected system locations</source>
+        <translation>受保護的系統位置</translation>
+    </message>
+    <message>
+        <source> — always skipped.</source>
+        <translation> — 一律略過。</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>已鎖定</translation>
+    </message>
+    <message>
+        <source>Protected apps</source>
+        <translation>受保護的應用程式</translation>
+    </message>
+    <message>
+        <source> — their data is never cleaned. Caches of running apps and open files are skipped too.</source>
+        <translation> — 其資料絕不會被清理。執行中應用程式的快取和已開啟的檔案也會被略過。</translation>
+    </message>
+    <message>
+        <source>Permissions &amp; about</source>
+        <translation>權限與關於</translation>
+    </message>
+    <message>
+        <source>Full Disk Access</source>
+        <translation>完整磁碟取用權限</translation>
+    </message>
+    <message>
+        <source>Varnholt is running as administrator and can clean Windows Update files.</source>
+        <translation>Varnholt 正以系統管理員身分執行，可以清理 Windows Update 檔案。</translation>
+    </message>
+    <message>
+        <source>Varnholt is running as administrator and can clean the package cache.</source>
+        <translation>Varnholt 正以系統管理員身分執行，可以清理套件快取。</translation>
+    </message>
+    <message>
+        <source>Administrator access</source>
+        <translation>系統管理員權限</translation>
+    </message>
+    <message>
+        <source>Granted</source>
+        <translation>已授與</translation>
+    </message>
+    <message>
+        <source>Only needed to clean Windows Update leftovers.</source>
+        <translation>僅在清理 Windows Update 殘留檔案時需要。</translation>
+    </message>
+    <message>
+        <source>Only needed to clean the package cache.</source>
+        <translation>僅在清理套件快取時需要。</translation>
+    </message>
+    <message>
+        <source>Restart as admin</source>
+        <translation>以系統管理員身分重新啟動</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>檢查更新</translation>
+    </message>
+    <message>
+        <source>Open logs</source>
+        <translation>開啟記錄</translation>
+    </message>
+    <message>
+        <source>Every cleanup writes a log you can review. Varnholt checks for updates when it starts.</source>
+        <translation>每次清理都會寫入一份可供檢閱的記錄檔。Varnholt 會在啟動時檢查更新。</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+</context>
+<context>
     <name>Sidebar</name>
     <message>
         <source>%1 available of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 可用，共 %2</translation>
     </message>
     <message>
         <source>Smart Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>智慧掃描</translation>
     </message>
     <message>
         <source>Cleanup</source>
-        <translation type="unfinished"></translation>
+        <translation>清理</translation>
     </message>
     <message>
         <source>Space Map</source>
-        <translation type="unfinished"></translation>
+        <translation>空間地圖</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>%1 free</source>
+        <translation>%1 可用</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>清理工具</translation>
+    </message>
+    <message>
+        <source>Expand sidebar</source>
+        <translation>展開側邊欄</translation>
+    </message>
+    <message>
+        <source>Collapse sidebar</source>
+        <translation>收合側邊欄</translation>
     </message>
 </context>
 <context>
     <name>TitleBar</name>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>選單</translation>
     </message>
 </context>
 <context>
     <name>Tray</name>
     <message>
         <source>Varnholt is still running</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt 仍在執行</translation>
     </message>
     <message>
         <source>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>它會留在系統匣中，讓定期掃描和警示繼續運作。在圖示上按一下滑鼠右鍵即可結束。</translation>
+    </message>
+    <message>
+        <source>Open Varnholt</source>
+        <translation>開啟 Varnholt</translation>
+    </message>
+    <message>
+        <source>Smart Scan</source>
+        <translation>智慧掃描</translation>
+    </message>
+    <message>
+        <source>Find Large Files</source>
+        <translation>尋找大型檔案</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>檢查更新</translation>
+    </message>
+    <message>
+        <source>Quit Varnholt</source>
+        <translation>結束 Varnholt</translation>
+    </message>
+    <message>
+        <source>%1 · %2 free</source>
+        <translation>%1 · %2 可用</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,29 @@
 #include "app/platform.h"
 
 #include <QLocale>
+#include <QTranslator>
 #include <QtTest>
+
+namespace {
+
+// Answers the relative-time texts the way the German catalogue does.
+class GermanTimes final : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int n) const override
+    {
+        if (qstrcmp(context, "fmt") != 0)
+            return {};
+        if (qstrcmp(source, "Today") == 0)
+            return QStringLiteral("Heute");
+        if (qstrcmp(source, "%n day(s) ago") == 0)
+            return QStringLiteral("Vor %1 Tagen").arg(n);
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
 
 class TestFormat final : public QObject
 {
@@ -18,6 +40,7 @@ private slots:
     void monthsSince();
     void relativeTime_data();
     void relativeTime();
+    void relativeTimeInText();
     void displayPath_data();
     void displayPath();
 };
@@ -136,6 +159,20 @@ void TestFormat::relativeTime()
     const QDate today(2025, 6, 15);
     QCOMPARE(::relativeTime(QDateTime(today.addDays(-daysAgo), QTime(9, 30)), today), expected);
     QVERIFY(::relativeTime(QDateTime(), today).isEmpty());
+}
+
+void TestFormat::relativeTimeInText()
+{
+    const QDate today(2025, 6, 15);
+    const QDateTime threeDaysAgo(today.addDays(-3), QTime(9, 30));
+    QCOMPARE(::relativeTimeInText(QDateTime(today, QTime(8, 0)), today), QStringLiteral("today"));
+    QVERIFY(::relativeTimeInText(QDateTime(), today).isEmpty());
+    // Only the first letter is lowered: German nouns keep their capitals.
+    GermanTimes german;
+    QVERIFY(QCoreApplication::installTranslator(&german));
+    const QString text = ::relativeTimeInText(threeDaysAgo, today);
+    QCoreApplication::removeTranslator(&german);
+    QCOMPARE(text, QStringLiteral("vor 3 Tagen"));
 }
 
 void TestFormat::displayPath_data()

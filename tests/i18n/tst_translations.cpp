@@ -1,20 +1,13 @@
 #include "support/testsupport.h"
 
 #include <QFile>
-#include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringList>
 #include <QTest>
 #include <QXmlStreamReader>
 
 namespace {
-
-// Contexts whose catalogue entries must be complete in every language.
-const QStringList kCheckedContexts = {
-    QStringLiteral("fmt"),     QStringLiteral("Platform"), QStringLiteral("Categories"),
-    QStringLiteral("AppGuard"), QStringLiteral("Cleaner"), QStringLiteral("AppState"),
-    QStringLiteral("Updater"), QStringLiteral("Main"),     QStringLiteral("CleanupLog"),
-};
 
 const QStringList kLanguages = {
     QStringLiteral("en"), QStringLiteral("zh_CN"), QStringLiteral("zh_TW"), QStringLiteral("ja"),
@@ -22,18 +15,75 @@ const QStringList kLanguages = {
     QStringLiteral("pt_BR"), QStringLiteral("ru"),
 };
 
-QString catalogueDir()
+QString cataloguePath(const QString &code)
 {
-    return QStringLiteral(VARNHOLT_FIXTURES "/../../resources/i18n");
+    return QStringLiteral(VARNHOLT_FIXTURES "/../../resources/i18n/varnholt_%1.ts").arg(code);
 }
 
 struct Message
 {
-    QString context;
+    QString key;              // context, source and comment
     QString source;
-    QString type;           // "", "unfinished", "vanished", "obsolete"
+    QString type;             // "", "unfinished", "vanished", "obsolete"
     QStringList translations; // one entry, or one per numerus form
+    int forms = 0;            // numerus forms, 0 for a plain message
 };
+
+struct Catalogue
+{
+    QString language;
+    QList<Message> messages;
+    QString error;
+};
+
+Catalogue read(const QString &path)
+{
+    Catalogue result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = QStringLiteral("cannot open ") + path;
+        return result;
+    }
+    QXmlStreamReader xml(&file);
+    QString context;
+    Message current;
+    bool numerus = false;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            const auto name = xml.name();
+            if (name == u"TS") {
+                result.language = xml.attributes().value(QLatin1String("language")).toString();
+            } else if (name == u"name") {
+                context = xml.readElementText();
+            } else if (name == u"message") {
+                current = Message{};
+                numerus = xml.attributes().value(QLatin1String("numerus")) == u"yes";
+            } else if (name == u"source") {
+                current.source = xml.readElementText();
+                current.key = context + QStringLiteral(": \"") + current.source + u'"';
+            } else if (name == u"comment") {
+                current.key += QStringLiteral(" (") + xml.readElementText() + u')';
+            } else if (name == u"translation") {
+                current.type = xml.attributes().value(QLatin1String("type")).toString();
+                // Plural translations keep their text in <numerusform> children.
+                if (!numerus) {
+                    const QString text = xml.readElementText();
+                    if (!text.isEmpty())
+                        current.translations << text;
+                }
+            } else if (name == u"numerusform") {
+                current.translations << xml.readElementText();
+                ++current.forms;
+            }
+        } else if (xml.isEndElement() && xml.name() == u"message") {
+            result.messages.append(current);
+        }
+    }
+    if (xml.hasError())
+        result.error = xml.errorString();
+    return result;
+}
 
 // Placeholders Qt substitutes at run time; a translation must carry the same
 // multiset or arguments end up in the wrong place or vanish.
@@ -45,6 +95,16 @@ QStringList placeholders(const QString &text)
         found << it.next().captured();
     found.sort();
     return found;
+}
+
+// Plural forms each language's rules produce (Qt's numerus rules).
+int formsFor(const QString &code)
+{
+    if (code == u"ru")
+        return 3;
+    if (code.startsWith(u"zh") || code == u"ja" || code == u"ko")
+        return 1;
+    return 2;
 }
 
 } // namespace
@@ -68,71 +128,43 @@ void TestTranslations::catalogue_data()
 void TestTranslations::catalogue()
 {
     QFETCH(QString, code);
-    const QString path = catalogueDir() + QStringLiteral("/varnholt_%1.ts").arg(code);
-    QVERIFY2(QFile::exists(path), qPrintable(path));
+    const Catalogue catalogue = read(cataloguePath(code));
+    QVERIFY2(catalogue.error.isEmpty(), qPrintable(catalogue.error));
+    QVERIFY2(catalogue.language == code || catalogue.language.startsWith(code + u'_'),
+             qPrintable(QStringLiteral("language attribute %1").arg(catalogue.language)));
 
-    QList<Message> messages;
-    QString language;
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QXmlStreamReader xml(&file);
-        QString context;
-        Message current;
-        bool numerus = false;
-        while (!xml.atEnd()) {
-            xml.readNext();
-            if (xml.isStartElement()) {
-                const auto name = xml.name();
-                if (name == u"TS") {
-                    language = xml.attributes().value(QLatin1String("language")).toString();
-                } else if (name == u"name") {
-                    context = xml.readElementText();
-                } else if (name == u"message") {
-                    current = Message{context, {}, {}, {}};
-                    numerus = xml.attributes().value(QLatin1String("numerus")) == u"yes";
-                } else if (name == u"source") {
-                    current.source = xml.readElementText();
-                } else if (name == u"translation") {
-                    current.type = xml.attributes().value(QLatin1String("type")).toString();
-                    // Plural translations keep their text in <numerusform> children.
-                    if (!numerus) {
-                        const QString text = xml.readElementText();
-                        if (!text.isEmpty())
-                            current.translations << text;
-                    }
-                } else if (name == u"numerusform") {
-                    current.translations << xml.readElementText();
-                }
-            } else if (xml.isEndElement() && xml.name() == u"message") {
-                messages.append(current);
-            }
-        }
-        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-    }
-
-    QVERIFY2(language == code || language.startsWith(code + u'_'),
-             qPrintable(QStringLiteral("language attribute %1").arg(language)));
-
+    // Every language carries exactly the English catalogue's messages.
+    const Catalogue english = read(cataloguePath(QStringLiteral("en")));
+    QVERIFY(!english.messages.isEmpty());
+    QSet<QString> expectedKeys;
+    for (const Message &m : english.messages)
+        expectedKeys.insert(m.key);
+    QSet<QString> keys;
+    for (const Message &m : catalogue.messages)
+        keys.insert(m.key);
     QStringList faults;
-    for (const Message &m : std::as_const(messages)) {
-        if (!kCheckedContexts.contains(m.context))
-            continue;
-        const QString where = m.context + QStringLiteral(": \"") + m.source + u'"';
+    for (const QString &k : expectedKeys - keys)
+        faults << k + QStringLiteral(" is missing");
+    for (const QString &k : keys - expectedKeys)
+        faults << k + QStringLiteral(" is not in the English catalogue");
+
+    for (const Message &m : catalogue.messages) {
         if (!m.type.isEmpty()) {
-            faults << where + QStringLiteral(" is ") + m.type;
+            faults << m.key + QStringLiteral(" is ") + m.type;
             continue;
         }
         if (m.translations.isEmpty()) {
-            faults << where + QStringLiteral(" has no translation");
+            faults << m.key + QStringLiteral(" has no translation");
             continue;
         }
+        if (m.forms > 0 && m.forms != formsFor(code))
+            faults << m.key + QStringLiteral(" has %1 plural forms").arg(m.forms);
         const QStringList expected = placeholders(m.source);
         for (const QString &t : m.translations) {
             if (t.trimmed().isEmpty())
-                faults << where + QStringLiteral(" has an empty form");
+                faults << m.key + QStringLiteral(" has an empty form");
             else if (placeholders(t) != expected)
-                faults << where + QStringLiteral(" placeholders differ in \"") + t + u'"';
+                faults << m.key + QStringLiteral(" placeholders differ in \"") + t + u'"';
         }
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));

@@ -319,7 +319,7 @@ void CleanupPage::onResults()
     m_resultsHeader->titleLabel()->setText(title.toHtmlEscaped().arg(figure));
     const QDateTime scanned = m_state->lastScan();
     m_resultsHeader->setEyebrow(scanned.isValid() ? QCoreApplication::translate("OverviewPage", "Scanned %1")
-                                                        .arg(relativeTime(scanned).toLower())
+                                                        .arg(relativeTimeInText(scanned))
                                                   : QString());
 
     if (!m_state->findResult(m_focusedId)) {

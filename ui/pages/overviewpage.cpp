@@ -488,7 +488,7 @@ void OverviewPage::refresh()
 
     const QDateTime lastScan = m_state->lastScan();
     static_cast<Chip *>(m_scanChip)
-        ->setText(lastScan.isValid() ? OverviewText::tr("Scanned %1").arg(relativeTime(lastScan).toLower())
+        ->setText(lastScan.isValid() ? OverviewText::tr("Scanned %1").arg(relativeTimeInText(lastScan))
                                      : OverviewText::tr("Never scanned"));
 
     m_rescan->setVisible(hasResults);
