@@ -314,10 +314,6 @@
         <translation>Nichts mehr zu bereinigen. Sie können jederzeit erneut scannen.</translation>
     </message>
     <message>
-        <source>%1 items</source>
-        <translation>Elemente: %1</translation>
-    </message>
-    <message>
         <source>These files need administrator rights.</source>
         <translation>Diese Dateien erfordern Administratorrechte.</translation>
     </message>
@@ -346,10 +342,6 @@
         <translation>%1 läuft</translation>
     </message>
     <message>
-        <source>and %1 more items</source>
-        <translation>Weitere Elemente: %1</translation>
-    </message>
-    <message>
         <source>Show %1 more</source>
         <translation>Weitere anzeigen (%1)</translation>
     </message>
@@ -376,6 +368,20 @@
     <message>
         <source>Large files</source>
         <translation>Große Dateien</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln item(s)</source>
+        <translation>
+            <numerusform>%Ln Element</numerusform>
+            <numerusform>%Ln Elemente</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %Ln more item(s)</source>
+        <translation>
+            <numerusform>und %Ln weiteres Element</numerusform>
+            <numerusform>und %Ln weitere Elemente</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -436,9 +442,12 @@
         <source>Home folder · over %1</source>
         <translation>Benutzerordner · über %1</translation>
     </message>
-    <message>
-        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %4 files</source>
-        <translation>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; von %3 ausgewählt · Dateien: %4</translation>
+    <message numerus="yes">
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %Ln file(s)</source>
+        <translation>
+            <numerusform>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; von %3 ausgewählt · %Ln Datei</numerusform>
+            <numerusform>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; von %3 ausgewählt · %Ln Dateien</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -852,7 +861,7 @@
     </message>
     <message>
         <source>Warn when free space drops below 10%.</source>
-        <translation>Warnen, wenn der freie Speicherplatz unter 10 % fällt.</translation>
+        <translation>Warnen, wenn der freie Speicherplatz unter 10&#xa0;% fällt.</translation>
     </message>
     <message>
         <source>Open at login</source>

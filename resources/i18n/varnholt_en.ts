@@ -314,10 +314,6 @@
         <translation>Nothing left to clean. Rescan any time.</translation>
     </message>
     <message>
-        <source>%1 items</source>
-        <translation>%1 items</translation>
-    </message>
-    <message>
         <source>These files need administrator rights.</source>
         <translation>These files need administrator rights.</translation>
     </message>
@@ -346,10 +342,6 @@
         <translation>%1 is running</translation>
     </message>
     <message>
-        <source>and %1 more items</source>
-        <translation>and %1 more items</translation>
-    </message>
-    <message>
         <source>Show %1 more</source>
         <translation>Show %1 more</translation>
     </message>
@@ -376,6 +368,20 @@
     <message>
         <source>Large files</source>
         <translation>Large files</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln item(s)</source>
+        <translation>
+            <numerusform>%Ln item</numerusform>
+            <numerusform>%Ln items</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %Ln more item(s)</source>
+        <translation>
+            <numerusform>and %Ln more item</numerusform>
+            <numerusform>and %Ln more items</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -436,9 +442,12 @@
         <source>Home folder · over %1</source>
         <translation>Home folder · over %1</translation>
     </message>
-    <message>
-        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %4 files</source>
-        <translation>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %4 files</translation>
+    <message numerus="yes">
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %Ln file(s)</source>
+        <translation>
+            <numerusform>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %Ln file</numerusform>
+            <numerusform>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %Ln files</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -314,10 +314,6 @@
         <translation>No queda nada por limpiar. Vuelva a analizar cuando quiera.</translation>
     </message>
     <message>
-        <source>%1 items</source>
-        <translation>Elementos: %1</translation>
-    </message>
-    <message>
         <source>These files need administrator rights.</source>
         <translation>Estos archivos requieren permisos de administrador.</translation>
     </message>
@@ -346,10 +342,6 @@
         <translation>%1 está en ejecución</translation>
     </message>
     <message>
-        <source>and %1 more items</source>
-        <translation>Elementos restantes: %1</translation>
-    </message>
-    <message>
         <source>Show %1 more</source>
         <translation>Mostrar %1 más</translation>
     </message>
@@ -376,6 +368,20 @@
     <message>
         <source>Large files</source>
         <translation>Archivos grandes</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln item(s)</source>
+        <translation>
+            <numerusform>%Ln elemento</numerusform>
+            <numerusform>%Ln elementos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %Ln more item(s)</source>
+        <translation>
+            <numerusform>y %Ln elemento más</numerusform>
+            <numerusform>y %Ln elementos más</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -436,9 +442,12 @@
         <source>Home folder · over %1</source>
         <translation>Carpeta personal · más de %1</translation>
     </message>
-    <message>
-        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %4 files</source>
-        <translation>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; seleccionados de %3 · archivos: %4</translation>
+    <message numerus="yes">
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %Ln file(s)</source>
+        <translation>
+            <numerusform>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; seleccionados de %3 · %Ln archivo</numerusform>
+            <numerusform>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; seleccionados de %3 · %Ln archivos</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -314,10 +314,6 @@
         <translation>Plus rien à nettoyer. Vous pouvez relancer l’analyse à tout moment.</translation>
     </message>
     <message>
-        <source>%1 items</source>
-        <translation>Éléments : %1</translation>
-    </message>
-    <message>
         <source>These files need administrator rights.</source>
         <translation>Ces fichiers nécessitent des droits d’administrateur.</translation>
     </message>
@@ -346,10 +342,6 @@
         <translation>%1 est en cours d’exécution</translation>
     </message>
     <message>
-        <source>and %1 more items</source>
-        <translation>et %1 de plus</translation>
-    </message>
-    <message>
         <source>Show %1 more</source>
         <translation>Afficher %1 de plus</translation>
     </message>
@@ -376,6 +368,20 @@
     <message>
         <source>Large files</source>
         <translation>Fichiers volumineux</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln item(s)</source>
+        <translation>
+            <numerusform>%Ln élément</numerusform>
+            <numerusform>%Ln éléments</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %Ln more item(s)</source>
+        <translation>
+            <numerusform>et %Ln autre élément</numerusform>
+            <numerusform>et %Ln autres éléments</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -436,9 +442,12 @@
         <source>Home folder · over %1</source>
         <translation>Dossier personnel · plus de %1</translation>
     </message>
-    <message>
-        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %4 files</source>
-        <translation>Sélection : &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; sur %3 · Fichiers : %4</translation>
+    <message numerus="yes">
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %Ln file(s)</source>
+        <translation>
+            <numerusform>Sélection : &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; sur %3 · %Ln fichier</numerusform>
+            <numerusform>Sélection : &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; sur %3 · %Ln fichiers</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -804,7 +813,7 @@
     </message>
     <message>
         <source>Used by the “Unused” filter.</source>
-        <translation>Utilisé par le filtre « Inutilisés ».</translation>
+        <translation>Utilisé par le filtre «&#xa0;Inutilisés&#xa0;».</translation>
     </message>
     <message>
         <source>3 months</source>
@@ -852,7 +861,7 @@
     </message>
     <message>
         <source>Warn when free space drops below 10%.</source>
-        <translation>Avertir lorsque l’espace libre passe sous 10 %.</translation>
+        <translation>Avertir lorsque l’espace libre passe sous 10&#xa0;%.</translation>
     </message>
     <message>
         <source>Open at login</source>

@@ -312,10 +312,6 @@
         <translation>クリーンアップする項目はありません。いつでも再スキャンできます。</translation>
     </message>
     <message>
-        <source>%1 items</source>
-        <translation>%1 件</translation>
-    </message>
-    <message>
         <source>These files need administrator rights.</source>
         <translation>これらのファイルには管理者権限が必要です。</translation>
     </message>
@@ -344,10 +340,6 @@
         <translation>%1 が実行中</translation>
     </message>
     <message>
-        <source>and %1 more items</source>
-        <translation>ほか %1 件</translation>
-    </message>
-    <message>
         <source>Show %1 more</source>
         <translation>さらに %1 件を表示</translation>
     </message>
@@ -374,6 +366,18 @@
     <message>
         <source>Large files</source>
         <translation>大きなファイル</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln item(s)</source>
+        <translation>
+            <numerusform>%Ln 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %Ln more item(s)</source>
+        <translation>
+            <numerusform>ほか %Ln 件</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -434,9 +438,11 @@
         <source>Home folder · over %1</source>
         <translation>ホームフォルダー · %1 超</translation>
     </message>
-    <message>
-        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %4 files</source>
-        <translation>%3 中 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; を選択中 · %4 個のファイル</translation>
+    <message numerus="yes">
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %Ln file(s)</source>
+        <translation>
+            <numerusform>%3 中 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; を選択中 · %Ln 個のファイル</numerusform>
+        </translation>
     </message>
 </context>
 <context>

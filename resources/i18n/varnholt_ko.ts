@@ -312,10 +312,6 @@
         <translation>정리할 항목이 없습니다. 언제든지 다시 검사할 수 있습니다.</translation>
     </message>
     <message>
-        <source>%1 items</source>
-        <translation>항목 %1개</translation>
-    </message>
-    <message>
         <source>These files need administrator rights.</source>
         <translation>이 파일에는 관리자 권한이 필요합니다.</translation>
     </message>
@@ -344,10 +340,6 @@
         <translation>%1 실행 중</translation>
     </message>
     <message>
-        <source>and %1 more items</source>
-        <translation>외 항목 %1개</translation>
-    </message>
-    <message>
         <source>Show %1 more</source>
         <translation>%1개 더 보기</translation>
     </message>
@@ -374,6 +366,18 @@
     <message>
         <source>Large files</source>
         <translation>대용량 파일</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln item(s)</source>
+        <translation>
+            <numerusform>항목 %Ln개</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %Ln more item(s)</source>
+        <translation>
+            <numerusform>외 항목 %Ln개</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -434,9 +438,11 @@
         <source>Home folder · over %1</source>
         <translation>홈 폴더 · %1 초과</translation>
     </message>
-    <message>
-        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %4 files</source>
-        <translation>%3 중 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; 선택됨 · 파일 %4개</translation>
+    <message numerus="yes">
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %Ln file(s)</source>
+        <translation>
+            <numerusform>%3 중 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; 선택됨 · 파일 %Ln개</numerusform>
+        </translation>
     </message>
 </context>
 <context>

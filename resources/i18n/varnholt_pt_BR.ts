@@ -314,10 +314,6 @@
         <translation>Não há mais nada para limpar. Verifique novamente quando quiser.</translation>
     </message>
     <message>
-        <source>%1 items</source>
-        <translation>Itens: %1</translation>
-    </message>
-    <message>
         <source>These files need administrator rights.</source>
         <translation>Estes arquivos exigem permissões de administrador.</translation>
     </message>
@@ -346,10 +342,6 @@
         <translation>%1 está em execução</translation>
     </message>
     <message>
-        <source>and %1 more items</source>
-        <translation>Itens restantes: %1</translation>
-    </message>
-    <message>
         <source>Show %1 more</source>
         <translation>Mostrar mais %1</translation>
     </message>
@@ -376,6 +368,20 @@
     <message>
         <source>Large files</source>
         <translation>Arquivos grandes</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln item(s)</source>
+        <translation>
+            <numerusform>%Ln item</numerusform>
+            <numerusform>%Ln itens</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %Ln more item(s)</source>
+        <translation>
+            <numerusform>e mais %Ln item</numerusform>
+            <numerusform>e mais %Ln itens</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -436,9 +442,12 @@
         <source>Home folder · over %1</source>
         <translation>Pasta pessoal · acima de %1</translation>
     </message>
-    <message>
-        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %4 files</source>
-        <translation>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selecionados de %3 · arquivos: %4</translation>
+    <message numerus="yes">
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %Ln file(s)</source>
+        <translation>
+            <numerusform>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selecionados de %3 · %Ln arquivo</numerusform>
+            <numerusform>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selecionados de %3 · %Ln arquivos</numerusform>
+        </translation>
     </message>
 </context>
 <context>

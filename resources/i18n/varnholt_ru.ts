@@ -316,10 +316,6 @@
         <translation>Очищать больше нечего. Повторить сканирование можно в любое время.</translation>
     </message>
     <message>
-        <source>%1 items</source>
-        <translation>Объектов: %1</translation>
-    </message>
-    <message>
         <source>These files need administrator rights.</source>
         <translation>Для этих файлов нужны права администратора.</translation>
     </message>
@@ -348,10 +344,6 @@
         <translation>Приложение %1 запущено</translation>
     </message>
     <message>
-        <source>and %1 more items</source>
-        <translation>и ещё %1</translation>
-    </message>
-    <message>
         <source>Show %1 more</source>
         <translation>Показать ещё %1</translation>
     </message>
@@ -378,6 +370,22 @@
     <message>
         <source>Large files</source>
         <translation>Большие файлы</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln item(s)</source>
+        <translation>
+            <numerusform>%Ln объект</numerusform>
+            <numerusform>%Ln объекта</numerusform>
+            <numerusform>%Ln объектов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %Ln more item(s)</source>
+        <translation>
+            <numerusform>и ещё %Ln объект</numerusform>
+            <numerusform>и ещё %Ln объекта</numerusform>
+            <numerusform>и ещё %Ln объектов</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -438,9 +446,13 @@
         <source>Home folder · over %1</source>
         <translation>Домашняя папка · свыше %1</translation>
     </message>
-    <message>
-        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %4 files</source>
-        <translation>Выбрано &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; из %3 · файлов: %4</translation>
+    <message numerus="yes">
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %Ln file(s)</source>
+        <translation>
+            <numerusform>Выбрано &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; из %3 · %Ln файл</numerusform>
+            <numerusform>Выбрано &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; из %3 · %Ln файла</numerusform>
+            <numerusform>Выбрано &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; из %3 · %Ln файлов</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -312,10 +312,6 @@
         <translation>已没有可清理的内容。您可以随时重新扫描。</translation>
     </message>
     <message>
-        <source>%1 items</source>
-        <translation>%1 个项目</translation>
-    </message>
-    <message>
         <source>These files need administrator rights.</source>
         <translation>这些文件需要管理员权限。</translation>
     </message>
@@ -344,10 +340,6 @@
         <translation>%1 正在运行</translation>
     </message>
     <message>
-        <source>and %1 more items</source>
-        <translation>另有 %1 个项目</translation>
-    </message>
-    <message>
         <source>Show %1 more</source>
         <translation>再显示 %1 个</translation>
     </message>
@@ -374,6 +366,18 @@
     <message>
         <source>Large files</source>
         <translation>大文件</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln item(s)</source>
+        <translation>
+            <numerusform>%Ln 个项目</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %Ln more item(s)</source>
+        <translation>
+            <numerusform>另有 %Ln 个项目</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -434,9 +438,11 @@
         <source>Home folder · over %1</source>
         <translation>主文件夹 · 大于 %1</translation>
     </message>
-    <message>
-        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %4 files</source>
-        <translation>已选择 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt;，共 %3 · %4 个文件</translation>
+    <message numerus="yes">
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %Ln file(s)</source>
+        <translation>
+            <numerusform>已选择 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt;，共 %3 · %Ln 个文件</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -312,10 +312,6 @@
         <translation>已沒有可清理的項目。您可以隨時重新掃描。</translation>
     </message>
     <message>
-        <source>%1 items</source>
-        <translation>%1 個項目</translation>
-    </message>
-    <message>
         <source>These files need administrator rights.</source>
         <translation>這些檔案需要系統管理員權限。</translation>
     </message>
@@ -344,10 +340,6 @@
         <translation>%1 正在執行</translation>
     </message>
     <message>
-        <source>and %1 more items</source>
-        <translation>另有 %1 個項目</translation>
-    </message>
-    <message>
         <source>Show %1 more</source>
         <translation>再顯示 %1 個</translation>
     </message>
@@ -374,6 +366,18 @@
     <message>
         <source>Large files</source>
         <translation>大型檔案</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln item(s)</source>
+        <translation>
+            <numerusform>%Ln 個項目</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %Ln more item(s)</source>
+        <translation>
+            <numerusform>另有 %Ln 個項目</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -434,9 +438,11 @@
         <source>Home folder · over %1</source>
         <translation>個人資料夾 · 大於 %1</translation>
     </message>
-    <message>
-        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %4 files</source>
-        <translation>已選取 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt;，共 %3 · %4 個檔案</translation>
+    <message numerus="yes">
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %Ln file(s)</source>
+        <translation>
+            <numerusform>已選取 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt;，共 %3 · %Ln 個檔案</numerusform>
+        </translation>
     </message>
 </context>
 <context>

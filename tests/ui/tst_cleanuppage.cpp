@@ -2,6 +2,7 @@
 #include "app/appstate.h"
 #include "app/platform.h"
 #include "support/testsupport.h"
+#include "support/uitest.h"
 #include "ui/pages/cleanuppage.h"
 #include "ui/theme.h"
 #include "ui/widgets/button.h"
@@ -158,11 +159,7 @@ private slots:
 
 void TestCleanupPage::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(QStringLiteral("Varnholt"));
-    QCoreApplication::setApplicationName(QStringLiteral("Varnholt"));
-    registerEngineTypes();
-    Theme::instance()->install(qApp);
+    startUiTest();
 }
 
 void TestCleanupPage::freshResultsSelectOnlySafe()
@@ -261,7 +258,7 @@ void TestCleanupPage::detailItemLimitGrowsKeepingScroll()
         QTRY_COMPARE(scroll->verticalScrollBar()->value(), position);
         QCOMPARE(itemRows(s.page), step.rows);
         QCOMPARE(s.page.itemLimit(QStringLiteral("temp")), step.rows);
-        QCOMPARE(text(s.page, "moreCount"), CleanupPage::tr("and %1 more items").arg(step.remaining));
+        QCOMPARE(text(s.page, "moreCount"), QStringLiteral("and %1 more items").arg(step.remaining));
         QCOMPARE(text(s.page, "showMore"), CleanupPage::tr("Show %1 more").arg(step.offered));
         QTRY_VERIFY(scroll->verticalScrollBar()->maximum() > 0);
         position = scroll->verticalScrollBar()->maximum() / 2;

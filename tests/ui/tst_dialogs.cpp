@@ -2,6 +2,7 @@
 #include "app/appstate.h"
 #include "app/platform.h"
 #include "support/testsupport.h"
+#include "support/uitest.h"
 #include "ui/dialogs/closedialog.h"
 #include "ui/dialogs/confirmcleandialog.h"
 #include "ui/dialogs/confirmdialog.h"
@@ -79,12 +80,8 @@ class TestDialogs final : public QObject
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("Varnholt"));
-        QCoreApplication::setApplicationName(QStringLiteral("Varnholt"));
+        startUiTest();
         QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0"));
-        registerEngineTypes();
-        Theme::instance()->install(qApp);
         m_host = new QWidget;
         m_host->resize(900, 600);
         m_host->show();

@@ -2,6 +2,7 @@
 #include "app/appstate.h"
 #include "app/platform.h"
 #include "support/testsupport.h"
+#include "support/uitest.h"
 #include "ui/pages/largefilesmodel.h"
 #include "ui/pages/largefilespage.h"
 #include "ui/theme.h"
@@ -89,11 +90,7 @@ class TestLargeFilesPage final : public QObject
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("Varnholt"));
-        QCoreApplication::setApplicationName(QStringLiteral("Varnholt"));
-        registerEngineTypes();
-        Theme::instance()->install(qApp);
+        startUiTest();
     }
 
     void filters_data()

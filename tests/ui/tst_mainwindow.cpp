@@ -13,6 +13,7 @@
 #include "app/startupoptions.h"
 #include "app/tray.h"
 #include "support/tempfolder.h"
+#include "support/uitest.h"
 #include "ui/appmenu.h"
 #include "ui/dialogs/closedialog.h"
 #include "ui/dialogs/confirmcleandialog.h"
@@ -140,12 +141,8 @@ private:
 
 void TestMainWindow::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(QStringLiteral("Varnholt"));
-    QCoreApplication::setApplicationName(QStringLiteral("Varnholt"));
+    startUiTest();
     QCoreApplication::setApplicationVersion(QStringLiteral(VARNHOLT_VERSION));
-    registerEngineTypes();
-    Theme::instance()->install(qApp);
 }
 
 void TestMainWindow::init()

@@ -2,6 +2,7 @@
 #include "app/appstate.h"
 #include "app/platform.h"
 #include "support/testsupport.h"
+#include "support/uitest.h"
 #include "ui/pages/overviewpage.h"
 #include "ui/theme.h"
 #include "ui/widgets/button.h"
@@ -102,11 +103,7 @@ class TestOverviewPage : public QObject
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("Varnholt"));
-        QCoreApplication::setApplicationName(QStringLiteral("Varnholt"));
-        registerEngineTypes();
-        Theme::instance()->install(qApp);
+        startUiTest();
     }
 
     void init()

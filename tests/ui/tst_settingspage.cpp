@@ -5,6 +5,7 @@
 #include "scan/appguard.h"
 #include "scan/pathrules.h"
 #include "support/testsupport.h"
+#include "support/uitest.h"
 #include "ui/i18n.h"
 #include "ui/pages/settingspage.h"
 #include "ui/theme.h"
@@ -85,11 +86,7 @@ class TestSettingsPage : public QObject
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("Varnholt"));
-        QCoreApplication::setApplicationName(QStringLiteral("Varnholt"));
-        registerEngineTypes();
-        Theme::instance()->install(qApp);
+        startUiTest();
     }
 
     void init()

@@ -3,6 +3,7 @@
 #include "app/platform.h"
 #include "app/tray.h"
 #include "app/trayduties.h"
+#include "support/uitest.h"
 #include "ui/dialogs/closedialog.h"
 #include "ui/dialogs/overlay.h"
 #include "ui/dialogs/toast.h"
@@ -73,11 +74,7 @@ class TestTray final : public QObject
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("Varnholt"));
-        QCoreApplication::setApplicationName(QStringLiteral("Varnholt"));
-        registerEngineTypes();
-        Theme::instance()->install(qApp);
+        startUiTest();
     }
 
     void init() { resetSettings(); }

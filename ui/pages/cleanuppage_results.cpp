@@ -430,7 +430,7 @@ void CleanupPage::rebuildDetail()
     size->setAlignment(Qt::AlignRight);
     figures->addWidget(size);
     auto *count = cleanup::label(deniedEmpty ? CleanupText::tr("Needs administrator")
-                                             : CleanupText::tr("%1 items").arg(formatNumber(c->items.size())),
+                                             : CleanupText::tr("%Ln item(s)", nullptr, int(c->items.size())),
                                  QStringLiteral("mono"), content);
     count->setObjectName(QStringLiteral("detailCount"));
     count->setAlignment(Qt::AlignRight);
@@ -576,7 +576,7 @@ void CleanupPage::rebuildDetail()
         auto *row = new QHBoxLayout;
         row->setSpacing(12);
         row->setContentsMargins(12, 9, 2, 0);
-        auto *left = cleanup::label(CleanupText::tr("and %1 more items").arg(formatNumber(remaining)),
+        auto *left = cleanup::label(CleanupText::tr("and %Ln more item(s)", nullptr, int(remaining)),
                                     QStringLiteral("sub"), content);
         left->setObjectName(QStringLiteral("moreCount"));
         row->addWidget(left);

@@ -566,8 +566,9 @@ void LargeFilesPage::updateFooter()
     m_treemap->setChecked(m_model->checked());
     const QString style = Theme::instance()->text().name()
                           + QStringLiteral("; font-family:'%1'; font-size:15px").arg(Theme::monoFont(15).family());
-    m_summary->setText(LargeFilesText::tr("<b style='color:%1'>%2</b> selected of %3 · %4 files")
-                           .arg(style, formatSize(selected), formatSize(total), formatNumber(m_model->rowCount())));
+    m_summary->setText(LargeFilesText::tr("<b style='color:%1'>%2</b> selected of %3 · %Ln file(s)", nullptr,
+                                          int(m_model->rowCount()))
+                           .arg(style, formatSize(selected), formatSize(total)));
     m_showButton->setEnabled(checkedShown > 0);
     m_moveButton->setEnabled(checkedShown > 0);
 }
