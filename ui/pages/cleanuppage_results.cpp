@@ -415,7 +415,8 @@ void CleanupPage::rebuildDetail()
     auto *head = new QHBoxLayout;
     head->setSpacing(16);
     head->addWidget(new IconTile(c->icon, color, 44, content));
-    auto *name = cleanup::label(c->name, QStringLiteral("h2"), content);
+    // The name gives way first when a translation leaves the pane too narrow.
+    auto *name = new ElidedLabel(c->name, QStringLiteral("h2"), content);
     name->setObjectName(QStringLiteral("detailName"));
     head->addWidget(name);
     auto *pill = new Pill(c->risk, content);
@@ -480,8 +481,10 @@ void CleanupPage::rebuildDetail()
     if (!c->items.isEmpty()) {
         auto *largest = new QHBoxLayout;
         largest->setContentsMargins(0, 22, 0, 8);
-        largest->addWidget(cleanup::eyebrow(CleanupText::tr("Largest items"), content));
-        largest->addStretch(1);
+        // The heading elides so that the file-manager link always fits.
+        auto *heading = new ElidedLabel(CleanupText::tr("Largest items"), QStringLiteral("micro"), content);
+        heading->setFont(Theme::eyebrowFont(11));
+        largest->addWidget(heading, 1);
         const QString first = c->items.first().path;
         if (!first.isEmpty()) {
             auto *reveal = new Button(CleanupText::tr("Show in %1").arg(fileManagerName()), QStringLiteral("link"),

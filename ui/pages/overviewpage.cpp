@@ -383,7 +383,9 @@ void OverviewPage::buildStatistics(QVBoxLayout *column)
 {
     auto *row = new QHBoxLayout;
     row->setSpacing(14);
-    const auto card = [this, row](const char *name, QLabel **value, QLabel **caption, QWidget *extra) {
+    // Values and captions elide: long translations must not widen the row
+    // past the window's minimum width.
+    const auto card = [this, row](const char *name, ElidedLabel **value, ElidedLabel **caption, QWidget *extra) {
         auto *box = new Card(this);
         box->setObjectName(QString::fromLatin1(name));
         auto *line = new QHBoxLayout(box);
@@ -391,10 +393,10 @@ void OverviewPage::buildStatistics(QVBoxLayout *column)
         line->setSpacing(14);
         auto *texts = new QVBoxLayout;
         texts->setSpacing(2);
-        *value = roleLabel({}, "value", box);
+        *value = new ElidedLabel({}, QStringLiteral("value"), box);
         (*value)->setObjectName(QStringLiteral("value"));
         texts->addWidget(*value);
-        *caption = roleLabel({}, "micro", box);
+        *caption = new ElidedLabel({}, QStringLiteral("micro"), box);
         (*caption)->setObjectName(QStringLiteral("caption"));
         (*caption)->setStyleSheet(QStringLiteral("font-size: 12px;"));
         texts->addWidget(*caption);

@@ -17,6 +17,7 @@ namespace ui {
 
 class Button;
 class DiskOrb;
+class ElidedLabel;
 class Headline;
 class PageHeader;
 class Sparkline;
@@ -84,13 +85,13 @@ private:
     QPointer<QWidget> m_legend;
     QWidget *m_protectedChip = nullptr;
     QWidget *m_scanChip = nullptr;
-    QLabel *m_freedValue = nullptr;
-    QLabel *m_freedCaption = nullptr;
+    ElidedLabel *m_freedValue = nullptr;
+    ElidedLabel *m_freedCaption = nullptr;
     Sparkline *m_sparkline = nullptr;
-    QLabel *m_lastScanValue = nullptr;
-    QLabel *m_lastScanCaption = nullptr;
-    QLabel *m_scheduleValue = nullptr;
-    QLabel *m_scheduleCaption = nullptr;
+    ElidedLabel *m_lastScanValue = nullptr;
+    ElidedLabel *m_lastScanCaption = nullptr;
+    ElidedLabel *m_scheduleValue = nullptr;
+    ElidedLabel *m_scheduleCaption = nullptr;
     QLabel *m_sectionTitle = nullptr;
     Button *m_seeAll = nullptr;
     QVBoxLayout *m_gridSlot = nullptr;

@@ -26,6 +26,8 @@ PageHeader::PageHeader(const QString &title, const QString &subtitle, QWidget *p
     m_titleLabel = new QLabel(this);
     m_titleLabel->setProperty("role", QStringLiteral("h1"));
     m_titleLabel->setTextFormat(Qt::RichText);
+    // A long translation wraps rather than pushing the actions out of view.
+    m_titleLabel->setWordWrap(true);
     column->addWidget(m_titleLabel);
 
     m_subtitleLabel = new QLabel(subtitle, this);
