@@ -24,6 +24,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Find and safely remove reclaimable disk s
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# Debug information stays in the build tree; the package ships stripped binaries.
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://varnholt.app/)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
