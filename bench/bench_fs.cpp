@@ -134,7 +134,11 @@ int main(int argc, char *argv[])
             rounds = qMax(1, args.takeFirst().toInt());
         else if (a == QLatin1String("--generate-only"))
             generateOnly = true;
-        else
+        else if (a.startsWith(u'-') || !tree.isEmpty()) {
+            // An unknown option must not become a folder to fill with 200,000 files.
+            std::fprintf(stderr, "usage: bench_fs [--rounds N] [--generate-only] [TREE]\n");
+            return a == QLatin1String("--help") ? 0 : 2;
+        } else
             tree = a;
     }
     if (tree.isEmpty())
