@@ -1,5 +1,7 @@
 #include "cli/cataloguefile.h"
 
+#include "cli/clitext.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -9,11 +11,6 @@
 #include <QSet>
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Cli", text);
-}
 
 bool riskFrom(const QJsonValue &v, int *risk)
 {
@@ -42,19 +39,19 @@ bool loadCatalogueFile(const QString &fileName, QList<CategoryDef> *defs, QStrin
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = tr("Cannot read the catalogue file %1: %2").arg(fileName, file.errorString());
+        *error = CliText::tr("Cannot read the catalogue file %1: %2").arg(fileName, file.errorString());
         return false;
     }
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parseError);
     if (doc.isNull()) {
-        *error = tr("The catalogue file %1 is not valid JSON: %2").arg(fileName, parseError.errorString());
+        *error = CliText::tr("The catalogue file %1 is not valid JSON: %2").arg(fileName, parseError.errorString());
         return false;
     }
     const QJsonArray categories = doc.isArray() ? doc.array() : doc.object().value(QLatin1String("categories")).toArray();
 
     const auto invalid = [&](const QString &what) {
-        *error = tr("The catalogue file %1 is not usable: %2").arg(fileName, what);
+        *error = CliText::tr("The catalogue file %1 is not usable: %2").arg(fileName, what);
         return false;
     };
 
@@ -65,9 +62,9 @@ bool loadCatalogueFile(const QString &fileName, QList<CategoryDef> *defs, QStrin
         CategoryDef def;
         def.id = c.value(QLatin1String("id")).toString();
         if (def.id.isEmpty())
-            return invalid(tr("a category has no id"));
+            return invalid(CliText::tr("a category has no id"));
         if (ids.contains(def.id))
-            return invalid(tr("the id \"%1\" appears twice").arg(def.id));
+            return invalid(CliText::tr("the id \"%1\" appears twice").arg(def.id));
         ids.insert(def.id);
         def.name = c.value(QLatin1String("name")).toString(def.id);
         def.detail = c.value(QLatin1String("detail")).toString();
@@ -75,7 +72,7 @@ bool loadCatalogueFile(const QString &fileName, QList<CategoryDef> *defs, QStrin
         def.icon = c.value(QLatin1String("icon")).toString();
         def.color = c.value(QLatin1String("color")).toString(QStringLiteral("#808080"));
         if (!riskFrom(c.value(QLatin1String("risk")), &def.risk))
-            return invalid(tr("the risk of \"%1\" is not Safe, Review or Permanent").arg(def.id));
+            return invalid(CliText::tr("the risk of \"%1\" is not Safe, Review or Permanent").arg(def.id));
         def.needsAdmin = c.value(QLatin1String("needsAdmin")).toBool();
         def.isTrash = c.value(QLatin1String("isTrash")).toBool();
         for (const QJsonValue &rv : c.value(QLatin1String("roots")).toArray()) {
@@ -83,7 +80,7 @@ bool loadCatalogueFile(const QString &fileName, QList<CategoryDef> *defs, QStrin
             CategoryRoot root;
             const QString path = r.value(QLatin1String("path")).toString();
             if (path.isEmpty() || !QDir::isAbsolutePath(path))
-                return invalid(tr("a root of \"%1\" is not an absolute path").arg(def.id));
+                return invalid(CliText::tr("a root of \"%1\" is not an absolute path").arg(def.id));
             root.path = QDir::cleanPath(QDir::fromNativeSeparators(path));
             for (const QJsonValue &p : r.value(QLatin1String("patterns")).toArray())
                 root.patterns.append(p.toString());
@@ -95,7 +92,7 @@ bool loadCatalogueFile(const QString &fileName, QList<CategoryDef> *defs, QStrin
         out.append(def);
     }
     if (out.isEmpty())
-        return invalid(tr("it lists no categories"));
+        return invalid(CliText::tr("it lists no categories"));
     *defs = out;
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "app/appstate.h"
 #include "app/platform.h"
+#include "cli/clitext.h"
 #include "scan/fs.h"
 
 #include <QCoreApplication>
@@ -34,11 +35,6 @@ void onInterrupt(int)
     g_interrupted = 1;
 }
 #endif
-
-QString tr(const char *text, const char *disambiguation = nullptr, int n = -1)
-{
-    return QCoreApplication::translate("Cli", text, disambiguation, n);
-}
 
 // Items listed per category in the table; --json lists all of them.
 constexpr int kItemsShown = 5;
@@ -115,7 +111,7 @@ bool waitUntil(AppState &state, Signal signal, Done done)
 
 int interruptedExit()
 {
-    QTextStream(stderr) << '\n' << tr("Interrupted.") << '\n';
+    QTextStream(stderr) << '\n' << CliText::tr("Interrupted.") << '\n';
     return 1;
 }
 
@@ -177,7 +173,7 @@ bool scanAndWait(AppState &state)
     QObject::connect(&state, &AppState::scanProgressChanged, &state, [&] {
         const int i = state.currentIndex();
         const QString name = i >= 0 && i < state.defs().size() ? state.defs().at(i).name : QString();
-        progress.show(tr("Scanning %1 · %2 · %3 files · %4")
+        progress.show(CliText::tr("Scanning %1 · %2 · %3 files · %4")
                           .arg(name, formatSize(state.foundBytes()), formatNumber(state.filesChecked()),
                                shownPath(state.currentPath())));
     });
@@ -221,7 +217,7 @@ QJsonObject categoryJson(const CategoryResult &r)
 void printScanTable(const AppState &state)
 {
     QTextStream out(stdout);
-    QList<QStringList> rows{{tr("Category"), tr("Risk"), tr("Size"), tr("Files"), tr("Items")}};
+    QList<QStringList> rows{{CliText::tr("Category"), CliText::tr("Risk"), CliText::tr("Size"), CliText::tr("Files"), CliText::tr("Items")}};
     QStringList unreadable;
     for (const CategoryResult &r : state.results()) {
         rows.append({r.name + QStringLiteral(" [") + r.id + QLatin1Char(']'), riskLabel(r.risk),
@@ -230,24 +226,24 @@ void printScanTable(const AppState &state)
             const ScanItem &item = r.items.at(i);
             QString where = item.path.isEmpty() ? item.label : shownPath(item.path);
             if (!item.runningApp.isEmpty())
-                where += QLatin1Char(' ') + tr("(%1 is running)").arg(item.runningApp);
+                where += QLatin1Char(' ') + CliText::tr("(%1 is running)").arg(item.runningApp);
             rows.append({QStringLiteral("  ") + where, QString(), formatSize(item.bytes), formatNumber(item.files),
                          QString()});
         }
         if (r.items.size() > kItemsShown)
-            rows.append({QStringLiteral("  ") + tr("… %1 more (--json lists all)").arg(r.items.size() - kItemsShown),
+            rows.append({QStringLiteral("  ") + CliText::tr("… %1 more (--json lists all)").arg(r.items.size() - kItemsShown),
                          QString(), QString(), QString(), QString()});
         if (r.accessDenied)
             unreadable.append(r.name);
     }
     printTable(out, rows, {false, false, true, true, true});
     out << '\n'
-        << tr("%1 found · %2 files checked · %3 s")
+        << CliText::tr("%1 found · %2 files checked · %3 s")
                .arg(formatSize(state.totalBytes()), formatNumber(state.filesChecked()),
                     QString::number(double(state.scanTimer().elapsed()) / 1000.0, 'f', 1))
         << '\n';
     for (const QString &name : std::as_const(unreadable))
-        out << tr("Some folders of %1 could not be read.").arg(name) << '\n';
+        out << CliText::tr("Some folders of %1 could not be read.").arg(name) << '\n';
 }
 
 // Whether `inner` is `outer` or lies inside it (both cleaned, '/' separators).
@@ -288,12 +284,12 @@ void applySkipItems(AppState &state, const QStringList &skipItems, QTextStream &
                     continue;
                 matched = true;
                 if (holds)
-                    err << tr("Keeping %1 as a whole: %2 lies inside it.").arg(shownPath(item.path), given) << '\n';
+                    err << CliText::tr("Keeping %1 as a whole: %2 lies inside it.").arg(shownPath(item.path), given) << '\n';
                 state.setItemSelected(r.id, item.path, false);
             }
         }
         if (!matched)
-            err << tr("Nothing to skip for %1: it is not among the items found.").arg(given) << '\n';
+            err << CliText::tr("Nothing to skip for %1: it is not among the items found.").arg(given) << '\n';
     }
 }
 
@@ -314,24 +310,24 @@ QJsonObject reportJson(const CleanReport &report)
 void printReport(const CleanReport &report)
 {
     QTextStream out(stdout);
-    out << tr("Freed %1 · %2 removed · %3 skipped")
-               .arg(formatSize(report.freedBytes), tr("%n file(s)", nullptr, int(report.filesRemoved)),
+    out << CliText::tr("Freed %1 · %2 removed · %3 skipped")
+               .arg(formatSize(report.freedBytes), CliText::tr("%n file(s)", nullptr, int(report.filesRemoved)),
                     formatNumber(report.skippedCount))
         << '\n';
     if (!report.cleanedCategories.isEmpty())
-        out << tr("Cleaned: %1").arg(report.cleanedCategories.join(QLatin1String(", "))) << '\n';
+        out << CliText::tr("Cleaned: %1").arg(report.cleanedCategories.join(QLatin1String(", "))) << '\n';
     if (!report.skippedSamples.isEmpty()) {
-        out << tr("Skipped (in use or access denied):") << '\n';
+        out << CliText::tr("Skipped (in use or access denied):") << '\n';
         for (const QString &path : report.skippedSamples)
             out << "  " << path << '\n';
     }
     if (!report.runningApps.isEmpty())
-        out << tr("Left alone because they are running: %1").arg(report.runningApps.join(QLatin1String(", ")))
+        out << CliText::tr("Left alone because they are running: %1").arg(report.runningApps.join(QLatin1String(", ")))
             << '\n';
     if (report.needsAdmin)
-        out << tr("Some items need administrator rights.") << '\n';
+        out << CliText::tr("Some items need administrator rights.") << '\n';
     if (!report.logPath.isEmpty())
-        out << tr("Log: %1").arg(shownPath(report.logPath)) << '\n';
+        out << CliText::tr("Log: %1").arg(shownPath(report.logPath)) << '\n';
 }
 
 } // namespace
@@ -356,7 +352,7 @@ int runScan(AppState &state, const Options &options)
     if (!scanAndWait(state)) {
         if (g_interrupted)
             return interruptedExit();
-        QTextStream(stderr) << tr("The scan did not complete.") << '\n';
+        QTextStream(stderr) << CliText::tr("The scan did not complete.") << '\n';
         return 1;
     }
     if (options.json) {
@@ -380,7 +376,7 @@ int runClean(AppState &state, const Options &options)
     if (!scanAndWait(state)) {
         if (g_interrupted)
             return interruptedExit();
-        err << tr("The scan did not complete; nothing was cleaned.") << '\n';
+        err << CliText::tr("The scan did not complete; nothing was cleaned.") << '\n';
         return 1;
     }
     state.selectAll(false);
@@ -393,7 +389,7 @@ int runClean(AppState &state, const Options &options)
         if (options.json)
             printJson(reportJson(CleanReport()));
         else
-            QTextStream(stdout) << tr("Nothing to clean in the categories given.") << '\n';
+            QTextStream(stdout) << CliText::tr("Nothing to clean in the categories given.") << '\n';
         return 0;
     }
 
@@ -401,7 +397,7 @@ int runClean(AppState &state, const Options &options)
         ProgressLine progress;
         QObject::connect(&state, &AppState::cleanProgress, &state,
                          [&](qint64 done, qint64 total, const QString &path) {
-                             progress.show(tr("Cleaning %1 of %2 · %3")
+                             progress.show(CliText::tr("Cleaning %1 of %2 · %3")
                                                .arg(formatSize(done), formatSize(total), shownPath(path)));
                          });
         state.startClean();
@@ -426,7 +422,7 @@ int runLarge(AppState &state, const Options &options)
         ProgressLine progress;
         QObject::connect(&state, &AppState::largeProgress, &state,
                          [&](qint64 checked, const QString &dir, int found, qint64 foundBytes) {
-                             progress.show(tr("%1 files checked · %2 found (%3) · %4")
+                             progress.show(CliText::tr("%1 files checked · %2 found (%3) · %4")
                                                .arg(formatNumber(checked), formatNumber(found),
                                                     formatSize(foundBytes), shownPath(dir)));
                          });
@@ -437,7 +433,7 @@ int runLarge(AppState &state, const Options &options)
             return interruptedExit();
     }
     if (!state.largeLoaded()) {
-        QTextStream(stderr) << tr("The search for large files did not complete.") << '\n';
+        QTextStream(stderr) << CliText::tr("The search for large files did not complete.") << '\n';
         return 1;
     }
 
@@ -458,7 +454,7 @@ int runLarge(AppState &state, const Options &options)
     }
 
     QTextStream out(stdout);
-    QList<QStringList> rows{{tr("Size"), tr("Kind"), tr("Last used"), tr("Path")}};
+    QList<QStringList> rows{{CliText::tr("Size"), CliText::tr("Kind"), CliText::tr("Last used"), CliText::tr("Path")}};
     qint64 total = 0;
     for (const LargeFile &f : files) {
         rows.append({formatSize(f.bytes), f.kind, f.lastUsed.toString(QStringLiteral("yyyy-MM-dd")), shownPath(f.path)});
@@ -466,7 +462,7 @@ int runLarge(AppState &state, const Options &options)
     }
     if (!files.isEmpty())
         printTable(out, rows, {true, false, false, false});
-    out << tr("%n large file(s)", nullptr, int(files.size())) << QStringLiteral(" · ") << formatSize(total) << '\n';
+    out << CliText::tr("%n large file(s)", nullptr, int(files.size())) << QStringLiteral(" · ") << formatSize(total) << '\n';
     return 0;
 }
 
@@ -475,7 +471,7 @@ int runMeasure(const Options &options)
     const QString path = QDir::cleanPath(QFileInfo(options.path).absoluteFilePath());
     fs::Entry entry;
     if (!fs::stat(path, entry)) {
-        QTextStream(stderr) << tr("Cannot read %1.").arg(shownPath(options.path)) << '\n';
+        QTextStream(stderr) << CliText::tr("Cannot read %1.").arg(shownPath(options.path)) << '\n';
         return 1;
     }
     QElapsedTimer timer;
@@ -494,11 +490,11 @@ int runMeasure(const Options &options)
     }
     QTextStream out(stdout);
     printTable(out,
-               {{tr("Path"), shownPath(path)},
-                {tr("Size"), formatSize(m.bytes)},
-                {tr("Files"), formatNumber(m.files)},
-                {tr("Newest"), shortDate(m.newest)},
-                {tr("Time"), tr("%1 ms").arg(elapsed)}},
+               {{CliText::tr("Path"), shownPath(path)},
+                {CliText::tr("Size"), formatSize(m.bytes)},
+                {CliText::tr("Files"), formatNumber(m.files)},
+                {CliText::tr("Newest"), shortDate(m.newest)},
+                {CliText::tr("Time"), CliText::tr("%1 ms").arg(elapsed)}},
                {false, false});
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "app/appstate.h"
+#include "app/language.h"
 #include "cli/cataloguefile.h"
+#include "cli/clitext.h"
 #include "cli/commands.h"
 #include "cli/options.h"
 
@@ -10,16 +12,11 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Cli", text);
-}
-
 int usageError(const QString &message)
 {
     QTextStream err(stderr);
     err << "varnholt-cli: " << message << '\n'
-        << tr("Run \"varnholt-cli --help\" for the usage.") << '\n';
+        << CliText::tr("Run \"varnholt-cli --help\" for the usage.") << '\n';
     return 2;
 }
 
@@ -32,6 +29,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Varnholt"));
     QCoreApplication::setOrganizationName(QStringLiteral("Varnholt"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VARNHOLT_VERSION));
+    // The window's language: VARNHOLT_LANG, the saved choice, or the system's.
+    loadLanguage(&app);
 
     const Options options = parseOptions(QCoreApplication::arguments().mid(1));
     if (!options.error.isEmpty())

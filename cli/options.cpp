@@ -1,5 +1,7 @@
 #include "cli/options.h"
 
+#include "cli/clitext.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -7,11 +9,6 @@
 #include <cmath>
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Cli", text);
-}
 
 // Which options each command accepts.
 const QStringList &allowedFor(Options::Command command)
@@ -65,16 +62,16 @@ Options parseOptions(const QStringList &arguments)
 {
     Options o;
     if (arguments.isEmpty())
-        return failed(o, tr("No command given."));
+        return failed(o, CliText::tr("No command given."));
 
     const QString &first = arguments.first();
     if (first == QLatin1String("--help") || first == QLatin1String("-h") || first == QLatin1String("help")) {
         o.command = Options::Help;
-        return arguments.size() == 1 ? o : failed(o, tr("--help takes nothing else."));
+        return arguments.size() == 1 ? o : failed(o, CliText::tr("--help takes nothing else."));
     }
     if (first == QLatin1String("--version")) {
         o.command = Options::Version;
-        return arguments.size() == 1 ? o : failed(o, tr("--version takes nothing else."));
+        return arguments.size() == 1 ? o : failed(o, CliText::tr("--version takes nothing else."));
     }
     if (first == QLatin1String("scan"))
         o.command = Options::Scan;
@@ -85,7 +82,7 @@ Options parseOptions(const QStringList &arguments)
     else if (first == QLatin1String("measure"))
         o.command = Options::Measure;
     else
-        return failed(o, tr("Unknown command \"%1\". Commands: scan, clean, large, measure.").arg(first));
+        return failed(o, CliText::tr("Unknown command \"%1\". Commands: scan, clean, large, measure.").arg(first));
 
     const QStringList &allowed = allowedFor(o.command);
     bool optionsEnded = false;
@@ -97,9 +94,9 @@ Options parseOptions(const QStringList &arguments)
         }
         if (optionsEnded || !arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) {
             if (o.command != Options::Measure)
-                return failed(o, tr("Unexpected argument \"%1\" for %2.").arg(arg, first));
+                return failed(o, CliText::tr("Unexpected argument \"%1\" for %2.").arg(arg, first));
             if (!o.path.isEmpty())
-                return failed(o, tr("measure takes exactly one PATH."));
+                return failed(o, CliText::tr("measure takes exactly one PATH."));
             o.path = arg;
             continue;
         }
@@ -116,17 +113,17 @@ Options parseOptions(const QStringList &arguments)
             hasValue = true;
         }
         if (!allowed.contains(arg)) {
-            const QString list = allowed.isEmpty() ? tr("none") : allowed.join(QLatin1String(", "));
-            return failed(o, tr("Unknown option \"%1\" for %2. Options of %2: %3.").arg(arg, first, list));
+            const QString list = allowed.isEmpty() ? CliText::tr("none") : allowed.join(QLatin1String(", "));
+            return failed(o, CliText::tr("Unknown option \"%1\" for %2. Options of %2: %3.").arg(arg, first, list));
         }
         if (takesValue(arg)) {
             if (!hasValue) {
                 if (i + 1 >= arguments.size())
-                    return failed(o, tr("%1 needs a value.").arg(arg));
+                    return failed(o, CliText::tr("%1 needs a value.").arg(arg));
                 value = arguments.at(++i);
             }
         } else if (hasValue) {
-            return failed(o, tr("%1 takes no value.").arg(arg));
+            return failed(o, CliText::tr("%1 takes no value.").arg(arg));
         }
 
         if (arg == QLatin1String("--json")) {
@@ -142,29 +139,29 @@ Options parseOptions(const QStringList &arguments)
                 o.categories.append(value);
         } else if (arg == QLatin1String("--skip-item")) {
             if (value.isEmpty())
-                return failed(o, tr("--skip-item needs a path."));
+                return failed(o, CliText::tr("--skip-item needs a path."));
             o.skipItems.append(value);
         } else if (arg == QLatin1String("--delete") || arg == QLatin1String("--trash")) {
             const bool trash = arg == QLatin1String("--trash");
             if (o.moveToTrash && *o.moveToTrash != trash)
-                return failed(o, tr("Choose either --delete or --trash, not both."));
+                return failed(o, CliText::tr("Choose either --delete or --trash, not both."));
             o.moveToTrash = trash;
         } else if (arg == QLatin1String("--threshold-mb")) {
             o.thresholdBytes = thresholdFromText(value);
             if (!o.thresholdBytes)
-                return failed(o, tr("--threshold-mb needs a positive number of megabytes (for example 500), "
+                return failed(o, CliText::tr("--threshold-mb needs a positive number of megabytes (for example 500), "
                                     "not \"%1\".")
                                      .arg(value));
         }
     }
 
     if (o.command == Options::Measure && o.path.isEmpty())
-        return failed(o, tr("measure needs a PATH."));
+        return failed(o, CliText::tr("measure needs a PATH."));
     if (o.command == Options::Clean) {
         if (o.categories.isEmpty())
-            return failed(o, tr("clean needs at least one --category ID."));
+            return failed(o, CliText::tr("clean needs at least one --category ID."));
         if (!o.yes)
-            return failed(o, tr("clean removes files: add --yes to confirm."));
+            return failed(o, CliText::tr("clean removes files: add --yes to confirm."));
     }
     return o;
 }
@@ -177,14 +174,14 @@ QString checkCategories(const QStringList &ids, const QStringList &knownIds)
             unknown.append(id);
     if (unknown.isEmpty())
         return {};
-    return tr("Unknown category %1. Categories: %2.")
+    return CliText::tr("Unknown category %1. Categories: %2.")
         .arg(QLatin1Char('"') + unknown.join(QLatin1String("\", \"")) + QLatin1Char('"'),
              knownIds.join(QLatin1String(", ")));
 }
 
 QString usageText()
 {
-    return tr("Usage:\n"
+    return CliText::tr("Usage:\n"
               "  varnholt-cli scan [--json] [--exclude PATTERN]...\n"
               "  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...\n"
               "                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]\n"

@@ -2,7 +2,7 @@
 # committed, so a normal build only runs lrelease; lupdate runs on demand
 # through the `update_translations` target (or varnholt_ui_lupdate).
 # Each compiled catalogue is embedded as ":/i18n/varnholt_<code>.qm", the path
-# ui/i18n.cpp loads at start-up.
+# app/language.cpp loads at start-up.
 find_package(Qt6 6.4 REQUIRED COMPONENTS LinguistTools)
 
 set(VARNHOLT_LANGUAGES en zh_CN zh_TW ja ko es fr de pt_BR ru)
@@ -29,8 +29,18 @@ qt_add_translations(varnholt_ui
     TS_FILES ${VARNHOLT_TS_FILES}
     SOURCES ${VARNHOLT_TR_SOURCES}
     INCLUDE_DIRECTORIES ${CMAKE_CURRENT_SOURCE_DIR}
-    RESOURCE_PREFIX /i18n
+    QM_FILES_OUTPUT_VARIABLE VARNHOLT_QM_FILES
     LUPDATE_OPTIONS -locations none -no-obsolete)
+
+# Both programs embed the catalogues; varnholt_add_translations(target) is
+# called once the target exists.
+function(varnholt_add_translations target)
+    qt_add_resources(${target} ${target}_translations
+        PREFIX /i18n
+        BASE ${CMAKE_CURRENT_BINARY_DIR}
+        FILES ${VARNHOLT_QM_FILES})
+endfunction()
+varnholt_add_translations(varnholt_ui)
 
 # The same sources as a list file, for the test that the catalogues are
 # current (tests/CMakeLists.txt).

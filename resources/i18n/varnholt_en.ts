@@ -385,6 +385,317 @@
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message>
+        <source>Cannot read the catalogue file %1: %2</source>
+        <translation>Cannot read the catalogue file %1: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 is not valid JSON: %2</source>
+        <translation>The catalogue file %1 is not valid JSON: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 is not usable: %2</source>
+        <translation>The catalogue file %1 is not usable: %2</translation>
+    </message>
+    <message>
+        <source>a category has no id</source>
+        <translation>a category has no id</translation>
+    </message>
+    <message>
+        <source>the id &quot;%1&quot; appears twice</source>
+        <translation>the id &quot;%1&quot; appears twice</translation>
+    </message>
+    <message>
+        <source>the risk of &quot;%1&quot; is not Safe, Review or Permanent</source>
+        <translation>the risk of &quot;%1&quot; is not Safe, Review or Permanent</translation>
+    </message>
+    <message>
+        <source>a root of &quot;%1&quot; is not an absolute path</source>
+        <translation>a root of &quot;%1&quot; is not an absolute path</translation>
+    </message>
+    <message>
+        <source>it lists no categories</source>
+        <translation>it lists no categories</translation>
+    </message>
+    <message>
+        <source>Interrupted.</source>
+        <translation>Interrupted.</translation>
+    </message>
+    <message>
+        <source>Scanning %1 · %2 · %3 files · %4</source>
+        <translation>Scanning %1 · %2 · %3 files · %4</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Category</translation>
+    </message>
+    <message>
+        <source>Risk</source>
+        <translation>Risk</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Files</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Items</translation>
+    </message>
+    <message>
+        <source>(%1 is running)</source>
+        <translation>(%1 is running)</translation>
+    </message>
+    <message>
+        <source>… %1 more (--json lists all)</source>
+        <translation>… %1 more (--json lists all)</translation>
+    </message>
+    <message>
+        <source>%1 found · %2 files checked · %3 s</source>
+        <translation>%1 found · %2 files checked · %3 s</translation>
+    </message>
+    <message>
+        <source>Some folders of %1 could not be read.</source>
+        <translation>Some folders of %1 could not be read.</translation>
+    </message>
+    <message>
+        <source>Keeping %1 as a whole: %2 lies inside it.</source>
+        <translation>Keeping %1 as a whole: %2 lies inside it.</translation>
+    </message>
+    <message>
+        <source>Nothing to skip for %1: it is not among the items found.</source>
+        <translation>Nothing to skip for %1: it is not among the items found.</translation>
+    </message>
+    <message>
+        <source>Freed %1 · %2 removed · %3 skipped</source>
+        <translation>Freed %1 · %2 removed · %3 skipped</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n files</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cleaned: %1</source>
+        <translation>Cleaned: %1</translation>
+    </message>
+    <message>
+        <source>Skipped (in use or access denied):</source>
+        <translation>Skipped (in use or access denied):</translation>
+    </message>
+    <message>
+        <source>Left alone because they are running: %1</source>
+        <translation>Left alone because they are running: %1</translation>
+    </message>
+    <message>
+        <source>Some items need administrator rights.</source>
+        <translation>Some items need administrator rights.</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>Log: %1</translation>
+    </message>
+    <message>
+        <source>The scan did not complete.</source>
+        <translation>The scan did not complete.</translation>
+    </message>
+    <message>
+        <source>The scan did not complete; nothing was cleaned.</source>
+        <translation>The scan did not complete; nothing was cleaned.</translation>
+    </message>
+    <message>
+        <source>Nothing to clean in the categories given.</source>
+        <translation>Nothing to clean in the categories given.</translation>
+    </message>
+    <message>
+        <source>Cleaning %1 of %2 · %3</source>
+        <translation>Cleaning %1 of %2 · %3</translation>
+    </message>
+    <message>
+        <source>%1 files checked · %2 found (%3) · %4</source>
+        <translation>%1 files checked · %2 found (%3) · %4</translation>
+    </message>
+    <message>
+        <source>The search for large files did not complete.</source>
+        <translation>The search for large files did not complete.</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Last used</source>
+        <translation>Last used</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Path</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n large file(s)</source>
+        <translation>
+            <numerusform>%n large file</numerusform>
+            <numerusform>%n large files</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot read %1.</source>
+        <translation>Cannot read %1.</translation>
+    </message>
+    <message>
+        <source>Newest</source>
+        <translation>Newest</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Run &quot;varnholt-cli --help&quot; for the usage.</source>
+        <translation>Run &quot;varnholt-cli --help&quot; for the usage.</translation>
+    </message>
+    <message>
+        <source>No command given.</source>
+        <translation>No command given.</translation>
+    </message>
+    <message>
+        <source>--help takes nothing else.</source>
+        <translation>--help takes nothing else.</translation>
+    </message>
+    <message>
+        <source>--version takes nothing else.</source>
+        <translation>--version takes nothing else.</translation>
+    </message>
+    <message>
+        <source>Unknown command &quot;%1&quot;. Commands: scan, clean, large, measure.</source>
+        <translation>Unknown command &quot;%1&quot;. Commands: scan, clean, large, measure.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot; for %2.</source>
+        <translation>Unexpected argument &quot;%1&quot; for %2.</translation>
+    </message>
+    <message>
+        <source>measure takes exactly one PATH.</source>
+        <translation>measure takes exactly one PATH.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Unknown option &quot;%1&quot; for %2. Options of %2: %3.</source>
+        <translation>Unknown option &quot;%1&quot; for %2. Options of %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 needs a value.</translation>
+    </message>
+    <message>
+        <source>%1 takes no value.</source>
+        <translation>%1 takes no value.</translation>
+    </message>
+    <message>
+        <source>--skip-item needs a path.</source>
+        <translation>--skip-item needs a path.</translation>
+    </message>
+    <message>
+        <source>Choose either --delete or --trash, not both.</source>
+        <translation>Choose either --delete or --trash, not both.</translation>
+    </message>
+    <message>
+        <source>--threshold-mb needs a positive number of megabytes (for example 500), not &quot;%1&quot;.</source>
+        <translation>--threshold-mb needs a positive number of megabytes (for example 500), not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>measure needs a PATH.</source>
+        <translation>measure needs a PATH.</translation>
+    </message>
+    <message>
+        <source>clean needs at least one --category ID.</source>
+        <translation>clean needs at least one --category ID.</translation>
+    </message>
+    <message>
+        <source>clean removes files: add --yes to confirm.</source>
+        <translation>clean removes files: add --yes to confirm.</translation>
+    </message>
+    <message>
+        <source>Unknown category %1. Categories: %2.</source>
+        <translation>Unknown category %1. Categories: %2.</translation>
+    </message>
+    <message>
+        <source>Usage:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Commands:
+  scan      measure every cleanup category
+  clean     scan afresh, then clean exactly the categories given
+  large     list large files in the home folder
+  measure   size on disk, file count and newest change of one path
+
+Options:
+  --json              print JSON instead of a table
+  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
+                      patterns replace the exclusions of the settings for this run
+  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
+                      update, dev, trash)
+  --skip-item PATH    keep this item of a cleaned category
+  --delete, --trash   delete permanently, or move to the trash
+  --threshold-mb N    smallest size of a large file, in MB
+  --yes               confirm that clean may remove files
+
+Defaults come from the settings of Varnholt; options apply to this run only.
+Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
+VARNHOLT_CATALOGUE=FILE scans the categories described in the JSON file FILE
+instead of the system&apos;s (for testing).
+</source>
+        <translation>Usage:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Commands:
+  scan      measure every cleanup category
+  clean     scan afresh, then clean exactly the categories given
+  large     list large files in the home folder
+  measure   size on disk, file count and newest change of one path
+
+Options:
+  --json              print JSON instead of a table
+  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
+                      patterns replace the exclusions of the settings for this run
+  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
+                      update, dev, trash)
+  --skip-item PATH    keep this item of a cleaned category
+  --delete, --trash   delete permanently, or move to the trash
+  --threshold-mb N    smallest size of a large file, in MB
+  --yes               confirm that clean may remove files
+
+Defaults come from the settings of Varnholt; options apply to this run only.
+Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
+VARNHOLT_CATALOGUE=FILE scans the categories described in the JSON file FILE
+instead of the system&apos;s (for testing).
+</translation>
+    </message>
+</context>
+<context>
     <name>LargeFilesPage</name>
     <message>
         <source>Space Map</source>
