@@ -1,10 +1,9 @@
-#include "ui/theme.h"
+#include "support/uitest.h"
 #include "ui/widgets/treemap.h"
 
 #include <QApplication>
 #include <QRandomGenerator>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTest>
 
 #include <cmath>
@@ -31,11 +30,7 @@ class TestTreemap final : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        Theme::instance()->install(qApp);
-    }
+    void initTestCase() { startUiTest(); }
 
     void layoutCoversAreaInProportion_data()
     {
@@ -82,27 +77,24 @@ private slots:
         QVERIFY(std::abs(covered - area.width() * area.height()) <= 1e-6 * area.width() * area.height());
     }
 
-    // The row rule decides which tiles share a row; these layouts follow from
-    // it alone.
+    // The row rule decides which tiles share a row; these layouts follow from it alone.
     void rowRule_data()
     {
         QTest::addColumn<QList<qint64>>("bytes");
         QTest::addColumn<QRectF>("area");
         QTest::addColumn<QList<QRectF>>("expected");
+        using B = QList<qint64>;
+        using R = QList<QRectF>;
         QTest::newRow("equal ratios still add")
-            << QList<qint64>{2, 2, 12} << QRectF(0, 0, 8, 2)
-            << QList<QRectF>{{0, 0, 2, 1}, {0, 1, 2, 1}, {2, 0, 6, 2}};
+            << B{2, 2, 12} << QRectF(0, 0, 8, 2) << R{{0, 0, 2, 1}, {0, 1, 2, 1}, {2, 0, 6, 2}};
         QTest::newRow("four equal in a square")
-            << QList<qint64>{1, 1, 1, 1} << QRectF(0, 0, 2, 2)
-            << QList<QRectF>{{0, 0, 1, 1}, {0, 1, 1, 1}, {1, 0, 1, 1}, {1, 1, 1, 1}};
+            << B{1, 1, 1, 1} << QRectF(0, 0, 2, 2) << R{{0, 0, 1, 1}, {0, 1, 1, 1}, {1, 0, 1, 1}, {1, 1, 1, 1}};
         QTest::newRow("a worse row stops; tall areas fill from the top")
-            << QList<qint64>{4, 1, 1} << QRectF(0, 0, 2, 3)
-            << QList<QRectF>{{0, 0, 2, 2}, {0, 2, 1, 1}, {1, 2, 1, 1}};
+            << B{4, 1, 1} << QRectF(0, 0, 2, 3) << R{{0, 0, 2, 2}, {0, 2, 1, 1}, {1, 2, 1, 1}};
         QTest::newRow("zero-byte file takes no room")
-            << QList<qint64>{3, 0, 3} << QRectF(0, 0, 6, 1)
-            << QList<QRectF>{{0, 0, 3, 1}, {}, {3, 0, 3, 1}};
-        QTest::newRow("nothing to show") << QList<qint64>{0, 0} << QRectF(0, 0, 10, 10) << QList<QRectF>{{}, {}};
-        QTest::newRow("no width") << QList<qint64>{5} << QRectF(0, 0, 0, 10) << QList<QRectF>{{}};
+            << B{3, 0, 3} << QRectF(0, 0, 6, 1) << R{{0, 0, 3, 1}, {}, {3, 0, 3, 1}};
+        QTest::newRow("nothing to show") << B{0, 0} << QRectF(0, 0, 10, 10) << R{{}, {}};
+        QTest::newRow("no width") << B{5} << QRectF(0, 0, 0, 10) << R{{}};
     }
 
     void rowRule()
@@ -110,14 +102,7 @@ private slots:
         QFETCH(QList<qint64>, bytes);
         QFETCH(QRectF, area);
         QFETCH(QList<QRectF>, expected);
-        const QList<QRectF> rects = Treemap::squarify(bytes, area);
-        QCOMPARE(rects.size(), expected.size());
-        for (int i = 0; i < rects.size(); ++i) {
-            const QRectF &r = rects[i], &e = expected[i];
-            QVERIFY2(std::abs(r.x() - e.x()) < 1e-9 && std::abs(r.y() - e.y()) < 1e-9
-                         && std::abs(r.width() - e.width()) < 1e-9 && std::abs(r.height() - e.height()) < 1e-9,
-                     qPrintable(QStringLiteral("tile %1: %2,%3 %4x%5").arg(i).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())));
-        }
+        QCOMPARE(Treemap::squarify(bytes, area), expected);
     }
 
     void colourVariation_data()
@@ -125,18 +110,12 @@ private slots:
         QTest::addColumn<QColor>("kind");
         QTest::addColumn<int>("n");
         QTest::addColumn<QColor>("expected");
-        const QColor blue = QColor::fromHsv(240, 150, 200);
-        const QColor red = QColor::fromHsv(330, 150, 200);
-        QTest::newRow("first of a kind keeps its hue") << blue << 0 << QColor::fromHsv(240, 170, 178);
-        QTest::newRow("second shifts hue and value") << blue << 1 << QColor::fromHsv(256, 170, 170);
-        QTest::newRow("negative shift wraps below 360") << QColor::fromHsv(5, 150, 200) << 2
-                                                        << QColor::fromHsv(1, 170, 162);
-        QTest::newRow("reds move a third, truncated") << red << 6 << QColor::fromHsv(324, 170, 178);
-        QTest::newRow("ninth starts the hues again") << blue << 8 << QColor::fromHsv(240, 170, 162);
-        QTest::newRow("saturation and value clamp") << QColor::fromHsv(120, 250, 20) << 2
-                                                    << QColor::fromHsv(108, 255, 0);
-        QTest::newRow("greyish colour unchanged") << QColor::fromHsv(200, 40, 120) << 3
-                                                  << QColor::fromHsv(200, 40, 120);
+        const auto hsv = [](int h, int s, int v) { return QColor::fromHsv(h, s, v); };
+        QTest::newRow("negative shift wraps below 360") << hsv(5, 150, 200) << 2 << hsv(1, 170, 162);
+        QTest::newRow("ninth starts the shifts again") << hsv(240, 150, 200) << 8 << hsv(240, 170, 162);
+        QTest::newRow("negative index counts as the first") << hsv(240, 150, 200) << -5 << hsv(240, 170, 178);
+        QTest::newRow("saturation and value clamp") << hsv(120, 250, 20) << 2 << hsv(108, 255, 0);
+        QTest::newRow("greyish colour unchanged") << hsv(200, 40, 120) << 3 << hsv(200, 40, 120);
     }
 
     void colourVariation()
@@ -151,8 +130,9 @@ private slots:
     {
         Treemap map;
         map.resize(400, 200);
-        map.setTiles({{QStringLiteral("/h/a.iso"), QStringLiteral("a.iso"), QStringLiteral("3 GB"), 3, Qt::red},
-                      {QStringLiteral("/h/b.mkv"), QStringLiteral("<b>b</b>.mkv"), QStringLiteral("1 GB"), 1, Qt::blue}});
+        map.setTiles(
+            {{QStringLiteral("/h/a.iso"), QStringLiteral("a.iso"), QStringLiteral("3 GB"), 3, Qt::red},
+             {QStringLiteral("/h/b.mkv"), QStringLiteral("<b>b</b>.mkv"), QStringLiteral("1 GB"), 1, Qt::blue}});
         map.show();
         QVERIFY(QTest::qWaitForWindowExposed(&map));
         QCOMPARE(map.tileRects().size(), 2);
