@@ -13,6 +13,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QTextStream>
 
 #include <QTimer>
@@ -49,6 +50,49 @@ bool stderrIsTerminal()
 #endif
 }
 
+// Terminal columns a text takes: East Asian wide and full-width characters
+// take two, combining marks none, so translated tables stay aligned.
+int displayWidth(const QString &text)
+{
+    int width = 0;
+    for (const uint c : text.toUcs4()) {
+        const auto category = QChar::category(c);
+        if (category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing)
+            continue;
+        const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0x303E)
+            || (c >= 0x3041 && c <= 0x33FF) || (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF)
+            || (c >= 0xA000 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF)
+            || (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6)
+            || (c >= 0x20000 && c <= 0x3FFFD);
+        width += wide ? 2 : 1;
+    }
+    return width;
+}
+
+// The text cut to at most `columns` terminal columns, with an ellipsis when cut.
+QString fitToWidth(const QString &text, int columns)
+{
+    if (displayWidth(text) <= columns)
+        return text;
+    QString cut;
+    int width = 0;
+    for (const uint c : text.toUcs4()) {
+        const QString one = QString::fromUcs4(reinterpret_cast<const char32_t *>(&c), 1);
+        const int w = displayWidth(one);
+        if (width + w > columns - 1)
+            break;
+        cut += one;
+        width += w;
+    }
+    return cut + QChar(0x2026);
+}
+
+QString padded(const QString &text, int columns, bool right)
+{
+    const QString fill(std::max(0, columns - displayWidth(text)), QLatin1Char(' '));
+    return right ? fill + text : text + fill;
+}
+
 // One rewritten line on stderr, and only on a terminal: piped or redirected
 // output stays clean for scripts.
 class ProgressLine final
@@ -62,11 +106,9 @@ public:
         if (!m_enabled || (m_shown && m_timer.elapsed() < kProgressIntervalMs))
             return;
         m_timer.restart();
-        QString line = text;
-        if (line.size() > kWidth)
-            line = line.left(kWidth - 1) + QChar(0x2026);
-        m_err << '\r' << line.leftJustified(m_lastWidth) << Qt::flush;
-        m_lastWidth = int(line.size());
+        const QString line = fitToWidth(text, kWidth);
+        m_err << '\r' << padded(line, m_lastWidth, false) << Qt::flush;
+        m_lastWidth = displayWidth(line);
         m_shown = true;
     }
     void clear()
@@ -138,10 +180,10 @@ QString shortDate(qint64 msecs)
 // Left-aligned text columns and right-aligned figures, two blanks apart.
 void printTable(QTextStream &out, const QList<QStringList> &rows, const QList<bool> &rightAligned)
 {
-    QList<qsizetype> widths(rightAligned.size(), 0);
+    QList<int> widths(rightAligned.size(), 0);
     for (const QStringList &row : rows)
         for (qsizetype c = 0; c < row.size() && c < widths.size(); ++c)
-            widths[c] = std::max(widths[c], row.at(c).size());
+            widths[c] = std::max(widths[c], displayWidth(row.at(c)));
     for (const QStringList &row : rows) {
         QString line;
         for (qsizetype c = 0; c < row.size() && c < widths.size(); ++c) {
@@ -149,9 +191,9 @@ void printTable(QTextStream &out, const QList<QStringList> &rows, const QList<bo
                 line += QLatin1String("  ");
             const bool last = c == row.size() - 1;
             if (rightAligned.at(c))
-                line += row.at(c).rightJustified(widths.at(c));
+                line += padded(row.at(c), widths.at(c), true);
             else
-                line += last ? row.at(c) : row.at(c).leftJustified(widths.at(c));
+                line += last ? row.at(c) : padded(row.at(c), widths.at(c), false);
         }
         while (line.endsWith(QLatin1Char(' ')))
             line.chop(1);
@@ -240,7 +282,7 @@ void printScanTable(const AppState &state)
     out << '\n'
         << CliText::tr("%1 found · %2 files checked · %3 s")
                .arg(formatSize(state.totalBytes()), formatNumber(state.filesChecked()),
-                    QString::number(double(state.scanTimer().elapsed()) / 1000.0, 'f', 1))
+                    QLocale().toString(double(state.scanTimer().elapsed()) / 1000.0, 'f', 1))
         << '\n';
     for (const QString &name : std::as_const(unreadable))
         out << CliText::tr("Some folders of %1 could not be read.").arg(name) << '\n';

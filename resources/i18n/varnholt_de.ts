@@ -385,6 +385,318 @@
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message>
+        <source>Cannot read the catalogue file %1: %2</source>
+        <translation>Die Katalogdatei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 is not valid JSON: %2</source>
+        <translation>Die Katalogdatei %1 enthält kein gültiges JSON: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 is not usable: %2</source>
+        <translation>Die Katalogdatei %1 ist nicht verwendbar: %2</translation>
+    </message>
+    <message>
+        <source>a category has no id</source>
+        <translation>eine Kategorie hat keine ID</translation>
+    </message>
+    <message>
+        <source>the id &quot;%1&quot; appears twice</source>
+        <translation>die ID „%1“ kommt zweimal vor</translation>
+    </message>
+    <message>
+        <source>the risk of &quot;%1&quot; is not Safe, Review or Permanent</source>
+        <translation>das Risiko von „%1“ ist weder Safe noch Review noch Permanent</translation>
+    </message>
+    <message>
+        <source>a root of &quot;%1&quot; is not an absolute path</source>
+        <translation>ein Stammordner von „%1“ ist kein absoluter Pfad</translation>
+    </message>
+    <message>
+        <source>it lists no categories</source>
+        <translation>sie enthält keine Kategorien</translation>
+    </message>
+    <message>
+        <source>Interrupted.</source>
+        <translation>Abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Scanning %1 · %2 · %3 files · %4</source>
+        <translation>Scan: %1 · %2 · Dateien: %3 · %4</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Risk</source>
+        <translation>Risiko</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Elemente</translation>
+    </message>
+    <message>
+        <source>(%1 is running)</source>
+        <translation>(%1 läuft)</translation>
+    </message>
+    <message>
+        <source>… %1 more (--json lists all)</source>
+        <translation>… noch %1 (--json zeigt alle)</translation>
+    </message>
+    <message>
+        <source>%1 found · %2 files checked · %3 s</source>
+        <translation>%1 gefunden · Dateien geprüft: %2 · %3 s</translation>
+    </message>
+    <message>
+        <source>Some folders of %1 could not be read.</source>
+        <translation>Einige Ordner von „%1“ konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Keeping %1 as a whole: %2 lies inside it.</source>
+        <translation>%1 bleibt vollständig erhalten: %2 liegt darin.</translation>
+    </message>
+    <message>
+        <source>Nothing to skip for %1: it is not among the items found.</source>
+        <translation>Für %1 gibt es nichts zu überspringen: Der Pfad gehört nicht zu den gefundenen Elementen.</translation>
+    </message>
+    <message>
+        <source>Freed %1 · %2 removed · %3 skipped</source>
+        <translation>%1 freigegeben · %2 entfernt · %3 übersprungen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cleaned: %1</source>
+        <translation>Bereinigt: %1</translation>
+    </message>
+    <message>
+        <source>Skipped (in use or access denied):</source>
+        <translation>Übersprungen (in Verwendung oder Zugriff verweigert):</translation>
+    </message>
+    <message>
+        <source>Left alone because they are running: %1</source>
+        <translation>Laufende Apps wurden nicht angetastet: %1</translation>
+    </message>
+    <message>
+        <source>Some items need administrator rights.</source>
+        <translation>Einige Elemente erfordern Administratorrechte.</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>Protokoll: %1</translation>
+    </message>
+    <message>
+        <source>The scan did not complete.</source>
+        <translation>Der Scan wurde nicht abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>The scan did not complete; nothing was cleaned.</source>
+        <translation>Der Scan wurde nicht abgeschlossen; es wurde nichts bereinigt.</translation>
+    </message>
+    <message>
+        <source>Nothing to clean in the categories given.</source>
+        <translation>In den angegebenen Kategorien gibt es nichts zu bereinigen.</translation>
+    </message>
+    <message>
+        <source>Cleaning %1 of %2 · %3</source>
+        <translation>Bereinigung: %1 von %2 · %3</translation>
+    </message>
+    <message>
+        <source>%1 files checked · %2 found (%3) · %4</source>
+        <translation>Dateien geprüft: %1 · gefunden: %2 (%3) · %4</translation>
+    </message>
+    <message>
+        <source>The search for large files did not complete.</source>
+        <translation>Die Suche nach großen Dateien wurde nicht abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Last used</source>
+        <translation>Letzte Nutzung</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Pfad</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n large file(s)</source>
+        <translation>
+            <numerusform>%n große Datei</numerusform>
+            <numerusform>%n große Dateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot read %1.</source>
+        <translation>%1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Newest</source>
+        <translation>Letzte Änderung</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Run &quot;varnholt-cli --help&quot; for the usage.</source>
+        <translation>Hinweise zur Verwendung erhalten Sie mit „varnholt-cli --help“.</translation>
+    </message>
+    <message>
+        <source>No command given.</source>
+        <translation>Kein Befehl angegeben.</translation>
+    </message>
+    <message>
+        <source>--help takes nothing else.</source>
+        <translation>--help erwartet keine weiteren Argumente.</translation>
+    </message>
+    <message>
+        <source>--version takes nothing else.</source>
+        <translation>--version erwartet keine weiteren Argumente.</translation>
+    </message>
+    <message>
+        <source>Unknown command &quot;%1&quot;. Commands: scan, clean, large, measure.</source>
+        <translation>Unbekannter Befehl „%1“. Befehle: scan, clean, large, measure.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot; for %2.</source>
+        <translation>Unerwartetes Argument „%1“ für %2.</translation>
+    </message>
+    <message>
+        <source>measure takes exactly one PATH.</source>
+        <translation>Der Befehl measure erwartet genau einen PATH.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Unknown option &quot;%1&quot; for %2. Options of %2: %3.</source>
+        <translation>Unbekannte Option „%1“ für %2. Optionen von %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 erwartet einen Wert.</translation>
+    </message>
+    <message>
+        <source>%1 takes no value.</source>
+        <translation>%1 erwartet keinen Wert.</translation>
+    </message>
+    <message>
+        <source>--skip-item needs a path.</source>
+        <translation>--skip-item erwartet einen Pfad.</translation>
+    </message>
+    <message>
+        <source>Choose either --delete or --trash, not both.</source>
+        <translation>Wählen Sie entweder --delete oder --trash, nicht beides.</translation>
+    </message>
+    <message>
+        <source>--threshold-mb needs a positive number of megabytes (for example 500), not &quot;%1&quot;.</source>
+        <translation>--threshold-mb erwartet eine positive Anzahl Megabyte (zum Beispiel 500), nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>measure needs a PATH.</source>
+        <translation>Der Befehl measure erwartet einen PATH.</translation>
+    </message>
+    <message>
+        <source>clean needs at least one --category ID.</source>
+        <translation>Der Befehl clean erwartet mindestens einmal --category ID.</translation>
+    </message>
+    <message>
+        <source>clean removes files: add --yes to confirm.</source>
+        <translation>Der Befehl clean entfernt Dateien: Bestätigen Sie mit --yes.</translation>
+    </message>
+    <message>
+        <source>Unknown category %1. Categories: %2.</source>
+        <translation>Unbekannte Kategorie: %1. Verfügbare Kategorien: %2.</translation>
+    </message>
+    <message>
+        <source>Usage:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Commands:
+  scan      measure every cleanup category
+  clean     scan afresh, then clean exactly the categories given
+  large     list large files in the home folder
+  measure   size on disk, file count and newest change of one path
+
+Options:
+  --json              print JSON instead of a table
+  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
+                      patterns replace the exclusions of the settings for this run
+  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
+                      update, dev, trash)
+  --skip-item PATH    keep this item of a cleaned category
+  --delete, --trash   delete permanently, or move to the trash
+  --threshold-mb N    smallest size of a large file, in MB
+  --yes               confirm that clean may remove files
+
+Defaults come from the settings of Varnholt; options apply to this run only.
+Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
+VARNHOLT_CATALOGUE=FILE scans the categories described in the JSON file FILE
+instead of the system&apos;s (for testing).
+</source>
+        <translation>Verwendung:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Befehle:
+  scan      misst alle Bereinigungskategorien
+  clean     scannt neu und bereinigt dann genau die angegebenen Kategorien
+  large     listet große Dateien im Benutzerordner auf
+  measure   Größe auf Datenträger, Dateianzahl und letzte Änderung eines Pfads
+
+Optionen:
+  --json              gibt JSON statt einer Tabelle aus
+  --exclude PATTERN   lässt Ordner und Dateien aus, die PATTERN entsprechen; falls
+                      angegeben, ersetzen diese Muster für diesen Lauf die
+                      Ausschlüsse aus den Einstellungen
+  --category ID       eine zu bereinigende Kategorie (temp, appcache, browser, logs,
+                      thumbs, update, dev, trash)
+  --skip-item PATH    behält dieses Element einer bereinigten Kategorie
+  --delete, --trash   löscht endgültig oder verschiebt in den Papierkorb
+  --threshold-mb N    Mindestgröße einer großen Datei, in MB
+  --yes               bestätigt, dass clean Dateien entfernen darf
+
+Vorgaben stammen aus den Varnholt-Einstellungen; Optionen gelten nur für diesen Lauf.
+Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffehler.
+VARNHOLT_CATALOGUE=FILE scannt die Kategorien aus der JSON-Datei FILE statt der
+des Systems (zum Testen).
+</translation>
+    </message>
+</context>
+<context>
     <name>LargeFilesPage</name>
     <message>
         <source>Space Map</source>
@@ -448,6 +760,18 @@
             <numerusform>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; von %3 ausgewählt · %Ln Datei</numerusform>
             <numerusform>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; von %3 ausgewählt · %Ln Dateien</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Last opened</source>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
     </message>
 </context>
 <context>

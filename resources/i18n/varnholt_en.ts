@@ -760,6 +760,18 @@ instead of the system&apos;s (for testing).
             <numerusform>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %Ln files</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Last opened</source>
+        <translation>Last opened</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>

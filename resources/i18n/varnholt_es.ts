@@ -385,6 +385,317 @@
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message>
+        <source>Cannot read the catalogue file %1: %2</source>
+        <translation>No se puede leer el archivo de catálogo %1: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 is not valid JSON: %2</source>
+        <translation>El archivo de catálogo %1 no es un JSON válido: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 is not usable: %2</source>
+        <translation>El archivo de catálogo %1 no se puede usar: %2</translation>
+    </message>
+    <message>
+        <source>a category has no id</source>
+        <translation>una categoría no tiene id</translation>
+    </message>
+    <message>
+        <source>the id &quot;%1&quot; appears twice</source>
+        <translation>el id «%1» aparece dos veces</translation>
+    </message>
+    <message>
+        <source>the risk of &quot;%1&quot; is not Safe, Review or Permanent</source>
+        <translation>el riesgo de «%1» no es Safe, Review ni Permanent</translation>
+    </message>
+    <message>
+        <source>a root of &quot;%1&quot; is not an absolute path</source>
+        <translation>una raíz de «%1» no es una ruta absoluta</translation>
+    </message>
+    <message>
+        <source>it lists no categories</source>
+        <translation>no contiene ninguna categoría</translation>
+    </message>
+    <message>
+        <source>Interrupted.</source>
+        <translation>Interrumpido.</translation>
+    </message>
+    <message>
+        <source>Scanning %1 · %2 · %3 files · %4</source>
+        <translation>Analizando %1 · %2 · archivos: %3 · %4</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Risk</source>
+        <translation>Riesgo</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Archivos</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Elementos</translation>
+    </message>
+    <message>
+        <source>(%1 is running)</source>
+        <translation>(%1 está en ejecución)</translation>
+    </message>
+    <message>
+        <source>… %1 more (--json lists all)</source>
+        <translation>… y %1 más (--json los muestra todos)</translation>
+    </message>
+    <message>
+        <source>%1 found · %2 files checked · %3 s</source>
+        <translation>Total encontrado: %1 · archivos analizados: %2 · %3 s</translation>
+    </message>
+    <message>
+        <source>Some folders of %1 could not be read.</source>
+        <translation>No se pudieron leer algunas carpetas de %1.</translation>
+    </message>
+    <message>
+        <source>Keeping %1 as a whole: %2 lies inside it.</source>
+        <translation>Se conserva %1 por completo porque %2 está dentro.</translation>
+    </message>
+    <message>
+        <source>Nothing to skip for %1: it is not among the items found.</source>
+        <translation>No hay nada que omitir para %1: no está entre los elementos encontrados.</translation>
+    </message>
+    <message>
+        <source>Freed %1 · %2 removed · %3 skipped</source>
+        <translation>Liberado: %1 · eliminados: %2 · omitidos: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n archivo</numerusform>
+            <numerusform>%n archivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cleaned: %1</source>
+        <translation>Categorías limpiadas: %1</translation>
+    </message>
+    <message>
+        <source>Skipped (in use or access denied):</source>
+        <translation>Omitidos (en uso o acceso denegado):</translation>
+    </message>
+    <message>
+        <source>Left alone because they are running: %1</source>
+        <translation>No se tocaron por estar en ejecución: %1</translation>
+    </message>
+    <message>
+        <source>Some items need administrator rights.</source>
+        <translation>Algunos elementos requieren permisos de administrador.</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>Registro: %1</translation>
+    </message>
+    <message>
+        <source>The scan did not complete.</source>
+        <translation>El análisis no se completó.</translation>
+    </message>
+    <message>
+        <source>The scan did not complete; nothing was cleaned.</source>
+        <translation>El análisis no se completó; no se limpió nada.</translation>
+    </message>
+    <message>
+        <source>Nothing to clean in the categories given.</source>
+        <translation>No hay nada que limpiar en las categorías indicadas.</translation>
+    </message>
+    <message>
+        <source>Cleaning %1 of %2 · %3</source>
+        <translation>Limpiando %1 de %2 · %3</translation>
+    </message>
+    <message>
+        <source>%1 files checked · %2 found (%3) · %4</source>
+        <translation>Archivos analizados: %1 · encontrados: %2 (%3) · %4</translation>
+    </message>
+    <message>
+        <source>The search for large files did not complete.</source>
+        <translation>La búsqueda de archivos grandes no se completó.</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Last used</source>
+        <translation>Último uso</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Ruta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n large file(s)</source>
+        <translation>
+            <numerusform>%n archivo grande</numerusform>
+            <numerusform>%n archivos grandes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot read %1.</source>
+        <translation>No se puede leer %1.</translation>
+    </message>
+    <message>
+        <source>Newest</source>
+        <translation>Último cambio</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Run &quot;varnholt-cli --help&quot; for the usage.</source>
+        <translation>Ejecute «varnholt-cli --help» para ver el uso.</translation>
+    </message>
+    <message>
+        <source>No command given.</source>
+        <translation>No se indicó ningún comando.</translation>
+    </message>
+    <message>
+        <source>--help takes nothing else.</source>
+        <translation>--help no admite más argumentos.</translation>
+    </message>
+    <message>
+        <source>--version takes nothing else.</source>
+        <translation>--version no admite más argumentos.</translation>
+    </message>
+    <message>
+        <source>Unknown command &quot;%1&quot;. Commands: scan, clean, large, measure.</source>
+        <translation>Comando desconocido «%1». Comandos: scan, clean, large, measure.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot; for %2.</source>
+        <translation>Argumento inesperado «%1» para %2.</translation>
+    </message>
+    <message>
+        <source>measure takes exactly one PATH.</source>
+        <translation>measure admite exactamente un PATH.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>Unknown option &quot;%1&quot; for %2. Options of %2: %3.</source>
+        <translation>Opción desconocida «%1» para %2. Opciones de %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 requiere un valor.</translation>
+    </message>
+    <message>
+        <source>%1 takes no value.</source>
+        <translation>%1 no admite ningún valor.</translation>
+    </message>
+    <message>
+        <source>--skip-item needs a path.</source>
+        <translation>--skip-item requiere una ruta.</translation>
+    </message>
+    <message>
+        <source>Choose either --delete or --trash, not both.</source>
+        <translation>Elija --delete o --trash, no ambos.</translation>
+    </message>
+    <message>
+        <source>--threshold-mb needs a positive number of megabytes (for example 500), not &quot;%1&quot;.</source>
+        <translation>--threshold-mb requiere un número positivo de megabytes (por ejemplo, 500), no «%1».</translation>
+    </message>
+    <message>
+        <source>measure needs a PATH.</source>
+        <translation>measure requiere un PATH.</translation>
+    </message>
+    <message>
+        <source>clean needs at least one --category ID.</source>
+        <translation>clean requiere al menos un --category ID.</translation>
+    </message>
+    <message>
+        <source>clean removes files: add --yes to confirm.</source>
+        <translation>clean elimina archivos: añada --yes para confirmar.</translation>
+    </message>
+    <message>
+        <source>Unknown category %1. Categories: %2.</source>
+        <translation>Categoría desconocida: %1. Categorías disponibles: %2.</translation>
+    </message>
+    <message>
+        <source>Usage:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Commands:
+  scan      measure every cleanup category
+  clean     scan afresh, then clean exactly the categories given
+  large     list large files in the home folder
+  measure   size on disk, file count and newest change of one path
+
+Options:
+  --json              print JSON instead of a table
+  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
+                      patterns replace the exclusions of the settings for this run
+  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
+                      update, dev, trash)
+  --skip-item PATH    keep this item of a cleaned category
+  --delete, --trash   delete permanently, or move to the trash
+  --threshold-mb N    smallest size of a large file, in MB
+  --yes               confirm that clean may remove files
+
+Defaults come from the settings of Varnholt; options apply to this run only.
+Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
+VARNHOLT_CATALOGUE=FILE scans the categories described in the JSON file FILE
+instead of the system&apos;s (for testing).
+</source>
+        <translation>Uso:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Comandos:
+  scan      mide todas las categorías de limpieza
+  clean     vuelve a analizar y limpia solo las categorías indicadas
+  large     lista los archivos grandes de la carpeta personal
+  measure   tamaño en disco, número de archivos y último cambio de una ruta
+
+Opciones:
+  --json              muestra JSON en lugar de una tabla
+  --exclude PATTERN   omite las carpetas y archivos que coincidan con PATTERN;
+                      sustituye a las exclusiones configuradas (solo esta vez)
+  --category ID       categoría que se limpiará (temp, appcache, browser, logs,
+                      thumbs, update, dev, trash)
+  --skip-item PATH    conserva este elemento de una categoría que se limpia
+  --delete, --trash   elimina permanentemente o mueve a la papelera
+  --threshold-mb N    tamaño mínimo de un archivo grande, en MB
+  --yes               confirma que clean puede eliminar archivos
+
+Se usa la configuración de Varnholt; las opciones solo afectan a esta ejecución.
+Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de uso.
+VARNHOLT_CATALOGUE=FILE analiza las categorías descritas en el archivo JSON FILE
+en lugar de las del sistema (para pruebas).
+</translation>
+    </message>
+</context>
+<context>
     <name>LargeFilesPage</name>
     <message>
         <source>Space Map</source>
@@ -448,6 +759,18 @@
             <numerusform>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; seleccionados de %3 · %Ln archivo</numerusform>
             <numerusform>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; seleccionados de %3 · %Ln archivos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Last opened</source>
+        <translation>Última apertura</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
     </message>
 </context>
 <context>

@@ -385,6 +385,320 @@
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message>
+        <source>Cannot read the catalogue file %1: %2</source>
+        <translation>Impossible de lire le fichier de catalogue %1 : %2</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 is not valid JSON: %2</source>
+        <translation>Le fichier de catalogue %1 ne contient pas de JSON valide : %2</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 is not usable: %2</source>
+        <translation>Le fichier de catalogue %1 est inutilisable : %2</translation>
+    </message>
+    <message>
+        <source>a category has no id</source>
+        <translation>une catégorie n’a pas d’identifiant</translation>
+    </message>
+    <message>
+        <source>the id &quot;%1&quot; appears twice</source>
+        <translation>l’identifiant «&#xa0;%1&#xa0;» apparaît deux fois</translation>
+    </message>
+    <message>
+        <source>the risk of &quot;%1&quot; is not Safe, Review or Permanent</source>
+        <translation>le risque de «&#xa0;%1&#xa0;» n’est ni Safe, ni Review, ni Permanent</translation>
+    </message>
+    <message>
+        <source>a root of &quot;%1&quot; is not an absolute path</source>
+        <translation>un dossier racine de «&#xa0;%1&#xa0;» n’est pas un chemin absolu</translation>
+    </message>
+    <message>
+        <source>it lists no categories</source>
+        <translation>il ne contient aucune catégorie</translation>
+    </message>
+    <message>
+        <source>Interrupted.</source>
+        <translation>Interrompu.</translation>
+    </message>
+    <message>
+        <source>Scanning %1 · %2 · %3 files · %4</source>
+        <translation>Analyse : %1 · %2 · fichiers : %3 · %4</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Risk</source>
+        <translation>Risque</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Éléments</translation>
+    </message>
+    <message>
+        <source>(%1 is running)</source>
+        <translation>(%1 est en cours d’exécution)</translation>
+    </message>
+    <message>
+        <source>… %1 more (--json lists all)</source>
+        <translation>… %1 de plus (--json les affiche tous)</translation>
+    </message>
+    <message>
+        <source>%1 found · %2 files checked · %3 s</source>
+        <translation>Trouvé : %1 · fichiers examinés : %2 · %3 s</translation>
+    </message>
+    <message>
+        <source>Some folders of %1 could not be read.</source>
+        <translation>Impossible de lire certains dossiers de «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Keeping %1 as a whole: %2 lies inside it.</source>
+        <translation>%1 est conservé en entier : %2 se trouve à l’intérieur.</translation>
+    </message>
+    <message>
+        <source>Nothing to skip for %1: it is not among the items found.</source>
+        <translation>Rien à ignorer pour %1 : ce chemin ne fait pas partie des éléments trouvés.</translation>
+    </message>
+    <message>
+        <source>Freed %1 · %2 removed · %3 skipped</source>
+        <translation>Espace libéré : %1 · supprimés : %2 · ignorés : %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n fichier</numerusform>
+            <numerusform>%n fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cleaned: %1</source>
+        <translation>Catégories nettoyées : %1</translation>
+    </message>
+    <message>
+        <source>Skipped (in use or access denied):</source>
+        <translation>Ignorés (en cours d’utilisation ou accès refusé) :</translation>
+    </message>
+    <message>
+        <source>Left alone because they are running: %1</source>
+        <translation>Applications en cours d’exécution laissées intactes : %1</translation>
+    </message>
+    <message>
+        <source>Some items need administrator rights.</source>
+        <translation>Certains éléments nécessitent des droits d’administrateur.</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>Journal : %1</translation>
+    </message>
+    <message>
+        <source>The scan did not complete.</source>
+        <translation>L’analyse n’a pas abouti.</translation>
+    </message>
+    <message>
+        <source>The scan did not complete; nothing was cleaned.</source>
+        <translation>L’analyse n’a pas abouti ; rien n’a été nettoyé.</translation>
+    </message>
+    <message>
+        <source>Nothing to clean in the categories given.</source>
+        <translation>Rien à nettoyer dans les catégories indiquées.</translation>
+    </message>
+    <message>
+        <source>Cleaning %1 of %2 · %3</source>
+        <translation>Nettoyage : %1 sur %2 · %3</translation>
+    </message>
+    <message>
+        <source>%1 files checked · %2 found (%3) · %4</source>
+        <translation>Fichiers examinés : %1 · trouvés : %2 (%3) · %4</translation>
+    </message>
+    <message>
+        <source>The search for large files did not complete.</source>
+        <translation>La recherche de fichiers volumineux n’a pas abouti.</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Last used</source>
+        <translation>Utilisé le</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Chemin</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n large file(s)</source>
+        <translation>
+            <numerusform>%n fichier volumineux</numerusform>
+            <numerusform>%n fichiers volumineux</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot read %1.</source>
+        <translation>Impossible de lire %1.</translation>
+    </message>
+    <message>
+        <source>Newest</source>
+        <translation>Modifié le</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Run &quot;varnholt-cli --help&quot; for the usage.</source>
+        <translation>Exécutez «&#xa0;varnholt-cli --help&#xa0;» pour afficher l’aide.</translation>
+    </message>
+    <message>
+        <source>No command given.</source>
+        <translation>Aucune commande indiquée.</translation>
+    </message>
+    <message>
+        <source>--help takes nothing else.</source>
+        <translation>--help n’accepte aucun autre argument.</translation>
+    </message>
+    <message>
+        <source>--version takes nothing else.</source>
+        <translation>--version n’accepte aucun autre argument.</translation>
+    </message>
+    <message>
+        <source>Unknown command &quot;%1&quot;. Commands: scan, clean, large, measure.</source>
+        <translation>Commande inconnue «&#xa0;%1&#xa0;». Commandes : scan, clean, large, measure.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot; for %2.</source>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;» pour %2.</translation>
+    </message>
+    <message>
+        <source>measure takes exactly one PATH.</source>
+        <translation>La commande measure attend exactement un PATH.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Unknown option &quot;%1&quot; for %2. Options of %2: %3.</source>
+        <translation>Option inconnue «&#xa0;%1&#xa0;» pour %2. Options de %2 : %3.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 nécessite une valeur.</translation>
+    </message>
+    <message>
+        <source>%1 takes no value.</source>
+        <translation>%1 n’accepte pas de valeur.</translation>
+    </message>
+    <message>
+        <source>--skip-item needs a path.</source>
+        <translation>--skip-item nécessite un chemin.</translation>
+    </message>
+    <message>
+        <source>Choose either --delete or --trash, not both.</source>
+        <translation>Choisissez --delete ou --trash, mais pas les deux.</translation>
+    </message>
+    <message>
+        <source>--threshold-mb needs a positive number of megabytes (for example 500), not &quot;%1&quot;.</source>
+        <translation>--threshold-mb nécessite un nombre positif de mégaoctets (par exemple 500), et non «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>measure needs a PATH.</source>
+        <translation>La commande measure nécessite un PATH.</translation>
+    </message>
+    <message>
+        <source>clean needs at least one --category ID.</source>
+        <translation>La commande clean nécessite au moins une option --category ID.</translation>
+    </message>
+    <message>
+        <source>clean removes files: add --yes to confirm.</source>
+        <translation>La commande clean supprime des fichiers : ajoutez --yes pour confirmer.</translation>
+    </message>
+    <message>
+        <source>Unknown category %1. Categories: %2.</source>
+        <translation>Catégorie inconnue : %1. Catégories disponibles : %2.</translation>
+    </message>
+    <message>
+        <source>Usage:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Commands:
+  scan      measure every cleanup category
+  clean     scan afresh, then clean exactly the categories given
+  large     list large files in the home folder
+  measure   size on disk, file count and newest change of one path
+
+Options:
+  --json              print JSON instead of a table
+  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
+                      patterns replace the exclusions of the settings for this run
+  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
+                      update, dev, trash)
+  --skip-item PATH    keep this item of a cleaned category
+  --delete, --trash   delete permanently, or move to the trash
+  --threshold-mb N    smallest size of a large file, in MB
+  --yes               confirm that clean may remove files
+
+Defaults come from the settings of Varnholt; options apply to this run only.
+Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
+VARNHOLT_CATALOGUE=FILE scans the categories described in the JSON file FILE
+instead of the system&apos;s (for testing).
+</source>
+        <translation>Utilisation :
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Commandes :
+  scan      mesure chaque catégorie de nettoyage
+  clean     relance l’analyse, puis nettoie exactement les catégories indiquées
+  large     liste les fichiers volumineux du dossier personnel
+  measure   espace occupé, nombre de fichiers et dernière modification d’un chemin
+
+Options :
+  --json              affiche du JSON au lieu d’un tableau
+  --exclude PATTERN   ignore les dossiers et fichiers correspondant à PATTERN ; si
+                      indiqués, ces motifs remplacent les exclusions des paramètres
+                      pour cette exécution
+  --category ID       catégorie à nettoyer (temp, appcache, browser, logs, thumbs,
+                      update, dev, trash)
+  --skip-item PATH    conserve cet élément d’une catégorie nettoyée
+  --delete, --trash   supprime définitivement, ou déplace vers la corbeille
+  --threshold-mb N    taille minimale d’un fichier volumineux, en Mo
+  --yes               confirme que clean peut supprimer des fichiers
+
+Les valeurs par défaut proviennent des paramètres de Varnholt ; les options ne
+valent que pour cette exécution.
+Code de sortie : 0 terminé, 1 échec (clean : un élément sélectionné est resté),
+2 erreur d’utilisation.
+VARNHOLT_CATALOGUE=FILE analyse les catégories décrites dans le fichier JSON FILE
+au lieu de celles du système (pour les tests).
+</translation>
+    </message>
+</context>
+<context>
     <name>LargeFilesPage</name>
     <message>
         <source>Space Map</source>
@@ -448,6 +762,18 @@
             <numerusform>Sélection : &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; sur %3 · %Ln fichier</numerusform>
             <numerusform>Sélection : &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; sur %3 · %Ln fichiers</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Last opened</source>
+        <translation>Ouvert le</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
     </message>
 </context>
 <context>

@@ -381,6 +381,315 @@
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message>
+        <source>Cannot read the catalogue file %1: %2</source>
+        <translation>カタログファイル %1 を読み取れません: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 is not valid JSON: %2</source>
+        <translation>カタログファイル %1 は有効な JSON ではありません: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 is not usable: %2</source>
+        <translation>カタログファイル %1 は使用できません: %2</translation>
+    </message>
+    <message>
+        <source>a category has no id</source>
+        <translation>id のないカテゴリがあります</translation>
+    </message>
+    <message>
+        <source>the id &quot;%1&quot; appears twice</source>
+        <translation>id「%1」が重複しています</translation>
+    </message>
+    <message>
+        <source>the risk of &quot;%1&quot; is not Safe, Review or Permanent</source>
+        <translation>「%1」のリスクが Safe、Review、Permanent のいずれでもありません</translation>
+    </message>
+    <message>
+        <source>a root of &quot;%1&quot; is not an absolute path</source>
+        <translation>「%1」のルートに絶対パスでないものがあります</translation>
+    </message>
+    <message>
+        <source>it lists no categories</source>
+        <translation>カテゴリが 1 つも記載されていません</translation>
+    </message>
+    <message>
+        <source>Interrupted.</source>
+        <translation>中断しました。</translation>
+    </message>
+    <message>
+        <source>Scanning %1 · %2 · %3 files · %4</source>
+        <translation>%1 をスキャン中 · %2 · %3 個のファイル · %4</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>Risk</source>
+        <translation>リスク</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>ファイル数</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>項目数</translation>
+    </message>
+    <message>
+        <source>(%1 is running)</source>
+        <translation>（%1 が実行中）</translation>
+    </message>
+    <message>
+        <source>… %1 more (--json lists all)</source>
+        <translation>… ほか %1 件（--json ですべて表示）</translation>
+    </message>
+    <message>
+        <source>%1 found · %2 files checked · %3 s</source>
+        <translation>%1 を検出 · %2 個のファイルを確認 · %3 秒</translation>
+    </message>
+    <message>
+        <source>Some folders of %1 could not be read.</source>
+        <translation>「%1」の一部のフォルダーを読み取れませんでした。</translation>
+    </message>
+    <message>
+        <source>Keeping %1 as a whole: %2 lies inside it.</source>
+        <translation>%1 全体を残します: %2 はその中にあります。</translation>
+    </message>
+    <message>
+        <source>Nothing to skip for %1: it is not among the items found.</source>
+        <translation>%1 をスキップする必要はありません: 検出された項目に含まれていません。</translation>
+    </message>
+    <message>
+        <source>Freed %1 · %2 removed · %3 skipped</source>
+        <translation>%1 を解放 · %2を削除 · %3 件をスキップ</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n 個のファイル</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cleaned: %1</source>
+        <translation>クリーンアップ済み: %1</translation>
+    </message>
+    <message>
+        <source>Skipped (in use or access denied):</source>
+        <translation>スキップしたファイル（使用中またはアクセス拒否）:</translation>
+    </message>
+    <message>
+        <source>Left alone because they are running: %1</source>
+        <translation>実行中のためキャッシュを残したアプリ: %1</translation>
+    </message>
+    <message>
+        <source>Some items need administrator rights.</source>
+        <translation>一部の項目には管理者権限が必要です。</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>ログ: %1</translation>
+    </message>
+    <message>
+        <source>The scan did not complete.</source>
+        <translation>スキャンが完了しませんでした。</translation>
+    </message>
+    <message>
+        <source>The scan did not complete; nothing was cleaned.</source>
+        <translation>スキャンが完了しなかったため、何もクリーンアップしていません。</translation>
+    </message>
+    <message>
+        <source>Nothing to clean in the categories given.</source>
+        <translation>指定されたカテゴリにクリーンアップする項目はありません。</translation>
+    </message>
+    <message>
+        <source>Cleaning %1 of %2 · %3</source>
+        <translation>クリーンアップ中 %1 / %2 · %3</translation>
+    </message>
+    <message>
+        <source>%1 files checked · %2 found (%3) · %4</source>
+        <translation>%1 個のファイルを確認 · %2 件を検出（%3） · %4</translation>
+    </message>
+    <message>
+        <source>The search for large files did not complete.</source>
+        <translation>大きなファイルの検索が完了しませんでした。</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Last used</source>
+        <translation>最終使用日</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>パス</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n large file(s)</source>
+        <translation>
+            <numerusform>%n 個の大きなファイル</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot read %1.</source>
+        <translation>%1 を読み取れません。</translation>
+    </message>
+    <message>
+        <source>Newest</source>
+        <translation>最終更新</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>所要時間</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ミリ秒</translation>
+    </message>
+    <message>
+        <source>Run &quot;varnholt-cli --help&quot; for the usage.</source>
+        <translation>使い方は「varnholt-cli --help」で確認できます。</translation>
+    </message>
+    <message>
+        <source>No command given.</source>
+        <translation>コマンドが指定されていません。</translation>
+    </message>
+    <message>
+        <source>--help takes nothing else.</source>
+        <translation>--help にはほかの引数を指定できません。</translation>
+    </message>
+    <message>
+        <source>--version takes nothing else.</source>
+        <translation>--version にはほかの引数を指定できません。</translation>
+    </message>
+    <message>
+        <source>Unknown command &quot;%1&quot;. Commands: scan, clean, large, measure.</source>
+        <translation>不明なコマンド「%1」です。使用できるコマンド: scan、clean、large、measure。</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot; for %2.</source>
+        <translation>%2 コマンドでは引数「%1」を使用できません。</translation>
+    </message>
+    <message>
+        <source>measure takes exactly one PATH.</source>
+        <translation>measure に指定できる PATH は 1 つだけです。</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Unknown option &quot;%1&quot; for %2. Options of %2: %3.</source>
+        <translation>%2 コマンドに不明なオプション「%1」が指定されました。%2 のオプション: %3。</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 には値が必要です。</translation>
+    </message>
+    <message>
+        <source>%1 takes no value.</source>
+        <translation>%1 には値を指定できません。</translation>
+    </message>
+    <message>
+        <source>--skip-item needs a path.</source>
+        <translation>--skip-item にはパスが必要です。</translation>
+    </message>
+    <message>
+        <source>Choose either --delete or --trash, not both.</source>
+        <translation>--delete と --trash はどちらか一方だけを指定してください。</translation>
+    </message>
+    <message>
+        <source>--threshold-mb needs a positive number of megabytes (for example 500), not &quot;%1&quot;.</source>
+        <translation>--threshold-mb には「%1」ではなく、MB 単位の正の数（例: 500）を指定してください。</translation>
+    </message>
+    <message>
+        <source>measure needs a PATH.</source>
+        <translation>measure には PATH が必要です。</translation>
+    </message>
+    <message>
+        <source>clean needs at least one --category ID.</source>
+        <translation>clean には --category ID を 1 つ以上指定してください。</translation>
+    </message>
+    <message>
+        <source>clean removes files: add --yes to confirm.</source>
+        <translation>clean はファイルを削除します。確認のため --yes を付けてください。</translation>
+    </message>
+    <message>
+        <source>Unknown category %1. Categories: %2.</source>
+        <translation>%1 は不明なカテゴリです。使用できるカテゴリ: %2。</translation>
+    </message>
+    <message>
+        <source>Usage:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Commands:
+  scan      measure every cleanup category
+  clean     scan afresh, then clean exactly the categories given
+  large     list large files in the home folder
+  measure   size on disk, file count and newest change of one path
+
+Options:
+  --json              print JSON instead of a table
+  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
+                      patterns replace the exclusions of the settings for this run
+  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
+                      update, dev, trash)
+  --skip-item PATH    keep this item of a cleaned category
+  --delete, --trash   delete permanently, or move to the trash
+  --threshold-mb N    smallest size of a large file, in MB
+  --yes               confirm that clean may remove files
+
+Defaults come from the settings of Varnholt; options apply to this run only.
+Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
+VARNHOLT_CATALOGUE=FILE scans the categories described in the JSON file FILE
+instead of the system&apos;s (for testing).
+</source>
+        <translation>使い方:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+コマンド:
+  scan      すべてのクリーンアップ対象カテゴリのサイズを測定
+  clean     スキャンをやり直し、指定したカテゴリだけをクリーンアップ
+  large     ホームフォルダー内の大きなファイルを一覧表示
+  measure   1 つのパスのディスク使用量、ファイル数、最終更新日時を表示
+
+オプション:
+  --json              表の代わりに JSON を出力
+  --exclude PATTERN   PATTERN に一致するフォルダーとファイルを除外。指定すると、
+                      この実行では設定の除外項目の代わりにこれらのパターンを使用
+  --category ID       クリーンアップするカテゴリ（temp、appcache、browser、
+                      logs、thumbs、update、dev、trash）
+  --skip-item PATH    クリーンアップするカテゴリのうち、この項目を残す
+  --delete, --trash   完全に削除するか、ごみ箱に移動
+  --threshold-mb N    大きなファイルとみなす最小サイズ（MB 単位）
+  --yes               clean によるファイルの削除を承認
+
+既定値は Varnholt の設定に従います。オプションはこの実行にのみ適用されます。
+終了ステータス: 0 完了、1 失敗（clean: 選択した項目が残った）、2 使い方の誤り。
+VARNHOLT_CATALOGUE=FILE を指定すると、システムのカテゴリの代わりに JSON ファイル
+FILE に記述されたカテゴリをスキャンします（テスト用）。
+</translation>
+    </message>
+</context>
+<context>
     <name>LargeFilesPage</name>
     <message>
         <source>Space Map</source>
@@ -443,6 +752,18 @@
         <translation>
             <numerusform>%3 中 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; を選択中 · %Ln 個のファイル</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Last opened</source>
+        <translation>最終アクセス</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
     </message>
 </context>
 <context>

@@ -381,6 +381,315 @@
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message>
+        <source>Cannot read the catalogue file %1: %2</source>
+        <translation>카탈로그 파일 %1을(를) 읽을 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 is not valid JSON: %2</source>
+        <translation>카탈로그 파일 %1은(는) 올바른 JSON이 아닙니다: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 is not usable: %2</source>
+        <translation>카탈로그 파일 %1을(를) 사용할 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>a category has no id</source>
+        <translation>id가 없는 범주가 있습니다</translation>
+    </message>
+    <message>
+        <source>the id &quot;%1&quot; appears twice</source>
+        <translation>id &quot;%1&quot;이(가) 중복됩니다</translation>
+    </message>
+    <message>
+        <source>the risk of &quot;%1&quot; is not Safe, Review or Permanent</source>
+        <translation>&quot;%1&quot;의 위험도가 Safe, Review, Permanent 중 하나가 아닙니다</translation>
+    </message>
+    <message>
+        <source>a root of &quot;%1&quot; is not an absolute path</source>
+        <translation>&quot;%1&quot;의 루트 중 절대 경로가 아닌 것이 있습니다</translation>
+    </message>
+    <message>
+        <source>it lists no categories</source>
+        <translation>범주가 하나도 없습니다</translation>
+    </message>
+    <message>
+        <source>Interrupted.</source>
+        <translation>중단되었습니다.</translation>
+    </message>
+    <message>
+        <source>Scanning %1 · %2 · %3 files · %4</source>
+        <translation>%1 검사 중 · %2 · 파일 %3개 · %4</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>범주</translation>
+    </message>
+    <message>
+        <source>Risk</source>
+        <translation>위험도</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>크기</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>파일 수</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>항목 수</translation>
+    </message>
+    <message>
+        <source>(%1 is running)</source>
+        <translation>(%1 실행 중)</translation>
+    </message>
+    <message>
+        <source>… %1 more (--json lists all)</source>
+        <translation>… 외 %1개(전체 목록은 --json)</translation>
+    </message>
+    <message>
+        <source>%1 found · %2 files checked · %3 s</source>
+        <translation>%1 발견 · 파일 %2개 검사 · %3초</translation>
+    </message>
+    <message>
+        <source>Some folders of %1 could not be read.</source>
+        <translation>%1의 일부 폴더를 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Keeping %1 as a whole: %2 lies inside it.</source>
+        <translation>%1 안에 %2이(가) 있으므로 이 항목 전체를 유지합니다.</translation>
+    </message>
+    <message>
+        <source>Nothing to skip for %1: it is not among the items found.</source>
+        <translation>%1은(는) 발견된 항목에 없으므로 건너뛸 것이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Freed %1 · %2 removed · %3 skipped</source>
+        <translation>%1 확보 · %2 제거 · %3개 건너뜀</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>파일 %n개</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cleaned: %1</source>
+        <translation>정리한 범주: %1</translation>
+    </message>
+    <message>
+        <source>Skipped (in use or access denied):</source>
+        <translation>건너뜀(사용 중이거나 액세스 거부됨):</translation>
+    </message>
+    <message>
+        <source>Left alone because they are running: %1</source>
+        <translation>실행 중이어서 건드리지 않은 앱: %1</translation>
+    </message>
+    <message>
+        <source>Some items need administrator rights.</source>
+        <translation>일부 항목에는 관리자 권한이 필요합니다.</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>로그: %1</translation>
+    </message>
+    <message>
+        <source>The scan did not complete.</source>
+        <translation>검사를 완료하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>The scan did not complete; nothing was cleaned.</source>
+        <translation>검사를 완료하지 못해 아무것도 정리하지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Nothing to clean in the categories given.</source>
+        <translation>지정한 범주에 정리할 항목이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Cleaning %1 of %2 · %3</source>
+        <translation>정리 중 %1 / %2 · %3</translation>
+    </message>
+    <message>
+        <source>%1 files checked · %2 found (%3) · %4</source>
+        <translation>파일 %1개 검사 · %2개 발견(%3) · %4</translation>
+    </message>
+    <message>
+        <source>The search for large files did not complete.</source>
+        <translation>대용량 파일 검색을 완료하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>종류</translation>
+    </message>
+    <message>
+        <source>Last used</source>
+        <translation>마지막 사용</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>경로</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n large file(s)</source>
+        <translation>
+            <numerusform>대용량 파일 %n개</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot read %1.</source>
+        <translation>%1을(를) 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Newest</source>
+        <translation>최근 변경</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>소요 시간</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Run &quot;varnholt-cli --help&quot; for the usage.</source>
+        <translation>사용법을 보려면 &quot;varnholt-cli --help&quot;를 실행하세요.</translation>
+    </message>
+    <message>
+        <source>No command given.</source>
+        <translation>명령을 지정하지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>--help takes nothing else.</source>
+        <translation>--help는 다른 인수와 함께 사용할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>--version takes nothing else.</source>
+        <translation>--version은 다른 인수와 함께 사용할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Unknown command &quot;%1&quot;. Commands: scan, clean, large, measure.</source>
+        <translation>알 수 없는 명령 &quot;%1&quot;입니다. 명령: scan, clean, large, measure.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot; for %2.</source>
+        <translation>%2에 사용할 수 없는 인수 &quot;%1&quot;이(가) 있습니다.</translation>
+    </message>
+    <message>
+        <source>measure takes exactly one PATH.</source>
+        <translation>measure에는 PATH를 하나만 지정해야 합니다.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>Unknown option &quot;%1&quot; for %2. Options of %2: %3.</source>
+        <translation>&quot;%1&quot;은(는) %2에서 쓸 수 없는 옵션입니다. %2의 옵션: %3.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1에는 값이 필요합니다.</translation>
+    </message>
+    <message>
+        <source>%1 takes no value.</source>
+        <translation>%1에는 값을 지정할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>--skip-item needs a path.</source>
+        <translation>--skip-item에는 경로가 필요합니다.</translation>
+    </message>
+    <message>
+        <source>Choose either --delete or --trash, not both.</source>
+        <translation>--delete와 --trash 중 하나만 선택하세요.</translation>
+    </message>
+    <message>
+        <source>--threshold-mb needs a positive number of megabytes (for example 500), not &quot;%1&quot;.</source>
+        <translation>--threshold-mb에는 &quot;%1&quot;이(가) 아니라 0보다 큰 메가바이트 수(예: 500)를 지정해야 합니다.</translation>
+    </message>
+    <message>
+        <source>measure needs a PATH.</source>
+        <translation>measure에는 PATH가 필요합니다.</translation>
+    </message>
+    <message>
+        <source>clean needs at least one --category ID.</source>
+        <translation>clean에는 --category ID가 하나 이상 필요합니다.</translation>
+    </message>
+    <message>
+        <source>clean removes files: add --yes to confirm.</source>
+        <translation>clean은 파일을 삭제합니다. 확인하려면 --yes를 추가하세요.</translation>
+    </message>
+    <message>
+        <source>Unknown category %1. Categories: %2.</source>
+        <translation>알 수 없는 범주: %1. 사용 가능한 범주: %2.</translation>
+    </message>
+    <message>
+        <source>Usage:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Commands:
+  scan      measure every cleanup category
+  clean     scan afresh, then clean exactly the categories given
+  large     list large files in the home folder
+  measure   size on disk, file count and newest change of one path
+
+Options:
+  --json              print JSON instead of a table
+  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
+                      patterns replace the exclusions of the settings for this run
+  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
+                      update, dev, trash)
+  --skip-item PATH    keep this item of a cleaned category
+  --delete, --trash   delete permanently, or move to the trash
+  --threshold-mb N    smallest size of a large file, in MB
+  --yes               confirm that clean may remove files
+
+Defaults come from the settings of Varnholt; options apply to this run only.
+Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
+VARNHOLT_CATALOGUE=FILE scans the categories described in the JSON file FILE
+instead of the system&apos;s (for testing).
+</source>
+        <translation>사용법:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+명령:
+  scan      모든 정리 범주의 크기를 측정합니다
+  clean     새로 검사한 후 지정한 범주만 정리합니다
+  large     홈 폴더의 대용량 파일을 나열합니다
+  measure   한 경로의 디스크 사용 크기, 파일 수, 최근 변경 시각
+
+옵션:
+  --json              표 대신 JSON으로 출력합니다
+  --exclude PATTERN   PATTERN과 일치하는 폴더와 파일을 제외합니다. 이번
+                      실행에서는 설정의 제외 항목 대신 이 패턴을 씁니다
+  --category ID       정리할 범주(temp, appcache, browser, logs, thumbs,
+                      update, dev, trash)
+  --skip-item PATH    정리하는 범주에서 이 항목은 남겨 둡니다
+  --delete, --trash   영구 삭제하거나 휴지통으로 이동합니다
+  --threshold-mb N    대용량 파일의 최소 크기(MB)
+  --yes               clean이 파일을 삭제해도 됨을 확인합니다
+
+기본값은 Varnholt 설정을 따르며, 옵션은 이번 실행에만 적용됩니다.
+종료 코드: 0 완료, 1 실패(clean: 선택한 항목이 남음), 2 사용법 오류.
+VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE에
+정의된 범주를 검사합니다(테스트용).
+</translation>
+    </message>
+</context>
+<context>
     <name>LargeFilesPage</name>
     <message>
         <source>Space Map</source>
@@ -443,6 +752,18 @@
         <translation>
             <numerusform>%3 중 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; 선택됨 · 파일 %Ln개</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>이름</translation>
+    </message>
+    <message>
+        <source>Last opened</source>
+        <translation>마지막으로 연 날짜</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>크기</translation>
     </message>
 </context>
 <context>

@@ -385,6 +385,317 @@
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message>
+        <source>Cannot read the catalogue file %1: %2</source>
+        <translation>Não foi possível ler o arquivo de catálogo %1: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 is not valid JSON: %2</source>
+        <translation>O arquivo de catálogo %1 não é um JSON válido: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 is not usable: %2</source>
+        <translation>O arquivo de catálogo %1 não pode ser usado: %2</translation>
+    </message>
+    <message>
+        <source>a category has no id</source>
+        <translation>uma categoria não tem id</translation>
+    </message>
+    <message>
+        <source>the id &quot;%1&quot; appears twice</source>
+        <translation>o id “%1” aparece duas vezes</translation>
+    </message>
+    <message>
+        <source>the risk of &quot;%1&quot; is not Safe, Review or Permanent</source>
+        <translation>o risco de “%1” não é Safe, Review nem Permanent</translation>
+    </message>
+    <message>
+        <source>a root of &quot;%1&quot; is not an absolute path</source>
+        <translation>uma raiz de “%1” não é um caminho absoluto</translation>
+    </message>
+    <message>
+        <source>it lists no categories</source>
+        <translation>não contém nenhuma categoria</translation>
+    </message>
+    <message>
+        <source>Interrupted.</source>
+        <translation>Interrompido.</translation>
+    </message>
+    <message>
+        <source>Scanning %1 · %2 · %3 files · %4</source>
+        <translation>Verificando %1 · %2 · arquivos: %3 · %4</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoria</translation>
+    </message>
+    <message>
+        <source>Risk</source>
+        <translation>Risco</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Arquivos</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Itens</translation>
+    </message>
+    <message>
+        <source>(%1 is running)</source>
+        <translation>(%1 está em execução)</translation>
+    </message>
+    <message>
+        <source>… %1 more (--json lists all)</source>
+        <translation>… e mais %1 (--json lista todos)</translation>
+    </message>
+    <message>
+        <source>%1 found · %2 files checked · %3 s</source>
+        <translation>Total encontrado: %1 · arquivos verificados: %2 · %3 s</translation>
+    </message>
+    <message>
+        <source>Some folders of %1 could not be read.</source>
+        <translation>Não foi possível ler algumas pastas de %1.</translation>
+    </message>
+    <message>
+        <source>Keeping %1 as a whole: %2 lies inside it.</source>
+        <translation>Mantendo %1 por completo, pois %2 está dentro.</translation>
+    </message>
+    <message>
+        <source>Nothing to skip for %1: it is not among the items found.</source>
+        <translation>Nada a ignorar para %1: não está entre os itens encontrados.</translation>
+    </message>
+    <message>
+        <source>Freed %1 · %2 removed · %3 skipped</source>
+        <translation>Liberado: %1 · removidos: %2 · ignorados: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n arquivo</numerusform>
+            <numerusform>%n arquivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cleaned: %1</source>
+        <translation>Categorias limpas: %1</translation>
+    </message>
+    <message>
+        <source>Skipped (in use or access denied):</source>
+        <translation>Ignorados (em uso ou acesso negado):</translation>
+    </message>
+    <message>
+        <source>Left alone because they are running: %1</source>
+        <translation>Mantidos por estarem em execução: %1</translation>
+    </message>
+    <message>
+        <source>Some items need administrator rights.</source>
+        <translation>Alguns itens exigem permissões de administrador.</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>Log: %1</translation>
+    </message>
+    <message>
+        <source>The scan did not complete.</source>
+        <translation>A verificação não foi concluída.</translation>
+    </message>
+    <message>
+        <source>The scan did not complete; nothing was cleaned.</source>
+        <translation>A verificação não foi concluída; nada foi limpo.</translation>
+    </message>
+    <message>
+        <source>Nothing to clean in the categories given.</source>
+        <translation>Não há nada para limpar nas categorias indicadas.</translation>
+    </message>
+    <message>
+        <source>Cleaning %1 of %2 · %3</source>
+        <translation>Limpando %1 de %2 · %3</translation>
+    </message>
+    <message>
+        <source>%1 files checked · %2 found (%3) · %4</source>
+        <translation>Arquivos verificados: %1 · encontrados: %2 (%3) · %4</translation>
+    </message>
+    <message>
+        <source>The search for large files did not complete.</source>
+        <translation>A busca por arquivos grandes não foi concluída.</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Last used</source>
+        <translation>Último uso</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Caminho</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n large file(s)</source>
+        <translation>
+            <numerusform>%n arquivo grande</numerusform>
+            <numerusform>%n arquivos grandes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot read %1.</source>
+        <translation>Não foi possível ler %1.</translation>
+    </message>
+    <message>
+        <source>Newest</source>
+        <translation>Última alteração</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Run &quot;varnholt-cli --help&quot; for the usage.</source>
+        <translation>Execute “varnholt-cli --help” para ver o uso.</translation>
+    </message>
+    <message>
+        <source>No command given.</source>
+        <translation>Nenhum comando informado.</translation>
+    </message>
+    <message>
+        <source>--help takes nothing else.</source>
+        <translation>--help não aceita outros argumentos.</translation>
+    </message>
+    <message>
+        <source>--version takes nothing else.</source>
+        <translation>--version não aceita outros argumentos.</translation>
+    </message>
+    <message>
+        <source>Unknown command &quot;%1&quot;. Commands: scan, clean, large, measure.</source>
+        <translation>Comando desconhecido “%1”. Comandos: scan, clean, large, measure.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot; for %2.</source>
+        <translation>Argumento inesperado “%1” para %2.</translation>
+    </message>
+    <message>
+        <source>measure takes exactly one PATH.</source>
+        <translation>measure aceita exatamente um PATH.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhuma</translation>
+    </message>
+    <message>
+        <source>Unknown option &quot;%1&quot; for %2. Options of %2: %3.</source>
+        <translation>Opção desconhecida “%1” para %2. Opções de %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 requer um valor.</translation>
+    </message>
+    <message>
+        <source>%1 takes no value.</source>
+        <translation>%1 não aceita valor.</translation>
+    </message>
+    <message>
+        <source>--skip-item needs a path.</source>
+        <translation>--skip-item requer um caminho.</translation>
+    </message>
+    <message>
+        <source>Choose either --delete or --trash, not both.</source>
+        <translation>Escolha --delete ou --trash, não os dois.</translation>
+    </message>
+    <message>
+        <source>--threshold-mb needs a positive number of megabytes (for example 500), not &quot;%1&quot;.</source>
+        <translation>--threshold-mb requer um número positivo de megabytes (por exemplo, 500), não “%1”.</translation>
+    </message>
+    <message>
+        <source>measure needs a PATH.</source>
+        <translation>measure requer um PATH.</translation>
+    </message>
+    <message>
+        <source>clean needs at least one --category ID.</source>
+        <translation>clean requer pelo menos um --category ID.</translation>
+    </message>
+    <message>
+        <source>clean removes files: add --yes to confirm.</source>
+        <translation>clean remove arquivos: adicione --yes para confirmar.</translation>
+    </message>
+    <message>
+        <source>Unknown category %1. Categories: %2.</source>
+        <translation>Categoria desconhecida: %1. Categorias disponíveis: %2.</translation>
+    </message>
+    <message>
+        <source>Usage:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Commands:
+  scan      measure every cleanup category
+  clean     scan afresh, then clean exactly the categories given
+  large     list large files in the home folder
+  measure   size on disk, file count and newest change of one path
+
+Options:
+  --json              print JSON instead of a table
+  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
+                      patterns replace the exclusions of the settings for this run
+  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
+                      update, dev, trash)
+  --skip-item PATH    keep this item of a cleaned category
+  --delete, --trash   delete permanently, or move to the trash
+  --threshold-mb N    smallest size of a large file, in MB
+  --yes               confirm that clean may remove files
+
+Defaults come from the settings of Varnholt; options apply to this run only.
+Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
+VARNHOLT_CATALOGUE=FILE scans the categories described in the JSON file FILE
+instead of the system&apos;s (for testing).
+</source>
+        <translation>Uso:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Comandos:
+  scan      mede todas as categorias de limpeza
+  clean     verifica de novo e limpa exatamente as categorias indicadas
+  large     lista os arquivos grandes da pasta pessoal
+  measure   tamanho em disco, número de arquivos e última alteração do caminho
+
+Opções:
+  --json              exibe JSON em vez de uma tabela
+  --exclude PATTERN   ignora pastas e arquivos que correspondam a PATTERN;
+                      substitui as exclusões configuradas (só nesta execução)
+  --category ID       uma categoria a limpar (temp, appcache, browser, logs,
+                      thumbs, update, dev, trash)
+  --skip-item PATH    mantém este item de uma categoria que será limpa
+  --delete, --trash   exclui permanentemente ou move para a lixeira
+  --threshold-mb N    tamanho mínimo de um arquivo grande, em MB
+  --yes               confirma que clean pode remover arquivos
+
+Usa as configurações do Varnholt; as opções valem só para esta execução.
+Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de uso.
+VARNHOLT_CATALOGUE=FILE verifica as categorias descritas no arquivo JSON FILE
+em vez das do sistema (para testes).
+</translation>
+    </message>
+</context>
+<context>
     <name>LargeFilesPage</name>
     <message>
         <source>Space Map</source>
@@ -448,6 +759,18 @@
             <numerusform>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selecionados de %3 · %Ln arquivo</numerusform>
             <numerusform>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selecionados de %3 · %Ln arquivos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Last opened</source>
+        <translation>Última abertura</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
     </message>
 </context>
 <context>

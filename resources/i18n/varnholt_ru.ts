@@ -389,6 +389,320 @@
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message>
+        <source>Cannot read the catalogue file %1: %2</source>
+        <translation>Не удаётся прочитать файл каталога %1: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 is not valid JSON: %2</source>
+        <translation>Файл каталога %1 содержит некорректный JSON: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 is not usable: %2</source>
+        <translation>Файл каталога %1 нельзя использовать: %2</translation>
+    </message>
+    <message>
+        <source>a category has no id</source>
+        <translation>у одной из категорий нет ID</translation>
+    </message>
+    <message>
+        <source>the id &quot;%1&quot; appears twice</source>
+        <translation>ID «%1» встречается дважды</translation>
+    </message>
+    <message>
+        <source>the risk of &quot;%1&quot; is not Safe, Review or Permanent</source>
+        <translation>для «%1» указан риск, отличный от Safe, Review и Permanent</translation>
+    </message>
+    <message>
+        <source>a root of &quot;%1&quot; is not an absolute path</source>
+        <translation>у категории «%1» корневая папка задана не абсолютным путём</translation>
+    </message>
+    <message>
+        <source>it lists no categories</source>
+        <translation>в нём нет ни одной категории</translation>
+    </message>
+    <message>
+        <source>Interrupted.</source>
+        <translation>Прервано.</translation>
+    </message>
+    <message>
+        <source>Scanning %1 · %2 · %3 files · %4</source>
+        <translation>Сканирование: %1 · %2 · файлов: %3 · %4</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Категория</translation>
+    </message>
+    <message>
+        <source>Risk</source>
+        <translation>Риск</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Файлы</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Объекты</translation>
+    </message>
+    <message>
+        <source>(%1 is running)</source>
+        <translation>(приложение %1 запущено)</translation>
+    </message>
+    <message>
+        <source>… %1 more (--json lists all)</source>
+        <translation>… ещё %1 (--json выводит все)</translation>
+    </message>
+    <message>
+        <source>%1 found · %2 files checked · %3 s</source>
+        <translation>Найдено: %1 · проверено файлов: %2 · %3 с</translation>
+    </message>
+    <message>
+        <source>Some folders of %1 could not be read.</source>
+        <translation>Не удалось прочитать некоторые папки категории «%1».</translation>
+    </message>
+    <message>
+        <source>Keeping %1 as a whole: %2 lies inside it.</source>
+        <translation>%1 сохраняется целиком: внутри находится %2.</translation>
+    </message>
+    <message>
+        <source>Nothing to skip for %1: it is not among the items found.</source>
+        <translation>Нечего пропускать для %1: этого пути нет среди найденных объектов.</translation>
+    </message>
+    <message>
+        <source>Freed %1 · %2 removed · %3 skipped</source>
+        <translation>Освобождено: %1 · удалено: %2 · пропущено: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n файл</numerusform>
+            <numerusform>%n файла</numerusform>
+            <numerusform>%n файлов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cleaned: %1</source>
+        <translation>Очищено: %1</translation>
+    </message>
+    <message>
+        <source>Skipped (in use or access denied):</source>
+        <translation>Пропущено (используется или нет доступа):</translation>
+    </message>
+    <message>
+        <source>Left alone because they are running: %1</source>
+        <translation>Запущенные приложения не затронуты: %1</translation>
+    </message>
+    <message>
+        <source>Some items need administrator rights.</source>
+        <translation>Для некоторых объектов нужны права администратора.</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>Журнал: %1</translation>
+    </message>
+    <message>
+        <source>The scan did not complete.</source>
+        <translation>Сканирование не завершено.</translation>
+    </message>
+    <message>
+        <source>The scan did not complete; nothing was cleaned.</source>
+        <translation>Сканирование не завершено; ничего не очищено.</translation>
+    </message>
+    <message>
+        <source>Nothing to clean in the categories given.</source>
+        <translation>В указанных категориях нечего очищать.</translation>
+    </message>
+    <message>
+        <source>Cleaning %1 of %2 · %3</source>
+        <translation>Очистка: %1 из %2 · %3</translation>
+    </message>
+    <message>
+        <source>%1 files checked · %2 found (%3) · %4</source>
+        <translation>Проверено файлов: %1 · найдено: %2 (%3) · %4</translation>
+    </message>
+    <message>
+        <source>The search for large files did not complete.</source>
+        <translation>Поиск больших файлов не завершён.</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Last used</source>
+        <translation>Использовался</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Путь</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n large file(s)</source>
+        <translation>
+            <numerusform>%n большой файл</numerusform>
+            <numerusform>%n больших файла</numerusform>
+            <numerusform>%n больших файлов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot read %1.</source>
+        <translation>Не удаётся прочитать %1.</translation>
+    </message>
+    <message>
+        <source>Newest</source>
+        <translation>Изменено</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 мс</translation>
+    </message>
+    <message>
+        <source>Run &quot;varnholt-cli --help&quot; for the usage.</source>
+        <translation>Для справки по использованию запустите «varnholt-cli --help».</translation>
+    </message>
+    <message>
+        <source>No command given.</source>
+        <translation>Команда не указана.</translation>
+    </message>
+    <message>
+        <source>--help takes nothing else.</source>
+        <translation>--help не принимает других аргументов.</translation>
+    </message>
+    <message>
+        <source>--version takes nothing else.</source>
+        <translation>--version не принимает других аргументов.</translation>
+    </message>
+    <message>
+        <source>Unknown command &quot;%1&quot;. Commands: scan, clean, large, measure.</source>
+        <translation>Неизвестная команда «%1». Команды: scan, clean, large, measure.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot; for %2.</source>
+        <translation>Неожиданный аргумент «%1» для команды %2.</translation>
+    </message>
+    <message>
+        <source>measure takes exactly one PATH.</source>
+        <translation>Команда measure принимает ровно один PATH.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>Unknown option &quot;%1&quot; for %2. Options of %2: %3.</source>
+        <translation>Неизвестный параметр «%1» для команды %2. Параметры команды %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>Для %1 требуется значение.</translation>
+    </message>
+    <message>
+        <source>%1 takes no value.</source>
+        <translation>%1 не принимает значения.</translation>
+    </message>
+    <message>
+        <source>--skip-item needs a path.</source>
+        <translation>Для --skip-item требуется путь.</translation>
+    </message>
+    <message>
+        <source>Choose either --delete or --trash, not both.</source>
+        <translation>Укажите либо --delete, либо --trash, но не оба сразу.</translation>
+    </message>
+    <message>
+        <source>--threshold-mb needs a positive number of megabytes (for example 500), not &quot;%1&quot;.</source>
+        <translation>Для --threshold-mb требуется положительное число мегабайт (например, 500), а не «%1».</translation>
+    </message>
+    <message>
+        <source>measure needs a PATH.</source>
+        <translation>Для команды measure требуется PATH.</translation>
+    </message>
+    <message>
+        <source>clean needs at least one --category ID.</source>
+        <translation>Для команды clean требуется хотя бы один параметр --category ID.</translation>
+    </message>
+    <message>
+        <source>clean removes files: add --yes to confirm.</source>
+        <translation>Команда clean удаляет файлы: для подтверждения добавьте --yes.</translation>
+    </message>
+    <message>
+        <source>Unknown category %1. Categories: %2.</source>
+        <translation>Неизвестная категория: %1. Доступные категории: %2.</translation>
+    </message>
+    <message>
+        <source>Usage:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Commands:
+  scan      measure every cleanup category
+  clean     scan afresh, then clean exactly the categories given
+  large     list large files in the home folder
+  measure   size on disk, file count and newest change of one path
+
+Options:
+  --json              print JSON instead of a table
+  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
+                      patterns replace the exclusions of the settings for this run
+  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
+                      update, dev, trash)
+  --skip-item PATH    keep this item of a cleaned category
+  --delete, --trash   delete permanently, or move to the trash
+  --threshold-mb N    smallest size of a large file, in MB
+  --yes               confirm that clean may remove files
+
+Defaults come from the settings of Varnholt; options apply to this run only.
+Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
+VARNHOLT_CATALOGUE=FILE scans the categories described in the JSON file FILE
+instead of the system&apos;s (for testing).
+</source>
+        <translation>Использование:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Команды:
+  scan      измерить все категории очистки
+  clean     заново просканировать и очистить только указанные категории
+  large     показать большие файлы в домашней папке
+  measure   размер на диске, число файлов и время последнего изменения для пути
+
+Параметры:
+  --json              выводить JSON вместо таблицы
+  --exclude PATTERN   пропускать папки и файлы, соответствующие PATTERN; если
+                      шаблоны заданы, они заменяют исключения из настроек
+                      на время этого запуска
+  --category ID       очищаемая категория (temp, appcache, browser, logs, thumbs,
+                      update, dev, trash)
+  --skip-item PATH    оставить этот объект очищаемой категории
+  --delete, --trash   удалить безвозвратно или переместить в корзину
+  --threshold-mb N    минимальный размер большого файла, в МБ
+  --yes               подтвердить, что clean может удалять файлы
+
+По умолчанию — настройки Varnholt; параметры действуют только на этот запуск.
+Код выхода: 0 готово, 1 сбой (clean: удалено не всё выбранное), 2 ошибка вызова.
+VARNHOLT_CATALOGUE=FILE сканирует категории, описанные в JSON-файле FILE,
+вместо системных (для тестирования).
+</translation>
+    </message>
+</context>
+<context>
     <name>LargeFilesPage</name>
     <message>
         <source>Space Map</source>
@@ -453,6 +767,18 @@
             <numerusform>Выбрано &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; из %3 · %Ln файла</numerusform>
             <numerusform>Выбрано &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; из %3 · %Ln файлов</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Last opened</source>
+        <translation>Дата открытия</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Размер</translation>
     </message>
 </context>
 <context>

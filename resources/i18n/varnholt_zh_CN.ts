@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Trash</source>
-        <translation>废纸篓</translation>
+        <translation>回收站</translation>
     </message>
     <message>
         <source>Safe</source>
@@ -381,6 +381,315 @@
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message>
+        <source>Cannot read the catalogue file %1: %2</source>
+        <translation>无法读取类别清单文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 is not valid JSON: %2</source>
+        <translation>类别清单文件 %1 不是有效的 JSON：%2</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 is not usable: %2</source>
+        <translation>无法使用类别清单文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>a category has no id</source>
+        <translation>有类别缺少 id</translation>
+    </message>
+    <message>
+        <source>the id &quot;%1&quot; appears twice</source>
+        <translation>id“%1”出现了两次</translation>
+    </message>
+    <message>
+        <source>the risk of &quot;%1&quot; is not Safe, Review or Permanent</source>
+        <translation>“%1”的风险等级不是 Safe、Review 或 Permanent</translation>
+    </message>
+    <message>
+        <source>a root of &quot;%1&quot; is not an absolute path</source>
+        <translation>“%1”的某个根路径不是绝对路径</translation>
+    </message>
+    <message>
+        <source>it lists no categories</source>
+        <translation>其中没有列出任何类别</translation>
+    </message>
+    <message>
+        <source>Interrupted.</source>
+        <translation>已中断。</translation>
+    </message>
+    <message>
+        <source>Scanning %1 · %2 · %3 files · %4</source>
+        <translation>正在扫描 %1 · %2 · %3 个文件 · %4</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>类别</translation>
+    </message>
+    <message>
+        <source>Risk</source>
+        <translation>风险</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>文件数</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>项目数</translation>
+    </message>
+    <message>
+        <source>(%1 is running)</source>
+        <translation>（%1 正在运行）</translation>
+    </message>
+    <message>
+        <source>… %1 more (--json lists all)</source>
+        <translation>… 另有 %1 项（使用 --json 可列出全部）</translation>
+    </message>
+    <message>
+        <source>%1 found · %2 files checked · %3 s</source>
+        <translation>已找到 %1 · 已检查 %2 个文件 · %3 秒</translation>
+    </message>
+    <message>
+        <source>Some folders of %1 could not be read.</source>
+        <translation>无法读取“%1”中的部分文件夹。</translation>
+    </message>
+    <message>
+        <source>Keeping %1 as a whole: %2 lies inside it.</source>
+        <translation>将完整保留 %1：%2 位于其中。</translation>
+    </message>
+    <message>
+        <source>Nothing to skip for %1: it is not among the items found.</source>
+        <translation>无需跳过 %1：它不在找到的项目中。</translation>
+    </message>
+    <message>
+        <source>Freed %1 · %2 removed · %3 skipped</source>
+        <translation>已释放 %1 · 已移除 %2 · 已跳过 %3 个</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n 个文件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cleaned: %1</source>
+        <translation>已清理：%1</translation>
+    </message>
+    <message>
+        <source>Skipped (in use or access denied):</source>
+        <translation>已跳过（正在使用或拒绝访问）：</translation>
+    </message>
+    <message>
+        <source>Left alone because they are running: %1</source>
+        <translation>以下应用正在运行，其缓存未清理：%1</translation>
+    </message>
+    <message>
+        <source>Some items need administrator rights.</source>
+        <translation>部分项目需要管理员权限。</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>日志：%1</translation>
+    </message>
+    <message>
+        <source>The scan did not complete.</source>
+        <translation>扫描未完成。</translation>
+    </message>
+    <message>
+        <source>The scan did not complete; nothing was cleaned.</source>
+        <translation>扫描未完成，未清理任何内容。</translation>
+    </message>
+    <message>
+        <source>Nothing to clean in the categories given.</source>
+        <translation>指定的类别中没有可清理的内容。</translation>
+    </message>
+    <message>
+        <source>Cleaning %1 of %2 · %3</source>
+        <translation>正在清理 %1 / %2 · %3</translation>
+    </message>
+    <message>
+        <source>%1 files checked · %2 found (%3) · %4</source>
+        <translation>已检查 %1 个文件 · 找到 %2 个（%3） · %4</translation>
+    </message>
+    <message>
+        <source>The search for large files did not complete.</source>
+        <translation>大文件查找未完成。</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Last used</source>
+        <translation>上次使用</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>路径</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n large file(s)</source>
+        <translation>
+            <numerusform>%n 个大文件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot read %1.</source>
+        <translation>无法读取 %1。</translation>
+    </message>
+    <message>
+        <source>Newest</source>
+        <translation>最近修改</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>耗时</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 毫秒</translation>
+    </message>
+    <message>
+        <source>Run &quot;varnholt-cli --help&quot; for the usage.</source>
+        <translation>运行“varnholt-cli --help”查看用法。</translation>
+    </message>
+    <message>
+        <source>No command given.</source>
+        <translation>未指定命令。</translation>
+    </message>
+    <message>
+        <source>--help takes nothing else.</source>
+        <translation>--help 不能与其他参数一起使用。</translation>
+    </message>
+    <message>
+        <source>--version takes nothing else.</source>
+        <translation>--version 不能与其他参数一起使用。</translation>
+    </message>
+    <message>
+        <source>Unknown command &quot;%1&quot;. Commands: scan, clean, large, measure.</source>
+        <translation>未知命令“%1”。可用命令：scan、clean、large、measure。</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot; for %2.</source>
+        <translation>%2 命令不接受参数“%1”。</translation>
+    </message>
+    <message>
+        <source>measure takes exactly one PATH.</source>
+        <translation>measure 只接受一个 PATH。</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Unknown option &quot;%1&quot; for %2. Options of %2: %3.</source>
+        <translation>未知选项“%1”（命令 %2）。%2 的可用选项：%3。</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 需要一个值。</translation>
+    </message>
+    <message>
+        <source>%1 takes no value.</source>
+        <translation>%1 不接受值。</translation>
+    </message>
+    <message>
+        <source>--skip-item needs a path.</source>
+        <translation>--skip-item 需要一个路径。</translation>
+    </message>
+    <message>
+        <source>Choose either --delete or --trash, not both.</source>
+        <translation>--delete 和 --trash 只能选择其一。</translation>
+    </message>
+    <message>
+        <source>--threshold-mb needs a positive number of megabytes (for example 500), not &quot;%1&quot;.</source>
+        <translation>--threshold-mb 需要一个以 MB 为单位的正数（例如 500），而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>measure needs a PATH.</source>
+        <translation>measure 需要一个 PATH。</translation>
+    </message>
+    <message>
+        <source>clean needs at least one --category ID.</source>
+        <translation>clean 至少需要一个 --category ID。</translation>
+    </message>
+    <message>
+        <source>clean removes files: add --yes to confirm.</source>
+        <translation>clean 会删除文件：请添加 --yes 以确认。</translation>
+    </message>
+    <message>
+        <source>Unknown category %1. Categories: %2.</source>
+        <translation>未知类别：%1。可用类别：%2。</translation>
+    </message>
+    <message>
+        <source>Usage:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Commands:
+  scan      measure every cleanup category
+  clean     scan afresh, then clean exactly the categories given
+  large     list large files in the home folder
+  measure   size on disk, file count and newest change of one path
+
+Options:
+  --json              print JSON instead of a table
+  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
+                      patterns replace the exclusions of the settings for this run
+  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
+                      update, dev, trash)
+  --skip-item PATH    keep this item of a cleaned category
+  --delete, --trash   delete permanently, or move to the trash
+  --threshold-mb N    smallest size of a large file, in MB
+  --yes               confirm that clean may remove files
+
+Defaults come from the settings of Varnholt; options apply to this run only.
+Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
+VARNHOLT_CATALOGUE=FILE scans the categories described in the JSON file FILE
+instead of the system&apos;s (for testing).
+</source>
+        <translation>用法：
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+命令：
+  scan      测量所有清理类别的大小
+  clean     重新扫描，然后只清理指定的类别
+  large     列出主文件夹中的大文件
+  measure   显示某个路径的磁盘占用、文件数和最近修改时间
+
+选项：
+  --json              输出 JSON 而不是表格
+  --exclude PATTERN   跳过与 PATTERN 匹配的文件夹和文件；指定此选项后，
+                      本次运行将以这些模式取代设置中的排除项
+  --category ID       要清理的类别（temp、appcache、browser、logs、thumbs、
+                      update、dev、trash）
+  --skip-item PATH    保留所清理类别中的此项目
+  --delete, --trash   永久删除，或移至回收站
+  --threshold-mb N    大文件的最小大小，以 MB 为单位
+  --yes               确认允许 clean 删除文件
+
+默认值取自 Varnholt 的设置；选项仅对本次运行有效。
+退出状态：0 完成，1 失败（clean：有选中的内容未能删除），2 用法错误。
+VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
+而不是系统的类别（用于测试）。
+</translation>
+    </message>
+</context>
+<context>
     <name>LargeFilesPage</name>
     <message>
         <source>Space Map</source>
@@ -443,6 +752,18 @@
         <translation>
             <numerusform>已选择 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt;，共 %3 · %Ln 个文件</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Last opened</source>
+        <translation>上次打开</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
     </message>
 </context>
 <context>

@@ -381,6 +381,315 @@
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message>
+        <source>Cannot read the catalogue file %1: %2</source>
+        <translation>無法讀取類別清單檔案 %1：%2</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 is not valid JSON: %2</source>
+        <translation>類別清單檔案 %1 不是有效的 JSON：%2</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 is not usable: %2</source>
+        <translation>無法使用類別清單檔案 %1：%2</translation>
+    </message>
+    <message>
+        <source>a category has no id</source>
+        <translation>有類別缺少 id</translation>
+    </message>
+    <message>
+        <source>the id &quot;%1&quot; appears twice</source>
+        <translation>id「%1」出現了兩次</translation>
+    </message>
+    <message>
+        <source>the risk of &quot;%1&quot; is not Safe, Review or Permanent</source>
+        <translation>「%1」的風險等級不是 Safe、Review 或 Permanent</translation>
+    </message>
+    <message>
+        <source>a root of &quot;%1&quot; is not an absolute path</source>
+        <translation>「%1」的某個根路徑不是絕對路徑</translation>
+    </message>
+    <message>
+        <source>it lists no categories</source>
+        <translation>其中未列出任何類別</translation>
+    </message>
+    <message>
+        <source>Interrupted.</source>
+        <translation>已中斷。</translation>
+    </message>
+    <message>
+        <source>Scanning %1 · %2 · %3 files · %4</source>
+        <translation>正在掃描 %1 · %2 · %3 個檔案 · %4</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>類別</translation>
+    </message>
+    <message>
+        <source>Risk</source>
+        <translation>風險</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>檔案數</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>項目數</translation>
+    </message>
+    <message>
+        <source>(%1 is running)</source>
+        <translation>（%1 正在執行）</translation>
+    </message>
+    <message>
+        <source>… %1 more (--json lists all)</source>
+        <translation>… 另有 %1 項（使用 --json 可列出全部）</translation>
+    </message>
+    <message>
+        <source>%1 found · %2 files checked · %3 s</source>
+        <translation>已找到 %1 · 已檢查 %2 個檔案 · %3 秒</translation>
+    </message>
+    <message>
+        <source>Some folders of %1 could not be read.</source>
+        <translation>無法讀取「%1」中的部分資料夾。</translation>
+    </message>
+    <message>
+        <source>Keeping %1 as a whole: %2 lies inside it.</source>
+        <translation>將完整保留 %1：%2 位於其中。</translation>
+    </message>
+    <message>
+        <source>Nothing to skip for %1: it is not among the items found.</source>
+        <translation>無需略過 %1：它不在找到的項目中。</translation>
+    </message>
+    <message>
+        <source>Freed %1 · %2 removed · %3 skipped</source>
+        <translation>已釋放 %1 · 已移除 %2 · 已略過 %3 個</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n 個檔案</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cleaned: %1</source>
+        <translation>已清理：%1</translation>
+    </message>
+    <message>
+        <source>Skipped (in use or access denied):</source>
+        <translation>已略過（正在使用或存取被拒）：</translation>
+    </message>
+    <message>
+        <source>Left alone because they are running: %1</source>
+        <translation>以下應用程式正在執行，其快取未清理：%1</translation>
+    </message>
+    <message>
+        <source>Some items need administrator rights.</source>
+        <translation>部分項目需要系統管理員權限。</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>記錄：%1</translation>
+    </message>
+    <message>
+        <source>The scan did not complete.</source>
+        <translation>掃描未完成。</translation>
+    </message>
+    <message>
+        <source>The scan did not complete; nothing was cleaned.</source>
+        <translation>掃描未完成，未清理任何項目。</translation>
+    </message>
+    <message>
+        <source>Nothing to clean in the categories given.</source>
+        <translation>指定的類別中沒有可清理的項目。</translation>
+    </message>
+    <message>
+        <source>Cleaning %1 of %2 · %3</source>
+        <translation>正在清理 %1 / %2 · %3</translation>
+    </message>
+    <message>
+        <source>%1 files checked · %2 found (%3) · %4</source>
+        <translation>已檢查 %1 個檔案 · 找到 %2 個（%3） · %4</translation>
+    </message>
+    <message>
+        <source>The search for large files did not complete.</source>
+        <translation>大型檔案搜尋未完成。</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>類型</translation>
+    </message>
+    <message>
+        <source>Last used</source>
+        <translation>上次使用</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>路徑</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n large file(s)</source>
+        <translation>
+            <numerusform>%n 個大型檔案</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot read %1.</source>
+        <translation>無法讀取 %1。</translation>
+    </message>
+    <message>
+        <source>Newest</source>
+        <translation>最近修改</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>耗時</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 毫秒</translation>
+    </message>
+    <message>
+        <source>Run &quot;varnholt-cli --help&quot; for the usage.</source>
+        <translation>執行「varnholt-cli --help」以檢視用法。</translation>
+    </message>
+    <message>
+        <source>No command given.</source>
+        <translation>未指定命令。</translation>
+    </message>
+    <message>
+        <source>--help takes nothing else.</source>
+        <translation>--help 不能與其他引數一起使用。</translation>
+    </message>
+    <message>
+        <source>--version takes nothing else.</source>
+        <translation>--version 不能與其他引數一起使用。</translation>
+    </message>
+    <message>
+        <source>Unknown command &quot;%1&quot;. Commands: scan, clean, large, measure.</source>
+        <translation>未知的命令「%1」。可用命令：scan、clean、large、measure。</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot; for %2.</source>
+        <translation>%2 命令不接受引數「%1」。</translation>
+    </message>
+    <message>
+        <source>measure takes exactly one PATH.</source>
+        <translation>measure 只接受一個 PATH。</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>無</translation>
+    </message>
+    <message>
+        <source>Unknown option &quot;%1&quot; for %2. Options of %2: %3.</source>
+        <translation>未知的選項「%1」（命令 %2）。%2 的可用選項：%3。</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 需要一個值。</translation>
+    </message>
+    <message>
+        <source>%1 takes no value.</source>
+        <translation>%1 不接受值。</translation>
+    </message>
+    <message>
+        <source>--skip-item needs a path.</source>
+        <translation>--skip-item 需要一個路徑。</translation>
+    </message>
+    <message>
+        <source>Choose either --delete or --trash, not both.</source>
+        <translation>--delete 與 --trash 只能擇一使用。</translation>
+    </message>
+    <message>
+        <source>--threshold-mb needs a positive number of megabytes (for example 500), not &quot;%1&quot;.</source>
+        <translation>--threshold-mb 需要以 MB 為單位的正數（例如 500），而非「%1」。</translation>
+    </message>
+    <message>
+        <source>measure needs a PATH.</source>
+        <translation>measure 需要一個 PATH。</translation>
+    </message>
+    <message>
+        <source>clean needs at least one --category ID.</source>
+        <translation>clean 至少需要一個 --category ID。</translation>
+    </message>
+    <message>
+        <source>clean removes files: add --yes to confirm.</source>
+        <translation>clean 會刪除檔案：請加上 --yes 以確認。</translation>
+    </message>
+    <message>
+        <source>Unknown category %1. Categories: %2.</source>
+        <translation>未知的類別：%1。可用類別：%2。</translation>
+    </message>
+    <message>
+        <source>Usage:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Commands:
+  scan      measure every cleanup category
+  clean     scan afresh, then clean exactly the categories given
+  large     list large files in the home folder
+  measure   size on disk, file count and newest change of one path
+
+Options:
+  --json              print JSON instead of a table
+  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
+                      patterns replace the exclusions of the settings for this run
+  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
+                      update, dev, trash)
+  --skip-item PATH    keep this item of a cleaned category
+  --delete, --trash   delete permanently, or move to the trash
+  --threshold-mb N    smallest size of a large file, in MB
+  --yes               confirm that clean may remove files
+
+Defaults come from the settings of Varnholt; options apply to this run only.
+Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
+VARNHOLT_CATALOGUE=FILE scans the categories described in the JSON file FILE
+instead of the system&apos;s (for testing).
+</source>
+        <translation>用法：
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+命令：
+  scan      測量所有清理類別的大小
+  clean     重新掃描，然後只清理指定的類別
+  large     列出個人資料夾中的大型檔案
+  measure   顯示某個路徑的磁碟使用量、檔案數和最近修改時間
+
+選項：
+  --json              輸出 JSON 而非表格
+  --exclude PATTERN   略過符合 PATTERN 的資料夾和檔案；指定此選項後，
+                      本次執行將以這些模式取代設定中的排除項目
+  --category ID       要清理的類別（temp、appcache、browser、logs、thumbs、
+                      update、dev、trash）
+  --skip-item PATH    保留所清理類別中的此項目
+  --delete, --trash   永久刪除，或移至資源回收筒
+  --threshold-mb N    大型檔案的最小大小，以 MB 為單位
+  --yes               確認允許 clean 刪除檔案
+
+預設值取自 Varnholt 的設定；選項僅對本次執行有效。
+結束狀態：0 完成，1 失敗（clean：有選取的內容未能刪除），2 用法錯誤。
+VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
+而非系統的類別（用於測試）。
+</translation>
+    </message>
+</context>
+<context>
     <name>LargeFilesPage</name>
     <message>
         <source>Space Map</source>
@@ -443,6 +752,18 @@
         <translation>
             <numerusform>已選取 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt;，共 %3 · %Ln 個檔案</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>Last opened</source>
+        <translation>上次開啟</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
     </message>
 </context>
 <context>

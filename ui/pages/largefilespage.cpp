@@ -374,6 +374,8 @@ QWidget *LargeFilesPage::buildResultsView()
     m_summary = label({}, QStringLiteral("sub"), footer);
     m_summary->setObjectName(QStringLiteral("summary"));
     m_summary->setTextFormat(Qt::RichText);
+    // The summary wraps so that long translations leave the buttons whole.
+    m_summary->setWordWrap(true);
     footer->row()->addWidget(m_summary, 1);
     m_showButton =
         new Button(LargeFilesText::tr("Show in %1").arg(fileManagerName()), {}, QStringLiteral("folder"), {}, footer);
