@@ -3,21 +3,17 @@
 #include "app/platform.h"
 #include "support/testsupport.h"
 #include "support/uitest.h"
-#include "ui/dialogs/closedialog.h"
 #include "ui/dialogs/confirmcleandialog.h"
 #include "ui/dialogs/confirmdialog.h"
 #include "ui/dialogs/overlay.h"
 #include "ui/dialogs/toast.h"
 #include "ui/dialogs/updatedialog.h"
-#include "ui/theme.h"
 #include "ui/widgets/button.h"
 #include "update/httptestserver.h"
 #include "update/testsigning.h"
 #include "update/updater.h"
 
-#include <QApplication>
 #include <QFileInfo>
-#include <QCheckBox>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -25,7 +21,6 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTest>
 
 using namespace ui;
@@ -35,10 +30,7 @@ namespace {
 CategoryDef category(const QString &id, int risk, const QString &root)
 {
     CategoryDef d;
-    d.id = id;
-    d.name = id;
-    d.icon = QStringLiteral("trash");
-    d.color = QStringLiteral("#22d3ee");
+    d.id = d.name = id;
     d.risk = risk;
     d.roots = {CategoryRoot{root, {}, {}}};
     return d;
@@ -95,51 +87,33 @@ private slots:
         QTest::addColumn<QString>("action");
         QTest::addColumn<bool>("closes");
         QTest::newRow("escape") << "escape" << true;
-        QTest::newRow("other key") << "enter" << false;
+        QTest::newRow("other key") << "key" << false;
         QTest::newRow("press on the dimmed area") << "outside" << true;
         QTest::newRow("press on the panel") << "panel" << false;
     }
 
+    // No way of dismissing a dialog may count as confirming it.
     void overlayDismissal()
     {
         QFETCH(QString, action);
         QFETCH(bool, closes);
-        auto *dialog = new ConfirmDialog(m_host, "Title", "Text", "Do it", false);
+        QPointer<ConfirmDialog> dialog = new ConfirmDialog(m_host, "Title", "Text", "Do it", false);
         QSignalSpy accepted(dialog, &ConfirmDialog::accepted);
         dialog->open();
-        QPointer<ConfirmDialog> guard(dialog);
         QCOMPARE(Overlay::openIn(m_host).size(), 1);
-        if (action == "escape")
-            QTest::keyClick(dialog, Qt::Key_Escape);
-        else if (action == "enter")
-            QTest::keyClick(dialog, Qt::Key_A);
-        else if (action == "outside")
-            QTest::mouseClick(dialog, Qt::LeftButton, {}, QPoint(5, 5));
+        if (action == "escape" || action == "key")
+            QTest::keyClick(dialog, action == "escape" ? Qt::Key_Escape : Qt::Key_A);
         else
-            QTest::mouseClick(dialog->panel(), Qt::LeftButton, {}, QPoint(10, 10));
+            QTest::mouseClick(action == "outside" ? dialog : dialog->panel(), Qt::LeftButton, {}, QPoint(5, 5));
         if (closes) {
-            QTRY_VERIFY(guard.isNull());
+            QTRY_VERIFY(dialog.isNull());
             QVERIFY(Overlay::openIn(m_host).isEmpty());
         } else {
             QTest::qWait(20);
-            QVERIFY(!guard.isNull());
+            QVERIFY(!dialog.isNull());
             delete dialog;
         }
         QCOMPARE(accepted.count(), 0);
-    }
-
-    void overlayCoversAndCentresOnResize()
-    {
-        auto *dialog = new ConfirmDialog(m_host, "Title", "Text", "Do it", true);
-        dialog->open();
-        QCOMPARE(dialog->geometry(), m_host->rect());
-        QTRY_COMPARE(dialog->panel()->pos(), dialog->panelRestPosition());
-        m_host->resize(1200, 700);
-        QCOMPARE(dialog->geometry(), m_host->rect());
-        QCOMPARE(QRectF(dialog->panel()->geometry()).center().x(), 600.0);
-        QCOMPARE(dialog->confirmButton()->kind(), QStringLiteral("danger"));
-        m_host->resize(900, 600);
-        delete dialog;
     }
 
     void confirmCleanTexts_data()
@@ -148,33 +122,27 @@ private slots:
         QTest::addColumn<bool>("withPermanent");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("kind");
         const QString bin = recycleBinName();
-        QTest::newRow("to the bin")
-            << true << false << QString("Everything will be moved to the %1, so you can restore it later.").arg(bin)
-            << "Clean" << "primary";
+        QTest::newRow("to the bin") << true << false
+                                    << QString("Everything will be moved to the %1, so you can restore it later.").arg(bin)
+                                    << "Clean";
         QTest::newRow("bin emptied too")
             << true << true << QString("Emptying the %1 can't be undone. Everything else goes to the %1.").arg(bin)
-            << "Clean and delete" << "danger";
-        QTest::newRow("permanent delete")
-            << false << false << "Permanent delete is on. These files can't be recovered." << "Clean and delete"
-            << "danger";
+            << "Clean and delete";
+        QTest::newRow("permanent delete") << false << false
+                                          << "Permanent delete is on. These files can't be recovered."
+                                          << "Clean and delete";
     }
 
     void confirmCleanTexts()
     {
         QFETCH(bool, toBin);
         QFETCH(bool, withPermanent);
-        QFETCH(QString, text);
-        QFETCH(QString, button);
-        QFETCH(QString, kind);
-
         TempFolder tmp;
         QVERIFY(!tmp.makeFileOfSize("safe/a.bin", 4 * 4096).isEmpty());
         QVERIFY(!tmp.makeFileOfSize("perm/b.bin", 2 * 4096).isEmpty());
         AppState state([root = tmp.path()] {
-            return QList<CategoryDef>{category("safe", Safe, root + "/safe"),
-                                      category("perm", Permanent, root + "/perm")};
+            return QList<CategoryDef>{category("safe", Safe, root + "/safe"), category("perm", Permanent, root + "/perm")};
         });
         state.startScan();
         QVERIFY(QTest::qWaitFor([&] { return state.phase() == AppState::Results; }, 20000));
@@ -185,69 +153,39 @@ private slots:
         QSignalSpy accepted(dialog, &ConfirmCleanDialog::accepted);
         dialog->open();
         QCOMPARE(dialog->title(), QString("Clean %1?").arg(formatSize(state.selectedBytes())));
-        QCOMPARE(dialog->text(), text);
-        QCOMPARE(dialog->confirmButton()->text(), button);
-        QCOMPARE(dialog->confirmButton()->kind(), kind);
-        QVERIFY(dialog->confirmButton()->isDefault());
+        QTEST(dialog->text(), "text");
+        QTEST(dialog->confirmButton()->text(), "button");
         // One row per selected category, the names in selection order.
         QStringList names;
         for (QLabel *label : dialog->panel()->findChild<QWidget *>("selection")->findChildren<QLabel *>())
             if (label->property("role").toString().isEmpty())
                 names << label->text();
-        const QStringList expected = withPermanent ? QStringList{"safe", "perm"} : QStringList{"safe"};
-        QCOMPARE(names, expected);
-
+        QCOMPARE(names, (withPermanent ? QStringList{"safe", "perm"} : QStringList{"safe"}));
         QTest::mouseClick(dialog->confirmButton(), Qt::LeftButton);
         QCOMPARE(accepted.count(), 1);
         AppSettings::instance()->setMoveToTrash(true);
     }
 
-    void closeDialogRemembersAndNote()
-    {
-        auto *dialog = new CloseDialog(m_host);
-        QSignalSpy chosen(dialog, &CloseDialog::chosen);
-        dialog->open();
-        QVERIFY(dialog->rememberBox()->isChecked());
-        QVERIFY(dialog->noteLabel()->isVisible());
-        dialog->rememberBox()->click();
-        QVERIFY(!dialog->noteLabel()->isVisible());
-        QTest::mouseClick(dialog->quitButton(), Qt::LeftButton);
-        QCOMPARE(chosen.count(), 1);
-        QCOMPARE(chosen.at(0), (QVariantList{false, false}));
-    }
-
-    void toastReplacesAndTimesOut()
-    {
-        Toast toast(m_host);
-        QSignalSpy undo(&toast, &Toast::undo);
-        toast.showMessage("First", true);
-        QVERIFY(toast.isVisible());
-        QTest::qWait(600);
-        toast.showMessage("Second", false);
-        QCOMPARE(toast.text(), QString("Second"));
-        QVERIFY(!toast.findChild<QPushButton *>()->isVisible());
-        // The second message gets the full time again.
-        QVERIFY(toast.remainingTime() > Toast::kTimeoutMs - 300);
-        QCOMPARE(toast.geometry().bottom() + 1, m_host->height() - Toast::kBottomGap);
-        QVERIFY(qAbs(QRectF(toast.geometry()).center().x() - m_host->width() / 2.0) <= 0.5);
-        QTRY_VERIFY_WITH_TIMEOUT(!toast.isVisible(), Toast::kTimeoutMs + 1000);
-        QCOMPARE(undo.count(), 0);
-    }
-
-    void toastUndo()
+    void toast()
     {
         Toast toast(m_host);
         QSignalSpy undo(&toast, &Toast::undo);
         toast.showMessage("Moved 3 files to the Trash", true);
         auto *button = toast.findChild<QPushButton *>();
         QVERIFY(button->isVisible());
-        m_host->resize(1000, 650);
-        QCOMPARE(toast.geometry().bottom() + 1, 650 - Toast::kBottomGap);
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(undo.count(), 1);
         QVERIFY(!toast.isVisible());
-        QCOMPARE(toast.remainingTime(), -1);
-        m_host->resize(900, 600);
+
+        toast.showMessage("First", true);
+        QTest::qWait(600);
+        toast.showMessage("Second", false);
+        QCOMPARE(toast.text(), QString("Second"));
+        QVERIFY(!button->isVisible());
+        // The second message gets the full time again.
+        QVERIFY(toast.remainingTime() > Toast::kTimeoutMs - 300);
+        QTRY_VERIFY_WITH_TIMEOUT(!toast.isVisible(), Toast::kTimeoutMs + 1000);
+        QCOMPARE(undo.count(), 1);
     }
 
     void updateDialogAvailable_data()
@@ -265,33 +203,26 @@ private slots:
     {
         QFETCH(QString, date);
         QFETCH(QString, size);
-        QFETCH(QString, subtitle);
         const QStringList notes{"<b>Faster</b> scans", "Fixes"};
         auto updater = updaterFor(manifest(m_http.url("/a.bin"), date, size, notes));
         auto *dialog = new UpdateDialog(updater.get(), m_host);
         dialog->open();
-        QCOMPARE(dialog->title(), QString("Checking for updates…"));
         updater->check();
         QCOMPARE(dialog->title(), QString("Checking for updates…"));
-        QVERIFY(dialog->progressBar()->isVisible());
         QVERIFY(waitWhile(*updater, Updater::Checking));
         QCOMPARE(dialog->title(), QString("An update is available"));
-        QCOMPARE(dialog->subtitle(), subtitle);
+        QTEST(dialog->subtitle(), "subtitle");
         // Markup from the manifest stays literal.
         QCOMPARE(dialog->notes(), notes);
         for (QLabel *label : dialog->findChildren<QLabel *>("note"))
             QCOMPARE(label->textFormat(), Qt::PlainText);
-        QVERIFY(!dialog->progressBar()->isVisible());
-        QVERIFY(!dialog->errorVisible());
-        QVERIFY(dialog->updateButton()->isVisible());
-        QVERIFY(!dialog->retryButton()->isVisible());
+        QVERIFY(dialog->updateButton()->isVisible() && !dialog->retryButton()->isVisible());
         QCOMPARE(dialog->closeButton()->text(), QString("Later"));
         delete dialog;
     }
 
-    void updateDialogOtherStates()
+    void updateDialogUpToDateThenFailed()
     {
-        // Up to date, then a failed check with Retry.
         auto updater = updaterFor(manifest(m_http.url("/a.bin"), {}, {}, {}, QString(64, u'a'), {}, "1.0.0"));
         auto *dialog = new UpdateDialog(updater.get(), m_host);
         dialog->open();
@@ -299,15 +230,12 @@ private slots:
         QVERIFY(waitWhile(*updater, Updater::Checking));
         QCOMPARE(dialog->title(), QString("Varnholt is up to date"));
         QCOMPARE(dialog->subtitle(), QString("Version 1.0.0 is the latest version."));
-        QCOMPARE(dialog->closeButton()->text(), QString("Close"));
         QVERIFY(!dialog->updateButton()->isVisible() && !dialog->notesVisible());
 
         m_http.route("/upgrade.json", Route{500, "broken"});
         updater->check();
         QVERIFY(waitWhile(*updater, Updater::Checking));
         QCOMPARE(dialog->title(), QString("Could not check for updates"));
-        QVERIFY(dialog->retryButton()->isVisible());
-        QCOMPARE(dialog->errorVisible(), !updater->errorText().isEmpty());
         QCOMPARE(dialog->errorText(), updater->errorText());
         QTest::mouseClick(dialog->retryButton(), Qt::LeftButton);
         QCOMPARE(updater->state(), int(Updater::Checking));
@@ -339,18 +267,15 @@ private slots:
         QCOMPARE(updater->state(), int(Updater::Downloading));
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(updater->downloadFolder() + "/big.bin.part").size() > 0, 20000);
         QCOMPARE(dialog->title(), QString("Downloading the update…"));
-        QVERIFY(dialog->cancelButton()->isVisible());
-        QVERIFY(!dialog->closeButton()->isVisible());
-        // The network layer throttles its progress reports and may hold them
-        // back while a transfer stalls, so the total can still be unknown
-        // here even when the server sent it; check the form for what the
-        // updater holds.
+        QVERIFY(dialog->cancelButton()->isVisible() && !dialog->closeButton()->isVisible());
+        // The network layer may hold progress reports back while a transfer
+        // stalls, so the total can still be unknown even when the server sent
+        // it: check the form for what the updater holds.
         if (lengthKnown)
             (void)QTest::qWaitFor([&] { return updater->bytesTotal() > 0; }, 3000);
         if (updater->bytesTotal() > 0) {
-            QCOMPARE(dialog->subtitle(), QString("%1 of %2").arg(formatSize(updater->bytesReceived()),
-                                                                 formatSize(3 << 20)));
-            QCOMPARE(dialog->progressBar()->maximum(), 1000);
+            QCOMPARE(dialog->subtitle(),
+                     QString("%1 of %2").arg(formatSize(updater->bytesReceived()), formatSize(3 << 20)));
             QCOMPARE(dialog->progressBar()->value(), int(updater->bytesReceived() * 1000 / (3 << 20)));
         } else {
             QCOMPARE(dialog->subtitle(), QString("Version 9.0.0"));
@@ -360,12 +285,13 @@ private slots:
         QVERIFY(waitWhile(*updater, Updater::Downloading));
         QCOMPARE(dialog->title(), QString("An update is available"));
         QVERIFY(!dialog->errorVisible());
-        QCOMPARE(dialog->closeButton()->text(), QString("Later"));
         // Closing the dialog leaves the updater alone.
         QTest::mouseClick(dialog->closeButton(), Qt::LeftButton);
         QCOMPARE(updater->state(), int(Updater::Available));
     }
 
+    // A download whose checksum and signature match goes on to the
+    // installer, which cannot be cancelled from the dialog.
     void updateDialogInstalling()
     {
         KeyPtr key = testKey();
@@ -377,18 +303,16 @@ private slots:
                                            sign(patternChunk(0, size), key.get())));
         updater->setSigningKey(rawPublicKey(key.get()));
         updater->setInstallerLauncher([](const QString &) { return QString(); });
-        QSignalSpy quit(updater.get(), &Updater::quitForUpdate);
         auto *dialog = new UpdateDialog(updater.get(), m_host);
         dialog->open();
         updater->check();
         QVERIFY(waitWhile(*updater, Updater::Checking));
-        QVERIFY(!dialog->notesVisible());  // no release notes, no card
+        QVERIFY(!dialog->notesVisible());
         updater->download();
         QVERIFY(waitWhile(*updater, Updater::Downloading));
         QCOMPARE(updater->state(), int(Updater::Installing));
         QCOMPARE(dialog->title(), QString("Installing the update…"));
         QVERIFY(!dialog->closeButton()->isVisible() && !dialog->cancelButton()->isVisible());
-        QVERIFY(dialog->progressBar()->isVisible());
         delete dialog;
     }
 };

@@ -1,21 +1,17 @@
 #include "app/appsettings.h"
 #include "app/appstate.h"
 #include "app/platform.h"
-#include "support/testsupport.h"
+#include "support/tempfolder.h"
 #include "support/uitest.h"
 #include "ui/pages/overviewpage.h"
-#include "ui/theme.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/diskorb.h"
 #include "ui/widgets/headline.h"
 #include "ui/widgets/sparkline.h"
 
-#include <QApplication>
-#include <QGridLayout>
 #include <QLabel>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTest>
 
 #include <algorithm>
@@ -77,21 +73,9 @@ QString cardValue(const QWidget *page, const char *card)
     return child(child<QWidget>(page, card), "value")->text();
 }
 
-QString cardCaption(const QWidget *page, const char *card)
+QWidget *tileGrid(const QWidget *page)
 {
-    return child(child<QWidget>(page, card), "caption")->text();
-}
-
-QString chipText(const QWidget *page)
-{
-    return child<QWidget>(page, "scanChip")->findChild<QLabel *>()->text();
-}
-
-void saveShot(QWidget *page, const QString &name)
-{
-    const QString dir = qEnvironmentVariable("VARNHOLT_SHOTS");
-    if (!dir.isEmpty())
-        page->grab().save(dir + u'/' + name + QStringLiteral(".png"));
+    return child<QWidget>(page, "tileGrid");
 }
 
 } // namespace
@@ -101,16 +85,11 @@ class TestOverviewPage : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        startUiTest();
-    }
+    void initTestCase() { startUiTest(); }
 
     void init()
     {
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Varnholt"),
-                  QStringLiteral("Varnholt"))
-            .clear();
+        QSettings().clear();
     }
 
     void headline_data()
@@ -144,40 +123,24 @@ private slots:
         AppState state(fixtureCatalogue(tmp.path()));
         OverviewPage page(&state);
         page.setCatalogueSource(fixtureCatalogue(tmp.path()));
-        page.resize(1000, 900);
         page.show();
-
         QCOMPARE(page.tileIds(), kIds);
-        const auto tiles = child<QWidget>(&page, "tileGrid")->findChildren<QLabel *>(QStringLiteral("tileSize"));
-        QCOMPARE(tiles.size(), kIds.size());
-        for (const QLabel *size : tiles)
+        const auto sizes = tileGrid(&page)->findChildren<QLabel *>(QStringLiteral("tileSize"));
+        QCOMPARE(sizes.size(), kIds.size());
+        for (const QLabel *size : sizes)
             QCOMPARE(size->text(), QStringLiteral("—"));
-        QCOMPARE(child(&page, "sectionTitle")->text(), QStringLiteral("What Smart Scan looks at"));
-        QVERIFY(child<Button>(&page, "rescan")->isHidden());
-        QVERIFY(child<Button>(&page, "seeAll")->isHidden());
-        QCOMPARE(chipText(&page), QStringLiteral("Never scanned"));
-        QCOMPARE(cardValue(&page, "lastScanCard"), QStringLiteral("—"));
-        QCOMPARE(cardCaption(&page, "lastScanCard"), QStringLiteral("Never scanned"));
-
-        // The figures come from the volume the state reports.
+        QVERIFY(child<Button>(&page, "rescan")->isHidden() && child<Button>(&page, "seeAll")->isHidden());
+        QCOMPARE(child<QWidget>(&page, "scanChip")->findChild<QLabel *>()->text(), QStringLiteral("Never scanned"));
         const VolumeInfo &volume = state.volume();
-        QCOMPARE(child(&page, "volumeLine")->text(),
-                 QStringLiteral("%1 available of %2").arg(formatSize(volume.availableBytes), formatSize(volume.totalBytes)));
+        QCOMPARE(child(&page, "volumeLine")->text(), QStringLiteral("%1 available of %2")
+                                                         .arg(formatSize(volume.availableBytes), formatSize(volume.totalBytes)));
         QCOMPARE(child<Headline>(&page, "headline")->plainText(),
                  OverviewPage::headlineTemplate(volume.totalBytes, volume.availableBytes, false));
-        // Nothing reclaimable yet: no "Reclaimable" entry in the legend.
-        QStringList captions;
-        for (const QLabel *caption : child<QWidget>(&page, "legend")->findChildren<QLabel *>(QStringLiteral("legendCaption")))
-            captions << caption->text();
-        QCOMPARE(captions, (QStringList{"Apps, documents & system", "Available"}));
 
         // Before a scan a tile explains; it does not navigate.
         QSignalSpy open(&page, &OverviewPage::openCleanup);
-        QWidget *tile = child<QWidget>(child<QWidget>(&page, "tileGrid"), "tile");
-        QCOMPARE(tile->toolTip(), QStringLiteral("About c01"));
-        QTest::mouseClick(tile, Qt::LeftButton);
+        QTest::mouseClick(child<QWidget>(tileGrid(&page), "tile"), Qt::LeftButton);
         QCOMPARE(open.count(), 0);
-        saveShot(&page, QStringLiteral("overview-before-scan"));
     }
 
     void afterScanShowsTheEightLargest()
@@ -189,31 +152,16 @@ private slots:
         page.resize(1000, 900);
         page.show();
         QVERIFY(runScan(state));
-
         QCOMPARE(page.tileIds(), (QStringList{"c11", "c10", "c09", "c08", "c07", "c06", "c05", "c04"}));
-        auto *grid = static_cast<QGridLayout *>(child<QWidget>(&page, "tileGrid")->layout());
-        QCOMPARE(grid->rowCount(), 2);
-        QCOMPARE(grid->columnCount(), 4);
-        QCOMPARE(child<QWidget>(child<QWidget>(&page, "tileGrid"), "tile")->findChild<QLabel *>("tileSize")->text(),
+        QCOMPARE(child<QWidget>(tileGrid(&page), "tile")->findChild<QLabel *>("tileSize")->text(),
                  formatSize(state.findResult(QStringLiteral("c11"))->bytes));
-        QCOMPARE(child(&page, "sectionTitle")->text(), QStringLiteral("Top recommendations"));
-        QVERIFY(!child<Button>(&page, "rescan")->isHidden());
-        QVERIFY(!child<Button>(&page, "seeAll")->isHidden());
+        QVERIFY(!child<Button>(&page, "rescan")->isHidden() && !child<Button>(&page, "seeAll")->isHidden());
         QCOMPARE(child<Headline>(&page, "headline")->plainText(), formatSize(state.totalBytes()) + " ready to clean");
-        QCOMPARE(chipText(&page), QStringLiteral("Scanned today"));
-        QCOMPARE(cardValue(&page, "lastScanCard"), QStringLiteral("Today"));
-        QCOMPARE(cardCaption(&page, "lastScanCard"), QStringLiteral("Last scan"));
-        QStringList captions;
-        for (const QLabel *caption : child<QWidget>(&page, "legend")->findChildren<QLabel *>(QStringLiteral("legendCaption")))
-            captions << caption->text();
-        QCOMPARE(captions, (QStringList{"Apps, documents & system", "Reclaimable", "Available"}));
-        saveShot(&page, QStringLiteral("overview-after-scan"));
-        page.resize(740, 900);
-        saveShot(&page, QStringLiteral("overview-narrow"));
+        QCOMPARE(child<QWidget>(&page, "scanChip")->findChild<QLabel *>()->text(), QStringLiteral("Scanned today"));
 
         // With results a tile is the way into that category.
         QSignalSpy open(&page, &OverviewPage::openCleanup);
-        const auto tiles = child<QWidget>(&page, "tileGrid")->findChildren<QWidget *>(QStringLiteral("tile"));
+        const auto tiles = tileGrid(&page)->findChildren<QWidget *>(QStringLiteral("tile"));
         QWidget *c09 = *std::find_if(tiles.begin(), tiles.end(),
                                      [](QWidget *t) { return t->property("categoryId").toString() == u"c09"; });
         QTest::mouseClick(c09, Qt::LeftButton);
@@ -230,7 +178,6 @@ private slots:
 
     void platformCatalogueBeforeAnyScan()
     {
-        // The catalogue of this platform, resolved inside the test's own home.
         TempFolder tmp;
         AppState state(fixtureCatalogue(tmp.path()));
         OverviewPage page(&state);
@@ -238,10 +185,6 @@ private slots:
         for (const CategoryDef &def : defaultCategories())
             ids << def.id;
         QCOMPARE(page.tileIds(), ids);
-
-        page.resize(1000, 760);
-        page.show();
-        saveShot(&page, QStringLiteral("overview-catalogue"));
     }
 
     void scanThatFoundNothingLeavesTheGridEmpty()
@@ -253,7 +196,6 @@ private slots:
         QVERIFY(runScan(state));
         QVERIFY(!state.results().isEmpty());
         QVERIFY(page.tileIds().isEmpty());
-        QCOMPARE(child(&page, "sectionTitle")->text(), QStringLiteral("Top recommendations"));
     }
 
     void orbStartsAScanOnlyWithoutResults()
@@ -263,16 +205,14 @@ private slots:
         AppState state(fixtureCatalogue(tmp.path()));
         OverviewPage page(&state);
         QSignalSpy open(&page, &OverviewPage::openCleanup);
-        QWidget *orb = child<QWidget>(&page, "orb");
-
-        emit static_cast<DiskOrb *>(orb)->clicked();
+        auto *orb = child<DiskOrb>(&page, "orb");
+        emit orb->clicked();
         QCOMPARE(state.phase(), AppState::Scanning);
         QCOMPARE(open.count(), 1);
         QVERIFY(QTest::qWaitFor([&] { return state.phase() == AppState::Results; }, 20000));
 
         QSignalSpy phases(&state, &AppState::phaseChanged);
-        emit static_cast<DiskOrb *>(orb)->clicked();
-        QCOMPARE(state.phase(), AppState::Results);
+        emit orb->clicked();
         QCOMPARE(phases.count(), 0);
         QCOMPARE(open.count(), 2);
     }
@@ -290,17 +230,13 @@ private slots:
     void statisticsFollowTheSettings()
     {
         QFETCH(int, schedule);
-        QFETCH(QString, expected);
         TempFolder tmp;
-        QVERIFY(makeFixture(tmp, false));
         AppState state(fixtureCatalogue(tmp.path()));
         OverviewPage page(&state);
         AppSettings *settings = AppSettings::instance();
-
         settings->setSchedule(schedule == 0 ? 1 : 0);
         settings->setSchedule(schedule);
-        QCOMPARE(cardValue(&page, "scheduleCard"), expected);
-        QCOMPARE(cardCaption(&page, "scheduleCard"), QStringLiteral("Scheduled scan"));
+        QTEST(cardValue(&page, "scheduleCard"), "expected");
 
         // Freed space of this month is the card's figure, the last six
         // months its sparkline.
@@ -308,11 +244,9 @@ private slots:
         settings->addFreed(3 * 1024 * 1024);
         settings->addFreed(1024 * 1024);
         QCOMPARE(cardValue(&page, "freedCard"), formatSize(4 * 1024 * 1024));
-        QCOMPARE(cardCaption(&page, "freedCard"), QStringLiteral("Freed this month"));
         const QList<qint64> values = child<Sparkline>(&page, "sparkline")->values();
         QCOMPARE(values.size(), 6);
         QCOMPARE(values.last(), qint64(4 * 1024 * 1024));
-        QCOMPARE(values, settings->freedHistory(6));
     }
 };
 

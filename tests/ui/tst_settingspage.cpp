@@ -1,26 +1,18 @@
 #include "app/appsettings.h"
 #include "app/appstate.h"
-#include "app/platform.h"
 #include "clean/cleanuplog.h"
-#include "scan/appguard.h"
-#include "scan/pathrules.h"
-#include "support/testsupport.h"
 #include "support/uitest.h"
 #include "ui/i18n.h"
 #include "ui/pages/settingspage.h"
-#include "ui/theme.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/select.h"
 #include "ui/widgets/switch.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
 #include <QLocale>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTest>
 
 using namespace ui;
@@ -48,32 +40,20 @@ void pick(Select *select, int index)
 QVariant stored(const QString &name)
 {
     const AppSettings *s = AppSettings::instance();
-    if (name == u"largeThreshold")
-        return s->largeThresholdMB();
-    if (name == u"oldMonths")
-        return s->oldMonths();
-    if (name == u"schedule")
-        return s->schedule();
-    if (name == u"closeAction")
-        return s->closeAction();
-    if (name == u"theme")
-        return s->theme();
-    if (name == u"moveToTrash")
-        return s->moveToTrash();
-    if (name == u"lowSpaceAlerts")
-        return s->lowSpaceAlerts();
-    if (name == u"launchAtLogin")
-        return s->launchAtLogin();
-    return {};
+    const QHash<QString, QVariant> values{
+        {"largeThreshold", s->largeThresholdMB()}, {"oldMonths", s->oldMonths()},
+        {"schedule", s->schedule()},               {"closeAction", s->closeAction()},
+        {"theme", s->theme()},                     {"moveToTrash", s->moveToTrash()},
+        {"lowSpaceAlerts", s->lowSpaceAlerts()},   {"launchAtLogin", s->launchAtLogin()}};
+    return values.value(name);
 }
 
 QStringList entryTexts(const SettingsPage &page)
 {
     QStringList texts;
-    for (const QWidget *entry : child(&page, "exclusionList")->findChildren<QWidget *>("exclusion")) {
+    for (const QWidget *entry : child(&page, "exclusionList")->findChildren<QWidget *>("exclusion"))
         if (!entry->isHidden())
             texts << entry->property("exclusion").toString();
-    }
     return texts;
 }
 
@@ -84,16 +64,11 @@ class TestSettingsPage : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        startUiTest();
-    }
+    void initTestCase() { startUiTest(); }
 
     void init()
     {
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Varnholt"),
-                  QStringLiteral("Varnholt"))
-            .clear();
+        QSettings().clear();
         AppSettings::instance()->setLaunchAtLogin(false);
     }
 
@@ -103,12 +78,9 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("expected");
         QTest::newRow("large size 1 GB") << "largeThreshold" << 3 << 1000;
-        QTest::newRow("large size 100 MB") << "largeThreshold" << 0 << 100;
         QTest::newRow("old after 24 months") << "oldMonths" << 3 << 24;
-        QTest::newRow("schedule off") << "schedule" << 0 << 0;
         QTest::newRow("schedule monthly") << "schedule" << 2 << 2;
         QTest::newRow("close quits") << "closeAction" << 2 << 2;
-        QTest::newRow("close keeps running") << "closeAction" << 1 << 1;
         QTest::newRow("theme dark") << "theme" << 2 << 2;
     }
 
@@ -119,9 +91,7 @@ private slots:
         QFETCH(int, expected);
         AppState state(emptyCatalogue());
         SettingsPage page(&state);
-        auto *select = child<Select>(&page, name);
-        QVERIFY(select);
-        pick(select, index);
+        pick(child<Select>(&page, name), index);
         QCOMPARE(stored(name).toInt(), expected);
         AppSettings::instance()->setTheme(0);
     }
@@ -140,9 +110,8 @@ private slots:
         AppState state(emptyCatalogue());
         SettingsPage page(&state);
         auto *toggle = child<Switch>(&page, name);
-        QVERIFY(toggle);
-        QCOMPARE(toggle->isChecked(), stored(name).toBool());
-        const bool before = toggle->isChecked();
+        const bool before = stored(name).toBool();
+        QCOMPARE(toggle->isChecked(), before);
         QTest::mouseClick(toggle, Qt::LeftButton);
         QCOMPARE(stored(name).toBool(), !before);
         QTest::mouseClick(toggle, Qt::LeftButton);
@@ -168,8 +137,7 @@ private slots:
         settings->setLanguage(QStringLiteral("DE"));
         AppState state(emptyCatalogue());
         SettingsPage page(&state);
-        auto *select = child<Select>(&page, name);
-        QVERIFY(select->currentText().startsWith(firstItem));
+        QVERIFY(child<Select>(&page, name)->currentText().startsWith(firstItem));
         // The odd value stays stored until the user picks another.
         QCOMPARE(settings->largeThresholdMB(), 750);
         QCOMPARE(settings->closeAction(), 9);
@@ -198,8 +166,6 @@ private slots:
         auto *select = child<Select>(&page, "closeAction");
         QCOMPARE(select->currentData().toInt(), 0);
         // The close dialog's "Remember my choice" writes behind the page's back.
-        AppSettings::instance()->setCloseAction(AppSettings::KeepRunning);
-        QCOMPARE(select->currentData().toInt(), 1);
         AppSettings::instance()->setCloseAction(AppSettings::Quit);
         QCOMPARE(select->currentText(), QStringLiteral("Quit Varnholt"));
     }
@@ -273,16 +239,13 @@ private slots:
         QFETCH(bool, offered);
         AppState state(emptyCatalogue());
         SettingsPage page(&state);
-        int restarts = 0;
-        int quits = 0;
+        int restarts = 0, quits = 0;
         SettingsPage::Hooks hooks;
         hooks.restart = [&restarts] { return ++restarts > 1; };
         hooks.quit = [&quits] { ++quits; };
         page.setHooks(hooks);
 
         auto *select = child<Select>(&page, "language");
-        QVERIFY(select->itemText(0).startsWith(QStringLiteral("System default (")));
-        QCOMPARE(select->count(), languages().size() + 1);
         auto *restart = child<Button>(&page, "restartNow");
         QVERIFY(restart->isHidden());
 
@@ -304,33 +267,6 @@ private slots:
         }
     }
 
-    void rowsNameThisPlatform()
-    {
-        AppState state(emptyCatalogue());
-        SettingsPage page(&state);
-        QStringList titles;
-        for (const QLabel *title : page.findChildren<QLabel *>("rowTitle"))
-            titles << title->text();
-        QVERIFY(titles.contains(QStringLiteral("Move items to the %1").arg(recycleBinName())));
-#ifndef Q_OS_WIN
-        QVERIFY(titles.contains(QStringLiteral("Start at login")));
-        QVERIFY(!titles.contains(QStringLiteral("Start with Windows")));
-#endif
-        const auto tipOf = [&](const QString &title) {
-            for (const QLabel *label : page.findChildren<QLabel *>("rowTitle")) {
-                if (label->text() == title)
-                    return label->parentWidget()->toolTip();
-            }
-            return QString();
-        };
-        QVERIFY(tipOf("Protected system locations").startsWith(protectedLocationsText()));
-        QVERIFY(tipOf("Protected apps").startsWith(guardedAppsText()));
-#ifndef Q_OS_WIN
-        QVERIFY(tipOf("Administrator access").contains(QStringLiteral("package cache")));
-#endif
-        QCOMPARE(bool(child<Button>(&page, "restartAsAdmin")), !isElevated());
-    }
-
     void aboutRow()
     {
         AppState state(emptyCatalogue());
@@ -348,24 +284,6 @@ private slots:
         QTest::mouseClick(child<Button>(&page, "openLogs"), Qt::LeftButton);
         QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(CleanupLog::folder())});
         QVERIFY(QFileInfo(CleanupLog::folder()).isDir());
-    }
-
-    void screenshot()
-    {
-        const QString dir = qEnvironmentVariable("VARNHOLT_SHOTS");
-        if (dir.isEmpty())
-            QSKIP("set VARNHOLT_SHOTS to a folder to render the page");
-        AppSettings::instance()->setExclusions({"**/.git", "/home/user/Projects/keep-this-folder"});
-        AppState state(emptyCatalogue());
-        SettingsPage page(&state);
-        page.resize(1000, 1500);
-        page.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&page));
-        page.grab().save(dir + QStringLiteral("/settings.png"));
-        AppSettings::instance()->setTheme(2);
-        QTest::qWait(50);
-        page.grab().save(dir + QStringLiteral("/settings-dark.png"));
-        AppSettings::instance()->setTheme(0);
     }
 };
 
