@@ -34,306 +34,253 @@ class TestPlatform final : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void homeVolumeFigures();
-    void displayPathUsesTheHomeFolder();
-    void homeTrashFollowsXdgDataHome_data();
-    void homeTrashFollowsXdgDataHome();
-    void moveToTrashWritesARestorableEntry();
-    void moveToTrashKeepsBothOfTwoSameNames();
-    void moveToTrashMovesALinkNotItsTarget();
-    void moveToTrashRefuses_data();
-    void moveToTrashRefuses();
-    void moveToTrashStaysOnItsVolume();
-    void volumeTrashesFollowTheRules();
-    void measureAndEmptyTrashFolders();
-    void allTrashFoldersIncludesTheHomeTrash();
-    void emptyReportsWhatItCouldNotRemove();
-
-private:
     QString m_dataHome;
-};
 
-void TestPlatform::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    if (testsupport::isUnprivilegedChild())
-        return; // the parent owns the sandbox trash
-    m_dataHome = qEnvironmentVariable("XDG_DATA_HOME");
-    // CTest points XDG_DATA_HOME into the build tree; run by hand without it,
-    // the real trash would be at stake.
-    if (m_dataHome.isEmpty() || !m_dataHome.contains(QLatin1String("test-sandbox")))
-        QSKIP("XDG_DATA_HOME is not a test sandbox; run through ctest");
-    QDir(m_dataHome + QStringLiteral("/Trash")).removeRecursively();
-}
-
-void TestPlatform::cleanupTestCase()
-{
-    if (!m_dataHome.isEmpty())
-        QVERIFY(trash::empty({trash::homeTrash()}));
-}
-
-void TestPlatform::homeVolumeFigures()
-{
-    const VolumeInfo v = homeVolume();
-    QVERIFY(!v.rootPath.isEmpty());
-    QVERIFY(v.totalBytes > 0);
-    QVERIFY(v.availableBytes >= 0 && v.availableBytes <= v.totalBytes);
-    QVERIFY2(v.displayName.endsWith(QStringLiteral(" (%1)").arg(v.rootPath)), qPrintable(v.displayName));
-    QCOMPARE(v.fileSystem, v.fileSystem.toUpper());
-    QVERIFY(!v.fileSystem.isEmpty());
-}
-
-void TestPlatform::displayPathUsesTheHomeFolder()
-{
-    QCOMPARE(displayPath(QDir::homePath() + QStringLiteral("/Videos/a.mkv")), QStringLiteral("~/Videos/a.mkv"));
-    QCOMPARE(displayPath(QStringLiteral("/usr/share")), QStringLiteral("/usr/share"));
-}
-
-void TestPlatform::homeTrashFollowsXdgDataHome_data()
-{
-    QTest::addColumn<QByteArray>("value");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("set") << QByteArray("/srv/data/") << "/srv/data/Trash";
-    QTest::newRow("unset") << QByteArray() << QDir::homePath() + "/.local/share/Trash";
-    QTest::newRow("relative is ignored") << QByteArray("rel/data") << QDir::homePath() + "/.local/share/Trash";
-}
-
-void TestPlatform::homeTrashFollowsXdgDataHome()
-{
-    QFETCH(QByteArray, value);
-    QFETCH(QString, expected);
-    const QByteArray saved = qgetenv("XDG_DATA_HOME");
-    if (value.isEmpty())
-        qunsetenv("XDG_DATA_HOME");
-    else
-        qputenv("XDG_DATA_HOME", value);
-    const QString got = trash::homeTrash();
-    qputenv("XDG_DATA_HOME", saved);
-    QCOMPARE(got, expected);
-}
-
-void TestPlatform::moveToTrashWritesARestorableEntry()
-{
-    TempFolder tmp;
-    QVERIFY(tmp.isValid());
-    const QString file = tmp.makeFile("docs/report 100%.txt", "quarterly");
-    QVERIFY(!file.isEmpty());
-
-    int error = 0;
-    QString trashed;
-    QVERIFY2(trash::moveToTrash(file, &error, &trashed), qPrintable(QString::number(error)));
-    const QString home = trash::homeTrash();
-    QCOMPARE(home, m_dataHome + "/Trash");
-    QCOMPARE(trashed, home + "/files/report 100%.txt");
-    QVERIFY(!exists(file));
-    QCOMPARE(readAll(trashed), QByteArray("quarterly"));
-
-    const QString info = QString::fromUtf8(readAll(home + "/info/report 100%.txt.trashinfo"));
-    const QStringList lines = info.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QCOMPARE(lines.value(0), QStringLiteral("[Trash Info]"));
-    QCOMPARE(lines.value(1), "Path=" + QString::fromLatin1(QFile::encodeName(file).toPercentEncoding("/")));
-    QVERIFY(lines.value(1).contains(QLatin1String("report%20100%25.txt")));
-    const QDateTime deleted = QDateTime::fromString(lines.value(2).mid(13), QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
-    QVERIFY(lines.value(2).startsWith(QLatin1String("DeletionDate=")));
-    QVERIFY(deleted.isValid());
-    QVERIFY(qAbs(deleted.secsTo(QDateTime::currentDateTime())) < 120);
-    QCOMPARE(QFileInfo(home).permissions() & (QFile::ReadOther | QFile::ReadGroup), QFile::Permissions());
-}
-
-void TestPlatform::moveToTrashKeepsBothOfTwoSameNames()
-{
-    TempFolder tmp;
-    QVERIFY(tmp.isValid());
-    const QString first = tmp.makeFile("one/same.tar.gz", "first");
-    const QString second = tmp.makeFile("two/same.tar.gz", "second");
-    const QString third = tmp.makeFile("three/same.tar.gz", "third");
-    QString a, b, c;
-    QVERIFY(trash::moveToTrash(first, nullptr, &a));
-    QVERIFY(trash::moveToTrash(second, nullptr, &b));
-    QVERIFY(trash::moveToTrash(third, nullptr, &c));
-    QVERIFY(a != b && b != c && a != c);
-    QCOMPARE(readAll(a), QByteArray("first"));
-    QCOMPARE(readAll(b), QByteArray("second"));
-    QCOMPARE(readAll(c), QByteArray("third"));
-    for (const QString &t : {b, c}) {
-        const QString infoPath = trash::homeTrash() + "/info/" + QFileInfo(t).fileName() + ".trashinfo";
-        QVERIFY2(readAll(infoPath).contains("same.tar.gz"), qPrintable(infoPath));
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        if (testsupport::isUnprivilegedChild())
+            return; // the parent owns the sandbox trash
+        m_dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+        // CTest points XDG_DATA_HOME into the build tree; run by hand without it,
+        // the real trash would be at stake.
+        if (m_dataHome.isEmpty() || !m_dataHome.contains(QLatin1String("test-sandbox")))
+            QSKIP("XDG_DATA_HOME is not a test sandbox; run through ctest");
+        QDir(m_dataHome + QStringLiteral("/Trash")).removeRecursively();
     }
-}
 
-void TestPlatform::moveToTrashMovesALinkNotItsTarget()
-{
-    TempFolder tmp;
-    QVERIFY(tmp.isValid());
-    const QString target = tmp.makeFile("keep/precious.txt", "keep me");
-    const QString link = tmp.makeSymlink(tmp.path("keep"), "link-to-keep");
-    QString trashed;
-    QVERIFY(trash::moveToTrash(link + "/", nullptr, &trashed));
-    QCOMPARE(readAll(target), QByteArray("keep me"));
-    QVERIFY(QFileInfo(trashed).isSymLink());
-    QVERIFY(!exists(link));
-}
+    void cleanupTestCase()
+    {
+        if (!m_dataHome.isEmpty())
+            QVERIFY(trash::empty({trash::homeTrash()}));
+    }
 
-void TestPlatform::moveToTrashRefuses_data()
-{
-    QTest::addColumn<QString>("what");
-    QTest::addColumn<int>("error");
-    QTest::newRow("missing file") << "missing" << ENOENT;
-    QTest::newRow("relative path") << "relative" << EINVAL;
-    QTest::newRow("the trash itself") << "trash" << EINVAL;
-    QTest::newRow("something in the trash") << "in-trash" << EINVAL;
-    QTest::newRow("a folder holding the trash") << "data-home" << EINVAL;
-    QTest::newRow("root") << "root" << EINVAL;
-}
+    void homeVolumeFigures()
+    {
+        const VolumeInfo v = homeVolume();
+        QVERIFY(!v.rootPath.isEmpty() && !v.fileSystem.isEmpty());
+        QVERIFY(v.totalBytes > 0 && v.availableBytes >= 0 && v.availableBytes <= v.totalBytes);
+        QVERIFY2(v.displayName.endsWith(QStringLiteral(" (%1)").arg(v.rootPath)), qPrintable(v.displayName));
+    }
 
-void TestPlatform::moveToTrashRefuses()
-{
-    QFETCH(QString, what);
-    QFETCH(int, error);
-    TempFolder tmp;
-    QVERIFY(tmp.isValid());
-    const QString home = trash::homeTrash();
-    QString inTrash;
-    QVERIFY(trash::moveToTrash(tmp.makeFile("x.txt", "x"), nullptr, &inTrash));
-    QString path;
-    if (what == "missing")
-        path = tmp.path("missing.txt");
-    else if (what == "relative")
-        path = QStringLiteral("x.txt");
-    else if (what == "trash")
-        path = home;
-    else if (what == "in-trash")
-        path = inTrash;
-    else if (what == "data-home")
-        path = m_dataHome;
-    else
-        path = QStringLiteral("/");
-    int got = 0;
-    QVERIFY(!trash::moveToTrashFolder(path, home, &got));
-    QCOMPARE(got, error);
-    QVERIFY(exists(inTrash));
-}
+    void homeTrashFollowsXdgDataHome_data()
+    {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("set") << QByteArray("/srv/data/") << "/srv/data/Trash";
+        QTest::newRow("unset") << QByteArray() << QDir::homePath() + "/.local/share/Trash";
+        QTest::newRow("relative is ignored") << QByteArray("rel/data") << QDir::homePath() + "/.local/share/Trash";
+    }
 
-void TestPlatform::moveToTrashStaysOnItsVolume()
-{
-    const QString base = TempFolder::memoryBackedBase();
-    struct stat a, b;
-    if (::stat(QFile::encodeName(base).constData(), &a) != 0
-        || ::stat(QFile::encodeName(m_dataHome).constData(), &b) != 0 || a.st_dev == b.st_dev)
-        QSKIP("no second volume to move from");
-    TempFolder other(base);
-    QVERIFY(other.isValid());
-    const QString file = other.makeFile("far.txt", "far away");
-    int error = 0;
-    QVERIFY(!trash::moveToTrashFolder(file, trash::homeTrash(), &error));
-    QCOMPARE(error, EXDEV);
-    QCOMPARE(readAll(file), QByteArray("far away"));
-    QVERIFY(QDir(trash::homeTrash() + "/info").entryList({"far*"}, QDir::Files).isEmpty());
-}
+    void homeTrashFollowsXdgDataHome()
+    {
+        QFETCH(QByteArray, value);
+        QFETCH(QString, expected);
+        const QByteArray saved = qgetenv("XDG_DATA_HOME");
+        value.isEmpty() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", value);
+        const QString got = trash::homeTrash();
+        qputenv("XDG_DATA_HOME", saved);
+        QCOMPARE(got, expected);
+    }
 
-void TestPlatform::volumeTrashesFollowTheRules()
-{
-    TempFolder top;
-    QVERIFY(top.isValid());
-    const QString uid = QString::number(::getuid());
-    QVERIFY(trash::volumeTrashes(top.path()).isEmpty());
+    void moveToTrashWritesARestorableEntry()
+    {
+        TempFolder tmp;
+        QVERIFY(tmp.isValid());
+        const QString file = tmp.makeFile("docs/report 100%.txt", "quarterly");
+        int error = 0;
+        QString trashed;
+        QVERIFY2(trash::moveToTrash(file, &error, &trashed), qPrintable(QString::number(error)));
+        const QString home = trash::homeTrash();
+        QCOMPARE(home, m_dataHome + "/Trash");
+        QCOMPARE(trashed, home + "/files/report 100%.txt");
+        QVERIFY(!exists(file));
+        QCOMPARE(readAll(trashed), QByteArray("quarterly"));
 
-    // A shared .Trash without the sticky bit must not be used...
-    QVERIFY(!top.makeDir(".Trash/" + uid).isEmpty());
-    QVERIFY(trash::volumeTrashes(top.path()).isEmpty());
-    // ...with it, our folder inside is.
-    QVERIFY(::chmod(QFile::encodeName(top.path(".Trash")).constData(), 01777) == 0);
-    QCOMPARE(trash::volumeTrashes(top.path()), QStringList{top.path(".Trash/" + uid)});
+        const QString info = QString::fromUtf8(readAll(home + "/info/report 100%.txt.trashinfo"));
+        const QStringList lines = info.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.value(0), QStringLiteral("[Trash Info]"));
+        QCOMPARE(lines.value(1), "Path=" + QString::fromLatin1(QFile::encodeName(file).toPercentEncoding("/")));
+        QVERIFY(lines.value(2).startsWith(QLatin1String("DeletionDate=")));
+        const QDateTime deleted = QDateTime::fromString(lines.value(2).mid(13), QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+        QVERIFY(deleted.isValid() && qAbs(deleted.secsTo(QDateTime::currentDateTime())) < 120);
+        QCOMPARE(QFileInfo(home).permissions() & (QFile::ReadOther | QFile::ReadGroup), QFile::Permissions());
+    }
 
-    QVERIFY(!top.makeDir(".Trash-" + uid).isEmpty());
-    QCOMPARE(trash::volumeTrashes(top.path()), (QStringList{top.path(".Trash/" + uid), top.path(".Trash-" + uid)}));
-
-    // A link planted in place of a trash folder is never a trash folder.
-    TempFolder planted;
-    QVERIFY(planted.isValid());
-    QVERIFY(!planted.makeDir("elsewhere").isEmpty());
-    QVERIFY(!planted.makeSymlink(planted.path("elsewhere"), ".Trash-" + uid).isEmpty());
-    QVERIFY(trash::volumeTrashes(planted.path()).isEmpty());
-}
-
-void TestPlatform::measureAndEmptyTrashFolders()
-{
-    TempFolder tmp;
-    QVERIFY(tmp.isValid());
-    const QString outside = tmp.makeFileOfSize("outside/keep.bin", 100000);
-    const QString t1 = tmp.makeDir("vol1/.Trash-1000");
-    QVERIFY(!tmp.makeFileOfSize("vol1/.Trash-1000/files/a.bin", 8192).isEmpty());
-    QVERIFY(!tmp.makeFileOfSize("vol1/.Trash-1000/files/dir/deep/b.bin", 4096).isEmpty());
-    QVERIFY(!tmp.makeSymlink(tmp.path("outside"), "vol1/.Trash-1000/files/link").isEmpty());
-    QVERIFY(!tmp.makeFile("vol1/.Trash-1000/info/a.bin.trashinfo", "[Trash Info]\n").isEmpty());
-    QVERIFY(!tmp.makeFile("vol1/.Trash-1000/expunged/old", "gone").isEmpty());
-    const QString t2 = tmp.makeDir("vol2/Trash");
-    QVERIFY(!tmp.makeFileOfSize("vol2/Trash/files/c.bin", 4096).isEmpty());
-
-    qint64 bytes = -1, items = -1;
-    trash::measure({t1, t2}, bytes, items);
-    QCOMPARE(items, 4); // a.bin, dir, link, c.bin
-    QVERIFY(bytes >= 8192 + 4096 + 4096);
-    QVERIFY(bytes < 100000); // the link's target is not counted
-
-    QVERIFY(trash::empty({t1, t2}));
-    for (const QString &t : {t1, t2}) {
-        for (const char *sub : {"/files", "/info", "/expunged"}) {
-            const QDir d(t + QLatin1String(sub));
-            QVERIFY(d.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden).isEmpty());
+    void moveToTrashKeepsBothOfTwoSameNames()
+    {
+        TempFolder tmp;
+        QVERIFY(tmp.isValid());
+        QStringList trashed;
+        for (const char *dir : {"one", "two", "three"}) {
+            QString t;
+            QVERIFY(trash::moveToTrash(tmp.makeFile(QString::fromLatin1(dir) + "/same.tar.gz", dir), nullptr, &t));
+            QVERIFY(!trashed.contains(t));
+            QCOMPARE(readAll(t), QByteArray(dir));
+            const QString info = trash::homeTrash() + "/info/" + QFileInfo(t).fileName() + ".trashinfo";
+            QVERIFY(readAll(info).contains(QByteArray("/" + QByteArray(dir) + "/same.tar.gz")));
+            trashed.append(t);
         }
-        QVERIFY(QFileInfo(t + "/files").isDir());
     }
-    QVERIFY(exists(outside));
-    QCOMPARE(QFileInfo(outside).size(), 100000);
 
-    trash::measure({t1, t2}, bytes, items);
-    QCOMPARE(items, 0);
-    QCOMPARE(bytes, 0);
-    // Emptying what is already empty, or a trash that does not exist, succeeds.
-    QVERIFY(trash::empty({t1, tmp.path("no-such-trash")}));
-}
-
-void TestPlatform::allTrashFoldersIncludesTheHomeTrash()
-{
-    TempFolder tmp;
-    QVERIFY(tmp.isValid());
-    QVERIFY(trash::moveToTrash(tmp.makeFile("y.txt", "y")));
-    const QStringList all = trash::allTrashFolders();
-    QCOMPARE(all.value(0), trash::homeTrash());
-    const QString uid = QString::number(::getuid());
-    for (const QString &t : all.mid(1))
-        QVERIFY2(t.endsWith("/.Trash-" + uid) || t.endsWith("/.Trash/" + uid), qPrintable(t));
-    QCOMPARE(all.count(trash::homeTrash()), 1);
-    QVERIFY(trash::isInsideTrash(trash::homeTrash() + "/files/y.txt", all));
-    QVERIFY(!trash::isInsideTrash(trash::homeTrash() + "-not", all));
-}
-
-// Runs as an unprivileged child: root could remove everything.
-void TestPlatform::emptyReportsWhatItCouldNotRemove()
-{
-    if (testsupport::isUnprivilegedChild()) {
-        const QString t = testsupport::childArguments().value(0);
-        QVERIFY(!trash::empty({t}));
-        QVERIFY(!exists(t + "/files/removable.txt"));
-        QVERIFY(exists(t + "/files/locked/stuck.txt"));
-        return;
+    void moveToTrashMovesALinkNotItsTarget()
+    {
+        TempFolder tmp;
+        QVERIFY(tmp.isValid());
+        const QString target = tmp.makeFile("keep/precious.txt", "keep me");
+        const QString link = tmp.makeSymlink(tmp.path("keep"), "link-to-keep");
+        QString trashed;
+        QVERIFY(trash::moveToTrash(link + "/", nullptr, &trashed));
+        QCOMPARE(readAll(target), QByteArray("keep me"));
+        QVERIFY(QFileInfo(trashed).isSymLink());
+        QVERIFY(!exists(link));
     }
-    TempFolder tmp;
-    QVERIFY(tmp.isValid());
-    const QString t = tmp.makeDir("trash");
-    QVERIFY(!tmp.makeFile("trash/files/removable.txt", "r").isEmpty());
-    QVERIFY(!tmp.makeFile("trash/files/locked/stuck.txt", "s").isEmpty());
-    QVERIFY(::chmod(QFile::encodeName(t + "/files").constData(), 0777) == 0);
-    QVERIFY(tmp.openToOthers());
-    const testsupport::ChildResult r = testsupport::runInUnprivilegedChild("emptyReportsWhatItCouldNotRemove", {t});
-    if (r.skipped)
-        QSKIP(qPrintable(r.reason));
-    QVERIFY2(r.passed, qPrintable(r.output));
-}
+
+    void moveToTrashRefuses_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<int>("error");
+        QTest::newRow("missing file") << "missing" << ENOENT;
+        QTest::newRow("relative path") << "relative" << EINVAL;
+        QTest::newRow("the trash itself") << "trash" << EINVAL;
+        QTest::newRow("something in the trash") << "in-trash" << EINVAL;
+        QTest::newRow("a folder holding the trash") << "data-home" << EINVAL;
+        QTest::newRow("root") << "root" << EINVAL;
+    }
+
+    void moveToTrashRefuses()
+    {
+        QFETCH(QString, what);
+        QFETCH(int, error);
+        TempFolder tmp;
+        QVERIFY(tmp.isValid());
+        const QString home = trash::homeTrash();
+        QString inTrash;
+        QVERIFY(trash::moveToTrash(tmp.makeFile("x.txt", "x"), nullptr, &inTrash));
+        const QHash<QString, QString> paths{{"missing", tmp.path("missing.txt")}, {"relative", "x.txt"},
+                                            {"trash", home}, {"in-trash", inTrash}, {"data-home", m_dataHome},
+                                            {"root", "/"}};
+        int got = 0;
+        QVERIFY(!trash::moveToTrashFolder(paths.value(what), home, &got));
+        QCOMPARE(got, error);
+        QVERIFY(exists(inTrash));
+    }
+
+    void moveToTrashStaysOnItsVolume()
+    {
+        const QString base = TempFolder::memoryBackedBase();
+        struct stat a, b;
+        if (::stat(QFile::encodeName(base).constData(), &a) != 0
+            || ::stat(QFile::encodeName(m_dataHome).constData(), &b) != 0 || a.st_dev == b.st_dev)
+            QSKIP("no second volume to move from");
+        TempFolder other(base);
+        QVERIFY(other.isValid());
+        const QString file = other.makeFile("far.txt", "far away");
+        int error = 0;
+        QVERIFY(!trash::moveToTrashFolder(file, trash::homeTrash(), &error));
+        QCOMPARE(error, EXDEV);
+        QCOMPARE(readAll(file), QByteArray("far away"));
+        QVERIFY(QDir(trash::homeTrash() + "/info").entryList({"far*"}, QDir::Files).isEmpty());
+    }
+
+    void volumeTrashesFollowTheRules()
+    {
+        TempFolder top;
+        QVERIFY(top.isValid());
+        const QString uid = QString::number(::getuid());
+        QVERIFY(trash::volumeTrashes(top.path()).isEmpty());
+
+        // A shared .Trash without the sticky bit must not be used...
+        QVERIFY(!top.makeDir(".Trash/" + uid).isEmpty());
+        QVERIFY(trash::volumeTrashes(top.path()).isEmpty());
+        // ...with it, our folder inside is.
+        QVERIFY(::chmod(QFile::encodeName(top.path(".Trash")).constData(), 01777) == 0);
+        QCOMPARE(trash::volumeTrashes(top.path()), QStringList{top.path(".Trash/" + uid)});
+
+        QVERIFY(!top.makeDir(".Trash-" + uid).isEmpty());
+        QCOMPARE(trash::volumeTrashes(top.path()), (QStringList{top.path(".Trash/" + uid), top.path(".Trash-" + uid)}));
+
+        // A link planted in place of a trash folder is never a trash folder.
+        TempFolder planted;
+        QVERIFY(planted.isValid());
+        QVERIFY(!planted.makeDir("elsewhere").isEmpty()
+                && !planted.makeSymlink(planted.path("elsewhere"), ".Trash-" + uid).isEmpty());
+        QVERIFY(trash::volumeTrashes(planted.path()).isEmpty());
+    }
+
+    void measureAndEmptyTrashFolders()
+    {
+        TempFolder tmp;
+        QVERIFY(tmp.isValid());
+        const QString outside = tmp.makeFileOfSize("outside/keep.bin", 100000);
+        const QString t1 = tmp.makeDir("vol1/.Trash-1000");
+        const QString t2 = tmp.makeDir("vol2/Trash");
+        QVERIFY(!tmp.makeFileOfSize("vol1/.Trash-1000/files/a.bin", 8192).isEmpty()
+                && !tmp.makeFileOfSize("vol1/.Trash-1000/files/dir/deep/b.bin", 4096).isEmpty()
+                && !tmp.makeSymlink(tmp.path("outside"), "vol1/.Trash-1000/files/link").isEmpty()
+                && !tmp.makeFile("vol1/.Trash-1000/info/a.bin.trashinfo", "[Trash Info]\n").isEmpty()
+                && !tmp.makeFile("vol1/.Trash-1000/expunged/old", "gone").isEmpty()
+                && !tmp.makeFileOfSize("vol2/Trash/files/c.bin", 4096).isEmpty());
+        qint64 bytes = -1, items = -1;
+        trash::measure({t1, t2}, bytes, items);
+        QCOMPARE(items, 4); // a.bin, dir, link, c.bin
+        QVERIFY(bytes >= 8192 + 4096 + 4096 && bytes < 100000); // the link's target is not counted
+
+        QVERIFY(trash::empty({t1, t2}));
+        for (const QString &t : {t1, t2}) {
+            for (const char *sub : {"/files", "/info", "/expunged"}) {
+                const QDir d(t + QLatin1String(sub));
+                QVERIFY(d.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden).isEmpty());
+            }
+            QVERIFY(QFileInfo(t + "/files").isDir());
+        }
+        QCOMPARE(QFileInfo(outside).size(), 100000);
+
+        trash::measure({t1, t2}, bytes, items);
+        QVERIFY(items == 0 && bytes == 0);
+        // Emptying what is already empty, or a trash that does not exist, succeeds.
+        QVERIFY(trash::empty({t1, tmp.path("no-such-trash")}));
+    }
+
+    void allTrashFoldersIncludesTheHomeTrash()
+    {
+        TempFolder tmp;
+        QVERIFY(tmp.isValid());
+        QVERIFY(trash::moveToTrash(tmp.makeFile("y.txt", "y")));
+        const QStringList all = trash::allTrashFolders();
+        QCOMPARE(all.value(0), trash::homeTrash());
+        const QString uid = QString::number(::getuid());
+        for (const QString &t : all.mid(1))
+            QVERIFY2(t.endsWith("/.Trash-" + uid) || t.endsWith("/.Trash/" + uid), qPrintable(t));
+        QCOMPARE(all.count(trash::homeTrash()), 1);
+        QVERIFY(trash::isInsideTrash(trash::homeTrash() + "/files/y.txt", all));
+        QVERIFY(!trash::isInsideTrash(trash::homeTrash() + "-not", all));
+    }
+
+    // Runs as an unprivileged child: root could remove everything.
+    void emptyReportsWhatItCouldNotRemove()
+    {
+        if (testsupport::isUnprivilegedChild()) {
+            const QString t = testsupport::childArguments().value(0);
+            QVERIFY(!trash::empty({t}));
+            QVERIFY(!exists(t + "/files/removable.txt"));
+            QVERIFY(exists(t + "/files/locked/stuck.txt"));
+            return;
+        }
+        TempFolder tmp;
+        QVERIFY(tmp.isValid());
+        const QString t = tmp.makeDir("trash");
+        QVERIFY(!tmp.makeFile("trash/files/removable.txt", "r").isEmpty()
+                && !tmp.makeFile("trash/files/locked/stuck.txt", "s").isEmpty());
+        QVERIFY(::chmod(QFile::encodeName(t + "/files").constData(), 0777) == 0);
+        QVERIFY(tmp.openToOthers());
+        const testsupport::ChildResult r = testsupport::runInUnprivilegedChild("emptyReportsWhatItCouldNotRemove", {t});
+        if (r.skipped)
+            QSKIP(qPrintable(r.reason));
+        QVERIFY2(r.passed, qPrintable(r.output));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestPlatform)
 #include "tst_platform.moc"
