@@ -41,7 +41,7 @@ private:
     QString settingsFile() const { return at("config/Varnholt/Varnholt.conf"); }
     QVariant setting(const QString &key) const { return QSettings(settingsFile(), QSettings::IniFormat).value(key); }
 
-    Run run(const QStringList &arguments) const
+    Run run(const QStringList &arguments, const QString &language = QStringLiteral("en")) const
     {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -50,6 +50,7 @@ private:
         env.insert(QStringLiteral("XDG_DATA_HOME"), at("data"));
         env.insert(QStringLiteral("XDG_CACHE_HOME"), at("cache"));
         env.insert(QStringLiteral("VARNHOLT_CATALOGUE"), catalogueFile());
+        env.insert(QStringLiteral("VARNHOLT_LANG"), language);
         p.setProcessEnvironment(env);
         p.start(QStringLiteral(VARNHOLT_BINARY_DIR "/varnholt-cli"), arguments);
         Run r;
@@ -293,6 +294,31 @@ private slots:
         const Run missing = run({QStringLiteral("measure"), at("nowhere")});
         QCOMPARE(missing.exitCode, 1);
         QVERIFY(missing.err.contains(QStringLiteral("nowhere")));
+    }
+
+    // The program carries the catalogues, and wide CJK text keeps the table's
+    // columns aligned on a terminal: every category row and the header end at
+    // the same terminal column.
+    void translatedTableStaysAligned()
+    {
+        const Run r = run({QStringLiteral("scan")}, QStringLiteral("ja"));
+        QCOMPARE(r.exitCode, 0);
+        const QStringList lines = QString::fromUtf8(r.out).split(u'\n');
+        QVERIFY2(lines.first().startsWith(QStringLiteral("カテゴリ")), qPrintable(lines.first()));
+        const auto columns = [](const QString &line) {
+            int width = 0;
+            for (const QChar c : line)
+                width += c.unicode() >= 0x3000 && c.unicode() <= 0x9FFF ? 2 : 1;
+            return width;
+        };
+        int rows = 0;
+        for (const QString &line : lines) {
+            if (line.contains(u'[')) {
+                QCOMPARE(columns(line), columns(lines.first()));
+                ++rows;
+            }
+        }
+        QVERIFY(rows >= 2);
     }
 
     void brokenCatalogueFails()
