@@ -15,7 +15,6 @@
 #include <QTableView>
 #include <QTest>
 
-
 using namespace ui;
 
 namespace {
@@ -50,10 +49,11 @@ struct Rig
     AppState *state;
     LargeFilesPage page;
 
-    Rig() : state(setHome(this)), page(state) {}
+    Rig() : state(makeState(this)), page(state) {}
     ~Rig() { qputenv("HOME", savedHome); }
 
-    static AppState *setHome(Rig *rig)
+    // HOME points into `home` before the state and its finder exist.
+    static AppState *makeState(Rig *rig)
     {
         qputenv("HOME", QFile::encodeName(rig->home.path()));
         auto *state = new AppState([] { return QList<CategoryDef>{}; }, &rig->owner);

@@ -24,18 +24,14 @@ namespace {
 // holds nothing, so the ranking is known in advance.
 const QStringList kIds{"c01", "c02", "c03", "c04", "c05", "c06", "c07", "c08", "c09", "c10", "c11", "empty"};
 
-CatalogueSource fixtureCatalogue(const QString &root)
+CatalogueSource catalogue(const QString &root)
 {
     return [root] {
         QList<CategoryDef> defs;
         for (const QString &id : kIds) {
             CategoryDef d;
-            d.id = id;
-            d.name = QStringLiteral("Category ") + id;
-            d.description = QStringLiteral("About ") + id;
+            d.id = d.name = id;
             d.icon = QStringLiteral("trash");
-            d.color = QStringLiteral("#22d3ee");
-            d.risk = Safe;
             d.roots = {CategoryRoot{root + u'/' + id, {}, {}}};
             defs << d;
         }
@@ -46,21 +42,31 @@ CatalogueSource fixtureCatalogue(const QString &root)
 bool makeFixture(TempFolder &tmp, bool withData)
 {
     for (int i = 0; i < kIds.size(); ++i) {
-        if (!withData || kIds[i] == u"empty") {
-            if (tmp.makeDir(kIds[i]).isEmpty())
-                return false;
-        } else if (tmp.makeFileOfSize(kIds[i] + QStringLiteral("/data.bin"), (i + 1) * 16 * 1024).isEmpty()) {
+        const bool empty = !withData || kIds[i] == u"empty";
+        if ((empty ? tmp.makeDir(kIds[i]) : tmp.makeFileOfSize(kIds[i] + "/data.bin", (i + 1) * 16 * 1024)).isEmpty())
             return false;
-        }
     }
     return true;
 }
 
-bool runScan(AppState &state)
+// The page over those categories in a scratch folder.
+struct Fixture
 {
-    state.startScan();
-    return QTest::qWaitFor([&] { return state.phase() == AppState::Results; }, 20000);
-}
+    explicit Fixture(bool withData = true)
+        : ready(makeFixture(tmp, withData)), state(catalogue(tmp.path())), page(&state)
+    {
+        page.setCatalogueSource(catalogue(tmp.path()));
+    }
+    bool scan()
+    {
+        state.startScan();
+        return QTest::qWaitFor([&] { return state.phase() == AppState::Results; }, 20000);
+    }
+    TempFolder tmp;
+    bool ready;
+    AppState state;
+    OverviewPage page;
+};
 
 template <typename T = QLabel>
 T *child(const QWidget *parent, const char *name)
@@ -118,100 +124,79 @@ private slots:
 
     void beforeAnyScan()
     {
-        TempFolder tmp;
-        QVERIFY(makeFixture(tmp, true));
-        AppState state(fixtureCatalogue(tmp.path()));
-        OverviewPage page(&state);
-        page.setCatalogueSource(fixtureCatalogue(tmp.path()));
-        page.show();
-        QCOMPARE(page.tileIds(), kIds);
-        const auto sizes = tileGrid(&page)->findChildren<QLabel *>(QStringLiteral("tileSize"));
+        Fixture f;
+        QVERIFY(f.ready);
+        f.page.show();
+        QCOMPARE(f.page.tileIds(), kIds);
+        const auto sizes = tileGrid(&f.page)->findChildren<QLabel *>(QStringLiteral("tileSize"));
         QCOMPARE(sizes.size(), kIds.size());
         for (const QLabel *size : sizes)
             QCOMPARE(size->text(), QStringLiteral("—"));
-        QVERIFY(child<Button>(&page, "rescan")->isHidden() && child<Button>(&page, "seeAll")->isHidden());
-        QCOMPARE(child<QWidget>(&page, "scanChip")->findChild<QLabel *>()->text(), QStringLiteral("Never scanned"));
-        const VolumeInfo &volume = state.volume();
-        QCOMPARE(child(&page, "volumeLine")->text(), QStringLiteral("%1 available of %2")
-                                                         .arg(formatSize(volume.availableBytes), formatSize(volume.totalBytes)));
-        QCOMPARE(child<Headline>(&page, "headline")->plainText(),
+        QVERIFY(child<Button>(&f.page, "rescan")->isHidden() && child<Button>(&f.page, "seeAll")->isHidden());
+        QCOMPARE(child<QWidget>(&f.page, "scanChip")->findChild<QLabel *>()->text(), QStringLiteral("Never scanned"));
+        const VolumeInfo &volume = f.state.volume();
+        QCOMPARE(child(&f.page, "volumeLine")->text(),
+                 QStringLiteral("%1 available of %2").arg(formatSize(volume.availableBytes), formatSize(volume.totalBytes)));
+        QCOMPARE(child<Headline>(&f.page, "headline")->plainText(),
                  OverviewPage::headlineTemplate(volume.totalBytes, volume.availableBytes, false));
 
         // Before a scan a tile explains; it does not navigate.
-        QSignalSpy open(&page, &OverviewPage::openCleanup);
-        QTest::mouseClick(child<QWidget>(tileGrid(&page), "tile"), Qt::LeftButton);
+        QSignalSpy open(&f.page, &OverviewPage::openCleanup);
+        QTest::mouseClick(child<QWidget>(tileGrid(&f.page), "tile"), Qt::LeftButton);
         QCOMPARE(open.count(), 0);
     }
 
     void afterScanShowsTheEightLargest()
     {
-        TempFolder tmp;
-        QVERIFY(makeFixture(tmp, true));
-        AppState state(fixtureCatalogue(tmp.path()));
-        OverviewPage page(&state);
-        page.resize(1000, 900);
-        page.show();
-        QVERIFY(runScan(state));
-        QCOMPARE(page.tileIds(), (QStringList{"c11", "c10", "c09", "c08", "c07", "c06", "c05", "c04"}));
-        QCOMPARE(child<QWidget>(tileGrid(&page), "tile")->findChild<QLabel *>("tileSize")->text(),
-                 formatSize(state.findResult(QStringLiteral("c11"))->bytes));
-        QVERIFY(!child<Button>(&page, "rescan")->isHidden() && !child<Button>(&page, "seeAll")->isHidden());
-        QCOMPARE(child<Headline>(&page, "headline")->plainText(), formatSize(state.totalBytes()) + " ready to clean");
-        QCOMPARE(child<QWidget>(&page, "scanChip")->findChild<QLabel *>()->text(), QStringLiteral("Scanned today"));
+        Fixture f;
+        QVERIFY(f.ready);
+        f.page.resize(1000, 900);
+        f.page.show();
+        QVERIFY(f.scan());
+        QCOMPARE(f.page.tileIds(), (QStringList{"c11", "c10", "c09", "c08", "c07", "c06", "c05", "c04"}));
+        QCOMPARE(child<QWidget>(tileGrid(&f.page), "tile")->findChild<QLabel *>("tileSize")->text(),
+                 formatSize(f.state.findResult(QStringLiteral("c11"))->bytes));
+        QVERIFY(!child<Button>(&f.page, "rescan")->isHidden() && !child<Button>(&f.page, "seeAll")->isHidden());
+        QCOMPARE(child<Headline>(&f.page, "headline")->plainText(), formatSize(f.state.totalBytes()) + " ready to clean");
+        QCOMPARE(child<QWidget>(&f.page, "scanChip")->findChild<QLabel *>()->text(), QStringLiteral("Scanned today"));
 
         // With results a tile is the way into that category.
-        QSignalSpy open(&page, &OverviewPage::openCleanup);
-        const auto tiles = tileGrid(&page)->findChildren<QWidget *>(QStringLiteral("tile"));
-        QWidget *c09 = *std::find_if(tiles.begin(), tiles.end(),
-                                     [](QWidget *t) { return t->property("categoryId").toString() == u"c09"; });
-        QTest::mouseClick(c09, Qt::LeftButton);
+        QSignalSpy open(&f.page, &OverviewPage::openCleanup);
+        const auto tiles = tileGrid(&f.page)->findChildren<QWidget *>(QStringLiteral("tile"));
+        QTest::mouseClick(*std::find_if(tiles.begin(), tiles.end(),
+                                        [](QWidget *t) { return t->property("categoryId").toString() == u"c09"; }),
+                          Qt::LeftButton);
         QCOMPARE(open.count(), 1);
         QCOMPARE(open.first().first().toString(), QStringLiteral("c09"));
 
         // "Rescan" starts a scan and opens the Cleanup page without a focus.
-        QTest::mouseClick(child<Button>(&page, "rescan"), Qt::LeftButton);
-        QCOMPARE(state.phase(), AppState::Scanning);
+        QTest::mouseClick(child<Button>(&f.page, "rescan"), Qt::LeftButton);
+        QCOMPARE(f.state.phase(), AppState::Scanning);
         QCOMPARE(open.count(), 2);
         QCOMPARE(open.last().first().toString(), QString());
-        QVERIFY(QTest::qWaitFor([&] { return state.phase() == AppState::Results; }, 20000));
-    }
-
-    void platformCatalogueBeforeAnyScan()
-    {
-        TempFolder tmp;
-        AppState state(fixtureCatalogue(tmp.path()));
-        OverviewPage page(&state);
-        QStringList ids;
-        for (const CategoryDef &def : defaultCategories())
-            ids << def.id;
-        QCOMPARE(page.tileIds(), ids);
+        QVERIFY(QTest::qWaitFor([&] { return f.state.phase() == AppState::Results; }, 20000));
     }
 
     void scanThatFoundNothingLeavesTheGridEmpty()
     {
-        TempFolder tmp;
-        QVERIFY(makeFixture(tmp, false));
-        AppState state(fixtureCatalogue(tmp.path()));
-        OverviewPage page(&state);
-        QVERIFY(runScan(state));
-        QVERIFY(!state.results().isEmpty());
-        QVERIFY(page.tileIds().isEmpty());
+        Fixture f(false);
+        QVERIFY(f.ready && f.scan());
+        QVERIFY(!f.state.results().isEmpty());
+        QVERIFY(f.page.tileIds().isEmpty());
     }
 
     void orbStartsAScanOnlyWithoutResults()
     {
-        TempFolder tmp;
-        QVERIFY(makeFixture(tmp, true));
-        AppState state(fixtureCatalogue(tmp.path()));
-        OverviewPage page(&state);
-        QSignalSpy open(&page, &OverviewPage::openCleanup);
-        auto *orb = child<DiskOrb>(&page, "orb");
+        Fixture f;
+        QVERIFY(f.ready);
+        QSignalSpy open(&f.page, &OverviewPage::openCleanup);
+        auto *orb = child<DiskOrb>(&f.page, "orb");
         emit orb->clicked();
-        QCOMPARE(state.phase(), AppState::Scanning);
+        QCOMPARE(f.state.phase(), AppState::Scanning);
         QCOMPARE(open.count(), 1);
-        QVERIFY(QTest::qWaitFor([&] { return state.phase() == AppState::Results; }, 20000));
+        QVERIFY(QTest::qWaitFor([&] { return f.state.phase() == AppState::Results; }, 20000));
 
-        QSignalSpy phases(&state, &AppState::phaseChanged);
+        QSignalSpy phases(&f.state, &AppState::phaseChanged);
         emit orb->clicked();
         QCOMPARE(phases.count(), 0);
         QCOMPARE(open.count(), 2);
@@ -230,21 +215,19 @@ private slots:
     void statisticsFollowTheSettings()
     {
         QFETCH(int, schedule);
-        TempFolder tmp;
-        AppState state(fixtureCatalogue(tmp.path()));
-        OverviewPage page(&state);
+        Fixture f(false);
         AppSettings *settings = AppSettings::instance();
         settings->setSchedule(schedule == 0 ? 1 : 0);
         settings->setSchedule(schedule);
-        QTEST(cardValue(&page, "scheduleCard"), "expected");
+        QTEST(cardValue(&f.page, "scheduleCard"), "expected");
 
         // Freed space of this month is the card's figure, the last six
         // months its sparkline.
-        QCOMPARE(cardValue(&page, "freedCard"), formatSize(0));
+        QCOMPARE(cardValue(&f.page, "freedCard"), formatSize(0));
         settings->addFreed(3 * 1024 * 1024);
         settings->addFreed(1024 * 1024);
-        QCOMPARE(cardValue(&page, "freedCard"), formatSize(4 * 1024 * 1024));
-        const QList<qint64> values = child<Sparkline>(&page, "sparkline")->values();
+        QCOMPARE(cardValue(&f.page, "freedCard"), formatSize(4 * 1024 * 1024));
+        const QList<qint64> values = child<Sparkline>(&f.page, "sparkline")->values();
         QCOMPARE(values.size(), 6);
         QCOMPARE(values.last(), qint64(4 * 1024 * 1024));
     }
