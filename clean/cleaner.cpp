@@ -8,6 +8,7 @@
 #include "scan/pathrules.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QThread>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
@@ -21,6 +22,7 @@ struct Cleaner::Job
     QStringList exclusions;
     Clock clock;
     int retryDelayMs = 500;
+    int progressIntervalMs = 100;
 };
 
 namespace {
@@ -96,7 +98,7 @@ void Cleaner::start(const QList<CategoryResult> &results, bool moveToTrash, cons
     // A previous worker may still be returning from its finished signal; it
     // touches nothing of this object any more, so it is not waited for (a
     // receiver that restarts from that signal's own thread must not block).
-    Job job{results, moveToTrash, exclusions, m_clock, m_retryDelayMs};
+    Job job{results, moveToTrash, exclusions, m_clock, m_retryDelayMs, m_progressIntervalMs};
     m_future = QtConcurrent::run(QThreadPool::globalInstance(), [this, job = std::move(job)] { run(job); });
 }
 
@@ -118,6 +120,11 @@ void Cleaner::setClock(Clock clock)
 void Cleaner::setRetryDelay(int ms)
 {
     m_retryDelayMs = std::max(ms, 0);
+}
+
+void Cleaner::setProgressInterval(int ms)
+{
+    m_progressIntervalMs = std::max(ms, 0);
 }
 
 void Cleaner::run(const Job &job)
@@ -147,6 +154,24 @@ void Cleaner::run(const Job &job)
     QList<Processed> processed;
     qint64 doneBytes = 0;
 
+    // A large folder deleted for good shows its files going, up to the size
+    // the scan counted for it.
+    struct
+    {
+        qint64 start = 0;
+        qint64 bytes = 0;
+        qint64 removed = 0;
+        QString path;
+        QElapsedTimer sinceReport;
+    } current;
+    remover.setOnRemoved([&](qint64 bytes) {
+        current.removed += bytes;
+        if (current.sinceReport.elapsed() < job.progressIntervalMs)
+            return;
+        current.sinceReport.restart();
+        emit progress(current.start + std::min(current.removed, current.bytes), totalBytes, current.path);
+    });
+
     for (const CategoryResult &category : job.results) {
         if (stopping())
             break;
@@ -172,6 +197,11 @@ void Cleaner::run(const Job &job)
             if (stopping())
                 break;
             emit progress(doneBytes, totalBytes, shown(item.path));
+            current.start = doneBytes;
+            current.bytes = item.bytes;
+            current.removed = 0;
+            current.path = shown(item.path);
+            current.sinceReport.start();
             doneBytes += item.bytes;
 
             if (isExcluded(item.path, job.exclusions)) {
@@ -234,6 +264,7 @@ void Cleaner::run(const Job &job)
         }
         report.cleanedCategories.append(category.id);
     }
+    remover.setOnRemoved({});
 
     for (int attempt = 1; attempt <= kRetryPasses && !retries.isEmpty() && !stopping(); ++attempt) {
         // Waits in small steps so that shutting down is not held up.

@@ -66,6 +66,9 @@ public:
     // The unit of the waits before the three retry passes (500 ms: waits of
     // 500, 1000 and 1500 ms); tests shorten it.
     void setRetryDelay(int ms);
+    // How often a folder item being deleted reports its progress (100 ms);
+    // tests set 0 to see every file.
+    void setProgressInterval(int ms);
 
 signals:
     void progress(qint64 doneBytes, qint64 totalBytes, const QString &currentPath);
@@ -82,4 +85,5 @@ private:
     QFuture<void> m_future;
     Clock m_clock;
     int m_retryDelayMs = 500;
+    int m_progressIntervalMs = 100;
 };

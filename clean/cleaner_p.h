@@ -14,6 +14,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace removal {
 
 // A file that could not be removed on this attempt, with the system's error
@@ -57,8 +59,14 @@ public:
     // Removes `path` when it is an empty folder.
     bool removeEmptyFolder(const QString &anchor, const QString &path) const;
 
+    // Told the bytes on disk of each file removePermanently deletes, so that a
+    // large folder shows progress while it goes. Empty: nobody is told.
+    using Removed = std::function<void(qint64 bytes)>;
+    void setOnRemoved(Removed onRemoved) { m_onRemoved = std::move(onRemoved); }
+
 private:
     OpenFiles m_open;
+    Removed m_onRemoved;
 };
 
 } // namespace removal

@@ -119,20 +119,24 @@ struct Frame
 
 // Removes one non-folder entry of an open folder.
 void removeFile(const OpenFiles &open, int dirFd, const char *name, const struct stat &st, const QString &path,
-                QList<Failure> &failures)
+                QList<Failure> &failures, const Remover::Removed &onRemoved)
 {
     if (S_ISREG(st.st_mode) && open.contains(qint64(st.st_dev), qint64(st.st_ino))) {
         failures.append({path, quint32(EBUSY)});
         return;
     }
-    if (::unlinkat(dirFd, name, 0) != 0 && errno != ENOENT)
+    if (::unlinkat(dirFd, name, 0) == 0) {
+        if (onRemoved)
+            onRemoved(qint64(st.st_blocks) * 512);
+    } else if (errno != ENOENT) {
         failures.append({path, quint32(errno)});
+    }
 }
 
 // Depth first, children before their folder, one descriptor per level.
 // Other volumes are not entered: the scan did not count them either.
 void removeTree(const OpenFiles &open, int parentFd, const QByteArray &name, dev_t device, const QString &path,
-                QList<Failure> &failures)
+                QList<Failure> &failures, const Remover::Removed &onRemoved)
 {
     const int top = ::openat(parentFd, name.constData(), kDirFlags);
     DIR *topDir = top < 0 ? nullptr : ::fdopendir(top);
@@ -143,7 +147,7 @@ void removeTree(const OpenFiles &open, int parentFd, const QByteArray &name, dev
         struct stat st;
         if (isReplacedError(err) && ::fstatat(parentFd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0
             && !S_ISDIR(st.st_mode) && !isSpecial(st.st_mode))
-            removeFile(open, parentFd, name.constData(), st, path, failures);
+            removeFile(open, parentFd, name.constData(), st, path, failures, onRemoved);
         else
             ::unlinkat(parentFd, name.constData(), AT_REMOVEDIR);
         return;
@@ -172,12 +176,7 @@ void removeTree(const OpenFiles &open, int parentFd, const QByteArray &name, dev
         if (::fstatat(fd, entry, &st, AT_SYMLINK_NOFOLLOW) != 0 || isSpecial(st.st_mode) || !roundTrips(entry))
             continue;
         if (!S_ISDIR(st.st_mode)) {
-            if (S_ISREG(st.st_mode) && open.contains(qint64(st.st_dev), qint64(st.st_ino))) {
-                failures.append({childPath(frame.path, entry), quint32(EBUSY)});
-                continue;
-            }
-            if (::unlinkat(fd, entry, 0) != 0 && errno != ENOENT)
-                failures.append({childPath(frame.path, entry), quint32(errno)});
+            removeFile(open, fd, entry, st, childPath(frame.path, entry), failures, onRemoved);
             continue;
         }
         if (st.st_dev != device)
@@ -192,7 +191,7 @@ void removeTree(const OpenFiles &open, int parentFd, const QByteArray &name, dev
             // is what gets removed, never what it points at.
             if (isReplacedError(err) && ::fstatat(fd, entry, &st, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISDIR(st.st_mode)
                 && !isSpecial(st.st_mode))
-                removeFile(open, fd, entry, st, childPath(frame.path, entry), failures);
+                removeFile(open, fd, entry, st, childPath(frame.path, entry), failures, onRemoved);
             else
                 ::unlinkat(fd, entry, AT_REMOVEDIR);
             continue;
@@ -366,7 +365,7 @@ void Remover::removePermanently(const QString &anchor, const QString &path, QLis
     if (::fstatat(parent.fd.get(), parent.name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 || isSpecial(st.st_mode))
         return;
     if (!S_ISDIR(st.st_mode)) {
-        removeFile(m_open, parent.fd.get(), parent.name.constData(), st, path, failures);
+        removeFile(m_open, parent.fd.get(), parent.name.constData(), st, path, failures, m_onRemoved);
         return;
     }
     // A volume mounted at the item is not the user's selection to wipe.
@@ -375,7 +374,7 @@ void Remover::removePermanently(const QString &anchor, const QString &path, QLis
         failures.append({path, quint32(EXDEV)});
         return;
     }
-    removeTree(m_open, parent.fd.get(), parent.name, st.st_dev, path, failures);
+    removeTree(m_open, parent.fd.get(), parent.name, st.st_dev, path, failures, m_onRemoved);
 }
 
 void Remover::moveToTrash(const QString &anchor, const QString &path, QList<Failure> &failures) const

@@ -70,6 +70,8 @@ void Remover::removePermanently(const QString &anchor, const QString &path, QLis
         quint32 error = 0;
         if (!deleteFile(path, error))
             failures.append({path, error});
+        else if (m_onRemoved)
+            m_onRemoved(e.allocated);
         return;
     }
     if (!e.isLink) {
