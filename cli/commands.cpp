@@ -50,22 +50,25 @@ bool stderrIsTerminal()
 #endif
 }
 
-// Terminal columns a text takes: East Asian wide and full-width characters
-// take two, combining marks none, so translated tables stay aligned.
+// Terminal columns one character takes: East Asian wide and full-width
+// characters two, combining marks none, so translated tables stay aligned.
+int columnsOf(char32_t c)
+{
+    const auto category = QChar::category(c);
+    if (category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing)
+        return 0;
+    const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0x303E) || (c >= 0x3041 && c <= 0x33FF)
+        || (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xA000 && c <= 0xA4CF)
+        || (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F)
+        || (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
+    return wide ? 2 : 1;
+}
+
 int displayWidth(const QString &text)
 {
     int width = 0;
-    for (const uint c : text.toUcs4()) {
-        const auto category = QChar::category(c);
-        if (category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing)
-            continue;
-        const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0x303E)
-            || (c >= 0x3041 && c <= 0x33FF) || (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF)
-            || (c >= 0xA000 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF)
-            || (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6)
-            || (c >= 0x20000 && c <= 0x3FFFD);
-        width += wide ? 2 : 1;
-    }
+    for (const uint c : text.toUcs4())
+        width += columnsOf(char32_t(c));
     return width;
 }
 
@@ -77,11 +80,11 @@ QString fitToWidth(const QString &text, int columns)
     QString cut;
     int width = 0;
     for (const uint c : text.toUcs4()) {
-        const QString one = QString::fromUcs4(reinterpret_cast<const char32_t *>(&c), 1);
-        const int w = displayWidth(one);
+        const int w = columnsOf(char32_t(c));
         if (width + w > columns - 1)
             break;
-        cut += one;
+        const char32_t one = c;
+        cut += QString::fromUcs4(&one, 1);
         width += w;
     }
     return cut + QChar(0x2026);
