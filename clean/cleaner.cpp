@@ -196,12 +196,12 @@ void Cleaner::run(const Job &job)
         for (const ScanItem &item : category.items) {
             if (stopping())
                 break;
-            emit progress(doneBytes, totalBytes, shown(item.path));
             current.start = doneBytes;
             current.bytes = item.bytes;
             current.removed = 0;
             current.path = shown(item.path);
             current.sinceReport.start();
+            emit progress(doneBytes, totalBytes, current.path);
             doneBytes += item.bytes;
 
             if (isExcluded(item.path, job.exclusions)) {
