@@ -199,15 +199,26 @@ QStringList volumeTrashes(const QString &topdir)
 
 QStringList allTrashFolders()
 {
+    // One file system mounted at two places shows the same trash folder
+    // twice under different names: folders are told apart by device and
+    // inode, so each is measured and emptied once.
     QStringList out;
+    QSet<QPair<quint64, quint64>> seen;
+    auto add = [&](const QString &t) {
+        struct stat st;
+        if (!lstatPath(t, st))
+            return;
+        if (!seen.contains({quint64(st.st_dev), quint64(st.st_ino)})) {
+            seen.insert({quint64(st.st_dev), quint64(st.st_ino)});
+            out.append(t);
+        }
+    };
     const QString home = homeTrash();
     if (isOwnFolder(home))
-        out.append(home);
+        add(home);
     for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-        for (const QString &t : volumeTrashes(volume.rootPath())) {
-            if (!out.contains(t))
-                out.append(t);
-        }
+        for (const QString &t : volumeTrashes(volume.rootPath()))
+            add(t);
     }
     return out;
 }

@@ -9,6 +9,8 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QHash>
+#include <QSet>
 #include <QThread>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
@@ -67,6 +69,57 @@ struct RetryEntry
     bool toTrash = false;
     bool adminCategory = false;
     quint32 lastError = 0;
+    qsizetype item = -1;  // index into the processed items
+};
+
+// Files with more than one name free their space only when the last name
+// goes. The scan counted such a file in every item that holds one of its
+// names, so the tally keeps, per item, the bytes that must not count as
+// freed: those of files whose other names outlive the run, and those already
+// credited to an earlier item.
+class LinkTally final
+{
+public:
+    void removed(const removal::Remover::RemovedFile &file, qsizetype item)
+    {
+        if (file.links <= 1 || file.inode == 0)
+            return;
+        const QPair<qint64, qint64> id(file.device, file.inode);
+        auto it = m_files.find(id);
+        if (it == m_files.end()) {
+            m_files.insert(id, {file.links, 1, file.bytes, item, {item}});
+            return;
+        }
+        ++it->unlinked;
+        if (!it->items.contains(item)) {
+            it->items.insert(item);
+            m_notFreed[item] += file.bytes;
+        }
+    }
+
+    // Once every removal is over: the files whose other names stayed.
+    void settle()
+    {
+        for (const File &f : std::as_const(m_files)) {
+            if (f.unlinked < f.links)
+                m_notFreed[f.firstItem] += f.bytes;
+        }
+        m_files.clear();
+    }
+    // Bytes of item `item` that were removed without being freed.
+    qint64 notFreed(qsizetype item) const { return m_notFreed.value(item); }
+
+private:
+    struct File
+    {
+        int links = 0;
+        int unlinked = 0;
+        qint64 bytes = 0;
+        qsizetype firstItem = -1;
+        QSet<qsizetype> items;
+    };
+    QHash<QPair<qint64, qint64>, File> m_files;
+    QHash<qsizetype, qint64> m_notFreed;
 };
 
 struct Processed
@@ -148,8 +201,20 @@ void Cleaner::run(const Job &job)
         log.skipped(path, reason);
     };
 
+    // Excluded entries met inside items: each gets one EXCLUDED line.
+    const ExclusionMatcher excluded(job.exclusions);
+    QSet<QString> excludedLogged;
+    auto logExcluded = [&](const QString &path) {
+        if (!excludedLogged.contains(path)) {
+            excludedLogged.insert(path);
+            log.excluded(path);
+        }
+    };
+
     removal::Remover remover;
     remover.beginPass();
+    remover.setExclusions(&excluded, logExcluded);
+    LinkTally links;
     QList<RetryEntry> retries;
     QList<Processed> processed;
     qint64 doneBytes = 0;
@@ -163,16 +228,32 @@ void Cleaner::run(const Job &job)
         qint64 removed = 0;
         QString path;
         QElapsedTimer sinceReport;
+        qsizetype item = -1;    // index the item will have among the processed
+        bool reporting = false; // off during the retries
     } current;
-    remover.setOnRemoved([&](qint64 bytes) {
-        current.removed += bytes;
-        if (current.sinceReport.elapsed() < job.progressIntervalMs)
+    remover.setOnRemoved([&](const removal::Remover::RemovedFile &file) {
+        links.removed(file, current.item);
+        current.removed += file.bytes;
+        if (!current.reporting || current.sinceReport.elapsed() < job.progressIntervalMs)
             return;
         current.sinceReport.restart();
         emit progress(current.start + std::min(current.removed, current.bytes), totalBytes, current.path);
     });
 
+    // The bin is emptied before anything else: emptied after the other
+    // categories, it would take along what this run has just moved into it,
+    // gone for good while the user was promised it could be restored.
+    QList<CategoryResult> ordered;
     for (const CategoryResult &category : job.results) {
+        if (category.isTrash)
+            ordered.append(category);
+    }
+    for (const CategoryResult &category : job.results) {
+        if (!category.isTrash)
+            ordered.append(category);
+    }
+
+    for (const CategoryResult &category : std::as_const(ordered)) {
         if (stopping())
             break;
         log.categoryHeading(category.name, category.bytes);
@@ -201,10 +282,12 @@ void Cleaner::run(const Job &job)
             current.removed = 0;
             current.path = shown(item.path);
             current.sinceReport.start();
+            current.item = processed.size();
+            current.reporting = true;
             emit progress(doneBytes, totalBytes, current.path);
             doneBytes += item.bytes;
 
-            if (isExcluded(item.path, job.exclusions)) {
+            if (excluded.matches(item.path)) {
                 log.excluded(item.path);
                 continue;
             }
@@ -239,8 +322,12 @@ void Cleaner::run(const Job &job)
                     skip(item.path, QStringLiteral("changed since the scan"));
                     continue;
                 }
-                for (const QString &name : std::as_const(names))
-                    units.append(fs::join(item.path, name));
+                for (const QString &name : std::as_const(names)) {
+                    if (excluded.matchesChild(item.path, name))
+                        logExcluded(fs::join(item.path, name));
+                    else
+                        units.append(fs::join(item.path, name));
+                }
             } else {
                 units.append(item.path);
             }
@@ -257,14 +344,14 @@ void Cleaner::run(const Job &job)
                     remover.removePermanently(anchor, unit, failures);
                 for (const removal::Failure &f : std::as_const(failures)) {
                     log.busy(f.path, f.error);
-                    retries.append({f.path, basePath, anchor, toTrash, category.needsAdmin, f.error});
+                    retries.append({f.path, basePath, anchor, toTrash, category.needsAdmin, f.error, processed.size()});
                 }
             }
             processed.append({item, toTrash});
         }
         report.cleanedCategories.append(category.id);
     }
-    remover.setOnRemoved({});
+    current.reporting = false;
 
     for (int attempt = 1; attempt <= kRetryPasses && !retries.isEmpty() && !stopping(); ++attempt) {
         // Waits in small steps so that shutting down is not held up.
@@ -276,6 +363,7 @@ void Cleaner::run(const Job &job)
         remover.beginPass();
         QList<RetryEntry> next;
         for (RetryEntry &entry : retries) {
+            current.item = entry.item;
             const bool done = entry.toTrash ? remover.retryTrash(entry.anchor, entry.path)
                                             : remover.retryDelete(entry.anchor, entry.path, entry.lastError);
             if (!done) {
@@ -298,12 +386,17 @@ void Cleaner::run(const Job &job)
             report.needsAdmin = true;
     }
 
+    remover.setOnRemoved({});
+    links.settle();
+
     log.blank();
-    for (const Processed &p : std::as_const(processed)) {
+    for (qsizetype i = 0; i < processed.size(); ++i) {
+        const Processed &p = processed.at(i);
         // Measured without the stop flag: a measurement cut short would count
-        // what is still there as freed.
-        const fs::Measure left = fs::measure(p.item.path);
-        const qint64 freed = std::max<qint64>(p.item.bytes - left.bytes, 0);
+        // what is still there as freed. Excluded entries are left out as the
+        // scan left them out.
+        const fs::Measure left = fs::measure(p.item.path, nullptr, {}, &excluded);
+        const qint64 freed = std::max<qint64>(p.item.bytes - left.bytes - links.notFreed(i), 0);
         report.freedBytes += freed;
         report.filesRemoved += std::max<qint64>(p.item.files - left.files, 0);
         if (p.toTrash)

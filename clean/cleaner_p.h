@@ -9,6 +9,7 @@
 // links (Linux). Windows goes by path, as its removal calls do.
 
 #include "scan/appguard.h"
+#include "scan/pathrules.h"
 
 #include <QList>
 #include <QString>
@@ -59,14 +60,36 @@ public:
     // Removes `path` when it is an empty folder.
     bool removeEmptyFolder(const QString &anchor, const QString &path) const;
 
-    // Told the bytes on disk of each file removePermanently deletes, so that a
-    // large folder shows progress while it goes. Empty: nobody is told.
-    using Removed = std::function<void(qint64 bytes)>;
+    // Told of each file removePermanently deletes: its bytes on disk, so that
+    // a large folder shows progress while it goes, and its identity and link
+    // count before the delete, so that a file whose other names stay is not
+    // counted as freed. Empty: nobody is told.
+    struct RemovedFile
+    {
+        qint64 bytes = 0;
+        qint64 device = 0;
+        qint64 inode = 0;  // 0 where the platform gives none
+        int links = 1;
+    };
+    using Removed = std::function<void(const RemovedFile &file)>;
     void setOnRemoved(Removed onRemoved) { m_onRemoved = std::move(onRemoved); }
+
+    // Entries below a path being removed that the user excluded stay, with
+    // the folders that lead to them; a folder holding one is never moved to
+    // the trash as a whole. Each excluded path met is told to onExcluded.
+    // The matcher must outlive the removals.
+    using Excluded = std::function<void(const QString &path)>;
+    void setExclusions(const ExclusionMatcher *excluded, Excluded onExcluded)
+    {
+        m_excluded = excluded && !excluded->isEmpty() ? excluded : nullptr;
+        m_onExcluded = std::move(onExcluded);
+    }
 
 private:
     OpenFiles m_open;
     Removed m_onRemoved;
+    const ExclusionMatcher *m_excluded = nullptr;
+    Excluded m_onExcluded;
 };
 
 } // namespace removal

@@ -110,6 +110,37 @@ QString childPath(const std::string &folder, const char *name)
     return QFile::decodeName(QByteArray(p.data(), qsizetype(p.size())));
 }
 
+QString decoded(const std::string &native)
+{
+    return QFile::decodeName(QByteArray(native.data(), qsizetype(native.size())));
+}
+
+// What every removal walk needs of its Remover.
+struct Hooks
+{
+    const OpenFiles &open;
+    const ExclusionMatcher *excluded;  // null: nothing excluded
+    const Remover::Removed &onRemoved;
+    const Remover::Excluded &onExcluded;
+
+    // Whether the user excluded `name` inside `folder`; an excluded entry is
+    // told to onExcluded when `report` is set.
+    bool keeps(const QString &folder, const QString &name, bool report) const
+    {
+        if (!excluded || !excluded->matchesChild(folder, name))
+            return false;
+        if (report && onExcluded)
+            onExcluded(folder.endsWith(QLatin1Char('/')) ? QString(folder + name) : QString(folder + QLatin1Char('/') + name));
+        return true;
+    }
+    bool keeps(const std::string &folder, const char *name, bool report) const
+    {
+        if (!excluded)
+            return false;
+        return keeps(decoded(folder), QFile::decodeName(QByteArray(name)), report);
+    }
+};
+
 struct Frame
 {
     DIR *dir = nullptr;
@@ -118,25 +149,27 @@ struct Frame
 };
 
 // Removes one non-folder entry of an open folder.
-void removeFile(const OpenFiles &open, int dirFd, const char *name, const struct stat &st, const QString &path,
-                QList<Failure> &failures, const Remover::Removed &onRemoved)
+void removeFile(const Hooks &hooks, int dirFd, const char *name, const struct stat &st, const QString &path,
+                QList<Failure> &failures)
 {
-    if (S_ISREG(st.st_mode) && open.contains(qint64(st.st_dev), qint64(st.st_ino))) {
+    if (S_ISREG(st.st_mode) && hooks.open.contains(qint64(st.st_dev), qint64(st.st_ino))) {
         failures.append({path, quint32(EBUSY)});
         return;
     }
     if (::unlinkat(dirFd, name, 0) == 0) {
-        if (onRemoved)
-            onRemoved(qint64(st.st_blocks) * 512);
+        if (hooks.onRemoved)
+            hooks.onRemoved({qint64(st.st_blocks) * 512, qint64(st.st_dev), qint64(st.st_ino), int(st.st_nlink)});
     } else if (errno != ENOENT) {
         failures.append({path, quint32(errno)});
     }
 }
 
 // Depth first, children before their folder, one descriptor per level.
-// Other volumes are not entered: the scan did not count them either.
-void removeTree(const OpenFiles &open, int parentFd, const QByteArray &name, dev_t device, const QString &path,
-                QList<Failure> &failures, const Remover::Removed &onRemoved)
+// Other volumes are not entered: the scan did not count them either. An
+// excluded entry stays, and so does every folder on the way to it (it is not
+// empty when its turn comes).
+void removeTree(const Hooks &hooks, int parentFd, const QByteArray &name, dev_t device, const QString &path,
+                QList<Failure> &failures)
 {
     const int top = ::openat(parentFd, name.constData(), kDirFlags);
     DIR *topDir = top < 0 ? nullptr : ::fdopendir(top);
@@ -147,7 +180,7 @@ void removeTree(const OpenFiles &open, int parentFd, const QByteArray &name, dev
         struct stat st;
         if (isReplacedError(err) && ::fstatat(parentFd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0
             && !S_ISDIR(st.st_mode) && !isSpecial(st.st_mode))
-            removeFile(open, parentFd, name.constData(), st, path, failures, onRemoved);
+            removeFile(hooks, parentFd, name.constData(), st, path, failures);
         else
             ::unlinkat(parentFd, name.constData(), AT_REMOVEDIR);
         return;
@@ -175,8 +208,10 @@ void removeTree(const OpenFiles &open, int parentFd, const QByteArray &name, dev
         struct stat st;
         if (::fstatat(fd, entry, &st, AT_SYMLINK_NOFOLLOW) != 0 || isSpecial(st.st_mode) || !roundTrips(entry))
             continue;
+        if (hooks.keeps(frame.path, entry, true))
+            continue;
         if (!S_ISDIR(st.st_mode)) {
-            removeFile(open, fd, entry, st, childPath(frame.path, entry), failures, onRemoved);
+            removeFile(hooks, fd, entry, st, childPath(frame.path, entry), failures);
             continue;
         }
         if (st.st_dev != device)
@@ -191,7 +226,7 @@ void removeTree(const OpenFiles &open, int parentFd, const QByteArray &name, dev
             // is what gets removed, never what it points at.
             if (isReplacedError(err) && ::fstatat(fd, entry, &st, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISDIR(st.st_mode)
                 && !isSpecial(st.st_mode))
-                removeFile(open, fd, entry, st, childPath(frame.path, entry), failures, onRemoved);
+                removeFile(hooks, fd, entry, st, childPath(frame.path, entry), failures);
             else
                 ::unlinkat(fd, entry, AT_REMOVEDIR);
             continue;
@@ -206,8 +241,8 @@ void removeTree(const OpenFiles &open, int parentFd, const QByteArray &name, dev
 
 // Whether the folder holds something that must not move along with it: a
 // file in use, a socket, FIFO or device, a name that cannot be spelt again,
-// or another volume.
-bool holdsUnmovable(const OpenFiles &open, int parentFd, const QByteArray &name, dev_t device)
+// another volume, or an entry the user excluded.
+bool holdsUnmovable(const Hooks &hooks, int parentFd, const QByteArray &name, dev_t device, const QString &path)
 {
     const int top = ::openat(parentFd, name.constData(), kDirFlags);
     DIR *topDir = top < 0 ? nullptr : ::fdopendir(top);
@@ -216,40 +251,45 @@ bool holdsUnmovable(const OpenFiles &open, int parentFd, const QByteArray &name,
             ::close(top);
         return false;
     }
-    std::vector<DIR *> stack{topDir};
+    const QByteArray native = QFile::encodeName(path);
+    std::vector<Frame> stack{{topDir, std::string(), std::string(native.constData(), size_t(native.size()))}};
     bool found = false;
     while (!stack.empty() && !found) {
-        DIR *d = stack.back();
-        const dirent *de = ::readdir(d);
+        Frame &frame = stack.back();
+        const dirent *de = ::readdir(frame.dir);
         if (!de) {
-            ::closedir(d);
+            ::closedir(frame.dir);
             stack.pop_back();
             continue;
         }
         if (isDot(de->d_name))
             continue;
         struct stat st;
-        if (::fstatat(::dirfd(d), de->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        if (::fstatat(::dirfd(frame.dir), de->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
             continue;
-        if (isSpecial(st.st_mode) || !roundTrips(de->d_name)) {
+        if (isSpecial(st.st_mode) || !roundTrips(de->d_name) || hooks.keeps(frame.path, de->d_name, false)) {
             found = true;
         } else if (S_ISREG(st.st_mode)) {
-            found = open.contains(qint64(st.st_dev), qint64(st.st_ino));
+            found = hooks.open.contains(qint64(st.st_dev), qint64(st.st_ino));
         } else if (S_ISDIR(st.st_mode)) {
             if (st.st_dev != device) {
                 found = true;
                 continue;
             }
-            const int sub = ::openat(::dirfd(d), de->d_name, kDirFlags);
+            const int sub = ::openat(::dirfd(frame.dir), de->d_name, kDirFlags);
             DIR *subDir = sub < 0 ? nullptr : ::fdopendir(sub);
-            if (subDir)
-                stack.push_back(subDir);
-            else if (sub >= 0)
+            if (subDir) {
+                std::string subPath = frame.path;
+                subPath.push_back('/');
+                subPath.append(de->d_name);
+                stack.push_back({subDir, std::string(), std::move(subPath)});
+            } else if (sub >= 0) {
                 ::close(sub);
+            }
         }
     }
-    for (DIR *d : stack)
-        ::closedir(d);
+    for (const Frame &frame : stack)
+        ::closedir(frame.dir);
     return found;
 }
 
@@ -285,7 +325,7 @@ Reach listEntries(const QString &anchor, const QString &folder, QStringList &nam
     return Reach::Folder;
 }
 
-void trashEntry(const OpenFiles &open, const QString &anchor, const QString &path, bool top,
+void trashEntry(const Hooks &hooks, const QString &anchor, const QString &path, bool top,
                 QList<Failure> &failures)
 {
     Parent parent;
@@ -308,13 +348,14 @@ void trashEntry(const OpenFiles &open, const QString &anchor, const QString &pat
             failures.append({path, 0});
         return;
     }
-    if (S_ISREG(st.st_mode) && open.contains(qint64(st.st_dev), qint64(st.st_ino))) {
+    if (S_ISREG(st.st_mode) && hooks.open.contains(qint64(st.st_dev), qint64(st.st_ino))) {
         failures.append({path, 0});
         return;
     }
-    // A folder with a file in use would not move on Windows either; its
-    // other entries still go, one by one.
-    const bool whole = !S_ISDIR(st.st_mode) || !holdsUnmovable(open, fd, parent.name, st.st_dev);
+    // A folder with a file in use would not move on Windows either, and one
+    // holding an excluded entry must not take it along; their other entries
+    // still go, one by one.
+    const bool whole = !S_ISDIR(st.st_mode) || !holdsUnmovable(hooks, fd, parent.name, st.st_dev, path);
     if (whole) {
         // The trash helper moves the entry itself and never follows it; a
         // move it cannot make into a trash folder fails, it is never a copy.
@@ -334,8 +375,10 @@ void trashEntry(const OpenFiles &open, const QString &anchor, const QString &pat
         failures.append({path, 0});
         return;
     }
-    for (const QString &child : std::as_const(names))
-        trashEntry(open, anchor, path + QLatin1Char('/') + child, false, failures);
+    for (const QString &child : std::as_const(names)) {
+        if (!hooks.keeps(path, child, true))
+            trashEntry(hooks, anchor, path + QLatin1Char('/') + child, false, failures);
+    }
     ::unlinkat(fd, name, AT_REMOVEDIR);
 }
 
@@ -353,6 +396,7 @@ Reach Remover::entries(const QString &anchor, const QString &folder, QStringList
 
 void Remover::removePermanently(const QString &anchor, const QString &path, QList<Failure> &failures) const
 {
+    const Hooks hooks{m_open, m_excluded, m_onRemoved, m_onExcluded};
     Parent parent;
     openParent(anchor, path, parent);
     if (parent.error != 0) {
@@ -365,7 +409,7 @@ void Remover::removePermanently(const QString &anchor, const QString &path, QLis
     if (::fstatat(parent.fd.get(), parent.name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 || isSpecial(st.st_mode))
         return;
     if (!S_ISDIR(st.st_mode)) {
-        removeFile(m_open, parent.fd.get(), parent.name.constData(), st, path, failures, m_onRemoved);
+        removeFile(hooks, parent.fd.get(), parent.name.constData(), st, path, failures);
         return;
     }
     // A volume mounted at the item is not the user's selection to wipe.
@@ -374,12 +418,12 @@ void Remover::removePermanently(const QString &anchor, const QString &path, QLis
         failures.append({path, quint32(EXDEV)});
         return;
     }
-    removeTree(m_open, parent.fd.get(), parent.name, st.st_dev, path, failures, m_onRemoved);
+    removeTree(hooks, parent.fd.get(), parent.name, st.st_dev, path, failures);
 }
 
 void Remover::moveToTrash(const QString &anchor, const QString &path, QList<Failure> &failures) const
 {
-    trashEntry(m_open, anchor, path, true, failures);
+    trashEntry(Hooks{m_open, m_excluded, m_onRemoved, m_onExcluded}, anchor, path, true, failures);
 }
 
 bool Remover::retryDelete(const QString &anchor, const QString &path, quint32 &error) const

@@ -44,6 +44,38 @@ bool deleteFile(const QString &path, quint32 &error)
 
 } // namespace
 
+// Whether the user excluded `name` inside `folder`; reported when `report`.
+static bool keeps(const ExclusionMatcher *excluded, const Remover::Excluded &onExcluded, const QString &folder,
+                  const QString &name, bool report)
+{
+    if (!excluded || !excluded->matchesChild(folder, name))
+        return false;
+    if (report && onExcluded)
+        onExcluded(fs::join(folder, name));
+    return true;
+}
+
+// Whether a folder holds an excluded entry anywhere below it: then it is
+// moved entry by entry, never as a whole.
+static bool holdsExcluded(const ExclusionMatcher *excluded, const QString &folder)
+{
+    if (!excluded)
+        return false;
+    QStringList stack{folder};
+    while (!stack.isEmpty()) {
+        const QString dir = stack.takeLast();
+        for (const fs::Entry &e : fs::list(dir)) {
+            if (e.skip)
+                continue;
+            if (excluded->matchesChild(dir, e.name))
+                return true;
+            if (e.isDir && !e.isLink)
+                stack.append(fs::join(dir, e.name));
+        }
+    }
+    return false;
+}
+
 void Remover::beginPass() {}
 
 Reach Remover::entries(const QString &, const QString &folder, QStringList &names) const
@@ -71,12 +103,12 @@ void Remover::removePermanently(const QString &anchor, const QString &path, QLis
         if (!deleteFile(path, error))
             failures.append({path, error});
         else if (m_onRemoved)
-            m_onRemoved(e.allocated);
+            m_onRemoved({e.allocated, e.device, e.inode, e.links});
         return;
     }
     if (!e.isLink) {
         for (const fs::Entry &child : fs::list(path)) {
-            if (!child.skip)
+            if (!child.skip && !keeps(m_excluded, m_onExcluded, path, child.name, true))
                 removePermanently(anchor, fs::join(path, child.name), failures);
         }
     }
@@ -89,7 +121,8 @@ void Remover::moveToTrash(const QString &anchor, const QString &path, QList<Fail
     fs::Entry e;
     if (!fs::stat(path, e))
         return;
-    if (QFile::moveToTrash(path))
+    const bool whole = !e.isDir || e.isLink || !holdsExcluded(m_excluded, path);
+    if (whole && QFile::moveToTrash(path))
         return;
     if (!fs::stat(path, e))
         return;
@@ -98,7 +131,7 @@ void Remover::moveToTrash(const QString &anchor, const QString &path, QList<Fail
         return;
     }
     for (const fs::Entry &child : fs::list(path)) {
-        if (!child.skip)
+        if (!child.skip && !keeps(m_excluded, m_onExcluded, path, child.name, true))
             moveToTrash(anchor, fs::join(path, child.name), failures);
     }
     RemoveDirectoryW(native(path).c_str());

@@ -1,5 +1,8 @@
 #include "scan/appguard.h"
 
+#include "scan/catalogue.h"
+#include "scan/pathrules.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
@@ -148,15 +151,69 @@ void RunningApps::addBareName(const QString &name)
     processDirs.append(QString());
 }
 
-bool isGuardedPath(const QString &path)
+QStringList guardBases()
 {
-    const QStringList parts = QDir::fromNativeSeparators(path).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+#ifdef Q_OS_WIN
+    const WindowsBases b = WindowsBases::fromEnvironment();
+    const QStringList raw{b.localAppData, b.appData, b.systemRoot, b.programData, b.temp, b.home};
+#else
+    const LinuxBases b = LinuxBases::fromEnvironment();
+    const QStringList raw{b.home,
+                          b.cache,
+                          b.config,
+                          b.data,
+                          b.temp,
+                          QStringLiteral("/var/tmp"),
+                          QStringLiteral("/var/crash"),
+                          QStringLiteral("/var/cache")};
+#endif
+    // Every entry of a scan comes here; each thread keeps the last answer and
+    // normalises again only when the folders change.
+    struct Cached
+    {
+        QStringList raw;
+        QStringList bases;
+    };
+    thread_local Cached cached;
+    if (cached.raw != raw) {
+        cached.raw = raw;
+        cached.bases.clear();
+        for (const QString &r : raw) {
+            if (!r.isEmpty() && !QDir::isRelativePath(QDir::fromNativeSeparators(r)))
+                cached.bases.append(normalizePath(r));
+        }
+    }
+    return cached.bases;
+}
+
+bool isGuardedPath(const QString &path, const QStringList &bases)
+{
+    const QString p = normalizePath(path);
+    // Only what lies below the deepest base that holds the path is looked
+    // at: a user account or a folder above the catalogue named like a
+    // guarded product would otherwise guard everything. A path below no base
+    // is judged by all its components.
+    qsizetype start = 0;
+    for (const QString &b : bases) {
+        if (b.size() <= start)
+            continue;
+        const bool holds = p == b
+            || (p.startsWith(b) && (b.endsWith(QLatin1Char('/')) || p.at(b.size()) == QLatin1Char('/')));
+        if (holds)
+            start = b.size();
+    }
+    const QStringList parts = QStringView(p).mid(start).toString().split(QLatin1Char('/'), Qt::SkipEmptyParts);
     const QRegularExpression &re = guardRegex();
     for (const QString &part : parts) {
         if (re.match(part).hasMatch())
             return true;
     }
     return false;
+}
+
+bool isGuardedPath(const QString &path)
+{
+    return isGuardedPath(path, guardBases());
 }
 
 QString runningOwner(const QString &path, const RunningApps &apps, const QStringList &appDataBases)

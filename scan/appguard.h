@@ -45,9 +45,16 @@ const QStringList &guardedAppPatterns();
 // for its own folder names).
 const QList<KnownApp> &knownApps();
 
-// True when any component of path matches a guarded-app pattern (whole
-// component, any case).
+// True when a component of path below the catalogue base that holds it
+// matches a guarded-app pattern (whole component, any case). `bases` are
+// normalised folders; a path below none of them is judged by every component.
+bool isGuardedPath(const QString &path, const QStringList &bases);
+// With the catalogue bases of the running platform (guardBases()).
 bool isGuardedPath(const QString &path);
+// The folders the catalogue starts from: home, the XDG folders, the temp
+// folders and the system folders it reads (Linux); the application-data,
+// system, temp and home folders (Windows). Normalised.
+QStringList guardBases();
 
 // The running processes; empty when they cannot be listed. Processes whose
 // executable cannot be read (other users', protected ones) still give their

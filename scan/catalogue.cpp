@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 
 namespace {
 
@@ -19,8 +20,8 @@ QString trc(const char *text)
 // Appends a root when its folder exists. A root that is itself a link or
 // junction is left out: cleaning "the contents" of a link would reach into
 // whatever folder it points at. A relative path (an unset base) is never
-// resolved against the working folder. A path already present is not added
-// twice, so a folder reached through two bases is not counted twice.
+// resolved against the working folder. Doubles are dropped once a category is
+// complete (dropDuplicateRoots).
 void addRoot(QList<CategoryRoot> &roots, const CategoryRoot &root)
 {
     if (root.path.isEmpty() || QDir::isRelativePath(root.path))
@@ -28,17 +29,30 @@ void addRoot(QList<CategoryRoot> &roots, const CategoryRoot &root)
     const QFileInfo fi(root.path);
     if (!fi.isDir() || fi.isSymLink() || fi.isJunction())
         return;
-#ifdef Q_OS_WIN
-    constexpr Qt::CaseSensitivity cs = Qt::CaseInsensitive;
-#else
-    constexpr Qt::CaseSensitivity cs = Qt::CaseSensitive;  // Foo and foo are two folders here
-#endif
-    const QString key = QDir::cleanPath(root.path);
-    for (const CategoryRoot &r : roots) {
-        if (QDir::cleanPath(r.path).compare(key, cs) == 0 && r.patterns == root.patterns)
-            return;
-    }
     roots.append(root);
+}
+
+// Keeps the first of roots with the same folder and patterns, so that a
+// folder reached through two bases is not counted twice. One hash look-up per
+// root: a cache folder may hold tens of thousands of folders.
+void dropDuplicateRoots(QList<CategoryRoot> &roots)
+{
+    QSet<QString> seen;
+    seen.reserve(roots.size());
+    QList<CategoryRoot> kept;
+    kept.reserve(roots.size());
+    for (const CategoryRoot &r : std::as_const(roots)) {
+        QString key = QDir::cleanPath(r.path);
+#ifdef Q_OS_WIN
+        key = key.toLower();
+#endif
+        key += QChar(0) + r.patterns.join(QChar(0));
+        if (!seen.contains(key)) {
+            seen.insert(key);
+            kept.append(r);
+        }
+    }
+    roots = std::move(kept);
 }
 
 void addRoot(QList<CategoryRoot> &roots, const QString &path, const QString &label = {},
@@ -315,6 +329,8 @@ QList<CategoryDef> windowsCatalogue(const WindowsBases &b)
     defs.append(dev);
 
     defs.append(trashDef(trc(QT_TRANSLATE_NOOP("Categories", "Recycle Bin"))));
+    for (CategoryDef &d : defs)
+        dropDuplicateRoots(d.roots);
     return defs;
 }
 
@@ -462,6 +478,8 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
     defs.append(dev);
 
     defs.append(trashDef(trc(QT_TRANSLATE_NOOP("Categories", "Trash"))));
+    for (CategoryDef &d : defs)
+        dropDuplicateRoots(d.roots);
     return defs;
 }
 

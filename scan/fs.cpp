@@ -35,7 +35,7 @@ bool otherVolume(qint64 device, qint64 rootDevice)
 } // namespace
 
 Measure measureByListing(const QString &path, const std::atomic_bool *cancel,
-                         const ProgressFn &progress, const QStringList &skipPaths)
+                         const ProgressFn &progress, const ExclusionMatcher *excluded)
 {
     Measure total;
     Entry root;
@@ -48,9 +48,7 @@ Measure measureByListing(const QString &path, const std::atomic_bool *cancel,
         return total;
     }
 
-    QSet<QString> skip;
-    for (const QString &p : skipPaths)
-        skip.insert(QDir::cleanPath(p));
+    const bool filtering = excluded && !excluded->isEmpty();
     QSet<QPair<qint64, qint64>> seen;
     QList<QString> stack{path};
     int sinceProgress = 0;
@@ -59,7 +57,7 @@ Measure measureByListing(const QString &path, const std::atomic_bool *cancel,
         const QString folder = stack.takeLast();
         const QList<Entry> entries = list(folder);
         for (const Entry &e : entries) {
-            if (e.skip)
+            if (e.skip || (filtering && excluded->matchesChild(folder, e.name)))
                 continue;
             if (!e.isDir) {
                 if (e.links > 1 && e.inode != 0) {
@@ -79,10 +77,7 @@ Measure measureByListing(const QString &path, const std::atomic_bool *cancel,
             }
             if (e.isLink || otherVolume(e.device, root.device))
                 continue;
-            const QString child = join(folder, e.name);
-            if (!skip.isEmpty() && skip.contains(QDir::cleanPath(child)))
-                continue;
-            stack.append(child);
+            stack.append(join(folder, e.name));
         }
     }
     return total;

@@ -9,6 +9,8 @@
 // Every function is re-entrant and keeps no shared state; the scanner, the
 // cleaner and the large-file finder call them from their own threads at once.
 
+#include "scan/pathrules.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -67,12 +69,13 @@ bool canList(const QString &dir);
 QString join(const QString &dir, const QString &name);
 
 // Totals of a tree: bytes on disk, files, newest mtime. Hard links count once,
-// links are never entered, other volumes are not entered, skipPaths (cleaned
-// folder paths) are not entered. A set cancel flag stops before the next
-// folder listing and returns what was counted so far. progress, when set, is
-// called after every 400th file.
+// links are never entered, other volumes are not entered, and the entries
+// below `path` that `excluded` matches are neither counted nor entered (the
+// path itself is the caller's to check). A set cancel flag stops before the
+// next folder listing and returns what was counted so far. progress, when
+// set, is called after every 400th file.
 Measure measure(const QString &path, const std::atomic_bool *cancel = nullptr,
-                const ProgressFn &progress = {}, const QStringList &skipPaths = {});
+                const ProgressFn &progress = {}, const ExclusionMatcher *excluded = nullptr);
 
 // Calls onFile for every file of the tree (links ignored, other volumes and
 // filtered folders not entered). A root that is itself a link is not entered
@@ -87,7 +90,7 @@ namespace detail {
 // them as they are; the POSIX build has a leaner walker with the same rules
 // and its tests hold the two against each other.
 Measure measureByListing(const QString &path, const std::atomic_bool *cancel,
-                         const ProgressFn &progress, const QStringList &skipPaths);
+                         const ProgressFn &progress, const ExclusionMatcher *excluded);
 bool walkByListing(const QString &root, const std::atomic_bool *cancel, const FolderFilter &filter,
                    const FileFn &onFile);
 

@@ -21,8 +21,8 @@
 
 // The measuring loop below is the hot path of every scan: it works on the
 // encoded byte paths the kernel sees, stats entries relative to the open
-// folder and only builds QStrings when somebody needs one (progress, skip
-// paths). walk() and list() hand QStrings to their callers anyway and pay for
+// folder and only builds QStrings when somebody needs one (progress,
+// exclusions). walk() and list() hand QStrings to their callers anyway and pay for
 // them per entry.
 
 namespace fs {
@@ -341,7 +341,7 @@ bool canList(const QString &dir)
 }
 
 Measure measure(const QString &path, const std::atomic_bool *cancel, const ProgressFn &progress,
-                const QStringList &skipPaths)
+                const ExclusionMatcher *excluded)
 {
     Measure total;
     QByteArray rootNative;
@@ -357,9 +357,8 @@ Measure measure(const QString &path, const std::atomic_bool *cancel, const Progr
     }
     const dev_t rootDevice = st.st_dev;
 
-    QSet<QString> skip;
-    for (const QString &p : skipPaths)
-        skip.insert(QDir::cleanPath(p));
+    const bool filtering = excluded && !excluded->isEmpty();
+    QString folderText;  // the folder being listed, only when exclusions look at folders
     std::unordered_set<std::pair<dev_t, ino_t>, InodeHash> seen;
     std::vector<std::string> stack;
     stack.emplace_back(rootNative.constData(), size_t(rootNative.size()));
@@ -376,6 +375,8 @@ Measure measure(const QString &path, const std::atomic_bool *cancel, const Progr
         if (fd < 0)
             continue; // unreadable folders are empty
         reader->start(fd);
+        if (filtering && excluded->needsFolder())
+            folderText = QFile::decodeName(QByteArray::fromRawData(folder.data(), qsizetype(folder.size())));
         while (const char *name = reader->next()) {
             if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
                 continue;
@@ -384,6 +385,9 @@ Measure measure(const QString &path, const std::atomic_bool *cancel, const Progr
                 continue;
             const size_t len = std::strlen(name);
             if (!roundTrips(name, len))
+                continue;
+            if (filtering
+                && excluded->matchesChild(folderText, QFile::decodeName(QByteArray::fromRawData(name, qsizetype(len)))))
                 continue;
             if (!S_ISDIR(mode)) {
                 if (st.st_nlink > 1 && !seen.emplace(st.st_dev, st.st_ino).second)
@@ -401,10 +405,6 @@ Measure measure(const QString &path, const std::atomic_bool *cancel, const Progr
             if (otherVolume(qint64(st.st_dev), qint64(rootDevice)))
                 continue;
             appendName(child, folder, name, len);
-            if (!skip.isEmpty()
-                && skip.contains(QDir::cleanPath(
-                    QFile::decodeName(QByteArray::fromRawData(child.data(), qsizetype(child.size()))))))
-                continue;
             stack.push_back(std::move(child));
             child.clear();
         }

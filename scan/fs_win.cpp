@@ -113,9 +113,9 @@ bool canList(const QString &dir)
 }
 
 Measure measure(const QString &path, const std::atomic_bool *cancel, const ProgressFn &progress,
-                const QStringList &skipPaths)
+                const ExclusionMatcher *excluded)
 {
-    return detail::measureByListing(path, cancel, progress, skipPaths);
+    return detail::measureByListing(path, cancel, progress, excluded);
 }
 
 bool walk(const QString &root, const std::atomic_bool *cancel, const FolderFilter &filter,

@@ -196,6 +196,76 @@ bool isExcluded(const QString &path, const QStringList &patterns)
     return false;
 }
 
+ExclusionMatcher::ExclusionMatcher(const QStringList &patterns) : m_patterns(patterns)
+{
+    for (const QString &pattern : patterns) {
+        QString t = patternText(pattern);
+        if (t.isEmpty())
+            continue;
+        // "**/x" matches exactly the entries below an absolute folder that
+        // have a component matching x: for a walk, a component pattern.
+        if (t.startsWith(QLatin1String("**/"))) {
+            const QString rest = t.mid(3);
+            if (!rest.isEmpty() && !rest.contains(QLatin1Char('/')) && !rest.contains(QLatin1String("**")))
+                t = rest;
+        }
+        if (!t.contains(QLatin1Char('/'))) {
+            if (!t.contains(QLatin1Char('*')) && !t.contains(QLatin1Char('?'))) {
+                m_names.insert(t);
+                continue;
+            }
+            QRegularExpression re(regexFor(t));
+            if (re.isValid()) {
+                re.optimize();
+                m_components.append(re);
+            }
+            continue;
+        }
+        PathPattern pp;
+        pp.re = QRegularExpression(regexFor(t));
+        if (!pp.re.isValid())
+            continue;
+        pp.re.optimize();
+        qsizetype wild = 0;
+        while (wild < t.size() && t.at(wild) != QLatin1Char('*') && t.at(wild) != QLatin1Char('?'))
+            ++wild;
+        pp.prefix = t.left(wild);
+        m_paths.append(pp);
+    }
+}
+
+bool ExclusionMatcher::componentMatches(const QString &lowerName) const
+{
+    if (m_names.contains(lowerName))
+        return true;
+    for (const QRegularExpression &re : m_components) {
+        if (re.match(lowerName).hasMatch())
+            return true;
+    }
+    return false;
+}
+
+bool ExclusionMatcher::matches(const QString &path) const
+{
+    return isExcluded(path, m_patterns);
+}
+
+bool ExclusionMatcher::matchesChild(const QString &folder, const QString &name) const
+{
+    if (isEmpty())
+        return false;
+    if (componentMatches(name.toLower()))
+        return true;
+    if (m_paths.isEmpty())
+        return false;
+    const QString p = normalizePath(folder + QLatin1Char('/') + name);
+    for (const PathPattern &pp : m_paths) {
+        if (p.startsWith(pp.prefix) && pp.re.match(p).hasMatch())
+            return true;
+    }
+    return false;
+}
+
 QStringList windowsProtectedLocations(const QString &systemRoot, const QString &programFiles,
                                       const QString &programFilesX86)
 {

@@ -5,6 +5,9 @@
 // Comparisons are made between normalised texts: '/' separators, cleaned,
 // lower case.
 
+#include <QList>
+#include <QRegularExpression>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +22,41 @@ QString normalizePath(const QString &path);
 // patterns, and patterns that cannot be compiled, never match.
 // Thread-safe: one process-wide mutex guards the compiled-pattern cache.
 bool isExcluded(const QString &path, const QStringList &patterns);
+
+// The user's exclusions compiled once for a whole walk, so that every entry
+// inside an item can be asked about without the process-wide lock. matches()
+// answers exactly what isExcluded() answers. matchesChild() is the walker's
+// question: `folder` (normalised) was reached by a walk that already left out
+// every excluded folder above it, so patterns that look at single components
+// only need the new name. "**/x" patterns (x without '/') are such component
+// patterns for every entry below an absolute folder. Immutable after
+// construction; a copy may be used on another thread.
+class ExclusionMatcher final
+{
+public:
+    ExclusionMatcher() = default;
+    explicit ExclusionMatcher(const QStringList &patterns);
+
+    bool isEmpty() const { return m_names.isEmpty() && m_components.isEmpty() && m_paths.isEmpty(); }
+    bool matches(const QString &path) const;
+    bool matchesChild(const QString &folder, const QString &name) const;
+    // Whether matchesChild() looks at the folder at all; when it does not,
+    // callers may pass an empty folder and spare building its text.
+    bool needsFolder() const { return !m_paths.isEmpty(); }
+
+private:
+    struct PathPattern
+    {
+        QRegularExpression re;
+        QString prefix;  // the literal text every match starts with
+    };
+    bool componentMatches(const QString &lowerName) const;
+
+    QStringList m_patterns;             // as given, for matches()
+    QSet<QString> m_names;              // literal component names, normalised
+    QList<QRegularExpression> m_components;
+    QList<PathPattern> m_paths;
+};
 
 // The regular expression one pattern compiles to (empty for a pattern that is
 // ignored). Exposed for the tests.

@@ -18,6 +18,23 @@ namespace {
 // Progress from inside a category comes at most this often.
 constexpr qint64 kProgressIntervalMs = 60;
 
+// What services and desktop sessions keep in the shared temp folders: their
+// private folders, sockets, locks and credentials. Old as they may be, they
+// are live, and never offered.
+bool isServiceEntry(const QString &name)
+{
+    static const QStringList patterns = {
+        QStringLiteral("systemd-private-*"), QStringLiteral("snap-private-tmp"), QStringLiteral(".X11-unix"),
+        QStringLiteral(".ICE-unix"), QStringLiteral(".XIM-unix"), QStringLiteral(".font-unix"),
+        QStringLiteral(".Test-unix"), QStringLiteral(".X*-lock"), QStringLiteral("tmux-*"),
+        QStringLiteral("ssh-*"), QStringLiteral("krb5cc*"), QStringLiteral("xauth*"),
+        QStringLiteral(".xauth*"), QStringLiteral("serverauth.*"), QStringLiteral("pulse-*"),
+        QStringLiteral("dbus-*"), QStringLiteral("gnupg-*"), QStringLiteral("sddm-*"),
+        QStringLiteral("lightdm*"), QStringLiteral("flatpak-*"), QStringLiteral(".flatpak-*"),
+    };
+    return QDir::match(patterns, name);
+}
+
 bool ownsCaches(const QString &id)
 {
     return id == QLatin1String("appcache") || id == QLatin1String("browser");
@@ -80,12 +97,15 @@ void Scanner::run(const CatalogueSource &source, const QStringList &exclusions)
     emit started(defs);
     m_apps = snapshot();
 
+    // Excluded folders and files inside an item are neither counted nor
+    // entered, so an item's size is what cleaning it can free.
+    const ExclusionMatcher excluded(exclusions);
     qint64 foundSoFar = 0;
     qint64 examined = 0;
     QList<CategoryResult> results;
     for (int i = 0; i < defs.size() && !cancelled(); ++i) {
         emit categoryStarted(i);
-        CategoryResult r = scanCategory(defs.at(i), exclusions, foundSoFar, &examined);
+        CategoryResult r = scanCategory(defs.at(i), exclusions, excluded, foundSoFar, &examined);
         if (cancelled())
             break; // a half-measured category would understate what is there
         foundSoFar += r.bytes;
@@ -98,8 +118,8 @@ void Scanner::run(const CatalogueSource &source, const QStringList &exclusions)
     emit finished(results, wasCancelled);
 }
 
-CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &exclusions, qint64 foundSoFar,
-                                     qint64 *examinedFiles)
+CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &exclusions,
+                                     const ExclusionMatcher &excluded, qint64 foundSoFar, qint64 *examinedFiles)
 {
     CategoryResult result(def);
 
@@ -146,7 +166,7 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
         if (root.isLabelled()) {
             if (isExcluded(root.path, exclusions))
                 continue;
-            const fs::Measure m = fs::measure(root.path, &m_cancel, onProgress);
+            const fs::Measure m = fs::measure(root.path, &m_cancel, onProgress, &excluded);
             *examinedFiles += m.files;
             categoryBytes += m.bytes;
             if (m.bytes > 0) {
@@ -172,14 +192,15 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
             const QString full = fs::join(root.path, entry.name);
             if (isExcluded(full, exclusions) || isProtectedPath(full) || isGuardedPath(full))
                 continue;
-            // Shared folders (/tmp) hold other users' files and the live
-            // files of running programs: neither is ours to offer.
-            if (root.ownEntriesOnly && !isOwnEntry(full))
+            // Shared folders (/tmp) hold other users' files, the live files
+            // of running programs and the private folders of services: none
+            // is ours to offer.
+            if (root.ownEntriesOnly && (isServiceEntry(entry.name) || !isOwnEntry(full)))
                 continue;
 
             fs::Measure m;
             if (entry.isDir && !entry.isLink) {
-                m = fs::measure(full, &m_cancel, onProgress);
+                m = fs::measure(full, &m_cancel, onProgress, &excluded);
             } else {
                 m.bytes = entry.allocated;
                 m.files = 1;

@@ -10,6 +10,7 @@
 
 #include "scan/appguard.h"
 #include "scan/category.h"
+#include "scan/pathrules.h"
 
 #include <QFuture>
 #include <QObject>
@@ -56,13 +57,21 @@ signals:
 
 private:
     void run(const CatalogueSource &source, const QStringList &exclusions);
-    CategoryResult scanCategory(const CategoryDef &def, const QStringList &exclusions, qint64 foundSoFar,
-                                qint64 *examinedFiles);
+    CategoryResult scanCategory(const CategoryDef &def, const QStringList &exclusions,
+                                const ExclusionMatcher &excluded, qint64 foundSoFar, qint64 *examinedFiles);
     bool cancelled() const { return m_cancel.load(std::memory_order_relaxed); }
 
     // Whether the current user owns the entry at path (a link is not
     // followed). Platforms without per-file owners answer true.
     static bool isOwnEntry(const QString &path);
+
+public:
+    // Whose entries of shared folders a run may offer: the effective user,
+    // or, for root elevated through pkexec or sudo, the invoking user; -1
+    // (nobody's) when that is root or a system account (below UID_MIN of
+    // `loginDefs`) or cannot be read.
+    static qint64 tempOwner(qint64 effectiveUid, const QString &pkexecUid, const QString &sudoUid,
+                            const QString &loginDefs);
 
     CatalogueSource m_source;
     std::atomic_bool m_cancel{false};

@@ -64,13 +64,23 @@ private slots:
         QTest::newRow("empty") << "" << false;
         QTest::newRow("root") << "/" << false;
         QTest::newRow("star is literal in path") << "/x/*" << false;
+        // Only what lies below the deepest catalogue base holding the path
+        // counts ("|" separates the path from the bases).
+        QTest::newRow("account named like a product") << "/home/eset/.cache/app/x|/home/eset|/home/eset/.cache"
+                                                      << false;
+        QTest::newRow("guarded below the base") << "/home/eset/.cache/eset/x|/home/eset|/home/eset/.cache" << true;
+        QTest::newRow("folder above the base") << "/srv/Broadcom/cache/x|/srv/broadcom/cache" << false;
+        QTest::newRow("base is a name prefix only") << "/home/esetx/rime|/home/eset" << true;
+        QTest::newRow("below no base") << "/opt/cisco/x|/home/u" << true;
     }
 
     void guarded()
     {
         QFETCH(QString, path);
         QFETCH(bool, expected);
-        QCOMPARE(isGuardedPath(path), expected);
+        QStringList bases = path.split(QLatin1Char('|'));
+        const QString p = bases.takeFirst();
+        QCOMPARE(isGuardedPath(p, bases), expected);
     }
 
     void owner_data()

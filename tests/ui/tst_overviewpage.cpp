@@ -127,7 +127,7 @@ private slots:
         Fixture f;
         QVERIFY(f.ready);
         f.page.show();
-        QCOMPARE(f.page.tileIds(), kIds);
+        QTRY_COMPARE(f.page.tileIds(), kIds);
         const auto sizes = tileGrid(&f.page)->findChildren<QLabel *>(QStringLiteral("tileSize"));
         QCOMPARE(sizes.size(), kIds.size());
         for (const QLabel *size : sizes)

@@ -17,13 +17,16 @@
 
 #include <QBrush>
 #include <QCoreApplication>
+#include <QFutureWatcher>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollArea>
+#include <QThreadPool>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 
@@ -420,15 +423,32 @@ void OverviewPage::setCatalogueSource(CatalogueSource source)
 {
     m_catalogueSource = source ? std::move(source) : CatalogueSource(&defaultCategories);
     m_catalogueLoaded = false;
+    m_catalogueBuilding = false;
+    ++m_catalogueGeneration;
     m_catalogue.clear();
     refresh();
 }
 
 const QList<CategoryDef> &OverviewPage::catalogue()
 {
-    if (!m_catalogueLoaded) {
-        m_catalogue = m_catalogueSource();
-        m_catalogueLoaded = true;
+    // Building the catalogue reads the disk (a cache folder may hold tens of
+    // thousands of folders), so it is built on the thread pool; the tiles
+    // appear when it is there. A source replaced meanwhile makes the older
+    // build's answer stale: the generation tells.
+    if (!m_catalogueLoaded && !m_catalogueBuilding) {
+        m_catalogueBuilding = true;
+        const int generation = ++m_catalogueGeneration;
+        auto *watcher = new QFutureWatcher<QList<CategoryDef>>(this);
+        connect(watcher, &QFutureWatcher<QList<CategoryDef>>::finished, this, [this, watcher, generation] {
+            watcher->deleteLater();
+            if (generation != m_catalogueGeneration)
+                return;
+            m_catalogue = watcher->result();
+            m_catalogueLoaded = true;
+            m_catalogueBuilding = false;
+            refresh();
+        });
+        watcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(), m_catalogueSource));
     }
     return m_catalogue;
 }

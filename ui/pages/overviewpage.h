@@ -75,6 +75,8 @@ private:
     CatalogueSource m_catalogueSource;
     QList<CategoryDef> m_catalogue;
     bool m_catalogueLoaded = false;
+    bool m_catalogueBuilding = false;
+    int m_catalogueGeneration = 0;
 
     PageHeader *m_header = nullptr;
     Button *m_rescan = nullptr;
