@@ -1,5 +1,7 @@
 #include "app/appsettings.h"
 
+#include "update/appimage.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -30,10 +32,19 @@ QString programPath()
 {
     // An AppImage runs from a temporary mount that disappears at exit; the
     // image file itself is what must start at the next login.
-    const QString appImage = qEnvironmentVariable("APPIMAGE");
-    if (!appImage.isEmpty() && QFileInfo(appImage).isAbsolute())
-        return appImage;
-    return QCoreApplication::applicationFilePath();
+    const QString appImage = appimage::runningImage();
+    return appImage.isEmpty() ? QCoreApplication::applicationFilePath() : appImage;
+}
+
+// The entry is line-based: a line break in the path would add keys of its own
+// (a second Exec=), so a path with any control character is never written.
+bool isStartablePath(const QString &path)
+{
+    for (const QChar c : path) {
+        if (c.category() == QChar::Other_Control)
+            return false;
+    }
+    return QFileInfo(path).isFile();
 }
 
 } // namespace
@@ -56,6 +67,12 @@ void AppSettings::platformSetLaunchAtLogin(bool on)
         QFile::remove(path);
         return;
     }
+    const QString program = programPath();
+    if (!isStartablePath(program)) {
+        // An older entry would start whatever its path names now.
+        QFile::remove(path);
+        return;
+    }
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -68,7 +85,7 @@ void AppSettings::platformSetLaunchAtLogin(bool on)
                                          "Icon=varnholt\n"
                                          "Terminal=false\n"
                                          "X-GNOME-Autostart-enabled=true\n")
-                              .arg(execArgument(programPath()));
+                              .arg(execArgument(program));
     file.write(entry.toUtf8());
     file.commit();
 }

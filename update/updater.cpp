@@ -1,5 +1,7 @@
 #include "update/updater.h"
 
+#include "update/signature.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -11,7 +13,12 @@
 #include <QNetworkRequest>
 #include <QRegularExpression>
 #include <QSslConfiguration>
-#include <QStandardPaths>
+#include <QSysInfo>
+#include <QTimer>
+
+#include <algorithm>
+#include <climits>
+#include <utility>
 
 #ifndef VARNHOLT_VERSION
 #define VARNHOLT_VERSION "1.0.0"
@@ -48,6 +55,18 @@ int compareVersions(const QString &a, const QString &b)
     return 0;
 }
 
+// Whether a build for `arch` (QSysInfo's names: "x86_64", "arm64", ...) runs here.
+bool runsHere(const QString &arch)
+{
+    const QString own = QSysInfo::buildCpuArchitecture();
+#if defined(Q_OS_WIN)
+    // Windows on ARM64 runs x64 programs.
+    if (own == u"arm64" && arch == u"x86_64")
+        return true;
+#endif
+    return arch == own;
+}
+
 } // namespace
 
 QUrl Updater::defaultManifestUrl()
@@ -73,14 +92,16 @@ Updater::Updater(QObject *parent, const QUrl &manifestUrl, const QString &truste
     : QObject(parent)
     , m_manifestUrl(manifestUrl)
     , m_network(new QNetworkAccessManager(this))
-    , m_downloadFolder(QStandardPaths::writableLocation(QStandardPaths::TempLocation)
-                       + QStringLiteral("/Varnholt-update"))
+    , m_deadline(new QTimer(this))
+    , m_downloadFolder(defaultDownloadFolder())
     , m_trustedDomain(trustedDomain)
     , m_publisher(QStringLiteral("Quorvane Technology Limited"))
     , m_currentVersion(QStringLiteral(VARNHOLT_VERSION))
     , m_launcher(&Updater::defaultLauncher)
-    , m_signingKey(builtInSigningKey())
+    , m_signingKey(signature::releaseKey())
 {
+    m_deadline->setSingleShot(true);
+    connect(m_deadline, &QTimer::timeout, this, &Updater::onDeadline);
 }
 
 Updater::~Updater()
@@ -106,6 +127,11 @@ void Updater::setInstallerLauncher(Launcher launcher)
 void Updater::setSigningKey(const QByteArray &rawPublicKey)
 {
     m_signingKey = rawPublicKey;
+}
+
+void Updater::setDeadlines(const Deadlines &deadlines)
+{
+    m_deadlines = deadlines;
 }
 
 void Updater::setExtraCaCertificates(const QList<QSslCertificate> &certificates)
@@ -154,6 +180,11 @@ bool Updater::isNewerVersion(const QString &published, const QString &current)
     return compareVersions(published, current) > 0;
 }
 
+bool Updater::isSameVersion(const QString &a, const QString &b)
+{
+    return isValidVersion(a) && isValidVersion(b) && compareVersions(a, b) == 0;
+}
+
 bool Updater::isTrustedUrl(const QUrl &url, const QString &trustedDomain)
 {
     if (trustedDomain.isEmpty())
@@ -168,8 +199,21 @@ bool Updater::isTrustedUrl(const QUrl &url, const QString &trustedDomain)
     return !host.isEmpty() && (host == domain || host.endsWith(u'.' + domain));
 }
 
+QUrl Updater::signatureUrl(const QUrl &manifestUrl)
+{
+    QUrl url = manifestUrl;
+    url.setPath(url.path() + QStringLiteral(".sig"));
+    return url;
+}
+
+bool Updater::isSignedManifest(const QByteArray &body, const QByteArray &signatureText,
+                               const QByteArray &rawPublicKey)
+{
+    return signature::verify(body, signature::decode(signatureText), rawPublicKey);
+}
+
 Updater::ManifestResult Updater::parseManifest(const QByteArray &body, const QString &trustedDomain,
-                                               UpdateInfo &info)
+                                               UpdateInfo &info, const QDateTime &now)
 {
     info = {};
     if (body.size() > kMaxManifestBytes)
@@ -180,23 +224,33 @@ Updater::ManifestResult Updater::parseManifest(const QByteArray &body, const QSt
     if (parseError.error != QJsonParseError::NoError || !document.isObject())
         return ManifestResult::Invalid;
     const QJsonObject root = document.object();
+    // A signed manifest holds only until the time it names, so an old one cannot
+    // be served forever to keep the program from hearing of newer releases.
+    const QDateTime expires =
+        QDateTime::fromString(root.value(QLatin1String("expires")).toString(), Qt::ISODate);
+    if (!expires.isValid() || now >= expires)
+        return ManifestResult::Invalid;
     // Nothing published for this platform is not an error: the program is up to date.
     if (!root.contains(platformKey()))
         return ManifestResult::NoEntry;
     const QJsonObject entry = root.value(platformKey()).toObject();
 
+    // "url" is the build for the processor "arch" names (x86_64 when it names none);
+    // "arm64url" is always the ARM64 build and is preferred by one.
+    const QJsonValue arch = entry.value(QLatin1String("arch"));
+    if (!arch.isUndefined() && !arch.isString())
+        return ManifestResult::Invalid;
+    const bool arm64Build = QSysInfo::buildCpuArchitecture() == u"arm64"
+        && entry.contains(QLatin1String("arm64url"));
+    if (!arm64Build && !runsHere(arch.toString(QStringLiteral("x86_64"))))
+        return ManifestResult::NoEntry;
+
     UpdateInfo parsed;
     parsed.version = entry.value(QLatin1String("version")).toString();
-    QJsonValue address = entry.value(QLatin1String("url"));
-    QJsonValue checksum = entry.value(QLatin1String("sha256"));
-    QJsonValue signature = entry.value(QLatin1String("sig"));
-#if defined(Q_PROCESSOR_ARM_64)
-    if (entry.contains(QLatin1String("arm64url"))) {
-        address = entry.value(QLatin1String("arm64url"));
-        checksum = entry.value(QLatin1String("arm64sha256"));
-        signature = entry.value(QLatin1String("arm64sig"));
-    }
-#endif
+    const QString prefix = arm64Build ? QStringLiteral("arm64") : QString();
+    const QJsonValue address = entry.value(prefix + QLatin1String("url"));
+    const QJsonValue checksum = entry.value(prefix + QLatin1String("sha256"));
+    const QJsonValue signature = entry.value(prefix + QLatin1String("sig"));
     parsed.url = QUrl(address.toString(), QUrl::StrictMode);
 
     // A relative address would resolve against nothing; only absolute ones can be downloaded.
@@ -234,12 +288,26 @@ void Updater::check()
         return;
     m_info = {};
     m_error.clear();
+    m_manifestBody.clear();
+    m_haveManifest = false;
     setState(Checking);
+    m_deadline->start(m_deadlines.checkMs);
+    fetchForCheck(m_manifestUrl, kMaxManifestBytes);
+}
 
-    QNetworkReply *reply = m_network->get(makeRequest(m_manifestUrl, kCheckTimeoutMs));
+// One GET of the check: the manifest first, then its signature.
+void Updater::fetchForCheck(const QUrl &url, qint64 limit)
+{
+    QNetworkReply *reply = m_network->get(makeRequest(url, kCheckTimeoutMs));
     m_reply = reply;
-    connect(reply, &QNetworkReply::readyRead, this, [reply] {
-        if (reply->bytesAvailable() > kMaxManifestBytes)
+    connect(reply, &QNetworkReply::redirected, this, [this, reply](const QUrl &target) {
+        if (!isTrustedUrl(target, m_trustedDomain)) {
+            dropReply(reply);
+            endCheck(tr("The update is not on Varnholt's server."));
+        }
+    });
+    connect(reply, &QNetworkReply::readyRead, this, [reply, limit] {
+        if (reply->bytesAvailable() > limit)
             reply->abort();
     });
     connect(reply, &QNetworkReply::finished, this, [this, reply] { onCheckFinished(reply); });
@@ -251,33 +319,77 @@ void Updater::onCheckFinished(QNetworkReply *reply)
     if (m_reply == reply)
         m_reply = nullptr;
 
-    QString error;
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (reply->error() != QNetworkReply::NoError) {
-        error = reply->errorString();
+    if (m_haveManifest && status != 0 && status != 200) {
+        // The server answered, but with no signature: the manifest is unsigned.
+        endCheck({}, {});
+    } else if (reply->error() != QNetworkReply::NoError) {
+        endCheck(reply->errorString());
     } else if (status != 200) {
-        error = QStringLiteral("HTTP %1").arg(status);
+        endCheck(QStringLiteral("HTTP %1").arg(status));
+    } else if (!m_haveManifest) {
+        m_manifestBody = reply->readAll();
+        m_haveManifest = true;
+        fetchForCheck(signatureUrl(m_manifestUrl), kMaxSignatureBytes);
     } else {
+        endCheck({}, reply->readAll());
+    }
+}
+
+// Ends the running check: with `error` when it is set, otherwise by the manifest
+// held and its signature text.
+void Updater::endCheck(const QString &error, const QByteArray &signatureText)
+{
+    m_deadline->stop();
+    const QByteArray body = std::exchange(m_manifestBody, {});
+    m_haveManifest = false;
+    m_error = error;
+    if (m_error.isEmpty()) {
         UpdateInfo parsed;
-        switch (parseManifest(reply->readAll(), m_trustedDomain, parsed)) {
-        case ManifestResult::NoEntry:
+        // Nothing of the manifest is read before its signature is known to be good.
+        const ManifestResult result = isSignedManifest(body, signatureText, m_signingKey)
+            ? parseManifest(body, m_trustedDomain, parsed)
+            : ManifestResult::Invalid;
+        if (result == ManifestResult::NoEntry) {
             setState(UpToDate);
             return;
-        case ManifestResult::Invalid:
-            error = tr("The update information could not be read.");
-            break;
-        case ManifestResult::Valid:
-            m_info = parsed;
-            break;
         }
+        if (result == ManifestResult::Invalid)
+            m_error = tr("The update information could not be read.");
+        else
+            m_info = parsed;
     }
-
-    if (!error.isEmpty()) {
-        m_error = error;
+    if (!m_error.isEmpty())
         setState(Failed);
-    } else {
+    else
         setState(isNewerVersion(m_info.version, m_currentVersion) ? Available : UpToDate);
+}
+
+void Updater::onDeadline()
+{
+    const QString text = tr("The connection to the update server timed out.");
+    if (m_state == Checking) {
+        if (m_reply)
+            dropReply(m_reply);
+        endCheck(text);
+    } else if (m_state == Downloading && m_reply) {
+        failDownload(m_reply, text);
     }
+}
+
+void Updater::dropReply(QNetworkReply *reply)
+{
+    disconnect(reply, nullptr, this, nullptr);
+    reply->abort();
+    reply->deleteLater();
+    if (m_reply == reply)
+        m_reply = nullptr;
+}
+
+qint64 Updater::downloadDeadlineMs(qint64 expectedBytes) const
+{
+    const qint64 rate = std::max<qint64>(1, m_deadlines.downloadBytesPerSecond);
+    return std::min<qint64>(INT_MAX, m_deadlines.downloadBaseMs + expectedBytes / rate * 1000);
 }
 
 // ---- download ---------------------------------------------------------------
@@ -329,9 +441,18 @@ void Updater::download()
 
     QNetworkReply *reply = m_network->get(makeRequest(m_info.url, kDownloadTimeoutMs));
     m_reply = reply;
+    m_downloadClock.start();
+    m_deadline->start(int(downloadDeadlineMs(kMaxDownloadBytes)));
     connect(reply, &QNetworkReply::redirected, this, [this, reply](const QUrl &target) {
         if (!isTrustedUrl(target, m_trustedDomain))
             failDownload(reply, tr("The update is not on Varnholt's server."));
+    });
+    // Once the server names the size, the deadline follows it (from the start of the download).
+    connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply] {
+        bool known = false;
+        const qint64 length = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
+        if (known && length >= 0 && length <= kMaxDownloadBytes)
+            m_deadline->start(int(std::max<qint64>(0, downloadDeadlineMs(length) - m_downloadClock.elapsed())));
     });
     connect(reply, &QNetworkReply::readyRead, this, [this, reply] { onDownloadData(reply); });
     connect(reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
@@ -344,7 +465,7 @@ void Updater::download()
 
 void Updater::cancel()
 {
-    if (m_state == Downloading && m_reply)
+    if ((m_state == Checking || m_state == Downloading) && m_reply)
         m_reply->abort();
 }
 
@@ -372,12 +493,8 @@ void Updater::onDownloadData(QNetworkReply *reply)
 
 void Updater::failDownload(QNetworkReply *reply, const QString &text)
 {
-    // Detach first: aborting emits finished at once, which must not read as a cancel.
-    disconnect(reply, nullptr, this, nullptr);
-    reply->abort();
-    reply->deleteLater();
-    if (m_reply == reply)
-        m_reply = nullptr;
+    // Detached first: aborting emits finished at once, which must not read as a cancel.
+    dropReply(reply);
     finishDownload(text);
 }
 
@@ -408,6 +525,7 @@ void Updater::finishDownload(QString text, bool canceled)
 {
     if (!m_file)
         return;
+    m_deadline->stop();
     const QString partPath = m_file->fileName();
     m_file->close();
     m_file.reset();
@@ -454,5 +572,7 @@ QString Updater::verifyDownload(const QString &path) const
     file.close();
     if (!m_publisher.isEmpty() && !isSignedByPublisher(path))
         return tr("The update is not signed by %1.").arg(m_publisher);
+    if (!hasPublishedVersion(path))
+        return tr("The update is not the published version %1.").arg(m_info.version);
     return {};
 }

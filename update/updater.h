@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -16,6 +18,7 @@ class QFile;
 class QNetworkAccessManager;
 class QNetworkReply;
 class QNetworkRequest;
+class QTimer;
 
 // What the published manifest says about the newest release for this platform.
 struct UpdateInfo
@@ -32,6 +35,15 @@ struct UpdateInfo
 // Checks the published manifest, downloads the installer, verifies it and starts it.
 // Everything runs on the GUI thread through the network layer's signals; at most one
 // reply (check or download) is in flight at any time.
+//
+// The manifest is believed only with its detached signature (signatureUrl()): an
+// Ed25519 signature of its exact bytes by the release key, checked before any of
+// its members is read. A signed manifest also says until when it holds ("expires")
+// and, per platform entry, which processor its build is for ("arch"), so an old or
+// foreign signed manifest cannot be passed off as the current one. Every redirect,
+// of the check and of the download, must stay on the trusted domain, and every
+// network step has an overall deadline besides the transfer time-out (which a
+// server sending a byte now and then would keep resetting).
 class Updater final : public QObject
 {
     Q_OBJECT
@@ -59,10 +71,21 @@ public:
     using Launcher = std::function<QString(const QString &installerPath)>;
 
     static constexpr qint64 kMaxManifestBytes = 262144;
+    static constexpr qint64 kMaxSignatureBytes = 4096;
     static constexpr qint64 kMaxDownloadBytes = 314572800;
     static constexpr qint64 kMinInstallerBytes = 1048576;
     static constexpr int kCheckTimeoutMs = 15000;
     static constexpr int kDownloadTimeoutMs = 60000;
+
+    // Overall deadlines: the whole check (manifest and signature), and the download,
+    // which gets a fixed allowance plus its expected size at a slow but workable
+    // rate (the size the server announces, the largest accepted one until then).
+    struct Deadlines
+    {
+        int checkMs = 30000;
+        int downloadBaseMs = 120000;
+        qint64 downloadBytesPerSecond = 64 * 1024;
+    };
 
     static QUrl defaultManifestUrl();
     static QString defaultTrustedDomain();
@@ -90,16 +113,30 @@ public:
     QString expectedPublisher() const { return m_publisher; }
 
     void setInstallerLauncher(Launcher launcher);
-    // Replaces the built-in Ed25519 public key (32 raw bytes) that downloads are verified against.
+    // Replaces the built-in Ed25519 public key (32 raw bytes) that manifests and
+    // downloads are verified against.
     void setSigningKey(const QByteArray &rawPublicKey);
+    // Shorter deadlines for tests.
+    void setDeadlines(const Deadlines &deadlines);
     // Extra certificate authorities trusted besides the system's (a local test server's).
     void setExtraCaCertificates(const QList<QSslCertificate> &certificates);
 
     static bool isValidVersion(const QString &version);
     static bool isNewerVersion(const QString &published, const QString &current);
+    // Both valid and equal as version numbers (1.2 equals 1.2.0.0).
+    static bool isSameVersion(const QString &a, const QString &b);
     static bool isTrustedUrl(const QUrl &url, const QString &trustedDomain);
+    // Where the manifest's signature is published: its address with ".sig" added to the path.
+    static QUrl signatureUrl(const QUrl &manifestUrl);
+    // Whether `signatureText` (base64) is the signing key's signature of exactly `body`.
+    static bool isSignedManifest(const QByteArray &body, const QByteArray &signatureText,
+                                 const QByteArray &rawPublicKey);
+    // Reads an already verified manifest. An expired one, or one that does not say
+    // until when it holds, is invalid; an entry whose build is for another processor
+    // counts as nothing published for this platform.
     static ManifestResult parseManifest(const QByteArray &body, const QString &trustedDomain,
-                                        UpdateInfo &info);
+                                        UpdateInfo &info,
+                                        const QDateTime &now = QDateTime::currentDateTimeUtc());
     // Name the installer is saved under: the last path segment, or "varnholt-update".
     static QString installerFileName(const QUrl &url);
 
@@ -110,7 +147,13 @@ signals:
 private:
     QNetworkRequest makeRequest(const QUrl &url, int timeoutMs) const;
     void setState(int state);
+    void fetchForCheck(const QUrl &url, qint64 limit);
     void onCheckFinished(QNetworkReply *reply);
+    void endCheck(const QString &error, const QByteArray &signatureText = {});
+    void onDeadline();
+    // Detaches, aborts and releases a reply, so that its end is not taken for a cancel.
+    void dropReply(QNetworkReply *reply);
+    qint64 downloadDeadlineMs(qint64 expectedBytes) const;
     void onDownloadData(QNetworkReply *reply);
     void onDownloadFinished(QNetworkReply *reply);
     bool writeChunk(const QByteArray &data, QString *failure);
@@ -121,8 +164,12 @@ private:
 
     // Platform parts (updater_win.cpp / updater_posix.cpp).
     static QString defaultLauncher(const QString &installerPath);
-    static QByteArray builtInSigningKey();
+    // A folder of this user's alone: the temporary folder on Windows, the cache elsewhere.
+    static QString defaultDownloadFolder();
     static bool preparePrivateFolder(const QString &folder);
+    // Whether the installer states the published version itself (Windows: its version
+    // resource; elsewhere the signed manifest's checksum already ties file and version).
+    bool hasPublishedVersion(const QString &path) const;
 #if !defined(Q_OS_WIN)
     // Ed25519 check of a whole file against a base64 signature and a raw 32-byte public key.
     static bool hasValidSignature(const QString &path, const QString &base64Signature,
@@ -131,7 +178,13 @@ private:
 
     QUrl m_manifestUrl;
     QNetworkAccessManager *m_network = nullptr;
+    QTimer *m_deadline = nullptr;
+    Deadlines m_deadlines;
+    QElapsedTimer m_downloadClock;
     QPointer<QNetworkReply> m_reply;
+    // The manifest of a running check while its signature is fetched.
+    QByteArray m_manifestBody;
+    bool m_haveManifest = false;
     std::unique_ptr<QFile> m_file;
     int m_state = NotChecked;
     UpdateInfo m_info;

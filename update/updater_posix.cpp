@@ -1,13 +1,14 @@
 #include "update/updater.h"
 
 #include "app/platform.h"
+#include "update/appimage.h"
+#include "update/signature.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-
-#include <openssl/evp.h>
+#include <QStandardPaths>
 
 #include <cerrno>
 #include <cstring>
@@ -15,22 +16,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <memory>
-
 namespace {
-
-// The public half of the release signing key; the private half never leaves the release machine.
-constexpr unsigned char kReleaseKey[32] = {
-    0x81, 0x84, 0xf4, 0x14, 0x36, 0x95, 0xc3, 0xdf, 0xe6, 0x0f, 0xb6, 0xcb, 0x60, 0x50, 0x71, 0xeb,
-    0x47, 0xf0, 0x2b, 0x9e, 0x09, 0x77, 0x44, 0x22, 0x16, 0x5d, 0x11, 0x47, 0xa1, 0xc8, 0x8a, 0xa7,
-};
-
-struct PkeyFree {
-    void operator()(EVP_PKEY *key) const { EVP_PKEY_free(key); }
-};
-struct MdCtxFree {
-    void operator()(EVP_MD_CTX *ctx) const { EVP_MD_CTX_free(ctx); }
-};
 
 // Writes data to a new file next to target and renames it over target, so the old
 // AppImage stays intact until the new one is complete.
@@ -67,23 +53,13 @@ QString replaceAtomically(const QString &source, const QString &target)
     return error;
 }
 
-// The AppImage runtime names the image it started from; only a plain file of ours is replaced.
-QString replaceableAppImage()
-{
-    const QString path = qEnvironmentVariable("APPIMAGE");
-    if (path.isEmpty() || !QDir::isAbsolutePath(path))
-        return {};
-    struct stat st {};
-    if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
-        return {};
-    return path;
-}
-
 } // namespace
 
-QByteArray Updater::builtInSigningKey()
+QString Updater::defaultDownloadFolder()
 {
-    return QByteArray(reinterpret_cast<const char *>(kReleaseKey), sizeof kReleaseKey);
+    // Per user: in a shared temporary folder anyone could take the name first.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+           + QStringLiteral("/Varnholt/update");
 }
 
 bool Updater::isSignedByPublisher(const QString &path) const
@@ -91,41 +67,31 @@ bool Updater::isSignedByPublisher(const QString &path) const
     return hasValidSignature(path, m_info.signature, m_signingKey);
 }
 
+bool Updater::hasPublishedVersion(const QString &) const
+{
+    return true;
+}
+
 bool Updater::hasValidSignature(const QString &path, const QString &base64Signature,
                                 const QByteArray &rawPublicKey)
 {
-    const auto decoded = QByteArray::fromBase64Encoding(base64Signature.toLatin1(),
-                                                        QByteArray::AbortOnBase64DecodingErrors);
-    if (!decoded || decoded.decoded.size() != 64 || rawPublicKey.size() != 32)
+    const QByteArray sig = signature::decode(base64Signature.toLatin1());
+    if (sig.isEmpty())
         return false;
-    const std::unique_ptr<EVP_PKEY, PkeyFree> key(EVP_PKEY_new_raw_public_key(
-        EVP_PKEY_ED25519, nullptr, reinterpret_cast<const unsigned char *>(rawPublicKey.constData()),
-        size_t(rawPublicKey.size())));
-    if (!key)
-        return false;
-
     // Ed25519 signs the whole message at once; mapping the file avoids a copy of up to 300 MiB.
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
     const qint64 size = file.size();
     const uchar *data = size > 0 ? file.map(0, size) : reinterpret_cast<const uchar *>("");
-    if (!data)
-        return false;
-
-    const std::unique_ptr<EVP_MD_CTX, MdCtxFree> ctx(EVP_MD_CTX_new());
-    const bool ok = ctx && EVP_DigestVerifyInit(ctx.get(), nullptr, nullptr, nullptr, key.get()) == 1
-        && EVP_DigestVerify(ctx.get(),
-                            reinterpret_cast<const unsigned char *>(decoded.decoded.constData()),
-                            size_t(decoded.decoded.size()), data, size_t(size))
-            == 1;
-    return ok;
+    return data
+        && signature::verify(QByteArrayView(reinterpret_cast<const char *>(data), size), sig, rawPublicKey);
 }
 
 bool Updater::preparePrivateFolder(const QString &folder)
 {
-    // The temporary folder may be shared with other users: the download folder must be
-    // ours alone, or someone could swap the installer between verification and start.
+    // The download folder must be ours alone, or someone could swap the installer
+    // between verification and start: owned by us, 0700, and not a link.
     QDir().mkpath(QFileInfo(folder).absolutePath());
     const QByteArray native = QFile::encodeName(folder);
     if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
@@ -140,7 +106,7 @@ bool Updater::preparePrivateFolder(const QString &folder)
 
 QString Updater::defaultLauncher(const QString &installerPath)
 {
-    const QString appImage = replaceableAppImage();
+    const QString appImage = appimage::runningImage();
     if (appImage.isEmpty()) {
         revealInFileManager(installerPath);
         return tr("The update was downloaded. Install it with your package manager.");

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include <windows.h>
 
@@ -9,6 +10,9 @@
 #include <softpub.h>
 #include <wincrypt.h>
 #include <wintrust.h>
+#include <winver.h>
+
+#include <vector>
 
 namespace {
 
@@ -54,11 +58,44 @@ QString authenticodePublisher(const QString &path)
     return name;
 }
 
+// The file version of an installer's own version resource as "a.b.c.d"; empty
+// when it has none.
+QString fileVersion(const QString &path)
+{
+    const std::wstring file = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdWString();
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(file.c_str(), &ignored);
+    if (size == 0)
+        return {};
+    std::vector<char> data(size);
+    if (!GetFileVersionInfoW(file.c_str(), 0, size, data.data()))
+        return {};
+    void *block = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(data.data(), L"\\", &block, &length) || !block || length < sizeof(VS_FIXEDFILEINFO))
+        return {};
+    const auto *fixed = static_cast<const VS_FIXEDFILEINFO *>(block);
+    if (fixed->dwSignature != 0xFEEF04BD)
+        return {};
+    return QStringLiteral("%1.%2.%3.%4")
+        .arg(HIWORD(fixed->dwFileVersionMS))
+        .arg(LOWORD(fixed->dwFileVersionMS))
+        .arg(HIWORD(fixed->dwFileVersionLS))
+        .arg(LOWORD(fixed->dwFileVersionLS));
+}
+
 } // namespace
 
-QByteArray Updater::builtInSigningKey()
+QString Updater::defaultDownloadFolder()
 {
-    return {};
+    // The temporary folder is per user on Windows.
+    return QStandardPaths::writableLocation(QStandardPaths::TempLocation) + QStringLiteral("/Varnholt-update");
+}
+
+bool Updater::hasPublishedVersion(const QString &path) const
+{
+    // A validly signed installer of an older release must not pass for the new one.
+    return isSameVersion(fileVersion(path), m_info.version);
 }
 
 bool Updater::isSignedByPublisher(const QString &path) const

@@ -46,7 +46,9 @@ QByteArray manifest(const QUrl &url, const QString &date, const QString &size, c
         entry.insert("date", date);
     if (!size.isEmpty())
         entry.insert("size", size);
-    return QJsonDocument(QJsonObject{{Updater::platformKey(), entry}}).toJson();
+    // Signed manifests say until when they hold.
+    const QString expires = QDateTime::currentDateTimeUtc().addDays(1).toString(Qt::ISODate);
+    return QJsonDocument(QJsonObject{{Updater::platformKey(), entry}, {"expires", expires}}).toJson();
 }
 
 bool waitWhile(const Updater &updater, int state)
@@ -65,8 +67,11 @@ class TestDialogs final : public QObject
 
     std::unique_ptr<Updater> updaterFor(const QByteArray &manifestBody)
     {
+        // The server signs the manifest with the test key (upgrade.json.sig).
         m_http.route("/upgrade.json", Route{200, manifestBody});
-        return std::make_unique<Updater>(nullptr, m_http.url("/upgrade.json"), QString());
+        auto updater = std::make_unique<Updater>(nullptr, m_http.url("/upgrade.json"), QString());
+        updater->setSigningKey(rawPublicKey(testKey().get()));
+        return updater;
     }
 
 private slots:

@@ -2,6 +2,11 @@
 
 // A small HTTP/1.1 server inside the test process: one canned response per path,
 // optionally over TLS with the self-signed localhost certificate of the fixtures.
+// Every route with a body is also served signed: "<path>.sig" answers with the
+// base64 signature of the body by the test key, unless a route of its own is set
+// for that path (a 404 route stands for an unsigned manifest).
+
+#include "testsigning.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -11,6 +16,7 @@
 #include <QSslServer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QUrl>
 
 #include <memory>
@@ -26,6 +32,7 @@ struct Route
     QByteArray location;       // Location header of a redirect
     bool stall = false;        // send the headers and the first MiB, then keep the connection idle
     bool lengthHeader = true;
+    int dripMs = 0;            // > 0: send the content one byte at a time, this far apart
 };
 
 // Deterministic content of any length (a 1 MiB block repeated), so large downloads
@@ -96,6 +103,7 @@ public:
     }
 
     void route(const QString &path, const Route &route) { m_routes.insert(path, route); }
+    void unroute(const QString &path) { m_routes.remove(path); }
 
     QList<QByteArray> userAgents;
     QStringList paths;
@@ -116,8 +124,19 @@ private:
                 if (line.toLower().startsWith("user-agent:"))
                     userAgents.append(line.mid(11).trimmed());
             paths.append(path);
-            respond(socket, m_routes.value(path, Route{404, "missing"}));
+            respond(socket, routeFor(path));
         });
+    }
+
+    Route routeFor(const QString &path) const
+    {
+        if (const auto it = m_routes.constFind(path); it != m_routes.cend())
+            return *it;
+        if (path.endsWith(u".sig")) {
+            if (const QByteArray body = m_routes.value(path.chopped(4)).body; !body.isEmpty())
+                return Route{200, sign(body, m_key.get()).toLatin1()};
+        }
+        return Route{404, "missing"};
     }
 
     void respond(QTcpSocket *socket, const Route &route)
@@ -129,6 +148,19 @@ private:
         if (!route.location.isEmpty())
             head += "Location: " + route.location + "\r\n";
         socket->write(head + "\r\n");
+        if (route.dripMs > 0) {
+            // Each byte resets the client's transfer time-out; only an overall deadline ends this.
+            auto *drip = new QTimer(socket);
+            auto sent = std::make_shared<qint64>(0);
+            QObject::connect(drip, &QTimer::timeout, socket, [socket, route, sent, size] {
+                if (*sent >= size)
+                    return socket->disconnectFromHost();
+                socket->write(route.patternBytes < 0 ? route.body.mid(*sent, 1) : patternChunk(*sent, 1));
+                ++*sent;
+            });
+            drip->start(route.dripMs);
+            return;
+        }
         if (route.patternBytes < 0) {
             socket->write(route.body);
             socket->disconnectFromHost();
@@ -155,6 +187,7 @@ private:
     }
 
     std::unique_ptr<QTcpServer> m_server;
+    KeyPtr m_key = testKey();
     QHash<QString, Route> m_routes;
     QString m_scheme;
 };
