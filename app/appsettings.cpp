@@ -1,5 +1,9 @@
 #include "app/appsettings.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
 #include <QVariantMap>
 
 namespace {
@@ -51,7 +55,78 @@ qint64 toInt64(const QVariant &v)
     return ok ? n : 0;
 }
 
+#ifndef Q_OS_WIN
+// Whether a file that is not at `path` is truly absent: every folder above
+// it that exists must be searchable, or the file may be there unseen.
+bool knownAbsent(const QString &path)
+{
+    QFileInfo folder(QFileInfo(path).absolutePath());
+    while (!folder.exists()) {
+        const QString parent = folder.absolutePath();
+        if (parent == folder.absoluteFilePath())
+            return false;
+        folder = QFileInfo(parent);
+    }
+    return folder.isDir() && folder.isExecutable();
+}
+#endif
+
 } // namespace
+
+bool AppSettings::readable() const
+{
+#ifdef Q_OS_WIN
+    // The registry is read live: a fresh object reports what fails now.
+    QSettings probe(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Varnholt"),
+                    QStringLiteral("Varnholt"));
+    probe.allKeys();
+    return probe.status() == QSettings::NoError;
+#else
+    // The settings library shares one parsed copy of a file between all its
+    // objects, re-reads it only when its size or time changes and keeps an
+    // error once it is seen, so its status cannot say whether the file can
+    // be read now. The file itself is asked instead.
+    const QString path = m_store.fileName();
+    const QFileInfo info(path);
+    if (!info.exists())
+        return !info.isSymLink() && knownAbsent(path);
+    if (!info.isFile())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    return parses(content);
+#endif
+}
+
+bool AppSettings::parses(const QByteArray &content) const
+{
+    if (content.isEmpty())
+        return true;
+    if (content == m_checkedContent)
+        return m_checkedParses;
+    // A copy under a name of its own is parsed afresh by the settings library
+    // itself, so "parses" means exactly what the store will make of it.
+    QTemporaryFile copy(QDir::tempPath() + QStringLiteral("/varnholt-settings-XXXXXX.conf"));
+    // A copy that cannot be made leaves the question open: no verdict is
+    // kept, and the store counts as unreadable until it can be checked.
+    if (!copy.open() || copy.write(content) != content.size() || !copy.flush())
+        return false;
+    copy.close();
+    QSettings probe(copy.fileName(), QSettings::IniFormat);
+    probe.allKeys();
+    m_checkedContent = content;
+    m_checkedParses = probe.status() == QSettings::NoError;
+    return m_checkedParses;
+}
+
+QString AppSettings::storeLocation() const
+{
+    return m_store.fileName();
+}
 
 AppSettings::AppSettings()
     : m_store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Varnholt"),
@@ -76,6 +151,10 @@ QVariant AppSettings::read(const QString &key) const
 
 void AppSettings::write(const QString &key, const QVariant &value)
 {
+    // Writing would replace a store the library could only partly read with
+    // the part it understood.
+    if (!readable())
+        return;
     QVariant stored = read(key);
     if (stored.isValid() && stored.metaType() != value.metaType())
         stored.convert(value.metaType());
@@ -134,7 +213,7 @@ void AppSettings::setLaunchAtLogin(bool on)
 
 void AppSettings::addFreed(qint64 bytes)
 {
-    if (bytes <= 0)
+    if (bytes <= 0 || !readable())
         return;
     QVariantMap map = read(kFreed).toMap();
     const QString key = today().toString(kMonthFormat);

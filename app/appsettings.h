@@ -37,6 +37,17 @@ public:
     // and application names must be set before the first call.
     static AppSettings *instance();
 
+    // Whether the store can be read now, checked afresh at each call. A store
+    // that does not exist yet is a first run and reads as the defaults. One
+    // that exists but cannot be opened, read or parsed (no permission, an I/O
+    // error, a folder in its place, text the settings library rejects) makes
+    // every value unknown: the getters then yield what could be read or the
+    // defaults, nothing may be cleaned on their word, and the setters leave
+    // the store alone so that the user can still repair it.
+    bool readable() const;
+    // The store's file (the registry key on Windows), for messages.
+    QString storeLocation() const;
+
     int theme() const;                // 0 follow the system, 1 light, 2 dark
     QString language() const;         // empty: automatic choice
     int closeAction() const;          // CloseAction; other values are kept as they are
@@ -103,9 +114,16 @@ private:
     // plain variant comparison would report every rewrite as a change.
     void write(const QString &key, const QVariant &value);
 
+    // Whether `content` (the store's file) parses without error. The verdict
+    // for the last content checked is kept, so an unchanged store is parsed
+    // once.
+    bool parses(const QByteArray &content) const;
+
     static bool platformLaunchAtLogin();
     static void platformSetLaunchAtLogin(bool on);
 
     mutable QSettings m_store;
+    mutable QByteArray m_checkedContent;
+    mutable bool m_checkedParses = true;
     std::function<QDate()> m_today;
 };

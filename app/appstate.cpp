@@ -329,11 +329,25 @@ bool AppState::selectionNeedsAdmin() const
 
 // ---- clean ------------------------------------------------------------------
 
+bool AppState::settingsReadable() const
+{
+    return settings()->readable();
+}
+
+QString AppState::settingsLocation() const
+{
+    return settings()->storeLocation();
+}
+
 void AppState::startClean()
 {
     const QList<CategoryResult> sel = selectedResults();
     if (sel.isEmpty() || m_cleaner->isRunning())
         return;
+    if (!settingsReadable()) {
+        emit toast(tr("Nothing was cleaned: your settings cannot be read."), false);
+        return;
+    }
     m_availableBeforeClean = m_volume.availableBytes;
     setPhase(Cleaning);
     m_cleaner->start(sel, currentMoveToTrash(), currentExclusions());

@@ -96,6 +96,14 @@ public:
     bool selectionNeedsAdmin() const;
 
     // ---- clean ---------------------------------------------------------
+    // Whether the user's settings can be read now (checked afresh at each
+    // call). While they cannot, the exclusions and the choice between the
+    // Recycle Bin and deleting are unknown, so startClean() refuses, with a
+    // toast, even when overrides stand in for both; scans and the large-file
+    // search still run.
+    bool settingsReadable() const;
+    // The settings file (or registry key), for messages.
+    QString settingsLocation() const;
     void startClean();
     void dismissDone();
 

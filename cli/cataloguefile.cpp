@@ -10,6 +10,8 @@
 #include <QJsonObject>
 #include <QSet>
 
+#include <cmath>
+
 namespace {
 
 bool riskFrom(const QJsonValue &v, int *risk)
@@ -30,6 +32,40 @@ bool riskFrom(const QJsonValue &v, int *risk)
     if (i < 0)
         return false;
     *risk = int(i);
+    return true;
+}
+
+// A hundred years: older than anything on a disk, far below what a signed
+// 64-bit millisecond count holds.
+constexpr double kMaxAgeMs = 100.0 * 365.25 * 24 * 3600 * 1000;
+
+// A whole number of milliseconds from 0 to kMaxAgeMs; absent or null is 0.
+// Anything else (a text, a fraction, a negative or huge number) is refused
+// rather than converted: 1e300 would wrap to a negative age.
+bool ageFrom(const QJsonValue &v, qint64 *ms)
+{
+    if (v.isUndefined() || v.isNull()) {
+        *ms = 0;
+        return true;
+    }
+    const double d = v.toDouble(-1);
+    if (!v.isDouble() || !(d >= 0 && d <= kMaxAgeMs) || d != std::floor(d))
+        return false;
+    *ms = qint64(d);
+    return true;
+}
+
+// Flags must be true or false when given: a "true" in quotes must not
+// quietly read as false (ownEntriesOnly guards other users' files).
+bool flagFrom(const QJsonValue &v, bool *flag)
+{
+    if (v.isUndefined() || v.isNull()) {
+        *flag = false;
+        return true;
+    }
+    if (!v.isBool())
+        return false;
+    *flag = v.toBool();
     return true;
 }
 
@@ -73,8 +109,9 @@ bool loadCatalogueFile(const QString &fileName, QList<CategoryDef> *defs, QStrin
         def.color = c.value(QLatin1String("color")).toString(QStringLiteral("#808080"));
         if (!riskFrom(c.value(QLatin1String("risk")), &def.risk))
             return invalid(CliText::tr("the risk of \"%1\" is not Safe, Review or Permanent").arg(def.id));
-        def.needsAdmin = c.value(QLatin1String("needsAdmin")).toBool();
-        def.isTrash = c.value(QLatin1String("isTrash")).toBool();
+        if (!flagFrom(c.value(QLatin1String("needsAdmin")), &def.needsAdmin)
+            || !flagFrom(c.value(QLatin1String("isTrash")), &def.isTrash))
+            return invalid(CliText::tr("a flag of \"%1\" is not true or false").arg(def.id));
         for (const QJsonValue &rv : c.value(QLatin1String("roots")).toArray()) {
             const QJsonObject r = rv.toObject();
             CategoryRoot root;
@@ -82,11 +119,23 @@ bool loadCatalogueFile(const QString &fileName, QList<CategoryDef> *defs, QStrin
             if (path.isEmpty() || !QDir::isAbsolutePath(path))
                 return invalid(CliText::tr("a root of \"%1\" is not an absolute path").arg(def.id));
             root.path = QDir::cleanPath(QDir::fromNativeSeparators(path));
-            for (const QJsonValue &p : r.value(QLatin1String("patterns")).toArray())
+            // No patterns means every entry of the root: a pattern list that
+            // is not a list of names must not widen a root to that.
+            const QJsonValue patterns = r.value(QLatin1String("patterns"));
+            if (!patterns.isUndefined() && !patterns.isNull() && !patterns.isArray())
+                return invalid(CliText::tr("the patterns of a root of \"%1\" are not a list of names").arg(def.id));
+            for (const QJsonValue &p : patterns.toArray()) {
+                if (!p.isString() || p.toString().trimmed().isEmpty())
+                    return invalid(CliText::tr("the patterns of a root of \"%1\" are not a list of names").arg(def.id));
                 root.patterns.append(p.toString());
+            }
             root.label = r.value(QLatin1String("label")).toString();
-            root.ownEntriesOnly = r.value(QLatin1String("ownEntriesOnly")).toBool();
-            root.minAgeMs = qint64(r.value(QLatin1String("minAgeMs")).toDouble());
+            if (!flagFrom(r.value(QLatin1String("ownEntriesOnly")), &root.ownEntriesOnly))
+                return invalid(CliText::tr("a flag of \"%1\" is not true or false").arg(def.id));
+            if (!ageFrom(r.value(QLatin1String("minAgeMs")), &root.minAgeMs))
+                return invalid(CliText::tr("the minAgeMs of a root of \"%1\" is not a whole number of "
+                                           "milliseconds from 0 to 100 years")
+                                   .arg(def.id));
             def.roots.append(root);
         }
         out.append(def);

@@ -310,32 +310,88 @@ QString normalised(const QString &path)
     return QDir::cleanPath(QDir::fromNativeSeparators(path));
 }
 
-// Unticks every selected item that --skip-item names, that lies below it, or
-// that holds it: an item is removed as a whole, so keeping a file inside an
-// item means keeping that item.
-void applySkipItems(AppState &state, const QStringList &skipItems, QTextStream &err)
+QString absolute(const QString &path)
 {
-    for (const QString &given : skipItems) {
-        const QString skip = normalised(QFileInfo(given).absoluteFilePath());
+    return normalised(QFileInfo(path).absoluteFilePath());
+}
+
+// The path with its longest existing part resolved to the real location
+// (links followed) and the rest appended as written, so that a path below a
+// linked home folder, or one that is gone, still compares by where it is.
+QString realPath(const QString &path)
+{
+    QString head = absolute(path);
+    QStringList tail;
+    for (;;) {
+        const QString real = QFileInfo(head).canonicalFilePath();
+        if (!real.isEmpty())
+            return normalised((QStringList{real} + tail).join(QLatin1Char('/')));
+        const QFileInfo info(head);
+        if (info.path() == head)
+            return absolute(path);
+        tail.prepend(info.fileName());
+        head = info.path();
+    }
+}
+
+// The real folder of a path with its own name kept: a link is compared as
+// the link itself, which is what the cleaner removes.
+QString realLocation(const QString &path)
+{
+    const QFileInfo info(absolute(path));
+    if (info.fileName().isEmpty())
+        return realPath(info.filePath());
+    return normalised(realPath(info.path()) + QLatin1Char('/') + info.fileName());
+}
+
+// Every spelling under which a path may be compared: as written, where its
+// folder really is, and (for what is given) where it finally leads.
+QStringList spellings(const QString &path, bool followOwnLink)
+{
+    QStringList out{absolute(path), realLocation(path)};
+    if (followOwnLink)
+        out.append(realPath(path));
+    out.removeDuplicates();
+    return out;
+}
+
+// Unticks every item of the chosen categories that --skip-item names, that
+// lies below it, or that holds it: an item is removed as a whole, so keeping
+// a file inside an item means keeping that item. Returns the paths given
+// that named no item at all.
+QStringList applySkipItems(AppState &state, const Options &options, QTextStream &err)
+{
+    QStringList unmatched;
+    for (const QString &given : options.skipItems) {
+        const QStringList skips = spellings(given, true);
         bool matched = false;
-        for (const CategoryResult &r : state.selectedResults()) {
-            for (const ScanItem &item : r.items) {
+        for (const QString &id : options.categories) {
+            const CategoryResult *r = state.findResult(id);
+            if (!r)
+                continue;
+            for (const ScanItem &item : r->items) {
                 if (item.path.isEmpty())
                     continue;
-                const QString itemPath = normalised(item.path);
-                const bool exact = isAtOrBelow(itemPath, skip);
-                const bool holds = !exact && isAtOrBelow(skip, itemPath);
+                bool exact = false;
+                bool holds = false;
+                for (const QString &itemPath : spellings(item.path, false)) {
+                    for (const QString &skip : skips) {
+                        exact = exact || isAtOrBelow(itemPath, skip);
+                        holds = holds || isAtOrBelow(skip, itemPath);
+                    }
+                }
                 if (!exact && !holds)
                     continue;
                 matched = true;
-                if (holds)
+                if (!exact)
                     err << CliText::tr("Keeping %1 as a whole: %2 lies inside it.").arg(shownPath(item.path), given) << '\n';
-                state.setItemSelected(r.id, item.path, false);
+                state.setItemSelected(id, item.path, false);
             }
         }
         if (!matched)
-            err << CliText::tr("Nothing to skip for %1: it is not among the items found.").arg(given) << '\n';
+            unmatched.append(given);
     }
+    return unmatched;
 }
 
 QJsonObject reportJson(const CleanReport &report)
@@ -375,6 +431,17 @@ void printReport(const CleanReport &report)
         out << CliText::tr("Log: %1").arg(shownPath(report.logPath)) << '\n';
 }
 
+// A scan or a search only measures, so it may run on whatever the settings
+// yielded; the user is told that the figures may not follow their choices.
+void warnIfSettingsUnreadable(const AppState &state)
+{
+    if (!state.settingsReadable())
+        QTextStream(stderr) << CliText::tr("Warning: cannot read the settings file %1; this run may not use your "
+                                           "settings.")
+                                   .arg(shownPath(state.settingsLocation()))
+                            << '\n';
+}
+
 } // namespace
 
 void installInterruptHandler()
@@ -394,6 +461,7 @@ void installInterruptHandler()
 
 int runScan(AppState &state, const Options &options)
 {
+    warnIfSettingsUnreadable(state);
     if (!scanAndWait(state)) {
         if (g_interrupted)
             return interruptedExit();
@@ -418,6 +486,16 @@ int runScan(AppState &state, const Options &options)
 int runClean(AppState &state, const Options &options)
 {
     QTextStream err(stderr);
+    // Without the settings the exclusions and the trash mode are unknown,
+    // even when options replace them: the store must be fixed first.
+    if (!state.settingsReadable()) {
+        err << "varnholt-cli: "
+            << CliText::tr("Cannot read the settings file %1, so your exclusions and your choice between the "
+                           "trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.")
+                   .arg(shownPath(state.settingsLocation()))
+            << '\n';
+        return 1;
+    }
     if (!scanAndWait(state)) {
         if (g_interrupted)
             return interruptedExit();
@@ -427,7 +505,15 @@ int runClean(AppState &state, const Options &options)
     state.selectAll(false);
     for (const QString &id : options.categories)
         state.setCategorySelected(id, true);
-    applySkipItems(state, options.skipItems, err);
+    // A path to keep that matches nothing is most likely mistyped, and
+    // cleaning anyway could remove exactly what it meant to keep.
+    if (const QStringList unmatched = applySkipItems(state, options, err); !unmatched.isEmpty()) {
+        for (const QString &given : unmatched)
+            err << "varnholt-cli: "
+                << CliText::tr("--skip-item %1 names no item of the categories given.").arg(given) << '\n';
+        err << CliText::tr("Nothing was cleaned.") << '\n';
+        return 2;
+    }
     err << Qt::flush;
 
     if (state.selectedResults().isEmpty()) {
@@ -463,6 +549,7 @@ int runClean(AppState &state, const Options &options)
 
 int runLarge(AppState &state, const Options &options)
 {
+    warnIfSettingsUnreadable(state);
     {
         ProgressLine progress;
         QObject::connect(&state, &AppState::largeProgress, &state,

@@ -50,6 +50,22 @@ std::optional<qint64> thresholdFromText(const QString &text)
     return bytes;
 }
 
+// A leading "~" alone or before a separator is the home folder. The shell
+// does this for a word of its own but not after "=" in "--exclude=~/x", and
+// not in quotes; leaving it would name a folder called "~" in the current one.
+QString expandHome(const QString &value)
+{
+    if (value == QLatin1String("~"))
+        return QDir::homePath();
+    if (value.startsWith(QLatin1String("~/")))
+        return QDir::homePath() + value.mid(1);
+#ifdef Q_OS_WIN
+    if (value.startsWith(QLatin1String("~\\")))
+        return QDir::homePath() + QLatin1Char('/') + value.mid(2);
+#endif
+    return value;
+}
+
 Options failed(Options o, const QString &message)
 {
     o.error = message;
@@ -133,14 +149,14 @@ Options parseOptions(const QStringList &arguments)
         } else if (arg == QLatin1String("--exclude")) {
             if (!o.exclusions)
                 o.exclusions = QStringList();
-            o.exclusions->append(value);
+            o.exclusions->append(expandHome(value));
         } else if (arg == QLatin1String("--category")) {
             if (!o.categories.contains(value))
                 o.categories.append(value);
         } else if (arg == QLatin1String("--skip-item")) {
             if (value.isEmpty())
                 return failed(o, CliText::tr("--skip-item needs a path."));
-            o.skipItems.append(value);
+            o.skipItems.append(expandHome(value));
         } else if (arg == QLatin1String("--delete") || arg == QLatin1String("--trash")) {
             const bool trash = arg == QLatin1String("--trash");
             if (o.moveToTrash && *o.moveToTrash != trash)

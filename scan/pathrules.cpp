@@ -33,7 +33,9 @@ QString patternText(const QString &pattern)
     QString t = pattern.trimmed();
     if (t.isEmpty())
         return {};
-    if (t.startsWith(QLatin1Char('~')))
+    // "~" and "~/x" are the home folder; "~user" and "~$*" (Office lock
+    // files) are names that start with a tilde.
+    if (t == QLatin1String("~") || t.startsWith(QLatin1String("~/")))
         t = QDir::homePath() + t.mid(1);
     return normalizePath(t);
 }

@@ -254,6 +254,10 @@ void MainWindow::restoreWindowGeometry()
 
 void MainWindow::saveWindowGeometry()
 {
+    // Writing to a store that cannot be read would replace it with the part
+    // the settings library understood, dropping the user's exclusions.
+    if (m_state && !m_state->settingsReadable())
+        return;
     QSettings().setValue(kGeometryKey, saveGeometry());
 }
 

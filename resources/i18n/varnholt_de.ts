@@ -33,6 +33,10 @@
             <numerusform>%n Dateien wiederhergestellt</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing was cleaned: your settings cannot be read.</source>
+        <translation>Es wurde nichts bereinigt: Ihre Einstellungen können nicht gelesen werden.</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -383,6 +387,14 @@
             <numerusform>und %Ln weitere Elemente</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Check again</source>
+        <translation>Erneut prüfen</translation>
+    </message>
+    <message>
+        <source>Your settings in %1 cannot be read, so your exclusions and your choice between the %2 and deleting are unknown. Cleaning stays off until the file can be read again.</source>
+        <translation>Ihre Einstellungen in %1 können nicht gelesen werden. Daher ist unbekannt, was Sie ausgeschlossen haben und ob Elemente in den %2 verschoben oder gelöscht werden sollen. Die Bereinigung bleibt gesperrt, bis die Datei wieder gelesen werden kann.</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -465,10 +477,6 @@
     <message>
         <source>Keeping %1 as a whole: %2 lies inside it.</source>
         <translation>%1 bleibt vollständig erhalten: %2 liegt darin.</translation>
-    </message>
-    <message>
-        <source>Nothing to skip for %1: it is not among the items found.</source>
-        <translation>Für %1 gibt es nichts zu überspringen: Der Pfad gehört nicht zu den gefundenen Elementen.</translation>
     </message>
     <message>
         <source>Freed %1 · %2 removed · %3 skipped</source>
@@ -694,6 +702,34 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
 VARNHOLT_CATALOGUE=FILE scannt die Kategorien aus der JSON-Datei FILE statt der
 des Systems (zum Testen).
 </translation>
+    </message>
+    <message>
+        <source>a flag of &quot;%1&quot; is not true or false</source>
+        <translation>ein Schalter von „%1“ ist weder true noch false</translation>
+    </message>
+    <message>
+        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
+        <translation>die Muster eines Stammordners von „%1“ sind keine Liste von Namen</translation>
+    </message>
+    <message>
+        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
+        <translation>minAgeMs eines Stammordners von „%1“ ist keine ganze Zahl von Millisekunden zwischen 0 und 100 Jahren</translation>
+    </message>
+    <message>
+        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
+        <translation>Warnung: Die Einstellungsdatei %1 kann nicht gelesen werden; dieser Lauf verwendet möglicherweise nicht Ihre Einstellungen.</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht gelesen werden. Daher sind Ihre Ausschlüsse und Ihre Wahl zwischen Papierkorb und Löschen unbekannt. Es wurde nichts bereinigt: Reparieren oder entfernen Sie zuerst diese Datei.</translation>
+    </message>
+    <message>
+        <source>--skip-item %1 names no item of the categories given.</source>
+        <translation>--skip-item %1 bezeichnet kein Element der angegebenen Kategorien.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned.</source>
+        <translation>Es wurde nichts bereinigt.</translation>
     </message>
 </context>
 <context>
@@ -1490,6 +1526,14 @@ des Systems (zum Testen).
     <message>
         <source>The update was not installed, because Windows did not get permission to install it.</source>
         <translation>Das Update wurde nicht installiert, weil Windows keine Berechtigung zur Installation erhalten hat.</translation>
+    </message>
+    <message>
+        <source>The connection to the update server timed out.</source>
+        <translation>Die Verbindung zum Update-Server hat das Zeitlimit überschritten.</translation>
+    </message>
+    <message>
+        <source>The update is not the published version %1.</source>
+        <translation>Das Update ist nicht die veröffentlichte Version %1.</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,10 @@
             <numerusform>Restored %n files</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing was cleaned: your settings cannot be read.</source>
+        <translation>Nothing was cleaned: your settings cannot be read.</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -383,6 +387,14 @@
             <numerusform>and %Ln more items</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Check again</source>
+        <translation>Check again</translation>
+    </message>
+    <message>
+        <source>Your settings in %1 cannot be read, so your exclusions and your choice between the %2 and deleting are unknown. Cleaning stays off until the file can be read again.</source>
+        <translation>Your settings in %1 cannot be read, so your exclusions and your choice between the %2 and deleting are unknown. Cleaning stays off until the file can be read again.</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -465,10 +477,6 @@
     <message>
         <source>Keeping %1 as a whole: %2 lies inside it.</source>
         <translation>Keeping %1 as a whole: %2 lies inside it.</translation>
-    </message>
-    <message>
-        <source>Nothing to skip for %1: it is not among the items found.</source>
-        <translation>Nothing to skip for %1: it is not among the items found.</translation>
     </message>
     <message>
         <source>Freed %1 · %2 removed · %3 skipped</source>
@@ -693,6 +701,34 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
 VARNHOLT_CATALOGUE=FILE scans the categories described in the JSON file FILE
 instead of the system&apos;s (for testing).
 </translation>
+    </message>
+    <message>
+        <source>a flag of &quot;%1&quot; is not true or false</source>
+        <translation>a flag of &quot;%1&quot; is not true or false</translation>
+    </message>
+    <message>
+        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
+        <translation>the patterns of a root of &quot;%1&quot; are not a list of names</translation>
+    </message>
+    <message>
+        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
+        <translation>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</translation>
+    </message>
+    <message>
+        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
+        <translation>Warning: cannot read the settings file %1; this run may not use your settings.</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</translation>
+    </message>
+    <message>
+        <source>--skip-item %1 names no item of the categories given.</source>
+        <translation>--skip-item %1 names no item of the categories given.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned.</source>
+        <translation>Nothing was cleaned.</translation>
     </message>
 </context>
 <context>
@@ -1489,6 +1525,14 @@ instead of the system&apos;s (for testing).
     <message>
         <source>The update was not installed, because Windows did not get permission to install it.</source>
         <translation>The update was not installed, because Windows did not get permission to install it.</translation>
+    </message>
+    <message>
+        <source>The connection to the update server timed out.</source>
+        <translation>The connection to the update server timed out.</translation>
+    </message>
+    <message>
+        <source>The update is not the published version %1.</source>
+        <translation>The update is not the published version %1.</translation>
     </message>
 </context>
 <context>

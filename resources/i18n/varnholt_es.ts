@@ -33,6 +33,10 @@
             <numerusform>Se restauraron %n archivos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing was cleaned: your settings cannot be read.</source>
+        <translation>No se limpió nada: no se puede leer su configuración.</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -383,6 +387,14 @@
             <numerusform>y %Ln elementos más</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Check again</source>
+        <translation>Comprobar de nuevo</translation>
+    </message>
+    <message>
+        <source>Your settings in %1 cannot be read, so your exclusions and your choice between the %2 and deleting are unknown. Cleaning stays off until the file can be read again.</source>
+        <translation>No se puede leer su configuración en %1, por lo que se desconocen sus exclusiones y si prefiere mover los elementos a la %2 o eliminarlos. La limpieza seguirá desactivada hasta que se pueda volver a leer el archivo.</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -465,10 +477,6 @@
     <message>
         <source>Keeping %1 as a whole: %2 lies inside it.</source>
         <translation>Se conserva %1 por completo porque %2 está dentro.</translation>
-    </message>
-    <message>
-        <source>Nothing to skip for %1: it is not among the items found.</source>
-        <translation>No hay nada que omitir para %1: no está entre los elementos encontrados.</translation>
     </message>
     <message>
         <source>Freed %1 · %2 removed · %3 skipped</source>
@@ -693,6 +701,34 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
 VARNHOLT_CATALOGUE=FILE analiza las categorías descritas en el archivo JSON FILE
 en lugar de las del sistema (para pruebas).
 </translation>
+    </message>
+    <message>
+        <source>a flag of &quot;%1&quot; is not true or false</source>
+        <translation>un indicador de «%1» no es true ni false</translation>
+    </message>
+    <message>
+        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
+        <translation>los patrones de una raíz de «%1» no son una lista de nombres</translation>
+    </message>
+    <message>
+        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
+        <translation>el minAgeMs de una raíz de «%1» no es un número entero de milisegundos entre 0 y 100 años</translation>
+    </message>
+    <message>
+        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
+        <translation>Advertencia: no se puede leer el archivo de configuración %1; es posible que esta ejecución no use su configuración.</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>No se puede leer el archivo de configuración %1, por lo que se desconocen sus exclusiones y si prefiere la papelera o la eliminación. No se limpió nada: corrija o elimine primero ese archivo.</translation>
+    </message>
+    <message>
+        <source>--skip-item %1 names no item of the categories given.</source>
+        <translation>--skip-item %1 no corresponde a ningún elemento de las categorías indicadas.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned.</source>
+        <translation>No se limpió nada.</translation>
     </message>
 </context>
 <context>
@@ -1489,6 +1525,14 @@ en lugar de las del sistema (para pruebas).
     <message>
         <source>The update was not installed, because Windows did not get permission to install it.</source>
         <translation>La actualización no se instaló porque Windows no obtuvo permiso para instalarla.</translation>
+    </message>
+    <message>
+        <source>The connection to the update server timed out.</source>
+        <translation>Se agotó el tiempo de espera de la conexión con el servidor de actualizaciones.</translation>
+    </message>
+    <message>
+        <source>The update is not the published version %1.</source>
+        <translation>La actualización no es la versión publicada %1.</translation>
     </message>
 </context>
 <context>

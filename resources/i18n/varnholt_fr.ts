@@ -33,6 +33,10 @@
             <numerusform>%n fichiers restaurés</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing was cleaned: your settings cannot be read.</source>
+        <translation>Rien n’a été nettoyé : vos paramètres sont illisibles.</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -383,6 +387,14 @@
             <numerusform>et %Ln autres éléments</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Check again</source>
+        <translation>Vérifier à nouveau</translation>
+    </message>
+    <message>
+        <source>Your settings in %1 cannot be read, so your exclusions and your choice between the %2 and deleting are unknown. Cleaning stays off until the file can be read again.</source>
+        <translation>Vos paramètres dans %1 sont illisibles : vos exclusions et votre choix entre la %2 et la suppression sont donc inconnus. Le nettoyage reste désactivé tant que le fichier ne peut pas être relu.</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -465,10 +477,6 @@
     <message>
         <source>Keeping %1 as a whole: %2 lies inside it.</source>
         <translation>%1 est conservé en entier : %2 se trouve à l’intérieur.</translation>
-    </message>
-    <message>
-        <source>Nothing to skip for %1: it is not among the items found.</source>
-        <translation>Rien à ignorer pour %1 : ce chemin ne fait pas partie des éléments trouvés.</translation>
     </message>
     <message>
         <source>Freed %1 · %2 removed · %3 skipped</source>
@@ -696,6 +704,34 @@ Code de sortie : 0 terminé, 1 échec (clean : un élément sélectionné est re
 VARNHOLT_CATALOGUE=FILE analyse les catégories décrites dans le fichier JSON FILE
 au lieu de celles du système (pour les tests).
 </translation>
+    </message>
+    <message>
+        <source>a flag of &quot;%1&quot; is not true or false</source>
+        <translation>un indicateur de «&#xa0;%1&#xa0;» n’est ni true ni false</translation>
+    </message>
+    <message>
+        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
+        <translation>les motifs d’un dossier racine de «&#xa0;%1&#xa0;» ne sont pas une liste de noms</translation>
+    </message>
+    <message>
+        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
+        <translation>le minAgeMs d’un dossier racine de «&#xa0;%1&#xa0;» n’est pas un nombre entier de millisecondes entre 0 et 100 ans</translation>
+    </message>
+    <message>
+        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
+        <translation>Avertissement : impossible de lire le fichier de paramètres %1 ; cette exécution risque de ne pas utiliser vos paramètres.</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>Impossible de lire le fichier de paramètres %1 : vos exclusions et votre choix entre la corbeille et la suppression sont donc inconnus. Rien n’a été nettoyé : corrigez ou supprimez d’abord ce fichier.</translation>
+    </message>
+    <message>
+        <source>--skip-item %1 names no item of the categories given.</source>
+        <translation>--skip-item %1 ne désigne aucun élément des catégories indiquées.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned.</source>
+        <translation>Rien n’a été nettoyé.</translation>
     </message>
 </context>
 <context>
@@ -1492,6 +1528,14 @@ au lieu de celles du système (pour les tests).
     <message>
         <source>The update was not installed, because Windows did not get permission to install it.</source>
         <translation>La mise à jour n’a pas été installée, car Windows n’a pas obtenu l’autorisation de l’installer.</translation>
+    </message>
+    <message>
+        <source>The connection to the update server timed out.</source>
+        <translation>La connexion au serveur de mises à jour a expiré.</translation>
+    </message>
+    <message>
+        <source>The update is not the published version %1.</source>
+        <translation>La mise à jour n’est pas la version publiée %1.</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,10 @@
             <numerusform>%n 個のファイルを復元しました</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing was cleaned: your settings cannot be read.</source>
+        <translation>設定を読み取れないため、何もクリーンアップしていません。</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -379,6 +383,14 @@
             <numerusform>ほか %Ln 件</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Check again</source>
+        <translation>再確認</translation>
+    </message>
+    <message>
+        <source>Your settings in %1 cannot be read, so your exclusions and your choice between the %2 and deleting are unknown. Cleaning stays off until the file can be read again.</source>
+        <translation>%1 の設定を読み取れないため、除外の指定と、%2に移動するか削除するかの選択が不明です。ファイルを再び読み取れるようになるまで、クリーンアップは無効のままです。</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -461,10 +473,6 @@
     <message>
         <source>Keeping %1 as a whole: %2 lies inside it.</source>
         <translation>%1 全体を残します: %2 はその中にあります。</translation>
-    </message>
-    <message>
-        <source>Nothing to skip for %1: it is not among the items found.</source>
-        <translation>%1 をスキップする必要はありません: 検出された項目に含まれていません。</translation>
     </message>
     <message>
         <source>Freed %1 · %2 removed · %3 skipped</source>
@@ -687,6 +695,34 @@ instead of the system&apos;s (for testing).
 VARNHOLT_CATALOGUE=FILE を指定すると、システムのカテゴリの代わりに JSON ファイル
 FILE に記述されたカテゴリをスキャンします（テスト用）。
 </translation>
+    </message>
+    <message>
+        <source>a flag of &quot;%1&quot; is not true or false</source>
+        <translation>「%1」のフラグが true でも false でもありません</translation>
+    </message>
+    <message>
+        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
+        <translation>「%1」のルートのパターンが名前のリストではありません</translation>
+    </message>
+    <message>
+        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
+        <translation>「%1」のルートの minAgeMs が 0 から 100 年までの整数のミリ秒ではありません</translation>
+    </message>
+    <message>
+        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
+        <translation>警告: 設定ファイル %1 を読み取れません。今回の実行ではお使いの設定が反映されない可能性があります。</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>設定ファイル %1 を読み取れないため、除外の指定と、ゴミ箱に移動するか削除するかの選択が不明です。何もクリーンアップしていません。先にこのファイルを修正するか削除してください。</translation>
+    </message>
+    <message>
+        <source>--skip-item %1 names no item of the categories given.</source>
+        <translation>--skip-item %1 は指定したカテゴリのどの項目にも当たりません。</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned.</source>
+        <translation>何もクリーンアップしていません。</translation>
     </message>
 </context>
 <context>
@@ -1482,6 +1518,14 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
     <message>
         <source>The update was not installed, because Windows did not get permission to install it.</source>
         <translation>Windows がインストールの許可を得られなかったため、更新はインストールされませんでした。</translation>
+    </message>
+    <message>
+        <source>The connection to the update server timed out.</source>
+        <translation>更新サーバーへの接続がタイムアウトしました。</translation>
+    </message>
+    <message>
+        <source>The update is not the published version %1.</source>
+        <translation>この更新は公開されているバージョン %1 ではありません。</translation>
     </message>
 </context>
 <context>

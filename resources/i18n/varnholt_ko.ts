@@ -32,6 +32,10 @@
             <numerusform>파일 %n개를 복원했습니다</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing was cleaned: your settings cannot be read.</source>
+        <translation>설정을 읽을 수 없어 아무것도 정리하지 않았습니다.</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -379,6 +383,14 @@
             <numerusform>외 항목 %Ln개</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Check again</source>
+        <translation>다시 확인</translation>
+    </message>
+    <message>
+        <source>Your settings in %1 cannot be read, so your exclusions and your choice between the %2 and deleting are unknown. Cleaning stays off until the file can be read again.</source>
+        <translation>%1의 설정을 읽을 수 없어 제외 항목과, %2(으)로 이동할지 삭제할지에 대한 선택을 알 수 없습니다. 파일을 다시 읽을 수 있을 때까지 정리는 꺼진 상태로 유지됩니다.</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -461,10 +473,6 @@
     <message>
         <source>Keeping %1 as a whole: %2 lies inside it.</source>
         <translation>%1 안에 %2이(가) 있으므로 이 항목 전체를 유지합니다.</translation>
-    </message>
-    <message>
-        <source>Nothing to skip for %1: it is not among the items found.</source>
-        <translation>%1은(는) 발견된 항목에 없으므로 건너뛸 것이 없습니다.</translation>
     </message>
     <message>
         <source>Freed %1 · %2 removed · %3 skipped</source>
@@ -687,6 +695,34 @@ instead of the system&apos;s (for testing).
 VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE에
 정의된 범주를 검사합니다(테스트용).
 </translation>
+    </message>
+    <message>
+        <source>a flag of &quot;%1&quot; is not true or false</source>
+        <translation>&quot;%1&quot;의 플래그가 true 또는 false가 아닙니다</translation>
+    </message>
+    <message>
+        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
+        <translation>&quot;%1&quot;의 루트 패턴이 이름 목록이 아닙니다</translation>
+    </message>
+    <message>
+        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
+        <translation>&quot;%1&quot;의 루트 minAgeMs가 0에서 100년 사이의 정수 밀리초가 아닙니다</translation>
+    </message>
+    <message>
+        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
+        <translation>경고: 설정 파일 %1을(를) 읽을 수 없습니다. 이번 실행에는 사용자의 설정이 적용되지 않을 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>설정 파일 %1을(를) 읽을 수 없어 제외 항목과, 휴지통으로 이동할지 삭제할지에 대한 선택을 알 수 없습니다. 아무것도 정리하지 않았습니다. 먼저 이 파일을 고치거나 삭제하세요.</translation>
+    </message>
+    <message>
+        <source>--skip-item %1 names no item of the categories given.</source>
+        <translation>--skip-item %1은(는) 지정한 범주의 어떤 항목과도 일치하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned.</source>
+        <translation>아무것도 정리하지 않았습니다.</translation>
     </message>
 </context>
 <context>
@@ -1482,6 +1518,14 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
     <message>
         <source>The update was not installed, because Windows did not get permission to install it.</source>
         <translation>Windows가 설치 권한을 얻지 못해 업데이트가 설치되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The connection to the update server timed out.</source>
+        <translation>업데이트 서버 연결 시간이 초과되었습니다.</translation>
+    </message>
+    <message>
+        <source>The update is not the published version %1.</source>
+        <translation>이 업데이트는 게시된 버전 %1이(가) 아닙니다.</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,10 @@
             <numerusform>%n arquivos restaurados</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing was cleaned: your settings cannot be read.</source>
+        <translation>Nada foi limpo: não é possível ler suas configurações.</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -383,6 +387,14 @@
             <numerusform>e mais %Ln itens</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Check again</source>
+        <translation>Verificar novamente</translation>
+    </message>
+    <message>
+        <source>Your settings in %1 cannot be read, so your exclusions and your choice between the %2 and deleting are unknown. Cleaning stays off until the file can be read again.</source>
+        <translation>Não é possível ler suas configurações em %1, então suas exclusões e sua escolha entre mover para a %2 ou excluir são desconhecidas. A limpeza fica desativada até que o arquivo possa ser lido novamente.</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -465,10 +477,6 @@
     <message>
         <source>Keeping %1 as a whole: %2 lies inside it.</source>
         <translation>Mantendo %1 por completo, pois %2 está dentro.</translation>
-    </message>
-    <message>
-        <source>Nothing to skip for %1: it is not among the items found.</source>
-        <translation>Nada a ignorar para %1: não está entre os itens encontrados.</translation>
     </message>
     <message>
         <source>Freed %1 · %2 removed · %3 skipped</source>
@@ -693,6 +701,34 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
 VARNHOLT_CATALOGUE=FILE verifica as categorias descritas no arquivo JSON FILE
 em vez das do sistema (para testes).
 </translation>
+    </message>
+    <message>
+        <source>a flag of &quot;%1&quot; is not true or false</source>
+        <translation>um indicador de “%1” não é true nem false</translation>
+    </message>
+    <message>
+        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
+        <translation>os padrões de uma raiz de “%1” não são uma lista de nomes</translation>
+    </message>
+    <message>
+        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
+        <translation>o minAgeMs de uma raiz de “%1” não é um número inteiro de milissegundos entre 0 e 100 anos</translation>
+    </message>
+    <message>
+        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
+        <translation>Aviso: não é possível ler o arquivo de configurações %1; esta execução pode não usar suas configurações.</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>Não é possível ler o arquivo de configurações %1, então suas exclusões e sua escolha entre a lixeira e a exclusão são desconhecidas. Nada foi limpo: corrija ou remova esse arquivo primeiro.</translation>
+    </message>
+    <message>
+        <source>--skip-item %1 names no item of the categories given.</source>
+        <translation>--skip-item %1 não corresponde a nenhum item das categorias indicadas.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned.</source>
+        <translation>Nada foi limpo.</translation>
     </message>
 </context>
 <context>
@@ -1489,6 +1525,14 @@ em vez das do sistema (para testes).
     <message>
         <source>The update was not installed, because Windows did not get permission to install it.</source>
         <translation>A atualização não foi instalada porque o Windows não obteve permissão para instalá-la.</translation>
+    </message>
+    <message>
+        <source>The connection to the update server timed out.</source>
+        <translation>A conexão com o servidor de atualizações expirou.</translation>
+    </message>
+    <message>
+        <source>The update is not the published version %1.</source>
+        <translation>A atualização não é a versão publicada %1.</translation>
     </message>
 </context>
 <context>

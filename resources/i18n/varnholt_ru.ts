@@ -34,6 +34,10 @@
             <numerusform>Восстановлено %n файлов</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing was cleaned: your settings cannot be read.</source>
+        <translation>Ничего не очищено: не удаётся прочитать ваши настройки.</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -387,6 +391,14 @@
             <numerusform>и ещё %Ln объектов</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Check again</source>
+        <translation>Проверить снова</translation>
+    </message>
+    <message>
+        <source>Your settings in %1 cannot be read, so your exclusions and your choice between the %2 and deleting are unknown. Cleaning stays off until the file can be read again.</source>
+        <translation>Не удаётся прочитать ваши настройки в %1, поэтому неизвестно, что вы исключили и следует ли перемещать файлы в папку «%2» или удалять их. Очистка останется недоступной, пока файл снова не удастся прочитать.</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -469,10 +481,6 @@
     <message>
         <source>Keeping %1 as a whole: %2 lies inside it.</source>
         <translation>%1 сохраняется целиком: внутри находится %2.</translation>
-    </message>
-    <message>
-        <source>Nothing to skip for %1: it is not among the items found.</source>
-        <translation>Нечего пропускать для %1: этого пути нет среди найденных объектов.</translation>
     </message>
     <message>
         <source>Freed %1 · %2 removed · %3 skipped</source>
@@ -700,6 +708,34 @@ instead of the system&apos;s (for testing).
 VARNHOLT_CATALOGUE=FILE сканирует категории, описанные в JSON-файле FILE,
 вместо системных (для тестирования).
 </translation>
+    </message>
+    <message>
+        <source>a flag of &quot;%1&quot; is not true or false</source>
+        <translation>у категории «%1» указан флаг, отличный от true и false</translation>
+    </message>
+    <message>
+        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
+        <translation>у категории «%1» шаблоны корневой папки заданы не списком имён</translation>
+    </message>
+    <message>
+        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
+        <translation>у категории «%1» значение minAgeMs корневой папки не является целым числом миллисекунд от 0 до 100 лет</translation>
+    </message>
+    <message>
+        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
+        <translation>Предупреждение: не удаётся прочитать файл настроек %1; в этом запуске ваши настройки могут не учитываться.</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>Не удаётся прочитать файл настроек %1, поэтому ваши исключения и выбор между корзиной и удалением неизвестны. Ничего не очищено: сначала исправьте или удалите этот файл.</translation>
+    </message>
+    <message>
+        <source>--skip-item %1 names no item of the categories given.</source>
+        <translation>--skip-item %1 не соответствует ни одному элементу указанных категорий.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned.</source>
+        <translation>Ничего не очищено.</translation>
     </message>
 </context>
 <context>
@@ -1497,6 +1533,14 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
     <message>
         <source>The update was not installed, because Windows did not get permission to install it.</source>
         <translation>Обновление не установлено: Windows не получила разрешения на установку.</translation>
+    </message>
+    <message>
+        <source>The connection to the update server timed out.</source>
+        <translation>Истекло время ожидания подключения к серверу обновлений.</translation>
+    </message>
+    <message>
+        <source>The update is not the published version %1.</source>
+        <translation>Обновление не является опубликованной версией %1.</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,10 @@
             <numerusform>已恢复 %n 个文件</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing was cleaned: your settings cannot be read.</source>
+        <translation>未清理任何内容：无法读取您的设置。</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -379,6 +383,14 @@
             <numerusform>另有 %Ln 个项目</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Check again</source>
+        <translation>重新检查</translation>
+    </message>
+    <message>
+        <source>Your settings in %1 cannot be read, so your exclusions and your choice between the %2 and deleting are unknown. Cleaning stays off until the file can be read again.</source>
+        <translation>无法读取 %1 中的设置，因此不清楚您的排除项，也不清楚应移至%2还是直接删除。在能再次读取该文件之前，清理将保持停用。</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -461,10 +473,6 @@
     <message>
         <source>Keeping %1 as a whole: %2 lies inside it.</source>
         <translation>将完整保留 %1：%2 位于其中。</translation>
-    </message>
-    <message>
-        <source>Nothing to skip for %1: it is not among the items found.</source>
-        <translation>无需跳过 %1：它不在找到的项目中。</translation>
     </message>
     <message>
         <source>Freed %1 · %2 removed · %3 skipped</source>
@@ -687,6 +695,34 @@ instead of the system&apos;s (for testing).
 VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
 而不是系统的类别（用于测试）。
 </translation>
+    </message>
+    <message>
+        <source>a flag of &quot;%1&quot; is not true or false</source>
+        <translation>“%1”的某个标志不是 true 或 false</translation>
+    </message>
+    <message>
+        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
+        <translation>“%1”的某个根路径的模式不是名称列表</translation>
+    </message>
+    <message>
+        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
+        <translation>“%1”的某个根路径的 minAgeMs 不是 0 到 100 年之间的整数毫秒数</translation>
+    </message>
+    <message>
+        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
+        <translation>警告：无法读取设置文件 %1；本次运行可能不会使用您的设置。</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>无法读取设置文件 %1，因此不清楚您的排除项，也不清楚应移至回收站还是直接删除。未清理任何内容：请先修复或删除该文件。</translation>
+    </message>
+    <message>
+        <source>--skip-item %1 names no item of the categories given.</source>
+        <translation>--skip-item %1 不对应所给类别中的任何项目。</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned.</source>
+        <translation>未清理任何内容。</translation>
     </message>
 </context>
 <context>
@@ -1482,6 +1518,14 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
     <message>
         <source>The update was not installed, because Windows did not get permission to install it.</source>
         <translation>更新未安装，因为 Windows 未获得安装权限。</translation>
+    </message>
+    <message>
+        <source>The connection to the update server timed out.</source>
+        <translation>连接更新服务器超时。</translation>
+    </message>
+    <message>
+        <source>The update is not the published version %1.</source>
+        <translation>该更新不是已发布的版本 %1。</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,10 @@
             <numerusform>已還原 %n 個檔案</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing was cleaned: your settings cannot be read.</source>
+        <translation>未清理任何項目：無法讀取您的設定。</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -379,6 +383,14 @@
             <numerusform>另有 %Ln 個項目</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Check again</source>
+        <translation>重新檢查</translation>
+    </message>
+    <message>
+        <source>Your settings in %1 cannot be read, so your exclusions and your choice between the %2 and deleting are unknown. Cleaning stays off until the file can be read again.</source>
+        <translation>無法讀取 %1 中的設定，因此無法得知您的排除項目，也無法得知應移至%2還是直接刪除。在能再次讀取該檔案之前，清理功能將保持停用。</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -461,10 +473,6 @@
     <message>
         <source>Keeping %1 as a whole: %2 lies inside it.</source>
         <translation>將完整保留 %1：%2 位於其中。</translation>
-    </message>
-    <message>
-        <source>Nothing to skip for %1: it is not among the items found.</source>
-        <translation>無需略過 %1：它不在找到的項目中。</translation>
     </message>
     <message>
         <source>Freed %1 · %2 removed · %3 skipped</source>
@@ -687,6 +695,34 @@ instead of the system&apos;s (for testing).
 VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
 而非系統的類別（用於測試）。
 </translation>
+    </message>
+    <message>
+        <source>a flag of &quot;%1&quot; is not true or false</source>
+        <translation>「%1」的某個旗標不是 true 或 false</translation>
+    </message>
+    <message>
+        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
+        <translation>「%1」的某個根路徑的模式不是名稱清單</translation>
+    </message>
+    <message>
+        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
+        <translation>「%1」的某個根路徑的 minAgeMs 不是 0 到 100 年之間的整數毫秒數</translation>
+    </message>
+    <message>
+        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
+        <translation>警告：無法讀取設定檔 %1；本次執行可能不會使用您的設定。</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>無法讀取設定檔 %1，因此無法得知您的排除項目，也無法得知應移至垃圾桶還是直接刪除。未清理任何項目：請先修正或移除該檔案。</translation>
+    </message>
+    <message>
+        <source>--skip-item %1 names no item of the categories given.</source>
+        <translation>--skip-item %1 不對應所指定類別中的任何項目。</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned.</source>
+        <translation>未清理任何項目。</translation>
     </message>
 </context>
 <context>
@@ -1482,6 +1518,14 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
     <message>
         <source>The update was not installed, because Windows did not get permission to install it.</source>
         <translation>更新未安裝，因為 Windows 未取得安裝權限。</translation>
+    </message>
+    <message>
+        <source>The connection to the update server timed out.</source>
+        <translation>連線至更新伺服器逾時。</translation>
+    </message>
+    <message>
+        <source>The update is not the published version %1.</source>
+        <translation>此更新不是已公布的版本 %1。</translation>
     </message>
 </context>
 <context>

@@ -26,6 +26,18 @@ QString readAll(const QString &path)
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
+QString storePath()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Varnholt", "Varnholt").fileName();
+}
+
+// Takes away whatever a test put in place of the store file.
+void removeStore()
+{
+    QDir(storePath()).removeRecursively();
+    QFile::remove(storePath());
+}
+
 } // namespace
 
 class TestAppSettings final : public QObject
@@ -52,19 +64,66 @@ private slots:
 
     void init()
     {
+        removeStore();
         storeRaw({}, true);
         QFile::remove(AppSettings::autostartFilePath());
         qunsetenv("APPIMAGE");
         fakeToday = QDate(2026, 12, 6);
     }
 
-    void freshAccountDefaults()
+    // A missing store is a first run with the defaults; one that exists but
+    // cannot be read or parsed is unreadable, and writes leave it alone until
+    // it is repaired. Unreadable files and folders need a user without root's
+    // rights: the command-line tests run those.
+    void storeStates_data()
     {
-        QCOMPARE(s->moveToTrash(), true);
-        QCOMPARE(s->exclusions(), QStringList{QStringLiteral("**/.git")});
-        QCOMPARE(s->schedule(), int(AppSettings::Weekly));
-        QCOMPARE(s->launchAtLogin(), false);
-        QVERIFY(!s->lastScan().isValid() && !s->scanDue());
+        QTest::addColumn<QByteArray>("content");  // "<missing>", "<folder>", "<link>" or the file's text
+        QTest::addColumn<bool>("readable");
+        QTest::newRow("missing") << QByteArray("<missing>") << true;
+        QTest::newRow("empty file") << QByteArray("") << true;
+        QTest::newRow("written by the library") << QByteArray("[clean]\nexclusions=**/.git, /home/u/keep\n") << true;
+        QTest::newRow("folder in its place") << QByteArray("<folder>") << false;
+        QTest::newRow("link to nothing") << QByteArray("<link>") << false;
+        QTest::newRow("unterminated section") << QByteArray("[clean\nmoveToTrash=false\n") << false;
+        QTest::newRow("line without a value") << QByteArray("[clean]\nexclusions b.bin\n") << false;
+    }
+
+    void storeStates()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, readable);
+        const QString path = storePath();
+        removeStore();
+        if (content == "<folder>") {
+            QVERIFY(QDir().mkpath(path));
+        } else if (content == "<link>") {
+            QVERIFY(QFile::link(path + QStringLiteral(".nowhere"), path));
+        } else if (content != "<missing>") {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(content);
+        }
+        if (content == "<missing>") {
+            QCOMPARE(s->moveToTrash(), true);
+            QCOMPARE(s->exclusions(), QStringList{QStringLiteral("**/.git")});
+            QCOMPARE(s->schedule(), int(AppSettings::Weekly));
+            QCOMPARE(s->launchAtLogin(), false);
+            QVERIFY(!s->lastScan().isValid() && !s->scanDue());
+        }
+
+        QCOMPARE(s->readable(), readable);
+        QSignalSpy spy(s, &AppSettings::changed);
+        s->setLargeThresholdMB(123);
+        s->addFreed(5);
+        QCOMPARE(spy.count(), readable ? 2 : 0);
+        if (!readable && !content.startsWith('<'))
+            QCOMPARE(readAll(path).toUtf8(), content);
+
+        // Checked afresh: a repaired store is readable again at once.
+        removeStore();
+        QVERIFY(s->readable());
+        s->setLargeThresholdMB(123);
+        QCOMPARE(s->largeThresholdMB(), 123);
     }
 
     void settersEmitOnlyOnChange()
@@ -196,31 +255,52 @@ private slots:
         QCOMPARE(s->freedHistory(2), (QList<qint64>{5, 7}));
     }
 
+    // The entry starts the AppImage only when this program runs inside it, and
+    // is never written for a path that could break out of its Exec line.
     void autostartEntry_data()
     {
-        QTest::addColumn<QString>("program");  // empty: this executable
-        QTest::addColumn<QString>("exec");
-        QTest::newRow("this program") << "" << "Exec=\"" + QCoreApplication::applicationFilePath() + "\" --background";
-        QTest::newRow("blank") << "/opt/My Apps/Varnholt.AppImage"
-                               << "Exec=\"/opt/My Apps/Varnholt.AppImage\" --background";
-        QTest::newRow("percent") << "/home/u/50% off/v" << "Exec=\"/home/u/50%% off/v\" --background";
-        QTest::newRow("quote and dollar") << "/home/u/a\"b$c/v" << "Exec=\"/home/u/a\\\\\"b\\\\$c/v\" --background";
-        QTest::newRow("backslash") << "/home/u/a\\b/v" << "Exec=\"/home/u/a\\\\\\\\b/v\" --background";
+        QTest::addColumn<QString>("image");  // the image's file name in a scratch folder; empty: none
+        QTest::addColumn<bool>("inside");    // this program runs inside the image's mount ($APPDIR)
+        QTest::addColumn<QString>("exec");   // %1: the scratch folder; empty: no entry
+        const QString self = "Exec=\"" + QCoreApplication::applicationFilePath() + "\" --background";
+        QTest::newRow("this program") << "" << false << self;
+        QTest::newRow("blank") << "My Apps.AppImage" << true << "Exec=\"%1/My Apps.AppImage\" --background";
+        QTest::newRow("percent") << "50% off" << true << "Exec=\"%1/50%% off\" --background";
+        QTest::newRow("quote and dollar") << "a\"b$c" << true << "Exec=\"%1/a\\\\\"b\\\\$c\" --background";
+        QTest::newRow("backslash") << "a\\b" << true << "Exec=\"%1/a\\\\\\\\b\" --background";
+        QTest::newRow("inherited from another AppImage") << "Other.AppImage" << false << self;
+        QTest::newRow("line break") << "V\nExec=evil\nX=.AppImage" << true << "";
+        QTest::newRow("escape character") << "V\x1b.AppImage" << true << "";
     }
 
     void autostartEntry()
     {
-        QFETCH(QString, program);
+        QFETCH(QString, image);
+        QFETCH(bool, inside);
         QFETCH(QString, exec);
-        if (!program.isEmpty())
-            qputenv("APPIMAGE", program.toUtf8());
-        QSignalSpy spy(s, &AppSettings::changed);
+        const QString dir = QDir::tempPath() + "/autostart-programs";
+        QVERIFY(QDir(dir).removeRecursively() && QDir().mkpath(dir));
+        if (!image.isEmpty()) {
+            QFile program(dir + u'/' + image);
+            QVERIFY(program.open(QIODevice::WriteOnly));
+            qputenv("APPIMAGE", QFile::encodeName(program.fileName()));
+        }
+        qputenv("APPDIR", QFile::encodeName(inside ? QCoreApplication::applicationDirPath() : dir));
         const QString path = AppSettings::autostartFilePath();
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QFile stale(path); // an older entry never outlives a refused one
+        QVERIFY(stale.open(QIODevice::WriteOnly) && stale.write("[Desktop Entry]\nExec=old\n") > 0);
+        stale.close();
+        QSignalSpy spy(s, &AppSettings::changed);
         s->setLaunchAtLogin(true);
-        QVERIFY(s->launchAtLogin());
-        const QString text = readAll(path);
-        QVERIFY(text.startsWith(QStringLiteral("[Desktop Entry]\n")));
-        QVERIFY2(text.split(u'\n').contains(exec), qPrintable(text));
+        qunsetenv("APPDIR");
+        QCOMPARE(s->launchAtLogin(), !exec.isEmpty());
+        if (!exec.isEmpty()) {
+            const QStringList lines = readAll(path).split(u'\n');
+            QCOMPARE(lines.first(), "[Desktop Entry]");
+            QVERIFY2(lines.contains(QString(exec).replace("%1", dir)), qPrintable(lines.join(u'\n')));
+            QCOMPARE(lines.filter(QStringLiteral("Exec=")).size(), 1);
+        }
         s->setLaunchAtLogin(true);
         s->setLaunchAtLogin(false);
         QVERIFY(!QFile::exists(path));

@@ -5,6 +5,7 @@
 #include "support/testsupport.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSemaphore>
@@ -145,8 +146,10 @@ private slots:
 
     void init()
     {
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Varnholt"), QStringLiteral("Varnholt"))
-            .clear();
+        QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Varnholt"),
+                        QStringLiteral("Varnholt"));
+        QDir(store.fileName()).removeRecursively();  // a folder left by a failed test
+        store.clear();
     }
 
     // Only the scanner's report of a cancelled run moves the phase: back to
@@ -355,6 +358,44 @@ private slots:
 
         state.dismissDone();
         QCOMPARE(state.phase(), AppState::Results);
+    }
+
+    // With settings that cannot be read the exclusions and the cleaning mode
+    // are unknown: no cleanup starts, even with both given as overrides, until
+    // the store can be read again. A missing store is a first run.
+    void cleanNeedsReadableSettings_data()
+    {
+        QTest::addColumn<bool>("refused");  // a folder stands where the store file belongs
+        QTest::newRow("missing") << false;
+        QTest::newRow("folder in its place") << true;
+    }
+
+    void cleanNeedsReadableSettings()
+    {
+        QFETCH(bool, refused);
+        Fixture fx;
+        QVERIFY(fx.made);
+        AppState &state = fx.state;
+        state.setOverrides({QStringList(), false, {}});
+        QVERIFY(runScan(state));
+
+        const QString path = state.settingsLocation();
+        QFile::remove(path);
+        if (refused)
+            QVERIFY(QDir().mkpath(path));
+        QCOMPARE(state.settingsReadable(), !refused);
+        QSignalSpy toasts(&state, &AppState::toast);
+        state.startClean();
+        if (refused) {
+            QCOMPARE(state.phase(), AppState::Results);
+            QCOMPARE(toasts.count(), 1);
+            QVERIFY(QFileInfo::exists(fx.tmp.path(QStringLiteral("temp/a.bin"))));
+            QDir(path).removeRecursively();
+            QFile::remove(path);
+            state.startClean();
+        }
+        QVERIFY(waitForPhase(state, AppState::Done));
+        QVERIFY(!QFileInfo::exists(fx.tmp.path(QStringLiteral("temp/a.bin"))));
     }
 
     void cleanupOfEverythingEndsIdle()

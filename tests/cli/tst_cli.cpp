@@ -41,17 +41,27 @@ private:
     QString settingsFile() const { return at("config/Varnholt/Varnholt.conf"); }
     QVariant setting(const QString &key) const { return QSettings(settingsFile(), QSettings::IniFormat).value(key); }
 
-    Run run(const QStringList &arguments, const QString &language = QStringLiteral("en")) const
+    QProcessEnvironment environment(const QString &home, const QString &language) const
     {
-        QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), at("home"));
+        env.insert(QStringLiteral("HOME"), tmp->path(home));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), at("config"));
         env.insert(QStringLiteral("XDG_DATA_HOME"), at("data"));
         env.insert(QStringLiteral("XDG_CACHE_HOME"), at("cache"));
         env.insert(QStringLiteral("VARNHOLT_CATALOGUE"), catalogueFile());
         env.insert(QStringLiteral("VARNHOLT_LANG"), language);
-        p.setProcessEnvironment(env);
+        return env;
+    }
+
+    // HOME is the test's folder `home`; the program runs in `cwd` (relative
+    // to the test's folder) when one is given.
+    Run run(const QStringList &arguments, const QString &language = QStringLiteral("en"),
+            const QString &home = QStringLiteral("home"), const QString &cwd = {}) const
+    {
+        QProcess p;
+        p.setProcessEnvironment(environment(home, language));
+        if (!cwd.isEmpty())
+            p.setWorkingDirectory(tmp->path(cwd));
         p.start(QStringLiteral(VARNHOLT_BINARY_DIR "/varnholt-cli"), arguments);
         Run r;
         if (!p.waitForFinished(60000))
@@ -60,6 +70,12 @@ private:
         r.out = p.readAllStandardOutput();
         r.err = QString::fromUtf8(p.readAllStandardError());
         return r;
+    }
+
+    QByteArray settingsText() const
+    {
+        QFile f(settingsFile());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
     void writeSettings(const QByteArray &ini)
@@ -187,23 +203,76 @@ private slots:
         QCOMPARE(setting("clean/exclusions").toStringList(), QStringList{QStringLiteral("b.bin")});
     }
 
-    void cleanDeletesSelectionOnly()
+    // What clean keeps. "@/" starts a path in the test's folder; HOME is the
+    // folder `home` ("fxlink" is a link to "fx"); the program runs in `cwd`.
+    void keepAndExclude_data()
     {
-        const Run r = run({"clean", "--category", "temp", "--skip-item", at("fx/temp/b.bin"), "--skip-item",
-                           at("fx/temp/c/inner.bin"), "--delete", "--yes", "--json"});
-        QCOMPARE(r.exitCode, 0);
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<QString>("cwd");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("removed");  // every other fixture file stays
+        QTest::addColumn<QString>("message");
+
+        const QStringList temp{"clean", "--category", "temp", "--delete", "--yes", "--json"};
+        const QStringList tempFiles{"fx/temp/a.bin", "fx/temp/c/inner.bin"};
+        QTest::newRow("absolute path") << temp + QStringList{"--skip-item", "@/fx/temp/b.bin"} << "home" << ""
+                                       << 0 << tempFiles << "";
+        QTest::newRow("~ in its own word") << temp + QStringList{"--skip-item", "~/temp/b.bin"} << "fx" << "" << 0
+                                           << tempFiles << "";
+        QTest::newRow("~ after =") << temp + QStringList{"--skip-item=~/temp/b.bin"} << "fx" << "" << 0 << tempFiles
+                                   << "";
+        QTest::newRow("relative path") << temp + QStringList{"--skip-item", "b.bin"} << "home" << "fx/temp" << 0
+                                       << tempFiles << "";
+        QTest::newRow("relative path with ..") << temp + QStringList{"--skip-item", "../temp/./b.bin"} << "home"
+                                               << "fx/dev" << 0 << tempFiles << "";
+        QTest::newRow("linked home") << temp + QStringList{"--skip-item=~/temp/b.bin"} << "fxlink" << "" << 0
+                                     << tempFiles << "";
+        QTest::newRow("file inside an item keeps the item")
+            << temp + QStringList{"--skip-item", "@/fx/temp/b.bin", "--skip-item", "@/fx/temp/c/inner.bin"} << "home"
+            << "" << 0 << QStringList{"fx/temp/a.bin"} << "as a whole";
+        QTest::newRow("skipping the only item leaves nothing")
+            << QStringList{"clean", "--category", "dev", "--skip-item", "@/fx/dev", "--yes", "--json"} << "home" << ""
+            << 0 << QStringList{} << "";
+        QTest::newRow("no such item refuses") << temp + QStringList{"--skip-item", "@/fx/temp/gone.bin"} << "home"
+                                              << "" << 2 << QStringList{} << "names no item";
+        QTest::newRow("item of another category refuses") << temp + QStringList{"--skip-item", "@/fx/dev"} << "home"
+                                                          << "" << 2 << QStringList{} << "names no item";
+        QTest::newRow("~ of another home refuses") << temp + QStringList{"--skip-item=~/temp/b.bin"} << "home" << ""
+                                                   << 2 << QStringList{} << "names no item";
+        QTest::newRow("exclude ~ after =") << temp + QStringList{"--exclude=~/temp/a.bin"} << "fx" << "" << 0
+                                           << QStringList{"fx/temp/b.bin", "fx/temp/c/inner.bin"} << "";
+        QTest::newRow("exclude ~ alone") << temp + QStringList{"--exclude", "~"} << "fx" << "" << 0 << QStringList{}
+                                         << "";
+    }
+
+    void keepAndExclude()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, home);
+        QFETCH(QString, cwd);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, removed);
+        QFETCH(QString, message);
+        QVERIFY(!tmp->makeSymlink(at("fx"), QStringLiteral("fxlink")).isEmpty());
+        for (QString &argument : arguments)
+            argument.replace(QLatin1String("@/"), tmp->path() + u'/');
+
+        const Run r = run(arguments, QStringLiteral("en"), home, cwd);
+        QCOMPARE(r.exitCode, exitCode);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        for (const char *file : {"fx/temp/a.bin", "fx/temp/b.bin", "fx/temp/c/inner.bin", "fx/dev/pkg/x.bin"})
+            QVERIFY2(exists(file) != removed.contains(QLatin1String(file)), file);
+        if (exitCode != 0) {
+            QVERIFY(r.out.isEmpty());
+            return;
+        }
         const QJsonObject o = r.json();
         QCOMPARE(o.keys(), QStringList({"cleanedCategories", "filesRemoved", "freedBytes", "logPath", "needsAdmin",
                                         "runningApps", "skippedCount", "skippedSamples"}));
-        QCOMPARE(o.value("cleanedCategories").toArray(), QJsonArray{"temp"});
-        QCOMPARE(o.value("filesRemoved").toInteger(), 1);
-        QVERIFY(QFileInfo::exists(o.value("logPath").toString()));
-        QVERIFY(!exists("fx/temp/a.bin"));
-        QVERIFY(exists("fx/temp/b.bin"));
-        // Skipping a file inside an item keeps the whole item, and says so.
-        QVERIFY(exists("fx/temp/c/inner.bin"));
-        QVERIFY2(r.err.contains(QStringLiteral("as a whole")), qPrintable(r.err));
-        QVERIFY(exists("fx/dev/pkg/x.bin"));
+        QCOMPARE(o.value("filesRemoved").toInteger(), removed.size());
+        if (!removed.isEmpty())
+            QVERIFY(QFileInfo::exists(o.value("logPath").toString()));
     }
 
     void cleanToTrashPrintsReport()
@@ -219,16 +288,6 @@ private slots:
         QVERIFY(!exists("fx/dev/pkg"));
         QVERIFY(!QDir(at("data/Trash/files")).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
         QCOMPARE(setting("clean/moveToTrash").toBool(), false);
-    }
-
-    void cleanOfNothing()
-    {
-        // dev holds something, but skipping its only item leaves nothing.
-        const Run r = run({"clean", "--category", "dev", "--skip-item", at("fx/dev"), "--yes", "--json"});
-        QCOMPARE(r.exitCode, 0);
-        QCOMPARE(r.json().value("filesRemoved").toInteger(), 0);
-        QVERIFY(r.json().value("cleanedCategories").toArray().isEmpty());
-        QVERIFY(exists("fx/dev/pkg/x.bin"));
     }
 
     void largeFiles_data()
@@ -321,15 +380,120 @@ private slots:
         QVERIFY(rows >= 2);
     }
 
-    void brokenCatalogueFails()
+    // The category as written in the catalogue file; "@" is a fixture folder.
+    void catalogueChecks_data()
     {
+        QTest::addColumn<QByteArray>("category");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("relative root") << QByteArray(R"({"id":"temp","roots":[{"path":"relative/folder"}]})") << 1
+                                       << "absolute";
+        const QByteArray age = R"({"id":"temp","roots":[{"path":"@","minAgeMs":AGE}]})";
+        const QString ageMessage = QStringLiteral("minAgeMs of a root of \"temp\" is not a whole number");
+        QTest::newRow("age that would wrap") << QByteArray(age).replace("AGE", "1e300") << 1 << ageMessage;
+        QTest::newRow("negative age") << QByteArray(age).replace("AGE", "-1") << 1 << ageMessage;
+        QTest::newRow("fractional age") << QByteArray(age).replace("AGE", "1.5") << 1 << ageMessage;
+        QTest::newRow("age as text") << QByteArray(age).replace("AGE", "\"1000\"") << 1 << ageMessage;
+        QTest::newRow("age over 100 years") << QByteArray(age).replace("AGE", "3155760000001") << 1 << ageMessage;
+        QTest::newRow("age of 100 years") << QByteArray(age).replace("AGE", "3155760000000") << 0 << "";
+        QTest::newRow("risk that would wrap") << QByteArray(R"({"id":"temp","risk":4294967296,"roots":[]})") << 1
+                                              << "risk";
+        QTest::newRow("patterns as text")
+            << QByteArray(R"({"id":"temp","roots":[{"path":"@","patterns":"*.log"}]})") << 1 << "patterns";
+        QTest::newRow("empty pattern")
+            << QByteArray(R"({"id":"temp","roots":[{"path":"@","patterns":["*.log",""]}]})") << 1 << "patterns";
+        QTest::newRow("flag as text")
+            << QByteArray(R"({"id":"temp","roots":[{"path":"@","ownEntriesOnly":"true"}]})") << 1 << "true or false";
+        QTest::newRow("category flag as number") << QByteArray(R"({"id":"temp","needsAdmin":1,"roots":[]})") << 1
+                                                 << "true or false";
+    }
+
+    void catalogueChecks()
+    {
+        QFETCH(QByteArray, category);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
         QFile f(catalogueFile());
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(R"({"categories":[{"id":"temp","roots":[{"path":"relative/folder"}]}]})");
+        f.write("{\"categories\":[" + category.replace("@", at("fx/temp").toUtf8()) + "]}");
         f.close();
-        const Run r = run({QStringLiteral("scan")});
-        QCOMPARE(r.exitCode, 1);
-        QVERIFY2(r.err.contains(QStringLiteral("absolute")), qPrintable(r.err));
+        const Run r = run({QStringLiteral("scan"), QStringLiteral("--json")});
+        QCOMPARE(r.exitCode, exitCode);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        if (exitCode != 0)
+            QVERIFY2(r.err.contains(QStringLiteral("is not usable")), qPrintable(r.err));
+    }
+
+    // A store that exists but cannot be read or parsed: clean refuses before
+    // scanning, scan and large warn; the store is left as it was.
+    void unreadableSettings_data()
+    {
+        QTest::addColumn<QString>("breakage");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+
+        const QString refused = QStringLiteral("Cannot read the settings file %1");
+        const QString warned = QStringLiteral("Warning: cannot read the settings file %1");
+        QTest::newRow("folder, clean") << "folder" << "clean" << 1 << refused;
+        QTest::newRow("folder, scan") << "folder" << "scan" << 0 << warned;
+        QTest::newRow("folder, large") << "folder" << "large" << 0 << warned;
+        QTest::newRow("unterminated section, clean") << "unterminated section" << "clean" << 1 << refused;
+        QTest::newRow("unreadable file, clean") << "unreadable file" << "clean" << 1 << refused;
+        QTest::newRow("unreadable file, scan") << "unreadable file" << "scan" << 0 << warned;
+        QTest::newRow("unsearchable folder, clean") << "unsearchable folder" << "clean" << 1 << refused;
+        QTest::newRow("missing, clean") << "missing" << "clean" << 0 << "";
+    }
+
+    void unreadableSettings()
+    {
+        QFETCH(QString, breakage);
+        QFETCH(QString, command);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        const QByteArray valid = "[clean]\nmoveToTrash=false\nexclusions=b.bin\n";
+        bool unprivileged = false;
+        if (breakage == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(settingsFile()));
+        } else if (breakage == QLatin1String("unterminated section")) {
+            writeSettings("[clean\nexclusions=b.bin\n");
+        } else if (breakage == QLatin1String("unreadable file")) {
+            writeSettings(valid);
+            QVERIFY(QFile::setPermissions(settingsFile(), {}));
+            unprivileged = true;
+        } else if (breakage == QLatin1String("unsearchable folder")) {
+            writeSettings(valid);
+            QVERIFY(!tmp->makeUnreadableDir(QStringLiteral("config/Varnholt")).isEmpty());
+            unprivileged = true;
+        }
+        const QByteArray before = settingsText();
+        QStringList arguments{command};
+        if (command == QLatin1String("clean"))
+            arguments += QStringList{"--category", "temp", "--delete", "--exclude", "nothing", "--yes"};
+
+        int exit = -1;
+        QString output;
+        if (unprivileged) {
+            QVERIFY(tmp->openToOthers());
+            const testsupport::ChildResult r = testsupport::runUnprivileged(
+                QStringLiteral(VARNHOLT_BINARY_DIR "/varnholt-cli"), arguments, environment("home", "en"));
+            if (r.skipped)
+                QSKIP(qPrintable(r.reason));
+            exit = r.exitCode;
+            output = r.output;
+        } else {
+            const Run r = run(arguments);
+            exit = r.exitCode;
+            output = r.err;
+        }
+        QCOMPARE(exit, exitCode);
+        if (!message.isEmpty())
+            QVERIFY2(output.contains(message.arg(settingsFile())), qPrintable(output));
+        for (const char *file : {"fx/temp/a.bin", "fx/temp/b.bin", "fx/temp/c/inner.bin"})
+            QCOMPARE(exists(file), exitCode != 0 || command != QLatin1String("clean"));
+        if (breakage != QLatin1String("missing"))
+            QCOMPARE(settingsText(), before);
     }
 };
 

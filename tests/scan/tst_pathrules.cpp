@@ -54,6 +54,7 @@ private slots:
         QTest::newRow("node_modules below") << "/p/node_modules/x/y.js" << QStringList{"node_modules"} << true;
         QTest::newRow("tilde folder") << home + "/Projects" << QStringList{"~/Projects"} << true;
         QTest::newRow("tilde prefix only") << home + "/ProjectsOld" << QStringList{"~/Projects"} << false;
+        QTest::newRow("tilde starts a name") << "/x/~$report.docx" << QStringList{"~$*"} << true;
         QTest::newRow("? one component char") << "/x/abc/y" << QStringList{"a?c"} << true;
         QTest::newRow("? never a slash") << "/x/a/c" << QStringList{"a?c"} << false;
         QTest::newRow("*.iso file") << "/data/image.ISO" << QStringList{"*.iso"} << true;

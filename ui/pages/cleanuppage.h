@@ -116,6 +116,7 @@ private:
     QLabel *m_summary = nullptr;
     StackBar *m_stackBar = nullptr;
     Button *m_cleanButton = nullptr;
+    Note *m_settingsNote = nullptr;  // shown while the settings cannot be read
     struct ItemCheck
     {
         QPointer<QCheckBox> box;

@@ -237,6 +237,20 @@ QWidget *CleanupPage::buildResultsView()
     m_resultsHeader->actionRow()->addWidget(rescan);
     layout->addWidget(m_resultsHeader);
 
+    // While the settings cannot be read, cleaning stays off: which folders
+    // the user excluded, and whether files go to the bin, is unknown.
+    m_settingsNote = new Note(Note::Warning, QStringLiteral("alert"), {}, view);
+    m_settingsNote->setObjectName(QStringLiteral("settingsNote"));
+    auto *recheck = new Button(CleanupText::tr("Check again"), QStringLiteral("link"), {}, {}, m_settingsNote);
+    recheck->setObjectName(QStringLiteral("recheckSettings"));
+    connect(recheck, &QPushButton::clicked, this, &CleanupPage::updateFooter);
+    m_settingsNote->body()->addWidget(recheck, 0, Qt::AlignLeft);
+    m_settingsNote->hide();
+    auto *noteRow = new QHBoxLayout;
+    noteRow->setContentsMargins(32, 0, 32, 14);
+    noteRow->addWidget(m_settingsNote);
+    layout->addLayout(noteRow);
+
     auto *body = new QHBoxLayout;
     body->setSpacing(14);
     body->setContentsMargins(32, 0, 32, 0);
@@ -301,7 +315,13 @@ QWidget *CleanupPage::buildResultsView()
     footer->row()->addWidget(m_stackBar, 1);
     m_cleanButton = new Button({}, QStringLiteral("primary"), {}, {}, footer);
     m_cleanButton->setObjectName(QStringLiteral("clean"));
-    connect(m_cleanButton, &QPushButton::clicked, this, &CleanupPage::confirmRequested);
+    connect(m_cleanButton, &QPushButton::clicked, this, [this] {
+        // The settings may have become unreadable since the footer was drawn.
+        if (m_state->settingsReadable())
+            emit confirmRequested();
+        else
+            updateFooter();
+    });
     footer->row()->addWidget(m_cleanButton);
     layout->addWidget(footer);
     return view;
@@ -648,8 +668,17 @@ void CleanupPage::updateFooter()
                            .arg(style, formatSize(selected),
                                 m_state->selectionNeedsAdmin() ? CleanupText::tr(" · some need admin") : QString()));
 
+    const bool settingsReadable = m_state->settingsReadable();
+    if (!settingsReadable)
+        m_settingsNote->setText(
+            CleanupText::tr("Your settings in %1 cannot be read, so your exclusions and your choice between the %2 "
+                            "and deleting are unknown. Cleaning stays off until the file can be read again.")
+                .arg(QDir::toNativeSeparators(m_state->settingsLocation()).toHtmlEscaped(),
+                     recycleBinName().toHtmlEscaped()));
+    m_settingsNote->setVisible(!settingsReadable);
+
     m_cleanButton->setText(CleanupText::tr("Clean %1").arg(formatSize(selected)));
-    m_cleanButton->setEnabled(selected >= 1);
+    m_cleanButton->setEnabled(selected >= 1 && settingsReadable);
 
     {
         const QSignalBlocker block(m_selectAll);
