@@ -17,6 +17,25 @@ qint64 roundedUnits(qint64 v, qint64 unit)
     return (v + unit / 2) / unit;
 }
 
+// Characters that move the cursor, colour or retitle a terminal, start a new
+// line in some viewer, or reorder the text shown around them.
+bool isControlOrBidi(char16_t c)
+{
+    return c < 0x20 || (c >= 0x7f && c <= 0x9f) || c == 0x061c || c == 0x200e || c == 0x200f
+        || (c >= 0x2028 && c <= 0x202e) || (c >= 0x2066 && c <= 0x2069);
+}
+
+// Whether text[i] must be escaped; a surrogate counts only when unpaired.
+bool mustEscape(const QString &text, qsizetype i)
+{
+    const QChar c = text.at(i);
+    if (c.isHighSurrogate())
+        return i + 1 >= text.size() || !text.at(i + 1).isLowSurrogate();
+    if (c.isLowSurrogate())
+        return i == 0 || !text.at(i - 1).isHighSurrogate();
+    return isControlOrBidi(c.unicode());
+}
+
 QString withUnit(const QString &number, const char *unit)
 {
     return QCoreApplication::translate("fmt", "%1 %2").arg(number, QCoreApplication::translate("fmt", unit));
@@ -140,4 +159,37 @@ QString displayPath(const QString &path)
 qint64 sizeUnitBase()
 {
     return kKB;
+}
+
+QString escapeControls(const QString &text)
+{
+    bool plain = !text.startsWith(QLatin1Char('"'));
+    for (qsizetype i = 0; plain && i < text.size(); ++i)
+        plain = !mustEscape(text, i);
+    if (plain)
+        return text;
+    QString out;
+    out.reserve(text.size() + 8);
+    out += QLatin1Char('"');
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\\') || c == QLatin1Char('"')) {
+            out += QLatin1Char('\\');
+            out += c;
+        } else if (!mustEscape(text, i)) {
+            out += c;
+        } else if (c == QLatin1Char('\t')) {
+            out += QLatin1String("\\t");
+        } else if (c == QLatin1Char('\n')) {
+            out += QLatin1String("\\n");
+        } else if (c == QLatin1Char('\r')) {
+            out += QLatin1String("\\r");
+        } else if (c.unicode() < 0x100) {
+            out += QStringLiteral("\\x%1").arg(uint(c.unicode()), 2, 16, QLatin1Char('0'));
+        } else {
+            out += QStringLiteral("\\u%1").arg(uint(c.unicode()), 4, 16, QLatin1Char('0'));
+        }
+    }
+    out += QLatin1Char('"');
+    return out;
 }

@@ -10,6 +10,7 @@
 // Entries are moved, never copied: a file goes to the trash of its own volume
 // or nowhere. Nothing here follows a symbolic link.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -47,6 +48,13 @@ QString trashFolderFor(const QString &path, int *errorCode = nullptr);
 // On failure nothing was moved and *errorCode holds an errno value; there is
 // no fallback to copying or deleting.
 bool moveToTrash(const QString &path, int *errorCode = nullptr, QString *trashedPath = nullptr);
+// The same for entry `name` of the open folder `parentFd`, whose path is
+// `path` (what the .trashinfo records): the rename goes through the
+// descriptors, so no link on the way to the entry is followed. A volume whose
+// top folder is a catalogue base (or lies inside one) has no usable trash:
+// EXDEV, rather than a trash folder inside what is being cleaned.
+bool moveToTrashAt(int parentFd, const QByteArray &name, const QString &path, int *errorCode = nullptr,
+                   QString *trashedPath = nullptr);
 // The same into an explicit trash folder (which must be on path's volume).
 bool moveToTrashFolder(const QString &path, const QString &trashFolder, int *errorCode = nullptr,
                        QString *trashedPath = nullptr);

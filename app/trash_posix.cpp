@@ -1,6 +1,9 @@
 #include "app/trash.h"
 
+#include "scan/appguard.h"
 #include "scan/fs.h"
+#include "scan/pathrules.h"
+#include "scan/posixfs.h"
 #include "scan/uniquefd.h"
 
 #include <QDateTime>
@@ -129,8 +132,13 @@ bool removeContents(const QString &folder)
         if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
             continue;
         struct stat st;
-        if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        bool mount = false;
+        if (!posixfs::statAt(fd, name, st, &mount)) {
             ok = ok && errno == ENOENT;
+            continue;
+        }
+        if (mount) {
+            ok = false; // a mount inside the trash: not ours to empty
             continue;
         }
         if (!S_ISDIR(st.st_mode)) {
@@ -263,17 +271,18 @@ bool isInsideTrash(const QString &path, const QStringList &trashFolders)
     return false;
 }
 
-QString trashFolderFor(const QString &path, int *errorCode)
+namespace {
+
+// The trash folder for an entry of device `device` at `path`: the home trash
+// on the home's volume, else the volume's own. A volume whose top folder is a
+// catalogue base, or lies inside one, gets none: its trash folder would sit
+// inside what is being cleaned and be emptied with it.
+QString trashFolderForDevice(dev_t device, const QString &path, int *errorCode)
 {
-    struct stat st;
-    if (!lstatPath(cleaned(path), st)) {
-        setError(errorCode, errno);
-        return {};
-    }
     const QString home = homeTrash();
     const QString dataHome = parentOf(home);
     struct stat dataSt;
-    if (QDir().mkpath(dataHome) && lstatPath(dataHome, dataSt) && dataSt.st_dev == st.st_dev) {
+    if (QDir().mkpath(dataHome) && lstatPath(dataHome, dataSt) && dataSt.st_dev == device) {
         if (ensureOwnFolder(home))
             return home;
         setError(errorCode, EACCES);
@@ -283,6 +292,13 @@ QString trashFolderFor(const QString &path, int *errorCode)
     if (topdir.isEmpty()) {
         setError(errorCode, ENOENT);
         return {};
+    }
+    const QString topKey = normalizePath(topdir);
+    for (const QString &base : guardBases()) {
+        if (topKey == base || topKey.startsWith(base + QLatin1Char('/'))) {
+            setError(errorCode, EXDEV);
+            return {};
+        }
     }
     if (sharedTrashUsable(topdir)) {
         const QString own = joinTop(topdir, QStringLiteral(".Trash/")) + uidText();
@@ -296,24 +312,14 @@ QString trashFolderFor(const QString &path, int *errorCode)
     return {};
 }
 
-bool moveToTrashFolder(const QString &path, const QString &trashFolder, int *errorCode, QString *trashedPath)
+// Renames entry `base` of the open folder `parent` (described by `st`, at
+// `p`) into `trashFolder` with its .trashinfo.
+bool renameIntoTrash(int parent, const QByteArray &base, const struct stat &st, const QString &p,
+                     const QString &trashFolder, int *errorCode, QString *trashedPath)
 {
-    const QString p = cleaned(path);
-    const QByteArray native = QFile::encodeName(p);
-    if (p.isEmpty() || p == QLatin1String("/") || !QDir::isAbsolutePath(p) || QFile::decodeName(native) != p)
-        return setError(errorCode, EINVAL);
     // Neither the trash itself nor anything holding it may go into it.
     if (isInsideTrash(p, {trashFolder}) || isInsideTrash(trashFolder, {p}))
         return setError(errorCode, EINVAL);
-
-    const QByteArray base = native.mid(native.lastIndexOf('/') + 1);
-    const UniqueFd parent(::open(QFile::encodeName(parentOf(p)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!parent.valid())
-        return setError(errorCode, errno);
-    struct stat st;
-    if (::fstatat(parent.get(), base.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
-        return setError(errorCode, errno);
-
     if (!ensureOwnFolder(trashFolder) || !ensureOwnFolder(trashFolder + QStringLiteral("/files"))
         || !ensureOwnFolder(trashFolder + QStringLiteral("/info")))
         return setError(errorCode, errno ? errno : EACCES);
@@ -327,6 +333,7 @@ bool moveToTrashFolder(const QString &path, const QString &trashFolder, int *err
     if (filesSt.st_dev != st.st_dev)
         return setError(errorCode, EXDEV);
 
+    const QByteArray native = QFile::encodeName(p);
     const QString topdir = topdirOf(trashFolder);
     QByteArray original = native;
     if (!topdir.isEmpty() && topdir != QLatin1String("/") && p.startsWith(topdir + QLatin1Char('/')))
@@ -354,14 +361,14 @@ bool moveToTrashFolder(const QString &path, const QString &trashFolder, int *err
             ::unlinkat(info.get(), infoName.constData(), 0);
             return setError(errorCode, writeErr ? writeErr : EIO);
         }
-        int rc = ::renameat2(parent.get(), base.constData(), files.get(), name.constData(), RENAME_NOREPLACE);
+        int rc = ::renameat2(parent, base.constData(), files.get(), name.constData(), RENAME_NOREPLACE);
         if (rc != 0 && (errno == EINVAL || errno == ENOSYS)) {
             // File systems without RENAME_NOREPLACE: check, then rename.
             struct stat taken;
             if (::fstatat(files.get(), name.constData(), &taken, AT_SYMLINK_NOFOLLOW) == 0)
                 errno = EEXIST;
             else
-                rc = ::renameat(parent.get(), base.constData(), files.get(), name.constData());
+                rc = ::renameat(parent, base.constData(), files.get(), name.constData());
         }
         if (rc == 0) {
             if (trashedPath)
@@ -376,12 +383,64 @@ bool moveToTrashFolder(const QString &path, const QString &trashFolder, int *err
     return setError(errorCode, EEXIST);
 }
 
+// The entry's name in its folder, checked to be spelt exactly.
+bool nameOf(const QString &p, QByteArray &base)
+{
+    const QByteArray native = QFile::encodeName(p);
+    if (p.isEmpty() || p == QLatin1String("/") || !QDir::isAbsolutePath(p) || QFile::decodeName(native) != p)
+        return false;
+    base = native.mid(native.lastIndexOf('/') + 1);
+    return true;
+}
+
+} // namespace
+
+QString trashFolderFor(const QString &path, int *errorCode)
+{
+    struct stat st;
+    if (!lstatPath(cleaned(path), st)) {
+        setError(errorCode, errno);
+        return {};
+    }
+    return trashFolderForDevice(st.st_dev, path, errorCode);
+}
+
+bool moveToTrashFolder(const QString &path, const QString &trashFolder, int *errorCode, QString *trashedPath)
+{
+    const QString p = cleaned(path);
+    QByteArray base;
+    if (!nameOf(p, base))
+        return setError(errorCode, EINVAL);
+    const UniqueFd parent(::open(QFile::encodeName(parentOf(p)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!parent.valid())
+        return setError(errorCode, errno);
+    struct stat st;
+    if (::fstatat(parent.get(), base.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return setError(errorCode, errno);
+    return renameIntoTrash(parent.get(), base, st, p, trashFolder, errorCode, trashedPath);
+}
+
 bool moveToTrash(const QString &path, int *errorCode, QString *trashedPath)
 {
     const QString folder = trashFolderFor(path, errorCode);
     if (folder.isEmpty())
         return false;
     return moveToTrashFolder(path, folder, errorCode, trashedPath);
+}
+
+bool moveToTrashAt(int parentFd, const QByteArray &name, const QString &path, int *errorCode, QString *trashedPath)
+{
+    const QString p = cleaned(path);
+    QByteArray base;
+    if (!nameOf(p, base) || base != name)
+        return setError(errorCode, EINVAL);
+    struct stat st;
+    if (::fstatat(parentFd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return setError(errorCode, errno);
+    const QString folder = trashFolderForDevice(st.st_dev, p, errorCode);
+    if (folder.isEmpty())
+        return false;
+    return renameIntoTrash(parentFd, name, st, p, folder, errorCode, trashedPath);
 }
 
 } // namespace trash

@@ -108,7 +108,10 @@ void hideToTray(QWidget *window, Tray *tray)
     // without an icon (the tray host went away) keeps it for the next time.
     if (trayNoticeShown() || !tray || !tray->isVisible())
         return;
-    QSettings().setValue(kNoticeKey, true);
+    // An unreadable store is never rewritten (it would lose what Qt could
+    // not parse); the notice then shows again next time.
+    if (AppSettings::instance()->readable())
+        QSettings().setValue(kNoticeKey, true);
     tray->showMessage(QCoreApplication::translate("Tray", "Varnholt is still running"),
                       QCoreApplication::translate("Tray", "It stays in the system tray so scheduled scans and "
                                                           "alerts keep working. Right-click the icon to quit."));

@@ -317,6 +317,10 @@ void Cleaner::run(const Job &job)
                 }
                 QStringList names;
                 const removal::Reach reach = remover.entries(anchor, item.path, names);
+                if (reach == removal::Reach::Mount) {
+                    skip(item.path, removal::mountPointReason());
+                    continue;
+                }
                 if (reach == removal::Reach::Replaced) {
                     // Its entries now belong to whatever the link points at.
                     skip(item.path, QStringLiteral("changed since the scan"));
@@ -343,6 +347,10 @@ void Cleaner::run(const Job &job)
                 else
                     remover.removePermanently(anchor, unit, failures);
                 for (const removal::Failure &f : std::as_const(failures)) {
+                    if (!f.reason.isEmpty()) {
+                        skip(f.path, f.reason);
+                        continue;
+                    }
                     log.busy(f.path, f.error);
                     retries.append({f.path, basePath, anchor, toTrash, category.needsAdmin, f.error, processed.size()});
                 }

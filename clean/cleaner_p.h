@@ -25,12 +25,22 @@ struct Failure
 {
     QString path;
     quint32 error = 0;
+    // Set for what no retry can change (a mount point, a tree deeper than
+    // the descriptors allow, an entry the trash cannot take): the path is
+    // skipped at once with this reason instead of being retried.
+    QString reason;
 };
+
+// Reasons of skips that are not retried.
+inline QString mountPointReason() { return QStringLiteral("another volume is mounted here"); }
+inline QString noTrashReason() { return QStringLiteral("cannot be moved to the trash here"); }
+inline QString tooDeepReason() { return QStringLiteral("too many open files"); }
 
 enum class Reach {
     Folder,    // a real folder, its entries listed
     Gone,      // nothing there any more
     Replaced,  // a link or a file where the scan saw a folder
+    Mount,     // another volume is mounted there, or on the way to it
 };
 
 class Remover final

@@ -1,9 +1,11 @@
 #include "clean/cleaner_p.h"
 
 #include "app/trash.h"
+#include "scan/posixfs.h"
 #include "scan/uniquefd.h"
 
 #include <QFile>
+#include <QSet>
 
 #include <cerrno>
 #include <cstring>
@@ -15,10 +17,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-// Everything below the anchor is reached relative to open folder descriptors
-// with O_NOFOLLOW, so a folder swapped for a link at any moment is never
-// entered: the open fails and the link itself is what gets removed (or, for
-// an item's own folder, nothing is).
+// The folder that holds an item is opened from the catalogue base above it,
+// one component at a time without following links or entering other mounts
+// (posixfs::openFolder). Everything below is reached relative to open folder
+// descriptors with O_NOFOLLOW, so a folder swapped for a link at any moment
+// is never entered: the open fails and the link itself is what gets removed
+// or moved (or, for an item's own folder, nothing is). Mount points are
+// never entered, moved or removed, and moves into the trash rename through
+// the descriptors too.
 
 namespace removal {
 
@@ -49,9 +55,20 @@ bool roundTrips(const char *name)
     return true;
 }
 
+bool isReplacedError(int error)
+{
+    return error == ELOOP || error == ENOTDIR;
+}
+
+bool isOutOfDescriptors(int error)
+{
+    return error == EMFILE || error == ENFILE;
+}
+
 // The open folder that holds `path` and the last name of `path`. The anchor
-// is opened as named; every folder between it and `path` must be a real
-// folder. On failure error holds an errno value.
+// is opened without following links from its catalogue base; every folder
+// between it and `path` must be a real folder. On failure error holds an
+// errno value.
 struct Parent
 {
     UniqueFd fd;
@@ -79,12 +96,19 @@ void openParent(const QString &anchor, const QString &path, Parent &out)
             return;
         }
     }
-    out.fd.reset(::open(a.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    out.fd.reset(posixfs::openFolder(anchor));
     if (!out.fd.valid()) {
         out.error = errno;
         return;
     }
     for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
+        struct stat st;
+        bool mount = false;
+        if (posixfs::statAt(out.fd.get(), parts.at(i).constData(), st, &mount) && mount) {
+            out.error = EXDEV;
+            out.fd.reset(-1);
+            return;
+        }
         const int next = ::openat(out.fd.get(), parts.at(i).constData(), kDirFlags);
         if (next < 0) {
             out.error = errno;
@@ -96,11 +120,6 @@ void openParent(const QString &anchor, const QString &path, Parent &out)
     out.name = parts.constLast();
 }
 
-bool isReplacedError(int error)
-{
-    return error == ELOOP || error == ENOTDIR;
-}
-
 QString childPath(const std::string &folder, const char *name)
 {
     std::string p = folder;
@@ -110,9 +129,26 @@ QString childPath(const std::string &folder, const char *name)
     return QFile::decodeName(QByteArray(p.data(), qsizetype(p.size())));
 }
 
+std::string childNative(const std::string &folder, const char *name)
+{
+    std::string p = folder;
+    if (p.empty() || p.back() != '/')
+        p.push_back('/');
+    p.append(name);
+    return p;
+}
+
 QString decoded(const std::string &native)
 {
     return QFile::decodeName(QByteArray(native.data(), qsizetype(native.size())));
+}
+
+// A failure inside a tree that no retry mends, or an ordinary one to retry.
+Failure failureFor(const QString &path, int error)
+{
+    if (isOutOfDescriptors(error))
+        return {path, quint32(error), tooDeepReason()};
+    return {path, quint32(error), {}};
 }
 
 // What every removal walk needs of its Remover.
@@ -130,7 +166,8 @@ struct Hooks
         if (!excluded || !excluded->matchesChild(folder, name))
             return false;
         if (report && onExcluded)
-            onExcluded(folder.endsWith(QLatin1Char('/')) ? QString(folder + name) : QString(folder + QLatin1Char('/') + name));
+            onExcluded(folder.endsWith(QLatin1Char('/')) ? QString(folder + name)
+                                                         : QString(folder + QLatin1Char('/') + name));
         return true;
     }
     bool keeps(const std::string &folder, const char *name, bool report) const
@@ -139,53 +176,82 @@ struct Hooks
             return false;
         return keeps(decoded(folder), QFile::decodeName(QByteArray(name)), report);
     }
+    bool busy(const struct stat &st) const
+    {
+        return S_ISREG(st.st_mode) && open.contains(qint64(st.st_dev), qint64(st.st_ino));
+    }
 };
 
+// One open folder of a walk: its listing, its name in the folder below it
+// and its path (encoded, for messages and exclusions).
 struct Frame
 {
     DIR *dir = nullptr;
-    std::string name;  // in the folder of the frame below
-    std::string path;  // encoded, for messages only
+    std::string name;
+    std::string path;
 };
+
+// Opens entry `name` of `parentFd` as a folder to walk; nullptr with errno.
+DIR *openChild(int parentFd, const char *name)
+{
+    const int fd = ::openat(parentFd, name, kDirFlags);
+    if (fd < 0)
+        return nullptr;
+    DIR *d = ::fdopendir(fd);
+    if (!d) {
+        const int err = errno;
+        ::close(fd);
+        errno = err;
+    }
+    return d;
+}
 
 // Removes one non-folder entry of an open folder.
 void removeFile(const Hooks &hooks, int dirFd, const char *name, const struct stat &st, const QString &path,
                 QList<Failure> &failures)
 {
-    if (S_ISREG(st.st_mode) && hooks.open.contains(qint64(st.st_dev), qint64(st.st_ino))) {
-        failures.append({path, quint32(EBUSY)});
+    if (hooks.busy(st)) {
+        failures.append({path, quint32(EBUSY), {}});
         return;
     }
     if (::unlinkat(dirFd, name, 0) == 0) {
         if (hooks.onRemoved)
             hooks.onRemoved({qint64(st.st_blocks) * 512, qint64(st.st_dev), qint64(st.st_ino), int(st.st_nlink)});
     } else if (errno != ENOENT) {
-        failures.append({path, quint32(errno)});
+        failures.append(failureFor(path, errno));
     }
 }
 
+// An entry that was a folder when it was described but cannot be opened as
+// one: swapped for a link or a file since (that entry is what goes, never
+// what it points at), gone, or failing for a reason that is reported.
+void removeUnopenable(const Hooks &hooks, int dirFd, const char *name, int error, const QString &path,
+                      QList<Failure> &failures)
+{
+    struct stat st;
+    if (isReplacedError(error)) {
+        if (::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISDIR(st.st_mode) && !isSpecial(st.st_mode))
+            removeFile(hooks, dirFd, name, st, path, failures);
+        return;
+    }
+    if (error != ENOENT)
+        failures.append(failureFor(path, error));
+}
+
 // Depth first, children before their folder, one descriptor per level.
-// Other volumes are not entered: the scan did not count them either. An
-// excluded entry stays, and so does every folder on the way to it (it is not
-// empty when its turn comes).
+// Other volumes and mount points are not entered: the scan did not count
+// them either. An excluded entry stays, and so does every folder on the way
+// to it (it is not empty when its turn comes). A folder that cannot be
+// opened is reported, so a tree deeper than the descriptors allow is never
+// taken for removed.
 void removeTree(const Hooks &hooks, int parentFd, const QByteArray &name, dev_t device, const QString &path,
                 QList<Failure> &failures)
 {
-    const int top = ::openat(parentFd, name.constData(), kDirFlags);
-    DIR *topDir = top < 0 ? nullptr : ::fdopendir(top);
+    DIR *topDir = openChild(parentFd, name.constData());
     if (!topDir) {
-        const int err = errno;
-        if (top >= 0)
-            ::close(top);
-        struct stat st;
-        if (isReplacedError(err) && ::fstatat(parentFd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0
-            && !S_ISDIR(st.st_mode) && !isSpecial(st.st_mode))
-            removeFile(hooks, parentFd, name.constData(), st, path, failures);
-        else
-            ::unlinkat(parentFd, name.constData(), AT_REMOVEDIR);
+        removeUnopenable(hooks, parentFd, name.constData(), errno, path, failures);
         return;
     }
-
     std::vector<Frame> stack;
     const QByteArray nativePath = QFile::encodeName(path);
     stack.push_back({topDir, name.toStdString(), std::string(nativePath.constData(), size_t(nativePath.size()))});
@@ -198,7 +264,8 @@ void removeTree(const Hooks &hooks, int parentFd, const QByteArray &name, dev_t 
             ::closedir(frame.dir);
             stack.pop_back();
             const int holder = stack.empty() ? parentFd : ::dirfd(stack.back().dir);
-            // A folder that keeps a busy file stays; that is not reported.
+            // A folder that keeps a busy, failed or excluded entry stays;
+            // the entry itself is what is reported.
             ::unlinkat(holder, done.c_str(), AT_REMOVEDIR);
             continue;
         }
@@ -206,7 +273,8 @@ void removeTree(const Hooks &hooks, int parentFd, const QByteArray &name, dev_t 
         if (isDot(entry))
             continue;
         struct stat st;
-        if (::fstatat(fd, entry, &st, AT_SYMLINK_NOFOLLOW) != 0 || isSpecial(st.st_mode) || !roundTrips(entry))
+        bool mount = false;
+        if (!posixfs::statAt(fd, entry, st, &mount) || isSpecial(st.st_mode) || mount || !roundTrips(entry))
             continue;
         if (hooks.keeps(frame.path, entry, true))
             continue;
@@ -216,81 +284,185 @@ void removeTree(const Hooks &hooks, int parentFd, const QByteArray &name, dev_t 
         }
         if (st.st_dev != device)
             continue;
-        const int sub = ::openat(fd, entry, kDirFlags);
-        DIR *subDir = sub < 0 ? nullptr : ::fdopendir(sub);
+        DIR *subDir = openChild(fd, entry);
         if (!subDir) {
-            const int err = errno;
-            if (sub >= 0)
-                ::close(sub);
-            // Swapped for a link or a file since it was listed: that entry
-            // is what gets removed, never what it points at.
-            if (isReplacedError(err) && ::fstatat(fd, entry, &st, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISDIR(st.st_mode)
-                && !isSpecial(st.st_mode))
-                removeFile(hooks, fd, entry, st, childPath(frame.path, entry), failures);
-            else
-                ::unlinkat(fd, entry, AT_REMOVEDIR);
+            removeUnopenable(hooks, fd, entry, errno, childPath(frame.path, entry), failures);
             continue;
         }
-        std::string subPath = frame.path;
-        if (subPath.empty() || subPath.back() != '/')
-            subPath.push_back('/');
-        subPath.append(entry);
+        std::string subPath = childNative(frame.path, entry);
         stack.push_back({subDir, std::string(entry), std::move(subPath)});
     }
 }
 
-// Whether the folder holds something that must not move along with it: a
-// file in use, a socket, FIFO or device, a name that cannot be spelt again,
-// another volume, or an entry the user excluded.
-bool holdsUnmovable(const Hooks &hooks, int parentFd, const QByteArray &name, dev_t device, const QString &path)
+// The folders below (and including) an open folder's entry `name` that hold,
+// at any depth, something that must not move along with them: a file in use,
+// a socket, FIFO or device, a name that cannot be spelt again, another volume
+// or mount, or an entry the user excluded. Found in one walk, by device and
+// inode, so that moving a tree entry by entry costs time in proportion to
+// its size.
+using FolderIds = QSet<QPair<quint64, quint64>>;
+
+FolderIds foldersHoldingUnmovable(const Hooks &hooks, int parentFd, const QByteArray &name, dev_t device,
+                                  const QString &path)
 {
-    const int top = ::openat(parentFd, name.constData(), kDirFlags);
-    DIR *topDir = top < 0 ? nullptr : ::fdopendir(top);
-    if (!topDir) {
-        if (top >= 0)
-            ::close(top);
-        return false;
+    struct Level
+    {
+        DIR *dir;
+        QPair<quint64, quint64> id;
+        std::string path;
+    };
+    FolderIds blocked;
+    struct stat top;
+    DIR *topDir = openChild(parentFd, name.constData());
+    if (!topDir)
+        return blocked;
+    if (::fstat(::dirfd(topDir), &top) != 0) {
+        ::closedir(topDir);
+        return blocked;
     }
     const QByteArray native = QFile::encodeName(path);
-    std::vector<Frame> stack{{topDir, std::string(), std::string(native.constData(), size_t(native.size()))}};
-    bool found = false;
-    while (!stack.empty() && !found) {
-        Frame &frame = stack.back();
-        const dirent *de = ::readdir(frame.dir);
+    std::vector<Level> stack{{topDir, {quint64(top.st_dev), quint64(top.st_ino)}, native.toStdString()}};
+    auto blockAll = [&] {
+        for (const Level &l : stack)
+            blocked.insert(l.id);
+    };
+    while (!stack.empty()) {
+        Level &level = stack.back();
+        const dirent *de = ::readdir(level.dir);
         if (!de) {
-            ::closedir(frame.dir);
+            ::closedir(level.dir);
             stack.pop_back();
             continue;
         }
         if (isDot(de->d_name))
             continue;
         struct stat st;
-        if (::fstatat(::dirfd(frame.dir), de->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        bool mount = false;
+        if (!posixfs::statAt(::dirfd(level.dir), de->d_name, st, &mount))
             continue;
-        if (isSpecial(st.st_mode) || !roundTrips(de->d_name) || hooks.keeps(frame.path, de->d_name, false)) {
-            found = true;
-        } else if (S_ISREG(st.st_mode)) {
-            found = hooks.open.contains(qint64(st.st_dev), qint64(st.st_ino));
-        } else if (S_ISDIR(st.st_mode)) {
-            if (st.st_dev != device) {
-                found = true;
-                continue;
-            }
-            const int sub = ::openat(::dirfd(frame.dir), de->d_name, kDirFlags);
-            DIR *subDir = sub < 0 ? nullptr : ::fdopendir(sub);
-            if (subDir) {
-                std::string subPath = frame.path;
-                subPath.push_back('/');
-                subPath.append(de->d_name);
-                stack.push_back({subDir, std::string(), std::move(subPath)});
-            } else if (sub >= 0) {
-                ::close(sub);
-            }
+        if (isSpecial(st.st_mode) || mount || !roundTrips(de->d_name) || hooks.keeps(level.path, de->d_name, false)
+            || hooks.busy(st) || (S_ISDIR(st.st_mode) && st.st_dev != device)) {
+            blockAll();
+            continue;
+        }
+        if (!S_ISDIR(st.st_mode))
+            continue;
+        DIR *sub = openChild(::dirfd(level.dir), de->d_name);
+        if (!sub) {
+            // What cannot be looked into cannot be vouched for.
+            if (!isReplacedError(errno))
+                blockAll();
+            continue;
+        }
+        std::string subPath = childNative(level.path, de->d_name);
+        stack.push_back({sub, {quint64(st.st_dev), quint64(st.st_ino)}, std::move(subPath)});
+    }
+    return blocked;
+}
+
+// Moves entry `name` of `dirFd` into the trash as itself; false with the
+// failure recorded (a move the trash cannot take is skipped at once).
+bool moveOne(int dirFd, const char *name, const QString &path, QList<Failure> &failures)
+{
+    int error = 0;
+    if (trash::moveToTrashAt(dirFd, QByteArray(name), path, &error))
+        return true;
+    if (error == ENOENT)
+        return true;
+    if (error == EXDEV || error == ENAMETOOLONG || error == EINVAL)
+        failures.append({path, quint32(error), noTrashReason()});
+    else if (error == EBUSY)
+        failures.append({path, quint32(error), mountPointReason()});
+    else if (isOutOfDescriptors(error))
+        failures.append({path, quint32(error), tooDeepReason()});
+    else
+        failures.append({path, 0, {}});
+    return false;
+}
+
+// Moves the folder entry `name` of `parentFd` to the trash: whole when
+// nothing in it must stay, otherwise entry by entry, one walk with one
+// descriptor per level. Folders emptied that way are removed once empty.
+void trashFolder(const Hooks &hooks, int parentFd, const QByteArray &name, dev_t device, const QString &path,
+                 QList<Failure> &failures)
+{
+    const FolderIds blocked = foldersHoldingUnmovable(hooks, parentFd, name, device, path);
+    struct stat self;
+    if (::fstatat(parentFd, name.constData(), &self, AT_SYMLINK_NOFOLLOW) != 0)
+        return;
+    if (!blocked.contains({quint64(self.st_dev), quint64(self.st_ino)})) {
+        QList<Failure> whole;
+        if (moveOne(parentFd, name.constData(), path, whole))
+            return;
+        // A folder the trash cannot take whole may still go entry by entry
+        // (a name too long for its record, say); other failures are final.
+        if (whole.constFirst().reason != noTrashReason()) {
+            failures.append(whole);
+            return;
         }
     }
-    for (const Frame &frame : stack)
-        ::closedir(frame.dir);
-    return found;
+
+    DIR *topDir = openChild(parentFd, name.constData());
+    if (!topDir) {
+        if (!isReplacedError(errno))
+            failures.append(failureFor(path, errno));
+        else
+            moveOne(parentFd, name.constData(), path, failures);
+        return;
+    }
+    std::vector<Frame> stack;
+    const QByteArray nativePath = QFile::encodeName(path);
+    stack.push_back({topDir, name.toStdString(), std::string(nativePath.constData(), size_t(nativePath.size()))});
+    while (!stack.empty()) {
+        Frame &frame = stack.back();
+        const int fd = ::dirfd(frame.dir);
+        const dirent *de = ::readdir(frame.dir);
+        if (!de) {
+            const std::string done = std::move(frame.name);
+            ::closedir(frame.dir);
+            stack.pop_back();
+            ::unlinkat(stack.empty() ? parentFd : ::dirfd(stack.back().dir), done.c_str(), AT_REMOVEDIR);
+            continue;
+        }
+        const char *entry = de->d_name;
+        if (isDot(entry))
+            continue;
+        struct stat st;
+        bool mount = false;
+        if (!posixfs::statAt(fd, entry, st, &mount) || isSpecial(st.st_mode) || mount || !roundTrips(entry))
+            continue;
+        if (hooks.keeps(frame.path, entry, true))
+            continue;
+        const QString child = childPath(frame.path, entry);
+        if (hooks.busy(st)) {
+            failures.append({child, 0, {}});
+            continue;
+        }
+        if (!S_ISDIR(st.st_mode)) {
+            moveOne(fd, entry, child, failures);
+            continue;
+        }
+        if (st.st_dev != device)
+            continue;
+        if (!blocked.contains({quint64(st.st_dev), quint64(st.st_ino)})) {
+            QList<Failure> whole;
+            if (moveOne(fd, entry, child, whole))
+                continue;
+            if (whole.constFirst().reason != noTrashReason()) {
+                failures.append(whole);
+                continue;
+            }
+        }
+        DIR *sub = openChild(fd, entry);
+        if (!sub) {
+            if (isReplacedError(errno))
+                moveOne(fd, entry, child, failures);
+            else if (errno != ENOENT)
+                failures.append(failureFor(child, errno));
+            continue;
+        }
+        stack.push_back({sub, std::string(entry), childNative(frame.path, entry)});
+    }
 }
 
 Reach listEntries(const QString &anchor, const QString &folder, QStringList &names)
@@ -299,7 +471,14 @@ Reach listEntries(const QString &anchor, const QString &folder, QStringList &nam
     Parent parent;
     openParent(anchor, folder, parent);
     if (parent.error != 0)
-        return parent.error == ENOENT ? Reach::Gone : isReplacedError(parent.error) ? Reach::Replaced : Reach::Folder;
+        return parent.error == ENOENT ? Reach::Gone
+            : parent.error == EXDEV   ? Reach::Mount
+            : isReplacedError(parent.error) ? Reach::Replaced
+                                            : Reach::Folder;
+    struct stat self;
+    bool mount = false;
+    if (posixfs::statAt(parent.fd.get(), parent.name.constData(), self, &mount) && mount)
+        return Reach::Mount;
     const int fd = ::openat(parent.fd.get(), parent.name.constData(), kDirFlags);
     if (fd < 0) {
         const int err = errno;
@@ -316,6 +495,8 @@ Reach listEntries(const QString &anchor, const QString &folder, QStringList &nam
         const char *name = de->d_name;
         if (isDot(name))
             continue;
+        // A mount among the entries is listed: offered as a unit of its
+        // own, it is reported when its turn comes.
         struct stat st;
         if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0 || isSpecial(st.st_mode) || !roundTrips(name))
             continue;
@@ -325,61 +506,29 @@ Reach listEntries(const QString &anchor, const QString &folder, QStringList &nam
     return Reach::Folder;
 }
 
-void trashEntry(const Hooks &hooks, const QString &anchor, const QString &path, bool top,
-                QList<Failure> &failures)
+// The entry at `path` of an item, described through its parent; false (with
+// nothing to do, or the failure recorded) when it cannot be acted on.
+bool reachEntry(const QString &anchor, const QString &path, Parent &parent, struct stat &st,
+                QList<Failure> &failures, bool toTrash)
 {
-    Parent parent;
     openParent(anchor, path, parent);
     if (parent.error != 0) {
-        if (parent.error != ENOENT)
-            failures.append({path, 0});
-        return;
+        if (parent.error == EXDEV)
+            failures.append({path, quint32(EXDEV), mountPointReason()});
+        else if (parent.error != ENOENT)
+            failures.append({path, toTrash ? 0u : quint32(parent.error), {}});
+        return false;
     }
-    const int fd = parent.fd.get();
-    const char *name = parent.name.constData();
-    struct stat st;
-    if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0 || isSpecial(st.st_mode))
-        return;
-    // Another volume mounted here is not part of the selection: an item of
-    // that kind is reported, a folder met on the way is left alone.
-    struct stat holder;
-    if (S_ISDIR(st.st_mode) && (::fstat(fd, &holder) != 0 || holder.st_dev != st.st_dev)) {
-        if (top)
-            failures.append({path, 0});
-        return;
+    bool mount = false;
+    // Attributes that cannot be read count as gone.
+    if (!posixfs::statAt(parent.fd.get(), parent.name.constData(), st, &mount) || isSpecial(st.st_mode))
+        return false;
+    // A volume mounted at the item is not the user's selection.
+    if (mount) {
+        failures.append({path, quint32(EXDEV), mountPointReason()});
+        return false;
     }
-    if (S_ISREG(st.st_mode) && hooks.open.contains(qint64(st.st_dev), qint64(st.st_ino))) {
-        failures.append({path, 0});
-        return;
-    }
-    // A folder with a file in use would not move on Windows either, and one
-    // holding an excluded entry must not take it along; their other entries
-    // still go, one by one.
-    const bool whole = !S_ISDIR(st.st_mode) || !holdsUnmovable(hooks, fd, parent.name, st.st_dev, path);
-    if (whole) {
-        // The trash helper moves the entry itself and never follows it; a
-        // move it cannot make into a trash folder fails, it is never a copy.
-        if (trash::moveToTrash(path))
-            return;
-        if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-            return;
-        if (!S_ISDIR(st.st_mode)) {
-            if (!isSpecial(st.st_mode))
-                failures.append({path, 0});
-            return;
-        }
-    }
-    QStringList names;
-    const Reach reach = listEntries(anchor, path, names);
-    if (reach == Reach::Replaced) {
-        failures.append({path, 0});
-        return;
-    }
-    for (const QString &child : std::as_const(names)) {
-        if (!hooks.keeps(path, child, true))
-            trashEntry(hooks, anchor, path + QLatin1Char('/') + child, false, failures);
-    }
-    ::unlinkat(fd, name, AT_REMOVEDIR);
+    return true;
 }
 
 } // namespace
@@ -398,32 +547,30 @@ void Remover::removePermanently(const QString &anchor, const QString &path, QLis
 {
     const Hooks hooks{m_open, m_excluded, m_onRemoved, m_onExcluded};
     Parent parent;
-    openParent(anchor, path, parent);
-    if (parent.error != 0) {
-        if (parent.error != ENOENT)
-            failures.append({path, quint32(parent.error)});
-        return;
-    }
     struct stat st;
-    // Attributes that cannot be read count as gone.
-    if (::fstatat(parent.fd.get(), parent.name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 || isSpecial(st.st_mode))
+    if (!reachEntry(anchor, path, parent, st, failures, false))
         return;
-    if (!S_ISDIR(st.st_mode)) {
+    if (!S_ISDIR(st.st_mode))
         removeFile(hooks, parent.fd.get(), parent.name.constData(), st, path, failures);
-        return;
-    }
-    // A volume mounted at the item is not the user's selection to wipe.
-    struct stat holder;
-    if (::fstat(parent.fd.get(), &holder) != 0 || holder.st_dev != st.st_dev) {
-        failures.append({path, quint32(EXDEV)});
-        return;
-    }
-    removeTree(hooks, parent.fd.get(), parent.name, st.st_dev, path, failures);
+    else
+        removeTree(hooks, parent.fd.get(), parent.name, st.st_dev, path, failures);
 }
 
 void Remover::moveToTrash(const QString &anchor, const QString &path, QList<Failure> &failures) const
 {
-    trashEntry(Hooks{m_open, m_excluded, m_onRemoved, m_onExcluded}, anchor, path, true, failures);
+    const Hooks hooks{m_open, m_excluded, m_onRemoved, m_onExcluded};
+    Parent parent;
+    struct stat st;
+    if (!reachEntry(anchor, path, parent, st, failures, true))
+        return;
+    if (hooks.busy(st)) {
+        failures.append({path, 0, {}});
+        return;
+    }
+    if (!S_ISDIR(st.st_mode))
+        moveOne(parent.fd.get(), parent.name.constData(), path, failures);
+    else
+        trashFolder(hooks, parent.fd.get(), parent.name, st.st_dev, path, failures);
 }
 
 bool Remover::retryDelete(const QString &anchor, const QString &path, quint32 &error) const

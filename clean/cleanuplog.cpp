@@ -11,7 +11,7 @@ namespace {
 // Paths shown to the user keep the platform's own separators.
 QString shown(const QString &path)
 {
-    return QDir::toNativeSeparators(path);
+    return escapeControls(QDir::toNativeSeparators(path));
 }
 
 } // namespace
@@ -83,7 +83,7 @@ void CleanupLog::header(bool moveToTrash, qint64 selectedBytes)
 
 void CleanupLog::categoryHeading(const QString &name, qint64 bytes)
 {
-    write(QStringLiteral("== ") + name + QStringLiteral(" (") + formatSize(bytes) + QLatin1Char(')'));
+    write(QStringLiteral("== ") + escapeControls(name) + QStringLiteral(" (") + formatSize(bytes) + QLatin1Char(')'));
 }
 
 void CleanupLog::excluded(const QString &path)
@@ -98,7 +98,7 @@ void CleanupLog::skipped(const QString &pathOrName, const QString &reason)
 
 void CleanupLog::skippedRunning(const QString &path, const QString &appName)
 {
-    skipped(path, appName + QStringLiteral(" is running"));
+    skipped(path, escapeControls(appName) + QStringLiteral(" is running"));
 }
 
 void CleanupLog::skippedFinal(const QString &path, quint32 errorCode)
@@ -117,7 +117,7 @@ void CleanupLog::busy(const QString &path, quint32 errorCode)
 
 void CleanupLog::emptied(const QString &binName)
 {
-    write(statusLine(QStringLiteral("EMPTIED"), binName));
+    write(statusLine(QStringLiteral("EMPTIED"), escapeControls(binName)));
 }
 
 void CleanupLog::trashed(const QString &path, qint64 freedBytes)

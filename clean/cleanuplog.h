@@ -6,6 +6,17 @@
 // A log that cannot be written is not a failure of the run: when the folder
 // cannot be created or the file cannot be opened, every line goes nowhere and
 // path() still names the file that was meant.
+//
+// File names are chosen by whoever can create files, so every path and name
+// goes through escapeControls() (app/platform.h) before it is written: a name
+// holding a line break, a carriage return, a terminal escape or a bidi
+// override cannot add, hide or disguise a line. Text without such characters
+// is written as it is, so ordinary lines keep their plain form; a name that
+// needs escaping is written as a double-quoted C-style literal ("\n", "\r",
+// "\t", "\x1b", "\u202e", with "\\" and "\"" inside the quotes). Only
+// such a name starts with '"', so a reader can tell the two forms apart and
+// recover the exact name, while a backslash in an unquoted name (a Windows
+// separator, or an ordinary character of a Linux name) stays a backslash.
 
 #include <QDateTime>
 #include <QFile>

@@ -205,9 +205,31 @@ void printTable(QTextStream &out, const QList<QStringList> &rows, const QList<bo
 }
 
 // Shown the way the Windows build writes them, "C:\..." there and "/..." here.
-QString shownPath(const QString &path)
+QString nativePath(const QString &path)
 {
     return QDir::toNativeSeparators(path);
+}
+
+// Names and paths come from the file system: text output shows their control
+// and bidi characters as escapes, so a name cannot colour the terminal, set
+// its title or forge rows. --json needs no such care.
+QString shown(const QString &text)
+{
+    return escapeControls(text);
+}
+
+QString shownPath(const QString &path)
+{
+    return shown(nativePath(path));
+}
+
+QStringList shownList(const QStringList &texts)
+{
+    QStringList out;
+    out.reserve(texts.size());
+    for (const QString &text : texts)
+        out.append(shown(text));
+    return out;
 }
 
 // Runs a scan through the state and waits for its end. False when it did not
@@ -217,7 +239,7 @@ bool scanAndWait(AppState &state)
     ProgressLine progress;
     QObject::connect(&state, &AppState::scanProgressChanged, &state, [&] {
         const int i = state.currentIndex();
-        const QString name = i >= 0 && i < state.defs().size() ? state.defs().at(i).name : QString();
+        const QString name = i >= 0 && i < state.defs().size() ? shown(state.defs().at(i).name) : QString();
         progress.show(CliText::tr("Scanning %1 · %2 · %3 files · %4")
                           .arg(name, formatSize(state.foundBytes()), formatNumber(state.filesChecked()),
                                shownPath(state.currentPath())));
@@ -231,7 +253,7 @@ bool scanAndWait(AppState &state)
 QJsonObject itemJson(const ScanItem &item)
 {
     return QJsonObject{
-        {QStringLiteral("path"), shownPath(item.path)},
+        {QStringLiteral("path"), nativePath(item.path)},
         {QStringLiteral("label"), item.label},
         {QStringLiteral("bytes"), item.bytes},
         {QStringLiteral("files"), item.files},
@@ -246,7 +268,7 @@ QJsonObject categoryJson(const CategoryResult &r)
     QJsonArray items;
     for (const ScanItem &item : r.items)
         items.append(itemJson(item));
-    return QJsonObject{
+    QJsonObject o{
         {QStringLiteral("id"), r.id},
         {QStringLiteral("name"), r.name},
         {QStringLiteral("risk"), r.risk},
@@ -257,6 +279,10 @@ QJsonObject categoryJson(const CategoryResult &r)
         {QStringLiteral("accessDenied"), r.accessDenied},
         {QStringLiteral("items"), items},
     };
+    // Why folders of the category were left out; only present when some were.
+    if (!r.notes.isEmpty())
+        o.insert(QStringLiteral("notes"), QJsonArray::fromStringList(r.notes));
+    return o;
 }
 
 void printScanTable(const AppState &state)
@@ -264,14 +290,19 @@ void printScanTable(const AppState &state)
     QTextStream out(stdout);
     QList<QStringList> rows{{CliText::tr("Category"), CliText::tr("Risk"), CliText::tr("Size"), CliText::tr("Files"), CliText::tr("Items")}};
     QStringList unreadable;
+    QStringList notes;  // a folder left out of several categories is noted once
     for (const CategoryResult &r : state.results()) {
-        rows.append({r.name + QStringLiteral(" [") + r.id + QLatin1Char(']'), riskLabel(r.risk),
+        for (const QString &note : r.notes) {
+            if (const QString line = shown(note); !notes.contains(line))
+                notes.append(line);
+        }
+        rows.append({shown(r.name) + QStringLiteral(" [") + shown(r.id) + QLatin1Char(']'), riskLabel(r.risk),
                      formatSize(r.bytes), formatNumber(r.files), formatNumber(r.items.size())});
         for (qsizetype i = 0; i < r.items.size() && i < kItemsShown; ++i) {
             const ScanItem &item = r.items.at(i);
-            QString where = item.path.isEmpty() ? item.label : shownPath(item.path);
+            QString where = item.path.isEmpty() ? shown(item.label) : shownPath(item.path);
             if (!item.runningApp.isEmpty())
-                where += QLatin1Char(' ') + CliText::tr("(%1 is running)").arg(item.runningApp);
+                where += QLatin1Char(' ') + CliText::tr("(%1 is running)").arg(shown(item.runningApp));
             rows.append({QStringLiteral("  ") + where, QString(), formatSize(item.bytes), formatNumber(item.files),
                          QString()});
         }
@@ -279,7 +310,7 @@ void printScanTable(const AppState &state)
             rows.append({QStringLiteral("  ") + CliText::tr("… %1 more (--json lists all)").arg(r.items.size() - kItemsShown),
                          QString(), QString(), QString(), QString()});
         if (r.accessDenied)
-            unreadable.append(r.name);
+            unreadable.append(shown(r.name));
     }
     printTable(out, rows, {false, false, true, true, true});
     out << '\n'
@@ -289,6 +320,8 @@ void printScanTable(const AppState &state)
         << '\n';
     for (const QString &name : std::as_const(unreadable))
         out << CliText::tr("Some folders of %1 could not be read.").arg(name) << '\n';
+    for (const QString &note : std::as_const(notes))
+        out << note << '\n';
 }
 
 // Whether `inner` is `outer` or lies inside it (both cleaned, '/' separators).
@@ -384,7 +417,9 @@ QStringList applySkipItems(AppState &state, const Options &options, QTextStream 
                     continue;
                 matched = true;
                 if (!exact)
-                    err << CliText::tr("Keeping %1 as a whole: %2 lies inside it.").arg(shownPath(item.path), given) << '\n';
+                    err << CliText::tr("Keeping %1 as a whole: %2 lies inside it.")
+                               .arg(shownPath(item.path), shown(given))
+                        << '\n';
                 state.setItemSelected(id, item.path, false);
             }
         }
@@ -402,7 +437,7 @@ QJsonObject reportJson(const CleanReport &report)
         {QStringLiteral("skippedCount"), report.skippedCount},
         {QStringLiteral("skippedSamples"), QJsonArray::fromStringList(report.skippedSamples)},
         {QStringLiteral("cleanedCategories"), QJsonArray::fromStringList(report.cleanedCategories)},
-        {QStringLiteral("logPath"), shownPath(report.logPath)},
+        {QStringLiteral("logPath"), nativePath(report.logPath)},
         {QStringLiteral("needsAdmin"), report.needsAdmin},
         {QStringLiteral("runningApps"), QJsonArray::fromStringList(report.runningApps)},
     };
@@ -416,14 +451,15 @@ void printReport(const CleanReport &report)
                     formatNumber(report.skippedCount))
         << '\n';
     if (!report.cleanedCategories.isEmpty())
-        out << CliText::tr("Cleaned: %1").arg(report.cleanedCategories.join(QLatin1String(", "))) << '\n';
+        out << CliText::tr("Cleaned: %1").arg(shownList(report.cleanedCategories).join(QLatin1String(", "))) << '\n';
     if (!report.skippedSamples.isEmpty()) {
         out << CliText::tr("Skipped (in use or access denied):") << '\n';
         for (const QString &path : report.skippedSamples)
-            out << "  " << path << '\n';
+            out << "  " << shown(path) << '\n';
     }
     if (!report.runningApps.isEmpty())
-        out << CliText::tr("Left alone because they are running: %1").arg(report.runningApps.join(QLatin1String(", ")))
+        out << CliText::tr("Left alone because they are running: %1")
+                   .arg(shownList(report.runningApps).join(QLatin1String(", ")))
             << '\n';
     if (report.needsAdmin)
         out << CliText::tr("Some items need administrator rights.") << '\n';
@@ -510,7 +546,7 @@ int runClean(AppState &state, const Options &options)
     if (const QStringList unmatched = applySkipItems(state, options, err); !unmatched.isEmpty()) {
         for (const QString &given : unmatched)
             err << "varnholt-cli: "
-                << CliText::tr("--skip-item %1 names no item of the categories given.").arg(given) << '\n';
+                << CliText::tr("--skip-item %1 names no item of the categories given.").arg(shown(given)) << '\n';
         err << CliText::tr("Nothing was cleaned.") << '\n';
         return 2;
     }
@@ -574,7 +610,7 @@ int runLarge(AppState &state, const Options &options)
         QJsonArray list;
         for (const LargeFile &f : files)
             list.append(QJsonObject{
-                {QStringLiteral("path"), shownPath(f.path)},
+                {QStringLiteral("path"), nativePath(f.path)},
                 {QStringLiteral("name"), f.name},
                 {QStringLiteral("dir"), f.dir},
                 {QStringLiteral("kind"), f.kind},
@@ -589,7 +625,8 @@ int runLarge(AppState &state, const Options &options)
     QList<QStringList> rows{{CliText::tr("Size"), CliText::tr("Kind"), CliText::tr("Last used"), CliText::tr("Path")}};
     qint64 total = 0;
     for (const LargeFile &f : files) {
-        rows.append({formatSize(f.bytes), f.kind, f.lastUsed.toString(QStringLiteral("yyyy-MM-dd")), shownPath(f.path)});
+        rows.append({formatSize(f.bytes), shown(f.kind), f.lastUsed.toString(QStringLiteral("yyyy-MM-dd")),
+                     shownPath(f.path)});
         total += f.bytes;
     }
     if (!files.isEmpty())

@@ -4,6 +4,7 @@
 // cleaned (password managers, input methods, security agents, VPNs) and from
 // the caches of applications that are running right now.
 
+#include <QByteArray>
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -57,9 +58,22 @@ bool isGuardedPath(const QString &path);
 QStringList guardBases();
 
 // The running processes; empty when they cannot be listed. Processes whose
-// executable cannot be read (other users', protected ones) still give their
-// bare name.
+// executable cannot be read (protected ones) still give their bare name.
+// On Linux only the processes of appUser() count: another local user could
+// otherwise name a process after an app and keep its cache from ever being
+// cleaned.
 RunningApps snapshot();
+
+#ifdef Q_OS_UNIX
+// The user whose running apps protect their caches: the real user, or for a
+// run elevated through pkexec or sudo (effective uid 0) the user who asked
+// for it, from PKEXEC_UID, else SUDO_UID, when that is a plain number.
+uint appUser(uint realUid, uint effectiveUid, const QByteArray &pkexecUid, const QByteArray &sudoUid);
+uint appUser();
+// Whether the real uid on the "Uid:" line of a /proc/<pid>/status text is
+// `uid`. False when the line is missing or unreadable.
+bool isProcessOf(const QByteArray &status, uint uid);
+#endif
 
 // Display name of the running application that owns path, or empty.
 // appDataBases are the folders whose direct sub-folders are treated as vendor

@@ -68,12 +68,58 @@ void forEachProcess(Fn fn)
 
 const QByteArray DeletedSuffix = QByteArrayLiteral(" (deleted)");
 
+// A uid as an environment variable gives it: decimal digits only.
+bool parseUid(const QByteArray &text, uint &uid)
+{
+    if (text.isEmpty() || text.size() > 10)
+        return false;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+    }
+    bool ok = false;
+    uid = text.toUInt(&ok);
+    return ok;
+}
+
 } // namespace
+
+uint appUser(uint realUid, uint effectiveUid, const QByteArray &pkexecUid, const QByteArray &sudoUid)
+{
+    // Not elevated: the variables may be left over or set by anyone.
+    if (effectiveUid != 0)
+        return realUid;
+    uint uid = 0;
+    if (parseUid(pkexecUid, uid) || parseUid(sudoUid, uid))
+        return uid;
+    return realUid;
+}
+
+uint appUser()
+{
+    return appUser(::getuid(), ::geteuid(), qgetenv("PKEXEC_UID"), qgetenv("SUDO_UID"));
+}
+
+bool isProcessOf(const QByteArray &status, uint uid)
+{
+    // "Uid:\t<real>\t<effective>\t<saved>\t<file system>"
+    for (const QByteArray &line : status.split('\n')) {
+        if (!line.startsWith("Uid:"))
+            continue;
+        const QList<QByteArray> fields = line.mid(4).simplified().split(' ');
+        uint real = 0;
+        return parseUid(fields.first(), real) && real == uid;
+    }
+    return false;
+}
 
 RunningApps snapshot()
 {
     RunningApps apps;
+    const uint user = appUser();
     forEachProcess([&](int pidFd) {
+        if (!isProcessOf(readAt(pidFd, "status"), user))
+            return;
         char buf[PATH_MAX];
         const ssize_t n = ::readlinkat(pidFd, "exe", buf, sizeof buf);
         if (n > 0 && n < ssize_t(sizeof buf)) {
@@ -84,7 +130,7 @@ RunningApps snapshot()
             apps.addProcess(QFile::decodeName(target));
             return;
         }
-        // Other users' processes and kernel threads: the name is all we get.
+        // Protected processes and kernel threads: the name is all we get.
         QByteArray comm = readAt(pidFd, "comm");
         while (comm.endsWith('\n'))
             comm.chop(1);

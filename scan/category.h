@@ -54,6 +54,11 @@ struct CategoryDef
     bool needsFullDiskAccess = false;  // only meaningful on macOS; never set here
     bool isTrash = false;              // no roots; measured and emptied through the trash services
     QList<CategoryRoot> roots;
+    // Why folders this category would normally scan were left out (a base
+    // that is a link, holds the home folder, lies in a protected location or
+    // overlaps another base). Translated (context "Categories"), one sentence
+    // each, naming the folder.
+    QStringList notes;
 
     friend bool operator==(const CategoryDef &, const CategoryDef &) = default;
 };

@@ -57,7 +57,7 @@ Measure measureByListing(const QString &path, const std::atomic_bool *cancel,
         const QString folder = stack.takeLast();
         const QList<Entry> entries = list(folder);
         for (const Entry &e : entries) {
-            if (e.skip || (filtering && excluded->matchesChild(folder, e.name)))
+            if (e.skip || e.isMount || (filtering && excluded->matchesChild(folder, e.name)))
                 continue;
             if (!e.isDir) {
                 if (e.links > 1 && e.inode != 0) {
@@ -97,7 +97,7 @@ bool walkByListing(const QString &root, const std::atomic_bool *cancel, const Fo
         const QString folder = stack.takeLast();
         const QList<Entry> entries = list(folder);
         for (const Entry &e : entries) {
-            if (e.isLink || e.skip)
+            if (e.isLink || e.skip || e.isMount)
                 continue;
             if (!e.isDir) {
                 onFile(join(folder, e.name), e);

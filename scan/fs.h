@@ -33,6 +33,10 @@ struct Entry
     qint64 atime = 0;
     qint64 device = 0;     // volume identity, 0 where unknown
     bool skip = false;     // special file or unnameable entry: never counted, listed or removed
+    // Where another mount starts (a bind mount of the same volume included):
+    // never entered, counted, moved or removed. Windows reports mounted
+    // folders as links instead.
+    bool isMount = false;
 };
 
 struct Measure
@@ -69,7 +73,8 @@ bool canList(const QString &dir);
 QString join(const QString &dir, const QString &name);
 
 // Totals of a tree: bytes on disk, files, newest mtime. Hard links count once,
-// links are never entered, other volumes are not entered, and the entries
+// links are never entered, other volumes and mount points are neither
+// entered nor counted, and the entries
 // below `path` that `excluded` matches are neither counted nor entered (the
 // path itself is the caller's to check). A set cancel flag stops before the
 // next folder listing and returns what was counted so far. progress, when

@@ -1,5 +1,7 @@
 #include "scan/fs.h"
 
+#include "scan/posixfs.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSet>
@@ -302,12 +304,14 @@ QList<Entry> list(const QString &dir)
         if (isDot(name))
             continue;
         struct stat st;
-        if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        bool mount = false;
+        if (!posixfs::statAt(fd, name, st, &mount))
             continue; // vanished since readdir
         Entry e;
         const size_t len = std::strlen(name);
         e.name = QFile::decodeName(QByteArray::fromRawData(name, qsizetype(len)));
         fill(e, st);
+        e.isMount = mount;
         if (!roundTrips(name, len))
             e.skip = true;
         out.append(std::move(e));
@@ -322,6 +326,9 @@ bool stat(const QString &path, Entry &entry)
     struct stat st;
     if (!statPath(path, native, st))
         return false;
+    bool mount = false;
+    if (posixfs::statAt(AT_FDCWD, native.constData(), st, &mount))
+        entry.isMount = mount;
     const QString p = withoutTrailingSlash(path);
     const qsizetype slash = p.lastIndexOf(QLatin1Char('/'));
     entry.name = (slash < 0 || p.size() == 1) ? p : p.mid(slash + 1);
@@ -378,10 +385,11 @@ Measure measure(const QString &path, const std::atomic_bool *cancel, const Progr
         if (filtering && excluded->needsFolder())
             folderText = QFile::decodeName(QByteArray::fromRawData(folder.data(), qsizetype(folder.size())));
         while (const char *name = reader->next()) {
-            if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            bool mount = false;
+            if (!posixfs::statAt(fd, name, st, &mount))
                 continue;
             const mode_t mode = st.st_mode;
-            if (isSpecial(mode))
+            if (isSpecial(mode) || mount)
                 continue;
             const size_t len = std::strlen(name);
             if (!roundTrips(name, len))
@@ -450,9 +458,10 @@ bool walk(const QString &root, const std::atomic_bool *cancel, const FolderFilte
         reader->start(fd);
         while (const char *name = reader->next()) {
             struct stat st;
-            if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            bool mount = false;
+            if (!posixfs::statAt(fd, name, st, &mount))
                 continue;
-            if (S_ISLNK(st.st_mode) || isSpecial(st.st_mode))
+            if (S_ISLNK(st.st_mode) || isSpecial(st.st_mode) || mount)
                 continue;
             const size_t len = std::strlen(name);
             if (!roundTrips(name, len))

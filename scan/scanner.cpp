@@ -166,6 +166,11 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
         if (root.isLabelled()) {
             if (isExcluded(root.path, exclusions))
                 continue;
+            // Another volume mounted at the root (a bind mount included) is
+            // not this folder's contents: never counted, never cleaned.
+            fs::Entry self;
+            if (fs::stat(root.path, self) && self.isMount)
+                continue;
             const fs::Measure m = fs::measure(root.path, &m_cancel, onProgress, &excluded);
             *examinedFiles += m.files;
             categoryBytes += m.bytes;
@@ -185,7 +190,7 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
         for (const fs::Entry &entry : fs::list(root.path)) {
             if (cancelled())
                 break;
-            if (entry.skip)
+            if (entry.skip || entry.isMount)
                 continue;
             if (!root.patterns.isEmpty() && !QDir::match(root.patterns, entry.name))
                 continue;

@@ -401,7 +401,10 @@ void Sidebar::updateBadge()
 void Sidebar::setCollapsed(bool collapsed, bool animate)
 {
     m_collapsed = collapsed;
-    QSettings().setValue(kCollapsedKey, collapsed);
+    // A store that cannot be read would be rewritten with only what Qt
+    // understood of it, losing the exclusions: it is left alone.
+    if (!m_state || m_state->settingsReadable())
+        QSettings().setValue(kCollapsedKey, collapsed);
     emit collapsedChanged(collapsed);
     m_toggle->setToolTip(collapsed ? SidebarText::tr("Expand sidebar") : SidebarText::tr("Collapse sidebar"));
 

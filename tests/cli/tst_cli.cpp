@@ -380,6 +380,42 @@ private slots:
         QVERIFY(rows >= 2);
     }
 
+    // A file name holding a terminal escape, a line break and a bidi override
+    // is printed as a visible escape: no raw control reaches the terminal, and
+    // table columns are measured on what is printed. "@" is that file.
+    void namesCannotHijackTheTerminal_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("scan table") << QStringList{"scan"} << "fx/temp/";
+        QTest::newRow("large table") << QStringList{"large", "--threshold-mb", "1"} << "home/";
+        QTest::newRow("measure") << QStringList{"measure", "@"} << "fx/temp/";
+    }
+
+    void namesCannotHijackTheTerminal()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, folder);
+        const QString name = QStringLiteral("red\x1b[31m\nTotal 9 GB\u202Egnp.exe");
+        const QString file = tmp->makeFileOfSize(folder + name, 3 << 20);
+        QVERIFY(!file.isEmpty());
+        arguments.replaceInStrings(QStringLiteral("@"), file);
+        const Run r = run(arguments);
+        QCOMPARE(r.exitCode, 0);
+        const QString out = QString::fromUtf8(r.out);
+        for (const QChar c : out)
+            QVERIFY2(c == u'\n' || (c >= u' ' && c != u'\x7f' && (c < u'\x80' || c > u'\x9f') && c != u'\u202e'),
+                     qPrintable(out));
+        const QString escaped = QStringLiteral(R"(red\x1b[31m\nTotal 9 GB\u202egnp.exe")");
+        const QStringList lines = out.split(u'\n');
+        const auto row =
+            std::find_if(lines.cbegin(), lines.cend(), [&](const QString &l) { return l.contains(escaped); });
+        QVERIFY2(row != lines.cend() && row->contains(u'"' + tmp->path()), qPrintable(out));
+        // The item's size sits right below the "Size" heading.
+        if (arguments.first() == QLatin1String("scan"))
+            QCOMPARE(row->mid(lines.first().indexOf(QStringLiteral("Size")), 4), QStringLiteral("3 MB"));
+    }
+
     // The category as written in the catalogue file; "@" is a fixture folder.
     void catalogueChecks_data()
     {

@@ -22,6 +22,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+// Each row names only what it checks; the rest keep their defaults.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
 namespace {
 
 constexpr qint64 kDayMs = 24LL * 60 * 60 * 1000;
@@ -35,6 +38,10 @@ struct Case
     QStringList args;
     QHash<QString, QString> env;
     QString workingDir;
+    // Run before the program in a shell ("@" is the tree), inside a mount
+    // namespace of its own when privateMounts is set.
+    QString shell;
+    bool privateMounts = false;
 
     QString at(const QString &relative) const { return tmp.path(QString(relative).replace(QLatin1Char('@'), tmp.path())); }
     QString expand(const QString &text) const { return QString(text).replace(QLatin1Char('@'), tmp.path()); }
@@ -79,6 +86,8 @@ struct Row
     QStringList logLines;  // exact lines the log holds
     qint64 freed = -1;     // the report's freedBytes, -1: not checked
     qint64 removed = -1;   // the report's filesRemoved
+    qint64 skipped = -1;   // the report's skippedCount
+    QString logHas;        // text some line of the log holds
     bool trashOnly = false;
     bool deleteOnly = false;
     bool rootOnly = false;
@@ -87,8 +96,8 @@ struct Row
 const QList<Row> &rows()
 {
     static const QList<Row> table = {
-        {"exclusions inside a labelled item",
-         [](Case &c) {
+        {.name = "exclusions inside a labelled item",
+         .setup = [](Case &c) {
              c.file("c/app/a/.git/config");
              c.file("c/app/a/x.bin", 8192);
              c.file("c/app/keep/k");
@@ -96,41 +105,38 @@ const QList<Row> &rows()
              c.category("appcache", 0, {c.labelled("c/app")});
              c.args = {"--category", "appcache", "--exclude", "**/.git", "--exclude", "KEEP"};
          },
-         {"c/app/a/.git/config", "c/app/keep/k"},
-         {"c/app/a/x.bin", "c/app/y.bin"},
-         0,
-         {"EXCLUDED @/c/app/a/.git", "EXCLUDED @/c/app/keep"},
-         12288,
-         2, false, false, false},
-        {"exclusions inside a listed folder",
-         [](Case &c) {
+         .kept = {"c/app/a/.git/config", "c/app/keep/k"},
+         .gone = {"c/app/a/x.bin", "c/app/y.bin"},
+         .logLines = {"EXCLUDED @/c/app/a/.git", "EXCLUDED @/c/app/keep"},
+         .freed = 12288,
+         .removed = 2},
+        {.name = "exclusions inside a listed folder",
+         .setup = [](Case &c) {
              c.file("t/proj/.git/HEAD");
              c.file("t/proj/build/o.bin");
              c.file("t/notes.iso");
              c.category("temp", 0, {c.listing("t")});
              c.args = {"--category", "temp", "--exclude", "**/.git", "--exclude", "*.iso"};
          },
-         {"t/proj/.git/HEAD", "t/notes.iso"},
-         {"t/proj/build/o.bin"},
-         0,
-         {"EXCLUDED @/t/proj/.git"},
-         4096,
-         1, false, false, false},
-        {"a path exclusion inside an item",
-         [](Case &c) {
+         .kept = {"t/proj/.git/HEAD", "t/notes.iso"},
+         .gone = {"t/proj/build/o.bin"},
+         .logLines = {"EXCLUDED @/t/proj/.git"},
+         .freed = 4096,
+         .removed = 1},
+        {.name = "a path exclusion inside an item",
+         .setup = [](Case &c) {
              c.file("c/app/sub/data.bin");
              c.file("c/app/other.bin");
              c.category("appcache", 0, {c.labelled("c/app")});
              c.args = {"--category", "appcache", "--exclude", c.expand("@/c/app/sub")};
          },
-         {"c/app/sub/data.bin"},
-         {"c/app/other.bin"},
-         0,
-         {"EXCLUDED @/c/app/sub"},
-         4096,
-         1, false, false, false},
-        {"the bin is emptied before anything is moved into it",
-         [](Case &c) {
+         .kept = {"c/app/sub/data.bin"},
+         .gone = {"c/app/other.bin"},
+         .logLines = {"EXCLUDED @/c/app/sub"},
+         .freed = 4096,
+         .removed = 1},
+        {.name = "the bin is emptied before anything is moved into it",
+         .setup = [](Case &c) {
              c.file("data/Trash/files/old.bin");
              c.file("data/Trash/info/old.bin.trashinfo", 0);
              c.file("t/new.bin");
@@ -138,15 +144,12 @@ const QList<Row> &rows()
              c.category("trash", 2, {}, true);
              c.args = {"--category", "temp", "--category", "trash"};
          },
-         {"data/Trash/files/new.bin", "data/Trash/info/new.bin.trashinfo"},
-         {"data/Trash/files/old.bin", "t/new.bin"},
-         0,
-         {"EMPTIED  Trash"},
-         -1,
-         -1,
-         true, false, false},
-        {"an account named like a guarded product",
-         [](Case &c) {
+         .kept = {"data/Trash/files/new.bin", "data/Trash/info/new.bin.trashinfo"},
+         .gone = {"data/Trash/files/old.bin", "t/new.bin"},
+         .logLines = {"EMPTIED  Trash"},
+         .trashOnly = true},
+        {.name = "an account named like a guarded product",
+         .setup = [](Case &c) {
              c.env.insert("HOME", c.at("eset"));
              c.env.insert("XDG_CACHE_HOME", c.at("eset/.cache"));
              c.file("eset/.cache/app/f.bin");
@@ -154,24 +157,21 @@ const QList<Row> &rows()
              c.category("appcache", 0, {c.labelled("eset/.cache/app"), c.labelled("eset/.cache/rime")});
              c.args = {"--category", "appcache"};
          },
-         {"eset/.cache/rime/r.bin"},
-         {"eset/.cache/app/f.bin"},
-         0,
-         {},
-         4096,
-         1, false, false, false},
-        {"--skip-item with ~ after =",
-         [](Case &c) {
+         .kept = {"eset/.cache/rime/r.bin"},
+         .gone = {"eset/.cache/app/f.bin"},
+         .freed = 4096,
+         .removed = 1},
+        {.name = "--skip-item with ~ after =",
+         .setup = [](Case &c) {
              c.file("home/t/a.bin");
              c.file("home/t/b.bin");
              c.category("temp", 0, {c.listing("home/t")});
              c.args = {"--category", "temp", "--skip-item=~/t/a.bin"};
          },
-         {"home/t/a.bin"},
-         {"home/t/b.bin"},
-         0, {}, -1, -1, false, false, false},
-        {"--skip-item relative, through a linked home",
-         [](Case &c) {
+         .kept = {"home/t/a.bin"},
+         .gone = {"home/t/b.bin"}},
+        {.name = "--skip-item relative, through a linked home",
+         .setup = [](Case &c) {
              c.file("home/t/a.bin");
              c.file("home/t/b.bin");
              QVERIFY(!c.tmp.makeSymlink(c.at("home"), "homelink").isEmpty());
@@ -180,47 +180,41 @@ const QList<Row> &rows()
              c.category("temp", 0, {c.listing("home/t")});
              c.args = {"--category", "temp", "--skip-item", "t/a.bin"};
          },
-         {"home/t/a.bin"},
-         {"home/t/b.bin"},
-         0, {}, -1, -1, false, false, false},
-        {"a --skip-item that names nothing refuses the run",
-         [](Case &c) {
+         .kept = {"home/t/a.bin"},
+         .gone = {"home/t/b.bin"}},
+        {.name = "a --skip-item that names nothing refuses the run",
+         .setup = [](Case &c) {
              c.file("home/t/a.bin");
              c.category("temp", 0, {c.listing("home/t")});
              c.args = {"--category", "temp", "--skip-item", c.expand("@/home/t/nothing.bin")};
          },
-         {"home/t/a.bin"},
-         {},
-         2, {}, -1, -1, false, false, false},
-        {"settings that cannot be read refuse the run",
-         [](Case &c) {
+         .kept = {"home/t/a.bin"},
+         .exitCode = 2},
+        {.name = "settings that cannot be read refuse the run",
+         .setup = [](Case &c) {
              c.file("t/a.bin");
              QVERIFY(!c.tmp.makeDir("config/Varnholt/Varnholt.conf").isEmpty());
              c.category("temp", 0, {c.listing("t")});
              c.args = {"--category", "temp"};
          },
-         {"t/a.bin"},
-         {},
-         1, {}, -1, -1, false, false, false},
-        {"a file with another name outside frees nothing",
-         [](Case &c) {
+         .kept = {"t/a.bin"},
+         .exitCode = 1},
+        {.name = "a file with another name outside frees nothing",
+         .setup = [](Case &c) {
              c.file("c/app/h.bin", 8192);
              c.file("c/app/z.bin");
              QVERIFY(!c.tmp.makeHardLink("c/app/h.bin", "outside/h.bin").isEmpty());
              c.category("appcache", 0, {c.labelled("c/app")});
              c.args = {"--category", "appcache"};
          },
-         {"outside/h.bin"},
-         {"c/app/h.bin", "c/app/z.bin"},
-         0,
-         {"DELETED  @/c/app  4 KB"},
-         4096,
-         2,
-         false,
-         true,
-         false},
-        {"services' folders and fresh entries of a shared temp folder",
-         [](Case &c) {
+         .kept = {"outside/h.bin"},
+         .gone = {"c/app/h.bin", "c/app/z.bin"},
+         .logLines = {"DELETED  @/c/app  4 KB"},
+         .freed = 4096,
+         .removed = 2,
+         .deleteOnly = true},
+        {.name = "services' folders and fresh entries of a shared temp folder",
+         .setup = [](Case &c) {
              c.file("shared/systemd-private-1-x/f.bin");
              c.file("shared/.X11-unix/X0");
              c.file("shared/old.bin");
@@ -229,11 +223,10 @@ const QList<Row> &rows()
              c.category("temp", 0, {c.shared("shared")});
              c.args = {"--category", "temp"};
          },
-         {"shared/systemd-private-1-x/f.bin", "shared/.X11-unix/X0", "shared/new.bin"},
-         {"shared/old.bin"},
-         0, {}, -1, -1, false, false, false},
-        {"an elevated run offers only the invoker's entries",
-         [](Case &c) {
+         .kept = {"shared/systemd-private-1-x/f.bin", "shared/.X11-unix/X0", "shared/new.bin"},
+         .gone = {"shared/old.bin"}},
+        {.name = "an elevated run offers only the invoker's entries",
+         .setup = [](Case &c) {
              c.file("shared/roots.bin");
              c.file("shared/theirs.bin");
              c.age("shared");
@@ -242,11 +235,11 @@ const QList<Row> &rows()
              c.category("temp", 0, {c.shared("shared")});
              c.args = {"--category", "temp"};
          },
-         {"shared/roots.bin"},
-         {"shared/theirs.bin"},
-         0, {}, -1, -1, false, false, true},
-        {"an elevated run for a system account offers nothing",
-         [](Case &c) {
+         .kept = {"shared/roots.bin"},
+         .gone = {"shared/theirs.bin"},
+         .rootOnly = true},
+        {.name = "an elevated run for a system account offers nothing",
+         .setup = [](Case &c) {
              c.file("shared/roots.bin");
              c.file("shared/theirs.bin");
              c.age("shared");
@@ -255,11 +248,10 @@ const QList<Row> &rows()
              c.category("temp", 0, {c.shared("shared")});
              c.args = {"--category", "temp"};
          },
-         {"shared/roots.bin", "shared/theirs.bin"},
-         {},
-         0, {}, -1, -1, false, false, true},
-        {"an age out of range in the catalogue file",
-         [](Case &c) {
+         .kept = {"shared/roots.bin", "shared/theirs.bin"},
+         .rootOnly = true},
+        {.name = "an age out of range in the catalogue file",
+         .setup = [](Case &c) {
              c.file("shared/old.bin");
              c.age("shared");
              QJsonObject root = c.shared("shared");
@@ -267,9 +259,81 @@ const QList<Row> &rows()
              c.category("temp", 0, {root});
              c.args = {"--category", "temp"};
          },
-         {"shared/old.bin"},
-         {},
-         1, {}, -1, -1, false, false, false},
+         .kept = {"shared/old.bin"},
+         .exitCode = 1},
+        // The file system's tricks.
+        {.name = "a bind mount inside an item",
+         .setup = [](Case &c) {
+             c.file("outside/s.bin");
+             c.file("c/app/f.bin");
+             QVERIFY(!c.tmp.makeDir("c/app/m").isEmpty());
+             c.shell = c.expand("mount --bind @/outside @/c/app/m");
+             c.privateMounts = true;
+             c.category("appcache", 0, {c.labelled("c/app")});
+             c.args = {"--category", "appcache"};
+         },
+         .kept = {"outside/s.bin"},
+         .gone = {"c/app/f.bin"},
+         .exitCode = 1,
+         .freed = 4096,
+         .removed = 1,
+         .skipped = 1,
+         .logHas = "(another volume is mounted here)",
+         .rootOnly = true},
+        {.name = "a bind mount offered by a listing",
+         .setup = [](Case &c) {
+             c.file("outside/s.bin");
+             c.file("t/f.bin");
+             QVERIFY(!c.tmp.makeDir("t/m").isEmpty());
+             c.shell = c.expand("mount --bind @/outside @/t/m");
+             c.privateMounts = true;
+             c.category("temp", 0, {c.listing("t")});
+             c.args = {"--category", "temp"};
+         },
+         .kept = {"outside/s.bin", "t/m"},
+         .gone = {"t/f.bin"},
+         .freed = 4096,
+         .removed = 1,
+         .rootOnly = true},
+        {.name = "an item on its own mount at a catalogue base",
+         .setup = [](Case &c) {
+             QVERIFY(!c.tmp.makeDir("cachemount").isEmpty());
+             c.env.insert("XDG_CACHE_HOME", c.at("cachemount"));
+             c.shell = c.expand("mount -t tmpfs none @/cachemount && mkdir @/cachemount/app "
+                                "&& head -c 4096 /dev/zero > @/cachemount/app/f.bin");
+             c.privateMounts = true;
+             c.category("appcache", 0, {c.labelled("cachemount/app")});
+             c.args = {"--category", "appcache"};
+         },
+         .exitCode = 1,
+         .skipped = 1,
+         .logHas = "(cannot be moved to the trash here)",
+         .trashOnly = true,
+         .rootOnly = true},
+        {.name = "a name too long for the trash's record",
+         .setup = [](Case &c) {
+             c.file("t/" + QString(250, QLatin1Char('n')));
+             c.category("temp", 0, {c.listing("t")});
+             c.args = {"--category", "temp"};
+         },
+         .kept = {"t/" + QString(250, QLatin1Char('n'))},
+         .exitCode = 1,
+         .skipped = 1,
+         .logHas = "(cannot be moved to the trash here)",
+         .trashOnly = true},
+        {.name = "a tree deeper than the open files allowed",
+         .setup = [](Case &c) {
+             QVERIFY(!c.tmp.makeDeepChain("c/app/deep", 300, "bottom").isEmpty());
+             c.file("c/app/f.bin");
+             c.shell = "ulimit -n 150";
+             c.category("appcache", 0, {c.labelled("c/app")});
+             c.args = {"--category", "appcache"};
+         },
+         .kept = {"c/app/deep/d/d/d"},
+         .gone = {"c/app/f.bin"},
+         .exitCode = 1,
+         .skipped = 1,
+         .logHas = "(too many open files)"},
     };
     return table;
 }
@@ -355,30 +419,45 @@ private slots:
         p.setProcessEnvironment(env);
         if (!c.workingDir.isEmpty())
             p.setWorkingDirectory(c.workingDir);
-        p.start(QStringLiteral(VARNHOLT_BINARY_DIR "/varnholt-cli"),
-                QStringList{"clean", toTrash ? "--trash" : "--delete", "--yes", "--json"} + c.args);
+        const QString program = QStringLiteral(VARNHOLT_BINARY_DIR "/varnholt-cli");
+        const QStringList arguments = QStringList{"clean", toTrash ? "--trash" : "--delete", "--yes", "--json"} + c.args;
+        if (c.shell.isEmpty()) {
+            p.start(program, arguments);
+        } else {
+            QStringList wrapped{"-c", c.shell + QStringLiteral(" && exec \"$0\" \"$@\""), program};
+            if (c.privateMounts)
+                wrapped = QStringList{"-m", "--propagation", "private", "sh"} + wrapped;
+            p.start(c.privateMounts ? QStringLiteral("unshare") : QStringLiteral("sh"), wrapped + arguments);
+        }
         QVERIFY(p.waitForFinished(60000));
         const QString err = QString::fromUtf8(p.readAllStandardError());
         QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == r.exitCode, qPrintable(err));
 
         for (const QString &k : r.kept) {
+            QVERIFY2(QFileInfo::exists(c.at(k)), qPrintable(k + " is gone"));
             QFile f(c.at(k));
-            QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(k + " is gone"));
-            if (before.contains(k))
+            if (before.contains(k) && f.open(QIODevice::ReadOnly))
                 QCOMPARE(f.readAll(), before.value(k));
         }
         for (const QString &g : r.gone)
             QVERIFY2(!QFileInfo(c.at(g)).exists() || QFileInfo(c.at(g)).isSymLink(), qPrintable(g + " is still there"));
-        if (r.exitCode != 0)
-            return;
-
+        // A refused run prints no report.
         const QJsonObject report = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+        if (report.isEmpty()) {
+            QVERIFY(r.exitCode != 0);
+            return;
+        }
         if (r.freed >= 0)
             QCOMPARE(report.value("freedBytes").toInteger(), r.freed);
         if (r.removed >= 0)
             QCOMPARE(report.value("filesRemoved").toInteger(), r.removed);
+        if (r.skipped >= 0)
+            QCOMPARE(report.value("skippedCount").toInteger(), r.skipped);
         const QString logPath = report.value("logPath").toString();
         const QStringList log = logPath.isEmpty() ? QStringList() : logLines(logPath);
+        if (!r.logHas.isEmpty())
+            QVERIFY2(std::any_of(log.cbegin(), log.cend(), [&](const QString &l) { return l.contains(r.logHas); }),
+                     qPrintable(log.join('\n')));
         for (const QString &line : r.logLines)
             QVERIFY2(log.contains(c.expand(line)), qPrintable(c.expand(line) + " not in\n" + log.join('\n')));
         const int excludedLines = int(std::count_if(log.cbegin(), log.cend(),

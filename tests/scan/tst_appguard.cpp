@@ -40,7 +40,13 @@ class TestAppGuard final : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        // A run under sudo would otherwise look for the invoking user's apps.
+        qunsetenv("PKEXEC_UID");
+        qunsetenv("SUDO_UID");
+    }
 
     void guarded_data()
     {
@@ -164,13 +170,59 @@ private slots:
         QVERIFY(apps.bundleIds.isEmpty());
     }
 
+    // Whose processes keep a cache: the status text of a process against the
+    // user that appUser(real, effective, PKEXEC_UID, SUDO_UID) picks.
+    void processOwner_data()
+    {
+        QTest::addColumn<QByteArray>("status");
+        QTest::addColumn<uint>("real");
+        QTest::addColumn<uint>("effective");
+        QTest::addColumn<QByteArray>("pkexec");
+        QTest::addColumn<QByteArray>("sudo");
+        QTest::addColumn<bool>("counts");
+        const QByteArray user = "Name:\tcode\nUmask:\t0022\nUid:\t1000\t1000\t1000\t1000\nGid:\t1000\n";
+        const QByteArray other = "Name:\tcode\nUid:\t1001\t1001\t1001\t1001\n";
+        const QByteArray root = "Name:\tcode\nUid:\t0\t0\t0\t0\n";
+        QTest::newRow("own process") << user << 1000u << 1000u << QByteArray() << QByteArray() << true;
+        QTest::newRow("another user's") << other << 1000u << 1000u << QByteArray() << QByteArray() << false;
+        QTest::newRow("root's, seen by a user") << root << 1000u << 1000u << QByteArray() << QByteArray() << false;
+        QTest::newRow("set-uid program the user started")
+            << QByteArray("Uid:\t1000\t0\t0\t0\n") << 1000u << 1000u << QByteArray() << QByteArray() << true;
+        QTest::newRow("uid that only starts alike")
+            << QByteArray("Uid:\t10001\t10001\t10001\t10001\n") << 1000u << 1000u << QByteArray() << QByteArray()
+            << false;
+        QTest::newRow("pkexec: invoking user's") << user << 0u << 0u << QByteArray("1000") << QByteArray() << true;
+        QTest::newRow("pkexec: root's own") << root << 0u << 0u << QByteArray("1000") << QByteArray() << false;
+        QTest::newRow("sudo: invoking user's") << user << 0u << 0u << QByteArray() << QByteArray("1000") << true;
+        QTest::newRow("pkexec before sudo") << other << 0u << 0u << QByteArray("1000") << QByteArray("1001") << false;
+        QTest::newRow("variables ignored unelevated") << root << 1000u << 1000u << QByteArray() << QByteArray("0")
+                                                      << false;
+        QTest::newRow("malformed variable ignored") << root << 0u << 0u << QByteArray("1000x") << QByteArray(" 1")
+                                                    << true;
+        QTest::newRow("plain root run") << root << 0u << 0u << QByteArray() << QByteArray() << true;
+        QTest::newRow("no Uid line") << QByteArray("Name:\tcode\n") << 1000u << 1000u << QByteArray() << QByteArray()
+                                     << false;
+        QTest::newRow("process gone") << QByteArray() << 0u << 0u << QByteArray() << QByteArray() << false;
+    }
+
+    void processOwner()
+    {
+        QFETCH(QByteArray, status);
+        QFETCH(uint, real);
+        QFETCH(uint, effective);
+        QFETCH(QByteArray, pkexec);
+        QFETCH(QByteArray, sudo);
+        QFETCH(bool, counts);
+        QCOMPARE(isProcessOf(status, appUser(real, effective, pkexec, sudo)), counts);
+    }
+
     void snapshotOfOtherUsers()
     {
         if (testsupport::isUnprivilegedChild()) {
             // The parent's sleep belongs to another user when the tests run as
-            // root: its executable cannot be read, its name still counts.
+            // root: naming a process after an app keeps no one else's cache.
             const RunningApps apps = snapshot();
-            QVERIFY(apps.processNames.contains("sleep"));
+            QVERIFY(!apps.processNames.contains("sleep"));
             QVERIFY(apps.processNames.contains("tst_appguard"));
             return;
         }

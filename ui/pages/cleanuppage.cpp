@@ -28,6 +28,7 @@
 #include <QRadialGradient>
 #include <QScrollArea>
 #include <QStackedWidget>
+#include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -104,9 +105,17 @@ namespace cleanup {
 QLabel *label(const QString &text, const QString &role, QWidget *parent)
 {
     auto *l = new QLabel(text, parent);
+    l->setTextFormat(Qt::PlainText);
     if (!role.isEmpty())
         l->setProperty("role", role);
     return l;
+}
+
+QString plainToolTip(const QString &text)
+{
+    if (!Qt::mightBeRichText(text))
+        return text;
+    return QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped() + QStringLiteral("</p>");
 }
 
 QLabel *eyebrow(const QString &text, QWidget *parent)

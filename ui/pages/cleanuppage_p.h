@@ -11,7 +11,12 @@ class QWidget;
 
 namespace ui::cleanup {
 
+// A plain-text label: file and app names shown in it never turn into markup.
+// A caller that builds markup itself switches the label to rich text.
 QLabel *label(const QString &text, const QString &role, QWidget *parent);
+// A tool tip that shows `text` as written even when it looks like markup
+// (a file called "<h1>x" must not become a heading).
+QString plainToolTip(const QString &text);
 // A small-capitals heading line.
 QLabel *eyebrow(const QString &text, QWidget *parent);
 // Overrides the role's text size; `extra` is appended to the style sheet.

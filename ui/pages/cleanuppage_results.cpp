@@ -463,10 +463,25 @@ void CleanupPage::rebuildDetail()
     if (c->risk != Permanent) {
         auto *description = cleanup::label(c->description, QStringLiteral("sub"), content);
         description->setWordWrap(true);
-        description->setToolTip(c->detail);
+        description->setToolTip(cleanup::plainToolTip(c->detail));
         column->addWidget(description);
     } else {
         column->addWidget(new Note(Note::Warning, QStringLiteral("alert"), c->description.toHtmlEscaped(), content));
+    }
+
+    // Folders the catalogue left out of this category, and why. The notes
+    // name paths: they may break after any separator.
+    if (!c->notes.isEmpty()) {
+        column->addSpacing(12);
+        QStringList lines;
+        for (const QString &n : c->notes) {
+            lines.append(n.toHtmlEscaped()
+                             .replace(QLatin1Char('/'), QStringLiteral("/&#8203;"))
+                             .replace(QLatin1Char('\\'), QStringLiteral("\\&#8203;")));
+        }
+        auto *notes = new Note(Note::Plain, QStringLiteral("info"), lines.join(QStringLiteral("<br>")), content);
+        notes->setObjectName(QStringLiteral("detailNotes"));
+        column->addWidget(notes);
     }
 
     if ((c->needsAdmin || c->accessDenied) && !isElevated()) {
@@ -565,7 +580,7 @@ void CleanupPage::rebuildDetail()
         text->setSpacing(2);
         auto *label = new ElidedLabel(item.label, {}, rowWidget);
         label->setStyleSheet(QStringLiteral("font-weight: 500;"));
-        label->setToolTip(QDir::toNativeSeparators(item.path));
+        label->setToolTip(cleanup::plainToolTip(QDir::toNativeSeparators(item.path)));
         text->addWidget(label);
         if (!item.runningApp.isEmpty()) {
             auto *busy = cleanup::label(CleanupText::tr("%1 is running").arg(item.runningApp), QStringLiteral("warn"),
@@ -575,6 +590,7 @@ void CleanupPage::rebuildDetail()
         } else if (!item.path.isEmpty()) {
             auto *where = new ElidedLabel(displayPath(QFileInfo(item.path).path()), QStringLiteral("mono"), rowWidget);
             where->setStyleSheet(QStringLiteral("font-size: 10px;"));
+            where->setToolTip(cleanup::plainToolTip(where->text()));
             text->addWidget(where);
         }
         row->addLayout(text, 1);

@@ -1,0 +1,30 @@
+#pragma once
+
+// The two system calls every walker and remover of the POSIX build shares:
+// describing an entry of an open folder, mount roots included, and opening a
+// folder without following any link on the way.
+
+#include <QString>
+
+#include <sys/stat.h>
+
+namespace posixfs {
+
+// fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW), and whether the entry is
+// the root of a mount: a bind mount of the same file system has the same
+// st_dev as its parent, so only the mount identity tells (statx's
+// STATX_ATTR_MOUNT_ROOT, or the mount ids of name_to_handle_at on kernels
+// without it). False with errno set when the entry cannot be described.
+bool statAt(int dirFd, const char *name, struct stat &st, bool *mountRoot = nullptr);
+
+// Opens the folder at `path` for reading (O_DIRECTORY, close-on-exec). The
+// deepest catalogue base that holds it (the home folder, the XDG folders, the
+// temp folders, the system folders the catalogue reads; see guardBases()) is
+// opened as named — those are the user's and the system's own settings — and
+// every component below it is opened relative to the one before with
+// O_NOFOLLOW, never entering a link or another mount. A path below no base
+// is opened that way from "/". Returns -1 with errno set: ELOOP or ENOTDIR
+// when a component is a link or not a folder, EXDEV when it is a mount.
+int openFolder(const QString &path);
+
+} // namespace posixfs

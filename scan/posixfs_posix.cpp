@@ -1,0 +1,135 @@
+#include "scan/posixfs.h"
+
+#include "scan/appguard.h"
+#include "scan/pathrules.h"
+#include "scan/uniquefd.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+namespace posixfs {
+
+namespace {
+
+// The mount a name of an open folder belongs to, or -1 when the file system
+// cannot tell.
+int mountIdAt(int dirFd, const char *name)
+{
+    struct
+    {
+        struct file_handle handle;
+        unsigned char bytes[MAX_HANDLE_SZ];
+    } buffer;
+    buffer.handle.handle_bytes = MAX_HANDLE_SZ;
+    int id = -1;
+    if (::name_to_handle_at(dirFd, name, &buffer.handle, &id, 0) != 0 && errno != EOVERFLOW)
+        return -1;
+    return id;
+}
+
+} // namespace
+
+bool statAt(int dirFd, const char *name, struct stat &st, bool *mountRoot)
+{
+    struct statx sx;
+    if (::statx(dirFd, name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, STATX_BASIC_STATS, &sx) != 0)
+        return false;
+    st = {};
+    st.st_dev = makedev(sx.stx_dev_major, sx.stx_dev_minor);
+    st.st_ino = sx.stx_ino;
+    st.st_mode = sx.stx_mode;
+    st.st_nlink = sx.stx_nlink;
+    st.st_uid = sx.stx_uid;
+    st.st_gid = sx.stx_gid;
+    st.st_rdev = makedev(sx.stx_rdev_major, sx.stx_rdev_minor);
+    st.st_size = off_t(sx.stx_size);
+    st.st_blksize = blksize_t(sx.stx_blksize);
+    st.st_blocks = blkcnt_t(sx.stx_blocks);
+    st.st_atim = {sx.stx_atime.tv_sec, sx.stx_atime.tv_nsec};
+    st.st_mtim = {sx.stx_mtime.tv_sec, sx.stx_mtime.tv_nsec};
+    st.st_ctim = {sx.stx_ctime.tv_sec, sx.stx_ctime.tv_nsec};
+    if (mountRoot) {
+        if (sx.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) {
+            *mountRoot = (sx.stx_attributes & STATX_ATTR_MOUNT_ROOT) != 0;
+        } else if (S_ISDIR(st.st_mode)) {
+            const int inner = mountIdAt(dirFd, name);
+            // The folder holding the entry: dirFd itself, or the named
+            // path's parent when the name is a path.
+            const char *slash = std::strrchr(name, '/');
+            const std::string parent = slash ? std::string(name, size_t(slash - name) + 1) + "." : std::string(".");
+            const int outer = mountIdAt(dirFd, parent.c_str());
+            *mountRoot = inner >= 0 && outer >= 0 && inner != outer;
+        } else {
+            *mountRoot = false;
+        }
+    }
+    return true;
+}
+
+int openFolder(const QString &path)
+{
+    const QString clean = QDir::cleanPath(path);
+    if (clean.isEmpty() || !clean.startsWith(QLatin1Char('/'))) {
+        errno = EINVAL;
+        return -1;
+    }
+    // The deepest base holding the path, compared as the bases are kept
+    // (normalised); its own spelling is the path's first characters.
+    const QString key = normalizePath(clean);
+    qsizetype start = 1;
+    for (const QString &b : guardBases()) {
+        if (b.size() <= start || !b.startsWith(QLatin1Char('/')))
+            continue;
+        if (key == b || (key.startsWith(b) && key.at(b.size()) == QLatin1Char('/')))
+            start = b.size();
+    }
+    // Lower-casing may change the length of some texts; then the base cannot
+    // be told apart from the path and everything is opened from "/".
+    if (start > 1 && normalizePath(clean.left(start)) != key.left(start))
+        start = 1;
+    const QByteArray native = QFile::encodeName(clean);
+    if (QFile::decodeName(native) != clean) {
+        errno = EINVAL;
+        return -1;
+    }
+    const QByteArray base = start <= 1 ? QByteArray("/") : QFile::encodeName(clean.left(start));
+    UniqueFd fd(::open(base.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!fd.valid())
+        return -1;
+    const QList<QByteArray> parts = native.mid(base.size()).split('/');
+    for (const QByteArray &part : parts) {
+        if (part.isEmpty())
+            continue;
+        struct stat st;
+        bool mount = false;
+        if (!statAt(fd.get(), part.constData(), st, &mount))
+            return -1;
+        if (S_ISLNK(st.st_mode)) {
+            errno = ELOOP;
+            return -1;
+        }
+        if (!S_ISDIR(st.st_mode)) {
+            errno = ENOTDIR;
+            return -1;
+        }
+        if (mount) {
+            errno = EXDEV;
+            return -1;
+        }
+        const int next = ::openat(fd.get(), part.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (next < 0)
+            return -1;
+        fd.reset(next);
+    }
+    return fd.release();
+}
+
+} // namespace posixfs
