@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMap>
 #include <QSet>
 
 namespace {
@@ -17,17 +18,53 @@ QString trc(const char *text)
     return QCoreApplication::translate("Categories", text);
 }
 
+// Whether `path` is `folder` or lies inside it (both cleaned, '/' separators).
+bool isAtOrBelow(const QString &path, const QString &folder)
+{
+#ifdef Q_OS_WIN
+    constexpr Qt::CaseSensitivity cs = Qt::CaseInsensitive;
+#else
+    constexpr Qt::CaseSensitivity cs = Qt::CaseSensitive;
+#endif
+    if (folder.isEmpty())
+        return false;
+    if (path.compare(folder, cs) == 0)
+        return true;
+    return path.startsWith(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/'), cs);
+}
+
+// The first link (symbolic link or junction) on the way from `from` down to
+// `path`, `from` itself not counted and `path` included; empty when there is
+// none or `path` does not lie below `from`.
+QString linkBelow(const QString &from, const QString &path)
+{
+    if (!isAtOrBelow(path, from))
+        return {};
+    QString at = from;
+    const QString rest = path.mid(from.size());
+    for (const QString &part : rest.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        at = catalogueJoin(at, part);
+        const QFileInfo fi(at);
+        if (fi.isSymLink() || fi.isJunction())
+            return at;
+    }
+    return {};
+}
+
 // Appends a root when its folder exists. A root that is itself a link or
-// junction is left out: cleaning "the contents" of a link would reach into
-// whatever folder it points at. A relative path (an unset base) is never
-// resolved against the working folder. Doubles are dropped once a category is
+// junction, or is reached through one below `from` (a folder already judged),
+// is left out: cleaning "the contents" of a link would reach into whatever
+// folder it points at. A relative path (an unset base) is never resolved
+// against the working folder. Doubles are dropped once a category is
 // complete (dropDuplicateRoots).
-void addRoot(QList<CategoryRoot> &roots, const CategoryRoot &root)
+void addRoot(QList<CategoryRoot> &roots, const CategoryRoot &root, const QString &from = {})
 {
     if (root.path.isEmpty() || QDir::isRelativePath(root.path))
         return;
     const QFileInfo fi(root.path);
     if (!fi.isDir() || fi.isSymLink() || fi.isJunction())
+        return;
+    if (!from.isEmpty() && !linkBelow(from, root.path).isEmpty())
         return;
     roots.append(root);
 }
@@ -56,23 +93,210 @@ void dropDuplicateRoots(QList<CategoryRoot> &roots)
 }
 
 void addRoot(QList<CategoryRoot> &roots, const QString &path, const QString &label = {},
-             const QStringList &patterns = {})
+             const QStringList &patterns = {}, const QString &from = {})
 {
     CategoryRoot r;
     r.path = path;
     r.label = label;
     r.patterns = patterns;
-    addRoot(roots, r);
+    addRoot(roots, r, from);
 }
 
-// Temporary folders are commonly reached through a link (TMPDIR pointing
-// elsewhere, 8.3 names on Windows); the folder itself is what gets listed.
-QString resolvedTemp(const QString &path)
+// The trash folders of a volume mounted inside a base (".Trash",
+// ".Trash-1000"): what the user deleted there, never a cache.
+bool isVolumeTrashName(const QString &name)
 {
-    if (path.isEmpty() || QDir::isRelativePath(path))
+    return name.compare(QLatin1String(".Trash"), Qt::CaseInsensitive) == 0
+        || name.startsWith(QLatin1String(".Trash-"), Qt::CaseInsensitive);
+}
+
+void addNote(QStringList &notes, const QString &note)
+{
+    if (!notes.contains(note))
+        notes.append(note);
+}
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+QString linkNote(const QString &path, const QString &real)
+{
+    return QCoreApplication::translate("Categories", "%1 was left out: it leads through a link to %2.")
+        .arg(shown(path), shown(real));
+}
+
+// Notes by category id; each catalogue hands them to its categories at the end.
+using Notes = QMap<QString, QStringList>;
+
+// One folder the catalogue takes roots from (a temporary folder, an XDG or
+// per-user folder, a cache folder of a tool below home). Before anything
+// below it is offered it is judged by where it really points: a variable
+// that names the home folder, a cache folder that is a link to /var/tmp or
+// two variables naming the same folder would otherwise turn personal files
+// or other people's live files into "caches".
+struct Base
+{
+    QString path;            // as configured, cleaned; roots are built on it
+    QStringList users;       // ids of the categories built from it; they carry its note
+    // Temporary folders are judged by their real path alone and listed
+    // there: TMPDIR commonly points through a link and systems link /tmp,
+    // and entries of a temporary folder are only ever taken when the user
+    // owns them and they are a day old. Every other base must not be a
+    // link, nor be reached through one below the home folder.
+    bool temp = false;
+    QString ownFolder;       // the protected home sub-folder this base is by default (~/.cache)
+    QStringList freeNames;   // folders directly inside that none of its roots enters
+
+    QString real;            // canonical path, empty when the folder is missing
+    bool usable = false;
+
+    QString rootPath() const { return usable ? (temp ? real : path) : QString(); }
+};
+
+Base perUserBase(const QString &path, QStringList users, const QString &ownFolder = {},
+                 QStringList freeNames = {})
+{
+    Base b;
+    b.path = path.isEmpty() ? QString() : QDir::cleanPath(path);
+    b.users = std::move(users);
+    b.ownFolder = ownFolder;
+    b.freeNames = std::move(freeNames);
+    return b;
+}
+
+Base tempBase(const QString &path)
+{
+    Base b = perUserBase(path, {QStringLiteral("temp")});
+    b.temp = true;
+    return b;
+}
+
+// Whether the folder `key` is the folder `inner` or holds it (normalised).
+bool holds(const QString &key, const QString &inner)
+{
+    if (key.isEmpty())
+        return false;
+    return inner == key || inner.startsWith(key.endsWith(QLatin1Char('/')) ? key : key + QLatin1Char('/'));
+}
+
+// Judges every base in order and notes why one is left out. One that is
+// missing or unset is left out silently: it has nothing to offer.
+//
+// Overlaps: when one base lies inside another, the outer one is left out.
+// The roots of a base stay inside it, so the inner one cannot reach into
+// the outer one's folder, while the outer one's roots could take in the
+// inner one whole under the wrong role (every folder of a cache folder is a
+// cache, so a data folder inside it would become one). The exception is a
+// folder the outer base never enters (its freeNames: %LOCALAPPDATA%\Temp).
+// Of two bases naming the same folder the earlier one is kept; the
+// catalogues list the bases whose roots are narrow (named sub-folders)
+// before the temporary folders and those before the cache folder, whose
+// every folder is taken.
+void judgeBases(QList<Base> &bases, const QString &home, const QString &homeReal, const ProtectionRules &rules,
+                Notes &notes)
+{
+    const QString homeKey = homeReal.isEmpty() ? QString() : normalizePath(homeReal);
+    QStringList keys(bases.size());
+    QList<QString> why(bases.size());
+    for (qsizetype i = 0; i < bases.size(); ++i) {
+        Base &b = bases[i];
+        if (b.path.isEmpty() || QDir::isRelativePath(b.path))
+            continue;
+        const QFileInfo fi(b.path);
+        b.real = fi.canonicalFilePath();
+        if (b.real.isEmpty() || !QFileInfo(b.real).isDir()) {
+            b.real.clear();
+            continue;
+        }
+        const QString key = normalizePath(b.real);
+        if (!b.temp) {
+            const bool belowHome = isAtOrBelow(b.path, home) || isAtOrBelow(b.path, homeReal);
+            const QString link = belowHome ? linkBelow(isAtOrBelow(b.path, home) ? home : homeReal, b.path)
+                                           : (fi.isSymLink() || fi.isJunction() ? b.path : QString());
+            if (!link.isEmpty()) {
+                why[i] = linkNote(b.path, b.real);
+                continue;
+            }
+        }
+        if (holds(key, homeKey)) {
+            why[i] = QCoreApplication::translate("Categories", "%1 was left out: it is the home folder or holds it.")
+                         .arg(shown(b.path));
+            continue;
+        }
+        // A base may be the very home sub-folder that the rules protect as a
+        // folder (~/.cache, %LOCALAPPDATA%): only what is inside it is taken,
+        // and that is not protected by that rule.
+        ProtectionRules own = rules;
+        if (!b.ownFolder.isEmpty() && key == normalizePath(b.ownFolder))
+            own.homeFolders.removeAll(key);
+        if (isProtectedPath(b.real, own) || (!b.temp && isProtectedPath(b.path, own))) {
+            why[i] = QCoreApplication::translate("Categories", "%1 was left out: it lies in a protected location.")
+                         .arg(shown(b.path));
+            continue;
+        }
+        keys[i] = key;
+    }
+
+    auto isFree = [](const Base &outer, const Base &inner) {
+        return isAtOrBelow(inner.real, outer.real)
+            && outer.freeNames.contains(inner.real.mid(outer.real.size() + 1).section(QLatin1Char('/'), 0, 0));
+    };
+    for (qsizetype i = 0; i < bases.size(); ++i) {
+        if (keys.at(i).isEmpty())
+            continue;
+        bool overlaps = false;
+        for (qsizetype j = 0; j < bases.size() && !overlaps; ++j) {
+            if (j == i || keys.at(j).isEmpty())
+                continue;
+            const bool same = keys.at(i) == keys.at(j);
+            overlaps = same ? j < i : holds(keys.at(i), keys.at(j)) && !isFree(bases.at(i), bases.at(j));
+            // Two temporary folders that are one folder are simply listed once.
+            if (overlaps && !(same && bases.at(i).temp && bases.at(j).temp))
+                why[i] = QCoreApplication::translate("Categories", "%1 was left out: it overlaps %2.")
+                             .arg(shown(bases.at(i).path), shown(bases.at(j).path));
+        }
+        bases[i].usable = !overlaps;
+    }
+    for (qsizetype i = 0; i < bases.size(); ++i) {
+        if (why.at(i).isEmpty())
+            continue;
+        for (const QString &id : std::as_const(bases.at(i).users))
+            addNote(notes[id], why.at(i));
+    }
+}
+
+// base + "/" + rel for a root at a fixed place below a judged base; empty
+// when the base was left out, or, with a note when the folder is there, when
+// a link lies on the way.
+QString below(const Base &base, const QString &rel, QStringList &notes)
+{
+    const QString from = base.rootPath();
+    if (from.isEmpty())
         return {};
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(path) : canonical;
+    const QString p = catalogueJoin(from, rel);
+    if (!linkBelow(from, p).isEmpty()) {
+        const QString real = QFileInfo(p).canonicalFilePath();
+        if (!real.isEmpty())
+            addNote(notes, linkNote(p, real));
+        return {};
+    }
+    return p;
+}
+
+QString realOrClean(const QString &path)
+{
+    if (path.isEmpty())
+        return {};
+    const QString real = QFileInfo(path).canonicalFilePath();
+    return real.isEmpty() ? QDir::cleanPath(path) : real;
+}
+
+void handOutNotes(QList<CategoryDef> &defs, const Notes &notes)
+{
+    for (CategoryDef &d : defs)
+        d.notes = notes.value(d.id);
 }
 
 CategoryDef makeDef(const char *id, const QString &name, const QString &detail, const QString &description,
@@ -166,7 +390,7 @@ QList<CategoryRoot> discoverAppCaches(const QStringList &bases, const QStringLis
         if (base.isEmpty())
             continue;
         for (const QString &app : listSubdirs(base)) {
-            if (skip.contains(app) || extraSkips.contains(app))
+            if (skip.contains(app) || extraSkips.contains(app) || isVolumeTrashName(app))
                 continue;
             const QString appPath = catalogueJoin(base, app);
             const QStringList subdirs = listSubdirs(appPath);
@@ -175,7 +399,7 @@ QList<CategoryRoot> discoverAppCaches(const QStringList &bases, const QStringLis
                     addRoot(roots, catalogueJoin(appPath, n), app + Dot + n);
             }
             for (const QString &e : subdirs) {
-                if (names.contains(e))
+                if (names.contains(e) || isVolumeTrashName(e))
                     continue;
                 const QString inner = QDir::cleanPath(appPath + QLatin1Char('/') + e);
                 const QStringList innerSubdirs = listSubdirs(inner);
@@ -209,7 +433,7 @@ QList<CategoryRoot> chromiumProfileRoots(const QString &userData, const QString 
             for (const QString &sub : subPaths) {
                 const QString last = sub.section(QLatin1Char('/'), -1);
                 addRoot(roots, QDir::cleanPath(profileDir + QLatin1Char('/') + sub),
-                        browser + Dot + profile + Dot + last);
+                        browser + Dot + profile + Dot + last, {}, base);
             }
         }
     }
@@ -221,9 +445,11 @@ QList<CategoryRoot> firefoxProfileRoots(const QString &profilesDir)
     QList<CategoryRoot> roots;
     if (profilesDir.isEmpty())
         return roots;
-    for (const QString &profile : listSubdirs(profilesDir))
-        addRoot(roots, catalogueJoin(profilesDir, profile + QStringLiteral("/cache2")),
-                QStringLiteral("Firefox") + Dot + profile);
+    for (const QString &profile : listSubdirs(profilesDir)) {
+        if (!isVolumeTrashName(profile))
+            addRoot(roots, catalogueJoin(profilesDir, profile + QStringLiteral("/cache2")),
+                    QStringLiteral("Firefox") + Dot + profile, {}, profilesDir);
+    }
     return roots;
 }
 
@@ -241,11 +467,35 @@ WindowsBases WindowsBases::fromEnvironment()
 
 QList<CategoryDef> windowsCatalogue(const WindowsBases &b)
 {
-    const QString &local = b.localAppData;
-    // Every fixed root below the per-user folder needs that folder: with
-    // LOCALAPPDATA unset, join("", x) would be a relative path.
-    auto underLocal = [&](const char *rel) {
-        return local.isEmpty() ? QString() : catalogueJoin(local, QString::fromLatin1(rel));
+    const QString home = b.home.isEmpty() ? QString() : QDir::cleanPath(b.home);
+    const QString homeReal = realOrClean(home);
+    auto ownFolder = [&](const char *rel) {
+        return homeReal.isEmpty() ? QString() : catalogueJoin(homeReal, QString::fromLatin1(rel));
+    };
+    // Bases whose roots are narrow come first (see judgeBases). The per-user
+    // temporary folder normally lies in %LOCALAPPDATA%\Temp, a folder the
+    // app-cache discovery skips.
+    enum { Local, Roaming, Temp, SystemTemp, Gradle };
+    QList<Base> bases = {
+        perUserBase(b.localAppData,
+                    {QStringLiteral("appcache"), QStringLiteral("browser"), QStringLiteral("logs"),
+                     QStringLiteral("thumbs"), QStringLiteral("dev")},
+                    ownFolder("AppData/Local"), {QStringLiteral("Temp")}),
+        perUserBase(b.appData, {QStringLiteral("appcache")}, ownFolder("AppData/Roaming")),
+        tempBase(b.temp),
+        tempBase(b.systemRoot.isEmpty() ? QString() : catalogueJoin(b.systemRoot, QStringLiteral("Temp"))),
+        perUserBase(home.isEmpty() ? QString() : catalogueJoin(home, QStringLiteral(".gradle/caches")),
+                    {QStringLiteral("dev")}),
+    };
+    Notes notes;
+    judgeBases(bases, home, homeReal,
+               windowsProtectionRules(homeReal, b.systemRoot,
+                                      qEnvironmentVariable("ProgramFiles", QStringLiteral("C:/Program Files")),
+                                      qEnvironmentVariable("ProgramFiles(x86)", QStringLiteral("C:/Program Files (x86)"))),
+               notes);
+    const Base &local = bases.at(Local);
+    auto underLocal = [&](const char *id, const char *rel) {
+        return below(local, QString::fromLatin1(rel), notes[QString::fromLatin1(id)]);
     };
 
     QList<CategoryDef> defs;
@@ -253,16 +503,17 @@ QList<CategoryDef> windowsCatalogue(const WindowsBases &b)
     CategoryDef temp = makeDef("temp", trc(QT_TRANSLATE_NOOP("Categories", "Temporary files")),
                                QStringLiteral("%TEMP%, C:\\Windows\\Temp"), tempDescription(), "clock",
                                "#64748b", Safe);
-    addRoot(temp.roots, resolvedTemp(b.temp));
-    addRoot(temp.roots, catalogueJoin(b.systemRoot, QStringLiteral("Temp")));
+    addRoot(temp.roots, bases.at(Temp).rootPath());
+    addRoot(temp.roots, bases.at(SystemTemp).rootPath());
     defs.append(temp);
 
     CategoryDef app = makeDef("appcache", trc(QT_TRANSLATE_NOOP("Categories", "App caches")),
                               trc(QT_TRANSLATE_NOOP("Categories", "Cache folders in %LOCALAPPDATA% and %APPDATA%")),
                               appCacheDescription(), "box", "#6366f1", Safe);
-    for (const CategoryRoot &r : discoverAppCaches({b.localAppData, b.appData}))
+    for (const CategoryRoot &r : discoverAppCaches({local.rootPath(), bases.at(Roaming).rootPath()}))
         addRoot(app.roots, r);
-    addRoot(app.roots, underLocal("D3DSCache"), trc(QT_TRANSLATE_NOOP("Categories", "DirectX shader cache")));
+    addRoot(app.roots, underLocal("appcache", "D3DSCache"),
+            trc(QT_TRANSLATE_NOOP("Categories", "DirectX shader cache")));
     defs.append(app);
 
     CategoryDef browser = makeDef("browser", trc(QT_TRANSLATE_NOOP("Categories", "Browser caches")),
@@ -274,21 +525,22 @@ QList<CategoryDef> windowsCatalogue(const WindowsBases &b)
         {"BraveSoftware/Brave-Browser/User Data", "Brave"},
     };
     for (const auto &c : chromium) {
-        for (const CategoryRoot &r : chromiumProfileRoots(underLocal(c.userData), QString::fromLatin1(c.name)))
+        for (const CategoryRoot &r :
+             chromiumProfileRoots(underLocal("browser", c.userData), QString::fromLatin1(c.name)))
             addRoot(browser.roots, r);
     }
-    for (const CategoryRoot &r : firefoxProfileRoots(underLocal("Mozilla/Firefox/Profiles")))
+    for (const CategoryRoot &r : firefoxProfileRoots(underLocal("browser", "Mozilla/Firefox/Profiles")))
         addRoot(browser.roots, r);
-    addRoot(browser.roots, underLocal("Microsoft/Windows/INetCache"),
+    addRoot(browser.roots, underLocal("browser", "Microsoft/Windows/INetCache"),
             trc(QT_TRANSLATE_NOOP("Categories", "Internet cache")));
     defs.append(browser);
 
     CategoryDef logs = makeDef("logs", trc(QT_TRANSLATE_NOOP("Categories", "Logs & crash reports")),
                                QStringLiteral("CrashDumps, Windows Error Reporting"), logsDescription(), "file",
                                "#78716c", Safe);
-    addRoot(logs.roots, underLocal("CrashDumps"));
-    addRoot(logs.roots, underLocal("Microsoft/Windows/WER/ReportArchive"));
-    addRoot(logs.roots, underLocal("Microsoft/Windows/WER/ReportQueue"));
+    addRoot(logs.roots, underLocal("logs", "CrashDumps"));
+    addRoot(logs.roots, underLocal("logs", "Microsoft/Windows/WER/ReportArchive"));
+    addRoot(logs.roots, underLocal("logs", "Microsoft/Windows/WER/ReportQueue"));
     addRoot(logs.roots, catalogueJoin(b.programData, QStringLiteral("Microsoft/Windows/WER/ReportArchive")));
     addRoot(logs.roots, catalogueJoin(b.programData, QStringLiteral("Microsoft/Windows/WER/ReportQueue")));
     defs.append(logs);
@@ -296,7 +548,7 @@ QList<CategoryDef> windowsCatalogue(const WindowsBases &b)
     CategoryDef thumbs = makeDef("thumbs", trc(QT_TRANSLATE_NOOP("Categories", "Thumbnail cache")),
                                  QStringLiteral("Explorer thumbcache_*.db"), thumbsDescription(), "image",
                                  "#ec4899", Safe);
-    addRoot(thumbs.roots, underLocal("Microsoft/Windows/Explorer"), {},
+    addRoot(thumbs.roots, underLocal("thumbs", "Microsoft/Windows/Explorer"), {},
             {QStringLiteral("thumbcache_*.db"), QStringLiteral("iconcache_*.db")});
     defs.append(thumbs);
 
@@ -317,12 +569,12 @@ QList<CategoryDef> windowsCatalogue(const WindowsBases &b)
                               QStringLiteral("npm, Yarn, pip, NuGet, Go, Gradle"), devDescription(), "code",
                               "#8b5cf6", Review);
     const DevCache devCaches[] = {
-        {underLocal("npm-cache"), "npm cache"},
-        {underLocal("Yarn/Cache"), "Yarn cache"},
-        {underLocal("pip/cache"), "pip cache"},
-        {underLocal("NuGet/v3-cache"), "NuGet HTTP cache"},
-        {underLocal("go-build"), "Go build cache"},
-        {b.home.isEmpty() ? QString() : catalogueJoin(b.home, QStringLiteral(".gradle/caches")), "Gradle caches"},
+        {underLocal("dev", "npm-cache"), "npm cache"},
+        {underLocal("dev", "Yarn/Cache"), "Yarn cache"},
+        {underLocal("dev", "pip/cache"), "pip cache"},
+        {underLocal("dev", "NuGet/v3-cache"), "NuGet HTTP cache"},
+        {underLocal("dev", "go-build"), "Go build cache"},
+        {bases.at(Gradle).rootPath(), "Gradle caches"},
     };
     for (const DevCache &c : devCaches)
         addRoot(dev.roots, c.path, QString::fromLatin1(c.label));
@@ -331,6 +583,7 @@ QList<CategoryDef> windowsCatalogue(const WindowsBases &b)
     defs.append(trashDef(trc(QT_TRANSLATE_NOOP("Categories", "Recycle Bin"))));
     for (CategoryDef &d : defs)
         dropDuplicateRoots(d.roots);
+    handOutNotes(defs, notes);
     return defs;
 }
 
@@ -355,17 +608,49 @@ LinuxBases LinuxBases::fromEnvironment()
 QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
 {
     auto sys = [&](const char *rel) { return catalogueJoin(b.system, QString::fromLatin1(rel)); };
-    auto under = [](const QString &base, const QString &rel) {
-        return base.isEmpty() ? QString() : catalogueJoin(base, rel);
+    const QString home = b.home.isEmpty() ? QString() : QDir::cleanPath(b.home);
+    const QString homeReal = realOrClean(home);
+    auto ownFolder = [&](const char *rel) {
+        return homeReal.isEmpty() ? QString() : catalogueJoin(homeReal, QString::fromLatin1(rel));
     };
+    auto inHome = [&](const char *rel) {
+        return home.isEmpty() ? QString() : catalogueJoin(home, QString::fromLatin1(rel));
+    };
+    // Narrow bases first, then the temporary folders, then the cache folder
+    // whose every folder is taken (see judgeBases): a cache variable naming
+    // the config folder leaves out the cache, not the config folder.
+    enum { Config, Data, Temp, VarTmp, Cache, Npm, Gradle, Cargo, SnapFirefox };
+    QList<Base> bases = {
+        perUserBase(b.config, {QStringLiteral("appcache"), QStringLiteral("browser")}, ownFolder(".config")),
+        perUserBase(b.data, {QStringLiteral("logs"), QStringLiteral("dev")}, ownFolder(".local/share")),
+        tempBase(b.temp),
+        tempBase(sys("var/tmp")),
+        perUserBase(b.cache,
+                    {QStringLiteral("appcache"), QStringLiteral("browser"), QStringLiteral("thumbs"),
+                     QStringLiteral("dev")},
+                    ownFolder(".cache")),
+        perUserBase(inHome(".npm/_cacache"), {QStringLiteral("dev")}),
+        perUserBase(inHome(".gradle/caches"), {QStringLiteral("dev")}),
+        perUserBase(inHome(".cargo/registry/cache"), {QStringLiteral("dev")}),
+        perUserBase(inHome("snap/firefox/common/.cache/mozilla/firefox"), {QStringLiteral("browser")}),
+    };
+    QStringList trashFolders;
+    if (!b.data.isEmpty())
+        trashFolders = {catalogueJoin(b.data, QStringLiteral("Trash")),
+                        catalogueJoin(realOrClean(b.data), QStringLiteral("Trash"))};
+    Notes notes;
+    judgeBases(bases, home, homeReal, linuxProtectionRules(homeReal, trashFolders), notes);
+    const Base &cache = bases.at(Cache);
+    const Base &config = bases.at(Config);
+    const Base &data = bases.at(Data);
 
     QList<CategoryDef> defs;
 
     CategoryDef temp = makeDef("temp", trc(QT_TRANSLATE_NOOP("Categories", "Temporary files")),
                                QStringLiteral("/tmp, /var/tmp"), tempDescription(), "clock", "#64748b", Safe);
-    for (const QString &dir : {resolvedTemp(b.temp), resolvedTemp(sys("var/tmp"))}) {
+    for (const int i : {int(Temp), int(VarTmp)}) {
         CategoryRoot r;
-        r.path = dir;
+        r.path = bases.at(i).rootPath();
         r.ownEntriesOnly = true;
         r.minAgeMs = DayMs;
         addRoot(temp.roots, r);
@@ -379,26 +664,20 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
         QStringLiteral("google-chrome"), QStringLiteral("chromium"), QStringLiteral("BraveSoftware"),
         QStringLiteral("microsoft-edge"), QStringLiteral("mozilla"), QStringLiteral("autostart"),
     };
-    for (const CategoryRoot &r : discoverAppCaches({b.config}, configSkips))
+    for (const CategoryRoot &r : discoverAppCaches({config.rootPath()}, configSkips))
         addRoot(app.roots, r);
     // Every folder of the cache folder is a cache by definition, except the
-    // ones other categories measure. A cache folder that is the home folder
-    // or holds it (a broken XDG_CACHE_HOME) would make every folder of home a
-    // "cache": then nothing is taken from it.
+    // ones other categories measure and the trash folder of a volume mounted
+    // there.
     static const QStringList claimed = {
         QStringLiteral("thumbnails"), QStringLiteral("mozilla"), QStringLiteral("google-chrome"),
         QStringLiteral("chromium"), QStringLiteral("BraveSoftware"), QStringLiteral("microsoft-edge"),
         QStringLiteral("pip"), QStringLiteral("yarn"), QStringLiteral("go-build"),
     };
-    const QString cacheKey = normalizePath(b.cache);
-    const QString homeKey = normalizePath(b.home);
-    const bool cacheHoldsHome = homeKey == cacheKey || homeKey.startsWith(cacheKey + QLatin1Char('/'));
-    const bool cacheUsable = !b.cache.isEmpty() && !QDir::isRelativePath(b.cache) && !cacheHoldsHome
-        && cacheKey.count(QLatin1Char('/')) >= 2;
-    if (cacheUsable) {
-        for (const QString &dir : listSubdirs(b.cache)) {
-            if (!claimed.contains(dir))
-                addRoot(app.roots, catalogueJoin(b.cache, dir), dir);
+    if (cache.usable) {
+        for (const QString &dir : listSubdirs(cache.path)) {
+            if (!claimed.contains(dir) && !isVolumeTrashName(dir))
+                addRoot(app.roots, catalogueJoin(cache.path, dir), dir);
         }
     }
     defs.append(app);
@@ -412,19 +691,20 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
         {"microsoft-edge", "Microsoft Edge"},
         {"BraveSoftware/Brave-Browser", "Brave"},
     };
+    QStringList &browserNotes = notes[QStringLiteral("browser")];
     for (const auto &c : chromium) {
         const QString dir = QString::fromLatin1(c.dir);
-        const QString configDir = under(b.config, dir);
+        const QString configDir = below(config, dir, browserNotes);
         QStringList lookup;
-        if (!b.cache.isEmpty())
-            lookup.append(catalogueJoin(b.cache, dir));
-        if (!configDir.isEmpty())
-            lookup.append(configDir);
+        for (const QString &d : {below(cache, dir, browserNotes), configDir}) {
+            if (!d.isEmpty())
+                lookup.append(d);
+        }
         for (const CategoryRoot &r : chromiumProfileRoots(configDir, QString::fromLatin1(c.name), lookup))
             addRoot(browser.roots, r);
     }
-    for (const QString &profiles : {under(b.cache, QStringLiteral("mozilla/firefox")),
-                                    under(b.home, QStringLiteral("snap/firefox/common/.cache/mozilla/firefox"))}) {
+    for (const QString &profiles : {below(cache, QStringLiteral("mozilla/firefox"), browserNotes),
+                                    bases.at(SnapFirefox).rootPath()}) {
         for (const CategoryRoot &r : firefoxProfileRoots(profiles))
             addRoot(browser.roots, r);
     }
@@ -433,9 +713,9 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
     CategoryDef logs = makeDef("logs", trc(QT_TRANSLATE_NOOP("Categories", "Logs & crash reports")),
                                trc(QT_TRANSLATE_NOOP("Categories", "Xorg logs, crash reports")), logsDescription(),
                                "file", "#78716c", Safe);
-    addRoot(logs.roots, under(b.data, QStringLiteral("xorg")), {},
+    addRoot(logs.roots, below(data, QStringLiteral("xorg"), notes[QStringLiteral("logs")]), {},
             {QStringLiteral("*.log"), QStringLiteral("*.log.old")});
-    addRoot(logs.roots, b.home, {}, {QStringLiteral(".xsession-errors.old")});
+    addRoot(logs.roots, home, {}, {QStringLiteral(".xsession-errors.old")});
     {
         CategoryRoot crash;
         crash.path = sys("var/crash");
@@ -448,7 +728,7 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
     CategoryDef thumbs = makeDef("thumbs", trc(QT_TRANSLATE_NOOP("Categories", "Thumbnail cache")),
                                  QStringLiteral("~/.cache/thumbnails"), thumbsDescription(), "image", "#ec4899",
                                  Safe);
-    addRoot(thumbs.roots, under(b.cache, QStringLiteral("thumbnails")));
+    addRoot(thumbs.roots, below(cache, QStringLiteral("thumbnails"), notes[QStringLiteral("thumbs")]));
     defs.append(thumbs);
 
     CategoryDef update = makeDef("update", trc(QT_TRANSLATE_NOOP("Categories", "Package cache")),
@@ -464,14 +744,15 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
     CategoryDef dev = makeDef("dev", trc(QT_TRANSLATE_NOOP("Categories", "Developer caches")),
                               QStringLiteral("npm, Yarn, pip, NuGet, Go, Gradle, Cargo"), devDescription(), "code",
                               "#8b5cf6", Review);
+    QStringList &devNotes = notes[QStringLiteral("dev")];
     const DevCache devCaches[] = {
-        {under(b.home, QStringLiteral(".npm/_cacache")), "npm cache"},
-        {under(b.cache, QStringLiteral("yarn")), "Yarn cache"},
-        {under(b.cache, QStringLiteral("pip")), "pip cache"},
-        {under(b.data, QStringLiteral("NuGet/v3-cache")), "NuGet HTTP cache"},
-        {under(b.cache, QStringLiteral("go-build")), "Go build cache"},
-        {under(b.home, QStringLiteral(".gradle/caches")), "Gradle caches"},
-        {under(b.home, QStringLiteral(".cargo/registry/cache")), "Cargo registry cache"},
+        {bases.at(Npm).rootPath(), "npm cache"},
+        {below(cache, QStringLiteral("yarn"), devNotes), "Yarn cache"},
+        {below(cache, QStringLiteral("pip"), devNotes), "pip cache"},
+        {below(data, QStringLiteral("NuGet/v3-cache"), devNotes), "NuGet HTTP cache"},
+        {below(cache, QStringLiteral("go-build"), devNotes), "Go build cache"},
+        {bases.at(Gradle).rootPath(), "Gradle caches"},
+        {bases.at(Cargo).rootPath(), "Cargo registry cache"},
     };
     for (const DevCache &c : devCaches)
         addRoot(dev.roots, c.path, QString::fromLatin1(c.label));
@@ -480,6 +761,7 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
     defs.append(trashDef(trc(QT_TRANSLATE_NOOP("Categories", "Trash"))));
     for (CategoryDef &d : defs)
         dropDuplicateRoots(d.roots);
+    handOutNotes(defs, notes);
     return defs;
 }
 

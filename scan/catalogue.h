@@ -39,6 +39,12 @@ struct LinuxBases
 // QDir::cleanPath(a + "/" + b); also turns '\' into '/' on Windows.
 QString catalogueJoin(const QString &a, const QString &b);
 
+// Both first judge every base by where it really points: one that is the
+// home folder or holds it, lies in a protected location, overlaps another
+// base, or (other than a temporary folder, which is listed at its real path)
+// is a link or is reached through one below the home folder gives no roots,
+// and the categories built from it carry a note saying why. The trash folder
+// of a volume mounted in a base (".Trash", ".Trash-*") is never a cache.
 QList<CategoryDef> windowsCatalogue(const WindowsBases &bases);
 QList<CategoryDef> linuxCatalogue(const LinuxBases &bases);
 

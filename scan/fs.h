@@ -72,6 +72,11 @@ bool canList(const QString &dir);
 // file-name character there.
 QString join(const QString &dir, const QString &name);
 
+// Whether the folder can be reached from the catalogue base above it without
+// following a link or entering another mount below the base (Linux); what a
+// scan counts must be what a cleanup would reach. Always true on Windows.
+bool reachableWithoutLinks(const QString &folder);
+
 // Totals of a tree: bytes on disk, files, newest mtime. Hard links count once,
 // links are never entered, other volumes and mount points are neither
 // entered nor counted, and the entries

@@ -336,6 +336,15 @@ bool stat(const QString &path, Entry &entry)
     return true;
 }
 
+bool reachableWithoutLinks(const QString &folder)
+{
+    const int fd = posixfs::openFolder(folder);
+    if (fd < 0)
+        return errno != ELOOP && errno != ENOTDIR && errno != EXDEV;
+    ::close(fd);
+    return true;
+}
+
 bool canList(const QString &dir)
 {
     const QByteArray native = QFile::encodeName(dir);

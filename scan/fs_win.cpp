@@ -112,6 +112,11 @@ bool canList(const QString &dir)
     return GetLastError() != ERROR_ACCESS_DENIED;
 }
 
+bool reachableWithoutLinks(const QString &)
+{
+    return true;
+}
+
 Measure measure(const QString &path, const std::atomic_bool *cancel, const ProgressFn &progress,
                 const ExclusionMatcher *excluded)
 {

@@ -159,6 +159,10 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
             break;
         if (isGuardedPath(root.path))
             continue;
+        // A root reached through a link below its base (a folder swapped for
+        // a link to elsewhere) holds someone else's files.
+        if (!fs::reachableWithoutLinks(root.path))
+            continue;
         if (!fs::canList(root.path)) {
             result.accessDenied = true;
             continue;

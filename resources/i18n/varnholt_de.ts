@@ -168,6 +168,22 @@
         <source>%1 (all drives)</source>
         <translation>%1 (alle Laufwerke)</translation>
     </message>
+    <message>
+        <source>%1 was left out: it leads through a link to %2.</source>
+        <translation>%1 wurde ausgelassen: Der Ordner führt über eine symbolische Verknüpfung zu %2.</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it is the home folder or holds it.</source>
+        <translation>%1 wurde ausgelassen: Der Ordner ist der Benutzerordner oder enthält ihn.</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it lies in a protected location.</source>
+        <translation>%1 wurde ausgelassen: Der Ordner liegt an einem geschützten Ort.</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it overlaps %2.</source>
+        <translation>%1 wurde ausgelassen: Der Ordner überschneidet sich mit %2.</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>

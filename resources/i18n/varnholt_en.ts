@@ -168,6 +168,22 @@
         <source>%1 (all drives)</source>
         <translation>%1 (all drives)</translation>
     </message>
+    <message>
+        <source>%1 was left out: it leads through a link to %2.</source>
+        <translation>%1 was left out: it leads through a link to %2.</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it is the home folder or holds it.</source>
+        <translation>%1 was left out: it is the home folder or holds it.</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it lies in a protected location.</source>
+        <translation>%1 was left out: it lies in a protected location.</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it overlaps %2.</source>
+        <translation>%1 was left out: it overlaps %2.</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>

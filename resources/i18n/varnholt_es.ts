@@ -168,6 +168,22 @@
         <source>%1 (all drives)</source>
         <translation>%1 (todas las unidades)</translation>
     </message>
+    <message>
+        <source>%1 was left out: it leads through a link to %2.</source>
+        <translation>Se omitió %1: lleva a %2 a través de un enlace.</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it is the home folder or holds it.</source>
+        <translation>Se omitió %1: es la carpeta personal o la contiene.</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it lies in a protected location.</source>
+        <translation>Se omitió %1: está en una ubicación protegida.</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it overlaps %2.</source>
+        <translation>Se omitió %1: se superpone con %2.</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>

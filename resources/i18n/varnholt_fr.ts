@@ -168,6 +168,22 @@
         <source>%1 (all drives)</source>
         <translation>%1 (tous les lecteurs)</translation>
     </message>
+    <message>
+        <source>%1 was left out: it leads through a link to %2.</source>
+        <translation>%1 a été ignoré : il mène à %2 par un lien.</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it is the home folder or holds it.</source>
+        <translation>%1 a été ignoré : c’est le dossier personnel ou il le contient.</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it lies in a protected location.</source>
+        <translation>%1 a été ignoré : il se trouve dans un emplacement protégé.</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it overlaps %2.</source>
+        <translation>%1 a été ignoré : il chevauche %2.</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>

@@ -167,6 +167,22 @@
         <source>%1 (all drives)</source>
         <translation>%1（すべてのドライブ）</translation>
     </message>
+    <message>
+        <source>%1 was left out: it leads through a link to %2.</source>
+        <translation>%1 は対象外にしました。リンクを経由して %2 を指しています。</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it is the home folder or holds it.</source>
+        <translation>%1 は対象外にしました。ホームフォルダーそのもの、またはホームフォルダーを含むフォルダーです。</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it lies in a protected location.</source>
+        <translation>%1 は対象外にしました。保護された場所にあります。</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it overlaps %2.</source>
+        <translation>%1 は対象外にしました。%2 と重なっています。</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>

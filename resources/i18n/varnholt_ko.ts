@@ -167,6 +167,22 @@
         <source>%1 (all drives)</source>
         <translation>%1(모든 드라이브)</translation>
     </message>
+    <message>
+        <source>%1 was left out: it leads through a link to %2.</source>
+        <translation>%1은(는) 제외했습니다. 링크를 거쳐 %2을(를) 가리킵니다.</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it is the home folder or holds it.</source>
+        <translation>%1은(는) 제외했습니다. 홈 폴더이거나 홈 폴더를 포함하는 폴더입니다.</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it lies in a protected location.</source>
+        <translation>%1은(는) 제외했습니다. 보호된 위치에 있습니다.</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it overlaps %2.</source>
+        <translation>%1은(는) 제외했습니다. %2과(와) 겹칩니다.</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>

@@ -168,6 +168,22 @@
         <source>%1 (all drives)</source>
         <translation>%1 (todas as unidades)</translation>
     </message>
+    <message>
+        <source>%1 was left out: it leads through a link to %2.</source>
+        <translation>%1 foi deixado de fora: ele leva a %2 por meio de um link.</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it is the home folder or holds it.</source>
+        <translation>%1 foi deixado de fora: é a pasta pessoal ou a contém.</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it lies in a protected location.</source>
+        <translation>%1 foi deixado de fora: fica em um local protegido.</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it overlaps %2.</source>
+        <translation>%1 foi deixado de fora: ele se sobrepõe a %2.</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>

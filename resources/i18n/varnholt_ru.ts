@@ -169,6 +169,22 @@
         <source>%1 (all drives)</source>
         <translation>%1 (все диски)</translation>
     </message>
+    <message>
+        <source>%1 was left out: it leads through a link to %2.</source>
+        <translation>Папка %1 пропущена: путь к ней проходит через ссылку на %2.</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it is the home folder or holds it.</source>
+        <translation>Папка %1 пропущена: это домашняя папка или папка, которая её содержит.</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it lies in a protected location.</source>
+        <translation>Папка %1 пропущена: она находится в защищённом расположении.</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it overlaps %2.</source>
+        <translation>Папка %1 пропущена: она пересекается с %2.</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>

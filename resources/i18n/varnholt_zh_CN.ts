@@ -167,6 +167,22 @@
         <source>%1 (all drives)</source>
         <translation>%1（所有驱动器）</translation>
     </message>
+    <message>
+        <source>%1 was left out: it leads through a link to %2.</source>
+        <translation>已跳过 %1：它通过链接指向 %2。</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it is the home folder or holds it.</source>
+        <translation>已跳过 %1：它是主文件夹或包含主文件夹。</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it lies in a protected location.</source>
+        <translation>已跳过 %1：它位于受保护的位置。</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it overlaps %2.</source>
+        <translation>已跳过 %1：它与 %2 重叠。</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>

@@ -167,6 +167,22 @@
         <source>%1 (all drives)</source>
         <translation>%1（所有磁碟機）</translation>
     </message>
+    <message>
+        <source>%1 was left out: it leads through a link to %2.</source>
+        <translation>已略過 %1：它透過連結指向 %2。</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it is the home folder or holds it.</source>
+        <translation>已略過 %1：它是個人資料夾或包含個人資料夾。</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it lies in a protected location.</source>
+        <translation>已略過 %1：它位於受保護的位置。</translation>
+    </message>
+    <message>
+        <source>%1 was left out: it overlaps %2.</source>
+        <translation>已略過 %1：它與 %2 重疊。</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>

@@ -219,29 +219,125 @@ private slots:
                  (QStringList{"npm cache", "Yarn cache", "pip cache", "Cargo registry cache"}));
     }
 
-    // A temporary folder reached through two bases is listed once.
-    void linuxTempOnce()
+    // Each base is judged by where it really points before anything below it
+    // is offered. Setup steps: "dir:<rel>" makes a folder, "link:<rel>=<target>"
+    // a symbolic link, "<base>=<rel>" points a base there ("." is the tree
+    // itself, the home folder's parent). Every row starts from one layout
+    // that serves both catalogues; roots come back as "<id> <path>", notes as
+    // "<text> [<ids of the categories carrying it>]", paths relative to the tree.
+    void bases_data()
     {
-        TempFolder tmp;
-        QVERIFY(tmp.isValid());
-        tmp.makeDir("sys/var/tmp");
-        LinuxBases b = linuxBases(tmp);
-        b.temp = tmp.path("sys/var/tmp/");
-        QCOMPARE(paths(&::linuxCatalogue(b).at(0)), QStringList{canonical(tmp.path("sys/var/tmp"))});
+        QTest::addColumn<bool>("windows");
+        QTest::addColumn<QStringList>("setup");
+        QTest::addColumn<QStringList>("roots");
+        QTest::addColumn<QStringList>("notes");
+
+        const QStringList layout{"temp tmp", "temp sys/var/tmp", "appcache home/.config/Code/Cache",
+                                 "appcache home/.cache/app", "logs home/.local/share/xorg", "logs home",
+                                 "dev home/.gradle/caches"};
+        const auto without = [](QStringList roots, const QString &root) {
+            roots.removeAll(root);
+            return roots;
+        };
+        const QString home = "home was left out: it is the home folder or holds it.";
+        const QString cacheUsers = " [appcache browser thumbs dev]";
+
+        QTest::newRow("normal layout") << false << QStringList{} << layout << QStringList{};
+        QTest::newRow("TMPDIR is home") << false << QStringList{"temp=home"} << without(layout, "temp tmp")
+                                        << QStringList{home + " [temp]"};
+        // A temporary folder is judged where it really is; reached twice, it is listed once.
+        QTest::newRow("TMPDIR links to /var/tmp")
+            << false << QStringList{"link:tmplink=sys/var/tmp", "temp=tmplink"} << without(layout, "temp tmp")
+            << QStringList{};
+        QTest::newRow("TMPDIR in a protected folder")
+            << false << QStringList{"dir:home/Documents", "temp=home/Documents"} << without(layout, "temp tmp")
+            << QStringList{"home/Documents was left out: it lies in a protected location. [temp]"};
+        QTest::newRow("cache links to /var/tmp")
+            << false << QStringList{"link:home/cachelink=sys/var/tmp", "cache=home/cachelink"}
+            << without(layout, "appcache home/.cache/app")
+            << QStringList{"home/cachelink was left out: it leads through a link to sys/var/tmp." + cacheUsers};
+        // Of two bases naming one folder the narrower role stays.
+        QTest::newRow("TMPDIR is the cache folder")
+            << false << QStringList{"dir:home/c/app", "temp=home/c", "cache=home/c"}
+            << QStringList{"temp home/c", "temp sys/var/tmp", "appcache home/.config/Code/Cache",
+                           "logs home/.local/share/xorg", "logs home", "dev home/.gradle/caches"}
+            << QStringList{"home/c was left out: it overlaps home/c." + cacheUsers};
+        // The outer base of two nested ones would take in the inner one whole.
+        QTest::newRow("cache inside config")
+            << false << QStringList{"dir:home/.config/cache/app2", "cache=home/.config/cache"}
+            << QStringList{"temp tmp", "temp sys/var/tmp", "appcache home/.config/cache/app2",
+                           "logs home/.local/share/xorg", "logs home", "dev home/.gradle/caches"}
+            << QStringList{"home/.config was left out: it overlaps home/.config/cache. [appcache browser]"};
+        QTest::newRow("data is home's parent")
+            << false << QStringList{"data=."} << without(layout, "logs home/.local/share/xorg")
+            << QStringList{". was left out: it is the home folder or holds it. [logs dev]"};
+        QTest::newRow("dev root through a link below home")
+            << false << QStringList{"dir:store/_cacache", "link:home/.npm=store"} << layout
+            << QStringList{"home/.npm/_cacache was left out: it leads through a link to store/_cacache. [dev]"};
+        QTest::newRow("trash folders of volumes")
+            << false
+            << QStringList{"dir:home/.cache/.Trash-1000/files", "dir:home/.config/.Trash/Cache",
+                           "dir:home/.config/App/.Trash-1000/Cache"}
+            << layout << QStringList{};
+        // %LOCALAPPDATA%\Temp lies in a base, in a folder that base never enters.
+        const QStringList windows{"temp home/AppData/Local/Temp", "temp sys/Temp",
+                                  "appcache home/AppData/Local/Vendor/Cache", "dev home/.gradle/caches"};
+        QTest::newRow("windows layout") << true << QStringList{} << windows << QStringList{};
+        QTest::newRow("windows TEMP is home") << true << QStringList{"temp=home"}
+                                              << without(windows, "temp home/AppData/Local/Temp")
+                                              << QStringList{home + " [temp]"};
     }
 
-    // A cache variable pointing at the home folder (or above it) would make
-    // Documents and Pictures "caches"; nothing is taken from such a folder.
-    void linuxCacheThatHoldsHome()
+    void bases()
     {
+        QFETCH(bool, windows);
+        QFETCH(QStringList, setup);
         TempFolder tmp;
         QVERIFY(tmp.isValid());
-        makeDirs(tmp, {"home/Documents", "home/Pictures"});
-        for (const QString &cache : {tmp.path("home"), tmp.path(QString())}) {
-            LinuxBases b = linuxBases(tmp);
-            b.cache = cache;
-            QVERIFY2(find(::linuxCatalogue(b), "appcache")->roots.isEmpty(), qPrintable(cache));
+        makeDirs(tmp, {"home/.cache/app", "home/.config/Code/Cache", "home/.local/share/xorg", "home/.gradle/caches",
+                       "tmp", "sys/var/tmp", "sys/Temp", "home/AppData/Local/Vendor/Cache", "home/AppData/Local/Temp"});
+        LinuxBases lb = linuxBases(tmp);
+        WindowsBases wb{.localAppData = tmp.path("home/AppData/Local"), .appData = tmp.path("home/AppData/Roaming"),
+                        .systemRoot = tmp.path("sys"), .programData = tmp.path("pd"),
+                        .temp = tmp.path("home/AppData/Local/Temp"), .home = tmp.path("home")};
+        for (const QString &step : std::as_const(setup)) {
+            const QString arg = step.section(':', 1);
+            const QString at = step.section('=', 1) == "." ? tmp.path() : tmp.path(step.section('=', 1));
+            if (step.startsWith("dir:"))
+                QVERIFY(!tmp.makeDir(arg).isEmpty());
+            else if (step.startsWith("link:"))
+                QVERIFY(!tmp.makeSymlink(at, arg.section('=', 0, 0)).isEmpty());
+            else if (step.startsWith("temp="))
+                (windows ? wb.temp : lb.temp) = at;
+            else if (step.startsWith("cache="))
+                lb.cache = at;
+            else
+                lb.data = at;
         }
+
+        const QString root = canonical(tmp.path());
+        const auto rel = [&](QString text) {
+            for (const QString &r : {root, tmp.path()})
+                text.replace(r + '/', QString()).replace(r, ".");
+            return text;
+        };
+        QStringList roots;
+        QStringList notes;
+        QHash<QString, QStringList> carriers;
+        const QList<CategoryDef> defs = windows ? ::windowsCatalogue(wb) : ::linuxCatalogue(lb);
+        for (const CategoryDef &d : defs) {
+            for (const CategoryRoot &r : d.roots)
+                roots.append(d.id + ' ' + rel(r.path));
+            for (const QString &n : d.notes) {
+                if (!carriers.contains(n))
+                    notes.append(n);
+                carriers[n].append(d.id);
+            }
+        }
+        for (QString &n : notes)
+            n = rel(n) + " [" + carriers.value(n).join(' ') + ']';
+        QTEST(roots, "roots");
+        QTEST(notes, "notes");
     }
 
     // The real catalogue follows the HOME and XDG folders CTest points into the
