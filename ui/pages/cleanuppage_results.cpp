@@ -388,7 +388,9 @@ void CleanupPage::rebuildCategoryList()
     for (int risk = Safe; risk <= Permanent; ++risk) {
         bool headed = false;
         for (const CategoryResult &r : results) {
-            if (r.risk != risk || (r.bytes < 1 && !r.accessDenied))
+            // Empty categories are listed only when there is something to
+            // say: folders that could not be read or were left out.
+            if (r.risk != risk || (r.bytes < 1 && !r.accessDenied && r.notes.isEmpty()))
                 continue;
             if (!headed) {
                 auto *heading = cleanup::eyebrow(CleanupText::tr(headings[risk]), m_listHost);
