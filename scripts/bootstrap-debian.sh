@@ -33,6 +33,8 @@ appstream
 desktop-file-utils
 dpkg-dev
 file
+lintian
+groff-base
 "
 
 missing=""
