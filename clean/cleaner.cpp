@@ -76,18 +76,23 @@ struct RetryEntry
 // goes. The scan counted such a file in every item that holds one of its
 // names, so the tally keeps, per item, the bytes that must not count as
 // freed: those of files whose other names outlive the run, and those already
-// credited to an earlier item.
+// credited to an earlier item. Moves into the trash are told too (the names
+// moved), so that a file counts as moved once, and only when all its names
+// went.
 class LinkTally final
 {
 public:
     void removed(const removal::Remover::RemovedFile &file, qsizetype item)
     {
-        if (file.links <= 1 || file.inode == 0)
+        if (file.inode == 0)
             return;
         const QPair<qint64, qint64> id(file.device, file.inode);
         auto it = m_files.find(id);
         if (it == m_files.end()) {
-            m_files.insert(id, {file.links, 1, file.bytes, item, {item}});
+            // The last name of a file goes with a link count of 1; only
+            // files with other names need tracking from their first name on.
+            if (file.links > 1)
+                m_files.insert(id, {file.links, 1, file.bytes, item, {item}});
             return;
         }
         ++it->unlinked;
@@ -100,6 +105,8 @@ public:
     // Once every removal is over: the files whose other names stayed.
     void settle()
     {
+        // A file moved to the trash while another name stays outside it
+        // will not be released by emptying the bin either.
         for (const File &f : std::as_const(m_files)) {
             if (f.unlinked < f.links)
                 m_notFreed[f.firstItem] += f.bytes;
@@ -202,7 +209,7 @@ void Cleaner::run(const Job &job)
     };
 
     // Excluded entries met inside items: each gets one EXCLUDED line.
-    const ExclusionMatcher excluded(job.exclusions);
+    const ExclusionMatcher excluded(job.exclusions, true);
     QSet<QString> excludedLogged;
     auto logExcluded = [&](const QString &path) {
         if (!excludedLogged.contains(path)) {
@@ -259,8 +266,19 @@ void Cleaner::run(const Job &job)
         log.categoryHeading(category.name, category.bytes);
 
         if (category.isTrash) {
-            emit progress(doneBytes, totalBytes, recycleBinName());
-            if (emptyRecycleBin()) {
+            const QString binName = recycleBinName();
+            emit progress(doneBytes, totalBytes, binName);
+            // A bin of many thousands of files takes a while: its removal
+            // shows, up to the size the scan counted for it.
+            QElapsedTimer sinceReport;
+            sinceReport.start();
+            const auto emptied = [&](qint64 removed) {
+                if (sinceReport.elapsed() < job.progressIntervalMs)
+                    return;
+                sinceReport.restart();
+                emit progress(doneBytes + std::min(removed, category.bytes), totalBytes, binName);
+            };
+            if (emptyRecycleBin(emptied)) {
                 report.freedBytes += category.bytes;
                 report.filesRemoved += category.files;
                 log.emptied(recycleBinName());
@@ -327,7 +345,9 @@ void Cleaner::run(const Job &job)
                     continue;
                 }
                 for (const QString &name : std::as_const(names)) {
-                    if (excluded.matchesChild(item.path, name))
+                    fs::Entry unit;
+                    const bool isFolder = fs::stat(fs::join(item.path, name), unit) && unit.isDir && !unit.isLink;
+                    if (excluded.matchesChild(item.path, name, isFolder))
                         logExcluded(fs::join(item.path, name));
                     else
                         units.append(fs::join(item.path, name));
@@ -405,15 +425,18 @@ void Cleaner::run(const Job &job)
         // scan left them out.
         const fs::Measure left = fs::measure(p.item.path, nullptr, {}, &excluded);
         const qint64 freed = std::max<qint64>(p.item.bytes - left.bytes - links.notFreed(i), 0);
-        report.freedBytes += freed;
         report.filesRemoved += std::max<qint64>(p.item.files - left.files, 0);
-        if (p.toTrash)
+        if (p.toTrash) {
+            report.trashedBytes += freed;
             log.trashed(p.item.path, freed);
-        else
+        } else {
+            report.freedBytes += freed;
             log.deleted(p.item.path, freed);
+        }
     }
 
-    log.summary(report.freedBytes, report.filesRemoved, report.skippedCount);
+    // The log's summary counts everything taken away, as its lines do.
+    log.summary(report.freedBytes + report.trashedBytes, report.filesRemoved, report.skippedCount);
     log.flush();
     emit progress(totalBytes, totalBytes, QString());
     m_running.store(false);

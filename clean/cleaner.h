@@ -27,8 +27,12 @@
 
 struct CleanReport
 {
+    // Space released: files deleted for good and the emptied Recycle Bin.
     qint64 freedBytes = 0;
-    qint64 filesRemoved = 0;
+    // What went to the Recycle Bin instead: gone from its place, but still on
+    // the disk until the bin is emptied.
+    qint64 trashedBytes = 0;
+    qint64 filesRemoved = 0;      // deleted or moved
     qint64 skippedCount = 0;
     QStringList skippedSamples;     // first five skipped paths, native separators
     QStringList cleanedCategories;  // ids, in processing order

@@ -161,20 +161,20 @@ struct Hooks
 
     // Whether the user excluded `name` inside `folder`; an excluded entry is
     // told to onExcluded when `report` is set.
-    bool keeps(const QString &folder, const QString &name, bool report) const
+    bool keeps(const QString &folder, const QString &name, bool isFolder, bool report) const
     {
-        if (!excluded || !excluded->matchesChild(folder, name))
+        if (!excluded || !excluded->matchesChild(folder, name, isFolder))
             return false;
         if (report && onExcluded)
             onExcluded(folder.endsWith(QLatin1Char('/')) ? QString(folder + name)
                                                          : QString(folder + QLatin1Char('/') + name));
         return true;
     }
-    bool keeps(const std::string &folder, const char *name, bool report) const
+    bool keeps(const std::string &folder, const char *name, const struct stat &st, bool report) const
     {
         if (!excluded)
             return false;
-        return keeps(decoded(folder), QFile::decodeName(QByteArray(name)), report);
+        return keeps(decoded(folder), QFile::decodeName(QByteArray(name)), S_ISDIR(st.st_mode), report);
     }
     bool busy(const struct stat &st) const
     {
@@ -276,7 +276,7 @@ void removeTree(const Hooks &hooks, int parentFd, const QByteArray &name, dev_t 
         bool mount = false;
         if (!posixfs::statAt(fd, entry, st, &mount) || isSpecial(st.st_mode) || mount || !roundTrips(entry))
             continue;
-        if (hooks.keeps(frame.path, entry, true))
+        if (hooks.keeps(frame.path, entry, st, true))
             continue;
         if (!S_ISDIR(st.st_mode)) {
             removeFile(hooks, fd, entry, st, childPath(frame.path, entry), failures);
@@ -302,8 +302,16 @@ void removeTree(const Hooks &hooks, int parentFd, const QByteArray &name, dev_t 
 // its size.
 using FolderIds = QSet<QPair<quint64, quint64>>;
 
+// A file with more than one name met on the way: once the move is over, its
+// name here is looked at again to tell whether it went.
+struct SharedFile
+{
+    std::string path;
+    struct stat st;
+};
+
 FolderIds foldersHoldingUnmovable(const Hooks &hooks, int parentFd, const QByteArray &name, dev_t device,
-                                  const QString &path)
+                                  const QString &path, std::vector<SharedFile> &shared)
 {
     struct Level
     {
@@ -340,13 +348,16 @@ FolderIds foldersHoldingUnmovable(const Hooks &hooks, int parentFd, const QByteA
         bool mount = false;
         if (!posixfs::statAt(::dirfd(level.dir), de->d_name, st, &mount))
             continue;
-        if (isSpecial(st.st_mode) || mount || !roundTrips(de->d_name) || hooks.keeps(level.path, de->d_name, false)
+        if (isSpecial(st.st_mode) || mount || !roundTrips(de->d_name) || hooks.keeps(level.path, de->d_name, st, false)
             || hooks.busy(st) || (S_ISDIR(st.st_mode) && st.st_dev != device)) {
             blockAll();
             continue;
         }
-        if (!S_ISDIR(st.st_mode))
+        if (!S_ISDIR(st.st_mode)) {
+            if (S_ISREG(st.st_mode) && st.st_nlink > 1)
+                shared.push_back({childNative(level.path, de->d_name), st});
             continue;
+        }
         DIR *sub = openChild(::dirfd(level.dir), de->d_name);
         if (!sub) {
             // What cannot be looked into cannot be vouched for.
@@ -384,9 +395,9 @@ bool moveOne(int dirFd, const char *name, const QString &path, QList<Failure> &f
 // nothing in it must stay, otherwise entry by entry, one walk with one
 // descriptor per level. Folders emptied that way are removed once empty.
 void trashFolder(const Hooks &hooks, int parentFd, const QByteArray &name, dev_t device, const QString &path,
-                 QList<Failure> &failures)
+                 QList<Failure> &failures, std::vector<SharedFile> &shared)
 {
-    const FolderIds blocked = foldersHoldingUnmovable(hooks, parentFd, name, device, path);
+    const FolderIds blocked = foldersHoldingUnmovable(hooks, parentFd, name, device, path, shared);
     struct stat self;
     if (::fstatat(parentFd, name.constData(), &self, AT_SYMLINK_NOFOLLOW) != 0)
         return;
@@ -431,7 +442,7 @@ void trashFolder(const Hooks &hooks, int parentFd, const QByteArray &name, dev_t
         bool mount = false;
         if (!posixfs::statAt(fd, entry, st, &mount) || isSpecial(st.st_mode) || mount || !roundTrips(entry))
             continue;
-        if (hooks.keeps(frame.path, entry, true))
+        if (hooks.keeps(frame.path, entry, st, true))
             continue;
         const QString child = childPath(frame.path, entry);
         if (hooks.busy(st)) {
@@ -567,10 +578,27 @@ void Remover::moveToTrash(const QString &anchor, const QString &path, QList<Fail
         failures.append({path, 0, {}});
         return;
     }
-    if (!S_ISDIR(st.st_mode))
-        moveOne(parent.fd.get(), parent.name.constData(), path, failures);
-    else
-        trashFolder(hooks, parent.fd.get(), parent.name, st.st_dev, path, failures);
+    const auto tell = [&](const struct stat &f) {
+        if (hooks.onRemoved)
+            hooks.onRemoved({qint64(f.st_blocks) * 512, qint64(f.st_dev), qint64(f.st_ino), int(f.st_nlink)});
+    };
+    if (!S_ISDIR(st.st_mode)) {
+        if (moveOne(parent.fd.get(), parent.name.constData(), path, failures) && S_ISREG(st.st_mode)
+            && st.st_nlink > 1)
+            tell(st);
+        return;
+    }
+    // Files with other names are told once they have left their place, so
+    // that a file is counted once however many of its names move.
+    std::vector<SharedFile> shared;
+    trashFolder(hooks, parent.fd.get(), parent.name, st.st_dev, path, failures, shared);
+    for (const SharedFile &f : shared) {
+        struct stat now;
+        const bool gone = ::lstat(f.path.c_str(), &now) != 0 ? errno == ENOENT
+                                                             : now.st_ino != f.st.st_ino || now.st_dev != f.st.st_dev;
+        if (gone)
+            tell(f.st);
+    }
 }
 
 bool Remover::retryDelete(const QString &anchor, const QString &path, quint32 &error) const

@@ -46,9 +46,10 @@ bool deleteFile(const QString &path, quint32 &error)
 
 // Whether the user excluded `name` inside `folder`; reported when `report`.
 static bool keeps(const ExclusionMatcher *excluded, const Remover::Excluded &onExcluded, const QString &folder,
-                  const QString &name, bool report)
+                  const fs::Entry &entry, bool report)
 {
-    if (!excluded || !excluded->matchesChild(folder, name))
+    const QString &name = entry.name;
+    if (!excluded || !excluded->matchesChild(folder, name, entry.isDir && !entry.isLink))
         return false;
     if (report && onExcluded)
         onExcluded(fs::join(folder, name));
@@ -67,7 +68,7 @@ static bool holdsExcluded(const ExclusionMatcher *excluded, const QString &folde
         for (const fs::Entry &e : fs::list(dir)) {
             if (e.skip)
                 continue;
-            if (excluded->matchesChild(dir, e.name))
+            if (excluded->matchesChild(dir, e.name, e.isDir && !e.isLink))
                 return true;
             if (e.isDir && !e.isLink)
                 stack.append(fs::join(dir, e.name));
@@ -108,7 +109,7 @@ void Remover::removePermanently(const QString &anchor, const QString &path, QLis
     }
     if (!e.isLink) {
         for (const fs::Entry &child : fs::list(path)) {
-            if (!child.skip && !keeps(m_excluded, m_onExcluded, path, child.name, true))
+            if (!child.skip && !keeps(m_excluded, m_onExcluded, path, child, true))
                 removePermanently(anchor, fs::join(path, child.name), failures);
         }
     }
@@ -131,7 +132,7 @@ void Remover::moveToTrash(const QString &anchor, const QString &path, QList<Fail
         return;
     }
     for (const fs::Entry &child : fs::list(path)) {
-        if (!child.skip && !keeps(m_excluded, m_onExcluded, path, child.name, true))
+        if (!child.skip && !keeps(m_excluded, m_onExcluded, path, child, true))
             moveToTrash(anchor, fs::join(path, child.name), failures);
     }
     RemoveDirectoryW(native(path).c_str());

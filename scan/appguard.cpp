@@ -216,6 +216,11 @@ bool isGuardedPath(const QString &path)
     return isGuardedPath(path, guardBases());
 }
 
+bool isGuardedName(const QString &name)
+{
+    return guardRegex().match(name).hasMatch();
+}
+
 QString runningOwner(const QString &path, const RunningApps &apps, const QStringList &appDataBases)
 {
     const QString p = lowerClean(path);

@@ -52,6 +52,8 @@ const QList<KnownApp> &knownApps();
 bool isGuardedPath(const QString &path, const QStringList &bases);
 // With the catalogue bases of the running platform (guardBases()).
 bool isGuardedPath(const QString &path);
+// Whether one name (a folder met inside an item) is a guarded app's.
+bool isGuardedName(const QString &name);
 // The folders the catalogue starts from: home, the XDG folders, the temp
 // folders and the system folders it reads (Linux); the application-data,
 // system, temp and home folders (Windows). Normalised.

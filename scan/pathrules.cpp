@@ -1,5 +1,7 @@
 #include "scan/pathrules.h"
 
+#include "scan/appguard.h"
+
 #include <QDir>
 #include <QHash>
 #include <QMutex>
@@ -198,7 +200,8 @@ bool isExcluded(const QString &path, const QStringList &patterns)
     return false;
 }
 
-ExclusionMatcher::ExclusionMatcher(const QStringList &patterns) : m_patterns(patterns)
+ExclusionMatcher::ExclusionMatcher(const QStringList &patterns, bool guardedApps)
+    : m_patterns(patterns), m_guardedApps(guardedApps)
 {
     for (const QString &pattern : patterns) {
         QString t = patternText(pattern);
@@ -252,10 +255,12 @@ bool ExclusionMatcher::matches(const QString &path) const
     return isExcluded(path, m_patterns);
 }
 
-bool ExclusionMatcher::matchesChild(const QString &folder, const QString &name) const
+bool ExclusionMatcher::matchesChild(const QString &folder, const QString &name, bool isFolder) const
 {
     if (isEmpty())
         return false;
+    if (m_guardedApps && isFolder && isGuardedName(name))
+        return true;
     if (componentMatches(name.toLower()))
         return true;
     if (m_paths.isEmpty())

@@ -35,11 +35,18 @@ class ExclusionMatcher final
 {
 public:
     ExclusionMatcher() = default;
-    explicit ExclusionMatcher(const QStringList &patterns);
+    // With guardedApps, folders named like a guarded application's (a
+    // password manager's, an input method's, ...) met inside an item are left
+    // alone too, as the whole item would be.
+    explicit ExclusionMatcher(const QStringList &patterns, bool guardedApps = false);
 
-    bool isEmpty() const { return m_names.isEmpty() && m_components.isEmpty() && m_paths.isEmpty(); }
+    bool isEmpty() const
+    {
+        return !m_guardedApps && m_names.isEmpty() && m_components.isEmpty() && m_paths.isEmpty();
+    }
     bool matches(const QString &path) const;
-    bool matchesChild(const QString &folder, const QString &name) const;
+    // `isFolder`: the entry is a folder (only folders are guarded by name).
+    bool matchesChild(const QString &folder, const QString &name, bool isFolder = false) const;
     // Whether matchesChild() looks at the folder at all; when it does not,
     // callers may pass an empty folder and spare building its text.
     bool needsFolder() const { return !m_paths.isEmpty(); }
@@ -56,6 +63,7 @@ private:
     QSet<QString> m_names;              // literal component names, normalised
     QList<QRegularExpression> m_components;
     QList<PathPattern> m_paths;
+    bool m_guardedApps = false;
 };
 
 // The regular expression one pattern compiles to (empty for a pattern that is

@@ -97,9 +97,10 @@ void Scanner::run(const CatalogueSource &source, const QStringList &exclusions)
     emit started(defs);
     m_apps = snapshot();
 
-    // Excluded folders and files inside an item are neither counted nor
-    // entered, so an item's size is what cleaning it can free.
-    const ExclusionMatcher excluded(exclusions);
+    // Excluded folders and files inside an item, and guarded applications'
+    // folders, are neither counted nor entered, so an item's size is what
+    // cleaning it can free.
+    const ExclusionMatcher excluded(exclusions, true);
     qint64 foundSoFar = 0;
     qint64 examined = 0;
     QList<CategoryResult> results;
@@ -126,7 +127,15 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
     if (def.isTrash) {
         qint64 bytes = 0;
         qint64 count = 0;
-        const bool ok = recycleBinInfo(bytes, count);
+        // A bin of many thousands of files is one long walk: it shows its way.
+        QElapsedTimer timer;
+        timer.start();
+        const bool ok = recycleBinInfo(bytes, count, [&](const QString &dir, qint64 soFar, qint64 files) {
+            if (timer.elapsed() < kProgressIntervalMs)
+                return;
+            timer.restart();
+            emit progress(foundSoFar + soFar, *examinedFiles + files, dir);
+        });
         if (!ok)
             count = 0;
         if (ok && bytes > 0) {
@@ -199,6 +208,11 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
             if (!root.patterns.isEmpty() && !QDir::match(root.patterns, entry.name))
                 continue;
             const QString full = fs::join(root.path, entry.name);
+            // A root of many thousands of plain files moves on entry by entry.
+            if (timer.elapsed() >= kProgressIntervalMs) {
+                timer.restart();
+                emit progress(foundSoFar + categoryBytes, *examinedFiles, full);
+            }
             if (isExcluded(full, exclusions) || isProtectedPath(full) || isGuardedPath(full))
                 continue;
             // Shared folders (/tmp) hold other users' files, the live files
