@@ -102,7 +102,7 @@ void Remover::removePermanently(const QString &anchor, const QString &path, QLis
     if (!e.isDir) {
         quint32 error = 0;
         if (!deleteFile(path, error))
-            failures.append({path, error});
+            failures.append({path, error, {}});
         else if (m_onRemoved)
             m_onRemoved({e.allocated, e.device, e.inode, e.links});
         return;
@@ -128,7 +128,7 @@ void Remover::moveToTrash(const QString &anchor, const QString &path, QList<Fail
     if (!fs::stat(path, e))
         return;
     if (!e.isDir || e.isLink) {
-        failures.append({path, 0});
+        failures.append({path, 0, {}});
         return;
     }
     for (const fs::Entry &child : fs::list(path)) {
