@@ -30,10 +30,12 @@ AppSettings *settings()
 
 AppState::AppState(QObject *parent) : AppState(CatalogueSource(), parent) {}
 
-AppState::AppState(CatalogueSource catalogue, QObject *parent) : QObject(parent)
+AppState::AppState(CatalogueSource catalogue, QObject *parent)
+    : QObject(parent), m_catalogue(catalogue ? std::move(catalogue) : CatalogueSource(&defaultCategories))
 {
     registerEngineTypes();
-    m_scanner = new Scanner(std::move(catalogue), this);
+    m_scanner = new Scanner(m_catalogue, this);
+    m_remeasurer = new Scanner(this);
     m_cleaner = new Cleaner(this);
     m_finder = new LargeFileFinder(this);
     m_volume = homeVolume();
@@ -44,6 +46,7 @@ AppState::AppState(CatalogueSource catalogue, QObject *parent) : QObject(parent)
     connect(m_scanner, &Scanner::categoryFinished, this, &AppState::onCategoryFinished);
     connect(m_scanner, &Scanner::progress, this, &AppState::onScanProgress);
     connect(m_scanner, &Scanner::finished, this, &AppState::onScanFinished);
+    connect(m_remeasurer, &Scanner::finished, this, &AppState::onRemeasureFinished);
     connect(m_cleaner, &Cleaner::progress, this, &AppState::cleanProgress);
     connect(m_cleaner, &Cleaner::finished, this, &AppState::onCleanFinished);
     connect(m_finder, &LargeFileFinder::progress, this, &AppState::onLargeProgress);
@@ -55,10 +58,11 @@ AppState::~AppState()
     // Join the workers while this object is still whole, and make sure
     // nothing they emit on the way out reaches a half-destroyed receiver.
     for (QObject *engine : {static_cast<QObject *>(m_scanner), static_cast<QObject *>(m_cleaner),
-                            static_cast<QObject *>(m_finder)})
+                            static_cast<QObject *>(m_finder), static_cast<QObject *>(m_remeasurer)})
         engine->disconnect(this);
     delete m_cleaner;
     delete m_scanner;
+    delete m_remeasurer;
     delete m_finder;
 }
 
@@ -116,6 +120,8 @@ void AppState::startScan()
     m_filesChecked = 0;
     m_currentPath.clear();
     m_scanTimer.start();
+    // The full scan measures everything again.
+    m_remeasurer->stop();
     setPhase(Scanning);
     m_scanner->start(currentExclusions());
 }
@@ -162,10 +168,12 @@ void AppState::onScanFinished(const QList<CategoryResult> &results, bool cancell
     // receiver of the signals below may start the next scan at once.
     m_scanner->wait();
     if (cancelled) {
+        remeasureStale();
         setPhase(m_results.isEmpty() ? Idle : Results);
         return;
     }
     m_results = results;
+    m_stale.clear();
     m_lastScan = now();
     settings()->setLastScan(m_lastScan);
     selectRecommended();
@@ -349,6 +357,12 @@ void AppState::startClean()
         return;
     }
     m_availableBeforeClean = m_volume.availableBytes;
+    m_selectedBeforeClean = 0;
+    for (const CategoryResult &r : sel)
+        m_selectedBeforeClean += r.bytes;
+    // A measurement running beside the cleanup would describe neither the
+    // disk before it nor after it.
+    m_remeasurer->stop();
     setPhase(Cleaning);
     m_cleaner->start(sel, currentMoveToTrash(), currentExclusions());
 }
@@ -357,18 +371,88 @@ void AppState::onCleanFinished(const CleanReport &report)
 {
     m_cleaner->wait();
     m_lastReport = report;
+    // Only space really released counts: what went to the Recycle Bin is
+    // still on the disk.
     settings()->addFreed(report.freedBytes);
-    QList<CategoryResult> remaining;
-    for (const CategoryResult &r : std::as_const(m_results))
+    // What the cleanup left behind is measured, not guessed. Until then a
+    // cleaned category lists only the items the user left out of it.
+    for (CategoryResult &r : m_results) {
+        const bool binGrew = r.isTrash && report.trashedBytes > 0;
+        if (!report.cleanedCategories.contains(r.id) && !binGrew)
+            continue;
+        m_stale.insert(r.id);
         if (!report.cleanedCategories.contains(r.id))
-            remaining.append(r);
-    m_results = remaining;
+            continue;
+        r.items.removeIf([this](const ScanItem &item) { return !m_excludedItems.contains(item.path); });
+        r.bytes = 0;
+        r.files = 0;
+        for (const ScanItem &item : std::as_const(r.items)) {
+            r.bytes += item.bytes;
+            r.files += item.files;
+        }
+    }
     m_selectedCategories.clear();
     m_excludedItems.clear();
+    remeasureStale();
     refreshVolume();
     emit resultsChanged();
     emit selectionChanged();
     setPhase(Done);
+}
+
+void AppState::remeasureStale()
+{
+    if (m_stale.isEmpty() || m_scanner->isRunning() || m_cleaner->isRunning() || m_remeasurer->isRunning())
+        return;
+    m_remeasurer->setCatalogueSource([source = m_catalogue, ids = m_stale] {
+        QList<CategoryDef> defs = source();
+        defs.removeIf([&ids](const CategoryDef &d) { return !ids.contains(d.id); });
+        return defs;
+    });
+    m_remeasurer->start(currentExclusions());
+}
+
+void AppState::onRemeasureFinished(const QList<CategoryResult> &results, bool cancelled)
+{
+    m_remeasurer->wait();
+    bool selectionTouched = false;
+    if (!cancelled) {
+        for (const CategoryResult &fresh : results) {
+            m_stale.remove(fresh.id);
+            auto it = std::find_if(m_results.begin(), m_results.end(),
+                                   [&fresh](const CategoryResult &r) { return r.id == fresh.id; });
+            if (it == m_results.end())
+                continue;
+            if (m_selectedCategories.contains(fresh.id)) {
+                // What was ticked stays ticked; nothing the user has not seen
+                // becomes part of the selection.
+                QSet<QString> ticked;
+                for (const ScanItem &item : std::as_const(it->items)) {
+                    if (!m_excludedItems.contains(item.path))
+                        ticked.insert(item.path);
+                    m_excludedItems.remove(item.path);
+                }
+                bool any = false;
+                for (const ScanItem &item : fresh.items) {
+                    if (ticked.contains(item.path))
+                        any = true;
+                    else
+                        m_excludedItems.insert(item.path);
+                }
+                if (!any) {
+                    m_selectedCategories.remove(fresh.id);
+                    for (const ScanItem &item : fresh.items)
+                        m_excludedItems.remove(item.path);
+                }
+                selectionTouched = true;
+            }
+            *it = fresh;
+        }
+    }
+    remeasureStale();
+    emit resultsChanged();
+    if (selectionTouched)
+        emit selectionChanged();
 }
 
 void AppState::dismissDone()
@@ -413,6 +497,16 @@ void AppState::scanLargeFiles()
     if (m_finder->isRunning() || m_largeRunning)
         return;
     startLargeScan();
+}
+
+void AppState::cancelLargeScan()
+{
+    m_finder->stop();
+}
+
+void AppState::notify(const QString &text)
+{
+    emit toast(text, false);
 }
 
 void AppState::startLargeScan()

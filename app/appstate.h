@@ -78,6 +78,11 @@ public:
     void startScan();
     // The phase changes only when the scanner reports the cancelled run.
     void cancelScan();
+    // After a cleanup the categories it worked on (and the Recycle Bin, when
+    // files went there) are measured again in the background; until their
+    // new figures arrive a cleaned category lists only the items the user
+    // left out of the cleanup. True for such a category.
+    bool isMeasuring(const QString &id) const { return m_stale.contains(id); }
 
     // ---- selection -----------------------------------------------------
     void selectAll(bool on);
@@ -106,6 +111,8 @@ public:
     QString settingsLocation() const;
     void startClean();
     void dismissDone();
+    // The size of the selection the last cleanup started with.
+    qint64 selectedBeforeClean() const { return m_selectedBeforeClean; }
 
     // ---- queries -------------------------------------------------------
     // nullptr when no result has that id; valid until `results` changes.
@@ -117,6 +124,9 @@ public:
 
     // ---- large files ---------------------------------------------------
     void scanLargeFiles();
+    // The finder stops at its next folder; the files found by the previous
+    // search, if any, stay.
+    void cancelLargeScan();
     // Moves files of `largeFiles` to the Recycle Bin. Files in use, files
     // that are no longer plain files and paths that are not in the list
     // stay where they are and are counted as skipped in the toast.
@@ -125,6 +135,10 @@ public:
     // From scanLargeFiles() until its result has been taken in here (the
     // finder itself turns idle a moment earlier).
     bool largeScanRunning() const;
+
+    // A short message for the toast from the interface (a path that nothing
+    // could open, say).
+    void notify(const QString &text);
 
     // ---- the data model -------------------------------------------------
     Phase phase() const { return m_phase; }
@@ -167,6 +181,8 @@ private:
     void onScanProgress(qint64 foundBytes, qint64 filesChecked, const QString &currentPath);
     void onScanFinished(const QList<CategoryResult> &results, bool cancelled);
     void onCleanFinished(const CleanReport &report);
+    void remeasureStale();
+    void onRemeasureFinished(const QList<CategoryResult> &results, bool cancelled);
     void onLargeProgress(qint64 filesChecked, const QString &currentDir, int found, qint64 foundBytes,
                          const QList<LargeFile> &largest);
     void onLargeFinished(const QList<LargeFile> &files, bool cancelled);
@@ -200,6 +216,11 @@ private:
     Cleaner *m_cleaner = nullptr;
     CleanReport m_lastReport;
     qint64 m_availableBeforeClean = 0;
+    qint64 m_selectedBeforeClean = 0;
+    // The catalogue again, for measuring single categories after a cleanup.
+    CatalogueSource m_catalogue;
+    Scanner *m_remeasurer = nullptr;
+    QSet<QString> m_stale;  // ids waiting for their figures after a cleanup
     LargeFileFinder *m_finder = nullptr;
     QList<LargeFile> m_largeFiles;
     bool m_largeLoaded = false;

@@ -13,6 +13,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include <functional>
+
 struct VolumeInfo
 {
     QString displayName;   // "Local Disk (C:)", "Local Disk (/)", or the volume label instead of "Local Disk"
@@ -32,15 +34,21 @@ QString recycleBinName();   // "Recycle Bin" / "Trash", context "Platform"
 QString fileManagerName();  // "File Explorer" / "File Manager", context "Platform"
 
 // Total allocated bytes and number of items in the bin of every volume.
-// False (outputs untouched) when the bin cannot be queried at all.
-bool recycleBinInfo(qint64 &bytes, qint64 &items);
+// False (outputs untouched) when the bin cannot be queried at all. Where the
+// bin is measured file by file (Linux), `progress` is told (folder, bytes so
+// far, files so far) along the way, as fs::measure tells it.
+bool recycleBinInfo(qint64 &bytes, qint64 &items,
+                    const std::function<void(const QString &, qint64, qint64)> &progress = {});
 // Empties the bin of every volume without asking; an already empty bin is a
-// success.
-bool emptyRecycleBin();
+// success. Where files are removed one by one (Linux), `progress` is told the
+// bytes removed so far.
+bool emptyRecycleBin(const std::function<void(qint64)> &progress = {});
 
 // Opens the file manager at `path`: a folder is opened, a file is shown
-// selected in its folder. Fire and forget.
-void revealInFileManager(const QString &path);
+// selected in its folder. Fire and forget, except that `failed`, when given,
+// is called (on this thread, maybe later) when nothing could be asked to
+// show the path: it no longer exists, or no file manager could be started.
+void revealInFileManager(const QString &path, const std::function<void()> &failed = {});
 
 bool isElevated();
 // Starts a second, elevated instance; true when it was launched (the caller

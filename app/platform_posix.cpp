@@ -48,34 +48,40 @@ QString fileManagerName()
     return QCoreApplication::translate("Platform", "File Manager");
 }
 
-bool recycleBinInfo(qint64 &bytes, qint64 &items)
+bool recycleBinInfo(qint64 &bytes, qint64 &items, const std::function<void(const QString &, qint64, qint64)> &progress)
 {
-    trash::measure(trash::allTrashFolders(), bytes, items);
+    trash::measure(trash::allTrashFolders(), bytes, items, progress);
     return true;
 }
 
-bool emptyRecycleBin()
+bool emptyRecycleBin(const std::function<void(qint64)> &progress)
 {
-    return trash::empty(trash::allTrashFolders());
+    return trash::empty(trash::allTrashFolders(), progress);
 }
 
 namespace {
 
-void openFolderWithXdgOpen(const QString &path, bool isDir)
+bool openFolderWithXdgOpen(const QString &path, bool isDir)
 {
     const QString folder = isDir ? path : QFileInfo(path).absolutePath();
-    QProcess::startDetached(QStringLiteral("xdg-open"), {folder});
+    return QProcess::startDetached(QStringLiteral("xdg-open"), {folder});
 }
 
 } // namespace
 
-void revealInFileManager(const QString &path)
+void revealInFileManager(const QString &path, const std::function<void()> &failed)
 {
     const QFileInfo info(path);
     const bool isDir = info.isDir() && !info.isSymLink();
+    if (!info.exists() && !info.isSymLink()) {
+        if (failed)
+            failed();
+        return;
+    }
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        openFolderWithXdgOpen(path, isDir);
+        if (!openFolderWithXdgOpen(path, isDir) && failed)
+            failed();
         return;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(
@@ -85,11 +91,12 @@ void revealInFileManager(const QString &path)
     // Asynchronous so a slow or missing file manager never blocks the window;
     // without one, the folder opens in whatever xdg-open picks.
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, 5000));
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, [path, isDir](QDBusPendingCallWatcher *w) {
-        if (w->isError())
-            openFolderWithXdgOpen(path, isDir);
-        w->deleteLater();
-    });
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+                     [path, isDir, failed](QDBusPendingCallWatcher *w) {
+                         if (w->isError() && !openFolderWithXdgOpen(path, isDir) && failed)
+                             failed();
+                         w->deleteLater();
+                     });
 }
 
 bool isElevated()

@@ -14,6 +14,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace trash {
 
 // $XDG_DATA_HOME/Trash, or ~/.local/share/Trash when the variable is unset or
@@ -30,12 +32,15 @@ QStringList volumeTrashes(const QString &topdir);
 QStringList allTrashFolders();
 
 // Allocated bytes below files/ and the number of entries directly in files/,
-// summed over `trashFolders`.
-void measure(const QStringList &trashFolders, qint64 &bytes, qint64 &items);
+// summed over `trashFolders`. `progress`, when set, is told (folder, bytes so
+// far, files so far) every few hundred files, as fs::measure tells it.
+void measure(const QStringList &trashFolders, qint64 &bytes, qint64 &items,
+             const std::function<void(const QString &, qint64, qint64)> &progress = {});
 
 // Removes everything inside files/, info/ and expunged/ of each folder (the
 // folders themselves stay). False when anything could not be removed.
-bool empty(const QStringList &trashFolders);
+// `progress`, when set, is told the bytes removed so far after each file.
+bool empty(const QStringList &trashFolders, const std::function<void(qint64)> &progress = {});
 
 // The trash folder a file at `path` belongs in, created if needed (home trash
 // for the home volume, else the volume's own). Empty with *errorCode set (an

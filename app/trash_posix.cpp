@@ -98,7 +98,9 @@ QString topdirOf(const QString &trashFolder)
 // Removes everything below an open folder without following links or
 // leaving its volume. Holds one descriptor per level, so a tree deeper than
 // the descriptor limit is left partly in place and reported as a failure.
-bool removeContents(const QString &folder)
+// `removed` grows by the bytes on disk of each file unlinked; `progress`, when
+// set, is told its value.
+bool removeContents(const QString &folder, qint64 &removed, const std::function<void(qint64)> &progress)
 {
     const int top = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (top < 0)
@@ -142,8 +144,12 @@ bool removeContents(const QString &folder)
             continue;
         }
         if (!S_ISDIR(st.st_mode)) {
-            if (::unlinkat(fd, name, 0) != 0 && errno != ENOENT)
-                ok = false;
+            if (::unlinkat(fd, name, 0) != 0) {
+                ok = ok && errno == ENOENT;
+            } else if (progress) {
+                removed += qint64(st.st_blocks) * 512;
+                progress(removed);
+            }
             continue;
         }
         if (st.st_dev != topSt.st_dev) {
@@ -231,24 +237,32 @@ QStringList allTrashFolders()
     return out;
 }
 
-void measure(const QStringList &trashFolders, qint64 &bytes, qint64 &items)
+void measure(const QStringList &trashFolders, qint64 &bytes, qint64 &items,
+             const std::function<void(const QString &, qint64, qint64)> &progress)
 {
     bytes = 0;
     items = 0;
+    qint64 files = 0;
     for (const QString &t : trashFolders) {
-        const QString files = t + QStringLiteral("/files");
-        bytes += fs::measure(files).bytes;
-        for (const fs::Entry &e : fs::list(files))
+        const QString folder = t + QStringLiteral("/files");
+        fs::ProgressFn inner;
+        if (progress)
+            inner = [&](const QString &dir, qint64 b, qint64 f) { progress(dir, bytes + b, files + f); };
+        const fs::Measure m = fs::measure(folder, nullptr, inner);
+        bytes += m.bytes;
+        files += m.files;
+        for (const fs::Entry &e : fs::list(folder))
             items += e.skip ? 0 : 1;
     }
 }
 
-bool empty(const QStringList &trashFolders)
+bool empty(const QStringList &trashFolders, const std::function<void(qint64)> &progress)
 {
     bool ok = true;
+    qint64 removed = 0;
     for (const QString &t : trashFolders) {
         for (const char *sub : {"/files", "/info", "/expunged"}) {
-            if (!removeContents(t + QLatin1String(sub)))
+            if (!removeContents(t + QLatin1String(sub), removed, progress))
                 ok = false;
         }
         // The size cache describes folders in files/ that are gone now.

@@ -1,22 +1,16 @@
-// Two engine runs against the plain tools, in one run:
-//
-//  - permanent removal by the Cleaner of a generated 100,000-file tree against
-//    `rm -rf` of an identical tree (target: at most 1.3 x);
-//  - a full Scanner run over a catalogue whose root holds the shared
-//    200,000-file tree (treegen.h) against `du -s` of it (target: at most
-//    1.1 x), once with the tree as one labelled root and once as a listing
-//    root whose entries are measured one by one.
+// A full Scanner run over a catalogue whose root holds the shared
+// 200,000-file tree (treegen.h) against `du -s` of it (target: at most
+// 1.1 x), once with the tree as one labelled root and once as a listing root
+// whose entries are measured one by one. (Permanent removal by the Cleaner
+// is in bench_fs's table.)
 //
 //   bench_clean [DATA_DIR] [ROUNDS]
 //
-// DATA_DIR (default: a folder in the temp folder) keeps the 200,000-file
-// tree between runs as "fs-tree", the tree bench_fs uses; the removal trees
-// are generated afresh for every round and every contestant. Contestants
-// alternate from round to round and the medians are compared (3 rounds by
-// default: removing 100,000 files is bound by the disk and takes a while).
+// DATA_DIR (default: a folder in the temp folder) keeps the tree between
+// runs as "fs-tree", the tree bench_fs uses. Contestants alternate from round
+// to round and the medians are compared (3 rounds by default).
 
 #include "bench/treegen.h"
-#include "clean/cleaner.h"
 #include "scan/scanner.h"
 
 #include <QCoreApplication>
@@ -82,53 +76,6 @@ Sample runTool(const std::vector<std::string> &argv)
     return s;
 }
 
-// 20 x 20 x 9 folders (and the levels above) of 25 entries: 100,500 files.
-long makeRemovalTree(const std::string &root)
-{
-    std::mt19937 rng(7);
-    long files = 0;
-    ::mkdir(root.c_str(), 0755);
-    for (int a = 0; a < 20; ++a) {
-        const std::string da = root + "/a" + std::to_string(a);
-        ::mkdir(da.c_str(), 0755);
-        benchtree::fillFolder(da, rng, files);
-        for (int b = 0; b < 20; ++b) {
-            const std::string db = da + "/b" + std::to_string(b);
-            ::mkdir(db.c_str(), 0755);
-            benchtree::fillFolder(db, rng, files);
-            for (int c = 0; c < 9; ++c) {
-                const std::string dc = db + "/c" + std::to_string(c);
-                ::mkdir(dc.c_str(), 0755);
-                benchtree::fillFolder(dc, rng, files);
-            }
-        }
-    }
-    return files;
-}
-
-Sample timeCleaner(const QString &tree, CleanReport &report)
-{
-    Cleaner cleaner;
-    QEventLoop loop;
-    QObject::connect(&cleaner, &Cleaner::finished, &loop, [&](const CleanReport &r) {
-        report = r;
-        loop.quit();
-    });
-    CategoryResult category;
-    category.id = QStringLiteral("temp");
-    category.name = QStringLiteral("Benchmark");
-    ScanItem item;
-    item.path = tree;
-    item.bytes = 1;
-    item.files = 1;
-    category.items = {item};
-    const double cpu = cpuMs(RUSAGE_SELF);
-    const auto t = SteadyClock::now();
-    cleaner.start({category}, false, {});
-    loop.exec();
-    return {since(t), cpuMs(RUSAGE_SELF) - cpu};
-}
-
 Sample timeScanner(const QList<CategoryDef> &defs, qint64 &bytes, qint64 &files)
 {
     Scanner scanner([defs] { return defs; });
@@ -192,45 +139,6 @@ int main(int argc, char *argv[])
         QTextStream(stderr) << "usage: bench_clean [DATA_DIR] [ROUNDS]\n";
         return 2;
     }
-    // The cleaner's logs land in the data folder, never in the real home.
-    qputenv("XDG_DATA_HOME", QFile::encodeName(data + QStringLiteral("/xdg")));
-
-    // ---- removal ---------------------------------------------------------
-    const std::string removal = QFile::encodeName(data + QStringLiteral("/removal")).toStdString();
-    runTool({"rm", "-rf", removal});
-    ::mkdir(removal.c_str(), 0755);
-    Series cleanerRuns, rmRuns;
-    long treeFiles = 0;
-    qint64 freedFiles = 0;
-    for (int r = 0; r < rounds; ++r) {
-        const std::string a = removal + "/a" + std::to_string(r);
-        const std::string b = removal + "/b" + std::to_string(r);
-        treeFiles = makeRemovalTree(a);
-        makeRemovalTree(b);
-        ::sync(); // neither contestant pays for the other's writeback
-        const std::string &forCleaner = r % 2 ? a : b;
-        const std::string &forRm = r % 2 ? b : a;
-        CleanReport report;
-        if (r % 2) {
-            cleanerRuns.add(timeCleaner(QFile::decodeName(forCleaner.c_str()), report));
-            rmRuns.add(runTool({"rm", "-rf", forRm}));
-        } else {
-            rmRuns.add(runTool({"rm", "-rf", forRm}));
-            cleanerRuns.add(timeCleaner(QFile::decodeName(forCleaner.c_str()), report));
-        }
-        struct stat st;
-        if (::lstat(forCleaner.c_str(), &st) == 0 || report.skippedCount != 0) {
-            QTextStream(stderr) << "the cleaner left the tree in place\n";
-            return 1;
-        }
-        freedFiles = report.filesRemoved;
-        ::sync();
-    }
-    out << "permanent removal of " << treeFiles << " files, median of " << rounds << " rounds\n";
-    compare(out, QStringLiteral("Cleaner:"), cleanerRuns, QStringLiteral("rm -rf:"), rmRuns, 1.3);
-    Q_UNUSED(freedFiles);
-    runTool({"rm", "-rf", removal});
-
     // ---- scan --------------------------------------------------------------
     const std::string tree = QFile::encodeName(data + QStringLiteral("/fs-tree")).toStdString();
     if (!benchtree::isComplete(tree)) {

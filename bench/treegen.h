@@ -100,4 +100,32 @@ inline long generate(const std::string &root)
     return files;
 }
 
+// The tree the removal benchmarks delete: 20 x 20 x 9 folders (and the
+// levels above) of 25 entries, 100,500 files, made afresh for every run.
+inline long generateRemovalTree(const std::string &root)
+{
+    std::mt19937 rng(7);
+    long files = 0;
+    ::mkdir(root.c_str(), 0755);
+    for (int a = 0; a < 20; ++a) {
+        const std::string da = root + "/a" + std::to_string(a);
+        ::mkdir(da.c_str(), 0755);
+        if (!fillFolder(da, rng, files))
+            return -1;
+        for (int b = 0; b < 20; ++b) {
+            const std::string db = da + "/b" + std::to_string(b);
+            ::mkdir(db.c_str(), 0755);
+            if (!fillFolder(db, rng, files))
+                return -1;
+            for (int c = 0; c < 9; ++c) {
+                const std::string dc = db + "/c" + std::to_string(c);
+                ::mkdir(dc.c_str(), 0755);
+                if (!fillFolder(dc, rng, files))
+                    return -1;
+            }
+        }
+    }
+    return files;
+}
+
 } // namespace benchtree

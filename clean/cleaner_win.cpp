@@ -1,94 +1,576 @@
 #include "clean/cleaner_p.h"
 
 #include "scan/fs.h"
+#include "scan/winlogic.h"
 
 #include <QDir>
 #include <QFile>
 
-#include <windows.h>
+#include <string>
+#include <utility>
+#include <vector>
 
-// Windows goes by path: DeleteFileW and RemoveDirectoryW act on the entry
-// itself, and a junction or directory link is removed as the link, never
-// entered. Files in use fail on their own, so no snapshot is needed.
+#include <windows.h>
+#include <winioctl.h>
+#include <winternl.h>
+
+// Every folder is reached through open handles, never by re-resolving a
+// path. The folder that holds an item is opened from the item's anchor one
+// component at a time, each relative to the handle of the one above, with
+// reparse points not followed and without FILE_SHARE_DELETE, so that no
+// folder of the chain can be renamed, removed or swapped for a junction while
+// it is held. Entries are listed through the folder's handle and deleted
+// through their own (POSIX semantics: gone at once, even while others still
+// read them). A reparse point is removed as itself and never entered; a
+// mounted volume is never removed. The walk keeps one handle per level on an
+// explicit stack instead of recursing.
 
 namespace removal {
 
 namespace {
 
-std::wstring native(const QString &path)
+using NtCreateFileFn = NTSTATUS(NTAPI *)(PHANDLE, ACCESS_MASK, POBJECT_ATTRIBUTES, PIO_STATUS_BLOCK,
+                                         PLARGE_INTEGER, ULONG, ULONG, ULONG, ULONG, PVOID, ULONG);
+using StatusToErrorFn = ULONG(NTAPI *)(NTSTATUS);
+
+struct NtApi
 {
-    return QDir::toNativeSeparators(path).toStdWString();
+    NtCreateFileFn create = nullptr;
+    StatusToErrorFn toError = nullptr;
+};
+
+template <typename Fn>
+Fn resolve(HMODULE module, const char *name)
+{
+    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
 }
 
-// The read-only attribute blocks DeleteFileW; it is the only one cleared.
-void clearReadOnly(const std::wstring &path)
+const NtApi &nt()
 {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        SetFileAttributesW(path.c_str(), attributes & ~DWORD(FILE_ATTRIBUTE_READONLY));
+    static const NtApi api = [] {
+        NtApi a;
+        if (HMODULE m = GetModuleHandleW(L"ntdll.dll")) {
+            a.create = resolve<NtCreateFileFn>(m, "NtCreateFile");
+            a.toError = resolve<StatusToErrorFn>(m, "RtlNtStatusToDosError");
+        }
+        return a;
+    }();
+    return api;
 }
 
-// True when the file is gone; otherwise error holds the reason.
-bool deleteFile(const QString &path, quint32 &error)
+class Handle
 {
-    const std::wstring p = native(path);
-    clearReadOnly(p);
-    if (DeleteFileW(p.c_str()))
-        return true;
-    const DWORD code = GetLastError();
-    if (code == ERROR_FILE_NOT_FOUND)
-        return true;
-    error = quint32(code);
-    return false;
+public:
+    Handle() = default;
+    explicit Handle(HANDLE h) : m_h(h == INVALID_HANDLE_VALUE ? nullptr : h) {}
+    Handle(Handle &&other) noexcept : m_h(std::exchange(other.m_h, nullptr)) {}
+    Handle &operator=(Handle &&other) noexcept
+    {
+        if (this != &other) {
+            reset();
+            m_h = std::exchange(other.m_h, nullptr);
+        }
+        return *this;
+    }
+    Handle(const Handle &) = delete;
+    Handle &operator=(const Handle &) = delete;
+    ~Handle() { reset(); }
+    void reset()
+    {
+        if (m_h)
+            CloseHandle(m_h);
+        m_h = nullptr;
+    }
+    HANDLE get() const { return m_h; }
+    bool valid() const { return m_h != nullptr; }
+
+private:
+    HANDLE m_h = nullptr;
+};
+
+// Win32 values the MinGW headers leave out or hide behind a version test:
+// ERROR_STOPPED_ON_SYMLINK, and FileDispositionInfoEx (Windows 10 1607).
+constexpr DWORD kErrorReplaced = 681;
+constexpr FILE_INFO_BY_HANDLE_CLASS kDispositionInfoEx = FILE_INFO_BY_HANDLE_CLASS(21);
+
+// Held folders may be read and written by others, never renamed or removed.
+constexpr ULONG kShareHeld = FILE_SHARE_READ | FILE_SHARE_WRITE;
+constexpr ULONG kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+constexpr ACCESS_MASK kListAccess = FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES | SYNCHRONIZE;
+constexpr ACCESS_MASK kDeleteAccess = DELETE | FILE_READ_ATTRIBUTES | SYNCHRONIZE;
+
+bool isGoneError(DWORD error)
+{
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
-} // namespace
-
-// Whether the user excluded `name` inside `folder`; reported when `report`.
-static bool keeps(const ExclusionMatcher *excluded, const Remover::Excluded &onExcluded, const QString &folder,
-                  const fs::Entry &entry, bool report)
+// Opens `name` (one component) inside the open folder `parent` without
+// following a reparse point. `folder`: as a folder to list (fails with
+// ERROR_DIRECTORY on anything else). On failure error holds a Win32 code.
+// The open is relative to the parent's handle, so the parent cannot be
+// exchanged between the listing and the open.
+Handle openAt(HANDLE parent, const QString &name, ACCESS_MASK access, ULONG share, bool folder, DWORD &error)
 {
-    const QString &name = entry.name;
-    if (!excluded || !excluded->matchesChild(folder, name, entry.isDir && !entry.isLink))
+    const NtApi &api = nt();
+    if (!api.create || !api.toError || name.isEmpty() || name.contains(QLatin1Char('\\'))
+        || name.contains(QLatin1Char('/')) || name.size() > 32767) {
+        error = ERROR_INVALID_NAME;
+        return {};
+    }
+    std::wstring wide = name.toStdWString();
+    UNICODE_STRING objectName;
+    objectName.Buffer = wide.data();
+    objectName.Length = USHORT(wide.size() * sizeof(wchar_t));
+    objectName.MaximumLength = objectName.Length;
+    OBJECT_ATTRIBUTES attributes;
+    // Matched as spelt, so that a folder with case-sensitive names never
+    // gives a sibling of the name asked for.
+    InitializeObjectAttributes(&attributes, &objectName, 0, parent, nullptr);
+    IO_STATUS_BLOCK io{};
+    HANDLE h = nullptr;
+    const ULONG options = FILE_OPEN_REPARSE_POINT | FILE_SYNCHRONOUS_IO_NONALERT | FILE_OPEN_FOR_BACKUP_INTENT
+        | (folder ? FILE_DIRECTORY_FILE : 0);
+    const NTSTATUS status = api.create(&h, access, &attributes, &io, nullptr, 0, share, FILE_OPEN, options,
+                                       nullptr, 0);
+    if (status < 0) {
+        error = api.toError(status);
+        return {};
+    }
+    return Handle(h);
+}
+
+// What an open handle refers to.
+struct Info
+{
+    DWORD attributes = 0;
+    DWORD tag = 0;
+    qint64 allocated = 0;
+    qint64 volume = 0;
+    qint64 id = 0;
+    int links = 1;
+    winlogic::Kind kind = winlogic::Kind::File;
+};
+
+bool describe(HANDLE h, Info &info)
+{
+    FILE_ATTRIBUTE_TAG_INFO tag{};
+    BY_HANDLE_FILE_INFORMATION by{};
+    if (!GetFileInformationByHandleEx(h, FileAttributeTagInfo, &tag, sizeof tag)
+        || !GetFileInformationByHandle(h, &by))
         return false;
-    if (report && onExcluded)
-        onExcluded(fs::join(folder, name));
+    FILE_STANDARD_INFO standard{};
+    if (GetFileInformationByHandleEx(h, FileStandardInfo, &standard, sizeof standard))
+        info.allocated = standard.AllocationSize.QuadPart;
+    info.attributes = tag.FileAttributes;
+    info.tag = (tag.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? tag.ReparseTag : 0;
+    info.volume = qint64(by.dwVolumeSerialNumber);
+    info.id = qint64((quint64(by.nFileIndexHigh) << 32) | by.nFileIndexLow);
+    info.links = int(by.nNumberOfLinks);
+    info.kind = winlogic::classify(info.attributes, info.tag);
+    if (info.kind == winlogic::Kind::Folder)
+        info.allocated = 0;
     return true;
 }
 
-// Whether a folder holds an excluded entry anywhere below it: then it is
-// moved entry by entry, never as a whole.
-static bool holdsExcluded(const ExclusionMatcher *excluded, const QString &folder)
+// Whether the mount-point reparse point open at `h` mounts a volume (or
+// cannot be read, which counts the same): such a folder is never removed.
+bool mountsVolume(HANDLE h, const Info &info)
+{
+    if (info.tag != IO_REPARSE_TAG_MOUNT_POINT)
+        return false;
+    std::vector<unsigned char> buffer(MAXIMUM_REPARSE_DATA_BUFFER_SIZE);
+    DWORD got = 0;
+    if (!DeviceIoControl(h, FSCTL_GET_REPARSE_POINT, nullptr, 0, buffer.data(), DWORD(buffer.size()), &got,
+                         nullptr)
+        || got < 16)
+        return true;
+    // Tag, data length, reserved, then the offsets and lengths of the
+    // substitute and print names, then the names themselves.
+    auto u16 = [&](size_t at) { return size_t(buffer[at]) | (size_t(buffer[at + 1]) << 8); };
+    const size_t offset = u16(8), length = u16(10);
+    if (16 + offset + length > got)
+        return true;
+    const QString target = QString::fromUtf16(reinterpret_cast<const char16_t *>(buffer.data() + 16 + offset),
+                                              qsizetype(length / 2));
+    return winlogic::isVolumeMount(target);
+}
+
+// Deletes what `h` is open on. POSIX semantics take the name away at once;
+// where the file system has none (FAT, old Windows) the classic delete runs,
+// with a read-only attribute cleared first and put back when it fails.
+bool deleteByHandle(HANDLE h, DWORD &error)
+{
+    FILE_DISPOSITION_INFO_EX ex{FILE_DISPOSITION_FLAG_DELETE | FILE_DISPOSITION_FLAG_POSIX_SEMANTICS
+                                | FILE_DISPOSITION_FLAG_IGNORE_READONLY_ATTRIBUTE};
+    if (SetFileInformationByHandle(h, kDispositionInfoEx, &ex, sizeof ex))
+        return true;
+    error = GetLastError();
+    if (error != ERROR_INVALID_PARAMETER && error != ERROR_NOT_SUPPORTED && error != ERROR_INVALID_FUNCTION)
+        return false;
+    FILE_BASIC_INFO basic{};
+    Handle writable;
+    if (GetFileInformationByHandleEx(h, FileBasicInfo, &basic, sizeof basic)
+        && (basic.FileAttributes & FILE_ATTRIBUTE_READONLY)) {
+        writable = Handle(ReOpenFile(h, FILE_WRITE_ATTRIBUTES | SYNCHRONIZE, kShareAll,
+                                     FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT));
+        FILE_BASIC_INFO cleared = basic;
+        cleared.FileAttributes &= ~DWORD(FILE_ATTRIBUTE_READONLY);
+        if (!cleared.FileAttributes)
+            cleared.FileAttributes = FILE_ATTRIBUTE_NORMAL;
+        if (!writable.valid() || !SetFileInformationByHandle(writable.get(), FileBasicInfo, &cleared, sizeof cleared)) {
+            error = ERROR_ACCESS_DENIED;
+            return false;
+        }
+    }
+    FILE_DISPOSITION_INFO classic{TRUE};
+    if (SetFileInformationByHandle(h, FileDispositionInfo, &classic, sizeof classic))
+        return true;
+    error = GetLastError();
+    if (writable.valid())
+        SetFileInformationByHandle(writable.get(), FileBasicInfo, &basic, sizeof basic);
+    return false;
+}
+
+// The entries of an open folder, read through its handle a batch at a time.
+struct Listed
+{
+    QString name;
+    DWORD attributes = 0;
+    DWORD tag = 0;
+    qint64 allocated = 0;
+    winlogic::Kind kind = winlogic::Kind::File;
+};
+
+class Lister
+{
+public:
+    explicit Lister(HANDLE dir) : m_dir(dir), m_buffer(64 * 1024) {}
+
+    // The next entry other than "." and ".."; false at the end.
+    bool next(Listed &out)
+    {
+        for (;;) {
+            if (!m_pending && !refill())
+                return false;
+            const auto *e = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO *>(m_buffer.data() + m_at);
+            m_pending = e->NextEntryOffset != 0;
+            m_at += e->NextEntryOffset;
+            const QString name = QString::fromWCharArray(e->FileName, qsizetype(e->FileNameLength / sizeof(WCHAR)));
+            if (name == QLatin1String(".") || name == QLatin1String(".."))
+                continue;
+            out.name = name;
+            out.attributes = e->FileAttributes;
+            // For a reparse point the EA size field holds its tag.
+            out.tag = (e->FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? DWORD(e->EaSize) : 0;
+            out.kind = winlogic::classify(out.attributes, out.tag);
+            out.allocated = out.kind == winlogic::Kind::File ? e->AllocationSize.QuadPart : 0;
+            return true;
+        }
+    }
+
+private:
+    bool refill()
+    {
+        if (m_done)
+            return false;
+        const FILE_INFO_BY_HANDLE_CLASS cls = m_started ? FileIdBothDirectoryInfo : FileIdBothDirectoryRestartInfo;
+        m_started = true;
+        if (!GetFileInformationByHandleEx(m_dir, cls, m_buffer.data(), DWORD(m_buffer.size()))) {
+            m_done = true;
+            return false;
+        }
+        m_at = 0;
+        m_pending = true;
+        return true;
+    }
+
+    HANDLE m_dir;
+    std::vector<unsigned char> m_buffer;
+    size_t m_at = 0;
+    bool m_pending = false;
+    bool m_started = false;
+    bool m_done = false;
+};
+
+// The chain of open folders from the anchor down to the folder that holds
+// `path`, and the last name of `path`. error: a Win32 code, or
+// kErrorReplaced when a folder on the way is a reparse point.
+struct Parent
+{
+    std::vector<Handle> chain;
+    QString name;
+    DWORD error = 0;
+    HANDLE folder() const { return chain.back().get(); }
+};
+
+Handle openAnchor(const QString &anchor, DWORD &error)
+{
+    const QString extended = winlogic::extendedPath(anchor);
+    if (extended.isEmpty()) {
+        error = ERROR_INVALID_NAME;
+        return {};
+    }
+    Handle h(CreateFileW(reinterpret_cast<LPCWSTR>(extended.utf16()), kListAccess, kShareHeld, nullptr,
+                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (!h.valid()) {
+        error = GetLastError();
+        return {};
+    }
+    Info info;
+    if (!describe(h.get(), info) || info.kind != winlogic::Kind::Folder) {
+        error = kErrorReplaced;
+        return {};
+    }
+    return h;
+}
+
+void openParent(const QString &anchor, const QString &path, Parent &out)
+{
+    const QString a = QDir::fromNativeSeparators(anchor);
+    const QString p = QDir::fromNativeSeparators(path);
+    const QString prefix = a.endsWith(QLatin1Char('/')) ? a : a + QLatin1Char('/');
+    if (a.isEmpty() || !p.startsWith(prefix, Qt::CaseInsensitive) || p.size() == prefix.size()) {
+        out.error = ERROR_INVALID_NAME;
+        return;
+    }
+    const QStringList parts = p.mid(prefix.size()).split(QLatin1Char('/'));
+    for (const QString &part : parts) {
+        if (part.isEmpty() || part == QLatin1String(".") || part == QLatin1String("..")) {
+            out.error = ERROR_INVALID_NAME;
+            return;
+        }
+    }
+    Handle top = openAnchor(anchor, out.error);
+    if (!top.valid())
+        return;
+    out.chain.push_back(std::move(top));
+    for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
+        Handle next = openAt(out.folder(), parts.at(i), kListAccess, kShareHeld, true, out.error);
+        Info info;
+        if (next.valid() && (!describe(next.get(), info) || info.kind != winlogic::Kind::Folder)) {
+            out.error = info.tag == IO_REPARSE_TAG_MOUNT_POINT && mountsVolume(next.get(), info)
+                ? ERROR_NOT_SAME_DEVICE
+                : kErrorReplaced;
+            next.reset();
+        }
+        if (!next.valid()) {
+            if (out.error == ERROR_DIRECTORY)
+                out.error = kErrorReplaced;
+            out.chain.clear();
+            return;
+        }
+        out.chain.push_back(std::move(next));
+    }
+    out.name = parts.constLast();
+}
+
+// Opens entry `name` of `parent` for removal: as a folder to list when it is
+// one, otherwise (a file, a link of any kind) as itself.
+Handle openForRemoval(HANDLE parent, const QString &name, bool asFolder, Info &info, DWORD &error)
+{
+    Handle h;
+    if (asFolder) {
+        h = openAt(parent, name, kListAccess | DELETE, kShareHeld, true, error);
+        if (!h.valid() && error != ERROR_DIRECTORY && error != ERROR_ACCESS_DENIED)
+            return {};
+    }
+    const bool listable = h.valid();
+    if (!h.valid())
+        h = openAt(parent, name, kDeleteAccess, kShareAll, false, error);
+    if (h.valid() && !describe(h.get(), info)) {
+        error = GetLastError();
+        return {};
+    }
+    // A folder whose entries cannot be read is reported, never taken for
+    // empty.
+    if (h.valid() && info.kind == winlogic::Kind::Folder && !listable) {
+        h.reset();
+        if (!asFolder)  // a folder where the listing saw a file
+            return openForRemoval(parent, name, true, info, error);
+        error = ERROR_ACCESS_DENIED;
+    }
+    return h;
+}
+
+// What every removal walk needs of its Remover.
+struct Hooks
+{
+    const ExclusionMatcher *excluded;
+    const Remover::Removed &onRemoved;
+    const Remover::Excluded &onExcluded;
+
+    bool keeps(const QString &folder, const QString &name, bool isFolder) const
+    {
+        if (!excluded || !excluded->matchesChild(folder, name, isFolder))
+            return false;
+        if (onExcluded)
+            onExcluded(fs::join(folder, name));
+        return true;
+    }
+};
+
+Failure failureFor(const QString &path, DWORD error)
+{
+    return {path, quint32(error), {}};
+}
+
+// Removes the open non-folder `h` (a file, or a link as itself).
+void removeOpened(const Hooks &hooks, HANDLE h, const Info &info, const QString &path, QList<Failure> &failures)
+{
+    if (info.kind == winlogic::Kind::Special)
+        return;
+    if (info.kind == winlogic::Kind::Link && mountsVolume(h, info)) {
+        failures.append({path, quint32(ERROR_NOT_SAME_DEVICE), mountPointReason()});
+        return;
+    }
+    DWORD error = 0;
+    if (deleteByHandle(h, error)) {
+        if (hooks.onRemoved && info.kind == winlogic::Kind::File)
+            hooks.onRemoved({info.allocated, info.volume, info.id, info.links});
+    } else if (!isGoneError(error)) {
+        failures.append(failureFor(path, error));
+    }
+}
+
+// Removes entry `name` of the open folder `parent`: a file or link as
+// itself, a folder with everything in it, depth first with one handle per
+// level. Excluded entries stay, and so do the folders on the way to them; a
+// folder keeping anything stays without being reported (what it keeps is).
+void removeEntry(const Hooks &hooks, HANDLE parent, const QString &name, bool asFolder, const QString &path,
+                 QList<Failure> &failures)
+{
+    Info info;
+    DWORD error = 0;
+    Handle top = openForRemoval(parent, name, asFolder, info, error);
+    if (!top.valid()) {
+        if (!isGoneError(error))
+            failures.append(failureFor(path, error));
+        return;
+    }
+    if (info.kind != winlogic::Kind::Folder) {
+        removeOpened(hooks, top.get(), info, path, failures);
+        return;
+    }
+    struct Frame
+    {
+        Handle handle;
+        QString path;
+        Lister lister;
+    };
+    std::vector<Frame> stack;
+    const HANDLE topHandle = top.get();
+    stack.push_back({std::move(top), path, Lister(topHandle)});
+    while (!stack.empty()) {
+        Frame &frame = stack.back();
+        Listed e;
+        if (!frame.lister.next(e)) {
+            DWORD ignored = 0;
+            deleteByHandle(frame.handle.get(), ignored);
+            stack.pop_back();
+            continue;
+        }
+        if (e.kind == winlogic::Kind::Special)
+            continue;
+        const bool isFolder = e.kind == winlogic::Kind::Folder;
+        if (hooks.keeps(frame.path, e.name, isFolder))
+            continue;
+        const QString child = fs::join(frame.path, e.name);
+        Handle h = openForRemoval(frame.handle.get(), e.name, isFolder, info, error);
+        if (!h.valid()) {
+            if (!isGoneError(error))
+                failures.append(failureFor(child, error));
+            continue;
+        }
+        if (info.kind != winlogic::Kind::Folder) {
+            if (!isFolder && info.allocated == 0)
+                info.allocated = e.allocated;
+            removeOpened(hooks, h.get(), info, child, failures);
+            continue;
+        }
+        const HANDLE sub = h.get();
+        stack.push_back({std::move(h), child, Lister(sub)});
+    }
+}
+
+// Whether the folder open at `h` holds an entry the user excluded, at any
+// depth (links are not entered).
+bool holdsExcluded(const ExclusionMatcher *excluded, HANDLE h, const QString &path)
 {
     if (!excluded)
         return false;
-    QStringList stack{folder};
-    while (!stack.isEmpty()) {
-        const QString dir = stack.takeLast();
-        for (const fs::Entry &e : fs::list(dir)) {
-            if (e.skip)
-                continue;
-            if (excluded->matchesChild(dir, e.name, e.isDir && !e.isLink))
-                return true;
-            if (e.isDir && !e.isLink)
-                stack.append(fs::join(dir, e.name));
+    struct Level
+    {
+        Handle handle;  // empty for the folder the caller holds
+        QString path;
+        Lister lister;
+    };
+    std::vector<Level> stack;
+    stack.push_back({Handle(), path, Lister(h)});
+    while (!stack.empty()) {
+        Level &level = stack.back();
+        Listed e;
+        if (!level.lister.next(e)) {
+            stack.pop_back();
+            continue;
         }
+        if (e.kind == winlogic::Kind::Special)
+            continue;
+        const bool isFolder = e.kind == winlogic::Kind::Folder;
+        if (excluded->matchesChild(level.path, e.name, isFolder))
+            return true;
+        if (!isFolder)
+            continue;
+        DWORD error = 0;
+        const HANDLE parent = level.handle.valid() ? level.handle.get() : h;
+        Handle sub = openAt(parent, e.name, kListAccess, kShareHeld, true, error);
+        Info info;
+        // What cannot be looked into cannot be vouched for.
+        if (!sub.valid() || !describe(sub.get(), info))
+            return !isGoneError(error);
+        if (info.kind != winlogic::Kind::Folder)
+            continue;
+        const HANDLE raw = sub.get();
+        QString subPath = fs::join(level.path, e.name);
+        stack.push_back({std::move(sub), std::move(subPath), Lister(raw)});
     }
     return false;
 }
 
+Reach reachOf(DWORD error)
+{
+    if (isGoneError(error))
+        return Reach::Gone;
+    if (error == ERROR_NOT_SAME_DEVICE)
+        return Reach::Mount;
+    if (error == kErrorReplaced || error == ERROR_DIRECTORY)
+        return Reach::Replaced;
+    return Reach::Folder;
+}
+
+} // namespace
+
 void Remover::beginPass() {}
 
-Reach Remover::entries(const QString &, const QString &folder, QStringList &names) const
+Reach Remover::entries(const QString &anchor, const QString &folder, QStringList &names) const
 {
     names.clear();
-    fs::Entry self;
-    if (!fs::stat(folder, self))
-        return Reach::Gone;
-    if (self.isLink || !self.isDir)
-        return Reach::Replaced;
-    for (const fs::Entry &e : fs::list(folder)) {
-        if (!e.skip)
+    Parent parent;
+    openParent(anchor, folder, parent);
+    if (parent.error != 0)
+        return reachOf(parent.error);
+    DWORD error = 0;
+    Handle h = openAt(parent.folder(), parent.name, kListAccess, kShareHeld, true, error);
+    if (!h.valid())
+        return reachOf(error);
+    Info info;
+    if (!describe(h.get(), info))
+        return Reach::Folder;
+    if (info.kind != winlogic::Kind::Folder)
+        return mountsVolume(h.get(), info) ? Reach::Mount : Reach::Replaced;
+    Lister lister(h.get());
+    Listed e;
+    while (lister.next(e)) {
+        if (e.kind != winlogic::Kind::Special)
             names.append(e.name);
     }
     return Reach::Folder;
@@ -96,64 +578,122 @@ Reach Remover::entries(const QString &, const QString &folder, QStringList &name
 
 void Remover::removePermanently(const QString &anchor, const QString &path, QList<Failure> &failures) const
 {
-    fs::Entry e;
-    if (!fs::stat(path, e))
-        return;
-    if (!e.isDir) {
-        quint32 error = 0;
-        if (!deleteFile(path, error))
-            failures.append({path, error, {}});
-        else if (m_onRemoved)
-            m_onRemoved({e.allocated, e.device, e.inode, e.links});
+    const Hooks hooks{m_excluded, m_onRemoved, m_onExcluded};
+    Parent parent;
+    openParent(anchor, path, parent);
+    if (parent.error != 0) {
+        if (parent.error == ERROR_NOT_SAME_DEVICE)
+            failures.append({path, quint32(parent.error), mountPointReason()});
+        else if (!isGoneError(parent.error))
+            failures.append(failureFor(path, parent.error));
         return;
     }
-    if (!e.isLink) {
-        for (const fs::Entry &child : fs::list(path)) {
-            if (!child.skip && !keeps(m_excluded, m_onExcluded, path, child, true))
-                removePermanently(anchor, fs::join(path, child.name), failures);
-        }
-    }
-    // A busy file inside keeps the folder; that is not reported.
-    RemoveDirectoryW(native(path).c_str());
+    removeEntry(hooks, parent.folder(), parent.name, true, path, failures);
 }
 
+// Moving to the Recycle Bin goes through the shell by path; the folders on
+// the way are held open meanwhile (no FILE_SHARE_DELETE), so none of them
+// can be swapped for a link. A folder holding an excluded entry at any depth
+// is moved entry by entry, listed through its handle; emptied folders are
+// removed once empty.
 void Remover::moveToTrash(const QString &anchor, const QString &path, QList<Failure> &failures) const
 {
-    fs::Entry e;
-    if (!fs::stat(path, e))
-        return;
-    const bool whole = !e.isDir || e.isLink || !holdsExcluded(m_excluded, path);
-    if (whole && QFile::moveToTrash(path))
-        return;
-    if (!fs::stat(path, e))
-        return;
-    if (!e.isDir || e.isLink) {
-        failures.append({path, 0, {}});
-        return;
+    struct Pending
+    {
+        QString path;
+        bool emptied;  // its entries are done: only the folder is left
+    };
+    std::vector<Pending> todo{{path, false}};
+    while (!todo.empty()) {
+        const Pending item = todo.back();
+        todo.pop_back();
+        if (item.emptied) {
+            removeEmptyFolder(anchor, item.path);
+            continue;
+        }
+        Parent parent;
+        openParent(anchor, item.path, parent);
+        if (parent.error != 0) {
+            if (parent.error == ERROR_NOT_SAME_DEVICE)
+                failures.append({item.path, quint32(parent.error), mountPointReason()});
+            else if (!isGoneError(parent.error))
+                failures.append({item.path, 0, {}});
+            continue;
+        }
+        DWORD error = 0;
+        Info info;
+        Handle h = openAt(parent.folder(), parent.name, kListAccess, kShareHeld, true, error);
+        if (!h.valid() && (error == ERROR_DIRECTORY || error == ERROR_ACCESS_DENIED))
+            h = openAt(parent.folder(), parent.name, FILE_READ_ATTRIBUTES | SYNCHRONIZE, kShareAll, false, error);
+        if (!h.valid() || !describe(h.get(), info)) {
+            if (!h.valid() && !isGoneError(error))
+                failures.append({item.path, 0, {}});
+            continue;
+        }
+        if (info.kind == winlogic::Kind::Special)
+            continue;
+        if (info.kind == winlogic::Kind::Link && mountsVolume(h.get(), info)) {
+            failures.append({item.path, quint32(ERROR_NOT_SAME_DEVICE), mountPointReason()});
+            continue;
+        }
+        const bool folder = info.kind == winlogic::Kind::Folder;
+        if (!folder || !holdsExcluded(m_excluded, h.get(), item.path)) {
+            h.reset();  // the shell needs the item free to move it
+            if (QFile::moveToTrash(item.path))
+                continue;
+            if (!folder) {
+                failures.append({item.path, 0, {}});
+                continue;
+            }
+            h = openAt(parent.folder(), parent.name, kListAccess, kShareHeld, true, error);
+            if (!h.valid() || !describe(h.get(), info) || info.kind != winlogic::Kind::Folder)
+                continue;
+        }
+        todo.push_back({item.path, true});
+        Lister lister(h.get());
+        Listed e;
+        while (lister.next(e)) {
+            if (e.kind == winlogic::Kind::Special)
+                continue;
+            if (m_excluded && m_excluded->matchesChild(item.path, e.name, e.kind == winlogic::Kind::Folder)) {
+                if (m_onExcluded)
+                    m_onExcluded(fs::join(item.path, e.name));
+                continue;
+            }
+            todo.push_back({fs::join(item.path, e.name), false});
+        }
     }
-    for (const fs::Entry &child : fs::list(path)) {
-        if (!child.skip && !keeps(m_excluded, m_onExcluded, path, child, true))
-            moveToTrash(anchor, fs::join(path, child.name), failures);
-    }
-    RemoveDirectoryW(native(path).c_str());
 }
 
-bool Remover::retryDelete(const QString &, const QString &path, quint32 &error) const
+bool Remover::retryDelete(const QString &anchor, const QString &path, quint32 &error) const
 {
-    return deleteFile(path, error);
-}
-
-bool Remover::retryTrash(const QString &, const QString &path) const
-{
-    if (QFile::moveToTrash(path))
+    QList<Failure> failures;
+    removePermanently(anchor, path, failures);
+    if (failures.isEmpty())
         return true;
-    fs::Entry e;
-    return !fs::stat(path, e);
+    error = failures.constLast().error;
+    return false;
 }
 
-bool Remover::removeEmptyFolder(const QString &, const QString &path) const
+bool Remover::retryTrash(const QString &anchor, const QString &path) const
 {
-    return RemoveDirectoryW(native(path).c_str()) != 0;
+    QList<Failure> failures;
+    moveToTrash(anchor, path, failures);
+    return failures.isEmpty();
+}
+
+bool Remover::removeEmptyFolder(const QString &anchor, const QString &path) const
+{
+    Parent parent;
+    openParent(anchor, path, parent);
+    if (parent.error != 0)
+        return false;
+    DWORD error = 0;
+    Handle h = openAt(parent.folder(), parent.name, kListAccess | DELETE, kShareHeld, true, error);
+    Info info;
+    if (!h.valid() || !describe(h.get(), info) || info.kind != winlogic::Kind::Folder)
+        return false;
+    return deleteByHandle(h.get(), error);
 }
 
 } // namespace removal

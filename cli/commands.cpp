@@ -433,6 +433,7 @@ QJsonObject reportJson(const CleanReport &report)
 {
     return QJsonObject{
         {QStringLiteral("freedBytes"), report.freedBytes},
+        {QStringLiteral("trashedBytes"), report.trashedBytes},
         {QStringLiteral("filesRemoved"), report.filesRemoved},
         {QStringLiteral("skippedCount"), report.skippedCount},
         {QStringLiteral("skippedSamples"), QJsonArray::fromStringList(report.skippedSamples)},
@@ -446,10 +447,16 @@ QJsonObject reportJson(const CleanReport &report)
 void printReport(const CleanReport &report)
 {
     QTextStream out(stdout);
-    out << CliText::tr("Freed %1 · %2 removed · %3 skipped")
-               .arg(formatSize(report.freedBytes), CliText::tr("%n file(s)", nullptr, int(report.filesRemoved)),
-                    formatNumber(report.skippedCount))
-        << '\n';
+    const QString files = CliText::tr("%n file(s)", nullptr, int(report.filesRemoved));
+    // What went to the trash still takes its space until the trash is emptied.
+    if (report.trashedBytes > 0)
+        out << CliText::tr("Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped")
+                   .arg(formatSize(report.trashedBytes), recycleBinName(), formatSize(report.freedBytes), files,
+                        formatNumber(report.skippedCount));
+    else
+        out << CliText::tr("Freed %1 · %2 removed · %3 skipped")
+                   .arg(formatSize(report.freedBytes), files, formatNumber(report.skippedCount));
+    out << '\n';
     if (!report.cleanedCategories.isEmpty())
         out << CliText::tr("Cleaned: %1").arg(shownList(report.cleanedCategories).join(QLatin1String(", "))) << '\n';
     if (!report.skippedSamples.isEmpty()) {

@@ -9,6 +9,8 @@
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
+
 namespace {
 
 QHash<QString, QString> buildKindTable()
@@ -23,7 +25,7 @@ QHash<QString, QString> buildKindTable()
         {"Partial download", "part crdownload download partial tmp"},
         {"Video", "mp4 mov mkv avi wmv m4v webm mts m2ts flv"},
         {"Archive", "zip rar 7z tar gz tgz bz2 xz zst cab"},
-        {"Installer", "exe msi msix appx pkg mpkg apk ipa"},
+        {"Installer", "exe msi msix appx pkg mpkg apk ipa deb rpm appimage flatpak snap"},
         {"Audio", "mp3 wav flac aac m4a aiff ogg"},
         {"Image", "psd psb tif tiff raw cr2 nef arw dng png jpg heic"},
         {"Document", "pdf csv json xlsx docx pptx txt log sql db sqlite parquet"},
@@ -92,6 +94,11 @@ void LargeFileFinder::start(qint64 thresholdBytes, const QStringList &exclusions
                                        [this, thresholdBytes, exclusions] { run(thresholdBytes, exclusions); }));
 }
 
+void LargeFileFinder::stop()
+{
+    m_cancel.store(true);
+}
+
 bool LargeFileFinder::isRunning() const
 {
     return m_running.load();
@@ -114,7 +121,12 @@ void LargeFileFinder::run(qint64 thresholdBytes, const QStringList &exclusions)
         fs::walk(QDir::homePath(), &m_cancel, skipFolder,
                  [&collector](const QString &path, const fs::Entry &entry) { collector.addFile(path, entry); });
 
-    const QList<LargeFile> files = collector.takeFiles();
+    // The walk's threads meet the files in no fixed order: files of equal
+    // size go by path, so a tree gives the same list on every run.
+    QList<LargeFile> files = collector.takeFiles();
+    std::stable_sort(files.begin(), files.end(), [](const LargeFile &a, const LargeFile &b) {
+        return a.bytes != b.bytes ? a.bytes > b.bytes : a.path < b.path;
+    });
     // Idle before the result goes out: a receiver of finished() may start the
     // next run at once and must not find the finder still busy.
     m_running.store(false);

@@ -59,6 +59,9 @@ public:
 
     // Walks QDir::homePath(). Ignored while a run is in progress.
     void start(qint64 thresholdBytes, const QStringList &exclusions);
+    // Asks a run to leave at its next folder; it still emits finished() with
+    // cancelled = true. Returns at once.
+    void stop();
     // True from start() until finished() is emitted.
     bool isRunning() const;
 

@@ -503,8 +503,17 @@ QList<CategoryDef> windowsCatalogue(const WindowsBases &b)
     CategoryDef temp = makeDef("temp", trc(QT_TRANSLATE_NOOP("Categories", "Temporary files")),
                                QStringLiteral("%TEMP%, C:\\Windows\\Temp"), tempDescription(), "clock",
                                "#64748b", Safe);
-    addRoot(temp.roots, bases.at(Temp).rootPath());
-    addRoot(temp.roots, bases.at(SystemTemp).rootPath());
+    // A file an installer wrote and closed a minute ago is still in use in
+    // every way that matters: both folders keep what changed in the last
+    // day. C:\Windows\Temp is shared by every account and service, so only
+    // the user's own entries are offered there.
+    for (const int i : {int(Temp), int(SystemTemp)}) {
+        CategoryRoot r;
+        r.path = bases.at(i).rootPath();
+        r.ownEntriesOnly = i == SystemTemp;
+        r.minAgeMs = DayMs;
+        addRoot(temp.roots, r);
+    }
     defs.append(temp);
 
     CategoryDef app = makeDef("appcache", trc(QT_TRANSLATE_NOOP("Categories", "App caches")),

@@ -3,8 +3,36 @@
 #include <QDir>
 #include <QPair>
 #include <QSet>
+#include <QThread>
+
+#include <algorithm>
 
 namespace fs {
+
+namespace {
+
+std::atomic_int tunedThreads{0};
+std::atomic_int tunedHelpersAfter{detail::WalkTuning().helpersAfterFolders};
+
+} // namespace
+
+WalkThreads walkThreads()
+{
+    // Read once: a walk of a cache root with three files must not pay for
+    // the environment.
+    static const int pinned = qEnvironmentVariableIntValue("VARNHOLT_WALK_THREADS");
+    const int tuned = tunedThreads.load(std::memory_order_relaxed);
+    const int fixed = tuned > 0 ? tuned : pinned;
+    if (fixed > 0) {
+        const int n = std::min(fixed, 64);
+        return {n, n};
+    }
+    // Listings from memory: one thread per core. Listings from the disk:
+    // eight in flight already keep a disk busy here (more gained nothing on
+    // the machine this was tuned on); machines with many cores get more.
+    static const int cores = std::clamp(QThread::idealThreadCount(), 1, 16);
+    return {cores, std::clamp(2 * cores, 8, 32)};
+}
 
 QString join(const QString &dir, const QString &name)
 {
@@ -19,6 +47,17 @@ QString join(const QString &dir, const QString &name)
 }
 
 namespace detail {
+
+void setWalkTuning(const WalkTuning &tuning)
+{
+    tunedThreads.store(std::max(tuning.threads, 0), std::memory_order_relaxed);
+    tunedHelpersAfter.store(std::max(tuning.helpersAfterFolders, 0), std::memory_order_relaxed);
+}
+
+WalkTuning walkTuning()
+{
+    return {tunedThreads.load(std::memory_order_relaxed), tunedHelpersAfter.load(std::memory_order_relaxed)};
+}
 
 namespace {
 
@@ -57,7 +96,7 @@ Measure measureByListing(const QString &path, const std::atomic_bool *cancel,
         const QString folder = stack.takeLast();
         const QList<Entry> entries = list(folder);
         for (const Entry &e : entries) {
-            if (e.skip || e.isMount || (filtering && excluded->matchesChild(folder, e.name)))
+            if (e.skip || e.isMount || (filtering && excluded->matchesChild(folder, e.name, e.isDir && !e.isLink)))
                 continue;
             if (!e.isDir) {
                 if (e.links > 1 && e.inode != 0) {

@@ -81,9 +81,16 @@ bool reachableWithoutLinks(const QString &folder);
 // links are never entered, other volumes and mount points are neither
 // entered nor counted, and the entries
 // below `path` that `excluded` matches are neither counted nor entered (the
-// path itself is the caller's to check). A set cancel flag stops before the
-// next folder listing and returns what was counted so far. progress, when
-// set, is called after every 400th file.
+// path itself is the caller's to check). A set cancel flag stops the walk
+// before its next entry and returns what was counted so far. progress, when
+// set, is called each time the files counted pass another multiple of 400
+// (with one thread: after every 400th file).
+//
+// A big tree is walked by several threads (see walkThreads()); the totals
+// are the same whatever their number. The callbacks (progress here, filter
+// and onFile of walk()) are never called at the same time, but may be called
+// from a helper thread while the call runs; `excluded` is read from all of
+// them at once.
 Measure measure(const QString &path, const std::atomic_bool *cancel = nullptr,
                 const ProgressFn &progress = {}, const ExclusionMatcher *excluded = nullptr);
 
@@ -91,9 +98,25 @@ Measure measure(const QString &path, const std::atomic_bool *cancel = nullptr,
 // filtered folders not entered). A root that is itself a link is not entered
 // either: whatever walk() reports may end up removed, and a link's target is
 // not the user's selection. True when the whole tree was visited, false when
-// the cancel flag stopped it.
+// the cancel flag stopped it. Files come folder by folder, but with several
+// threads the folders come in no fixed order.
 bool walk(const QString &root, const std::atomic_bool *cancel, const FolderFilter &filter,
           const FileFn &onFile);
+
+// How many threads a walk of a big tree keeps busy (POSIX). Every walk
+// starts on the calling thread alone and takes helpers only once the tree
+// turns out big (a few dozen folders, or a few milliseconds): `cpu` of them
+// in all, one per core this process may run on, while listings come from
+// memory; when the threads spend most of their time waiting for the disk,
+// more join, up to `io`, so that the reads of different folders overlap on
+// the disk. The environment variable VARNHOLT_WALK_THREADS=N pins both to N
+// (1 keeps every walk on the calling thread).
+struct WalkThreads
+{
+    int cpu = 1;
+    int io = 1;
+};
+WalkThreads walkThreads();
 
 namespace detail {
 // measure() and walk() written purely over list() and stat(). Windows uses
@@ -106,6 +129,18 @@ bool walkByListing(const QString &root, const std::atomic_bool *cancel, const Fo
 
 // measure() calls the progress callback after every this many files.
 inline constexpr int kProgressEvery = 400;
+
+// For tests and benchmarks. threads > 0 pins the number of threads as
+// VARNHOLT_WALK_THREADS does (and wins over it); 0 leaves it to walkThreads().
+// helpersAfterFolders: how many folders the calling thread lists alone
+// before a big walk takes helpers (0: at once).
+struct WalkTuning
+{
+    int threads = 0;
+    int helpersAfterFolders = 32;
+};
+void setWalkTuning(const WalkTuning &tuning);
+WalkTuning walkTuning();
 } // namespace detail
 
 } // namespace fs

@@ -1,6 +1,7 @@
 #include "scan/fs.h"
 
 #include "scan/posixfs.h"
+#include "scan/walkpool.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -17,15 +19,12 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#ifdef __linux__
-#include <sys/syscall.h>
-#endif
 
-// The measuring loop below is the hot path of every scan: it works on the
-// encoded byte paths the kernel sees, stats entries relative to the open
-// folder and only builds QStrings when somebody needs one (progress,
-// exclusions). walk() and list() hand QStrings to their callers anyway and pay for
-// them per entry.
+// measure() is the hot path of every scan: its threads (walkpool.h) work on
+// the encoded byte paths the kernel sees, describe entries relative to the
+// open folder and only build QStrings when somebody needs one (progress,
+// exclusions). walk() and list() hand QStrings to their callers anyway and
+// pay for them per entry.
 
 namespace fs {
 
@@ -81,11 +80,6 @@ void fill(Entry &e, const struct stat &st)
     e.skip = isSpecial(st.st_mode);
 }
 
-bool otherVolume(qint64 device, qint64 rootDevice)
-{
-    return device != 0 && rootDevice != 0 && device != rootDevice;
-}
-
 // "dir/" would make the kernel follow a final symbolic link; the walker never
 // does, so trailing separators go (except for the root folder itself).
 QString withoutTrailingSlash(const QString &path)
@@ -109,174 +103,6 @@ bool statPath(const QString &path, QByteArray &native, struct stat &st)
     return ::lstat(native.constData(), &st) == 0;
 }
 
-void appendName(std::string &out, const std::string &dir, const char *name, size_t len)
-{
-    out.reserve(dir.size() + len + 1);
-    out.assign(dir);
-    if (out.empty() || out.back() != '/')
-        out.push_back('/');
-    out.append(name, len);
-}
-
-// Paths of very deep trees outgrow PATH_MAX; such a folder is opened one
-// chunk of components at a time, each relative to the folder before it.
-constexpr size_t kDirectOpenLimit = 3800;
-
-int openLong(const char *path, size_t len, int flags)
-{
-    if (len < kDirectOpenLimit)
-        return ::open(path, flags);
-    const std::string p(path, len);
-    int base = AT_FDCWD;
-    size_t start = 0;
-    while (len - start >= kDirectOpenLimit) {
-        size_t cut = p.rfind('/', start + kDirectOpenLimit - 1);
-        if (cut == std::string::npos || cut <= start) {
-            if (base != AT_FDCWD)
-                ::close(base);
-            errno = ENAMETOOLONG;
-            return -1;
-        }
-        const std::string chunk = p.substr(start, cut - start);
-        const int next = ::openat(base, chunk.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        if (base != AT_FDCWD)
-            ::close(base);
-        if (next < 0)
-            return -1;
-        base = next;
-        start = cut + 1;
-    }
-    const int fd = ::openat(base, p.c_str() + start, flags);
-    const int saved = errno;
-    if (base != AT_FDCWD)
-        ::close(base);
-    errno = saved;
-    return fd;
-}
-
-constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
-
-// Keeps the folder listed last open. In a depth-first walk the next folder is
-// usually one of its children, which then opens relative to it: one lookup
-// instead of one per path component, which keeps very deep trees linear.
-// O_NOFOLLOW keeps a folder that was swapped for a link since it was listed
-// from leading the walk elsewhere.
-class FolderOpener final
-{
-public:
-    FolderOpener() = default;
-    FolderOpener(const FolderOpener &) = delete;
-    FolderOpener &operator=(const FolderOpener &) = delete;
-    ~FolderOpener()
-    {
-        if (m_last >= 0)
-            ::close(m_last);
-    }
-
-    int open(const char *path, size_t len)
-    {
-        if (m_last >= 0 && isChildOfLast(path, len))
-            return ::openat(m_last, path + m_lastPath.size() + (m_lastPath.back() == '/' ? 0 : 1), kFolderFlags);
-        return openLong(path, len, kFolderFlags);
-    }
-
-    // Takes over the descriptor of a folder that has been listed to the end.
-    void done(int fd, const char *path, size_t len)
-    {
-        if (m_last >= 0)
-            ::close(m_last);
-        m_last = fd;
-        m_lastPath.assign(path, len);
-    }
-
-private:
-    bool isChildOfLast(const char *path, size_t len) const
-    {
-        const size_t n = m_lastPath.size();
-        const size_t start = m_lastPath.back() == '/' ? n : n + 1;
-        if (len <= start || std::memcmp(path, m_lastPath.data(), n) != 0)
-            return false;
-        if (m_lastPath.back() != '/' && path[n] != '/')
-            return false;
-        return std::memchr(path + start, '/', len - start) == nullptr;
-    }
-
-    int m_last = -1;
-    std::string m_lastPath;
-};
-
-// Reads the names of an open folder. On Linux it calls getdents64 straight
-// into one buffer reused for every folder of a walk, which spares the
-// allocation and the descriptor check fdopendir makes per folder.
-class FolderReader final
-{
-public:
-    FolderReader() = default;
-    FolderReader(const FolderReader &) = delete;
-    FolderReader &operator=(const FolderReader &) = delete;
-#ifdef __linux__
-    void start(int fd)
-    {
-        m_fd = fd;
-        m_pos = m_end = 0;
-    }
-
-    // The next name other than "." and "..", or nullptr at the end (or on a
-    // read error, which ends the folder like an unreadable one).
-    const char *next()
-    {
-        for (;;) {
-            if (m_pos >= m_end) {
-                const long n = ::syscall(SYS_getdents64, m_fd, m_buffer, sizeof m_buffer);
-                if (n <= 0)
-                    return nullptr;
-                m_pos = 0;
-                m_end = size_t(n);
-            }
-            // struct linux_dirent64: u64 ino, s64 off, u16 reclen, u8 type, name.
-            const char *record = m_buffer + m_pos;
-            unsigned short reclen;
-            std::memcpy(&reclen, record + 16, sizeof reclen);
-            m_pos += reclen;
-            if (!isDot(record + 19))
-                return record + 19;
-        }
-    }
-
-private:
-    alignas(8) char m_buffer[32768];
-    size_t m_pos = 0;
-    size_t m_end = 0;
-    int m_fd = -1;
-#else
-    ~FolderReader()
-    {
-        if (m_dir)
-            ::closedir(m_dir);
-    }
-    void start(int fd)
-    {
-        if (m_dir)
-            ::closedir(m_dir);
-        m_dir = ::fdopendir(::dup(fd));
-    }
-    const char *next()
-    {
-        while (m_dir) {
-            const dirent *de = ::readdir(m_dir);
-            if (!de)
-                break;
-            if (!isDot(de->d_name))
-                return de->d_name;
-        }
-        return nullptr;
-    }
-
-private:
-    DIR *m_dir = nullptr;
-#endif
-};
-
 struct InodeHash
 {
     size_t operator()(const std::pair<dev_t, ino_t> &k) const noexcept
@@ -291,7 +117,7 @@ QList<Entry> list(const QString &dir)
 {
     QList<Entry> out;
     const QByteArray native = QFile::encodeName(dir);
-    const int fd = openLong(native.constData(), size_t(native.size()), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = pool::openPath(native.constData(), size_t(native.size()), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return out;
     DIR *d = ::fdopendir(fd);
@@ -348,13 +174,181 @@ bool reachableWithoutLinks(const QString &folder)
 bool canList(const QString &dir)
 {
     const QByteArray native = QFile::encodeName(dir);
-    const int fd = openLong(native.constData(), size_t(native.size()), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = pool::openPath(native.constData(), size_t(native.size()), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::close(fd);
         return true;
     }
     return errno != EACCES && errno != EPERM;
 }
+
+namespace {
+
+// What the threads of one measure() share.
+struct MeasureShared
+{
+    const ExclusionMatcher *excluded = nullptr;  // null: nothing excluded
+    bool folderText = false;                     // the exclusions look at folders
+    const ProgressFn *progress = nullptr;        // null: nobody asks
+
+    // Files with more than one name, by identity: counted by whichever
+    // thread meets one of the names first, and only then.
+    std::mutex seenMutex;
+    std::unordered_set<std::pair<dev_t, ino_t>, InodeHash> seen;
+
+    // Totals the threads have handed in so far, for progress.
+    std::atomic<qint64> files{0};
+    std::atomic<qint64> bytes{0};
+    std::mutex progressMutex;
+
+    bool firstSight(const struct stat &st)
+    {
+        std::lock_guard lock(seenMutex);
+        return seen.emplace(st.st_dev, st.st_ino).second;
+    }
+};
+
+class MeasureLister final : public pool::Lister
+{
+public:
+    explicit MeasureLister(MeasureShared &shared) : m_shared(shared) {}
+
+    void beginFolder(const std::string &folder) override
+    {
+        m_folder = &folder;
+        if (m_shared.folderText)
+            m_folderText = QFile::decodeName(QByteArray::fromRawData(folder.data(), qsizetype(folder.size())));
+    }
+
+    bool entry(const char *name, size_t len, const struct stat &st) override
+    {
+        if (m_shared.excluded
+            && m_shared.excluded->matchesChild(m_folderText,
+                                               QFile::decodeName(QByteArray::fromRawData(name, qsizetype(len))),
+                                               S_ISDIR(st.st_mode)))
+            return false;
+        if (S_ISDIR(st.st_mode))
+            return true;
+        if (st.st_nlink > 1 && !m_shared.firstSight(st))
+            return false;
+        const qint64 bytes = qint64(st.st_blocks) * 512;
+        m_total.bytes += bytes;
+        ++m_total.files;
+        m_total.newest = qMax(m_total.newest, toMs(st.st_mtim));
+        if (m_shared.progress) {
+            m_unsentBytes += bytes;
+            if (++m_unsentFiles == kHandInEvery)
+                handIn();
+        }
+        return false;
+    }
+
+    void endFolder() override
+    {
+        if (m_shared.progress)
+            handIn();
+    }
+
+    const Measure &total() const { return m_total; }
+
+private:
+    // 400 is a multiple of it: alone, a thread reports after the 400th file
+    // of a folder exactly.
+    static constexpr int kHandInEvery = 16;
+
+    void handIn()
+    {
+        if (m_unsentFiles == 0)
+            return;
+        const qint64 before = m_shared.files.fetch_add(m_unsentFiles, std::memory_order_relaxed);
+        m_shared.bytes.fetch_add(m_unsentBytes, std::memory_order_relaxed);
+        const qint64 after = before + m_unsentFiles;
+        m_unsentFiles = 0;
+        m_unsentBytes = 0;
+        if (before / detail::kProgressEvery == after / detail::kProgressEvery)
+            return;
+        const QString dir = QFile::decodeName(QByteArray::fromRawData(m_folder->data(), qsizetype(m_folder->size())));
+        std::lock_guard lock(m_shared.progressMutex);
+        (*m_shared.progress)(dir, m_shared.bytes.load(std::memory_order_relaxed),
+                             m_shared.files.load(std::memory_order_relaxed));
+    }
+
+    MeasureShared &m_shared;
+    Measure m_total;
+    const std::string *m_folder = nullptr;
+    QString m_folderText;
+    qint64 m_unsentFiles = 0;
+    qint64 m_unsentBytes = 0;
+};
+
+// What the threads of one walk() share: the caller's callbacks, one call at
+// a time.
+struct WalkShared
+{
+    const FolderFilter *filter = nullptr;
+    const FileFn *onFile = nullptr;
+    const std::atomic_bool *cancel = nullptr;
+    std::mutex callbackMutex;
+};
+
+class WalkLister final : public pool::Lister
+{
+public:
+    explicit WalkLister(WalkShared &shared) : m_shared(shared) {}
+
+    void beginFolder(const std::string &folder) override
+    {
+        m_folderText = QFile::decodeName(QByteArray::fromRawData(folder.data(), qsizetype(folder.size())));
+    }
+
+    bool entry(const char *name, size_t len, const struct stat &st) override
+    {
+        if (S_ISLNK(st.st_mode))
+            return false;
+        Entry e;
+        e.name = QFile::decodeName(QByteArray::fromRawData(name, qsizetype(len)));
+        fill(e, st);
+        if (!e.isDir) {
+            m_files.push_back(std::move(e));
+            if (m_files.size() == kBatch)
+                handOver();
+            return false;
+        }
+        if (!*m_shared.filter)
+            return true;
+        std::lock_guard lock(m_shared.callbackMutex);
+        return !(*m_shared.filter)(m_folderText, e.name);
+    }
+
+    void endFolder() override { handOver(); }
+
+private:
+    // Files are handed to the caller a folder (or this many) at a time.
+    static constexpr size_t kBatch = 512;
+
+    void handOver()
+    {
+        if (m_files.empty())
+            return;
+        {
+            // No file is handed over once the flag is set, even from a
+            // folder listed before.
+            std::lock_guard lock(m_shared.callbackMutex);
+            for (const Entry &e : m_files) {
+                if (isCancelled(m_shared.cancel))
+                    break;
+                (*m_shared.onFile)(join(m_folderText, e.name), e);
+            }
+        }
+        m_files.clear();
+    }
+
+    WalkShared &m_shared;
+    QString m_folderText;
+    std::vector<Entry> m_files;
+};
+
+} // namespace
 
 Measure measure(const QString &path, const std::atomic_bool *cancel, const ProgressFn &progress,
                 const ExclusionMatcher *excluded)
@@ -371,61 +365,32 @@ Measure measure(const QString &path, const std::atomic_bool *cancel, const Progr
         total.newest = toMs(st.st_mtim);
         return total;
     }
-    const dev_t rootDevice = st.st_dev;
 
-    const bool filtering = excluded && !excluded->isEmpty();
-    QString folderText;  // the folder being listed, only when exclusions look at folders
-    std::unordered_set<std::pair<dev_t, ino_t>, InodeHash> seen;
-    std::vector<std::string> stack;
-    stack.emplace_back(rootNative.constData(), size_t(rootNative.size()));
-    std::string folder;
-    std::string child;
-    FolderOpener opener;
-    const auto reader = std::make_unique<FolderReader>();
-    int sinceProgress = 0;
-
-    while (!stack.empty() && !isCancelled(cancel)) {
-        folder.swap(stack.back());
-        stack.pop_back();
-        const int fd = opener.open(folder.c_str(), folder.size());
-        if (fd < 0)
-            continue; // unreadable folders are empty
-        reader->start(fd);
-        if (filtering && excluded->needsFolder())
-            folderText = QFile::decodeName(QByteArray::fromRawData(folder.data(), qsizetype(folder.size())));
-        while (const char *name = reader->next()) {
-            bool mount = false;
-            if (!posixfs::statAt(fd, name, st, &mount))
-                continue;
-            const mode_t mode = st.st_mode;
-            if (isSpecial(mode) || mount)
-                continue;
-            const size_t len = std::strlen(name);
-            if (!roundTrips(name, len))
-                continue;
-            if (filtering
-                && excluded->matchesChild(folderText, QFile::decodeName(QByteArray::fromRawData(name, qsizetype(len)))))
-                continue;
-            if (!S_ISDIR(mode)) {
-                if (st.st_nlink > 1 && !seen.emplace(st.st_dev, st.st_ino).second)
-                    continue;
-                total.bytes += qint64(st.st_blocks) * 512;
-                ++total.files;
-                total.newest = qMax(total.newest, toMs(st.st_mtim));
-                if (progress && ++sinceProgress == detail::kProgressEvery) {
-                    sinceProgress = 0;
-                    progress(QFile::decodeName(QByteArray::fromRawData(folder.data(), qsizetype(folder.size()))),
-                             total.bytes, total.files);
-                }
-                continue;
-            }
-            if (otherVolume(qint64(st.st_dev), qint64(rootDevice)))
-                continue;
-            appendName(child, folder, name, len);
-            stack.push_back(std::move(child));
-            child.clear();
-        }
-        opener.done(fd, folder.data(), folder.size());
+    MeasureShared shared;
+    if (excluded && !excluded->isEmpty()) {
+        shared.excluded = excluded;
+        shared.folderText = excluded->needsFolder();
+    }
+    shared.progress = progress ? &progress : nullptr;
+    // The calling thread's lister lives here: a small tree allocates none.
+    MeasureLister first(shared);
+    std::vector<std::unique_ptr<MeasureLister>> helpers;
+    pool::Walk walk;
+    walk.root.assign(rootNative.constData(), size_t(rootNative.size()));
+    walk.device = st.st_dev;
+    walk.cancel = cancel;
+    walk.makeLister = [&](int index) -> pool::Lister * {
+        if (index == 0)
+            return &first;
+        helpers.push_back(std::make_unique<MeasureLister>(shared));
+        return helpers.back().get();
+    };
+    pool::run(walk);
+    total = first.total();
+    for (const auto &l : helpers) {
+        total.bytes += l->total().bytes;
+        total.files += l->total().files;
+        total.newest = qMax(total.newest, l->total().newest);
     }
     return total;
 }
@@ -433,65 +398,35 @@ Measure measure(const QString &path, const std::atomic_bool *cancel, const Progr
 bool walk(const QString &root, const std::atomic_bool *cancel, const FolderFilter &filter,
           const FileFn &onFile)
 {
-    qint64 rootDevice = 0;
+    dev_t rootDevice = 0;
     {
         QByteArray native;
         struct stat st;
         if (statPath(root, native, st)) {
             if (S_ISLNK(st.st_mode) || isSpecial(st.st_mode))
                 return !isCancelled(cancel);
-            rootDevice = qint64(st.st_dev);
+            rootDevice = st.st_dev;
         }
     }
-
-    struct Folder
-    {
-        QString path;
-        QByteArray native;
-    };
-    std::vector<Folder> stack;
-    FolderOpener opener;
-    const auto reader = std::make_unique<FolderReader>();
+    WalkShared shared;
+    shared.filter = &filter;
+    shared.onFile = &onFile;
+    shared.cancel = cancel;
+    WalkLister first(shared);
+    std::vector<std::unique_ptr<WalkLister>> helpers;
+    pool::Walk w;
     // The root is entered as given: a missing or unreadable one simply lists
     // nothing.
-    stack.push_back({root, QFile::encodeName(root)});
-
-    while (!stack.empty()) {
-        if (isCancelled(cancel))
-            return false;
-        Folder folder = std::move(stack.back());
-        stack.pop_back();
-        const int fd = opener.open(folder.native.constData(), size_t(folder.native.size()));
-        if (fd < 0)
-            continue;
-        reader->start(fd);
-        while (const char *name = reader->next()) {
-            struct stat st;
-            bool mount = false;
-            if (!posixfs::statAt(fd, name, st, &mount))
-                continue;
-            if (S_ISLNK(st.st_mode) || isSpecial(st.st_mode) || mount)
-                continue;
-            const size_t len = std::strlen(name);
-            if (!roundTrips(name, len))
-                continue;
-            Entry e;
-            e.name = QFile::decodeName(QByteArray::fromRawData(name, qsizetype(len)));
-            fill(e, st);
-            if (!e.isDir) {
-                onFile(join(folder.path, e.name), e);
-                continue;
-            }
-            if (otherVolume(e.device, rootDevice))
-                continue;
-            if (filter && filter(folder.path, e.name))
-                continue;
-            const QString childPath = join(folder.path, e.name);
-            stack.push_back({childPath, QFile::encodeName(childPath)});
-        }
-        opener.done(fd, folder.native.constData(), size_t(folder.native.size()));
-    }
-    return true;
+    w.root = QFile::encodeName(root).toStdString();
+    w.device = rootDevice;
+    w.cancel = cancel;
+    w.makeLister = [&](int index) -> pool::Lister * {
+        if (index == 0)
+            return &first;
+        helpers.push_back(std::make_unique<WalkLister>(shared));
+        return helpers.back().get();
+    };
+    return pool::run(w);
 }
 
 } // namespace fs

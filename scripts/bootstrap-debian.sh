@@ -1,5 +1,6 @@
 #!/bin/sh
-# Installs the Debian 12 packages Varnholt needs to build, test and package.
+# Installs the Debian 12 packages Varnholt needs to build, test and package,
+# and the disk-usage tools `make bench` compares the walker with (ncdu, gdu).
 # Runs apt-get only when something is missing; as a normal user it prints the
 # command to run instead and fails, so `make` stops with a clear message.
 set -eu
@@ -35,6 +36,8 @@ dpkg-dev
 file
 lintian
 groff-base
+ncdu
+gdu
 "
 
 missing=""

@@ -33,6 +33,7 @@
 #include "ui/sidebar.h"
 #include "ui/theme.h"
 #include "ui/titlebar.h"
+#include "ui/widgets/accessible.h"
 #include "ui/windowagent.h"
 #include "ui/trtext.h"
 
@@ -87,7 +88,13 @@ MainWindow::MainWindow(AppState *state, const Options &options, QWidget *parent)
     const PageFactory factory = options.pageFactory ? options.pageFactory : PageFactory(&MainWindow::createPage);
     for (int i = 0; i < PageCount; ++i) {
         QWidget *page = factory(i, state, m_stack);
-        m_stack->addWidget(page ? page : new QWidget(m_stack));
+        if (!page)
+            page = new QWidget(m_stack);
+        // Assistive technology names each page as its navigation entry.
+        a11y::setRole(page, QAccessible::Pane);
+        if (NavButton *entry = m_sidebar->navButton(i))
+            a11y::setName(page, entry->text());
+        m_stack->addWidget(page);
     }
 
     m_toast = new Toast(m_body);

@@ -15,6 +15,7 @@
 #include "app/platform.h"
 #include "ui/icons.h"
 #include "ui/theme.h"
+#include "ui/widgets/accessible.h"
 #include "ui/widgets/kit.h"
 #include "ui/trtext.h"
 
@@ -43,6 +44,9 @@ NavButton::NavButton(const QString &text, const QString &iconName, QWidget *pare
     setAttribute(Qt::WA_Hover);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setFixedHeight(macLook() ? 34 : 38);
+    setProperty("focusRadius", 9);
+    // Each entry shows a page: a tab, selected while its page shows.
+    a11y::setRole(this, QAccessible::PageTab);
     repaintOnThemeChange(this);
 }
 
@@ -149,6 +153,7 @@ DriveCard::DriveCard(AppState *state, QWidget *parent)
     : QWidget(parent), m_state(state)
 {
     setFixedHeight(64);
+    a11y::setRole(this, QAccessible::ProgressBar);
     if (m_state)
         connect(m_state, &AppState::volumeChanged, this, &DriveCard::refresh);
     repaintOnThemeChange(this);
@@ -185,6 +190,10 @@ void DriveCard::refresh()
     if (m_state) {
         const VolumeInfo &v = m_state->volume();
         setToolTip(SidebarText::tr("%1 available of %2").arg(formatSize(v.availableBytes), formatSize(v.totalBytes)));
+        // A fill gauge: the volume's name, how much is free, how full it is.
+        a11y::setName(this, v.displayName);
+        a11y::setDescription(this, toolTip());
+        a11y::setValue(this, 100 * usedFraction(v.totalBytes, v.availableBytes));
     }
     update();
 }
@@ -260,6 +269,7 @@ SidebarToggle::SidebarToggle(QWidget *parent)
     setFixedSize(sizeHint());
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_Hover);
+    setProperty("focusRadius", 10);
     repaintOnThemeChange(this);
 }
 
@@ -357,6 +367,7 @@ Sidebar::Sidebar(AppState *state, QWidget *parent)
     const bool collapsed = QSettings().value(kCollapsedKey, false).toBool();
     m_collapsed = collapsed;
     m_toggle->setToolTip(collapsed ? SidebarText::tr("Expand sidebar") : SidebarText::tr("Collapse sidebar"));
+    a11y::setName(m_toggle, m_toggle->toolTip());
     const int width = collapsed ? (macLook() ? 0 : kCollapsedWidth) : m_expandedWidth;
     setFixedWidth(width);
     arrange(collapsed);
@@ -407,6 +418,7 @@ void Sidebar::setCollapsed(bool collapsed, bool animate)
         QSettings().setValue(kCollapsedKey, collapsed);
     emit collapsedChanged(collapsed);
     m_toggle->setToolTip(collapsed ? SidebarText::tr("Expand sidebar") : SidebarText::tr("Collapse sidebar"));
+    a11y::setName(m_toggle, m_toggle->toolTip());
 
     const bool mac = macLook();
     const int target = collapsed ? (mac ? 0 : kCollapsedWidth) : m_expandedWidth;

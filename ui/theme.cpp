@@ -2,6 +2,8 @@
 
 #include "app/appsettings.h"
 #include "ui/i18n.h"
+#include "ui/widgets/accessible.h"
+#include "ui/widgets/focusring.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -15,6 +17,7 @@
 #include <QPalette>
 #include <QRadialGradient>
 #include <QStyleHints>
+#include <QTimer>
 #include <QWidget>
 
 #include <cmath>
@@ -239,17 +242,70 @@ bool Theme::decideDark(int setting, bool installed, bool systemDark)
 
 bool Theme::systemDark() const
 {
+    if (m_platformProbe)
+        return m_systemDarkAtInstall;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
     return QGuiApplication::styleHints()->colorScheme() == Qt::ColorScheme::Dark;
 #else
-    // Once installed, the application palette is our own; only the snapshot
-    // taken before that still describes the platform.
+    // Once installed, the application palette is our own; the platform's is
+    // read when it is installed and again whenever the platform changes it.
     if (m_app)
         return m_systemDarkAtInstall;
     if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         return QGuiApplication::palette().color(QPalette::Window).lightness() < 128;
     return false;
 #endif
+}
+
+void Theme::setPlatformDarkProbe(std::function<bool()> probe)
+{
+    m_platformProbe = std::move(probe);
+    if (m_platformProbe)
+        m_systemDarkAtInstall = m_platformProbe();
+}
+
+bool Theme::readPlatformDark()
+{
+    if (m_platformProbe)
+        return m_platformProbe();
+    // A palette without any role of its own resolves to the platform's.
+    const QPalette ours = QGuiApplication::palette();
+    m_settingPalette = true;
+    QGuiApplication::setPalette(QPalette());
+    const bool dark = QGuiApplication::palette().color(QPalette::Window).lightness() < 128;
+    QGuiApplication::setPalette(ours);
+    m_settingPalette = false;
+    return dark;
+}
+
+bool Theme::eventFilter(QObject *watched, QEvent *event)
+{
+    // A new desktop theme reaches every window as ThemeChange; a palette the
+    // platform changed reaches the application as ApplicationPaletteChange.
+    // Both arrive many times over (once per window or widget): one re-check
+    // runs after them.
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::ThemeChange || (type == QEvent::ApplicationPaletteChange && watched == m_app))
+        && !m_settingPalette && !m_recheckPending) {
+        m_recheckPending = true;
+        QTimer::singleShot(0, this, &Theme::onPlatformChanged);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Theme::onPlatformChanged()
+{
+    m_recheckPending = false;
+    if (!m_app)
+        return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    if (!m_platformProbe)
+        return;  // colorSchemeChanged reports it
+#endif
+    const bool dark = readPlatformDark();
+    m_systemDarkAtInstall = dark;
+    if (decideDark(AppSettings::instance()->theme(), installed(), dark) != m_dark)
+        apply();
 }
 
 void Theme::install(QApplication *app)
@@ -260,7 +316,12 @@ void Theme::install(QApplication *app)
     m_systemDarkAtInstall = QGuiApplication::palette().color(QPalette::Window).lightness() < 128;
 #endif
     m_app = app;
+    // The kit's application-wide parts: keyboard focus rings, tab order by
+    // layout, and how assistive technology sees painted widgets.
+    ui::focus::install(app);
+    ui::a11y::install();
     app->installEventFilter(new TooltipStyler(this));
+    app->installEventFilter(this);
     QApplication::setEffectEnabled(Qt::UI_AnimateTooltip, false);
     QApplication::setEffectEnabled(Qt::UI_FadeTooltip, false);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
@@ -302,9 +363,13 @@ void Theme::apply()
             pal.setColor(group, QPalette::Accent, m_t.accent);
 #endif
         }
+        // The palette and style sheet send change events to every widget;
+        // they are the theme's own, not the platform's.
+        m_settingPalette = true;
         QApplication::setPalette(pal);
         QApplication::setFont(font(13, 400, false));
         m_app->setStyleSheet(styleSheet());
+        QTimer::singleShot(0, this, [this] { m_settingPalette = false; });
     }
     emit changed();
 }
@@ -407,8 +472,11 @@ QFont Theme::monoFont(int px, int weight)
 {
     QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     static const QString family = [&f] {
+        // After the Windows families, the tabular sans families of the
+        // Linux desktops: the system's fixed font may well be a Courier.
         QString name = familyIfInstalled(
-            {QStringLiteral("Cascadia Mono"), QStringLiteral("Cascadia Code"), QStringLiteral("Consolas")});
+            {QStringLiteral("Cascadia Mono"), QStringLiteral("Cascadia Code"), QStringLiteral("Consolas"),
+             QStringLiteral("Noto Sans Mono"), QStringLiteral("DejaVu Sans Mono")});
         if (!name.isEmpty())
             return name;
         // Linux reports the fixed font as the fontconfig alias "monospace".
@@ -443,6 +511,48 @@ QString Theme::rgba(const QColor &c)
 {
     const QColor r = c.toRgb();
     return QStringLiteral("rgba(%1,%2,%3,%4)").arg(r.red()).arg(r.green()).arg(r.blue()).arg(r.alpha());
+}
+
+QGradientStops Theme::textStops(bool dark)
+{
+    if (dark)
+        return brandGradient(QRectF(0, 0, 1, 1)).stops();
+    return {{0.0, QColor(0x0e, 0x74, 0x90)}, {0.55, QColor(0x4f, 0x46, 0xe5)}, {1.0, QColor(0x93, 0x33, 0xea)}};
+}
+
+QLinearGradient Theme::textGradient(const QRectF &rect) const
+{
+    QLinearGradient g(rect.topLeft(), rect.bottomRight());
+    g.setStops(textStops(m_dark));
+    return g;
+}
+
+qreal Theme::contrastRatio(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](float v) {
+            return v <= 0.03928f ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        const QColor rgb = c.toRgb();
+        return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) + 0.0722 * channel(rgb.blueF());
+    };
+    const qreal la = luminance(a);
+    const qreal lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor Theme::readableOn(const QColor &color, const QColor &background, qreal ratio)
+{
+    QColor c = color.toHsl();
+    const bool darken = background.lightnessF() >= 0.5;
+    for (int step = 0; step < 100 && contrastRatio(c, background) < ratio; ++step) {
+        const float l = c.lightnessF();
+        const float next = darken ? std::max(0.0f, l - 0.01f) : std::min(1.0f, l + 0.01f);
+        if (next == l)
+            break;
+        c.setHslF(c.hslHueF(), c.hslSaturationF(), next, c.alphaF());
+    }
+    return c.toRgb();
 }
 
 QLinearGradient Theme::brandGradient(const QRectF &rect)

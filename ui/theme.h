@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class QApplication;
 class QPainter;
 class QRect;
@@ -120,6 +122,9 @@ public:
 
     // The colour of a Tone in the current mode; unknown values give `text`.
     QColor color(Tone tone) const;
+    // The fill of danger buttons, deep enough for their white label in both
+    // modes (`bad` itself is a text colour in dark mode).
+    static QColor dangerFill() { return QColor(0xb9, 0x1c, 0x1c); }
 
     // The application style sheet for the current mode and look, with every
     // "@" placeholder replaced. Labels are styled through the dynamic property
@@ -138,8 +143,9 @@ public:
     // A UI font at a pixel size and CSS-like weight (400 regular, 600 semibold).
     // `display` picks the display optical size, except in the compact look.
     QFont font(int px, int weight = 400, bool display = false) const;
-    // The numeric font: Cascadia Mono / Cascadia Code / Consolas, else the
-    // system fixed font, followed by the UI family for missing characters.
+    // The numeric font: Cascadia Mono / Cascadia Code / Consolas, else Noto
+    // Sans Mono / DejaVu Sans Mono, else the system fixed font, followed by
+    // the UI family for missing characters.
     static QFont monoFont(int px, int weight = 400);
     // Small-capitals label font: monoFont, weight 500, all capitals, spaced
     // 0.13 x px apart except for Chinese, Japanese and Korean interfaces.
@@ -150,6 +156,16 @@ public:
     // The fixed brand gradient (#22d3ee, #6366f1 at 0.55, #a855f7) running
     // from the rectangle's top-left to its bottom-right corner.
     static QLinearGradient brandGradient(const QRectF &rect);
+    // The brand gradient for text: in light mode its stops are the darker
+    // shades of the same hues (#0e7490, #4f46e5, #9333ea), which stand out
+    // from the light backgrounds as text must; in dark mode the brand stops.
+    QLinearGradient textGradient(const QRectF &rect) const;
+    static QGradientStops textStops(bool dark);
+    // The WCAG contrast ratio of two opaque colours, 1 to 21.
+    static qreal contrastRatio(const QColor &a, const QColor &b);
+    // `color` with its lightness moved away from `background` (same hue and
+    // saturation) just until the two reach `ratio`; unchanged when they do.
+    static QColor readableOn(const QColor &color, const QColor &background, qreal ratio);
     // The window background: `bg` with two soft elliptical glows.
     void paintBackdrop(QPainter *painter, const QRect &rect) const;
 
@@ -165,19 +181,35 @@ public:
     static QString substitute(QString sheet, const ThemeTokens &t, bool dark, bool macLook);
     // Whether the platform currently prefers a dark scheme. On Qt 6.4, which
     // has no colour-scheme query, this is the lightness of the platform's
-    // window colour as it was before the theme replaced the palette.
+    // window colour, read again whenever the platform announces a new theme
+    // or palette (see readPlatformDark).
     bool systemDark() const;
+    // Replaces the Qt 6.4 reading of the platform's scheme; tests use it to
+    // stand in for a desktop that switches. An empty function restores it.
+    void setPlatformDarkProbe(std::function<bool()> probe);
 
 signals:
     void changed();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     Theme();
     void onSettingsChanged();
+    // The platform's own palette, which the theme's palette hides once set:
+    // lifted for a moment to read its window colour.
+    bool readPlatformDark();
+    void onPlatformChanged();
 
     QApplication *m_app = nullptr;
     ThemeTokens m_t;
     bool m_dark = false;
     bool m_macLook = false;
     bool m_systemDarkAtInstall = false;
+    std::function<bool()> m_platformProbe;
+    // Set while the theme itself changes the application palette, whose
+    // change events must not be taken for the platform's.
+    bool m_settingPalette = false;
+    bool m_recheckPending = false;
 };

@@ -3,6 +3,12 @@
 // Plain Qt style-sheet rules; "@name" placeholders are filled by
 // Theme::substitute. Kinds "primary" and "danger" of push buttons are painted
 // by the button widget itself and therefore have no rules here.
+//
+// A label that needs a token colour besides its role's sets the property
+// "tone" rather than a colour of its own, so the colour follows the mode.
+// Tray balloons (drawn by Qt where the desktop has no notification service)
+// would keep their fixed pale yellow under the mode's text colour: they take
+// the `surface` fill instead.
 QString Theme::styleSheetTemplate()
 {
     return QStringLiteral(R"QSS(
@@ -23,6 +29,9 @@ QLabel[role="value"] { font-family: "@mono"; font-size: 20px; font-weight: 600; 
 QLabel[role="big"] { font-family: "@mono"; font-size: 48px; font-weight: 600; }
 QLabel[role="ok"] { color: @ok; font-weight: 600; }
 QLabel[role="warn"] { color: @warn; font-weight: 500; }
+QLabel[tone="ok"] { color: @ok; }
+QLabel[tone="text2"] { color: @text2; }
+QBalloonTip { background: @surface; }
 
 QPushButton { background: @card2; border: 1px solid @lineStrong; border-radius: @rbpx; padding: 0px 16px; min-height: @hpx; max-height: @hpx; font-weight: 600; }
 QPushButton:hover { background: @cardHover; }

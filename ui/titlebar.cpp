@@ -12,6 +12,7 @@
 
 #include "ui/icons.h"
 #include "ui/theme.h"
+#include "ui/widgets/accessible.h"
 #include "ui/widgets/kit.h"
 
 namespace ui {
@@ -194,12 +195,21 @@ TitleBar::TitleBar(QWidget *window, QWidget *parent)
 void TitleBar::retranslate()
 {
     m_menu->setToolTip(QCoreApplication::translate("TitleBar", "Menu"));
+    // The glyphs say nothing to assistive technology: each button is named.
+    a11y::setName(m_menu, QCoreApplication::translate("TitleBar", "Menu"));
+    a11y::setName(m_minimize, QCoreApplication::translate("TitleBar", "Minimize"));
+    a11y::setName(m_maximize, m_window && m_window->isMaximized()
+                                  ? QCoreApplication::translate("TitleBar", "Restore")
+                                  : QCoreApplication::translate("TitleBar", "Maximize"));
+    a11y::setName(m_close, QCoreApplication::translate("TitleBar", "Close"));
 }
 
 bool TitleBar::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_window && event->type() == QEvent::WindowStateChange)
+    if (watched == m_window && event->type() == QEvent::WindowStateChange) {
         m_maximize->update();
+        retranslate();
+    }
     return QWidget::eventFilter(watched, event);
 }
 

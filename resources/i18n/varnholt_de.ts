@@ -287,10 +287,6 @@
         <translation>Fertig</translation>
     </message>
     <message>
-        <source>Moved to the %1. You can still restore anything.</source>
-        <translation>Die Elemente wurden in den %1 verschoben. Sie können weiterhin alles wiederherstellen.</translation>
-    </message>
-    <message>
         <source>Items were deleted permanently.</source>
         <translation>Die Elemente wurden endgültig gelöscht.</translation>
     </message>
@@ -410,6 +406,61 @@
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the %2 and deleting are unknown. Cleaning stays off until the file can be read again.</source>
         <translation>Ihre Einstellungen in %1 können nicht gelesen werden. Daher ist unbekannt, was Sie ausgeschlossen haben und ob Elemente in den %2 verschoben oder gelöscht werden sollen. Die Bereinigung bleibt gesperrt, bis die Datei wieder gelesen werden kann.</translation>
+    </message>
+    <message>
+        <source>Partly cleaned</source>
+        <translation>Teilweise bereinigt</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>Nichts wurde bereinigt</translation>
+    </message>
+    <message>
+        <source>None of the %1 selected could be cleaned.</source>
+        <translation>Von den ausgewählten %1 konnte nichts bereinigt werden.</translation>
+    </message>
+    <message>
+        <source>You can still restore what was moved. Its space comes back when the %1 is emptied.</source>
+        <translation>Verschobenes können Sie weiterhin wiederherstellen. Der Speicherplatz wird erst frei, wenn der %1 geleert wird.</translation>
+    </message>
+    <message>
+        <source>No app could open %1</source>
+        <translation>Keine App konnte %1 öffnen</translation>
+    </message>
+    <message>
+        <source>The %1 could not show %2</source>
+        <translation>Der %1 konnte %2 nicht anzeigen</translation>
+    </message>
+    <message>
+        <source>Scan again to see what can be cleaned.</source>
+        <translation>Scannen Sie erneut, um zu sehen, was bereinigt werden kann.</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Wird gemessen…</translation>
+    </message>
+    <message>
+        <source>%1 of it needs administrator rights.</source>
+        <translation>%1 davon erfordert Administratorrechte.</translation>
+    </message>
+    <message>
+        <source>freed or moved to the %1</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>freigegeben oder in den %1 verschoben</translation>
+    </message>
+    <message>
+        <source>moved to the %1</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>in den %1 verschoben</translation>
+    </message>
+    <message>
+        <source>freed</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>freigegeben</translation>
+    </message>
+    <message>
+        <source>of %1 selected · %2</source>
+        <translation>von %1 ausgewählt · %2</translation>
     </message>
 </context>
 <context>
@@ -747,6 +798,10 @@ des Systems (zum Testen).
         <source>Nothing was cleaned.</source>
         <translation>Es wurde nichts bereinigt.</translation>
     </message>
+    <message>
+        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
+        <translation>%1 in den %2 verschoben · %3 freigegeben · %4 entfernt · %5 übersprungen</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>
@@ -824,6 +879,34 @@ des Systems (zum Testen).
     <message>
         <source>Size</source>
         <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Clear search</source>
+        <translation>Suche löschen</translation>
+    </message>
+    <message>
+        <source>No files match “%1”.</source>
+        <translation>Keine Dateien passen zu „%1“.</translation>
+    </message>
+    <message>
+        <source>No files in this view.</source>
+        <translation>Keine Dateien in dieser Ansicht.</translation>
+    </message>
+    <message>
+        <source>No files over %1 in your home folder.</source>
+        <translation>Keine Dateien über %1 in Ihrem Benutzerordner.</translation>
+    </message>
+    <message>
+        <source>The %1 could not show %2</source>
+        <translation>Der %1 konnte %2 nicht anzeigen</translation>
+    </message>
+    <message>
+        <source>Files to show</source>
+        <translation>Angezeigte Dateien</translation>
     </message>
 </context>
 <context>
@@ -1010,6 +1093,10 @@ des Systems (zum Testen).
         <source>Later</source>
         <translation>Später</translation>
     </message>
+    <message>
+        <source>Some of it needs administrator rights: without them those files are skipped.</source>
+        <translation>Ein Teil davon erfordert Administratorrechte: Ohne sie werden diese Dateien übersprungen.</translation>
+    </message>
 </context>
 <context>
     <name>OverviewPage</name>
@@ -1113,6 +1200,14 @@ des Systems (zum Testen).
         <source>Available</source>
         <translation>Verfügbar</translation>
     </message>
+    <message>
+        <source>Space freed in the last six months</source>
+        <translation>In den letzten sechs Monaten freigegebener Speicherplatz</translation>
+    </message>
+    <message>
+        <source>Scan again to see what can be cleaned</source>
+        <translation>Erneut scannen, um zu sehen, was bereinigt werden kann</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -1164,10 +1259,6 @@ des Systems (zum Testen).
         <translation>Große Dateien ab</translation>
     </message>
     <message>
-        <source>Files bigger than this appear in Large &amp; Old Files.</source>
-        <translation>Größere Dateien werden in der Speicherbelegung angezeigt.</translation>
-    </message>
-    <message>
         <source>100 MB</source>
         <translation>100 MB</translation>
     </message>
@@ -1186,10 +1277,6 @@ des Systems (zum Testen).
     <message>
         <source>Consider files old after</source>
         <translation>Mindestalter alter Dateien</translation>
-    </message>
-    <message>
-        <source>Used by the “Unused” filter.</source>
-        <translation>Wird vom Filter „Ungenutzt“ verwendet.</translation>
     </message>
     <message>
         <source>3 months</source>
@@ -1411,6 +1498,14 @@ des Systems (zum Testen).
         <source>Remove</source>
         <translation>Entfernen</translation>
     </message>
+    <message>
+        <source>Files bigger than this appear in the Space Map.</source>
+        <translation>Größere Dateien werden in der Speicherbelegung angezeigt.</translation>
+    </message>
+    <message>
+        <source>Used by the Space Map’s “Unused” filter.</source>
+        <translation>Wird vom Filter „Ungenutzt“ der Speicherbelegung verwendet.</translation>
+    </message>
 </context>
 <context>
     <name>Sidebar</name>
@@ -1456,6 +1551,22 @@ des Systems (zum Testen).
     <message>
         <source>Menu</source>
         <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>

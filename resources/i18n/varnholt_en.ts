@@ -287,10 +287,6 @@
         <translation>Done</translation>
     </message>
     <message>
-        <source>Moved to the %1. You can still restore anything.</source>
-        <translation>Moved to the %1. You can still restore anything.</translation>
-    </message>
-    <message>
         <source>Items were deleted permanently.</source>
         <translation>Items were deleted permanently.</translation>
     </message>
@@ -410,6 +406,61 @@
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the %2 and deleting are unknown. Cleaning stays off until the file can be read again.</source>
         <translation>Your settings in %1 cannot be read, so your exclusions and your choice between the %2 and deleting are unknown. Cleaning stays off until the file can be read again.</translation>
+    </message>
+    <message>
+        <source>Partly cleaned</source>
+        <translation>Partly cleaned</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>Nothing was cleaned</translation>
+    </message>
+    <message>
+        <source>None of the %1 selected could be cleaned.</source>
+        <translation>None of the %1 selected could be cleaned.</translation>
+    </message>
+    <message>
+        <source>You can still restore what was moved. Its space comes back when the %1 is emptied.</source>
+        <translation>You can still restore what was moved. Its space comes back when the %1 is emptied.</translation>
+    </message>
+    <message>
+        <source>No app could open %1</source>
+        <translation>No app could open %1</translation>
+    </message>
+    <message>
+        <source>The %1 could not show %2</source>
+        <translation>The %1 could not show %2</translation>
+    </message>
+    <message>
+        <source>Scan again to see what can be cleaned.</source>
+        <translation>Scan again to see what can be cleaned.</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Measuring…</translation>
+    </message>
+    <message>
+        <source>%1 of it needs administrator rights.</source>
+        <translation>%1 of it needs administrator rights.</translation>
+    </message>
+    <message>
+        <source>freed or moved to the %1</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>freed or moved to the %1</translation>
+    </message>
+    <message>
+        <source>moved to the %1</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>moved to the %1</translation>
+    </message>
+    <message>
+        <source>freed</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>freed</translation>
+    </message>
+    <message>
+        <source>of %1 selected · %2</source>
+        <translation>of %1 selected · %2</translation>
     </message>
 </context>
 <context>
@@ -746,6 +797,10 @@ instead of the system&apos;s (for testing).
         <source>Nothing was cleaned.</source>
         <translation>Nothing was cleaned.</translation>
     </message>
+    <message>
+        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
+        <translation>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>
@@ -823,6 +878,34 @@ instead of the system&apos;s (for testing).
     <message>
         <source>Size</source>
         <translation>Size</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Clear search</source>
+        <translation>Clear search</translation>
+    </message>
+    <message>
+        <source>No files match “%1”.</source>
+        <translation>No files match “%1”.</translation>
+    </message>
+    <message>
+        <source>No files in this view.</source>
+        <translation>No files in this view.</translation>
+    </message>
+    <message>
+        <source>No files over %1 in your home folder.</source>
+        <translation>No files over %1 in your home folder.</translation>
+    </message>
+    <message>
+        <source>The %1 could not show %2</source>
+        <translation>The %1 could not show %2</translation>
+    </message>
+    <message>
+        <source>Files to show</source>
+        <translation>Files to show</translation>
     </message>
 </context>
 <context>
@@ -1009,6 +1092,10 @@ instead of the system&apos;s (for testing).
         <source>Later</source>
         <translation>Later</translation>
     </message>
+    <message>
+        <source>Some of it needs administrator rights: without them those files are skipped.</source>
+        <translation>Some of it needs administrator rights: without them those files are skipped.</translation>
+    </message>
 </context>
 <context>
     <name>OverviewPage</name>
@@ -1112,6 +1199,14 @@ instead of the system&apos;s (for testing).
         <source>Available</source>
         <translation>Available</translation>
     </message>
+    <message>
+        <source>Space freed in the last six months</source>
+        <translation>Space freed in the last six months</translation>
+    </message>
+    <message>
+        <source>Scan again to see what can be cleaned</source>
+        <translation>Scan again to see what can be cleaned</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -1163,10 +1258,6 @@ instead of the system&apos;s (for testing).
         <translation>Large file size</translation>
     </message>
     <message>
-        <source>Files bigger than this appear in Large &amp; Old Files.</source>
-        <translation>Files bigger than this appear in Large &amp; Old Files.</translation>
-    </message>
-    <message>
         <source>100 MB</source>
         <translation>100 MB</translation>
     </message>
@@ -1185,10 +1276,6 @@ instead of the system&apos;s (for testing).
     <message>
         <source>Consider files old after</source>
         <translation>Consider files old after</translation>
-    </message>
-    <message>
-        <source>Used by the “Unused” filter.</source>
-        <translation>Used by the “Unused” filter.</translation>
     </message>
     <message>
         <source>3 months</source>
@@ -1410,6 +1497,14 @@ instead of the system&apos;s (for testing).
         <source>Remove</source>
         <translation>Remove</translation>
     </message>
+    <message>
+        <source>Files bigger than this appear in the Space Map.</source>
+        <translation>Files bigger than this appear in the Space Map.</translation>
+    </message>
+    <message>
+        <source>Used by the Space Map’s “Unused” filter.</source>
+        <translation>Used by the Space Map’s “Unused” filter.</translation>
+    </message>
 </context>
 <context>
     <name>Sidebar</name>
@@ -1455,6 +1550,22 @@ instead of the system&apos;s (for testing).
     <message>
         <source>Menu</source>
         <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximize</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>

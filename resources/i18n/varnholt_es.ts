@@ -287,10 +287,6 @@
         <translation>Listo</translation>
     </message>
     <message>
-        <source>Moved to the %1. You can still restore anything.</source>
-        <translation>Movidos a la %1. Todavía puede restaurarlo todo.</translation>
-    </message>
-    <message>
         <source>Items were deleted permanently.</source>
         <translation>Los elementos se eliminaron permanentemente.</translation>
     </message>
@@ -410,6 +406,61 @@
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the %2 and deleting are unknown. Cleaning stays off until the file can be read again.</source>
         <translation>No se puede leer su configuración en %1, por lo que se desconocen sus exclusiones y si prefiere mover los elementos a la %2 o eliminarlos. La limpieza seguirá desactivada hasta que se pueda volver a leer el archivo.</translation>
+    </message>
+    <message>
+        <source>Partly cleaned</source>
+        <translation>Limpieza parcial</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>No se limpió nada</translation>
+    </message>
+    <message>
+        <source>None of the %1 selected could be cleaned.</source>
+        <translation>No se pudo limpiar nada de los %1 seleccionados.</translation>
+    </message>
+    <message>
+        <source>You can still restore what was moved. Its space comes back when the %1 is emptied.</source>
+        <translation>Todavía puede restaurar lo que se movió. Su espacio se recupera cuando se vacía la %1.</translation>
+    </message>
+    <message>
+        <source>No app could open %1</source>
+        <translation>Ninguna aplicación pudo abrir %1</translation>
+    </message>
+    <message>
+        <source>The %1 could not show %2</source>
+        <translation>El %1 no pudo mostrar %2</translation>
+    </message>
+    <message>
+        <source>Scan again to see what can be cleaned.</source>
+        <translation>Vuelva a analizar para ver qué se puede limpiar.</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Midiendo…</translation>
+    </message>
+    <message>
+        <source>%1 of it needs administrator rights.</source>
+        <translation>%1 de ello requiere permisos de administrador.</translation>
+    </message>
+    <message>
+        <source>freed or moved to the %1</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>liberado o movido a la %1</translation>
+    </message>
+    <message>
+        <source>moved to the %1</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>movido a la %1</translation>
+    </message>
+    <message>
+        <source>freed</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>liberado</translation>
+    </message>
+    <message>
+        <source>of %1 selected · %2</source>
+        <translation>de %1 seleccionados · %2</translation>
     </message>
 </context>
 <context>
@@ -746,6 +797,10 @@ en lugar de las del sistema (para pruebas).
         <source>Nothing was cleaned.</source>
         <translation>No se limpió nada.</translation>
     </message>
+    <message>
+        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
+        <translation>Movido a la %2: %1 · liberado: %3 · eliminados: %4 · omitidos: %5</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>
@@ -823,6 +878,34 @@ en lugar de las del sistema (para pruebas).
     <message>
         <source>Size</source>
         <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Clear search</source>
+        <translation>Borrar la búsqueda</translation>
+    </message>
+    <message>
+        <source>No files match “%1”.</source>
+        <translation>Ningún archivo coincide con «%1».</translation>
+    </message>
+    <message>
+        <source>No files in this view.</source>
+        <translation>No hay archivos en esta vista.</translation>
+    </message>
+    <message>
+        <source>No files over %1 in your home folder.</source>
+        <translation>No hay archivos de más de %1 en su carpeta personal.</translation>
+    </message>
+    <message>
+        <source>The %1 could not show %2</source>
+        <translation>El %1 no pudo mostrar %2</translation>
+    </message>
+    <message>
+        <source>Files to show</source>
+        <translation>Archivos que mostrar</translation>
     </message>
 </context>
 <context>
@@ -1009,6 +1092,10 @@ en lugar de las del sistema (para pruebas).
         <source>Later</source>
         <translation>Más tarde</translation>
     </message>
+    <message>
+        <source>Some of it needs administrator rights: without them those files are skipped.</source>
+        <translation>Una parte requiere permisos de administrador: sin ellos, esos archivos se omiten.</translation>
+    </message>
 </context>
 <context>
     <name>OverviewPage</name>
@@ -1112,6 +1199,14 @@ en lugar de las del sistema (para pruebas).
         <source>Available</source>
         <translation>Disponible</translation>
     </message>
+    <message>
+        <source>Space freed in the last six months</source>
+        <translation>Espacio liberado en los últimos seis meses</translation>
+    </message>
+    <message>
+        <source>Scan again to see what can be cleaned</source>
+        <translation>Vuelva a analizar para ver qué se puede limpiar</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -1163,10 +1258,6 @@ en lugar de las del sistema (para pruebas).
         <translation>Tamaño de archivo grande</translation>
     </message>
     <message>
-        <source>Files bigger than this appear in Large &amp; Old Files.</source>
-        <translation>Los archivos de mayor tamaño aparecen en Archivos grandes y antiguos.</translation>
-    </message>
-    <message>
         <source>100 MB</source>
         <translation>100 MB</translation>
     </message>
@@ -1185,10 +1276,6 @@ en lugar de las del sistema (para pruebas).
     <message>
         <source>Consider files old after</source>
         <translation>Considerar antiguos los archivos tras</translation>
-    </message>
-    <message>
-        <source>Used by the “Unused” filter.</source>
-        <translation>Lo usa el filtro «Sin usar».</translation>
     </message>
     <message>
         <source>3 months</source>
@@ -1410,6 +1497,14 @@ en lugar de las del sistema (para pruebas).
         <source>Remove</source>
         <translation>Quitar</translation>
     </message>
+    <message>
+        <source>Files bigger than this appear in the Space Map.</source>
+        <translation>Los archivos de mayor tamaño aparecen en el Mapa de espacio.</translation>
+    </message>
+    <message>
+        <source>Used by the Space Map’s “Unused” filter.</source>
+        <translation>Lo usa el filtro «Sin usar» del Mapa de espacio.</translation>
+    </message>
 </context>
 <context>
     <name>Sidebar</name>
@@ -1455,6 +1550,22 @@ en lugar de las del sistema (para pruebas).
     <message>
         <source>Menu</source>
         <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>

@@ -287,10 +287,6 @@
         <translation>Terminé</translation>
     </message>
     <message>
-        <source>Moved to the %1. You can still restore anything.</source>
-        <translation>Les éléments ont été déplacés vers la %1. Vous pouvez toujours les restaurer.</translation>
-    </message>
-    <message>
         <source>Items were deleted permanently.</source>
         <translation>Les éléments ont été supprimés définitivement.</translation>
     </message>
@@ -410,6 +406,61 @@
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the %2 and deleting are unknown. Cleaning stays off until the file can be read again.</source>
         <translation>Vos paramètres dans %1 sont illisibles : vos exclusions et votre choix entre la %2 et la suppression sont donc inconnus. Le nettoyage reste désactivé tant que le fichier ne peut pas être relu.</translation>
+    </message>
+    <message>
+        <source>Partly cleaned</source>
+        <translation>Nettoyage partiel</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>Rien n’a été nettoyé</translation>
+    </message>
+    <message>
+        <source>None of the %1 selected could be cleaned.</source>
+        <translation>Rien n’a pu être nettoyé sur les %1 sélectionnés.</translation>
+    </message>
+    <message>
+        <source>You can still restore what was moved. Its space comes back when the %1 is emptied.</source>
+        <translation>Vous pouvez toujours restaurer ce qui a été déplacé. L’espace ne revient qu’une fois la %1 vidée.</translation>
+    </message>
+    <message>
+        <source>No app could open %1</source>
+        <translation>Aucune application n’a pu ouvrir %1</translation>
+    </message>
+    <message>
+        <source>The %1 could not show %2</source>
+        <translation>Le %1 n’a pas pu afficher %2</translation>
+    </message>
+    <message>
+        <source>Scan again to see what can be cleaned.</source>
+        <translation>Relancez l’analyse pour voir ce qui peut être nettoyé.</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Mesure…</translation>
+    </message>
+    <message>
+        <source>%1 of it needs administrator rights.</source>
+        <translation>Dont %1 qui nécessite des droits d’administrateur.</translation>
+    </message>
+    <message>
+        <source>freed or moved to the %1</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>libéré ou déplacé vers la %1</translation>
+    </message>
+    <message>
+        <source>moved to the %1</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>déplacé vers la %1</translation>
+    </message>
+    <message>
+        <source>freed</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>libéré</translation>
+    </message>
+    <message>
+        <source>of %1 selected · %2</source>
+        <translation>sur %1 sélectionnés · %2</translation>
     </message>
 </context>
 <context>
@@ -749,6 +800,10 @@ au lieu de celles du système (pour les tests).
         <source>Nothing was cleaned.</source>
         <translation>Rien n’a été nettoyé.</translation>
     </message>
+    <message>
+        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
+        <translation>Déplacé vers la %2 : %1 · espace libéré : %3 · supprimés : %4 · ignorés : %5</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>
@@ -826,6 +881,34 @@ au lieu de celles du système (pour les tests).
     <message>
         <source>Size</source>
         <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Clear search</source>
+        <translation>Effacer la recherche</translation>
+    </message>
+    <message>
+        <source>No files match “%1”.</source>
+        <translation>Aucun fichier ne correspond à « %1 ».</translation>
+    </message>
+    <message>
+        <source>No files in this view.</source>
+        <translation>Aucun fichier dans cette vue.</translation>
+    </message>
+    <message>
+        <source>No files over %1 in your home folder.</source>
+        <translation>Aucun fichier de plus de %1 dans votre dossier personnel.</translation>
+    </message>
+    <message>
+        <source>The %1 could not show %2</source>
+        <translation>Le %1 n’a pas pu afficher %2</translation>
+    </message>
+    <message>
+        <source>Files to show</source>
+        <translation>Fichiers à afficher</translation>
     </message>
 </context>
 <context>
@@ -1012,6 +1095,10 @@ au lieu de celles du système (pour les tests).
         <source>Later</source>
         <translation>Plus tard</translation>
     </message>
+    <message>
+        <source>Some of it needs administrator rights: without them those files are skipped.</source>
+        <translation>Une partie nécessite des droits d’administrateur : sans eux, ces fichiers sont ignorés.</translation>
+    </message>
 </context>
 <context>
     <name>OverviewPage</name>
@@ -1115,6 +1202,14 @@ au lieu de celles du système (pour les tests).
         <source>Available</source>
         <translation>Disponible</translation>
     </message>
+    <message>
+        <source>Space freed in the last six months</source>
+        <translation>Espace libéré ces six derniers mois</translation>
+    </message>
+    <message>
+        <source>Scan again to see what can be cleaned</source>
+        <translation>Relancez l’analyse pour voir ce qui peut être nettoyé</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -1166,10 +1261,6 @@ au lieu de celles du système (pour les tests).
         <translation>Fichiers volumineux à partir de</translation>
     </message>
     <message>
-        <source>Files bigger than this appear in Large &amp; Old Files.</source>
-        <translation>Les fichiers plus volumineux apparaissent dans la Carte du stockage.</translation>
-    </message>
-    <message>
         <source>100 MB</source>
         <translation>100 Mo</translation>
     </message>
@@ -1188,10 +1279,6 @@ au lieu de celles du système (pour les tests).
     <message>
         <source>Consider files old after</source>
         <translation>Fichiers considérés comme anciens après</translation>
-    </message>
-    <message>
-        <source>Used by the “Unused” filter.</source>
-        <translation>Utilisé par le filtre «&#xa0;Inutilisés&#xa0;».</translation>
     </message>
     <message>
         <source>3 months</source>
@@ -1413,6 +1500,14 @@ au lieu de celles du système (pour les tests).
         <source>Remove</source>
         <translation>Retirer</translation>
     </message>
+    <message>
+        <source>Files bigger than this appear in the Space Map.</source>
+        <translation>Les fichiers plus volumineux apparaissent dans la Carte du stockage.</translation>
+    </message>
+    <message>
+        <source>Used by the Space Map’s “Unused” filter.</source>
+        <translation>Utilisé par le filtre « Inutilisés » de la Carte du stockage.</translation>
+    </message>
 </context>
 <context>
     <name>Sidebar</name>
@@ -1458,6 +1553,22 @@ au lieu de celles du système (pour les tests).
     <message>
         <source>Menu</source>
         <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Agrandir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>

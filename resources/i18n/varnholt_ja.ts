@@ -286,10 +286,6 @@
         <translation>完了</translation>
     </message>
     <message>
-        <source>Moved to the %1. You can still restore anything.</source>
-        <translation>%1に移動しました。どの項目も元に戻せます。</translation>
-    </message>
-    <message>
         <source>Items were deleted permanently.</source>
         <translation>項目は完全に削除されました。</translation>
     </message>
@@ -406,6 +402,61 @@
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the %2 and deleting are unknown. Cleaning stays off until the file can be read again.</source>
         <translation>%1 の設定を読み取れないため、除外の指定と、%2に移動するか削除するかの選択が不明です。ファイルを再び読み取れるようになるまで、クリーンアップは無効のままです。</translation>
+    </message>
+    <message>
+        <source>Partly cleaned</source>
+        <translation>一部のみクリーンアップ</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>何もクリーンアップされませんでした</translation>
+    </message>
+    <message>
+        <source>None of the %1 selected could be cleaned.</source>
+        <translation>選択した %1 はどれもクリーンアップできませんでした。</translation>
+    </message>
+    <message>
+        <source>You can still restore what was moved. Its space comes back when the %1 is emptied.</source>
+        <translation>移動した項目はまだ元に戻せます。%1を空にすると、その容量が解放されます。</translation>
+    </message>
+    <message>
+        <source>No app could open %1</source>
+        <translation>%1 を開けるアプリがありません</translation>
+    </message>
+    <message>
+        <source>The %1 could not show %2</source>
+        <translation>%1で %2 を表示できませんでした</translation>
+    </message>
+    <message>
+        <source>Scan again to see what can be cleaned.</source>
+        <translation>もう一度スキャンすると、クリーンアップできる項目が表示されます。</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>計測中…</translation>
+    </message>
+    <message>
+        <source>%1 of it needs administrator rights.</source>
+        <translation>そのうち %1 には管理者権限が必要です。</translation>
+    </message>
+    <message>
+        <source>freed or moved to the %1</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>解放または%1に移動</translation>
+    </message>
+    <message>
+        <source>moved to the %1</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>%1に移動済み</translation>
+    </message>
+    <message>
+        <source>freed</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>解放済み</translation>
+    </message>
+    <message>
+        <source>of %1 selected · %2</source>
+        <translation>選択した %1 のうち · %2</translation>
     </message>
 </context>
 <context>
@@ -740,6 +791,10 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
         <source>Nothing was cleaned.</source>
         <translation>何もクリーンアップしていません。</translation>
     </message>
+    <message>
+        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
+        <translation>%1 を%2に移動 · %3 を解放 · %4を削除 · %5 件をスキップ</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>
@@ -816,6 +871,34 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
     <message>
         <source>Size</source>
         <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Clear search</source>
+        <translation>検索をクリア</translation>
+    </message>
+    <message>
+        <source>No files match “%1”.</source>
+        <translation>「%1」に一致するファイルはありません。</translation>
+    </message>
+    <message>
+        <source>No files in this view.</source>
+        <translation>この表示にはファイルがありません。</translation>
+    </message>
+    <message>
+        <source>No files over %1 in your home folder.</source>
+        <translation>ホームフォルダーに %1 を超えるファイルはありません。</translation>
+    </message>
+    <message>
+        <source>The %1 could not show %2</source>
+        <translation>%1で %2 を表示できませんでした</translation>
+    </message>
+    <message>
+        <source>Files to show</source>
+        <translation>表示するファイル</translation>
     </message>
 </context>
 <context>
@@ -1002,6 +1085,10 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
         <source>Later</source>
         <translation>後で</translation>
     </message>
+    <message>
+        <source>Some of it needs administrator rights: without them those files are skipped.</source>
+        <translation>一部には管理者権限が必要です。権限がない場合、それらのファイルはスキップされます。</translation>
+    </message>
 </context>
 <context>
     <name>OverviewPage</name>
@@ -1105,6 +1192,14 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
         <source>Available</source>
         <translation>空き容量</translation>
     </message>
+    <message>
+        <source>Space freed in the last six months</source>
+        <translation>過去 6 か月に解放した容量</translation>
+    </message>
+    <message>
+        <source>Scan again to see what can be cleaned</source>
+        <translation>もう一度スキャンして、クリーンアップできる項目を確認</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -1156,10 +1251,6 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
         <translation>大きなファイルの基準</translation>
     </message>
     <message>
-        <source>Files bigger than this appear in Large &amp; Old Files.</source>
-        <translation>このサイズを超えるファイルがスペースマップに表示されます。</translation>
-    </message>
-    <message>
         <source>100 MB</source>
         <translation>100 MB</translation>
     </message>
@@ -1178,10 +1269,6 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
     <message>
         <source>Consider files old after</source>
         <translation>古いファイルとみなす期間</translation>
-    </message>
-    <message>
-        <source>Used by the “Unused” filter.</source>
-        <translation>「未使用」フィルターで使用されます。</translation>
     </message>
     <message>
         <source>3 months</source>
@@ -1403,6 +1490,14 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
         <source>Remove</source>
         <translation>削除</translation>
     </message>
+    <message>
+        <source>Files bigger than this appear in the Space Map.</source>
+        <translation>このサイズを超えるファイルがスペースマップに表示されます。</translation>
+    </message>
+    <message>
+        <source>Used by the Space Map’s “Unused” filter.</source>
+        <translation>スペースマップの「未使用」フィルターで使用されます。</translation>
+    </message>
 </context>
 <context>
     <name>Sidebar</name>
@@ -1448,6 +1543,22 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
     <message>
         <source>Menu</source>
         <translation>メニュー</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>元のサイズに戻す</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>

@@ -286,10 +286,6 @@
         <translation>완료</translation>
     </message>
     <message>
-        <source>Moved to the %1. You can still restore anything.</source>
-        <translation>%1으로 이동했습니다. 언제든지 모두 복원할 수 있습니다.</translation>
-    </message>
-    <message>
         <source>Items were deleted permanently.</source>
         <translation>항목이 영구적으로 삭제되었습니다.</translation>
     </message>
@@ -406,6 +402,61 @@
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the %2 and deleting are unknown. Cleaning stays off until the file can be read again.</source>
         <translation>%1의 설정을 읽을 수 없어 제외 항목과, %2(으)로 이동할지 삭제할지에 대한 선택을 알 수 없습니다. 파일을 다시 읽을 수 있을 때까지 정리는 꺼진 상태로 유지됩니다.</translation>
+    </message>
+    <message>
+        <source>Partly cleaned</source>
+        <translation>일부만 정리됨</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>정리된 항목이 없습니다</translation>
+    </message>
+    <message>
+        <source>None of the %1 selected could be cleaned.</source>
+        <translation>선택한 %1 중 아무것도 정리할 수 없었습니다.</translation>
+    </message>
+    <message>
+        <source>You can still restore what was moved. Its space comes back when the %1 is emptied.</source>
+        <translation>이동한 항목은 아직 복원할 수 있습니다. %1을(를) 비우면 그 공간이 확보됩니다.</translation>
+    </message>
+    <message>
+        <source>No app could open %1</source>
+        <translation>%1을(를) 열 수 있는 앱이 없습니다</translation>
+    </message>
+    <message>
+        <source>The %1 could not show %2</source>
+        <translation>%1에서 %2을(를) 표시할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Scan again to see what can be cleaned.</source>
+        <translation>다시 검사하면 정리할 수 있는 항목을 확인할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>측정 중…</translation>
+    </message>
+    <message>
+        <source>%1 of it needs administrator rights.</source>
+        <translation>그중 %1에는 관리자 권한이 필요합니다.</translation>
+    </message>
+    <message>
+        <source>freed or moved to the %1</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>확보했거나 %1(으)로 이동함</translation>
+    </message>
+    <message>
+        <source>moved to the %1</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>%1(으)로 이동함</translation>
+    </message>
+    <message>
+        <source>freed</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>확보함</translation>
+    </message>
+    <message>
+        <source>of %1 selected · %2</source>
+        <translation>선택한 %1 중 · %2</translation>
     </message>
 </context>
 <context>
@@ -740,6 +791,10 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
         <source>Nothing was cleaned.</source>
         <translation>아무것도 정리하지 않았습니다.</translation>
     </message>
+    <message>
+        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
+        <translation>%1을(를) %2(으)로 이동 · %3 확보 · %4 제거 · %5개 건너뜀</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>
@@ -816,6 +871,34 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
     <message>
         <source>Size</source>
         <translation>크기</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>중지</translation>
+    </message>
+    <message>
+        <source>Clear search</source>
+        <translation>검색어 지우기</translation>
+    </message>
+    <message>
+        <source>No files match “%1”.</source>
+        <translation>‘%1’과(와) 일치하는 파일이 없습니다.</translation>
+    </message>
+    <message>
+        <source>No files in this view.</source>
+        <translation>이 보기에는 파일이 없습니다.</translation>
+    </message>
+    <message>
+        <source>No files over %1 in your home folder.</source>
+        <translation>홈 폴더에 %1을(를) 초과하는 파일이 없습니다.</translation>
+    </message>
+    <message>
+        <source>The %1 could not show %2</source>
+        <translation>%1에서 %2을(를) 표시할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Files to show</source>
+        <translation>표시할 파일</translation>
     </message>
 </context>
 <context>
@@ -1002,6 +1085,10 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
         <source>Later</source>
         <translation>나중에</translation>
     </message>
+    <message>
+        <source>Some of it needs administrator rights: without them those files are skipped.</source>
+        <translation>일부 항목에는 관리자 권한이 필요합니다. 권한이 없으면 해당 파일은 건너뜁니다.</translation>
+    </message>
 </context>
 <context>
     <name>OverviewPage</name>
@@ -1105,6 +1192,14 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
         <source>Available</source>
         <translation>사용 가능</translation>
     </message>
+    <message>
+        <source>Space freed in the last six months</source>
+        <translation>지난 6개월 동안 확보한 공간</translation>
+    </message>
+    <message>
+        <source>Scan again to see what can be cleaned</source>
+        <translation>다시 검사하여 정리할 수 있는 항목 확인</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -1156,10 +1251,6 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
         <translation>대용량 파일 기준</translation>
     </message>
     <message>
-        <source>Files bigger than this appear in Large &amp; Old Files.</source>
-        <translation>이 크기보다 큰 파일이 공간 맵에 표시됩니다.</translation>
-    </message>
-    <message>
         <source>100 MB</source>
         <translation>100 MB</translation>
     </message>
@@ -1178,10 +1269,6 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
     <message>
         <source>Consider files old after</source>
         <translation>오래된 파일 기준</translation>
-    </message>
-    <message>
-        <source>Used by the “Unused” filter.</source>
-        <translation>‘미사용’ 필터에 사용됩니다.</translation>
     </message>
     <message>
         <source>3 months</source>
@@ -1403,6 +1490,14 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
         <source>Remove</source>
         <translation>제거</translation>
     </message>
+    <message>
+        <source>Files bigger than this appear in the Space Map.</source>
+        <translation>이 크기보다 큰 파일이 공간 맵에 표시됩니다.</translation>
+    </message>
+    <message>
+        <source>Used by the Space Map’s “Unused” filter.</source>
+        <translation>공간 맵의 ‘미사용’ 필터에 사용됩니다.</translation>
+    </message>
 </context>
 <context>
     <name>Sidebar</name>
@@ -1448,6 +1543,22 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
     <message>
         <source>Menu</source>
         <translation>메뉴</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>최소화</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>이전 크기로 복원</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>최대화</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
     </message>
 </context>
 <context>

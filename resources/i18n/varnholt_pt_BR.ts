@@ -287,10 +287,6 @@
         <translation>Concluído</translation>
     </message>
     <message>
-        <source>Moved to the %1. You can still restore anything.</source>
-        <translation>Movidos para a %1. Você ainda pode restaurar tudo.</translation>
-    </message>
-    <message>
         <source>Items were deleted permanently.</source>
         <translation>Os itens foram excluídos permanentemente.</translation>
     </message>
@@ -410,6 +406,61 @@
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the %2 and deleting are unknown. Cleaning stays off until the file can be read again.</source>
         <translation>Não é possível ler suas configurações em %1, então suas exclusões e sua escolha entre mover para a %2 ou excluir são desconhecidas. A limpeza fica desativada até que o arquivo possa ser lido novamente.</translation>
+    </message>
+    <message>
+        <source>Partly cleaned</source>
+        <translation>Limpeza parcial</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>Nada foi limpo</translation>
+    </message>
+    <message>
+        <source>None of the %1 selected could be cleaned.</source>
+        <translation>Nada dos %1 selecionados pôde ser limpo.</translation>
+    </message>
+    <message>
+        <source>You can still restore what was moved. Its space comes back when the %1 is emptied.</source>
+        <translation>Você ainda pode restaurar o que foi movido. O espaço só volta quando a %1 for esvaziada.</translation>
+    </message>
+    <message>
+        <source>No app could open %1</source>
+        <translation>Nenhum app conseguiu abrir %1</translation>
+    </message>
+    <message>
+        <source>The %1 could not show %2</source>
+        <translation>O %1 não conseguiu mostrar %2</translation>
+    </message>
+    <message>
+        <source>Scan again to see what can be cleaned.</source>
+        <translation>Verifique novamente para ver o que pode ser limpo.</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Medindo…</translation>
+    </message>
+    <message>
+        <source>%1 of it needs administrator rights.</source>
+        <translation>%1 disso exige permissões de administrador.</translation>
+    </message>
+    <message>
+        <source>freed or moved to the %1</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>liberado ou movido para a %1</translation>
+    </message>
+    <message>
+        <source>moved to the %1</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>movido para a %1</translation>
+    </message>
+    <message>
+        <source>freed</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>liberado</translation>
+    </message>
+    <message>
+        <source>of %1 selected · %2</source>
+        <translation>de %1 selecionados · %2</translation>
     </message>
 </context>
 <context>
@@ -746,6 +797,10 @@ em vez das do sistema (para testes).
         <source>Nothing was cleaned.</source>
         <translation>Nada foi limpo.</translation>
     </message>
+    <message>
+        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
+        <translation>Movido para a %2: %1 · liberado: %3 · removidos: %4 · ignorados: %5</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>
@@ -823,6 +878,34 @@ em vez das do sistema (para testes).
     <message>
         <source>Size</source>
         <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Clear search</source>
+        <translation>Limpar pesquisa</translation>
+    </message>
+    <message>
+        <source>No files match “%1”.</source>
+        <translation>Nenhum arquivo corresponde a “%1”.</translation>
+    </message>
+    <message>
+        <source>No files in this view.</source>
+        <translation>Nenhum arquivo nesta visualização.</translation>
+    </message>
+    <message>
+        <source>No files over %1 in your home folder.</source>
+        <translation>Nenhum arquivo acima de %1 na sua pasta pessoal.</translation>
+    </message>
+    <message>
+        <source>The %1 could not show %2</source>
+        <translation>O %1 não conseguiu mostrar %2</translation>
+    </message>
+    <message>
+        <source>Files to show</source>
+        <translation>Arquivos a exibir</translation>
     </message>
 </context>
 <context>
@@ -1009,6 +1092,10 @@ em vez das do sistema (para testes).
         <source>Later</source>
         <translation>Mais tarde</translation>
     </message>
+    <message>
+        <source>Some of it needs administrator rights: without them those files are skipped.</source>
+        <translation>Parte disso exige permissões de administrador: sem elas, esses arquivos são ignorados.</translation>
+    </message>
 </context>
 <context>
     <name>OverviewPage</name>
@@ -1112,6 +1199,14 @@ em vez das do sistema (para testes).
         <source>Available</source>
         <translation>Disponível</translation>
     </message>
+    <message>
+        <source>Space freed in the last six months</source>
+        <translation>Espaço liberado nos últimos seis meses</translation>
+    </message>
+    <message>
+        <source>Scan again to see what can be cleaned</source>
+        <translation>Verifique novamente para ver o que pode ser limpo</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -1163,10 +1258,6 @@ em vez das do sistema (para testes).
         <translation>Tamanho de arquivo grande</translation>
     </message>
     <message>
-        <source>Files bigger than this appear in Large &amp; Old Files.</source>
-        <translation>Arquivos maiores que isso aparecem em Arquivos grandes e antigos.</translation>
-    </message>
-    <message>
         <source>100 MB</source>
         <translation>100 MB</translation>
     </message>
@@ -1185,10 +1276,6 @@ em vez das do sistema (para testes).
     <message>
         <source>Consider files old after</source>
         <translation>Considerar arquivos antigos após</translation>
-    </message>
-    <message>
-        <source>Used by the “Unused” filter.</source>
-        <translation>Usado pelo filtro “Sem uso”.</translation>
     </message>
     <message>
         <source>3 months</source>
@@ -1410,6 +1497,14 @@ em vez das do sistema (para testes).
         <source>Remove</source>
         <translation>Remover</translation>
     </message>
+    <message>
+        <source>Files bigger than this appear in the Space Map.</source>
+        <translation>Arquivos maiores que isso aparecem no Mapa de espaço.</translation>
+    </message>
+    <message>
+        <source>Used by the Space Map’s “Unused” filter.</source>
+        <translation>Usado pelo filtro “Sem uso” do Mapa de espaço.</translation>
+    </message>
 </context>
 <context>
     <name>Sidebar</name>
@@ -1455,6 +1550,22 @@ em vez das do sistema (para testes).
     <message>
         <source>Menu</source>
         <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>

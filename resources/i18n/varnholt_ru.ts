@@ -288,10 +288,6 @@
         <translation>Готово</translation>
     </message>
     <message>
-        <source>Moved to the %1. You can still restore anything.</source>
-        <translation>Перемещено в папку «%1». Всё по-прежнему можно восстановить.</translation>
-    </message>
-    <message>
         <source>Items were deleted permanently.</source>
         <translation>Объекты удалены безвозвратно.</translation>
     </message>
@@ -414,6 +410,61 @@
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the %2 and deleting are unknown. Cleaning stays off until the file can be read again.</source>
         <translation>Не удаётся прочитать ваши настройки в %1, поэтому неизвестно, что вы исключили и следует ли перемещать файлы в папку «%2» или удалять их. Очистка останется недоступной, пока файл снова не удастся прочитать.</translation>
+    </message>
+    <message>
+        <source>Partly cleaned</source>
+        <translation>Очищено частично</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>Ничего не очищено</translation>
+    </message>
+    <message>
+        <source>None of the %1 selected could be cleaned.</source>
+        <translation>Из выбранных %1 ничего не удалось очистить.</translation>
+    </message>
+    <message>
+        <source>You can still restore what was moved. Its space comes back when the %1 is emptied.</source>
+        <translation>Перемещённое всё ещё можно восстановить. Место освободится, когда папка «%1» будет очищена.</translation>
+    </message>
+    <message>
+        <source>No app could open %1</source>
+        <translation>Не удалось открыть %1: нет подходящего приложения</translation>
+    </message>
+    <message>
+        <source>The %1 could not show %2</source>
+        <translation>%1 не может показать %2</translation>
+    </message>
+    <message>
+        <source>Scan again to see what can be cleaned.</source>
+        <translation>Запустите сканирование снова, чтобы увидеть, что можно очистить.</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Подсчёт…</translation>
+    </message>
+    <message>
+        <source>%1 of it needs administrator rights.</source>
+        <translation>Для %1 из них нужны права администратора.</translation>
+    </message>
+    <message>
+        <source>freed or moved to the %1</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>освобождено или перемещено в папку «%1»</translation>
+    </message>
+    <message>
+        <source>moved to the %1</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>перемещено в папку «%1»</translation>
+    </message>
+    <message>
+        <source>freed</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>освобождено</translation>
+    </message>
+    <message>
+        <source>of %1 selected · %2</source>
+        <translation>из выбранных %1 · %2</translation>
     </message>
 </context>
 <context>
@@ -753,6 +804,10 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
         <source>Nothing was cleaned.</source>
         <translation>Ничего не очищено.</translation>
     </message>
+    <message>
+        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
+        <translation>Перемещено в папку «%2»: %1 · освобождено: %3 · удалено: %4 · пропущено: %5</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>
@@ -831,6 +886,34 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
     <message>
         <source>Size</source>
         <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Остановить</translation>
+    </message>
+    <message>
+        <source>Clear search</source>
+        <translation>Очистить поиск</translation>
+    </message>
+    <message>
+        <source>No files match “%1”.</source>
+        <translation>Нет файлов, соответствующих «%1».</translation>
+    </message>
+    <message>
+        <source>No files in this view.</source>
+        <translation>В этом представлении нет файлов.</translation>
+    </message>
+    <message>
+        <source>No files over %1 in your home folder.</source>
+        <translation>В домашней папке нет файлов крупнее %1.</translation>
+    </message>
+    <message>
+        <source>The %1 could not show %2</source>
+        <translation>%1 не может показать %2</translation>
+    </message>
+    <message>
+        <source>Files to show</source>
+        <translation>Какие файлы показывать</translation>
     </message>
 </context>
 <context>
@@ -1017,6 +1100,10 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
         <source>Later</source>
         <translation>Позже</translation>
     </message>
+    <message>
+        <source>Some of it needs administrator rights: without them those files are skipped.</source>
+        <translation>Для части файлов нужны права администратора: без них эти файлы будут пропущены.</translation>
+    </message>
 </context>
 <context>
     <name>OverviewPage</name>
@@ -1120,6 +1207,14 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
         <source>Available</source>
         <translation>Свободно</translation>
     </message>
+    <message>
+        <source>Space freed in the last six months</source>
+        <translation>Освобождено за последние шесть месяцев</translation>
+    </message>
+    <message>
+        <source>Scan again to see what can be cleaned</source>
+        <translation>Запустите сканирование снова, чтобы увидеть, что можно очистить</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -1171,10 +1266,6 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
         <translation>Размер больших файлов</translation>
     </message>
     <message>
-        <source>Files bigger than this appear in Large &amp; Old Files.</source>
-        <translation>Файлы крупнее этого размера показываются на странице «Карта диска».</translation>
-    </message>
-    <message>
         <source>100 MB</source>
         <translation>100 МБ</translation>
     </message>
@@ -1193,10 +1284,6 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
     <message>
         <source>Consider files old after</source>
         <translation>Считать файлы старыми через</translation>
-    </message>
-    <message>
-        <source>Used by the “Unused” filter.</source>
-        <translation>Используется фильтром «Не использовались».</translation>
     </message>
     <message>
         <source>3 months</source>
@@ -1418,6 +1505,14 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
         <source>Remove</source>
         <translation>Удалить</translation>
     </message>
+    <message>
+        <source>Files bigger than this appear in the Space Map.</source>
+        <translation>Файлы крупнее этого размера показываются на странице «Карта диска».</translation>
+    </message>
+    <message>
+        <source>Used by the Space Map’s “Unused” filter.</source>
+        <translation>Используется фильтром «Не использовались» на странице «Карта диска».</translation>
+    </message>
 </context>
 <context>
     <name>Sidebar</name>
@@ -1463,6 +1558,22 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
     <message>
         <source>Menu</source>
         <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Свернуть</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Восстановить</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Развернуть</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>

@@ -286,10 +286,6 @@
         <translation>完成</translation>
     </message>
     <message>
-        <source>Moved to the %1. You can still restore anything.</source>
-        <translation>已移至%1。您仍可恢复其中任何项目。</translation>
-    </message>
-    <message>
         <source>Items were deleted permanently.</source>
         <translation>项目已被永久删除。</translation>
     </message>
@@ -406,6 +402,61 @@
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the %2 and deleting are unknown. Cleaning stays off until the file can be read again.</source>
         <translation>无法读取 %1 中的设置，因此不清楚您的排除项，也不清楚应移至%2还是直接删除。在能再次读取该文件之前，清理将保持停用。</translation>
+    </message>
+    <message>
+        <source>Partly cleaned</source>
+        <translation>部分已清理</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>未清理任何内容</translation>
+    </message>
+    <message>
+        <source>None of the %1 selected could be cleaned.</source>
+        <translation>所选的 %1 均无法清理。</translation>
+    </message>
+    <message>
+        <source>You can still restore what was moved. Its space comes back when the %1 is emptied.</source>
+        <translation>移走的项目仍可恢复。清空%1后才会释放其空间。</translation>
+    </message>
+    <message>
+        <source>No app could open %1</source>
+        <translation>没有应用能打开 %1</translation>
+    </message>
+    <message>
+        <source>The %1 could not show %2</source>
+        <translation>%1无法显示 %2</translation>
+    </message>
+    <message>
+        <source>Scan again to see what can be cleaned.</source>
+        <translation>重新扫描即可查看可清理的内容。</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>正在计算…</translation>
+    </message>
+    <message>
+        <source>%1 of it needs administrator rights.</source>
+        <translation>其中 %1 需要管理员权限。</translation>
+    </message>
+    <message>
+        <source>freed or moved to the %1</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>已释放或移至%1</translation>
+    </message>
+    <message>
+        <source>moved to the %1</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>已移至%1</translation>
+    </message>
+    <message>
+        <source>freed</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>已释放</translation>
+    </message>
+    <message>
+        <source>of %1 selected · %2</source>
+        <translation>共选择 %1 · %2</translation>
     </message>
 </context>
 <context>
@@ -740,6 +791,10 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
         <source>Nothing was cleaned.</source>
         <translation>未清理任何内容。</translation>
     </message>
+    <message>
+        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
+        <translation>已将 %1 移至%2 · 已释放 %3 · 已移除 %4 · 已跳过 %5 个</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>
@@ -816,6 +871,34 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
     <message>
         <source>Size</source>
         <translation>大小</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Clear search</source>
+        <translation>清除搜索</translation>
+    </message>
+    <message>
+        <source>No files match “%1”.</source>
+        <translation>没有与“%1”匹配的文件。</translation>
+    </message>
+    <message>
+        <source>No files in this view.</source>
+        <translation>此视图中没有文件。</translation>
+    </message>
+    <message>
+        <source>No files over %1 in your home folder.</source>
+        <translation>主文件夹中没有大于 %1 的文件。</translation>
+    </message>
+    <message>
+        <source>The %1 could not show %2</source>
+        <translation>%1无法显示 %2</translation>
+    </message>
+    <message>
+        <source>Files to show</source>
+        <translation>要显示的文件</translation>
     </message>
 </context>
 <context>
@@ -1002,6 +1085,10 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
         <source>Later</source>
         <translation>稍后</translation>
     </message>
+    <message>
+        <source>Some of it needs administrator rights: without them those files are skipped.</source>
+        <translation>其中部分内容需要管理员权限：没有权限时将跳过这些文件。</translation>
+    </message>
 </context>
 <context>
     <name>OverviewPage</name>
@@ -1105,6 +1192,14 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
         <source>Available</source>
         <translation>可用</translation>
     </message>
+    <message>
+        <source>Space freed in the last six months</source>
+        <translation>过去六个月释放的空间</translation>
+    </message>
+    <message>
+        <source>Scan again to see what can be cleaned</source>
+        <translation>重新扫描以查看可清理的内容</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -1156,10 +1251,6 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
         <translation>大文件标准</translation>
     </message>
     <message>
-        <source>Files bigger than this appear in Large &amp; Old Files.</source>
-        <translation>大于此大小的文件会显示在“空间地图”中。</translation>
-    </message>
-    <message>
         <source>100 MB</source>
         <translation>100 MB</translation>
     </message>
@@ -1178,10 +1269,6 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
     <message>
         <source>Consider files old after</source>
         <translation>多久未使用视为旧文件</translation>
-    </message>
-    <message>
-        <source>Used by the “Unused” filter.</source>
-        <translation>用于“未使用”筛选。</translation>
     </message>
     <message>
         <source>3 months</source>
@@ -1403,6 +1490,14 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
         <source>Remove</source>
         <translation>移除</translation>
     </message>
+    <message>
+        <source>Files bigger than this appear in the Space Map.</source>
+        <translation>大于此大小的文件会显示在“空间地图”中。</translation>
+    </message>
+    <message>
+        <source>Used by the Space Map’s “Unused” filter.</source>
+        <translation>用于“空间地图”的“未使用”筛选。</translation>
+    </message>
 </context>
 <context>
     <name>Sidebar</name>
@@ -1448,6 +1543,22 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
     <message>
         <source>Menu</source>
         <translation>菜单</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>向下还原</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>

@@ -286,10 +286,6 @@
         <translation>完成</translation>
     </message>
     <message>
-        <source>Moved to the %1. You can still restore anything.</source>
-        <translation>已移至%1。您仍可還原其中任何項目。</translation>
-    </message>
-    <message>
         <source>Items were deleted permanently.</source>
         <translation>項目已永久刪除。</translation>
     </message>
@@ -406,6 +402,61 @@
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the %2 and deleting are unknown. Cleaning stays off until the file can be read again.</source>
         <translation>無法讀取 %1 中的設定，因此無法得知您的排除項目，也無法得知應移至%2還是直接刪除。在能再次讀取該檔案之前，清理功能將保持停用。</translation>
+    </message>
+    <message>
+        <source>Partly cleaned</source>
+        <translation>部分已清理</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>未清理任何項目</translation>
+    </message>
+    <message>
+        <source>None of the %1 selected could be cleaned.</source>
+        <translation>所選的 %1 皆無法清理。</translation>
+    </message>
+    <message>
+        <source>You can still restore what was moved. Its space comes back when the %1 is emptied.</source>
+        <translation>移走的項目仍可還原。清空%1後才會釋放其空間。</translation>
+    </message>
+    <message>
+        <source>No app could open %1</source>
+        <translation>沒有應用程式能開啟 %1</translation>
+    </message>
+    <message>
+        <source>The %1 could not show %2</source>
+        <translation>%1無法顯示 %2</translation>
+    </message>
+    <message>
+        <source>Scan again to see what can be cleaned.</source>
+        <translation>重新掃描即可查看可清理的項目。</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>正在計算…</translation>
+    </message>
+    <message>
+        <source>%1 of it needs administrator rights.</source>
+        <translation>其中 %1 需要系統管理員權限。</translation>
+    </message>
+    <message>
+        <source>freed or moved to the %1</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>已釋放或移至%1</translation>
+    </message>
+    <message>
+        <source>moved to the %1</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>已移至%1</translation>
+    </message>
+    <message>
+        <source>freed</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation>已釋放</translation>
+    </message>
+    <message>
+        <source>of %1 selected · %2</source>
+        <translation>共選取 %1 · %2</translation>
     </message>
 </context>
 <context>
@@ -740,6 +791,10 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
         <source>Nothing was cleaned.</source>
         <translation>未清理任何項目。</translation>
     </message>
+    <message>
+        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
+        <translation>已將 %1 移至%2 · 已釋放 %3 · 已移除 %4 · 已略過 %5 個</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>
@@ -816,6 +871,34 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
     <message>
         <source>Size</source>
         <translation>大小</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Clear search</source>
+        <translation>清除搜尋</translation>
+    </message>
+    <message>
+        <source>No files match “%1”.</source>
+        <translation>沒有與「%1」相符的檔案。</translation>
+    </message>
+    <message>
+        <source>No files in this view.</source>
+        <translation>此檢視中沒有檔案。</translation>
+    </message>
+    <message>
+        <source>No files over %1 in your home folder.</source>
+        <translation>個人資料夾中沒有大於 %1 的檔案。</translation>
+    </message>
+    <message>
+        <source>The %1 could not show %2</source>
+        <translation>%1無法顯示 %2</translation>
+    </message>
+    <message>
+        <source>Files to show</source>
+        <translation>要顯示的檔案</translation>
     </message>
 </context>
 <context>
@@ -1002,6 +1085,10 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
         <source>Later</source>
         <translation>稍後</translation>
     </message>
+    <message>
+        <source>Some of it needs administrator rights: without them those files are skipped.</source>
+        <translation>其中部分項目需要系統管理員權限：沒有權限時將略過這些檔案。</translation>
+    </message>
 </context>
 <context>
     <name>OverviewPage</name>
@@ -1105,6 +1192,14 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
         <source>Available</source>
         <translation>可用</translation>
     </message>
+    <message>
+        <source>Space freed in the last six months</source>
+        <translation>過去六個月釋放的空間</translation>
+    </message>
+    <message>
+        <source>Scan again to see what can be cleaned</source>
+        <translation>重新掃描以查看可清理的項目</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -1156,10 +1251,6 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
         <translation>大型檔案標準</translation>
     </message>
     <message>
-        <source>Files bigger than this appear in Large &amp; Old Files.</source>
-        <translation>大於此大小的檔案會顯示在「空間地圖」中。</translation>
-    </message>
-    <message>
         <source>100 MB</source>
         <translation>100 MB</translation>
     </message>
@@ -1178,10 +1269,6 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
     <message>
         <source>Consider files old after</source>
         <translation>多久未使用視為舊檔案</translation>
-    </message>
-    <message>
-        <source>Used by the “Unused” filter.</source>
-        <translation>用於「未使用」篩選。</translation>
     </message>
     <message>
         <source>3 months</source>
@@ -1403,6 +1490,14 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
         <source>Remove</source>
         <translation>移除</translation>
     </message>
+    <message>
+        <source>Files bigger than this appear in the Space Map.</source>
+        <translation>大於此大小的檔案會顯示在「空間地圖」中。</translation>
+    </message>
+    <message>
+        <source>Used by the Space Map’s “Unused” filter.</source>
+        <translation>用於「空間地圖」的「未使用」篩選。</translation>
+    </message>
 </context>
 <context>
     <name>Sidebar</name>
@@ -1448,6 +1543,22 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
     <message>
         <source>Menu</source>
         <translation>選單</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>還原</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
     </message>
 </context>
 <context>

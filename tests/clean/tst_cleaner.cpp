@@ -1,6 +1,7 @@
 #include "clean/cleaner.h"
 #include "clean/cleanuplog.h"
 
+#include "app/platform.h"
 #include "app/trash.h"
 #include "scan/fs.h"
 #include "support/testsupport.h"
@@ -8,6 +9,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QtTest>
+
+#include <algorithm>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -280,7 +283,9 @@ private slots:
         QVERIFY(!exists(dir));
         QVERIFY(exists(neighbour));
         QCOMPARE(r.skippedCount, 0);
-        QCOMPARE(r.freedBytes, 4096);
+        // What went to the trash is moved, not freed.
+        QCOMPARE(inTrash ? r.trashedBytes : r.freedBytes, 4096);
+        QCOMPARE(inTrash ? r.freedBytes : r.trashedBytes, 0);
         QCOMPARE(r.filesRemoved, 1);
         if (!name.contains(QLatin1Char('\n'))) // the log keeps names as they are
             QVERIFY(logLines(r.logPath).contains((inTrash ? QStringLiteral("TRASHED  ") : QStringLiteral("DELETED  "))
@@ -344,10 +349,14 @@ private slots:
         TempFolder tmp;
         const QString victim = tmp.makeFile(QStringLiteral("victim"), "v");
         QVERIFY(QDir().mkpath(trash::homeTrash() + QStringLiteral("/info")));
+        // A bin of many files shows its emptying as it goes.
+        const int count = emptiable ? 40 : 1;
         if (emptiable) {
             QVERIFY(QDir().mkpath(trashFiles()));
-            QFile f(trashFiles() + QStringLiteral("/old"));
-            QVERIFY(f.open(QIODevice::WriteOnly));
+            for (int i = 0; i < count; ++i) {
+                QFile f(trashFiles() + QStringLiteral("/old%1").arg(i));
+                QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray(4096, 'x')) == 4096);
+            }
         } else {
             // files/ as a link is never followed, so the bin cannot be emptied.
             QVERIFY(QFile::link(tmp.path(), trashFiles()));
@@ -359,17 +368,26 @@ private slots:
 
         CategoryResult bin = category(QStringLiteral("trash"), Permanent, {});
         bin.isTrash = true;
-        bin.bytes = 4096;
-        bin.files = 1;
-        const CleanReport r = clean({bin}, true);
+        bin.bytes = 4096 * count;
+        bin.files = count;
+        QList<qint64> steps;
+        const CleanReport r = clean({bin}, true, {}, [&steps](Cleaner &c) {
+            c.setProgressInterval(0);
+            QObject::connect(&c, &Cleaner::progress, &c, [&steps](qint64 done, qint64, const QString &path) {
+                if (path == recycleBinName())
+                    steps.append(done);
+            });
+        });
+        QVERIFY2(steps.size() > (emptiable ? 2 : 0), qPrintable(QString::number(steps.size())));
+        QVERIFY(std::is_sorted(steps.cbegin(), steps.cend()) && steps.last() <= bin.bytes);
         QCOMPARE(r.cleanedCategories, QStringList{QStringLiteral("trash")});
         QVERIFY(exists(victim));
         QVERIFY(logLines(r.logPath).contains(emptiable ? QStringLiteral("EMPTIED  Trash")
                                               : QStringLiteral("SKIPPED  Trash  (could not empty)")));
-        QVERIFY(!exists(trashFiles() + QStringLiteral("/old")));
-        QCOMPARE(r.freedBytes, emptiable ? 4096 : 0);
+        QVERIFY(!exists(trashFiles() + QStringLiteral("/old0")));
+        QCOMPARE(r.freedBytes, emptiable ? bin.bytes : 0);
         QCOMPARE(r.skippedCount, emptiable ? 0 : 1);
-        QCOMPARE(r.filesRemoved, emptiable ? 1 : 0);
+        QCOMPARE(r.filesRemoved, emptiable ? count : 0);
         QCOMPARE(r.skippedSamples, emptiable ? QStringList() : QStringList{QStringLiteral("Trash")});
     }
 

@@ -269,7 +269,7 @@ private slots:
         }
         const QJsonObject o = r.json();
         QCOMPARE(o.keys(), QStringList({"cleanedCategories", "filesRemoved", "freedBytes", "logPath", "needsAdmin",
-                                        "runningApps", "skippedCount", "skippedSamples"}));
+                                        "runningApps", "skippedCount", "skippedSamples", "trashedBytes"}));
         QCOMPARE(o.value("filesRemoved").toInteger(), removed.size());
         if (!removed.isEmpty())
             QVERIFY(QFileInfo::exists(o.value("logPath").toString()));
@@ -282,6 +282,7 @@ private slots:
         QCOMPARE(r.exitCode, 0);
         const QString out = QString::fromUtf8(r.out);
         QVERIFY2(out.contains(QStringLiteral("Log: ")), qPrintable(out));
+        QVERIFY2(out.startsWith(QStringLiteral("Moved 4 KB to the Trash · freed 0 KB · ")), qPrintable(out));
         QVERIFY(out.contains(QStringLiteral("Cleaned: dev")));
         // The labelled root keeps its folder; its contents went to the trash.
         QVERIFY(exists("fx/dev"));

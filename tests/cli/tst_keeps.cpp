@@ -84,7 +84,7 @@ struct Row
     QStringList gone;      // removed or moved
     int exitCode = 0;
     QStringList logLines;  // exact lines the log holds
-    qint64 freed = -1;     // the report's freedBytes, -1: not checked
+    qint64 freed = -1;     // the report's trashedBytes or freedBytes by mode, -1: not checked
     qint64 removed = -1;   // the report's filesRemoved
     qint64 skipped = -1;   // the report's skippedCount
     QString logHas;        // text some line of the log holds
@@ -447,8 +447,11 @@ private slots:
             QVERIFY(r.exitCode != 0);
             return;
         }
-        if (r.freed >= 0)
-            QCOMPARE(report.value("freedBytes").toInteger(), r.freed);
+        if (r.freed >= 0) {
+            // What went to the trash is moved, not freed.
+            QCOMPARE(report.value(toTrash ? "trashedBytes" : "freedBytes").toInteger(), r.freed);
+            QCOMPARE(report.value(toTrash ? "freedBytes" : "trashedBytes").toInteger(), 0);
+        }
         if (r.removed >= 0)
             QCOMPARE(report.value("filesRemoved").toInteger(), r.removed);
         if (r.skipped >= 0)

@@ -192,6 +192,8 @@ private slots:
         QTest::newRow("trailing dot") << "disk." << "File";
         QTest::newRow("a leading dot starts the extension") << ".tmp" << "Partial download";
         QTest::newRow("unknown extension") << "photo.jpeg" << "File";
+        QTest::newRow("Linux package") << "tool_1.2_amd64.deb" << "Installer";
+        QTest::newRow("AppImage") << "Editor-x86_64.AppImage" << "Installer";
     }
     void kinds()
     {
@@ -228,24 +230,41 @@ private slots:
         QCOMPARE(got, want);
     }
 
-    void capOverARealTree()
+    // The walk takes helper threads for a big home; whatever their number,
+    // the same files come out, largest first and equal sizes by path, and
+    // the cap keeps the largest.
+    void sameListForAnyNumberOfThreads()
     {
         TempFolder home;
         QList<qint64> onDisk;
         for (int i = 0; i < 600; ++i) {
             fs::Entry e;
-            const QString p = home.makeFileOfSize(QStringLiteral("d%1/f%2.bin").arg(i % 7).arg(i), 1 + i % 5 * 4096);
+            const QString p = home.makeFileOfSize(QStringLiteral("d%1/e%2/f%3.bin").arg(i % 7).arg(i % 4).arg(i),
+                                                  1 + i % 5 * 4096);
             QVERIFY(!p.isEmpty() && fs::stat(p, e));
             onDisk << e.allocated;
         }
         std::sort(onDisk.begin(), onDisk.end(), std::greater<>());
+        const qint64 smallest = onDisk.last();
         onDisk.resize(LargeFileFinder::kMaxResults);
-        const Outcome out = findIn(home.path(), 1);
-        QVERIFY(!out.cancelled);
-        QList<qint64> got;
-        for (const LargeFile &f : out.files)
-            got << f.bytes;
-        QCOMPARE(got, onDisk);
+        QList<QList<LargeFile>> below;  // the files above the smallest size: fewer than the cap
+        for (int threads : {1, 4}) {
+            fs::detail::setWalkTuning({threads, 0});
+            const Outcome all = findIn(home.path(), 1);
+            QVERIFY(!all.cancelled);
+            QList<qint64> got;
+            for (const LargeFile &f : all.files)
+                got << f.bytes;
+            QCOMPARE(got, onDisk);
+            below << findIn(home.path(), smallest + 1).files;
+        }
+        fs::detail::setWalkTuning({});
+        QCOMPARE(below.at(0), below.at(1));
+        QCOMPARE(below.at(0).size(), 480);
+        for (qsizetype i = 1; i < below.at(0).size(); ++i) {
+            const LargeFile &a = below.at(0).at(i - 1), &b = below.at(0).at(i);
+            QVERIFY(a.bytes > b.bytes || (a.bytes == b.bytes && a.path < b.path));
+        }
     }
 
     void destructionCancelsAndStillReports()

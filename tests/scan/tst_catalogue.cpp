@@ -112,6 +112,8 @@ private slots:
 
         QCOMPARE(paths(&defs[0]), (QStringList{canonical(tmp.path("temp")), tmp.path("sys/Temp")}));
         QCOMPARE(labels(&defs[0]), (QStringList{"", ""}));
+        // A day old in both; only the user's own entries in the shared one.
+        QVERIFY(!defs[0].roots.at(0).ownEntriesOnly && defs[0].roots.at(1).ownEntriesOnly);
 
         const CategoryDef *app = find(defs, "appcache");
         QCOMPARE(labels(app), (QStringList{"Vendor Tool · ShaderCache", "Chat · Cache", "Chat · GPUCache",
@@ -143,7 +145,8 @@ private slots:
         QCOMPARE(labels(find(defs, "dev")), (QStringList{"npm cache", "Go build cache", "Gradle caches"}));
         for (const CategoryDef &d : defs) {
             for (const CategoryRoot &r : d.roots) {
-                QVERIFY2(!r.ownEntriesOnly && r.minAgeMs == 0, qPrintable(r.path));
+                QVERIFY2(r.minAgeMs == (&d == &defs[0] ? 24LL * 60 * 60 * 1000 : 0), qPrintable(r.path));
+                QVERIFY2(!r.ownEntriesOnly || &d == &defs[0], qPrintable(r.path));
                 QVERIFY2(QFileInfo(r.path).isDir(), qPrintable(r.path));
             }
         }

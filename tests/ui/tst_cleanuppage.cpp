@@ -3,10 +3,13 @@
 #include "app/platform.h"
 #include "support/testsupport.h"
 #include "support/uitest.h"
+#include "ui/dialogs/confirmcleandialog.h"
 #include "ui/pages/cleanuppage.h"
+#include "ui/pages/overviewpage.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/gradienttext.h"
 #include "ui/widgets/note.h"
+#include "ui/widgets/pageheader.h"
 #include "ui/widgets/scansteprow.h"
 
 #include <QCheckBox>
@@ -15,8 +18,15 @@
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <memory>
+#include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 using ui::CleanupPage;
 
@@ -80,6 +90,27 @@ int itemRows(const CleanupPage &page)
     return int(page.findChildren<QWidget *>(QStringLiteral("itemRow")).size());
 }
 
+bool visible(const CleanupPage &page, const char *name)
+{
+    const QWidget *w = page.findChild<QWidget *>(QLatin1String(name));
+    return w && w->isVisibleTo(&page);
+}
+
+// CTest points XDG_DATA_HOME into this test's own sandbox; the trash there is
+// ours to fill.
+bool sandboxedTrash()
+{
+    const QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    return !data.isEmpty() && data.startsWith(QDir::tempPath().section(u'/', 0, -2));
+}
+
+CategoryDef binDef()
+{
+    CategoryDef bin = def("trash", Permanent, {});
+    bin.isTrash = true;
+    return bin;
+}
+
 // A page over a real AppState that scans `catalogue`.
 struct Scanned
 {
@@ -124,6 +155,15 @@ private slots:
         QCOMPARE(s.page.focusedId(), QStringLiteral("temp"));
         auto *clean = s.page.findChild<ui::Button *>("clean");
         QCOMPARE(clean->text(), CleanupPage::tr("Clean %1").arg(formatSize(s.state.selectedBytes())));
+        // The button says where the files go, following the setting, and asks first.
+        AppSettings::instance()->setMoveToTrash(true);
+        QCOMPARE(clean->toolTip(), CleanupPage::tr("moved to the %1").arg(recycleBinName()));
+        AppSettings::instance()->setMoveToTrash(false);
+        QCOMPARE(clean->toolTip(), CleanupPage::tr("deleted permanently"));
+        QSignalSpy confirm(&s.page, &CleanupPage::confirmRequested);
+        clean->click();
+        QCOMPARE(confirm.count(), 1);
+        QCOMPARE(s.state.phase(), AppState::Results);
 
         all->click(); // partly checked selects everything
         QCOMPARE(rowCheck(s.page, "dev"), int(Qt::Checked));
@@ -140,14 +180,15 @@ private slots:
     }
 
     // A category the user may not read is listed but cannot be selected,
-    // even when it found nothing readable.
+    // even when it found nothing readable. One that needs administrator
+    // rights is marked in its row, the headline and the confirmation.
     void deniedEmptyCategoryListedDisabled()
     {
         if (testsupport::isUnprivilegedChild()) {
             const QString root = testsupport::childArguments().value(0);
             Scanned s([root] {
                 return QList<CategoryDef>{def("temp", Safe, root + "/temp"), def("update", Safe, root + "/locked", true),
-                                          def("thumbs", Safe, root + "/thumbs")};
+                                          def("thumbs", Safe, root + "/thumbs"), def("pkgs", Safe, root + "/pkgs", true)};
             });
             QVERIFY(s.scan());
             QWidget *denied = row(s.page, "update");
@@ -159,10 +200,20 @@ private slots:
             QCOMPARE(text(s.page, "detailSize"), QStringLiteral("—"));
             QCOMPARE(text(s.page, "detailCount"), CleanupPage::tr("Needs administrator"));
             QVERIFY(s.page.findChild<ui::Note *>("detailAdminNote"));
+            QVERIFY(row(s.page, "pkgs")->findChild<QWidget *>("adminLock"));
+            QVERIFY(!row(s.page, "temp")->findChild<QWidget *>("adminLock"));
+            const auto headers = s.page.findChildren<ui::PageHeader *>();
+            QVERIFY(std::any_of(headers.cbegin(), headers.cend(), [](const ui::PageHeader *h) {
+                return h->subtitle() == QStringLiteral("4 KB of it needs administrator rights.");
+            }));
+            QVERIFY(s.state.selectionNeedsAdmin());
+            ui::ConfirmCleanDialog confirm(&s.state, &s.page);
+            QVERIFY2(confirm.text().contains("administrator"), qPrintable(confirm.text()));
             return;
         }
         TempFolder tmp;
         QVERIFY(!tmp.makeFileOfSize("temp/a.bin", 4096).isEmpty());
+        QVERIFY(!tmp.makeFileOfSize("pkgs/p.deb", 4096).isEmpty());
         QVERIFY(!tmp.makeDir("thumbs").isEmpty());
         QVERIFY(!tmp.makeUnreadableDir("locked", "inside.bin").isEmpty());
         QVERIFY(tmp.openToOthers());
@@ -211,21 +262,15 @@ private slots:
     // nor opened in the file manager.
     void recycleBinHasNoCheckBoxes()
     {
-        // CTest points XDG_DATA_HOME into this test's own sandbox; the trash
-        // there is ours to fill.
-        const QString data = qEnvironmentVariable("XDG_DATA_HOME");
-        if (data.isEmpty() || !data.startsWith(QDir::tempPath().section(u'/', 0, -2)))
+        if (!sandboxedTrash())
             QSKIP("needs the sandboxed XDG_DATA_HOME that CTest provides");
+        const QString data = qEnvironmentVariable("XDG_DATA_HOME");
         QVERIFY(QDir().mkpath(data + "/Trash/files") && QDir().mkpath(data + "/Trash/info"));
         TempFolder files(data + "/Trash/files");
         QVERIFY(!files.makeFileOfSize("old.bin", 65536).isEmpty());
         TempFolder tmp;
         QVERIFY(!tmp.makeFileOfSize("temp/a.bin", 4096).isEmpty());
-        Scanned s([root = tmp.path()] {
-            CategoryDef bin = def("trash", Permanent, {});
-            bin.isTrash = true;
-            return QList<CategoryDef>{def("temp", Safe, root + "/temp"), bin};
-        });
+        Scanned s([root = tmp.path()] { return QList<CategoryDef>{def("temp", Safe, root + "/temp"), binDef()}; });
         QVERIFY(s.scan());
         QVERIFY(row(s.page, "trash"));
         s.page.focusCategory("trash");
@@ -237,27 +282,69 @@ private slots:
 
     void remainingText_data()
     {
+        // The categories before `index` were done at `startedMs`.
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("count");
+        QTest::addColumn<qint64>("startedMs");
         QTest::addColumn<qint64>("elapsedMs");
         QTest::addColumn<QString>("expected");
         const QString none = QStringLiteral("—");
-        QTest::newRow("no categories") << 0 << 0 << qint64(9000) << none;
-        QTest::newRow("before the first category") << -1 << 10 << qint64(0) << none;
-        QTest::newRow("10 categories, second") << 1 << 10 << qint64(3000) << none;
-        QTest::newRow("10 categories, third estimates") << 2 << 10 << qint64(4000) << QStringLiteral("~0:12");
-        QTest::newRow("20 categories, third") << 2 << 20 << qint64(4000) << none;
-        QTest::newRow("20 categories, fourth estimates") << 3 << 20 << qint64(3500) << QStringLiteral("~0:16");
-        QTest::newRow("long scan") << 4 << 10 << qint64(91000) << QStringLiteral("~1:51");
-        QTest::newRow("past the end") << 12 << 10 << qint64(5000) << QStringLiteral("~0:00");
+        QTest::newRow("no categories") << 0 << 0 << qint64(0) << qint64(9000) << none;
+        QTest::newRow("before the first category") << -1 << 10 << qint64(0) << qint64(0) << none;
+        QTest::newRow("10 categories, second") << 1 << 10 << qint64(3000) << qint64(3000) << none;
+        QTest::newRow("10 categories, third estimates") << 2 << 10 << qint64(4000) << qint64(4000) << "~0:16";
+        QTest::newRow("20 categories, third") << 2 << 20 << qint64(4000) << qint64(4000) << none;
+        QTest::newRow("20 categories, fourth estimates") << 3 << 20 << qint64(3000) << qint64(3500) << "~0:16";
+        QTest::newRow("counts down") << 2 << 10 << qint64(4000) << qint64(10000) << "~0:10";
+        QTest::newRow("one big category outlasts it") << 2 << 10 << qint64(4000) << qint64(20500) << none;
+        QTest::newRow("long scan") << 4 << 10 << qint64(90000) << qint64(91000) << "~2:14";
+        QTest::newRow("past the end") << 12 << 10 << qint64(5000) << qint64(5000) << none;
     }
 
     void remainingText()
     {
         QFETCH(int, index);
         QFETCH(int, count);
+        QFETCH(qint64, startedMs);
         QFETCH(qint64, elapsedMs);
-        QTEST(CleanupPage::remainingText(index, count, elapsedMs), "expected");
+        QTEST(CleanupPage::remainingText(index, count, startedMs, elapsedMs), "expected");
+    }
+
+    // The clock ticks on its own while the scanner is silent, and one large
+    // root reports from inside its walk: by folder (a labelled root) and by
+    // entry (a listing root).
+    void scanKeepsMoving()
+    {
+        TempFolder big;
+        const QString dir = big.makeDir("many");
+        QVERIFY(!dir.isEmpty());
+        for (int k = 0; k < 100000; ++k) {
+            const int fd = ::open(QFile::encodeName(dir + QStringLiteral("/f%1").arg(k)).constData(),
+                                  O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
+            QVERIFY(fd >= 0);
+            ::close(fd);
+        }
+        auto gate = std::make_shared<QSemaphore>();
+        Scanned s([dir, gate] {
+            gate->acquire();
+            CategoryDef labelled = def("labelled", Safe, {});
+            labelled.roots = {CategoryRoot{dir, {}, QStringLiteral("Many")}};
+            return QList<CategoryDef>{labelled, def("listed", Safe, dir)};
+        });
+        QMap<int, QSet<QString>> counts, paths;
+        connect(&s.state, &AppState::scanProgressChanged, this, [&] {
+            counts[s.state.currentIndex()].insert(text(s.page, "itemsChecked"));
+            paths[s.state.currentIndex()].insert(text(s.page, "scanPath"));
+        });
+        s.state.startScan();
+        QTRY_COMPARE_WITH_TIMEOUT(text(s.page, "elapsed"), QStringLiteral("0:01"), 3000);
+        QCOMPARE(text(s.page, "itemsChecked"), QStringLiteral("0"));
+        gate->release();
+        QVERIFY(QTest::qWaitFor([&] { return s.state.phase() == AppState::Results; }, 60000));
+        // Besides the category's own start and end.
+        QVERIFY2(counts.value(0).size() > 3, qPrintable(QStringList(counts.value(0).values()).join(u' ')));
+        QVERIFY2(counts.value(1).size() > 3, qPrintable(QStringList(counts.value(1).values()).join(u' ')));
+        QVERIFY(paths.value(1).size() > 3);
     }
 
     void scanningViewFollowsCategories()
@@ -289,52 +376,178 @@ private slots:
         QCOMPARE(indices.size(), 10);
     }
 
-    void cleanRoundTrip()
+    // temp/a.bin (8 KB), b.bin and c.bin (4 KB each); `held` stay open (in
+    // use, so the cleaner skips them), `unticked` are left out. Afterwards the
+    // category is measured again and lists what is `left`.
+    void doneViewTellsWhatHappened_data()
     {
-        AppSettings::instance()->setMoveToTrash(true);
+        QTest::addColumn<bool>("toTrash");
+        QTest::addColumn<QStringList>("held");
+        QTest::addColumn<QStringList>("unticked");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QStringList>("left");
+        QTest::newRow("deleted") << false << QStringList{} << QStringList{"c.bin"} << int(CleanupPage::Complete)
+                                 << QStringList{"c.bin"};
+        QTest::newRow("moved") << true << QStringList{} << QStringList{} << int(CleanupPage::Complete)
+                               << QStringList{};
+        QTest::newRow("partly, one in use") << true << QStringList{"b.bin"} << QStringList{}
+                                            << int(CleanupPage::Partial) << QStringList{"b.bin"};
+        QTest::newRow("nothing, the only one in use") << false << QStringList{"a.bin"} << QStringList{"b.bin", "c.bin"}
+                                                      << int(CleanupPage::Failed)
+                                                      << QStringList{"a.bin", "b.bin", "c.bin"};
+    }
+
+    void doneViewTellsWhatHappened()
+    {
+        QFETCH(bool, toTrash);
+        QFETCH(QStringList, held);
+        QFETCH(QStringList, unticked);
+        QFETCH(int, outcome);
+        QFETCH(QStringList, left);
+        if (!sandboxedTrash())
+            QSKIP("needs the sandboxed XDG_DATA_HOME that CTest provides");
+        AppSettings::instance()->setMoveToTrash(toTrash);
         TempFolder tmp;
-        QVERIFY(makeMixedFixture(tmp));
-        Scanned s(mixedCatalogue(tmp.path()));
+        for (const auto &[name, size] : {std::pair{"a.bin", 8192}, {"b.bin", 4096}, {"c.bin", 4096}})
+            QVERIFY(!tmp.makeFileOfSize(QStringLiteral("temp/") + name, size).isEmpty());
+        Scanned s([root = tmp.path()] { return QList<CategoryDef>{def("temp", Safe, root + "/temp"), binDef()}; });
         QList<int> views;
         connect(&s.state, &AppState::phaseChanged, this, [&] { views.append(s.page.currentView()); });
         QVERIFY(s.scan());
+        for (const QString &name : unticked)
+            s.state.setItemSelected("temp", tmp.path("temp/" + name), false);
+        qint64 cleaned = s.state.selectedBytes();
+        std::vector<std::unique_ptr<QFile>> open;
+        for (const QString &name : held) {
+            open.push_back(std::make_unique<QFile>(tmp.path("temp/" + name)));
+            QVERIFY(open.back()->open(QIODevice::ReadOnly));
+            cleaned -= open.back()->size();
+        }
+        const qint64 freedBefore = AppSettings::instance()->freedHistory(1).value(0);
+        const qint64 binBefore = s.state.findResult("trash")->bytes;
 
-        // The button says where the files go, following the setting.
-        auto *clean = s.page.findChild<ui::Button *>("clean");
-        QCOMPARE(clean->toolTip(), CleanupPage::tr("moved to the %1").arg(recycleBinName()));
-        AppSettings::instance()->setMoveToTrash(false);
-        QCOMPARE(clean->toolTip(), CleanupPage::tr("deleted permanently"));
-        QSignalSpy confirm(&s.page, &CleanupPage::confirmRequested);
-        clean->click();
-        QCOMPARE(confirm.count(), 1);
-        QCOMPARE(s.state.phase(), AppState::Results);
-
-        const qint64 selected = s.state.selectedBytes();
-        QVERIFY(selected > 0);
         s.state.startClean();
         QVERIFY(QTest::qWaitFor([&] { return s.state.phase() == AppState::Done; }, 20000));
+        open.clear();
+        const CleanReport &report = s.state.lastReport();
         QCOMPARE(views, (QList<int>{CleanupPage::ScanningView, CleanupPage::ResultsView, CleanupPage::CleaningView,
                                     CleanupPage::DoneView}));
-        QVERIFY(!QFileInfo::exists(tmp.path("temp/f000.log")));
-        QVERIFY(QFileInfo::exists(tmp.path("appcache/blob.bin")));
-        QVERIFY(QFileInfo::exists(tmp.path("dev/pkg.zip")));
+        QCOMPARE(s.page.outcome(), outcome);
+        const QStringList titles{"Cleanup complete", "Partly cleaned", "Nothing was cleaned"};
+        QCOMPARE(text(s.page, "doneTitle"), titles.at(outcome));
 
-        QCOMPARE(s.state.lastReport().freedBytes, selected);
-        QCOMPARE(s.page.findChild<ui::GradientText *>("freed")->text(), formatSize(selected));
-        QCOMPARE(text(s.page, "availableBefore"), formatSize(s.state.availableBeforeClean()));
-        QCOMPARE(text(s.page, "availableNow"), formatSize(s.state.volume().availableBytes));
-        QCOMPARE(text(s.page, "modeLine"), CleanupPage::tr("Items were deleted permanently."));
-        QVERIFY(s.page.findChild<ui::Note *>("skippedNote")->isHidden());
-        QVERIFY(s.page.findChild<ui::Note *>("adminNote")->isHidden());
+        // Moving to the trash frees nothing yet; only what was freed enters
+        // the history.
+        QCOMPARE(toTrash ? report.trashedBytes : report.freedBytes, cleaned);
+        QCOMPARE(toTrash ? report.freedBytes : report.trashedBytes, 0);
+        QCOMPARE(AppSettings::instance()->freedHistory(1).value(0) - freedBefore, report.freedBytes);
+        QCOMPARE(visible(s.page, "freed"), outcome != CleanupPage::Failed);
+        QCOMPARE(s.page.findChild<ui::GradientText *>("freed")->text(), formatSize(cleaned));
+        const QString selected = formatSize(s.state.selectedBeforeClean());
+        const QString what = toTrash ? QStringLiteral("moved to the Trash") : QStringLiteral("freed");
+        const QStringList captions{what, QStringLiteral("of %1 selected · %2").arg(selected, what),
+                                   QStringLiteral("None of the %1 selected could be cleaned.").arg(selected)};
+        QCOMPARE(text(s.page, "freedCaption"), captions.at(outcome));
+        QCOMPARE(visible(s.page, "modeLine") && text(s.page, "modeLine").contains("restore"),
+                 toTrash && outcome != CleanupPage::Failed);
+        QCOMPARE(visible(s.page, "skippedNote"), !held.isEmpty());
 
-        // The untouched Review and Permanent categories remain to be reviewed.
+        // Nothing here can open the log: the user is told, with its path.
+        QSignalSpy toasts(&s.state, &AppState::toast);
+        s.page.findChild<QAbstractButton *>("viewLog")->click();
+        QCOMPARE(toasts.count(), 1);
+        QVERIFY(toasts.at(0).at(0).toString().contains(report.logPath));
+
+        // What is left stays listed, measured again; so does the grown bin.
+        QVERIFY(s.state.isMeasuring("temp"));
+        QTRY_VERIFY_WITH_TIMEOUT(!s.state.isMeasuring("temp") && !s.state.isMeasuring("trash"), 20000);
+        QStringList names;
+        for (const ScanItem &item : s.state.findResult("temp")->items)
+            names.append(QFileInfo(item.path).fileName());
+        names.sort();
+        QCOMPARE(names, left);
+        QCOMPARE(row(s.page, "temp") != nullptr, !left.isEmpty());
+        QCOMPARE(s.state.findResult("trash")->bytes - binBefore, report.trashedBytes);
+
+        // Done leads back to what is left; an emptied category hands the
+        // detail pane on.
         QSignalSpy home(&s.page, &CleanupPage::goHome);
         s.page.findChild<QAbstractButton *>("done")->click();
         QCOMPARE(home.count(), 1);
         QCOMPARE(s.page.currentView(), int(CleanupPage::ResultsView));
-        QVERIFY(!row(s.page, "temp"));
-        QVERIFY(row(s.page, "appcache"));
-        QCOMPARE(s.page.focusedId(), QStringLiteral("appcache"));
+        QCOMPARE(s.page.focusedId(), left.isEmpty() ? QStringLiteral("trash") : QStringLiteral("temp"));
+    }
+
+    // After a restart there are no results, but there was a scan: both pages
+    // say so.
+    void emptyViewAfterRestart_data()
+    {
+        QTest::addColumn<QDateTime>("lastScan");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("section");
+        QTest::newRow("never scanned") << QDateTime() << "Nothing scanned yet" << "What Smart Scan looks at";
+        QTest::newRow("scanned before") << QDateTime::currentDateTime().addDays(-1) << "Scanned yesterday"
+                                        << "Scan again to see what can be cleaned";
+    }
+
+    void emptyViewAfterRestart()
+    {
+        QFETCH(QDateTime, lastScan);
+        AppSettings::instance()->setLastScan(lastScan);
+        AppState state([] { return QList<CategoryDef>{}; });
+        CleanupPage page(&state);
+        ui::OverviewPage overview(&state);
+        overview.setCatalogueSource([] { return QList<CategoryDef>{}; });
+        QCOMPARE(page.currentView(), int(CleanupPage::EmptyView));
+        QTEST(text(page, "emptyTitle"), "title");
+        QCOMPARE(text(page, "emptyText").startsWith("Scan again"), lastScan.isValid());
+        QTEST(overview.findChild<QLabel *>("sectionTitle")->text(), "section");
+    }
+
+    // Ticking a box rebuilds the list; the list stays where it was, with the
+    // same row under the pointer.
+    void listKeepsItsPlace_data()
+    {
+        QTest::addColumn<int>("position");  // per mille of the scroll range
+        QTest::newRow("middle") << 500;
+        QTest::newRow("bottom") << 1000;
+    }
+
+    void listKeepsItsPlace()
+    {
+        QFETCH(int, position);
+        TempFolder tmp;
+        QList<CategoryDef> defs;
+        for (int k = 0; k < 14; ++k) {
+            const QString id = QStringLiteral("c%1").arg(k, 2, 10, QLatin1Char('0'));
+            QVERIFY(!tmp.makeFileOfSize(id + "/f.bin", 4096 * (k + 1)).isEmpty());
+            defs.append(def(id, k % 3, tmp.path(id)));
+        }
+        Scanned s([defs] { return defs; });
+        s.page.resize(1180, 520);
+        QVERIFY(s.scan());
+        auto *scroll = s.page.findChild<QScrollArea *>("listScroll");
+        QScrollBar *bar = scroll->verticalScrollBar();
+        QTRY_VERIFY(bar->maximum() > 100);
+        bar->setValue(bar->maximum() * position / 1000);
+        const int before = bar->value();
+        const QPoint point(scroll->viewport()->width() / 2, scroll->viewport()->height() / 2);
+        const auto rowAt = [&] {
+            for (QWidget *w = scroll->viewport()->childAt(point); w; w = w->parentWidget()) {
+                if (w->objectName().startsWith("categoryRow_"))
+                    return w->objectName();
+            }
+            return QString();
+        };
+        const QString under = rowAt();
+        QVERIFY(!under.isEmpty());
+        for (int click = 0; click < 2; ++click) {
+            auto *box = s.page.findChild<QWidget *>(under)->findChild<QCheckBox *>("check");
+            QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+            QTest::qWait(50);
+            QCOMPARE(bar->value(), before);
+            QCOMPARE(rowAt(), under);
+        }
     }
 };
 

@@ -9,10 +9,12 @@
 #include "ui/dialogs/toast.h"
 #include "ui/dialogs/updatedialog.h"
 #include "ui/widgets/button.h"
+#include "ui/widgets/footerbar.h"
 #include "update/httptestserver.h"
 #include "update/testsigning.h"
 #include "update/updater.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -87,27 +89,41 @@ private slots:
 
     void cleanupTestCase() { delete m_host; }
 
-    void overlayDismissal_data()
+    void overlayKeysAndClicks_data()
     {
+        QTest::addColumn<QString>("focus");  // the overlay itself, or one of its buttons
         QTest::addColumn<QString>("action");
         QTest::addColumn<bool>("closes");
-        QTest::newRow("escape") << "escape" << true;
-        QTest::newRow("other key") << "key" << false;
-        QTest::newRow("press on the dimmed area") << "outside" << true;
-        QTest::newRow("press on the panel") << "panel" << false;
+        QTest::addColumn<int>("accepted");
+        QTest::newRow("escape") << "overlay" << "escape" << true << 0;
+        QTest::newRow("escape on a button") << "confirm" << "escape" << true << 0;
+        QTest::newRow("other key") << "overlay" << "key" << false << 0;
+        QTest::newRow("press on the dimmed area") << "overlay" << "outside" << true << 0;
+        QTest::newRow("press on the panel") << "overlay" << "panel" << false << 0;
+        QTest::newRow("return presses the default button") << "overlay" << "return" << true << 1;
+        QTest::newRow("enter presses the default button") << "overlay" << "enter" << true << 1;
+        QTest::newRow("return presses the focused button") << "cancel" << "return" << true << 0;
+        QTest::newRow("space presses the focused button") << "confirm" << "space" << true << 1;
     }
 
-    // No way of dismissing a dialog may count as confirming it.
-    void overlayDismissal()
+    // Only the affirmative button confirms; every way of dismissing does not.
+    void overlayKeysAndClicks()
     {
+        QFETCH(QString, focus);
         QFETCH(QString, action);
         QFETCH(bool, closes);
         QPointer<ConfirmDialog> dialog = new ConfirmDialog(m_host, "Title", "Text", "Do it", false);
         QSignalSpy accepted(dialog, &ConfirmDialog::accepted);
-        dialog->open();
+        QVERIFY(dialog->open());
         QCOMPARE(Overlay::openIn(m_host).size(), 1);
-        if (action == "escape" || action == "key")
-            QTest::keyClick(dialog, action == "escape" ? Qt::Key_Escape : Qt::Key_A);
+        QWidget *target = dialog;
+        if (focus != "overlay")
+            target = focus == "confirm" ? dialog->confirmButton() : dialog->cancelButton();
+        target->setFocus();
+        const QMap<QString, Qt::Key> keys{{"escape", Qt::Key_Escape}, {"key", Qt::Key_A}, {"return", Qt::Key_Return},
+                                          {"enter", Qt::Key_Enter}, {"space", Qt::Key_Space}};
+        if (keys.contains(action))
+            QTest::keyClick(QApplication::focusWidget(), keys.value(action));
         else
             QTest::mouseClick(action == "outside" ? dialog : dialog->panel(), Qt::LeftButton, {}, QPoint(5, 5));
         if (closes) {
@@ -118,7 +134,42 @@ private slots:
             QVERIFY(!dialog.isNull());
             delete dialog;
         }
-        QCOMPARE(accepted.count(), 0);
+        QTEST(int(accepted.count()), "accepted");
+    }
+
+    // An open dialog owns the keyboard: Tab never reaches the page beneath,
+    // a second dialog does not stack on it, and the focus goes back where it
+    // was when it closes.
+    void overlayOwnsTheKeyboard()
+    {
+        auto *outside = new QPushButton(QStringLiteral("Page button"), m_host);
+        outside->show();
+        outside->setFocus();
+        QPointer<ConfirmDialog> dialog = new ConfirmDialog(m_host, "Title", "Text", "Do it", false);
+        QVERIFY(dialog->open());
+        const QList<QWidget *> stops{dialog->confirmButton(), dialog->cancelButton()};
+        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+            QList<QWidget *> seen;
+            for (int i = 0; i < 5; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), key);
+                QVERIFY2(dialog->isAncestorOf(QApplication::focusWidget()), "Tab left the dialog");
+                seen << QApplication::focusWidget();
+            }
+            QVERIFY(seen.contains(stops[0]) && seen.contains(stops[1]));
+        }
+        // Focus taken from outside returns to the dialog.
+        outside->setFocus();
+        QVERIFY(dialog->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == dialog);
+
+        QPointer<ConfirmDialog> second = new ConfirmDialog(m_host, "Second", "Text", "Do it", false);
+        QVERIFY(!second->open());
+        QTRY_VERIFY(second.isNull());
+        QCOMPARE(Overlay::openIn(m_host), QList<Overlay *>{dialog.data()});
+
+        dialog->cancelButton()->click();
+        QTRY_VERIFY(dialog.isNull());
+        QCOMPARE(QApplication::focusWidget(), outside);
+        delete outside;
     }
 
     void confirmCleanTexts_data()
@@ -191,6 +242,13 @@ private slots:
         QVERIFY(toast.remainingTime() > Toast::kTimeoutMs - 300);
         QTRY_VERIFY_WITH_TIMEOUT(!toast.isVisible(), Toast::kTimeoutMs + 1000);
         QCOMPARE(undo.count(), 1);
+
+        // It never covers the footer of the page underneath.
+        FooterBar footer(m_host);
+        footer.setGeometry(0, m_host->height() - 90, m_host->width(), 90);
+        footer.show();
+        toast.showMessage("Moved", true);
+        QVERIFY(toast.geometry().bottom() < footer.y() + footer.panelRect().top());
     }
 
     void updateDialogAvailable()

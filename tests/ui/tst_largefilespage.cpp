@@ -190,6 +190,22 @@ private slots:
         QVERIFY(!rig.state->largeScanRunning());
     }
 
+    // The search can be stopped; with nothing found before, the intro returns.
+    void stopEndsTheSearch()
+    {
+        Rig rig;
+        for (int i = 0; i < 2000; ++i)
+            QVERIFY(!rig.home.makeDir(QStringLiteral("d%1/e").arg(i)).isEmpty());
+        rig.page.show();
+        auto *stop = rig.child<Button>("stopScan");
+        QVERIFY(stop->isVisible() && !rig.child<Button>("rescan")->isVisible());
+        stop->click();
+        QVERIFY(rig.waitIdle());
+        QVERIFY(!rig.state->largeLoaded());
+        QCOMPARE(rig.page.currentView(), int(LargeFilesPage::IntroView));
+        QVERIFY(!stop->isVisible() && rig.child<Button>("rescan")->isVisible());
+    }
+
     void checksSurviveFiltersAndRescans()
     {
         Rig rig;
@@ -218,10 +234,13 @@ private slots:
         search->setText(QStringLiteral("nothing like it"));
         QCOMPARE(model->rowCount(), 0);
         QVERIFY(!rig.child<Card>("treemapCard")->isVisible());
+        QVERIFY(rig.child<QLabel>("noMatch")->isVisible());
+        QCOMPARE(rig.child<QLabel>("noMatch")->text(), QStringLiteral("No files match “nothing like it”."));
         search->clear();
         rig.setFilter(LargeFilesPage::AllFiles);
         QCOMPARE(model->rowCount(), 2);
         QVERIFY(model->isChecked(movie) && move->isEnabled());
+        QVERIFY(!rig.child<QLabel>("noMatch")->isVisible());
 
         rig.state->scanLargeFiles();
         QVERIFY(rig.waitIdle() && rig.state->largeLoaded());
@@ -270,8 +289,17 @@ private slots:
         QVERIFY(QFileInfo::exists(a) && QFileInfo::exists(c));
         QVERIFY(rig.waitIdle());
         QCOMPARE(model->rowCount(), 3);
+        // Put back, they come back unticked.
+        QVERIFY(!model->isChecked(a) && !model->isChecked(c) && model->isChecked(b));
         search->clear();
         QCOMPARE(model->rowCount(), 4);
+
+        // A file gone since the search cannot be shown: the user is told.
+        QVERIFY(QFile::remove(hidden));
+        toasts.clear();
+        rig.child<Button>("show")->click();
+        QCOMPARE(toasts.count(), 1);
+        QVERIFY(toasts.at(0).at(0).toString().contains(hidden));
     }
 };
 

@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QTest>
+#include <QWidget>
 
 class TestTheme final : public QObject
 {
@@ -149,13 +150,86 @@ private slots:
         QVERIFY(qApp->styleSheet().contains(QStringLiteral("box-light.svg")));
     }
 
+    // With "System" chosen, the theme follows the desktop at once when the
+    // platform announces a new theme or palette (Qt 6.4 has no colour-scheme
+    // signal); the probe stands in for the desktop.
+    void platformChangeRestyles_data()
+    {
+        QTest::addColumn<int>("event");
+        QTest::newRow("theme change") << int(QEvent::ThemeChange);
+        QTest::newRow("palette change") << int(QEvent::ApplicationPaletteChange);
+    }
+
+    void platformChangeRestyles()
+    {
+        QFETCH(int, event);
+        Theme *theme = Theme::instance();
+        bool platformDark = false;
+        theme->setPlatformDarkProbe([&platformDark] { return platformDark; });
+        AppSettings::instance()->setTheme(0);
+        QCoreApplication::processEvents();
+        QVERIFY(!theme->dark());
+        QWidget window;
+        for (const bool dark : {true, false}) {
+            platformDark = dark;
+            QEvent change{QEvent::Type(event)};
+            QCoreApplication::sendEvent(event == QEvent::ThemeChange ? static_cast<QObject *>(&window) : qApp, &change);
+            QTRY_COMPARE(theme->dark(), dark);
+            QCOMPARE(qApp->palette().color(QPalette::Window), Theme::tokensFor(dark).bg);
+            QCoreApplication::processEvents();
+        }
+        theme->setPlatformDarkProbe({});
+        AppSettings::instance()->setTheme(1);
+    }
+
+    // WCAG AA: 4.5:1 for text, 3:1 for large text (the gradient figures).
+    void contrast_data()
+    {
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<qreal>("minimum");
+        const QColor white(Qt::white);
+        QTest::newRow("danger label") << white << Theme::dangerFill() << 4.5;
+        QTest::newRow("danger label, hovered") << white << Theme::dangerFill().lighter(110) << 4.5;
+        for (const bool dark : {false, true}) {
+            const ThemeTokens t = Theme::tokensFor(dark);
+            const char *mode = dark ? "dark" : "light";
+            for (const QGradientStop &stop : Theme::textStops(dark))
+                QTest::addRow("%s text gradient at %.2f", mode, stop.first) << stop.second << t.bg << (dark ? 3.0 : 4.5);
+            QTest::addRow("%s tray balloon", mode) << t.text << t.surface << 4.5;
+        }
+    }
+
+    void contrast()
+    {
+        QFETCH(QColor, text);
+        QFETCH(QColor, background);
+        QFETCH(qreal, minimum);
+        const qreal ratio = Theme::contrastRatio(text, background);
+        QVERIFY2(ratio >= minimum, qPrintable(QStringLiteral("%1 on %2: %3").arg(text.name(), background.name()).arg(ratio)));
+    }
+
+    // Qt draws the balloon itself where no notification service runs; it
+    // takes the mode's surface under the mode's text.
+    void trayBalloonFollowsTheMode()
+    {
+        for (const bool dark : {false, true}) {
+            const ThemeTokens t = Theme::tokensFor(dark);
+            const QString sheet = Theme::substitute(Theme::styleSheetTemplate(), t, dark, false);
+            QVERIFY(sheet.contains(QStringLiteral("QBalloonTip { background: %1; }").arg(Theme::rgba(t.surface))));
+        }
+    }
+
     // Figures are set in a real installed family with one width for every
     // digit; an alias such as "monospace" matches nothing inside a family
-    // list and would drop every figure to the proportional UI font.
+    // list and would drop every figure to the proportional UI font, and a
+    // Courier-like system fallback would not match the design.
     void monoFontIsARealFixedFamily()
     {
         const QFont mono = Theme::monoFont(11, 500);
         QVERIFY2(QFontDatabase::hasFamily(mono.family()), qPrintable(mono.family()));
+        const QStringList tabular{"Cascadia Mono", "Cascadia Code", "Consolas", "Noto Sans Mono", "DejaVu Sans Mono"};
+        QVERIFY2(tabular.contains(mono.family()), qPrintable(mono.family()));
         QCOMPARE(QFontInfo(mono).family(), mono.family());
         const QFontMetrics fm(mono);
         for (const QChar digit : QStringLiteral("123456789"))

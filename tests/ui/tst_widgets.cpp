@@ -1,7 +1,10 @@
 #include "support/uitest.h"
 #include "app/appsettings.h"
 #include "scan/category.h"
+#include "ui/sidebar.h"
 #include "ui/widgets/button.h"
+#include "ui/widgets/diskorb.h"
+#include "ui/widgets/focusring.h"
 #include "ui/widgets/card.h"
 #include "ui/widgets/divider.h"
 #include "ui/widgets/elidedlabel.h"
@@ -13,17 +16,26 @@
 #include "ui/widgets/note.h"
 #include "ui/widgets/pageheader.h"
 #include "ui/widgets/pill.h"
+#include "ui/widgets/progressring.h"
 #include "ui/widgets/segmented.h"
 #include "ui/widgets/select.h"
 #include "ui/widgets/selectpopup.h"
 #include "ui/widgets/spinner.h"
+#include "ui/widgets/stackbar.h"
 #include "ui/widgets/switch.h"
 
+#include <QAccessible>
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QPainter>
 #include <QProcess>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyleOptionFocusRect>
+#include <QtTest/qtestspontaneevent.h>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -56,6 +68,32 @@ QColor strokeColour(const QIcon &icon)
     }
     best.setAlpha(255);
     return best;
+}
+
+// One control of each kind that takes the keyboard focus.
+QWidget *focusable(const QString &kind)
+{
+    if (kind == u"primary button")
+        return new Button(QStringLiteral("Clean"), QStringLiteral("primary"));
+    if (kind == u"danger button")
+        return new Button(QStringLiteral("Delete"), QStringLiteral("danger"));
+    if (kind == u"ghost button")
+        return new Button(QStringLiteral("Select"), QStringLiteral("ghost"));
+    if (kind == u"plain button")
+        return new Button(QStringLiteral("Rescan"));
+    if (kind == u"navigation entry")
+        return new NavButton(QStringLiteral("Cleanup"), QStringLiteral("trash"));
+    if (kind == u"sidebar toggle")
+        return new SidebarToggle;
+    if (kind == u"switch")
+        return new Switch;
+    if (kind == u"segmented")
+        return new Segmented({QStringLiteral("All"), QStringLiteral("Old")});
+    if (kind == u"check box")
+        return new QCheckBox(QStringLiteral("Select all"));
+    auto *select = new Select;
+    select->addItems({QStringLiteral("Light"), QStringLiteral("Dark")});
+    return select;
 }
 
 // A select holding `items`, shown on screen.
@@ -163,6 +201,130 @@ private slots:
                  qPrintable(got.name() + QStringLiteral(" vs ") + want.name()));
     }
 
+    // The ring shows for focus that came from the keyboard, around the
+    // control, and never after a click; no control draws the style's square
+    // focus rectangle.
+    void focusRingOnlyFromKeyboard_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char *kind : {"primary button", "danger button", "ghost button", "plain button", "navigation entry",
+                                 "sidebar toggle", "switch", "segmented", "check box", "select"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+
+    void focusRingOnlyFromKeyboard()
+    {
+        QFETCH(QString, kind);
+        QWidget window;
+        auto *layout = new QVBoxLayout(&window);
+        layout->setContentsMargins(20, 20, 20, 20);
+        auto *first = new QPushButton(QStringLiteral("First"));
+        QWidget *control = focusable(kind);
+        layout->addWidget(first);
+        layout->addWidget(control);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto ring = [&] {
+            const QWidget *r = window.findChild<QWidget *>(QStringLiteral("focusRing"));
+            return r && r->isVisible() ? r->geometry() : QRect();
+        };
+
+        QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(5, 5));
+        control->setFocus(Qt::MouseFocusReason);
+        QVERIFY(control->hasFocus());
+        QVERIFY2(ring().isNull(), "a ring after a click");
+
+        first->setFocus();
+        QTest::keyClick(first, Qt::Key_Tab);
+        QVERIFY(control->hasFocus());
+        QVERIFY2(ring().contains(control->geometry()), "no ring around the control");
+
+        QImage canvas(40, 20, QImage::Format_ARGB32_Premultiplied);
+        canvas.fill(Qt::transparent);
+        QPainter p(&canvas);
+        QStyleOptionFocusRect option;
+        option.initFrom(control);
+        option.rect = canvas.rect();
+        option.state |= QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
+        control->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, control);
+        p.end();
+        QCOMPARE(canvas, [&] { QImage blank(canvas); blank.fill(Qt::transparent); return blank; }());
+    }
+
+    // What a screen reader hears for the painted widgets.
+    void accessibleKit_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QStringList>("children");
+        QTest::newRow("progress ring") << "ring" << int(QAccessible::ProgressBar) << "1.2 GB of 4.8 GB" << "25%"
+                                       << QStringList();
+        QTest::newRow("disk orb") << "orb" << int(QAccessible::Button) << "76 GB free of 252 GB" << "" << QStringList();
+        QTest::newRow("stack bar") << "bar" << int(QAccessible::Chart) << "Selection" << "" << QStringList();
+        QTest::newRow("switch on") << "switch" << int(QAccessible::CheckBox) << "Low space alerts" << ""
+                                   << QStringList();
+        QTest::newRow("segmented") << "segmented" << int(QAccessible::PageTabList) << "Files to show" << ""
+                                   << QStringList{"All", "Downloads"};
+        QTest::newRow("risk pill") << "pill" << int(QAccessible::StaticText) << "Review" << "" << QStringList();
+        QTest::newRow("navigation entry") << "nav" << int(QAccessible::PageTab) << "Cleanup" << "" << QStringList();
+    }
+
+    void accessibleKit()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QStringList, children);
+        std::unique_ptr<QWidget> widget;
+        if (kind == u"ring") {
+            auto *ring = new ProgressRing;
+            ring->setValue(0.25);
+            ring->setText(QStringLiteral("1.2 GB"), QStringLiteral("of 4.8 GB"));
+            widget.reset(ring);
+        } else if (kind == u"orb") {
+            auto *orb = new DiskOrb;
+            orb->setTexts(QStringLiteral("76 GB"), QStringLiteral("free of 252 GB"), QStringLiteral("Scan"));
+            widget.reset(orb);
+        } else if (kind == u"bar") {
+            auto *bar = new StackBar(6);
+            bar->setAccessibleName(QStringLiteral("Selection"));
+            bar->setSegments({{1 << 20, Qt::red, QStringLiteral("Temp"), false}}, 4 << 20);
+            widget.reset(bar);
+        } else if (kind == u"switch") {
+            auto *toggle = new Switch;
+            toggle->setAccessibleName(QStringLiteral("Low space alerts"));
+            toggle->setChecked(true);
+            widget.reset(toggle);
+        } else if (kind == u"segmented") {
+            widget.reset(new Segmented({QStringLiteral("All"), QStringLiteral("Downloads")}));
+            widget->setAccessibleName(QStringLiteral("Files to show"));
+        } else if (kind == u"pill") {
+            widget.reset(new Pill(Review));
+        } else {
+            auto *nav = new NavButton(QStringLiteral("Cleanup"), QStringLiteral("trash"));
+            nav->setChecked(true);
+            widget.reset(nav);
+        }
+        widget->show();
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget.get());
+        QVERIFY(iface);
+        QTEST(int(iface->role()), "role");
+        QTEST(iface->text(QAccessible::Name), "name");
+        QTEST(iface->text(QAccessible::Value), "value");
+        if (kind == u"switch" || kind == u"nav")
+            QVERIFY(iface->state().checked);
+        QStringList names;
+        for (int i = 0; i < iface->childCount(); ++i)
+            names << iface->child(i)->text(QAccessible::Name);
+        QCOMPARE(names, children);
+        if (!children.isEmpty()) {
+            // Pressing a child picks it, as a click would.
+            QSignalSpy picked(widget.get(), SIGNAL(currentChanged(int)));
+            iface->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QCOMPARE(picked.count(), 1);
+        }
+    }
+
     void segmentedClicks()
     {
         Segmented seg({QStringLiteral("One"), QStringLiteral("Two"), QStringLiteral("Three")});
@@ -190,6 +352,41 @@ private slots:
         seg.setCurrentIndex(7);
         QCOMPARE(seg.currentIndex(), 0);
         QCOMPARE(spy.count(), 1);
+
+        // The keys step through the options and stop at either end.
+        for (const auto &[key, current] : {std::pair{Qt::Key_Left, 0}, {Qt::Key_Right, 1}, {Qt::Key_End, 2},
+                                           {Qt::Key_Right, 2}, {Qt::Key_Home, 0}})
+            QTest::keyClick(&seg, key);
+        QCOMPARE(seg.currentIndex(), 0);
+        QCOMPARE(spy.count(), 4);
+    }
+
+    // Scrolling a page past a closed select scrolls the page and leaves the
+    // select's value alone.
+    void selectLetsTheWheelScrollThePage()
+    {
+        QScrollArea area;
+        auto *content = new QWidget;
+        auto *column = new QVBoxLayout(content);
+        auto *select = new Select;
+        select->addItems({QStringLiteral("System"), QStringLiteral("Light"), QStringLiteral("Dark")});
+        column->addWidget(select);
+        column->addSpacing(2000);
+        area.setWidget(content);
+        area.resize(300, 200);
+        area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        QSignalSpy activated(select, &QComboBox::activated);
+        const QPoint at = select->rect().center();
+        QWheelEvent wheel(at, select->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        // As from the mouse (QTest has no wheel): only such wheel events go on
+        // to the parents.
+        QSpontaneKeyEvent::setSpontaneous(&wheel);
+        qApp->notify(select, &wheel);
+        QCOMPARE(select->currentIndex(), 0);
+        QCOMPARE(activated.count(), 0);
+        QVERIFY(area.verticalScrollBar()->value() > 0);
     }
 
     void selectWithoutItemsOpensNothing()
@@ -413,6 +610,14 @@ private slots:
 
         headline.setText(QStringLiteral("No argument here"), QStringLiteral("ignored"));
         QCOMPARE(headline.plainText(), QStringLiteral("No argument here"));
+
+        // Japanese has no spaces: it breaks between characters, never past the edge.
+        headline.setText(QStringLiteral("%1をクリーンアップできます"), QStringLiteral("1.5 GB"));
+        const QList<Headline::Line> japanese = headline.layoutFor(150);
+        QVERIFY(japanese.size() > 1);
+        for (const Headline::Line &line : japanese)
+            QVERIFY(line.last().x + QFontMetricsF(Theme::instance()->font(24, 600, true))
+                                        .horizontalAdvance(line.last().text.trimmed()) <= 151);
     }
 
     void themeSwitchRepaintsKit()

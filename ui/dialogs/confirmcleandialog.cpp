@@ -55,6 +55,9 @@ ConfirmCleanDialog::ConfirmCleanDialog(AppState *state, QWidget *host) : Overlay
     else
         m_text =
             OverlayText::tr("Everything will be moved to the %1, so you can restore it later.").arg(recycleBinName());
+    if (state->selectionNeedsAdmin())
+        m_text += u' '
+            + OverlayText::tr("Some of it needs administrator rights: without them those files are skipped.");
 
     QVBoxLayout *content = buildQuestionFrame(460, 420, 6);
     auto *title = new QLabel(m_title, panel());

@@ -1,5 +1,6 @@
 #include "ui/dialogs/overlay.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QEasingCurve>
@@ -7,11 +8,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QLabel>
 #include <QPropertyAnimation>
 #include <QPushButton>
 
 #include "ui/theme.h"
+#include "ui/widgets/accessible.h"
 #include "ui/widgets/divider.h"
+#include "ui/widgets/focusring.h"
 
 namespace ui {
 
@@ -63,20 +67,34 @@ Overlay::Overlay(QWidget *host) : QWidget(host), m_host(host)
     // The shadow is painted by the overlay around wherever the panel is.
     connect(m_slide, &QPropertyAnimation::valueChanged, this, qOverload<>(&QWidget::update));
     connect(Theme::instance(), &Theme::changed, this, qOverload<>(&QWidget::update));
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { keepFocus(now); });
+    a11y::setRole(this, QAccessible::Dialog);
     if (host)
         host->installEventFilter(this);
 }
 
 Overlay::~Overlay() = default;
 
-void Overlay::open()
+bool Overlay::open()
 {
+    const QList<Overlay *> already = openIn(m_host);
+    if (!already.isEmpty()) {
+        Overlay *front = already.last();
+        front->raise();
+        if (!front->isAncestorOf(QApplication::focusWidget()))
+            front->setFocus(Qt::OtherFocusReason);
+        deleteLater();
+        return false;
+    }
+    QWidget *before = QApplication::focusWidget();
+    if (before && m_host && before->window() == m_host->window() && !isAncestorOf(before))
+        m_returnFocus = before;
     coverHost();
     refit();
     show();
     raise();
-    setFocus(Qt::OtherFocusReason);
     m_open = true;
+    setFocus(Qt::OtherFocusReason);
 
     const QPoint rest = panelRestPosition();
     const QPoint from = Theme::instance()->macLook() ? QPoint(rest.x(), -m_panel->height())
@@ -86,6 +104,7 @@ void Overlay::open()
     m_slide->setEndValue(rest);
     m_panel->move(from);
     m_slide->start();
+    return true;
 }
 
 QPoint Overlay::panelRestPosition() const
@@ -117,7 +136,60 @@ void Overlay::refit()
     if (m_slide->state() == QAbstractAnimation::Running)
         m_slide->stop();
     m_panel->move(panelRestPosition());
+    nameFromTitle();
     update();
+}
+
+void Overlay::nameFromTitle()
+{
+    for (const QLabel *label : m_panel->findChildren<QLabel *>()) {
+        if (label->property("role").toString() == u"h2") {
+            a11y::setName(this, label->text());
+            return;
+        }
+    }
+}
+
+QList<QWidget *> Overlay::tabStops() const
+{
+    // Tab order is layout order (the kit sorts the chain at each Tab press).
+    QWidget *root = window();
+    focus::orderByLayout(root);
+    QList<QWidget *> stops;
+    for (QWidget *w = root->nextInFocusChain(); w && w != root; w = w->nextInFocusChain()) {
+        if (m_panel->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(m_panel)
+            && w->isEnabled())
+            stops.append(w);
+    }
+    return stops;
+}
+
+bool Overlay::focusNextPrevChild(bool next)
+{
+    // Every Tab inside the panel ends here (a child passes it to its
+    // parent): the focus cycles within the panel.
+    const QList<QWidget *> stops = tabStops();
+    if (stops.isEmpty())
+        return true;
+    const qsizetype at = stops.indexOf(QApplication::focusWidget());
+    qsizetype to = 0;
+    if (at < 0)
+        to = next ? 0 : stops.size() - 1;
+    else
+        to = (at + (next ? 1 : stops.size() - 1)) % stops.size();
+    stops.at(to)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void Overlay::keepFocus(QWidget *now)
+{
+    if (!m_open || !isVisible() || !now || now == this || isAncestorOf(now) || now->window() != window())
+        return;
+    // Only the front overlay holds the focus (a refused second one is gone).
+    const QList<Overlay *> open = openIn(m_host);
+    if (open.isEmpty() || open.last() != this)
+        return;
+    setFocus(Qt::OtherFocusReason);
 }
 
 QVBoxLayout *Overlay::buildQuestionFrame(int width, int macWidth, int spacing)
@@ -183,9 +255,26 @@ void Overlay::mousePressEvent(QMouseEvent *event)
 
 void Overlay::keyPressEvent(QKeyEvent *event)
 {
+    // Keys the focused control leaves alone reach the overlay through its
+    // parents.
     if (event->key() == Qt::Key_Escape) {
         event->accept();
         close();
+        return;
+    }
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && !(event->modifiers() & ~Qt::KeypadModifier)) {
+        event->accept();
+        QPushButton *target = qobject_cast<QPushButton *>(QApplication::focusWidget());
+        if (!target || !m_panel->isAncestorOf(target)) {
+            target = nullptr;
+            for (QPushButton *button : m_panel->findChildren<QPushButton *>()) {
+                if (button->isDefault() && button->isVisibleTo(m_panel) && button->isEnabled())
+                    target = button;
+            }
+        }
+        if (target && target->isEnabled())
+            target->click();
         return;
     }
     QWidget::keyPressEvent(event);
@@ -210,6 +299,8 @@ void Overlay::closeEvent(QCloseEvent *event)
 {
     m_open = false;
     m_slide->stop();
+    if (m_returnFocus && m_returnFocus->isVisible() && m_returnFocus->isEnabled())
+        m_returnFocus->setFocus(Qt::OtherFocusReason);
     QWidget::closeEvent(event);
 }
 

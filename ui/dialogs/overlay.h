@@ -21,6 +21,15 @@ namespace ui {
 // or a button of the dialog), so keep at most a QPointer to it. To know
 // whether any dialog is showing (the automatic update check must not open a
 // second one), ask Overlay::openIn(host).
+//
+// An open overlay owns the keyboard, as a modal dialog does: Tab and
+// Shift+Tab cycle through the panel's controls and never reach the page
+// beneath, Escape closes it from any control, Return and Enter press the
+// focused button or else the panel's default button (QPushButton::setDefault;
+// outside a QDialog Qt itself ignores it). Closing gives the focus back to
+// the control that had it before. Only one overlay is open in a host at a
+// time: open() on a second one leaves the first in front and deletes the
+// second. Assistive technology sees a dialog named by its "h2" title.
 class Overlay : public QWidget
 {
     Q_OBJECT
@@ -34,8 +43,10 @@ public:
     ~Overlay() override;
 
     // Covers the host, sizes and centres the panel, shows, raises and focuses
-    // the overlay and slides the panel into place.
-    void open();
+    // the overlay and slides the panel into place. When another overlay is
+    // open in the host, that one is raised and focused instead, this one is
+    // deleted, and the answer is false.
+    bool open();
 
     // The panel that dialogs fill; its layout is the dialog's.
     QWidget *panel() const { return m_panel; }
@@ -63,6 +74,7 @@ protected:
     QHBoxLayout *buttonBar() const { return m_buttonBar; }
 
     bool eventFilter(QObject *watched, QEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
@@ -70,8 +82,14 @@ protected:
 
 private:
     void coverHost();
+    // The panel's controls that Tab stops at, in tab order.
+    QList<QWidget *> tabStops() const;
+    // Takes the focus back when something outside the panel got it.
+    void keepFocus(QWidget *now);
+    void nameFromTitle();
 
     QPointer<QWidget> m_host;
+    QPointer<QWidget> m_returnFocus;
     QWidget *m_panel = nullptr;
     QHBoxLayout *m_buttonBar = nullptr;
     QPropertyAnimation *m_slide = nullptr;

@@ -7,7 +7,10 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "ui/theme.h"
+#include "ui/widgets/footerbar.h"
 #include "ui/widgets/iconview.h"
 
 namespace ui {
@@ -83,7 +86,18 @@ void Toast::place()
     const QWidget *host = parentWidget();
     if (!host)
         return;
-    move((host->width() - width()) / 2, host->height() - kBottomGap - height());
+    // The footer of the page underneath holds the figures the message is
+    // about; the toast stays clear of it.
+    int bottom = host->height() - kBottomGap;
+    const QRect own((host->width() - width()) / 2, 0, width(), host->height());
+    for (const FooterBar *footer : host->findChildren<FooterBar *>()) {
+        if (!footer->isVisibleTo(host))
+            continue;
+        const QRect panel = footer->panelRect().toAlignedRect().translated(footer->mapTo(host, QPoint(0, 0)));
+        if (panel.intersects(own))
+            bottom = std::min(bottom, panel.top() - 12);
+    }
+    move(own.left(), std::max(0, bottom - height()));
 }
 
 void Toast::restyle()

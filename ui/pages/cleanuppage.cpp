@@ -39,8 +39,28 @@ namespace ui {
 
 namespace {
 
-// The check mark of the done view: a soft green glow behind a gradient disc
-// with a white tick.
+// The two colours of the done view's badge and figure for each outcome:
+// green to cyan when all went, amber when some stayed, red when none went.
+struct OutcomeColors
+{
+    QColor from;
+    QColor to;
+};
+
+OutcomeColors outcomeColors(int outcome)
+{
+    switch (outcome) {
+    case CleanupPage::Partial:
+        return {QColor(QStringLiteral("#fbbf24")), QColor(QStringLiteral("#f97316"))};
+    case CleanupPage::Failed:
+        return {QColor(QStringLiteral("#f87171")), QColor(QStringLiteral("#e11d48"))};
+    default:
+        return {QColor(QStringLiteral("#34d399")), QColor(QStringLiteral("#22d3ee"))};
+    }
+}
+
+// The badge of the done view: a soft glow behind a gradient disc with a
+// white tick (all cleaned), exclamation mark (partly) or cross (nothing).
 class Badge final : public QWidget
 {
 public:
@@ -50,6 +70,12 @@ public:
         setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
+    void setOutcome(int outcome)
+    {
+        m_outcome = outcome;
+        update();
+    }
+
 protected:
     void paintEvent(QPaintEvent *) override
     {
@@ -57,26 +83,43 @@ protected:
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);
         const QPointF c = QRectF(rect()).center();
+        const OutcomeColors colors = outcomeColors(m_outcome);
 
         QRadialGradient glow(c, 60);
-        glow.setColorAt(0, QColor(52, 211, 153, 70));
-        glow.setColorAt(1, QColor(52, 211, 153, 0));
+        QColor halo = colors.from;
+        halo.setAlpha(70);
+        glow.setColorAt(0, halo);
+        halo.setAlpha(0);
+        glow.setColorAt(1, halo);
         p.setBrush(glow);
         p.drawEllipse(c, 60, 60);
 
         const QRectF disc(c.x() - 36, c.y() - 36, 72, 72);
         QLinearGradient fill(disc.topLeft(), disc.bottomRight());
-        fill.setColorAt(0, QColor(QStringLiteral("#34d399")));
-        fill.setColorAt(1, QColor(QStringLiteral("#22d3ee")));
+        fill.setColorAt(0, colors.from);
+        fill.setColorAt(1, colors.to);
         p.setBrush(fill);
         p.drawEllipse(disc);
 
-        QPen tick(Qt::white, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-        p.setPen(tick);
+        QPen mark(Qt::white, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        p.setPen(mark);
         p.setBrush(Qt::NoBrush);
-        const QPointF points[] = {{c.x() - 13, c.y() + 1}, {c.x() - 4, c.y() + 10}, {c.x() + 14, c.y() - 9}};
-        p.drawPolyline(points, 3);
+        if (m_outcome == CleanupPage::Partial) {
+            p.drawLine(QPointF(c.x(), c.y() - 15), QPointF(c.x(), c.y() + 4));
+            p.setPen(Qt::NoPen);
+            p.setBrush(Qt::white);
+            p.drawEllipse(QPointF(c.x(), c.y() + 13), 2.4, 2.4);
+        } else if (m_outcome == CleanupPage::Failed) {
+            p.drawLine(QPointF(c.x() - 11, c.y() - 11), QPointF(c.x() + 11, c.y() + 11));
+            p.drawLine(QPointF(c.x() + 11, c.y() - 11), QPointF(c.x() - 11, c.y() + 11));
+        } else {
+            const QPointF points[] = {{c.x() - 13, c.y() + 1}, {c.x() - 4, c.y() + 10}, {c.x() + 14, c.y() - 9}};
+            p.drawPolyline(points, 3);
+        }
     }
+
+private:
+    int m_outcome = CleanupPage::Complete;
 };
 
 // One of the statistics under the radar or on the done view: a figure above
@@ -183,6 +226,16 @@ CleanupPage::CleanupPage(AppState *state, QWidget *parent)
     connect(m_state, &AppState::selectionChanged, this, &CleanupPage::updateFooter);
     connect(m_state, &AppState::cleanProgress, this, &CleanupPage::updateCleanProgress);
     connect(AppSettings::instance(), &AppSettings::changed, this, &CleanupPage::updateFooter);
+    // The clock runs on its own: one large folder may keep the scanner busy
+    // for minutes between two of its reports.
+    m_clock.setInterval(1000);
+    connect(&m_clock, &QTimer::timeout, this, &CleanupPage::tickScanClock);
+    connect(Theme::instance(), &Theme::changed, this, [this] {
+        if (m_state->phase() == AppState::Done)
+            fillDoneView();
+        // The footer's figure is set in the mode's text colour.
+        updateFooter();
+    });
     syncToPhase();
 }
 
@@ -199,13 +252,24 @@ qreal CleanupPage::scanShare(int index, int count)
     return p > 0 ? p : 0;
 }
 
-QString CleanupPage::remainingText(int index, int count, qint64 elapsedMs)
+QString CleanupPage::remainingText(int index, int count, qint64 startedMs, qint64 elapsedMs)
 {
-    const qreal p = scanShare(index, count);
-    if (p <= 0.15)
+    if (scanShare(index, count) <= 0.15 || index < 1 || index >= count)
         return QStringLiteral("—");
-    const qreal elapsed = std::max<qint64>(elapsedMs, 0) / 1000.0;
-    return u'~' + formatDuration(qint64(elapsed / p * (1 - p)));
+    const qint64 started = std::max<qint64>(startedMs, 0);
+    const qint64 left = started * count / index - std::max(elapsedMs, started);
+    if (left < 1000)
+        return QStringLiteral("—");
+    return u'~' + formatDuration(left / 1000);
+}
+
+CleanupPage::Outcome CleanupPage::outcomeOf(const CleanReport &report)
+{
+    if (report.freedBytes + report.trashedBytes <= 0 && report.filesRemoved <= 0)
+        return Failed;
+    if (report.skippedCount > 0 || !report.runningApps.isEmpty() || report.needsAdmin)
+        return Partial;
+    return Complete;
 }
 
 // ---- empty view -------------------------------------------------------------
@@ -228,14 +292,16 @@ QWidget *CleanupPage::buildEmptyView()
     connect(Theme::instance(), &Theme::changed, tile, [tile] { tile->setColor(Theme::instance()->accent()); });
     col->addWidget(tile, 0, Qt::AlignHCenter);
     col->addSpacing(8);
-    auto *title = cleanup::label(CleanupText::tr("Nothing scanned yet"), QStringLiteral("h2"), column);
-    title->setAlignment(Qt::AlignCenter);
-    col->addWidget(title);
-    auto *sub =
+    m_emptyTitle = cleanup::label(CleanupText::tr("Nothing scanned yet"), QStringLiteral("h2"), column);
+    m_emptyTitle->setObjectName(QStringLiteral("emptyTitle"));
+    m_emptyTitle->setAlignment(Qt::AlignCenter);
+    col->addWidget(m_emptyTitle);
+    m_emptyText =
         cleanup::label(CleanupText::tr("Find caches, temporary files and leftovers."), QStringLiteral("sub"), column);
-    sub->setAlignment(Qt::AlignCenter);
-    sub->setWordWrap(true);
-    col->addWidget(sub);
+    m_emptyText->setObjectName(QStringLiteral("emptyText"));
+    m_emptyText->setAlignment(Qt::AlignCenter);
+    m_emptyText->setWordWrap(true);
+    col->addWidget(m_emptyText);
     col->addSpacing(12);
     auto *start = new Button(CleanupText::tr("Start Smart Scan"), QStringLiteral("primary"), QStringLiteral("sparkle"),
                              QStringLiteral("lg"), column);
@@ -338,6 +404,7 @@ void CleanupPage::updateScanProgress()
     // Progress arrives many times a second; the step list only changes when
     // the scanner moves on to another category.
     if (i != m_shownStep) {
+        m_stepStartedMs = m_state->scanTimer().isValid() ? m_state->scanTimer().elapsed() : 0;
         for (int k = 0; k < n; ++k) {
             auto *step = static_cast<ScanStepRow *>(m_steps->itemAt(k)->widget());
             if (k < i)
@@ -354,9 +421,14 @@ void CleanupPage::updateScanProgress()
     m_radar->setText(formatSize(m_state->foundBytes()), CleanupText::tr("found"));
     m_scanPath->setText(cleanup::elideMiddle(m_scanPath, QDir::toNativeSeparators(m_state->currentPath()), 280));
     m_checkedValue->setText(formatNumber(m_state->filesChecked()));
+}
+
+void CleanupPage::tickScanClock()
+{
     const qint64 elapsedMs = m_state->scanTimer().isValid() ? m_state->scanTimer().elapsed() : 0;
     m_elapsedValue->setText(formatDuration(elapsedMs / 1000));
-    m_remainingValue->setText(remainingText(i, n, elapsedMs));
+    m_remainingValue->setText(
+        remainingText(m_state->currentIndex(), int(m_state->defs().size()), m_stepStartedMs, elapsedMs));
 }
 
 // ---- cleaning view ----------------------------------------------------------
@@ -417,16 +489,24 @@ QWidget *CleanupPage::buildDoneView()
     col->setContentsMargins(0, 0, 0, 0);
     col->setSpacing(6);
     col->addSpacing(40);
-    col->addWidget(new Badge(column), 0, Qt::AlignHCenter);
+    m_badge = new Badge(column);
+    m_badge->setObjectName(QStringLiteral("badge"));
+    col->addWidget(m_badge, 0, Qt::AlignHCenter);
     col->addSpacing(6);
-    auto *done = cleanup::eyebrow(CleanupText::tr("Cleanup complete"), column);
-    done->setAlignment(Qt::AlignCenter);
-    col->addWidget(done);
+    m_doneTitle = cleanup::eyebrow(CleanupText::tr("Cleanup complete"), column);
+    m_doneTitle->setObjectName(QStringLiteral("doneTitle"));
+    m_doneTitle->setAlignment(Qt::AlignCenter);
+    col->addWidget(m_doneTitle);
 
     m_freed = new GradientText(Theme::monoFont(54, 600), {}, column);
     m_freed->setObjectName(QStringLiteral("freed"));
-    m_freed->setStops({{0, QColor(QStringLiteral("#34d399"))}, {1, QColor(QStringLiteral("#22d3ee"))}});
     col->addWidget(m_freed, 0, Qt::AlignHCenter);
+    // What the figure is: moved to the bin, freed, or both.
+    m_freedCaption = cleanup::label({}, QStringLiteral("strong"), column);
+    m_freedCaption->setObjectName(QStringLiteral("freedCaption"));
+    m_freedCaption->setAlignment(Qt::AlignCenter);
+    m_freedCaption->setWordWrap(true);
+    col->addWidget(m_freedCaption);
     m_modeLine = cleanup::label({}, QStringLiteral("sub"), column);
     m_modeLine->setObjectName(QStringLiteral("modeLine"));
     m_modeLine->setAlignment(Qt::AlignCenter);
@@ -489,14 +569,59 @@ QWidget *CleanupPage::buildDoneView()
 void CleanupPage::fillDoneView()
 {
     const CleanReport &report = m_state->lastReport();
-    const bool toBin = AppSettings::instance()->moveToTrash();
-    m_freed->setText(formatSize(report.freedBytes));
-    m_modeLine->setText(toBin
-                            ? CleanupText::tr("Moved to the %1. You can still restore anything.").arg(recycleBinName())
-                            : CleanupText::tr("Items were deleted permanently."));
-    m_beforeValue->setText(formatSize(m_state->availableBeforeClean()));
-    m_nowValue->setText(formatSize(m_state->volume().availableBytes));
-    cleanup::setPixelSize(m_nowValue, 17, QStringLiteral(" color: %1;").arg(Theme::instance()->ok().name()));
+    const QString bin = recycleBinName();
+    m_outcome = outcomeOf(report);
+    static_cast<Badge *>(m_badge)->setOutcome(m_outcome);
+    const OutcomeColors colors = outcomeColors(m_outcome);
+    m_freed->setStops({{0, colors.from}, {1, colors.to}});
+
+    // Moving to the bin frees nothing yet: the figure says which it was.
+    const qint64 cleaned = report.freedBytes + report.trashedBytes;
+    const qint64 selected = m_state->selectedBeforeClean();
+    m_freed->setText(formatSize(cleaned));
+    m_freed->setVisible(m_outcome != Failed);
+    QString caption;
+    if (report.trashedBytes > 0 && report.freedBytes > 0)
+        caption = CleanupText::tr("freed or moved to the %1", "what the figure of a finished cleanup is").arg(bin);
+    else if (report.trashedBytes > 0)
+        caption = CleanupText::tr("moved to the %1", "what the figure of a finished cleanup is").arg(bin);
+    else
+        caption = CleanupText::tr("freed", "what the figure of a finished cleanup is");
+    if (m_outcome == Partial)
+        caption = CleanupText::tr("of %1 selected · %2").arg(formatSize(selected), caption);
+    else if (m_outcome == Failed)
+        caption = CleanupText::tr("None of the %1 selected could be cleaned.").arg(formatSize(selected));
+    m_freedCaption->setText(caption);
+
+    switch (m_outcome) {
+    case Complete:
+        m_doneTitle->setText(CleanupText::tr("Cleanup complete"));
+        break;
+    case Partial:
+        m_doneTitle->setText(CleanupText::tr("Partly cleaned"));
+        break;
+    default:
+        m_doneTitle->setText(CleanupText::tr("Nothing was cleaned"));
+        break;
+    }
+    m_modeLine->setVisible(m_outcome != Failed);
+    if (report.trashedBytes > 0)
+        m_modeLine->setText(CleanupText::tr("You can still restore what was moved. Its space comes back when the %1 "
+                                            "is emptied.")
+                                .arg(bin));
+    else
+        m_modeLine->setText(CleanupText::tr("Items were deleted permanently."));
+
+    const qint64 before = m_state->availableBeforeClean();
+    const qint64 now = m_state->volume().availableBytes;
+    m_beforeValue->setText(formatSize(before));
+    m_nowValue->setText(formatSize(now));
+    // Green only for space that visibly came back (moving to the bin frees
+    // none, and other programs change the figure by a few bytes).
+    const bool gained = now > before && formatSize(now) != formatSize(before);
+    const Theme *theme = Theme::instance();
+    cleanup::setPixelSize(m_nowValue, 17,
+                          QStringLiteral(" color: %1;").arg(gained ? theme->ok().name() : theme->text().name()));
 
     QString text;
     if (report.skippedCount > 0) {
@@ -526,7 +651,18 @@ void CleanupPage::openLog()
 {
     const QString log = m_state->lastReport().logPath;
     const QString target = !log.isEmpty() && QFileInfo::exists(log) ? log : CleanupLog::folder();
-    QDesktopServices::openUrl(QUrl::fromLocalFile(target));
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(target)))
+        m_state->notify(CleanupText::tr("No app could open %1").arg(QDir::toNativeSeparators(target)));
+}
+
+void CleanupPage::reveal(const QString &path)
+{
+    const QPointer<CleanupPage> self(this);
+    revealInFileManager(path, [self, path] {
+        if (self)
+            self->m_state->notify(CleanupText::tr("The %1 could not show %2")
+                                      .arg(fileManagerName(), QDir::toNativeSeparators(path)));
+    });
 }
 
 void CleanupPage::restartElevated()
@@ -541,13 +677,17 @@ void CleanupPage::restartElevated()
 void CleanupPage::syncToPhase()
 {
     const int phase = m_state->phase();
-    if (phase != AppState::Scanning)
+    if (phase != AppState::Scanning) {
         m_radar->setActive(false);
+        m_clock.stop();
+    }
     m_ring->setSpinning(phase == AppState::Cleaning);
     switch (phase) {
     case AppState::Scanning:
         m_shownStep = -1;
         updateScanProgress();
+        tickScanClock();
+        m_clock.start();
         m_views->setCurrentIndex(ScanningView);
         break;
     case AppState::Results:
@@ -564,9 +704,18 @@ void CleanupPage::syncToPhase()
         fillDoneView();
         m_views->setCurrentIndex(DoneView);
         break;
-    default:
+    default: {
+        // Results do not outlive the program; the last scan time does. The
+        // Overview tells the same story.
+        const QDateTime scanned = m_state->lastScan();
+        m_emptyTitle->setText(scanned.isValid() ? QCoreApplication::translate("OverviewPage", "Scanned %1")
+                                                      .arg(relativeTimeInText(scanned))
+                                                : CleanupText::tr("Nothing scanned yet"));
+        m_emptyText->setText(scanned.isValid() ? CleanupText::tr("Scan again to see what can be cleaned.")
+                                               : CleanupText::tr("Find caches, temporary files and leftovers."));
         m_views->setCurrentIndex(EmptyView);
         break;
+    }
     }
 }
 

@@ -4,9 +4,11 @@
 #include <QList>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 class AppState;
+struct CleanReport;
 class QCheckBox;
 class QLabel;
 class QScrollArea;
@@ -40,6 +42,9 @@ class CleanupPage final : public QWidget
 
 public:
     enum View { EmptyView = 0, ScanningView = 1, ResultsView = 2, CleaningView = 3, DoneView = 4 };
+    // How the last cleanup went: everything selected was removed or moved,
+    // some of it was, or none of it.
+    enum Outcome { Complete = 0, Partial = 1, Failed = 2 };
 
     // Items the detail pane lists at first, and how many more each "Show more"
     // adds.
@@ -49,15 +54,19 @@ public:
     explicit CleanupPage(AppState *state, QWidget *parent = nullptr);
 
     int currentView() const;
+    int outcome() const { return m_outcome; }
     QString focusedId() const { return m_focusedId; }
     int itemLimit(const QString &id) const { return m_itemLimit.value(id, kInitialItems); }
 
     // Share of the scan that is behind us while category `index` of `count`
     // is measured: the current one counts half.
     static qreal scanShare(int index, int count);
-    // "—" until the share passes 15 %, after that "~m:ss" extrapolated from
-    // the time spent so far (an earlier estimate swings too widely to help).
-    static QString remainingText(int index, int count, qint64 elapsedMs);
+    // "—" until the share passes 15 %, after that "~m:ss": the time the
+    // categories before `index` took (they were done at `startedMs`) spread
+    // over those still to come. Once the current category outlasts that
+    // estimate, nothing can be said about the rest: "—" again.
+    static QString remainingText(int index, int count, qint64 startedMs, qint64 elapsedMs);
+    static Outcome outcomeOf(const CleanReport &report);
 
 public Q_SLOTS:
     // Shows the category in the detail pane (from the Overview's tiles).
@@ -75,10 +84,12 @@ private:
     QWidget *buildDoneView();
     void syncToPhase();
     void updateScanProgress();
+    void tickScanClock();
     void rebuildSteps();
     void updateCleanProgress(qint64 done, qint64 total, const QString &path);
     void fillDoneView();
     void openLog();
+    void reveal(const QString &path);
     void restartElevated();
 
     // cleanuppage_results.cpp
@@ -96,9 +107,16 @@ private:
     QString m_focusedId;
     int m_stepCount = -1;
     int m_shownStep = -2;
+    qint64 m_stepStartedMs = 0;  // scan time when the shown step began
     QHash<QString, int> m_itemLimit;
+    int m_outcome = Complete;
+
+    // empty view
+    QLabel *m_emptyTitle = nullptr;
+    QLabel *m_emptyText = nullptr;
 
     // scanning view
+    QTimer m_clock;  // ticks the elapsed time once a second
     Radar *m_radar = nullptr;
     QLabel *m_scanPath = nullptr;
     QLabel *m_checkedValue = nullptr;
@@ -110,6 +128,7 @@ private:
     // results view
     PageHeader *m_resultsHeader = nullptr;
     QCheckBox *m_selectAll = nullptr;
+    QScrollArea *m_listScroll = nullptr;
     QWidget *m_listHost = nullptr;
     QVBoxLayout *m_list = nullptr;
     QScrollArea *m_detailScroll = nullptr;
@@ -130,7 +149,10 @@ private:
     QLabel *m_cleanPath = nullptr;
 
     // done view
+    QWidget *m_badge = nullptr;
+    QLabel *m_doneTitle = nullptr;
     GradientText *m_freed = nullptr;
+    QLabel *m_freedCaption = nullptr;
     QLabel *m_modeLine = nullptr;
     QLabel *m_beforeValue = nullptr;
     QLabel *m_nowValue = nullptr;

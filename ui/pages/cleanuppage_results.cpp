@@ -10,10 +10,12 @@
 #include "largefiles/largefilefinder.h"
 #include "ui/icons.h"
 #include "ui/theme.h"
+#include "ui/widgets/accessible.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/card.h"
 #include "ui/widgets/divider.h"
 #include "ui/widgets/elidedlabel.h"
+#include "ui/widgets/flowlayout.h"
 #include "ui/widgets/footerbar.h"
 #include "ui/widgets/icontile.h"
 #include "ui/widgets/iconview.h"
@@ -24,11 +26,13 @@
 #include "ui/widgets/stackbar.h"
 #include "ui/trtext.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -36,6 +40,7 @@
 #include <QPointer>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTextDocumentFragment>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -81,16 +86,24 @@ private:
 };
 
 // One category of the list: check box, icon, name with its share bar, size.
-// Clicking anywhere outside the check box shows it in the detail pane.
+// Clicking anywhere outside the check box shows it in the detail pane. From
+// the keyboard the row itself is the stop (its box is not): Up and Down move
+// to the neighbouring rows, Space toggles the box, Return and Enter show the
+// category in the detail pane.
 class CategoryRow final : public QWidget
 {
 public:
-    CategoryRow(const CategoryResult &c, qint64 maxBytes, int checkState, bool focused, QWidget *parent)
+    CategoryRow(const CategoryResult &c, qint64 maxBytes, int checkState, bool focused, QWidget *parent,
+                bool measuring = false)
         : QWidget(parent), m_focused(focused)
     {
         setObjectName(QStringLiteral("categoryRow_") + c.id);
         setAttribute(Qt::WA_Hover);
         setCursor(Qt::PointingHandCursor);
+        setFocusPolicy(Qt::StrongFocus);
+        setProperty("focusRadius", 10);
+        a11y::setRole(this, QAccessible::CheckBox);
+        a11y::setCheckState(this, Qt::CheckState(checkState));
         auto *row = new QHBoxLayout(this);
         row->setSpacing(12);
         row->setContentsMargins(12, 10, 12, 10);
@@ -101,6 +114,8 @@ public:
         m_check->setCheckState(Qt::CheckState(checkState));
         m_check->setEnabled(c.bytes > 0);
         m_check->setCursor(Qt::ArrowCursor);
+        m_check->setFocusPolicy(Qt::NoFocus);
+        m_check->setAccessibleName(c.name);
         row->addWidget(m_check);
 
         row->addWidget(new IconTile(c.icon, QColor(c.color), 34, this));
@@ -109,8 +124,22 @@ public:
         column->setSpacing(7);
         auto *name = new ElidedLabel(c.name, {}, this);
         name->setStyleSheet(QStringLiteral("font-weight: 500;"));
-        column->addWidget(name);
-        if (c.bytes > 0) {
+        if (c.needsAdmin && c.bytes > 0 && !isElevated()) {
+            // Cleaning it without administrator rights skips its files.
+            auto *line = new QHBoxLayout;
+            line->setSpacing(6);
+            line->addWidget(name, 0);
+            auto *lock = new IconView(QStringLiteral("lock"), Tone::Warn, 13, this);
+            lock->setObjectName(QStringLiteral("adminLock"));
+            lock->setToolTip(CleanupText::tr("Needs administrator"));
+            lock->setAccessibleName(lock->toolTip());
+            line->addWidget(lock, 0, Qt::AlignVCenter);
+            line->addStretch(1);
+            column->addLayout(line);
+        } else {
+            column->addWidget(name);
+        }
+        if (c.bytes > 0 || measuring) {
             column->addWidget(new ShareBar(qreal(c.bytes) / qreal(maxBytes), QColor(c.color), this));
         } else {
             auto *denied = new QHBoxLayout;
@@ -118,17 +147,21 @@ public:
             denied->addWidget(new IconView(QStringLiteral("lock"), Tone::Warn, 13, this));
             auto *text = cleanup::label(CleanupText::tr("Needs administrator"), {}, this);
             text->setObjectName(QStringLiteral("needsAdmin"));
-            cleanup::setPixelSize(text, 12, QStringLiteral(" color: %1;").arg(Theme::instance()->text2().name()));
+            text->setProperty("tone", QStringLiteral("text2"));
+            cleanup::setPixelSize(text, 12);
             denied->addWidget(text);
             denied->addStretch(1);
             column->addLayout(denied);
         }
         row->addLayout(column, 1);
 
-        auto *size = cleanup::label(formatSize(c.bytes), QStringLiteral("num"), this);
+        auto *size = cleanup::label(measuring ? CleanupText::tr("Measuring…") : formatSize(c.bytes),
+                                    QStringLiteral("num"), this);
+        size->setObjectName(QStringLiteral("rowSize"));
         size->setMinimumWidth(72);
         size->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         row->addWidget(size);
+        a11y::setName(this, c.name + QStringLiteral(", ") + size->text());
     }
 
     QCheckBox *checkBox() const { return m_check; }
@@ -172,7 +205,54 @@ protected:
         QWidget::mouseReleaseEvent(e);
     }
 
+    void keyPressEvent(QKeyEvent *e) override
+    {
+        switch (e->key()) {
+        case Qt::Key_Space:
+            // The box's click handler rebuilds the list, this row included.
+            if (m_check->isEnabled())
+                m_check->click();
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (m_activate) {
+                const auto activate = m_activate;
+                activate();
+            }
+            break;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            moveFocus(e->key() == Qt::Key_Down);
+            break;
+        default:
+            QWidget::keyPressEvent(e);
+            return;
+        }
+        e->accept();
+    }
+
 private:
+    void moveFocus(bool down)
+    {
+        QList<QWidget *> rows;
+        for (QWidget *w : parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (w->objectName().startsWith(QLatin1String("categoryRow_")) && w->isVisible())
+                rows.append(w);
+        }
+        std::sort(rows.begin(), rows.end(), [](QWidget *a, QWidget *b) { return a->y() < b->y(); });
+        const qsizetype at = rows.indexOf(this);
+        const qsizetype to = at + (down ? 1 : -1);
+        if (at < 0 || to < 0 || to >= rows.size())
+            return;
+        rows[to]->setFocus(Qt::OtherFocusReason);
+        for (QWidget *p = parentWidget(); p; p = p->parentWidget()) {
+            if (auto *scroll = qobject_cast<QScrollArea *>(p)) {
+                scroll->ensureWidgetVisible(rows[to], 0, 8);
+                break;
+            }
+        }
+    }
+
     QCheckBox *m_check;
     bool m_focused;
     std::function<void()> m_activate;
@@ -261,6 +341,7 @@ QWidget *CleanupPage::buildResultsView()
     listCardLayout->setContentsMargins(1, 1, 1, 1);
     auto *listScroll = cleanup::scrollArea(listCard);
     listScroll->setObjectName(QStringLiteral("listScroll"));
+    m_listScroll = listScroll;
     auto *listContent = new QWidget(listScroll);
     auto *listColumn = new QVBoxLayout(listContent);
     listColumn->setContentsMargins(8, 8, 8, 8);
@@ -341,8 +422,20 @@ void CleanupPage::onResults()
     m_resultsHeader->setEyebrow(scanned.isValid() ? QCoreApplication::translate("OverviewPage", "Scanned %1")
                                                         .arg(relativeTimeInText(scanned))
                                                   : QString());
+    // Part of the total may be out of reach without administrator rights.
+    qint64 adminBytes = 0;
+    if (!isElevated()) {
+        for (const CategoryResult &r : m_state->results())
+            adminBytes += r.needsAdmin ? r.bytes : 0;
+    }
+    m_resultsHeader->setSubtitle(
+        adminBytes > 0 ? CleanupText::tr("%1 of it needs administrator rights.").arg(formatSize(adminBytes)) : QString());
 
-    if (!m_state->findResult(m_focusedId)) {
+    // A category that a cleanup emptied is no longer listed: the pane moves on.
+    const CategoryResult *focused = m_state->findResult(m_focusedId);
+    if (!focused
+        || (focused->bytes < 1 && !focused->accessDenied && focused->notes.isEmpty()
+            && !m_state->isMeasuring(focused->id))) {
         m_focusedId.clear();
         for (const CategoryResult &r : m_state->results()) {
             if (r.bytes >= 1) {
@@ -374,6 +467,22 @@ void CleanupPage::setFocused(const QString &id)
 
 void CleanupPage::rebuildCategoryList()
 {
+    // The rows are replaced under the user's pointer (a click on a check box
+    // rebuilds them). The list must not move: a focused box that goes away
+    // would hand the focus on down the list and scroll to it, and rows that
+    // are not shown yet would shrink the list for a moment and clamp the
+    // scroll position.
+    QString focusRow;
+    QWidget *focus = QApplication::focusWidget();
+    for (QWidget *w = focus; w && m_listHost->isAncestorOf(w); w = w->parentWidget()) {
+        if (w->objectName().startsWith(QLatin1String("categoryRow_"))) {
+            focusRow = w->objectName();
+            break;
+        }
+    }
+    if (focus && m_listHost->isAncestorOf(focus))
+        m_listScroll->setFocus(Qt::OtherFocusReason);
+    const int scrolled = m_listScroll->verticalScrollBar()->value();
     cleanup::discardChildren(m_list);
     const QList<CategoryResult> &results = m_state->results();
     qint64 maxBytes = 1;
@@ -390,15 +499,19 @@ void CleanupPage::rebuildCategoryList()
         for (const CategoryResult &r : results) {
             // Empty categories are listed only when there is something to
             // say: folders that could not be read or were left out.
-            if (r.risk != risk || (r.bytes < 1 && !r.accessDenied && r.notes.isEmpty()))
+            const bool measuring = m_state->isMeasuring(r.id);
+            if (r.risk != risk || (r.bytes < 1 && !r.accessDenied && r.notes.isEmpty() && !measuring))
                 continue;
             if (!headed) {
                 auto *heading = cleanup::eyebrow(CleanupText::tr(headings[risk]), m_listHost);
                 heading->setContentsMargins(12, 14, 12, 6);
                 m_list->addWidget(heading);
+                if (m_listHost->isVisible())
+                    heading->show();
                 headed = true;
             }
-            auto *row = new CategoryRow(r, maxBytes, m_state->checkState(r.id), r.id == m_focusedId, m_listHost);
+            auto *row =
+                new CategoryRow(r, maxBytes, m_state->checkState(r.id), r.id == m_focusedId, m_listHost, measuring);
             const QString id = r.id;
             QCheckBox *box = row->checkBox();
             connect(box, &QCheckBox::clicked, this, [this, id, box] {
@@ -411,8 +524,13 @@ void CleanupPage::rebuildCategoryList()
             });
             row->setOnActivate([this, id] { setFocused(id); });
             m_list->addWidget(row);
+            if (m_listHost->isVisible())
+                row->show();
+            if (row->objectName() == focusRow)
+                row->setFocus(Qt::OtherFocusReason);
         }
     }
+    m_listScroll->verticalScrollBar()->setValue(scrolled);
 }
 
 void CleanupPage::rebuildDetail()
@@ -437,13 +555,16 @@ void CleanupPage::rebuildDetail()
     auto *head = new QHBoxLayout;
     head->setSpacing(16);
     head->addWidget(new IconTile(c->icon, color, 44, content));
-    // The name gives way first when a translation leaves the pane too narrow.
-    auto *name = new ElidedLabel(c->name, QStringLiteral("h2"), content);
+    // Name and risk pill share a line while the name fits whole; in a narrow
+    // pane the pill moves under the name, which elides only after that.
+    auto *title = new QWidget(content);
+    auto *titleFlow = new FlowLayout(title, 16, 4);
+    auto *name = new ElidedLabel(c->name, QStringLiteral("h2"), title);
     name->setObjectName(QStringLiteral("detailName"));
-    head->addWidget(name);
-    auto *pill = new Pill(c->risk, content);
-    head->addWidget(pill);
-    head->addStretch(1);
+    titleFlow->addWidget(name);
+    auto *pill = new Pill(c->risk, title);
+    titleFlow->addWidget(pill);
+    head->addWidget(title, 1);
     auto *figures = new QVBoxLayout;
     figures->setSpacing(2);
     auto *size = cleanup::label(deniedEmpty ? QStringLiteral("—") : formatSize(c->bytes), QStringLiteral("value"),
@@ -452,8 +573,9 @@ void CleanupPage::rebuildDetail()
     cleanup::setPixelSize(size, 26);
     size->setAlignment(Qt::AlignRight);
     figures->addWidget(size);
-    auto *count = cleanup::label(deniedEmpty ? CleanupText::tr("Needs administrator")
-                                             : CleanupText::tr("%Ln item(s)", nullptr, int(c->items.size())),
+    auto *count = cleanup::label(m_state->isMeasuring(c->id) ? CleanupText::tr("Measuring…")
+                                 : deniedEmpty             ? CleanupText::tr("Needs administrator")
+                                                           : CleanupText::tr("%Ln item(s)", nullptr, int(c->items.size())),
                                  QStringLiteral("mono"), content);
     count->setObjectName(QStringLiteral("detailCount"));
     count->setAlignment(Qt::AlignRight);
@@ -527,7 +649,7 @@ void CleanupPage::rebuildDetail()
             auto *reveal = new Button(CleanupText::tr("Show in %1").arg(fileManagerName()), QStringLiteral("link"),
                                       QStringLiteral("external"), {}, content);
             reveal->setObjectName(QStringLiteral("reveal"));
-            connect(reveal, &QPushButton::clicked, this, [first] { revealInFileManager(first); });
+            connect(reveal, &QPushButton::clicked, this, [this, first] { this->reveal(first); });
             largest->addWidget(reveal);
         }
         column->addLayout(largest);
@@ -566,6 +688,7 @@ void CleanupPage::rebuildDetail()
         row->setContentsMargins(2, 8, 2, 8);
         if (!c->isTrash) {
             auto *box = new QCheckBox(rowWidget);
+            box->setAccessibleName(item.label);
             box->setChecked(m_state->isItemSelected(id, item.path));
             const QString path = item.path;
             connect(box, &QCheckBox::clicked, this, [this, id, path, box](bool checked) {
@@ -603,6 +726,8 @@ void CleanupPage::rebuildDetail()
         when->setStyleSheet(QStringLiteral("font-size: 12px;"));
         when->setFixedWidth(84);
         row->addWidget(when);
+        // In a narrow pane the date gives way to the name.
+        followWidth(rowWidget, when, [when](int width) { when->setVisible(width >= 380); });
         auto *bytes = cleanup::label(formatSize(item.bytes), QStringLiteral("num"), rowWidget);
         bytes->setFixedWidth(80);
         bytes->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -685,6 +810,8 @@ void CleanupPage::updateFooter()
     m_summary->setText(CleanupText::tr("<b style='color:%1'>%2</b> selected%3")
                            .arg(style, formatSize(selected),
                                 m_state->selectionNeedsAdmin() ? CleanupText::tr(" · some need admin") : QString()));
+    // The bar reads as the summary does; its segments describe it.
+    m_stackBar->setAccessibleName(QTextDocumentFragment::fromHtml(m_summary->text()).toPlainText());
 
     const bool settingsReadable = m_state->settingsReadable();
     if (!settingsReadable)

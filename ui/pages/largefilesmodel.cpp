@@ -1,5 +1,6 @@
 #include "ui/pages/largefilesmodel.h"
 
+#include "app/platform.h"
 #include "ui/trtext.h"
 
 #include <QDir>
@@ -47,6 +48,23 @@ QVariant LargeFilesModel::data(const QModelIndex &index, int role) const
         return QVariant::fromValue(*file);
     case CheckedRole:
         return m_checked.contains(file->path);
+    case Qt::CheckStateRole:
+        if (index.column() == CheckColumn)
+            return m_checked.contains(file->path) ? Qt::Checked : Qt::Unchecked;
+        return {};
+    case Qt::AccessibleTextRole:
+        switch (index.column()) {
+        case KindColumn:
+            return file->kind;
+        case LastOpenedColumn:
+            return relativeTime(file->lastUsed);
+        case SizeColumn:
+            return formatSize(file->bytes);
+        default:
+            return file->name;
+        }
+    case Qt::AccessibleDescriptionRole:
+        return index.column() == NameColumn ? QDir::toNativeSeparators(file->dir) : QVariant();
     case Qt::ToolTipRole: {
         // A path is plain text even when it looks like markup.
         const QString path = QDir::toNativeSeparators(file->path);
@@ -57,6 +75,15 @@ QVariant LargeFilesModel::data(const QModelIndex &index, int role) const
     default:
         return {};
     }
+}
+
+Qt::ItemFlags LargeFilesModel::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    // Checkable for assistive technology; the page toggles the check itself.
+    if (index.isValid() && index.column() == CheckColumn)
+        f |= Qt::ItemIsUserCheckable;
+    return f;
 }
 
 QVariant LargeFilesModel::headerData(int section, Qt::Orientation orientation, int role) const

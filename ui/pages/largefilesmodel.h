@@ -16,9 +16,10 @@ QColor kindColor(const QString &kind);
 
 // The files the Space Map table shows after filtering, and which of them the
 // user checked. Checks are kept by path, apart from the shown list, so they
-// survive filters, sorting and rescans of the same files. All roles but the
-// two user roles and the tool tip are empty: the page's delegate draws the
-// cells itself.
+// survive filters, sorting and rescans of the same files. The display roles
+// are empty: the page's delegate draws the cells itself. Assistive
+// technology reads each cell's text from the accessible roles (the check
+// cell by the file's name, with its check state) instead.
 class LargeFilesModel final : public QAbstractTableModel
 {
     Q_OBJECT
@@ -34,6 +35,7 @@ public:
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     // Columns 0 and 2 have nothing to sort by: they keep the current column
     // and only take the order. Equal keys keep their previous order.

@@ -6,8 +6,10 @@
 #include "ui/icons.h"
 #include "ui/pages/largefilesmodel.h"
 #include "ui/theme.h"
+#include "ui/widgets/accessible.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/card.h"
+#include "ui/widgets/focusring.h"
 #include "ui/widgets/footerbar.h"
 #include "ui/widgets/icontile.h"
 #include "ui/widgets/kit.h"
@@ -23,12 +25,15 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 #include <QScrollBar>
+#include <QSet>
 #include <QStackedWidget>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -110,7 +115,22 @@ public:
             p->drawText(cell.adjusted(12, 0, -12, 0), Qt::AlignRight | Qt::AlignVCenter, formatSize(file.bytes));
             break;
         }
+        // The keyboard's row is ringed across all its cells; each cell
+        // draws its own part of the ring.
+        const QTableView *table = m_page->table();
+        if (table && index.row() == table->currentIndex().row() && focus::ringVisible(table)) {
+            p->setClipRect(option.rect);
+            const QRectF row(0, cell.top(), table->viewport()->width(), cell.height());
+            focus::paintRing(p, row.adjusted(4, 4, -4, -4), 8);
+        }
         p->restore();
+    }
+
+    // The page toggles checks (click, Space); the stock check handling of
+    // the delegate must not toggle them a second time.
+    bool editorEvent(QEvent *, QAbstractItemModel *, const QStyleOptionViewItem &, const QModelIndex &) override
+    {
+        return false;
     }
 
     QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const override { return {100, 54}; }
@@ -177,6 +197,11 @@ LargeFilesPage::LargeFilesPage(AppState *state, QWidget *parent)
     auto *rescan = new Button(LargeFilesText::tr("Rescan"), {}, QStringLiteral("refresh"), {}, m_header);
     rescan->setObjectName(QStringLiteral("rescan"));
     m_header->actionRow()->addWidget(rescan);
+    m_rescanButton = rescan;
+    m_stopButton = new Button(LargeFilesText::tr("Stop"), {}, {}, {}, m_header);
+    m_stopButton->setObjectName(QStringLiteral("stopScan"));
+    m_stopButton->hide();
+    m_header->actionRow()->addWidget(m_stopButton);
     outer->addWidget(m_header);
 
     m_views = new QStackedWidget(this);
@@ -188,10 +213,13 @@ LargeFilesPage::LargeFilesPage(AppState *state, QWidget *parent)
     m_tick.setInterval(1000);
     connect(&m_tick, &QTimer::timeout, this, &LargeFilesPage::tick);
     connect(rescan, &QPushButton::clicked, m_state, &AppState::scanLargeFiles);
+    connect(m_stopButton, &QPushButton::clicked, m_state, &AppState::cancelLargeScan);
     connect(m_state, &AppState::largeFilesChanged, this, &LargeFilesPage::sync);
     connect(m_state, &AppState::largeProgress, this, &LargeFilesPage::updateProgress);
     connect(AppSettings::instance(), &AppSettings::changed, this, &LargeFilesPage::sync);
     connect(m_model, &LargeFilesModel::selectionChanged, this, &LargeFilesPage::updateFooter);
+    // The footer's figure is set in the mode's text colour.
+    connect(Theme::instance(), &Theme::changed, this, &LargeFilesPage::updateFooter);
     connect(m_treemap, &Treemap::toggled, this, &LargeFilesPage::toggleChecked);
     sync();
 }
@@ -300,6 +328,7 @@ QWidget *LargeFilesPage::buildResultsView()
         {LargeFilesText::tr("All"), LargeFilesText::tr("Unused %1+ months").arg(6), LargeFilesText::tr("Downloads")},
         view);
     m_filter->setObjectName(QStringLiteral("filter"));
+    m_filter->setAccessibleName(LargeFilesText::tr("Files to show"));
     connect(m_filter, &Segmented::currentChanged, this, &LargeFilesPage::applyFilter);
     filterRow->addWidget(m_filter);
     filterRow->addStretch(1);
@@ -307,8 +336,15 @@ QWidget *LargeFilesPage::buildResultsView()
     m_search->setObjectName(QStringLiteral("search"));
     m_search->setPlaceholderText(LargeFilesText::tr("Search files"));
     m_search->setClearButtonEnabled(true);
+    m_search->setAccessibleName(m_search->placeholderText());
     m_search->setFixedWidth(240);
     auto *searchIcon = m_search->addAction(icon(QStringLiteral("search"), Tone::Text3, 14), QLineEdit::LeadingPosition);
+    // The field's icons are buttons to assistive technology: the magnifier
+    // and the one that clears the field.
+    const QObjectList magnifier = searchIcon->associatedObjects();
+    for (QAbstractButton *button : m_search->findChildren<QAbstractButton *>())
+        button->setAccessibleName(magnifier.contains(button) ? m_search->placeholderText()
+                                                             : LargeFilesText::tr("Clear search"));
     connect(Theme::instance(), &Theme::changed, searchIcon,
             [searchIcon] { searchIcon->setIcon(icon(QStringLiteral("search"), Tone::Text3, 14)); });
     connect(m_search, &QLineEdit::textChanged, this, &LargeFilesPage::applyFilter);
@@ -320,6 +356,7 @@ QWidget *LargeFilesPage::buildResultsView()
     auto *treemapLayout = new QVBoxLayout(m_treemapCard);
     treemapLayout->setContentsMargins(6, 6, 6, 6);
     m_treemap = new Treemap(m_treemapCard);
+    m_treemap->setAccessibleName(LargeFilesText::tr("Space Map"));
     treemapLayout->addWidget(m_treemap);
     body->addWidget(m_treemapCard);
 
@@ -332,7 +369,14 @@ QWidget *LargeFilesPage::buildResultsView()
     m_table->setItemDelegate(new FileDelegate(this, m_model, m_table));
     m_table->setShowGrid(false);
     m_table->setSelectionMode(QAbstractItemView::NoSelection);
-    m_table->setFocusPolicy(Qt::NoFocus);
+    // One stop in the tab order: Up and Down move through the files, Space
+    // checks the current one; the ring marks the current row.
+    m_table->setFocusPolicy(Qt::StrongFocus);
+    m_table->setProperty("focusRing", false);
+    m_table->setAccessibleName(CleanupText::tr("Large files"));
+    m_table->installEventFilter(this);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, m_table->viewport(),
+            qOverload<>(&QWidget::update));
     m_table->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -364,9 +408,15 @@ QWidget *LargeFilesPage::buildResultsView()
     });
     connect(m_table, &QTableView::doubleClicked, this, [this](const QModelIndex &index) {
         if (const LargeFile *file = m_model->fileAt(index.row()))
-            revealInFileManager(file->path);
+            reveal(file->path);
     });
     tableLayout->addWidget(m_table);
+    m_noMatch = label({}, QStringLiteral("sub"), tableCard);
+    m_noMatch->setObjectName(QStringLiteral("noMatch"));
+    m_noMatch->setAlignment(Qt::AlignCenter);
+    m_noMatch->setWordWrap(true);
+    m_noMatch->hide();
+    tableLayout->addWidget(m_noMatch, 1);
     body->addWidget(tableCard, 1);
     column->addLayout(body, 1);
 
@@ -408,6 +458,8 @@ void LargeFilesPage::sync()
     m_header->setEyebrow(LargeFilesText::tr("Home folder · over %1")
                              .arg(formatSize(qint64(std::max(mb, 0)) * sizeUnitBase() * sizeUnitBase())));
 
+    m_stopButton->setVisible(m_state->largeScanRunning());
+    m_rescanButton->setVisible(!m_state->largeScanRunning());
     if (!m_state->largeScanRunning()) {
         m_tick.stop();
         m_clock.invalidate();
@@ -545,6 +597,17 @@ void LargeFilesPage::applyFilter()
     m_model->setFiles(kept);
     m_treemap->setTiles(treemapTiles(kept));
     m_treemapCard->setVisible(!kept.isEmpty());
+    // An empty table says why it is empty.
+    if (!term.isEmpty())
+        m_noMatch->setText(LargeFilesText::tr("No files match “%1”.").arg(term));
+    else if (m_filter->currentIndex() != AllFiles)
+        m_noMatch->setText(LargeFilesText::tr("No files in this view."));
+    else
+        m_noMatch->setText(LargeFilesText::tr("No files over %1 in your home folder.")
+                               .arg(formatSize(qint64(std::max(AppSettings::instance()->largeThresholdMB(), 0))
+                                               * sizeUnitBase() * sizeUnitBase())));
+    m_noMatch->setVisible(kept.isEmpty());
+    m_table->setVisible(!kept.isEmpty());
     updateHover(m_table->viewport()->mapFromGlobal(QCursor::pos()));
     updateFooter();
 }
@@ -594,7 +657,17 @@ void LargeFilesPage::revealChecked()
 {
     const QList<LargeFile> files = checkedShownFiles();
     if (!files.isEmpty())
-        revealInFileManager(files.first().path);
+        reveal(files.first().path);
+}
+
+void LargeFilesPage::reveal(const QString &path)
+{
+    const QPointer<LargeFilesPage> self(this);
+    revealInFileManager(path, [self, path] {
+        if (self)
+            self->m_state->notify(LargeFilesText::tr("The %1 could not show %2")
+                                      .arg(fileManagerName(), QDir::toNativeSeparators(path)));
+    });
 }
 
 void LargeFilesPage::moveChecked()
@@ -602,8 +675,18 @@ void LargeFilesPage::moveChecked()
     QStringList paths;
     for (const LargeFile &f : checkedShownFiles())
         paths.append(f.path);
-    if (!paths.isEmpty())
-        m_state->moveLargeFilesToTrash(paths);
+    if (paths.isEmpty())
+        return;
+    m_state->moveLargeFilesToTrash(paths);
+    // A file that went is no longer checked: put back by Undo, it returns
+    // unticked like any file the user has not picked.
+    QSet<QString> listed;
+    for (const LargeFile &f : m_state->largeFiles())
+        listed.insert(f.path);
+    for (const QString &path : std::as_const(paths)) {
+        if (!listed.contains(path) && m_model->isChecked(path))
+            m_model->toggleChecked(path);
+    }
 }
 
 void LargeFilesPage::updateHover(const QPoint &viewportPos)
@@ -619,6 +702,21 @@ void LargeFilesPage::updateHover(const QPoint &viewportPos)
 
 bool LargeFilesPage::eventFilter(QObject *watched, QEvent *event)
 {
+    if (m_table && watched == m_table && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Space && !(key->modifiers() & ~Qt::KeypadModifier)) {
+            if (const LargeFile *file = m_model->fileAt(m_table->currentIndex().row()))
+                toggleChecked(file->path);
+            return true;
+        }
+    }
+    if (m_table && watched == m_table && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        // The first visit starts on the first file; the ring comes and goes
+        // with the focus.
+        if (event->type() == QEvent::FocusIn && !m_table->currentIndex().isValid() && m_model->rowCount() > 0)
+            m_table->setCurrentIndex(m_model->index(0, LargeFilesModel::NameColumn));
+        m_table->viewport()->update();
+    }
     if (m_table && watched == m_table->viewport()) {
         switch (event->type()) {
         case QEvent::MouseMove:

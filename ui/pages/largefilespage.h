@@ -82,6 +82,7 @@ private:
     void updateHover(const QPoint &viewportPos);
     QList<LargeFile> checkedShownFiles() const;
     void revealChecked();
+    void reveal(const QString &path);
     void moveChecked();
 
     AppState *m_state;
@@ -90,6 +91,8 @@ private:
     QTimer m_tick;
     QStackedWidget *m_views = nullptr;
     PageHeader *m_header = nullptr;
+    Button *m_rescanButton = nullptr;
+    Button *m_stopButton = nullptr;
     Radar *m_radar = nullptr;
     QLabel *m_pathLabel = nullptr;
     QString m_currentDir;
@@ -104,6 +107,7 @@ private:
     Card *m_treemapCard = nullptr;
     Treemap *m_treemap = nullptr;
     QTableView *m_table = nullptr;
+    QLabel *m_noMatch = nullptr;  // in place of the table when no file passes
     int m_hoveredRow = -1;
     QLabel *m_summary = nullptr;
     Button *m_showButton = nullptr;

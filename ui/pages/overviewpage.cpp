@@ -4,10 +4,12 @@
 #include "app/appstate.h"
 #include "app/platform.h"
 #include "ui/theme.h"
+#include "ui/widgets/accessible.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/card.h"
 #include "ui/widgets/diskorb.h"
 #include "ui/widgets/elidedlabel.h"
+#include "ui/widgets/flowlayout.h"
 #include "ui/widgets/headline.h"
 #include "ui/widgets/icontile.h"
 #include "ui/widgets/kit.h"
@@ -18,8 +20,8 @@
 #include <QBrush>
 #include <QCoreApplication>
 #include <QFutureWatcher>
-#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -55,8 +57,16 @@ public:
         setAttribute(Qt::WA_Hover);
         setFixedHeight(98);
         setToolTip(def.description);
-        if (clickable)
+        // With results a tile is a button into the Cleanup page, from the
+        // keyboard too; before a scan it only describes a category.
+        a11y::setRole(this, clickable ? QAccessible::Button : QAccessible::StaticText);
+        a11y::setName(this, sizeText == u"—" ? def.name : def.name + QStringLiteral(", ") + sizeText);
+        a11y::setDescription(this, def.description);
+        if (clickable) {
             setCursor(Qt::PointingHandCursor);
+            setFocusPolicy(Qt::StrongFocus);
+            setProperty("focusRadius", 14);
+        }
 
         auto *row = new QHBoxLayout(this);
         row->setSpacing(10);
@@ -121,6 +131,17 @@ protected:
         }
         event->accept();
         m_onClick(m_id);
+    }
+
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const int key = event->key();
+        if (m_clickable && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            event->accept();
+            m_onClick(m_id);
+            return;
+        }
+        QWidget::keyPressEvent(event);
     }
 
 private:
@@ -334,6 +355,7 @@ void OverviewPage::buildHero(QVBoxLayout *column)
 {
     auto *hero = new Card(this);
     hero->setObjectName(QStringLiteral("hero"));
+    hero->setAccessibleName(OverviewText::tr("Disk health"));
     auto *row = new QHBoxLayout(hero);
     row->setContentsMargins(22, 22, 32, 22);
     row->setSpacing(30);
@@ -363,8 +385,9 @@ void OverviewPage::buildHero(QVBoxLayout *column)
     text->addLayout(m_legendSlot);
     text->addSpacing(22);
 
-    auto *chips = new QHBoxLayout;
-    chips->setSpacing(8);
+    // Chips keep their words: one that does not fit moves to the next line.
+    auto *chipRow = new QWidget(hero);
+    auto *chips = new FlowLayout(chipRow, 8, 8);
     auto *protectedChip = new Chip(true, QStringLiteral("caption"), {}, hero);
     protectedChip->setObjectName(QStringLiteral("protectedChip"));
     protectedChip->setText(OverviewText::tr("System files protected"));
@@ -374,8 +397,7 @@ void OverviewPage::buildHero(QVBoxLayout *column)
     scanChip->setObjectName(QStringLiteral("scanChip"));
     m_scanChip = scanChip;
     chips->addWidget(scanChip);
-    chips->addStretch(1);
-    text->addLayout(chips);
+    text->addWidget(chipRow);
     text->addStretch(1);
     row->addLayout(text, 1);
 
@@ -384,10 +406,12 @@ void OverviewPage::buildHero(QVBoxLayout *column)
 
 void OverviewPage::buildStatistics(QVBoxLayout *column)
 {
-    auto *row = new QHBoxLayout;
-    row->setSpacing(14);
-    // Values and captions elide: long translations must not widen the row
-    // past the window's minimum width.
+    // Three cards side by side; where their figures and captions would be
+    // cut, they take two rows (the texts still elide in a narrower card).
+    auto *cards = new QWidget(this);
+    cards->setObjectName(QStringLiteral("statistics"));
+    auto *row = new FlowLayout(cards, 14, 14);
+    row->setEqualColumns(3);
     const auto card = [this, row](const char *name, ElidedLabel **value, ElidedLabel **caption, QWidget *extra) {
         auto *box = new Card(this);
         box->setObjectName(QString::fromLatin1(name));
@@ -407,16 +431,17 @@ void OverviewPage::buildStatistics(QVBoxLayout *column)
         line->addStretch(1);
         extra->setParent(box);
         line->addWidget(extra, 0, Qt::AlignVCenter);
-        row->addWidget(box, 1);
+        row->addWidget(box);
     };
     m_sparkline = new Sparkline;
     m_sparkline->setObjectName(QStringLiteral("sparkline"));
+    m_sparkline->setAccessibleName(OverviewText::tr("Space freed in the last six months"));
     card("freedCard", &m_freedValue, &m_freedCaption, m_sparkline);
     card("lastScanCard", &m_lastScanValue, &m_lastScanCaption,
          new IconTile(QStringLiteral("history"), QColor(), 36));
     card("scheduleCard", &m_scheduleValue, &m_scheduleCaption,
          new IconTile(QStringLiteral("calendar"), QColor(), 36));
-    column->addLayout(row);
+    column->addWidget(cards);
 }
 
 void OverviewPage::setCatalogueSource(CatalogueSource source)
@@ -458,7 +483,7 @@ QStringList OverviewPage::tileIds() const
     QStringList ids;
     if (!m_grid)
         return ids;
-    auto *grid = static_cast<QGridLayout *>(m_grid->layout());
+    const QLayout *grid = m_grid->layout();
     for (int i = 0; i < grid->count(); ++i) {
         if (QWidget *tile = grid->itemAt(i)->widget())
             ids << tile->property("categoryId").toString();
@@ -530,9 +555,16 @@ void OverviewPage::refresh()
                              : schedule == AppSettings::Weekly ? OverviewText::tr("Weekly")
                                                                : OverviewText::tr("Monthly"));
     m_scheduleCaption->setText(OverviewText::tr("Scheduled scan"));
+    // Each card is named by its caption, as it reads on screen.
+    for (const ElidedLabel *caption : {m_freedCaption, m_lastScanCaption, m_scheduleCaption})
+        a11y::setName(caption->parentWidget(), caption->text());
 
-    m_sectionTitle->setText(hasResults ? OverviewText::tr("Top recommendations")
-                                       : OverviewText::tr("What Smart Scan looks at"));
+    // Results do not outlive the program, the last scan time does: after a
+    // restart the page says why it shows no figures, as the Cleanup page does.
+    const bool resultsGone = lastScan.isValid() && m_state->phase() == AppState::Idle;
+    m_sectionTitle->setText(hasResults    ? OverviewText::tr("Top recommendations")
+                            : resultsGone ? OverviewText::tr("Scan again to see what can be cleaned")
+                                          : OverviewText::tr("What Smart Scan looks at"));
     rebuildTiles(hasResults);
 }
 
@@ -541,9 +573,8 @@ void OverviewPage::rebuildLegend(qint64 total, qint64 available, qint64 reclaim)
     retire(m_legend);
     auto *legend = new QWidget(this);
     legend->setObjectName(QStringLiteral("legend"));
-    auto *row = new QHBoxLayout(legend);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(26);
+    // Captions keep their words: an entry that does not fit wraps.
+    auto *row = new FlowLayout(legend, 26, 10);
 
     QLinearGradient gradient(0, 0, 8, 8);
     gradient.setColorAt(0, QColor(99, 102, 241));
@@ -555,7 +586,6 @@ void OverviewPage::rebuildLegend(qint64 total, qint64 available, qint64 reclaim)
     if (reclaim > 0)
         row->addWidget(legendItem(QBrush(QColor(34, 211, 238)), OverviewText::tr("Reclaimable"), reclaim, legend));
     row->addWidget(legendItem(QBrush(), OverviewText::tr("Available"), available, legend));
-    row->addStretch(1);
     m_legendSlot->addWidget(legend);
     // A layout shows a new child of a visible page only at the next turn of
     // the event loop; a grab or a test in between would miss it.
@@ -568,19 +598,12 @@ void OverviewPage::rebuildTiles(bool hasResults)
     retire(m_grid);
     auto *container = new QWidget(this);
     container->setObjectName(QStringLiteral("tileGrid"));
-    auto *grid = new QGridLayout(container);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setHorizontalSpacing(12);
-    grid->setVerticalSpacing(12);
-    for (int c = 0; c < kColumns; ++c)
-        grid->setColumnStretch(c, 1);
+    // Four columns, or fewer where a tile would cut its category's name.
+    auto *grid = new FlowLayout(container, 12, 12);
+    grid->setEqualColumns(kColumns);
 
     const auto open = [this](const QString &id) { emit openCleanup(id); };
-    int index = 0;
-    const auto place = [&](QWidget *tile) {
-        grid->addWidget(tile, index / kColumns, index % kColumns);
-        ++index;
-    };
+    const auto place = [&](QWidget *tile) { grid->addWidget(tile); };
 
     if (hasResults) {
         QList<CategoryResult> ranked = m_state->results();

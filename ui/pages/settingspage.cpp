@@ -8,6 +8,7 @@
 #include "scan/pathrules.h"
 #include "ui/i18n.h"
 #include "ui/theme.h"
+#include "ui/widgets/accessible.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/card.h"
 #include "ui/widgets/divider.h"
@@ -46,6 +47,7 @@ public:
         eyebrow->setContentsMargins(2, 0, 0, 10);
         column->addWidget(eyebrow);
         m_card = new Card(parent);
+        m_card->setAccessibleName(title);
         m_rows = new QVBoxLayout(m_card);
         m_rows->setContentsMargins(0, 0, 0, 0);
         m_rows->setSpacing(0);
@@ -93,6 +95,20 @@ QWidget *makeRow(const QString &icon, const QString &title, const QString &descr
     if (control) {
         control->setParent(row);
         line->addWidget(control);
+    }
+    // Switches and selects show no words of their own: the row's title names
+    // them and its description describes them, for assistive technology. A
+    // button keeps its own words and takes the description.
+    for (QWidget *w : {extra, control}) {
+        const auto *button = qobject_cast<QAbstractButton *>(w);
+        if (!w || !(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        if (!button || button->text().isEmpty())
+            a11y::setName(w, title);
+        a11y::setDescription(w, description);
+        // A select reads its value as its name on Linux; the label names it.
+        if (w == control)
+            label->setBuddy(w);
     }
     return row;
 }
@@ -225,7 +241,7 @@ void SettingsPage::buildCleaning(QVBoxLayout *column)
                                    [settings](bool on) { settings->setMoveToTrash(on); })));
 
     section.add(makeRow(QStringLiteral("ruler"), SettingsText::tr("Large file size"),
-                        SettingsText::tr("Files bigger than this appear in Large & Old Files."),
+                        SettingsText::tr("Files bigger than this appear in the Space Map."),
                         makeSelect("largeThreshold",
                                    {{SettingsText::tr("100 MB"), 100},
                                     {SettingsText::tr("250 MB"), 250},
@@ -240,7 +256,7 @@ void SettingsPage::buildCleaning(QVBoxLayout *column)
                                    })));
 
     section.add(makeRow(QStringLiteral("clock"), SettingsText::tr("Consider files old after"),
-                        SettingsText::tr("Used by the “Unused” filter."),
+                        SettingsText::tr("Used by the Space Map’s “Unused” filter."),
                         makeSelect("oldMonths",
                                    {{SettingsText::tr("3 months"), 3},
                                     {SettingsText::tr("6 months"), 6},
@@ -431,6 +447,9 @@ void SettingsPage::rebuildExclusions()
         remove->setFixedSize(24, 24);
         remove->setStyleSheet(QStringLiteral("padding: 0; min-height: 24px; max-height: 24px;"));
         remove->setToolTip(SettingsText::tr("Remove"));
+        a11y::setName(remove, remove->toolTip());
+        a11y::setDescription(remove, text);
+        entry->setAccessibleName(text);
         connect(remove, &QPushButton::clicked, this, [this, text] { removeExclusion(text); });
         line->addWidget(remove);
         m_exclusionList->addWidget(entry);

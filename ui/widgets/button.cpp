@@ -5,6 +5,7 @@
 
 #include <QEnterEvent>
 #include <QGraphicsDropShadowEffect>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyle>
@@ -173,6 +174,18 @@ void Button::changeEvent(QEvent *event)
     }
 }
 
+void Button::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !(event->modifiers() & ~Qt::KeypadModifier)) {
+        if (isEnabled())
+            click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
 void Button::enterEvent(QEnterEvent *event)
 {
     QPushButton::enterEvent(event);
@@ -230,7 +243,8 @@ void Button::paintEvent(QPaintEvent *event)
         p.restore();
     } else {
         p.setPen(Qt::NoPen);
-        p.setBrush(hovered ? theme->bad().lighter(110) : theme->bad());
+        const QColor fill = Theme::dangerFill();
+        p.setBrush(hovered ? fill.lighter(110) : fill);
         p.drawRoundedRect(shape, radius, radius);
     }
 
@@ -247,12 +261,6 @@ void Button::paintEvent(QPaintEvent *event)
     p.setFont(f);
     p.setPen(textColor);
     p.drawText(QRectF(x, 0, textWidth + 1, height()), Qt::AlignLeft | Qt::AlignVCenter, text());
-
-    if (hasFocus() && enabled && focusPolicy() != Qt::NoFocus && property("showFocus").toBool()) {
-        p.setPen(QPen(theme->accentSoft(), 3));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(shape.adjusted(-2, -2, 2, 2), radius + 2, radius + 2);
-    }
 }
 
 } // namespace ui

@@ -16,8 +16,8 @@ namespace ui {
 // painted here and size themselves; "link", "ghost" and the default kind are
 // ordinary push buttons drawn by the style sheet. Size "lg" is the large
 // form. The icon is a named line icon, re-tinted on every theme change in the
-// colour of the kind's text. A focus ring is drawn only for buttons that set
-// the property "showFocus", so mouse users never see it.
+// colour of the kind's text. Keyboard focus shows as the kit's ring around
+// the button (ui/widgets/focusring.h), never after a click.
 class Button final : public QPushButton
 {
     Q_OBJECT
@@ -48,6 +48,9 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
+    // Return and Enter press the focused button, as Space does (outside a
+    // QDialog a push button only answers Space).
+    void keyPressEvent(QKeyEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
 

@@ -1,5 +1,6 @@
 #include "ui/widgets/card.h"
 
+#include "ui/widgets/accessible.h"
 #include "ui/widgets/kit.h"
 
 #include <QPainter>
@@ -8,6 +9,7 @@ namespace ui {
 
 Card::Card(QWidget *parent) : QFrame(parent)
 {
+    a11y::setRole(this, QAccessible::Grouping);
     repaintOnThemeChange(this);
 }
 

@@ -6,7 +6,8 @@
 namespace ui {
 
 // A rounded panel (radius 14) that groups content. Its layout is the
-// caller's; the card only paints its background.
+// caller's; the card only paints its background. Assistive technology sees a
+// group, which its owner names (setAccessibleName).
 class Card final : public QFrame
 {
     Q_OBJECT

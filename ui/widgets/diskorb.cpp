@@ -1,7 +1,10 @@
 #include "ui/widgets/diskorb.h"
 
+#include "ui/widgets/accessible.h"
+#include "ui/widgets/focusring.h"
 #include "ui/widgets/kit.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -24,6 +27,10 @@ DiskOrb::DiskOrb(QWidget *parent) : QWidget(parent)
 {
     setFixedSize(280, 280);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    // The disc carries its own ring; the widget's square would be wrong.
+    setProperty("focusRing", false);
+    a11y::setRole(this, QAccessible::Button);
     repaintOnThemeChange(this);
 }
 
@@ -66,6 +73,8 @@ void DiskOrb::setTexts(const QString &big, const QString &sub, const QString &ac
     m_unit = space < 0 ? QString() : big.mid(space + 1);
     m_sub = sub;
     m_action = action;
+    a11y::setName(this, QString(big + u' ' + sub).trimmed());
+    a11y::setDescription(this, action);
     update();
 }
 
@@ -109,6 +118,20 @@ void DiskOrb::leaveEvent(QEvent *event)
 {
     setHover(false);
     QWidget::leaveEvent(event);
+}
+
+void DiskOrb::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        emit clicked();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void DiskOrb::mouseReleaseEvent(QMouseEvent *event)
@@ -163,6 +186,10 @@ void DiskOrb::paintEvent(QPaintEvent *)
 
     paintDisc(p);
     paintTexts(p);
+    if (focus::ringVisible(this)) {
+        const QRectF disc(c.x() - kDiscRadius, c.y() - kDiscRadius, 2 * kDiscRadius, 2 * kDiscRadius);
+        focus::paintRing(&p, disc, kDiscRadius);
+    }
 }
 
 void DiskOrb::paintDisc(QPainter &p) const

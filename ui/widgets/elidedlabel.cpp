@@ -28,13 +28,17 @@ QSize ElidedLabel::minimumSizeHint() const
     return QSize(0, QLabel::minimumSizeHint().height());
 }
 
+QString ElidedLabel::shownText() const
+{
+    return fontMetrics().elidedText(text(), Qt::ElideRight, contentsRect().width());
+}
+
 void ElidedLabel::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.setFont(font());
     p.setPen(palette().color(foregroundRole()));
-    const QRect r = contentsRect();
-    p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, fontMetrics().elidedText(text(), Qt::ElideRight, r.width()));
+    p.drawText(contentsRect(), Qt::AlignLeft | Qt::AlignVCenter, shownText());
 }
 
 } // namespace ui

@@ -18,6 +18,8 @@ public:
     void setText(const QString &text);
 
     QSize minimumSizeHint() const override;
+    // The text as it is drawn at the present width.
+    QString shownText() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,9 +1,10 @@
 #include "ui/widgets/headline.h"
 
+#include "ui/widgets/accessible.h"
 #include "ui/widgets/kit.h"
 
 #include <QPainter>
-#include <QRegularExpression>
+#include <QTextBoundaryFinder>
 
 #include <cmath>
 
@@ -11,17 +12,23 @@ namespace ui {
 
 namespace {
 
-// Words with their trailing spaces, so that joining them gives the text back.
+// The pieces between line-break opportunities, each with its trailing
+// spaces, so that joining them gives the text back. Latin text breaks after
+// spaces; Chinese and Japanese break between characters, as the Unicode line
+// breaking rules say (never before a closing mark, say).
 QStringList words(const QString &text)
 {
     QStringList out;
-    static const QRegularExpression word(QStringLiteral("\\S*\\s*"));
-    auto it = word.globalMatch(text);
-    while (it.hasNext()) {
-        const QString w = it.next().captured(0);
-        if (!w.isEmpty())
-            out.append(w);
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Line, text);
+    qsizetype start = 0;
+    while (finder.toNextBoundary() > 0) {
+        const qsizetype end = finder.position();
+        if (end > start)
+            out.append(text.mid(start, end - start));
+        start = end;
     }
+    if (start < text.size())
+        out.append(text.mid(start));
     return out;
 }
 
@@ -33,6 +40,7 @@ Headline::Headline(int pixelSize, QWidget *parent) : QWidget(parent), m_px(pixel
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
     repaintOnThemeChange(this);
+    a11y::setRole(this, QAccessible::StaticText);
     connect(Theme::instance(), &Theme::changed, this, [this] {
         relayout();
         updateGeometry();
@@ -56,6 +64,7 @@ void Headline::setText(const QString &templateText, const QString &argument)
         m_argument = argument;
         m_after = templateText.mid(at + 2);
     }
+    a11y::setName(this, plainText());
     relayout();
     updateGeometry();
     update();
@@ -145,7 +154,7 @@ void Headline::paintEvent(QPaintEvent *)
             const QRectF r(frag.x, y, frag.width, fm.lineSpacing());
             if (frag.highlighted) {
                 const QRectF inked(r.left(), r.top(), fm.horizontalAdvance(frag.text.trimmed()), r.height());
-                p.setPen(QPen(QBrush(Theme::brandGradient(inked)), 1));
+                p.setPen(QPen(QBrush(theme->textGradient(inked)), 1));
             } else {
                 p.setPen(theme->text());
             }

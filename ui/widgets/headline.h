@@ -7,8 +7,10 @@
 namespace ui {
 
 // A large heading in which one argument is set in the brand gradient, e.g.
-// "You can free %1" with the size highlighted. The text wraps at word
-// boundaries; the widget reports its height for a given width.
+// "You can free %1" with the size highlighted (in the theme's text gradient).
+// The text wraps where the Unicode line-breaking rules allow: after spaces,
+// and between the characters of Chinese and Japanese text; the widget
+// reports its height for a given width.
 class Headline final : public QWidget
 {
     Q_OBJECT

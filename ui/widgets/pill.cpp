@@ -1,6 +1,7 @@
 #include "ui/widgets/pill.h"
 
 #include "scan/category.h"
+#include "ui/widgets/accessible.h"
 #include "ui/widgets/kit.h"
 
 #include <QPainter>
@@ -20,6 +21,8 @@ Pill::Pill(int risk, QWidget *parent) : QWidget(parent), m_risk(risk)
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     repaintOnThemeChange(this);
+    a11y::setRole(this, QAccessible::StaticText);
+    a11y::setName(this, text());
 }
 
 void Pill::setRisk(int risk)
@@ -27,6 +30,7 @@ void Pill::setRisk(int risk)
     if (risk == m_risk)
         return;
     m_risk = risk;
+    a11y::setName(this, text());
     updateGeometry();
     update();
 }

@@ -1,5 +1,6 @@
 #include "ui/widgets/progressring.h"
 
+#include "ui/widgets/accessible.h"
 #include "ui/widgets/kit.h"
 
 #include <QPainter>
@@ -17,12 +18,16 @@ ProgressRing::ProgressRing(QWidget *parent) : QWidget(parent)
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &ProgressRing::advance);
     repaintOnThemeChange(this);
+    // Read out as a progress bar: its texts as the name, the percentage.
+    a11y::setRole(this, QAccessible::ProgressBar);
+    a11y::setValue(this, 0);
 }
 
 void ProgressRing::setValue(qreal value)
 {
     const qreal v = std::isnan(value) ? 0.0 : qBound<qreal>(0.0, value, 1.0);
     m_target = v;
+    a11y::setValue(this, v * 100);
     if (v < m_shown)
         m_shown = v;
     update();
@@ -35,6 +40,7 @@ void ProgressRing::setText(const QString &value, const QString &caption)
         return;
     m_value = value;
     m_caption = caption;
+    a11y::setName(this, QString(value + u' ' + caption).trimmed());
     update();
 }
 

@@ -1,5 +1,6 @@
 #include "ui/widgets/radar.h"
 
+#include "ui/widgets/accessible.h"
 #include "ui/widgets/kit.h"
 
 #include <QConicalGradient>
@@ -17,6 +18,8 @@ Radar::Radar(QWidget *parent) : QWidget(parent)
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &Radar::advance);
     repaintOnThemeChange(this);
+    // A busy indicator named by its figure ("1.2 GB found").
+    a11y::setRole(this, QAccessible::ProgressBar);
 }
 
 void Radar::setText(const QString &value, const QString &caption)
@@ -25,6 +28,7 @@ void Radar::setText(const QString &value, const QString &caption)
         return;
     m_value = value;
     m_caption = caption;
+    a11y::setName(this, QString(value + u' ' + caption).trimmed());
     update();
 }
 

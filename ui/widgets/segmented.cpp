@@ -2,8 +2,12 @@
 
 #include "ui/widgets/kit.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace ui {
 
@@ -20,6 +24,8 @@ Segmented::Segmented(const QStringList &options, QWidget *parent) : QWidget(pare
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    setProperty("focusRadius", 10);
     relayout();
     repaintOnThemeChange(this);
     // The look changes the height and the fonts their metrics.
@@ -47,6 +53,44 @@ void Segmented::setCurrentIndex(int index)
         return;
     m_current = index;
     update();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, hasFocus() ? QAccessible::Focus : QAccessible::Selection);
+        event.setChild(index);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void Segmented::pick(int index)
+{
+    if (index < 0 || index >= m_options.size() || index == m_current)
+        return;
+    setCurrentIndex(index);
+    emit currentChanged(index);
+}
+
+void Segmented::keyPressEvent(QKeyEvent *event)
+{
+    const int last = int(m_options.size()) - 1;
+    int target = -1;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        target = std::max(0, m_current - 1);
+        break;
+    case Qt::Key_Right:
+        target = std::min(last, m_current + 1);
+        break;
+    case Qt::Key_Home:
+        target = 0;
+        break;
+    case Qt::Key_End:
+        target = last;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    pick(target);
+    event->accept();
 }
 
 int Segmented::segmentAt(const QPointF &pos) const
@@ -92,11 +136,8 @@ void Segmented::mousePressEvent(QMouseEvent *event)
         return;
     }
     const int index = segmentAt(event->position());
-    if (index < 0 || index == m_current)
-        return;
-    m_current = index;
-    update();
-    emit currentChanged(index);
+    if (index >= 0)
+        pick(index);
 }
 
 void Segmented::paintEvent(QPaintEvent *)

@@ -8,9 +8,11 @@
 namespace ui {
 
 // A row of mutually exclusive options in one rounded field; the current
-// option sits on a raised inner pill. Only a press on another segment
-// changes the selection and emits currentChanged; the programmatic setter is
-// silent, so a page can mirror its state into the control without feedback.
+// option sits on a raised inner pill. Only the user changes the selection
+// and emits currentChanged: a press on another segment, or Left, Right, Home
+// and End while it has the focus. The programmatic setter is silent, so a
+// page can mirror its state into the control without feedback. Assistive
+// technology sees a tab list whose tabs are the options.
 class Segmented final : public QWidget
 {
     Q_OBJECT
@@ -24,6 +26,9 @@ public:
     int currentIndex() const { return m_current; }
     // Out-of-range indices are ignored. Emits nothing.
     void setCurrentIndex(int index);
+    // The user's choice: makes the option current and emits currentChanged
+    // when that changed something.
+    void pick(int index);
 
     // The segment rectangles, left to right, in widget coordinates.
     QList<QRectF> segmentRects() const { return m_rects; }
@@ -39,6 +44,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:

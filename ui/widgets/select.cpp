@@ -1,10 +1,12 @@
 #include "ui/widgets/select.h"
 
+#include "ui/widgets/focusring.h"
 #include "ui/widgets/kit.h"
 #include "ui/widgets/selectpopup.h"
 
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QWheelEvent>
 
 namespace ui {
 
@@ -81,6 +83,11 @@ void Select::leaveEvent(QEvent *event)
     update();
 }
 
+void Select::wheelEvent(QWheelEvent *event)
+{
+    event->ignore();
+}
+
 void Select::paintEvent(QPaintEvent *)
 {
     const Theme *theme = Theme::instance();
@@ -93,7 +100,7 @@ void Select::paintEvent(QPaintEvent *)
     QColor border = theme->lineStrong();
     if (!enabled)
         border = theme->line();
-    else if (hasFocus() || m_popup)
+    else if (focus::ringVisible(this) || m_popup)
         border = theme->accent();
     p.setPen(QPen(border, 1));
     p.setBrush(!enabled ? QColor(Qt::transparent) : hovered ? theme->cardHover() : theme->tokens().card2);

@@ -11,6 +11,8 @@ namespace ui {
 // opens with the current item lying over the field, fades in and marks the
 // current item with a check. `activated` fires only when the user picks an
 // item other than the current one. A select without items opens nothing.
+// The mouse wheel never changes a closed select: it scrolls what lies
+// beneath, so scrolling a page past a select cannot change a setting.
 class Select final : public QComboBox
 {
     Q_OBJECT
@@ -33,6 +35,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     friend class SelectPopup;

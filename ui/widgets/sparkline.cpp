@@ -1,5 +1,7 @@
 #include "ui/widgets/sparkline.h"
 
+#include "app/platform.h"
+#include "ui/widgets/accessible.h"
 #include "ui/widgets/kit.h"
 
 #include <QPainter>
@@ -13,6 +15,8 @@ Sparkline::Sparkline(QWidget *parent) : QWidget(parent)
 {
     setFixedSize(92, 32);
     repaintOnThemeChange(this);
+    // A chart: its owner names it, the values describe it, oldest first.
+    a11y::setRole(this, QAccessible::Chart);
 }
 
 void Sparkline::setValues(const QList<qint64> &values)
@@ -20,6 +24,10 @@ void Sparkline::setValues(const QList<qint64> &values)
     if (values == m_values)
         return;
     m_values = values;
+    QStringList parts;
+    for (const qint64 v : values)
+        parts << formatSize(std::max<qint64>(v, 0));
+    a11y::setDescription(this, parts.join(QStringLiteral(", ")));
     relayout();
     update();
 }

@@ -1,5 +1,7 @@
 #include "ui/widgets/stackbar.h"
 
+#include "app/platform.h"
+#include "ui/widgets/accessible.h"
 #include "ui/widgets/kit.h"
 
 #include <QHelpEvent>
@@ -14,12 +16,20 @@ StackBar::StackBar(int height, QWidget *parent) : QWidget(parent)
     setFixedHeight(height);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     repaintOnThemeChange(this);
+    // A chart: its owner names it, the segments describe it.
+    a11y::setRole(this, QAccessible::Chart);
 }
 
 void StackBar::setSegments(const QList<Segment> &segments, qint64 total)
 {
     m_segments = segments;
     m_total = qMax<qint64>(1, total);
+    QStringList parts;
+    for (const Segment &s : segments) {
+        if (s.bytes > 0 && !s.name.isEmpty())
+            parts << s.name + u' ' + formatSize(s.bytes);
+    }
+    a11y::setDescription(this, parts.join(QStringLiteral(", ")));
     relayout();
     update();
 }

@@ -1,8 +1,11 @@
 #include "ui/widgets/treemap.h"
 
 #include "ui/theme.h"
+#include "ui/widgets/focusring.h"
 #include "ui/widgets/kit.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -51,12 +54,24 @@ Treemap::Treemap(QWidget *parent)
     setMinimumHeight(120);
     setMaximumHeight(200);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    setFocusPolicy(Qt::StrongFocus);
+    // The ring goes round the current tile, not the whole map.
+    setProperty("focusRing", false);
     repaintOnThemeChange(this);
 }
 
 void Treemap::setTiles(const QList<TreemapTile> &tiles)
 {
+    // The keyboard stays on the same file when it is still there.
+    const QString current = m_current >= 0 && m_current < m_tiles.size() ? m_tiles[m_current].path : QString();
     m_tiles = tiles;
+    m_current = -1;
+    for (int i = 0; i < m_tiles.size() && !current.isEmpty(); ++i) {
+        if (m_tiles[i].path == current)
+            m_current = i;
+    }
+    if (m_current < 0 && hasFocus() && !m_tiles.isEmpty())
+        m_current = 0;
     m_hovered = -1;
     setToolTip({});
     relayout();
@@ -207,6 +222,74 @@ void Treemap::mousePressEvent(QMouseEvent *event)
     }
 }
 
+void Treemap::setCurrentIndex(int index)
+{
+    if (index < -1 || index >= m_tiles.size() || index == m_current)
+        return;
+    m_current = index;
+    update();
+    if (index >= 0 && hasFocus() && QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::Focus);
+        event.setChild(index);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void Treemap::toggleTile(int index)
+{
+    if (index >= 0 && index < m_tiles.size())
+        emit toggled(m_tiles[index].path);
+}
+
+void Treemap::keyPressEvent(QKeyEvent *event)
+{
+    const int last = int(m_tiles.size()) - 1;
+    if (last < 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int at = std::clamp(m_current, 0, last);
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        setCurrentIndex(m_current < 0 ? 0 : std::max(0, at - 1));
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        setCurrentIndex(m_current < 0 ? 0 : std::min(last, at + 1));
+        break;
+    case Qt::Key_Home:
+        setCurrentIndex(0);
+        break;
+    case Qt::Key_End:
+        setCurrentIndex(last);
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Select:
+        setCurrentIndex(at);
+        toggleTile(at);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void Treemap::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    if (m_current < 0 && !m_tiles.isEmpty())
+        setCurrentIndex(0);
+    update();
+}
+
+void Treemap::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+}
+
 void Treemap::paintEvent(QPaintEvent *)
 {
     if (m_rects.isEmpty())
@@ -230,6 +313,12 @@ void Treemap::paintEvent(QPaintEvent *)
             if (m_checked.contains(m_tiles[i].path))
                 paintTile(p, i, false);
         }
+    }
+    if (focus::ringVisible(this) && m_current >= 0 && m_current < m_rects.size()) {
+        const QRectF d = m_rects[m_current].adjusted(2, 2, -2, -2);
+        if (d.width() >= 1 && d.height() >= 1)
+            focus::paintRing(&p, d.adjusted(1.5, 1.5, -1.5, -1.5),
+                             std::min<qreal>(8, std::min(d.width(), d.height()) / 3));
     }
 }
 

@@ -24,6 +24,12 @@ struct TreemapTile
 // when the tiles or the size change; painting only reads it. A click toggles
 // the tile's file; checked tiles glow and carry a check mark, and once any
 // tile is checked the others are dimmed.
+//
+// From the keyboard the treemap is one stop in the tab order with a current
+// tile, ringed while the keyboard is in use: the arrow keys walk the tiles
+// from the largest to the smallest, Home and End jump to either end, Space
+// toggles the current tile's file. Assistive technology sees a list whose
+// items are the tiles, named by file and size.
 class Treemap final : public QWidget
 {
     Q_OBJECT
@@ -39,6 +45,11 @@ public:
     void setChecked(const QSet<QString> &paths);
     const QSet<QString> &checked() const { return m_checked; }
     int hoveredIndex() const { return m_hovered; }
+    // The tile the keyboard is on, or -1.
+    int currentIndex() const { return m_current; }
+    void setCurrentIndex(int index);
+    // As a click on the tile: emits toggled with its path.
+    void toggleTile(int index);
     // The last tile whose rectangle holds the point (tiles only touch at
     // their edges), or -1.
     int tileAt(const QPointF &pos) const;
@@ -65,6 +76,9 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void relayout();
@@ -75,6 +89,7 @@ private:
     QList<QRectF> m_rects;
     QSet<QString> m_checked;
     int m_hovered = -1;
+    int m_current = -1;
 };
 
 } // namespace ui

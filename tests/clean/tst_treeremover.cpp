@@ -1,0 +1,207 @@
+#include "clean/treeremover.h"
+#include "scan/fs.h"
+
+#include "support/testsupport.h"
+
+#include <QtTest>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+bool exists(const QString &path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+// Raises or lowers the descriptor limit of this process for one scope.
+class DescriptorLimit final
+{
+public:
+    explicit DescriptorLimit(rlim_t soft)
+    {
+        ::getrlimit(RLIMIT_NOFILE, &m_saved);
+        if (soft == 0)
+            return;
+        rlimit lowered = m_saved;
+        lowered.rlim_cur = soft;
+        m_set = ::setrlimit(RLIMIT_NOFILE, &lowered) == 0;
+    }
+    ~DescriptorLimit()
+    {
+        if (m_set)
+            ::setrlimit(RLIMIT_NOFILE, &m_saved);
+    }
+
+private:
+    rlimit m_saved{};
+    bool m_set = false;
+};
+
+} // namespace
+
+class TestTreeRemover final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Every row is removed by one thread and by four that join from the
+    // first folder on: the outcome must be the same.
+    void initTestCase_data()
+    {
+        QTest::addColumn<int>("threads");
+        QTest::newRow("one thread") << 1;
+        QTest::newRow("four threads") << 4;
+    }
+    void init()
+    {
+        QFETCH_GLOBAL(int, threads);
+        fs::detail::setWalkTuning({threads, 0});
+    }
+    void cleanup() { fs::detail::setWalkTuning({}); }
+
+    // The tree is "t" in a scratch folder: a few nested folders and ten
+    // more of three files each (33 files), plus what the row adds.
+    // `remains` must exist afterwards (everything else of "t" must be gone),
+    // `failures` are "path:error:reason" relative to the scratch folder
+    // ("*" for a path that depends on the descriptor limit).
+    void removesWhatMayGo_data()
+    {
+        QTest::addColumn<QString>("extra");
+        QTest::addColumn<QStringList>("remains");
+        QTest::addColumn<QStringList>("failures");
+        QTest::addColumn<int>("removed");
+        QTest::addColumn<QStringList>("reported");
+        const QStringList none;
+        QTest::newRow("plain tree") << "" << none << none << 33 << none;
+        // A link to a folder outside goes as itself, the folder stays; a link
+        // from outside into the tree stays where it is.
+        QTest::newRow("links in and out")
+            << "links" << QStringList{"outside/keep.txt", "outside/into"} << none << 35 << none;
+        QTest::newRow("special files and unnameable names stay")
+            << "specials" << QStringList{"t/a/s.sock", "t/c/pipe", "t/w0"} << none << 33 << none;
+        QTest::newRow("hard links: the other names stay")
+            << "hardlinks" << QStringList{"outside/1-again.txt"} << none << 34 << none;
+        QTest::newRow("excluded entry stays with the folders to it")
+            << "excluded" << QStringList{"t/a/b/keep.me"} << none << 34 << QStringList{"t/a/b/keep.me"};
+        QTest::newRow("busy file is reported and stays")
+            << "busy" << QStringList{"t/c/3.txt"} << QStringList{"t/c/3.txt:16:"} << 32 << none;
+        QTest::newRow("deep tree") << "deep" << none << none << 34 << none;
+        QTest::newRow("deeper than the descriptors allow")
+            << "too deep" << QStringList{"t/deep/bottom.txt"} << QStringList{"*:24:too many open files"} << 0 << none;
+    }
+
+    void removesWhatMayGo()
+    {
+        QFETCH(QString, extra);
+        QFETCH(QStringList, remains);
+        QFETCH(QStringList, failures);
+        QFETCH(int, removed);
+        QFETCH(QStringList, reported);
+
+        TempFolder tmp;
+        const bool bare = extra == "too deep";
+        if (!bare) {
+            for (const char *f : {"t/a/1.txt", "t/a/b/2.txt", "t/c/3.txt"})
+                QVERIFY(!tmp.makeFile(QString::fromLatin1(f), "data").isEmpty());
+            for (int w = 0; w < 10; ++w)
+                for (int f = 0; f < 3; ++f)
+                    QVERIFY(!tmp.makeFileOfSize(QStringLiteral("t/w%1/f%2").arg(w).arg(f), 100 + f).isEmpty());
+        }
+        removal::TreeHooks hooks;
+        QStringList told;        // the exclusions reported
+        QByteArray unnameable;   // looked for by its bytes
+        qint64 busyInode = -1;
+        if (extra == "links") {
+            QVERIFY(!tmp.makeFile("outside/keep.txt", "keep").isEmpty());
+            QVERIFY(!tmp.makeSymlink(tmp.path("outside"), "t/a/b/out").isEmpty());
+            QVERIFY(!tmp.makeSymlink("1.txt", "t/a/flink").isEmpty());
+            QVERIFY(!tmp.makeSymlink(tmp.path("t/a"), "outside/into").isEmpty());
+        } else if (extra == "specials") {
+            QVERIFY(!tmp.makeSocket("t/a/s.sock").isEmpty());
+            QVERIFY(!tmp.makeFifo("t/c/pipe").isEmpty());
+            unnameable = tmp.makeRawNamedFile("t/w0", QByteArray("bad\xff", 4), "x");
+            QVERIFY(!unnameable.isEmpty());
+        } else if (extra == "hardlinks") {
+            QVERIFY(!tmp.makeHardLink("t/a/1.txt", "outside/1-again.txt").isEmpty());
+            QVERIFY(!tmp.makeHardLink("t/a/1.txt", "t/c/1-third.txt").isEmpty());
+        } else if (extra == "excluded") {
+            QVERIFY(!tmp.makeFile("t/a/b/keep.me", "mine").isEmpty());
+            QVERIFY(!tmp.makeFile("t/c/keep.me/inside.txt", "a folder of that name goes").isEmpty());
+            hooks.keeps = [&](const QString &folder, const QString &name, bool isFolder, bool report) {
+                if (name != QLatin1String("keep.me") || isFolder)
+                    return false;
+                if (report)
+                    told.append(folder.mid(tmp.path().size() + 1) + '/' + name);
+                return true;
+            };
+        } else if (extra == "busy") {
+            struct stat st;
+            QVERIFY(::lstat(QFile::encodeName(tmp.path("t/c/3.txt")).constData(), &st) == 0);
+            busyInode = qint64(st.st_ino);
+        } else if (extra == "deep" || extra == "too deep") {
+            QVERIFY(!tmp.makeDeepChain("t/deep", bare ? 400 : 200, "bottom").isEmpty());
+            if (bare)
+                remains.replace(0, QStringLiteral("t/deep") + QStringLiteral("/d").repeated(400) + "/bottom.txt");
+        }
+        hooks.busy = [busyInode](const struct stat &st) { return qint64(st.st_ino) == busyInode; };
+        int removedCount = 0;
+        hooks.onRemoved = [&](const removal::Remover::RemovedFile &f) {
+            QVERIFY(f.bytes >= 0 && f.links >= 1);
+            ++removedCount;
+        };
+
+        const int parent = ::open(QFile::encodeName(tmp.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        QVERIFY(parent >= 0);
+        struct stat top;
+        QVERIFY(::fstatat(parent, "t", &top, AT_SYMLINK_NOFOLLOW) == 0);
+        QList<removal::Failure> got;
+        {
+            const DescriptorLimit limit(bare ? 96 : 0);
+            removal::removeTreeInParallel(hooks, parent, "t", top.st_dev, tmp.path("t"), got);
+        }
+        ::close(parent);
+
+        QStringList gotFailures;
+        for (const removal::Failure &f : got) {
+            QString path = f.path.mid(tmp.path().size() + 1);
+            if (failures.value(0).startsWith('*'))
+                path = QStringLiteral("*");
+            gotFailures << QStringLiteral("%1:%2:%3").arg(path).arg(f.error).arg(f.reason);
+        }
+        QCOMPARE(gotFailures, failures);
+        QCOMPARE(removedCount, removed);
+        QCOMPARE(told, reported);
+        for (const QString &r : remains)
+            QVERIFY2(exists(tmp.path(r)), qPrintable(r + " is gone"));
+        QVERIFY(unnameable.isEmpty() || ::lstat(unnameable.constData(), &top) == 0);
+        // Nothing else of the tree is left: only what remains and the
+        // folders on the way to it.
+        QStringList left;
+        QDirIterator it(tmp.path("t"), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString rel = it.next().mid(tmp.path().size() + 1);
+            if (rel.contains(QChar::ReplacementCharacter))
+                continue; // checked by its bytes above
+            const bool needed = std::any_of(remains.cbegin(), remains.cend(), [&](const QString &r) {
+                return r == rel || r.startsWith(rel + '/');
+            });
+            if (!needed)
+                left << rel;
+        }
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(", ")));
+        QCOMPARE(exists(tmp.path("t")), std::any_of(remains.cbegin(), remains.cend(), [](const QString &r) {
+                     return r.startsWith("t/");
+                 }));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTreeRemover)
+#include "tst_treeremover.moc"

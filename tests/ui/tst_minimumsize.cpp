@@ -1,0 +1,164 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSettings>
+#include <QTest>
+
+#include <fcntl.h>
+
+#include "app/appsettings.h"
+#include "app/appstate.h"
+#include "support/uitest.h"
+#include "ui/mainwindow.h"
+#include "ui/pages/cleanuppage.h"
+#include "ui/pages/largefilespage.h"
+#include "ui/widgets/elidedlabel.h"
+
+// The window at its minimum size, 960 x 640, in English, German, Russian and
+// Japanese: every screen is grabbed to a PNG (offscreen) and every label that
+// elides must keep at least four characters before its ellipsis, so no word
+// is cut to a letter and a dot. The language is fixed per process, so each
+// one runs in a child copy of this test.
+
+using namespace ui;
+
+namespace {
+
+const char *const kChildVariable = "VARNHOLT_MINSIZE_CHILD";
+constexpr int kKeptCharacters = 4;
+
+void writeFile(const QString &path, qint64 size, bool allocate)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    // The finder counts allocated space: the large files take their blocks
+    // without a byte being written.
+    if (allocate)
+        QCOMPARE(::posix_fallocate(file.handle(), 0, size), 0);
+    else
+        QCOMPARE(file.write(QByteArray(int(size), 'x')), size);
+}
+
+// What the cleanup finds: caches whose names are as long as real ones get.
+void fillHome()
+{
+    const QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
+    const QString home = QDir::homePath();
+    QVERIFY(!cache.isEmpty() && cache != QDir::homePath() + QStringLiteral("/.cache"));
+    writeFile(cache + QStringLiteral("/com.example.PhotoOrganizerPro/Thumbnails_Rendered_At_Startup.bin"), 900000,
+              false);
+    writeFile(cache + QStringLiteral("/com.example.PhotoOrganizerPro/Shared_Preview_Store.bin"), 400000, false);
+    writeFile(cache + QStringLiteral("/thumbnails/large/6b8a0f3e4c8d2a91b7e5f0c3d1a2b4c6.png"), 300000, false);
+    writeFile(home + QStringLiteral("/Videos/Family Holiday in the Mountains 2023 (uncut).mkv"), 140 << 20, true);
+    writeFile(home + QStringLiteral("/Downloads/installer-image-for-the-new-release.iso"), 110 << 20, true);
+}
+
+// "name: shown text" for every visible eliding label that keeps fewer than
+// four characters (or all of a shorter text) before its ellipsis.
+QStringList cutLabels(QWidget *window)
+{
+    QStringList cut;
+    for (const ElidedLabel *label : window->findChildren<ElidedLabel *>()) {
+        if (!label->isVisible() || label->text().isEmpty() || label->visibleRegion().isEmpty())
+            continue;
+        const QString shown = label->shownText();
+        if (shown == label->text())
+            continue;
+        const QString kept = QString(shown).remove(QChar(0x2026)).trimmed();
+        if (kept.size() < std::min<qsizetype>(kKeptCharacters, label->text().size()))
+            cut << QStringLiteral("%1 \"%2\" shown as \"%3\" in %4 px")
+                       .arg(label->objectName(), label->text(), shown)
+                       .arg(label->width());
+    }
+    return cut;
+}
+
+} // namespace
+
+class TestMinimumSize final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void languages_data()
+    {
+        QTest::addColumn<QString>("code");
+        for (const char *code : {"en", "de", "ru", "ja"})
+            QTest::newRow(code) << QString::fromLatin1(code);
+    }
+
+    void languages()
+    {
+        if (qEnvironmentVariableIsSet(kChildVariable))
+            QSKIP("the parent process runs the languages");
+        QFETCH(QString, code);
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QString::fromLatin1(kChildVariable), QStringLiteral("1"));
+        env.insert(QStringLiteral("VARNHOLT_LANG"), code);
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("screensAtMinimumSize")});
+        QVERIFY(child.waitForFinished(180000));
+        const QByteArray output = child.readAll();
+        QVERIFY2(child.exitCode() == 0 && output.contains("PASS   : TestMinimumSize::screensAtMinimumSize"),
+                 output.constData());
+        qInfo("%s", output.constData());
+    }
+
+    void screensAtMinimumSize()
+    {
+        if (!qEnvironmentVariableIsSet(kChildVariable))
+            QSKIP("runs in a child process per language");
+        startUiTest();
+        QSettings().clear();
+        AppSettings::instance()->setLargeThresholdMB(100);
+        fillHome();
+        const QString shots = QDir::temp().filePath(QStringLiteral("minimum-size"));
+        QDir().mkpath(shots);
+
+        AppState state;
+        MainWindow::Options options;
+        options.manifestUrl = QUrl(QStringLiteral("http://127.0.0.1:9/manifest.json"));
+        options.trustedDomain = QString();
+        options.autoUpdateDelayMs = -1;
+        MainWindow window(&state, options);
+        window.resize(MainWindow::kMinimumSize);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.size(), MainWindow::kMinimumSize);
+
+        QStringList failures;
+        const auto screen = [&](const char *name) {
+            QTest::qWait(100);  // rebuilt parts are laid out at the next turn
+            const QString file = QStringLiteral("%1/%2-%3.png").arg(shots, qEnvironmentVariable("VARNHOLT_LANG"),
+                                                                    QString::fromLatin1(name));
+            window.grab().save(file);
+            qInfo("screenshot: %s", qPrintable(file));
+            for (const QString &cut : cutLabels(&window))
+                failures << QString::fromLatin1(name) + QStringLiteral(": ") + cut;
+        };
+
+        screen("overview");
+        state.startScan();
+        QVERIFY(QTest::qWaitFor([&] { return state.phase() == AppState::Results; }, 60000));
+        window.showPage(MainWindow::PageCleanup);
+        static_cast<CleanupPage *>(window.page(MainWindow::PageCleanup))->focusCategory(QStringLiteral("appcache"));
+        screen("cleanup");
+        window.showPage(MainWindow::PageOverview);
+        screen("overview-results");
+        window.showPage(MainWindow::PageSpaceMap);
+        auto *map = static_cast<LargeFilesPage *>(window.page(MainWindow::PageSpaceMap));
+        QVERIFY(QTest::qWaitFor([&] { return map->currentView() == LargeFilesPage::ResultsView; }, 60000));
+        screen("space-map");
+        window.showPage(MainWindow::PageSettings);
+        screen("settings");
+        QCOMPARE(window.size(), MainWindow::kMinimumSize);
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.join(u'\n')));
+    }
+};
+
+QTEST_MAIN(TestMinimumSize)
+#include "tst_minimumsize.moc"
