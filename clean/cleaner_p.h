@@ -6,7 +6,8 @@
 //
 // `anchor` is the folder that holds the item being cleaned. It is reached as
 // the scan reached it; every folder below it is opened without following
-// links (Linux). Windows goes by path, as its removal calls do.
+// links, relative to the open folder above it (a descriptor on Linux, a
+// handle on Windows).
 
 #include "scan/appguard.h"
 #include "scan/pathrules.h"

@@ -623,6 +623,7 @@ void Remover::moveToTrash(const QString &anchor, const QString &path, QList<Fail
         DWORD error = 0;
         Info info;
         Handle h = openAt(parent.folder(), parent.name, kListAccess, kShareHeld, true, error);
+        const bool listable = h.valid();
         if (!h.valid() && (error == ERROR_DIRECTORY || error == ERROR_ACCESS_DENIED))
             h = openAt(parent.folder(), parent.name, FILE_READ_ATTRIBUTES | SYNCHRONIZE, kShareAll, false, error);
         if (!h.valid() || !describe(h.get(), info)) {
@@ -637,6 +638,12 @@ void Remover::moveToTrash(const QString &anchor, const QString &path, QList<Fail
             continue;
         }
         const bool folder = info.kind == winlogic::Kind::Folder;
+        // A folder that cannot be looked into cannot be vouched for when
+        // something in it may be excluded.
+        if (folder && !listable && m_excluded) {
+            failures.append({item.path, 0, {}});
+            continue;
+        }
         if (!folder || !holdsExcluded(m_excluded, h.get(), item.path)) {
             h.reset();  // the shell needs the item free to move it
             if (QFile::moveToTrash(item.path))

@@ -1,7 +1,7 @@
 #pragma once
 
 // The one layer every measurement goes through. It talks to the operating
-// system directly (Win32 find API on Windows, opendir/fstatat elsewhere),
+// system directly (handle-based listings on Windows, opendir/fstatat elsewhere),
 // counts bytes on disk, never follows links, never recurses (an explicit stack
 // bounds depth by memory instead of the thread's stack) and reports failures
 // as values: unreadable folders are empty, unreadable paths give zeros.
