@@ -129,14 +129,6 @@
         <translation>Papierkorb</translation>
     </message>
     <message>
-        <source>Cache folders in ~/.config and ~/.cache</source>
-        <translation>Cache-Ordner in ~/.config und ~/.cache</translation>
-    </message>
-    <message>
-        <source>Xorg logs, crash reports</source>
-        <translation>Xorg-Protokolle, Absturzberichte</translation>
-    </message>
-    <message>
         <source>Package cache</source>
         <translation>Paket-Cache</translation>
     </message>
@@ -183,6 +175,14 @@
     <message>
         <source>%1 was left out: it overlaps %2.</source>
         <translation>%1 wurde ausgelassen: Der Ordner überschneidet sich mit %2.</translation>
+    </message>
+    <message>
+        <source>App logs, crash reports</source>
+        <translation>App-Protokolle, Absturzberichte</translation>
+    </message>
+    <message>
+        <source>Cache folders in ~/.config, ~/.cache and Flatpak and Snap apps</source>
+        <translation>Cache-Ordner in ~/.config, ~/.cache und in Flatpak- und Snap-Apps</translation>
     </message>
 </context>
 <context>

@@ -129,14 +129,6 @@
         <translation>Recycle Bin</translation>
     </message>
     <message>
-        <source>Cache folders in ~/.config and ~/.cache</source>
-        <translation>Cache folders in ~/.config and ~/.cache</translation>
-    </message>
-    <message>
-        <source>Xorg logs, crash reports</source>
-        <translation>Xorg logs, crash reports</translation>
-    </message>
-    <message>
         <source>Package cache</source>
         <translation>Package cache</translation>
     </message>
@@ -183,6 +175,14 @@
     <message>
         <source>%1 was left out: it overlaps %2.</source>
         <translation>%1 was left out: it overlaps %2.</translation>
+    </message>
+    <message>
+        <source>App logs, crash reports</source>
+        <translation>App logs, crash reports</translation>
+    </message>
+    <message>
+        <source>Cache folders in ~/.config, ~/.cache and Flatpak and Snap apps</source>
+        <translation>Cache folders in ~/.config, ~/.cache and Flatpak and Snap apps</translation>
     </message>
 </context>
 <context>

@@ -129,14 +129,6 @@
         <translation>Papelera de reciclaje</translation>
     </message>
     <message>
-        <source>Cache folders in ~/.config and ~/.cache</source>
-        <translation>Carpetas de caché en ~/.config y ~/.cache</translation>
-    </message>
-    <message>
-        <source>Xorg logs, crash reports</source>
-        <translation>Registros de Xorg, informes de fallos</translation>
-    </message>
-    <message>
         <source>Package cache</source>
         <translation>Caché de paquetes</translation>
     </message>
@@ -183,6 +175,14 @@
     <message>
         <source>%1 was left out: it overlaps %2.</source>
         <translation>Se omitió %1: se superpone con %2.</translation>
+    </message>
+    <message>
+        <source>App logs, crash reports</source>
+        <translation>Registros de apps, informes de fallos</translation>
+    </message>
+    <message>
+        <source>Cache folders in ~/.config, ~/.cache and Flatpak and Snap apps</source>
+        <translation>Carpetas de caché en ~/.config, ~/.cache y en apps Flatpak y Snap</translation>
     </message>
 </context>
 <context>

@@ -129,14 +129,6 @@
         <translation>Corbeille</translation>
     </message>
     <message>
-        <source>Cache folders in ~/.config and ~/.cache</source>
-        <translation>Dossiers de cache dans ~/.config et ~/.cache</translation>
-    </message>
-    <message>
-        <source>Xorg logs, crash reports</source>
-        <translation>Journaux Xorg, rapports de plantage</translation>
-    </message>
-    <message>
         <source>Package cache</source>
         <translation>Cache des paquets</translation>
     </message>
@@ -183,6 +175,14 @@
     <message>
         <source>%1 was left out: it overlaps %2.</source>
         <translation>%1 a été ignoré : il chevauche %2.</translation>
+    </message>
+    <message>
+        <source>App logs, crash reports</source>
+        <translation>Journaux d’applications, rapports de plantage</translation>
+    </message>
+    <message>
+        <source>Cache folders in ~/.config, ~/.cache and Flatpak and Snap apps</source>
+        <translation>Dossiers de cache dans ~/.config, ~/.cache et les applications Flatpak et Snap</translation>
     </message>
 </context>
 <context>

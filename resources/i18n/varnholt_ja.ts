@@ -128,14 +128,6 @@
         <translation>ごみ箱</translation>
     </message>
     <message>
-        <source>Cache folders in ~/.config and ~/.cache</source>
-        <translation>~/.config と ~/.cache 内のキャッシュフォルダー</translation>
-    </message>
-    <message>
-        <source>Xorg logs, crash reports</source>
-        <translation>Xorg ログ、クラッシュレポート</translation>
-    </message>
-    <message>
         <source>Package cache</source>
         <translation>パッケージキャッシュ</translation>
     </message>
@@ -182,6 +174,14 @@
     <message>
         <source>%1 was left out: it overlaps %2.</source>
         <translation>%1 は対象外にしました。%2 と重なっています。</translation>
+    </message>
+    <message>
+        <source>App logs, crash reports</source>
+        <translation>アプリのログ、クラッシュレポート</translation>
+    </message>
+    <message>
+        <source>Cache folders in ~/.config, ~/.cache and Flatpak and Snap apps</source>
+        <translation>~/.config、~/.cache、Flatpak・Snap アプリ内のキャッシュフォルダー</translation>
     </message>
 </context>
 <context>

@@ -128,14 +128,6 @@
         <translation>휴지통</translation>
     </message>
     <message>
-        <source>Cache folders in ~/.config and ~/.cache</source>
-        <translation>~/.config 및 ~/.cache의 캐시 폴더</translation>
-    </message>
-    <message>
-        <source>Xorg logs, crash reports</source>
-        <translation>Xorg 로그, 충돌 보고서</translation>
-    </message>
-    <message>
         <source>Package cache</source>
         <translation>패키지 캐시</translation>
     </message>
@@ -182,6 +174,14 @@
     <message>
         <source>%1 was left out: it overlaps %2.</source>
         <translation>%1은(는) 제외했습니다. %2과(와) 겹칩니다.</translation>
+    </message>
+    <message>
+        <source>App logs, crash reports</source>
+        <translation>앱 로그, 충돌 보고서</translation>
+    </message>
+    <message>
+        <source>Cache folders in ~/.config, ~/.cache and Flatpak and Snap apps</source>
+        <translation>~/.config, ~/.cache 및 Flatpak·Snap 앱의 캐시 폴더</translation>
     </message>
 </context>
 <context>

@@ -129,14 +129,6 @@
         <translation>Lixeira</translation>
     </message>
     <message>
-        <source>Cache folders in ~/.config and ~/.cache</source>
-        <translation>Pastas de cache em ~/.config e ~/.cache</translation>
-    </message>
-    <message>
-        <source>Xorg logs, crash reports</source>
-        <translation>Logs do Xorg, relatórios de falhas</translation>
-    </message>
-    <message>
         <source>Package cache</source>
         <translation>Cache de pacotes</translation>
     </message>
@@ -183,6 +175,14 @@
     <message>
         <source>%1 was left out: it overlaps %2.</source>
         <translation>%1 foi deixado de fora: ele se sobrepõe a %2.</translation>
+    </message>
+    <message>
+        <source>App logs, crash reports</source>
+        <translation>Logs de apps, relatórios de falhas</translation>
+    </message>
+    <message>
+        <source>Cache folders in ~/.config, ~/.cache and Flatpak and Snap apps</source>
+        <translation>Pastas de cache em ~/.config, ~/.cache e em apps Flatpak e Snap</translation>
     </message>
 </context>
 <context>

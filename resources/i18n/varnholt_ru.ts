@@ -130,14 +130,6 @@
         <translation>Корзина</translation>
     </message>
     <message>
-        <source>Cache folders in ~/.config and ~/.cache</source>
-        <translation>Папки кэша в ~/.config и ~/.cache</translation>
-    </message>
-    <message>
-        <source>Xorg logs, crash reports</source>
-        <translation>Журналы Xorg, отчёты о сбоях</translation>
-    </message>
-    <message>
         <source>Package cache</source>
         <translation>Кэш пакетов</translation>
     </message>
@@ -184,6 +176,14 @@
     <message>
         <source>%1 was left out: it overlaps %2.</source>
         <translation>Папка %1 пропущена: она пересекается с %2.</translation>
+    </message>
+    <message>
+        <source>App logs, crash reports</source>
+        <translation>Журналы приложений, отчёты о сбоях</translation>
+    </message>
+    <message>
+        <source>Cache folders in ~/.config, ~/.cache and Flatpak and Snap apps</source>
+        <translation>Папки кэша в ~/.config, ~/.cache и в приложениях Flatpak и Snap</translation>
     </message>
 </context>
 <context>

@@ -128,14 +128,6 @@
         <translation>回收站</translation>
     </message>
     <message>
-        <source>Cache folders in ~/.config and ~/.cache</source>
-        <translation>~/.config 和 ~/.cache 中的缓存文件夹</translation>
-    </message>
-    <message>
-        <source>Xorg logs, crash reports</source>
-        <translation>Xorg 日志、崩溃报告</translation>
-    </message>
-    <message>
         <source>Package cache</source>
         <translation>软件包缓存</translation>
     </message>
@@ -182,6 +174,14 @@
     <message>
         <source>%1 was left out: it overlaps %2.</source>
         <translation>已跳过 %1：它与 %2 重叠。</translation>
+    </message>
+    <message>
+        <source>App logs, crash reports</source>
+        <translation>应用日志、崩溃报告</translation>
+    </message>
+    <message>
+        <source>Cache folders in ~/.config, ~/.cache and Flatpak and Snap apps</source>
+        <translation>~/.config、~/.cache 以及 Flatpak 和 Snap 应用中的缓存文件夹</translation>
     </message>
 </context>
 <context>

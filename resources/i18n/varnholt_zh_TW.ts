@@ -128,14 +128,6 @@
         <translation>資源回收筒</translation>
     </message>
     <message>
-        <source>Cache folders in ~/.config and ~/.cache</source>
-        <translation>~/.config 和 ~/.cache 中的快取資料夾</translation>
-    </message>
-    <message>
-        <source>Xorg logs, crash reports</source>
-        <translation>Xorg 記錄、當機報告</translation>
-    </message>
-    <message>
         <source>Package cache</source>
         <translation>套件快取</translation>
     </message>
@@ -182,6 +174,14 @@
     <message>
         <source>%1 was left out: it overlaps %2.</source>
         <translation>已略過 %1：它與 %2 重疊。</translation>
+    </message>
+    <message>
+        <source>App logs, crash reports</source>
+        <translation>應用程式記錄檔、當機報告</translation>
+    </message>
+    <message>
+        <source>Cache folders in ~/.config, ~/.cache and Flatpak and Snap apps</source>
+        <translation>~/.config、~/.cache 以及 Flatpak 和 Snap 應用程式中的快取資料夾</translation>
     </message>
 </context>
 <context>
