@@ -57,9 +57,7 @@ void TestFormat::formatSize_data()
     const qint64 KB = 1024, MB = KB * 1024, GB = MB * 1024, TB = GB * 1024;
     QTest::newRow("zero") << qint64(0) << "0 KB";
     QTest::newRow("negative") << qint64(-5000) << "0 KB";
-    QTest::newRow("one byte") << qint64(1) << "1 KB";
     QTest::newRow("just under 1 KB") << qint64(1023) << "1 KB";
-    QTest::newRow("1 KB") << KB << "1 KB";
     QTest::newRow("1.5 KB rounds up") << qint64(1536) << "2 KB";
     QTest::newRow("just under 1.5 KB rounds down") << qint64(1535) << "1 KB";
     QTest::newRow("just under 1 MB, grouped") << MB - 1 << "1,024 KB";
@@ -67,10 +65,8 @@ void TestFormat::formatSize_data()
     QTest::newRow("2.5 MB rounds away from zero") << MB * 5 / 2 << "3 MB";
     QTest::newRow("just under 1 GB") << GB - 1 << "1,024 MB";
     QTest::newRow("1 GB keeps a decimal") << GB << "1.0 GB";
-    QTest::newRow("1.5 GB") << GB * 3 / 2 << "1.5 GB";
     QTest::newRow("99.9 GB") << qint64(99.9 * GB) << "99.9 GB";
     QTest::newRow("100 GB drops the decimal") << 100 * GB << "100 GB";
-    QTest::newRow("150 GB") << 150 * GB << "150 GB";
     QTest::newRow("1 TB") << TB << "1.0 TB";
     QTest::newRow("2.25 TB") << TB * 9 / 4 << "2.3 TB";
     QTest::newRow("1500 TB, grouped") << 1500 * TB << "1,500.0 TB";
@@ -100,7 +96,6 @@ void TestFormat::formatDuration_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("zero") << qint64(0) << "0:00";
     QTest::newRow("negative") << qint64(-5) << "0:00";
-    QTest::newRow("59 s") << qint64(59) << "0:59";
     QTest::newRow("75 s") << qint64(75) << "1:15";
     QTest::newRow("an hour stays in minutes") << qint64(3600) << "60:00";
     QTest::newRow("a day") << qint64(86401) << "1440:01";
@@ -143,13 +138,11 @@ void TestFormat::relativeTime_data()
     QTest::newRow("future") << -3 << "Today";
     QTest::newRow("yesterday") << 1 << "Yesterday";
     QTest::newRow("2 days") << 2 << "2 day(s) ago";
-    QTest::newRow("6 days") << 6 << "6 day(s) ago";
     QTest::newRow("7 days is a week") << 7 << "1 week(s) ago";
     QTest::newRow("30 days is still weeks") << 30 << "4 week(s) ago";
     QTest::newRow("31 days is at least a month") << 31 << "1 month(s) ago";
     QTest::newRow("200 days") << 200 << "6 month(s) ago";
     QTest::newRow("400 days is a year") << 400 << "1 year(s) ago";
-    QTest::newRow("800 days") << 800 << "2 year(s) ago";
 }
 
 void TestFormat::relativeTime()
@@ -184,7 +177,6 @@ void TestFormat::displayPath_data()
     QTest::newRow("home itself") << "/home/al" << "/home/al" << "~";
     QTest::newRow("home with trailing slash") << "/home/al/x" << "/home/al/" << "~/x";
     QTest::newRow("sibling sharing a prefix") << "/home/alice/x" << "/home/al" << "/home/alice/x";
-    QTest::newRow("outside home") << "/var/cache/apt" << "/home/al" << "/var/cache/apt";
     QTest::newRow("root as home") << "/etc/hosts" << "/" << "/etc/hosts";
     // Case matters on this file system: /HOME/AL is another folder.
     QTest::newRow("other capitals are another folder") << "/HOME/AL/x" << "/home/al" << "/HOME/AL/x";

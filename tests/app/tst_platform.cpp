@@ -88,17 +88,18 @@ private slots:
     {
         TempFolder tmp;
         QVERIFY(tmp.isValid());
-        const QString file = tmp.makeFile("docs/report 100%.txt", "quarterly");
+        // The record keeps a name with a percent sign and a line break intact.
+        const QString file = tmp.makeFile("docs/report 100%\nQ4.txt", "quarterly");
         int error = 0;
         QString trashed;
         QVERIFY2(trash::moveToTrash(file, &error, &trashed), qPrintable(QString::number(error)));
         const QString home = trash::homeTrash();
         QCOMPARE(home, m_dataHome + "/Trash");
-        QCOMPARE(trashed, home + "/files/report 100%.txt");
+        QCOMPARE(trashed, home + "/files/report 100%\nQ4.txt");
         QVERIFY(!exists(file));
         QCOMPARE(readAll(trashed), QByteArray("quarterly"));
 
-        const QString info = QString::fromUtf8(readAll(home + "/info/report 100%.txt.trashinfo"));
+        const QString info = QString::fromUtf8(readAll(home + "/info/report 100%\nQ4.txt.trashinfo"));
         const QStringList lines = info.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lines.value(0), QStringLiteral("[Trash Info]"));
         QCOMPARE(lines.value(1), "Path=" + QString::fromLatin1(QFile::encodeName(file).toPercentEncoding("/")));

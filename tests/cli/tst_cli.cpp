@@ -204,7 +204,8 @@ private slots:
     }
 
     // What clean keeps. "@/" starts a path in the test's folder; HOME is the
-    // folder `home` ("fxlink" is a link to "fx"); the program runs in `cwd`.
+    // folder named; the program runs in `cwd`. Skip-items through a linked
+    // home or after "=" and unknown ones are rows of tst_keeps.
     void keepAndExclude_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -216,26 +217,16 @@ private slots:
 
         const QStringList temp{"clean", "--category", "temp", "--delete", "--yes", "--json"};
         const QStringList tempFiles{"fx/temp/a.bin", "fx/temp/c/inner.bin"};
-        QTest::newRow("absolute path") << temp + QStringList{"--skip-item", "@/fx/temp/b.bin"} << "home" << ""
-                                       << 0 << tempFiles << "";
         QTest::newRow("~ in its own word") << temp + QStringList{"--skip-item", "~/temp/b.bin"} << "fx" << "" << 0
                                            << tempFiles << "";
-        QTest::newRow("~ after =") << temp + QStringList{"--skip-item=~/temp/b.bin"} << "fx" << "" << 0 << tempFiles
-                                   << "";
-        QTest::newRow("relative path") << temp + QStringList{"--skip-item", "b.bin"} << "home" << "fx/temp" << 0
-                                       << tempFiles << "";
         QTest::newRow("relative path with ..") << temp + QStringList{"--skip-item", "../temp/./b.bin"} << "home"
                                                << "fx/dev" << 0 << tempFiles << "";
-        QTest::newRow("linked home") << temp + QStringList{"--skip-item=~/temp/b.bin"} << "fxlink" << "" << 0
-                                     << tempFiles << "";
         QTest::newRow("file inside an item keeps the item")
             << temp + QStringList{"--skip-item", "@/fx/temp/b.bin", "--skip-item", "@/fx/temp/c/inner.bin"} << "home"
             << "" << 0 << QStringList{"fx/temp/a.bin"} << "as a whole";
         QTest::newRow("skipping the only item leaves nothing")
             << QStringList{"clean", "--category", "dev", "--skip-item", "@/fx/dev", "--yes", "--json"} << "home" << ""
             << 0 << QStringList{} << "";
-        QTest::newRow("no such item refuses") << temp + QStringList{"--skip-item", "@/fx/temp/gone.bin"} << "home"
-                                              << "" << 2 << QStringList{} << "names no item";
         QTest::newRow("item of another category refuses") << temp + QStringList{"--skip-item", "@/fx/dev"} << "home"
                                                           << "" << 2 << QStringList{} << "names no item";
         QTest::newRow("~ of another home refuses") << temp + QStringList{"--skip-item=~/temp/b.bin"} << "home" << ""
@@ -254,7 +245,6 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QStringList, removed);
         QFETCH(QString, message);
-        QVERIFY(!tmp->makeSymlink(at("fx"), QStringLiteral("fxlink")).isEmpty());
         for (QString &argument : arguments)
             argument.replace(QLatin1String("@/"), tmp->path() + u'/');
 
@@ -428,7 +418,6 @@ private slots:
                                        << "absolute";
         const QByteArray age = R"({"id":"temp","roots":[{"path":"@","minAgeMs":AGE}]})";
         const QString ageMessage = QStringLiteral("minAgeMs of a root of \"temp\" is not a whole number");
-        QTest::newRow("age that would wrap") << QByteArray(age).replace("AGE", "1e300") << 1 << ageMessage;
         QTest::newRow("negative age") << QByteArray(age).replace("AGE", "-1") << 1 << ageMessage;
         QTest::newRow("fractional age") << QByteArray(age).replace("AGE", "1.5") << 1 << ageMessage;
         QTest::newRow("age as text") << QByteArray(age).replace("AGE", "\"1000\"") << 1 << ageMessage;
@@ -473,7 +462,6 @@ private slots:
 
         const QString refused = QStringLiteral("Cannot read the settings file %1");
         const QString warned = QStringLiteral("Warning: cannot read the settings file %1");
-        QTest::newRow("folder, clean") << "folder" << "clean" << 1 << refused;
         QTest::newRow("folder, scan") << "folder" << "scan" << 0 << warned;
         QTest::newRow("folder, large") << "folder" << "large" << 0 << warned;
         QTest::newRow("unterminated section, clean") << "unterminated section" << "clean" << 1 << refused;

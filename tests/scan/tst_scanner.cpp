@@ -213,8 +213,6 @@ private slots:
         QTest::addColumn<QStringList>("expected");  // item labels
 
         QTest::newRow("labelled root excluded") << "cache" << true << false << QStringList{"cache"} << QStringList();
-        QTest::newRow("entries of a listing root excluded one by one")
-            << "cache" << false << false << QStringList{"*.tmp"} << QStringList{"keep.bin"};
         QTest::newRow("root inside a password manager's folder")
             << "Bitwarden/cache" << true << false << QStringList() << QStringList();
         QTest::newRow("guarded entry of a listing root") << "apps" << false << false << QStringList()
