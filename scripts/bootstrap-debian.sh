@@ -28,8 +28,11 @@ x11-utils
 trayer
 xauth
 dbus-x11
+at-spi2-core
+python3-pyatspi
 fonts-inter
 fonts-noto-cjk
+fonts-dejavu-core
 appstream
 desktop-file-utils
 dpkg-dev

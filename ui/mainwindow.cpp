@@ -8,6 +8,7 @@
 #include <QPaintEvent>
 #include <QScreen>
 #include <QSettings>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -126,6 +127,10 @@ MainWindow::MainWindow(AppState *state, const Options &options, QWidget *parent)
     // The wiring of the shell.
     connect(m_sidebar, &Sidebar::navigate, this, &MainWindow::showPage);
     connect(m_titleBar, &TitleBar::menuRequested, this, &MainWindow::openAppMenu);
+    // The caption buttons take no focus: F10 opens the application menu from
+    // the keyboard, as it opens a menu bar.
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, m_titleBar->menuButton(),
+            &QAbstractButton::click);
     connect(m_toast, &Toast::undo, this, [this] {
         if (m_state)
             m_state->undoLastMove();

@@ -77,8 +77,10 @@ class Theme final : public QObject
 public:
     static Theme *instance();
 
-    // Remembers the application, installs the tooltip styler, switches off
-    // animated tooltips, follows the platform colour scheme and the
+    // Remembers the application, installs the kit's keyboard focus rings and
+    // accessibility (ui/widgets/focusring.h, accessible.h) and the tooltip
+    // styler, switches off animated tooltips, follows the platform colour
+    // scheme (on Qt 6.4: its theme and palette change events) and the
     // "ui/theme" setting, then applies.
     void install(QApplication *app);
     // Decides the mode, loads its tokens and, once installed, pushes palette,

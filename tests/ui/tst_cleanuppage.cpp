@@ -12,6 +12,7 @@
 #include "ui/widgets/pageheader.h"
 #include "ui/widgets/scansteprow.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
@@ -177,6 +178,46 @@ private slots:
         s.page.findChildren<QWidget *>("itemRow").value(0)->findChild<QCheckBox *>()->click();
         QCOMPARE(rowCheck(s.page, "temp"), int(Qt::PartiallyChecked));
         QCOMPARE(s.page.findChild<QCheckBox *>("categorySelectAll")->checkState(), Qt::PartiallyChecked);
+    }
+
+    // The category list from the keyboard: the rows are its stops (their
+    // boxes are not), Up and Down move between them, Space toggles the box
+    // (the list is rebuilt and the focus stays on the row), Return shows the
+    // category in the detail pane. The footer's figure follows the mode.
+    void categoryRowsFromKeyboard()
+    {
+        TempFolder tmp;
+        QVERIFY(makeMixedFixture(tmp));
+        Scanned s(mixedCatalogue(tmp.path()));
+        QVERIFY(s.scan());
+        QVERIFY(QTest::qWaitForWindowActive(&s.page));
+        QVERIFY(!(row(s.page, "temp")->findChild<QCheckBox *>("check")->focusPolicy() & Qt::TabFocus));
+        row(s.page, "temp")->setFocus(Qt::TabFocusReason);
+        struct Step
+        {
+            Qt::Key key;
+            const char *focus;
+            const char *shown;
+            int thumbs;
+        };
+        for (const Step &step : {Step{Qt::Key_Down, "thumbs", "temp", Qt::Checked},
+                                 Step{Qt::Key_Space, "thumbs", "temp", Qt::Unchecked},
+                                 Step{Qt::Key_Return, "thumbs", "thumbs", Qt::Unchecked},
+                                 Step{Qt::Key_Down, "appcache", "thumbs", Qt::Unchecked},
+                                 Step{Qt::Key_Down, "dev", "thumbs", Qt::Unchecked},
+                                 Step{Qt::Key_Down, "dev", "thumbs", Qt::Unchecked},
+                                 Step{Qt::Key_Up, "appcache", "thumbs", Qt::Unchecked}}) {
+            QTest::keyClick(QApplication::focusWidget(), step.key);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("categoryRow_") + step.focus);
+            QCOMPARE(s.page.focusedId(), QString::fromLatin1(step.shown));
+            QCOMPARE(rowCheck(s.page, "thumbs"), step.thumbs);
+        }
+
+        auto *summary = s.page.findChild<QLabel *>("summary");
+        for (const int mode : {2, 1}) {
+            AppSettings::instance()->setTheme(mode);
+            QVERIFY2(summary->text().contains(Theme::instance()->text().name()), qPrintable(summary->text()));
+        }
     }
 
     // A category the user may not read is listed but cannot be selected,

@@ -206,6 +206,30 @@ private slots:
         QVERIFY(!stop->isVisible() && rig.child<Button>("rescan")->isVisible());
     }
 
+    // The table is one stop: the arrows move through the files, Space checks
+    // the current one; assistive technology reads each cell, the check cell
+    // by the file's name with its state.
+    void tableFromKeyboard()
+    {
+        Rig rig;
+        QVERIFY(!rig.home.makeFileOfSize(QStringLiteral("Videos/movie.mkv"), 3 << 20).isEmpty());
+        QVERIFY(!rig.home.makeFileOfSize(QStringLiteral("Downloads/setup.exe"), 2 << 20).isEmpty());
+        QVERIFY(rig.show());
+        QVERIFY(QTest::qWaitForWindowActive(&rig.page));
+        QTableView *table = rig.page.table();
+        LargeFilesModel *model = rig.page.model();
+        table->setFocus(Qt::TabFocusReason);
+        for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Space})
+            QTest::keyClick(table, key);
+        const QModelIndex second = model->index(1, LargeFilesModel::CheckColumn);
+        QVERIFY(second.data(LargeFilesModel::CheckedRole).toBool());
+        QVERIFY(!model->index(0, 0).data(LargeFilesModel::CheckedRole).toBool());
+        QCOMPARE(second.data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+        QCOMPARE(second.data(Qt::AccessibleTextRole).toString(), model->fileAt(1)->name);
+        QCOMPARE(model->index(1, LargeFilesModel::SizeColumn).data(Qt::AccessibleTextRole).toString(),
+                 formatSize(model->fileAt(1)->bytes));
+    }
+
     void checksSurviveFiltersAndRescans()
     {
         Rig rig;

@@ -274,6 +274,11 @@ private slots:
 
         actions.at(0)->trigger();
         QCOMPARE(window.currentPage(), 3);
+        // Asked twice, the update dialog opens once: dialogs never stack.
+        actions.at(2)->trigger();
+        actions.at(2)->trigger();
+        QCOMPARE(Overlay::openIn(window.overlayHost()).size(), 1);
+        closeOverlays(window.overlayHost());
         int quits = 0;
         window.setQuitFunction([&quits] { ++quits; });
         actions.at(6)->trigger();
@@ -305,8 +310,21 @@ private slots:
         const auto doubleClick = [&] {
             QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(window.width() / 2, 20));
         };
+        // The glyph-only buttons are named for assistive technology.
+        const auto names = [bar] {
+            QStringList out;
+            for (QWidget *b : {bar->menuButton(), bar->minimizeButton(), bar->maximizeButton(), bar->closeButton()})
+                out << b->accessibleName();
+            return out;
+        };
+        QCOMPARE(names(), (QStringList{"Menu", "Minimize", "Maximize", "Close"}));
+        // The menu the caption button opens is reachable from the keyboard.
+        QTest::keyClick(&window, Qt::Key_F10);
+        QTRY_VERIFY(window.findChild<AppMenu *>() && window.findChild<AppMenu *>()->isVisible());
+        window.findChild<AppMenu *>()->close();
         doubleClick();
         QTRY_VERIFY(window.isMaximized());
+        QCOMPARE(names().at(2), QStringLiteral("Restore"));
         QCOMPARE(agent->resizeEdges(QPoint(2, 300)), Qt::Edges());
         doubleClick();
         QTRY_VERIFY(!window.isMaximized());

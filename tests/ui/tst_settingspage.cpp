@@ -8,6 +8,7 @@
 #include "ui/widgets/select.h"
 #include "ui/widgets/switch.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -206,6 +207,34 @@ private slots:
         // A list edited elsewhere shows up without rebuilding the page.
         AppSettings::instance()->setExclusions({"*.iso", "/y"});
         QCOMPARE(entryTexts(page), (QStringList{"*.iso", "/y"}));
+    }
+
+    // Tab goes down the page as it reads, also through exclusion entries
+    // added after the page was built; assistive technology hears each
+    // switch and select by its row's title.
+    void tabReadsThePageInOrder()
+    {
+        AppSettings::instance()->setExclusions({"/x"});
+        AppState state(emptyCatalogue());
+        SettingsPage page(&state);
+        page.resize(900, 2400);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowActive(&page));
+        page.addExclusion(QStringLiteral("/y"));
+        child(&page, "moveToTrash")->setFocus(Qt::TabFocusReason);
+        QStringList order{"moveToTrash"};
+        while (order.size() < 30 && order.last() != u"openLogs") {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order << QApplication::focusWidget()->objectName();
+        }
+        QStringList expected{"moveToTrash", "largeThreshold", "oldMonths",       "schedule",        "lowSpaceAlerts",
+                             "launchAtLogin", "closeAction",  "theme",           "language",        "addFolder",
+                             "removeExclusion", "removeExclusion", "restartAsAdmin", "checkForUpdates", "openLogs"};
+        if (!child(&page, "restartAsAdmin"))
+            expected.removeAll(QStringLiteral("restartAsAdmin"));
+        QCOMPARE(order, expected);
+        QCOMPARE(child(&page, "theme")->accessibleName(), SettingsPage::tr("Theme"));
+        QCOMPARE(child(&page, "lowSpaceAlerts")->accessibleName(), SettingsPage::tr("Low space alerts"));
     }
 
     void restartPrompt_data()

@@ -191,12 +191,12 @@ private slots:
         const QColor white(Qt::white);
         QTest::newRow("danger label") << white << Theme::dangerFill() << 4.5;
         QTest::newRow("danger label, hovered") << white << Theme::dangerFill().lighter(110) << 4.5;
+        // The tray balloon is checked where Qt really draws it (tst_tray_x11).
         for (const bool dark : {false, true}) {
             const ThemeTokens t = Theme::tokensFor(dark);
             const char *mode = dark ? "dark" : "light";
             for (const QGradientStop &stop : Theme::textStops(dark))
                 QTest::addRow("%s text gradient at %.2f", mode, stop.first) << stop.second << t.bg << (dark ? 3.0 : 4.5);
-            QTest::addRow("%s tray balloon", mode) << t.text << t.surface << 4.5;
         }
     }
 
@@ -207,17 +207,6 @@ private slots:
         QFETCH(qreal, minimum);
         const qreal ratio = Theme::contrastRatio(text, background);
         QVERIFY2(ratio >= minimum, qPrintable(QStringLiteral("%1 on %2: %3").arg(text.name(), background.name()).arg(ratio)));
-    }
-
-    // Qt draws the balloon itself where no notification service runs; it
-    // takes the mode's surface under the mode's text.
-    void trayBalloonFollowsTheMode()
-    {
-        for (const bool dark : {false, true}) {
-            const ThemeTokens t = Theme::tokensFor(dark);
-            const QString sheet = Theme::substitute(Theme::styleSheetTemplate(), t, dark, false);
-            QVERIFY(sheet.contains(QStringLiteral("QBalloonTip { background: %1; }").arg(Theme::rgba(t.surface))));
-        }
     }
 
     // Figures are set in a real installed family with one width for every

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QMap>
 #include <QProcess>
 #include <QStandardPaths>
@@ -72,9 +73,28 @@ int childMain(int argc, char **argv, bool withHost)
 
     // A hidden window's notice goes to a balloon when an icon is there and
     // to the toast otherwise.
+    // The balloon is drawn by Qt here (no notification service on this
+    // bus); in dark mode its text must still read against its fill.
+    AppSettings::instance()->setTheme(2);
     window.hide();
     notify(&window, &toast, &tray, QStringLiteral("Local Disk (/) is almost full."));
     out << "toast=" << int(!toast.isHidden()) << '\n';
+    QWidget *balloon = nullptr;
+    waitFor([&balloon] {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (qstrcmp(w->metaObject()->className(), "QBalloonTip") == 0 && w->isVisible())
+                balloon = w;
+        return balloon != nullptr;
+    }, withHost ? 5000 : 0);
+    if (balloon) {
+        const QImage shot = balloon->grab().toImage();
+        // Left of the contents, inside the outline: nothing but the fill.
+        const QColor fill = shot.pixelColor(3, shot.height() / 2);
+        const QColor text = balloon->findChildren<QLabel *>().constLast()->palette().color(QPalette::WindowText);
+        out << "balloonContrast=" << Theme::contrastRatio(text, fill) << '\n';
+        out << "balloonColours=" << text.name() << '/' << fill.name() << '\n';
+    }
+    AppSettings::instance()->setTheme(1);
     out.flush();
     return 0;
 }
@@ -181,6 +201,7 @@ private slots:
         QCOMPARE(seen.value("embedded"), QString("1"));
         QCOMPARE(seen.value("decision"), QString::number(int(CloseDecision::Ask)));
         QCOMPARE(seen.value("toast"), QString("0"));
+        QVERIFY2(seen.value("balloonContrast").toDouble() >= 4.5, qPrintable(log));
     }
 
     void fallbacksWithoutTrayHost()

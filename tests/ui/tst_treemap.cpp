@@ -1,6 +1,7 @@
 #include "support/uitest.h"
 #include "ui/widgets/treemap.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -126,7 +127,10 @@ private slots:
         QCOMPARE(Treemap::variedColor(kind, n), expected);
     }
 
-    void hoverAndPress()
+    // Mouse, keyboard and assistive technology: hover names a tile, a click
+    // or Space on the current tile toggles its file, the arrows walk the
+    // tiles, and each tile is a list item named by file and size.
+    void hoverPressAndKeys()
     {
         Treemap map;
         map.resize(400, 200);
@@ -149,6 +153,24 @@ private slots:
         QApplication::sendEvent(&map, &leave);
         QCOMPARE(map.hoveredIndex(), -1);
         QVERIFY(map.toolTip().isEmpty());
+
+        QVERIFY(QTest::qWaitForWindowActive(&map));
+        map.setFocus(Qt::TabFocusReason);
+        QCOMPARE(map.currentIndex(), 0);
+        for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Space})
+            QTest::keyClick(&map, key);
+        QCOMPARE(map.currentIndex(), 1);
+        QCOMPARE(toggled.count(), 2);
+        QCOMPARE(toggled.last().at(0).toString(), QStringLiteral("/h/b.mkv"));
+        QTest::keyClick(&map, Qt::Key_Home);
+        QCOMPARE(map.currentIndex(), 0);
+
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&map);
+        QCOMPARE(iface->role(), QAccessible::List);
+        QCOMPARE(iface->childCount(), 2);
+        QCOMPARE(iface->child(1)->text(QAccessible::Name), QStringLiteral("<b>b</b>.mkv, 1 GB"));
+        map.setChecked({QStringLiteral("/h/b.mkv")});
+        QVERIFY(iface->child(1)->state().checked && !iface->child(0)->state().checked);
     }
 };
 

@@ -21,7 +21,6 @@
 #include "ui/widgets/select.h"
 #include "ui/widgets/selectpopup.h"
 #include "ui/widgets/spinner.h"
-#include "ui/widgets/stackbar.h"
 #include "ui/widgets/switch.h"
 
 #include <QAccessible>
@@ -262,12 +261,10 @@ private slots:
         QTest::newRow("progress ring") << "ring" << int(QAccessible::ProgressBar) << "1.2 GB of 4.8 GB" << "25%"
                                        << QStringList();
         QTest::newRow("disk orb") << "orb" << int(QAccessible::Button) << "76 GB free of 252 GB" << "" << QStringList();
-        QTest::newRow("stack bar") << "bar" << int(QAccessible::Chart) << "Selection" << "" << QStringList();
         QTest::newRow("switch on") << "switch" << int(QAccessible::CheckBox) << "Low space alerts" << ""
                                    << QStringList();
         QTest::newRow("segmented") << "segmented" << int(QAccessible::PageTabList) << "Files to show" << ""
                                    << QStringList{"All", "Downloads"};
-        QTest::newRow("risk pill") << "pill" << int(QAccessible::StaticText) << "Review" << "" << QStringList();
         QTest::newRow("navigation entry") << "nav" << int(QAccessible::PageTab) << "Cleanup" << "" << QStringList();
     }
 
@@ -285,11 +282,6 @@ private slots:
             auto *orb = new DiskOrb;
             orb->setTexts(QStringLiteral("76 GB"), QStringLiteral("free of 252 GB"), QStringLiteral("Scan"));
             widget.reset(orb);
-        } else if (kind == u"bar") {
-            auto *bar = new StackBar(6);
-            bar->setAccessibleName(QStringLiteral("Selection"));
-            bar->setSegments({{1 << 20, Qt::red, QStringLiteral("Temp"), false}}, 4 << 20);
-            widget.reset(bar);
         } else if (kind == u"switch") {
             auto *toggle = new Switch;
             toggle->setAccessibleName(QStringLiteral("Low space alerts"));
@@ -298,8 +290,6 @@ private slots:
         } else if (kind == u"segmented") {
             widget.reset(new Segmented({QStringLiteral("All"), QStringLiteral("Downloads")}));
             widget->setAccessibleName(QStringLiteral("Files to show"));
-        } else if (kind == u"pill") {
-            widget.reset(new Pill(Review));
         } else {
             auto *nav = new NavButton(QStringLiteral("Cleanup"), QStringLiteral("trash"));
             nav->setChecked(true);
@@ -618,6 +608,28 @@ private slots:
         for (const Headline::Line &line : japanese)
             QVERIFY(line.last().x + QFontMetricsF(Theme::instance()->font(24, 600, true))
                                         .horizontalAdvance(line.last().text.trimmed()) <= 151);
+    }
+
+    // Large gradient figures stand out from the light background at WCAG AA
+    // for text; in dark mode they keep their bright stops.
+    void gradientTextReadableInBothModes()
+    {
+        const QGradientStops bright{{0, QColor(QStringLiteral("#fbbf24"))}, {1, QColor(QStringLiteral("#34d399"))}};
+        for (const bool dark : {false, true}) {
+            AppSettings::instance()->setTheme(dark ? 2 : 1);
+            GradientText own(Theme::monoFont(54, 600), QStringLiteral("1.2 GB"));
+            own.setStops(bright);
+            GradientText brand(Theme::monoFont(54, 600), QStringLiteral("1.2 GB"));
+            const QColor bg = Theme::instance()->bg();
+            for (const GradientText *text : {&own, &brand}) {
+                for (const QGradientStop &stop : text->shownStops())
+                    QVERIFY2(Theme::contrastRatio(stop.second, bg) >= (dark ? 3.0 : 4.5), qPrintable(stop.second.name()));
+            }
+            if (dark)
+                QCOMPARE(own.shownStops(), bright);
+            else  // same hues, darker
+                QCOMPARE(own.shownStops().first().second.hslHue(), bright.first().second.hslHue());
+        }
     }
 
     void themeSwitchRepaintsKit()

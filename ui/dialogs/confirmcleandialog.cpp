@@ -75,6 +75,7 @@ ConfirmCleanDialog::ConfirmCleanDialog(AppState *state, QWidget *host) : Overlay
     card->setFill(Theme::instance()->surface());
     connect(Theme::instance(), &Theme::changed, card, [card] { card->setFill(Theme::instance()->surface()); });
     card->setObjectName(QStringLiteral("selection"));
+    card->setAccessibleName(m_title);
     auto *rows = new QVBoxLayout(card);
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setSpacing(0);

@@ -68,6 +68,7 @@ UpdateDialog::UpdateDialog(Updater *updater, QWidget *host) : Overlay(host), m_u
     notesLayout->setContentsMargins(14, 12, 14, 12);
     notesLayout->setSpacing(6);
     auto *eyebrow = new QLabel(OverlayText::tr("What's new"), m_notesCard);
+    m_notesCard->setAccessibleName(eyebrow->text());
     eyebrow->setProperty("role", "micro");
     eyebrow->setFont(Theme::eyebrowFont(11));
     notesLayout->addWidget(eyebrow);

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <cmath>
+#include <functional>
 
 namespace ui::a11y {
 

@@ -146,16 +146,13 @@ public:
             w->update();
     }
 
+    // The target's moves and resizes reach eventFilter as the application's
+    // filter sees every event.
     void follow(QWidget *now)
     {
         if (m_target == now)
             return;
-        if (m_target)
-            m_target->removeEventFilter(this);
         m_target = now;
-        qreal radius = 0;
-        if (now && !ringShape(now, &radius).isEmpty())
-            now->installEventFilter(this);
         place();
     }
 
