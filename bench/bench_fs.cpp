@@ -276,6 +276,13 @@ int main(int argc, char *argv[])
     }
     const fs::Measure totals = fs::measure(tree);
     out << "tree " << tree << ": " << totals.files << " files counted, " << totals.bytes / 1024 << " KiB on disk\n";
+    // Other work on the machine moves every figure: it is shown at the start
+    // and at the end.
+    const auto loadAverage = [] {
+        QFile f(QStringLiteral("/proc/loadavg"));
+        return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()).section(u' ', 0, 2) : QString();
+    };
+    out << "load average at the start: " << loadAverage() << "\n";
     const fs::WalkThreads threads = fs::walkThreads();
     out << "walk threads: " << threads.cpu << " from memory, up to " << threads.io << " waiting for the disk ("
         << QThread::idealThreadCount() << " cores)\n";
@@ -413,12 +420,17 @@ int main(int argc, char *argv[])
     if (removal) {
         removerMs = median(remover.ms);
         rmMs = median(rm.ms);
+        // Removal waits on the disk's journal, whose pace other work on the
+        // machine sets: the range of the rounds goes beside the median.
         out << "\n" << qSetFieldWidth(26) << Qt::left << QStringLiteral("remove %1 files").arg(removalFiles)
-            << qSetFieldWidth(10) << Qt::right << "ms" << "x rm -rf" << qSetFieldWidth(0) << "\n";
-        for (const Contestant *c : {&remover, &cleaner, &rm})
+            << qSetFieldWidth(10) << Qt::right << "ms" << "x rm -rf" << qSetFieldWidth(0) << "   range ms\n";
+        for (const Contestant *c : {&remover, &cleaner, &rm}) {
+            const auto [lo, hi] = std::minmax_element(c->ms.begin(), c->ms.end());
             out << qSetFieldWidth(26) << Qt::left << c->label << qSetFieldWidth(10) << Qt::right
-                << fixed(median(c->ms), 0) << fixed(median(c->ms) / rmMs, 2) << qSetFieldWidth(0)
+                << fixed(median(c->ms), 0) << fixed(median(c->ms) / rmMs, 2) << qSetFieldWidth(0) << "   "
+                << (c->ms.empty() ? QString() : fixed(*lo, 0) + QStringLiteral("-") + fixed(*hi, 0))
                 << (c->failed ? "  (failed)" : "") << "\n";
+        }
     }
 
     const double scanMb = scan.maxRssKb / 1024.0, largeMb = large.maxRssKb / 1024.0;
@@ -428,6 +440,8 @@ int main(int argc, char *argv[])
         << qSetFieldWidth(0) << (scan.failed ? "  (failed)" : "") << "\n";
     out << qSetFieldWidth(26) << Qt::left << large.label << qSetFieldWidth(10) << Qt::right << fixed(largeMb, 1)
         << qSetFieldWidth(0) << "\n";
+
+    out << "\nload average at the end: " << loadAverage() << "\n";
 
     // Targets on a two-core machine.
     const auto verdict = [&](const QString &what, double value, double target) {

@@ -98,8 +98,10 @@ Measure measure(const QString &path, const std::atomic_bool *cancel = nullptr,
 // filtered folders not entered). A root that is itself a link is not entered
 // either: whatever walk() reports may end up removed, and a link's target is
 // not the user's selection. True when the whole tree was visited, false when
-// the cancel flag stopped it. Files come folder by folder, but with several
-// threads the folders come in no fixed order.
+// the cancel flag stopped it (no file is handed over once the flag is set).
+// Files come folder by folder, but with several threads the folders come in
+// no fixed order; the filter may be asked about a folder while files of
+// another are still to come.
 bool walk(const QString &root, const std::atomic_bool *cancel, const FolderFilter &filter,
           const FileFn &onFile);
 
@@ -107,10 +109,11 @@ bool walk(const QString &root, const std::atomic_bool *cancel, const FolderFilte
 // starts on the calling thread alone and takes helpers only once the tree
 // turns out big (a few dozen folders, or a few milliseconds): `cpu` of them
 // in all, one per core this process may run on, while listings come from
-// memory; when the threads spend most of their time waiting for the disk,
-// more join, up to `io`, so that the reads of different folders overlap on
-// the disk. The environment variable VARNHOLT_WALK_THREADS=N pins both to N
-// (1 keeps every walk on the calling thread).
+// memory; when the threads spend most of their time off the processor
+// (waiting for the disk, mostly), more join, up to `io`, so that the reads of
+// different folders overlap on the disk. The environment variable
+// VARNHOLT_WALK_THREADS=N pins both to N (1 keeps every walk on the calling
+// thread). Windows walks on the calling thread alone.
 struct WalkThreads
 {
     int cpu = 1;
