@@ -1,6 +1,7 @@
 #include "clean/cleaner_p.h"
 
 #include "app/trash.h"
+#include "clean/treeremover.h"
 #include "scan/posixfs.h"
 #include "scan/uniquefd.h"
 
@@ -222,76 +223,20 @@ void removeFile(const Hooks &hooks, int dirFd, const char *name, const struct st
     }
 }
 
-// An entry that was a folder when it was described but cannot be opened as
-// one: swapped for a link or a file since (that entry is what goes, never
-// what it points at), gone, or failing for a reason that is reported.
-void removeUnopenable(const Hooks &hooks, int dirFd, const char *name, int error, const QString &path,
-                      QList<Failure> &failures)
+// The cleaner's rules for the parallel tree remover (clean/treeremover.h):
+// depth first, children before their folder, no link, other volume or mount
+// entered, excluded entries and the folders leading to them kept, every file
+// or folder that could not go reported.
+TreeHooks treeHooks(const Hooks &hooks)
 {
-    struct stat st;
-    if (isReplacedError(error)) {
-        if (::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISDIR(st.st_mode) && !isSpecial(st.st_mode))
-            removeFile(hooks, dirFd, name, st, path, failures);
-        return;
-    }
-    if (error != ENOENT)
-        failures.append(failureFor(path, error));
-}
-
-// Depth first, children before their folder, one descriptor per level.
-// Other volumes and mount points are not entered: the scan did not count
-// them either. An excluded entry stays, and so does every folder on the way
-// to it (it is not empty when its turn comes). A folder that cannot be
-// opened is reported, so a tree deeper than the descriptors allow is never
-// taken for removed.
-void removeTree(const Hooks &hooks, int parentFd, const QByteArray &name, dev_t device, const QString &path,
-                QList<Failure> &failures)
-{
-    DIR *topDir = openChild(parentFd, name.constData());
-    if (!topDir) {
-        removeUnopenable(hooks, parentFd, name.constData(), errno, path, failures);
-        return;
-    }
-    std::vector<Frame> stack;
-    const QByteArray nativePath = QFile::encodeName(path);
-    stack.push_back({topDir, name.toStdString(), std::string(nativePath.constData(), size_t(nativePath.size()))});
-    while (!stack.empty()) {
-        Frame &frame = stack.back();
-        const int fd = ::dirfd(frame.dir);
-        const dirent *de = ::readdir(frame.dir);
-        if (!de) {
-            const std::string done = std::move(frame.name);
-            ::closedir(frame.dir);
-            stack.pop_back();
-            const int holder = stack.empty() ? parentFd : ::dirfd(stack.back().dir);
-            // A folder that keeps a busy, failed or excluded entry stays;
-            // the entry itself is what is reported.
-            ::unlinkat(holder, done.c_str(), AT_REMOVEDIR);
-            continue;
-        }
-        const char *entry = de->d_name;
-        if (isDot(entry))
-            continue;
-        struct stat st;
-        bool mount = false;
-        if (!posixfs::statAt(fd, entry, st, &mount) || isSpecial(st.st_mode) || mount || !roundTrips(entry))
-            continue;
-        if (hooks.keeps(frame.path, entry, st, true))
-            continue;
-        if (!S_ISDIR(st.st_mode)) {
-            removeFile(hooks, fd, entry, st, childPath(frame.path, entry), failures);
-            continue;
-        }
-        if (st.st_dev != device)
-            continue;
-        DIR *subDir = openChild(fd, entry);
-        if (!subDir) {
-            removeUnopenable(hooks, fd, entry, errno, childPath(frame.path, entry), failures);
-            continue;
-        }
-        std::string subPath = childNative(frame.path, entry);
-        stack.push_back({subDir, std::string(entry), std::move(subPath)});
-    }
+    TreeHooks tree;
+    if (hooks.excluded)
+        tree.keeps = [&hooks](const QString &folder, const QString &name, bool isFolder, bool report) {
+            return hooks.keeps(folder, name, isFolder, report);
+        };
+    tree.busy = [&hooks](const struct stat &st) { return hooks.busy(st); };
+    tree.onRemoved = hooks.onRemoved;
+    return tree;
 }
 
 // The folders below (and including) an open folder's entry `name` that hold,
@@ -564,7 +509,7 @@ void Remover::removePermanently(const QString &anchor, const QString &path, QLis
     if (!S_ISDIR(st.st_mode))
         removeFile(hooks, parent.fd.get(), parent.name.constData(), st, path, failures);
     else
-        removeTree(hooks, parent.fd.get(), parent.name, st.st_dev, path, failures);
+        removeTreeInParallel(treeHooks(hooks), parent.fd.get(), parent.name, st.st_dev, path, failures);
 }
 
 void Remover::moveToTrash(const QString &anchor, const QString &path, QList<Failure> &failures) const
