@@ -148,14 +148,16 @@ QList<Entry> list(const QString &dir)
 
 bool stat(const QString &path, Entry &entry)
 {
-    QByteArray native;
-    struct stat st;
-    if (!statPath(path, native, st))
-        return false;
-    bool mount = false;
-    if (posixfs::statAt(AT_FDCWD, native.constData(), st, &mount))
-        entry.isMount = mount;
+    // One statx gives the entry and its mount flag.
     const QString p = withoutTrailingSlash(path);
+    if (p.isEmpty())
+        return false;
+    const QByteArray native = QFile::encodeName(p);
+    struct stat st;
+    bool mount = false;
+    if (QFile::decodeName(native) != p || !posixfs::statAt(AT_FDCWD, native.constData(), st, &mount))
+        return false;
+    entry.isMount = mount;
     const qsizetype slash = p.lastIndexOf(QLatin1Char('/'));
     entry.name = (slash < 0 || p.size() == 1) ? p : p.mid(slash + 1);
     fill(entry, st);
