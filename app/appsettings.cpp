@@ -20,6 +20,7 @@ const QString kSchedule = QStringLiteral("auto/schedule");
 const QString kLowSpace = QStringLiteral("auto/lowSpaceAlerts");
 const QString kLastScan = QStringLiteral("history/lastScan");
 const QString kFreed = QStringLiteral("history/freed");
+const QString kFreeSpace = QStringLiteral("history/freeSpace");
 
 const QString kMonthFormat = QStringLiteral("yyyy-MM");
 
@@ -234,6 +235,35 @@ QList<qint64> AppSettings::freedHistory(int months) const
     for (int i = months - 1; i >= 0; --i)
         out.append(toInt64(map.value(now.addMonths(-i).toString(kMonthFormat))));
     return out;
+}
+
+// Each reading is stored as "when available total" (ms since the epoch and
+// bytes): a plain string list reads the same in the registry and in the
+// text file, and stays legible there.
+QList<SpaceSample> AppSettings::freeSpaceHistory() const
+{
+    QList<SpaceSample> out;
+    for (const QString &entry : read(kFreeSpace).toStringList()) {
+        const QStringList parts = entry.split(u' ', Qt::SkipEmptyParts);
+        if (parts.size() != 3)
+            continue;
+        bool okWhen = false, okAvailable = false, okTotal = false;
+        const SpaceSample s{parts[0].toLongLong(&okWhen), parts[1].toLongLong(&okAvailable),
+                            parts[2].toLongLong(&okTotal)};
+        if (okWhen && okAvailable && okTotal)
+            out.append(s);
+    }
+    return out;
+}
+
+void AppSettings::recordFreeSpace(const SpaceSample &sample)
+{
+    if (!readable())
+        return;
+    QStringList entries;
+    for (const SpaceSample &s : forecast::withSample(freeSpaceHistory(), sample))
+        entries.append(QStringLiteral("%1 %2 %3").arg(s.when).arg(s.availableBytes).arg(s.totalBytes));
+    write(kFreeSpace, entries);
 }
 
 bool AppSettings::scanDue() const

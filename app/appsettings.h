@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/forecast.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QList>
@@ -86,6 +88,13 @@ public:
     // The last `months` months, oldest first, the current month last; months
     // without an entry give 0.
     QList<qint64> freedHistory(int months) const;
+
+    // Readings of the home volume's free space ("history/freeSpace"),
+    // oldest first; entries that do not read back as three numbers are
+    // skipped. recordFreeSpace adds one as forecast::withSample describes
+    // (bounded, at most about four a day) and emits `changed` when it wrote.
+    QList<SpaceSample> freeSpaceHistory() const;
+    void recordFreeSpace(const SpaceSample &sample);
 
     // Whether the scheduled scan should run now: never before a first scan,
     // never with the schedule off; otherwise once 7 (weekly) or 30 (monthly

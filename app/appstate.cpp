@@ -1,20 +1,27 @@
 #include "app/appstate.h"
 
 #include "app/appsettings.h"
+#include "clean/cleanuplog.h"
 #include "scan/appguard.h"
 #include "scan/fs.h"
 #include "scan/scanner.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QHash>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
+#include <climits>
+#include <utility>
 
 void registerEngineTypes()
 {
     registerCategoryTypes();
     registerLargeFileTypes();
     qRegisterMetaType<CleanReport>();
+    qRegisterMetaType<RestoreReport>();
 }
 
 namespace {
@@ -24,6 +31,94 @@ constexpr int kDefaultThresholdMB = 500;
 AppSettings *settings()
 {
     return AppSettings::instance();
+}
+
+// Whether `path` is `item` or lies below it, spelt as the cleaner spells
+// what it met inside an item.
+bool liesIn(const QString &path, const QString &item)
+{
+#ifdef Q_OS_WIN
+    constexpr Qt::CaseSensitivity cs = Qt::CaseInsensitive;
+#else
+    constexpr Qt::CaseSensitivity cs = Qt::CaseSensitive;
+#endif
+    const QString p = QDir::fromNativeSeparators(path);
+    const QString i = QDir::fromNativeSeparators(item);
+    if (p.isEmpty() || i.isEmpty() || QDir::cleanPath(p) != p)
+        return false;
+    return p.compare(i, cs) == 0 || p.startsWith(i.endsWith(QLatin1Char('/')) ? i : i + QLatin1Char('/'), cs);
+}
+
+// The busy paths of a cleanup as items of the categories that cleanup was
+// given; a path outside every item of its category is left out.
+QList<CategoryResult> retryInput(const QList<CategoryResult> &cleaned, const QList<CleanReport::Busy> &busy)
+{
+    QList<CategoryResult> out;
+    for (const CategoryResult &c : cleaned) {
+        if (c.isTrash)
+            continue;
+        CategoryResult again = c;
+        again.items.clear();
+        again.bytes = 0;
+        again.files = 0;
+        for (const CleanReport::Busy &b : busy) {
+            if (b.category != c.id
+                || std::none_of(c.items.cbegin(), c.items.cend(),
+                                [&b](const ScanItem &i) { return liesIn(b.path, i.path); }))
+                continue;
+            ScanItem item;
+            item.path = b.path;
+            item.label = QDir::fromNativeSeparators(b.path).section(QLatin1Char('/'), -1);
+            item.bytes = b.bytes;
+            item.files = b.files;
+            again.items.append(item);
+            again.bytes += b.bytes;
+            again.files += b.files;
+        }
+        if (!again.items.isEmpty())
+            out.append(again);
+    }
+    return out;
+}
+
+// The first cleanup's report with a retry of its busy paths added: what the
+// retry freed adds up, and what it tried replaces what the first run said
+// about those paths.
+CleanReport withRetry(const CleanReport &first, const CleanReport &retry, const QList<CleanReport::Busy> &retried)
+{
+    CleanReport out = first;
+    out.freedBytes += retry.freedBytes;
+    out.trashedBytes += retry.trashedBytes;
+    out.filesRemoved += retry.filesRemoved;
+    out.skippedCount = std::max<qint64>(first.skippedCount - retried.size(), 0) + retry.skippedCount;
+    QSet<QString> again;
+    for (const CleanReport::Busy &b : retried)
+        again.insert(QDir::toNativeSeparators(b.path));
+    out.skippedSamples.clear();
+    for (const QString &sample : first.skippedSamples) {
+        if (!again.contains(sample))
+            out.skippedSamples.append(sample);
+    }
+    out.skippedSamples += retry.skippedSamples;
+    out.skippedSamples = out.skippedSamples.mid(0, 5);
+    for (const QString &id : retry.cleanedCategories) {
+        if (!out.cleanedCategories.contains(id))
+            out.cleanedCategories.append(id);
+    }
+    for (const QString &app : retry.runningApps) {
+        if (!out.runningApps.contains(app))
+            out.runningApps.append(app);
+    }
+    out.busy = retry.busy;
+    for (const CleanReport::Busy &b : first.busy) {
+        if (!retried.contains(b))
+            out.busy.append(b);
+    }
+    // Only busy files set it, and those that were not tried again keep it.
+    out.needsAdmin = retry.needsAdmin || (first.needsAdmin && out.busy.size() > retry.busy.size());
+    out.holders = retry.holders;
+    out.heldFiles = retry.heldFiles;
+    return out;
 }
 
 } // namespace
@@ -37,7 +132,9 @@ AppState::AppState(CatalogueSource catalogue, QObject *parent)
     m_scanner = new Scanner(m_catalogue, this);
     m_remeasurer = new Scanner(this);
     m_cleaner = new Cleaner(this);
+    m_previewer = new Cleaner(this);
     m_finder = new LargeFileFinder(this);
+    m_restorer = new Restorer(this);
     m_volume = homeVolume();
     m_lastScan = settings()->lastScan();
 
@@ -49,17 +146,24 @@ AppState::AppState(CatalogueSource catalogue, QObject *parent)
     connect(m_remeasurer, &Scanner::finished, this, &AppState::onRemeasureFinished);
     connect(m_cleaner, &Cleaner::progress, this, &AppState::cleanProgress);
     connect(m_cleaner, &Cleaner::finished, this, &AppState::onCleanFinished);
+    connect(m_previewer, &Cleaner::finished, this, &AppState::onPreviewFinished);
     connect(m_finder, &LargeFileFinder::progress, this, &AppState::onLargeProgress);
     connect(m_finder, &LargeFileFinder::finished, this, &AppState::onLargeFinished);
+    connect(m_restorer, &Restorer::progress, this, &AppState::restoreProgress);
+    connect(m_restorer, &Restorer::finished, this, &AppState::onRestoreFinished);
 }
 
 AppState::~AppState()
 {
+    m_largeMove.waitForFinished();
     // Join the workers while this object is still whole, and make sure
     // nothing they emit on the way out reaches a half-destroyed receiver.
     for (QObject *engine : {static_cast<QObject *>(m_scanner), static_cast<QObject *>(m_cleaner),
-                            static_cast<QObject *>(m_finder), static_cast<QObject *>(m_remeasurer)})
+                            static_cast<QObject *>(m_finder), static_cast<QObject *>(m_remeasurer),
+                            static_cast<QObject *>(m_restorer), static_cast<QObject *>(m_previewer)})
         engine->disconnect(this);
+    delete m_previewer;
+    delete m_restorer;
     delete m_cleaner;
     delete m_scanner;
     delete m_remeasurer;
@@ -131,6 +235,14 @@ void AppState::cancelScan()
     m_scanner->stop();
 }
 
+void AppState::startScheduledScan()
+{
+    if (m_scanner->isRunning() || m_cleaner->isRunning())
+        return;
+    startScan();
+    m_recordAfterScan = true;
+}
+
 void AppState::onScanStarted(const QList<CategoryDef> &defs)
 {
     m_defs = defs;
@@ -167,6 +279,8 @@ void AppState::onScanFinished(const QList<CategoryResult> &results, bool cancell
     // finished() is the worker's last act; wait for it to return so that a
     // receiver of the signals below may start the next scan at once.
     m_scanner->wait();
+    if (std::exchange(m_recordAfterScan, false) && !cancelled)
+        recordFreeSpace();
     if (cancelled) {
         remeasureStale();
         setPhase(m_results.isEmpty() ? Idle : Results);
@@ -350,7 +464,7 @@ QString AppState::settingsLocation() const
 void AppState::startClean()
 {
     const QList<CategoryResult> sel = selectedResults();
-    if (sel.isEmpty() || m_cleaner->isRunning())
+    if (sel.isEmpty() || m_cleaner->isRunning() || m_restorer->isRunning())
         return;
     if (!settingsReadable()) {
         emit toast(tr("Nothing was cleaned: your settings cannot be read."), false);
@@ -363,14 +477,98 @@ void AppState::startClean()
     // A measurement running beside the cleanup would describe neither the
     // disk before it nor after it.
     m_remeasurer->stop();
+    m_lastCleanInput = sel;
+    m_lastCleanToTrash = currentMoveToTrash();
+    m_lastCleanExclusions = currentExclusions();
+    m_retrying = false;
     setPhase(Cleaning);
-    m_cleaner->start(sel, currentMoveToTrash(), currentExclusions());
+    m_cleaner->start(sel, m_lastCleanToTrash, m_lastCleanExclusions);
+}
+
+bool AppState::canRetrySkipped() const
+{
+    return m_phase == Done && !m_lastReport.busy.isEmpty() && !m_cleaner->isRunning() && !m_restorer->isRunning();
+}
+
+void AppState::retrySkipped()
+{
+    if (!canRetrySkipped())
+        return;
+    if (!settingsReadable()) {
+        emit toast(tr("Nothing was cleaned: your settings cannot be read."), false);
+        return;
+    }
+    const QList<CategoryResult> input = retryInput(m_lastCleanInput, m_lastReport.busy);
+    if (input.isEmpty())
+        return;
+    // What the user excluded since counts too.
+    QStringList exclusions = m_lastCleanExclusions;
+    for (const QString &pattern : currentExclusions()) {
+        if (!exclusions.contains(pattern))
+            exclusions.append(pattern);
+    }
+    m_retried.clear();
+    for (const CategoryResult &c : input) {
+        for (const ScanItem &item : c.items) {
+            const auto it = std::find_if(m_lastReport.busy.cbegin(), m_lastReport.busy.cend(),
+                                         [&](const CleanReport::Busy &b) { return b.path == item.path && b.category == c.id; });
+            if (it != m_lastReport.busy.cend())
+                m_retried.append(*it);
+        }
+    }
+    m_retrying = true;
+    m_remeasurer->stop();
+    setPhase(Cleaning);
+    m_cleaner->start(input, m_lastCleanToTrash, exclusions);
+}
+
+bool AppState::startPreview()
+{
+    const QList<CategoryResult> sel = selectedResults();
+    if (sel.isEmpty() || m_cleaner->isRunning() || !settingsReadable())
+        return false;
+    if (m_previewRunning) {
+        m_previewAgain = true;
+        return true;
+    }
+    m_previewRunning = true;
+    m_previewer->startPreview(sel, currentMoveToTrash(), currentExclusions());
+    emit previewChanged();
+    return true;
+}
+
+void AppState::onPreviewFinished(const CleanReport &report)
+{
+    m_previewer->wait();
+    m_previewRunning = false;
+    // Asked again meanwhile: the selection or the settings may have changed.
+    const bool again = std::exchange(m_previewAgain, false);
+    if (again && startPreview())
+        return;
+    m_preview = again ? CleanReport() : report;
+    emit previewChanged();
 }
 
 void AppState::onCleanFinished(const CleanReport &report)
 {
     m_cleaner->wait();
+    if (std::exchange(m_retrying, false)) {
+        m_lastReport = withRetry(m_lastReport, report, std::exchange(m_retried, {}));
+        settings()->addFreed(report.freedBytes);
+        // The results already left out what the first run cleaned; only
+        // the figures are measured again.
+        for (const CategoryResult &r : std::as_const(m_results)) {
+            if (report.cleanedCategories.contains(r.id) || (r.isTrash && report.trashedBytes > 0))
+                m_stale.insert(r.id);
+        }
+        remeasureStale();
+        refreshVolume();
+        emit resultsChanged();
+        setPhase(Done);
+        return;
+    }
     m_lastReport = report;
+    m_lastCleanupRestorable = !CleanupLog::read(report.logPath).moves.isEmpty();
     // Only space really released counts: what went to the Recycle Bin is
     // still on the disk.
     settings()->addFreed(report.freedBytes);
@@ -479,6 +677,17 @@ qint64 AppState::liveBytes(int index) const
     return m_scanResults.at(index).bytes;
 }
 
+void AppState::recordFreeSpace()
+{
+    const VolumeInfo volume = homeVolume();
+    settings()->recordFreeSpace({now().toMSecsSinceEpoch(), volume.availableBytes, volume.totalBytes});
+}
+
+SpaceForecast AppState::spaceForecast() const
+{
+    return forecast::fit(settings()->freeSpaceHistory());
+}
+
 void AppState::refreshVolume()
 {
     m_volume = homeVolume();
@@ -536,54 +745,95 @@ void AppState::onLargeFinished(const QList<LargeFile> &files, bool cancelled)
 
 void AppState::moveLargeFilesToTrash(const QStringList &paths)
 {
-    m_undoMoves.clear();
-    qint64 moved = 0;
-    qint64 movedBytes = 0;
-    QStringList skipped;
+    m_pendingMoves.append(paths);
+    if (!m_largeMoving)
+        startLargeMove();
+}
 
+void AppState::startLargeMove()
+{
+    if (m_pendingMoves.isEmpty())
+        return;
+    const QStringList paths = m_pendingMoves.takeFirst();
     QSet<QString> listed;
     for (const LargeFile &f : std::as_const(m_largeFiles))
         listed.insert(f.path);
-    // One look at the open files of every process for the whole batch.
-    const OpenFiles openFiles = OpenFiles::capture();
+    m_largeMoving = true;
+    m_largeMove = QtConcurrent::run(QThreadPool::globalInstance(), [this, paths, listed] {
+        const LargeMove move = moveLargeFiles(paths, listed);
+        QMetaObject::invokeMethod(this, [this, move] { onLargeMoveFinished(move); }, Qt::QueuedConnection);
+    });
+}
 
+AppState::LargeMove AppState::moveLargeFiles(const QStringList &paths, const QSet<QString> &listed)
+{
+    LargeMove out;
+    struct Candidate
+    {
+        QString path;
+        qint64 size = 0;
+    };
+    QList<Candidate> candidates;
     for (const QString &path : paths) {
         fs::Entry entry;
         const bool described = fs::stat(path, entry);
-        const qint64 size = described ? entry.allocated : 0;
         // Only files the user picked from the list, and only while they are
         // still plain files: a path that became a folder or a link since the
-        // scan is not what was selected.
+        // scan is not what was selected. What lies in a protected location,
+        // belongs to a guarded app or is another program's live store (a
+        // virtual disk, a mailbox) stays, whatever the list said.
         if (!listed.contains(path) || !described || entry.isDir || entry.isLink || entry.skip
-            || openFiles.isInUse(path)) {
-            skipped.append(path);
+            || !mayMoveLargeFile(path)) {
+            out.skipped.append(path);
             continue;
         }
+        candidates.append({path, entry.allocated});
+    }
+    // One question for the whole batch: one look at every process's open
+    // files on Linux, one Restart Manager session on Windows.
+    QStringList asked;
+    for (const Candidate &c : std::as_const(candidates))
+        asked.append(c.path);
+    const QHash<QString, QList<FileHolder>> held = OpenFiles::capture().holders(asked);
+
+    for (const Candidate &c : std::as_const(candidates)) {
         QString inBin;
-        if (moveFileToBin(path, &inBin)) {
-            m_undoMoves.append({path, inBin});
-            movedBytes += size;
-            ++moved;
+        if (!held.contains(c.path) && moveFileToBin(c.path, &inBin)) {
+            out.moved.append({c.path, inBin});
+            out.movedBytes += c.size;
         } else {
-            skipped.append(path);
+            out.skipped.append(c.path);
         }
     }
+    return out;
+}
 
-    const QSet<QString> gone = QSet<QString>(paths.cbegin(), paths.cend()) - QSet<QString>(skipped.cbegin(), skipped.cend());
+void AppState::onLargeMoveFinished(const LargeMove &move)
+{
+    m_largeMove.waitForFinished();
+    m_largeMoving = false;
+    m_undoMoves = move.moved;
+    QSet<QString> gone;
+    for (const auto &[source, inBin] : move.moved)
+        gone.insert(source);
     m_largeFiles.removeIf([&gone](const LargeFile &f) { return gone.contains(f.path); });
 
     refreshVolume();
     emit largeFilesChanged();
 
+    const qint64 moved = move.moved.size();
     const QString files = moved == 1 ? tr("1 file") : tr("%1 files").arg(formatNumber(moved));
-    QString message = tr("%1 (%2) moved to the %3").arg(files, formatSize(movedBytes), recycleBinName());
-    if (!skipped.isEmpty())
-        message += tr(" · %1 in use, skipped").arg(formatNumber(skipped.size()));
+    QString message = tr("%1 (%2) moved to the %3").arg(files, formatSize(move.movedBytes), recycleBinName());
+    if (!move.skipped.isEmpty())
+        message += tr(" · %1 in use, skipped").arg(formatNumber(move.skipped.size()));
     emit toast(message, moved >= 1);
+    startLargeMove();
 }
 
 void AppState::undoLastMove()
 {
+    if (m_largeMoving)
+        return;
     int restored = 0;
     for (const auto &[source, inBin] : std::as_const(m_undoMoves)) {
         if (!inBin.isEmpty() && restoreFromBin(inBin, source))
@@ -594,4 +844,67 @@ void AppState::undoLastMove()
     if (restored > 0 && !m_finder->isRunning() && !m_largeRunning)
         startLargeScan();
     emit toast(tr("Restored %n file(s)", nullptr, restored), false);
+}
+
+void AppState::restoreCleanup(const QString &logPath)
+{
+    const QString log = logPath.isEmpty() ? m_lastReport.logPath : logPath;
+    if (log.isEmpty() || m_cleaner->isRunning() || m_restorer->isRunning())
+        return;
+    m_restorer->start(log);
+    emit restoreChanged();
+}
+
+bool AppState::restoreRunning() const
+{
+    return m_restorer->isRunning();
+}
+
+void AppState::onRestoreFinished(const RestoreReport &report)
+{
+    m_restorer->wait();
+    m_lastRestore = report;
+    if (report.logPath == m_lastReport.logPath)
+        m_lastCleanupRestorable = false;
+    refreshVolume();
+    emit restoreChanged();
+    emit toast(restoreSummary(report), false);
+}
+
+QString AppState::restoreSummary(const RestoreReport &report)
+{
+    if (!report.logRead)
+        return tr("That cleanup log could not be read; nothing was restored.");
+    QString text = tr("Restored %n item(s) from the %1", nullptr, int(std::min<qint64>(report.restored, INT_MAX)))
+                       .arg(recycleBinName());
+    if (report.restored > 0)
+        text += QStringLiteral(" (") + formatSize(report.restoredBytes) + QLatin1Char(')');
+    for (const RestoreReport::Reason reason : {RestoreReport::NotInTrash, RestoreReport::PlaceTaken,
+                                               RestoreReport::CouldNotMove, RestoreReport::Ambiguous,
+                                               RestoreReport::NotTrashEntry}) {
+        const qint64 n = report.count(reason);
+        if (n > 0)
+            text += QStringLiteral(" · ") + tr("%1 not restored: %2").arg(formatNumber(n), RestoreReport::reasonText(reason));
+    }
+    if (report.byRecords)
+        text += QStringLiteral(" · ") + tr("found through the %1's own records (an older log)").arg(recycleBinName());
+    return text;
+}
+
+QList<AppState::PastCleanup> AppState::recentCleanups(int max) const
+{
+    QList<PastCleanup> out;
+    QDir dir(CleanupLog::folder());
+    const QStringList names = dir.entryList({QStringLiteral("cleanup-*.log")}, QDir::Files, QDir::Name | QDir::Reversed);
+    for (const QString &name : names) {
+        if (out.size() >= max)
+            break;
+        const QString path = dir.filePath(name);
+        const CleanupLog::Contents log = CleanupLog::read(path);
+        if (!log.valid)
+            continue;
+        out.append({path, log.started, log.toTrash, log.freedText,
+                    log.toTrash && (!log.moves.isEmpty() || !log.trashedItems.isEmpty())});
+    }
+    return out;
 }

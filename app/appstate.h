@@ -11,13 +11,16 @@
 // signals below. A request that cannot run now is ignored silently: the
 // interface is expected not to offer it.
 
+#include "app/forecast.h"
 #include "app/platform.h"
 #include "clean/cleaner.h"
+#include "clean/restore.h"
 #include "largefiles/largefilefinder.h"
 #include "scan/category.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QFuture>
 #include <QList>
 #include <QObject>
 #include <QPair>
@@ -78,6 +81,9 @@ public:
     void startScan();
     // The phase changes only when the scanner reports the cancelled run.
     void cancelScan();
+    // The scan the schedule starts: startScan(), and once it completes the
+    // free space is recorded for the forecast.
+    void startScheduledScan();
     // After a cleanup the categories it worked on (and the Recycle Bin, when
     // files went there) are measured again in the background; until their
     // new figures arrive a cleaned category lists only the items the user
@@ -110,7 +116,23 @@ public:
     // The settings file (or registry key), for messages.
     QString settingsLocation() const;
     void startClean();
+    // Works out on a worker what startClean() would remove or move right
+    // now, through the same checks, and removes nothing; previewChanged()
+    // when the list is in (preview()). A request while one runs is answered
+    // by a fresh run once that one ends. False, with nothing started, when
+    // nothing is selected, a cleanup runs or the settings cannot be read.
+    bool startPreview();
+    bool previewRunning() const { return m_previewRunning; }
+    const CleanReport &preview() const { return m_preview; }
     void dismissDone();
+    // Cleans again, in the last cleanup's mode and with its exclusions (and
+    // any added since), just what stayed busy in it (lastReport().busy):
+    // each path only while it still lies inside an item that cleanup was
+    // given, and through every check of a cleanup. From the done view only;
+    // the phase goes to Cleaning and back to Done, and lastReport() then
+    // holds both runs added up (its log is still the first run's).
+    bool canRetrySkipped() const;
+    void retrySkipped();
     // The size of the selection the last cleanup started with.
     qint64 selectedBeforeClean() const { return m_selectedBeforeClean; }
 
@@ -122,6 +144,15 @@ public:
 
     void refreshVolume();
 
+    // ---- free-space forecast ---------------------------------------------
+    // Adds the home volume's free space now to the settings' history (once at
+    // each program start, and after each scheduled scan). Nothing is written
+    // while the settings cannot be read.
+    void recordFreeSpace();
+    // The fit over that history, computed afresh at each call; the pages
+    // re-read it when AppSettings::changed fires.
+    SpaceForecast spaceForecast() const;
+
     // ---- large files ---------------------------------------------------
     void scanLargeFiles();
     // The finder stops at its next folder; the files found by the previous
@@ -129,12 +160,43 @@ public:
     void cancelLargeScan();
     // Moves files of `largeFiles` to the Recycle Bin. Files in use, files
     // that are no longer plain files and paths that are not in the list
-    // stay where they are and are counted as skipped in the toast.
+    // stay where they are and are counted as skipped in the toast. The
+    // checks and moves run on a worker (asking which files are in use can
+    // take a while on Windows); largeFilesChanged() and the toast follow
+    // when it is done. A move asked for meanwhile runs after it.
     void moveLargeFilesToTrash(const QStringList &paths);
+    bool largeMoveRunning() const { return m_largeMoving; }
+    // Ignored while a move runs.
     void undoLastMove();
     // From scanLargeFiles() until its result has been taken in here (the
     // finder itself turns idle a moment earlier).
     bool largeScanRunning() const;
+
+    // ---- restore ---------------------------------------------------------
+    // Puts back what the cleanup logged at `logPath` (the last cleanup's log
+    // when empty) moved to the Recycle Bin, on a worker thread. Refused while
+    // a cleanup or another restore runs; a cleanup is refused while a
+    // restore runs. Ends with restoreChanged() and a toast that sums it up.
+    void restoreCleanup(const QString &logPath = {});
+    bool restoreRunning() const;
+    const RestoreReport &lastRestore() const { return m_lastRestore; }
+    // The last cleanup moved entries to the bin and they have not been put
+    // back from here since.
+    bool lastCleanupRestorable() const { return m_lastCleanupRestorable; }
+    // The toast's words for a finished restore.
+    static QString restoreSummary(const RestoreReport &report);
+
+    // A cleanup as its log tells it.
+    struct PastCleanup
+    {
+        QString logPath;
+        QDateTime started;
+        bool toTrash = false;
+        QString freedText;      // the size text the log's summary gives
+        bool restorable = false; // a trash-mode run that moved something
+    };
+    // The newest `max` logs of the log folder, newest first.
+    QList<PastCleanup> recentCleanups(int max = 5) const;
 
     // A short message for the toast from the interface (a path that nothing
     // could open, say).
@@ -168,11 +230,15 @@ signals:
     void resultsChanged();
     void selectionChanged();
     void cleanProgress(qint64 done, qint64 total, const QString &path);
+    void previewChanged();
     void volumeChanged();
     void largeFilesChanged();
     void largeProgress(qint64 checked, const QString &dir, int found, qint64 foundBytes,
                        const QList<LargeFile> &largest);
     void toast(const QString &text, bool undoable);
+    // A restore started or finished.
+    void restoreChanged();
+    void restoreProgress(int done, int total, const QString &path);
 
 private:
     void onScanStarted(const QList<CategoryDef> &defs);
@@ -181,11 +247,22 @@ private:
     void onScanProgress(qint64 foundBytes, qint64 filesChecked, const QString &currentPath);
     void onScanFinished(const QList<CategoryResult> &results, bool cancelled);
     void onCleanFinished(const CleanReport &report);
+    void onPreviewFinished(const CleanReport &report);
     void remeasureStale();
     void onRemeasureFinished(const QList<CategoryResult> &results, bool cancelled);
     void onLargeProgress(qint64 filesChecked, const QString &currentDir, int found, qint64 foundBytes,
                          const QList<LargeFile> &largest);
     void onLargeFinished(const QList<LargeFile> &files, bool cancelled);
+    void onRestoreFinished(const RestoreReport &report);
+    struct LargeMove
+    {
+        QList<QPair<QString, QString>> moved;  // (source, path in the bin)
+        qint64 movedBytes = 0;
+        QStringList skipped;
+    };
+    static LargeMove moveLargeFiles(const QStringList &paths, const QSet<QString> &listed);
+    void startLargeMove();
+    void onLargeMoveFinished(const LargeMove &move);
 
     void setPhase(Phase phase);
     void startLargeScan();
@@ -215,6 +292,16 @@ private:
     QSet<QString> m_excludedItems;
     Cleaner *m_cleaner = nullptr;
     CleanReport m_lastReport;
+    Cleaner *m_previewer = nullptr;
+    CleanReport m_preview;
+    bool m_previewRunning = false;
+    bool m_previewAgain = false;
+    // What the last cleanup was given, for trying its busy files again.
+    QList<CategoryResult> m_lastCleanInput;
+    bool m_lastCleanToTrash = false;
+    QStringList m_lastCleanExclusions;
+    bool m_retrying = false;
+    QList<CleanReport::Busy> m_retried;  // what the running retry was given
     qint64 m_availableBeforeClean = 0;
     qint64 m_selectedBeforeClean = 0;
     // The catalogue again, for measuring single categories after a cleanup.
@@ -227,6 +314,13 @@ private:
     qint64 m_largeChecked = 0;
     bool m_largeRunning = false;
     QList<QPair<QString, QString>> m_undoMoves;
+    QFuture<void> m_largeMove;
+    bool m_largeMoving = false;  // until its outcome has been taken in here
+    QList<QStringList> m_pendingMoves;
+    Restorer *m_restorer = nullptr;
+    RestoreReport m_lastRestore;
+    bool m_lastCleanupRestorable = false;
+    bool m_recordAfterScan = false;  // the running scan is the scheduled one
 
     Overrides m_overrides;
     Clock m_clock;

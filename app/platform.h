@@ -51,9 +51,21 @@ bool emptyRecycleBin(const std::function<void(qint64)> &progress = {});
 void revealInFileManager(const QString &path, const std::function<void()> &failed = {});
 
 bool isElevated();
+// Whether restarting elevated can reach what this run cannot; false once
+// elevated. An administrator whose rights are held back (Windows' limited
+// token) elevates as the same user, so it helps everywhere. Where elevation
+// runs as another account (a standard Windows account, which needs an
+// administrator's password; root through pkexec on Linux), it reaches only
+// what belongs to the system (`systemWide`: Windows Update leftovers, the
+// package cache): the user's own folders would be cleaned for the wrong
+// person, so for those it does not help.
+bool elevationHelps(bool systemWide);
 // Starts a second, elevated instance; true when it was launched (the caller
 // then quits), false when the prompt was refused or elevation is unavailable.
-bool relaunchElevated();
+// `window` is the native handle of the window the prompt belongs to (0: the
+// active one), so that the prompt comes to the front instead of flashing in
+// the task bar.
+bool relaunchElevated(quintptr window = 0);
 
 // ---- formatting (format.cpp) -----------------------------------------------
 

@@ -104,7 +104,13 @@ bool isElevated()
     return ::geteuid() == 0;
 }
 
-bool relaunchElevated()
+bool elevationHelps(bool systemWide)
+{
+    // pkexec runs the new instance as root, with root's home and caches.
+    return systemWide && !isElevated();
+}
+
+bool relaunchElevated(quintptr)
 {
     const QString pkexec = QStandardPaths::findExecutable(QStringLiteral("pkexec"));
     if (pkexec.isEmpty())

@@ -1,5 +1,8 @@
 #include "app/platform.h"
 
+#include "app/comapartment_win.h"
+#include "scan/winlogic.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -35,42 +38,6 @@ QString fileManagerName()
 {
     return QCoreApplication::translate("Platform", "File Explorer");
 }
-
-namespace {
-
-// The shell's Recycle Bin calls need COM in a single-threaded apartment on
-// the calling thread, which may be a worker. Joined for the call and left
-// afterwards when this call set it up; a thread already in another
-// apartment keeps it. ole32 is reached at run time, as Qt has it loaded.
-class ComApartment
-{
-public:
-    ComApartment()
-    {
-        using Init = HRESULT(WINAPI *)(LPVOID, DWORD);
-        HMODULE ole = GetModuleHandleW(L"ole32.dll");
-        if (!ole)
-            ole = LoadLibraryW(L"ole32.dll");
-        if (!ole)
-            return;
-        const auto init = reinterpret_cast<Init>(reinterpret_cast<void (*)()>(GetProcAddress(ole, "CoInitializeEx")));
-        m_uninit = reinterpret_cast<void(WINAPI *)()>(reinterpret_cast<void (*)()>(GetProcAddress(ole, "CoUninitialize")));
-        m_joined = init && m_uninit && SUCCEEDED(init(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
-    }
-    ~ComApartment()
-    {
-        if (m_joined)
-            m_uninit();
-    }
-    ComApartment(const ComApartment &) = delete;
-    ComApartment &operator=(const ComApartment &) = delete;
-
-private:
-    void(WINAPI *m_uninit)() = nullptr;
-    bool m_joined = false;
-};
-
-} // namespace
 
 bool recycleBinInfo(qint64 &bytes, qint64 &items, const std::function<void(const QString &, qint64, qint64)> &)
 {
@@ -120,19 +87,45 @@ void revealInFileManager(const QString &path, const std::function<void()> &faile
         failed();
 }
 
-bool isElevated()
+namespace {
+
+// The elevation type (TOKEN_ELEVATION_TYPE) and elevation of this process's
+// token; false when the token cannot be read.
+bool readElevation(TOKEN_ELEVATION_TYPE *type, bool *elevated)
 {
     HANDLE token = nullptr;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
         return false;
     TOKEN_ELEVATION elevation;
+    ZeroMemory(&elevation, sizeof elevation);
     DWORD size = 0;
-    const BOOL ok = GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size);
+    bool ok = GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size) != FALSE;
+    if (ok && type)
+        ok = GetTokenInformation(token, TokenElevationType, type, sizeof *type, &size) != FALSE;
     CloseHandle(token);
-    return ok && elevation.TokenIsElevated != 0;
+    *elevated = ok && elevation.TokenIsElevated != 0;
+    return ok;
 }
 
-bool relaunchElevated()
+} // namespace
+
+bool isElevated()
+{
+    bool elevated = false;
+    readElevation(nullptr, &elevated);
+    return elevated;
+}
+
+bool elevationHelps(bool systemWide)
+{
+    TOKEN_ELEVATION_TYPE type = TokenElevationTypeDefault;
+    bool elevated = false;
+    // A token that cannot be read offers nothing: whom the prompt would run
+    // as is unknown.
+    return readElevation(&type, &elevated) && winlogic::elevationHelps(int(type), elevated, systemWide);
+}
+
+bool relaunchElevated(quintptr window)
 {
     const QString program = QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
     const QString parameters = QStringLiteral("--elevated");
@@ -140,13 +133,21 @@ bool relaunchElevated()
     ZeroMemory(&info, sizeof info);
     info.cbSize = sizeof(SHELLEXECUTEINFOW);
     // Synchronous, so that the consent prompt has finished before this
-    // returns, and owned by the active window, so that the prompt comes to
-    // the front instead of flashing in the task bar.
-    info.fMask = SEE_MASK_NOASYNC;
-    info.hwnd = GetActiveWindow();
+    // returns, and owned by the caller's window, so that the prompt comes to
+    // the front instead of flashing in the task bar. The process handle says
+    // the new instance really exists before this one quits.
+    info.fMask = SEE_MASK_NOASYNC | SEE_MASK_NOCLOSEPROCESS;
+    info.hwnd = window ? reinterpret_cast<HWND>(window) : GetActiveWindow();
     info.lpVerb = L"runas";
     info.lpFile = reinterpret_cast<LPCWSTR>(program.utf16());
     info.lpParameters = reinterpret_cast<LPCWSTR>(parameters.utf16());
     info.nShow = SW_SHOWNORMAL;
-    return ShellExecuteExW(&info) != FALSE;
+    if (!ShellExecuteExW(&info)) {
+        // ERROR_CANCELLED is the user saying no at the prompt; like any other
+        // failure it leaves this instance running as it was.
+        return false;
+    }
+    if (info.hProcess)
+        CloseHandle(info.hProcess);
+    return true;
 }

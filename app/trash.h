@@ -11,6 +11,7 @@
 // or nowhere. Nothing here follows a symbolic link.
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -66,5 +67,18 @@ bool moveToTrashFolder(const QString &path, const QString &trashFolder, int *err
 
 // True when `path` is a trash folder of allTrashFolders() or lies inside one.
 bool isInsideTrash(const QString &path, const QStringList &trashFolders);
+
+// What info/NAME.trashinfo of `trashFolder` says about entry NAME of its
+// files/: the path it came from (a relative Path= is taken from the
+// volume's top folder) and when it was trashed (local time). The record is
+// opened without following a link and must be a plain file of sane size.
+struct Info
+{
+    QString originalPath;
+    QDateTime deleted;
+};
+bool readInfo(const QString &trashFolder, const QByteArray &name, Info &info);
+// The same for a record's text.
+bool parseInfo(const QByteArray &text, const QString &trashFolder, Info &info);
 
 } // namespace trash

@@ -253,6 +253,11 @@ void measure(const QStringList &trashFolders, qint64 &bytes, qint64 &items,
         files += m.files;
         for (const fs::Entry &e : fs::list(folder))
             items += e.skip ? 0 : 1;
+        // What a file manager was interrupted removing: still on the disk,
+        // and gone with the rest when the trash is emptied.
+        const fs::Measure left = fs::measure(t + QStringLiteral("/expunged"), nullptr, {});
+        bytes += left.bytes;
+        files += left.files;
     }
 }
 
@@ -455,6 +460,58 @@ bool moveToTrashAt(int parentFd, const QByteArray &name, const QString &path, in
     if (folder.isEmpty())
         return false;
     return renameIntoTrash(parentFd, name, st, p, folder, errorCode, trashedPath);
+}
+
+bool parseInfo(const QByteArray &text, const QString &trashFolder, Info &info)
+{
+    const QList<QByteArray> lines = text.split('\n');
+    if (lines.isEmpty() || lines.first().trimmed() != "[Trash Info]")
+        return false;
+    QByteArray path, date;
+    for (const QByteArray &raw : lines.mid(1)) {
+        const QByteArray line = raw.endsWith('\r') ? raw.chopped(1) : raw;
+        if (line.startsWith('['))
+            break;
+        if (line.startsWith("Path=") && path.isEmpty())
+            path = QByteArray::fromPercentEncoding(line.mid(5));
+        else if (line.startsWith("DeletionDate=") && date.isEmpty())
+            date = line.mid(13);
+    }
+    if (path.isEmpty())
+        return false;
+    QString original = QFile::decodeName(path);
+    if (!original.startsWith(QLatin1Char('/'))) {
+        const QString topdir = topdirOf(cleaned(trashFolder));
+        if (topdir.isEmpty())
+            return false;
+        original = joinTop(topdir, original);
+    }
+    info.originalPath = original;
+    info.deleted = QDateTime::fromString(QString::fromLatin1(date), Qt::ISODate);
+    return true;
+}
+
+bool readInfo(const QString &trashFolder, const QByteArray &name, Info &info)
+{
+    const UniqueFd dir(::open(QFile::encodeName(trashFolder + QStringLiteral("/info")).constData(),
+                              O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!dir.valid() || name.isEmpty() || name.contains('/'))
+        return false;
+    const UniqueFd fd(::openat(dir.get(), QByteArray(name + ".trashinfo").constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat st;
+    constexpr off_t kMaxInfo = 64 * 1024;
+    if (!fd.valid() || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxInfo)
+        return false;
+    QByteArray text(qsizetype(st.st_size), '\0');
+    qsizetype got = 0;
+    while (got < text.size()) {
+        const ssize_t n = ::read(fd.get(), text.data() + got, size_t(text.size() - got));
+        if (n <= 0)
+            break;
+        got += n;
+    }
+    text.truncate(got);
+    return parseInfo(text, trashFolder, info);
 }
 
 } // namespace trash

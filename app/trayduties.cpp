@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
+
 #include "app/appsettings.h"
 #include "app/appstate.h"
 #include "app/tray.h"
@@ -155,6 +157,20 @@ QString lowSpaceMessage(const QString &driveName)
     return QCoreApplication::translate("Main", "%1 is almost full. Run Smart Scan to free up space.").arg(driveName);
 }
 
+bool isFillingFast(const SpaceForecast &outlook)
+{
+    return outlook.hasForecast() && outlook.daysUntilFull < 7;
+}
+
+QString fillingFastMessage(const QString &driveName, double daysUntilFull)
+{
+    const int days = forecast::fullIn(std::min(daysUntilFull, 13.0)).count;
+    return QCoreApplication::translate("Main", "%1 is filling up: at this rate it is full in about %n day(s). Run "
+                                               "Smart Scan to free up space.",
+                                       nullptr, days)
+        .arg(driveName);
+}
+
 QString updatedMessage(const QString &version)
 {
     return QCoreApplication::translate("Main", "Varnholt was updated to version %1.").arg(version);
@@ -163,15 +179,22 @@ QString updatedMessage(const QString &version)
 void runStartupChecks(AppState *state, bool updated, const StartupHooks &hooks)
 {
     AppSettings *settings = AppSettings::instance();
-    if (state && settings->lowSpaceAlerts()) {
+    if (state)
+        state->recordFreeSpace();
+    // One alert per start at most: a drive that is already low gets the
+    // plain warning, one that is about to be gets the forecast.
+    if (state && settings->lowSpaceAlerts() && hooks.notify) {
         const VolumeInfo &volume = state->volume();
-        if (isLowSpace(volume.totalBytes, volume.availableBytes) && hooks.notify)
+        if (isLowSpace(volume.totalBytes, volume.availableBytes)) {
             hooks.notify(lowSpaceMessage(volume.displayName));
+        } else if (const SpaceForecast outlook = state->spaceForecast(); isFillingFast(outlook)) {
+            hooks.notify(fillingFastMessage(volume.displayName, outlook.daysUntilFull));
+        }
     }
     if (updated && hooks.toast)
         hooks.toast(updatedMessage(QStringLiteral(VARNHOLT_VERSION)));
     if (state && settings->scanDue())
-        state->startScan();
+        state->startScheduledScan();
 }
 
 } // namespace ui

@@ -14,6 +14,7 @@
 
 class AppState;
 class QWidget;
+struct SpaceForecast;
 
 namespace ui {
 
@@ -79,6 +80,11 @@ void notify(QWidget *window, Toast *toast, Tray *tray, const QString &text);
 bool isLowSpace(qint64 totalBytes, qint64 availableBytes);
 // "%1 is almost full. Run Smart Scan to free up space." (context "Main").
 QString lowSpaceMessage(const QString &driveName);
+// Whether the forecast warrants the alert: full in less than a week.
+bool isFillingFast(const SpaceForecast &outlook);
+// "%1 is filling up: at this rate it is full in about %n day(s). Run Smart
+// Scan to free up space." (context "Main").
+QString fillingFastMessage(const QString &driveName, double daysUntilFull);
 // "Varnholt was updated to version %1." (context "Main").
 QString updatedMessage(const QString &version);
 
@@ -89,8 +95,10 @@ struct StartupHooks
 };
 
 // The checks run once, 400 ms after the event loop starts, in this order and
-// independently of one another: the low-space alert (when enabled), the
-// "--updated" message, the scheduled scan (when due). Nothing is cleaned.
+// independently of one another: the free space is recorded for the forecast,
+// the low-space alert (when enabled; when the drive is not low yet but the
+// forecast says full within a week, that warning instead), the "--updated"
+// message, the scheduled scan (when due). Nothing is cleaned.
 //
 //   QTimer::singleShot(400, &window, [&] {
 //       runStartupChecks(&state, updated,

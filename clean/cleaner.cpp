@@ -16,6 +16,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
+#include <utility>
 
 struct Cleaner::Job
 {
@@ -25,6 +26,7 @@ struct Cleaner::Job
     Clock clock;
     int retryDelayMs = 500;
     int progressIntervalMs = 100;
+    bool preview = false;
 };
 
 namespace {
@@ -70,6 +72,7 @@ struct RetryEntry
     bool adminCategory = false;
     quint32 lastError = 0;
     qsizetype item = -1;  // index into the processed items
+    QString category;     // id
 };
 
 // Files with more than one name free their space only when the last name
@@ -135,7 +138,63 @@ struct Processed
     bool toTrash = false;
 };
 
+// Adds the processes holding one skipped file to the report's programs: a
+// program counts the file once, however many of its processes hold it.
+void countHolders(CleanReport &report, const QList<FileHolder> &holders)
+{
+    if (holders.isEmpty())
+        return;
+    ++report.heldFiles;
+    QSet<QString> counted;
+    for (const FileHolder &h : holders) {
+        auto it = std::find_if(report.holders.begin(), report.holders.end(),
+                               [&h](const CleanReport::Holder &known) { return known.name == h.name; });
+        if (it == report.holders.end()) {
+            report.holders.append({h.name, {}, 0});
+            it = report.holders.end() - 1;
+        }
+        if (!it->pids.contains(h.pid))
+            it->pids.append(h.pid);
+        if (!counted.contains(h.name)) {
+            counted.insert(h.name);
+            ++it->files;
+        }
+    }
+}
+
 } // namespace
+
+namespace removal {
+
+void Preview::gone(const QString &path, qint64 bytes, bool isFolder)
+{
+    std::lock_guard lock(m_mutex);
+    m_gone.insert(path, {bytes, isFolder});
+}
+
+bool Preview::folderGone(const QString &path, const QStringList &children)
+{
+    std::lock_guard lock(m_mutex);
+    qint64 bytes = 0;
+    for (const QString &child : children) {
+        const auto it = m_gone.constFind(child);
+        if (it == m_gone.cend())
+            return false;
+        bytes += it->bytes;
+    }
+    for (const QString &child : children)
+        m_gone.remove(child);
+    m_gone.insert(path, {bytes, true});
+    return true;
+}
+
+QHash<QString, Preview::Gone> Preview::take()
+{
+    std::lock_guard lock(m_mutex);
+    return std::exchange(m_gone, {});
+}
+
+} // namespace removal
 
 Cleaner::Cleaner(QObject *parent) : QObject(parent)
 {
@@ -151,6 +210,16 @@ Cleaner::~Cleaner()
 
 void Cleaner::start(const QList<CategoryResult> &results, bool moveToTrash, const QStringList &exclusions)
 {
+    launch({results, moveToTrash, exclusions, m_clock, m_retryDelayMs, m_progressIntervalMs, false});
+}
+
+void Cleaner::startPreview(const QList<CategoryResult> &results, bool moveToTrash, const QStringList &exclusions)
+{
+    launch({results, moveToTrash, exclusions, m_clock, m_retryDelayMs, m_progressIntervalMs, true});
+}
+
+void Cleaner::launch(Job job)
+{
     if (isRunning())
         return;
     m_stop.store(false);
@@ -158,7 +227,6 @@ void Cleaner::start(const QList<CategoryResult> &results, bool moveToTrash, cons
     // A previous worker may still be returning from its finished signal; it
     // touches nothing of this object any more, so it is not waited for (a
     // receiver that restarts from that signal's own thread must not block).
-    Job job{results, moveToTrash, exclusions, m_clock, m_retryDelayMs, m_progressIntervalMs};
     m_future = QtConcurrent::run(QThreadPool::globalInstance(), [this, job = std::move(job)] { run(job); });
 }
 
@@ -190,8 +258,11 @@ void Cleaner::setProgressInterval(int ms)
 void Cleaner::run(const Job &job)
 {
     CleanReport report;
+    report.preview = job.preview;
     CleanupLog log(job.clock);
-    report.logPath = log.open();
+    // A preview leaves no log: lines written to a log never opened go nowhere.
+    if (!job.preview)
+        report.logPath = log.open();
     const RunningApps apps = snapshot();
     qint64 totalBytes = 0;
     for (const CategoryResult &r : job.results)
@@ -202,10 +273,15 @@ void Cleaner::run(const Job &job)
         if (report.skippedSamples.size() < kMaxSamples)
             report.skippedSamples.append(shown(path));
     };
+    auto keep = [&](const QString &path, const QString &reason) {
+        if (job.preview)
+            report.wouldKeep.append({shown(path), 0, false, false, reason});
+    };
     auto skip = [&](const QString &path, const QString &reason) {
         ++report.skippedCount;
         sample(path);
         log.skipped(path, reason);
+        keep(path, reason);
     };
 
     // Excluded entries met inside items: each gets one EXCLUDED line.
@@ -215,12 +291,16 @@ void Cleaner::run(const Job &job)
         if (!excludedLogged.contains(path)) {
             excludedLogged.insert(path);
             log.excluded(path);
+            keep(path, QStringLiteral("excluded"));
         }
     };
 
     removal::Remover remover;
     remover.beginPass();
     remover.setExclusions(&excluded, logExcluded);
+    removal::Preview preview;
+    if (job.preview)
+        remover.setPreview(&preview);
     LinkTally links;
     QList<RetryEntry> retries;
     QList<Processed> processed;
@@ -238,6 +318,11 @@ void Cleaner::run(const Job &job)
         qsizetype item = -1;    // index the item will have among the processed
         bool reporting = false; // off during the retries
     } current;
+    // Where each item's entries went in the trash, for a later restore.
+    QHash<qsizetype, QList<QPair<QString, QString>>> movedToTrash;
+    remover.setOnTrashed([&](const QString &original, const QString &inTrash) {
+        movedToTrash[current.item].append({inTrash, original});
+    });
     remover.setOnRemoved([&](const removal::Remover::RemovedFile &file) {
         links.removed(file, current.item);
         current.removed += file.bytes;
@@ -268,6 +353,12 @@ void Cleaner::run(const Job &job)
         if (category.isTrash) {
             const QString binName = recycleBinName();
             emit progress(doneBytes, totalBytes, binName);
+            if (job.preview) {
+                report.wouldGo.append({binName, category.bytes, false, false, {}});
+                doneBytes += category.bytes;
+                report.cleanedCategories.append(category.id);
+                continue;
+            }
             // A bin of many thousands of files takes a while: its removal
             // shows, up to the size the scan counted for it.
             QElapsedTimer sinceReport;
@@ -307,6 +398,7 @@ void Cleaner::run(const Job &job)
 
             if (excluded.matches(item.path)) {
                 log.excluded(item.path);
+                keep(item.path, QStringLiteral("excluded"));
                 continue;
             }
             if (isGuardedPath(item.path)) {
@@ -317,6 +409,7 @@ void Cleaner::run(const Job &job)
                 const QString owner = runningOwner(item.path, apps);
                 if (!owner.isEmpty()) {
                     log.skippedRunning(item.path, owner);
+                    keep(item.path, QStringLiteral("%1 is running").arg(owner));
                     if (!report.runningApps.contains(owner))
                         report.runningApps.append(owner);
                     continue;
@@ -366,13 +459,25 @@ void Cleaner::run(const Job &job)
                     remover.moveToTrash(anchor, unit, failures);
                 else
                     remover.removePermanently(anchor, unit, failures);
+                const auto gone = preview.take();
+                for (auto it = gone.cbegin(); it != gone.cend(); ++it)
+                    report.wouldGo.append({shown(it.key()), it->bytes, it->isFolder, toTrash, {}});
                 for (const removal::Failure &f : std::as_const(failures)) {
                     if (!f.reason.isEmpty()) {
                         skip(f.path, f.reason);
                         continue;
                     }
+                    // What is busy now is taken to stay busy through the
+                    // retries: that is what the run would report.
+                    if (job.preview) {
+                        skip(f.path, QStringLiteral("in use or access denied"));
+                        if (category.needsAdmin && !isElevated())
+                            report.needsAdmin = true;
+                        continue;
+                    }
                     log.busy(f.path, f.error);
-                    retries.append({f.path, basePath, anchor, toTrash, category.needsAdmin, f.error, processed.size()});
+                    retries.append(
+                        {f.path, basePath, anchor, toTrash, category.needsAdmin, f.error, processed.size(), category.id});
                 }
             }
             processed.append({item, toTrash});
@@ -406,18 +511,43 @@ void Cleaner::run(const Job &job)
         }
         retries = std::move(next);
     }
+    // Who holds what stayed busy: one question per item (on Windows one
+    // Restart Manager session for all of its files), asked here on the
+    // worker. Not asked when shutting down.
+    QHash<QString, QList<FileHolder>> held;
+    if (!stopping()) {
+        QList<qsizetype> items;
+        QHash<qsizetype, QStringList> pathsOf;
+        for (const RetryEntry &entry : std::as_const(retries)) {
+            if (!pathsOf.contains(entry.item))
+                items.append(entry.item);
+            pathsOf[entry.item].append(entry.path);
+        }
+        for (const qsizetype item : std::as_const(items))
+            held.insert(remover.holders(pathsOf.value(item)));
+    }
     for (const RetryEntry &entry : std::as_const(retries)) {
+        const QList<FileHolder> holders = held.value(entry.path);
         ++report.skippedCount;
         sample(entry.path);
-        log.skippedFinal(entry.path, entry.lastError);
+        log.skippedFinal(entry.path, entry.lastError, holders);
+        countHolders(report, holders);
         if (entry.adminCategory && !isElevated())
             report.needsAdmin = true;
+        // Not measured when shutting down: nobody will try it again then.
+        const fs::Measure left = stopping() ? fs::Measure() : fs::measure(entry.path, nullptr, {}, &excluded);
+        report.busy.append({entry.path, entry.category, left.bytes, left.files});
     }
+    // Most files first; equals keep the order they were met in.
+    std::stable_sort(report.holders.begin(), report.holders.end(),
+                     [](const CleanReport::Holder &a, const CleanReport::Holder &b) { return a.files > b.files; });
 
     remover.setOnRemoved({});
     links.settle();
 
     log.blank();
+    if (job.preview)
+        processed.clear();
     for (qsizetype i = 0; i < processed.size(); ++i) {
         const Processed &p = processed.at(i);
         // Measured without the stop flag: a measurement cut short would count
@@ -429,11 +559,17 @@ void Cleaner::run(const Job &job)
         if (p.toTrash) {
             report.trashedBytes += freed;
             log.trashed(p.item.path, freed);
+            for (const auto &[inTrash, original] : std::as_const(movedToTrash[i]))
+                log.trashedTo(inTrash, original);
         } else {
             report.freedBytes += freed;
             log.deleted(p.item.path, freed);
         }
     }
+
+    const auto byPath = [](const PreviewEntry &a, const PreviewEntry &b) { return a.path < b.path; };
+    std::sort(report.wouldGo.begin(), report.wouldGo.end(), byPath);
+    std::stable_sort(report.wouldKeep.begin(), report.wouldKeep.end(), byPath);
 
     // The log's summary counts everything taken away, as its lines do.
     log.summary(report.freedBytes + report.trashedBytes, report.filesRemoved, report.skippedCount);

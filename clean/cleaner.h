@@ -25,6 +25,20 @@
 #include <atomic>
 #include <functional>
 
+// One path of a preview: what the run would remove or move (a file, a link,
+// or a folder that would go whole, with everything in it), or what it would
+// leave where it is and why.
+struct PreviewEntry
+{
+    QString path;         // native separators; the Recycle Bin by its name
+    qint64 bytes = 0;     // on disk; a folder: the files in it, each name once
+    bool isFolder = false;
+    bool toTrash = false; // would be moved to the Recycle Bin, not deleted
+    QString reason;       // kept entries: the reason as the log words it
+
+    friend bool operator==(const PreviewEntry &, const PreviewEntry &) = default;
+};
+
 struct CleanReport
 {
     // Space released: files deleted for good and the emptied Recycle Bin.
@@ -39,6 +53,45 @@ struct CleanReport
     QString logPath;
     bool needsAdmin = false;        // a final failure in an admin category, not elevated
     QStringList runningApps;        // apps whose caches were left alone, each once
+
+    // A program holding skipped files open.
+    struct Holder
+    {
+        QString name;
+        QList<qint64> pids;  // each once, in the order met
+        qint64 files = 0;    // skipped files it holds
+
+        friend bool operator==(const Holder &, const Holder &) = default;
+    };
+    // The programs holding the files that stayed busy, most files first (in
+    // the order met among equals), and how many of those files some program
+    // holds. Only processes that could be asked count (on Linux the user's
+    // own; other users' stay unnamed).
+    QList<Holder> holders;
+    qint64 heldFiles = 0;
+
+    // What stayed busy through every retry (also counted in skippedCount),
+    // for trying again: the file (or, moving to the bin, the folder) as the
+    // run named it, the category it was cleaned with and what it held.
+    struct Busy
+    {
+        QString path;
+        QString category;  // id
+        qint64 bytes = 0;
+        qint64 files = 0;
+
+        friend bool operator==(const Busy &, const Busy &) = default;
+    };
+    QList<Busy> busy;
+
+    // A preview removes nothing and writes no log: its counts, samples and
+    // flags say what the run would report, its byte and file figures stay 0,
+    // and these two lists, sorted by path, say what would go and what would
+    // stay. A path that would go is listed once, at the highest folder that
+    // would go whole.
+    bool preview = false;
+    QList<PreviewEntry> wouldGo;
+    QList<PreviewEntry> wouldKeep;
 
     friend bool operator==(const CleanReport &, const CleanReport &) = default;
 };
@@ -60,6 +113,11 @@ public:
 
     // Ignored while a run is going. The arguments are copied into the run.
     void start(const QList<CategoryResult> &results, bool moveToTrash, const QStringList &exclusions);
+    // The same run with the same checks, down to the point where a file or
+    // folder would be deleted or moved: there, it is recorded instead. Busy
+    // files are not waited for, and no log is written. Ends with finished()
+    // and a report whose `preview` is set.
+    void startPreview(const QList<CategoryResult> &results, bool moveToTrash, const QStringList &exclusions);
     bool isRunning() const;
     // Blocks until the current run (if any) is over.
     void wait();
@@ -80,6 +138,7 @@ signals:
 
 private:
     struct Job;
+    void launch(Job job);
     void run(const Job &job);
     bool stopping() const { return m_stop.load(std::memory_order_relaxed); }
 

@@ -16,9 +16,39 @@
 #include <QString>
 #include <QStringList>
 
+#include <QHash>
+
 #include <functional>
+#include <mutex>
 
 namespace removal {
+
+// What a preview run records at the points where a real run would delete or
+// move something. The platform code calls it instead of changing anything,
+// with paths spelt as it spells the failures it reports. Thread-safe: the
+// parallel tree remover records from several threads.
+class Preview final
+{
+public:
+    struct Gone
+    {
+        qint64 bytes = 0;
+        bool isFolder = false;
+    };
+
+    // `path` (a file, a link, or a folder moved whole) would go.
+    void gone(const QString &path, qint64 bytes, bool isFolder);
+    // A folder would be removed once emptied exactly when every entry it
+    // holds now (`children`, full paths) would go. Then its entries' records
+    // become one record of the folder, and true is returned.
+    bool folderGone(const QString &path, const QStringList &children);
+    // Everything recorded since the last take(), emptied.
+    QHash<QString, Gone> take();
+
+private:
+    std::mutex m_mutex;
+    QHash<QString, Gone> m_gone;
+};
 
 // A file that could not be removed on this attempt, with the system's error
 // code (0 when there is none to give).
@@ -71,6 +101,11 @@ public:
     // Removes `path` when it is an empty folder.
     bool removeEmptyFolder(const QString &anchor, const QString &path) const;
 
+    // The processes holding each of `paths` (the files of one item that
+    // stayed busy), as the last pass saw them on Linux; on Windows one
+    // Restart Manager session for them all.
+    QHash<QString, QList<FileHolder>> holders(const QStringList &paths) const { return m_open.holders(paths); }
+
     // Told of each file removePermanently deletes: its bytes on disk, so that
     // a large folder shows progress while it goes, and its identity and link
     // count before the delete, so that a file whose other names stay is not
@@ -85,6 +120,12 @@ public:
     using Removed = std::function<void(const RemovedFile &file)>;
     void setOnRemoved(Removed onRemoved) { m_onRemoved = std::move(onRemoved); }
 
+    // Told of each entry moveToTrash (or retryTrash) put into the Recycle
+    // Bin: the place it came from and its place in the bin, which is what
+    // a later restore of the run needs.
+    using Trashed = std::function<void(const QString &original, const QString &inTrash)>;
+    void setOnTrashed(Trashed onTrashed) { m_onTrashed = std::move(onTrashed); }
+
     // Entries below a path being removed that the user excluded stay, with
     // the folders that lead to them; a folder holding one is never moved to
     // the trash as a whole. Each excluded path met is told to onExcluded.
@@ -96,9 +137,17 @@ public:
         m_onExcluded = std::move(onExcluded);
     }
 
+    // With a preview set, every removal and move walks and decides as it
+    // would, and records what it would take away in `preview` instead of
+    // doing it (a file that could not go is reported as a failure, as it
+    // would be). The preview must outlive the removals.
+    void setPreview(Preview *preview) { m_preview = preview; }
+
 private:
+    Preview *m_preview = nullptr;
     OpenFiles m_open;
     Removed m_onRemoved;
+    Trashed m_onTrashed;
     const ExclusionMatcher *m_excluded = nullptr;
     Excluded m_onExcluded;
 };

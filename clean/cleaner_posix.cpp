@@ -9,6 +9,7 @@
 #include <QSet>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -159,6 +160,8 @@ struct Hooks
     const ExclusionMatcher *excluded;  // null: nothing excluded
     const Remover::Removed &onRemoved;
     const Remover::Excluded &onExcluded;
+    const Remover::Trashed &onTrashed;
+    Preview *preview;  // null: a real run
 
     // Whether the user excluded `name` inside `folder`; an excluded entry is
     // told to onExcluded when `report` is set.
@@ -215,8 +218,8 @@ void removeFile(const Hooks &hooks, int dirFd, const char *name, const struct st
         failures.append({path, quint32(EBUSY), {}});
         return;
     }
-    if (::unlinkat(dirFd, name, 0) == 0) {
-        if (hooks.onRemoved)
+    if (unlinkEntry(hooks.preview, dirFd, name, st, path)) {
+        if (hooks.onRemoved && !hooks.preview)
             hooks.onRemoved({qint64(st.st_blocks) * 512, qint64(st.st_dev), qint64(st.st_ino), int(st.st_nlink)});
     } else if (errno != ENOENT) {
         failures.append(failureFor(path, errno));
@@ -236,6 +239,7 @@ TreeHooks treeHooks(const Hooks &hooks)
         };
     tree.busy = [&hooks](const struct stat &st) { return hooks.busy(st); };
     tree.onRemoved = hooks.onRemoved;
+    tree.preview = hooks.preview;
     return tree;
 }
 
@@ -255,14 +259,20 @@ struct SharedFile
     struct stat st;
 };
 
+// With `sizes` given, it also gets the bytes on disk of every folder of the
+// walk (its files and links at any depth, each name once): what a preview
+// shows for a folder that would move whole.
+using FolderSizes = QHash<QPair<quint64, quint64>, qint64>;
+
 FolderIds foldersHoldingUnmovable(const Hooks &hooks, int parentFd, const QByteArray &name, dev_t device,
-                                  const QString &path, std::vector<SharedFile> &shared)
+                                  const QString &path, std::vector<SharedFile> &shared, FolderSizes *sizes = nullptr)
 {
     struct Level
     {
         DIR *dir;
         QPair<quint64, quint64> id;
         std::string path;
+        qint64 bytes = 0;
     };
     FolderIds blocked;
     struct stat top;
@@ -284,7 +294,14 @@ FolderIds foldersHoldingUnmovable(const Hooks &hooks, int parentFd, const QByteA
         const dirent *de = ::readdir(level.dir);
         if (!de) {
             ::closedir(level.dir);
+            const QPair<quint64, quint64> id = level.id;
+            const qint64 bytes = level.bytes;
             stack.pop_back();
+            if (sizes) {
+                sizes->insert(id, bytes);
+                if (!stack.empty())
+                    stack.back().bytes += bytes;
+            }
             continue;
         }
         if (isDot(de->d_name))
@@ -293,6 +310,8 @@ FolderIds foldersHoldingUnmovable(const Hooks &hooks, int parentFd, const QByteA
         bool mount = false;
         if (!posixfs::statAt(::dirfd(level.dir), de->d_name, st, &mount))
             continue;
+        if (!S_ISDIR(st.st_mode))
+            level.bytes += qint64(st.st_blocks) * 512;
         if (isSpecial(st.st_mode) || mount || !roundTrips(de->d_name) || hooks.keeps(level.path, de->d_name, st, false)
             || hooks.busy(st) || (S_ISDIR(st.st_mode) && st.st_dev != device)) {
             blockAll();
@@ -316,13 +335,53 @@ FolderIds foldersHoldingUnmovable(const Hooks &hooks, int parentFd, const QByteA
     return blocked;
 }
 
+// Whether entry `name` of `dirFd` at `path` could move into its trash now;
+// false with the errno value the move would fail with.
+bool couldMoveToTrash(int dirFd, const char *name, const QString &path, int &error)
+{
+    struct stat st;
+    if (::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        error = errno;
+        return false;
+    }
+    const QString folder = trash::trashFolderFor(path, &error);
+    if (folder.isEmpty())
+        return false;
+    struct stat files;
+    if (trash::isInsideTrash(path, {folder}) || trash::isInsideTrash(folder, {path})) {
+        error = EINVAL;
+    } else if (::lstat(QFile::encodeName(folder + QStringLiteral("/files")).constData(), &files) == 0
+               && files.st_dev != st.st_dev) {
+        error = EXDEV;
+    } else if (std::strlen(name) + std::strlen(".trashinfo") > NAME_MAX) {
+        error = ENAMETOOLONG;
+    } else if (!mayTakeOut(dirFd, st)) {
+        error = errno;
+    } else if (S_ISDIR(st.st_mode) && ::geteuid() != 0 && ::faccessat(dirFd, name, W_OK, AT_EACCESS) != 0) {
+        error = errno;  // a folder that moves rewrites its own ".."
+    } else {
+        return true;
+    }
+    return false;
+}
+
 // Moves entry `name` of `dirFd` into the trash as itself; false with the
-// failure recorded (a move the trash cannot take is skipped at once).
-bool moveOne(int dirFd, const char *name, const QString &path, QList<Failure> &failures)
+// failure recorded (a move the trash cannot take is skipped at once). A
+// preview records the move, of `bytes`, instead.
+bool moveOne(const Hooks &hooks, int dirFd, const char *name, const QString &path, QList<Failure> &failures,
+             qint64 bytes = 0, bool isFolder = false)
 {
     int error = 0;
-    if (trash::moveToTrashAt(dirFd, QByteArray(name), path, &error))
+    if (hooks.preview && couldMoveToTrash(dirFd, name, path, error)) {
+        hooks.preview->gone(path, bytes, isFolder);
         return true;
+    }
+    QString inTrash;
+    if (!hooks.preview && trash::moveToTrashAt(dirFd, QByteArray(name), path, &error, &inTrash)) {
+        if (hooks.onTrashed)
+            hooks.onTrashed(path, inTrash);
+        return true;
+    }
     if (error == ENOENT)
         return true;
     if (error == EXDEV || error == ENAMETOOLONG || error == EINVAL)
@@ -342,13 +401,16 @@ bool moveOne(int dirFd, const char *name, const QString &path, QList<Failure> &f
 void trashFolder(const Hooks &hooks, int parentFd, const QByteArray &name, dev_t device, const QString &path,
                  QList<Failure> &failures, std::vector<SharedFile> &shared)
 {
-    const FolderIds blocked = foldersHoldingUnmovable(hooks, parentFd, name, device, path, shared);
+    FolderSizes sizes;
+    const FolderIds blocked =
+        foldersHoldingUnmovable(hooks, parentFd, name, device, path, shared, hooks.preview ? &sizes : nullptr);
     struct stat self;
     if (::fstatat(parentFd, name.constData(), &self, AT_SYMLINK_NOFOLLOW) != 0)
         return;
     if (!blocked.contains({quint64(self.st_dev), quint64(self.st_ino)})) {
         QList<Failure> whole;
-        if (moveOne(parentFd, name.constData(), path, whole))
+        if (moveOne(hooks, parentFd, name.constData(), path, whole,
+                    sizes.value({quint64(self.st_dev), quint64(self.st_ino)}), true))
             return;
         // A folder the trash cannot take whole may still go entry by entry
         // (a name too long for its record, say); other failures are final.
@@ -363,7 +425,7 @@ void trashFolder(const Hooks &hooks, int parentFd, const QByteArray &name, dev_t
         if (!isReplacedError(errno))
             failures.append(failureFor(path, errno));
         else
-            moveOne(parentFd, name.constData(), path, failures);
+            moveOne(hooks, parentFd, name.constData(), path, failures);
         return;
     }
     std::vector<Frame> stack;
@@ -375,9 +437,11 @@ void trashFolder(const Hooks &hooks, int parentFd, const QByteArray &name, dev_t
         const dirent *de = ::readdir(frame.dir);
         if (!de) {
             const std::string done = std::move(frame.name);
+            const QString donePath = decoded(frame.path);
             ::closedir(frame.dir);
             stack.pop_back();
-            ::unlinkat(stack.empty() ? parentFd : ::dirfd(stack.back().dir), done.c_str(), AT_REMOVEDIR);
+            removeEmptyEntry(hooks.preview, stack.empty() ? parentFd : ::dirfd(stack.back().dir), done.c_str(),
+                             donePath);
             continue;
         }
         const char *entry = de->d_name;
@@ -395,14 +459,14 @@ void trashFolder(const Hooks &hooks, int parentFd, const QByteArray &name, dev_t
             continue;
         }
         if (!S_ISDIR(st.st_mode)) {
-            moveOne(fd, entry, child, failures);
+            moveOne(hooks, fd, entry, child, failures, qint64(st.st_blocks) * 512);
             continue;
         }
         if (st.st_dev != device)
             continue;
         if (!blocked.contains({quint64(st.st_dev), quint64(st.st_ino)})) {
             QList<Failure> whole;
-            if (moveOne(fd, entry, child, whole))
+            if (moveOne(hooks, fd, entry, child, whole, sizes.value({quint64(st.st_dev), quint64(st.st_ino)}), true))
                 continue;
             if (whole.constFirst().reason != noTrashReason()) {
                 failures.append(whole);
@@ -412,7 +476,7 @@ void trashFolder(const Hooks &hooks, int parentFd, const QByteArray &name, dev_t
         DIR *sub = openChild(fd, entry);
         if (!sub) {
             if (isReplacedError(errno))
-                moveOne(fd, entry, child, failures);
+                moveOne(hooks, fd, entry, child, failures);
             else if (errno != ENOENT)
                 failures.append(failureFor(child, errno));
             continue;
@@ -501,7 +565,7 @@ Reach Remover::entries(const QString &anchor, const QString &folder, QStringList
 
 void Remover::removePermanently(const QString &anchor, const QString &path, QList<Failure> &failures) const
 {
-    const Hooks hooks{m_open, m_excluded, m_onRemoved, m_onExcluded};
+    const Hooks hooks{m_open, m_excluded, m_onRemoved, m_onExcluded, m_onTrashed, m_preview};
     Parent parent;
     struct stat st;
     if (!reachEntry(anchor, path, parent, st, failures, false))
@@ -514,7 +578,7 @@ void Remover::removePermanently(const QString &anchor, const QString &path, QLis
 
 void Remover::moveToTrash(const QString &anchor, const QString &path, QList<Failure> &failures) const
 {
-    const Hooks hooks{m_open, m_excluded, m_onRemoved, m_onExcluded};
+    const Hooks hooks{m_open, m_excluded, m_onRemoved, m_onExcluded, m_onTrashed, m_preview};
     Parent parent;
     struct stat st;
     if (!reachEntry(anchor, path, parent, st, failures, true))
@@ -528,7 +592,8 @@ void Remover::moveToTrash(const QString &anchor, const QString &path, QList<Fail
             hooks.onRemoved({qint64(f.st_blocks) * 512, qint64(f.st_dev), qint64(f.st_ino), int(f.st_nlink)});
     };
     if (!S_ISDIR(st.st_mode)) {
-        if (moveOne(parent.fd.get(), parent.name.constData(), path, failures) && S_ISREG(st.st_mode)
+        if (moveOne(hooks, parent.fd.get(), parent.name.constData(), path, failures, qint64(st.st_blocks) * 512)
+            && !m_preview && S_ISREG(st.st_mode)
             && st.st_nlink > 1)
             tell(st);
         return;

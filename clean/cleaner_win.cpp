@@ -4,13 +4,17 @@
 #include "scan/winlogic.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "app/comapartment_win.h"
+
 #include <windows.h>
+#include <objbase.h>
+#include <shellapi.h>
+#include <shobjidl.h>
 #include <winioctl.h>
 #include <winternl.h>
 
@@ -398,6 +402,7 @@ struct Hooks
     const ExclusionMatcher *excluded;
     const Remover::Removed &onRemoved;
     const Remover::Excluded &onExcluded;
+    Preview *preview = nullptr;  // set: record what would go, remove nothing
 
     bool keeps(const QString &folder, const QString &name, bool isFolder) const
     {
@@ -423,6 +428,10 @@ void removeOpened(const Hooks &hooks, HANDLE h, const Info &info, const QString 
         failures.append({path, quint32(ERROR_NOT_SAME_DEVICE), mountPointReason()});
         return;
     }
+    if (hooks.preview) {
+        hooks.preview->gone(path, info.allocated, false);
+        return;
+    }
     DWORD error = 0;
     if (deleteByHandle(h, error)) {
         if (hooks.onRemoved && info.kind == winlogic::Kind::File)
@@ -430,6 +439,18 @@ void removeOpened(const Hooks &hooks, HANDLE h, const Info &info, const QString 
     } else if (!isGoneError(error)) {
         failures.append(failureFor(path, error));
     }
+}
+
+// What a preview does where a folder would be removed once emptied: it
+// counts as removed when everything it holds would go.
+bool previewFolderGone(Preview &preview, HANDLE h, const QString &path)
+{
+    QStringList children;
+    Lister lister(h);
+    Listed e;
+    while (lister.next(e))
+        children.append(fs::join(path, e.name));
+    return preview.folderGone(path, children);
 }
 
 // Removes entry `name` of the open folder `parent`: a file or link as
@@ -465,7 +486,10 @@ void removeEntry(const Hooks &hooks, HANDLE parent, const QString &name, bool as
         Listed e;
         if (!frame.lister.next(e)) {
             DWORD ignored = 0;
-            deleteByHandle(frame.handle.get(), ignored);
+            if (hooks.preview)
+                previewFolderGone(*hooks.preview, frame.handle.get(), frame.path);
+            else
+                deleteByHandle(frame.handle.get(), ignored);
             stack.pop_back();
             continue;
         }
@@ -578,7 +602,7 @@ Reach Remover::entries(const QString &anchor, const QString &folder, QStringList
 
 void Remover::removePermanently(const QString &anchor, const QString &path, QList<Failure> &failures) const
 {
-    const Hooks hooks{m_excluded, m_onRemoved, m_onExcluded};
+    const Hooks hooks{m_excluded, m_onRemoved, m_onExcluded, m_preview};
     Parent parent;
     openParent(anchor, path, parent);
     if (parent.error != 0) {
@@ -591,83 +615,329 @@ void Remover::removePermanently(const QString &anchor, const QString &path, QLis
     removeEntry(hooks, parent.folder(), parent.name, true, path, failures);
 }
 
-// Moving to the Recycle Bin goes through the shell by path; the folders on
-// the way are held open meanwhile (no FILE_SHARE_DELETE), so none of them
-// can be swapped for a link. A folder holding an excluded entry at any depth
-// is moved entry by entry, listed through its handle; emptied folders are
-// removed once empty.
+namespace {
+
+// Releases a COM interface when it goes.
+template <typename T>
+class ComPtr
+{
+public:
+    ComPtr() = default;
+    ComPtr(const ComPtr &) = delete;
+    ComPtr &operator=(const ComPtr &) = delete;
+    ComPtr(ComPtr &&other) noexcept : m_p(std::exchange(other.m_p, nullptr)) {}
+    ~ComPtr()
+    {
+        if (m_p)
+            m_p->Release();
+    }
+    T *get() const { return m_p; }
+    T **out() { return &m_p; }
+    void **outVoid() { return reinterpret_cast<void **>(&m_p); }
+
+private:
+    T *m_p = nullptr;
+};
+
+// Told of one queued entry's delete (and, for a folder the shell takes
+// apart, of its entries first): keeps the outcome for the entry itself.
+class DeleteSink final : public IFileOperationProgressSink
+{
+public:
+    explicit DeleteSink(IShellItem *item) : m_item(item) {}
+
+    // The entry went: the shell's own report for it, or, when no report
+    // could be matched to it, the last one it gave for this delete.
+    bool succeeded() const { return m_reported && m_result == S_OK; }
+    // Where the entry went in the Recycle Bin; empty when unknown or when
+    // the shell deleted it for good instead.
+    const QString &inTrash() const { return m_inTrash; }
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **out) override
+    {
+        if (!out)
+            return E_POINTER;
+        if (iid == __uuidof(IUnknown) || iid == __uuidof(IFileOperationProgressSink)) {
+            *out = static_cast<IFileOperationProgressSink *>(this);
+            AddRef();
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ULONG(InterlockedIncrement(&m_refs)); }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        const LONG left = InterlockedDecrement(&m_refs);
+        if (left == 0)
+            delete this;
+        return ULONG(left);
+    }
+
+    HRESULT STDMETHODCALLTYPE PostDeleteItem(DWORD, IShellItem *item, HRESULT result, IShellItem *created) override
+    {
+        int order = 1;
+        const bool self = item
+            && (item == m_item || (m_item && m_item->Compare(item, SICHINT_CANONICAL, &order) == S_OK && order == 0));
+        if (self || !m_matched) {
+            m_result = result;
+            m_reported = true;
+            m_matched = self;
+            m_inTrash.clear();
+            LPWSTR name = nullptr;
+            if (created && SUCCEEDED(created->GetDisplayName(SIGDN_FILESYSPATH, &name)) && name)
+                m_inTrash = QString::fromWCharArray(name);
+            ComApartment::freeTask(name);
+        }
+        return S_OK;
+    }
+
+    HRESULT STDMETHODCALLTYPE StartOperations() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE FinishOperations(HRESULT) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE PreRenameItem(DWORD, IShellItem *, LPCWSTR) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE PostRenameItem(DWORD, IShellItem *, LPCWSTR, HRESULT, IShellItem *) override
+    {
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE PreMoveItem(DWORD, IShellItem *, IShellItem *, LPCWSTR) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE PostMoveItem(DWORD, IShellItem *, IShellItem *, LPCWSTR, HRESULT, IShellItem *) override
+    {
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE PreCopyItem(DWORD, IShellItem *, IShellItem *, LPCWSTR) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE PostCopyItem(DWORD, IShellItem *, IShellItem *, LPCWSTR, HRESULT, IShellItem *) override
+    {
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE PreDeleteItem(DWORD, IShellItem *) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE PreNewItem(DWORD, IShellItem *, LPCWSTR) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE PostNewItem(DWORD, IShellItem *, LPCWSTR, LPCWSTR, DWORD, HRESULT, IShellItem *) override
+    {
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE UpdateProgress(UINT, UINT) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE ResetTimer() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE PauseTimer() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE ResumeTimer() override { return S_OK; }
+
+private:
+    ~DeleteSink() = default;
+
+    LONG m_refs = 1;
+    IShellItem *m_item;  // owned by the queued entry, which outlives the operation
+    HRESULT m_result = E_FAIL;
+    QString m_inTrash;
+    bool m_reported = false;
+    bool m_matched = false;
+};
+
+// One shell operation that moves entries to the Recycle Bin. Each entry is
+// queued by its plain path (the shell takes no "\\?\" form) and gets its
+// own outcome.
+class TrashBatch
+{
+public:
+    TrashBatch()
+    {
+        if (FAILED(ComApartment::create(__uuidof(FileOperation), __uuidof(IFileOperation), m_op.outVoid()))
+            || !m_op.get())
+            return;
+        DWORD flags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+#ifdef FOFX_RECYCLEONDELETE
+        flags |= FOFX_RECYCLEONDELETE;
+#endif
+        m_ready = SUCCEEDED(m_op.get()->SetOperationFlags(flags));
+    }
+
+    // Queues `path`; false when the shell cannot take it.
+    bool add(const QString &path)
+    {
+        if (!m_ready)
+            return false;
+        const QString native = QDir::toNativeSeparators(path);
+        Entry e;
+        if (FAILED(SHCreateItemFromParsingName(reinterpret_cast<LPCWSTR>(native.utf16()), nullptr,
+                                               __uuidof(IShellItem), e.item.outVoid()))
+            || !e.item.get())
+            return false;
+        e.sink = new DeleteSink(e.item.get());
+        if (FAILED(m_op.get()->DeleteItem(e.item.get(), e.sink))) {
+            e.sink->Release();
+            return false;
+        }
+        m_entries.push_back(std::move(e));
+        return true;
+    }
+
+    // Runs the queued moves; afterwards went(i) tells the outcome of the
+    // i-th entry queued.
+    void perform()
+    {
+        if (m_ready && !m_entries.empty())
+            m_op.get()->PerformOperations();
+    }
+    bool went(size_t i) const { return m_entries.at(i).sink->succeeded(); }
+    const QString &inTrash(size_t i) const { return m_entries.at(i).sink->inTrash(); }
+
+private:
+    struct Entry
+    {
+        ComPtr<IShellItem> item;
+        DeleteSink *sink = nullptr;
+        Entry() = default;
+        Entry(Entry &&other) noexcept : item(std::move(other.item)), sink(std::exchange(other.sink, nullptr)) {}
+        Entry(const Entry &) = delete;
+        Entry &operator=(const Entry &) = delete;
+        ~Entry()
+        {
+            if (sink)
+                sink->Release();
+        }
+    };
+
+    ComPtr<IFileOperation> m_op;
+    std::vector<Entry> m_entries;
+    bool m_ready = false;
+};
+
+} // namespace
+
+// Moving to the Recycle Bin goes through the shell by path, one shell
+// operation for all the entries of an item. Every folder on the way to them
+// stays open meanwhile (no FILE_SHARE_DELETE), so none of them can be
+// renamed or swapped for a link before the shell acts; only the entries
+// being moved are left free for it. A folder holding an excluded entry at
+// any depth, or one the shell could not move whole, is moved entry by entry
+// (listed through its handle) and removed afterwards once empty. A path the
+// shell would parse into another name is never handed over.
 void Remover::moveToTrash(const QString &anchor, const QString &path, QList<Failure> &failures) const
 {
-    struct Pending
+    Parent parent;
+    openParent(anchor, path, parent);
+    if (parent.error != 0) {
+        if (parent.error == ERROR_NOT_SAME_DEVICE)
+            failures.append({path, quint32(parent.error), mountPointReason()});
+        else if (!isGoneError(parent.error))
+            failures.append({path, 0, {}});
+        return;
+    }
+    constexpr size_t kChain = size_t(-1);  // the folder that holds the item
+    // Folders being moved entry by entry, each opened through its parent
+    // (an earlier one, or the chain).
+    struct Held
     {
+        Handle handle;
+        size_t parent;
+        QString name;
         QString path;
-        bool emptied;  // its entries are done: only the folder is left
     };
-    std::vector<Pending> todo{{path, false}};
+    std::vector<Held> held;
+    struct Entry
+    {
+        size_t parent;
+        QString name;
+        QString path;
+        bool split;  // a folder the shell could not move whole
+    };
+    auto folderOf = [&](size_t i) { return i == kChain ? parent.folder() : held.at(i).handle.get(); };
+
+    const ComApartment com;
+    std::vector<Entry> todo{{kChain, parent.name, path, false}};
     while (!todo.empty()) {
-        const Pending item = todo.back();
-        todo.pop_back();
-        if (item.emptied) {
-            removeEmptyFolder(anchor, item.path);
-            continue;
-        }
-        Parent parent;
-        openParent(anchor, item.path, parent);
-        if (parent.error != 0) {
-            if (parent.error == ERROR_NOT_SAME_DEVICE)
-                failures.append({item.path, quint32(parent.error), mountPointReason()});
-            else if (!isGoneError(parent.error))
+        TrashBatch batch;
+        std::vector<std::pair<Entry, bool>> queued;  // the entry, whether a folder
+        while (!todo.empty()) {
+            Entry item = todo.back();
+            todo.pop_back();
+            const HANDLE in = folderOf(item.parent);
+            DWORD error = 0;
+            Info info;
+            Handle h = openAt(in, item.name, kListAccess, kShareHeld, true, error);
+            const bool listable = h.valid();
+            if (!h.valid() && (error == ERROR_DIRECTORY || error == ERROR_ACCESS_DENIED))
+                h = openAt(in, item.name, FILE_READ_ATTRIBUTES | SYNCHRONIZE, kShareAll, false, error);
+            if (!h.valid() || !describe(h.get(), info)) {
+                if (!h.valid() && !isGoneError(error))
+                    failures.append({item.path, 0, {}});
+                continue;
+            }
+            if (info.kind == winlogic::Kind::Special)
+                continue;
+            if (info.kind == winlogic::Kind::Link && mountsVolume(h.get(), info)) {
+                failures.append({item.path, quint32(ERROR_NOT_SAME_DEVICE), mountPointReason()});
+                continue;
+            }
+            const bool folder = info.kind == winlogic::Kind::Folder;
+            // A folder that cannot be looked into cannot be vouched for when
+            // something in it may be excluded, nor taken apart.
+            if (folder && !listable && (m_excluded || item.split)) {
                 failures.append({item.path, 0, {}});
-            continue;
+                continue;
+            }
+            if (!folder || (!item.split && !holdsExcluded(m_excluded, h.get(), item.path))) {
+                if (!winlogic::shellCanParse(item.path)) {
+                    failures.append({item.path, 0, noTrashReason()});
+                    continue;
+                }
+                if (m_preview) {
+                    m_preview->gone(item.path, folder ? fs::measure(item.path).bytes : info.allocated, folder);
+                    continue;
+                }
+                h.reset();  // the shell needs the entry itself free to move it
+                if (batch.add(item.path))
+                    queued.emplace_back(std::move(item), folder);
+                else
+                    failures.append({item.path, 0, {}});
+                continue;
+            }
+            held.push_back({std::move(h), item.parent, item.name, item.path});
+            const size_t at = held.size() - 1;
+            Lister lister(held.back().handle.get());
+            Listed e;
+            while (lister.next(e)) {
+                if (e.kind == winlogic::Kind::Special)
+                    continue;
+                if (m_excluded && m_excluded->matchesChild(item.path, e.name, e.kind == winlogic::Kind::Folder)) {
+                    if (m_onExcluded)
+                        m_onExcluded(fs::join(item.path, e.name));
+                    continue;
+                }
+                todo.push_back({at, e.name, fs::join(item.path, e.name), false});
+            }
         }
+        batch.perform();
+        // What the shell left: gone all the same, a folder to take apart,
+        // or a file to report.
+        for (size_t i = 0; i < queued.size(); ++i) {
+            if (batch.went(i))
+                continue;
+            Entry &item = queued[i].first;
+            DWORD error = 0;
+            Handle h = openAt(folderOf(item.parent), item.name, FILE_READ_ATTRIBUTES | SYNCHRONIZE, kShareAll, false,
+                              error);
+            if (!h.valid() && isGoneError(error))
+                continue;
+            h.reset();
+            if (queued[i].second) {
+                item.split = true;
+                todo.push_back(std::move(item));
+            } else {
+                failures.append({item.path, 0, {}});
+            }
+        }
+    }
+    // Emptied folders go deepest first, each through the folder above it,
+    // which is still held.
+    for (size_t i = held.size(); i-- > 0;) {
+        held[i].handle.reset();
         DWORD error = 0;
+        Handle h = openAt(folderOf(held[i].parent), held[i].name, kListAccess | DELETE, kShareHeld, true, error);
         Info info;
-        Handle h = openAt(parent.folder(), parent.name, kListAccess, kShareHeld, true, error);
-        const bool listable = h.valid();
-        if (!h.valid() && (error == ERROR_DIRECTORY || error == ERROR_ACCESS_DENIED))
-            h = openAt(parent.folder(), parent.name, FILE_READ_ATTRIBUTES | SYNCHRONIZE, kShareAll, false, error);
-        if (!h.valid() || !describe(h.get(), info)) {
-            if (!h.valid() && !isGoneError(error))
-                failures.append({item.path, 0, {}});
-            continue;
-        }
-        if (info.kind == winlogic::Kind::Special)
-            continue;
-        if (info.kind == winlogic::Kind::Link && mountsVolume(h.get(), info)) {
-            failures.append({item.path, quint32(ERROR_NOT_SAME_DEVICE), mountPointReason()});
-            continue;
-        }
-        const bool folder = info.kind == winlogic::Kind::Folder;
-        // A folder that cannot be looked into cannot be vouched for when
-        // something in it may be excluded.
-        if (folder && !listable && m_excluded) {
-            failures.append({item.path, 0, {}});
-            continue;
-        }
-        if (!folder || !holdsExcluded(m_excluded, h.get(), item.path)) {
-            h.reset();  // the shell needs the item free to move it
-            if (QFile::moveToTrash(item.path))
-                continue;
-            if (!folder) {
-                failures.append({item.path, 0, {}});
-                continue;
-            }
-            h = openAt(parent.folder(), parent.name, kListAccess, kShareHeld, true, error);
-            if (!h.valid() || !describe(h.get(), info) || info.kind != winlogic::Kind::Folder)
-                continue;
-        }
-        todo.push_back({item.path, true});
-        Lister lister(h.get());
-        Listed e;
-        while (lister.next(e)) {
-            if (e.kind == winlogic::Kind::Special)
-                continue;
-            if (m_excluded && m_excluded->matchesChild(item.path, e.name, e.kind == winlogic::Kind::Folder)) {
-                if (m_onExcluded)
-                    m_onExcluded(fs::join(item.path, e.name));
-                continue;
-            }
-            todo.push_back({fs::join(item.path, e.name), false});
+        if (h.valid() && describe(h.get(), info) && info.kind == winlogic::Kind::Folder) {
+            if (m_preview)
+                previewFolderGone(*m_preview, h.get(), held[i].path);
+            else
+                deleteByHandle(h.get(), error);
         }
     }
 }

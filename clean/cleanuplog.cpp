@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace {
@@ -101,12 +102,38 @@ void CleanupLog::skippedRunning(const QString &path, const QString &appName)
     skipped(path, escapeControls(appName) + QStringLiteral(" is running"));
 }
 
-void CleanupLog::skippedFinal(const QString &path, quint32 errorCode)
+void CleanupLog::skippedFinal(const QString &path, quint32 errorCode, const QList<FileHolder> &holders)
 {
     QString reason = QStringLiteral("in use or access denied");
     if (errorCode != 0)
         reason += QStringLiteral(", error ") + QString::number(errorCode);
+    // Inside the brackets, so that readers taking the text after the last
+    // "  (" as the reason still find the path before it.
+    if (!holders.isEmpty())
+        reason += QStringLiteral("; held by ") + heldByText(holders);
     skipped(path, reason);
+}
+
+QString CleanupLog::heldByText(const QList<FileHolder> &holders)
+{
+    QStringList names;
+    QList<QStringList> pids;
+    for (const FileHolder &h : holders) {
+        // A name with no double blank cannot end the path early for a
+        // reader looking for "  (".
+        const QString name = escapeControls(h.name.simplified());
+        qsizetype at = names.indexOf(name);
+        if (at < 0) {
+            names.append(name);
+            pids.append(QStringList());
+            at = names.size() - 1;
+        }
+        pids[at].append(QString::number(h.pid));
+    }
+    QStringList parts;
+    for (qsizetype i = 0; i < names.size(); ++i)
+        parts.append(names.at(i) + QStringLiteral(" [") + pids.at(i).join(QStringLiteral(", ")) + QLatin1Char(']'));
+    return parts.join(QStringLiteral(", "));
 }
 
 void CleanupLog::busy(const QString &path, quint32 errorCode)
@@ -123,6 +150,11 @@ void CleanupLog::emptied(const QString &binName)
 void CleanupLog::trashed(const QString &path, qint64 freedBytes)
 {
     write(statusLine(QStringLiteral("TRASHED"), shown(path) + QStringLiteral("  ") + formatSize(freedBytes)));
+}
+
+void CleanupLog::trashedTo(const QString &inTrash, const QString &original)
+{
+    write(QStringLiteral("  -> ") + shown(inTrash) + QLatin1Char('\t') + shown(original));
 }
 
 void CleanupLog::deleted(const QString &path, qint64 freedBytes)
@@ -145,4 +177,100 @@ void CleanupLog::flush()
 {
     if (m_file.isOpen())
         m_file.flush();
+}
+
+QString CleanupLog::readPath(const QString &written)
+{
+    if (!written.startsWith(QLatin1Char('"')))
+        return QDir::fromNativeSeparators(written);
+    if (written.size() < 2 || !written.endsWith(QLatin1Char('"')))
+        return {};
+    QString out;
+    const qsizetype end = written.size() - 1;
+    for (qsizetype i = 1; i < end; ++i) {
+        const QChar c = written.at(i);
+        if (c == QLatin1Char('"'))
+            return {};
+        if (c != QLatin1Char('\\')) {
+            out += c;
+            continue;
+        }
+        if (++i >= end)
+            return {};
+        const QChar e = written.at(i);
+        int digits = 0;
+        if (e == QLatin1Char('\\') || e == QLatin1Char('"'))
+            out += e;
+        else if (e == QLatin1Char('t'))
+            out += QLatin1Char('\t');
+        else if (e == QLatin1Char('n'))
+            out += QLatin1Char('\n');
+        else if (e == QLatin1Char('r'))
+            out += QLatin1Char('\r');
+        else if (e == QLatin1Char('x'))
+            digits = 2;
+        else if (e == QLatin1Char('u'))
+            digits = 4;
+        else
+            return {};
+        if (digits == 0)
+            continue;
+        bool ok = false;
+        const uint code = written.mid(i + 1, digits).toUInt(&ok, 16);
+        if (!ok || i + digits >= end)
+            return {};
+        out += QChar(char16_t(code));
+        i += digits;
+    }
+    return QDir::fromNativeSeparators(out);
+}
+
+CleanupLog::Contents CleanupLog::read(const QString &path)
+{
+    Contents c;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return c;
+    const QString headerWord = QStringLiteral("Varnholt cleanup ");
+    bool first = true;
+    bool inTrashed = false;
+    while (!file.atEnd()) {
+        QString line = QString::fromUtf8(file.readLine());
+        if (line.endsWith(QLatin1Char('\n')))
+            line.chop(1);
+        if (first) {
+            first = false;
+            if (!line.startsWith(headerWord))
+                return c;
+            c.started = QDateTime::fromString(line.mid(headerWord.size()), Qt::ISODate);
+            c.valid = c.started.isValid();
+            if (!c.valid)
+                return c;
+            continue;
+        }
+        if (line.startsWith(QLatin1String("Mode: "))) {
+            c.toTrash = line.startsWith(QLatin1String("Mode: move to "));
+        } else if (line.startsWith(QLatin1String("TRASHED  "))) {
+            const QString rest = line.mid(9);
+            const qsizetype gap = rest.lastIndexOf(QLatin1String("  "));
+            const QString item = readPath(gap > 0 ? rest.left(gap) : rest);
+            inTrashed = !item.isEmpty();
+            if (inTrashed)
+                c.trashedItems.append(item);
+        } else if (inTrashed && line.startsWith(QLatin1String("  -> "))) {
+            const QStringList fields = line.mid(5).split(QLatin1Char('\t'));
+            const QString inTrash = fields.size() == 2 ? readPath(fields.at(0)) : QString();
+            const QString original = fields.size() == 2 ? readPath(fields.at(1)) : QString();
+            if (!inTrash.isEmpty() && !original.isEmpty())
+                c.moves.append({inTrash, original});
+        } else {
+            inTrashed = false;
+            if (line.startsWith(QLatin1String("Freed "))) {
+                const qsizetype comma = line.indexOf(QLatin1String(", removed "));
+                c.freedText = line.mid(6, comma > 6 ? comma - 6 : -1);
+            }
+        }
+    }
+    c.written = QFileInfo(file).lastModified();
+    return c;
 }

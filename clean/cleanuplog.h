@@ -1,7 +1,8 @@
 #pragma once
 
 // The plain-text log one cleanup run leaves behind. The Cleaner writes it
-// from its worker thread while it works; nothing ever reads it back.
+// from its worker thread while it works; read() takes it back in for the
+// list of recent cleanups and for putting a trash-mode run back.
 //
 // A log that cannot be written is not a failure of the run: when the folder
 // cannot be created or the file cannot be opened, every line goes nowhere and
@@ -17,6 +18,15 @@
 // such a name starts with '"', so a reader can tell the two forms apart and
 // recover the exact name, while a backslash in an unquoted name (a Windows
 // separator, or an ordinary character of a Linux name) stays a backslash.
+//
+// Each TRASHED line is followed by one line per entry the run moved into the
+// trash for that item: two blanks, "-> ", the entry's place in the trash, a
+// tab and the path it came from. A tab never occurs inside a written path
+// (escapeControls quotes it), so the two paths split unambiguously. Logs
+// written before these lines existed simply have none; readers that only
+// look at status words skip them.
+
+#include "scan/appguard.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -54,10 +64,18 @@ public:
     void skipped(const QString &pathOrName, const QString &reason);
     void skippedRunning(const QString &path, const QString &appName);
     // A file that stayed busy through every retry; errorCode 0 is not written.
-    void skippedFinal(const QString &path, quint32 errorCode);
+    // The processes holding it follow inside the same brackets:
+    // "(in use or access denied, error 16; held by sleep [4711], code [12, 13])".
+    void skippedFinal(const QString &path, quint32 errorCode, const QList<FileHolder> &holders = {});
+    // "sleep [4711], code [12, 13]": each program once, in the order met, its
+    // name with runs of blanks and line breaks made one blank, then escaped.
+    static QString heldByText(const QList<FileHolder> &holders);
     void busy(const QString &path, quint32 errorCode);
     void emptied(const QString &binName);
     void trashed(const QString &path, qint64 freedBytes);
+    // One entry of the item just named by trashed(): where it went in the
+    // trash and where it came from.
+    void trashedTo(const QString &inTrash, const QString &original);
     void deleted(const QString &path, qint64 freedBytes);
     void blank();
     void summary(qint64 freedBytes, qint64 filesRemoved, qint64 skippedCount);
@@ -65,6 +83,28 @@ public:
 
     // A status word padded to the column the paths start in, then `text`.
     static QString statusLine(const QString &word, const QString &text);
+
+    // What a log says about its run, as far as listing and restoring need it.
+    struct Move
+    {
+        QString inTrash;   // '/' separators
+        QString original;  // '/' separators
+    };
+    struct Contents
+    {
+        bool valid = false;       // it starts like a cleanup log
+        QDateTime started;        // the header's local time
+        QDateTime written;        // when the file was last written
+        bool toTrash = false;     // the run's mode was moving to the trash
+        QString freedText;        // the summary's size text, as written
+        QStringList trashedItems; // paths of the TRASHED lines
+        QList<Move> moves;        // the entries those items left in the trash
+    };
+    // Reads the log at `path`; an unreadable or foreign file is not valid.
+    static Contents read(const QString &path);
+    // The text a written path or name stood for (escapeControls undone);
+    // '/' separators. Empty for a quoted literal that is not well formed.
+    static QString readPath(const QString &written);
 
 private:
     void write(const QString &line);

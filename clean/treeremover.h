@@ -40,7 +40,26 @@ struct TreeHooks
     // Told of each file removed, one call at a time (from any thread of the
     // removal, while it runs).
     Remover::Removed onRemoved;
+    // Set: nothing is removed; what would go is recorded here (see
+    // unlinkEntry and removeEmptyEntry).
+    Preview *preview = nullptr;
 };
+
+// The two points where a removal on POSIX deletes anything. With `preview`
+// set nothing is deleted: an entry the caller may take out of its folder is
+// recorded as gone, and a folder counts as removed when everything in it was
+// recorded, exactly when the real removal would have found it empty.
+
+// Deletes the non-folder entry `name` of the open folder `dirFd`, described
+// by `st`, at `path`. False with errno set when it stays.
+bool unlinkEntry(Preview *preview, int dirFd, const char *name, const struct stat &st, const QString &path);
+// Removes the folder entry `name` of `dirFd` at `path` when it is empty.
+bool removeEmptyEntry(Preview *preview, int dirFd, const char *name, const QString &path);
+// Whether this process may take the entry described by `st` out of the open
+// folder `dirFd` (delete or rename it): write and search rights on the
+// folder, a writable volume, and in a sticky folder ownership of the entry
+// or the folder. False with errno set.
+bool mayTakeOut(int dirFd, const struct stat &st);
 
 // Removes entry `name` of the open folder `parentFd`, a folder on volume
 // `device` whose path is `path`, with everything below it. Appends to

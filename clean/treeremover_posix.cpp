@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -167,7 +168,7 @@ private:
             ::close(node->fd);
             // A folder that keeps a busy, failed or excluded entry stays;
             // the entry itself is what is reported.
-            ::unlinkat(holder, node->name.c_str(), AT_REMOVEDIR);
+            removeEmptyEntry(m_hooks.preview, holder, node->name.c_str(), decoded(node->path));
             delete node;
             node = parent;
         }
@@ -190,8 +191,8 @@ private:
             failures.append({decoded(path), quint32(EBUSY), {}});
             return;
         }
-        if (::unlinkat(dirFd, name, 0) == 0) {
-            if (m_hooks.onRemoved) {
+        if (unlinkEntry(m_hooks.preview, dirFd, name, st, decoded(path))) {
+            if (m_hooks.onRemoved && !m_hooks.preview) {
                 std::lock_guard lock(m_hookMutex);
                 m_hooks.onRemoved(
                     {qint64(st.st_blocks) * 512, qint64(st.st_dev), qint64(st.st_ino), int(st.st_nlink)});
@@ -230,6 +231,63 @@ private:
 };
 
 } // namespace
+
+bool mayTakeOut(int dirFd, const struct stat &st)
+{
+    if (::faccessat(dirFd, ".", W_OK | X_OK, AT_EACCESS) != 0)
+        return false;
+    struct stat folder;
+    if (::fstat(dirFd, &folder) != 0)
+        return false;
+    const uid_t me = ::geteuid();
+    if ((folder.st_mode & S_ISVTX) && me != 0 && st.st_uid != me && folder.st_uid != me) {
+        errno = EPERM;
+        return false;
+    }
+    return true;
+}
+
+bool unlinkEntry(Preview *preview, int dirFd, const char *name, const struct stat &st, const QString &path)
+{
+    if (!preview)
+        return ::unlinkat(dirFd, name, 0) == 0;
+    if (!mayTakeOut(dirFd, st))
+        return false;
+    preview->gone(path, qint64(st.st_blocks) * 512, false);
+    return true;
+}
+
+bool removeEmptyEntry(Preview *preview, int dirFd, const char *name, const QString &path)
+{
+    if (!preview)
+        return ::unlinkat(dirFd, name, AT_REMOVEDIR) == 0;
+    struct stat st;
+    if (::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISDIR(st.st_mode) || !mayTakeOut(dirFd, st))
+        return false;
+    DIR *d = nullptr;
+    if (const int fd = ::openat(dirFd, name, kDirFlags); fd >= 0 && !(d = ::fdopendir(fd)))
+        ::close(fd);
+    if (!d)
+        return false;
+    const QByteArray native = QFile::encodeName(path);
+    const std::string folder(native.constData(), size_t(native.size()));
+    QStringList children;
+    bool spelt = true;
+    while (const dirent *de = ::readdir(d)) {
+        const char *entry = de->d_name;
+        if (entry[0] == '.' && (entry[1] == '\0' || (entry[1] == '.' && entry[2] == '\0')))
+            continue;
+        // An entry no path can name was never recorded, and must not pass
+        // for another entry whose name reads the same.
+        if (!roundTrips(entry)) {
+            spelt = false;
+            break;
+        }
+        children.append(decoded(childNative(folder, entry)));
+    }
+    ::closedir(d);
+    return spelt && preview->folderGone(path, children);
+}
 
 void removeTreeInParallel(const TreeHooks &hooks, int parentFd, const QByteArray &name, dev_t device,
                           const QString &path, QList<Failure> &failures)

@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include "app/appsettings.h"
 #include "app/appstate.h"
 #include "app/platform.h"
 #include "cli/clitext.h"
@@ -18,22 +19,55 @@
 
 #include <QTimer>
 
+#include <algorithm>
+#include <atomic>
+#include <climits>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #ifdef Q_OS_WIN
 #include <io.h>
+#include <windows.h>
 #else
 #include <unistd.h>
 #endif
 
 namespace {
 
-volatile std::sig_atomic_t g_interrupted = 0;
+// Set from a signal handler (POSIX) or the console's handler thread (Windows).
+std::atomic<int> g_interrupted{0};
+static_assert(std::atomic<int>::is_always_lock_free, "set from a signal handler");
 
 #ifdef Q_OS_UNIX
 void onInterrupt(int)
 {
     g_interrupted = 1;
+}
+#endif
+
+#ifdef Q_OS_WIN
+// How long a closing console window waits for the run to stop and finish its
+// log; the system ends the process itself after about five seconds.
+constexpr DWORD kCloseGraceMs = 4500;
+
+// Runs on a thread the console starts for each event.
+BOOL WINAPI onConsoleEvent(DWORD event)
+{
+    switch (event) {
+    case CTRL_C_EVENT:
+    case CTRL_BREAK_EVENT:
+        // The first one ends the wait, as SIGINT does; a second one falls
+        // through to the default handler, which ends the process at once.
+        return g_interrupted.exchange(1) == 0 ? TRUE : FALSE;
+    case CTRL_CLOSE_EVENT:
+        // The process ends when this returns. Until then the run stops as it
+        // does for SIGTERM; leaving main ends the process before this returns.
+        g_interrupted = 1;
+        Sleep(kCloseGraceMs);
+        return FALSE;
+    default:
+        return FALSE;
+    }
 }
 #endif
 
@@ -429,6 +463,71 @@ QStringList applySkipItems(AppState &state, const Options &options, QTextStream 
     return unmatched;
 }
 
+QJsonObject previewJson(const CleanReport &preview)
+{
+    QJsonArray went;
+    QJsonArray kept;
+    qint64 total = 0;
+    for (const PreviewEntry &e : preview.wouldGo) {
+        total += e.bytes;
+        went.append(QJsonObject{
+            {QStringLiteral("path"), e.path},
+            {QStringLiteral("bytes"), e.bytes},
+            {QStringLiteral("folder"), e.isFolder},
+            {QStringLiteral("action"), e.toTrash ? QStringLiteral("trash") : QStringLiteral("delete")},
+        });
+    }
+    for (const PreviewEntry &e : preview.wouldKeep)
+        kept.append(QJsonObject{{QStringLiteral("path"), e.path}, {QStringLiteral("reason"), e.reason}});
+    return QJsonObject{
+        {QStringLiteral("preview"), true},
+        {QStringLiteral("bytes"), total},
+        {QStringLiteral("wouldGo"), went},
+        {QStringLiteral("wouldKeep"), kept},
+        {QStringLiteral("skippedCount"), preview.skippedCount},
+        {QStringLiteral("needsAdmin"), preview.needsAdmin},
+        {QStringLiteral("runningApps"), QJsonArray::fromStringList(preview.runningApps)},
+    };
+}
+
+void printPreview(const CleanReport &preview)
+{
+    QTextStream out(stdout);
+    QList<QStringList> rows{{CliText::tr("Size"), CliText::tr("Action"), CliText::tr("Path")}};
+    qint64 total = 0;
+    for (const PreviewEntry &e : preview.wouldGo) {
+        total += e.bytes;
+        // A folder that goes whole ends in a separator.
+        const QString path = e.isFolder ? shown(e.path) + QDir::separator() : shown(e.path);
+        rows.append({formatSize(e.bytes), e.toTrash ? CliText::tr("move to %1").arg(recycleBinName()) : CliText::tr("delete"),
+                     path});
+    }
+    if (!preview.wouldGo.isEmpty())
+        printTable(out, rows, {true, false, false});
+    if (!preview.wouldKeep.isEmpty()) {
+        out << CliText::tr("Would stay:") << '\n';
+        for (const PreviewEntry &e : preview.wouldKeep)
+            out << "  " << shown(e.path) << "  (" << shown(e.reason) << ")\n";
+    }
+    out << CliText::tr("Preview only, nothing was removed: %n path(s) would go, %1.", nullptr, int(preview.wouldGo.size()))
+               .arg(formatSize(total))
+        << '\n';
+}
+
+QJsonArray holdersJson(const CleanReport &report)
+{
+    QJsonArray out;
+    for (const CleanReport::Holder &h : report.holders) {
+        QJsonArray pids;
+        for (const qint64 pid : h.pids)
+            pids.append(pid);
+        out.append(QJsonObject{{QStringLiteral("name"), h.name},
+                               {QStringLiteral("pids"), pids},
+                               {QStringLiteral("files"), h.files}});
+    }
+    return out;
+}
+
 QJsonObject reportJson(const CleanReport &report)
 {
     return QJsonObject{
@@ -441,6 +540,8 @@ QJsonObject reportJson(const CleanReport &report)
         {QStringLiteral("logPath"), nativePath(report.logPath)},
         {QStringLiteral("needsAdmin"), report.needsAdmin},
         {QStringLiteral("runningApps"), QJsonArray::fromStringList(report.runningApps)},
+        {QStringLiteral("heldFiles"), report.heldFiles},
+        {QStringLiteral("holders"), holdersJson(report)},
     };
 }
 
@@ -463,6 +564,14 @@ void printReport(const CleanReport &report)
         out << CliText::tr("Skipped (in use or access denied):") << '\n';
         for (const QString &path : report.skippedSamples)
             out << "  " << shown(path) << '\n';
+    }
+    for (const CleanReport::Holder &h : report.holders) {
+        QStringList pids;
+        for (const qint64 pid : h.pids)
+            pids.append(QString::number(pid));
+        out << CliText::tr("In use by %1 (PID %2): %n file(s)", nullptr, int(std::min<qint64>(h.files, INT_MAX)))
+                   .arg(shown(h.name), pids.join(QLatin1String(", ")))
+            << '\n';
     }
     if (!report.runningApps.isEmpty())
         out << CliText::tr("Left alone because they are running: %1")
@@ -499,6 +608,9 @@ void installInterruptHandler()
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+#endif
+#ifdef Q_OS_WIN
+    SetConsoleCtrlHandler(onConsoleEvent, TRUE);
 #endif
 }
 
@@ -558,6 +670,20 @@ int runClean(AppState &state, const Options &options)
         return 2;
     }
     err << Qt::flush;
+
+    if (options.preview) {
+        // The same selection and settings the clean below would use.
+        if (state.startPreview()
+            && !waitUntil(state, &AppState::previewChanged, [&] { return !state.previewRunning(); }))
+            return interruptedExit();
+        CleanReport preview = state.selectedResults().isEmpty() ? CleanReport() : state.preview();
+        preview.preview = true;
+        if (options.json)
+            printJson(previewJson(preview));
+        else
+            printPreview(preview);
+        return 0;
+    }
 
     if (state.selectedResults().isEmpty()) {
         if (options.json)
@@ -672,5 +798,111 @@ int runMeasure(const Options &options)
                 {CliText::tr("Newest"), shortDate(m.newest)},
                 {CliText::tr("Time"), CliText::tr("%1 ms").arg(elapsed)}},
                {false, false});
+    return 0;
+}
+
+// ---- forecast -------------------------------------------------------------------
+
+namespace {
+
+QString forecastReason(SpaceForecast::Status status)
+{
+    switch (status) {
+    case SpaceForecast::TooFewSamples: return QStringLiteral("tooFewSamples");
+    case SpaceForecast::TooShortSpan: return QStringLiteral("tooShortSpan");
+    case SpaceForecast::NotFalling: return QStringLiteral("notFalling");
+    case SpaceForecast::Distant: return QStringLiteral("beyondAYear");
+    case SpaceForecast::Falling:
+    case SpaceForecast::Full: break;
+    }
+    return {};
+}
+
+double rounded(double value, int decimals)
+{
+    const double scale = std::pow(10.0, decimals);
+    return std::round(value * scale) / scale;
+}
+
+QJsonObject forecastJson(const SpaceForecast &f)
+{
+    QJsonArray history;
+    for (const SpaceSample &s : f.samples)
+        history.append(QJsonObject{
+            {QStringLiteral("time"), isoDate(QDateTime::fromMSecsSinceEpoch(s.when))},
+            {QStringLiteral("availableBytes"), s.availableBytes},
+            {QStringLiteral("totalBytes"), s.totalBytes},
+        });
+    const bool none = f.samples.isEmpty();
+    QJsonObject o{
+        {QStringLiteral("samples"), f.samples.size()},
+        {QStringLiteral("spanDays"), rounded(f.spanDays(), 1)},
+        {QStringLiteral("slopeBytesPerDay"),
+         f.samples.size() < 2 ? QJsonValue() : QJsonValue(qint64(std::llround(f.slopeBytesPerDay)))},
+        {QStringLiteral("availableBytes"), none ? QJsonValue() : QJsonValue(f.samples.last().availableBytes)},
+        {QStringLiteral("totalBytes"), none ? QJsonValue() : QJsonValue(f.samples.last().totalBytes)},
+        {QStringLiteral("daysUntilFull"), f.daysUntilFull < 0 ? QJsonValue() : QJsonValue(rounded(f.daysUntilFull, 1))},
+        {QStringLiteral("history"), history},
+    };
+    if (f.daysUntilFull < 0)
+        o.insert(QStringLiteral("reason"), forecastReason(f.status));
+    return o;
+}
+
+void printForecast(const SpaceForecast &f)
+{
+    QTextStream out(stdout);
+    switch (f.status) {
+    case SpaceForecast::Falling:
+        out << forecast::fullInText(f.daysUntilFull) << '\n';
+        break;
+    case SpaceForecast::Full:
+        out << CliText::tr("The disk is already full.") << '\n';
+        break;
+    case SpaceForecast::TooFewSamples:
+        out << CliText::tr("No forecast yet: Varnholt has recorded the free space %n time(s) (at each start of the "
+                           "window program); a forecast needs at least %1.",
+                           nullptr, int(f.samples.size()))
+                   .arg(forecast::kMinSamples)
+            << '\n';
+        break;
+    case SpaceForecast::TooShortSpan:
+        out << CliText::tr("No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.",
+                           nullptr, int(f.spanDays()))
+                   .arg(forecast::kMinSpanDays)
+            << '\n';
+        break;
+    case SpaceForecast::NotFalling:
+        out << CliText::tr("No forecast: free space is not falling.") << '\n';
+        break;
+    case SpaceForecast::Distant:
+        out << CliText::tr("No forecast: at this rate the disk is not full within a year.") << '\n';
+        break;
+    }
+    if (f.samples.size() >= 2 && f.slopeBytesPerDay != 0)
+        out << forecast::trendText(f.slopeBytesPerDay) << '\n';
+    if (!f.samples.isEmpty())
+        out << CliText::tr("%n record(s) of free space since %1", nullptr, int(f.samples.size()))
+                   .arg(QDateTime::fromMSecsSinceEpoch(f.samples.first().when).toString(QStringLiteral("yyyy-MM-dd")))
+            << '\n';
+}
+
+} // namespace
+
+int runForecast(const Options &options)
+{
+    const AppSettings *settings = AppSettings::instance();
+    // What could be read still gives a forecast; the user is told that the
+    // history may be incomplete.
+    if (!settings->readable())
+        QTextStream(stderr) << CliText::tr("Warning: cannot read the settings file %1; this run may not use your "
+                                           "settings.")
+                                   .arg(shownPath(settings->storeLocation()))
+                            << '\n';
+    const SpaceForecast f = forecast::fit(settings->freeSpaceHistory());
+    if (options.json)
+        printJson(forecastJson(f));
+    else
+        printForecast(f);
     return 0;
 }

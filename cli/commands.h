@@ -1,6 +1,6 @@
 #pragma once
 
-// The four commands of varnholt-cli. Each drives the same AppState flow the
+// The commands of varnholt-cli. Each drives the same AppState flow the
 // window drives and prints either a table or JSON on stdout; a live progress
 // line goes to stderr only when stderr is a terminal. Each returns the exit
 // status: 0 done, 1 failed.
@@ -9,8 +9,9 @@
 
 class AppState;
 
-// Lets Ctrl+C (and SIGTERM) end a running command cleanly: the command
-// returns 1 and the engines stop as the state is destroyed.
+// Lets Ctrl+C or Ctrl+Break (and SIGTERM, or closing the console window on
+// Windows) end a running command cleanly: the command returns 1 and the
+// engines stop as the state is destroyed. A second Ctrl+C ends the process.
 void installInterruptHandler();
 
 int runScan(AppState &state, const Options &options);
@@ -18,3 +19,9 @@ int runClean(AppState &state, const Options &options);
 int runLarge(AppState &state, const Options &options);
 // A plain measurement of one path; needs no AppState.
 int runMeasure(const Options &options);
+// When the home volume is full at the rate its free space has been falling,
+// from the history the window program records; needs no AppState.
+int runForecast(const Options &options);
+// Puts back what the cleanup of a log (the latest one by default) moved
+// to the trash.
+int runRestore(AppState &state, const Options &options);

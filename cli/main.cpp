@@ -8,9 +8,52 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <atomic>
 #include <cstdio>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
+
+#ifdef Q_OS_WIN
+// The console's output code page before this program set UTF-8; 0 when it
+// was not changed. Console events arrive on a thread of their own.
+std::atomic<UINT> g_savedOutputCodePage{0};
+
+void restoreOutputCodePage()
+{
+    if (const UINT saved = g_savedOutputCodePage.exchange(0))
+        SetConsoleOutputCP(saved);
+}
+
+// Reached only for a console event that is going to end the process (the
+// interrupt handler takes the first Ctrl+C), which skips the guard below.
+BOOL WINAPI restoreOnConsoleEvent(DWORD)
+{
+    restoreOutputCodePage();
+    return FALSE;
+}
+
+// Text is written as UTF-8, so paths in any script print as they are; the
+// console the program shares with its shell gets its code page back at the end.
+class Utf8Console final
+{
+public:
+    Utf8Console()
+    {
+        const UINT current = GetConsoleOutputCP();  // 0 without a console
+        if (current == 0 || current == CP_UTF8 || !SetConsoleOutputCP(CP_UTF8))
+            return;
+        g_savedOutputCodePage = current;
+        SetConsoleCtrlHandler(restoreOnConsoleEvent, TRUE);
+    }
+    ~Utf8Console() { restoreOutputCodePage(); }
+    Utf8Console(const Utf8Console &) = delete;
+    Utf8Console &operator=(const Utf8Console &) = delete;
+};
+#endif
 
 int usageError(const QString &message)
 {
@@ -24,6 +67,9 @@ int usageError(const QString &message)
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_WIN
+    const Utf8Console console;
+#endif
     QCoreApplication app(argc, argv);
     // The same per-user store as the window's: defaults come from there.
     QCoreApplication::setApplicationName(QStringLiteral("Varnholt"));
@@ -45,6 +91,8 @@ int main(int argc, char *argv[])
         return 0;
     case Options::Measure:
         return runMeasure(options);
+    case Options::Forecast:
+        return runForecast(options);
     default:
         break;
     }
@@ -82,6 +130,7 @@ int main(int argc, char *argv[])
     case Options::Scan: return runScan(state, options);
     case Options::Clean: return runClean(state, options);
     case Options::Large: return runLarge(state, options);
+    case Options::Restore: return runRestore(state, options);
     default: return 2;
     }
 }

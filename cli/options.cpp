@@ -17,7 +17,7 @@ const QStringList &allowedFor(Options::Command command)
     static const QStringList clean{QStringLiteral("--category"), QStringLiteral("--skip-item"),
                                    QStringLiteral("--delete"),   QStringLiteral("--trash"),
                                    QStringLiteral("--exclude"),  QStringLiteral("--yes"),
-                                   QStringLiteral("--json")};
+                                   QStringLiteral("--json"),     QStringLiteral("--preview")};
     static const QStringList large{QStringLiteral("--threshold-mb"), QStringLiteral("--exclude"),
                                    QStringLiteral("--json")};
     static const QStringList measure{QStringLiteral("--json")};
@@ -27,6 +27,8 @@ const QStringList &allowedFor(Options::Command command)
     case Options::Clean: return clean;
     case Options::Large: return large;
     case Options::Measure: return measure;
+    case Options::Restore: return measure;
+    case Options::Forecast: return measure;  // --json only
     default: return none;
     }
 }
@@ -97,8 +99,13 @@ Options parseOptions(const QStringList &arguments)
         o.command = Options::Large;
     else if (first == QLatin1String("measure"))
         o.command = Options::Measure;
+    else if (first == QLatin1String("restore"))
+        o.command = Options::Restore;
+    else if (first == QLatin1String("forecast"))
+        o.command = Options::Forecast;
     else
-        return failed(o, CliText::tr("Unknown command \"%1\". Commands: scan, clean, large, measure.").arg(first));
+        return failed(o, CliText::tr("Unknown command \"%1\". Commands: %2.")
+                                .arg(first, QStringLiteral("scan, clean, large, measure, restore, forecast")));
 
     const QStringList &allowed = allowedFor(o.command);
     bool optionsEnded = false;
@@ -109,10 +116,11 @@ Options parseOptions(const QStringList &arguments)
             continue;
         }
         if (optionsEnded || !arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) {
-            if (o.command != Options::Measure)
+            if (o.command != Options::Measure && o.command != Options::Restore)
                 return failed(o, CliText::tr("Unexpected argument \"%1\" for %2.").arg(arg, first));
             if (!o.path.isEmpty())
-                return failed(o, CliText::tr("measure takes exactly one PATH."));
+                return failed(o, o.command == Options::Restore ? CliText::tr("restore takes at most one LOG.")
+                                                               : CliText::tr("measure takes exactly one PATH."));
             o.path = arg;
             continue;
         }
@@ -146,6 +154,8 @@ Options parseOptions(const QStringList &arguments)
             o.json = true;
         } else if (arg == QLatin1String("--yes")) {
             o.yes = true;
+        } else if (arg == QLatin1String("--preview")) {
+            o.preview = true;
         } else if (arg == QLatin1String("--exclude")) {
             if (!o.exclusions)
                 o.exclusions = QStringList();
@@ -176,7 +186,8 @@ Options parseOptions(const QStringList &arguments)
     if (o.command == Options::Clean) {
         if (o.categories.isEmpty())
             return failed(o, CliText::tr("clean needs at least one --category ID."));
-        if (!o.yes)
+        // A preview removes nothing, so it needs no confirmation.
+        if (!o.yes && !o.preview)
             return failed(o, CliText::tr("clean removes files: add --yes to confirm."));
     }
     return o;
@@ -197,7 +208,7 @@ QString checkCategories(const QStringList &ids, const QStringList &knownIds)
 
 QString usageText()
 {
-    return CliText::tr("Usage:\n"
+    QString text = CliText::tr("Usage:\n"
               "  varnholt-cli scan [--json] [--exclude PATTERN]...\n"
               "  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...\n"
               "                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]\n"
@@ -226,4 +237,29 @@ QString usageText()
               "Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.\n"
               "VARNHOLT_CATALOGUE=FILE scans the categories described in the JSON file FILE\n"
               "instead of the system's (for testing).\n");
+    // The restore command's lines go in after those of measure, whose
+    // syntax line and command word every translation keeps.
+    const QString syntax = QStringLiteral("  varnholt-cli restore [LOG] [--json]\n");
+    const QString command = QStringLiteral("  restore   ")
+        + CliText::tr("put back what a cleanup moved to the trash (the latest one without LOG)") + QLatin1Char('\n');
+    const auto insertAfter = [&text](const QString &lineStart, const QString &lines) {
+        const qsizetype at = text.indexOf(lineStart);
+        const qsizetype end = at < 0 ? -1 : text.indexOf(QLatin1Char('\n'), at);
+        if (end < 0)
+            text += lines;
+        else
+            text.insert(end + 1, lines);
+    };
+    insertAfter(QStringLiteral("  varnholt-cli measure PATH"), syntax);
+    insertAfter(QStringLiteral("\n  measure "), command);
+    insertAfter(QStringLiteral("  varnholt-cli measure PATH"), QStringLiteral("  varnholt-cli forecast [--json]\n"));
+    insertAfter(QStringLiteral("\n  measure "),
+                QStringLiteral("  forecast  ") + CliText::tr("estimate when the disk is full from its history of free space")
+                    + QLatin1Char('\n'));
+    // clean --preview: its syntax line after clean's, its option after --yes.
+    insertAfter(QStringLiteral("--yes [--json]"), QStringLiteral("  varnholt-cli clean ... --preview [--json]\n"));
+    insertAfter(QStringLiteral("\n  --yes "),
+                QStringLiteral("  --preview           ")
+                    + CliText::tr("list what clean would remove or move, with sizes; removes nothing") + QLatin1Char('\n'));
+    return text;
 }

@@ -11,17 +11,18 @@
 
 struct Options
 {
-    enum Command { None, Help, Version, Scan, Clean, Large, Measure };
+    enum Command { None, Help, Version, Scan, Clean, Large, Measure, Restore, Forecast };
 
     Command command = None;
     bool json = false;
     bool yes = false;
+    bool preview = false;                   // clean --preview: list, remove nothing
     std::optional<QStringList> exclusions;  // set when --exclude was given at all
     QStringList categories;
     QStringList skipItems;
     std::optional<bool> moveToTrash;        // --trash / --delete
     std::optional<qint64> thresholdBytes;   // --threshold-mb
-    QString path;                           // measure
+    QString path;                           // measure; restore (the log, may be empty)
 
     // Empty when the line is valid; otherwise the message for stderr.
     QString error;

@@ -54,8 +54,11 @@ QList<LargeFile> LargeFileCollector::takeFiles()
 {
     QList<LargeFile> files = std::move(m_found);
     m_found.clear();
-    std::stable_sort(files.begin(), files.end(),
-                     [](const LargeFile &a, const LargeFile &b) { return a.bytes > b.bytes; });
+    // Walkers on several threads find files in no set order: equal sizes go
+    // by path, so which of them survive the cut never depends on timing.
+    std::sort(files.begin(), files.end(), [](const LargeFile &a, const LargeFile &b) {
+        return a.bytes != b.bytes ? a.bytes > b.bytes : a.path < b.path;
+    });
     if (files.size() > LargeFileFinder::kMaxResults)
         files.resize(LargeFileFinder::kMaxResults);
     return files;

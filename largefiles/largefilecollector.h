@@ -37,8 +37,8 @@ public:
     qint64 foundBytes() const { return m_foundBytes; }
     const QList<LargeFile> &largest() const { return m_largest; }
 
-    // The files found, largest first (equal sizes in the order they were
-    // found), cut to LargeFileFinder::kMaxResults. Leaves the collector empty.
+    // The files found, largest first (equal sizes by path), cut to
+    // LargeFileFinder::kMaxResults. Leaves the collector empty.
     QList<LargeFile> takeFiles();
 
 private:

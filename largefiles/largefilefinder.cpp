@@ -1,8 +1,10 @@
 #include "largefiles/largefilefinder.h"
 
 #include "largefiles/largefilecollector.h"
+#include "scan/appguard.h"
 #include "scan/fs.h"
 #include "scan/pathrules.h"
+#include "scan/winlogic.h"
 
 #include <QDir>
 #include <QHash>
@@ -51,7 +53,106 @@ bool isSkippedFolderName(const QString &name)
         || name == u"Mobile Documents" || name == u"CloudStorage";
 }
 
+QStringList words(const char *list)
+{
+    return QString::fromLatin1(list).split(u' ', Qt::SkipEmptyParts);
+}
+
+// Windows attributes that keep a folder out of the walk.
+constexpr quint32 kHidden = 0x2;
+constexpr quint32 kSystem = 0x4;
+
+// A Windows path with '/' separators, cleaned.
+QString normalised(const QString &path)
+{
+    return QDir::cleanPath(QString(path).replace(u'\\', u'/'));
+}
+
+// The application-data folders of the running platform (Windows only).
+QStringList appDataFolders()
+{
+    QStringList out;
+    for (const char *name : {"APPDATA", "LOCALAPPDATA"}) {
+        const QString value = qEnvironmentVariable(name);
+        if (!value.isEmpty())
+            out.append(normalised(value));
+    }
+    return out;
+}
+
 } // namespace
+
+bool isSkippedLargeFileFolder(const QString &parent, const fs::Entry &folder, const QString &home,
+                              const QStringList &appData, bool windowsRules)
+{
+    if (isSkippedFolderName(folder.name))
+        return true;
+    if (!windowsRules)
+        return false;
+    if (folder.attributes & (kHidden | kSystem))
+        return true;
+    const QString p = normalised(parent);
+    if (folder.name.compare(u"AppData", Qt::CaseInsensitive) == 0
+        && p.compare(normalised(home), Qt::CaseInsensitive) == 0)
+        return true;
+    const QString path = normalised(fs::join(parent, folder.name));
+    return std::any_of(appData.cbegin(), appData.cend(),
+                       [&path](const QString &a) { return path.compare(a, Qt::CaseInsensitive) == 0; });
+}
+
+bool isLiveDataStore(const QString &path)
+{
+    // '\\' counts as a separator on every platform: a name holding one only
+    // makes the rule stricter.
+    const QStringList parts = QString(path).replace(u'\\', u'/').toLower().split(u'/', Qt::SkipEmptyParts);
+    if (parts.isEmpty())
+        return false;
+    const QString &name = parts.constLast();
+    const QString ext = name.contains(u'.') ? name.section(u'.', -1) : QString();
+    // Mail: Outlook's data files (and those of Outlook Express and Notes),
+    // mbox files anywhere, and whatever lies in a mail program's own folder.
+    static const QStringList mailExtensions = words("pst ost nst dbx nsf mbox mbx");
+    if (mailExtensions.contains(ext))
+        return true;
+    static const QStringList mailFolders = words("thunderbird .thunderbird .mozilla-thunderbird betterbird "
+                                                 "evolution geary local-mail kmail2 .claws-mail")
+        + QStringList{QStringLiteral("windows live mail"), QStringLiteral("windows mail")};
+    const QStringList folders = parts.mid(0, parts.size() - 1);
+    for (const QString &f : folders) {
+        if (mailFolders.contains(f))
+            return true;
+    }
+    // Virtual disks of WSL and Docker: a WSL distribution keeps its disk as
+    // ext4.vhdx wherever it was installed or imported; Docker keeps its
+    // disks in a folder of its own; the Store packages of WSL distributions
+    // keep theirs in LocalState.
+    static const QStringList vmDisks =
+        words("ext4.vhdx swap.vhdx docker_data.vhdx dockerdesktop.vhdx docker.raw docker.qcow2");
+    if (vmDisks.contains(name))
+        return true;
+    const bool diskImage = largeFileKind(name) == u"Disk image" || ext == u"raw";
+    if (!diskImage)
+        return false;
+    for (qsizetype i = 0; i < folders.size(); ++i) {
+        const QString &f = folders.at(i);
+        if (f == u"docker" || f == u".docker" || f == u"dockerdesktop" || f == u"docker desktop")
+            return true;
+        if (f == u"localstate" && i >= 2 && folders.at(i - 2) == u"packages")
+            return true;
+    }
+    return false;
+}
+
+bool mayMoveLargeFile(const QString &path)
+{
+#ifdef Q_OS_WIN
+    // The move goes through the shell, which would act on whatever its own
+    // parsing makes of the path.
+    if (!winlogic::shellCanParse(path))
+        return false;
+#endif
+    return !isProtectedPath(path) && !isGuardedPath(path) && !isLiveDataStore(path);
+}
 
 void registerLargeFileTypes()
 {
@@ -112,13 +213,20 @@ void LargeFileFinder::run(qint64 thresholdBytes, const QStringList &exclusions)
             emit progress(checked, dir, found, foundBytes, largest);
         });
 
-    const fs::FolderFilter skipFolder = [&exclusions](const QString &parent, const QString &name) {
-        if (isSkippedFolderName(name))
+#ifdef Q_OS_WIN
+    constexpr bool windowsRules = true;
+#else
+    constexpr bool windowsRules = false;
+#endif
+    const QString home = QDir::homePath();
+    const QStringList appData = windowsRules ? appDataFolders() : QStringList();
+    const fs::FolderFilter skipFolder = [&](const QString &parent, const fs::Entry &folder) {
+        if (isSkippedLargeFileFolder(parent, folder, home, appData, windowsRules))
             return true;
-        return !exclusions.isEmpty() && isExcluded(fs::join(parent, name), exclusions);
+        return !exclusions.isEmpty() && isExcluded(fs::join(parent, folder.name), exclusions);
     };
     const bool completed =
-        fs::walk(QDir::homePath(), &m_cancel, skipFolder,
+        fs::walk(home, &m_cancel, skipFolder,
                  [&collector](const QString &path, const fs::Entry &entry) { collector.addFile(path, entry); });
 
     // The walk's threads meet the files in no fixed order: files of equal

@@ -39,6 +39,31 @@ void registerLargeFileTypes();
 // colours by them and translate them for display. Thread-safe.
 QString largeFileKind(const QString &fileName);
 
+namespace fs {
+struct Entry;
+}
+
+// Whether the Space Map's walk leaves out the subfolder `folder` of `parent`
+// (exclusions aside): hidden dot-folders, package trees, the Windows bin and
+// cloud-synced folders; with `windowsRules` also folders marked hidden or
+// system and the application-data folders: `appData` (normalised,
+// '/'-separated: the folders of APPDATA and LOCALAPPDATA) and "AppData"
+// directly in `home`. Compared without regard to case on Windows.
+bool isSkippedLargeFileFolder(const QString &parent, const fs::Entry &folder, const QString &home,
+                              const QStringList &appData, bool windowsRules);
+
+// Whether `path` is the live store of another program that keeps it open or
+// cannot do without it: the disk image of a WSL distribution or of Docker,
+// a mail store (Outlook data files, mbox folders, the profiles of mail
+// programs). Judged by the path alone, Windows or POSIX spelling.
+bool isLiveDataStore(const QString &path);
+
+// Whether a large file may be moved to the Recycle Bin at the user's request:
+// not in a protected location, not a guarded app's data, not a live store
+// (and on Windows a path the shell names exactly). Checked again at the move
+// whatever the list said: the list may be stale and the path is the caller's.
+bool mayMoveLargeFile(const QString &path);
+
 class LargeFileFinder final : public QObject
 {
     Q_OBJECT

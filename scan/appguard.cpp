@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace {
 
 // All patterns as one alternation: a component is guarded when any of them
@@ -121,6 +123,12 @@ const QList<KnownApp> &knownApps()
             {QStringLiteral("microsoft-edge"), {}, {}, QStringLiteral("msedge"), QStringLiteral("Microsoft Edge")},
             {QStringLiteral("mozilla"), QStringLiteral("firefox"), {}, QStringLiteral("firefox-esr"),
              QStringLiteral("Firefox")},
+            // Telegram reads its caches while it runs and does not notice
+            // them vanish (distribution builds and the upstream "Telegram").
+            {QStringLiteral("telegramdesktop"), QStringLiteral("tdata"), {}, QStringLiteral("telegram-desktop"),
+             QStringLiteral("Telegram")},
+            {QStringLiteral("telegramdesktop"), QStringLiteral("tdata"), {}, QStringLiteral("telegram"),
+             QStringLiteral("Telegram")},
         };
 #endif
         return r;
@@ -259,10 +267,20 @@ QString runningOwner(const QString &path, const RunningApps &apps, const QString
             if (apps.processNames.contains(c) || apps.processNames.contains(QString(c).remove(QLatin1Char(' '))))
                 return last == c ? c : raiseFirst(c);
         }
-        const QString vendorDir = b + rest.at(0) + QLatin1Char('/');
+        // A folder shared by many programs (a vendor's such as Microsoft or
+        // Google, the Store packages, Temp) is owned only by a program that
+        // runs from the product folder the path lies in, not by any program
+        // of the vendor: OneDrive running keeps no other Microsoft cache.
+        const bool shared = std::any_of(appCacheSkipSet().cbegin(), appCacheSkipSet().cend(), [&](const QString &s) {
+            return s.compare(rest.at(0), Qt::CaseInsensitive) == 0;
+        });
+        const QString &owner = shared && rest.size() > 1 ? rest.at(1) : rest.at(0);
+        QString ownDir = b + rest.at(0) + QLatin1Char('/');
+        if (shared && rest.size() > 1)
+            ownDir += rest.at(1) + QLatin1Char('/');
         for (const QString &dir : apps.processDirs) {
-            if (dir.startsWith(vendorDir))
-                return raiseFirst(rest.at(0));
+            if (dir.startsWith(ownDir))
+                return raiseFirst(owner);
         }
     }
     return {};

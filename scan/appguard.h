@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QList>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -85,15 +86,29 @@ QString runningOwner(const QString &path, const RunningApps &apps, const QString
 // APPDATA when set, otherwise the XDG cache and config folders.
 QString runningOwner(const QString &path, const RunningApps &apps);
 
+// A process that holds a file open: its program name (the executable's base
+// name, or the bare process name where that is all there is; on Windows the
+// Restart Manager's application name) and its process id.
+struct FileHolder
+{
+    QString name;
+    qint64 pid = 0;
+
+    friend bool operator==(const FileHolder &, const FileHolder &) = default;
+};
+
 // Whether some process has the file open. Any failure reads as not in use.
-// Checking many files: take one OpenFiles snapshot instead.
+// Checking many files: take one OpenFiles snapshot instead. Slow on Windows
+// (a Restart Manager session): never call it on the GUI thread.
 bool isFileInUse(const QString &path);
 
 // The files held open or mapped by processes at one moment, for checking many
-// files in one pass. On Linux it is built from /proc/<pid>/fd and
-// /proc/<pid>/maps and compares by device and inode; processes of other users
-// that cannot be inspected are left out. On Windows it holds nothing and
-// isInUse() asks the Restart Manager for each file.
+// files in one pass, with the processes that hold each. On Linux it is built
+// from /proc/<pid>/fd and /proc/<pid>/maps and compares by device and inode;
+// processes of other users that cannot be inspected are left out. On Windows
+// it holds nothing and the questions go to the Restart Manager, one session
+// per call of holders(), so ask for all the files of one batch at once and
+// never on the GUI thread.
 class OpenFiles final
 {
 public:
@@ -102,10 +117,17 @@ public:
     bool contains(qint64 device, qint64 inode) const;
     // The path itself (a final link is not followed).
     bool isInUse(const QString &path) const;
+    // The processes holding each of `paths` that some process holds, in the
+    // order met; paths nobody holds are left out. On Windows the Restart
+    // Manager names the processes holding any file of a session, so the list
+    // is split in halves as long as a half is held, within a budget of
+    // sessions; a group still shared when the budget runs out gives every
+    // file in it the group's holders (never fewer than the truth).
+    QHash<QString, QList<FileHolder>> holders(const QStringList &paths) const;
     qsizetype size() const { return m_files.size(); }
 
 private:
-    QSet<std::pair<qint64, qint64>> m_files;
+    QHash<std::pair<qint64, qint64>, QList<FileHolder>> m_files;
 };
 
 // Translated line for the Settings page (context "AppGuard").

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QHash>
+#include <QSet>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -12,6 +13,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 
 namespace {
 
@@ -46,7 +48,8 @@ QByteArray readAt(int dirFd, const char *name)
     return out;
 }
 
-// Calls fn(pidDirFd) for every process directory of /proc that can be opened.
+// Calls fn(pidDirFd, pid) for every process directory of /proc that can be
+// opened.
 template<typename Fn>
 void forEachProcess(Fn fn)
 {
@@ -60,13 +63,41 @@ void forEachProcess(Fn fn)
         const int pidFd = ::openat(procFd, e->d_name, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (pidFd < 0)
             continue;  // the process ended meanwhile
-        fn(pidFd);
+        fn(pidFd, qint64(std::strtoll(e->d_name, nullptr, 10)));
         ::close(pidFd);
     }
     ::closedir(proc);
 }
 
 const QByteArray DeletedSuffix = QByteArrayLiteral(" (deleted)");
+
+// The program a process runs, as the user knows it: the base name of its
+// executable, else the name the kernel keeps for it (comm).
+QString programName(int pidFd)
+{
+    char buf[PATH_MAX];
+    const ssize_t n = ::readlinkat(pidFd, "exe", buf, sizeof buf);
+    if (n > 0 && n < ssize_t(sizeof buf)) {
+        QByteArray target(buf, n);
+        if (target.endsWith(DeletedSuffix))
+            target.chop(DeletedSuffix.size());
+        const QString base = QFile::decodeName(target.mid(target.lastIndexOf('/') + 1));
+        if (!base.isEmpty())
+            return base;
+    }
+    QByteArray comm = readAt(pidFd, "comm");
+    while (comm.endsWith('\n'))
+        comm.chop(1);
+    return QString::fromUtf8(comm);
+}
+
+// Adds the process being walked; all of one process's entries are added
+// while it is walked, so a repeat can only be the last holder.
+void addHolder(QList<FileHolder> &list, const FileHolder &holder)
+{
+    if (list.isEmpty() || list.constLast().pid != holder.pid)
+        list.append(holder);
+}
 
 // A uid as an environment variable gives it: decimal digits only.
 bool parseUid(const QByteArray &text, uint &uid)
@@ -117,7 +148,7 @@ RunningApps snapshot()
 {
     RunningApps apps;
     const uint user = appUser();
-    forEachProcess([&](int pidFd) {
+    forEachProcess([&](int pidFd, qint64) {
         if (!isProcessOf(readAt(pidFd, "status"), user))
             return;
         char buf[PATH_MAX];
@@ -143,12 +174,21 @@ RunningApps snapshot()
 OpenFiles OpenFiles::capture()
 {
     OpenFiles files;
-    // Mapped paths seen in any process with the inode the map names; each is
-    // looked up once. Needed because on btrfs and overlay file systems the
-    // device shown in maps differs from the one stat() reports.
-    QHash<QByteArray, qint64> mappedPaths;
+    // Mapped paths seen in any process with the inode the map names and the
+    // processes mapping them; each is looked up once. Needed because on btrfs
+    // and overlay file systems the device shown in maps differs from the one
+    // stat() reports.
+    QHash<QByteArray, std::pair<qint64, QList<FileHolder>>> mappedPaths;
 
-    forEachProcess([&](int pidFd) {
+    forEachProcess([&](int pidFd, qint64 pid) {
+        // Named on first need: most processes hold nothing of interest, but
+        // the name is cheap next to the walk of their descriptors.
+        FileHolder self;
+        auto holder = [&]() -> const FileHolder & {
+            if (self.pid == 0)
+                self = {programName(pidFd), pid};
+            return self;
+        };
         const int fdDirFd = ::openat(pidFd, "fd", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fdDirFd >= 0) {
             if (DIR *fdDir = ::fdopendir(fdDirFd)) {
@@ -159,7 +199,7 @@ OpenFiles OpenFiles::capture()
                     if (::fstatat(::dirfd(fdDir), e->d_name, &st, 0) != 0)
                         continue;
                     if (S_ISREG(st.st_mode) || S_ISDIR(st.st_mode))
-                        files.m_files.insert({qint64(st.st_dev), qint64(st.st_ino)});
+                        addHolder(files.m_files[{qint64(st.st_dev), qint64(st.st_ino)}], holder());
                 }
                 ::closedir(fdDir);
             } else {
@@ -189,20 +229,31 @@ OpenFiles OpenFiles::capture()
             const uint major = dev.size() == 2 ? dev.at(0).toUInt(&okMajor, 16) : 0;
             const uint minor = dev.size() == 2 ? dev.at(1).toUInt(&okMinor, 16) : 0;
             if (okMajor && okMinor)
-                files.m_files.insert({qint64(::makedev(major, minor)), inode});
+                addHolder(files.m_files[{qint64(::makedev(major, minor)), inode}], holder());
             const qsizetype pathStart = line.indexOf('/');
             if (pathStart < 0)
                 continue;
             const QByteArray path = line.mid(pathStart);
-            if (!path.endsWith(DeletedSuffix))
-                mappedPaths.insert(path, inode);
+            if (path.endsWith(DeletedSuffix))
+                continue;
+            auto &mapped = mappedPaths[path];
+            mapped.first = inode;
+            addHolder(mapped.second, holder());
         }
     });
 
     for (auto it = mappedPaths.cbegin(); it != mappedPaths.cend(); ++it) {
         struct stat st;
-        if (::stat(it.key().constData(), &st) == 0 && qint64(st.st_ino) == it.value())
-            files.m_files.insert({qint64(st.st_dev), qint64(st.st_ino)});
+        if (::stat(it.key().constData(), &st) != 0 || qint64(st.st_ino) != it->first)
+            continue;
+        QList<FileHolder> &list = files.m_files[{qint64(st.st_dev), qint64(st.st_ino)}];
+        QSet<qint64> known;
+        for (const FileHolder &h : std::as_const(list))
+            known.insert(h.pid);
+        for (const FileHolder &h : it->second) {
+            if (!known.contains(h.pid))
+                list.append(h);
+        }
     }
     return files;
 }
@@ -220,6 +271,20 @@ bool OpenFiles::isInUse(const QString &path) const
     if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
         return false;
     return contains(qint64(st.st_dev), qint64(st.st_ino));
+}
+
+QHash<QString, QList<FileHolder>> OpenFiles::holders(const QStringList &paths) const
+{
+    QHash<QString, QList<FileHolder>> out;
+    for (const QString &path : paths) {
+        struct stat st;
+        if (path.isEmpty() || ::lstat(QFile::encodeName(path).constData(), &st) != 0)
+            continue;
+        const auto it = m_files.constFind({qint64(st.st_dev), qint64(st.st_ino)});
+        if (it != m_files.cend() && !it->isEmpty())
+            out.insert(path, *it);
+    }
+    return out;
 }
 
 bool isFileInUse(const QString &path)

@@ -6,8 +6,10 @@
 #include <restartmanager.h>
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <iterator>
 #include <string>
+#include <vector>
 
 RunningApps snapshot()
 {
@@ -35,30 +37,95 @@ RunningApps snapshot()
     return apps;
 }
 
-bool isFileInUse(const QString &path)
+namespace {
+
+// Paths handed to RmRegisterResources in one call.
+constexpr qsizetype kRegisterBatch = 1000;
+// Sessions one holders() call may open to tell which file of a held group
+// is held; past it, the files of a group share the group's holders.
+constexpr int kSessionBudget = 64;
+
+// One Restart Manager session over `paths`: the processes holding any of
+// them, in the manager's order. False (and nothing) when the manager fails,
+// which reads as not in use.
+bool sessionHolders(const QStringList &paths, QList<FileHolder> &out)
 {
-    if (path.isEmpty())
-        return false;
+    out.clear();
+    if (paths.isEmpty())
+        return true;
     DWORD session = 0;
     WCHAR key[CCH_RM_SESSION_KEY + 1] = {};
     if (RmStartSession(&session, 0, key) != ERROR_SUCCESS)
         return false;
-    const std::wstring native = QDir::toNativeSeparators(path).toStdWString();
-    LPCWSTR files[] = {native.c_str()};
-    bool inUse = false;
-    if (RmRegisterResources(session, 1, files, 0, nullptr, 0, nullptr) == ERROR_SUCCESS) {
-        UINT needed = 0;
+    bool ok = true;
+    for (qsizetype from = 0; ok && from < paths.size(); from += kRegisterBatch) {
+        const qsizetype n = std::min(kRegisterBatch, paths.size() - from);
+        std::vector<std::wstring> natives;
+        natives.reserve(size_t(n));
+        std::vector<LPCWSTR> files;
+        files.reserve(size_t(n));
+        for (qsizetype i = from; i < from + n; ++i) {
+            natives.push_back(QDir::toNativeSeparators(paths.at(i)).toStdWString());
+            files.push_back(natives.back().c_str());
+        }
+        ok = RmRegisterResources(session, UINT(n), files.data(), 0, nullptr, 0, nullptr) == ERROR_SUCCESS;
+    }
+    if (ok) {
+        std::vector<RM_PROCESS_INFO> infos;
+        DWORD rc = ERROR_MORE_DATA;
         UINT count = 0;
-        DWORD reasons = RmRebootReasonNone;
-        const DWORD rc = RmGetList(session, &needed, &count, nullptr, &reasons);
-        inUse = (rc == ERROR_SUCCESS || rc == ERROR_MORE_DATA) && needed > 0;
+        // The list may grow between the call that sizes it and the one that
+        // fills it.
+        for (int attempt = 0; attempt < 3 && rc == ERROR_MORE_DATA; ++attempt) {
+            UINT needed = 0;
+            count = UINT(infos.size());
+            DWORD reasons = RmRebootReasonNone;
+            rc = RmGetList(session, &needed, &count, infos.empty() ? nullptr : infos.data(), &reasons);
+            if (rc == ERROR_MORE_DATA)
+                infos.resize(size_t(needed) + 4);
+        }
+        ok = rc == ERROR_SUCCESS;
+        for (UINT i = 0; ok && i < count && i < infos.size(); ++i)
+            out.append({QString::fromWCharArray(infos[i].strAppName), qint64(infos[i].Process.dwProcessId)});
     }
     RmEndSession(session);
-    return inUse;
+    return ok;
+}
+
+// Which files of `group`, known to be held by `held`, are held: halves that
+// are held are split again while sessions remain.
+void attribute(const QStringList &group, const QList<FileHolder> &held, int &budget,
+               QHash<QString, QList<FileHolder>> &out)
+{
+    if (held.isEmpty())
+        return;
+    if (group.size() == 1 || budget < 2) {
+        for (const QString &path : group)
+            out.insert(path, held);
+        return;
+    }
+    const qsizetype half = group.size() / 2;
+    for (const QStringList &part : {group.mid(0, half), group.mid(half)}) {
+        --budget;
+        QList<FileHolder> partHeld;
+        if (!sessionHolders(part, partHeld))
+            partHeld = held;  // cannot tell: keep the group's answer
+        attribute(part, partHeld, budget, out);
+    }
+}
+
+} // namespace
+
+bool isFileInUse(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    QList<FileHolder> held;
+    return sessionHolders({path}, held) && !held.isEmpty();
 }
 
 // Windows has no cheap table of open files; the Restart Manager answers per
-// file, so the snapshot stays empty and each question goes to it.
+// session, so the snapshot stays empty and each question goes to it.
 OpenFiles OpenFiles::capture()
 {
     return OpenFiles();
@@ -72,4 +139,18 @@ bool OpenFiles::contains(qint64 device, qint64 inode) const
 bool OpenFiles::isInUse(const QString &path) const
 {
     return isFileInUse(path);
+}
+
+QHash<QString, QList<FileHolder>> OpenFiles::holders(const QStringList &paths) const
+{
+    QHash<QString, QList<FileHolder>> out;
+    QStringList asked = paths;
+    asked.removeAll(QString());
+    asked.removeDuplicates();
+    QList<FileHolder> held;
+    if (!sessionHolders(asked, held))
+        return out;
+    int budget = kSessionBudget;
+    attribute(asked, held, budget, out);
+    return out;
 }

@@ -84,7 +84,7 @@ void dropDuplicateRoots(QList<CategoryRoot> &roots)
 #ifdef Q_OS_WIN
         key = key.toLower();
 #endif
-        key += QChar(0) + r.patterns.join(QChar(0));
+        key += QChar(0) + r.patterns.join(QChar(0)) + (r.filesOnly ? QChar(1) : QChar(0));
         if (!seen.contains(key)) {
             seen.insert(key);
             kept.append(r);
@@ -756,6 +756,14 @@ void takeCacheFolder(const QString &dir, const QString &prefix, const QString &f
             addRoot(app, path, label, {}, from);
         }
     }
+    // Files programs drop straight into the cache folder (sound-theme
+    // caches, "motd.legal-displayed" and the like). A day old at least:
+    // some are lock or state files of a session that is still running.
+    CategoryRoot loose;
+    loose.path = dir;
+    loose.filesOnly = true;
+    loose.minAgeMs = DayMs;
+    addRoot(app, loose, from);
 }
 
 // Chromium-family caches of one user-data folder: those of every profile,
@@ -978,6 +986,15 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
     }
     // The shader cache of NVIDIA's OpenGL driver.
     addRoot(app.roots, inHome(".nv/GLCache"), QStringLiteral("NVIDIA · GLCache"), {}, home);
+    // Telegram's downloaded media and stickers; everything else in tdata is
+    // the account. The running-app guard keeps them while Telegram runs.
+    const QString telegram = below(data, QStringLiteral("TelegramDesktop/tdata/user_data"), notes[QStringLiteral("appcache")]);
+    for (const char *sub : {"cache", "media_cache"}) {
+        if (telegram.isEmpty())
+            break;
+        addRoot(app.roots, catalogueJoin(telegram, QString::fromLatin1(sub)),
+                QStringLiteral("Telegram · ") + QString::fromLatin1(sub), {}, data.rootPath());
+    }
     defs.append(app);
 
     CategoryDef browser = makeDef("browser", trc(QT_TRANSLATE_NOOP("Categories", "Browser caches")),

@@ -34,6 +34,9 @@ struct CategoryRoot
     // minAgeMs milliseconds.
     bool ownEntriesOnly = false;
     qint64 minAgeMs = 0;
+    // Listing roots only: plain files directly inside are items; folders and
+    // links are left to the roots that know what they are.
+    bool filesOnly = false;
 
     bool isLabelled() const { return !label.isEmpty(); }
     friend bool operator==(const CategoryRoot &, const CategoryRoot &) = default;

@@ -144,7 +144,7 @@ bool walkByListing(const QString &root, const std::atomic_bool *cancel, const Fo
             }
             if (otherVolume(e.device, top.device))
                 continue;
-            if (filter && filter(folder, e.name))
+            if (filter && filter(folder, e))
                 continue;
             stack.append(join(folder, e.name));
         }

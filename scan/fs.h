@@ -37,6 +37,8 @@ struct Entry
     // never entered, counted, moved or removed. Windows reports mounted
     // folders as links instead.
     bool isMount = false;
+    // FILE_ATTRIBUTE_* bits (hidden, system, ...) on Windows; 0 elsewhere.
+    quint32 attributes = 0;
 };
 
 struct Measure
@@ -48,8 +50,8 @@ struct Measure
 
 // (folder being listed, bytes so far, files so far) of one measure() call.
 using ProgressFn = std::function<void(const QString &dir, qint64 bytes, qint64 files)>;
-// (parent folder, name) -> true to leave that subfolder out.
-using FolderFilter = std::function<bool(const QString &parent, const QString &name)>;
+// (parent folder, the subfolder's entry) -> true to leave that subfolder out.
+using FolderFilter = std::function<bool(const QString &parent, const Entry &folder)>;
 // (full path, entry) for every file walk() visits.
 using FileFn = std::function<void(const QString &path, const Entry &entry)>;
 

@@ -319,7 +319,7 @@ public:
         if (!*m_shared.filter)
             return true;
         std::lock_guard lock(m_shared.callbackMutex);
-        return !(*m_shared.filter)(m_folderText, e.name);
+        return !(*m_shared.filter)(m_folderText, e);
     }
 
     void endFolder() override { handOver(); }

@@ -44,6 +44,7 @@ void classifyInto(Entry &e, DWORD attributes, DWORD tag)
     e.isDir = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     e.isLink = kind == winlogic::Kind::Link;
     e.skip = kind == winlogic::Kind::Special;
+    e.attributes = attributes;
 }
 
 HANDLE openFolder(const QString &dir)

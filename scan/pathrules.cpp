@@ -121,6 +121,7 @@ bool startsWithFolder(const QString &p, const QString &folder)
                                              : p.startsWith(folder) && p.at(folder.size()) == QLatin1Char('/');
 }
 
+#ifndef Q_OS_WIN
 QString linuxDataHome()
 {
     const QString v = qEnvironmentVariable("XDG_DATA_HOME");
@@ -133,6 +134,7 @@ QStringList homeTrashFolders()
 {
     return {linuxDataHome() + QStringLiteral("/Trash")};
 }
+#endif
 
 } // namespace
 

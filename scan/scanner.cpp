@@ -207,6 +207,8 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
                 continue;
             if (!root.patterns.isEmpty() && !QDir::match(root.patterns, entry.name))
                 continue;
+            if (root.filesOnly && (entry.isDir || entry.isLink))
+                continue;
             const QString full = fs::join(root.path, entry.name);
             // A root of many thousands of plain files moves on entry by entry.
             if (timer.elapsed() >= kProgressIntervalMs) {

@@ -1,5 +1,6 @@
 #include "scan/winlogic.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace winlogic {
@@ -33,7 +34,63 @@ bool isPerson(const QString &sid)
         || sid.startsWith(QLatin1String("S-1-12-1-"), Qt::CaseInsensitive);
 }
 
+// Whether Win32 path parsing would turn `name` into another name or into a
+// device.
+bool shellAltersName(const QString &name)
+{
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")
+        || name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
+        return true;
+    for (const QChar c : name) {
+        if (c.unicode() < 0x20 || QStringView(u"<>:\"/\\|?*").contains(c))
+            return true;
+    }
+    // Device names count with any extension and with blanks before it.
+    const QString base = name.section(QLatin1Char('.'), 0, 0).trimmed().toUpper();
+    static const QStringList devices{QStringLiteral("CON"), QStringLiteral("PRN"), QStringLiteral("AUX"),
+                                     QStringLiteral("NUL"), QStringLiteral("CONIN$"), QStringLiteral("CONOUT$")};
+    if (devices.contains(base))
+        return true;
+    if (base.size() == 4 && (base.startsWith(QLatin1String("COM")) || base.startsWith(QLatin1String("LPT")))) {
+        const QChar n = base.at(3);
+        if ((n >= QLatin1Char('0') && n <= QLatin1Char('9')) || n == QChar(0xB9) || n == QChar(0xB2)
+            || n == QChar(0xB3))
+            return true;
+    }
+    // "name.{20D04FE0-3AEA-1069-A2D8-08002B30309D}" is a shell junction.
+    static const QRegularExpression classId(QStringLiteral("\\.\\{[0-9A-Fa-f]{8}(-[0-9A-Fa-f]{4}){3}-[0-9A-Fa-f]{12}\\}$"));
+    return classId.match(name).hasMatch();
+}
+
 } // namespace
+
+bool shellCanParse(const QString &path)
+{
+    constexpr qsizetype kMaxPath = 260;  // with the terminating null
+    if (path.size() >= kMaxPath)
+        return false;
+    QString p = path;
+    p.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    QString rest;
+    qsizetype rootParts = 0;
+    if (p.size() >= 3 && isDriveLetter(p.at(0)) && p.at(1) == QLatin1Char(':') && p.at(2) == QLatin1Char('\\')) {
+        rest = p.mid(3);
+    } else if (p.startsWith(QLatin1String("\\\\")) && p.size() > 2 && p.at(2) != QLatin1Char('?')
+               && p.at(2) != QLatin1Char('.')) {
+        rest = p.mid(2);
+        rootParts = 2;  // server and share
+    } else {
+        return false;
+    }
+    const QStringList parts = rest.split(QLatin1Char('\\'));
+    if (parts.size() <= rootParts)
+        return false;
+    for (const QString &part : parts) {
+        if (shellAltersName(part))
+            return false;
+    }
+    return true;
+}
 
 QString extendedPath(const QString &path)
 {

@@ -17,6 +17,17 @@ namespace winlogic {
 // guessing: a relative or drive-relative path, or a "." or ".." component.
 QString extendedPath(const QString &path);
 
+// Whether the shell, which takes plain paths only and parses them the Win32
+// way, names exactly the entry `path` spells: an absolute drive or share
+// path ('/' or '\\' separators) shorter than MAX_PATH, none of whose
+// components the parsing would change or reinterpret. False for a trailing
+// dot or space (stripped: the shell would act on a sibling), a reserved
+// device name (CON, NUL, COM1, "nul.txt"...), a character Win32 names cannot
+// hold (a ':' names a stream), a "." or ".." or empty component, a name
+// ending in ".{GUID}" (the shell opens such a folder as the class it names),
+// an extended "\\?\" or device "\\.\" path, and a root alone.
+bool shellCanParse(const QString &path);
+
 // What a directory entry is for measuring and removal.
 enum class Kind {
     File,     // data, including cloud placeholders, WOF-compressed and deduplicated files

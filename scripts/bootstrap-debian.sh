@@ -22,7 +22,9 @@ qt6-translations-l10n
 libqt6svg6
 libgl-dev
 libssl-dev
+libgcrypt20-dev
 g++-mingw-w64-x86-64
+libgcrypt-mingw-w64-dev
 xvfb
 x11-utils
 trayer

@@ -72,6 +72,9 @@ QScrollBar::add-line, QScrollBar::sub-line { width: 0px; height: 0px; border: no
 QScrollBar::add-page, QScrollBar::sub-page { background: none; }
 
 QTableView { background: transparent; border: none; outline: none; selection-background-color: transparent; }
+QTreeView#previewList { background: @card; border: 1px solid @line; border-radius: 10px; padding: 4px; outline: none; }
+QTreeView#previewList::item { padding: 3px 6px; border: none; }
+QTreeView#previewList::item:selected { background: @accentSoft; color: @text; }
 QHeaderView::section { background: transparent; color: @text3; border: none; border-bottom: 1px solid @line; padding: 0px 12px 8px 12px; font-family: "@mono"; font-size: 11px; font-weight: 500; }
 QHeaderView::section:hover { color: @text; }
 QHeaderView::up-arrow, QHeaderView::down-arrow { image: none; width: 0px; height: 0px; }

@@ -96,6 +96,7 @@ Updater::Updater(QObject *parent, const QUrl &manifestUrl, const QString &truste
     , m_downloadFolder(defaultDownloadFolder())
     , m_trustedDomain(trustedDomain)
     , m_publisher(QStringLiteral("Quorvane Technology Limited"))
+    , m_signers(signature::releaseSigners())
     , m_currentVersion(QStringLiteral(VARNHOLT_VERSION))
     , m_launcher(&Updater::defaultLauncher)
     , m_signingKey(signature::releaseKey())
@@ -122,6 +123,11 @@ Updater::~Updater()
 void Updater::setInstallerLauncher(Launcher launcher)
 {
     m_launcher = std::move(launcher);
+}
+
+void Updater::setAcceptedSigners(const QStringList &sha256Thumbprints)
+{
+    m_signers = sha256Thumbprints;
 }
 
 void Updater::setSigningKey(const QByteArray &rawPublicKey)
@@ -405,6 +411,13 @@ QString Updater::installerFileName(const QUrl &url)
     return name;
 }
 
+bool Updater::retryBusyFile(quint32 windowsError, int retriesDone)
+{
+    constexpr quint32 kAccessDenied = 5, kSharingViolation = 32;
+    return (windowsError == kAccessDenied || windowsError == kSharingViolation) && retriesDone >= 0
+        && retriesDone < kBusyRetries;
+}
+
 void Updater::download()
 {
     if (m_state != Available || m_reply)
@@ -532,17 +545,25 @@ void Updater::finishDownload(QString text, bool canceled)
     m_bytesReceived = 0;
     m_bytesTotal = 0;
 
-    if (!canceled && text.isEmpty())
-        text = verifyDownload(partPath);
+    // The download takes its final name first and is held there from before
+    // its checks until the installer has started, so that nothing can take
+    // its place in between: what was verified is what starts.
+    bool placed = false;
     if (!canceled && text.isEmpty()) {
-        QFile::remove(m_finalPath);
-        if (!QFile::rename(partPath, m_finalPath))
+        placed = placeDownload(partPath, m_finalPath);
+        if (!placed)
             text = tr("Could not save the update: %1").arg(QDir::toNativeSeparators(m_finalPath));
+    }
+    FileHold hold;
+    if (!canceled && text.isEmpty()) {
+        hold = holdFile(m_finalPath);
+        text = hold ? verifyDownload(m_finalPath, hold) : tr("Could not read the update.");
     }
     if (!canceled && text.isEmpty()) {
         setState(Installing);
         const QString launchError =
             m_launcher ? m_launcher(m_finalPath) : tr("Could not start the installer.");
+        hold.reset();
         if (launchError.isEmpty()) {
             emit quitForUpdate();
         } else {
@@ -552,12 +573,16 @@ void Updater::finishDownload(QString text, bool canceled)
         return;
     }
 
+    hold.reset();
     QFile::remove(partPath);
+    // A download that failed its checks never stays under the installer's name.
+    if (placed)
+        QFile::remove(m_finalPath);
     m_error = canceled ? QString() : tr("The update could not be downloaded: %1").arg(text);
     setState(Available);
 }
 
-QString Updater::verifyDownload(const QString &path) const
+QString Updater::verifyDownload(const QString &path, const FileHold &hold) const
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -570,7 +595,7 @@ QString Updater::verifyDownload(const QString &path) const
         || hash.result().toHex() != m_info.sha256.toLower().toLatin1())
         return tr("The update does not match the published checksum.");
     file.close();
-    if (!m_publisher.isEmpty() && !isSignedByPublisher(path))
+    if (!m_publisher.isEmpty() && !isSignedByPublisher(path, hold))
         return tr("The update is not signed by %1.").arg(m_publisher);
     if (!hasPublishedVersion(path))
         return tr("The update is not the published version %1.").arg(m_info.version);

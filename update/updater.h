@@ -68,6 +68,8 @@ public:
     };
 
     // Takes the installer's path, returns an error text (empty when the installer started).
+    // It is called while the verified file is held (holdFile), so what it starts is
+    // what was verified.
     using Launcher = std::function<QString(const QString &installerPath)>;
 
     static constexpr qint64 kMaxManifestBytes = 262144;
@@ -76,6 +78,10 @@ public:
     static constexpr qint64 kMinInstallerBytes = 1048576;
     static constexpr int kCheckTimeoutMs = 15000;
     static constexpr int kDownloadTimeoutMs = 60000;
+    // A virus scanner opens a new file right after it was written and holds it
+    // for a moment: moving or holding the download is retried this often, this far apart.
+    static constexpr int kBusyRetries = 5;
+    static constexpr int kBusyRetryMs = 200;
 
     // Overall deadlines: the whole check (manifest and signature), and the download,
     // which gets a fixed allowance plus its expected size at a slow but workable
@@ -111,6 +117,10 @@ public:
     QString trustedDomain() const { return m_trustedDomain; }
     QString downloadFolder() const { return m_downloadFolder; }
     QString expectedPublisher() const { return m_publisher; }
+    // SHA-256 thumbprints of the certificates a Windows installer may be signed
+    // with (signature::isAcceptedSigner); the publisher's name is only shown.
+    QStringList acceptedSigners() const { return m_signers; }
+    void setAcceptedSigners(const QStringList &sha256Thumbprints);
 
     void setInstallerLauncher(Launcher launcher);
     // Replaces the built-in Ed25519 public key (32 raw bytes) that manifests and
@@ -139,6 +149,10 @@ public:
                                         const QDateTime &now = QDateTime::currentDateTimeUtc());
     // Name the installer is saved under: the last path segment, or "varnholt-update".
     static QString installerFileName(const QUrl &url);
+    // Whether a file call that failed with the Windows error `windowsError`, after
+    // `retriesDone` retries, is tried again kBusyRetryMs later: only for a file
+    // someone holds (ERROR_ACCESS_DENIED, ERROR_SHARING_VIOLATION), kBusyRetries times.
+    static bool retryBusyFile(quint32 windowsError, int retriesDone);
 
 signals:
     void stateChanged();
@@ -159,10 +173,20 @@ private:
     bool writeChunk(const QByteArray &data, QString *failure);
     void failDownload(QNetworkReply *reply, const QString &text);
     void finishDownload(QString text, bool canceled = false);
-    QString verifyDownload(const QString &path) const;
-    bool isSignedByPublisher(const QString &path) const;
+    // Keeps a file from being written, renamed or removed while it lives (see holdFile).
+    using FileHold = std::shared_ptr<void>;
+    QString verifyDownload(const QString &path, const FileHold &hold) const;
+    bool isSignedByPublisher(const QString &path, const FileHold &hold) const;
 
     // Platform parts (updater_win.cpp / updater_posix.cpp).
+    // Moves the finished download to its final name, replacing a file there.
+    static bool placeDownload(const QString &partPath, const QString &finalPath);
+    // Holds the file at `path` from before its checks until the installer has
+    // started. Windows: an open handle that shares reading only, so anyone may
+    // still read and start it but nobody can change, rename or remove it; null
+    // when it cannot be opened so. Elsewhere the private download folder
+    // already keeps others out and the hold is a token.
+    static FileHold holdFile(const QString &path);
     static QString defaultLauncher(const QString &installerPath);
     // A folder of this user's alone: the temporary folder on Windows, the cache elsewhere.
     static QString defaultDownloadFolder();
@@ -193,6 +217,7 @@ private:
     QString m_finalPath;
     QString m_trustedDomain;
     QString m_publisher;
+    QStringList m_signers;
     QString m_currentVersion;
     Launcher m_launcher;
     QByteArray m_signingKey;

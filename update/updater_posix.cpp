@@ -62,7 +62,7 @@ QString Updater::defaultDownloadFolder()
            + QStringLiteral("/Varnholt/update");
 }
 
-bool Updater::isSignedByPublisher(const QString &path) const
+bool Updater::isSignedByPublisher(const QString &path, const FileHold &) const
 {
     return hasValidSignature(path, m_info.signature, m_signingKey);
 }
@@ -86,6 +86,18 @@ bool Updater::hasValidSignature(const QString &path, const QString &base64Signat
     const uchar *data = size > 0 ? file.map(0, size) : reinterpret_cast<const uchar *>("");
     return data
         && signature::verify(QByteArrayView(reinterpret_cast<const char *>(data), size), sig, rawPublicKey);
+}
+
+bool Updater::placeDownload(const QString &partPath, const QString &finalPath)
+{
+    QFile::remove(finalPath);
+    return QFile::rename(partPath, finalPath);
+}
+
+Updater::FileHold Updater::holdFile(const QString &)
+{
+    // Nobody else can enter the download folder (preparePrivateFolder).
+    return std::make_shared<bool>(true);
 }
 
 bool Updater::preparePrivateFolder(const QString &folder)

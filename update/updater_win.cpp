@@ -1,5 +1,8 @@
 #include "update/updater.h"
 
+#include "update/signature.h"
+
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -16,15 +19,23 @@
 
 namespace {
 
-// Display name of the first signer of a file's Authenticode signature; empty when the
-// file is unsigned, the signature is not trusted, or anything else fails.
-QString authenticodePublisher(const QString &path)
+std::wstring nativePath(const QString &path)
 {
-    const std::wstring file = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdWString();
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdWString();
+}
+
+// SHA-256 thumbprint of the certificate that signed a file's Authenticode
+// signature (the first signer, not a counter-signer); empty when the file is
+// unsigned, the signature is not trusted, or anything else fails. `held` is
+// an open handle of the file, so the signature read is that of the file held.
+QByteArray signerThumbprint(const QString &path, HANDLE held)
+{
+    const std::wstring file = nativePath(path);
 
     WINTRUST_FILE_INFO fileInfo {};
     fileInfo.cbStruct = sizeof fileInfo;
     fileInfo.pcwszFilePath = file.c_str();
+    fileInfo.hFile = held;
 
     WINTRUST_DATA trust {};
     trust.cbStruct = sizeof trust;
@@ -38,31 +49,40 @@ QString authenticodePublisher(const QString &path)
 
     GUID action = WINTRUST_ACTION_GENERIC_VERIFY_V2;
     const HWND noWindow = static_cast<HWND>(INVALID_HANDLE_VALUE);
-    QString name;
+    QByteArray thumbprint;
     if (WinVerifyTrust(noWindow, &action, &trust) == 0) {
         CRYPT_PROVIDER_DATA *provider = WTHelperProvDataFromStateData(trust.hWVTStateData);
         CRYPT_PROVIDER_SGNR *signer =
             provider ? WTHelperGetProvSignerFromChain(provider, 0, FALSE, 0) : nullptr;
+        // The chain starts with the signer's own certificate. Names are
+        // anyone's to choose in a certificate; its hash is not.
         if (signer && signer->csCertChain > 0 && signer->pasCertChain
             && signer->pasCertChain[0].pCert) {
-            wchar_t buffer[512] = {};
-            const DWORD length = CertGetNameStringW(signer->pasCertChain[0].pCert,
-                                                    CERT_NAME_SIMPLE_DISPLAY_TYPE, 0, nullptr,
-                                                    buffer, 512);
-            if (length > 1)
-                name = QString::fromWCharArray(buffer, int(length) - 1);
+            const PCCERT_CONTEXT certificate = signer->pasCertChain[0].pCert;
+            BYTE hash[32] = {};
+            DWORD size = sizeof hash;
+            if (CertGetCertificateContextProperty(certificate, CERT_SHA256_HASH_PROP_ID, hash, &size)
+                && size == sizeof hash) {
+                thumbprint = QByteArray(reinterpret_cast<const char *>(hash), int(size));
+            } else if (certificate->pbCertEncoded && certificate->cbCertEncoded > 0) {
+                // Systems that do not compute that property: the thumbprint
+                // is the hash of the encoded certificate all the same.
+                thumbprint = QCryptographicHash::hash(
+                    QByteArrayView(certificate->pbCertEncoded, qsizetype(certificate->cbCertEncoded)),
+                    QCryptographicHash::Sha256);
+            }
         }
     }
     trust.dwStateAction = WTD_STATEACTION_CLOSE;
     WinVerifyTrust(noWindow, &action, &trust);
-    return name;
+    return thumbprint;
 }
 
 // The file version of an installer's own version resource as "a.b.c.d"; empty
 // when it has none.
 QString fileVersion(const QString &path)
 {
-    const std::wstring file = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdWString();
+    const std::wstring file = nativePath(path);
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeW(file.c_str(), &ignored);
     if (size == 0)
@@ -98,9 +118,45 @@ bool Updater::hasPublishedVersion(const QString &path) const
     return isSameVersion(fileVersion(path), m_info.version);
 }
 
-bool Updater::isSignedByPublisher(const QString &path) const
+bool Updater::isSignedByPublisher(const QString &path, const FileHold &hold) const
 {
-    return authenticodePublisher(path) == m_publisher;
+    return signature::isAcceptedSigner(signerThumbprint(path, static_cast<HANDLE>(hold.get())), m_signers);
+}
+
+bool Updater::placeDownload(const QString &partPath, const QString &finalPath)
+{
+    const std::wstring from = nativePath(partPath);
+    const std::wstring to = nativePath(finalPath);
+    for (int retries = 0;; ++retries) {
+        if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING))
+            return true;
+        if (!retryBusyFile(GetLastError(), retries))
+            return false;
+        Sleep(kBusyRetryMs);
+    }
+}
+
+Updater::FileHold Updater::holdFile(const QString &path)
+{
+    const std::wstring file = nativePath(path);
+    for (int retries = 0;; ++retries) {
+        // Reading is all that is shared: starting the installer only reads
+        // it, while writing, renaming and removing it wait for the release.
+        // A link in its place is opened as itself and refused below.
+        const HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+        if (handle != INVALID_HANDLE_VALUE) {
+            BY_HANDLE_FILE_INFORMATION info {};
+            if (GetFileInformationByHandle(handle, &info)
+                && !(info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)))
+                return FileHold(handle, CloseHandle);
+            CloseHandle(handle);
+            return {};
+        }
+        if (!retryBusyFile(GetLastError(), retries))
+            return {};
+        Sleep(kBusyRetryMs);
+    }
 }
 
 bool Updater::preparePrivateFolder(const QString &folder)
@@ -111,20 +167,25 @@ bool Updater::preparePrivateFolder(const QString &folder)
 
 QString Updater::defaultLauncher(const QString &installerPath)
 {
-    const std::wstring file = QDir::toNativeSeparators(installerPath).toStdWString();
+    const std::wstring file = nativePath(installerPath);
     const wchar_t parameters[] = L"/SILENT /SP- /SUPPRESSMSGBOXES /NORESTART /CLOSEAPPLICATIONS /update=1";
 
+    // Synchronous: when this returns the installer's process exists (after
+    // its elevation prompt), so the caller's hold on the file may end.
     SHELLEXECUTEINFOW info {};
     info.cbSize = sizeof info;
-    info.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+    info.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOCLOSEPROCESS;
     info.hwnd = nullptr;
     info.lpVerb = L"open";
     info.lpFile = file.c_str();
     info.lpParameters = parameters;
     info.lpDirectory = nullptr;
     info.nShow = SW_SHOWNORMAL;
-    if (ShellExecuteExW(&info))
+    if (ShellExecuteExW(&info)) {
+        if (info.hProcess)
+            CloseHandle(info.hProcess);
         return {};
+    }
     if (GetLastError() == ERROR_CANCELLED)
         return tr("The update was not installed, because Windows did not get permission to install it.");
     return tr("Could not start the installer.");

@@ -24,16 +24,16 @@ _varnholt_cli()
 
     COMPREPLY=()
     if ((COMP_CWORD == 1)); then
-        mapfile -t COMPREPLY < <(compgen -W 'scan clean large measure --help --version' -- "$cur")
+        mapfile -t COMPREPLY < <(compgen -W 'scan clean large measure restore forecast --help --version' -- "$cur")
         return 0
     fi
 
     local command=${COMP_WORDS[1]} options
     case $command in
         scan) options='--json --exclude' ;;
-        clean) options='--category --skip-item --delete --trash --exclude --yes --json' ;;
+        clean) options='--category --skip-item --delete --trash --exclude --yes --preview --json' ;;
         large) options='--threshold-mb --exclude --json' ;;
-        measure) options='--json' ;;
+        measure | restore | forecast) options='--json' ;;
         *) return 0 ;;
     esac
 
@@ -60,14 +60,14 @@ _varnholt_cli()
     esac
     [[ -n $split ]] && return 0
 
-    # Everything after "--" is the path to measure.
+    # Everything after "--" is the path to measure or the log to restore.
     local i ended= given=()
     for ((i = 2; i < COMP_CWORD; i++)); do
         [[ ${COMP_WORDS[i]} == -- ]] && ended=1
         given+=("${COMP_WORDS[i]%%=*}")
     done
 
-    if [[ -z $ended && ( $cur == -* || $command != measure ) ]]; then
+    if [[ -z $ended && ( $cur == -* || ( $command != measure && $command != restore ) ) ]]; then
         # Options already given are not offered again, except the ones that
         # may repeat; --delete and --trash exclude each other.
         local option word offered=()
@@ -84,7 +84,7 @@ _varnholt_cli()
         return 0
     fi
 
-    if [[ $command == measure ]]; then
+    if [[ $command == measure || $command == restore ]]; then
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen -f -- "$cur")
     fi

@@ -1,6 +1,6 @@
 # fish completion for varnholt-cli
 
-set -l commands scan clean large measure
+set -l commands scan clean large measure restore forecast
 
 complete -c varnholt-cli -f
 
@@ -9,6 +9,8 @@ complete -c varnholt-cli -n "not __fish_seen_subcommand_from $commands" -a scan 
 complete -c varnholt-cli -n "not __fish_seen_subcommand_from $commands" -a clean -d 'Scan afresh, then clean the categories given'
 complete -c varnholt-cli -n "not __fish_seen_subcommand_from $commands" -a large -d 'List large files in the home folder'
 complete -c varnholt-cli -n "not __fish_seen_subcommand_from $commands" -a measure -d 'Size on disk, file count and newest change of a path'
+complete -c varnholt-cli -n "not __fish_seen_subcommand_from $commands" -a restore -d 'Put back what a cleanup moved to the trash'
+complete -c varnholt-cli -n "not __fish_seen_subcommand_from $commands" -a forecast -d 'When the disk is full at the present rate'
 complete -c varnholt-cli -n "not __fish_seen_subcommand_from $commands" -l version -d 'Print the version'
 complete -c varnholt-cli -s h -l help -d 'Print the usage'
 
@@ -28,5 +30,7 @@ complete -c varnholt-cli -n '__fish_seen_subcommand_from clean' -l skip-item -r 
 complete -c varnholt-cli -n '__fish_seen_subcommand_from clean; and not __fish_seen_argument -l delete -l trash' -l delete -d 'Delete permanently'
 complete -c varnholt-cli -n '__fish_seen_subcommand_from clean; and not __fish_seen_argument -l delete -l trash' -l trash -d 'Move to the trash'
 complete -c varnholt-cli -n '__fish_seen_subcommand_from clean' -l yes -d 'Confirm that clean may remove files'
+complete -c varnholt-cli -n '__fish_seen_subcommand_from clean' -l preview -d 'List what clean would remove, remove nothing'
 complete -c varnholt-cli -n '__fish_seen_subcommand_from large' -l threshold-mb -x -d 'Smallest size of a large file, in MB'
 complete -c varnholt-cli -n '__fish_seen_subcommand_from measure' -F -d 'Path to measure'
+complete -c varnholt-cli -n '__fish_seen_subcommand_from restore' -F -d 'Cleanup log'

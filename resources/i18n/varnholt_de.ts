@@ -37,6 +37,47 @@
         <source>Nothing was cleaned: your settings cannot be read.</source>
         <translation>Es wurde nichts bereinigt: Ihre Einstellungen können nicht gelesen werden.</translation>
     </message>
+    <message>
+        <source>That cleanup log could not be read; nothing was restored.</source>
+        <translation>Dieses Bereinigungsprotokoll konnte nicht gelesen werden; nichts wurde wiederhergestellt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n item(s) from the %1</source>
+        <translation>
+            <numerusform>%n Element aus dem %1 wiederhergestellt</numerusform>
+            <numerusform>%n Elemente aus dem %1 wiederhergestellt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 not restored: %2</source>
+        <translation>%1 nicht wiederhergestellt: %2</translation>
+    </message>
+    <message>
+        <source>found through the %1&apos;s own records (an older log)</source>
+        <translation>über die Einträge des %1 selbst gefunden (älteres Protokoll)</translation>
+    </message>
+    <message numerus="yes">
+        <source>At this rate the disk is full in about %n week(s)</source>
+        <translation>
+            <numerusform>Bei diesem Tempo ist das Laufwerk in etwa %n Woche voll</numerusform>
+            <numerusform>Bei diesem Tempo ist das Laufwerk in etwa %n Wochen voll</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>At this rate the disk is full in about %n day(s)</source>
+        <translation>
+            <numerusform>Bei diesem Tempo ist das Laufwerk in etwa %n Tag voll</numerusform>
+            <numerusform>Bei diesem Tempo ist das Laufwerk in etwa %n Tagen voll</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Free space falls by about %1 a day</source>
+        <translation>Der freie Speicherplatz sinkt um etwa %1 pro Tag</translation>
+    </message>
+    <message>
+        <source>Free space rises by about %1 a day</source>
+        <translation>Der freie Speicherplatz steigt um etwa %1 pro Tag</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -462,6 +503,47 @@
         <source>of %1 selected · %2</source>
         <translation>von %1 ausgewählt · %2</translation>
     </message>
+    <message>
+        <source>Restore all</source>
+        <translation>Alles wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Put everything this cleanup moved to the %1 back where it was</source>
+        <translation>Alles, was diese Bereinigung in den %1 verschoben hat, an seinen Platz zurücklegen</translation>
+    </message>
+    <message>
+        <source>Restoring…</source>
+        <translation>Wird wiederhergestellt …</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>two programs that hold files</comment>
+        <translation>%1 und %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n other program(s)</source>
+        <comment>programs that hold files</comment>
+        <translation>
+            <numerusform>%1 und %n weiteres Programm</numerusform>
+            <numerusform>%1 und %n weitere Programme</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) are in use by %1.</source>
+        <comment>%1: one or more programs</comment>
+        <translation>
+            <numerusform>%n Datei wird von %1 verwendet.</numerusform>
+            <numerusform>%n Dateien werden von %1 verwendet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Clean the skipped files again, the same way</source>
+        <translation>Die übersprungenen Dateien auf dieselbe Weise erneut bereinigen</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -652,10 +734,6 @@
         <translation>--version erwartet keine weiteren Argumente.</translation>
     </message>
     <message>
-        <source>Unknown command &quot;%1&quot;. Commands: scan, clean, large, measure.</source>
-        <translation>Unbekannter Befehl „%1“. Befehle: scan, clean, large, measure.</translation>
-    </message>
-    <message>
         <source>Unexpected argument &quot;%1&quot; for %2.</source>
         <translation>Unerwartetes Argument „%1“ für %2.</translation>
     </message>
@@ -706,6 +784,110 @@
     <message>
         <source>Unknown category %1. Categories: %2.</source>
         <translation>Unbekannte Kategorie: %1. Verfügbare Kategorien: %2.</translation>
+    </message>
+    <message>
+        <source>a flag of &quot;%1&quot; is not true or false</source>
+        <translation>ein Schalter von „%1“ ist weder true noch false</translation>
+    </message>
+    <message>
+        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
+        <translation>die Muster eines Stammordners von „%1“ sind keine Liste von Namen</translation>
+    </message>
+    <message>
+        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
+        <translation>minAgeMs eines Stammordners von „%1“ ist keine ganze Zahl von Millisekunden zwischen 0 und 100 Jahren</translation>
+    </message>
+    <message>
+        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
+        <translation>Warnung: Die Einstellungsdatei %1 kann nicht gelesen werden; dieser Lauf verwendet möglicherweise nicht Ihre Einstellungen.</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht gelesen werden. Daher sind Ihre Ausschlüsse und Ihre Wahl zwischen Papierkorb und Löschen unbekannt. Es wurde nichts bereinigt: Reparieren oder entfernen Sie zuerst diese Datei.</translation>
+    </message>
+    <message>
+        <source>--skip-item %1 names no item of the categories given.</source>
+        <translation>--skip-item %1 bezeichnet kein Element der angegebenen Kategorien.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned.</source>
+        <translation>Es wurde nichts bereinigt.</translation>
+    </message>
+    <message>
+        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
+        <translation>%1 in den %2 verschoben · %3 freigegeben · %4 entfernt · %5 übersprungen</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>move to %1</source>
+        <translation>verschieben: %1</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>löschen</translation>
+    </message>
+    <message>
+        <source>Would stay:</source>
+        <translation>Bliebe erhalten:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Preview only, nothing was removed: %n path(s) would go, %1.</source>
+        <translation>
+            <numerusform>Nur Vorschau, nichts wurde entfernt: %n Pfad würde entfernt, %1.</numerusform>
+            <numerusform>Nur Vorschau, nichts wurde entfernt: %n Pfade würden entfernt, %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The disk is already full.</source>
+        <translation>Das Laufwerk ist bereits voll.</translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: Varnholt has recorded the free space %n time(s) (at each start of the window program); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>Noch keine Prognose: Varnholt hat den freien Speicherplatz %n-mal erfasst (bei jedem Start des Fensterprogramms); eine Prognose braucht mindestens %1.</numerusform>
+            <numerusform>Noch keine Prognose: Varnholt hat den freien Speicherplatz %n-mal erfasst (bei jedem Start des Fensterprogramms); eine Prognose braucht mindestens %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>Noch keine Prognose: Die Aufzeichnungen des freien Speicherplatzes umfassen %n Tag; eine Prognose braucht mindestens %1.</numerusform>
+            <numerusform>Noch keine Prognose: Die Aufzeichnungen des freien Speicherplatzes umfassen %n Tage; eine Prognose braucht mindestens %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No forecast: free space is not falling.</source>
+        <translation>Keine Prognose: Der freie Speicherplatz sinkt nicht.</translation>
+    </message>
+    <message>
+        <source>No forecast: at this rate the disk is not full within a year.</source>
+        <translation>Keine Prognose: Bei diesem Tempo ist das Laufwerk innerhalb eines Jahres nicht voll.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) of free space since %1</source>
+        <translation>
+            <numerusform>%n Aufzeichnung des freien Speicherplatzes seit %1</numerusform>
+            <numerusform>%n Aufzeichnungen des freien Speicherplatzes seit %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>restore takes at most one LOG.</source>
+        <translation>restore nimmt höchstens ein LOG.</translation>
+    </message>
+    <message>
+        <source>put back what a cleanup moved to the trash (the latest one without LOG)</source>
+        <translation>legt zurück, was eine Bereinigung in den Papierkorb verschoben hat (ohne LOG die letzte)</translation>
+    </message>
+    <message>
+        <source>estimate when the disk is full from its history of free space</source>
+        <translation>anhand des Verlaufs des freien Speicherplatzes abschätzen, wann das Laufwerk voll ist</translation>
+    </message>
+    <message>
+        <source>There is no cleanup log to restore from.</source>
+        <translation>Es gibt kein Bereinigungsprotokoll, aus dem wiederhergestellt werden kann.</translation>
     </message>
     <message>
         <source>Usage:
@@ -771,36 +953,19 @@ des Systems (zum Testen).
 </translation>
     </message>
     <message>
-        <source>a flag of &quot;%1&quot; is not true or false</source>
-        <translation>ein Schalter von „%1“ ist weder true noch false</translation>
+        <source>list what clean would remove or move, with sizes; removes nothing</source>
+        <translation>listet, was clean entfernen oder verschieben würde, mit Größen; entfernt nichts</translation>
     </message>
     <message>
-        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
-        <translation>die Muster eines Stammordners von „%1“ sind keine Liste von Namen</translation>
+        <source>Unknown command &quot;%1&quot;. Commands: %2.</source>
+        <translation>Unbekannter Befehl „%1“. Befehle: %2.</translation>
     </message>
-    <message>
-        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
-        <translation>minAgeMs eines Stammordners von „%1“ ist keine ganze Zahl von Millisekunden zwischen 0 und 100 Jahren</translation>
-    </message>
-    <message>
-        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
-        <translation>Warnung: Die Einstellungsdatei %1 kann nicht gelesen werden; dieser Lauf verwendet möglicherweise nicht Ihre Einstellungen.</translation>
-    </message>
-    <message>
-        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
-        <translation>Die Einstellungsdatei %1 kann nicht gelesen werden. Daher sind Ihre Ausschlüsse und Ihre Wahl zwischen Papierkorb und Löschen unbekannt. Es wurde nichts bereinigt: Reparieren oder entfernen Sie zuerst diese Datei.</translation>
-    </message>
-    <message>
-        <source>--skip-item %1 names no item of the categories given.</source>
-        <translation>--skip-item %1 bezeichnet kein Element der angegebenen Kategorien.</translation>
-    </message>
-    <message>
-        <source>Nothing was cleaned.</source>
-        <translation>Es wurde nichts bereinigt.</translation>
-    </message>
-    <message>
-        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
-        <translation>%1 in den %2 verschoben · %3 freigegeben · %4 entfernt · %5 übersprungen</translation>
+    <message numerus="yes">
+        <source>In use by %1 (PID %2): %n file(s)</source>
+        <translation>
+            <numerusform>Von %1 verwendet (PID %2): %n Datei</numerusform>
+            <numerusform>Von %1 verwendet (PID %2): %n Dateien</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -918,6 +1083,13 @@ des Systems (zum Testen).
     <message>
         <source>Varnholt was updated to version %1.</source>
         <translation>Varnholt wurde auf Version %1 aktualisiert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is filling up: at this rate it is full in about %n day(s). Run Smart Scan to free up space.</source>
+        <translation>
+            <numerusform>%1 füllt sich: Bei diesem Tempo ist es in etwa %n Tag voll. Führen Sie den Smart Scan aus, um Speicherplatz freizugeben.</numerusform>
+            <numerusform>%1 füllt sich: Bei diesem Tempo ist es in etwa %n Tagen voll. Führen Sie den Smart Scan aus, um Speicherplatz freizugeben.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1097,6 +1269,29 @@ des Systems (zum Testen).
         <source>Some of it needs administrator rights: without them those files are skipped.</source>
         <translation>Ein Teil davon erfordert Administratorrechte: Ohne sie werden diese Dateien übersprungen.</translation>
     </message>
+    <message>
+        <source>Everything that will go</source>
+        <translation>Alles, was entfernt wird</translation>
+    </message>
+    <message>
+        <source>Working out the list…</source>
+        <translation>Liste wird ermittelt…</translation>
+    </message>
+    <message>
+        <source>The list cannot be worked out now.</source>
+        <translation>Die Liste kann gerade nicht ermittelt werden.</translation>
+    </message>
+    <message>
+        <source>Nothing in the selection would be removed.</source>
+        <translation>Von der Auswahl würde nichts entfernt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n path(s) · %1</source>
+        <translation>
+            <numerusform>%n Pfad · %1</numerusform>
+            <numerusform>%n Pfade · %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>OverviewPage</name>
@@ -1208,6 +1403,17 @@ des Systems (zum Testen).
         <source>Scan again to see what can be cleaned</source>
         <translation>Erneut scannen, um zu sehen, was bereinigt werden kann</translation>
     </message>
+    <message>
+        <source>Free space history</source>
+        <translation>Verlauf des freien Speicherplatzes</translation>
+    </message>
+    <message numerus="yes">
+        <source>From %1 to %2 free over %n day(s)</source>
+        <translation>
+            <numerusform>Von %1 auf %2 frei in %n Tag</numerusform>
+            <numerusform>Von %1 auf %2 frei in %n Tagen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -1230,6 +1436,29 @@ des Systems (zum Testen).
     <message>
         <source>File Explorer</source>
         <translation>Datei-Explorer</translation>
+    </message>
+</context>
+<context>
+    <name>Restore</name>
+    <message>
+        <source>no longer in the trash</source>
+        <translation>nicht mehr im Papierkorb</translation>
+    </message>
+    <message>
+        <source>its place is taken</source>
+        <translation>der Platz ist wieder belegt</translation>
+    </message>
+    <message>
+        <source>the log does not name a trash entry</source>
+        <translation>das Protokoll nennt keinen Eintrag im Papierkorb</translation>
+    </message>
+    <message>
+        <source>more than one trash entry matches</source>
+        <translation>mehrere Einträge im Papierkorb passen</translation>
+    </message>
+    <message>
+        <source>could not be moved back</source>
+        <translation>konnte nicht zurückverschoben werden</translation>
     </message>
 </context>
 <context>
@@ -1505,6 +1734,34 @@ des Systems (zum Testen).
     <message>
         <source>Used by the Space Map’s “Unused” filter.</source>
         <translation>Wird vom Filter „Ungenutzt“ der Speicherbelegung verwendet.</translation>
+    </message>
+    <message>
+        <source>Recent cleanups</source>
+        <translation>Letzte Bereinigungen</translation>
+    </message>
+    <message>
+        <source>No cleanups yet</source>
+        <translation>Noch keine Bereinigungen</translation>
+    </message>
+    <message>
+        <source>Every cleanup writes a log you can review.</source>
+        <translation>Jede Bereinigung schreibt ein Protokoll, das Sie ansehen können.</translation>
+    </message>
+    <message>
+        <source>%1 moved to the %2</source>
+        <translation>%1 in den %2 verschoben</translation>
+    </message>
+    <message>
+        <source>%1 deleted permanently</source>
+        <translation>%1 endgültig gelöscht</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Put back what this cleanup moved to the %1. Nothing that is in its place now is replaced.</source>
+        <translation>Legt zurück, was diese Bereinigung in den %1 verschoben hat. Was jetzt an seiner Stelle liegt, wird nicht ersetzt.</translation>
     </message>
 </context>
 <context>

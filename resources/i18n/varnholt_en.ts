@@ -37,6 +37,47 @@
         <source>Nothing was cleaned: your settings cannot be read.</source>
         <translation>Nothing was cleaned: your settings cannot be read.</translation>
     </message>
+    <message>
+        <source>That cleanup log could not be read; nothing was restored.</source>
+        <translation>That cleanup log could not be read; nothing was restored.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n item(s) from the %1</source>
+        <translation>
+            <numerusform>Restored %n item from the %1</numerusform>
+            <numerusform>Restored %n items from the %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 not restored: %2</source>
+        <translation>%1 not restored: %2</translation>
+    </message>
+    <message>
+        <source>found through the %1&apos;s own records (an older log)</source>
+        <translation>found through the %1&apos;s own records (an older log)</translation>
+    </message>
+    <message numerus="yes">
+        <source>At this rate the disk is full in about %n week(s)</source>
+        <translation>
+            <numerusform>At this rate the disk is full in about %n week</numerusform>
+            <numerusform>At this rate the disk is full in about %n weeks</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>At this rate the disk is full in about %n day(s)</source>
+        <translation>
+            <numerusform>At this rate the disk is full in about %n day</numerusform>
+            <numerusform>At this rate the disk is full in about %n days</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Free space falls by about %1 a day</source>
+        <translation>Free space falls by about %1 a day</translation>
+    </message>
+    <message>
+        <source>Free space rises by about %1 a day</source>
+        <translation>Free space rises by about %1 a day</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -462,6 +503,47 @@
         <source>of %1 selected · %2</source>
         <translation>of %1 selected · %2</translation>
     </message>
+    <message>
+        <source>Restore all</source>
+        <translation>Restore all</translation>
+    </message>
+    <message>
+        <source>Put everything this cleanup moved to the %1 back where it was</source>
+        <translation>Put everything this cleanup moved to the %1 back where it was</translation>
+    </message>
+    <message>
+        <source>Restoring…</source>
+        <translation>Restoring…</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>two programs that hold files</comment>
+        <translation>%1 and %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n other program(s)</source>
+        <comment>programs that hold files</comment>
+        <translation>
+            <numerusform>%1 and %n other program</numerusform>
+            <numerusform>%1 and %n other programs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) are in use by %1.</source>
+        <comment>%1: one or more programs</comment>
+        <translation>
+            <numerusform>%n file is in use by %1.</numerusform>
+            <numerusform>%n files are in use by %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Try again</translation>
+    </message>
+    <message>
+        <source>Clean the skipped files again, the same way</source>
+        <translation>Clean the skipped files again, the same way</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -652,10 +734,6 @@
         <translation>--version takes nothing else.</translation>
     </message>
     <message>
-        <source>Unknown command &quot;%1&quot;. Commands: scan, clean, large, measure.</source>
-        <translation>Unknown command &quot;%1&quot;. Commands: scan, clean, large, measure.</translation>
-    </message>
-    <message>
         <source>Unexpected argument &quot;%1&quot; for %2.</source>
         <translation>Unexpected argument &quot;%1&quot; for %2.</translation>
     </message>
@@ -706,6 +784,110 @@
     <message>
         <source>Unknown category %1. Categories: %2.</source>
         <translation>Unknown category %1. Categories: %2.</translation>
+    </message>
+    <message>
+        <source>a flag of &quot;%1&quot; is not true or false</source>
+        <translation>a flag of &quot;%1&quot; is not true or false</translation>
+    </message>
+    <message>
+        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
+        <translation>the patterns of a root of &quot;%1&quot; are not a list of names</translation>
+    </message>
+    <message>
+        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
+        <translation>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</translation>
+    </message>
+    <message>
+        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
+        <translation>Warning: cannot read the settings file %1; this run may not use your settings.</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</translation>
+    </message>
+    <message>
+        <source>--skip-item %1 names no item of the categories given.</source>
+        <translation>--skip-item %1 names no item of the categories given.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned.</source>
+        <translation>Nothing was cleaned.</translation>
+    </message>
+    <message>
+        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
+        <translation>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>move to %1</source>
+        <translation>move to %1</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>delete</translation>
+    </message>
+    <message>
+        <source>Would stay:</source>
+        <translation>Would stay:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Preview only, nothing was removed: %n path(s) would go, %1.</source>
+        <translation>
+            <numerusform>Preview only, nothing was removed: %n path would go, %1.</numerusform>
+            <numerusform>Preview only, nothing was removed: %n paths would go, %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The disk is already full.</source>
+        <translation>The disk is already full.</translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: Varnholt has recorded the free space %n time(s) (at each start of the window program); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>No forecast yet: Varnholt has recorded the free space %n time (at each start of the window program); a forecast needs at least %1.</numerusform>
+            <numerusform>No forecast yet: Varnholt has recorded the free space %n times (at each start of the window program); a forecast needs at least %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>No forecast yet: the records of free space cover %n day; a forecast needs at least %1.</numerusform>
+            <numerusform>No forecast yet: the records of free space cover %n days; a forecast needs at least %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No forecast: free space is not falling.</source>
+        <translation>No forecast: free space is not falling.</translation>
+    </message>
+    <message>
+        <source>No forecast: at this rate the disk is not full within a year.</source>
+        <translation>No forecast: at this rate the disk is not full within a year.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) of free space since %1</source>
+        <translation>
+            <numerusform>%n record of free space since %1</numerusform>
+            <numerusform>%n records of free space since %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>restore takes at most one LOG.</source>
+        <translation>restore takes at most one LOG.</translation>
+    </message>
+    <message>
+        <source>put back what a cleanup moved to the trash (the latest one without LOG)</source>
+        <translation>put back what a cleanup moved to the trash (the latest one without LOG)</translation>
+    </message>
+    <message>
+        <source>estimate when the disk is full from its history of free space</source>
+        <translation>estimate when the disk is full from its history of free space</translation>
+    </message>
+    <message>
+        <source>There is no cleanup log to restore from.</source>
+        <translation>There is no cleanup log to restore from.</translation>
     </message>
     <message>
         <source>Usage:
@@ -770,36 +952,19 @@ instead of the system&apos;s (for testing).
 </translation>
     </message>
     <message>
-        <source>a flag of &quot;%1&quot; is not true or false</source>
-        <translation>a flag of &quot;%1&quot; is not true or false</translation>
+        <source>list what clean would remove or move, with sizes; removes nothing</source>
+        <translation>list what clean would remove or move, with sizes; removes nothing</translation>
     </message>
     <message>
-        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
-        <translation>the patterns of a root of &quot;%1&quot; are not a list of names</translation>
+        <source>Unknown command &quot;%1&quot;. Commands: %2.</source>
+        <translation>Unknown command &quot;%1&quot;. Commands: %2.</translation>
     </message>
-    <message>
-        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
-        <translation>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</translation>
-    </message>
-    <message>
-        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
-        <translation>Warning: cannot read the settings file %1; this run may not use your settings.</translation>
-    </message>
-    <message>
-        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
-        <translation>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</translation>
-    </message>
-    <message>
-        <source>--skip-item %1 names no item of the categories given.</source>
-        <translation>--skip-item %1 names no item of the categories given.</translation>
-    </message>
-    <message>
-        <source>Nothing was cleaned.</source>
-        <translation>Nothing was cleaned.</translation>
-    </message>
-    <message>
-        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
-        <translation>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</translation>
+    <message numerus="yes">
+        <source>In use by %1 (PID %2): %n file(s)</source>
+        <translation>
+            <numerusform>In use by %1 (PID %2): %n file</numerusform>
+            <numerusform>In use by %1 (PID %2): %n files</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -917,6 +1082,13 @@ instead of the system&apos;s (for testing).
     <message>
         <source>Varnholt was updated to version %1.</source>
         <translation>Varnholt was updated to version %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is filling up: at this rate it is full in about %n day(s). Run Smart Scan to free up space.</source>
+        <translation>
+            <numerusform>%1 is filling up: at this rate it is full in about %n day. Run Smart Scan to free up space.</numerusform>
+            <numerusform>%1 is filling up: at this rate it is full in about %n days. Run Smart Scan to free up space.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1096,6 +1268,29 @@ instead of the system&apos;s (for testing).
         <source>Some of it needs administrator rights: without them those files are skipped.</source>
         <translation>Some of it needs administrator rights: without them those files are skipped.</translation>
     </message>
+    <message>
+        <source>Everything that will go</source>
+        <translation>Everything that will go</translation>
+    </message>
+    <message>
+        <source>Working out the list…</source>
+        <translation>Working out the list…</translation>
+    </message>
+    <message>
+        <source>The list cannot be worked out now.</source>
+        <translation>The list cannot be worked out now.</translation>
+    </message>
+    <message>
+        <source>Nothing in the selection would be removed.</source>
+        <translation>Nothing in the selection would be removed.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n path(s) · %1</source>
+        <translation>
+            <numerusform>%n path · %1</numerusform>
+            <numerusform>%n paths · %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>OverviewPage</name>
@@ -1207,6 +1402,17 @@ instead of the system&apos;s (for testing).
         <source>Scan again to see what can be cleaned</source>
         <translation>Scan again to see what can be cleaned</translation>
     </message>
+    <message>
+        <source>Free space history</source>
+        <translation>Free space history</translation>
+    </message>
+    <message numerus="yes">
+        <source>From %1 to %2 free over %n day(s)</source>
+        <translation>
+            <numerusform>From %1 to %2 free over %n day</numerusform>
+            <numerusform>From %1 to %2 free over %n days</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -1229,6 +1435,29 @@ instead of the system&apos;s (for testing).
     <message>
         <source>File Explorer</source>
         <translation>File Explorer</translation>
+    </message>
+</context>
+<context>
+    <name>Restore</name>
+    <message>
+        <source>no longer in the trash</source>
+        <translation>no longer in the trash</translation>
+    </message>
+    <message>
+        <source>its place is taken</source>
+        <translation>its place is taken</translation>
+    </message>
+    <message>
+        <source>the log does not name a trash entry</source>
+        <translation>the log does not name a trash entry</translation>
+    </message>
+    <message>
+        <source>more than one trash entry matches</source>
+        <translation>more than one trash entry matches</translation>
+    </message>
+    <message>
+        <source>could not be moved back</source>
+        <translation>could not be moved back</translation>
     </message>
 </context>
 <context>
@@ -1504,6 +1733,34 @@ instead of the system&apos;s (for testing).
     <message>
         <source>Used by the Space Map’s “Unused” filter.</source>
         <translation>Used by the Space Map’s “Unused” filter.</translation>
+    </message>
+    <message>
+        <source>Recent cleanups</source>
+        <translation>Recent cleanups</translation>
+    </message>
+    <message>
+        <source>No cleanups yet</source>
+        <translation>No cleanups yet</translation>
+    </message>
+    <message>
+        <source>Every cleanup writes a log you can review.</source>
+        <translation>Every cleanup writes a log you can review.</translation>
+    </message>
+    <message>
+        <source>%1 moved to the %2</source>
+        <translation>%1 moved to the %2</translation>
+    </message>
+    <message>
+        <source>%1 deleted permanently</source>
+        <translation>%1 deleted permanently</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Put back what this cleanup moved to the %1. Nothing that is in its place now is replaced.</source>
+        <translation>Put back what this cleanup moved to the %1. Nothing that is in its place now is replaced.</translation>
     </message>
 </context>
 <context>

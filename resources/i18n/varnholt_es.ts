@@ -37,6 +37,47 @@
         <source>Nothing was cleaned: your settings cannot be read.</source>
         <translation>No se limpió nada: no se puede leer su configuración.</translation>
     </message>
+    <message>
+        <source>That cleanup log could not be read; nothing was restored.</source>
+        <translation>No se pudo leer ese registro de limpieza; no se restauró nada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n item(s) from the %1</source>
+        <translation>
+            <numerusform>Se restauró %n elemento de la %1</numerusform>
+            <numerusform>Se restauraron %n elementos de la %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 not restored: %2</source>
+        <translation>%1 sin restaurar: %2</translation>
+    </message>
+    <message>
+        <source>found through the %1&apos;s own records (an older log)</source>
+        <translation>encontrados mediante los registros propios de la %1 (un registro antiguo)</translation>
+    </message>
+    <message numerus="yes">
+        <source>At this rate the disk is full in about %n week(s)</source>
+        <translation>
+            <numerusform>A este ritmo, el disco se llenará en aproximadamente %n semana</numerusform>
+            <numerusform>A este ritmo, el disco se llenará en aproximadamente %n semanas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>At this rate the disk is full in about %n day(s)</source>
+        <translation>
+            <numerusform>A este ritmo, el disco se llenará en aproximadamente %n día</numerusform>
+            <numerusform>A este ritmo, el disco se llenará en aproximadamente %n días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Free space falls by about %1 a day</source>
+        <translation>El espacio libre baja unos %1 al día</translation>
+    </message>
+    <message>
+        <source>Free space rises by about %1 a day</source>
+        <translation>El espacio libre sube unos %1 al día</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -462,6 +503,47 @@
         <source>of %1 selected · %2</source>
         <translation>de %1 seleccionados · %2</translation>
     </message>
+    <message>
+        <source>Restore all</source>
+        <translation>Restaurar todo</translation>
+    </message>
+    <message>
+        <source>Put everything this cleanup moved to the %1 back where it was</source>
+        <translation>Devolver a su lugar todo lo que esta limpieza movió a la %1</translation>
+    </message>
+    <message>
+        <source>Restoring…</source>
+        <translation>Restaurando…</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>two programs that hold files</comment>
+        <translation>%1 y %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n other program(s)</source>
+        <comment>programs that hold files</comment>
+        <translation>
+            <numerusform>%1 y %n programa más</numerusform>
+            <numerusform>%1 y %n programas más</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) are in use by %1.</source>
+        <comment>%1: one or more programs</comment>
+        <translation>
+            <numerusform>%n archivo está en uso por %1.</numerusform>
+            <numerusform>%n archivos están en uso por %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>Clean the skipped files again, the same way</source>
+        <translation>Volver a limpiar los archivos omitidos de la misma manera</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -652,10 +734,6 @@
         <translation>--version no admite más argumentos.</translation>
     </message>
     <message>
-        <source>Unknown command &quot;%1&quot;. Commands: scan, clean, large, measure.</source>
-        <translation>Comando desconocido «%1». Comandos: scan, clean, large, measure.</translation>
-    </message>
-    <message>
         <source>Unexpected argument &quot;%1&quot; for %2.</source>
         <translation>Argumento inesperado «%1» para %2.</translation>
     </message>
@@ -706,6 +784,110 @@
     <message>
         <source>Unknown category %1. Categories: %2.</source>
         <translation>Categoría desconocida: %1. Categorías disponibles: %2.</translation>
+    </message>
+    <message>
+        <source>a flag of &quot;%1&quot; is not true or false</source>
+        <translation>un indicador de «%1» no es true ni false</translation>
+    </message>
+    <message>
+        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
+        <translation>los patrones de una raíz de «%1» no son una lista de nombres</translation>
+    </message>
+    <message>
+        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
+        <translation>el minAgeMs de una raíz de «%1» no es un número entero de milisegundos entre 0 y 100 años</translation>
+    </message>
+    <message>
+        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
+        <translation>Advertencia: no se puede leer el archivo de configuración %1; es posible que esta ejecución no use su configuración.</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>No se puede leer el archivo de configuración %1, por lo que se desconocen sus exclusiones y si prefiere la papelera o la eliminación. No se limpió nada: corrija o elimine primero ese archivo.</translation>
+    </message>
+    <message>
+        <source>--skip-item %1 names no item of the categories given.</source>
+        <translation>--skip-item %1 no corresponde a ningún elemento de las categorías indicadas.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned.</source>
+        <translation>No se limpió nada.</translation>
+    </message>
+    <message>
+        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
+        <translation>Movido a la %2: %1 · liberado: %3 · eliminados: %4 · omitidos: %5</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>move to %1</source>
+        <translation>mover a %1</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>eliminar</translation>
+    </message>
+    <message>
+        <source>Would stay:</source>
+        <translation>Se conservaría:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Preview only, nothing was removed: %n path(s) would go, %1.</source>
+        <translation>
+            <numerusform>Solo vista previa, no se eliminó nada: se iría %n ruta, %1.</numerusform>
+            <numerusform>Solo vista previa, no se eliminó nada: se irían %n rutas, %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The disk is already full.</source>
+        <translation>El disco ya está lleno.</translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: Varnholt has recorded the free space %n time(s) (at each start of the window program); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>Aún no hay previsión: Varnholt ha registrado el espacio libre %n vez (en cada inicio del programa con ventana); una previsión necesita al menos %1.</numerusform>
+            <numerusform>Aún no hay previsión: Varnholt ha registrado el espacio libre %n veces (en cada inicio del programa con ventana); una previsión necesita al menos %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>Aún no hay previsión: los registros de espacio libre abarcan %n día; una previsión necesita al menos %1.</numerusform>
+            <numerusform>Aún no hay previsión: los registros de espacio libre abarcan %n días; una previsión necesita al menos %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No forecast: free space is not falling.</source>
+        <translation>Sin previsión: el espacio libre no está bajando.</translation>
+    </message>
+    <message>
+        <source>No forecast: at this rate the disk is not full within a year.</source>
+        <translation>Sin previsión: a este ritmo, el disco no se llenará en un año.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) of free space since %1</source>
+        <translation>
+            <numerusform>%n registro de espacio libre desde el %1</numerusform>
+            <numerusform>%n registros de espacio libre desde el %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>restore takes at most one LOG.</source>
+        <translation>restore admite como máximo un LOG.</translation>
+    </message>
+    <message>
+        <source>put back what a cleanup moved to the trash (the latest one without LOG)</source>
+        <translation>devuelve lo que una limpieza movió a la papelera (sin LOG, la última)</translation>
+    </message>
+    <message>
+        <source>estimate when the disk is full from its history of free space</source>
+        <translation>estimar cuándo se llenará el disco a partir del historial de espacio libre</translation>
+    </message>
+    <message>
+        <source>There is no cleanup log to restore from.</source>
+        <translation>No hay ningún registro de limpieza desde el que restaurar.</translation>
     </message>
     <message>
         <source>Usage:
@@ -770,36 +952,19 @@ en lugar de las del sistema (para pruebas).
 </translation>
     </message>
     <message>
-        <source>a flag of &quot;%1&quot; is not true or false</source>
-        <translation>un indicador de «%1» no es true ni false</translation>
+        <source>list what clean would remove or move, with sizes; removes nothing</source>
+        <translation>lista lo que clean eliminaría o movería, con tamaños; no elimina nada</translation>
     </message>
     <message>
-        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
-        <translation>los patrones de una raíz de «%1» no son una lista de nombres</translation>
+        <source>Unknown command &quot;%1&quot;. Commands: %2.</source>
+        <translation>Comando desconocido «%1». Comandos: %2.</translation>
     </message>
-    <message>
-        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
-        <translation>el minAgeMs de una raíz de «%1» no es un número entero de milisegundos entre 0 y 100 años</translation>
-    </message>
-    <message>
-        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
-        <translation>Advertencia: no se puede leer el archivo de configuración %1; es posible que esta ejecución no use su configuración.</translation>
-    </message>
-    <message>
-        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
-        <translation>No se puede leer el archivo de configuración %1, por lo que se desconocen sus exclusiones y si prefiere la papelera o la eliminación. No se limpió nada: corrija o elimine primero ese archivo.</translation>
-    </message>
-    <message>
-        <source>--skip-item %1 names no item of the categories given.</source>
-        <translation>--skip-item %1 no corresponde a ningún elemento de las categorías indicadas.</translation>
-    </message>
-    <message>
-        <source>Nothing was cleaned.</source>
-        <translation>No se limpió nada.</translation>
-    </message>
-    <message>
-        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
-        <translation>Movido a la %2: %1 · liberado: %3 · eliminados: %4 · omitidos: %5</translation>
+    <message numerus="yes">
+        <source>In use by %1 (PID %2): %n file(s)</source>
+        <translation>
+            <numerusform>En uso por %1 (PID %2): %n archivo</numerusform>
+            <numerusform>En uso por %1 (PID %2): %n archivos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -917,6 +1082,13 @@ en lugar de las del sistema (para pruebas).
     <message>
         <source>Varnholt was updated to version %1.</source>
         <translation>Varnholt se actualizó a la versión %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is filling up: at this rate it is full in about %n day(s). Run Smart Scan to free up space.</source>
+        <translation>
+            <numerusform>%1 se está llenando: a este ritmo estará lleno en aproximadamente %n día. Ejecute el Análisis inteligente para liberar espacio.</numerusform>
+            <numerusform>%1 se está llenando: a este ritmo estará lleno en aproximadamente %n días. Ejecute el Análisis inteligente para liberar espacio.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1096,6 +1268,29 @@ en lugar de las del sistema (para pruebas).
         <source>Some of it needs administrator rights: without them those files are skipped.</source>
         <translation>Una parte requiere permisos de administrador: sin ellos, esos archivos se omiten.</translation>
     </message>
+    <message>
+        <source>Everything that will go</source>
+        <translation>Todo lo que se eliminará</translation>
+    </message>
+    <message>
+        <source>Working out the list…</source>
+        <translation>Preparando la lista…</translation>
+    </message>
+    <message>
+        <source>The list cannot be worked out now.</source>
+        <translation>Ahora no se puede preparar la lista.</translation>
+    </message>
+    <message>
+        <source>Nothing in the selection would be removed.</source>
+        <translation>No se eliminaría nada de la selección.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n path(s) · %1</source>
+        <translation>
+            <numerusform>%n ruta · %1</numerusform>
+            <numerusform>%n rutas · %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>OverviewPage</name>
@@ -1207,6 +1402,17 @@ en lugar de las del sistema (para pruebas).
         <source>Scan again to see what can be cleaned</source>
         <translation>Vuelva a analizar para ver qué se puede limpiar</translation>
     </message>
+    <message>
+        <source>Free space history</source>
+        <translation>Historial del espacio libre</translation>
+    </message>
+    <message numerus="yes">
+        <source>From %1 to %2 free over %n day(s)</source>
+        <translation>
+            <numerusform>De %1 a %2 libres en %n día</numerusform>
+            <numerusform>De %1 a %2 libres en %n días</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -1229,6 +1435,29 @@ en lugar de las del sistema (para pruebas).
     <message>
         <source>File Explorer</source>
         <translation>Explorador de archivos</translation>
+    </message>
+</context>
+<context>
+    <name>Restore</name>
+    <message>
+        <source>no longer in the trash</source>
+        <translation>ya no está en la papelera</translation>
+    </message>
+    <message>
+        <source>its place is taken</source>
+        <translation>su lugar está ocupado</translation>
+    </message>
+    <message>
+        <source>the log does not name a trash entry</source>
+        <translation>el registro no indica un elemento de la papelera</translation>
+    </message>
+    <message>
+        <source>more than one trash entry matches</source>
+        <translation>coincide más de un elemento de la papelera</translation>
+    </message>
+    <message>
+        <source>could not be moved back</source>
+        <translation>no se pudo devolver a su lugar</translation>
     </message>
 </context>
 <context>
@@ -1504,6 +1733,34 @@ en lugar de las del sistema (para pruebas).
     <message>
         <source>Used by the Space Map’s “Unused” filter.</source>
         <translation>Lo usa el filtro «Sin usar» del Mapa de espacio.</translation>
+    </message>
+    <message>
+        <source>Recent cleanups</source>
+        <translation>Limpiezas recientes</translation>
+    </message>
+    <message>
+        <source>No cleanups yet</source>
+        <translation>Aún no hay limpiezas</translation>
+    </message>
+    <message>
+        <source>Every cleanup writes a log you can review.</source>
+        <translation>Cada limpieza escribe un registro que puedes revisar.</translation>
+    </message>
+    <message>
+        <source>%1 moved to the %2</source>
+        <translation>%1 movidos a la %2</translation>
+    </message>
+    <message>
+        <source>%1 deleted permanently</source>
+        <translation>%1 eliminados de forma permanente</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Put back what this cleanup moved to the %1. Nothing that is in its place now is replaced.</source>
+        <translation>Devuelve lo que esta limpieza movió a la %1. No se reemplaza nada de lo que ocupe ahora su lugar.</translation>
     </message>
 </context>
 <context>

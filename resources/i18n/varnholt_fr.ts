@@ -37,6 +37,47 @@
         <source>Nothing was cleaned: your settings cannot be read.</source>
         <translation>Rien n’a été nettoyé : vos paramètres sont illisibles.</translation>
     </message>
+    <message>
+        <source>That cleanup log could not be read; nothing was restored.</source>
+        <translation>Impossible de lire ce journal de nettoyage ; rien n’a été restauré.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n item(s) from the %1</source>
+        <translation>
+            <numerusform>%n élément restauré depuis la %1</numerusform>
+            <numerusform>%n éléments restaurés depuis la %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 not restored: %2</source>
+        <translation>%1 non restauré(s) : %2</translation>
+    </message>
+    <message>
+        <source>found through the %1&apos;s own records (an older log)</source>
+        <translation>retrouvés grâce aux fiches de la %1 elle-même (ancien journal)</translation>
+    </message>
+    <message numerus="yes">
+        <source>At this rate the disk is full in about %n week(s)</source>
+        <translation>
+            <numerusform>À ce rythme, le disque sera plein dans environ %n semaine</numerusform>
+            <numerusform>À ce rythme, le disque sera plein dans environ %n semaines</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>At this rate the disk is full in about %n day(s)</source>
+        <translation>
+            <numerusform>À ce rythme, le disque sera plein dans environ %n jour</numerusform>
+            <numerusform>À ce rythme, le disque sera plein dans environ %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Free space falls by about %1 a day</source>
+        <translation>L’espace libre diminue d’environ %1 par jour</translation>
+    </message>
+    <message>
+        <source>Free space rises by about %1 a day</source>
+        <translation>L’espace libre augmente d’environ %1 par jour</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -462,6 +503,47 @@
         <source>of %1 selected · %2</source>
         <translation>sur %1 sélectionnés · %2</translation>
     </message>
+    <message>
+        <source>Restore all</source>
+        <translation>Tout restaurer</translation>
+    </message>
+    <message>
+        <source>Put everything this cleanup moved to the %1 back where it was</source>
+        <translation>Remettre en place tout ce que ce nettoyage a déplacé vers la %1</translation>
+    </message>
+    <message>
+        <source>Restoring…</source>
+        <translation>Restauration…</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>two programs that hold files</comment>
+        <translation>%1 et %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n other program(s)</source>
+        <comment>programs that hold files</comment>
+        <translation>
+            <numerusform>%1 et %n autre programme</numerusform>
+            <numerusform>%1 et %n autres programmes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) are in use by %1.</source>
+        <comment>%1: one or more programs</comment>
+        <translation>
+            <numerusform>%n fichier est utilisé par %1.</numerusform>
+            <numerusform>%n fichiers sont utilisés par %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>Clean the skipped files again, the same way</source>
+        <translation>Nettoyer à nouveau les fichiers ignorés, de la même façon</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -652,10 +734,6 @@
         <translation>--version n’accepte aucun autre argument.</translation>
     </message>
     <message>
-        <source>Unknown command &quot;%1&quot;. Commands: scan, clean, large, measure.</source>
-        <translation>Commande inconnue «&#xa0;%1&#xa0;». Commandes : scan, clean, large, measure.</translation>
-    </message>
-    <message>
         <source>Unexpected argument &quot;%1&quot; for %2.</source>
         <translation>Argument inattendu «&#xa0;%1&#xa0;» pour %2.</translation>
     </message>
@@ -706,6 +784,110 @@
     <message>
         <source>Unknown category %1. Categories: %2.</source>
         <translation>Catégorie inconnue : %1. Catégories disponibles : %2.</translation>
+    </message>
+    <message>
+        <source>a flag of &quot;%1&quot; is not true or false</source>
+        <translation>un indicateur de «&#xa0;%1&#xa0;» n’est ni true ni false</translation>
+    </message>
+    <message>
+        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
+        <translation>les motifs d’un dossier racine de «&#xa0;%1&#xa0;» ne sont pas une liste de noms</translation>
+    </message>
+    <message>
+        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
+        <translation>le minAgeMs d’un dossier racine de «&#xa0;%1&#xa0;» n’est pas un nombre entier de millisecondes entre 0 et 100 ans</translation>
+    </message>
+    <message>
+        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
+        <translation>Avertissement : impossible de lire le fichier de paramètres %1 ; cette exécution risque de ne pas utiliser vos paramètres.</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>Impossible de lire le fichier de paramètres %1 : vos exclusions et votre choix entre la corbeille et la suppression sont donc inconnus. Rien n’a été nettoyé : corrigez ou supprimez d’abord ce fichier.</translation>
+    </message>
+    <message>
+        <source>--skip-item %1 names no item of the categories given.</source>
+        <translation>--skip-item %1 ne désigne aucun élément des catégories indiquées.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned.</source>
+        <translation>Rien n’a été nettoyé.</translation>
+    </message>
+    <message>
+        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
+        <translation>Déplacé vers la %2 : %1 · espace libéré : %3 · supprimés : %4 · ignorés : %5</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>move to %1</source>
+        <translation>déplacer vers %1</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>supprimer</translation>
+    </message>
+    <message>
+        <source>Would stay:</source>
+        <translation>Resterait :</translation>
+    </message>
+    <message numerus="yes">
+        <source>Preview only, nothing was removed: %n path(s) would go, %1.</source>
+        <translation>
+            <numerusform>Aperçu seulement, rien n’a été supprimé : %n chemin partirait, %1.</numerusform>
+            <numerusform>Aperçu seulement, rien n’a été supprimé : %n chemins partiraient, %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The disk is already full.</source>
+        <translation>Le disque est déjà plein.</translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: Varnholt has recorded the free space %n time(s) (at each start of the window program); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>Pas encore de prévision : Varnholt a relevé l’espace libre %n fois (à chaque démarrage du programme à fenêtre) ; une prévision en demande au moins %1.</numerusform>
+            <numerusform>Pas encore de prévision : Varnholt a relevé l’espace libre %n fois (à chaque démarrage du programme à fenêtre) ; une prévision en demande au moins %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>Pas encore de prévision : les relevés d’espace libre couvrent %n jour ; une prévision en demande au moins %1.</numerusform>
+            <numerusform>Pas encore de prévision : les relevés d’espace libre couvrent %n jours ; une prévision en demande au moins %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No forecast: free space is not falling.</source>
+        <translation>Pas de prévision : l’espace libre ne diminue pas.</translation>
+    </message>
+    <message>
+        <source>No forecast: at this rate the disk is not full within a year.</source>
+        <translation>Pas de prévision : à ce rythme, le disque ne sera pas plein d’ici un an.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) of free space since %1</source>
+        <translation>
+            <numerusform>%n relevé d’espace libre depuis le %1</numerusform>
+            <numerusform>%n relevés d’espace libre depuis le %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>restore takes at most one LOG.</source>
+        <translation>restore accepte au plus un LOG.</translation>
+    </message>
+    <message>
+        <source>put back what a cleanup moved to the trash (the latest one without LOG)</source>
+        <translation>remet en place ce qu’un nettoyage a mis à la corbeille (sans LOG, le dernier)</translation>
+    </message>
+    <message>
+        <source>estimate when the disk is full from its history of free space</source>
+        <translation>estimer quand le disque sera plein d’après l’historique de l’espace libre</translation>
+    </message>
+    <message>
+        <source>There is no cleanup log to restore from.</source>
+        <translation>Aucun journal de nettoyage à partir duquel restaurer.</translation>
     </message>
     <message>
         <source>Usage:
@@ -773,36 +955,19 @@ au lieu de celles du système (pour les tests).
 </translation>
     </message>
     <message>
-        <source>a flag of &quot;%1&quot; is not true or false</source>
-        <translation>un indicateur de «&#xa0;%1&#xa0;» n’est ni true ni false</translation>
+        <source>list what clean would remove or move, with sizes; removes nothing</source>
+        <translation>liste ce que clean supprimerait ou déplacerait, avec les tailles ; ne supprime rien</translation>
     </message>
     <message>
-        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
-        <translation>les motifs d’un dossier racine de «&#xa0;%1&#xa0;» ne sont pas une liste de noms</translation>
+        <source>Unknown command &quot;%1&quot;. Commands: %2.</source>
+        <translation>Commande inconnue «&#xa0;%1&#xa0;». Commandes : %2.</translation>
     </message>
-    <message>
-        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
-        <translation>le minAgeMs d’un dossier racine de «&#xa0;%1&#xa0;» n’est pas un nombre entier de millisecondes entre 0 et 100 ans</translation>
-    </message>
-    <message>
-        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
-        <translation>Avertissement : impossible de lire le fichier de paramètres %1 ; cette exécution risque de ne pas utiliser vos paramètres.</translation>
-    </message>
-    <message>
-        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
-        <translation>Impossible de lire le fichier de paramètres %1 : vos exclusions et votre choix entre la corbeille et la suppression sont donc inconnus. Rien n’a été nettoyé : corrigez ou supprimez d’abord ce fichier.</translation>
-    </message>
-    <message>
-        <source>--skip-item %1 names no item of the categories given.</source>
-        <translation>--skip-item %1 ne désigne aucun élément des catégories indiquées.</translation>
-    </message>
-    <message>
-        <source>Nothing was cleaned.</source>
-        <translation>Rien n’a été nettoyé.</translation>
-    </message>
-    <message>
-        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
-        <translation>Déplacé vers la %2 : %1 · espace libéré : %3 · supprimés : %4 · ignorés : %5</translation>
+    <message numerus="yes">
+        <source>In use by %1 (PID %2): %n file(s)</source>
+        <translation>
+            <numerusform>Utilisé par %1 (PID %2) : %n fichier</numerusform>
+            <numerusform>Utilisé par %1 (PID %2) : %n fichiers</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -920,6 +1085,13 @@ au lieu de celles du système (pour les tests).
     <message>
         <source>Varnholt was updated to version %1.</source>
         <translation>Varnholt a été mis à jour vers la version %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is filling up: at this rate it is full in about %n day(s). Run Smart Scan to free up space.</source>
+        <translation>
+            <numerusform>%1 se remplit : à ce rythme, il sera plein dans environ %n jour. Lancez l’analyse intelligente pour libérer de l’espace.</numerusform>
+            <numerusform>%1 se remplit : à ce rythme, il sera plein dans environ %n jours. Lancez l’analyse intelligente pour libérer de l’espace.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1099,6 +1271,29 @@ au lieu de celles du système (pour les tests).
         <source>Some of it needs administrator rights: without them those files are skipped.</source>
         <translation>Une partie nécessite des droits d’administrateur : sans eux, ces fichiers sont ignorés.</translation>
     </message>
+    <message>
+        <source>Everything that will go</source>
+        <translation>Tout ce qui partira</translation>
+    </message>
+    <message>
+        <source>Working out the list…</source>
+        <translation>Établissement de la liste…</translation>
+    </message>
+    <message>
+        <source>The list cannot be worked out now.</source>
+        <translation>La liste ne peut pas être établie pour le moment.</translation>
+    </message>
+    <message>
+        <source>Nothing in the selection would be removed.</source>
+        <translation>Rien de la sélection ne serait supprimé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n path(s) · %1</source>
+        <translation>
+            <numerusform>%n chemin · %1</numerusform>
+            <numerusform>%n chemins · %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>OverviewPage</name>
@@ -1210,6 +1405,17 @@ au lieu de celles du système (pour les tests).
         <source>Scan again to see what can be cleaned</source>
         <translation>Relancez l’analyse pour voir ce qui peut être nettoyé</translation>
     </message>
+    <message>
+        <source>Free space history</source>
+        <translation>Historique de l’espace libre</translation>
+    </message>
+    <message numerus="yes">
+        <source>From %1 to %2 free over %n day(s)</source>
+        <translation>
+            <numerusform>De %1 à %2 libres en %n jour</numerusform>
+            <numerusform>De %1 à %2 libres en %n jours</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -1232,6 +1438,29 @@ au lieu de celles du système (pour les tests).
     <message>
         <source>File Explorer</source>
         <translation>Explorateur de fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>Restore</name>
+    <message>
+        <source>no longer in the trash</source>
+        <translation>n’est plus dans la corbeille</translation>
+    </message>
+    <message>
+        <source>its place is taken</source>
+        <translation>son emplacement est occupé</translation>
+    </message>
+    <message>
+        <source>the log does not name a trash entry</source>
+        <translation>le journal ne désigne pas un élément de la corbeille</translation>
+    </message>
+    <message>
+        <source>more than one trash entry matches</source>
+        <translation>plusieurs éléments de la corbeille correspondent</translation>
+    </message>
+    <message>
+        <source>could not be moved back</source>
+        <translation>n’a pas pu être remis en place</translation>
     </message>
 </context>
 <context>
@@ -1507,6 +1736,34 @@ au lieu de celles du système (pour les tests).
     <message>
         <source>Used by the Space Map’s “Unused” filter.</source>
         <translation>Utilisé par le filtre « Inutilisés » de la Carte du stockage.</translation>
+    </message>
+    <message>
+        <source>Recent cleanups</source>
+        <translation>Nettoyages récents</translation>
+    </message>
+    <message>
+        <source>No cleanups yet</source>
+        <translation>Aucun nettoyage pour l’instant</translation>
+    </message>
+    <message>
+        <source>Every cleanup writes a log you can review.</source>
+        <translation>Chaque nettoyage écrit un journal que vous pouvez consulter.</translation>
+    </message>
+    <message>
+        <source>%1 moved to the %2</source>
+        <translation>%1 déplacés vers la %2</translation>
+    </message>
+    <message>
+        <source>%1 deleted permanently</source>
+        <translation>%1 supprimés définitivement</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Put back what this cleanup moved to the %1. Nothing that is in its place now is replaced.</source>
+        <translation>Remet en place ce que ce nettoyage a déplacé vers la %1. Rien de ce qui occupe désormais son emplacement n’est remplacé.</translation>
     </message>
 </context>
 <context>

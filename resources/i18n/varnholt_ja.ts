@@ -36,6 +36,44 @@
         <source>Nothing was cleaned: your settings cannot be read.</source>
         <translation>設定を読み取れないため、何もクリーンアップしていません。</translation>
     </message>
+    <message>
+        <source>That cleanup log could not be read; nothing was restored.</source>
+        <translation>このクリーンアップのログを読み取れなかったため、何も復元されませんでした。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n item(s) from the %1</source>
+        <translation>
+            <numerusform>%1から%n個の項目を復元しました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 not restored: %2</source>
+        <translation>%1 件は復元されませんでした: %2</translation>
+    </message>
+    <message>
+        <source>found through the %1&apos;s own records (an older log)</source>
+        <translation>%1自身の記録から見つけました（古い形式のログ）</translation>
+    </message>
+    <message numerus="yes">
+        <source>At this rate the disk is full in about %n week(s)</source>
+        <translation>
+            <numerusform>このペースでは、約 %n 週間でディスクがいっぱいになります</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>At this rate the disk is full in about %n day(s)</source>
+        <translation>
+            <numerusform>このペースでは、約 %n 日でディスクがいっぱいになります</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Free space falls by about %1 a day</source>
+        <translation>空き容量は 1 日あたり約 %1 減っています</translation>
+    </message>
+    <message>
+        <source>Free space rises by about %1 a day</source>
+        <translation>空き容量は 1 日あたり約 %1 増えています</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -458,6 +496,45 @@
         <source>of %1 selected · %2</source>
         <translation>選択した %1 のうち · %2</translation>
     </message>
+    <message>
+        <source>Restore all</source>
+        <translation>すべて復元</translation>
+    </message>
+    <message>
+        <source>Put everything this cleanup moved to the %1 back where it was</source>
+        <translation>このクリーンアップで%1に移動したものをすべて元の場所に戻します</translation>
+    </message>
+    <message>
+        <source>Restoring…</source>
+        <translation>復元しています…</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>two programs that hold files</comment>
+        <translation>%1 と %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n other program(s)</source>
+        <comment>programs that hold files</comment>
+        <translation>
+            <numerusform>%1 ほか %n 個のプログラム</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) are in use by %1.</source>
+        <comment>%1: one or more programs</comment>
+        <translation>
+            <numerusform>%n 個のファイルが %1 で使用中です。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>再試行</translation>
+    </message>
+    <message>
+        <source>Clean the skipped files again, the same way</source>
+        <translation>スキップしたファイルを同じ方法でもう一度クリーンアップします</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -646,10 +723,6 @@
         <translation>--version にはほかの引数を指定できません。</translation>
     </message>
     <message>
-        <source>Unknown command &quot;%1&quot;. Commands: scan, clean, large, measure.</source>
-        <translation>不明なコマンド「%1」です。使用できるコマンド: scan、clean、large、measure。</translation>
-    </message>
-    <message>
         <source>Unexpected argument &quot;%1&quot; for %2.</source>
         <translation>%2 コマンドでは引数「%1」を使用できません。</translation>
     </message>
@@ -700,6 +773,106 @@
     <message>
         <source>Unknown category %1. Categories: %2.</source>
         <translation>%1 は不明なカテゴリです。使用できるカテゴリ: %2。</translation>
+    </message>
+    <message>
+        <source>a flag of &quot;%1&quot; is not true or false</source>
+        <translation>「%1」のフラグが true でも false でもありません</translation>
+    </message>
+    <message>
+        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
+        <translation>「%1」のルートのパターンが名前のリストではありません</translation>
+    </message>
+    <message>
+        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
+        <translation>「%1」のルートの minAgeMs が 0 から 100 年までの整数のミリ秒ではありません</translation>
+    </message>
+    <message>
+        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
+        <translation>警告: 設定ファイル %1 を読み取れません。今回の実行ではお使いの設定が反映されない可能性があります。</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>設定ファイル %1 を読み取れないため、除外の指定と、ゴミ箱に移動するか削除するかの選択が不明です。何もクリーンアップしていません。先にこのファイルを修正するか削除してください。</translation>
+    </message>
+    <message>
+        <source>--skip-item %1 names no item of the categories given.</source>
+        <translation>--skip-item %1 は指定したカテゴリのどの項目にも当たりません。</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned.</source>
+        <translation>何もクリーンアップしていません。</translation>
+    </message>
+    <message>
+        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
+        <translation>%1 を%2に移動 · %3 を解放 · %4を削除 · %5 件をスキップ</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>move to %1</source>
+        <translation>%1 に移動</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Would stay:</source>
+        <translation>残る項目:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Preview only, nothing was removed: %n path(s) would go, %1.</source>
+        <translation>
+            <numerusform>プレビューのみで、何も削除していません: %n 個のパス（%1）が対象です。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The disk is already full.</source>
+        <translation>ディスクはすでにいっぱいです。</translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: Varnholt has recorded the free space %n time(s) (at each start of the window program); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>まだ予測できません: Varnholt が空き容量を記録したのは %n 回です (ウィンドウ版の起動ごとに記録)。予測には少なくとも %1 回必要です。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>まだ予測できません: 空き容量の記録は %n 日分です。予測には少なくとも %1 日分必要です。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No forecast: free space is not falling.</source>
+        <translation>予測なし: 空き容量は減っていません。</translation>
+    </message>
+    <message>
+        <source>No forecast: at this rate the disk is not full within a year.</source>
+        <translation>予測なし: このペースでは 1 年以内にディスクがいっぱいになることはありません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) of free space since %1</source>
+        <translation>
+            <numerusform>%1 以降の空き容量の記録: %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>restore takes at most one LOG.</source>
+        <translation>restore に指定できる LOG は 1 つまでです。</translation>
+    </message>
+    <message>
+        <source>put back what a cleanup moved to the trash (the latest one without LOG)</source>
+        <translation>クリーンアップでゴミ箱に移動したものを元に戻す（LOG を省くと最新のもの）</translation>
+    </message>
+    <message>
+        <source>estimate when the disk is full from its history of free space</source>
+        <translation>空き容量の履歴から、ディスクがいっぱいになる時期を予測する</translation>
+    </message>
+    <message>
+        <source>There is no cleanup log to restore from.</source>
+        <translation>復元に使えるクリーンアップのログがありません。</translation>
     </message>
     <message>
         <source>Usage:
@@ -764,36 +937,18 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
 </translation>
     </message>
     <message>
-        <source>a flag of &quot;%1&quot; is not true or false</source>
-        <translation>「%1」のフラグが true でも false でもありません</translation>
+        <source>list what clean would remove or move, with sizes; removes nothing</source>
+        <translation>clean が削除または移動するものをサイズ付きで表示（何も削除しない）</translation>
     </message>
     <message>
-        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
-        <translation>「%1」のルートのパターンが名前のリストではありません</translation>
+        <source>Unknown command &quot;%1&quot;. Commands: %2.</source>
+        <translation>不明なコマンド「%1」です。使用できるコマンド: %2。</translation>
     </message>
-    <message>
-        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
-        <translation>「%1」のルートの minAgeMs が 0 から 100 年までの整数のミリ秒ではありません</translation>
-    </message>
-    <message>
-        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
-        <translation>警告: 設定ファイル %1 を読み取れません。今回の実行ではお使いの設定が反映されない可能性があります。</translation>
-    </message>
-    <message>
-        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
-        <translation>設定ファイル %1 を読み取れないため、除外の指定と、ゴミ箱に移動するか削除するかの選択が不明です。何もクリーンアップしていません。先にこのファイルを修正するか削除してください。</translation>
-    </message>
-    <message>
-        <source>--skip-item %1 names no item of the categories given.</source>
-        <translation>--skip-item %1 は指定したカテゴリのどの項目にも当たりません。</translation>
-    </message>
-    <message>
-        <source>Nothing was cleaned.</source>
-        <translation>何もクリーンアップしていません。</translation>
-    </message>
-    <message>
-        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
-        <translation>%1 を%2に移動 · %3 を解放 · %4を削除 · %5 件をスキップ</translation>
+    <message numerus="yes">
+        <source>In use by %1 (PID %2): %n file(s)</source>
+        <translation>
+            <numerusform>%1 (PID %2) が使用中: %n 個のファイル</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -910,6 +1065,12 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
     <message>
         <source>Varnholt was updated to version %1.</source>
         <translation>Varnholt はバージョン %1 に更新されました。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is filling up: at this rate it is full in about %n day(s). Run Smart Scan to free up space.</source>
+        <translation>
+            <numerusform>%1 の空き容量が減り続けています。このペースでは約 %n 日でいっぱいになります。スマートスキャンを実行して空き容量を増やしてください。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1089,6 +1250,28 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
         <source>Some of it needs administrator rights: without them those files are skipped.</source>
         <translation>一部には管理者権限が必要です。権限がない場合、それらのファイルはスキップされます。</translation>
     </message>
+    <message>
+        <source>Everything that will go</source>
+        <translation>削除されるものすべて</translation>
+    </message>
+    <message>
+        <source>Working out the list…</source>
+        <translation>リストを作成中…</translation>
+    </message>
+    <message>
+        <source>The list cannot be worked out now.</source>
+        <translation>現在リストを作成できません。</translation>
+    </message>
+    <message>
+        <source>Nothing in the selection would be removed.</source>
+        <translation>選択した項目から削除されるものはありません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n path(s) · %1</source>
+        <translation>
+            <numerusform>%n 個のパス · %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>OverviewPage</name>
@@ -1200,6 +1383,16 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
         <source>Scan again to see what can be cleaned</source>
         <translation>もう一度スキャンして、クリーンアップできる項目を確認</translation>
     </message>
+    <message>
+        <source>Free space history</source>
+        <translation>空き容量の履歴</translation>
+    </message>
+    <message numerus="yes">
+        <source>From %1 to %2 free over %n day(s)</source>
+        <translation>
+            <numerusform>%n 日間で空き容量が %1 から %2 に</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -1222,6 +1415,29 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
     <message>
         <source>File Explorer</source>
         <translation>エクスプローラー</translation>
+    </message>
+</context>
+<context>
+    <name>Restore</name>
+    <message>
+        <source>no longer in the trash</source>
+        <translation>ゴミ箱にもうありません</translation>
+    </message>
+    <message>
+        <source>its place is taken</source>
+        <translation>元の場所がすでに使われています</translation>
+    </message>
+    <message>
+        <source>the log does not name a trash entry</source>
+        <translation>ログがゴミ箱内の項目を指していません</translation>
+    </message>
+    <message>
+        <source>more than one trash entry matches</source>
+        <translation>一致するゴミ箱内の項目が複数あります</translation>
+    </message>
+    <message>
+        <source>could not be moved back</source>
+        <translation>元に戻せませんでした</translation>
     </message>
 </context>
 <context>
@@ -1497,6 +1713,34 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
     <message>
         <source>Used by the Space Map’s “Unused” filter.</source>
         <translation>スペースマップの「未使用」フィルターで使用されます。</translation>
+    </message>
+    <message>
+        <source>Recent cleanups</source>
+        <translation>最近のクリーンアップ</translation>
+    </message>
+    <message>
+        <source>No cleanups yet</source>
+        <translation>まだクリーンアップはありません</translation>
+    </message>
+    <message>
+        <source>Every cleanup writes a log you can review.</source>
+        <translation>クリーンアップのたびに確認用のログが書き出されます。</translation>
+    </message>
+    <message>
+        <source>%1 moved to the %2</source>
+        <translation>%1 を%2に移動</translation>
+    </message>
+    <message>
+        <source>%1 deleted permanently</source>
+        <translation>%1 を完全に削除</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>復元</translation>
+    </message>
+    <message>
+        <source>Put back what this cleanup moved to the %1. Nothing that is in its place now is replaced.</source>
+        <translation>このクリーンアップで%1に移動したものを元に戻します。現在その場所にあるものは置き換えません。</translation>
     </message>
 </context>
 <context>

@@ -36,6 +36,44 @@
         <source>Nothing was cleaned: your settings cannot be read.</source>
         <translation>설정을 읽을 수 없어 아무것도 정리하지 않았습니다.</translation>
     </message>
+    <message>
+        <source>That cleanup log could not be read; nothing was restored.</source>
+        <translation>정리 로그를 읽을 수 없어 아무것도 복원하지 않았습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n item(s) from the %1</source>
+        <translation>
+            <numerusform>%1에서 항목 %n개를 복원했습니다</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 not restored: %2</source>
+        <translation>%1개 복원 안 됨: %2</translation>
+    </message>
+    <message>
+        <source>found through the %1&apos;s own records (an older log)</source>
+        <translation>%1 자체 기록으로 찾음(이전 형식의 로그)</translation>
+    </message>
+    <message numerus="yes">
+        <source>At this rate the disk is full in about %n week(s)</source>
+        <translation>
+            <numerusform>이 속도라면 약 %n주 후에 디스크가 가득 찹니다</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>At this rate the disk is full in about %n day(s)</source>
+        <translation>
+            <numerusform>이 속도라면 약 %n일 후에 디스크가 가득 찹니다</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Free space falls by about %1 a day</source>
+        <translation>여유 공간이 하루에 약 %1씩 줄고 있습니다</translation>
+    </message>
+    <message>
+        <source>Free space rises by about %1 a day</source>
+        <translation>여유 공간이 하루에 약 %1씩 늘고 있습니다</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -458,6 +496,45 @@
         <source>of %1 selected · %2</source>
         <translation>선택한 %1 중 · %2</translation>
     </message>
+    <message>
+        <source>Restore all</source>
+        <translation>모두 복원</translation>
+    </message>
+    <message>
+        <source>Put everything this cleanup moved to the %1 back where it was</source>
+        <translation>이번 정리로 %1(으)로 옮긴 항목을 모두 원래 위치로 되돌립니다</translation>
+    </message>
+    <message>
+        <source>Restoring…</source>
+        <translation>복원하는 중…</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>two programs that hold files</comment>
+        <translation>%1 및 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n other program(s)</source>
+        <comment>programs that hold files</comment>
+        <translation>
+            <numerusform>%1 외 %n개 프로그램</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) are in use by %1.</source>
+        <comment>%1: one or more programs</comment>
+        <translation>
+            <numerusform>%n개 파일을 %1에서 사용 중입니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>다시 시도</translation>
+    </message>
+    <message>
+        <source>Clean the skipped files again, the same way</source>
+        <translation>건너뛴 파일을 같은 방식으로 다시 정리합니다</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -646,10 +723,6 @@
         <translation>--version은 다른 인수와 함께 사용할 수 없습니다.</translation>
     </message>
     <message>
-        <source>Unknown command &quot;%1&quot;. Commands: scan, clean, large, measure.</source>
-        <translation>알 수 없는 명령 &quot;%1&quot;입니다. 명령: scan, clean, large, measure.</translation>
-    </message>
-    <message>
         <source>Unexpected argument &quot;%1&quot; for %2.</source>
         <translation>%2에 사용할 수 없는 인수 &quot;%1&quot;이(가) 있습니다.</translation>
     </message>
@@ -700,6 +773,106 @@
     <message>
         <source>Unknown category %1. Categories: %2.</source>
         <translation>알 수 없는 범주: %1. 사용 가능한 범주: %2.</translation>
+    </message>
+    <message>
+        <source>a flag of &quot;%1&quot; is not true or false</source>
+        <translation>&quot;%1&quot;의 플래그가 true 또는 false가 아닙니다</translation>
+    </message>
+    <message>
+        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
+        <translation>&quot;%1&quot;의 루트 패턴이 이름 목록이 아닙니다</translation>
+    </message>
+    <message>
+        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
+        <translation>&quot;%1&quot;의 루트 minAgeMs가 0에서 100년 사이의 정수 밀리초가 아닙니다</translation>
+    </message>
+    <message>
+        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
+        <translation>경고: 설정 파일 %1을(를) 읽을 수 없습니다. 이번 실행에는 사용자의 설정이 적용되지 않을 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>설정 파일 %1을(를) 읽을 수 없어 제외 항목과, 휴지통으로 이동할지 삭제할지에 대한 선택을 알 수 없습니다. 아무것도 정리하지 않았습니다. 먼저 이 파일을 고치거나 삭제하세요.</translation>
+    </message>
+    <message>
+        <source>--skip-item %1 names no item of the categories given.</source>
+        <translation>--skip-item %1은(는) 지정한 범주의 어떤 항목과도 일치하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned.</source>
+        <translation>아무것도 정리하지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
+        <translation>%1을(를) %2(으)로 이동 · %3 확보 · %4 제거 · %5개 건너뜀</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>작업</translation>
+    </message>
+    <message>
+        <source>move to %1</source>
+        <translation>%1(으)로 이동</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Would stay:</source>
+        <translation>남는 항목:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Preview only, nothing was removed: %n path(s) would go, %1.</source>
+        <translation>
+            <numerusform>미리 보기일 뿐 아무것도 삭제하지 않았습니다: 경로 %n개, %1이(가) 대상입니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The disk is already full.</source>
+        <translation>디스크가 이미 가득 찼습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: Varnholt has recorded the free space %n time(s) (at each start of the window program); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>아직 예측할 수 없습니다: Varnholt가 여유 공간을 %n번 기록했습니다(창 프로그램을 시작할 때마다 기록). 예측하려면 최소 %1번이 필요합니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>아직 예측할 수 없습니다: 여유 공간 기록이 %n일 분량입니다. 예측하려면 최소 %1일 분량이 필요합니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No forecast: free space is not falling.</source>
+        <translation>예측 없음: 여유 공간이 줄고 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>No forecast: at this rate the disk is not full within a year.</source>
+        <translation>예측 없음: 이 속도라면 1년 안에 디스크가 가득 차지 않습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) of free space since %1</source>
+        <translation>
+            <numerusform>%1 이후 여유 공간 기록 %n건</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>restore takes at most one LOG.</source>
+        <translation>restore에는 LOG를 하나까지만 줄 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>put back what a cleanup moved to the trash (the latest one without LOG)</source>
+        <translation>정리로 휴지통에 옮긴 항목을 되돌림(LOG가 없으면 가장 최근 정리)</translation>
+    </message>
+    <message>
+        <source>estimate when the disk is full from its history of free space</source>
+        <translation>여유 공간 기록으로 디스크가 가득 차는 시점을 예측</translation>
+    </message>
+    <message>
+        <source>There is no cleanup log to restore from.</source>
+        <translation>복원에 사용할 정리 로그가 없습니다.</translation>
     </message>
     <message>
         <source>Usage:
@@ -764,36 +937,18 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
 </translation>
     </message>
     <message>
-        <source>a flag of &quot;%1&quot; is not true or false</source>
-        <translation>&quot;%1&quot;의 플래그가 true 또는 false가 아닙니다</translation>
+        <source>list what clean would remove or move, with sizes; removes nothing</source>
+        <translation>clean이 삭제하거나 옮길 항목을 크기와 함께 표시(아무것도 삭제하지 않음)</translation>
     </message>
     <message>
-        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
-        <translation>&quot;%1&quot;의 루트 패턴이 이름 목록이 아닙니다</translation>
+        <source>Unknown command &quot;%1&quot;. Commands: %2.</source>
+        <translation>알 수 없는 명령 &quot;%1&quot;입니다. 명령: %2.</translation>
     </message>
-    <message>
-        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
-        <translation>&quot;%1&quot;의 루트 minAgeMs가 0에서 100년 사이의 정수 밀리초가 아닙니다</translation>
-    </message>
-    <message>
-        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
-        <translation>경고: 설정 파일 %1을(를) 읽을 수 없습니다. 이번 실행에는 사용자의 설정이 적용되지 않을 수 있습니다.</translation>
-    </message>
-    <message>
-        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
-        <translation>설정 파일 %1을(를) 읽을 수 없어 제외 항목과, 휴지통으로 이동할지 삭제할지에 대한 선택을 알 수 없습니다. 아무것도 정리하지 않았습니다. 먼저 이 파일을 고치거나 삭제하세요.</translation>
-    </message>
-    <message>
-        <source>--skip-item %1 names no item of the categories given.</source>
-        <translation>--skip-item %1은(는) 지정한 범주의 어떤 항목과도 일치하지 않습니다.</translation>
-    </message>
-    <message>
-        <source>Nothing was cleaned.</source>
-        <translation>아무것도 정리하지 않았습니다.</translation>
-    </message>
-    <message>
-        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
-        <translation>%1을(를) %2(으)로 이동 · %3 확보 · %4 제거 · %5개 건너뜀</translation>
+    <message numerus="yes">
+        <source>In use by %1 (PID %2): %n file(s)</source>
+        <translation>
+            <numerusform>%1(PID %2)에서 사용 중: 파일 %n개</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -910,6 +1065,12 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
     <message>
         <source>Varnholt was updated to version %1.</source>
         <translation>Varnholt가 버전 %1(으)로 업데이트되었습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is filling up: at this rate it is full in about %n day(s). Run Smart Scan to free up space.</source>
+        <translation>
+            <numerusform>%1이(가) 채워지고 있습니다. 이 속도라면 약 %n일 후에 가득 찹니다. 스마트 검사를 실행하여 공간을 확보하세요.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1089,6 +1250,28 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
         <source>Some of it needs administrator rights: without them those files are skipped.</source>
         <translation>일부 항목에는 관리자 권한이 필요합니다. 권한이 없으면 해당 파일은 건너뜁니다.</translation>
     </message>
+    <message>
+        <source>Everything that will go</source>
+        <translation>삭제될 모든 항목</translation>
+    </message>
+    <message>
+        <source>Working out the list…</source>
+        <translation>목록을 만드는 중…</translation>
+    </message>
+    <message>
+        <source>The list cannot be worked out now.</source>
+        <translation>지금은 목록을 만들 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Nothing in the selection would be removed.</source>
+        <translation>선택한 항목에서 삭제될 것이 없습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n path(s) · %1</source>
+        <translation>
+            <numerusform>경로 %n개 · %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>OverviewPage</name>
@@ -1200,6 +1383,16 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
         <source>Scan again to see what can be cleaned</source>
         <translation>다시 검사하여 정리할 수 있는 항목 확인</translation>
     </message>
+    <message>
+        <source>Free space history</source>
+        <translation>여유 공간 기록</translation>
+    </message>
+    <message numerus="yes">
+        <source>From %1 to %2 free over %n day(s)</source>
+        <translation>
+            <numerusform>%n일 동안 여유 공간이 %1에서 %2(으)로</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -1222,6 +1415,29 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
     <message>
         <source>File Explorer</source>
         <translation>파일 탐색기</translation>
+    </message>
+</context>
+<context>
+    <name>Restore</name>
+    <message>
+        <source>no longer in the trash</source>
+        <translation>더 이상 휴지통에 없음</translation>
+    </message>
+    <message>
+        <source>its place is taken</source>
+        <translation>원래 위치가 이미 사용 중</translation>
+    </message>
+    <message>
+        <source>the log does not name a trash entry</source>
+        <translation>로그가 휴지통 항목을 가리키지 않음</translation>
+    </message>
+    <message>
+        <source>more than one trash entry matches</source>
+        <translation>일치하는 휴지통 항목이 여러 개임</translation>
+    </message>
+    <message>
+        <source>could not be moved back</source>
+        <translation>되돌려 놓지 못함</translation>
     </message>
 </context>
 <context>
@@ -1497,6 +1713,34 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
     <message>
         <source>Used by the Space Map’s “Unused” filter.</source>
         <translation>공간 맵의 ‘미사용’ 필터에 사용됩니다.</translation>
+    </message>
+    <message>
+        <source>Recent cleanups</source>
+        <translation>최근 정리</translation>
+    </message>
+    <message>
+        <source>No cleanups yet</source>
+        <translation>아직 정리 기록이 없습니다</translation>
+    </message>
+    <message>
+        <source>Every cleanup writes a log you can review.</source>
+        <translation>정리할 때마다 확인할 수 있는 로그가 기록됩니다.</translation>
+    </message>
+    <message>
+        <source>%1 moved to the %2</source>
+        <translation>%1을(를) %2(으)로 이동</translation>
+    </message>
+    <message>
+        <source>%1 deleted permanently</source>
+        <translation>%1 영구 삭제</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>복원</translation>
+    </message>
+    <message>
+        <source>Put back what this cleanup moved to the %1. Nothing that is in its place now is replaced.</source>
+        <translation>이번 정리로 %1(으)로 옮긴 항목을 되돌립니다. 지금 그 위치에 있는 항목은 바꾸지 않습니다.</translation>
     </message>
 </context>
 <context>

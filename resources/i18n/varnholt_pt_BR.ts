@@ -37,6 +37,47 @@
         <source>Nothing was cleaned: your settings cannot be read.</source>
         <translation>Nada foi limpo: não é possível ler suas configurações.</translation>
     </message>
+    <message>
+        <source>That cleanup log could not be read; nothing was restored.</source>
+        <translation>Não foi possível ler esse log de limpeza; nada foi restaurado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n item(s) from the %1</source>
+        <translation>
+            <numerusform>%n item restaurado da %1</numerusform>
+            <numerusform>%n itens restaurados da %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 not restored: %2</source>
+        <translation>%1 não restaurado(s): %2</translation>
+    </message>
+    <message>
+        <source>found through the %1&apos;s own records (an older log)</source>
+        <translation>encontrados pelos registros da própria %1 (log antigo)</translation>
+    </message>
+    <message numerus="yes">
+        <source>At this rate the disk is full in about %n week(s)</source>
+        <translation>
+            <numerusform>Nesse ritmo, o disco estará cheio em cerca de %n semana</numerusform>
+            <numerusform>Nesse ritmo, o disco estará cheio em cerca de %n semanas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>At this rate the disk is full in about %n day(s)</source>
+        <translation>
+            <numerusform>Nesse ritmo, o disco estará cheio em cerca de %n dia</numerusform>
+            <numerusform>Nesse ritmo, o disco estará cheio em cerca de %n dias</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Free space falls by about %1 a day</source>
+        <translation>O espaço livre diminui cerca de %1 por dia</translation>
+    </message>
+    <message>
+        <source>Free space rises by about %1 a day</source>
+        <translation>O espaço livre aumenta cerca de %1 por dia</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -462,6 +503,47 @@
         <source>of %1 selected · %2</source>
         <translation>de %1 selecionados · %2</translation>
     </message>
+    <message>
+        <source>Restore all</source>
+        <translation>Restaurar tudo</translation>
+    </message>
+    <message>
+        <source>Put everything this cleanup moved to the %1 back where it was</source>
+        <translation>Devolver ao lugar tudo o que esta limpeza moveu para a %1</translation>
+    </message>
+    <message>
+        <source>Restoring…</source>
+        <translation>Restaurando…</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>two programs that hold files</comment>
+        <translation>%1 e %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n other program(s)</source>
+        <comment>programs that hold files</comment>
+        <translation>
+            <numerusform>%1 e mais %n programa</numerusform>
+            <numerusform>%1 e mais %n programas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) are in use by %1.</source>
+        <comment>%1: one or more programs</comment>
+        <translation>
+            <numerusform>%n arquivo está em uso por %1.</numerusform>
+            <numerusform>%n arquivos estão em uso por %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Tentar novamente</translation>
+    </message>
+    <message>
+        <source>Clean the skipped files again, the same way</source>
+        <translation>Limpar novamente os arquivos ignorados, da mesma forma</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -652,10 +734,6 @@
         <translation>--version não aceita outros argumentos.</translation>
     </message>
     <message>
-        <source>Unknown command &quot;%1&quot;. Commands: scan, clean, large, measure.</source>
-        <translation>Comando desconhecido “%1”. Comandos: scan, clean, large, measure.</translation>
-    </message>
-    <message>
         <source>Unexpected argument &quot;%1&quot; for %2.</source>
         <translation>Argumento inesperado “%1” para %2.</translation>
     </message>
@@ -706,6 +784,110 @@
     <message>
         <source>Unknown category %1. Categories: %2.</source>
         <translation>Categoria desconhecida: %1. Categorias disponíveis: %2.</translation>
+    </message>
+    <message>
+        <source>a flag of &quot;%1&quot; is not true or false</source>
+        <translation>um indicador de “%1” não é true nem false</translation>
+    </message>
+    <message>
+        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
+        <translation>os padrões de uma raiz de “%1” não são uma lista de nomes</translation>
+    </message>
+    <message>
+        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
+        <translation>o minAgeMs de uma raiz de “%1” não é um número inteiro de milissegundos entre 0 e 100 anos</translation>
+    </message>
+    <message>
+        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
+        <translation>Aviso: não é possível ler o arquivo de configurações %1; esta execução pode não usar suas configurações.</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>Não é possível ler o arquivo de configurações %1, então suas exclusões e sua escolha entre a lixeira e a exclusão são desconhecidas. Nada foi limpo: corrija ou remova esse arquivo primeiro.</translation>
+    </message>
+    <message>
+        <source>--skip-item %1 names no item of the categories given.</source>
+        <translation>--skip-item %1 não corresponde a nenhum item das categorias indicadas.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned.</source>
+        <translation>Nada foi limpo.</translation>
+    </message>
+    <message>
+        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
+        <translation>Movido para a %2: %1 · liberado: %3 · removidos: %4 · ignorados: %5</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Ação</translation>
+    </message>
+    <message>
+        <source>move to %1</source>
+        <translation>mover para %1</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>excluir</translation>
+    </message>
+    <message>
+        <source>Would stay:</source>
+        <translation>Permaneceria:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Preview only, nothing was removed: %n path(s) would go, %1.</source>
+        <translation>
+            <numerusform>Apenas prévia, nada foi removido: %n caminho sairia, %1.</numerusform>
+            <numerusform>Apenas prévia, nada foi removido: %n caminhos sairiam, %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The disk is already full.</source>
+        <translation>O disco já está cheio.</translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: Varnholt has recorded the free space %n time(s) (at each start of the window program); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>Ainda sem previsão: o Varnholt registrou o espaço livre %n vez (a cada início do programa com janela); uma previsão precisa de pelo menos %1.</numerusform>
+            <numerusform>Ainda sem previsão: o Varnholt registrou o espaço livre %n vezes (a cada início do programa com janela); uma previsão precisa de pelo menos %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>Ainda sem previsão: os registros de espaço livre cobrem %n dia; uma previsão precisa de pelo menos %1.</numerusform>
+            <numerusform>Ainda sem previsão: os registros de espaço livre cobrem %n dias; uma previsão precisa de pelo menos %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No forecast: free space is not falling.</source>
+        <translation>Sem previsão: o espaço livre não está diminuindo.</translation>
+    </message>
+    <message>
+        <source>No forecast: at this rate the disk is not full within a year.</source>
+        <translation>Sem previsão: nesse ritmo, o disco não ficará cheio em um ano.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) of free space since %1</source>
+        <translation>
+            <numerusform>%n registro de espaço livre desde %1</numerusform>
+            <numerusform>%n registros de espaço livre desde %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>restore takes at most one LOG.</source>
+        <translation>restore aceita no máximo um LOG.</translation>
+    </message>
+    <message>
+        <source>put back what a cleanup moved to the trash (the latest one without LOG)</source>
+        <translation>devolve o que uma limpeza moveu para a lixeira (sem LOG, a mais recente)</translation>
+    </message>
+    <message>
+        <source>estimate when the disk is full from its history of free space</source>
+        <translation>estimar quando o disco ficará cheio com base no histórico de espaço livre</translation>
+    </message>
+    <message>
+        <source>There is no cleanup log to restore from.</source>
+        <translation>Não há log de limpeza para restaurar.</translation>
     </message>
     <message>
         <source>Usage:
@@ -770,36 +952,19 @@ em vez das do sistema (para testes).
 </translation>
     </message>
     <message>
-        <source>a flag of &quot;%1&quot; is not true or false</source>
-        <translation>um indicador de “%1” não é true nem false</translation>
+        <source>list what clean would remove or move, with sizes; removes nothing</source>
+        <translation>lista o que o clean removeria ou moveria, com tamanhos; não remove nada</translation>
     </message>
     <message>
-        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
-        <translation>os padrões de uma raiz de “%1” não são uma lista de nomes</translation>
+        <source>Unknown command &quot;%1&quot;. Commands: %2.</source>
+        <translation>Comando desconhecido “%1”. Comandos: %2.</translation>
     </message>
-    <message>
-        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
-        <translation>o minAgeMs de uma raiz de “%1” não é um número inteiro de milissegundos entre 0 e 100 anos</translation>
-    </message>
-    <message>
-        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
-        <translation>Aviso: não é possível ler o arquivo de configurações %1; esta execução pode não usar suas configurações.</translation>
-    </message>
-    <message>
-        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
-        <translation>Não é possível ler o arquivo de configurações %1, então suas exclusões e sua escolha entre a lixeira e a exclusão são desconhecidas. Nada foi limpo: corrija ou remova esse arquivo primeiro.</translation>
-    </message>
-    <message>
-        <source>--skip-item %1 names no item of the categories given.</source>
-        <translation>--skip-item %1 não corresponde a nenhum item das categorias indicadas.</translation>
-    </message>
-    <message>
-        <source>Nothing was cleaned.</source>
-        <translation>Nada foi limpo.</translation>
-    </message>
-    <message>
-        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
-        <translation>Movido para a %2: %1 · liberado: %3 · removidos: %4 · ignorados: %5</translation>
+    <message numerus="yes">
+        <source>In use by %1 (PID %2): %n file(s)</source>
+        <translation>
+            <numerusform>Em uso por %1 (PID %2): %n arquivo</numerusform>
+            <numerusform>Em uso por %1 (PID %2): %n arquivos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -917,6 +1082,13 @@ em vez das do sistema (para testes).
     <message>
         <source>Varnholt was updated to version %1.</source>
         <translation>O Varnholt foi atualizado para a versão %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is filling up: at this rate it is full in about %n day(s). Run Smart Scan to free up space.</source>
+        <translation>
+            <numerusform>%1 está enchendo: nesse ritmo, estará cheio em cerca de %n dia. Execute a Verificação inteligente para liberar espaço.</numerusform>
+            <numerusform>%1 está enchendo: nesse ritmo, estará cheio em cerca de %n dias. Execute a Verificação inteligente para liberar espaço.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1096,6 +1268,29 @@ em vez das do sistema (para testes).
         <source>Some of it needs administrator rights: without them those files are skipped.</source>
         <translation>Parte disso exige permissões de administrador: sem elas, esses arquivos são ignorados.</translation>
     </message>
+    <message>
+        <source>Everything that will go</source>
+        <translation>Tudo o que será removido</translation>
+    </message>
+    <message>
+        <source>Working out the list…</source>
+        <translation>Montando a lista…</translation>
+    </message>
+    <message>
+        <source>The list cannot be worked out now.</source>
+        <translation>Não é possível montar a lista agora.</translation>
+    </message>
+    <message>
+        <source>Nothing in the selection would be removed.</source>
+        <translation>Nada da seleção seria removido.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n path(s) · %1</source>
+        <translation>
+            <numerusform>%n caminho · %1</numerusform>
+            <numerusform>%n caminhos · %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>OverviewPage</name>
@@ -1207,6 +1402,17 @@ em vez das do sistema (para testes).
         <source>Scan again to see what can be cleaned</source>
         <translation>Verifique novamente para ver o que pode ser limpo</translation>
     </message>
+    <message>
+        <source>Free space history</source>
+        <translation>Histórico do espaço livre</translation>
+    </message>
+    <message numerus="yes">
+        <source>From %1 to %2 free over %n day(s)</source>
+        <translation>
+            <numerusform>De %1 para %2 livres em %n dia</numerusform>
+            <numerusform>De %1 para %2 livres em %n dias</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -1229,6 +1435,29 @@ em vez das do sistema (para testes).
     <message>
         <source>File Explorer</source>
         <translation>Explorador de Arquivos</translation>
+    </message>
+</context>
+<context>
+    <name>Restore</name>
+    <message>
+        <source>no longer in the trash</source>
+        <translation>não está mais na lixeira</translation>
+    </message>
+    <message>
+        <source>its place is taken</source>
+        <translation>o lugar dele está ocupado</translation>
+    </message>
+    <message>
+        <source>the log does not name a trash entry</source>
+        <translation>o log não indica um item da lixeira</translation>
+    </message>
+    <message>
+        <source>more than one trash entry matches</source>
+        <translation>mais de um item da lixeira corresponde</translation>
+    </message>
+    <message>
+        <source>could not be moved back</source>
+        <translation>não foi possível devolver ao lugar</translation>
     </message>
 </context>
 <context>
@@ -1504,6 +1733,34 @@ em vez das do sistema (para testes).
     <message>
         <source>Used by the Space Map’s “Unused” filter.</source>
         <translation>Usado pelo filtro “Sem uso” do Mapa de espaço.</translation>
+    </message>
+    <message>
+        <source>Recent cleanups</source>
+        <translation>Limpezas recentes</translation>
+    </message>
+    <message>
+        <source>No cleanups yet</source>
+        <translation>Nenhuma limpeza ainda</translation>
+    </message>
+    <message>
+        <source>Every cleanup writes a log you can review.</source>
+        <translation>Cada limpeza grava um log que você pode revisar.</translation>
+    </message>
+    <message>
+        <source>%1 moved to the %2</source>
+        <translation>%1 movidos para a %2</translation>
+    </message>
+    <message>
+        <source>%1 deleted permanently</source>
+        <translation>%1 excluídos permanentemente</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Put back what this cleanup moved to the %1. Nothing that is in its place now is replaced.</source>
+        <translation>Devolve o que esta limpeza moveu para a %1. Nada que esteja no lugar agora é substituído.</translation>
     </message>
 </context>
 <context>

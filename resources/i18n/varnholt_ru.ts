@@ -38,6 +38,50 @@
         <source>Nothing was cleaned: your settings cannot be read.</source>
         <translation>Ничего не очищено: не удаётся прочитать ваши настройки.</translation>
     </message>
+    <message>
+        <source>That cleanup log could not be read; nothing was restored.</source>
+        <translation>Не удалось прочитать журнал этой очистки; ничего не восстановлено.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n item(s) from the %1</source>
+        <translation>
+            <numerusform>Из папки «%1» восстановлен %n объект</numerusform>
+            <numerusform>Из папки «%1» восстановлено %n объекта</numerusform>
+            <numerusform>Из папки «%1» восстановлено %n объектов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 not restored: %2</source>
+        <translation>не восстановлено: %1 — %2</translation>
+    </message>
+    <message>
+        <source>found through the %1&apos;s own records (an older log)</source>
+        <translation>найдено по записям самой папки «%1» (журнал старого формата)</translation>
+    </message>
+    <message numerus="yes">
+        <source>At this rate the disk is full in about %n week(s)</source>
+        <translation>
+            <numerusform>При таком темпе диск заполнится примерно через %n неделю</numerusform>
+            <numerusform>При таком темпе диск заполнится примерно через %n недели</numerusform>
+            <numerusform>При таком темпе диск заполнится примерно через %n недель</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>At this rate the disk is full in about %n day(s)</source>
+        <translation>
+            <numerusform>При таком темпе диск заполнится примерно через %n день</numerusform>
+            <numerusform>При таком темпе диск заполнится примерно через %n дня</numerusform>
+            <numerusform>При таком темпе диск заполнится примерно через %n дней</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Free space falls by about %1 a day</source>
+        <translation>Свободное место уменьшается примерно на %1 в день</translation>
+    </message>
+    <message>
+        <source>Free space rises by about %1 a day</source>
+        <translation>Свободное место увеличивается примерно на %1 в день</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -466,6 +510,49 @@
         <source>of %1 selected · %2</source>
         <translation>из выбранных %1 · %2</translation>
     </message>
+    <message>
+        <source>Restore all</source>
+        <translation>Восстановить всё</translation>
+    </message>
+    <message>
+        <source>Put everything this cleanup moved to the %1 back where it was</source>
+        <translation>Вернуть на место всё, что эта очистка переместила в папку «%1»</translation>
+    </message>
+    <message>
+        <source>Restoring…</source>
+        <translation>Восстановление…</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>two programs that hold files</comment>
+        <translation>%1 и %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n other program(s)</source>
+        <comment>programs that hold files</comment>
+        <translation>
+            <numerusform>%1 и ещё %n программа</numerusform>
+            <numerusform>%1 и ещё %n программы</numerusform>
+            <numerusform>%1 и ещё %n программ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) are in use by %1.</source>
+        <comment>%1: one or more programs</comment>
+        <translation>
+            <numerusform>%n файл занят: %1.</numerusform>
+            <numerusform>%n файла заняты: %1.</numerusform>
+            <numerusform>%n файлов занято: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Clean the skipped files again, the same way</source>
+        <translation>Снова очистить пропущенные файлы тем же способом</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -658,10 +745,6 @@
         <translation>--version не принимает других аргументов.</translation>
     </message>
     <message>
-        <source>Unknown command &quot;%1&quot;. Commands: scan, clean, large, measure.</source>
-        <translation>Неизвестная команда «%1». Команды: scan, clean, large, measure.</translation>
-    </message>
-    <message>
         <source>Unexpected argument &quot;%1&quot; for %2.</source>
         <translation>Неожиданный аргумент «%1» для команды %2.</translation>
     </message>
@@ -712,6 +795,114 @@
     <message>
         <source>Unknown category %1. Categories: %2.</source>
         <translation>Неизвестная категория: %1. Доступные категории: %2.</translation>
+    </message>
+    <message>
+        <source>a flag of &quot;%1&quot; is not true or false</source>
+        <translation>у категории «%1» указан флаг, отличный от true и false</translation>
+    </message>
+    <message>
+        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
+        <translation>у категории «%1» шаблоны корневой папки заданы не списком имён</translation>
+    </message>
+    <message>
+        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
+        <translation>у категории «%1» значение minAgeMs корневой папки не является целым числом миллисекунд от 0 до 100 лет</translation>
+    </message>
+    <message>
+        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
+        <translation>Предупреждение: не удаётся прочитать файл настроек %1; в этом запуске ваши настройки могут не учитываться.</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>Не удаётся прочитать файл настроек %1, поэтому ваши исключения и выбор между корзиной и удалением неизвестны. Ничего не очищено: сначала исправьте или удалите этот файл.</translation>
+    </message>
+    <message>
+        <source>--skip-item %1 names no item of the categories given.</source>
+        <translation>--skip-item %1 не соответствует ни одному элементу указанных категорий.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned.</source>
+        <translation>Ничего не очищено.</translation>
+    </message>
+    <message>
+        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
+        <translation>Перемещено в папку «%2»: %1 · освобождено: %3 · удалено: %4 · пропущено: %5</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Действие</translation>
+    </message>
+    <message>
+        <source>move to %1</source>
+        <translation>переместить в «%1»</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>удалить</translation>
+    </message>
+    <message>
+        <source>Would stay:</source>
+        <translation>Останется:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Preview only, nothing was removed: %n path(s) would go, %1.</source>
+        <translation>
+            <numerusform>Только предпросмотр, ничего не удалено: ушёл бы %n путь, %1.</numerusform>
+            <numerusform>Только предпросмотр, ничего не удалено: ушли бы %n пути, %1.</numerusform>
+            <numerusform>Только предпросмотр, ничего не удалено: ушли бы %n путей, %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The disk is already full.</source>
+        <translation>Диск уже заполнен.</translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: Varnholt has recorded the free space %n time(s) (at each start of the window program); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>Прогноза пока нет: Varnholt записал свободное место %n раз (при каждом запуске оконной программы); для прогноза нужно не меньше %1.</numerusform>
+            <numerusform>Прогноза пока нет: Varnholt записал свободное место %n раза (при каждом запуске оконной программы); для прогноза нужно не меньше %1.</numerusform>
+            <numerusform>Прогноза пока нет: Varnholt записал свободное место %n раз (при каждом запуске оконной программы); для прогноза нужно не меньше %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>Прогноза пока нет: записи свободного места охватывают %n день; для прогноза нужно не меньше %1.</numerusform>
+            <numerusform>Прогноза пока нет: записи свободного места охватывают %n дня; для прогноза нужно не меньше %1.</numerusform>
+            <numerusform>Прогноза пока нет: записи свободного места охватывают %n дней; для прогноза нужно не меньше %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No forecast: free space is not falling.</source>
+        <translation>Прогноза нет: свободное место не уменьшается.</translation>
+    </message>
+    <message>
+        <source>No forecast: at this rate the disk is not full within a year.</source>
+        <translation>Прогноза нет: при таком темпе диск не заполнится в течение года.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) of free space since %1</source>
+        <translation>
+            <numerusform>%n запись свободного места с %1</numerusform>
+            <numerusform>%n записи свободного места с %1</numerusform>
+            <numerusform>%n записей свободного места с %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>restore takes at most one LOG.</source>
+        <translation>restore принимает не более одного LOG.</translation>
+    </message>
+    <message>
+        <source>put back what a cleanup moved to the trash (the latest one without LOG)</source>
+        <translation>вернуть то, что очистка переместила в корзину (без LOG — последняя)</translation>
+    </message>
+    <message>
+        <source>estimate when the disk is full from its history of free space</source>
+        <translation>оценить, когда диск заполнится, по истории свободного места</translation>
+    </message>
+    <message>
+        <source>There is no cleanup log to restore from.</source>
+        <translation>Нет журнала очистки, по которому можно восстановить.</translation>
     </message>
     <message>
         <source>Usage:
@@ -777,36 +968,20 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
 </translation>
     </message>
     <message>
-        <source>a flag of &quot;%1&quot; is not true or false</source>
-        <translation>у категории «%1» указан флаг, отличный от true и false</translation>
+        <source>list what clean would remove or move, with sizes; removes nothing</source>
+        <translation>показывает, что clean удалил бы или переместил, с размерами; ничего не удаляет</translation>
     </message>
     <message>
-        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
-        <translation>у категории «%1» шаблоны корневой папки заданы не списком имён</translation>
+        <source>Unknown command &quot;%1&quot;. Commands: %2.</source>
+        <translation>Неизвестная команда «%1». Команды: %2.</translation>
     </message>
-    <message>
-        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
-        <translation>у категории «%1» значение minAgeMs корневой папки не является целым числом миллисекунд от 0 до 100 лет</translation>
-    </message>
-    <message>
-        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
-        <translation>Предупреждение: не удаётся прочитать файл настроек %1; в этом запуске ваши настройки могут не учитываться.</translation>
-    </message>
-    <message>
-        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
-        <translation>Не удаётся прочитать файл настроек %1, поэтому ваши исключения и выбор между корзиной и удалением неизвестны. Ничего не очищено: сначала исправьте или удалите этот файл.</translation>
-    </message>
-    <message>
-        <source>--skip-item %1 names no item of the categories given.</source>
-        <translation>--skip-item %1 не соответствует ни одному элементу указанных категорий.</translation>
-    </message>
-    <message>
-        <source>Nothing was cleaned.</source>
-        <translation>Ничего не очищено.</translation>
-    </message>
-    <message>
-        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
-        <translation>Перемещено в папку «%2»: %1 · освобождено: %3 · удалено: %4 · пропущено: %5</translation>
+    <message numerus="yes">
+        <source>In use by %1 (PID %2): %n file(s)</source>
+        <translation>
+            <numerusform>Используется %1 (PID %2): %n файл</numerusform>
+            <numerusform>Используется %1 (PID %2): %n файла</numerusform>
+            <numerusform>Используется %1 (PID %2): %n файлов</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -925,6 +1100,14 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
     <message>
         <source>Varnholt was updated to version %1.</source>
         <translation>Varnholt обновлён до версии %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is filling up: at this rate it is full in about %n day(s). Run Smart Scan to free up space.</source>
+        <translation>
+            <numerusform>%1 заполняется: при таком темпе он заполнится примерно через %n день. Запустите умное сканирование, чтобы освободить место.</numerusform>
+            <numerusform>%1 заполняется: при таком темпе он заполнится примерно через %n дня. Запустите умное сканирование, чтобы освободить место.</numerusform>
+            <numerusform>%1 заполняется: при таком темпе он заполнится примерно через %n дней. Запустите умное сканирование, чтобы освободить место.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1104,6 +1287,30 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
         <source>Some of it needs administrator rights: without them those files are skipped.</source>
         <translation>Для части файлов нужны права администратора: без них эти файлы будут пропущены.</translation>
     </message>
+    <message>
+        <source>Everything that will go</source>
+        <translation>Всё, что будет удалено</translation>
+    </message>
+    <message>
+        <source>Working out the list…</source>
+        <translation>Составляем список…</translation>
+    </message>
+    <message>
+        <source>The list cannot be worked out now.</source>
+        <translation>Сейчас не удаётся составить список.</translation>
+    </message>
+    <message>
+        <source>Nothing in the selection would be removed.</source>
+        <translation>Из выбранного ничего не будет удалено.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n path(s) · %1</source>
+        <translation>
+            <numerusform>%n путь · %1</numerusform>
+            <numerusform>%n пути · %1</numerusform>
+            <numerusform>%n путей · %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>OverviewPage</name>
@@ -1215,6 +1422,18 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
         <source>Scan again to see what can be cleaned</source>
         <translation>Запустите сканирование снова, чтобы увидеть, что можно очистить</translation>
     </message>
+    <message>
+        <source>Free space history</source>
+        <translation>История свободного места</translation>
+    </message>
+    <message numerus="yes">
+        <source>From %1 to %2 free over %n day(s)</source>
+        <translation>
+            <numerusform>Свободно: с %1 до %2 за %n день</numerusform>
+            <numerusform>Свободно: с %1 до %2 за %n дня</numerusform>
+            <numerusform>Свободно: с %1 до %2 за %n дней</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -1237,6 +1456,29 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
     <message>
         <source>File Explorer</source>
         <translation>Проводник</translation>
+    </message>
+</context>
+<context>
+    <name>Restore</name>
+    <message>
+        <source>no longer in the trash</source>
+        <translation>больше нет в корзине</translation>
+    </message>
+    <message>
+        <source>its place is taken</source>
+        <translation>его место уже занято</translation>
+    </message>
+    <message>
+        <source>the log does not name a trash entry</source>
+        <translation>журнал не указывает на объект в корзине</translation>
+    </message>
+    <message>
+        <source>more than one trash entry matches</source>
+        <translation>подходит больше одного объекта в корзине</translation>
+    </message>
+    <message>
+        <source>could not be moved back</source>
+        <translation>не удалось вернуть на место</translation>
     </message>
 </context>
 <context>
@@ -1512,6 +1754,34 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
     <message>
         <source>Used by the Space Map’s “Unused” filter.</source>
         <translation>Используется фильтром «Не использовались» на странице «Карта диска».</translation>
+    </message>
+    <message>
+        <source>Recent cleanups</source>
+        <translation>Недавние очистки</translation>
+    </message>
+    <message>
+        <source>No cleanups yet</source>
+        <translation>Очисток пока не было</translation>
+    </message>
+    <message>
+        <source>Every cleanup writes a log you can review.</source>
+        <translation>Каждая очистка записывает журнал, который можно просмотреть.</translation>
+    </message>
+    <message>
+        <source>%1 moved to the %2</source>
+        <translation>%1 перемещено в папку «%2»</translation>
+    </message>
+    <message>
+        <source>%1 deleted permanently</source>
+        <translation>%1 удалено безвозвратно</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Восстановить</translation>
+    </message>
+    <message>
+        <source>Put back what this cleanup moved to the %1. Nothing that is in its place now is replaced.</source>
+        <translation>Возвращает то, что эта очистка переместила в папку «%1». То, что сейчас находится на их месте, не заменяется.</translation>
     </message>
 </context>
 <context>

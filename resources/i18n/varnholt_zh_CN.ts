@@ -36,6 +36,44 @@
         <source>Nothing was cleaned: your settings cannot be read.</source>
         <translation>未清理任何内容：无法读取您的设置。</translation>
     </message>
+    <message>
+        <source>That cleanup log could not be read; nothing was restored.</source>
+        <translation>无法读取该清理日志，未恢复任何内容。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n item(s) from the %1</source>
+        <translation>
+            <numerusform>已从%1恢复 %n 个项目</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 not restored: %2</source>
+        <translation>%1 个未恢复：%2</translation>
+    </message>
+    <message>
+        <source>found through the %1&apos;s own records (an older log)</source>
+        <translation>通过%1自身的记录找到（旧版日志）</translation>
+    </message>
+    <message numerus="yes">
+        <source>At this rate the disk is full in about %n week(s)</source>
+        <translation>
+            <numerusform>按此速度，磁盘大约 %n 周后将满</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>At this rate the disk is full in about %n day(s)</source>
+        <translation>
+            <numerusform>按此速度，磁盘大约 %n 天后将满</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Free space falls by about %1 a day</source>
+        <translation>可用空间每天减少约 %1</translation>
+    </message>
+    <message>
+        <source>Free space rises by about %1 a day</source>
+        <translation>可用空间每天增加约 %1</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -458,6 +496,45 @@
         <source>of %1 selected · %2</source>
         <translation>共选择 %1 · %2</translation>
     </message>
+    <message>
+        <source>Restore all</source>
+        <translation>全部恢复</translation>
+    </message>
+    <message>
+        <source>Put everything this cleanup moved to the %1 back where it was</source>
+        <translation>将本次清理移到%1的所有内容放回原处</translation>
+    </message>
+    <message>
+        <source>Restoring…</source>
+        <translation>正在恢复…</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>two programs that hold files</comment>
+        <translation>%1 和 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n other program(s)</source>
+        <comment>programs that hold files</comment>
+        <translation>
+            <numerusform>%1 及其他 %n 个程序</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) are in use by %1.</source>
+        <comment>%1: one or more programs</comment>
+        <translation>
+            <numerusform>%n 个文件正被 %1 使用。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>重试</translation>
+    </message>
+    <message>
+        <source>Clean the skipped files again, the same way</source>
+        <translation>以相同方式再次清理跳过的文件</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -646,10 +723,6 @@
         <translation>--version 不能与其他参数一起使用。</translation>
     </message>
     <message>
-        <source>Unknown command &quot;%1&quot;. Commands: scan, clean, large, measure.</source>
-        <translation>未知命令“%1”。可用命令：scan、clean、large、measure。</translation>
-    </message>
-    <message>
         <source>Unexpected argument &quot;%1&quot; for %2.</source>
         <translation>%2 命令不接受参数“%1”。</translation>
     </message>
@@ -700,6 +773,106 @@
     <message>
         <source>Unknown category %1. Categories: %2.</source>
         <translation>未知类别：%1。可用类别：%2。</translation>
+    </message>
+    <message>
+        <source>a flag of &quot;%1&quot; is not true or false</source>
+        <translation>“%1”的某个标志不是 true 或 false</translation>
+    </message>
+    <message>
+        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
+        <translation>“%1”的某个根路径的模式不是名称列表</translation>
+    </message>
+    <message>
+        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
+        <translation>“%1”的某个根路径的 minAgeMs 不是 0 到 100 年之间的整数毫秒数</translation>
+    </message>
+    <message>
+        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
+        <translation>警告：无法读取设置文件 %1；本次运行可能不会使用您的设置。</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>无法读取设置文件 %1，因此不清楚您的排除项，也不清楚应移至回收站还是直接删除。未清理任何内容：请先修复或删除该文件。</translation>
+    </message>
+    <message>
+        <source>--skip-item %1 names no item of the categories given.</source>
+        <translation>--skip-item %1 不对应所给类别中的任何项目。</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned.</source>
+        <translation>未清理任何内容。</translation>
+    </message>
+    <message>
+        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
+        <translation>已将 %1 移至%2 · 已释放 %3 · 已移除 %4 · 已跳过 %5 个</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>move to %1</source>
+        <translation>移到%1</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Would stay:</source>
+        <translation>将保留：</translation>
+    </message>
+    <message numerus="yes">
+        <source>Preview only, nothing was removed: %n path(s) would go, %1.</source>
+        <translation>
+            <numerusform>仅为预览，未删除任何内容：将移除 %n 个路径，共 %1。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The disk is already full.</source>
+        <translation>磁盘已满。</translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: Varnholt has recorded the free space %n time(s) (at each start of the window program); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>暂无预测：Varnholt 已记录可用空间 %n 次（每次启动窗口程序时记录）；预测至少需要 %1 次。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>暂无预测：可用空间记录仅涵盖 %n 天；预测至少需要 %1 天。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No forecast: free space is not falling.</source>
+        <translation>无预测：可用空间没有减少。</translation>
+    </message>
+    <message>
+        <source>No forecast: at this rate the disk is not full within a year.</source>
+        <translation>无预测：按此速度，磁盘一年内不会满。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) of free space since %1</source>
+        <translation>
+            <numerusform>自 %1 起共 %n 条可用空间记录</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>restore takes at most one LOG.</source>
+        <translation>restore 最多接受一个 LOG。</translation>
+    </message>
+    <message>
+        <source>put back what a cleanup moved to the trash (the latest one without LOG)</source>
+        <translation>将某次清理移到回收站的内容放回原处（不指定 LOG 时为最近一次）</translation>
+    </message>
+    <message>
+        <source>estimate when the disk is full from its history of free space</source>
+        <translation>根据可用空间历史估算磁盘何时会满</translation>
+    </message>
+    <message>
+        <source>There is no cleanup log to restore from.</source>
+        <translation>没有可用于恢复的清理日志。</translation>
     </message>
     <message>
         <source>Usage:
@@ -764,36 +937,18 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
 </translation>
     </message>
     <message>
-        <source>a flag of &quot;%1&quot; is not true or false</source>
-        <translation>“%1”的某个标志不是 true 或 false</translation>
+        <source>list what clean would remove or move, with sizes; removes nothing</source>
+        <translation>列出 clean 将删除或移动的内容及大小；不删除任何内容</translation>
     </message>
     <message>
-        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
-        <translation>“%1”的某个根路径的模式不是名称列表</translation>
+        <source>Unknown command &quot;%1&quot;. Commands: %2.</source>
+        <translation>未知命令“%1”。可用命令：%2。</translation>
     </message>
-    <message>
-        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
-        <translation>“%1”的某个根路径的 minAgeMs 不是 0 到 100 年之间的整数毫秒数</translation>
-    </message>
-    <message>
-        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
-        <translation>警告：无法读取设置文件 %1；本次运行可能不会使用您的设置。</translation>
-    </message>
-    <message>
-        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
-        <translation>无法读取设置文件 %1，因此不清楚您的排除项，也不清楚应移至回收站还是直接删除。未清理任何内容：请先修复或删除该文件。</translation>
-    </message>
-    <message>
-        <source>--skip-item %1 names no item of the categories given.</source>
-        <translation>--skip-item %1 不对应所给类别中的任何项目。</translation>
-    </message>
-    <message>
-        <source>Nothing was cleaned.</source>
-        <translation>未清理任何内容。</translation>
-    </message>
-    <message>
-        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
-        <translation>已将 %1 移至%2 · 已释放 %3 · 已移除 %4 · 已跳过 %5 个</translation>
+    <message numerus="yes">
+        <source>In use by %1 (PID %2): %n file(s)</source>
+        <translation>
+            <numerusform>正被 %1 (PID %2) 使用：%n 个文件</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -910,6 +1065,12 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
     <message>
         <source>Varnholt was updated to version %1.</source>
         <translation>Varnholt 已更新到版本 %1。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is filling up: at this rate it is full in about %n day(s). Run Smart Scan to free up space.</source>
+        <translation>
+            <numerusform>%1 正在被填满：按此速度，大约 %n 天后将满。运行智能扫描以释放空间。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1089,6 +1250,28 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
         <source>Some of it needs administrator rights: without them those files are skipped.</source>
         <translation>其中部分内容需要管理员权限：没有权限时将跳过这些文件。</translation>
     </message>
+    <message>
+        <source>Everything that will go</source>
+        <translation>将移除的全部内容</translation>
+    </message>
+    <message>
+        <source>Working out the list…</source>
+        <translation>正在生成列表…</translation>
+    </message>
+    <message>
+        <source>The list cannot be worked out now.</source>
+        <translation>目前无法生成列表。</translation>
+    </message>
+    <message>
+        <source>Nothing in the selection would be removed.</source>
+        <translation>所选内容中没有要移除的项目。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n path(s) · %1</source>
+        <translation>
+            <numerusform>%n 个路径 · %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>OverviewPage</name>
@@ -1200,6 +1383,16 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
         <source>Scan again to see what can be cleaned</source>
         <translation>重新扫描以查看可清理的内容</translation>
     </message>
+    <message>
+        <source>Free space history</source>
+        <translation>可用空间历史</translation>
+    </message>
+    <message numerus="yes">
+        <source>From %1 to %2 free over %n day(s)</source>
+        <translation>
+            <numerusform>%n 天内可用空间从 %1 变为 %2</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -1222,6 +1415,29 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
     <message>
         <source>File Explorer</source>
         <translation>文件资源管理器</translation>
+    </message>
+</context>
+<context>
+    <name>Restore</name>
+    <message>
+        <source>no longer in the trash</source>
+        <translation>已不在回收站中</translation>
+    </message>
+    <message>
+        <source>its place is taken</source>
+        <translation>原位置已被占用</translation>
+    </message>
+    <message>
+        <source>the log does not name a trash entry</source>
+        <translation>日志未指向回收站中的项目</translation>
+    </message>
+    <message>
+        <source>more than one trash entry matches</source>
+        <translation>回收站中有多个项目匹配</translation>
+    </message>
+    <message>
+        <source>could not be moved back</source>
+        <translation>无法移回原处</translation>
     </message>
 </context>
 <context>
@@ -1497,6 +1713,34 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
     <message>
         <source>Used by the Space Map’s “Unused” filter.</source>
         <translation>用于“空间地图”的“未使用”筛选。</translation>
+    </message>
+    <message>
+        <source>Recent cleanups</source>
+        <translation>最近的清理</translation>
+    </message>
+    <message>
+        <source>No cleanups yet</source>
+        <translation>尚无清理记录</translation>
+    </message>
+    <message>
+        <source>Every cleanup writes a log you can review.</source>
+        <translation>每次清理都会写入一份可供查看的日志。</translation>
+    </message>
+    <message>
+        <source>%1 moved to the %2</source>
+        <translation>已将 %1 移至%2</translation>
+    </message>
+    <message>
+        <source>%1 deleted permanently</source>
+        <translation>已永久删除 %1</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>Put back what this cleanup moved to the %1. Nothing that is in its place now is replaced.</source>
+        <translation>将本次清理移到%1的内容放回原处。不会替换目前位于原位置的任何内容。</translation>
     </message>
 </context>
 <context>

@@ -36,6 +36,44 @@
         <source>Nothing was cleaned: your settings cannot be read.</source>
         <translation>未清理任何項目：無法讀取您的設定。</translation>
     </message>
+    <message>
+        <source>That cleanup log could not be read; nothing was restored.</source>
+        <translation>無法讀取該清理記錄，未還原任何內容。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n item(s) from the %1</source>
+        <translation>
+            <numerusform>已從%1還原 %n 個項目</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 not restored: %2</source>
+        <translation>%1 個未還原：%2</translation>
+    </message>
+    <message>
+        <source>found through the %1&apos;s own records (an older log)</source>
+        <translation>透過%1本身的紀錄找到（舊版記錄）</translation>
+    </message>
+    <message numerus="yes">
+        <source>At this rate the disk is full in about %n week(s)</source>
+        <translation>
+            <numerusform>照此速度，磁碟大約 %n 週後將滿</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>At this rate the disk is full in about %n day(s)</source>
+        <translation>
+            <numerusform>照此速度，磁碟大約 %n 天後將滿</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Free space falls by about %1 a day</source>
+        <translation>可用空間每天減少約 %1</translation>
+    </message>
+    <message>
+        <source>Free space rises by about %1 a day</source>
+        <translation>可用空間每天增加約 %1</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -458,6 +496,45 @@
         <source>of %1 selected · %2</source>
         <translation>共選取 %1 · %2</translation>
     </message>
+    <message>
+        <source>Restore all</source>
+        <translation>全部還原</translation>
+    </message>
+    <message>
+        <source>Put everything this cleanup moved to the %1 back where it was</source>
+        <translation>將本次清理移到%1的所有內容放回原處</translation>
+    </message>
+    <message>
+        <source>Restoring…</source>
+        <translation>正在還原…</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>two programs that hold files</comment>
+        <translation>%1 和 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n other program(s)</source>
+        <comment>programs that hold files</comment>
+        <translation>
+            <numerusform>%1 及其他 %n 個程式</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) are in use by %1.</source>
+        <comment>%1: one or more programs</comment>
+        <translation>
+            <numerusform>%n 個檔案正被 %1 使用。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>重試</translation>
+    </message>
+    <message>
+        <source>Clean the skipped files again, the same way</source>
+        <translation>以相同方式再次清理略過的檔案</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -646,10 +723,6 @@
         <translation>--version 不能與其他引數一起使用。</translation>
     </message>
     <message>
-        <source>Unknown command &quot;%1&quot;. Commands: scan, clean, large, measure.</source>
-        <translation>未知的命令「%1」。可用命令：scan、clean、large、measure。</translation>
-    </message>
-    <message>
         <source>Unexpected argument &quot;%1&quot; for %2.</source>
         <translation>%2 命令不接受引數「%1」。</translation>
     </message>
@@ -700,6 +773,106 @@
     <message>
         <source>Unknown category %1. Categories: %2.</source>
         <translation>未知的類別：%1。可用類別：%2。</translation>
+    </message>
+    <message>
+        <source>a flag of &quot;%1&quot; is not true or false</source>
+        <translation>「%1」的某個旗標不是 true 或 false</translation>
+    </message>
+    <message>
+        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
+        <translation>「%1」的某個根路徑的模式不是名稱清單</translation>
+    </message>
+    <message>
+        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
+        <translation>「%1」的某個根路徑的 minAgeMs 不是 0 到 100 年之間的整數毫秒數</translation>
+    </message>
+    <message>
+        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
+        <translation>警告：無法讀取設定檔 %1；本次執行可能不會使用您的設定。</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>無法讀取設定檔 %1，因此無法得知您的排除項目，也無法得知應移至垃圾桶還是直接刪除。未清理任何項目：請先修正或移除該檔案。</translation>
+    </message>
+    <message>
+        <source>--skip-item %1 names no item of the categories given.</source>
+        <translation>--skip-item %1 不對應所指定類別中的任何項目。</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned.</source>
+        <translation>未清理任何項目。</translation>
+    </message>
+    <message>
+        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
+        <translation>已將 %1 移至%2 · 已釋放 %3 · 已移除 %4 · 已略過 %5 個</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>動作</translation>
+    </message>
+    <message>
+        <source>move to %1</source>
+        <translation>移到%1</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Would stay:</source>
+        <translation>將保留：</translation>
+    </message>
+    <message numerus="yes">
+        <source>Preview only, nothing was removed: %n path(s) would go, %1.</source>
+        <translation>
+            <numerusform>僅為預覽，未刪除任何內容：將移除 %n 個路徑，共 %1。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The disk is already full.</source>
+        <translation>磁碟已滿。</translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: Varnholt has recorded the free space %n time(s) (at each start of the window program); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>暫無預測：Varnholt 已記錄可用空間 %n 次（每次啟動視窗程式時記錄）；預測至少需要 %1 次。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>暫無預測：可用空間記錄僅涵蓋 %n 天；預測至少需要 %1 天。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No forecast: free space is not falling.</source>
+        <translation>無預測：可用空間沒有減少。</translation>
+    </message>
+    <message>
+        <source>No forecast: at this rate the disk is not full within a year.</source>
+        <translation>無預測：照此速度，磁碟一年內不會滿。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) of free space since %1</source>
+        <translation>
+            <numerusform>自 %1 起共 %n 筆可用空間記錄</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>restore takes at most one LOG.</source>
+        <translation>restore 最多接受一個 LOG。</translation>
+    </message>
+    <message>
+        <source>put back what a cleanup moved to the trash (the latest one without LOG)</source>
+        <translation>將某次清理移到垃圾桶的內容放回原處（未指定 LOG 時為最近一次）</translation>
+    </message>
+    <message>
+        <source>estimate when the disk is full from its history of free space</source>
+        <translation>根據可用空間歷史估算磁碟何時會滿</translation>
+    </message>
+    <message>
+        <source>There is no cleanup log to restore from.</source>
+        <translation>沒有可用於還原的清理記錄。</translation>
     </message>
     <message>
         <source>Usage:
@@ -764,36 +937,18 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
 </translation>
     </message>
     <message>
-        <source>a flag of &quot;%1&quot; is not true or false</source>
-        <translation>「%1」的某個旗標不是 true 或 false</translation>
+        <source>list what clean would remove or move, with sizes; removes nothing</source>
+        <translation>列出 clean 將刪除或移動的內容及大小；不刪除任何內容</translation>
     </message>
     <message>
-        <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
-        <translation>「%1」的某個根路徑的模式不是名稱清單</translation>
+        <source>Unknown command &quot;%1&quot;. Commands: %2.</source>
+        <translation>未知的命令「%1」。可用命令：%2。</translation>
     </message>
-    <message>
-        <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
-        <translation>「%1」的某個根路徑的 minAgeMs 不是 0 到 100 年之間的整數毫秒數</translation>
-    </message>
-    <message>
-        <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
-        <translation>警告：無法讀取設定檔 %1；本次執行可能不會使用您的設定。</translation>
-    </message>
-    <message>
-        <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
-        <translation>無法讀取設定檔 %1，因此無法得知您的排除項目，也無法得知應移至垃圾桶還是直接刪除。未清理任何項目：請先修正或移除該檔案。</translation>
-    </message>
-    <message>
-        <source>--skip-item %1 names no item of the categories given.</source>
-        <translation>--skip-item %1 不對應所指定類別中的任何項目。</translation>
-    </message>
-    <message>
-        <source>Nothing was cleaned.</source>
-        <translation>未清理任何項目。</translation>
-    </message>
-    <message>
-        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
-        <translation>已將 %1 移至%2 · 已釋放 %3 · 已移除 %4 · 已略過 %5 個</translation>
+    <message numerus="yes">
+        <source>In use by %1 (PID %2): %n file(s)</source>
+        <translation>
+            <numerusform>正被 %1 (PID %2) 使用：%n 個檔案</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -910,6 +1065,12 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
     <message>
         <source>Varnholt was updated to version %1.</source>
         <translation>Varnholt 已更新至版本 %1。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is filling up: at this rate it is full in about %n day(s). Run Smart Scan to free up space.</source>
+        <translation>
+            <numerusform>%1 正在被填滿：照此速度，大約 %n 天後將滿。執行智慧掃描以釋放空間。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1089,6 +1250,28 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
         <source>Some of it needs administrator rights: without them those files are skipped.</source>
         <translation>其中部分項目需要系統管理員權限：沒有權限時將略過這些檔案。</translation>
     </message>
+    <message>
+        <source>Everything that will go</source>
+        <translation>將移除的全部內容</translation>
+    </message>
+    <message>
+        <source>Working out the list…</source>
+        <translation>正在產生清單…</translation>
+    </message>
+    <message>
+        <source>The list cannot be worked out now.</source>
+        <translation>目前無法產生清單。</translation>
+    </message>
+    <message>
+        <source>Nothing in the selection would be removed.</source>
+        <translation>所選內容中沒有要移除的項目。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n path(s) · %1</source>
+        <translation>
+            <numerusform>%n 個路徑 · %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>OverviewPage</name>
@@ -1200,6 +1383,16 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
         <source>Scan again to see what can be cleaned</source>
         <translation>重新掃描以查看可清理的項目</translation>
     </message>
+    <message>
+        <source>Free space history</source>
+        <translation>可用空間歷史</translation>
+    </message>
+    <message numerus="yes">
+        <source>From %1 to %2 free over %n day(s)</source>
+        <translation>
+            <numerusform>%n 天內可用空間從 %1 變為 %2</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -1222,6 +1415,29 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
     <message>
         <source>File Explorer</source>
         <translation>檔案總管</translation>
+    </message>
+</context>
+<context>
+    <name>Restore</name>
+    <message>
+        <source>no longer in the trash</source>
+        <translation>已不在垃圾桶中</translation>
+    </message>
+    <message>
+        <source>its place is taken</source>
+        <translation>原位置已被占用</translation>
+    </message>
+    <message>
+        <source>the log does not name a trash entry</source>
+        <translation>記錄未指向垃圾桶中的項目</translation>
+    </message>
+    <message>
+        <source>more than one trash entry matches</source>
+        <translation>垃圾桶中有多個項目相符</translation>
+    </message>
+    <message>
+        <source>could not be moved back</source>
+        <translation>無法移回原處</translation>
     </message>
 </context>
 <context>
@@ -1497,6 +1713,34 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
     <message>
         <source>Used by the Space Map’s “Unused” filter.</source>
         <translation>用於「空間地圖」的「未使用」篩選。</translation>
+    </message>
+    <message>
+        <source>Recent cleanups</source>
+        <translation>最近的清理</translation>
+    </message>
+    <message>
+        <source>No cleanups yet</source>
+        <translation>尚無清理紀錄</translation>
+    </message>
+    <message>
+        <source>Every cleanup writes a log you can review.</source>
+        <translation>每次清理都會寫入一份可供查看的記錄。</translation>
+    </message>
+    <message>
+        <source>%1 moved to the %2</source>
+        <translation>已將 %1 移至%2</translation>
+    </message>
+    <message>
+        <source>%1 deleted permanently</source>
+        <translation>已永久刪除 %1</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>還原</translation>
+    </message>
+    <message>
+        <source>Put back what this cleanup moved to the %1. Nothing that is in its place now is replaced.</source>
+        <translation>將本次清理移到%1的內容放回原處。不會取代目前位於原位置的任何內容。</translation>
     </message>
 </context>
 <context>

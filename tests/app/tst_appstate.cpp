@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -384,6 +385,47 @@ private slots:
         QCOMPARE(state.phase(), AppState::Results);
     }
 
+    // A file another program holds stays, named with its holder; once the
+    // holder has gone, "try again" cleans just that file and adds it up.
+    void retryAfterTheHolderQuits()
+    {
+        Fixture fx;
+        QVERIFY(fx.made);
+        AppState &state = fx.state;
+        state.setOverrides({{}, false, {}});
+        QVERIFY(runScan(state));
+        const QString held = fx.tmp.path(QStringLiteral("temp/c/inner.bin"));
+        QProcess holder;
+        holder.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("exec 3<\"$0\"; exec sleep 60"), held});
+        const QString exe = QStringLiteral("/proc/%1/exe").arg(holder.processId());
+        QVERIFY(QTest::qWaitFor([&] { return QFile::symLinkTarget(exe).endsWith(QLatin1String("/sleep")); }, 10000));
+
+        state.startClean();
+        QVERIFY(waitForPhase(state, AppState::Done));
+        const CleanReport first = state.lastReport();
+        QCOMPARE(first.skippedCount, 1);
+        QCOMPARE(first.holders, (QList<CleanReport::Holder>{{QStringLiteral("sleep"), {holder.processId()}, 1}}));
+        QCOMPARE(first.busy.size(), 1);
+        QCOMPARE(first.busy.at(0).path, held);
+        QVERIFY(QFileInfo::exists(held));
+        QVERIFY(state.canRetrySkipped());
+
+        holder.kill();
+        QVERIFY(holder.waitForFinished());
+        state.retrySkipped();
+        QCOMPARE(state.phase(), AppState::Cleaning);
+        QVERIFY(waitForPhase(state, AppState::Done));
+        const CleanReport &both = state.lastReport();
+        QVERIFY(!QFileInfo::exists(held));
+        QVERIFY(QFileInfo::exists(fx.tmp.path(QStringLiteral("appcache/x.bin")))); // never selected
+        QCOMPARE(both.skippedCount, 0);
+        QVERIFY(both.holders.isEmpty() && both.busy.isEmpty() && both.skippedSamples.isEmpty());
+        QCOMPARE(both.freedBytes, first.freedBytes + 4096);
+        QCOMPARE(both.filesRemoved, first.filesRemoved + 1);
+        QCOMPARE(both.logPath, first.logPath);
+        QVERIFY(!state.canRetrySkipped());
+    }
+
     // With settings that cannot be read the exclusions and the cleaning mode
     // are unknown: no cleanup starts, even with both given as overrides, until
     // the store can be read again. A missing store is a first run.
@@ -439,7 +481,7 @@ private slots:
         QSignalSpy toasts(&state, &AppState::toast);
         state.moveLargeFilesToTrash({a, b, c});
 
-        QCOMPARE(toasts.count(), 1);
+        QTRY_COMPARE(toasts.count(), 1);
         QCOMPARE(toasts.at(0), QVariantList({QStringLiteral("2 files (%1) moved to the %2 · 1 in use, skipped")
                                                  .arg(formatSize(movedBytes), recycleBinName()),
                                              true}));
@@ -471,31 +513,43 @@ private slots:
         QCOMPARE(toasts.last().at(0).toString(), QStringLiteral("Restored 0 file(s)"));
     }
 
-    // A path that the scan did not list is never moved (files in use are
-    // covered above).
+    // A path that the scan did not list is never moved, nor one that the
+    // scan listed but that holds a guarded app's data or another program's
+    // live store (files in use are covered above).
     void moveMessages_data()
     {
+        QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("listed");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("one file") << true << "1 file (%1) moved to the %2";
-        QTest::newRow("not listed") << false << "0 files (0 KB) moved to the %2 · 1 in use, skipped";
+        QTest::addColumn<bool>("moved");
+        QTest::newRow("one file") << "m.iso" << true << true;
+        QTest::newRow("not listed") << "x.iso" << false << false;
+        QTest::newRow("guarded app's data") << "KeePass/vault.iso" << true << false;
+        QTest::newRow("WSL disk imported anywhere") << "wsl/Ubuntu/ext4.vhdx" << true << false;
+        QTest::newRow("Docker disk") << "Docker/wsl/disk/data.vhdx" << true << false;
+        QTest::newRow("mail store") << "Documents/Outlook Files/archive.pst" << true << false;
     }
 
     void moveMessages()
     {
+        QFETCH(QString, file);
         QFETCH(bool, listed);
-        QFETCH(QString, message);
+        QFETCH(bool, moved);
         LargeFixture fx;
-        const QString movable = fx.home.makeFileOfSize(QStringLiteral("m.iso"), 2 << 20);
+        const QString other = fx.home.makeFileOfSize(QStringLiteral("other.iso"), 2 << 20);
+        const QString path = listed ? fx.home.makeFileOfSize(file, 2 << 20) : QString();
         QVERIFY(fx.load());
-        const QString path = listed ? movable : fx.home.makeFileOfSize(QStringLiteral("x.iso"), 2 << 20);
-        message.replace(QStringLiteral("%1"), formatSize(allocated(path)));
+        const QString target = listed ? path : fx.home.makeFileOfSize(file, 2 << 20);
+        QCOMPARE(fx.state.largeFiles().size(), listed ? 2 : 1);
+        QString message = moved ? QStringLiteral("1 file (%1) moved to the %2")
+                                : QStringLiteral("0 files (0 KB) moved to the %2 · 1 in use, skipped");
+        message.replace(QStringLiteral("%1"), formatSize(allocated(target)));
         message.replace(QStringLiteral("%2"), recycleBinName());
         QSignalSpy toasts(&fx.state, &AppState::toast);
-        fx.state.moveLargeFilesToTrash({path});
-        QCOMPARE(toasts.count(), 1);
-        QCOMPARE(toasts.at(0), QVariantList({message, listed}));
-        QCOMPARE(QFileInfo::exists(path), !listed);
+        fx.state.moveLargeFilesToTrash({target});
+        QTRY_COMPARE(toasts.count(), 1);
+        QCOMPARE(toasts.at(0), QVariantList({message, moved}));
+        QCOMPARE(QFileInfo::exists(target), !moved);
+        QVERIFY(QFileInfo::exists(other));
     }
 
     // Undo restores only the last move, and never over something new at the
@@ -506,8 +560,10 @@ private slots:
         const QString first = fx.home.makeFileOfSize(QStringLiteral("first.iso"), 2 << 20);
         const QString second = fx.home.makeFileOfSize(QStringLiteral("second.mkv"), 2 << 20);
         QVERIFY(fx.load());
+        // The second move waits for the first.
         fx.state.moveLargeFilesToTrash({first});
         fx.state.moveLargeFilesToTrash({second});
+        QTRY_VERIFY(!fx.state.largeMoveRunning() && !QFileInfo::exists(second));
         QCOMPARE(fx.state.undoMoves().size(), 1);
         const QString inBin = fx.state.undoMoves().at(0).second;
         QVERIFY(!fx.home.makeFile(QStringLiteral("second.mkv"), "new").isEmpty());

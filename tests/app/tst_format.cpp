@@ -30,166 +30,144 @@ class TestFormat final : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void formatSize_data();
-    void formatSize();
-    void formatSizeFollowsLocale();
-    void formatDuration_data();
-    void formatDuration();
-    void monthsSince_data();
-    void monthsSince();
-    void relativeTime_data();
-    void relativeTime();
-    void relativeTimeInText();
-    void displayPath_data();
-    void displayPath();
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void formatSize_data()
+    {
+        QTest::addColumn<qint64>("bytes");
+        QTest::addColumn<QString>("expected");
+        const qint64 KB = 1024, MB = KB * 1024, GB = MB * 1024, TB = GB * 1024;
+        QTest::newRow("zero") << qint64(0) << "0 KB";
+        QTest::newRow("negative") << qint64(-5000) << "0 KB";
+        QTest::newRow("just under 1 KB") << qint64(1023) << "1 KB";
+        QTest::newRow("1.5 KB rounds up") << qint64(1536) << "2 KB";
+        QTest::newRow("just under 1.5 KB rounds down") << qint64(1535) << "1 KB";
+        QTest::newRow("just under 1 MB, grouped") << MB - 1 << "1,024 KB";
+        QTest::newRow("1 MB") << MB << "1 MB";
+        QTest::newRow("2.5 MB rounds away from zero") << MB * 5 / 2 << "3 MB";
+        QTest::newRow("just under 1 GB") << GB - 1 << "1,024 MB";
+        QTest::newRow("1 GB keeps a decimal") << GB << "1.0 GB";
+        QTest::newRow("99.9 GB") << qint64(99.9 * GB) << "99.9 GB";
+        QTest::newRow("100 GB drops the decimal") << 100 * GB << "100 GB";
+        QTest::newRow("1 TB") << TB << "1.0 TB";
+        QTest::newRow("2.25 TB") << TB * 9 / 4 << "2.3 TB";
+        QTest::newRow("1500 TB, grouped") << 1500 * TB << "1,500.0 TB";
+        QTest::newRow("largest") << std::numeric_limits<qint64>::max() << "8,388,608.0 TB";
+    }
+
+    void formatSize()
+    {
+        QFETCH(qint64, bytes);
+        QTEST(::formatSize(bytes), "expected");
+    }
+
+    void formatSizeFollowsLocale()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const QString big = ::formatSize(qint64(1536) * 1024 * 1024);
+        const QString grouped = ::formatSize(1048575);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(big, QStringLiteral("1,5 GB"));
+        QCOMPARE(grouped, QStringLiteral("1.024 KB"));
+    }
+
+    void formatDuration_data()
+    {
+        QTest::addColumn<qint64>("seconds");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("zero") << qint64(0) << "0:00";
+        QTest::newRow("negative") << qint64(-5) << "0:00";
+        QTest::newRow("75 s") << qint64(75) << "1:15";
+        QTest::newRow("an hour stays in minutes") << qint64(3600) << "60:00";
+        QTest::newRow("a day") << qint64(86401) << "1440:01";
+    }
+
+    void formatDuration()
+    {
+        QFETCH(qint64, seconds);
+        QTEST(::formatDuration(seconds), "expected");
+    }
+
+    void monthsSince_data()
+    {
+        QTest::addColumn<QDateTime>("when");
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<int>("expected");
+        const QDateTime jan31(QDate(2025, 1, 31), QTime(12, 0));
+        QTest::newRow("invalid") << QDateTime() << QDate(2025, 3, 1) << 0;
+        QTest::newRow("31 Jan to 28 Feb") << jan31 << QDate(2025, 2, 28) << 0;
+        QTest::newRow("31 Jan to 1 Mar") << jan31 << QDate(2025, 3, 1) << 1;
+        QTest::newRow("same day next month") << QDateTime(QDate(2025, 4, 15), QTime(23, 0)) << QDate(2025, 5, 15) << 1;
+        QTest::newRow("across a year") << QDateTime(QDate(2024, 11, 10), QTime()) << QDate(2025, 2, 9) << 2;
+        QTest::newRow("future") << QDateTime(QDate(2026, 1, 1), QTime()) << QDate(2025, 1, 1) << 0;
+    }
+
+    void monthsSince()
+    {
+        QFETCH(QDateTime, when);
+        QFETCH(QDate, today);
+        QTEST(::monthsSince(when, today), "expected");
+    }
+
+    void relativeTime_data()
+    {
+        QTest::addColumn<int>("daysAgo");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("today") << 0 << "Today";
+        QTest::newRow("future") << -3 << "Today";
+        QTest::newRow("yesterday") << 1 << "Yesterday";
+        QTest::newRow("2 days") << 2 << "2 day(s) ago";
+        QTest::newRow("7 days is a week") << 7 << "1 week(s) ago";
+        QTest::newRow("30 days is still weeks") << 30 << "4 week(s) ago";
+        QTest::newRow("31 days is at least a month") << 31 << "1 month(s) ago";
+        QTest::newRow("200 days") << 200 << "6 month(s) ago";
+        QTest::newRow("400 days is a year") << 400 << "1 year(s) ago";
+    }
+
+    void relativeTime()
+    {
+        QFETCH(int, daysAgo);
+        const QDate today(2025, 6, 15);
+        QTEST(::relativeTime(QDateTime(today.addDays(-daysAgo), QTime(9, 30)), today), "expected");
+        QVERIFY(::relativeTime(QDateTime(), today).isEmpty());
+    }
+
+    void relativeTimeInText()
+    {
+        const QDate today(2025, 6, 15);
+        const QDateTime threeDaysAgo(today.addDays(-3), QTime(9, 30));
+        QCOMPARE(::relativeTimeInText(QDateTime(today, QTime(8, 0)), today), QStringLiteral("today"));
+        QVERIFY(::relativeTimeInText(QDateTime(), today).isEmpty());
+        // Only the first letter is lowered: German nouns keep their capitals.
+        GermanTimes german;
+        QVERIFY(QCoreApplication::installTranslator(&german));
+        const QString text = ::relativeTimeInText(threeDaysAgo, today);
+        QCoreApplication::removeTranslator(&german);
+        QCOMPARE(text, QStringLiteral("vor 3 Tagen"));
+    }
+
+    void displayPath_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("under home") << "/home/al/Downloads/a.iso" << "/home/al" << "~/Downloads/a.iso";
+        QTest::newRow("home itself") << "/home/al" << "/home/al" << "~";
+        QTest::newRow("home with trailing slash") << "/home/al/x" << "/home/al/" << "~/x";
+        QTest::newRow("sibling sharing a prefix") << "/home/alice/x" << "/home/al" << "/home/alice/x";
+        QTest::newRow("root as home") << "/etc/hosts" << "/" << "/etc/hosts";
+        // Case matters on this file system: /HOME/AL is another folder.
+        QTest::newRow("other capitals are another folder") << "/HOME/AL/x" << "/home/al" << "/HOME/AL/x";
+        QTest::newRow("empty home") << "/x" << "" << "/x";
+    }
+
+    void displayPath()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, home);
+        QTEST(::displayPath(path, home), "expected");
+    }
 };
-
-void TestFormat::initTestCase()
-{
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-}
-
-void TestFormat::formatSize_data()
-{
-    QTest::addColumn<qint64>("bytes");
-    QTest::addColumn<QString>("expected");
-    const qint64 KB = 1024, MB = KB * 1024, GB = MB * 1024, TB = GB * 1024;
-    QTest::newRow("zero") << qint64(0) << "0 KB";
-    QTest::newRow("negative") << qint64(-5000) << "0 KB";
-    QTest::newRow("just under 1 KB") << qint64(1023) << "1 KB";
-    QTest::newRow("1.5 KB rounds up") << qint64(1536) << "2 KB";
-    QTest::newRow("just under 1.5 KB rounds down") << qint64(1535) << "1 KB";
-    QTest::newRow("just under 1 MB, grouped") << MB - 1 << "1,024 KB";
-    QTest::newRow("1 MB") << MB << "1 MB";
-    QTest::newRow("2.5 MB rounds away from zero") << MB * 5 / 2 << "3 MB";
-    QTest::newRow("just under 1 GB") << GB - 1 << "1,024 MB";
-    QTest::newRow("1 GB keeps a decimal") << GB << "1.0 GB";
-    QTest::newRow("99.9 GB") << qint64(99.9 * GB) << "99.9 GB";
-    QTest::newRow("100 GB drops the decimal") << 100 * GB << "100 GB";
-    QTest::newRow("1 TB") << TB << "1.0 TB";
-    QTest::newRow("2.25 TB") << TB * 9 / 4 << "2.3 TB";
-    QTest::newRow("1500 TB, grouped") << 1500 * TB << "1,500.0 TB";
-    QTest::newRow("largest") << std::numeric_limits<qint64>::max() << "8,388,608.0 TB";
-}
-
-void TestFormat::formatSize()
-{
-    QFETCH(qint64, bytes);
-    QFETCH(QString, expected);
-    QCOMPARE(::formatSize(bytes), expected);
-}
-
-void TestFormat::formatSizeFollowsLocale()
-{
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    const QString big = ::formatSize(qint64(1536) * 1024 * 1024);
-    const QString grouped = ::formatSize(1048575);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    QCOMPARE(big, QStringLiteral("1,5 GB"));
-    QCOMPARE(grouped, QStringLiteral("1.024 KB"));
-}
-
-void TestFormat::formatDuration_data()
-{
-    QTest::addColumn<qint64>("seconds");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("zero") << qint64(0) << "0:00";
-    QTest::newRow("negative") << qint64(-5) << "0:00";
-    QTest::newRow("75 s") << qint64(75) << "1:15";
-    QTest::newRow("an hour stays in minutes") << qint64(3600) << "60:00";
-    QTest::newRow("a day") << qint64(86401) << "1440:01";
-}
-
-void TestFormat::formatDuration()
-{
-    QFETCH(qint64, seconds);
-    QFETCH(QString, expected);
-    QCOMPARE(::formatDuration(seconds), expected);
-}
-
-void TestFormat::monthsSince_data()
-{
-    QTest::addColumn<QDateTime>("when");
-    QTest::addColumn<QDate>("today");
-    QTest::addColumn<int>("expected");
-    const QDateTime jan31(QDate(2025, 1, 31), QTime(12, 0));
-    QTest::newRow("invalid") << QDateTime() << QDate(2025, 3, 1) << 0;
-    QTest::newRow("31 Jan to 28 Feb") << jan31 << QDate(2025, 2, 28) << 0;
-    QTest::newRow("31 Jan to 1 Mar") << jan31 << QDate(2025, 3, 1) << 1;
-    QTest::newRow("same day next month") << QDateTime(QDate(2025, 4, 15), QTime(23, 0)) << QDate(2025, 5, 15) << 1;
-    QTest::newRow("across a year") << QDateTime(QDate(2024, 11, 10), QTime()) << QDate(2025, 2, 9) << 2;
-    QTest::newRow("future") << QDateTime(QDate(2026, 1, 1), QTime()) << QDate(2025, 1, 1) << 0;
-}
-
-void TestFormat::monthsSince()
-{
-    QFETCH(QDateTime, when);
-    QFETCH(QDate, today);
-    QFETCH(int, expected);
-    QCOMPARE(::monthsSince(when, today), expected);
-}
-
-void TestFormat::relativeTime_data()
-{
-    QTest::addColumn<int>("daysAgo");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("today") << 0 << "Today";
-    QTest::newRow("future") << -3 << "Today";
-    QTest::newRow("yesterday") << 1 << "Yesterday";
-    QTest::newRow("2 days") << 2 << "2 day(s) ago";
-    QTest::newRow("7 days is a week") << 7 << "1 week(s) ago";
-    QTest::newRow("30 days is still weeks") << 30 << "4 week(s) ago";
-    QTest::newRow("31 days is at least a month") << 31 << "1 month(s) ago";
-    QTest::newRow("200 days") << 200 << "6 month(s) ago";
-    QTest::newRow("400 days is a year") << 400 << "1 year(s) ago";
-}
-
-void TestFormat::relativeTime()
-{
-    QFETCH(int, daysAgo);
-    QFETCH(QString, expected);
-    const QDate today(2025, 6, 15);
-    QCOMPARE(::relativeTime(QDateTime(today.addDays(-daysAgo), QTime(9, 30)), today), expected);
-    QVERIFY(::relativeTime(QDateTime(), today).isEmpty());
-}
-
-void TestFormat::relativeTimeInText()
-{
-    const QDate today(2025, 6, 15);
-    const QDateTime threeDaysAgo(today.addDays(-3), QTime(9, 30));
-    QCOMPARE(::relativeTimeInText(QDateTime(today, QTime(8, 0)), today), QStringLiteral("today"));
-    QVERIFY(::relativeTimeInText(QDateTime(), today).isEmpty());
-    // Only the first letter is lowered: German nouns keep their capitals.
-    GermanTimes german;
-    QVERIFY(QCoreApplication::installTranslator(&german));
-    const QString text = ::relativeTimeInText(threeDaysAgo, today);
-    QCoreApplication::removeTranslator(&german);
-    QCOMPARE(text, QStringLiteral("vor 3 Tagen"));
-}
-
-void TestFormat::displayPath_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("home");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("under home") << "/home/al/Downloads/a.iso" << "/home/al" << "~/Downloads/a.iso";
-    QTest::newRow("home itself") << "/home/al" << "/home/al" << "~";
-    QTest::newRow("home with trailing slash") << "/home/al/x" << "/home/al/" << "~/x";
-    QTest::newRow("sibling sharing a prefix") << "/home/alice/x" << "/home/al" << "/home/alice/x";
-    QTest::newRow("root as home") << "/etc/hosts" << "/" << "/etc/hosts";
-    // Case matters on this file system: /HOME/AL is another folder.
-    QTest::newRow("other capitals are another folder") << "/HOME/AL/x" << "/home/al" << "/HOME/AL/x";
-    QTest::newRow("empty home") << "/x" << "" << "/x";
-}
-
-void TestFormat::displayPath()
-{
-    QFETCH(QString, path);
-    QFETCH(QString, home);
-    QFETCH(QString, expected);
-    QCOMPARE(::displayPath(path, home), expected);
-}
 
 QTEST_GUILESS_MAIN(TestFormat)
 #include "tst_format.moc"

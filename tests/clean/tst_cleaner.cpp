@@ -97,14 +97,16 @@ QString trashFiles()
     return trash::homeTrash() + QStringLiteral("/files");
 }
 
-// A process that keeps `path` open until it is killed.
+// A process, "sleep", that keeps `path` open until it is killed.
 struct Holder final
 {
     explicit Holder(const QString &path)
     {
         process.start(QStringLiteral("/bin/sh"),
                       {QStringLiteral("-c"), QStringLiteral("exec 3<\"$0\"; echo ready; exec sleep 60"), path});
-        ready = process.waitForReadyRead(10000);
+        const QString exe = QStringLiteral("/proc/%1/exe").arg(process.processId());
+        ready = process.waitForReadyRead(10000)
+            && QTest::qWaitFor([&] { return QFile::symLinkTarget(exe).endsWith(QLatin1String("/sleep")); }, 10000);
     }
     ~Holder() { release(); }
     void release()
@@ -161,6 +163,7 @@ private slots:
             QStringLiteral("== Developer caches (20 KB)"),
             QString(),
             QStringLiteral("TRASHED  ") + a + QStringLiteral("  10 KB"),
+            QStringLiteral("  -> ") + trashFiles() + QStringLiteral("/a.txt\t") + a,
             QStringLiteral("TRASHED  ") + gone + QStringLiteral("  10 KB"),
             QStringLiteral("DELETED  ") + npm + QStringLiteral("  20 KB"),
             QStringLiteral("Freed 40 KB, removed 4 files, skipped 1."),
@@ -375,10 +378,14 @@ private slots:
         c.needsAdmin = true;
         const CleanReport r = clean({c}, moveToTrash);
         const QStringList lines = logLines(r.logPath);
+        const qint64 pid = holder.process.processId();
         QCOMPARE(lines.filter(QStringLiteral("BUSY")),
                  QStringList{QStringLiteral("BUSY     %1  (error %2, will retry)").arg(busy).arg(error)});
         QCOMPARE(lines.filter(QStringLiteral("SKIPPED")),
-                 QStringList{QStringLiteral("SKIPPED  %1  (%2)").arg(busy, finalReason)});
+                 QStringList{QStringLiteral("SKIPPED  %1  (%2; held by sleep [%3])").arg(busy, finalReason).arg(pid)});
+        QCOMPARE(r.holders, (QList<CleanReport::Holder>{{QStringLiteral("sleep"), {pid}, 1}}));
+        QCOMPARE(r.heldFiles, 1);
+        QCOMPARE(r.busy, (QList<CleanReport::Busy>{{busy, QStringLiteral("temp"), 4096, 1}}));
         QCOMPARE(r.skippedCount, 1);
         QCOMPARE(r.skippedSamples, QStringList{busy});
         // Root needs no elevation; anyone else would be told to get it.

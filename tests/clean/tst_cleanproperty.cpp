@@ -9,7 +9,9 @@
 // cleaned. Whatever the tree: nothing outside the selected items changes,
 // nothing kept goes, what went to the trash can be restored from there, the
 // report's figures are what the disk got back and what the trash took, and the
-// log agrees with the report.
+// log agrees with the report. A preview of the same selection, run first,
+// changes nothing and lists exactly what the clean then takes away, each
+// path at the highest folder that goes whole, with the bytes it held.
 //
 //   VARNHOLT_PROPERTY_CASES=N   trees per row (default 60)
 //   VARNHOLT_PROPERTY_SEED=S    only seed S, with the tree the cleaner met
@@ -491,6 +493,7 @@ private:
     QStringList checkTree(const Snapshot &after) const;
     QStringList checkTrash(const Snapshot &after, const Snapshot &binned, const CleanReport *report) const;
     QStringList checkLog(const CleanReport &report) const;
+    QStringList checkPreview(const CleanReport &preview, const Snapshot &after) const;
 
     std::mt19937 m_rng;
     bool m_toTrash;
@@ -707,6 +710,39 @@ QStringList Case::checkLog(const CleanReport &report) const
     return problems;
 }
 
+QStringList Case::checkPreview(const CleanReport &preview, const Snapshot &after) const
+{
+    QMap<QByteArray, qint64> went;  // the highest paths that went, with the bytes they held
+    for (auto it = m_before.cbegin(); it != m_before.cend(); ++it) {
+        if (after.contains(it.key()))
+            continue;
+        const QByteArray parent = it.key().left(it.key().lastIndexOf('/'));
+        if (after.contains(parent) || !m_before.contains(parent))
+            went.insert(it.key(), 0);
+    }
+    for (auto it = m_before.cbegin(); it != m_before.cend(); ++it) {
+        for (auto w = went.begin(); w != went.end(); ++w)
+            w.value() += it->kind != 'd' && (it.key() == w.key() || under(it.key(), w.key())) ? it->blocks : 0;
+    }
+    QMap<QByteArray, qint64> listed;
+    for (const PreviewEntry &e : preview.wouldGo)
+        listed.insert(enc(e.path), e.bytes);
+    QStringList problems;
+    if (!preview.preview || !preview.logPath.isEmpty())
+        problems.append(QStringLiteral("the preview is not marked as one, or names a log"));
+    for (auto it = listed.cbegin(); it != listed.cend(); ++it) {
+        if (!went.contains(it.key()))
+            problems.append(QStringLiteral("the preview lists %1, which stayed or went with its folder").arg(rel(it.key())));
+        else if (went.value(it.key()) != it.value())
+            problems.append(QStringLiteral("the preview gives %1 %2 bytes, it held %3").arg(rel(it.key())).arg(it.value()).arg(went.value(it.key())));
+    }
+    for (auto it = went.cbegin(); it != went.cend(); ++it) {
+        if (!listed.contains(it.key()))
+            problems.append(QStringLiteral("%1 went, but the preview does not list it").arg(rel(it.key())));
+    }
+    return problems;
+}
+
 QStringList Case::run()
 {
     if (!m_tmp.isValid())
@@ -722,7 +758,22 @@ QStringList Case::run()
 
     const QList<CategoryResult> selection = select(results);
     tamper();
+    const Snapshot unpreviewed = snapshot(root, m_mounts);
+    CleanReport preview;
+    {
+        Cleaner previewer;
+        previewer.setClock([] { return kStart; });
+        QObject::connect(&previewer, &Cleaner::finished, &previewer, [&](const CleanReport &r) { preview = r; }, Qt::DirectConnection);
+        previewer.startPreview(selection, m_toTrash, m_exclusions);
+        previewer.wait();
+    }
     m_before = snapshot(root, m_mounts);
+    for (auto it = unpreviewed.cbegin(); it != unpreviewed.cend(); ++it) {
+        if (!it->same(m_before.value(it.key())))
+            problems.append(QStringLiteral("the preview changed %1").arg(rel(it.key())));
+    }
+    if (m_before.size() != unpreviewed.size())
+        problems.append(QStringLiteral("the preview added or removed entries"));
     Cleaner cleaner;
     cleaner.setClock([] { return kStart; });
     cleaner.setRetryDelay(1);
@@ -755,6 +806,10 @@ QStringList Case::run()
         m_before.insert(m.then);
     }
     const Snapshot after = snapshot(root);
+    // A folder swapped while the cleaner worked makes the clean differ from
+    // the preview on purpose.
+    if (m_moved.isEmpty())
+        problems += checkPreview(preview, after);
     // The report's figures are the scan's minus what is left, so they can be
     // held to the disk only when the tree did not change under the scan.
     return problems + checkTree(after) + checkTrash(after, snapshot(bin + "/files"), m_tampered ? nullptr : &report) + checkLog(report);

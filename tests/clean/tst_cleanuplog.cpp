@@ -3,44 +3,44 @@
 #include <QStandardPaths>
 #include <QtTest>
 
-
 namespace {
 
 const QDateTime kStart(QDate(2026, 1, 2), QTime(3, 4, 5));
 
 } // namespace
 
+// The file's name and header against the clock are checked by the cleaner's
+// own run-log test.
 class TestCleanupLog final : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void nameAndHeaderTakeTheClock();
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    // Defined outside the class: the raw strings would throw moc off.
     void namesCannotForgeLines_data();
     void namesCannotForgeLines();
+
+    // The processes holding a file: each program once, in the order met,
+    // with its process ids; a name can neither end the path early for a
+    // reader looking for "  (" nor forge a line.
+    void heldByText_data()
+    {
+        QTest::addColumn<QList<FileHolder>>("holders");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("one program, two processes") << QList<FileHolder>{{"sleep", 1}, {"sleep", 2}} << "sleep [1, 2]";
+        QTest::newRow("programs in the order met") << QList<FileHolder>{{"code", 5}, {"firefox", 3}, {"code", 7}}
+                                                   << "code [5, 7], firefox [3]";
+        QTest::newRow("blanks and line breaks") << QList<FileHolder>{{"a  (b\nc", 9}} << "a (b c [9]";
+        QTest::newRow("terminal escape") << QList<FileHolder>{{"\x1b[31mred", 4}} << "\"\\x1b[31mred\" [4]";
+    }
+    void heldByText()
+    {
+        QFETCH(QList<FileHolder>, holders);
+        QTEST(CleanupLog::heldByText(holders), "text");
+    }
 };
-
-void TestCleanupLog::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
-
-void TestCleanupLog::nameAndHeaderTakeTheClock()
-{
-    // The file is named when it is opened, the header when it is written.
-    QDateTime now = kStart;
-    CleanupLog log([&now] { return now; });
-    const QString path = log.open();
-    QCOMPARE(path, CleanupLog::folder() + QStringLiteral("/cleanup-20260102-030405.log"));
-    QVERIFY(log.isOpen());
-    now = now.addSecs(2);
-    log.header(false, 0);
-    log.flush();
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), QByteArray("Varnholt cleanup 2026-01-02T03:04:07\nMode: delete permanently\nSelected: 0 KB\n\n"));
-}
 
 // Every writer that takes a path or a name gets the same text; a name written
 // plain stays byte-identical, anything else becomes one quoted literal.
@@ -64,7 +64,6 @@ void TestCleanupLog::namesCannotForgeLines_data()
     QTest::newRow("leading quote") << QStringLiteral("\"x") << QByteArray(R"("\"x")");
     QTest::newRow("unpaired surrogate") << QString(QChar(0xd800)) << QByteArray(R"("\ud800")");
 }
-
 void TestCleanupLog::namesCannotForgeLines()
 {
     QFETCH(QString, name);

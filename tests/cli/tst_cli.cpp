@@ -139,6 +139,7 @@ private slots:
         QTest::newRow("threshold missing") << QStringList{"large", "--threshold-mb"} << "needs a value";
         QTest::newRow("measure without path") << QStringList{"measure"} << "PATH";
         QTest::newRow("measure two paths") << QStringList{"measure", "a", "b"} << "exactly one PATH";
+        QTest::newRow("restore two logs") << QStringList{"restore", "a", "b"} << "at most one LOG";
     }
 
     void usageErrors()
@@ -258,8 +259,8 @@ private slots:
             return;
         }
         const QJsonObject o = r.json();
-        QCOMPARE(o.keys(), QStringList({"cleanedCategories", "filesRemoved", "freedBytes", "logPath", "needsAdmin",
-                                        "runningApps", "skippedCount", "skippedSamples", "trashedBytes"}));
+        QCOMPARE(o.keys(), QStringList({"cleanedCategories", "filesRemoved", "freedBytes", "heldFiles", "holders", "logPath",
+                                        "needsAdmin", "runningApps", "skippedCount", "skippedSamples", "trashedBytes"}));
         QCOMPARE(o.value("filesRemoved").toInteger(), removed.size());
         if (!removed.isEmpty())
             QVERIFY(QFileInfo::exists(o.value("logPath").toString()));
@@ -279,6 +280,15 @@ private slots:
         QVERIFY(!exists("fx/dev/pkg"));
         QVERIFY(!QDir(at("data/Trash/files")).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
         QCOMPARE(setting("clean/moveToTrash").toBool(), false);
+
+        // The latest run goes back in one step, and then there is nothing left to take.
+        const Run back = run({"restore", "--json"});
+        QCOMPARE(back.exitCode, 0);
+        QCOMPARE(back.json().value("restored").toInt(), 1);
+        QVERIFY(exists("fx/dev/pkg/x.bin"));
+        const Run again = run({"restore", "--json"});
+        QCOMPARE(again.exitCode, 1);
+        QCOMPARE(again.json().value("notRestored").toObject().value("notInTrash").toInt(), 1);
     }
 
     void largeFiles_data()
@@ -451,8 +461,52 @@ private slots:
             QVERIFY2(r.err.contains(QStringLiteral("is not usable")), qPrintable(r.err));
     }
 
+    // The history the window program records, one reading a day (GB free,
+    // oldest first): what forecast prints and its JSON.
+    void forecast_data()
+    {
+        QTest::addColumn<QList<double>>("history");
+        QTest::addColumn<QString>("reason");  // empty: a forecast
+        QTest::addColumn<double>("daysUntilFull");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("falling") << QList<double>{100, 98, 96, 94, 92, 90, 88, 86, 84, 82} << "" << 41.0
+                                 << "At this rate the disk is full in about 6 weeks\n"
+                                    "Free space falls by about 2.0 GB a day\n10 records of free space since ";
+        QTest::newRow("rising") << QList<double>{50, 51, 52, 53, 54, 55, 56, 57} << "notFalling" << -1.0
+                                << "No forecast: free space is not falling.\nFree space rises by about 1.0 GB a day";
+        QTest::newRow("no history") << QList<double>{} << "tooFewSamples" << -1.0
+                                    << "recorded the free space 0 times";
+    }
+
+    void forecast()
+    {
+        QFETCH(QList<double>, history);
+        QFETCH(QString, reason);
+        QFETCH(double, daysUntilFull);
+        QFETCH(QString, text);
+        QStringList entries;
+        const qint64 day = 24 * 60 * 60 * 1000;
+        const qint64 start = QDateTime::currentMSecsSinceEpoch() - history.size() * day;
+        for (qsizetype i = 0; i < history.size(); ++i)
+            entries << QStringLiteral("%1 %2 %3").arg(start + i * day).arg(qint64(history[i] * (1 << 30))).arg(qint64(500) << 30);
+        if (!entries.isEmpty())
+            writeSettings("[history]\nfreeSpace=" + entries.join(QStringLiteral(", ")).toUtf8() + "\n");
+
+        const Run table = run({QStringLiteral("forecast")});
+        QCOMPARE(table.exitCode, 0);
+        QVERIFY2(QString::fromUtf8(table.out).contains(text), table.out.constData());
+        const Run json = run({QStringLiteral("forecast"), QStringLiteral("--json")});
+        QCOMPARE(json.exitCode, 0);
+        const QJsonObject o = json.json();
+        QCOMPARE(o.value("samples").toInt(), history.size());
+        QCOMPARE(o.value("history").toArray().size(), history.size());
+        QCOMPARE(o.value("reason").toString(), reason);
+        QCOMPARE(o.value("daysUntilFull").toDouble(-1), daysUntilFull);
+        QCOMPARE(o.value("slopeBytesPerDay").isNull(), history.size() < 2);
+    }
+
     // A store that exists but cannot be read or parsed: clean refuses before
-    // scanning, scan and large warn; the store is left as it was.
+    // scanning, scan, large and forecast warn; the store is left as it was.
     void unreadableSettings_data()
     {
         QTest::addColumn<QString>("breakage");
@@ -464,6 +518,7 @@ private slots:
         const QString warned = QStringLiteral("Warning: cannot read the settings file %1");
         QTest::newRow("folder, scan") << "folder" << "scan" << 0 << warned;
         QTest::newRow("folder, large") << "folder" << "large" << 0 << warned;
+        QTest::newRow("folder, forecast") << "folder" << "forecast" << 0 << warned;
         QTest::newRow("unterminated section, clean") << "unterminated section" << "clean" << 1 << refused;
         QTest::newRow("unreadable file, clean") << "unreadable file" << "clean" << 1 << refused;
         QTest::newRow("unreadable file, scan") << "unreadable file" << "scan" << 0 << warned;

@@ -1,6 +1,9 @@
 // What the user keeps stays: varnholt-cli scans and cleans private trees in
 // both modes, and each row states what must still be there afterwards, what
-// must be gone, the report's figures and the log lines.
+// must be gone, the report's figures and the log lines. Before each clean
+// (but for rows that prepare the tree in a shell of their own) a preview with
+// the same arguments runs: it removes nothing, writes no log, and lists
+// exactly what the clean then takes away.
 
 #include "app/platform.h"
 #include "app/trash.h"
@@ -18,6 +21,8 @@
 
 #include <functional>
 #include <optional>
+
+#include <csignal>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -88,6 +93,7 @@ struct Row
     qint64 removed = -1;   // the report's filesRemoved
     qint64 skipped = -1;   // the report's skippedCount
     QString logHas;        // text some line of the log holds
+    QString heldBy;        // the one program the report names holding a skipped file
     bool trashOnly = false;
     bool deleteOnly = false;
     bool rootOnly = false;
@@ -334,6 +340,21 @@ const QList<Row> &rows()
          .exitCode = 1,
          .skipped = 1,
          .logHas = "(too many open files)"},
+        {.name = "a file another program holds open",
+         .setup = [](Case &c) {
+             c.file("t/held.bin");
+             c.file("t/free.bin");
+             c.shell = c.expand("sh -c 'exec 3<\"$0\"; exec sleep 20' @/t/held.bin </dev/null >/dev/null 2>&1 & "
+                                "sleep 0.3; true");
+             c.category("temp", 0, {c.listing("t")});
+             c.args = {"--category", "temp"};
+         },
+         .kept = {"t/held.bin"},
+         .gone = {"t/free.bin"},
+         .exitCode = 1,
+         .skipped = 1,
+         .logHas = "; held by sleep [",
+         .heldBy = "sleep"},
     };
     return table;
 }
@@ -415,11 +436,32 @@ private slots:
         env.remove("PKEXEC_UID");
         for (auto it = c.env.cbegin(); it != c.env.cend(); ++it)
             env.insert(it.key(), it.value());
+        const QString program = QStringLiteral(VARNHOLT_BINARY_DIR "/varnholt-cli");
+        const auto there = [](const QString &path) { return QFileInfo(path).exists() || QFileInfo(path).isSymLink(); };
+        QStringList listed;
+        if (c.shell.isEmpty()) {
+            QProcess pre;
+            pre.setProcessEnvironment(env);
+            if (!c.workingDir.isEmpty())
+                pre.setWorkingDirectory(c.workingDir);
+            pre.start(program, QStringList{"clean", toTrash ? "--trash" : "--delete", "--preview", "--json"} + c.args);
+            QVERIFY(pre.waitForFinished(60000));
+            const QJsonObject preview = QJsonDocument::fromJson(pre.readAllStandardOutput()).object();
+            QCOMPARE(preview.isEmpty(), r.exitCode == 2 || pre.exitCode() != 0);
+            for (const QJsonValue &v : preview.value("wouldGo").toArray()) {
+                // The bin is named, not given as a path.
+                if (QDir::isAbsolutePath(v["path"].toString()))
+                    listed.append(v["path"].toString());
+            }
+            for (const QString &g : r.gone)
+                QVERIFY2(there(c.at(g)), qPrintable("the preview took " + g));
+            QVERIFY2(QDir(c.at("data/Varnholt/logs")).isEmpty(), "the preview wrote a log");
+        }
+
         QProcess p;
         p.setProcessEnvironment(env);
         if (!c.workingDir.isEmpty())
             p.setWorkingDirectory(c.workingDir);
-        const QString program = QStringLiteral(VARNHOLT_BINARY_DIR "/varnholt-cli");
         const QStringList arguments = QStringList{"clean", toTrash ? "--trash" : "--delete", "--yes", "--json"} + c.args;
         if (c.shell.isEmpty()) {
             p.start(program, arguments);
@@ -441,6 +483,17 @@ private slots:
         }
         for (const QString &g : r.gone)
             QVERIFY2(!QFileInfo(c.at(g)).exists() || QFileInfo(c.at(g)).isSymLink(), qPrintable(g + " is still there"));
+        for (const QString &path : std::as_const(listed))
+            QVERIFY2(!there(path), qPrintable("the preview listed " + path + ", which stayed"));
+        for (const QString &g : r.gone) {
+            // The emptied bin is listed by its name.
+            const bool inList = g.startsWith(QLatin1String("data/Trash/"))
+                || std::any_of(listed.cbegin(), listed.cend(), [&](const QString &l) {
+                return c.at(g) == l || c.at(g).startsWith(l + QLatin1Char('/'));
+            });
+            QVERIFY2(inList || !c.shell.isEmpty() || there(c.at(g)),
+                     qPrintable(g + " went, but the preview did not list it: " + listed.join(' ')));
+        }
         // A refused run prints no report.
         const QJsonObject report = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
         if (report.isEmpty()) {
@@ -456,6 +509,17 @@ private slots:
             QCOMPARE(report.value("filesRemoved").toInteger(), r.removed);
         if (r.skipped >= 0)
             QCOMPARE(report.value("skippedCount").toInteger(), r.skipped);
+        if (!r.heldBy.isEmpty()) {
+            const QJsonObject holder = report.value("holders").toArray().at(0).toObject();
+            const QJsonArray pids = holder.value("pids").toArray();
+            for (const QJsonValue &pid : pids)
+                ::kill(pid_t(pid.toInteger()), SIGKILL);  // done holding
+            QCOMPARE(report.value("holders").toArray().size(), 1);
+            QCOMPARE(holder.value("name").toString(), r.heldBy);
+            QCOMPARE(holder.value("files").toInteger(), 1);
+            QCOMPARE(pids.size(), 1);
+            QCOMPARE(report.value("heldFiles").toInteger(), 1);
+        }
         const QString logPath = report.value("logPath").toString();
         const QStringList log = logPath.isEmpty() ? QStringList() : logLines(logPath);
         if (!r.logHas.isEmpty())

@@ -191,7 +191,8 @@ private slots:
             {"home/.cache/wallpaper/current.jpg", "-"},
             {"home/.cache/pypoetry/virtualenvs/proj-py3.11/lib/site.py", "-"},
             {"home/.cache/.Trash-1000/files/x", "-"},
-            {"home/.cache/loose-file.bin", "-"},
+            {"home/.cache/loose-file.bin", "appcache Safe"},
+            {"home/.cache/event-sound-cache.tdb.abc.x86_64-pc-linux-gnu", "-"},  // written just now
             {"home/.cache/pypoetry/cache/repositories/PyPI/_http/x", "dev Review"},
             {"home/.cache/pypoetry/artifacts/ab/cd/pkg.whl", "dev Review"},
             {"home/.cache/huggingface/hub/models--bert/blobs/abc", "dev Review"},
@@ -279,7 +280,9 @@ private slots:
             {"home/miniconda3/envs/ml/lib/x.so", "-"},
             {"home/.m2/repository/org/x/1.0/x-1.0.jar", "dev Review"},
             {"home/.local/share/pnpm/store/v3/files/ab/linked", "-"},
-            {"home/.local/share/TelegramDesktop/tdata/user_data/cache/0/x", "-"},
+            {"home/.local/share/TelegramDesktop/tdata/user_data/cache/0/x", "appcache Safe"},
+            {"home/.local/share/TelegramDesktop/tdata/user_data/media_cache/y", "appcache Safe"},
+            {"home/.local/share/TelegramDesktop/tdata/key_datas", "-"},
             // Loose files.
             {"home/.nv/GLCache/abc/x", "appcache Safe"},
             {"home/.xsession-errors.old", "logs Safe"},
@@ -346,8 +349,8 @@ private slots:
         QTest::addColumn<QStringList>("notes");
 
         const QStringList layout{"temp tmp", "temp sys/var/tmp", "appcache home/.config/Code/Cache",
-                                 "appcache home/.cache/app", "logs home/.local/share/xorg", "logs home",
-                                 "dev home/.gradle/caches"};
+                                 "appcache home/.cache/app", "appcache home/.cache", "logs home/.local/share/xorg",
+                                 "logs home", "dev home/.gradle/caches"};
         const auto without = [](QStringList roots, const QString &root) {
             roots.removeAll(root);
             return roots;
@@ -367,7 +370,7 @@ private slots:
             << QStringList{"home/Documents was left out: it lies in a protected location. [temp]"};
         QTest::newRow("cache links to /var/tmp")
             << false << QStringList{"link:home/cachelink=sys/var/tmp", "cache=home/cachelink"}
-            << without(layout, "appcache home/.cache/app")
+            << without(without(layout, "appcache home/.cache/app"), "appcache home/.cache")
             << QStringList{"home/cachelink was left out: it leads through a link to sys/var/tmp." + cacheUsers};
         // Of two bases naming one folder the narrower role stays.
         QTest::newRow("TMPDIR is the cache folder")
@@ -379,7 +382,7 @@ private slots:
         QTest::newRow("cache inside config")
             << false << QStringList{"dir:home/.config/cache/app2", "cache=home/.config/cache"}
             << QStringList{"temp tmp", "temp sys/var/tmp", "appcache home/.config/cache/app2",
-                           "logs home/.local/share/xorg", "logs home", "dev home/.gradle/caches"}
+                           "appcache home/.config/cache", "logs home/.local/share/xorg", "logs home", "dev home/.gradle/caches"}
             << QStringList{"home/.config was left out: it overlaps home/.config/cache. [appcache browser logs]"};
         QTest::newRow("data is home's parent")
             << false << QStringList{"data=."} << without(layout, "logs home/.local/share/xorg")

@@ -37,6 +37,49 @@ private slots:
         QCOMPARE(winlogic::extendedPath(path), expected);
     }
 
+    // The shell parses paths the Win32 way: whatever that would alter must be
+    // refused, never handed over to land on another entry.
+    void shellCanParse_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("drive") << "C:/Users/a/AppData/Local/x.tmp" << true;
+        QTest::newRow("native separators") << R"(C:\Users\a\b c)" << true;
+        QTest::newRow("share") << R"(\\srv\share\dir\f)" << true;
+        QTest::newRow("inner dots and blanks") << "C:/a/.hidden/ name/a..b/con_file/com10/NULL" << true;
+        QTest::newRow("just under MAX_PATH") << "C:/" + QString(256, 'a') << true;
+        QTest::newRow("MAX_PATH long") << "C:/" + QString(257, 'a') << false;
+        QTest::newRow("trailing dot") << "C:/t/name." << false;
+        QTest::newRow("trailing blank on the way") << "C:/t/dir /f" << false;
+        QTest::newRow("dot component") << "C:/t/./f" << false;
+        QTest::newRow("parent component") << "C:/t/../f" << false;
+        QTest::newRow("doubled separator") << "C:/t//f" << false;
+        QTest::newRow("trailing separator") << "C:/t/" << false;
+        QTest::newRow("device name") << "C:/t/NUL" << false;
+        QTest::newRow("device name, lower case with extension") << "C:/t/con.txt" << false;
+        QTest::newRow("device name with blank before extension") << "C:/t/aux .log" << false;
+        QTest::newRow("numbered port") << "C:/t/Lpt9" << false;
+        QTest::newRow("superscript port") << QString("C:/t/COM") + QChar(0xB9) << false;
+        QTest::newRow("stream") << "C:/t/f:zone" << false;
+        QTest::newRow("wildcard") << "C:/t/f*" << false;
+        QTest::newRow("control character") << QString("C:/t/a") + QChar(0x7) << false;
+        QTest::newRow("shell class folder") << "C:/t/bin.{645FF040-5081-101B-9F08-00AA002F954E}" << false;
+        QTest::newRow("braces that are no class") << "C:/t/{645FF040}" << true;
+        QTest::newRow("extended") << R"(\\?\C:\t\f)" << false;
+        QTest::newRow("device path") << R"(\\.\C:\t\f)" << false;
+        QTest::newRow("drive root") << "C:/" << false;
+        QTest::newRow("share root") << "//srv/share" << false;
+        QTest::newRow("relative") << "t/f" << false;
+        QTest::newRow("drive-relative") << "C:t" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+    void shellCanParse()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, expected);
+        QCOMPARE(winlogic::shellCanParse(path), expected);
+    }
+
     void classify_data()
     {
         QTest::addColumn<quint32>("attributes");

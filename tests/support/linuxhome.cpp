@@ -6,11 +6,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <algorithm>
+#include "tempfolder.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <algorithm>
 
 const QList<LinuxHomeFile> &linuxHomeFiles()
 {
@@ -49,6 +47,7 @@ const QList<LinuxHomeFile> &linuxHomeFiles()
         {"home/.cache/mozilla/firefox/abcd.default-release/startupCache/startupCache.8.little", 10, 1},
         {"home/.cache/mozilla/firefox/abcd.default-release/thumbnails/x.png", 5, 1},
         {"home/.cache/loose-file.bin", 10, 30},
+        {"home/.cache/event-sound-cache.tdb.abc.x86_64-pc-linux-gnu", 5, 0},
         {"home/.cache/.Trash-1000/files/x", 50, 10},
         // The config folder: Electron and Chromium caches beside settings.
         {"home/.config/Code/Cache/Cache_Data/x", 200, 2},
@@ -111,6 +110,7 @@ const QList<LinuxHomeFile> &linuxHomeFiles()
         {"home/.local/share/pnpm/store/v3/files/cd/single", 100, 20},
         {"home/.local/share/TelegramDesktop/tdata/user_data/cache/0/x", 500, 5},
         {"home/.local/share/TelegramDesktop/tdata/user_data/media_cache/y", 300, 5},
+        {"home/.local/share/TelegramDesktop/tdata/key_datas", 1, 5},
         // Wine.
         {"home/.wine/drive_c/windows/temp/a.tmp", 60, 10},
         {"home/.wine/drive_c/users/alice/AppData/Local/Temp/b.tmp", 40, 10},
@@ -178,12 +178,7 @@ namespace {
 
 bool setTime(const QString &path, qint64 ms)
 {
-    timespec times[2];
-    times[0].tv_sec = 0;
-    times[0].tv_nsec = UTIME_OMIT;
-    times[1].tv_sec = time_t(ms / 1000);
-    times[1].tv_nsec = long(ms % 1000) * 1000000;
-    return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW) == 0;
+    return testsupport::setModificationTime(path, QDateTime::fromMSecsSinceEpoch(ms));
 }
 
 bool writeFile(const QString &path, int kib)
@@ -214,9 +209,8 @@ bool buildLinuxHome(const QString &root)
     }
     // The pnpm store hard-links its files into every project that uses them.
     ok = QDir().mkpath(root + QStringLiteral("/home/projects/app/node_modules/.pnpm")) && ok;
-    ok = ::link(QFile::encodeName(root + QStringLiteral("/home/.local/share/pnpm/store/v3/files/ab/linked")).constData(),
-                QFile::encodeName(root + QStringLiteral("/home/projects/app/node_modules/.pnpm/linked")).constData())
-            == 0
+    ok = testsupport::makeHardLink(root + QStringLiteral("/home/.local/share/pnpm/store/v3/files/ab/linked"),
+                                   root + QStringLiteral("/home/projects/app/node_modules/.pnpm/linked"))
         && ok;
     // Snap keeps every revision in its own folder and links "current" to one;
     // Steam links ~/.steam/steam to its data folder.
@@ -228,7 +222,7 @@ bool buildLinuxHome(const QString &root)
     };
     for (const auto &l : links) {
         const QString at = root + QLatin1Char('/') + QString::fromLatin1(l.link);
-        ok = QDir().mkpath(QFileInfo(at).path()) && QFile::link(QString::fromLatin1(l.target), at) && ok;
+        ok = QDir().mkpath(QFileInfo(at).path()) && testsupport::makeSymlink(QString::fromLatin1(l.target), at) && ok;
     }
     ok = QDir().mkpath(root + QStringLiteral("/tmp")) && ok;
 

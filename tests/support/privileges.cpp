@@ -4,13 +4,26 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#ifndef Q_OS_WIN
 #include <unistd.h>
+#endif
 
 namespace testsupport {
 
 namespace {
 const char kChildVar[] = "VARNHOLT_TEST_CHILD";
 const char kArgsVar[] = "VARNHOLT_TEST_CHILD_ARGS";
+
+// Only root has rights to give up. On Windows the child runs as the current
+// user, with the rights that user has.
+bool isRoot()
+{
+#ifdef Q_OS_WIN
+    return false;
+#else
+    return ::geteuid() == 0;
+#endif
+}
 } // namespace
 
 bool isUnprivilegedChild()
@@ -30,7 +43,7 @@ ChildResult runUnprivileged(const QString &program, const QStringList &arguments
     ChildResult r;
     QString exe = program;
     QStringList args = arguments;
-    if (::geteuid() == 0) {
+    if (isRoot()) {
         const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
         if (setpriv.isEmpty()) {
             r.skipped = true;

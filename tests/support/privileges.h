@@ -3,7 +3,8 @@
 // Root ignores file permissions, and CI runs the tests as root. A test that
 // needs a permission error therefore runs its check in a child process of the
 // same test executable, as `nobody:nogroup` (setpriv) when the tests run as
-// root, or as the current user otherwise. The test function plays both roles:
+// root, or as the current user otherwise (always so on Windows). The test
+// function plays both roles:
 //
 //     void TestFs::deniedFolder()
 //     {

@@ -19,12 +19,33 @@
 //
 // Root ignores mode 000; permission checks belong in a child process that
 // drops privileges (see privileges.h).
+//
+// On Windows, sockets, FIFOs and names that are not valid UTF-16 do not
+// exist: those helpers return an empty result there. An unreadable folder is
+// one whose access list grants nothing, and a symbolic link needs developer
+// mode or the right to create links.
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+
+namespace testsupport {
+
+// The modification time of `path` itself (of a link, not of its target).
+bool setModificationTime(const QString &path, const QDateTime &when);
+// A second name `link` for the existing file `existing`.
+bool makeHardLink(const QString &existing, const QString &link);
+// A symbolic link at `link` holding `target` verbatim (relative targets
+// resolve from the link's folder).
+bool makeSymlink(const QString &target, const QString &link);
+// Creates (or truncates) the file at `path` and reserves `bytes` of disk
+// space for it without writing them: a quick way to fill a disk or make a
+// large file. False where the file system cannot allocate ahead.
+bool allocateFile(const QString &path, qint64 bytes);
+
+} // namespace testsupport
 
 class TempFolder final
 {

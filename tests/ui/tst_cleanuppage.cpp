@@ -29,6 +29,11 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+// Windows starts no programs by exec, so there is nothing to close on it.
+#ifndef O_CLOEXEC
+#define O_CLOEXEC 0
+#endif
+
 using ui::CleanupPage;
 
 namespace {
@@ -351,6 +356,35 @@ private slots:
         QTEST(CleanupPage::remainingText(index, count, startedMs, elapsedMs), "expected");
     }
 
+    // The done view's line naming the programs that hold skipped files: the
+    // first (most files) by name, then the second or how many others.
+    void holdersText_data()
+    {
+        QTest::addColumn<QStringList>("programs");
+        QTest::addColumn<qint64>("heldFiles");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("none named") << QStringList{} << qint64(2) << QString();
+        QTest::newRow("one file, one program") << QStringList{"Firefox"} << qint64(1) << "1 file is in use by Firefox.";
+        QTest::newRow("files, one program") << QStringList{"Firefox"} << qint64(3) << "3 files are in use by Firefox.";
+        QTest::newRow("two programs") << QStringList{"Firefox", "code"} << qint64(2)
+                                      << "2 files are in use by Firefox and code.";
+        QTest::newRow("three programs") << QStringList{"Firefox", "code", "sleep"} << qint64(4)
+                                        << "4 files are in use by Firefox and 2 other programs.";
+        QTest::newRow("a file many hold") << QStringList{"a", "b", "c", "d"} << qint64(1)
+                                          << "1 file is in use by a and 3 other programs.";
+    }
+
+    void holdersText()
+    {
+        QFETCH(QStringList, programs);
+        QFETCH(qint64, heldFiles);
+        CleanReport report;
+        report.heldFiles = heldFiles;
+        for (const QString &name : programs)
+            report.holders.append({name, {42}, 1});
+        QTEST(CleanupPage::holdersText(report), "expected");
+    }
+
     // The clock ticks on its own while the scanner is silent, and one large
     // root reports from inside its walk: by folder (a labelled root) and by
     // entry (a listing root).
@@ -492,6 +526,9 @@ private slots:
         QCOMPARE(visible(s.page, "modeLine") && text(s.page, "modeLine").contains("restore"),
                  toTrash && outcome != CleanupPage::Failed);
         QCOMPARE(visible(s.page, "skippedNote"), !held.isEmpty());
+        // This test holds them: it is named, and trying again is offered.
+        QCOMPARE(visible(s.page, "retry"), !held.isEmpty());
+        QCOMPARE(s.page.findChild<ui::Note *>("skippedNote")->label()->text().contains(" is in use by "), !held.isEmpty());
 
         // Nothing here can open the log: the user is told, with its path.
         QSignalSpy toasts(&s.state, &AppState::toast);

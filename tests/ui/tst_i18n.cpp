@@ -47,8 +47,7 @@ private slots:
     {
         QFETCH(QString, requested);
         QFETCH(QStringList, system);
-        QFETCH(QString, code);
-        QCOMPARE(ui::detectLanguage(requested, system), code);
+        QTEST(ui::detectLanguage(requested, system), "code");
     }
 
     void environmentBeatsSetting()
@@ -78,13 +77,11 @@ private slots:
     void applyLanguage()
     {
         QFETCH(QString, code);
-        QFETCH(QString, locale);
-        QFETCH(QStringList, cjk);
         qputenv("VARNHOLT_LANG", code.toUtf8());
         ui::applyLanguage(QCoreApplication::instance());
-        QCOMPARE(QLocale().name(), locale);
+        QTEST(QLocale().name(), "locale");
         for (const char *family : {"Segoe UI Variable Text", "Segoe UI Variable Display", "Segoe UI", "Inter"})
-            QCOMPARE(QFont::substitutes(QString::fromLatin1(family)), cjk);
+            QTEST(QFont::substitutes(QString::fromLatin1(family)), "cjk");
     }
 };
 

@@ -5,10 +5,9 @@
 #include <QSettings>
 #include <QTest>
 
-#include <fcntl.h>
-
 #include "app/appsettings.h"
 #include "app/appstate.h"
+#include "support/tempfolder.h"
 #include "support/uitest.h"
 #include "ui/mainwindow.h"
 #include "ui/pages/cleanuppage.h"
@@ -31,14 +30,15 @@ constexpr int kKeptCharacters = 4;
 void writeFile(const QString &path, qint64 size, bool allocate)
 {
     QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
     // The finder counts allocated space: the large files take their blocks
     // without a byte being written.
-    if (allocate)
-        QCOMPARE(::posix_fallocate(file.handle(), 0, size), 0);
-    else
-        QCOMPARE(file.write(QByteArray(int(size), 'x')), size);
+    if (allocate) {
+        QVERIFY(testsupport::allocateFile(path, size));
+        return;
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(QByteArray(int(size), 'x')), size);
 }
 
 // What the cleanup finds: caches whose names are as long as real ones get.
@@ -115,6 +115,10 @@ private slots:
         startUiTest();
         QSettings().clear();
         AppSettings::instance()->setLargeThresholdMB(100);
+        // A falling history, so the Overview shows its forecast card too.
+        for (int day = 0; day < 10; ++day)
+            AppSettings::instance()->recordFreeSpace({1'780'000'000'000 + day * forecast::kDayMs,
+                                                      (qint64(100) - 2 * day) << 30, qint64(500) << 30});
         fillHome();
         const QString shots = QDir::temp().filePath(QStringLiteral("minimum-size"));
         QDir().mkpath(shots);

@@ -6,6 +6,7 @@
 #include "ui/pages/overviewpage.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/diskorb.h"
+#include "ui/widgets/forecastchart.h"
 #include "ui/widgets/headline.h"
 #include "ui/widgets/sparkline.h"
 
@@ -230,6 +231,42 @@ private slots:
         const QList<qint64> values = child<Sparkline>(&f.page, "sparkline")->values();
         QCOMPARE(values.size(), 6);
         QCOMPARE(values.last(), qint64(4 * 1024 * 1024));
+    }
+
+    // The forecast card appears only for a falling history and reads the
+    // same as the command line; its chart gets every reading.
+    void forecastCard_data()
+    {
+        QTest::addColumn<double>("startGB");
+        QTest::addColumn<double>("perDayGB");
+        QTest::addColumn<int>("days");
+        QTest::addColumn<QString>("text");  // empty: no card
+        QTest::newRow("falling, in weeks") << 100.0 << -2.0 << 10 << "At this rate the disk is full in about 6 weeks";
+        QTest::newRow("falling, in days") << 30.0 << -3.0 << 8 << "At this rate the disk is full in about 3 days";
+        QTest::newRow("rising") << 50.0 << 1.0 << 10 << "";
+        QTest::newRow("too short a history") << 100.0 << -2.0 << 4 << "";
+    }
+
+    void forecastCard()
+    {
+        QFETCH(double, startGB);
+        QFETCH(double, perDayGB);
+        QFETCH(int, days);
+        QFETCH(QString, text);
+        Fixture f(false);
+        f.page.show();
+        const qint64 start = QDateTime::currentMSecsSinceEpoch() - days * forecast::kDayMs;
+        for (int d = 0; d < days; ++d)
+            AppSettings::instance()->recordFreeSpace(
+                {start + d * forecast::kDayMs, qint64((startGB + perDayGB * d) * (1 << 30)), qint64(500) << 30});
+        QCOMPARE(!child<QWidget>(&f.page, "forecastCard")->isHidden(), !text.isEmpty());
+        if (text.isEmpty())
+            return;
+        QCOMPARE(child(&f.page, "forecastText")->text(), text);
+        QCOMPARE(child<QWidget>(&f.page, "forecastCard")->accessibleName(), text);
+        const auto *chart = child<ForecastChart>(&f.page, "forecastChart");
+        QCOMPARE(chart->points().size(), days);
+        QVERIFY(!chart->accessibleDescription().isEmpty());
     }
 };
 

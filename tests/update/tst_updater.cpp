@@ -1,14 +1,22 @@
 #include "update/appimage.h"
+#include "update/signature.h"
+#include "update/signature_p.h"
 #include "update/updater.h"
+#ifdef VARNHOLT_TEST_GCRYPT_BACKEND
+#include "update/testsigning.h"
+#endif
 
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRandomGenerator>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <functional>
 
 using MR = Updater::ManifestResult;
 
@@ -66,6 +74,31 @@ QByteArray paddedTo(qsizetype size)
 {
     QByteArray body = manifestWith("date", "x");
     return body + QByteArray(size - body.size(), ' ');
+}
+
+// The Ed25519 back ends this build has: signature::verify, and both libraries
+// where the test compiles in the one the platform does not use.
+using Verify = std::function<bool(QByteArrayView, QByteArrayView, QByteArrayView)>;
+const QList<std::pair<const char *, Verify>> kBackEnds = {
+    {"signature::verify", signature::verify},
+#ifdef VARNHOLT_TEST_GCRYPT_BACKEND
+    {"OpenSSL", signature::backend::verifyOpenSsl},
+    {"libgcrypt", signature::backend::verifyGcrypt},
+#endif
+};
+
+// The same signature with the group order added to its scalar S.
+QByteArray plusGroupOrder(QByteArray signature)
+{
+    const QByteArray order =
+        QByteArray::fromHex("edd3f55c1a631258d69cf7a2def9de1400000000000000000000000000000010");
+    int carry = 0;
+    for (int i = 0; i < 32; ++i) {
+        carry += quint8(signature[32 + i]) + quint8(order[i]);
+        signature[32 + i] = char(carry & 0xff);
+        carry >>= 8;
+    }
+    return signature;
 }
 
 } // namespace
@@ -219,6 +252,168 @@ private slots:
         QFETCH(QString, url);
         QFETCH(QString, name);
         QCOMPARE(Updater::installerFileName(QUrl(url)), name);
+    }
+
+    // The installer's signer is recognised by its certificate's SHA-256
+    // thumbprint, however a release engineer copied it into the configuration.
+    void acceptedSigners_data()
+    {
+        QTest::addColumn<QByteArray>("certificate"); // the signer certificate's SHA-256
+        QTest::addColumn<QStringList>("accepted");
+        QTest::addColumn<bool>("matches");
+        const QByteArray cert = QByteArray::fromHex("0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcdef");
+        const QString hex = QString::fromLatin1(cert.toHex());
+        QString paired; // "01:23:45:..." as certificate viewers show it
+        for (int i = 0; i < hex.size(); i += 2)
+            paired += (i ? ":" : "") + hex.mid(i, 2);
+        QString other = hex;
+        other[63] = u'e';
+        QTest::newRow("lower case") << cert << QStringList{hex} << true;
+        QTest::newRow("upper case") << cert << QStringList{hex.toUpper()} << true;
+        QTest::newRow("colon pairs") << cert << QStringList{paired} << true;
+        QTest::newRow("spaced groups, padded")
+            << cert << QStringList{"  " + QString(paired).replace(':', ' ') + "\n"} << true;
+        QTest::newRow("hyphens") << cert << QStringList{QString(paired).replace(':', '-')} << true;
+        QTest::newRow("copied with a direction mark") << cert << QStringList{QChar(0x200E) + hex} << true;
+        QTest::newRow("second of two") << cert << QStringList{other, hex} << true;
+        QTest::newRow("another certificate") << cert << QStringList{other} << false;
+        QTest::newRow("one digit short") << cert << QStringList{hex.left(63)} << false;
+        QTest::newRow("one digit over") << cert << QStringList{hex + "0"} << false;
+        QTest::newRow("SHA-1 thumbprint") << cert << QStringList{hex.left(40)} << false;
+        QTest::newRow("hex prefix") << cert << QStringList{"0x" + hex} << false;
+        QTest::newRow("other separator") << cert << QStringList{QString(paired).replace(':', '.')} << false;
+        QTest::newRow("non-ASCII digit") << cert << QStringList{hex.left(63) + QChar(0x0661)} << false;
+        QTest::newRow("publisher name") << cert << QStringList{"Quorvane Technology Limited"} << false;
+        QTest::newRow("empty") << cert << QStringList{""} << false;
+        QTest::newRow("none configured") << cert << QStringList{} << false;
+        // A certificate that could not be read never matches a garbled entry.
+        QTest::newRow("no certificate, garbled entry") << QByteArray() << QStringList{"zz"} << false;
+        QTest::newRow("short hash, its own hex") << cert.left(20) << QStringList{hex.left(40)} << false;
+    }
+    void acceptedSigners()
+    {
+        QFETCH(QByteArray, certificate);
+        QFETCH(QStringList, accepted);
+        QFETCH(bool, matches);
+        QCOMPARE(signature::isAcceptedSigner(certificate, accepted), matches);
+    }
+
+    // Known signatures, and the forms of key and signature one of the two
+    // libraries accepts or aborts the program on by itself.
+    void signatureEdges_data()
+    {
+        QTest::addColumn<QByteArray>("key");
+        QTest::addColumn<QByteArray>("message");
+        QTest::addColumn<QByteArray>("signature");
+        QTest::addColumn<bool>("valid");
+        const auto hex = [](const char *digits) { return QByteArray::fromHex(digits); };
+        // Test 1 of RFC 8032 signs the empty message, test 2 one byte.
+        const QByteArray key1 = hex("d75a980182b10ab7d54bfed3c964073a0ee172f3daa62325af021a68f707511a");
+        const QByteArray sig1 = hex("e5564300c360ac729086e2cc806e828a84877f1eb8e5d974d873e06522490155"
+                                    "5fb8821590a33bacc61e39701cf9b46bd25bf5f0595bbe24655141438e7a100b");
+        QTest::newRow("RFC 8032, empty message") << key1 << QByteArray() << sig1 << true;
+        QTest::newRow("RFC 8032, one byte")
+            << hex("3d4017c3e843895a92b70aa74d1b7ebc9c982ccf2ec4968cc0cd55f12af4660c") << hex("72")
+            << hex("92a009a9f0d4cab8720e820b5f642540a2b27b5416503f8fb3762223ebdb69da"
+                   "085ac1e43e15996e458f3613d0f11d8c387b2eaeb4302aeeb00d291612bb0c00")
+            << true;
+        QTest::newRow("S plus the group order") << key1 << QByteArray() << plusGroupOrder(sig1) << false;
+        // A signature any message has under a key of small order: R the
+        // neutral point, S zero (under the key of order 8, for this message).
+        const QByteArray neutral = hex("01") + QByteArray(31, 0);
+        const QByteArray forged = neutral + QByteArray(32, 0);
+        const QByteArray message = "varnholt 7";
+        QTest::newRow("neutral point as key") << neutral << message << forged << false;
+        QTest::newRow("all-zero key (order 4)") << QByteArray(32, 0) << message << forged << false;
+        QTest::newRow("key of order 8")
+            << hex("26e8958fc2b227b045c3f489f2ef98f0d5dfac05d3c63339b13802886d53fc05") << message << forged << false;
+        QTest::newRow("key of order 2")
+            << hex("ecffffffffffffffffffffffffffffffffffffffffffffffffffffffffffff7f") << message << forged << false;
+        QTest::newRow("key y = p + 1, the neutral point again")
+            << hex("eeffffffffffffffffffffffffffffffffffffffffffffffffffffffffffff7f") << message << forged << false;
+        QTest::newRow("key y = 3, too short for libgcrypt") << hex("03") + QByteArray(31, 0) << QByteArray() << sig1
+                                                            << false;
+    }
+    void signatureEdges()
+    {
+        QFETCH(QByteArray, key);
+        QFETCH(QByteArray, message);
+        QFETCH(QByteArray, signature);
+        QFETCH(bool, valid);
+        for (const auto &[name, verify] : kBackEnds)
+            QVERIFY2(verify(message, signature, key) == valid, name);
+    }
+
+    // Random keys and messages signed by OpenSSL: both back ends accept each
+    // signature, and refuse it once anything in message, signature or key
+    // changes.
+    void signatureBackEndsAgree()
+    {
+#ifdef VARNHOLT_TEST_GCRYPT_BACKEND
+        QRandomGenerator random(20260601);
+        const auto bytes = [&](qsizetype size) {
+            QByteArray data(size, Qt::Uninitialized);
+            for (char &c : data)
+                c = char(random.bounded(256));
+            return data;
+        };
+        const auto flipped = [&](QByteArray data) {
+            const int bit = random.bounded(int(data.size()) * 8);
+            data[bit / 8] = char(data[bit / 8] ^ (1 << (bit % 8)));
+            return data;
+        };
+        for (int round = 0; round < 100; ++round) {
+            const KeyPtr pair(EVP_PKEY_Q_keygen(nullptr, nullptr, "ED25519"), &EVP_PKEY_free);
+            const QByteArray key = rawPublicKey(pair.get());
+            const QByteArray message = bytes(random.bounded(0, 200));
+            const QByteArray sig = QByteArray::fromBase64(sign(message, pair.get()).toLatin1());
+            const struct {
+                const char *what;
+                QByteArray message, signature, key;
+                bool valid;
+            } cases[] = {
+                {"as signed", message, sig, key, true},
+                {"message changed", message.isEmpty() ? bytes(1) : flipped(message), sig, key, false},
+                {"signature changed", message, flipped(sig), key, false},
+                {"S plus the group order", message, plusGroupOrder(sig), key, false},
+                {"key changed", message, sig, flipped(key), false},
+                {"signature a byte short", message, sig.chopped(1), key, false},
+                {"key a byte long", message, sig, key + bytes(1), false},
+            };
+            for (const auto &c : cases) {
+                const bool openSsl = signature::backend::verifyOpenSsl(c.message, c.signature, c.key);
+                const bool gcrypt = signature::backend::verifyGcrypt(c.message, c.signature, c.key);
+                QVERIFY2(openSsl == c.valid && gcrypt == c.valid,
+                         qPrintable(QStringLiteral("%1: OpenSSL %2, libgcrypt %3; key %4, signature %5, message %6")
+                                        .arg(c.what)
+                                        .arg(openSsl)
+                                        .arg(gcrypt)
+                                        .arg(c.key.toHex(), c.signature.toHex(), c.message.toHex())));
+            }
+        }
+#else
+        QSKIP("needs OpenSSL to sign and both back ends; a Linux build with libgcrypt has them");
+#endif
+    }
+
+    void busyFileRetries_data()
+    {
+        QTest::addColumn<quint32>("error");
+        QTest::addColumn<int>("retriesDone");
+        QTest::addColumn<bool>("retry");
+        QTest::newRow("sharing violation") << 32u << 0 << true;
+        QTest::newRow("access denied, last retry") << 5u << Updater::kBusyRetries - 1 << true;
+        QTest::newRow("access denied, retries used up") << 5u << Updater::kBusyRetries << false;
+        QTest::newRow("file not found") << 2u << 0 << false;
+        QTest::newRow("lock violation") << 33u << 0 << false;
+        QTest::newRow("no error code") << 0u << 0 << false;
+    }
+    void busyFileRetries()
+    {
+        QFETCH(quint32, error);
+        QFETCH(int, retriesDone);
+        QFETCH(bool, retry);
+        QCOMPARE(Updater::retryBusyFile(error, retriesDone), retry);
     }
 
 #if !defined(Q_OS_WIN)

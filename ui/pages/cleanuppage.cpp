@@ -272,6 +272,21 @@ CleanupPage::Outcome CleanupPage::outcomeOf(const CleanReport &report)
     return Complete;
 }
 
+QString CleanupPage::holdersText(const CleanReport &report)
+{
+    if (report.holders.isEmpty() || report.heldFiles < 1)
+        return {};
+    const int files = int(std::min<qint64>(report.heldFiles, std::numeric_limits<int>::max()));
+    const int programs = int(std::min<qsizetype>(report.holders.size(), std::numeric_limits<int>::max()));
+    const QString first = report.holders.at(0).name;
+    QString who = first;
+    if (programs == 2)
+        who = CleanupText::tr("%1 and %2", "two programs that hold files").arg(first, report.holders.at(1).name);
+    else if (programs > 2)
+        who = CleanupText::tr("%1 and %n other program(s)", "programs that hold files", programs - 1).arg(first);
+    return CleanupText::tr("%n file(s) are in use by %1.", "%1: one or more programs", files).arg(who);
+}
+
 // ---- empty view -------------------------------------------------------------
 
 QWidget *CleanupPage::buildEmptyView()
@@ -530,6 +545,11 @@ QWidget *CleanupPage::buildDoneView()
 
     m_skippedNote = new Note(Note::Warning, QStringLiteral("alert"), {}, column);
     m_skippedNote->setObjectName(QStringLiteral("skippedNote"));
+    m_retry = new Button(CleanupText::tr("Try again"), QStringLiteral("link"), {}, {}, m_skippedNote);
+    m_retry->setObjectName(QStringLiteral("retry"));
+    m_retry->setToolTip(CleanupText::tr("Clean the skipped files again, the same way"));
+    connect(m_retry, &QPushButton::clicked, this, [this] { m_state->retrySkipped(); });
+    m_skippedNote->body()->addWidget(m_retry, 0, Qt::AlignLeft);
     col->addWidget(m_skippedNote);
     m_adminNote =
         new Note(Note::Accent, QStringLiteral("lock"),
@@ -549,12 +569,19 @@ QWidget *CleanupPage::buildDoneView()
     auto *viewLog = new Button(CleanupText::tr("View log"), {}, QStringLiteral("file"), {}, column);
     viewLog->setObjectName(QStringLiteral("viewLog"));
     connect(viewLog, &QPushButton::clicked, this, &CleanupPage::openLog);
+    m_restoreAll = new Button(CleanupText::tr("Restore all"), {}, QStringLiteral("refresh"), {}, column);
+    m_restoreAll->setObjectName(QStringLiteral("restoreAll"));
+    m_restoreAll->setToolTip(CleanupText::tr("Put everything this cleanup moved to the %1 back where it was")
+                                 .arg(recycleBinName()));
+    connect(m_restoreAll, &QPushButton::clicked, this, [this] { m_state->restoreCleanup(); });
+    connect(m_state, &AppState::restoreChanged, this, &CleanupPage::updateRestoreButton);
     auto *finish = new Button(CleanupText::tr("Done"), QStringLiteral("primary"), {}, {}, column);
     finish->setObjectName(QStringLiteral("done"));
     connect(finish, &QPushButton::clicked, this, [this] {
         m_state->dismissDone();
         emit goHome();
     });
+    buttons->addWidget(m_restoreAll);
     buttons->addWidget(viewLog);
     buttons->addWidget(finish);
     buttons->addStretch(1);
@@ -634,6 +661,9 @@ void CleanupPage::fillDoneView()
             const QString sample = cleanup::elideMiddle(m_skippedNote->label(), report.skippedSamples.first(), 360);
             text += u' ' + CleanupText::tr("For example: %1").arg(sample.toHtmlEscaped());
         }
+        const QString held = holdersText(report);
+        if (!held.isEmpty())
+            text += QStringLiteral("<br>") + held.toHtmlEscaped();
     }
     if (!report.runningApps.isEmpty()) {
         const QString apps =
@@ -644,7 +674,19 @@ void CleanupPage::fillDoneView()
     }
     m_skippedNote->setText(text);
     m_skippedNote->setVisible(!text.isEmpty());
-    m_adminNote->setVisible(report.needsAdmin);
+    m_retry->setVisible(m_state->canRetrySkipped());
+    // The files it counts are the system's (Windows Update leftovers, the
+    // package cache).
+    m_adminNote->setVisible(report.needsAdmin && elevationHelps(true));
+    updateRestoreButton();
+}
+
+void CleanupPage::updateRestoreButton()
+{
+    const bool running = m_state->restoreRunning();
+    m_restoreAll->setVisible(m_state->lastCleanupRestorable() || running);
+    m_restoreAll->setEnabled(!running);
+    m_restoreAll->setText(running ? CleanupText::tr("Restoring…") : CleanupText::tr("Restore all"));
 }
 
 void CleanupPage::openLog()
@@ -668,7 +710,7 @@ void CleanupPage::reveal(const QString &path)
 void CleanupPage::restartElevated()
 {
     // A refused prompt leaves everything as it was.
-    if (relaunchElevated())
+    if (relaunchElevated(window()->winId()))
         QCoreApplication::quit();
 }
 

@@ -67,6 +67,9 @@ public:
     // estimate, nothing can be said about the rest: "—" again.
     static QString remainingText(int index, int count, qint64 startedMs, qint64 elapsedMs);
     static Outcome outcomeOf(const CleanReport &report);
+    // Plain text naming the programs that hold the files a cleanup skipped
+    // ("3 files are in use by sleep."); empty when none was named.
+    static QString holdersText(const CleanReport &report);
 
 public Q_SLOTS:
     // Shows the category in the detail pane (from the Overview's tiles).
@@ -89,6 +92,7 @@ private:
     void updateCleanProgress(qint64 done, qint64 total, const QString &path);
     void fillDoneView();
     void openLog();
+    void updateRestoreButton();
     void reveal(const QString &path);
     void restartElevated();
 
@@ -158,6 +162,8 @@ private:
     QLabel *m_nowValue = nullptr;
     Note *m_skippedNote = nullptr;
     Note *m_adminNote = nullptr;
+    Button *m_retry = nullptr;  // cleans again what stayed busy
+    Button *m_restoreAll = nullptr;  // shown when the run moved entries to the bin
 };
 
 } // namespace ui

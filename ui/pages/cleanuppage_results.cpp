@@ -615,9 +615,14 @@ void CleanupPage::rebuildDetail()
                                             : CleanupText::tr("Some folders need administrator rights."),
                               content);
         note->setObjectName(QStringLiteral("detailAdminNote"));
-        auto *restart = new Button(CleanupText::tr("Restart as admin"), QStringLiteral("link"), {}, {}, note);
-        connect(restart, &QPushButton::clicked, this, &CleanupPage::restartElevated);
-        note->body()->addWidget(restart, 0, Qt::AlignLeft);
+        // A category that needs administrator rights holds the system's
+        // folders; one with unreadable folders is the user's own, which an
+        // elevation as another account would clean for the wrong person.
+        if (elevationHelps(c->needsAdmin)) {
+            auto *restart = new Button(CleanupText::tr("Restart as admin"), QStringLiteral("link"), {}, {}, note);
+            connect(restart, &QPushButton::clicked, this, &CleanupPage::restartElevated);
+            note->body()->addWidget(restart, 0, Qt::AlignLeft);
+        }
         column->addWidget(note);
     }
 

@@ -679,14 +679,21 @@ void LargeFilesPage::moveChecked()
         return;
     m_state->moveLargeFilesToTrash(paths);
     // A file that went is no longer checked: put back by Undo, it returns
-    // unticked like any file the user has not picked.
-    QSet<QString> listed;
-    for (const LargeFile &f : m_state->largeFiles())
-        listed.insert(f.path);
-    for (const QString &path : std::as_const(paths)) {
-        if (!listed.contains(path) && m_model->isChecked(path))
-            m_model->toggleChecked(path);
-    }
+    // unticked like any file the user has not picked. The move ends on a
+    // worker; its outcome arrives with largeFilesChanged.
+    auto *once = new QObject(this);
+    connect(m_state, &AppState::largeFilesChanged, once, [this, once, paths] {
+        if (m_state->largeMoveRunning())
+            return;
+        QSet<QString> listed;
+        for (const LargeFile &f : m_state->largeFiles())
+            listed.insert(f.path);
+        for (const QString &path : paths) {
+            if (!listed.contains(path) && m_model->isChecked(path))
+                m_model->toggleChecked(path);
+        }
+        once->deleteLater();
+    });
 }
 
 void LargeFilesPage::updateHover(const QPoint &viewportPos)

@@ -10,6 +10,7 @@
 #include "ui/widgets/diskorb.h"
 #include "ui/widgets/elidedlabel.h"
 #include "ui/widgets/flowlayout.h"
+#include "ui/widgets/forecastchart.h"
 #include "ui/widgets/headline.h"
 #include "ui/widgets/icontile.h"
 #include "ui/widgets/kit.h"
@@ -31,6 +32,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
+#include <cmath>
 
 namespace ui {
 
@@ -326,6 +328,7 @@ OverviewPage::OverviewPage(AppState *state, QWidget *parent)
     buildHero(body);
     body->addSpacing(14);
     buildStatistics(body);
+    buildForecast(body);
 
     auto *heading = new QHBoxLayout;
     heading->setContentsMargins(0, 26, 0, 12);
@@ -444,6 +447,55 @@ void OverviewPage::buildStatistics(QVBoxLayout *column)
     column->addWidget(cards);
 }
 
+void OverviewPage::buildForecast(QVBoxLayout *column)
+{
+    // A card of its own under the statistics, shown only with a forecast.
+    m_forecastCard = new Card(this);
+    m_forecastCard->setObjectName(QStringLiteral("forecastCard"));
+    auto *outer = new QVBoxLayout;
+    outer->setContentsMargins(0, 14, 0, 0);
+    auto *line = new QHBoxLayout(m_forecastCard);
+    line->setContentsMargins(18, 15, 18, 15);
+    line->setSpacing(14);
+    auto *texts = new QVBoxLayout;
+    texts->setSpacing(4);
+    texts->addStretch(1);
+    m_forecastText = roleLabel({}, "h3", m_forecastCard);
+    m_forecastText->setObjectName(QStringLiteral("forecastText"));
+    m_forecastText->setWordWrap(true);
+    texts->addWidget(m_forecastText);
+    m_forecastTrend = new ElidedLabel({}, QStringLiteral("caption"), m_forecastCard);
+    m_forecastTrend->setObjectName(QStringLiteral("forecastTrend"));
+    texts->addWidget(m_forecastTrend);
+    texts->addStretch(1);
+    line->addLayout(texts, 1);
+    m_forecastChart = new ForecastChart(m_forecastCard);
+    m_forecastChart->setObjectName(QStringLiteral("forecastChart"));
+    m_forecastChart->setAccessibleName(OverviewText::tr("Free space history"));
+    line->addWidget(m_forecastChart, 0, Qt::AlignVCenter);
+    outer->addWidget(m_forecastCard);
+    column->addLayout(outer);
+}
+
+void OverviewPage::refreshForecast()
+{
+    const SpaceForecast outlook = m_state->spaceForecast();
+    m_forecastCard->setVisible(outlook.hasForecast());
+    if (!outlook.hasForecast())
+        return;
+    const QString text = forecast::fullInText(outlook.daysUntilFull);
+    m_forecastText->setText(text);
+    m_forecastTrend->setText(forecast::trendText(outlook.slopeBytesPerDay));
+    a11y::setName(m_forecastCard, text);
+    m_forecastChart->setForecast(outlook);
+    const QList<SpaceSample> &samples = outlook.samples;
+    a11y::setDescription(m_forecastChart,
+                         OverviewText::tr("From %1 to %2 free over %n day(s)", nullptr,
+                                          int(std::lround(outlook.spanDays())))
+                             .arg(formatSize(samples.first().availableBytes),
+                                  formatSize(samples.last().availableBytes)));
+}
+
 void OverviewPage::setCatalogueSource(CatalogueSource source)
 {
     m_catalogueSource = source ? std::move(source) : CatalogueSource(&defaultCategories);
@@ -555,6 +607,7 @@ void OverviewPage::refresh()
                              : schedule == AppSettings::Weekly ? OverviewText::tr("Weekly")
                                                                : OverviewText::tr("Monthly"));
     m_scheduleCaption->setText(OverviewText::tr("Scheduled scan"));
+    refreshForecast();
     // Each card is named by its caption, as it reads on screen.
     for (const ElidedLabel *caption : {m_freedCaption, m_lastScanCaption, m_scheduleCaption})
         a11y::setName(caption->parentWidget(), caption->text());

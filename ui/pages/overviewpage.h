@@ -16,15 +16,19 @@ class QVBoxLayout;
 namespace ui {
 
 class Button;
+class Card;
 class DiskOrb;
 class ElidedLabel;
+class ForecastChart;
 class Headline;
 class PageHeader;
 class Sparkline;
 
 // The first page of the window: the startup volume as a disk orb, what the
 // last scan found, what was freed this month, when the last scan ran and
-// whether one is scheduled, and the categories worth cleaning as tiles.
+// whether one is scheduled, when the disk will be full at the present rate
+// (only while the history shows free space falling), and the categories
+// worth cleaning as tiles.
 //
 // Every figure is read from AppState and AppSettings in refresh(), which runs
 // on each of their change signals and on theme changes; the legend and the
@@ -66,6 +70,8 @@ signals:
 private:
     void buildHero(QVBoxLayout *column);
     void buildStatistics(QVBoxLayout *column);
+    void buildForecast(QVBoxLayout *column);
+    void refreshForecast();
     void rebuildLegend(qint64 total, qint64 available, qint64 reclaim);
     void rebuildTiles(bool hasResults);
     const QList<CategoryDef> &catalogue();
@@ -94,6 +100,10 @@ private:
     ElidedLabel *m_lastScanCaption = nullptr;
     ElidedLabel *m_scheduleValue = nullptr;
     ElidedLabel *m_scheduleCaption = nullptr;
+    Card *m_forecastCard = nullptr;
+    QLabel *m_forecastText = nullptr;
+    ElidedLabel *m_forecastTrend = nullptr;
+    ForecastChart *m_forecastChart = nullptr;
     QLabel *m_sectionTitle = nullptr;
     Button *m_seeAll = nullptr;
     QVBoxLayout *m_gridSlot = nullptr;

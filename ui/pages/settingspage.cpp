@@ -208,6 +208,7 @@ SettingsPage::SettingsPage(AppState *state, QWidget *parent)
     buildAutomation(column);
     buildAppearance(column);
     buildExclusions(column);
+    buildCleanups(column);
     buildAbout(column);
     column->addStretch(1);
 
@@ -221,7 +222,8 @@ void SettingsPage::setHooks(const Hooks &hooks)
     m_hooks.restart = hooks.restart ? hooks.restart : [] {
         return QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
     };
-    m_hooks.relaunchElevated = hooks.relaunchElevated ? hooks.relaunchElevated : [] { return ::relaunchElevated(); };
+    m_hooks.relaunchElevated = hooks.relaunchElevated ? hooks.relaunchElevated
+                                                     : [this] { return ::relaunchElevated(window()->winId()); };
     m_hooks.quit = hooks.quit ? hooks.quit : [] { QCoreApplication::quit(); };
     m_hooks.chooseFolder = hooks.chooseFolder ? hooks.chooseFolder : [](QWidget *parent) {
         return QFileDialog::getExistingDirectory(parent, SettingsText::tr("Choose a folder to exclude"),
@@ -377,6 +379,80 @@ void SettingsPage::buildExclusions(QVBoxLayout *column)
         makeBadge(QStringLiteral("shield"), SettingsText::tr("Locked"))));
 }
 
+void SettingsPage::buildCleanups(QVBoxLayout *column)
+{
+    Section section(SettingsText::tr("Recent cleanups"), column, this);
+    auto *list = new QWidget;
+    list->setObjectName(QStringLiteral("cleanupList"));
+    m_cleanupList = new QVBoxLayout(list);
+    m_cleanupList->setContentsMargins(0, 0, 0, 0);
+    m_cleanupList->setSpacing(0);
+    section.add(list);
+    rebuildCleanups();
+    // A finished cleanup adds a log; a restore changes what is offered.
+    connect(m_state, &AppState::phaseChanged, this, [this] {
+        if (m_state->phase() == AppState::Done)
+            rebuildCleanups();
+    });
+    connect(m_state, &AppState::restoreChanged, this, &SettingsPage::rebuildCleanups);
+}
+
+void SettingsPage::rebuildCleanups()
+{
+    // Rows go at the next turn of the event loop: a Restore button of one
+    // of them may be delivering the click that led here.
+    while (QLayoutItem *item = m_cleanupList->takeAt(0)) {
+        if (QWidget *old = item->widget()) {
+            old->hide();
+            old->deleteLater();
+        }
+        delete item;
+    }
+    QWidget *list = m_cleanupList->parentWidget();
+    const QList<AppState::PastCleanup> cleanups = m_state->recentCleanups();
+    if (cleanups.isEmpty()) {
+        QWidget *row = makeRow(QStringLiteral("clock"), SettingsText::tr("No cleanups yet"),
+                               SettingsText::tr("Every cleanup writes a log you can review."), nullptr);
+        row->setParent(list);
+        m_cleanupList->addWidget(row);
+        row->show();
+        return;
+    }
+    const bool busy = m_state->restoreRunning();
+    const QLocale locale;
+    for (const AppState::PastCleanup &c : cleanups) {
+        if (m_cleanupList->count() > 0) {
+            auto *line = new Divider(list);
+            m_cleanupList->addWidget(line);
+            line->show();
+        }
+        const QString when = locale.toString(c.started, QLocale::ShortFormat);
+        const QString what = c.toTrash ? SettingsText::tr("%1 moved to the %2").arg(c.freedText, recycleBinName())
+                                       : SettingsText::tr("%1 deleted permanently").arg(c.freedText);
+        auto *detail = new QLabel(what);
+        detail->setProperty("role", QStringLiteral("sub"));
+        Button *restore = nullptr;
+        if (c.restorable) {
+            restore = new Button(SettingsText::tr("Restore"), {}, QStringLiteral("refresh"));
+            restore->setObjectName(QStringLiteral("restoreCleanup"));
+            restore->setProperty("logPath", c.logPath);
+            restore->setEnabled(!busy);
+            const QString log = c.logPath;
+            connect(restore, &QPushButton::clicked, this, [this, log] { m_state->restoreCleanup(log); });
+        }
+        QWidget *row = makeRow(c.toTrash ? QStringLiteral("trash") : QStringLiteral("file"), when,
+                               c.restorable ? SettingsText::tr("Put back what this cleanup moved to the %1. "
+                                                               "Nothing that is in its place now is replaced.")
+                                                  .arg(recycleBinName())
+                                            : QString(),
+                               restore, detail);
+        row->setObjectName(QStringLiteral("pastCleanup"));
+        row->setParent(list);
+        m_cleanupList->addWidget(row);
+        row->show();
+    }
+}
+
 void SettingsPage::buildAbout(QVBoxLayout *column)
 {
     Section section(SettingsText::tr("Permissions & about"), column, this);
@@ -399,9 +475,13 @@ void SettingsPage::buildAbout(QVBoxLayout *column)
 #else
         const QString tip = SettingsText::tr("Only needed to clean the package cache.");
 #endif
-        auto *elevate = new Button(SettingsText::tr("Restart as admin"));
-        elevate->setObjectName(QStringLiteral("restartAsAdmin"));
-        connect(elevate, &QPushButton::clicked, this, &SettingsPage::restartAsAdmin);
+        // What administrator rights add here belongs to the system.
+        Button *elevate = nullptr;
+        if (elevationHelps(true)) {
+            elevate = new Button(SettingsText::tr("Restart as admin"));
+            elevate->setObjectName(QStringLiteral("restartAsAdmin"));
+            connect(elevate, &QPushButton::clicked, this, &SettingsPage::restartAsAdmin);
+        }
         section.add(makeRow(QStringLiteral("lock"), SettingsText::tr("Administrator access"), tip, elevate));
     }
 

@@ -77,6 +77,10 @@ private:
     void buildAppearance(QVBoxLayout *column);
     void buildExclusions(QVBoxLayout *column);
     void buildAbout(QVBoxLayout *column);
+    void buildCleanups(QVBoxLayout *column);
+    // The recent cleanups as their logs tell them, with "Restore" for the
+    // trash-mode runs that moved something.
+    void rebuildCleanups();
     void rebuildExclusions();
     void onSettingsChanged();
     void onLanguagePicked(int index);
@@ -91,6 +95,7 @@ private:
     Select *m_closeAction = nullptr;
     Button *m_restartNow = nullptr;
     QVBoxLayout *m_exclusionList = nullptr;
+    QVBoxLayout *m_cleanupList = nullptr;
     QStringList m_shown;
 };
 

@@ -1,0 +1,141 @@
+#include "clean/restore.h"
+
+#include "clean/cleanuplog.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <algorithm>
+
+namespace {
+
+// The clock of a log's header and the bin's deletion dates count whole
+// seconds; a little slack keeps an entry trashed in the run's last second in.
+constexpr int kWindowSlackSecs = 2;
+
+} // namespace
+
+qint64 RestoreReport::count(Reason reason) const
+{
+    return std::count_if(left.cbegin(), left.cend(), [reason](const Left &l) { return l.reason == reason; });
+}
+
+QString RestoreReport::reasonKey(Reason reason)
+{
+    switch (reason) {
+    case NotInTrash: return QStringLiteral("notInTrash");
+    case PlaceTaken: return QStringLiteral("placeTaken");
+    case NotTrashEntry: return QStringLiteral("notTrashEntry");
+    case Ambiguous: return QStringLiteral("ambiguous");
+    case CouldNotMove: break;
+    }
+    return QStringLiteral("couldNotMove");
+}
+
+QString RestoreReport::reasonText(Reason reason)
+{
+    switch (reason) {
+    case NotInTrash: return QCoreApplication::translate("Restore", "no longer in the trash");
+    case PlaceTaken: return QCoreApplication::translate("Restore", "its place is taken");
+    case NotTrashEntry: return QCoreApplication::translate("Restore", "the log does not name a trash entry");
+    case Ambiguous: return QCoreApplication::translate("Restore", "more than one trash entry matches");
+    case CouldNotMove: break;
+    }
+    return QCoreApplication::translate("Restore", "could not be moved back");
+}
+
+RestoreReport restoreRun(const QString &logPath, const std::function<void(int, int, const QString &)> &progress,
+                         const std::atomic_bool *stop)
+{
+    RestoreReport report;
+    report.logPath = logPath;
+    const CleanupLog::Contents log = CleanupLog::read(logPath);
+    report.logRead = log.valid;
+    if (!log.valid || !log.toTrash)
+        return report;
+
+    const QStringList bins = restore::bins();
+    QList<restore::Entry> entries;
+    for (const CleanupLog::Move &m : log.moves)
+        entries.append({m.original, m.inTrash});
+    if (entries.isEmpty() && !log.trashedItems.isEmpty()) {
+        // Written before the bin places were logged: the run's window is
+        // from its header to the last write of its log.
+        report.byRecords = true;
+        const QDateTime from = log.started.addSecs(-kWindowSlackSecs);
+        const QDateTime to = std::max(log.written, log.started).addSecs(kWindowSlackSecs);
+        QStringList ambiguous;
+        entries = restore::findByRecords(bins, log.trashedItems, from, to, &ambiguous);
+        for (const QString &path : std::as_const(ambiguous))
+            report.left.append({QDir::toNativeSeparators(path), RestoreReport::Ambiguous});
+        // An item of which nothing was found has left the bin.
+        for (const QString &item : log.trashedItems) {
+            const QString inside = item + QLatin1Char('/');
+            const auto claims = [&](const QString &p) { return p == item || p.startsWith(inside); };
+            const bool found = std::any_of(entries.cbegin(), entries.cend(),
+                                           [&](const restore::Entry &e) { return claims(e.original); })
+                || std::any_of(ambiguous.cbegin(), ambiguous.cend(), claims);
+            if (!found)
+                report.left.append({QDir::toNativeSeparators(item), RestoreReport::NotInTrash});
+        }
+    }
+
+    // Folders before what was inside them: an item moved entry by entry
+    // left its folder behind, and a parent taken back first gives its
+    // children their place again.
+    std::stable_sort(entries.begin(), entries.end(), [](const restore::Entry &a, const restore::Entry &b) {
+        return a.original.count(QLatin1Char('/')) < b.original.count(QLatin1Char('/'));
+    });
+    const int total = int(entries.size());
+    for (int i = 0; i < total; ++i) {
+        if (stop && stop->load())
+            break;
+        const restore::Entry &e = entries.at(i);
+        if (progress)
+            progress(i, total, QDir::toNativeSeparators(e.original));
+        RestoreReport::Reason reason = RestoreReport::CouldNotMove;
+        qint64 bytes = 0;
+        if (restore::putBack(e, bins, &reason, &bytes)) {
+            ++report.restored;
+            report.restoredBytes += bytes;
+        } else {
+            report.left.append({QDir::toNativeSeparators(e.original), reason});
+        }
+    }
+    if (progress)
+        progress(total, total, QString());
+    return report;
+}
+
+Restorer::Restorer(QObject *parent) : QObject(parent)
+{
+    qRegisterMetaType<RestoreReport>();
+}
+
+Restorer::~Restorer()
+{
+    m_stop.store(true);
+    m_future.waitForFinished();
+}
+
+void Restorer::start(const QString &logPath)
+{
+    if (isRunning())
+        return;
+    m_stop.store(false);
+    m_running.store(true);
+    m_future = QtConcurrent::run(QThreadPool::globalInstance(), [this, logPath] {
+        const RestoreReport report = restoreRun(
+            logPath, [this](int done, int total, const QString &path) { emit progress(done, total, path); }, &m_stop);
+        m_running.store(false);
+        emit finished(report);
+    });
+}
+
+void Restorer::wait()
+{
+    m_future.waitForFinished();
+}

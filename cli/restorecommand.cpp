@@ -1,0 +1,80 @@
+#include "cli/commands.h"
+
+#include "app/appstate.h"
+#include "app/platform.h"
+#include "cli/clitext.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+namespace {
+
+QJsonObject restoreJson(const RestoreReport &report)
+{
+    QJsonArray left;
+    QJsonObject counts;
+    for (const RestoreReport::Left &l : report.left)
+        left.append(QJsonObject{{QStringLiteral("path"), l.path},
+                                {QStringLiteral("reason"), RestoreReport::reasonKey(l.reason)}});
+    for (const RestoreReport::Reason reason : {RestoreReport::NotInTrash, RestoreReport::PlaceTaken,
+                                               RestoreReport::CouldNotMove, RestoreReport::NotTrashEntry,
+                                               RestoreReport::Ambiguous})
+        counts.insert(RestoreReport::reasonKey(reason), report.count(reason));
+    return QJsonObject{
+        {QStringLiteral("logPath"), QDir::toNativeSeparators(report.logPath)},
+        {QStringLiteral("logRead"), report.logRead},
+        {QStringLiteral("byRecords"), report.byRecords},
+        {QStringLiteral("restored"), report.restored},
+        {QStringLiteral("restoredBytes"), report.restoredBytes},
+        {QStringLiteral("notRestored"), counts},
+        {QStringLiteral("left"), left},
+    };
+}
+
+} // namespace
+
+int runRestore(AppState &state, const Options &options)
+{
+    QTextStream err(stderr);
+    QString log = options.path;
+    if (log.isEmpty()) {
+        const QList<AppState::PastCleanup> latest = state.recentCleanups(1);
+        if (latest.isEmpty()) {
+            err << "varnholt-cli: " << CliText::tr("There is no cleanup log to restore from.") << '\n';
+            return 1;
+        }
+        log = latest.first().logPath;
+    }
+    log = QDir::cleanPath(QFileInfo(log).absoluteFilePath());
+    if (!QFileInfo(log).isFile()) {
+        err << "varnholt-cli: " << CliText::tr("Cannot read %1.").arg(escapeControls(QDir::toNativeSeparators(log)))
+            << '\n';
+        return 1;
+    }
+
+    state.restoreCleanup(log);
+    if (state.restoreRunning()) {
+        QEventLoop loop;
+        QObject::connect(&state, &AppState::restoreChanged, &loop, [&] {
+            if (!state.restoreRunning())
+                loop.quit();
+        });
+        loop.exec();
+    }
+    const RestoreReport &report = state.lastRestore();
+    if (options.json) {
+        QTextStream(stdout) << QJsonDocument(restoreJson(report)).toJson(QJsonDocument::Indented);
+    } else {
+        QTextStream out(stdout);
+        out << AppState::restoreSummary(report) << '\n';
+        for (const RestoreReport::Left &l : report.left)
+            out << "  " << escapeControls(l.path) << "  (" << RestoreReport::reasonText(l.reason) << ")\n";
+        out << CliText::tr("Log: %1").arg(escapeControls(QDir::toNativeSeparators(report.logPath))) << '\n';
+    }
+    return report.logRead && report.left.isEmpty() ? 0 : 1;
+}

@@ -1,0 +1,211 @@
+#include "tempfolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <string>
+
+#include <windows.h>
+#include <aclapi.h>
+#include <winioctl.h>
+
+#ifndef SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE
+#define SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE 0x2
+#endif
+
+namespace {
+
+// The "\\?\" form of an absolute path, which the file calls take at any
+// length (the deep chains go far past MAX_PATH).
+std::wstring extended(const QString &path)
+{
+    const QString native = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    return QString(QStringLiteral("\\\\?\\") + native).toStdWString();
+}
+
+// An access list with no entries: nobody is granted anything, though the
+// owner may still change the list. `protect` keeps the parent's entries out;
+// without it the folder takes them back.
+bool setEmptyAccessList(const QString &path, bool protect)
+{
+    ACL acl;
+    if (!InitializeAcl(&acl, sizeof acl, ACL_REVISION))
+        return false;
+    std::wstring name = extended(path);
+    const SECURITY_INFORMATION what = DACL_SECURITY_INFORMATION
+        | (protect ? PROTECTED_DACL_SECURITY_INFORMATION : UNPROTECTED_DACL_SECURITY_INFORMATION);
+    return SetNamedSecurityInfoW(name.data(), SE_FILE_OBJECT, what, nullptr, nullptr, &acl, nullptr)
+        == ERROR_SUCCESS;
+}
+
+bool writeAll(HANDLE file, const QByteArray &content)
+{
+    DWORD written = 0;
+    return content.isEmpty()
+        || (WriteFile(file, content.constData(), DWORD(content.size()), &written, nullptr)
+            && written == DWORD(content.size()));
+}
+
+} // namespace
+
+bool testsupport::setModificationTime(const QString &path, const QDateTime &when)
+{
+    // Opened as the entry itself: a link keeps its target's time.
+    const HANDLE h = CreateFileW(extended(path).c_str(), FILE_WRITE_ATTRIBUTES,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                 FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
+    // FILETIME counts 100 ns steps since 1601-01-01.
+    constexpr qint64 kEpochOffsetMs = 11644473600000LL;
+    const quint64 ticks = quint64(when.toMSecsSinceEpoch() + kEpochOffsetMs) * 10000ULL;
+    FILETIME ft;
+    ft.dwLowDateTime = DWORD(ticks & 0xffffffffULL);
+    ft.dwHighDateTime = DWORD(ticks >> 32);
+    const bool ok = SetFileTime(h, nullptr, nullptr, &ft);
+    CloseHandle(h);
+    return ok;
+}
+
+bool testsupport::makeHardLink(const QString &existing, const QString &link)
+{
+    return CreateHardLinkW(extended(link).c_str(), extended(existing).c_str(), nullptr);
+}
+
+bool testsupport::makeSymlink(const QString &target, const QString &link)
+{
+    const QString resolved = QDir::isAbsolutePath(target) ? target : QFileInfo(link).dir().filePath(target);
+    DWORD flags = SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE;
+    if (QFileInfo(resolved).isDir())
+        flags |= SYMBOLIC_LINK_FLAG_DIRECTORY;
+    return CreateSymbolicLinkW(extended(link).c_str(), QDir::toNativeSeparators(target).toStdWString().c_str(),
+                               flags);
+}
+
+bool testsupport::allocateFile(const QString &path, qint64 bytes)
+{
+    const HANDLE h = CreateFileW(extended(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
+    FILE_ALLOCATION_INFO allocation;
+    allocation.AllocationSize.QuadPart = bytes;
+    LARGE_INTEGER end;
+    end.QuadPart = bytes;
+    const bool ok = SetFileInformationByHandle(h, FileAllocationInfo, &allocation, sizeof allocation)
+        && SetFilePointerEx(h, end, nullptr, FILE_BEGIN) && SetEndOfFile(h);
+    CloseHandle(h);
+    return ok;
+}
+
+TempFolder::~TempFolder()
+{
+    for (const QString &p : std::as_const(m_locked))
+        setEmptyAccessList(p, false);
+    removeDeepChains();
+    if (m_dir.isValid())
+        QDir(m_dir.path()).removeRecursively();
+}
+
+// Windows has no memory file system at a fixed place.
+QString TempFolder::memoryBackedBase()
+{
+    return QDir::tempPath();
+}
+
+QString TempFolder::makeSparseFile(const QString &relative, qint64 logicalSize, qint64 dataBytes)
+{
+    const QString abs = makeFileOfSize(relative, dataBytes);
+    if (abs.isEmpty())
+        return {};
+    const HANDLE h = CreateFileW(extended(abs).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return {};
+    // Only a file marked sparse leaves the part past its data unallocated.
+    DWORD returned = 0;
+    LARGE_INTEGER end;
+    end.QuadPart = logicalSize;
+    const bool ok = DeviceIoControl(h, FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &returned, nullptr)
+        && SetFilePointerEx(h, end, nullptr, FILE_BEGIN) && SetEndOfFile(h);
+    CloseHandle(h);
+    return ok ? abs : QString();
+}
+
+QString TempFolder::makeSocket(const QString &)
+{
+    return {};
+}
+
+QString TempFolder::makeFifo(const QString &)
+{
+    return {};
+}
+
+QString TempFolder::makeUnreadableDir(const QString &relative, const QString &fileInside)
+{
+    const QString abs = makeDir(relative);
+    if (abs.isEmpty())
+        return {};
+    if (!fileInside.isEmpty() && makeFile(relative + QLatin1Char('/') + fileInside, "secret").isEmpty())
+        return {};
+    if (!setEmptyAccessList(abs, true))
+        return {};
+    m_locked.append(abs);
+    return abs;
+}
+
+// Every Windows name is UTF-16 text: there are no raw byte names to make.
+QByteArray TempFolder::makeRawNamedFile(const QString &, const QByteArray &, const QByteArray &)
+{
+    return {};
+}
+
+QString TempFolder::makeDeepChain(const QString &relative, int depth, const QByteArray &content,
+                                  const QString &name, const QString &fileName)
+{
+    const QString top = makeDir(relative);
+    if (top.isEmpty())
+        return {};
+    m_chains.append({top, depth, name.toUtf8(), fileName.toUtf8()});
+    std::wstring at = extended(top);
+    const std::wstring step = L"\\" + name.toStdWString();
+    for (int i = 0; i < depth; ++i) {
+        at += step;
+        if (!CreateDirectoryW(at.c_str(), nullptr))
+            return {};
+    }
+    at += L"\\" + fileName.toStdWString();
+    const HANDLE h = CreateFileW(at.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return {};
+    const bool ok = writeAll(h, content);
+    CloseHandle(h);
+    return ok ? top : QString();
+}
+
+// Taken down from the bottom, so no call needs to walk the whole depth.
+void TempFolder::removeDeepChains()
+{
+    for (const Chain &c : std::as_const(m_chains)) {
+        const std::wstring step = L"\\" + QString::fromUtf8(c.name).toStdWString();
+        std::wstring bottom = extended(c.top);
+        for (int i = 0; i < c.depth; ++i)
+            bottom += step;
+        DeleteFileW((bottom + L"\\" + QString::fromUtf8(c.fileName).toStdWString()).c_str());
+        for (int i = 0; i < c.depth; ++i) {
+            if (!RemoveDirectoryW(bottom.c_str()))
+                break;
+            bottom.resize(bottom.size() - step.size());
+        }
+    }
+    m_chains.clear();
+}
+
+// A child runs as the same user on Windows, and the folder already carries
+// the temp folder's access list.
+bool TempFolder::openToOthers()
+{
+    return true;
+}
