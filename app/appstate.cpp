@@ -62,12 +62,13 @@ QList<CategoryResult> retryInput(const QList<CategoryResult> &cleaned, const QLi
         again.bytes = 0;
         again.files = 0;
         for (const CleanReport::Busy &b : busy) {
-            if (b.category != c.id
-                || std::none_of(c.items.cbegin(), c.items.cend(),
-                                [&b](const ScanItem &i) { return liesIn(b.path, i.path); }))
+            const auto within = std::find_if(c.items.cbegin(), c.items.cend(),
+                                             [&b](const ScanItem &i) { return liesIn(b.path, i.path); });
+            if (b.category != c.id || within == c.items.cend())
                 continue;
             ScanItem item;
             item.path = b.path;
+            item.linkedFilesStay = within->linkedFilesStay;
             item.label = QDir::fromNativeSeparators(b.path).section(QLatin1Char('/'), -1);
             item.bytes = b.bytes;
             item.files = b.files;

@@ -298,6 +298,10 @@ void Cleaner::run(const Job &job)
     removal::Remover remover;
     remover.beginPass();
     remover.setExclusions(&excluded, logExcluded);
+    // Items of package stores keep the files their projects link to.
+    ExclusionMatcher keepingLinked = excluded;
+    keepingLinked.setKeepsLinkedFiles(true);
+    const auto matcherFor = [&](const ScanItem &item) { return item.linkedFilesStay ? &keepingLinked : &excluded; };
     removal::Preview preview;
     if (job.preview)
         remover.setPreview(&preview);
@@ -416,6 +420,14 @@ void Cleaner::run(const Job &job)
                 }
             }
 
+#ifdef Q_OS_WIN
+            // Only the POSIX removers tell files with other names apart.
+            if (item.linkedFilesStay) {
+                skip(item.path, QStringLiteral("linked files cannot be told apart here"));
+                continue;
+            }
+#endif
+            remover.setExclusions(matcherFor(item), logExcluded);
             const QString anchor = parentFolder(item.path);
             const QString basePath = item.contentsOnly ? item.path : anchor;
             QStringList units;
@@ -497,6 +509,7 @@ void Cleaner::run(const Job &job)
         QList<RetryEntry> next;
         for (RetryEntry &entry : retries) {
             current.item = entry.item;
+            remover.setExclusions(matcherFor(processed.at(entry.item).item), logExcluded);
             const bool done = entry.toTrash ? remover.retryTrash(entry.anchor, entry.path)
                                             : remover.retryDelete(entry.anchor, entry.path, entry.lastError);
             if (!done) {
@@ -535,7 +548,8 @@ void Cleaner::run(const Job &job)
         if (entry.adminCategory && !isElevated())
             report.needsAdmin = true;
         // Not measured when shutting down: nobody will try it again then.
-        const fs::Measure left = stopping() ? fs::Measure() : fs::measure(entry.path, nullptr, {}, &excluded);
+        const fs::Measure left = stopping() ? fs::Measure()
+                                            : fs::measure(entry.path, nullptr, {}, matcherFor(processed.at(entry.item).item));
         report.busy.append({entry.path, entry.category, left.bytes, left.files});
     }
     // Most files first; equals keep the order they were met in.
@@ -553,7 +567,7 @@ void Cleaner::run(const Job &job)
         // Measured without the stop flag: a measurement cut short would count
         // what is still there as freed. Excluded entries are left out as the
         // scan left them out.
-        const fs::Measure left = fs::measure(p.item.path, nullptr, {}, &excluded);
+        const fs::Measure left = fs::measure(p.item.path, nullptr, {}, matcherFor(p.item));
         const qint64 freed = std::max<qint64>(p.item.bytes - left.bytes - links.notFreed(i), 0);
         report.filesRemoved += std::max<qint64>(p.item.files - left.files, 0);
         if (p.toTrash) {

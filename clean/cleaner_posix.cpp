@@ -178,6 +178,8 @@ struct Hooks
     {
         if (!excluded)
             return false;
+        if (!S_ISDIR(st.st_mode) && excluded->keepsFile(qint64(st.st_nlink)))
+            return true;
         return keeps(decoded(folder), QFile::decodeName(QByteArray(name)), S_ISDIR(st.st_mode), report);
     }
     bool busy(const struct stat &st) const
@@ -238,6 +240,7 @@ TreeHooks treeHooks(const Hooks &hooks)
             return hooks.keeps(folder, name, isFolder, report);
         };
     tree.busy = [&hooks](const struct stat &st) { return hooks.busy(st); };
+    tree.keepLinkedFiles = hooks.excluded && hooks.excluded->keepsLinkedFiles();
     tree.onRemoved = hooks.onRemoved;
     tree.preview = hooks.preview;
     return tree;
@@ -570,6 +573,8 @@ void Remover::removePermanently(const QString &anchor, const QString &path, QLis
     struct stat st;
     if (!reachEntry(anchor, path, parent, st, failures, false))
         return;
+    if (!S_ISDIR(st.st_mode) && m_excluded && m_excluded->keepsFile(qint64(st.st_nlink)))
+        return;
     if (!S_ISDIR(st.st_mode))
         removeFile(hooks, parent.fd.get(), parent.name.constData(), st, path, failures);
     else
@@ -582,6 +587,8 @@ void Remover::moveToTrash(const QString &anchor, const QString &path, QList<Fail
     Parent parent;
     struct stat st;
     if (!reachEntry(anchor, path, parent, st, failures, true))
+        return;
+    if (!S_ISDIR(st.st_mode) && m_excluded && m_excluded->keepsFile(qint64(st.st_nlink)))
         return;
     if (hooks.busy(st)) {
         failures.append({path, 0, {}});

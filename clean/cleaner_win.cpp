@@ -5,6 +5,7 @@
 
 #include <QDir>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -649,6 +650,10 @@ public:
     // The entry went: the shell's own report for it, or, when no report
     // could be matched to it, the last one it gave for this delete.
     bool succeeded() const { return m_reported && m_result == S_OK; }
+    // The shell was about to delete something of the entry for good (too
+    // large for the bin, a drive without one) and was stopped.
+    bool refused() const { return m_refused; }
+    bool reported() const { return m_reported; }
     // Where the entry went in the Recycle Bin; empty when unknown or when
     // the shell deleted it for good instead.
     const QString &inTrash() const { return m_inTrash; }
@@ -709,7 +714,17 @@ public:
     {
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE PreDeleteItem(DWORD, IShellItem *) override { return S_OK; }
+    // Without "recycle if possible" the shell deletes for good what the bin
+    // cannot take, silently under these flags. Nothing goes for good in a
+    // move to the bin: stopping here cancels this delete and the rest of
+    // the operation, which the caller queues again.
+    HRESULT STDMETHODCALLTYPE PreDeleteItem(DWORD flags, IShellItem *) override
+    {
+        if (flags & TSF_DELETE_RECYCLE_IF_POSSIBLE)
+            return S_OK;
+        m_refused = true;
+        return HRESULT_FROM_WIN32(ERROR_CANCELLED);
+    }
     HRESULT STDMETHODCALLTYPE PreNewItem(DWORD, IShellItem *, LPCWSTR) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE PostNewItem(DWORD, IShellItem *, LPCWSTR, LPCWSTR, DWORD, HRESULT, IShellItem *) override
     {
@@ -729,6 +744,7 @@ private:
     QString m_inTrash;
     bool m_reported = false;
     bool m_matched = false;
+    bool m_refused = false;
 };
 
 // One shell operation that moves entries to the Recycle Bin. Each entry is
@@ -777,6 +793,12 @@ public:
             m_op.get()->PerformOperations();
     }
     bool went(size_t i) const { return m_entries.at(i).sink->succeeded(); }
+    bool refused(size_t i) const { return m_entries.at(i).sink->refused(); }
+    bool reported(size_t i) const { return m_entries.at(i).sink->reported(); }
+    bool anyRefused() const
+    {
+        return std::any_of(m_entries.begin(), m_entries.end(), [](const Entry &e) { return e.sink->refused(); });
+    }
     const QString &inTrash(size_t i) const { return m_entries.at(i).sink->inTrash(); }
 
 private:
@@ -907,11 +929,22 @@ void Remover::moveToTrash(const QString &anchor, const QString &path, QList<Fail
         }
         batch.perform();
         // What the shell left: gone all the same, a folder to take apart,
-        // or a file to report.
+        // or a file to report. A refused delete cancelled the entries after
+        // it: those go into the next operation as they are (each round with
+        // a refusal settles at least the refused entry).
+        const bool cancelled = batch.anyRefused();
         for (size_t i = 0; i < queued.size(); ++i) {
             if (batch.went(i))
                 continue;
             Entry &item = queued[i].first;
+            if (cancelled && !batch.refused(i) && !batch.reported(i)) {
+                todo.push_back(std::move(item));
+                continue;
+            }
+            if (batch.refused(i) && !queued[i].second) {
+                failures.append({item.path, 0, noTrashReason()});
+                continue;
+            }
             DWORD error = 0;
             Handle h = openAt(folderOf(item.parent), item.name, FILE_READ_ATTRIBUTES | SYNCHRONIZE, kShareAll, false,
                               error);

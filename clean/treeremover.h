@@ -37,6 +37,8 @@ struct TreeHooks
     // Whether a file (as described) is in use and must stay. Empty: none
     // is. Called from several threads at once.
     std::function<bool(const struct stat &st)> busy;
+    // Files that have other names too stay, unreported.
+    bool keepLinkedFiles = false;
     // Told of each file removed, one call at a time (from any thread of the
     // removal, while it runs).
     Remover::Removed onRemoved;

@@ -146,6 +146,8 @@ private:
                 continue;
             if (m_hooks.keeps && keeps(folderText, name, S_ISDIR(st.st_mode)))
                 continue;
+            if (m_hooks.keepLinkedFiles && !S_ISDIR(st.st_mode) && st.st_nlink > 1)
+                continue;
             if (!S_ISDIR(st.st_mode)) {
                 removeFile(node->fd, name, st, childNative(node->path, name), failures);
                 continue;

@@ -11,7 +11,8 @@
 //        {"id": "temp", "name": "Temporary files", "risk": 0,
 //         "needsAdmin": false, "isTrash": false,
 //         "roots": [{"path": "/abs/folder", "patterns": ["*.log"], "label": "",
-//                    "ownEntriesOnly": false, "minAgeMs": 0}]}]}
+//                    "ownEntriesOnly": false, "minAgeMs": 0, "filesOnly": false,
+//                    "singleLinkFiles": false}]}]}
 //
 // "risk" is 0, 1, 2 or "Safe", "Review", "Permanent". Ids must be unique and
 // root paths absolute.

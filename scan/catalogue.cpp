@@ -1139,6 +1139,16 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
         addRoot(dev.roots, catalogueJoin(pkgs, QStringLiteral("cache")), QString::fromLatin1(conda) + QStringLiteral(" · pkgs/cache"),
                 {}, home);
     }
+    // pnpm's content-addressed store: what no project links to any more
+    // (files with a single name) is a download pnpm fetches again.
+    const QString pnpmStore = below(data, QStringLiteral("pnpm/store"), devNotes);
+    if (!pnpmStore.isEmpty()) {
+        CategoryRoot r;
+        r.path = pnpmStore;
+        r.label = QStringLiteral("pnpm · store");
+        r.singleLinkFiles = true;
+        addRoot(dev.roots, r, data.rootPath());
+    }
     // Last: besides downloads, Maven's repository holds what "mvn install"
     // put there from the user's own projects.
     addRoot(dev.roots, inHome(".m2/repository"), QStringLiteral("Maven · repository"), {}, home);

@@ -37,6 +37,9 @@ struct CategoryRoot
     // Listing roots only: plain files directly inside are items; folders and
     // links are left to the roots that know what they are.
     bool filesOnly = false;
+    // Labelled roots only: only files with a single name count and go; files
+    // hard-linked elsewhere, and the folders that hold them, stay.
+    bool singleLinkFiles = false;
 
     bool isLabelled() const { return !label.isEmpty(); }
     friend bool operator==(const CategoryRoot &, const CategoryRoot &) = default;
@@ -71,6 +74,7 @@ struct ScanItem
     QString path;          // empty for the Recycle Bin item
     QString label;
     bool contentsOnly = false;  // true: clean what is inside the folder, keep the folder
+    bool linkedFilesStay = false;  // files with other names too are neither counted nor removed
     QString runningApp;    // display name of the running owner ("appcache"/"browser" only)
     qint64 bytes = 0;      // on disk
     qint64 files = 0;

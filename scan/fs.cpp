@@ -98,6 +98,8 @@ Measure measureByListing(const QString &path, const std::atomic_bool *cancel,
         for (const Entry &e : entries) {
             if (e.skip || e.isMount || (filtering && excluded->matchesChild(folder, e.name, e.isDir && !e.isLink)))
                 continue;
+            if (filtering && !e.isDir && excluded->keepsFile(e.links))
+                continue;
             if (!e.isDir) {
                 if (e.links > 1 && e.inode != 0) {
                     const QPair<qint64, qint64> id(e.device, e.inode);

@@ -231,6 +231,8 @@ public:
             return false;
         if (S_ISDIR(st.st_mode))
             return true;
+        if (m_shared.excluded && m_shared.excluded->keepsFile(qint64(st.st_nlink)))
+            return false;
         if (st.st_nlink > 1 && !m_shared.firstSight(st))
             return false;
         const qint64 bytes = qint64(st.st_blocks) * 512;

@@ -42,8 +42,14 @@ public:
 
     bool isEmpty() const
     {
-        return !m_guardedApps && m_names.isEmpty() && m_components.isEmpty() && m_paths.isEmpty();
+        return !m_guardedApps && !m_keepLinked && m_names.isEmpty() && m_components.isEmpty() && m_paths.isEmpty();
     }
+    // Files that have other names too stay, silently (a package store whose
+    // files are hard-linked into the projects that use them).
+    void setKeepsLinkedFiles(bool on) { m_keepLinked = on; }
+    bool keepsLinkedFiles() const { return m_keepLinked; }
+    // Whether a file (not a folder) with `links` names stays for that reason.
+    bool keepsFile(qint64 links) const { return m_keepLinked && links > 1; }
     bool matches(const QString &path) const;
     // `isFolder`: the entry is a folder (only folders are guarded by name).
     bool matchesChild(const QString &folder, const QString &name, bool isFolder = false) const;
@@ -64,6 +70,7 @@ private:
     QList<QRegularExpression> m_components;
     QList<PathPattern> m_paths;
     bool m_guardedApps = false;
+    bool m_keepLinked = false;
 };
 
 // The regular expression one pattern compiles to (empty for a pattern that is

@@ -184,7 +184,13 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
             fs::Entry self;
             if (fs::stat(root.path, self) && self.isMount)
                 continue;
-            const fs::Measure m = fs::measure(root.path, &m_cancel, onProgress, &excluded);
+            ExclusionMatcher keepingLinked;
+            if (root.singleLinkFiles) {
+                keepingLinked = excluded;
+                keepingLinked.setKeepsLinkedFiles(true);
+            }
+            const fs::Measure m =
+                fs::measure(root.path, &m_cancel, onProgress, root.singleLinkFiles ? &keepingLinked : &excluded);
             *examinedFiles += m.files;
             categoryBytes += m.bytes;
             if (m.bytes > 0) {
@@ -192,6 +198,7 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
                 item.path = root.path;
                 item.label = root.label;
                 item.contentsOnly = true;
+                item.linkedFilesStay = root.singleLinkFiles;
                 item.bytes = m.bytes;
                 item.files = m.files;
                 item.newest = m.newest;

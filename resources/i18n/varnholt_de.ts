@@ -331,13 +331,6 @@
         <source>Items were deleted permanently.</source>
         <translation>Die Elemente wurden endgültig gelöscht.</translation>
     </message>
-    <message numerus="yes">
-        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
-        <translation>
-            <numerusform>&lt;b&gt;%Ln Datei übersprungen&lt;/b&gt;, weil sie in Verwendung oder geschützt war. Beenden Sie die Apps, die sie verwenden, und scannen Sie erneut, um sie zu entfernen.</numerusform>
-            <numerusform>&lt;b&gt;%Ln Dateien übersprungen&lt;/b&gt;, weil sie in Verwendung oder geschützt waren. Beenden Sie die Apps, die sie verwenden, und scannen Sie erneut, um sie zu entfernen.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>For example: %1</source>
         <translation>Zum Beispiel: %1</translation>
@@ -543,6 +536,13 @@
     <message>
         <source>Clean the skipped files again, the same way</source>
         <translation>Die übersprungenen Dateien auf dieselbe Weise erneut bereinigen</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them, then try again.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln Datei übersprungen&lt;/b&gt;, weil sie in Verwendung oder geschützt war. Beenden Sie die App, die sie verwendet, und versuchen Sie es dann erneut.</numerusform>
+            <numerusform>&lt;b&gt;%Ln Dateien übersprungen&lt;/b&gt;, weil sie in Verwendung oder geschützt waren. Beenden Sie die Apps, die sie verwenden, und versuchen Sie es dann erneut.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -331,13 +331,6 @@
         <source>Items were deleted permanently.</source>
         <translation>Items were deleted permanently.</translation>
     </message>
-    <message numerus="yes">
-        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
-        <translation>
-            <numerusform>&lt;b&gt;%Ln file skipped&lt;/b&gt; because it was in use or protected. Quit the app using it and rescan to remove it.</numerusform>
-            <numerusform>&lt;b&gt;%Ln files skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>For example: %1</source>
         <translation>For example: %1</translation>
@@ -543,6 +536,13 @@
     <message>
         <source>Clean the skipped files again, the same way</source>
         <translation>Clean the skipped files again, the same way</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them, then try again.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln file skipped&lt;/b&gt; because it was in use or protected. Quit the app using it, then try again.</numerusform>
+            <numerusform>&lt;b&gt;%Ln files skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them, then try again.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -331,13 +331,6 @@
         <source>Items were deleted permanently.</source>
         <translation>Los elementos se eliminaron permanentemente.</translation>
     </message>
-    <message numerus="yes">
-        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
-        <translation>
-            <numerusform>&lt;b&gt;Se omitió %Ln archivo&lt;/b&gt; porque estaba en uso o protegido. Cierre las aplicaciones que lo usan y vuelva a analizar para eliminarlo.</numerusform>
-            <numerusform>&lt;b&gt;Se omitieron %Ln archivos&lt;/b&gt; porque estaban en uso o protegidos. Cierre las aplicaciones que los usan y vuelva a analizar para eliminarlos.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>For example: %1</source>
         <translation>Por ejemplo: %1</translation>
@@ -543,6 +536,13 @@
     <message>
         <source>Clean the skipped files again, the same way</source>
         <translation>Volver a limpiar los archivos omitidos de la misma manera</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them, then try again.</source>
+        <translation>
+            <numerusform>&lt;b&gt;Se omitió %Ln archivo&lt;/b&gt; porque estaba en uso o protegido. Cierre las aplicaciones que lo usan y vuelva a intentarlo.</numerusform>
+            <numerusform>&lt;b&gt;Se omitieron %Ln archivos&lt;/b&gt; porque estaban en uso o protegidos. Cierre las aplicaciones que los usan y vuelva a intentarlo.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -331,13 +331,6 @@
         <source>Items were deleted permanently.</source>
         <translation>Les éléments ont été supprimés définitivement.</translation>
     </message>
-    <message numerus="yes">
-        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
-        <translation>
-            <numerusform>&lt;b&gt;%Ln fichier ignoré&lt;/b&gt; car il était en cours d’utilisation ou protégé. Quittez les applications qui l’utilisent, puis relancez l’analyse pour le supprimer.</numerusform>
-            <numerusform>&lt;b&gt;%Ln fichiers ignorés&lt;/b&gt; car ils étaient en cours d’utilisation ou protégés. Quittez les applications qui les utilisent, puis relancez l’analyse pour les supprimer.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>For example: %1</source>
         <translation>Par exemple : %1</translation>
@@ -543,6 +536,13 @@
     <message>
         <source>Clean the skipped files again, the same way</source>
         <translation>Nettoyer à nouveau les fichiers ignorés, de la même façon</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them, then try again.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln fichier ignoré&lt;/b&gt; car il était en cours d’utilisation ou protégé. Quittez les applications qui l’utilisent, puis réessayez.</numerusform>
+            <numerusform>&lt;b&gt;%Ln fichiers ignorés&lt;/b&gt; car ils étaient en cours d’utilisation ou protégés. Quittez les applications qui les utilisent, puis réessayez.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

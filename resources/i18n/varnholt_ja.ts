@@ -327,12 +327,6 @@
         <source>Items were deleted permanently.</source>
         <translation>項目は完全に削除されました。</translation>
     </message>
-    <message numerus="yes">
-        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
-        <translation>
-            <numerusform>使用中または保護されていたため、&lt;b&gt;%Ln 個のファイルをスキップしました&lt;/b&gt;。使用しているアプリを終了してから再スキャンすると削除できます。</numerusform>
-        </translation>
-    </message>
     <message>
         <source>For example: %1</source>
         <translation>例: %1</translation>
@@ -534,6 +528,12 @@
     <message>
         <source>Clean the skipped files again, the same way</source>
         <translation>スキップしたファイルを同じ方法でもう一度クリーンアップします</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them, then try again.</source>
+        <translation>
+            <numerusform>使用中または保護されていたため、&lt;b&gt;%Ln 個のファイルをスキップしました&lt;/b&gt;。使用しているアプリを終了してから、もう一度お試しください。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -327,12 +327,6 @@
         <source>Items were deleted permanently.</source>
         <translation>항목이 영구적으로 삭제되었습니다.</translation>
     </message>
-    <message numerus="yes">
-        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
-        <translation>
-            <numerusform>사용 중이거나 보호된 &lt;b&gt;파일 %Ln개를 건너뛰었습니다&lt;/b&gt;. 이 파일을 사용하는 앱을 종료하고 다시 검사하면 삭제할 수 있습니다.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>For example: %1</source>
         <translation>예: %1</translation>
@@ -534,6 +528,12 @@
     <message>
         <source>Clean the skipped files again, the same way</source>
         <translation>건너뛴 파일을 같은 방식으로 다시 정리합니다</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them, then try again.</source>
+        <translation>
+            <numerusform>사용 중이거나 보호된 &lt;b&gt;파일 %Ln개를 건너뛰었습니다&lt;/b&gt;. 이 파일을 사용하는 앱을 종료한 후 다시 시도하세요.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -331,13 +331,6 @@
         <source>Items were deleted permanently.</source>
         <translation>Os itens foram excluídos permanentemente.</translation>
     </message>
-    <message numerus="yes">
-        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
-        <translation>
-            <numerusform>&lt;b&gt;%Ln arquivo ignorado&lt;/b&gt; porque estava em uso ou protegido. Feche os apps que o usam e verifique novamente para removê-lo.</numerusform>
-            <numerusform>&lt;b&gt;%Ln arquivos ignorados&lt;/b&gt; porque estavam em uso ou protegidos. Feche os apps que os usam e verifique novamente para removê-los.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>For example: %1</source>
         <translation>Por exemplo: %1</translation>
@@ -543,6 +536,13 @@
     <message>
         <source>Clean the skipped files again, the same way</source>
         <translation>Limpar novamente os arquivos ignorados, da mesma forma</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them, then try again.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln arquivo ignorado&lt;/b&gt; porque estava em uso ou protegido. Feche os apps que o usam e tente novamente.</numerusform>
+            <numerusform>&lt;b&gt;%Ln arquivos ignorados&lt;/b&gt; porque estavam em uso ou protegidos. Feche os apps que os usam e tente novamente.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

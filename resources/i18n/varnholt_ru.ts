@@ -335,14 +335,6 @@
         <source>Items were deleted permanently.</source>
         <translation>Объекты удалены безвозвратно.</translation>
     </message>
-    <message numerus="yes">
-        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
-        <translation>
-            <numerusform>&lt;b&gt;%Ln файл пропущен&lt;/b&gt;, так как использовался или был защищён. Чтобы удалить такие файлы, закройте использующие их приложения и повторите сканирование.</numerusform>
-            <numerusform>&lt;b&gt;%Ln файла пропущены&lt;/b&gt;, так как использовались или были защищены. Чтобы удалить такие файлы, закройте использующие их приложения и повторите сканирование.</numerusform>
-            <numerusform>&lt;b&gt;%Ln файлов пропущено&lt;/b&gt;, так как использовались или были защищены. Чтобы удалить такие файлы, закройте использующие их приложения и повторите сканирование.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>For example: %1</source>
         <translation>Например: %1</translation>
@@ -552,6 +544,14 @@
     <message>
         <source>Clean the skipped files again, the same way</source>
         <translation>Снова очистить пропущенные файлы тем же способом</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them, then try again.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln файл пропущен&lt;/b&gt;, так как использовался или был защищён. Закройте использующие его приложения и повторите попытку.</numerusform>
+            <numerusform>&lt;b&gt;%Ln файла пропущены&lt;/b&gt;, так как использовались или были защищены. Закройте использующие их приложения и повторите попытку.</numerusform>
+            <numerusform>&lt;b&gt;%Ln файлов пропущено&lt;/b&gt;, так как использовались или были защищены. Закройте использующие их приложения и повторите попытку.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -327,12 +327,6 @@
         <source>Items were deleted permanently.</source>
         <translation>项目已被永久删除。</translation>
     </message>
-    <message numerus="yes">
-        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
-        <translation>
-            <numerusform>&lt;b&gt;已跳过 %Ln 个文件&lt;/b&gt;，因为它们正在使用中或受保护。请退出正在使用这些文件的应用，然后重新扫描以删除它们。</numerusform>
-        </translation>
-    </message>
     <message>
         <source>For example: %1</source>
         <translation>例如：%1</translation>
@@ -534,6 +528,12 @@
     <message>
         <source>Clean the skipped files again, the same way</source>
         <translation>以相同方式再次清理跳过的文件</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them, then try again.</source>
+        <translation>
+            <numerusform>&lt;b&gt;已跳过 %Ln 个文件&lt;/b&gt;，因为它们正在使用中或受保护。请退出正在使用这些文件的应用，然后重试。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -327,12 +327,6 @@
         <source>Items were deleted permanently.</source>
         <translation>項目已永久刪除。</translation>
     </message>
-    <message numerus="yes">
-        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
-        <translation>
-            <numerusform>&lt;b&gt;已略過 %Ln 個檔案&lt;/b&gt;，因為它們正在使用中或受到保護。請結束正在使用這些檔案的應用程式，然後重新掃描以刪除它們。</numerusform>
-        </translation>
-    </message>
     <message>
         <source>For example: %1</source>
         <translation>例如：%1</translation>
@@ -534,6 +528,12 @@
     <message>
         <source>Clean the skipped files again, the same way</source>
         <translation>以相同方式再次清理略過的檔案</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them, then try again.</source>
+        <translation>
+            <numerusform>&lt;b&gt;已略過 %Ln 個檔案&lt;/b&gt;，因為它們正在使用中或受到保護。請結束正在使用這些檔案的應用程式，然後再試一次。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -116,6 +116,21 @@ const QList<Row> &rows()
          .logLines = {"EXCLUDED @/c/app/a/.git", "EXCLUDED @/c/app/keep"},
          .freed = 12288,
          .removed = 2},
+        {.name = "a package store keeps the files projects link to",
+         .setup = [](Case &c) {
+             c.file("store/files/ab/linked");
+             c.file("store/files/cd/single", 8192);
+             QVERIFY(!c.tmp.makeDir("proj/node_modules").isEmpty());
+             QVERIFY(!c.tmp.makeHardLink("store/files/ab/linked", "proj/node_modules/linked").isEmpty());
+             QJsonObject store = c.labelled("store");
+             store.insert("singleLinkFiles", true);
+             c.category("dev", 1, {store});
+             c.args = {"--category", "dev"};
+         },
+         .kept = {"store/files/ab/linked", "proj/node_modules/linked"},
+         .gone = {"store/files/cd/single"},
+         .freed = 8192,
+         .removed = 1},
         {.name = "exclusions inside a listed folder",
          .setup = [](Case &c) {
              c.file("t/proj/.git/HEAD");

@@ -1,5 +1,6 @@
 #include "scan/catalogue.h"
 #include "scan/category.h"
+#include "scan/fs.h"
 
 #include "scan/scanner.h"
 #include "support/linuxhome.h"
@@ -279,7 +280,8 @@ private slots:
             {"home/miniconda3/pkgs/numpy-1.26-py311/lib/x.so", "-"},  // hard-linked into environments
             {"home/miniconda3/envs/ml/lib/x.so", "-"},
             {"home/.m2/repository/org/x/1.0/x-1.0.jar", "dev Review"},
-            {"home/.local/share/pnpm/store/v3/files/ab/linked", "-"},
+            {"home/.local/share/pnpm/store/v3/files/ab/linked", "-"},  // stays; the item counts only the rest
+            {"home/.local/share/pnpm/store/v3/files/cd/single", "dev Review"},
             {"home/.local/share/TelegramDesktop/tdata/user_data/cache/0/x", "appcache Safe"},
             {"home/.local/share/TelegramDesktop/tdata/user_data/media_cache/y", "appcache Safe"},
             {"home/.local/share/TelegramDesktop/tdata/key_datas", "-"},
@@ -309,6 +311,7 @@ private slots:
         QFETCH(QString, path);
         static TempFolder tmp;
         static QHash<QString, QString> offered;  // item path -> "id Risk"
+        static QSet<QString> keepingLinked;       // items whose hard-linked files stay
         if (offered.isEmpty()) {
             QVERIFY(tmp.isValid() && buildLinuxHome(tmp.path()));
             Scanner scanner([root = tmp.path()] { return ::linuxCatalogue(linuxHomeBases(root)); });
@@ -319,8 +322,11 @@ private slots:
             scanner.wait();
             QCOMPARE(results.size(), 8);
             for (const CategoryResult &c : std::as_const(results)) {
-                for (const ScanItem &item : c.items)
+                for (const ScanItem &item : c.items) {
                     offered.insert(item.path, c.id + ' ' + riskLabel(c.risk));
+                    if (item.linkedFilesStay)
+                        keepingLinked.insert(item.path);
+                }
             }
         }
         const QString full = tmp.path(path);
@@ -328,7 +334,9 @@ private slots:
         QString got = "-";
         for (QString at = full; at.size() > tmp.path().size(); at = QFileInfo(at).path()) {
             if (offered.contains(at)) {
-                got = offered.value(at);
+                fs::Entry e;
+                if (!keepingLinked.contains(at) || (fs::stat(full, e) && e.links == 1))
+                    got = offered.value(at);
                 break;
             }
         }

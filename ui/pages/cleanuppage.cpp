@@ -654,8 +654,8 @@ void CleanupPage::fillDoneView()
     if (report.skippedCount > 0) {
         const int count = int(std::min<qint64>(report.skippedCount, std::numeric_limits<int>::max()));
         text = CleanupText::tr(
-            "<b>%Ln file(s) skipped</b> because they were in use or protected. Quit the apps using them "
-            "and rescan to remove them.",
+            "<b>%Ln file(s) skipped</b> because they were in use or protected. Quit the apps using them, "
+            "then try again.",
             nullptr, count);
         if (!report.skippedSamples.isEmpty()) {
             const QString sample = cleanup::elideMiddle(m_skippedNote->label(), report.skippedSamples.first(), 360);
