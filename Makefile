@@ -4,7 +4,7 @@ BUILDTYPE ?= RelWithDebInfo
 JOBS      ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench package clean
+.PHONY: all deps configure build run test bench package windows clean
 
 all: build
 
@@ -31,6 +31,11 @@ bench: configure
 
 package: build
 	cd $(BUILD) && cpack -G DEB
+
+# Cross-builds everything for 64-bit Windows into build-win (see the script
+# for where Qt for mingw-w64 comes from); not part of `test`.
+windows:
+	./scripts/windows-build.sh
 
 clean:
 	rm -rf $(BUILD)
