@@ -194,6 +194,24 @@ QHash<QString, Preview::Gone> Preview::take()
     return std::exchange(m_gone, {});
 }
 
+// One more try at a single entry, through the same walk as the first.
+bool Remover::retryDelete(const QString &anchor, const QString &path, quint32 &error) const
+{
+    QList<Failure> failures;
+    removePermanently(anchor, path, failures);
+    if (failures.isEmpty())
+        return true;
+    error = failures.constLast().error;
+    return false;
+}
+
+bool Remover::retryTrash(const QString &anchor, const QString &path) const
+{
+    QList<Failure> failures;
+    moveToTrash(anchor, path, failures);
+    return failures.isEmpty();
+}
+
 } // namespace removal
 
 Cleaner::Cleaner(QObject *parent) : QObject(parent)

@@ -975,23 +975,6 @@ void Remover::moveToTrash(const QString &anchor, const QString &path, QList<Fail
     }
 }
 
-bool Remover::retryDelete(const QString &anchor, const QString &path, quint32 &error) const
-{
-    QList<Failure> failures;
-    removePermanently(anchor, path, failures);
-    if (failures.isEmpty())
-        return true;
-    error = failures.constLast().error;
-    return false;
-}
-
-bool Remover::retryTrash(const QString &anchor, const QString &path) const
-{
-    QList<Failure> failures;
-    moveToTrash(anchor, path, failures);
-    return failures.isEmpty();
-}
-
 bool Remover::removeEmptyFolder(const QString &anchor, const QString &path) const
 {
     Parent parent;

@@ -5,12 +5,50 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QHash>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 
 namespace {
+
+// The records that name one of `items` (or a path inside one, any case on
+// Windows); a path more than one record names goes to `ambiguous` instead.
+QList<restore::Entry> claimRecords(const QList<restore::Entry> &records, const QStringList &items,
+                                   QStringList *ambiguous)
+{
+    const auto key = [](const QString &path) {
+#ifdef Q_OS_WIN
+        return path.toLower();
+#else
+        return path;
+#endif
+    };
+    QHash<QString, QList<restore::Entry>> claims;
+    QStringList order;
+    for (const restore::Entry &r : records) {
+        const QString k = key(r.original);
+        const bool claimed = std::any_of(items.cbegin(), items.cend(), [&](const QString &item) {
+            const QString i = key(item);
+            return k == i || k.startsWith(i + QLatin1Char('/'));
+        });
+        if (!claimed)
+            continue;
+        if (!claims.contains(k))
+            order.append(k);
+        claims[k].append(r);
+    }
+    QList<restore::Entry> out;
+    for (const QString &k : std::as_const(order)) {
+        const QList<restore::Entry> &found = claims[k];
+        if (found.size() == 1)
+            out.append(found.first());
+        else
+            ambiguous->append(found.first().original);
+    }
+    return out;
+}
 
 // The clock of a log's header and the bin's deletion dates count whole
 // seconds; a little slack keeps an entry trashed in the run's last second in.
@@ -68,7 +106,7 @@ RestoreReport restoreRun(const QString &logPath, const std::function<void(int, i
         const QDateTime from = log.started.addSecs(-kWindowSlackSecs);
         const QDateTime to = std::max(log.written, log.started).addSecs(kWindowSlackSecs);
         QStringList ambiguous;
-        entries = restore::findByRecords(bins, log.trashedItems, from, to, &ambiguous);
+        entries = claimRecords(restore::recordsBetween(bins, from, to), log.trashedItems, &ambiguous);
         for (const QString &path : std::as_const(ambiguous))
             report.left.append({QDir::toNativeSeparators(path), RestoreReport::Ambiguous});
         // An item of which nothing was found has left the bin.

@@ -109,11 +109,9 @@ QStringList bins();
 // size on disk when it came back.
 bool putBack(const Entry &entry, const QStringList &bins, RestoreReport::Reason *reason, qint64 *bytes);
 
-// For logs without bin places: the entries of every bin whose record names
-// one of `items` (or a path inside one) and was made between `from` and `to`
-// (local times, inclusive). Paths more than one entry claims come back in
-// `ambiguous` instead.
-QList<Entry> findByRecords(const QStringList &bins, const QStringList &items, const QDateTime &from,
-                           const QDateTime &to, QStringList *ambiguous);
+// For logs without bin places: the entries of every bin whose record was
+// made between `from` and `to` (local times, inclusive) and whose data is
+// still there.
+QList<Entry> recordsBetween(const QStringList &bins, const QDateTime &from, const QDateTime &to);
 
 } // namespace restore

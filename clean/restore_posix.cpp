@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QHash>
 
 #include <algorithm>
 #include <cerrno>
@@ -121,11 +120,9 @@ bool putBack(const Entry &entry, const QStringList &bins, RestoreReport::Reason 
     return true;
 }
 
-QList<Entry> findByRecords(const QStringList &bins, const QStringList &items, const QDateTime &from,
-                           const QDateTime &to, QStringList *ambiguous)
+QList<Entry> recordsBetween(const QStringList &bins, const QDateTime &from, const QDateTime &to)
 {
-    QHash<QString, QList<Entry>> claims;
-    QStringList order;
+    QList<Entry> out;
     for (const QString &bin : bins) {
         const int fd = ::open(QFile::encodeName(bin + QStringLiteral("/info")).constData(), kDirFlags);
         DIR *dir = fd < 0 ? nullptr : ::fdopendir(fd);
@@ -146,25 +143,9 @@ QList<Entry> findByRecords(const QStringList &bins, const QStringList &items, co
                 || info.deleted > to || !files.valid()
                 || ::fstatat(files.get(), record.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
                 continue;
-            const QString &p = info.originalPath;
-            const bool claimed = std::any_of(items.cbegin(), items.cend(), [&p](const QString &item) {
-                return p == item || p.startsWith(item + QLatin1Char('/'));
-            });
-            if (!claimed)
-                continue;
-            if (!claims.contains(p))
-                order.append(p);
-            claims[p].append({p, bin + QStringLiteral("/files/") + QFile::decodeName(record)});
+            out.append({info.originalPath, bin + QStringLiteral("/files/") + QFile::decodeName(record)});
         }
         ::closedir(dir);
-    }
-    QList<Entry> out;
-    for (const QString &p : std::as_const(order)) {
-        const QList<Entry> &found = claims[p];
-        if (found.size() == 1)
-            out.append(found.first());
-        else if (ambiguous)
-            ambiguous->append(p);
     }
     return out;
 }

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QHash>
 
 #include <algorithm>
 
@@ -199,11 +198,9 @@ bool putBack(const Entry &entry, const QStringList &bins, RestoreReport::Reason 
     return true;
 }
 
-QList<Entry> findByRecords(const QStringList &bins, const QStringList &items, const QDateTime &from,
-                           const QDateTime &to, QStringList *ambiguous)
+QList<Entry> recordsBetween(const QStringList &bins, const QDateTime &from, const QDateTime &to)
 {
-    QHash<QString, QList<Entry>> claims;
-    QStringList order;
+    QList<Entry> out;
     for (const QString &bin : bins) {
         const QString pattern = winlogic::extendedPath(bin + QStringLiteral("/$I*"));
         if (pattern.isEmpty())
@@ -219,26 +216,9 @@ QList<Entry> findByRecords(const QStringList &bins, const QStringList &items, co
             if (!readRecord(bin + QLatin1Char('/') + recordName, record) || !record.deleted.isValid()
                 || record.deleted < from || record.deleted > to || !exists(data))
                 continue;
-            const QString key = record.original.toLower();
-            const bool claimed = std::any_of(items.cbegin(), items.cend(), [&key](const QString &item) {
-                const QString i = item.toLower();
-                return key == i || key.startsWith(i + QLatin1Char('/'));
-            });
-            if (!claimed)
-                continue;
-            if (!claims.contains(key))
-                order.append(key);
-            claims[key].append({record.original, data});
+            out.append({record.original, data});
         } while (FindNextFileW(find, &found));
         FindClose(find);
-    }
-    QList<Entry> out;
-    for (const QString &key : std::as_const(order)) {
-        const QList<Entry> &list = claims[key];
-        if (list.size() == 1)
-            out.append(list.first());
-        else if (ambiguous)
-            ambiguous->append(list.first().original);
     }
     return out;
 }
