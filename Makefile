@@ -4,7 +4,7 @@ BUILDTYPE ?= RelWithDebInfo
 JOBS      ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench package windows clean
+.PHONY: all deps configure build run test bench package windows windows-package clean
 
 all: build
 
@@ -22,8 +22,11 @@ build: configure
 run: build
 	./$(BUILD)/varnholt
 
+# The Linux tests, then the Windows half: the cross-build run under Wine
+# (skipped with a message where the toolchain or Wine is missing).
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure --parallel $(JOBS)
+	./scripts/windows-test.sh
 
 bench: configure
 	cmake --build $(BUILD) --parallel $(JOBS) --target bench_all
@@ -33,9 +36,14 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 # Cross-builds everything for 64-bit Windows into build-win (see the script
-# for where Qt for mingw-w64 comes from); not part of `test`.
+# for where Qt for mingw-w64 comes from); `test` runs it under Wine.
 windows:
 	./scripts/windows-build.sh
+
+# The Windows installer, build-win/varnholt-<version>-win64-setup.exe (NSIS);
+# builds what it needs first.
+windows-package:
+	./scripts/windows-package.sh
 
 clean:
 	rm -rf $(BUILD)

@@ -906,10 +906,13 @@ void Remover::moveToTrash(const QString &anchor, const QString &path, QList<Fail
                     continue;
                 }
                 h.reset();  // the shell needs the entry itself free to move it
+                // A shell without a working file operation (Wine's is a stub)
+                // cannot take anything to the bin: a final skip with its
+                // reason, not a busy file to retry.
                 if (batch.add(item.path))
                     queued.emplace_back(std::move(item), folder);
                 else
-                    failures.append({item.path, 0, {}});
+                    failures.append({item.path, 0, noTrashReason()});
                 continue;
             }
             held.push_back({std::move(h), item.parent, item.name, item.path});

@@ -43,6 +43,17 @@ files=$(cd "$src" && {
     grep -rlE 'Q_OS_WIN|_WIN32' --include='*.cpp' . | grep -v -e '^\./build' -e '^\./tests/' -e '_posix\.cpp$'
     printf '%s\n' $tests
 } | sed '/^$/d' | sort -u)
+# MinGW frees a thread's thread_local block before the destructors of what it
+# holds run, so a thread_local with a destructor corrupts the heap when its
+# thread ends; code that Windows builds keeps per-thread state in
+# QThreadStorage instead.
+tls=$(cd "$src" && grep -rnE '^[^/]*\bthread_local\b' --include='*.cpp' --include='*.h' . |
+      grep -v -e '^\./build' -e '_posix\.cpp:')
+if [ -n "$tls" ]; then
+    echo "thread_local in code a Windows build compiles (use QThreadStorage):" >&2
+    echo "$tls" >&2
+    exit 1
+fi
 if [ -z "$files" ]; then
     echo "no Windows files"
     exit 0

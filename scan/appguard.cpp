@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
+#include <QThreadStorage>
 
 #include <algorithm>
 
@@ -176,13 +177,16 @@ QStringList guardBases()
                           QStringLiteral("/var/cache")};
 #endif
     // Every entry of a scan comes here; each thread keeps the last answer and
-    // normalises again only when the folders change.
+    // normalises again only when the folders change. QThreadStorage, not
+    // thread_local: MinGW frees a thread's thread_local block before it runs
+    // the destructors of what it holds, which corrupts the heap at exit.
     struct Cached
     {
         QStringList raw;
         QStringList bases;
     };
-    thread_local Cached cached;
+    static QThreadStorage<Cached> storage;
+    Cached &cached = storage.localData();
     if (cached.raw != raw) {
         cached.raw = raw;
         cached.bases.clear();

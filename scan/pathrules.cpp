@@ -8,12 +8,22 @@
 #include <QMutexLocker>
 #include <QRegularExpression>
 #include <QStorageInfo>
+#include <QThreadStorage>
 
 #ifndef Q_OS_WIN
 #include <unistd.h>
 #endif
 
 namespace {
+
+#ifdef Q_OS_WIN
+// Qt keeps the JIT stack of its regular expressions in a thread_local, and
+// MinGW frees a thread's thread_local block before that destructor runs: every
+// thread that ran a JIT match could crash as it ended. The patterns here are
+// matched without the JIT; Qt reads the switch when it compiles the first one,
+// so it is set while the program loads.
+const bool regexJitOff = qputenv("QT_ENABLE_REGEXP_JIT", "0");
+#endif
 
 // Compiled exclusion patterns, keyed by the normalised pattern text. One lock
 // covers the whole of isExcluded, so the map needs nothing else. The map is
@@ -392,13 +402,15 @@ bool isProtectedPath(const QString &path)
 {
     // Building the rules normalises a dozen folder names; every entry of a
     // scan comes here, so each thread keeps the last rules and rebuilds them
-    // only when the folders they come from change.
+    // only when the folders they come from change (in QThreadStorage: see
+    // guardBases for why not thread_local).
     struct Cached
     {
         QStringList key;
         ProtectionRules rules;
     };
-    thread_local Cached cached;
+    static QThreadStorage<Cached> storage;
+    Cached &cached = storage.localData();
 #ifdef Q_OS_WIN
     const QStringList key{QDir::homePath(), qEnvironmentVariable("SystemRoot"), qEnvironmentVariable("ProgramFiles"),
                           qEnvironmentVariable("ProgramFiles(x86)")};

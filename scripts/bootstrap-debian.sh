@@ -1,6 +1,8 @@
 #!/bin/sh
 # Installs the Debian 12 packages Varnholt needs to build, test and package,
-# and the disk-usage tools `make bench` compares the walker with (ncdu, gdu).
+# for Linux and for Windows (the mingw-w64 cross compiler, Wine to run the
+# Windows build in `make test`, NSIS for its installer), and the disk-usage
+# tools `make bench` compares the walker with (ncdu, gdu).
 # Runs apt-get only when something is missing; as a normal user it prints the
 # command to run instead and fails, so `make` stops with a clear message.
 set -eu
@@ -25,6 +27,11 @@ libssl-dev
 libgcrypt20-dev
 g++-mingw-w64-x86-64
 libgcrypt-mingw-w64-dev
+wine
+wine64
+fonts-wine
+fonts-liberation
+nsis
 xvfb
 x11-utils
 trayer

@@ -472,11 +472,7 @@ QFont Theme::monoFont(int px, int weight)
 {
     QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     static const QString family = [&f] {
-        // After the Windows families, the tabular sans families of the
-        // Linux desktops: the system's fixed font may well be a Courier.
-        QString name = familyIfInstalled(
-            {QStringLiteral("Cascadia Mono"), QStringLiteral("Cascadia Code"), QStringLiteral("Consolas"),
-             QStringLiteral("Noto Sans Mono"), QStringLiteral("DejaVu Sans Mono")});
+        QString name = figureFamily(QFontDatabase::families());
         if (!name.isEmpty())
             return name;
         // Linux reports the fixed font as the fontconfig alias "monospace".
@@ -491,6 +487,27 @@ QFont Theme::monoFont(int px, int weight)
     f.setPixelSize(px);
     f.setWeight(QFont::Weight(weight));
     return f;
+}
+
+QString Theme::figureFamily(const QStringList &installed)
+{
+    // The Windows families first, then those of the Linux desktops and of
+    // Wine; the proportional ones all draw their digits at one width.
+    static const char *const preferred[] = {
+        "Cascadia Mono", "Cascadia Code", "Consolas", "Noto Sans Mono", "DejaVu Sans Mono", "Liberation Mono",
+        "Lucida Console", "Segoe UI", "Tahoma", "Verdana", "Arial", "Liberation Sans", "DejaVu Sans", "Noto Sans",
+        "Inter"};
+    for (const char *name : preferred) {
+        for (const QString &family : installed) {
+            if (family.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+                return family;
+        }
+    }
+    for (const QString &family : installed) {
+        if (family.contains(u"mono", Qt::CaseInsensitive) && !family.contains(u"serif", Qt::CaseInsensitive))
+            return family;
+    }
+    return {};
 }
 
 QFont Theme::eyebrowFont(int px)

@@ -145,10 +145,15 @@ public:
     // A UI font at a pixel size and CSS-like weight (400 regular, 600 semibold).
     // `display` picks the display optical size, except in the compact look.
     QFont font(int px, int weight = 400, bool display = false) const;
-    // The numeric font: Cascadia Mono / Cascadia Code / Consolas, else Noto
-    // Sans Mono / DejaVu Sans Mono, else the system fixed font, followed by
-    // the UI family for missing characters.
+    // The numeric font: figureFamily of the installed families, else the
+    // system fixed font, followed by the UI family for missing characters.
     static QFont monoFont(int px, int weight = 400);
+    // The family figures are set in, from those installed: a sans monospace
+    // (Cascadia Mono, Consolas, Noto Sans Mono, DejaVu Sans Mono, ...), else a
+    // sans whose digits share one width (Segoe UI, Tahoma, Arial, ...), else
+    // any other installed "Mono" family that is not a serif; empty when there
+    // is none. A Courier-like serif is never picked while a sans exists.
+    static QString figureFamily(const QStringList &installed);
     // Small-capitals label font: monoFont, weight 500, all capitals, spaced
     // 0.13 x px apart except for Chinese, Japanese and Korean interfaces.
     static QFont eyebrowFont(int px);

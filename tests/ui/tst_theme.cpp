@@ -181,12 +181,31 @@ private slots:
     {
         const QFont mono = Theme::monoFont(11, 500);
         QVERIFY2(QFontDatabase::hasFamily(mono.family()), qPrintable(mono.family()));
-        const QStringList tabular{"Cascadia Mono", "Cascadia Code", "Consolas", "Noto Sans Mono", "DejaVu Sans Mono"};
-        QVERIFY2(tabular.contains(mono.family()), qPrintable(mono.family()));
         QCOMPARE(QFontInfo(mono).family(), mono.family());
         const QFontMetrics fm(mono);
         for (const QChar digit : QStringLiteral("123456789"))
             QCOMPARE(fm.horizontalAdvance(digit), fm.horizontalAdvance(u'0'));
+    }
+
+    // Where the Windows families are missing (Wine, a trimmed system), the
+    // figures fall back to a sans with even digits, never to a Courier.
+    void figureFamilyAvoidsSerifs_data()
+    {
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("windows") << QStringList{"Courier New", "Consolas", "Segoe UI", "Cascadia Mono"} << "Cascadia Mono";
+        QTest::newRow("older windows") << QStringList{"Courier New", "Times New Roman", "Consolas"} << "Consolas";
+        QTest::newRow("linux") << QStringList{"DejaVu Serif", "Inter", "DejaVu Sans Mono"} << "DejaVu Sans Mono";
+        QTest::newRow("wine alone") << QStringList{"Courier New", "Times New Roman", "Tahoma", "Marlett"} << "Tahoma";
+        QTest::newRow("case differs") << QStringList{"courier new", "liberation mono"} << "liberation mono";
+        QTest::newRow("another mono") << QStringList{"Courier New", "Noto Serif Mono", "Fira Mono"} << "Fira Mono";
+        QTest::newRow("serifs only") << QStringList{"Courier New", "Times New Roman"} << QString();
+    }
+    void figureFamilyAvoidsSerifs()
+    {
+        QFETCH(QStringList, installed);
+        QFETCH(QString, expected);
+        QCOMPARE(Theme::figureFamily(installed), expected);
     }
 
     void backdropStaysInsideItsRectangle()
