@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/appstate.h"
+#include "app/platform.h"
 #include "app/startupoptions.h"
 #include "app/tray.h"
 #include "app/trayduties.h"
@@ -57,6 +58,10 @@ int main(int argc, char *argv[])
     case StartupOptions::Show::Hidden:
         break;
     }
+
+    // The installer and the uninstaller ask a running copy to end before
+    // they touch its files; it quits as from its own menu.
+    quitWhenInstallerAsks([] { QCoreApplication::quit(); });
 
     AppState *s = state.get();
     const bool updated = options.updated;

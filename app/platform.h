@@ -66,6 +66,12 @@ bool elevationHelps(bool systemWide);
 // active one), so that the prompt comes to the front instead of flashing in
 // the task bar.
 bool relaunchElevated(quintptr window = 0);
+// Calls `quit` (once, from the event loop) when Varnholt's installer or
+// uninstaller asks this copy to end so that it can replace or remove its
+// files: on Windows the registered window message "Varnholt.QuitForInstall"
+// posted with this process's ID. A copy in the tray would otherwise only hide
+// on the plain close request. Nothing elsewhere. Needs the application object.
+void quitWhenInstallerAsks(const std::function<void()> &quit);
 
 // ---- formatting (format.cpp) -----------------------------------------------
 

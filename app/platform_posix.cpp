@@ -110,6 +110,11 @@ bool elevationHelps(bool systemWide)
     return systemWide && !isElevated();
 }
 
+void quitWhenInstallerAsks(const std::function<void()> &)
+{
+    // Linux packages replace files without asking the program to end.
+}
+
 bool relaunchElevated(quintptr)
 {
     const QString pkexec = QStandardPaths::findExecutable(QStringLiteral("pkexec"));

@@ -3,10 +3,13 @@
 #include "app/comapartment_win.h"
 #include "scan/winlogic.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStorageInfo>
+
+#include <memory>
 
 #include <windows.h>
 #include <shellapi.h>
@@ -123,6 +126,48 @@ bool elevationHelps(bool systemWide)
     // A token that cannot be read offers nothing: whom the prompt would run
     // as is unknown.
     return readElevation(&type, &elevated) && winlogic::elevationHelps(int(type), elevated, systemWide);
+}
+
+namespace {
+
+class InstallerQuitFilter final : public QAbstractNativeEventFilter
+{
+public:
+    explicit InstallerQuitFilter(std::function<void()> quit)
+        : m_quit(std::move(quit)), m_message(RegisterWindowMessageW(L"Varnholt.QuitForInstall"))
+    {
+    }
+
+    bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
+    {
+        if (m_message == 0 || type != "windows_generic_MSG")
+            return false;
+        const MSG *msg = static_cast<const MSG *>(message);
+        // A broadcast reaches every copy: only the one named acts on it.
+        if (msg->message != m_message || msg->wParam != WPARAM(GetCurrentProcessId()))
+            return false;
+        if (!m_asked) {
+            m_asked = true;
+            QMetaObject::invokeMethod(QCoreApplication::instance(), m_quit, Qt::QueuedConnection);
+        }
+        return true;
+    }
+
+private:
+    std::function<void()> m_quit;
+    UINT m_message;
+    bool m_asked = false;
+};
+
+} // namespace
+
+void quitWhenInstallerAsks(const std::function<void()> &quit)
+{
+    static std::unique_ptr<InstallerQuitFilter> filter;
+    if (!QCoreApplication::instance() || filter)
+        return;
+    filter = std::make_unique<InstallerQuitFilter>(quit);
+    QCoreApplication::instance()->installNativeEventFilter(filter.get());
 }
 
 bool relaunchElevated(quintptr window)
