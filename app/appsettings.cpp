@@ -56,6 +56,34 @@ qint64 toInt64(const QVariant &v)
     return ok ? n : 0;
 }
 
+// Reads and writes go through the one store object, except on Windows: a
+// registry key kept open goes on reading and writing the key even after it
+// was deleted (by the uninstaller or any other process), and every later
+// change would be lost without an error. There each access opens the key
+// afresh, which also sees other processes' changes at once.
+QVariant loadValue(QSettings &kept, const QString &key)
+{
+#ifdef Q_OS_WIN
+    return QSettings(kept.format(), kept.scope(), kept.organizationName(), kept.applicationName()).value(key);
+#else
+    // Picks up changes another process made to the store since the last read.
+    kept.sync();
+    return kept.value(key);
+#endif
+}
+
+void storeValue(QSettings &kept, const QString &key, const QVariant &value)
+{
+#ifdef Q_OS_WIN
+    QSettings fresh(kept.format(), kept.scope(), kept.organizationName(), kept.applicationName());
+    fresh.setValue(key, value);
+    fresh.sync();
+#else
+    kept.setValue(key, value);
+    kept.sync();
+#endif
+}
+
 #ifndef Q_OS_WIN
 // Whether a file that is not at `path` is truly absent: every folder above
 // it that exists must be searchable, or the file may be there unseen.
@@ -145,9 +173,7 @@ AppSettings *AppSettings::instance()
 
 QVariant AppSettings::read(const QString &key) const
 {
-    // Picks up changes another process made to the store since the last read.
-    m_store.sync();
-    return m_store.value(key);
+    return loadValue(m_store, key);
 }
 
 void AppSettings::write(const QString &key, const QVariant &value)
@@ -161,8 +187,7 @@ void AppSettings::write(const QString &key, const QVariant &value)
         stored.convert(value.metaType());
     if (stored.isValid() && stored == value)
         return;
-    m_store.setValue(key, value);
-    m_store.sync();
+    storeValue(m_store, key, value);
     emit changed();
 }
 
@@ -219,8 +244,7 @@ void AppSettings::addFreed(qint64 bytes)
     QVariantMap map = read(kFreed).toMap();
     const QString key = today().toString(kMonthFormat);
     map.insert(key, toInt64(map.value(key)) + bytes);
-    m_store.setValue(kFreed, map);
-    m_store.sync();
+    storeValue(m_store, kFreed, map);
     emit changed();
 }
 

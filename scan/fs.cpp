@@ -43,7 +43,11 @@ QString join(const QString &dir, const QString &name)
 #endif
     if (endsWithSeparator)
         return dir + name;
-    return dir + QDir::separator() + name;
+    // '/' on Windows too: every path the program compares keeps Qt's one
+    // form, and a backslash after a root spelled with '/' would make a path
+    // look as if it lay outside that root. Native separators are for display
+    // and for the system calls, which take either.
+    return dir + QLatin1Char('/') + name;
 }
 
 namespace detail {

@@ -69,9 +69,9 @@ bool stat(const QString &path, Entry &entry);
 // missing folder gives true.
 bool canList(const QString &dir);
 
-// dir + name, adding the native separator unless dir already ends with one.
-// Only '/' counts as a separator outside Windows: a backslash is an ordinary
-// file-name character there.
+// dir + name, adding '/' (on every system) unless dir already ends with a
+// separator. Only '/' counts as one outside Windows: a backslash is an
+// ordinary file-name character there.
 QString join(const QString &dir, const QString &name);
 
 // Whether the folder can be reached from the catalogue base above it without

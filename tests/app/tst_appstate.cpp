@@ -143,6 +143,12 @@ private slots:
         QCoreApplication::setOrganizationName(QStringLiteral("Varnholt"));
         QCoreApplication::setApplicationName(QStringLiteral("Varnholt"));
         registerEngineTypes();
+        // The settings key and the Recycle Bin are the user's own there:
+        // only Wine's private prefix keeps them apart.
+#ifdef Q_OS_WIN
+        if (!testsupport::runsUnderWine())
+            QSKIP("the settings and the Recycle Bin would be this user's own");
+#endif
     }
 
     void init()
@@ -335,6 +341,8 @@ private slots:
     void cleanupFlow()
     {
         QFETCH(bool, toTrash);
+        if (toTrash && testsupport::runsUnderWine())
+            QSKIP("Wine's shell cannot move files to the Recycle Bin");
         Fixture fx;
         QVERIFY(fx.made);
         AppState &state = fx.state;
@@ -389,6 +397,9 @@ private slots:
     // holder has gone, "try again" cleans just that file and adds it up.
     void retryAfterTheHolderQuits()
     {
+#ifdef Q_OS_WIN
+        QSKIP("holds the file through /bin/sh and names the holder from /proc");
+#endif
         Fixture fx;
         QVERIFY(fx.made);
         AppState &state = fx.state;
@@ -433,7 +444,9 @@ private slots:
     {
         QTest::addColumn<bool>("refused");  // a folder stands where the store file belongs
         QTest::newRow("missing") << false;
+#ifndef Q_OS_WIN // the registry key is no file
         QTest::newRow("folder in its place") << true;
+#endif
     }
 
     void cleanNeedsReadableSettings()
@@ -466,6 +479,9 @@ private slots:
 
     void moveThreeFilesOneOpen()
     {
+#ifdef Q_OS_WIN
+        QSKIP("the large-file list walks the profile there, which HOME does not move");
+#endif
         LargeFixture fx;
         AppState &state = fx.state;
         const QString a = fx.home.makeFileOfSize(QStringLiteral("big/a.iso"), 3 << 20);
@@ -531,6 +547,9 @@ private slots:
 
     void moveMessages()
     {
+#ifdef Q_OS_WIN
+        QSKIP("the large-file list walks the profile there, which HOME does not move");
+#endif
         QFETCH(QString, file);
         QFETCH(bool, listed);
         QFETCH(bool, moved);
@@ -556,6 +575,9 @@ private slots:
     // old place.
     void undoTakesBackTheLastMoveOnly()
     {
+#ifdef Q_OS_WIN
+        QSKIP("the large-file list walks the profile there, which HOME does not move");
+#endif
         LargeFixture fx;
         const QString first = fx.home.makeFileOfSize(QStringLiteral("first.iso"), 2 << 20);
         const QString second = fx.home.makeFileOfSize(QStringLiteral("second.mkv"), 2 << 20);

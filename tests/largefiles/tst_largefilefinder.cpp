@@ -33,6 +33,13 @@ Outcome findIn(const QString &home, qint64 threshold, const QStringList &exclusi
     finder.start(threshold, exclusions);
     if (!QTest::qWaitFor([&] { return out.finishedCount > 0; }, 60000))
         qWarning("the finder did not finish");
+#ifdef Q_OS_WIN
+    // The walk takes the user's profile there, which HOME does not move:
+    // only what lies in `home` is this run's.
+    const QString inside = QDir::cleanPath(home) + u'/';
+    out.files.removeIf(
+        [&](const LargeFile &f) { return !QDir::cleanPath(f.path).startsWith(inside, Qt::CaseInsensitive); });
+#endif
     return out;
 }
 
@@ -177,6 +184,11 @@ private slots:
         const QString control = home.makeFile("control.txt");
         const QString path = home.makeFile(file, "x");
         QVERIFY(!path.isEmpty());
+#ifdef Q_OS_WIN
+        // "~" is the user's profile there, which HOME does not move: the
+        // walk reaches this folder inside it, so name the folder itself.
+        exclusions.replaceInStrings(QRegularExpression(QStringLiteral("^~")), home.path());
+#endif
         const QStringList found = pathsOf(findIn(home.path(), 0, exclusions).files);
         QVERIFY(found.contains(QDir::cleanPath(control)));
         QCOMPARE(found.contains(QDir::cleanPath(path)), seen);
@@ -287,6 +299,9 @@ private slots:
     // the cap keeps the largest, ties at the cut included.
     void sameListForAnyNumberOfThreads()
     {
+#ifdef Q_OS_WIN
+        QSKIP("the walk takes the whole profile there, which HOME does not move");
+#endif
         TempFolder home;
         QList<qint64> onDisk;
         for (int i = 0; i < 600; ++i) {
@@ -340,6 +355,9 @@ private slots:
 
     void secondStartWhileRunningIsIgnored()
     {
+#ifdef Q_OS_WIN
+        QSKIP("the walk takes the whole profile there, which HOME does not move");
+#endif
         TempFolder home;
         home.makeFile("a.bin", "x");
         qputenv("HOME", QFile::encodeName(home.path()));

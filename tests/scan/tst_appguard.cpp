@@ -18,14 +18,24 @@
 
 namespace {
 
-// A child that holds `path` open as its standard input for as long as it runs.
+// A child that holds `path` open as its standard input for as long as it
+// runs: sleep, or on Windows, which has none, ping counting a minute.
+#ifdef Q_OS_WIN
+const QString kHolder = QStringLiteral("ping");
+const QStringList kHolderArguments{QStringLiteral("-n"), QStringLiteral("60"), QStringLiteral("127.0.0.1")};
+#else
+const QString kHolder = QStringLiteral("sleep");
+const QStringList kHolderArguments{QStringLiteral("60")};
+#endif
+
 bool startHolder(QProcess &p, const QString &path)
 {
-    const QString sleep = QStandardPaths::findExecutable(QStringLiteral("sleep"));
-    if (sleep.isEmpty())
+    const QString program = QStandardPaths::findExecutable(kHolder);
+    if (program.isEmpty())
         return false;
     p.setStandardInputFile(path);
-    p.start(sleep, {QStringLiteral("60")});
+    p.setStandardOutputFile(QProcess::nullDevice());
+    p.start(program, kHolderArguments);
     return p.waitForStarted();
 }
 
@@ -180,7 +190,7 @@ private slots:
         QVERIFY(startHolder(child, QCoreApplication::applicationFilePath()));
         const RunningApps apps = snapshot();
         stopHolder(child);
-        QVERIFY(apps.processNames.contains("sleep"));
+        QVERIFY(apps.processNames.contains(kHolder));
         QVERIFY(apps.processNames.contains("tst_appguard"));
         QVERIFY(apps.processDirs.contains(QFileInfo(QCoreApplication::applicationFilePath()).path().toLower() + '/'));
         QVERIFY(apps.bundleIds.isEmpty());
@@ -255,6 +265,8 @@ private slots:
 
     void inUseWhileChildHoldsFile()
     {
+        if (testsupport::runsUnderWine())
+            QSKIP("Wine's Restart Manager is a stub that never names a holder");
         TempFolder tmp;
         QVERIFY(tmp.isValid());
         const QString file = tmp.makeFile("held.txt", "data");

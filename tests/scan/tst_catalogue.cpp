@@ -93,8 +93,11 @@ private slots:
         QVERIFY(tmp.isValid());
         const QString chrome = "local/Google/Chrome/User Data/";
         for (const char *dir : {"Default/Cache", "Default/Code Cache", "Default/Service Worker/CacheStorage",
-                                "Profile 3/GPUCache", "profile 3/Cache", "ProfileX/Cache", "System Profile/Cache"})
+                                "Profile 3/GPUCache", "ProfileX/Cache", "System Profile/Cache"})
             tmp.makeDir(chrome + dir);
+#ifndef Q_OS_WIN // one folder with "Profile 3" where names ignore case
+        tmp.makeDir(chrome + "profile 3/Cache");
+#endif
         makeDirs(tmp, {"local/Microsoft/Edge/User Data/Profile 1/Code Cache",
                        "local/Google/Cache",          // belongs to the browser, not an app cache
                        "local/Microsoft/Teams/Cache", // "Microsoft" is skipped as a vendor
@@ -164,7 +167,10 @@ private slots:
         makeDirs(tmp, {"CrashDumps", "D3DSCache"});
         const QString old = QDir::currentPath();
         QVERIFY(QDir::setCurrent(tmp.path()));
-        const QList<CategoryDef> defs = ::windowsCatalogue(WindowsBases{});
+        WindowsBases unset;
+        unset.systemRoot.clear();  // machine-wide: these exist on every Windows
+        unset.programData.clear();
+        const QList<CategoryDef> defs = ::windowsCatalogue(unset);
         QDir::setCurrent(old);
         for (const CategoryDef &d : defs)
             QVERIFY2(d.roots.isEmpty(), qPrintable(d.id));
@@ -308,6 +314,9 @@ private slots:
 
     void linuxHome()
     {
+#ifdef Q_OS_WIN
+        QSKIP("the scan applies this system's protected locations, the table Linux's");
+#endif
         QFETCH(QString, path);
         static TempFolder tmp;
         static QHash<QString, QString> offered;  // item path -> "id Risk"
@@ -416,6 +425,8 @@ private slots:
     {
         QFETCH(bool, windows);
         QFETCH(QStringList, setup);
+        if (testsupport::runsUnderWine() && setup.join(' ').contains("link:"))
+            QSKIP("Wine shows a symbolic link as the folder it leads to");
         TempFolder tmp;
         QVERIFY(tmp.isValid());
         makeDirs(tmp, {"home/.cache/app", "home/.config/Code/Cache", "home/.local/share/xorg", "home/.gradle/caches",
@@ -441,6 +452,9 @@ private slots:
 
         const QString root = canonical(tmp.path());
         const auto rel = [&](QString text) {
+#ifdef Q_OS_WIN
+            text = QDir::fromNativeSeparators(text);  // notes show native paths
+#endif
             for (const QString &r : {root, tmp.path()})
                 text.replace(r + '/', QString()).replace(r, ".");
             return text;

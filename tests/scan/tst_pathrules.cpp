@@ -19,7 +19,12 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("expected");
+#ifdef Q_OS_WIN
+        // A leading pair names a network share there (\\a\b).
+        QTest::newRow("double slashes") << "//a///b" << "//a/b";
+#else
         QTest::newRow("double slashes") << "//a///b" << "/a/b";
+#endif
         QTest::newRow("dot-dot above root") << "/a/../../b" << "/b";
         QTest::newRow("only dot-dots") << "/../.." << "/";
         QTest::newRow("dot-dot name kept") << "/..b/c" << "/..b/c";

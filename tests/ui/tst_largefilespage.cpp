@@ -1,5 +1,5 @@
 #include "app/appstate.h"
-#include "support/tempfolder.h"
+#include "support/testsupport.h"
 #include "support/uitest.h"
 #include "ui/pages/largefilesmodel.h"
 #include "ui/pages/largefilespage.h"
@@ -229,6 +229,9 @@ private slots:
 
     void checksSurviveFiltersAndRescans()
     {
+#ifdef Q_OS_WIN
+        QSKIP("the Downloads filter takes the profile's folder there, which HOME does not move");
+#endif
         Rig rig;
         const QString movie = rig.home.makeFileOfSize(QStringLiteral("Videos/movie.mkv"), 3 << 20);
         const QString setup = rig.home.makeFileOfSize(QStringLiteral("Downloads/setup.exe"), 2 << 20);
@@ -273,6 +276,8 @@ private slots:
     // page moves only what it shows checked and follows the files back.
     void moveOnlyWhatShowsThenUndo()
     {
+        if (testsupport::runsUnderWine())
+            QSKIP("Wine's shell cannot move files to the Recycle Bin");
         Rig rig;
         const QString a = rig.home.makeFileOfSize(QStringLiteral("a-big.iso"), 3 << 20);
         const QString b = rig.home.makeFileOfSize(QStringLiteral("b-big.mkv"), 2 << 20);

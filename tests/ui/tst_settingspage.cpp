@@ -178,6 +178,12 @@ private slots:
         QFETCH(QStringList, initial);
         QFETCH(QStringList, added);
         QFETCH(QStringList, expected);
+#ifdef Q_OS_WIN
+        for (QString &e : expected) {  // a chosen folder is kept as the system spells it
+            if (added.contains(e))
+                e = QDir::toNativeSeparators(e);
+        }
+#endif
         AppSettings::instance()->setExclusions(initial);
         AppState state(emptyCatalogue());
         SettingsPage page(&state);
