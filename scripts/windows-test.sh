@@ -24,9 +24,12 @@ say() { echo "windows-test: $*"; }
 skip() { say "skipped: $*"; exit 0; }
 elapsed() { local s=$(( $(date +%s) - $1 )); printf '%dm %02ds' $((s / 60)) $((s % 60)); }
 
-for tool in wine wine64 wineserver; do
+# Debian's wine64 keeps its loader in /usr/lib/wine; `wine` on the path
+# starts it.
+for tool in wine wineserver wineboot winepath; do
     command -v "$tool" >/dev/null || skip "no $tool (Debian packages wine and wine64)"
 done
+[ -x /usr/lib/wine/wine64 ] || command -v wine64 >/dev/null || skip "no 64-bit Wine (Debian package wine64)"
 
 "$repo/scripts/windows-build.sh" -B "$build"
 status=$?

@@ -97,7 +97,7 @@ private slots:
         QTest::addColumn<int>("filter");
         QTest::addColumn<QString>("term");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("all keeps the order") << 0 << QString() << QStringList{"Movie.MKV", "old.iso", "five.zip", "setup.exe"};
+        QTest::newRow("all keeps the order") << 0 << QString() << QStringList{"Movie.MKV", "old.iso", "five.zip", "setup.exe", "near.bin"};
         QTest::newRow("unused: six whole months pass, five do not") << 1 << QString() << QStringList{"old.iso"};
         QTest::newRow("downloads, any capitals") << 2 << QString() << QStringList{"five.zip", "setup.exe"};
         QTest::newRow("search in capitals finds names") << 0 << QStringLiteral("MOVIE") << QStringList{"Movie.MKV"};
@@ -116,6 +116,7 @@ private slots:
             file(QStringLiteral("/home/u/vm"), QStringLiteral("old.iso"), 800, QDateTime(QDate(2026, 6, 6), {})),
             file(QStringLiteral("/home/u/downloads"), QStringLiteral("five.zip"), 700, QDateTime(QDate(2026, 6, 7), {})),
             file(QStringLiteral("/home/u/Downloads/tools"), QStringLiteral("setup.exe"), 600, QDateTime(today, {})),
+            file(QStringLiteral("/home/u/Downloads2"), QStringLiteral("near.bin"), 500, QDateTime(today, {})),
         };
         const QList<LargeFile> kept =
             LargeFilesPage::filterFiles(files, filter, 6, term, QStringLiteral("/home/u/Downloads"), today);

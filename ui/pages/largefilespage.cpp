@@ -552,11 +552,25 @@ void LargeFilesPage::tick()
 QList<LargeFile> LargeFilesPage::filterFiles(const QList<LargeFile> &files, int filter, int months,
                                              const QString &term, const QString &downloads, const QDate &today)
 {
+    // The Downloads folder itself or a folder inside it; "Downloads2" is
+    // another folder.
+    const auto separator = [](QChar c) {
+#ifdef Q_OS_WIN
+        return c == u'/' || c == u'\\';
+#else
+        return c == u'/';
+#endif
+    };
+    const auto inDownloads = [&downloads, &separator](const QString &dir) {
+        if (downloads.isEmpty() || !dir.startsWith(downloads, Qt::CaseInsensitive))
+            return false;
+        return dir.size() == downloads.size() || separator(downloads.back()) || separator(dir.at(downloads.size()));
+    };
     QList<LargeFile> kept;
     for (const LargeFile &f : files) {
         if (filter == UnusedFiles && monthsSince(f.lastUsed, today) < months)
             continue;
-        if (filter == Downloads && !f.dir.startsWith(downloads, Qt::CaseInsensitive))
+        if (filter == Downloads && !inDownloads(f.dir))
             continue;
         if (!term.isEmpty() && !f.name.contains(term, Qt::CaseInsensitive) && !f.dir.contains(term, Qt::CaseInsensitive))
             continue;
