@@ -1,5 +1,6 @@
 #include "app/appsettings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -157,9 +158,22 @@ QString AppSettings::storeLocation() const
     return m_store.fileName();
 }
 
+namespace {
+
+// The store is named like the application (both programs name it
+// "Varnholt"), so that a test that names itself otherwise never reaches the
+// user's own settings, which on Windows are a registry key outside any
+// sandbox. Unnamed, it is Varnholt's.
+QString storeName(const QString &given)
+{
+    return given.isEmpty() ? QStringLiteral("Varnholt") : given;
+}
+
+} // namespace
+
 AppSettings::AppSettings()
-    : m_store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Varnholt"),
-              QStringLiteral("Varnholt"))
+    : m_store(QSettings::NativeFormat, QSettings::UserScope, storeName(QCoreApplication::organizationName()),
+              storeName(QCoreApplication::applicationName()))
 {
 }
 

@@ -15,7 +15,13 @@
 inline void startUiTest()
 {
     QStandardPaths::setTestModeEnabled(true);
+#ifdef Q_OS_WIN
+    // The settings are a registry key of the user there, outside any
+    // sandbox: the tests keep their own.
+    QCoreApplication::setOrganizationName(QStringLiteral("Varnholt Tests"));
+#else
     QCoreApplication::setOrganizationName(QStringLiteral("Varnholt"));
+#endif
     QCoreApplication::setApplicationName(QStringLiteral("Varnholt"));
     registerEngineTypes();
     ui::applyLanguage(qApp);
