@@ -11,9 +11,7 @@
 # the run. When this machine cannot build or run Windows programs (no cross
 # compiler, no Qt for mingw-w64, no Wine) the run is skipped with a message and
 # exits 0, so `make test` still passes there.
-#
-# Wine links the profile's Documents, Desktop and the Recycle Bin to $HOME and
-# its trash, so HOME and the XDG folders point into the build folder too.
+# Wine runs sandboxed under build-win/wine (tests/windows/sandbox.sh).
 set -uo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -40,25 +38,16 @@ built=$(date +%s)
 qt=$(dirname "$(sed -n 's/^CMAKE_TOOLCHAIN_FILE:[A-Z]*=//p' "$build/CMakeCache.txt")")
 root=$build/wine
 rm -rf "$root"
-mkdir -p "$root/home" "$root/results"
-export WINEPREFIX=$root/prefix
-export HOME=$root/home XDG_CONFIG_HOME=$root/home/.config XDG_DATA_HOME=$root/home/.local/share
-export XDG_CACHE_HOME=$root/home/.cache XDG_RUNTIME_DIR=$root/home/.run TMPDIR=$root/home/.tmp
-mkdir -p "$XDG_RUNTIME_DIR" "$TMPDIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+mkdir -p "$root/results"
+# shellcheck source=../tests/windows/sandbox.sh
+. "$repo/tests/windows/sandbox.sh"
+wine_sandbox "$root"
 export WINEPATH="Z:$qt/bin;Z:/usr/lib/gcc/x86_64-w64-mingw32/12-posix;Z:/usr/x86_64-w64-mingw32/lib;Z:/usr/x86_64-w64-mingw32/bin"
 # Wine hands no QT_* variable to a Windows program, but WINEQT_X as QT_X.
 # The offscreen platform of Qt for Windows has no fonts of its own.
 export WINEQT_PLUGIN_PATH="Z:$qt/plugins" VARNHOLT_LANG=en
 export WINEQT_QPA_FONTDIR=Z:/usr/share/fonts/truetype/dejavu
-unset DISPLAY WAYLAND_DISPLAY
-
-# Wine must not wait for anyone: a crash prints its backtrace and ends the
-# program with an error status instead of opening a dialog.
-wineboot -i >"$root/wineboot.log" 2>&1 || { say "wineboot failed"; cat "$root/wineboot.log"; exit 1; }
-wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-wineserver -w
+wine_sandbox_boot "$root/wineboot.log" || { say "wineboot failed"; cat "$root/wineboot.log"; exit 1; }
 
 failed=()
 passed=0
@@ -104,29 +93,30 @@ for name in $(ctest --test-dir "$build" -N | sed -n 's/^ *Test *#[0-9]*: *\(tst_
 done
 tests_took=$(elapsed "$tests_started")
 
+# Runs one check script (or command) and records it under `name`, with its
+# output indented below.
+run_check() {
+    local name=$1; shift
+    local t0 rc
+    t0=$(date +%s)
+    "$@" >"$root/results/$name.txt" 2>&1
+    rc=$?
+    sed 's/^/      /' "$root/results/$name.txt"
+    record "$name" "$rc" /dev/null $(( $(date +%s) - t0 ))
+}
+
+check_installer() {
+    "$repo/scripts/windows-package.sh" -B "$build" &&
+        bash "$repo/tests/packaging/windows-installer.sh" "$(ls -t "$build"/varnholt-*-win64-setup.exe | head -n 1)"
+}
+
 say "varnholt-cli.exe end to end"
-t0=$(date +%s)
-bash "$repo/tests/windows/cli-e2e.sh" "$build/varnholt-cli.exe" >"$root/results/cli-e2e.txt" 2>&1
-rc=$?
-sed 's/^/      /' "$root/results/cli-e2e.txt"
-record cli-e2e "$rc" /dev/null $(( $(date +%s) - t0 ))
-
+run_check cli-e2e bash "$repo/tests/windows/cli-e2e.sh" "$build/varnholt-cli.exe"
 say "varnholt.exe --background starts and quits"
-t0=$(date +%s)
-bash "$repo/tests/windows/background.sh" "$build/varnholt.exe" >"$root/results/background.txt" 2>&1
-rc=$?
-sed 's/^/      /' "$root/results/background.txt"
-record background "$rc" /dev/null $(( $(date +%s) - t0 ))
-
+run_check background bash "$repo/tests/windows/background.sh" "$build/varnholt.exe"
 if command -v makensis >/dev/null && [ -x "$repo/scripts/windows-package.sh" ]; then
     say "installer"
-    t0=$(date +%s)
-    { "$repo/scripts/windows-package.sh" -B "$build" &&
-        bash "$repo/tests/packaging/windows-installer.sh" "$(ls -t "$build"/varnholt-*-win64-setup.exe | head -n 1)"; } \
-        >"$root/results/installer.txt" 2>&1
-    rc=$?
-    sed 's/^/      /' "$root/results/installer.txt"
-    record installer "$rc" /dev/null $(( $(date +%s) - t0 ))
+    run_check installer check_installer
 else
     say "installer check skipped: no makensis (Debian package nsis)"
 fi

@@ -48,11 +48,9 @@ work=$(dirname "$setup")/package/installer-check
 rm -rf "${work:?}/prefix" "${work:?}/home"
 mkdir -p "$work/home"
 
-export WINEPREFIX=$work/prefix WINEARCH=win64 WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
-export XDG_CACHE_HOME=$work/home/.cache XDG_STATE_HOME=$work/home/.local/state
-unset DISPLAY WAYLAND_DISPLAY XDG_RUNTIME_DIR
+# shellcheck source=../windows/sandbox.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../windows/sandbox.sh"
+wine_sandbox "$work"
 
 # Ends what still runs in the private prefix when the script stops.
 trap '"$wineserver" -k >/dev/null 2>&1' EXIT
