@@ -197,6 +197,10 @@ QHash<QString, Preview::Gone> Preview::take()
 // One more try at a single entry, through the same walk as the first.
 bool Remover::retryDelete(const QString &anchor, const QString &path, quint32 &error) const
 {
+    if (holdsBusyFolder(path)) {
+        error = busyError();
+        return false;
+    }
     QList<Failure> failures;
     removePermanently(anchor, path, failures);
     if (failures.isEmpty())
@@ -207,6 +211,8 @@ bool Remover::retryDelete(const QString &anchor, const QString &path, quint32 &e
 
 bool Remover::retryTrash(const QString &anchor, const QString &path) const
 {
+    if (holdsBusyFolder(path))
+        return false;
     QList<Failure> failures;
     moveToTrash(anchor, path, failures);
     return failures.isEmpty();
@@ -484,8 +490,20 @@ void Cleaner::run(const Job &job)
                     skip(unit, QStringLiteral("protected location"));
                     continue;
                 }
+                // The age rule the item was offered under holds now, not only
+                // when the scan ran (results may have been shown for hours):
+                // an entry anything in it was touched since stays whole.
+                if (item.minAgeMs > 0
+                    && fs::now() - fs::measure(unit, nullptr, {}, matcherFor(item)).touched <= item.minAgeMs) {
+                    skip(unit, QStringLiteral("changed since the scan"));
+                    continue;
+                }
                 QList<removal::Failure> failures;
-                if (toTrash)
+                // A folder a program works in, or one holding such a folder,
+                // is busy as a whole, like a file in use.
+                if (remover.holdsBusyFolder(unit))
+                    failures.append({unit, toTrash ? 0u : removal::busyError(), {}});
+                else if (toTrash)
                     remover.moveToTrash(anchor, unit, failures);
                 else
                     remover.removePermanently(anchor, unit, failures);

@@ -66,6 +66,9 @@ struct Failure
 inline QString mountPointReason() { return QStringLiteral("another volume is mounted here"); }
 inline QString noTrashReason() { return QStringLiteral("cannot be moved to the trash here"); }
 inline QString tooDeepReason() { return QStringLiteral("too many open files"); }
+// The error a busy folder is reported with (EBUSY; on Windows a sharing
+// violation).
+quint32 busyError();
 
 enum class Reach {
     Folder,    // a real folder, its entries listed
@@ -105,6 +108,9 @@ public:
     // stayed busy), as the last pass saw them on Linux; on Windows one
     // Restart Manager session for them all.
     QHash<QString, QList<FileHolder>> holders(const QStringList &paths) const { return m_open.holders(paths); }
+    // Whether `path` is a folder a program works in or one holding such a
+    // folder (OpenFiles::holdsBusyFolder), as this pass sees it.
+    bool holdsBusyFolder(const QString &path) const { return m_open.holdsBusyFolder(path); }
 
     // Told of each file removePermanently deletes: its bytes on disk, so that
     // a large folder shows progress while it goes, and its identity and link

@@ -182,8 +182,11 @@ struct Hooks
             return true;
         return keeps(decoded(folder), QFile::decodeName(QByteArray(name)), S_ISDIR(st.st_mode), report);
     }
+    // A file held open or mapped, or a folder a program works in.
     bool busy(const struct stat &st) const
     {
+        if (S_ISDIR(st.st_mode))
+            return open.containsFolder(qint64(st.st_dev), qint64(st.st_ino));
         return S_ISREG(st.st_mode) && open.contains(qint64(st.st_dev), qint64(st.st_ino));
     }
 };
@@ -556,6 +559,11 @@ bool reachEntry(const QString &anchor, const QString &path, Parent &parent, stru
 
 } // namespace
 
+quint32 busyError()
+{
+    return EBUSY;
+}
+
 void Remover::beginPass()
 {
     m_open = OpenFiles::capture();
@@ -577,6 +585,8 @@ void Remover::removePermanently(const QString &anchor, const QString &path, QLis
         return;
     if (!S_ISDIR(st.st_mode))
         removeFile(hooks, parent.fd.get(), parent.name.constData(), st, path, failures);
+    else if (hooks.busy(st))
+        failures.append({path, quint32(EBUSY), {}});
     else
         removeTreeInParallel(treeHooks(hooks), parent.fd.get(), parent.name, st.st_dev, path, failures);
 }

@@ -574,6 +574,11 @@ Reach reachOf(DWORD error)
 
 } // namespace
 
+quint32 busyError()
+{
+    return ERROR_SHARING_VIOLATION;
+}
+
 void Remover::beginPass() {}
 
 Reach Remover::entries(const QString &anchor, const QString &folder, QStringList &names) const

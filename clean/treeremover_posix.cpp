@@ -154,6 +154,11 @@ private:
             }
             if (st.st_dev != m_device)
                 continue;
+            // A folder a program works in stays with everything in it.
+            if (m_hooks.busy && m_hooks.busy(st)) {
+                failures.append({decoded(childNative(node->path, name)), quint32(EBUSY), {}});
+                continue;
+            }
             node->keeping.fetch_add(1);
             more.push_back(new Node(node, name, childNative(node->path, name)));
         }

@@ -13,6 +13,10 @@
 
 #include <utility>
 
+#ifdef Q_OS_UNIX
+struct stat;
+#endif
+
 // The processes running at one moment. A value: the scanner keeps the one it
 // took at the start of a scan, the cleaner takes its own.
 struct RunningApps
@@ -123,11 +127,49 @@ public:
     // is split in halves as long as a half is held, within a budget of
     // sessions; a group still shared when the budget runs out gives every
     // file in it the group's holders (never fewer than the truth).
+    // A folder path among `paths` gets the holders of every busy folder
+    // (see holdsBusyFolder) at or below it.
     QHash<QString, QList<FileHolder>> holders(const QStringList &paths) const;
     qsizetype size() const { return m_files.size(); }
 
+    // Folders programs are working in: the working folder or root of a
+    // process, or a folder a process holds open, which is also how a BSD
+    // lock is held (tmpfiles.d's convention for keeping long-running work
+    // in /tmp). Such a folder is busy like an open file, and so is every
+    // folder that holds one: nothing in it is offered or removed.
+    //
+    // On Linux the working folders, roots and open folders come from
+    // /proc/<pid>/{cwd,root,fd} of every process that can be inspected
+    // (other users' only as root), BSD and POSIX locks from /proc/locks
+    // (every process's, though a holder this process cannot inspect is known
+    // by its identity only, not its path). This process's own open folders
+    // do not count: they are its walks. On Windows a folder is busy when it
+    // cannot be opened for deletion because another process holds it.
+    //
+    // Whether the folder with this identity is busy itself.
+    bool containsFolder(qint64 device, qint64 inode) const;
+    // Whether the folder at `path`, or one below it, is busy; its holders,
+    // when known, are added to `holders` (each process once).
+    bool holdsBusyFolder(const QString &path, QList<FileHolder> *holders = nullptr) const;
+
 private:
+#ifdef Q_OS_UNIX
+    // Adds the folder `st` describes, reached through the /proc link `link`
+    // of `dirFd`, held by `holder`.
+    void addFolder(int dirFd, const char *link, const struct stat &st, const FileHolder &holder);
+    // Adds the locks of a /proc/locks text.
+    void addLocks(const QByteArray &locks);
+#endif
+
     QHash<std::pair<qint64, qint64>, QList<FileHolder>> m_files;
+    struct HeldFolder
+    {
+        QString path;  // as the holder sees it (no links); empty when unknown
+        qint64 device = 0;
+        qint64 inode = 0;
+    };
+    QHash<std::pair<qint64, qint64>, QList<FileHolder>> m_folders;
+    QList<HeldFolder> m_folderPaths;
 };
 
 // Translated line for the Settings page (context "AppGuard").

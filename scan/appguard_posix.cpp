@@ -1,7 +1,9 @@
 #include "scan/appguard.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 
@@ -11,6 +13,7 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -180,6 +183,10 @@ OpenFiles OpenFiles::capture()
     // stat() reports.
     QHash<QByteArray, std::pair<qint64, QList<FileHolder>>> mappedPaths;
 
+    const qint64 ownPid = qint64(::getpid());
+    struct stat top = {};
+    ::stat("/", &top);
+
     forEachProcess([&](int pidFd, qint64 pid) {
         // Named on first need: most processes hold nothing of interest, but
         // the name is cheap next to the walk of their descriptors.
@@ -198,13 +205,24 @@ OpenFiles OpenFiles::capture()
                     struct stat st;
                     if (::fstatat(::dirfd(fdDir), e->d_name, &st, 0) != 0)
                         continue;
-                    if (S_ISREG(st.st_mode) || S_ISDIR(st.st_mode))
+                    if (S_ISREG(st.st_mode))
                         addHolder(files.m_files[{qint64(st.st_dev), qint64(st.st_ino)}], holder());
+                    else if (S_ISDIR(st.st_mode) && pid != ownPid)
+                        files.addFolder(::dirfd(fdDir), e->d_name, st, holder());
                 }
                 ::closedir(fdDir);
             } else {
                 ::close(fdDirFd);
             }
+        }
+
+        // Where the process works, and the root it sees: "/" for nearly
+        // all, which no item ever is.
+        for (const char *place : {"cwd", "root"}) {
+            struct stat st;
+            if (::fstatat(pidFd, place, &st, 0) == 0 && S_ISDIR(st.st_mode)
+                && !(st.st_dev == top.st_dev && st.st_ino == top.st_ino))
+                files.addFolder(pidFd, place, st, holder());
         }
 
         const QByteArray maps = readAt(pidFd, "maps");
@@ -242,6 +260,8 @@ OpenFiles OpenFiles::capture()
         }
     });
 
+    files.addLocks(readAt(AT_FDCWD, "/proc/locks"));
+
     for (auto it = mappedPaths.cbegin(); it != mappedPaths.cend(); ++it) {
         struct stat st;
         if (::stat(it.key().constData(), &st) != 0 || qint64(st.st_ino) != it->first)
@@ -256,6 +276,113 @@ OpenFiles OpenFiles::capture()
         }
     }
     return files;
+}
+
+void OpenFiles::addFolder(int dirFd, const char *link, const struct stat &st, const FileHolder &holder)
+{
+    const std::pair<qint64, qint64> id{qint64(st.st_dev), qint64(st.st_ino)};
+    const bool known = m_folders.contains(id);
+    addHolder(m_folders[id], holder);
+    if (known)
+        return;
+    char buf[PATH_MAX];
+    const ssize_t n = ::readlinkat(dirFd, link, buf, sizeof buf);
+    // A folder removed since ends in " (deleted)" and is nobody's any more;
+    // one outside this process's view of the file system has no path.
+    if (n > 0 && n < ssize_t(sizeof buf) && buf[0] == '/') {
+        const QByteArray target(buf, n);
+        if (!target.endsWith(DeletedSuffix))
+            m_folderPaths.append({QFile::decodeName(target), id.first, id.second});
+    }
+}
+
+void OpenFiles::addLocks(const QByteArray &locks)
+{
+    // "1: FLOCK  ADVISORY  WRITE 4121 08:02:1844741 0 EOF"; waiters for a
+    // lock ("1: -> FLOCK ...") hold nothing yet. The device is hexadecimal.
+    for (const QByteArray &line : locks.split('\n')) {
+        const QList<QByteArray> f = line.simplified().split(' ');
+        if (f.size() < 6 || f.at(1) == "->")
+            continue;
+        const QList<QByteArray> id = f.at(5).split(':');
+        bool okMajor = false;
+        bool okMinor = false;
+        bool okInode = false;
+        if (id.size() != 3)
+            continue;
+        const uint major = id.at(0).toUInt(&okMajor, 16);
+        const uint minor = id.at(1).toUInt(&okMinor, 16);
+        const qint64 inode = id.at(2).toLongLong(&okInode);
+        if (!okMajor || !okMinor || !okInode)
+            continue;
+        const std::pair<qint64, qint64> key{qint64(::makedev(major, minor)), inode};
+        // A lock is held through a descriptor, so a holder this process can
+        // inspect is named already; the others count by their process id
+        // and the name every process shows (a lock taken through an open
+        // file description has no process: -1).
+        QList<FileHolder> &folder = m_folders[key];
+        QList<FileHolder> &file = m_files[key];
+        const qint64 pid = f.at(4).toLongLong();
+        if (pid <= 0)
+            continue;
+        const int pidFd = ::open(QByteArray("/proc/" + f.at(4)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (pidFd < 0)
+            continue;
+        FileHolder holder{programName(pidFd), pid};
+        ::close(pidFd);
+        const auto has = [pid](const QList<FileHolder> &list) {
+            return std::any_of(list.cbegin(), list.cend(), [pid](const FileHolder &h) { return h.pid == pid; });
+        };
+        if (!has(folder))
+            folder.append(holder);
+        if (!has(file))
+            file.append(holder);
+    }
+}
+
+bool OpenFiles::containsFolder(qint64 device, qint64 inode) const
+{
+    return m_folders.contains({device, inode});
+}
+
+bool OpenFiles::holdsBusyFolder(const QString &path, QList<FileHolder> *holders) const
+{
+    if (path.isEmpty())
+        return false;
+    const QString clean = QDir::cleanPath(path);
+    struct stat self;
+    if (::lstat(QFile::encodeName(clean).constData(), &self) != 0 || !S_ISDIR(self.st_mode))
+        return false;
+    bool held = false;
+    const auto take = [&](const std::pair<qint64, qint64> &id) {
+        held = true;
+        if (!holders)
+            return;
+        for (const FileHolder &h : m_folders.value(id)) {
+            if (!holders->contains(h))
+                holders->append(h);
+        }
+    };
+    if (containsFolder(qint64(self.st_dev), qint64(self.st_ino)))
+        take({qint64(self.st_dev), qint64(self.st_ino)});
+    if (m_folderPaths.isEmpty())
+        return held;
+    // The holders' paths have no links in them; the path asked about may
+    // (a home folder reached through one, say).
+    QStringList prefixes{clean == QLatin1String("/") ? clean : clean + QLatin1Char('/')};
+    const QString real = QFileInfo(clean).canonicalFilePath();
+    if (!real.isEmpty() && real != clean)
+        prefixes.append(real == QLatin1String("/") ? real : real + QLatin1Char('/'));
+    for (const HeldFolder &f : m_folderPaths) {
+        if (!std::any_of(prefixes.cbegin(), prefixes.cend(), [&f](const QString &p) { return f.path.startsWith(p); }))
+            continue;
+        // Still that folder: renamed or removed since, it proves nothing.
+        struct stat now;
+        if (::lstat(QFile::encodeName(f.path).constData(), &now) == 0 && qint64(now.st_dev) == f.device
+            && qint64(now.st_ino) == f.inode)
+            take({f.device, f.inode});
+    }
+    return held;
 }
 
 bool OpenFiles::contains(qint64 device, qint64 inode) const
@@ -280,6 +407,12 @@ QHash<QString, QList<FileHolder>> OpenFiles::holders(const QStringList &paths) c
         struct stat st;
         if (path.isEmpty() || ::lstat(QFile::encodeName(path).constData(), &st) != 0)
             continue;
+        if (S_ISDIR(st.st_mode)) {
+            QList<FileHolder> list;
+            if (holdsBusyFolder(path, &list) && !list.isEmpty())
+                out.insert(path, list);
+            continue;
+        }
         const auto it = m_files.constFind({qint64(st.st_dev), qint64(st.st_ino)});
         if (it != m_files.cend() && !it->isEmpty())
             out.insert(path, *it);

@@ -1,5 +1,8 @@
 #include "scan/appguard.h"
 
+#include "scan/fs.h"
+#include "scan/winlogic.h"
+
 #include <QDir>
 
 #include <windows.h>
@@ -134,6 +137,43 @@ OpenFiles OpenFiles::capture()
 bool OpenFiles::contains(qint64 device, qint64 inode) const
 {
     return m_files.contains({device, inode});
+}
+
+bool OpenFiles::containsFolder(qint64, qint64) const
+{
+    return false;
+}
+
+// A working folder (cmd.exe's, say) or any folder a program keeps a handle
+// on without sharing deletion cannot be opened for deletion: that is the
+// test, folder by folder down the tree. Links are not entered. The Restart
+// Manager names holders of files only, so the holders stay unnamed.
+bool OpenFiles::holdsBusyFolder(const QString &path, QList<FileHolder> *) const
+{
+    fs::Entry top;
+    if (path.isEmpty() || !fs::stat(path, top) || !top.isDir || top.isLink)
+        return false;
+    QStringList stack{path};
+    while (!stack.isEmpty()) {
+        const QString folder = stack.takeLast();
+        const QString extended = winlogic::extendedPath(folder);
+        if (extended.isEmpty())
+            continue;
+        const HANDLE h = CreateFileW(reinterpret_cast<const wchar_t *>(extended.utf16()), DELETE,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                     FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+        if (h == INVALID_HANDLE_VALUE) {
+            if (GetLastError() == ERROR_SHARING_VIOLATION)
+                return true;
+        } else {
+            CloseHandle(h);
+        }
+        for (const fs::Entry &e : fs::list(folder)) {
+            if (e.isDir && !e.isLink && !e.skip)
+                stack.append(fs::join(folder, e.name));
+        }
+    }
+    return false;
 }
 
 bool OpenFiles::isInUse(const QString &path) const

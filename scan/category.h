@@ -30,8 +30,9 @@ struct CategoryRoot
     // Listing roots only. Shared folders such as /tmp hold the live files of
     // other users and of running programs, so there the scanner keeps entries
     // owned by the current user (ownEntriesOnly) and, when minAgeMs > 0, only
-    // entries whose own mtime and measured newest time are both older than
-    // minAgeMs milliseconds.
+    // entries that nobody has touched for minAgeMs milliseconds: no time a
+    // user's action leaves (fs::lastTouched) on the entry or anything in it
+    // is more recent. The cleaner looks again before it removes one.
     bool ownEntriesOnly = false;
     qint64 minAgeMs = 0;
     // Listing roots only: plain files directly inside are items; folders and
@@ -62,8 +63,9 @@ struct CategoryDef
     QList<CategoryRoot> roots;
     // Why folders this category would normally scan were left out (a base
     // that is a link, holds the home folder, lies in a protected location or
-    // overlaps another base). Translated (context "Categories"), one sentence
-    // each, naming the folder.
+    // overlaps another base), and, in a scan's result, which items were left
+    // out because programs are working in them. Translated (context
+    // "Categories"), one sentence each, naming the folder.
     QStringList notes;
 
     friend bool operator==(const CategoryDef &, const CategoryDef &) = default;
@@ -76,9 +78,12 @@ struct ScanItem
     bool contentsOnly = false;  // true: clean what is inside the folder, keep the folder
     bool linkedFilesStay = false;  // files with other names too are neither counted nor removed
     QString runningApp;    // display name of the running owner ("appcache"/"browser" only)
+    // The age rule the item was offered under (its root's minAgeMs): the
+    // cleaner leaves it where anything in it was touched more recently.
+    qint64 minAgeMs = 0;
     qint64 bytes = 0;      // on disk
     qint64 files = 0;
-    qint64 newest = 0;     // ms since the Unix epoch, 0 when unknown
+    qint64 newest = 0;     // newest modification, ms since the Unix epoch, 0 when unknown
 
     friend bool operator==(const ScanItem &, const ScanItem &) = default;
 };

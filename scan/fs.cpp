@@ -1,5 +1,6 @@
 #include "scan/fs.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QPair>
 #include <QSet>
@@ -12,6 +13,7 @@ namespace fs {
 namespace {
 
 std::atomic_int tunedThreads{0};
+std::atomic<qint64> clockOffset{0};
 std::atomic_int tunedHelpersAfter{detail::WalkTuning().helpersAfterFolders};
 
 } // namespace
@@ -34,6 +36,11 @@ WalkThreads walkThreads()
     return {cores, std::clamp(2 * cores, 8, 32)};
 }
 
+qint64 now()
+{
+    return QDateTime::currentMSecsSinceEpoch() + clockOffset.load(std::memory_order_relaxed);
+}
+
 QString join(const QString &dir, const QString &name)
 {
 #ifdef Q_OS_WIN
@@ -51,6 +58,11 @@ QString join(const QString &dir, const QString &name)
 }
 
 namespace detail {
+
+void setClockOffset(qint64 ms)
+{
+    clockOffset.store(ms, std::memory_order_relaxed);
+}
 
 void setWalkTuning(const WalkTuning &tuning)
 {
@@ -88,8 +100,10 @@ Measure measureByListing(const QString &path, const std::atomic_bool *cancel,
         total.bytes = root.allocated;
         total.files = root.isDir ? 0 : 1;
         total.newest = root.mtime;
+        total.touched = lastTouched(root);
         return total;
     }
+    total.touched = lastTouched(root);
 
     const bool filtering = excluded && !excluded->isEmpty();
     QSet<QPair<qint64, qint64>> seen;
@@ -114,13 +128,17 @@ Measure measureByListing(const QString &path, const std::atomic_bool *cancel,
                 total.bytes += e.allocated;
                 ++total.files;
                 total.newest = qMax(total.newest, e.mtime);
+                total.touched = qMax(total.touched, lastTouched(e));
                 if (progress && ++sinceProgress == kProgressEvery) {
                     sinceProgress = 0;
                     progress(folder, total.bytes, total.files);
                 }
                 continue;
             }
-            if (e.isLink || otherVolume(e.device, root.device))
+            if (otherVolume(e.device, root.device))
+                continue;
+            total.touched = qMax(total.touched, lastTouched(e));
+            if (e.isLink)
                 continue;
             stack.append(join(folder, e.name));
         }

@@ -31,6 +31,8 @@ struct Entry
     int links = 1;         // hard-link count
     qint64 mtime = 0;      // ms since the Unix epoch, 0 when unknown
     qint64 atime = 0;
+    qint64 ctime = 0;      // status change (Windows: ChangeTime)
+    qint64 btime = 0;      // birth (Windows: creation); 0 where the file system keeps none
     qint64 device = 0;     // volume identity, 0 where unknown
     bool skip = false;     // special file or unnameable entry: never counted, listed or removed
     // Where another mount starts (a bind mount of the same volume included):
@@ -45,8 +47,37 @@ struct Measure
 {
     qint64 bytes = 0;
     qint64 files = 0;
-    qint64 newest = 0;
+    qint64 newest = 0;   // newest mtime of a file: what the pages show as "modified"
+    // The newest time any user's action left on the tree, the root and its
+    // folders included (see lastTouched()): what the age rules judge.
+    qint64 touched = 0;
 };
+
+// When a user last did something to an entry, as far as its times tell: the
+// newest of modification, status change (tar, unzip and cp -a restore the
+// modification time of what they unpack, but the change time is always the
+// unpacking), birth and, for files, access (a file read and not written).
+// A folder's access time says nothing about the user: listing it, as every
+// scan does, refreshes it.
+inline qint64 lastTouched(bool isDir, qint64 mtime, qint64 ctime, qint64 atime, qint64 btime)
+{
+    qint64 t = mtime > ctime ? mtime : ctime;
+    if (btime > t)
+        t = btime;
+    if (!isDir && atime > t)
+        t = atime;
+    return t;
+}
+inline qint64 lastTouched(const Entry &e)
+{
+    return lastTouched(e.isDir && !e.isLink, e.mtime, e.ctime, e.atime, e.btime);
+}
+
+// The engines' clock, ms since the Unix epoch: the scanner's age rules and
+// the cleaner's second look at them read it. Tests move it forward
+// (detail::setClockOffset) rather than faking file times, since no program
+// can set a status-change time.
+qint64 now();
 
 // (folder being listed, bytes so far, files so far) of one measure() call.
 using ProgressFn = std::function<void(const QString &dir, qint64 bytes, qint64 files)>;
@@ -131,6 +162,9 @@ Measure measureByListing(const QString &path, const std::atomic_bool *cancel,
                          const ProgressFn &progress, const ExclusionMatcher *excluded);
 bool walkByListing(const QString &root, const std::atomic_bool *cancel, const FolderFilter &filter,
                    const FileFn &onFile);
+
+// Moves now() by `ms` (0: the system clock) for every thread.
+void setClockOffset(qint64 ms);
 
 // measure() calls the progress callback after every this many files.
 inline constexpr int kProgressEvery = 400;

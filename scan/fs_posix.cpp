@@ -76,6 +76,7 @@ void fill(Entry &e, const struct stat &st)
     e.links = int(st.st_nlink);
     e.mtime = toMs(st.st_mtim);
     e.atime = toMs(st.st_atim);
+    e.ctime = toMs(st.st_ctim);
     e.device = qint64(st.st_dev);
     e.skip = isSpecial(st.st_mode);
 }
@@ -90,9 +91,9 @@ QString withoutTrailingSlash(const QString &path)
     return p;
 }
 
-// lstat of a path given as text; false when it cannot be named exactly or
-// does not exist.
-bool statPath(const QString &path, QByteArray &native, struct stat &st)
+// lstat of a path given as text, with its birth time when asked; false when
+// it cannot be named exactly or does not exist.
+bool statPath(const QString &path, QByteArray &native, struct stat &st, qint64 *birthMs = nullptr)
 {
     const QString p = withoutTrailingSlash(path);
     if (p.isEmpty())
@@ -100,6 +101,8 @@ bool statPath(const QString &path, QByteArray &native, struct stat &st)
     native = QFile::encodeName(p);
     if (QFile::decodeName(native) != p)
         return false;
+    if (birthMs)
+        return posixfs::statAt(AT_FDCWD, native.constData(), st, nullptr, birthMs);
     return ::lstat(native.constData(), &st) == 0;
 }
 
@@ -131,12 +134,14 @@ QList<Entry> list(const QString &dir)
             continue;
         struct stat st;
         bool mount = false;
-        if (!posixfs::statAt(fd, name, st, &mount))
+        qint64 birth = 0;
+        if (!posixfs::statAt(fd, name, st, &mount, &birth))
             continue; // vanished since readdir
         Entry e;
         const size_t len = std::strlen(name);
         e.name = QFile::decodeName(QByteArray::fromRawData(name, qsizetype(len)));
         fill(e, st);
+        e.btime = birth;
         e.isMount = mount;
         if (!roundTrips(name, len))
             e.skip = true;
@@ -155,12 +160,14 @@ bool stat(const QString &path, Entry &entry)
     const QByteArray native = QFile::encodeName(p);
     struct stat st;
     bool mount = false;
-    if (QFile::decodeName(native) != p || !posixfs::statAt(AT_FDCWD, native.constData(), st, &mount))
+    qint64 birth = 0;
+    if (QFile::decodeName(native) != p || !posixfs::statAt(AT_FDCWD, native.constData(), st, &mount, &birth))
         return false;
     entry.isMount = mount;
     const qsizetype slash = p.lastIndexOf(QLatin1Char('/'));
     entry.name = (slash < 0 || p.size() == 1) ? p : p.mid(slash + 1);
     fill(entry, st);
+    entry.btime = birth;
     return true;
 }
 
@@ -222,13 +229,14 @@ public:
             m_folderText = QFile::decodeName(QByteArray::fromRawData(folder.data(), qsizetype(folder.size())));
     }
 
-    bool entry(const char *name, size_t len, const struct stat &st) override
+    bool entry(const char *name, size_t len, const struct stat &st, long long birthMs) override
     {
         if (m_shared.excluded
             && m_shared.excluded->matchesChild(m_folderText,
                                                QFile::decodeName(QByteArray::fromRawData(name, qsizetype(len))),
                                                S_ISDIR(st.st_mode)))
             return false;
+        m_total.touched = qMax(m_total.touched, posixfs::lastTouched(st, birthMs));
         if (S_ISDIR(st.st_mode))
             return true;
         if (m_shared.excluded && m_shared.excluded->keepsFile(qint64(st.st_nlink)))
@@ -305,13 +313,14 @@ public:
         m_folderText = QFile::decodeName(QByteArray::fromRawData(folder.data(), qsizetype(folder.size())));
     }
 
-    bool entry(const char *name, size_t len, const struct stat &st) override
+    bool entry(const char *name, size_t len, const struct stat &st, long long birthMs) override
     {
         if (S_ISLNK(st.st_mode))
             return false;
         Entry e;
         e.name = QFile::decodeName(QByteArray::fromRawData(name, qsizetype(len)));
         fill(e, st);
+        e.btime = birthMs;
         if (!e.isDir) {
             m_files.push_back(std::move(e));
             if (m_files.size() == kBatch)
@@ -360,8 +369,10 @@ Measure measure(const QString &path, const std::atomic_bool *cancel, const Progr
     Measure total;
     QByteArray rootNative;
     struct stat st;
-    if (!statPath(path, rootNative, st) || isSpecial(st.st_mode))
+    qint64 rootBirth = 0;
+    if (!statPath(path, rootNative, st, &rootBirth) || isSpecial(st.st_mode))
         return total;
+    total.touched = posixfs::lastTouched(st, rootBirth);
     if (!S_ISDIR(st.st_mode)) {
         // A plain file, or a link measured as itself; links are never entered.
         total.bytes = qint64(st.st_blocks) * 512;
@@ -390,11 +401,14 @@ Measure measure(const QString &path, const std::atomic_bool *cancel, const Progr
         return helpers.back().get();
     };
     pool::run(walk);
+    const qint64 rootTouched = total.touched;
     total = first.total();
+    total.touched = qMax(total.touched, rootTouched);
     for (const auto &l : helpers) {
         total.bytes += l->total().bytes;
         total.files += l->total().files;
         total.newest = qMax(total.newest, l->total().newest);
+        total.touched = qMax(total.touched, l->total().touched);
     }
     return total;
 }

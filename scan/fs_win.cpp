@@ -90,6 +90,8 @@ QList<Entry> list(const QString &dir)
                 e.links = data && e.inode != 0 ? 2 : 1;
                 e.mtime = toMs(d->LastWriteTime.QuadPart);
                 e.atime = toMs(d->LastAccessTime.QuadPart);
+                e.ctime = toMs(d->ChangeTime.QuadPart);
+                e.btime = toMs(d->CreationTime.QuadPart);
                 e.device = device;
                 out.append(e);
             }
@@ -120,6 +122,7 @@ bool stat(const QString &path, Entry &entry)
         data.dwFileAttributes = attributes.dwFileAttributes & ~DWORD(FILE_ATTRIBUTE_REPARSE_POINT);
         data.ftLastWriteTime = attributes.ftLastWriteTime;
         data.ftLastAccessTime = attributes.ftLastAccessTime;
+        data.ftCreationTime = attributes.ftCreationTime;
         data.nFileSizeHigh = attributes.nFileSizeHigh;
         data.nFileSizeLow = attributes.nFileSizeLow;
     }
@@ -134,6 +137,7 @@ bool stat(const QString &path, Entry &entry)
     e.size = isData ? qint64((quint64(data.nFileSizeHigh) << 32) | data.nFileSizeLow) : 0;
     e.mtime = toMs(data.ftLastWriteTime);
     e.atime = toMs(data.ftLastAccessTime);
+    e.btime = toMs(data.ftCreationTime);
     // Size on disk, identity and link count need the entry opened for its
     // attributes; an offline or cloud-only file is left closed and counts as
     // taking no space here.
@@ -144,6 +148,10 @@ bool stat(const QString &path, Entry &entry)
         if (h != INVALID_HANDLE_VALUE) {
             BY_HANDLE_FILE_INFORMATION by{};
             FILE_STANDARD_INFO standard{};
+            FILE_BASIC_INFO basic{};
+            // The change time is not in the directory entry's find data.
+            if (GetFileInformationByHandleEx(h, FileBasicInfo, &basic, sizeof basic))
+                e.ctime = toMs(basic.ChangeTime.QuadPart);
             if (GetFileInformationByHandle(h, &by)) {
                 e.device = qint64(by.dwVolumeSerialNumber);
                 e.inode = qint64((quint64(by.nFileIndexHigh) << 32) | by.nFileIndexLow);

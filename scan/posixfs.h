@@ -14,8 +14,13 @@ namespace posixfs {
 // the root of a mount: a bind mount of the same file system has the same
 // st_dev as its parent, so only the mount identity tells (statx's
 // STATX_ATTR_MOUNT_ROOT, or the mount ids of name_to_handle_at on kernels
-// without it). False with errno set when the entry cannot be described.
-bool statAt(int dirFd, const char *name, struct stat &st, bool *mountRoot = nullptr);
+// without it), and its birth time in ms since the Unix epoch (0 where the
+// file system keeps none). False with errno set when the entry cannot be
+// described.
+bool statAt(int dirFd, const char *name, struct stat &st, bool *mountRoot = nullptr, qint64 *birthMs = nullptr);
+
+// fs::lastTouched() of a described entry.
+qint64 lastTouched(const struct stat &st, qint64 birthMs);
 
 // Opens the folder at `path` for reading (O_DIRECTORY, close-on-exec). The
 // deepest catalogue base that holds it (the home folder, the XDG folders, the

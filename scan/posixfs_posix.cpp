@@ -1,6 +1,7 @@
 #include "scan/posixfs.h"
 
 #include "scan/appguard.h"
+#include "scan/fs.h"
 #include "scan/pathrules.h"
 #include "scan/uniquefd.h"
 
@@ -37,11 +38,28 @@ int mountIdAt(int dirFd, const char *name)
 
 } // namespace
 
-bool statAt(int dirFd, const char *name, struct stat &st, bool *mountRoot)
+namespace {
+
+qint64 toMs(const timespec &t)
+{
+    return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
+}
+
+} // namespace
+
+qint64 lastTouched(const struct stat &st, qint64 birthMs)
+{
+    return fs::lastTouched(S_ISDIR(st.st_mode), toMs(st.st_mtim), toMs(st.st_ctim), toMs(st.st_atim), birthMs);
+}
+
+bool statAt(int dirFd, const char *name, struct stat &st, bool *mountRoot, qint64 *birthMs)
 {
     struct statx sx;
-    if (::statx(dirFd, name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, STATX_BASIC_STATS, &sx) != 0)
+    // The birth time costs nothing extra where the file system keeps one.
+    if (::statx(dirFd, name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, STATX_BASIC_STATS | STATX_BTIME, &sx) != 0)
         return false;
+    if (birthMs)
+        *birthMs = (sx.stx_mask & STATX_BTIME) ? qint64(sx.stx_btime.tv_sec) * 1000 + sx.stx_btime.tv_nsec / 1000000 : 0;
     st = {};
     st.st_dev = makedev(sx.stx_dev_major, sx.stx_dev_minor);
     st.st_ino = sx.stx_ino;

@@ -96,6 +96,8 @@ void Scanner::run(const CatalogueSource &source, const QStringList &exclusions)
     const QList<CategoryDef> defs = source();
     emit started(defs);
     m_apps = snapshot();
+    // The folders programs are working in at the start of the scan.
+    const OpenFiles open = OpenFiles::capture();
 
     // Excluded folders and files inside an item, and guarded applications'
     // folders, are neither counted nor entered, so an item's size is what
@@ -106,7 +108,7 @@ void Scanner::run(const CatalogueSource &source, const QStringList &exclusions)
     QList<CategoryResult> results;
     for (int i = 0; i < defs.size() && !cancelled(); ++i) {
         emit categoryStarted(i);
-        CategoryResult r = scanCategory(defs.at(i), exclusions, excluded, foundSoFar, &examined);
+        CategoryResult r = scanCategory(defs.at(i), exclusions, excluded, open, foundSoFar, &examined);
         if (cancelled())
             break; // a half-measured category would understate what is there
         foundSoFar += r.bytes;
@@ -120,9 +122,27 @@ void Scanner::run(const CatalogueSource &source, const QStringList &exclusions)
 }
 
 CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &exclusions,
-                                     const ExclusionMatcher &excluded, qint64 foundSoFar, qint64 *examinedFiles)
+                                     const ExclusionMatcher &excluded, const OpenFiles &open, qint64 foundSoFar,
+                                     qint64 *examinedFiles)
 {
     CategoryResult result(def);
+    // A folder a program works in, or one that holds such a folder, is left
+    // out like a file in use, with a note that names who holds it.
+    const auto inUse = [&](const QString &path) {
+        QList<FileHolder> holders;
+        if (!open.holdsBusyFolder(path, &holders))
+            return false;
+        QStringList names;
+        for (const FileHolder &h : std::as_const(holders))
+            names.append(QCoreApplication::translate("Categories", "%1 (PID %2)").arg(h.name).arg(h.pid));
+        result.notes.append(
+            names.isEmpty()
+                ? QCoreApplication::translate("Categories", "%1 is left out: another program is working in it.")
+                      .arg(QDir::toNativeSeparators(path))
+                : QCoreApplication::translate("Categories", "%1 is left out: in use by %2.")
+                      .arg(QDir::toNativeSeparators(path), names.join(QLatin1String(", "))));
+        return true;
+    };
 
     if (def.isTrash) {
         qint64 bytes = 0;
@@ -161,7 +181,7 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
         timer.restart();
         emit progress(foundSoFar + categoryBytes + bytes, *examinedFiles + files, dir);
     };
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    const qint64 now = fs::now();
 
     for (const CategoryRoot &root : def.roots) {
         if (cancelled())
@@ -183,6 +203,8 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
             // not this folder's contents: never counted, never cleaned.
             fs::Entry self;
             if (fs::stat(root.path, self) && self.isMount)
+                continue;
+            if (inUse(root.path))
                 continue;
             ExclusionMatcher keepingLinked;
             if (root.singleLinkFiles) {
@@ -232,6 +254,8 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
 
             fs::Measure m;
             if (entry.isDir && !entry.isLink) {
+                if (inUse(full))
+                    continue;
                 m = fs::measure(full, &m_cancel, onProgress, &excluded);
             } else {
                 m.bytes = entry.allocated;
@@ -239,7 +263,10 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
                 m.newest = entry.mtime;
             }
             const qint64 newest = std::max(m.newest, entry.mtime);
-            if (root.minAgeMs > 0 && now - newest <= root.minAgeMs)
+            // Judged by every time anyone's action leaves, not the
+            // modification time alone: an archive unpacked a minute ago
+            // keeps the years-old times of what it holds.
+            if (root.minAgeMs > 0 && now - std::max(m.touched, fs::lastTouched(entry)) <= root.minAgeMs)
                 continue;
             *examinedFiles += m.files;
             categoryBytes += m.bytes;
@@ -250,6 +277,7 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
                 item.bytes = m.bytes;
                 item.files = m.files;
                 item.newest = newest;
+                item.minAgeMs = root.minAgeMs;
                 result.items.append(item);
             }
         }

@@ -58,7 +58,8 @@ signals:
 private:
     void run(const CatalogueSource &source, const QStringList &exclusions);
     CategoryResult scanCategory(const CategoryDef &def, const QStringList &exclusions,
-                                const ExclusionMatcher &excluded, qint64 foundSoFar, qint64 *examinedFiles);
+                                const ExclusionMatcher &excluded, const OpenFiles &open, qint64 foundSoFar,
+                                qint64 *examinedFiles);
     bool cancelled() const { return m_cancel.load(std::memory_order_relaxed); }
 
     // Whether the current user owns the entry at path (a link is not

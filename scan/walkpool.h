@@ -46,9 +46,10 @@ public:
     // `folder` (encoded, as the kernel sees it) is about to be listed; the
     // reference stays valid until endFolder().
     virtual void beginFolder(const std::string &folder) { (void)folder; }
-    // One entry of that folder. True enters it when it is a folder (the
-    // answer is ignored for everything else).
-    virtual bool entry(const char *name, std::size_t length, const struct stat &st) = 0;
+    // One entry of that folder, with its birth time (ms, 0 when unknown).
+    // True enters it when it is a folder (the answer is ignored for
+    // everything else).
+    virtual bool entry(const char *name, std::size_t length, const struct stat &st, long long birthMs) = 0;
     // The folder is done, or the walk stopped inside it.
     virtual void endFolder() {}
 };

@@ -171,7 +171,8 @@ private:
                 break;
             struct stat st;
             bool mount = false;
-            if (!posixfs::statAt(fd, name, st, &mount))
+            qint64 birth = 0;
+            if (!posixfs::statAt(fd, name, st, &mount, &birth))
                 continue; // gone since it was listed
             if (isSpecial(st.st_mode) || mount)
                 continue;
@@ -181,7 +182,7 @@ private:
             const bool isDir = S_ISDIR(st.st_mode);
             if (isDir && st.st_dev != m_walk.device && st.st_dev != 0 && m_walk.device != 0)
                 continue;
-            if (!lister.entry(name, len, st) || !isDir)
+            if (!lister.entry(name, len, st, birth) || !isDir)
                 continue;
             child.assign(folder);
             if (child.empty() || child.back() != '/')

@@ -4,6 +4,7 @@
 #include "app/platform.h"
 #include "app/trash.h"
 #include "scan/fs.h"
+#include "scan/scanner.h"
 #include "support/testsupport.h"
 
 #include <QProcess>
@@ -11,8 +12,14 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <memory>
 
+#include <csignal>
+
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -119,6 +126,108 @@ struct Holder final
     bool ready = false;
 };
 
+constexpr qint64 kDayMs = 24LL * 60 * 60 * 1000;
+constexpr qint64 kHourMs = 60LL * 60 * 1000;
+
+// Sets the access and modification times (ms since the epoch; -1 leaves one
+// as it is). The change time becomes now, as it does for every program.
+bool setTimes(const QString &path, qint64 atimeMs, qint64 mtimeMs)
+{
+    const auto spec = [](qint64 ms) {
+        return ms < 0 ? timespec{0, UTIME_OMIT} : timespec{time_t(ms / 1000), long(ms % 1000) * 1000000};
+    };
+    const timespec times[2] = {spec(atimeMs), spec(mtimeMs)};
+    return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
+// Every time of a tree (access and modification) set to `ms`.
+void setTreeTimes(const QString &root, qint64 ms)
+{
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        setTimes(it.next(), ms, ms);
+    setTimes(root, ms, ms);
+}
+
+// The scanner's verdict on a listing root shared like /tmp, with the day rule.
+CategoryResult scanShared(const QString &folder)
+{
+    CategoryRoot root;
+    root.path = folder;
+    root.ownEntriesOnly = true;
+    root.minAgeMs = kDayMs;
+    CategoryDef def;
+    def.id = QStringLiteral("temp");
+    def.roots = {root};
+    Scanner scanner([def] { return QList<CategoryDef>{def}; });
+    CategoryResult result;
+    QObject::connect(&scanner, &Scanner::finished, &scanner,
+                     [&](const QList<CategoryResult> &r, bool) { result = r.value(0); }, Qt::DirectConnection);
+    scanner.start({});
+    scanner.wait();
+    return result;
+}
+
+QStringList labels(const CategoryResult &r)
+{
+    QStringList out;
+    for (const ScanItem &i : r.items)
+        out.append(i.label);
+    out.sort();
+    return out;
+}
+
+// A child of this test program that works in a folder until it is killed:
+// its working folder, its root, an open descriptor on the folder, or a BSD
+// lock on it, as root optionally under another user.
+struct FolderHolder final
+{
+    enum Kind { WorkingFolder, Root, Descriptor, Lock, OtherUsersWorkingFolder };
+
+    FolderHolder(Kind kind, const QString &folder)
+    {
+        int ready[2];
+        if (::pipe(ready) != 0)
+            return;
+        const QByteArray path = QFile::encodeName(folder);
+        pid = ::fork();
+        if (pid == 0) {
+            // Only system calls from here on: the parent has threads.
+            ::close(ready[0]);
+            bool ok = true;
+            if (kind == WorkingFolder || kind == OtherUsersWorkingFolder)
+                ok = ::chdir(path.constData()) == 0;
+            else if (kind == Root)
+                ok = ::chroot(path.constData()) == 0;
+            else {
+                const int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY);
+                ok = fd >= 0 && (kind != Lock || ::flock(fd, LOCK_EX) == 0);
+            }
+            if (kind == OtherUsersWorkingFolder)
+                ok = ok && ::setgid(65534) == 0 && ::setuid(65534) == 0;
+            if (!ok || ::write(ready[1], "r", 1) != 1)
+                ::_exit(1);
+            for (;;)
+                ::pause();
+        }
+        ::close(ready[1]);
+        char c = 0;
+        this->ready = pid > 0 && ::read(ready[0], &c, 1) == 1;
+        ::close(ready[0]);
+    }
+    ~FolderHolder()
+    {
+        if (pid > 0) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+        }
+    }
+
+    pid_t pid = -1;
+    bool ready = false;
+};
+
 } // namespace
 
 class TestCleaner final : public QObject
@@ -132,7 +241,83 @@ private slots:
         QVERIFY(qEnvironmentVariable("XDG_DATA_HOME").contains(QLatin1String("test-sandbox")));
     }
 
-    void cleanup() { QDir(trash::homeTrash()).removeRecursively(); }
+    void cleanup()
+    {
+        QDir(trash::homeTrash()).removeRecursively();
+        fs::detail::setClockOffset(0);
+    }
+
+    // What "old" means for shared temporary folders: nothing a user did to
+    // an entry, or anything in it, in the last day. Times are real; the
+    // engines' clock is moved forward instead (a status-change time cannot
+    // be set), so that "now" is `clock` hours ahead. Every row is scanned,
+    // then cleaned in both modes as results shown for hours would be.
+    void ageRule_data()
+    {
+        QTest::addColumn<QString>("entry");  // "dir" or "file"
+        QTest::addColumn<int>("clock");      // hours the engines' clock is ahead
+        QTest::addColumn<QString>("recent"); // what is made recent, relative to the engines' "now": an
+                                             // "a:" (access) or "m:" (modification) time of a path in the entry
+        QTest::addColumn<bool>("offered");
+        QTest::addColumn<bool>("removed");
+
+        // Everything years back, but unpacked (cp -a, tar, unzip) or
+        // downloaded (wget, curl -R) a minute ago: the change time says so.
+        QTest::newRow("unpacked archive") << "dir" << 0 << "" << false << false;
+        QTest::newRow("download with the server's time") << "file" << 0 << "" << false << false;
+        QTest::newRow("read an hour ago, not written") << "file" << 48 << "a:" << false << false;
+        QTest::newRow("a folder written to an hour ago") << "dir" << 48 << "m:sub" << false << false;
+        QTest::newRow("a file deep inside read an hour ago") << "dir" << 48 << "a:sub/deep.c" << false << false;
+        // A listing (ours included) refreshes a folder's access time.
+        QTest::newRow("folders listed an hour ago") << "dir" << 48 << "a:sub" << true << true;
+        QTest::newRow("written to after the scan") << "dir" << 48 << "after m:sub/deep.c" << true << false;
+        QTest::newRow("untouched for two days") << "dir" << 48 << "" << true << true;
+        QTest::newRow("a file untouched for two days") << "file" << 48 << "" << true << true;
+    }
+
+    void ageRule()
+    {
+        QFETCH(QString, entry);
+        QFETCH(int, clock);
+        QFETCH(QString, recent);
+        QFETCH(bool, offered);
+        QFETCH(bool, removed);
+        const qint64 yearsAgo = QDateTime::currentMSecsSinceEpoch() - 3 * 365 * kDayMs;
+        for (const bool toTrash : {false, true}) {
+            TempFolder tmp;
+            const QString path = entry == QLatin1String("dir") ? tmp.makeDir(QStringLiteral("shared/e"))
+                                                               : tmp.makeFile(QStringLiteral("shared/e"), "data");
+            if (entry == QLatin1String("dir"))
+                tmp.makeFile(QStringLiteral("shared/e/sub/deep.c"), "int main;");
+            setTreeTimes(path, yearsAgo);
+            fs::detail::setClockOffset(clock * kHourMs);
+            const qint64 anHourAgo = fs::now() - kHourMs;
+            const bool afterScan = recent.startsWith(QLatin1String("after "));
+            const QString what = afterScan ? recent.mid(6) : recent;
+            const auto makeRecent = [&] {
+                if (!what.isEmpty()) {
+                    const QString target = what.mid(2).isEmpty() ? path : path + QLatin1Char('/') + what.mid(2);
+                    QVERIFY(setTimes(target, what.startsWith(QLatin1Char('a')) ? anHourAgo : -1,
+                                     what.startsWith(QLatin1Char('m')) ? anHourAgo : -1));
+                }
+            };
+            if (!afterScan)
+                makeRecent();
+            const CategoryResult scanned = scanShared(tmp.path(QStringLiteral("shared")));
+            QCOMPARE(labels(scanned), offered ? QStringList{QStringLiteral("e")} : QStringList());
+            if (afterScan)
+                makeRecent();
+
+            // Offered or not, the cleaner looks again.
+            ScanItem it = item(path);
+            it.minAgeMs = kDayMs;
+            const CleanReport r = clean({temp({it})}, toTrash);
+            QCOMPARE(exists(path), !removed);
+            QCOMPARE(logLines(r.logPath).contains(QStringLiteral("SKIPPED  %1  (changed since the scan)").arg(path)),
+                     !removed);
+            QCOMPARE(r.skippedCount, removed ? 0 : 1);
+        }
+    }
 
     void runLog()
     {
@@ -354,44 +539,79 @@ private slots:
         QVERIFY(exists(dir));
     }
 
-    void fileStaysBusy_data()
+    // What a program is using stays, in both modes, and its holder is named:
+    // a file held open, and a folder some process works in (or one holding
+    // such a folder, as a build folder holds the terminal's), which the scan
+    // does not offer either.
+    void inUse_data()
     {
-        QTest::addColumn<bool>("moveToTrash");
-        QTest::addColumn<int>("error");
-        QTest::addColumn<QString>("finalReason");
-        QTest::newRow("delete") << false << int(EBUSY) << QStringLiteral("in use or access denied, error %1").arg(EBUSY);
-        QTest::newRow("trash") << true << 0 << "in use or access denied";
+        QTest::addColumn<int>("kind");       // -1: a file held open, else a FolderHolder::Kind
+        QTest::addColumn<QString>("held");   // what the holder holds, inside the item "held"
+        QTest::addColumn<bool>("rootOnly");
+        QTest::newRow("file held open") << -1 << "" << false;
+        QTest::newRow("a terminal's working folder below the item") << int(FolderHolder::WorkingFolder) << "src/deep"
+                                                                    << false;
+        QTest::newRow("folder held open") << int(FolderHolder::Descriptor) << "" << false;
+        QTest::newRow("folder locked (flock)") << int(FolderHolder::Lock) << "src" << false;
+        QTest::newRow("a process's root") << int(FolderHolder::Root) << "" << true;
+        QTest::newRow("another user's working folder") << int(FolderHolder::OtherUsersWorkingFolder) << "src" << true;
     }
 
-    void fileStaysBusy()
+    void inUse()
     {
-        QFETCH(bool, moveToTrash);
-        QFETCH(int, error);
-        QFETCH(QString, finalReason);
-        TempFolder tmp;
-        const QString busy = tmp.makeFile(QStringLiteral("held.log"), "held");
-        const QString other = tmp.makeFile(QStringLiteral("other.log"), "free");
-        Holder holder(busy);
-        QVERIFY(holder.ready);
+        QFETCH(int, kind);
+        QFETCH(QString, held);
+        QFETCH(bool, rootOnly);
+        if (rootOnly && ::geteuid() != 0)
+            QSKIP("needs root");
+        for (const bool moveToTrash : {false, true}) {
+            TempFolder tmp;
+            const bool file = kind < 0;
+            const QString busy = file ? tmp.makeFile(QStringLiteral("shared/held"), "held")
+                                      : tmp.makeDir(QStringLiteral("shared/held"));
+            tmp.makeFile(QStringLiteral("shared/held/src/deep/main.c"), "int main;");
+            const QString other = tmp.makeFile(QStringLiteral("shared/other.log"), "free");
+            std::unique_ptr<Holder> fileHolder;
+            std::unique_ptr<FolderHolder> folderHolder;
+            if (file)
+                fileHolder = std::make_unique<Holder>(busy);
+            else
+                folderHolder = std::make_unique<FolderHolder>(FolderHolder::Kind(kind), held.isEmpty() ? busy : busy + QLatin1Char('/') + held);
+            QVERIFY(file ? fileHolder->ready : folderHolder->ready);
+            const qint64 pid = file ? fileHolder->process.processId() : folderHolder->pid;
+            const QString name = file ? QStringLiteral("sleep") : QStringLiteral("tst_cleaner");
 
-        CategoryResult c = temp({item(busy), item(other)});
-        c.needsAdmin = true;
-        const CleanReport r = clean({c}, moveToTrash);
-        const QStringList lines = logLines(r.logPath);
-        const qint64 pid = holder.process.processId();
-        QCOMPARE(lines.filter(QStringLiteral("BUSY")),
-                 QStringList{QStringLiteral("BUSY     %1  (error %2, will retry)").arg(busy).arg(error)});
-        QCOMPARE(lines.filter(QStringLiteral("SKIPPED")),
-                 QStringList{QStringLiteral("SKIPPED  %1  (%2; held by sleep [%3])").arg(busy, finalReason).arg(pid)});
-        QCOMPARE(r.holders, (QList<CleanReport::Holder>{{QStringLiteral("sleep"), {pid}, 1}}));
-        QCOMPARE(r.heldFiles, 1);
-        QCOMPARE(r.busy, (QList<CleanReport::Busy>{{busy, QStringLiteral("temp"), 4096, 1}}));
-        QCOMPARE(r.skippedCount, 1);
-        QCOMPARE(r.skippedSamples, QStringList{busy});
-        // Root needs no elevation; anyone else would be told to get it.
-        QCOMPARE(r.needsAdmin, ::geteuid() != 0);
-        QVERIFY(exists(busy));
-        QVERIFY(!exists(other));
+            if (!file) {
+                fs::detail::setClockOffset(2 * kDayMs);
+                const CategoryResult scanned = scanShared(tmp.path(QStringLiteral("shared")));
+                QCOMPARE(labels(scanned), QStringList{QStringLiteral("other.log")});
+                QCOMPARE(scanned.notes, QStringList{QStringLiteral("%1 is left out: in use by %2 (PID %3).").arg(busy, name).arg(pid)});
+            }
+
+            CategoryResult c = temp({item(busy), item(other)});
+            c.needsAdmin = true;
+            const CleanReport r = clean({c}, moveToTrash);
+            const QStringList lines = logLines(r.logPath);
+            const int error = moveToTrash ? 0 : EBUSY;
+            const QString reason = moveToTrash ? QStringLiteral("in use or access denied")
+                                               : QStringLiteral("in use or access denied, error %1").arg(EBUSY);
+            QCOMPARE(lines.filter(QStringLiteral("BUSY")),
+                     QStringList{QStringLiteral("BUSY     %1  (error %2, will retry)").arg(busy).arg(error)});
+            QCOMPARE(lines.filter(QStringLiteral("SKIPPED")),
+                     QStringList{QStringLiteral("SKIPPED  %1  (%2; held by %3 [%4])").arg(busy, reason, name).arg(pid)});
+            QCOMPARE(r.holders, (QList<CleanReport::Holder>{{name, {pid}, 1}}));
+            QCOMPARE(r.heldFiles, 1);
+            QCOMPARE(r.busy.size(), 1);
+            QCOMPARE(r.busy.at(0).path, busy);
+            QCOMPARE(r.skippedCount, 1);
+            QCOMPARE(r.skippedSamples, QStringList{busy});
+            // Root needs no elevation; anyone else would be told to get it.
+            QCOMPARE(r.needsAdmin, ::geteuid() != 0);
+            QVERIFY(exists(busy));
+            QVERIFY(file || exists(busy + QStringLiteral("/src/deep/main.c")));
+            QVERIFY(!exists(other));
+            fs::detail::setClockOffset(0);
+        }
     }
 
     // An item folder swapped for a link after the scan is reported, and the
