@@ -1,7 +1,9 @@
 // The cleaner against a hostile file system, one random tree per seed. A tree
 // holds nested folders, files of random sizes and ages, symbolic and hard
 // links into and out of the selection, FIFOs, sockets, unnameable names, files
-// held open, exclusions and guarded application folders. It is scanned through
+// held open, folders other processes work in, listing roots with the day rule
+// of shared temporary folders and entries there touched in the last hours
+// (before or after the scan), exclusions and guarded application folders. It is scanned through
 // the Scanner, some items are unticked, the tree is tampered with behind the
 // scan's back (folders, roots and the folders above them swapped for links;
 // bind mounts when running as root) and while the cleaner works (folders it
@@ -17,12 +19,13 @@
 //   VARNHOLT_PROPERTY_SEED=S    only seed S, with the tree the cleaner met
 //   VARNHOLT_PROPERTY_VERBOSE   describe every tree, not only failing ones
 //   VARNHOLT_PROPERTY_OFF=a,b   leave features out to narrow a failure down:
-//       symlink hardlink special busy exclude guard odd unselect swap race mount
+//       symlink hardlink special busy cwd age exclude guard odd unselect swap race mount
 
 #include "app/platform.h"
 #include "app/trash.h"
 #include "clean/cleaner.h"
 #include "scan/appguard.h"
+#include "scan/fs.h"
 #include "scan/pathrules.h"
 #include "scan/scanner.h"
 #include "support/testsupport.h"
@@ -31,6 +34,7 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include <climits>
 #include <numeric>
 #include <random>
 
@@ -41,6 +45,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -193,6 +198,11 @@ public:
     {
         for (int fd : std::as_const(m_held))
             ::close(fd);
+        for (const pid_t pid : std::as_const(m_workers)) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+        }
+        fs::detail::setClockOffset(0);
         for (const QByteArray &m : mountsBelow(enc(m_tmp.path())))
             ::umount2(m.constData(), MNT_DETACH);
         QDir(trash::homeTrash()).removeRecursively();
@@ -486,6 +496,11 @@ private:
             : isExcluded(dec(path), m_exclusions)   ? QStringLiteral("excluded")
             : isGuardedPath(dec(path))              ? QStringLiteral("guarded")
             : m_heldInodes.contains({n.dev, n.ino}) ? QStringLiteral("in use")
+            : m_recent.contains({n.dev, n.ino}) && std::any_of(m_agedRoots.cbegin(), m_agedRoots.cend(), [&](const QString &r) { return under(path, enc(r)); })
+                ? QStringLiteral("touched in the last day")
+            : std::any_of(m_workDirs.cbegin(), m_workDirs.cend(),
+                          [&](const QByteArray &w) { return path == w || under(path, w) || under(w, path); })
+                ? QStringLiteral("a process works there")
             : m_mounts.contains(path)               ? QStringLiteral("mount point")
                                                     : QString();
     }
@@ -505,6 +520,16 @@ private:
     QStringList m_insideFiles, m_insideDirs, m_insideAll, m_outsideFiles, m_outsideDirs, m_links, m_hardLinks;
     QList<Mount> m_laterMounts;
     QSet<QByteArray> m_mounts;
+    // Entries of day-rule roots touched in the last hours, some after the
+    // scan, by identity; the day-rule roots.
+    void touchRecently(int percent);
+    void startWorkers(int percent);
+    QSet<Inode> m_recent;
+    QStringList m_agedRoots;
+    // Child processes working in folders of the tree, and those folders as
+    // the cleaner meets them (wherever tampering moved them).
+    QList<pid_t> m_workers;
+    QList<QByteArray> m_workDirs;
     QList<int> m_held;
     QSet<Inode> m_heldInodes;
     QList<Place> m_places;
@@ -539,6 +564,10 @@ void Case::build()
             root.label = QStringLiteral("Root %1").arg(k);
         else if (chance(20))
             root.patterns = QStringList{QStringLiteral("*.tmp"), QStringLiteral("*.log")};
+        if (!root.isLabelled() && on("age") && chance(50)) {
+            root.minAgeMs = 24LL * 60 * 60 * 1000;
+            m_agedRoots.append(root.path);
+        }
         fill(root.path, 0, true);
         CategoryDef &def = m_defs[pick(0, int(m_defs.size()) - 1)];
         def.roots.append(root);
@@ -574,6 +603,35 @@ void Case::build()
     }
     if (!held.isEmpty())
         m_desc.append(QStringLiteral("held open: ") + held.join(QStringLiteral(", ")));
+    startWorkers(20);
+    // The engines' clock three days ahead: the tree is old to it, but for
+    // what is touched in its last hours.
+    fs::detail::setClockOffset(3 * 24 * 60 * 60 * 1000LL);
+    touchRecently(50);
+}
+
+void Case::startWorkers(int percent)
+{
+    QStringList workers;
+    for (int i = 0, n = on("cwd") && chance(percent) && !m_insideDirs.isEmpty() ? pick(1, 2) : 0; i < n; ++i) {
+        const QByteArray dir = enc(any(m_insideDirs));
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            // System calls only: the parent has threads.
+            if (::chdir(dir.constData()) != 0)
+                ::_exit(1);
+            for (;;)
+                ::pause();
+        }
+        if (pid > 0) {
+            m_workers.append(pid);
+            workers.append(rel(dir));
+        }
+    }
+    if (!workers.isEmpty())
+        m_desc.append(QStringLiteral("processes working in%1: ")
+                          .arg(m_places.isEmpty() ? QString() : QStringLiteral(" after the scan"))
+                      + workers.join(QStringLiteral(", ")));
     for (int i = 0, n = m_withMounts ? pick(1, 2) : 0; i < n; ++i) {
         const int kind = pick(0, 2);
         if (kind == 0) {  // on a new, empty folder, before or after the scan
@@ -588,6 +646,37 @@ void Case::build()
             m_laterMounts.append({any(m_roots + m_groups), QString()});
         }
     }
+}
+
+void Case::touchRecently(int percent)
+{
+    QStringList touched;
+    for (const QString &root : std::as_const(m_agedRoots)) {
+        QStringList inside;
+        for (const QString &p : std::as_const(m_insideAll)) {
+            if (p.startsWith(root + QLatin1Char('/')) && (m_insideFiles.contains(p) || m_insideDirs.contains(p)))
+                inside.append(p);
+        }
+        for (int i = 0, n = chance(percent) && !inside.isEmpty() ? pick(1, 2) : 0; i < n; ++i) {
+            const QString path = any(inside);
+            struct stat st;
+            if (::lstat(enc(path).constData(), &st) != 0)
+                continue;
+            // A folder's access time is left out: a listing refreshes it.
+            const bool access = !S_ISDIR(st.st_mode) && chance(50);
+            const qint64 ms = fs::now() - pick(0, 3 * 3600) * 1000LL;
+            const timespec when{time_t(ms / 1000), 0};
+            const timespec times[2] = {access ? when : timespec{0, UTIME_OMIT}, access ? timespec{0, UTIME_OMIT} : when};
+            if (::utimensat(AT_FDCWD, enc(path).constData(), times, AT_SYMLINK_NOFOLLOW) == 0) {
+                m_recent.insert({qint64(st.st_dev), qint64(st.st_ino)});
+                touched.append(rel(path) + (access ? QStringLiteral(" (read)") : QString()));
+            }
+        }
+    }
+    if (!touched.isEmpty())
+        m_desc.append(QStringLiteral("touched in the last hours%1: ")
+                          .arg(m_places.isEmpty() ? QString() : QStringLiteral(" after the scan"))
+                      + touched.join(QStringLiteral(", ")));
 }
 
 // Outside the selected items nothing changed, appeared or went; inside them,
@@ -757,6 +846,8 @@ QStringList Case::run()
     QStringList problems;
 
     const QList<CategoryResult> selection = select(results);
+    touchRecently(30);
+    startWorkers(30);
     tamper();
     const Snapshot unpreviewed = snapshot(root, m_mounts);
     CleanReport preview;
@@ -812,6 +903,17 @@ QStringList Case::run()
         problems += checkPreview(preview, after);
     // The report's figures are the scan's minus what is left, so they can be
     // held to the disk only when the tree did not change under the scan.
+    // Where the processes work now (the race may have moved a folder out of
+    // the selection, and what held it is free to go); none lost its folder.
+    for (const pid_t pid : std::as_const(m_workers)) {
+        char where[PATH_MAX];
+        const ssize_t n = ::readlink(QByteArray("/proc/" + QByteArray::number(pid) + "/cwd").constData(), where, sizeof where);
+        const QByteArray dir = n > 0 && n < ssize_t(sizeof where) ? QByteArray(where, n) : QByteArray();
+        if (dir.endsWith(" (deleted)"))
+            problems.append(QStringLiteral("the folder process %1 works in was removed: %2").arg(pid).arg(rel(dir)));
+        if (!dir.isEmpty())
+            m_workDirs.append(dir);
+    }
     return problems + checkTree(after) + checkTrash(after, snapshot(bin + "/files"), m_tampered ? nullptr : &report) + checkLog(report);
 }
 

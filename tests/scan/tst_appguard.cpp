@@ -263,24 +263,6 @@ private slots:
     }
 #endif
 
-    void inUseWhileChildHoldsFile()
-    {
-        if (testsupport::runsUnderWine())
-            QSKIP("Wine's Restart Manager is a stub that never names a holder");
-        TempFolder tmp;
-        QVERIFY(tmp.isValid());
-        const QString file = tmp.makeFile("held.txt", "data");
-        QVERIFY(!isFileInUse(file));
-        QVERIFY(!isFileInUse(tmp.makeDir("idle")));
-        QVERIFY(!isFileInUse(tmp.path("missing.txt")));
-        QVERIFY(!isFileInUse(QString()));
-        QProcess child;
-        QVERIFY(startHolder(child, file));
-        QVERIFY(isFileInUse(file));
-        stopHolder(child);
-        QVERIFY(!isFileInUse(file));
-    }
-
 #ifdef Q_OS_UNIX
     // Mapped but no longer open: only /proc/<pid>/maps knows.
     void inUseWhileMapped()

@@ -1,5 +1,4 @@
 #include "scan/scanner.h"
-#include "scan/fs.h"
 
 #include "support/testsupport.h"
 
@@ -288,39 +287,6 @@ private slots:
         QVERIFY(r.bytes >= 5000);
     }
 #endif
-
-    // Shared folders (/tmp) hold other users' files and the live files of
-    // running programs: only the user's own old entries are offered.
-    void sharedFolderRules()
-    {
-        TempFolder tmp;
-        // The engines' clock two days ahead: what is made now is old to it
-        // (the age rule's own cases are tst_cleaner's).
-        fs::detail::setClockOffset(2 * 24 * 60 * 60 * 1000LL);
-        auto resetClock = qScopeGuard([] { fs::detail::setClockOffset(0); });
-        const QDateTime fresh = QDateTime::currentDateTime().addDays(2).addSecs(-60);
-        tmp.makeFileOfSize(QStringLiteral("shared/fresh"), 4096);
-        tmp.makeFileOfSize(QStringLiteral("shared/old"), 4096);
-        tmp.makeFileOfSize(QStringLiteral("shared/live-folder/new"), 4096);
-        tmp.makeFileOfSize(QStringLiteral("shared/stale-folder/f"), 4096);
-        for (const char *p : {"shared/fresh", "shared/live-folder/new"})
-            QVERIFY(tmp.setMTime(QLatin1String(p), fresh));
-        const QDateTime old = QDateTime::currentDateTime();
-#ifdef Q_OS_UNIX
-        if (::geteuid() == 0) {
-            // Another user's old file in the same folder.
-            const QString theirs = tmp.makeFileOfSize(QStringLiteral("shared/theirs"), 4096);
-            QVERIFY(tmp.setMTime(QStringLiteral("shared/theirs"), old));
-            QVERIFY(::lchown(QFile::encodeName(theirs).constData(), 65534, 65534) == 0);
-        }
-#endif
-
-        CategoryRoot root = listing(tmp.path(QStringLiteral("shared")));
-        root.ownEntriesOnly = true;
-        root.minAgeMs = 24 * 60 * 60 * 1000;
-        QCOMPARE(labels(scan({def(QStringLiteral("temp"), {root})}).results.value(0)),
-                 QStringList({QStringLiteral("old"), QStringLiteral("stale-folder")}));
-    }
 
     void runningOwners_data()
     {
