@@ -7,12 +7,10 @@
 #include "scan/scanner.h"
 #include "support/testsupport.h"
 
-#include <QProcess>
 #include <QStandardPaths>
 #include <QtTest>
 
 #include <algorithm>
-#include <memory>
 
 #include <csignal>
 
@@ -104,28 +102,6 @@ QString trashFiles()
     return trash::homeTrash() + QStringLiteral("/files");
 }
 
-// A process, "sleep", that keeps `path` open until it is killed.
-struct Holder final
-{
-    explicit Holder(const QString &path)
-    {
-        process.start(QStringLiteral("/bin/sh"),
-                      {QStringLiteral("-c"), QStringLiteral("exec 3<\"$0\"; echo ready; exec sleep 60"), path});
-        const QString exe = QStringLiteral("/proc/%1/exe").arg(process.processId());
-        ready = process.waitForReadyRead(10000)
-            && QTest::qWaitFor([&] { return QFile::symLinkTarget(exe).endsWith(QLatin1String("/sleep")); }, 10000);
-    }
-    ~Holder() { release(); }
-    void release()
-    {
-        process.kill();
-        process.waitForFinished();
-    }
-
-    QProcess process;
-    bool ready = false;
-};
-
 constexpr qint64 kDayMs = 24LL * 60 * 60 * 1000;
 constexpr qint64 kHourMs = 60LL * 60 * 1000;
 
@@ -178,14 +154,14 @@ QStringList labels(const CategoryResult &r)
     return out;
 }
 
-// A child of this test program that works in a folder until it is killed:
-// its working folder, its root, an open descriptor on the folder, or a BSD
-// lock on it, as root optionally under another user.
-struct FolderHolder final
+// A child of this test program that uses a file or folder until it is
+// released: an open descriptor on it, a BSD lock, its working folder or its
+// root, as root optionally under another user.
+struct Holder final
 {
-    enum Kind { WorkingFolder, Root, Descriptor, Lock, OtherUsersWorkingFolder };
+    enum Kind { Descriptor, Lock, WorkingFolder, Root, OtherUsersWorkingFolder };
 
-    FolderHolder(Kind kind, const QString &folder)
+    explicit Holder(const QString &folder, Kind kind = Descriptor)
     {
         int ready[2];
         if (::pipe(ready) != 0)
@@ -201,7 +177,7 @@ struct FolderHolder final
             else if (kind == Root)
                 ok = ::chroot(path.constData()) == 0;
             else {
-                const int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY);
+                const int fd = ::open(path.constData(), O_RDONLY);
                 ok = fd >= 0 && (kind != Lock || ::flock(fd, LOCK_EX) == 0);
             }
             if (kind == OtherUsersWorkingFolder)
@@ -216,12 +192,14 @@ struct FolderHolder final
         this->ready = pid > 0 && ::read(ready[0], &c, 1) == 1;
         ::close(ready[0]);
     }
-    ~FolderHolder()
+    ~Holder() { release(); }
+    void release()
     {
         if (pid > 0) {
             ::kill(pid, SIGKILL);
             ::waitpid(pid, nullptr, 0);
         }
+        pid = -1;
     }
 
     pid_t pid = -1;
@@ -545,16 +523,16 @@ private slots:
     // does not offer either.
     void inUse_data()
     {
-        QTest::addColumn<int>("kind");       // -1: a file held open, else a FolderHolder::Kind
+        QTest::addColumn<int>("kind");       // -1: a file held open, else a Holder::Kind
         QTest::addColumn<QString>("held");   // what the holder holds, inside the item "held"
         QTest::addColumn<bool>("rootOnly");
         QTest::newRow("file held open") << -1 << "" << false;
-        QTest::newRow("a terminal's working folder below the item") << int(FolderHolder::WorkingFolder) << "src/deep"
+        QTest::newRow("a terminal's working folder below the item") << int(Holder::WorkingFolder) << "src/deep"
                                                                     << false;
-        QTest::newRow("folder held open") << int(FolderHolder::Descriptor) << "" << false;
-        QTest::newRow("folder locked (flock)") << int(FolderHolder::Lock) << "src" << false;
-        QTest::newRow("a process's root") << int(FolderHolder::Root) << "" << true;
-        QTest::newRow("another user's working folder") << int(FolderHolder::OtherUsersWorkingFolder) << "src" << true;
+        QTest::newRow("folder held open") << int(Holder::Descriptor) << "" << false;
+        QTest::newRow("folder locked (flock)") << int(Holder::Lock) << "src" << false;
+        QTest::newRow("a process's root") << int(Holder::Root) << "" << true;
+        QTest::newRow("another user's working folder") << int(Holder::OtherUsersWorkingFolder) << "src" << true;
     }
 
     void inUse()
@@ -571,15 +549,10 @@ private slots:
                                       : tmp.makeDir(QStringLiteral("shared/held"));
             tmp.makeFile(QStringLiteral("shared/held/src/deep/main.c"), "int main;");
             const QString other = tmp.makeFile(QStringLiteral("shared/other.log"), "free");
-            std::unique_ptr<Holder> fileHolder;
-            std::unique_ptr<FolderHolder> folderHolder;
-            if (file)
-                fileHolder = std::make_unique<Holder>(busy);
-            else
-                folderHolder = std::make_unique<FolderHolder>(FolderHolder::Kind(kind), held.isEmpty() ? busy : busy + QLatin1Char('/') + held);
-            QVERIFY(file ? fileHolder->ready : folderHolder->ready);
-            const qint64 pid = file ? fileHolder->process.processId() : folderHolder->pid;
-            const QString name = file ? QStringLiteral("sleep") : QStringLiteral("tst_cleaner");
+            Holder holder(held.isEmpty() ? busy : busy + QLatin1Char('/') + held, Holder::Kind(std::max(kind, 0)));
+            QVERIFY(holder.ready);
+            const qint64 pid = holder.pid;
+            const QString name = QStringLiteral("tst_cleaner");
 
             if (!file) {
                 fs::detail::setClockOffset(2 * kDayMs);
