@@ -225,6 +225,18 @@
         <source>Cache folders in ~/.config, ~/.cache and Flatpak and Snap apps</source>
         <translation>Cache-Ordner in ~/.config, ~/.cache und in Flatpak- und Snap-Apps</translation>
     </message>
+    <message>
+        <source>%1 (PID %2)</source>
+        <translation>%1 (PID %2)</translation>
+    </message>
+    <message>
+        <source>%1 is left out: another program is working in it.</source>
+        <translation>%1 wird ausgelassen: Ein anderes Programm arbeitet darin.</translation>
+    </message>
+    <message>
+        <source>%1 is left out: in use by %2.</source>
+        <translation>%1 wird ausgelassen: in Verwendung durch %2.</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>

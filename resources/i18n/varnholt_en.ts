@@ -225,6 +225,18 @@
         <source>Cache folders in ~/.config, ~/.cache and Flatpak and Snap apps</source>
         <translation>Cache folders in ~/.config, ~/.cache and Flatpak and Snap apps</translation>
     </message>
+    <message>
+        <source>%1 (PID %2)</source>
+        <translation>%1 (PID %2)</translation>
+    </message>
+    <message>
+        <source>%1 is left out: another program is working in it.</source>
+        <translation>%1 is left out: another program is working in it.</translation>
+    </message>
+    <message>
+        <source>%1 is left out: in use by %2.</source>
+        <translation>%1 is left out: in use by %2.</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>

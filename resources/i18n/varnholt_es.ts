@@ -225,6 +225,18 @@
         <source>Cache folders in ~/.config, ~/.cache and Flatpak and Snap apps</source>
         <translation>Carpetas de caché en ~/.config, ~/.cache y en apps Flatpak y Snap</translation>
     </message>
+    <message>
+        <source>%1 (PID %2)</source>
+        <translation>%1 (PID %2)</translation>
+    </message>
+    <message>
+        <source>%1 is left out: another program is working in it.</source>
+        <translation>%1 se omite: otro programa está trabajando en esta carpeta.</translation>
+    </message>
+    <message>
+        <source>%1 is left out: in use by %2.</source>
+        <translation>%1 se omite: en uso por %2.</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>

@@ -221,6 +221,18 @@
         <source>Cache folders in ~/.config, ~/.cache and Flatpak and Snap apps</source>
         <translation>~/.config、~/.cache、Flatpak・Snap アプリ内のキャッシュフォルダー</translation>
     </message>
+    <message>
+        <source>%1 (PID %2)</source>
+        <translation>%1（PID %2）</translation>
+    </message>
+    <message>
+        <source>%1 is left out: another program is working in it.</source>
+        <translation>%1 は除外されます：別のプログラムが使用中です。</translation>
+    </message>
+    <message>
+        <source>%1 is left out: in use by %2.</source>
+        <translation>%1 は除外されます：%2 が使用中です。</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>

@@ -221,6 +221,18 @@
         <source>Cache folders in ~/.config, ~/.cache and Flatpak and Snap apps</source>
         <translation>~/.config, ~/.cache 및 Flatpak·Snap 앱의 캐시 폴더</translation>
     </message>
+    <message>
+        <source>%1 (PID %2)</source>
+        <translation>%1(PID %2)</translation>
+    </message>
+    <message>
+        <source>%1 is left out: another program is working in it.</source>
+        <translation>%1 폴더는 제외됩니다. 다른 프로그램이 사용 중입니다.</translation>
+    </message>
+    <message>
+        <source>%1 is left out: in use by %2.</source>
+        <translation>%1 폴더는 제외됩니다. 사용 중인 프로그램: %2</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>

@@ -225,6 +225,18 @@
         <source>Cache folders in ~/.config, ~/.cache and Flatpak and Snap apps</source>
         <translation>Pastas de cache em ~/.config, ~/.cache e em apps Flatpak e Snap</translation>
     </message>
+    <message>
+        <source>%1 (PID %2)</source>
+        <translation>%1 (PID %2)</translation>
+    </message>
+    <message>
+        <source>%1 is left out: another program is working in it.</source>
+        <translation>%1 foi deixado de fora: outro programa está trabalhando nele.</translation>
+    </message>
+    <message>
+        <source>%1 is left out: in use by %2.</source>
+        <translation>%1 foi deixado de fora: em uso por %2.</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>

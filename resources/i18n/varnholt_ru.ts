@@ -229,6 +229,18 @@
         <source>Cache folders in ~/.config, ~/.cache and Flatpak and Snap apps</source>
         <translation>Папки кэша в ~/.config, ~/.cache и в приложениях Flatpak и Snap</translation>
     </message>
+    <message>
+        <source>%1 (PID %2)</source>
+        <translation>%1 (PID %2)</translation>
+    </message>
+    <message>
+        <source>%1 is left out: another program is working in it.</source>
+        <translation>%1 пропущена: с ней работает другая программа.</translation>
+    </message>
+    <message>
+        <source>%1 is left out: in use by %2.</source>
+        <translation>%1 пропущена: используется программой %2.</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>

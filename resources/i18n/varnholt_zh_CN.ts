@@ -221,6 +221,18 @@
         <source>Cache folders in ~/.config, ~/.cache and Flatpak and Snap apps</source>
         <translation>~/.config、~/.cache 以及 Flatpak 和 Snap 应用中的缓存文件夹</translation>
     </message>
+    <message>
+        <source>%1 (PID %2)</source>
+        <translation>%1（PID %2）</translation>
+    </message>
+    <message>
+        <source>%1 is left out: another program is working in it.</source>
+        <translation>已跳过 %1：另一个程序正在其中工作。</translation>
+    </message>
+    <message>
+        <source>%1 is left out: in use by %2.</source>
+        <translation>已跳过 %1：正被 %2 使用。</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>

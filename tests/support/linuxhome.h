@@ -31,6 +31,8 @@ const QList<LinuxHomeFile> &linuxHomeFiles();
 
 // Builds the tree under `root` (which must exist); false when the operating
 // system refused part of it. Folders get the time of the newest file inside.
+// Ages are counted from the engines' clock, which this moves sixty days ahead
+// (fs::detail::setClockOffset) for the rest of the process.
 bool buildLinuxHome(const QString &root);
 
 // The catalogue bases for a tree built under `root`.
