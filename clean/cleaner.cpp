@@ -79,9 +79,10 @@ struct RetryEntry
 // goes. The scan counted such a file in every item that holds one of its
 // names, so the tally keeps, per item, the bytes that must not count as
 // freed: those of files whose other names outlive the run, and those already
-// credited to an earlier item. Moves into the trash are told too (the names
-// moved), so that a file counts as moved once, and only when all its names
-// went.
+// credited to an earlier item. An item that still holds another name of the
+// file counts it in what is left of it, and so not twice. Moves into the
+// trash are told too (the names moved), so that a file counts as moved once,
+// and only when all its names went.
 class LinkTally final
 {
 public:
@@ -99,20 +100,36 @@ public:
             return;
         }
         ++it->unlinked;
-        if (!it->items.contains(item)) {
-            it->items.insert(item);
-            m_notFreed[item] += file.bytes;
-        }
+        it->items.insert(item);
     }
 
-    // Once every removal is over: the files whose other names stayed.
-    void settle()
+    // The files a name of which went while another stayed.
+    fs::FileIds kept() const
     {
-        // A file moved to the trash while another name stays outside it
-        // will not be released by emptying the bin either.
-        for (const File &f : std::as_const(m_files)) {
-            if (f.unlinked < f.links)
-                m_notFreed[f.firstItem] += f.bytes;
+        fs::FileIds out;
+        for (auto it = m_files.cbegin(); it != m_files.cend(); ++it) {
+            if (it->unlinked < it->links)
+                out.insert(it.key());
+        }
+        return out;
+    }
+
+    // Once every removal is over. `left(item)`: the files with other names
+    // that what is left of the item still holds.
+    void settle(const std::function<const fs::FileIds &(qsizetype item)> &left)
+    {
+        for (auto it = m_files.cbegin(); it != m_files.cend(); ++it) {
+            const File &f = *it;
+            const bool allGone = f.unlinked >= f.links;
+            for (const qsizetype item : f.items) {
+                // The first item to remove a name gets the space once the
+                // last name went; a file moved to the trash while another
+                // name stays outside it will not be released by emptying
+                // the bin either.
+                if ((allGone && item == f.firstItem) || (!allGone && left(item).contains(it.key())))
+                    continue;
+                m_notFreed[item] += f.bytes;
+            }
         }
         m_files.clear();
     }
@@ -593,17 +610,21 @@ void Cleaner::run(const Job &job)
                      [](const CleanReport::Holder &a, const CleanReport::Holder &b) { return a.files > b.files; });
 
     remover.setOnRemoved({});
-    links.settle();
 
     log.blank();
     if (job.preview)
         processed.clear();
+    // What is left of each item, measured without the stop flag: a
+    // measurement cut short would count what is still there as freed.
+    // Excluded entries are left out as the scan left them out.
+    QList<fs::Measure> lefts;
+    QList<fs::FileIds> linkedLeft(processed.size(), links.kept());
+    for (qsizetype i = 0; i < processed.size(); ++i)
+        lefts.append(fs::measure(processed.at(i).item.path, nullptr, {}, matcherFor(processed.at(i).item), &linkedLeft[i]));
+    links.settle([&linkedLeft](qsizetype item) -> const fs::FileIds & { return linkedLeft.at(item); });
     for (qsizetype i = 0; i < processed.size(); ++i) {
         const Processed &p = processed.at(i);
-        // Measured without the stop flag: a measurement cut short would count
-        // what is still there as freed. Excluded entries are left out as the
-        // scan left them out.
-        const fs::Measure left = fs::measure(p.item.path, nullptr, {}, matcherFor(p.item));
+        const fs::Measure &left = lefts.at(i);
         const qint64 freed = std::max<qint64>(p.item.bytes - left.bytes - links.notFreed(i), 0);
         report.filesRemoved += std::max<qint64>(p.item.files - left.files, 0);
         if (p.toTrash) {

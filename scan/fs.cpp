@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QPair>
+#include <QScopeGuard>
 #include <QSet>
 #include <QThread>
 
@@ -90,8 +91,14 @@ bool otherVolume(qint64 device, qint64 rootDevice)
 } // namespace
 
 Measure measureByListing(const QString &path, const std::atomic_bool *cancel,
-                         const ProgressFn &progress, const ExclusionMatcher *excluded)
+                         const ProgressFn &progress, const ExclusionMatcher *excluded, FileIds *among)
 {
+    FileIds found;
+    // Whatever way the call ends, `among` keeps what was counted.
+    const auto narrow = qScopeGuard([&] {
+        if (among)
+            *among = found;
+    });
     Measure total;
     Entry root;
     if (!stat(path, root) || root.skip)
@@ -101,6 +108,8 @@ Measure measureByListing(const QString &path, const std::atomic_bool *cancel,
         total.files = root.isDir ? 0 : 1;
         total.newest = root.mtime;
         total.touched = lastTouched(root);
+        if (!root.isDir && among && among->contains({root.device, root.inode}))
+            found.insert({root.device, root.inode});
         return total;
     }
     total.touched = lastTouched(root);
@@ -129,6 +138,8 @@ Measure measureByListing(const QString &path, const std::atomic_bool *cancel,
                 ++total.files;
                 total.newest = qMax(total.newest, e.mtime);
                 total.touched = qMax(total.touched, lastTouched(e));
+                if (among && among->contains({e.device, e.inode}))
+                    found.insert({e.device, e.inode});
                 if (progress && ++sinceProgress == kProgressEvery) {
                     sinceProgress = 0;
                     progress(folder, total.bytes, total.files);

@@ -12,6 +12,8 @@
 #include "scan/pathrules.h"
 
 #include <QList>
+#include <QPair>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -124,8 +126,13 @@ bool reachableWithoutLinks(const QString &folder);
 // and onFile of walk()) are never called at the same time, but may be called
 // from a helper thread while the call runs; `excluded` is read from all of
 // them at once.
+//
+// `among`, when given, holds files by (device, inode) and is narrowed to
+// those of them that the totals counted.
+using FileIds = QSet<QPair<qint64, qint64>>;
 Measure measure(const QString &path, const std::atomic_bool *cancel = nullptr,
-                const ProgressFn &progress = {}, const ExclusionMatcher *excluded = nullptr);
+                const ProgressFn &progress = {}, const ExclusionMatcher *excluded = nullptr,
+                FileIds *among = nullptr);
 
 // Calls onFile for every file of the tree (links ignored, other volumes and
 // filtered folders not entered). A root that is itself a link is not entered
@@ -159,7 +166,7 @@ namespace detail {
 // them as they are; the POSIX build has a leaner walker with the same rules
 // and its tests hold the two against each other.
 Measure measureByListing(const QString &path, const std::atomic_bool *cancel,
-                         const ProgressFn &progress, const ExclusionMatcher *excluded);
+                         const ProgressFn &progress, const ExclusionMatcher *excluded, FileIds *among = nullptr);
 bool walkByListing(const QString &root, const std::atomic_bool *cancel, const FolderFilter &filter,
                    const FileFn &onFile);
 

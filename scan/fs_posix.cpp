@@ -199,6 +199,7 @@ struct MeasureShared
     const ExclusionMatcher *excluded = nullptr;  // null: nothing excluded
     bool folderText = false;                     // the exclusions look at folders
     const ProgressFn *progress = nullptr;        // null: nobody asks
+    const FileIds *among = nullptr;              // files asked about; null: none
 
     // Files with more than one name, by identity: counted by whichever
     // thread meets one of the names first, and only then.
@@ -246,6 +247,8 @@ public:
         const qint64 bytes = qint64(st.st_blocks) * 512;
         m_total.bytes += bytes;
         ++m_total.files;
+        if (m_shared.among && m_shared.among->contains({qint64(st.st_dev), qint64(st.st_ino)}))
+            m_found.insert({qint64(st.st_dev), qint64(st.st_ino)});
         m_total.newest = qMax(m_total.newest, toMs(st.st_mtim));
         if (m_shared.progress) {
             m_unsentBytes += bytes;
@@ -262,6 +265,7 @@ public:
     }
 
     const Measure &total() const { return m_total; }
+    const FileIds &found() const { return m_found; }
 
 private:
     // 400 is a multiple of it: alone, a thread reports after the 400th file
@@ -287,6 +291,7 @@ private:
 
     MeasureShared &m_shared;
     Measure m_total;
+    FileIds m_found;
     const std::string *m_folder = nullptr;
     QString m_folderText;
     qint64 m_unsentFiles = 0;
@@ -364,13 +369,20 @@ private:
 } // namespace
 
 Measure measure(const QString &path, const std::atomic_bool *cancel, const ProgressFn &progress,
-                const ExclusionMatcher *excluded)
+                const ExclusionMatcher *excluded, FileIds *among)
 {
     Measure total;
     QByteArray rootNative;
     struct stat st;
     qint64 rootBirth = 0;
-    if (!statPath(path, rootNative, st, &rootBirth) || isSpecial(st.st_mode))
+    const bool found = statPath(path, rootNative, st, &rootBirth) && !isSpecial(st.st_mode);
+    if (!found || !S_ISDIR(st.st_mode)) {
+        if (among && !(found && among->contains({qint64(st.st_dev), qint64(st.st_ino)})))
+            among->clear();
+        else if (among)
+            *among = {{qint64(st.st_dev), qint64(st.st_ino)}};
+    }
+    if (!found)
         return total;
     total.touched = posixfs::lastTouched(st, rootBirth);
     if (!S_ISDIR(st.st_mode)) {
@@ -387,6 +399,7 @@ Measure measure(const QString &path, const std::atomic_bool *cancel, const Progr
         shared.folderText = excluded->needsFolder();
     }
     shared.progress = progress ? &progress : nullptr;
+    shared.among = among && !among->isEmpty() ? among : nullptr;
     // The calling thread's lister lives here: a small tree allocates none.
     MeasureLister first(shared);
     std::vector<std::unique_ptr<MeasureLister>> helpers;
@@ -409,6 +422,12 @@ Measure measure(const QString &path, const std::atomic_bool *cancel, const Progr
         total.files += l->total().files;
         total.newest = qMax(total.newest, l->total().newest);
         total.touched = qMax(total.touched, l->total().touched);
+    }
+    if (among) {
+        FileIds found;
+        for (const auto &l : helpers)
+            found.unite(l->found());
+        *among = found.unite(first.found());
     }
     return total;
 }

@@ -184,9 +184,9 @@ bool reachableWithoutLinks(const QString &)
 }
 
 Measure measure(const QString &path, const std::atomic_bool *cancel, const ProgressFn &progress,
-                const ExclusionMatcher *excluded)
+                const ExclusionMatcher *excluded, FileIds *linked)
 {
-    return detail::measureByListing(path, cancel, progress, excluded);
+    return detail::measureByListing(path, cancel, progress, excluded, linked);
 }
 
 bool walk(const QString &root, const std::atomic_bool *cancel, const FolderFilter &filter,
