@@ -280,28 +280,6 @@ private slots:
         QVERIFY(whileMapped);
         QVERIFY(!isFileInUse(file));
     }
-
-    void openFilesSnapshotServesManyChecks()
-    {
-        TempFolder tmp;
-        QVERIFY(tmp.isValid());
-        const QString held = tmp.makeFile("a/held", "x");
-        const QString idle = tmp.makeFile("a/idle", "y");
-        const QString link = tmp.makeSymlink(held, "a/link-to-held");
-        QVERIFY(!link.isEmpty());
-        QProcess child;
-        QVERIFY(startHolder(child, held));
-        const OpenFiles open = OpenFiles::capture();
-        stopHolder(child);
-        QVERIFY(open.size() > 0);
-        QVERIFY(open.isInUse(held));  // the snapshot keeps its moment
-        QVERIFY(!open.isInUse(idle));
-        QVERIFY(!open.isInUse(link));  // removing the link leaves the open file alone
-        struct stat st;
-        QCOMPARE(::stat(QFile::encodeName(held).constData(), &st), 0);
-        QVERIFY(open.contains(qint64(st.st_dev), qint64(st.st_ino)));
-        QVERIFY(!open.contains(qint64(st.st_dev), -1));
-    }
 #endif
 };
 

@@ -28,10 +28,11 @@ qint64 onDisk(const QString &path)
 QString sameAsListing(const QString &path, const fs::Measure &m)
 {
     const fs::Measure slow = fs::detail::measureByListing(path, nullptr, {}, nullptr);
-    if (m.bytes == slow.bytes && m.files == slow.files && m.newest == slow.newest)
+    if (m.bytes == slow.bytes && m.files == slow.files && m.newest == slow.newest && m.touched == slow.touched)
         return {};
-    return QStringLiteral("bytes %1/%2 files %3/%4 newest %5/%6")
-        .arg(m.bytes).arg(slow.bytes).arg(m.files).arg(slow.files).arg(m.newest).arg(slow.newest);
+    return QStringLiteral("bytes %1/%2 files %3/%4 newest %5/%6 touched %7/%8")
+        .arg(m.bytes).arg(slow.bytes).arg(m.files).arg(slow.files).arg(m.newest).arg(slow.newest)
+        .arg(m.touched).arg(slow.touched);
 }
 
 QSet<QString> walkedFiles(const QString &root, const fs::FolderFilter &filter = {})
@@ -98,6 +99,10 @@ private slots:
         QCOMPARE(e.size, 10000);
         QCOMPARE(e.allocated, onDisk(file));
         QCOMPARE(e.mtime, when.toMSecsSinceEpoch());
+        // Setting the time was a change, now; the birth (where kept) no later.
+        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        QVERIFY(now - e.ctime < 60000 && (e.btime == 0 || (e.btime <= e.ctime && now - e.btime < 60000)));
+        QCOMPARE(fs::lastTouched(e), e.ctime);
 
         // A trailing slash must not make the link's target the subject.
         fs::Entry link;
