@@ -204,8 +204,14 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
             fs::Entry self;
             if (fs::stat(root.path, self) && self.isMount)
                 continue;
+#ifndef Q_OS_WIN
+            // Windows can only tell by opening every folder of the cache for
+            // deletion, a second walk of each; the cleaner does that before
+            // it removes anything, and the scan checks the entries of
+            // listing roots (temporary folders), where people work.
             if (inUse(root.path))
                 continue;
+#endif
             ExclusionMatcher keepingLinked;
             if (root.singleLinkFiles) {
                 keepingLinked = excluded;
