@@ -505,8 +505,8 @@ QList<CategoryDef> windowsCatalogue(const WindowsBases &b)
                                QStringLiteral("%TEMP%, C:\\Windows\\Temp"), tempDescription(), "clock",
                                "#64748b", Safe);
     // A file an installer wrote and closed a minute ago is still in use in
-    // every way that matters: both folders keep what changed in the last
-    // day. C:\Windows\Temp is shared by every account and service, so only
+    // every way that matters: both folders keep what anyone touched in the
+    // last day (fs::lastTouched). C:\Windows\Temp is shared by every account and service, so only
     // the user's own entries are offered there.
     for (const int i : {int(Temp), int(SystemTemp)}) {
         CategoryRoot r;
