@@ -116,7 +116,13 @@ bool isFileInUse(const QString &path);
 class OpenFiles final
 {
 public:
-    static OpenFiles capture();
+    enum class Scope {
+        FilesAndFolders,
+        // Only what holdsBusyFolder() and containsFolder() answer from: the
+        // memory maps, the costly part, are not read.
+        Folders,
+    };
+    static OpenFiles capture(Scope scope = Scope::FilesAndFolders);
 
     bool contains(qint64 device, qint64 inode) const;
     // The path itself (a final link is not followed).

@@ -129,7 +129,7 @@ bool isFileInUse(const QString &path)
 
 // Windows has no cheap table of open files; the Restart Manager answers per
 // session, so the snapshot stays empty and each question goes to it.
-OpenFiles OpenFiles::capture()
+OpenFiles OpenFiles::capture(Scope)
 {
     return OpenFiles();
 }

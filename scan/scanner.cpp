@@ -97,7 +97,7 @@ void Scanner::run(const CatalogueSource &source, const QStringList &exclusions)
     emit started(defs);
     m_apps = snapshot();
     // The folders programs are working in at the start of the scan.
-    const OpenFiles open = OpenFiles::capture();
+    const OpenFiles open = OpenFiles::capture(OpenFiles::Scope::Folders);
 
     // Excluded folders and files inside an item, and guarded applications'
     // folders, are neither counted nor entered, so an item's size is what

@@ -11,6 +11,7 @@
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -251,12 +252,23 @@ private slots:
             const RunningApps apps = snapshot();
             QVERIFY(!apps.processNames.contains("sleep"));
             QVERIFY(apps.processNames.contains("tst_appguard"));
+            // A folder another user's process locks is busy all the same,
+            // though only /proc/locks tells.
+            QList<FileHolder> holders;
+            QVERIFY(OpenFiles::capture(OpenFiles::Scope::Folders).holdsBusyFolder(testsupport::childArguments().value(0), &holders));
+            QCOMPARE(holders, (QList<FileHolder>{{QStringLiteral("tst_appguard"), testsupport::childArguments().value(1).toLongLong()}}));
             return;
         }
+        TempFolder tmp;
+        const QString locked = tmp.makeDir("locked");
+        QVERIFY(tmp.openToOthers());
+        const int fd = ::open(QFile::encodeName(locked).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        QVERIFY(fd >= 0 && ::flock(fd, LOCK_EX) == 0);
         QProcess child;
         QVERIFY(startHolder(child, "/dev/null"));
-        const auto r = testsupport::runInUnprivilegedChild("snapshotOfOtherUsers", {});
+        const auto r = testsupport::runInUnprivilegedChild("snapshotOfOtherUsers", {locked, QString::number(::getpid())});
         stopHolder(child);
+        ::close(fd);
         if (r.skipped)
             QSKIP(qPrintable(r.reason));
         QVERIFY2(r.passed, qPrintable(r.output));

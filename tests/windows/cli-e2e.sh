@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # varnholt-cli.exe end to end under Wine, in the prefix the caller set up
 # (WINEPREFIX, HOME and the XDG folders private; see scripts/windows-test.sh):
-# plants temp files with old and young write times, a Chrome cache with one
+# plants temp files with old and young write times, a build folder a command
+# prompt works in, a Chrome cache with one
 # file held open by another Windows process, and a file in the Recycle Bin
 # (Wine's bin is the desktop trash under XDG_DATA_HOME); then scan --json,
 # clean to the bin, clean for good, large and measure, checking what went,
@@ -40,6 +41,11 @@ plant "$temp/e2e-old.tmp" 200000 '3 days ago'
 plant "$temp/e2e-olddir/inner.tmp" 50000 '3 days ago'
 touch -d '3 days ago' "$temp/e2e-olddir"
 plant "$temp/e2e-young.tmp" 30000 '+1 hour'
+# A build folder a command prompt works in, old as it may look.
+plant "$temp/e2e-build/obj/a.o" 20000 '3 days ago'
+wine cmd /c "cd /d $(winepath -w "$temp/e2e-build/obj") && ping -n 30 127.0.0.1 >nul" >/dev/null 2>&1 &
+prompt_pid=$!
+sleep 3
 for i in 1 2 3; do plant "$cache/f_00000$i" 100000; done
 plant "$cache/held" 70000
 mkdir -p "$bin/files" "$bin/info"
@@ -59,6 +65,8 @@ wine "$cli" scan --json >"$work/scan.json" 2>"$work/scan.err"
 check "scan exits 0" "[ $? -eq 0 ]"
 check "temp offers nothing unpacked a moment ago, whatever its write time" \
     "[ \"\$(json $work/scan.json \"len([c for c in d['categories'] if c['id']=='temp'][0]['items'])\")\" = 0 ]"
+check "the scan names the folder the prompt works in" \
+    "json $work/scan.json \"[c for c in d['categories'] if c['id']=='temp'][0].get('notes', [])\" | grep -q 'e2e-build is left out'"
 check "browser finds the Chrome cache" "[ \"\$(category $work/scan.json browser files)\" = 4 ]"
 check "the Recycle Bin holds the binned file" "[ \"\$(category $work/scan.json trash bytes)\" -ge 40000 ]"
 check "items carry Windows paths" \
@@ -104,6 +112,7 @@ log=$(newest_log)
 check "a clean that leaves a held file exits 1" "[ $status -eq 1 ]"
 check "old temp files are gone" "[ ! -e '$temp/e2e-old.tmp' ] && [ ! -e '$temp/e2e-olddir' ]"
 check "the young temp file stayed" "[ -f '$temp/e2e-young.tmp' ]"
+check "the folder the prompt works in stayed" "[ -f '$temp/e2e-build/obj/a.o' ]"
 check "the free cache files are gone" "[ ! -e '$cache/f_000001' ] && [ ! -e '$cache/f_000003' ]"
 check "the held file stayed" "[ -f '$cache/held' ]"
 check "the report names the held file" \
@@ -114,8 +123,8 @@ check "the log is the one reported" \
 check "every log line ends in CRLF" "[ -s '$log' ] && ! grep -qv \$'\\r\$' '$log'"
 check "the log names the held file as skipped" "grep -a 'SKIPPED' '$log' | grep -q 'held'"
 check "the log counts it" "grep -aq 'skipped 1\\.' '$log'"
-kill "$holder_pid" 2>/dev/null
-wait "$holder_pid" 2>/dev/null
+kill "$holder_pid" "$prompt_pid" 2>/dev/null
+wait "$holder_pid" "$prompt_pid" 2>/dev/null
 
 # --- empty the Recycle Bin
 wine "$cli" clean --category trash --delete --yes --json >"$work/bin.json" 2>"$work/bin.err"
@@ -131,7 +140,7 @@ wine "$cli" measure "$(winepath -w "$profile/Documents/e2e-big.iso")" --json >"$
 check "measure exits 0" "[ $? -eq 0 ]"
 check "measure counts one file of at least its size" \
     "[ \"\$(json $work/measure.json \"d['files']\")\" = 1 ] && [ \"\$(json $work/measure.json \"d['bytes']\")\" -ge 60000000 ]"
-rm -f "$profile/Documents/e2e-big.iso" "$temp/e2e-young.tmp" "$cache/held"
+rm -rf "$profile/Documents/e2e-big.iso" "$temp/e2e-young.tmp" "$temp/e2e-build" "$cache/held"
 
 if [ "$failures" -gt 0 ]; then
     echo "$failures checks failed; outputs:"
