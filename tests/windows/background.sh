@@ -19,6 +19,11 @@ trap 'rm -rf "$work"' EXIT
 out=$work/out.txt
 x86_64-w64-mingw32-gcc -O2 "$here/askquit.c" -o "$work/askquit.exe" || { echo "FAIL: askquit.exe does not build"; exit 1; }
 
+# A Wine session still ending from an earlier check (its desktop started
+# without this display) would take the program in, and its windows, the one
+# that receives the request to quit among them, could not be made.
+wineserver -k >/dev/null 2>&1
+wineserver -w
 wine "$exe" --background >"$out" 2>&1 &
 pid=$!
 sleep 15
