@@ -107,6 +107,10 @@ CleanReport withRetry(const CleanReport &first, const CleanReport &retry, const 
         if (!out.cleanedCategories.contains(id))
             out.cleanedCategories.append(id);
     }
+    for (const QString &path : retry.changedSinceScan) {
+        if (!out.changedSinceScan.contains(path))
+            out.changedSinceScan.append(path);
+    }
     for (const QString &app : retry.runningApps) {
         if (!out.runningApps.contains(app))
             out.runningApps.append(app);

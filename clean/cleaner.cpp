@@ -487,7 +487,7 @@ void Cleaner::run(const Job &job)
                 }
                 if (reach == removal::Reach::Replaced) {
                     // Its entries now belong to whatever the link points at.
-                    skip(item.path, QStringLiteral("changed since the scan"));
+                    skip(item.path, QStringLiteral("replaced since the scan"));
                     continue;
                 }
                 for (const QString &name : std::as_const(names)) {
@@ -512,7 +512,9 @@ void Cleaner::run(const Job &job)
                 // an entry anything in it was touched since stays whole.
                 if (item.minAgeMs > 0
                     && fs::now() - fs::measure(unit, nullptr, {}, matcherFor(item)).touched <= item.minAgeMs) {
-                    skip(unit, QStringLiteral("changed since the scan"));
+                    log.skipped(unit, QStringLiteral("changed since the scan"));
+                    keep(unit, QStringLiteral("changed since the scan"));
+                    report.changedSinceScan.append(shown(unit));
                     continue;
                 }
                 QList<removal::Failure> failures;

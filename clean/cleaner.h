@@ -53,6 +53,11 @@ struct CleanReport
     QString logPath;
     bool needsAdmin = false;        // a final failure in an admin category, not elevated
     QStringList runningApps;        // apps whose caches were left alone, each once
+    // Entries of items offered under an age rule (temporary files) that
+    // stayed whole because something in them was touched since the scan,
+    // native separators. Like the caches of running apps, they are not
+    // counted as skipped: nothing failed, the rule held.
+    QStringList changedSinceScan;
 
     // A program holding skipped files open.
     struct Holder

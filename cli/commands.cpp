@@ -540,6 +540,7 @@ QJsonObject reportJson(const CleanReport &report)
         {QStringLiteral("logPath"), nativePath(report.logPath)},
         {QStringLiteral("needsAdmin"), report.needsAdmin},
         {QStringLiteral("runningApps"), QJsonArray::fromStringList(report.runningApps)},
+        {QStringLiteral("changedSinceScan"), QJsonArray::fromStringList(report.changedSinceScan)},
         {QStringLiteral("heldFiles"), report.heldFiles},
         {QStringLiteral("holders"), holdersJson(report)},
     };
@@ -573,6 +574,10 @@ void printReport(const CleanReport &report)
                    .arg(shown(h.name), pids.join(QLatin1String(", ")))
             << '\n';
     }
+    if (!report.changedSinceScan.isEmpty())
+        out << CliText::tr("Kept because something in them changed since the scan: %1")
+                   .arg(shownList(report.changedSinceScan).join(QLatin1String(", ")))
+            << '\n';
     if (!report.runningApps.isEmpty())
         out << CliText::tr("Left alone because they are running: %1")
                    .arg(shownList(report.runningApps).join(QLatin1String(", ")))
@@ -713,7 +718,7 @@ int runClean(AppState &state, const Options &options)
         printJson(reportJson(report));
     else
         printReport(report);
-    return report.skippedCount > 0 || report.needsAdmin ? 1 : 0;
+    return report.skippedCount > 0 || !report.changedSinceScan.isEmpty() || report.needsAdmin ? 1 : 0;
 }
 
 int runLarge(AppState &state, const Options &options)

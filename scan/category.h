@@ -83,7 +83,11 @@ struct ScanItem
     qint64 minAgeMs = 0;
     qint64 bytes = 0;      // on disk
     qint64 files = 0;
-    qint64 newest = 0;     // newest modification, ms since the Unix epoch, 0 when unknown
+    // Newest modification, ms since the Unix epoch, 0 when unknown. For an
+    // item offered under an age rule, the last time anything in it was
+    // touched (what the rule judged): an archive unpacked last week shows
+    // last week, not the years-old times of what it holds.
+    qint64 newest = 0;
 
     friend bool operator==(const ScanItem &, const ScanItem &) = default;
 };

@@ -15,8 +15,9 @@
 
 namespace {
 
-// Progress from inside a category comes at most this often.
-constexpr qint64 kProgressIntervalMs = 60;
+// Progress from inside a category comes at most this often (60 ms unless a
+// test asked otherwise).
+std::atomic<qint64> progressIntervalMs{60};
 
 // What services and desktop sessions keep in the shared temp folders: their
 // private folders, sockets, locks and credentials. Old as they may be, they
@@ -74,6 +75,11 @@ void Scanner::start(const QStringList &exclusions)
     // receiver that restarts from that signal's own thread must not block).
     m_future = QtConcurrent::run(QThreadPool::globalInstance(),
                                  [this, source = m_source, exclusions] { run(source, exclusions); });
+}
+
+void Scanner::setProgressInterval(int ms)
+{
+    progressIntervalMs.store(std::max(ms, 0), std::memory_order_relaxed);
 }
 
 void Scanner::stop()
@@ -151,7 +157,7 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
         QElapsedTimer timer;
         timer.start();
         const bool ok = recycleBinInfo(bytes, count, [&](const QString &dir, qint64 soFar, qint64 files) {
-            if (timer.elapsed() < kProgressIntervalMs)
+            if (timer.elapsed() < progressIntervalMs.load(std::memory_order_relaxed))
                 return;
             timer.restart();
             emit progress(foundSoFar + soFar, *examinedFiles + files, dir);
@@ -176,7 +182,7 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
     QElapsedTimer timer;
     timer.start();
     const fs::ProgressFn onProgress = [&](const QString &dir, qint64 bytes, qint64 files) {
-        if (timer.elapsed() < kProgressIntervalMs)
+        if (timer.elapsed() < progressIntervalMs.load(std::memory_order_relaxed))
             return;
         timer.restart();
         emit progress(foundSoFar + categoryBytes + bytes, *examinedFiles + files, dir);
@@ -246,7 +252,7 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
                 continue;
             const QString full = fs::join(root.path, entry.name);
             // A root of many thousands of plain files moves on entry by entry.
-            if (timer.elapsed() >= kProgressIntervalMs) {
+            if (timer.elapsed() >= progressIntervalMs.load(std::memory_order_relaxed)) {
                 timer.restart();
                 emit progress(foundSoFar + categoryBytes, *examinedFiles, full);
             }
@@ -268,12 +274,13 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
                 m.files = 1;
                 m.newest = entry.mtime;
             }
-            const qint64 newest = std::max(m.newest, entry.mtime);
             // Judged by every time anyone's action leaves, not the
             // modification time alone: an archive unpacked a minute ago
             // keeps the years-old times of what it holds.
-            if (root.minAgeMs > 0 && now - std::max(m.touched, fs::lastTouched(entry)) <= root.minAgeMs)
+            const qint64 touched = std::max(m.touched, fs::lastTouched(entry));
+            if (root.minAgeMs > 0 && now - touched <= root.minAgeMs)
                 continue;
+            const qint64 newest = root.minAgeMs > 0 ? touched : std::max(m.newest, entry.mtime);
             *examinedFiles += m.files;
             categoryBytes += m.bytes;
             if (m.bytes > 0) {

@@ -556,6 +556,13 @@
             <numerusform>&lt;b&gt;%Ln Dateien übersprungen&lt;/b&gt;, weil sie in Verwendung oder geschützt waren. Beenden Sie die Apps, die sie verwenden, und versuchen Sie es dann erneut.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln item(s) kept&lt;/b&gt; because something in them changed since the scan. Scan again to see what can go.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln Element behalten&lt;/b&gt;, weil sich darin seit dem Scan etwas geändert hat. Scannen Sie erneut, um zu sehen, was entfernt werden kann.</numerusform>
+            <numerusform>&lt;b&gt;%Ln Elemente behalten&lt;/b&gt;, weil sich darin seit dem Scan etwas geändert hat. Scannen Sie erneut, um zu sehen, was entfernt werden kann.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -978,6 +985,10 @@ des Systems (zum Testen).
             <numerusform>Von %1 verwendet (PID %2): %n Datei</numerusform>
             <numerusform>Von %1 verwendet (PID %2): %n Dateien</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Kept because something in them changed since the scan: %1</source>
+        <translation>Behalten, weil sich darin seit dem Scan etwas geändert hat: %1</translation>
     </message>
 </context>
 <context>

@@ -556,6 +556,13 @@
             <numerusform>&lt;b&gt;%Ln files skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them, then try again.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln item(s) kept&lt;/b&gt; because something in them changed since the scan. Scan again to see what can go.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln item kept&lt;/b&gt; because something in it changed since the scan. Scan again to see what can go.</numerusform>
+            <numerusform>&lt;b&gt;%Ln items kept&lt;/b&gt; because something in them changed since the scan. Scan again to see what can go.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -977,6 +984,10 @@ instead of the system&apos;s (for testing).
             <numerusform>In use by %1 (PID %2): %n file</numerusform>
             <numerusform>In use by %1 (PID %2): %n files</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Kept because something in them changed since the scan: %1</source>
+        <translation>Kept because something in them changed since the scan: %1</translation>
     </message>
 </context>
 <context>

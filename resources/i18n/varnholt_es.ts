@@ -556,6 +556,13 @@
             <numerusform>&lt;b&gt;Se omitieron %Ln archivos&lt;/b&gt; porque estaban en uso o protegidos. Cierre las aplicaciones que los usan y vuelva a intentarlo.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln item(s) kept&lt;/b&gt; because something in them changed since the scan. Scan again to see what can go.</source>
+        <translation>
+            <numerusform>&lt;b&gt;Se conservó %Ln elemento&lt;/b&gt; porque algo en él cambió desde el análisis. Vuelva a analizar para ver qué se puede quitar.</numerusform>
+            <numerusform>&lt;b&gt;Se conservaron %Ln elementos&lt;/b&gt; porque algo en ellos cambió desde el análisis. Vuelva a analizar para ver qué se puede quitar.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -977,6 +984,10 @@ en lugar de las del sistema (para pruebas).
             <numerusform>En uso por %1 (PID %2): %n archivo</numerusform>
             <numerusform>En uso por %1 (PID %2): %n archivos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Kept because something in them changed since the scan: %1</source>
+        <translation>Conservados porque algo en ellos cambió desde el análisis: %1</translation>
     </message>
 </context>
 <context>

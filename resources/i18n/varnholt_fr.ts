@@ -231,11 +231,11 @@
     </message>
     <message>
         <source>%1 is left out: another program is working in it.</source>
-        <translation>%1 est ignoré : un autre programme l’utilise.</translation>
+        <translation>%1 est ignoré&#x202f;: un autre programme l’utilise.</translation>
     </message>
     <message>
         <source>%1 is left out: in use by %2.</source>
-        <translation>%1 est ignoré : utilisé par %2.</translation>
+        <translation>%1 est ignoré&#x202f;: utilisé par %2.</translation>
     </message>
 </context>
 <context>
@@ -554,6 +554,13 @@
         <translation>
             <numerusform>&lt;b&gt;%Ln fichier ignoré&lt;/b&gt; car il était en cours d’utilisation ou protégé. Quittez les applications qui l’utilisent, puis réessayez.</numerusform>
             <numerusform>&lt;b&gt;%Ln fichiers ignorés&lt;/b&gt; car ils étaient en cours d’utilisation ou protégés. Quittez les applications qui les utilisent, puis réessayez.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln item(s) kept&lt;/b&gt; because something in them changed since the scan. Scan again to see what can go.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln élément conservé&lt;/b&gt; car son contenu a changé depuis l’analyse. Relancez l’analyse pour voir ce qui peut être supprimé.</numerusform>
+            <numerusform>&lt;b&gt;%Ln éléments conservés&lt;/b&gt; car leur contenu a changé depuis l’analyse. Relancez l’analyse pour voir ce qui peut être supprimé.</numerusform>
         </translation>
     </message>
 </context>
@@ -980,6 +987,10 @@ au lieu de celles du système (pour les tests).
             <numerusform>Utilisé par %1 (PID %2) : %n fichier</numerusform>
             <numerusform>Utilisé par %1 (PID %2) : %n fichiers</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Kept because something in them changed since the scan: %1</source>
+        <translation>Conservés car leur contenu a changé depuis l’analyse : %1</translation>
     </message>
 </context>
 <context>

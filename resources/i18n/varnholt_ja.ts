@@ -547,6 +547,12 @@
             <numerusform>使用中または保護されていたため、&lt;b&gt;%Ln 個のファイルをスキップしました&lt;/b&gt;。使用しているアプリを終了してから、もう一度お試しください。</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln item(s) kept&lt;/b&gt; because something in them changed since the scan. Scan again to see what can go.</source>
+        <translation>
+            <numerusform>スキャン後に内容が変更されたため、&lt;b&gt;%Ln 個の項目を残しました&lt;/b&gt;。もう一度スキャンして、削除できるものを確認してください。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -961,6 +967,10 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
         <translation>
             <numerusform>%1 (PID %2) が使用中: %n 個のファイル</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Kept because something in them changed since the scan: %1</source>
+        <translation>スキャン後に内容が変更されたため残した項目：%1</translation>
     </message>
 </context>
 <context>

@@ -547,6 +547,12 @@
             <numerusform>사용 중이거나 보호된 &lt;b&gt;파일 %Ln개를 건너뛰었습니다&lt;/b&gt;. 이 파일을 사용하는 앱을 종료한 후 다시 시도하세요.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln item(s) kept&lt;/b&gt; because something in them changed since the scan. Scan again to see what can go.</source>
+        <translation>
+            <numerusform>스캔 후 내용이 바뀌어 &lt;b&gt;항목 %Ln개를 그대로 두었습니다&lt;/b&gt;. 다시 스캔하여 정리할 수 있는 항목을 확인하세요.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -961,6 +967,10 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
         <translation>
             <numerusform>%1(PID %2)에서 사용 중: 파일 %n개</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Kept because something in them changed since the scan: %1</source>
+        <translation>스캔 후 내용이 바뀌어 그대로 둔 항목: %1</translation>
     </message>
 </context>
 <context>

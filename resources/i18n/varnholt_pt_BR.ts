@@ -556,6 +556,13 @@
             <numerusform>&lt;b&gt;%Ln arquivos ignorados&lt;/b&gt; porque estavam em uso ou protegidos. Feche os apps que os usam e tente novamente.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln item(s) kept&lt;/b&gt; because something in them changed since the scan. Scan again to see what can go.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln item mantido&lt;/b&gt; porque algo nele mudou desde a verificação. Verifique de novo para ver o que pode sair.</numerusform>
+            <numerusform>&lt;b&gt;%Ln itens mantidos&lt;/b&gt; porque algo neles mudou desde a verificação. Verifique de novo para ver o que pode sair.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -977,6 +984,10 @@ em vez das do sistema (para testes).
             <numerusform>Em uso por %1 (PID %2): %n arquivo</numerusform>
             <numerusform>Em uso por %1 (PID %2): %n arquivos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Kept because something in them changed since the scan: %1</source>
+        <translation>Mantidos porque algo neles mudou desde a verificação: %1</translation>
     </message>
 </context>
 <context>

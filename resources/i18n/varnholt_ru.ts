@@ -565,6 +565,14 @@
             <numerusform>&lt;b&gt;%Ln файлов пропущено&lt;/b&gt;, так как использовались или были защищены. Закройте использующие их приложения и повторите попытку.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln item(s) kept&lt;/b&gt; because something in them changed since the scan. Scan again to see what can go.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln элемент оставлен&lt;/b&gt;, так как в нём что-то изменилось после сканирования. Выполните сканирование снова, чтобы увидеть, что можно удалить.</numerusform>
+            <numerusform>&lt;b&gt;%Ln элемента оставлены&lt;/b&gt;, так как в них что-то изменилось после сканирования. Выполните сканирование снова, чтобы увидеть, что можно удалить.</numerusform>
+            <numerusform>&lt;b&gt;%Ln элементов оставлено&lt;/b&gt;, так как в них что-то изменилось после сканирования. Выполните сканирование снова, чтобы увидеть, что можно удалить.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -994,6 +1002,10 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
             <numerusform>Используется %1 (PID %2): %n файла</numerusform>
             <numerusform>Используется %1 (PID %2): %n файлов</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Kept because something in them changed since the scan: %1</source>
+        <translation>Оставлены, так как в них что-то изменилось после сканирования: %1</translation>
     </message>
 </context>
 <context>

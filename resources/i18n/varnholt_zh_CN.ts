@@ -547,6 +547,12 @@
             <numerusform>&lt;b&gt;已跳过 %Ln 个文件&lt;/b&gt;，因为它们正在使用中或受保护。请退出正在使用这些文件的应用，然后重试。</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln item(s) kept&lt;/b&gt; because something in them changed since the scan. Scan again to see what can go.</source>
+        <translation>
+            <numerusform>&lt;b&gt;已保留 %Ln 个项目&lt;/b&gt;，因为扫描后其中的内容有变化。请重新扫描，查看可以清理的内容。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -961,6 +967,10 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
         <translation>
             <numerusform>正被 %1 (PID %2) 使用：%n 个文件</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Kept because something in them changed since the scan: %1</source>
+        <translation>因扫描后内容有变化而保留：%1</translation>
     </message>
 </context>
 <context>

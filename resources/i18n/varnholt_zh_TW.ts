@@ -547,6 +547,12 @@
             <numerusform>&lt;b&gt;已略過 %Ln 個檔案&lt;/b&gt;，因為它們正在使用中或受到保護。請結束正在使用這些檔案的應用程式，然後再試一次。</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln item(s) kept&lt;/b&gt; because something in them changed since the scan. Scan again to see what can go.</source>
+        <translation>
+            <numerusform>&lt;b&gt;已保留 %Ln 個項目&lt;/b&gt;，因為掃描後其中的內容有變更。請重新掃描，查看可以清理的內容。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -961,6 +967,10 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
         <translation>
             <numerusform>正被 %1 (PID %2) 使用：%n 個檔案</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Kept because something in them changed since the scan: %1</source>
+        <translation>因掃描後內容有變更而保留：%1</translation>
     </message>
 </context>
 <context>

@@ -779,7 +779,8 @@ QStringList Case::checkLog(const CleanReport &report) const
         const QString path = word == QLatin1String("EXCLUDED") ? rest : rest.left(rest.lastIndexOf(removal ? QLatin1String("  ") : QLatin1String("  (")));
         const auto item = std::find_if(m_places.cbegin(), m_places.cend(), [&](const Place &p) { return p.path == enc(path); });
         named.insert(path);
-        if (word == QLatin1String("SKIPPED") && !rest.endsWith(QLatin1String(" is running)")))
+        if (word == QLatin1String("SKIPPED") && !rest.endsWith(QLatin1String(" is running)"))
+            && !rest.endsWith(QLatin1String("(changed since the scan)")))
             skipped.append(path);
         if (placeOf(enc(path)) < 0 && item == m_places.cend())
             problems.append(QStringLiteral("the log names a path outside the selection: ") + line);

@@ -259,7 +259,7 @@ private slots:
             return;
         }
         const QJsonObject o = r.json();
-        QCOMPARE(o.keys(), QStringList({"cleanedCategories", "filesRemoved", "freedBytes", "heldFiles", "holders", "logPath",
+        QCOMPARE(o.keys(), QStringList({"changedSinceScan", "cleanedCategories", "filesRemoved", "freedBytes", "heldFiles", "holders", "logPath",
                                         "needsAdmin", "runningApps", "skippedCount", "skippedSamples", "trashedBytes"}));
         QCOMPARE(o.value("filesRemoved").toInteger(), removed.size());
         if (!removed.isEmpty())

@@ -1,6 +1,7 @@
 #include "app/appsettings.h"
 #include "app/appstate.h"
 #include "app/platform.h"
+#include "scan/scanner.h"
 #include "support/testsupport.h"
 #include "support/uitest.h"
 #include "ui/dialogs/confirmcleandialog.h"
@@ -411,6 +412,8 @@ private slots:
             return QList<CategoryDef>{labelled, def("listed", Safe, dir)};
         });
         QMap<int, QSet<QString>> counts, paths;
+        Scanner::setProgressInterval(0);
+        auto defaultInterval = qScopeGuard([] { Scanner::setProgressInterval(60); });
         connect(&s.state, &AppState::scanProgressChanged, this, [&] {
             counts[s.state.currentIndex()].insert(text(s.page, "itemsChecked"));
             paths[s.state.currentIndex()].insert(text(s.page, "scanPath"));

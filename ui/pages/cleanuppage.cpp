@@ -267,7 +267,8 @@ CleanupPage::Outcome CleanupPage::outcomeOf(const CleanReport &report)
 {
     if (report.freedBytes + report.trashedBytes <= 0 && report.filesRemoved <= 0)
         return Failed;
-    if (report.skippedCount > 0 || !report.runningApps.isEmpty() || report.needsAdmin)
+    if (report.skippedCount > 0 || !report.runningApps.isEmpty() || !report.changedSinceScan.isEmpty()
+        || report.needsAdmin)
         return Partial;
     return Complete;
 }
@@ -664,6 +665,16 @@ void CleanupPage::fillDoneView()
         const QString held = holdersText(report);
         if (!held.isEmpty())
             text += QStringLiteral("<br>") + held.toHtmlEscaped();
+    }
+    if (!report.changedSinceScan.isEmpty()) {
+        const int count = int(std::min<qsizetype>(report.changedSinceScan.size(), std::numeric_limits<int>::max()));
+        const QString sample = cleanup::elideMiddle(m_skippedNote->label(), report.changedSinceScan.first(), 360);
+        const QString changed =
+            CleanupText::tr("<b>%Ln item(s) kept</b> because something in them changed since the scan. Scan again "
+                            "to see what can go.",
+                            nullptr, count)
+            + u' ' + CleanupText::tr("For example: %1").arg(sample.toHtmlEscaped());
+        text = text.isEmpty() ? changed : text + QStringLiteral("<br>") + changed;
     }
     if (!report.runningApps.isEmpty()) {
         const QString apps =
