@@ -120,7 +120,10 @@ QList<Entry> list(const QString &dir)
 {
     QList<Entry> out;
     const QByteArray native = QFile::encodeName(dir);
-    const int fd = pool::openPath(native.constData(), size_t(native.size()), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // Without touching its access time where allowed (see walkpool_posix.cpp).
+    int fd = pool::openPath(native.constData(), size_t(native.size()), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOATIME);
+    if (fd < 0 && errno == EPERM)
+        fd = pool::openPath(native.constData(), size_t(native.size()), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return out;
     DIR *d = ::fdopendir(fd);

@@ -27,6 +27,10 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+// Listing a folder refreshes its access time, which other cleaners
+// (systemd-tmpfiles, tmpwatch) read as a sign of use. Walks list without it
+// where the system allows (the owner's folders, or any as root), and retry
+// plainly where it refuses (EPERM).
 
 // A folder with sub-folders still waiting keeps its descriptor open so they
 // can be opened relative to it. Past this many per walk (a very deep tree
@@ -158,8 +162,13 @@ private:
     void list(Pending &item, Lister &lister, FolderReader &reader, std::vector<Pending> &children,
               std::string &child)
     {
-        const int fd = item.parent ? ::openat(item.parent->fd, item.path.c_str() + item.nameAt, kFolderFlags)
-                                   : openPath(item.path.data(), item.path.size(), kFolderFlags);
+        const auto open = [&](int flags) {
+            return item.parent ? ::openat(item.parent->fd, item.path.c_str() + item.nameAt, flags)
+                               : openPath(item.path.data(), item.path.size(), flags);
+        };
+        int fd = open(kFolderFlags | O_NOATIME);
+        if (fd < 0 && errno == EPERM)
+            fd = open(kFolderFlags);
         item.parent.reset();
         if (fd < 0)
             return; // unreadable folders are empty

@@ -603,35 +603,6 @@ void Case::build()
     }
     if (!held.isEmpty())
         m_desc.append(QStringLiteral("held open: ") + held.join(QStringLiteral(", ")));
-    startWorkers(20);
-    // The engines' clock three days ahead: the tree is old to it, but for
-    // what is touched in its last hours.
-    fs::detail::setClockOffset(3 * 24 * 60 * 60 * 1000LL);
-    touchRecently(50);
-}
-
-void Case::startWorkers(int percent)
-{
-    QStringList workers;
-    for (int i = 0, n = on("cwd") && chance(percent) && !m_insideDirs.isEmpty() ? pick(1, 2) : 0; i < n; ++i) {
-        const QByteArray dir = enc(any(m_insideDirs));
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            // System calls only: the parent has threads.
-            if (::chdir(dir.constData()) != 0)
-                ::_exit(1);
-            for (;;)
-                ::pause();
-        }
-        if (pid > 0) {
-            m_workers.append(pid);
-            workers.append(rel(dir));
-        }
-    }
-    if (!workers.isEmpty())
-        m_desc.append(QStringLiteral("processes working in%1: ")
-                          .arg(m_places.isEmpty() ? QString() : QStringLiteral(" after the scan"))
-                      + workers.join(QStringLiteral(", ")));
     for (int i = 0, n = m_withMounts ? pick(1, 2) : 0; i < n; ++i) {
         const int kind = pick(0, 2);
         if (kind == 0) {  // on a new, empty folder, before or after the scan
@@ -646,6 +617,43 @@ void Case::startWorkers(int percent)
             m_laterMounts.append({any(m_roots + m_groups), QString()});
         }
     }
+    startWorkers(20);
+    // The engines' clock three days ahead: the tree is old to it, but for
+    // what is touched in its last hours.
+    fs::detail::setClockOffset(3 * 24 * 60 * 60 * 1000LL);
+    touchRecently(50);
+}
+
+void Case::startWorkers(int percent)
+{
+    QStringList workers;
+    for (int i = 0, n = on("cwd") && chance(percent) && !m_insideDirs.isEmpty() ? pick(1, 2) : 0; i < n; ++i) {
+        const QByteArray dir = enc(any(m_insideDirs));
+        int ready[2];
+        if (::pipe(ready) != 0)
+            continue;
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            // System calls only: the parent has threads.
+            if (::chdir(dir.constData()) != 0 || ::write(ready[1], "r", 1) != 1)
+                ::_exit(1);
+            for (;;)
+                ::pause();
+        }
+        // In its folder before the run goes on.
+        char c = 0;
+        ::close(ready[1]);
+        const bool there = pid > 0 && ::read(ready[0], &c, 1) == 1;
+        ::close(ready[0]);
+        if (pid > 0)
+            m_workers.append(pid);
+        if (there)
+            workers.append(rel(dir));
+    }
+    if (!workers.isEmpty())
+        m_desc.append(QStringLiteral("processes working in%1: ")
+                          .arg(m_places.isEmpty() ? QString() : QStringLiteral(" after the scan"))
+                      + workers.join(QStringLiteral(", ")));
 }
 
 void Case::touchRecently(int percent)

@@ -8,6 +8,7 @@
 
 #include <thread>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -185,7 +186,14 @@ private slots:
             QVERIFY(tmp.setMTime(p.mid(tmp.path().size() + 1), QDateTime::fromMSecsSinceEpoch(1600000000000)));
         QVERIFY(tmp.setMTime("t/x/y/b.bin", QDateTime::fromMSecsSinceEpoch(1700000000000)));
 
+        // Listing a folder leaves its access time alone: other cleaners read
+        // it as a sign of use.
+        const timespec longAgo[2] = {{1500000000, 0}, {0, UTIME_OMIT}};
+        QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(tmp.path("t/x/y")).constData(), longAgo, 0) == 0);
         const fs::Measure m = fs::measure(tmp.path("t"));
+        fs::list(tmp.path("t/x/y"));
+        struct stat y;
+        QVERIFY(::stat(QFile::encodeName(tmp.path("t/x/y")).constData(), &y) == 0 && y.st_atim.tv_sec == 1500000000);
         QCOMPARE(m.files, 6); // a (once), b, sparse, two links, été
         qint64 bytes = 0;
         for (const QString &p : {a, b, sparse, dirLink, fileLink, accented})
