@@ -66,6 +66,9 @@ struct Failure
 inline QString mountPointReason() { return QStringLiteral("another volume is mounted here"); }
 inline QString noTrashReason() { return QStringLiteral("cannot be moved to the trash here"); }
 inline QString tooDeepReason() { return QStringLiteral("too many open files"); }
+// chattr +i or +a on the entry or its folder: nobody, root included, can
+// delete or rename it until the flags are cleared.
+inline QString pinnedReason() { return QStringLiteral("immutable or append-only"); }
 // The error a busy folder is reported with (EBUSY; on Windows a sharing
 // violation).
 quint32 busyError();

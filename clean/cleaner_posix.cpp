@@ -227,7 +227,7 @@ void removeFile(const Hooks &hooks, int dirFd, const char *name, const struct st
         if (hooks.onRemoved && !hooks.preview)
             hooks.onRemoved({qint64(st.st_blocks) * 512, qint64(st.st_dev), qint64(st.st_ino), int(st.st_nlink)});
     } else if (errno != ENOENT) {
-        failures.append(failureFor(path, errno));
+        failures.append(failureAt(dirFd, name, path, errno));
     }
 }
 
@@ -361,7 +361,7 @@ bool couldMoveToTrash(int dirFd, const char *name, const QString &path, int &err
         error = EXDEV;
     } else if (std::strlen(name) + std::strlen(".trashinfo") > NAME_MAX) {
         error = ENAMETOOLONG;
-    } else if (!mayTakeOut(dirFd, st)) {
+    } else if (!mayTakeOut(dirFd, name, st)) {
         error = errno;
     } else if (S_ISDIR(st.st_mode) && ::geteuid() != 0 && ::faccessat(dirFd, name, W_OK, AT_EACCESS) != 0) {
         error = errno;  // a folder that moves rewrites its own ".."
@@ -396,6 +396,8 @@ bool moveOne(const Hooks &hooks, int dirFd, const char *name, const QString &pat
         failures.append({path, quint32(error), mountPointReason()});
     else if (isOutOfDescriptors(error))
         failures.append({path, quint32(error), tooDeepReason()});
+    else if (error == EPERM && isPinned(dirFd, name))
+        failures.append({path, 0, pinnedReason()});
     else
         failures.append({path, 0, {}});
     return false;

@@ -57,11 +57,19 @@ struct TreeHooks
 bool unlinkEntry(Preview *preview, int dirFd, const char *name, const struct stat &st, const QString &path);
 // Removes the folder entry `name` of `dirFd` at `path` when it is empty.
 bool removeEmptyEntry(Preview *preview, int dirFd, const char *name, const QString &path);
-// Whether this process may take the entry described by `st` out of the open
-// folder `dirFd` (delete or rename it): write and search rights on the
-// folder, a writable volume, and in a sticky folder ownership of the entry
-// or the folder. False with errno set.
-bool mayTakeOut(int dirFd, const struct stat &st);
+// Whether this process may take the entry `name`, described by `st`, out of
+// the open folder `dirFd` (delete or rename it): write and search rights on
+// the folder, a writable volume, in a sticky folder ownership of the entry
+// or the folder, and neither the entry nor the folder immutable or
+// append-only. False with errno set.
+bool mayTakeOut(int dirFd, const char *name, const struct stat &st);
+// Whether the entry `name` of `dirFd`, or the folder itself, carries the
+// immutable or append-only flag (statx attributes; chattr +i, +a).
+bool isPinned(int dirFd, const char *name);
+// The failure for entry `name` of `dirFd` at `path` that failed with
+// `error`: skipped at once with pinnedReason() when its flags keep it,
+// otherwise retried (or skipped for running out of descriptors).
+Failure failureAt(int dirFd, const char *name, const QString &path, int error);
 
 // Removes entry `name` of the open folder `parentFd`, a folder on volume
 // `device` whose path is `path`, with everything below it. Appends to

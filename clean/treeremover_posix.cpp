@@ -205,7 +205,7 @@ private:
                     {qint64(st.st_blocks) * 512, qint64(st.st_dev), qint64(st.st_ino), int(st.st_nlink)});
             }
         } else if (errno != ENOENT) {
-            failures.append(failureFor(decoded(path), errno));
+            failures.append(failureAt(dirFd, name, decoded(path), errno));
         }
     }
 
@@ -239,10 +239,32 @@ private:
 
 } // namespace
 
-bool mayTakeOut(int dirFd, const struct stat &st)
+bool isPinned(int dirFd, const char *name)
+{
+    constexpr quint64 kFlags = STATX_ATTR_IMMUTABLE | STATX_ATTR_APPEND;
+    const auto pinned = [dirFd](const char *n, int flags) {
+        struct statx sx;
+        return ::statx(dirFd, n, flags | AT_NO_AUTOMOUNT, 0, &sx) == 0
+            && (sx.stx_attributes & sx.stx_attributes_mask & kFlags) != 0;
+    };
+    return pinned(name, AT_SYMLINK_NOFOLLOW) || pinned("", AT_EMPTY_PATH);
+}
+
+Failure failureAt(int dirFd, const char *name, const QString &path, int error)
+{
+    if (error == EPERM && isPinned(dirFd, name))
+        return {path, quint32(error), pinnedReason()};
+    return failureFor(path, error);
+}
+
+bool mayTakeOut(int dirFd, const char *name, const struct stat &st)
 {
     if (::faccessat(dirFd, ".", W_OK | X_OK, AT_EACCESS) != 0)
         return false;
+    if (isPinned(dirFd, name)) {
+        errno = EPERM;
+        return false;
+    }
     struct stat folder;
     if (::fstat(dirFd, &folder) != 0)
         return false;
@@ -258,7 +280,7 @@ bool unlinkEntry(Preview *preview, int dirFd, const char *name, const struct sta
 {
     if (!preview)
         return ::unlinkat(dirFd, name, 0) == 0;
-    if (!mayTakeOut(dirFd, st))
+    if (!mayTakeOut(dirFd, name, st))
         return false;
     preview->gone(path, qint64(st.st_blocks) * 512, false);
     return true;
@@ -269,7 +291,7 @@ bool removeEmptyEntry(Preview *preview, int dirFd, const char *name, const QStri
     if (!preview)
         return ::unlinkat(dirFd, name, AT_REMOVEDIR) == 0;
     struct stat st;
-    if (::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISDIR(st.st_mode) || !mayTakeOut(dirFd, st))
+    if (::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISDIR(st.st_mode) || !mayTakeOut(dirFd, name, st))
         return false;
     DIR *d = nullptr;
     if (const int fd = ::openat(dirFd, name, kDirFlags); fd >= 0 && !(d = ::fdopendir(fd)))

@@ -49,6 +49,18 @@ struct Case
     // namespace of its own when privateMounts is set.
     QString shell;
     bool privateMounts = false;
+    // Entries given file flags (chattr), cleared before the tree goes.
+    QStringList pinned;
+    ~Case()
+    {
+        if (!pinned.isEmpty())
+            QProcess::execute(QStringLiteral("chattr"), QStringList{"-i", "-a"} + pinned);
+    }
+    void pin(const char *flag, const QString &relative)
+    {
+        pinned.append(at(relative));
+        QCOMPARE(QProcess::execute(QStringLiteral("chattr"), {QString::fromLatin1(flag), at(relative)}), 0);
+    }
 
     QString at(const QString &relative) const { return tmp.path(QString(relative).replace(QLatin1Char('@'), tmp.path())); }
     QString expand(const QString &text) const { return QString(text).replace(QLatin1Char('@'), tmp.path()); }
@@ -335,6 +347,22 @@ const QList<Row> &rows()
          .skipped = 1,
          .logHas = "(cannot be moved to the trash here)",
          .trashOnly = true},
+        {.name = "immutable and append-only entries",
+         .setup = [](Case &c) {
+             for (const char *f : {"c/app/immutable.bin", "c/app/append.log", "c/app/append-folder/in.bin", "c/app/free.bin"})
+                 c.file(QString::fromLatin1(f));
+             c.pin("+i", "c/app/immutable.bin");
+             c.pin("+a", "c/app/append.log");
+             c.pin("+a", "c/app/append-folder");
+             c.category("dev", 0, {c.labelled("c/app")});
+             c.args = {"--category", "dev"};
+         },
+         .kept = {"c/app/immutable.bin", "c/app/append.log", "c/app/append-folder/in.bin"},
+         .gone = {"c/app/free.bin"},
+         .exitCode = 1,
+         .skipped = 3,
+         .logHas = "(immutable or append-only)",
+         .rootOnly = true},
         {.name = "a tree deeper than the open files allowed",
          .setup = [](Case &c) {
              QVERIFY(!c.tmp.makeDeepChain("c/app/deep", 300, "bottom").isEmpty());
