@@ -1,5 +1,7 @@
 #include "app/appsettings.h"
 
+#include "scan/pathrules.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -172,8 +174,16 @@ QString storeName(const QString &given)
 } // namespace
 
 AppSettings::AppSettings()
+#ifdef Q_OS_WIN
     : m_store(QSettings::NativeFormat, QSettings::UserScope, storeName(QCoreApplication::organizationName()),
               storeName(QCoreApplication::applicationName()))
+#else
+    // The file named the way the settings library names it, but from
+    // userFolder(): the library takes a relative XDG_CONFIG_HOME as it is.
+    : m_store(userFolder(UserFolder::Config) + u'/' + storeName(QCoreApplication::organizationName()) + u'/'
+                  + storeName(QCoreApplication::applicationName()) + QStringLiteral(".conf"),
+              QSettings::IniFormat)
+#endif
 {
 }
 

@@ -1,5 +1,6 @@
 #include "app/appsettings.h"
 
+#include "scan/pathrules.h"
 #include "update/appimage.h"
 
 #include <QCoreApplication>
@@ -51,8 +52,7 @@ bool isStartablePath(const QString &path)
 
 QString AppSettings::autostartFilePath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-           + QStringLiteral("/autostart/varnholt.desktop");
+    return userFolder(UserFolder::Config) + QStringLiteral("/autostart/varnholt.desktop");
 }
 
 bool AppSettings::platformLaunchAtLogin()

@@ -191,10 +191,7 @@ bool setError(int *errorCode, int value)
 
 QString homeTrash()
 {
-    QString data = qEnvironmentVariable("XDG_DATA_HOME");
-    if (data.isEmpty() || !QDir::isAbsolutePath(data))
-        data = QDir::homePath() + QStringLiteral("/.local/share");
-    return cleaned(data) + QStringLiteral("/Trash");
+    return cleaned(userFolder(UserFolder::Data)) + QStringLiteral("/Trash");
 }
 
 QStringList volumeTrashes(const QString &topdir)

@@ -1,6 +1,7 @@
 #include "clean/cleanuplog.h"
 
 #include "app/platform.h"
+#include "scan/pathrules.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -29,7 +30,7 @@ CleanupLog::~CleanupLog()
 
 QString CleanupLog::folder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Varnholt/logs");
+    return userFolder(UserFolder::Data) + QStringLiteral("/Varnholt/logs");
 }
 
 bool CleanupLog::ensureFolder()

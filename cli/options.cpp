@@ -68,6 +68,30 @@ QString expandHome(const QString &value)
     return value;
 }
 
+// A pattern with '/' that is neither absolute, nor below '~', nor spanning
+// folders ("**/x") names a place below the working folder, as a relative
+// --skip-item does: left as it is it could never match, and what the user
+// meant to keep would go. It is resolved against the working folder as the
+// shell spells it ($PWD, when that is the working folder) and as the system
+// does, so that a folder reached through a link matches either way. Every
+// other pattern stays as given.
+QStringList resolvedPatterns(const QString &pattern)
+{
+    const QString p = QDir::fromNativeSeparators(pattern);
+    if (!p.contains(QLatin1Char('/')) || QDir::isAbsolutePath(p) || p.startsWith(QLatin1String("**"))
+        || p.startsWith(QLatin1Char('~')))
+        return {pattern};
+    QStringList folders{QDir::currentPath()};
+    const QString pwd = qEnvironmentVariable("PWD");
+    if (QDir::isAbsolutePath(pwd) && QFileInfo(pwd).canonicalFilePath() == QFileInfo(folders.first()).canonicalFilePath())
+        folders.prepend(pwd);
+    QStringList out;
+    for (const QString &folder : std::as_const(folders))
+        out.append(QDir::cleanPath(folder + QLatin1Char('/') + p));
+    out.removeDuplicates();
+    return out;
+}
+
 Options failed(Options o, const QString &message)
 {
     o.error = message;
@@ -159,7 +183,7 @@ Options parseOptions(const QStringList &arguments)
         } else if (arg == QLatin1String("--exclude")) {
             if (!o.exclusions)
                 o.exclusions = QStringList();
-            o.exclusions->append(expandHome(value));
+            o.exclusions->append(resolvedPatterns(expandHome(value)));
         } else if (arg == QLatin1String("--category")) {
             if (!o.categories.contains(value))
                 o.categories.append(value);

@@ -296,12 +296,7 @@ QString runningOwner(const QString &path, const RunningApps &apps)
 #ifndef Q_OS_WIN
     // Linux keeps application caches in the XDG cache and config folders.
     if (bases.at(0).isEmpty() && bases.at(1).isEmpty()) {
-        const QString home = QDir::homePath();
-        auto xdg = [&](const char *var, const char *fallback) {
-            const QString v = qEnvironmentVariable(var);
-            return (!v.isEmpty() && !QDir::isRelativePath(v)) ? v : home + QLatin1String(fallback);
-        };
-        bases = {xdg("XDG_CACHE_HOME", "/.cache"), xdg("XDG_CONFIG_HOME", "/.config")};
+        bases = {userFolder(UserFolder::Cache), userFolder(UserFolder::Config)};
     }
 #endif
     return runningOwner(path, apps, bases);

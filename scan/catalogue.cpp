@@ -601,16 +601,9 @@ LinuxBases LinuxBases::fromEnvironment()
 {
     LinuxBases b;
     b.home = QDir::homePath();
-    // The XDG base-directory rules: a relative value is invalid and ignored.
-    auto xdg = [&](const char *var, const char *fallback) {
-        const QString v = qEnvironmentVariable(var);
-        if (!v.isEmpty() && !QDir::isRelativePath(v))
-            return QDir::cleanPath(v);
-        return catalogueJoin(b.home, QString::fromLatin1(fallback));
-    };
-    b.cache = xdg("XDG_CACHE_HOME", ".cache");
-    b.config = xdg("XDG_CONFIG_HOME", ".config");
-    b.data = xdg("XDG_DATA_HOME", ".local/share");
+    b.cache = userFolder(UserFolder::Cache);
+    b.config = userFolder(UserFolder::Config);
+    b.data = userFolder(UserFolder::Data);
     b.temp = QDir::tempPath();
     return b;
 }

@@ -3,6 +3,7 @@
 #include "scan/appguard.h"
 
 #include <QDir>
+#include <QStandardPaths>
 #include <QHash>
 #include <QMutex>
 #include <QMutexLocker>
@@ -134,10 +135,7 @@ bool startsWithFolder(const QString &p, const QString &folder)
 #ifndef Q_OS_WIN
 QString linuxDataHome()
 {
-    const QString v = qEnvironmentVariable("XDG_DATA_HOME");
-    if (!v.isEmpty() && !QDir::isRelativePath(v))
-        return QDir::cleanPath(v);
-    return QDir::homePath() + QStringLiteral("/.local/share");
+    return userFolder(UserFolder::Data);
 }
 
 QStringList homeTrashFolders()
@@ -163,6 +161,27 @@ QString normalizePath(const QString &path)
             p.remove(root, p.size() == root + 2 ? 2 : 3);
     }
     return p;
+}
+
+QString userFolder(UserFolder which)
+{
+#ifdef Q_OS_WIN
+    const QStandardPaths::StandardLocation location = which == UserFolder::Config ? QStandardPaths::GenericConfigLocation
+        : which == UserFolder::Data                                               ? QStandardPaths::GenericDataLocation
+                                                                                  : QStandardPaths::GenericCacheLocation;
+    return QDir::fromNativeSeparators(QStandardPaths::writableLocation(location));
+#else
+    const char *variable = which == UserFolder::Config ? "XDG_CONFIG_HOME"
+        : which == UserFolder::Data                    ? "XDG_DATA_HOME"
+                                                       : "XDG_CACHE_HOME";
+    const QString value = qEnvironmentVariable(variable);
+    if (!value.isEmpty() && QDir::isAbsolutePath(value))
+        return QDir::cleanPath(value);
+    const QLatin1String fallback = which == UserFolder::Config ? QLatin1String("/.config")
+        : which == UserFolder::Data                            ? QLatin1String("/.local/share")
+                                                               : QLatin1String("/.cache");
+    return QDir::cleanPath(QDir::homePath() + fallback);
+#endif
 }
 
 QString exclusionRegex(const QString &pattern)

@@ -15,6 +15,18 @@
 // ordinary file-name character and stays as it is.
 QString normalizePath(const QString &path);
 
+// The user's own folders, the one place that names them for the settings
+// file, the cleanup logs, the trash, the update folder and the catalogue.
+// Elsewhere than Windows they follow the XDG base-directory rules: the
+// variable's value when it is an absolute path, otherwise the default below
+// the home folder. A relative or empty value is invalid and ignored:
+// XDG_CONFIG_HOME='~/.config' with the tilde left unexpanded would put the
+// settings and logs below whatever folder the program was started in, where
+// the exclusions are missing and no restore finds the logs. Cleaned, with
+// '/' separators. On Windows: the application-data folders.
+enum class UserFolder { Config, Data, Cache };
+QString userFolder(UserFolder which);
+
 // True when path or one of its folders matches one of the user's exclusion
 // patterns. Patterns with '/' match the path and everything below it; patterns
 // without '/' match any single component. "**" spans folders, "*" and "?" stay

@@ -1,6 +1,7 @@
 #include "update/updater.h"
 
 #include "app/platform.h"
+#include "scan/pathrules.h"
 #include "update/appimage.h"
 #include "update/signature.h"
 
@@ -58,8 +59,7 @@ QString replaceAtomically(const QString &source, const QString &target)
 QString Updater::defaultDownloadFolder()
 {
     // Per user: in a shared temporary folder anyone could take the name first.
-    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
-           + QStringLiteral("/Varnholt/update");
+    return userFolder(UserFolder::Cache) + QStringLiteral("/Varnholt/update");
 }
 
 bool Updater::isSignedByPublisher(const QString &path, const FileHold &) const

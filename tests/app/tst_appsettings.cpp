@@ -12,9 +12,15 @@
 namespace {
 
 // Writes straight into the store, as another process or an older version would.
+QString storePath();
+
 void storeRaw(const QList<std::pair<QString, QVariant>> &values, bool clear = false)
 {
+#ifdef Q_OS_WIN
     QSettings raw(QSettings::NativeFormat, QSettings::UserScope, "Varnholt", "Varnholt");
+#else
+    QSettings raw(storePath(), QSettings::IniFormat);
+#endif
     if (clear)
         raw.clear();
     for (const auto &[key, value] : values)
@@ -30,7 +36,7 @@ QString readAll(const QString &path)
 
 QString storePath()
 {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Varnholt", "Varnholt").fileName();
+    return AppSettings::instance()->storeLocation();
 }
 
 // Takes away whatever a test put in place of the store file (on Windows, the
@@ -69,9 +75,10 @@ private slots:
         if (!testsupport::runsUnderWine())
             QSKIP("the settings would go to this user's own registry");
 #else
-        const QString home = QDir::homePath();
-        QVERIFY(AppSettings::autostartFilePath().startsWith(home + u'/'));
-        QVERIFY(storePath().startsWith(home + u'/'));
+        const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+        QVERIFY(config.contains(QLatin1String("test-sandbox")));
+        QVERIFY(AppSettings::autostartFilePath().startsWith(config + u'/'));
+        QVERIFY(storePath().startsWith(config + u'/'));
 #endif
     }
 

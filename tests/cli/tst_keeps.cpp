@@ -220,6 +220,33 @@ const QList<Row> &rows()
          },
          .kept = {"home/t/a.bin"},
          .gone = {"home/t/b.bin"}},
+        {.name = "a relative --exclude is below the working folder",
+         .setup = [](Case &c) {
+             c.file("c/app/keep/k.bin");
+             c.file("c/app/free.bin");
+             c.workingDir = c.at("c");
+             c.category("dev", 0, {c.labelled("c/app")});
+             c.args = {"--category", "dev", "--exclude", "app/keep"};
+         },
+         .kept = {"c/app/keep/k.bin"},
+         .gone = {"c/app/free.bin"},
+         .logLines = {"EXCLUDED @/c/app/keep"}},
+        // XDG_CONFIG_HOME='~/.config' (tilde unexpanded) is invalid: the settings,
+        // their exclusions and the log are the home folder's.
+        {.name = "relative XDG folders are ignored",
+         .setup = [](Case &c) {
+             c.file("c/app/keep/k.bin");
+             c.file("c/app/free.bin");
+             QVERIFY(!c.tmp.makeFile("home/.config/Varnholt/Varnholt.conf", "[clean]\nexclusions=keep\n").isEmpty());
+             c.env.insert("XDG_CONFIG_HOME", "~/.config");
+             c.env.insert("XDG_DATA_HOME", "data");
+             c.workingDir = c.at("c");
+             c.category("dev", 0, {c.labelled("c/app")});
+             c.args = {"--category", "dev"};
+         },
+         .kept = {"c/app/keep/k.bin"},
+         .gone = {"c/app/free.bin"},
+         .logLines = {"EXCLUDED @/c/app/keep"}},
         {.name = "a --skip-item that names nothing refuses the run",
          .setup = [](Case &c) {
              c.file("home/t/a.bin");
