@@ -13,7 +13,10 @@
 #include <QDateTime>
 #include <QString>
 
+#include <QList>
+
 #include <functional>
+#include <utility>
 
 struct VolumeInfo
 {
@@ -39,10 +42,18 @@ QString fileManagerName();  // "File Explorer" / "File Manager", context "Platfo
 // far, files so far) along the way, as fs::measure tells it.
 bool recycleBinInfo(qint64 &bytes, qint64 &items,
                     const std::function<void(const QString &, qint64, qint64)> &progress = {});
-// Empties the bin of every volume without asking; an already empty bin is a
-// success. Where files are removed one by one (Linux), `progress` is told the
-// bytes removed so far.
-bool emptyRecycleBin(const std::function<void(qint64)> &progress = {});
+// What emptying the bin did: the bytes on disk and the entries it removed,
+// and the entries that stayed with why (a record of one stays with it, so
+// that it can still be restored). An already empty bin is emptied.
+struct BinEmptied
+{
+    qint64 bytes = 0;
+    qint64 items = 0;
+    QList<std::pair<QString, QString>> stayed;  // path (or the bin's name), reason
+};
+// Empties the bin of every volume without asking. Where files are removed one
+// by one (Linux), `progress` is told the bytes removed so far.
+BinEmptied emptyRecycleBin(const std::function<void(qint64)> &progress = {});
 
 // Opens the file manager at `path`: a folder is opened, a file is shown
 // selected in its folder. Fire and forget, except that `failed`, when given,

@@ -54,7 +54,7 @@ bool recycleBinInfo(qint64 &bytes, qint64 &items, const std::function<void(const
     return true;
 }
 
-bool emptyRecycleBin(const std::function<void(qint64)> &progress)
+BinEmptied emptyRecycleBin(const std::function<void(qint64)> &progress)
 {
     return trash::empty(trash::allTrashFolders(), progress);
 }

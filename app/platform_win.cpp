@@ -56,12 +56,24 @@ bool recycleBinInfo(qint64 &bytes, qint64 &items, const std::function<void(const
     return true;
 }
 
-bool emptyRecycleBin(const std::function<void(qint64)> &)
+BinEmptied emptyRecycleBin(const std::function<void(qint64)> &)
 {
+    // The shell empties the bin as a whole; what it removed is what the bin
+    // no longer holds afterwards.
+    BinEmptied out;
+    qint64 bytesBefore = 0, itemsBefore = 0, bytesAfter = 0, itemsAfter = 0;
+    const bool known = recycleBinInfo(bytesBefore, itemsBefore);
     const ComApartment com;
     const HRESULT hr = SHEmptyRecycleBinW(nullptr, nullptr, SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
     // E_UNEXPECTED is what the shell answers for a bin that is already empty.
-    return !FAILED(hr) || hr == HRESULT(0x8000FFFF);
+    const bool ok = !FAILED(hr) || hr == HRESULT(0x8000FFFF);
+    if (known && recycleBinInfo(bytesAfter, itemsAfter)) {
+        out.bytes = std::max<qint64>(bytesBefore - bytesAfter, 0);
+        out.items = std::max<qint64>(itemsBefore - itemsAfter, 0);
+    }
+    if (!ok || itemsAfter > 0)
+        out.stayed.append({recycleBinName(), QStringLiteral("could not empty")});
+    return out;
 }
 
 // Through the shell's own call rather than an explorer.exe command line,

@@ -10,6 +10,8 @@
 // Entries are moved, never copied: a file goes to the trash of its own volume
 // or nowhere. Nothing here follows a symbolic link.
 
+#include "app/platform.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -38,10 +40,13 @@ QStringList allTrashFolders();
 void measure(const QStringList &trashFolders, qint64 &bytes, qint64 &items,
              const std::function<void(const QString &, qint64, qint64)> &progress = {});
 
-// Removes everything inside files/, info/ and expunged/ of each folder (the
-// folders themselves stay). False when anything could not be removed.
-// `progress`, when set, is told the bytes removed so far after each file.
-bool empty(const QStringList &trashFolders, const std::function<void(qint64)> &progress = {});
+// Removes everything inside files/ and expunged/ of each folder (the folders
+// themselves stay), and the records in info/ of what went (and those left
+// without an entry). An entry of files/ that cannot be removed whole stays
+// listed with its record, so that a desktop can still restore it; what was
+// removed of it counts among the bytes. `progress`, when set, is told the
+// bytes removed so far after each file.
+BinEmptied empty(const QStringList &trashFolders, const std::function<void(qint64)> &progress = {});
 
 // The trash folder a file at `path` belongs in, created if needed (home trash
 // for the home volume, else the volume's own). Empty with *errorCode set (an

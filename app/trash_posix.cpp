@@ -146,9 +146,10 @@ bool removeContents(const QString &folder, qint64 &removed, const std::function<
         if (!S_ISDIR(st.st_mode)) {
             if (::unlinkat(fd, name, 0) != 0) {
                 ok = ok && errno == ENOENT;
-            } else if (progress) {
+            } else {
                 removed += qint64(st.st_blocks) * 512;
-                progress(removed);
+                if (progress)
+                    progress(removed);
             }
             continue;
         }
@@ -258,22 +259,64 @@ void measure(const QStringList &trashFolders, qint64 &bytes, qint64 &items,
     }
 }
 
-bool empty(const QStringList &trashFolders, const std::function<void(qint64)> &progress)
+BinEmptied empty(const QStringList &trashFolders, const std::function<void(qint64)> &progress)
 {
-    bool ok = true;
-    qint64 removed = 0;
+    BinEmptied out;
+    const QString reason = QStringLiteral("in use or access denied");
     for (const QString &t : trashFolders) {
-        for (const char *sub : {"/files", "/info", "/expunged"}) {
-            if (!removeContents(t + QLatin1String(sub), removed, progress))
-                ok = false;
+        // Entry by entry, so that what stays keeps its record.
+        QSet<QString> stayed;
+        const QString files = t + QStringLiteral("/files");
+        // A files/ that is a link leads elsewhere: never listed through.
+        struct stat filesSt;
+        const bool there = ::lstat(QFile::encodeName(files).constData(), &filesSt) == 0;
+        const bool realFolder = there && S_ISDIR(filesSt.st_mode);
+        if (there && !realFolder)
+            out.stayed.append({files, QStringLiteral("could not empty")});
+        for (const fs::Entry &e : realFolder ? fs::list(files) : QList<fs::Entry>()) {
+            const QString path = files + u'/' + e.name;
+            const QByteArray native = QFile::encodeName(path);
+            // Special files and names no text can spell stay where they are,
+            // as everywhere else.
+            if (e.skip || e.isMount) {
+                stayed.insert(e.name);
+                out.stayed.append({path, e.isMount ? QStringLiteral("another volume is mounted here") : reason});
+                continue;
+            }
+            if (e.isDir && !e.isLink) {
+                removeContents(path, out.bytes, progress);
+                ::rmdir(native.constData());
+            } else if (::unlink(native.constData()) == 0) {
+                out.bytes += e.allocated;
+                if (progress)
+                    progress(out.bytes);
+            }
+            struct stat st;
+            if (::lstat(native.constData(), &st) == 0) {
+                stayed.insert(e.name);
+                out.stayed.append({path, reason});
+            } else {
+                ++out.items;
+            }
         }
+        // Records of what went, and records of nothing; not those of what
+        // stayed.
+        const QString info = t + QStringLiteral("/info");
+        for (const fs::Entry &e : fs::list(info)) {
+            const QString entry = e.name.endsWith(QLatin1String(".trashinfo")) ? e.name.chopped(10) : QString();
+            if (!e.isDir && !stayed.contains(entry))
+                ::unlink(QFile::encodeName(info + u'/' + e.name).constData());
+        }
+        // What a file manager was interrupted removing.
+        if (!removeContents(t + QStringLiteral("/expunged"), out.bytes, progress))
+            out.stayed.append({t + QStringLiteral("/expunged"), reason});
         // The size cache describes folders in files/ that are gone now.
         const QByteArray cache = QFile::encodeName(t + QStringLiteral("/directorysizes"));
         struct stat st;
         if (::lstat(cache.constData(), &st) == 0 && S_ISREG(st.st_mode))
             ::unlink(cache.constData());
     }
-    return ok;
+    return out;
 }
 
 bool isInsideTrash(const QString &path, const QStringList &trashFolders)

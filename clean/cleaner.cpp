@@ -414,13 +414,15 @@ void Cleaner::run(const Job &job)
                 sinceReport.restart();
                 emit progress(doneBytes + std::min(removed, category.bytes), totalBytes, binName);
             };
-            if (emptyRecycleBin(emptied)) {
-                report.freedBytes += category.bytes;
-                report.filesRemoved += category.files;
+            // What it removed counts, also when part of it stayed (a folder
+            // another account owns, say); what stayed is named with why.
+            const BinEmptied bin = emptyRecycleBin(emptied);
+            report.freedBytes += bin.bytes;
+            report.filesRemoved += bin.items;
+            if (bin.items > 0 || bin.stayed.isEmpty())
                 log.emptied(recycleBinName());
-            } else {
-                skip(recycleBinName(), QStringLiteral("could not empty"));
-            }
+            for (const auto &[path, reason] : bin.stayed)
+                skip(path, reason);
             doneBytes += category.bytes;
             report.cleanedCategories.append(category.id);
             continue;

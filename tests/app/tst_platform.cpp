@@ -53,7 +53,7 @@ private slots:
     void cleanupTestCase()
     {
         if (!m_dataHome.isEmpty())
-            QVERIFY(trash::empty({trash::homeTrash()}));
+            QVERIFY(trash::empty({trash::homeTrash()}).stayed.isEmpty());
     }
 
     void homeVolumeFigures()
@@ -229,7 +229,7 @@ private slots:
         // expunged/ counts (it goes with the rest); the link's target does not.
         QVERIFY(bytes >= 8192 + 4096 + 4096 + 4096 && bytes < 100000);
 
-        QVERIFY(trash::empty({t1, t2}));
+        QVERIFY(trash::empty({t1, t2}).stayed.isEmpty());
         for (const QString &t : {t1, t2}) {
             for (const char *sub : {"/files", "/info", "/expunged"}) {
                 const QDir d(t + QLatin1String(sub));
@@ -242,7 +242,7 @@ private slots:
         trash::measure({t1, t2}, bytes, items);
         QVERIFY(items == 0 && bytes == 0);
         // Emptying what is already empty, or a trash that does not exist, succeeds.
-        QVERIFY(trash::empty({t1, tmp.path("no-such-trash")}));
+        QVERIFY(trash::empty({t1, tmp.path("no-such-trash")}).stayed.isEmpty());
     }
 
     void allTrashFoldersIncludesTheHomeTrash()
@@ -265,9 +265,12 @@ private slots:
     {
         if (testsupport::isUnprivilegedChild()) {
             const QString t = testsupport::childArguments().value(0);
-            QVERIFY(!trash::empty({t}));
-            QVERIFY(!exists(t + "/files/removable.txt"));
-            QVERIFY(exists(t + "/files/locked/stuck.txt"));
+            // What went counts; what stayed is named and keeps its record.
+            const BinEmptied e = trash::empty({t});
+            QCOMPARE(e.stayed, (QList<std::pair<QString, QString>>{{t + "/files/locked", "in use or access denied"}}));
+            QVERIFY(e.items == 1 && e.bytes > 0);
+            QVERIFY(!exists(t + "/files/removable.txt") && !exists(t + "/info/removable.txt.trashinfo"));
+            QVERIFY(exists(t + "/files/locked/stuck.txt") && exists(t + "/info/locked.trashinfo"));
             return;
         }
         TempFolder tmp;
@@ -275,7 +278,10 @@ private slots:
         const QString t = tmp.makeDir("trash");
         QVERIFY(!tmp.makeFile("trash/files/removable.txt", "r").isEmpty()
                 && !tmp.makeFile("trash/files/locked/stuck.txt", "s").isEmpty());
-        QVERIFY(::chmod(QFile::encodeName(t + "/files").constData(), 0777) == 0);
+        for (const char *record : {"removable.txt", "locked"})
+            QVERIFY(!tmp.makeFile(QStringLiteral("trash/info/%1.trashinfo").arg(QLatin1String(record)), "[Trash Info]\n").isEmpty());
+        for (const char *sub : {"/files", "/info"})
+            QVERIFY(::chmod(QFile::encodeName(t + QLatin1String(sub)).constData(), 0777) == 0);
         QVERIFY(tmp.openToOthers());
         const testsupport::ChildResult r = testsupport::runInUnprivilegedChild("emptyReportsWhatItCouldNotRemove", {t});
         if (r.skipped)

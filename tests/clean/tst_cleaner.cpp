@@ -7,6 +7,7 @@
 #include "scan/scanner.h"
 #include "support/testsupport.h"
 
+#include <QProcess>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -429,28 +430,43 @@ private slots:
 
     void recycleBin_data()
     {
-        QTest::addColumn<bool>("emptiable");
-        QTest::newRow("emptied") << true;
-        QTest::newRow("cannot be emptied") << false;
+        QTest::addColumn<int>("removable");  // files the bin holds that can go
+        QTest::addColumn<QString>("stays");  // what cannot, and why
+        QTest::newRow("emptied") << 40 << "";
+        // files/ as a link is never followed, so the bin cannot be emptied.
+        QTest::newRow("cannot be emptied") << 0 << "files:could not empty";
+        // An immutable entry stays with its record; the rest goes and counts.
+        QTest::newRow("partly emptied") << 40 << "files/pinned:in use or access denied";
     }
 
     void recycleBin()
     {
-        QFETCH(bool, emptiable);
+        QFETCH(int, removable);
+        QFETCH(QString, stays);
+        const QString stayed = trash::homeTrash() + u'/' + stays.section(u':', 0, 0);
+        const bool pinned = stays.startsWith(QLatin1String("files/pinned"));
+        if (pinned && ::geteuid() != 0)
+            QSKIP("needs root to make a file immutable");
         TempFolder tmp;
         const QString victim = tmp.makeFile(QStringLiteral("victim"), "v");
         QVERIFY(QDir().mkpath(trash::homeTrash() + QStringLiteral("/info")));
-        // A bin of many files shows its emptying as it goes.
-        const int count = emptiable ? 40 : 1;
-        if (emptiable) {
+        if (removable > 0) {
             QVERIFY(QDir().mkpath(trashFiles()));
-            for (int i = 0; i < count; ++i) {
+            for (int i = 0; i < removable; ++i) {
                 QFile f(trashFiles() + QStringLiteral("/old%1").arg(i));
                 QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray(4096, 'x')) == 4096);
             }
         } else {
-            // files/ as a link is never followed, so the bin cannot be emptied.
             QVERIFY(QFile::link(tmp.path(), trashFiles()));
+        }
+        auto unpin = qScopeGuard([&] {
+            if (pinned)
+                QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), stayed});
+        });
+        if (pinned) {
+            QVERIFY(QFile(stayed).open(QIODevice::WriteOnly));
+            QVERIFY(QFile(trash::homeTrash() + QStringLiteral("/info/pinned.trashinfo")).open(QIODevice::WriteOnly));
+            QCOMPARE(QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), stayed}), 0);
         }
         // Emptying works on every trash folder of the machine; only the
         // sandbox's own may be touched.
@@ -459,8 +475,8 @@ private slots:
 
         CategoryResult bin = category(QStringLiteral("trash"), Permanent, {});
         bin.isTrash = true;
-        bin.bytes = 4096 * count;
-        bin.files = count;
+        bin.bytes = 4096 * std::max(removable, 1);
+        bin.files = std::max(removable, 1);
         QList<qint64> steps;
         const CleanReport r = clean({bin}, true, {}, [&steps](Cleaner &c) {
             c.setProgressInterval(0);
@@ -469,17 +485,20 @@ private slots:
                     steps.append(done);
             });
         });
-        QVERIFY2(steps.size() > (emptiable ? 2 : 0), qPrintable(QString::number(steps.size())));
+        QVERIFY2(steps.size() > (removable > 0 ? 2 : 0), qPrintable(QString::number(steps.size())));
         QVERIFY(std::is_sorted(steps.cbegin(), steps.cend()) && steps.last() <= bin.bytes);
         QCOMPARE(r.cleanedCategories, QStringList{QStringLiteral("trash")});
         QVERIFY(exists(victim));
-        QVERIFY(logLines(r.logPath).contains(emptiable ? QStringLiteral("EMPTIED  Trash")
-                                              : QStringLiteral("SKIPPED  Trash  (could not empty)")));
+        const QStringList lines = logLines(r.logPath);
+        QCOMPARE(lines.contains(QStringLiteral("EMPTIED  Trash")), removable > 0);
+        QCOMPARE(lines.filter(QStringLiteral("SKIPPED")),
+                 stays.isEmpty() ? QStringList() : QStringList{QStringLiteral("SKIPPED  %1  (%2)").arg(stayed, stays.section(u':', 1))});
         QVERIFY(!exists(trashFiles() + QStringLiteral("/old0")));
-        QCOMPARE(r.freedBytes, emptiable ? bin.bytes : 0);
-        QCOMPARE(r.skippedCount, emptiable ? 0 : 1);
-        QCOMPARE(r.filesRemoved, emptiable ? count : 0);
-        QCOMPARE(r.skippedSamples, emptiable ? QStringList() : QStringList{QStringLiteral("Trash")});
+        // What went counts, what stayed keeps its record.
+        QCOMPARE(r.freedBytes, 4096 * removable);
+        QCOMPARE(r.filesRemoved, removable);
+        QCOMPARE(r.skippedSamples, stays.isEmpty() ? QStringList() : QStringList{stayed});
+        QCOMPARE(exists(trash::homeTrash() + QStringLiteral("/info/pinned.trashinfo")), pinned);
     }
 
     void busyFileFreesUpBetweenRetries()
