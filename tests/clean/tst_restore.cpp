@@ -199,33 +199,6 @@ private slots:
         QVERIFY(names(tmp.path(QStringLiteral("elsewhere"))).isEmpty());
         QCOMPARE(names(trash::homeTrash() + QStringLiteral("/info"), QStringLiteral(".trashinfo")), names(files()));
     }
-
-    // Every name the log can hold reads back exactly as it was written.
-    void logNamesReadBack_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("plain with blanks and backslash") << QStringLiteral("/tmp/a  b\\c \"d\" ü");
-        QTest::newRow("line break and tab") << QStringLiteral("/tmp/x\nTRASHED  /etc  1 KB\t-> y");
-        QTest::newRow("escape characters and bidi") << QStringLiteral("/tmp/\x1b[1m\u202e\x7f\\n");
-        QTest::newRow("leading quote") << QStringLiteral("\"/tmp/q\"");
-    }
-
-    void logNamesReadBack()
-    {
-        QFETCH(QString, name);
-        CleanupLog log;
-        const QString path = log.open();
-        log.header(true, 0);
-        log.trashed(name, 0);
-        log.trashedTo(name + QStringLiteral(".2"), name);
-        log.flush();
-        const CleanupLog::Contents c = CleanupLog::read(path);
-        QVERIFY(c.valid && c.toTrash);
-        QCOMPARE(c.trashedItems, QStringList{name});
-        QCOMPARE(c.moves.size(), 1);
-        QCOMPARE(c.moves.first().inTrash, name + QStringLiteral(".2"));
-        QCOMPARE(c.moves.first().original, name);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestRestore)
