@@ -103,6 +103,9 @@ private slots:
                                                 << QStringList{"!c/a.bin", "c/b.bin=b", "c/sub/d.bin=d"};
         QTest::newRow("same name, another entry") << "replace a.bin" << 2 << QStringList{"a.bin:notInTrash"} << false
                                                   << QStringList{"!c/a.bin", "!other/a.bin", "c/b.bin=b"};
+        QTest::newRow("same path, trashed again by a later run")
+            << "again a.bin" << 2 << QStringList{"a.bin:notInTrash"} << false
+            << QStringList{"!c/a.bin", "c/b.bin=b", "c/sub/d.bin=d"};
         QTest::newRow("log without trash places") << "strip" << 3 << QStringList{} << true << all;
         QTest::newRow("older log, place taken") << "strip; write c/b.bin" << 2 << QStringList{"b.bin:placeTaken"}
                                                 << true << QStringList{"c/a.bin=a", "c/b.bin=new", "c/sub/d.bin=d"};
@@ -145,15 +148,20 @@ private slots:
                 QVERIFY(QDir(tmp.path(QStringLiteral("c"))).removeRecursively());
             } else if (step.startsWith(QLatin1String("write "))) {
                 QVERIFY(writeAll(tmp.path(arg), QStringLiteral("new")));
-            } else if (step.startsWith(QLatin1String("empty ")) || step.startsWith(QLatin1String("replace "))) {
+            } else if (step.contains(QRegularExpression(QStringLiteral("^(empty|replace|again) ")))) {
+                const QString info = trash::homeTrash() + QStringLiteral("/info/") + arg + QStringLiteral(".trashinfo");
                 QVERIFY(QFile::remove(files() + QLatin1Char('/') + arg));
-                QVERIFY(QFile::remove(trash::homeTrash() + QStringLiteral("/info/") + arg + QStringLiteral(".trashinfo")));
+                QVERIFY(QFile::remove(info));
                 if (step.startsWith(QLatin1String("empty ")))
                     continue;
-                // Then a file of the same name from elsewhere takes the free name.
+                // Then a file of that name from elsewhere, or one of its path an hour later, takes its place.
+                const bool again = step.startsWith(QLatin1String("again "));
                 QString inTrash;
-                QVERIFY(trash::moveToTrash(other, nullptr, &inTrash));
+                QVERIFY(trash::moveToTrash(again ? tmp.makeFile("c/" + arg, "new") : other, nullptr, &inTrash));
                 QCOMPARE(inTrash, files() + QLatin1Char('/') + arg);
+                const QString later = QDateTime::currentDateTime().addSecs(3600).toString(Qt::ISODate);
+                if (again)
+                    QVERIFY(writeAll(info, readAll(info).replace(QRegularExpression("DeletionDate=.*"), "DeletionDate=" + later)));
             } else if (step == QLatin1String("strip")) {
                 text.remove(QRegularExpression(QStringLiteral("^  -> [^\\n]*\\n"), QRegularExpression::MultilineOption));
                 QVERIFY(writeAll(log, text));
