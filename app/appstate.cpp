@@ -912,3 +912,14 @@ QList<AppState::PastCleanup> AppState::recentCleanups(int max) const
     }
     return out;
 }
+
+QString AppState::latestRestorableLog() const
+{
+    const QStringList logs = CleanupLog::logs();
+    for (const QString &path : logs) {
+        const CleanupLog::Contents log = CleanupLog::read(path);
+        if (log.valid && log.toTrash && (!log.moves.isEmpty() || !log.trashedItems.isEmpty()))
+            return path;
+    }
+    return {};
+}
