@@ -900,12 +900,10 @@ QString AppState::restoreSummary(const RestoreReport &report)
 QList<AppState::PastCleanup> AppState::recentCleanups(int max) const
 {
     QList<PastCleanup> out;
-    QDir dir(CleanupLog::folder());
-    const QStringList names = dir.entryList({QStringLiteral("cleanup-*.log")}, QDir::Files, QDir::Name | QDir::Reversed);
-    for (const QString &name : names) {
+    const QStringList logs = CleanupLog::logs();
+    for (const QString &path : logs) {
         if (out.size() >= max)
             break;
-        const QString path = dir.filePath(name);
         const CleanupLog::Contents log = CleanupLog::read(path);
         if (!log.valid)
             continue;
@@ -913,4 +911,15 @@ QList<AppState::PastCleanup> AppState::recentCleanups(int max) const
                     log.toTrash && (!log.moves.isEmpty() || !log.trashedItems.isEmpty())});
     }
     return out;
+}
+
+QString AppState::latestRestorableLog() const
+{
+    const QStringList logs = CleanupLog::logs();
+    for (const QString &path : logs) {
+        const CleanupLog::Contents log = CleanupLog::read(path);
+        if (log.valid && log.toTrash && (!log.moves.isEmpty() || !log.trashedItems.isEmpty()))
+            return path;
+    }
+    return {};
 }

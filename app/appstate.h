@@ -197,6 +197,9 @@ public:
     };
     // The newest `max` logs of the log folder, newest first.
     QList<PastCleanup> recentCleanups(int max = 5) const;
+    // The log of the latest cleanup that moved anything to the bin (a later
+    // one may have deleted for good); empty when there is none.
+    QString latestRestorableLog() const;
 
     // A short message for the toast from the interface (a path that nothing
     // could open, say).

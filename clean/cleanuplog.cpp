@@ -6,7 +6,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 namespace {
 
@@ -38,20 +41,60 @@ bool CleanupLog::ensureFolder()
     return QDir().mkpath(folder());
 }
 
-QString CleanupLog::fileName(const QDateTime &start)
+QString CleanupLog::fileName(const QDateTime &start, int run)
 {
-    return QStringLiteral("cleanup-") + start.toString(QStringLiteral("yyyyMMdd-HHmmss")) + QStringLiteral(".log");
+    const QString number = run > 1 ? QLatin1Char('-') + QString::number(run) : QString();
+    return QStringLiteral("cleanup-") + start.toString(QStringLiteral("yyyyMMdd-HHmmss")) + number
+        + QStringLiteral(".log");
+}
+
+QStringList CleanupLog::logs()
+{
+    static const QRegularExpression pattern(QStringLiteral("^cleanup-(\\d{8}-\\d{6})(?:-([1-9]\\d{0,8}))?\\.log$"));
+    struct Named
+    {
+        QString time;
+        int run = 1;
+        QString name;
+    };
+    QList<Named> found;
+    const QDir dir(folder());
+    for (const QString &name : dir.entryList({QStringLiteral("cleanup-*.log")}, QDir::Files)) {
+        const QRegularExpressionMatch m = pattern.match(name);
+        if (m.hasMatch())
+            found.append({m.captured(1), m.hasCaptured(2) ? m.captured(2).toInt() : 1, name});
+    }
+    std::sort(found.begin(), found.end(), [](const Named &a, const Named &b) {
+        return a.time != b.time ? a.time > b.time : a.run > b.run;
+    });
+    QStringList out;
+    for (const Named &n : std::as_const(found))
+        out.append(dir.filePath(n.name));
+    return out;
 }
 
 QString CleanupLog::open()
 {
     const QString dir = folder();
-    m_path = dir + QLatin1Char('/') + fileName(now());
+    const QDateTime start = now();
+    m_path = dir + QLatin1Char('/') + fileName(start);
     if (!QDir().mkpath(dir))
         return m_path;
-    m_file.setFileName(m_path);
-    // Text mode gives CR LF line ends on Windows and LF elsewhere.
-    (void)m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text);
+    // A log is never written over: when the name is taken, the next number
+    // of it is tried. Any other failure ends the search.
+    constexpr int kMaxRuns = 9999;
+    for (int run = 1; run <= kMaxRuns; ++run) {
+        const QString path = dir + QLatin1Char('/') + fileName(start, run);
+        m_file.setFileName(path);
+        // Text mode gives CR LF line ends on Windows and LF elsewhere.
+        if (m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Text)) {
+            m_path = path;
+            break;
+        }
+        const QFileInfo taken(path);
+        if (!taken.exists() && !taken.isSymLink())
+            break;
+    }
     return m_path;
 }
 

@@ -49,11 +49,18 @@ public:
     static QString folder();
     // Creates folder() with its parents; false when that fails.
     static bool ensureFolder();
-    // "cleanup-yyyyMMdd-HHmmss.log" for a run started at `start`.
-    static QString fileName(const QDateTime &start);
+    // "cleanup-yyyyMMdd-HHmmss.log" for a run started at `start`. A run that
+    // finds that name taken (two runs in one second, or a local time the
+    // clock passes twice when daylight saving ends) is the `run`th of that
+    // name: "cleanup-yyyyMMdd-HHmmss-2.log", "-3", and so on.
+    static QString fileName(const QDateTime &start, int run = 1);
+    // The logs of folder() by their names, full paths, the latest run first:
+    // the later time in the name, and of one time the higher number.
+    static QStringList logs();
 
-    // Creates the folder and opens (replacing) the file named after the
-    // current time. Returns the full path, also when opening failed.
+    // Creates the folder and makes a new file named after the current time,
+    // never opening one that is there already. Returns the full path, also
+    // when opening failed.
     QString open();
     bool isOpen() const { return m_file.isOpen(); }
     QString path() const { return m_path; }
@@ -94,7 +101,7 @@ public:
     {
         bool valid = false;       // it starts like a cleanup log
         QDateTime started;        // the header's local time
-        QDateTime written;        // when the file was last written
+        QDateTime written;        // when the file was last written: the run's end
         bool toTrash = false;     // the run's mode was moving to the trash
         QString freedText;        // the summary's size text, as written
         QStringList trashedItems; // paths of the TRASHED lines

@@ -95,16 +95,16 @@ RestoreReport restoreRun(const QString &logPath, const std::function<void(int, i
     if (!log.valid || !log.toTrash)
         return report;
 
+    // The run's window is from its header to the last write of its log.
+    const QDateTime from = log.started.addSecs(-kWindowSlackSecs);
+    const QDateTime to = std::max(log.written, log.started).addSecs(kWindowSlackSecs);
     const QStringList bins = restore::bins();
     QList<restore::Entry> entries;
     for (const CleanupLog::Move &m : log.moves)
-        entries.append({m.original, m.inTrash});
+        entries.append({m.original, m.inTrash, from, to});
     if (entries.isEmpty() && !log.trashedItems.isEmpty()) {
-        // Written before the bin places were logged: the run's window is
-        // from its header to the last write of its log.
+        // Written before the bin places were logged.
         report.byRecords = true;
-        const QDateTime from = log.started.addSecs(-kWindowSlackSecs);
-        const QDateTime to = std::max(log.written, log.started).addSecs(kWindowSlackSecs);
         QStringList ambiguous;
         entries = claimRecords(restore::recordsBetween(bins, from, to), log.trashedItems, &ambiguous);
         for (const QString &path : std::as_const(ambiguous))

@@ -6,7 +6,9 @@
 // Each entry goes back to the path it came from, and only when it is still
 // the very entry the run put there: the log names its place in the bin, and
 // the bin's own record of that place (the .trashinfo, or the "$I" file on
-// Windows) must name the same original path. Nothing is ever overwritten: an
+// Windows) must name the same original path and a deletion time within the
+// run, from the log's header to its last write. A file of the same name that
+// a later run moved to the same place stays in the bin. Nothing is ever overwritten: an
 // entry whose place is taken again stays in the bin. Folders missing on the
 // way back are made again as plain folders, never through a link. The bin's
 // record goes with the entry it describes.
@@ -98,6 +100,10 @@ struct Entry
 {
     QString original;  // '/' separators
     QString inTrash;   // '/' separators
+    // The run's time (local, inclusive): the bin's record must date the
+    // entry's deletion within it.
+    QDateTime from;
+    QDateTime to;
 };
 
 // The bin folders of this user that an entry may be taken from: the trash
@@ -105,7 +111,7 @@ struct Entry
 QStringList bins();
 
 // Puts `entry` back when its place in the bin lies directly inside one of
-// `bins`; true when it came back, else *reason says why not. *bytes is its
+// `bins` and the bin's record of it fits the entry; true when it came back, else *reason says why not. *bytes is its
 // size on disk when it came back.
 bool putBack(const Entry &entry, const QStringList &bins, RestoreReport::Reason *reason, qint64 *bytes);
 

@@ -84,10 +84,12 @@ bool putBack(const Entry &entry, const QStringList &bins, RestoreReport::Reason 
     struct stat st;
     if (!files.valid() || ::fstatat(files.get(), native.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
         return fail(reason, errno == ENOENT || !files.valid() ? RestoreReport::NotInTrash : RestoreReport::CouldNotMove);
-    // Another entry of the same name (the bin numbers its names) is not
-    // what this run put there.
+    // Another entry of the same name (the bin numbers its names), or one
+    // from the same path deleted at another time, is not what this run put
+    // there.
     trash::Info info;
-    if (!trash::readInfo(bin, native, info) || info.originalPath != entry.original)
+    if (!trash::readInfo(bin, native, info) || info.originalPath != entry.original || !info.deleted.isValid()
+        || info.deleted < entry.from || info.deleted > entry.to)
         return fail(reason, RestoreReport::NotInTrash);
 
     const UniqueFd parent(openOrMake(parentOf(entry.original)));
@@ -143,7 +145,7 @@ QList<Entry> recordsBetween(const QStringList &bins, const QDateTime &from, cons
                 || info.deleted > to || !files.valid()
                 || ::fstatat(files.get(), record.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
                 continue;
-            out.append({info.originalPath, bin + QStringLiteral("/files/") + QFile::decodeName(record)});
+            out.append({info.originalPath, bin + QStringLiteral("/files/") + QFile::decodeName(record), from, to});
         }
         ::closedir(dir);
     }

@@ -176,7 +176,8 @@ bool putBack(const Entry &entry, const QStringList &bins, RestoreReport::Reason 
     if (!exists(entry.inTrash))
         return fail(reason, RestoreReport::NotInTrash);
     Record record;
-    if (!readRecord(recordOf(bin, name), record) || record.original.compare(entry.original, Qt::CaseInsensitive) != 0)
+    if (!readRecord(recordOf(bin, name), record) || record.original.compare(entry.original, Qt::CaseInsensitive) != 0
+        || !record.deleted.isValid() || record.deleted < entry.from || record.deleted > entry.to)
         return fail(reason, RestoreReport::NotInTrash);
     if (exists(entry.original))
         return fail(reason, RestoreReport::PlaceTaken);
@@ -216,7 +217,7 @@ QList<Entry> recordsBetween(const QStringList &bins, const QDateTime &from, cons
             if (!readRecord(bin + QLatin1Char('/') + recordName, record) || !record.deleted.isValid()
                 || record.deleted < from || record.deleted > to || !exists(data))
                 continue;
-            out.append({record.original, data});
+            out.append({record.original, data, from, to});
         } while (FindNextFileW(find, &found));
         FindClose(find);
     }

@@ -43,12 +43,16 @@ int runRestore(AppState &state, const Options &options)
     QTextStream err(stderr);
     QString log = options.path;
     if (log.isEmpty()) {
-        const QList<AppState::PastCleanup> latest = state.recentCleanups(1);
-        if (latest.isEmpty()) {
-            err << "varnholt-cli: " << CliText::tr("There is no cleanup log to restore from.") << '\n';
+        // The latest run that has anything in the bin, not one after it that
+        // deleted for good.
+        log = state.latestRestorableLog();
+        if (log.isEmpty()) {
+            err << "varnholt-cli: "
+                << CliText::tr("No cleanup has moved anything to the %1; there is nothing to restore.")
+                       .arg(recycleBinName())
+                << '\n';
             return 1;
         }
-        log = latest.first().logPath;
     }
     log = QDir::cleanPath(QFileInfo(log).absoluteFilePath());
     if (!QFileInfo(log).isFile()) {

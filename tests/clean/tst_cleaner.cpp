@@ -214,6 +214,7 @@ private slots:
     void cleanup()
     {
         QDir(trash::homeTrash()).removeRecursively();
+        QDir(CleanupLog::folder()).removeRecursively(); // the next run's log takes the pinned name again
         fs::detail::setClockOffset(0);
     }
 

@@ -9,14 +9,46 @@ const QDateTime kStart(QDate(2026, 1, 2), QTime(3, 4, 5));
 
 } // namespace
 
-// The file's name and header against the clock are checked by the cleaner's
-// own run-log test.
+// The header against the clock is checked by the cleaner's own run-log test.
 class TestCleanupLog final : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() { QDir(CleanupLog::folder()).removeRecursively(); }
+
+    // Two runs at one pinned second beside the logs already there ("cleanup-"
+    // and ".log" left out): each gets a file of its own, none is written
+    // over, and the list puts the latest run first.
+    void oneLogPerRun_data()
+    {
+        QTest::addColumn<QStringList>("there");
+        QTest::addColumn<QStringList>("listed");
+        QTest::newRow("none before") << QStringList{} << QStringList{"20260102-030405-2", "20260102-030405"};
+        QTest::newRow("numbered as numbers")
+            << QStringList{"20260102-030405", "20260102-030405-10", "20260102-030405-9", "20260101-235959-3"}
+            << QStringList{"20260102-030405-10", "20260102-030405-9", "20260102-030405-3", "20260102-030405-2",
+                           "20260102-030405", "20260101-235959-3"};
+    }
+    void oneLogPerRun()
+    {
+        QFETCH(QStringList, there);
+        const auto path = [](const QString &n) -> QString { return CleanupLog::folder() + "/cleanup-" + n + ".log"; };
+        QVERIFY(CleanupLog::ensureFolder());
+        for (const QString &name : there + QStringList{"notes"}) {
+            QFile f(path(name));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("earlier") == 7);
+        }
+        CleanupLog first([] { return kStart; }), second([] { return kStart; });
+        QVERIFY(first.open() != second.open() && first.isOpen() && second.isOpen());
+        QStringList listed;
+        for (const QString &log : CleanupLog::logs())
+            listed.append(QFileInfo(log).completeBaseName().mid(8));
+        QTEST(listed, "listed");
+        for (const QString &name : there)
+            QCOMPARE(QFileInfo(path(name)).size(), 7);
+    }
 
     // Defined outside the class: the raw strings would throw moc off.
     void namesCannotForgeLines_data();
@@ -43,7 +75,8 @@ private slots:
 };
 
 // Every writer that takes a path or a name gets the same text; a name written
-// plain stays byte-identical, anything else becomes one quoted literal.
+// plain stays byte-identical, anything else becomes one quoted literal, and
+// a reader gets the exact name back.
 void TestCleanupLog::namesCannotForgeLines_data()
 {
     QTest::addColumn<QString>("name");
@@ -70,6 +103,9 @@ void TestCleanupLog::namesCannotForgeLines()
     QFETCH(QByteArray, written);
     CleanupLog log([] { return kStart; });
     const QString path = log.open();
+    log.header(true, 0);
+    log.trashed(name, 0);
+    log.trashedTo(name + QStringLiteral(".2"), name);
     log.categoryHeading(name, 0);
     log.excluded(name);
     log.skippedRunning(name, name);
@@ -91,7 +127,13 @@ void TestCleanupLog::namesCannotForgeLines()
 #ifdef Q_OS_WIN
     expected.replace("\n", "\r\n");
 #endif
-    QCOMPARE(f.readAll(), expected);
+    QVERIFY(f.readAll().endsWith(expected));
+    const CleanupLog::Contents c = CleanupLog::read(path);
+    const QString read = QDir::fromNativeSeparators(name);
+    QVERIFY(c.valid && c.toTrash && c.moves.size() == 1);
+    QCOMPARE(c.trashedItems, QStringList{read});
+    QCOMPARE(c.moves.first().inTrash, read + QStringLiteral(".2"));
+    QCOMPARE(c.moves.first().original, read);
 }
 
 QTEST_GUILESS_MAIN(TestCleanupLog)

@@ -269,6 +269,8 @@ private slots:
     void cleanToTrashPrintsReport()
     {
         writeSettings("[clean]\nmoveToTrash=false\n");
+        const Run none = run({"restore"});
+        QVERIFY2(none.exitCode == 1 && none.err.contains("nothing to restore"), qPrintable(none.err));
         const Run r = run({"clean", "--category", "dev", "--trash", "--yes"});
         QCOMPARE(r.exitCode, 0);
         const QString out = QString::fromUtf8(r.out);
@@ -281,10 +283,14 @@ private slots:
         QVERIFY(!QDir(at("data/Trash/files")).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
         QCOMPARE(setting("clean/moveToTrash").toBool(), false);
 
-        // The latest run goes back in one step, and then there is nothing left to take.
+        // A later run deletes for good; the trash run still goes back in one step, then nothing is left.
+        const QString trashLog = out.section(QStringLiteral("Log: "), 1).trimmed();
+        const Run gone = run({"clean", "--category", "temp", "--yes", "--json"});
+        QVERIFY(gone.exitCode == 0 && gone.json().value("logPath").toString() != trashLog);
         const Run back = run({"restore", "--json"});
         QCOMPARE(back.exitCode, 0);
         QCOMPARE(back.json().value("restored").toInt(), 1);
+        QCOMPARE(back.json().value("logPath").toString(), trashLog);
         QVERIFY(exists("fx/dev/pkg/x.bin"));
         const Run again = run({"restore", "--json"});
         QCOMPARE(again.exitCode, 1);
