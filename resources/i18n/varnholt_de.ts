@@ -905,10 +905,6 @@
         <translation>anhand des Verlaufs des freien Speicherplatzes abschätzen, wann das Laufwerk voll ist</translation>
     </message>
     <message>
-        <source>There is no cleanup log to restore from.</source>
-        <translation>Es gibt kein Bereinigungsprotokoll, aus dem wiederhergestellt werden kann.</translation>
-    </message>
-    <message>
         <source>Usage:
   varnholt-cli scan [--json] [--exclude PATTERN]...
   varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
@@ -989,6 +985,10 @@ des Systems (zum Testen).
     <message>
         <source>Kept because something in them changed since the scan: %1</source>
         <translation>Behalten, weil sich darin seit dem Scan etwas geändert hat: %1</translation>
+    </message>
+    <message>
+        <source>No cleanup has moved anything to the %1; there is nothing to restore.</source>
+        <translation>Keine Bereinigung hat etwas in den %1 verschoben; es gibt nichts wiederherzustellen.</translation>
     </message>
 </context>
 <context>

@@ -905,10 +905,6 @@
         <translation>estimate when the disk is full from its history of free space</translation>
     </message>
     <message>
-        <source>There is no cleanup log to restore from.</source>
-        <translation>There is no cleanup log to restore from.</translation>
-    </message>
-    <message>
         <source>Usage:
   varnholt-cli scan [--json] [--exclude PATTERN]...
   varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
@@ -988,6 +984,10 @@ instead of the system&apos;s (for testing).
     <message>
         <source>Kept because something in them changed since the scan: %1</source>
         <translation>Kept because something in them changed since the scan: %1</translation>
+    </message>
+    <message>
+        <source>No cleanup has moved anything to the %1; there is nothing to restore.</source>
+        <translation>No cleanup has moved anything to the %1; there is nothing to restore.</translation>
     </message>
 </context>
 <context>

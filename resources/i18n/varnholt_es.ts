@@ -905,10 +905,6 @@
         <translation>estimar cuándo se llenará el disco a partir del historial de espacio libre</translation>
     </message>
     <message>
-        <source>There is no cleanup log to restore from.</source>
-        <translation>No hay ningún registro de limpieza desde el que restaurar.</translation>
-    </message>
-    <message>
         <source>Usage:
   varnholt-cli scan [--json] [--exclude PATTERN]...
   varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
@@ -988,6 +984,10 @@ en lugar de las del sistema (para pruebas).
     <message>
         <source>Kept because something in them changed since the scan: %1</source>
         <translation>Conservados porque algo en ellos cambió desde el análisis: %1</translation>
+    </message>
+    <message>
+        <source>No cleanup has moved anything to the %1; there is nothing to restore.</source>
+        <translation>Ninguna limpieza ha movido nada a la %1; no hay nada que restaurar.</translation>
     </message>
 </context>
 <context>

@@ -905,10 +905,6 @@
         <translation>estimer quand le disque sera plein d’après l’historique de l’espace libre</translation>
     </message>
     <message>
-        <source>There is no cleanup log to restore from.</source>
-        <translation>Aucun journal de nettoyage à partir duquel restaurer.</translation>
-    </message>
-    <message>
         <source>Usage:
   varnholt-cli scan [--json] [--exclude PATTERN]...
   varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
@@ -990,7 +986,11 @@ au lieu de celles du système (pour les tests).
     </message>
     <message>
         <source>Kept because something in them changed since the scan: %1</source>
-        <translation>Conservés car leur contenu a changé depuis l’analyse : %1</translation>
+        <translation>Conservés car leur contenu a changé depuis l’analyse&#x202f;: %1</translation>
+    </message>
+    <message>
+        <source>No cleanup has moved anything to the %1; there is nothing to restore.</source>
+        <translation>Aucun nettoyage n’a déplacé quoi que ce soit vers la %1 ; il n’y a rien à restaurer.</translation>
     </message>
 </context>
 <context>

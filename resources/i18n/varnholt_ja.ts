@@ -889,10 +889,6 @@
         <translation>空き容量の履歴から、ディスクがいっぱいになる時期を予測する</translation>
     </message>
     <message>
-        <source>There is no cleanup log to restore from.</source>
-        <translation>復元に使えるクリーンアップのログがありません。</translation>
-    </message>
-    <message>
         <source>Usage:
   varnholt-cli scan [--json] [--exclude PATTERN]...
   varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
@@ -971,6 +967,10 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
     <message>
         <source>Kept because something in them changed since the scan: %1</source>
         <translation>スキャン後に内容が変更されたため残した項目：%1</translation>
+    </message>
+    <message>
+        <source>No cleanup has moved anything to the %1; there is nothing to restore.</source>
+        <translation>%1 に何かを移動したクリーンアップはありません。復元するものはありません。</translation>
     </message>
 </context>
 <context>

@@ -889,10 +889,6 @@
         <translation>여유 공간 기록으로 디스크가 가득 차는 시점을 예측</translation>
     </message>
     <message>
-        <source>There is no cleanup log to restore from.</source>
-        <translation>복원에 사용할 정리 로그가 없습니다.</translation>
-    </message>
-    <message>
         <source>Usage:
   varnholt-cli scan [--json] [--exclude PATTERN]...
   varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
@@ -971,6 +967,10 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
     <message>
         <source>Kept because something in them changed since the scan: %1</source>
         <translation>스캔 후 내용이 바뀌어 그대로 둔 항목: %1</translation>
+    </message>
+    <message>
+        <source>No cleanup has moved anything to the %1; there is nothing to restore.</source>
+        <translation>%1(으)로 항목을 옮긴 정리가 없습니다. 복원할 항목이 없습니다.</translation>
     </message>
 </context>
 <context>

@@ -905,10 +905,6 @@
         <translation>estimar quando o disco ficará cheio com base no histórico de espaço livre</translation>
     </message>
     <message>
-        <source>There is no cleanup log to restore from.</source>
-        <translation>Não há log de limpeza para restaurar.</translation>
-    </message>
-    <message>
         <source>Usage:
   varnholt-cli scan [--json] [--exclude PATTERN]...
   varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
@@ -988,6 +984,10 @@ em vez das do sistema (para testes).
     <message>
         <source>Kept because something in them changed since the scan: %1</source>
         <translation>Mantidos porque algo neles mudou desde a verificação: %1</translation>
+    </message>
+    <message>
+        <source>No cleanup has moved anything to the %1; there is nothing to restore.</source>
+        <translation>Nenhuma limpeza moveu algo para a %1; não há nada para restaurar.</translation>
     </message>
 </context>
 <context>

@@ -921,10 +921,6 @@
         <translation>оценить, когда диск заполнится, по истории свободного места</translation>
     </message>
     <message>
-        <source>There is no cleanup log to restore from.</source>
-        <translation>Нет журнала очистки, по которому можно восстановить.</translation>
-    </message>
-    <message>
         <source>Usage:
   varnholt-cli scan [--json] [--exclude PATTERN]...
   varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
@@ -1006,6 +1002,10 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
     <message>
         <source>Kept because something in them changed since the scan: %1</source>
         <translation>Оставлены, так как в них что-то изменилось после сканирования: %1</translation>
+    </message>
+    <message>
+        <source>No cleanup has moved anything to the %1; there is nothing to restore.</source>
+        <translation>Ни одна очистка ничего не переместила в %1; восстанавливать нечего.</translation>
     </message>
 </context>
 <context>

@@ -889,10 +889,6 @@
         <translation>根据可用空间历史估算磁盘何时会满</translation>
     </message>
     <message>
-        <source>There is no cleanup log to restore from.</source>
-        <translation>没有可用于恢复的清理日志。</translation>
-    </message>
-    <message>
         <source>Usage:
   varnholt-cli scan [--json] [--exclude PATTERN]...
   varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
@@ -971,6 +967,10 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
     <message>
         <source>Kept because something in them changed since the scan: %1</source>
         <translation>因扫描后内容有变化而保留：%1</translation>
+    </message>
+    <message>
+        <source>No cleanup has moved anything to the %1; there is nothing to restore.</source>
+        <translation>没有任何清理将内容移到%1；没有可恢复的内容。</translation>
     </message>
 </context>
 <context>

@@ -889,10 +889,6 @@
         <translation>根據可用空間歷史估算磁碟何時會滿</translation>
     </message>
     <message>
-        <source>There is no cleanup log to restore from.</source>
-        <translation>沒有可用於還原的清理記錄。</translation>
-    </message>
-    <message>
         <source>Usage:
   varnholt-cli scan [--json] [--exclude PATTERN]...
   varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
@@ -971,6 +967,10 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
     <message>
         <source>Kept because something in them changed since the scan: %1</source>
         <translation>因掃描後內容有變更而保留：%1</translation>
+    </message>
+    <message>
+        <source>No cleanup has moved anything to the %1; there is nothing to restore.</source>
+        <translation>沒有任何清理將內容移到%1；沒有可還原的內容。</translation>
     </message>
 </context>
 <context>
