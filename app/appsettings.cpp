@@ -173,17 +173,22 @@ QString storeName(const QString &given)
 
 } // namespace
 
+#ifndef Q_OS_WIN
+// Every settings object of the process (the window keeps its geometry in one
+// of its own) reads and writes below the folder userFolder() names: left to
+// itself, the settings library takes a relative XDG_CONFIG_HOME as it stands.
+void keepSettingsInUserFolder()
+{
+    const QString folder = userFolder(UserFolder::Config);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+}
+Q_COREAPP_STARTUP_FUNCTION(keepSettingsInUserFolder)
+#endif
+
 AppSettings::AppSettings()
-#ifdef Q_OS_WIN
     : m_store(QSettings::NativeFormat, QSettings::UserScope, storeName(QCoreApplication::organizationName()),
               storeName(QCoreApplication::applicationName()))
-#else
-    // The file named the way the settings library names it, but from
-    // userFolder(): the library takes a relative XDG_CONFIG_HOME as it is.
-    : m_store(userFolder(UserFolder::Config) + u'/' + storeName(QCoreApplication::organizationName()) + u'/'
-                  + storeName(QCoreApplication::applicationName()) + QStringLiteral(".conf"),
-              QSettings::IniFormat)
-#endif
 {
 }
 

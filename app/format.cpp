@@ -25,6 +25,17 @@ bool isControlOrBidi(char16_t c)
         || (c >= 0x2028 && c <= 0x202e) || (c >= 0x2066 && c <= 0x2069);
 }
 
+// Characters that show as nothing, so that two different names would read
+// the same: the soft hyphen, zero-width space, word joiner and the invisible
+// operators, the byte-order mark, the Mongolian vowel separator and the
+// Hangul fillers. The joiners that emoji and some scripts need (U+200C,
+// U+200D) stay as they are.
+bool isInvisible(char16_t c)
+{
+    return c == 0x00ad || c == 0x115f || c == 0x1160 || c == 0x180e || c == 0x200b || (c >= 0x2060 && c <= 0x2064)
+        || c == 0x3164 || c == 0xfeff || c == 0xffa0;
+}
+
 // Whether text[i] must be escaped; a surrogate counts only when unpaired.
 bool mustEscape(const QString &text, qsizetype i)
 {
@@ -33,7 +44,7 @@ bool mustEscape(const QString &text, qsizetype i)
         return i + 1 >= text.size() || !text.at(i + 1).isLowSurrogate();
     if (c.isLowSurrogate())
         return i == 0 || !text.at(i - 1).isHighSurrogate();
-    return isControlOrBidi(c.unicode());
+    return isControlOrBidi(c.unicode()) || isInvisible(c.unicode());
 }
 
 QString withUnit(const QString &number, const char *unit)

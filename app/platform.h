@@ -114,8 +114,10 @@ qint64 sizeUnitBase();
 // A file name or path made safe to print in a log line or on a terminal.
 // Text without C0/C1 controls (DEL included), bidirectional marks, embeddings,
 // overrides and isolates (U+061C, U+200E, U+200F, U+202A-U+202E,
-// U+2066-U+2069), line and paragraph separators (U+2028, U+2029) or unpaired
-// surrogates comes back unchanged, unless it starts with '"'. Any other text
+// U+2066-U+2069), line and paragraph separators (U+2028, U+2029), characters
+// that show as nothing (U+00AD, U+200B, U+2060-U+2064, U+FEFF and a few more;
+// see format.cpp) or unpaired surrogates comes back unchanged, unless it
+// starts with '"'. Any other text
 // comes back as a double-quoted C-style literal: "\\" and "\"" for the
 // backslash and the quote, "\t", "\n", "\r", "\xhh" below U+0100 and
 // "\uhhhh" above, lower-case hex. A result is quoted exactly when it starts

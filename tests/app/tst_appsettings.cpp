@@ -12,15 +12,9 @@
 namespace {
 
 // Writes straight into the store, as another process or an older version would.
-QString storePath();
-
 void storeRaw(const QList<std::pair<QString, QVariant>> &values, bool clear = false)
 {
-#ifdef Q_OS_WIN
     QSettings raw(QSettings::NativeFormat, QSettings::UserScope, "Varnholt", "Varnholt");
-#else
-    QSettings raw(storePath(), QSettings::IniFormat);
-#endif
     if (clear)
         raw.clear();
     for (const auto &[key, value] : values)
@@ -36,7 +30,7 @@ QString readAll(const QString &path)
 
 QString storePath()
 {
-    return AppSettings::instance()->storeLocation();
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Varnholt", "Varnholt").fileName();
 }
 
 // Takes away whatever a test put in place of the store file (on Windows, the

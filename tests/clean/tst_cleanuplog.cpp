@@ -91,6 +91,8 @@ void TestCleanupLog::namesCannotForgeLines_data()
                                            << QByteArray(R"("/tmp/\x1b]0;t\x07\x7f\x9b1m")");
     QTest::newRow("bidi") << QStringLiteral("/tmp/a\u202Efdp.exe\u2066\u2069\u200E\u200F\u061C\u2028")
                           << QByteArray(R"("/tmp/a\u202efdp.exe\u2066\u2069\u200e\u200f\u061c\u2028")");
+    QTest::newRow("invisible") << QStringLiteral("/tmp/a\u200Bb\u2060\u2064\uFEFF\u00AD")
+                               << QByteArray(R"("/tmp/a\u200bb\u2060\u2064\ufeff\xad")");
     // Inside quotes a backslash is doubled, so "\\n" (a name holding a
     // backslash and an n) differs from "\n" (a name holding a line break).
     QTest::newRow("backslash beside an escape") << QStringLiteral("/tmp/\\n\n\"") << QByteArray(R"("/tmp/\\n\n\"")");
