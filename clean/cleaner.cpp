@@ -482,7 +482,10 @@ void Cleaner::run(const Job &job)
                     continue;
                 }
                 QStringList names;
-                const removal::Reach reach = remover.entries(anchor, item.path, names);
+                QStringList unnameable;
+                const removal::Reach reach = remover.entries(anchor, item.path, names, unnameable);
+                for (const QString &path : std::as_const(unnameable))
+                    skip(path, removal::unnameableReason());
                 if (reach == removal::Reach::Mount) {
                     skip(item.path, removal::mountPointReason());
                     continue;

@@ -69,6 +69,9 @@ inline QString tooDeepReason() { return QStringLiteral("too many open files"); }
 // chattr +i or +a on the entry or its folder: nobody, root included, can
 // delete or rename it until the flags are cleared.
 inline QString pinnedReason() { return QStringLiteral("immutable or append-only"); }
+// A name that is not valid text (UTF-8): it cannot be named again, so it
+// stays, and is reported with its bytes escaped.
+inline QString unnameableReason() { return QStringLiteral("name is not valid text"); }
 // The error a busy folder is reported with (EBUSY; on Windows a sharing
 // violation).
 quint32 busyError();
@@ -90,8 +93,9 @@ public:
     void beginPass();
 
     // Names of the removable entries of `folder` (special files and names
-    // that cannot be spelt again are left out), `folder` itself not followed.
-    Reach entries(const QString &anchor, const QString &folder, QStringList &names) const;
+    // that cannot be spelt again are left out; the latter, shown with their
+    // bytes escaped, go to `unnameable`), `folder` itself not followed.
+    Reach entries(const QString &anchor, const QString &folder, QStringList &names, QStringList &unnameable) const;
 
     // Removes `path` (file, link or whole folder) for good. Each file that
     // stays is appended to `failures`; folders that stay are not reported.

@@ -457,8 +457,12 @@ void trashFolder(const Hooks &hooks, int parentFd, const QByteArray &name, dev_t
             continue;
         struct stat st;
         bool mount = false;
-        if (!posixfs::statAt(fd, entry, st, &mount) || isSpecial(st.st_mode) || mount || !roundTrips(entry))
+        if (!posixfs::statAt(fd, entry, st, &mount) || isSpecial(st.st_mode) || mount)
             continue;
+        if (!roundTrips(entry)) {
+            failures.append({decoded(frame.path) + u'/' + posixfs::shownName(QByteArray(entry)), 0, unnameableReason()});
+            continue;
+        }
         if (hooks.keeps(frame.path, entry, st, true))
             continue;
         const QString child = childPath(frame.path, entry);
@@ -493,9 +497,10 @@ void trashFolder(const Hooks &hooks, int parentFd, const QByteArray &name, dev_t
     }
 }
 
-Reach listEntries(const QString &anchor, const QString &folder, QStringList &names)
+Reach listEntries(const QString &anchor, const QString &folder, QStringList &names, QStringList &unnameable)
 {
     names.clear();
+    unnameable.clear();
     Parent parent;
     openParent(anchor, folder, parent);
     if (parent.error != 0)
@@ -526,8 +531,12 @@ Reach listEntries(const QString &anchor, const QString &folder, QStringList &nam
         // A mount among the entries is listed: offered as a unit of its
         // own, it is reported when its turn comes.
         struct stat st;
-        if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0 || isSpecial(st.st_mode) || !roundTrips(name))
+        if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0 || isSpecial(st.st_mode))
             continue;
+        if (!roundTrips(name)) {
+            unnameable.append(folder + u'/' + posixfs::shownName(QByteArray(name)));
+            continue;
+        }
         names.append(QFile::decodeName(QByteArray(name)));
     }
     ::closedir(d);
@@ -571,9 +580,10 @@ void Remover::beginPass()
     m_open = OpenFiles::capture();
 }
 
-Reach Remover::entries(const QString &anchor, const QString &folder, QStringList &names) const
+Reach Remover::entries(const QString &anchor, const QString &folder, QStringList &names,
+                       QStringList &unnameable) const
 {
-    return listEntries(anchor, folder, names);
+    return listEntries(anchor, folder, names, unnameable);
 }
 
 void Remover::removePermanently(const QString &anchor, const QString &path, QList<Failure> &failures) const

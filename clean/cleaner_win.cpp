@@ -581,7 +581,7 @@ quint32 busyError()
 
 void Remover::beginPass() {}
 
-Reach Remover::entries(const QString &anchor, const QString &folder, QStringList &names) const
+Reach Remover::entries(const QString &anchor, const QString &folder, QStringList &names, QStringList &) const
 {
     names.clear();
     Parent parent;

@@ -142,8 +142,12 @@ private:
         while (const char *name = reader.next()) {
             struct stat st;
             bool mount = false;
-            if (!posixfs::statAt(node->fd, name, st, &mount) || isSpecial(st.st_mode) || mount || !roundTrips(name))
+            if (!posixfs::statAt(node->fd, name, st, &mount) || isSpecial(st.st_mode) || mount)
                 continue;
+            if (!roundTrips(name)) {
+                failures.append({decoded(node->path) + u'/' + posixfs::shownName(QByteArray(name)), 0, unnameableReason()});
+                continue;
+            }
             if (m_hooks.keeps && keeps(folderText, name, S_ISDIR(st.st_mode)))
                 continue;
             if (m_hooks.keepLinkedFiles && !S_ISDIR(st.st_mode) && st.st_nlink > 1)

@@ -37,6 +37,9 @@ struct Entry
     qint64 btime = 0;      // birth (Windows: creation); 0 where the file system keeps none
     qint64 device = 0;     // volume identity, 0 where unknown
     bool skip = false;     // special file or unnameable entry: never counted, listed or removed
+    // A name that is not valid text (POSIX): also `skip`; `name` then shows
+    // its bytes (posixfs::shownName) and names no file.
+    bool unnameable = false;
     // Where another mount starts (a bind mount of the same volume included):
     // never entered, counted, moved or removed. Windows reports mounted
     // folders as links instead.

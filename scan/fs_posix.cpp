@@ -146,8 +146,11 @@ QList<Entry> list(const QString &dir)
         fill(e, st);
         e.btime = birth;
         e.isMount = mount;
-        if (!roundTrips(name, len))
+        if (!roundTrips(name, len)) {
             e.skip = true;
+            e.unnameable = true;
+            e.name = posixfs::shownName(QByteArray(name, qsizetype(len)));
+        }
         out.append(std::move(e));
     }
     ::closedir(d);

@@ -19,6 +19,12 @@ namespace posixfs {
 // described.
 bool statAt(int dirFd, const char *name, struct stat &st, bool *mountRoot = nullptr, qint64 *birthMs = nullptr);
 
+// A name as text, also one that is not valid UTF-8: each byte that is not
+// part of a valid sequence becomes a lone surrogate U+DC80..U+DCFF, which
+// escapeControls() writes as \udcXX, so the bytes show. For reports only:
+// such a text names no file.
+QString shownName(const QByteArray &name);
+
 // fs::lastTouched() of a described entry.
 qint64 lastTouched(const struct stat &st, qint64 birthMs);
 

@@ -47,6 +47,34 @@ qint64 toMs(const timespec &t)
 
 } // namespace
 
+QString shownName(const QByteArray &name)
+{
+    QString out;
+    const auto *b = reinterpret_cast<const unsigned char *>(name.constData());
+    const qsizetype n = name.size();
+    for (qsizetype i = 0; i < n;) {
+        const unsigned char c = b[i];
+        // The length and smallest value of the sequence a lead byte starts.
+        const int length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xe ? 3 : (c >> 3) == 0x1e ? 4 : 0;
+        char32_t cp = length == 1 ? c : length == 2 ? (c & 0x1f) : length == 3 ? (c & 0x0f) : (c & 0x07);
+        bool valid = length > 0 && i + length <= n;
+        for (int k = 1; valid && k < length; ++k) {
+            valid = (b[i + k] & 0xc0) == 0x80;
+            cp = (cp << 6) | (b[i + k] & 0x3f);
+        }
+        const char32_t smallest = length == 2 ? 0x80 : length == 3 ? 0x800 : length == 4 ? 0x10000 : 0;
+        valid = valid && cp >= smallest && cp <= 0x10ffff && (cp < 0xd800 || cp > 0xdfff);
+        if (!valid) {
+            out += QChar(char16_t(0xdc00 + c));
+            ++i;
+            continue;
+        }
+        out += QString::fromUcs4(&cp, 1);
+        i += length;
+    }
+    return out;
+}
+
 qint64 lastTouched(const struct stat &st, qint64 birthMs)
 {
     return fs::lastTouched(S_ISDIR(st.st_mode), toMs(st.st_mtim), toMs(st.st_ctim), toMs(st.st_atim), birthMs);

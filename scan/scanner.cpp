@@ -244,6 +244,10 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
         for (const fs::Entry &entry : fs::list(root.path)) {
             if (cancelled())
                 break;
+            // Said, not passed over in silence: it stays, as nothing can name it.
+            if (entry.unnameable && (root.patterns.isEmpty() || QDir::match(root.patterns, entry.name)))
+                result.notes.append(QCoreApplication::translate("Categories", "%1 is left out: its name is not valid text.")
+                                        .arg(QDir::toNativeSeparators(fs::join(root.path, entry.name))));
             if (entry.skip || entry.isMount)
                 continue;
             if (!root.patterns.isEmpty() && !QDir::match(root.patterns, entry.name))

@@ -237,6 +237,10 @@
         <source>%1 is left out: in use by %2.</source>
         <translation>%1 wird ausgelassen: in Verwendung durch %2.</translation>
     </message>
+    <message>
+        <source>%1 is left out: its name is not valid text.</source>
+        <translation>%1 wird ausgelassen: Sein Name ist kein gültiger Text.</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>

@@ -237,6 +237,10 @@
         <source>%1 is left out: in use by %2.</source>
         <translation>%1 is left out: in use by %2.</translation>
     </message>
+    <message>
+        <source>%1 is left out: its name is not valid text.</source>
+        <translation>%1 is left out: its name is not valid text.</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>

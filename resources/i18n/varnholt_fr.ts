@@ -237,6 +237,10 @@
         <source>%1 is left out: in use by %2.</source>
         <translation>%1 est ignoré&#x202f;: utilisé par %2.</translation>
     </message>
+    <message>
+        <source>%1 is left out: its name is not valid text.</source>
+        <translation>%1 est ignoré : son nom n’est pas un texte valide.</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>
@@ -990,7 +994,7 @@ au lieu de celles du système (pour les tests).
     </message>
     <message>
         <source>No cleanup has moved anything to the %1; there is nothing to restore.</source>
-        <translation>Aucun nettoyage n’a déplacé quoi que ce soit vers la %1 ; il n’y a rien à restaurer.</translation>
+        <translation>Aucun nettoyage n’a déplacé quoi que ce soit vers la %1&#x202f;; il n’y a rien à restaurer.</translation>
     </message>
 </context>
 <context>

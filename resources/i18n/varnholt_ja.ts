@@ -233,6 +233,10 @@
         <source>%1 is left out: in use by %2.</source>
         <translation>%1 は除外されます：%2 が使用中です。</translation>
     </message>
+    <message>
+        <source>%1 is left out: its name is not valid text.</source>
+        <translation>%1 は除外されます：名前が有効なテキストではありません。</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>

@@ -233,6 +233,10 @@
         <source>%1 is left out: in use by %2.</source>
         <translation>%1 폴더는 제외됩니다. 사용 중인 프로그램: %2</translation>
     </message>
+    <message>
+        <source>%1 is left out: its name is not valid text.</source>
+        <translation>%1 항목은 제외됩니다. 이름이 올바른 텍스트가 아닙니다.</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>

@@ -241,6 +241,10 @@
         <source>%1 is left out: in use by %2.</source>
         <translation>%1 пропущена: используется программой %2.</translation>
     </message>
+    <message>
+        <source>%1 is left out: its name is not valid text.</source>
+        <translation>%1 пропущен: имя не является допустимым текстом.</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>

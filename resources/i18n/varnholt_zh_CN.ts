@@ -233,6 +233,10 @@
         <source>%1 is left out: in use by %2.</source>
         <translation>已跳过 %1：正被 %2 使用。</translation>
     </message>
+    <message>
+        <source>%1 is left out: its name is not valid text.</source>
+        <translation>已跳过 %1：其名称不是有效文本。</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>

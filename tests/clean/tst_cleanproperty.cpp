@@ -78,6 +78,37 @@ bool under(const QByteArray &path, const QByteArray &folder)
 {
     return path.size() > folder.size() && path.startsWith(folder) && path.at(folder.size()) == '/';
 }
+// A path as the log writes it read back, and its bytes (a byte that is not text shows as U+DC80+byte).
+QString unquoted(const QString &text)
+{
+    if (text.size() < 2 || !text.startsWith(QLatin1Char('"')) || !text.endsWith(QLatin1Char('"')))
+        return text;
+    QString out;
+    for (qsizetype i = 1; i + 1 < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const QChar k = c == QLatin1Char('\\') ? text.at(++i) : QChar();
+        const int digits = k == QLatin1Char('x') ? 2 : k == QLatin1Char('u') ? 4 : 0;
+        out += k.isNull() ? c
+            : digits ? QChar(char16_t(text.mid(i + 1, digits).toUShort(nullptr, 16)))
+            : k == QLatin1Char('t') ? QChar(u'\t') : k == QLatin1Char('n') ? QChar(u'\n') : k == QLatin1Char('r') ? QChar(u'\r') : k;
+        i += digits;
+    }
+    return out;
+}
+QByteArray bytesOf(const QString &path)
+{
+    QByteArray out;
+    qsizetype from = 0;
+    for (qsizetype i = 0; i <= path.size(); ++i) {
+        if (i < path.size() && (path.at(i).unicode() < 0xdc80 || path.at(i).unicode() > 0xdcff))
+            continue;
+        out += enc(path.mid(from, i - from));
+        if (i < path.size())
+            out += char(path.at(i).unicode() - 0xdc00);
+        from = i + 1;
+    }
+    return out;
+}
 bool isRealDir(const QByteArray &path)
 {
     struct stat st;
@@ -784,13 +815,13 @@ QStringList Case::checkLog(const CleanReport &report) const
         const bool removal = word == QLatin1String("TRASHED") || word == QLatin1String("DELETED");
         if (!removal && word != QLatin1String("EXCLUDED") && word != QLatin1String("SKIPPED") && word != QLatin1String("BUSY"))
             continue;
-        const QString path = word == QLatin1String("EXCLUDED") ? rest : rest.left(rest.lastIndexOf(removal ? QLatin1String("  ") : QLatin1String("  (")));
-        const auto item = std::find_if(m_places.cbegin(), m_places.cend(), [&](const Place &p) { return p.path == enc(path); });
+        const QString path = unquoted(word == QLatin1String("EXCLUDED") ? rest : rest.left(rest.lastIndexOf(removal ? QLatin1String("  ") : QLatin1String("  ("))));
+        const auto item = std::find_if(m_places.cbegin(), m_places.cend(), [&](const Place &p) { return p.path == bytesOf(path); });
         named.insert(path);
         if (word == QLatin1String("SKIPPED") && !rest.endsWith(QLatin1String(" is running)"))
             && !rest.endsWith(QLatin1String("(changed since the scan)")))
             skipped.append(path);
-        if (placeOf(enc(path)) < 0 && item == m_places.cend())
+        if (placeOf(bytesOf(path)) < 0 && item == m_places.cend())
             problems.append(QStringLiteral("the log names a path outside the selection: ") + line);
         if (removal && (item == m_places.cend() || (word == QLatin1String("TRASHED")) != item->toTrash || removalLines.contains(path)))
             problems.append(QStringLiteral("wrong or repeated line: ") + line);

@@ -247,6 +247,17 @@ const QList<Row> &rows()
          .kept = {"c/app/keep/k.bin"},
          .gone = {"c/app/free.bin"},
          .logLines = {"EXCLUDED @/c/app/keep"}},
+        {.name = "a name that is not valid text is reported",
+         .setup = [](Case &c) {
+             c.file("c/app/free.bin");
+             QVERIFY(!c.tmp.makeRawNamedFile("c/app", QByteArray("bad\xff", 4), "x").isEmpty());
+             c.category("dev", 0, {c.labelled("c/app")});
+             c.args = {"--category", "dev"};
+         },
+         .gone = {"c/app/free.bin"},
+         .exitCode = 1,
+         .skipped = 1,
+         .logHas = "/c/app/bad\\udcff\"  (name is not valid text)"},
         {.name = "a --skip-item that names nothing refuses the run",
          .setup = [](Case &c) {
              c.file("home/t/a.bin");
