@@ -12,7 +12,47 @@
 
 #include <cmath>
 
+#ifndef Q_OS_WIN
+#include "scan/uniquefd.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace {
+
+#ifndef Q_OS_WIN
+// The file's bytes, read through descriptors opened from "/" one name at a
+// time without following links, each of root's and writable by root (and its
+// group) alone; false when one is not.
+bool readTrustedByRoot(const QString &fileName, QByteArray *data)
+{
+    const QByteArray path = QFile::encodeName(QDir::cleanPath(QDir::current().absoluteFilePath(fileName)));
+    const auto trusted = [](int fd) {
+        struct stat st;
+        return fd >= 0 && ::fstat(fd, &st) == 0 && st.st_uid == 0 && (st.st_mode & S_IWOTH) == 0
+            && ((st.st_mode & S_IWGRP) == 0 || st.st_gid == 0);
+    };
+    UniqueFd fd(::open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!trusted(fd.get()))
+        return false;
+    QList<QByteArray> parts = path.split('/');
+    parts.removeAll(QByteArray());
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const bool last = i + 1 == parts.size();
+        fd.reset(::openat(fd.get(), parts.at(i).constData(),
+                          (last ? O_RDONLY : O_RDONLY | O_DIRECTORY) | O_NOFOLLOW | O_CLOEXEC));
+        if (!trusted(fd.get()))
+            return false;
+    }
+    QFile file;
+    if (parts.isEmpty() || !file.open(fd.get(), QIODevice::ReadOnly))
+        return false;
+    *data = file.readAll();
+    return true;
+}
+#endif
 
 bool riskFrom(const QJsonValue &v, int *risk)
 {
@@ -73,13 +113,27 @@ bool flagFrom(const QJsonValue &v, bool *flag)
 
 bool loadCatalogueFile(const QString &fileName, QList<CategoryDef> *defs, QString *error)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = CliText::tr("Cannot read the catalogue file %1: %2").arg(fileName, file.errorString());
-        return false;
+    QByteArray data;
+#ifndef Q_OS_WIN
+    if (::geteuid() == 0) {
+        if (!readTrustedByRoot(fileName, &data)) {
+            *error = CliText::tr("As root, the catalogue file %1 is used only when it and every folder above it "
+                                 "belong to root and no one else may change them.")
+                         .arg(fileName);
+            return false;
+        }
+    } else
+#endif
+    {
+        QFile file(fileName);
+        if (!file.open(QIODevice::ReadOnly)) {
+            *error = CliText::tr("Cannot read the catalogue file %1: %2").arg(fileName, file.errorString());
+            return false;
+        }
+        data = file.readAll();
     }
     QJsonParseError parseError;
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parseError);
+    const QJsonDocument doc = QJsonDocument::fromJson(data, &parseError);
     if (doc.isNull()) {
         *error = CliText::tr("The catalogue file %1 is not valid JSON: %2").arg(fileName, parseError.errorString());
         return false;

@@ -22,5 +22,8 @@
 #include <QString>
 
 // False with *error set when the file cannot be read or describes no valid
-// catalogue.
+// catalogue. A run as root reads it only when it and every folder above it
+// belong to root and nobody else may write to them, each opened without
+// following a link: whoever could write one of them could otherwise point a
+// root cleanup at another account's files.
 bool loadCatalogueFile(const QString &fileName, QList<CategoryDef> *defs, QString *error);

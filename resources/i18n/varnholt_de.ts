@@ -994,6 +994,10 @@ des Systems (zum Testen).
         <source>No cleanup has moved anything to the %1; there is nothing to restore.</source>
         <translation>Keine Bereinigung hat etwas in den %1 verschoben; es gibt nichts wiederherzustellen.</translation>
     </message>
+    <message>
+        <source>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</source>
+        <translation>Als root wird die Katalogdatei %1 nur verwendet, wenn sie und jeder Ordner darüber root gehören und niemand sonst sie ändern darf.</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>

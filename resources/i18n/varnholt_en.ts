@@ -993,6 +993,10 @@ instead of the system&apos;s (for testing).
         <source>No cleanup has moved anything to the %1; there is nothing to restore.</source>
         <translation>No cleanup has moved anything to the %1; there is nothing to restore.</translation>
     </message>
+    <message>
+        <source>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</source>
+        <translation>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>

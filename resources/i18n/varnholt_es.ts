@@ -993,6 +993,10 @@ en lugar de las del sistema (para pruebas).
         <source>No cleanup has moved anything to the %1; there is nothing to restore.</source>
         <translation>Ninguna limpieza ha movido nada a la %1; no hay nada que restaurar.</translation>
     </message>
+    <message>
+        <source>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</source>
+        <translation>Como root, el archivo de catálogo %1 solo se usa si él y cada carpeta por encima pertenecen a root y nadie más puede modificarlos.</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>

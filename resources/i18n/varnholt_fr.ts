@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>%1 is left out: its name is not valid text.</source>
-        <translation>%1 est ignoré : son nom n’est pas un texte valide.</translation>
+        <translation>%1 est ignoré&#x202f;: son nom n’est pas un texte valide.</translation>
     </message>
 </context>
 <context>
@@ -995,6 +995,10 @@ au lieu de celles du système (pour les tests).
     <message>
         <source>No cleanup has moved anything to the %1; there is nothing to restore.</source>
         <translation>Aucun nettoyage n’a déplacé quoi que ce soit vers la %1&#x202f;; il n’y a rien à restaurer.</translation>
+    </message>
+    <message>
+        <source>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</source>
+        <translation>En tant que root, le fichier de catalogue %1 n’est utilisé que si lui et chaque dossier au-dessus appartiennent à root et que personne d’autre ne peut les modifier.</translation>
     </message>
 </context>
 <context>

@@ -976,6 +976,10 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
         <source>No cleanup has moved anything to the %1; there is nothing to restore.</source>
         <translation>%1 に何かを移動したクリーンアップはありません。復元するものはありません。</translation>
     </message>
+    <message>
+        <source>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</source>
+        <translation>root として実行する場合、カタログ ファイル %1 は、そのファイルと上位のすべてのフォルダーが root の所有で、ほかの誰も変更できないときにだけ使用されます。</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>

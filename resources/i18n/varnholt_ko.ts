@@ -976,6 +976,10 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
         <source>No cleanup has moved anything to the %1; there is nothing to restore.</source>
         <translation>%1(으)로 항목을 옮긴 정리가 없습니다. 복원할 항목이 없습니다.</translation>
     </message>
+    <message>
+        <source>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</source>
+        <translation>root로 실행하면 카탈로그 파일 %1은(는) 그 파일과 상위의 모든 폴더를 root가 소유하고 다른 누구도 변경할 수 없을 때만 사용됩니다.</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>

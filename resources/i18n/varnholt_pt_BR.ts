@@ -993,6 +993,10 @@ em vez das do sistema (para testes).
         <source>No cleanup has moved anything to the %1; there is nothing to restore.</source>
         <translation>Nenhuma limpeza moveu algo para a %1; não há nada para restaurar.</translation>
     </message>
+    <message>
+        <source>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</source>
+        <translation>Como root, o arquivo de catálogo %1 só é usado quando ele e cada pasta acima dele pertencem ao root e ninguém mais pode alterá-los.</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>

@@ -1011,6 +1011,10 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
         <source>No cleanup has moved anything to the %1; there is nothing to restore.</source>
         <translation>Ни одна очистка ничего не переместила в %1; восстанавливать нечего.</translation>
     </message>
+    <message>
+        <source>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</source>
+        <translation>При запуске от root файл каталога %1 используется, только если он и все папки над ним принадлежат root и никто другой не может их изменить.</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>

@@ -976,6 +976,10 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
         <source>No cleanup has moved anything to the %1; there is nothing to restore.</source>
         <translation>没有任何清理将内容移到%1；没有可恢复的内容。</translation>
     </message>
+    <message>
+        <source>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</source>
+        <translation>以 root 身份运行时，只有当目录文件 %1 及其上方的每个文件夹都属于 root 且其他人无法更改时，才会使用它。</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>

@@ -976,6 +976,10 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
         <source>No cleanup has moved anything to the %1; there is nothing to restore.</source>
         <translation>沒有任何清理將內容移到%1；沒有可還原的內容。</translation>
     </message>
+    <message>
+        <source>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</source>
+        <translation>以 root 身分執行時，只有當目錄檔案 %1 及其上方的每個資料夾都屬於 root 且其他人無法變更時，才會使用它。</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>

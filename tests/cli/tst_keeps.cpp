@@ -258,6 +258,16 @@ const QList<Row> &rows()
          .exitCode = 1,
          .skipped = 1,
          .logHas = "/c/app/bad\\udcff\"  (name is not valid text)"},
+        {.name = "as root, a catalogue file others may change is refused",
+         .setup = [](Case &c) {
+             c.file("t/a.bin");
+             QVERIFY(::chmod(QFile::encodeName(c.tmp.path()).constData(), 0777) == 0);
+             c.category("temp", 0, {c.listing("t")});
+             c.args = {"--category", "temp"};
+         },
+         .kept = {"t/a.bin"},
+         .exitCode = 1,
+         .rootOnly = true},
         {.name = "a --skip-item that names nothing refuses the run",
          .setup = [](Case &c) {
              c.file("home/t/a.bin");
