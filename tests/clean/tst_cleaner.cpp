@@ -467,7 +467,8 @@ private slots:
         if (pinned) {
             QVERIFY(QFile(stayed).open(QIODevice::WriteOnly));
             QVERIFY(QFile(trash::homeTrash() + QStringLiteral("/info/pinned.trashinfo")).open(QIODevice::WriteOnly));
-            QCOMPARE(QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), stayed}), 0);
+            if (QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), stayed}) != 0)
+                QSKIP("this file system keeps no immutable flag");
         }
         // Emptying works on every trash folder of the machine; only the
         // sandbox's own may be touched.

@@ -56,10 +56,13 @@ struct Case
         if (!pinned.isEmpty())
             QProcess::execute(QStringLiteral("chattr"), QStringList{"-i", "-a"} + pinned);
     }
+    // Set when the row cannot run here (a file system without file flags).
+    QString unsupported;
     void pin(const char *flag, const QString &relative)
     {
         pinned.append(at(relative));
-        QCOMPARE(QProcess::execute(QStringLiteral("chattr"), {QString::fromLatin1(flag), at(relative)}), 0);
+        if (QProcess::execute(QStringLiteral("chattr"), {QString::fromLatin1(flag), at(relative)}) != 0)
+            unsupported = QStringLiteral("this file system keeps no immutable or append-only flags");
     }
 
     QString at(const QString &relative) const { return tmp.path(QString(relative).replace(QLatin1Char('@'), tmp.path())); }
@@ -493,6 +496,8 @@ private slots:
         r.setup(c);
         if (QTest::currentTestFailed())
             return;
+        if (!c.unsupported.isEmpty())
+            QSKIP(qPrintable(c.unsupported));
         QFile catalogue(c.at("catalogue.json"));
         QVERIFY(catalogue.open(QIODevice::WriteOnly));
         catalogue.write(QJsonDocument(QJsonObject{{"categories", c.categories}}).toJson());
