@@ -56,8 +56,19 @@ wine_sandbox "$work"
 trap '"$wineserver" -k >/dev/null 2>&1' EXIT
 
 w() { "$wine" "$@"; }
-unix_path() { w winepath.exe -u "$1" 2>/dev/null | tr -d '\r'; }
-win_env() { w cmd.exe /c "echo %$1%" 2>/dev/null | tr -d '\r'; }
+# A Wine call made while the server of the one before is still going down
+# now and then answers nothing: asked again, up to three times.
+answer() {
+    local out
+    for _ in 1 2 3; do
+        out=$("$@" 2>/dev/null | tr -d '\r')
+        [ -n "$out" ] && break
+        sleep 1
+    done
+    printf '%s\n' "$out"
+}
+unix_path() { answer w winepath.exe -u "$1"; }
+win_env() { answer w cmd.exe /c "echo %$1%"; }
 
 note "creating the Wine prefix"
 w wineboot.exe --init >/dev/null 2>&1 || skip "wineboot failed (a 64-bit Wine is needed)"
