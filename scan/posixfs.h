@@ -34,7 +34,8 @@ qint64 lastTouched(const struct stat &st, qint64 birthMs);
 // opened as named — those are the user's and the system's own settings — and
 // every component below it is opened relative to the one before with
 // O_NOFOLLOW, never entering a link or another mount. A path below no base
-// is opened that way from "/". Returns -1 with errno set: ELOOP or ENOTDIR
+// is opened that way from "/". When the effective user is root, the base
+// itself is reached from "/" without following a link too. Returns -1 with errno set: ELOOP or ENOTDIR
 // when a component is a link or not a folder, EXDEV when it is a mount.
 int openFolder(const QString &path);
 

@@ -147,9 +147,24 @@ int openFolder(const QString &path)
         return -1;
     }
     const QByteArray base = start <= 1 ? QByteArray("/") : QFile::encodeName(clean.left(start));
-    UniqueFd fd(::open(base.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    UniqueFd fd(::open(::geteuid() == 0 ? "/" : base.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!fd.valid())
         return -1;
+    // Root trusts no base to be what it is named: HOME and the XDG folders
+    // may be another user's (sudo -E), who could make one of them, or a
+    // folder above, a link. Root reaches the base from "/" without following
+    // one (another volume mounted at or above it, such as /tmp or /home, is
+    // still taken).
+    if (::geteuid() == 0 && start > 1) {
+        for (const QByteArray &part : base.split('/')) {
+            if (part.isEmpty())
+                continue;
+            const int next = ::openat(fd.get(), part.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            if (next < 0)
+                return -1;
+            fd.reset(next);
+        }
+    }
     const QList<QByteArray> parts = native.mid(base.size()).split('/');
     for (const QByteArray &part : parts) {
         if (part.isEmpty())

@@ -261,6 +261,16 @@ const QList<Row> &rows()
          .exitCode = 1,
          .skipped = 1,
          .logHas = "/c/app/bad\\udcff\"  (name is not valid text)"},
+        {.name = "as root, a home folder that is a link is not entered",
+         .setup = [](Case &c) {
+             c.file("realhome/t/a.bin");
+             QVERIFY(!c.tmp.makeSymlink(c.at("realhome"), "linkhome").isEmpty());
+             c.env.insert("HOME", c.at("linkhome"));
+             c.category("temp", 0, {c.listing("linkhome/t")});
+             c.args = {"--category", "temp"};
+         },
+         .kept = {"realhome/t/a.bin"},
+         .rootOnly = true},
         {.name = "as root, a catalogue file others may change is refused",
          .setup = [](Case &c) {
              c.file("t/a.bin");
