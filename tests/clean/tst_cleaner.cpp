@@ -5,6 +5,7 @@
 #include "app/trash.h"
 #include "scan/fs.h"
 #include "scan/scanner.h"
+#include "support/holder.h"
 #include "support/testsupport.h"
 
 #include <QProcess>
@@ -13,12 +14,8 @@
 
 #include <algorithm>
 
-#include <csignal>
-
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -146,57 +143,7 @@ QStringList scanShared(const QString &folder, QStringList *notes = nullptr)
     return labels;
 }
 
-// A child of this test program that uses a file or folder until it is
-// released: an open descriptor on it, a BSD lock, its working folder or its
-// root, as root optionally under another user.
-struct Holder final
-{
-    enum Kind { Descriptor, Lock, WorkingFolder, Root, OtherUsersWorkingFolder };
-
-    explicit Holder(const QString &folder, Kind kind = Descriptor)
-    {
-        int ready[2];
-        if (::pipe(ready) != 0)
-            return;
-        const QByteArray path = QFile::encodeName(folder);
-        pid = ::fork();
-        if (pid == 0) {
-            // Only system calls from here on: the parent has threads.
-            ::close(ready[0]);
-            bool ok = true;
-            if (kind == WorkingFolder || kind == OtherUsersWorkingFolder)
-                ok = ::chdir(path.constData()) == 0;
-            else if (kind == Root)
-                ok = ::chroot(path.constData()) == 0;
-            else {
-                const int fd = ::open(path.constData(), O_RDONLY);
-                ok = fd >= 0 && (kind != Lock || ::flock(fd, LOCK_EX) == 0);
-            }
-            if (kind == OtherUsersWorkingFolder)
-                ok = ok && ::setgid(65534) == 0 && ::setuid(65534) == 0;
-            if (!ok || ::write(ready[1], "r", 1) != 1)
-                ::_exit(1);
-            for (;;)
-                ::pause();
-        }
-        ::close(ready[1]);
-        char c = 0;
-        this->ready = pid > 0 && ::read(ready[0], &c, 1) == 1;
-        ::close(ready[0]);
-    }
-    ~Holder() { release(); }
-    void release()
-    {
-        if (pid > 0) {
-            ::kill(pid, SIGKILL);
-            ::waitpid(pid, nullptr, 0);
-        }
-        pid = -1;
-    }
-
-    pid_t pid = -1;
-    bool ready = false;
-};
+using testsupport::Holder;
 
 } // namespace
 
@@ -510,7 +457,7 @@ private slots:
         tmp.makeFile(QStringLiteral("cache/a/free"), "free");
         const QString dir = tmp.path(QStringLiteral("cache"));
         Holder holder(busy);
-        QVERIFY(holder.ready);
+        QVERIFY(holder.ready());
 
         // The holder lets go while the cleaner waits for its first retries.
         const CleanReport r = clean({temp({item(dir, 8192, 2, true)})}, false, {}, [&](Cleaner &cleaner) {
@@ -561,8 +508,8 @@ private slots:
             tmp.makeFile(QStringLiteral("shared/held/src/deep/main.c"), "int main;");
             const QString other = tmp.makeFile(QStringLiteral("shared/other.log"), "free");
             Holder holder(held.isEmpty() ? busy : busy + QLatin1Char('/') + held, Holder::Kind(std::max(kind, 0)));
-            QVERIFY(holder.ready);
-            const qint64 pid = holder.pid;
+            QVERIFY(holder.ready());
+            const qint64 pid = holder.pid();
 
             if (!file) {
                 QVERIFY(!tmp.makeRawNamedFile(QStringLiteral("shared"), QByteArray("bad\xff", 4), "x").isEmpty());  // said too
@@ -661,7 +608,7 @@ private slots:
         const QString busy = tmp.makeFile(QStringLiteral("held"), "held");
         const QString later = tmp.makeFile(QStringLiteral("later"), "goes in the first pass");
         Holder holder(busy);
-        QVERIFY(holder.ready);
+        QVERIFY(holder.ready());
 
         auto *cleaner = new Cleaner;
         cleaner->setClock([] { return kStart; });

@@ -24,10 +24,12 @@
 #include "app/platform.h"
 #include "app/trash.h"
 #include "clean/cleaner.h"
+#include "clean/cleanuplog.h"
 #include "scan/appguard.h"
 #include "scan/fs.h"
 #include "scan/pathrules.h"
 #include "scan/scanner.h"
+#include "support/holder.h"
 #include "support/testsupport.h"
 
 #include <QCryptographicHash>
@@ -35,6 +37,7 @@
 #include <QtTest>
 
 #include <climits>
+#include <memory>
 #include <numeric>
 #include <random>
 
@@ -45,7 +48,6 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -78,23 +80,7 @@ bool under(const QByteArray &path, const QByteArray &folder)
 {
     return path.size() > folder.size() && path.startsWith(folder) && path.at(folder.size()) == '/';
 }
-// A path as the log writes it read back, and its bytes (a byte that is not text shows as U+DC80+byte).
-QString unquoted(const QString &text)
-{
-    if (text.size() < 2 || !text.startsWith(QLatin1Char('"')) || !text.endsWith(QLatin1Char('"')))
-        return text;
-    QString out;
-    for (qsizetype i = 1; i + 1 < text.size(); ++i) {
-        const QChar c = text.at(i);
-        const QChar k = c == QLatin1Char('\\') ? text.at(++i) : QChar();
-        const int digits = k == QLatin1Char('x') ? 2 : k == QLatin1Char('u') ? 4 : 0;
-        out += k.isNull() ? c
-            : digits ? QChar(char16_t(text.mid(i + 1, digits).toUShort(nullptr, 16)))
-            : k == QLatin1Char('t') ? QChar(u'\t') : k == QLatin1Char('n') ? QChar(u'\n') : k == QLatin1Char('r') ? QChar(u'\r') : k;
-        i += digits;
-    }
-    return out;
-}
+// A path's bytes: the cleaner shows a byte that is not text as U+DC80+byte.
 QByteArray bytesOf(const QString &path)
 {
     QByteArray out;
@@ -229,10 +215,7 @@ public:
     {
         for (int fd : std::as_const(m_held))
             ::close(fd);
-        for (const pid_t pid : std::as_const(m_workers)) {
-            ::kill(pid, SIGKILL);
-            ::waitpid(pid, nullptr, 0);
-        }
+        m_workers.clear();
         fs::detail::setClockOffset(0);
         for (const QByteArray &m : mountsBelow(enc(m_tmp.path())))
             ::umount2(m.constData(), MNT_DETACH);
@@ -559,7 +542,7 @@ private:
     QStringList m_agedRoots;
     // Child processes working in folders of the tree, and those folders as
     // the cleaner meets them (wherever tampering moved them).
-    QList<pid_t> m_workers;
+    std::vector<std::unique_ptr<testsupport::Holder>> m_workers;
     QList<QByteArray> m_workDirs;
     QList<int> m_held;
     QSet<Inode> m_heldInodes;
@@ -659,26 +642,10 @@ void Case::startWorkers(int percent)
 {
     QStringList workers;
     for (int i = 0, n = on("cwd") && chance(percent) && !m_insideDirs.isEmpty() ? pick(1, 2) : 0; i < n; ++i) {
-        const QByteArray dir = enc(any(m_insideDirs));
-        int ready[2];
-        if (::pipe(ready) != 0)
-            continue;
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            // System calls only: the parent has threads.
-            if (::chdir(dir.constData()) != 0 || ::write(ready[1], "r", 1) != 1)
-                ::_exit(1);
-            for (;;)
-                ::pause();
-        }
+        const QString dir = any(m_insideDirs);
         // In its folder before the run goes on.
-        char c = 0;
-        ::close(ready[1]);
-        const bool there = pid > 0 && ::read(ready[0], &c, 1) == 1;
-        ::close(ready[0]);
-        if (pid > 0)
-            m_workers.append(pid);
-        if (there)
+        m_workers.push_back(std::make_unique<testsupport::Holder>(dir, testsupport::Holder::WorkingFolder));
+        if (m_workers.back()->ready())
             workers.append(rel(dir));
     }
     if (!workers.isEmpty())
@@ -815,7 +782,7 @@ QStringList Case::checkLog(const CleanReport &report) const
         const bool removal = word == QLatin1String("TRASHED") || word == QLatin1String("DELETED");
         if (!removal && word != QLatin1String("EXCLUDED") && word != QLatin1String("SKIPPED") && word != QLatin1String("BUSY"))
             continue;
-        const QString path = unquoted(word == QLatin1String("EXCLUDED") ? rest : rest.left(rest.lastIndexOf(removal ? QLatin1String("  ") : QLatin1String("  ("))));
+        const QString path = CleanupLog::readPath(word == QLatin1String("EXCLUDED") ? rest : rest.left(rest.lastIndexOf(removal ? QLatin1String("  ") : QLatin1String("  ("))));
         const auto item = std::find_if(m_places.cbegin(), m_places.cend(), [&](const Place &p) { return p.path == bytesOf(path); });
         named.insert(path);
         if (word == QLatin1String("SKIPPED") && !rest.endsWith(QLatin1String(" is running)"))
@@ -945,7 +912,8 @@ QStringList Case::run()
     // held to the disk only when the tree did not change under the scan.
     // Where the processes work now (the race may have moved a folder out of
     // the selection, and what held it is free to go); none lost its folder.
-    for (const pid_t pid : std::as_const(m_workers)) {
+    for (const auto &worker : m_workers) {
+        const pid_t pid = worker->pid();
         char where[PATH_MAX];
         const ssize_t n = ::readlink(QByteArray("/proc/" + QByteArray::number(pid) + "/cwd").constData(), where, sizeof where);
         const QByteArray dir = n > 0 && n < ssize_t(sizeof where) ? QByteArray(where, n) : QByteArray();
