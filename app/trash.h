@@ -70,6 +70,15 @@ bool moveToTrashAt(int parentFd, const QByteArray &name, const QString &path, in
 bool moveToTrashFolder(const QString &path, const QString &trashFolder, int *errorCode = nullptr,
                        QString *trashedPath = nullptr);
 
+// Opens trash folder `trashFolder`, a real folder of this user's, so that
+// it is worked on through its descriptor; with `make`, creates it (mode 0700)
+// when missing. As root it is reached only through folders that are root's
+// alone (posixfs::openRootsOwn): no other user can swap it, or a folder above
+// it, while it is used. -1 with errno set otherwise.
+int openTrashFolder(const QString &trashFolder, bool make = false);
+// Its files/ or info/ (`part`), opened (and made) the same way.
+int openTrashPart(int trashFd, const char *part, bool make = false);
+
 // True when `path` is a trash folder of allTrashFolders() or lies inside one.
 bool isInsideTrash(const QString &path, const QStringList &trashFolders);
 
@@ -83,6 +92,8 @@ struct Info
     QDateTime deleted;
 };
 bool readInfo(const QString &trashFolder, const QByteArray &name, Info &info);
+// The same through trash folder `trashFolder`'s open info/ folder.
+bool readInfoAt(int infoFd, const QString &trashFolder, const QByteArray &name, Info &info);
 // The same for a record's text.
 bool parseInfo(const QByteArray &text, const QString &trashFolder, Info &info);
 

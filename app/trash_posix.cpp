@@ -59,12 +59,11 @@ bool isOwnFolder(const QString &path)
     return lstatPath(path, st) && S_ISDIR(st.st_mode) && st.st_uid == ::getuid();
 }
 
-// Creates `path` (mode 0700) unless it exists, then insists on isOwnFolder.
+// Creates trash folder `path` (mode 0700) unless it exists, and insists that
+// it is a real folder of ours (openTrashFolder).
 bool ensureOwnFolder(const QString &path)
 {
-    if (::mkdir(QFile::encodeName(path).constData(), 0700) != 0 && errno != EEXIST)
-        return false;
-    return isOwnFolder(path);
+    return UniqueFd(openTrashFolder(path, true)).valid();
 }
 
 // $topdir/.Trash may be shared by all users only when it is a real folder
@@ -319,6 +318,37 @@ BinEmptied empty(const QStringList &trashFolders, const std::function<void(qint6
     return out;
 }
 
+int openTrashPart(int trashFd, const char *part, bool make)
+{
+    if (make && ::mkdirat(trashFd, part, 0700) != 0 && errno != EEXIST)
+        return -1;
+    UniqueFd fd(::openat(trashFd, part, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat st;
+    if (!fd.valid() || ::fstat(fd.get(), &st) != 0)
+        return -1;
+    if (!S_ISDIR(st.st_mode) || st.st_uid != ::getuid()) {
+        errno = EACCES;
+        return -1;
+    }
+    return fd.release();
+}
+
+int openTrashFolder(const QString &trashFolder, bool make)
+{
+    const QString t = cleaned(trashFolder);
+    const QString parent = parentOf(t);
+    if (!t.startsWith(QLatin1Char('/')) || t == parent) {
+        errno = EINVAL;
+        return -1;
+    }
+    const UniqueFd up(::geteuid() == 0
+                          ? posixfs::openRootsOwn(parent)
+                          : ::open(QFile::encodeName(parent).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!up.valid())
+        return -1;
+    return openTrashPart(up.get(), QFile::encodeName(t.mid(t.lastIndexOf(QLatin1Char('/')) + 1)).constData(), make);
+}
+
 bool isInsideTrash(const QString &path, const QStringList &trashFolders)
 {
     const QString p = cleaned(path);
@@ -344,7 +374,7 @@ QString trashFolderForDevice(dev_t device, const QString &path, int *errorCode)
     if (QDir().mkpath(dataHome) && lstatPath(dataHome, dataSt) && dataSt.st_dev == device) {
         if (ensureOwnFolder(home))
             return home;
-        setError(errorCode, EACCES);
+        setError(errorCode, errno ? errno : EACCES);
         return {};
     }
     const QString topdir = QStorageInfo(parentOf(cleaned(path))).rootPath();
@@ -379,16 +409,12 @@ bool renameIntoTrash(int parent, const QByteArray &base, const struct stat &st, 
     // Neither the trash itself nor anything holding it may go into it.
     if (isInsideTrash(p, {trashFolder}) || isInsideTrash(trashFolder, {p}))
         return setError(errorCode, EINVAL);
-    if (!ensureOwnFolder(trashFolder) || !ensureOwnFolder(trashFolder + QStringLiteral("/files"))
-        || !ensureOwnFolder(trashFolder + QStringLiteral("/info")))
-        return setError(errorCode, errno ? errno : EACCES);
-    const UniqueFd files(::open(QFile::encodeName(trashFolder + QStringLiteral("/files")).constData(),
-                          O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    const UniqueFd info(::open(QFile::encodeName(trashFolder + QStringLiteral("/info")).constData(),
-                         O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    const UniqueFd bin(openTrashFolder(trashFolder, true));
+    const UniqueFd files(bin.valid() ? openTrashPart(bin.get(), "files", true) : -1);
+    const UniqueFd info(files.valid() ? openTrashPart(bin.get(), "info", true) : -1);
     struct stat filesSt;
-    if (!files.valid() || !info.valid() || ::fstat(files.get(), &filesSt) != 0)
-        return setError(errorCode, errno);
+    if (!info.valid() || ::fstat(files.get(), &filesSt) != 0)
+        return setError(errorCode, errno ? errno : EACCES);
     if (filesSt.st_dev != st.st_dev)
         return setError(errorCode, EXDEV);
 
@@ -533,11 +559,16 @@ bool parseInfo(const QByteArray &text, const QString &trashFolder, Info &info)
 
 bool readInfo(const QString &trashFolder, const QByteArray &name, Info &info)
 {
-    const UniqueFd dir(::open(QFile::encodeName(trashFolder + QStringLiteral("/info")).constData(),
-                              O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (!dir.valid() || name.isEmpty() || name.contains('/'))
+    const UniqueFd bin(openTrashFolder(trashFolder));
+    const UniqueFd dir(bin.valid() ? openTrashPart(bin.get(), "info") : -1);
+    return dir.valid() && readInfoAt(dir.get(), trashFolder, name, info);
+}
+
+bool readInfoAt(int infoFd, const QString &trashFolder, const QByteArray &name, Info &info)
+{
+    if (infoFd < 0 || name.isEmpty() || name.contains('/'))
         return false;
-    const UniqueFd fd(::openat(dir.get(), QByteArray(name + ".trashinfo").constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    const UniqueFd fd(::openat(infoFd, QByteArray(name + ".trashinfo").constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
     struct stat st;
     constexpr off_t kMaxInfo = 64 * 1024;
     if (!fd.valid() || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxInfo)

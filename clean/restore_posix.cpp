@@ -79,17 +79,21 @@ bool putBack(const Entry &entry, const QStringList &bins, RestoreReport::Reason 
         || !bins.contains(bin) || trash::isInsideTrash(entry.original, bins))
         return fail(reason, RestoreReport::NotTrashEntry);
 
+    // The bin is opened once: its record and its entry are read, and the
+    // entry taken out, through that one descriptor.
     const QByteArray native = QFile::encodeName(name);
-    const UniqueFd files(::open(QFile::encodeName(filesDir).constData(), kDirFlags));
+    const UniqueFd binFd(trash::openTrashFolder(bin));
+    const UniqueFd files(binFd.valid() ? trash::openTrashPart(binFd.get(), "files") : -1);
+    const UniqueFd infoDir(files.valid() ? trash::openTrashPart(binFd.get(), "info") : -1);
     struct stat st;
-    if (!files.valid() || ::fstatat(files.get(), native.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
-        return fail(reason, errno == ENOENT || !files.valid() ? RestoreReport::NotInTrash : RestoreReport::CouldNotMove);
+    if (!infoDir.valid() || ::fstatat(files.get(), native.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return fail(reason, errno == ENOENT || !infoDir.valid() ? RestoreReport::NotInTrash : RestoreReport::CouldNotMove);
     // Another entry of the same name (the bin numbers its names), or one
     // from the same path deleted at another time, is not what this run put
     // there.
     trash::Info info;
-    if (!trash::readInfo(bin, native, info) || info.originalPath != entry.original || !info.deleted.isValid()
-        || info.deleted < entry.from || info.deleted > entry.to)
+    if (!trash::readInfoAt(infoDir.get(), bin, native, info) || info.originalPath != entry.original
+        || !info.deleted.isValid() || info.deleted < entry.from || info.deleted > entry.to)
         return fail(reason, RestoreReport::NotInTrash);
 
     const UniqueFd parent(openOrMake(parentOf(entry.original)));
@@ -115,9 +119,7 @@ bool putBack(const Entry &entry, const QStringList &bins, RestoreReport::Reason 
     if (rc != 0)
         return fail(reason, errno == EEXIST || errno == ENOTEMPTY ? RestoreReport::PlaceTaken
                                                                   : RestoreReport::CouldNotMove);
-    const UniqueFd infoDir(::open(QFile::encodeName(bin + QStringLiteral("/info")).constData(), kDirFlags));
-    if (infoDir.valid())
-        ::unlinkat(infoDir.get(), QByteArray(native + ".trashinfo").constData(), 0);
+    ::unlinkat(infoDir.get(), QByteArray(native + ".trashinfo").constData(), 0);
     *bytes = size;
     return true;
 }
@@ -126,14 +128,17 @@ QList<Entry> recordsBetween(const QStringList &bins, const QDateTime &from, cons
 {
     QList<Entry> out;
     for (const QString &bin : bins) {
-        const int fd = ::open(QFile::encodeName(bin + QStringLiteral("/info")).constData(), kDirFlags);
+        const UniqueFd binFd(trash::openTrashFolder(bin));
+        const UniqueFd files(binFd.valid() ? trash::openTrashPart(binFd.get(), "files") : -1);
+        const UniqueFd infoDir(files.valid() ? trash::openTrashPart(binFd.get(), "info") : -1);
+        // The listing gets a descriptor of its own, which closedir() closes.
+        const int fd = infoDir.valid() ? ::dup(infoDir.get()) : -1;
         DIR *dir = fd < 0 ? nullptr : ::fdopendir(fd);
         if (!dir) {
             if (fd >= 0)
                 ::close(fd);
             continue;
         }
-        const UniqueFd files(::open(QFile::encodeName(bin + QStringLiteral("/files")).constData(), kDirFlags));
         while (const dirent *de = ::readdir(dir)) {
             QByteArray record(de->d_name);
             if (!record.endsWith(".trashinfo") || record.size() <= 10)
@@ -141,9 +146,8 @@ QList<Entry> recordsBetween(const QStringList &bins, const QDateTime &from, cons
             record.chop(10);
             trash::Info info;
             struct stat st;
-            if (!trash::readInfo(bin, record, info) || !info.deleted.isValid() || info.deleted < from
-                || info.deleted > to || !files.valid()
-                || ::fstatat(files.get(), record.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+            if (!trash::readInfoAt(infoDir.get(), bin, record, info) || !info.deleted.isValid() || info.deleted < from
+                || info.deleted > to || ::fstatat(files.get(), record.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
                 continue;
             out.append({info.originalPath, bin + QStringLiteral("/files/") + QFile::decodeName(record), from, to});
         }

@@ -13,41 +13,22 @@
 #include <cmath>
 
 #ifndef Q_OS_WIN
+#include "scan/posixfs.h"
 #include "scan/uniquefd.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 namespace {
 
 #ifndef Q_OS_WIN
-// The file's bytes, read through descriptors opened from "/" one name at a
-// time without following links, each of root's and writable by root (and its
-// group) alone; false when one is not.
+// The file's bytes, read only when it and every folder above it are root's
+// alone (posixfs::openRootsOwn); false otherwise.
 bool readTrustedByRoot(const QString &fileName, QByteArray *data)
 {
-    const QByteArray path = QFile::encodeName(QDir::cleanPath(QDir::current().absoluteFilePath(fileName)));
-    const auto trusted = [](int fd) {
-        struct stat st;
-        return fd >= 0 && ::fstat(fd, &st) == 0 && st.st_uid == 0 && (st.st_mode & S_IWOTH) == 0
-            && ((st.st_mode & S_IWGRP) == 0 || st.st_gid == 0);
-    };
-    UniqueFd fd(::open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!trusted(fd.get()))
-        return false;
-    QList<QByteArray> parts = path.split('/');
-    parts.removeAll(QByteArray());
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        const bool last = i + 1 == parts.size();
-        fd.reset(::openat(fd.get(), parts.at(i).constData(),
-                          (last ? O_RDONLY : O_RDONLY | O_DIRECTORY) | O_NOFOLLOW | O_CLOEXEC));
-        if (!trusted(fd.get()))
-            return false;
-    }
+    UniqueFd fd(posixfs::openRootsOwn(QDir::current().absoluteFilePath(fileName), true));
     QFile file;
-    if (parts.isEmpty() || !file.open(fd.get(), QIODevice::ReadOnly))
+    if (!fd.valid() || !file.open(fd.get(), QIODevice::ReadOnly))
         return false;
     *data = file.readAll();
     return true;

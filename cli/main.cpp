@@ -4,8 +4,10 @@
 #include "cli/clitext.h"
 #include "cli/commands.h"
 #include "cli/options.h"
+#include "scan/pathrules.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QTextStream>
 
 #include <atomic>
@@ -81,6 +83,15 @@ int main(int argc, char *argv[])
     const Options options = parseOptions(QCoreApplication::arguments().mid(1));
     if (!options.error.isEmpty())
         return usageError(options.error);
+
+    if (options.command != Options::Help && options.command != Options::Version) {
+        if (const QStringList setAside = keepRootInItsOwnFolders(); !setAside.isEmpty())
+            QTextStream(stderr) << "varnholt-cli: "
+                                << CliText::tr("As root, Varnholt works in root's own folders (%1) and ignores %2: "
+                                               "another user can change where they lead.")
+                                       .arg(QDir::homePath(), setAside.join(QLatin1String(", ")))
+                                << '\n';
+    }
 
     switch (options.command) {
     case Options::Help:

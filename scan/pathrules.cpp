@@ -12,6 +12,15 @@
 #include <QThreadStorage>
 
 #ifndef Q_OS_WIN
+#include "scan/posixfs.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+
+#include <pwd.h>
 #include <unistd.h>
 #endif
 
@@ -163,8 +172,62 @@ QString normalizePath(const QString &path)
     return p;
 }
 
+QStringList keepRootInItsOwnFolders()
+{
+#ifdef Q_OS_WIN
+    return {};
+#else
+    static const QStringList setAside = [] {
+        QStringList out;
+        if (::geteuid() != 0)
+            return out;
+        // The folder, or the nearest one above it that exists, is root's alone.
+        const auto rootsAlone = [](const QByteArray &value) {
+            QString p = QFile::decodeName(value);
+            if (!QDir::isAbsolutePath(p))
+                return false;
+            for (p = QDir::cleanPath(p);; p = QFileInfo(p).path()) {
+                const int fd = posixfs::openRootsOwn(p);
+                if (fd >= 0) {
+                    ::close(fd);
+                    return true;
+                }
+                if (errno != ENOENT || p == QLatin1String("/"))
+                    return false;
+            }
+        };
+        const QByteArray home = qgetenv("HOME");
+        if (home.isEmpty() || !rootsAlone(home)) {
+            if (!home.isEmpty())
+                out.append(QStringLiteral("HOME=") + QFile::decodeName(home));
+            const struct passwd *pw = ::getpwuid(0);
+            qputenv("HOME", pw && pw->pw_dir && *pw->pw_dir ? QByteArray(pw->pw_dir) : QByteArray("/root"));
+        }
+        for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "TMPDIR"}) {
+            const QByteArray value = qgetenv(name);
+            if (!value.isEmpty() && !rootsAlone(value)) {
+                out.append(QLatin1String(name) + QLatin1Char('=') + QFile::decodeName(value));
+                qunsetenv(name);
+            }
+        }
+        return out;
+    }();
+    return setAside;
+#endif
+}
+
+#ifndef Q_OS_WIN
+// Before the settings, the logs or the window read a folder.
+static void keepRootInItsOwnFoldersAtStart()
+{
+    keepRootInItsOwnFolders();
+}
+Q_COREAPP_STARTUP_FUNCTION(keepRootInItsOwnFoldersAtStart)
+#endif
+
 QString userFolder(UserFolder which)
 {
+    keepRootInItsOwnFolders();
 #ifdef Q_OS_WIN
     const QStandardPaths::StandardLocation location = which == UserFolder::Config ? QStandardPaths::GenericConfigLocation
         : which == UserFolder::Data                                               ? QStandardPaths::GenericDataLocation

@@ -27,6 +27,19 @@ QString normalizePath(const QString &path);
 enum class UserFolder { Config, Data, Cache };
 QString userFolder(UserFolder which);
 
+// A run as root keeps to root's own folders. Once, at start and before
+// anything reads them, HOME, XDG_CONFIG_HOME, XDG_DATA_HOME, XDG_CACHE_HOME and
+// TMPDIR are kept only where they name folders that are root's alone (see
+// posixfs::openRootsOwn; for a folder still to be made, the nearest one that
+// exists). Otherwise HOME becomes root's home from the password database and
+// the others are dropped, so they fall back below it (and to /tmp). A run
+// with another user's environment (sudo -E) then neither reads that user's
+// settings, logs and trash nor leaves a folder of root's in their home, and a
+// link the user puts there leads nowhere. Returns the "NAME=value" settings
+// set aside (empty when none, and always on Windows and for other users);
+// later calls return the first call's answer.
+QStringList keepRootInItsOwnFolders();
+
 // True when path or one of its folders matches one of the user's exclusion
 // patterns. Patterns with '/' match the path and everything below it; patterns
 // without '/' match any single component. "**" spans folders, "*" and "?" stay

@@ -39,4 +39,14 @@ qint64 lastTouched(const struct stat &st, qint64 birthMs);
 // when a component is a link or not a folder, EXDEV when it is a mount.
 int openFolder(const QString &path);
 
+// Opens `path` (a folder, or a file when `file` is set) from "/" one name at
+// a time without following a link, and only when every folder on the way and
+// the entry itself belong to root and no one else may change them: group
+// write is allowed for root's own group, and a folder with the sticky bit
+// (such as /tmp) may be writable by everyone, as no one may rename or remove
+// root's entries in it. What root reads or writes there cannot be swapped by
+// another user. Returns -1 with errno set: EPERM when one is not root's
+// alone, ELOOP when one is a link, ENOENT when one is missing.
+int openRootsOwn(const QString &path, bool file = false);
+
 } // namespace posixfs

@@ -193,4 +193,52 @@ int openFolder(const QString &path)
     return fd.release();
 }
 
+int openRootsOwn(const QString &path, bool file)
+{
+    const QString clean = QDir::cleanPath(path);
+    const QByteArray native = QFile::encodeName(clean);
+    if (!clean.startsWith(QLatin1Char('/')) || QFile::decodeName(native) != clean) {
+        errno = EINVAL;
+        return -1;
+    }
+    const auto rootsAlone = [](int fd) {
+        struct stat st;
+        if (fd < 0 || ::fstat(fd, &st) != 0)
+            return false;
+        const bool othersWrite = (st.st_mode & S_IWOTH) != 0 && !(S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX));
+        const bool groupWrite = (st.st_mode & S_IWGRP) != 0 && st.st_gid != 0;
+        if (st.st_uid == 0 && !othersWrite && !groupWrite)
+            return true;
+        errno = EPERM;
+        return false;
+    };
+    UniqueFd fd(::open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!rootsAlone(fd.get()))
+        return -1;
+    QList<QByteArray> parts = native.split('/');
+    parts.removeAll(QByteArray());
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const bool last = i + 1 == parts.size();
+        const int next = ::openat(fd.get(), parts.at(i).constData(),
+                                  (last && file ? O_RDONLY : O_RDONLY | O_DIRECTORY) | O_NOFOLLOW | O_CLOEXEC);
+        if (next < 0 && errno == ENOTDIR) {
+            // A link asked for as a folder fails with ENOTDIR, not ELOOP.
+            struct stat st;
+            errno = ::fstatat(fd.get(), parts.at(i).constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode)
+                ? ELOOP
+                : ENOTDIR;
+        }
+        const int err = errno;
+        fd.reset(next);
+        errno = err;
+        if (!rootsAlone(fd.get()))
+            return -1;
+    }
+    if (parts.isEmpty() && file) {
+        errno = EISDIR;
+        return -1;
+    }
+    return fd.release();
+}
+
 } // namespace posixfs

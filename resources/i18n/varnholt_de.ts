@@ -998,6 +998,10 @@ des Systems (zum Testen).
         <source>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</source>
         <translation>Als root wird die Katalogdatei %1 nur verwendet, wenn sie und jeder Ordner darüber root gehören und niemand sonst sie ändern darf.</translation>
     </message>
+    <message>
+        <source>As root, Varnholt works in root&apos;s own folders (%1) and ignores %2: another user can change where they lead.</source>
+        <translation>Als root arbeitet Varnholt in den eigenen Ordnern von root (%1) und übergeht %2: Ein anderer Benutzer kann ändern, wohin diese führen.</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>

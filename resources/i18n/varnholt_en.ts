@@ -997,6 +997,10 @@ instead of the system&apos;s (for testing).
         <source>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</source>
         <translation>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</translation>
     </message>
+    <message>
+        <source>As root, Varnholt works in root&apos;s own folders (%1) and ignores %2: another user can change where they lead.</source>
+        <translation>As root, Varnholt works in root&apos;s own folders (%1) and ignores %2: another user can change where they lead.</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>

@@ -997,6 +997,10 @@ en lugar de las del sistema (para pruebas).
         <source>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</source>
         <translation>Como root, el archivo de catálogo %1 solo se usa si él y cada carpeta por encima pertenecen a root y nadie más puede modificarlos.</translation>
     </message>
+    <message>
+        <source>As root, Varnholt works in root&apos;s own folders (%1) and ignores %2: another user can change where they lead.</source>
+        <translation>Como root, Varnholt trabaja en las carpetas propias de root (%1) e ignora %2: otro usuario puede cambiar adónde llevan.</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>

@@ -1000,6 +1000,10 @@ au lieu de celles du système (pour les tests).
         <source>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</source>
         <translation>En tant que root, le fichier de catalogue %1 n’est utilisé que si lui et chaque dossier au-dessus appartiennent à root et que personne d’autre ne peut les modifier.</translation>
     </message>
+    <message>
+        <source>As root, Varnholt works in root&apos;s own folders (%1) and ignores %2: another user can change where they lead.</source>
+        <translation>En tant que root, Varnholt travaille dans les dossiers propres à root (%1) et ignore %2&#x202f;: un autre utilisateur peut changer l’endroit où ils mènent.</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>

@@ -980,6 +980,10 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
         <source>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</source>
         <translation>root として実行する場合、カタログ ファイル %1 は、そのファイルと上位のすべてのフォルダーが root の所有で、ほかの誰も変更できないときにだけ使用されます。</translation>
     </message>
+    <message>
+        <source>As root, Varnholt works in root&apos;s own folders (%1) and ignores %2: another user can change where they lead.</source>
+        <translation>root として実行する場合、Varnholt は root 自身のフォルダー（%1）で動作し、%2 は無視します。ほかのユーザーがその行き先を変更できるためです。</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>

@@ -980,6 +980,10 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
         <source>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</source>
         <translation>root로 실행하면 카탈로그 파일 %1은(는) 그 파일과 상위의 모든 폴더를 root가 소유하고 다른 누구도 변경할 수 없을 때만 사용됩니다.</translation>
     </message>
+    <message>
+        <source>As root, Varnholt works in root&apos;s own folders (%1) and ignores %2: another user can change where they lead.</source>
+        <translation>root로 실행하면 Varnholt는 root 자신의 폴더(%1)에서 작업하며 %2 설정은 무시합니다. 다른 사용자가 그 위치를 바꿀 수 있기 때문입니다.</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>

@@ -997,6 +997,10 @@ em vez das do sistema (para testes).
         <source>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</source>
         <translation>Como root, o arquivo de catálogo %1 só é usado quando ele e cada pasta acima dele pertencem ao root e ninguém mais pode alterá-los.</translation>
     </message>
+    <message>
+        <source>As root, Varnholt works in root&apos;s own folders (%1) and ignores %2: another user can change where they lead.</source>
+        <translation>Como root, o Varnholt trabalha nas pastas do próprio root (%1) e ignora %2: outro usuário pode mudar para onde elas levam.</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>

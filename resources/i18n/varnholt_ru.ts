@@ -1015,6 +1015,10 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
         <source>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</source>
         <translation>При запуске от root файл каталога %1 используется, только если он и все папки над ним принадлежат root и никто другой не может их изменить.</translation>
     </message>
+    <message>
+        <source>As root, Varnholt works in root&apos;s own folders (%1) and ignores %2: another user can change where they lead.</source>
+        <translation>При запуске от имени root Varnholt работает в собственных папках root (%1) и не учитывает %2: другой пользователь может изменить, куда они ведут.</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>

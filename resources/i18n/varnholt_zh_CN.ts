@@ -980,6 +980,10 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
         <source>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</source>
         <translation>以 root 身份运行时，只有当目录文件 %1 及其上方的每个文件夹都属于 root 且其他人无法更改时，才会使用它。</translation>
     </message>
+    <message>
+        <source>As root, Varnholt works in root&apos;s own folders (%1) and ignores %2: another user can change where they lead.</source>
+        <translation>以 root 身份运行时，Varnholt 只使用 root 自己的文件夹（%1），并忽略 %2：其他用户可以更改它们指向的位置。</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>

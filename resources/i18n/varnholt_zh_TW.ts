@@ -980,6 +980,10 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
         <source>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</source>
         <translation>以 root 身分執行時，只有當目錄檔案 %1 及其上方的每個資料夾都屬於 root 且其他人無法變更時，才會使用它。</translation>
     </message>
+    <message>
+        <source>As root, Varnholt works in root&apos;s own folders (%1) and ignores %2: another user can change where they lead.</source>
+        <translation>以 root 身分執行時，Varnholt 只使用 root 自己的資料夾（%1），並忽略 %2：其他使用者可以變更它們指向的位置。</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>

@@ -348,6 +348,20 @@ const QList<Row> &rows()
          },
          .kept = {"shared/roots.bin", "shared/theirs.bin"},
          .rootOnly = true},
+        {.name = "a run as root with another user's home and folders",
+         .setup = [](Case &c) {
+             c.file("t/f.bin");
+             for (const char *d : {"home", "config", "data", "cache"})
+                 QVERIFY(::chown(QFile::encodeName(c.at(QString::fromLatin1(d))).constData(), 65534, 65534) == 0);
+             // Root's own home, where the log goes, is a fresh one.
+             c.shell = "mount -t tmpfs none ~root";
+             c.privateMounts = true;
+             c.category("temp", 0, {c.listing("t")});
+             c.args = {"--category", "temp"};
+         },
+         .gone = {"t/f.bin", "data/Varnholt", "config/Varnholt"},
+         .deleteOnly = true,
+         .rootOnly = true},
         // The file system's tricks.
         {.name = "a bind mount inside an item",
          .setup = [](Case &c) {
