@@ -69,6 +69,7 @@ QList<CategoryResult> retryInput(const QList<CategoryResult> &cleaned, const QLi
             ScanItem item;
             item.path = b.path;
             item.linkedFilesStay = within->linkedFilesStay;
+            item.localBuildsStay = within->localBuildsStay;
             item.minAgeMs = within->minAgeMs;
             item.label = QDir::fromNativeSeparators(b.path).section(QLatin1Char('/'), -1);
             item.bytes = b.bytes;

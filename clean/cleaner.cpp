@@ -339,10 +339,17 @@ void Cleaner::run(const Job &job)
     removal::Remover remover;
     remover.beginPass();
     remover.setExclusions(&excluded, logExcluded);
-    // Items of package stores keep the files their projects link to.
-    ExclusionMatcher keepingLinked = excluded;
-    keepingLinked.setKeepsLinkedFiles(true);
-    const auto matcherFor = [&](const ScanItem &item) { return item.linkedFilesStay ? &keepingLinked : &excluded; };
+    // Items of package stores keep the files their projects link to, and
+    // those of build tools' repositories what the user's projects installed.
+    ExclusionMatcher keeping[2][2];
+    for (const bool linked : {false, true}) {
+        for (const bool local : {false, true}) {
+            keeping[linked][local] = excluded;
+            keeping[linked][local].setKeepsLinkedFiles(linked);
+            keeping[linked][local].setKeepsLocalBuilds(local);
+        }
+    }
+    const auto matcherFor = [&](const ScanItem &item) { return &keeping[item.linkedFilesStay][item.localBuildsStay]; };
     removal::Preview preview;
     if (job.preview)
         remover.setPreview(&preview);
@@ -495,10 +502,15 @@ void Cleaner::run(const Job &job)
                     skip(item.path, QStringLiteral("replaced since the scan"));
                     continue;
                 }
+                // The settings files at the top of a tool's cache folder
+                // stay, as the scan left them out.
+                ExclusionMatcher atTop = *matcherFor(item);
+                if (item.topSettingsStay)
+                    atTop.setItemRoot(item.path);
                 for (const QString &name : std::as_const(names)) {
                     fs::Entry unit;
                     const bool isFolder = fs::stat(fs::join(item.path, name), unit) && unit.isDir && !unit.isLink;
-                    if (excluded.matchesChild(item.path, name, isFolder))
+                    if (atTop.matchesChild(item.path, name, isFolder))
                         logExcluded(fs::join(item.path, name));
                     else
                         units.append(fs::join(item.path, name));

@@ -167,7 +167,9 @@ bool loadCatalogueFile(const QString &fileName, QList<CategoryDef> *defs, QStrin
             root.label = r.value(QLatin1String("label")).toString();
             if (!flagFrom(r.value(QLatin1String("ownEntriesOnly")), &root.ownEntriesOnly)
                 || !flagFrom(r.value(QLatin1String("filesOnly")), &root.filesOnly)
-                || !flagFrom(r.value(QLatin1String("singleLinkFiles")), &root.singleLinkFiles))
+                || !flagFrom(r.value(QLatin1String("singleLinkFiles")), &root.singleLinkFiles)
+                || !flagFrom(r.value(QLatin1String("keepsLocalBuilds")), &root.keepsLocalBuilds)
+                || !flagFrom(r.value(QLatin1String("keepsTopSettings")), &root.keepsTopSettings))
                 return invalid(CliText::tr("a flag of \"%1\" is not true or false").arg(def.id));
             if (!ageFrom(r.value(QLatin1String("minAgeMs")), &root.minAgeMs))
                 return invalid(CliText::tr("the minAgeMs of a root of \"%1\" is not a whole number of "

@@ -12,7 +12,8 @@
 //         "needsAdmin": false, "isTrash": false,
 //         "roots": [{"path": "/abs/folder", "patterns": ["*.log"], "label": "",
 //                    "ownEntriesOnly": false, "minAgeMs": 0, "filesOnly": false,
-//                    "singleLinkFiles": false}]}]}
+//                    "singleLinkFiles": false, "keepsLocalBuilds": false,
+//                    "keepsTopSettings": false}]}]}
 //
 // "risk" is 0, 1, 2 or "Safe", "Review", "Permanent". Ids must be unique and
 // root paths absolute.

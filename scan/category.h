@@ -41,6 +41,12 @@ struct CategoryRoot
     // Labelled roots only: only files with a single name count and go; files
     // hard-linked elsewhere, and the folders that hold them, stay.
     bool singleLinkFiles = false;
+    // Labelled roots only: a build tool's local repository, in which what the
+    // user's own projects installed stays (neveroffer::isLocalBuild).
+    bool keepsLocalBuilds = false;
+    // Labelled roots only: a tool's whole cache folder, whose settings files
+    // at the top (neveroffer::isSettingsFileName) stay.
+    bool keepsTopSettings = false;
 
     bool isLabelled() const { return !label.isEmpty(); }
     friend bool operator==(const CategoryRoot &, const CategoryRoot &) = default;
@@ -77,6 +83,8 @@ struct ScanItem
     QString label;
     bool contentsOnly = false;  // true: clean what is inside the folder, keep the folder
     bool linkedFilesStay = false;  // files with other names too are neither counted nor removed
+    bool localBuildsStay = false;  // what projects installed into a build tool's repository stays
+    bool topSettingsStay = false;  // the settings files directly in the item's folder stay
     QString runningApp;    // display name of the running owner ("appcache"/"browser" only)
     // The age rule the item was offered under (its root's minAgeMs): the
     // cleaner leaves it where anything in it was touched more recently.

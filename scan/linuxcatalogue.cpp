@@ -2,6 +2,7 @@
 #include "scan/cataloguerules.h"
 
 #include "scan/fs.h"
+#include "scan/neveroffer.h"
 #include "scan/pathrules.h"
 
 #include <QCoreApplication>
@@ -111,9 +112,27 @@ void addLogRoot(QList<CategoryRoot> &logs, const QString &path, const QStringLis
     addRoot(logs, r, from);
 }
 
+// The parts of a JetBrains IDE's system folder (~/.cache/JetBrains/<IDE>)
+// that the IDE rebuilds: its caches and indexes (rebuilt when a project is
+// opened), logs, scratch space, the embedded browser's cache and the build
+// server's state. Beside them it keeps LocalHistory, the record of edits
+// that never reached version control, and per-project state, which stay.
+const QStringList &jetBrainsRebuiltParts()
+{
+    static const QStringList parts = {
+        QStringLiteral("caches"),     QStringLiteral("index"),          QStringLiteral("log"),
+        QStringLiteral("tmp"),        QStringLiteral("jcef_cache"),     QStringLiteral("compile-server"),
+        QStringLiteral("frameworks"), QStringLiteral("conversion"),
+    };
+    return parts;
+}
+
 // Takes the folders of one cache folder (~/.cache, or the cache folder of a
-// Flatpak or Snap app). Every folder there is a cache by definition, except
-// the ones named below.
+// Flatpak or Snap app). Every folder there is a cache by definition (the XDG
+// rules: "non-essential data files"), and its program makes it again; except
+// the ones named below. Inside every folder taken, what neveroffer names
+// (local histories, writes not yet uploaded, tokens, settings files at its
+// top) stays.
 void takeCacheFolder(const QString &dir, const QString &prefix, const QString &from, QList<CategoryRoot> &app,
                      QList<CategoryRoot> &dev)
 {
@@ -131,21 +150,43 @@ void takeCacheFolder(const QString &dir, const QString &prefix, const QString &f
         QStringLiteral("kioexec"),    // local copies of remote files being edited, uploaded on save
         QStringLiteral("evolution"),  // Evolution's offline mail and the state of its accounts
         QStringLiteral("wallpaper"),  // desktop backgrounds, for some the only copy
+        QStringLiteral("sessions"),   // the desktop sessions the user saved (Xfce)
     };
     // Large downloads that take long to get back (models, browsers for
     // tests, tool and package stores): offered for review with the
     // developer caches.
+    //   huggingface: the hub downloads models and datasets again (its token
+    //     beside them stays); ms-playwright: "playwright install" downloads
+    //     the browsers again; uv: downloads and builds wheels again, and the
+    //     environments hold their own copies or links; pre-commit: clones the
+    //     hooks' repositories again; pnpm: its metadata cache, fetched again.
     static const QStringList downloads = {
-        QStringLiteral("huggingface"), QStringLiteral("ms-playwright"), QStringLiteral("JetBrains"),
+        QStringLiteral("huggingface"), QStringLiteral("ms-playwright"),
         QStringLiteral("uv"), QStringLiteral("pre-commit"), QStringLiteral("pnpm"),
     };
+    // A tool's whole folder keeps its settings files (tokens, accounts,
+    // options some tools write beside their caches).
+    const auto toolFolder = [&](QList<CategoryRoot> &roots, const QString &path, const QString &label) {
+        CategoryRoot r;
+        r.path = path;
+        r.label = label;
+        r.keepsTopSettings = true;
+        addRoot(roots, r, from);
+    };
     for (const QString &name : localSubdirs(dir)) {
-        if (claimed.contains(name) || live.contains(name) || isVolumeTrashName(name))
+        if (claimed.contains(name) || live.contains(name) || isVolumeTrashName(name)
+            || neveroffer::syncFolderNames().contains(name.toLower()))
             continue;
         const QString path = catalogueJoin(dir, name);
         const QString label = prefix + name;
         if (downloads.contains(name)) {
-            addRoot(dev, path, label, {}, from);
+            toolFolder(dev, path, label);
+        } else if (name == QLatin1String("JetBrains")) {
+            for (const QString &ide : localSubdirs(path)) {
+                for (const QString &part : jetBrainsRebuiltParts())
+                    addRoot(dev, catalogueJoin(path, ide + QLatin1Char('/') + part),
+                            label + Dot + ide + Dot + part, {}, from);
+            }
         } else if (name == QLatin1String("pypoetry")) {
             // "virtualenvs" holds the projects' environments, which Poetry
             // does not rebuild by itself.
@@ -159,7 +200,7 @@ void takeCacheFolder(const QString &dir, const QString &prefix, const QString &f
                     addRoot(app, catalogueJoin(path, sub), label + Dot + sub, {}, from);
             }
         } else {
-            addRoot(app, path, label, {}, from);
+            toolFolder(app, path, label);
         }
     }
     // Files programs drop straight into the cache folder (sound-theme
@@ -555,9 +596,16 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
         r.singleLinkFiles = true;
         addRoot(dev.roots, r, data.rootPath());
     }
-    // Last: besides downloads, Maven's repository holds what "mvn install"
-    // put there from the user's own projects.
-    addRoot(dev.roots, inHome(".m2/repository"), QStringLiteral("Maven · repository"), {}, home);
+    // Last: besides downloads, which Maven fetches again, its repository
+    // holds what "mvn install" put there from the user's own projects, which
+    // stays (neveroffer::isLocalBuild).
+    {
+        CategoryRoot m2;
+        m2.path = inHome(".m2/repository");
+        m2.label = QStringLiteral("Maven · repository");
+        m2.keepsLocalBuilds = true;
+        addRoot(dev.roots, m2, home);
+    }
     defs.append(dev);
 
     defs.append(trashDef(trc(QT_TRANSLATE_NOOP("Categories", "Trash"))));

@@ -1,6 +1,7 @@
 #include "scan/pathrules.h"
 
 #include "scan/appguard.h"
+#include "scan/neveroffer.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -353,7 +354,12 @@ bool ExclusionMatcher::matchesChild(const QString &folder, const QString &name, 
 {
     if (isEmpty())
         return false;
-    if (m_guardedApps && isFolder && isGuardedName(name))
+    if (m_guardedApps
+        && (isFolder ? isGuardedName(name) || neveroffer::isKeptFolderName(name) : neveroffer::isKeptFileName(name)))
+        return true;
+    if (!isFolder && !m_itemRoot.isEmpty() && folder == m_itemRoot && neveroffer::isSettingsFileName(name))
+        return true;
+    if (isFolder && m_keepLocalBuilds && neveroffer::isLocalBuild(folder + QLatin1Char('/') + name))
         return true;
     if (componentMatches(name.toLower()))
         return true;

@@ -60,15 +60,24 @@ class ExclusionMatcher final
 {
 public:
     ExclusionMatcher() = default;
-    // With guardedApps, folders named like a guarded application's (a
-    // password manager's, an input method's, ...) met inside an item are left
-    // alone too, as the whole item would be.
+    // With guardedApps, what is never offered is left alone inside an item
+    // too: folders named like a guarded application's (a password manager's,
+    // an input method's, ...), as the whole item would be, and the folders and
+    // files neveroffer names (local histories, writes not yet uploaded, tokens,
+    // key and cookie stores).
     explicit ExclusionMatcher(const QStringList &patterns, bool guardedApps = false);
 
     bool isEmpty() const
     {
-        return !m_guardedApps && !m_keepLinked && m_names.isEmpty() && m_components.isEmpty() && m_paths.isEmpty();
+        return !m_guardedApps && !m_keepLinked && !m_keepLocalBuilds && m_itemRoot.isEmpty() && m_names.isEmpty()
+            && m_components.isEmpty() && m_paths.isEmpty();
     }
+    // The folder item being walked, exactly as the walk names it: settings
+    // files directly in it (neveroffer::isSettingsFileName) stay.
+    void setItemRoot(const QString &path) { m_itemRoot = path; }
+    // Folders of a build tool's local repository that hold what the user's
+    // own projects installed there (neveroffer::isLocalBuild) stay.
+    void setKeepsLocalBuilds(bool on) { m_keepLocalBuilds = on; }
     // Files that have other names too stay, silently (a package store whose
     // files are hard-linked into the projects that use them).
     void setKeepsLinkedFiles(bool on) { m_keepLinked = on; }
@@ -80,7 +89,7 @@ public:
     bool matchesChild(const QString &folder, const QString &name, bool isFolder = false) const;
     // Whether matchesChild() looks at the folder at all; when it does not,
     // callers may pass an empty folder and spare building its text.
-    bool needsFolder() const { return !m_paths.isEmpty(); }
+    bool needsFolder() const { return !m_paths.isEmpty() || !m_itemRoot.isEmpty() || m_keepLocalBuilds; }
 
 private:
     struct PathPattern
@@ -96,6 +105,8 @@ private:
     QList<PathPattern> m_paths;
     bool m_guardedApps = false;
     bool m_keepLinked = false;
+    bool m_keepLocalBuilds = false;
+    QString m_itemRoot;
 };
 
 // The regular expression one pattern compiles to (empty for a pattern that is

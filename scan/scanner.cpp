@@ -2,6 +2,7 @@
 
 #include "app/platform.h"
 #include "scan/fs.h"
+#include "scan/neveroffer.h"
 #include "scan/pathrules.h"
 
 #include <QCoreApplication>
@@ -218,13 +219,13 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
             if (inUse(root.path))
                 continue;
 #endif
-            ExclusionMatcher keepingLinked;
-            if (root.singleLinkFiles) {
-                keepingLinked = excluded;
-                keepingLinked.setKeepsLinkedFiles(true);
-            }
-            const fs::Measure m =
-                fs::measure(root.path, &m_cancel, onProgress, root.singleLinkFiles ? &keepingLinked : &excluded);
+            // What the root's kind keeps inside it besides the exclusions.
+            ExclusionMatcher keeping = excluded;
+            keeping.setKeepsLinkedFiles(root.singleLinkFiles);
+            keeping.setKeepsLocalBuilds(root.keepsLocalBuilds);
+            if (root.keepsTopSettings)
+                keeping.setItemRoot(root.path);
+            const fs::Measure m = fs::measure(root.path, &m_cancel, onProgress, &keeping);
             *examinedFiles += m.files;
             categoryBytes += m.bytes;
             if (m.bytes > 0) {
@@ -233,6 +234,8 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
                 item.label = root.label;
                 item.contentsOnly = true;
                 item.linkedFilesStay = root.singleLinkFiles;
+                item.localBuildsStay = root.keepsLocalBuilds;
+                item.topSettingsStay = root.keepsTopSettings;
                 item.bytes = m.bytes;
                 item.files = m.files;
                 item.newest = m.newest;
@@ -260,7 +263,9 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
                 timer.restart();
                 emit progress(foundSoFar + categoryBytes, *examinedFiles, full);
             }
-            if (isExcluded(full, exclusions) || isProtectedPath(full) || isGuardedPath(full))
+            if (isExcluded(full, exclusions) || isProtectedPath(full) || isGuardedPath(full)
+                || (entry.isDir && !entry.isLink ? neveroffer::isKeptFolderName(entry.name)
+                                                 : neveroffer::isKeptFileName(entry.name)))
                 continue;
             // Shared folders (/tmp) hold other users' files, the live files
             // of running programs and the private folders of services: none

@@ -286,6 +286,24 @@ private slots:
             {"home/miniconda3/pkgs/numpy-1.26-py311/lib/x.so", "-"},  // hard-linked into environments
             {"home/miniconda3/envs/ml/lib/x.so", "-"},
             {"home/.m2/repository/org/x/1.0/x-1.0.jar", "dev Review"},
+            {"home/.m2/repository/org/y/2.0/y-2.0.jar", "-"},
+            {"home/.m2/repository/com/mine/app/1.0-SNAPSHOT/app-1.0-SNAPSHOT.jar", "-"},
+            {"home/.m2/repository/com/mine/lib/2.0/lib-2.0.jar", "-"},
+            {"home/.cache/rclone/vfs/drive/notes/todo.md", "-"},
+            {"home/.cache/onedriver/home-alice-OneDrive/content/ab12", "-"},
+            {"home/.cache/onedriver/home-alice-OneDrive/auth_tokens.json", "-"},
+            {"home/.cache/JetBrains/IntelliJIdea2023.3/caches/content.dat", "dev Review"},
+            {"home/.cache/JetBrains/IntelliJIdea2023.3/LocalHistory/changes.storageData", "-"},
+            {"home/.cache/JetBrains/IntelliJIdea2023.3/tasks/app.contexts.zip", "-"},
+            {"home/.cache/Google/AndroidStudio2023.1/caches/x", "appcache Safe"},
+            {"home/.cache/Google/AndroidStudio2023.1/LocalHistory/changes.storageData", "-"},
+            {"home/.cache/huggingface/token", "-"},
+            {"home/.cache/huggingface/stored_tokens", "-"},
+            {"home/.cache/ccache/ccache.conf", "-"},
+            {"home/.cache/ccache/a/b/x.o", "appcache Safe"},
+            {"home/.cache/vim/swap/%home%alice%notes.txt.swp", "-"},
+            {"home/.cache/vim/undo/%home%alice%notes.txt", "-"},
+            {"home/.cache/sessions/xfce4-session-host:0", "-"},
             {"home/.local/share/pnpm/store/v3/files/ab/linked", "-"},  // stays; the item counts only the rest
             {"home/.local/share/pnpm/store/v3/files/cd/single", "dev Review"},
             {"home/.local/share/TelegramDesktop/tdata/user_data/cache/0/x", "appcache Safe"},
@@ -320,7 +338,7 @@ private slots:
         QFETCH(QString, path);
         static TempFolder tmp;
         static QHash<QString, QString> offered;  // item path -> "id Risk"
-        static QSet<QString> keepingLinked;       // items whose hard-linked files stay
+        static QHash<QString, ScanItem> items;
         if (offered.isEmpty()) {
             QVERIFY(tmp.isValid() && buildLinuxHome(tmp.path()));
             Scanner scanner([root = tmp.path()] { return ::linuxCatalogue(linuxHomeBases(root)); });
@@ -333,8 +351,7 @@ private slots:
             for (const CategoryResult &c : std::as_const(results)) {
                 for (const ScanItem &item : c.items) {
                     offered.insert(item.path, c.id + ' ' + riskLabel(c.risk));
-                    if (item.linkedFilesStay)
-                        keepingLinked.insert(item.path);
+                    items.insert(item.path, item);
                 }
             }
         }
@@ -343,8 +360,23 @@ private slots:
         QString got = "-";
         for (QString at = full; at.size() > tmp.path().size(); at = QFileInfo(at).path()) {
             if (offered.contains(at)) {
+                // Inside an offered item, what the cleaner keeps (as the
+                // scanner's and the cleaner's matcher answer) stays.
+                const ScanItem &item = items.value(at);
+                ExclusionMatcher keeping({}, true);
+                keeping.setKeepsLinkedFiles(item.linkedFilesStay);
+                keeping.setKeepsLocalBuilds(item.localBuildsStay);
+                if (item.topSettingsStay)
+                    keeping.setItemRoot(item.path);
+                bool kept = false;
+                QString folder = at;
+                const QStringList parts = full.mid(at.size() + 1).split('/');
+                for (qsizetype i = 0; i < parts.size() && !kept && full != at; ++i) {
+                    kept = keeping.matchesChild(folder, parts.at(i), i + 1 < parts.size());
+                    folder += '/' + parts.at(i);
+                }
                 fs::Entry e;
-                if (!keepingLinked.contains(at) || (fs::stat(full, e) && e.links == 1))
+                if (!kept && !(fs::stat(full, e) && keeping.keepsFile(e.links)))
                     got = offered.value(at);
                 break;
             }

@@ -156,6 +156,27 @@ const QList<LinuxHomeFile> &linuxHomeFiles()
         {"home/miniconda3/pkgs/cache/abc.json", 50, 30},
         {"home/miniconda3/envs/ml/lib/x.so", 600, 30},
         {"home/.m2/repository/org/x/1.0/x-1.0.jar", 500, 60},
+        {"home/.m2/repository/org/y/2.0/y-2.0.jar", 200, 60},  // origin unknown
+        {"home/.m2/repository/com/mine/app/1.0-SNAPSHOT/app-1.0-SNAPSHOT.jar", 300, 5},  // mvn install
+        {"home/.m2/repository/com/mine/lib/2.0/lib-2.0.jar", 100, 5},  // Gradle's publishToMavenLocal
+        // Never offered, inside caches that are: writes not yet uploaded,
+        // local histories, tokens, settings, editor recovery.
+        {"home/.cache/rclone/vfs/drive/notes/todo.md", 20, 2},
+        {"home/.cache/rclone/vfsMeta/drive/notes/todo.md", 1, 2},
+        {"home/.cache/onedriver/home-alice-OneDrive/content/ab12", 300, 2},
+        {"home/.cache/onedriver/home-alice-OneDrive/auth_tokens.json", 1, 2},
+        {"home/.cache/JetBrains/IntelliJIdea2023.3/caches/content.dat", 400, 10},
+        {"home/.cache/JetBrains/IntelliJIdea2023.3/LocalHistory/changes.storageData", 200, 1},
+        {"home/.cache/JetBrains/IntelliJIdea2023.3/tasks/app.contexts.zip", 10, 1},
+        {"home/.cache/Google/AndroidStudio2023.1/caches/x", 300, 10},
+        {"home/.cache/Google/AndroidStudio2023.1/LocalHistory/changes.storageData", 100, 1},
+        {"home/.cache/huggingface/token", 1, 60},
+        {"home/.cache/huggingface/stored_tokens", 1, 60},
+        {"home/.cache/ccache/ccache.conf", 1, 60},
+        {"home/.cache/ccache/a/b/x.o", 200, 10},
+        {"home/.cache/vim/swap/%home%alice%notes.txt.swp", 12, 1},
+        {"home/.cache/vim/undo/%home%alice%notes.txt", 8, 1},
+        {"home/.cache/sessions/xfce4-session-host:0", 4, 3},
         // Loose files of the home folder.
         {"home/.nv/GLCache/abc/x", 80, 5},
         {"home/.thumbnails/normal/old.png", 20, 400},
@@ -174,6 +195,16 @@ const QList<LinuxHomeFile> &linuxHomeFiles()
         {"sys/var/cache/apt/archives/lock", 1, 10},
     };
     return files;
+}
+
+const QList<std::pair<const char *, const char *>> &linuxHomeTexts()
+{
+    static const QList<std::pair<const char *, const char *>> texts = {
+        {"home/.m2/repository/org/x/1.0/_remote.repositories", "x-1.0.jar>central=\n"},
+        {"home/.m2/repository/com/mine/app/1.0-SNAPSHOT/_remote.repositories", "app-1.0-SNAPSHOT.jar>=\n"},
+        {"home/.m2/repository/com/mine/lib/maven-metadata-local.xml", "<metadata/>\n"},
+    };
+    return texts;
 }
 
 namespace {
@@ -212,6 +243,10 @@ bool buildLinuxHome(const QString &root)
     for (const LinuxHomeFile &f : linuxHomeFiles()) {
         const QString p = root + QLatin1Char('/') + QString::fromUtf8(f.path);
         ok = writeFile(p, f.kib) && setTime(p, now - f.ageDays * day) && ok;
+    }
+    for (const auto &[path, text] : linuxHomeTexts()) {
+        QFile f(root + QLatin1Char('/') + QString::fromUtf8(path));
+        ok = f.open(QIODevice::WriteOnly) && f.write(text) == qint64(qstrlen(text)) && ok;
     }
     // The pnpm store hard-links its files into every project that uses them.
     ok = QDir().mkpath(root + QStringLiteral("/home/projects/app/node_modules/.pnpm")) && ok;

@@ -16,6 +16,8 @@
 #include <QList>
 #include <QString>
 
+#include <utility>
+
 #include "scan/catalogue.h"
 
 struct LinuxHomeFile
@@ -28,6 +30,10 @@ struct LinuxHomeFile
 // Every file of the tree. A few more entries are not plain files: the store
 // of pnpm hard-linked into a project, and the "current" links of Snap.
 const QList<LinuxHomeFile> &linuxHomeFiles();
+
+// Small files whose contents matter (the records a build tool keeps beside
+// what it downloaded), as (path relative to the root, text).
+const QList<std::pair<const char *, const char *>> &linuxHomeTexts();
 
 // Builds the tree under `root` (which must exist); false when the operating
 // system refused part of it. Folders get the time of the newest file inside.
