@@ -53,6 +53,8 @@ QList<CategoryRoot> discoverLinuxAppCaches(const QStringList &bases, const QStri
         const QStringList apps = listSubdirs(vendor);
         for (const QString &n : names) {
             if (apps.contains(n))
+                // Back: Teams and the other Microsoft Electron apps fill them again. Beside: their settings and
+                // sign-ins, never roots.
                 addRoot(roots, catalogueJoin(vendor, n), QStringLiteral("Microsoft") + Dot + n, {}, base);
         }
         for (const QString &app : apps) {
@@ -83,11 +85,15 @@ void addElectronExtras(const QStringList &configDirs, const QStringList &skips, 
                 dirs.append(catalogueJoin(appPath, e));
             for (const QString &d : std::as_const(dirs)) {
                 const QString name = d.mid(base.size() + 1).replace(QLatin1Char('/'), QLatin1Char(' '));
+                // Back: the app's service workers download it again. Beside: Local Storage and IndexedDB, the
+                // app's own data, never roots.
                 addRoot(app, catalogueJoin(d, QStringLiteral("Service Worker/CacheStorage")),
                         name + Dot + QStringLiteral("CacheStorage"), {}, from);
                 // VS Code keeps a copy of every extension it installed.
+                // Back: the marketplace; the installed extensions stay in ~/.vscode/extensions.
                 addRoot(app, catalogueJoin(d, QStringLiteral("CachedExtensionVSIXs")),
                         name + Dot + QStringLiteral("CachedExtensionVSIXs"), {}, from);
+                // Back: nothing needs them; crash dumps nobody reads once a day has passed.
                 for (const char *sub : {"Crashpad/completed", "Crashpad/pending"}) {
                     CategoryRoot r;
                     r.path = catalogueJoin(d, QString::fromLatin1(sub));
@@ -225,12 +231,15 @@ void addChromiumRoots(QList<CategoryRoot> &roots, const QString &userData, const
     for (const QString &base : lookup) {
         for (const char *sub : {"ShaderCache", "GrShaderCache", "GraphiteDawnCache", "component_crx_cache",
                                 "BrowserMetrics"})
+            // Back: the browser compiles shaders and fetches components and metrics files again. Beside:
+            // the profiles (history, passwords, cookies), never roots.
             addRoot(roots, catalogueJoin(base, QString::fromLatin1(sub)), browser + Dot + QString::fromLatin1(sub),
                     {}, base);
         for (const QString &profile : listSubdirs(userData)) {
             if (profile != QLatin1String("Default") && !profile.startsWith(QLatin1String("Profile ")))
                 continue;
             for (const char *sub : {"DawnCache", "DawnGraphiteCache"})
+                // Back: the GPU process rebuilds them at start.
                 addRoot(roots, catalogueJoin(base, profile + QLatin1Char('/') + QString::fromLatin1(sub)),
                         browser + Dot + profile + Dot + QString::fromLatin1(sub), {}, base);
         }
@@ -245,6 +254,8 @@ void addFirefoxCacheProfiles(QList<CategoryRoot> &roots, const QString &profiles
 {
     for (const QString &profile : localSubdirs(profilesDir)) {
         if (!isVolumeTrashName(profile))
+            // Back: Firefox downloads pages again and rebuilds its start-up cache. Beside: the profile
+            // itself is in ~/.mozilla, never a root.
             addRoot(roots, catalogueJoin(profilesDir, profile), name + Dot + profile, {},
                     from);
     }
@@ -344,6 +355,8 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
 
     CategoryDef temp = makeDef("temp", trc(QT_TRANSLATE_NOOP("Categories", "Temporary files")),
                                QStringLiteral("/tmp, /var/tmp"), tempDescription(), "clock", "#64748b", Safe);
+    // Back: nothing needs them; only the user's own entries nobody touched for a day. Beside:
+    // other users' files and the live files of running programs, left out by those rules.
     for (const int i : {int(Temp), int(VarTmp)}) {
         CategoryRoot r;
         r.path = bases.at(i).rootPath();
@@ -354,6 +367,8 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
     // The temporary folders of Wine prefixes and of the Proton prefix Steam
     // keeps for every Windows game, under the same day-old rule.
     {
+        // Back: the Windows programs make them again. Beside: the prefix's documents and saved games,
+        // never roots.
         QStringList prefixes{inHome(".wine")};
         for (const QString &steam : std::as_const(steamDirs)) {
             const QString compat = catalogueJoin(steam, QStringLiteral("steamapps/compatdata"));
@@ -394,10 +409,13 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
         QStringLiteral("google-chrome"), QStringLiteral("chromium"), QStringLiteral("BraveSoftware"),
         QStringLiteral("microsoft-edge"), QStringLiteral("mozilla"), QStringLiteral("autostart"),
     };
+    // Back: each app fills its Cache, Code Cache and GPUCache again. Beside: its settings and
+    // storage, never roots.
     for (const CategoryRoot &r : discoverLinuxAppCaches({config.rootPath()}, configSkips))
         addRoot(app.roots, r);
     addElectronExtras({config.rootPath()}, configSkips, config.rootPath(), app.roots, logs.roots);
     if (cache.usable)
+        // Back and beside: see takeCacheFolder.
         takeCacheFolder(cache.path, {}, cache.path, app.roots, dev.roots);
     // Flatpak and Snap apps keep their own cache and config folders, under
     // the same rules.
@@ -420,21 +438,29 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
     }
     for (const QString &steam : std::as_const(steamDirs)) {
         const QString from = steam;
+        // Back: Steam downloads or compiles the shader pre-caches again. Beside: the games and their
+        // saves (steamapps/common, userdata), never roots.
         addRoot(app.roots, catalogueJoin(steam, QStringLiteral("steamapps/shadercache")),
                 QStringLiteral("Steam · shadercache"), {}, from);
+        // Back: the store and community pages download again. Beside: htmlcache/Cookies, the sign-in,
+        // not a root.
         for (const char *sub : {"Cache", "Code Cache", "GPUCache"})
             addRoot(app.roots, catalogueJoin(steam, QStringLiteral("config/htmlcache/") + QString::fromLatin1(sub)),
                     QStringLiteral("Steam · htmlcache · ") + QString::fromLatin1(sub), {}, from);
+        // Back: the library's artwork and store data download again; appinfo.vdf beside them stays.
         for (const char *sub : {"httpcache", "librarycache"})
             addRoot(app.roots, catalogueJoin(steam, QStringLiteral("appcache/") + QString::fromLatin1(sub)),
                     QStringLiteral("Steam · ") + QString::fromLatin1(sub), {}, from);
+        // Back: nothing needs them; a day old at least, as the client writes them while it runs.
         addLogRoot(logs.roots, catalogueJoin(steam, QStringLiteral("logs")),
                    {QStringLiteral("*.txt"), QStringLiteral("*.log")}, from);
     }
     // The shader cache of NVIDIA's OpenGL driver.
+    // Back: the driver compiles the shaders again.
     addRoot(app.roots, inHome(".nv/GLCache"), QStringLiteral("NVIDIA · GLCache"), {}, home);
     // Telegram's downloaded media and stickers; everything else in tdata is
     // the account. The running-app guard keeps them while Telegram runs.
+    // Back: Telegram downloads media again from its servers. Beside: tdata, the account, stays.
     const QString telegram = below(data, QStringLiteral("TelegramDesktop/tdata/user_data"), notes[QStringLiteral("appcache")]);
     for (const char *sub : {"cache", "media_cache"}) {
         if (telegram.isEmpty())
@@ -489,35 +515,44 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
     }
     defs.append(browser);
 
+    // Back: nothing needs them; the X server's logs of past sessions.
     addRoot(logs.roots, below(data, QStringLiteral("xorg"), notes[QStringLiteral("logs")]), {},
             {QStringLiteral("*.log"), QStringLiteral("*.log.old")});
-    // The Java VM writes its fatal-error log into the folder it ran in, and
-    // is gone by then.
+    // Back: nothing needs them. The Java VM writes its fatal-error log into
+    // the folder it ran in, and is gone by then; the session's error log of
+    // the login before last.
     addRoot(logs.roots, home, {}, {QStringLiteral(".xsession-errors.old"), QStringLiteral("hs_err_pid*.log")});
     {
+        // Back: nothing needs them; crash reports apport wrote, the user's own.
         CategoryRoot crash;
         crash.path = sys("var/crash");
         crash.patterns = {QStringLiteral("*.crash")};
         crash.ownEntriesOnly = true;
         addRoot(logs.roots, crash);
     }
-    // Heap dumps of the Java VM land there too. One is often taken on
-    // purpose, to be studied: only those a month old are offered.
+    // Back: nothing makes them again. Heap dumps of the Java VM land there
+    // too; one is often taken on purpose, to be studied: only those a month
+    // old are offered.
     addLogRoot(logs.roots, home, {QStringLiteral("java_pid*.hprof")}, home, 30 * DayMs);
+    // Back: nothing needs them; the apps' own logs, a day old at least.
     for (const char *tool : {"Code", "Code - OSS", "VSCodium", "Slack"})
         addLogRoot(logs.roots, below(config, QString::fromLatin1(tool) + QStringLiteral("/logs"),
                                      notes[QStringLiteral("logs")]),
                    {}, config.rootPath());
+    // Back: nothing needs them; the session logs of past logins, a day old at least.
     addLogRoot(logs.roots, below(data, QStringLiteral("sddm"), notes[QStringLiteral("logs")]),
                {QStringLiteral("*.log")}, data.rootPath());
+    // Back: nothing needs them; npm's debug logs of past runs.
     addLogRoot(logs.roots, inHome(".npm/_logs"), {QStringLiteral("*.log")}, home);
     {
+        // Back: nothing needs them; the logs of Gradle daemons, a day old at least.
         const QString daemon = inHome(".gradle/daemon");
         for (const QString &version : listSubdirs(daemon))
             addLogRoot(logs.roots, catalogueJoin(daemon, version), {QStringLiteral("daemon-*.out.log")}, home);
     }
-    // Crash reports of Firefox and Thunderbird: the reports waiting to be
-    // sent or already sent, and the minidumps of each profile.
+    // Back: nothing needs them. Crash reports of Firefox and Thunderbird: the
+    // reports waiting to be sent or already sent, and the minidumps of each
+    // profile; the profiles beside them are never roots.
     for (const char *mozilla : {".mozilla/firefox", ".thunderbird"}) {
         const QString dir = inHome(mozilla);
         if (dir.isEmpty())
@@ -535,8 +570,9 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
     CategoryDef thumbs = makeDef("thumbs", trc(QT_TRANSLATE_NOOP("Categories", "Thumbnail cache")),
                                  QStringLiteral("~/.cache/thumbnails"), thumbsDescription(), "image", "#ec4899",
                                  Safe);
+    // Back: file managers make the thumbnails again when a folder is shown.
     addRoot(thumbs.roots, below(cache, QStringLiteral("thumbnails"), notes[QStringLiteral("thumbs")]));
-    // Where thumbnails were kept before the XDG folders.
+    // Back: as above. Where thumbnails were kept before the XDG folders.
     addRoot(thumbs.roots, inHome(".thumbnails"), {}, {}, home);
     defs.append(thumbs);
 
@@ -545,6 +581,8 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
                                  trc(QT_TRANSLATE_NOOP("Categories", "Packages the package manager keeps after installing them. Safe to remove; they are downloaded again if they are needed.")),
                                  "download", "#f59e0b", Review);
     update.needsAdmin = true;
+    // Back: the package manager downloads a package again when it needs it; the installed
+    // packages do not need these copies.
     addRoot(update.roots, sys("var/cache/apt/archives"), {}, {QStringLiteral("*.deb")});
     addRoot(update.roots, sys("var/cache/pacman/pkg"), {}, {QStringLiteral("*.pkg.tar.*")});
     addRoot(update.roots, sys("var/cache/dnf"), trc(QT_TRANSLATE_NOOP("Categories", "DNF package cache")));
@@ -552,6 +590,10 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
 
     QStringList &devNotes = notes[QStringLiteral("dev")];
     const DevCache devCaches[] = {
+        // Back, for each: the tool downloads or builds it again (npm, Yarn and pip from their
+        // registries, NuGet's HTTP cache, Go's build cache rebuilt by the compiler, Gradle's
+        // downloaded modules and transforms, Cargo's downloaded crates). Beside: nothing of the
+        // user's; projects keep their own copies (node_modules, target, build).
         {bases.at(Npm).rootPath(), "npm cache"},
         {below(cache, QStringLiteral("yarn"), devNotes), "Yarn cache"},
         {below(cache, QStringLiteral("pip"), devNotes), "pip cache"},
@@ -568,6 +610,9 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
     // packages that projects hard-link to (conda's package folders, the
     // pnpm store) are left alone.
     const struct { const char *rel; const char *label; } homeCaches[] = {
+        // Back, for each: unpacked or cloned again from what Cargo, Go, npx, the Gradle wrapper and
+        // Yarn download. Beside: ~/.cargo/bin (installed programs) and go/pkg/mod (unpacked modules
+        // projects read from) are never roots.
         {".cargo/registry/src", "Cargo · registry/src"},
         {".cargo/registry/index", "Cargo · registry/index"},
         {".cargo/git/db", "Cargo · git/db"},
@@ -582,12 +627,15 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
     dev.roots.append(moved);
     for (const char *conda : {"miniconda3", "anaconda3", "miniforge3", "mambaforge", ".conda"}) {
         const QString pkgs = inHome(conda).isEmpty() ? QString() : catalogueJoin(inHome(conda), QStringLiteral("pkgs"));
+        // Back: conda downloads the archives and repodata again; the unpacked packages, which the
+        // environments link to, are never roots.
         addRoot(dev.roots, pkgs, {}, {QStringLiteral("*.conda"), QStringLiteral("*.tar.bz2")}, home);
         addRoot(dev.roots, catalogueJoin(pkgs, QStringLiteral("cache")), QString::fromLatin1(conda) + QStringLiteral(" · pkgs/cache"),
                 {}, home);
     }
-    // pnpm's content-addressed store: what no project links to any more
-    // (files with a single name) is a download pnpm fetches again.
+    // Back: pnpm fetches it again. Its content-addressed store: what no
+    // project links to any more (files with a single name) goes; what a
+    // project links to stays.
     const QString pnpmStore = below(data, QStringLiteral("pnpm/store"), devNotes);
     if (!pnpmStore.isEmpty()) {
         CategoryRoot r;

@@ -64,6 +64,8 @@ QList<CategoryDef> windowsCatalogue(const WindowsBases &b)
     // every way that matters: both folders keep what anyone touched in the
     // last day (fs::lastTouched). C:\Windows\Temp is shared by every account and service, so only
     // the user's own entries are offered there.
+    // Back: nothing needs them once a day has passed. Beside: the live files of running programs
+    // and installers, and in C:\Windows\Temp other accounts' files, left out by those rules.
     for (const int i : {int(Temp), int(SystemTemp)}) {
         CategoryRoot r;
         r.path = bases.at(i).rootPath();
@@ -76,8 +78,11 @@ QList<CategoryDef> windowsCatalogue(const WindowsBases &b)
     CategoryDef app = makeDef("appcache", trc(QT_TRANSLATE_NOOP("Categories", "App caches")),
                               trc(QT_TRANSLATE_NOOP("Categories", "Cache folders in %LOCALAPPDATA% and %APPDATA%")),
                               appCacheDescription(), "box", "#6366f1", Safe);
+    // Back: each app fills its Cache, Code Cache and GPUCache again. Beside: its settings,
+    // sign-ins and storage, never roots; inside them what neveroffer names stays.
     for (const CategoryRoot &r : discoverAppCaches({local.rootPath(), bases.at(Roaming).rootPath()}))
         addRoot(app.roots, r);
+    // Back: DirectX compiles the shaders again.
     addRoot(app.roots, underLocal("appcache", "D3DSCache"),
             trc(QT_TRANSLATE_NOOP("Categories", "DirectX shader cache")));
     defs.append(app);
@@ -90,13 +95,17 @@ QList<CategoryDef> windowsCatalogue(const WindowsBases &b)
         {"Microsoft/Edge/User Data", "Microsoft Edge"},
         {"BraveSoftware/Brave-Browser/User Data", "Brave"},
     };
+    // Back: the browser downloads pages and compiles scripts again. Beside: the profile
+    // (history, passwords, cookies, bookmarks), never roots.
     for (const auto &c : chromium) {
         for (const CategoryRoot &r :
              chromiumProfileRoots(underLocal("browser", c.userData), QString::fromLatin1(c.name)))
             addRoot(browser.roots, r);
     }
+    // Back: Firefox downloads pages again; its profile is in %APPDATA%, never a root.
     for (const CategoryRoot &r : firefoxProfileRoots(underLocal("browser", "Mozilla/Firefox/Profiles")))
         addRoot(browser.roots, r);
+    // Back: WinINet and the apps using it download again.
     addRoot(browser.roots, underLocal("browser", "Microsoft/Windows/INetCache"),
             trc(QT_TRANSLATE_NOOP("Categories", "Internet cache")));
     defs.append(browser);
@@ -104,6 +113,7 @@ QList<CategoryDef> windowsCatalogue(const WindowsBases &b)
     CategoryDef logs = makeDef("logs", trc(QT_TRANSLATE_NOOP("Categories", "Logs & crash reports")),
                                QStringLiteral("CrashDumps, Windows Error Reporting"), logsDescription(), "file",
                                "#78716c", Safe);
+    // Back: nothing needs them; crash dumps and error reports already sent or never to be read.
     addRoot(logs.roots, underLocal("logs", "CrashDumps"));
     addRoot(logs.roots, underLocal("logs", "Microsoft/Windows/WER/ReportArchive"));
     addRoot(logs.roots, underLocal("logs", "Microsoft/Windows/WER/ReportQueue"));
@@ -114,6 +124,7 @@ QList<CategoryDef> windowsCatalogue(const WindowsBases &b)
     CategoryDef thumbs = makeDef("thumbs", trc(QT_TRANSLATE_NOOP("Categories", "Thumbnail cache")),
                                  QStringLiteral("Explorer thumbcache_*.db"), thumbsDescription(), "image",
                                  "#ec4899", Safe);
+    // Back: Explorer makes the thumbnails and icons again when a folder is shown.
     addRoot(thumbs.roots, underLocal("thumbs", "Microsoft/Windows/Explorer"), {},
             {QStringLiteral("thumbcache_*.db"), QStringLiteral("iconcache_*.db")});
     defs.append(thumbs);
@@ -123,6 +134,7 @@ QList<CategoryDef> windowsCatalogue(const WindowsBases &b)
                                  trc(QT_TRANSLATE_NOOP("Categories", "Files left behind after Windows updates are installed. Safe once the update is complete; Windows downloads them again if it needs them.")),
                                  "download", "#f59e0b", Review);
     update.needsAdmin = true;
+    // Back: Windows Update and Delivery Optimization download again what they still need.
     addRoot(update.roots, catalogueJoin(b.systemRoot, QStringLiteral("SoftwareDistribution/Download")),
             trc(QT_TRANSLATE_NOOP("Categories", "Windows Update downloads")));
     addRoot(update.roots,
@@ -135,6 +147,8 @@ QList<CategoryDef> windowsCatalogue(const WindowsBases &b)
                               QStringLiteral("npm, Yarn, pip, NuGet, Go, Gradle"), devDescription(), "code",
                               "#8b5cf6", Review);
     const DevCache devCaches[] = {
+        // Back, for each: the tool downloads or builds it again. Beside: nothing of the user's;
+        // projects keep their own copies.
         {underLocal("dev", "npm-cache"), "npm cache"},
         {underLocal("dev", "Yarn/Cache"), "Yarn cache"},
         {underLocal("dev", "pip/cache"), "pip cache"},
