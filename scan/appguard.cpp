@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QThreadStorage>
 
@@ -47,6 +48,47 @@ QString raiseFirst(QString s)
     if (!s.isEmpty())
         s[0] = s.at(0).toUpper();
     return s;
+}
+
+// A base as compared: lower-case, cleaned, ending in '/'. Empty for a blank
+// base or a root, whose every top folder would be some program's.
+QString baseKey(const QString &base)
+{
+    if (base.isEmpty())
+        return {};
+    const QString b = lowerClean(base) + QLatin1Char('/');
+    return b.size() <= 3 ? QString() : b;
+}
+
+// The product folder of a path whose components below the base `b` (a
+// baseKey) are `rest`, not empty: lower-case, ending in '/'. Below a folder
+// shared by many programs (a vendor's such as Microsoft or Google, the Store
+// packages, Temp) it is the folder one deeper.
+QString productBelow(const QString &b, const QStringList &rest)
+{
+    QString dir = b + rest.at(0) + QLatin1Char('/');
+    const QStringList &shared = appCacheSkipSet();
+    if (rest.size() > 1 && std::any_of(shared.cbegin(), shared.cend(), [&](const QString &s) {
+            return s.compare(rest.at(0), Qt::CaseInsensitive) == 0;
+        }))
+        dir += rest.at(1) + QLatin1Char('/');
+    return dir;
+}
+
+// The product folder of `p` (lowerClean) below the deepest of `bases` that
+// holds it; empty when none does or `p` is that base.
+QString productFolder(const QString &p, const QStringList &bases)
+{
+    const QString slashed = p + QLatin1Char('/');
+    QString deepest;
+    for (const QString &base : bases) {
+        const QString b = baseKey(base);
+        if (b.size() > deepest.size() && slashed.startsWith(b))
+            deepest = b;
+    }
+    if (deepest.isEmpty() || deepest == slashed)
+        return {};
+    return productBelow(deepest, p.mid(deepest.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts));
 }
 
 } // namespace
@@ -160,6 +202,17 @@ void RunningApps::addBareName(const QString &name)
     processDirs.append(QString());
 }
 
+void RunningApps::addUsedFolder(const QString &folder, const QString &program)
+{
+    if (folder.isEmpty() || QDir::isRelativePath(QDir::fromNativeSeparators(folder)))
+        return;
+    QString f = lowerClean(folder);
+    if (!f.endsWith(QLatin1Char('/')))
+        f += QLatin1Char('/');
+    if (!usedFolders.contains(f))
+        usedFolders.insert(f, program);
+}
+
 QStringList guardBases()
 {
 #ifdef Q_OS_WIN
@@ -233,7 +286,7 @@ bool isGuardedName(const QString &name)
     return guardRegex().match(name).hasMatch();
 }
 
-QString runningOwner(const QString &path, const RunningApps &apps, const QStringList &appDataBases)
+QString runningOwner(const QString &path, const RunningApps &apps, const ProductBases &bases)
 {
     const QString p = lowerClean(path);
     const QStringList parts = p.split(QLatin1Char('/'), Qt::SkipEmptyParts);
@@ -255,11 +308,9 @@ QString runningOwner(const QString &path, const RunningApps &apps, const QString
     }
 
     const QString last = parts.isEmpty() ? QString() : parts.constLast();
-    for (const QString &base : appDataBases) {
-        if (base.isEmpty())
-            continue;
-        const QString b = lowerClean(base) + QLatin1Char('/');
-        if (b.size() <= 3 || !p.startsWith(b))
+    for (const QString &base : bases.appData) {
+        const QString b = baseKey(base);
+        if (b.isEmpty() || !p.startsWith(b))
             continue;
         const QStringList rest = p.mid(b.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts);
         if (rest.isEmpty())
@@ -271,35 +322,61 @@ QString runningOwner(const QString &path, const RunningApps &apps, const QString
             if (apps.processNames.contains(c) || apps.processNames.contains(QString(c).remove(QLatin1Char(' '))))
                 return last == c ? c : raiseFirst(c);
         }
-        // A folder shared by many programs (a vendor's such as Microsoft or
-        // Google, the Store packages, Temp) is owned only by a program that
-        // runs from the product folder the path lies in, not by any program
-        // of the vendor: OneDrive running keeps no other Microsoft cache.
-        const bool shared = std::any_of(appCacheSkipSet().cbegin(), appCacheSkipSet().cend(), [&](const QString &s) {
-            return s.compare(rest.at(0), Qt::CaseInsensitive) == 0;
-        });
-        const QString &owner = shared && rest.size() > 1 ? rest.at(1) : rest.at(0);
-        QString ownDir = b + rest.at(0) + QLatin1Char('/');
-        if (shared && rest.size() > 1)
-            ownDir += rest.at(1) + QLatin1Char('/');
+        // A shared folder is owned only by a program that runs from the
+        // product folder the path lies in, not by any program of the
+        // vendor: OneDrive running keeps no other Microsoft cache.
+        const QString ownDir = productBelow(b, rest);
         for (const QString &dir : apps.processDirs) {
             if (dir.startsWith(ownDir))
-                return raiseFirst(owner);
+                return raiseFirst(ownDir.section(QLatin1Char('/'), -2, -2));
         }
+    }
+
+    // Whatever the product folder is called, a program is running while it
+    // runs from there, works there or holds a file open there. The folders
+    // inside the product folder sort right after it.
+    const QString product = productFolder(p, bases.appData + bases.others);
+    if (!product.isEmpty()) {
+        const auto used = apps.usedFolders.lowerBound(product);
+        if (used != apps.usedFolders.cend() && used.key().startsWith(product))
+            return used.value();
     }
     return {};
 }
 
+ProductBases productBases()
+{
+    ProductBases b;
+#ifdef Q_OS_WIN
+    b.appData = {qEnvironmentVariable("LOCALAPPDATA"), qEnvironmentVariable("APPDATA")};
+    b.others = {QDir::homePath()};
+#else
+    b.appData = {userFolder(UserFolder::Cache), userFolder(UserFolder::Config)};
+    b.others = {userFolder(UserFolder::Data)};
+    // After userFolder(), which settles HOME for a run as root.
+    const QString home = QDir::homePath();
+    b.others += {home + QStringLiteral("/.var/app"), home + QStringLiteral("/snap"), home};
+#endif
+    for (QStringList *list : {&b.appData, &b.others}) {
+        for (qsizetype i = 0, n = list->size(); i < n; ++i) {
+            const QString real = QFileInfo(list->at(i)).canonicalFilePath();
+            if (!real.isEmpty() && real != QDir::cleanPath(QDir::fromNativeSeparators(list->at(i))))
+                list->append(real);
+        }
+    }
+    return b;
+}
+
 QString runningOwner(const QString &path, const RunningApps &apps)
 {
-    QStringList bases{qEnvironmentVariable("LOCALAPPDATA"), qEnvironmentVariable("APPDATA")};
-#ifndef Q_OS_WIN
-    // Linux keeps application caches in the XDG cache and config folders.
-    if (bases.at(0).isEmpty() && bases.at(1).isEmpty()) {
-        bases = {userFolder(UserFolder::Cache), userFolder(UserFolder::Config)};
-    }
-#endif
-    return runningOwner(path, apps, bases);
+    const ProductBases bases = productBases();
+    const QString owner = runningOwner(path, apps, bases);
+    if (!owner.isEmpty() || path.isEmpty())
+        return owner;
+    const QString real = QFileInfo(path).canonicalFilePath();
+    if (real.isEmpty() || real == QDir::cleanPath(QDir::fromNativeSeparators(path)))
+        return owner;
+    return runningOwner(real, apps, bases);
 }
 
 QString guardedAppsText()

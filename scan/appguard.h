@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
+#include <QMap>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -25,6 +26,12 @@ struct RunningApps
     QHash<QString, QString> bundleNames;    // bundle identifier -> display name
     QSet<QString> processNames;             // lower-case executable base names without ".exe"
     QStringList processDirs;                // lower-case executable folders ending in '/', or ""
+    // The folders the other processes use, each with the program name of
+    // the first one met there: the folder its executable lies in, its
+    // working folder, and the folder of each file it holds open (Linux; on
+    // Windows the executables' folders only). Lower-case, cleaned, ending in
+    // '/'; being sorted, the folders inside one folder are neighbours.
+    QMap<QString, QString> usedFolders;
 
     // Adds one process from its executable path or bare name: the base name
     // (without ".exe") to processNames, the folder (or "" when name has no
@@ -32,6 +39,8 @@ struct RunningApps
     void addProcess(const QString &imagePathOrName);
     // Adds a name known only as such (it may contain '/', e.g. kernel threads).
     void addBareName(const QString &name);
+    // Adds a folder `program` uses to usedFolders. Relative paths are ignored.
+    void addUsedFolder(const QString &folder, const QString &program);
 };
 
 // One row of the table of applications whose cache folders are recognised by
@@ -66,6 +75,7 @@ QStringList guardBases();
 
 // The running processes; empty when they cannot be listed. Processes whose
 // executable cannot be read (protected ones) still give their bare name.
+// The folders they use leave out this process's own.
 // On Linux only the processes of appUser() count: another local user could
 // otherwise name a process after an app and keep its cache from ever being
 // cleaned.
@@ -82,12 +92,34 @@ uint appUser();
 bool isProcessOf(const QByteArray &status, uint uid);
 #endif
 
-// Display name of the running application that owns path, or empty.
-// appDataBases are the folders whose direct sub-folders are treated as vendor
-// or application folders (LOCALAPPDATA and APPDATA on Windows).
-QString runningOwner(const QString &path, const RunningApps &apps, const QStringList &appDataBases);
-// With the application-data folders of the running platform: LOCALAPPDATA and
-// APPDATA when set, otherwise the XDG cache and config folders.
+// The folders whose sub-folders are each one program's own: a path's
+// product folder is the first folder below the deepest of them that holds
+// it, or the second below a folder many programs share (a vendor's, see
+// appCacheSkipSet()). A base itself has none; a loose file directly in a
+// base is its own, and nothing can lie in it.
+struct ProductBases
+{
+    // Where a product folder is also known by its program's name:
+    // LOCALAPPDATA and APPDATA on Windows, the XDG cache and config folders
+    // elsewhere.
+    QStringList appData;
+    // Where only what a program uses tells: the XDG data folder, Flatpak's
+    // ~/.var/app and Snap's ~/snap (an app's own folder in each), and the
+    // home folder (a tool's dot-folder such as ~/.gradle).
+    QStringList others;
+};
+// Those of the running platform, each also by its real path where a link
+// leads to it. The scanner and the cleaner both judge by them.
+ProductBases productBases();
+
+// Display name of the running application that owns path, or empty: a
+// known application's (by folder and process name or bundle identifier); a
+// program named like the product folder, or running from it, below an
+// appData base; or another process of the user that runs from, works in or
+// holds a file open in the product folder (the program's name).
+QString runningOwner(const QString &path, const RunningApps &apps, const ProductBases &bases);
+// With productBases(), and again by the real path when a link leads to path
+// (the processes' folders come without links).
 QString runningOwner(const QString &path, const RunningApps &apps);
 
 // A process that holds a file open: its program name (the executable's base

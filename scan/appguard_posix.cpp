@@ -74,20 +74,28 @@ void forEachProcess(Fn fn)
 
 const QByteArray DeletedSuffix = QByteArrayLiteral(" (deleted)");
 
+// The target of a /proc link relative to dirFd, without the " (deleted)" of
+// a file removed since; empty when it cannot be read.
+QByteArray linkAt(int dirFd, const char *name)
+{
+    char buf[PATH_MAX];
+    const ssize_t n = ::readlinkat(dirFd, name, buf, sizeof buf);
+    if (n <= 0 || n >= ssize_t(sizeof buf))
+        return {};
+    QByteArray target(buf, n);
+    if (target.endsWith(DeletedSuffix))
+        target.chop(DeletedSuffix.size());
+    return target;
+}
+
 // The program a process runs, as the user knows it: the base name of its
 // executable, else the name the kernel keeps for it (comm).
 QString programName(int pidFd)
 {
-    char buf[PATH_MAX];
-    const ssize_t n = ::readlinkat(pidFd, "exe", buf, sizeof buf);
-    if (n > 0 && n < ssize_t(sizeof buf)) {
-        QByteArray target(buf, n);
-        if (target.endsWith(DeletedSuffix))
-            target.chop(DeletedSuffix.size());
-        const QString base = QFile::decodeName(target.mid(target.lastIndexOf('/') + 1));
-        if (!base.isEmpty())
-            return base;
-    }
+    const QByteArray exe = linkAt(pidFd, "exe");
+    const QString base = QFile::decodeName(exe.mid(exe.lastIndexOf('/') + 1));
+    if (!base.isEmpty())
+        return base;
     QByteArray comm = readAt(pidFd, "comm");
     while (comm.endsWith('\n'))
         comm.chop(1);
@@ -151,25 +159,59 @@ RunningApps snapshot()
 {
     RunningApps apps;
     const uint user = appUser();
-    forEachProcess([&](int pidFd, qint64) {
+    const qint64 ownPid = qint64(::getpid());
+    // Folders already added, as the kernel spells them: most of the
+    // descriptors of a desktop share a few folders.
+    QSet<QByteArray> seen;
+    forEachProcess([&](int pidFd, qint64 pid) {
         if (!isProcessOf(readAt(pidFd, "status"), user))
             return;
-        char buf[PATH_MAX];
-        const ssize_t n = ::readlinkat(pidFd, "exe", buf, sizeof buf);
-        if (n > 0 && n < ssize_t(sizeof buf)) {
-            QByteArray target(buf, n);
-            // An executable replaced by an upgrade while it runs.
-            if (target.endsWith(DeletedSuffix))
-                target.chop(DeletedSuffix.size());
-            apps.addProcess(QFile::decodeName(target));
+        QString program;
+        const QByteArray exe = linkAt(pidFd, "exe");
+        if (!exe.isEmpty()) {
+            apps.addProcess(QFile::decodeName(exe));
+            program = QFile::decodeName(exe.mid(exe.lastIndexOf('/') + 1));
+        } else {
+            // Protected processes and kernel threads: the name is all we get.
+            QByteArray comm = readAt(pidFd, "comm");
+            while (comm.endsWith('\n'))
+                comm.chop(1);
+            if (comm.isEmpty())
+                return;
+            program = QString::fromUtf8(comm);
+            apps.addBareName(program);
+        }
+        // What this process uses is the scan's and the cleanup's own doing.
+        if (pid == ownPid)
+            return;
+        const auto use = [&](const QByteArray &folder) {
+            if (folder.startsWith('/') && !seen.contains(folder)) {
+                seen.insert(folder);
+                apps.addUsedFolder(QFile::decodeName(folder), program);
+            }
+        };
+        const auto folderOf = [](const QByteArray &path) {
+            return path.startsWith('/') ? path.left(std::max(path.lastIndexOf('/'), qsizetype(1))) : QByteArray();
+        };
+        use(folderOf(exe));
+        use(linkAt(pidFd, "cwd"));
+        // The folder of every file held open. Sockets, pipes and the like
+        // ("socket:[123]", "anon_inode:[eventfd]") are no paths; a folder
+        // held open counts by the folder it lies in.
+        const int fdDirFd = ::openat(pidFd, "fd", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fdDirFd < 0)
+            return;
+        DIR *fdDir = ::fdopendir(fdDirFd);
+        if (!fdDir) {
+            ::close(fdDirFd);
             return;
         }
-        // Protected processes and kernel threads: the name is all we get.
-        QByteArray comm = readAt(pidFd, "comm");
-        while (comm.endsWith('\n'))
-            comm.chop(1);
-        if (!comm.isEmpty())
-            apps.addBareName(QString::fromUtf8(comm));
+        while (const dirent *e = ::readdir(fdDir)) {
+            if (e->d_name[0] == '.')
+                continue;
+            use(folderOf(linkAt(::dirfd(fdDir), e->d_name)));
+        }
+        ::closedir(fdDir);
     });
     return apps;
 }

@@ -4,6 +4,7 @@
 #include "scan/winlogic.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <windows.h>
 #include <restartmanager.h>
@@ -22,6 +23,7 @@ RunningApps snapshot()
         return apps;
     PROCESSENTRY32W entry;
     entry.dwSize = sizeof entry;
+    const DWORD ownPid = GetCurrentProcessId();
     for (BOOL ok = Process32FirstW(snap, &entry); ok; ok = Process32NextW(snap, &entry)) {
         QString name = QString::fromWCharArray(entry.szExeFile);
         // Other users' and protected processes refuse the query and keep
@@ -35,6 +37,14 @@ RunningApps snapshot()
             CloseHandle(process);
         }
         apps.addProcess(name);
+        // Only the executable's folder is known of what a process uses.
+        if (entry.th32ProcessID != ownPid) {
+            const QFileInfo image(QDir::fromNativeSeparators(name));
+            QString program = image.fileName();
+            if (program.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive))
+                program.chop(4);
+            apps.addUsedFolder(image.path(), program);
+        }
     }
     CloseHandle(snap);
     return apps;

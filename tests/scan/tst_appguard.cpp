@@ -105,6 +105,8 @@ private slots:
     void owner_data()
     {
         QTest::addColumn<QString>("path");
+        // The executable, then after each "|" another folder it uses (its
+        // working folder, the folder of a file it holds open).
         QTest::addColumn<QString>("process");
         QTest::addColumn<QString>("bundle");  // "id=name" or "id"
         QTest::addColumn<QString>("expected");
@@ -153,6 +155,27 @@ private slots:
                                   << "/opt/Telegram/Telegram" << "" << "Telegram";
         QTest::newRow("telegram, other folder") << "/home/me/.local/share/TelegramDesktop/backup"
                                                 << "/usr/bin/telegram-desktop" << "" << "";
+        // Whatever its name, a program runs while it runs from, works in or
+        // holds a file open in the product folder.
+        const QString home = "/home/me/";
+        const QString chat = "/app/bin/chat|" + home + ".var/app/org.foo.Chat/data";
+        QTest::newRow("program in the data folder") << home + ".local/share/Steam/appcache/httpcache"
+                                                    << home + ".local/share/Steam/ubuntu12_32/steam" << "" << "steam";
+        QTest::newRow("file open in a home dot-folder")
+            << home + ".gradle/caches" << "/usr/lib/jvm/java-17/bin/java|" + home + ".gradle/caches/8.5/fileHashes"
+            << "" << "java";
+        QTest::newRow("working in a Flatpak app") << home + ".var/app/org.foo.Chat/cache/x" << chat << "" << "chat";
+        QTest::newRow("another Flatpak app, name a prefix") << home + ".var/app/org.foo.Ch/cache" << chat << "" << "";
+        QTest::newRow("Snap app") << home + "snap/telegram-desktop/common/.cache"
+                                  << "/snap/telegram-desktop/5/bin/Telegram|" + home + "snap/telegram-desktop/5/.local"
+                                  << "" << "Telegram";
+        QTest::newRow("file open in another product of the vendor")
+            << home + ".cache/Google/Other/x" << "/opt/studio/bin/java|" + home + ".cache/Google/Studio/log" << ""
+            << "";
+        QTest::newRow("loose file in a base") << home + ".cache/loose.bin"
+                                              << "/usr/bin/x|" + home + ".cache|" + home + ".cache/other" << "" << "";
+        QTest::newRow("a base itself") << home + ".cache" << "/usr/bin/x|" + home + ".cache/app" << "" << "";
+        QTest::newRow("terminal in the home folder") << home + ".gradle/caches" << "/usr/bin/bash|/home/me" << "" << "";
 #endif
     }
 
@@ -163,31 +186,29 @@ private slots:
         QFETCH(QString, bundle);
         QFETCH(QString, expected);
         RunningApps apps;
-        apps.addProcess(process);
+        QStringList uses = process.split('|');
+        const QFileInfo exe(uses.takeFirst());
+        apps.addProcess(exe.filePath());
+        for (const QString &folder : uses << exe.path())
+            apps.addUsedFolder(folder, exe.fileName());
         if (!bundle.isEmpty()) {
             apps.bundleIds.insert(bundle.section('=', 0, 0));
             if (bundle.contains('='))
                 apps.bundleNames.insert(bundle.section('=', 0, 0), bundle.section('=', 1));
         }
-        const QStringList bases{"C:/Users/Me/AppData/Local/", "C:/Users/Me/AppData/Roaming", "C:", ""};
+        const ProductBases bases{{"C:/Users/Me/AppData/Local/", "C:/Users/Me/AppData/Roaming", "C:", "",
+                                  "/home/me/.cache", "/home/me/.config"},
+                                 {"/home/me/.local/share", "/home/me/.var/app", "/home/me/snap", "/home/me"}};
         QCOMPARE(runningOwner(path, apps, bases), expected);
-    }
-
-    // Without the Windows variables the XDG folders play their part.
-    void ownerUsesEnvironmentBases()
-    {
-        const QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
-        if (cache.isEmpty() || qEnvironmentVariableIsSet("LOCALAPPDATA"))
-            QSKIP("needs the sandboxed XDG folders CTest sets up");
-        RunningApps apps;
-        apps.addProcess("/usr/bin/thunderbird");
-        QCOMPARE(runningOwner(cache + "/thunderbird/cache2", apps), "Thunderbird");
-        QCOMPARE(runningOwner("/elsewhere/thunderbird/cache2", apps), "");
     }
 
     void snapshotSeesRunningChild()
     {
+        TempFolder tmp;
         QProcess child;
+        child.setWorkingDirectory(tmp.makeDir("child"));
+        QFile own(tmp.makeFile("own/held"));
+        QVERIFY(own.open(QIODevice::ReadOnly));
         QVERIFY(startHolder(child, QCoreApplication::applicationFilePath()));
         const RunningApps apps = snapshot();
         stopHolder(child);
@@ -195,6 +216,14 @@ private slots:
         QVERIFY(apps.processNames.contains("tst_appguard"));
         QVERIFY(apps.processDirs.contains(QFileInfo(QCoreApplication::applicationFilePath()).path().toLower() + '/'));
         QVERIFY(apps.bundleIds.isEmpty());
+#ifdef Q_OS_UNIX
+        // Where the child works counts; what this process holds open does not.
+        const auto used = [&](const char *folder) {
+            return apps.usedFolders.value(QFileInfo(tmp.path(folder)).canonicalFilePath().toLower() + '/');
+        };
+        QCOMPARE(used("child"), kHolder);
+        QCOMPARE(used("own"), QString());
+#endif
     }
 
 #ifdef Q_OS_UNIX
