@@ -436,7 +436,7 @@ void Cleaner::run(const Job &job)
         }
 
         const bool toTrash = job.moveToTrash && category.risk != Permanent;
-        const bool ownsCaches = category.id == QLatin1String("appcache") || category.id == QLatin1String("browser");
+        const bool ownsCaches = isProgramCacheCategory(category.id);
         for (const ScanItem &item : category.items) {
             if (stopping())
                 break;

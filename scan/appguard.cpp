@@ -379,6 +379,12 @@ QString runningOwner(const QString &path, const RunningApps &apps)
     return runningOwner(real, apps, bases);
 }
 
+bool isProgramCacheCategory(const QString &categoryId)
+{
+    return categoryId == QLatin1String("appcache") || categoryId == QLatin1String("browser")
+        || categoryId == QLatin1String("dev");
+}
+
 QString guardedAppsText()
 {
     return QCoreApplication::translate("AppGuard",

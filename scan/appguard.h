@@ -122,6 +122,10 @@ QString runningOwner(const QString &path, const RunningApps &apps, const Product
 // (the processes' folders come without links).
 QString runningOwner(const QString &path, const RunningApps &apps);
 
+// Whether the items of a category are programs' caches (the app, browser and
+// developer caches), which stay while a program that owns them runs.
+bool isProgramCacheCategory(const QString &categoryId);
+
 // A process that holds a file open: its program name (the executable's base
 // name, or the bare process name where that is all there is; on Windows the
 // Restart Manager's application name) and its process id.

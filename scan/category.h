@@ -85,7 +85,7 @@ struct ScanItem
     bool linkedFilesStay = false;  // files with other names too are neither counted nor removed
     bool localBuildsStay = false;  // what projects installed into a build tool's repository stays
     bool topSettingsStay = false;  // the settings files directly in the item's folder stay
-    QString runningApp;    // display name of the running owner ("appcache"/"browser" only)
+    QString runningApp;    // display name of the running owner (see isProgramCacheCategory)
     // The age rule the item was offered under (its root's minAgeMs): the
     // cleaner leaves it where anything in it was touched more recently.
     qint64 minAgeMs = 0;

@@ -37,11 +37,6 @@ bool isServiceEntry(const QString &name)
     return QDir::match(patterns, name);
 }
 
-bool ownsCaches(const QString &id)
-{
-    return id == QLatin1String("appcache") || id == QLatin1String("browser");
-}
-
 } // namespace
 
 Scanner::Scanner(QObject *parent) : Scanner(CatalogueSource(&defaultCategories), parent) {}
@@ -305,7 +300,7 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
         }
     }
 
-    if (ownsCaches(def.id)) {
+    if (isProgramCacheCategory(def.id)) {
         for (ScanItem &item : result.items)
             item.runningApp = runningOwner(item.path, m_apps);
     }

@@ -5,8 +5,11 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include <optional>
+
 #ifdef Q_OS_UNIX
 #include "app/trash.h"
+#include "support/holder.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -291,31 +294,37 @@ private slots:
     void runningOwners_data()
     {
         QTest::addColumn<QString>("categoryId");
+        QTest::addColumn<bool>("held");  // the item is a home dot-folder's, else the cache folder's
         QTest::addColumn<QString>("owner");
-        QTest::newRow("appcache") << "appcache" << "tst_scanner";
-        QTest::newRow("browser") << "browser" << "tst_scanner";
-        QTest::newRow("other categories do not ask") << "dev" << "";
+        QTest::newRow("appcache") << "appcache" << false << "tst_scanner";
+        QTest::newRow("browser") << "browser" << false << "tst_scanner";
+#ifdef Q_OS_UNIX
+        QTest::newRow("dev, a program working beside the item") << "dev" << true << "tst_scanner";
+#endif
+        QTest::newRow("other categories do not ask") << "logs" << false << "";
     }
 
     void runningOwners()
     {
         QFETCH(QString, categoryId);
-        // This test program is running, and the cache folder is named after it.
+        QFETCH(bool, held);
 #ifdef Q_OS_WIN
         if (!testsupport::runsUnderWine())
             QSKIP("would write into this user's own %LOCALAPPDATA%");
-        const QString dir =
-            QDir::fromNativeSeparators(qEnvironmentVariable("LOCALAPPDATA")) + QStringLiteral("/tst_scanner");
+        TempFolder product(QDir::fromNativeSeparators(qEnvironmentVariable("LOCALAPPDATA")));
 #else
-        const QString dir = qEnvironmentVariable("XDG_CACHE_HOME") + QStringLiteral("/tst_scanner");
+        TempFolder product(held ? QDir::homePath() : qEnvironmentVariable("XDG_CACHE_HOME"));
+        // A child of this program works in the tool's folder, beside the item.
+        std::optional<testsupport::Holder> holder;
+        if (held) {
+            holder.emplace(product.makeDir(QStringLiteral("daemon")), testsupport::Holder::WorkingFolder);
+            QVERIFY(holder->ready());
+        }
 #endif
-        QVERIFY(QDir().mkpath(dir));
-        auto removeDir = qScopeGuard([&] { QDir(dir).removeRecursively(); });
-        QFile f(dir + QStringLiteral("/blob"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("data");
-        f.close();
-        const Outcome o = scan({def(categoryId, {labelled(dir)})});
+        // Otherwise this test program is running, and the item is named after it.
+        const QString item = held ? QStringLiteral("caches") : QStringLiteral("tst_scanner");
+        product.makeFile(item + QStringLiteral("/blob"), "data");
+        const Outcome o = scan({def(categoryId, {labelled(product.path(item))})});
         QCOMPARE(o.results.value(0).items.size(), 1);
         QTEST(o.results.at(0).items.at(0).runningApp, "owner");
     }
