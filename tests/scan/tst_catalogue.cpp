@@ -3,6 +3,7 @@
 #include "scan/fs.h"
 
 #include "scan/scanner.h"
+#include "support/holder.h"
 #include "support/linuxhome.h"
 #include "support/testsupport.h"
 
@@ -240,7 +241,7 @@ private slots:
             {"home/.thunderbird/Crash Reports/pending/q.dmp", "logs Safe"},
             {"home/.thunderbird/abc.default/ImapMail/imap.example.org/INBOX", "-"},
             // Flatpak and Snap apps.
-            {"home/.var/app/com.discordapp.Discord/config/discord/Cache/Cache_Data/x", "appcache Safe"},
+            {"home/.var/app/com.discordapp.Discord/config/discord/Cache/Cache_Data/x", "running"},
             {"home/.var/app/com.discordapp.Discord/config/discord/Local Storage/leveldb/x", "-"},
             {"home/.var/app/org.gnome.Epiphany/cache/epiphany/x", "appcache Safe"},
             {"home/.var/app/com.spotify.Client/cache/spotify/Data/x", "appcache Safe"},
@@ -306,8 +307,8 @@ private slots:
             {"home/.cache/sessions/xfce4-session-host:0", "-"},
             {"home/.local/share/pnpm/store/v3/files/ab/linked", "-"},  // stays; the item counts only the rest
             {"home/.local/share/pnpm/store/v3/files/cd/single", "dev Review"},
-            {"home/.local/share/TelegramDesktop/tdata/user_data/cache/0/x", "appcache Safe"},
-            {"home/.local/share/TelegramDesktop/tdata/user_data/media_cache/y", "appcache Safe"},
+            {"home/.local/share/TelegramDesktop/tdata/user_data/cache/0/x", "running"},
+            {"home/.local/share/TelegramDesktop/tdata/user_data/media_cache/y", "running"},
             {"home/.local/share/TelegramDesktop/tdata/key_datas", "-"},
             // Loose files.
             {"home/.nv/GLCache/abc/x", "appcache Safe"},
@@ -341,6 +342,29 @@ private slots:
         static QHash<QString, ScanItem> items;
         if (offered.isEmpty()) {
             QVERIFY(tmp.isValid() && buildLinuxHome(tmp.path()));
+#ifndef Q_OS_WIN
+            // Programs at work outside the cache folder, known by no name: a
+            // chat program working in its data folder, and a Flatpak app
+            // holding a file of its own open. The environment names the
+            // tree's folders while the scan runs, as it would the user's.
+            const LinuxBases bases = linuxHomeBases(tmp.path());
+            const QHash<const char *, QString> env{{"HOME", bases.home}, {"XDG_CACHE_HOME", bases.cache},
+                                                   {"XDG_CONFIG_HOME", bases.config}, {"XDG_DATA_HOME", bases.data}};
+            QHash<const char *, QByteArray> saved;
+            for (auto it = env.cbegin(); it != env.cend(); ++it) {
+                saved.insert(it.key(), qgetenv(it.key()));
+                qputenv(it.key(), QFile::encodeName(it.value()));
+            }
+            const auto restore = qScopeGuard([&] {
+                for (auto it = saved.cbegin(); it != saved.cend(); ++it)
+                    qputenv(it.key(), it.value());
+            });
+            testsupport::Holder chat(tmp.path("home/.local/share/TelegramDesktop/tdata"),
+                                     testsupport::Holder::WorkingFolder);
+            testsupport::Holder flatpak(
+                tmp.path("home/.var/app/com.discordapp.Discord/config/discord/Local Storage/leveldb/x"));
+            QVERIFY(chat.ready() && flatpak.ready());
+#endif
             Scanner scanner([root = tmp.path()] { return ::linuxCatalogue(linuxHomeBases(root)); });
             QList<CategoryResult> results;
             connect(&scanner, &Scanner::finished, this,
@@ -350,7 +374,9 @@ private slots:
             QCOMPARE(results.size(), 8);
             for (const CategoryResult &c : std::as_const(results)) {
                 for (const ScanItem &item : c.items) {
-                    offered.insert(item.path, c.id + ' ' + riskLabel(c.risk));
+                    // Shown, but neither ticked nor cleaned while its program runs.
+                    offered.insert(item.path, item.runningApp.isEmpty() ? c.id + ' ' + riskLabel(c.risk)
+                                                                        : QStringLiteral("running"));
                     items.insert(item.path, item);
                 }
             }
