@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 #include <QThread>
@@ -325,14 +326,20 @@ void Cleaner::run(const Job &job)
         keep(path, reason);
     };
 
-    // Excluded entries met inside items: each gets one EXCLUDED line.
+    // Entries left alone inside items: each gets one EXCLUDED line, with
+    // the reason when the user did not exclude it (a guarded app's folder,
+    // or what a tool keeps of the user's beside its cache).
     const ExclusionMatcher excluded(job.exclusions, true);
     QSet<QString> excludedLogged;
     auto logExcluded = [&](const QString &path) {
         if (!excludedLogged.contains(path)) {
             excludedLogged.insert(path);
-            log.excluded(path);
-            keep(path, QStringLiteral("excluded"));
+            const QString why = isExcluded(path, job.exclusions) ? QString()
+                : isGuardedName(QFileInfo(path).fileName()) && QFileInfo(path).isDir()
+                ? QStringLiteral("protected app data")
+                : QStringLiteral("user data, not a cache");
+            log.excluded(path, why);
+            keep(path, why.isEmpty() ? QStringLiteral("excluded") : why);
         }
     };
 

@@ -131,9 +131,10 @@ void CleanupLog::categoryHeading(const QString &name, qint64 bytes)
     write(QStringLiteral("== ") + escapeControls(name) + QStringLiteral(" (") + formatSize(bytes) + QLatin1Char(')'));
 }
 
-void CleanupLog::excluded(const QString &path)
+void CleanupLog::excluded(const QString &path, const QString &reason)
 {
-    write(statusLine(QStringLiteral("EXCLUDED"), shown(path)));
+    write(statusLine(QStringLiteral("EXCLUDED"),
+                     reason.isEmpty() ? shown(path) : shown(path) + QStringLiteral("  (") + reason + QLatin1Char(')')));
 }
 
 void CleanupLog::skipped(const QString &pathOrName, const QString &reason)

@@ -67,7 +67,8 @@ public:
 
     void header(bool moveToTrash, qint64 selectedBytes);
     void categoryHeading(const QString &name, qint64 bytes);
-    void excluded(const QString &path);
+    // "EXCLUDED <path>", and "  (<reason>)" when one is given.
+    void excluded(const QString &path, const QString &reason = {});
     void skipped(const QString &pathOrName, const QString &reason);
     void skippedRunning(const QString &path, const QString &appName);
     // A file that stayed busy through every retry; errorCode 0 is not written.

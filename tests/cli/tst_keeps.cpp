@@ -438,6 +438,25 @@ const QList<Row> &rows()
          .skipped = 3,
          .logHas = "(immutable or append-only)",
          .rootOnly = true},
+        {.name = "user data a tool keeps in its cache and Maven's local builds",
+         .setup = [](Case &c) {
+             for (const char *f : {"c/tool/blob.bin", "c/tool/token", "c/tool/settings.json", "c/tool/LocalHistory/x",
+                                   "c/tool/deep/settings.json", "m2/org/x/1.0/x-1.0.jar", "m2/me/app/1.0/app-1.0.jar"})
+                 c.file(QString::fromLatin1(f));
+             QFile record(c.at("m2/org/x/1.0/_remote.repositories"));
+             QVERIFY(record.open(QIODevice::WriteOnly) && record.write("x-1.0.jar>central=\n") > 0);
+             QJsonObject tool = c.labelled("c/tool"), m2 = c.labelled("m2");
+             tool.insert("keepsTopSettings", true);
+             m2.insert("keepsLocalBuilds", true);
+             c.category("dev", 1, {tool, m2});
+             c.args = {"--category", "dev"};
+         },
+         .kept = {"c/tool/token", "c/tool/settings.json", "c/tool/LocalHistory/x", "m2/me/app/1.0/app-1.0.jar"},
+         .gone = {"c/tool/blob.bin", "c/tool/deep/settings.json", "m2/org/x/1.0/x-1.0.jar"},
+         .logLines = {"EXCLUDED @/c/tool/LocalHistory  (user data, not a cache)",
+                      "EXCLUDED @/c/tool/settings.json  (user data, not a cache)",
+                      "EXCLUDED @/c/tool/token  (user data, not a cache)",
+                      "EXCLUDED @/m2/me/app/1.0  (user data, not a cache)"}},
         {.name = "a tree deeper than the open files allowed",
          .setup = [](Case &c) {
              QVERIFY(!c.tmp.makeDeepChain("c/app/deep", 300, "bottom").isEmpty());

@@ -143,7 +143,7 @@ host=$!
 "$0" --background >/dev/null 2>&1 &
 app=$!
 i=0
-while [ $i -lt 150 ] && ! xwininfo -root -tree | grep -q '("varnholt" "Varnholt")  *[0-9]'; do
+while [ $i -lt 300 ] && ! xwininfo -root -tree | grep -q '("varnholt" "Varnholt")  *[0-9]'; do
     sleep 0.1; i=$((i+1))
 done
 # The start-up checks run a moment after the icon appears.
