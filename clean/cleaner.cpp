@@ -357,6 +357,14 @@ void Cleaner::run(const Job &job)
         }
     }
     const auto matcherFor = [&](const ScanItem &item) { return &keeping[item.linkedFilesStay][item.localBuildsStay]; };
+    // What an item's own folder is walked with: the settings files at the
+    // top of a tool's cache folder stay too, as the scan left them out.
+    const auto itemMatcher = [&](const ScanItem &item) {
+        ExclusionMatcher m = *matcherFor(item);
+        if (item.topSettingsStay)
+            m.setItemRoot(item.path);
+        return m;
+    };
     removal::Preview preview;
     if (job.preview)
         remover.setPreview(&preview);
@@ -509,11 +517,7 @@ void Cleaner::run(const Job &job)
                     skip(item.path, QStringLiteral("replaced since the scan"));
                     continue;
                 }
-                // The settings files at the top of a tool's cache folder
-                // stay, as the scan left them out.
-                ExclusionMatcher atTop = *matcherFor(item);
-                if (item.topSettingsStay)
-                    atTop.setItemRoot(item.path);
+                const ExclusionMatcher atTop = itemMatcher(item);
                 for (const QString &name : std::as_const(names)) {
                     fs::Entry unit;
                     const bool isFolder = fs::stat(fs::join(item.path, name), unit) && unit.isDir && !unit.isLink;
@@ -645,8 +649,10 @@ void Cleaner::run(const Job &job)
     // Excluded entries are left out as the scan left them out.
     QList<fs::Measure> lefts;
     QList<fs::FileIds> linkedLeft(processed.size(), links.kept());
-    for (qsizetype i = 0; i < processed.size(); ++i)
-        lefts.append(fs::measure(processed.at(i).item.path, nullptr, {}, matcherFor(processed.at(i).item), &linkedLeft[i]));
+    for (qsizetype i = 0; i < processed.size(); ++i) {
+        const ExclusionMatcher m = itemMatcher(processed.at(i).item);
+        lefts.append(fs::measure(processed.at(i).item.path, nullptr, {}, &m, &linkedLeft[i]));
+    }
     links.settle([&linkedLeft](qsizetype item) -> const fs::FileIds & { return linkedLeft.at(item); });
     for (qsizetype i = 0; i < processed.size(); ++i) {
         const Processed &p = processed.at(i);

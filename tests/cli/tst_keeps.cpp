@@ -128,29 +128,16 @@ const QList<Row> &rows()
              c.file("c/app/a/x.bin", 8192);
              c.file("c/app/keep/k");
              c.file("c/app/y.bin");
+             c.file("c/app/sub/data.bin");
              c.category("appcache", 0, {c.labelled("c/app")});
-             c.args = {"--category", "appcache", "--exclude", "**/.git", "--exclude", "KEEP"};
+             c.args = {"--category", "appcache", "--exclude", "**/.git", "--exclude", "KEEP",
+                       "--exclude", c.expand("@/c/app/sub")};
          },
-         .kept = {"c/app/a/.git/config", "c/app/keep/k"},
+         .kept = {"c/app/a/.git/config", "c/app/keep/k", "c/app/sub/data.bin"},
          .gone = {"c/app/a/x.bin", "c/app/y.bin"},
-         .logLines = {"EXCLUDED @/c/app/a/.git", "EXCLUDED @/c/app/keep"},
+         .logLines = {"EXCLUDED @/c/app/a/.git", "EXCLUDED @/c/app/keep", "EXCLUDED @/c/app/sub"},
          .freed = 12288,
          .removed = 2},
-        {.name = "a package store keeps the files projects link to",
-         .setup = [](Case &c) {
-             c.file("store/files/ab/linked");
-             c.file("store/files/cd/single", 8192);
-             QVERIFY(!c.tmp.makeDir("proj/node_modules").isEmpty());
-             QVERIFY(!c.tmp.makeHardLink("store/files/ab/linked", "proj/node_modules/linked").isEmpty());
-             QJsonObject store = c.labelled("store");
-             store.insert("singleLinkFiles", true);
-             c.category("dev", 1, {store});
-             c.args = {"--category", "dev"};
-         },
-         .kept = {"store/files/ab/linked", "proj/node_modules/linked"},
-         .gone = {"store/files/cd/single"},
-         .freed = 8192,
-         .removed = 1},
         {.name = "exclusions inside a listed folder",
          .setup = [](Case &c) {
              c.file("t/proj/.git/HEAD");
@@ -162,18 +149,6 @@ const QList<Row> &rows()
          .kept = {"t/proj/.git/HEAD", "t/notes.iso"},
          .gone = {"t/proj/build/o.bin"},
          .logLines = {"EXCLUDED @/t/proj/.git"},
-         .freed = 4096,
-         .removed = 1},
-        {.name = "a path exclusion inside an item",
-         .setup = [](Case &c) {
-             c.file("c/app/sub/data.bin");
-             c.file("c/app/other.bin");
-             c.category("appcache", 0, {c.labelled("c/app")});
-             c.args = {"--category", "appcache", "--exclude", c.expand("@/c/app/sub")};
-         },
-         .kept = {"c/app/sub/data.bin"},
-         .gone = {"c/app/other.bin"},
-         .logLines = {"EXCLUDED @/c/app/sub"},
          .freed = 4096,
          .removed = 1},
         {.name = "the bin is emptied before anything is moved into it",
@@ -438,25 +413,34 @@ const QList<Row> &rows()
          .skipped = 3,
          .logHas = "(immutable or append-only)",
          .rootOnly = true},
-        {.name = "user data a tool keeps in its cache and Maven's local builds",
+        // What stays inside developer caches: user data a tool keeps there,
+        // Maven's local builds, and a package store's files projects link to.
+        {.name = "user data in a tool's cache, local builds and linked files",
          .setup = [](Case &c) {
              for (const char *f : {"c/tool/blob.bin", "c/tool/token", "c/tool/settings.json", "c/tool/LocalHistory/x",
-                                   "c/tool/deep/settings.json", "m2/org/x/1.0/x-1.0.jar", "m2/me/app/1.0/app-1.0.jar"})
+                                   "c/tool/deep/settings.json", "m2/org/x/1.0/x-1.0.jar", "m2/me/app/1.0/app-1.0.jar",
+                                   "store/files/ab/linked", "store/files/cd/single"})
                  c.file(QString::fromLatin1(f));
              QFile record(c.at("m2/org/x/1.0/_remote.repositories"));
-             QVERIFY(record.open(QIODevice::WriteOnly) && record.write("x-1.0.jar>central=\n") > 0);
-             QJsonObject tool = c.labelled("c/tool"), m2 = c.labelled("m2");
+             QVERIFY(record.open(QIODevice::WriteOnly) && record.write("x-1.0.jar>central=\n#" + QByteArray(4076, 'x')) == 4096);
+             QVERIFY(!c.tmp.makeDir("proj/node_modules").isEmpty());
+             QVERIFY(!c.tmp.makeHardLink("store/files/ab/linked", "proj/node_modules/linked").isEmpty());
+             QJsonObject tool = c.labelled("c/tool"), m2 = c.labelled("m2"), store = c.labelled("store");
              tool.insert("keepsTopSettings", true);
              m2.insert("keepsLocalBuilds", true);
-             c.category("dev", 1, {tool, m2});
+             store.insert("singleLinkFiles", true);
+             c.category("dev", 1, {tool, m2, store});
              c.args = {"--category", "dev"};
          },
-         .kept = {"c/tool/token", "c/tool/settings.json", "c/tool/LocalHistory/x", "m2/me/app/1.0/app-1.0.jar"},
-         .gone = {"c/tool/blob.bin", "c/tool/deep/settings.json", "m2/org/x/1.0/x-1.0.jar"},
+         .kept = {"c/tool/token", "c/tool/settings.json", "c/tool/LocalHistory/x", "m2/me/app/1.0/app-1.0.jar",
+                  "store/files/ab/linked", "proj/node_modules/linked"},
+         .gone = {"c/tool/blob.bin", "c/tool/deep/settings.json", "m2/org/x/1.0/x-1.0.jar", "store/files/cd/single"},
          .logLines = {"EXCLUDED @/c/tool/LocalHistory  (user data, not a cache)",
                       "EXCLUDED @/c/tool/settings.json  (user data, not a cache)",
                       "EXCLUDED @/c/tool/token  (user data, not a cache)",
-                      "EXCLUDED @/m2/me/app/1.0  (user data, not a cache)"}},
+                      "EXCLUDED @/m2/me/app/1.0  (user data, not a cache)"},
+         .freed = 20480,
+         .removed = 5},
         {.name = "a tree deeper than the open files allowed",
          .setup = [](Case &c) {
              QVERIFY(!c.tmp.makeDeepChain("c/app/deep", 300, "bottom").isEmpty());
