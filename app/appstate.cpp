@@ -4,6 +4,7 @@
 #include "clean/cleanuplog.h"
 #include "scan/appguard.h"
 #include "scan/fs.h"
+#include "scan/pathrules.h"
 #include "scan/scanner.h"
 
 #include <QCoreApplication>
@@ -86,7 +87,8 @@ QList<CategoryResult> retryInput(const QList<CategoryResult> &cleaned, const QLi
 
 // The first cleanup's report with a retry of its busy paths added: what the
 // retry freed adds up, and what it tried replaces what the first run said
-// about those paths.
+// about those paths. The caches of running programs were all tried again:
+// the retry's word on them stands.
 CleanReport withRetry(const CleanReport &first, const CleanReport &retry, const QList<CleanReport::Busy> &retried)
 {
     CleanReport out = first;
@@ -112,10 +114,9 @@ CleanReport withRetry(const CleanReport &first, const CleanReport &retry, const 
         if (!out.changedSinceScan.contains(path))
             out.changedSinceScan.append(path);
     }
-    for (const QString &app : retry.runningApps) {
-        if (!out.runningApps.contains(app))
-            out.runningApps.append(app);
-    }
+    out.runningApps = retry.runningApps;
+    out.leftRunning = retry.leftRunning;
+    out.retryLogPaths.append(retry.logPath);
     out.busy = retry.busy;
     for (const CleanReport::Busy &b : first.busy) {
         if (!retried.contains(b))
@@ -158,6 +159,7 @@ AppState::AppState(CatalogueSource catalogue, QObject *parent)
     connect(m_finder, &LargeFileFinder::finished, this, &AppState::onLargeFinished);
     connect(m_restorer, &Restorer::progress, this, &AppState::restoreProgress);
     connect(m_restorer, &Restorer::finished, this, &AppState::onRestoreFinished);
+    connect(settings(), &AppSettings::changed, this, &AppState::onSettingsChanged);
 }
 
 AppState::~AppState()
@@ -233,8 +235,11 @@ void AppState::startScan()
     m_scanTimer.start();
     // The full scan measures everything again.
     m_remeasurer->stop();
+    // The disk may have filled or emptied since the window last looked.
+    refreshVolume();
+    m_resultsExclusions = currentExclusions();
     setPhase(Scanning);
-    m_scanner->start(currentExclusions());
+    m_scanner->start(m_resultsExclusions);
 }
 
 void AppState::cancelScan()
@@ -286,6 +291,7 @@ void AppState::onScanFinished(const QList<CategoryResult> &results, bool cancell
     // finished() is the worker's last act; wait for it to return so that a
     // receiver of the signals below may start the next scan at once.
     m_scanner->wait();
+    refreshVolume();
     if (std::exchange(m_recordAfterScan, false) && !cancelled)
         recordFreeSpace();
     if (cancelled) {
@@ -312,14 +318,34 @@ const CategoryResult *AppState::findResult(const QString &id) const
     return nullptr;
 }
 
+void AppState::untickRunning(const CategoryResult &result)
+{
+    if (!m_selectedCategories.contains(result.id))
+        return;
+    bool anyTicked = false;
+    for (const ScanItem &item : result.items) {
+        if (!item.runningApp.isEmpty())
+            m_excludedItems.insert(item.path);
+        anyTicked = anyTicked || !m_excludedItems.contains(item.path);
+    }
+    if (!anyTicked && !result.items.isEmpty()) {
+        m_selectedCategories.remove(result.id);
+        for (const ScanItem &item : result.items)
+            m_excludedItems.remove(item.path);
+    }
+}
+
 void AppState::selectAll(bool on)
 {
     m_selectedCategories.clear();
     m_excludedItems.clear();
     if (on) {
-        for (const CategoryResult &r : std::as_const(m_results))
-            if (r.bytes > 0)
+        for (const CategoryResult &r : std::as_const(m_results)) {
+            if (r.bytes > 0) {
                 m_selectedCategories.insert(r.id);
+                untickRunning(r);
+            }
+        }
     }
     emit selectionChanged();
 }
@@ -328,9 +354,12 @@ void AppState::selectRecommended()
 {
     m_selectedCategories.clear();
     m_excludedItems.clear();
-    for (const CategoryResult &r : std::as_const(m_results))
-        if (r.risk == Safe && r.bytes >= 1)
+    for (const CategoryResult &r : std::as_const(m_results)) {
+        if (r.risk == Safe && r.bytes >= 1) {
             m_selectedCategories.insert(r.id);
+            untickRunning(r);
+        }
+    }
     emit selectionChanged();
 }
 
@@ -355,6 +384,7 @@ void AppState::setCategorySelected(const QString &id, bool on)
         m_selectedCategories.remove(id);
     for (const ScanItem &item : r->items)
         m_excludedItems.remove(item.path);
+    untickRunning(*r);
     emit selectionChanged();
 }
 
@@ -365,9 +395,10 @@ void AppState::setItemSelected(const QString &id, const QString &path, bool on)
         return;
     // A path that is not an item of the category would leave it selected
     // with nothing in it (or poison the exclusions); it is not a selection.
-    const bool isItem = std::any_of(r->items.cbegin(), r->items.cend(),
-                                    [&path](const ScanItem &i) { return i.path == path; });
-    if (!isItem)
+    // The cache of a running program is shown, never ticked: the cleaner
+    // would leave it alone anyway.
+    const auto item = std::find_if(r->items.cbegin(), r->items.cend(), [&path](const ScanItem &i) { return i.path == path; });
+    if (item == r->items.cend() || (on && !item->runningApp.isEmpty()))
         return;
     const bool categorySelected = m_selectedCategories.contains(id);
     const bool current = categorySelected && !m_excludedItems.contains(path);
@@ -477,6 +508,8 @@ void AppState::startClean()
         emit toast(tr("Nothing was cleaned: your settings cannot be read."), false);
         return;
     }
+    // "Available before" is the disk as the cleanup finds it.
+    refreshVolume();
     m_availableBeforeClean = m_volume.availableBytes;
     m_selectedBeforeClean = 0;
     for (const CategoryResult &r : sel)
@@ -494,7 +527,8 @@ void AppState::startClean()
 
 bool AppState::canRetrySkipped() const
 {
-    return m_phase == Done && !m_lastReport.busy.isEmpty() && !m_cleaner->isRunning() && !m_restorer->isRunning();
+    return m_phase == Done && !(m_lastReport.busy.isEmpty() && m_lastReport.leftRunning.isEmpty())
+        && !m_cleaner->isRunning() && !m_restorer->isRunning();
 }
 
 void AppState::retrySkipped()
@@ -505,7 +539,7 @@ void AppState::retrySkipped()
         emit toast(tr("Nothing was cleaned: your settings cannot be read."), false);
         return;
     }
-    const QList<CategoryResult> input = retryInput(m_lastCleanInput, m_lastReport.busy);
+    const QList<CategoryResult> input = retryInput(m_lastCleanInput, m_lastReport.busy + m_lastReport.leftRunning);
     if (input.isEmpty())
         return;
     // What the user excluded since counts too.
@@ -561,6 +595,7 @@ void AppState::onCleanFinished(const CleanReport &report)
     m_cleaner->wait();
     if (std::exchange(m_retrying, false)) {
         m_lastReport = withRetry(m_lastReport, report, std::exchange(m_retried, {}));
+        m_lastCleanupRestorable = m_lastCleanupRestorable || !CleanupLog::read(report.logPath).moves.isEmpty();
         settings()->addFreed(report.freedBytes);
         // The results already left out what the first run cleaned; only
         // the figures are measured again.
@@ -576,6 +611,7 @@ void AppState::onCleanFinished(const CleanReport &report)
     }
     m_lastReport = report;
     m_lastCleanupRestorable = !CleanupLog::read(report.logPath).moves.isEmpty();
+    m_lastRestore = RestoreReport();
     // Only space really released counts: what went to the Recycle Bin is
     // still on the disk.
     settings()->addFreed(report.freedBytes);
@@ -626,8 +662,25 @@ void AppState::onRemeasureFinished(const QList<CategoryResult> &results, bool ca
             m_stale.remove(fresh.id);
             auto it = std::find_if(m_results.begin(), m_results.end(),
                                    [&fresh](const CategoryResult &r) { return r.id == fresh.id; });
-            if (it == m_results.end())
+            if (it == m_results.end()) {
+                // A category the cleanup emptied, back after a restore: in
+                // the catalogue's order, unticked.
+                const auto order = [this](const QString &id) {
+                    return std::find_if(m_defs.cbegin(), m_defs.cend(), [&id](const CategoryDef &d) { return d.id == id; })
+                        - m_defs.cbegin();
+                };
+                if (fresh.bytes > 0)
+                    m_results.insert(std::find_if(m_results.begin(), m_results.end(),
+                                                  [&](const CategoryResult &r) { return order(r.id) > order(fresh.id); }),
+                                     fresh);
                 continue;
+            }
+            if (m_selectedCategories.contains(fresh.id)) {
+                for (const ScanItem &item : fresh.items) {
+                    if (!item.runningApp.isEmpty())
+                        m_excludedItems.insert(item.path);
+                }
+            }
             if (m_selectedCategories.contains(fresh.id)) {
                 // What was ticked stays ticked; nothing the user has not seen
                 // becomes part of the selection.
@@ -658,6 +711,45 @@ void AppState::onRemeasureFinished(const QList<CategoryResult> &results, bool ca
     emit resultsChanged();
     if (selectionTouched)
         emit selectionChanged();
+}
+
+void AppState::onSettingsChanged()
+{
+    // An exclusion added (or taken back) after a scan: what it names leaves
+    // the results and the totals at once, and every category is measured
+    // again under the new rules, as the cleaner will judge it.
+    const QStringList exclusions = currentExclusions();
+    if (m_results.isEmpty() || exclusions == m_resultsExclusions || m_scanner->isRunning())
+        return;
+    m_resultsExclusions = exclusions;
+    for (CategoryResult &r : m_results) {
+        if (r.isTrash)
+            continue;
+        m_stale.insert(r.id);
+        const qsizetype before = r.items.size();
+        r.items.removeIf([&](const ScanItem &item) {
+            const bool gone = isExcluded(item.path, exclusions);
+            if (gone)
+                m_excludedItems.remove(item.path);
+            return gone;
+        });
+        if (r.items.size() == before)
+            continue;
+        r.bytes = 0;
+        r.files = 0;
+        for (const ScanItem &item : std::as_const(r.items)) {
+            r.bytes += item.bytes;
+            r.files += item.files;
+        }
+        untickRunning(r);
+        if (!r.items.isEmpty()
+            && std::all_of(r.items.cbegin(), r.items.cend(), [this](const ScanItem &i) { return m_excludedItems.contains(i.path); }))
+            m_selectedCategories.remove(r.id);
+    }
+    m_remeasurer->stop();
+    remeasureStale();
+    emit resultsChanged();
+    emit selectionChanged();
 }
 
 void AppState::dismissDone()
@@ -851,76 +943,4 @@ void AppState::undoLastMove()
     if (restored > 0 && !m_finder->isRunning() && !m_largeRunning)
         startLargeScan();
     emit toast(tr("Restored %n file(s)", nullptr, restored), false);
-}
-
-void AppState::restoreCleanup(const QString &logPath)
-{
-    const QString log = logPath.isEmpty() ? m_lastReport.logPath : logPath;
-    if (log.isEmpty() || m_cleaner->isRunning() || m_restorer->isRunning())
-        return;
-    m_restorer->start(log);
-    emit restoreChanged();
-}
-
-bool AppState::restoreRunning() const
-{
-    return m_restorer->isRunning();
-}
-
-void AppState::onRestoreFinished(const RestoreReport &report)
-{
-    m_restorer->wait();
-    m_lastRestore = report;
-    if (report.logPath == m_lastReport.logPath)
-        m_lastCleanupRestorable = false;
-    refreshVolume();
-    emit restoreChanged();
-    emit toast(restoreSummary(report), false);
-}
-
-QString AppState::restoreSummary(const RestoreReport &report)
-{
-    if (!report.logRead)
-        return tr("That cleanup log could not be read; nothing was restored.");
-    QString text = tr("Restored %n item(s) from the %1", nullptr, int(std::min<qint64>(report.restored, INT_MAX)))
-                       .arg(recycleBinName());
-    if (report.restored > 0)
-        text += QStringLiteral(" (") + formatSize(report.restoredBytes) + QLatin1Char(')');
-    for (const RestoreReport::Reason reason : {RestoreReport::NotInTrash, RestoreReport::PlaceTaken,
-                                               RestoreReport::CouldNotMove, RestoreReport::Ambiguous,
-                                               RestoreReport::NotTrashEntry}) {
-        const qint64 n = report.count(reason);
-        if (n > 0)
-            text += QStringLiteral(" · ") + tr("%1 not restored: %2").arg(formatNumber(n), RestoreReport::reasonText(reason));
-    }
-    if (report.byRecords)
-        text += QStringLiteral(" · ") + tr("found through the %1's own records (an older log)").arg(recycleBinName());
-    return text;
-}
-
-QList<AppState::PastCleanup> AppState::recentCleanups(int max) const
-{
-    QList<PastCleanup> out;
-    const QStringList logs = CleanupLog::logs();
-    for (const QString &path : logs) {
-        if (out.size() >= max)
-            break;
-        const CleanupLog::Contents log = CleanupLog::read(path);
-        if (!log.valid)
-            continue;
-        out.append({path, log.started, log.toTrash, log.freedText,
-                    log.toTrash && (!log.moves.isEmpty() || !log.trashedItems.isEmpty())});
-    }
-    return out;
-}
-
-QString AppState::latestRestorableLog() const
-{
-    const QStringList logs = CleanupLog::logs();
-    for (const QString &path : logs) {
-        const CleanupLog::Contents log = CleanupLog::read(path);
-        if (log.valid && log.toTrash && (!log.moves.isEmpty() || !log.trashedItems.isEmpty()))
-            return path;
-    }
-    return {};
 }

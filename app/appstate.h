@@ -126,11 +126,12 @@ public:
     const CleanReport &preview() const { return m_preview; }
     void dismissDone();
     // Cleans again, in the last cleanup's mode and with its exclusions (and
-    // any added since), just what stayed busy in it (lastReport().busy):
-    // each path only while it still lies inside an item that cleanup was
-    // given, and through every check of a cleanup. From the done view only;
-    // the phase goes to Cleaning and back to Done, and lastReport() then
-    // holds both runs added up (its log is still the first run's).
+    // any added since), just what stayed busy in it and the caches of the
+    // programs that were running (lastReport().busy and leftRunning): each
+    // path only while it still lies inside an item that cleanup was given,
+    // and through every check of a cleanup. From the done view only; the
+    // phase goes to Cleaning and back to Done, and lastReport() then holds
+    // both runs added up (the retry's log among its retryLogPaths).
     bool canRetrySkipped() const;
     void retrySkipped();
     // The size of the selection the last cleanup started with.
@@ -173,16 +174,22 @@ public:
     bool largeScanRunning() const;
 
     // ---- restore ---------------------------------------------------------
-    // Puts back what the cleanup logged at `logPath` (the last cleanup's log
-    // when empty) moved to the Recycle Bin, on a worker thread. Refused while
-    // a cleanup or another restore runs; a cleanup is refused while a
-    // restore runs. Ends with restoreChanged() and a toast that sums it up.
+    // Puts back what the cleanup logged at `logPath` moved to the Recycle
+    // Bin, on a worker thread; when empty, what the last cleanup and its
+    // retries moved (their logs one after the other). Refused while a cleanup
+    // or another restore runs; a cleanup is refused while a restore runs.
+    // Ends with restoreChanged() and a toast that sums it up. The categories
+    // the restored items belong to, and the bin, are then measured again, as
+    // after a cleanup.
     void restoreCleanup(const QString &logPath = {});
     bool restoreRunning() const;
     const RestoreReport &lastRestore() const { return m_lastRestore; }
     // The last cleanup moved entries to the bin and they have not been put
     // back from here since.
     bool lastCleanupRestorable() const { return m_lastCleanupRestorable; }
+    // The last cleanup's entries were put back from here (lastRestore() says
+    // how it went).
+    bool lastCleanupRestored() const;
     // The toast's words for a finished restore.
     static QString restoreSummary(const RestoreReport &report);
 
@@ -193,7 +200,10 @@ public:
         QDateTime started;
         bool toTrash = false;
         QString freedText;      // the size text the log's summary gives
-        bool restorable = false; // a trash-mode run that moved something
+        bool moved = false;     // what it did: moved to the bin,
+        bool deleted = false;   // deleted for good,
+        bool emptied = false;   // emptied the bin
+        bool restorable = false; // something it moved is still in the bin
     };
     // The newest `max` logs of the log folder, newest first.
     QList<PastCleanup> recentCleanups(int max = 5) const;
@@ -257,6 +267,9 @@ private:
                          const QList<LargeFile> &largest);
     void onLargeFinished(const QList<LargeFile> &files, bool cancelled);
     void onRestoreFinished(const RestoreReport &report);
+    void onSettingsChanged();
+    // Leaves the items of running programs out of a selected category.
+    void untickRunning(const CategoryResult &result);
     struct LargeMove
     {
         QList<QPair<QString, QString>> moved;  // (source, path in the bin)
@@ -323,6 +336,11 @@ private:
     Restorer *m_restorer = nullptr;
     RestoreReport m_lastRestore;
     bool m_lastCleanupRestorable = false;
+    QStringList m_restoreQueue;     // logs still to restore in this restore
+    RestoreReport m_restoreSoFar;   // what the restore's earlier logs put back
+    // The exclusions the results were measured with: when the user's change,
+    // the results are measured again.
+    QStringList m_resultsExclusions;
     bool m_recordAfterScan = false;  // the running scan is the scheduled one
 
     Overrides m_overrides;

@@ -102,7 +102,7 @@ void Tray::buildMenu()
         if (m_state)
             m_state->startScan();
     });
-    QAction *large = menu->addAction(named(QStringLiteral("layers")), TrayText::tr("Find Large Files"));
+    QAction *large = menu->addAction(named(QStringLiteral("layers")), TrayText::tr("Space Map"));
     connect(large, &QAction::triggered, this, [this] {
         showAndRaise(m_window);
         emit showPageRequested(2);

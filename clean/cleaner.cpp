@@ -326,20 +326,24 @@ void Cleaner::run(const Job &job)
         keep(path, reason);
     };
 
-    // Entries left alone inside items: each gets one EXCLUDED line, with
-    // the reason when the user did not exclude it (a guarded app's folder,
-    // or what a tool keeps of the user's beside its cache).
+    // Entries left alone inside items, each once: what the user excluded
+    // gets an EXCLUDED line; a guarded app's folder is skipped as protected
+    // app data, as a whole item of it would be; what a tool keeps of the
+    // user's beside its cache gets an EXCLUDED line that says so.
     const ExclusionMatcher excluded(job.exclusions, true);
     QSet<QString> excludedLogged;
     auto logExcluded = [&](const QString &path) {
-        if (!excludedLogged.contains(path)) {
-            excludedLogged.insert(path);
-            const QString why = isExcluded(path, job.exclusions) ? QString()
-                : isGuardedName(QFileInfo(path).fileName()) && QFileInfo(path).isDir()
-                ? QStringLiteral("protected app data")
-                : QStringLiteral("user data, not a cache");
-            log.excluded(path, why);
-            keep(path, why.isEmpty() ? QStringLiteral("excluded") : why);
+        if (excludedLogged.contains(path))
+            return;
+        excludedLogged.insert(path);
+        if (isExcluded(path, job.exclusions)) {
+            log.excluded(path);
+            keep(path, QStringLiteral("excluded"));
+        } else if (isGuardedName(QFileInfo(path).fileName()) && QFileInfo(path).isDir()) {
+            skip(path, QStringLiteral("protected app data"));
+        } else {
+            log.excluded(path, QStringLiteral("user data, not a cache"));
+            keep(path, QStringLiteral("user data, not a cache"));
         }
     };
 
@@ -481,6 +485,7 @@ void Cleaner::run(const Job &job)
                     keep(item.path, QStringLiteral("%1 is running").arg(owner));
                     if (!report.runningApps.contains(owner))
                         report.runningApps.append(owner);
+                    report.leftRunning.append({item.path, category.id, item.bytes, item.files});
                     continue;
                 }
             }

@@ -51,6 +51,9 @@ struct CleanReport
     QStringList skippedSamples;     // first five skipped paths, native separators
     QStringList cleanedCategories;  // ids, in processing order
     QString logPath;
+    // The logs of the retries of this run's busy files, oldest first: the
+    // window's report adds each retry to the first run's.
+    QStringList retryLogPaths;
     bool needsAdmin = false;        // a final failure in an admin category, not elevated
     QStringList runningApps;        // apps whose caches were left alone, each once
     // Entries of items offered under an age rule (temporary files) that
@@ -88,6 +91,10 @@ struct CleanReport
         friend bool operator==(const Busy &, const Busy &) = default;
     };
     QList<Busy> busy;
+    // The items left alone because their program was running (runningApps
+    // names the programs), for trying again once it has quit. Not skipped:
+    // nothing failed, the rule held.
+    QList<Busy> leftRunning;
 
     // A preview removes nothing and writes no log: its counts, samples and
     // flags say what the run would report, its byte and file figures stay 0,

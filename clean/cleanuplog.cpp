@@ -310,6 +310,8 @@ CleanupLog::Contents CleanupLog::read(const QString &path)
                 c.moves.append({inTrash, original});
         } else {
             inTrashed = false;
+            c.deleted = c.deleted || line.startsWith(QLatin1String("DELETED  "));
+            c.emptied = c.emptied || line.startsWith(QLatin1String("EMPTIED  "));
             if (line.startsWith(QLatin1String("Freed "))) {
                 const qsizetype comma = line.indexOf(QLatin1String(", removed "));
                 c.freedText = line.mid(6, comma > 6 ? comma - 6 : -1);

@@ -107,6 +107,8 @@ public:
         QString freedText;        // the summary's size text, as written
         QStringList trashedItems; // paths of the TRASHED lines
         QList<Move> moves;        // the entries those items left in the trash
+        bool deleted = false;     // something was deleted for good (DELETED lines)
+        bool emptied = false;     // the bin was emptied (an EMPTIED line)
     };
     // Reads the log at `path`; an unreadable or foreign file is not valid.
     static Contents read(const QString &path);

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QHash>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
@@ -85,6 +86,26 @@ QString RestoreReport::reasonText(Reason reason)
     return QCoreApplication::translate("Restore", "could not be moved back");
 }
 
+bool anythingLeftToRestore(const QString &logPath)
+{
+    const CleanupLog::Contents log = CleanupLog::read(logPath);
+    if (!log.valid || !log.toTrash)
+        return false;
+    if (!log.moves.isEmpty()) {
+        return std::any_of(log.moves.cbegin(), log.moves.cend(), [](const CleanupLog::Move &m) {
+            const QFileInfo in(m.inTrash);
+            return in.exists() || in.isSymLink();
+        });
+    }
+    if (log.trashedItems.isEmpty())
+        return false;
+    const QDateTime from = log.started.addSecs(-kWindowSlackSecs);
+    const QDateTime to = std::max(log.written, log.started).addSecs(kWindowSlackSecs);
+    QStringList ambiguous;
+    return !claimRecords(restore::recordsBetween(restore::bins(), from, to), log.trashedItems, &ambiguous).isEmpty()
+        || !ambiguous.isEmpty();
+}
+
 RestoreReport restoreRun(const QString &logPath, const std::function<void(int, int, const QString &)> &progress,
                          const std::atomic_bool *stop)
 {
@@ -92,6 +113,7 @@ RestoreReport restoreRun(const QString &logPath, const std::function<void(int, i
     report.logPath = logPath;
     const CleanupLog::Contents log = CleanupLog::read(logPath);
     report.logRead = log.valid;
+    report.items = log.trashedItems;
     if (!log.valid || !log.toTrash)
         return report;
 

@@ -48,6 +48,7 @@ struct RestoreReport
     bool byRecords = false;   // an older log: entries were found through the bin's records
     qint64 restored = 0;      // entries put back
     qint64 restoredBytes = 0; // their size on disk
+    QStringList items;        // the items the run moved, as its log names them ('/' separators)
     QList<Left> left;
 
     qint64 count(Reason reason) const;
@@ -64,6 +65,10 @@ Q_DECLARE_METATYPE(RestoreReport)
 // ends the work before the next entry.
 RestoreReport restoreRun(const QString &logPath, const std::function<void(int, int, const QString &)> &progress = {},
                          const std::atomic_bool *stop = nullptr);
+
+// Whether anything the run logged at `logPath` moved is still in the bin
+// (what restoreRun could look at; its records are not checked here).
+bool anythingLeftToRestore(const QString &logPath);
 
 // Runs restoreRun on the global thread pool, one run at a time.
 class Restorer final : public QObject

@@ -594,18 +594,18 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
         // registries, NuGet's HTTP cache, Go's build cache rebuilt by the compiler, Gradle's
         // downloaded modules and transforms, Cargo's downloaded crates). Beside: nothing of the
         // user's; projects keep their own copies (node_modules, target, build).
-        {bases.at(Npm).rootPath(), "npm cache"},
-        {below(cache, QStringLiteral("yarn"), devNotes), "Yarn cache"},
-        {below(cache, QStringLiteral("pip"), devNotes), "pip cache"},
-        {below(data, QStringLiteral("NuGet/v3-cache"), devNotes), "NuGet HTTP cache"},
-        {below(cache, QStringLiteral("go-build"), devNotes), "Go build cache"},
-        {bases.at(Gradle).rootPath(), "Gradle caches"},
-        {bases.at(Cargo).rootPath(), "Cargo registry cache"},
+        {bases.at(Npm).rootPath(), QT_TRANSLATE_NOOP("Categories", "npm cache")},
+        {below(cache, QStringLiteral("yarn"), devNotes), QT_TRANSLATE_NOOP("Categories", "Yarn cache")},
+        {below(cache, QStringLiteral("pip"), devNotes), QT_TRANSLATE_NOOP("Categories", "pip cache")},
+        {below(data, QStringLiteral("NuGet/v3-cache"), devNotes), QT_TRANSLATE_NOOP("Categories", "NuGet HTTP cache")},
+        {below(cache, QStringLiteral("go-build"), devNotes), QT_TRANSLATE_NOOP("Categories", "Go build cache")},
+        {bases.at(Gradle).rootPath(), QT_TRANSLATE_NOOP("Categories", "Gradle caches")},
+        {bases.at(Cargo).rootPath(), QT_TRANSLATE_NOOP("Categories", "Cargo registry cache")},
     };
     QList<CategoryRoot> moved = std::move(dev.roots);
     dev.roots.clear();
     for (const DevCache &c : devCaches)
-        addRoot(dev.roots, c.path, QString::fromLatin1(c.label));
+        addRoot(dev.roots, c.path, trc(c.label));
     // Downloads the tools fetch again when they need them. Extracted
     // packages that projects hard-link to (conda's package folders, the
     // pnpm store) are left alone.

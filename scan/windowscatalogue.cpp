@@ -149,15 +149,15 @@ QList<CategoryDef> windowsCatalogue(const WindowsBases &b)
     const DevCache devCaches[] = {
         // Back, for each: the tool downloads or builds it again. Beside: nothing of the user's;
         // projects keep their own copies.
-        {underLocal("dev", "npm-cache"), "npm cache"},
-        {underLocal("dev", "Yarn/Cache"), "Yarn cache"},
-        {underLocal("dev", "pip/cache"), "pip cache"},
-        {underLocal("dev", "NuGet/v3-cache"), "NuGet HTTP cache"},
-        {underLocal("dev", "go-build"), "Go build cache"},
-        {bases.at(Gradle).rootPath(), "Gradle caches"},
+        {underLocal("dev", "npm-cache"), QT_TRANSLATE_NOOP("Categories", "npm cache")},
+        {underLocal("dev", "Yarn/Cache"), QT_TRANSLATE_NOOP("Categories", "Yarn cache")},
+        {underLocal("dev", "pip/cache"), QT_TRANSLATE_NOOP("Categories", "pip cache")},
+        {underLocal("dev", "NuGet/v3-cache"), QT_TRANSLATE_NOOP("Categories", "NuGet HTTP cache")},
+        {underLocal("dev", "go-build"), QT_TRANSLATE_NOOP("Categories", "Go build cache")},
+        {bases.at(Gradle).rootPath(), QT_TRANSLATE_NOOP("Categories", "Gradle caches")},
     };
     for (const DevCache &c : devCaches)
-        addRoot(dev.roots, c.path, QString::fromLatin1(c.label));
+        addRoot(dev.roots, c.path, trc(c.label));
     defs.append(dev);
 
     defs.append(trashDef(trc(QT_TRANSLATE_NOOP("Categories", "Recycle Bin"))));

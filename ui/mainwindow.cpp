@@ -372,6 +372,10 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == qApp && event->type() == QEvent::Quit)
         m_quitting = true;
+    // Free space is read again whenever the user comes back to the window:
+    // the disk may have filled meanwhile.
+    if (watched == this && event->type() == QEvent::WindowActivate && m_state)
+        m_state->refreshVolume();
     return QWidget::eventFilter(watched, event);
 }
 

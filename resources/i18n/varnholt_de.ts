@@ -241,6 +241,34 @@
         <source>%1 is left out: its name is not valid text.</source>
         <translation>%1 wird ausgelassen: Sein Name ist kein gültiger Text.</translation>
     </message>
+    <message>
+        <source>npm cache</source>
+        <translation>npm-Cache</translation>
+    </message>
+    <message>
+        <source>Yarn cache</source>
+        <translation>Yarn-Cache</translation>
+    </message>
+    <message>
+        <source>pip cache</source>
+        <translation>pip-Cache</translation>
+    </message>
+    <message>
+        <source>NuGet HTTP cache</source>
+        <translation>NuGet-HTTP-Cache</translation>
+    </message>
+    <message>
+        <source>Go build cache</source>
+        <translation>Go-Build-Cache</translation>
+    </message>
+    <message>
+        <source>Gradle caches</source>
+        <translation>Gradle-Caches</translation>
+    </message>
+    <message>
+        <source>Cargo registry cache</source>
+        <translation>Cargo-Registry-Cache</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>
@@ -470,10 +498,6 @@
         <translation>Von den ausgewählten %1 konnte nichts bereinigt werden.</translation>
     </message>
     <message>
-        <source>You can still restore what was moved. Its space comes back when the %1 is emptied.</source>
-        <translation>Verschobenes können Sie weiterhin wiederherstellen. Der Speicherplatz wird erst frei, wenn der %1 geleert wird.</translation>
-    </message>
-    <message>
         <source>No app could open %1</source>
         <translation>Keine App konnte %1 öffnen</translation>
     </message>
@@ -554,18 +578,26 @@
         <translation>Die übersprungenen Dateien auf dieselbe Weise erneut bereinigen</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them, then try again.</source>
-        <translation>
-            <numerusform>&lt;b&gt;%Ln Datei übersprungen&lt;/b&gt;, weil sie in Verwendung oder geschützt war. Beenden Sie die App, die sie verwendet, und versuchen Sie es dann erneut.</numerusform>
-            <numerusform>&lt;b&gt;%Ln Dateien übersprungen&lt;/b&gt;, weil sie in Verwendung oder geschützt waren. Beenden Sie die Apps, die sie verwenden, und versuchen Sie es dann erneut.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) kept&lt;/b&gt; because something in them changed since the scan. Scan again to see what can go.</source>
         <translation>
             <numerusform>&lt;b&gt;%Ln Element behalten&lt;/b&gt;, weil sich darin seit dem Scan etwas geändert hat. Scannen Sie erneut, um zu sehen, was entfernt werden kann.</numerusform>
             <numerusform>&lt;b&gt;%Ln Elemente behalten&lt;/b&gt;, weil sich darin seit dem Scan etwas geändert hat. Scannen Sie erneut, um zu sehen, was entfernt werden kann.</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln Datei übersprungen&lt;/b&gt;, weil sie in Verwendung oder geschützt war. Beenden Sie die App, die sie verwendet, und scannen Sie erneut, um sie zu entfernen.</numerusform>
+            <numerusform>&lt;b&gt;%Ln Dateien übersprungen&lt;/b&gt;, weil sie in Verwendung oder geschützt waren. Beenden Sie die Apps, die sie verwenden, und scannen Sie erneut, um sie zu entfernen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some items were moved to the %1 and the rest deleted permanently. You can still restore what was moved.</source>
+        <translation>Einige Elemente wurden in den %1 verschoben, die übrigen endgültig gelöscht. Was verschoben wurde, können Sie noch wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Moved to the %1. You can still restore anything.</source>
+        <translation>In den %1 verschoben. Sie können alles noch wiederherstellen.</translation>
     </message>
 </context>
 <context>
@@ -1067,18 +1099,6 @@ des Systems (zum Testen).
             <numerusform>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; von %3 ausgewählt · %Ln Datei</numerusform>
             <numerusform>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; von %3 ausgewählt · %Ln Dateien</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Last opened</source>
-        <translation>Zuletzt geöffnet</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Größe</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -1767,10 +1787,6 @@ des Systems (zum Testen).
         <translation>Größere Dateien werden in der Speicherbelegung angezeigt.</translation>
     </message>
     <message>
-        <source>Used by the Space Map’s “Unused” filter.</source>
-        <translation>Wird vom Filter „Ungenutzt“ der Speicherbelegung verwendet.</translation>
-    </message>
-    <message>
         <source>Recent cleanups</source>
         <translation>Letzte Bereinigungen</translation>
     </message>
@@ -1797,6 +1813,34 @@ des Systems (zum Testen).
     <message>
         <source>Put back what this cleanup moved to the %1. Nothing that is in its place now is replaced.</source>
         <translation>Legt zurück, was diese Bereinigung in den %1 verschoben hat. Was jetzt an seiner Stelle liegt, wird nicht ersetzt.</translation>
+    </message>
+    <message>
+        <source>Used by the “Unused” filter.</source>
+        <translation>Wird vom Filter „Ungenutzt“ verwendet.</translation>
+    </message>
+    <message>
+        <source>%1 in all: the %2 emptied, items deleted permanently or moved to it</source>
+        <translation>%1 insgesamt: %2 geleert, Elemente endgültig gelöscht oder dorthin verschoben</translation>
+    </message>
+    <message>
+        <source>%1 moved to the %2 or deleted permanently</source>
+        <translation>%1 in den %2 verschoben oder endgültig gelöscht</translation>
+    </message>
+    <message>
+        <source>%1 in all: the %2 emptied, then items moved to it</source>
+        <translation>%1 insgesamt: %2 geleert, dann Elemente dorthin verschoben</translation>
+    </message>
+    <message>
+        <source>%1 freed: items deleted permanently and the %2 emptied</source>
+        <translation>%1 freigegeben: Elemente endgültig gelöscht und %2 geleert</translation>
+    </message>
+    <message>
+        <source>The %1 was emptied: %2 freed</source>
+        <translation>%1 wurde geleert: %2 freigegeben</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>Nichts wurde bereinigt</translation>
     </message>
 </context>
 <context>
@@ -1880,10 +1924,6 @@ des Systems (zum Testen).
         <translation>Smart Scan</translation>
     </message>
     <message>
-        <source>Find Large Files</source>
-        <translation>Große Dateien suchen</translation>
-    </message>
-    <message>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
@@ -1898,6 +1938,10 @@ des Systems (zum Testen).
     <message>
         <source>%1 · %2 free</source>
         <translation>%1 · %2 frei</translation>
+    </message>
+    <message>
+        <source>Space Map</source>
+        <translation>Speicherbelegung</translation>
     </message>
 </context>
 <context>

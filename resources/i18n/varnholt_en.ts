@@ -241,6 +241,34 @@
         <source>%1 is left out: its name is not valid text.</source>
         <translation>%1 is left out: its name is not valid text.</translation>
     </message>
+    <message>
+        <source>npm cache</source>
+        <translation>npm cache</translation>
+    </message>
+    <message>
+        <source>Yarn cache</source>
+        <translation>Yarn cache</translation>
+    </message>
+    <message>
+        <source>pip cache</source>
+        <translation>pip cache</translation>
+    </message>
+    <message>
+        <source>NuGet HTTP cache</source>
+        <translation>NuGet HTTP cache</translation>
+    </message>
+    <message>
+        <source>Go build cache</source>
+        <translation>Go build cache</translation>
+    </message>
+    <message>
+        <source>Gradle caches</source>
+        <translation>Gradle caches</translation>
+    </message>
+    <message>
+        <source>Cargo registry cache</source>
+        <translation>Cargo registry cache</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>
@@ -470,10 +498,6 @@
         <translation>None of the %1 selected could be cleaned.</translation>
     </message>
     <message>
-        <source>You can still restore what was moved. Its space comes back when the %1 is emptied.</source>
-        <translation>You can still restore what was moved. Its space comes back when the %1 is emptied.</translation>
-    </message>
-    <message>
         <source>No app could open %1</source>
         <translation>No app could open %1</translation>
     </message>
@@ -554,18 +578,26 @@
         <translation>Clean the skipped files again, the same way</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them, then try again.</source>
-        <translation>
-            <numerusform>&lt;b&gt;%Ln file skipped&lt;/b&gt; because it was in use or protected. Quit the app using it, then try again.</numerusform>
-            <numerusform>&lt;b&gt;%Ln files skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them, then try again.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) kept&lt;/b&gt; because something in them changed since the scan. Scan again to see what can go.</source>
         <translation>
             <numerusform>&lt;b&gt;%Ln item kept&lt;/b&gt; because something in it changed since the scan. Scan again to see what can go.</numerusform>
             <numerusform>&lt;b&gt;%Ln items kept&lt;/b&gt; because something in them changed since the scan. Scan again to see what can go.</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</numerusform>
+            <numerusform>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some items were moved to the %1 and the rest deleted permanently. You can still restore what was moved.</source>
+        <translation>Some items were moved to the %1 and the rest deleted permanently. You can still restore what was moved.</translation>
+    </message>
+    <message>
+        <source>Moved to the %1. You can still restore anything.</source>
+        <translation>Moved to the %1. You can still restore anything.</translation>
     </message>
 </context>
 <context>
@@ -1066,18 +1098,6 @@ instead of the system&apos;s (for testing).
             <numerusform>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %Ln file</numerusform>
             <numerusform>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %Ln files</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Last opened</source>
-        <translation>Last opened</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Size</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -1766,10 +1786,6 @@ instead of the system&apos;s (for testing).
         <translation>Files bigger than this appear in the Space Map.</translation>
     </message>
     <message>
-        <source>Used by the Space Map’s “Unused” filter.</source>
-        <translation>Used by the Space Map’s “Unused” filter.</translation>
-    </message>
-    <message>
         <source>Recent cleanups</source>
         <translation>Recent cleanups</translation>
     </message>
@@ -1796,6 +1812,34 @@ instead of the system&apos;s (for testing).
     <message>
         <source>Put back what this cleanup moved to the %1. Nothing that is in its place now is replaced.</source>
         <translation>Put back what this cleanup moved to the %1. Nothing that is in its place now is replaced.</translation>
+    </message>
+    <message>
+        <source>Used by the “Unused” filter.</source>
+        <translation>Used by the “Unused” filter.</translation>
+    </message>
+    <message>
+        <source>%1 in all: the %2 emptied, items deleted permanently or moved to it</source>
+        <translation>%1 in all: the %2 emptied, items deleted permanently or moved to it</translation>
+    </message>
+    <message>
+        <source>%1 moved to the %2 or deleted permanently</source>
+        <translation>%1 moved to the %2 or deleted permanently</translation>
+    </message>
+    <message>
+        <source>%1 in all: the %2 emptied, then items moved to it</source>
+        <translation>%1 in all: the %2 emptied, then items moved to it</translation>
+    </message>
+    <message>
+        <source>%1 freed: items deleted permanently and the %2 emptied</source>
+        <translation>%1 freed: items deleted permanently and the %2 emptied</translation>
+    </message>
+    <message>
+        <source>The %1 was emptied: %2 freed</source>
+        <translation>The %1 was emptied: %2 freed</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>Nothing was cleaned</translation>
     </message>
 </context>
 <context>
@@ -1879,10 +1923,6 @@ instead of the system&apos;s (for testing).
         <translation>Smart Scan</translation>
     </message>
     <message>
-        <source>Find Large Files</source>
-        <translation>Find Large Files</translation>
-    </message>
-    <message>
         <source>Settings</source>
         <translation>Settings</translation>
     </message>
@@ -1897,6 +1937,10 @@ instead of the system&apos;s (for testing).
     <message>
         <source>%1 · %2 free</source>
         <translation>%1 · %2 free</translation>
+    </message>
+    <message>
+        <source>Space Map</source>
+        <translation>Space Map</translation>
     </message>
 </context>
 <context>

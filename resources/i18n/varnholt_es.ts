@@ -241,6 +241,34 @@
         <source>%1 is left out: its name is not valid text.</source>
         <translation>%1 se omite: su nombre no es un texto válido.</translation>
     </message>
+    <message>
+        <source>npm cache</source>
+        <translation>Caché de npm</translation>
+    </message>
+    <message>
+        <source>Yarn cache</source>
+        <translation>Caché de Yarn</translation>
+    </message>
+    <message>
+        <source>pip cache</source>
+        <translation>Caché de pip</translation>
+    </message>
+    <message>
+        <source>NuGet HTTP cache</source>
+        <translation>Caché HTTP de NuGet</translation>
+    </message>
+    <message>
+        <source>Go build cache</source>
+        <translation>Caché de compilación de Go</translation>
+    </message>
+    <message>
+        <source>Gradle caches</source>
+        <translation>Cachés de Gradle</translation>
+    </message>
+    <message>
+        <source>Cargo registry cache</source>
+        <translation>Caché del registro de Cargo</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>
@@ -470,10 +498,6 @@
         <translation>No se pudo limpiar nada de los %1 seleccionados.</translation>
     </message>
     <message>
-        <source>You can still restore what was moved. Its space comes back when the %1 is emptied.</source>
-        <translation>Todavía puede restaurar lo que se movió. Su espacio se recupera cuando se vacía la %1.</translation>
-    </message>
-    <message>
         <source>No app could open %1</source>
         <translation>Ninguna aplicación pudo abrir %1</translation>
     </message>
@@ -554,18 +578,26 @@
         <translation>Volver a limpiar los archivos omitidos de la misma manera</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them, then try again.</source>
-        <translation>
-            <numerusform>&lt;b&gt;Se omitió %Ln archivo&lt;/b&gt; porque estaba en uso o protegido. Cierre las aplicaciones que lo usan y vuelva a intentarlo.</numerusform>
-            <numerusform>&lt;b&gt;Se omitieron %Ln archivos&lt;/b&gt; porque estaban en uso o protegidos. Cierre las aplicaciones que los usan y vuelva a intentarlo.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) kept&lt;/b&gt; because something in them changed since the scan. Scan again to see what can go.</source>
         <translation>
             <numerusform>&lt;b&gt;Se conservó %Ln elemento&lt;/b&gt; porque algo en él cambió desde el análisis. Vuelva a analizar para ver qué se puede quitar.</numerusform>
             <numerusform>&lt;b&gt;Se conservaron %Ln elementos&lt;/b&gt; porque algo en ellos cambió desde el análisis. Vuelva a analizar para ver qué se puede quitar.</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
+        <translation>
+            <numerusform>&lt;b&gt;Se omitió %Ln archivo&lt;/b&gt; porque estaba en uso o protegido. Cierre las aplicaciones que lo usan y vuelva a analizar para eliminarlo.</numerusform>
+            <numerusform>&lt;b&gt;Se omitieron %Ln archivos&lt;/b&gt; porque estaban en uso o protegidos. Cierre las aplicaciones que los usan y vuelva a analizar para eliminarlos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some items were moved to the %1 and the rest deleted permanently. You can still restore what was moved.</source>
+        <translation>Algunos elementos se movieron a la %1 y el resto se eliminó de forma permanente. Aún puede restaurar lo que se movió.</translation>
+    </message>
+    <message>
+        <source>Moved to the %1. You can still restore anything.</source>
+        <translation>Se movió a la %1. Aún puede restaurar cualquier cosa.</translation>
     </message>
 </context>
 <context>
@@ -1066,18 +1098,6 @@ en lugar de las del sistema (para pruebas).
             <numerusform>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; seleccionados de %3 · %Ln archivo</numerusform>
             <numerusform>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; seleccionados de %3 · %Ln archivos</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>Last opened</source>
-        <translation>Última apertura</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -1766,10 +1786,6 @@ en lugar de las del sistema (para pruebas).
         <translation>Los archivos de mayor tamaño aparecen en el Mapa de espacio.</translation>
     </message>
     <message>
-        <source>Used by the Space Map’s “Unused” filter.</source>
-        <translation>Lo usa el filtro «Sin usar» del Mapa de espacio.</translation>
-    </message>
-    <message>
         <source>Recent cleanups</source>
         <translation>Limpiezas recientes</translation>
     </message>
@@ -1796,6 +1812,34 @@ en lugar de las del sistema (para pruebas).
     <message>
         <source>Put back what this cleanup moved to the %1. Nothing that is in its place now is replaced.</source>
         <translation>Devuelve lo que esta limpieza movió a la %1. No se reemplaza nada de lo que ocupe ahora su lugar.</translation>
+    </message>
+    <message>
+        <source>Used by the “Unused” filter.</source>
+        <translation>Lo usa el filtro «Sin usar».</translation>
+    </message>
+    <message>
+        <source>%1 in all: the %2 emptied, items deleted permanently or moved to it</source>
+        <translation>%1 en total: %2 vaciada, elementos eliminados de forma permanente o movidos a ella</translation>
+    </message>
+    <message>
+        <source>%1 moved to the %2 or deleted permanently</source>
+        <translation>%1 movido a la %2 o eliminado de forma permanente</translation>
+    </message>
+    <message>
+        <source>%1 in all: the %2 emptied, then items moved to it</source>
+        <translation>%1 en total: %2 vaciada y después elementos movidos a ella</translation>
+    </message>
+    <message>
+        <source>%1 freed: items deleted permanently and the %2 emptied</source>
+        <translation>%1 liberado: elementos eliminados de forma permanente y %2 vaciada</translation>
+    </message>
+    <message>
+        <source>The %1 was emptied: %2 freed</source>
+        <translation>Se vació la %1: %2 liberado</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>No se limpió nada</translation>
     </message>
 </context>
 <context>
@@ -1879,10 +1923,6 @@ en lugar de las del sistema (para pruebas).
         <translation>Análisis inteligente</translation>
     </message>
     <message>
-        <source>Find Large Files</source>
-        <translation>Buscar archivos grandes</translation>
-    </message>
-    <message>
         <source>Settings</source>
         <translation>Configuración</translation>
     </message>
@@ -1897,6 +1937,10 @@ en lugar de las del sistema (para pruebas).
     <message>
         <source>%1 · %2 free</source>
         <translation>%1 · %2 libres</translation>
+    </message>
+    <message>
+        <source>Space Map</source>
+        <translation>Mapa de espacio</translation>
     </message>
 </context>
 <context>

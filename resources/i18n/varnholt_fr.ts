@@ -241,6 +241,34 @@
         <source>%1 is left out: its name is not valid text.</source>
         <translation>%1 est ignoré&#x202f;: son nom n’est pas un texte valide.</translation>
     </message>
+    <message>
+        <source>npm cache</source>
+        <translation>Cache npm</translation>
+    </message>
+    <message>
+        <source>Yarn cache</source>
+        <translation>Cache Yarn</translation>
+    </message>
+    <message>
+        <source>pip cache</source>
+        <translation>Cache pip</translation>
+    </message>
+    <message>
+        <source>NuGet HTTP cache</source>
+        <translation>Cache HTTP NuGet</translation>
+    </message>
+    <message>
+        <source>Go build cache</source>
+        <translation>Cache de compilation Go</translation>
+    </message>
+    <message>
+        <source>Gradle caches</source>
+        <translation>Caches Gradle</translation>
+    </message>
+    <message>
+        <source>Cargo registry cache</source>
+        <translation>Cache du registre Cargo</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>
@@ -470,10 +498,6 @@
         <translation>Rien n’a pu être nettoyé sur les %1 sélectionnés.</translation>
     </message>
     <message>
-        <source>You can still restore what was moved. Its space comes back when the %1 is emptied.</source>
-        <translation>Vous pouvez toujours restaurer ce qui a été déplacé. L’espace ne revient qu’une fois la %1 vidée.</translation>
-    </message>
-    <message>
         <source>No app could open %1</source>
         <translation>Aucune application n’a pu ouvrir %1</translation>
     </message>
@@ -554,18 +578,26 @@
         <translation>Nettoyer à nouveau les fichiers ignorés, de la même façon</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them, then try again.</source>
-        <translation>
-            <numerusform>&lt;b&gt;%Ln fichier ignoré&lt;/b&gt; car il était en cours d’utilisation ou protégé. Quittez les applications qui l’utilisent, puis réessayez.</numerusform>
-            <numerusform>&lt;b&gt;%Ln fichiers ignorés&lt;/b&gt; car ils étaient en cours d’utilisation ou protégés. Quittez les applications qui les utilisent, puis réessayez.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) kept&lt;/b&gt; because something in them changed since the scan. Scan again to see what can go.</source>
         <translation>
             <numerusform>&lt;b&gt;%Ln élément conservé&lt;/b&gt; car son contenu a changé depuis l’analyse. Relancez l’analyse pour voir ce qui peut être supprimé.</numerusform>
             <numerusform>&lt;b&gt;%Ln éléments conservés&lt;/b&gt; car leur contenu a changé depuis l’analyse. Relancez l’analyse pour voir ce qui peut être supprimé.</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln fichier ignoré&lt;/b&gt; car il était en cours d’utilisation ou protégé. Quittez les applications qui l’utilisent et relancez l’analyse pour le supprimer.</numerusform>
+            <numerusform>&lt;b&gt;%Ln fichiers ignorés&lt;/b&gt; car ils étaient en cours d’utilisation ou protégés. Quittez les applications qui les utilisent et relancez l’analyse pour les supprimer.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some items were moved to the %1 and the rest deleted permanently. You can still restore what was moved.</source>
+        <translation>Certains éléments ont été déplacés vers la %1 et les autres supprimés définitivement. Vous pouvez encore restaurer ce qui a été déplacé.</translation>
+    </message>
+    <message>
+        <source>Moved to the %1. You can still restore anything.</source>
+        <translation>Déplacé vers la %1. Vous pouvez encore tout restaurer.</translation>
     </message>
 </context>
 <context>
@@ -1069,18 +1101,6 @@ au lieu de celles du système (pour les tests).
             <numerusform>Sélection : &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; sur %3 · %Ln fichier</numerusform>
             <numerusform>Sélection : &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; sur %3 · %Ln fichiers</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>Last opened</source>
-        <translation>Ouvert le</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Taille</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -1769,10 +1789,6 @@ au lieu de celles du système (pour les tests).
         <translation>Les fichiers plus volumineux apparaissent dans la Carte du stockage.</translation>
     </message>
     <message>
-        <source>Used by the Space Map’s “Unused” filter.</source>
-        <translation>Utilisé par le filtre « Inutilisés » de la Carte du stockage.</translation>
-    </message>
-    <message>
         <source>Recent cleanups</source>
         <translation>Nettoyages récents</translation>
     </message>
@@ -1799,6 +1815,34 @@ au lieu de celles du système (pour les tests).
     <message>
         <source>Put back what this cleanup moved to the %1. Nothing that is in its place now is replaced.</source>
         <translation>Remet en place ce que ce nettoyage a déplacé vers la %1. Rien de ce qui occupe désormais son emplacement n’est remplacé.</translation>
+    </message>
+    <message>
+        <source>Used by the “Unused” filter.</source>
+        <translation>Utilisé par le filtre « Inutilisés ».</translation>
+    </message>
+    <message>
+        <source>%1 in all: the %2 emptied, items deleted permanently or moved to it</source>
+        <translation>%1 au total : %2 vidée, éléments supprimés définitivement ou déplacés vers elle</translation>
+    </message>
+    <message>
+        <source>%1 moved to the %2 or deleted permanently</source>
+        <translation>%1 déplacé vers la %2 ou supprimé définitivement</translation>
+    </message>
+    <message>
+        <source>%1 in all: the %2 emptied, then items moved to it</source>
+        <translation>%1 au total : %2 vidée, puis éléments déplacés vers elle</translation>
+    </message>
+    <message>
+        <source>%1 freed: items deleted permanently and the %2 emptied</source>
+        <translation>%1 libéré : éléments supprimés définitivement et %2 vidée</translation>
+    </message>
+    <message>
+        <source>The %1 was emptied: %2 freed</source>
+        <translation>La %1 a été vidée : %2 libéré</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>Rien n’a été nettoyé</translation>
     </message>
 </context>
 <context>
@@ -1882,10 +1926,6 @@ au lieu de celles du système (pour les tests).
         <translation>Analyse intelligente</translation>
     </message>
     <message>
-        <source>Find Large Files</source>
-        <translation>Rechercher les fichiers volumineux</translation>
-    </message>
-    <message>
         <source>Settings</source>
         <translation>Paramètres</translation>
     </message>
@@ -1900,6 +1940,10 @@ au lieu de celles du système (pour les tests).
     <message>
         <source>%1 · %2 free</source>
         <translation>%1 · %2 libres</translation>
+    </message>
+    <message>
+        <source>Space Map</source>
+        <translation>Carte du stockage</translation>
     </message>
 </context>
 <context>

@@ -237,6 +237,34 @@
         <source>%1 is left out: its name is not valid text.</source>
         <translation>%1 は除外されます：名前が有効なテキストではありません。</translation>
     </message>
+    <message>
+        <source>npm cache</source>
+        <translation>npm キャッシュ</translation>
+    </message>
+    <message>
+        <source>Yarn cache</source>
+        <translation>Yarn キャッシュ</translation>
+    </message>
+    <message>
+        <source>pip cache</source>
+        <translation>pip キャッシュ</translation>
+    </message>
+    <message>
+        <source>NuGet HTTP cache</source>
+        <translation>NuGet HTTP キャッシュ</translation>
+    </message>
+    <message>
+        <source>Go build cache</source>
+        <translation>Go ビルド キャッシュ</translation>
+    </message>
+    <message>
+        <source>Gradle caches</source>
+        <translation>Gradle キャッシュ</translation>
+    </message>
+    <message>
+        <source>Cargo registry cache</source>
+        <translation>Cargo レジストリ キャッシュ</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>
@@ -464,10 +492,6 @@
         <translation>選択した %1 はどれもクリーンアップできませんでした。</translation>
     </message>
     <message>
-        <source>You can still restore what was moved. Its space comes back when the %1 is emptied.</source>
-        <translation>移動した項目はまだ元に戻せます。%1を空にすると、その容量が解放されます。</translation>
-    </message>
-    <message>
         <source>No app could open %1</source>
         <translation>%1 を開けるアプリがありません</translation>
     </message>
@@ -546,16 +570,24 @@
         <translation>スキップしたファイルを同じ方法でもう一度クリーンアップします</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them, then try again.</source>
-        <translation>
-            <numerusform>使用中または保護されていたため、&lt;b&gt;%Ln 個のファイルをスキップしました&lt;/b&gt;。使用しているアプリを終了してから、もう一度お試しください。</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) kept&lt;/b&gt; because something in them changed since the scan. Scan again to see what can go.</source>
         <translation>
             <numerusform>スキャン後に内容が変更されたため、&lt;b&gt;%Ln 個の項目を残しました&lt;/b&gt;。もう一度スキャンして、削除できるものを確認してください。</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
+        <translation>
+            <numerusform>使用中または保護されていたため、&lt;b&gt;%Ln 個のファイルをスキップしました&lt;/b&gt;。使用しているアプリを終了し、再スキャンしてから削除してください。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some items were moved to the %1 and the rest deleted permanently. You can still restore what was moved.</source>
+        <translation>一部の項目は%1に移動し、残りは完全に削除しました。移動した項目はまだ元に戻せます。</translation>
+    </message>
+    <message>
+        <source>Moved to the %1. You can still restore anything.</source>
+        <translation>%1に移動しました。どれでもまだ元に戻せます。</translation>
     </message>
 </context>
 <context>
@@ -1048,18 +1080,6 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
         <translation>
             <numerusform>%3 中 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; を選択中 · %Ln 個のファイル</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>名前</translation>
-    </message>
-    <message>
-        <source>Last opened</source>
-        <translation>最終アクセス</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>サイズ</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -1745,10 +1765,6 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
         <translation>このサイズを超えるファイルがスペースマップに表示されます。</translation>
     </message>
     <message>
-        <source>Used by the Space Map’s “Unused” filter.</source>
-        <translation>スペースマップの「未使用」フィルターで使用されます。</translation>
-    </message>
-    <message>
         <source>Recent cleanups</source>
         <translation>最近のクリーンアップ</translation>
     </message>
@@ -1775,6 +1791,34 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
     <message>
         <source>Put back what this cleanup moved to the %1. Nothing that is in its place now is replaced.</source>
         <translation>このクリーンアップで%1に移動したものを元に戻します。現在その場所にあるものは置き換えません。</translation>
+    </message>
+    <message>
+        <source>Used by the “Unused” filter.</source>
+        <translation>「未使用」フィルターで使われます。</translation>
+    </message>
+    <message>
+        <source>%1 in all: the %2 emptied, items deleted permanently or moved to it</source>
+        <translation>合計 %1: %2を空にし、項目を完全に削除するかそこへ移動</translation>
+    </message>
+    <message>
+        <source>%1 moved to the %2 or deleted permanently</source>
+        <translation>%1 を%2に移動または完全に削除</translation>
+    </message>
+    <message>
+        <source>%1 in all: the %2 emptied, then items moved to it</source>
+        <translation>合計 %1: %2を空にしてから項目を移動</translation>
+    </message>
+    <message>
+        <source>%1 freed: items deleted permanently and the %2 emptied</source>
+        <translation>%1 を解放: 項目を完全に削除し、%2を空にしました</translation>
+    </message>
+    <message>
+        <source>The %1 was emptied: %2 freed</source>
+        <translation>%1を空にしました: %2 を解放</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>何もクリーンアップされませんでした</translation>
     </message>
 </context>
 <context>
@@ -1858,10 +1902,6 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
         <translation>スマートスキャン</translation>
     </message>
     <message>
-        <source>Find Large Files</source>
-        <translation>大きなファイルを検索</translation>
-    </message>
-    <message>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
@@ -1876,6 +1916,10 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
     <message>
         <source>%1 · %2 free</source>
         <translation>%1 · 空き %2</translation>
+    </message>
+    <message>
+        <source>Space Map</source>
+        <translation>スペースマップ</translation>
     </message>
 </context>
 <context>

@@ -237,6 +237,34 @@
         <source>%1 is left out: its name is not valid text.</source>
         <translation>%1 항목은 제외됩니다. 이름이 올바른 텍스트가 아닙니다.</translation>
     </message>
+    <message>
+        <source>npm cache</source>
+        <translation>npm 캐시</translation>
+    </message>
+    <message>
+        <source>Yarn cache</source>
+        <translation>Yarn 캐시</translation>
+    </message>
+    <message>
+        <source>pip cache</source>
+        <translation>pip 캐시</translation>
+    </message>
+    <message>
+        <source>NuGet HTTP cache</source>
+        <translation>NuGet HTTP 캐시</translation>
+    </message>
+    <message>
+        <source>Go build cache</source>
+        <translation>Go 빌드 캐시</translation>
+    </message>
+    <message>
+        <source>Gradle caches</source>
+        <translation>Gradle 캐시</translation>
+    </message>
+    <message>
+        <source>Cargo registry cache</source>
+        <translation>Cargo 레지스트리 캐시</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>
@@ -464,10 +492,6 @@
         <translation>선택한 %1 중 아무것도 정리할 수 없었습니다.</translation>
     </message>
     <message>
-        <source>You can still restore what was moved. Its space comes back when the %1 is emptied.</source>
-        <translation>이동한 항목은 아직 복원할 수 있습니다. %1을(를) 비우면 그 공간이 확보됩니다.</translation>
-    </message>
-    <message>
         <source>No app could open %1</source>
         <translation>%1을(를) 열 수 있는 앱이 없습니다</translation>
     </message>
@@ -546,16 +570,24 @@
         <translation>건너뛴 파일을 같은 방식으로 다시 정리합니다</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them, then try again.</source>
-        <translation>
-            <numerusform>사용 중이거나 보호된 &lt;b&gt;파일 %Ln개를 건너뛰었습니다&lt;/b&gt;. 이 파일을 사용하는 앱을 종료한 후 다시 시도하세요.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) kept&lt;/b&gt; because something in them changed since the scan. Scan again to see what can go.</source>
         <translation>
             <numerusform>스캔 후 내용이 바뀌어 &lt;b&gt;항목 %Ln개를 그대로 두었습니다&lt;/b&gt;. 다시 스캔하여 정리할 수 있는 항목을 확인하세요.</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
+        <translation>
+            <numerusform>사용 중이거나 보호된 &lt;b&gt;파일 %Ln개를 건너뛰었습니다&lt;/b&gt;. 이 파일을 사용하는 앱을 종료하고 다시 검사하여 제거하세요.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some items were moved to the %1 and the rest deleted permanently. You can still restore what was moved.</source>
+        <translation>일부 항목은 %1(으)로 옮기고 나머지는 영구적으로 삭제했습니다. 옮긴 항목은 아직 복원할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Moved to the %1. You can still restore anything.</source>
+        <translation>%1(으)로 옮겼습니다. 아직 무엇이든 복원할 수 있습니다.</translation>
     </message>
 </context>
 <context>
@@ -1048,18 +1080,6 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
         <translation>
             <numerusform>%3 중 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; 선택됨 · 파일 %Ln개</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>이름</translation>
-    </message>
-    <message>
-        <source>Last opened</source>
-        <translation>마지막으로 연 날짜</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>크기</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -1745,10 +1765,6 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
         <translation>이 크기보다 큰 파일이 공간 맵에 표시됩니다.</translation>
     </message>
     <message>
-        <source>Used by the Space Map’s “Unused” filter.</source>
-        <translation>공간 맵의 ‘미사용’ 필터에 사용됩니다.</translation>
-    </message>
-    <message>
         <source>Recent cleanups</source>
         <translation>최근 정리</translation>
     </message>
@@ -1775,6 +1791,34 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
     <message>
         <source>Put back what this cleanup moved to the %1. Nothing that is in its place now is replaced.</source>
         <translation>이번 정리로 %1(으)로 옮긴 항목을 되돌립니다. 지금 그 위치에 있는 항목은 바꾸지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Used by the “Unused” filter.</source>
+        <translation>‘사용 안 함’ 필터에 사용됩니다.</translation>
+    </message>
+    <message>
+        <source>%1 in all: the %2 emptied, items deleted permanently or moved to it</source>
+        <translation>합계 %1: %2 비움, 항목을 영구 삭제하거나 그곳으로 이동</translation>
+    </message>
+    <message>
+        <source>%1 moved to the %2 or deleted permanently</source>
+        <translation>%1을(를) %2(으)로 옮기거나 영구 삭제</translation>
+    </message>
+    <message>
+        <source>%1 in all: the %2 emptied, then items moved to it</source>
+        <translation>합계 %1: %2을(를) 비운 뒤 항목을 이동</translation>
+    </message>
+    <message>
+        <source>%1 freed: items deleted permanently and the %2 emptied</source>
+        <translation>%1 확보: 항목을 영구 삭제하고 %2을(를) 비움</translation>
+    </message>
+    <message>
+        <source>The %1 was emptied: %2 freed</source>
+        <translation>%1을(를) 비웠습니다: %2 확보</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>정리된 항목이 없습니다</translation>
     </message>
 </context>
 <context>
@@ -1858,10 +1902,6 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
         <translation>스마트 검사</translation>
     </message>
     <message>
-        <source>Find Large Files</source>
-        <translation>대용량 파일 찾기</translation>
-    </message>
-    <message>
         <source>Settings</source>
         <translation>설정</translation>
     </message>
@@ -1876,6 +1916,10 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
     <message>
         <source>%1 · %2 free</source>
         <translation>%1 · %2 사용 가능</translation>
+    </message>
+    <message>
+        <source>Space Map</source>
+        <translation>공간 맵</translation>
     </message>
 </context>
 <context>

@@ -241,6 +241,34 @@
         <source>%1 is left out: its name is not valid text.</source>
         <translation>%1 foi deixado de fora: o nome não é um texto válido.</translation>
     </message>
+    <message>
+        <source>npm cache</source>
+        <translation>Cache do npm</translation>
+    </message>
+    <message>
+        <source>Yarn cache</source>
+        <translation>Cache do Yarn</translation>
+    </message>
+    <message>
+        <source>pip cache</source>
+        <translation>Cache do pip</translation>
+    </message>
+    <message>
+        <source>NuGet HTTP cache</source>
+        <translation>Cache HTTP do NuGet</translation>
+    </message>
+    <message>
+        <source>Go build cache</source>
+        <translation>Cache de compilação do Go</translation>
+    </message>
+    <message>
+        <source>Gradle caches</source>
+        <translation>Caches do Gradle</translation>
+    </message>
+    <message>
+        <source>Cargo registry cache</source>
+        <translation>Cache do registro do Cargo</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>
@@ -470,10 +498,6 @@
         <translation>Nada dos %1 selecionados pôde ser limpo.</translation>
     </message>
     <message>
-        <source>You can still restore what was moved. Its space comes back when the %1 is emptied.</source>
-        <translation>Você ainda pode restaurar o que foi movido. O espaço só volta quando a %1 for esvaziada.</translation>
-    </message>
-    <message>
         <source>No app could open %1</source>
         <translation>Nenhum app conseguiu abrir %1</translation>
     </message>
@@ -554,18 +578,26 @@
         <translation>Limpar novamente os arquivos ignorados, da mesma forma</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them, then try again.</source>
-        <translation>
-            <numerusform>&lt;b&gt;%Ln arquivo ignorado&lt;/b&gt; porque estava em uso ou protegido. Feche os apps que o usam e tente novamente.</numerusform>
-            <numerusform>&lt;b&gt;%Ln arquivos ignorados&lt;/b&gt; porque estavam em uso ou protegidos. Feche os apps que os usam e tente novamente.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) kept&lt;/b&gt; because something in them changed since the scan. Scan again to see what can go.</source>
         <translation>
             <numerusform>&lt;b&gt;%Ln item mantido&lt;/b&gt; porque algo nele mudou desde a verificação. Verifique de novo para ver o que pode sair.</numerusform>
             <numerusform>&lt;b&gt;%Ln itens mantidos&lt;/b&gt; porque algo neles mudou desde a verificação. Verifique de novo para ver o que pode sair.</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln arquivo ignorado&lt;/b&gt; porque estava em uso ou protegido. Feche os apps que o usam e verifique novamente para removê-lo.</numerusform>
+            <numerusform>&lt;b&gt;%Ln arquivos ignorados&lt;/b&gt; porque estavam em uso ou protegidos. Feche os apps que os usam e verifique novamente para removê-los.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some items were moved to the %1 and the rest deleted permanently. You can still restore what was moved.</source>
+        <translation>Alguns itens foram movidos para a %1 e o restante foi excluído permanentemente. Você ainda pode restaurar o que foi movido.</translation>
+    </message>
+    <message>
+        <source>Moved to the %1. You can still restore anything.</source>
+        <translation>Movido para a %1. Você ainda pode restaurar qualquer item.</translation>
     </message>
 </context>
 <context>
@@ -1066,18 +1098,6 @@ em vez das do sistema (para testes).
             <numerusform>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selecionados de %3 · %Ln arquivo</numerusform>
             <numerusform>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selecionados de %3 · %Ln arquivos</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nome</translation>
-    </message>
-    <message>
-        <source>Last opened</source>
-        <translation>Última abertura</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Tamanho</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -1766,10 +1786,6 @@ em vez das do sistema (para testes).
         <translation>Arquivos maiores que isso aparecem no Mapa de espaço.</translation>
     </message>
     <message>
-        <source>Used by the Space Map’s “Unused” filter.</source>
-        <translation>Usado pelo filtro “Sem uso” do Mapa de espaço.</translation>
-    </message>
-    <message>
         <source>Recent cleanups</source>
         <translation>Limpezas recentes</translation>
     </message>
@@ -1796,6 +1812,34 @@ em vez das do sistema (para testes).
     <message>
         <source>Put back what this cleanup moved to the %1. Nothing that is in its place now is replaced.</source>
         <translation>Devolve o que esta limpeza moveu para a %1. Nada que esteja no lugar agora é substituído.</translation>
+    </message>
+    <message>
+        <source>Used by the “Unused” filter.</source>
+        <translation>Usado pelo filtro “Sem uso”.</translation>
+    </message>
+    <message>
+        <source>%1 in all: the %2 emptied, items deleted permanently or moved to it</source>
+        <translation>%1 no total: %2 esvaziada, itens excluídos permanentemente ou movidos para ela</translation>
+    </message>
+    <message>
+        <source>%1 moved to the %2 or deleted permanently</source>
+        <translation>%1 movido para a %2 ou excluído permanentemente</translation>
+    </message>
+    <message>
+        <source>%1 in all: the %2 emptied, then items moved to it</source>
+        <translation>%1 no total: %2 esvaziada e depois itens movidos para ela</translation>
+    </message>
+    <message>
+        <source>%1 freed: items deleted permanently and the %2 emptied</source>
+        <translation>%1 liberado: itens excluídos permanentemente e %2 esvaziada</translation>
+    </message>
+    <message>
+        <source>The %1 was emptied: %2 freed</source>
+        <translation>A %1 foi esvaziada: %2 liberado</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>Nada foi limpo</translation>
     </message>
 </context>
 <context>
@@ -1879,10 +1923,6 @@ em vez das do sistema (para testes).
         <translation>Verificação inteligente</translation>
     </message>
     <message>
-        <source>Find Large Files</source>
-        <translation>Encontrar arquivos grandes</translation>
-    </message>
-    <message>
         <source>Settings</source>
         <translation>Configurações</translation>
     </message>
@@ -1897,6 +1937,10 @@ em vez das do sistema (para testes).
     <message>
         <source>%1 · %2 free</source>
         <translation>%1 · %2 livres</translation>
+    </message>
+    <message>
+        <source>Space Map</source>
+        <translation>Mapa de espaço</translation>
     </message>
 </context>
 <context>

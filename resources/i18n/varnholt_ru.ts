@@ -245,6 +245,34 @@
         <source>%1 is left out: its name is not valid text.</source>
         <translation>%1 пропущен: имя не является допустимым текстом.</translation>
     </message>
+    <message>
+        <source>npm cache</source>
+        <translation>Кэш npm</translation>
+    </message>
+    <message>
+        <source>Yarn cache</source>
+        <translation>Кэш Yarn</translation>
+    </message>
+    <message>
+        <source>pip cache</source>
+        <translation>Кэш pip</translation>
+    </message>
+    <message>
+        <source>NuGet HTTP cache</source>
+        <translation>HTTP-кэш NuGet</translation>
+    </message>
+    <message>
+        <source>Go build cache</source>
+        <translation>Кэш сборки Go</translation>
+    </message>
+    <message>
+        <source>Gradle caches</source>
+        <translation>Кэши Gradle</translation>
+    </message>
+    <message>
+        <source>Cargo registry cache</source>
+        <translation>Кэш реестра Cargo</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>
@@ -476,10 +504,6 @@
         <translation>Из выбранных %1 ничего не удалось очистить.</translation>
     </message>
     <message>
-        <source>You can still restore what was moved. Its space comes back when the %1 is emptied.</source>
-        <translation>Перемещённое всё ещё можно восстановить. Место освободится, когда папка «%1» будет очищена.</translation>
-    </message>
-    <message>
         <source>No app could open %1</source>
         <translation>Не удалось открыть %1: нет подходящего приложения</translation>
     </message>
@@ -562,20 +586,28 @@
         <translation>Снова очистить пропущенные файлы тем же способом</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them, then try again.</source>
-        <translation>
-            <numerusform>&lt;b&gt;%Ln файл пропущен&lt;/b&gt;, так как использовался или был защищён. Закройте использующие его приложения и повторите попытку.</numerusform>
-            <numerusform>&lt;b&gt;%Ln файла пропущены&lt;/b&gt;, так как использовались или были защищены. Закройте использующие их приложения и повторите попытку.</numerusform>
-            <numerusform>&lt;b&gt;%Ln файлов пропущено&lt;/b&gt;, так как использовались или были защищены. Закройте использующие их приложения и повторите попытку.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) kept&lt;/b&gt; because something in them changed since the scan. Scan again to see what can go.</source>
         <translation>
             <numerusform>&lt;b&gt;%Ln элемент оставлен&lt;/b&gt;, так как в нём что-то изменилось после сканирования. Выполните сканирование снова, чтобы увидеть, что можно удалить.</numerusform>
             <numerusform>&lt;b&gt;%Ln элемента оставлены&lt;/b&gt;, так как в них что-то изменилось после сканирования. Выполните сканирование снова, чтобы увидеть, что можно удалить.</numerusform>
             <numerusform>&lt;b&gt;%Ln элементов оставлено&lt;/b&gt;, так как в них что-то изменилось после сканирования. Выполните сканирование снова, чтобы увидеть, что можно удалить.</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln файл пропущен&lt;/b&gt;, так как использовался или был защищён. Закройте использующие его приложения и повторите сканирование, чтобы удалить его.</numerusform>
+            <numerusform>&lt;b&gt;%Ln файла пропущены&lt;/b&gt;, так как использовались или были защищены. Закройте использующие их приложения и повторите сканирование, чтобы удалить их.</numerusform>
+            <numerusform>&lt;b&gt;%Ln файлов пропущено&lt;/b&gt;, так как использовались или были защищены. Закройте использующие их приложения и повторите сканирование, чтобы удалить их.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some items were moved to the %1 and the rest deleted permanently. You can still restore what was moved.</source>
+        <translation>Часть элементов перемещена в корзину (%1), остальные удалены безвозвратно. Перемещённое ещё можно восстановить.</translation>
+    </message>
+    <message>
+        <source>Moved to the %1. You can still restore anything.</source>
+        <translation>Перемещено в корзину (%1). Всё ещё можно восстановить.</translation>
     </message>
 </context>
 <context>
@@ -1085,18 +1117,6 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
             <numerusform>Выбрано &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; из %3 · %Ln файла</numerusform>
             <numerusform>Выбрано &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; из %3 · %Ln файлов</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Имя</translation>
-    </message>
-    <message>
-        <source>Last opened</source>
-        <translation>Дата открытия</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Размер</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -1788,10 +1808,6 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
         <translation>Файлы крупнее этого размера показываются на странице «Карта диска».</translation>
     </message>
     <message>
-        <source>Used by the Space Map’s “Unused” filter.</source>
-        <translation>Используется фильтром «Не использовались» на странице «Карта диска».</translation>
-    </message>
-    <message>
         <source>Recent cleanups</source>
         <translation>Недавние очистки</translation>
     </message>
@@ -1818,6 +1834,34 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
     <message>
         <source>Put back what this cleanup moved to the %1. Nothing that is in its place now is replaced.</source>
         <translation>Возвращает то, что эта очистка переместила в папку «%1». То, что сейчас находится на их месте, не заменяется.</translation>
+    </message>
+    <message>
+        <source>Used by the “Unused” filter.</source>
+        <translation>Используется фильтром «Неиспользуемые».</translation>
+    </message>
+    <message>
+        <source>%1 in all: the %2 emptied, items deleted permanently or moved to it</source>
+        <translation>Всего %1: корзина (%2) очищена, элементы удалены безвозвратно или перемещены в неё</translation>
+    </message>
+    <message>
+        <source>%1 moved to the %2 or deleted permanently</source>
+        <translation>%1 перемещено в корзину (%2) или удалено безвозвратно</translation>
+    </message>
+    <message>
+        <source>%1 in all: the %2 emptied, then items moved to it</source>
+        <translation>Всего %1: корзина (%2) очищена, затем в неё перемещены элементы</translation>
+    </message>
+    <message>
+        <source>%1 freed: items deleted permanently and the %2 emptied</source>
+        <translation>Освобождено %1: элементы удалены безвозвратно, корзина (%2) очищена</translation>
+    </message>
+    <message>
+        <source>The %1 was emptied: %2 freed</source>
+        <translation>Корзина (%1) очищена: освобождено %2</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>Ничего не очищено</translation>
     </message>
 </context>
 <context>
@@ -1901,10 +1945,6 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
         <translation>Умное сканирование</translation>
     </message>
     <message>
-        <source>Find Large Files</source>
-        <translation>Найти большие файлы</translation>
-    </message>
-    <message>
         <source>Settings</source>
         <translation>Настройки</translation>
     </message>
@@ -1919,6 +1959,10 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
     <message>
         <source>%1 · %2 free</source>
         <translation>%1 · свободно %2</translation>
+    </message>
+    <message>
+        <source>Space Map</source>
+        <translation>Карта диска</translation>
     </message>
 </context>
 <context>

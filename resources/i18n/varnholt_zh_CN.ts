@@ -237,6 +237,34 @@
         <source>%1 is left out: its name is not valid text.</source>
         <translation>已跳过 %1：其名称不是有效文本。</translation>
     </message>
+    <message>
+        <source>npm cache</source>
+        <translation>npm 缓存</translation>
+    </message>
+    <message>
+        <source>Yarn cache</source>
+        <translation>Yarn 缓存</translation>
+    </message>
+    <message>
+        <source>pip cache</source>
+        <translation>pip 缓存</translation>
+    </message>
+    <message>
+        <source>NuGet HTTP cache</source>
+        <translation>NuGet HTTP 缓存</translation>
+    </message>
+    <message>
+        <source>Go build cache</source>
+        <translation>Go 构建缓存</translation>
+    </message>
+    <message>
+        <source>Gradle caches</source>
+        <translation>Gradle 缓存</translation>
+    </message>
+    <message>
+        <source>Cargo registry cache</source>
+        <translation>Cargo 注册表缓存</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>
@@ -464,10 +492,6 @@
         <translation>所选的 %1 均无法清理。</translation>
     </message>
     <message>
-        <source>You can still restore what was moved. Its space comes back when the %1 is emptied.</source>
-        <translation>移走的项目仍可恢复。清空%1后才会释放其空间。</translation>
-    </message>
-    <message>
         <source>No app could open %1</source>
         <translation>没有应用能打开 %1</translation>
     </message>
@@ -546,16 +570,24 @@
         <translation>以相同方式再次清理跳过的文件</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them, then try again.</source>
-        <translation>
-            <numerusform>&lt;b&gt;已跳过 %Ln 个文件&lt;/b&gt;，因为它们正在使用中或受保护。请退出正在使用这些文件的应用，然后重试。</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) kept&lt;/b&gt; because something in them changed since the scan. Scan again to see what can go.</source>
         <translation>
             <numerusform>&lt;b&gt;已保留 %Ln 个项目&lt;/b&gt;，因为扫描后其中的内容有变化。请重新扫描，查看可以清理的内容。</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
+        <translation>
+            <numerusform>&lt;b&gt;已跳过 %Ln 个文件&lt;/b&gt;，因为它们正在使用中或受保护。请退出正在使用这些文件的应用，然后重新扫描以删除它们。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some items were moved to the %1 and the rest deleted permanently. You can still restore what was moved.</source>
+        <translation>部分项目已移到%1，其余已永久删除。移走的项目仍可还原。</translation>
+    </message>
+    <message>
+        <source>Moved to the %1. You can still restore anything.</source>
+        <translation>已移到%1。仍可还原任何项目。</translation>
     </message>
 </context>
 <context>
@@ -1048,18 +1080,6 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
         <translation>
             <numerusform>已选择 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt;，共 %3 · %Ln 个文件</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>名称</translation>
-    </message>
-    <message>
-        <source>Last opened</source>
-        <translation>上次打开</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>大小</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -1745,10 +1765,6 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
         <translation>大于此大小的文件会显示在“空间地图”中。</translation>
     </message>
     <message>
-        <source>Used by the Space Map’s “Unused” filter.</source>
-        <translation>用于“空间地图”的“未使用”筛选。</translation>
-    </message>
-    <message>
         <source>Recent cleanups</source>
         <translation>最近的清理</translation>
     </message>
@@ -1775,6 +1791,34 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
     <message>
         <source>Put back what this cleanup moved to the %1. Nothing that is in its place now is replaced.</source>
         <translation>将本次清理移到%1的内容放回原处。不会替换目前位于原位置的任何内容。</translation>
+    </message>
+    <message>
+        <source>Used by the “Unused” filter.</source>
+        <translation>用于“未使用”筛选器。</translation>
+    </message>
+    <message>
+        <source>%1 in all: the %2 emptied, items deleted permanently or moved to it</source>
+        <translation>共 %1：已清空%2，项目已永久删除或移到其中</translation>
+    </message>
+    <message>
+        <source>%1 moved to the %2 or deleted permanently</source>
+        <translation>%1 已移到%2或永久删除</translation>
+    </message>
+    <message>
+        <source>%1 in all: the %2 emptied, then items moved to it</source>
+        <translation>共 %1：先清空%2，再将项目移入</translation>
+    </message>
+    <message>
+        <source>%1 freed: items deleted permanently and the %2 emptied</source>
+        <translation>已释放 %1：项目已永久删除，%2已清空</translation>
+    </message>
+    <message>
+        <source>The %1 was emptied: %2 freed</source>
+        <translation>已清空%1：释放 %2</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>未清理任何内容</translation>
     </message>
 </context>
 <context>
@@ -1858,10 +1902,6 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
         <translation>智能扫描</translation>
     </message>
     <message>
-        <source>Find Large Files</source>
-        <translation>查找大文件</translation>
-    </message>
-    <message>
         <source>Settings</source>
         <translation>设置</translation>
     </message>
@@ -1876,6 +1916,10 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
     <message>
         <source>%1 · %2 free</source>
         <translation>%1 · %2 可用</translation>
+    </message>
+    <message>
+        <source>Space Map</source>
+        <translation>空间地图</translation>
     </message>
 </context>
 <context>

@@ -237,6 +237,34 @@
         <source>%1 is left out: its name is not valid text.</source>
         <translation>已略過 %1：其名稱不是有效文字。</translation>
     </message>
+    <message>
+        <source>npm cache</source>
+        <translation>npm 快取</translation>
+    </message>
+    <message>
+        <source>Yarn cache</source>
+        <translation>Yarn 快取</translation>
+    </message>
+    <message>
+        <source>pip cache</source>
+        <translation>pip 快取</translation>
+    </message>
+    <message>
+        <source>NuGet HTTP cache</source>
+        <translation>NuGet HTTP 快取</translation>
+    </message>
+    <message>
+        <source>Go build cache</source>
+        <translation>Go 建置快取</translation>
+    </message>
+    <message>
+        <source>Gradle caches</source>
+        <translation>Gradle 快取</translation>
+    </message>
+    <message>
+        <source>Cargo registry cache</source>
+        <translation>Cargo 登錄檔快取</translation>
+    </message>
 </context>
 <context>
     <name>Cleaner</name>
@@ -464,10 +492,6 @@
         <translation>所選的 %1 皆無法清理。</translation>
     </message>
     <message>
-        <source>You can still restore what was moved. Its space comes back when the %1 is emptied.</source>
-        <translation>移走的項目仍可還原。清空%1後才會釋放其空間。</translation>
-    </message>
-    <message>
         <source>No app could open %1</source>
         <translation>沒有應用程式能開啟 %1</translation>
     </message>
@@ -546,16 +570,24 @@
         <translation>以相同方式再次清理略過的檔案</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them, then try again.</source>
-        <translation>
-            <numerusform>&lt;b&gt;已略過 %Ln 個檔案&lt;/b&gt;，因為它們正在使用中或受到保護。請結束正在使用這些檔案的應用程式，然後再試一次。</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) kept&lt;/b&gt; because something in them changed since the scan. Scan again to see what can go.</source>
         <translation>
             <numerusform>&lt;b&gt;已保留 %Ln 個項目&lt;/b&gt;，因為掃描後其中的內容有變更。請重新掃描，查看可以清理的內容。</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt; because they were in use or protected. Quit the apps using them and rescan to remove them.</source>
+        <translation>
+            <numerusform>&lt;b&gt;已略過 %Ln 個檔案&lt;/b&gt;，因為它們正在使用中或受到保護。請結束正在使用這些檔案的應用程式，然後重新掃描以移除它們。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some items were moved to the %1 and the rest deleted permanently. You can still restore what was moved.</source>
+        <translation>部分項目已移到%1，其餘已永久刪除。移走的項目仍可還原。</translation>
+    </message>
+    <message>
+        <source>Moved to the %1. You can still restore anything.</source>
+        <translation>已移到%1。仍可還原任何項目。</translation>
     </message>
 </context>
 <context>
@@ -1048,18 +1080,6 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
         <translation>
             <numerusform>已選取 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt;，共 %3 · %Ln 個檔案</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>名稱</translation>
-    </message>
-    <message>
-        <source>Last opened</source>
-        <translation>上次開啟</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>大小</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -1745,10 +1765,6 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
         <translation>大於此大小的檔案會顯示在「空間地圖」中。</translation>
     </message>
     <message>
-        <source>Used by the Space Map’s “Unused” filter.</source>
-        <translation>用於「空間地圖」的「未使用」篩選。</translation>
-    </message>
-    <message>
         <source>Recent cleanups</source>
         <translation>最近的清理</translation>
     </message>
@@ -1775,6 +1791,34 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
     <message>
         <source>Put back what this cleanup moved to the %1. Nothing that is in its place now is replaced.</source>
         <translation>將本次清理移到%1的內容放回原處。不會取代目前位於原位置的任何內容。</translation>
+    </message>
+    <message>
+        <source>Used by the “Unused” filter.</source>
+        <translation>用於「未使用」篩選器。</translation>
+    </message>
+    <message>
+        <source>%1 in all: the %2 emptied, items deleted permanently or moved to it</source>
+        <translation>共 %1：已清空%2，項目已永久刪除或移到其中</translation>
+    </message>
+    <message>
+        <source>%1 moved to the %2 or deleted permanently</source>
+        <translation>%1 已移到%2或永久刪除</translation>
+    </message>
+    <message>
+        <source>%1 in all: the %2 emptied, then items moved to it</source>
+        <translation>共 %1：先清空%2，再將項目移入</translation>
+    </message>
+    <message>
+        <source>%1 freed: items deleted permanently and the %2 emptied</source>
+        <translation>已釋放 %1：項目已永久刪除，%2已清空</translation>
+    </message>
+    <message>
+        <source>The %1 was emptied: %2 freed</source>
+        <translation>已清空%1：釋放 %2</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>未清理任何項目</translation>
     </message>
 </context>
 <context>
@@ -1858,10 +1902,6 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
         <translation>智慧掃描</translation>
     </message>
     <message>
-        <source>Find Large Files</source>
-        <translation>尋找大型檔案</translation>
-    </message>
-    <message>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
@@ -1876,6 +1916,10 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
     <message>
         <source>%1 · %2 free</source>
         <translation>%1 · %2 可用</translation>
+    </message>
+    <message>
+        <source>Space Map</source>
+        <translation>空間地圖</translation>
     </message>
 </context>
 <context>

@@ -268,6 +268,8 @@ private slots:
         QTest::newRow("recommended resets")
             << QStringList{"all on", "item temp a.bin off", "recommended"} << "2 0 0 0" << 3;
         QTest::newRow("empty category ticked") << QStringList{"cat thumbs on"} << "2 2 0 0" << 1;
+        QTest::newRow("an exclusion after the scan leaves the results")
+            << QStringList{"item temp b.bin off", "exclude temp a.bin"} << "1 0 0 0" << 2;
     }
 
     void selection()
@@ -290,6 +292,8 @@ private slots:
                 state.setItemSelected(w.at(1), fx.item(w.at(1), w.at(2)), on);
             else if (w.at(0) == QLatin1String("all"))
                 state.selectAll(on);
+            else if (w.at(0) == QLatin1String("exclude"))
+                AppSettings::instance()->setExclusions({fx.item(w.at(1), w.at(2))});
             else
                 state.selectRecommended();
         }
@@ -299,6 +303,8 @@ private slots:
             got.append(QString::number(state.checkState(QLatin1String(id))));
         QCOMPARE(got.join(u' '), states);
         QCOMPARE(spy.count(), emitted);
+        for (const ScanItem &i : state.findResult(QStringLiteral("temp"))->items)
+            QVERIFY(!AppSettings::instance()->exclusions().contains(i.path));
 
         // The cleaner receives exactly the ticked items, with totals to match;
         // exclusions exist only inside selected categories.
@@ -347,7 +353,11 @@ private slots:
         QVERIFY(fx.made);
         AppState &state = fx.state;
         state.setOverrides({{}, toTrash, {}});
+        // The disk is read again when a scan starts and ends and when a
+        // cleanup starts.
+        QSignalSpy volume(&state, &AppState::volumeChanged);
         QVERIFY(runScan(state));
+        QCOMPARE(volume.count(), 2);
         const qint64 freedBefore = AppSettings::instance()->freedHistory(1).value(0);
         const QString b = fx.item(QStringLiteral("temp"), QStringLiteral("b.bin"));
         state.setItemSelected(QStringLiteral("temp"), b, false);
@@ -434,6 +444,8 @@ private slots:
         QCOMPARE(both.freedBytes, first.freedBytes + 4096);
         QCOMPARE(both.filesRemoved, first.filesRemoved + 1);
         QCOMPARE(both.logPath, first.logPath);
+        QCOMPARE(both.retryLogPaths.size(), 1);
+        QVERIFY(both.retryLogPaths.at(0) != first.logPath && QFileInfo::exists(both.retryLogPaths.at(0)));
         QVERIFY(!state.canRetrySkipped());
     }
 

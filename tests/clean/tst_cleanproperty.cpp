@@ -782,7 +782,8 @@ QStringList Case::checkLog(const CleanReport &report) const
         const bool removal = word == QLatin1String("TRASHED") || word == QLatin1String("DELETED");
         if (!removal && word != QLatin1String("EXCLUDED") && word != QLatin1String("SKIPPED") && word != QLatin1String("BUSY"))
             continue;
-        const QString path = CleanupLog::readPath(word == QLatin1String("EXCLUDED") ? rest : rest.left(rest.lastIndexOf(removal ? QLatin1String("  ") : QLatin1String("  ("))));
+        const bool reasoned = word != QLatin1String("EXCLUDED") || rest.endsWith(QLatin1String("  (user data, not a cache)"));
+        const QString path = CleanupLog::readPath(!reasoned ? rest : rest.left(rest.lastIndexOf(removal ? QLatin1String("  ") : QLatin1String("  ("))));
         const auto item = std::find_if(m_places.cbegin(), m_places.cend(), [&](const Place &p) { return p.path == bytesOf(path); });
         named.insert(path);
         if (word == QLatin1String("SKIPPED") && !rest.endsWith(QLatin1String(" is running)"))

@@ -418,6 +418,7 @@ const QList<Row> &rows()
         {.name = "user data in a tool's cache, local builds and linked files",
          .setup = [](Case &c) {
              for (const char *f : {"c/tool/blob.bin", "c/tool/token", "c/tool/settings.json", "c/tool/LocalHistory/x",
+                                   "c/tool/keepassxc/db",
                                    "c/tool/deep/settings.json", "m2/org/x/1.0/x-1.0.jar", "m2/me/app/1.0/app-1.0.jar",
                                    "store/files/ab/linked", "store/files/cd/single"})
                  c.file(QString::fromLatin1(f));
@@ -432,15 +433,19 @@ const QList<Row> &rows()
              c.category("dev", 1, {tool, m2, store});
              c.args = {"--category", "dev"};
          },
-         .kept = {"c/tool/token", "c/tool/settings.json", "c/tool/LocalHistory/x", "m2/me/app/1.0/app-1.0.jar",
+         .kept = {"c/tool/token", "c/tool/settings.json", "c/tool/LocalHistory/x", "c/tool/keepassxc/db",
+                  "m2/me/app/1.0/app-1.0.jar",
                   "store/files/ab/linked", "proj/node_modules/linked"},
          .gone = {"c/tool/blob.bin", "c/tool/deep/settings.json", "m2/org/x/1.0/x-1.0.jar", "store/files/cd/single"},
+         .exitCode = 1,
          .logLines = {"EXCLUDED @/c/tool/LocalHistory  (user data, not a cache)",
                       "EXCLUDED @/c/tool/settings.json  (user data, not a cache)",
                       "EXCLUDED @/c/tool/token  (user data, not a cache)",
-                      "EXCLUDED @/m2/me/app/1.0  (user data, not a cache)"},
+                      "EXCLUDED @/m2/me/app/1.0  (user data, not a cache)",
+                      "SKIPPED  @/c/tool/keepassxc  (protected app data)"},
          .freed = 20480,
-         .removed = 5},
+         .removed = 5,
+         .skipped = 1},
         {.name = "a tree deeper than the open files allowed",
          .setup = [](Case &c) {
              QVERIFY(!c.tmp.makeDeepChain("c/app/deep", 300, "bottom").isEmpty());

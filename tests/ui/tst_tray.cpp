@@ -177,7 +177,7 @@ private slots:
 
     void menuEntries()
     {
-        // Open, -, Smart Scan, Find Large Files, -, drive, -, Settings, Check for Updates, -, Quit
+        // Open, -, Smart Scan, Space Map, -, drive, -, Settings, Check for Updates, -, Quit
         Rig rig;
         QVERIFY(!rig.tray->driveAction()->isEnabled());
 

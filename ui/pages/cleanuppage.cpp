@@ -633,12 +633,7 @@ void CleanupPage::fillDoneView()
         break;
     }
     m_modeLine->setVisible(m_outcome != Failed);
-    if (report.trashedBytes > 0)
-        m_modeLine->setText(CleanupText::tr("You can still restore what was moved. Its space comes back when the %1 "
-                                            "is emptied.")
-                                .arg(bin));
-    else
-        m_modeLine->setText(CleanupText::tr("Items were deleted permanently."));
+    updateModeLine();
 
     const qint64 before = m_state->availableBeforeClean();
     const qint64 now = m_state->volume().availableBytes;
@@ -655,8 +650,8 @@ void CleanupPage::fillDoneView()
     if (report.skippedCount > 0) {
         const int count = int(std::min<qint64>(report.skippedCount, std::numeric_limits<int>::max()));
         text = CleanupText::tr(
-            "<b>%Ln file(s) skipped</b> because they were in use or protected. Quit the apps using them, "
-            "then try again.",
+            "<b>%Ln file(s) skipped</b> because they were in use or protected. Quit the apps using them and "
+            "rescan to remove them.",
             nullptr, count);
         if (!report.skippedSamples.isEmpty()) {
             const QString sample = cleanup::elideMiddle(m_skippedNote->label(), report.skippedSamples.first(), 360);
@@ -692,8 +687,28 @@ void CleanupPage::fillDoneView()
     updateRestoreButton();
 }
 
+// What became of what the cleanup moved: still in the bin, deleted, or put
+// back since.
+void CleanupPage::updateModeLine()
+{
+    const CleanReport &report = m_state->lastReport();
+    const QString bin = recycleBinName();
+    if (m_state->lastCleanupRestored())
+        m_modeLine->setText(AppState::restoreSummary(m_state->lastRestore()));
+    else if (report.trashedBytes > 0 && report.freedBytes > 0)
+        m_modeLine->setText(CleanupText::tr("Some items were moved to the %1 and the rest deleted permanently. You can "
+                                            "still restore what was moved.")
+                                .arg(bin));
+    else if (report.trashedBytes > 0)
+        m_modeLine->setText(CleanupText::tr("Moved to the %1. You can still restore anything.").arg(bin));
+    else
+        m_modeLine->setText(CleanupText::tr("Items were deleted permanently."));
+}
+
 void CleanupPage::updateRestoreButton()
 {
+    if (m_state->phase() == AppState::Done)
+        updateModeLine();
     const bool running = m_state->restoreRunning();
     m_restoreAll->setVisible(m_state->lastCleanupRestorable() || running);
     m_restoreAll->setEnabled(!running);
@@ -702,8 +717,11 @@ void CleanupPage::updateRestoreButton()
 
 void CleanupPage::openLog()
 {
+    // A run tried again wrote a log for each try: the folder shows them all.
     const QString log = m_state->lastReport().logPath;
-    const QString target = !log.isEmpty() && QFileInfo::exists(log) ? log : CleanupLog::folder();
+    const QString target = !log.isEmpty() && QFileInfo::exists(log) && m_state->lastReport().retryLogPaths.isEmpty()
+        ? log
+        : CleanupLog::folder();
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(target)))
         m_state->notify(CleanupText::tr("No app could open %1").arg(QDir::toNativeSeparators(target)));
 }

@@ -93,6 +93,7 @@ private:
     void fillDoneView();
     void openLog();
     void updateRestoreButton();
+    void updateModeLine();
     void reveal(const QString &path);
     void restartElevated();
 

@@ -96,13 +96,9 @@ QVariant LargeFilesModel::headerData(int section, Qt::Orientation orientation, i
     }
     if (role != Qt::DisplayRole)
         return {};
-    // The hidden Kind column keeps its English title, like the kind labels.
-    static const char *const titles[ColumnCount] = {"", QT_TRANSLATE_NOOP("LargeFilesPage", "Name"), "Kind",
-                                                    QT_TRANSLATE_NOOP("LargeFilesPage", "Last opened"),
-                                                    QT_TRANSLATE_NOOP("LargeFilesPage", "Size")};
-    QString text = section == CheckColumn || section == KindColumn ? QString::fromLatin1(titles[section])
-                                                                   : LargeFilesText::tr(titles[section]);
-    text = text.toUpper();
+    // The column titles stay as they are in every language, upper-cased.
+    static const char *const titles[ColumnCount] = {"", "Name", "Kind", "Last opened", "Size"};
+    QString text = QString::fromLatin1(titles[section]).toUpper();
     if (section == m_sortColumn && section != CheckColumn && section != KindColumn)
         text += m_sortOrder == Qt::AscendingOrder ? QStringLiteral("  \u2191") : QStringLiteral("  \u2193");
     return text;

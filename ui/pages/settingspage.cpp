@@ -258,7 +258,7 @@ void SettingsPage::buildCleaning(QVBoxLayout *column)
                                    })));
 
     section.add(makeRow(QStringLiteral("clock"), SettingsText::tr("Consider files old after"),
-                        SettingsText::tr("Used by the Space Map’s “Unused” filter."),
+                        SettingsText::tr("Used by the “Unused” filter."),
                         makeSelect("oldMonths",
                                    {{SettingsText::tr("3 months"), 3},
                                     {SettingsText::tr("6 months"), 6},
@@ -427,8 +427,23 @@ void SettingsPage::rebuildCleanups()
             line->show();
         }
         const QString when = locale.toString(c.started, QLocale::ShortFormat);
-        const QString what = c.toTrash ? SettingsText::tr("%1 moved to the %2").arg(c.freedText, recycleBinName())
-                                       : SettingsText::tr("%1 deleted permanently").arg(c.freedText);
+        // Named by what the run did, with its summary's total.
+        const QString bin = recycleBinName();
+        QString what;
+        if (c.moved && c.deleted)
+            what = c.emptied ? SettingsText::tr("%1 in all: the %2 emptied, items deleted permanently or moved to it")
+                                   .arg(c.freedText, bin)
+                             : SettingsText::tr("%1 moved to the %2 or deleted permanently").arg(c.freedText, bin);
+        else if (c.moved)
+            what = c.emptied ? SettingsText::tr("%1 in all: the %2 emptied, then items moved to it").arg(c.freedText, bin)
+                             : SettingsText::tr("%1 moved to the %2").arg(c.freedText, bin);
+        else if (c.deleted)
+            what = c.emptied ? SettingsText::tr("%1 freed: items deleted permanently and the %2 emptied").arg(c.freedText, bin)
+                             : SettingsText::tr("%1 deleted permanently").arg(c.freedText);
+        else if (c.emptied)
+            what = SettingsText::tr("The %1 was emptied: %2 freed").arg(bin, c.freedText);
+        else
+            what = SettingsText::tr("Nothing was cleaned");
         auto *detail = new QLabel(what);
         detail->setProperty("role", QStringLiteral("sub"));
         Button *restore = nullptr;
