@@ -14,6 +14,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <tuple>
+
 #include <memory>
 
 namespace {
@@ -398,6 +400,17 @@ private slots:
             QVERIFY(QTest::qWaitFor([&] { return !state.isMeasuring(QStringLiteral("temp")); }, 20000));
         }
         QCOMPARE(results.count(), 2);
+
+        // The log folder remembers the run by what it did; Restore is offered
+        // while something of it is still in the bin.
+        AppState::PastCleanup past = state.recentCleanups(1).value(0);
+        QCOMPARE(std::tuple(past.logPath, past.moved, past.deleted, past.restorable),
+                 std::tuple(report.logPath, toTrash, !toTrash, toTrash));
+        if (toTrash) {
+            state.restoreCleanup(past.logPath);
+            QVERIFY(QTest::qWaitFor([&] { return state.lastCleanupRestored(); }, 20000));
+            QVERIFY(!state.recentCleanups(1).value(0).restorable);
+        }
 
         state.dismissDone();
         QCOMPARE(state.phase(), AppState::Results);
