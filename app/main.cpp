@@ -6,6 +6,7 @@
 
 #include "app/appstate.h"
 #include "app/platform.h"
+#include "app/singleinstance.h"
 #include "app/startupoptions.h"
 #include "app/tray.h"
 #include "app/trayduties.h"
@@ -26,6 +27,14 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Varnholt"));
     QCoreApplication::setOrganizationName(QStringLiteral("Varnholt"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VARNHOLT_VERSION));
+    const StartupOptions options = StartupOptions::parse(QCoreApplication::arguments());
+
+    // One copy per user session: a later start brings the running one
+    // forward, or for a background start leaves it as it is, and ends.
+    SingleInstance instance;
+    if (!instance.claim(options.background ? SingleInstance::Request::Nothing : SingleInstance::Request::Show))
+        return 0;
+
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // The engines' signals carry these records across threads; they must be
     // known before the first engine exists.
@@ -42,11 +51,10 @@ int main(int argc, char *argv[])
     auto state = std::make_unique<AppState>();
     auto window = std::make_unique<ui::MainWindow>(state.get());
 
-    const StartupOptions options = StartupOptions::parse(QCoreApplication::arguments());
-
     window->restoreWindowGeometry();
     ui::MainWindow *w = window.get();
     QObject::connect(&app, &QCoreApplication::aboutToQuit, w, [w] { w->saveWindowGeometry(); });
+    QObject::connect(&instance, &SingleInstance::showRequested, w, &ui::MainWindow::showAndRaise);
 
     switch (options.initialShow(w->tray()->isVisible())) {
     case StartupOptions::Show::Normal:

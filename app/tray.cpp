@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QWidget>
 
 #include "app/appsettings.h"
@@ -19,6 +20,9 @@ Tray::Tray(QWidget *window, AppState *state, MenuFactory menuFactory)
     : QObject(window), m_window(window), m_state(state), m_menuFactory(std::move(menuFactory))
 {
     connect(AppSettings::instance(), &AppSettings::changed, this, &Tray::sync);
+    auto *timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, &Tray::poll);
+    timer->start(kPollMs);
     sync();
 }
 
@@ -44,6 +48,15 @@ bool Tray::isVisible() const
     return m_icon && m_icon->isVisible();
 }
 
+void Tray::poll()
+{
+    // Asking can cost a D-Bus connection; with the icon docked and the window
+    // showing, nothing depends on the answer until the window is closed.
+    if (isVisible() && m_window && m_window->isVisible())
+        return;
+    sync();
+}
+
 void Tray::sync()
 {
     const bool avail = available();
@@ -52,6 +65,8 @@ void Tray::sync()
     if (!avail) {
         delete m_icon;
         m_icon = nullptr;
+        if (m_window && !m_window->isVisible())
+            showAndRaise(m_window);
         return;
     }
     if (!m_icon) {

@@ -15,8 +15,12 @@ class QWidget;
 namespace ui {
 
 // The notification-area icon with its menu. The icon exists exactly while
-// the system offers a tray; `sync` runs on every settings change, so an icon
-// lost with the tray host comes back at the next change after the host does.
+// the system offers a tray. A tray host can start after the program (the
+// panel at login) or go away (the panel quits), and Qt has no public signal
+// for either, so the tray looks every kPollMs while it has no icon or the
+// window is hidden; the close request looks for itself. When the host goes
+// while the window is hidden, the window is shown: it would be out of reach
+// otherwise.
 //
 // Owner's part (the main window): create it with the window and the state
 // after the toast; connect `showPageRequested` to showPage and
@@ -32,6 +36,7 @@ class Tray final : public QObject
 
 public:
     static constexpr int kBalloonMs = 6000;
+    static constexpr int kPollMs = 3000;
 
     // Makes the context menu; its parent is the window. Without one the tray
     // uses a plain QMenu.
@@ -42,7 +47,7 @@ public:
     ~Tray() override;
 
     // Creates or deletes the icon so that its existence matches the tray's
-    // availability.
+    // availability; runs on every settings change too.
     void sync();
     // The icon exists and is visible.
     bool isVisible() const;
@@ -69,6 +74,7 @@ signals:
 
 private:
     bool available() const;
+    void poll();
     void buildMenu();
     void onActivated(int reason);
 

@@ -32,6 +32,15 @@ void quitSoon(const QuitFunction &quit)
     });
 }
 
+// The tray as it is now, not at the last poll.
+bool trayShown(Tray *tray)
+{
+    if (!tray)
+        return false;
+    tray->sync();
+    return tray->isVisible();
+}
+
 bool closeDialogOpen(const QWidget *host)
 {
     for (Overlay *overlay : Overlay::openIn(host))
@@ -44,8 +53,10 @@ bool closeDialogOpen(const QWidget *host)
 
 CloseDecision decideClose(int closeAction, bool trayVisible, bool quitting, bool dialogOpen)
 {
-    if (quitting || !trayVisible)
+    if (quitting)
         return CloseDecision::Accept;
+    if (!trayVisible)
+        return CloseDecision::Quit;
     switch (closeAction) {
     case AppSettings::KeepRunning:
         return CloseDecision::HideToTray;
@@ -60,9 +71,8 @@ CloseDecision decideClose(int closeAction, bool trayVisible, bool quitting, bool
 
 bool handleCloseRequest(QWidget *window, QWidget *overlayHost, Tray *tray, bool quitting, QuitFunction quit)
 {
-    const bool trayVisible = tray && tray->isVisible();
-    const CloseDecision decision = decideClose(AppSettings::instance()->closeAction(), trayVisible, quitting,
-                                               closeDialogOpen(overlayHost));
+    const CloseDecision decision = decideClose(AppSettings::instance()->closeAction(), !quitting && trayShown(tray),
+                                               quitting, closeDialogOpen(overlayHost));
     switch (decision) {
     case CloseDecision::Accept:
         return true;
@@ -88,7 +98,7 @@ bool handleCloseRequest(QWidget *window, QWidget *overlayHost, Tray *tray, bool 
                          if (remember)
                              AppSettings::instance()->setCloseAction(keepInTray ? AppSettings::KeepRunning
                                                                                 : AppSettings::Quit);
-                         if (keepInTray)
+                         if (keepInTray && trayShown(guardedTray))
                              hideToTray(guardedWindow, guardedTray);
                          else
                              quitSoon(quit);
@@ -123,10 +133,8 @@ void showAndRaise(QWidget *window)
 {
     if (!window)
         return;
-    if (window->isMinimized())
-        window->showNormal();
-    else
-        window->show();
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
     window->raise();
     window->activateWindow();
 }

@@ -24,9 +24,9 @@ class Tray;
 // ---- closing the window -----------------------------------------------------
 
 enum class CloseDecision {
-    Accept,      // let the window close (quitting, or no tray icon to live in)
+    Accept,      // let the window close: the application is quitting
     HideToTray,  // stored choice "keep running"
-    Quit,        // stored choice "quit": quit right after the event
+    Quit,        // quit right after the event: stored choice "quit", or no tray icon to live in
     Ask,         // show the close dialog
     Stay,        // unknown stored value, or a close dialog is already open
 };
@@ -34,13 +34,18 @@ enum class CloseDecision {
 // The decision for a close request. `closeAction` is the stored setting
 // (0 Ask, 1 KeepRunning, 2 Quit); any other value keeps the window open while
 // a tray icon is shown. `quitting` is set once the application starts to quit.
+// Closing the window never ends the program by itself (quitOnLastWindowClosed
+// is off): without a tray the decision is to quit, so a tray that comes or
+// goes after the start is followed.
 CloseDecision decideClose(int closeAction, bool trayVisible, bool quitting, bool dialogOpen = false);
 
 // Quits the application; replaceable so tests do not end their own loop.
 using QuitFunction = std::function<void()>;
 
 // Everything the window's closeEvent does after saving its geometry. Returns
-// whether to accept the event. For Ask it restores a minimised window and
+// whether to accept the event. The tray is asked afresh (Tray::sync) first,
+// and again when the dialog's "keep running" is chosen: a tray host gone in
+// the meantime makes both quit. For Ask it restores a minimised window and
 // opens the close dialog in `overlayHost`, whose choice stores the setting
 // when remembered, then hides to the tray or quits. Quits are deferred to
 // the event loop so that the close event finishes first.
@@ -58,8 +63,9 @@ void hideToTray(QWidget *window, Tray *tray);
 // Whether the one-time notice was already shown ("ui/trayNoticeShown").
 bool trayNoticeShown();
 
-// A minimised window is shown normal, any other shown; then raised and
-// activated. MainWindow::showAndRaise calls this.
+// Shows the window out of the tray or out of its minimised state, leaving
+// its other states (maximised, full screen) as they are; then raises and
+// activates it. MainWindow::showAndRaise calls this.
 void showAndRaise(QWidget *window);
 
 // ---- notices ------------------------------------------------------------------

@@ -10,7 +10,6 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QStackedWidget>
-#include <QSystemTrayIcon>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -106,7 +105,8 @@ MainWindow::MainWindow(AppState *state, const Options &options, QWidget *parent)
     // The quit event reaches the application before any window is asked to
     // close, which is what lets the close event tell quitting from closing.
     qApp->installEventFilter(this);
-    QGuiApplication::setQuitOnLastWindowClosed(!QSystemTrayIcon::isSystemTrayAvailable());
+    // The close rules quit when there is no tray to live in (app/trayduties.h).
+    QGuiApplication::setQuitOnLastWindowClosed(false);
 
     m_updater = new Updater(this, options.manifestUrl, options.trustedDomain);
     if (options.autoUpdateDelayMs >= 0) {

@@ -80,7 +80,7 @@ private slots:
         QTest::newRow("out of range 3") << 3 << true << false << false << CloseDecision::Stay;
         QTest::newRow("out of range -1") << -1 << true << false << false << CloseDecision::Stay;
         for (int action : {0, 1, 2, 7}) {
-            QTest::addRow("no tray, action %d", action) << action << false << false << false << CloseDecision::Accept;
+            QTest::addRow("no tray, action %d", action) << action << false << false << false << CloseDecision::Quit;
             QTest::addRow("quitting, action %d", action) << action << true << true << true << CloseDecision::Accept;
         }
     }
@@ -105,6 +105,8 @@ private slots:
         QTest::newRow("quit, remembered") << "quit" << true << int(AppSettings::Quit) << true << 1;
         QTest::newRow("quit, not remembered") << "quit" << false << int(AppSettings::Ask) << true << 1;
         QTest::newRow("dismissed changes nothing") << "escape" << true << int(AppSettings::Ask) << true << 0;
+        QTest::newRow("keep, the tray gone meanwhile") << "keep, no tray" << true << int(AppSettings::KeepRunning)
+                                                       << true << 1;
     }
 
     void closeDialogChoice()
@@ -125,17 +127,19 @@ private slots:
         QCOMPARE(Overlay::openIn(&rig.window).size(), 1);
         if (!remember)
             dialog->rememberBox()->click();
+        if (choice == "keep, no tray")
+            rig.tray->setAvailabilityProbe([] { return false; });
         if (choice == "escape")
             QTest::keyClick(dialog, Qt::Key_Escape);
         else
-            QTest::mouseClick(choice == "keep" ? dialog->keepButton() : dialog->quitButton(), Qt::LeftButton);
+            QTest::mouseClick(choice.startsWith("keep") ? dialog->keepButton() : dialog->quitButton(), Qt::LeftButton);
         QCOMPARE(rig.quits, 0); // deferred until the close event is over
         QTRY_VERIFY(dialog.isNull());
         QTRY_COMPARE(rig.quits, quits);
         QCOMPARE(AppSettings::instance()->closeAction(), stored);
         QCOMPARE(rig.window.isVisible(), visible);
         QCOMPARE(trayNoticeShown(), !visible);
-        if (stored == AppSettings::KeepRunning) {
+        if (stored == AppSettings::KeepRunning && !visible) {
             // Later closes hide at once, without a dialog.
             showAndRaise(&rig.window);
             QVERIFY(!rig.close());
@@ -143,12 +147,27 @@ private slots:
         }
     }
 
-    void storedQuitQuitsWithoutDialog()
+    // The tray is asked again at the close: one gone since the last look
+    // leaves nothing to hide in.
+    void quitsWithoutDialog_data()
     {
+        QTest::addColumn<int>("action");
+        QTest::addColumn<bool>("trayGone");
+        QTest::newRow("stored quit") << int(AppSettings::Quit) << false;
+        QTest::newRow("ask, the tray gone") << int(AppSettings::Ask) << true;
+        QTest::newRow("keep running, the tray gone") << int(AppSettings::KeepRunning) << true;
+    }
+
+    void quitsWithoutDialog()
+    {
+        QFETCH(int, action);
+        QFETCH(bool, trayGone);
         Rig rig;
-        AppSettings::instance()->setCloseAction(AppSettings::Quit);
+        AppSettings::instance()->setCloseAction(action);
+        if (trayGone)
+            rig.tray->setAvailabilityProbe([] { return false; });
         QVERIFY(!rig.close());
-        QVERIFY(!rig.dialog());
+        QVERIFY(!rig.dialog() && rig.window.isVisible());
         QTRY_COMPARE(rig.quits, 1);
     }
 
@@ -165,13 +184,14 @@ private slots:
     {
         Rig rig;
         QVERIFY(rig.tray->icon());
+        // The host goes while the window is hidden in the tray: the window
+        // comes back, out of reach otherwise.
+        rig.window.hide();
         rig.tray->setAvailabilityProbe([] { return false; });
-        rig.tray->sync();
-        QVERIFY(!rig.tray->icon() && !rig.tray->isVisible());
-        // The icon comes back at the next settings change after the host does.
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.tray->icon() && rig.window.isVisible(), 2 * Tray::kPollMs);
+        // The icon comes back at the next look after the host does.
         rig.tray->setAvailabilityProbe([] { return true; });
-        AppSettings::instance()->setOldMonths(AppSettings::instance()->oldMonths() + 1);
-        QVERIFY(rig.tray->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(rig.tray->isVisible(), 2 * Tray::kPollMs);
         QCOMPARE(rig.tray->icon()->contextMenu(), rig.tray->menu());
     }
 
