@@ -474,7 +474,7 @@ void AppState::startClean()
     if (sel.isEmpty() || m_cleaner->isRunning() || m_restorer->isRunning())
         return;
     if (!settingsReadable()) {
-        emit toast(tr("Nothing was cleaned: your settings cannot be read."), false);
+        emit toast(tr("Nothing was cleaned: your settings cannot be read."), false, true);
         return;
     }
     m_availableBeforeClean = m_volume.availableBytes;
@@ -502,7 +502,7 @@ void AppState::retrySkipped()
     if (!canRetrySkipped())
         return;
     if (!settingsReadable()) {
-        emit toast(tr("Nothing was cleaned: your settings cannot be read."), false);
+        emit toast(tr("Nothing was cleaned: your settings cannot be read."), false, true);
         return;
     }
     const QList<CategoryResult> input = retryInput(m_lastCleanInput, m_lastReport.busy);
@@ -722,7 +722,7 @@ void AppState::cancelLargeScan()
 
 void AppState::notify(const QString &text)
 {
-    emit toast(text, false);
+    emit toast(text, false, true);
 }
 
 void AppState::startLargeScan()
@@ -833,7 +833,7 @@ void AppState::onLargeMoveFinished(const LargeMove &move)
     QString message = tr("%1 (%2) moved to the %3").arg(files, formatSize(move.movedBytes), recycleBinName());
     if (!move.skipped.isEmpty())
         message += tr(" · %1 in use, skipped").arg(formatNumber(move.skipped.size()));
-    emit toast(message, moved >= 1);
+    emit toast(message, moved >= 1, !move.skipped.isEmpty());
     startLargeMove();
 }
 
@@ -846,11 +846,12 @@ void AppState::undoLastMove()
         if (!inBin.isEmpty() && restoreFromBin(inBin, source))
             ++restored;
     }
+    const bool fellShort = restored == 0 || restored < m_undoMoves.size();
     m_undoMoves.clear();
     refreshVolume();
     if (restored > 0 && !m_finder->isRunning() && !m_largeRunning)
         startLargeScan();
-    emit toast(tr("Restored %n file(s)", nullptr, restored), false);
+    emit toast(tr("Restored %n file(s)", nullptr, restored), false, fellShort);
 }
 
 void AppState::restoreCleanup(const QString &logPath)
@@ -875,7 +876,7 @@ void AppState::onRestoreFinished(const RestoreReport &report)
         m_lastCleanupRestorable = false;
     refreshVolume();
     emit restoreChanged();
-    emit toast(restoreSummary(report), false);
+    emit toast(restoreSummary(report), false, !report.logRead || report.restored == 0 || !report.left.isEmpty());
 }
 
 QString AppState::restoreSummary(const RestoreReport &report)
