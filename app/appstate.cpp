@@ -505,7 +505,7 @@ void AppState::startClean()
     if (sel.isEmpty() || m_cleaner->isRunning() || m_restorer->isRunning())
         return;
     if (!settingsReadable()) {
-        emit toast(tr("Nothing was cleaned: your settings cannot be read."), false);
+        emit toast(tr("Nothing was cleaned: your settings cannot be read."), false, true);
         return;
     }
     // "Available before" is the disk as the cleanup finds it.
@@ -536,7 +536,7 @@ void AppState::retrySkipped()
     if (!canRetrySkipped())
         return;
     if (!settingsReadable()) {
-        emit toast(tr("Nothing was cleaned: your settings cannot be read."), false);
+        emit toast(tr("Nothing was cleaned: your settings cannot be read."), false, true);
         return;
     }
     const QList<CategoryResult> input = retryInput(m_lastCleanInput, m_lastReport.busy + m_lastReport.leftRunning);
@@ -814,7 +814,7 @@ void AppState::cancelLargeScan()
 
 void AppState::notify(const QString &text)
 {
-    emit toast(text, false);
+    emit toast(text, false, true);
 }
 
 void AppState::startLargeScan()
@@ -925,7 +925,7 @@ void AppState::onLargeMoveFinished(const LargeMove &move)
     QString message = tr("%1 (%2) moved to the %3").arg(files, formatSize(move.movedBytes), recycleBinName());
     if (!move.skipped.isEmpty())
         message += tr(" · %1 in use, skipped").arg(formatNumber(move.skipped.size()));
-    emit toast(message, moved >= 1);
+    emit toast(message, moved >= 1, !move.skipped.isEmpty());
     startLargeMove();
 }
 
@@ -938,9 +938,10 @@ void AppState::undoLastMove()
         if (!inBin.isEmpty() && restoreFromBin(inBin, source))
             ++restored;
     }
+    const bool fellShort = restored == 0 || restored < m_undoMoves.size();
     m_undoMoves.clear();
     refreshVolume();
     if (restored > 0 && !m_finder->isRunning() && !m_largeRunning)
         startLargeScan();
-    emit toast(tr("Restored %n file(s)", nullptr, restored), false);
+    emit toast(tr("Restored %n file(s)", nullptr, restored), false, fellShort);
 }

@@ -211,7 +211,7 @@ public:
     // one may have deleted for good); empty when there is none.
     QString latestRestorableLog() const;
 
-    // A short message for the toast from the interface (a path that nothing
+    // A short warning for the toast from the interface (a path that nothing
     // could open, say).
     void notify(const QString &text);
 
@@ -248,7 +248,9 @@ signals:
     void largeFilesChanged();
     void largeProgress(qint64 checked, const QString &dir, int found, qint64 foundBytes,
                        const QList<LargeFile> &largest);
-    void toast(const QString &text, bool undoable);
+    // `warning`: something failed, was refused or stayed undone; the toast
+    // then shows an alert sign instead of the check of a success.
+    void toast(const QString &text, bool undoable, bool warning = false);
     // A restore started or finished.
     void restoreChanged();
     void restoreProgress(int done, int total, const QString &path);

@@ -75,7 +75,7 @@ void AppState::onRestoreFinished(const RestoreReport &report)
     }
     refreshVolume();
     emit restoreChanged();
-    emit toast(restoreSummary(sum), false);
+    emit toast(restoreSummary(sum), false, !sum.logRead || sum.restored == 0 || !sum.left.isEmpty());
 }
 
 QString AppState::restoreSummary(const RestoreReport &report)

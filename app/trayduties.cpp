@@ -152,7 +152,7 @@ void notify(QWidget *window, Toast *toast, Tray *tray, const QString &text)
     if (noticeRoute(showing, tray && tray->isVisible()) == NoticeRoute::Balloon)
         tray->showMessage(QStringLiteral("Varnholt"), text);
     else if (toast)
-        toast->showMessage(text, false);
+        toast->showMessage(text, false, Toast::Warning);
 }
 
 bool isLowSpace(qint64 totalBytes, qint64 availableBytes)

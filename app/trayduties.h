@@ -76,7 +76,8 @@ enum class NoticeRoute { Toast, Balloon };
 // gets a balloon; with neither, the toast.
 NoticeRoute noticeRoute(bool windowShowing, bool trayVisible);
 // MainWindow::notify calls this: routes `text` to the toast or to a balloon
-// titled "Varnholt".
+// titled "Varnholt". The notices are alerts (low space): the toast shows them
+// as warnings.
 void notify(QWidget *window, Toast *toast, Tray *tray, const QString &text);
 
 // ---- start-up checks ----------------------------------------------------------

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QPaintEvent>
 
+#include <algorithm>
 #include <cmath>
 
 #include "ui/theme.h"
@@ -45,8 +46,25 @@ AppMenu *AppMenu::addAppMenu(const QIcon &icon, const QString &title)
     auto *sub = new AppMenu(this);
     sub->setIcon(icon);
     sub->setTitle(title);
+    sub->m_bounds = m_bounds;
     addMenu(sub);
     return sub;
+}
+
+void AppMenu::keepInside(QWidget *window)
+{
+    m_bounds = window;
+    for (QAction *action : actions()) {
+        if (auto *sub = qobject_cast<AppMenu *>(action->menu()))
+            sub->keepInside(window);
+    }
+}
+
+QRect AppMenu::placedInside(QRect body, const QRect &bounds)
+{
+    body.moveLeft(std::max(bounds.left(), std::min(body.left(), bounds.right() + 1 - body.width())));
+    body.moveTop(std::max(bounds.top(), std::min(body.top(), bounds.bottom() + 1 - body.height())));
+    return body;
 }
 
 QString AppMenu::styleSheetText()
@@ -117,10 +135,25 @@ void AppMenu::showEvent(QShowEvent *event)
     // The visible body starts kMargin inside the widget; shift so that its
     // edge lines up with the anchor instead of the invisible margin.
     QWidget *window = parentWidget() ? parentWidget()->window() : nullptr;
-    if (window && window->isVisible() && !qobject_cast<QMenu *>(parentWidget())) {
+    auto *parentMenu = qobject_cast<QMenu *>(parentWidget());
+    if (window && window->isVisible() && !parentMenu) {
         const int windowX = window->geometry().x();
         move(x() < windowX ? x() + kMargin : x() - kMargin, y());
     }
+    if (!m_bounds || !m_bounds->isVisible())
+        return;
+    const QMargins margins(kMargin, kMargin, kMargin, kMargin);
+    // A little in from the window's edge, as the body sits from a card's.
+    const QRect bounds = m_bounds->geometry().marginsRemoved(QMargins(8, 8, 8, 8));
+    QRect body = geometry().marginsRemoved(margins);
+    if (parentMenu && body.right() > bounds.right()) {
+        // The body overlaps its parent's by as much as it would on the right.
+        const QRect parentBody = parentMenu->geometry().marginsRemoved(margins);
+        body.moveRight(parentBody.left() + std::max(0, parentBody.right() - body.left()));
+    }
+    body = placedInside(body, bounds);
+    if (body != geometry().marginsRemoved(margins))
+        move(body.topLeft() - QPoint(kMargin, kMargin));
 }
 
 void AppMenu::paintEvent(QPaintEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMenu>
+#include <QPointer>
 
 namespace ui {
 
@@ -26,6 +27,13 @@ public:
     // A submenu that is itself an AppMenu, so that it looks the same.
     AppMenu *addAppMenu(const QIcon &icon, const QString &title);
 
+    // Keeps the visible body of this menu and of its submenus inside
+    // `window`'s geometry (8 px in from its edges) where it fits: the title bar's menu opened near an
+    // edge moves in, a submenu that would leave the window on the right opens
+    // to the left of its parent. Not set for the tray's menu, which opens at
+    // the icon, outside any window.
+    void keepInside(QWidget *window);
+
     // The menu's style sheet for the current theme.
     static QString styleSheetText();
     // The widest of (text + trailing text + 84, or + 100 with a submenu) over
@@ -40,6 +48,11 @@ protected:
 private:
     void restyle();
     void dropStyleShadow();
+    // `body` moved (not resized) to lie inside `bounds`; one larger than the
+    // bounds keeps its top-left corner on them.
+    static QRect placedInside(QRect body, const QRect &bounds);
+
+    QPointer<QWidget> m_bounds;
 };
 
 } // namespace ui

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QMetaMethod>
 #include <QPainter>
 #include <QPaintEvent>
@@ -48,6 +49,18 @@ QBoxLayout *bareLayout(QBoxLayout *layout)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     return layout;
+}
+
+QString noAppCouldOpen(const QUrl &url)
+{
+    const QString target = url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toDisplayString();
+    return CleanupText::tr("No app could open %1").arg(target);
+}
+
+QString logFolderMissingText()
+{
+    return MenuBarText::tr("The log folder %1 could not be created.")
+        .arg(QDir::toNativeSeparators(CleanupLog::folder()));
 }
 
 } // namespace
@@ -140,8 +153,9 @@ MainWindow::MainWindow(AppState *state, const Options &options, QWidget *parent)
             if (m_state->phase() == AppState::Scanning)
                 showPage(PageCleanup);
         });
-        connect(m_state, &AppState::toast, this,
-                [this](const QString &text, bool undoable) { m_toast->showMessage(text, undoable); });
+        connect(m_state, &AppState::toast, this, [this](const QString &text, bool undoable, bool warning) {
+            m_toast->showMessage(text, undoable, warning ? Toast::Warning : Toast::Success);
+        });
     }
     connect(m_updater, &Updater::stateChanged, this, &MainWindow::onUpdaterStateChanged);
     connect(m_updater, &Updater::quitForUpdate, this, &MainWindow::quitApplication);
@@ -291,7 +305,7 @@ void MainWindow::showAndRaise()
 void MainWindow::checkForUpdates()
 {
     m_autoUpdateCheck = false;
-    (new UpdateDialog(m_updater, overlayHost()))->open();
+    openUpdateDialog();
     const int state = m_updater->state();
     if (state != Updater::Available && state != Updater::Downloading && state != Updater::Installing)
         m_updater->check();
@@ -317,7 +331,15 @@ void MainWindow::onUpdaterStateChanged()
                                                  !Overlay::openIn(overlayHost()).isEmpty());
     m_autoUpdateCheck = step.stillPending;
     if (step.openDialog)
-        (new UpdateDialog(m_updater, overlayHost()))->open();
+        openUpdateDialog();
+}
+
+void MainWindow::openUpdateDialog()
+{
+    auto *dialog = new UpdateDialog(m_updater, overlayHost());
+    connect(dialog, &UpdateDialog::warning, this,
+            [this](const QString &text) { m_toast->showMessage(text, false, Toast::Warning); });
+    dialog->open();
 }
 
 void MainWindow::setQuitFunction(QuitFunction quit)
@@ -343,12 +365,14 @@ AppMenu *MainWindow::buildAppMenu()
 
     AppMenu *help = menu->addAppMenu(named("menu-help"), MenuBarText::tr("Help"));
     connect(help->addAction(MenuBarText::tr("Guide")), &QAction::triggered, this,
-            [] { QDesktopServices::openUrl(AboutDialog::websiteUrl().resolved(QUrl(QStringLiteral("guide")))); });
+            [this] { openUrl(AboutDialog::websiteUrl().resolved(QUrl(QStringLiteral("guide")))); });
     connect(help->addAction(MenuBarText::tr("FAQ")), &QAction::triggered, this,
-            [] { QDesktopServices::openUrl(AboutDialog::websiteUrl().resolved(QUrl(QStringLiteral("support")))); });
-    connect(help->addAction(MenuBarText::tr("Open Log Folder")), &QAction::triggered, this, [] {
+            [this] { openUrl(AboutDialog::websiteUrl().resolved(QUrl(QStringLiteral("support")))); });
+    connect(help->addAction(MenuBarText::tr("Open Log Folder")), &QAction::triggered, this, [this] {
         if (CleanupLog::ensureFolder())
-            QDesktopServices::openUrl(QUrl::fromLocalFile(CleanupLog::folder()));
+            openUrl(QUrl::fromLocalFile(CleanupLog::folder()));
+        else
+            m_toast->showMessage(logFolderMissingText(), false, Toast::Warning);
     });
 
     QAction *about = menu->addAction(named("menu-info"), MenuBarText::tr("About Varnholt"));
@@ -361,9 +385,16 @@ AppMenu *MainWindow::buildAppMenu()
     return menu;
 }
 
+void MainWindow::openUrl(const QUrl &url)
+{
+    if (!QDesktopServices::openUrl(url))
+        m_toast->showMessage(noAppCouldOpen(url), false, Toast::Warning);
+}
+
 void MainWindow::openAppMenu(const QPoint &globalPos)
 {
     AppMenu *menu = buildAppMenu();
+    menu->keepInside(this);
     connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
     menu->popup(globalPos);
 }

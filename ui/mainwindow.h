@@ -74,8 +74,8 @@ public:
     // The fallback of restoreWindowGeometry.
     static QRect defaultGeometry(const QSize &size, const QRect &available);
 
-    // A toast while the window is showing, else a tray balloon when the icon
-    // is visible, else a toast.
+    // An alert (low space): a warning toast while the window is showing,
+    // else a tray balloon when the icon is visible, else the toast.
     void notify(const QString &text);
     // Opens the update dialog and starts a check unless one is already known
     // to have found something, or a download or installation is running.
@@ -86,6 +86,7 @@ public:
 
     // A fresh application menu with its entries; the caller owns it.
     AppMenu *buildAppMenu();
+    // Opens it at `globalPos`, its body and its submenu kept inside the window.
     void openAppMenu(const QPoint &globalPos);
 
     // Replaces quitting the application (menu, updater) for tests.
@@ -129,6 +130,10 @@ private:
     bool connectPageSignal(QWidget *page, const char *signal, const char *slot);
     void onUpdaterStateChanged();
     void quitApplication();
+    // Opens `url` with the desktop's handler, or says that nothing could.
+    void openUrl(const QUrl &url);
+    // An update dialog whose warnings go to the toast.
+    void openUpdateDialog();
 
     AppState *m_state;
     TitleBar *m_titleBar = nullptr;

@@ -524,6 +524,23 @@ QFont Theme::eyebrowFont(int px)
     return f;
 }
 
+QFont Theme::asWritten(QFont font)
+{
+    // Qt 6.4 has no switch for single OpenType features; text that skips the
+    // shaper is set glyph by glyph from the font's character map.
+    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
+    return font;
+}
+
+void Theme::showAsWritten(QWidget *widget)
+{
+    // A font with only the strategy set leaves family and size to the
+    // parent and the style sheet; one the widget set itself is kept.
+    QFont font = widget->testAttribute(Qt::WA_SetFont) ? widget->font() : QFont();
+    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
+    widget->setFont(font);
+}
+
 QString Theme::rgba(const QColor &c)
 {
     const QColor r = c.toRgb();

@@ -12,6 +12,7 @@ class QApplication;
 class QPainter;
 class QRect;
 class QRectF;
+class QWidget;
 
 // The role of a painted icon or glyph, mapped to a colour of the current mode
 // by Theme::color. Widgets store a Tone rather than a colour so that they
@@ -157,6 +158,15 @@ public:
     // Small-capitals label font: monoFont, weight 500, all capitals, spaced
     // 0.13 x px apart except for Chinese, Japanese and Korean interfaces.
     static QFont eyebrowFont(int px);
+    // Names (files, folders, paths, the items of a category) are shown
+    // exactly as they are written. The UI family's contextual alternates and
+    // ligatures would redraw them: Inter turns the "x" of "3x9" into a
+    // multiplication sign and "->" into an arrow. `font` with shaping off
+    // where the script does not need it (Latin, Cyrillic, CJK; Arabic and
+    // Indic scripts are still shaped).
+    static QFont asWritten(QFont font);
+    // The widget's text in asWritten of its font, style-sheet fonts included.
+    static void showAsWritten(QWidget *widget);
 
     // "rgba(r,g,b,a)" with integer components, for style-sheet text.
     static QString rgba(const QColor &c);

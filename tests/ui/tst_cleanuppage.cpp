@@ -9,6 +9,7 @@
 #include "ui/pages/overviewpage.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/gradienttext.h"
+#include "ui/widgets/iconview.h"
 #include "ui/widgets/note.h"
 #include "ui/widgets/pageheader.h"
 #include "ui/widgets/scansteprow.h"
@@ -308,7 +309,8 @@ private slots:
     }
 
     // The bin is emptied as a whole: its items cannot be picked one by one
-    // nor opened in the file manager.
+    // nor opened in the file manager, and it counts the entries it holds.
+    // Every item shows what it is: a folder, a file, the bin.
     void recycleBinHasNoCheckBoxes()
     {
         if (!sandboxedTrash())
@@ -316,14 +318,27 @@ private slots:
         const QString data = qEnvironmentVariable("XDG_DATA_HOME");
         QVERIFY(QDir().mkpath(data + "/Trash/files") && QDir().mkpath(data + "/Trash/info"));
         TempFolder files(data + "/Trash/files");
-        QVERIFY(!files.makeFileOfSize("old.bin", 65536).isEmpty());
+        TempFolder more(data + "/Trash/files");
+        QVERIFY(!files.makeFileOfSize("old.bin", 65536).isEmpty() && !more.makeFileOfSize("x.bin", 4096).isEmpty());
         TempFolder tmp;
-        QVERIFY(!tmp.makeFileOfSize("temp/a.bin", 4096).isEmpty());
+        QVERIFY(!tmp.makeFileOfSize("temp/a.dat", 4096).isEmpty() && !tmp.makeFileOfSize("temp/d/b.dat", 8192).isEmpty());
         Scanned s([root = tmp.path()] { return QList<CategoryDef>{def("temp", Safe, root + "/temp"), binDef()}; });
         QVERIFY(s.scan());
+        const auto icons = [&s] {
+            QStringList names;
+            for (const QWidget *item : s.page.findChildren<QWidget *>("itemRow"))
+                names << item->findChild<ui::IconView *>()->iconName();
+            return names;
+        };
+        QCOMPARE(icons(), (QStringList{"folder", "file"}));
         QVERIFY(row(s.page, "trash"));
         s.page.focusCategory("trash");
         QCOMPARE(itemRows(s.page), 1);
+        QCOMPARE(icons(), QStringList{"trash"});
+        // Earlier cleanups of this sandbox may have left entries there too.
+        const qsizetype entries =
+            QDir(data + "/Trash/files").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size();
+        QCOMPARE(text(s.page, "detailCount"), QStringLiteral("%1 items").arg(entries));
         QWidget *detail = s.page.findChild<QWidget *>("detail");
         QVERIFY(detail->findChildren<QCheckBox *>().isEmpty());
         QVERIFY(!detail->findChild<QAbstractButton *>("reveal"));
@@ -514,6 +529,7 @@ private slots:
         const CleanReport &report = s.state.lastReport();
         QCOMPARE(views, (QList<int>{CleanupPage::ScanningView, CleanupPage::ResultsView, CleanupPage::CleaningView,
                                     CleanupPage::DoneView}));
+        QCOMPARE(s.page.focusWidget(), s.page.findChild<QWidget *>("done"));
         QCOMPARE(s.page.outcome(), outcome);
         const QStringList titles{"Cleanup complete", "Partly cleaned", "Nothing was cleaned"};
         QCOMPARE(text(s.page, "doneTitle"), titles.at(outcome));
@@ -543,6 +559,7 @@ private slots:
         s.page.findChild<QAbstractButton *>("viewLog")->click();
         QCOMPARE(toasts.count(), 1);
         QVERIFY(toasts.at(0).at(0).toString().contains(report.logPath));
+        QVERIFY2(toasts.at(0).at(2).toBool(), "a failure shows as a warning");
 
         // What is left stays listed, measured again; so does the grown bin.
         QVERIFY(s.state.isMeasuring("temp"));

@@ -137,16 +137,23 @@ private slots:
         QTEST(int(accepted.count()), "accepted");
     }
 
-    // An open dialog owns the keyboard: Tab never reaches the page beneath,
-    // a second dialog does not stack on it, and the focus goes back where it
-    // was when it closes.
+    // An open dialog owns the keyboard: the focus starts on its affirmative
+    // button (on Cancel when that one deletes for good), Tab never reaches
+    // the page beneath, a second dialog does not stack on it, and the focus
+    // goes back where it was when it closes.
     void overlayOwnsTheKeyboard()
     {
         auto *outside = new QPushButton(QStringLiteral("Page button"), m_host);
         outside->show();
         outside->setFocus();
+        QPointer<ConfirmDialog> danger = new ConfirmDialog(m_host, "Title", "Text", "Delete", true);
+        QVERIFY(danger->open());
+        QCOMPARE(QApplication::focusWidget(), danger->cancelButton());
+        danger->cancelButton()->click();
+        QTRY_VERIFY(danger.isNull());
         QPointer<ConfirmDialog> dialog = new ConfirmDialog(m_host, "Title", "Text", "Do it", false);
         QVERIFY(dialog->open());
+        QCOMPARE(QApplication::focusWidget(), dialog->confirmButton());
         const QList<QWidget *> stops{dialog->confirmButton(), dialog->cancelButton()};
         for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
             QList<QWidget *> seen;
@@ -287,9 +294,13 @@ private slots:
         QVERIFY(waitWhile(*updater, Updater::Checking));
         QCOMPARE(dialog->title(), QString("Could not check for updates"));
         QCOMPARE(dialog->errorText(), updater->errorText());
+        // A retry that ends where it began says so: the screen alone would not.
+        QSignalSpy warnings(dialog, &UpdateDialog::warning);
         QTest::mouseClick(dialog->retryButton(), Qt::LeftButton);
         QCOMPARE(updater->state(), int(Updater::Checking));
         QVERIFY(waitWhile(*updater, Updater::Checking));
+        QCOMPARE(warnings.count(), 1);
+        QCOMPARE(warnings.at(0).at(0).toString(), QStringLiteral("The check failed again."));
         delete dialog;
     }
 

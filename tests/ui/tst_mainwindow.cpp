@@ -171,11 +171,14 @@ private slots:
         emit state.toast(QStringLiteral("Moved 3 files"), true);
         QCOMPARE(window.toast()->text(), QStringLiteral("Moved 3 files"));
         QVERIFY(window.toast()->isVisible() && window.toast()->isUndoable());
+        QCOMPARE(window.toast()->iconName(), QStringLiteral("check"));
 
-        // A notice while the window shows goes to the toast, without Undo.
+        // An alert while the window shows goes to the toast, without Undo,
+        // with the alert sign rather than the check of a success.
         window.notify(QStringLiteral("Low space"));
         QCOMPARE(window.toast()->text(), QStringLiteral("Low space"));
         QVERIFY(!window.toast()->isUndoable());
+        QCOMPARE(window.toast()->iconName(), QStringLiteral("alert"));
 
         int quits = 0;
         window.setQuitFunction([&quits] { ++quits; });
@@ -312,9 +315,15 @@ private slots:
             return out;
         };
         QCOMPARE(names(), (QStringList{"Menu", "Minimize", "Maximize", "Close"}));
-        // The menu the caption button opens is reachable from the keyboard.
+        // The menu the caption button opens is reachable from the keyboard,
+        // and stays inside the window when the screen has room beside it.
+        const QRect screen = window.screen()->availableGeometry();
+        window.move(screen.center().x() - window.width(), window.y());
         QTest::keyClick(&window, Qt::Key_F10);
         QTRY_VERIFY(window.findChild<AppMenu *>() && window.findChild<AppMenu *>()->isVisible());
+        const int m = AppMenu::kMargin;
+        const QRect body = window.findChild<AppMenu *>()->geometry().marginsRemoved(QMargins(m, m, m, m));
+        QVERIFY(window.geometry().contains(body));
         window.findChild<AppMenu *>()->close();
         doubleClick();
         QTRY_VERIFY(window.isMaximized());

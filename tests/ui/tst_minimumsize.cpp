@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QProcess>
 #include <QSettings>
 #include <QTest>
@@ -13,12 +14,14 @@
 #include "ui/pages/cleanuppage.h"
 #include "ui/pages/largefilespage.h"
 #include "ui/widgets/elidedlabel.h"
+#include "ui/widgets/focusring.h"
 
 // The window at its minimum size, 960 x 640, in English, German, Russian and
 // Japanese: every screen is grabbed to a PNG (offscreen) and every label that
 // elides must keep at least four characters before its ellipsis, so no word
-// is cut to a letter and a dot. The language is fixed per process, so each
-// one runs in a child copy of this test.
+// is cut to a letter and a dot (in English no category name at all), and
+// every control Tab reaches shows a ring. The language is fixed per process,
+// so each one runs in a child copy of this test.
 
 using namespace ui;
 
@@ -59,6 +62,7 @@ void fillHome()
 // four characters (or all of a shorter text) before its ellipsis.
 QStringList cutLabels(QWidget *window)
 {
+    const bool english = qEnvironmentVariable("VARNHOLT_LANG") == u"en";
     QStringList cut;
     for (const ElidedLabel *label : window->findChildren<ElidedLabel *>()) {
         if (!label->isVisible() || label->text().isEmpty() || label->visibleRegion().isEmpty())
@@ -66,13 +70,30 @@ QStringList cutLabels(QWidget *window)
         const QString shown = label->shownText();
         if (shown == label->text())
             continue;
+        const bool name = label->objectName() == u"detailName"
+                          || label->parentWidget()->objectName().startsWith(u"categoryRow_");
         const QString kept = QString(shown).remove(QChar(0x2026)).trimmed();
-        if (kept.size() < std::min<qsizetype>(kKeptCharacters, label->text().size()))
+        if ((english && name) || kept.size() < std::min<qsizetype>(kKeptCharacters, label->text().size()))
             cut << QStringLiteral("%1 \"%2\" shown as \"%3\" in %4 px")
                        .arg(label->objectName(), label->text(), shown)
                        .arg(label->width());
     }
     return cut;
+}
+
+// Controls that Tab reaches but that show no ring around or inside them
+// (a line edit marks its focus with its border).
+QStringList unmarkedFocus(QWidget *window)
+{
+    QStringList out;
+    for (const QWidget *w : window->findChildren<QWidget *>()) {
+        qreal radius = 0;
+        if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisible() || qobject_cast<const QLineEdit *>(w)
+            || w->property("focusRing").isValid() || !focus::ringShape(w, &radius).isEmpty())
+            continue;
+        out << QString::fromLatin1(w->metaObject()->className()) + u' ' + w->objectName();
+    }
+    return out;
 }
 
 } // namespace
@@ -144,7 +165,7 @@ private slots:
                                                                     QString::fromLatin1(name));
             window.grab().save(file);
             qInfo("screenshot: %s", qPrintable(file));
-            for (const QString &cut : cutLabels(&window))
+            for (const QString &cut : cutLabels(&window) + unmarkedFocus(&window))
                 failures << QString::fromLatin1(name) + QStringLiteral(": ") + cut;
         };
 

@@ -73,19 +73,27 @@ private slots:
         AppSettings::instance()->setLaunchAtLogin(false);
     }
 
+    // While the settings file cannot be read the page says so and locks
+    // what is kept there (starting at login is not); "Check again" unlocks
+    // it once the file reads.
     void controlsWriteTheirSetting_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("index"); // -1: a switch, clicked
         QTest::addColumn<int>("expected");
-        QTest::newRow("large size 1 GB") << "largeThreshold" << 3 << 1000;
-        QTest::newRow("old after 24 months") << "oldMonths" << 3 << 24;
-        QTest::newRow("schedule monthly") << "schedule" << 2 << 2;
-        QTest::newRow("close quits") << "closeAction" << 2 << 2;
-        QTest::newRow("theme dark") << "theme" << 2 << 2;
-        QTest::newRow("move to trash off") << "moveToTrash" << -1 << 0;
-        QTest::newRow("low space alerts off") << "lowSpaceAlerts" << -1 << 0;
-        QTest::newRow("start at login on") << "launchAtLogin" << -1 << 1;
+        QTest::addColumn<bool>("unreadable");
+        QTest::newRow("large size 1 GB") << "largeThreshold" << 3 << 1000 << false;
+        QTest::newRow("old after 24 months") << "oldMonths" << 3 << 24 << false;
+        QTest::newRow("schedule monthly") << "schedule" << 2 << 2 << false;
+        QTest::newRow("close quits") << "closeAction" << 2 << 2 << false;
+        QTest::newRow("theme dark") << "theme" << 2 << 2 << false;
+        QTest::newRow("move to trash off") << "moveToTrash" << -1 << 0 << false;
+        QTest::newRow("low space alerts off") << "lowSpaceAlerts" << -1 << 0 << false;
+        QTest::newRow("start at login on") << "launchAtLogin" << -1 << 1 << false;
+#ifndef Q_OS_WIN // the registry key is no file
+        QTest::newRow("large size, unreadable") << "largeThreshold" << 3 << 500 << true;
+        QTest::newRow("start at login, unreadable") << "launchAtLogin" << -1 << 1 << true;
+#endif
     }
 
     void controlsWriteTheirSetting()
@@ -93,8 +101,19 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, index);
         QFETCH(int, expected);
+        QFETCH(bool, unreadable);
+        const QString store = AppSettings::instance()->storeLocation();
+        if (unreadable) {
+            QFile::remove(store);
+            QVERIFY(QDir().mkpath(store));  // a folder where the file belongs
+        }
         AppState state(emptyCatalogue());
         SettingsPage page(&state);
+        QWidget *control = child(&page, name);
+        QCOMPARE(page.settingsLocked(), unreadable);
+        QCOMPARE(child(&page, "settingsNote")->isVisibleTo(&page), unreadable);
+        QCOMPARE(control->isEnabled(), !unreadable || name == u"launchAtLogin");
+        QCOMPARE(child(&page, "addFolder")->isEnabled(), !unreadable);
         if (index >= 0) {
             pick(child<Select>(&page, name), index);
         } else {
@@ -103,6 +122,12 @@ private slots:
             QTest::mouseClick(toggle, Qt::LeftButton);
         }
         QCOMPARE(stored(name).toInt(), expected);
+        if (unreadable) {
+            QVERIFY(QDir(store).removeRecursively());
+            QTest::mouseClick(child<Button>(&page, "recheckSettings"), Qt::LeftButton);
+            QVERIFY(!page.settingsLocked() && control->isEnabled());
+            QVERIFY(!child(&page, "settingsNote")->isVisibleTo(&page));
+        }
         AppSettings::instance()->setTheme(0);
     }
 
@@ -280,9 +305,12 @@ private slots:
         QCOMPARE(page.restartOffered(), offered);
 
         if (offered) {
-            // A failed start leaves the program running.
+            // A failed start leaves the program running, and says so.
+            QSignalSpy toasts(&state, &AppState::toast);
             QTest::mouseClick(restart, Qt::LeftButton);
             QCOMPARE(quits, 0);
+            QCOMPARE(toasts.count(), 1);
+            QVERIFY(toasts.at(0).at(2).toBool());
             QTest::mouseClick(restart, Qt::LeftButton);
             QCOMPARE(restarts, 2);
             QCOMPARE(quits, 1);
@@ -295,7 +323,8 @@ private slots:
         SettingsPage page(&state);
         QList<QUrl> opened;
         SettingsPage::Hooks hooks;
-        hooks.openUrl = [&opened](const QUrl &url) { opened << url; };
+        // The second time nothing can open it.
+        hooks.openUrl = [&opened](const QUrl &url) { return (opened << url).size() == 1; };
         page.setHooks(hooks);
         QSignalSpy check(&page, &SettingsPage::checkForUpdates);
         QTest::mouseClick(child<Button>(&page, "checkForUpdates"), Qt::LeftButton);
@@ -304,9 +333,14 @@ private slots:
         // The log folder is made before it is opened, so the file manager
         // has something to show on a first start.
         QDir(CleanupLog::folder()).removeRecursively();
+        QSignalSpy toasts(&state, &AppState::toast);
         QTest::mouseClick(child<Button>(&page, "openLogs"), Qt::LeftButton);
         QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(CleanupLog::folder())});
         QVERIFY(QFileInfo(CleanupLog::folder()).isDir());
+        QTest::mouseClick(child<Button>(&page, "openLogs"), Qt::LeftButton);
+        QCOMPARE(toasts.count(), 1);  // for the second click only
+        QCOMPARE(toasts.at(0), QVariantList({QStringLiteral("No app could open %1")
+                                                 .arg(QDir::toNativeSeparators(CleanupLog::folder())), false, true}));
     }
 };
 

@@ -3,12 +3,15 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QGlyphRun>
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QTest>
+#include <QTextLayout>
 #include <QWidget>
 
 class TestTheme final : public QObject
@@ -145,7 +148,9 @@ private slots:
         AppSettings::instance()->setTheme(1);
     }
 
-    // WCAG AA: 4.5:1 for text, 3:1 for large text (the gradient figures).
+    // WCAG AA: 4.5:1 for text, 3:1 for large text (the gradient figures)
+    // and for the edge of a control (an unchecked box in dark mode, against
+    // what lies around it and what fills it, as the style sheet draws it).
     void contrast_data()
     {
         QTest::addColumn<QColor>("text");
@@ -162,6 +167,27 @@ private slots:
             for (const QGradientStop &stop : Theme::textStops(dark))
                 QTest::addRow("%s text gradient at %.2f", mode, stop.first) << stop.second << t.bg << (dark ? 3.0 : 4.5);
         }
+        const ThemeTokens t = Theme::tokensFor(true);
+        const auto over = [](const QColor &top, const QColor &under) {
+            QImage one(1, 1, QImage::Format_RGB32);
+            one.fill(under);
+            QPainter(&one).fillRect(0, 0, 1, 1, top);
+            return one.pixelColor(0, 0);
+        };
+        const QList<std::pair<const char *, QColor>> grounds{
+            {"window", t.bg}, {"focused row", over(t.cardHover, over(t.card, t.bg))}, {"popup", t.surface2}};
+        for (const char *box : {"box-dark", "box-dark-hover"}) {
+            QSvgRenderer svg(QStringLiteral(":/ui/%1.svg").arg(QLatin1String(box)));
+            for (const auto &[where, ground] : grounds) {
+                QImage img(16, 16, QImage::Format_RGB32);
+                img.fill(ground);
+                QPainter p(&img);
+                svg.render(&p);
+                p.end();
+                QTest::addRow("%s edge on the %s", box, where) << img.pixelColor(0, 8) << ground << 3.0;
+                QTest::addRow("%s edge around its fill, %s", box, where) << img.pixelColor(0, 8) << img.pixelColor(8, 8) << 3.0;
+            }
+        }
     }
 
     void contrast()
@@ -171,6 +197,41 @@ private slots:
         QFETCH(qreal, minimum);
         const qreal ratio = Theme::contrastRatio(text, background);
         QVERIFY2(ratio >= minimum, qPrintable(QStringLiteral("%1 on %2: %3").arg(text.name(), background.name()).arg(ratio)));
+    }
+
+    // Names are drawn as they are written ("3x9" is no multiplication),
+    // whatever the font's contextual alternates and ligatures would make of
+    // them, in the UI and the path font as the style sheet gives them.
+    void namesShownAsWritten_data()
+    {
+        QTest::addColumn<QString>("role");
+        QTest::newRow("ui font") << QString();
+        QTest::newRow("path font") << QStringLiteral("mono");
+    }
+
+    void namesShownAsWritten()
+    {
+        QFETCH(QString, role);
+        QLabel label;
+        label.setProperty("role", role);
+        Theme::showAsWritten(&label);
+        label.ensurePolished();
+        const auto glyphs = [&label](const QString &text) {
+            QTextLayout layout(text, label.font());
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            QList<quint32> out;
+            for (const QGlyphRun &run : layout.glyphRuns())
+                out << run.glyphIndexes();
+            return out;
+        };
+        for (const QString text : {"3x9", "a->b", "office"}) {
+            QList<quint32> apart;
+            for (const QChar c : text)
+                apart << glyphs(c);
+            QCOMPARE(glyphs(text), apart);
+        }
     }
 
     // Figures are set in a real installed family with one width for every

@@ -227,6 +227,50 @@ private slots:
         QCOMPARE(canvas, [&] { QImage blank(canvas); blank.fill(Qt::transparent); return blank; }());
     }
 
+    // Names elide where they repeat their neighbours, so that what tells
+    // them apart stays; with lines to spare a name wraps instead.
+    void elidedLabelKeepsWhatTellsNamesApart_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("keepTail");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("room");   // a text as wide as the label
+        QTest::addColumn<QString>("starts"); // what the shown text starts and ends with
+        QTest::addColumn<QString>("ends");
+        const QString profile = QStringLiteral("Chromium · Default · Code Cache");
+        QTest::newRow("profile rows keep their last part")
+            << profile << true << 1 << "Chromium · D · Code Cache" << "Chrom" << "… · Code Cache";
+        QTest::newRow("file names keep their end") << "Thumbnails_Rendered_At_Startup.bin" << true << 1
+                                                   << "Thumbnails_Render" << "Thumb" << "up.bin";
+        QTest::newRow("a last part too wide loses the middle") << profile << true << 1 << "Chromium · Co"
+                                                               << "Chrom" << "Cache";
+        QTest::newRow("a second line holds the rest") << "Developer caches" << false << 2 << "Developer ca"
+                                                      << "Developer caches" << "Developer caches";
+        QTest::newRow("the last line ends cut") << "Logs and crash reports" << false << 2 << "Logs and c"
+                                                << "Logs and" << "…";
+    }
+
+    void elidedLabelKeepsWhatTellsNamesApart()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, keepTail);
+        QFETCH(int, lines);
+        QFETCH(QString, room);
+        ElidedLabel label(text);
+        label.setElide(keepTail ? ElidedLabel::KeepTail : ElidedLabel::ElideEnd);
+        label.setMaximumLines(lines);
+        const int width = label.fontMetrics().horizontalAdvance(room);
+        label.resize(width, label.heightForWidth(width));
+        QFETCH(QString, starts);
+        QFETCH(QString, ends);
+        const QString shown = label.shownText();
+        QVERIFY2(shown.startsWith(starts) && shown.endsWith(ends), qPrintable(shown));
+        if (lines > 1)
+            QCOMPARE(label.heightForWidth(width), lines * label.fontMetrics().lineSpacing());
+        else
+            QVERIFY(label.fontMetrics().horizontalAdvance(shown) <= width);
+    }
+
     // What a screen reader hears for the painted widgets.
     void accessibleKit_data()
     {

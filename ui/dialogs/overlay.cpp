@@ -95,6 +95,7 @@ bool Overlay::open()
     raise();
     m_open = true;
     setFocus(Qt::OtherFocusReason);
+    focusPrimaryButton();
 
     const QPoint rest = panelRestPosition();
     const QPoint from = Theme::instance()->macLook() ? QPoint(rest.x(), -m_panel->height())
@@ -218,8 +219,26 @@ QVBoxLayout *Overlay::buildQuestionFrame(int width, int macWidth, int spacing)
     return content;
 }
 
+void Overlay::focusPrimaryButton()
+{
+    QList<QPushButton *> shown;
+    for (QPushButton *button : std::as_const(m_buttons)) {
+        if (button && button->isVisibleTo(m_panel) && button->isEnabled())
+            shown.append(button);
+    }
+    if (shown.isEmpty())
+        return;
+    QPushButton *target = shown.first();
+    if (target->property("kind").toString() == u"danger" && shown.size() > 1)
+        target = shown.at(1);
+    target->setFocus(Qt::OtherFocusReason);
+}
+
 void Overlay::setButtons(const QList<QPushButton *> &buttons)
 {
+    m_buttons.clear();
+    for (QPushButton *button : buttons)
+        m_buttons.append(button);
     if (!m_buttonBar)
         return;
     if (Theme::instance()->macLook()) {

@@ -26,8 +26,9 @@ namespace ui {
 // Shift+Tab cycle through the panel's controls and never reach the page
 // beneath, Escape closes it from any control, Return and Enter press the
 // focused button or else the panel's default button (QPushButton::setDefault;
-// outside a QDialog Qt itself ignores it). Closing gives the focus back to
-// the control that had it before. Only one overlay is open in a host at a
+// outside a QDialog Qt itself ignores it). The focus starts on the
+// affirmative button (see focusPrimaryButton); closing gives it back to the
+// control that had it before. Only one overlay is open in a host at a
 // time: open() on a second one leaves the first in front and deletes the
 // second. Assistive technology sees a dialog named by its "h2" title.
 class Overlay : public QWidget
@@ -71,6 +72,10 @@ protected:
     // affirmative one first, in the mac look a stretch and natural widths with
     // the affirmative one last. `buttons` lists the affirmative one first.
     void setButtons(const QList<QPushButton *> &buttons);
+    // Gives the focus to the affirmative button of the bar, the first one
+    // shown and enabled; when that one deletes for good ("danger"), to the
+    // next one, so that a stray Space cannot confirm it. open() calls it.
+    void focusPrimaryButton();
     QHBoxLayout *buttonBar() const { return m_buttonBar; }
 
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -90,6 +95,7 @@ private:
 
     QPointer<QWidget> m_host;
     QPointer<QWidget> m_returnFocus;
+    QList<QPointer<QPushButton>> m_buttons;  // as setButtons got them
     QWidget *m_panel = nullptr;
     QHBoxLayout *m_buttonBar = nullptr;
     QPropertyAnimation *m_slide = nullptr;

@@ -9,9 +9,9 @@
 
 #include <algorithm>
 
+#include "ui/icons.h"
 #include "ui/theme.h"
 #include "ui/widgets/footerbar.h"
-#include "ui/widgets/iconview.h"
 
 namespace ui {
 
@@ -23,7 +23,9 @@ Toast::Toast(QWidget *host) : QWidget(host)
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(14, 8, 8, 8);
     layout->setSpacing(12);
-    m_icon = new IconView(QStringLiteral("check"), Tone::Ok, 16, this);
+    m_icon = new QWidget(this);
+    m_icon->setFixedSize(16, 16);
+    m_icon->setAttribute(Qt::WA_TransparentForMouseEvents);
     layout->addWidget(m_icon);
     m_label = new QLabel(this);
     m_label->setTextFormat(Qt::PlainText);
@@ -47,9 +49,10 @@ Toast::Toast(QWidget *host) : QWidget(host)
         host->installEventFilter(this);
 }
 
-void Toast::showMessage(const QString &text, bool undoable)
+void Toast::showMessage(const QString &text, bool undoable, Kind kind)
 {
     m_undoable = undoable;
+    m_kind = kind;
     m_label->setText(text);
     m_undoButton->setVisible(undoable);
     restyle();
@@ -65,6 +68,11 @@ QString Toast::text() const
     return m_label->text();
 }
 
+QString Toast::iconName() const
+{
+    return m_kind == Warning ? QStringLiteral("alert") : QStringLiteral("check");
+}
+
 bool Toast::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == parentWidget() && event->type() == QEvent::Resize && isVisible())
@@ -77,8 +85,14 @@ void Toast::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(Theme::instance()->inverse());
+    const Theme *theme = Theme::instance();
+    p.setBrush(theme->inverse());
     p.drawRoundedRect(QRectF(rect()), 14, 14);
+    // The state colours are made for the page's background; on the inverse
+    // fill (light in dark mode) they are darkened or lightened until they
+    // stand out from it.
+    const QColor tone = theme->color(m_kind == Warning ? Tone::Warn : Tone::Ok);
+    paintIcon(&p, QRectF(m_icon->geometry()), iconName(), Theme::readableOn(tone, theme->inverse(), 3.0));
 }
 
 void Toast::place()

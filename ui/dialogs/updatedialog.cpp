@@ -1,5 +1,6 @@
 #include "ui/dialogs/updatedialog.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -104,8 +105,13 @@ UpdateDialog::UpdateDialog(Updater *updater, QWidget *host) : Overlay(host), m_u
             m_updater->cancel();
     });
     connect(m_retry, &QPushButton::clicked, this, [this] {
-        if (m_updater)
-            m_updater->check();
+        if (!m_updater)
+            return;
+        m_updater->check();
+        // The same screen again would look as if the click did nothing.
+        m_retrying = m_updater->state() == Updater::Checking;
+        if (!m_retrying)
+            emit warning(OverlayText::tr("The check could not start. Try again in a moment."));
     });
     connect(m_update, &QPushButton::clicked, this, [this] {
         if (m_updater)
@@ -202,6 +208,14 @@ void UpdateDialog::refresh()
     m_close->setText(state == Updater::Available ? OverlayText::tr("Later") : OverlayText::tr("Close"));
 
     refit();
+    // A button that went out of sight took the focus with it.
+    if (isOpen() && !panel()->isAncestorOf(QApplication::focusWidget()))
+        focusPrimaryButton();
+    if (m_retrying && state != Updater::Checking) {
+        m_retrying = false;
+        if (state == Updater::Failed)
+            emit warning(OverlayText::tr("The check failed again."));
+    }
 }
 
 void UpdateDialog::rebuildNotes(const QStringList &notes)

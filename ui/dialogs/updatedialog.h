@@ -18,7 +18,8 @@ class Card;
 // closing the dialog neither cancels a download nor stops a check.
 //
 // Owner's part: `(new UpdateDialog(updater, host))->open()`; start the check
-// (Updater::check) yourself when one is wanted. The dialog has no signals.
+// (Updater::check) yourself when one is wanted, and show `warning` (a retry
+// that could not start or failed again) where the window shows its notices.
 class UpdateDialog final : public Overlay
 {
     Q_OBJECT
@@ -40,6 +41,9 @@ public:
     Button *cancelButton() const { return m_cancel; }
     Button *closeButton() const { return m_close; }
 
+signals:
+    void warning(const QString &text);
+
 private:
     void refresh();
     void rebuildNotes(const QStringList &notes);
@@ -56,6 +60,7 @@ private:
     Button *m_retry = nullptr;
     Button *m_cancel = nullptr;
     Button *m_close = nullptr;
+    bool m_retrying = false;  // Retry started the check that runs
 };
 
 } // namespace ui

@@ -143,69 +143,6 @@ QLabel *addStatistic(QBoxLayout *row, const QString &caption, int valuePx, int c
 
 } // namespace
 
-namespace cleanup {
-
-QLabel *label(const QString &text, const QString &role, QWidget *parent)
-{
-    auto *l = new QLabel(text, parent);
-    l->setTextFormat(Qt::PlainText);
-    if (!role.isEmpty())
-        l->setProperty("role", role);
-    return l;
-}
-
-QString plainToolTip(const QString &text)
-{
-    if (!Qt::mightBeRichText(text))
-        return text;
-    return QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped() + QStringLiteral("</p>");
-}
-
-QLabel *eyebrow(const QString &text, QWidget *parent)
-{
-    auto *l = label(text, QStringLiteral("micro"), parent);
-    l->setFont(Theme::eyebrowFont(11));
-    return l;
-}
-
-void setPixelSize(QLabel *label, int px, const QString &extra)
-{
-    label->setStyleSheet(QStringLiteral("font-size: %1px;%2").arg(px).arg(extra));
-}
-
-QString elideMiddle(const QWidget *widget, const QString &text, int width)
-{
-    return widget->fontMetrics().elidedText(text, Qt::ElideMiddle, width);
-}
-
-void discardChildren(QLayout *layout)
-{
-    // Rows are replaced from within their own click handlers, so they are
-    // taken out of sight at once and deleted when control is back in the
-    // event loop.
-    while (QLayoutItem *item = layout->takeAt(0)) {
-        if (QWidget *w = item->widget()) {
-            w->hide();
-            w->setParent(nullptr);
-            w->deleteLater();
-        } else if (QLayout *inner = item->layout()) {
-            discardChildren(inner);
-        }
-        delete item;
-    }
-}
-
-QScrollArea *scrollArea(QWidget *parent)
-{
-    auto *scroll = new QScrollArea(parent);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    return scroll;
-}
-
-} // namespace cleanup
-
 CleanupPage::CleanupPage(AppState *state, QWidget *parent)
     : QWidget(parent), m_state(state)
 {
@@ -365,6 +302,7 @@ QWidget *CleanupPage::buildScanningView()
     m_radar = new Radar(radarCard);
     radarColumn->addWidget(m_radar, 0, Qt::AlignHCenter);
     m_scanPath = cleanup::label({}, QStringLiteral("mono"), radarCard);
+    Theme::showAsWritten(m_scanPath);
     m_scanPath->setObjectName(QStringLiteral("scanPath"));
     m_scanPath->setAlignment(Qt::AlignCenter);
     m_scanPath->setMinimumWidth(10);
@@ -468,6 +406,7 @@ QWidget *CleanupPage::buildCleaningView()
     m_ring = new ProgressRing(column);
     col->addWidget(m_ring, 0, Qt::AlignHCenter);
     m_cleanPath = cleanup::label({}, QStringLiteral("mono"), column);
+    Theme::showAsWritten(m_cleanPath);
     m_cleanPath->setObjectName(QStringLiteral("cleanPath"));
     m_cleanPath->setAlignment(Qt::AlignCenter);
     m_cleanPath->setMinimumWidth(10);
@@ -719,11 +658,15 @@ void CleanupPage::openLog()
 {
     // A run tried again wrote a log for each try: the folder shows them all.
     const QString log = m_state->lastReport().logPath;
-    const QString target = !log.isEmpty() && QFileInfo::exists(log) && m_state->lastReport().retryLogPaths.isEmpty()
-        ? log
-        : CleanupLog::folder();
+    const bool logThere = !log.isEmpty() && QFileInfo::exists(log);
+    const QString target = logThere && m_state->lastReport().retryLogPaths.isEmpty() ? log : CleanupLog::folder();
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(target)))
         m_state->notify(CleanupText::tr("No app could open %1").arg(QDir::toNativeSeparators(target)));
+    else if (!logThere)
+        // The folder shows up in its place: say why the log is not there.
+        m_state->notify(log.isEmpty() ? CleanupText::tr("This cleanup wrote no log; its folder is open instead.")
+                                      : CleanupText::tr("The log %1 is gone; its folder is open instead.")
+                                            .arg(QDir::toNativeSeparators(log)));
 }
 
 void CleanupPage::reveal(const QString &path)
@@ -741,9 +684,28 @@ void CleanupPage::restartElevated()
     // A refused prompt leaves everything as it was.
     if (relaunchElevated(window()->winId()))
         QCoreApplication::quit();
+    else
+        m_state->notify(elevationRefusedText());
+}
+
+QString CleanupPage::elevationRefusedText()
+{
+    return CleanupText::tr("Varnholt did not restart: administrator rights were refused or could not be asked for.");
 }
 
 // ---- phases -----------------------------------------------------------------
+
+void CleanupPage::focusWhenShown(QWidget *primary)
+{
+    // A view that replaced the one holding the focus hands it to its primary
+    // button; a page in the background leaves the focus where the user is.
+    if (!primary || !isVisible() || !primary->isEnabled())
+        return;
+    const QWidget *focus = QApplication::focusWidget();
+    if (focus && focus->isVisible() && !isAncestorOf(focus))
+        return;
+    primary->setFocus(Qt::OtherFocusReason);
+}
 
 void CleanupPage::syncToPhase()
 {
@@ -764,6 +726,7 @@ void CleanupPage::syncToPhase()
     case AppState::Results:
         onResults();
         m_views->setCurrentIndex(ResultsView);
+        focusWhenShown(m_cleanButton);
         break;
     case AppState::Cleaning:
         m_ring->setValue(0);
@@ -774,6 +737,7 @@ void CleanupPage::syncToPhase()
     case AppState::Done:
         fillDoneView();
         m_views->setCurrentIndex(DoneView);
+        focusWhenShown(m_views->currentWidget()->findChild<QWidget *>(QStringLiteral("done")));
         break;
     default: {
         // Results do not outlive the program; the last scan time does. The

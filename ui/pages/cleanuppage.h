@@ -70,6 +70,8 @@ public:
     // Plain text naming the programs that hold the files a cleanup skipped
     // ("3 files are in use by sleep."); empty when none was named.
     static QString holdersText(const CleanReport &report);
+    // The toast when a restart as administrator did not happen.
+    static QString elevationRefusedText();
 
 public Q_SLOTS:
     // Shows the category in the detail pane (from the Overview's tiles).
@@ -96,6 +98,8 @@ private:
     void updateModeLine();
     void reveal(const QString &path);
     void restartElevated();
+    // Gives `primary` the focus of a view just shown (see the .cpp).
+    void focusWhenShown(QWidget *primary);
 
     // cleanuppage_results.cpp
     QWidget *buildResultsView();

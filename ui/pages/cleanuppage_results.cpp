@@ -46,6 +46,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
 
 namespace ui {
 
@@ -124,6 +125,8 @@ public:
         column->setSpacing(7);
         auto *name = new ElidedLabel(c.name, {}, this);
         name->setStyleSheet(QStringLiteral("font-weight: 500;"));
+        // A narrow list wraps a long name rather than cut it.
+        name->setMaximumLines(2);
         if (c.needsAdmin && c.bytes > 0 && !isElevated()) {
             // Cleaning it without administrator rights skips its files.
             auto *line = new QHBoxLayout;
@@ -286,14 +289,15 @@ Qt::CheckState listCheckState(const AppState &state)
     return n.selected < n.nonEmpty ? Qt::PartiallyChecked : Qt::Checked;
 }
 
+// What the item is: the bin, a folder, or a file of its kind.
 QString itemIcon(const CategoryResult &c, const ScanItem &item)
 {
-    if (c.id == QLatin1String("browser"))
-        return QStringLiteral("globe");
-    if (item.contentsOnly)
+    if (c.isTrash)
+        return QStringLiteral("trash");
+    const QFileInfo info(item.path);
+    if (item.contentsOnly || (info.isDir() && !info.isSymLink()))
         return QStringLiteral("folder");
-    const QString name = item.path.isEmpty() ? item.label : QFileInfo(item.path).fileName();
-    return kindIcon(largeFileKind(name));
+    return kindIcon(largeFileKind(info.fileName()));
 }
 
 } // namespace
@@ -561,6 +565,7 @@ void CleanupPage::rebuildDetail()
     auto *titleFlow = new FlowLayout(title, 16, 4);
     auto *name = new ElidedLabel(c->name, QStringLiteral("h2"), title);
     name->setObjectName(QStringLiteral("detailName"));
+    name->setMaximumLines(3);
     titleFlow->addWidget(name);
     auto *pill = new Pill(c->risk, title);
     titleFlow->addWidget(pill);
@@ -573,9 +578,11 @@ void CleanupPage::rebuildDetail()
     cleanup::setPixelSize(size, 26);
     size->setAlignment(Qt::AlignRight);
     figures->addWidget(size);
+    // The bin is one item that holds all its entries: those are what it counts.
+    const int entries = int(std::min<qint64>(c->isTrash ? c->files : c->items.size(), std::numeric_limits<int>::max()));
     auto *count = cleanup::label(m_state->isMeasuring(c->id) ? CleanupText::tr("Measuring…")
                                  : deniedEmpty             ? CleanupText::tr("Needs administrator")
-                                                           : CleanupText::tr("%Ln item(s)", nullptr, int(c->items.size())),
+                                                           : CleanupText::tr("%Ln item(s)", nullptr, entries),
                                  QStringLiteral("mono"), content);
     count->setObjectName(QStringLiteral("detailCount"));
     count->setAlignment(Qt::AlignRight);
@@ -710,6 +717,8 @@ void CleanupPage::rebuildDetail()
         text->setSpacing(2);
         auto *label = new ElidedLabel(item.label, {}, rowWidget);
         label->setStyleSheet(QStringLiteral("font-weight: 500;"));
+        label->setElide(ElidedLabel::KeepTail);
+        Theme::showAsWritten(label);
         label->setToolTip(cleanup::plainToolTip(QDir::toNativeSeparators(item.path)));
         text->addWidget(label);
         if (!item.runningApp.isEmpty()) {
@@ -719,6 +728,7 @@ void CleanupPage::rebuildDetail()
             text->addWidget(busy);
         } else if (!item.path.isEmpty()) {
             auto *where = new ElidedLabel(displayPath(QFileInfo(item.path).path()), QStringLiteral("mono"), rowWidget);
+            Theme::showAsWritten(where);
             where->setStyleSheet(QStringLiteral("font-size: 10px;"));
             where->setToolTip(cleanup::plainToolTip(where->text()));
             text->addWidget(where);

@@ -167,12 +167,12 @@ private:
         paintIcon(p, QRectF(tile.center() - QPointF(7, 7), QSizeF(14, 14)), kindIcon(file.kind), color);
 
         const QRectF text = cell.adjusted(52, 9, -12, -9);
-        const QFont nameFont = theme->font(13, 500);
+        const QFont nameFont = Theme::asWritten(theme->font(13, 500));
         p->setFont(nameFont);
         p->setPen(theme->text());
         p->drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                     QFontMetrics(nameFont).elidedText(file.name, Qt::ElideRight, int(text.width())));
-        const QFont folderFont = Theme::monoFont(11);
+        const QFont folderFont = Theme::asWritten(Theme::monoFont(11));
         p->setFont(folderFont);
         p->setPen(theme->text3());
         p->drawText(text, Qt::AlignLeft | Qt::AlignBottom | Qt::TextSingleLine,
@@ -272,6 +272,7 @@ QWidget *LargeFilesPage::buildScanningView()
     m_radar = new Radar(radarCard);
     radarColumn->addWidget(m_radar, 0, Qt::AlignHCenter);
     m_pathLabel = label({}, QStringLiteral("mono"), radarCard);
+    Theme::showAsWritten(m_pathLabel);
     m_pathLabel->setObjectName(QStringLiteral("scanPath"));
     m_pathLabel->setAlignment(Qt::AlignCenter);
     m_pathLabel->setMinimumWidth(10);
@@ -527,9 +528,11 @@ void LargeFilesPage::rebuildLargest(const QList<LargeFile> &largest)
         auto *name = label(f.name, {}, row);
         name->setStyleSheet(QStringLiteral("font-weight: 500;"));
         name->setMinimumWidth(10);
+        Theme::showAsWritten(name);
         auto *folder = label(displayPath(f.dir), QStringLiteral("mono"), row);
         folder->setStyleSheet(QStringLiteral("font-size: 10px;"));
         folder->setMinimumWidth(10);
+        Theme::showAsWritten(folder);
         texts->addWidget(name);
         texts->addWidget(folder);
         layout->addLayout(texts, 1);

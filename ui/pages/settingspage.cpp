@@ -7,6 +7,7 @@
 #include "scan/appguard.h"
 #include "scan/pathrules.h"
 #include "ui/i18n.h"
+#include "ui/pages/cleanuppage.h"
 #include "ui/theme.h"
 #include "ui/widgets/accessible.h"
 #include "ui/widgets/button.h"
@@ -15,6 +16,7 @@
 #include "ui/widgets/elidedlabel.h"
 #include "ui/widgets/icontile.h"
 #include "ui/widgets/iconview.h"
+#include "ui/widgets/note.h"
 #include "ui/widgets/pageheader.h"
 #include "ui/widgets/select.h"
 #include "ui/widgets/switch.h"
@@ -156,6 +158,13 @@ Select *makeSelect(const char *name, const QList<Choice> &choices, const QVarian
     return select;
 }
 
+// Shows a stored value without the write that a user's toggle triggers.
+void setQuietly(Switch *toggle, bool on)
+{
+    const QSignalBlocker block(toggle);
+    toggle->setChecked(on);
+}
+
 Switch *makeSwitch(const char *name, bool on, QObject *context, std::function<void(bool)> write)
 {
     auto *toggle = new Switch;
@@ -204,6 +213,19 @@ SettingsPage::SettingsPage(AppState *state, QWidget *parent)
     frame->addStretch(0);
     scroll->setWidget(content);
 
+    auto *lockRow = new QWidget(columnWidget);
+    auto *lockLayout = new QVBoxLayout(lockRow);
+    lockLayout->setContentsMargins(0, 0, 0, 22);
+    m_lockNote = new Note(Note::Warning, QStringLiteral("alert"), {}, lockRow);
+    m_lockNote->setObjectName(QStringLiteral("settingsNote"));
+    auto *recheck = new Button(SettingsText::tr("Check again"), QStringLiteral("link"), {}, {}, m_lockNote);
+    recheck->setObjectName(QStringLiteral("recheckSettings"));
+    connect(recheck, &QPushButton::clicked, this, &SettingsPage::syncLock);
+    m_lockNote->body()->addWidget(recheck, 0, Qt::AlignLeft);
+    lockLayout->addWidget(m_lockNote);
+    lockRow->hide();
+    column->addWidget(lockRow);
+
     buildCleaning(column);
     buildAutomation(column);
     buildAppearance(column);
@@ -215,6 +237,41 @@ SettingsPage::SettingsPage(AppState *state, QWidget *parent)
     connect(AppSettings::instance(), &AppSettings::changed, this, &SettingsPage::onSettingsChanged);
     // The entries are filled in the `hover` colour of the mode they were built in.
     connect(Theme::instance(), &Theme::changed, this, &SettingsPage::rebuildExclusions);
+    syncLock();
+}
+
+void SettingsPage::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    syncLock();
+}
+
+void SettingsPage::addStored(QWidget *control, std::function<void()> load)
+{
+    m_stored.append({control, std::move(load)});
+}
+
+void SettingsPage::syncLock()
+{
+    const bool locked = !m_state->settingsReadable();
+    if (locked)
+        m_lockNote->setText(
+            SettingsText::tr("Your settings in %1 cannot be read, so what they hold is unknown. The options kept "
+                             "there stay locked until the file can be read again.")
+                .arg(QDir::toNativeSeparators(m_state->settingsLocation()).toHtmlEscaped()));
+    m_lockNote->parentWidget()->setVisible(locked);
+    if (locked == m_locked)
+        return;
+    m_locked = locked;
+    for (const Stored &stored : std::as_const(m_stored)) {
+        if (!stored.control)
+            continue;
+        stored.control->setEnabled(!locked);
+        // What they showed while locked was a guess.
+        if (!locked && stored.load)
+            stored.load();
+    }
+    rebuildExclusions();
 }
 
 void SettingsPage::setHooks(const Hooks &hooks)
@@ -229,7 +286,7 @@ void SettingsPage::setHooks(const Hooks &hooks)
         return QFileDialog::getExistingDirectory(parent, SettingsText::tr("Choose a folder to exclude"),
                                                  QDir::homePath(), QFileDialog::ShowDirsOnly);
     };
-    m_hooks.openUrl = hooks.openUrl ? hooks.openUrl : [](const QUrl &url) { QDesktopServices::openUrl(url); };
+    m_hooks.openUrl = hooks.openUrl ? hooks.openUrl : [](const QUrl &url) { return QDesktopServices::openUrl(url); };
 }
 
 void SettingsPage::buildCleaning(QVBoxLayout *column)
@@ -237,14 +294,13 @@ void SettingsPage::buildCleaning(QVBoxLayout *column)
     AppSettings *settings = AppSettings::instance();
     Section section(SettingsText::tr("Cleaning"), column, this);
 
+    Switch *toTrash = makeSwitch("moveToTrash", settings->moveToTrash(), this,
+                                 [settings](bool on) { settings->setMoveToTrash(on); });
+    addStored(toTrash, [toTrash, settings] { setQuietly(toTrash, settings->moveToTrash()); });
     section.add(makeRow(QStringLiteral("trash"), SettingsText::tr("Move items to the %1").arg(recycleBinName()),
-                        SettingsText::tr("Recommended. Turn off to delete files permanently."),
-                        makeSwitch("moveToTrash", settings->moveToTrash(), this,
-                                   [settings](bool on) { settings->setMoveToTrash(on); })));
+                        SettingsText::tr("Recommended. Turn off to delete files permanently."), toTrash));
 
-    section.add(makeRow(QStringLiteral("ruler"), SettingsText::tr("Large file size"),
-                        SettingsText::tr("Files bigger than this appear in the Space Map."),
-                        makeSelect("largeThreshold",
+    Select *threshold = makeSelect("largeThreshold",
                                    {{SettingsText::tr("100 MB"), 100},
                                     {SettingsText::tr("250 MB"), 250},
                                     {SettingsText::tr("500 MB"), 500},
@@ -255,17 +311,21 @@ void SettingsPage::buildCleaning(QVBoxLayout *column)
                                        // Files already listed were found with the old size.
                                        if (settings->largeThresholdMB() != before && m_state->largeLoaded())
                                            m_state->scanLargeFiles();
-                                   })));
+                                   });
+    addStored(threshold, [threshold, settings] { selectValue(threshold, settings->largeThresholdMB()); });
+    section.add(makeRow(QStringLiteral("ruler"), SettingsText::tr("Large file size"),
+                        SettingsText::tr("Files bigger than this appear in the Space Map."), threshold));
 
+    Select *old = makeSelect("oldMonths",
+                             {{SettingsText::tr("3 months"), 3},
+                              {SettingsText::tr("6 months"), 6},
+                              {SettingsText::tr("12 months"), 12},
+                              {SettingsText::tr("24 months"), 24}},
+                             settings->oldMonths(), 130, this,
+                             [settings](const QVariant &v) { settings->setOldMonths(v.toInt()); });
+    addStored(old, [old, settings] { selectValue(old, settings->oldMonths()); });
     section.add(makeRow(QStringLiteral("clock"), SettingsText::tr("Consider files old after"),
-                        SettingsText::tr("Used by the “Unused” filter."),
-                        makeSelect("oldMonths",
-                                   {{SettingsText::tr("3 months"), 3},
-                                    {SettingsText::tr("6 months"), 6},
-                                    {SettingsText::tr("12 months"), 12},
-                                    {SettingsText::tr("24 months"), 24}},
-                                   settings->oldMonths(), 130, this,
-                                   [settings](const QVariant &v) { settings->setOldMonths(v.toInt()); })));
+                        SettingsText::tr("Used by the “Unused” filter."), old));
 }
 
 void SettingsPage::buildAutomation(QVBoxLayout *column)
@@ -274,18 +334,21 @@ void SettingsPage::buildAutomation(QVBoxLayout *column)
     const bool mac = Theme::instance()->macLook();
     Section section(SettingsText::tr("Automation"), column, this);
 
+    Select *schedule =
+        makeSelect("schedule",
+                   {{SettingsText::tr("Off"), 0}, {SettingsText::tr("Weekly"), 1}, {SettingsText::tr("Monthly"), 2}},
+                   settings->schedule(), 130, this, [settings](const QVariant &v) { settings->setSchedule(v.toInt()); });
+    addStored(schedule, [schedule, settings] { selectValue(schedule, settings->schedule()); });
     section.add(makeRow(
         QStringLiteral("calendar"), SettingsText::tr("Scheduled scan"),
         SettingsText::tr("Scans when Varnholt starts if the last scan is older than this. Never cleans on its own."),
-        makeSelect("schedule",
-                   {{SettingsText::tr("Off"), 0}, {SettingsText::tr("Weekly"), 1}, {SettingsText::tr("Monthly"), 2}},
-                   settings->schedule(), 130, this,
-                   [settings](const QVariant &v) { settings->setSchedule(v.toInt()); })));
+        schedule));
 
+    Switch *alerts = makeSwitch("lowSpaceAlerts", settings->lowSpaceAlerts(), this,
+                                [settings](bool on) { settings->setLowSpaceAlerts(on); });
+    addStored(alerts, [alerts, settings] { setQuietly(alerts, settings->lowSpaceAlerts()); });
     section.add(makeRow(QStringLiteral("bell"), SettingsText::tr("Low space alerts"),
-                        SettingsText::tr("Warn when free space drops below 10%."),
-                        makeSwitch("lowSpaceAlerts", settings->lowSpaceAlerts(), this,
-                                   [settings](bool on) { settings->setLowSpaceAlerts(on); })));
+                        SettingsText::tr("Warn when free space drops below 10%."), alerts));
 
 #ifdef Q_OS_WIN
     const QString loginTitle = mac ? SettingsText::tr("Open at login") : SettingsText::tr("Start with Windows");
@@ -298,12 +361,14 @@ void SettingsPage::buildAutomation(QVBoxLayout *column)
                                    [settings](bool on) { settings->setLaunchAtLogin(on); })));
 
     if (mac) {
+        Switch *inTray = makeSwitch("showInTray", settings->showInTray(), this,
+                                    [settings](bool on) { settings->setShowInTray(on); });
+        addStored(inTray, [inTray, settings] { setQuietly(inTray, settings->showInTray()); });
         section.add(makeRow(
             QStringLiteral("drive"), SettingsText::tr("Show Varnholt in the menu bar"),
             SettingsText::tr("Closing the window keeps Varnholt running there, so scheduled scans and low space "
                              "alerts keep working."),
-            makeSwitch("showInTray", settings->showInTray(), this,
-                       [settings](bool on) { settings->setShowInTray(on); })));
+            inTray));
         return;
     }
     m_closeAction = makeSelect("closeAction",
@@ -312,6 +377,7 @@ void SettingsPage::buildAutomation(QVBoxLayout *column)
                                 {SettingsText::tr("Quit Varnholt"), 2}},
                                settings->closeAction(), 200, this,
                                [settings](const QVariant &v) { settings->setCloseAction(v.toInt()); });
+    addStored(m_closeAction, [this, settings] { selectValue(m_closeAction, settings->closeAction()); });
     section.add(makeRow(
         QStringLiteral("drive"), SettingsText::tr("When closing the window"),
         SettingsText::tr("In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working."),
@@ -323,12 +389,13 @@ void SettingsPage::buildAppearance(QVBoxLayout *column)
     AppSettings *settings = AppSettings::instance();
     Section section(SettingsText::tr("Appearance"), column, this);
 
-    section.add(makeRow(
-        QStringLiteral("image"), SettingsText::tr("Theme"),
-        SettingsText::tr("Follow the system, or always use light or dark."),
+    Select *theme =
         makeSelect("theme",
                    {{SettingsText::tr("System"), 0}, {SettingsText::tr("Light"), 1}, {SettingsText::tr("Dark"), 2}},
-                   settings->theme(), 130, this, [settings](const QVariant &v) { settings->setTheme(v.toInt()); })));
+                   settings->theme(), 130, this, [settings](const QVariant &v) { settings->setTheme(v.toInt()); });
+    addStored(theme, [theme, settings] { selectValue(theme, settings->theme()); });
+    section.add(makeRow(QStringLiteral("image"), SettingsText::tr("Theme"),
+                        SettingsText::tr("Follow the system, or always use light or dark."), theme));
 
     QList<Choice> languageChoices{
         {SettingsText::tr("System default (%1)").arg(languageName(systemLanguage())), QString()}};
@@ -336,6 +403,7 @@ void SettingsPage::buildAppearance(QVBoxLayout *column)
         languageChoices.append({language.name, language.code});
     Select *language = makeSelect("language", languageChoices, settings->language(), 200, this, {});
     connect(language, &QComboBox::activated, this, &SettingsPage::onLanguagePicked);
+    addStored(language, [language, settings] { selectValue(language, settings->language()); });
 
     m_restartNow = new Button(SettingsText::tr("Restart now"), QStringLiteral("primary"));
     m_restartNow->setObjectName(QStringLiteral("restartNow"));
@@ -356,6 +424,7 @@ void SettingsPage::buildExclusions(QVBoxLayout *column)
     auto *add = new Button(SettingsText::tr("Add folder"), {}, QStringLiteral("plus"));
     add->setObjectName(QStringLiteral("addFolder"));
     connect(add, &QPushButton::clicked, this, &SettingsPage::chooseExclusion);
+    addStored(add, {});
     QWidget *row = makeRow(QStringLiteral("folder"), SettingsText::tr("Never touch these"),
                            SettingsText::tr("Folders and patterns Varnholt always skips."), add);
     row->setParent(cell);
@@ -534,6 +603,7 @@ void SettingsPage::rebuildExclusions()
         line->setContentsMargins(10, 3, 4, 3);
         line->setSpacing(6);
         auto *label = new ElidedLabel(text, QStringLiteral("mono"), entry);
+        Theme::showAsWritten(label);
         label->setStyleSheet(QStringLiteral("color: palette(text); font-size: 12px;"));
         line->addWidget(label, 1);
         auto *remove = new Button({}, QStringLiteral("ghost"), QStringLiteral("x"));
@@ -542,6 +612,7 @@ void SettingsPage::rebuildExclusions()
         remove->setFixedSize(24, 24);
         remove->setStyleSheet(QStringLiteral("padding: 0; min-height: 24px; max-height: 24px;"));
         remove->setToolTip(SettingsText::tr("Remove"));
+        remove->setEnabled(!m_locked);
         a11y::setName(remove, remove->toolTip());
         a11y::setDescription(remove, text);
         entry->setAccessibleName(text);
@@ -554,6 +625,7 @@ void SettingsPage::rebuildExclusions()
 
 void SettingsPage::onSettingsChanged()
 {
+    syncLock();
     AppSettings *settings = AppSettings::instance();
     if (m_closeAction && m_closeAction->currentData().toInt() != settings->closeAction())
         selectValue(m_closeAction, settings->closeAction());
@@ -612,18 +684,28 @@ void SettingsPage::restartNow()
 {
     if (m_hooks.restart())
         m_hooks.quit();
+    else
+        m_state->notify(SettingsText::tr("Varnholt could not start again. Close it and open it yourself to switch "
+                                         "languages."));
 }
 
 void SettingsPage::restartAsAdmin()
 {
     if (m_hooks.relaunchElevated())
         m_hooks.quit();
+    else
+        m_state->notify(CleanupPage::elevationRefusedText());
 }
 
 void SettingsPage::openLogs()
 {
-    CleanupLog::ensureFolder();
-    m_hooks.openUrl(QUrl::fromLocalFile(CleanupLog::folder()));
+    const QString folder = QDir::toNativeSeparators(CleanupLog::folder());
+    // The log folder is made before it is opened, so the file manager has
+    // something to show on a first start.
+    if (!CleanupLog::ensureFolder())
+        m_state->notify(MenuBarText::tr("The log folder %1 could not be created.").arg(folder));
+    else if (!m_hooks.openUrl(QUrl::fromLocalFile(CleanupLog::folder())))
+        m_state->notify(CleanupText::tr("No app could open %1").arg(folder));
 }
 
 } // namespace ui

@@ -14,6 +14,7 @@ class QVBoxLayout;
 namespace ui {
 
 class Button;
+class Note;
 class Select;
 
 // Where every preference is changed. Controls are set from AppSettings while
@@ -47,8 +48,8 @@ public:
         std::function<void()> quit;
         // The folder chooser; an empty result means cancelled.
         std::function<QString(QWidget *parent)> chooseFolder;
-        // Default: QDesktopServices::openUrl.
-        std::function<void(const QUrl &)> openUrl;
+        // Default: QDesktopServices::openUrl; false when nothing could open it.
+        std::function<bool(const QUrl &)> openUrl;
     };
 
     explicit SettingsPage(AppState *state, QWidget *parent = nullptr);
@@ -68,8 +69,19 @@ public:
     QString runningLanguage() const { return m_runningLanguage; }
     bool restartOffered() const;
 
+    // While the settings cannot be read, a warning says so above the
+    // sections and every control that writes to them is disabled: what they
+    // would show is a guess, and AppSettings keeps the store as it is. The
+    // store is asked again when the page is shown, when a setting changed and
+    // from the warning's "Check again"; once it reads, the controls show its
+    // values again.
+    bool settingsLocked() const { return m_locked; }
+
 signals:
     void checkForUpdates();
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildCleaning(QVBoxLayout *column);
@@ -88,6 +100,16 @@ private:
     void restartAsAdmin();
     void openLogs();
     void chooseExclusion();
+    void syncLock();
+    // Registers a control that shows and writes a stored value; `load` puts
+    // the stored value into it without writing it back.
+    void addStored(QWidget *control, std::function<void()> load);
+
+    struct Stored
+    {
+        QPointer<QWidget> control;
+        std::function<void()> load;
+    };
 
     AppState *m_state;
     Hooks m_hooks;
@@ -97,6 +119,9 @@ private:
     QVBoxLayout *m_exclusionList = nullptr;
     QVBoxLayout *m_cleanupList = nullptr;
     QStringList m_shown;
+    Note *m_lockNote = nullptr;
+    QList<Stored> m_stored;
+    bool m_locked = false;
 };
 
 } // namespace ui

@@ -5,6 +5,7 @@
 #include "ui/widgets/switch.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -115,7 +116,7 @@ public:
         default:
             break;
         }
-        if (watched == m_target && m_ring) {
+        if (m_ring && (watched == m_target || m_between.contains(watched))) {
             switch (event->type()) {
             case QEvent::Move:
             case QEvent::Resize:
@@ -168,12 +169,25 @@ public:
                 m_ring->hide();
             return;
         }
+        // The ring goes into the nearest ancestor with room for it: a button
+        // at the edge of a tight row would lose the ring's outer side. It
+        // never leaves a scroll area's viewport, whose edge hides what
+        // scrolled out of view, ring included.
+        QRect ring = target->geometry().adjusted(-kMargin, -kMargin, kMargin, kMargin);
+        QWidget *host = parent;
+        m_between.clear();
+        while (!host->rect().contains(ring) && host->parentWidget() && !host->isWindow()
+               && !qobject_cast<QAbstractScrollArea *>(host->parentWidget())) {
+            m_between.append(host);
+            ring.translate(host->pos());
+            host = host->parentWidget();
+        }
         if (!m_ring)
-            m_ring = new RingOverlay(parent);
-        else if (m_ring->parentWidget() != parent)
-            m_ring->setParent(parent);
+            m_ring = new RingOverlay(host);
+        else if (m_ring->parentWidget() != host)
+            m_ring->setParent(host);
         m_ring->target = target;
-        m_ring->setGeometry(target->geometry().adjusted(-kMargin, -kMargin, kMargin, kMargin));
+        m_ring->setGeometry(ring);
         m_ring->show();
         m_ring->raise();
         m_ring->update();
@@ -182,6 +196,8 @@ public:
 private:
     QPointer<QWidget> m_target;
     QPointer<RingOverlay> m_ring;
+    // The target's ancestors below the ring's parent: their moves move it.
+    QList<QObject *> m_between;
 };
 
 Tracker *tracker = nullptr;
@@ -258,6 +274,14 @@ QRectF ringShape(const QWidget *widget, qreal *radius)
         const QRectF track = toggle->trackRect();
         *radius = track.height() / 2.0;
         return track;
+    }
+    if (qobject_cast<const QAbstractScrollArea *>(widget)) {
+        // A scroll area fills its card or its page, which would hide a ring
+        // outside it: the ring runs just inside its edge.
+        const QVariant r = widget->property("focusRadius");
+        *radius = r.isValid() ? r.toReal() : 10;
+        const qreal in = kGap + 2;
+        return whole.adjusted(in, in, -in, -in);
     }
     if (const auto *button = qobject_cast<const Button *>(widget)) {
         *radius = button->kind() == u"link" ? 6 : (button->isLarge() ? 12 : 10);

@@ -17,6 +17,8 @@ namespace ui::focus {
 // focused control, because a control's own painting is clipped to its
 // rectangle. It follows every button, check box and select, and any widget
 // with the dynamic property "focusRadius" (the corner radius of its shape).
+// A scroll area (a page, the panes of a card) gets its ring just inside its
+// edge, where the card or the window cannot cover it.
 // A widget with the property "focusRing" set to false gets no shared ring:
 // controls that mark a part of themselves (the current tile of the treemap,
 // the current row of a table) draw it with paintRing when ringVisible().
