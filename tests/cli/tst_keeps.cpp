@@ -114,6 +114,10 @@ struct Row
     qint64 removed = -1;   // the report's filesRemoved
     qint64 skipped = -1;   // the report's skippedCount
     QString logHas;        // text some line of the log holds
+    // "path  (reason)" of what the preview lists as staying, and of what the
+    // report says the trash could not take.
+    QStringList previewKeeps;
+    QStringList noTrash;
     bool trashOnly = false;
     bool deleteOnly = false;
     bool rootOnly = false;
@@ -382,8 +386,10 @@ const QList<Row> &rows()
              c.args = {"--category", "appcache"};
          },
          .exitCode = 1,
+         .logLines = {"SKIPPED  @/cachemount/app  (no trash on this drive)"},
          .skipped = 1,
-         .logHas = "(cannot be moved to the trash here)",
+         .previewKeeps = {"@/cachemount/app  (no trash on this drive)"},
+         .noTrash = {"@/cachemount/app  (no trash on this drive)"},
          .trashOnly = true,
          .rootOnly = true},
         {.name = "a name too long for the trash's record",
@@ -395,7 +401,8 @@ const QList<Row> &rows()
          .kept = {"t/" + QString(250, QLatin1Char('n'))},
          .exitCode = 1,
          .skipped = 1,
-         .logHas = "(cannot be moved to the trash here)",
+         .previewKeeps = {"@/t/" + QString(250, QLatin1Char('n')) + "  (cannot be moved to the trash here)"},
+         .noTrash = {"@/t/" + QString(250, QLatin1Char('n')) + "  (cannot be moved to the trash here)"},
          .trashOnly = true},
         {.name = "immutable and append-only entries",
          .setup = [](Case &c) {
@@ -552,6 +559,18 @@ private slots:
         const QString program = QStringLiteral(VARNHOLT_BINARY_DIR "/varnholt-cli");
         const auto there = [](const QString &path) { return QFileInfo(path).exists() || QFileInfo(path).isSymLink(); };
         QStringList listed;
+        QStringList previewKept;
+        const auto readPreview = [&](const QByteArray &json) {
+            const QJsonObject preview = QJsonDocument::fromJson(json).object();
+            for (const QJsonValue &v : preview.value("wouldGo").toArray()) {
+                // The bin is named, not given as a path.
+                if (QDir::isAbsolutePath(v["path"].toString()))
+                    listed.append(v["path"].toString());
+            }
+            for (const QJsonValue &v : preview.value("wouldKeep").toArray())
+                previewKept.append(v["path"].toString() + "  (" + v["reason"].toString() + ')');
+            return preview;
+        };
         if (c.shell.isEmpty()) {
             QProcess pre;
             pre.setProcessEnvironment(env);
@@ -559,13 +578,8 @@ private slots:
                 pre.setWorkingDirectory(c.workingDir);
             pre.start(program, QStringList{"clean", toTrash ? "--trash" : "--delete", "--preview", "--json"} + c.args);
             QVERIFY(pre.waitForFinished(60000));
-            const QJsonObject preview = QJsonDocument::fromJson(pre.readAllStandardOutput()).object();
+            const QJsonObject preview = readPreview(pre.readAllStandardOutput());
             QCOMPARE(preview.isEmpty(), r.exitCode == 2 || pre.exitCode() != 0);
-            for (const QJsonValue &v : preview.value("wouldGo").toArray()) {
-                // The bin is named, not given as a path.
-                if (QDir::isAbsolutePath(v["path"].toString()))
-                    listed.append(v["path"].toString());
-            }
             for (const QString &g : r.gone)
                 QVERIFY2(there(c.at(g)), qPrintable("the preview took " + g));
             QVERIFY2(QDir(c.at("data/Varnholt/logs")).isEmpty(), "the preview wrote a log");
@@ -580,13 +594,26 @@ private slots:
             p.start(program, arguments);
         } else {
             QStringList wrapped{"-c", c.shell + QStringLiteral(" && exec \"$0\" \"$@\""), program};
-            if (c.privateMounts)
+            if (c.privateMounts) {
+                // The preview sees the same mounts, just before the clean.
+                env.insert("VARNHOLT_TEST_PREVIEW", c.at("preview.json"));
+                p.setProcessEnvironment(env);
+                wrapped[1] = c.shell + QStringLiteral(" && { \"$0\" \"$@\" --preview >\"$VARNHOLT_TEST_PREVIEW\"; "
+                                                      "exec \"$0\" \"$@\"; }");
                 wrapped = QStringList{"-m", "--propagation", "private", "sh"} + wrapped;
+            }
             p.start(c.privateMounts ? QStringLiteral("unshare") : QStringLiteral("sh"), wrapped + arguments);
         }
         QVERIFY(p.waitForFinished(60000));
         const QString err = QString::fromUtf8(p.readAllStandardError());
         QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == r.exitCode, qPrintable(err));
+        if (c.privateMounts) {
+            QFile preview(c.at("preview.json"));
+            QVERIFY(preview.open(QIODevice::ReadOnly));
+            readPreview(preview.readAll());
+        }
+        for (const QString &k : r.previewKeeps)
+            QVERIFY2(previewKept.contains(c.expand(k)), qPrintable(c.expand(k) + " not in\n" + previewKept.join('\n')));
 
         for (const QString &k : r.kept) {
             QVERIFY2(QFileInfo::exists(c.at(k)), qPrintable(k + " is gone"));
@@ -622,6 +649,13 @@ private slots:
             QCOMPARE(report.value("filesRemoved").toInteger(), r.removed);
         if (r.skipped >= 0)
             QCOMPARE(report.value("skippedCount").toInteger(), r.skipped);
+        QStringList noTrash;
+        for (const QJsonValue &v : report.value("noTrash").toArray())
+            noTrash.append(v["path"].toString() + "  (" + v["reason"].toString() + ')');
+        QStringList expected;
+        for (const QString &n : r.noTrash)
+            expected.append(c.expand(n));
+        QCOMPARE(noTrash, expected);
         const QString logPath = report.value("logPath").toString();
         const QStringList log = logPath.isEmpty() ? QStringList() : logLines(logPath);
         if (!r.logHas.isEmpty())
@@ -629,6 +663,10 @@ private slots:
                      qPrintable(log.join('\n')));
         for (const QString &line : r.logLines)
             QVERIFY2(log.contains(c.expand(line)), qPrintable(c.expand(line) + " not in\n" + log.join('\n')));
+        // An item of which nothing moved is not logged as trashed.
+        QVERIFY2(std::none_of(log.cbegin(), log.cend(), [](const QString &l) {
+                     return l.startsWith("TRASHED ") && l.endsWith("  0 KB");
+                 }), qPrintable(log.join('\n')));
         const int excludedLines = int(std::count_if(log.cbegin(), log.cend(),
                                                     [](const QString &l) { return l.startsWith("EXCLUDED "); }));
         QCOMPARE(excludedLines, int(std::count_if(r.logLines.cbegin(), r.logLines.cend(),
