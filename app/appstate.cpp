@@ -840,7 +840,7 @@ void AppState::onLargeMoveFinished(const LargeMove &move)
     if (!move.skipped.isEmpty())
         message += tr(" · %1 in use, skipped").arg(formatNumber(move.skipped.size()));
     if (!move.notMoved.isEmpty())
-        message += tr(" · %1 could not be moved to the %2, left where they are")
+        message += tr(" · %1 could not be moved to the %2")
                        .arg(formatNumber(move.notMoved.size()), recycleBinName());
     emit toast(message, moved >= 1);
     startLargeMove();
