@@ -234,8 +234,14 @@ void ConfirmCleanDialog::updateTexts()
     // The figure is what the cleanup will take away: what the bin cannot
     // take counts only when it is deleted instead.
     m_title = OverlayText::tr("Clean %1?").arg(formatSize(m_movedBytes + (deleting ? m_withoutTrashBytes : 0)));
+    // Only what the bin cannot take selected: left, nothing would be cleaned.
+    const bool nothing = m_withoutTrashChoice && m_movedBytes == 0;
     if (!m_toBin)
         m_text = OverlayText::tr("Permanent delete is on. These files can't be recovered.");
+    else if (nothing && !deleting)
+        m_text = OverlayText::tr("None of it can go to the %1: delete it permanently, or nothing is cleaned.").arg(bin);
+    else if (nothing)
+        m_text = OverlayText::tr("All of it is deleted permanently and can't be recovered.");
     else if (deleting && m_permanentSelected)
         m_text = OverlayText::tr("Emptying the %1 and deleting what cannot go there can't be undone. Everything else "
                                  "goes to the %1.")
@@ -255,6 +261,7 @@ void ConfirmCleanDialog::updateTexts()
     m_textLabel->setText(m_text);
     m_confirm->setKind(m_dangerous ? QStringLiteral("danger") : QStringLiteral("primary"));
     m_confirm->setText(m_dangerous ? OverlayText::tr("Clean and delete") : OverlayText::tr("Clean"));
+    m_confirm->setEnabled(!nothing || deleting);
     refit();
 }
 
