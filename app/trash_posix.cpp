@@ -484,7 +484,9 @@ bool nameOf(const QString &p, QByteArray &base)
 // it.
 QString trashFolderForDevice(quint64 device, const QString &path, int *errorCode, bool make)
 {
-    const auto usable = [make](const QString &folder) { return make ? ensureOwnFolder(folder) : mayHaveOwnFolder(folder); };
+    const auto usable = [make](const QString &folder) {
+        return make ? ensureOwnFolder(folder) : mayHaveOwnFolder(folder);
+    };
     const QString home = homeTrash();
     const QString dataHome = parentOf(home);
     struct stat dataSt;

@@ -311,7 +311,8 @@ void Cleaner::run(const Job &job)
     for (const CategoryResult &r : job.results) {
         totalBytes += r.bytes;
         if (job.moveToTrash && r.risk != Permanent && !r.isTrash)
-            deletedInstead += std::count_if(r.items.cbegin(), r.items.cend(), [](const ScanItem &i) { return i.deleteInstead; });
+            deletedInstead +=
+                std::count_if(r.items.cbegin(), r.items.cend(), [](const ScanItem &i) { return i.deleteInstead; });
     }
     log.header(job.moveToTrash, totalBytes, deletedInstead);
 
@@ -496,7 +497,8 @@ void Cleaner::run(const Job &job)
             // delete it for good instead.
             const bool itemToTrash = toTrash && !item.deleteInstead;
             if (itemToTrash && item.trashFit != TrashFits) {
-                skip(item.path, item.trashFit == NoTrashOnDrive ? removal::noTrashOnDriveReason() : removal::noTrashReason());
+                skip(item.path,
+                     item.trashFit == NoTrashOnDrive ? removal::noTrashOnDriveReason() : removal::noTrashReason());
                 continue;
             }
 #ifdef Q_OS_WIN
@@ -585,8 +587,8 @@ void Cleaner::run(const Job &job)
                         continue;
                     }
                     log.busy(f.path, f.error);
-                    retries.append(
-                        {f.path, basePath, anchor, itemToTrash, category.needsAdmin, f.error, processed.size(), category.id});
+                    retries.append({f.path, basePath, anchor, itemToTrash, category.needsAdmin, f.error, processed.size(),
+                                    category.id});
                 }
             }
             processed.append({item, itemToTrash});

@@ -64,7 +64,8 @@ qint64 binOfVolume(const std::wstring &root)
     }
     const QString policy = QStringLiteral("\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer");
     for (const char *hive : {"HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE"}) {
-        if (QSettings(QLatin1String(hive) + policy, QSettings::NativeFormat).value(QStringLiteral("NoRecycleFiles")).toInt() == 1)
+        const QSettings policies(QLatin1String(hive) + policy, QSettings::NativeFormat);
+        if (policies.value(QStringLiteral("NoRecycleFiles")).toInt() == 1)
             return -1;
     }
     // "\\?\Volume{GUID}\": the bin's settings are kept under the GUID.

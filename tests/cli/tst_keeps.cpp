@@ -646,7 +646,8 @@ private slots:
         for (const QJsonValue &v : report.value("noTrash").toArray())
             noTrash.append(v["path"].toString() + "  (" + v["reason"].toString() + ')');
         noTrash.sort();
-        QCOMPARE(noTrash, previewKept.filter(QRegularExpression("\\((no trash on this drive|cannot be moved to the trash here)\\)$")));
+        QCOMPARE(noTrash,
+                 previewKept.filter(QRegularExpression("\\((no trash on this drive|cannot be moved to the trash here)\\)$")));
         const QString logPath = report.value("logPath").toString();
         const QStringList log = logPath.isEmpty() ? QStringList() : logLines(logPath);
         if (!r.logHas.isEmpty())

@@ -207,7 +207,8 @@ QWidget *ConfirmCleanDialog::buildWithoutTrash(const QList<CategoryResult> &with
     layout->addWidget(card);
 
     // Leaving them is the default, as in a file manager.
-    m_withoutTrashChoice = new Segmented({OverlayText::tr("Leave them"), OverlayText::tr("Delete them permanently")}, box);
+    m_withoutTrashChoice =
+        new Segmented({OverlayText::tr("Leave them"), OverlayText::tr("Delete them permanently")}, box);
     m_withoutTrashChoice->setObjectName(QStringLiteral("withoutTrashChoice"));
     m_withoutTrashChoice->setAccessibleName(heading);
     connect(m_withoutTrashChoice, &Segmented::currentChanged, this, [this] {
