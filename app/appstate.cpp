@@ -71,6 +71,7 @@ QList<CategoryResult> retryInput(const QList<CategoryResult> &cleaned, const QLi
             item.path = b.path;
             item.linkedFilesStay = within->linkedFilesStay;
             item.localBuildsStay = within->localBuildsStay;
+            item.deleteInstead = within->deleteInstead;
             item.minAgeMs = within->minAgeMs;
             item.label = QDir::fromNativeSeparators(b.path).section(QLatin1Char('/'), -1);
             item.bytes = b.bytes;
@@ -106,6 +107,7 @@ CleanReport withRetry(const CleanReport &first, const CleanReport &retry, const 
     }
     out.skippedSamples += retry.skippedSamples;
     out.skippedSamples = out.skippedSamples.mid(0, 5);
+    out.noTrash += retry.noTrash;
     for (const QString &id : retry.cleanedCategories) {
         if (!out.cleanedCategories.contains(id))
             out.cleanedCategories.append(id);
@@ -360,6 +362,7 @@ void AppState::selectRecommended()
             untickRunning(r);
         }
     }
+    untickWithoutTrash();
     emit selectionChanged();
 }
 
@@ -499,9 +502,9 @@ QString AppState::settingsLocation() const
     return settings()->storeLocation();
 }
 
-void AppState::startClean()
+void AppState::startClean(bool deleteWithoutTrash)
 {
-    const QList<CategoryResult> sel = selectedResults();
+    const QList<CategoryResult> sel = cleanInput(deleteWithoutTrash);
     if (sel.isEmpty() || m_cleaner->isRunning() || m_restorer->isRunning())
         return;
     if (!settingsReadable()) {
@@ -563,11 +566,12 @@ void AppState::retrySkipped()
     m_cleaner->start(input, m_lastCleanToTrash, exclusions);
 }
 
-bool AppState::startPreview()
+bool AppState::startPreview(bool deleteWithoutTrash)
 {
-    const QList<CategoryResult> sel = selectedResults();
+    const QList<CategoryResult> sel = cleanInput(deleteWithoutTrash);
     if (sel.isEmpty() || m_cleaner->isRunning() || !settingsReadable())
         return false;
+    m_previewDeleteWithoutTrash = deleteWithoutTrash;
     if (m_previewRunning) {
         m_previewAgain = true;
         return true;
@@ -584,7 +588,7 @@ void AppState::onPreviewFinished(const CleanReport &report)
     m_previewRunning = false;
     // Asked again meanwhile: the selection or the settings may have changed.
     const bool again = std::exchange(m_previewAgain, false);
-    if (again && startPreview())
+    if (again && startPreview(m_previewDeleteWithoutTrash))
         return;
     m_preview = again ? CleanReport() : report;
     emit previewChanged();
@@ -897,11 +901,13 @@ AppState::LargeMove AppState::moveLargeFiles(const QStringList &paths, const QSe
 
     for (const Candidate &c : std::as_const(candidates)) {
         QString inBin;
-        if (!held.contains(c.path) && moveFileToBin(c.path, &inBin)) {
+        if (held.contains(c.path)) {
+            out.skipped.append(c.path);
+        } else if (moveFileToBin(c.path, &inBin)) {
             out.moved.append({c.path, inBin});
             out.movedBytes += c.size;
         } else {
-            out.skipped.append(c.path);
+            out.notMoved.append(c.path);
         }
     }
     return out;
@@ -925,7 +931,10 @@ void AppState::onLargeMoveFinished(const LargeMove &move)
     QString message = tr("%1 (%2) moved to the %3").arg(files, formatSize(move.movedBytes), recycleBinName());
     if (!move.skipped.isEmpty())
         message += tr(" · %1 in use, skipped").arg(formatNumber(move.skipped.size()));
-    emit toast(message, moved >= 1, !move.skipped.isEmpty());
+    if (!move.notMoved.isEmpty())
+        message += tr(" · %1 could not be moved to the %2")
+                       .arg(formatNumber(move.notMoved.size()), recycleBinName());
+    emit toast(message, moved >= 1, !move.skipped.isEmpty() || !move.notMoved.isEmpty());
     startLargeMove();
 }
 

@@ -115,13 +115,22 @@ public:
     bool settingsReadable() const;
     // The settings file (or registry key), for messages.
     QString settingsLocation() const;
-    void startClean();
+    // `deleteWithoutTrash`: what selectedWithoutTrash() lists is deleted for
+    // good instead of left where it is.
+    void startClean(bool deleteWithoutTrash = false);
     // Works out on a worker what startClean() would remove or move right
     // now, through the same checks, and removes nothing; previewChanged()
     // when the list is in (preview()). A request while one runs is answered
     // by a fresh run once that one ends. False, with nothing started, when
     // nothing is selected, a cleanup runs or the settings cannot be read.
-    bool startPreview();
+    bool startPreview(bool deleteWithoutTrash = false);
+    // Moving to the Recycle Bin, the selected items that the scan found it
+    // cannot take (ScanItem::trashFit), as selectedResults() gives them: the
+    // categories that hold such items with only those, totals to match. A
+    // cleanup leaves them where they are unless told to delete them for good.
+    // Empty when cleanups delete anyway. Items of categories of risk
+    // Permanent, deleted in either mode, are never among them.
+    QList<CategoryResult> selectedWithoutTrash() const;
     bool previewRunning() const { return m_previewRunning; }
     const CleanReport &preview() const { return m_preview; }
     void dismissDone();
@@ -277,12 +286,19 @@ private:
         QList<QPair<QString, QString>> moved;  // (source, path in the bin)
         qint64 movedBytes = 0;
         QStringList skipped;
+        QStringList notMoved;  // the bin did not take them (no bin on their drive, say)
     };
     static LargeMove moveLargeFiles(const QStringList &paths, const QSet<QString> &listed);
     void startLargeMove();
     void onLargeMoveFinished(const LargeMove &move);
 
     void setPhase(Phase phase);
+    // Moving to the bin, leaves out of the selection what it cannot take;
+    // a category left with nothing ticked is no longer selected.
+    void untickWithoutTrash();
+    // The selection as the cleaner gets it, with what the bin cannot take
+    // marked for deleting instead when `deleteWithoutTrash`.
+    QList<CategoryResult> cleanInput(bool deleteWithoutTrash) const;
     void startLargeScan();
     QStringList currentExclusions() const;
     bool currentMoveToTrash() const;
@@ -314,6 +330,7 @@ private:
     CleanReport m_preview;
     bool m_previewRunning = false;
     bool m_previewAgain = false;
+    bool m_previewDeleteWithoutTrash = false;
     // What the last cleanup was given, for trying its busy files again.
     QList<CategoryResult> m_lastCleanInput;
     bool m_lastCleanToTrash = false;

@@ -50,8 +50,13 @@ BinEmptied empty(const QStringList &trashFolders, const std::function<void(qint6
 
 // The trash folder a file at `path` belongs in, created if needed (home trash
 // for the home volume, else the volume's own). Empty with *errorCode set (an
-// errno value) when the volume has no usable trash.
-QString trashFolderFor(const QString &path, int *errorCode = nullptr);
+// errno value) when it cannot be had: EXDEV when the volume has no trash
+// folder that may be used or made. With `make` unset nothing is created: the
+// folder is named when it exists or could be made, by the same rules.
+QString trashFolderFor(const QString &path, int *errorCode = nullptr, bool make = true);
+// The same for an entry of device `device` at `path`: what a scan asks, once
+// per device, without writing anything.
+QString trashFolderForDevice(quint64 device, const QString &path, int *errorCode = nullptr, bool make = true);
 
 // Moves `path` (a file, folder or link, never followed) into its trash with a
 // matching info/NAME.trashinfo, so the desktop's trash can restore it. On

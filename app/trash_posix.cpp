@@ -66,6 +66,35 @@ bool ensureOwnFolder(const QString &path)
     return UniqueFd(openTrashFolder(path, true)).valid();
 }
 
+// The folder at `path`, or where it is missing the nearest one above it that
+// exists: the folder a mkpath() of `path` would create in. Links on the way
+// are followed, as mkpath() follows them.
+bool statNearest(const QString &path, struct stat &st, QString *found = nullptr)
+{
+    QString p = path;
+    while (::stat(QFile::encodeName(p).constData(), &st) != 0) {
+        if (errno != ENOENT || p == QLatin1String("/"))
+            return false;
+        p = parentOf(p);
+    }
+    if (found)
+        *found = p;
+    return true;
+}
+
+// What ensureOwnFolder(path) would find, without creating anything: a real
+// folder of ours there, or nothing there and a folder above that lets us
+// make one.
+bool mayHaveOwnFolder(const QString &path)
+{
+    struct stat st;
+    if (lstatPath(path, st))
+        return S_ISDIR(st.st_mode) && st.st_uid == ::getuid();
+    QString above;
+    return errno == ENOENT && statNearest(parentOf(path), st, &above) && S_ISDIR(st.st_mode)
+        && ::faccessat(AT_FDCWD, QFile::encodeName(above).constData(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
 // $topdir/.Trash may be shared by all users only when it is a real folder
 // with the sticky bit; anything else must not be used.
 bool sharedTrashUsable(const QString &topdir)
@@ -185,6 +214,15 @@ bool setError(int *errorCode, int value)
     if (errorCode)
         *errorCode = value;
     return false;
+}
+
+// The error of a trash folder that could not be had: EXDEV (the volume has
+// none that may be used), unless what failed was this process running short
+// of descriptors or memory, which says nothing about the volume.
+int noTrashError()
+{
+    const int e = errno;
+    return e == EMFILE || e == ENFILE || e == ENOMEM ? e : EXDEV;
 }
 
 } // namespace
@@ -361,46 +399,6 @@ bool isInsideTrash(const QString &path, const QStringList &trashFolders)
 }
 
 namespace {
-
-// The trash folder for an entry of device `device` at `path`: the home trash
-// on the home's volume, else the volume's own. A volume whose top folder is a
-// catalogue base, or lies inside one, gets none: its trash folder would sit
-// inside what is being cleaned and be emptied with it.
-QString trashFolderForDevice(dev_t device, const QString &path, int *errorCode)
-{
-    const QString home = homeTrash();
-    const QString dataHome = parentOf(home);
-    struct stat dataSt;
-    if (QDir().mkpath(dataHome) && lstatPath(dataHome, dataSt) && dataSt.st_dev == device) {
-        if (ensureOwnFolder(home))
-            return home;
-        setError(errorCode, errno ? errno : EACCES);
-        return {};
-    }
-    const QString topdir = QStorageInfo(parentOf(cleaned(path))).rootPath();
-    if (topdir.isEmpty()) {
-        setError(errorCode, ENOENT);
-        return {};
-    }
-    const QString topKey = normalizePath(topdir);
-    for (const QString &base : guardBases()) {
-        if (topKey == base || topKey.startsWith(base + QLatin1Char('/'))) {
-            setError(errorCode, EXDEV);
-            return {};
-        }
-    }
-    if (sharedTrashUsable(topdir)) {
-        const QString own = joinTop(topdir, QStringLiteral(".Trash/")) + uidText();
-        if (ensureOwnFolder(own))
-            return own;
-    }
-    const QString own = joinTop(topdir, QStringLiteral(".Trash-")) + uidText();
-    if (ensureOwnFolder(own))
-        return own;
-    setError(errorCode, errno ? errno : EACCES);
-    return {};
-}
-
 // Renames entry `base` of the open folder `parent` (described by `st`, at
 // `p`) into `trashFolder` with its .trashinfo.
 bool renameIntoTrash(int parent, const QByteArray &base, const struct stat &st, const QString &p,
@@ -480,14 +478,58 @@ bool nameOf(const QString &p, QByteArray &base)
 
 } // namespace
 
-QString trashFolderFor(const QString &path, int *errorCode)
+// The home trash on the data folder's volume, else the volume's own. A
+// volume whose top folder is a catalogue base, or lies inside one, gets none:
+// its trash folder would sit inside what is being cleaned and be emptied with
+// it.
+QString trashFolderForDevice(quint64 device, const QString &path, int *errorCode, bool make)
+{
+    const auto usable = [make](const QString &folder) {
+        return make ? ensureOwnFolder(folder) : mayHaveOwnFolder(folder);
+    };
+    const QString home = homeTrash();
+    const QString dataHome = parentOf(home);
+    struct stat dataSt;
+    if (make ? QDir().mkpath(dataHome) && lstatPath(dataHome, dataSt) : statNearest(dataHome, dataSt)) {
+        if (quint64(dataSt.st_dev) == device) {
+            if (usable(home))
+                return home;
+            setError(errorCode, noTrashError());
+            return {};
+        }
+    }
+    const QString topdir = QStorageInfo(parentOf(cleaned(path))).rootPath();
+    if (topdir.isEmpty()) {
+        setError(errorCode, ENOENT);
+        return {};
+    }
+    const QString topKey = normalizePath(topdir);
+    for (const QString &base : guardBases()) {
+        if (topKey == base || topKey.startsWith(base + QLatin1Char('/'))) {
+            setError(errorCode, EXDEV);
+            return {};
+        }
+    }
+    if (sharedTrashUsable(topdir)) {
+        const QString own = joinTop(topdir, QStringLiteral(".Trash/")) + uidText();
+        if (usable(own))
+            return own;
+    }
+    const QString own = joinTop(topdir, QStringLiteral(".Trash-")) + uidText();
+    if (usable(own))
+        return own;
+    setError(errorCode, noTrashError());
+    return {};
+}
+
+QString trashFolderFor(const QString &path, int *errorCode, bool make)
 {
     struct stat st;
     if (!lstatPath(cleaned(path), st)) {
         setError(errorCode, errno);
         return {};
     }
-    return trashFolderForDevice(st.st_dev, path, errorCode);
+    return trashFolderForDevice(st.st_dev, path, errorCode, make);
 }
 
 bool moveToTrashFolder(const QString &path, const QString &trashFolder, int *errorCode, QString *trashedPath)

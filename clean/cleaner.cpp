@@ -307,9 +307,14 @@ void Cleaner::run(const Job &job)
         report.logPath = log.open();
     const RunningApps apps = snapshot();
     qint64 totalBytes = 0;
-    for (const CategoryResult &r : job.results)
+    qint64 deletedInstead = 0;
+    for (const CategoryResult &r : job.results) {
         totalBytes += r.bytes;
-    log.header(job.moveToTrash, totalBytes);
+        if (job.moveToTrash && r.risk != Permanent && !r.isTrash)
+            deletedInstead +=
+                std::count_if(r.items.cbegin(), r.items.cend(), [](const ScanItem &i) { return i.deleteInstead; });
+    }
+    log.header(job.moveToTrash, totalBytes, deletedInstead);
 
     auto sample = [&report](const QString &path) {
         if (report.skippedSamples.size() < kMaxSamples)
@@ -321,7 +326,10 @@ void Cleaner::run(const Job &job)
     };
     auto skip = [&](const QString &path, const QString &reason) {
         ++report.skippedCount;
-        sample(path);
+        if (removal::isNoTrashReason(reason))
+            report.noTrash.append({shown(path), reason});
+        else
+            sample(path);
         log.skipped(path, reason);
         keep(path, reason);
     };
@@ -490,6 +498,14 @@ void Cleaner::run(const Job &job)
                 }
             }
 
+            // What the bin cannot take stays whole, unless the user chose to
+            // delete it for good instead.
+            const bool itemToTrash = toTrash && !item.deleteInstead;
+            if (itemToTrash && item.trashFit != TrashFits) {
+                skip(item.path,
+                     item.trashFit == NoTrashOnDrive ? removal::noTrashOnDriveReason() : removal::noTrashReason());
+                continue;
+            }
 #ifdef Q_OS_WIN
             // Only the POSIX removers tell files with other names apart.
             if (item.linkedFilesStay) {
@@ -554,14 +570,14 @@ void Cleaner::run(const Job &job)
                 // A folder a program works in, or one holding such a folder,
                 // is busy as a whole, like a file in use.
                 if (remover.holdsBusyFolder(unit))
-                    failures.append({unit, toTrash ? 0u : removal::busyError(), {}});
-                else if (toTrash)
+                    failures.append({unit, itemToTrash ? 0u : removal::busyError(), {}});
+                else if (itemToTrash)
                     remover.moveToTrash(anchor, unit, failures);
                 else
                     remover.removePermanently(anchor, unit, failures);
                 const auto gone = preview.take();
                 for (auto it = gone.cbegin(); it != gone.cend(); ++it)
-                    report.wouldGo.append({shown(it.key()), it->bytes, it->isFolder, toTrash, {}});
+                    report.wouldGo.append({shown(it.key()), it->bytes, it->isFolder, itemToTrash, {}});
                 for (const removal::Failure &f : std::as_const(failures)) {
                     if (!f.reason.isEmpty()) {
                         skip(f.path, f.reason);
@@ -576,11 +592,11 @@ void Cleaner::run(const Job &job)
                         continue;
                     }
                     log.busy(f.path, f.error);
-                    retries.append(
-                        {f.path, basePath, anchor, toTrash, category.needsAdmin, f.error, processed.size(), category.id});
+                    retries.append({f.path, basePath, anchor, itemToTrash, category.needsAdmin, f.error, processed.size(),
+                                    category.id});
                 }
             }
-            processed.append({item, toTrash});
+            processed.append({item, itemToTrash});
         }
         report.cleanedCategories.append(category.id);
     }
@@ -666,7 +682,10 @@ void Cleaner::run(const Job &job)
         report.filesRemoved += std::max<qint64>(p.item.files - left.files, 0);
         if (p.toTrash) {
             report.trashedBytes += freed;
-            log.trashed(p.item.path, freed);
+            // An item of which nothing moved (its entries all skipped) has
+            // its SKIPPED lines, not a TRASHED one.
+            if (freed > 0 || left.files < p.item.files || !movedToTrash.value(i).isEmpty())
+                log.trashed(p.item.path, freed);
             for (const auto &[inTrash, original] : std::as_const(movedToTrash[i]))
                 log.trashedTo(inTrash, original);
         } else {

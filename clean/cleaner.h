@@ -48,7 +48,14 @@ struct CleanReport
     qint64 trashedBytes = 0;
     qint64 filesRemoved = 0;      // deleted or moved
     qint64 skippedCount = 0;
-    QStringList skippedSamples;     // first five skipped paths, native separators
+    // First five skipped paths, native separators, other than those the
+    // Recycle Bin could not take (noTrash).
+    QStringList skippedSamples;
+    // What stayed because the Recycle Bin could not take it (an item of a
+    // drive without one, or an entry the bin refused), also counted in
+    // skippedCount: the path, native separators, and the reason as the log
+    // words it.
+    QList<QPair<QString, QString>> noTrash;
     QStringList cleanedCategories;  // ids, in processing order
     QString logPath;
     // The logs of the retries of this run's busy files, oldest first: the
@@ -124,6 +131,9 @@ public:
     ~Cleaner() override;
 
     // Ignored while a run is going. The arguments are copied into the run.
+    // Moving to the bin, an item the scan found the bin cannot take
+    // (ScanItem::trashFit) stays where it is, unless its deleteInstead is set:
+    // then it is deleted for good, and the log's mode line says so.
     void start(const QList<CategoryResult> &results, bool moveToTrash, const QStringList &exclusions);
     // The same run with the same checks, down to the point where a file or
     // folder would be deleted or moved: there, it is recorded instead. Busy

@@ -64,7 +64,23 @@ struct Failure
 
 // Reasons of skips that are not retried.
 inline QString mountPointReason() { return QStringLiteral("another volume is mounted here"); }
+// The bin is there but cannot take the entry (a name too long for its
+// record, a file too large for it, a shell that cannot recycle).
 inline QString noTrashReason() { return QStringLiteral("cannot be moved to the trash here"); }
+// The entry's drive has no bin that may be used: nothing on it can go there.
+inline QString noTrashOnDriveReason()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("no Recycle Bin on this drive");
+#else
+    return QStringLiteral("no trash on this drive");
+#endif
+}
+// Whether a skip with `reason` is one of the bin's.
+inline bool isNoTrashReason(const QString &reason)
+{
+    return reason == noTrashReason() || reason == noTrashOnDriveReason();
+}
 inline QString tooDeepReason() { return QStringLiteral("too many open files"); }
 // chattr +i or +a on the entry or its folder: nobody, root included, can
 // delete or rename it until the flags are cleared.

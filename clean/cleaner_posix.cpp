@@ -350,7 +350,8 @@ bool couldMoveToTrash(int dirFd, const char *name, const QString &path, int &err
         error = errno;
         return false;
     }
-    const QString folder = trash::trashFolderFor(path, &error);
+    // A preview writes nothing, not even a trash folder the move would make.
+    const QString folder = trash::trashFolderForDevice(st.st_dev, path, &error, false);
     if (folder.isEmpty())
         return false;
     struct stat files;
@@ -390,7 +391,9 @@ bool moveOne(const Hooks &hooks, int dirFd, const char *name, const QString &pat
     }
     if (error == ENOENT)
         return true;
-    if (error == EXDEV || error == ENAMETOOLONG || error == EINVAL)
+    if (error == EXDEV)
+        failures.append({path, quint32(error), noTrashOnDriveReason()});
+    else if (error == ENAMETOOLONG || error == EINVAL)
         failures.append({path, quint32(error), noTrashReason()});
     else if (error == EBUSY)
         failures.append({path, quint32(error), mountPointReason()});
@@ -421,7 +424,8 @@ void trashFolder(const Hooks &hooks, int parentFd, const QByteArray &name, dev_t
                     sizes.value({quint64(self.st_dev), quint64(self.st_ino)}), true))
             return;
         // A folder the trash cannot take whole may still go entry by entry
-        // (a name too long for its record, say); other failures are final.
+        // (a name too long for its record, say); other failures, a drive
+        // without a trash among them, are final.
         if (whole.constFirst().reason != noTrashReason()) {
             failures.append(whole);
             return;

@@ -116,11 +116,15 @@ QString CleanupLog::statusLine(const QString &word, const QString &text)
     return word.leftJustified(9, QLatin1Char(' ')) + text;
 }
 
-void CleanupLog::header(bool moveToTrash, qint64 selectedBytes)
+void CleanupLog::header(bool moveToTrash, qint64 selectedBytes, qint64 deletedInstead)
 {
     write(QStringLiteral("Varnholt cleanup ") + now().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
-    const QString mode = moveToTrash ? QStringLiteral("move to ") + recycleBinName()
-                                     : QCoreApplication::translate("Cleaner", "delete permanently");
+    QString mode = moveToTrash ? QStringLiteral("move to ") + recycleBinName()
+                               : QCoreApplication::translate("Cleaner", "delete permanently");
+    if (moveToTrash && deletedInstead > 0)
+        mode += QStringLiteral("; delete permanently %1 item%2 it cannot take")
+                    .arg(deletedInstead)
+                    .arg(deletedInstead == 1 ? QString() : QStringLiteral("s"));
     write(QStringLiteral("Mode: ") + mode);
     write(QStringLiteral("Selected: ") + formatSize(selectedBytes));
     write(QString());

@@ -65,7 +65,9 @@ public:
     bool isOpen() const { return m_file.isOpen(); }
     QString path() const { return m_path; }
 
-    void header(bool moveToTrash, qint64 selectedBytes);
+    // Moving to the bin, `deletedInstead` items that it cannot take are
+    // deleted for good: the mode line says how many.
+    void header(bool moveToTrash, qint64 selectedBytes, qint64 deletedInstead = 0);
     void categoryHeading(const QString &name, qint64 bytes);
     // "EXCLUDED <path>", and "  (<reason>)" when one is given.
     void excluded(const QString &path, const QString &reason = {});

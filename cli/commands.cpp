@@ -530,12 +530,16 @@ QJsonArray holdersJson(const CleanReport &report)
 
 QJsonObject reportJson(const CleanReport &report)
 {
+    QJsonArray noTrash;
+    for (const auto &[path, reason] : report.noTrash)
+        noTrash.append(QJsonObject{{QStringLiteral("path"), path}, {QStringLiteral("reason"), reason}});
     return QJsonObject{
         {QStringLiteral("freedBytes"), report.freedBytes},
         {QStringLiteral("trashedBytes"), report.trashedBytes},
         {QStringLiteral("filesRemoved"), report.filesRemoved},
         {QStringLiteral("skippedCount"), report.skippedCount},
         {QStringLiteral("skippedSamples"), QJsonArray::fromStringList(report.skippedSamples)},
+        {QStringLiteral("noTrash"), noTrash},
         {QStringLiteral("cleanedCategories"), QJsonArray::fromStringList(report.cleanedCategories)},
         {QStringLiteral("logPath"), nativePath(report.logPath)},
         {QStringLiteral("needsAdmin"), report.needsAdmin},
@@ -565,6 +569,11 @@ void printReport(const CleanReport &report)
         out << CliText::tr("Skipped (in use or access denied):") << '\n';
         for (const QString &path : report.skippedSamples)
             out << "  " << shown(path) << '\n';
+    }
+    if (!report.noTrash.isEmpty()) {
+        out << CliText::tr("Could not be moved to the %1, left where they are:").arg(recycleBinName()) << '\n';
+        for (const auto &[path, reason] : report.noTrash)
+            out << "  " << shown(path) << "  (" << reason << ")\n";
     }
     for (const CleanReport::Holder &h : report.holders) {
         QStringList pids;

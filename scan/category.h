@@ -18,6 +18,14 @@ enum Risk : int {
     Permanent = 2,
 };
 
+// Whether the Recycle Bin (Trash) can take an item, as the scan found without
+// moving or creating anything. Stored as an int in ScanItem::trashFit.
+enum TrashFit : int {
+    TrashFits = 0,
+    NoTrashOnDrive = 1,  // its drive has no bin that may be used
+    TrashRefuses = 2,    // the bin is there but cannot take it (a name too long for its record, a file too large)
+};
+
 // One folder that a category scans. A root with a label is measured as one
 // whole item whose contents are cleaned; a root without one contributes one
 // item per matching entry directly inside it.
@@ -86,6 +94,13 @@ struct ScanItem
     bool localBuildsStay = false;  // what projects installed into a build tool's repository stays
     bool topSettingsStay = false;  // the settings files directly in the item's folder stay
     QString runningApp;    // display name of the running owner (see isProgramCacheCategory)
+    // A TrashFit value; judged for the items of categories that a cleanup
+    // may move to the bin (not those of risk Permanent). A cleanup to the bin
+    // leaves an item that does not fit where it is, unless deleteInstead.
+    int trashFit = TrashFits;
+    // Set on an item handed to a cleanup to the bin: delete it for good
+    // instead (the user's choice for what the bin cannot take).
+    bool deleteInstead = false;
     // The age rule the item was offered under (its root's minAgeMs): the
     // cleaner leaves it where anything in it was touched more recently.
     qint64 minAgeMs = 0;

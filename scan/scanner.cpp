@@ -105,6 +105,7 @@ void Scanner::run(const CatalogueSource &source, const QStringList &exclusions)
     // folders, are neither counted nor entered, so an item's size is what
     // cleaning it can free.
     const ExclusionMatcher excluded(exclusions, true);
+    QHash<QString, qint64> trashDrives;
     qint64 foundSoFar = 0;
     qint64 examined = 0;
     QList<CategoryResult> results;
@@ -113,6 +114,11 @@ void Scanner::run(const CatalogueSource &source, const QStringList &exclusions)
         CategoryResult r = scanCategory(defs.at(i), exclusions, excluded, open, foundSoFar, &examined);
         if (cancelled())
             break; // a half-measured category would understate what is there
+        // What a cleanup to the bin would leave, said before it is asked for.
+        if (r.risk != Permanent && !r.isTrash) {
+            for (ScanItem &item : r.items)
+                item.trashFit = trashFit(item, trashDrives);
+        }
         foundSoFar += r.bytes;
         results.append(r);
         emit categoryFinished(i, r);

@@ -13,6 +13,7 @@
 #include "scan/pathrules.h"
 
 #include <QFuture>
+#include <QHash>
 #include <QObject>
 #include <QStringList>
 
@@ -69,6 +70,12 @@ private:
     // Whether the current user owns the entry at path (a link is not
     // followed). Platforms without per-file owners answer true.
     static bool isOwnEntry(const QString &path);
+    // Whether the Recycle Bin (Trash) of the item's drive can take it (a
+    // TrashFit value), found without moving or creating anything. What is
+    // learnt of a drive is kept in `drives` (by a key of the platform's), so
+    // that each drive is looked at once in a scan. What cannot be told before
+    // a move is left to the cleaner, which reports it with its reason.
+    static int trashFit(const ScanItem &item, QHash<QString, qint64> &drives);
 
 public:
     // Whose entries of shared folders a run may offer: the effective user,

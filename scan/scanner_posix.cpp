@@ -1,7 +1,11 @@
 #include "scan/scanner.h"
 
+#include "app/trash.h"
+
 #include <QFile>
 #include <QTextStream>
+
+#include <climits>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -70,4 +74,26 @@ bool Scanner::isOwnEntry(const QString &path)
     if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
         return false;
     return qint64(st.st_uid) == owner;
+}
+
+int Scanner::trashFit(const ScanItem &item, QHash<QString, qint64> &drives)
+{
+    struct stat st;
+    if (item.path.isEmpty() || ::lstat(QFile::encodeName(item.path).constData(), &st) != 0)
+        return TrashFits;  // gone: nothing to tell
+    // The trash folder the cleaner's moves would use or make, by device: -1
+    // when there is none. The item's entries share its device (mounts
+    // inside it are never entered).
+    const QString key = QString::number(quint64(st.st_dev));
+    auto it = drives.constFind(key);
+    if (it == drives.cend())
+        it = drives.insert(key, trash::trashFolderForDevice(st.st_dev, item.path, nullptr, false).isEmpty() ? -1 : 0);
+    if (*it < 0)
+        return NoTrashOnDrive;
+    // The record of an entry is its name and ".trashinfo"; an item whose
+    // contents go keeps its own name.
+    const QByteArray name = QFile::encodeName(item.path.section(QLatin1Char('/'), -1));
+    if (!item.contentsOnly && name.size() + qsizetype(sizeof ".trashinfo") - 1 > NAME_MAX)
+        return TrashRefuses;
+    return TrashFits;
 }

@@ -216,9 +216,9 @@ void MainWindow::openCleanupFor(const QString &focusCategoryId)
 void MainWindow::confirmClean()
 {
     auto *dialog = new ConfirmCleanDialog(m_state, overlayHost());
-    connect(dialog, &ConfirmCleanDialog::accepted, this, [this] {
+    connect(dialog, &ConfirmCleanDialog::accepted, this, [this, dialog] {
         if (m_state)
-            m_state->startClean();
+            m_state->startClean(dialog->deleteWithoutTrash());
     });
     dialog->open();
 }

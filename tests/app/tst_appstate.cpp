@@ -20,6 +20,9 @@
 
 namespace {
 
+// Volumes that tests mount stay inside this process.
+[[maybe_unused]] const bool g_privateMounts = testsupport::enterPrivateMounts();
+
 // Holds the scanner's worker before it reads the catalogue, so a test can
 // cancel or pile up requests while the scan is certainly running.
 struct Gate
@@ -558,17 +561,20 @@ private slots:
     // A path that the scan did not list is never moved, nor one that the
     // scan listed but that holds a guarded app's data or another program's
     // live store (files in use are covered above).
+    // `noBin`: the home folder is a volume of its own, without a usable trash.
     void moveMessages_data()
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("listed");
         QTest::addColumn<bool>("moved");
-        QTest::newRow("one file") << "m.iso" << true << true;
-        QTest::newRow("not listed") << "x.iso" << false << false;
-        QTest::newRow("guarded app's data") << "KeePass/vault.iso" << true << false;
-        QTest::newRow("WSL disk imported anywhere") << "wsl/Ubuntu/ext4.vhdx" << true << false;
-        QTest::newRow("Docker disk") << "Docker/wsl/disk/data.vhdx" << true << false;
-        QTest::newRow("mail store") << "Documents/Outlook Files/archive.pst" << true << false;
+        QTest::addColumn<bool>("noBin");
+        QTest::newRow("one file") << "m.iso" << true << true << false;
+        QTest::newRow("not listed") << "x.iso" << false << false << false;
+        QTest::newRow("guarded app's data") << "KeePass/vault.iso" << true << false << false;
+        QTest::newRow("WSL disk imported anywhere") << "wsl/Ubuntu/ext4.vhdx" << true << false << false;
+        QTest::newRow("Docker disk") << "Docker/wsl/disk/data.vhdx" << true << false << false;
+        QTest::newRow("mail store") << "Documents/Outlook Files/archive.pst" << true << false << false;
+        QTest::newRow("no trash on its drive") << "m.iso" << true << false << true;
     }
 
     void moveMessages()
@@ -579,14 +585,19 @@ private slots:
         QFETCH(QString, file);
         QFETCH(bool, listed);
         QFETCH(bool, moved);
+        QFETCH(bool, noBin);
         LargeFixture fx;
+        const testsupport::PrivateMount volume(noBin ? fx.home.path() : QString());
+        if (noBin && !volume.isMounted())
+            QSKIP("mounting needs root and a mount namespace of the test's own");
         const QString other = fx.home.makeFileOfSize(QStringLiteral("other.iso"), 2 << 20);
         const QString path = listed ? fx.home.makeFileOfSize(file, 2 << 20) : QString();
         QVERIFY(fx.load());
         const QString target = listed ? path : fx.home.makeFileOfSize(file, 2 << 20);
         QCOMPARE(fx.state.largeFiles().size(), listed ? 2 : 1);
-        QString message = moved ? QStringLiteral("1 file (%1) moved to the %2")
-                                : QStringLiteral("0 files (0 KB) moved to the %2 · 1 in use, skipped");
+        QString message = moved   ? QStringLiteral("1 file (%1) moved to the %2")
+            : noBin ? QStringLiteral("0 files (0 KB) moved to the %2 · 1 could not be moved to the %2")
+                    : QStringLiteral("0 files (0 KB) moved to the %2 · 1 in use, skipped");
         message.replace(QStringLiteral("%1"), formatSize(allocated(target)));
         message.replace(QStringLiteral("%2"), recycleBinName());
         QSignalSpy toasts(&fx.state, &AppState::toast);

@@ -247,31 +247,45 @@ private slots:
         const QString npm = tmp.path(QStringLiteral("npm"));
         const QString bitwarden = tmp.path(QStringLiteral("bitwarden"));
         const QString gone = tmp.path(QStringLiteral("gone")); // vanished since the scan: counts as freed
+        // No trash on their drive: one stays, one the user chose to delete.
+        ScanItem far = item(tmp.makeFile(QStringLiteral("far"), "f"), 10240);
+        ScanItem farGone = item(tmp.makeFile(QStringLiteral("far-gone"), "f"), 10240);
+        far.trashFit = farGone.trashFit = NoTrashOnDrive;
+        farGone.deleteInstead = true;
+        // Nothing of this one can move, so it has no TRASHED line.
+        const QString stuck = tmp.makeFile(QStringLiteral("stuck/") + QString(250, u'n'), "s");
 
         const QList<CategoryResult> results{
-            temp({item(a, 10240), item(keep, 10240), item(bitwarden, 10240), item(gone, 10240)}),
+            temp({item(a, 10240), item(keep, 10240), item(bitwarden, 10240), item(gone, 10240), far, farGone,
+                  item(tmp.path(QStringLiteral("stuck")), 4096, 1, true)}),
             category(QStringLiteral("dev"), Permanent, {item(npm, 20480, 2, true)}, QStringLiteral("Developer caches")),
         };
         const CleanReport r = clean(results, true, {QStringLiteral("keep")});
         QCOMPARE(r.logPath, logPath());
         QCOMPARE(logLines(r.logPath), QStringList({
             QStringLiteral("Varnholt cleanup 2026-12-05T10:15:30"),
-            QStringLiteral("Mode: move to Trash"),
-            QStringLiteral("Selected: 60 KB"),
+            QStringLiteral("Mode: move to Trash; delete permanently 1 item it cannot take"),
+            QStringLiteral("Selected: 84 KB"),
             QString(),
-            QStringLiteral("== Temporary files (40 KB)"),
+            QStringLiteral("== Temporary files (64 KB)"),
             QStringLiteral("EXCLUDED ") + keep,
             QStringLiteral("SKIPPED  ") + bitwarden + QStringLiteral("  (protected app data)"),
+            QStringLiteral("SKIPPED  ") + far.path + QStringLiteral("  (no trash on this drive)"),
+            QStringLiteral("SKIPPED  ") + stuck + QStringLiteral("  (cannot be moved to the trash here)"),
             QStringLiteral("== Developer caches (20 KB)"),
             QString(),
             QStringLiteral("TRASHED  ") + a + QStringLiteral("  10 KB"),
             QStringLiteral("  -> ") + trashFiles() + QStringLiteral("/a.txt\t") + a,
             QStringLiteral("TRASHED  ") + gone + QStringLiteral("  10 KB"),
+            QStringLiteral("DELETED  ") + farGone.path + QStringLiteral("  10 KB"),
             QStringLiteral("DELETED  ") + npm + QStringLiteral("  20 KB"),
-            QStringLiteral("Freed 40 KB, removed 4 files, skipped 1."),
+            QStringLiteral("Freed 50 KB, removed 5 files, skipped 3."),
         }));
         QCOMPARE(r.cleanedCategories, QStringList({QStringLiteral("temp"), QStringLiteral("dev")}));
         QCOMPARE(r.skippedSamples, QStringList{bitwarden});
+        QCOMPARE(r.noTrash, (QList<QPair<QString, QString>>{{far.path, QStringLiteral("no trash on this drive")},
+                                                            {stuck, QStringLiteral("cannot be moved to the trash here")}}));
+        QVERIFY(exists(far.path) && !exists(farGone.path));
         QVERIFY(exists(keep));
         QVERIFY(exists(guarded));
         QVERIFY(!exists(a));

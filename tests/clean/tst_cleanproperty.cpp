@@ -43,7 +43,6 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <sched.h>
 #include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -52,22 +51,10 @@
 
 namespace {
 
-bool g_privateMounts = false;
-
 // Bind mounts live in a mount namespace of this process alone, entered before
 // any thread exists (threads inherit the namespace of the thread that starts
 // them): nothing reaches the machine, and it all goes with the process.
-bool enterPrivateMountNamespace()
-{
-    int threads = 0;
-    if (DIR *d = ::opendir("/proc/self/task")) {
-        while (const dirent *de = ::readdir(d))
-            threads += de->d_name[0] != '.';
-        ::closedir(d);
-    }
-    return ::geteuid() == 0 && threads == 1 && ::unshare(CLONE_NEWNS) == 0
-        && ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
-}
+bool g_privateMounts = false;
 
 const QDateTime kStart(QDate(2026, 12, 5), QTime(10, 15, 30));
 const QStringList kGuarded{QStringLiteral("KeePass"), QStringLiteral("rime"), QStringLiteral("keepassxc"),
@@ -986,7 +973,7 @@ private slots:
 
 int main(int argc, char *argv[])
 {
-    g_privateMounts = enterPrivateMountNamespace();
+    g_privateMounts = testsupport::enterPrivateMounts();
     QCoreApplication app(argc, argv);
     TestCleanProperty test;
     QTEST_SET_MAIN_SOURCE_PATH

@@ -260,7 +260,7 @@ private slots:
         }
         const QJsonObject o = r.json();
         QCOMPARE(o.keys(), QStringList({"changedSinceScan", "cleanedCategories", "filesRemoved", "freedBytes", "heldFiles", "holders", "logPath",
-                                        "needsAdmin", "runningApps", "skippedCount", "skippedSamples", "trashedBytes"}));
+                                        "needsAdmin", "noTrash", "runningApps", "skippedCount", "skippedSamples", "trashedBytes"}));
         QCOMPARE(o.value("filesRemoved").toInteger(), removed.size());
         if (!removed.isEmpty())
             QVERIFY(QFileInfo::exists(o.value("logPath").toString()));

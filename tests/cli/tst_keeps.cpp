@@ -16,6 +16,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStorageInfo>
 #include <QTest>
 
@@ -382,8 +383,8 @@ const QList<Row> &rows()
              c.args = {"--category", "appcache"};
          },
          .exitCode = 1,
+         .logLines = {"SKIPPED  @/cachemount/app  (no trash on this drive)"},
          .skipped = 1,
-         .logHas = "(cannot be moved to the trash here)",
          .trashOnly = true,
          .rootOnly = true},
         {.name = "a name too long for the trash's record",
@@ -557,6 +558,18 @@ private slots:
         const QString program = QStringLiteral(VARNHOLT_BINARY_DIR "/varnholt-cli");
         const auto there = [](const QString &path) { return QFileInfo(path).exists() || QFileInfo(path).isSymLink(); };
         QStringList listed;
+        QStringList previewKept;
+        const auto readPreview = [&](const QByteArray &json) {
+            const QJsonObject preview = QJsonDocument::fromJson(json).object();
+            for (const QJsonValue &v : preview.value("wouldGo").toArray()) {
+                // The bin is named, not given as a path.
+                if (QDir::isAbsolutePath(v["path"].toString()))
+                    listed.append(v["path"].toString());
+            }
+            for (const QJsonValue &v : preview.value("wouldKeep").toArray())
+                previewKept.append(v["path"].toString() + "  (" + v["reason"].toString() + ')');
+            return preview;
+        };
         if (c.shell.isEmpty()) {
             QProcess pre;
             pre.setProcessEnvironment(env);
@@ -564,13 +577,8 @@ private slots:
                 pre.setWorkingDirectory(c.workingDir);
             pre.start(program, QStringList{"clean", toTrash ? "--trash" : "--delete", "--preview", "--json"} + c.args);
             QVERIFY(pre.waitForFinished(60000));
-            const QJsonObject preview = QJsonDocument::fromJson(pre.readAllStandardOutput()).object();
+            const QJsonObject preview = readPreview(pre.readAllStandardOutput());
             QCOMPARE(preview.isEmpty(), r.exitCode == 2 || pre.exitCode() != 0);
-            for (const QJsonValue &v : preview.value("wouldGo").toArray()) {
-                // The bin is named, not given as a path.
-                if (QDir::isAbsolutePath(v["path"].toString()))
-                    listed.append(v["path"].toString());
-            }
             for (const QString &g : r.gone)
                 QVERIFY2(there(c.at(g)), qPrintable("the preview took " + g));
             QVERIFY2(QDir(c.at("data/Varnholt/logs")).isEmpty(), "the preview wrote a log");
@@ -585,13 +593,24 @@ private slots:
             p.start(program, arguments);
         } else {
             QStringList wrapped{"-c", c.shell + QStringLiteral(" && exec \"$0\" \"$@\""), program};
-            if (c.privateMounts)
+            if (c.privateMounts) {
+                // The preview sees the same mounts, just before the clean.
+                env.insert("VARNHOLT_TEST_PREVIEW", c.at("preview.json"));
+                p.setProcessEnvironment(env);
+                wrapped[1] = c.shell + QStringLiteral(" && { \"$0\" \"$@\" --preview >\"$VARNHOLT_TEST_PREVIEW\"; "
+                                                      "exec \"$0\" \"$@\"; }");
                 wrapped = QStringList{"-m", "--propagation", "private", "sh"} + wrapped;
+            }
             p.start(c.privateMounts ? QStringLiteral("unshare") : QStringLiteral("sh"), wrapped + arguments);
         }
         QVERIFY(p.waitForFinished(60000));
         const QString err = QString::fromUtf8(p.readAllStandardError());
         QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == r.exitCode, qPrintable(err));
+        if (c.privateMounts) {
+            QFile preview(c.at("preview.json"));
+            QVERIFY(preview.open(QIODevice::ReadOnly));
+            readPreview(preview.readAll());
+        }
 
         for (const QString &k : r.kept) {
             QVERIFY2(QFileInfo::exists(c.at(k)), qPrintable(k + " is gone"));
@@ -627,6 +646,13 @@ private slots:
             QCOMPARE(report.value("filesRemoved").toInteger(), r.removed);
         if (r.skipped >= 0)
             QCOMPARE(report.value("skippedCount").toInteger(), r.skipped);
+        // What the trash cannot take, the preview kept, with the reason.
+        QStringList noTrash;
+        for (const QJsonValue &v : report.value("noTrash").toArray())
+            noTrash.append(v["path"].toString() + "  (" + v["reason"].toString() + ')');
+        noTrash.sort();
+        QCOMPARE(noTrash,
+                 previewKept.filter(QRegularExpression("\\((no trash on this drive|cannot be moved to the trash here)\\)$")));
         const QString logPath = report.value("logPath").toString();
         const QStringList log = logPath.isEmpty() ? QStringList() : logLines(logPath);
         if (!r.logHas.isEmpty())

@@ -2,7 +2,6 @@
 
 #include "support/testsupport.h"
 
-#include <QProcess>
 #include <QSet>
 #include <QtTest>
 
@@ -13,6 +12,9 @@
 #include <unistd.h>
 
 namespace {
+
+// Volumes that tests mount stay inside this process.
+[[maybe_unused]] const bool g_privateMounts = testsupport::enterPrivateMounts();
 
 // What the disk itself says a path occupies: the oracle the walker's totals
 // are held against.
@@ -363,42 +365,19 @@ private slots:
 
     // Mounts below a tree (a bind mount of the same volume and another
     // volume) are neither entered nor counted. Needs root for a private
-    // mount namespace, in which a child of this test does the mounting.
+    // mount namespace.
     void mountsAreNotEntered()
     {
-        const QString mountRoot = qEnvironmentVariable("VARNHOLT_TEST_MOUNT_TREE");
-        if (!mountRoot.isEmpty()) {
-            for (const QString &command : {QStringLiteral("mount --bind %1/outside %1/t/bind"),
-                                           QStringLiteral("mount -t tmpfs none %1/t/vol"),
-                                           QStringLiteral("cp %1/outside/big.bin %1/t/vol/")}) {
-                QVERIFY2(QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"), command.arg(mountRoot)}) == 0,
-                         qPrintable(command));
-            }
-            QCOMPARE(fs::measure(mountRoot + "/t").files, 2);
-            QCOMPARE(walkedFiles(mountRoot + "/t"),
-                     (QSet<QString>{mountRoot + "/t/a.txt", mountRoot + "/t/sub/b.txt"}));
-            return;
-        }
-        if (::geteuid() != 0)
-            QSKIP("mounting needs root");
         TempFolder tmp;
         for (const char *p : {"t/a.txt", "t/sub/b.txt", "outside/c.txt", "outside/d/e.txt"})
             QVERIFY(!tmp.makeFile(QString::fromLatin1(p), "data").isEmpty());
-        QVERIFY(!tmp.makeFileOfSize("outside/big.bin", 1 << 20).isEmpty());
-        QVERIFY(!tmp.makeDir("t/bind").isEmpty() && !tmp.makeDir("t/vol").isEmpty());
-        QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("VARNHOLT_TEST_MOUNT_TREE", tmp.path());
-        child.setProcessEnvironment(env);
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        QFETCH_GLOBAL(int, threads);
-        child.start("unshare", {"-m", "--propagation", "private", QCoreApplication::applicationFilePath(),
-                                QStringLiteral("mountsAreNotEntered:%1").arg(threads == 1 ? "one thread" : "four threads")});
-        QVERIFY(child.waitForFinished(60000));
-        const QString output = QString::fromLocal8Bit(child.readAll());
-        if (child.exitStatus() != QProcess::NormalExit || output.startsWith("unshare:"))
-            QSKIP(qPrintable("no private mount namespace here: " + output));
-        QVERIFY2(child.exitCode() == 0 && output.contains("PASS   : TestFs::mountsAreNotEntered("), qPrintable(output));
+        const testsupport::PrivateMount bind(tmp.path("t/bind"), tmp.path("outside"));
+        const testsupport::PrivateMount volume(tmp.path("t/vol"));
+        if (!bind.isMounted() || !volume.isMounted())
+            QSKIP("mounting needs root and a mount namespace of the test's own");
+        QVERIFY(!tmp.makeFileOfSize("t/vol/big.bin", 1 << 20).isEmpty());
+        QCOMPARE(fs::measure(tmp.path("t")).files, 2);
+        QCOMPARE(walkedFiles(tmp.path("t")), (QSet<QString>{tmp.path("t/a.txt"), tmp.path("t/sub/b.txt")}));
     }
 
     void deepTreeDoesNotExhaustTheStack()

@@ -1,10 +1,14 @@
 #include "privileges.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 
 #ifndef Q_OS_WIN
+#include <sched.h>
+#include <sys/mount.h>
 #include <unistd.h>
 #endif
 
@@ -13,6 +17,7 @@ namespace testsupport {
 namespace {
 const char kChildVar[] = "VARNHOLT_TEST_CHILD";
 const char kArgsVar[] = "VARNHOLT_TEST_CHILD_ARGS";
+bool g_inPrivateMounts = false;
 
 // Only root has rights to give up. On Windows the child runs as the current
 // user, with the rights that user has.
@@ -25,6 +30,36 @@ bool isRoot()
 #endif
 }
 } // namespace
+
+bool enterPrivateMounts()
+{
+#ifndef Q_OS_WIN
+    // Threads keep their namespace: only a lone one takes the process along.
+    const bool alone = QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size() == 1;
+    g_inPrivateMounts = isRoot() && alone && ::unshare(CLONE_NEWNS) == 0
+        && ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+#endif
+    return g_inPrivateMounts;
+}
+
+PrivateMount::PrivateMount(const QString &folder, const QString &bindFrom) : m_folder(folder)
+{
+    const QByteArray from = bindFrom.isEmpty() ? QByteArray("none") : QFile::encodeName(bindFrom);
+#ifndef Q_OS_WIN
+    m_mounted = g_inPrivateMounts && !folder.isEmpty() && QDir().mkpath(folder)
+        && ::mount(from.constData(), QFile::encodeName(folder).constData(), bindFrom.isEmpty() ? "tmpfs" : nullptr,
+                   bindFrom.isEmpty() ? 0 : MS_BIND, nullptr)
+            == 0;
+#endif
+}
+
+PrivateMount::~PrivateMount()
+{
+#ifndef Q_OS_WIN
+    if (m_mounted)
+        ::umount2(QFile::encodeName(m_folder).constData(), MNT_DETACH);
+#endif
+}
 
 bool isUnprivilegedChild()
 {

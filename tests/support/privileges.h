@@ -49,6 +49,27 @@ QStringList childArguments();
 ChildResult runInUnprivilegedChild(const QString &testFunction, const QStringList &arguments,
                                    int timeoutMs = 60000);
 
+// Mounts a test makes stay in a mount namespace of the test executable's own,
+// which only root can enter, and only while the process has a single thread:
+// call it from a global's initialiser. False where it could not.
+bool enterPrivateMounts();
+
+// A tmpfs at `folder` (made when missing), or folder `bindFrom` bound there,
+// while the object lives, inside that namespace.
+class PrivateMount
+{
+public:
+    explicit PrivateMount(const QString &folder, const QString &bindFrom = {});
+    ~PrivateMount();
+    PrivateMount(const PrivateMount &) = delete;
+    PrivateMount &operator=(const PrivateMount &) = delete;
+    bool isMounted() const { return m_mounted; }
+
+private:
+    QString m_folder;
+    bool m_mounted = false;
+};
+
 // Runs any program as nobody:nogroup when the caller is root, as the caller
 // otherwise. Skipped when setpriv is missing or the program cannot start.
 ChildResult runUnprivileged(const QString &program, const QStringList &arguments,

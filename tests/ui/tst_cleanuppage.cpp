@@ -40,6 +40,9 @@ using ui::CleanupPage;
 
 namespace {
 
+// Volumes that tests mount stay inside this process.
+[[maybe_unused]] const bool g_privateMounts = testsupport::enterPrivateMounts();
+
 CategoryDef def(const QString &id, int risk, const QString &root, bool needsAdmin = false)
 {
     CategoryDef d;
@@ -474,7 +477,8 @@ private slots:
     }
 
     // temp/a.bin (8 KB), b.bin and c.bin (4 KB each); `held` stay open (in
-    // use, so the cleaner skips them), `unticked` are left out. Afterwards the
+    // use, so the cleaner skips them), `unticked` are left out, `farAway`:
+    // far.bin lies on a volume without a usable trash. Afterwards the
     // category is measured again and lists what is `left`.
     void doneViewTellsWhatHappened_data()
     {
@@ -483,15 +487,19 @@ private slots:
         QTest::addColumn<QStringList>("unticked");
         QTest::addColumn<int>("outcome");
         QTest::addColumn<QStringList>("left");
+        QTest::addColumn<bool>("farAway");
         QTest::newRow("deleted") << false << QStringList{} << QStringList{"c.bin"} << int(CleanupPage::Complete)
-                                 << QStringList{"c.bin"};
+                                 << QStringList{"c.bin"} << false;
         QTest::newRow("moved") << true << QStringList{} << QStringList{} << int(CleanupPage::Complete)
-                               << QStringList{};
+                               << QStringList{} << false;
         QTest::newRow("partly, one in use") << true << QStringList{"b.bin"} << QStringList{}
-                                            << int(CleanupPage::Partial) << QStringList{"b.bin"};
+                                            << int(CleanupPage::Partial) << QStringList{"b.bin"} << false;
         QTest::newRow("nothing, the only one in use") << false << QStringList{"a.bin"} << QStringList{"b.bin", "c.bin"}
                                                       << int(CleanupPage::Failed)
-                                                      << QStringList{"a.bin", "b.bin", "c.bin"};
+                                                      << QStringList{"a.bin", "b.bin", "c.bin"} << false;
+        QTest::newRow("partly, one on a drive without a trash") << true << QStringList{} << QStringList{}
+                                                                 << int(CleanupPage::Partial) << QStringList{"far.bin"}
+                                                                 << true;
     }
 
     void doneViewTellsWhatHappened()
@@ -501,19 +509,37 @@ private slots:
         QFETCH(QStringList, unticked);
         QFETCH(int, outcome);
         QFETCH(QStringList, left);
+        QFETCH(bool, farAway);
         if (!sandboxedTrash())
             QSKIP("needs the sandboxed XDG_DATA_HOME that CTest provides");
         AppSettings::instance()->setMoveToTrash(toTrash);
         TempFolder tmp;
         for (const auto &[name, size] : {std::pair{"a.bin", 8192}, {"b.bin", 4096}, {"c.bin", 4096}})
             QVERIFY(!tmp.makeFileOfSize(QStringLiteral("temp/") + name, size).isEmpty());
-        Scanned s([root = tmp.path()] { return QList<CategoryDef>{def("temp", Safe, root + "/temp"), binDef()}; });
+        // The cache folder, a volume of its own: no trash may be made there.
+        const QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
+        const QString far = cache + "/t/far.bin";
+        const testsupport::PrivateMount volume(farAway ? cache : QString());
+        if (farAway && !volume.isMounted())
+            QSKIP("mounting needs root and a mount namespace of the test's own");
+        QVERIFY(!farAway || (QDir().mkpath(cache + "/t") && testsupport::allocateFile(far, 4096)));
+        Scanned s([root = tmp.path(), cache, farAway] {
+            CategoryDef temp = def("temp", Safe, root + "/temp");
+            if (farAway)
+                temp.roots.append(CategoryRoot{cache + "/t", {}, {}});
+            return QList<CategoryDef>{temp, binDef()};
+        });
         QList<int> views;
         connect(&s.state, &AppState::phaseChanged, this, [&] { views.append(s.page.currentView()); });
         QVERIFY(s.scan());
         for (const QString &name : unticked)
             s.state.setItemSelected("temp", tmp.path("temp/" + name), false);
-        qint64 cleaned = s.state.selectedBytes();
+        // Said and not ticked; ticked by hand, it stays, with the true reason.
+        const QList<QLabel *> states = s.page.findChildren<QLabel *>("itemState");
+        QCOMPARE(states.size() == 1 && states.at(0)->text() == "No Trash on this drive", farAway);
+        QCOMPARE(s.state.isItemSelected("temp", far), !farAway);
+        s.state.setItemSelected("temp", far, true);
+        qint64 cleaned = s.state.selectedBytes() - (farAway ? 4096 : 0);
         std::vector<std::unique_ptr<QFile>> open;
         for (const QString &name : held) {
             open.push_back(std::make_unique<QFile>(tmp.path("temp/" + name)));
@@ -549,10 +575,13 @@ private slots:
         QCOMPARE(visible(s.page, "modeLine"), outcome != CleanupPage::Failed);
         QCOMPARE(text(s.page, "modeLine"), toTrash ? QStringLiteral("Moved to the Trash. You can still restore anything.")
                                                    : QStringLiteral("Items were deleted permanently."));
-        QCOMPARE(visible(s.page, "skippedNote"), !held.isEmpty());
+        QCOMPARE(visible(s.page, "skippedNote"), !held.isEmpty() || farAway);
         // This test holds them: it is named, and trying again is offered.
         QCOMPARE(visible(s.page, "retry"), !held.isEmpty());
-        QCOMPARE(s.page.findChild<ui::Note *>("skippedNote")->label()->text().contains(" is in use by "), !held.isEmpty());
+        const QString note = s.page.findChild<ui::Note *>("skippedNote")->label()->text();
+        QCOMPARE(note.contains(" is in use by "), !held.isEmpty());
+        QCOMPARE(note.contains("in use"), !held.isEmpty());
+        QCOMPARE(note.contains("could not be moved to the Trash</b>"), farAway);
 
         // Nothing here can open the log: the user is told, with its path.
         QSignalSpy toasts(&s.state, &AppState::toast);
@@ -571,7 +600,7 @@ private slots:
         QCOMPARE(names, left);
         QCOMPARE(row(s.page, "temp") != nullptr, !left.isEmpty());
         QCOMPARE(s.state.findResult("trash")->bytes - binBefore, report.trashedBytes);
-        if (toTrash && held.isEmpty()) {
+        if (toTrash && held.isEmpty() && !farAway) {
             // Putting it all back: the view says so, and the figures follow.
             s.page.findChild<QAbstractButton *>("restoreAll")->click();
             QTRY_VERIFY_WITH_TIMEOUT(text(s.page, "modeLine").startsWith("Restored 3 items from the Trash"), 20000);

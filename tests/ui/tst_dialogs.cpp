@@ -10,11 +10,13 @@
 #include "ui/dialogs/updatedialog.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/footerbar.h"
+#include "ui/widgets/segmented.h"
 #include "update/httptestserver.h"
 #include "update/testsigning.h"
 #include "update/updater.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -28,6 +30,9 @@
 using namespace ui;
 
 namespace {
+
+// Volumes that tests mount stay inside this process.
+[[maybe_unused]] const bool g_privateMounts = testsupport::enterPrivateMounts();
 
 CategoryDef category(const QString &id, int risk, const QString &root)
 {
@@ -179,43 +184,74 @@ private slots:
         delete outside;
     }
 
+    // `withoutTrash`: a ticked file on a volume without a usable trash is left
+    // (1; without one where none can be mounted) or deleted for good (2).
     void confirmCleanTexts_data()
     {
         QTest::addColumn<bool>("toBin");
         QTest::addColumn<bool>("withPermanent");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("withoutTrash");
         const QString bin = recycleBinName();
-        QTest::newRow("to the bin") << true << false
-                                    << QString("Everything will be moved to the %1, so you can restore it later.").arg(bin)
-                                    << "Clean";
         QTest::newRow("bin emptied too")
             << true << true << QString("Emptying the %1 can't be undone. Everything else goes to the %1.").arg(bin)
-            << "Clean and delete";
+            << "Clean and delete" << 0;
         QTest::newRow("permanent delete") << false << false
                                           << "Permanent delete is on. These files can't be recovered."
-                                          << "Clean and delete";
+                                          << "Clean and delete" << 0;
+        QTest::newRow("to the bin, a file it cannot take left")
+            << true << false << QString("Everything will be moved to the %1, so you can restore it later.").arg(bin)
+            << "Clean" << 1;
+        QTest::newRow("a file the bin cannot take, deleted")
+            << true << false
+            << QString("What cannot go to the %1 is deleted permanently. Everything else is moved there, so you can "
+                       "restore it later.").arg(bin)
+            << "Clean and delete" << 2;
     }
 
     void confirmCleanTexts()
     {
         QFETCH(bool, toBin);
         QFETCH(bool, withPermanent);
+        QFETCH(int, withoutTrash);
         TempFolder tmp;
         QVERIFY(!tmp.makeFileOfSize("safe/a.bin", 4 * 4096).isEmpty());
         QVERIFY(!tmp.makeFileOfSize("perm/b.bin", 2 * 4096).isEmpty());
-        AppState state([root = tmp.path()] {
-            return QList<CategoryDef>{category("safe", Safe, root + "/safe"), category("perm", Permanent, root + "/perm")};
+        // The cache folder, a volume of its own: no trash may be made there.
+        const QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
+        const QString far = cache + "/far/c.bin";
+        const testsupport::PrivateMount volume(withoutTrash ? cache : QString());
+        if (withoutTrash == 2 && !volume.isMounted())
+            QSKIP("mounting needs root and a mount namespace of the test's own");
+        withoutTrash = volume.isMounted() ? withoutTrash : 0;
+        QVERIFY(!withoutTrash || (QDir().mkpath(cache + "/far") && testsupport::allocateFile(far, 3 * 4096)));
+        AppState state([root = tmp.path(), cache, withoutTrash] {
+            CategoryDef safe = category("safe", Safe, root + "/safe");
+            if (withoutTrash)
+                safe.roots.append(CategoryRoot{cache + "/far", {}, {}});
+            return QList<CategoryDef>{safe, category("perm", Permanent, root + "/perm")};
         });
+        AppSettings::instance()->setMoveToTrash(toBin);
         state.startScan();
         QVERIFY(QTest::qWaitFor([&] { return state.phase() == AppState::Results; }, 20000));
         state.setCategorySelected("perm", withPermanent);
-        AppSettings::instance()->setMoveToTrash(toBin);
+        // What the bin cannot take is offered, but not ticked after the scan.
+        QCOMPARE(state.isItemSelected("safe", far), !withoutTrash);
+        state.setItemSelected("safe", far, true);
 
         auto *dialog = new ConfirmCleanDialog(&state, m_host);
         QSignalSpy accepted(dialog, &ConfirmCleanDialog::accepted);
         dialog->open();
-        QCOMPARE(dialog->title(), QString("Clean %1?").arg(formatSize(state.selectedBytes())));
+        // It is listed apart, and leaving it is the default.
+        auto *choice = dialog->panel()->findChild<Segmented *>("withoutTrashChoice");
+        QCOMPARE(choice ? choice->currentIndex() : -1, withoutTrash ? 0 : -1);
+        if (QWidget *apart = dialog->panel()->findChild<QWidget *>("withoutTrash"))
+            QVERIFY(apart->findChildren<QLabel *>().value(1)->text().endsWith("c.bin"));
+        if (withoutTrash == 2)
+            choice->pick(1);
+        QCOMPARE(dialog->title(),
+                 QString("Clean %1?").arg(formatSize(state.selectedBytes() - (withoutTrash == 1 ? 3 * 4096 : 0))));
         QTEST(dialog->text(), "text");
         QTEST(dialog->confirmButton()->text(), "button");
         // One row per selected category, the names in selection order.
@@ -224,9 +260,19 @@ private slots:
             if (label->property("role").toString().isEmpty())
                 names << label->text();
         QCOMPARE(names, (withPermanent ? QStringList{"safe", "perm"} : QStringList{"safe"}));
+        const bool deleteWithoutTrash = dialog->deleteWithoutTrash();
         QTest::mouseClick(dialog->confirmButton(), Qt::LeftButton);
         QCOMPARE(accepted.count(), 1);
         AppSettings::instance()->setMoveToTrash(true);
+        if (withoutTrash != 2)
+            return;
+        // Exactly what the bin cannot take is deleted for good, the rest goes
+        // to the bin, and no trash folder is made on that volume.
+        state.startClean(deleteWithoutTrash);
+        QVERIFY(QTest::qWaitFor([&] { return state.phase() == AppState::Done; }, 20000));
+        QVERIFY(!QFileInfo::exists(far) && !QFileInfo::exists(tmp.path("safe/a.bin")));
+        QCOMPARE(state.lastReport().freedBytes, 3 * 4096);
+        QCOMPARE(QDir(cache).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"far"});
     }
 
     void toast()

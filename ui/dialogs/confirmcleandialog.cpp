@@ -17,6 +17,7 @@
 #include "ui/widgets/card.h"
 #include "ui/widgets/divider.h"
 #include "ui/widgets/icontile.h"
+#include "ui/widgets/segmented.h"
 #include "ui/widgets/spinner.h"
 #include "ui/trtext.h"
 
@@ -24,62 +25,80 @@ namespace ui {
 
 namespace {
 
-QWidget *resultRow(const CategoryResult &result, QWidget *parent)
+// The most items of those the bin cannot take that are named one by one.
+constexpr int kWithoutTrashShown = 4;
+
+// A card on the panel in the surface colour, following the theme.
+Card *surfaceCard(QWidget *parent)
+{
+    auto *card = new Card(parent);
+    card->setFill(Theme::instance()->surface());
+    QObject::connect(Theme::instance(), &Theme::changed, card, [card] { card->setFill(Theme::instance()->surface()); });
+    return card;
+}
+
+// A row of a card: an icon (or nothing), a name and a size. A path is
+// shortened in the middle, so that its file name stays in sight.
+QWidget *sizeRow(QWidget *lead, const QString &text, qint64 bytes, QWidget *parent, bool isPath = false)
 {
     auto *row = new QWidget(parent);
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(12, 8, 12, 8);
     layout->setSpacing(10);
-    layout->addWidget(new IconTile(result.icon, QColor(result.color), 24, row));
-    auto *name = new QLabel(result.name, row);
+    if (lead)
+        layout->addWidget(lead);
+    auto *name = new QLabel(row);
     name->setTextFormat(Qt::PlainText);
+    name->setText(isPath ? name->fontMetrics().elidedText(text, Qt::ElideMiddle, 300) : text);
     layout->addWidget(name, 1);
-    auto *size = new QLabel(formatSize(result.bytes), row);
+    auto *size = new QLabel(formatSize(bytes), row);
     size->setProperty("role", "strong");
     layout->addWidget(size);
     return row;
+}
+
+QWidget *resultRow(const CategoryResult &result, QWidget *parent)
+{
+    return sizeRow(new IconTile(result.icon, QColor(result.color), 24, parent), result.name, result.bytes, parent);
 }
 
 } // namespace
 
 ConfirmCleanDialog::ConfirmCleanDialog(AppState *state, QWidget *host) : Overlay(host), m_state(state)
 {
-    const QList<CategoryResult> selected = state->selectedResults();
-    const bool toBin = AppSettings::instance()->moveToTrash();
-    const bool permanentSelected = std::any_of(selected.cbegin(), selected.cend(),
-                                               [](const CategoryResult &r) { return r.risk == Permanent; });
-    m_dangerous = !toBin || permanentSelected;
-
-    m_title = OverlayText::tr("Clean %1?").arg(formatSize(state->selectedBytes()));
-    if (!toBin)
-        m_text = OverlayText::tr("Permanent delete is on. These files can't be recovered.");
-    else if (permanentSelected)
-        m_text =
-            OverlayText::tr("Emptying the %1 can't be undone. Everything else goes to the %1.").arg(recycleBinName());
-    else
-        m_text =
-            OverlayText::tr("Everything will be moved to the %1, so you can restore it later.").arg(recycleBinName());
-    if (state->selectionNeedsAdmin())
-        m_text += u' '
-            + OverlayText::tr("Some of it needs administrator rights: without them those files are skipped.");
+    QList<CategoryResult> selected = state->selectedResults();
+    m_toBin = AppSettings::instance()->moveToTrash();
+    m_permanentSelected = std::any_of(selected.cbegin(), selected.cend(),
+                                      [](const CategoryResult &r) { return r.risk == Permanent; });
+    // What the bin cannot take is listed apart, out of its category's figure.
+    const QList<CategoryResult> withoutTrash = state->selectedWithoutTrash();
+    qsizetype withoutTrashCount = 0;
+    for (const CategoryResult &w : withoutTrash) {
+        m_withoutTrashBytes += w.bytes;
+        withoutTrashCount += w.items.size();
+        for (CategoryResult &r : selected) {
+            if (r.id == w.id)
+                r.bytes -= w.bytes;
+        }
+    }
+    selected.removeIf([](const CategoryResult &r) { return r.bytes <= 0; });
+    for (const CategoryResult &r : std::as_const(selected))
+        m_movedBytes += r.bytes;
 
     QVBoxLayout *content = buildQuestionFrame(460, 420, 6);
-    auto *title = new QLabel(m_title, panel());
-    title->setProperty("role", "h2");
-    title->setTextFormat(Qt::PlainText);
-    content->addWidget(title);
-    auto *text = new QLabel(m_text, panel());
-    text->setProperty("role", "sub");
-    text->setTextFormat(Qt::PlainText);
-    text->setWordWrap(true);
-    content->addWidget(text);
+    m_titleLabel = new QLabel(panel());
+    m_titleLabel->setProperty("role", "h2");
+    m_titleLabel->setTextFormat(Qt::PlainText);
+    content->addWidget(m_titleLabel);
+    m_textLabel = new QLabel(panel());
+    m_textLabel->setProperty("role", "sub");
+    m_textLabel->setTextFormat(Qt::PlainText);
+    m_textLabel->setWordWrap(true);
+    content->addWidget(m_textLabel);
     content->addSpacing(8);
 
-    auto *card = new Card(panel());
-    card->setFill(Theme::instance()->surface());
-    connect(Theme::instance(), &Theme::changed, card, [card] { card->setFill(Theme::instance()->surface()); });
+    auto *card = surfaceCard(panel());
     card->setObjectName(QStringLiteral("selection"));
-    card->setAccessibleName(m_title);
     auto *rows = new QVBoxLayout(card);
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setSpacing(0);
@@ -88,7 +107,12 @@ ConfirmCleanDialog::ConfirmCleanDialog(AppState *state, QWidget *host) : Overlay
             rows->addWidget(new Divider(card));
         rows->addWidget(resultRow(selected.at(i), card));
     }
+    card->setVisible(!selected.isEmpty());
     content->addWidget(card);
+    if (withoutTrashCount > 0) {
+        content->addSpacing(6);
+        content->addWidget(buildWithoutTrash(withoutTrash, withoutTrashCount));
+    }
 
     m_previewLink = new Button(OverlayText::tr("Everything that will go"), QStringLiteral("link"), {}, {}, panel());
     content->addWidget(m_previewLink, 0, Qt::AlignLeft);
@@ -129,10 +153,11 @@ ConfirmCleanDialog::ConfirmCleanDialog(AppState *state, QWidget *host) : Overlay
     connect(state, &AppState::previewChanged, this, &ConfirmCleanDialog::fillPreview);
 
     m_cancel = new Button(OverlayText::tr("Cancel"), {}, {}, {}, panel());
-    m_confirm = m_dangerous ? new Button(OverlayText::tr("Clean and delete"), QStringLiteral("danger"), {}, {}, panel())
-                            : new Button(OverlayText::tr("Clean"), QStringLiteral("primary"), {}, {}, panel());
+    m_confirm = new Button({}, QStringLiteral("primary"), {}, {}, panel());
     m_confirm->setDefault(true);
     setButtons({m_confirm, m_cancel});
+    updateTexts();
+    card->setAccessibleName(m_title);
 
     connect(m_cancel, &QPushButton::clicked, this, &QWidget::close);
     connect(m_confirm, &QPushButton::clicked, this, [this] {
@@ -141,12 +166,112 @@ ConfirmCleanDialog::ConfirmCleanDialog(AppState *state, QWidget *host) : Overlay
     });
 }
 
+QWidget *ConfirmCleanDialog::buildWithoutTrash(const QList<CategoryResult> &withoutTrash, qsizetype count)
+{
+    auto *box = new QWidget(panel());
+    box->setObjectName(QStringLiteral("withoutTrash"));
+    auto *layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(6);
+    const QString heading = OverlayText::tr("These cannot be moved to the %1").arg(recycleBinName());
+    auto *title = new QLabel(heading, box);
+    title->setProperty("role", "strong");
+    title->setTextFormat(Qt::PlainText);
+    title->setWordWrap(true);
+    layout->addWidget(title);
+
+    auto *card = surfaceCard(box);
+    card->setAccessibleName(heading);
+    auto *rows = new QVBoxLayout(card);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+    int shown = 0;
+    for (const CategoryResult &r : withoutTrash) {
+        for (const ScanItem &item : r.items) {
+            if (shown == kWithoutTrashShown)
+                break;
+            if (shown++ > 0)
+                rows->addWidget(new Divider(card));
+            QWidget *row = sizeRow(nullptr, displayPath(item.path), item.bytes, card, true);
+            row->setToolTip(QDir::toNativeSeparators(item.path));
+            rows->addWidget(row);
+        }
+    }
+    if (count > shown) {
+        rows->addWidget(new Divider(card));
+        auto *more = new QLabel(OverlayText::tr("and %n more", nullptr, int(count - shown)), card);
+        more->setProperty("role", "sub");
+        more->setContentsMargins(12, 8, 12, 8);
+        rows->addWidget(more);
+    }
+    layout->addWidget(card);
+
+    // Leaving them is the default, as in a file manager.
+    m_withoutTrashChoice =
+        new Segmented({OverlayText::tr("Leave them"), OverlayText::tr("Delete them permanently")}, box);
+    m_withoutTrashChoice->setObjectName(QStringLiteral("withoutTrashChoice"));
+    m_withoutTrashChoice->setAccessibleName(heading);
+    connect(m_withoutTrashChoice, &Segmented::currentChanged, this, [this] {
+        updateTexts();
+        if (m_previewAsked) {
+            m_state->startPreview(deleteWithoutTrash());
+            fillPreview();
+        }
+    });
+    layout->addWidget(m_withoutTrashChoice, 0, Qt::AlignLeft);
+    return box;
+}
+
+bool ConfirmCleanDialog::deleteWithoutTrash() const
+{
+    return m_withoutTrashChoice && m_withoutTrashChoice->currentIndex() == 1;
+}
+
+void ConfirmCleanDialog::updateTexts()
+{
+    const bool deleting = deleteWithoutTrash();
+    const QString bin = recycleBinName();
+    m_dangerous = !m_toBin || m_permanentSelected || deleting;
+    // The figure is what the cleanup will take away: what the bin cannot
+    // take counts only when it is deleted instead.
+    m_title = OverlayText::tr("Clean %1?").arg(formatSize(m_movedBytes + (deleting ? m_withoutTrashBytes : 0)));
+    // Only what the bin cannot take selected: left, nothing would be cleaned.
+    const bool nothing = m_withoutTrashChoice && m_movedBytes == 0;
+    if (!m_toBin)
+        m_text = OverlayText::tr("Permanent delete is on. These files can't be recovered.");
+    else if (nothing && !deleting)
+        m_text = OverlayText::tr("None of it can go to the %1: delete it permanently, or nothing is cleaned.").arg(bin);
+    else if (nothing)
+        m_text = OverlayText::tr("All of it is deleted permanently and can't be recovered.");
+    else if (deleting && m_permanentSelected)
+        m_text = OverlayText::tr("Emptying the %1 and deleting what cannot go there can't be undone. Everything else "
+                                 "goes to the %1.")
+                     .arg(bin);
+    else if (deleting)
+        m_text = OverlayText::tr("What cannot go to the %1 is deleted permanently. Everything else is moved there, so "
+                                 "you can restore it later.")
+                     .arg(bin);
+    else if (m_permanentSelected)
+        m_text = OverlayText::tr("Emptying the %1 can't be undone. Everything else goes to the %1.").arg(bin);
+    else
+        m_text = OverlayText::tr("Everything will be moved to the %1, so you can restore it later.").arg(bin);
+    if (m_state->selectionNeedsAdmin())
+        m_text += u' '
+            + OverlayText::tr("Some of it needs administrator rights: without them those files are skipped.");
+    m_titleLabel->setText(m_title);
+    m_textLabel->setText(m_text);
+    m_confirm->setKind(m_dangerous ? QStringLiteral("danger") : QStringLiteral("primary"));
+    m_confirm->setText(m_dangerous ? OverlayText::tr("Clean and delete") : OverlayText::tr("Clean"));
+    m_confirm->setEnabled(!nothing || deleting);
+    refit();
+}
+
 void ConfirmCleanDialog::showPreview()
 {
     m_previewLink->hide();
     m_previewBox->show();
     m_previewAsked = true;
-    if (!m_state->startPreview()) {
+    if (!m_state->startPreview(deleteWithoutTrash())) {
         m_previewAsked = false;
         m_previewBusy->hide();
         m_previewList->hide();

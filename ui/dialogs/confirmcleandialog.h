@@ -2,6 +2,8 @@
 
 #include "ui/dialogs/overlay.h"
 
+#include "scan/category.h"
+
 class AppState;
 class QLabel;
 class QTreeWidget;
@@ -9,6 +11,7 @@ class QTreeWidget;
 namespace ui {
 
 class Button;
+class Segmented;
 
 // Asks before every cleanup, naming the selected categories and whether they
 // go to the Recycle Bin or are deleted for good. It reads the selection once,
@@ -22,6 +25,13 @@ class Button;
 // the cleanup would remove or move, with its size, sorted by path: the
 // state's preview, worked out on a worker when asked for (a spinner shows
 // meanwhile), through the same checks the cleanup makes.
+//
+// Moving to the bin, the selected items it cannot take
+// (AppState::selectedWithoutTrash) are listed apart, out of the categories'
+// figures, with the choice to leave them where they are (the default) or to
+// delete them for good; the title, the text and the confirm button follow
+// the choice, and the owner passes deleteWithoutTrash() on to
+// AppState::startClean.
 class ConfirmCleanDialog final : public Overlay
 {
     Q_OBJECT
@@ -39,6 +49,8 @@ public:
     Button *cancelButton() const { return m_cancel; }
     Button *previewLink() const { return m_previewLink; }
     QTreeWidget *previewList() const { return m_previewList; }
+    // The user chose to delete for good what the bin cannot take.
+    bool deleteWithoutTrash() const;
 
 signals:
     void accepted();
@@ -46,6 +58,9 @@ signals:
 private:
     void showPreview();
     void fillPreview();
+    QWidget *buildWithoutTrash(const QList<CategoryResult> &withoutTrash, qsizetype count);
+    // The title, text and confirm button for the choice made.
+    void updateTexts();
 
     AppState *m_state = nullptr;
     Button *m_previewLink = nullptr;
@@ -56,9 +71,16 @@ private:
     bool m_previewAsked = false;
     QString m_title;
     QString m_text;
+    QLabel *m_titleLabel = nullptr;
+    QLabel *m_textLabel = nullptr;
     Button *m_confirm = nullptr;
     Button *m_cancel = nullptr;
     bool m_dangerous = false;
+    bool m_toBin = false;
+    bool m_permanentSelected = false;
+    qint64 m_movedBytes = 0;           // what goes by the categories' figures
+    qint64 m_withoutTrashBytes = 0;    // what the bin cannot take
+    Segmented *m_withoutTrashChoice = nullptr;  // null when nothing is listed apart
 };
 
 } // namespace ui

@@ -163,6 +163,11 @@ CleanupPage::CleanupPage(AppState *state, QWidget *parent)
     connect(m_state, &AppState::selectionChanged, this, &CleanupPage::updateFooter);
     connect(m_state, &AppState::cleanProgress, this, &CleanupPage::updateCleanProgress);
     connect(AppSettings::instance(), &AppSettings::changed, this, &CleanupPage::updateFooter);
+    // The items' notes of what the bin cannot take follow the mode.
+    connect(AppSettings::instance(), &AppSettings::changed, this, [this] {
+        if (m_state->phase() == AppState::Results && m_trashNotesShown != AppSettings::instance()->moveToTrash())
+            rebuildDetail();
+    });
     // The clock runs on its own: one large folder may keep the scanner busy
     // for minutes between two of its reports.
     m_clock.setInterval(1000);
@@ -586,8 +591,10 @@ void CleanupPage::fillDoneView()
                           QStringLiteral(" color: %1;").arg(gained ? theme->ok().name() : theme->text().name()));
 
     QString text;
-    if (report.skippedCount > 0) {
-        const int count = int(std::min<qint64>(report.skippedCount, std::numeric_limits<int>::max()));
+    // What the bin could not take is no file in use: it has its own words.
+    const qint64 otherSkipped = report.skippedCount - report.noTrash.size();
+    if (otherSkipped > 0) {
+        const int count = int(std::min<qint64>(otherSkipped, std::numeric_limits<int>::max()));
         text = CleanupText::tr(
             "<b>%Ln file(s) skipped</b> because they were in use or protected. Quit the apps using them and "
             "rescan to remove them.",
@@ -599,6 +606,16 @@ void CleanupPage::fillDoneView()
         const QString held = holdersText(report);
         if (!held.isEmpty())
             text += QStringLiteral("<br>") + held.toHtmlEscaped();
+    }
+    if (!report.noTrash.isEmpty()) {
+        const int count = int(std::min<qsizetype>(report.noTrash.size(), std::numeric_limits<int>::max()));
+        const QString sample = cleanup::elideMiddle(m_skippedNote->label(), report.noTrash.first().first, 360);
+        const QString left =
+            CleanupText::tr("<b>%Ln item(s) could not be moved to the %1</b> and were left where they are.", nullptr,
+                            count)
+                .arg(bin.toHtmlEscaped())
+            + u' ' + CleanupText::tr("For example: %1").arg(sample.toHtmlEscaped());
+        text = text.isEmpty() ? left : text + QStringLiteral("<br>") + left;
     }
     if (!report.changedSinceScan.isEmpty()) {
         const int count = int(std::min<qsizetype>(report.changedSinceScan.size(), std::numeric_limits<int>::max()));

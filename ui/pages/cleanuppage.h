@@ -152,6 +152,7 @@ private:
     };
     QList<ItemCheck> m_itemChecks;
     QPointer<QCheckBox> m_detailSelectAll;
+    bool m_trashNotesShown = false;  // the detail's items say what the bin cannot take
 
     // cleaning view
     ProgressRing *m_ring = nullptr;

@@ -691,6 +691,8 @@ void CleanupPage::rebuildDetail()
         column->addWidget(new Divider(content));
     }
 
+    const bool toBin = AppSettings::instance()->moveToTrash();
+    m_trashNotesShown = toBin;
     for (int k = 0; k < shown; ++k) {
         const ScanItem &item = c->items.at(k);
         auto *rowWidget = new QWidget(content);
@@ -721,9 +723,16 @@ void CleanupPage::rebuildDetail()
         Theme::showAsWritten(label);
         label->setToolTip(cleanup::plainToolTip(QDir::toNativeSeparators(item.path)));
         text->addWidget(label);
-        if (!item.runningApp.isEmpty()) {
-            auto *busy = cleanup::label(CleanupText::tr("%1 is running").arg(item.runningApp), QStringLiteral("warn"),
-                                        rowWidget);
+        // Moving to the bin, what it cannot take says so (and is not ticked
+        // after a scan).
+        const QString state = !item.runningApp.isEmpty() ? CleanupText::tr("%1 is running").arg(item.runningApp)
+            : !toBin || c->risk == Permanent            ? QString()
+            : item.trashFit == NoTrashOnDrive ? CleanupText::tr("No %1 on this drive").arg(recycleBinName())
+            : item.trashFit == TrashRefuses   ? CleanupText::tr("Cannot go to the %1").arg(recycleBinName())
+                                              : QString();
+        if (!state.isEmpty()) {
+            auto *busy = cleanup::label(state, QStringLiteral("warn"), rowWidget);
+            busy->setObjectName(QStringLiteral("itemState"));
             cleanup::setPixelSize(busy, 11);
             text->addWidget(busy);
         } else if (!item.path.isEmpty()) {
