@@ -78,6 +78,10 @@
         <source>Free space rises by about %1 a day</source>
         <translation>Der freie Speicherplatz steigt um etwa %1 pro Tag</translation>
     </message>
+    <message>
+        <source> · %1 could not be moved to the %2</source>
+        <translation> · %1 konnten nicht in den %2 verschoben werden</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -599,6 +603,33 @@
         <source>Moved to the %1. You can still restore anything.</source>
         <translation>In den %1 verschoben. Sie können alles noch wiederherstellen.</translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln item(s) could not be moved to the %1&lt;/b&gt; and were left where they are.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln Element konnte nicht in den %1 verschoben werden&lt;/b&gt; und bleibt, wo es ist.</numerusform>
+            <numerusform>&lt;b&gt;%Ln Elemente konnten nicht in den %1 verschoben werden&lt;/b&gt; und bleiben, wo sie sind.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This cleanup wrote no log; its folder is open instead.</source>
+        <translation>Diese Bereinigung hat kein Protokoll geschrieben; stattdessen ist der Protokollordner geöffnet.</translation>
+    </message>
+    <message>
+        <source>The log %1 is gone; its folder is open instead.</source>
+        <translation>Das Protokoll %1 ist nicht mehr vorhanden; stattdessen ist sein Ordner geöffnet.</translation>
+    </message>
+    <message>
+        <source>Varnholt did not restart: administrator rights were refused or could not be asked for.</source>
+        <translation>Varnholt wurde nicht neu gestartet: Administratorrechte wurden verweigert oder konnten nicht angefordert werden.</translation>
+    </message>
+    <message>
+        <source>No %1 on this drive</source>
+        <translation>Kein %1 auf diesem Laufwerk</translation>
+    </message>
+    <message>
+        <source>Cannot go to the %1</source>
+        <translation>Kann nicht in den %1</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -1034,6 +1065,10 @@ des Systems (zum Testen).
         <source>As root, Varnholt works in root&apos;s own folders (%1) and ignores %2: another user can change where they lead.</source>
         <translation>Als root arbeitet Varnholt in den eigenen Ordnern von root (%1) und übergeht %2: Ein anderer Benutzer kann ändern, wohin diese führen.</translation>
     </message>
+    <message>
+        <source>Could not be moved to the %1, left where they are:</source>
+        <translation>Nicht in den %1 verschiebbar, bleiben, wo sie sind:</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>
@@ -1184,6 +1219,10 @@ des Systems (zum Testen).
     <message>
         <source>Quit Varnholt</source>
         <translation>Varnholt beenden</translation>
+    </message>
+    <message>
+        <source>The log folder %1 could not be created.</source>
+        <translation>Der Protokollordner %1 konnte nicht erstellt werden.</translation>
     </message>
 </context>
 <context>
@@ -1346,6 +1385,49 @@ des Systems (zum Testen).
             <numerusform>%n Pfad · %1</numerusform>
             <numerusform>%n Pfade · %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>These cannot be moved to the %1</source>
+        <translation>Diese können nicht in den %1 verschoben werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weiteres</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Leave them</source>
+        <translation>Belassen</translation>
+    </message>
+    <message>
+        <source>Delete them permanently</source>
+        <translation>Endgültig löschen</translation>
+    </message>
+    <message>
+        <source>None of it can go to the %1: delete it permanently, or nothing is cleaned.</source>
+        <translation>Nichts davon kann in den %1: Löschen Sie es endgültig, sonst wird nichts bereinigt.</translation>
+    </message>
+    <message>
+        <source>All of it is deleted permanently and can&apos;t be recovered.</source>
+        <translation>Alles wird endgültig gelöscht und kann nicht wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>Emptying the %1 and deleting what cannot go there can&apos;t be undone. Everything else goes to the %1.</source>
+        <translation>Der %1 wird unwiderruflich geleert, und was nicht hinein kann, wird endgültig gelöscht. Alles andere wird in den %1 verschoben.</translation>
+    </message>
+    <message>
+        <source>What cannot go to the %1 is deleted permanently. Everything else is moved there, so you can restore it later.</source>
+        <translation>Was nicht in den %1 kann, wird endgültig gelöscht. Alles andere wird dorthin verschoben, sodass Sie es später wiederherstellen können.</translation>
+    </message>
+    <message>
+        <source>The check could not start. Try again in a moment.</source>
+        <translation>Die Suche konnte nicht starten. Versuchen Sie es gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>The check failed again.</source>
+        <translation>Die Suche ist erneut fehlgeschlagen.</translation>
     </message>
 </context>
 <context>
@@ -1841,6 +1923,18 @@ des Systems (zum Testen).
     <message>
         <source>Nothing was cleaned</source>
         <translation>Nichts wurde bereinigt</translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation>Erneut prüfen</translation>
+    </message>
+    <message>
+        <source>Your settings in %1 cannot be read, so what they hold is unknown. The options kept there stay locked until the file can be read again.</source>
+        <translation>Ihre Einstellungen in %1 können nicht gelesen werden, daher ist ihr Inhalt unbekannt. Die dort gespeicherten Optionen bleiben gesperrt, bis die Datei wieder gelesen werden kann.</translation>
+    </message>
+    <message>
+        <source>Varnholt could not start again. Close it and open it yourself to switch languages.</source>
+        <translation>Varnholt konnte nicht neu gestartet werden. Schließen und öffnen Sie Varnholt selbst, um die Sprache zu wechseln.</translation>
     </message>
 </context>
 <context>

@@ -78,6 +78,10 @@
         <source>Free space rises by about %1 a day</source>
         <translation>Free space rises by about %1 a day</translation>
     </message>
+    <message>
+        <source> · %1 could not be moved to the %2</source>
+        <translation> · %1 could not be moved to the %2</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -599,6 +603,33 @@
         <source>Moved to the %1. You can still restore anything.</source>
         <translation>Moved to the %1. You can still restore anything.</translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln item(s) could not be moved to the %1&lt;/b&gt; and were left where they are.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln item could not be moved to the %1&lt;/b&gt; and was left where it is.</numerusform>
+            <numerusform>&lt;b&gt;%Ln items could not be moved to the %1&lt;/b&gt; and were left where they are.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This cleanup wrote no log; its folder is open instead.</source>
+        <translation>This cleanup wrote no log; its folder is open instead.</translation>
+    </message>
+    <message>
+        <source>The log %1 is gone; its folder is open instead.</source>
+        <translation>The log %1 is gone; its folder is open instead.</translation>
+    </message>
+    <message>
+        <source>Varnholt did not restart: administrator rights were refused or could not be asked for.</source>
+        <translation>Varnholt did not restart: administrator rights were refused or could not be asked for.</translation>
+    </message>
+    <message>
+        <source>No %1 on this drive</source>
+        <translation>No %1 on this drive</translation>
+    </message>
+    <message>
+        <source>Cannot go to the %1</source>
+        <translation>Cannot go to the %1</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -1033,6 +1064,10 @@ instead of the system&apos;s (for testing).
         <source>As root, Varnholt works in root&apos;s own folders (%1) and ignores %2: another user can change where they lead.</source>
         <translation>As root, Varnholt works in root&apos;s own folders (%1) and ignores %2: another user can change where they lead.</translation>
     </message>
+    <message>
+        <source>Could not be moved to the %1, left where they are:</source>
+        <translation>Could not be moved to the %1, left where they are:</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>
@@ -1183,6 +1218,10 @@ instead of the system&apos;s (for testing).
     <message>
         <source>Quit Varnholt</source>
         <translation>Quit Varnholt</translation>
+    </message>
+    <message>
+        <source>The log folder %1 could not be created.</source>
+        <translation>The log folder %1 could not be created.</translation>
     </message>
 </context>
 <context>
@@ -1345,6 +1384,49 @@ instead of the system&apos;s (for testing).
             <numerusform>%n path · %1</numerusform>
             <numerusform>%n paths · %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>These cannot be moved to the %1</source>
+        <translation>These cannot be moved to the %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>and %n more</numerusform>
+            <numerusform>and %n more</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Leave them</source>
+        <translation>Leave them</translation>
+    </message>
+    <message>
+        <source>Delete them permanently</source>
+        <translation>Delete them permanently</translation>
+    </message>
+    <message>
+        <source>None of it can go to the %1: delete it permanently, or nothing is cleaned.</source>
+        <translation>None of it can go to the %1: delete it permanently, or nothing is cleaned.</translation>
+    </message>
+    <message>
+        <source>All of it is deleted permanently and can&apos;t be recovered.</source>
+        <translation>All of it is deleted permanently and can&apos;t be recovered.</translation>
+    </message>
+    <message>
+        <source>Emptying the %1 and deleting what cannot go there can&apos;t be undone. Everything else goes to the %1.</source>
+        <translation>Emptying the %1 and deleting what cannot go there can&apos;t be undone. Everything else goes to the %1.</translation>
+    </message>
+    <message>
+        <source>What cannot go to the %1 is deleted permanently. Everything else is moved there, so you can restore it later.</source>
+        <translation>What cannot go to the %1 is deleted permanently. Everything else is moved there, so you can restore it later.</translation>
+    </message>
+    <message>
+        <source>The check could not start. Try again in a moment.</source>
+        <translation>The check could not start. Try again in a moment.</translation>
+    </message>
+    <message>
+        <source>The check failed again.</source>
+        <translation>The check failed again.</translation>
     </message>
 </context>
 <context>
@@ -1840,6 +1922,18 @@ instead of the system&apos;s (for testing).
     <message>
         <source>Nothing was cleaned</source>
         <translation>Nothing was cleaned</translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation>Check again</translation>
+    </message>
+    <message>
+        <source>Your settings in %1 cannot be read, so what they hold is unknown. The options kept there stay locked until the file can be read again.</source>
+        <translation>Your settings in %1 cannot be read, so what they hold is unknown. The options kept there stay locked until the file can be read again.</translation>
+    </message>
+    <message>
+        <source>Varnholt could not start again. Close it and open it yourself to switch languages.</source>
+        <translation>Varnholt could not start again. Close it and open it yourself to switch languages.</translation>
     </message>
 </context>
 <context>

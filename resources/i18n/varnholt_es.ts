@@ -78,6 +78,10 @@
         <source>Free space rises by about %1 a day</source>
         <translation>El espacio libre sube unos %1 al día</translation>
     </message>
+    <message>
+        <source> · %1 could not be moved to the %2</source>
+        <translation> · %1 no se pudieron mover a la %2</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -599,6 +603,33 @@
         <source>Moved to the %1. You can still restore anything.</source>
         <translation>Se movió a la %1. Aún puede restaurar cualquier cosa.</translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln item(s) could not be moved to the %1&lt;/b&gt; and were left where they are.</source>
+        <translation>
+            <numerusform>&lt;b&gt;No se pudo mover %Ln elemento a la %1&lt;/b&gt; y se dejó donde está.</numerusform>
+            <numerusform>&lt;b&gt;No se pudieron mover %Ln elementos a la %1&lt;/b&gt; y se dejaron donde están.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This cleanup wrote no log; its folder is open instead.</source>
+        <translation>Esta limpieza no escribió ningún registro; en su lugar se abrió la carpeta de registros.</translation>
+    </message>
+    <message>
+        <source>The log %1 is gone; its folder is open instead.</source>
+        <translation>El registro %1 ya no existe; en su lugar se abrió su carpeta.</translation>
+    </message>
+    <message>
+        <source>Varnholt did not restart: administrator rights were refused or could not be asked for.</source>
+        <translation>Varnholt no se reinició: se denegaron los permisos de administrador o no se pudieron solicitar.</translation>
+    </message>
+    <message>
+        <source>No %1 on this drive</source>
+        <translation>No hay %1 en esta unidad</translation>
+    </message>
+    <message>
+        <source>Cannot go to the %1</source>
+        <translation>No puede ir a la %1</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -1033,6 +1064,10 @@ en lugar de las del sistema (para pruebas).
         <source>As root, Varnholt works in root&apos;s own folders (%1) and ignores %2: another user can change where they lead.</source>
         <translation>Como root, Varnholt trabaja en las carpetas propias de root (%1) e ignora %2: otro usuario puede cambiar adónde llevan.</translation>
     </message>
+    <message>
+        <source>Could not be moved to the %1, left where they are:</source>
+        <translation>No se pudieron mover a la %1; se quedan donde están:</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>
@@ -1183,6 +1218,10 @@ en lugar de las del sistema (para pruebas).
     <message>
         <source>Quit Varnholt</source>
         <translation>Salir de Varnholt</translation>
+    </message>
+    <message>
+        <source>The log folder %1 could not be created.</source>
+        <translation>No se pudo crear la carpeta de registros %1.</translation>
     </message>
 </context>
 <context>
@@ -1345,6 +1384,49 @@ en lugar de las del sistema (para pruebas).
             <numerusform>%n ruta · %1</numerusform>
             <numerusform>%n rutas · %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>These cannot be moved to the %1</source>
+        <translation>Estos no se pueden mover a la %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Leave them</source>
+        <translation>Dejarlos</translation>
+    </message>
+    <message>
+        <source>Delete them permanently</source>
+        <translation>Eliminarlos permanentemente</translation>
+    </message>
+    <message>
+        <source>None of it can go to the %1: delete it permanently, or nothing is cleaned.</source>
+        <translation>Nada de esto puede ir a la %1: elimínelo permanentemente o no se limpiará nada.</translation>
+    </message>
+    <message>
+        <source>All of it is deleted permanently and can&apos;t be recovered.</source>
+        <translation>Todo se eliminará permanentemente y no se podrá recuperar.</translation>
+    </message>
+    <message>
+        <source>Emptying the %1 and deleting what cannot go there can&apos;t be undone. Everything else goes to the %1.</source>
+        <translation>Vaciar la %1 y eliminar lo que no puede ir allí no se puede deshacer. Todo lo demás irá a la %1.</translation>
+    </message>
+    <message>
+        <source>What cannot go to the %1 is deleted permanently. Everything else is moved there, so you can restore it later.</source>
+        <translation>Lo que no puede ir a la %1 se eliminará permanentemente. Todo lo demás se moverá allí, así que podrá restaurarlo más tarde.</translation>
+    </message>
+    <message>
+        <source>The check could not start. Try again in a moment.</source>
+        <translation>No se pudo iniciar la búsqueda. Inténtelo de nuevo en un momento.</translation>
+    </message>
+    <message>
+        <source>The check failed again.</source>
+        <translation>La búsqueda volvió a fallar.</translation>
     </message>
 </context>
 <context>
@@ -1840,6 +1922,18 @@ en lugar de las del sistema (para pruebas).
     <message>
         <source>Nothing was cleaned</source>
         <translation>No se limpió nada</translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation>Comprobar de nuevo</translation>
+    </message>
+    <message>
+        <source>Your settings in %1 cannot be read, so what they hold is unknown. The options kept there stay locked until the file can be read again.</source>
+        <translation>No se puede leer su configuración en %1, por lo que se desconoce su contenido. Las opciones guardadas allí seguirán bloqueadas hasta que se pueda volver a leer el archivo.</translation>
+    </message>
+    <message>
+        <source>Varnholt could not start again. Close it and open it yourself to switch languages.</source>
+        <translation>Varnholt no pudo volver a iniciarse. Ciérrelo y ábralo usted mismo para cambiar de idioma.</translation>
     </message>
 </context>
 <context>

@@ -78,6 +78,10 @@
         <source>Free space rises by about %1 a day</source>
         <translation>L’espace libre augmente d’environ %1 par jour</translation>
     </message>
+    <message>
+        <source> · %1 could not be moved to the %2</source>
+        <translation> · %1 n’ont pas pu être déplacés vers la %2</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -599,6 +603,33 @@
         <source>Moved to the %1. You can still restore anything.</source>
         <translation>Déplacé vers la %1. Vous pouvez encore tout restaurer.</translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln item(s) could not be moved to the %1&lt;/b&gt; and were left where they are.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln élément n’a pas pu être déplacé vers la %1&lt;/b&gt; et a été laissé à sa place.</numerusform>
+            <numerusform>&lt;b&gt;%Ln éléments n’ont pas pu être déplacés vers la %1&lt;/b&gt; et ont été laissés à leur place.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This cleanup wrote no log; its folder is open instead.</source>
+        <translation>Ce nettoyage n’a écrit aucun journal ; le dossier des journaux est ouvert à la place.</translation>
+    </message>
+    <message>
+        <source>The log %1 is gone; its folder is open instead.</source>
+        <translation>Le journal %1 n’existe plus ; son dossier est ouvert à la place.</translation>
+    </message>
+    <message>
+        <source>Varnholt did not restart: administrator rights were refused or could not be asked for.</source>
+        <translation>Varnholt n’a pas redémarré : les droits d’administrateur ont été refusés ou n’ont pas pu être demandés.</translation>
+    </message>
+    <message>
+        <source>No %1 on this drive</source>
+        <translation>Pas de %1 sur ce lecteur</translation>
+    </message>
+    <message>
+        <source>Cannot go to the %1</source>
+        <translation>Ne peut pas aller dans la %1</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -1036,6 +1067,10 @@ au lieu de celles du système (pour les tests).
         <source>As root, Varnholt works in root&apos;s own folders (%1) and ignores %2: another user can change where they lead.</source>
         <translation>En tant que root, Varnholt travaille dans les dossiers propres à root (%1) et ignore %2&#x202f;: un autre utilisateur peut changer l’endroit où ils mènent.</translation>
     </message>
+    <message>
+        <source>Could not be moved to the %1, left where they are:</source>
+        <translation>Impossible de déplacer vers la %1, laissés à leur place :</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>
@@ -1186,6 +1221,10 @@ au lieu de celles du système (pour les tests).
     <message>
         <source>Quit Varnholt</source>
         <translation>Quitter Varnholt</translation>
+    </message>
+    <message>
+        <source>The log folder %1 could not be created.</source>
+        <translation>Le dossier des journaux %1 n’a pas pu être créé.</translation>
     </message>
 </context>
 <context>
@@ -1348,6 +1387,49 @@ au lieu de celles du système (pour les tests).
             <numerusform>%n chemin · %1</numerusform>
             <numerusform>%n chemins · %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>These cannot be moved to the %1</source>
+        <translation>Ces éléments ne peuvent pas être déplacés vers la %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Leave them</source>
+        <translation>Les laisser</translation>
+    </message>
+    <message>
+        <source>Delete them permanently</source>
+        <translation>Les supprimer définitivement</translation>
+    </message>
+    <message>
+        <source>None of it can go to the %1: delete it permanently, or nothing is cleaned.</source>
+        <translation>Rien de tout cela ne peut aller dans la %1 : supprimez-le définitivement, sinon rien ne sera nettoyé.</translation>
+    </message>
+    <message>
+        <source>All of it is deleted permanently and can&apos;t be recovered.</source>
+        <translation>Tout sera supprimé définitivement et ne pourra pas être récupéré.</translation>
+    </message>
+    <message>
+        <source>Emptying the %1 and deleting what cannot go there can&apos;t be undone. Everything else goes to the %1.</source>
+        <translation>Le vidage de la %1 et la suppression de ce qui ne peut pas y aller sont irréversibles. Tout le reste sera déplacé vers la %1.</translation>
+    </message>
+    <message>
+        <source>What cannot go to the %1 is deleted permanently. Everything else is moved there, so you can restore it later.</source>
+        <translation>Ce qui ne peut pas aller dans la %1 sera supprimé définitivement. Tout le reste y sera déplacé : vous pourrez donc le restaurer plus tard.</translation>
+    </message>
+    <message>
+        <source>The check could not start. Try again in a moment.</source>
+        <translation>La recherche n’a pas pu démarrer. Réessayez dans un instant.</translation>
+    </message>
+    <message>
+        <source>The check failed again.</source>
+        <translation>La recherche a de nouveau échoué.</translation>
     </message>
 </context>
 <context>
@@ -1818,11 +1900,11 @@ au lieu de celles du système (pour les tests).
     </message>
     <message>
         <source>Used by the “Unused” filter.</source>
-        <translation>Utilisé par le filtre « Inutilisés ».</translation>
+        <translation>Utilisé par le filtre «&#x202f;Inutilisés&#x202f;».</translation>
     </message>
     <message>
         <source>%1 in all: the %2 emptied, items deleted permanently or moved to it</source>
-        <translation>%1 au total : %2 vidée, éléments supprimés définitivement ou déplacés vers elle</translation>
+        <translation>%1 au total&#x202f;: %2 vidée, éléments supprimés définitivement ou déplacés vers elle</translation>
     </message>
     <message>
         <source>%1 moved to the %2 or deleted permanently</source>
@@ -1830,19 +1912,31 @@ au lieu de celles du système (pour les tests).
     </message>
     <message>
         <source>%1 in all: the %2 emptied, then items moved to it</source>
-        <translation>%1 au total : %2 vidée, puis éléments déplacés vers elle</translation>
+        <translation>%1 au total&#x202f;: %2 vidée, puis éléments déplacés vers elle</translation>
     </message>
     <message>
         <source>%1 freed: items deleted permanently and the %2 emptied</source>
-        <translation>%1 libéré : éléments supprimés définitivement et %2 vidée</translation>
+        <translation>%1 libéré&#x202f;: éléments supprimés définitivement et %2 vidée</translation>
     </message>
     <message>
         <source>The %1 was emptied: %2 freed</source>
-        <translation>La %1 a été vidée : %2 libéré</translation>
+        <translation>La %1 a été vidée&#x202f;: %2 libéré</translation>
     </message>
     <message>
         <source>Nothing was cleaned</source>
         <translation>Rien n’a été nettoyé</translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation>Vérifier à nouveau</translation>
+    </message>
+    <message>
+        <source>Your settings in %1 cannot be read, so what they hold is unknown. The options kept there stay locked until the file can be read again.</source>
+        <translation>Vos paramètres dans %1 sont illisibles : leur contenu est donc inconnu. Les options qui y sont enregistrées restent verrouillées tant que le fichier ne peut pas être relu.</translation>
+    </message>
+    <message>
+        <source>Varnholt could not start again. Close it and open it yourself to switch languages.</source>
+        <translation>Varnholt n’a pas pu redémarrer. Fermez-le et rouvrez-le vous-même pour changer de langue.</translation>
     </message>
 </context>
 <context>

@@ -74,6 +74,10 @@
         <source>Free space rises by about %1 a day</source>
         <translation>空き容量は 1 日あたり約 %1 増えています</translation>
     </message>
+    <message>
+        <source> · %1 could not be moved to the %2</source>
+        <translation> · %1 件は%2に移動できませんでした</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -589,6 +593,32 @@
         <source>Moved to the %1. You can still restore anything.</source>
         <translation>%1に移動しました。どれでもまだ元に戻せます。</translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln item(s) could not be moved to the %1&lt;/b&gt; and were left where they are.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln 個の項目を%1に移動できませんでした&lt;/b&gt;。元の場所に残しています。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This cleanup wrote no log; its folder is open instead.</source>
+        <translation>このクリーンアップではログが書き込まれなかったため、代わりにログのフォルダーを開きました。</translation>
+    </message>
+    <message>
+        <source>The log %1 is gone; its folder is open instead.</source>
+        <translation>ログ %1 が見つからないため、代わりにそのフォルダーを開きました。</translation>
+    </message>
+    <message>
+        <source>Varnholt did not restart: administrator rights were refused or could not be asked for.</source>
+        <translation>Varnholt は再起動しませんでした。管理者権限が拒否されたか、要求できませんでした。</translation>
+    </message>
+    <message>
+        <source>No %1 on this drive</source>
+        <translation>このドライブには%1がありません</translation>
+    </message>
+    <message>
+        <source>Cannot go to the %1</source>
+        <translation>%1に移動できません</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -1016,6 +1046,10 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
         <source>As root, Varnholt works in root&apos;s own folders (%1) and ignores %2: another user can change where they lead.</source>
         <translation>root として実行する場合、Varnholt は root 自身のフォルダー（%1）で動作し、%2 は無視します。ほかのユーザーがその行き先を変更できるためです。</translation>
     </message>
+    <message>
+        <source>Could not be moved to the %1, left where they are:</source>
+        <translation>%1に移動できず、元の場所に残したもの:</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>
@@ -1164,6 +1198,10 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
     <message>
         <source>Quit Varnholt</source>
         <translation>Varnholt を終了</translation>
+    </message>
+    <message>
+        <source>The log folder %1 could not be created.</source>
+        <translation>ログフォルダー %1 を作成できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -1325,6 +1363,48 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
         <translation>
             <numerusform>%n 個のパス · %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>These cannot be moved to the %1</source>
+        <translation>これらは%1に移動できません</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>ほか %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Leave them</source>
+        <translation>そのままにする</translation>
+    </message>
+    <message>
+        <source>Delete them permanently</source>
+        <translation>完全に削除する</translation>
+    </message>
+    <message>
+        <source>None of it can go to the %1: delete it permanently, or nothing is cleaned.</source>
+        <translation>どれも%1に移動できません。完全に削除しない限り、何もクリーンアップされません。</translation>
+    </message>
+    <message>
+        <source>All of it is deleted permanently and can&apos;t be recovered.</source>
+        <translation>すべて完全に削除され、復元できません。</translation>
+    </message>
+    <message>
+        <source>Emptying the %1 and deleting what cannot go there can&apos;t be undone. Everything else goes to the %1.</source>
+        <translation>%1を空にすることと、そこに移動できない項目の削除は元に戻せません。その他の項目はすべて%1に移動されます。</translation>
+    </message>
+    <message>
+        <source>What cannot go to the %1 is deleted permanently. Everything else is moved there, so you can restore it later.</source>
+        <translation>%1に移動できない項目は完全に削除されます。その他はすべてそこに移動されるため、後で復元できます。</translation>
+    </message>
+    <message>
+        <source>The check could not start. Try again in a moment.</source>
+        <translation>確認を開始できませんでした。しばらくしてからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The check failed again.</source>
+        <translation>再度確認に失敗しました。</translation>
     </message>
 </context>
 <context>
@@ -1819,6 +1899,18 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
     <message>
         <source>Nothing was cleaned</source>
         <translation>何もクリーンアップされませんでした</translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation>再確認</translation>
+    </message>
+    <message>
+        <source>Your settings in %1 cannot be read, so what they hold is unknown. The options kept there stay locked until the file can be read again.</source>
+        <translation>%1 の設定を読み取れないため、その内容は不明です。ファイルを再び読み取れるようになるまで、そこに保存されているオプションはロックされたままです。</translation>
+    </message>
+    <message>
+        <source>Varnholt could not start again. Close it and open it yourself to switch languages.</source>
+        <translation>Varnholt を再起動できませんでした。言語を切り替えるには、Varnholt を閉じてからもう一度開いてください。</translation>
     </message>
 </context>
 <context>

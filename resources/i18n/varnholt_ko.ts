@@ -74,6 +74,10 @@
         <source>Free space rises by about %1 a day</source>
         <translation>여유 공간이 하루에 약 %1씩 늘고 있습니다</translation>
     </message>
+    <message>
+        <source> · %1 could not be moved to the %2</source>
+        <translation> · %1개는 %2(으)로 옮길 수 없음</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -589,6 +593,32 @@
         <source>Moved to the %1. You can still restore anything.</source>
         <translation>%1(으)로 옮겼습니다. 아직 무엇이든 복원할 수 있습니다.</translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln item(s) could not be moved to the %1&lt;/b&gt; and were left where they are.</source>
+        <translation>
+            <numerusform>&lt;b&gt;항목 %Ln개를 %1(으)로 옮길 수 없어&lt;/b&gt; 원래 위치에 그대로 두었습니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This cleanup wrote no log; its folder is open instead.</source>
+        <translation>이 정리에서는 로그가 기록되지 않아 대신 로그 폴더를 열었습니다.</translation>
+    </message>
+    <message>
+        <source>The log %1 is gone; its folder is open instead.</source>
+        <translation>로그 %1이(가) 없어 대신 해당 폴더를 열었습니다.</translation>
+    </message>
+    <message>
+        <source>Varnholt did not restart: administrator rights were refused or could not be asked for.</source>
+        <translation>Varnholt를 다시 시작하지 않았습니다. 관리자 권한이 거부되었거나 요청할 수 없었습니다.</translation>
+    </message>
+    <message>
+        <source>No %1 on this drive</source>
+        <translation>이 드라이브에는 %1이(가) 없음</translation>
+    </message>
+    <message>
+        <source>Cannot go to the %1</source>
+        <translation>%1(으)로 옮길 수 없음</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -1016,6 +1046,10 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
         <source>As root, Varnholt works in root&apos;s own folders (%1) and ignores %2: another user can change where they lead.</source>
         <translation>root로 실행하면 Varnholt는 root 자신의 폴더(%1)에서 작업하며 %2 설정은 무시합니다. 다른 사용자가 그 위치를 바꿀 수 있기 때문입니다.</translation>
     </message>
+    <message>
+        <source>Could not be moved to the %1, left where they are:</source>
+        <translation>%1(으)로 옮길 수 없어 그대로 둔 항목:</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>
@@ -1164,6 +1198,10 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
     <message>
         <source>Quit Varnholt</source>
         <translation>Varnholt 종료</translation>
+    </message>
+    <message>
+        <source>The log folder %1 could not be created.</source>
+        <translation>로그 폴더 %1을(를) 만들 수 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -1325,6 +1363,48 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
         <translation>
             <numerusform>경로 %n개 · %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>These cannot be moved to the %1</source>
+        <translation>다음 항목은 %1(으)로 옮길 수 없습니다</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>외 %n개</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Leave them</source>
+        <translation>그대로 두기</translation>
+    </message>
+    <message>
+        <source>Delete them permanently</source>
+        <translation>영구 삭제</translation>
+    </message>
+    <message>
+        <source>None of it can go to the %1: delete it permanently, or nothing is cleaned.</source>
+        <translation>어느 것도 %1(으)로 옮길 수 없습니다. 영구 삭제하지 않으면 아무것도 정리되지 않습니다.</translation>
+    </message>
+    <message>
+        <source>All of it is deleted permanently and can&apos;t be recovered.</source>
+        <translation>모두 영구 삭제되며 복구할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Emptying the %1 and deleting what cannot go there can&apos;t be undone. Everything else goes to the %1.</source>
+        <translation>%1을(를) 비우는 것과 그곳으로 옮길 수 없는 항목의 삭제는 되돌릴 수 없습니다. 나머지 항목은 모두 %1(으)로 옮겨집니다.</translation>
+    </message>
+    <message>
+        <source>What cannot go to the %1 is deleted permanently. Everything else is moved there, so you can restore it later.</source>
+        <translation>%1(으)로 옮길 수 없는 항목은 영구 삭제됩니다. 나머지는 모두 그곳으로 옮겨지므로 나중에 복원할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>The check could not start. Try again in a moment.</source>
+        <translation>확인을 시작할 수 없습니다. 잠시 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>The check failed again.</source>
+        <translation>확인에 다시 실패했습니다.</translation>
     </message>
 </context>
 <context>
@@ -1819,6 +1899,18 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
     <message>
         <source>Nothing was cleaned</source>
         <translation>정리된 항목이 없습니다</translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation>다시 확인</translation>
+    </message>
+    <message>
+        <source>Your settings in %1 cannot be read, so what they hold is unknown. The options kept there stay locked until the file can be read again.</source>
+        <translation>%1의 설정을 읽을 수 없어 그 내용을 알 수 없습니다. 파일을 다시 읽을 수 있을 때까지 거기에 저장된 옵션은 잠긴 상태로 유지됩니다.</translation>
+    </message>
+    <message>
+        <source>Varnholt could not start again. Close it and open it yourself to switch languages.</source>
+        <translation>Varnholt를 다시 시작할 수 없습니다. 언어를 변경하려면 Varnholt를 닫았다가 직접 다시 여세요.</translation>
     </message>
 </context>
 <context>

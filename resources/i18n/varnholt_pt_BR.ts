@@ -78,6 +78,10 @@
         <source>Free space rises by about %1 a day</source>
         <translation>O espaço livre aumenta cerca de %1 por dia</translation>
     </message>
+    <message>
+        <source> · %1 could not be moved to the %2</source>
+        <translation> · %1 não puderam ser movidos para a %2</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -599,6 +603,33 @@
         <source>Moved to the %1. You can still restore anything.</source>
         <translation>Movido para a %1. Você ainda pode restaurar qualquer item.</translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln item(s) could not be moved to the %1&lt;/b&gt; and were left where they are.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln item não pôde ser movido para a %1&lt;/b&gt; e ficou onde está.</numerusform>
+            <numerusform>&lt;b&gt;%Ln itens não puderam ser movidos para a %1&lt;/b&gt; e ficaram onde estão.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This cleanup wrote no log; its folder is open instead.</source>
+        <translation>Esta limpeza não gravou nenhum log; a pasta de logs foi aberta no lugar.</translation>
+    </message>
+    <message>
+        <source>The log %1 is gone; its folder is open instead.</source>
+        <translation>O log %1 não existe mais; a pasta dele foi aberta no lugar.</translation>
+    </message>
+    <message>
+        <source>Varnholt did not restart: administrator rights were refused or could not be asked for.</source>
+        <translation>O Varnholt não foi reiniciado: os direitos de administrador foram negados ou não puderam ser solicitados.</translation>
+    </message>
+    <message>
+        <source>No %1 on this drive</source>
+        <translation>Não há %1 nesta unidade</translation>
+    </message>
+    <message>
+        <source>Cannot go to the %1</source>
+        <translation>Não pode ir para a %1</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -1033,6 +1064,10 @@ em vez das do sistema (para testes).
         <source>As root, Varnholt works in root&apos;s own folders (%1) and ignores %2: another user can change where they lead.</source>
         <translation>Como root, o Varnholt trabalha nas pastas do próprio root (%1) e ignora %2: outro usuário pode mudar para onde elas levam.</translation>
     </message>
+    <message>
+        <source>Could not be moved to the %1, left where they are:</source>
+        <translation>Não puderam ser movidos para a %1 e ficaram onde estão:</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>
@@ -1183,6 +1218,10 @@ em vez das do sistema (para testes).
     <message>
         <source>Quit Varnholt</source>
         <translation>Sair do Varnholt</translation>
+    </message>
+    <message>
+        <source>The log folder %1 could not be created.</source>
+        <translation>Não foi possível criar a pasta de logs %1.</translation>
     </message>
 </context>
 <context>
@@ -1345,6 +1384,49 @@ em vez das do sistema (para testes).
             <numerusform>%n caminho · %1</numerusform>
             <numerusform>%n caminhos · %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>These cannot be moved to the %1</source>
+        <translation>Estes não podem ser movidos para a %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e mais %n</numerusform>
+            <numerusform>e mais %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Leave them</source>
+        <translation>Deixá-los</translation>
+    </message>
+    <message>
+        <source>Delete them permanently</source>
+        <translation>Excluí-los permanentemente</translation>
+    </message>
+    <message>
+        <source>None of it can go to the %1: delete it permanently, or nothing is cleaned.</source>
+        <translation>Nada disso pode ir para a %1: exclua permanentemente, ou nada será limpo.</translation>
+    </message>
+    <message>
+        <source>All of it is deleted permanently and can&apos;t be recovered.</source>
+        <translation>Tudo será excluído permanentemente e não poderá ser recuperado.</translation>
+    </message>
+    <message>
+        <source>Emptying the %1 and deleting what cannot go there can&apos;t be undone. Everything else goes to the %1.</source>
+        <translation>Esvaziar a %1 e excluir o que não pode ir para lá não pode ser desfeito. Todo o resto vai para a %1.</translation>
+    </message>
+    <message>
+        <source>What cannot go to the %1 is deleted permanently. Everything else is moved there, so you can restore it later.</source>
+        <translation>O que não pode ir para a %1 será excluído permanentemente. Todo o resto será movido para lá, para que você possa restaurar depois.</translation>
+    </message>
+    <message>
+        <source>The check could not start. Try again in a moment.</source>
+        <translation>Não foi possível iniciar a verificação. Tente novamente em instantes.</translation>
+    </message>
+    <message>
+        <source>The check failed again.</source>
+        <translation>A verificação falhou novamente.</translation>
     </message>
 </context>
 <context>
@@ -1840,6 +1922,18 @@ em vez das do sistema (para testes).
     <message>
         <source>Nothing was cleaned</source>
         <translation>Nada foi limpo</translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation>Verificar novamente</translation>
+    </message>
+    <message>
+        <source>Your settings in %1 cannot be read, so what they hold is unknown. The options kept there stay locked until the file can be read again.</source>
+        <translation>Não é possível ler suas configurações em %1, então o que elas contêm é desconhecido. As opções guardadas ali ficam bloqueadas até que o arquivo possa ser lido novamente.</translation>
+    </message>
+    <message>
+        <source>Varnholt could not start again. Close it and open it yourself to switch languages.</source>
+        <translation>Não foi possível reiniciar o Varnholt. Feche-o e abra-o novamente para trocar de idioma.</translation>
     </message>
 </context>
 <context>

@@ -82,6 +82,10 @@
         <source>Free space rises by about %1 a day</source>
         <translation>Свободное место увеличивается примерно на %1 в день</translation>
     </message>
+    <message>
+        <source> · %1 could not be moved to the %2</source>
+        <translation> · %1 не удалось переместить в корзину (%2)</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -609,6 +613,34 @@
         <source>Moved to the %1. You can still restore anything.</source>
         <translation>Перемещено в корзину (%1). Всё ещё можно восстановить.</translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln item(s) could not be moved to the %1&lt;/b&gt; and were left where they are.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln элемент не удалось переместить в корзину (%1)&lt;/b&gt;, он оставлен на месте.</numerusform>
+            <numerusform>&lt;b&gt;%Ln элемента не удалось переместить в корзину (%1)&lt;/b&gt;, они оставлены на месте.</numerusform>
+            <numerusform>&lt;b&gt;%Ln элементов не удалось переместить в корзину (%1)&lt;/b&gt;, они оставлены на месте.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This cleanup wrote no log; its folder is open instead.</source>
+        <translation>Эта очистка не записала журнал; вместо него открыта папка журналов.</translation>
+    </message>
+    <message>
+        <source>The log %1 is gone; its folder is open instead.</source>
+        <translation>Журнал %1 больше не существует; вместо него открыта его папка.</translation>
+    </message>
+    <message>
+        <source>Varnholt did not restart: administrator rights were refused or could not be asked for.</source>
+        <translation>Varnholt не перезапущен: права администратора не предоставлены или их не удалось запросить.</translation>
+    </message>
+    <message>
+        <source>No %1 on this drive</source>
+        <translation>На этом диске нет корзины (%1)</translation>
+    </message>
+    <message>
+        <source>Cannot go to the %1</source>
+        <translation>Нельзя переместить в корзину (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -1051,6 +1083,10 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
         <source>As root, Varnholt works in root&apos;s own folders (%1) and ignores %2: another user can change where they lead.</source>
         <translation>При запуске от имени root Varnholt работает в собственных папках root (%1) и не учитывает %2: другой пользователь может изменить, куда они ведут.</translation>
     </message>
+    <message>
+        <source>Could not be moved to the %1, left where they are:</source>
+        <translation>Не удалось переместить в корзину (%1), оставлены на месте:</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>
@@ -1203,6 +1239,10 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
     <message>
         <source>Quit Varnholt</source>
         <translation>Выйти из Varnholt</translation>
+    </message>
+    <message>
+        <source>The log folder %1 could not be created.</source>
+        <translation>Не удалось создать папку журналов %1.</translation>
     </message>
 </context>
 <context>
@@ -1366,6 +1406,50 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
             <numerusform>%n пути · %1</numerusform>
             <numerusform>%n путей · %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>These cannot be moved to the %1</source>
+        <translation>Эти элементы нельзя переместить в корзину (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>и ещё %n</numerusform>
+            <numerusform>и ещё %n</numerusform>
+            <numerusform>и ещё %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Leave them</source>
+        <translation>Оставить</translation>
+    </message>
+    <message>
+        <source>Delete them permanently</source>
+        <translation>Удалить безвозвратно</translation>
+    </message>
+    <message>
+        <source>None of it can go to the %1: delete it permanently, or nothing is cleaned.</source>
+        <translation>Ничего из этого нельзя переместить в корзину (%1): удалите безвозвратно, иначе ничего не будет очищено.</translation>
+    </message>
+    <message>
+        <source>All of it is deleted permanently and can&apos;t be recovered.</source>
+        <translation>Всё будет удалено безвозвратно, восстановить это будет нельзя.</translation>
+    </message>
+    <message>
+        <source>Emptying the %1 and deleting what cannot go there can&apos;t be undone. Everything else goes to the %1.</source>
+        <translation>Очистку корзины (%1) и удаление того, что нельзя в неё переместить, нельзя отменить. Всё остальное будет перемещено в корзину (%1).</translation>
+    </message>
+    <message>
+        <source>What cannot go to the %1 is deleted permanently. Everything else is moved there, so you can restore it later.</source>
+        <translation>То, что нельзя переместить в корзину (%1), будет удалено безвозвратно. Всё остальное будет перемещено туда, и это можно будет восстановить.</translation>
+    </message>
+    <message>
+        <source>The check could not start. Try again in a moment.</source>
+        <translation>Не удалось начать проверку. Повторите попытку чуть позже.</translation>
+    </message>
+    <message>
+        <source>The check failed again.</source>
+        <translation>Проверка снова не удалась.</translation>
     </message>
 </context>
 <context>
@@ -1862,6 +1946,18 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
     <message>
         <source>Nothing was cleaned</source>
         <translation>Ничего не очищено</translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation>Проверить снова</translation>
+    </message>
+    <message>
+        <source>Your settings in %1 cannot be read, so what they hold is unknown. The options kept there stay locked until the file can be read again.</source>
+        <translation>Не удаётся прочитать ваши настройки в %1, поэтому их содержимое неизвестно. Параметры, которые хранятся там, останутся заблокированными, пока файл снова не удастся прочитать.</translation>
+    </message>
+    <message>
+        <source>Varnholt could not start again. Close it and open it yourself to switch languages.</source>
+        <translation>Не удалось перезапустить Varnholt. Чтобы сменить язык, закройте его и откройте снова.</translation>
     </message>
 </context>
 <context>

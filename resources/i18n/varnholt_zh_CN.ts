@@ -74,6 +74,10 @@
         <source>Free space rises by about %1 a day</source>
         <translation>可用空间每天增加约 %1</translation>
     </message>
+    <message>
+        <source> · %1 could not be moved to the %2</source>
+        <translation> · %1 个无法移至%2</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -589,6 +593,32 @@
         <source>Moved to the %1. You can still restore anything.</source>
         <translation>已移到%1。仍可还原任何项目。</translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln item(s) could not be moved to the %1&lt;/b&gt; and were left where they are.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln 个项目无法移至%1&lt;/b&gt;，已保留在原处。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This cleanup wrote no log; its folder is open instead.</source>
+        <translation>本次清理未写入日志，已改为打开日志文件夹。</translation>
+    </message>
+    <message>
+        <source>The log %1 is gone; its folder is open instead.</source>
+        <translation>日志 %1 已不存在，已改为打开其所在文件夹。</translation>
+    </message>
+    <message>
+        <source>Varnholt did not restart: administrator rights were refused or could not be asked for.</source>
+        <translation>Varnholt 未重启：管理员权限被拒绝或无法请求。</translation>
+    </message>
+    <message>
+        <source>No %1 on this drive</source>
+        <translation>此驱动器上没有%1</translation>
+    </message>
+    <message>
+        <source>Cannot go to the %1</source>
+        <translation>无法移至%1</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -1016,6 +1046,10 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
         <source>As root, Varnholt works in root&apos;s own folders (%1) and ignores %2: another user can change where they lead.</source>
         <translation>以 root 身份运行时，Varnholt 只使用 root 自己的文件夹（%1），并忽略 %2：其他用户可以更改它们指向的位置。</translation>
     </message>
+    <message>
+        <source>Could not be moved to the %1, left where they are:</source>
+        <translation>无法移至%1，已保留在原处：</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>
@@ -1164,6 +1198,10 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
     <message>
         <source>Quit Varnholt</source>
         <translation>退出 Varnholt</translation>
+    </message>
+    <message>
+        <source>The log folder %1 could not be created.</source>
+        <translation>无法创建日志文件夹 %1。</translation>
     </message>
 </context>
 <context>
@@ -1325,6 +1363,48 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
         <translation>
             <numerusform>%n 个路径 · %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>These cannot be moved to the %1</source>
+        <translation>以下项目无法移至%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>还有 %n 项</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Leave them</source>
+        <translation>保留原处</translation>
+    </message>
+    <message>
+        <source>Delete them permanently</source>
+        <translation>永久删除</translation>
+    </message>
+    <message>
+        <source>None of it can go to the %1: delete it permanently, or nothing is cleaned.</source>
+        <translation>这些都无法移至%1：请永久删除，否则不会清理任何内容。</translation>
+    </message>
+    <message>
+        <source>All of it is deleted permanently and can&apos;t be recovered.</source>
+        <translation>全部将被永久删除，无法恢复。</translation>
+    </message>
+    <message>
+        <source>Emptying the %1 and deleting what cannot go there can&apos;t be undone. Everything else goes to the %1.</source>
+        <translation>清空%1以及删除无法移入其中的项目后均无法撤消。其他所有项目都将移至%1。</translation>
+    </message>
+    <message>
+        <source>What cannot go to the %1 is deleted permanently. Everything else is moved there, so you can restore it later.</source>
+        <translation>无法移至%1的项目将被永久删除。其他所有项目都将移至该处，您以后仍可恢复。</translation>
+    </message>
+    <message>
+        <source>The check could not start. Try again in a moment.</source>
+        <translation>无法开始检查。请稍后再试。</translation>
+    </message>
+    <message>
+        <source>The check failed again.</source>
+        <translation>检查再次失败。</translation>
     </message>
 </context>
 <context>
@@ -1819,6 +1899,18 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
     <message>
         <source>Nothing was cleaned</source>
         <translation>未清理任何内容</translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation>重新检查</translation>
+    </message>
+    <message>
+        <source>Your settings in %1 cannot be read, so what they hold is unknown. The options kept there stay locked until the file can be read again.</source>
+        <translation>无法读取 %1 中的设置，因此不清楚其内容。在能再次读取该文件之前，保存在其中的选项将保持锁定。</translation>
+    </message>
+    <message>
+        <source>Varnholt could not start again. Close it and open it yourself to switch languages.</source>
+        <translation>无法重新启动 Varnholt。请手动关闭并重新打开它以切换语言。</translation>
     </message>
 </context>
 <context>

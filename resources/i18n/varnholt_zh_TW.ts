@@ -74,6 +74,10 @@
         <source>Free space rises by about %1 a day</source>
         <translation>可用空間每天增加約 %1</translation>
     </message>
+    <message>
+        <source> · %1 could not be moved to the %2</source>
+        <translation> · %1 個無法移至%2</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -589,6 +593,32 @@
         <source>Moved to the %1. You can still restore anything.</source>
         <translation>已移到%1。仍可還原任何項目。</translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln item(s) could not be moved to the %1&lt;/b&gt; and were left where they are.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln 個項目無法移至%1&lt;/b&gt;，已保留在原處。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This cleanup wrote no log; its folder is open instead.</source>
+        <translation>本次清理未寫入記錄，已改為開啟記錄資料夾。</translation>
+    </message>
+    <message>
+        <source>The log %1 is gone; its folder is open instead.</source>
+        <translation>記錄 %1 已不存在，已改為開啟其所在資料夾。</translation>
+    </message>
+    <message>
+        <source>Varnholt did not restart: administrator rights were refused or could not be asked for.</source>
+        <translation>Varnholt 未重新啟動：系統管理員權限遭拒或無法要求。</translation>
+    </message>
+    <message>
+        <source>No %1 on this drive</source>
+        <translation>此磁碟機上沒有%1</translation>
+    </message>
+    <message>
+        <source>Cannot go to the %1</source>
+        <translation>無法移至%1</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -1016,6 +1046,10 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
         <source>As root, Varnholt works in root&apos;s own folders (%1) and ignores %2: another user can change where they lead.</source>
         <translation>以 root 身分執行時，Varnholt 只使用 root 自己的資料夾（%1），並忽略 %2：其他使用者可以變更它們指向的位置。</translation>
     </message>
+    <message>
+        <source>Could not be moved to the %1, left where they are:</source>
+        <translation>無法移至%1，已保留在原處：</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>
@@ -1164,6 +1198,10 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
     <message>
         <source>Quit Varnholt</source>
         <translation>結束 Varnholt</translation>
+    </message>
+    <message>
+        <source>The log folder %1 could not be created.</source>
+        <translation>無法建立記錄資料夾 %1。</translation>
     </message>
 </context>
 <context>
@@ -1325,6 +1363,48 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
         <translation>
             <numerusform>%n 個路徑 · %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>These cannot be moved to the %1</source>
+        <translation>以下項目無法移至%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>還有 %n 項</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Leave them</source>
+        <translation>保留原處</translation>
+    </message>
+    <message>
+        <source>Delete them permanently</source>
+        <translation>永久刪除</translation>
+    </message>
+    <message>
+        <source>None of it can go to the %1: delete it permanently, or nothing is cleaned.</source>
+        <translation>這些都無法移至%1：請永久刪除，否則不會清理任何內容。</translation>
+    </message>
+    <message>
+        <source>All of it is deleted permanently and can&apos;t be recovered.</source>
+        <translation>全部將被永久刪除，無法復原。</translation>
+    </message>
+    <message>
+        <source>Emptying the %1 and deleting what cannot go there can&apos;t be undone. Everything else goes to the %1.</source>
+        <translation>清空%1以及刪除無法移入其中的項目後皆無法復原。其他所有項目都將移至%1。</translation>
+    </message>
+    <message>
+        <source>What cannot go to the %1 is deleted permanently. Everything else is moved there, so you can restore it later.</source>
+        <translation>無法移至%1的項目將被永久刪除。其他所有項目都將移至該處，您之後仍可還原。</translation>
+    </message>
+    <message>
+        <source>The check could not start. Try again in a moment.</source>
+        <translation>無法開始檢查。請稍後再試。</translation>
+    </message>
+    <message>
+        <source>The check failed again.</source>
+        <translation>檢查再次失敗。</translation>
     </message>
 </context>
 <context>
@@ -1819,6 +1899,18 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
     <message>
         <source>Nothing was cleaned</source>
         <translation>未清理任何項目</translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation>重新檢查</translation>
+    </message>
+    <message>
+        <source>Your settings in %1 cannot be read, so what they hold is unknown. The options kept there stay locked until the file can be read again.</source>
+        <translation>無法讀取 %1 中的設定，因此無法得知其內容。在能再次讀取該檔案之前，儲存在其中的選項將保持鎖定。</translation>
+    </message>
+    <message>
+        <source>Varnholt could not start again. Close it and open it yourself to switch languages.</source>
+        <translation>無法重新啟動 Varnholt。請手動關閉並重新開啟它以切換語言。</translation>
     </message>
 </context>
 <context>
