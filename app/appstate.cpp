@@ -290,9 +290,7 @@ void AppState::onScanProgress(qint64 foundBytes, qint64 filesChecked, const QStr
 
 void AppState::onScanFinished(const QList<CategoryResult> &results, bool cancelled)
 {
-    // finished() is the worker's last act; wait for it to return so that a
-    // receiver of the signals below may start the next scan at once.
-    m_scanner->wait();
+    joinFinished(m_scanner);
     refreshVolume();
     if (std::exchange(m_recordAfterScan, false) && !cancelled)
         recordFreeSpace();
@@ -584,7 +582,7 @@ bool AppState::startPreview(bool deleteWithoutTrash)
 
 void AppState::onPreviewFinished(const CleanReport &report)
 {
-    m_previewer->wait();
+    joinFinished(m_previewer);
     m_previewRunning = false;
     // Asked again meanwhile: the selection or the settings may have changed.
     const bool again = std::exchange(m_previewAgain, false);
@@ -596,7 +594,7 @@ void AppState::onPreviewFinished(const CleanReport &report)
 
 void AppState::onCleanFinished(const CleanReport &report)
 {
-    m_cleaner->wait();
+    joinFinished(m_cleaner);
     if (std::exchange(m_retrying, false)) {
         m_lastReport = withRetry(m_lastReport, report, std::exchange(m_retried, {}));
         m_lastCleanupRestorable = m_lastCleanupRestorable || !CleanupLog::read(report.logPath).moves.isEmpty();
@@ -659,7 +657,7 @@ void AppState::remeasureStale()
 
 void AppState::onRemeasureFinished(const QList<CategoryResult> &results, bool cancelled)
 {
-    m_remeasurer->wait();
+    joinFinished(m_remeasurer);
     bool selectionTouched = false;
     if (!cancelled) {
         for (const CategoryResult &fresh : results) {

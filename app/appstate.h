@@ -265,6 +265,16 @@ signals:
     void restoreProgress(int done, int total, const QString &path);
 
 private:
+    // A worker's finished() is its last act; its receiver joins it so the
+    // next run may start at once. When a newer run has already started,
+    // joining would be waiting for that one, which the thread pool may hand
+    // to this very thread to run, and it would then wait for itself.
+    template <class Engine> static void joinFinished(Engine *engine)
+    {
+        if (!engine->isRunning())
+            engine->wait();
+    }
+
     void onScanStarted(const QList<CategoryDef> &defs);
     void onCategoryStarted(int index);
     void onCategoryFinished(int index, const CategoryResult &result);

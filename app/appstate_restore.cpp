@@ -37,7 +37,7 @@ bool AppState::lastCleanupRestored() const
 
 void AppState::onRestoreFinished(const RestoreReport &report)
 {
-    m_restorer->wait();
+    joinFinished(m_restorer);
     // The logs of one restore add up to one report, named by the first.
     RestoreReport sum = m_restoreSoFar.logPath.isEmpty() ? report : m_restoreSoFar;
     if (!m_restoreSoFar.logPath.isEmpty()) {
