@@ -24,6 +24,7 @@ host_qt_cmake=/usr/lib/x86_64-linux-gnu/cmake
 cross_cxx=x86_64-w64-mingw32-g++-posix
 targets=()
 extra=()
+check_only=
 
 usage() {
     sed -n '2,14s/^# \{0,1\}//p' "${BASH_SOURCE[0]}"
@@ -33,6 +34,8 @@ Options:
   -B, --build-dir DIR   build folder (default: build-win in the repository;
                         also VARNHOLT_WIN_BUILD). Reused between runs.
   -t, --target NAME     build only NAME (repeatable; default: everything)
+  --check               build nothing; exit 0 when this machine can build,
+                        77 when it cannot
   -h, --help            this text
   --                    the rest goes to the cmake configure step
 Environment: VARNHOLT_QT_MINGW, VARNHOLT_WIN_BUILD, VARNHOLT_WIN_BUILD_TYPE
@@ -50,6 +53,7 @@ while [ $# -gt 0 ]; do
         --build-dir=*) build=${1#*=}; shift ;;
         -t|--target) [ $# -ge 2 ] || die "$1 needs a target name"; targets+=("$2"); shift 2 ;;
         --target=*) targets+=("${1#*=}"); shift ;;
+        --check) check_only=1; shift ;;
         -h|--help) usage; exit 0 ;;
         --) shift; extra=("$@"); break ;;
         *) die "unknown argument '$1' (see --help)" ;;
@@ -122,6 +126,13 @@ command -v "$cross_cxx" >/dev/null ||
 command -v cmake >/dev/null || die "cmake is missing (make deps)"
 [ -f "$host_qt_cmake/Qt6CoreTools/Qt6CoreToolsConfig.cmake" ] ||
     die "the host Qt tools are missing (Debian package qt6-base-dev-tools; make deps)"
+
+# Whether a Qt for mingw-w64 is at hand, without unpacking it.
+if [ -n "$check_only" ]; then
+    src=${VARNHOLT_QT_MINGW:-$repo/../shared/toolchains/qt-6.4.2-mingw-w64.tar.xz}
+    [ -e "$src" ] || skip "no Qt for mingw-w64 at $src"
+    exit 0
+fi
 
 toolchain=$(find_toolchain)
 note "Qt for mingw-w64: $(dirname "$toolchain")"

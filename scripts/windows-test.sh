@@ -24,10 +24,21 @@ elapsed() { local s=$(( $(date +%s) - $1 )); printf '%dm %02ds' $((s / 60)) $((s
 
 # Debian's wine64 keeps its loader in /usr/lib/wine; `wine` on the path
 # starts it.
+# `--check`: run nothing; exit 0 when this machine can build and run the
+# Windows half, 77 when it would be skipped.
+if [ "${1:-}" = --check ]; then
+    skip() { exit 77; }
+fi
+
 for tool in wine wineserver wineboot winepath; do
     command -v "$tool" >/dev/null || skip "no $tool (Debian packages wine and wine64)"
 done
 [ -x /usr/lib/wine/wine64 ] || command -v wine64 >/dev/null || skip "no 64-bit Wine (Debian package wine64)"
+
+if [ "${1:-}" = --check ]; then
+    "$repo/scripts/windows-build.sh" --check 2>/dev/null
+    exit $?
+fi
 
 "$repo/scripts/windows-build.sh" -B "$build"
 status=$?
