@@ -151,58 +151,47 @@ private slots:
         QTEST(Theme::decideDark(setting, installed, systemDark), "dark");
     }
 
-    void settingChangesRestyleOnlyWhenModeFlips()
+    // The theme restyles (palette and style sheet) when the mode flips: from
+    // the setting, or, with "System" chosen, at once when the platform
+    // announces a new theme or palette (Qt 6.4 has no colour-scheme signal;
+    // the probe stands in for the desktop). Other settings leave it alone.
+    void restylesWhenTheModeFlips_data()
     {
-        Theme *theme = Theme::instance();
-        AppSettings *settings = AppSettings::instance();
-        QSignalSpy spy(theme, &Theme::changed);
-
-        settings->setLargeThresholdMB(settings->largeThresholdMB() == 250 ? 500 : 250);
-        QCOMPARE(spy.count(), 0);
-
-        settings->setTheme(2);
-        QCOMPARE(spy.count(), 1);
-        QVERIFY(theme->dark());
-        QCOMPARE(qApp->palette().color(QPalette::Window), Theme::tokensFor(true).bg);
-        QVERIFY(qApp->styleSheet().contains(QStringLiteral("box-dark.svg")));
-
-        settings->setTheme(1);
-        QCOMPARE(spy.count(), 2);
-        QVERIFY(!theme->dark());
-        QCOMPARE(qApp->palette().color(QPalette::Window), Theme::tokensFor(false).bg);
-        QVERIFY(qApp->styleSheet().contains(QStringLiteral("box-light.svg")));
-    }
-
-    // With "System" chosen, the theme follows the desktop at once when the
-    // platform announces a new theme or palette (Qt 6.4 has no colour-scheme
-    // signal); the probe stands in for the desktop.
-    void platformChangeRestyles_data()
-    {
-        QTest::addColumn<int>("event");
+        QTest::addColumn<int>("event");  // 0: the setting
+        QTest::newRow("setting") << 0;
         QTest::newRow("theme change") << int(QEvent::ThemeChange);
         QTest::newRow("palette change") << int(QEvent::ApplicationPaletteChange);
     }
 
-    void platformChangeRestyles()
+    void restylesWhenTheModeFlips()
     {
         QFETCH(int, event);
         Theme *theme = Theme::instance();
+        AppSettings *settings = AppSettings::instance();
         bool platformDark = false;
         theme->setPlatformDarkProbe([&platformDark] { return platformDark; });
-        AppSettings::instance()->setTheme(0);
+        settings->setTheme(event ? 0 : 1);
         QCoreApplication::processEvents();
         QVERIFY(!theme->dark());
+        QSignalSpy spy(theme, &Theme::changed);
+        settings->setLargeThresholdMB(settings->largeThresholdMB() == 250 ? 500 : 250);
+        QCOMPARE(spy.count(), 0);
         QWidget window;
         for (const bool dark : {true, false}) {
             platformDark = dark;
-            QEvent change{QEvent::Type(event)};
-            QCoreApplication::sendEvent(event == QEvent::ThemeChange ? static_cast<QObject *>(&window) : qApp, &change);
+            QEvent change{QEvent::Type(event ? event : QEvent::None)};
+            if (!event)
+                settings->setTheme(dark ? 2 : 1);
+            else
+                QCoreApplication::sendEvent(event == QEvent::ThemeChange ? static_cast<QObject *>(&window) : qApp, &change);
             QTRY_COMPARE(theme->dark(), dark);
+            QCOMPARE(spy.count(), dark ? 1 : 2);
             QCOMPARE(qApp->palette().color(QPalette::Window), Theme::tokensFor(dark).bg);
+            QVERIFY(qApp->styleSheet().contains(dark ? "box-dark.svg" : "box-light.svg"));
             QCoreApplication::processEvents();
         }
         theme->setPlatformDarkProbe({});
-        AppSettings::instance()->setTheme(1);
+        settings->setTheme(1);
     }
 
     // WCAG AA: 4.5:1 for text, 3:1 for large text (the gradient figures)
