@@ -323,13 +323,16 @@ private slots:
         QPointer<UpdateDialog> dialog = new UpdateDialog(updater.get(), m_host);
         dialog->open();
         updater->check();
+        QCOMPARE(dialog->title(), QString("Checking for updates…"));
         QVERIFY(waitWhile(*updater, Updater::Checking));
+        QCOMPARE(dialog->title(), QString("Varnholt is up to date"));
         QCOMPARE(dialog->subtitle(), QString("Version 1.0.0 is the latest version."));
         QVERIFY(!dialog->updateButton()->isVisible() && !dialog->notesVisible());
 
         m_http.route("/upgrade.json", Route{500, "broken"});
         updater->check();
         QVERIFY(waitWhile(*updater, Updater::Checking));
+        QCOMPARE(dialog->title(), QString("Could not check for updates"));
         QCOMPARE(dialog->errorText(), updater->errorText());
         QSignalSpy warnings(dialog.data(), &UpdateDialog::warning);
         QTest::mouseClick(dialog->retryButton(), Qt::LeftButton);
@@ -350,6 +353,7 @@ private slots:
         QVERIFY(waitWhile(*updater, Updater::Checking));
         dialog = new UpdateDialog(updater.get(), m_host);
         dialog->open();
+        QCOMPARE(dialog->title(), QString("An update is available"));
         QCOMPARE(dialog->subtitle(), QString("Version 9.0.0 is available. You have 1.0.0.\n2026-05-01 · 48 MB"));
         QCOMPARE(dialog->notes(), notes);
         for (QLabel *label : dialog->findChildren<QLabel *>("note"))
@@ -358,6 +362,7 @@ private slots:
         QTest::mouseClick(dialog->updateButton(), Qt::LeftButton);
         QCOMPARE(updater->state(), int(Updater::Downloading));
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(updater->downloadFolder() + "/big.bin.part").size() > 0, 20000);
+        QCOMPARE(dialog->title(), QString("Downloading the update…"));
         QVERIFY(dialog->cancelButton()->isVisible() && !dialog->closeButton()->isVisible());
         // The network layer may hold progress reports back while a transfer
         // stalls, so the total can still be unknown even when the server sent
@@ -374,7 +379,8 @@ private slots:
         }
         QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
         QVERIFY(waitWhile(*updater, Updater::Downloading));
-        QVERIFY(dialog->updateButton()->isVisible() && !dialog->errorVisible());
+        QCOMPARE(dialog->title(), QString("An update is available"));
+        QVERIFY(!dialog->errorVisible());
         // Closing the dialog leaves the updater alone.
         QTest::mouseClick(dialog->closeButton(), Qt::LeftButton);
         QCOMPARE(updater->state(), int(Updater::Available));
@@ -396,6 +402,7 @@ private slots:
         updater->download();
         QVERIFY(waitWhile(*updater, Updater::Downloading));
         QCOMPARE(updater->state(), int(Updater::Installing));
+        QCOMPARE(dialog->title(), QString("Installing the update…"));
         QVERIFY(!dialog->closeButton()->isVisible() && !dialog->cancelButton()->isVisible());
         delete dialog;
     }

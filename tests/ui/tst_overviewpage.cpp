@@ -190,6 +190,8 @@ private slots:
         QTest::addColumn<int>("schedule");
         QTest::addColumn<QString>("expected");
         QTest::newRow("off") << 0 << "Off";
+        QTest::newRow("weekly") << 1 << "Weekly";
+        QTest::newRow("monthly") << 2 << "Monthly";
         QTest::newRow("unknown value reads monthly") << 7 << "Monthly";
     }
 
