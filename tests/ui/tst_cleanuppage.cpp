@@ -148,7 +148,13 @@ class TestCleanupPage final : public QObject
 private slots:
     void initTestCase() { startUiTest(); }
 
-    void freshResultsSelectOnlySafe()
+    // Fresh results select only what is safe. The category list from the
+    // keyboard: the rows are its stops (their boxes are not), Up and Down
+    // move between them, Space toggles the box (the list is rebuilt and the
+    // focus stays on the row), Return shows the category in the detail pane,
+    // which lists a category's items a page at a time. The footer's figure
+    // follows the mode.
+    void resultsView()
     {
         TempFolder tmp;
         QVERIFY(makeMixedFixture(tmp));
@@ -156,14 +162,35 @@ private slots:
         QCOMPARE(s.page.currentView(), int(CleanupPage::EmptyView));
         QVERIFY(s.scan());
         QCOMPARE(s.page.currentView(), int(CleanupPage::ResultsView));
-        const QStringList ids{"temp", "thumbs", "appcache", "dev"};
-        const QList<int> checks{Qt::Checked, Qt::Checked, Qt::Unchecked, Qt::Unchecked};
-        for (int k = 0; k < ids.size(); ++k)
-            QCOMPARE(rowCheck(s.page, ids[k]), checks[k]);
+        QCOMPARE(QList({rowCheck(s.page, "temp"), rowCheck(s.page, "thumbs"), rowCheck(s.page, "appcache"),
+                        rowCheck(s.page, "dev")}),
+                 QList<int>({Qt::Checked, Qt::Checked, Qt::Unchecked, Qt::Unchecked}));
         QVERIFY2(!row(s.page, "empty"), "a category that found nothing is not listed");
         auto *all = s.page.findChild<QCheckBox *>("selectAll");
         QCOMPARE(all->checkState(), Qt::PartiallyChecked);
         QCOMPARE(s.page.focusedId(), QStringLiteral("temp"));
+
+        QVERIFY(QTest::qWaitForWindowActive(&s.page));
+        QVERIFY(!(row(s.page, "temp")->findChild<QCheckBox *>("check")->focusPolicy() & Qt::TabFocus));
+        row(s.page, "temp")->setFocus(Qt::TabFocusReason);
+        using Step = std::tuple<Qt::Key, const char *, const char *, int>;  // key, focus, shown, thumbs
+        for (const auto &[key, focus, shown, thumbs] :
+             {Step{Qt::Key_Down, "thumbs", "temp", Qt::Checked}, Step{Qt::Key_Space, "thumbs", "temp", Qt::Unchecked},
+              Step{Qt::Key_Return, "thumbs", "thumbs", Qt::Unchecked},
+              Step{Qt::Key_Down, "appcache", "thumbs", Qt::Unchecked}, Step{Qt::Key_Down, "dev", "thumbs", Qt::Unchecked},
+              Step{Qt::Key_Down, "dev", "thumbs", Qt::Unchecked}, Step{Qt::Key_Up, "appcache", "thumbs", Qt::Unchecked}}) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("categoryRow_") + focus);
+            QCOMPARE(s.page.focusedId(), QString::fromLatin1(shown));
+            QCOMPARE(rowCheck(s.page, "thumbs"), thumbs);
+        }
+        auto *summary = s.page.findChild<QLabel *>("summary");
+        for (const int mode : {2, 1}) {
+            AppSettings::instance()->setTheme(mode);
+            QVERIFY2(summary->text().contains(Theme::instance()->text().name()), qPrintable(summary->text()));
+        }
+        s.page.focusCategory("temp");
+
         auto *clean = s.page.findChild<ui::Button *>("clean");
         QCOMPARE(clean->text(), CleanupPage::tr("Clean %1").arg(formatSize(s.state.selectedBytes())));
         // The button says where the files go, following the setting, and asks first.
@@ -188,46 +215,29 @@ private slots:
         s.page.findChildren<QWidget *>("itemRow").value(0)->findChild<QCheckBox *>()->click();
         QCOMPARE(rowCheck(s.page, "temp"), int(Qt::PartiallyChecked));
         QCOMPARE(s.page.findChild<QCheckBox *>("categorySelectAll")->checkState(), Qt::PartiallyChecked);
-    }
 
-    // The category list from the keyboard: the rows are its stops (their
-    // boxes are not), Up and Down move between them, Space toggles the box
-    // (the list is rebuilt and the focus stays on the row), Return shows the
-    // category in the detail pane. The footer's figure follows the mode.
-    void categoryRowsFromKeyboard()
-    {
-        TempFolder tmp;
-        QVERIFY(makeMixedFixture(tmp));
-        Scanned s(mixedCatalogue(tmp.path()));
-        QVERIFY(s.scan());
-        QVERIFY(QTest::qWaitForWindowActive(&s.page));
-        QVERIFY(!(row(s.page, "temp")->findChild<QCheckBox *>("check")->focusPolicy() & Qt::TabFocus));
-        row(s.page, "temp")->setFocus(Qt::TabFocusReason);
-        struct Step
-        {
-            Qt::Key key;
-            const char *focus;
-            const char *shown;
-            int thumbs;
-        };
-        for (const Step &step : {Step{Qt::Key_Down, "thumbs", "temp", Qt::Checked},
-                                 Step{Qt::Key_Space, "thumbs", "temp", Qt::Unchecked},
-                                 Step{Qt::Key_Return, "thumbs", "thumbs", Qt::Unchecked},
-                                 Step{Qt::Key_Down, "appcache", "thumbs", Qt::Unchecked},
-                                 Step{Qt::Key_Down, "dev", "thumbs", Qt::Unchecked},
-                                 Step{Qt::Key_Down, "dev", "thumbs", Qt::Unchecked},
-                                 Step{Qt::Key_Up, "appcache", "thumbs", Qt::Unchecked}}) {
-            QTest::keyClick(QApplication::focusWidget(), step.key);
-            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("categoryRow_") + step.focus);
-            QCOMPARE(s.page.focusedId(), QString::fromLatin1(step.shown));
-            QCOMPARE(rowCheck(s.page, "thumbs"), step.thumbs);
+        // 15 items, and more on request, keeping the pane's place.
+        QScrollBar *bar = s.page.findChild<QScrollArea *>("detailScroll")->verticalScrollBar();
+        int position = 0;
+        for (const auto &[rows, remaining, offered] : {std::tuple{15, 105, 50}, {65, 55, 50}, {115, 5, 5}}) {
+            QTRY_COMPARE(bar->value(), position);
+            QCOMPARE(itemRows(s.page), rows);
+            QCOMPARE(text(s.page, "moreCount"), QStringLiteral("and %1 more items").arg(remaining));
+            QCOMPARE(text(s.page, "showMore"), CleanupPage::tr("Show %1 more").arg(offered));
+            QTRY_VERIFY(bar->maximum() > 0);
+            position = bar->maximum() / 2;
+            bar->setValue(position);
+            s.page.findChild<QAbstractButton *>("showMore")->click();
         }
+        QTRY_COMPARE(bar->value(), position);
+        QCOMPARE(itemRows(s.page), 120);
+        QVERIFY(!s.page.findChild<QAbstractButton *>("showMore"));
 
-        auto *summary = s.page.findChild<QLabel *>("summary");
-        for (const int mode : {2, 1}) {
-            AppSettings::instance()->setTheme(mode);
-            QVERIFY2(summary->text().contains(Theme::instance()->text().name()), qPrintable(summary->text()));
-        }
+        // Another category keeps its own limit; coming back keeps this one.
+        s.page.focusCategory("thumbs");
+        QCOMPARE(itemRows(s.page), 1);
+        s.page.focusCategory("temp");
+        QCOMPARE(itemRows(s.page), 120);
     }
 
     // A category the user may not read is listed but cannot be selected,
@@ -274,41 +284,6 @@ private slots:
         if (r.skipped)
             QSKIP(qPrintable(r.reason));
         QVERIFY2(r.passed, qPrintable(r.output));
-    }
-
-    void detailItemLimitGrowsKeepingScroll()
-    {
-        TempFolder tmp;
-        QVERIFY(makeMixedFixture(tmp));
-        Scanned s(mixedCatalogue(tmp.path()));
-        QVERIFY(s.scan());
-        QCOMPARE(s.page.focusedId(), QStringLiteral("temp"));
-
-        struct Step
-        {
-            int rows, remaining, offered;
-        };
-        QScrollBar *bar = s.page.findChild<QScrollArea *>("detailScroll")->verticalScrollBar();
-        int position = 0;
-        for (const Step &step : {Step{15, 105, 50}, Step{65, 55, 50}, Step{115, 5, 5}}) {
-            QTRY_COMPARE(bar->value(), position);
-            QCOMPARE(itemRows(s.page), step.rows);
-            QCOMPARE(text(s.page, "moreCount"), QStringLiteral("and %1 more items").arg(step.remaining));
-            QCOMPARE(text(s.page, "showMore"), CleanupPage::tr("Show %1 more").arg(step.offered));
-            QTRY_VERIFY(bar->maximum() > 0);
-            position = bar->maximum() / 2;
-            bar->setValue(position);
-            s.page.findChild<QAbstractButton *>("showMore")->click();
-        }
-        QTRY_COMPARE(bar->value(), position);
-        QCOMPARE(itemRows(s.page), 120);
-        QVERIFY(!s.page.findChild<QAbstractButton *>("showMore"));
-
-        // Another category keeps its own limit; coming back keeps this one.
-        s.page.focusCategory("thumbs");
-        QCOMPARE(itemRows(s.page), 1);
-        s.page.focusCategory("temp");
-        QCOMPARE(itemRows(s.page), 120);
     }
 
     // The bin is emptied as a whole: its items cannot be picked one by one
@@ -391,8 +366,6 @@ private slots:
                                       << "2 files are in use by Firefox and code.";
         QTest::newRow("three programs") << QStringList{"Firefox", "code", "sleep"} << qint64(4)
                                         << "4 files are in use by Firefox and 2 other programs.";
-        QTest::newRow("a file many hold") << QStringList{"a", "b", "c", "d"} << qint64(1)
-                                          << "1 file is in use by a and 3 other programs.";
     }
 
     void holdersText()
@@ -445,35 +418,6 @@ private slots:
         QVERIFY2(counts.value(0).size() > 3, qPrintable(QStringList(counts.value(0).values()).join(u' ')));
         QVERIFY2(counts.value(1).size() > 3, qPrintable(QStringList(counts.value(1).values()).join(u' ')));
         QVERIFY(paths.value(1).size() > 3);
-    }
-
-    void scanningViewFollowsCategories()
-    {
-        TempFolder tmp;
-        for (int k = 0; k < 10; ++k)
-            QVERIFY(!tmp.makeFileOfSize(QStringLiteral("c%1/f.bin").arg(k), 4096 * (k + 1)).isEmpty());
-        Scanned s([root = tmp.path()] {
-            QList<CategoryDef> defs;
-            for (int k = 0; k < 10; ++k)
-                defs.append(def(QStringLiteral("c%1").arg(k), Safe, root + QStringLiteral("/c%1").arg(k)));
-            return defs;
-        });
-        // Connected after the page, so the page has redrawn when this runs:
-        // steps before the current one are done (2), the current one runs (1).
-        QSet<int> indices;
-        connect(&s.state, &AppState::scanProgressChanged, this, [&] {
-            const int index = s.state.currentIndex();
-            if (s.state.phase() != AppState::Scanning || index < 0)
-                return;
-            QCOMPARE(s.page.currentView(), int(CleanupPage::ScanningView));
-            indices.insert(index);
-            for (int k = 0; k < 10; ++k) {
-                auto *step = s.page.findChild<ui::ScanStepRow *>(QStringLiteral("step%1").arg(k));
-                QCOMPARE(step ? step->state() : -1, k < index ? 2 : k == index ? 1 : 0);
-            }
-        });
-        QVERIFY(s.scan());
-        QCOMPARE(indices.size(), 10);
     }
 
     // temp/a.bin (8 KB), b.bin and c.bin (4 KB each); `held` stay open (in
@@ -546,7 +490,6 @@ private slots:
             QVERIFY(open.back()->open(QIODevice::ReadOnly));
             cleaned -= open.back()->size();
         }
-        const qint64 freedBefore = AppSettings::instance()->freedHistory(1).value(0);
         const qint64 binBefore = s.state.findResult("trash")->bytes;
 
         s.state.startClean();
@@ -560,11 +503,6 @@ private slots:
         const QStringList titles{"Cleanup complete", "Partly cleaned", "Nothing was cleaned"};
         QCOMPARE(text(s.page, "doneTitle"), titles.at(outcome));
 
-        // Moving to the trash frees nothing yet; only what was freed enters
-        // the history.
-        QCOMPARE(toTrash ? report.trashedBytes : report.freedBytes, cleaned);
-        QCOMPARE(toTrash ? report.freedBytes : report.trashedBytes, 0);
-        QCOMPARE(AppSettings::instance()->freedHistory(1).value(0) - freedBefore, report.freedBytes);
         QCOMPARE(visible(s.page, "freed"), outcome != CleanupPage::Failed);
         QCOMPARE(s.page.findChild<ui::GradientText *>("freed")->text(), formatSize(cleaned));
         const QString selected = formatSize(s.state.selectedBeforeClean());
@@ -580,7 +518,6 @@ private slots:
         QCOMPARE(visible(s.page, "retry"), !held.isEmpty());
         const QString note = s.page.findChild<ui::Note *>("skippedNote")->label()->text();
         QCOMPARE(note.contains(" is in use by "), !held.isEmpty());
-        QCOMPARE(note.contains("in use"), !held.isEmpty());
         QCOMPARE(note.contains("could not be moved to the Trash</b>"), farAway);
 
         // Nothing here can open the log: the user is told, with its path.
@@ -590,14 +527,10 @@ private slots:
         QVERIFY(toasts.at(0).at(0).toString().contains(report.logPath));
         QVERIFY2(toasts.at(0).at(2).toBool(), "a failure shows as a warning");
 
-        // What is left stays listed, measured again; so does the grown bin.
-        QVERIFY(s.state.isMeasuring("temp"));
+        // What is left stays listed, measured again (which files stay is the
+        // state's and the cleaner's tests); so does the grown bin.
         QTRY_VERIFY_WITH_TIMEOUT(!s.state.isMeasuring("temp") && !s.state.isMeasuring("trash"), 20000);
-        QStringList names;
-        for (const ScanItem &item : s.state.findResult("temp")->items)
-            names.append(QFileInfo(item.path).fileName());
-        names.sort();
-        QCOMPARE(names, left);
+        QCOMPARE(s.state.findResult("temp")->items.size(), left.size());
         QCOMPARE(row(s.page, "temp") != nullptr, !left.isEmpty());
         QCOMPARE(s.state.findResult("trash")->bytes - binBefore, report.trashedBytes);
         const bool restored = toTrash && held.isEmpty() && !farAway;
@@ -647,7 +580,7 @@ private slots:
     }
 
     // Ticking a box rebuilds the list; the list stays where it was, with the
-    // same row under the pointer.
+    // same row under the pointer. (Its scan checks the scanning view.)
     void listKeepsItsPlace_data()
     {
         QTest::addColumn<int>("position");  // per mille of the scroll range
@@ -667,7 +600,23 @@ private slots:
         }
         Scanned s([defs] { return defs; });
         s.page.resize(1180, 520);
+        // The scanning view follows the categories. Connected after the page,
+        // so the page has redrawn when this runs: steps before the current one
+        // are done (2), the current one runs (1).
+        QSet<int> indices;
+        connect(&s.state, &AppState::scanProgressChanged, this, [&] {
+            const int index = s.state.currentIndex();
+            if (s.state.phase() != AppState::Scanning || index < 0)
+                return;
+            QCOMPARE(s.page.currentView(), int(CleanupPage::ScanningView));
+            indices.insert(index);
+            for (int k = 0; k < defs.size(); ++k) {
+                auto *step = s.page.findChild<ui::ScanStepRow *>(QStringLiteral("step%1").arg(k));
+                QCOMPARE(step ? step->state() : -1, k < index ? 2 : k == index ? 1 : 0);
+            }
+        });
         QVERIFY(s.scan());
+        QCOMPARE(indices.size(), defs.size());
         auto *scroll = s.page.findChild<QScrollArea *>("listScroll");
         QScrollBar *bar = scroll->verticalScrollBar();
         QTRY_VERIFY(bar->maximum() > 100);

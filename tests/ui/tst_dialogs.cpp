@@ -304,32 +304,26 @@ private slots:
         QVERIFY(toast.geometry().bottom() < footer.y() + footer.panelRect().top());
     }
 
-    void updateDialogAvailable()
+    // The dialog follows the updater through a check that finds nothing new,
+    // one that fails (a retry that ends where it began says so), one that
+    // finds an update, opened on it (markup of the notes stays literal), a
+    // download cancelled, and one whose checksum and signature match and
+    // goes on to the installer, which cannot be cancelled.
+    void updateDialog_data()
     {
-        const QStringList notes{"<b>Faster</b> scans", "Fixes"};
-        auto updater = updaterFor(manifest(m_http.url("/a.bin"), "2026-05-01", "48 MB", notes));
-        auto *dialog = new UpdateDialog(updater.get(), m_host);
+        QTest::addColumn<bool>("lengthKnown");
+        QTest::newRow("known size") << true;
+        QTest::newRow("unknown size") << false;
+    }
+
+    void updateDialog()
+    {
+        QFETCH(bool, lengthKnown);
+        auto updater = updaterFor(manifest(m_http.url("/a.bin"), {}, {}, {}, QString(64, u'a'), {}, "1.0.0"));
+        QPointer<UpdateDialog> dialog = new UpdateDialog(updater.get(), m_host);
         dialog->open();
         updater->check();
         QCOMPARE(dialog->title(), QString("Checking for updates…"));
-        QVERIFY(waitWhile(*updater, Updater::Checking));
-        QCOMPARE(dialog->title(), QString("An update is available"));
-        QCOMPARE(dialog->subtitle(), QString("Version 9.0.0 is available. You have 1.0.0.\n2026-05-01 · 48 MB"));
-        // Markup from the manifest stays literal.
-        QCOMPARE(dialog->notes(), notes);
-        for (QLabel *label : dialog->findChildren<QLabel *>("note"))
-            QCOMPARE(label->textFormat(), Qt::PlainText);
-        QVERIFY(dialog->updateButton()->isVisible() && !dialog->retryButton()->isVisible());
-        QCOMPARE(dialog->closeButton()->text(), QString("Later"));
-        delete dialog;
-    }
-
-    void updateDialogUpToDateThenFailed()
-    {
-        auto updater = updaterFor(manifest(m_http.url("/a.bin"), {}, {}, {}, QString(64, u'a'), {}, "1.0.0"));
-        auto *dialog = new UpdateDialog(updater.get(), m_host);
-        dialog->open();
-        updater->check();
         QVERIFY(waitWhile(*updater, Updater::Checking));
         QCOMPARE(dialog->title(), QString("Varnholt is up to date"));
         QCOMPARE(dialog->subtitle(), QString("Version 1.0.0 is the latest version."));
@@ -340,36 +334,31 @@ private slots:
         QVERIFY(waitWhile(*updater, Updater::Checking));
         QCOMPARE(dialog->title(), QString("Could not check for updates"));
         QCOMPARE(dialog->errorText(), updater->errorText());
-        // A retry that ends where it began says so: the screen alone would not.
-        QSignalSpy warnings(dialog, &UpdateDialog::warning);
+        QSignalSpy warnings(dialog.data(), &UpdateDialog::warning);
         QTest::mouseClick(dialog->retryButton(), Qt::LeftButton);
         QCOMPARE(updater->state(), int(Updater::Checking));
         QVERIFY(waitWhile(*updater, Updater::Checking));
         QCOMPARE(warnings.count(), 1);
         QCOMPARE(warnings.at(0).at(0).toString(), QStringLiteral("The check failed again."));
         delete dialog;
-    }
 
-    void updateDialogDownload_data()
-    {
-        QTest::addColumn<bool>("lengthKnown");
-        QTest::newRow("known size") << true;
-        QTest::newRow("unknown size") << false;
-    }
-
-    void updateDialogDownload()
-    {
-        QFETCH(bool, lengthKnown);
         Route stall;
         stall.patternBytes = 3 << 20;
         stall.stall = true;
         stall.lengthHeader = lengthKnown;
         m_http.route("/big.bin", stall);
-        auto updater = updaterFor(manifest(m_http.url("/big.bin"), {}, {}, {"Fixes"}));
+        const QStringList notes{"<b>Faster</b> scans", "Fixes"};
+        m_http.route("/upgrade.json", Route{200, manifest(m_http.url("/big.bin"), "2026-05-01", "48 MB", notes)});
         updater->check();
         QVERIFY(waitWhile(*updater, Updater::Checking));
-        auto *dialog = new UpdateDialog(updater.get(), m_host);
+        dialog = new UpdateDialog(updater.get(), m_host);
         dialog->open();
+        QCOMPARE(dialog->title(), QString("An update is available"));
+        QCOMPARE(dialog->subtitle(), QString("Version 9.0.0 is available. You have 1.0.0.\n2026-05-01 · 48 MB"));
+        QCOMPARE(dialog->notes(), notes);
+        for (QLabel *label : dialog->findChildren<QLabel *>("note"))
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+        QVERIFY(dialog->updateButton()->isVisible() && !dialog->retryButton()->isVisible());
         QTest::mouseClick(dialog->updateButton(), Qt::LeftButton);
         QCOMPARE(updater->state(), int(Updater::Downloading));
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(updater->downloadFolder() + "/big.bin.part").size() > 0, 20000);
@@ -395,22 +384,17 @@ private slots:
         // Closing the dialog leaves the updater alone.
         QTest::mouseClick(dialog->closeButton(), Qt::LeftButton);
         QCOMPARE(updater->state(), int(Updater::Available));
-    }
+        QTRY_VERIFY(dialog.isNull());
 
-    // A download whose checksum and signature match goes on to the
-    // installer, which cannot be cancelled from the dialog.
-    void updateDialogInstalling()
-    {
-        KeyPtr key = testKey();
         const qint64 size = 1 << 20;
         Route file;
         file.patternBytes = size;
         m_http.route("/ok.bin", file);
-        auto updater = updaterFor(manifest(m_http.url("/ok.bin"), {}, {}, {}, QString::fromLatin1(patternSha256(size)),
-                                           sign(patternChunk(0, size), key.get())));
-        updater->setSigningKey(rawPublicKey(key.get()));
+        m_http.route("/upgrade.json", Route{200, manifest(m_http.url("/ok.bin"), {}, {}, {},
+                                                          QString::fromLatin1(patternSha256(size)),
+                                                          sign(patternChunk(0, size), testKey().get()))});
         updater->setInstallerLauncher([](const QString &) { return QString(); });
-        auto *dialog = new UpdateDialog(updater.get(), m_host);
+        dialog = new UpdateDialog(updater.get(), m_host);
         dialog->open();
         updater->check();
         QVERIFY(waitWhile(*updater, Updater::Checking));

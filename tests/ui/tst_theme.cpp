@@ -1,11 +1,14 @@
 #include "app/appsettings.h"
 #include "support/uitest.h"
+#include "ui/icons.h"
 
+#include <QDir>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGlyphRun>
 #include <QImage>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -13,6 +16,52 @@
 #include <QTest>
 #include <QTextLayout>
 #include <QWidget>
+
+// The look: the theme, the fonts of each language, the icons.
+
+namespace {
+
+struct Inked
+{
+    int maxAlpha = 0;
+    int pixels = 0;
+    bool onlyColour = true;
+};
+
+Inked inspect(const QImage &img, const QColor &expected)
+{
+    Inked r;
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            const QColor c = img.pixelColor(x, y);
+            if (c.alpha() == 0)
+                continue;
+            ++r.pixels;
+            r.maxAlpha = qMax(r.maxAlpha, c.alpha());
+            // Premultiplication blurs low-alpha edges; judge solid pixels only.
+            if (c.alpha() > 200
+                && (qAbs(c.red() - expected.red()) > 8 || qAbs(c.green() - expected.green()) > 8
+                    || qAbs(c.blue() - expected.blue()) > 8))
+                r.onlyColour = false;
+        }
+    }
+    return r;
+}
+
+Inked render(const QString &name, const QColor &colour)
+{
+    QImage img(48, 48, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    ui::paintIcon(&p, QRectF(0, 0, 48, 48), name, colour);
+    p.end();
+    QColor solid = colour;
+    solid.setAlpha(255);
+    return inspect(img, solid);
+}
+
+} // namespace
 
 class TestTheme final : public QObject
 {
@@ -23,6 +72,14 @@ private slots:
     {
         startUiTest();
         AppSettings::instance()->setTheme(1);
+    }
+
+    void cleanup()
+    {
+        qunsetenv("VARNHOLT_LANG");
+        AppSettings::instance()->setLanguage(QString());
+        for (const QString &family : ui::substitutedFamilies())
+            QFont::removeSubstitutions(family);
     }
 
     void styleSheetIsFullySubstituted_data()
@@ -94,58 +151,47 @@ private slots:
         QTEST(Theme::decideDark(setting, installed, systemDark), "dark");
     }
 
-    void settingChangesRestyleOnlyWhenModeFlips()
+    // The theme restyles (palette and style sheet) when the mode flips: from
+    // the setting, or, with "System" chosen, at once when the platform
+    // announces a new theme or palette (Qt 6.4 has no colour-scheme signal;
+    // the probe stands in for the desktop). Other settings leave it alone.
+    void restylesWhenTheModeFlips_data()
     {
-        Theme *theme = Theme::instance();
-        AppSettings *settings = AppSettings::instance();
-        QSignalSpy spy(theme, &Theme::changed);
-
-        settings->setLargeThresholdMB(settings->largeThresholdMB() == 250 ? 500 : 250);
-        QCOMPARE(spy.count(), 0);
-
-        settings->setTheme(2);
-        QCOMPARE(spy.count(), 1);
-        QVERIFY(theme->dark());
-        QCOMPARE(qApp->palette().color(QPalette::Window), Theme::tokensFor(true).bg);
-        QVERIFY(qApp->styleSheet().contains(QStringLiteral("box-dark.svg")));
-
-        settings->setTheme(1);
-        QCOMPARE(spy.count(), 2);
-        QVERIFY(!theme->dark());
-        QCOMPARE(qApp->palette().color(QPalette::Window), Theme::tokensFor(false).bg);
-        QVERIFY(qApp->styleSheet().contains(QStringLiteral("box-light.svg")));
-    }
-
-    // With "System" chosen, the theme follows the desktop at once when the
-    // platform announces a new theme or palette (Qt 6.4 has no colour-scheme
-    // signal); the probe stands in for the desktop.
-    void platformChangeRestyles_data()
-    {
-        QTest::addColumn<int>("event");
+        QTest::addColumn<int>("event");  // 0: the setting
+        QTest::newRow("setting") << 0;
         QTest::newRow("theme change") << int(QEvent::ThemeChange);
         QTest::newRow("palette change") << int(QEvent::ApplicationPaletteChange);
     }
 
-    void platformChangeRestyles()
+    void restylesWhenTheModeFlips()
     {
         QFETCH(int, event);
         Theme *theme = Theme::instance();
+        AppSettings *settings = AppSettings::instance();
         bool platformDark = false;
         theme->setPlatformDarkProbe([&platformDark] { return platformDark; });
-        AppSettings::instance()->setTheme(0);
+        settings->setTheme(event ? 0 : 1);
         QCoreApplication::processEvents();
         QVERIFY(!theme->dark());
+        QSignalSpy spy(theme, &Theme::changed);
+        settings->setLargeThresholdMB(settings->largeThresholdMB() == 250 ? 500 : 250);
+        QCOMPARE(spy.count(), 0);
         QWidget window;
         for (const bool dark : {true, false}) {
             platformDark = dark;
-            QEvent change{QEvent::Type(event)};
-            QCoreApplication::sendEvent(event == QEvent::ThemeChange ? static_cast<QObject *>(&window) : qApp, &change);
+            QEvent change{QEvent::Type(event ? event : QEvent::None)};
+            if (!event)
+                settings->setTheme(dark ? 2 : 1);
+            else
+                QCoreApplication::sendEvent(event == QEvent::ThemeChange ? static_cast<QObject *>(&window) : qApp, &change);
             QTRY_COMPARE(theme->dark(), dark);
+            QCOMPARE(spy.count(), dark ? 1 : 2);
             QCOMPARE(qApp->palette().color(QPalette::Window), Theme::tokensFor(dark).bg);
+            QVERIFY(qApp->styleSheet().contains(dark ? "box-dark.svg" : "box-light.svg"));
             QCoreApplication::processEvents();
         }
         theme->setPlatformDarkProbe({});
-        AppSettings::instance()->setTheme(1);
+        settings->setTheme(1);
     }
 
     // WCAG AA: 4.5:1 for text, 3:1 for large text (the gradient figures)
@@ -284,6 +330,124 @@ private slots:
         QCOMPARE(img.pixelColor(area.right() + 1, area.bottom()), QColor(Qt::red));
         QVERIFY(img.pixelColor(area.topLeft()) != QColor(Qt::red));
         QVERIFY(img.pixelColor(area.bottomRight()) != QColor(Qt::red));
+    }
+
+    void everyIconTakesTheRequestedColour_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const QString &name : ui::iconNames())
+            QTest::newRow(qPrintable(name)) << name;
+    }
+
+    // Icons are recoloured by substituting currentColor; a fixed colour in a
+    // drawing would stay dark on the dark theme.
+    void everyIconTakesTheRequestedColour()
+    {
+        QFETCH(QString, name);
+        const QByteArray svg = ui::iconSource(name);
+        QVERIFY2(svg.contains("currentColor"), "missing resource or fixed colour");
+        QVERIFY(QSvgRenderer(svg).isValid());
+        const Inked ink = render(name, QColor(200, 30, 40));
+        QVERIFY2(ink.pixels > 40, "draws (almost) nothing");
+        QVERIFY(ink.onlyColour);
+    }
+
+    void listedIconsAreTheWholeFolder()
+    {
+        QStringList files;
+        for (const QFileInfo &fi : QDir(QStringLiteral(":/icons")).entryInfoList(QDir::Files))
+            files << fi.completeBaseName();
+        files.sort();
+        QStringList names = ui::iconNames();
+        names.sort();
+        QCOMPARE(files, names);
+    }
+
+    // One cached renderer serves every alpha of a colour, but never another colour.
+    void alphaBecomesOpacityColourStaysApart()
+    {
+        const Inked full = render(QStringLiteral("check"), QColor(0, 0, 255));
+        const Inked half = render(QStringLiteral("check"), QColor(0, 0, 255, 128));
+        QCOMPARE(full.maxAlpha, 255);
+        QVERIFY(qAbs(half.maxAlpha - 128) <= 2);
+        // Only the faintest edge pixels may round away.
+        QVERIFY(qAbs(half.pixels - full.pixels) <= full.pixels / 20);
+        QVERIFY(render(QStringLiteral("check"), QColor(255, 0, 0)).onlyColour);
+    }
+
+    void missingIconDrawsNothing()
+    {
+        QVERIFY(!ui::iconRenderer(QStringLiteral("no-such-icon"), Qt::black)->isValid());
+        QCOMPARE(render(QStringLiteral("no-such-icon"), Qt::black).pixels, 0);
+        QVERIFY(ui::iconSource(QStringLiteral("no-such-icon")).isEmpty());
+    }
+
+    // The tray shows this icon at 16 px: the mark must be there, not a blur.
+    void appIconAtTraySize()
+    {
+        QCOMPARE(ui::appIcon().pixmap(16).toImage().pixelColor(8, 1).alpha(), 255);
+    }
+
+    void unknownCodeIsNamedEnglish() { QCOMPARE(ui::languageName(QStringLiteral("xx")), QStringLiteral("English")); }
+
+    void detection_data()
+    {
+        QTest::addColumn<QString>("requested");
+        QTest::addColumn<QStringList>("system");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("requested code wins") << "ko" << QStringList{"de-DE"} << "ko";
+        QTest::newRow("requested with region") << "zh_CN" << QStringList{"en-US"} << "zh_CN";
+        QTest::newRow("invalid request falls back") << "klingon" << QStringList{"fr-FR"} << "fr";
+        QTest::newRow("requested in wrong case") << "DE" << QStringList{"es-ES"} << "es";
+        QTest::newRow("traditional hong kong") << "" << QStringList{"zh-Hant-HK"} << "zh_TW";
+        QTest::newRow("macau") << "" << QStringList{"zh-MO"} << "zh_TW";
+        QTest::newRow("bare chinese") << "" << QStringList{"zh"} << "zh_CN";
+        QTest::newRow("portugal") << "" << QStringList{"pt-PT"} << "pt_BR";
+        QTest::newRow("italian then french") << "" << QStringList{"it-IT", "fr-FR"} << "fr";
+        QTest::newRow("italian alone") << "" << QStringList{"it-IT"} << "en";
+        QTest::newRow("nothing") << "" << QStringList{} << "en";
+        QTest::newRow("english region") << "" << QStringList{"en-GB", "de"} << "en";
+    }
+
+    void detection()
+    {
+        QFETCH(QString, requested);
+        QFETCH(QStringList, system);
+        QTEST(ui::detectLanguage(requested, system), "code");
+    }
+
+    void environmentBeatsSetting()
+    {
+        AppSettings::instance()->setLanguage(QStringLiteral("fr"));
+        qputenv("VARNHOLT_LANG", "de");
+        QCOMPARE(ui::currentLanguage(), QStringLiteral("de"));
+        qputenv("VARNHOLT_LANG", "");
+        QCOMPARE(ui::currentLanguage(), QStringLiteral("fr"));
+    }
+
+    void applyLanguage_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("cjk");  // lower case, as the font database keeps them
+        QTest::newRow("english") << "en" << "en_US" << QStringList{};
+        QTest::newRow("german") << "de" << "de_DE" << QStringList{};
+        QTest::newRow("japanese") << "ja" << "ja_JP" << QStringList{"yu gothic ui", "noto sans cjk jp"};
+        QTest::newRow("simplified chinese")
+            << "zh_CN" << "zh_CN" << QStringList{"microsoft yahei ui", "noto sans cjk sc"};
+        QTest::newRow("traditional chinese")
+            << "zh_TW" << "zh_TW" << QStringList{"microsoft jhenghei ui", "noto sans cjk tc"};
+        QTest::newRow("korean") << "ko" << "ko_KR" << QStringList{"malgun gothic", "noto sans cjk kr"};
+    }
+
+    void applyLanguage()
+    {
+        QFETCH(QString, code);
+        qputenv("VARNHOLT_LANG", code.toUtf8());
+        ui::applyLanguage(QCoreApplication::instance());
+        QTEST(QLocale().name(), "locale");
+        for (const char *family : {"Segoe UI Variable Text", "Segoe UI Variable Display", "Segoe UI", "Inter"})
+            QTEST(QFont::substitutes(QString::fromLatin1(family)), "cjk");
     }
 };
 

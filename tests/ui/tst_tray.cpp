@@ -94,45 +94,60 @@ private slots:
         QTEST(decideClose(action, tray, quitting, dialogOpen), "decision");
     }
 
+    // A close with the tray there asks (a second request opens no other
+    // dialog) and does what was chosen, remembered or not; the tray is asked
+    // again at the close, and one gone since the last look leaves nothing to
+    // hide in. A stored "quit" quits without asking.
     void closeDialogChoice_data()
     {
-        QTest::addColumn<QString>("choice");
+        QTest::addColumn<int>("action");      // stored before the close
+        QTest::addColumn<QString>("choice");  // in the dialog; "none": no dialog opens
         QTest::addColumn<bool>("remember");
         QTest::addColumn<int>("stored");
         QTest::addColumn<bool>("visible");
         QTest::addColumn<int>("quits");
-        QTest::newRow("keep in tray") << "keep" << true << int(AppSettings::KeepRunning) << false << 0;
-        QTest::newRow("quit, remembered") << "quit" << true << int(AppSettings::Quit) << true << 1;
-        QTest::newRow("quit, not remembered") << "quit" << false << int(AppSettings::Ask) << true << 1;
-        QTest::newRow("dismissed changes nothing") << "escape" << true << int(AppSettings::Ask) << true << 0;
-        QTest::newRow("keep, the tray gone meanwhile") << "keep, no tray" << true << int(AppSettings::KeepRunning)
-                                                       << true << 1;
+        const int ask = AppSettings::Ask, keep = AppSettings::KeepRunning, quit = AppSettings::Quit;
+        QTest::newRow("keep in tray") << ask << "keep" << true << keep << false << 0;
+        QTest::newRow("quit, remembered") << ask << "quit" << true << quit << true << 1;
+        QTest::newRow("quit, not remembered") << ask << "quit" << false << ask << true << 1;
+        QTest::newRow("dismissed changes nothing") << ask << "escape" << true << ask << true << 0;
+        QTest::newRow("keep, the tray gone meanwhile") << ask << "keep, no tray" << true << keep << true << 1;
+        QTest::newRow("stored quit") << quit << "none" << true << quit << true << 1;
+        QTest::newRow("ask, the tray gone") << ask << "none, no tray" << true << ask << true << 1;
+        QTest::newRow("keep running, the tray gone") << keep << "none, no tray" << true << keep << true << 1;
     }
 
     void closeDialogChoice()
     {
+        QFETCH(int, action);
         QFETCH(QString, choice);
         QFETCH(bool, remember);
         QFETCH(int, stored);
         QFETCH(bool, visible);
         QFETCH(int, quits);
         Rig rig;
+        AppSettings::instance()->setCloseAction(action);
         rig.window.showMinimized();
-        QVERIFY(!rig.close());
-        QVERIFY(!rig.window.isMinimized());
-        QPointer<CloseDialog> dialog = rig.dialog();
-        QVERIFY(dialog);
-        // A second request while the dialog is open opens no other.
-        QVERIFY(!rig.close());
-        QCOMPARE(Overlay::openIn(&rig.window).size(), 1);
-        if (!remember)
-            dialog->rememberBox()->click();
-        if (choice == "keep, no tray")
+        if (choice == u"none, no tray")
             rig.tray->setAvailabilityProbe([] { return false; });
-        if (choice == "escape")
-            QTest::keyClick(dialog, Qt::Key_Escape);
-        else
-            QTest::mouseClick(choice.startsWith("keep") ? dialog->keepButton() : dialog->quitButton(), Qt::LeftButton);
+        QVERIFY(!rig.close());
+        QPointer<CloseDialog> dialog = rig.dialog();
+        QCOMPARE(bool(dialog), !choice.startsWith(u"none"));
+        if (dialog) {
+            QVERIFY(!rig.window.isMinimized());
+            // A second request while the dialog is open opens no other.
+            QVERIFY(!rig.close());
+            QCOMPARE(Overlay::openIn(&rig.window).size(), 1);
+            if (!remember)
+                dialog->rememberBox()->click();
+            if (choice == "keep, no tray")
+                rig.tray->setAvailabilityProbe([] { return false; });
+            if (choice == "escape")
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            else
+                QTest::mouseClick(choice.startsWith("keep") ? dialog->keepButton() : dialog->quitButton(),
+                                  Qt::LeftButton);
+        }
         QCOMPARE(rig.quits, 0); // deferred until the close event is over
         QTRY_VERIFY(dialog.isNull());
         QTRY_COMPARE(rig.quits, quits);
@@ -145,39 +160,6 @@ private slots:
             QVERIFY(!rig.close());
             QVERIFY(!rig.window.isVisible() && !rig.dialog());
         }
-    }
-
-    // The tray is asked again at the close: one gone since the last look
-    // leaves nothing to hide in.
-    void quitsWithoutDialog_data()
-    {
-        QTest::addColumn<int>("action");
-        QTest::addColumn<bool>("trayGone");
-        QTest::newRow("stored quit") << int(AppSettings::Quit) << false;
-        QTest::newRow("ask, the tray gone") << int(AppSettings::Ask) << true;
-        QTest::newRow("keep running, the tray gone") << int(AppSettings::KeepRunning) << true;
-    }
-
-    void quitsWithoutDialog()
-    {
-        QFETCH(int, action);
-        QFETCH(bool, trayGone);
-        Rig rig;
-        AppSettings::instance()->setCloseAction(action);
-        if (trayGone)
-            rig.tray->setAvailabilityProbe([] { return false; });
-        QVERIFY(!rig.close());
-        QVERIFY(!rig.dialog() && rig.window.isVisible());
-        QTRY_COMPARE(rig.quits, 1);
-    }
-
-    // The one-time notice is kept for a hide that no balloon can follow.
-    void noticeOnlyWithVisibleIcon()
-    {
-        Rig rig(false);
-        hideToTray(&rig.window, rig.tray);
-        QVERIFY(!rig.window.isVisible());
-        QVERIFY(!trayNoticeShown());
     }
 
     void syncFollowsAvailability()
@@ -277,6 +259,10 @@ private slots:
             rig.window.showMinimized();
         notify(&rig.window, &toast, rig.tray, "Local Disk (/) is almost full.");
         QCOMPARE(!toast.isHidden(), route == NoticeRoute::Toast);
+        // The one-time notice is spent only on a hide that a balloon can follow.
+        hideToTray(&rig.window, rig.tray);
+        QVERIFY(!rig.window.isVisible());
+        QCOMPARE(trayNoticeShown(), tray);
     }
 
     void lowSpace_data()
