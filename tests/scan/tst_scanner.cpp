@@ -106,50 +106,6 @@ private slots:
     void cleanup() { QDir(trash::homeTrash()).removeRecursively(); }
 #endif
 
-    void signalOrderAndPayloads()
-    {
-        TempFolder tmp;
-        tmp.makeFileOfSize(QStringLiteral("a/one"), 4096);
-        tmp.makeFileOfSize(QStringLiteral("b/two"), 4096);
-        tmp.makeFileOfSize(QStringLiteral("b/three"), 8192);
-        const QList<CategoryDef> defs{def(QStringLiteral("dev"), {labelled(tmp.path(QStringLiteral("a")))}),
-                                      def(QStringLiteral("logs"), {listing(tmp.path(QStringLiteral("b")))}),
-                                      def(QStringLiteral("trash"), {})};
-
-        Scanner scanner([defs] { return defs; });
-        QStringList events;
-        connect(&scanner, &Scanner::started, this, [&](const QList<CategoryDef> &d) {
-            events << QStringLiteral("started %1").arg(d == defs ? QStringLiteral("defs") : QStringLiteral("other"));
-        });
-        connect(&scanner, &Scanner::categoryStarted, this, [&](int i) { events << QStringLiteral("begin %1").arg(i); });
-        connect(&scanner, &Scanner::progress, this, [&](qint64 bytes, qint64 files, const QString &path) {
-            events << QStringLiteral("progress %1 %2 '%3'").arg(bytes).arg(files).arg(path);
-        });
-        connect(&scanner, &Scanner::categoryFinished, this, [&](int i, const CategoryResult &r) {
-            events << QStringLiteral("end %1 %2 %3 %4").arg(i).arg(r.id).arg(r.bytes).arg(r.files);
-        });
-        Outcome o;
-        QVERIFY(runToEnd(scanner, o));
-        QCOMPARE(events, QStringList({
-                             QStringLiteral("started defs"),
-                             QStringLiteral("begin 0"),
-                             QStringLiteral("end 0 dev 4096 1"),
-                             QStringLiteral("progress 4096 1 ''"),
-                             QStringLiteral("begin 1"),
-                             QStringLiteral("end 1 logs 12288 2"),
-                             QStringLiteral("progress 16384 3 ''"),
-                             QStringLiteral("begin 2"),
-                             QStringLiteral("end 2 trash 0 0"),
-                             QStringLiteral("progress 16384 3 ''"),
-                         }));
-        QCOMPARE(o.results.size(), 3);
-        QVERIFY(!o.cancelled);
-        QVERIFY(!scanner.isRunning());
-        // Items largest first.
-        QCOMPARE(itemPaths(o.results.at(1)),
-                 QStringList({tmp.path(QStringLiteral("b/three")), tmp.path(QStringLiteral("b/two"))}));
-    }
-
     void cancelDuringThirdCategory()
     {
         TempFolder tmp;
