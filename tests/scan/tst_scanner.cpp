@@ -229,21 +229,13 @@ private slots:
     }
 
 #ifdef Q_OS_UNIX
-    // The bin is one item for all drives, counted in files and bytes.
-    void recycleBin()
+    // An empty bin offers nothing; a full one's item and figures are the
+    // cleanup page's tests.
+    void emptyRecycleBinOffersNothing()
     {
         if (trash::allTrashFolders() != QStringList{} && trash::allTrashFolders() != QStringList{trash::homeTrash()})
             QSKIP("this machine has other trash folders; their contents would show up");
         QVERIFY(scan({def(QStringLiteral("trash"), {})}).results.value(0).items.isEmpty());
-        QVERIFY(QDir().mkpath(trash::homeTrash() + QStringLiteral("/files")));
-        QFile f(trash::homeTrash() + QStringLiteral("/files/old"));
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray(5000, 'x')) == 5000);
-        f.close();
-        const CategoryResult r = scan({def(QStringLiteral("trash"), {})}).results.value(0);
-        QCOMPARE(r.items.size(), 1);
-        QCOMPARE(r.files, 1);
-        QVERIFY(r.items.at(0).path.isEmpty() && !r.items.at(0).contentsOnly);
-        QVERIFY(r.bytes >= 5000);
     }
 #endif
 
