@@ -555,23 +555,6 @@ private slots:
         }
     }
 
-    // An item folder swapped for a link after the scan is reported, and the
-    // link's target stays (swaps deeper down are drawn by tst_cleanproperty).
-    void itemSwappedForLink()
-    {
-        TempFolder tmp;
-        const QString precious = tmp.makeFile(QStringLiteral("victim/precious"), "never selected");
-        tmp.makeFile(QStringLiteral("cache/y"), "y");
-        const QString dir = tmp.path(QStringLiteral("cache"));
-        QVERIFY(QDir(dir).removeRecursively());
-        QVERIFY(QFile::link(tmp.path(QStringLiteral("victim")), dir));
-
-        const CleanReport r = clean({temp({item(dir, 4096, 1, true)})}, false);
-        QVERIFY(exists(precious));
-        QCOMPARE(r.skippedCount, 1);
-        QVERIFY(logLines(r.logPath).contains(QStringLiteral("SKIPPED  %1  (replaced since the scan)").arg(dir)));
-    }
-
     void readOnlyFolder()
     {
         if (testsupport::isUnprivilegedChild()) {

@@ -205,8 +205,8 @@ private slots:
     }
 
     // What clean keeps. "@/" starts a path in the test's folder; HOME is the
-    // folder named; the program runs in `cwd`. Skip-items through a linked
-    // home or after "=" and unknown ones are rows of tst_keeps.
+    // folder named; the program runs in `cwd`. A skip-item through a linked
+    // home is a row of tst_keeps.
     void keepAndExclude_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -230,6 +230,9 @@ private slots:
             << 0 << QStringList{} << "";
         QTest::newRow("item of another category refuses") << temp + QStringList{"--skip-item", "@/fx/dev"} << "home"
                                                           << "" << 2 << QStringList{} << "names no item";
+        QTest::newRow("~ after =") << temp + QStringList{"--skip-item=~/temp/b.bin"} << "fx" << "" << 0 << tempFiles << "";
+        QTest::newRow("relative --exclude") << temp + QStringList{"--exclude", "temp/b.bin"} << "home" << "fx" << 0
+                                            << tempFiles << "";
         QTest::newRow("~ of another home refuses") << temp + QStringList{"--skip-item=~/temp/b.bin"} << "home" << ""
                                                    << 2 << QStringList{} << "names no item";
         QTest::newRow("exclude ~ after =") << temp + QStringList{"--exclude=~/temp/a.bin"} << "fx" << "" << 0

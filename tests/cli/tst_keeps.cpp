@@ -139,19 +139,6 @@ const QList<Row> &rows()
          .logLines = {"EXCLUDED @/c/app/a/.git", "EXCLUDED @/c/app/keep", "EXCLUDED @/c/app/sub"},
          .freed = 12288,
          .removed = 2},
-        {.name = "exclusions inside a listed folder",
-         .setup = [](Case &c) {
-             c.file("t/proj/.git/HEAD");
-             c.file("t/proj/build/o.bin");
-             c.file("t/notes.iso");
-             c.category("temp", 0, {c.listing("t")});
-             c.args = {"--category", "temp", "--exclude", "**/.git", "--exclude", "*.iso"};
-         },
-         .kept = {"t/proj/.git/HEAD", "t/notes.iso"},
-         .gone = {"t/proj/build/o.bin"},
-         .logLines = {"EXCLUDED @/t/proj/.git"},
-         .freed = 4096,
-         .removed = 1},
         {.name = "the bin is emptied before anything is moved into it",
          .setup = [](Case &c) {
              c.file("data/Trash/files/old.bin");
@@ -178,15 +165,6 @@ const QList<Row> &rows()
          .gone = {"eset/.cache/app/f.bin"},
          .freed = 4096,
          .removed = 1},
-        {.name = "--skip-item with ~ after =",
-         .setup = [](Case &c) {
-             c.file("home/t/a.bin");
-             c.file("home/t/b.bin");
-             c.category("temp", 0, {c.listing("home/t")});
-             c.args = {"--category", "temp", "--skip-item=~/t/a.bin"};
-         },
-         .kept = {"home/t/a.bin"},
-         .gone = {"home/t/b.bin"}},
         {.name = "--skip-item relative, through a linked home",
          .setup = [](Case &c) {
              c.file("home/t/a.bin");
@@ -199,17 +177,6 @@ const QList<Row> &rows()
          },
          .kept = {"home/t/a.bin"},
          .gone = {"home/t/b.bin"}},
-        {.name = "a relative --exclude is below the working folder",
-         .setup = [](Case &c) {
-             c.file("c/app/keep/k.bin");
-             c.file("c/app/free.bin");
-             c.workingDir = c.at("c");
-             c.category("dev", 0, {c.labelled("c/app")});
-             c.args = {"--category", "dev", "--exclude", "app/keep"};
-         },
-         .kept = {"c/app/keep/k.bin"},
-         .gone = {"c/app/free.bin"},
-         .logLines = {"EXCLUDED @/c/app/keep"}},
         // XDG_CONFIG_HOME='~/.config' (tilde unexpanded) is invalid: the settings,
         // their exclusions and the log are the home folder's.
         {.name = "relative XDG folders are ignored",
@@ -257,37 +224,6 @@ const QList<Row> &rows()
          .kept = {"t/a.bin"},
          .exitCode = 1,
          .rootOnly = true},
-        {.name = "a --skip-item that names nothing refuses the run",
-         .setup = [](Case &c) {
-             c.file("home/t/a.bin");
-             c.category("temp", 0, {c.listing("home/t")});
-             c.args = {"--category", "temp", "--skip-item", c.expand("@/home/t/nothing.bin")};
-         },
-         .kept = {"home/t/a.bin"},
-         .exitCode = 2},
-        {.name = "settings that cannot be read refuse the run",
-         .setup = [](Case &c) {
-             c.file("t/a.bin");
-             QVERIFY(!c.tmp.makeDir("config/Varnholt/Varnholt.conf").isEmpty());
-             c.category("temp", 0, {c.listing("t")});
-             c.args = {"--category", "temp"};
-         },
-         .kept = {"t/a.bin"},
-         .exitCode = 1},
-        {.name = "a file with another name outside frees nothing",
-         .setup = [](Case &c) {
-             c.file("c/app/h.bin", 8192);
-             c.file("c/app/z.bin");
-             QVERIFY(!c.tmp.makeHardLink("c/app/h.bin", "outside/h.bin").isEmpty());
-             c.category("appcache", 0, {c.labelled("c/app")});
-             c.args = {"--category", "appcache"};
-         },
-         .kept = {"outside/h.bin"},
-         .gone = {"c/app/h.bin", "c/app/z.bin"},
-         .logLines = {"DELETED  @/c/app  4 KB"},
-         .freed = 4096,
-         .removed = 2,
-         .deleteOnly = true},
         {.name = "services' folders of a shared temp folder",
          .setup = [](Case &c) {
              c.file("shared/systemd-private-1-x/f.bin");
@@ -387,17 +323,6 @@ const QList<Row> &rows()
          .skipped = 1,
          .trashOnly = true,
          .rootOnly = true},
-        {.name = "a name too long for the trash's record",
-         .setup = [](Case &c) {
-             c.file("t/" + QString(250, QLatin1Char('n')));
-             c.category("temp", 0, {c.listing("t")});
-             c.args = {"--category", "temp"};
-         },
-         .kept = {"t/" + QString(250, QLatin1Char('n'))},
-         .exitCode = 1,
-         .skipped = 1,
-         .logHas = "(cannot be moved to the trash here)",
-         .trashOnly = true},
         {.name = "immutable and append-only entries",
          .setup = [](Case &c) {
              for (const char *f : {"c/app/immutable.bin", "c/app/append.log", "c/app/append-folder/in.bin", "c/app/free.bin"})

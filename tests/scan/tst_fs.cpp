@@ -119,28 +119,6 @@ private slots:
         QCOMPARE(untouched.name, QStringLiteral("keep"));
     }
 
-    void listMarksSpecialAndUnnameableEntries()
-    {
-        TempFolder tmp;
-        QVERIFY(!tmp.makeFile("d/plain.txt", "abc").isEmpty());
-        QVERIFY(!tmp.makeDir("d/sub").isEmpty());
-        QVERIFY(!tmp.makeSocket("d/s.sock").isEmpty());
-        QVERIFY(!tmp.makeFifo("d/pipe").isEmpty());
-        QVERIFY(!tmp.makeRawNamedFile("d", QByteArray("bad\xff\xfe", 5), "x").isEmpty());
-
-        QHash<QString, fs::Entry> byName;
-        for (const fs::Entry &e : fs::list(tmp.path("d")))
-            byName.insert(e.name.startsWith(QLatin1String("bad")) ? QStringLiteral("bad") : e.name, e);
-        QCOMPARE(byName.size(), 5); // no "." or ".."
-        QVERIFY(byName.value("bad").skip);
-        QVERIFY(byName.value("s.sock").skip);
-        QVERIFY(byName.value("pipe").skip);
-        QVERIFY(!byName.value("plain.txt").skip);
-        QCOMPARE(byName.value("plain.txt").size, 3);
-        QVERIFY(byName.value("sub").isDir);
-        QVERIFY(fs::list(tmp.path("missing")).isEmpty());
-    }
-
     // A root is measured as itself: nothing for what is neither a regular file
     // nor a folder, a link alone whatever it points at.
     void measureSingleRoots()

@@ -4,22 +4,11 @@
 // needs a permission error therefore runs its check in a child process of the
 // same test executable, as `nobody:nogroup` (setpriv) when the tests run as
 // root, or as the current user otherwise (always so on Windows). The test
-// function plays both roles:
-//
-//     void TestFs::deniedFolder()
-//     {
-//         if (testsupport::isUnprivilegedChild()) {
-//             QVERIFY(!fs::canList(testsupport::childArguments().value(0)));
-//             return;
-//         }
-//         TempFolder tmp;
-//         const QString dir = tmp.makeUnreadableDir("locked");
-//         QVERIFY(tmp.openToOthers());     // nobody must reach the folder
-//         const auto r = testsupport::runInUnprivilegedChild("deniedFolder", {dir});
-//         if (r.skipped)
-//             QSKIP(qPrintable(r.reason));
-//         QVERIFY2(r.passed, qPrintable(r.output));
-//     }
+// function plays both roles: as the child (isUnprivilegedChild()) it runs
+// the check on childArguments() and returns; as the parent it prepares the
+// files, opens its folder to others (TempFolder::openToOthers) and calls
+// runInUnprivilegedChild, skipping when that was skipped (tst_fs's
+// unreadableFolder shows the whole pattern).
 //
 // For a data-driven function pass "function:row". The child inherits the
 // sandboxed environment of the test, so it cannot reach the real home either.

@@ -8,22 +8,13 @@
 // folders, and returns the absolute path it made, or an empty string when the
 // operating system refused (check with QVERIFY(!p.isEmpty())).
 //
-//     TempFolder tmp;
-//     QVERIFY(tmp.isValid());
-//     tmp.makeFile("a/b.txt", "hello");
-//     tmp.makeSparseFile("big.img", 64 << 20);          // 64 MB, no blocks
-//     tmp.makeHardLink("a/b.txt", "a/b-again.txt");
-//     tmp.makeSymlink("/etc", "a/etc-link");             // target as given
-//     tmp.makeSocket("run/s.sock"); tmp.makeFifo("run/pipe");
-//     tmp.makeUnreadableDir("locked");                   // mode 000
-//
 // Root ignores mode 000; permission checks belong in a child process that
 // drops privileges (see privileges.h).
 //
-// On Windows, sockets, FIFOs and names that are not valid UTF-16 do not
-// exist: those helpers return an empty result there. An unreadable folder is
-// one whose access list grants nothing, and a symbolic link needs developer
-// mode or the right to create links.
+// Sockets, FIFOs, byte-string names, deep chains and the memory-backed base
+// are for the POSIX-only tests. On Windows an unreadable folder is one whose
+// access list grants nothing, and a symbolic link needs developer mode or the
+// right to create links.
 
 #include <QByteArray>
 #include <QDateTime>
@@ -53,11 +44,6 @@ public:
     TempFolder();
     // A scratch folder under `baseFolder` instead of the temp folder.
     explicit TempFolder(const QString &baseFolder);
-    // A base for trees that are expensive to create or remove on a disk
-    // (tens of thousands of folders): /dev/shm when it is a writable tmpfs,
-    // otherwise QDir::tempPath(). Only the folder TempFolder creates there is
-    // touched.
-    static QString memoryBackedBase();
     ~TempFolder();
     TempFolder(const TempFolder &) = delete;
     TempFolder &operator=(const TempFolder &) = delete;
@@ -77,11 +63,22 @@ public:
     QString makeHardLink(const QString &existingRelative, const QString &linkRelative);
     // `target` is stored verbatim: relative targets resolve from the link's folder.
     QString makeSymlink(const QString &target, const QString &linkRelative);
-    QString makeSocket(const QString &relative);
-    QString makeFifo(const QString &relative);
     // A folder with mode 000 (optionally holding one file made before the
     // permissions were taken away). The destructor restores the mode.
     QString makeUnreadableDir(const QString &relative, const QString &fileInside = {});
+    bool setMTime(const QString &relative, const QDateTime &when);
+    // Lets other users (the unprivileged child of privileges.h) into the
+    // folder: mode 0755 on the folder itself.
+    bool openToOthers();
+
+#ifndef Q_OS_WIN
+    // A base for trees that are expensive to create or remove on a disk
+    // (tens of thousands of folders): /dev/shm when it is a writable tmpfs,
+    // otherwise QDir::tempPath(). Only the folder TempFolder creates there is
+    // touched.
+    static QString memoryBackedBase();
+    QString makeSocket(const QString &relative);
+    QString makeFifo(const QString &relative);
     // A file or folder whose name is the raw bytes given (for example invalid
     // UTF-8). Returns the encoded absolute path, as the kernel sees it.
     QByteArray makeRawNamedFile(const QString &parentRelative, const QByteArray &rawName,
@@ -94,19 +91,15 @@ public:
     QString makeDeepChain(const QString &relative, int depth, const QByteArray &content,
                           const QString &name = QStringLiteral("d"),
                           const QString &fileName = QStringLiteral("bottom.txt"));
-
-    bool setMTime(const QString &relative, const QDateTime &when);
-    // Lets other users (the unprivileged child of privileges.h) into the
-    // folder: mode 0755 on the folder itself.
-    bool openToOthers();
+#endif
 
 private:
     QString prepare(const QString &relative);
 
-    void removeDeepChains();
-
     QTemporaryDir m_dir;
     QStringList m_locked;
+#ifndef Q_OS_WIN
+    void removeDeepChains();
     struct Chain
     {
         QString top;
@@ -115,4 +108,5 @@ private:
         QByteArray fileName;
     };
     QList<Chain> m_chains;
+#endif
 };

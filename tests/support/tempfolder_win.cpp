@@ -39,14 +39,6 @@ bool setEmptyAccessList(const QString &path, bool protect)
         == ERROR_SUCCESS;
 }
 
-bool writeAll(HANDLE file, const QByteArray &content)
-{
-    DWORD written = 0;
-    return content.isEmpty()
-        || (WriteFile(file, content.constData(), DWORD(content.size()), &written, nullptr)
-            && written == DWORD(content.size()));
-}
-
 } // namespace
 
 bool testsupport::setModificationTime(const QString &path, const QDateTime &when)
@@ -103,15 +95,8 @@ TempFolder::~TempFolder()
 {
     for (const QString &p : std::as_const(m_locked))
         setEmptyAccessList(p, false);
-    removeDeepChains();
     if (m_dir.isValid())
         QDir(m_dir.path()).removeRecursively();
-}
-
-// Windows has no memory file system at a fixed place.
-QString TempFolder::memoryBackedBase()
-{
-    return QDir::tempPath();
 }
 
 QString TempFolder::makeSparseFile(const QString &relative, qint64 logicalSize, qint64 dataBytes)
@@ -133,16 +118,6 @@ QString TempFolder::makeSparseFile(const QString &relative, qint64 logicalSize, 
     return ok ? abs : QString();
 }
 
-QString TempFolder::makeSocket(const QString &)
-{
-    return {};
-}
-
-QString TempFolder::makeFifo(const QString &)
-{
-    return {};
-}
-
 QString TempFolder::makeUnreadableDir(const QString &relative, const QString &fileInside)
 {
     const QString abs = makeDir(relative);
@@ -154,53 +129,6 @@ QString TempFolder::makeUnreadableDir(const QString &relative, const QString &fi
         return {};
     m_locked.append(abs);
     return abs;
-}
-
-// Every Windows name is UTF-16 text: there are no raw byte names to make.
-QByteArray TempFolder::makeRawNamedFile(const QString &, const QByteArray &, const QByteArray &)
-{
-    return {};
-}
-
-QString TempFolder::makeDeepChain(const QString &relative, int depth, const QByteArray &content,
-                                  const QString &name, const QString &fileName)
-{
-    const QString top = makeDir(relative);
-    if (top.isEmpty())
-        return {};
-    m_chains.append({top, depth, name.toUtf8(), fileName.toUtf8()});
-    std::wstring at = extended(top);
-    const std::wstring step = L"\\" + name.toStdWString();
-    for (int i = 0; i < depth; ++i) {
-        at += step;
-        if (!CreateDirectoryW(at.c_str(), nullptr))
-            return {};
-    }
-    at += L"\\" + fileName.toStdWString();
-    const HANDLE h = CreateFileW(at.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
-        return {};
-    const bool ok = writeAll(h, content);
-    CloseHandle(h);
-    return ok ? top : QString();
-}
-
-// Taken down from the bottom, so no call needs to walk the whole depth.
-void TempFolder::removeDeepChains()
-{
-    for (const Chain &c : std::as_const(m_chains)) {
-        const std::wstring step = L"\\" + QString::fromUtf8(c.name).toStdWString();
-        std::wstring bottom = extended(c.top);
-        for (int i = 0; i < c.depth; ++i)
-            bottom += step;
-        DeleteFileW((bottom + L"\\" + QString::fromUtf8(c.fileName).toStdWString()).c_str());
-        for (int i = 0; i < c.depth; ++i) {
-            if (!RemoveDirectoryW(bottom.c_str()))
-                break;
-            bottom.resize(bottom.size() - step.size());
-        }
-    }
-    m_chains.clear();
 }
 
 // A child runs as the same user on Windows, and the folder already carries
