@@ -112,6 +112,10 @@ CleanReport withRetry(const CleanReport &first, const CleanReport &retry, const 
         if (!out.cleanedCategories.contains(id))
             out.cleanedCategories.append(id);
     }
+    for (const QString &id : retry.removedFrom) {
+        if (!out.removedFrom.contains(id))
+            out.removedFrom.append(id);
+    }
     for (const QString &path : retry.changedSinceScan) {
         if (!out.changedSinceScan.contains(path))
             out.changedSinceScan.append(path);

@@ -154,6 +154,7 @@ struct Processed
 {
     ScanItem item;
     bool toTrash = false;
+    QString category;  // id
 };
 
 // Adds the processes holding one skipped file to the report's programs: a
@@ -455,6 +456,8 @@ void Cleaner::run(const Job &job)
             report.filesRemoved += bin.items;
             if (bin.items > 0 || bin.stayed.isEmpty())
                 log.emptied(recycleBinName());
+            if (bin.items > 0 || bin.bytes > 0)
+                report.removedFrom.append(category.id);
             for (const auto &[path, reason] : bin.stayed)
                 skip(path, reason);
             doneBytes += category.bytes;
@@ -596,7 +599,7 @@ void Cleaner::run(const Job &job)
                                     category.id});
                 }
             }
-            processed.append({item, itemToTrash});
+            processed.append({item, itemToTrash, category.id});
         }
         report.cleanedCategories.append(category.id);
     }
@@ -680,6 +683,8 @@ void Cleaner::run(const Job &job)
         const fs::Measure &left = lefts.at(i);
         const qint64 freed = std::max<qint64>(p.item.bytes - left.bytes - links.notFreed(i), 0);
         report.filesRemoved += std::max<qint64>(p.item.files - left.files, 0);
+        if ((freed > 0 || left.files < p.item.files) && !report.removedFrom.contains(p.category))
+            report.removedFrom.append(p.category);
         if (p.toTrash) {
             report.trashedBytes += freed;
             // An item of which nothing moved (its entries all skipped) has

@@ -57,6 +57,9 @@ struct CleanReport
     // words it.
     QList<QPair<QString, QString>> noTrash;
     QStringList cleanedCategories;  // ids, in processing order
+    // The ids of those of them that something was deleted from, moved out of
+    // or emptied from, in processing order.
+    QStringList removedFrom;
     QString logPath;
     // The logs of the retries of this run's busy files, oldest first: the
     // window's report adds each retry to the first run's.

@@ -66,7 +66,14 @@ struct Failure
 inline QString mountPointReason() { return QStringLiteral("another volume is mounted here"); }
 // The bin is there but cannot take the entry (a name too long for its
 // record, a file too large for it, a shell that cannot recycle).
-inline QString noTrashReason() { return QStringLiteral("cannot be moved to the trash here"); }
+inline QString noTrashReason()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("cannot be moved to the Recycle Bin here");
+#else
+    return QStringLiteral("cannot be moved to the trash here");
+#endif
+}
 // The entry's drive has no bin that may be used: nothing on it can go there.
 inline QString noTrashOnDriveReason()
 {

@@ -77,10 +77,16 @@ QString RestoreReport::reasonKey(Reason reason)
 QString RestoreReport::reasonText(Reason reason)
 {
     switch (reason) {
+#ifdef Q_OS_WIN
+    case NotInTrash: return QCoreApplication::translate("Restore", "no longer in the Recycle Bin");
+    case NotTrashEntry: return QCoreApplication::translate("Restore", "the log does not name a Recycle Bin entry");
+    case Ambiguous: return QCoreApplication::translate("Restore", "more than one Recycle Bin entry matches");
+#else
     case NotInTrash: return QCoreApplication::translate("Restore", "no longer in the trash");
-    case PlaceTaken: return QCoreApplication::translate("Restore", "its place is taken");
     case NotTrashEntry: return QCoreApplication::translate("Restore", "the log does not name a trash entry");
     case Ambiguous: return QCoreApplication::translate("Restore", "more than one trash entry matches");
+#endif
+    case PlaceTaken: return QCoreApplication::translate("Restore", "its place is taken");
     case CouldNotMove: break;
     }
     return QCoreApplication::translate("Restore", "could not be moved back");

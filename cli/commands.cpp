@@ -4,6 +4,8 @@
 #include "app/appstate.h"
 #include "app/platform.h"
 #include "cli/clitext.h"
+#include "cli/console.h"
+#include "cli/output.h"
 #include "scan/fs.h"
 
 #include <QCoreApplication>
@@ -12,25 +14,20 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
 #include <QTextStream>
-
 #include <QTimer>
 
 #include <algorithm>
 #include <atomic>
 #include <climits>
-#include <cmath>
 #include <csignal>
-#include <cstdio>
 #ifdef Q_OS_WIN
-#include <io.h>
 #include <windows.h>
-#else
-#include <unistd.h>
 #endif
+
+using namespace cli;
 
 namespace {
 
@@ -75,75 +72,20 @@ BOOL WINAPI onConsoleEvent(DWORD event)
 constexpr int kItemsShown = 5;
 constexpr qint64 kProgressIntervalMs = 100;
 
-bool stderrIsTerminal()
-{
-#ifdef Q_OS_WIN
-    return _isatty(_fileno(stderr));
-#else
-    return ::isatty(STDERR_FILENO);
-#endif
-}
-
-// Terminal columns one character takes: East Asian wide and full-width
-// characters two, combining marks none, so translated tables stay aligned.
-int columnsOf(char32_t c)
-{
-    const auto category = QChar::category(c);
-    if (category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing)
-        return 0;
-    const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0x303E) || (c >= 0x3041 && c <= 0x33FF)
-        || (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xA000 && c <= 0xA4CF)
-        || (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F)
-        || (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
-    return wide ? 2 : 1;
-}
-
-int displayWidth(const QString &text)
-{
-    int width = 0;
-    for (const uint c : text.toUcs4())
-        width += columnsOf(char32_t(c));
-    return width;
-}
-
-// The text cut to at most `columns` terminal columns, with an ellipsis when cut.
-QString fitToWidth(const QString &text, int columns)
-{
-    if (displayWidth(text) <= columns)
-        return text;
-    QString cut;
-    int width = 0;
-    for (const uint c : text.toUcs4()) {
-        const int w = columnsOf(char32_t(c));
-        if (width + w > columns - 1)
-            break;
-        const char32_t one = c;
-        cut += QString::fromUcs4(&one, 1);
-        width += w;
-    }
-    return cut + QChar(0x2026);
-}
-
-QString padded(const QString &text, int columns, bool right)
-{
-    const QString fill(std::max(0, columns - displayWidth(text)), QLatin1Char(' '));
-    return right ? fill + text : text + fill;
-}
-
 // One rewritten line on stderr, and only on a terminal: piped or redirected
 // output stays clean for scripts.
 class ProgressLine final
 {
 public:
-    ProgressLine() : m_enabled(stderrIsTerminal()), m_err(stderr) { m_timer.start(); }
+    ProgressLine() : m_width(console::columns(console::Error)), m_err(console::errors()) { m_timer.start(); }
     ~ProgressLine() { clear(); }
 
     void show(const QString &text)
     {
-        if (!m_enabled || (m_shown && m_timer.elapsed() < kProgressIntervalMs))
+        if (m_width <= 0 || (m_shown && m_timer.elapsed() < kProgressIntervalMs))
             return;
         m_timer.restart();
-        const QString line = fitToWidth(text, kWidth);
+        const QString line = fitToWidth(text, m_width);
         m_err << '\r' << padded(line, m_lastWidth, false) << Qt::flush;
         m_lastWidth = displayWidth(line);
         m_shown = true;
@@ -158,8 +100,7 @@ public:
     }
 
 private:
-    static constexpr int kWidth = 79;
-    bool m_enabled;
+    const int m_width;  // 0: stderr is not a terminal
     bool m_shown = false;
     int m_lastWidth = 0;
     QTextStream m_err;
@@ -190,21 +131,8 @@ bool waitUntil(AppState &state, Signal signal, Done done)
 
 int interruptedExit()
 {
-    QTextStream(stderr) << '\n' << CliText::tr("Interrupted.") << '\n';
+    QTextStream(console::errors()) << '\n' << CliText::tr("Interrupted.") << '\n';
     return 1;
-}
-
-void printJson(const QJsonObject &object)
-{
-    QTextStream(stdout) << QJsonDocument(object).toJson(QJsonDocument::Indented);
-}
-
-QString isoDate(const QDateTime &when)
-{
-    if (!when.isValid())
-        return {};
-    // With the offset, so the moment is unambiguous wherever it is read.
-    return when.toOffsetFromUtc(when.offsetFromUtc()).toString(Qt::ISODate);
 }
 
 QString shortDate(qint64 msecs)
@@ -212,58 +140,6 @@ QString shortDate(qint64 msecs)
     if (msecs <= 0)
         return QStringLiteral("-");
     return QDateTime::fromMSecsSinceEpoch(msecs).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-}
-
-// Left-aligned text columns and right-aligned figures, two blanks apart.
-void printTable(QTextStream &out, const QList<QStringList> &rows, const QList<bool> &rightAligned)
-{
-    QList<int> widths(rightAligned.size(), 0);
-    for (const QStringList &row : rows)
-        for (qsizetype c = 0; c < row.size() && c < widths.size(); ++c)
-            widths[c] = std::max(widths[c], displayWidth(row.at(c)));
-    for (const QStringList &row : rows) {
-        QString line;
-        for (qsizetype c = 0; c < row.size() && c < widths.size(); ++c) {
-            if (c > 0)
-                line += QLatin1String("  ");
-            const bool last = c == row.size() - 1;
-            if (rightAligned.at(c))
-                line += padded(row.at(c), widths.at(c), true);
-            else
-                line += last ? row.at(c) : padded(row.at(c), widths.at(c), false);
-        }
-        while (line.endsWith(QLatin1Char(' ')))
-            line.chop(1);
-        out << line << '\n';
-    }
-}
-
-// Shown the way the Windows build writes them, "C:\..." there and "/..." here.
-QString nativePath(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
-// Names and paths come from the file system: text output shows their control
-// and bidi characters as escapes, so a name cannot colour the terminal, set
-// its title or forge rows. --json needs no such care.
-QString shown(const QString &text)
-{
-    return escapeControls(text);
-}
-
-QString shownPath(const QString &path)
-{
-    return shown(nativePath(path));
-}
-
-QStringList shownList(const QStringList &texts)
-{
-    QStringList out;
-    out.reserve(texts.size());
-    for (const QString &text : texts)
-        out.append(shown(text));
-    return out;
 }
 
 // Runs a scan through the state and waits for its end. False when it did not
@@ -321,7 +197,7 @@ QJsonObject categoryJson(const CategoryResult &r)
 
 void printScanTable(const AppState &state)
 {
-    QTextStream out(stdout);
+    QTextStream out(console::output());
     QList<QStringList> rows{{CliText::tr("Category"), CliText::tr("Risk"), CliText::tr("Size"), CliText::tr("Files"), CliText::tr("Items")}};
     QStringList unreadable;
     QStringList notes;  // a folder left out of several categories is noted once
@@ -346,7 +222,8 @@ void printScanTable(const AppState &state)
         if (r.accessDenied)
             unreadable.append(shown(r.name));
     }
-    printTable(out, rows, {false, false, true, true, true});
+    // On a terminal the paths are shortened rather than wrapped.
+    printTable(out, rows, {false, false, true, true, true}, console::columns(console::Output));
     out << '\n'
         << CliText::tr("%1 found · %2 files checked · %3 s")
                .arg(formatSize(state.totalBytes()), formatNumber(state.filesChecked()),
@@ -492,7 +369,7 @@ QJsonObject previewJson(const CleanReport &preview)
 
 void printPreview(const CleanReport &preview)
 {
-    QTextStream out(stdout);
+    QTextStream out(console::output());
     QList<QStringList> rows{{CliText::tr("Size"), CliText::tr("Action"), CliText::tr("Path")}};
     qint64 total = 0;
     for (const PreviewEntry &e : preview.wouldGo) {
@@ -540,7 +417,7 @@ QJsonObject reportJson(const CleanReport &report)
         {QStringLiteral("skippedCount"), report.skippedCount},
         {QStringLiteral("skippedSamples"), QJsonArray::fromStringList(report.skippedSamples)},
         {QStringLiteral("noTrash"), noTrash},
-        {QStringLiteral("cleanedCategories"), QJsonArray::fromStringList(report.cleanedCategories)},
+        {QStringLiteral("cleanedCategories"), QJsonArray::fromStringList(report.removedFrom)},
         {QStringLiteral("logPath"), nativePath(report.logPath)},
         {QStringLiteral("needsAdmin"), report.needsAdmin},
         {QStringLiteral("runningApps"), QJsonArray::fromStringList(report.runningApps)},
@@ -552,7 +429,7 @@ QJsonObject reportJson(const CleanReport &report)
 
 void printReport(const CleanReport &report)
 {
-    QTextStream out(stdout);
+    QTextStream out(console::output());
     const QString files = CliText::tr("%n file(s)", nullptr, int(report.filesRemoved));
     // What went to the trash still takes its space until the trash is emptied.
     if (report.trashedBytes > 0)
@@ -563,12 +440,16 @@ void printReport(const CleanReport &report)
         out << CliText::tr("Freed %1 · %2 removed · %3 skipped")
                    .arg(formatSize(report.freedBytes), files, formatNumber(report.skippedCount));
     out << '\n';
-    if (!report.cleanedCategories.isEmpty())
-        out << CliText::tr("Cleaned: %1").arg(shownList(report.cleanedCategories).join(QLatin1String(", "))) << '\n';
+    if (!report.removedFrom.isEmpty())
+        out << CliText::tr("Cleaned: %1").arg(shownList(report.removedFrom).join(QLatin1String(", "))) << '\n';
     if (!report.skippedSamples.isEmpty()) {
         out << CliText::tr("Skipped (in use or access denied):") << '\n';
         for (const QString &path : report.skippedSamples)
             out << "  " << shown(path) << '\n';
+        // The report keeps the first few; the log names every one.
+        const qint64 more = report.skippedCount - report.noTrash.size() - report.skippedSamples.size();
+        if (more > 0)
+            out << "  " << CliText::tr("… and %n more", nullptr, int(std::min<qint64>(more, INT_MAX))) << '\n';
     }
     if (!report.noTrash.isEmpty()) {
         out << CliText::tr("Could not be moved to the %1, left where they are:").arg(recycleBinName()) << '\n';
@@ -602,10 +483,10 @@ void printReport(const CleanReport &report)
 void warnIfSettingsUnreadable(const AppState &state)
 {
     if (!state.settingsReadable())
-        QTextStream(stderr) << CliText::tr("Warning: cannot read the settings file %1; this run may not use your "
-                                           "settings.")
-                                   .arg(shownPath(state.settingsLocation()))
-                            << '\n';
+        QTextStream(console::errors())
+            << CliText::tr("Warning: cannot read the settings file %1; this run may not use your settings.")
+                   .arg(shownPath(state.settingsLocation()))
+            << '\n';
 }
 
 } // namespace
@@ -634,7 +515,7 @@ int runScan(AppState &state, const Options &options)
     if (!scanAndWait(state)) {
         if (g_interrupted)
             return interruptedExit();
-        QTextStream(stderr) << CliText::tr("The scan did not complete.") << '\n';
+        QTextStream(console::errors()) << CliText::tr("The scan did not complete.") << '\n';
         return 1;
     }
     if (options.json) {
@@ -654,15 +535,20 @@ int runScan(AppState &state, const Options &options)
 
 int runClean(AppState &state, const Options &options)
 {
-    QTextStream err(stderr);
+    QTextStream err(console::errors());
     // Without the settings the exclusions and the trash mode are unknown,
     // even when options replace them: the store must be fixed first.
     if (!state.settingsReadable()) {
-        err << "varnholt-cli: "
-            << CliText::tr("Cannot read the settings file %1, so your exclusions and your choice between the "
-                           "trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.")
-                   .arg(shownPath(state.settingsLocation()))
-            << '\n';
+#ifdef Q_OS_WIN
+        const QString unknown = CliText::tr("Cannot read the settings file %1, so your exclusions and your choice "
+                                            "between the Recycle Bin and deleting are unknown. Nothing was cleaned: "
+                                            "fix or remove that file first.");
+#else
+        const QString unknown = CliText::tr("Cannot read the settings file %1, so your exclusions and your choice "
+                                            "between the trash and deleting are unknown. Nothing was cleaned: fix or "
+                                            "remove that file first.");
+#endif
+        err << "varnholt-cli: " << unknown.arg(shownPath(state.settingsLocation())) << '\n';
         return 1;
     }
     if (!scanAndWait(state)) {
@@ -703,7 +589,7 @@ int runClean(AppState &state, const Options &options)
         if (options.json)
             printJson(reportJson(CleanReport()));
         else
-            QTextStream(stdout) << CliText::tr("Nothing to clean in the categories given.") << '\n';
+            QTextStream(console::output()) << CliText::tr("Nothing to clean in the categories given.") << '\n';
         return 0;
     }
 
@@ -748,7 +634,7 @@ int runLarge(AppState &state, const Options &options)
             return interruptedExit();
     }
     if (!state.largeLoaded()) {
-        QTextStream(stderr) << CliText::tr("The search for large files did not complete.") << '\n';
+        QTextStream(console::errors()) << CliText::tr("The search for large files did not complete.") << '\n';
         return 1;
     }
 
@@ -768,7 +654,7 @@ int runLarge(AppState &state, const Options &options)
         return 0;
     }
 
-    QTextStream out(stdout);
+    QTextStream out(console::output());
     QList<QStringList> rows{{CliText::tr("Size"), CliText::tr("Kind"), CliText::tr("Last used"), CliText::tr("Path")}};
     qint64 total = 0;
     for (const LargeFile &f : files) {
@@ -787,7 +673,7 @@ int runMeasure(const Options &options)
     const QString path = QDir::cleanPath(QFileInfo(options.path).absoluteFilePath());
     fs::Entry entry;
     if (!fs::stat(path, entry)) {
-        QTextStream(stderr) << CliText::tr("Cannot read %1.").arg(shownPath(options.path)) << '\n';
+        QTextStream(console::errors()) << CliText::tr("Cannot read %1.").arg(shownPath(options.path)) << '\n';
         return 1;
     }
     QElapsedTimer timer;
@@ -804,7 +690,7 @@ int runMeasure(const Options &options)
         });
         return 0;
     }
-    QTextStream out(stdout);
+    QTextStream out(console::output());
     printTable(out,
                {{CliText::tr("Path"), shownPath(path)},
                 {CliText::tr("Size"), formatSize(m.bytes)},
@@ -812,111 +698,5 @@ int runMeasure(const Options &options)
                 {CliText::tr("Newest"), shortDate(m.newest)},
                 {CliText::tr("Time"), CliText::tr("%1 ms").arg(elapsed)}},
                {false, false});
-    return 0;
-}
-
-// ---- forecast -------------------------------------------------------------------
-
-namespace {
-
-QString forecastReason(SpaceForecast::Status status)
-{
-    switch (status) {
-    case SpaceForecast::TooFewSamples: return QStringLiteral("tooFewSamples");
-    case SpaceForecast::TooShortSpan: return QStringLiteral("tooShortSpan");
-    case SpaceForecast::NotFalling: return QStringLiteral("notFalling");
-    case SpaceForecast::Distant: return QStringLiteral("beyondAYear");
-    case SpaceForecast::Falling:
-    case SpaceForecast::Full: break;
-    }
-    return {};
-}
-
-double rounded(double value, int decimals)
-{
-    const double scale = std::pow(10.0, decimals);
-    return std::round(value * scale) / scale;
-}
-
-QJsonObject forecastJson(const SpaceForecast &f)
-{
-    QJsonArray history;
-    for (const SpaceSample &s : f.samples)
-        history.append(QJsonObject{
-            {QStringLiteral("time"), isoDate(QDateTime::fromMSecsSinceEpoch(s.when))},
-            {QStringLiteral("availableBytes"), s.availableBytes},
-            {QStringLiteral("totalBytes"), s.totalBytes},
-        });
-    const bool none = f.samples.isEmpty();
-    QJsonObject o{
-        {QStringLiteral("samples"), f.samples.size()},
-        {QStringLiteral("spanDays"), rounded(f.spanDays(), 1)},
-        {QStringLiteral("slopeBytesPerDay"),
-         f.samples.size() < 2 ? QJsonValue() : QJsonValue(qint64(std::llround(f.slopeBytesPerDay)))},
-        {QStringLiteral("availableBytes"), none ? QJsonValue() : QJsonValue(f.samples.last().availableBytes)},
-        {QStringLiteral("totalBytes"), none ? QJsonValue() : QJsonValue(f.samples.last().totalBytes)},
-        {QStringLiteral("daysUntilFull"), f.daysUntilFull < 0 ? QJsonValue() : QJsonValue(rounded(f.daysUntilFull, 1))},
-        {QStringLiteral("history"), history},
-    };
-    if (f.daysUntilFull < 0)
-        o.insert(QStringLiteral("reason"), forecastReason(f.status));
-    return o;
-}
-
-void printForecast(const SpaceForecast &f)
-{
-    QTextStream out(stdout);
-    switch (f.status) {
-    case SpaceForecast::Falling:
-        out << forecast::fullInText(f.daysUntilFull) << '\n';
-        break;
-    case SpaceForecast::Full:
-        out << CliText::tr("The disk is already full.") << '\n';
-        break;
-    case SpaceForecast::TooFewSamples:
-        out << CliText::tr("No forecast yet: Varnholt has recorded the free space %n time(s) (at each start of the "
-                           "window program); a forecast needs at least %1.",
-                           nullptr, int(f.samples.size()))
-                   .arg(forecast::kMinSamples)
-            << '\n';
-        break;
-    case SpaceForecast::TooShortSpan:
-        out << CliText::tr("No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.",
-                           nullptr, int(f.spanDays()))
-                   .arg(forecast::kMinSpanDays)
-            << '\n';
-        break;
-    case SpaceForecast::NotFalling:
-        out << CliText::tr("No forecast: free space is not falling.") << '\n';
-        break;
-    case SpaceForecast::Distant:
-        out << CliText::tr("No forecast: at this rate the disk is not full within a year.") << '\n';
-        break;
-    }
-    if (f.samples.size() >= 2 && f.slopeBytesPerDay != 0)
-        out << forecast::trendText(f.slopeBytesPerDay) << '\n';
-    if (!f.samples.isEmpty())
-        out << CliText::tr("%n record(s) of free space since %1", nullptr, int(f.samples.size()))
-                   .arg(QDateTime::fromMSecsSinceEpoch(f.samples.first().when).toString(QStringLiteral("yyyy-MM-dd")))
-            << '\n';
-}
-
-} // namespace
-
-int runForecast(const Options &options)
-{
-    const AppSettings *settings = AppSettings::instance();
-    // What could be read still gives a forecast; the user is told that the
-    // history may be incomplete.
-    if (!settings->readable())
-        QTextStream(stderr) << CliText::tr("Warning: cannot read the settings file %1; this run may not use your "
-                                           "settings.")
-                                   .arg(shownPath(settings->storeLocation()))
-                            << '\n';
-    const SpaceForecast f = forecast::fit(settings->freeSpaceHistory());
-    if (options.json)
-        printJson(forecastJson(f));
-    else
-        printForecast(f);
     return 0;
 }

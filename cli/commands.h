@@ -20,7 +20,7 @@ int runLarge(AppState &state, const Options &options);
 // A plain measurement of one path; needs no AppState.
 int runMeasure(const Options &options);
 // When the home volume is full at the rate its free space has been falling,
-// from the history the window program records; needs no AppState.
+// from the history the Varnholt app records; needs no AppState.
 int runForecast(const Options &options);
 // Puts back what the cleanup of a log (the latest one by default) moved
 // to the trash.

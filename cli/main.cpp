@@ -3,6 +3,7 @@
 #include "cli/cataloguefile.h"
 #include "cli/clitext.h"
 #include "cli/commands.h"
+#include "cli/console.h"
 #include "cli/options.h"
 #include "scan/pathrules.h"
 
@@ -10,56 +11,11 @@
 #include <QDir>
 #include <QTextStream>
 
-#include <atomic>
-#include <cstdio>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
 namespace {
-
-#ifdef Q_OS_WIN
-// The console's output code page before this program set UTF-8; 0 when it
-// was not changed. Console events arrive on a thread of their own.
-std::atomic<UINT> g_savedOutputCodePage{0};
-
-void restoreOutputCodePage()
-{
-    if (const UINT saved = g_savedOutputCodePage.exchange(0))
-        SetConsoleOutputCP(saved);
-}
-
-// Reached only for a console event that is going to end the process (the
-// interrupt handler takes the first Ctrl+C), which skips the guard below.
-BOOL WINAPI restoreOnConsoleEvent(DWORD)
-{
-    restoreOutputCodePage();
-    return FALSE;
-}
-
-// Text is written as UTF-8, so paths in any script print as they are; the
-// console the program shares with its shell gets its code page back at the end.
-class Utf8Console final
-{
-public:
-    Utf8Console()
-    {
-        const UINT current = GetConsoleOutputCP();  // 0 without a console
-        if (current == 0 || current == CP_UTF8 || !SetConsoleOutputCP(CP_UTF8))
-            return;
-        g_savedOutputCodePage = current;
-        SetConsoleCtrlHandler(restoreOnConsoleEvent, TRUE);
-    }
-    ~Utf8Console() { restoreOutputCodePage(); }
-    Utf8Console(const Utf8Console &) = delete;
-    Utf8Console &operator=(const Utf8Console &) = delete;
-};
-#endif
 
 int usageError(const QString &message)
 {
-    QTextStream err(stderr);
+    QTextStream err(console::errors());
     err << "varnholt-cli: " << message << '\n'
         << CliText::tr("Run \"varnholt-cli --help\" for the usage.") << '\n';
     return 2;
@@ -69,9 +25,6 @@ int usageError(const QString &message)
 
 int main(int argc, char *argv[])
 {
-#ifdef Q_OS_WIN
-    const Utf8Console console;
-#endif
     QCoreApplication app(argc, argv);
     // The same per-user store as the window's: defaults come from there.
     QCoreApplication::setApplicationName(QStringLiteral("Varnholt"));
@@ -86,19 +39,20 @@ int main(int argc, char *argv[])
 
     if (options.command != Options::Help && options.command != Options::Version) {
         if (const QStringList setAside = keepRootInItsOwnFolders(); !setAside.isEmpty())
-            QTextStream(stderr) << "varnholt-cli: "
-                                << CliText::tr("As root, Varnholt works in root's own folders (%1) and ignores %2: "
-                                               "another user can change where they lead.")
-                                       .arg(QDir::homePath(), setAside.join(QLatin1String(", ")))
-                                << '\n';
+            QTextStream(console::errors())
+                << "varnholt-cli: "
+                << CliText::tr("As root, Varnholt works in root's own folders (%1) and ignores %2: "
+                               "another user can change where they lead.")
+                       .arg(QDir::homePath(), setAside.join(QLatin1String(", ")))
+                << '\n';
     }
 
     switch (options.command) {
     case Options::Help:
-        QTextStream(stdout) << usageText();
+        QTextStream(console::output()) << usageText();
         return 0;
     case Options::Version:
-        QTextStream(stdout) << "varnholt-cli " << QCoreApplication::applicationVersion() << '\n';
+        QTextStream(console::output()) << "varnholt-cli " << QCoreApplication::applicationVersion() << '\n';
         return 0;
     case Options::Measure:
         return runMeasure(options);
@@ -114,7 +68,7 @@ int main(int argc, char *argv[])
     if (!catalogueFile.isEmpty()) {
         QString error;
         if (!loadCatalogueFile(catalogueFile, &fixture, &error)) {
-            QTextStream(stderr) << "varnholt-cli: " << error << '\n';
+            QTextStream(console::errors()) << "varnholt-cli: " << error << '\n';
             return 1;
         }
         source = [fixture] { return fixture; };

@@ -232,6 +232,14 @@ QString checkCategories(const QStringList &ids, const QStringList &knownIds)
 
 QString usageText()
 {
+#ifdef Q_OS_WIN
+    const QString trash = CliText::tr("delete permanently, or move to the Recycle Bin");
+    const QString restore = CliText::tr("put back what a cleanup moved to the Recycle Bin (the latest one without LOG)");
+#else
+    const QString trash = CliText::tr("delete permanently, or move to the trash");
+    const QString restore = CliText::tr("put back what a cleanup moved to the trash (the latest one without LOG)");
+#endif
+    //: %1 says what --delete and --trash do, in the words of the system
     QString text = CliText::tr("Usage:\n"
               "  varnholt-cli scan [--json] [--exclude PATTERN]...\n"
               "  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...\n"
@@ -253,22 +261,20 @@ QString usageText()
               "  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,\n"
               "                      update, dev, trash)\n"
               "  --skip-item PATH    keep this item of a cleaned category\n"
-              "  --delete, --trash   delete permanently, or move to the trash\n"
+              "  --delete, --trash   %1\n"
               "  --threshold-mb N    smallest size of a large file, in MB\n"
               "  --yes               confirm that clean may remove files\n"
               "\n"
               "Defaults come from the settings of Varnholt; options apply to this run only.\n"
-              "Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.\n"
-              "VARNHOLT_CATALOGUE=FILE scans the categories described in the JSON file FILE\n"
-              "instead of the system's (for testing).\n");
+              "Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.\n")
+                       .arg(trash);
     // The restore command's lines go in after those of measure, whose
     // syntax line and command word every translation keeps.
     const QString syntax = QStringLiteral("  varnholt-cli restore [LOG] [--json]\n");
-    const QString command = QStringLiteral("  restore   ")
-        + CliText::tr("put back what a cleanup moved to the trash (the latest one without LOG)") + QLatin1Char('\n');
+    const QString command = QStringLiteral("  restore   ") + restore + QLatin1Char('\n');
     const auto insertAfter = [&text](const QString &lineStart, const QString &lines) {
         const qsizetype at = text.indexOf(lineStart);
-        const qsizetype end = at < 0 ? -1 : text.indexOf(QLatin1Char('\n'), at);
+        const qsizetype end = at < 0 ? -1 : text.indexOf(QLatin1Char('\n'), at + 1);
         if (end < 0)
             text += lines;
         else

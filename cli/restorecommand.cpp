@@ -3,14 +3,17 @@
 #include "app/appstate.h"
 #include "app/platform.h"
 #include "cli/clitext.h"
+#include "cli/console.h"
+#include "cli/output.h"
 
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
+
+using namespace cli;
 
 namespace {
 
@@ -26,7 +29,7 @@ QJsonObject restoreJson(const RestoreReport &report)
                                                RestoreReport::Ambiguous})
         counts.insert(RestoreReport::reasonKey(reason), report.count(reason));
     return QJsonObject{
-        {QStringLiteral("logPath"), QDir::toNativeSeparators(report.logPath)},
+        {QStringLiteral("logPath"), nativePath(report.logPath)},
         {QStringLiteral("logRead"), report.logRead},
         {QStringLiteral("byRecords"), report.byRecords},
         {QStringLiteral("restored"), report.restored},
@@ -40,7 +43,7 @@ QJsonObject restoreJson(const RestoreReport &report)
 
 int runRestore(AppState &state, const Options &options)
 {
-    QTextStream err(stderr);
+    QTextStream err(console::errors());
     QString log = options.path;
     if (log.isEmpty()) {
         // The latest run that has anything in the bin, not one after it that
@@ -56,7 +59,7 @@ int runRestore(AppState &state, const Options &options)
     }
     log = QDir::cleanPath(QFileInfo(log).absoluteFilePath());
     if (!QFileInfo(log).isFile()) {
-        err << "varnholt-cli: " << CliText::tr("Cannot read %1.").arg(escapeControls(QDir::toNativeSeparators(log)))
+        err << "varnholt-cli: " << CliText::tr("Cannot read %1.").arg(shownPath(log))
             << '\n';
         return 1;
     }
@@ -72,13 +75,13 @@ int runRestore(AppState &state, const Options &options)
     }
     const RestoreReport &report = state.lastRestore();
     if (options.json) {
-        QTextStream(stdout) << QJsonDocument(restoreJson(report)).toJson(QJsonDocument::Indented);
+        printJson(restoreJson(report));
     } else {
-        QTextStream out(stdout);
+        QTextStream out(console::output());
         out << AppState::restoreSummary(report) << '\n';
         for (const RestoreReport::Left &l : report.left)
-            out << "  " << escapeControls(l.path) << "  (" << RestoreReport::reasonText(l.reason) << ")\n";
-        out << CliText::tr("Log: %1").arg(escapeControls(QDir::toNativeSeparators(report.logPath))) << '\n';
+            out << "  " << shown(l.path) << "  (" << RestoreReport::reasonText(l.reason) << ")\n";
+        out << CliText::tr("Log: %1").arg(shownPath(report.logPath)) << '\n';
     }
     return report.logRead && report.left.isEmpty() ? 0 : 1;
 }

@@ -366,14 +366,37 @@ private slots:
     }
 
     // The program carries the catalogues, and wide CJK text keeps the table's
-    // columns aligned on a terminal: every category row and the header end at
-    // the same terminal column.
-    void translatedTableStaysAligned()
+    // columns aligned: every category row and the header end at the same
+    // terminal column. On a terminal (script(1) gives one of `width` columns)
+    // the table fits, its paths cut in the middle; through a pipe it does not.
+    void scanTable_data()
     {
-        const Run r = run({QStringLiteral("scan")}, QStringLiteral("ja"));
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("width");
+        QTest::newRow("ja, pipe") << "ja" << 0;
+        QTest::newRow("en, 50 columns") << "en" << 50;
+    }
+
+    void scanTable()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, width);
+        Run r = run({QStringLiteral("scan")}, language);
+        if (width > 0) {
+            QProcess p;
+            p.setProcessEnvironment(environment(QStringLiteral("home"), language));
+            p.start(QStringLiteral("script"),
+                    {"-qec", QStringLiteral("stty cols %1 && exec " VARNHOLT_BINARY_DIR "/varnholt-cli scan 2>/dev/null").arg(width),
+                     "/dev/null"});
+            if (!p.waitForStarted())
+                QSKIP("no script(1) to run the program on a terminal");
+            QVERIFY(p.waitForFinished(60000));
+            r.out = p.readAllStandardOutput().replace('\r', "");
+        }
         QCOMPARE(r.exitCode, 0);
         const QStringList lines = QString::fromUtf8(r.out).split(u'\n');
-        QVERIFY2(lines.first().startsWith(QStringLiteral("カテゴリ")), qPrintable(lines.first()));
+        QVERIFY2(lines.first().startsWith(language == u"ja" ? QStringLiteral("カテゴリ") : QStringLiteral("Category")),
+                 qPrintable(lines.first()));
         const auto columns = [](const QString &line) {
             int width = 0;
             for (const QChar c : line)
@@ -386,8 +409,12 @@ private slots:
                 QCOMPARE(columns(line), columns(lines.first()));
                 ++rows;
             }
+            if (width > 0)
+                QVERIFY2(columns(line) <= width, qPrintable(line));
         }
         QVERIFY(rows >= 2);
+        const QString item = width > 0 ? QStringLiteral("…/a.bin  ") : at("fx/temp/a.bin") + QStringLiteral("  ");
+        QVERIFY2(QString::fromUtf8(r.out).contains(item), r.out.constData());
     }
 
     // A file name holding a terminal escape, a line break and a bidi override
@@ -470,7 +497,7 @@ private slots:
             QVERIFY2(r.err.contains(QStringLiteral("is not usable")), qPrintable(r.err));
     }
 
-    // The history the window program records, one reading a day (GB free,
+    // The history the Varnholt app records, one reading a day (GB free,
     // oldest first): what forecast prints and its JSON.
     void forecast_data()
     {
@@ -483,8 +510,9 @@ private slots:
                                     "Free space falls by about 2.0 GB a day\n10 records of free space since ";
         QTest::newRow("rising") << QList<double>{50, 51, 52, 53, 54, 55, 56, 57} << "notFalling" << -1.0
                                 << "No forecast: free space is not falling.\nFree space rises by about 1.0 GB a day";
-        QTest::newRow("no history") << QList<double>{} << "tooFewSamples" << -1.0
-                                    << "recorded the free space 0 times";
+        QTest::newRow("no history") << QList<double>{} << "tooFewSamples" << -1.0 << "has been recorded 0 time";
+        QTest::newRow("two readings, no rate yet") << QList<double>{100, 90} << "tooFewSamples" << -1.0
+                                                  << "a forecast needs at least 5.";
     }
 
     void forecast()
@@ -511,7 +539,10 @@ private slots:
         QCOMPARE(o.value("history").toArray().size(), history.size());
         QCOMPARE(o.value("reason").toString(), reason);
         QCOMPARE(o.value("daysUntilFull").toDouble(-1), daysUntilFull);
-        QCOMPARE(o.value("slopeBytesPerDay").isNull(), history.size() < 2);
+        // A rate only from a history long enough for a forecast.
+        const bool rate = reason != QLatin1String("tooFewSamples") && reason != QLatin1String("tooShortSpan");
+        QCOMPARE(o.value("slopeBytesPerDay").isNull(), !rate);
+        QCOMPARE(QString::fromUtf8(table.out).contains(QStringLiteral("Free space")), rate);
     }
 
     // A store that exists but cannot be read or parsed: clean refuses before

@@ -571,6 +571,10 @@ private slots:
             QCOMPARE(report.value("filesRemoved").toInteger(), r.removed);
         if (r.skipped >= 0)
             QCOMPARE(report.value("skippedCount").toInteger(), r.skipped);
+        // A category is named as cleaned only when something of it went.
+        QCOMPARE(report.value("cleanedCategories").toArray().isEmpty(),
+                 report.value("filesRemoved").toInteger() == 0 && report.value("freedBytes").toInteger() == 0
+                     && report.value("trashedBytes").toInteger() == 0);
         // What the trash cannot take, the preview kept, with the reason.
         QStringList noTrash;
         for (const QJsonValue &v : report.value("noTrash").toArray())
