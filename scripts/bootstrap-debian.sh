@@ -1,8 +1,9 @@
 #!/bin/sh
 # Installs the Debian 12 packages Varnholt needs to build, test and package,
 # for Linux and for Windows (the mingw-w64 cross compiler, Wine to run the
-# Windows build in `make test`, NSIS for its installer), and the disk-usage
-# tools `make bench` compares the walker with (ncdu, gdu).
+# Windows build in `make test`, NSIS, rsvg-convert and ImageMagick for its
+# installer), and the disk-usage tools `make bench` compares the walker with
+# (ncdu, gdu).
 # Runs apt-get only when something is missing; as a normal user it prints the
 # command to run instead and fails, so `make` stops with a clear message.
 set -eu
@@ -32,6 +33,8 @@ wine64
 fonts-wine
 fonts-liberation
 nsis
+librsvg2-bin
+imagemagick
 xvfb
 x11-utils
 trayer

@@ -6,14 +6,17 @@
 # Cross-builds varnholt and varnholt-cli (scripts/windows-build.sh), stages
 # the programs with exactly the DLLs and Qt plugins they load into
 # DIR/package/stage, and compiles packaging/windows/varnholt.nsi with
-# makensis into DIR/varnholt-<version>-win64-setup.exe.
+# makensis into DIR/varnholt-<version>-win64-setup.exe. The picture of its
+# welcome and finish pages is drawn here from the program's icon
+# (resources/logo.svg on packaging/windows/wizard.svg) with rsvg-convert
+# and ImageMagick.
 #
 # The DLL set follows the PE imports, recursively, of the two programs and of
 # the Qt plugins the program loads. Windows' own DLLs are not shipped; any
 # other DLL that is found nowhere stops the script.
 #
 # Exits with 77 (the usual "skipped" status) when the Windows build cannot
-# run here or makensis is missing.
+# run here or makensis, rsvg-convert or ImageMagick is missing.
 set -euo pipefail
 
 SKIP=77
@@ -31,7 +34,7 @@ while [ $# -gt 0 ]; do
         -B|--build-dir) [ $# -ge 2 ] || die "$1 needs a folder"; build=$2; shift 2 ;;
         --build-dir=*) build=${1#*=}; shift ;;
         --no-build) do_build=0; shift ;;
-        -h|--help) sed -n '2,16s/^# \{0,1\}//p' "${BASH_SOURCE[0]}"; exit 0 ;;
+        -h|--help) sed -n '2,20s/^# \{0,1\}//p' "${BASH_SOURCE[0]}"; exit 0 ;;
         *) die "unknown argument '$1' (see --help)" ;;
     esac
 done
@@ -40,6 +43,8 @@ case $build in /*) ;; *) build=$PWD/$build ;; esac
 started=$(date +%s)
 
 command -v makensis >/dev/null || skip "makensis is missing (Debian package nsis)"
+command -v rsvg-convert >/dev/null || skip "rsvg-convert is missing (Debian package librsvg2-bin)"
+convert -version 2>/dev/null | grep -q ImageMagick || skip "ImageMagick's convert is missing (Debian package imagemagick)"
 
 if [ "$do_build" = 1 ]; then
     rc=0
@@ -201,6 +206,20 @@ unfiles_nsh=$package/uninstall-files.nsh
 icon=$repo/packaging/windows/varnholt.ico
 [ -f "$icon" ] || die "$icon is missing"
 
+# The welcome and finish pages' picture: the icon, with a soft shadow, on
+# the panel, as the 24-bit 164 x 314 BMP the pages take.
+art=$package/art
+rm -rf "${art:?}"
+mkdir -p "$art"
+wizard=$package/wizard.bmp
+rsvg-convert -w 112 -h 112 "$repo/resources/logo.svg" -o "$art/logo.png"
+rsvg-convert "$repo/packaging/windows/wizard.svg" -o "$art/panel.png"
+convert "$art/logo.png" \( +clone -background '#1e1b4b' -shadow 40x6+0+6 \) +swap \
+    -background none -layers merge +repage "$art/logo-shadow.png"
+convert "$art/panel.png" "$art/logo-shadow.png" -gravity north -geometry +0+46 -composite \
+    -alpha off -type TrueColor -strip "BMP3:$wizard"
+[ "$(identify -format '%wx%h' "$wizard")" = 164x314 ] || die "$wizard is not 164 x 314"
+
 estimated_kb=$(du -sk --apparent-size "$stage" | cut -f1)
 out=$build/varnholt-$version-win64-setup.exe
 
@@ -209,7 +228,7 @@ note "staged $(find "$stage" -type f | wc -l) files ($estimated_kb KiB) in $stag
 
 makensis -V2 -NOCD -INPUTCHARSET UTF8 \
     "-DVERSION=$version" "-DOUTFILE=$out" \
-    "-DFILES_NSH=$files_nsh" "-DUNFILES_NSH=$unfiles_nsh" "-DESTIMATED_KB=$estimated_kb" "-DICON_FILE=$icon" \
+    "-DFILES_NSH=$files_nsh" "-DUNFILES_NSH=$unfiles_nsh" "-DESTIMATED_KB=$estimated_kb" "-DICON_FILE=$icon" "-DWIZARD_BITMAP=$wizard" \
     "$repo/packaging/windows/varnholt.nsi" || die "makensis failed"
 
 [ -f "$out" ] || die "makensis wrote no $out"

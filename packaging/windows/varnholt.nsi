@@ -8,12 +8,19 @@
 ;   UNFILES_NSH     Delete and RMDir commands undoing exactly those
 ;   ESTIMATED_KB    the staged size in KiB, shown in "Apps & features"
 ;   ICON_FILE       optional: the icon of the setup program and uninstaller
+;   WIZARD_BITMAP   optional: the 164 x 314 picture of the welcome and
+;                   finish pages
 ;
 ; Switches besides NSIS's own /S and /D=: /SILENT and /VERYSILENT install
 ; silently; /CLOSEAPPLICATIONS closes a running Varnholt without asking;
 ; /update=1 starts the installed program with --updated afterwards. The
 ; program's updater passes "/SILENT /SP- /SUPPRESSMSGBOXES /NORESTART
 ; /CLOSEAPPLICATIONS /update=1"; switches not named here are ignored.
+;
+; The uninstaller keeps the user's settings and cleanup logs unless asked
+; to remove them: by the check box on its first page, or in a silent run
+; (/S) by /REMOVEUSERDATA, which also ticks the box of an interactive one.
+; Its finish page says what was kept.
 ;
 ; A running copy of the installed program is only ever asked to close (a
 ; registered message, then taskkill without /F); one that stays open stops
@@ -44,6 +51,14 @@ RequestExecutionLevel user
 !define QUIT_MESSAGE "Varnholt.QuitForInstall"
 ; How long a running copy gets to close, in half seconds.
 !define CLOSE_WAIT_STEPS 30
+; The program's settings (the registry key of its QSettings organisation)
+; and the folder its cleanup logs go to (clean/cleanuplog.cpp), below
+; $LOCALAPPDATA. Nothing else of the user's is ever removed.
+!define SETTINGS_KEY "Software\Varnholt"
+!define SETTINGS_KEY_SHOWN "HKEY_CURRENT_USER\Software\Varnholt"
+!define DATA_FOLDER "Varnholt"
+!define LOG_FOLDER "Varnholt\logs"
+!define LOG_PATTERN "cleanup-*.log"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -72,6 +87,10 @@ VIAddVersionKey /LANG=1033 "OriginalFilename" "varnholt-${VERSION}-win64-setup.e
   !define MUI_ICON "${ICON_FILE}"
   !define MUI_UNICON "${ICON_FILE}"
 !endif
+!ifdef WIZARD_BITMAP
+  !define MUI_WELCOMEFINISHPAGE_BITMAP "${WIZARD_BITMAP}"
+  !define MUI_UNWELCOMEFINISHPAGE_BITMAP "${WIZARD_BITMAP}"
+!endif
 !define MUI_ABORTWARNING
 !define MUI_FINISHPAGE_RUN "$INSTDIR\varnholt.exe"
 !define MUI_FINISHPAGE_NOREBOOTSUPPORT
@@ -81,8 +100,18 @@ VIAddVersionKey /LANG=1033 "OriginalFilename" "varnholt-${VERSION}-win64-setup.e
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
 
+Var RemoveUserData
+Var RemoveUserDataBox
+Var LogFolder
+Var UnFinishText
+
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW un.ConfirmShow
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE un.ConfirmLeave
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+!define MUI_PAGE_CUSTOMFUNCTION_PRE un.FinishPre
+!define MUI_FINISHPAGE_TEXT "$UnFinishText"
+!insertmacro MUI_UNPAGE_FINISH
 
 ; The program's ten interface languages; Windows' own language picks one,
 ; English otherwise.
@@ -107,6 +136,51 @@ LangString StillRunning ${LANG_PORTUGUESEBR} "O Varnholt ainda está em execuç�
 LangString StillRunning ${LANG_RUSSIAN} "Varnholt всё ещё работает. Закройте программу и нажмите «Повторить»."
 LangString StillRunning ${LANG_SIMPCHINESE} "Varnholt 仍在运行。请将其关闭，然后选择“重试”。"
 LangString StillRunning ${LANG_TRADCHINESE} "Varnholt 仍在執行。請將其關閉，然後選擇「重試」。"
+
+LangString RemoveUserData ${LANG_ENGLISH} "Also remove my settings and cleanup logs"
+LangString RemoveUserData ${LANG_GERMAN} "Auch meine Einstellungen und Bereinigungsprotokolle entfernen"
+LangString RemoveUserData ${LANG_SPANISH} "Eliminar también mi configuración y mis registros de limpieza"
+LangString RemoveUserData ${LANG_FRENCH} "Supprimer aussi mes paramètres et mes journaux de nettoyage"
+LangString RemoveUserData ${LANG_JAPANESE} "設定とクリーンアップのログも削除する"
+LangString RemoveUserData ${LANG_KOREAN} "설정과 정리 로그도 삭제"
+LangString RemoveUserData ${LANG_PORTUGUESEBR} "Remover também minhas configurações e logs de limpeza"
+LangString RemoveUserData ${LANG_RUSSIAN} "Удалить также мои настройки и журналы очистки"
+LangString RemoveUserData ${LANG_SIMPCHINESE} "同时删除我的设置和清理日志"
+LangString RemoveUserData ${LANG_TRADCHINESE} "同時移除我的設定和清理記錄"
+
+; Added to the uninstaller's finish page for what stayed behind.
+LangString KeptBoth ${LANG_ENGLISH} "Your settings were kept in ${SETTINGS_KEY_SHOWN} and your cleanup logs in $LogFolder. A new installation of Varnholt uses them again."
+LangString KeptBoth ${LANG_GERMAN} "Ihre Einstellungen wurden in ${SETTINGS_KEY_SHOWN} aufbewahrt und Ihre Bereinigungsprotokolle in $LogFolder. Eine erneute Installation von Varnholt verwendet sie wieder."
+LangString KeptBoth ${LANG_SPANISH} "Su configuración se conservó en ${SETTINGS_KEY_SHOWN} y sus registros de limpieza, en $LogFolder. Una nueva instalación de Varnholt volverá a usarlos."
+LangString KeptBoth ${LANG_FRENCH} "Vos paramètres ont été conservés dans ${SETTINGS_KEY_SHOWN} et vos journaux de nettoyage dans $LogFolder. Une nouvelle installation de Varnholt les réutilisera."
+LangString KeptBoth ${LANG_JAPANESE} "設定は ${SETTINGS_KEY_SHOWN} に、クリーンアップのログは $LogFolder に残してあります。Varnholt を再びインストールすると、これらがまた使われます。"
+LangString KeptBoth ${LANG_KOREAN} "설정은 ${SETTINGS_KEY_SHOWN}에, 정리 로그는 $LogFolder에 남겨 두었습니다. Varnholt를 다시 설치하면 이를 다시 사용합니다."
+LangString KeptBoth ${LANG_PORTUGUESEBR} "Suas configurações foram mantidas em ${SETTINGS_KEY_SHOWN} e seus logs de limpeza, em $LogFolder. Uma nova instalação do Varnholt voltará a usá-los."
+LangString KeptBoth ${LANG_RUSSIAN} "Ваши настройки сохранены в ${SETTINGS_KEY_SHOWN}, а журналы очистки — в $LogFolder. Новая установка Varnholt снова будет их использовать."
+LangString KeptBoth ${LANG_SIMPCHINESE} "您的设置已保留在 ${SETTINGS_KEY_SHOWN}，清理日志已保留在 $LogFolder。重新安装 Varnholt 后会继续使用它们。"
+LangString KeptBoth ${LANG_TRADCHINESE} "您的設定已保留在 ${SETTINGS_KEY_SHOWN}，清理記錄已保留在 $LogFolder。重新安裝 Varnholt 後會繼續使用它們。"
+
+LangString KeptSettings ${LANG_ENGLISH} "Your settings were kept in ${SETTINGS_KEY_SHOWN}. A new installation of Varnholt uses them again."
+LangString KeptSettings ${LANG_GERMAN} "Ihre Einstellungen wurden in ${SETTINGS_KEY_SHOWN} aufbewahrt. Eine erneute Installation von Varnholt verwendet sie wieder."
+LangString KeptSettings ${LANG_SPANISH} "Su configuración se conservó en ${SETTINGS_KEY_SHOWN}. Una nueva instalación de Varnholt volverá a usarla."
+LangString KeptSettings ${LANG_FRENCH} "Vos paramètres ont été conservés dans ${SETTINGS_KEY_SHOWN}. Une nouvelle installation de Varnholt les réutilisera."
+LangString KeptSettings ${LANG_JAPANESE} "設定は ${SETTINGS_KEY_SHOWN} に残してあります。Varnholt を再びインストールすると、この設定がまた使われます。"
+LangString KeptSettings ${LANG_KOREAN} "설정은 ${SETTINGS_KEY_SHOWN}에 남겨 두었습니다. Varnholt를 다시 설치하면 이를 다시 사용합니다."
+LangString KeptSettings ${LANG_PORTUGUESEBR} "Suas configurações foram mantidas em ${SETTINGS_KEY_SHOWN}. Uma nova instalação do Varnholt voltará a usá-las."
+LangString KeptSettings ${LANG_RUSSIAN} "Ваши настройки сохранены в ${SETTINGS_KEY_SHOWN}. Новая установка Varnholt снова будет их использовать."
+LangString KeptSettings ${LANG_SIMPCHINESE} "您的设置已保留在 ${SETTINGS_KEY_SHOWN}。重新安装 Varnholt 后会继续使用这些设置。"
+LangString KeptSettings ${LANG_TRADCHINESE} "您的設定已保留在 ${SETTINGS_KEY_SHOWN}。重新安裝 Varnholt 後會繼續使用這些設定。"
+
+LangString KeptLogs ${LANG_ENGLISH} "Your cleanup logs were kept in $LogFolder. A new installation of Varnholt finds them there again."
+LangString KeptLogs ${LANG_GERMAN} "Ihre Bereinigungsprotokolle wurden in $LogFolder aufbewahrt. Eine erneute Installation von Varnholt findet sie dort wieder."
+LangString KeptLogs ${LANG_SPANISH} "Sus registros de limpieza se conservaron en $LogFolder. Una nueva instalación de Varnholt volverá a encontrarlos allí."
+LangString KeptLogs ${LANG_FRENCH} "Vos journaux de nettoyage ont été conservés dans $LogFolder. Une nouvelle installation de Varnholt les y retrouvera."
+LangString KeptLogs ${LANG_JAPANESE} "クリーンアップのログは $LogFolder に残してあります。Varnholt を再びインストールすると、このログがまた使われます。"
+LangString KeptLogs ${LANG_KOREAN} "정리 로그는 $LogFolder에 남겨 두었습니다. Varnholt를 다시 설치하면 이 로그를 다시 사용합니다."
+LangString KeptLogs ${LANG_PORTUGUESEBR} "Seus logs de limpeza foram mantidos em $LogFolder. Uma nova instalação do Varnholt voltará a encontrá-los lá."
+LangString KeptLogs ${LANG_RUSSIAN} "Ваши журналы очистки сохранены в $LogFolder. Новая установка Varnholt снова найдёт их там."
+LangString KeptLogs ${LANG_SIMPCHINESE} "您的清理日志已保留在 $LogFolder。重新安装 Varnholt 后会在那里重新找到这些日志。"
+LangString KeptLogs ${LANG_TRADCHINESE} "您的清理記錄已保留在 $LogFolder。重新安裝 Varnholt 後會在那裡重新找到這些記錄。"
 
 Var CloseApplications
 Var StartUpdated
@@ -265,6 +339,7 @@ FunctionEnd
 !macroend
 
 !insertmacro HAS_SWITCH_FUNCTION ""
+!insertmacro HAS_SWITCH_FUNCTION "un."
 !insertmacro COUNT_RUNNING_FUNCTION ""
 !insertmacro COUNT_RUNNING_FUNCTION "un."
 !insertmacro CLOSE_RUNNING_FUNCTION ""
@@ -341,6 +416,101 @@ FunctionEnd
 
 Function un.onInit
     SetShellVarContext current
+    StrCpy $LogFolder "$LOCALAPPDATA\${LOG_FOLDER}"
+    ${GetParameters} $R0
+    StrCpy $R0 " $R0 "
+    StrCpy $R1 " /REMOVEUSERDATA "
+    Call un.HasSwitch
+    StrCpy $RemoveUserData $R2
+FunctionEnd
+
+; The choice to remove the settings and logs too: a check box under the
+; folder field of the confirmation page, in the page's font.
+Function un.ConfirmShow
+    System::Call '*(i, i, i, i) p .r0'
+    System::Call 'user32::GetWindowRect(p $mui.UnConfirmPage.Directory, p r0)'
+    System::Call 'user32::MapWindowPoints(p 0, p $mui.UnConfirmPage, p r0, i 2)'
+    System::Call '*$0(i .r1, i .r2, i .r3, i .r4)'
+    System::Free $0
+    IntOp $3 $3 - $1
+    IntOp $5 $4 - $2
+    IntOp $2 $4 + $5
+    IntOp $6 ${WS_CHILD} | ${WS_VISIBLE}
+    IntOp $6 $6 | ${WS_TABSTOP}
+    IntOp $6 $6 | ${BS_AUTOCHECKBOX}
+    IntOp $6 $6 | ${BS_MULTILINE}
+    IntOp $7 $5 * 2
+    System::Call 'user32::CreateWindowExW(i 0, w "BUTTON", w "$(RemoveUserData)", i r6, i r1, i r2, i r3, i r7, p $mui.UnConfirmPage, p 0, p 0, p 0) p .r0'
+    StrCpy $RemoveUserDataBox $0
+    SendMessage $mui.UnConfirmPage.Directory ${WM_GETFONT} 0 0 $0
+    SendMessage $RemoveUserDataBox ${WM_SETFONT} $0 1
+    ${If} $RemoveUserData = 1
+        SendMessage $RemoveUserDataBox ${BM_SETCHECK} ${BST_CHECKED} 0
+    ${EndIf}
+FunctionEnd
+
+Function un.ConfirmLeave
+    SendMessage $RemoveUserDataBox ${BM_GETCHECK} 0 0 $0
+    ${If} $0 = ${BST_CHECKED}
+        StrCpy $RemoveUserData 1
+    ${Else}
+        StrCpy $RemoveUserData 0
+    ${EndIf}
+FunctionEnd
+
+; The finish page says what is left of the user's: settings when the key
+; holds anything, logs when a cleanup log is still there. That goes between
+; the page's "has been uninstalled" and its "Click Finish" paragraphs.
+Function un.FinishPre
+    StrCpy $UnFinishText ""
+    StrCpy $1 0
+    ClearErrors
+    EnumRegKey $0 HKCU "${SETTINGS_KEY}" 0
+    ${IfNot} ${Errors}
+        ${If} $0 != ""
+            StrCpy $1 1
+        ${Else}
+            EnumRegValue $0 HKCU "${SETTINGS_KEY}" 0
+            ${If} $0 != ""
+                StrCpy $1 1
+            ${EndIf}
+        ${EndIf}
+    ${EndIf}
+    StrCpy $2 0
+    FindFirst $0 $3 "$LogFolder\${LOG_PATTERN}"
+    ${If} $3 != ""
+        StrCpy $2 1
+    ${EndIf}
+    FindClose $0
+    ${If} $1 = 1
+    ${AndIf} $2 = 1
+        StrCpy $UnFinishText "$(KeptBoth)"
+    ${ElseIf} $1 = 1
+        StrCpy $UnFinishText "$(KeptSettings)"
+    ${ElseIf} $2 = 1
+        StrCpy $UnFinishText "$(KeptLogs)"
+    ${EndIf}
+    StrCpy $0 "$(MUI_UNTEXT_FINISH_INFO_TEXT)"
+    ${If} $UnFinishText == ""
+        StrCpy $UnFinishText $0
+        Return
+    ${EndIf}
+    StrCpy $3 0
+    ${Do}
+        StrCpy $4 $0 4 $3
+        ${If} $4 == ""
+            StrCpy $UnFinishText "$0$\r$\n$\r$\n$UnFinishText"
+            ${ExitDo}
+        ${EndIf}
+        ${If} $4 == "$\r$\n$\r$\n"
+            StrCpy $4 $0 $3
+            IntOp $3 $3 + 4
+            StrCpy $5 $0 "" $3
+            StrCpy $UnFinishText "$4$\r$\n$\r$\n$UnFinishText$\r$\n$\r$\n$5"
+            ${ExitDo}
+        ${EndIf}
+        IntOp $3 $3 + 1
+    ${Loop}
 FunctionEnd
 
 Section "Uninstall"
@@ -377,4 +547,13 @@ Section "Uninstall"
     RMDir "$INSTDIR"
 
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
+
+    ; Only the program's own key, and only its own logs: anything else in
+    ; the folders stays, and so do the folders then.
+    ${If} $RemoveUserData = 1
+        DeleteRegKey HKCU "${SETTINGS_KEY}"
+        Delete "$LogFolder\${LOG_PATTERN}"
+        RMDir "$LogFolder"
+        RMDir "$LOCALAPPDATA\${DATA_FOLDER}"
+    ${EndIf}
 SectionEnd

@@ -112,11 +112,23 @@ wait_gone() {
     [ ! -e "$1" ]
 }
 
-# The user's own things, which neither installing nor uninstalling touch.
-reg_set "$settings_key" probe REG_SZ kept
+# The program's settings and cleanup logs, which only an uninstall asked to
+# remove them takes; and things beside them that no uninstall touches: a
+# key and a folder of similar names, a file in the logs folder that is no
+# cleanup log, and the Recycle Bin's contents (Wine's is the desktop trash).
 log_dir="$local_unix/Varnholt/logs"
-mkdir -p "$log_dir"
-echo "cleaned 3 files" > "$log_dir/probe.log"
+log="$log_dir/cleanup-20240102-030405.log"
+beside_key='HKCU\Software\Varnholt Tools'
+beside_files=("$log_dir/my notes.txt" "$local_unix/Varnholt Tools/keep.txt" "$XDG_DATA_HOME/Trash/files/old report.txt")
+plant_user_data() {
+    reg_set "$settings_key\Varnholt" theme REG_SZ dark
+    reg_set "$beside_key" probe REG_SZ kept
+    local f
+    for f in "$log" "${beside_files[@]}"; do
+        mkdir -p "$(dirname "$f")"
+        echo "cleaned 3 files" > "$f"
+    done
+}
 
 check_installed() {
     local switches=$1 expected actual
@@ -156,7 +168,7 @@ EOF
 }
 
 check_uninstalled() {
-    local switches=$1 run_kept=$2 left
+    local switches=$1 run_kept=$2 data_removed=$3 left
     # Only the user's own file may remain in the install folder.
     left=$( (cd "$inst" 2>/dev/null && find . -mindepth 1 -printf '%P\n') | sort)
     [ "$left" = "my notes.txt" ] || fail "[$switches] the install folder holds '$left' after uninstalling, expected only the user's file"
@@ -174,21 +186,33 @@ check_uninstalled() {
         ! reg_value "$run_key" Varnholt >/dev/null || fail "[$switches] the start-at-login value is still there"
         ! reg_value "$approved_key" Varnholt >/dev/null || fail "[$switches] the StartupApproved value is still there"
     fi
-    [ "$(reg_value "$settings_key" probe)" = kept ] || fail "[$switches] the settings under $settings_key are gone"
-    [ -f "$log_dir/probe.log" ] || fail "[$switches] the log $log_dir/probe.log is gone"
-    note "[$switches] uninstalled: folder, shortcut and keys gone; settings, logs and the user's file kept"
+    local f
+    for f in "${beside_files[@]}"; do
+        [ -f "$f" ] || fail "[$switches] $f is gone"
+    done
+    [ "$(reg_value "$beside_key" probe)" = kept ] || fail "[$switches] $beside_key is gone"
+    if [ "$data_removed" = yes ]; then
+        ! w reg.exe query "$settings_key" >/dev/null 2>&1 || fail "[$switches] the settings under $settings_key are still there"
+        [ ! -e "$log" ] || fail "[$switches] the log $log is still there"
+        note "[$switches] uninstalled: folder, shortcut, keys, settings and logs gone; the user's files kept"
+    else
+        [ "$(reg_value "$settings_key\Varnholt" theme)" = dark ] || fail "[$switches] the settings under $settings_key are gone"
+        [ -f "$log" ] || fail "[$switches] the log $log is gone"
+        note "[$switches] uninstalled: folder, shortcut and keys gone; settings, logs and the user's files kept"
+    fi
 }
 
 # Each row: the install switches; whether the installer starts the program
 # (--updated); whose start-at-login value is planted (ours is removed by the
-# uninstaller, another copy's kept).
+# uninstaller, another copy's kept); the uninstall switches (the settings and
+# logs go only with /REMOVEUSERDATA).
 rows=(
-    "/S|no|ours"
-    "/SILENT /SP- /SUPPRESSMSGBOXES /NORESTART /CLOSEAPPLICATIONS /update=1|yes|other"
+    "/S|no|ours|/S"
+    "/SILENT /SP- /SUPPRESSMSGBOXES /NORESTART /CLOSEAPPLICATIONS /update=1|yes|other|/S /REMOVEUSERDATA"
 )
 
 for row in "${rows[@]}"; do
-    IFS='|' read -r switches starts run_owner <<<"$row"
+    IFS='|' read -r switches starts run_owner unswitches <<<"$row"
     # shellcheck disable=SC2086 # the switches are separate arguments
     w "$setup" $switches >/dev/null 2>&1
     rc=$?
@@ -235,13 +259,16 @@ for row in "${rows[@]}"; do
     fi
     reg_set "$approved_key" Varnholt REG_BINARY 020000000000000000000000
     echo mine > "$inst/my notes.txt"
+    plant_user_data
 
     # The uninstaller copies itself to the temporary folder and returns at
     # once; the copy removes the original last.
-    w "$inst/$uninstaller" /S >/dev/null 2>&1 || fail "[$switches] the uninstaller did not start"
+    # shellcheck disable=SC2086 # the switches are separate arguments
+    w "$inst/$uninstaller" $unswitches >/dev/null 2>&1 || fail "[$switches] the uninstaller did not start"
     wait_gone "$inst/$uninstaller" 60 || fail "[$switches] the uninstaller did not finish within 60 s"
     "$wineserver" -w
-    check_uninstalled "$switches" "$([ "$run_owner" = ours ] && echo no || echo yes)"
+    check_uninstalled "$switches; uninstalled with $unswitches" "$([ "$run_owner" = ours ] && echo no || echo yes)" \
+        "$([[ $unswitches == *REMOVEUSERDATA* ]] && echo yes || echo no)"
 done
 
 # The prefix (some 700 MB) stays only when a check failed, for a look.

@@ -441,6 +441,7 @@ private slots:
         QTest::newRow("escape closes") << K{Qt::Key_Down, Qt::Key_Escape} << -1 << false;
         QTest::newRow("closed from code") << K{Qt::Key_Down, 0} << -1 << false;
         QTest::newRow("moving alone keeps it open") << K{Qt::Key_Down} << -1 << true;
+        QTest::newRow("no key: shown at once, faded in by painting, not by window opacity") << K{} << -1 << true;
     }
 
     void selectKeys()
@@ -476,9 +477,12 @@ private slots:
 
         QCOMPARE(spy.count(), picked < 0 ? 0 : 1);
         QCOMPARE(select.currentIndex(), picked < 0 ? 1 : picked);
-        if (stillOpen)
+        if (stillOpen) {
             QVERIFY(popup);
-        else
+            QCOMPARE(popup->windowOpacity(), 1.0);
+            QTRY_COMPARE(popup->grab().toImage().pixelColor(popup->panelRect().toRect().topLeft() + QPoint(20, 2)),
+                         Theme::instance()->surface());
+        } else
             QTRY_VERIFY(!popup);
     }
 

@@ -8,8 +8,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPropertyAnimation>
 #include <QScreen>
+#include <QVariantAnimation>
 
 namespace ui {
 
@@ -97,14 +97,18 @@ void SelectPopup::open()
     const QRect available = screen ? screen->availableGeometry() : QRect(selectRect.topLeft(), QSize(4096, 4096));
     setGeometry(geometryFor(selectRect, m_select->count(), m_select->currentIndex(), widest, available, compact));
 
-    setWindowOpacity(0.0);
+    m_fade = 0.0;
     show();
     setFocus(Qt::PopupFocusReason);
     m_opened.start();
-    auto *fade = new QPropertyAnimation(this, "windowOpacity", this);
+    auto *fade = new QVariantAnimation(this);
     fade->setDuration(110);
     fade->setStartValue(0.0);
     fade->setEndValue(1.0);
+    connect(fade, &QVariantAnimation::valueChanged, this, [this](const QVariant &value) {
+        m_fade = value.toReal();
+        update();
+    });
     fade->start(QAbstractAnimation::DeleteWhenStopped);
 }
 
@@ -194,6 +198,7 @@ void SelectPopup::paintEvent(QPaintEvent *)
     const bool compact = compactLook();
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setOpacity(m_fade);
     const QRectF panel = panelRect();
 
     // Soft shadow, a little lower than the panel, fading out into the margin.

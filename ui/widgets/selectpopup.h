@@ -13,6 +13,10 @@ class Select;
 // panel sits 14 px inside it (the margin holds the soft shadow). It is
 // created for each opening and deletes itself when closed.
 //
+// It fades in by painting with a rising alpha, never through the window's
+// opacity: where nothing composes windows (X11 without a compositing
+// manager, Wine) a window faded from zero may stay invisible.
+//
 // The release that ends the opening click arrives within a few hundred
 // milliseconds and must not pick the item under the pointer, so releases
 // during the first 300 ms are ignored.
@@ -41,7 +45,7 @@ public:
     QRectF itemRect(int index) const;
     int itemAt(const QPointF &pos) const;
 
-    // Places the popup and shows it, fading in.
+    // Places the popup and shows it, fading its contents in.
     void open();
 
 protected:
@@ -58,6 +62,7 @@ private:
 
     QPointer<Select> m_select;
     int m_highlight = -1;
+    qreal m_fade = 1.0;
     QElapsedTimer m_opened;
 };
 
