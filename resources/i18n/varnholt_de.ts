@@ -931,13 +931,6 @@
         <translation>Das Laufwerk ist bereits voll.</translation>
     </message>
     <message numerus="yes">
-        <source>No forecast yet: Varnholt has recorded the free space %n time(s) (at each start of the window program); a forecast needs at least %1.</source>
-        <translation>
-            <numerusform>Noch keine Prognose: Varnholt hat den freien Speicherplatz %n-mal erfasst (bei jedem Start des Fensterprogramms); eine Prognose braucht mindestens %1.</numerusform>
-            <numerusform>Noch keine Prognose: Varnholt hat den freien Speicherplatz %n-mal erfasst (bei jedem Start des Fensterprogramms); eine Prognose braucht mindestens %1.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.</source>
         <translation>
             <numerusform>Noch keine Prognose: Die Aufzeichnungen des freien Speicherplatzes umfassen %n Tag; eine Prognose braucht mindestens %1.</numerusform>
@@ -970,69 +963,6 @@
     <message>
         <source>estimate when the disk is full from its history of free space</source>
         <translation>anhand des Verlaufs des freien Speicherplatzes abschätzen, wann das Laufwerk voll ist</translation>
-    </message>
-    <message>
-        <source>Usage:
-  varnholt-cli scan [--json] [--exclude PATTERN]...
-  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
-                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
-  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
-  varnholt-cli measure PATH [--json]
-  varnholt-cli --help | --version
-
-Commands:
-  scan      measure every cleanup category
-  clean     scan afresh, then clean exactly the categories given
-  large     list large files in the home folder
-  measure   size on disk, file count and newest change of one path
-
-Options:
-  --json              print JSON instead of a table
-  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
-                      patterns replace the exclusions of the settings for this run
-  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
-                      update, dev, trash)
-  --skip-item PATH    keep this item of a cleaned category
-  --delete, --trash   delete permanently, or move to the trash
-  --threshold-mb N    smallest size of a large file, in MB
-  --yes               confirm that clean may remove files
-
-Defaults come from the settings of Varnholt; options apply to this run only.
-Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
-VARNHOLT_CATALOGUE=FILE scans the categories described in the JSON file FILE
-instead of the system&apos;s (for testing).
-</source>
-        <translation>Verwendung:
-  varnholt-cli scan [--json] [--exclude PATTERN]...
-  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
-                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
-  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
-  varnholt-cli measure PATH [--json]
-  varnholt-cli --help | --version
-
-Befehle:
-  scan      misst alle Bereinigungskategorien
-  clean     scannt neu und bereinigt dann genau die angegebenen Kategorien
-  large     listet große Dateien im Benutzerordner auf
-  measure   Größe auf Datenträger, Dateianzahl und letzte Änderung eines Pfads
-
-Optionen:
-  --json              gibt JSON statt einer Tabelle aus
-  --exclude PATTERN   lässt Ordner und Dateien aus, die PATTERN entsprechen; falls
-                      angegeben, ersetzen diese Muster für diesen Lauf die
-                      Ausschlüsse aus den Einstellungen
-  --category ID       eine zu bereinigende Kategorie (temp, appcache, browser, logs,
-                      thumbs, update, dev, trash)
-  --skip-item PATH    behält dieses Element einer bereinigten Kategorie
-  --delete, --trash   löscht endgültig oder verschiebt in den Papierkorb
-  --threshold-mb N    Mindestgröße einer großen Datei, in MB
-  --yes               bestätigt, dass clean Dateien entfernen darf
-
-Vorgaben stammen aus den Varnholt-Einstellungen; Optionen gelten nur für diesen Lauf.
-Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffehler.
-VARNHOLT_CATALOGUE=FILE scannt die Kategorien aus der JSON-Datei FILE statt der
-des Systems (zum Testen).
-</translation>
     </message>
     <message>
         <source>list what clean would remove or move, with sizes; removes nothing</source>
@@ -1068,6 +998,96 @@ des Systems (zum Testen).
     <message>
         <source>Could not be moved to the %1, left where they are:</source>
         <translation>Nicht in den %1 verschiebbar, bleiben, wo sie sind:</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… und %n weiterer</numerusform>
+            <numerusform>… und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the Recycle Bin and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht gelesen werden. Daher sind Ihre Ausschlüsse und Ihre Wahl zwischen Papierkorb und Löschen unbekannt. Es wurde nichts bereinigt: Reparieren oder entfernen Sie zuerst diese Datei.</translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: the free space has been recorded %n time(s) (the Varnholt app records it when it starts); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>Noch keine Prognose: Der freie Speicherplatz wurde %n-mal erfasst (die Varnholt-App erfasst ihn bei jedem Start); eine Prognose braucht mindestens %1.</numerusform>
+            <numerusform>Noch keine Prognose: Der freie Speicherplatz wurde %n-mal erfasst (die Varnholt-App erfasst ihn bei jedem Start); eine Prognose braucht mindestens %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>delete permanently, or move to the Recycle Bin</source>
+        <translation>löscht endgültig oder verschiebt in den Papierkorb</translation>
+    </message>
+    <message>
+        <source>put back what a cleanup moved to the Recycle Bin (the latest one without LOG)</source>
+        <translation>legt zurück, was eine Bereinigung in den Papierkorb verschoben hat (ohne LOG die letzte)</translation>
+    </message>
+    <message>
+        <source>delete permanently, or move to the trash</source>
+        <translation>löscht endgültig oder verschiebt in den Papierkorb</translation>
+    </message>
+    <message>
+        <source>Usage:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Commands:
+  scan      measure every cleanup category
+  clean     scan afresh, then clean exactly the categories given
+  large     list large files in the home folder
+  measure   size on disk, file count and newest change of one path
+
+Options:
+  --json              print JSON instead of a table
+  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
+                      patterns replace the exclusions of the settings for this run
+  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
+                      update, dev, trash)
+  --skip-item PATH    keep this item of a cleaned category
+  --delete, --trash   %1
+  --threshold-mb N    smallest size of a large file, in MB
+  --yes               confirm that clean may remove files
+
+Defaults come from the settings of Varnholt; options apply to this run only.
+Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
+</source>
+        <extracomment>%1 says what --delete and --trash do, in the words of the system</extracomment>
+        <translation>Verwendung:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Befehle:
+  scan      misst alle Bereinigungskategorien
+  clean     scannt neu und bereinigt dann genau die angegebenen Kategorien
+  large     listet große Dateien im Benutzerordner auf
+  measure   Größe auf Datenträger, Dateianzahl und letzte Änderung eines Pfads
+
+Optionen:
+  --json              gibt JSON statt einer Tabelle aus
+  --exclude PATTERN   lässt Ordner und Dateien aus, die PATTERN entsprechen; falls
+                      angegeben, ersetzen diese Muster für diesen Lauf die
+                      Ausschlüsse aus den Einstellungen
+  --category ID       eine zu bereinigende Kategorie (temp, appcache, browser, logs,
+                      thumbs, update, dev, trash)
+  --skip-item PATH    behält dieses Element einer bereinigten Kategorie
+  --delete, --trash   %1
+  --threshold-mb N    Mindestgröße einer großen Datei, in MB
+  --yes               bestätigt, dass clean Dateien entfernen darf
+
+Vorgaben stammen aus den Varnholt-Einstellungen; Optionen gelten nur für diesen Lauf.
+Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffehler.
+</translation>
     </message>
 </context>
 <context>
@@ -1596,6 +1616,18 @@ des Systems (zum Testen).
     <message>
         <source>could not be moved back</source>
         <translation>konnte nicht zurückverschoben werden</translation>
+    </message>
+    <message>
+        <source>no longer in the Recycle Bin</source>
+        <translation>nicht mehr im Papierkorb</translation>
+    </message>
+    <message>
+        <source>the log does not name a Recycle Bin entry</source>
+        <translation>das Protokoll nennt keinen Eintrag im Papierkorb</translation>
+    </message>
+    <message>
+        <source>more than one Recycle Bin entry matches</source>
+        <translation>mehrere Einträge im Papierkorb passen</translation>
     </message>
 </context>
 <context>

@@ -931,13 +931,6 @@
         <translation>The disk is already full.</translation>
     </message>
     <message numerus="yes">
-        <source>No forecast yet: Varnholt has recorded the free space %n time(s) (at each start of the window program); a forecast needs at least %1.</source>
-        <translation>
-            <numerusform>No forecast yet: Varnholt has recorded the free space %n time (at each start of the window program); a forecast needs at least %1.</numerusform>
-            <numerusform>No forecast yet: Varnholt has recorded the free space %n times (at each start of the window program); a forecast needs at least %1.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.</source>
         <translation>
             <numerusform>No forecast yet: the records of free space cover %n day; a forecast needs at least %1.</numerusform>
@@ -970,68 +963,6 @@
     <message>
         <source>estimate when the disk is full from its history of free space</source>
         <translation>estimate when the disk is full from its history of free space</translation>
-    </message>
-    <message>
-        <source>Usage:
-  varnholt-cli scan [--json] [--exclude PATTERN]...
-  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
-                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
-  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
-  varnholt-cli measure PATH [--json]
-  varnholt-cli --help | --version
-
-Commands:
-  scan      measure every cleanup category
-  clean     scan afresh, then clean exactly the categories given
-  large     list large files in the home folder
-  measure   size on disk, file count and newest change of one path
-
-Options:
-  --json              print JSON instead of a table
-  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
-                      patterns replace the exclusions of the settings for this run
-  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
-                      update, dev, trash)
-  --skip-item PATH    keep this item of a cleaned category
-  --delete, --trash   delete permanently, or move to the trash
-  --threshold-mb N    smallest size of a large file, in MB
-  --yes               confirm that clean may remove files
-
-Defaults come from the settings of Varnholt; options apply to this run only.
-Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
-VARNHOLT_CATALOGUE=FILE scans the categories described in the JSON file FILE
-instead of the system&apos;s (for testing).
-</source>
-        <translation>Usage:
-  varnholt-cli scan [--json] [--exclude PATTERN]...
-  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
-                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
-  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
-  varnholt-cli measure PATH [--json]
-  varnholt-cli --help | --version
-
-Commands:
-  scan      measure every cleanup category
-  clean     scan afresh, then clean exactly the categories given
-  large     list large files in the home folder
-  measure   size on disk, file count and newest change of one path
-
-Options:
-  --json              print JSON instead of a table
-  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
-                      patterns replace the exclusions of the settings for this run
-  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
-                      update, dev, trash)
-  --skip-item PATH    keep this item of a cleaned category
-  --delete, --trash   delete permanently, or move to the trash
-  --threshold-mb N    smallest size of a large file, in MB
-  --yes               confirm that clean may remove files
-
-Defaults come from the settings of Varnholt; options apply to this run only.
-Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
-VARNHOLT_CATALOGUE=FILE scans the categories described in the JSON file FILE
-instead of the system&apos;s (for testing).
-</translation>
     </message>
     <message>
         <source>list what clean would remove or move, with sizes; removes nothing</source>
@@ -1067,6 +998,95 @@ instead of the system&apos;s (for testing).
     <message>
         <source>Could not be moved to the %1, left where they are:</source>
         <translation>Could not be moved to the %1, left where they are:</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… and %n more</numerusform>
+            <numerusform>… and %n more</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the Recycle Bin and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>Cannot read the settings file %1, so your exclusions and your choice between the Recycle Bin and deleting are unknown. Nothing was cleaned: fix or remove that file first.</translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: the free space has been recorded %n time(s) (the Varnholt app records it when it starts); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>No forecast yet: the free space has been recorded %n time (the Varnholt app records it when it starts); a forecast needs at least %1.</numerusform>
+            <numerusform>No forecast yet: the free space has been recorded %n times (the Varnholt app records it when it starts); a forecast needs at least %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>delete permanently, or move to the Recycle Bin</source>
+        <translation>delete permanently, or move to the Recycle Bin</translation>
+    </message>
+    <message>
+        <source>put back what a cleanup moved to the Recycle Bin (the latest one without LOG)</source>
+        <translation>put back what a cleanup moved to the Recycle Bin (the latest one without LOG)</translation>
+    </message>
+    <message>
+        <source>delete permanently, or move to the trash</source>
+        <translation>delete permanently, or move to the trash</translation>
+    </message>
+    <message>
+        <source>Usage:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Commands:
+  scan      measure every cleanup category
+  clean     scan afresh, then clean exactly the categories given
+  large     list large files in the home folder
+  measure   size on disk, file count and newest change of one path
+
+Options:
+  --json              print JSON instead of a table
+  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
+                      patterns replace the exclusions of the settings for this run
+  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
+                      update, dev, trash)
+  --skip-item PATH    keep this item of a cleaned category
+  --delete, --trash   %1
+  --threshold-mb N    smallest size of a large file, in MB
+  --yes               confirm that clean may remove files
+
+Defaults come from the settings of Varnholt; options apply to this run only.
+Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
+</source>
+        <extracomment>%1 says what --delete and --trash do, in the words of the system</extracomment>
+        <translation>Usage:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Commands:
+  scan      measure every cleanup category
+  clean     scan afresh, then clean exactly the categories given
+  large     list large files in the home folder
+  measure   size on disk, file count and newest change of one path
+
+Options:
+  --json              print JSON instead of a table
+  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
+                      patterns replace the exclusions of the settings for this run
+  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
+                      update, dev, trash)
+  --skip-item PATH    keep this item of a cleaned category
+  --delete, --trash   %1
+  --threshold-mb N    smallest size of a large file, in MB
+  --yes               confirm that clean may remove files
+
+Defaults come from the settings of Varnholt; options apply to this run only.
+Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
+</translation>
     </message>
 </context>
 <context>
@@ -1595,6 +1615,18 @@ instead of the system&apos;s (for testing).
     <message>
         <source>could not be moved back</source>
         <translation>could not be moved back</translation>
+    </message>
+    <message>
+        <source>no longer in the Recycle Bin</source>
+        <translation>no longer in the Recycle Bin</translation>
+    </message>
+    <message>
+        <source>the log does not name a Recycle Bin entry</source>
+        <translation>the log does not name a Recycle Bin entry</translation>
+    </message>
+    <message>
+        <source>more than one Recycle Bin entry matches</source>
+        <translation>more than one Recycle Bin entry matches</translation>
     </message>
 </context>
 <context>

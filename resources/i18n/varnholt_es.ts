@@ -931,13 +931,6 @@
         <translation>El disco ya está lleno.</translation>
     </message>
     <message numerus="yes">
-        <source>No forecast yet: Varnholt has recorded the free space %n time(s) (at each start of the window program); a forecast needs at least %1.</source>
-        <translation>
-            <numerusform>Aún no hay previsión: Varnholt ha registrado el espacio libre %n vez (en cada inicio del programa con ventana); una previsión necesita al menos %1.</numerusform>
-            <numerusform>Aún no hay previsión: Varnholt ha registrado el espacio libre %n veces (en cada inicio del programa con ventana); una previsión necesita al menos %1.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.</source>
         <translation>
             <numerusform>Aún no hay previsión: los registros de espacio libre abarcan %n día; una previsión necesita al menos %1.</numerusform>
@@ -970,68 +963,6 @@
     <message>
         <source>estimate when the disk is full from its history of free space</source>
         <translation>estimar cuándo se llenará el disco a partir del historial de espacio libre</translation>
-    </message>
-    <message>
-        <source>Usage:
-  varnholt-cli scan [--json] [--exclude PATTERN]...
-  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
-                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
-  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
-  varnholt-cli measure PATH [--json]
-  varnholt-cli --help | --version
-
-Commands:
-  scan      measure every cleanup category
-  clean     scan afresh, then clean exactly the categories given
-  large     list large files in the home folder
-  measure   size on disk, file count and newest change of one path
-
-Options:
-  --json              print JSON instead of a table
-  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
-                      patterns replace the exclusions of the settings for this run
-  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
-                      update, dev, trash)
-  --skip-item PATH    keep this item of a cleaned category
-  --delete, --trash   delete permanently, or move to the trash
-  --threshold-mb N    smallest size of a large file, in MB
-  --yes               confirm that clean may remove files
-
-Defaults come from the settings of Varnholt; options apply to this run only.
-Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
-VARNHOLT_CATALOGUE=FILE scans the categories described in the JSON file FILE
-instead of the system&apos;s (for testing).
-</source>
-        <translation>Uso:
-  varnholt-cli scan [--json] [--exclude PATTERN]...
-  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
-                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
-  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
-  varnholt-cli measure PATH [--json]
-  varnholt-cli --help | --version
-
-Comandos:
-  scan      mide todas las categorías de limpieza
-  clean     vuelve a analizar y limpia solo las categorías indicadas
-  large     lista los archivos grandes de la carpeta personal
-  measure   tamaño en disco, número de archivos y último cambio de una ruta
-
-Opciones:
-  --json              muestra JSON en lugar de una tabla
-  --exclude PATTERN   omite las carpetas y archivos que coincidan con PATTERN;
-                      sustituye a las exclusiones configuradas (solo esta vez)
-  --category ID       categoría que se limpiará (temp, appcache, browser, logs,
-                      thumbs, update, dev, trash)
-  --skip-item PATH    conserva este elemento de una categoría que se limpia
-  --delete, --trash   elimina permanentemente o mueve a la papelera
-  --threshold-mb N    tamaño mínimo de un archivo grande, en MB
-  --yes               confirma que clean puede eliminar archivos
-
-Se usa la configuración de Varnholt; las opciones solo afectan a esta ejecución.
-Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de uso.
-VARNHOLT_CATALOGUE=FILE analiza las categorías descritas en el archivo JSON FILE
-en lugar de las del sistema (para pruebas).
-</translation>
     </message>
     <message>
         <source>list what clean would remove or move, with sizes; removes nothing</source>
@@ -1067,6 +998,95 @@ en lugar de las del sistema (para pruebas).
     <message>
         <source>Could not be moved to the %1, left where they are:</source>
         <translation>No se pudieron mover a la %1; se quedan donde están:</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… y %n más</numerusform>
+            <numerusform>… y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the Recycle Bin and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>No se puede leer el archivo de configuración %1, por lo que se desconocen sus exclusiones y si prefiere la Papelera de reciclaje o la eliminación. No se limpió nada: corrija o elimine primero ese archivo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: the free space has been recorded %n time(s) (the Varnholt app records it when it starts); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>Aún no hay previsión: el espacio libre se ha registrado %n vez (la aplicación Varnholt lo registra al iniciarse); una previsión necesita al menos %1.</numerusform>
+            <numerusform>Aún no hay previsión: el espacio libre se ha registrado %n veces (la aplicación Varnholt lo registra al iniciarse); una previsión necesita al menos %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>delete permanently, or move to the Recycle Bin</source>
+        <translation>elimina permanentemente o mueve a la Papelera de reciclaje</translation>
+    </message>
+    <message>
+        <source>put back what a cleanup moved to the Recycle Bin (the latest one without LOG)</source>
+        <translation>devuelve lo que una limpieza movió a la Papelera de reciclaje (sin LOG, la última)</translation>
+    </message>
+    <message>
+        <source>delete permanently, or move to the trash</source>
+        <translation>elimina permanentemente o mueve a la papelera</translation>
+    </message>
+    <message>
+        <source>Usage:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Commands:
+  scan      measure every cleanup category
+  clean     scan afresh, then clean exactly the categories given
+  large     list large files in the home folder
+  measure   size on disk, file count and newest change of one path
+
+Options:
+  --json              print JSON instead of a table
+  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
+                      patterns replace the exclusions of the settings for this run
+  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
+                      update, dev, trash)
+  --skip-item PATH    keep this item of a cleaned category
+  --delete, --trash   %1
+  --threshold-mb N    smallest size of a large file, in MB
+  --yes               confirm that clean may remove files
+
+Defaults come from the settings of Varnholt; options apply to this run only.
+Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
+</source>
+        <extracomment>%1 says what --delete and --trash do, in the words of the system</extracomment>
+        <translation>Uso:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Comandos:
+  scan      mide todas las categorías de limpieza
+  clean     vuelve a analizar y limpia solo las categorías indicadas
+  large     lista los archivos grandes de la carpeta personal
+  measure   tamaño en disco, número de archivos y último cambio de una ruta
+
+Opciones:
+  --json              muestra JSON en lugar de una tabla
+  --exclude PATTERN   omite las carpetas y archivos que coincidan con PATTERN;
+                      sustituye a las exclusiones configuradas (solo esta vez)
+  --category ID       categoría que se limpiará (temp, appcache, browser, logs,
+                      thumbs, update, dev, trash)
+  --skip-item PATH    conserva este elemento de una categoría que se limpia
+  --delete, --trash   %1
+  --threshold-mb N    tamaño mínimo de un archivo grande, en MB
+  --yes               confirma que clean puede eliminar archivos
+
+Se usa la configuración de Varnholt; las opciones solo afectan a esta ejecución.
+Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de uso.
+</translation>
     </message>
 </context>
 <context>
@@ -1595,6 +1615,18 @@ en lugar de las del sistema (para pruebas).
     <message>
         <source>could not be moved back</source>
         <translation>no se pudo devolver a su lugar</translation>
+    </message>
+    <message>
+        <source>no longer in the Recycle Bin</source>
+        <translation>ya no está en la Papelera de reciclaje</translation>
+    </message>
+    <message>
+        <source>the log does not name a Recycle Bin entry</source>
+        <translation>el registro no indica un elemento de la Papelera de reciclaje</translation>
+    </message>
+    <message>
+        <source>more than one Recycle Bin entry matches</source>
+        <translation>coincide más de un elemento de la Papelera de reciclaje</translation>
     </message>
 </context>
 <context>

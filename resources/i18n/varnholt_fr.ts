@@ -612,15 +612,15 @@
     </message>
     <message>
         <source>This cleanup wrote no log; its folder is open instead.</source>
-        <translation>Ce nettoyage n’a écrit aucun journal ; le dossier des journaux est ouvert à la place.</translation>
+        <translation>Ce nettoyage n’a écrit aucun journal&#x202f;; le dossier des journaux est ouvert à la place.</translation>
     </message>
     <message>
         <source>The log %1 is gone; its folder is open instead.</source>
-        <translation>Le journal %1 n’existe plus ; son dossier est ouvert à la place.</translation>
+        <translation>Le journal %1 n’existe plus&#x202f;; son dossier est ouvert à la place.</translation>
     </message>
     <message>
         <source>Varnholt did not restart: administrator rights were refused or could not be asked for.</source>
-        <translation>Varnholt n’a pas redémarré : les droits d’administrateur ont été refusés ou n’ont pas pu être demandés.</translation>
+        <translation>Varnholt n’a pas redémarré&#x202f;: les droits d’administrateur ont été refusés ou n’ont pas pu être demandés.</translation>
     </message>
     <message>
         <source>No %1 on this drive</source>
@@ -931,13 +931,6 @@
         <translation>Le disque est déjà plein.</translation>
     </message>
     <message numerus="yes">
-        <source>No forecast yet: Varnholt has recorded the free space %n time(s) (at each start of the window program); a forecast needs at least %1.</source>
-        <translation>
-            <numerusform>Pas encore de prévision : Varnholt a relevé l’espace libre %n fois (à chaque démarrage du programme à fenêtre) ; une prévision en demande au moins %1.</numerusform>
-            <numerusform>Pas encore de prévision : Varnholt a relevé l’espace libre %n fois (à chaque démarrage du programme à fenêtre) ; une prévision en demande au moins %1.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.</source>
         <translation>
             <numerusform>Pas encore de prévision : les relevés d’espace libre couvrent %n jour ; une prévision en demande au moins %1.</numerusform>
@@ -972,71 +965,6 @@
         <translation>estimer quand le disque sera plein d’après l’historique de l’espace libre</translation>
     </message>
     <message>
-        <source>Usage:
-  varnholt-cli scan [--json] [--exclude PATTERN]...
-  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
-                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
-  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
-  varnholt-cli measure PATH [--json]
-  varnholt-cli --help | --version
-
-Commands:
-  scan      measure every cleanup category
-  clean     scan afresh, then clean exactly the categories given
-  large     list large files in the home folder
-  measure   size on disk, file count and newest change of one path
-
-Options:
-  --json              print JSON instead of a table
-  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
-                      patterns replace the exclusions of the settings for this run
-  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
-                      update, dev, trash)
-  --skip-item PATH    keep this item of a cleaned category
-  --delete, --trash   delete permanently, or move to the trash
-  --threshold-mb N    smallest size of a large file, in MB
-  --yes               confirm that clean may remove files
-
-Defaults come from the settings of Varnholt; options apply to this run only.
-Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
-VARNHOLT_CATALOGUE=FILE scans the categories described in the JSON file FILE
-instead of the system&apos;s (for testing).
-</source>
-        <translation>Utilisation :
-  varnholt-cli scan [--json] [--exclude PATTERN]...
-  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
-                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
-  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
-  varnholt-cli measure PATH [--json]
-  varnholt-cli --help | --version
-
-Commandes :
-  scan      mesure chaque catégorie de nettoyage
-  clean     relance l’analyse, puis nettoie exactement les catégories indiquées
-  large     liste les fichiers volumineux du dossier personnel
-  measure   espace occupé, nombre de fichiers et dernière modification d’un chemin
-
-Options :
-  --json              affiche du JSON au lieu d’un tableau
-  --exclude PATTERN   ignore les dossiers et fichiers correspondant à PATTERN ; si
-                      indiqués, ces motifs remplacent les exclusions des paramètres
-                      pour cette exécution
-  --category ID       catégorie à nettoyer (temp, appcache, browser, logs, thumbs,
-                      update, dev, trash)
-  --skip-item PATH    conserve cet élément d’une catégorie nettoyée
-  --delete, --trash   supprime définitivement, ou déplace vers la corbeille
-  --threshold-mb N    taille minimale d’un fichier volumineux, en Mo
-  --yes               confirme que clean peut supprimer des fichiers
-
-Les valeurs par défaut proviennent des paramètres de Varnholt ; les options ne
-valent que pour cette exécution.
-Code de sortie : 0 terminé, 1 échec (clean : un élément sélectionné est resté),
-2 erreur d’utilisation.
-VARNHOLT_CATALOGUE=FILE analyse les catégories décrites dans le fichier JSON FILE
-au lieu de celles du système (pour les tests).
-</translation>
-    </message>
-    <message>
         <source>list what clean would remove or move, with sizes; removes nothing</source>
         <translation>liste ce que clean supprimerait ou déplacerait, avec les tailles ; ne supprime rien</translation>
     </message>
@@ -1069,7 +997,99 @@ au lieu de celles du système (pour les tests).
     </message>
     <message>
         <source>Could not be moved to the %1, left where they are:</source>
-        <translation>Impossible de déplacer vers la %1, laissés à leur place :</translation>
+        <translation>Impossible de déplacer vers la %1, laissés à leur place&#x202f;:</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… et %n autre</numerusform>
+            <numerusform>… et %n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the Recycle Bin and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>Impossible de lire le fichier de paramètres %1&#x202f;: vos exclusions et votre choix entre la Corbeille et la suppression sont donc inconnus. Rien n’a été nettoyé&#x202f;: corrigez ou supprimez d’abord ce fichier.</translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: the free space has been recorded %n time(s) (the Varnholt app records it when it starts); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>Pas encore de prévision&#x202f;: l’espace libre a été relevé %n fois (l’application Varnholt le relève à chaque démarrage)&#x202f;; une prévision en demande au moins %1.</numerusform>
+            <numerusform>Pas encore de prévision&#x202f;: l’espace libre a été relevé %n fois (l’application Varnholt le relève à chaque démarrage)&#x202f;; une prévision en demande au moins %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>delete permanently, or move to the Recycle Bin</source>
+        <translation>supprime définitivement, ou déplace vers la Corbeille</translation>
+    </message>
+    <message>
+        <source>put back what a cleanup moved to the Recycle Bin (the latest one without LOG)</source>
+        <translation>remet en place ce qu’un nettoyage a mis dans la Corbeille (sans LOG, le dernier)</translation>
+    </message>
+    <message>
+        <source>delete permanently, or move to the trash</source>
+        <translation>supprime définitivement, ou déplace vers la corbeille</translation>
+    </message>
+    <message>
+        <source>Usage:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Commands:
+  scan      measure every cleanup category
+  clean     scan afresh, then clean exactly the categories given
+  large     list large files in the home folder
+  measure   size on disk, file count and newest change of one path
+
+Options:
+  --json              print JSON instead of a table
+  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
+                      patterns replace the exclusions of the settings for this run
+  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
+                      update, dev, trash)
+  --skip-item PATH    keep this item of a cleaned category
+  --delete, --trash   %1
+  --threshold-mb N    smallest size of a large file, in MB
+  --yes               confirm that clean may remove files
+
+Defaults come from the settings of Varnholt; options apply to this run only.
+Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
+</source>
+        <extracomment>%1 says what --delete and --trash do, in the words of the system</extracomment>
+        <translation>Utilisation :
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Commandes :
+  scan      mesure chaque catégorie de nettoyage
+  clean     relance l’analyse, puis nettoie exactement les catégories indiquées
+  large     liste les fichiers volumineux du dossier personnel
+  measure   espace occupé, nombre de fichiers et dernière modification d’un chemin
+
+Options :
+  --json              affiche du JSON au lieu d’un tableau
+  --exclude PATTERN   ignore les dossiers et fichiers correspondant à PATTERN ; si
+                      indiqués, ces motifs remplacent les exclusions des paramètres
+                      pour cette exécution
+  --category ID       catégorie à nettoyer (temp, appcache, browser, logs, thumbs,
+                      update, dev, trash)
+  --skip-item PATH    conserve cet élément d’une catégorie nettoyée
+  --delete, --trash   %1
+  --threshold-mb N    taille minimale d’un fichier volumineux, en Mo
+  --yes               confirme que clean peut supprimer des fichiers
+
+Les valeurs par défaut proviennent des paramètres de Varnholt ; les options ne
+valent que pour cette exécution.
+Code de sortie : 0 terminé, 1 échec (clean : un élément sélectionné est resté),
+2 erreur d’utilisation.
+</translation>
     </message>
 </context>
 <context>
@@ -1409,7 +1429,7 @@ au lieu de celles du système (pour les tests).
     </message>
     <message>
         <source>None of it can go to the %1: delete it permanently, or nothing is cleaned.</source>
-        <translation>Rien de tout cela ne peut aller dans la %1 : supprimez-le définitivement, sinon rien ne sera nettoyé.</translation>
+        <translation>Rien de tout cela ne peut aller dans la %1&#x202f;: supprimez-le définitivement, sinon rien ne sera nettoyé.</translation>
     </message>
     <message>
         <source>All of it is deleted permanently and can&apos;t be recovered.</source>
@@ -1421,7 +1441,7 @@ au lieu de celles du système (pour les tests).
     </message>
     <message>
         <source>What cannot go to the %1 is deleted permanently. Everything else is moved there, so you can restore it later.</source>
-        <translation>Ce qui ne peut pas aller dans la %1 sera supprimé définitivement. Tout le reste y sera déplacé : vous pourrez donc le restaurer plus tard.</translation>
+        <translation>Ce qui ne peut pas aller dans la %1 sera supprimé définitivement. Tout le reste y sera déplacé&#x202f;: vous pourrez donc le restaurer plus tard.</translation>
     </message>
     <message>
         <source>The check could not start. Try again in a moment.</source>
@@ -1598,6 +1618,18 @@ au lieu de celles du système (pour les tests).
     <message>
         <source>could not be moved back</source>
         <translation>n’a pas pu être remis en place</translation>
+    </message>
+    <message>
+        <source>no longer in the Recycle Bin</source>
+        <translation>n’est plus dans la Corbeille</translation>
+    </message>
+    <message>
+        <source>the log does not name a Recycle Bin entry</source>
+        <translation>le journal ne désigne pas un élément de la Corbeille</translation>
+    </message>
+    <message>
+        <source>more than one Recycle Bin entry matches</source>
+        <translation>plusieurs éléments de la Corbeille correspondent</translation>
     </message>
 </context>
 <context>
@@ -1932,7 +1964,7 @@ au lieu de celles du système (pour les tests).
     </message>
     <message>
         <source>Your settings in %1 cannot be read, so what they hold is unknown. The options kept there stay locked until the file can be read again.</source>
-        <translation>Vos paramètres dans %1 sont illisibles : leur contenu est donc inconnu. Les options qui y sont enregistrées restent verrouillées tant que le fichier ne peut pas être relu.</translation>
+        <translation>Vos paramètres dans %1 sont illisibles&#x202f;: leur contenu est donc inconnu. Les options qui y sont enregistrées restent verrouillées tant que le fichier ne peut pas être relu.</translation>
     </message>
     <message>
         <source>Varnholt could not start again. Close it and open it yourself to switch languages.</source>

@@ -917,12 +917,6 @@
         <translation>ディスクはすでにいっぱいです。</translation>
     </message>
     <message numerus="yes">
-        <source>No forecast yet: Varnholt has recorded the free space %n time(s) (at each start of the window program); a forecast needs at least %1.</source>
-        <translation>
-            <numerusform>まだ予測できません: Varnholt が空き容量を記録したのは %n 回です (ウィンドウ版の起動ごとに記録)。予測には少なくとも %1 回必要です。</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.</source>
         <translation>
             <numerusform>まだ予測できません: 空き容量の記録は %n 日分です。予測には少なくとも %1 日分必要です。</numerusform>
@@ -953,68 +947,6 @@
     <message>
         <source>estimate when the disk is full from its history of free space</source>
         <translation>空き容量の履歴から、ディスクがいっぱいになる時期を予測する</translation>
-    </message>
-    <message>
-        <source>Usage:
-  varnholt-cli scan [--json] [--exclude PATTERN]...
-  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
-                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
-  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
-  varnholt-cli measure PATH [--json]
-  varnholt-cli --help | --version
-
-Commands:
-  scan      measure every cleanup category
-  clean     scan afresh, then clean exactly the categories given
-  large     list large files in the home folder
-  measure   size on disk, file count and newest change of one path
-
-Options:
-  --json              print JSON instead of a table
-  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
-                      patterns replace the exclusions of the settings for this run
-  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
-                      update, dev, trash)
-  --skip-item PATH    keep this item of a cleaned category
-  --delete, --trash   delete permanently, or move to the trash
-  --threshold-mb N    smallest size of a large file, in MB
-  --yes               confirm that clean may remove files
-
-Defaults come from the settings of Varnholt; options apply to this run only.
-Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
-VARNHOLT_CATALOGUE=FILE scans the categories described in the JSON file FILE
-instead of the system&apos;s (for testing).
-</source>
-        <translation>使い方:
-  varnholt-cli scan [--json] [--exclude PATTERN]...
-  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
-                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
-  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
-  varnholt-cli measure PATH [--json]
-  varnholt-cli --help | --version
-
-コマンド:
-  scan      すべてのクリーンアップ対象カテゴリのサイズを測定
-  clean     スキャンをやり直し、指定したカテゴリだけをクリーンアップ
-  large     ホームフォルダー内の大きなファイルを一覧表示
-  measure   1 つのパスのディスク使用量、ファイル数、最終更新日時を表示
-
-オプション:
-  --json              表の代わりに JSON を出力
-  --exclude PATTERN   PATTERN に一致するフォルダーとファイルを除外。指定すると、
-                      この実行では設定の除外項目の代わりにこれらのパターンを使用
-  --category ID       クリーンアップするカテゴリ（temp、appcache、browser、
-                      logs、thumbs、update、dev、trash）
-  --skip-item PATH    クリーンアップするカテゴリのうち、この項目を残す
-  --delete, --trash   完全に削除するか、ごみ箱に移動
-  --threshold-mb N    大きなファイルとみなす最小サイズ（MB 単位）
-  --yes               clean によるファイルの削除を承認
-
-既定値は Varnholt の設定に従います。オプションはこの実行にのみ適用されます。
-終了ステータス: 0 完了、1 失敗（clean: 選択した項目が残った）、2 使い方の誤り。
-VARNHOLT_CATALOGUE=FILE を指定すると、システムのカテゴリの代わりに JSON ファイル
-FILE に記述されたカテゴリをスキャンします（テスト用）。
-</translation>
     </message>
     <message>
         <source>list what clean would remove or move, with sizes; removes nothing</source>
@@ -1049,6 +981,93 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
     <message>
         <source>Could not be moved to the %1, left where they are:</source>
         <translation>%1に移動できず、元の場所に残したもの:</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… ほか %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the Recycle Bin and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>設定ファイル %1 を読み取れないため、除外の指定と、ごみ箱に移動するか削除するかの選択が不明です。何もクリーンアップしていません。先にこのファイルを修正するか削除してください。</translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: the free space has been recorded %n time(s) (the Varnholt app records it when it starts); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>まだ予測できません: 空き容量の記録は %n 回です (Varnholt アプリが起動時に記録します)。予測には少なくとも %1 回必要です。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>delete permanently, or move to the Recycle Bin</source>
+        <translation>完全に削除するか、ごみ箱に移動</translation>
+    </message>
+    <message>
+        <source>put back what a cleanup moved to the Recycle Bin (the latest one without LOG)</source>
+        <translation>クリーンアップでごみ箱に移動したものを元に戻す（LOG を省くと最新のもの）</translation>
+    </message>
+    <message>
+        <source>delete permanently, or move to the trash</source>
+        <translation>完全に削除するか、ゴミ箱に移動</translation>
+    </message>
+    <message>
+        <source>Usage:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Commands:
+  scan      measure every cleanup category
+  clean     scan afresh, then clean exactly the categories given
+  large     list large files in the home folder
+  measure   size on disk, file count and newest change of one path
+
+Options:
+  --json              print JSON instead of a table
+  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
+                      patterns replace the exclusions of the settings for this run
+  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
+                      update, dev, trash)
+  --skip-item PATH    keep this item of a cleaned category
+  --delete, --trash   %1
+  --threshold-mb N    smallest size of a large file, in MB
+  --yes               confirm that clean may remove files
+
+Defaults come from the settings of Varnholt; options apply to this run only.
+Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
+</source>
+        <extracomment>%1 says what --delete and --trash do, in the words of the system</extracomment>
+        <translation>使い方:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+コマンド:
+  scan      すべてのクリーンアップ対象カテゴリのサイズを測定
+  clean     スキャンをやり直し、指定したカテゴリだけをクリーンアップ
+  large     ホームフォルダー内の大きなファイルを一覧表示
+  measure   1 つのパスのディスク使用量、ファイル数、最終更新日時を表示
+
+オプション:
+  --json              表の代わりに JSON を出力
+  --exclude PATTERN   PATTERN に一致するフォルダーとファイルを除外。指定すると、
+                      この実行では設定の除外項目の代わりにこれらのパターンを使用
+  --category ID       クリーンアップするカテゴリ（temp、appcache、browser、
+                      logs、thumbs、update、dev、trash）
+  --skip-item PATH    クリーンアップするカテゴリのうち、この項目を残す
+  --delete, --trash   %1
+  --threshold-mb N    大きなファイルとみなす最小サイズ（MB 単位）
+  --yes               clean によるファイルの削除を承認
+
+既定値は Varnholt の設定に従います。オプションはこの実行にのみ適用されます。
+終了ステータス: 0 完了、1 失敗（clean: 選択した項目が残った）、2 使い方の誤り。
+</translation>
     </message>
 </context>
 <context>
@@ -1572,6 +1591,18 @@ FILE に記述されたカテゴリをスキャンします（テスト用）。
     <message>
         <source>could not be moved back</source>
         <translation>元に戻せませんでした</translation>
+    </message>
+    <message>
+        <source>no longer in the Recycle Bin</source>
+        <translation>ごみ箱にもうありません</translation>
+    </message>
+    <message>
+        <source>the log does not name a Recycle Bin entry</source>
+        <translation>ログがごみ箱内の項目を指していません</translation>
+    </message>
+    <message>
+        <source>more than one Recycle Bin entry matches</source>
+        <translation>一致するごみ箱内の項目が複数あります</translation>
     </message>
 </context>
 <context>

@@ -917,12 +917,6 @@
         <translation>디스크가 이미 가득 찼습니다.</translation>
     </message>
     <message numerus="yes">
-        <source>No forecast yet: Varnholt has recorded the free space %n time(s) (at each start of the window program); a forecast needs at least %1.</source>
-        <translation>
-            <numerusform>아직 예측할 수 없습니다: Varnholt가 여유 공간을 %n번 기록했습니다(창 프로그램을 시작할 때마다 기록). 예측하려면 최소 %1번이 필요합니다.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.</source>
         <translation>
             <numerusform>아직 예측할 수 없습니다: 여유 공간 기록이 %n일 분량입니다. 예측하려면 최소 %1일 분량이 필요합니다.</numerusform>
@@ -953,68 +947,6 @@
     <message>
         <source>estimate when the disk is full from its history of free space</source>
         <translation>여유 공간 기록으로 디스크가 가득 차는 시점을 예측</translation>
-    </message>
-    <message>
-        <source>Usage:
-  varnholt-cli scan [--json] [--exclude PATTERN]...
-  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
-                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
-  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
-  varnholt-cli measure PATH [--json]
-  varnholt-cli --help | --version
-
-Commands:
-  scan      measure every cleanup category
-  clean     scan afresh, then clean exactly the categories given
-  large     list large files in the home folder
-  measure   size on disk, file count and newest change of one path
-
-Options:
-  --json              print JSON instead of a table
-  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
-                      patterns replace the exclusions of the settings for this run
-  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
-                      update, dev, trash)
-  --skip-item PATH    keep this item of a cleaned category
-  --delete, --trash   delete permanently, or move to the trash
-  --threshold-mb N    smallest size of a large file, in MB
-  --yes               confirm that clean may remove files
-
-Defaults come from the settings of Varnholt; options apply to this run only.
-Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
-VARNHOLT_CATALOGUE=FILE scans the categories described in the JSON file FILE
-instead of the system&apos;s (for testing).
-</source>
-        <translation>사용법:
-  varnholt-cli scan [--json] [--exclude PATTERN]...
-  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
-                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
-  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
-  varnholt-cli measure PATH [--json]
-  varnholt-cli --help | --version
-
-명령:
-  scan      모든 정리 범주의 크기를 측정합니다
-  clean     새로 검사한 후 지정한 범주만 정리합니다
-  large     홈 폴더의 대용량 파일을 나열합니다
-  measure   한 경로의 디스크 사용 크기, 파일 수, 최근 변경 시각
-
-옵션:
-  --json              표 대신 JSON으로 출력합니다
-  --exclude PATTERN   PATTERN과 일치하는 폴더와 파일을 제외합니다. 이번
-                      실행에서는 설정의 제외 항목 대신 이 패턴을 씁니다
-  --category ID       정리할 범주(temp, appcache, browser, logs, thumbs,
-                      update, dev, trash)
-  --skip-item PATH    정리하는 범주에서 이 항목은 남겨 둡니다
-  --delete, --trash   영구 삭제하거나 휴지통으로 이동합니다
-  --threshold-mb N    대용량 파일의 최소 크기(MB)
-  --yes               clean이 파일을 삭제해도 됨을 확인합니다
-
-기본값은 Varnholt 설정을 따르며, 옵션은 이번 실행에만 적용됩니다.
-종료 코드: 0 완료, 1 실패(clean: 선택한 항목이 남음), 2 사용법 오류.
-VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE에
-정의된 범주를 검사합니다(테스트용).
-</translation>
     </message>
     <message>
         <source>list what clean would remove or move, with sizes; removes nothing</source>
@@ -1049,6 +981,93 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
     <message>
         <source>Could not be moved to the %1, left where they are:</source>
         <translation>%1(으)로 옮길 수 없어 그대로 둔 항목:</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… 외 %n개</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the Recycle Bin and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>설정 파일 %1을(를) 읽을 수 없어 제외 항목과, 휴지통으로 이동할지 삭제할지에 대한 선택을 알 수 없습니다. 아무것도 정리하지 않았습니다. 먼저 이 파일을 고치거나 삭제하세요.</translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: the free space has been recorded %n time(s) (the Varnholt app records it when it starts); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>아직 예측할 수 없습니다: 여유 공간이 %n번 기록되었습니다(Varnholt 앱이 시작할 때 기록). 예측하려면 최소 %1번이 필요합니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>delete permanently, or move to the Recycle Bin</source>
+        <translation>영구 삭제하거나 휴지통으로 이동합니다</translation>
+    </message>
+    <message>
+        <source>put back what a cleanup moved to the Recycle Bin (the latest one without LOG)</source>
+        <translation>정리로 휴지통에 옮긴 항목을 되돌림(LOG가 없으면 가장 최근 정리)</translation>
+    </message>
+    <message>
+        <source>delete permanently, or move to the trash</source>
+        <translation>영구 삭제하거나 휴지통으로 이동합니다</translation>
+    </message>
+    <message>
+        <source>Usage:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Commands:
+  scan      measure every cleanup category
+  clean     scan afresh, then clean exactly the categories given
+  large     list large files in the home folder
+  measure   size on disk, file count and newest change of one path
+
+Options:
+  --json              print JSON instead of a table
+  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
+                      patterns replace the exclusions of the settings for this run
+  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
+                      update, dev, trash)
+  --skip-item PATH    keep this item of a cleaned category
+  --delete, --trash   %1
+  --threshold-mb N    smallest size of a large file, in MB
+  --yes               confirm that clean may remove files
+
+Defaults come from the settings of Varnholt; options apply to this run only.
+Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
+</source>
+        <extracomment>%1 says what --delete and --trash do, in the words of the system</extracomment>
+        <translation>사용법:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+명령:
+  scan      모든 정리 범주의 크기를 측정합니다
+  clean     새로 검사한 후 지정한 범주만 정리합니다
+  large     홈 폴더의 대용량 파일을 나열합니다
+  measure   한 경로의 디스크 사용 크기, 파일 수, 최근 변경 시각
+
+옵션:
+  --json              표 대신 JSON으로 출력합니다
+  --exclude PATTERN   PATTERN과 일치하는 폴더와 파일을 제외합니다. 이번
+                      실행에서는 설정의 제외 항목 대신 이 패턴을 씁니다
+  --category ID       정리할 범주(temp, appcache, browser, logs, thumbs,
+                      update, dev, trash)
+  --skip-item PATH    정리하는 범주에서 이 항목은 남겨 둡니다
+  --delete, --trash   %1
+  --threshold-mb N    대용량 파일의 최소 크기(MB)
+  --yes               clean이 파일을 삭제해도 됨을 확인합니다
+
+기본값은 Varnholt 설정을 따르며, 옵션은 이번 실행에만 적용됩니다.
+종료 코드: 0 완료, 1 실패(clean: 선택한 항목이 남음), 2 사용법 오류.
+</translation>
     </message>
 </context>
 <context>
@@ -1572,6 +1591,18 @@ VARNHOLT_CATALOGUE=FILE을 지정하면 시스템 범주 대신 JSON 파일 FILE
     <message>
         <source>could not be moved back</source>
         <translation>되돌려 놓지 못함</translation>
+    </message>
+    <message>
+        <source>no longer in the Recycle Bin</source>
+        <translation>더 이상 휴지통에 없음</translation>
+    </message>
+    <message>
+        <source>the log does not name a Recycle Bin entry</source>
+        <translation>로그가 휴지통 항목을 가리키지 않음</translation>
+    </message>
+    <message>
+        <source>more than one Recycle Bin entry matches</source>
+        <translation>일치하는 휴지통 항목이 여러 개임</translation>
     </message>
 </context>
 <context>

@@ -931,13 +931,6 @@
         <translation>O disco já está cheio.</translation>
     </message>
     <message numerus="yes">
-        <source>No forecast yet: Varnholt has recorded the free space %n time(s) (at each start of the window program); a forecast needs at least %1.</source>
-        <translation>
-            <numerusform>Ainda sem previsão: o Varnholt registrou o espaço livre %n vez (a cada início do programa com janela); uma previsão precisa de pelo menos %1.</numerusform>
-            <numerusform>Ainda sem previsão: o Varnholt registrou o espaço livre %n vezes (a cada início do programa com janela); uma previsão precisa de pelo menos %1.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.</source>
         <translation>
             <numerusform>Ainda sem previsão: os registros de espaço livre cobrem %n dia; uma previsão precisa de pelo menos %1.</numerusform>
@@ -970,68 +963,6 @@
     <message>
         <source>estimate when the disk is full from its history of free space</source>
         <translation>estimar quando o disco ficará cheio com base no histórico de espaço livre</translation>
-    </message>
-    <message>
-        <source>Usage:
-  varnholt-cli scan [--json] [--exclude PATTERN]...
-  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
-                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
-  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
-  varnholt-cli measure PATH [--json]
-  varnholt-cli --help | --version
-
-Commands:
-  scan      measure every cleanup category
-  clean     scan afresh, then clean exactly the categories given
-  large     list large files in the home folder
-  measure   size on disk, file count and newest change of one path
-
-Options:
-  --json              print JSON instead of a table
-  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
-                      patterns replace the exclusions of the settings for this run
-  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
-                      update, dev, trash)
-  --skip-item PATH    keep this item of a cleaned category
-  --delete, --trash   delete permanently, or move to the trash
-  --threshold-mb N    smallest size of a large file, in MB
-  --yes               confirm that clean may remove files
-
-Defaults come from the settings of Varnholt; options apply to this run only.
-Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
-VARNHOLT_CATALOGUE=FILE scans the categories described in the JSON file FILE
-instead of the system&apos;s (for testing).
-</source>
-        <translation>Uso:
-  varnholt-cli scan [--json] [--exclude PATTERN]...
-  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
-                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
-  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
-  varnholt-cli measure PATH [--json]
-  varnholt-cli --help | --version
-
-Comandos:
-  scan      mede todas as categorias de limpeza
-  clean     verifica de novo e limpa exatamente as categorias indicadas
-  large     lista os arquivos grandes da pasta pessoal
-  measure   tamanho em disco, número de arquivos e última alteração do caminho
-
-Opções:
-  --json              exibe JSON em vez de uma tabela
-  --exclude PATTERN   ignora pastas e arquivos que correspondam a PATTERN;
-                      substitui as exclusões configuradas (só nesta execução)
-  --category ID       uma categoria a limpar (temp, appcache, browser, logs,
-                      thumbs, update, dev, trash)
-  --skip-item PATH    mantém este item de uma categoria que será limpa
-  --delete, --trash   exclui permanentemente ou move para a lixeira
-  --threshold-mb N    tamanho mínimo de um arquivo grande, em MB
-  --yes               confirma que clean pode remover arquivos
-
-Usa as configurações do Varnholt; as opções valem só para esta execução.
-Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de uso.
-VARNHOLT_CATALOGUE=FILE verifica as categorias descritas no arquivo JSON FILE
-em vez das do sistema (para testes).
-</translation>
     </message>
     <message>
         <source>list what clean would remove or move, with sizes; removes nothing</source>
@@ -1067,6 +998,95 @@ em vez das do sistema (para testes).
     <message>
         <source>Could not be moved to the %1, left where they are:</source>
         <translation>Não puderam ser movidos para a %1 e ficaram onde estão:</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… e mais %n</numerusform>
+            <numerusform>… e mais %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the Recycle Bin and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>Não é possível ler o arquivo de configurações %1, então suas exclusões e sua escolha entre a Lixeira e a exclusão são desconhecidas. Nada foi limpo: corrija ou remova esse arquivo primeiro.</translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: the free space has been recorded %n time(s) (the Varnholt app records it when it starts); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>Ainda sem previsão: o espaço livre foi registrado %n vez (o aplicativo Varnholt o registra ao iniciar); uma previsão precisa de pelo menos %1.</numerusform>
+            <numerusform>Ainda sem previsão: o espaço livre foi registrado %n vezes (o aplicativo Varnholt o registra ao iniciar); uma previsão precisa de pelo menos %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>delete permanently, or move to the Recycle Bin</source>
+        <translation>exclui permanentemente ou move para a Lixeira</translation>
+    </message>
+    <message>
+        <source>put back what a cleanup moved to the Recycle Bin (the latest one without LOG)</source>
+        <translation>devolve o que uma limpeza moveu para a Lixeira (sem LOG, a mais recente)</translation>
+    </message>
+    <message>
+        <source>delete permanently, or move to the trash</source>
+        <translation>exclui permanentemente ou move para a lixeira</translation>
+    </message>
+    <message>
+        <source>Usage:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Commands:
+  scan      measure every cleanup category
+  clean     scan afresh, then clean exactly the categories given
+  large     list large files in the home folder
+  measure   size on disk, file count and newest change of one path
+
+Options:
+  --json              print JSON instead of a table
+  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
+                      patterns replace the exclusions of the settings for this run
+  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
+                      update, dev, trash)
+  --skip-item PATH    keep this item of a cleaned category
+  --delete, --trash   %1
+  --threshold-mb N    smallest size of a large file, in MB
+  --yes               confirm that clean may remove files
+
+Defaults come from the settings of Varnholt; options apply to this run only.
+Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
+</source>
+        <extracomment>%1 says what --delete and --trash do, in the words of the system</extracomment>
+        <translation>Uso:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Comandos:
+  scan      mede todas as categorias de limpeza
+  clean     verifica de novo e limpa exatamente as categorias indicadas
+  large     lista os arquivos grandes da pasta pessoal
+  measure   tamanho em disco, número de arquivos e última alteração do caminho
+
+Opções:
+  --json              exibe JSON em vez de uma tabela
+  --exclude PATTERN   ignora pastas e arquivos que correspondam a PATTERN;
+                      substitui as exclusões configuradas (só nesta execução)
+  --category ID       uma categoria a limpar (temp, appcache, browser, logs,
+                      thumbs, update, dev, trash)
+  --skip-item PATH    mantém este item de uma categoria que será limpa
+  --delete, --trash   %1
+  --threshold-mb N    tamanho mínimo de um arquivo grande, em MB
+  --yes               confirma que clean pode remover arquivos
+
+Usa as configurações do Varnholt; as opções valem só para esta execução.
+Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de uso.
+</translation>
     </message>
 </context>
 <context>
@@ -1595,6 +1615,18 @@ em vez das do sistema (para testes).
     <message>
         <source>could not be moved back</source>
         <translation>não foi possível devolver ao lugar</translation>
+    </message>
+    <message>
+        <source>no longer in the Recycle Bin</source>
+        <translation>não está mais na Lixeira</translation>
+    </message>
+    <message>
+        <source>the log does not name a Recycle Bin entry</source>
+        <translation>o log não indica um item da Lixeira</translation>
+    </message>
+    <message>
+        <source>more than one Recycle Bin entry matches</source>
+        <translation>mais de um item da Lixeira corresponde</translation>
     </message>
 </context>
 <context>

@@ -945,14 +945,6 @@
         <translation>Диск уже заполнен.</translation>
     </message>
     <message numerus="yes">
-        <source>No forecast yet: Varnholt has recorded the free space %n time(s) (at each start of the window program); a forecast needs at least %1.</source>
-        <translation>
-            <numerusform>Прогноза пока нет: Varnholt записал свободное место %n раз (при каждом запуске оконной программы); для прогноза нужно не меньше %1.</numerusform>
-            <numerusform>Прогноза пока нет: Varnholt записал свободное место %n раза (при каждом запуске оконной программы); для прогноза нужно не меньше %1.</numerusform>
-            <numerusform>Прогноза пока нет: Varnholt записал свободное место %n раз (при каждом запуске оконной программы); для прогноза нужно не меньше %1.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.</source>
         <translation>
             <numerusform>Прогноза пока нет: записи свободного места охватывают %n день; для прогноза нужно не меньше %1.</numerusform>
@@ -989,69 +981,6 @@
         <translation>оценить, когда диск заполнится, по истории свободного места</translation>
     </message>
     <message>
-        <source>Usage:
-  varnholt-cli scan [--json] [--exclude PATTERN]...
-  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
-                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
-  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
-  varnholt-cli measure PATH [--json]
-  varnholt-cli --help | --version
-
-Commands:
-  scan      measure every cleanup category
-  clean     scan afresh, then clean exactly the categories given
-  large     list large files in the home folder
-  measure   size on disk, file count and newest change of one path
-
-Options:
-  --json              print JSON instead of a table
-  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
-                      patterns replace the exclusions of the settings for this run
-  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
-                      update, dev, trash)
-  --skip-item PATH    keep this item of a cleaned category
-  --delete, --trash   delete permanently, or move to the trash
-  --threshold-mb N    smallest size of a large file, in MB
-  --yes               confirm that clean may remove files
-
-Defaults come from the settings of Varnholt; options apply to this run only.
-Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
-VARNHOLT_CATALOGUE=FILE scans the categories described in the JSON file FILE
-instead of the system&apos;s (for testing).
-</source>
-        <translation>Использование:
-  varnholt-cli scan [--json] [--exclude PATTERN]...
-  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
-                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
-  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
-  varnholt-cli measure PATH [--json]
-  varnholt-cli --help | --version
-
-Команды:
-  scan      измерить все категории очистки
-  clean     заново просканировать и очистить только указанные категории
-  large     показать большие файлы в домашней папке
-  measure   размер на диске, число файлов и время последнего изменения для пути
-
-Параметры:
-  --json              выводить JSON вместо таблицы
-  --exclude PATTERN   пропускать папки и файлы, соответствующие PATTERN; если
-                      шаблоны заданы, они заменяют исключения из настроек
-                      на время этого запуска
-  --category ID       очищаемая категория (temp, appcache, browser, logs, thumbs,
-                      update, dev, trash)
-  --skip-item PATH    оставить этот объект очищаемой категории
-  --delete, --trash   удалить безвозвратно или переместить в корзину
-  --threshold-mb N    минимальный размер большого файла, в МБ
-  --yes               подтвердить, что clean может удалять файлы
-
-По умолчанию — настройки Varnholt; параметры действуют только на этот запуск.
-Код выхода: 0 готово, 1 сбой (clean: удалено не всё выбранное), 2 ошибка вызова.
-VARNHOLT_CATALOGUE=FILE сканирует категории, описанные в JSON-файле FILE,
-вместо системных (для тестирования).
-</translation>
-    </message>
-    <message>
         <source>list what clean would remove or move, with sizes; removes nothing</source>
         <translation>показывает, что clean удалил бы или переместил, с размерами; ничего не удаляет</translation>
     </message>
@@ -1086,6 +1015,98 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
     <message>
         <source>Could not be moved to the %1, left where they are:</source>
         <translation>Не удалось переместить в корзину (%1), оставлены на месте:</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… и ещё %n</numerusform>
+            <numerusform>… и ещё %n</numerusform>
+            <numerusform>… и ещё %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the Recycle Bin and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>Не удаётся прочитать файл настроек %1, поэтому ваши исключения и выбор между корзиной и удалением неизвестны. Ничего не очищено: сначала исправьте или удалите этот файл.</translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: the free space has been recorded %n time(s) (the Varnholt app records it when it starts); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>Прогноза пока нет: свободное место записано %n раз (приложение Varnholt записывает его при запуске); для прогноза нужно не меньше %1.</numerusform>
+            <numerusform>Прогноза пока нет: свободное место записано %n раза (приложение Varnholt записывает его при запуске); для прогноза нужно не меньше %1.</numerusform>
+            <numerusform>Прогноза пока нет: свободное место записано %n раз (приложение Varnholt записывает его при запуске); для прогноза нужно не меньше %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>delete permanently, or move to the Recycle Bin</source>
+        <translation>удалить безвозвратно или переместить в корзину</translation>
+    </message>
+    <message>
+        <source>put back what a cleanup moved to the Recycle Bin (the latest one without LOG)</source>
+        <translation>вернуть то, что очистка переместила в корзину (без LOG — последняя)</translation>
+    </message>
+    <message>
+        <source>delete permanently, or move to the trash</source>
+        <translation>удалить безвозвратно или переместить в корзину</translation>
+    </message>
+    <message>
+        <source>Usage:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Commands:
+  scan      measure every cleanup category
+  clean     scan afresh, then clean exactly the categories given
+  large     list large files in the home folder
+  measure   size on disk, file count and newest change of one path
+
+Options:
+  --json              print JSON instead of a table
+  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
+                      patterns replace the exclusions of the settings for this run
+  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
+                      update, dev, trash)
+  --skip-item PATH    keep this item of a cleaned category
+  --delete, --trash   %1
+  --threshold-mb N    smallest size of a large file, in MB
+  --yes               confirm that clean may remove files
+
+Defaults come from the settings of Varnholt; options apply to this run only.
+Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
+</source>
+        <extracomment>%1 says what --delete and --trash do, in the words of the system</extracomment>
+        <translation>Использование:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Команды:
+  scan      измерить все категории очистки
+  clean     заново просканировать и очистить только указанные категории
+  large     показать большие файлы в домашней папке
+  measure   размер на диске, число файлов и время последнего изменения для пути
+
+Параметры:
+  --json              выводить JSON вместо таблицы
+  --exclude PATTERN   пропускать папки и файлы, соответствующие PATTERN; если
+                      шаблоны заданы, они заменяют исключения из настроек
+                      на время этого запуска
+  --category ID       очищаемая категория (temp, appcache, browser, logs, thumbs,
+                      update, dev, trash)
+  --skip-item PATH    оставить этот объект очищаемой категории
+  --delete, --trash   %1
+  --threshold-mb N    минимальный размер большого файла, в МБ
+  --yes               подтвердить, что clean может удалять файлы
+
+По умолчанию — настройки Varnholt; параметры действуют только на этот запуск.
+Код выхода: 0 готово, 1 сбой (clean: удалено не всё выбранное), 2 ошибка вызова.
+</translation>
     </message>
 </context>
 <context>
@@ -1619,6 +1640,18 @@ VARNHOLT_CATALOGUE=FILE сканирует категории, описанны�
     <message>
         <source>could not be moved back</source>
         <translation>не удалось вернуть на место</translation>
+    </message>
+    <message>
+        <source>no longer in the Recycle Bin</source>
+        <translation>больше нет в корзине</translation>
+    </message>
+    <message>
+        <source>the log does not name a Recycle Bin entry</source>
+        <translation>журнал не указывает на объект в корзине</translation>
+    </message>
+    <message>
+        <source>more than one Recycle Bin entry matches</source>
+        <translation>подходит больше одного объекта в корзине</translation>
     </message>
 </context>
 <context>

@@ -917,12 +917,6 @@
         <translation>磁盘已满。</translation>
     </message>
     <message numerus="yes">
-        <source>No forecast yet: Varnholt has recorded the free space %n time(s) (at each start of the window program); a forecast needs at least %1.</source>
-        <translation>
-            <numerusform>暂无预测：Varnholt 已记录可用空间 %n 次（每次启动窗口程序时记录）；预测至少需要 %1 次。</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.</source>
         <translation>
             <numerusform>暂无预测：可用空间记录仅涵盖 %n 天；预测至少需要 %1 天。</numerusform>
@@ -953,68 +947,6 @@
     <message>
         <source>estimate when the disk is full from its history of free space</source>
         <translation>根据可用空间历史估算磁盘何时会满</translation>
-    </message>
-    <message>
-        <source>Usage:
-  varnholt-cli scan [--json] [--exclude PATTERN]...
-  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
-                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
-  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
-  varnholt-cli measure PATH [--json]
-  varnholt-cli --help | --version
-
-Commands:
-  scan      measure every cleanup category
-  clean     scan afresh, then clean exactly the categories given
-  large     list large files in the home folder
-  measure   size on disk, file count and newest change of one path
-
-Options:
-  --json              print JSON instead of a table
-  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
-                      patterns replace the exclusions of the settings for this run
-  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
-                      update, dev, trash)
-  --skip-item PATH    keep this item of a cleaned category
-  --delete, --trash   delete permanently, or move to the trash
-  --threshold-mb N    smallest size of a large file, in MB
-  --yes               confirm that clean may remove files
-
-Defaults come from the settings of Varnholt; options apply to this run only.
-Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
-VARNHOLT_CATALOGUE=FILE scans the categories described in the JSON file FILE
-instead of the system&apos;s (for testing).
-</source>
-        <translation>用法：
-  varnholt-cli scan [--json] [--exclude PATTERN]...
-  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
-                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
-  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
-  varnholt-cli measure PATH [--json]
-  varnholt-cli --help | --version
-
-命令：
-  scan      测量所有清理类别的大小
-  clean     重新扫描，然后只清理指定的类别
-  large     列出主文件夹中的大文件
-  measure   显示某个路径的磁盘占用、文件数和最近修改时间
-
-选项：
-  --json              输出 JSON 而不是表格
-  --exclude PATTERN   跳过与 PATTERN 匹配的文件夹和文件；指定此选项后，
-                      本次运行将以这些模式取代设置中的排除项
-  --category ID       要清理的类别（temp、appcache、browser、logs、thumbs、
-                      update、dev、trash）
-  --skip-item PATH    保留所清理类别中的此项目
-  --delete, --trash   永久删除，或移至回收站
-  --threshold-mb N    大文件的最小大小，以 MB 为单位
-  --yes               确认允许 clean 删除文件
-
-默认值取自 Varnholt 的设置；选项仅对本次运行有效。
-退出状态：0 完成，1 失败（clean：有选中的内容未能删除），2 用法错误。
-VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
-而不是系统的类别（用于测试）。
-</translation>
     </message>
     <message>
         <source>list what clean would remove or move, with sizes; removes nothing</source>
@@ -1049,6 +981,93 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
     <message>
         <source>Could not be moved to the %1, left where they are:</source>
         <translation>无法移至%1，已保留在原处：</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… 另有 %n 项</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the Recycle Bin and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>无法读取设置文件 %1，因此不清楚您的排除项，也不清楚应移至回收站还是直接删除。未清理任何内容：请先修复或删除该文件。</translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: the free space has been recorded %n time(s) (the Varnholt app records it when it starts); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>暂无预测：可用空间已记录 %n 次（Varnholt 应用在启动时记录）；预测至少需要 %1 次。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>delete permanently, or move to the Recycle Bin</source>
+        <translation>永久删除，或移至回收站</translation>
+    </message>
+    <message>
+        <source>put back what a cleanup moved to the Recycle Bin (the latest one without LOG)</source>
+        <translation>将某次清理移到回收站的内容放回原处（不指定 LOG 时为最近一次）</translation>
+    </message>
+    <message>
+        <source>delete permanently, or move to the trash</source>
+        <translation>永久删除，或移至回收站</translation>
+    </message>
+    <message>
+        <source>Usage:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Commands:
+  scan      measure every cleanup category
+  clean     scan afresh, then clean exactly the categories given
+  large     list large files in the home folder
+  measure   size on disk, file count and newest change of one path
+
+Options:
+  --json              print JSON instead of a table
+  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
+                      patterns replace the exclusions of the settings for this run
+  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
+                      update, dev, trash)
+  --skip-item PATH    keep this item of a cleaned category
+  --delete, --trash   %1
+  --threshold-mb N    smallest size of a large file, in MB
+  --yes               confirm that clean may remove files
+
+Defaults come from the settings of Varnholt; options apply to this run only.
+Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
+</source>
+        <extracomment>%1 says what --delete and --trash do, in the words of the system</extracomment>
+        <translation>用法：
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+命令：
+  scan      测量所有清理类别的大小
+  clean     重新扫描，然后只清理指定的类别
+  large     列出主文件夹中的大文件
+  measure   显示某个路径的磁盘占用、文件数和最近修改时间
+
+选项：
+  --json              输出 JSON 而不是表格
+  --exclude PATTERN   跳过与 PATTERN 匹配的文件夹和文件；指定此选项后，
+                      本次运行将以这些模式取代设置中的排除项
+  --category ID       要清理的类别（temp、appcache、browser、logs、thumbs、
+                      update、dev、trash）
+  --skip-item PATH    保留所清理类别中的此项目
+  --delete, --trash   %1
+  --threshold-mb N    大文件的最小大小，以 MB 为单位
+  --yes               确认允许 clean 删除文件
+
+默认值取自 Varnholt 的设置；选项仅对本次运行有效。
+退出状态：0 完成，1 失败（clean：有选中的内容未能删除），2 用法错误。
+</translation>
     </message>
 </context>
 <context>
@@ -1572,6 +1591,18 @@ VARNHOLT_CATALOGUE=FILE 会扫描 JSON 文件 FILE 中描述的类别，
     <message>
         <source>could not be moved back</source>
         <translation>无法移回原处</translation>
+    </message>
+    <message>
+        <source>no longer in the Recycle Bin</source>
+        <translation>已不在回收站中</translation>
+    </message>
+    <message>
+        <source>the log does not name a Recycle Bin entry</source>
+        <translation>日志未指向回收站中的项目</translation>
+    </message>
+    <message>
+        <source>more than one Recycle Bin entry matches</source>
+        <translation>回收站中有多个项目匹配</translation>
     </message>
 </context>
 <context>

@@ -917,12 +917,6 @@
         <translation>磁碟已滿。</translation>
     </message>
     <message numerus="yes">
-        <source>No forecast yet: Varnholt has recorded the free space %n time(s) (at each start of the window program); a forecast needs at least %1.</source>
-        <translation>
-            <numerusform>暫無預測：Varnholt 已記錄可用空間 %n 次（每次啟動視窗程式時記錄）；預測至少需要 %1 次。</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.</source>
         <translation>
             <numerusform>暫無預測：可用空間記錄僅涵蓋 %n 天；預測至少需要 %1 天。</numerusform>
@@ -953,68 +947,6 @@
     <message>
         <source>estimate when the disk is full from its history of free space</source>
         <translation>根據可用空間歷史估算磁碟何時會滿</translation>
-    </message>
-    <message>
-        <source>Usage:
-  varnholt-cli scan [--json] [--exclude PATTERN]...
-  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
-                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
-  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
-  varnholt-cli measure PATH [--json]
-  varnholt-cli --help | --version
-
-Commands:
-  scan      measure every cleanup category
-  clean     scan afresh, then clean exactly the categories given
-  large     list large files in the home folder
-  measure   size on disk, file count and newest change of one path
-
-Options:
-  --json              print JSON instead of a table
-  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
-                      patterns replace the exclusions of the settings for this run
-  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
-                      update, dev, trash)
-  --skip-item PATH    keep this item of a cleaned category
-  --delete, --trash   delete permanently, or move to the trash
-  --threshold-mb N    smallest size of a large file, in MB
-  --yes               confirm that clean may remove files
-
-Defaults come from the settings of Varnholt; options apply to this run only.
-Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
-VARNHOLT_CATALOGUE=FILE scans the categories described in the JSON file FILE
-instead of the system&apos;s (for testing).
-</source>
-        <translation>用法：
-  varnholt-cli scan [--json] [--exclude PATTERN]...
-  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
-                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
-  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
-  varnholt-cli measure PATH [--json]
-  varnholt-cli --help | --version
-
-命令：
-  scan      測量所有清理類別的大小
-  clean     重新掃描，然後只清理指定的類別
-  large     列出個人資料夾中的大型檔案
-  measure   顯示某個路徑的磁碟使用量、檔案數和最近修改時間
-
-選項：
-  --json              輸出 JSON 而非表格
-  --exclude PATTERN   略過符合 PATTERN 的資料夾和檔案；指定此選項後，
-                      本次執行將以這些模式取代設定中的排除項目
-  --category ID       要清理的類別（temp、appcache、browser、logs、thumbs、
-                      update、dev、trash）
-  --skip-item PATH    保留所清理類別中的此項目
-  --delete, --trash   永久刪除，或移至資源回收筒
-  --threshold-mb N    大型檔案的最小大小，以 MB 為單位
-  --yes               確認允許 clean 刪除檔案
-
-預設值取自 Varnholt 的設定；選項僅對本次執行有效。
-結束狀態：0 完成，1 失敗（clean：有選取的內容未能刪除），2 用法錯誤。
-VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
-而非系統的類別（用於測試）。
-</translation>
     </message>
     <message>
         <source>list what clean would remove or move, with sizes; removes nothing</source>
@@ -1049,6 +981,93 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
     <message>
         <source>Could not be moved to the %1, left where they are:</source>
         <translation>無法移至%1，已保留在原處：</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… 另有 %n 項</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1, so your exclusions and your choice between the Recycle Bin and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <translation>無法讀取設定檔 %1，因此無法得知您的排除項目，也無法得知應移至資源回收筒還是直接刪除。未清理任何項目：請先修正或移除該檔案。</translation>
+    </message>
+    <message numerus="yes">
+        <source>No forecast yet: the free space has been recorded %n time(s) (the Varnholt app records it when it starts); a forecast needs at least %1.</source>
+        <translation>
+            <numerusform>暫無預測：可用空間已記錄 %n 次（Varnholt 應用程式在啟動時記錄）；預測至少需要 %1 次。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>delete permanently, or move to the Recycle Bin</source>
+        <translation>永久刪除，或移至資源回收筒</translation>
+    </message>
+    <message>
+        <source>put back what a cleanup moved to the Recycle Bin (the latest one without LOG)</source>
+        <translation>將某次清理移到資源回收筒的內容放回原處（未指定 LOG 時為最近一次）</translation>
+    </message>
+    <message>
+        <source>delete permanently, or move to the trash</source>
+        <translation>永久刪除，或移至垃圾桶</translation>
+    </message>
+    <message>
+        <source>Usage:
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+Commands:
+  scan      measure every cleanup category
+  clean     scan afresh, then clean exactly the categories given
+  large     list large files in the home folder
+  measure   size on disk, file count and newest change of one path
+
+Options:
+  --json              print JSON instead of a table
+  --exclude PATTERN   leave out folders and files matching PATTERN; when given, these
+                      patterns replace the exclusions of the settings for this run
+  --category ID       a category to clean (temp, appcache, browser, logs, thumbs,
+                      update, dev, trash)
+  --skip-item PATH    keep this item of a cleaned category
+  --delete, --trash   %1
+  --threshold-mb N    smallest size of a large file, in MB
+  --yes               confirm that clean may remove files
+
+Defaults come from the settings of Varnholt; options apply to this run only.
+Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
+</source>
+        <extracomment>%1 says what --delete and --trash do, in the words of the system</extracomment>
+        <translation>用法：
+  varnholt-cli scan [--json] [--exclude PATTERN]...
+  varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
+                     [--delete | --trash] [--exclude PATTERN]... --yes [--json]
+  varnholt-cli large [--threshold-mb N] [--exclude PATTERN]... [--json]
+  varnholt-cli measure PATH [--json]
+  varnholt-cli --help | --version
+
+命令：
+  scan      測量所有清理類別的大小
+  clean     重新掃描，然後只清理指定的類別
+  large     列出個人資料夾中的大型檔案
+  measure   顯示某個路徑的磁碟使用量、檔案數和最近修改時間
+
+選項：
+  --json              輸出 JSON 而非表格
+  --exclude PATTERN   略過符合 PATTERN 的資料夾和檔案；指定此選項後，
+                      本次執行將以這些模式取代設定中的排除項目
+  --category ID       要清理的類別（temp、appcache、browser、logs、thumbs、
+                      update、dev、trash）
+  --skip-item PATH    保留所清理類別中的此項目
+  --delete, --trash   %1
+  --threshold-mb N    大型檔案的最小大小，以 MB 為單位
+  --yes               確認允許 clean 刪除檔案
+
+預設值取自 Varnholt 的設定；選項僅對本次執行有效。
+結束狀態：0 完成，1 失敗（clean：有選取的內容未能刪除），2 用法錯誤。
+</translation>
     </message>
 </context>
 <context>
@@ -1572,6 +1591,18 @@ VARNHOLT_CATALOGUE=FILE 會掃描 JSON 檔案 FILE 中描述的類別，
     <message>
         <source>could not be moved back</source>
         <translation>無法移回原處</translation>
+    </message>
+    <message>
+        <source>no longer in the Recycle Bin</source>
+        <translation>已不在資源回收筒中</translation>
+    </message>
+    <message>
+        <source>the log does not name a Recycle Bin entry</source>
+        <translation>記錄未指向資源回收筒中的項目</translation>
+    </message>
+    <message>
+        <source>more than one Recycle Bin entry matches</source>
+        <translation>資源回收筒中有多個項目相符</translation>
     </message>
 </context>
 <context>
