@@ -181,6 +181,11 @@ def main():
     if dirty:
         sys.exit("mutants: these files have changes of their own; commit or stash them first:\n" + dirty)
 
+    # Stopped from outside, the mutated file is put back all the same.
+    def interrupted(signum, frame):
+        raise KeyboardInterrupt
+    signal.signal(signal.SIGTERM, interrupted)
+
     started = time.monotonic()
     configure(build)
     ctests = {t["name"]: t for t in coverage.ctest_tests(build)}
