@@ -4,7 +4,7 @@ BUILDTYPE ?= RelWithDebInfo
 JOBS      ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench package windows windows-package clean
+.PHONY: all deps configure build run test bench package windows windows-package clean coverage coverage-unique mutants
 
 all: build
 
@@ -47,6 +47,25 @@ windows:
 # builds what it needs first.
 windows-package:
 	./scripts/windows-package.sh
+
+# Line and branch coverage of the Linux tests per folder, and of the engine,
+# with clang's source-based coverage in its own build (scripts/coverage.py).
+COVERAGE_BUILD ?= build-coverage
+coverage:
+	@./scripts/bootstrap-debian.sh coverage
+	JOBS=$(JOBS) ./scripts/coverage.py --build $(COVERAGE_BUILD)
+
+# Which lines each test function alone reaches: every function run on its
+# own in the coverage build (15 to 30 minutes; scripts/coverage_unique.py).
+coverage-unique:
+	@./scripts/bootstrap-debian.sh coverage
+	JOBS=$(JOBS) ./scripts/coverage_unique.py --build $(COVERAGE_BUILD)
+
+# The planted faults of scripts/mutants.txt, one at a time, against the
+# engine's tests in a Debug build of their own (scripts/mutants.py).
+mutants:
+	@./scripts/bootstrap-debian.sh coverage
+	JOBS=$(JOBS) ./scripts/mutants.py --build build-mutants
 
 clean:
 	rm -rf $(BUILD)

@@ -3,7 +3,8 @@
 # for Linux and for Windows (the mingw-w64 cross compiler, Wine to run the
 # Windows build in `make test`, NSIS, rsvg-convert and ImageMagick for its
 # installer), and the disk-usage tools `make bench` compares the walker with
-# (ncdu, gdu).
+# (ncdu, gdu). With the argument "coverage" it also installs clang and the
+# LLVM tools `make coverage` and `make mutants` measure with.
 # Runs apt-get only when something is missing; as a normal user it prints the
 # command to run instead and fails, so `make` stops with a clear message.
 set -eu
@@ -54,6 +55,10 @@ groff-base
 ncdu
 gdu
 "
+
+if [ "${1:-}" = coverage ]; then
+    PACKAGES="$PACKAGES clang llvm ccache"
+fi
 
 missing=""
 for p in $PACKAGES; do
