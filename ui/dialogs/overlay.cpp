@@ -67,13 +67,19 @@ Overlay::Overlay(QWidget *host) : QWidget(host), m_host(host)
     // The shadow is painted by the overlay around wherever the panel is.
     connect(m_slide, &QPropertyAnimation::valueChanged, this, qOverload<>(&QWidget::update));
     connect(Theme::instance(), &Theme::changed, this, qOverload<>(&QWidget::update));
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { keepFocus(now); });
+    m_keepFocus = connect(qApp, &QApplication::focusChanged, this,
+                          [this](QWidget *, QWidget *now) { keepFocus(now); });
     a11y::setRole(this, QAccessible::Dialog);
     if (host)
         host->installEventFilter(this);
 }
 
-Overlay::~Overlay() = default;
+// QWidget's destructor still moves the focus off a dying child, when this
+// overlay's own members are gone.
+Overlay::~Overlay()
+{
+    disconnect(m_keepFocus);
+}
 
 bool Overlay::open()
 {

@@ -99,6 +99,7 @@ private:
     QWidget *m_panel = nullptr;
     QHBoxLayout *m_buttonBar = nullptr;
     QPropertyAnimation *m_slide = nullptr;
+    QMetaObject::Connection m_keepFocus;
     bool m_open = false;
 };
 

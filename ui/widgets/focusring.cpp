@@ -186,7 +186,7 @@ public:
             m_ring = new RingOverlay(host);
         else if (m_ring->parentWidget() != host)
             m_ring->setParent(host);
-        m_ring->target = target;
+        static_cast<RingOverlay *>(m_ring.data())->target = target;
         m_ring->setGeometry(ring);
         m_ring->show();
         m_ring->raise();
@@ -195,7 +195,9 @@ public:
 
 private:
     QPointer<QWidget> m_target;
-    QPointer<RingOverlay> m_ring;
+    // Only a QWidget: its destructor still sends events through this filter
+    // once the RingOverlay part is gone.
+    QPointer<QWidget> m_ring;
     // The target's ancestors below the ring's parent: their moves move it.
     QList<QObject *> m_between;
 };
