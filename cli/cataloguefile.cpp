@@ -113,6 +113,11 @@ bool loadCatalogueFile(const QString &fileName, QList<CategoryDef> *defs, QStrin
         }
         data = file.readAll();
     }
+    return parseCatalogueFile(data, fileName, defs, error);
+}
+
+bool parseCatalogueFile(const QByteArray &data, const QString &fileName, QList<CategoryDef> *defs, QString *error)
+{
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(data, &parseError);
     if (doc.isNull()) {
