@@ -117,6 +117,9 @@ QString regexFor(const QString &t)
         else
             r += star + segment;
     }
+    // Only a root keeps its '/' at the end ("/", "c:/"): all below it follows directly.
+    if (t.endsWith(QLatin1Char('/')))
+        return QLatin1Char('^') + r + QStringLiteral(".*$");
     if (t.contains(QLatin1Char('/')))
         return QLatin1Char('^') + r + QStringLiteral("(/.*)?$");
     return QLatin1Char('^') + r + QLatin1Char('$');
