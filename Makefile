@@ -4,7 +4,7 @@ BUILDTYPE ?= RelWithDebInfo
 JOBS      ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench package windows windows-package clean coverage coverage-unique mutants
+.PHONY: all deps configure build run test bench fuzz package windows windows-package clean coverage coverage-unique mutants
 
 all: build
 
@@ -34,6 +34,12 @@ test: build
 bench: configure
 	cmake --build $(BUILD) --parallel $(JOBS) --target bench_all
 	./bench/run.sh $(BUILD)
+
+# Builds the parsers' fuzz targets with clang, libFuzzer and sanitizers in
+# build-fuzz and runs each for FUZZ_SECONDS (default 60); fails on any crash,
+# leak, time-out or sanitizer report (see scripts/fuzz.sh).
+fuzz: deps
+	./scripts/fuzz.sh
 
 package: build
 	cd $(BUILD) && cpack -G DEB

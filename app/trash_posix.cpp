@@ -585,7 +585,8 @@ bool parseInfo(const QByteArray &text, const QString &trashFolder, Info &info)
         else if (line.startsWith("DeletionDate=") && date.isEmpty())
             date = line.mid(13);
     }
-    if (path.isEmpty())
+    // A NUL (written as such or as "%00") would end the path early for the kernel.
+    if (path.isEmpty() || path.contains('\0'))
         return false;
     QString original = QFile::decodeName(path);
     if (!original.startsWith(QLatin1Char('/'))) {

@@ -230,15 +230,17 @@ void CleanupLog::flush()
 
 QString CleanupLog::readPath(const QString &written)
 {
+    // No path holds a NUL, and the kernel would take the text before one for
+    // the whole: escapeControls never lets one through, so it was not written.
     if (!written.startsWith(QLatin1Char('"')))
-        return QDir::fromNativeSeparators(written);
+        return written.contains(QChar(0)) ? QString() : QDir::fromNativeSeparators(written);
     if (written.size() < 2 || !written.endsWith(QLatin1Char('"')))
         return {};
     QString out;
     const qsizetype end = written.size() - 1;
     for (qsizetype i = 1; i < end; ++i) {
         const QChar c = written.at(i);
-        if (c == QLatin1Char('"'))
+        if (c == QLatin1Char('"') || c == QChar(0))
             return {};
         if (c != QLatin1Char('\\')) {
             out += c;
@@ -266,7 +268,7 @@ QString CleanupLog::readPath(const QString &written)
             continue;
         bool ok = false;
         const uint code = written.mid(i + 1, digits).toUInt(&ok, 16);
-        if (!ok || i + digits >= end)
+        if (!ok || code == 0 || i + digits >= end)
             return {};
         out += QChar(char16_t(code));
         i += digits;

@@ -115,7 +115,8 @@ public:
     // Reads the log at `path`; an unreadable or foreign file is not valid.
     static Contents read(const QString &path);
     // The text a written path or name stood for (escapeControls undone);
-    // '/' separators. Empty for a quoted literal that is not well formed.
+    // '/' separators. Empty for a quoted literal that is not well formed and
+    // for a text holding a NUL, which no path does.
     static QString readPath(const QString &written);
 
 private:

@@ -113,6 +113,11 @@ bool loadCatalogueFile(const QString &fileName, QList<CategoryDef> *defs, QStrin
         }
         data = file.readAll();
     }
+    return parseCatalogueFile(data, fileName, defs, error);
+}
+
+bool parseCatalogueFile(const QByteArray &data, const QString &fileName, QList<CategoryDef> *defs, QString *error)
+{
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(data, &parseError);
     if (doc.isNull()) {
@@ -150,10 +155,12 @@ bool loadCatalogueFile(const QString &fileName, QList<CategoryDef> *defs, QStrin
         for (const QJsonValue &rv : c.value(QLatin1String("roots")).toArray()) {
             const QJsonObject r = rv.toObject();
             CategoryRoot root;
+            // To Qt a name starting with ':' is an absolute resource path,
+            // which the walk would take from the working folder.
             const QString path = r.value(QLatin1String("path")).toString();
-            if (path.isEmpty() || !QDir::isAbsolutePath(path))
-                return invalid(CliText::tr("a root of \"%1\" is not an absolute path").arg(def.id));
             root.path = QDir::cleanPath(QDir::fromNativeSeparators(path));
+            if (path.isEmpty() || path.startsWith(QLatin1Char(':')) || !QDir::isAbsolutePath(root.path))
+                return invalid(CliText::tr("a root of \"%1\" is not an absolute path").arg(def.id));
             // No patterns means every entry of the root: a pattern list that
             // is not a list of names must not widen a root to that.
             const QJsonValue patterns = r.value(QLatin1String("patterns"));

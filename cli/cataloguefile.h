@@ -28,3 +28,5 @@
 // following a link: whoever could write one of them could otherwise point a
 // root cleanup at another account's files.
 bool loadCatalogueFile(const QString &fileName, QList<CategoryDef> *defs, QString *error);
+// The same for the file's bytes, once read; `fileName` only goes into *error.
+bool parseCatalogueFile(const QByteArray &data, const QString &fileName, QList<CategoryDef> *defs, QString *error);

@@ -90,6 +90,29 @@ uint appUser();
 // Whether the real uid on the "Uid:" line of a /proc/<pid>/status text is
 // `uid`. False when the line is missing or unreadable.
 bool isProcessOf(const QByteArray &status, uint uid);
+
+// The file a line of a /proc/<pid>/maps text maps: its inode (never 0),
+// its device where the line's "major:minor" reads, and its path unless the
+// line names none or the file was removed since (" (deleted)").
+struct MappedFile
+{
+    bool hasDevice = false;
+    qint64 device = 0;
+    qint64 inode = 0;
+    QByteArray path;
+};
+QList<MappedFile> parseMaps(const QByteArray &maps);
+
+// A lock of a /proc/locks text that is held, not waited for: the file's
+// device and inode, and the holding process (0 or less when it has none, as
+// for a lock taken through an open file description).
+struct HeldLock
+{
+    qint64 device = 0;
+    qint64 inode = 0;
+    qint64 pid = 0;
+};
+QList<HeldLock> parseLocks(const QByteArray &locks);
 #endif
 
 // The folders whose sub-folders are each one program's own: a path's

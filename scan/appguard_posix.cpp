@@ -155,6 +155,68 @@ bool isProcessOf(const QByteArray &status, uint uid)
     return false;
 }
 
+QList<MappedFile> parseMaps(const QByteArray &maps)
+{
+    QList<MappedFile> out;
+    qsizetype pos = 0;
+    while (pos < maps.size()) {
+        qsizetype end = maps.indexOf('\n', pos);
+        if (end < 0)
+            end = maps.size();
+        const QByteArray line = maps.mid(pos, end - pos);
+        pos = end + 1;
+        // address perms offset major:minor inode [path]
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() < 5)
+            continue;
+        MappedFile m;
+        bool okInode = false;
+        m.inode = fields.at(4).toLongLong(&okInode);
+        if (!okInode || m.inode == 0)
+            continue;
+        const QList<QByteArray> dev = fields.at(3).split(':');
+        bool okMajor = false;
+        bool okMinor = false;
+        const uint major = dev.size() == 2 ? dev.at(0).toUInt(&okMajor, 16) : 0;
+        const uint minor = dev.size() == 2 ? dev.at(1).toUInt(&okMinor, 16) : 0;
+        m.hasDevice = okMajor && okMinor;
+        if (m.hasDevice)
+            m.device = qint64(::makedev(major, minor));
+        const qsizetype pathStart = line.indexOf('/');
+        if (pathStart >= 0)
+            m.path = line.mid(pathStart);
+        if (m.path.endsWith(DeletedSuffix))
+            m.path.clear();
+        out.append(m);
+    }
+    return out;
+}
+
+QList<HeldLock> parseLocks(const QByteArray &locks)
+{
+    // "1: FLOCK  ADVISORY  WRITE 4121 08:02:1844741 0 EOF"; waiters for a
+    // lock ("1: -> FLOCK ...") hold nothing yet. The device is hexadecimal.
+    QList<HeldLock> out;
+    for (const QByteArray &line : locks.split('\n')) {
+        const QList<QByteArray> f = line.simplified().split(' ');
+        if (f.size() < 6 || f.at(1) == "->")
+            continue;
+        const QList<QByteArray> id = f.at(5).split(':');
+        bool okMajor = false;
+        bool okMinor = false;
+        bool okInode = false;
+        if (id.size() != 3)
+            continue;
+        const uint major = id.at(0).toUInt(&okMajor, 16);
+        const uint minor = id.at(1).toUInt(&okMinor, 16);
+        const qint64 inode = id.at(2).toLongLong(&okInode);
+        if (!okMajor || !okMinor || !okInode)
+            continue;
+        out.append({qint64(::makedev(major, minor)), inode, f.at(4).toLongLong()});
+    }
+    return out;
+}
+
 RunningApps snapshot()
 {
     RunningApps apps;
@@ -277,37 +339,13 @@ OpenFiles OpenFiles::capture(Scope scope)
 
         if (scope == Scope::Folders)
             return;
-        const QByteArray maps = readAt(pidFd, "maps");
-        qsizetype pos = 0;
-        while (pos < maps.size()) {
-            qsizetype end = maps.indexOf('\n', pos);
-            if (end < 0)
-                end = maps.size();
-            const QByteArray line = maps.mid(pos, end - pos);
-            pos = end + 1;
-            // address perms offset major:minor inode [path]
-            const QList<QByteArray> fields = line.simplified().split(' ');
-            if (fields.size() < 5)
+        for (const MappedFile &m : parseMaps(readAt(pidFd, "maps"))) {
+            if (m.hasDevice)
+                addHolder(files.m_files[{m.device, m.inode}], holder());
+            if (m.path.isEmpty())
                 continue;
-            bool okInode = false;
-            const qint64 inode = fields.at(4).toLongLong(&okInode);
-            if (!okInode || inode == 0)
-                continue;
-            const QList<QByteArray> dev = fields.at(3).split(':');
-            bool okMajor = false;
-            bool okMinor = false;
-            const uint major = dev.size() == 2 ? dev.at(0).toUInt(&okMajor, 16) : 0;
-            const uint minor = dev.size() == 2 ? dev.at(1).toUInt(&okMinor, 16) : 0;
-            if (okMajor && okMinor)
-                addHolder(files.m_files[{qint64(::makedev(major, minor)), inode}], holder());
-            const qsizetype pathStart = line.indexOf('/');
-            if (pathStart < 0)
-                continue;
-            const QByteArray path = line.mid(pathStart);
-            if (path.endsWith(DeletedSuffix))
-                continue;
-            auto &mapped = mappedPaths[path];
-            mapped.first = inode;
+            auto &mapped = mappedPaths[m.path];
+            mapped.first = m.inode;
             addHolder(mapped.second, holder());
         }
     });
@@ -354,34 +392,19 @@ void OpenFiles::addFolder(int dirFd, const char *link, const struct stat &st, co
 
 void OpenFiles::addLocks(const QByteArray &locks)
 {
-    // "1: FLOCK  ADVISORY  WRITE 4121 08:02:1844741 0 EOF"; waiters for a
-    // lock ("1: -> FLOCK ...") hold nothing yet. The device is hexadecimal.
-    for (const QByteArray &line : locks.split('\n')) {
-        const QList<QByteArray> f = line.simplified().split(' ');
-        if (f.size() < 6 || f.at(1) == "->")
-            continue;
-        const QList<QByteArray> id = f.at(5).split(':');
-        bool okMajor = false;
-        bool okMinor = false;
-        bool okInode = false;
-        if (id.size() != 3)
-            continue;
-        const uint major = id.at(0).toUInt(&okMajor, 16);
-        const uint minor = id.at(1).toUInt(&okMinor, 16);
-        const qint64 inode = id.at(2).toLongLong(&okInode);
-        if (!okMajor || !okMinor || !okInode)
-            continue;
-        const std::pair<qint64, qint64> key{qint64(::makedev(major, minor)), inode};
+    for (const HeldLock &lock : parseLocks(locks)) {
+        const std::pair<qint64, qint64> key{lock.device, lock.inode};
         // A lock is held through a descriptor, so a holder this process can
         // inspect is named already; the others count by their process id
-        // and the name every process shows (a lock taken through an open
-        // file description has no process: -1).
+        // and the name every process shows. A lock without a process still
+        // makes its file and folder busy.
         QList<FileHolder> &folder = m_folders[key];
         QList<FileHolder> &file = m_files[key];
-        const qint64 pid = f.at(4).toLongLong();
+        const qint64 pid = lock.pid;
         if (pid <= 0)
             continue;
-        const int pidFd = ::open(QByteArray("/proc/" + f.at(4)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        const int pidFd = ::open(QByteArray("/proc/" + QByteArray::number(pid)).constData(),
+                                 O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (pidFd < 0)
             continue;
         FileHolder holder{programName(pidFd), pid};

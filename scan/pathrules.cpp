@@ -65,12 +65,15 @@ QString patternText(const QString &pattern)
 
 QString regexFor(const QString &t)
 {
-    QString r;
-    r.reserve(t.size() * 2 + 16);
+    // The pattern as segments (literal text and '?') between runs of stars:
+    // segments[0] star[0] segments[1] ... star[k-1] segments[k]. A run of two
+    // or more stars spans folders ("**", and "***" means the same).
+    QStringList segments{QString()};
+    QList<bool> spans;
     qsizetype literalStart = 0;
     auto flushLiteral = [&](qsizetype end) {
         if (end > literalStart)
-            r += QRegularExpression::escape(QStringView(t).mid(literalStart, end - literalStart).toString());
+            segments.last() += QRegularExpression::escape(QStringView(t).mid(literalStart, end - literalStart).toString());
     };
     for (qsizetype i = 0; i < t.size();) {
         const QChar c = t.at(i);
@@ -79,14 +82,13 @@ QString regexFor(const QString &t)
             qsizetype j = i;
             while (j < t.size() && t.at(j) == QLatin1Char('*'))
                 ++j;
-            // A run of three or more stars means the same as "**"; writing
-            // it as one ".*" keeps long runs from multiplying backtracking.
-            r += (j - i >= 2) ? QStringLiteral(".*") : QStringLiteral("[^/]*");
+            spans.append(j - i >= 2);
+            segments.append(QString());
             i = j;
             literalStart = j;
         } else if (c == QLatin1Char('?')) {
             flushLiteral(i);
-            r += QStringLiteral("[^/]");
+            segments.last() += QStringLiteral("[^/]");
             ++i;
             literalStart = i;
         } else {
@@ -94,6 +96,30 @@ QString regexFor(const QString &t)
         }
     }
     flushLiteral(t.size());
+
+    // Left to backtrack freely, every star would try every length against
+    // every other: "*a*a*a*a*b" over a long name of a's takes so long that
+    // the matcher gives up, and a path the user excluded would count as not
+    // excluded. A segment between two stars is instead matched where it
+    // first ends, never tried again (an atomic group): the next star can
+    // skip whatever a later place would have skipped, as long as it can
+    // cross what lies between. It can when the star before the segment stays
+    // inside one folder name (so does every place it can reach; a segment
+    // with a '/' then has one place at most), or when both stars span
+    // folders.
+    QString r = segments.first();
+    for (qsizetype k = 0; k < spans.size(); ++k) {
+        const QString star = spans.at(k) ? QStringLiteral(".*") : QStringLiteral("[^/]*");
+        const QString &segment = segments.at(k + 1);
+        const bool last = k + 1 == spans.size();
+        if (!last && (!spans.at(k) || spans.at(k + 1)))
+            r += QStringLiteral("(?>") + star + QLatin1Char('?') + segment + QLatin1Char(')');
+        else
+            r += star + segment;
+    }
+    // Only a root keeps its '/' at the end ("/", "c:/"): all below it follows directly.
+    if (t.endsWith(QLatin1Char('/')))
+        return QLatin1Char('^') + r + QStringLiteral(".*$");
     if (t.contains(QLatin1Char('/')))
         return QLatin1Char('^') + r + QStringLiteral("(/.*)?$");
     return QLatin1Char('^') + r + QLatin1Char('$');

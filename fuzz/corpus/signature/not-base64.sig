@@ -1,0 +1,1 @@
+this is not base64 at all!

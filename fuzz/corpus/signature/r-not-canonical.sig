@@ -1,0 +1,1 @@
+7f///////////////////////////////////////38BAQEBAQEBAQEBAQEBAQEBAQEBAQEBAQEBAQEBAQEBAQ==
