@@ -3,8 +3,9 @@ BUILD     ?= build
 BUILDTYPE ?= RelWithDebInfo
 JOBS      ?= $(shell nproc)
 CMAKE_FLAGS ?=
+SANITIZE_BUILD ?= build-sanitize
 
-.PHONY: all deps configure build run test bench fuzz package windows windows-package clean coverage coverage-unique mutants
+.PHONY: all deps configure build run test sanitize bench fuzz package windows windows-package clean coverage coverage-unique mutants
 
 all: build
 
@@ -30,6 +31,17 @@ test: build
 	ctest --test-dir $(BUILD) --output-on-failure --parallel $(JOBS) \
 	    $(if $(shell ./scripts/windows-test.sh --check && echo yes),--exclude-regex '^windows_syntax$$')
 	./scripts/windows-test.sh
+
+# The Linux tests again, built in $(SANITIZE_BUILD) with AddressSanitizer,
+# LeakSanitizer and UndefinedBehaviorSanitizer; any report fails its test
+# (tests/CMakeLists.txt). The Windows syntax check and lintian's look at the
+# package build and run nothing of ours, so they are left out.
+sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+		-DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DVARNHOLT_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build $(SANITIZE_BUILD) --parallel $(JOBS)
+	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure --parallel $(JOBS) \
+		--exclude-regex '^(windows_syntax|package_lintian)$$'
 
 bench: configure
 	cmake --build $(BUILD) --parallel $(JOBS) --target bench_all
@@ -74,4 +86,4 @@ mutants:
 	JOBS=$(JOBS) ./scripts/mutants.py --build build-mutants
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD)
