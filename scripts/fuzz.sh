@@ -58,7 +58,7 @@ run() {
     dict=""
     [ -f "fuzz/dict/$name.dict" ] && dict="-dict=fuzz/dict/$name.dict"
     # shellcheck disable=SC2086
-    "$BUILD/fuzz/fuzz_$name" -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=2048 \
+    "$BUILD/fuzz/fuzz_$name" -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=4096 \
         -max_len=8192 -print_final_stats=1 -artifact_prefix="$artifacts/" $dict \
         "$work" "fuzz/corpus/$name" >"$BUILD/fuzz-$name.log" 2>&1
 }
