@@ -154,7 +154,7 @@ report() {
 }
 docked() {
     i=0
-    while [ $i -lt 300 ] && ! xwininfo -root -tree | grep -q '("varnholt" "Varnholt")  *[0-9]'; do
+    while [ $i -lt 300 ] && ! xwininfo -root -tree | grep -q '^       .*("varnholt" "Varnholt")  *[0-9]'; do
         sleep 0.1; i=$((i+1))
     done
 }
@@ -166,6 +166,8 @@ i=0
 while [ $i -lt 100 ] && ! xwininfo -root -children | grep -q '"trayer": ().*+-100+-100'; do
     sleep 0.1; i=$((i+1))
 done
+# It takes the selection a moment after the window appears.
+sleep 1
 )sh") + steps + QStringLiteral("\nkill $host 2>/dev/null\nexit 0\n");
     QTemporaryDir sandbox;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
