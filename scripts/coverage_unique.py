@@ -20,6 +20,7 @@ reuses them and runs only what is missing (after a rebuild, drop --resume).
 import argparse
 import json
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -200,7 +201,6 @@ def main():
     build = Path(args.build).resolve()
     coverage.configure_and_build(build)
 
-    import re
     tests = [t for t in coverage.ctest_tests(build) if t["name"].startswith("tst_") and t["command"]
              and (not args.only or re.search(args.only, t["name"]))]
     # The slowest tests first (CTest's own timings of the last run), so two

@@ -36,6 +36,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 import coverage  # noqa: E402  (scripts/coverage.py)
+from coverage_unique import reset_sandbox  # noqa: E402
 
 ROOT = coverage.ROOT
 ENGINE_TEST_FOLDERS = ["scan", "clean", "largefiles", "update", "cli", "app"]
@@ -112,7 +113,6 @@ def build_target(build, target):
 
 def run_test(test, timeout):
     """(passed, failures, seconds, output); failures are QTest's FAIL! names."""
-    from coverage_unique import reset_sandbox
     reset_sandbox(test)
     env = dict(os.environ, **test["env"])
     started = time.monotonic()
