@@ -108,18 +108,15 @@ CleanReport withRetry(const CleanReport &first, const CleanReport &retry, const 
     out.skippedSamples += retry.skippedSamples;
     out.skippedSamples = out.skippedSamples.mid(0, 5);
     out.noTrash += retry.noTrash;
-    for (const QString &id : retry.cleanedCategories) {
-        if (!out.cleanedCategories.contains(id))
-            out.cleanedCategories.append(id);
-    }
-    for (const QString &id : retry.removedFrom) {
-        if (!out.removedFrom.contains(id))
-            out.removedFrom.append(id);
-    }
-    for (const QString &path : retry.changedSinceScan) {
-        if (!out.changedSinceScan.contains(path))
-            out.changedSinceScan.append(path);
-    }
+    const auto addMissing = [](QStringList &to, const QStringList &from) {
+        for (const QString &s : from) {
+            if (!to.contains(s))
+                to.append(s);
+        }
+    };
+    addMissing(out.cleanedCategories, retry.cleanedCategories);
+    addMissing(out.removedFrom, retry.removedFrom);
+    addMissing(out.changedSinceScan, retry.changedSinceScan);
     out.runningApps = retry.runningApps;
     out.leftRunning = retry.leftRunning;
     out.retryLogPaths.append(retry.logPath);

@@ -483,10 +483,7 @@ void printReport(const CleanReport &report)
 void warnIfSettingsUnreadable(const AppState &state)
 {
     if (!state.settingsReadable())
-        QTextStream(console::errors())
-            << CliText::tr("Warning: cannot read the settings file %1; this run may not use your settings.")
-                   .arg(shownPath(state.settingsLocation()))
-            << '\n';
+        warnUnreadableSettings(state.settingsLocation());
 }
 
 } // namespace

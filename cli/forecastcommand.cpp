@@ -114,10 +114,7 @@ int runForecast(const Options &options)
     // What could be read still gives a forecast; the user is told that the
     // history may be incomplete.
     if (!settings->readable())
-        QTextStream(console::errors())
-            << CliText::tr("Warning: cannot read the settings file %1; this run may not use your settings.")
-                   .arg(shownPath(settings->storeLocation()))
-            << '\n';
+        warnUnreadableSettings(settings->storeLocation());
     const SpaceForecast f = forecast::fit(settings->freeSpaceHistory());
     if (options.json)
         printJson(forecastJson(f));

@@ -1,6 +1,7 @@
 #include "cli/output.h"
 
 #include "app/platform.h"
+#include "cli/clitext.h"
 #include "cli/console.h"
 
 #include <QDateTime>
@@ -80,6 +81,14 @@ QStringList shownList(const QStringList &texts)
     for (const QString &text : texts)
         out.append(shown(text));
     return out;
+}
+
+void warnUnreadableSettings(const QString &location)
+{
+    QTextStream(console::errors())
+        << CliText::tr("Warning: cannot read the settings file %1; this run may not use your settings.")
+               .arg(shownPath(location))
+        << '\n';
 }
 
 void printJson(const QJsonObject &object)

@@ -24,6 +24,10 @@ QString shown(const QString &text);
 QString shownPath(const QString &path);
 QStringList shownList(const QStringList &texts);
 
+// On the standard error: the settings file at `location` cannot be read, so
+// the figures may not follow the user's settings.
+void warnUnreadableSettings(const QString &location);
+
 // The object, indented, on the standard output.
 void printJson(const QJsonObject &object);
 // With the offset, so the moment is unambiguous wherever it is read; empty

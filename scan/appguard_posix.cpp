@@ -155,6 +155,22 @@ bool isProcessOf(const QByteArray &status, uint uid)
     return false;
 }
 
+namespace {
+
+// A device number as /proc writes it: hexadecimal major and minor.
+bool parseDevice(const QByteArray &major, const QByteArray &minor, qint64 *device)
+{
+    bool okMajor = false;
+    bool okMinor = false;
+    const uint ma = major.toUInt(&okMajor, 16);
+    const uint mi = minor.toUInt(&okMinor, 16);
+    if (okMajor && okMinor)
+        *device = qint64(::makedev(ma, mi));
+    return okMajor && okMinor;
+}
+
+} // namespace
+
 QList<MappedFile> parseMaps(const QByteArray &maps)
 {
     QList<MappedFile> out;
@@ -175,13 +191,7 @@ QList<MappedFile> parseMaps(const QByteArray &maps)
         if (!okInode || m.inode == 0)
             continue;
         const QList<QByteArray> dev = fields.at(3).split(':');
-        bool okMajor = false;
-        bool okMinor = false;
-        const uint major = dev.size() == 2 ? dev.at(0).toUInt(&okMajor, 16) : 0;
-        const uint minor = dev.size() == 2 ? dev.at(1).toUInt(&okMinor, 16) : 0;
-        m.hasDevice = okMajor && okMinor;
-        if (m.hasDevice)
-            m.device = qint64(::makedev(major, minor));
+        m.hasDevice = dev.size() == 2 && parseDevice(dev.at(0), dev.at(1), &m.device);
         const qsizetype pathStart = line.indexOf('/');
         if (pathStart >= 0)
             m.path = line.mid(pathStart);
@@ -202,17 +212,12 @@ QList<HeldLock> parseLocks(const QByteArray &locks)
         if (f.size() < 6 || f.at(1) == "->")
             continue;
         const QList<QByteArray> id = f.at(5).split(':');
-        bool okMajor = false;
-        bool okMinor = false;
+        qint64 device = 0;
         bool okInode = false;
-        if (id.size() != 3)
+        const qint64 inode = id.size() == 3 ? id.at(2).toLongLong(&okInode) : 0;
+        if (!okInode || !parseDevice(id.at(0), id.at(1), &device))
             continue;
-        const uint major = id.at(0).toUInt(&okMajor, 16);
-        const uint minor = id.at(1).toUInt(&okMinor, 16);
-        const qint64 inode = id.at(2).toLongLong(&okInode);
-        if (!okMajor || !okMinor || !okInode)
-            continue;
-        out.append({qint64(::makedev(major, minor)), inode, f.at(4).toLongLong()});
+        out.append({device, inode, f.at(4).toLongLong()});
     }
     return out;
 }
