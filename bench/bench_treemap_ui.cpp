@@ -1,12 +1,16 @@
 // Time to lay out and paint the Space Map treemap with 500 tiles, the most
 // the large-file finder hands over, at the width of a maximised window.
 //
-//     bench_treemap_ui [--rounds N] [--width PX] [--check-every N]
+//     bench_treemap_ui [--rounds N] [--width PX] [--check-every N] [--save FILE.png] [--compare FILE.png]
 //
 // Each round gives the widget a fresh tile list (the layout runs on every
 // filter change) and paints it into an image, as the first paint after a
 // filter change does. Every N-th tile is checked (2 by default, 0 for none):
 // the glow and check marks are the dearest part of a paint. Runs on the offscreen platform unless told otherwise.
+// --save writes the last round's picture, over the page's background;
+// --compare prints how far the picture is from one saved before, pixel by
+// pixel (the largest difference of a channel, in levels of 255), to check
+// that a change of the painting leaves the picture as it was.
 
 #include "ui/theme.h"
 #include "ui/widgets/treemap.h"
@@ -41,6 +45,40 @@ QList<ui::TreemapTile> makeTiles(int count, quint32 seed)
     return tiles;
 }
 
+// Of every pixel, the largest difference of one channel: how many differ at
+// all, by more than 8 and by more than 32 levels, the largest and the mean.
+QString compared(const QImage &now, QImage before)
+{
+    before = before.convertToFormat(QImage::Format_ARGB32);
+    const QImage after = now.convertToFormat(QImage::Format_ARGB32);
+    if (before.size() != after.size())
+        return QStringLiteral("  compare: sizes differ\n");
+    qint64 any = 0, over8 = 0, over32 = 0, sum = 0;
+    int largest = 0;
+    for (int y = 0; y < after.height(); ++y) {
+        const QRgb *a = reinterpret_cast<const QRgb *>(before.constScanLine(y));
+        const QRgb *b = reinterpret_cast<const QRgb *>(after.constScanLine(y));
+        for (int x = 0; x < after.width(); ++x) {
+            const int d = std::max({std::abs(qRed(a[x]) - qRed(b[x])), std::abs(qGreen(a[x]) - qGreen(b[x])),
+                                    std::abs(qBlue(a[x]) - qBlue(b[x])), std::abs(qAlpha(a[x]) - qAlpha(b[x]))});
+            any += d > 0;
+            over8 += d > 8;
+            over32 += d > 32;
+            sum += d;
+            largest = std::max(largest, d);
+        }
+    }
+    const double n = double(after.width()) * after.height();
+    return QStringLiteral("  compare %1 px: %2% differ, %3% by more than 8 levels, %4% by more than 32; "
+                          "largest %5, mean %6\n")
+        .arg(qint64(n))
+        .arg(100.0 * any / n, 0, 'f', 2)
+        .arg(100.0 * over8 / n, 0, 'f', 3)
+        .arg(100.0 * over32 / n, 0, 'f', 3)
+        .arg(largest)
+        .arg(sum / n, 0, 'f', 3);
+}
+
 double median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
@@ -59,6 +97,7 @@ int main(int argc, char **argv)
     int rounds = 50;
     int width = 1400;
     int checkEvery = 2;
+    QString save, compare;
     const QStringList args = app.arguments();
     for (int i = 1; i + 1 < args.size(); ++i) {
         if (args[i] == u"--rounds")
@@ -67,6 +106,10 @@ int main(int argc, char **argv)
             width = std::max(200, args[i + 1].toInt());
         else if (args[i] == u"--check-every")
             checkEvery = std::max(0, args[i + 1].toInt());
+        else if (args[i] == u"--save")
+            save = args[i + 1];
+        else if (args[i] == u"--compare")
+            compare = args[i + 1];
     }
 
     const int count = 500;
@@ -96,6 +139,16 @@ int main(int argc, char **argv)
         totalMs.push_back(painted / 1e6);
     }
 
+    QImage shown(image.size(), QImage::Format_ARGB32_Premultiplied);
+    shown.setDevicePixelRatio(2);
+    shown.fill(map.palette().window().color());
+    QPainter(&shown).drawImage(0, 0, image);
+    if (!save.isEmpty())
+        shown.save(save);
+    QString comparison;
+    if (!compare.isEmpty())
+        comparison = compared(shown, QImage(compare));
+
     int drawn = 0;
     for (const QRectF &rect : map.tileRects())
         drawn += rect.width() >= 5 && rect.height() >= 5 ? 1 : 0;
@@ -105,5 +158,6 @@ int main(int argc, char **argv)
     out << QStringLiteral("  layout  median %1 ms\n").arg(median(layoutMs), 0, 'f', 3);
     out << QStringLiteral("  paint   median %1 ms\n").arg(median(paintMs), 0, 'f', 3);
     out << QStringLiteral("  total   median %1 ms\n").arg(median(totalMs), 0, 'f', 3);
+    out << comparison;
     return 0;
 }

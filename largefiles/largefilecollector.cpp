@@ -21,15 +21,25 @@ LargeFileCollector::LargeFileCollector(qint64 thresholdBytes, const QStringList 
 
 void LargeFileCollector::addFile(const QString &path, const fs::Entry &entry)
 {
-    ++m_checked;
-    if (m_progress) {
-        const qint64 t = now();
-        if (t - m_lastProgress > LargeFileFinder::kProgressIntervalMs) {
-            m_lastProgress = t;
-            m_progress(m_checked, QFileInfo(path).absolutePath(), found(), m_foundBytes, m_largest);
-        }
-    }
+    countFiles(1, QFileInfo(path).absolutePath());
+    consider(path, entry);
+}
 
+void LargeFileCollector::countFiles(qint64 files, const QString &folder)
+{
+    m_checked += files;
+    if (!m_progress)
+        return;
+    // Read once per folder (or batch of files), not per file.
+    const qint64 t = now();
+    if (t - m_lastProgress > LargeFileFinder::kProgressIntervalMs) {
+        m_lastProgress = t;
+        m_progress(m_checked, folder, found(), m_foundBytes, m_largest);
+    }
+}
+
+void LargeFileCollector::consider(const QString &path, const fs::Entry &entry)
+{
     // Almost every file stops at the size test; only the few large ones pay
     // for the pattern matcher.
     if (entry.allocated < m_threshold)

@@ -28,9 +28,16 @@ public:
     LargeFileCollector(qint64 thresholdBytes, const QStringList &exclusions, ProgressFn progress,
                        Clock clock = {});
 
-    // One file met by the walk. Progress is reported before the file itself
-    // is judged, so its figures never include the file being looked at.
+    // One file met by the walk: countFiles(1, its folder), then consider().
+    // Progress is reported before the file itself is judged, so its figures
+    // never include the file being looked at.
     void addFile(const QString &path, const fs::Entry &entry);
+    // `files` more met by the walk, the last of them in `folder`; reports
+    // progress when kProgressIntervalMs have passed since the last report.
+    void countFiles(qint64 files, const QString &folder);
+    // Keeps the file when it reaches the threshold and no exclusion matches
+    // it; does not count it.
+    void consider(const QString &path, const fs::Entry &entry);
 
     qint64 filesChecked() const { return m_checked; }
     int found() const { return int(m_found.size()); }

@@ -225,9 +225,13 @@ void LargeFileFinder::run(qint64 thresholdBytes, const QStringList &exclusions)
             return true;
         return !exclusions.isEmpty() && isExcluded(fs::join(parent, folder.name), exclusions);
     };
-    const bool completed =
-        fs::walk(home, &m_cancel, skipFolder,
-                 [&collector](const QString &path, const fs::Entry &entry) { collector.addFile(path, entry); });
+    // Only files that reach the threshold become text; the rest are counted.
+    fs::WalkLimits limits;
+    limits.minAllocated = thresholdBytes;
+    limits.counted = [&collector](qint64 files, const QString &folder) { collector.countFiles(files, folder); };
+    const bool completed = fs::walk(
+        home, &m_cancel, skipFolder,
+        [&collector](const QString &path, const fs::Entry &entry) { collector.consider(path, entry); }, limits);
 
     // The walk's threads meet the files in no fixed order: files of equal
     // size go by path, so a tree gives the same list on every run.

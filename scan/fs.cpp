@@ -158,7 +158,7 @@ Measure measureByListing(const QString &path, const std::atomic_bool *cancel,
 }
 
 bool walkByListing(const QString &root, const std::atomic_bool *cancel, const FolderFilter &filter,
-                   const FileFn &onFile)
+                   const FileFn &onFile, const WalkLimits &limits)
 {
     Entry top;
     if (stat(root, top) && (top.isLink || top.skip))
@@ -170,11 +170,14 @@ bool walkByListing(const QString &root, const std::atomic_bool *cancel, const Fo
             return false;
         const QString folder = stack.takeLast();
         const QList<Entry> entries = list(folder);
+        qint64 files = 0;
         for (const Entry &e : entries) {
             if (e.isLink || e.skip || e.isMount)
                 continue;
             if (!e.isDir) {
-                onFile(join(folder, e.name), e);
+                ++files;
+                if (e.allocated >= limits.minAllocated)
+                    onFile(join(folder, e.name), e);
                 continue;
             }
             if (otherVolume(e.device, top.device))
@@ -183,6 +186,8 @@ bool walkByListing(const QString &root, const std::atomic_bool *cancel, const Fo
                 continue;
             stack.append(join(folder, e.name));
         }
+        if (files > 0 && limits.counted)
+            limits.counted(files, folder);
     }
     return true;
 }

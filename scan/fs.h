@@ -137,6 +137,20 @@ Measure measure(const QString &path, const std::atomic_bool *cancel = nullptr,
                 const ProgressFn &progress = {}, const ExclusionMatcher *excluded = nullptr,
                 FileIds *among = nullptr);
 
+// What a walk that wants only big files leaves out: files with fewer bytes on
+// disk than `minAllocated` are counted, never described to onFile (a walk of
+// a home folder meets hundreds of thousands of small files and would
+// otherwise build a name and a path for each). `counted`, when set, hears
+// (files met since its last call, the folder they were in) after each folder
+// with files and each batch of a big folder; the files handed to onFile are
+// counted too. Called like onFile, never at the same time as another
+// callback.
+struct WalkLimits
+{
+    qint64 minAllocated = 0;
+    std::function<void(qint64 files, const QString &folder)> counted;
+};
+
 // Calls onFile for every file of the tree (links ignored, other volumes and
 // filtered folders not entered). A root that is itself a link is not entered
 // either: whatever walk() reports may end up removed, and a link's target is
@@ -146,7 +160,7 @@ Measure measure(const QString &path, const std::atomic_bool *cancel = nullptr,
 // no fixed order; the filter may be asked about a folder while files of
 // another are still to come.
 bool walk(const QString &root, const std::atomic_bool *cancel, const FolderFilter &filter,
-          const FileFn &onFile);
+          const FileFn &onFile, const WalkLimits &limits = {});
 
 // How many threads a walk of a big tree keeps busy (POSIX). Every walk
 // starts on the calling thread alone and takes helpers only once the tree
@@ -171,7 +185,7 @@ namespace detail {
 Measure measureByListing(const QString &path, const std::atomic_bool *cancel,
                          const ProgressFn &progress, const ExclusionMatcher *excluded, FileIds *among = nullptr);
 bool walkByListing(const QString &root, const std::atomic_bool *cancel, const FolderFilter &filter,
-                   const FileFn &onFile);
+                   const FileFn &onFile, const WalkLimits &limits = {});
 
 // Moves now() by `ms` (0: the system clock) for every thread.
 void setClockOffset(qint64 ms);

@@ -310,6 +310,7 @@ struct WalkShared
 {
     const FolderFilter *filter = nullptr;
     const FileFn *onFile = nullptr;
+    const WalkLimits *limits = nullptr;
     const std::atomic_bool *cancel = nullptr;
     std::mutex callbackMutex;
 };
@@ -328,18 +329,18 @@ public:
     {
         if (S_ISLNK(st.st_mode))
             return false;
-        Entry e;
-        e.name = QFile::decodeName(QByteArray::fromRawData(name, qsizetype(len)));
-        fill(e, st);
-        e.btime = birthMs;
-        if (!e.isDir) {
-            m_files.push_back(std::move(e));
-            if (m_files.size() == kBatch)
+        if (!S_ISDIR(st.st_mode)) {
+            // Files too small to be wanted stop here, before any text is
+            // made of them.
+            if (qint64(st.st_blocks) * 512 >= m_shared.limits->minAllocated)
+                m_files.push_back(describe(name, len, st, birthMs));
+            if (++m_met == kBatch)
                 handOver();
             return false;
         }
         if (!*m_shared.filter)
             return true;
+        const Entry e = describe(name, len, st, birthMs);
         std::lock_guard lock(m_shared.callbackMutex);
         return !(*m_shared.filter)(m_folderText, e);
     }
@@ -347,12 +348,21 @@ public:
     void endFolder() override { handOver(); }
 
 private:
-    // Files are handed to the caller a folder (or this many) at a time.
+    // Files are handed to the caller a folder (or this many met) at a time.
     static constexpr size_t kBatch = 512;
+
+    static Entry describe(const char *name, size_t len, const struct stat &st, long long birthMs)
+    {
+        Entry e;
+        e.name = QFile::decodeName(QByteArray::fromRawData(name, qsizetype(len)));
+        fill(e, st);
+        e.btime = birthMs;
+        return e;
+    }
 
     void handOver()
     {
-        if (m_files.empty())
+        if (m_met == 0)
             return;
         {
             // No file is handed over once the flag is set, even from a
@@ -363,13 +373,17 @@ private:
                     break;
                 (*m_shared.onFile)(join(m_folderText, e.name), e);
             }
+            if (m_shared.limits->counted && !isCancelled(m_shared.cancel))
+                m_shared.limits->counted(qint64(m_met), m_folderText);
         }
         m_files.clear();
+        m_met = 0;
     }
 
     WalkShared &m_shared;
     QString m_folderText;
     std::vector<Entry> m_files;
+    size_t m_met = 0;  // files of this folder met since the last hand-over
 };
 
 } // namespace
@@ -439,7 +453,7 @@ Measure measure(const QString &path, const std::atomic_bool *cancel, const Progr
 }
 
 bool walk(const QString &root, const std::atomic_bool *cancel, const FolderFilter &filter,
-          const FileFn &onFile)
+          const FileFn &onFile, const WalkLimits &limits)
 {
     dev_t rootDevice = 0;
     {
@@ -454,6 +468,7 @@ bool walk(const QString &root, const std::atomic_bool *cancel, const FolderFilte
     WalkShared shared;
     shared.filter = &filter;
     shared.onFile = &onFile;
+    shared.limits = &limits;
     shared.cancel = cancel;
     WalkLister first(shared);
     std::vector<std::unique_ptr<WalkLister>> helpers;

@@ -190,9 +190,9 @@ Measure measure(const QString &path, const std::atomic_bool *cancel, const Progr
 }
 
 bool walk(const QString &root, const std::atomic_bool *cancel, const FolderFilter &filter,
-          const FileFn &onFile)
+          const FileFn &onFile, const WalkLimits &limits)
 {
-    return detail::walkByListing(root, cancel, filter, onFile);
+    return detail::walkByListing(root, cancel, filter, onFile, limits);
 }
 
 } // namespace fs
