@@ -157,10 +157,39 @@ private slots:
         QCOMPARE(state.phase(), AppState::Idle);
         closeOverlays(window.overlayHost());
 
+        // The update dialog opens from the page and from the app menu, once
+        // however often it is asked: dialogs never stack.
         emit qobject_cast<FakePage *>(window.page(3))->checkForUpdates();
         QVERIFY(openOverlay<UpdateDialog>(window.overlayHost()));
         QVERIFY(!window.autoUpdateCheckPending());
         closeOverlays(window.overlayHost());
+        std::unique_ptr<AppMenu> menu(window.buildAppMenu());
+        const QList<QAction *> actions = menu->actions();  // Settings, -, Check for Updates, Help, About, -, Quit
+        actions.at(2)->trigger();
+        actions.at(2)->trigger();
+        QCOMPARE(Overlay::openIn(window.overlayHost()).size(), 1);
+        closeOverlays(window.overlayHost());
+        actions.at(0)->trigger();
+        QCOMPARE(window.currentPage(), 3);
+
+        // The toast carries the state's messages and the window's alerts
+        // (without Undo, with the alert sign).
+        emit state.toast(QStringLiteral("Moved 3 files"), true);
+        QCOMPARE(window.toast()->text(), QStringLiteral("Moved 3 files"));
+        QVERIFY(window.toast()->isVisible() && window.toast()->isUndoable());
+        QCOMPARE(window.toast()->iconName(), QStringLiteral("check"));
+        window.notify(QStringLiteral("Low space"));
+        QCOMPARE(window.toast()->text(), QStringLiteral("Low space"));
+        QVERIFY(!window.toast()->isUndoable());
+        QCOMPARE(window.toast()->iconName(), QStringLiteral("alert"));
+
+        // The menu's Quit and an update that needs the program gone both quit.
+        int quits = 0;
+        window.setQuitFunction([&quits] { ++quits; });
+        emit window.updater()->quitForUpdate();
+        QCOMPARE(quits, 1);
+        actions.at(6)->trigger();
+        QTRY_COMPARE(quits, 2);
     }
 
     // A scan shows the Cleanup page, also while hidden, as for a scheduled
@@ -230,40 +259,6 @@ private slots:
         const QRect small(0, 0, 800, 600);
         QCOMPARE(MainWindow::defaultGeometry(QSize(1180, 780), small), small);
         QCOMPARE(MainWindow::defaultGeometry(QSize(400, 300), small), QRect(200, 150, 400, 300));
-    }
-
-    // The toast carries the state's messages and the window's alerts (without
-    // Undo, with the alert sign); the app menu opens Settings and the update
-    // dialog, once however often it is asked (dialogs never stack); the menu's
-    // Quit and an update that needs the program gone both quit.
-    void coreWiring()
-    {
-        AppState state(emptyCatalogue());
-        MainWindow window(&state, offlineOptions());
-        window.show();
-        emit state.toast(QStringLiteral("Moved 3 files"), true);
-        QCOMPARE(window.toast()->text(), QStringLiteral("Moved 3 files"));
-        QVERIFY(window.toast()->isVisible() && window.toast()->isUndoable());
-        QCOMPARE(window.toast()->iconName(), QStringLiteral("check"));
-        window.notify(QStringLiteral("Low space"));
-        QCOMPARE(window.toast()->text(), QStringLiteral("Low space"));
-        QVERIFY(!window.toast()->isUndoable());
-        QCOMPARE(window.toast()->iconName(), QStringLiteral("alert"));
-
-        std::unique_ptr<AppMenu> menu(window.buildAppMenu());
-        const QList<QAction *> actions = menu->actions();  // Settings, -, Check for Updates, Help, About, -, Quit
-        actions.at(0)->trigger();
-        QCOMPARE(window.currentPage(), 3);
-        actions.at(2)->trigger();
-        actions.at(2)->trigger();
-        QCOMPARE(Overlay::openIn(window.overlayHost()).size(), 1);
-        closeOverlays(window.overlayHost());
-        int quits = 0;
-        window.setQuitFunction([&quits] { ++quits; });
-        emit window.updater()->quitForUpdate();
-        QCOMPARE(quits, 1);
-        actions.at(6)->trigger();
-        QTRY_COMPARE(quits, 2);
     }
 
     void titleBar()

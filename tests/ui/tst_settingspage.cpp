@@ -133,26 +133,18 @@ private slots:
 
     // A value the page does not offer shows as the first item and stays
     // stored until the user picks another; a value written elsewhere shows.
-    void unknownStoredValueShowsTheFirstItem_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("firstItem");
-        QTest::newRow("large size 750") << "largeThreshold" << "100 MB";
-        QTest::newRow("close action 9") << "closeAction" << "Ask every time";
-        QTest::newRow("language in other letter case") << "language" << "System default (";
-    }
-
     void unknownStoredValueShowsTheFirstItem()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, firstItem);
         AppSettings *settings = AppSettings::instance();
         settings->setLargeThresholdMB(750);
         settings->setCloseAction(9);
-        settings->setLanguage(QStringLiteral("DE"));
+        settings->setLanguage(QStringLiteral("DE"));  // the offered code is "de"
         AppState state(emptyCatalogue());
         SettingsPage page(&state);
-        QVERIFY(child<Select>(&page, name)->currentText().startsWith(firstItem));
+        QList<int> shown;
+        for (const char *name : {"largeThreshold", "closeAction", "language"})
+            shown << child<Select>(&page, QString::fromLatin1(name))->currentIndex();
+        QCOMPARE(shown, QList<int>({0, 0, 0}));
         QCOMPARE(settings->largeThresholdMB(), 750);
         QCOMPARE(settings->closeAction(), 9);
         QCOMPARE(settings->language(), QStringLiteral("DE"));
