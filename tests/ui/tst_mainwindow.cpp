@@ -128,17 +128,39 @@ private slots:
         QTEST(options.initialShow(trayVisible), "show");
     }
 
+    // A scan shows the Cleanup page, also while hidden, as for a scheduled
+    // scan at a background start; its end moves the user nowhere, and the
+    // navigation entry then carries what was found.
     void navigationAndPageWiring()
     {
-        AppState state(emptyCatalogue());
+        TempFolder tmp;
+        QVERIFY(!tmp.makeFileOfSize(QStringLiteral("temp/a.bin"), 3 * 4096).isEmpty());
+        AppState state([root = tmp.path()] {
+            CategoryDef def;
+            def.id = def.name = QStringLiteral("temp");
+            def.risk = Safe;
+            def.roots = {CategoryRoot{root + QStringLiteral("/temp"), {}, {}}};
+            return QList<CategoryDef>{def};
+        });
         MainWindow window(&state, offlineOptions(&fakePage));
-        window.show();
-        window.sidebar()->navButton(2)->click();
+        NavButton *cleanupEntry = window.sidebar()->navButton(1);
+        QVERIFY(cleanupEntry->badge().isEmpty());
+        state.startScan();
+        QCOMPARE(window.currentPage(), 1);
+        QVERIFY(cleanupEntry->isChecked());
+        window.showPage(2);
+        QVERIFY(QTest::qWaitFor([&] { return state.phase() == AppState::Results; }, 20000));
         QCOMPARE(window.currentPage(), 2);
+        QVERIFY(state.totalBytes() > 0);
+        QCOMPARE(cleanupEntry->badge(), formatSize(state.totalBytes()));
+
+        window.show();
+        window.sidebar()->navButton(0)->click();
+        QCOMPARE(window.currentPage(), 0);
         // Programmatic navigation checks the button without a navigate echo.
         QSignalSpy navigate(window.sidebar(), &Sidebar::navigate);
         window.showPage(3);
-        QVERIFY(window.sidebar()->navButton(3)->isChecked() && !window.sidebar()->navButton(2)->isChecked());
+        QVERIFY(window.sidebar()->navButton(3)->isChecked() && !window.sidebar()->navButton(0)->isChecked());
         QCOMPARE(navigate.count(), 0);
         window.showPage(7);
         QCOMPARE(window.currentPage(), 3);
@@ -154,7 +176,7 @@ private slots:
         // Cleaning starts only through the confirmation.
         emit cleanup->confirmRequested();
         QVERIFY(openOverlay<ConfirmCleanDialog>(window.overlayHost()));
-        QCOMPARE(state.phase(), AppState::Idle);
+        QCOMPARE(state.phase(), AppState::Results);
         closeOverlays(window.overlayHost());
 
         // The update dialog opens from the page and from the app menu, once
@@ -190,33 +212,6 @@ private slots:
         QCOMPARE(quits, 1);
         actions.at(6)->trigger();
         QTRY_COMPARE(quits, 2);
-    }
-
-    // A scan shows the Cleanup page, also while hidden, as for a scheduled
-    // scan at a background start; its end moves the user nowhere, and the
-    // navigation entry then carries what was found.
-    void scanningSwitchesToCleanup()
-    {
-        TempFolder tmp;
-        QVERIFY(!tmp.makeFileOfSize(QStringLiteral("temp/a.bin"), 3 * 4096).isEmpty());
-        AppState state([root = tmp.path()] {
-            CategoryDef def;
-            def.id = def.name = QStringLiteral("temp");
-            def.risk = Safe;
-            def.roots = {CategoryRoot{root + QStringLiteral("/temp"), {}, {}}};
-            return QList<CategoryDef>{def};
-        });
-        MainWindow window(&state, offlineOptions());
-        NavButton *cleanup = window.sidebar()->navButton(1);
-        QVERIFY(cleanup->badge().isEmpty());
-        state.startScan();
-        QCOMPARE(window.currentPage(), 1);
-        QVERIFY(cleanup->isChecked());
-        window.showPage(2);
-        QVERIFY(QTest::qWaitFor([&] { return state.phase() == AppState::Results; }, 20000));
-        QCOMPARE(window.currentPage(), 2);
-        QVERIFY(state.totalBytes() > 0);
-        QCOMPARE(cleanup->badge(), formatSize(state.totalBytes()));
     }
 
     void geometryRestore_data()
