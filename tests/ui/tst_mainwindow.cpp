@@ -128,17 +128,39 @@ private slots:
         QTEST(options.initialShow(trayVisible), "show");
     }
 
+    // A scan shows the Cleanup page, also while hidden, as for a scheduled
+    // scan at a background start; its end moves the user nowhere, and the
+    // navigation entry then carries what was found.
     void navigationAndPageWiring()
     {
-        AppState state(emptyCatalogue());
+        TempFolder tmp;
+        QVERIFY(!tmp.makeFileOfSize(QStringLiteral("temp/a.bin"), 3 * 4096).isEmpty());
+        AppState state([root = tmp.path()] {
+            CategoryDef def;
+            def.id = def.name = QStringLiteral("temp");
+            def.risk = Safe;
+            def.roots = {CategoryRoot{root + QStringLiteral("/temp"), {}, {}}};
+            return QList<CategoryDef>{def};
+        });
         MainWindow window(&state, offlineOptions(&fakePage));
-        window.show();
-        window.sidebar()->navButton(2)->click();
+        NavButton *cleanupEntry = window.sidebar()->navButton(1);
+        QVERIFY(cleanupEntry->badge().isEmpty());
+        state.startScan();
+        QCOMPARE(window.currentPage(), 1);
+        QVERIFY(cleanupEntry->isChecked());
+        window.showPage(2);
+        QVERIFY(QTest::qWaitFor([&] { return state.phase() == AppState::Results; }, 20000));
         QCOMPARE(window.currentPage(), 2);
+        QVERIFY(state.totalBytes() > 0);
+        QCOMPARE(cleanupEntry->badge(), formatSize(state.totalBytes()));
+
+        window.show();
+        window.sidebar()->navButton(0)->click();
+        QCOMPARE(window.currentPage(), 0);
         // Programmatic navigation checks the button without a navigate echo.
         QSignalSpy navigate(window.sidebar(), &Sidebar::navigate);
         window.showPage(3);
-        QVERIFY(window.sidebar()->navButton(3)->isChecked() && !window.sidebar()->navButton(2)->isChecked());
+        QVERIFY(window.sidebar()->navButton(3)->isChecked() && !window.sidebar()->navButton(0)->isChecked());
         QCOMPARE(navigate.count(), 0);
         window.showPage(7);
         QCOMPARE(window.currentPage(), 3);
@@ -154,40 +176,42 @@ private slots:
         // Cleaning starts only through the confirmation.
         emit cleanup->confirmRequested();
         QVERIFY(openOverlay<ConfirmCleanDialog>(window.overlayHost()));
-        QCOMPARE(state.phase(), AppState::Idle);
+        QCOMPARE(state.phase(), AppState::Results);
         closeOverlays(window.overlayHost());
 
+        // The update dialog opens from the page and from the app menu, once
+        // however often it is asked: dialogs never stack.
         emit qobject_cast<FakePage *>(window.page(3))->checkForUpdates();
         QVERIFY(openOverlay<UpdateDialog>(window.overlayHost()));
         QVERIFY(!window.autoUpdateCheckPending());
         closeOverlays(window.overlayHost());
-    }
+        std::unique_ptr<AppMenu> menu(window.buildAppMenu());
+        const QList<QAction *> actions = menu->actions();  // Settings, -, Check for Updates, Help, About, -, Quit
+        actions.at(2)->trigger();
+        actions.at(2)->trigger();
+        QCOMPARE(Overlay::openIn(window.overlayHost()).size(), 1);
+        closeOverlays(window.overlayHost());
+        actions.at(0)->trigger();
+        QCOMPARE(window.currentPage(), 3);
 
-    // A scan shows the Cleanup page, also while hidden, as for a scheduled
-    // scan at a background start; its end moves the user nowhere, and the
-    // navigation entry then carries what was found.
-    void scanningSwitchesToCleanup()
-    {
-        TempFolder tmp;
-        QVERIFY(!tmp.makeFileOfSize(QStringLiteral("temp/a.bin"), 3 * 4096).isEmpty());
-        AppState state([root = tmp.path()] {
-            CategoryDef def;
-            def.id = def.name = QStringLiteral("temp");
-            def.risk = Safe;
-            def.roots = {CategoryRoot{root + QStringLiteral("/temp"), {}, {}}};
-            return QList<CategoryDef>{def};
-        });
-        MainWindow window(&state, offlineOptions());
-        NavButton *cleanup = window.sidebar()->navButton(1);
-        QVERIFY(cleanup->badge().isEmpty());
-        state.startScan();
-        QCOMPARE(window.currentPage(), 1);
-        QVERIFY(cleanup->isChecked());
-        window.showPage(2);
-        QVERIFY(QTest::qWaitFor([&] { return state.phase() == AppState::Results; }, 20000));
-        QCOMPARE(window.currentPage(), 2);
-        QVERIFY(state.totalBytes() > 0);
-        QCOMPARE(cleanup->badge(), formatSize(state.totalBytes()));
+        // The toast carries the state's messages and the window's alerts
+        // (without Undo, with the alert sign).
+        emit state.toast(QStringLiteral("Moved 3 files"), true);
+        QCOMPARE(window.toast()->text(), QStringLiteral("Moved 3 files"));
+        QVERIFY(window.toast()->isVisible() && window.toast()->isUndoable());
+        QCOMPARE(window.toast()->iconName(), QStringLiteral("check"));
+        window.notify(QStringLiteral("Low space"));
+        QCOMPARE(window.toast()->text(), QStringLiteral("Low space"));
+        QVERIFY(!window.toast()->isUndoable());
+        QCOMPARE(window.toast()->iconName(), QStringLiteral("alert"));
+
+        // The menu's Quit and an update that needs the program gone both quit.
+        int quits = 0;
+        window.setQuitFunction([&quits] { ++quits; });
+        emit window.updater()->quitForUpdate();
+        QCOMPARE(quits, 1);
+        actions.at(6)->trigger();
+        QTRY_COMPARE(quits, 2);
     }
 
     void geometryRestore_data()
@@ -230,40 +254,6 @@ private slots:
         const QRect small(0, 0, 800, 600);
         QCOMPARE(MainWindow::defaultGeometry(QSize(1180, 780), small), small);
         QCOMPARE(MainWindow::defaultGeometry(QSize(400, 300), small), QRect(200, 150, 400, 300));
-    }
-
-    // The toast carries the state's messages and the window's alerts (without
-    // Undo, with the alert sign); the app menu opens Settings and the update
-    // dialog, once however often it is asked (dialogs never stack); the menu's
-    // Quit and an update that needs the program gone both quit.
-    void coreWiring()
-    {
-        AppState state(emptyCatalogue());
-        MainWindow window(&state, offlineOptions());
-        window.show();
-        emit state.toast(QStringLiteral("Moved 3 files"), true);
-        QCOMPARE(window.toast()->text(), QStringLiteral("Moved 3 files"));
-        QVERIFY(window.toast()->isVisible() && window.toast()->isUndoable());
-        QCOMPARE(window.toast()->iconName(), QStringLiteral("check"));
-        window.notify(QStringLiteral("Low space"));
-        QCOMPARE(window.toast()->text(), QStringLiteral("Low space"));
-        QVERIFY(!window.toast()->isUndoable());
-        QCOMPARE(window.toast()->iconName(), QStringLiteral("alert"));
-
-        std::unique_ptr<AppMenu> menu(window.buildAppMenu());
-        const QList<QAction *> actions = menu->actions();  // Settings, -, Check for Updates, Help, About, -, Quit
-        actions.at(0)->trigger();
-        QCOMPARE(window.currentPage(), 3);
-        actions.at(2)->trigger();
-        actions.at(2)->trigger();
-        QCOMPARE(Overlay::openIn(window.overlayHost()).size(), 1);
-        closeOverlays(window.overlayHost());
-        int quits = 0;
-        window.setQuitFunction([&quits] { ++quits; });
-        emit window.updater()->quitForUpdate();
-        QCOMPARE(quits, 1);
-        actions.at(6)->trigger();
-        QTRY_COMPARE(quits, 2);
     }
 
     void titleBar()

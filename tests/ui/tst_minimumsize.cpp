@@ -1,5 +1,4 @@
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
@@ -30,32 +29,22 @@ namespace {
 const char *const kChildVariable = "VARNHOLT_MINSIZE_CHILD";
 constexpr int kKeptCharacters = 4;
 
-void writeFile(const QString &path, qint64 size, bool allocate)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    // The finder counts allocated space: the large files take their blocks
-    // without a byte being written.
-    if (allocate) {
-        QVERIFY(testsupport::allocateFile(path, size));
-        return;
-    }
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(QByteArray(int(size), 'x')), size);
-}
-
-// What the cleanup finds: caches whose names are as long as real ones get.
+// What the cleanup and the finder find: names as long as real ones get. Both
+// count allocated space, so the files take their blocks without a byte
+// being written.
 void fillHome()
 {
     const QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
     const QString home = QDir::homePath();
     QVERIFY(!cache.isEmpty() && cache != QDir::homePath() + QStringLiteral("/.cache"));
-    writeFile(cache + QStringLiteral("/com.example.PhotoOrganizerPro/Thumbnails_Rendered_At_Startup.bin"), 900000,
-              false);
-    writeFile(cache + QStringLiteral("/com.example.PhotoOrganizerPro/Shared_Preview_Store.bin"), 400000, false);
-    writeFile(cache + QStringLiteral("/thumbnails/large/6b8a0f3e4c8d2a91b7e5f0c3d1a2b4c6.png"), 300000, false);
-    writeFile(home + QStringLiteral("/Videos/Family Holiday in the Mountains 2023 (uncut).mkv"), 140 << 20, true);
-    writeFile(home + QStringLiteral("/Downloads/installer-image-for-the-new-release.iso"), 110 << 20, true);
+    using File = std::pair<QString, qint64>;
+    for (const auto &[path, size] :
+         {File{cache + "/com.example.PhotoOrganizerPro/Thumbnails_Rendered_At_Startup.bin", 900000},
+          {cache + "/com.example.PhotoOrganizerPro/Shared_Preview_Store.bin", 400000},
+          {cache + "/thumbnails/large/6b8a0f3e4c8d2a91b7e5f0c3d1a2b4c6.png", 300000},
+          {home + "/Videos/Family Holiday in the Mountains 2023 (uncut).mkv", qint64(140) << 20},
+          {home + "/Downloads/installer-image-for-the-new-release.iso", qint64(110) << 20}})
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()) && testsupport::allocateFile(path, size));
 }
 
 // "name: shown text" for every visible eliding label that keeps fewer than
