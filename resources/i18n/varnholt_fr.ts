@@ -35,11 +35,11 @@
     </message>
     <message>
         <source>Nothing was cleaned: your settings cannot be read.</source>
-        <translation>Rien n’a été nettoyé : vos paramètres sont illisibles.</translation>
+        <translation>Rien n’a été nettoyé&#x202f;: vos paramètres sont illisibles.</translation>
     </message>
     <message>
         <source>That cleanup log could not be read; nothing was restored.</source>
-        <translation>Impossible de lire ce journal de nettoyage ; rien n’a été restauré.</translation>
+        <translation>Impossible de lire ce journal de nettoyage&#x202f;; rien n’a été restauré.</translation>
     </message>
     <message numerus="yes">
         <source>Restored %n item(s) from the %1</source>
@@ -50,7 +50,7 @@
     </message>
     <message>
         <source>%1 not restored: %2</source>
-        <translation>%1 non restauré(s) : %2</translation>
+        <translation>%1 non restauré(s)&#x202f;: %2</translation>
     </message>
     <message>
         <source>found through the %1&apos;s own records (an older log)</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>Files left behind after Windows updates are installed. Safe once the update is complete; Windows downloads them again if it needs them.</source>
-        <translation>Fichiers laissés après l’installation des mises à jour Windows. Sans risque une fois la mise à jour terminée ; Windows les télécharge à nouveau s’il en a besoin.</translation>
+        <translation>Fichiers laissés après l’installation des mises à jour Windows. Sans risque une fois la mise à jour terminée&#x202f;; Windows les télécharge à nouveau s’il en a besoin.</translation>
     </message>
     <message>
         <source>Windows Update downloads</source>
@@ -179,7 +179,7 @@
     </message>
     <message>
         <source>Packages the package manager keeps after installing them. Safe to remove; they are downloaded again if they are needed.</source>
-        <translation>Paquets conservés par le gestionnaire de paquets après leur installation. Suppression sans risque ; ils sont retéléchargés si nécessaire.</translation>
+        <translation>Paquets conservés par le gestionnaire de paquets après leur installation. Suppression sans risque&#x202f;; ils sont retéléchargés si nécessaire.</translation>
     </message>
     <message>
         <source>DNF package cache</source>
@@ -207,19 +207,19 @@
     </message>
     <message>
         <source>%1 was left out: it leads through a link to %2.</source>
-        <translation>%1 a été ignoré : il mène à %2 par un lien.</translation>
+        <translation>%1 a été ignoré&#x202f;: il mène à %2 par un lien.</translation>
     </message>
     <message>
         <source>%1 was left out: it is the home folder or holds it.</source>
-        <translation>%1 a été ignoré : c’est le dossier personnel ou il le contient.</translation>
+        <translation>%1 a été ignoré&#x202f;: c’est le dossier personnel ou il le contient.</translation>
     </message>
     <message>
         <source>%1 was left out: it lies in a protected location.</source>
-        <translation>%1 a été ignoré : il se trouve dans un emplacement protégé.</translation>
+        <translation>%1 a été ignoré&#x202f;: il se trouve dans un emplacement protégé.</translation>
     </message>
     <message>
         <source>%1 was left out: it overlaps %2.</source>
-        <translation>%1 a été ignoré : il chevauche %2.</translation>
+        <translation>%1 a été ignoré&#x202f;: il chevauche %2.</translation>
     </message>
     <message>
         <source>App logs, crash reports</source>
@@ -381,11 +381,11 @@
     </message>
     <message>
         <source>For example: %1</source>
-        <translation>Par exemple : %1</translation>
+        <translation>Par exemple&#x202f;: %1</translation>
     </message>
     <message>
         <source>&lt;b&gt;Left caches of running apps alone:&lt;/b&gt; %1. Quit them and clean again to include them.</source>
-        <translation>&lt;b&gt;Caches des applications en cours d’exécution laissés intacts :&lt;/b&gt; %1. Quittez ces applications et relancez le nettoyage pour inclure leurs caches.</translation>
+        <translation>&lt;b&gt;Caches des applications en cours d’exécution laissés intacts&#x202f;:&lt;/b&gt; %1. Quittez ces applications et relancez le nettoyage pour inclure leurs caches.</translation>
     </message>
     <message>
         <source>Needs administrator</source>
@@ -453,7 +453,7 @@
     </message>
     <message>
         <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected%3</source>
-        <translation>Sélection : &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt;%3</translation>
+        <translation>Sélection&#x202f;: &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt;%3</translation>
     </message>
     <message>
         <source> · some need admin</source>
@@ -487,7 +487,7 @@
     </message>
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the %2 and deleting are unknown. Cleaning stays off until the file can be read again.</source>
-        <translation>Vos paramètres dans %1 sont illisibles : vos exclusions et votre choix entre la %2 et la suppression sont donc inconnus. Le nettoyage reste désactivé tant que le fichier ne peut pas être relu.</translation>
+        <translation>Vos paramètres dans %1 sont illisibles&#x202f;: vos exclusions et votre choix entre la %2 et la suppression sont donc inconnus. Le nettoyage reste désactivé tant que le fichier ne peut pas être relu.</translation>
     </message>
     <message>
         <source>Partly cleaned</source>
@@ -635,15 +635,15 @@
     <name>Cli</name>
     <message>
         <source>Cannot read the catalogue file %1: %2</source>
-        <translation>Impossible de lire le fichier de catalogue %1 : %2</translation>
+        <translation>Impossible de lire le fichier de catalogue %1&#x202f;: %2</translation>
     </message>
     <message>
         <source>The catalogue file %1 is not valid JSON: %2</source>
-        <translation>Le fichier de catalogue %1 ne contient pas de JSON valide : %2</translation>
+        <translation>Le fichier de catalogue %1 ne contient pas de JSON valide&#x202f;: %2</translation>
     </message>
     <message>
         <source>The catalogue file %1 is not usable: %2</source>
-        <translation>Le fichier de catalogue %1 est inutilisable : %2</translation>
+        <translation>Le fichier de catalogue %1 est inutilisable&#x202f;: %2</translation>
     </message>
     <message>
         <source>a category has no id</source>
@@ -651,15 +651,15 @@
     </message>
     <message>
         <source>the id &quot;%1&quot; appears twice</source>
-        <translation>l’identifiant «&#xa0;%1&#xa0;» apparaît deux fois</translation>
+        <translation>l’identifiant «&#x202f;%1&#x202f;» apparaît deux fois</translation>
     </message>
     <message>
         <source>the risk of &quot;%1&quot; is not Safe, Review or Permanent</source>
-        <translation>le risque de «&#xa0;%1&#xa0;» n’est ni Safe, ni Review, ni Permanent</translation>
+        <translation>le risque de «&#x202f;%1&#x202f;» n’est ni Safe, ni Review, ni Permanent</translation>
     </message>
     <message>
         <source>a root of &quot;%1&quot; is not an absolute path</source>
-        <translation>un dossier racine de «&#xa0;%1&#xa0;» n’est pas un chemin absolu</translation>
+        <translation>un dossier racine de «&#x202f;%1&#x202f;» n’est pas un chemin absolu</translation>
     </message>
     <message>
         <source>it lists no categories</source>
@@ -671,7 +671,7 @@
     </message>
     <message>
         <source>Scanning %1 · %2 · %3 files · %4</source>
-        <translation>Analyse : %1 · %2 · fichiers : %3 · %4</translation>
+        <translation>Analyse&#x202f;: %1 · %2 · fichiers&#x202f;: %3 · %4</translation>
     </message>
     <message>
         <source>Category</source>
@@ -703,19 +703,19 @@
     </message>
     <message>
         <source>%1 found · %2 files checked · %3 s</source>
-        <translation>Trouvé : %1 · fichiers examinés : %2 · %3 s</translation>
+        <translation>Trouvé&#x202f;: %1 · fichiers examinés&#x202f;: %2 · %3 s</translation>
     </message>
     <message>
         <source>Some folders of %1 could not be read.</source>
-        <translation>Impossible de lire certains dossiers de «&#xa0;%1&#xa0;».</translation>
+        <translation>Impossible de lire certains dossiers de «&#x202f;%1&#x202f;».</translation>
     </message>
     <message>
         <source>Keeping %1 as a whole: %2 lies inside it.</source>
-        <translation>%1 est conservé en entier : %2 se trouve à l’intérieur.</translation>
+        <translation>%1 est conservé en entier&#x202f;: %2 se trouve à l’intérieur.</translation>
     </message>
     <message>
         <source>Freed %1 · %2 removed · %3 skipped</source>
-        <translation>Espace libéré : %1 · supprimés : %2 · ignorés : %3</translation>
+        <translation>Espace libéré&#x202f;: %1 · supprimés&#x202f;: %2 · ignorés&#x202f;: %3</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s)</source>
@@ -726,15 +726,15 @@
     </message>
     <message>
         <source>Cleaned: %1</source>
-        <translation>Catégories nettoyées : %1</translation>
+        <translation>Catégories nettoyées&#x202f;: %1</translation>
     </message>
     <message>
         <source>Skipped (in use or access denied):</source>
-        <translation>Ignorés (en cours d’utilisation ou accès refusé) :</translation>
+        <translation>Ignorés (en cours d’utilisation ou accès refusé)&#x202f;:</translation>
     </message>
     <message>
         <source>Left alone because they are running: %1</source>
-        <translation>Applications en cours d’exécution laissées intactes : %1</translation>
+        <translation>Applications en cours d’exécution laissées intactes&#x202f;: %1</translation>
     </message>
     <message>
         <source>Some items need administrator rights.</source>
@@ -742,7 +742,7 @@
     </message>
     <message>
         <source>Log: %1</source>
-        <translation>Journal : %1</translation>
+        <translation>Journal&#x202f;: %1</translation>
     </message>
     <message>
         <source>The scan did not complete.</source>
@@ -750,7 +750,7 @@
     </message>
     <message>
         <source>The scan did not complete; nothing was cleaned.</source>
-        <translation>L’analyse n’a pas abouti ; rien n’a été nettoyé.</translation>
+        <translation>L’analyse n’a pas abouti&#x202f;; rien n’a été nettoyé.</translation>
     </message>
     <message>
         <source>Nothing to clean in the categories given.</source>
@@ -758,11 +758,11 @@
     </message>
     <message>
         <source>Cleaning %1 of %2 · %3</source>
-        <translation>Nettoyage : %1 sur %2 · %3</translation>
+        <translation>Nettoyage&#x202f;: %1 sur %2 · %3</translation>
     </message>
     <message>
         <source>%1 files checked · %2 found (%3) · %4</source>
-        <translation>Fichiers examinés : %1 · trouvés : %2 (%3) · %4</translation>
+        <translation>Fichiers examinés&#x202f;: %1 · trouvés&#x202f;: %2 (%3) · %4</translation>
     </message>
     <message>
         <source>The search for large files did not complete.</source>
@@ -805,7 +805,7 @@
     </message>
     <message>
         <source>Run &quot;varnholt-cli --help&quot; for the usage.</source>
-        <translation>Exécutez «&#xa0;varnholt-cli --help&#xa0;» pour afficher l’aide.</translation>
+        <translation>Exécutez «&#x202f;varnholt-cli --help&#x202f;» pour afficher l’aide.</translation>
     </message>
     <message>
         <source>No command given.</source>
@@ -821,7 +821,7 @@
     </message>
     <message>
         <source>Unexpected argument &quot;%1&quot; for %2.</source>
-        <translation>Argument inattendu «&#xa0;%1&#xa0;» pour %2.</translation>
+        <translation>Argument inattendu «&#x202f;%1&#x202f;» pour %2.</translation>
     </message>
     <message>
         <source>measure takes exactly one PATH.</source>
@@ -833,7 +833,7 @@
     </message>
     <message>
         <source>Unknown option &quot;%1&quot; for %2. Options of %2: %3.</source>
-        <translation>Option inconnue «&#xa0;%1&#xa0;» pour %2. Options de %2 : %3.</translation>
+        <translation>Option inconnue «&#x202f;%1&#x202f;» pour %2. Options de %2&#x202f;: %3.</translation>
     </message>
     <message>
         <source>%1 needs a value.</source>
@@ -853,7 +853,7 @@
     </message>
     <message>
         <source>--threshold-mb needs a positive number of megabytes (for example 500), not &quot;%1&quot;.</source>
-        <translation>--threshold-mb nécessite un nombre positif de mégaoctets (par exemple 500), et non «&#xa0;%1&#xa0;».</translation>
+        <translation>--threshold-mb nécessite un nombre positif de mégaoctets (par exemple 500), et non «&#x202f;%1&#x202f;».</translation>
     </message>
     <message>
         <source>measure needs a PATH.</source>
@@ -865,31 +865,31 @@
     </message>
     <message>
         <source>clean removes files: add --yes to confirm.</source>
-        <translation>La commande clean supprime des fichiers : ajoutez --yes pour confirmer.</translation>
+        <translation>La commande clean supprime des fichiers&#x202f;: ajoutez --yes pour confirmer.</translation>
     </message>
     <message>
         <source>Unknown category %1. Categories: %2.</source>
-        <translation>Catégorie inconnue : %1. Catégories disponibles : %2.</translation>
+        <translation>Catégorie inconnue&#x202f;: %1. Catégories disponibles&#x202f;: %2.</translation>
     </message>
     <message>
         <source>a flag of &quot;%1&quot; is not true or false</source>
-        <translation>un indicateur de «&#xa0;%1&#xa0;» n’est ni true ni false</translation>
+        <translation>un indicateur de «&#x202f;%1&#x202f;» n’est ni true ni false</translation>
     </message>
     <message>
         <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
-        <translation>les motifs d’un dossier racine de «&#xa0;%1&#xa0;» ne sont pas une liste de noms</translation>
+        <translation>les motifs d’un dossier racine de «&#x202f;%1&#x202f;» ne sont pas une liste de noms</translation>
     </message>
     <message>
         <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
-        <translation>le minAgeMs d’un dossier racine de «&#xa0;%1&#xa0;» n’est pas un nombre entier de millisecondes entre 0 et 100 ans</translation>
+        <translation>le minAgeMs d’un dossier racine de «&#x202f;%1&#x202f;» n’est pas un nombre entier de millisecondes entre 0 et 100 ans</translation>
     </message>
     <message>
         <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
-        <translation>Avertissement : impossible de lire le fichier de paramètres %1 ; cette exécution risque de ne pas utiliser vos paramètres.</translation>
+        <translation>Avertissement&#x202f;: impossible de lire le fichier de paramètres %1&#x202f;; cette exécution risque de ne pas utiliser vos paramètres.</translation>
     </message>
     <message>
         <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
-        <translation>Impossible de lire le fichier de paramètres %1 : vos exclusions et votre choix entre la corbeille et la suppression sont donc inconnus. Rien n’a été nettoyé : corrigez ou supprimez d’abord ce fichier.</translation>
+        <translation>Impossible de lire le fichier de paramètres %1&#x202f;: vos exclusions et votre choix entre la corbeille et la suppression sont donc inconnus. Rien n’a été nettoyé&#x202f;: corrigez ou supprimez d’abord ce fichier.</translation>
     </message>
     <message>
         <source>--skip-item %1 names no item of the categories given.</source>
@@ -901,7 +901,7 @@
     </message>
     <message>
         <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
-        <translation>Déplacé vers la %2 : %1 · espace libéré : %3 · supprimés : %4 · ignorés : %5</translation>
+        <translation>Déplacé vers la %2&#x202f;: %1 · espace libéré&#x202f;: %3 · supprimés&#x202f;: %4 · ignorés&#x202f;: %5</translation>
     </message>
     <message>
         <source>Action</source>
@@ -917,13 +917,13 @@
     </message>
     <message>
         <source>Would stay:</source>
-        <translation>Resterait :</translation>
+        <translation>Resterait&#x202f;:</translation>
     </message>
     <message numerus="yes">
         <source>Preview only, nothing was removed: %n path(s) would go, %1.</source>
         <translation>
-            <numerusform>Aperçu seulement, rien n’a été supprimé : %n chemin partirait, %1.</numerusform>
-            <numerusform>Aperçu seulement, rien n’a été supprimé : %n chemins partiraient, %1.</numerusform>
+            <numerusform>Aperçu seulement, rien n’a été supprimé&#x202f;: %n chemin partirait, %1.</numerusform>
+            <numerusform>Aperçu seulement, rien n’a été supprimé&#x202f;: %n chemins partiraient, %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -933,17 +933,17 @@
     <message numerus="yes">
         <source>No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.</source>
         <translation>
-            <numerusform>Pas encore de prévision : les relevés d’espace libre couvrent %n jour ; une prévision en demande au moins %1.</numerusform>
-            <numerusform>Pas encore de prévision : les relevés d’espace libre couvrent %n jours ; une prévision en demande au moins %1.</numerusform>
+            <numerusform>Pas encore de prévision&#x202f;: les relevés d’espace libre couvrent %n jour&#x202f;; une prévision en demande au moins %1.</numerusform>
+            <numerusform>Pas encore de prévision&#x202f;: les relevés d’espace libre couvrent %n jours&#x202f;; une prévision en demande au moins %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>No forecast: free space is not falling.</source>
-        <translation>Pas de prévision : l’espace libre ne diminue pas.</translation>
+        <translation>Pas de prévision&#x202f;: l’espace libre ne diminue pas.</translation>
     </message>
     <message>
         <source>No forecast: at this rate the disk is not full within a year.</source>
-        <translation>Pas de prévision : à ce rythme, le disque ne sera pas plein d’ici un an.</translation>
+        <translation>Pas de prévision&#x202f;: à ce rythme, le disque ne sera pas plein d’ici un an.</translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) of free space since %1</source>
@@ -966,17 +966,17 @@
     </message>
     <message>
         <source>list what clean would remove or move, with sizes; removes nothing</source>
-        <translation>liste ce que clean supprimerait ou déplacerait, avec les tailles ; ne supprime rien</translation>
+        <translation>liste ce que clean supprimerait ou déplacerait, avec les tailles&#x202f;; ne supprime rien</translation>
     </message>
     <message>
         <source>Unknown command &quot;%1&quot;. Commands: %2.</source>
-        <translation>Commande inconnue «&#xa0;%1&#xa0;». Commandes : %2.</translation>
+        <translation>Commande inconnue «&#x202f;%1&#x202f;». Commandes&#x202f;: %2.</translation>
     </message>
     <message numerus="yes">
         <source>In use by %1 (PID %2): %n file(s)</source>
         <translation>
-            <numerusform>Utilisé par %1 (PID %2) : %n fichier</numerusform>
-            <numerusform>Utilisé par %1 (PID %2) : %n fichiers</numerusform>
+            <numerusform>Utilisé par %1 (PID %2)&#x202f;: %n fichier</numerusform>
+            <numerusform>Utilisé par %1 (PID %2)&#x202f;: %n fichiers</numerusform>
         </translation>
     </message>
     <message>
@@ -1059,7 +1059,7 @@ Defaults come from the settings of Varnholt; options apply to this run only.
 Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
 </source>
         <extracomment>%1 says what --delete and --trash do, in the words of the system</extracomment>
-        <translation>Utilisation :
+        <translation>Utilisation&#x202f;:
   varnholt-cli scan [--json] [--exclude PATTERN]...
   varnholt-cli clean --category ID [--category ID]... [--skip-item PATH]...
                      [--delete | --trash] [--exclude PATTERN]... --yes [--json]
@@ -1067,15 +1067,15 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
   varnholt-cli measure PATH [--json]
   varnholt-cli --help | --version
 
-Commandes :
+Commandes&#x202f;:
   scan      mesure chaque catégorie de nettoyage
   clean     relance l’analyse, puis nettoie exactement les catégories indiquées
   large     liste les fichiers volumineux du dossier personnel
   measure   espace occupé, nombre de fichiers et dernière modification d’un chemin
 
-Options :
+Options&#x202f;:
   --json              affiche du JSON au lieu d’un tableau
-  --exclude PATTERN   ignore les dossiers et fichiers correspondant à PATTERN ; si
+  --exclude PATTERN   ignore les dossiers et fichiers correspondant à PATTERN&#x202f;; si
                       indiqués, ces motifs remplacent les exclusions des paramètres
                       pour cette exécution
   --category ID       catégorie à nettoyer (temp, appcache, browser, logs, thumbs,
@@ -1085,9 +1085,9 @@ Options :
   --threshold-mb N    taille minimale d’un fichier volumineux, en Mo
   --yes               confirme que clean peut supprimer des fichiers
 
-Les valeurs par défaut proviennent des paramètres de Varnholt ; les options ne
+Les valeurs par défaut proviennent des paramètres de Varnholt&#x202f;; les options ne
 valent que pour cette exécution.
-Code de sortie : 0 terminé, 1 échec (clean : un élément sélectionné est resté),
+Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélectionné est resté),
 2 erreur d’utilisation.
 </translation>
     </message>
@@ -1153,8 +1153,8 @@ Code de sortie : 0 terminé, 1 échec (clean : un élément sélectionné est re
     <message numerus="yes">
         <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %Ln file(s)</source>
         <translation>
-            <numerusform>Sélection : &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; sur %3 · %Ln fichier</numerusform>
-            <numerusform>Sélection : &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; sur %3 · %Ln fichiers</numerusform>
+            <numerusform>Sélection&#x202f;: &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; sur %3 · %Ln fichier</numerusform>
+            <numerusform>Sélection&#x202f;: &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; sur %3 · %Ln fichiers</numerusform>
         </translation>
     </message>
     <message>
@@ -1167,7 +1167,7 @@ Code de sortie : 0 terminé, 1 échec (clean : un élément sélectionné est re
     </message>
     <message>
         <source>No files match “%1”.</source>
-        <translation>Aucun fichier ne correspond à « %1 ».</translation>
+        <translation>Aucun fichier ne correspond à «&#x202f;%1&#x202f;».</translation>
     </message>
     <message>
         <source>No files in this view.</source>
@@ -1199,8 +1199,8 @@ Code de sortie : 0 terminé, 1 échec (clean : un élément sélectionné est re
     <message numerus="yes">
         <source>%1 is filling up: at this rate it is full in about %n day(s). Run Smart Scan to free up space.</source>
         <translation>
-            <numerusform>%1 se remplit : à ce rythme, il sera plein dans environ %n jour. Lancez l’analyse intelligente pour libérer de l’espace.</numerusform>
-            <numerusform>%1 se remplit : à ce rythme, il sera plein dans environ %n jours. Lancez l’analyse intelligente pour libérer de l’espace.</numerusform>
+            <numerusform>%1 se remplit&#x202f;: à ce rythme, il sera plein dans environ %n jour. Lancez l’analyse intelligente pour libérer de l’espace.</numerusform>
+            <numerusform>%1 se remplit&#x202f;: à ce rythme, il sera plein dans environ %n jours. Lancez l’analyse intelligente pour libérer de l’espace.</numerusform>
         </translation>
     </message>
 </context>
@@ -1271,7 +1271,7 @@ Code de sortie : 0 terminé, 1 échec (clean : un élément sélectionné est re
     </message>
     <message>
         <source>Keep Varnholt running?</source>
-        <translation>Garder Varnholt actif ?</translation>
+        <translation>Garder Varnholt actif&#x202f;?</translation>
     </message>
     <message>
         <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
@@ -1295,7 +1295,7 @@ Code de sortie : 0 terminé, 1 échec (clean : un élément sélectionné est re
     </message>
     <message>
         <source>Clean %1?</source>
-        <translation>Nettoyer %1 ?</translation>
+        <translation>Nettoyer %1&#x202f;?</translation>
     </message>
     <message>
         <source>Permanent delete is on. These files can&apos;t be recovered.</source>
@@ -1307,7 +1307,7 @@ Code de sortie : 0 terminé, 1 échec (clean : un élément sélectionné est re
     </message>
     <message>
         <source>Everything will be moved to the %1, so you can restore it later.</source>
-        <translation>Tout sera déplacé vers la %1 : vous pourrez donc le restaurer plus tard.</translation>
+        <translation>Tout sera déplacé vers la %1&#x202f;: vous pourrez donc le restaurer plus tard.</translation>
     </message>
     <message>
         <source>Clean and delete</source>
@@ -1383,7 +1383,7 @@ Code de sortie : 0 terminé, 1 échec (clean : un élément sélectionné est re
     </message>
     <message>
         <source>Some of it needs administrator rights: without them those files are skipped.</source>
-        <translation>Une partie nécessite des droits d’administrateur : sans eux, ces fichiers sont ignorés.</translation>
+        <translation>Une partie nécessite des droits d’administrateur&#x202f;: sans eux, ces fichiers sont ignorés.</translation>
     </message>
     <message>
         <source>Everything that will go</source>
@@ -2084,7 +2084,7 @@ Code de sortie : 0 terminé, 1 échec (clean : un élément sélectionné est re
     </message>
     <message>
         <source>Could not save the update: %1</source>
-        <translation>Impossible d’enregistrer la mise à jour : %1</translation>
+        <translation>Impossible d’enregistrer la mise à jour&#x202f;: %1</translation>
     </message>
     <message>
         <source>The update has an unexpected size.</source>
@@ -2096,7 +2096,7 @@ Code de sortie : 0 terminé, 1 échec (clean : un élément sélectionné est re
     </message>
     <message>
         <source>The update could not be downloaded: %1</source>
-        <translation>Impossible de télécharger la mise à jour : %1</translation>
+        <translation>Impossible de télécharger la mise à jour&#x202f;: %1</translation>
     </message>
     <message>
         <source>Could not read the update.</source>
