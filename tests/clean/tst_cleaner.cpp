@@ -364,32 +364,6 @@ private slots:
         QCOMPARE(exists(at(made)), !removed);
     }
 
-    // A folder deleted for good reports its files as they go: the figure never
-    // goes back, never passes the selection, and ends at it.
-    void folderProgressWhileDeleting()
-    {
-        TempFolder tmp;
-        for (int i = 0; i < 40; ++i)
-            QVERIFY(!tmp.makeFileOfSize(QStringLiteral("cache/f%1").arg(i), 8192).isEmpty());
-        const QString dir = tmp.path(QStringLiteral("cache"));
-        const fs::Measure size = fs::measure(dir);
-        QList<qint64> done;
-        qint64 total = -1;
-        const CleanReport r = clean({temp({item(dir, size.bytes, size.files, true)})}, false, {}, [&](Cleaner &c) {
-            c.setProgressInterval(0);
-            QObject::connect(&c, &Cleaner::progress, &c, [&](qint64 d, qint64 t, const QString &) {
-                done.append(d);
-                total = t;
-            });
-        });
-        QCOMPARE(r.filesRemoved, size.files);
-        QCOMPARE(total, size.bytes);
-        QVERIFY2(done.size() > 10, qPrintable(QString::number(done.size())));
-        QVERIFY(std::is_sorted(done.cbegin(), done.cend()));
-        QVERIFY(done.constFirst() == 0 && done.constLast() == total);
-        QVERIFY(std::all_of(done.cbegin(), done.cend(), [&](qint64 d) { return d <= total; }));
-    }
-
     void samplesStopAtFive()
     {
         TempFolder tmp;
