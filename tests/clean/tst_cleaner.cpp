@@ -155,7 +155,9 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(qEnvironmentVariable("XDG_DATA_HOME").contains(QLatin1String("test-sandbox")));
+        // A row empties the home folder: it must be the sandbox's.
+        for (const char *name : {"XDG_DATA_HOME", "HOME"})
+            QVERIFY(qEnvironmentVariable(name).contains(QLatin1String("test-sandbox")));
     }
 
     void cleanup()
@@ -296,82 +298,70 @@ private slots:
     void itemOutcomes_data()
     {
         QTest::addColumn<QString>("categoryId");
-        QTest::addColumn<bool>("inCache");      // under the XDG cache folder, else a scratch folder
-        QTest::addColumn<QString>("itemPath");  // relative
+        QTest::addColumn<QString>("base");      // "cache" (XDG), "home", else a scratch folder
+        QTest::addColumn<QString>("itemPath");  // relative; "" is the base itself
+        QTest::addColumn<QString>("made");      // the file made, relative; elsewhere than the item: the item is
+                                                // its folder's contents
         QTest::addColumn<QString>("unit");      // the path the line names, relative
-        QTest::addColumn<QString>("line");      // %1 = the unit's path
+        QTest::addColumn<QString>("line");      // %1 = the unit's path; "": no line is checked
         QTest::addColumn<QString>("runningApp");
         QTest::addColumn<bool>("removed");
 
         // Runs of this very test program own its folder in the cache.
-        QTest::newRow("cache of a running app") << "appcache" << true << "tst_cleaner/x" << "tst_cleaner/x"
-                                                << "SKIPPED  %1  (Tst_cleaner is running)" << "Tst_cleaner" << false;
-        QTest::newRow("running app outside the cache categories")
-            << "logs" << true << "tst_cleaner/x" << "tst_cleaner/x" << "DELETED  %1  4 KB" << "" << true;
-        QTest::newRow("unit in a protected location") << "temp" << false << "box" << "box/.Trash-1000"
-                                                      << "SKIPPED  %1  (protected location)" << "" << false;
+        QTest::newRow("cache of a running app") << "appcache" << "cache" << "tst_cleaner/x" << "tst_cleaner/x"
+                                                << "tst_cleaner/x" << "SKIPPED  %1  (Tst_cleaner is running)"
+                                                << "Tst_cleaner" << false;
+        QTest::newRow("running app outside the cache categories") << "logs" << "cache" << "tst_cleaner/x"
+                                                                  << "tst_cleaner/x" << "tst_cleaner/x"
+                                                                  << "DELETED  %1  4 KB" << "" << true;
+        QTest::newRow("unit in a protected location") << "temp" << "" << "box" << "box/.Trash-1000/f"
+                                                      << "box/.Trash-1000" << "SKIPPED  %1  (protected location)"
+                                                      << "" << false;
+        // Emptied entry by entry, only ~/Documents and the like would stay.
+        QTest::newRow("the home folder's contents") << "temp" << "home" << "" << "notes.txt" << ""
+                                                    << "SKIPPED  %1  (protected location)" << "" << false;
+        // Not from a scan, whose paths are clean: the folder above is not
+        // what the user selected.
+        QTest::newRow("the contents of sub/..") << "temp" << "" << "box/sub/.." << "box/sub/f" << "" << ""
+                                                << "" << false;
     }
 
     void itemOutcomes()
     {
         QFETCH(QString, categoryId);
-        QFETCH(bool, inCache);
+        QFETCH(QString, base);
         QFETCH(QString, itemPath);
+        QFETCH(QString, made);
         QFETCH(QString, unit);
         QFETCH(QString, line);
         QFETCH(QString, runningApp);
         QFETCH(bool, removed);
 
         TempFolder tmp;
-        const QString base = inCache ? qEnvironmentVariable("XDG_CACHE_HOME") : tmp.path();
-        auto dropCache = qScopeGuard([&] {
-            if (inCache)
-                QDir(base + QStringLiteral("/tst_cleaner")).removeRecursively();
+        const QString folder = base == QLatin1String("cache") ? qEnvironmentVariable("XDG_CACHE_HOME")
+                             : base == QLatin1String("home")  ? QDir::homePath()
+                                                              : tmp.path();
+        const auto at = [&](const QString &relative) {
+            return relative.isEmpty() ? folder : folder + QLatin1Char('/') + relative;
+        };
+        auto dropMade = qScopeGuard([&] {
+            QFile::remove(at(made));
+            if (base == QLatin1String("cache"))
+                QDir(at(QStringLiteral("tst_cleaner"))).removeRecursively();
         });
-        const QString full = base + QLatin1Char('/') + itemPath;
-        const QString unitPath = base + QLatin1Char('/') + unit;
-        const bool contentsOnly = unit != itemPath;
-        QVERIFY(QDir().mkpath(contentsOnly ? unitPath : QFileInfo(full).path()));
-        if (!contentsOnly) {
-            QFile f(full);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("data");
-        }
+        QVERIFY(QDir().mkpath(QFileInfo(at(made)).path()));
+        QFile f(at(made));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("data") == 4);
+        f.close();
 
-        const CleanReport r = clean({category(categoryId, Safe, {item(full, 4096, 1, contentsOnly)})}, false,
-                                    {QStringLiteral("keep")});
-        QVERIFY(logLines(r.logPath).contains(line.arg(unitPath)));
+        const CleanReport r = clean({category(categoryId, Safe, {item(at(itemPath), 4096, 1, made != itemPath)})},
+                                    false, {QStringLiteral("keep")});
+        QVERIFY(line.isEmpty() || logLines(r.logPath).contains(line.arg(at(unit))));
         const bool skipped = line.startsWith(QLatin1String("SKIPPED")) && runningApp.isEmpty();
         QCOMPARE(r.skippedCount, skipped ? 1 : 0);
-        QCOMPARE(r.skippedSamples, skipped ? QStringList{unitPath} : QStringList());
+        QCOMPARE(r.skippedSamples, skipped ? QStringList{at(unit)} : QStringList());
         QCOMPARE(r.runningApps, runningApp.isEmpty() ? QStringList() : QStringList{runningApp});
-        QCOMPARE(exists(unitPath), !removed);
-    }
-
-    // A folder deleted for good reports its files as they go: the figure never
-    // goes back, never passes the selection, and ends at it.
-    void folderProgressWhileDeleting()
-    {
-        TempFolder tmp;
-        for (int i = 0; i < 40; ++i)
-            QVERIFY(!tmp.makeFileOfSize(QStringLiteral("cache/f%1").arg(i), 8192).isEmpty());
-        const QString dir = tmp.path(QStringLiteral("cache"));
-        const fs::Measure size = fs::measure(dir);
-        QList<qint64> done;
-        qint64 total = -1;
-        const CleanReport r = clean({temp({item(dir, size.bytes, size.files, true)})}, false, {}, [&](Cleaner &c) {
-            c.setProgressInterval(0);
-            QObject::connect(&c, &Cleaner::progress, &c, [&](qint64 d, qint64 t, const QString &) {
-                done.append(d);
-                total = t;
-            });
-        });
-        QCOMPARE(r.filesRemoved, size.files);
-        QCOMPARE(total, size.bytes);
-        QVERIFY2(done.size() > 10, qPrintable(QString::number(done.size())));
-        QVERIFY(std::is_sorted(done.cbegin(), done.cend()));
-        QVERIFY(done.constFirst() == 0 && done.constLast() == total);
-        QVERIFY(std::all_of(done.cbegin(), done.cend(), [&](qint64 d) { return d <= total; }));
+        QCOMPARE(exists(at(made)), !removed);
     }
 
     void samplesStopAtFive()

@@ -44,9 +44,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/mount.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -173,30 +171,18 @@ QList<QByteArray> openPaths()
     return out;
 }
 
-// Bound through the folder's descriptor: a socket address holds ~108 bytes,
-// however deep the folder is.
-void makeSocket(const QByteArray &path)
-{
-    const qsizetype slash = path.lastIndexOf('/');
-    const int dir = ::open(path.left(slash).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    const QByteArray address = "/proc/self/fd/" + QByteArray::number(dir) + path.mid(slash);
-    sockaddr_un addr{};
-    addr.sun_family = AF_UNIX;
-    const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    if (dir >= 0 && s >= 0 && size_t(address.size()) < sizeof addr.sun_path) {
-        std::memcpy(addr.sun_path, address.constData(), size_t(address.size()));
-        ::bind(s, reinterpret_cast<const sockaddr *>(&addr), sizeof addr);
-    }
-    ::close(s);
-    ::close(dir);
-}
-
 class Case final
 {
 public:
     Case(quint32 seed, bool toTrash, bool mounts, const QStringList &off)
         : m_rng(seed), m_toTrash(toTrash), m_off(off), m_withMounts(mounts && on("mount"))
     {
+        // The walks (the scan's, the removal of a folder) on one thread, on
+        // four that join from the first folder on, or as this machine would.
+        const fs::detail::WalkTuning tunings[] = {{1, 0}, {4, 0}, {}};
+        fs::detail::setWalkTuning(tunings[seed % 3]);
+        m_desc.append(seed % 3 < 2 ? QStringLiteral("walks on %1 threads").arg(tunings[seed % 3].threads)
+                                   : QStringLiteral("walks on this machine's threads"));
     }
     ~Case()
     {
@@ -204,6 +190,7 @@ public:
             ::close(fd);
         m_workers.clear();
         fs::detail::setClockOffset(0);
+        fs::detail::setWalkTuning({});
         for (const QByteArray &m : mountsBelow(enc(m_tmp.path())))
             ::umount2(m.constData(), MNT_DETACH);
         QDir(trash::homeTrash()).removeRecursively();
@@ -294,7 +281,7 @@ private:
             } else if (r >= 78 && r < 82 && on("special")) {
                 ::mkfifo(enc(path).constData(), 0644);
             } else if (r >= 82 && r < 85 && on("special")) {
-                makeSocket(enc(path));
+                ::mknod(enc(path).constData(), S_IFSOCK | 0644, 0);
             } else if (r >= 85 && r < 89 && on("guard")) {
                 path = dir + QLatin1Char('/') + any(kGuarded);
                 makeFile(m_tmp.makeDir(rel(path)) + QStringLiteral("/vault"));
@@ -865,10 +852,23 @@ QStringList Case::run()
     cleaner.setRetryDelay(1);
     cleaner.setProgressInterval(0);
     CleanReport report;
+    QList<QPair<qint64, qint64>> steps;  // done, of
     QObject::connect(&cleaner, &Cleaner::finished, &cleaner, [&](const CleanReport &r) { report = r; }, Qt::DirectConnection);
-    QObject::connect(&cleaner, &Cleaner::progress, &cleaner, [this] { race(); }, Qt::DirectConnection);
+    QObject::connect(&cleaner, &Cleaner::progress, &cleaner, [&](qint64 done, qint64 total) {
+        steps.append({done, total});
+        race();
+    }, Qt::DirectConnection);
     cleaner.start(selection, m_toTrash, m_exclusions);
     cleaner.wait();
+    // The figure shown never goes back, never passes the selection, and ends at it.
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        const qint64 before = i > 0 ? steps.at(i - 1).first : 0;
+        if (steps.at(i).first < before || steps.at(i).first > steps.at(i).second || steps.at(i).second != steps.constLast().first) {
+            problems.append(QStringLiteral("progress went from %1 to %2 of %3 (step %4), ended at %5")
+                                .arg(before).arg(steps.at(i).first).arg(steps.at(i).second).arg(i).arg(steps.constLast().first));
+            break;
+        }
+    }
 
     // Mounts stay where they were; then they go, so that nothing below reads
     // or removes through them.

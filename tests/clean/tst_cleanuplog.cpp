@@ -19,8 +19,9 @@ private slots:
     void init() { QDir(CleanupLog::folder()).removeRecursively(); }
 
     // Two runs at one pinned second beside the logs already there ("cleanup-"
-    // and ".log" left out): each gets a file of its own, none is written
-    // over, and the list puts the latest run first.
+    // and ".log" left out), one deleting and one moving to the trash: each
+    // gets a file of its own, none is written over, and the list puts the
+    // latest run first.
     void oneLogPerRun_data()
     {
         QTest::addColumn<QStringList>("there");
@@ -41,7 +42,14 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write("earlier") == 7);
         }
         CleanupLog first([] { return kStart; }), second([] { return kStart; });
-        QVERIFY(first.open() != second.open() && first.isOpen() && second.isOpen());
+        const QString deleting = first.open(), trashing = second.open();
+        QVERIFY(deleting != trashing && first.isOpen() && second.isOpen());
+        // Each run's mode is read back from its own log.
+        first.header(false, 0);
+        second.header(true, 0);
+        first.flush();
+        second.flush();
+        QCOMPARE(std::pair(CleanupLog::read(deleting).toTrash, CleanupLog::read(trashing).toTrash), std::pair(false, true));
         QStringList listed;
         for (const QString &log : CleanupLog::logs())
             listed.append(QFileInfo(log).completeBaseName().mid(8));

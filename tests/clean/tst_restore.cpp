@@ -112,12 +112,19 @@ private slots:
         QTest::newRow("older log, two records claim a path")
             << "strip; twin a.bin" << 2 << QStringList{"a.bin:ambiguous"} << true
             << QStringList{"!c/a.bin", "c/b.bin=b", "c/sub/d.bin=d"};
+        // Another run's record of c/a.bin.old, in the same second.
+        QTest::newRow("older log, a record of a name it begins")
+            << "strip; twin a.bin as c/a.bin.old" << 3 << QStringList{} << true
+            << QStringList{"c/a.bin=a", "!c/a.bin.old", "c/b.bin=b", "c/sub/d.bin=d"};
         QTest::newRow("edited: a place outside the trash")
             << "point a.bin at other/a.bin" << 2 << QStringList{"a.bin:notTrashEntry"} << false
             << QStringList{"!c/a.bin", "other/a.bin=", "c/b.bin=b"};
         QTest::newRow("edited: a place with ..")
             << "point a.bin at files/../../other/a.bin" << 2 << QStringList{"a.bin:notTrashEntry"} << false
             << QStringList{"!c/a.bin", "other/a.bin=", "c/b.bin=b"};
+        QTest::newRow("edited: a files/ folder outside the trash")
+            << "bin other; point a.bin at other/files/a.bin" << 2 << QStringList{"a.bin:notTrashEntry"} << false
+            << QStringList{"!c/a.bin", "c/b.bin=b"};
         QTest::newRow("a link on the way back")
             << "link c" << 0 << QStringList{"a.bin:couldNotMove", "b.bin:couldNotMove", "sub:couldNotMove"} << false
             << QStringList{};
@@ -166,9 +173,21 @@ private slots:
                 text.remove(QRegularExpression(QStringLiteral("^  -> [^\\n]*\\n"), QRegularExpression::MultilineOption));
                 QVERIFY(writeAll(log, text));
             } else if (step.startsWith(QLatin1String("twin "))) {
+                // A second record of the entry's path, or "as" another path.
                 const QString info = trash::homeTrash() + QStringLiteral("/info/");
-                QVERIFY(QFile::copy(info + arg + QStringLiteral(".trashinfo"), info + QStringLiteral("twin.trashinfo")));
+                const QString as = step.section(QLatin1Char(' '), 3);
+                QString record = readAll(info + step.section(QLatin1Char(' '), 1, 1) + QStringLiteral(".trashinfo"));
+                if (!as.isEmpty())
+                    record.replace(QStringLiteral("/c/a.bin\n"), QLatin1Char('/') + as + QLatin1Char('\n'));
+                QVERIFY(writeAll(info + QStringLiteral("twin.trashinfo"), record));
                 QVERIFY(writeAll(files() + QStringLiteral("/twin"), QStringLiteral("twin")));
+            } else if (step == QLatin1String("bin other")) {
+                // The entry and its record laid out as in a trash folder, but in none of this user's.
+                QVERIFY(QDir().mkpath(tmp.path(QStringLiteral("other/info"))));
+                QVERIFY(QDir().mkpath(tmp.path(QStringLiteral("other/files"))));
+                QVERIFY(QFile::rename(files() + QStringLiteral("/a.bin"), tmp.path(QStringLiteral("other/files/a.bin"))));
+                QVERIFY(QFile::rename(trash::homeTrash() + QStringLiteral("/info/a.bin.trashinfo"),
+                                      tmp.path(QStringLiteral("other/info/a.bin.trashinfo"))));
             } else if (step.startsWith(QLatin1String("point a.bin at "))) {
                 const QString target = step.mid(15);
                 const QString place = target.startsWith(QLatin1String("files/")) ? trash::homeTrash() + QLatin1Char('/') + target
