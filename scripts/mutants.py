@@ -20,7 +20,9 @@ Format of the list, one mutant a line (blank lines and # comments skipped):
 
     path:line: old text => new text
 
-`old text` must occur on that line; its first occurrence is replaced.
+`old text` must occur on that line; its first occurrence is replaced. When
+the file has moved on, the nearest line within a few dozen that holds it is
+taken (and named in the results).
 """
 
 import argparse
@@ -148,15 +150,29 @@ def order_tests(mutant, tests, durations):
     return sorted(set(names), key=rank)
 
 
+# How far from its listed line a mutant's text is looked for when the file
+# has moved on since the list was written.
+DRIFT = 60
+
+
 def apply(mutant):
+    """Plants the mutant; the line that holds its old text nearest to the
+    listed one (within DRIFT lines, the only such line at that distance)."""
     path = ROOT / mutant["path"]
     lines = path.read_text().split("\n")
-    index = mutant["line"] - 1
-    if index >= len(lines) or mutant["old"] not in lines[index]:
-        return False
-    lines[index] = lines[index].replace(mutant["old"], mutant["new"], 1)
-    path.write_text("\n".join(lines))
-    return True
+    listed = mutant["line"] - 1
+    for distance in range(DRIFT + 1):
+        found = [i for i in {listed - distance, listed + distance}
+                 if 0 <= i < len(lines) and mutant["old"] in lines[i]]
+        if len(found) > 1:
+            return False
+        if found:
+            index = found[0]
+            lines[index] = lines[index].replace(mutant["old"], mutant["new"], 1)
+            path.write_text("\n".join(lines))
+            mutant["planted"] = index + 1
+            return True
+    return False
 
 
 def restore(mutant):
@@ -212,7 +228,7 @@ def main():
         label = f"{mutant['path']}:{mutant['line']}: {mutant['old']} => {mutant['new']}"
         t0 = time.monotonic()
         if not apply(mutant):
-            results.append({**mutant, "result": "INVALID", "detail": "old text not on that line", "seconds": 0})
+            results.append({**mutant, "result": "INVALID", "detail": "old text not near that line", "seconds": 0})
             print(f"#{mutant['id']:<3} INVALID   {label}", flush=True)
             continue
         result, detail = "SURVIVED", ""
