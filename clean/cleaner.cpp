@@ -541,6 +541,11 @@ void Cleaner::run(const Job &job)
                     skip(item.path, QStringLiteral("replaced since the scan"));
                     continue;
                 }
+                if (reach == removal::Reach::Unreadable) {
+                    // Nothing of it was removed: never "deleted, 0 KB".
+                    skip(item.path, QStringLiteral("could not be opened"));
+                    continue;
+                }
                 const ExclusionMatcher atTop = itemMatcher(item);
                 for (const QString &name : std::as_const(names)) {
                     fs::Entry unit;

@@ -104,6 +104,7 @@ enum class Reach {
     Gone,      // nothing there any more
     Replaced,  // a link or a file where the scan saw a folder
     Mount,     // another volume is mounted there, or on the way to it
+    Unreadable,  // there, but it could not be opened or listed (no access)
 };
 
 class Remover final

@@ -511,7 +511,7 @@ Reach listEntries(const QString &anchor, const QString &folder, QStringList &nam
         return parent.error == ENOENT ? Reach::Gone
             : parent.error == EXDEV   ? Reach::Mount
             : isReplacedError(parent.error) ? Reach::Replaced
-                                            : Reach::Folder;
+                                            : Reach::Unreadable;
     struct stat self;
     bool mount = false;
     if (posixfs::statAt(parent.fd.get(), parent.name.constData(), self, &mount) && mount)
@@ -521,12 +521,12 @@ Reach listEntries(const QString &anchor, const QString &folder, QStringList &nam
         const int err = errno;
         if (err == ENOENT)
             return Reach::Gone;
-        return isReplacedError(err) ? Reach::Replaced : Reach::Folder;
+        return isReplacedError(err) ? Reach::Replaced : Reach::Unreadable;
     }
     DIR *d = ::fdopendir(fd);
     if (!d) {
         ::close(fd);
-        return Reach::Folder;
+        return Reach::Unreadable;
     }
     while (const dirent *de = ::readdir(d)) {
         const char *name = de->d_name;

@@ -569,7 +569,7 @@ Reach reachOf(DWORD error)
         return Reach::Mount;
     if (error == kErrorReplaced || error == ERROR_DIRECTORY)
         return Reach::Replaced;
-    return Reach::Folder;
+    return Reach::Unreadable;
 }
 
 } // namespace
@@ -594,7 +594,7 @@ Reach Remover::entries(const QString &anchor, const QString &folder, QStringList
         return reachOf(error);
     Info info;
     if (!describe(h.get(), info))
-        return Reach::Folder;
+        return Reach::Unreadable;
     if (info.kind != winlogic::Kind::Folder)
         return mountsVolume(h.get(), info) ? Reach::Mount : Reach::Replaced;
     Lister lister(h.get());

@@ -321,9 +321,9 @@ private slots:
         QTest::newRow("the home folder's contents") << "temp" << "home" << "" << "notes.txt" << ""
                                                     << "SKIPPED  %1  (protected location)" << "" << false;
         // Not from a scan, whose paths are clean: the folder above is not
-        // what the user selected.
-        QTest::newRow("the contents of sub/..") << "temp" << "" << "box/sub/.." << "box/sub/f" << "" << ""
-                                                << "" << false;
+        // what the user selected, and nothing of it may be logged as deleted.
+        QTest::newRow("the contents of sub/..") << "temp" << "" << "box/sub/.." << "box/sub/f" << "box/sub/.."
+                                                << "SKIPPED  %1  (could not be opened)" << "" << false;
     }
 
     void itemOutcomes()
