@@ -352,6 +352,7 @@ private slots:
 
     // The manifest, its signature and the installer are each served through a
     // redirect; only the trusted domain ("localhost") may be redirected to.
+    // Without the test's certificate authority the server is not trusted.
     void tlsRedirects_data()
     {
         QTest::addColumn<QString>("step");   // "upgrade.json", "upgrade.json.sig" or "Varnholt.bin"
@@ -363,6 +364,7 @@ private slots:
         QTest::newRow("manifest, same trusted host") << "upgrade.json" << "https://localhost:%1" << "";
         QTest::newRow("manifest, untrusted host") << "upgrade.json" << "https://127.0.0.1:%1" << kNotOurs;
         QTest::newRow("signature, untrusted host") << "upgrade.json.sig" << "https://127.0.0.1:%1" << kNotOurs;
+        QTest::newRow("certificate not trusted, no redirect") << "" << "" << "SSL handshake failed";
     }
     void tlsRedirects()
     {
@@ -380,14 +382,17 @@ private slots:
         // The redirected step's content moves to "/real-<name>".
         https.route("/real-upgrade.json", Route{200, body});
         https.route("/real-Varnholt.bin", Route{200, data});
-        Route redirect{302, {}};
-        redirect.location = (target.arg(https.url("/").port()) + "/real-" + step).toLatin1();
-        https.route('/' + step, redirect);
+        if (!step.isEmpty()) {
+            Route redirect{302, {}};
+            redirect.location = (target.arg(https.url("/").port()) + "/real-" + step).toLatin1();
+            https.route('/' + step, redirect);
+        }
         QFile cert(fixture("localhost.crt"));
         QVERIFY(cert.open(QIODevice::ReadOnly));
         Updater updater(nullptr, https.url("/upgrade.json"), "localhost");
         updater.setSigningKey(rawPublicKey(m_key.get()));
-        updater.setExtraCaCertificates({QSslCertificate(cert.readAll())});
+        if (!step.isEmpty())
+            updater.setExtraCaCertificates({QSslCertificate(cert.readAll())});
         updater.setInstallerLauncher([this](const QString &path) { return m_launched.append(path), QString(); });
         updater.check();
         QVERIFY(waitWhile(updater, Updater::Checking));
@@ -401,20 +406,10 @@ private slots:
                  qPrintable(updater.errorText()));
         QCOMPARE(m_launched.size(), error.isEmpty() ? 1 : 0);
         QCOMPARE(https.paths.contains("/real-" + step), error.isEmpty()); // never fetched from elsewhere
+        QCOMPARE(https.paths.isEmpty(), step.isEmpty());
         QVERIFY(partFiles(updater).isEmpty());
         if (!m_launched.isEmpty())
             QFile::remove(m_launched.first());
-    }
-
-    void tlsCertificateStillVerified()
-    {
-        HttpTestServer https(true);
-        https.route("/upgrade.json", Route{200, manifest("9.0.0", https.url("/a.bin"), QString(64, 'a'), {})});
-        Updater updater(nullptr, https.url("/upgrade.json"), "localhost");
-        updater.check();
-        QVERIFY(waitWhile(updater, Updater::Checking));
-        QCOMPARE(updater.state(), int(Updater::Failed));
-        QVERIFY(https.paths.isEmpty());
     }
 
 #if !defined(Q_OS_WIN)
