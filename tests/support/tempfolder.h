@@ -24,6 +24,9 @@
 
 namespace testsupport {
 
+// A file of `bytes` bytes of real (allocated) data at `path`, its missing
+// parent folders made.
+bool writeFileOfSize(const QString &path, qint64 bytes);
 // The modification time of `path` itself (of a link, not of its target).
 bool setModificationTime(const QString &path, const QDateTime &when);
 // A second name `link` for the existing file `existing`.
