@@ -182,27 +182,40 @@ private slots:
     void downloads_data()
     {
         QTest::addColumn<qint64>("size");
-        QTest::addColumn<QString>("sha");   // null: the real checksum
-        QTest::addColumn<QString>("sig");   // null: signed with the test key
-        QTest::addColumn<int>("status");    // of the installer's address
-        QTest::addColumn<QString>("error"); // start of the error text; empty: the installer is started
+        QTest::addColumn<QString>("sha");     // null: the real checksum
+        QTest::addColumn<QString>("sig");     // null: signed with the test key
+        QTest::addColumn<int>("status");      // of the installer's address
+        QTest::addColumn<QString>("error");   // start of the error text, %1: the download folder; empty: the installer is started
+        QTest::addColumn<QString>("blocked"); // what stands in the way of saving it
         const QString badSize = kWrap + "The update has an unexpected size.";
-        QTest::newRow("verified") << kMiB + 1 << QString() << QString() << 200 << "";
-        QTest::newRow("smallest installer") << kMiB << QString() << QString() << 200 << "";
-        QTest::newRow("one byte too small") << kMiB - 1 << QString() << QString() << 200 << badSize;
+        QTest::newRow("verified") << kMiB + 1 << QString() << QString() << 200 << "" << "";
+        QTest::newRow("smallest installer") << kMiB << QString() << QString() << 200 << "" << "";
+        QTest::newRow("one byte too small") << kMiB - 1 << QString() << QString() << 200 << badSize << "";
         // At the cap the download is complete and fails only for want of a signature.
-        QTest::newRow("exactly 300 MiB") << 300 * kMiB << QString() << "" << 200 << kWrap + kUnsigned;
-        QTest::newRow("one byte over 300 MiB") << 300 * kMiB + 1 << QString(64, 'a') << "" << 200 << badSize;
+        QTest::newRow("exactly 300 MiB") << 300 * kMiB << QString() << "" << 200 << kWrap + kUnsigned << "";
+        QTest::newRow("one byte over 300 MiB") << 300 * kMiB + 1 << QString(64, 'a') << "" << 200 << badSize << "";
         QTest::newRow("checksum differs") << 2 * kMiB << QString(64, 'A') << QString() << 200
-                                          << kWrap + "The update does not match the published checksum.";
-        QTest::newRow("signature missing") << 2 * kMiB << QString() << "" << 200 << kWrap + kUnsigned;
+                                          << kWrap + "The update does not match the published checksum." << "";
+        QTest::newRow("signature missing") << 2 * kMiB << QString() << "" << 200 << kWrap + kUnsigned << "";
         const KeyPtr other(EVP_PKEY_Q_keygen(nullptr, nullptr, "ED25519"), &EVP_PKEY_free);
         QTest::newRow("signed with another key")
-            << 2 * kMiB << QString() << sign(patternChunk(0, 2 * kMiB), other.get()) << 200 << kWrap + kUnsigned;
-        QTest::newRow("status 204") << 2 * kMiB << QString() << QString() << 204 << kWrap + "HTTP 204";
-        QTest::newRow("status 500") << 2 * kMiB << QString() << QString() << 500 << kWrap + "Error transferring";
+            << 2 * kMiB << QString() << sign(patternChunk(0, 2 * kMiB), other.get()) << 200 << kWrap + kUnsigned << "";
+        QTest::newRow("status 204") << 2 * kMiB << QString() << QString() << 204 << kWrap + "HTTP 204" << "";
+        QTest::newRow("status 500") << 2 * kMiB << QString() << QString() << 500 << kWrap + "Error transferring" << "";
         // The verified installer stays for the user to start.
-        QTest::newRow("installer cannot start") << 2 * kMiB << QString() << QString() << 200 << kNoStart;
+        QTest::newRow("installer cannot start") << 2 * kMiB << QString() << QString() << 200 << kNoStart << "";
+        const QString cannotSave = QStringLiteral("Could not save the update: ");
+        QTest::newRow("folder in place of the partial file")
+            << 3 * kMiB << QString() << QString() << 200 << cannotSave << "part";
+        QTest::newRow("folder in place of the installer")
+            << 3 * kMiB << QString() << QString() << 200 << kWrap + cannotSave + "%1/Varnholt.bin" << "final";
+#if !defined(Q_OS_WIN)
+        QTest::newRow("disk full") << 3 * kMiB << QString() << QString() << 200 << kWrap + cannotSave << "disk";
+        // In a shared temporary folder someone else could have made the folder
+        // first and could swap the installer after it was verified.
+        QTest::newRow("download folder of another user")
+            << 3 * kMiB << QString() << QString() << 200 << cannotSave + "%1" << "foreign";
+#endif
     }
     void downloads()
     {
@@ -211,6 +224,7 @@ private slots:
         QFETCH(QString, sig);
         QFETCH(int, status);
         QFETCH(QString, error);
+        QFETCH(QString, blocked);
         publish(size, {}, sha, sig);
         if (status != 200)
             m_http.route("/Varnholt.bin", Route{status, {}});
@@ -218,23 +232,53 @@ private slots:
         auto updater = makeUpdater(error == kNoStart ? kNoStart : QString());
         QSignalSpy quit(updater.get(), &Updater::quitForUpdate);
         QSignalSpy changes(updater.get(), &Updater::stateChanged);
-        const QString finalPath = updater->downloadFolder() + "/Varnholt.bin";
+        const QString folder = updater->downloadFolder();
+        const QString finalPath = folder + "/Varnholt.bin";
+        const QString blocker = blocked == u"part" ? finalPath + ".part" : finalPath;
+        error.replace("%1", folder);
         // Per user, away from the shared temporary folder where anyone could take the name first.
         QVERIFY(finalPath.startsWith(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + u'/'));
-        QDir().mkpath(updater->downloadFolder());
-        QFile stale(finalPath); // an old download under the same name never survives
-        QVERIFY(stale.open(QIODevice::WriteOnly) && stale.write("stale") == 5);
-        stale.close();
+        QDir().mkpath(folder);
+        if (blocked == u"part" || blocked == u"final") {
+            QVERIFY(QDir().mkpath(blocker + "/keep"));
+        } else if (blocked.isEmpty()) {
+            QFile stale(finalPath); // an old download under the same name never survives
+            QVERIFY(stale.open(QIODevice::WriteOnly) && stale.write("stale") == 5);
+        }
+#if !defined(Q_OS_WIN)
+        if (blocked == u"foreign") {
+            if (::geteuid() != 0)
+                QSKIP("giving the folder to another user needs root");
+            QVERIFY(::chown(QFile::encodeName(folder).constData(), 65534, 65534) == 0);
+        }
+        // A file-size limit makes the partial file's writes fail like a full disk would.
+        rlimit saved {};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = kMiB;
+        if (blocked == u"disk")
+            setrlimit(RLIMIT_FSIZE, &small);
+#endif
         checkAndDownload(*updater);
+#if !defined(Q_OS_WIN)
+        setrlimit(RLIMIT_FSIZE, &saved);
+#endif
         QVERIFY2(error.isEmpty() ? updater->errorText().isEmpty() : updater->errorText().startsWith(error),
                  qPrintable(updater->errorText()));
         QCOMPARE(updater->state(), int(error.isEmpty() ? Updater::Installing : Updater::Available));
         QCOMPARE(quit.count(), error.isEmpty() ? 1 : 0);
         QCOMPARE(m_launched, verified ? QStringList{finalPath} : QStringList());
-        QCOMPARE(QFileInfo(finalPath).size(), verified ? size : 0);
-        QVERIFY(partFiles(*updater).isEmpty());
-        QVERIFY(changes.count() > 4); // progress steps are reported too
-        QFile::remove(finalPath);
+        if (blocked != u"final")
+            QCOMPARE(QFileInfo(finalPath).size(), verified ? size : 0);
+        if (blocked == u"foreign")
+            QVERIFY(QDir(folder).isEmpty());
+        else if (blocked == u"part" || blocked == u"final")
+            QVERIFY(QFileInfo::exists(blocker + "/keep"));
+        QVERIFY(blocked == u"part" || partFiles(*updater).isEmpty());
+        if (blocked.isEmpty())
+            QVERIFY(changes.count() > 4); // progress steps are reported too
+        QVERIFY(QDir(folder).removeRecursively());
     }
 
     // A server that sends a byte now and then resets the transfer time-out each
@@ -288,66 +332,6 @@ private slots:
                  qPrintable(updater->errorText()));
         QVERIFY(partFiles(*updater).isEmpty());
         QVERIFY(m_launched.isEmpty());
-    }
-
-    void saveFailures_data()
-    {
-        QTest::addColumn<QString>("blocked"); // what stands in the way
-        QTest::addColumn<QString>("error");   // start of the error text; %1: the download folder
-        QTest::newRow("folder in place of the partial file") << "part" << "Could not save the update: ";
-        QTest::newRow("folder in place of the installer")
-            << "final" << kWrap + "Could not save the update: %1/Varnholt.bin";
-#if !defined(Q_OS_WIN)
-        QTest::newRow("disk full") << "disk" << kWrap + "Could not save the update: ";
-        // In a shared temporary folder someone else could have made the folder
-        // first and could swap the installer after it was verified.
-        QTest::newRow("download folder of another user") << "foreign" << "Could not save the update: %1";
-#endif
-    }
-    void saveFailures()
-    {
-        QFETCH(QString, blocked);
-        QFETCH(QString, error);
-        publish(3 * kMiB);
-        auto updater = makeUpdater();
-        const QString folder = updater->downloadFolder();
-        const QString blocker = folder + (blocked == "part" ? "/Varnholt.bin.part" : "/Varnholt.bin");
-        if (blocked == "part" || blocked == "final")
-            QVERIFY(QDir().mkpath(blocker + "/keep"));
-        updater->check();
-        QVERIFY(waitWhile(*updater, Updater::Checking));
-        QSignalSpy changes(updater.get(), &Updater::stateChanged);
-#if !defined(Q_OS_WIN)
-        if (blocked == "foreign") {
-            if (::geteuid() != 0)
-                QSKIP("giving the folder to another user needs root");
-            QVERIFY(QDir().mkpath(folder) && ::chown(QFile::encodeName(folder).constData(), 65534, 65534) == 0);
-        }
-        // A file-size limit makes the partial file's writes fail like a full disk would.
-        rlimit saved {};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = saved;
-        small.rlim_cur = kMiB;
-        if (blocked == "disk")
-            setrlimit(RLIMIT_FSIZE, &small);
-#endif
-        updater->download();
-        QVERIFY(waitWhile(*updater, Updater::Downloading));
-#if !defined(Q_OS_WIN)
-        setrlimit(RLIMIT_FSIZE, &saved);
-#endif
-        QCOMPARE(updater->state(), int(Updater::Available));
-        QVERIFY2(updater->errorText().startsWith(QString(error).replace("%1", folder)), qPrintable(updater->errorText()));
-        QVERIFY(changes.count() > 0);
-        QVERIFY(m_launched.isEmpty());
-        if (blocked == "foreign")
-            QVERIFY(QDir(folder).isEmpty());
-        else if (blocked != "disk")
-            QVERIFY(QFileInfo::exists(blocker + "/keep"));
-        if (blocked != "part")
-            QVERIFY(partFiles(*updater).isEmpty());
-        QVERIFY(QDir(folder).removeRecursively());
     }
 
     // The manifest, its signature and the installer are each served through a
