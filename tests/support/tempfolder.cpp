@@ -81,6 +81,16 @@ QString TempFolder::makeSymlink(const QString &target, const QString &linkRelati
     return !abs.isEmpty() && testsupport::makeSymlink(target, abs) ? abs : QString();
 }
 
+QString TempFolder::makeUnreadableDir(const QString &relative, const QString &fileInside)
+{
+    const QString abs = makeDir(relative);
+    if (abs.isEmpty() || (!fileInside.isEmpty() && makeFile(relative + QLatin1Char('/') + fileInside, "secret").isEmpty())
+        || !denyAll(abs))
+        return {};
+    m_locked.append(abs);
+    return abs;
+}
+
 bool TempFolder::setMTime(const QString &relative, const QDateTime &when)
 {
     return testsupport::setModificationTime(path(relative), when);

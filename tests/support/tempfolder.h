@@ -98,6 +98,8 @@ public:
 
 private:
     QString prepare(const QString &relative);
+    // Takes every right to `abs` away (mode 000, or an empty access list).
+    static bool denyAll(const QString &abs);
 
     QTemporaryDir m_dir;
     QStringList m_locked;
