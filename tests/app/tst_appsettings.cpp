@@ -9,6 +9,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <tuple>
+
 namespace {
 
 // Writes straight into the store, as another process or an older version would.
@@ -122,10 +124,8 @@ private slots:
             f.write(content);
         }
         if (content == "<missing>") {
-            QCOMPARE(s->moveToTrash(), true);
-            QCOMPARE(s->exclusions(), QStringList{QStringLiteral("**/.git")});
-            QCOMPARE(s->schedule(), int(AppSettings::Weekly));
-            QCOMPARE(s->launchAtLogin(), false);
+            QCOMPARE(std::tuple(s->moveToTrash(), s->exclusions(), s->schedule(), s->launchAtLogin()),
+                     std::tuple(true, QStringList{QStringLiteral("**/.git")}, int(AppSettings::Weekly), false));
             QVERIFY(!s->lastScan().isValid() && !s->scanDue());
         }
 
@@ -161,10 +161,8 @@ private slots:
             s->setExclusions({});
             QCOMPARE(spy.count(), 3);
         }
-        QCOMPARE(s->largeThresholdMB(), 1000);
-        QCOMPARE(s->moveToTrash(), false);
-        QCOMPARE(s->lastScan(), when);
-        QCOMPARE(s->exclusions(), QStringList());
+        QCOMPARE(std::tuple(s->largeThresholdMB(), s->moveToTrash(), s->lastScan(), s->exclusions()),
+                 std::tuple(1000, false, when, QStringList()));
     }
 
     void wrongTypesReadAsDefault_data()
@@ -182,10 +180,8 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, stored);
         storeRaw({{key, stored}});
-        QCOMPARE(s->largeThresholdMB(), 500);
-        QCOMPARE(s->oldMonths(), 6);
-        QCOMPARE(s->closeAction(), 0);
-        QCOMPARE(s->lowSpaceAlerts(), true);
+        QCOMPARE(std::tuple(s->largeThresholdMB(), s->oldMonths(), s->closeAction(), s->lowSpaceAlerts()),
+                 std::tuple(500, 6, 0, true));
     }
 
     void scanDue_data()

@@ -206,9 +206,8 @@ private slots:
         QCOMPARE(state.results(), results);
         QCOMPARE(state.selectedCategories(), selected);
         QCOMPARE(state.excludedItems(), excluded);
-        QCOMPARE(state.lastScan(), first);
-        QCOMPARE(AppSettings::instance()->lastScan(), first);
-        QCOMPARE(resultsSpy.count(), 0);
+        QCOMPARE(std::tuple(state.lastScan(), AppSettings::instance()->lastScan(), resultsSpy.count()),
+                 std::tuple(first, first, qsizetype(0)));
     }
 
     void requestsThatCannotRunAreIgnored()
