@@ -164,8 +164,9 @@ private slots:
         store.clear();
     }
 
-    // Only the scanner's report of a cancelled run moves the phase: back to
-    // Idle after a first scan, back to the untouched results after a rescan.
+    // Only the scanner's report of a cancelled run moves the phase, not a
+    // second scan or a cleanup asked for meanwhile: back to Idle after a first
+    // scan, back to the untouched results after a rescan.
     void scanPhases()
     {
         Fixture fx;
@@ -174,6 +175,8 @@ private slots:
         QSignalSpy phases(&state, &AppState::phaseChanged);
         fx.gate->enabled = true;
         state.startScan();
+        state.startScan(); // already scanning
+        state.startClean(); // nothing selected yet
         state.cancelScan();
         QCOMPARE(state.phase(), AppState::Scanning);
         fx.gate->open.release();
@@ -215,21 +218,11 @@ private slots:
         Fixture fx;
         QVERIFY(fx.made);
         AppState &state = fx.state;
-        fx.gate->enabled = true;
-        QSignalSpy phases(&state, &AppState::phaseChanged);
-
-        state.startScan();
-        state.startScan(); // already scanning
-        QCOMPARE(phases.count(), 1);
-        state.startClean(); // nothing selected yet
-        QCOMPARE(state.phase(), AppState::Scanning);
-        fx.gate->enabled = false;
-        fx.gate->open.release();
-        QVERIFY(waitForPhase(state, AppState::Results));
+        QVERIFY(runScan(state));
 
         // Everything unticked: no cleanup, the phase stays.
         state.selectAll(false);
-        phases.clear();
+        QSignalSpy phases(&state, &AppState::phaseChanged);
         state.startClean();
         state.dismissDone(); // only meaningful in Done
         QCOMPARE(phases.count(), 0);
