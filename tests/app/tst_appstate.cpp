@@ -164,8 +164,9 @@ private slots:
         store.clear();
     }
 
-    // Only the scanner's report of a cancelled run moves the phase: back to
-    // Idle after a first scan, back to the untouched results after a rescan.
+    // Only the scanner's report of a cancelled run moves the phase, not a
+    // second scan or a cleanup asked for meanwhile: back to Idle after a first
+    // scan, back to the untouched results after a rescan.
     void scanPhases()
     {
         Fixture fx;
@@ -174,6 +175,8 @@ private slots:
         QSignalSpy phases(&state, &AppState::phaseChanged);
         fx.gate->enabled = true;
         state.startScan();
+        state.startScan(); // already scanning
+        state.startClean(); // nothing selected yet
         state.cancelScan();
         QCOMPARE(state.phase(), AppState::Scanning);
         fx.gate->open.release();
@@ -206,9 +209,8 @@ private slots:
         QCOMPARE(state.results(), results);
         QCOMPARE(state.selectedCategories(), selected);
         QCOMPARE(state.excludedItems(), excluded);
-        QCOMPARE(state.lastScan(), first);
-        QCOMPARE(AppSettings::instance()->lastScan(), first);
-        QCOMPARE(resultsSpy.count(), 0);
+        QCOMPARE(std::tuple(state.lastScan(), AppSettings::instance()->lastScan(), resultsSpy.count()),
+                 std::tuple(first, first, qsizetype(0)));
     }
 
     void requestsThatCannotRunAreIgnored()
@@ -216,29 +218,34 @@ private slots:
         Fixture fx;
         QVERIFY(fx.made);
         AppState &state = fx.state;
-        fx.gate->enabled = true;
-        QSignalSpy phases(&state, &AppState::phaseChanged);
-
-        state.startScan();
-        state.startScan(); // already scanning
-        QCOMPARE(phases.count(), 1);
-        state.startClean(); // nothing selected yet
-        QCOMPARE(state.phase(), AppState::Scanning);
-        fx.gate->enabled = false;
-        fx.gate->open.release();
-        QVERIFY(waitForPhase(state, AppState::Results));
+        QVERIFY(runScan(state));
 
         // Everything unticked: no cleanup, the phase stays.
         state.selectAll(false);
-        phases.clear();
+        QSignalSpy phases(&state, &AppState::phaseChanged);
         state.startClean();
         state.dismissDone(); // only meaningful in Done
         QCOMPARE(phases.count(), 0);
         QCOMPARE(state.phase(), AppState::Results);
 
-        // A scan is refused while a cleanup runs.
-        state.setOverrides({{}, false, {}});
+        // With settings that cannot be read the exclusions and the cleaning
+        // mode are unknown: no cleanup starts, even with both given as
+        // overrides, until the store can be read again.
+        state.setOverrides({QStringList(), false, {}});
         state.setCategorySelected(QStringLiteral("appcache"), true);
+#ifndef Q_OS_WIN // the registry key is no file
+        const QString store = state.settingsLocation();
+        QFile::remove(store);
+        QVERIFY(QDir().mkpath(store));
+        QVERIFY(!state.settingsReadable());
+        QSignalSpy toasts(&state, &AppState::toast);
+        state.startClean();
+        QCOMPARE(state.phase(), AppState::Results);
+        QCOMPARE(toasts.count(), 1);
+        QVERIFY(QDir(store).removeRecursively() && state.settingsReadable());
+#endif
+
+        // A scan is refused while a cleanup runs.
         state.startClean();
         QCOMPARE(state.phase(), AppState::Cleaning);
         state.startScan();
@@ -371,15 +378,13 @@ private slots:
         QSignalSpy selection(&state, &AppState::selectionChanged);
 
         state.startClean();
-        QCOMPARE(state.phase(), AppState::Cleaning);
-        QCOMPARE(state.availableBeforeClean(), state.volume().availableBytes);
-        QCOMPARE(state.selectedBeforeClean(), selectedBytes);
+        QCOMPARE(std::tuple(state.phase(), state.availableBeforeClean(), state.selectedBeforeClean()),
+                 std::tuple(AppState::Cleaning, state.volume().availableBytes, selectedBytes));
         QVERIFY(waitForPhase(state, AppState::Done));
 
         const CleanReport &report = state.lastReport();
-        QCOMPARE(report.cleanedCategories, QStringList{QStringLiteral("temp")});
-        QCOMPARE(report.freedBytes, toTrash ? 0 : selectedBytes);
-        QCOMPARE(report.trashedBytes, toTrash ? selectedBytes : 0);
+        QCOMPARE(std::tuple(report.cleanedCategories, report.freedBytes, report.trashedBytes),
+                 std::tuple(QStringList{QStringLiteral("temp")}, toTrash ? 0 : selectedBytes, toTrash ? selectedBytes : 0));
         QCOMPARE(AppSettings::instance()->freedHistory(1).value(0), freedBefore + report.freedBytes);
         QVERIFY(!QFileInfo::exists(fx.tmp.path(QStringLiteral("temp/a.bin"))));
         QVERIFY(!QFileInfo::exists(fx.tmp.path(QStringLiteral("temp/c"))));
@@ -395,11 +400,9 @@ private slots:
         QCOMPARE(results.count(), 1);
         for (int pass = 0; pass < 2; ++pass) {
             const CategoryResult *temp = state.findResult(QStringLiteral("temp"));
-            QVERIFY(temp);
-            QCOMPARE(temp->items.size(), 1);
-            QCOMPARE(temp->items.at(0).path, b);
-            QCOMPARE(temp->bytes, allocated(b));
-            QCOMPARE(state.results().size(), 4);
+            QVERIFY(temp && temp->items.size() == 1);
+            QCOMPARE(std::tuple(temp->items.at(0).path, temp->bytes, state.results().size()),
+                     std::tuple(b, allocated(b), qsizetype(4)));
             QVERIFY(QTest::qWaitFor([&] { return !state.isMeasuring(QStringLiteral("temp")); }, 20000));
         }
         QCOMPARE(results.count(), 2);
@@ -440,9 +443,8 @@ private slots:
         state.startClean();
         QVERIFY(waitForPhase(state, AppState::Done));
         const CleanReport first = state.lastReport();
-        QCOMPARE(first.skippedCount, 1);
         QCOMPARE(first.holders, (QList<CleanReport::Holder>{{QStringLiteral("sleep"), {holder.processId()}, 1}}));
-        QCOMPARE(first.busy.size(), 1);
+        QVERIFY(first.skippedCount == 1 && first.busy.size() == 1);
         QCOMPARE(first.busy.at(0).path, held);
         QVERIFY(QFileInfo::exists(held));
         QVERIFY(state.canRetrySkipped());
@@ -455,126 +457,36 @@ private slots:
         const CleanReport &both = state.lastReport();
         QVERIFY(!QFileInfo::exists(held));
         QVERIFY(QFileInfo::exists(fx.tmp.path(QStringLiteral("appcache/x.bin")))); // never selected
-        QCOMPARE(both.skippedCount, 0);
-        QVERIFY(both.holders.isEmpty() && both.busy.isEmpty() && both.skippedSamples.isEmpty());
-        QCOMPARE(both.freedBytes, first.freedBytes + 4096);
-        QCOMPARE(both.filesRemoved, first.filesRemoved + 1);
-        QCOMPARE(both.logPath, first.logPath);
-        QCOMPARE(both.retryLogPaths.size(), 1);
+        QVERIFY(both.skippedCount == 0 && both.holders.isEmpty() && both.busy.isEmpty() && both.skippedSamples.isEmpty());
+        QCOMPARE(std::tuple(both.freedBytes, both.filesRemoved, both.logPath, both.retryLogPaths.size()),
+                 std::tuple(first.freedBytes + 4096, first.filesRemoved + 1, first.logPath, qsizetype(1)));
         QVERIFY(both.retryLogPaths.at(0) != first.logPath && QFileInfo::exists(both.retryLogPaths.at(0)));
         QVERIFY(!state.canRetrySkipped());
     }
 
-    // With settings that cannot be read the exclusions and the cleaning mode
-    // are unknown: no cleanup starts, even with both given as overrides, until
-    // the store can be read again. A missing store is a first run.
-    void cleanNeedsReadableSettings_data()
-    {
-        QTest::addColumn<bool>("refused");  // a folder stands where the store file belongs
-        QTest::newRow("missing") << false;
-#ifndef Q_OS_WIN // the registry key is no file
-        QTest::newRow("folder in its place") << true;
-#endif
-    }
-
-    void cleanNeedsReadableSettings()
-    {
-        QFETCH(bool, refused);
-        Fixture fx;
-        QVERIFY(fx.made);
-        AppState &state = fx.state;
-        state.setOverrides({QStringList(), false, {}});
-        QVERIFY(runScan(state));
-
-        const QString path = state.settingsLocation();
-        QFile::remove(path);
-        if (refused)
-            QVERIFY(QDir().mkpath(path));
-        QCOMPARE(state.settingsReadable(), !refused);
-        QSignalSpy toasts(&state, &AppState::toast);
-        state.startClean();
-        if (refused) {
-            QCOMPARE(state.phase(), AppState::Results);
-            QCOMPARE(toasts.count(), 1);
-            QVERIFY(QFileInfo::exists(fx.tmp.path(QStringLiteral("temp/a.bin"))));
-            QDir(path).removeRecursively();
-            QFile::remove(path);
-            state.startClean();
-        }
-        QVERIFY(waitForPhase(state, AppState::Done));
-        QVERIFY(!QFileInfo::exists(fx.tmp.path(QStringLiteral("temp/a.bin"))));
-    }
-
-    void moveThreeFilesOneOpen()
-    {
-#ifdef Q_OS_WIN
-        QSKIP("the large-file list walks the profile there, which HOME does not move");
-#endif
-        LargeFixture fx;
-        AppState &state = fx.state;
-        const QString a = fx.home.makeFileOfSize(QStringLiteral("big/a.iso"), 3 << 20);
-        const QString b = fx.home.makeFileOfSize(QStringLiteral("big/b.mkv"), 2 << 20);
-        const QString c = fx.home.makeFileOfSize(QStringLiteral("c.zip"), (3 << 20) / 2);
-        QVERIFY(!a.isEmpty() && !b.isEmpty() && !c.isEmpty());
-        QVERIFY(fx.load());
-        QCOMPARE(state.largeFiles().size(), 3);
-
-        QFile open(b);
-        QVERIFY(open.open(QIODevice::ReadOnly));
-        const qint64 movedBytes = allocated(a) + allocated(c);
-        QSignalSpy toasts(&state, &AppState::toast);
-        state.moveLargeFilesToTrash({a, b, c});
-
-        QTRY_COMPARE(toasts.count(), 1);
-        // Undoable, and a warning: one stayed.
-        QCOMPARE(toasts.at(0), QVariantList({QStringLiteral("2 files (%1) moved to the %2 · 1 in use, skipped")
-                                                 .arg(formatSize(movedBytes), recycleBinName()),
-                                             true, true}));
-        QVERIFY(!QFileInfo::exists(a) && !QFileInfo::exists(c));
-        QVERIFY(QFileInfo::exists(b));
-        QCOMPARE(state.largeFiles().size(), 1);
-        QCOMPARE(state.largeFiles().at(0).path, b);
-        const auto moves = state.undoMoves();
-        QCOMPARE(moves.size(), 2);
-        for (const auto &[source, inBin] : moves) {
-            QVERIFY(QFileInfo::exists(inBin));
-            QFile info(trashInfoFor(inBin));
-            QVERIFY(info.open(QIODevice::ReadOnly));
-            QVERIFY(info.readAll().contains(QByteArray("Path=" + QFile::encodeName(source).toPercentEncoding("/"))));
-        }
-        open.close();
-
-        state.undoLastMove();
-        QCOMPARE(toasts.count(), 2);
-        QCOMPARE(toasts.at(1), QVariantList({QStringLiteral("Restored 2 file(s)"), false, false}));
-        QVERIFY(QFileInfo::exists(a) && QFileInfo::exists(c));
-        for (const auto &[source, inBin] : moves)
-            QVERIFY(!QFileInfo::exists(trashInfoFor(inBin)));
-        QVERIFY(state.undoMoves().isEmpty());
-        QVERIFY(QTest::qWaitFor([&] { return !state.largeScanRunning(); }, 20000));
-        QCOMPARE(state.largeFiles().size(), 3); // the undo rescanned
-
-        state.undoLastMove(); // nothing left to undo
-        QCOMPARE(toasts.last(), QVariantList({QStringLiteral("Restored 0 file(s)"), false, true}));
-    }
-
     // A path that the scan did not list is never moved, nor one that the
-    // scan listed but that holds a guarded app's data or another program's
-    // live store (files in use are covered above).
+    // scan listed but that another program holds open, that holds a guarded
+    // app's data or that is another program's live store. What went is in the
+    // trash with a record of where it was, and leaves the list.
     // `noBin`: the home folder is a volume of its own, without a usable trash.
     void moveMessages_data()
     {
-        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("files"); // 2 MiB each, moved together
         QTest::addColumn<bool>("listed");
-        QTest::addColumn<bool>("moved");
+        QTest::addColumn<QString>("held");      // one of them, open while they move
         QTest::addColumn<bool>("noBin");
-        QTest::newRow("one file") << "m.iso" << true << true << false;
-        QTest::newRow("not listed") << "x.iso" << false << false << false;
-        QTest::newRow("guarded app's data") << "KeePass/vault.iso" << true << false << false;
-        QTest::newRow("WSL disk imported anywhere") << "wsl/Ubuntu/ext4.vhdx" << true << false << false;
-        QTest::newRow("Docker disk") << "Docker/wsl/disk/data.vhdx" << true << false << false;
-        QTest::newRow("mail store") << "Documents/Outlook Files/archive.pst" << true << false << false;
-        QTest::newRow("no trash on its drive") << "m.iso" << true << false << true;
+        QTest::addColumn<QString>("message");   // %1: the size moved, %2: the trash's name
+        const QString skipped = QStringLiteral("0 files (0 KB) moved to the %2 · 1 in use, skipped");
+        QTest::newRow("one file") << QStringList{"m.iso"} << true << "" << false << "1 file (%1) moved to the %2";
+        QTest::newRow("three files, one open") << QStringList{"big/a.iso", "big/b.mkv", "c.zip"} << true << "big/b.mkv"
+                                               << false << "2 files (%1) moved to the %2 · 1 in use, skipped";
+        QTest::newRow("not listed") << QStringList{"x.iso"} << false << "" << false << skipped;
+        QTest::newRow("guarded app's data") << QStringList{"KeePass/vault.iso"} << true << "" << false << skipped;
+        QTest::newRow("WSL disk imported anywhere") << QStringList{"wsl/Ubuntu/ext4.vhdx"} << true << "" << false << skipped;
+        QTest::newRow("Docker disk") << QStringList{"Docker/wsl/disk/data.vhdx"} << true << "" << false << skipped;
+        QTest::newRow("mail store") << QStringList{"Documents/Outlook Files/archive.pst"} << true << "" << false << skipped;
+        QTest::newRow("no trash on its drive") << QStringList{"m.iso"} << true << "" << true
+                                               << "0 files (0 KB) moved to the %2 · 1 could not be moved to the %2";
     }
 
     void moveMessages()
@@ -582,34 +494,49 @@ private slots:
 #ifdef Q_OS_WIN
         QSKIP("the large-file list walks the profile there, which HOME does not move");
 #endif
-        QFETCH(QString, file);
+        QFETCH(QStringList, files);
         QFETCH(bool, listed);
-        QFETCH(bool, moved);
+        QFETCH(QString, held);
         QFETCH(bool, noBin);
+        QFETCH(QString, message);
         LargeFixture fx;
         const testsupport::PrivateMount volume(noBin ? fx.home.path() : QString());
         if (noBin && !volume.isMounted())
             QSKIP("mounting needs root and a mount namespace of the test's own");
         const QString other = fx.home.makeFileOfSize(QStringLiteral("other.iso"), 2 << 20);
-        const QString path = listed ? fx.home.makeFileOfSize(file, 2 << 20) : QString();
+        QStringList paths;
+        for (const QString &file : std::as_const(files))
+            paths << (listed ? fx.home.makeFileOfSize(file, 2 << 20) : fx.home.path(file));
         QVERIFY(fx.load());
-        const QString target = listed ? path : fx.home.makeFileOfSize(file, 2 << 20);
-        QCOMPARE(fx.state.largeFiles().size(), listed ? 2 : 1);
-        QString message = moved   ? QStringLiteral("1 file (%1) moved to the %2")
-            : noBin ? QStringLiteral("0 files (0 KB) moved to the %2 · 1 could not be moved to the %2")
-                    : QStringLiteral("0 files (0 KB) moved to the %2 · 1 in use, skipped");
-        message.replace(QStringLiteral("%1"), formatSize(allocated(target)));
-        message.replace(QStringLiteral("%2"), recycleBinName());
+        for (const QString &file : std::as_const(files))
+            QVERIFY(listed || !fx.home.makeFileOfSize(file, 2 << 20).isEmpty());
+        QCOMPARE(fx.state.largeFiles().size(), listed ? paths.size() + 1 : 1);
+        QFile open(fx.home.path(held));
+        QVERIFY(held.isEmpty() || open.open(QIODevice::ReadOnly));
+
         QSignalSpy toasts(&fx.state, &AppState::toast);
-        fx.state.moveLargeFilesToTrash({target});
+        fx.state.moveLargeFilesToTrash(paths);
         QTRY_COMPARE(toasts.count(), 1);
-        QCOMPARE(toasts.at(0), QVariantList({message, moved, !moved}));
-        QCOMPARE(QFileInfo::exists(target), !moved);
+        QSet<QString> gone;
+        qint64 movedBytes = 0;
+        for (const auto &[source, inBin] : fx.state.undoMoves()) {
+            gone.insert(source);
+            movedBytes += allocated(inBin);
+            QFile info(trashInfoFor(inBin));
+            QVERIFY(info.open(QIODevice::ReadOnly));
+            QVERIFY(info.readAll().contains(QByteArray("Path=" + QFile::encodeName(source).toPercentEncoding("/"))));
+        }
+        message.replace(QStringLiteral("%1"), formatSize(movedBytes)).replace(QStringLiteral("%2"), recycleBinName());
+        // Undoable when something went, a warning when something stayed.
+        QCOMPARE(toasts.at(0), QVariantList({message, !gone.isEmpty(), message.contains(u'·')}));
+        for (const QString &path : std::as_const(paths))
+            QCOMPARE(QFileInfo::exists(path), !gone.contains(path));
         QVERIFY(QFileInfo::exists(other));
+        QCOMPARE(fx.state.largeFiles().size(), 1 + (listed ? paths.size() - gone.size() : 0));
     }
 
-    // Undo restores only the last move, and never over something new at the
-    // old place.
+    // Undo restores only the last move, never over something new at the old
+    // place, and takes the restored files' records out of the trash.
     void undoTakesBackTheLastMoveOnly()
     {
 #ifdef Q_OS_WIN
@@ -618,25 +545,37 @@ private slots:
         LargeFixture fx;
         const QString first = fx.home.makeFileOfSize(QStringLiteral("first.iso"), 2 << 20);
         const QString second = fx.home.makeFileOfSize(QStringLiteral("second.mkv"), 2 << 20);
+        const QString third = fx.home.makeFileOfSize(QStringLiteral("third.zip"), 2 << 20);
         QVERIFY(fx.load());
+        QSignalSpy toasts(&fx.state, &AppState::toast);
+        const auto undone = [&](const QString &text, bool warning) {
+            fx.state.undoLastMove();
+            return toasts.last() == QVariantList({text, false, warning})
+                && QTest::qWaitFor([&] { return !fx.state.largeScanRunning(); }, 20000);
+        };
+        fx.state.moveLargeFilesToTrash({first});
+        QTRY_VERIFY(!fx.state.largeMoveRunning());
+        QVERIFY(undone(QStringLiteral("Restored 1 file(s)"), false));
+        QVERIFY(QFileInfo::exists(first));
+        QCOMPARE(fx.state.largeFiles().size(), 3); // the undo rescanned
+
         // The second move waits for the first.
         fx.state.moveLargeFilesToTrash({first});
-        fx.state.moveLargeFilesToTrash({second});
-        QTRY_VERIFY(!fx.state.largeMoveRunning() && !QFileInfo::exists(second));
-        QCOMPARE(fx.state.undoMoves().size(), 1);
-        const QString inBin = fx.state.undoMoves().at(0).second;
+        fx.state.moveLargeFilesToTrash({second, third});
+        QTRY_VERIFY(!fx.state.largeMoveRunning() && !QFileInfo::exists(third));
+        const auto moves = fx.state.undoMoves();
+        QCOMPARE(moves.size(), 2);
         QVERIFY(!fx.home.makeFile(QStringLiteral("second.mkv"), "new").isEmpty());
-
-        QSignalSpy toasts(&fx.state, &AppState::toast);
-        fx.state.undoLastMove();
-        QCOMPARE(toasts.at(0).at(0).toString(), QStringLiteral("Restored 0 file(s)"));
+        QVERIFY(undone(QStringLiteral("Restored 1 file(s)"), true));
         QVERIFY(!QFileInfo::exists(first));
         QFile now(second);
         QVERIFY(now.open(QIODevice::ReadOnly));
         QCOMPARE(now.readAll(), QByteArray("new"));
-        QVERIFY(QFileInfo::exists(inBin)); // still in the trash, with its info
-        QVERIFY(QFileInfo::exists(trashInfoFor(inBin)));
+        QVERIFY(QFileInfo::exists(moves.at(0).second)); // still in the trash, with its record
+        QVERIFY(QFileInfo::exists(trashInfoFor(moves.at(0).second)));
+        QVERIFY(QFileInfo::exists(third) && !QFileInfo::exists(trashInfoFor(moves.at(1).second)));
         QVERIFY(fx.state.undoMoves().isEmpty());
+        QVERIFY(undone(QStringLiteral("Restored 0 file(s)"), true)); // nothing left to undo
     }
 
     void nonPositiveThresholdFallsBack()

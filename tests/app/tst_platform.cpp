@@ -83,58 +83,52 @@ private slots:
         QTEST(got, "expected");
     }
 
-    void moveToTrashWritesARestorableEntry()
+    // Each path moves into the home trash as it is (a link as the link, even
+    // named with a slash), under a name no other entry has, with a record of
+    // where it was.
+    void moveToTrash_data()
     {
+        QTest::addColumn<QStringList>("moved"); // files made and moved, in order; "link/" is the link
+        QTest::newRow("percent sign and line break") << QStringList{"docs/report 100%\nQ4.txt"};
+        QTest::newRow("three of one name") << QStringList{"one/same.tar.gz", "two/same.tar.gz", "three/same.tar.gz"};
+        QTest::newRow("link to a folder, named with a slash") << QStringList{"link/"};
+    }
+
+    void moveToTrash()
+    {
+        QFETCH(QStringList, moved);
         TempFolder tmp;
         QVERIFY(tmp.isValid());
-        // The record keeps a name with a percent sign and a line break intact.
-        const QString file = tmp.makeFile("docs/report 100%\nQ4.txt", "quarterly");
-        int error = 0;
-        QString trashed;
-        QVERIFY2(trash::moveToTrash(file, &error, &trashed), qPrintable(QString::number(error)));
+        const QString kept = tmp.makeFile("keep/precious.txt", "keep me");
+        QVERIFY(!tmp.makeSymlink(tmp.path("keep"), "link").isEmpty());
         const QString home = trash::homeTrash();
         QCOMPARE(home, m_dataHome + "/Trash");
-        QCOMPARE(trashed, home + "/files/report 100%\nQ4.txt");
-        QVERIFY(!exists(file));
-        QCOMPARE(readAll(trashed), QByteArray("quarterly"));
+        QStringList names;
+        for (const QString &relative : moved) {
+            const QString entry = relative.endsWith(u'/') ? tmp.path(relative.chopped(1)) : tmp.makeFile(relative, "x");
+            struct stat before, after;
+            QVERIFY(::lstat(QFile::encodeName(entry).constData(), &before) == 0);
+            int error = 0;
+            QString trashed;
+            QVERIFY2(trash::moveToTrash(tmp.path(relative), &error, &trashed), qPrintable(QString::number(error)));
+            QVERIFY(!exists(entry));
+            QVERIFY(::lstat(QFile::encodeName(trashed).constData(), &after) == 0 && after.st_ino == before.st_ino);
+            const QString name = QFileInfo(trashed).fileName();
+            QCOMPARE(trashed, home + "/files/" + name);
+            QVERIFY(!names.contains(name));
+            QCOMPARE(name == QFileInfo(entry).fileName(), names.isEmpty()); // the first keeps its name
+            names.append(name);
 
-        const QString info = QString::fromUtf8(readAll(home + "/info/report 100%\nQ4.txt.trashinfo"));
-        const QStringList lines = info.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QCOMPARE(lines.value(0), QStringLiteral("[Trash Info]"));
-        QCOMPARE(lines.value(1), "Path=" + QString::fromLatin1(QFile::encodeName(file).toPercentEncoding("/")));
-        QVERIFY(lines.value(2).startsWith(QLatin1String("DeletionDate=")));
-        const QDateTime deleted = QDateTime::fromString(lines.value(2).mid(13), QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
-        QVERIFY(deleted.isValid() && qAbs(deleted.secsTo(QDateTime::currentDateTime())) < 120);
-        QCOMPARE(QFileInfo(home).permissions() & (QFile::ReadOther | QFile::ReadGroup), QFile::Permissions());
-    }
-
-    void moveToTrashKeepsBothOfTwoSameNames()
-    {
-        TempFolder tmp;
-        QVERIFY(tmp.isValid());
-        QStringList trashed;
-        for (const char *dir : {"one", "two", "three"}) {
-            QString t;
-            QVERIFY(trash::moveToTrash(tmp.makeFile(QString::fromLatin1(dir) + "/same.tar.gz", dir), nullptr, &t));
-            QVERIFY(!trashed.contains(t));
-            QCOMPARE(readAll(t), QByteArray(dir));
-            const QString info = trash::homeTrash() + "/info/" + QFileInfo(t).fileName() + ".trashinfo";
-            QVERIFY(readAll(info).contains(QByteArray("/" + QByteArray(dir) + "/same.tar.gz")));
-            trashed.append(t);
+            const QString info = QString::fromUtf8(readAll(home + "/info/" + name + ".trashinfo"));
+            const QStringList lines = info.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            QCOMPARE(lines.value(0), QStringLiteral("[Trash Info]"));
+            QCOMPARE(lines.value(1), "Path=" + QString::fromLatin1(QFile::encodeName(entry).toPercentEncoding("/")));
+            QVERIFY(lines.value(2).startsWith(QLatin1String("DeletionDate=")));
+            const QDateTime deleted = QDateTime::fromString(lines.value(2).mid(13), QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+            QVERIFY(deleted.isValid() && qAbs(deleted.secsTo(QDateTime::currentDateTime())) < 120);
         }
-    }
-
-    void moveToTrashMovesALinkNotItsTarget()
-    {
-        TempFolder tmp;
-        QVERIFY(tmp.isValid());
-        const QString target = tmp.makeFile("keep/precious.txt", "keep me");
-        const QString link = tmp.makeSymlink(tmp.path("keep"), "link-to-keep");
-        QString trashed;
-        QVERIFY(trash::moveToTrash(link + "/", nullptr, &trashed));
-        QCOMPARE(readAll(target), QByteArray("keep me"));
-        QVERIFY(QFileInfo(trashed).isSymLink());
-        QVERIFY(!exists(link));
+        QCOMPARE(readAll(kept), QByteArray("keep me"));
+        QCOMPARE(QFileInfo(home).permissions() & (QFile::ReadOther | QFile::ReadGroup), QFile::Permissions());
     }
 
     void moveToTrashRefuses_data()
@@ -147,6 +141,10 @@ private slots:
         QTest::newRow("something in the trash") << "in-trash" << EINVAL;
         QTest::newRow("a folder holding the trash") << "data-home" << EINVAL;
         QTest::newRow("root") << "root" << EINVAL;
+        // Parts of the trash that another user owns are not ours to fill.
+        QTest::newRow("files/ of another user") << "files" << EACCES;
+        QTest::newRow("info/ of another user") << "info" << EACCES;
+        QTest::newRow("on another volume") << "far" << EXDEV;
     }
 
     void moveToTrashRefuses()
@@ -157,30 +155,32 @@ private slots:
         const QString home = trash::homeTrash();
         QString inTrash;
         QVERIFY(trash::moveToTrash(tmp.makeFile("x.txt", "x"), nullptr, &inTrash));
+        const bool foreign = what == u"files" || what == u"info";
+        if (foreign && ::geteuid() != 0)
+            QSKIP("giving part of the trash to another user needs root");
+        const QByteArray part = QFile::encodeName(home + u'/' + what);
+        const auto giveBack = qScopeGuard([&] {
+            if (foreign && ::chown(part.constData(), ::getuid(), ::getgid()) != 0)
+                qWarning("could not take back %s", part.constData());
+        });
+        QVERIFY(!foreign || ::chown(part.constData(), 65534, 65534) == 0);
+        const QString mine = tmp.makeFile("y.txt", "y");
+        TempFolder other(what == u"far" ? TempFolder::memoryBackedBase() : tmp.path());
+        const QString far = other.makeFile("far.txt", "far away");
+        struct stat a, b;
+        if (what == u"far" && (::stat(QFile::encodeName(far).constData(), &a) != 0
+                               || ::stat(QFile::encodeName(home).constData(), &b) != 0 || a.st_dev == b.st_dev))
+            QSKIP("no second volume to move from");
         const QHash<QString, QString> paths{{"missing", tmp.path("missing.txt")}, {"relative", "x.txt"},
                                             {"trash", home}, {"in-trash", inTrash}, {"data-home", m_dataHome},
-                                            {"root", "/"}};
+                                            {"root", "/"}, {"files", mine}, {"info", mine}, {"far", far}};
+        const qsizetype records = QDir(home + "/info").count();
         int got = 0;
         QVERIFY(!trash::moveToTrashFolder(paths.value(what), home, &got));
         QTEST(got, "error");
-        QVERIFY(exists(inTrash));
-    }
-
-    void moveToTrashStaysOnItsVolume()
-    {
-        const QString base = TempFolder::memoryBackedBase();
-        struct stat a, b;
-        if (::stat(QFile::encodeName(base).constData(), &a) != 0
-            || ::stat(QFile::encodeName(m_dataHome).constData(), &b) != 0 || a.st_dev == b.st_dev)
-            QSKIP("no second volume to move from");
-        TempFolder other(base);
-        QVERIFY(other.isValid());
-        const QString file = other.makeFile("far.txt", "far away");
-        int error = 0;
-        QVERIFY(!trash::moveToTrashFolder(file, trash::homeTrash(), &error));
-        QCOMPARE(error, EXDEV);
-        QCOMPARE(readAll(file), QByteArray("far away"));
-        QVERIFY(QDir(trash::homeTrash() + "/info").entryList({"far*"}, QDir::Files).isEmpty());
+        // Nothing moved, and no record left behind.
+        QVERIFY(exists(inTrash) && exists(mine) && exists(far));
+        QCOMPARE(QDir(home + "/info").count(), records);
     }
 
     void volumeTrashesFollowTheRules()

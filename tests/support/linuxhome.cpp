@@ -176,30 +176,6 @@ const QList<std::pair<const char *, const char *>> &linuxHomeTexts()
     return texts;
 }
 
-namespace {
-
-bool setTime(const QString &path, qint64 ms)
-{
-    return testsupport::setModificationTime(path, QDateTime::fromMSecsSinceEpoch(ms));
-}
-
-bool writeFile(const QString &path, int kib)
-{
-    if (!QDir().mkpath(QFileInfo(path).path()))
-        return false;
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray block(1024, 'v');
-    for (int i = 0; i < kib; ++i) {
-        if (f.write(block) != block.size())
-            return false;
-    }
-    return true;
-}
-
-} // namespace
-
 bool buildLinuxHome(const QString &root)
 {
     constexpr qint64 day = 24LL * 60 * 60 * 1000;
@@ -211,7 +187,8 @@ bool buildLinuxHome(const QString &root)
     bool ok = true;
     for (const LinuxHomeFile &f : linuxHomeFiles()) {
         const QString p = root + QLatin1Char('/') + QString::fromUtf8(f.path);
-        ok = writeFile(p, f.kib) && setTime(p, now - f.ageDays * day) && ok;
+        ok = testsupport::writeFileOfSize(p, f.kib * 1024LL)
+            && testsupport::setModificationTime(p, QDateTime::fromMSecsSinceEpoch(now - f.ageDays * day)) && ok;
     }
     for (const auto &[path, text] : linuxHomeTexts()) {
         QFile f(root + QLatin1Char('/') + QString::fromUtf8(path));
@@ -255,7 +232,7 @@ bool buildLinuxHome(const QString &root)
                 newest = std::max(newest, e.lastModified().toMSecsSinceEpoch());
         }
         if (newest > 0)
-            ok = setTime(d, newest) && ok;
+            ok = testsupport::setModificationTime(d, QDateTime::fromMSecsSinceEpoch(newest)) && ok;
     }
     return ok;
 }

@@ -48,22 +48,25 @@ QString TempFolder::makeFile(const QString &relative, const QByteArray &content)
     return abs;
 }
 
-QString TempFolder::makeFileOfSize(const QString &relative, qint64 bytes)
+bool testsupport::writeFileOfSize(const QString &path, qint64 bytes)
 {
-    const QString abs = prepare(relative);
-    if (abs.isEmpty())
-        return {};
-    QFile f(abs);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return {};
+    QFile f(path);
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
     const QByteArray chunk(64 * 1024, 'x');
     for (qint64 left = bytes; left > 0;) {
         const qint64 n = qMin<qint64>(left, chunk.size());
         if (f.write(chunk.constData(), n) != n)
-            return {};
+            return false;
         left -= n;
     }
-    return abs;
+    return true;
+}
+
+QString TempFolder::makeFileOfSize(const QString &relative, qint64 bytes)
+{
+    const QString abs = path(relative);
+    return testsupport::writeFileOfSize(abs, bytes) ? abs : QString();
 }
 
 QString TempFolder::makeHardLink(const QString &existingRelative, const QString &linkRelative)
@@ -76,6 +79,16 @@ QString TempFolder::makeSymlink(const QString &target, const QString &linkRelati
 {
     const QString abs = prepare(linkRelative);
     return !abs.isEmpty() && testsupport::makeSymlink(target, abs) ? abs : QString();
+}
+
+QString TempFolder::makeUnreadableDir(const QString &relative, const QString &fileInside)
+{
+    const QString abs = makeDir(relative);
+    if (abs.isEmpty() || (!fileInside.isEmpty() && makeFile(relative + QLatin1Char('/') + fileInside, "secret").isEmpty())
+        || !denyAll(abs))
+        return {};
+    m_locked.append(abs);
+    return abs;
 }
 
 bool TempFolder::setMTime(const QString &relative, const QDateTime &when)

@@ -24,6 +24,9 @@
 
 namespace testsupport {
 
+// A file of `bytes` bytes of real (allocated) data at `path`, its missing
+// parent folders made.
+bool writeFileOfSize(const QString &path, qint64 bytes);
 // The modification time of `path` itself (of a link, not of its target).
 bool setModificationTime(const QString &path, const QDateTime &when);
 // A second name `link` for the existing file `existing`.
@@ -95,6 +98,8 @@ public:
 
 private:
     QString prepare(const QString &relative);
+    // Takes every right to `abs` away (mode 000, or an empty access list).
+    static bool denyAll(const QString &abs);
 
     QTemporaryDir m_dir;
     QStringList m_locked;

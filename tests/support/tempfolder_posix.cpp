@@ -106,17 +106,9 @@ QString TempFolder::makeFifo(const QString &relative)
     return ::mkfifo(QFile::encodeName(abs).constData(), 0644) == 0 ? abs : QString();
 }
 
-QString TempFolder::makeUnreadableDir(const QString &relative, const QString &fileInside)
+bool TempFolder::denyAll(const QString &abs)
 {
-    const QString abs = makeDir(relative);
-    if (abs.isEmpty())
-        return {};
-    if (!fileInside.isEmpty() && makeFile(relative + QLatin1Char('/') + fileInside, "secret").isEmpty())
-        return {};
-    if (::chmod(QFile::encodeName(abs).constData(), 0) != 0)
-        return {};
-    m_locked.append(abs);
-    return abs;
+    return ::chmod(QFile::encodeName(abs).constData(), 0) == 0;
 }
 
 QByteArray TempFolder::makeRawNamedFile(const QString &parentRelative, const QByteArray &rawName,

@@ -118,17 +118,9 @@ QString TempFolder::makeSparseFile(const QString &relative, qint64 logicalSize, 
     return ok ? abs : QString();
 }
 
-QString TempFolder::makeUnreadableDir(const QString &relative, const QString &fileInside)
+bool TempFolder::denyAll(const QString &abs)
 {
-    const QString abs = makeDir(relative);
-    if (abs.isEmpty())
-        return {};
-    if (!fileInside.isEmpty() && makeFile(relative + QLatin1Char('/') + fileInside, "secret").isEmpty())
-        return {};
-    if (!setEmptyAccessList(abs, true))
-        return {};
-    m_locked.append(abs);
-    return abs;
+    return setEmptyAccessList(abs, true);
 }
 
 // A child runs as the same user on Windows, and the folder already carries
