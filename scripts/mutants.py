@@ -213,6 +213,9 @@ def main():
         if not ok:
             sys.exit(f"mutants: {name} does not build unmutated:\n{log[-3000:]}")
     ok, log = build_target(build, "varnholt-cli")
+    # ctest names a test's command only once its program exists: read them
+    # again now that everything is built.
+    ctests = {t["name"]: t for t in coverage.ctest_tests(build)}
     for name in wanted:
         passed, status, failures, seconds, output = run_test(ctests[name], 600)
         durations[name] = seconds
