@@ -109,24 +109,31 @@ int childMain(int argc, char **argv)
     return 0;
 }
 
-QMap<QString, QString> runChild(QString *log)
+// Runs `command` on an X server of its own, without a session bus (the
+// icon takes the XEmbed path that trayer serves), and returns what it printed.
+QString underXvfb(QProcessEnvironment env, const QStringList &command)
 {
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QString::fromLatin1(kChildVariable), QStringLiteral("1"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    // No session bus: the icon takes the XEmbed path that trayer serves.
     env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("disabled:"));
+    QProcess child;
     child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(QStringLiteral("xvfb-run"),
-                {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1024x768x24 -nolisten tcp"),
-                 QCoreApplication::applicationFilePath()});
-    QMap<QString, QString> values;
+                QStringList{QStringLiteral("-a"), QStringLiteral("-s"),
+                            QStringLiteral("-screen 0 1024x768x24 -nolisten tcp")} + command);
     if (!child.waitForFinished(120000)) {
         child.kill();
         child.waitForFinished();
     }
-    *log = QString::fromLocal8Bit(child.readAllStandardOutput() + child.readAllStandardError());
+    return QString::fromLocal8Bit(child.readAllStandardOutput());
+}
+
+QMap<QString, QString> runChild(QString *log)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(kChildVariable), QStringLiteral("1"));
+    *log = underXvfb(env, {QCoreApplication::applicationFilePath()});
+    QMap<QString, QString> values;
     for (const QString &line : log->split(u'\n')) {
         const qsizetype eq = line.indexOf(u'=');
         if (eq > 0 && !line.contains(u' '))
@@ -179,18 +186,8 @@ sleep 1
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         env.insert(QString::fromLatin1(name), path);
     }
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("disabled:"));
-    QProcess child;
-    child.setProcessEnvironment(env);
-    child.start(QStringLiteral("xvfb-run"),
-                {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1024x768x24 -nolisten tcp"),
-                 QStringLiteral("sh"), QStringLiteral("-c"), script, QStringLiteral(VARNHOLT_BINARY_DIR "/varnholt")});
-    if (!child.waitForFinished(120000)) {
-        child.kill();
-        child.waitForFinished();
-    }
-    return QString::fromLocal8Bit(child.readAllStandardOutput());
+    return underXvfb(env, {QStringLiteral("sh"), QStringLiteral("-c"), script,
+                           QStringLiteral(VARNHOLT_BINARY_DIR "/varnholt")});
 }
 
 } // namespace
