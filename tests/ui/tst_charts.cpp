@@ -331,9 +331,10 @@ private slots:
         }
     }
 
-    // Mouse, keyboard and assistive technology: hover names a tile, a click
-    // or Space on the current tile toggles its file, the arrows walk the
-    // tiles, and each tile is a list item named by file and size.
+    // Mouse, keyboard and assistive technology: hover names a tile, Space on
+    // the current tile toggles its file (a click does too: the Space Map's
+    // test), the arrows walk the tiles, and each tile is a list item named by
+    // file and size.
     void hoverPressAndKeys()
     {
         Treemap map;
@@ -349,23 +350,19 @@ private slots:
         QCOMPARE(map.hoveredIndex(), 1);
         // A name that looks like markup is shown as it is.
         QVERIFY(map.toolTip().contains(QStringLiteral("&lt;b&gt;b&lt;/b&gt;.mkv · 1 GB")));
-        QSignalSpy toggled(&map, &Treemap::toggled);
-        QTest::mouseClick(&map, Qt::LeftButton, {}, inB);
-        QCOMPARE(toggled.count(), 1);
-        QCOMPARE(toggled.at(0).at(0).toString(), QStringLiteral("/h/b.mkv"));
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(&map, &leave);
         QCOMPARE(map.hoveredIndex(), -1);
         QVERIFY(map.toolTip().isEmpty());
 
         QVERIFY(QTest::qWaitForWindowActive(&map));
+        QSignalSpy toggled(&map, &Treemap::toggled);
         map.setFocus(Qt::TabFocusReason);
         QCOMPARE(map.currentIndex(), 0);
         for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Space})
             QTest::keyClick(&map, key);
         QCOMPARE(map.currentIndex(), 1);
-        QCOMPARE(toggled.count(), 2);
-        QCOMPARE(toggled.last().at(0).toString(), QStringLiteral("/h/b.mkv"));
+        QCOMPARE(toggled, QList<QVariantList>{{QStringLiteral("/h/b.mkv")}});
         QTest::keyClick(&map, Qt::Key_Home);
         QCOMPARE(map.currentIndex(), 0);
 

@@ -63,7 +63,6 @@ int childMain(int argc, char **argv)
     Toast toast(&window);
     // No host yet: no icon. (What the close and the notices do then is
     // tst_tray's, for a tray that is there or not.)
-    out << "available=" << int(waitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, 1000)) << '\n';
     out << "visible=" << int(tray.isVisible()) << '\n';
 
     // The host starts after the program, as a panel may at login: the icon
@@ -76,7 +75,7 @@ int childMain(int argc, char **argv)
         return 0;
     const bool docked = waitFor([&tray] { return tray.icon() && tray.icon()->geometry().width() > 0; },
                                 15000 + Tray::kPollMs);
-    out << "docked=" << int(docked) << "\ntrayVisible=" << int(tray.isVisible()) << '\n';
+    out << "docked=" << int(docked) << '\n';
 
     // The balloon is drawn by Qt here (no notification service on this
     // bus); in dark mode its text must still read against its fill.
@@ -110,14 +109,14 @@ int childMain(int argc, char **argv)
 }
 
 // Runs `command` on an X server of its own, without a session bus (the
-// icon takes the XEmbed path that trayer serves), and returns what it printed.
+// icon takes the XEmbed path that trayer serves), and returns what it printed
+// (its errors after the rest).
 QString underXvfb(QProcessEnvironment env, const QStringList &command)
 {
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("disabled:"));
     QProcess child;
     child.setProcessEnvironment(env);
-    child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(QStringLiteral("xvfb-run"),
                 QStringList{QStringLiteral("-a"), QStringLiteral("-s"),
                             QStringLiteral("-screen 0 1024x768x24 -nolisten tcp")} + command);
@@ -125,7 +124,7 @@ QString underXvfb(QProcessEnvironment env, const QStringList &command)
         child.kill();
         child.waitForFinished();
     }
-    return QString::fromLocal8Bit(child.readAllStandardOutput());
+    return QString::fromLocal8Bit(child.readAllStandardOutput() + child.readAllStandardError());
 }
 
 QMap<QString, QString> runChild(QString *log)
@@ -209,12 +208,10 @@ private slots:
         QString log;
         const QMap<QString, QString> seen = runChild(&log);
         QVERIFY2(seen.value("platform") == "xcb", qPrintable(log));
-        QCOMPARE(seen.value("available"), QString("0"));
         QCOMPARE(seen.value("visible"), QString("0"));
         if (seen.value("host") != "1")
             QSKIP("the XEmbed tray host trayer is needed (Debian package trayer)");
         QVERIFY2(seen.value("docked") == "1", qPrintable(log));
-        QCOMPARE(seen.value("trayVisible"), QString("1"));
         QVERIFY2(seen.value("balloonContrast").toDouble() >= 4.5, qPrintable(log));
         QVERIFY2(seen.value("back") == "1", qPrintable(log));
     }
