@@ -54,27 +54,32 @@ private slots:
     }
     void cleanup() { AppSettings::instance()->setTheme(1); }
 
-    // The frame timer runs only while there is something to move.
+    // The frame timer runs only while there is something to move or a spin
+    // to show; left to itself it eases the ring onto its target and stops.
     void progressRingEasing_data()
     {
         QTest::addColumn<qreal>("start");  // shown value before, reached fully
         QTest::addColumn<qreal>("value");  // passed to setValue
+        QTest::addColumn<bool>("spinning");
         QTest::addColumn<int>("ticks");
         QTest::addColumn<qreal>("shown");
         QTest::addColumn<bool>("animating");
 
-        QTest::newRow("one frame moves 15 %") << 0.0 << 1.0 << 1 << 0.15 << true;
-        QTest::newRow("above one is a full ring") << 0.0 << 1.7 << 200 << 1.0 << false;
-        QTest::newRow("below zero is empty") << 0.5 << -3.0 << 0 << 0.0 << false;
-        QTest::newRow("lower value snaps down at once") << 0.8 << 0.3 << 0 << 0.3 << false;
-        QTest::newRow("snaps onto the target within 60 frames") << 0.0 << 0.5 << 60 << 0.5 << false;
-        QTest::newRow("not a number is empty") << 0.5 << std::numeric_limits<qreal>::quiet_NaN() << 0 << 0.0 << false;
+        QTest::newRow("one frame moves 15 %") << 0.0 << 1.0 << false << 1 << 0.15 << true;
+        QTest::newRow("above one is a full ring") << 0.0 << 1.7 << false << 200 << 1.0 << false;
+        QTest::newRow("below zero is empty") << 0.5 << -3.0 << false << 0 << 0.0 << false;
+        QTest::newRow("lower value snaps down at once") << 0.8 << 0.3 << false << 0 << 0.3 << false;
+        QTest::newRow("snaps onto the target within 60 frames") << 0.0 << 0.5 << false << 60 << 0.5 << false;
+        QTest::newRow("not a number is empty")
+            << 0.5 << std::numeric_limits<qreal>::quiet_NaN() << false << 0 << 0.0 << false;
+        QTest::newRow("spinning keeps the frames coming") << 0.5 << 0.5 << true << 1 << 0.5 << true;
     }
 
     void progressRingEasing()
     {
         QFETCH(qreal, start);
         QFETCH(qreal, value);
+        QFETCH(bool, spinning);
         QFETCH(int, ticks);
         QFETCH(qreal, shown);
 
@@ -86,124 +91,121 @@ private slots:
         QCOMPARE(ring.shownValue(), start);
 
         ring.setValue(value);
+        ring.setSpinning(spinning);
         for (int i = 0; i < ticks; ++i)
             ring.advance();
         QVERIFY2(near(ring.shownValue(), shown), qPrintable(QString::number(ring.shownValue())));
         QTEST(ring.isAnimating(), "animating");
-    }
-
-    // Spinning keeps the frames coming; the ring's own timer drives the easing.
-    void progressRingTimer()
-    {
-        ProgressRing ring;
-        ring.setSpinning(true);
-        ring.advance();
-        QVERIFY(ring.isAnimating());
+        // The timer stops only once the target is shown and nothing spins.
         ring.setSpinning(false);
-        ring.advance();
-        QVERIFY(!ring.isAnimating());
-        ring.setValue(0.9);
-        QTRY_COMPARE(ring.shownValue(), 0.9);
         QTRY_VERIFY(!ring.isAnimating());
     }
 
-    void stackBarWidths_data()
+    // Where the painted charts put their parts: the stack bar its segments
+    // (left, width; 400 px wide), the disk orb its arcs (start, sweep, in
+    // degrees) and the sparkline its points (x, y; 92 x 32 px, x from 2 to
+    // 90, y from 29 for zero up to 3 for the maximum).
+    void chartGeometry_data()
     {
-        QTest::addColumn<QList<qint64>>("bytes");
-        QTest::addColumn<qint64>("total");
-        QTest::addColumn<QList<qreal>>("widths");  // 0: skipped, an empty rectangle
-        QTest::addColumn<QList<qreal>>("lefts");
-
-        using B = QList<qint64>;
-        using W = QList<qreal>;
-        // The bar is 400 px wide in every row.
-        QTest::newRow("proportional") << B{100, 300} << qint64(1000) << W{40, 120} << W{0, 40};
-        QTest::newRow("tiny share is 2 px") << B{4096, 1} << (qint64(1) << 40) << W{2, 2} << W{0, 2};
-        QTest::newRow("zero bytes are skipped") << B{500, 0, 500} << qint64(1000) << W{200, 0, 200} << W{0, 0, 200};
-        QTest::newRow("negative bytes are skipped") << B{-5, 250} << qint64(1000) << W{0, 100} << W{0, 0};
-        QTest::newRow("zero total counts as one") << B{1} << qint64(0) << W{400} << W{0};
-        QTest::newRow("huge sizes do not overflow")
-            << B{qint64(1) << 52, qint64(1) << 52} << (qint64(1) << 53) << W{200, 200} << W{0, 200};
-    }
-
-    void stackBarWidths()
-    {
-        QFETCH(QList<qint64>, bytes);
-        QFETCH(qint64, total);
-
-        StackBar bar(8);
-        bar.resize(400, 8);
-        QList<StackBar::Segment> segments;
-        for (const qint64 b : bytes)
-            segments.append({b, QColor(Qt::red), QStringLiteral("s"), false});
-        bar.setSegments(segments, total);
-
-        QList<qreal> gotWidths, gotLefts;
-        for (const QRectF &r : bar.segmentRects()) {
-            gotWidths << r.width();
-            gotLefts << r.left();
-        }
-        QTEST(gotWidths, "widths");
-        QTEST(gotLefts, "lefts");
-    }
-
-    void diskOrbArcs_data()
-    {
-        QTest::addColumn<qint64>("total");
-        QTest::addColumn<qint64>("used");
-        QTest::addColumn<qint64>("reclaim");
+        QTest::addColumn<QString>("chart");
+        QTest::addColumn<qint64>("total");  // unused by the sparkline
+        QTest::addColumn<QList<qint64>>("values");  // the orb's: used, reclaimable
         QTest::addColumn<bool>("dark");
-        QTest::addColumn<QList<qreal>>("starts");
-        QTest::addColumn<QList<qreal>>("sweeps");
-        QTest::addColumn<QStringList>("colours");  // "used", "bad", "reclaim"
+        QTest::addColumn<QList<QPointF>>("parts");  // a skipped segment is an empty rectangle
+        QTest::addColumn<QStringList>("colours");  // the orb's arcs: "used", "bad", "reclaim"
+
+        using V = QList<qint64>;
+        using P = QList<QPointF>;
+        using C = QStringList;
+        const QString bar = QStringLiteral("stack bar"), orb = QStringLiteral("disk orb");
+        const QString line = QStringLiteral("sparkline");
+        QTest::newRow("bar: proportional")
+            << bar << qint64(1000) << V{100, 300} << false << P{{0, 40}, {40, 120}} << C{};
+        QTest::newRow("bar: tiny share is 2 px")
+            << bar << (qint64(1) << 40) << V{4096, 1} << false << P{{0, 2}, {2, 2}} << C{};
+        QTest::newRow("bar: zero bytes are skipped")
+            << bar << qint64(1000) << V{500, 0, 500} << false << P{{0, 200}, {0, 0}, {200, 200}} << C{};
+        QTest::newRow("bar: negative bytes are skipped")
+            << bar << qint64(1000) << V{-5, 250} << false << P{{0, 0}, {0, 100}} << C{};
+        QTest::newRow("bar: zero total counts as one") << bar << qint64(0) << V{1} << false << P{{0, 400}} << C{};
+        QTest::newRow("bar: huge sizes do not overflow")
+            << bar << (qint64(1) << 53) << V{qint64(1) << 52, qint64(1) << 52} << false << P{{0, 200}, {200, 200}}
+            << C{};
 
         const qreal gap = DiskOrb::kGapDegrees;
-        using R = QList<qreal>;
-        using C = QStringList;
-        QTest::newRow("used and reclaimable")
-            << qint64(1000) << qint64(500) << qint64(100) << false << R{0, 144} << R{144 - gap, 36 - gap}
-            << C{"used", "reclaim"};
-        QTest::newRow("nothing reclaimable draws only the used arc")
-            << qint64(1000) << qint64(250) << qint64(0) << false << R{0} << R{90 - gap} << C{"used"};
-        QTest::newRow("everything reclaimable draws only the reclaim arc")
-            << qint64(1000) << qint64(250) << qint64(250) << false << R{0} << R{90 - gap} << C{"reclaim"};
-        QTest::newRow("above 90 % is bad, in dark mode too")
-            << qint64(1000) << qint64(950) << qint64(50) << true << R{0, 324} << R{324 - gap, 18 - gap}
-            << C{"bad", "reclaim"};
-        QTest::newRow("exactly 90 % is not bad")
-            << qint64(1000) << qint64(900) << qint64(0) << false << R{0} << R{324 - gap} << C{"used"};
-        QTest::newRow("a sliver still shows half a degree")
-            << qint64(1000000) << qint64(1000) << qint64(1) << false << R{0, 0.3596} << R{0.5, 0.5}
-            << C{"used", "reclaim"};
-        QTest::newRow("negative used draws nothing")
-            << qint64(100) << qint64(-4) << qint64(10) << false << R{} << R{} << C{};
-        QTest::newRow("zero total with oversize values is one full arc")
-            << qint64(0) << qint64(50) << qint64(80) << false << R{0} << R{360 - gap} << C{"reclaim"};
+        QTest::newRow("orb: used and reclaimable") << orb << qint64(1000) << V{500, 100} << false
+                                                   << P{{0, 144 - gap}, {144, 36 - gap}} << C{"used", "reclaim"};
+        QTest::newRow("orb: nothing reclaimable draws only the used arc")
+            << orb << qint64(1000) << V{250, 0} << false << P{{0, 90 - gap}} << C{"used"};
+        QTest::newRow("orb: everything reclaimable draws only the reclaim arc")
+            << orb << qint64(1000) << V{250, 250} << false << P{{0, 90 - gap}} << C{"reclaim"};
+        QTest::newRow("orb: above 90 % is bad, in dark mode too")
+            << orb << qint64(1000) << V{950, 50} << true << P{{0, 324 - gap}, {324, 18 - gap}} << C{"bad", "reclaim"};
+        QTest::newRow("orb: exactly 90 % is not bad")
+            << orb << qint64(1000) << V{900, 0} << false << P{{0, 324 - gap}} << C{"used"};
+        QTest::newRow("orb: a sliver still shows half a degree")
+            << orb << qint64(1000000) << V{1000, 1} << false << P{{0, 0.5}, {0.3596, 0.5}} << C{"used", "reclaim"};
+        QTest::newRow("orb: negative used draws nothing") << orb << qint64(100) << V{-4, 10} << false << P{} << C{};
+        QTest::newRow("orb: zero total with oversize values is one full arc")
+            << orb << qint64(0) << V{50, 80} << false << P{{0, 360 - gap}} << C{"reclaim"};
+
+        QTest::newRow("line: nothing without values") << line << qint64(0) << V{} << false << P{} << C{};
+        QTest::newRow("line: one value is a point at the left")
+            << line << qint64(0) << V{7} << false << P{{2, 3}} << C{};
+        QTest::newRow("line: half way") << line << qint64(0) << V{4, 2, 0} << false << P{{2, 3}, {46, 16}, {90, 29}}
+                                        << C{};
+        QTest::newRow("line: all zero stays at the bottom")
+            << line << qint64(0) << V{0, 0} << false << P{{2, 29}, {90, 29}} << C{};
+        QTest::newRow("line: negative counts as zero")
+            << line << qint64(0) << V{-50, 10} << false << P{{2, 29}, {90, 3}} << C{};
+        QTest::newRow("line: huge values")
+            << line << qint64(0) << V{qint64(1) << 60, qint64(1) << 59} << false << P{{2, 3}, {90, 16}} << C{};
     }
 
-    void diskOrbArcs()
+    void chartGeometry()
     {
+        QFETCH(QString, chart);
         QFETCH(qint64, total);
-        QFETCH(qint64, used);
-        QFETCH(qint64, reclaim);
+        QFETCH(QList<qint64>, values);
         QFETCH(bool, dark);
-        QFETCH(QList<qreal>, starts);
-        QFETCH(QList<qreal>, sweeps);
+        QFETCH(QList<QPointF>, parts);
         QFETCH(QStringList, colours);
 
         AppSettings::instance()->setTheme(dark ? 2 : 1);
-        DiskOrb orb;
-        orb.setValues(total, used, reclaim);
-        const QHash<QString, QColor> colour = {{QStringLiteral("used"), QColor(99, 102, 241)},
-                                               {QStringLiteral("bad"), Theme::instance()->bad()},
-                                               {QStringLiteral("reclaim"), QColor(34, 211, 238)}};
-        const QList<DiskOrb::Arc> arcs = orb.arcs();
-        QCOMPARE(arcs.size(), starts.size());
-        for (int i = 0; i < arcs.size(); ++i) {
-            const DiskOrb::Arc &arc = arcs.at(i);
-            QVERIFY2(near(arc.startDegrees, starts.at(i), 1e-3), qPrintable(QString::number(arc.startDegrees)));
-            QVERIFY2(near(arc.sweepDegrees, sweeps.at(i), 1e-3), qPrintable(QString::number(arc.sweepDegrees)));
-            QCOMPARE(arc.color, colour.value(colours.at(i)));
+        QList<QPointF> got;
+        QList<QColor> gotColours;
+        if (chart == u"stack bar") {
+            StackBar bar(8);
+            bar.resize(400, 8);
+            QList<StackBar::Segment> segments;
+            for (const qint64 b : values)
+                segments.append({b, QColor(Qt::red), QStringLiteral("s"), false});
+            bar.setSegments(segments, total);
+            for (const QRectF &r : bar.segmentRects())
+                got << QPointF(r.left(), r.width());
+        } else if (chart == u"disk orb") {
+            DiskOrb orb;
+            orb.setValues(total, values.at(0), values.at(1));
+            for (const DiskOrb::Arc &arc : orb.arcs()) {
+                got << QPointF(arc.startDegrees, arc.sweepDegrees);
+                gotColours << arc.color;
+            }
+        } else {
+            Sparkline line;
+            line.setValues(values);
+            got = line.points();
+        }
+        const QHash<QString, QColor> named = {{QStringLiteral("used"), QColor(99, 102, 241)},
+                                              {QStringLiteral("bad"), Theme::instance()->bad()},
+                                              {QStringLiteral("reclaim"), QColor(34, 211, 238)}};
+        QList<QColor> wantColours;
+        for (const QString &name : colours)
+            wantColours << named.value(name);
+        QCOMPARE(gotColours, wantColours);
+        QCOMPARE(got.size(), parts.size());
+        for (int i = 0; i < got.size(); ++i) {
+            QVERIFY2(near(got.at(i).x(), parts.at(i).x(), 1e-3) && near(got.at(i).y(), parts.at(i).y(), 1e-3),
+                     qPrintable(QStringLiteral("%1: %2, %3").arg(i).arg(got.at(i).x()).arg(got.at(i).y())));
         }
     }
 
@@ -228,37 +230,6 @@ private slots:
         QCOMPARE(spy.count(), 1);
     }
 
-    void sparklinePoints_data()
-    {
-        QTest::addColumn<QList<qint64>>("values");
-        QTest::addColumn<QList<QPointF>>("points");
-
-        using V = QList<qint64>;
-        using P = QList<QPointF>;
-        // 92 x 32: x from 2 to 90, y from 29 (zero) up to 3 (the maximum).
-        QTest::newRow("nothing without values") << V{} << P{};
-        QTest::newRow("one value is a point at the left") << V{7} << P{{2, 3}};
-        QTest::newRow("half way") << V{4, 2, 0} << P{{2, 3}, {46, 16}, {90, 29}};
-        QTest::newRow("all zero stays at the bottom") << V{0, 0} << P{{2, 29}, {90, 29}};
-        QTest::newRow("negative counts as zero") << V{-50, 10} << P{{2, 29}, {90, 3}};
-        QTest::newRow("huge values") << V{qint64(1) << 60, qint64(1) << 59} << P{{2, 3}, {90, 16}};
-    }
-
-    void sparklinePoints()
-    {
-        QFETCH(QList<qint64>, values);
-        QFETCH(QList<QPointF>, points);
-
-        Sparkline line;
-        line.setValues(values);
-        const QList<QPointF> got = line.points();
-        QCOMPARE(got.size(), points.size());
-        for (int i = 0; i < got.size(); ++i) {
-            QVERIFY2(near(got.at(i).x(), points.at(i).x()) && near(got.at(i).y(), points.at(i).y()),
-                     qPrintable(QStringLiteral("%1,%2").arg(got.at(i).x()).arg(got.at(i).y())));
-        }
-    }
-
     // The bar animates only while its step runs; a pending name is dimmed in
     // the colour of the mode shown now, not of the mode it was built in.
     void scanStepRowState()
@@ -275,32 +246,53 @@ private slots:
         QVERIFY(row.nameLabel()->styleSheet().contains(Theme::rgba(Theme::instance()->text2())));
     }
 
-    void layoutCoversAreaInProportion_data()
+    // Tiles cover the area in proportion to their bytes and never overlap;
+    // where the row rule alone decides which tiles share a row, the layout
+    // is given in full.
+    void squarify_data()
     {
         QTest::addColumn<QList<qint64>>("bytes");
         QTest::addColumn<QRectF>("area");
-        QTest::newRow("one file fills everything") << QList<qint64>{42} << QRectF(0, 0, 300, 200);
-        QTest::newRow("tall widget") << QList<qint64>{9, 7, 5, 3, 1} << QRectF(0, 0, 120, 500);
-        QTest::newRow("offset area") << QList<qint64>{6, 6, 4, 3, 2, 2, 1} << QRectF(6, 6, 600, 400);
-        QTest::newRow("500 very different sizes") << spread(500, 7) << QRectF(0, 0, 1100, 200);
-        QTest::newRow("500 at the minimum window") << spread(500, 11) << QRectF(0, 0, 840, 120);
+        QTest::addColumn<QList<QRectF>>("expected");  // empty: the proportions only
+        using B = QList<qint64>;
+        using R = QList<QRectF>;
+        QTest::newRow("one file fills everything") << B{42} << QRectF(0, 0, 300, 200) << R{};
+        QTest::newRow("tall widget") << B{9, 7, 5, 3, 1} << QRectF(0, 0, 120, 500) << R{};
+        QTest::newRow("offset area") << B{6, 6, 4, 3, 2, 2, 1} << QRectF(6, 6, 600, 400) << R{};
+        QTest::newRow("500 very different sizes") << spread(500, 7) << QRectF(0, 0, 1100, 200) << R{};
+        QTest::newRow("500 at the minimum window") << spread(500, 11) << QRectF(0, 0, 840, 120) << R{};
         QTest::newRow("one giant, many crumbs") << [] {
-            QList<qint64> b{qint64(1) << 40};
+            B b{qint64(1) << 40};
             for (int i = 0; i < 300; ++i)
                 b.append(1 << 20);
             return b;
-        }() << QRectF(0, 0, 900, 200);
+        }() << QRectF(0, 0, 900, 200) << R{};
+        QTest::newRow("equal ratios still add")
+            << B{2, 2, 12} << QRectF(0, 0, 8, 2) << R{{0, 0, 2, 1}, {0, 1, 2, 1}, {2, 0, 6, 2}};
+        QTest::newRow("four equal in a square")
+            << B{1, 1, 1, 1} << QRectF(0, 0, 2, 2) << R{{0, 0, 1, 1}, {0, 1, 1, 1}, {1, 0, 1, 1}, {1, 1, 1, 1}};
+        QTest::newRow("a worse row stops; tall areas fill from the top")
+            << B{4, 1, 1} << QRectF(0, 0, 2, 3) << R{{0, 0, 2, 2}, {0, 2, 1, 1}, {1, 2, 1, 1}};
+        QTest::newRow("zero-byte file takes no room")
+            << B{3, 0, 3} << QRectF(0, 0, 6, 1) << R{{0, 0, 3, 1}, {}, {3, 0, 3, 1}};
+        QTest::newRow("nothing to show") << B{0, 0} << QRectF(0, 0, 10, 10) << R{{}, {}};
+        QTest::newRow("no width") << B{5} << QRectF(0, 0, 0, 10) << R{{}};
     }
 
-    void layoutCoversAreaInProportion()
+    void squarify()
     {
         QFETCH(QList<qint64>, bytes);
         QFETCH(QRectF, area);
+        QFETCH(QList<QRectF>, expected);
         const QList<QRectF> rects = Treemap::squarify(bytes, area);
+        if (!expected.isEmpty())
+            QCOMPARE(rects, expected);
         QCOMPARE(rects.size(), bytes.size());
         double total = 0;
         for (qint64 b : bytes)
             total += double(b);
+        if (total == 0)
+            return;  // no bytes: nothing to share out
         const double scale = area.width() * area.height() / total;
         const double eps = 1e-6 * std::max(area.width(), area.height());
         double covered = 0;
@@ -318,33 +310,6 @@ private slots:
             }
         }
         QVERIFY(std::abs(covered - area.width() * area.height()) <= 1e-6 * area.width() * area.height());
-    }
-
-    // The row rule decides which tiles share a row; these layouts follow from it alone.
-    void rowRule_data()
-    {
-        QTest::addColumn<QList<qint64>>("bytes");
-        QTest::addColumn<QRectF>("area");
-        QTest::addColumn<QList<QRectF>>("expected");
-        using B = QList<qint64>;
-        using R = QList<QRectF>;
-        QTest::newRow("equal ratios still add")
-            << B{2, 2, 12} << QRectF(0, 0, 8, 2) << R{{0, 0, 2, 1}, {0, 1, 2, 1}, {2, 0, 6, 2}};
-        QTest::newRow("four equal in a square")
-            << B{1, 1, 1, 1} << QRectF(0, 0, 2, 2) << R{{0, 0, 1, 1}, {0, 1, 1, 1}, {1, 0, 1, 1}, {1, 1, 1, 1}};
-        QTest::newRow("a worse row stops; tall areas fill from the top")
-            << B{4, 1, 1} << QRectF(0, 0, 2, 3) << R{{0, 0, 2, 2}, {0, 2, 1, 1}, {1, 2, 1, 1}};
-        QTest::newRow("zero-byte file takes no room")
-            << B{3, 0, 3} << QRectF(0, 0, 6, 1) << R{{0, 0, 3, 1}, {}, {3, 0, 3, 1}};
-        QTest::newRow("nothing to show") << B{0, 0} << QRectF(0, 0, 10, 10) << R{{}, {}};
-        QTest::newRow("no width") << B{5} << QRectF(0, 0, 0, 10) << R{{}};
-    }
-
-    void rowRule()
-    {
-        QFETCH(QList<qint64>, bytes);
-        QFETCH(QRectF, area);
-        QTEST(Treemap::squarify(bytes, area), "expected");
     }
 
     // Tiles of a kind vary around its colour and stay valid colours at any
@@ -366,9 +331,10 @@ private slots:
         }
     }
 
-    // Mouse, keyboard and assistive technology: hover names a tile, a click
-    // or Space on the current tile toggles its file, the arrows walk the
-    // tiles, and each tile is a list item named by file and size.
+    // Mouse, keyboard and assistive technology: hover names a tile, Space on
+    // the current tile toggles its file (a click does too: the Space Map's
+    // test), the arrows walk the tiles, and each tile is a list item named by
+    // file and size.
     void hoverPressAndKeys()
     {
         Treemap map;
@@ -384,23 +350,19 @@ private slots:
         QCOMPARE(map.hoveredIndex(), 1);
         // A name that looks like markup is shown as it is.
         QVERIFY(map.toolTip().contains(QStringLiteral("&lt;b&gt;b&lt;/b&gt;.mkv · 1 GB")));
-        QSignalSpy toggled(&map, &Treemap::toggled);
-        QTest::mouseClick(&map, Qt::LeftButton, {}, inB);
-        QCOMPARE(toggled.count(), 1);
-        QCOMPARE(toggled.at(0).at(0).toString(), QStringLiteral("/h/b.mkv"));
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(&map, &leave);
         QCOMPARE(map.hoveredIndex(), -1);
         QVERIFY(map.toolTip().isEmpty());
 
         QVERIFY(QTest::qWaitForWindowActive(&map));
+        QSignalSpy toggled(&map, &Treemap::toggled);
         map.setFocus(Qt::TabFocusReason);
         QCOMPARE(map.currentIndex(), 0);
         for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Space})
             QTest::keyClick(&map, key);
         QCOMPARE(map.currentIndex(), 1);
-        QCOMPARE(toggled.count(), 2);
-        QCOMPARE(toggled.last().at(0).toString(), QStringLiteral("/h/b.mkv"));
+        QCOMPARE(toggled, QList<QVariantList>{{QStringLiteral("/h/b.mkv")}});
         QTest::keyClick(&map, Qt::Key_Home);
         QCOMPARE(map.currentIndex(), 0);
 

@@ -63,7 +63,6 @@ int childMain(int argc, char **argv)
     Toast toast(&window);
     // No host yet: no icon. (What the close and the notices do then is
     // tst_tray's, for a tray that is there or not.)
-    out << "available=" << int(waitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, 1000)) << '\n';
     out << "visible=" << int(tray.isVisible()) << '\n';
 
     // The host starts after the program, as a panel may at login: the icon
@@ -76,7 +75,7 @@ int childMain(int argc, char **argv)
         return 0;
     const bool docked = waitFor([&tray] { return tray.icon() && tray.icon()->geometry().width() > 0; },
                                 15000 + Tray::kPollMs);
-    out << "docked=" << int(docked) << "\ntrayVisible=" << int(tray.isVisible()) << '\n';
+    out << "docked=" << int(docked) << '\n';
 
     // The balloon is drawn by Qt here (no notification service on this
     // bus); in dark mode its text must still read against its fill.
@@ -109,24 +108,31 @@ int childMain(int argc, char **argv)
     return 0;
 }
 
-QMap<QString, QString> runChild(QString *log)
+// Runs `command` on an X server of its own, without a session bus (the
+// icon takes the XEmbed path that trayer serves), and returns what it printed
+// (its errors after the rest).
+QString underXvfb(QProcessEnvironment env, const QStringList &command)
 {
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QString::fromLatin1(kChildVariable), QStringLiteral("1"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    // No session bus: the icon takes the XEmbed path that trayer serves.
     env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("disabled:"));
+    QProcess child;
     child.setProcessEnvironment(env);
     child.start(QStringLiteral("xvfb-run"),
-                {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1024x768x24 -nolisten tcp"),
-                 QCoreApplication::applicationFilePath()});
-    QMap<QString, QString> values;
+                QStringList{QStringLiteral("-a"), QStringLiteral("-s"),
+                            QStringLiteral("-screen 0 1024x768x24 -nolisten tcp")} + command);
     if (!child.waitForFinished(120000)) {
         child.kill();
         child.waitForFinished();
     }
-    *log = QString::fromLocal8Bit(child.readAllStandardOutput() + child.readAllStandardError());
+    return QString::fromLocal8Bit(child.readAllStandardOutput() + child.readAllStandardError());
+}
+
+QMap<QString, QString> runChild(QString *log)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(kChildVariable), QStringLiteral("1"));
+    *log = underXvfb(env, {QCoreApplication::applicationFilePath()});
+    QMap<QString, QString> values;
     for (const QString &line : log->split(u'\n')) {
         const qsizetype eq = line.indexOf(u'=');
         if (eq > 0 && !line.contains(u' '))
@@ -158,6 +164,9 @@ docked() {
         sleep 0.1; i=$((i+1))
     done
 }
+# A nearly full disk on the test machine would raise a balloon, a window of
+# the program's own, at start-up.
+mkdir -p "$XDG_CONFIG_HOME/Varnholt" && printf '[auto]\nlowSpaceAlerts=false\n' >"$XDG_CONFIG_HOME/Varnholt/Varnholt.conf"
 trayer --SetDockType true --expand true >/dev/null 2>&1 &
 host=$!
 # The invisible window (off screen at -100,-100) is the one that takes the
@@ -179,18 +188,8 @@ sleep 1
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         env.insert(QString::fromLatin1(name), path);
     }
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("disabled:"));
-    QProcess child;
-    child.setProcessEnvironment(env);
-    child.start(QStringLiteral("xvfb-run"),
-                {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1024x768x24 -nolisten tcp"),
-                 QStringLiteral("sh"), QStringLiteral("-c"), script, QStringLiteral(VARNHOLT_BINARY_DIR "/varnholt")});
-    if (!child.waitForFinished(120000)) {
-        child.kill();
-        child.waitForFinished();
-    }
-    return QString::fromLocal8Bit(child.readAllStandardOutput());
+    return underXvfb(env, {QStringLiteral("sh"), QStringLiteral("-c"), script,
+                           QStringLiteral(VARNHOLT_BINARY_DIR "/varnholt")});
 }
 
 } // namespace
@@ -212,12 +211,10 @@ private slots:
         QString log;
         const QMap<QString, QString> seen = runChild(&log);
         QVERIFY2(seen.value("platform") == "xcb", qPrintable(log));
-        QCOMPARE(seen.value("available"), QString("0"));
         QCOMPARE(seen.value("visible"), QString("0"));
         if (seen.value("host") != "1")
             QSKIP("the XEmbed tray host trayer is needed (Debian package trayer)");
         QVERIFY2(seen.value("docked") == "1", qPrintable(log));
-        QCOMPARE(seen.value("trayVisible"), QString("1"));
         QVERIFY2(seen.value("balloonContrast").toDouble() >= 4.5, qPrintable(log));
         QVERIFY2(seen.value("back") == "1", qPrintable(log));
     }

@@ -36,7 +36,12 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include <functional>
+
 using namespace ui;
+
+using MakeWidget = std::function<QWidget *()>;
+Q_DECLARE_METATYPE(MakeWidget)
 
 namespace {
 
@@ -65,28 +70,6 @@ QColor strokeColour(const QIcon &icon)
     }
     best.setAlpha(255);
     return best;
-}
-
-// One control of each kind that takes the keyboard focus.
-QWidget *focusable(const QString &kind)
-{
-    if (kind == u"primary button")
-        return new Button(QStringLiteral("Clean"), QStringLiteral("primary"));
-    if (kind == u"plain button")
-        return new Button(QStringLiteral("Rescan"));
-    if (kind == u"navigation entry")
-        return new NavButton(QStringLiteral("Cleanup"), QStringLiteral("trash"));
-    if (kind == u"sidebar toggle")
-        return new SidebarToggle;
-    if (kind == u"switch")
-        return new Switch;
-    if (kind == u"segmented")
-        return new Segmented({QStringLiteral("All"), QStringLiteral("Old")});
-    if (kind == u"check box")
-        return new QCheckBox(QStringLiteral("Select all"));
-    auto *select = new Select;
-    select->addItems({QStringLiteral("Light"), QStringLiteral("Dark")});
-    return select;
 }
 
 // A select holding `items`, shown on screen.
@@ -161,54 +144,147 @@ private slots:
                  qPrintable(got.name() + QStringLiteral(" vs ") + want.name()));
     }
 
-    // The ring shows for focus that came from the keyboard, around the
-    // control, and never after a click; no control draws the style's square
-    // focus rectangle.
-    void focusRingOnlyFromKeyboard_data()
+    // Every widget of the kit repaints by itself when the mode switches.
+    // On those that take the focus the ring shows for focus that came from
+    // the keyboard, around the control, and never after a click, and none
+    // draws the style's square focus rectangle. The painted ones tell a
+    // screen reader what they are (role -1: nothing of their own to tell).
+    void kit_data()
     {
-        QTest::addColumn<QString>("kind");
-        for (const char *kind : {"primary button", "plain button", "navigation entry", "sidebar toggle", "switch",
-                                 "segmented", "check box", "select"})
-            QTest::newRow(kind) << QString::fromLatin1(kind);
+        QTest::addColumn<MakeWidget>("make");
+        QTest::addColumn<bool>("focusable");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QStringList>("children");
+        const auto plain = [](const char *kind, bool focusable, const MakeWidget &make) {
+            QTest::newRow(kind) << make << focusable << -1 << QString() << QString() << QStringList();
+        };
+        plain("primary button", true, [] { return new Button(QStringLiteral("Clean"), QStringLiteral("primary")); });
+        plain("plain button", true, [] { return new Button(QStringLiteral("Rescan")); });
+        plain("sidebar toggle", true, [] { return new SidebarToggle; });
+        plain("check box", true, [] { return new QCheckBox(QStringLiteral("Select all")); });
+        plain("select", true, [] {
+            auto *select = new Select;
+            select->addItems({QStringLiteral("Light"), QStringLiteral("Dark")});
+            return select;
+        });
+        plain("card", false, [] {
+            auto *card = new Card;
+            card->setMinimumSize(60, 30);  // an empty card would never be painted
+            return card;
+        });
+        plain("headline", false, [] {
+            auto *headline = new Headline(20);
+            headline->setText(QStringLiteral("Free %1"), QStringLiteral("1 GB"));
+            return headline;
+        });
+        plain("divider", false, [] { return new Divider; });
+        plain("icon", false, [] { return new IconView(QStringLiteral("info"), Tone::Accent, 16); });
+        plain("icon tile", false, [] { return new IconTile(QStringLiteral("clock"), QColor(0x22, 0xd3, 0xee), 28); });
+        plain("note", false, [] { return new Note(Note::Warning, QStringLiteral("alert"), QStringLiteral("Careful")); });
+        plain("pill", false, [] { return new Pill(Safe); });
+        plain("spinner", false, [] { return new Spinner(16); });
+        plain("elided label", false, [] { return new ElidedLabel(QStringLiteral("text")); });
+        plain("gradient text", false, [] { return new GradientText(Theme::monoFont(20), QStringLiteral("1 GB")); });
+        plain("footer bar", false, [] { return new FooterBar; });
+        QTest::newRow("progress ring") << MakeWidget([] {
+            auto *ring = new ProgressRing;
+            ring->setValue(0.25);
+            ring->setText(QStringLiteral("1.2 GB"), QStringLiteral("of 4.8 GB"));
+            return ring;
+        }) << false << int(QAccessible::ProgressBar) << "1.2 GB of 4.8 GB" << "25%" << QStringList();
+        QTest::newRow("disk orb") << MakeWidget([] {
+            auto *orb = new DiskOrb;
+            orb->setTexts(QStringLiteral("76 GB"), QStringLiteral("free of 252 GB"), QStringLiteral("Scan"));
+            return orb;
+        }) << false << int(QAccessible::Button) << "76 GB free of 252 GB" << "" << QStringList();
+        QTest::newRow("switch") << MakeWidget([] {
+            auto *toggle = new Switch;
+            toggle->setAccessibleName(QStringLiteral("Low space alerts"));
+            return toggle;
+        }) << true << int(QAccessible::CheckBox) << "Low space alerts" << "" << QStringList();
+        QTest::newRow("segmented") << MakeWidget([] {
+            auto *seg = new Segmented({QStringLiteral("All"), QStringLiteral("Downloads")});
+            seg->setAccessibleName(QStringLiteral("Files to show"));
+            return seg;
+        }) << true << int(QAccessible::PageTabList) << "Files to show" << "" << QStringList{"All", "Downloads"};
+        QTest::newRow("navigation entry")
+            << MakeWidget([] { return new NavButton(QStringLiteral("Cleanup"), QStringLiteral("trash")); }) << true
+            << int(QAccessible::PageTab) << "Cleanup" << "" << QStringList();
     }
 
-    void focusRingOnlyFromKeyboard()
+    void kit()
     {
-        QFETCH(QString, kind);
+        QFETCH(MakeWidget, make);
+        QFETCH(bool, focusable);
+        QFETCH(int, role);
+        QFETCH(QStringList, children);
         QWidget window;
         auto *layout = new QVBoxLayout(&window);
         layout->setContentsMargins(20, 20, 20, 20);
         auto *first = new QPushButton(QStringLiteral("First"));
-        QWidget *control = focusable(kind);
+        QWidget *control = make();
         layout->addWidget(first);
         layout->addWidget(control);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const auto ring = [&] {
-            const QWidget *r = window.findChild<QWidget *>(QStringLiteral("focusRing"));
-            return r && r->isVisible() ? r->geometry() : QRect();
-        };
 
-        QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(5, 5));
-        control->setFocus(Qt::MouseFocusReason);
-        QVERIFY(control->hasFocus());
-        QVERIFY2(ring().isNull(), "a ring after a click");
+        if (focusable) {
+            const auto ring = [&] {
+                const QWidget *r = window.findChild<QWidget *>(QStringLiteral("focusRing"));
+                return r && r->isVisible() ? r->geometry() : QRect();
+            };
+            QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(5, 5));
+            control->setFocus(Qt::MouseFocusReason);
+            QVERIFY(control->hasFocus());
+            QVERIFY2(ring().isNull(), "a ring after a click");
 
-        first->setFocus();
-        QTest::keyClick(first, Qt::Key_Tab);
-        QVERIFY(control->hasFocus());
-        QVERIFY2(ring().contains(control->geometry()), "no ring around the control");
+            first->setFocus();
+            QTest::keyClick(first, Qt::Key_Tab);
+            QVERIFY(control->hasFocus());
+            QVERIFY2(ring().contains(control->geometry()), "no ring around the control");
 
-        QImage canvas(40, 20, QImage::Format_ARGB32_Premultiplied);
-        canvas.fill(Qt::transparent);
-        QPainter p(&canvas);
-        QStyleOptionFocusRect option;
-        option.initFrom(control);
-        option.rect = canvas.rect();
-        option.state |= QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
-        control->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, control);
-        p.end();
-        QCOMPARE(canvas, [&] { QImage blank(canvas); blank.fill(Qt::transparent); return blank; }());
+            QImage canvas(40, 20, QImage::Format_ARGB32_Premultiplied);
+            canvas.fill(Qt::transparent);
+            QPainter p(&canvas);
+            QStyleOptionFocusRect option;
+            option.initFrom(control);
+            option.rect = canvas.rect();
+            option.state |= QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
+            control->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, control);
+            p.end();
+            QCOMPARE(canvas, [&] { QImage blank(canvas); blank.fill(Qt::transparent); return blank; }());
+        }
+
+        if (role >= 0) {
+            QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(control);
+            QVERIFY(iface);
+            QCOMPARE(int(iface->role()), role);
+            QTEST(iface->text(QAccessible::Name), "name");
+            QTEST(iface->text(QAccessible::Value), "value");
+            if (auto *button = qobject_cast<QAbstractButton *>(control); button && button->isCheckable()) {
+                button->setChecked(true);
+                QVERIFY(iface->state().checked);
+            }
+            QStringList names;
+            for (int i = 0; i < iface->childCount(); ++i)
+                names << iface->child(i)->text(QAccessible::Name);
+            QCOMPARE(names, children);
+            if (!children.isEmpty()) {
+                // Pressing a child picks it, as a click would.
+                QSignalSpy picked(control, SIGNAL(currentChanged(int)));
+                iface->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+                QCOMPARE(picked.count(), 1);
+            }
+        }
+
+        QTest::qWait(50);
+        PaintCounter counter;
+        control->installEventFilter(&counter);
+        AppSettings::instance()->setTheme(2);
+        QVERIFY(Theme::instance()->dark());
+        QTRY_VERIFY(counter.paints.value(control) > 0);
     }
 
     // Names elide where they repeat their neighbours, so that what tells
@@ -253,69 +329,6 @@ private slots:
             QCOMPARE(label.heightForWidth(width), lines * label.fontMetrics().lineSpacing());
         else
             QVERIFY(label.fontMetrics().horizontalAdvance(shown) <= width);
-    }
-
-    // What a screen reader hears for the painted widgets.
-    void accessibleKit_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<int>("role");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QStringList>("children");
-        QTest::newRow("progress ring") << "ring" << int(QAccessible::ProgressBar) << "1.2 GB of 4.8 GB" << "25%"
-                                       << QStringList();
-        QTest::newRow("disk orb") << "orb" << int(QAccessible::Button) << "76 GB free of 252 GB" << "" << QStringList();
-        QTest::newRow("switch on") << "switch" << int(QAccessible::CheckBox) << "Low space alerts" << ""
-                                   << QStringList();
-        QTest::newRow("segmented") << "segmented" << int(QAccessible::PageTabList) << "Files to show" << ""
-                                   << QStringList{"All", "Downloads"};
-        QTest::newRow("navigation entry") << "nav" << int(QAccessible::PageTab) << "Cleanup" << "" << QStringList();
-    }
-
-    void accessibleKit()
-    {
-        QFETCH(QString, kind);
-        QFETCH(QStringList, children);
-        std::unique_ptr<QWidget> widget;
-        if (kind == u"ring") {
-            auto *ring = new ProgressRing;
-            ring->setValue(0.25);
-            ring->setText(QStringLiteral("1.2 GB"), QStringLiteral("of 4.8 GB"));
-            widget.reset(ring);
-        } else if (kind == u"orb") {
-            auto *orb = new DiskOrb;
-            orb->setTexts(QStringLiteral("76 GB"), QStringLiteral("free of 252 GB"), QStringLiteral("Scan"));
-            widget.reset(orb);
-        } else if (kind == u"switch") {
-            widget.reset(new Switch);
-            widget->setAccessibleName(QStringLiteral("Low space alerts"));
-        } else if (kind == u"segmented") {
-            widget.reset(new Segmented({QStringLiteral("All"), QStringLiteral("Downloads")}));
-            widget->setAccessibleName(QStringLiteral("Files to show"));
-        } else {
-            widget.reset(new NavButton(QStringLiteral("Cleanup"), QStringLiteral("trash")));
-        }
-        if (auto *button = qobject_cast<QAbstractButton *>(widget.get()))
-            button->setChecked(true);
-        widget->show();
-        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget.get());
-        QVERIFY(iface);
-        QTEST(int(iface->role()), "role");
-        QTEST(iface->text(QAccessible::Name), "name");
-        QTEST(iface->text(QAccessible::Value), "value");
-        if (kind == u"switch" || kind == u"nav")
-            QVERIFY(iface->state().checked);
-        QStringList names;
-        for (int i = 0; i < iface->childCount(); ++i)
-            names << iface->child(i)->text(QAccessible::Name);
-        QCOMPARE(names, children);
-        if (!children.isEmpty()) {
-            // Pressing a child picks it, as a click would.
-            QSignalSpy picked(widget.get(), SIGNAL(currentChanged(int)));
-            iface->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-            QCOMPARE(picked.count(), 1);
-        }
     }
 
     void segmentedClicks()
@@ -580,38 +593,6 @@ private slots:
         QCOMPARE(own.shownStops().first().second.hslHue(), bright.first().second.hslHue());
         AppSettings::instance()->setTheme(2);
         QCOMPARE(own.shownStops(), bright);
-    }
-
-    void themeSwitchRepaintsKit()
-    {
-        QWidget board;
-        auto *layout = new QVBoxLayout(&board);
-        auto *headline = new Headline(20);
-        headline->setText(QStringLiteral("Free %1"), QStringLiteral("1 GB"));
-        auto *card = new Card;
-        card->setMinimumSize(60, 30);  // an empty card would never be painted
-        const QList<QWidget *> kit = {
-            new Button(QStringLiteral("Primary"), QStringLiteral("primary")), new Button(QStringLiteral("Plain")), card,
-            new Divider, new IconView(QStringLiteral("info"), Tone::Accent, 16),
-            new IconTile(QStringLiteral("clock"), QColor(QStringLiteral("#22d3ee")), 28),
-            new Note(Note::Warning, QStringLiteral("alert"), QStringLiteral("Careful")), new Pill(Safe),
-            new Segmented({QStringLiteral("A"), QStringLiteral("B")}), new Switch, new Select, new Spinner(16),
-            new ElidedLabel(QStringLiteral("text")), new GradientText(Theme::monoFont(20), QStringLiteral("1 GB")),
-            new FooterBar, headline,
-        };
-        for (QWidget *w : kit)
-            layout->addWidget(w);
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
-        QTest::qWait(50);
-
-        PaintCounter counter;
-        for (QWidget *w : kit)
-            w->installEventFilter(&counter);
-        AppSettings::instance()->setTheme(2);
-        QVERIFY(Theme::instance()->dark());
-        for (QWidget *w : kit)
-            QTRY_VERIFY2(counter.paints.value(w) > 0, w->metaObject()->className());
     }
 };
 
