@@ -275,14 +275,16 @@ const QList<Row> &rows()
          .deleteOnly = true,
          .rootOnly = true},
         // The file system's tricks.
-        {.name = "a bind mount inside an item",
+        // The second root is itself a mount: not measured, not offered.
+        {.name = "a bind mount inside an item and one at a labelled root",
          .setup = [](Case &c) {
              c.file("outside/s.bin");
              c.file("c/app/f.bin");
              QVERIFY(!c.tmp.makeDir("c/app/m").isEmpty());
-             c.shell = c.expand("mount --bind @/outside @/c/app/m");
+             QVERIFY(!c.tmp.makeDir("c/mounted").isEmpty());
+             c.shell = c.expand("mount --bind @/outside @/c/app/m && mount --bind @/outside @/c/mounted");
              c.privateMounts = true;
-             c.category("appcache", 0, {c.labelled("c/app")});
+             c.category("appcache", 0, {c.labelled("c/app"), c.labelled("c/mounted")});
              c.args = {"--category", "appcache"};
          },
          .kept = {"outside/s.bin"},
@@ -307,6 +309,22 @@ const QList<Row> &rows()
          .gone = {"t/f.bin"},
          .freed = 4096,
          .removed = 1,
+         .rootOnly = true},
+        {.name = "a volume mounted inside the bin",
+         .setup = [](Case &c) {
+             c.file("outside/s.bin");
+             c.file("data/Trash/files/old.bin");
+             c.file("data/Trash/info/old.bin.trashinfo", 0);
+             QVERIFY(!c.tmp.makeDir("data/Trash/files/m").isEmpty());
+             c.shell = c.expand("mount --bind @/outside @/data/Trash/files/m");
+             c.privateMounts = true;
+             c.category("trash", 2, {}, true);
+             c.args = {"--category", "trash"};
+         },
+         .kept = {"outside/s.bin"},
+         .gone = {"data/Trash/files/old.bin"},
+         .exitCode = 1,
+         .logHas = "(another volume is mounted here)",
          .rootOnly = true},
         {.name = "an item on its own mount at a catalogue base",
          .setup = [](Case &c) {

@@ -295,6 +295,7 @@ private slots:
             {"home/.cache/Google/AndroidStudio2023.1/LocalHistory/changes.storageData", "-"},
             {"home/.cache/huggingface/token", "-"},
             {"home/.cache/huggingface/stored_tokens", "-"},
+            {"home/.cache/huggingface/.netrc", "-"},
             {"home/.cache/buildcache/buildcache.conf", "-"},
             {"home/.cache/buildcache/a/b/x.o", "appcache Safe"},
             {"home/.cache/vim/swap/%home%alice%notes.txt.swp", "-"},
