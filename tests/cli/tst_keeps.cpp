@@ -275,40 +275,29 @@ const QList<Row> &rows()
          .deleteOnly = true,
          .rootOnly = true},
         // The file system's tricks.
-        // The second root is itself a mount: not measured, not offered.
-        {.name = "a bind mount inside an item and one at a labelled root",
+        // A mount inside an item is skipped, and said; one at a labelled root
+        // or among the entries of a listing is not measured, not offered.
+        {.name = "bind mounts inside an item, at a labelled root and in a listing",
          .setup = [](Case &c) {
              c.file("outside/s.bin");
              c.file("c/app/f.bin");
-             QVERIFY(!c.tmp.makeDir("c/app/m").isEmpty());
-             QVERIFY(!c.tmp.makeDir("c/mounted").isEmpty());
-             c.shell = c.expand("mount --bind @/outside @/c/app/m && mount --bind @/outside @/c/mounted");
+             c.file("t/f.bin");
+             for (const char *m : {"c/app/m", "c/mounted", "t/m"})
+                 QVERIFY(!c.tmp.makeDir(QString::fromLatin1(m)).isEmpty());
+             c.shell = c.expand("mount --bind @/outside @/c/app/m && mount --bind @/outside @/c/mounted "
+                                "&& mount --bind @/outside @/t/m");
              c.privateMounts = true;
              c.category("appcache", 0, {c.labelled("c/app"), c.labelled("c/mounted")});
-             c.args = {"--category", "appcache"};
-         },
-         .kept = {"outside/s.bin"},
-         .gone = {"c/app/f.bin"},
-         .exitCode = 1,
-         .freed = 4096,
-         .removed = 1,
-         .skipped = 1,
-         .logHas = "(another volume is mounted here)",
-         .rootOnly = true},
-        {.name = "a bind mount offered by a listing",
-         .setup = [](Case &c) {
-             c.file("outside/s.bin");
-             c.file("t/f.bin");
-             QVERIFY(!c.tmp.makeDir("t/m").isEmpty());
-             c.shell = c.expand("mount --bind @/outside @/t/m");
-             c.privateMounts = true;
              c.category("temp", 0, {c.listing("t")});
-             c.args = {"--category", "temp"};
+             c.args = {"--category", "appcache", "--category", "temp"};
          },
          .kept = {"outside/s.bin", "t/m"},
-         .gone = {"t/f.bin"},
-         .freed = 4096,
-         .removed = 1,
+         .gone = {"c/app/f.bin", "t/f.bin"},
+         .exitCode = 1,
+         .freed = 8192,
+         .removed = 2,
+         .skipped = 1,
+         .logHas = "(another volume is mounted here)",
          .rootOnly = true},
         {.name = "a volume mounted inside the bin",
          .setup = [](Case &c) {
