@@ -275,38 +275,47 @@ const QList<Row> &rows()
          .deleteOnly = true,
          .rootOnly = true},
         // The file system's tricks.
-        {.name = "a bind mount inside an item",
+        // A mount inside an item is skipped, and said; one at a labelled root
+        // (the cache folder itself: a base, whose own mount no walk from it
+        // checks) or among the entries of a listing is not measured, not offered.
+        {.name = "bind mounts inside an item, at a labelled root and in a listing",
          .setup = [](Case &c) {
              c.file("outside/s.bin");
              c.file("c/app/f.bin");
-             QVERIFY(!c.tmp.makeDir("c/app/m").isEmpty());
-             c.shell = c.expand("mount --bind @/outside @/c/app/m");
+             c.file("t/f.bin");
+             for (const char *m : {"c/app/m", "c/mounted", "t/m"})
+                 QVERIFY(!c.tmp.makeDir(QString::fromLatin1(m)).isEmpty());
+             c.shell = c.expand("mount --bind @/outside @/c/app/m && mount --bind @/outside @/c/mounted "
+                                "&& mount --bind @/outside @/t/m");
              c.privateMounts = true;
-             c.category("appcache", 0, {c.labelled("c/app")});
-             c.args = {"--category", "appcache"};
+             c.env.insert("XDG_CACHE_HOME", c.at("c/mounted"));
+             c.category("appcache", 0, {c.labelled("c/app"), c.labelled("c/mounted")});
+             c.category("temp", 0, {c.listing("t")});
+             c.args = {"--category", "appcache", "--category", "temp"};
          },
-         .kept = {"outside/s.bin"},
-         .gone = {"c/app/f.bin"},
+         .kept = {"outside/s.bin", "t/m"},
+         .gone = {"c/app/f.bin", "t/f.bin"},
          .exitCode = 1,
-         .freed = 4096,
-         .removed = 1,
+         .freed = 8192,
+         .removed = 2,
          .skipped = 1,
          .logHas = "(another volume is mounted here)",
          .rootOnly = true},
-        {.name = "a bind mount offered by a listing",
+        {.name = "a volume mounted inside the bin",
          .setup = [](Case &c) {
              c.file("outside/s.bin");
-             c.file("t/f.bin");
-             QVERIFY(!c.tmp.makeDir("t/m").isEmpty());
-             c.shell = c.expand("mount --bind @/outside @/t/m");
+             c.file("data/Trash/files/old.bin");
+             c.file("data/Trash/info/old.bin.trashinfo", 0);
+             QVERIFY(!c.tmp.makeDir("data/Trash/files/m").isEmpty());
+             c.shell = c.expand("mount --bind @/outside @/data/Trash/files/m");
              c.privateMounts = true;
-             c.category("temp", 0, {c.listing("t")});
-             c.args = {"--category", "temp"};
+             c.category("trash", 2, {}, true);
+             c.args = {"--category", "trash"};
          },
-         .kept = {"outside/s.bin", "t/m"},
-         .gone = {"t/f.bin"},
-         .freed = 4096,
-         .removed = 1,
+         .kept = {"outside/s.bin"},
+         .gone = {"data/Trash/files/old.bin"},
+         .exitCode = 1,
+         .logHas = "(another volume is mounted here)",
          .rootOnly = true},
         {.name = "an item on its own mount at a catalogue base",
          .setup = [](Case &c) {

@@ -59,22 +59,23 @@ class TestCatalogue final : public QObject
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void subdirsSkipLinksAndFiles()
-    {
-        TempFolder tmp;
-        QVERIFY(tmp.isValid());
-        makeDirs(tmp, {"base/real", "target"});
-        tmp.makeFile("base/file.txt", "x");
-        QVERIFY(!tmp.makeSymlink(tmp.path("target"), "base/link").isEmpty());
-        QCOMPARE(listSubdirs(tmp.path("base")), QStringList{"real"});
-        QVERIFY(listSubdirs(tmp.path("missing")).isEmpty());
-        QVERIFY(listSubdirs(QString()).isEmpty());
-    }
-
     // Id, risk, "admin" where it needs elevation, "bin" for the rootless trash.
+    // Unset Windows folders give no roots: never folders relative to the
+    // working directory, even when such folders exist there.
     void sameCategoriesOnBothPlatforms()
     {
-        for (const QList<CategoryDef> &defs : {::windowsCatalogue(WindowsBases{}), ::linuxCatalogue(LinuxBases{})}) {
+        TempFolder tmp;
+        makeDirs(tmp, {"CrashDumps", "D3DSCache"});
+        const QString old = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(tmp.path()));
+        WindowsBases unset;
+        unset.systemRoot.clear();  // machine-wide: these exist on every Windows
+        unset.programData.clear();
+        const QList<CategoryDef> windows = ::windowsCatalogue(unset);
+        QDir::setCurrent(old);
+        for (const CategoryDef &d : windows)
+            QVERIFY2(d.roots.isEmpty(), qPrintable(d.id));
+        for (const QList<CategoryDef> &defs : {windows, ::linuxCatalogue(LinuxBases{})}) {
             QStringList got;
             for (const CategoryDef &d : defs)
                 got << QStringLiteral("%1 %2%3%4").arg(d.id).arg(d.risk).arg(d.needsAdmin ? " admin" : "")
@@ -105,7 +106,9 @@ private slots:
                        "local/npm-cache", "local/go-build", "roaming/Chat/GPUCache", "roaming/Chat/Cache", "sys/Temp",
                        "sys/SoftwareDistribution/Download", "data/Microsoft/Windows/WER/ReportQueue", "temp",
                        "home/.gradle/caches"});
+        // Neither a link to a folder nor a file named like a cache is one.
         tmp.makeSymlink(tmp.path("elsewhere"), "local/Linked/Cache");
+        tmp.makeFile("roaming/Chat/Code Cache");
 
         const QList<CategoryDef> defs =
             ::windowsCatalogue({.localAppData = tmp.path("local"), .appData = tmp.path("roaming"),
@@ -152,24 +155,6 @@ private slots:
                 QVERIFY2(QFileInfo(r.path).isDir(), qPrintable(r.path));
             }
         }
-    }
-
-    // Unset per-user folders must not turn into folders relative to the working
-    // directory, even when such folders exist there.
-    void windowsUnsetBases()
-    {
-        TempFolder tmp;
-        QVERIFY(tmp.isValid());
-        makeDirs(tmp, {"CrashDumps", "D3DSCache"});
-        const QString old = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(tmp.path()));
-        WindowsBases unset;
-        unset.systemRoot.clear();  // machine-wide: these exist on every Windows
-        unset.programData.clear();
-        const QList<CategoryDef> defs = ::windowsCatalogue(unset);
-        QDir::setCurrent(old);
-        for (const CategoryDef &d : defs)
-            QVERIFY2(d.roots.isEmpty(), qPrintable(d.id));
     }
 
     // What a scan of a realistic home offers, path by path: the category
@@ -295,6 +280,7 @@ private slots:
             {"home/.cache/Google/AndroidStudio2023.1/LocalHistory/changes.storageData", "-"},
             {"home/.cache/huggingface/token", "-"},
             {"home/.cache/huggingface/stored_tokens", "-"},
+            {"home/.cache/huggingface/.netrc", "-"},
             {"home/.cache/buildcache/buildcache.conf", "-"},
             {"home/.cache/buildcache/a/b/x.o", "appcache Safe"},
             {"home/.cache/vim/swap/%home%alice%notes.txt.swp", "-"},

@@ -151,23 +151,21 @@ private slots:
         QTest::newRow("trash-like name") << "/media/usb/.Trashy/a" << false;
         QTest::newRow("trash dash no uid") << "/media/usb/.Trash-x/a" << false;
         QTest::newRow("other user home") << "/home/other/.cache/x" << false;
+        // Root's home is a top folder, but what lies in it is a home's ("|"
+        // names the home folder of the run).
+        QTest::newRow("root's home") << "/root|/root" << true;
+        QTest::newRow("root's cache folder") << "/root/.cache|/root" << true;
+        QTest::newRow("root's cache content") << "/root/.cache/pip|/root" << false;
     }
 
     void linuxProtected()
     {
         QFETCH(QString, path);
+        const QString home = path.section(QLatin1Char('|'), 1);
         const ProtectionRules rules =
-            linuxProtectionRules(QStringLiteral("/home/me"), {QStringLiteral("/home/me/.local/share/Trash")});
-        QTEST(isProtectedPath(path, rules), "expected");
-    }
-
-    void rootHomeIsNotProtectedContent()
-    {
-        const ProtectionRules rules = linuxProtectionRules(QStringLiteral("/root"), {});
-        QVERIFY(isProtectedPath(QStringLiteral("/root"), rules));
-        QVERIFY(isProtectedPath(QStringLiteral("/root/.cache"), rules));
-        QVERIFY(!isProtectedPath(QStringLiteral("/root/.cache/pip"), rules));
-        QVERIFY(!rules.locations.contains(QStringLiteral("/root")));
+            home.isEmpty() ? linuxProtectionRules(QStringLiteral("/home/me"), {QStringLiteral("/home/me/.local/share/Trash")})
+                           : linuxProtectionRules(home, {});
+        QTEST(isProtectedPath(path.section(QLatin1Char('|'), 0, 0), rules), "expected");
     }
 
     void windowsProtected_data()

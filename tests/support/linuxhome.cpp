@@ -142,6 +142,7 @@ const QList<LinuxHomeFile> &linuxHomeFiles()
         {"home/.cache/Google/AndroidStudio2023.1/LocalHistory/changes.storageData", 100, 1},
         {"home/.cache/huggingface/token", 1, 60},
         {"home/.cache/huggingface/stored_tokens", 1, 60},
+        {"home/.cache/huggingface/.netrc", 1, 60},
         {"home/.cache/buildcache/buildcache.conf", 1, 60},
         {"home/.cache/buildcache/a/b/x.o", 200, 10},
         {"home/.cache/vim/swap/%home%alice%notes.txt.swp", 12, 1},
