@@ -15,8 +15,20 @@ QList<QDateTime> AppState::folderReadings() const
 
 const QList<CategoryDef> &AppState::historyCategories() const
 {
-    if (!m_historyCategories)
-        m_historyCategories = m_catalogue();
+    if (m_historyCategories)
+        return *m_historyCategories;
+    // A folder is a category's when the category offers all of it: a
+    // labelled root, or a root whose every entry is an item. A root that
+    // offers only files of some names in it (the logs in the home folder)
+    // says nothing about the folders there.
+    const QString home = QDir::cleanPath(QDir::homePath());
+    QList<CategoryDef> defs = m_catalogue();
+    for (CategoryDef &def : defs) {
+        def.roots.removeIf([&home](const CategoryRoot &root) {
+            return root.path == home || (!root.isLabelled() && (!root.patterns.isEmpty() || root.filesOnly));
+        });
+    }
+    m_historyCategories = defs;
     return *m_historyCategories;
 }
 
