@@ -182,10 +182,10 @@ QList<QDateTime> kept(QList<QDateTime> times)
             bucket = 2'000'000'000 + t / kWeekMs;
         else
             continue;
-        if (!taken.contains(bucket)) {
-            taken.insert(bucket);
+        // The newest two whenever taken: "record, change, record" compares.
+        if (!taken.contains(bucket) || it - times.crbegin() < 2)
             out.prepend(*it);
-        }
+        taken.insert(bucket);
     }
     return out;
 }

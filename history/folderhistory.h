@@ -4,7 +4,7 @@
 // of the user's own (<data>/Varnholt/history, mode 0700, files 0600), named
 // after the reading's time. Thinned as readings are added: the last day's
 // readings one per hour, then one per day for two weeks, then one per week
-// for three months; the newest is always kept.
+// for three months; the newest two are always kept.
 //
 // A file that is not a whole, intact reading of a known format is never
 // trusted: it is left out of every answer, and the next add() removes it.
@@ -57,9 +57,9 @@ private:
 namespace folderhistory {
 
 // Of readings taken at `times`, the ones to keep, oldest first, judged from
-// the newest of them: within a day of it the newest of each hour, within 14
-// days the newest of each day, within 13 weeks the newest of each week
-// (days and weeks counted in UTC from the epoch); older ones go.
+// the newest of them: the newest two; within a day of it the newest of each
+// hour, within 14 days the newest of each day, within 13 weeks the newest of
+// each week (days and weeks counted in UTC from the epoch); older ones go.
 QList<QDateTime> kept(QList<QDateTime> times);
 
 } // namespace folderhistory
