@@ -3,7 +3,6 @@
 #include "scan/fs.h"
 #include "scan/pathrules.h"
 
-#include <QSet>
 
 #include <algorithm>
 #include <cmath>
@@ -21,75 +20,66 @@ QString absolute(const QString &root, const QString &relative)
     return relative.isEmpty() ? root : fs::join(root, relative);
 }
 
-// A reading's folders by path, with what `exclusions` match now taken out,
-// and their sizes taken off every folder above them.
-QHash<QString, qint64> sizesOf(const FolderReading &r, const QStringList &exclusions)
+// A reading's folders with what `exclusions` match now taken out, and their
+// sizes taken off every folder above them.
+QList<FolderSize> withoutExcluded(const FolderReading &r, const QStringList &exclusions)
 {
-    QHash<QString, qint64> sizes;
-    sizes.reserve(r.folders.size());
-    for (const FolderSize &f : r.folders)
-        sizes.insert(f.path, f.bytes);
     if (exclusions.isEmpty())
-        return sizes;
-    // Sorted, a folder comes before what lies in it: an excluded folder is
-    // met before its contents, which then go with it.
-    QStringList gone;
+        return r.folders;
+    const ExclusionMatcher excluded(exclusions);
+    QList<FolderSize> out;
+    out.reserve(r.folders.size());
+    QStringList gone;  // sorted: a folder comes before what lies in it
     for (const FolderSize &f : r.folders) {
-        if (f.path.isEmpty() || !sizes.contains(f.path) || !isExcluded(absolute(r.root, f.path), exclusions))
-            continue;
-        for (QString above = parentFolder(f.path);; above = parentFolder(above)) {
-            if (auto it = sizes.find(above); it != sizes.end())
-                *it -= f.bytes;
-            if (above.isEmpty())
-                break;
-        }
-        const QString inside = f.path + u'/';
-        sizes.removeIf([&](const QHash<QString, qint64>::iterator it) {
-            return it.key() == f.path || it.key().startsWith(inside);
+        const bool inside = std::any_of(gone.cbegin(), gone.cend(), [&f](const QString &g) {
+            return f.path.startsWith(g) && f.path.size() > g.size() && f.path.at(g.size()) == u'/';
         });
+        if (inside)
+            continue;
+        if (!f.path.isEmpty() && excluded.matches(absolute(r.root, f.path))) {
+            gone.append(f.path);
+            continue;
+        }
+        out.append(f);
     }
-    return sizes;
+    for (const QString &g : std::as_const(gone)) {
+        const qint64 bytes = r.bytesOf(g).value_or(0);
+        for (FolderSize &f : out)
+            if (f.path.isEmpty() || (g.startsWith(f.path) && g.size() > f.path.size() && g.at(f.path.size()) == u'/'))
+                f.bytes -= bytes;
+    }
+    return out;
 }
 
-// What one reading says about a folder the other one recorded.
-struct Side
+// A folder of either reading: its size in each (-1: not recorded there) and
+// the folder that holds it.
+struct Row
 {
-    std::optional<qint64> bytes;
-    bool atMost = false;
+    QString path;
+    qint64 was = -1;
+    qint64 is = -1;
+    qsizetype parent = -1;
+    qint64 wasRest = 0;  // bytes not in any folder recorded in it
+    qint64 isRest = 0;
 };
 
-// `path`'s size in a reading that did not record it. When the folder that
-// holds its first missing ancestor recorded all its folders, the folder was
-// not there; otherwise it may have been, too small to be recorded: no more
-// than the threshold, nor than what that folder holds beyond the folders
-// recorded in it.
-Side missingSide(const QString &path, const QHash<QString, qint64> &sizes,
-                 const QHash<QString, qint64> &unrecorded, qint64 threshold)
+// What a reading that did not record a folder says about it. When the
+// folder that holds its first missing ancestor recorded all its folders, it
+// was not there; otherwise it may have been, too small to be recorded: no
+// more than the threshold, nor than what that folder holds beyond the
+// folders recorded in it.
+std::pair<std::optional<qint64>, bool> missingSide(const QList<Row> &rows, qsizetype i, bool newer,
+                                                   const FolderReading &reading)
 {
-    QString first = path;
-    QString holder = parentFolder(path);
-    while (!holder.isEmpty() && !sizes.contains(holder)) {
-        first = holder;
-        holder = parentFolder(holder);
-    }
-    if (folderDepth(holder) < FolderReading::kAllLevels)
-        return {};
-    const qint64 rest = unrecorded.value(holder);
+    qsizetype holder = rows.at(i).parent;
+    while (holder > 0 && (newer ? rows.at(holder).is : rows.at(holder).was) < 0)
+        holder = rows.at(holder).parent;
+    if (holder < 0 || folderDepth(rows.at(holder).path) < reading.allLevels)
+        return {std::nullopt, false};
+    const qint64 rest = newer ? rows.at(holder).isRest : rows.at(holder).wasRest;
     if (rest <= 0)
-        return {};
-    return {std::min(rest, threshold), true};
-}
-
-// The bytes of each folder not in any folder recorded in it.
-QHash<QString, qint64> unrecordedOf(const QHash<QString, qint64> &sizes)
-{
-    QHash<QString, qint64> rest = sizes;
-    for (auto it = sizes.cbegin(); it != sizes.cend(); ++it) {
-        if (!it.key().isEmpty())
-            if (auto p = rest.find(parentFolder(it.key())); p != rest.end())
-                *p -= it.value();
-    }
-    return rest;
+        return {std::nullopt, false};
+    return {std::min(rest, reading.threshold), true};
 }
 
 // The category whose root is `path` or holds it; of nested roots the
@@ -123,68 +113,73 @@ FolderGrowthReport compare(const FolderReading &older, const FolderReading &newe
     report.after = newer.time;
     report.root = newer.root;
 
-    const QHash<QString, qint64> was = sizesOf(older, exclusions);
-    const QHash<QString, qint64> is = sizesOf(newer, exclusions);
-    const QHash<QString, qint64> wasRest = unrecordedOf(was);
-    const QHash<QString, qint64> isRest = unrecordedOf(is);
-    report.bytesBefore = was.value(QString());
-    report.bytesAfter = is.value(QString());
+    // Both readings merged by path, the root first.
+    const QList<FolderSize> was = withoutExcluded(older, exclusions);
+    const QList<FolderSize> is = withoutExcluded(newer, exclusions);
+    QList<Row> rows;
+    rows.reserve(is.size() + is.size() / 8);
+    for (qsizetype a = 0, b = 0; a < was.size() || b < is.size();) {
+        const bool takeWas = b == is.size() || (a < was.size() && !(is.at(b).path < was.at(a).path));
+        const bool takeIs = a == was.size() || (b < is.size() && !(was.at(a).path < is.at(b).path));
+        Row row;
+        row.path = takeWas ? was.at(a).path : is.at(b).path;
+        row.was = takeWas ? was.at(a++).bytes : -1;
+        row.is = takeIs ? is.at(b++).bytes : -1;
+        rows.append(std::move(row));
+    }
+    if (rows.isEmpty() || !rows.first().path.isEmpty() || rows.first().was < 0 || rows.first().is < 0)
+        return {};
+    QHash<QString, qsizetype> index;
+    index.reserve(rows.size());
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        index.insert(rows.at(i).path, i);
+    for (Row &row : rows) {
+        row.wasRest = std::max<qint64>(row.was, 0);
+        row.isRest = std::max<qint64>(row.is, 0);
+    }
+    for (qsizetype i = 1; i < rows.size(); ++i) {
+        Row &row = rows[i];
+        row.parent = index.value(parentFolder(row.path), 0);
+        rows[row.parent].wasRest -= std::max<qint64>(row.was, 0);
+        rows[row.parent].isRest -= std::max<qint64>(row.is, 0);
+    }
+    report.bytesBefore = rows.first().was;
+    report.bytesAfter = rows.first().is;
 
     QList<std::pair<QString, QString>> roots;
     for (const CategoryDef &def : categories)
         for (const CategoryRoot &root : def.roots)
             roots.append({root.path, def.id});
 
-    // Every folder either reading recorded, with both sides.
-    QHash<QString, FolderGrowth> all;
-    all.reserve(is.size() + was.size() / 8);
-    const auto add = [&](const QString &path) {
-        if (all.contains(path))
-            return;
-        FolderGrowth g;
-        g.path = path;
-        Side before{was.contains(path) ? std::optional<qint64>(was.value(path)) : std::nullopt};
-        if (!before.bytes)
-            before = missingSide(path, was, wasRest, older.threshold);
-        Side after{is.contains(path) ? std::optional<qint64>(is.value(path)) : std::nullopt};
-        if (!after.bytes)
-            after = missingSide(path, is, isRest, newer.threshold);
-        g.before = before.bytes;
-        g.beforeAtMost = before.atMost;
-        g.after = after.bytes;
-        g.afterAtMost = after.atMost;
+    QList<FolderGrowth> all(rows.size());
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const Row &row = rows.at(i);
+        FolderGrowth &g = all[i];
+        std::tie(g.before, g.beforeAtMost) = row.was >= 0 ? std::pair{std::optional<qint64>(row.was), false}
+                                                          : missingSide(rows, i, false, older);
+        std::tie(g.after, g.afterAtMost) = row.is >= 0 ? std::pair{std::optional<qint64>(row.is), false}
+                                                       : missingSide(rows, i, true, newer);
         g.change = g.after.value_or(0) - g.before.value_or(0);
-        all.insert(path, g);
-    };
-    for (auto it = is.cbegin(); it != is.cend(); ++it)
-        add(it.key());
-    for (auto it = was.cbegin(); it != was.cend(); ++it)
-        add(it.key());
-
-    // The largest change among each folder's children, either way.
-    QHash<QString, double> explainedBy;
-    for (const FolderGrowth &g : std::as_const(all)) {
-        if (g.path.isEmpty())
-            continue;
-        const auto parent = all.constFind(parentFolder(g.path));
-        if (parent == all.cend() || parent->change == 0)
-            continue;
-        const double share = double(g.change) / double(parent->change);
-        double &best = explainedBy[parent->path];
-        best = std::max(best, share);
+    }
+    // The largest share of each folder's change among its children's.
+    QList<double> explained(rows.size(), 0.0);
+    for (qsizetype i = 1; i < rows.size(); ++i) {
+        const qint64 parentChange = all.at(rows.at(i).parent).change;
+        if (parentChange != 0)
+            explained[rows.at(i).parent] = std::max(explained.at(rows.at(i).parent), double(all.at(i).change) / double(parentChange));
     }
 
     report.changes.reserve(is.size());
-    for (const FolderGrowth &g : std::as_const(all)) {
-        const QString path = absolute(newer.root, g.path);
-        if (is.contains(g.path))
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        FolderGrowth &g = all[i];
+        const QString path = absolute(newer.root, rows.at(i).path);
+        if (rows.at(i).is >= 0)
             report.changes.insert(path, g.change);
-        if (std::llabs(g.change) < kMinChange || explainedBy.value(g.path) >= kExplainedShare)
+        if (std::llabs(g.change) < kMinChange || explained.at(i) >= kExplainedShare)
             continue;
-        FolderGrowth entry = g;
-        entry.path = path;
-        entry.categoryId = categoryOf(path, roots);
-        report.entries.append(entry);
+        g.path = path;
+        g.categoryId = categoryOf(path, roots);
+        report.entries.append(std::move(g));
     }
     std::sort(report.entries.begin(), report.entries.end(), [](const FolderGrowth &a, const FolderGrowth &b) {
         const qint64 x = std::llabs(a.change), y = std::llabs(b.change);

@@ -78,25 +78,46 @@ private:
     qsizetype m_pos = 0;
 };
 
-// A stored relative path: no empty, "." or ".." component, no leading or
-// trailing '/', nothing a decoding replaced.
-bool plausiblePath(const QByteArray &utf8, const QString &path)
+// A stored relative path: valid UTF-8 without NUL, no empty, "." or ".."
+// component (so no leading or trailing '/').
+bool plausiblePath(const QByteArray &utf8)
 {
-    if (path.isEmpty())
+    if (utf8.isEmpty())
         return true;
-    if (path.toUtf8() != utf8 || path.contains(QChar(0)))
+    if (!QByteArrayView(utf8).isValidUtf8() || utf8.contains('\0'))
         return false;
-    for (const QStringView part : QStringView(path).split(u'/')) {
-        if (part.isEmpty() || part == u"." || part == u"..")
+    qsizetype start = 0;
+    for (;;) {
+        const qsizetype end = utf8.indexOf('/', start);
+        const QByteArrayView part = QByteArrayView(utf8).sliced(start, (end < 0 ? utf8.size() : end) - start);
+        if (part.isEmpty() || part == "." || part == "..")
             return false;
+        if (end < 0)
+            return true;
+        start = end + 1;
     }
-    return true;
+}
+
+// A size: n * 512 as 2n, anything else as 2n + 1.
+quint64 sizeNumber(qint64 bytes)
+{
+    const quint64 b = quint64(std::max<qint64>(bytes, 0));
+    return b % 512 == 0 ? (b / 512) << 1 : (b << 1) | 1;
+}
+
+std::optional<qint64> sizeFromNumber(quint64 n)
+{
+    if (n & 1)
+        return qint64(n >> 1);
+    if ((n >> 1) > (kMaxNumber >> 9))
+        return std::nullopt;
+    return qint64((n >> 1) << 9);
 }
 
 // Format 1: time (8 bytes, ms since the epoch, little-endian), threshold,
-// the root's length and bytes, the number of folders, and per folder the
-// bytes it shares with the path before it, the length and bytes of the rest,
-// and its size.
+// levels, the root's length and bytes, the number of folders, and per folder
+// the bytes it shares with the path before it, the length and bytes of the
+// rest, and its size.
 std::optional<FolderReading> decodeVersion1(const QByteArray &content)
 {
     Reader in(content.constData(), content.size());
@@ -105,14 +126,15 @@ std::optional<FolderReading> decodeVersion1(const QByteArray &content)
         return std::nullopt;
     FolderReading r;
     r.time = QDateTime::fromMSecsSinceEpoch(qFromLittleEndian<qint64>(raw), Qt::UTC);
-    quint64 threshold = 0, rootLength = 0, count = 0;
-    if (!in.number(threshold) || !in.number(rootLength) || rootLength == 0 || rootLength > quint64(kMaxPath)
-        || !in.bytes(qsizetype(rootLength), raw))
+    quint64 threshold = 0, levels = 0, rootLength = 0, count = 0;
+    if (!in.number(threshold) || !in.number(levels) || levels > 64 || !in.number(rootLength) || rootLength == 0
+        || rootLength > quint64(kMaxPath) || !in.bytes(qsizetype(rootLength), raw))
         return std::nullopt;
     r.threshold = qint64(threshold);
+    r.allLevels = int(levels);
     const QByteArray rootUtf8(raw, qsizetype(rootLength));
     r.root = QString::fromUtf8(rootUtf8);
-    if (r.root.toUtf8() != rootUtf8 || !r.time.isValid())
+    if (!QByteArrayView(rootUtf8).isValidUtf8() || rootUtf8.contains('\0') || !r.time.isValid())
         return std::nullopt;
     // Every folder takes three bytes at least: no count can claim more.
     if (!in.number(count) || count == 0 || count > quint64(in.left() / 3))
@@ -124,10 +146,11 @@ std::optional<FolderReading> decodeVersion1(const QByteArray &content)
         if (!in.number(shared) || shared > quint64(previous.size()) || !in.number(restLength)
             || restLength > quint64(kMaxPath) || !in.bytes(qsizetype(restLength), raw) || !in.number(bytes))
             return std::nullopt;
+        const std::optional<qint64> size = sizeFromNumber(bytes);
         previous.truncate(qsizetype(shared));
         previous.append(raw, qsizetype(restLength));
-        FolderSize f{QString::fromUtf8(previous), qint64(bytes)};
-        if (!plausiblePath(previous, f.path))
+        FolderSize f{QString::fromUtf8(previous), size.value_or(0)};
+        if (!size || !plausiblePath(previous))
             return std::nullopt;
         // The root first, then strictly in order.
         if (i == 0 ? !f.path.isEmpty() : !(r.folders.constLast().path < f.path))
@@ -180,6 +203,7 @@ QByteArray encode(const FolderReading &reading)
     QByteArray content(8, Qt::Uninitialized);
     qToLittleEndian<qint64>(reading.time.toMSecsSinceEpoch(), content.data());
     putNumber(content, quint64(std::max<qint64>(reading.threshold, 0)));
+    putNumber(content, quint64(std::clamp(reading.allLevels, 0, 64)));
     const QByteArray root = reading.root.toUtf8();
     putNumber(content, quint64(root.size()));
     content.append(root);
@@ -194,7 +218,7 @@ QByteArray encode(const FolderReading &reading)
         putNumber(content, quint64(shared));
         putNumber(content, quint64(path.size() - shared));
         content.append(path.constData() + shared, path.size() - shared);
-        putNumber(content, quint64(std::max<qint64>(f.bytes, 0)));
+        putNumber(content, sizeNumber(f.bytes));
         previous = path;
     }
     return seal(content, kVersion);

@@ -23,12 +23,19 @@ struct FolderReading
 {
     // Every folder this many levels below the root and above is recorded;
     // deeper ones only from `threshold` bytes on (or when a catalogue root,
-    // or recorded by the reading before).
+    // or recorded by the reading before). A home with more than kMaxFolders
+    // such folders is recorded to fewer levels (allLevels says how many), so
+    // that no reading grows past a few hundred kilobytes.
     static constexpr int kAllLevels = 3;
+    static constexpr int kMaxFolders = 15000;
 
     QDateTime time;      // when it was taken, UTC
     QString root;        // the folder measured (the home folder), '/' separators
     qint64 threshold = 0;
+    // A folder missing from the reading was smaller than the threshold (or
+    // not there) when the folder holding it lies this deep or deeper; not
+    // there when it lies higher up.
+    int allLevels = kAllLevels;
     // Sorted by path (QString's order), no path twice, the root first and
     // every folder's parent among them.
     QList<FolderSize> folders;
@@ -49,9 +56,10 @@ int folderDepth(const QString &relativePath);
 QString parentFolder(const QString &relativePath);
 
 // The file of one reading: a 20-byte header (magic, format version, content
-// length, CRC-32 of the content), then the content: time, threshold, root and
-// the folders, each path stored as the bytes it shares with the path before
-// it and the rest (UTF-8), sizes as variable-length numbers.
+// length, CRC-32 of the content), then the content: time, threshold, levels,
+// root and the folders, each path stored as the bytes it shares with the path
+// before it and the rest (UTF-8), sizes as variable-length numbers (in units
+// of 512 bytes where they are whole ones).
 namespace folderfile {
 
 inline constexpr quint16 kVersion = 1;

@@ -133,23 +133,33 @@ std::optional<FolderReading> readFolderSizes(const FolderSizeRules &rules, const
     const qint64 total = folders.at(*rootAt).second;
     reading.threshold = std::max<qint64>(1, std::min(kRecordBytes, qint64(double(total) * kRecordShare)));
     const QSet<QString> keep(rules.keep.cbegin(), rules.keep.cend());
-    QList<bool> recorded(folders.size(), false);
-    for (qsizetype i = 0; i < folders.size(); ++i) {
-        const auto &[path, bytes] = folders.at(i);
-        if (recorded.at(i))
-            continue;
-        if (depth[i] > FolderReading::kAllLevels && bytes < reading.threshold && !keep.contains(path)
-            && !catalogueRoots.contains(path))
-            continue;
-        // With every folder above it.
-        for (QString p = path;; p = parentFolder(p)) {
-            const auto at = index.constFind(p);
-            if (at == index.cend() || recorded.at(*at))
-                break;
-            recorded[*at] = true;
-            if (p.isEmpty())
-                break;
+    QList<bool> recorded;
+    // Every folder to three levels, unless that is too many; the folders the
+    // last reading recorded then drop out too (the levels the reading gives
+    // keep comparisons with it true).
+    for (reading.allLevels = FolderReading::kAllLevels; reading.allLevels >= 0; --reading.allLevels) {
+        recorded.fill(false, folders.size());
+        qsizetype count = 0;
+        for (qsizetype i = 0; i < folders.size(); ++i) {
+            const auto &[path, bytes] = folders.at(i);
+            if (recorded.at(i))
+                continue;
+            if (depth[i] > reading.allLevels && bytes < reading.threshold && !catalogueRoots.contains(path)
+                && !(reading.allLevels == FolderReading::kAllLevels && keep.contains(path)))
+                continue;
+            // With every folder above it.
+            for (QString p = path;; p = parentFolder(p)) {
+                const auto at = index.constFind(p);
+                if (at == index.cend() || recorded.at(*at))
+                    break;
+                recorded[*at] = true;
+                ++count;
+                if (p.isEmpty())
+                    break;
+            }
         }
+        if (count <= FolderReading::kMaxFolders || reading.allLevels == 0)
+            break;
     }
     for (qsizetype i = 0; i < folders.size(); ++i)
         if (recorded.at(i))

@@ -61,16 +61,19 @@ QByteArray number(quint64 n)
     return out.append(char(n));
 }
 
-// A reading written as format 1 lays it out: time, threshold, root, count,
-// then per folder shared bytes, the rest and the size.
+// A reading written as format 1 lays it out: time, threshold, levels, root,
+// count, then per folder shared bytes, the rest and the size (2n for n * 512
+// bytes, 2n + 1 for n bytes).
 QByteArray version1(const QByteArray &root, const QList<std::tuple<int, QByteArray, quint64>> &folders,
                     quint64 count = 0)
 {
     QByteArray content(8, '\0');
     qToLittleEndian<qint64>(1796600000000, content.data());
-    content += number(4096) + number(quint64(root.size())) + root + number(count ? count : quint64(folders.size()));
+    content += number(4096) + number(3) + number(quint64(root.size())) + root
+        + number(count ? count : quint64(folders.size()));
     for (const auto &[shared, rest, bytes] : folders)
-        content += number(quint64(shared)) + number(quint64(rest.size())) + rest + number(bytes);
+        content += number(quint64(shared)) + number(quint64(rest.size())) + rest
+            + number(bytes % 512 ? bytes * 2 + 1 : bytes / 512 * 2);
     return folderfile::seal(content, 1);
 }
 
@@ -173,8 +176,8 @@ void FolderHistoryTest::format_data()
     const QByteArray written = folderfile::encode(r);
     QTest::newRow("written and read back") << written << "=900,Music=300,Music/Äpfel=200,Music/Äpfel/x=100,Videos=5000000000000";
     QTest::newRow("version 1 laid out by hand")
-        << version1("/home/al", {{0, "", 900}, {0, "Music", 300}, {5, "/Pop", 200}, {0, "Videos", 400}})
-        << "=900,Music=300,Music/Pop=200,Videos=400";
+        << version1("/home/al", {{0, "", 9216}, {0, "Music", 300}, {5, "/Pop", 200}, {0, "Videos", 4096}})
+        << "=9216,Music=300,Music/Pop=200,Videos=4096";
     QByteArray later = written;
     later[8] = 2;
     QTest::newRow("a later version") << later << "";
