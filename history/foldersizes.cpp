@@ -99,7 +99,8 @@ std::optional<FolderReading> readFolderSizes(const FolderSizeRules &rules, const
         return isSkippedLargeFileFolder(parent, folder, root, appData, kWindowsRules);
     };
     QHash<QString, qint64> own;
-    if (!folderwalk::ownBytes(root, skip, rules.maxThreads, rules.lowPriority, cancel, own) || own.isEmpty())
+    if (!folderwalk::ownBytes(root, skip, &excluded, rules.maxThreads, rules.lowPriority, cancel, own)
+        || own.isEmpty())
         return std::nullopt;
 
     // Each folder's total: the deepest first, each handed to its parent.

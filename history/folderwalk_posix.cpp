@@ -25,6 +25,7 @@ namespace {
 struct Shared
 {
     const Skip *skip = nullptr;
+    const ExclusionMatcher *excluded = nullptr;  // files; null: none
     bool lowPriority = false;
     std::mutex seenMutex;
     std::set<std::pair<dev_t, ino_t>> seen;
@@ -53,19 +54,19 @@ public:
             return false;
         if (S_ISDIR(st.st_mode)) {
             if (*m_shared.skip) {
-                if (m_folderText.isNull()) {
-                    const std::string &f = m_folders.back().first;
-                    m_folderText = QFile::decodeName(QByteArray::fromRawData(f.data(), qsizetype(f.size())));
-                }
                 fs::Entry e;
                 e.name = QFile::decodeName(QByteArray::fromRawData(name, qsizetype(length)));
                 e.isDir = true;
-                if ((*m_shared.skip)(m_folderText, e))
+                if ((*m_shared.skip)(folderText(), e))
                     return false;
             }
             m_folders.back().second += qint64(st.st_blocks) * 512;
             return true;
         }
+        if (m_shared.excluded
+            && m_shared.excluded->matchesChild(m_shared.excluded->needsFolder() ? folderText() : QString(),
+                                               QFile::decodeName(QByteArray::fromRawData(name, qsizetype(length)))))
+            return false;
         if (st.st_nlink > 1 && !m_shared.firstSight(st))
             return false;
         m_folders.back().second += qint64(st.st_blocks) * 512;
@@ -75,6 +76,15 @@ public:
     std::vector<std::pair<std::string, qint64>> &folders() { return m_folders; }
 
 private:
+    const QString &folderText()
+    {
+        if (m_folderText.isNull()) {
+            const std::string &f = m_folders.back().first;
+            m_folderText = QFile::decodeName(QByteArray::fromRawData(f.data(), qsizetype(f.size())));
+        }
+        return m_folderText;
+    }
+
     Shared &m_shared;
     QString m_folderText;  // the folder being listed, decoded when a subfolder needs it
     std::vector<std::pair<std::string, qint64>> m_folders;
@@ -82,8 +92,8 @@ private:
 
 } // namespace
 
-bool ownBytes(const QString &root, const Skip &skip, int maxThreads, bool lowPriority,
-              const std::atomic_bool *cancel, QHash<QString, qint64> &out)
+bool ownBytes(const QString &root, const Skip &skip, const ExclusionMatcher *excluded, int maxThreads,
+              bool lowPriority, const std::atomic_bool *cancel, QHash<QString, qint64> &out)
 {
     out.clear();
     const QByteArray native = QFile::encodeName(root);
@@ -92,6 +102,7 @@ bool ownBytes(const QString &root, const Skip &skip, int maxThreads, bool lowPri
         return !(cancel && cancel->load());
     Shared shared;
     shared.skip = &skip;
+    shared.excluded = excluded && !excluded->isEmpty() ? excluded : nullptr;
     shared.lowPriority = lowPriority;
     std::vector<std::unique_ptr<SizeLister>> listers;
     fs::pool::Walk walk;

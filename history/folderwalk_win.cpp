@@ -6,8 +6,8 @@
 
 namespace folderwalk {
 
-bool ownBytes(const QString &root, const Skip &skip, int, bool lowPriority, const std::atomic_bool *cancel,
-              QHash<QString, qint64> &out)
+bool ownBytes(const QString &root, const Skip &skip, const ExclusionMatcher *excluded, int, bool lowPriority,
+              const std::atomic_bool *cancel, QHash<QString, qint64> &out)
 {
     // Windows walks on the calling thread alone.
     out.clear();
@@ -31,16 +31,18 @@ bool ownBytes(const QString &root, const Skip &skip, int, bool lowPriority, cons
         return false;
     };
     return fs::walk(root, cancel, filter, [&](const QString &path, const fs::Entry &file) {
-        if (file.links > 1 && file.inode != 0) {
-            if (seen.contains({file.device, file.inode}))
-                return;
-            seen.insert({file.device, file.inode});
-        }
         const qsizetype cut = path.lastIndexOf(u'/');
         const QStringView folder = QStringView(path).left(cut <= 2 ? cut + 1 : cut);
         if (!lastBytes || folder != lastFolder) {
             lastFolder = folder.toString();
             lastBytes = &out[lastFolder];
+        }
+        if (excluded && !excluded->isEmpty() && excluded->matchesChild(lastFolder, file.name))
+            return;
+        if (file.links > 1 && file.inode != 0) {
+            if (seen.contains({file.device, file.inode}))
+                return;
+            seen.insert({file.device, file.inode});
         }
         *lastBytes += file.allocated;
     });

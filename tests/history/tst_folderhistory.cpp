@@ -109,7 +109,8 @@ void FolderHistoryTest::growth_data()
     QTest::newRow("renamed") << "Docs/Old/f=8,Docs/g=1" << "Docs/Old>Docs/New" << ""
                              << "Docs/New +8 new; Docs/Old -8 gone";
     QTest::newRow("another volume") << "Music/a=4" << "Mnt/big=16,Music/b=2" << "mount=Mnt" << "Music +2";
-    QTest::newRow("excluded") << "Music/a=4,Cache/x=4" << "Cache/y=16,Music/b=2" << "exclude=**/Cache" << "Music +2";
+    QTest::newRow("excluded") << "Music/a=4,Cache/x=4" << "Cache/y=16,Music/b=2,Music/c.iso=8" << "exclude=**/Cache,exclude=*.iso"
+                              << "Music +2";
     QTest::newRow("hidden, no category's") << "Music/a=4" << ".secret/g=16" << "" << "";
     QTest::newRow("inside a category root") << ".cache/app/f=4,.cache/other/f=1" << ".cache/app/sub/g=16"
                                             << "appcache=.cache/app" << ".cache/app/sub +16 new appcache";
