@@ -164,9 +164,9 @@ FolderGrowthReport compare(const FolderReading &older, const FolderReading &newe
     // The largest share of each folder's change among its children's.
     QList<double> explained(rows.size(), 0.0);
     for (qsizetype i = 1; i < rows.size(); ++i) {
-        const qint64 parentChange = all.at(rows.at(i).parent).change;
-        if (parentChange != 0)
-            explained[rows.at(i).parent] = std::max(explained.at(rows.at(i).parent), double(all.at(i).change) / double(parentChange));
+        const qsizetype parent = rows.at(i).parent;
+        if (all.at(parent).change != 0)
+            explained[parent] = std::max(explained.at(parent), double(all.at(i).change) / double(all.at(parent).change));
     }
 
     report.changes.reserve(is.size());

@@ -52,7 +52,9 @@ std::optional<FolderReading> readFolderSizes(const FolderSizeRules &rules, const
     reading.root = normalised(rules.root);
     const QString &root = reading.root;
     const QString prefix = root.endsWith(u'/') ? root : root + u'/';
-    const auto relative = [&](const QString &path) { return path.size() <= root.size() ? QString() : path.mid(prefix.size()); };
+    const auto relative = [&](const QString &path) {
+        return path.size() <= root.size() ? QString() : path.mid(prefix.size());
+    };
     const QStringList appData = appDataFolders();
 
     // The catalogue's roots in the home folder, relative; each is measured

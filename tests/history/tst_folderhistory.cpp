@@ -28,9 +28,9 @@ bool apply(TempFolder &home, const QString &ops)
         } else {
             const QStringList kv = op.split(u'=');
             const qint64 bytes = kv.at(1).toLongLong() * kMiB;
-            const bool made = bytes >= 64 * kMiB
-                ? !home.makeDir(QFileInfo(kv.at(0)).path()).isEmpty() && testsupport::allocateFile(home.path(kv.at(0)), bytes)
-                : !home.makeFileOfSize(kv.at(0), bytes).isEmpty();
+            const bool made = bytes < 64 * kMiB ? !home.makeFileOfSize(kv.at(0), bytes).isEmpty()
+                : !home.makeDir(QFileInfo(kv.at(0)).path()).isEmpty()
+                    && testsupport::allocateFile(home.path(kv.at(0)), bytes);
             if (!made)
                 return false;
         }
@@ -44,7 +44,8 @@ QString describe(const FolderGrowthReport &report)
 {
     QStringList out;
     for (const FolderGrowth &g : report.entries) {
-        QString line = g.path.mid(report.root.size() + 1) + QStringLiteral(" %1%2").arg(g.change < 0 ? "" : "+").arg(qRound(double(g.change) / kMiB));
+        QString line = g.path.mid(report.root.size() + 1)
+            + QStringLiteral(" %1%2").arg(g.change < 0 ? "" : "+").arg(qRound(double(g.change) / kMiB));
         line += QString(g.before ? "" : " new") + (g.after ? "" : " gone") + (g.beforeAtMost ? " <" : "");
         if (!g.categoryId.isEmpty())
             line += u' ' + g.categoryId;
