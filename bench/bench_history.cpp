@@ -129,8 +129,10 @@ int main(int argc, char *argv[])
     FolderSizeRules rules;
     rules.root = tree;
     std::optional<FolderReading> older = readOnThread(rules);  // warms the cache
-    if (!older)
+    if (!older) {
+        fprintf(stderr, "cannot read %s as a folder\n", qPrintable(tree));
         return 1;
+    }
     const double idleMs = medianMs(rounds, [&] { older = readOnThread(rules); });
     rules.lowPriority = false;
     const double normalMs = medianMs(rounds, [&] { readOnThread(rules); });
