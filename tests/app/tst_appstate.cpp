@@ -254,6 +254,7 @@ private slots:
         Fixture fx;
         QVERIFY(fx.made);
         AppState &state = fx.state;
+        state.forgetFolderHistory();  // an earlier run's
         QSignalSpy changed(&state, &AppState::folderHistoryChanged);
         state.recordFolderSizes();
         QVERIFY(state.recordingFolderSizes());
@@ -274,6 +275,8 @@ private slots:
         state.recordFolderSizesIfDue();
         QVERIFY(state.recordingFolderSizes());
         QTRY_COMPARE(changed.count(), 4);
+        QCOMPARE(state.folderReadings().size(), 1);
+        state.forgetFolderHistory();
     }
 
     void selection_data()
