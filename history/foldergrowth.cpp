@@ -3,7 +3,6 @@
 #include "scan/fs.h"
 #include "scan/pathrules.h"
 
-
 #include <algorithm>
 #include <cmath>
 
