@@ -21,6 +21,7 @@ const QString kLargeThreshold = QStringLiteral("large/thresholdMB");
 const QString kOldMonths = QStringLiteral("large/oldMonths");
 const QString kSchedule = QStringLiteral("auto/schedule");
 const QString kLowSpace = QStringLiteral("auto/lowSpaceAlerts");
+const QString kFolderHistory = QStringLiteral("auto/folderHistory");
 const QString kLastScan = QStringLiteral("history/lastScan");
 const QString kFreed = QStringLiteral("history/freed");
 const QString kFreeSpace = QStringLiteral("history/freeSpace");
@@ -229,6 +230,7 @@ int AppSettings::largeThresholdMB() const { return toInt(read(kLargeThreshold), 
 int AppSettings::oldMonths() const { return toInt(read(kOldMonths), 6); }
 int AppSettings::schedule() const { return toInt(read(kSchedule), Weekly); }
 bool AppSettings::lowSpaceAlerts() const { return toBool(read(kLowSpace), true); }
+bool AppSettings::folderHistory() const { return toBool(read(kFolderHistory), true); }
 
 QStringList AppSettings::exclusions() const
 {
@@ -253,6 +255,7 @@ void AppSettings::setLargeThresholdMB(int value) { write(kLargeThreshold, value)
 void AppSettings::setOldMonths(int value) { write(kOldMonths, value); }
 void AppSettings::setSchedule(int value) { write(kSchedule, value); }
 void AppSettings::setLowSpaceAlerts(bool value) { write(kLowSpace, value); }
+void AppSettings::setFolderHistory(bool value) { write(kFolderHistory, value); }
 void AppSettings::setLastScan(const QDateTime &value) { write(kLastScan, value); }
 
 bool AppSettings::launchAtLogin() const

@@ -60,6 +60,7 @@ public:
     int oldMonths() const;
     int schedule() const;             // ScanSchedule
     bool lowSpaceAlerts() const;
+    bool folderHistory() const;       // keep a history of folder sizes; default on
     QDateTime lastScan() const;       // invalid: never scanned
 
     void setTheme(int value);
@@ -72,6 +73,7 @@ public:
     void setOldMonths(int value);
     void setSchedule(int value);
     void setLowSpaceAlerts(bool value);
+    void setFolderHistory(bool value);
     void setLastScan(const QDateTime &value);
 
     // Start at login: the Run value "Varnholt" on Windows, the XDG autostart

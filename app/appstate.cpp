@@ -2,6 +2,7 @@
 
 #include "app/appsettings.h"
 #include "clean/cleanuplog.h"
+#include "history/folderrecorder.h"
 #include "scan/appguard.h"
 #include "scan/fs.h"
 #include "scan/pathrules.h"
@@ -146,6 +147,7 @@ AppState::AppState(CatalogueSource catalogue, QObject *parent)
     m_previewer = new Cleaner(this);
     m_finder = new LargeFileFinder(this);
     m_restorer = new Restorer(this);
+    m_folderRecorder = new FolderRecorder(this);
     m_volume = homeVolume();
     m_lastScan = settings()->lastScan();
 
@@ -162,6 +164,7 @@ AppState::AppState(CatalogueSource catalogue, QObject *parent)
     connect(m_finder, &LargeFileFinder::finished, this, &AppState::onLargeFinished);
     connect(m_restorer, &Restorer::progress, this, &AppState::restoreProgress);
     connect(m_restorer, &Restorer::finished, this, &AppState::onRestoreFinished);
+    connect(m_folderRecorder, &FolderRecorder::finished, this, &AppState::onFolderRecordingFinished);
     connect(settings(), &AppSettings::changed, this, &AppState::onSettingsChanged);
 }
 
@@ -172,8 +175,10 @@ AppState::~AppState()
     // nothing they emit on the way out reaches a half-destroyed receiver.
     for (QObject *engine : {static_cast<QObject *>(m_scanner), static_cast<QObject *>(m_cleaner),
                             static_cast<QObject *>(m_finder), static_cast<QObject *>(m_remeasurer),
-                            static_cast<QObject *>(m_restorer), static_cast<QObject *>(m_previewer)})
+                            static_cast<QObject *>(m_restorer), static_cast<QObject *>(m_previewer),
+                            static_cast<QObject *>(m_folderRecorder)})
         engine->disconnect(this);
+    delete m_folderRecorder;
     delete m_previewer;
     delete m_restorer;
     delete m_cleaner;
@@ -293,8 +298,11 @@ void AppState::onScanFinished(const QList<CategoryResult> &results, bool cancell
 {
     joinFinished(m_scanner);
     refreshVolume();
-    if (std::exchange(m_recordAfterScan, false) && !cancelled)
+    if (std::exchange(m_recordAfterScan, false) && !cancelled) {
         recordFreeSpace();
+        if (settings()->folderHistory())
+            recordFolderSizes();
+    }
     if (cancelled) {
         remeasureStale();
         setPhase(m_results.isEmpty() ? Idle : Results);

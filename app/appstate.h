@@ -15,6 +15,7 @@
 #include "app/platform.h"
 #include "clean/cleaner.h"
 #include "clean/restore.h"
+#include "history/foldergrowth.h"
 #include "largefiles/largefilefinder.h"
 #include "scan/category.h"
 
@@ -30,6 +31,7 @@
 #include <functional>
 #include <optional>
 
+class FolderRecorder;
 class Scanner;
 
 // Registers every record type that crosses threads in an engine signal
@@ -220,6 +222,38 @@ public:
     // one may have deleted for good); empty when there is none.
     QString latestRestorableLog() const;
 
+    // ---- history of folder sizes -----------------------------------------
+    // Readings of how much space the folders of the home folder take
+    // (history/), kept in the user's data folder. The program takes one after
+    // each scheduled scan and, once a day, some seconds after it starts, while
+    // AppSettings::folderHistory() is on.
+    // The times of the readings kept, oldest first (UTC).
+    QList<QDateTime> folderReadings() const;
+    // The newest reading against the one nearest to `since`, with the
+    // catalogue's categories and the exclusions of now; an invalid report
+    // (isValid()) when there are not two readings. Reads two files: quick
+    // enough for the GUI thread.
+    FolderGrowthReport folderGrowth(const QDateTime &since) const;
+    // Takes a reading now, in the background, whatever the setting (the user
+    // asked for it); ignored while one is being taken. folderHistoryChanged()
+    // when it is done, whether or not it was recorded.
+    void recordFolderSizes();
+    // recordFolderSizes() when the setting is on and no reading was taken
+    // today (local date).
+    void recordFolderSizesIfDue();
+    bool recordingFolderSizes() const;
+    // Removes every reading (a reading being taken is stopped and not kept);
+    // folderHistoryChanged().
+    void forgetFolderHistory();
+    struct FolderRecording
+    {
+        bool recorded = false;
+        int folders = 0;    // folders the reading holds
+        qint64 bytes = 0;   // the home folder's size, as the reading counts it
+    };
+    // What the last recordFolderSizes() did, once folderHistoryChanged() says it is done.
+    const FolderRecording &lastFolderRecording() const { return m_lastFolderRecording; }
+
     // A short warning for the toast from the interface (a path that nothing
     // could open, say).
     void notify(const QString &text);
@@ -263,6 +297,9 @@ signals:
     // A restore started or finished.
     void restoreChanged();
     void restoreProgress(int done, int total, const QString &path);
+    // A reading of folder sizes was taken (or failed), or the history was
+    // forgotten.
+    void folderHistoryChanged();
 
 private:
     // A worker's finished() is its last act; its receiver joins it so the
@@ -289,6 +326,9 @@ private:
     void onLargeFinished(const QList<LargeFile> &files, bool cancelled);
     void onRestoreFinished(const RestoreReport &report);
     void onSettingsChanged();
+    void onFolderRecordingFinished(bool recorded, int folders, qint64 bytes);
+    // The catalogue's category definitions, built once, for the history.
+    const QList<CategoryDef> &historyCategories() const;
     // Leaves the items of running programs out of a selected category.
     void untickRunning(const CategoryResult &result);
     struct LargeMove
@@ -371,6 +411,10 @@ private:
     // the results are measured again.
     QStringList m_resultsExclusions;
     bool m_recordAfterScan = false;  // the running scan is the scheduled one
+    FolderRecorder *m_folderRecorder = nullptr;
+    FolderRecording m_lastFolderRecording;
+    bool m_forgetAfterRecording = false;  // the history was forgotten while a reading was taken
+    mutable std::optional<QList<CategoryDef>> m_historyCategories;
 
     Overrides m_overrides;
     Clock m_clock;

@@ -203,6 +203,11 @@ void runStartupChecks(AppState *state, bool updated, const StartupHooks &hooks)
         hooks.toast(updatedMessage(QStringLiteral(VARNHOLT_VERSION)));
     if (state && settings->scanDue())
         state->startScheduledScan();
+    // Well after the window is up: the reading walks the home folder, at the
+    // lowest priority but still competing for the disk with the start of
+    // whatever else the session starts.
+    if (state)
+        QTimer::singleShot(kFolderReadingDelayMs, state, [state] { state->recordFolderSizesIfDue(); });
 }
 
 } // namespace ui

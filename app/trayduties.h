@@ -105,7 +105,9 @@ struct StartupHooks
 // independently of one another: the free space is recorded for the forecast,
 // the low-space alert (when enabled; when the drive is not low yet but the
 // forecast says full within a week, that warning instead), the "--updated"
-// message, the scheduled scan (when due). Nothing is cleaned.
+// message, the scheduled scan (when due); kFolderReadingDelayMs later, a
+// reading of folder sizes (AppState::recordFolderSizesIfDue). Nothing is
+// cleaned.
 //
 //   QTimer::singleShot(400, &window, [&] {
 //       runStartupChecks(&state, updated,
@@ -113,5 +115,6 @@ struct StartupHooks
 //                         [&](const QString &t) { window.toast()->showMessage(t); }});
 //   });
 void runStartupChecks(AppState *state, bool updated, const StartupHooks &hooks);
+inline constexpr int kFolderReadingDelayMs = 20000;
 
 } // namespace ui

@@ -19,7 +19,7 @@ for s in "$src"/bench_*.cpp; do
     [ -f "$b" ] && [ -x "$b" ] || { echo "== $name: not built" >&2; status=1; continue; }
     echo "== $name"
     case "$name" in
-        bench_fs|bench_clean) "$b" "$build/bench-data" || status=1 ;;
+        bench_fs|bench_clean|bench_history) "$b" "$build/bench-data" || status=1 ;;
         bench_treemap_ui) QT_QPA_PLATFORM=offscreen "$b" || status=1 ;;
         *) "$b" || status=1 ;;
     esac

@@ -697,3 +697,8 @@ int runMeasure(const Options &options)
                {false, false});
     return 0;
 }
+
+bool interruptRequested()
+{
+    return g_interrupted != 0;
+}

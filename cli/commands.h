@@ -22,6 +22,12 @@ int runMeasure(const Options &options);
 // When the home volume is full at the rate its free space has been falling,
 // from the history the Varnholt app records; needs no AppState.
 int runForecast(const Options &options);
+// The folders of the home folder that changed most since the reading of
+// folder sizes nearest to --since ago; with --record, takes a reading.
+int runGrew(AppState &state, const Options &options);
+// Whether Ctrl+C (or SIGTERM, or closing the console) asked the running
+// command to stop.
+bool interruptRequested();
 // Puts back what the cleanup of a log (the latest one by default) moved
 // to the trash.
 int runRestore(AppState &state, const Options &options);

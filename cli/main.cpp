@@ -96,6 +96,7 @@ int main(int argc, char *argv[])
     case Options::Clean: return runClean(state, options);
     case Options::Large: return runLarge(state, options);
     case Options::Restore: return runRestore(state, options);
+    case Options::Grew: return runGrew(state, options);
     default: return 2;
     }
 }

@@ -21,6 +21,7 @@ const QStringList &allowedFor(Options::Command command)
     static const QStringList large{QStringLiteral("--threshold-mb"), QStringLiteral("--exclude"),
                                    QStringLiteral("--json")};
     static const QStringList measure{QStringLiteral("--json")};
+    static const QStringList grew{QStringLiteral("--since"), QStringLiteral("--record"), QStringLiteral("--json")};
     static const QStringList none;
     switch (command) {
     case Options::Scan: return scan;
@@ -29,6 +30,7 @@ const QStringList &allowedFor(Options::Command command)
     case Options::Measure: return measure;
     case Options::Restore: return measure;
     case Options::Forecast: return measure;  // --json only
+    case Options::Grew: return grew;
     default: return none;
     }
 }
@@ -36,7 +38,8 @@ const QStringList &allowedFor(Options::Command command)
 bool takesValue(const QString &option)
 {
     return option == QLatin1String("--exclude") || option == QLatin1String("--category")
-        || option == QLatin1String("--skip-item") || option == QLatin1String("--threshold-mb");
+        || option == QLatin1String("--skip-item") || option == QLatin1String("--threshold-mb")
+        || option == QLatin1String("--since");
 }
 
 // "500", "0.5": a finite number above zero, at most what a byte count holds.
@@ -50,6 +53,21 @@ std::optional<qint64> thresholdFromText(const QString &text)
     if (bytes < 1)
         return std::nullopt;
     return bytes;
+}
+
+// "7d", "2w", "12h": a whole number of days, weeks or hours above zero, in
+// seconds; none for anything else.
+std::optional<qint64> ageFromText(const QString &text)
+{
+    const QString t = text.trimmed().toLower();
+    static const QList<std::pair<QChar, qint64>> units{{u'h', 3600}, {u'd', 24 * 3600}, {u'w', 7 * 24 * 3600}};
+    for (const auto &[unit, secs] : units) {
+        bool ok = false;
+        const qint64 n = t.endsWith(unit) ? t.chopped(1).toLongLong(&ok) : 0;
+        if (ok && n > 0 && n <= 100 * 52 && !t.startsWith(u'+'))
+            return n * secs;
+    }
+    return std::nullopt;
 }
 
 // A leading "~" alone or before a separator is the home folder. The shell
@@ -127,12 +145,15 @@ Options parseOptions(const QStringList &arguments)
         o.command = Options::Restore;
     else if (first == QLatin1String("forecast"))
         o.command = Options::Forecast;
+    else if (first == QLatin1String("grew"))
+        o.command = Options::Grew;
     else
         return failed(o, CliText::tr("Unknown command \"%1\". Commands: %2.")
-                                .arg(first, QStringLiteral("scan, clean, large, measure, restore, forecast")));
+                                .arg(first, QStringLiteral("scan, clean, large, measure, restore, forecast, grew")));
 
     const QStringList &allowed = allowedFor(o.command);
     bool optionsEnded = false;
+    bool sinceGiven = false;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         QString arg = arguments.at(i);
         if (!optionsEnded && arg == QLatin1String("--")) {
@@ -180,6 +201,14 @@ Options parseOptions(const QStringList &arguments)
             o.yes = true;
         } else if (arg == QLatin1String("--preview")) {
             o.preview = true;
+        } else if (arg == QLatin1String("--record")) {
+            o.record = true;
+        } else if (arg == QLatin1String("--since")) {
+            const std::optional<qint64> age = ageFromText(value);
+            if (!age)
+                return failed(o, CliText::tr("--since needs an age such as 7d, 2w or 12h, not \"%1\".").arg(value));
+            o.sinceSecs = *age;
+            sinceGiven = true;
         } else if (arg == QLatin1String("--exclude")) {
             if (!o.exclusions)
                 o.exclusions = QStringList();
@@ -205,6 +234,8 @@ Options parseOptions(const QStringList &arguments)
         }
     }
 
+    if (o.record && sinceGiven)
+        return failed(o, CliText::tr("Choose either --record or --since, not both."));
     if (o.command == Options::Measure && o.path.isEmpty())
         return failed(o, CliText::tr("measure needs a PATH."));
     if (o.command == Options::Clean) {
@@ -286,10 +317,22 @@ QString usageText()
     insertAfter(QStringLiteral("\n  measure "),
                 QStringLiteral("  forecast  ") + CliText::tr("estimate when the disk is full from its history of free space")
                     + QLatin1Char('\n'));
+    // grew: after forecast, its options after --preview.
+    insertAfter(QStringLiteral("  varnholt-cli forecast [--json]"),
+                QStringLiteral("  varnholt-cli grew [--since AGE] [--json]\n  varnholt-cli grew --record [--json]\n"));
+    insertAfter(QStringLiteral("\n  forecast  "),
+                QStringLiteral("  grew      ")
+                    + CliText::tr("the folders that grew or shrank most since an earlier reading")
+                    + QLatin1Char('\n'));
     // clean --preview: its syntax line after clean's, its option after --yes.
     insertAfter(QStringLiteral("--yes [--json]"), QStringLiteral("  varnholt-cli clean ... --preview [--json]\n"));
     insertAfter(QStringLiteral("\n  --yes "),
                 QStringLiteral("  --preview           ")
                     + CliText::tr("list what clean would remove or move, with sizes; removes nothing") + QLatin1Char('\n'));
+    insertAfter(QStringLiteral("\n  --preview "),
+                QStringLiteral("  --since AGE         ")
+                    + CliText::tr("grew: compare with about AGE ago: 7d, 2w, 12h (default 7d)")
+                    + QStringLiteral("\n  --record            ")
+                    + CliText::tr("grew: take a reading of the folder sizes now") + QLatin1Char('\n'));
     return text;
 }

@@ -11,7 +11,7 @@
 
 struct Options
 {
-    enum Command { None, Help, Version, Scan, Clean, Large, Measure, Restore, Forecast };
+    enum Command { None, Help, Version, Scan, Clean, Large, Measure, Restore, Forecast, Grew };
 
     Command command = None;
     bool json = false;
@@ -23,6 +23,8 @@ struct Options
     std::optional<bool> moveToTrash;        // --trash / --delete
     std::optional<qint64> thresholdBytes;   // --threshold-mb
     QString path;                           // measure; restore (the log, may be empty)
+    qint64 sinceSecs = 7 * 24 * 3600;       // grew --since
+    bool record = false;                    // grew --record
 
     // Empty when the line is valid; otherwise the message for stderr.
     QString error;

@@ -15,7 +15,7 @@ endforeach()
 # lupdate sees the sources of every platform, so Windows-only texts are
 # translated even when the catalogues are refreshed on Linux.
 set(VARNHOLT_TR_SOURCES)
-foreach(dir IN ITEMS app scan clean largefiles update ui cli)
+foreach(dir IN ITEMS app scan clean largefiles update history ui cli)
     file(GLOB_RECURSE found CONFIGURE_DEPENDS
         ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp
         ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.h)

@@ -59,6 +59,9 @@ struct Walk
     std::string root;     // encoded; opened as given, with O_NOFOLLOW
     dev_t device = 0;     // the root's volume; folders of another one are never entered
     const std::atomic_bool *cancel = nullptr;
+    // At most this many threads, the calling one included (0: as many as
+    // fs::walkThreads() allows).
+    int maxThreads = 0;
     // The Lister of thread `index` (0 is the calling thread), owned by the
     // caller and kept alive until run() returns. Called once per thread, by
     // that thread, one call at a time.
@@ -262,7 +265,8 @@ class Crew final
 public:
     // `work` is what every helper runs; its argument is the helper's index
     // (1, 2, ...; the calling thread is 0).
-    explicit Crew(std::function<void(int index)> work);
+    // `maxThreads` > 0 caps the threads, the calling one included.
+    explicit Crew(std::function<void(int index)> work, int maxThreads = 0);
     Crew(const Crew &) = delete;
     Crew &operator=(const Crew &) = delete;
     ~Crew();  // joins

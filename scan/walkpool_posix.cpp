@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -108,7 +109,7 @@ double cpuMs(clockid_t clock)
 class Engine final
 {
 public:
-    explicit Engine(const Walk &walk) : m_walk(walk), m_crew([this](int index) { work(index); }) {}
+    explicit Engine(const Walk &walk) : m_walk(walk), m_crew([this](int index) { work(index); }, walk.maxThreads) {}
     Engine(const Engine &) = delete;
     Engine &operator=(const Engine &) = delete;
 
@@ -225,11 +226,12 @@ private:
 
 } // namespace
 
-Crew::Crew(std::function<void(int)> work) : m_work(std::move(work))
+Crew::Crew(std::function<void(int)> work, int maxThreads) : m_work(std::move(work))
 {
     const WalkThreads threads = walkThreads();
-    m_cpuThreads = std::max(1, threads.cpu);
-    m_ioThreads = std::max(m_cpuThreads, threads.io);
+    const int cap = maxThreads > 0 ? maxThreads : 64;
+    m_cpuThreads = std::clamp(threads.cpu, 1, cap);
+    m_ioThreads = std::clamp(threads.io, m_cpuThreads, cap);
     m_helpersAfterFolders = detail::walkTuning().helpersAfterFolders;
     m_start = Clock::now();
 }

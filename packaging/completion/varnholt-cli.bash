@@ -24,7 +24,7 @@ _varnholt_cli()
 
     COMPREPLY=()
     if ((COMP_CWORD == 1)); then
-        mapfile -t COMPREPLY < <(compgen -W 'scan clean large measure restore forecast --help --version' -- "$cur")
+        mapfile -t COMPREPLY < <(compgen -W 'scan clean large measure restore forecast grew --help --version' -- "$cur")
         return 0
     fi
 
@@ -34,6 +34,7 @@ _varnholt_cli()
         clean) options='--category --skip-item --delete --trash --exclude --yes --preview --json' ;;
         large) options='--threshold-mb --exclude --json' ;;
         measure | restore | forecast) options='--json' ;;
+        grew) options='--since --record --json' ;;
         *) return 0 ;;
     esac
 

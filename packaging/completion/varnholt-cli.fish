@@ -1,6 +1,6 @@
 # fish completion for varnholt-cli
 
-set -l commands scan clean large measure restore forecast
+set -l commands scan clean large measure restore forecast grew
 
 complete -c varnholt-cli -f
 
@@ -11,6 +11,7 @@ complete -c varnholt-cli -n "not __fish_seen_subcommand_from $commands" -a large
 complete -c varnholt-cli -n "not __fish_seen_subcommand_from $commands" -a measure -d 'Size on disk, file count and newest change of a path'
 complete -c varnholt-cli -n "not __fish_seen_subcommand_from $commands" -a restore -d 'Put back what a cleanup moved to the trash'
 complete -c varnholt-cli -n "not __fish_seen_subcommand_from $commands" -a forecast -d 'When the disk is full at the present rate'
+complete -c varnholt-cli -n "not __fish_seen_subcommand_from $commands" -a grew -d 'The folders that grew or shrank most'
 complete -c varnholt-cli -n "not __fish_seen_subcommand_from $commands" -l version -d 'Print the version'
 complete -c varnholt-cli -s h -l help -d 'Print the usage'
 
@@ -34,3 +35,5 @@ complete -c varnholt-cli -n '__fish_seen_subcommand_from clean' -l preview -d 'L
 complete -c varnholt-cli -n '__fish_seen_subcommand_from large' -l threshold-mb -x -d 'Smallest size of a large file, in MB'
 complete -c varnholt-cli -n '__fish_seen_subcommand_from measure' -F -d 'Path to measure'
 complete -c varnholt-cli -n '__fish_seen_subcommand_from restore' -F -d 'Cleanup log'
+complete -c varnholt-cli -n '__fish_seen_subcommand_from grew' -l since -x -a '12h 7d 2w' -d 'Compare with the reading nearest to this age'
+complete -c varnholt-cli -n '__fish_seen_subcommand_from grew' -l record -d 'Take a reading of the folder sizes now'

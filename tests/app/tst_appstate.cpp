@@ -253,6 +253,39 @@ private slots:
         QVERIFY(waitForPhase(state, AppState::Done));
     }
 
+    // Readings of folder sizes: on request; from the window's start once a
+    // day and only while the setting is on; forgetting removes every one, a
+    // reading under way included.
+    void folderHistory()
+    {
+        Fixture fx;
+        QVERIFY(fx.made);
+        AppState &state = fx.state;
+        state.forgetFolderHistory();  // an earlier run's
+        QSignalSpy changed(&state, &AppState::folderHistoryChanged);
+        state.recordFolderSizes();
+        QVERIFY(state.recordingFolderSizes());
+        QVERIFY(changed.wait());
+        QVERIFY(state.lastFolderRecording().recorded);
+        QCOMPARE(state.folderReadings().size(), 1);
+        state.recordFolderSizesIfDue();
+        QVERIFY(!state.recordingFolderSizes());
+        state.recordFolderSizes();
+        state.forgetFolderHistory();
+        QTRY_COMPARE(changed.count(), 3);
+        QVERIFY(!state.recordingFolderSizes());
+        QVERIFY(state.folderReadings().isEmpty());
+        AppSettings::instance()->setFolderHistory(false);
+        state.recordFolderSizesIfDue();
+        QVERIFY(!state.recordingFolderSizes());
+        AppSettings::instance()->setFolderHistory(true);
+        state.recordFolderSizesIfDue();
+        QVERIFY(state.recordingFolderSizes());
+        QTRY_COMPARE(changed.count(), 4);
+        QCOMPARE(state.folderReadings().size(), 1);
+        state.forgetFolderHistory();
+    }
+
     void selection_data()
     {
         // Steps: "cat ID on|off", "item ID NAME on|off", "all on|off", "recommended".

@@ -1,4 +1,5 @@
 #include "app/platform.h"
+#include "history/folderhistory.h"
 #include "scan/fs.h"
 #include "support/testsupport.h"
 
@@ -140,6 +141,9 @@ private slots:
         QTest::newRow("measure without path") << QStringList{"measure"} << "PATH";
         QTest::newRow("measure two paths") << QStringList{"measure", "a", "b"} << "exactly one PATH";
         QTest::newRow("restore two logs") << QStringList{"restore", "a", "b"} << "at most one LOG";
+        QTest::newRow("grew since what") << QStringList{"grew", "--since", "7x"} << "such as 7d, 2w or 12h";
+        QTest::newRow("grew since nothing") << QStringList{"grew", "--since=0d"} << "such as 7d";
+        QTest::newRow("grew record since") << QStringList{"grew", "--record", "--since", "2d"} << "either --record or --since";
     }
 
     void usageErrors()
@@ -537,6 +541,60 @@ private slots:
         const bool rate = reason != QLatin1String("tooFewSamples") && reason != QLatin1String("tooShortSpan");
         QCOMPARE(o.value("slopeBytesPerDay").isNull(), !rate);
         QCOMPARE(QString::fromUtf8(table.out).contains(QStringLiteral("Free space")), rate);
+    }
+
+    // Readings of folder sizes planted a week apart, oldest first ("path=MiB"
+    // below the test's folder, "" for the folder itself): what grew prints,
+    // and the first folder of its JSON.
+    void grew_data()
+    {
+        QTest::addColumn<QStringList>("readings");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("first");  // "path change category" of --json
+        QTest::newRow("none") << QStringList{} << QStringList{"grew"} << "Nothing to compare yet: 0 reading" << "";
+        QTest::newRow("one") << QStringList{"=10"} << QStringList{"grew", "--since=3d"} << "so far, and a comparison needs two"
+                             << "";
+        QTest::newRow("a week") << QStringList{"=100,Videos=50,fx=10,fx/dev=10", "=2130,Videos=2050,fx=40,fx/dev=40"}
+                                << QStringList{"grew"}
+                                << "+2.0 GB  50 MB  2.0 GB            @/Videos\n +30 MB  10 MB   40 MB  dev       "
+                                       "@/fx/dev\ndev: clean it with: varnholt-cli clean --category dev\n"
+                                       "In all: 100 MB then, 2.1 GB now (+2.0 GB)."
+                                << "Videos 2097152000 ";
+        QTest::newRow("nearest to --since") << QStringList{"=100,a=10", "=150,a=60", "=400,a=310"}
+                                            << QStringList{"grew", "--since", "1w"} << "+250 MB  60 MB  310 MB" << "a 262144000 ";
+        QTest::newRow("record") << QStringList{"=100,a=10"} << QStringList{"grew", "--record"}
+                                << "Recorded the sizes of 1 folder" << "";
+    }
+
+    void grew()
+    {
+        QFETCH(QStringList, readings);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, text);
+        QFETCH(QString, first);
+        text.replace(u'@', tmp->path());
+        FolderHistory history(at("data/Varnholt/history"));
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        for (qsizetype i = 0; i < readings.size(); ++i) {
+            FolderReading r;
+            r.time = now.addDays(7 * (i + 1 - readings.size())).addSecs(-60);
+            r.root = tmp->path();
+            for (const QString &f : readings.at(i).split(u','))
+                r.folders.append({f.section(u'=', 0, 0), f.section(u'=', 1).toLongLong() * 1024 * 1024});
+            QVERIFY(history.add(r));
+        }
+        const Run table = run(arguments);
+        QCOMPARE(table.exitCode, 0);
+        QVERIFY2(QString::fromUtf8(table.out).contains(text), table.out.constData());
+        const QJsonObject o = run(arguments + QStringList{QStringLiteral("--json")}).json();
+        const QJsonObject f = o.value("folders").toArray().first().toObject();
+        const QString got = f.isEmpty() ? QString()
+            : QDir(tmp->path()).relativeFilePath(f.value("path").toString()) + u' '
+                + QString::number(f.value("change").toInteger()) + u' ' + f.value("category").toString();
+        QCOMPARE(got, first);
+        if (arguments.contains(QStringLiteral("--record")))
+            QCOMPARE(history.readings().size(), 2);
     }
 
     // A store that exists but cannot be read or parsed: clean refuses before
