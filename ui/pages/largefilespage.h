@@ -21,6 +21,8 @@ namespace ui {
 
 class Button;
 class Card;
+class FooterBar;
+class GrowthView;
 class LargeFilesModel;
 class PageHeader;
 class Radar;
@@ -41,7 +43,7 @@ class LargeFilesPage final : public QWidget
 
 public:
     enum View { IntroView = 0, ScanningView = 1, ResultsView = 2 };
-    enum Filter { AllFiles = 0, UnusedFiles = 1, Downloads = 2 };
+    enum Filter { AllFiles = 0, UnusedFiles = 1, Downloads = 2, Grew = 3 };
 
     explicit LargeFilesPage(AppState *state, QWidget *parent = nullptr);
 
@@ -49,6 +51,7 @@ public:
     LargeFilesModel *model() const { return m_model; }
     Treemap *treemap() const { return m_treemap; }
     QTableView *table() const { return m_table; }
+    GrowthView *growth() const { return m_growth; }
     int hoveredRow() const { return m_hoveredRow; }
 
     // The files of `files` (order kept) that pass the filter: unused for at
@@ -63,6 +66,8 @@ public:
 
 public Q_SLOTS:
     void toggleChecked(const QString &path);
+    // The "Grew" view at the level of `folder`, with it as the current row.
+    void showGrowth(const QString &folder);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -113,6 +118,9 @@ private:
     Button *m_showButton = nullptr;
     Button *m_moveButton = nullptr;
     LargeFilesModel *m_model = nullptr;
+    QStackedWidget *m_panels = nullptr;  // the files, or what grew
+    GrowthView *m_growth = nullptr;
+    FooterBar *m_footer = nullptr;
 };
 
 } // namespace ui

@@ -20,6 +20,7 @@ class Card;
 class DiskOrb;
 class ElidedLabel;
 class ForecastChart;
+class GrowthCard;
 class Headline;
 class PageHeader;
 class Sparkline;
@@ -66,6 +67,8 @@ signals:
     // The user wants the Cleanup page; focusCategoryId is empty when no
     // particular category is meant.
     void openCleanup(const QString &focusCategoryId);
+    // The user wants the Space Map's "Grew" view at this folder.
+    void openSpaceMap(const QString &folder);
 
 private:
     void buildHero(QVBoxLayout *column);
@@ -104,6 +107,7 @@ private:
     QLabel *m_forecastText = nullptr;
     ElidedLabel *m_forecastTrend = nullptr;
     ForecastChart *m_forecastChart = nullptr;
+    GrowthCard *m_growthCard = nullptr;
     QLabel *m_sectionTitle = nullptr;
     Button *m_seeAll = nullptr;
     QVBoxLayout *m_gridSlot = nullptr;
