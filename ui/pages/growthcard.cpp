@@ -34,7 +34,7 @@ class GrowthBar final : public QWidget
 public:
     GrowthBar(double share, QWidget *parent) : QWidget(parent), m_share(std::clamp(share, 0.0, 1.0))
     {
-        setFixedHeight(6);
+        setFixedHeight(4);
         setMinimumWidth(40);
         repaintOnThemeChange(this);
     }
@@ -47,9 +47,9 @@ protected:
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);
         p.setBrush(theme->track());
-        p.drawRoundedRect(QRectF(rect()), 3, 3);
+        p.drawRoundedRect(QRectF(rect()), 2, 2);
         p.setBrush(theme->warn());
-        p.drawRoundedRect(QRectF(0, 0, std::max(6.0, width() * m_share), height()), 3, 3);
+        p.drawRoundedRect(QRectF(0, 0, std::max(4.0, width() * m_share), height()), 2, 2);
     }
 
 private:
@@ -83,7 +83,7 @@ public:
         line->setSpacing(12);
         auto *path = new ElidedLabel(where, QStringLiteral("mono"), this);
         path->setObjectName(QStringLiteral("growthPath"));
-        path->setStyleSheet(QStringLiteral("font-size: 12px;"));
+        path->setStyleSheet(QStringLiteral("color: palette(text); font-size: 12px;"));
         Theme::showAsWritten(path);
         line->addWidget(path, 1);
         auto *figure = new QLabel(change, this);
@@ -241,7 +241,7 @@ void GrowthCard::refresh(const QList<CategoryDef> &catalogue)
         const QString id = def->id;
         connect(clean, &QPushButton::clicked, this, [this, id] { emit openCategory(id); });
         auto *cleanLine = new QHBoxLayout;
-        cleanLine->setContentsMargins(4, 0, 10, 4);
+        cleanLine->setContentsMargins(10, 0, 10, 4);
         cleanLine->addWidget(clean);
         cleanLine->addStretch(1);
         list->addLayout(cleanLine);

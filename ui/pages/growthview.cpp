@@ -146,27 +146,38 @@ QVariant GrowthModel::data(const QModelIndex &index, int role) const
 
 QVariant GrowthModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return {};
-    switch (section) {
-    case FolderColumn:
-        return LargeFilesText::tr("FOLDER");
-    case SizeColumn:
-        return LargeFilesText::tr("SIZE");
-    case ChangeColumn:
-        return LargeFilesText::tr("CHANGE");
-    default:
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue((section == FolderColumn ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole)
         return {};
-    }
+    // As the file list's titles: the same in every language, upper-cased.
+    static const char *const titles[ColumnCount] = {"Folder", "Size", "Change"};
+    QString text = QString::fromLatin1(titles[section]).toUpper();
+    if (section == m_sortColumn)
+        text += m_sortOrder == Qt::AscendingOrder ? QStringLiteral("  \u2191") : QStringLiteral("  \u2193");
+    return text;
 }
 
 void GrowthModel::sort(int column, Qt::SortOrder order)
 {
+    if (column < 0 || column >= ColumnCount)
+        return;
     m_sortColumn = column;
     m_sortOrder = order;
-    emit layoutAboutToBeChanged();
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    QStringList paths;
+    for (const QModelIndex &i : before)
+        paths.append(m_rows.at(i.row()).path);
     sortRows();
-    emit layoutChanged();
+    QModelIndexList after;
+    for (qsizetype k = 0; k < before.size(); ++k)
+        after.append(index(rowOf(paths[k]), before[k].column()));
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
 }
 
 void GrowthModel::sortRows()
@@ -226,6 +237,7 @@ GrowthView::GrowthView(AppState *state, QWidget *parent)
     bar->addWidget(m_where, 1);
     auto *sinceLabel = new QLabel(LargeFilesText::tr("Change since"), this);
     sinceLabel->setProperty("role", QStringLiteral("sub"));
+    m_sinceLabel = sinceLabel;
     bar->addWidget(sinceLabel);
     m_since = new Select(this);
     m_since->setObjectName(QStringLiteral("growthSince"));
@@ -243,7 +255,8 @@ GrowthView::GrowthView(AppState *state, QWidget *parent)
     m_empty = new QLabel(m_stack);
     m_empty->setObjectName(QStringLiteral("growthEmpty"));
     m_empty->setProperty("role", QStringLiteral("sub"));
-    m_empty->setAlignment(Qt::AlignCenter);
+    m_empty->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_empty->setContentsMargins(32, 60, 32, 32);
     m_empty->setWordWrap(true);
     m_stack->addWidget(m_empty);
 
@@ -275,6 +288,9 @@ GrowthView::GrowthView(AppState *state, QWidget *parent)
     m_table->setFocusPolicy(Qt::StrongFocus);
     m_table->setProperty("focusRing", false);
     m_table->setMouseTracking(true);
+    // One stop in the tab order: the arrows move through the folders.
+    m_table->setTabKeyNavigation(false);
+    m_table->installEventFilter(this);
     m_table->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -388,6 +404,8 @@ void GrowthView::refresh()
         m_since->addItem(names[i], earlier[i].toMSecsSinceEpoch());
     m_since->setCurrentIndex(int(earlier.indexOf(m_picked)));
     m_since->setEnabled(earlier.size() > 1);
+    m_since->setVisible(!earlier.isEmpty());
+    m_sinceLabel->setVisible(!earlier.isEmpty());
 
     m_report = m_picked.isValid() ? m_state->folderGrowth(m_picked) : FolderGrowthReport{};
     m_reading = m_report.isValid() ? m_state->newestFolderReading() : FolderReading{};
@@ -466,7 +484,9 @@ void GrowthView::rebuild()
                       row.bytes, changeColor(row.change, largest)});
     m_treemap->setTiles(tiles);
 
+    // The top level is the home folder, as the page's eyebrow says.
     m_up->setVisible(m_level != m_reading.root);
+    m_where->setVisible(m_level != m_reading.root);
     m_where->setText(displayPath(m_level));
     if (const int row = m_model->rowOf(previous); row >= 0)
         m_table->setCurrentIndex(m_model->index(row, GrowthModel::FolderColumn));
@@ -500,6 +520,21 @@ void GrowthView::enter(const QString &path)
     m_level = path;
     m_table->setCurrentIndex({});
     rebuild();
+    // The keyboard goes on from the first folder inside.
+    if (m_table->hasFocus())
+        m_table->setCurrentIndex(m_model->index(0, GrowthModel::FolderColumn));
+}
+
+bool GrowthView::eventFilter(QObject *watched, QEvent *event)
+{
+    // The keyboard starts on the first folder; the ring comes and goes with
+    // the focus.
+    if (watched == m_table && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        if (event->type() == QEvent::FocusIn && !m_table->currentIndex().isValid() && m_model->rowCount() > 0)
+            m_table->setCurrentIndex(m_model->index(0, GrowthModel::FolderColumn));
+        m_table->viewport()->update();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void GrowthView::up()

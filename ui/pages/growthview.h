@@ -106,6 +106,9 @@ public:
     // where two would read the same.
     static QStringList readingNames(const QList<QDateTime> &times, const QDateTime &now);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void rebuild();
     void enter(const QString &path);
@@ -115,6 +118,7 @@ private:
     GrowthModel *m_model;
     QStackedWidget *m_stack = nullptr;
     QLabel *m_empty = nullptr;
+    QLabel *m_sinceLabel = nullptr;
     Select *m_since = nullptr;
     ElidedLabel *m_where = nullptr;
     Button *m_up = nullptr;
