@@ -182,7 +182,13 @@ GrowthCard::GrowthCard(AppState *state, QWidget *parent) : QWidget(parent), m_st
 
 void GrowthCard::refresh(const QList<CategoryDef> &catalogue)
 {
-    setVisible(AppSettings::instance()->folderHistory());
+    const AppSettings *settings = AppSettings::instance();
+    setVisible(settings->folderHistory());
+    const QList<QDateTime> times = isHidden() ? QList<QDateTime>() : m_state->folderReadings();
+    QVariantList from{QVariant::fromValue(times), settings->exclusions(), catalogue.size()};
+    if (from == m_shownFrom)
+        return;
+    m_shownFrom = from;
     if (m_rows) {
         // The click that led here may come from one of these rows.
         m_rows->hide();
@@ -193,7 +199,7 @@ void GrowthCard::refresh(const QList<CategoryDef> &catalogue)
     if (isHidden())
         return;
 
-    const QDateTime since = GrowthView::weekBefore(m_state->folderReadings());
+    const QDateTime since = GrowthView::weekBefore(times);
     const FolderGrowthReport report = since.isValid() ? m_state->folderGrowth(since) : FolderGrowthReport{};
     if (!report.isValid()) {
         m_title->setText(OverviewText::tr("What grew"));

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPointer>
 #include <QStringList>
+#include <QVariantList>
 #include <QWidget>
 
 #include "scan/category.h"
@@ -48,6 +49,9 @@ private:
     QVBoxLayout *m_rowSlot = nullptr;
     QPointer<QWidget> m_rows;
     QStringList m_folders;
+    // What the card was built from: a refresh with the same readings,
+    // exclusions and catalogue keeps it as it is (and the keyboard where it is).
+    QVariantList m_shownFrom;
 };
 
 } // namespace ui

@@ -388,9 +388,14 @@ QStringList GrowthView::readingNames(const QList<QDateTime> &times, const QDateT
     return named;
 }
 
-void GrowthView::refresh()
+void GrowthView::refresh(bool force)
 {
     const QList<QDateTime> times = m_state->folderReadings();
+    QVariantList from{QVariant::fromValue(times), AppSettings::instance()->exclusions(), m_picked,
+                      AppSettings::instance()->folderHistory()};
+    if (!force && from == m_shownFrom)
+        return;
+    m_shownFrom = from;
     // The select offers every reading before the newest, newest first.
     QList<QDateTime> earlier = times;
     if (!earlier.isEmpty())

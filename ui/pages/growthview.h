@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QDateTime>
 #include <QList>
+#include <QVariantList>
 #include <QString>
 #include <QWidget>
 
@@ -79,7 +80,9 @@ class GrowthView final : public QWidget
 public:
     explicit GrowthView(AppState *state, QWidget *parent = nullptr);
 
-    void refresh();
+    // Reads the history again when its readings or the exclusions changed
+    // since the last time, or when `force`d.
+    void refresh(bool force = false);
     // Shows the level that holds `path` (the home folder itself: its top
     // level) with that folder as the current row and tile.
     void showFolder(const QString &path);
@@ -129,6 +132,7 @@ private:
     QHash<QString, qint64> m_sizes;  // of m_reading, by absolute path, with what is excluded now taken out
     QString m_level;
     QDateTime m_picked;  // the reading the user chose to compare with
+    QVariantList m_shownFrom;  // the readings, exclusions and pick the view was built from
 };
 
 } // namespace ui
