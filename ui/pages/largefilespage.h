@@ -30,7 +30,8 @@ class Segmented;
 
 // The Space Map: the large files of the home folder as a treemap above a
 // checkable, sortable table, with filters, search, reveal and a move to the
-// Recycle Bin that the toast can undo.
+// Recycle Bin that the toast can undo. Its last filter, "Grew", shows the
+// folders by what they grew instead (GrowthView), found files or not.
 //
 // The page keeps no files of its own: it reads AppState::largeFiles on every
 // change and rebuilds what it shows. What it does remember are the user's

@@ -28,13 +28,14 @@ class Sparkline;
 // The first page of the window: the startup volume as a disk orb, what the
 // last scan found, what was freed this month, when the last scan ran and
 // whether one is scheduled, when the disk will be full at the present rate
-// (only while the history shows free space falling), and the categories
-// worth cleaning as tiles.
+// (only while the history shows free space falling), which folders grew
+// most this week (GrowthCard), and the categories worth cleaning as tiles.
 //
 // Every figure is read from AppState and AppSettings in refresh(), which runs
 // on each of their change signals and on theme changes; the legend and the
 // tile grid are rebuilt from scratch each time. The page starts scans and
-// sends the user to the Cleanup page through openCleanup().
+// sends the user to the Cleanup page through openCleanup(), to the Space
+// Map through openSpaceMap().
 class OverviewPage final : public QWidget
 {
     Q_OBJECT
