@@ -28,6 +28,12 @@ namespace ui {
 
 namespace {
 
+#ifdef Q_OS_WIN
+constexpr Qt::CaseSensitivity kCase = Qt::CaseInsensitive;
+#else
+constexpr Qt::CaseSensitivity kCase = Qt::CaseSensitive;
+#endif
+
 // The growth of one folder against the largest listed.
 class GrowthBar final : public QWidget
 {
@@ -236,7 +242,9 @@ void GrowthCard::refresh(const QList<CategoryDef> &catalogue)
                                       [&g](const CategoryDef &d) { return d.id == g.categoryId; });
         const bool isRoot = def != catalogue.end()
                             && std::any_of(def->roots.begin(), def->roots.end(),
-                                           [&g](const CategoryRoot &r) { return QDir::fromNativeSeparators(r.path) == g.path; });
+                                           [&g](const CategoryRoot &r) {
+                                               return QDir::fromNativeSeparators(r.path).compare(g.path, kCase) == 0;
+                                           });
         if (!isRoot)
             continue;
         auto *clean = new Button(OverviewText::tr("Clean %1").arg(def->name), QStringLiteral("link"), {}, {}, rows);

@@ -438,7 +438,7 @@ void GrowthView::refresh(bool force)
             continue;
         for (QString up = parentPath(path); m_sizes.contains(up); up = parentPath(up)) {
             m_sizes[up] -= f.bytes;
-            if (up == m_reading.root)
+            if (up == m_reading.root || parentPath(up) == up)
                 break;
         }
     }
