@@ -828,6 +828,11 @@ void AppState::notify(const QString &text)
     emit toast(text, false, true);
 }
 
+void AppState::announce(const QString &text)
+{
+    emit toast(text, false, false);
+}
+
 void AppState::startLargeScan()
 {
     m_largeChecked = 0;

@@ -234,6 +234,10 @@ public:
     // (isValid()) when there are not two readings. Reads two files: quick
     // enough for the GUI thread.
     FolderGrowthReport folderGrowth(const QDateTime &since) const;
+    // The newest reading as it was taken (what is excluded now still in it:
+    // the changes of folderGrowth() name the folders that count); an invalid
+    // reading when there is none.
+    FolderReading newestFolderReading() const;
     // Takes a reading now, in the background, whatever the setting (the user
     // asked for it); ignored while one is being taken. folderHistoryChanged()
     // when it is done, whether or not it was recorded.
@@ -257,6 +261,8 @@ public:
     // A short warning for the toast from the interface (a path that nothing
     // could open, say).
     void notify(const QString &text);
+    // A short note for the toast that something the user asked for is done.
+    void announce(const QString &text);
 
     // ---- the data model -------------------------------------------------
     Phase phase() const { return m_phase; }

@@ -40,6 +40,11 @@ FolderGrowthReport AppState::folderGrowth(const QDateTime &since) const
     return foldergrowth::compare(readings->first, readings->second, historyCategories(), currentExclusions());
 }
 
+FolderReading AppState::newestFolderReading() const
+{
+    return FolderHistory().newest().value_or(FolderReading{});
+}
+
 void AppState::recordFolderSizes()
 {
     if (m_folderRecorder->isRunning())

@@ -200,6 +200,7 @@ bool MainWindow::connectPageSignal(QWidget *page, const char *signal, const char
 void MainWindow::wirePages()
 {
     connectPageSignal(page(PageOverview), "openCleanup(QString)", "openCleanupFor(QString)");
+    connectPageSignal(page(PageOverview), "openSpaceMap(QString)", "openSpaceMapAt(QString)");
     connectPageSignal(page(PageCleanup), "confirmRequested()", "confirmClean()");
     connectPageSignal(page(PageCleanup), "goHome()", "goHome()");
     connectPageSignal(page(PageSettings), "checkForUpdates()", "checkForUpdatesFromPage()");
@@ -211,6 +212,14 @@ void MainWindow::openCleanupFor(const QString &focusCategoryId)
     QWidget *cleanup = page(PageCleanup);
     if (cleanup && cleanup->metaObject()->indexOfMethod("focusCategory(QString)") >= 0)
         QMetaObject::invokeMethod(cleanup, "focusCategory", Q_ARG(QString, focusCategoryId));
+}
+
+void MainWindow::openSpaceMapAt(const QString &folder)
+{
+    showPage(PageSpaceMap);
+    QWidget *map = page(PageSpaceMap);
+    if (map && map->metaObject()->indexOfMethod("showGrowth(QString)") >= 0)
+        QMetaObject::invokeMethod(map, "showGrowth", Q_ARG(QString, folder));
 }
 
 void MainWindow::confirmClean()

@@ -121,6 +121,7 @@ protected:
 
 private Q_SLOTS:
     void openCleanupFor(const QString &focusCategoryId);
+    void openSpaceMapAt(const QString &folder);
     void confirmClean();
     void goHome();
     void checkForUpdatesFromPage();

@@ -6,6 +6,7 @@
 // Only tests that link the widget library include this header.
 
 #include "app/appstate.h"
+#include "history/folderhistory.h"
 #include "ui/i18n.h"
 #include "ui/theme.h"
 
@@ -26,4 +27,16 @@ inline void startUiTest()
     registerEngineTypes();
     ui::applyLanguage(qApp);
     Theme::instance()->install(qApp);
+}
+
+// Two readings of folder sizes under `root` a week apart, the newer an hour
+// ago: `grown` went from 1 to 3 GB, "Documents" (larger, and first by name)
+// from 2.5 to 2.6 GB.
+inline bool plantFolderReadings(const QString &root, const QString &grown)
+{
+    constexpr qint64 gb = qint64(1) << 30;
+    const QDateTime now = QDateTime::currentDateTimeUtc().addSecs(-3600);
+    FolderReading older{now.addDays(-7), root, 0, {{"", 4 * gb}, {"Documents", 25 * gb / 10}, {grown, gb}}};
+    FolderReading newer{now, root, 0, {{"", 6 * gb}, {"Documents", 26 * gb / 10}, {grown, 3 * gb}}};
+    return FolderHistory().add(older) && FolderHistory().add(newer);
 }

@@ -1,6 +1,7 @@
 #include "app/appstate.h"
 #include "support/testsupport.h"
 #include "support/uitest.h"
+#include "ui/pages/growthview.h"
 #include "ui/pages/largefilesmodel.h"
 #include "ui/pages/largefilespage.h"
 #include "ui/widgets/button.h"
@@ -9,6 +10,7 @@
 #include "ui/widgets/treemap.h"
 
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -260,6 +262,38 @@ private slots:
         QCOMPARE(model->rowCount(), 2);
         QVERIFY(model->index(model->rowOf(movie), 0).data(LargeFilesModel::CheckedRole).toBool());
         QVERIFY(!model->isChecked(setup));
+    }
+
+    // "Grew" shows the folders of the newest reading by their change since a
+    // week ago, largest growth first, while the files are still being found;
+    // its Change column sorts.
+    void grewView()
+    {
+        Rig rig;
+        const QString videos = rig.home.path() + QStringLiteral("/Videos");
+        QVERIFY(plantFolderReadings(rig.home.path(), "Videos"));
+        rig.page.showGrowth(videos);
+        rig.page.show();
+        QVERIFY(rig.state->largeScanRunning());
+        QCOMPARE(rig.page.currentView(), int(LargeFilesPage::ResultsView));
+        GrowthView *growth = rig.page.growth();
+        QVERIFY(growth->isVisible() && !rig.child<QLineEdit>("search")->isVisible());
+        const GrowthModel *model = growth->model();
+        QCOMPARE(model->rowCount(), 2);
+        QCOMPARE(model->index(0, GrowthModel::FolderColumn).data(GrowthModel::PathRole).toString(), videos);
+        QCOMPARE(model->index(0, GrowthModel::ChangeColumn).data().toString(), u'+' + formatSize(qint64(2) << 30));
+        QCOMPARE(growth->table()->currentIndex().row(), 0);
+        const QList<TreemapTile> &tiles = growth->treemap()->tiles();
+        QCOMPARE(tiles.size(), 2);
+        QVERIFY(tiles[0].color != tiles[1].color);
+        QHeaderView *header = growth->table()->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(GrowthModel::ChangeColumn) + 20, header->height() / 2));
+        QCOMPARE(model->index(1, GrowthModel::FolderColumn).data(GrowthModel::PathRole).toString(), videos);
+
+        QVERIFY(rig.waitIdle());
+        rig.setFilter(LargeFilesPage::AllFiles);
+        QVERIFY(!growth->isVisible() && rig.child<QLabel>("noMatch")->isVisible());
     }
 
     // Files in use and the undo's own rules are the state's tests; here the

@@ -98,6 +98,7 @@ private slots:
     void init()
     {
         QSettings().clear();
+        FolderHistory().forget();
     }
 
     void headline_data()
@@ -246,6 +247,55 @@ private slots:
         const auto *chart = child<ForecastChart>(&f.page, "forecastChart");
         QCOMPARE(chart->points().size(), days);
         QVERIFY(!chart->accessibleDescription().isEmpty());
+    }
+
+    // What grew in the last week, from two planted readings; a category's
+    // own folder offers the category, a folder opens the Space Map.
+    void growthCard_data()
+    {
+        QTest::addColumn<bool>("planted");
+        QTest::addColumn<bool>("historyOn");
+        QTest::addColumn<QString>("title");  // empty: no card
+        QTest::newRow("a week apart") << true << true << "Growing fastest this week";
+        QTest::newRow("no readings yet") << false << true << "What grew";
+        QTest::newRow("history off") << true << false << "";
+    }
+
+    void growthCard()
+    {
+        QFETCH(bool, planted);
+        QFETCH(bool, historyOn);
+        QFETCH(QString, title);
+        AppSettings::instance()->setFolderHistory(historyOn);
+        Fixture f(false);
+        QVERIFY(!planted || plantFolderReadings(f.tmp.path(), "c03"));
+        f.page.resize(1000, 900);
+        f.page.show();
+        emit f.state.folderHistoryChanged();
+        auto *card = child<QWidget>(&f.page, "growthCard");
+        QCOMPARE(card->isVisible(), !title.isEmpty());
+        if (title.isEmpty())
+            return;
+        QTRY_COMPARE(child(card, "growthTitle")->text(), title);
+        const auto rows = card->findChildren<QWidget *>(QStringLiteral("growthRow"));
+        QCOMPARE(rows.size(), planted ? 2 : 0);
+        QCOMPARE(child(card, "growthText")->isVisible(), !planted);
+        if (!planted)
+            return;
+        const QString grown = f.tmp.path() + QStringLiteral("/c03");
+        QCOMPARE(rows[0]->property("path").toString(), grown);
+        QCOMPARE(child(rows[0], "growthChange")->text(), u'+' + formatSize(qint64(2) << 30));
+        QSignalSpy map(&f.page, &OverviewPage::openSpaceMap);
+        QTest::keyClick(rows[0], Qt::Key_Return);
+        QCOMPARE(map.count(), 1);
+        QCOMPARE(map.at(0).at(0).toString(), grown);
+        QSignalSpy cleanup(&f.page, &OverviewPage::openCleanup);
+        QTRY_VERIFY(child<Button>(card, "growthClean"));
+        auto *clean = child<Button>(card, "growthClean");
+        QCOMPARE(clean->text(), QStringLiteral("Clean c03"));
+        clean->click();
+        QCOMPARE(cleanup.count(), 1);
+        QCOMPARE(cleanup.at(0).at(0).toString(), QStringLiteral("c03"));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "clean/cleanuplog.h"
 #include "support/uitest.h"
 #include "ui/i18n.h"
+#include "ui/dialogs/confirmdialog.h"
 #include "ui/pages/settingspage.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/select.h"
@@ -45,7 +46,8 @@ QVariant stored(const QString &name)
         {"largeThreshold", s->largeThresholdMB()}, {"oldMonths", s->oldMonths()},
         {"schedule", s->schedule()},               {"closeAction", s->closeAction()},
         {"theme", s->theme()},                     {"moveToTrash", s->moveToTrash()},
-        {"lowSpaceAlerts", s->lowSpaceAlerts()},   {"launchAtLogin", s->launchAtLogin()}};
+        {"lowSpaceAlerts", s->lowSpaceAlerts()},   {"launchAtLogin", s->launchAtLogin()},
+        {"folderHistory", s->folderHistory()}};
     return values.value(name);
 }
 
@@ -93,6 +95,7 @@ private slots:
         QTest::newRow("move to trash off") << "moveToTrash" << -1 << 0 << false << false;
         QTest::newRow("low space alerts off") << "lowSpaceAlerts" << -1 << 0 << false << false;
         QTest::newRow("start at login on") << "launchAtLogin" << -1 << 1 << false << false;
+        QTest::newRow("folder history off") << "folderHistory" << -1 << 0 << false << false;
 #ifndef Q_OS_WIN // the registry key is no file
         QTest::newRow("large size, unreadable") << "largeThreshold" << 3 << 500 << true << false;
         QTest::newRow("start at login, unreadable") << "launchAtLogin" << -1 << 1 << true << false;
@@ -235,13 +238,37 @@ private slots:
             order << QApplication::focusWidget()->objectName();
         }
         QStringList expected{"moveToTrash", "largeThreshold", "oldMonths",       "schedule",        "lowSpaceAlerts",
-                             "launchAtLogin", "closeAction",  "theme",           "language",        "addFolder",
+                             "folderHistory", "launchAtLogin", "closeAction",  "theme",           "language",        "addFolder",
                              "removeExclusion", "removeExclusion", "restartAsAdmin", "checkForUpdates", "openLogs"};
         if (!child(&page, "restartAsAdmin"))
             expected.removeAll(QStringLiteral("restartAsAdmin"));
         QCOMPARE(order, expected);
         QCOMPARE(child(&page, "theme")->accessibleName(), SettingsPage::tr("Theme"));
         QCOMPARE(child(&page, "lowSpaceAlerts")->accessibleName(), SettingsPage::tr("Low space alerts"));
+    }
+
+    // "Forget history" is offered while readings are kept, and removes them
+    // all once confirmed.
+    void forgetHistory()
+    {
+        QVERIFY(plantFolderReadings(QDir::homePath(), "Videos"));
+        AppState state(emptyCatalogue());
+        SettingsPage page(&state);
+        page.resize(900, 700);
+        page.show();
+        auto *forget = child<Button>(&page, "forgetHistory");
+        QSignalSpy toasts(&state, &AppState::toast);
+        for (const bool confirm : {false, true}) {
+            QVERIFY(forget->isEnabled());
+            QTest::mouseClick(forget, Qt::LeftButton);
+            auto *dialog = child<ConfirmDialog>(&page, "forgetHistoryDialog");
+            QTest::mouseClick(confirm ? dialog->confirmButton() : dialog->cancelButton(), Qt::LeftButton);
+            QTRY_VERIFY(!child<ConfirmDialog>(&page, "forgetHistoryDialog"));
+            QCOMPARE(state.folderReadings().size(), confirm ? 0 : 2);
+        }
+        QVERIFY(!forget->isEnabled());
+        QCOMPARE(toasts.count(), 1);
+        QCOMPARE(toasts.at(0).at(2).toBool(), false);
     }
 
     void restartPrompt_data()

@@ -4,6 +4,7 @@
 #include "app/appstate.h"
 #include "app/platform.h"
 #include "ui/icons.h"
+#include "ui/pages/growthview.h"
 #include "ui/pages/largefilesmodel.h"
 #include "ui/theme.h"
 #include "ui/widgets/accessible.h"
@@ -325,12 +326,13 @@ QWidget *LargeFilesPage::buildResultsView()
 
     auto *filterRow = new QHBoxLayout;
     filterRow->setSpacing(10);
-    m_filter = new Segmented(
-        {LargeFilesText::tr("All"), LargeFilesText::tr("Unused %1+ months").arg(6), LargeFilesText::tr("Downloads")},
-        view);
+    m_filter = new Segmented({LargeFilesText::tr("All"), LargeFilesText::tr("Unused %1+ months").arg(6),
+                              LargeFilesText::tr("Downloads"), LargeFilesText::tr("Grew")},
+                             view);
     m_filter->setObjectName(QStringLiteral("filter"));
     m_filter->setAccessibleName(LargeFilesText::tr("Files to show"));
-    connect(m_filter, &Segmented::currentChanged, this, &LargeFilesPage::applyFilter);
+    // "Grew" needs no files: it shows while they are found, or before.
+    connect(m_filter, &Segmented::currentChanged, this, &LargeFilesPage::sync);
     filterRow->addWidget(m_filter);
     filterRow->addStretch(1);
     m_search = new QLineEdit(view);
@@ -352,6 +354,20 @@ QWidget *LargeFilesPage::buildResultsView()
     filterRow->addWidget(m_search);
     body->addLayout(filterRow);
 
+    m_panels = new QStackedWidget(view);
+    auto *filesPanel = new QWidget(m_panels);
+    auto *files = new QVBoxLayout(filesPanel);
+    files->setContentsMargins(0, 0, 0, 0);
+    files->setSpacing(14);
+    m_panels->addWidget(filesPanel);
+    m_growth = new GrowthView(m_state, m_panels);
+    m_panels->addWidget(m_growth);
+    connect(m_state, &AppState::folderHistoryChanged, this, [this] {
+        if (m_filter->currentIndex() == Grew)
+            m_growth->refresh();
+    });
+    body->addWidget(m_panels, 1);
+
     m_treemapCard = new Card(view);
     m_treemapCard->setObjectName(QStringLiteral("treemapCard"));
     auto *treemapLayout = new QVBoxLayout(m_treemapCard);
@@ -359,7 +375,7 @@ QWidget *LargeFilesPage::buildResultsView()
     m_treemap = new Treemap(m_treemapCard);
     m_treemap->setAccessibleName(LargeFilesText::tr("Space Map"));
     treemapLayout->addWidget(m_treemap);
-    body->addWidget(m_treemapCard);
+    files->addWidget(m_treemapCard);
 
     auto *tableCard = new Card(view);
     auto *tableLayout = new QVBoxLayout(tableCard);
@@ -418,10 +434,11 @@ QWidget *LargeFilesPage::buildResultsView()
     m_noMatch->setWordWrap(true);
     m_noMatch->hide();
     tableLayout->addWidget(m_noMatch, 1);
-    body->addWidget(tableCard, 1);
+    files->addWidget(tableCard, 1);
     column->addLayout(body, 1);
 
     auto *footer = new FooterBar(view);
+    m_footer = footer;
     m_summary = label({}, QStringLiteral("sub"), footer);
     m_summary->setObjectName(QStringLiteral("summary"));
     m_summary->setTextFormat(Qt::RichText);
@@ -461,11 +478,17 @@ void LargeFilesPage::sync()
 
     m_stopButton->setVisible(m_state->largeScanRunning());
     m_rescanButton->setVisible(!m_state->largeScanRunning());
+    const bool grew = m_filter->currentIndex() == Grew;
+    m_panels->setCurrentWidget(grew ? static_cast<QWidget *>(m_growth) : m_panels->widget(0));
+    m_search->setVisible(!grew);
+    m_footer->setVisible(!grew);
+    if (grew)
+        m_growth->refresh();
     if (!m_state->largeScanRunning()) {
         m_tick.stop();
         m_clock.invalidate();
         m_radar->setActive(false);
-        if (m_state->largeLoaded()) {
+        if (m_state->largeLoaded() || grew) {
             m_views->setCurrentIndex(ResultsView);
             applyFilter();
         } else {
@@ -474,7 +497,7 @@ void LargeFilesPage::sync()
         return;
     }
     if (m_clock.isValid() && m_tick.isActive()) {
-        m_views->setCurrentIndex(ScanningView);
+        m_views->setCurrentIndex(grew ? ResultsView : ScanningView);
         return;
     }
     m_clock.start();
@@ -487,7 +510,14 @@ void LargeFilesPage::sync()
     m_currentDir.clear();
     m_pathLabel->clear();
     rebuildLargest({});
-    m_views->setCurrentIndex(ScanningView);
+    m_views->setCurrentIndex(grew ? ResultsView : ScanningView);
+}
+
+void LargeFilesPage::showGrowth(const QString &folder)
+{
+    m_filter->setCurrentIndex(Grew);
+    sync();
+    m_growth->showFolder(folder);
 }
 
 void LargeFilesPage::updateProgress(qint64 checked, const QString &dir, int found, qint64 foundBytes,
@@ -597,6 +627,8 @@ QList<TreemapTile> LargeFilesPage::treemapTiles(const QList<LargeFile> &files)
 
 void LargeFilesPage::applyFilter()
 {
+    if (m_filter->currentIndex() == Grew)
+        return;
     const int months = AppSettings::instance()->oldMonths();
     QStringList options = m_filter->options();
     options[UnusedFiles] = LargeFilesText::tr("Unused %1+ months").arg(months);

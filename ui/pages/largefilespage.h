@@ -21,6 +21,8 @@ namespace ui {
 
 class Button;
 class Card;
+class FooterBar;
+class GrowthView;
 class LargeFilesModel;
 class PageHeader;
 class Radar;
@@ -28,7 +30,8 @@ class Segmented;
 
 // The Space Map: the large files of the home folder as a treemap above a
 // checkable, sortable table, with filters, search, reveal and a move to the
-// Recycle Bin that the toast can undo.
+// Recycle Bin that the toast can undo. Its last filter, "Grew", shows the
+// folders by what they grew instead (GrowthView), found files or not.
 //
 // The page keeps no files of its own: it reads AppState::largeFiles on every
 // change and rebuilds what it shows. What it does remember are the user's
@@ -41,7 +44,7 @@ class LargeFilesPage final : public QWidget
 
 public:
     enum View { IntroView = 0, ScanningView = 1, ResultsView = 2 };
-    enum Filter { AllFiles = 0, UnusedFiles = 1, Downloads = 2 };
+    enum Filter { AllFiles = 0, UnusedFiles = 1, Downloads = 2, Grew = 3 };
 
     explicit LargeFilesPage(AppState *state, QWidget *parent = nullptr);
 
@@ -49,6 +52,7 @@ public:
     LargeFilesModel *model() const { return m_model; }
     Treemap *treemap() const { return m_treemap; }
     QTableView *table() const { return m_table; }
+    GrowthView *growth() const { return m_growth; }
     int hoveredRow() const { return m_hoveredRow; }
 
     // The files of `files` (order kept) that pass the filter: unused for at
@@ -63,6 +67,8 @@ public:
 
 public Q_SLOTS:
     void toggleChecked(const QString &path);
+    // The "Grew" view at the level of `folder`, with it as the current row.
+    void showGrowth(const QString &folder);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -113,6 +119,9 @@ private:
     Button *m_showButton = nullptr;
     Button *m_moveButton = nullptr;
     LargeFilesModel *m_model = nullptr;
+    QStackedWidget *m_panels = nullptr;  // the files, or what grew
+    GrowthView *m_growth = nullptr;
+    FooterBar *m_footer = nullptr;
 };
 
 } // namespace ui

@@ -3,6 +3,7 @@
 #include "app/appsettings.h"
 #include "app/appstate.h"
 #include "app/platform.h"
+#include "ui/pages/growthcard.h"
 #include "ui/theme.h"
 #include "ui/widgets/accessible.h"
 #include "ui/widgets/button.h"
@@ -449,11 +450,14 @@ void OverviewPage::buildStatistics(QVBoxLayout *column)
 
 void OverviewPage::buildForecast(QVBoxLayout *column)
 {
-    // A card of its own under the statistics, shown only with a forecast.
+    // Under the statistics, side by side where they fit: the forecast (only
+    // with one) and what grew (while the history is kept).
+    auto *cards = new QWidget(this);
+    auto *outer = new FlowLayout(cards, 14, 14);
+    outer->setEqualColumns(2);
+    outer->setContentsMargins(0, 14, 0, 0);
     m_forecastCard = new Card(this);
     m_forecastCard->setObjectName(QStringLiteral("forecastCard"));
-    auto *outer = new QVBoxLayout;
-    outer->setContentsMargins(0, 14, 0, 0);
     auto *line = new QHBoxLayout(m_forecastCard);
     line->setContentsMargins(18, 15, 18, 15);
     line->setSpacing(14);
@@ -474,7 +478,17 @@ void OverviewPage::buildForecast(QVBoxLayout *column)
     m_forecastChart->setAccessibleName(OverviewText::tr("Free space history"));
     line->addWidget(m_forecastChart, 0, Qt::AlignVCenter);
     outer->addWidget(m_forecastCard);
-    column->addLayout(outer);
+    m_growthCard = new GrowthCard(m_state, cards);
+    connect(m_growthCard, &GrowthCard::openFolder, this, &OverviewPage::openSpaceMap);
+    connect(m_growthCard, &GrowthCard::openCategory, this, [this](const QString &id) {
+        // Before a scan the Cleanup page has nothing to show of the category.
+        if (m_state->results().isEmpty() && m_state->phase() == AppState::Idle)
+            m_state->startScan();
+        emit openCleanup(id);
+    });
+    connect(m_state, &AppState::folderHistoryChanged, this, [this] { m_growthCard->refresh(catalogue()); });
+    outer->addWidget(m_growthCard);
+    column->addWidget(cards);
 }
 
 void OverviewPage::refreshForecast()
@@ -608,6 +622,7 @@ void OverviewPage::refresh()
                                                                : OverviewText::tr("Monthly"));
     m_scheduleCaption->setText(OverviewText::tr("Scheduled scan"));
     refreshForecast();
+    m_growthCard->refresh(catalogue());
     // Each card is named by its caption, as it reads on screen.
     for (const ElidedLabel *caption : {m_freedCaption, m_lastScanCaption, m_scheduleCaption})
         a11y::setName(caption->parentWidget(), caption->text());

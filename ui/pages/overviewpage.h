@@ -20,6 +20,7 @@ class Card;
 class DiskOrb;
 class ElidedLabel;
 class ForecastChart;
+class GrowthCard;
 class Headline;
 class PageHeader;
 class Sparkline;
@@ -27,13 +28,14 @@ class Sparkline;
 // The first page of the window: the startup volume as a disk orb, what the
 // last scan found, what was freed this month, when the last scan ran and
 // whether one is scheduled, when the disk will be full at the present rate
-// (only while the history shows free space falling), and the categories
-// worth cleaning as tiles.
+// (only while the history shows free space falling), which folders grew
+// most this week (GrowthCard), and the categories worth cleaning as tiles.
 //
 // Every figure is read from AppState and AppSettings in refresh(), which runs
 // on each of their change signals and on theme changes; the legend and the
 // tile grid are rebuilt from scratch each time. The page starts scans and
-// sends the user to the Cleanup page through openCleanup().
+// sends the user to the Cleanup page through openCleanup(), to the Space
+// Map through openSpaceMap().
 class OverviewPage final : public QWidget
 {
     Q_OBJECT
@@ -66,6 +68,8 @@ signals:
     // The user wants the Cleanup page; focusCategoryId is empty when no
     // particular category is meant.
     void openCleanup(const QString &focusCategoryId);
+    // The user wants the Space Map's "Grew" view at this folder.
+    void openSpaceMap(const QString &folder);
 
 private:
     void buildHero(QVBoxLayout *column);
@@ -104,6 +108,7 @@ private:
     QLabel *m_forecastText = nullptr;
     ElidedLabel *m_forecastTrend = nullptr;
     ForecastChart *m_forecastChart = nullptr;
+    GrowthCard *m_growthCard = nullptr;
     QLabel *m_sectionTitle = nullptr;
     Button *m_seeAll = nullptr;
     QVBoxLayout *m_gridSlot = nullptr;

@@ -350,6 +350,14 @@ void SettingsPage::buildAutomation(QVBoxLayout *column)
     section.add(makeRow(QStringLiteral("bell"), SettingsText::tr("Low space alerts"),
                         SettingsText::tr("Warn when free space drops below 10%."), alerts));
 
+    Switch *history = makeSwitch("folderHistory", settings->folderHistory(), this,
+                                 [settings](bool on) { settings->setFolderHistory(on); });
+    addStored(history, [history, settings] { setQuietly(history, settings->folderHistory()); });
+    section.add(makeRow(QStringLiteral("history"), SettingsText::tr("Keep a history of folder sizes"),
+                        SettingsText::tr("Once a day, Varnholt notes how big your folders are so it can show what "
+                                         "grew. Nothing leaves this computer."),
+                        history, makeForgetHistory()));
+
 #ifdef Q_OS_WIN
     const QString loginTitle = mac ? SettingsText::tr("Open at login") : SettingsText::tr("Start with Windows");
 #else

@@ -99,6 +99,10 @@ private:
     void restartNow();
     void restartAsAdmin();
     void openLogs();
+    // "Forget history", enabled while readings of folder sizes are kept
+    // (settingspage_history.cpp).
+    Button *makeForgetHistory();
+    void forgetHistory();
     void chooseExclusion();
     void syncLock();
     // Registers a control that shows and writes a stored value; `load` puts
