@@ -376,7 +376,13 @@ void printPreview(const CleanReport &preview)
         total += e.bytes;
         // A folder that goes whole ends in a separator.
         const QString path = e.isFolder ? shown(e.path) + QDir::separator() : shown(e.path);
-        rows.append({formatSize(e.bytes), e.toTrash ? CliText::tr("move to %1").arg(recycleBinName()) : CliText::tr("delete"),
+        rows.append({formatSize(e.bytes), e.toTrash ? onPlatform(
+                                                     //: The Action column of --dry-run's table: the file goes to the Recycle Bin
+                                                     CliText::tr("move to Recycle Bin"),
+                                                     //: The Action column of --dry-run's table: the file goes to the Trash
+                                                     CliText::tr("move to Trash"))
+                                               //: The Action column of --dry-run's table: the file is deleted for good
+                                               : CliText::tr("delete"),
                      path});
     }
     if (!preview.wouldGo.isEmpty())
@@ -430,15 +436,23 @@ QJsonObject reportJson(const CleanReport &report)
 void printReport(const CleanReport &report)
 {
     QTextStream out(console::output());
-    const QString files = CliText::tr("%n file(s)", nullptr, int(report.filesRemoved));
+    // Each figure is a clause of its own, so that each count takes its plural.
+    QStringList clauses;
     // What went to the trash still takes its space until the trash is emptied.
-    if (report.trashedBytes > 0)
-        out << CliText::tr("Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped")
-                   .arg(formatSize(report.trashedBytes), recycleBinName(), formatSize(report.freedBytes), files,
-                        formatNumber(report.skippedCount));
-    else
-        out << CliText::tr("Freed %1 · %2 removed · %3 skipped")
-                   .arg(formatSize(report.freedBytes), files, formatNumber(report.skippedCount));
+    if (report.trashedBytes > 0) {
+        clauses << onPlatform(CliText::tr("Moved %1 to the Recycle Bin", "%1: a size"),
+                              CliText::tr("Moved %1 to the Trash", "%1: a size"))
+                       .arg(formatSize(report.trashedBytes))
+                << CliText::tr("freed %1", "follows what was moved to the bin; %1: a size")
+                       .arg(formatSize(report.freedBytes));
+    } else {
+        clauses << CliText::tr("Freed %1", "%1: a size").arg(formatSize(report.freedBytes));
+    }
+    clauses << CliText::tr("%n file(s) removed", nullptr, int(std::min<qint64>(report.filesRemoved, INT_MAX)))
+            << CliText::tr("%Ln skipped", "a number of files and folders left alone",
+                           int(std::min<qint64>(report.skippedCount, INT_MAX)));
+    //: Between the clauses of the line that sums up a cleanup
+    out << clauses.join(CliText::tr(" · "));
     out << '\n';
     if (!report.removedFrom.isEmpty())
         out << CliText::tr("Cleaned: %1").arg(shownList(report.removedFrom).join(QLatin1String(", "))) << '\n';
@@ -452,7 +466,9 @@ void printReport(const CleanReport &report)
             out << "  " << CliText::tr("… and %n more", nullptr, int(std::min<qint64>(more, INT_MAX))) << '\n';
     }
     if (!report.noTrash.isEmpty()) {
-        out << CliText::tr("Could not be moved to the %1, left where they are:").arg(recycleBinName()) << '\n';
+        out << onPlatform(CliText::tr("Could not be moved to the Recycle Bin, left where they are:"),
+                          CliText::tr("Could not be moved to the Trash, left where they are:"))
+            << '\n';
         for (const auto &[path, reason] : report.noTrash)
             out << "  " << shown(path) << "  (" << reason << ")\n";
     }
@@ -655,7 +671,7 @@ int runLarge(AppState &state, const Options &options)
     QList<QStringList> rows{{CliText::tr("Size"), CliText::tr("Kind"), CliText::tr("Last used"), CliText::tr("Path")}};
     qint64 total = 0;
     for (const LargeFile &f : files) {
-        rows.append({formatSize(f.bytes), shown(f.kind), f.lastUsed.toString(QStringLiteral("yyyy-MM-dd")),
+        rows.append({formatSize(f.bytes), shown(largeFileKindText(f.kind)), f.lastUsed.toString(QStringLiteral("yyyy-MM-dd")),
                      shownPath(f.path)});
         total += f.bytes;
     }

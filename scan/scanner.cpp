@@ -170,7 +170,8 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
             result.bytes = bytes;
             result.files = count;
             ScanItem item;
-            item.label = QCoreApplication::translate("Categories", "%1 (all drives)").arg(recycleBinName());
+            item.label = onPlatform(QCoreApplication::translate("Categories", "Recycle Bin (all drives)"),
+                                    QCoreApplication::translate("Categories", "Trash (all drives)"));
             item.bytes = bytes;
             item.files = count;
             result.items.append(item);

@@ -173,7 +173,8 @@ QWidget *ConfirmCleanDialog::buildWithoutTrash(const QList<CategoryResult> &with
     auto *layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
-    const QString heading = OverlayText::tr("These cannot be moved to the %1").arg(recycleBinName());
+    const QString heading = onPlatform(OverlayText::tr("These cannot be moved to the Recycle Bin"),
+                                       OverlayText::tr("These cannot be moved to the Trash"));
     auto *title = new QLabel(heading, box);
     title->setProperty("role", "strong");
     title->setTextFormat(Qt::PlainText);
@@ -230,7 +231,6 @@ bool ConfirmCleanDialog::deleteWithoutTrash() const
 void ConfirmCleanDialog::updateTexts()
 {
     const bool deleting = deleteWithoutTrash();
-    const QString bin = recycleBinName();
     m_dangerous = !m_toBin || m_permanentSelected || deleting;
     // The figure is what the cleanup will take away: what the bin cannot
     // take counts only when it is deleted instead.
@@ -240,21 +240,28 @@ void ConfirmCleanDialog::updateTexts()
     if (!m_toBin)
         m_text = OverlayText::tr("Permanent delete is on. These files can't be recovered.");
     else if (nothing && !deleting)
-        m_text = OverlayText::tr("None of it can go to the %1: delete it permanently, or nothing is cleaned.").arg(bin);
+        m_text = onPlatform(
+            OverlayText::tr("None of it can go to the Recycle Bin: delete it permanently, or nothing is cleaned."),
+            OverlayText::tr("None of it can go to the Trash: delete it permanently, or nothing is cleaned."));
     else if (nothing)
         m_text = OverlayText::tr("All of it is deleted permanently and can't be recovered.");
     else if (deleting && m_permanentSelected)
-        m_text = OverlayText::tr("Emptying the %1 and deleting what cannot go there can't be undone. Everything else "
-                                 "goes to the %1.")
-                     .arg(bin);
+        m_text = onPlatform(OverlayText::tr("Emptying the Recycle Bin and deleting what cannot go there can't be "
+                                            "undone. Everything else goes to the Recycle Bin."),
+                            OverlayText::tr("Emptying the Trash and deleting what cannot go there can't be undone. "
+                                            "Everything else goes to the Trash."));
     else if (deleting)
-        m_text = OverlayText::tr("What cannot go to the %1 is deleted permanently. Everything else is moved there, so "
-                                 "you can restore it later.")
-                     .arg(bin);
+        m_text = onPlatform(OverlayText::tr("What cannot go to the Recycle Bin is deleted permanently. Everything "
+                                            "else is moved there, so you can restore it later."),
+                            OverlayText::tr("What cannot go to the Trash is deleted permanently. Everything else is "
+                                            "moved there, so you can restore it later."));
     else if (m_permanentSelected)
-        m_text = OverlayText::tr("Emptying the %1 can't be undone. Everything else goes to the %1.").arg(bin);
+        m_text = onPlatform(
+            OverlayText::tr("Emptying the Recycle Bin can't be undone. Everything else goes to the Recycle Bin."),
+            OverlayText::tr("Emptying the Trash can't be undone. Everything else goes to the Trash."));
     else
-        m_text = OverlayText::tr("Everything will be moved to the %1, so you can restore it later.").arg(bin);
+        m_text = onPlatform(OverlayText::tr("Everything will be moved to the Recycle Bin, so you can restore it later."),
+                            OverlayText::tr("Everything will be moved to the Trash, so you can restore it later."));
     if (m_state->selectionNeedsAdmin())
         m_text += u' '
             + OverlayText::tr("Some of it needs administrator rights: without them those files are skipped.");

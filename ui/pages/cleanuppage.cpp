@@ -516,8 +516,10 @@ QWidget *CleanupPage::buildDoneView()
     connect(viewLog, &QPushButton::clicked, this, &CleanupPage::openLog);
     m_restoreAll = new Button(CleanupText::tr("Restore all"), {}, QStringLiteral("refresh"), {}, column);
     m_restoreAll->setObjectName(QStringLiteral("restoreAll"));
-    m_restoreAll->setToolTip(CleanupText::tr("Put everything this cleanup moved to the %1 back where it was")
-                                 .arg(recycleBinName()));
+    m_restoreAll->setToolTip(onPlatform(CleanupText::tr("Put everything this cleanup moved to the Recycle Bin back "
+                                                        "where it was"),
+                                        CleanupText::tr("Put everything this cleanup moved to the Trash back where it "
+                                                        "was")));
     connect(m_restoreAll, &QPushButton::clicked, this, [this] { m_state->restoreCleanup(); });
     connect(m_state, &AppState::restoreChanged, this, &CleanupPage::updateRestoreButton);
     auto *finish = new Button(CleanupText::tr("Done"), QStringLiteral("primary"), {}, {}, column);
@@ -541,7 +543,6 @@ QWidget *CleanupPage::buildDoneView()
 void CleanupPage::fillDoneView()
 {
     const CleanReport &report = m_state->lastReport();
-    const QString bin = recycleBinName();
     m_outcome = outcomeOf(report);
     static_cast<Badge *>(m_badge)->setOutcome(m_outcome);
     const OutcomeColors colors = outcomeColors(m_outcome);
@@ -554,9 +555,11 @@ void CleanupPage::fillDoneView()
     m_freed->setVisible(m_outcome != Failed);
     QString caption;
     if (report.trashedBytes > 0 && report.freedBytes > 0)
-        caption = CleanupText::tr("freed or moved to the %1", "what the figure of a finished cleanup is").arg(bin);
+        caption = onPlatform(CleanupText::tr("freed or moved to the Recycle Bin", "what the figure of a finished cleanup is"),
+                             CleanupText::tr("freed or moved to the Trash", "what the figure of a finished cleanup is"));
     else if (report.trashedBytes > 0)
-        caption = CleanupText::tr("moved to the %1", "what the figure of a finished cleanup is").arg(bin);
+        caption = onPlatform(CleanupText::tr("moved to the Recycle Bin", "what the figure of a finished cleanup is"),
+                             CleanupText::tr("moved to the Trash", "what the figure of a finished cleanup is"));
     else
         caption = CleanupText::tr("freed", "what the figure of a finished cleanup is");
     if (m_outcome == Partial)
@@ -611,9 +614,10 @@ void CleanupPage::fillDoneView()
         const int count = int(std::min<qsizetype>(report.noTrash.size(), std::numeric_limits<int>::max()));
         const QString sample = cleanup::elideMiddle(m_skippedNote->label(), report.noTrash.first().first, 360);
         const QString left =
-            CleanupText::tr("<b>%Ln item(s) could not be moved to the %1</b> and were left where they are.", nullptr,
-                            count)
-                .arg(bin.toHtmlEscaped())
+            onPlatform(CleanupText::tr("<b>%Ln item(s) could not be moved to the Recycle Bin</b> and were left where "
+                                       "they are.", nullptr, count),
+                       CleanupText::tr("<b>%Ln item(s) could not be moved to the Trash</b> and were left where they "
+                                       "are.", nullptr, count))
             + u' ' + CleanupText::tr("For example: %1").arg(sample.toHtmlEscaped());
         text = text.isEmpty() ? left : text + QStringLiteral("<br>") + left;
     }
@@ -648,15 +652,16 @@ void CleanupPage::fillDoneView()
 void CleanupPage::updateModeLine()
 {
     const CleanReport &report = m_state->lastReport();
-    const QString bin = recycleBinName();
     if (m_state->lastCleanupRestored())
         m_modeLine->setText(AppState::restoreSummary(m_state->lastRestore()));
     else if (report.trashedBytes > 0 && report.freedBytes > 0)
-        m_modeLine->setText(CleanupText::tr("Some items were moved to the %1 and the rest deleted permanently. You can "
-                                            "still restore what was moved.")
-                                .arg(bin));
+        m_modeLine->setText(onPlatform(CleanupText::tr("Some items were moved to the Recycle Bin and the rest deleted "
+                                                       "permanently. You can still restore what was moved."),
+                                       CleanupText::tr("Some items were moved to the Trash and the rest deleted "
+                                                       "permanently. You can still restore what was moved.")));
     else if (report.trashedBytes > 0)
-        m_modeLine->setText(CleanupText::tr("Moved to the %1. You can still restore anything.").arg(bin));
+        m_modeLine->setText(onPlatform(CleanupText::tr("Moved to the Recycle Bin. You can still restore anything."),
+                                       CleanupText::tr("Moved to the Trash. You can still restore anything.")));
     else
         m_modeLine->setText(CleanupText::tr("Items were deleted permanently."));
 }
@@ -691,8 +696,9 @@ void CleanupPage::reveal(const QString &path)
     const QPointer<CleanupPage> self(this);
     revealInFileManager(path, [self, path] {
         if (self)
-            self->m_state->notify(CleanupText::tr("The %1 could not show %2")
-                                      .arg(fileManagerName(), QDir::toNativeSeparators(path)));
+            self->m_state->notify(onPlatform(CleanupText::tr("The File Explorer could not show %1", "%1: a path"),
+                                             CleanupText::tr("The File Manager could not show %1", "%1: a path"))
+                                      .arg(QDir::toNativeSeparators(path)));
     });
 }
 

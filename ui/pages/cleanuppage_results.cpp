@@ -658,8 +658,12 @@ void CleanupPage::rebuildDetail()
         largest->addWidget(heading, 1);
         const QString first = c->items.first().path;
         if (!first.isEmpty()) {
-            auto *reveal = new Button(CleanupText::tr("Show in %1").arg(fileManagerName()), QStringLiteral("link"),
-                                      QStringLiteral("external"), {}, content);
+            auto *reveal = new Button(onPlatform(
+                                          //: Link beside a category's largest items; opens File Explorer at the first
+                                          CleanupText::tr("Show in File Explorer"),
+                                          //: Link beside a category's largest items; opens the file manager at the first
+                                          CleanupText::tr("Show in File Manager")),
+                                      QStringLiteral("link"), QStringLiteral("external"), {}, content);
             reveal->setObjectName(QStringLiteral("reveal"));
             connect(reveal, &QPushButton::clicked, this, [this, first] { this->reveal(first); });
             largest->addWidget(reveal);
@@ -727,8 +731,10 @@ void CleanupPage::rebuildDetail()
         // after a scan).
         const QString state = !item.runningApp.isEmpty() ? CleanupText::tr("%1 is running").arg(item.runningApp)
             : !toBin || c->risk == Permanent            ? QString()
-            : item.trashFit == NoTrashOnDrive ? CleanupText::tr("No %1 on this drive").arg(recycleBinName())
-            : item.trashFit == TrashRefuses   ? CleanupText::tr("Cannot go to the %1").arg(recycleBinName())
+            : item.trashFit == NoTrashOnDrive ? onPlatform(CleanupText::tr("No Recycle Bin on this drive"),
+                                                           CleanupText::tr("No Trash on this drive"))
+            : item.trashFit == TrashRefuses   ? onPlatform(CleanupText::tr("Cannot go to the Recycle Bin"),
+                                                           CleanupText::tr("Cannot go to the Trash"))
                                               : QString();
         if (!state.isEmpty()) {
             auto *busy = cleanup::label(state, QStringLiteral("warn"), rowWidget);
@@ -824,26 +830,36 @@ void CleanupPage::updateFooter()
     m_stackBar->setSegments(segments, std::max<qint64>(m_state->totalBytes(), 1));
 
     const QString mode = AppSettings::instance()->moveToTrash()
-                             ? CleanupText::tr("moved to the %1").arg(recycleBinName())
+                             ? onPlatform(
+                                   //: Tooltip of the Clean button: where the selection goes
+                                   CleanupText::tr("moved to the Recycle Bin"),
+                                   //: Tooltip of the Clean button: where the selection goes
+                                   CleanupText::tr("moved to the Trash"))
+                             //: Tooltip of the Clean button: what happens to the selection
                              : CleanupText::tr("deleted permanently");
     m_cleanButton->setToolTip(mode);
 
     const qint64 selected = m_state->selectedBytes();
     const QString style = theme->text().name() + QStringLiteral("; font-family:'%1'; font-size:15px")
                                                      .arg(Theme::monoFont(15).family());
-    m_summary->setText(CleanupText::tr("<b style='color:%1'>%2</b> selected%3")
-                           .arg(style, formatSize(selected),
-                                m_state->selectionNeedsAdmin() ? CleanupText::tr(" · some need admin") : QString()));
+    //: The footer's summary; %1 is the figure's style (keep as is), %2 the selected size
+    m_summary->setText((m_state->selectionNeedsAdmin()
+                            ? CleanupText::tr("<b style='color:%1'>%2</b> selected · some need admin")
+                            : CleanupText::tr("<b style='color:%1'>%2</b> selected"))
+                           .arg(style, formatSize(selected)));
     // The bar reads as the summary does; its segments describe it.
     m_stackBar->setAccessibleName(QTextDocumentFragment::fromHtml(m_summary->text()).toPlainText());
 
     const bool settingsReadable = m_state->settingsReadable();
     if (!settingsReadable)
         m_settingsNote->setText(
-            CleanupText::tr("Your settings in %1 cannot be read, so your exclusions and your choice between the %2 "
-                            "and deleting are unknown. Cleaning stays off until the file can be read again.")
-                .arg(QDir::toNativeSeparators(m_state->settingsLocation()).toHtmlEscaped(),
-                     recycleBinName().toHtmlEscaped()));
+            onPlatform(CleanupText::tr("Your settings in %1 cannot be read, so your exclusions and your choice "
+                                       "between the Recycle Bin and deleting are unknown. Cleaning stays off until "
+                                       "the file can be read again.", "%1: the settings file"),
+                       CleanupText::tr("Your settings in %1 cannot be read, so your exclusions and your choice "
+                                       "between the Trash and deleting are unknown. Cleaning stays off until the "
+                                       "file can be read again.", "%1: the settings file"))
+                .arg(QDir::toNativeSeparators(m_state->settingsLocation()).toHtmlEscaped()));
     m_settingsNote->setVisible(!settingsReadable);
 
     m_cleanButton->setText(CleanupText::tr("Clean %1").arg(formatSize(selected)));

@@ -55,7 +55,7 @@ QVariant LargeFilesModel::data(const QModelIndex &index, int role) const
     case Qt::AccessibleTextRole:
         switch (index.column()) {
         case KindColumn:
-            return file->kind;
+            return largeFileKindText(file->kind);
         case LastOpenedColumn:
             return relativeTime(file->lastUsed);
         case SizeColumn:

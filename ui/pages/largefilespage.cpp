@@ -100,7 +100,7 @@ public:
         case LargeFilesModel::KindColumn:
             p->setFont(theme->font(13));
             p->setPen(theme->text2());
-            p->drawText(cell.adjusted(12, 0, -12, 0), Qt::AlignLeft | Qt::AlignVCenter, file.kind);
+            p->drawText(cell.adjusted(12, 0, -12, 0), Qt::AlignLeft | Qt::AlignVCenter, largeFileKindText(file.kind));
             break;
         case LargeFilesModel::LastOpenedColumn: {
             const bool old = monthsSince(file.lastUsed) >= m_model->oldMonths();
@@ -429,12 +429,22 @@ QWidget *LargeFilesPage::buildResultsView()
     m_summary->setWordWrap(true);
     footer->row()->addWidget(m_summary, 1);
     m_showButton =
-        new Button(LargeFilesText::tr("Show in %1").arg(fileManagerName()), {}, QStringLiteral("folder"), {}, footer);
+        new Button(onPlatform(
+                       //: Button in the Space Map's footer; opens File Explorer at the checked file
+                       LargeFilesText::tr("Show in File Explorer"),
+                       //: Button in the Space Map's footer; opens the file manager at the checked file
+                       LargeFilesText::tr("Show in File Manager")),
+                   {}, QStringLiteral("folder"), {}, footer);
     m_showButton->setObjectName(QStringLiteral("show"));
     connect(m_showButton, &QPushButton::clicked, this, &LargeFilesPage::revealChecked);
     footer->row()->addWidget(m_showButton);
     m_moveButton =
-        new Button(LargeFilesText::tr("Move to %1").arg(recycleBinName()), QStringLiteral("primary"), {}, {}, footer);
+        new Button(onPlatform(
+                       //: Button in the Space Map's footer; moves the checked files to the Recycle Bin
+                       LargeFilesText::tr("Move to Recycle Bin"),
+                       //: Button in the Space Map's footer; moves the checked files to the Trash
+                       LargeFilesText::tr("Move to Trash")),
+                   QStringLiteral("primary"), {}, {}, footer);
     m_moveButton->setObjectName(QStringLiteral("move"));
     connect(m_moveButton, &QPushButton::clicked, this, &LargeFilesPage::moveChecked);
     footer->row()->addWidget(m_moveButton);
@@ -682,8 +692,9 @@ void LargeFilesPage::reveal(const QString &path)
     const QPointer<LargeFilesPage> self(this);
     revealInFileManager(path, [self, path] {
         if (self)
-            self->m_state->notify(LargeFilesText::tr("The %1 could not show %2")
-                                      .arg(fileManagerName(), QDir::toNativeSeparators(path)));
+            self->m_state->notify(onPlatform(LargeFilesText::tr("The File Explorer could not show %1", "%1: a file's path"),
+                                             LargeFilesText::tr("The File Manager could not show %1", "%1: a file's path"))
+                                      .arg(QDir::toNativeSeparators(path)));
     });
 }
 

@@ -297,7 +297,8 @@ void SettingsPage::buildCleaning(QVBoxLayout *column)
     Switch *toTrash = makeSwitch("moveToTrash", settings->moveToTrash(), this,
                                  [settings](bool on) { settings->setMoveToTrash(on); });
     addStored(toTrash, [toTrash, settings] { setQuietly(toTrash, settings->moveToTrash()); });
-    section.add(makeRow(QStringLiteral("trash"), SettingsText::tr("Move items to the %1").arg(recycleBinName()),
+    section.add(makeRow(QStringLiteral("trash"), onPlatform(SettingsText::tr("Move items to the Recycle Bin"),
+                                                                  SettingsText::tr("Move items to the Trash")),
                         SettingsText::tr("Recommended. Turn off to delete files permanently."), toTrash));
 
     Select *threshold = makeSelect("largeThreshold",
@@ -439,13 +440,20 @@ void SettingsPage::buildExclusions(QVBoxLayout *column)
     rebuildExclusions();
 
     section.add(makeRow(QStringLiteral("lock"), SettingsText::tr("Protected system locations"),
-                        protectedLocationsText() + SettingsText::tr(" — always skipped."),
-                        makeBadge(QStringLiteral("shield"), SettingsText::tr("Locked"))));
+                        //: The folder names stay as the system writes them
+                        onPlatform(SettingsText::tr("C:\\Windows\\System32, WinSxS, Program Files, drive roots — "
+                                                    "always skipped."),
+                                   SettingsText::tr("/usr, /etc, /boot, /var/lib, system folders — always skipped.")),
+                        makeBadge(QStringLiteral("shield"),
+                                  //: Badge beside the protected system locations: they cannot be changed
+                                  SettingsText::tr("Locked"))));
     section.add(makeRow(
         QStringLiteral("shield"), SettingsText::tr("Protected apps"),
         guardedAppsText() +
             SettingsText::tr(" — their data is never cleaned. Caches of running apps and open files are skipped too."),
-        makeBadge(QStringLiteral("shield"), SettingsText::tr("Locked"))));
+        makeBadge(QStringLiteral("shield"),
+                                  //: Badge beside the protected system locations: they cannot be changed
+                                  SettingsText::tr("Locked"))));
 }
 
 void SettingsPage::buildCleanups(QVBoxLayout *column)
@@ -497,20 +505,36 @@ void SettingsPage::rebuildCleanups()
         }
         const QString when = locale.toString(c.started, QLocale::ShortFormat);
         // Named by what the run did, with its summary's total.
-        const QString bin = recycleBinName();
         QString what;
         if (c.moved && c.deleted)
-            what = c.emptied ? SettingsText::tr("%1 in all: the %2 emptied, items deleted permanently or moved to it")
-                                   .arg(c.freedText, bin)
-                             : SettingsText::tr("%1 moved to the %2 or deleted permanently").arg(c.freedText, bin);
+            what = (c.emptied ? onPlatform(SettingsText::tr("%1 in all: the Recycle Bin emptied, items deleted "
+                                                            "permanently or moved to it", "%1: a size"),
+                                           SettingsText::tr("%1 in all: the Trash emptied, items deleted permanently "
+                                                            "or moved to it", "%1: a size"))
+                              : onPlatform(SettingsText::tr("%1 moved to the Recycle Bin or deleted permanently",
+                                                            "%1: a size"),
+                                           SettingsText::tr("%1 moved to the Trash or deleted permanently",
+                                                            "%1: a size")))
+                       .arg(c.freedText);
         else if (c.moved)
-            what = c.emptied ? SettingsText::tr("%1 in all: the %2 emptied, then items moved to it").arg(c.freedText, bin)
-                             : SettingsText::tr("%1 moved to the %2").arg(c.freedText, bin);
+            what = (c.emptied ? onPlatform(SettingsText::tr("%1 in all: the Recycle Bin emptied, then items moved to it",
+                                                            "%1: a size"),
+                                           SettingsText::tr("%1 in all: the Trash emptied, then items moved to it",
+                                                            "%1: a size"))
+                              : onPlatform(SettingsText::tr("%1 moved to the Recycle Bin", "%1: a size"),
+                                           SettingsText::tr("%1 moved to the Trash", "%1: a size")))
+                       .arg(c.freedText);
         else if (c.deleted)
-            what = c.emptied ? SettingsText::tr("%1 freed: items deleted permanently and the %2 emptied").arg(c.freedText, bin)
-                             : SettingsText::tr("%1 deleted permanently").arg(c.freedText);
+            what = (c.emptied ? onPlatform(SettingsText::tr("%1 freed: items deleted permanently and the Recycle Bin "
+                                                            "emptied", "%1: a size"),
+                                           SettingsText::tr("%1 freed: items deleted permanently and the Trash emptied",
+                                                            "%1: a size"))
+                              : SettingsText::tr("%1 deleted permanently", "%1: a size"))
+                       .arg(c.freedText);
         else if (c.emptied)
-            what = SettingsText::tr("The %1 was emptied: %2 freed").arg(bin, c.freedText);
+            what = onPlatform(SettingsText::tr("The Recycle Bin was emptied: %1 freed", "%1: a size"),
+                              SettingsText::tr("The Trash was emptied: %1 freed", "%1: a size"))
+                       .arg(c.freedText);
         else
             what = SettingsText::tr("Nothing was cleaned");
         auto *detail = new QLabel(what);
@@ -525,9 +549,12 @@ void SettingsPage::rebuildCleanups()
             connect(restore, &QPushButton::clicked, this, [this, log] { m_state->restoreCleanup(log); });
         }
         QWidget *row = makeRow(c.toTrash ? QStringLiteral("trash") : QStringLiteral("file"), when,
-                               c.restorable ? SettingsText::tr("Put back what this cleanup moved to the %1. "
-                                                               "Nothing that is in its place now is replaced.")
-                                                  .arg(recycleBinName())
+                               c.restorable ? onPlatform(SettingsText::tr("Put back what this cleanup moved to the "
+                                                                          "Recycle Bin. Nothing that is in its place "
+                                                                          "now is replaced."),
+                                                         SettingsText::tr("Put back what this cleanup moved to the "
+                                                                          "Trash. Nothing that is in its place now is "
+                                                                          "replaced."))
                                             : QString(),
                                restore, detail);
         row->setObjectName(QStringLiteral("pastCleanup"));
