@@ -955,5 +955,6 @@ void AppState::undoLastMove()
     refreshVolume();
     if (restored > 0 && !m_finder->isRunning() && !m_largeRunning)
         startLargeScan();
+    //: Toast after Undo put the files moved from the Space Map back
     emit toast(tr("Restored %n file(s)", nullptr, restored), false, fellShort);
 }

@@ -83,7 +83,9 @@ QString AppState::restoreSummary(const RestoreReport &report)
     if (!report.logRead)
         return tr("That cleanup log could not be read; nothing was restored.");
     const int restored = int(std::min<qint64>(report.restored, INT_MAX));
+    //: Result line after restoring a cleanup; may be followed by the size in brackets
     QString text = onPlatform(tr("Restored %n item(s) from the Recycle Bin", nullptr, restored),
+                              //: Result line after restoring a cleanup; may be followed by the size in brackets
                               tr("Restored %n item(s) from the Trash", nullptr, restored));
     if (report.restored > 0)
         text += QStringLiteral(" (") + formatSize(report.restoredBytes) + QLatin1Char(')');

@@ -1,5 +1,6 @@
 #include "app/appsettings.h"
 #include "app/appstate.h"
+#include "app/language.h"
 #include "app/platform.h"
 #include "scan/fs.h"
 #include "support/testsupport.h"
@@ -148,6 +149,7 @@ private slots:
         QCoreApplication::setOrganizationName(QStringLiteral("Varnholt"));
         QCoreApplication::setApplicationName(QStringLiteral("Varnholt"));
         registerEngineTypes();
+        loadLanguage(qApp);  // VARNHOLT_LANG is "en" under CTest
         // The settings key and the Recycle Bin are the user's own there:
         // only Wine's private prefix keeps them apart.
 #ifdef Q_OS_WIN

@@ -190,6 +190,7 @@ SettingsPage::SettingsPage(AppState *state, QWidget *parent)
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
+    //: Title of the Settings page
     outer->addWidget(new PageHeader(SettingsText::tr("Settings"), {}, this));
 
     auto *scroll = new QScrollArea(this);
@@ -218,6 +219,7 @@ SettingsPage::SettingsPage(AppState *state, QWidget *parent)
     lockLayout->setContentsMargins(0, 0, 0, 22);
     m_lockNote = new Note(Note::Warning, QStringLiteral("alert"), {}, lockRow);
     m_lockNote->setObjectName(QStringLiteral("settingsNote"));
+    //: Button beside a note: read the settings file again
     auto *recheck = new Button(SettingsText::tr("Check again"), QStringLiteral("link"), {}, {}, m_lockNote);
     recheck->setObjectName(QStringLiteral("recheckSettings"));
     connect(recheck, &QPushButton::clicked, this, &SettingsPage::syncLock);
@@ -256,6 +258,7 @@ void SettingsPage::syncLock()
     const bool locked = !m_state->settingsReadable();
     if (locked)
         m_lockNote->setText(
+            //: %1: a file's path
             SettingsText::tr("Your settings in %1 cannot be read, so what they hold is unknown. The options kept "
                              "there stay locked until the file can be read again.")
                 .arg(QDir::toNativeSeparators(m_state->settingsLocation()).toHtmlEscaped()));
@@ -292,6 +295,7 @@ void SettingsPage::setHooks(const Hooks &hooks)
 void SettingsPage::buildCleaning(QVBoxLayout *column)
 {
     AppSettings *settings = AppSettings::instance();
+    //: Heading of a Settings section
     Section section(SettingsText::tr("Cleaning"), column, this);
 
     Switch *toTrash = makeSwitch("moveToTrash", settings->moveToTrash(), this,
@@ -302,9 +306,13 @@ void SettingsPage::buildCleaning(QVBoxLayout *column)
                         SettingsText::tr("Recommended. Turn off to delete files permanently."), toTrash));
 
     Select *threshold = makeSelect("largeThreshold",
+                                   //: Choice of the large-file size
                                    {{SettingsText::tr("100 MB"), 100},
+                                    //: Choice of the large-file size
                                     {SettingsText::tr("250 MB"), 250},
+                                    //: Choice of the large-file size
                                     {SettingsText::tr("500 MB"), 500},
+                                    //: Choice of the large-file size
                                     {SettingsText::tr("1 GB"), 1000}},
                                    settings->largeThresholdMB(), 130, this, [this, settings](const QVariant &v) {
                                        const int before = settings->largeThresholdMB();
@@ -314,13 +322,18 @@ void SettingsPage::buildCleaning(QVBoxLayout *column)
                                            m_state->scanLargeFiles();
                                    });
     addStored(threshold, [threshold, settings] { selectValue(threshold, settings->largeThresholdMB()); });
+    //: Setting: from which size a file counts as large
     section.add(makeRow(QStringLiteral("ruler"), SettingsText::tr("Large file size"),
                         SettingsText::tr("Files bigger than this appear in the Space Map."), threshold));
 
     Select *old = makeSelect("oldMonths",
+                             //: Choice: after how long unused a file counts as old
                              {{SettingsText::tr("3 months"), 3},
+                              //: Choice: after how long unused a file counts as old
                               {SettingsText::tr("6 months"), 6},
+                              //: Choice: after how long unused a file counts as old
                               {SettingsText::tr("12 months"), 12},
+                              //: Choice: after how long unused a file counts as old
                               {SettingsText::tr("24 months"), 24}},
                              settings->oldMonths(), 130, this,
                              [settings](const QVariant &v) { settings->setOldMonths(v.toInt()); });
@@ -333,14 +346,18 @@ void SettingsPage::buildAutomation(QVBoxLayout *column)
 {
     AppSettings *settings = AppSettings::instance();
     const bool mac = Theme::instance()->macLook();
+    //: Heading of a Settings section
     Section section(SettingsText::tr("Automation"), column, this);
 
     Select *schedule =
         makeSelect("schedule",
-                   {{SettingsText::tr("Off"), 0}, {SettingsText::tr("Weekly"), 1}, {SettingsText::tr("Monthly"), 2}},
+                   {{SettingsText::tr("Off", "scheduled scan"), 0},
+                    {SettingsText::tr("Weekly", "scheduled scan"), 1},
+                    {SettingsText::tr("Monthly", "scheduled scan"), 2}},
                    settings->schedule(), 130, this, [settings](const QVariant &v) { settings->setSchedule(v.toInt()); });
     addStored(schedule, [schedule, settings] { selectValue(schedule, settings->schedule()); });
     section.add(makeRow(
+        //: Setting: how often Varnholt scans by itself
         QStringLiteral("calendar"), SettingsText::tr("Scheduled scan"),
         SettingsText::tr("Scans when Varnholt starts if the last scan is older than this. Never cleans on its own."),
         schedule));
@@ -348,13 +365,17 @@ void SettingsPage::buildAutomation(QVBoxLayout *column)
     Switch *alerts = makeSwitch("lowSpaceAlerts", settings->lowSpaceAlerts(), this,
                                 [settings](bool on) { settings->setLowSpaceAlerts(on); });
     addStored(alerts, [alerts, settings] { setQuietly(alerts, settings->lowSpaceAlerts()); });
+    //: Setting: notify when the disk is nearly full
     section.add(makeRow(QStringLiteral("bell"), SettingsText::tr("Low space alerts"),
+                        //: The % sign is part of "10%", not a placeholder
                         SettingsText::tr("Warn when free space drops below 10%."), alerts));
 
 #ifdef Q_OS_WIN
-    const QString loginTitle = mac ? SettingsText::tr("Open at login") : SettingsText::tr("Start with Windows");
+    const QString loginTitle = mac ? SettingsText::tr("Open at login", "setting: start Varnholt when the user logs in")
+                                   : SettingsText::tr("Start with Windows", "setting: start Varnholt when the user logs in");
 #else
-    const QString loginTitle = mac ? SettingsText::tr("Open at login") : SettingsText::tr("Start at login");
+    const QString loginTitle = mac ? SettingsText::tr("Open at login", "setting: start Varnholt when the user logs in")
+                                   : SettingsText::tr("Start at login", "setting: start Varnholt when the user logs in");
 #endif
     section.add(makeRow(QStringLiteral("sparkle"), loginTitle,
                         SettingsText::tr("Starts Varnholt in the background so scheduled scans can run."),
@@ -373,8 +394,10 @@ void SettingsPage::buildAutomation(QVBoxLayout *column)
         return;
     }
     m_closeAction = makeSelect("closeAction",
+                               //: Choice of what closing the window does
                                {{SettingsText::tr("Ask every time"), 0},
                                 {SettingsText::tr("Keep running in the tray"), 1},
+                                //: Choice of what closing the window does
                                 {SettingsText::tr("Quit Varnholt"), 2}},
                                settings->closeAction(), 200, this,
                                [settings](const QVariant &v) { settings->setCloseAction(v.toInt()); });
@@ -388,17 +411,22 @@ void SettingsPage::buildAutomation(QVBoxLayout *column)
 void SettingsPage::buildAppearance(QVBoxLayout *column)
 {
     AppSettings *settings = AppSettings::instance();
+    //: Heading of a Settings section
     Section section(SettingsText::tr("Appearance"), column, this);
 
     Select *theme =
         makeSelect("theme",
-                   {{SettingsText::tr("System"), 0}, {SettingsText::tr("Light"), 1}, {SettingsText::tr("Dark"), 2}},
+                   {{SettingsText::tr("System", "theme that follows the system's light or dark mode"), 0},
+                    {SettingsText::tr("Light", "theme"), 1},
+                    {SettingsText::tr("Dark", "theme"), 2}},
                    settings->theme(), 130, this, [settings](const QVariant &v) { settings->setTheme(v.toInt()); });
     addStored(theme, [theme, settings] { selectValue(theme, settings->theme()); });
+    //: Setting: light or dark colours
     section.add(makeRow(QStringLiteral("image"), SettingsText::tr("Theme"),
                         SettingsText::tr("Follow the system, or always use light or dark."), theme));
 
     QList<Choice> languageChoices{
+        //: Choice of the language; %1: the system's language
         {SettingsText::tr("System default (%1)").arg(languageName(systemLanguage())), QString()}};
     for (const Language &language : languages())
         languageChoices.append({language.name, language.code});
@@ -406,26 +434,31 @@ void SettingsPage::buildAppearance(QVBoxLayout *column)
     connect(language, &QComboBox::activated, this, &SettingsPage::onLanguagePicked);
     addStored(language, [language, settings] { selectValue(language, settings->language()); });
 
+    //: Button: restart to show the new language
     m_restartNow = new Button(SettingsText::tr("Restart now"), QStringLiteral("primary"));
     m_restartNow->setObjectName(QStringLiteral("restartNow"));
     m_restartNow->hide();
     connect(m_restartNow, &QPushButton::clicked, this, &SettingsPage::restartNow);
+    //: Setting: the language of the interface
     section.add(makeRow(QStringLiteral("globe"), SettingsText::tr("Language"),
                         SettingsText::tr("Varnholt restarts to switch languages."), language, m_restartNow));
 }
 
 void SettingsPage::buildExclusions(QVBoxLayout *column)
 {
+    //: Heading of a Settings section: folders never cleaned
     Section section(SettingsText::tr("Exclusions"), column, this);
 
     auto *cell = new QWidget;
     auto *stack = new QVBoxLayout(cell);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(0);
+    //: Button: add a folder to the exclusions
     auto *add = new Button(SettingsText::tr("Add folder"), {}, QStringLiteral("plus"));
     add->setObjectName(QStringLiteral("addFolder"));
     connect(add, &QPushButton::clicked, this, &SettingsPage::chooseExclusion);
     addStored(add, {});
+    //: Description of the exclusions
     QWidget *row = makeRow(QStringLiteral("folder"), SettingsText::tr("Never touch these"),
                            SettingsText::tr("Folders and patterns Varnholt always skips."), add);
     row->setParent(cell);
@@ -439,15 +472,18 @@ void SettingsPage::buildExclusions(QVBoxLayout *column)
     section.add(cell);
     rebuildExclusions();
 
+    //: Row of the exclusions: folders Varnholt never cleans
     section.add(makeRow(QStringLiteral("lock"), SettingsText::tr("Protected system locations"),
                         //: The folder names stay as the system writes them
                         onPlatform(SettingsText::tr("C:\\Windows\\System32, WinSxS, Program Files, drive roots — "
                                                     "always skipped."),
+                                   //: The folder names stay as the system writes them
                                    SettingsText::tr("/usr, /etc, /boot, /var/lib, system folders — always skipped.")),
                         makeBadge(QStringLiteral("shield"),
                                   //: Badge beside the protected system locations: they cannot be changed
                                   SettingsText::tr("Locked"))));
     section.add(makeRow(
+        //: Row of the exclusions: apps whose data Varnholt never cleans
         QStringLiteral("shield"), SettingsText::tr("Protected apps"),
         guardedAppsText() +
             SettingsText::tr(" — their data is never cleaned. Caches of running apps and open files are skipped too."),
@@ -458,6 +494,7 @@ void SettingsPage::buildExclusions(QVBoxLayout *column)
 
 void SettingsPage::buildCleanups(QVBoxLayout *column)
 {
+    //: Heading of a Settings section
     Section section(SettingsText::tr("Recent cleanups"), column, this);
     auto *list = new QWidget;
     list->setObjectName(QStringLiteral("cleanupList"));
@@ -488,6 +525,7 @@ void SettingsPage::rebuildCleanups()
     QWidget *list = m_cleanupList->parentWidget();
     const QList<AppState::PastCleanup> cleanups = m_state->recentCleanups();
     if (cleanups.isEmpty()) {
+        //: In place of the list of recent cleanups
         QWidget *row = makeRow(QStringLiteral("clock"), SettingsText::tr("No cleanups yet"),
                                SettingsText::tr("Every cleanup writes a log you can review."), nullptr);
         row->setParent(list);
@@ -536,11 +574,13 @@ void SettingsPage::rebuildCleanups()
                               SettingsText::tr("The Trash was emptied: %1 freed", "%1: a size"))
                        .arg(c.freedText);
         else
+            //: What a past cleanup did
             what = SettingsText::tr("Nothing was cleaned");
         auto *detail = new QLabel(what);
         detail->setProperty("role", QStringLiteral("sub"));
         Button *restore = nullptr;
         if (c.restorable) {
+            //: Button beside a past cleanup: put back what it moved to the bin
             restore = new Button(SettingsText::tr("Restore"), {}, QStringLiteral("refresh"));
             restore->setObjectName(QStringLiteral("restoreCleanup"));
             restore->setProperty("logPath", c.logPath);
@@ -566,10 +606,12 @@ void SettingsPage::rebuildCleanups()
 
 void SettingsPage::buildAbout(QVBoxLayout *column)
 {
+    //: Heading of a Settings section
     Section section(SettingsText::tr("Permissions & about"), column, this);
 
     if (Theme::instance()->macLook()) {
         // The macOS privacy permission has no counterpart on this platform.
+        //: A macOS permission
         section.add(makeRow(QStringLiteral("lock"), SettingsText::tr("Full Disk Access"), {}, nullptr));
     } else if (isElevated()) {
 #ifdef Q_OS_WIN
@@ -578,7 +620,9 @@ void SettingsPage::buildAbout(QVBoxLayout *column)
 #else
         const QString tip = SettingsText::tr("Varnholt is running as administrator and can clean the package cache.");
 #endif
+        //: Row: whether Varnholt runs with administrator rights
         section.add(makeRow(QStringLiteral("lock"), SettingsText::tr("Administrator access"), tip,
+                            //: Badge: administrator rights are held
                             makeBadge(QStringLiteral("check"), SettingsText::tr("Granted"))));
     } else {
 #ifdef Q_OS_WIN
@@ -589,6 +633,7 @@ void SettingsPage::buildAbout(QVBoxLayout *column)
         // What administrator rights add here belongs to the system.
         Button *elevate = nullptr;
         if (elevationHelps(true)) {
+            //: Button: restart Varnholt with administrator rights
             elevate = new Button(SettingsText::tr("Restart as admin"));
             elevate->setObjectName(QStringLiteral("restartAsAdmin"));
             connect(elevate, &QPushButton::clicked, this, &SettingsPage::restartAsAdmin);
@@ -596,9 +641,11 @@ void SettingsPage::buildAbout(QVBoxLayout *column)
         section.add(makeRow(QStringLiteral("lock"), SettingsText::tr("Administrator access"), tip, elevate));
     }
 
+    //: Button
     auto *check = new Button(SettingsText::tr("Check for updates"), {}, QStringLiteral("refresh"));
     check->setObjectName(QStringLiteral("checkForUpdates"));
     connect(check, &QPushButton::clicked, this, &SettingsPage::checkForUpdates);
+    //: Button: open the folder of the cleanup logs
     auto *logs = new Button(SettingsText::tr("Open logs"), {}, QStringLiteral("file"));
     logs->setObjectName(QStringLiteral("openLogs"));
     connect(logs, &QPushButton::clicked, this, &SettingsPage::openLogs);
@@ -638,6 +685,7 @@ void SettingsPage::rebuildExclusions()
         remove->setObjectName(QStringLiteral("removeExclusion"));
         remove->setFixedSize(24, 24);
         remove->setStyleSheet(QStringLiteral("padding: 0; min-height: 24px; max-height: 24px;"));
+        //: Button beside an excluded folder: take it off the list
         remove->setToolTip(SettingsText::tr("Remove"));
         remove->setEnabled(!m_locked);
         a11y::setName(remove, remove->toolTip());
