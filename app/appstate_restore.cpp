@@ -94,8 +94,9 @@ QString AppState::restoreSummary(const RestoreReport &report)
                                                RestoreReport::NotTrashEntry}) {
         const qint64 n = report.count(reason);
         if (n > 0)
-            text += QStringLiteral(" · ") + tr("%Ln not restored: %1", "%1: why, e.g. no longer in the bin", int(std::min<qint64>(n, INT_MAX)))
-                                                .arg(RestoreReport::reasonText(reason));
+            text += QStringLiteral(" · ")
+                + tr("%Ln not restored: %1", "%1: why, e.g. no longer in the bin", int(std::min<qint64>(n, INT_MAX)))
+                      .arg(RestoreReport::reasonText(reason));
     }
     if (report.byRecords)
         text += QStringLiteral(" · ") + onPlatform(tr("found through the Recycle Bin's own records (an older log)"),

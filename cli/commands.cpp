@@ -394,9 +394,9 @@ void printPreview(const CleanReport &preview)
         // A folder that goes whole ends in a separator.
         const QString path = e.isFolder ? shown(e.path) + QDir::separator() : shown(e.path);
         rows.append({formatSize(e.bytes), e.toTrash ? onPlatform(
-                                                     //: The Action column of --dry-run's table: the file goes to the Recycle Bin
+                                                     //: The Action column of --dry-run's table: to the Recycle Bin
                                                      CliText::tr("move to Recycle Bin"),
-                                                     //: The Action column of --dry-run's table: the file goes to the Trash
+                                                     //: The Action column of --dry-run's table: to the Trash
                                                      CliText::tr("move to Trash"))
                                                : CliText::tr("delete", "the Action column of --dry-run's table: "
                                                                        "the file is deleted for good"),
@@ -710,7 +710,8 @@ int runLarge(AppState &state, const Options &options)
                              CliText::tr("Path")}};
     qint64 total = 0;
     for (const LargeFile &f : files) {
-        rows.append({formatSize(f.bytes), shown(largeFileKindText(f.kind)), f.lastUsed.toString(QStringLiteral("yyyy-MM-dd")),
+        rows.append({formatSize(f.bytes), shown(largeFileKindText(f.kind)),
+                     f.lastUsed.toString(QStringLiteral("yyyy-MM-dd")),
                      shownPath(f.path)});
         total += f.bytes;
     }

@@ -201,7 +201,7 @@ void TitleBar::retranslate()
     //: Tooltip of a window button
     a11y::setName(m_minimize, QCoreApplication::translate("TitleBar", "Minimize"));
     a11y::setName(m_maximize, m_window && m_window->isMaximized()
-                                  ? QCoreApplication::translate("TitleBar", "Restore", "window button: back from maximized")
+                                  ? QCoreApplication::translate("TitleBar", "Restore", "window button: unmaximize")
                                   : QCoreApplication::translate("TitleBar", "Maximize", "window button"));
     //: Tooltip of a window button
     a11y::setName(m_close, QCoreApplication::translate("TitleBar", "Close"));

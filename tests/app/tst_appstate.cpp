@@ -548,7 +548,7 @@ private slots:
 
         state.undoLastMove();
         QCOMPARE(toasts.count(), 2);
-        QCOMPARE(toasts.at(1), QVariantList({QStringLiteral("Restored 2 file(s)"), false, false}));
+        QCOMPARE(toasts.at(1), QVariantList({QStringLiteral("Restored 2 files"), false, false}));
         QVERIFY(QFileInfo::exists(a) && QFileInfo::exists(c));
         for (const auto &[source, inBin] : moves)
             QVERIFY(!QFileInfo::exists(trashInfoFor(inBin)));
@@ -557,7 +557,7 @@ private slots:
         QCOMPARE(state.largeFiles().size(), 3); // the undo rescanned
 
         state.undoLastMove(); // nothing left to undo
-        QCOMPARE(toasts.last(), QVariantList({QStringLiteral("Restored 0 file(s)"), false, true}));
+        QCOMPARE(toasts.last(), QVariantList({QStringLiteral("Restored 0 files"), false, true}));
     }
 
     // A path that the scan did not list is never moved, nor one that the
@@ -631,7 +631,7 @@ private slots:
 
         QSignalSpy toasts(&fx.state, &AppState::toast);
         fx.state.undoLastMove();
-        QCOMPARE(toasts.at(0).at(0).toString(), QStringLiteral("Restored 0 file(s)"));
+        QCOMPARE(toasts.at(0).at(0).toString(), QStringLiteral("Restored 0 files"));
         QVERIFY(!QFileInfo::exists(first));
         QFile now(second);
         QVERIFY(now.open(QIODevice::ReadOnly));

@@ -268,8 +268,9 @@ void ConfirmCleanDialog::updateTexts()
             OverlayText::tr("Emptying the Recycle Bin can't be undone. Everything else goes to the Recycle Bin."),
             OverlayText::tr("Emptying the Trash can't be undone. Everything else goes to the Trash."));
     else
-        m_text = onPlatform(OverlayText::tr("Everything will be moved to the Recycle Bin, so you can restore it later."),
-                            OverlayText::tr("Everything will be moved to the Trash, so you can restore it later."));
+        m_text = onPlatform(
+            OverlayText::tr("Everything will be moved to the Recycle Bin, so you can restore it later."),
+            OverlayText::tr("Everything will be moved to the Trash, so you can restore it later."));
     if (m_state->selectionNeedsAdmin())
         m_text += u' '
             + OverlayText::tr("Some of it needs administrator rights: without them those files are skipped.");

@@ -575,8 +575,9 @@ void CleanupPage::fillDoneView()
     m_freed->setVisible(m_outcome != Failed);
     QString caption;
     if (report.trashedBytes > 0 && report.freedBytes > 0)
-        caption = onPlatform(CleanupText::tr("freed or moved to the Recycle Bin", "what the figure of a finished cleanup is"),
-                             CleanupText::tr("freed or moved to the Trash", "what the figure of a finished cleanup is"));
+        caption = onPlatform(
+            CleanupText::tr("freed or moved to the Recycle Bin", "what the figure of a finished cleanup is"),
+            CleanupText::tr("freed or moved to the Trash", "what the figure of a finished cleanup is"));
     else if (report.trashedBytes > 0)
         caption = onPlatform(CleanupText::tr("moved to the Recycle Bin", "what the figure of a finished cleanup is"),
                              CleanupText::tr("moved to the Trash", "what the figure of a finished cleanup is"));

@@ -593,7 +593,7 @@ void CleanupPage::rebuildDetail()
     const int entries = int(std::min<qint64>(c->isTrash ? c->files : c->items.size(), std::numeric_limits<int>::max()));
     auto *count = cleanup::label(m_state->isMeasuring(c->id) ? CleanupText::tr("Measuring…")
                                  : deniedEmpty             ? CleanupText::tr("Needs administrator")
-                                                           : CleanupText::tr("%Ln item(s)", "on a category's card", entries),
+                                 : CleanupText::tr("%Ln item(s)", "on a category's card", entries),
                                  QStringLiteral("mono"), content);
     count->setObjectName(QStringLiteral("detailCount"));
     count->setAlignment(Qt::AlignRight);
@@ -673,9 +673,9 @@ void CleanupPage::rebuildDetail()
         const QString first = c->items.first().path;
         if (!first.isEmpty()) {
             auto *reveal = new Button(onPlatform(
-                                          //: Link beside a category's largest items; opens File Explorer at the first
+                                          //: Link beside a category's largest items; opens File Explorer there
                                           CleanupText::tr("Show in File Explorer"),
-                                          //: Link beside a category's largest items; opens the file manager at the first
+                                          //: Link beside a category's largest items; opens the file manager there
                                           CleanupText::tr("Show in File Manager")),
                                       QStringLiteral("link"), QStringLiteral("external"), {}, content);
             reveal->setObjectName(QStringLiteral("reveal"));
@@ -860,7 +860,8 @@ void CleanupPage::updateFooter()
     const QString style = theme->text().name() + QStringLiteral("; font-family:'%1'; font-size:15px")
                                                      .arg(Theme::monoFont(15).family());
     m_summary->setText((m_state->selectionNeedsAdmin()
-                            ? CleanupText::tr("<b style='color:%1'>%2</b> selected · some need admin", "%1: style, keep as is; %2: a size")
+                            ? CleanupText::tr("<b style='color:%1'>%2</b> selected · some need admin",
+                                              "%1: style, keep as is; %2: a size")
                             : CleanupText::tr("<b style='color:%1'>%2</b> selected", "%1: style, keep as is; %2: a size"))
                            .arg(style, formatSize(selected)));
     // The bar reads as the summary does; its segments describe it.

@@ -710,8 +710,8 @@ void LargeFilesPage::reveal(const QString &path)
     const QPointer<LargeFilesPage> self(this);
     revealInFileManager(path, [self, path] {
         if (self)
-            self->m_state->notify(onPlatform(LargeFilesText::tr("The File Explorer could not show %1", "%1: a file's path"),
-                                             LargeFilesText::tr("The File Manager could not show %1", "%1: a file's path"))
+            self->m_state->notify(onPlatform(LargeFilesText::tr("The File Explorer could not show %1", "%1: a path"),
+                                             LargeFilesText::tr("The File Manager could not show %1", "%1: a path"))
                                       .arg(QDir::toNativeSeparators(path)));
     });
 }

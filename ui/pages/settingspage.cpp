@@ -371,11 +371,11 @@ void SettingsPage::buildAutomation(QVBoxLayout *column)
                         SettingsText::tr("Warn when free space drops below 10%."), alerts));
 
 #ifdef Q_OS_WIN
-    const QString loginTitle = mac ? SettingsText::tr("Open at login", "setting: start Varnholt when the user logs in")
-                                   : SettingsText::tr("Start with Windows", "setting: start Varnholt when the user logs in");
+    const QString loginTitle = mac ? SettingsText::tr("Open at login", "setting: start Varnholt at login")
+                                   : SettingsText::tr("Start with Windows", "setting: start Varnholt at login");
 #else
-    const QString loginTitle = mac ? SettingsText::tr("Open at login", "setting: start Varnholt when the user logs in")
-                                   : SettingsText::tr("Start at login", "setting: start Varnholt when the user logs in");
+    const QString loginTitle = mac ? SettingsText::tr("Open at login", "setting: start Varnholt at login")
+                                   : SettingsText::tr("Start at login", "setting: start Varnholt at login");
 #endif
     section.add(makeRow(QStringLiteral("sparkle"), loginTitle,
                         SettingsText::tr("Starts Varnholt in the background so scheduled scans can run."),
