@@ -151,10 +151,10 @@ bool scanAndWait(AppState &state)
     QObject::connect(&state, &AppState::scanProgressChanged, &state, [&] {
         const int i = state.currentIndex();
         const QString name = i >= 0 && i < state.defs().size() ? shown(state.defs().at(i).name) : QString();
-        //: Progress line; %1: a category; %2: the size found; %3: the files checked; %4: a folder
-        progress.show(CliText::tr("Scanning %1 · %2 · %3 files · %4")
-                          .arg(name, formatSize(state.foundBytes()), formatNumber(state.filesChecked()),
-                               shownPath(state.currentPath())));
+        //: Progress line; %1: a category; %2: the size found; %3: a folder
+        progress.show(CliText::tr("Scanning %1 · %2 · %Ln file(s) · %3", nullptr,
+                                  int(std::min<qint64>(state.filesChecked(), INT_MAX)))
+                          .arg(name, formatSize(state.foundBytes()), shownPath(state.currentPath())));
     });
     state.startScan();
     const bool ended = waitUntil(state, &AppState::phaseChanged, [&] { return state.phase() != AppState::Scanning; });
@@ -238,8 +238,9 @@ void printScanTable(const AppState &state)
     // On a terminal the paths are shortened rather than wrapped.
     printTable(out, rows, {false, false, true, true, true}, console::columns(console::Output));
     out << '\n'
-        << CliText::tr("%1 found · %2 files checked · %3 s", "%1: a size; %2: a number of files; %3: seconds")
-               .arg(formatSize(state.totalBytes()), formatNumber(state.filesChecked()),
+        << CliText::tr("%1 found · %Ln file(s) checked · %2 s", "%1: a size; %2: seconds",
+                       int(std::min<qint64>(state.filesChecked(), INT_MAX)))
+               .arg(formatSize(state.totalBytes()),
                     QLocale().toString(double(state.scanTimer().elapsed()) / 1000.0, 'f', 1))
         << '\n';
     for (const QString &name : std::as_const(unreadable))
@@ -668,10 +669,10 @@ int runLarge(AppState &state, const Options &options)
         ProgressLine progress;
         QObject::connect(&state, &AppState::largeProgress, &state,
                          [&](qint64 checked, const QString &dir, int found, qint64 foundBytes) {
-                             //: Progress line; %1, %2: numbers of files; %3: a size; %4: a folder
-                             progress.show(CliText::tr("%1 files checked · %2 found (%3) · %4")
-                                               .arg(formatNumber(checked), formatNumber(found),
-                                                    formatSize(foundBytes), shownPath(dir)));
+                             //: Progress line; %1: the number of large files found; %2: their size; %3: a folder
+                             progress.show(CliText::tr("%Ln file(s) checked · %1 found (%2) · %3", nullptr,
+                                                       int(std::min<qint64>(checked, INT_MAX)))
+                                               .arg(formatNumber(found), formatSize(foundBytes), shownPath(dir)));
                          });
         state.scanLargeFiles();
         const bool ended = waitUntil(state, &AppState::largeFilesChanged, [&] { return !state.largeScanRunning(); });
