@@ -938,14 +938,18 @@ void AppState::onLargeMoveFinished(const LargeMove &move)
     refreshVolume();
     emit largeFilesChanged();
 
-    const qint64 moved = move.moved.size();
-    const QString files = moved == 1 ? tr("1 file") : tr("%1 files").arg(formatNumber(moved));
-    QString message = tr("%1 (%2) moved to the %3").arg(files, formatSize(move.movedBytes), recycleBinName());
+    const int moved = int(std::min<qint64>(move.moved.size(), INT_MAX));
+    QString message = onPlatform(tr("%Ln file(s) (%1) moved to the Recycle Bin", "%1: their size", moved),
+                                 tr("%Ln file(s) (%1) moved to the Trash", "%1: their size", moved))
+                          .arg(formatSize(move.movedBytes));
     if (!move.skipped.isEmpty())
-        message += tr(" · %1 in use, skipped").arg(formatNumber(move.skipped.size()));
+        message += tr(" · %Ln in use, skipped", "follows the files moved; the number of files left alone",
+                      int(move.skipped.size()));
     if (!move.notMoved.isEmpty())
-        message += tr(" · %1 could not be moved to the %2")
-                       .arg(formatNumber(move.notMoved.size()), recycleBinName());
+        message += onPlatform(tr(" · %Ln could not be moved to the Recycle Bin", "follows the files moved",
+                                 int(move.notMoved.size())),
+                              tr(" · %Ln could not be moved to the Trash", "follows the files moved",
+                                 int(move.notMoved.size())));
     emit toast(message, moved >= 1, !move.skipped.isEmpty() || !move.notMoved.isEmpty());
     startLargeMove();
 }
@@ -964,5 +968,6 @@ void AppState::undoLastMove()
     refreshVolume();
     if (restored > 0 && !m_finder->isRunning() && !m_largeRunning)
         startLargeScan();
+    //: Toast after Undo put the files moved from the Space Map back
     emit toast(tr("Restored %n file(s)", nullptr, restored), false, fellShort);
 }

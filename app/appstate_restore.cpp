@@ -82,8 +82,11 @@ QString AppState::restoreSummary(const RestoreReport &report)
 {
     if (!report.logRead)
         return tr("That cleanup log could not be read; nothing was restored.");
-    QString text = tr("Restored %n item(s) from the %1", nullptr, int(std::min<qint64>(report.restored, INT_MAX)))
-                       .arg(recycleBinName());
+    const int restored = int(std::min<qint64>(report.restored, INT_MAX));
+    //: Result line after restoring a cleanup; may be followed by the size in brackets
+    QString text = onPlatform(tr("Restored %n item(s) from the Recycle Bin", nullptr, restored),
+                              //: Result line after restoring a cleanup; may be followed by the size in brackets
+                              tr("Restored %n item(s) from the Trash", nullptr, restored));
     if (report.restored > 0)
         text += QStringLiteral(" (") + formatSize(report.restoredBytes) + QLatin1Char(')');
     for (const RestoreReport::Reason reason : {RestoreReport::NotInTrash, RestoreReport::PlaceTaken,
@@ -91,10 +94,13 @@ QString AppState::restoreSummary(const RestoreReport &report)
                                                RestoreReport::NotTrashEntry}) {
         const qint64 n = report.count(reason);
         if (n > 0)
-            text += QStringLiteral(" · ") + tr("%1 not restored: %2").arg(formatNumber(n), RestoreReport::reasonText(reason));
+            text += QStringLiteral(" · ")
+                + tr("%Ln not restored: %1", "%1: why, e.g. no longer in the bin", int(std::min<qint64>(n, INT_MAX)))
+                      .arg(RestoreReport::reasonText(reason));
     }
     if (report.byRecords)
-        text += QStringLiteral(" · ") + tr("found through the %1's own records (an older log)").arg(recycleBinName());
+        text += QStringLiteral(" · ") + onPlatform(tr("found through the Recycle Bin's own records (an older log)"),
+                                                     tr("found through the Trash's own records (an older log)"));
     return text;
 }
 

@@ -193,6 +193,7 @@ FullIn fullIn(double days)
 QString fullInText(double days)
 {
     const FullIn in = fullIn(days);
+    //: Forecast on the Overview, from the history of free space
     return in.weeks ? QCoreApplication::translate("AppState", "At this rate the disk is full in about %n week(s)",
                                                   nullptr, in.count)
                     : QCoreApplication::translate("AppState", "At this rate the disk is full in about %n day(s)",
@@ -202,8 +203,11 @@ QString fullInText(double days)
 QString trendText(double slopeBytesPerDay)
 {
     const qint64 perDay = qint64(std::llround(std::min(std::abs(slopeBytesPerDay), 9.0e18)));
-    return slopeBytesPerDay < 0
+    const bool falling = slopeBytesPerDay < 0;
+    return falling
+        //: %1: a size, e.g. "1.2 GB"
         ? QCoreApplication::translate("AppState", "Free space falls by about %1 a day").arg(formatSize(perDay))
+        //: %1: a size, e.g. "1.2 GB"
         : QCoreApplication::translate("AppState", "Free space rises by about %1 a day").arg(formatSize(perDay));
 }
 

@@ -49,6 +49,7 @@ bool mustEscape(const QString &text, qsizetype i)
 
 QString withUnit(const QString &number, const char *unit)
 {
+    //: A size; %1: the number; %2: the unit (KB, MB, …)
     return QCoreApplication::translate("fmt", "%1 %2").arg(number, QCoreApplication::translate("fmt", unit));
 }
 
@@ -59,14 +60,18 @@ QString formatSize(qint64 bytes)
     const qint64 v = qMax<qint64>(bytes, 0);
     const QLocale locale;
     if (v >= kTB)
+        //: Unit of size: terabyte
         return withUnit(locale.toString(double(v) / double(kTB), 'f', 1), QT_TRANSLATE_NOOP("fmt", "TB"));
     if (v >= kGB) {
         const int decimals = v < 100 * kGB ? 1 : 0;
+        //: Unit of size: gigabyte
         return withUnit(locale.toString(double(v) / double(kGB), 'f', decimals), QT_TRANSLATE_NOOP("fmt", "GB"));
     }
     if (v >= kMB)
+        //: Unit of size: megabyte
         return withUnit(locale.toString(roundedUnits(v, kMB)), QT_TRANSLATE_NOOP("fmt", "MB"));
     if (v >= kKB)
+        //: Unit of size: kilobyte
         return withUnit(locale.toString(roundedUnits(v, kKB)), QT_TRANSLATE_NOOP("fmt", "KB"));
     return withUnit(locale.toString(v > 0 ? 1 : 0), QT_TRANSLATE_NOOP("fmt", "KB"));
 }
@@ -98,20 +103,26 @@ QString relativeTime(const QDateTime &when, const QDate &today)
         return {};
     const qint64 days = when.toLocalTime().date().daysTo(today);
     if (days < 1)
+        //: A relative date, also in the Opened column of the Space Map
         return QCoreApplication::translate("fmt", "Today");
     if (days == 1)
+        //: A relative date
         return QCoreApplication::translate("fmt", "Yesterday");
     if (days < 7)
+        //: A relative date
         return QCoreApplication::translate("fmt", "%n day(s) ago", nullptr, int(days));
     // The counts are computed first: lupdate misreads a division inside the
     // translate call (it loops on one and drops the other message).
     const int weeks = int(days / 7);
     if (days < 31)
+        //: A relative date
         return QCoreApplication::translate("fmt", "%n week(s) ago", nullptr, weeks);
     const int months = qMax(monthsSince(when, today), 1);
     if (months < 12)
+        //: A relative date
         return QCoreApplication::translate("fmt", "%n month(s) ago", nullptr, months);
     const int years = months / 12;
+    //: A relative date
     return QCoreApplication::translate("fmt", "%n year(s) ago", nullptr, years);
 }
 

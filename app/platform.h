@@ -33,8 +33,21 @@ struct VolumeInfo
 // when it cannot be read.
 VolumeInfo homeVolume();
 
+// The bin's and the file manager's names where they stand alone: a heading,
+// a list entry, a log line's field. A sentence that names them is written out
+// once per platform with onPlatform() instead, so that each language can give
+// the name its article, case and particles.
 QString recycleBinName();   // "Recycle Bin" / "Trash", context "Platform"
 QString fileManagerName();  // "File Explorer" / "File Manager", context "Platform"
+
+// The Windows text or the one for elsewhere: onPlatform(X::tr("Move to Recycle
+// Bin"), X::tr("Move to Trash")). lupdate sees both literals; only this
+// platform's is evaluated.
+#ifdef Q_OS_WIN
+#define onPlatform(win, posix) (win)
+#else
+#define onPlatform(win, posix) (posix)
+#endif
 
 // Total allocated bytes and number of items in the bin of every volume.
 // False (outputs untouched) when the bin cannot be queried at all. Where the

@@ -24,6 +24,7 @@ VolumeInfo homeVolume()
     storage.refresh();
     QString label = storage.name();
     if (label.isEmpty())
+        //: Name of a drive without a label
         label = QCoreApplication::translate("Platform", "Local Disk");
     if (!storage.isValid()) {
         v.displayName = label;
@@ -40,11 +41,13 @@ VolumeInfo homeVolume()
 
 QString recycleBinName()
 {
+    //: The bin of Linux desktops, standing alone (a list entry, a log line)
     return QCoreApplication::translate("Platform", "Trash");
 }
 
 QString fileManagerName()
 {
+    //: The file manager of Linux desktops, standing alone
     return QCoreApplication::translate("Platform", "File Manager");
 }
 

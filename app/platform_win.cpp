@@ -34,11 +34,13 @@ VolumeInfo homeVolume()
 
 QString recycleBinName()
 {
+    //: The Windows bin, standing alone (a list entry, a log line)
     return QCoreApplication::translate("Platform", "Recycle Bin");
 }
 
 QString fileManagerName()
 {
+    //: The Windows file manager, standing alone
     return QCoreApplication::translate("Platform", "File Explorer");
 }
 

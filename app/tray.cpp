@@ -107,9 +107,11 @@ void Tray::buildMenu()
     // Named icons carry their colour: they are re-tinted on theme changes.
     const auto named = [](const QString &name) { return ui::icon(name, Tone::Text2, 18); };
 
+    //: Entry of the tray menu
     QAction *open = menu->addAction(appIcon(), TrayText::tr("Open Varnholt"));
     connect(open, &QAction::triggered, this, [this] { showAndRaise(m_window); });
     menu->addSeparator();
+    //: Entry of the tray menu: scan every cleanup category
     QAction *scan = menu->addAction(named(QStringLiteral("sparkle")), TrayText::tr("Smart Scan"));
     connect(scan, &QAction::triggered, this, [this] {
         showAndRaise(m_window);
@@ -117,6 +119,7 @@ void Tray::buildMenu()
         if (m_state)
             m_state->startScan();
     });
+    //: Entry of the tray menu: open the page that maps where disk space goes
     QAction *large = menu->addAction(named(QStringLiteral("layers")), TrayText::tr("Space Map"));
     connect(large, &QAction::triggered, this, [this] {
         showAndRaise(m_window);
@@ -128,17 +131,20 @@ void Tray::buildMenu()
     m_driveAction = menu->addAction(named(QStringLiteral("drive")), QString());
     m_driveAction->setEnabled(false);
     menu->addSeparator();
+    //: Entry of the tray menu
     QAction *settings = menu->addAction(named(QStringLiteral("menu-settings")), TrayText::tr("Settings"));
     connect(settings, &QAction::triggered, this, [this] {
         showAndRaise(m_window);
         emit showPageRequested(3);
     });
+    //: Entry of the tray menu
     QAction *updates = menu->addAction(named(QStringLiteral("menu-update")), TrayText::tr("Check for Updates"));
     connect(updates, &QAction::triggered, this, [this] {
         showAndRaise(m_window);
         emit checkForUpdatesRequested();
     });
     menu->addSeparator();
+    //: Entry of the tray menu
     QAction *quit = menu->addAction(named(QStringLiteral("menu-power")), TrayText::tr("Quit Varnholt"));
     connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 
@@ -167,6 +173,7 @@ void Tray::refreshDriveLine()
 
 QString Tray::driveLineText(const QString &displayName, qint64 availableBytes)
 {
+    //: Tray tooltip; %1: a drive; %2: a size
     return TrayText::tr("%1 · %2 free").arg(displayName, formatSize(availableBytes));
 }
 

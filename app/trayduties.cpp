@@ -162,6 +162,7 @@ bool isLowSpace(qint64 totalBytes, qint64 availableBytes)
 
 QString lowSpaceMessage(const QString &driveName)
 {
+    //: Notification; %1: a drive
     return QCoreApplication::translate("Main", "%1 is almost full. Run Smart Scan to free up space.").arg(driveName);
 }
 
@@ -173,6 +174,7 @@ bool isFillingFast(const SpaceForecast &outlook)
 QString fillingFastMessage(const QString &driveName, double daysUntilFull)
 {
     const int days = forecast::fullIn(std::min(daysUntilFull, 13.0)).count;
+    //: Notification; %1: a drive
     return QCoreApplication::translate("Main", "%1 is filling up: at this rate it is full in about %n day(s). Run "
                                                "Smart Scan to free up space.",
                                        nullptr, days)
@@ -181,6 +183,7 @@ QString fillingFastMessage(const QString &driveName, double daysUntilFull)
 
 QString updatedMessage(const QString &version)
 {
+    //: %1: a version number
     return QCoreApplication::translate("Main", "Varnholt was updated to version %1.").arg(version);
 }
 

@@ -120,6 +120,7 @@ void CleanupLog::header(bool moveToTrash, qint64 selectedBytes, qint64 deletedIn
 {
     write(QStringLiteral("Varnholt cleanup ") + now().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
     QString mode = moveToTrash ? QStringLiteral("move to ") + recycleBinName()
+                               //: Mode line of the cleanup log: the files are removed for good
                                : QCoreApplication::translate("Cleaner", "delete permanently");
     if (moveToTrash && deletedInstead > 0)
         mode += QStringLiteral("; delete permanently %1 item%2 it cannot take")

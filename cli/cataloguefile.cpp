@@ -98,6 +98,7 @@ bool loadCatalogueFile(const QString &fileName, QList<CategoryDef> *defs, QStrin
 #ifndef Q_OS_WIN
     if (::geteuid() == 0) {
         if (!readTrustedByRoot(fileName, &data)) {
+            //: %1: a file's path
             *error = CliText::tr("As root, the catalogue file %1 is used only when it and every folder above it "
                                  "belong to root and no one else may change them.")
                          .arg(fileName);
@@ -108,6 +109,7 @@ bool loadCatalogueFile(const QString &fileName, QList<CategoryDef> *defs, QStrin
     {
         QFile file(fileName);
         if (!file.open(QIODevice::ReadOnly)) {
+            //: %1: a file's path; %2: the system's reason
             *error = CliText::tr("Cannot read the catalogue file %1: %2").arg(fileName, file.errorString());
             return false;
         }
@@ -121,12 +123,14 @@ bool parseCatalogueFile(const QByteArray &data, const QString &fileName, QList<C
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(data, &parseError);
     if (doc.isNull()) {
+        //: %1: a file's path; %2: what the JSON reader says
         *error = CliText::tr("The catalogue file %1 is not valid JSON: %2").arg(fileName, parseError.errorString());
         return false;
     }
     const QJsonArray categories = doc.isArray() ? doc.array() : doc.object().value(QLatin1String("categories")).toArray();
 
     const auto invalid = [&](const QString &what) {
+        //: %1: a file's path; %2: one of the reasons below
         *error = CliText::tr("The catalogue file %1 is not usable: %2").arg(fileName, what);
         return false;
     };
@@ -140,6 +144,7 @@ bool parseCatalogueFile(const QByteArray &data, const QString &fileName, QList<C
         if (def.id.isEmpty())
             return invalid(CliText::tr("a category has no id"));
         if (ids.contains(def.id))
+            //: %1: a category id
             return invalid(CliText::tr("the id \"%1\" appears twice").arg(def.id));
         ids.insert(def.id);
         def.name = c.value(QLatin1String("name")).toString(def.id);
@@ -148,9 +153,11 @@ bool parseCatalogueFile(const QByteArray &data, const QString &fileName, QList<C
         def.icon = c.value(QLatin1String("icon")).toString();
         def.color = c.value(QLatin1String("color")).toString(QStringLiteral("#808080"));
         if (!riskFrom(c.value(QLatin1String("risk")), &def.risk))
+            //: %1: a category id; Safe, Review and Permanent are keys of the file, keep them
             return invalid(CliText::tr("the risk of \"%1\" is not Safe, Review or Permanent").arg(def.id));
         if (!flagFrom(c.value(QLatin1String("needsAdmin")), &def.needsAdmin)
             || !flagFrom(c.value(QLatin1String("isTrash")), &def.isTrash))
+            //: %1: a category id; true and false are words of the file, keep them
             return invalid(CliText::tr("a flag of \"%1\" is not true or false").arg(def.id));
         for (const QJsonValue &rv : c.value(QLatin1String("roots")).toArray()) {
             const QJsonObject r = rv.toObject();
@@ -160,11 +167,13 @@ bool parseCatalogueFile(const QByteArray &data, const QString &fileName, QList<C
             const QString path = r.value(QLatin1String("path")).toString();
             root.path = QDir::cleanPath(QDir::fromNativeSeparators(path));
             if (path.isEmpty() || path.startsWith(QLatin1Char(':')) || !QDir::isAbsolutePath(root.path))
+                //: %1: a category id
                 return invalid(CliText::tr("a root of \"%1\" is not an absolute path").arg(def.id));
             // No patterns means every entry of the root: a pattern list that
             // is not a list of names must not widen a root to that.
             const QJsonValue patterns = r.value(QLatin1String("patterns"));
             if (!patterns.isUndefined() && !patterns.isNull() && !patterns.isArray())
+                //: %1: a category id
                 return invalid(CliText::tr("the patterns of a root of \"%1\" are not a list of names").arg(def.id));
             for (const QJsonValue &p : patterns.toArray()) {
                 if (!p.isString() || p.toString().trimmed().isEmpty())
@@ -179,6 +188,7 @@ bool parseCatalogueFile(const QByteArray &data, const QString &fileName, QList<C
                 || !flagFrom(r.value(QLatin1String("keepsTopSettings")), &root.keepsTopSettings))
                 return invalid(CliText::tr("a flag of \"%1\" is not true or false").arg(def.id));
             if (!ageFrom(r.value(QLatin1String("minAgeMs")), &root.minAgeMs))
+                //: %1: a category id; minAgeMs is a key of the file, keep it
                 return invalid(CliText::tr("the minAgeMs of a root of \"%1\" is not a whole number of "
                                            "milliseconds from 0 to 100 years")
                                    .arg(def.id));

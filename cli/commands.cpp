@@ -131,6 +131,7 @@ bool waitUntil(AppState &state, Signal signal, Done done)
 
 int interruptedExit()
 {
+    //: Printed when Ctrl+C stopped the command
     QTextStream(console::errors()) << '\n' << CliText::tr("Interrupted.") << '\n';
     return 1;
 }
@@ -150,9 +151,10 @@ bool scanAndWait(AppState &state)
     QObject::connect(&state, &AppState::scanProgressChanged, &state, [&] {
         const int i = state.currentIndex();
         const QString name = i >= 0 && i < state.defs().size() ? shown(state.defs().at(i).name) : QString();
-        progress.show(CliText::tr("Scanning %1 · %2 · %3 files · %4")
-                          .arg(name, formatSize(state.foundBytes()), formatNumber(state.filesChecked()),
-                               shownPath(state.currentPath())));
+        //: Progress line; %1: a category; %2: the size found; %3: a folder
+        progress.show(CliText::tr("Scanning %1 · %2 · %Ln file(s) · %3", nullptr,
+                                  int(std::min<qint64>(state.filesChecked(), INT_MAX)))
+                          .arg(name, formatSize(state.foundBytes()), shownPath(state.currentPath())));
     });
     state.startScan();
     const bool ended = waitUntil(state, &AppState::phaseChanged, [&] { return state.phase() != AppState::Scanning; });
@@ -198,7 +200,16 @@ QJsonObject categoryJson(const CategoryResult &r)
 void printScanTable(const AppState &state)
 {
     QTextStream out(console::output());
-    QList<QStringList> rows{{CliText::tr("Category"), CliText::tr("Risk"), CliText::tr("Size"), CliText::tr("Files"), CliText::tr("Items")}};
+    QList<QStringList> rows{{//: Column heading of the scan table
+                             CliText::tr("Category"),
+                             //: Column heading of the scan table: Safe, Review or Permanent
+                             CliText::tr("Risk"),
+                             //: Column heading
+                             CliText::tr("Size"),
+                             //: Column heading: a number of files
+                             CliText::tr("Files"),
+                             //: Column heading: a number of items (folders or files)
+                             CliText::tr("Items")}};
     QStringList unreadable;
     QStringList notes;  // a folder left out of several categories is noted once
     for (const CategoryResult &r : state.results()) {
@@ -212,11 +223,13 @@ void printScanTable(const AppState &state)
             const ScanItem &item = r.items.at(i);
             QString where = item.path.isEmpty() ? shown(item.label) : shownPath(item.path);
             if (!item.runningApp.isEmpty())
+                //: After an item of the scan table; %1: an app's name
                 where += QLatin1Char(' ') + CliText::tr("(%1 is running)").arg(shown(item.runningApp));
             rows.append({QStringLiteral("  ") + where, QString(), formatSize(item.bytes), formatNumber(item.files),
                          QString()});
         }
         if (r.items.size() > kItemsShown)
+            //: %1: a number of items not printed
             rows.append({QStringLiteral("  ") + CliText::tr("… %1 more (--json lists all)").arg(r.items.size() - kItemsShown),
                          QString(), QString(), QString(), QString()});
         if (r.accessDenied)
@@ -225,11 +238,13 @@ void printScanTable(const AppState &state)
     // On a terminal the paths are shortened rather than wrapped.
     printTable(out, rows, {false, false, true, true, true}, console::columns(console::Output));
     out << '\n'
-        << CliText::tr("%1 found · %2 files checked · %3 s")
-               .arg(formatSize(state.totalBytes()), formatNumber(state.filesChecked()),
+        << CliText::tr("%1 found · %Ln file(s) checked · %2 s", "%1: a size; %2: seconds",
+                       int(std::min<qint64>(state.filesChecked(), INT_MAX)))
+               .arg(formatSize(state.totalBytes()),
                     QLocale().toString(double(state.scanTimer().elapsed()) / 1000.0, 'f', 1))
         << '\n';
     for (const QString &name : std::as_const(unreadable))
+        //: %1: a category
         out << CliText::tr("Some folders of %1 could not be read.").arg(name) << '\n';
     for (const QString &note : std::as_const(notes))
         out << note << '\n';
@@ -328,6 +343,7 @@ QStringList applySkipItems(AppState &state, const Options &options, QTextStream 
                     continue;
                 matched = true;
                 if (!exact)
+                    //: %1: a folder; %2: the file or folder that keeps it
                     err << CliText::tr("Keeping %1 as a whole: %2 lies inside it.")
                                .arg(shownPath(item.path), shown(given))
                         << '\n';
@@ -370,22 +386,32 @@ QJsonObject previewJson(const CleanReport &preview)
 void printPreview(const CleanReport &preview)
 {
     QTextStream out(console::output());
-    QList<QStringList> rows{{CliText::tr("Size"), CliText::tr("Action"), CliText::tr("Path")}};
+    QList<QStringList> rows{{CliText::tr("Size"),
+                             //: Column heading of the --dry-run table: what would happen to the path
+                             CliText::tr("Action"), CliText::tr("Path")}};
     qint64 total = 0;
     for (const PreviewEntry &e : preview.wouldGo) {
         total += e.bytes;
         // A folder that goes whole ends in a separator.
         const QString path = e.isFolder ? shown(e.path) + QDir::separator() : shown(e.path);
-        rows.append({formatSize(e.bytes), e.toTrash ? CliText::tr("move to %1").arg(recycleBinName()) : CliText::tr("delete"),
+        rows.append({formatSize(e.bytes), e.toTrash ? onPlatform(
+                                                     //: The Action column of --dry-run's table: to the Recycle Bin
+                                                     CliText::tr("move to Recycle Bin"),
+                                                     //: The Action column of --dry-run's table: to the Trash
+                                                     CliText::tr("move to Trash"))
+                                               : CliText::tr("delete", "the Action column of --dry-run's table: "
+                                                                       "the file is deleted for good"),
                      path});
     }
     if (!preview.wouldGo.isEmpty())
         printTable(out, rows, {true, false, false});
     if (!preview.wouldKeep.isEmpty()) {
+        //: Heading over the paths --dry-run would keep
         out << CliText::tr("Would stay:") << '\n';
         for (const PreviewEntry &e : preview.wouldKeep)
             out << "  " << shown(e.path) << "  (" << shown(e.reason) << ")\n";
     }
+    //: "would go": would be removed; %1: their size
     out << CliText::tr("Preview only, nothing was removed: %n path(s) would go, %1.", nullptr, int(preview.wouldGo.size()))
                .arg(formatSize(total))
         << '\n';
@@ -430,17 +456,27 @@ QJsonObject reportJson(const CleanReport &report)
 void printReport(const CleanReport &report)
 {
     QTextStream out(console::output());
-    const QString files = CliText::tr("%n file(s)", nullptr, int(report.filesRemoved));
+    // Each figure is a clause of its own, so that each count takes its plural.
+    QStringList clauses;
     // What went to the trash still takes its space until the trash is emptied.
-    if (report.trashedBytes > 0)
-        out << CliText::tr("Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped")
-                   .arg(formatSize(report.trashedBytes), recycleBinName(), formatSize(report.freedBytes), files,
-                        formatNumber(report.skippedCount));
-    else
-        out << CliText::tr("Freed %1 · %2 removed · %3 skipped")
-                   .arg(formatSize(report.freedBytes), files, formatNumber(report.skippedCount));
+    if (report.trashedBytes > 0) {
+        clauses << onPlatform(CliText::tr("Moved %1 to the Recycle Bin", "%1: a size"),
+                              CliText::tr("Moved %1 to the Trash", "%1: a size"))
+                       .arg(formatSize(report.trashedBytes))
+                << CliText::tr("freed %1", "follows what was moved to the bin; %1: a size")
+                       .arg(formatSize(report.freedBytes));
+    } else {
+        clauses << CliText::tr("Freed %1", "%1: a size").arg(formatSize(report.freedBytes));
+    }
+    //: Clause of the line that sums up a cleanup
+    clauses << CliText::tr("%n file(s) removed", nullptr, int(std::min<qint64>(report.filesRemoved, INT_MAX)))
+            << CliText::tr("%Ln skipped", "a number of files and folders left alone",
+                           int(std::min<qint64>(report.skippedCount, INT_MAX)));
+    //: Between the clauses of the line that sums up a cleanup
+    out << clauses.join(CliText::tr(" · "));
     out << '\n';
     if (!report.removedFrom.isEmpty())
+        //: %1: a list of categories
         out << CliText::tr("Cleaned: %1").arg(shownList(report.removedFrom).join(QLatin1String(", "))) << '\n';
     if (!report.skippedSamples.isEmpty()) {
         out << CliText::tr("Skipped (in use or access denied):") << '\n';
@@ -449,10 +485,13 @@ void printReport(const CleanReport &report)
         // The report keeps the first few; the log names every one.
         const qint64 more = report.skippedCount - report.noTrash.size() - report.skippedSamples.size();
         if (more > 0)
+            //: Below the skipped paths printed
             out << "  " << CliText::tr("… and %n more", nullptr, int(std::min<qint64>(more, INT_MAX))) << '\n';
     }
     if (!report.noTrash.isEmpty()) {
-        out << CliText::tr("Could not be moved to the %1, left where they are:").arg(recycleBinName()) << '\n';
+        out << onPlatform(CliText::tr("Could not be moved to the Recycle Bin, left where they are:"),
+                          CliText::tr("Could not be moved to the Trash, left where they are:"))
+            << '\n';
         for (const auto &[path, reason] : report.noTrash)
             out << "  " << shown(path) << "  (" << reason << ")\n";
     }
@@ -460,21 +499,25 @@ void printReport(const CleanReport &report)
         QStringList pids;
         for (const qint64 pid : h.pids)
             pids.append(QString::number(pid));
+        //: %1: a program's name; %2: its process number
         out << CliText::tr("In use by %1 (PID %2): %n file(s)", nullptr, int(std::min<qint64>(h.files, INT_MAX)))
                    .arg(shown(h.name), pids.join(QLatin1String(", ")))
             << '\n';
     }
     if (!report.changedSinceScan.isEmpty())
+        //: %1: a list of paths
         out << CliText::tr("Kept because something in them changed since the scan: %1")
                    .arg(shownList(report.changedSinceScan).join(QLatin1String(", ")))
             << '\n';
     if (!report.runningApps.isEmpty())
+        //: %1: a list of app names
         out << CliText::tr("Left alone because they are running: %1")
                    .arg(shownList(report.runningApps).join(QLatin1String(", ")))
             << '\n';
     if (report.needsAdmin)
         out << CliText::tr("Some items need administrator rights.") << '\n';
     if (!report.logPath.isEmpty())
+        //: %1: the path of the log file
         out << CliText::tr("Log: %1").arg(shownPath(report.logPath)) << '\n';
 }
 
@@ -537,10 +580,12 @@ int runClean(AppState &state, const Options &options)
     // even when options replace them: the store must be fixed first.
     if (!state.settingsReadable()) {
 #ifdef Q_OS_WIN
+        //: %1: a file's path
         const QString unknown = CliText::tr("Cannot read the settings file %1, so your exclusions and your choice "
                                             "between the Recycle Bin and deleting are unknown. Nothing was cleaned: "
                                             "fix or remove that file first.");
 #else
+        //: %1: a file's path
         const QString unknown = CliText::tr("Cannot read the settings file %1, so your exclusions and your choice "
                                             "between the trash and deleting are unknown. Nothing was cleaned: fix or "
                                             "remove that file first.");
@@ -562,7 +607,10 @@ int runClean(AppState &state, const Options &options)
     if (const QStringList unmatched = applySkipItems(state, options, err); !unmatched.isEmpty()) {
         for (const QString &given : unmatched)
             err << "varnholt-cli: "
-                << CliText::tr("--skip-item %1 names no item of the categories given.").arg(shown(given)) << '\n';
+                << CliText::tr("--skip-item %1 names no item of the categories given.", "%1: the path given")
+                       .arg(shown(given))
+                << '\n';
+        //: Printed when a cleanup removed nothing
         err << CliText::tr("Nothing was cleaned.") << '\n';
         return 2;
     }
@@ -594,6 +642,7 @@ int runClean(AppState &state, const Options &options)
         ProgressLine progress;
         QObject::connect(&state, &AppState::cleanProgress, &state,
                          [&](qint64 done, qint64 total, const QString &path) {
+                             //: Progress line; %1: the size cleaned; %2: the total; %3: the category
                              progress.show(CliText::tr("Cleaning %1 of %2 · %3")
                                                .arg(formatSize(done), formatSize(total), shownPath(path)));
                          });
@@ -620,9 +669,10 @@ int runLarge(AppState &state, const Options &options)
         ProgressLine progress;
         QObject::connect(&state, &AppState::largeProgress, &state,
                          [&](qint64 checked, const QString &dir, int found, qint64 foundBytes) {
-                             progress.show(CliText::tr("%1 files checked · %2 found (%3) · %4")
-                                               .arg(formatNumber(checked), formatNumber(found),
-                                                    formatSize(foundBytes), shownPath(dir)));
+                             //: Progress line; %1: the number of large files found; %2: their size; %3: a folder
+                             progress.show(CliText::tr("%Ln file(s) checked · %1 found (%2) · %3", nullptr,
+                                                       int(std::min<qint64>(checked, INT_MAX)))
+                                               .arg(formatNumber(found), formatSize(foundBytes), shownPath(dir)));
                          });
         state.scanLargeFiles();
         const bool ended = waitUntil(state, &AppState::largeFilesChanged, [&] { return !state.largeScanRunning(); });
@@ -652,15 +702,23 @@ int runLarge(AppState &state, const Options &options)
     }
 
     QTextStream out(console::output());
-    QList<QStringList> rows{{CliText::tr("Size"), CliText::tr("Kind"), CliText::tr("Last used"), CliText::tr("Path")}};
+    QList<QStringList> rows{{CliText::tr("Size"),
+                             //: Column heading of the large-file table: Video, Archive, …
+                             CliText::tr("Kind"),
+                             //: Column heading of the large-file table: a date
+                             CliText::tr("Last used"),
+                             //: Column heading
+                             CliText::tr("Path")}};
     qint64 total = 0;
     for (const LargeFile &f : files) {
-        rows.append({formatSize(f.bytes), shown(f.kind), f.lastUsed.toString(QStringLiteral("yyyy-MM-dd")),
+        rows.append({formatSize(f.bytes), shown(largeFileKindText(f.kind)),
+                     f.lastUsed.toString(QStringLiteral("yyyy-MM-dd")),
                      shownPath(f.path)});
         total += f.bytes;
     }
     if (!files.isEmpty())
         printTable(out, rows, {true, false, false, false});
+    //: Below the large-file table
     out << CliText::tr("%n large file(s)", nullptr, int(files.size())) << QStringLiteral(" · ") << formatSize(total) << '\n';
     return 0;
 }
@@ -670,6 +728,7 @@ int runMeasure(const Options &options)
     const QString path = QDir::cleanPath(QFileInfo(options.path).absoluteFilePath());
     fs::Entry entry;
     if (!fs::stat(path, entry)) {
+        //: %1: a file's path
         QTextStream(console::errors()) << CliText::tr("Cannot read %1.").arg(shownPath(options.path)) << '\n';
         return 1;
     }
@@ -692,8 +751,12 @@ int runMeasure(const Options &options)
                {{CliText::tr("Path"), shownPath(path)},
                 {CliText::tr("Size"), formatSize(m.bytes)},
                 {CliText::tr("Files"), formatNumber(m.files)},
+                //: Column heading of the history table: the latest record
                 {CliText::tr("Newest"), shortDate(m.newest)},
-                {CliText::tr("Time"), CliText::tr("%1 ms").arg(elapsed)}},
+                {//: Column heading of the timing table
+                 CliText::tr("Time"),
+                 //: %1: a number of milliseconds
+                 CliText::tr("%1 ms").arg(elapsed)}},
                {false, false});
     return 0;
 }

@@ -79,6 +79,7 @@ void printForecast(const SpaceForecast &f)
         out << CliText::tr("The disk is already full.") << '\n';
         break;
     case SpaceForecast::TooFewSamples:
+        //: %1: a number of records
         out << CliText::tr("No forecast yet: the free space has been recorded %n time(s) (the Varnholt app records "
                            "it when it starts); a forecast needs at least %1.",
                            nullptr, int(f.samples.size()))
@@ -86,6 +87,7 @@ void printForecast(const SpaceForecast &f)
             << '\n';
         break;
     case SpaceForecast::TooShortSpan:
+        //: %1: a number of days
         out << CliText::tr("No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.",
                            nullptr, int(f.spanDays()))
                    .arg(forecast::kMinSpanDays)
@@ -101,6 +103,7 @@ void printForecast(const SpaceForecast &f)
     if (rateKnown(f) && f.slopeBytesPerDay != 0)
         out << forecast::trendText(f.slopeBytesPerDay) << '\n';
     if (!f.samples.isEmpty())
+        //: %1: a date
         out << CliText::tr("%n record(s) of free space since %1", nullptr, int(f.samples.size()))
                    .arg(QDateTime::fromMSecsSinceEpoch(f.samples.first().when).toString(QStringLiteral("yyyy-MM-dd")))
             << '\n';

@@ -41,6 +41,7 @@ int main(int argc, char *argv[])
         if (const QStringList setAside = keepRootInItsOwnFolders(); !setAside.isEmpty())
             QTextStream(console::errors())
                 << "varnholt-cli: "
+                //: %1: a list of folders; %2: the environment variables ignored
                 << CliText::tr("As root, Varnholt works in root's own folders (%1) and ignores %2: "
                                "another user can change where they lead.")
                        .arg(QDir::homePath(), setAside.join(QLatin1String(", ")))

@@ -122,6 +122,7 @@ Options parseOptions(const QStringList &arguments)
 {
     Options o;
     if (arguments.isEmpty())
+        //: Error when varnholt-cli ran without a command
         return failed(o, CliText::tr("No command given."));
 
     const QString &first = arguments.first();
@@ -148,6 +149,7 @@ Options parseOptions(const QStringList &arguments)
     else if (first == QLatin1String("grew"))
         o.command = Options::Grew;
     else
+        //: %1: what was typed; %2: the list of commands
         return failed(o, CliText::tr("Unknown command \"%1\". Commands: %2.")
                                 .arg(first, QStringLiteral("scan, clean, large, measure, restore, forecast, grew")));
 
@@ -162,6 +164,7 @@ Options parseOptions(const QStringList &arguments)
         }
         if (optionsEnded || !arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) {
             if (o.command != Options::Measure && o.command != Options::Restore)
+                //: %1: what was typed; %2: the command
                 return failed(o, CliText::tr("Unexpected argument \"%1\" for %2.").arg(arg, first));
             if (!o.path.isEmpty())
                 return failed(o, o.command == Options::Restore ? CliText::tr("restore takes at most one LOG.")
@@ -182,16 +185,20 @@ Options parseOptions(const QStringList &arguments)
             hasValue = true;
         }
         if (!allowed.contains(arg)) {
+            //: Stands for an empty list of options
             const QString list = allowed.isEmpty() ? CliText::tr("none") : allowed.join(QLatin1String(", "));
+            //: %1: what was typed; %2: the command; %3: its options
             return failed(o, CliText::tr("Unknown option \"%1\" for %2. Options of %2: %3.").arg(arg, first, list));
         }
         if (takesValue(arg)) {
             if (!hasValue) {
                 if (i + 1 >= arguments.size())
+                    //: %1: an option, e.g. --threshold-mb
                     return failed(o, CliText::tr("%1 needs a value.").arg(arg));
                 value = arguments.at(++i);
             }
         } else if (hasValue) {
+            //: %1: an option, e.g. --json
             return failed(o, CliText::tr("%1 takes no value.").arg(arg));
         }
 
@@ -228,6 +235,7 @@ Options parseOptions(const QStringList &arguments)
         } else if (arg == QLatin1String("--threshold-mb")) {
             o.thresholdBytes = thresholdFromText(value);
             if (!o.thresholdBytes)
+                //: %1: what was typed
                 return failed(o, CliText::tr("--threshold-mb needs a positive number of megabytes (for example 500), "
                                     "not \"%1\".")
                                      .arg(value));
@@ -256,6 +264,7 @@ QString checkCategories(const QStringList &ids, const QStringList &knownIds)
             unknown.append(id);
     if (unknown.isEmpty())
         return {};
+    //: %1: what was typed; %2: the list of category ids
     return CliText::tr("Unknown category %1. Categories: %2.")
         .arg(QLatin1Char('"') + unknown.join(QLatin1String("\", \"")) + QLatin1Char('"'),
              knownIds.join(QLatin1String(", ")));

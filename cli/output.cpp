@@ -86,6 +86,7 @@ QStringList shownList(const QStringList &texts)
 void warnUnreadableSettings(const QString &location)
 {
     QTextStream(console::errors())
+        //: %1: a file's path
         << CliText::tr("Warning: cannot read the settings file %1; this run may not use your settings.")
                .arg(shownPath(location))
         << '\n';

@@ -51,8 +51,9 @@ int runRestore(AppState &state, const Options &options)
         log = state.latestRestorableLog();
         if (log.isEmpty()) {
             err << "varnholt-cli: "
-                << CliText::tr("No cleanup has moved anything to the %1; there is nothing to restore.")
-                       .arg(recycleBinName())
+                << onPlatform(CliText::tr("No cleanup has moved anything to the Recycle Bin; there is nothing to "
+                                          "restore."),
+                              CliText::tr("No cleanup has moved anything to the Trash; there is nothing to restore."))
                 << '\n';
             return 1;
         }

@@ -37,7 +37,7 @@ qt_add_translations(varnholt_ui
 function(varnholt_add_translations target)
     qt_add_resources(${target} ${target}_translations
         PREFIX /i18n
-        BASE ${CMAKE_CURRENT_BINARY_DIR}
+        BASE ${CMAKE_BINARY_DIR}
         FILES ${VARNHOLT_QM_FILES})
 endfunction()
 varnholt_add_translations(varnholt_ui)

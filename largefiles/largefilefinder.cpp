@@ -6,6 +6,7 @@
 #include "scan/pathrules.h"
 #include "scan/winlogic.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QHash>
 #include <QThreadPool>
@@ -22,16 +23,31 @@ QHash<QString, QString> buildKindTable()
         const char *label;
         const char *extensions;
     };
+    // Marked for lupdate here; largeFileKindText() looks them up.
     static const Kind kinds[] = {
-        {"Disk image", "iso img dmg vhd vhdx vmdk vdi qcow2 hdd wim esd vmem vmsn nvram"},
-        {"Partial download", "part crdownload download partial tmp"},
-        {"Video", "mp4 mov mkv avi wmv m4v webm mts m2ts flv"},
-        {"Archive", "zip rar 7z tar gz tgz bz2 xz zst cab"},
-        {"Installer", "exe msi msix appx pkg mpkg apk ipa deb rpm appimage flatpak snap"},
-        {"Audio", "mp3 wav flac aac m4a aiff ogg"},
-        {"Image", "psd psb tif tiff raw cr2 nef arw dng png jpg heic"},
-        {"Document", "pdf csv json xlsx docx pptx txt log sql db sqlite parquet"},
-        {"Backup", "bak backup tm"},
+        //: Kind of large file (the Space Map's Kind column)
+        {QT_TRANSLATE_NOOP("LargeFileKind", "Disk image"),
+         "iso img dmg vhd vhdx vmdk vdi qcow2 hdd wim esd vmem vmsn nvram"},
+        //: Kind of large file (the Space Map's Kind column)
+        {QT_TRANSLATE_NOOP("LargeFileKind", "Partial download"),
+         "part crdownload download partial tmp"},
+        //: Kind of large file (the Space Map's Kind column)
+        {QT_TRANSLATE_NOOP("LargeFileKind", "Video"), "mp4 mov mkv avi wmv m4v webm mts m2ts flv"},
+        //: Kind of large file (the Space Map's Kind column)
+        {QT_TRANSLATE_NOOP("LargeFileKind", "Archive"), "zip rar 7z tar gz tgz bz2 xz zst cab"},
+        //: Kind of large file (the Space Map's Kind column)
+        {QT_TRANSLATE_NOOP("LargeFileKind", "Installer"),
+         "exe msi msix appx pkg mpkg apk ipa deb rpm appimage flatpak snap"},
+        //: Kind of large file (the Space Map's Kind column)
+        {QT_TRANSLATE_NOOP("LargeFileKind", "Audio"), "mp3 wav flac aac m4a aiff ogg"},
+        //: Kind of large file (the Space Map's Kind column)
+        {QT_TRANSLATE_NOOP("LargeFileKind", "Image"),
+         "psd psb tif tiff raw cr2 nef arw dng png jpg heic"},
+        //: Kind of large file (the Space Map's Kind column)
+        {QT_TRANSLATE_NOOP("LargeFileKind", "Document"),
+         "pdf csv json xlsx docx pptx txt log sql db sqlite parquet"},
+        //: Kind of large file (the Space Map's Kind column)
+        {QT_TRANSLATE_NOOP("LargeFileKind", "Backup"), "bak backup tm"},
     };
     QHash<QString, QString> table;
     for (const Kind &k : kinds) {
@@ -169,7 +185,13 @@ QString largeFileKind(const QString &fileName)
     if (dot >= 0)
         if (const auto it = table.constFind(fileName.mid(dot + 1).toLower()); it != table.cend())
             return it.value();
-    return QStringLiteral("File");
+    //: Kind of large file (the Space Map's Kind column)
+    return QString::fromLatin1(QT_TRANSLATE_NOOP("LargeFileKind", "File"));
+}
+
+QString largeFileKindText(const QString &kind)
+{
+    return QCoreApplication::translate("LargeFileKind", kind.toLatin1().constData());
 }
 
 LargeFileFinder::LargeFileFinder(QObject *parent)

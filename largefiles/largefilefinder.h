@@ -36,8 +36,11 @@ void registerLargeFileTypes();
 // Kind label of a file name, keyed on the text after its last '.' in lower
 // case ("Video", "Archive", ...), or "File" for an unknown or missing
 // extension. The labels are stable English keys: pages choose icons and
-// colours by them and translate them for display. Thread-safe.
+// colours by them, --json prints them, and largeFileKindText() translates
+// them for display. Thread-safe.
 QString largeFileKind(const QString &fileName);
+// A kind label as the interface language writes it (context "LargeFileKind").
+QString largeFileKindText(const QString &kind);
 
 namespace fs {
 struct Entry;

@@ -134,6 +134,7 @@ QString shown(const QString &path)
 
 QString linkNote(const QString &path, const QString &real)
 {
+    //: %1: a folder of the catalogue; %2: where its link leads
     return QCoreApplication::translate("Categories", "%1 was left out: it leads through a link to %2.")
         .arg(shown(path), shown(real));
 }
@@ -195,6 +196,7 @@ void judgeBases(QList<Base> &bases, const QString &home, const QString &homeReal
             }
         }
         if (holds(key, homeKey)) {
+            //: %1: a folder of the catalogue
             why[i] = QCoreApplication::translate("Categories", "%1 was left out: it is the home folder or holds it.")
                          .arg(shown(b.path));
             continue;
@@ -206,6 +208,7 @@ void judgeBases(QList<Base> &bases, const QString &home, const QString &homeReal
         if (!b.ownFolder.isEmpty() && key == normalizePath(b.ownFolder))
             own.homeFolders.removeAll(key);
         if (isProtectedPath(b.real, own) || (!b.temp && isProtectedPath(b.path, own))) {
+            //: %1: a folder of the catalogue
             why[i] = QCoreApplication::translate("Categories", "%1 was left out: it lies in a protected location.")
                          .arg(shown(b.path));
             continue;
@@ -228,6 +231,7 @@ void judgeBases(QList<Base> &bases, const QString &home, const QString &homeReal
             overlaps = same ? j < i : holds(keys.at(i), keys.at(j)) && !isFree(bases.at(i), bases.at(j));
             // Two temporary folders that are one folder are simply listed once.
             if (overlaps && !(same && bases.at(i).temp && bases.at(j).temp))
+                //: %1: a folder of the catalogue; %2: the category it overlaps
                 why[i] = QCoreApplication::translate("Categories", "%1 was left out: it overlaps %2.")
                              .arg(shown(bases.at(i).path), shown(bases.at(j).path));
         }
@@ -314,6 +318,7 @@ QString devDescription()
 
 CategoryDef trashDef(const QString &name)
 {
+    //: Where a category looks: every drive, not one folder
     CategoryDef d = makeDef("trash", name, trc(QT_TRANSLATE_NOOP("Categories", "All drives")),
                             trc(QT_TRANSLATE_NOOP("Categories", "Items you have already deleted. Emptying cannot be undone.")),
                             "trash", "#ef4444", Permanent);

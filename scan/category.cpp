@@ -18,10 +18,13 @@ QString riskLabel(int risk)
 {
     switch (risk) {
     case Safe:
+        //: Risk level of a category: cleaning it loses nothing the user needs
         return QCoreApplication::translate("Categories", "Safe");
     case Review:
+        //: Risk level of a category: look at it before cleaning (an adjective, not a command)
         return QCoreApplication::translate("Categories", "Review");
     case Permanent:
+        //: Risk level of a category: what goes cannot be restored
         return QCoreApplication::translate("Categories", "Permanent");
     default:
         return {};

@@ -353,6 +353,7 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
 
     QList<CategoryDef> defs;
 
+    //: Name of a cleanup category
     CategoryDef temp = makeDef("temp", trc(QT_TRANSLATE_NOOP("Categories", "Temporary files")),
                                QStringLiteral("/tmp, /var/tmp"), tempDescription(), "clock", "#64748b", Safe);
     // Back: nothing needs them; only the user's own entries nobody touched for a day. Beside:
@@ -398,10 +399,12 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
     CategoryDef logs = makeDef("logs", trc(QT_TRANSLATE_NOOP("Categories", "Logs & crash reports")),
                                trc(QT_TRANSLATE_NOOP("Categories", "App logs, crash reports")), logsDescription(),
                                "file", "#78716c", Safe);
+    //: Name of a cleanup category: caches of programming tools
     CategoryDef dev = makeDef("dev", trc(QT_TRANSLATE_NOOP("Categories", "Developer caches")),
                               QStringLiteral("npm, Yarn, pip, Go, Gradle, Cargo, Maven, conda"), devDescription(),
                               "code", "#8b5cf6", Review);
 
+    //: Name of a cleanup category
     CategoryDef app = makeDef("appcache", trc(QT_TRANSLATE_NOOP("Categories", "App caches")),
                               trc(QT_TRANSLATE_NOOP("Categories", "Cache folders in ~/.config, ~/.cache and Flatpak and Snap apps")),
                               appCacheDescription(), "box", "#6366f1", Safe);
@@ -470,6 +473,7 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
     }
     defs.append(app);
 
+    //: Name of a cleanup category
     CategoryDef browser = makeDef("browser", trc(QT_TRANSLATE_NOOP("Categories", "Browser caches")),
                                   QStringLiteral("Chrome, Edge, Brave, Firefox"), browserDescription(), "globe",
                                   "#0ea5e9", Safe);
@@ -567,6 +571,7 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
     }
     defs.append(logs);
 
+    //: Name of a cleanup category: small preview pictures of files
     CategoryDef thumbs = makeDef("thumbs", trc(QT_TRANSLATE_NOOP("Categories", "Thumbnail cache")),
                                  QStringLiteral("~/.cache/thumbnails"), thumbsDescription(), "image", "#ec4899",
                                  Safe);
@@ -576,6 +581,7 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
     addRoot(thumbs.roots, inHome(".thumbnails"), {}, {}, home);
     defs.append(thumbs);
 
+    //: Name of a cleanup category: downloaded software packages
     CategoryDef update = makeDef("update", trc(QT_TRANSLATE_NOOP("Categories", "Package cache")),
                                  QStringLiteral("apt, pacman, dnf"),
                                  trc(QT_TRANSLATE_NOOP("Categories", "Packages the package manager keeps after installing them. Safe to remove; they are downloaded again if they are needed.")),
@@ -585,6 +591,7 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
     // packages do not need these copies.
     addRoot(update.roots, sys("var/cache/apt/archives"), {}, {QStringLiteral("*.deb")});
     addRoot(update.roots, sys("var/cache/pacman/pkg"), {}, {QStringLiteral("*.pkg.tar.*")});
+    //: Item of the package cache; DNF is the name of a program
     addRoot(update.roots, sys("var/cache/dnf"), trc(QT_TRANSLATE_NOOP("Categories", "DNF package cache")));
     defs.append(update);
 
@@ -594,12 +601,19 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
         // registries, NuGet's HTTP cache, Go's build cache rebuilt by the compiler, Gradle's
         // downloaded modules and transforms, Cargo's downloaded crates). Beside: nothing of the
         // user's; projects keep their own copies (node_modules, target, build).
+        //: Item of the developer caches; npm is the name of a program
         {bases.at(Npm).rootPath(), QT_TRANSLATE_NOOP("Categories", "npm cache")},
+        //: Item of the developer caches; Yarn is the name of a program
         {below(cache, QStringLiteral("yarn"), devNotes), QT_TRANSLATE_NOOP("Categories", "Yarn cache")},
+        //: Item of the developer caches; pip is the name of a program
         {below(cache, QStringLiteral("pip"), devNotes), QT_TRANSLATE_NOOP("Categories", "pip cache")},
+        //: Item of the developer caches; NuGet is the name of a program
         {below(data, QStringLiteral("NuGet/v3-cache"), devNotes), QT_TRANSLATE_NOOP("Categories", "NuGet HTTP cache")},
+        //: Item of the developer caches; Go is a programming language
         {below(cache, QStringLiteral("go-build"), devNotes), QT_TRANSLATE_NOOP("Categories", "Go build cache")},
+        //: Item of the developer caches; Gradle is the name of a program
         {bases.at(Gradle).rootPath(), QT_TRANSLATE_NOOP("Categories", "Gradle caches")},
+        //: Item of the developer caches; Cargo is the name of a program
         {bases.at(Cargo).rootPath(), QT_TRANSLATE_NOOP("Categories", "Cargo registry cache")},
     };
     QList<CategoryRoot> moved = std::move(dev.roots);
@@ -656,6 +670,7 @@ QList<CategoryDef> linuxCatalogue(const LinuxBases &b)
     }
     defs.append(dev);
 
+    //: Name of the cleanup category that empties the Trash
     defs.append(trashDef(trc(QT_TRANSLATE_NOOP("Categories", "Trash"))));
     for (CategoryDef &d : defs)
         dropDuplicateRoots(d.roots);

@@ -559,12 +559,3 @@ QStringList protectedLocations()
     return linuxProtectedLocations(trash);
 #endif
 }
-
-QString protectedLocationsText()
-{
-#ifdef Q_OS_WIN
-    return QStringLiteral("C:\\Windows\\System32, WinSxS, Program Files, drive roots");
-#else
-    return QStringLiteral("/usr, /etc, /boot, /var/lib, system folders");
-#endif
-}

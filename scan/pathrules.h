@@ -152,6 +152,3 @@ bool isProtectedPath(const QString &path);
 
 // The protected locations of the running platform, recomputed on every call.
 QStringList protectedLocations();
-
-// One line for the Settings page (not translated).
-QString protectedLocationsText();

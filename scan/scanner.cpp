@@ -142,12 +142,15 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
             return false;
         QStringList names;
         for (const FileHolder &h : std::as_const(holders))
+            //: %1: a program's name; %2: its process number
             names.append(QCoreApplication::translate("Categories", "%1 (PID %2)").arg(h.name).arg(h.pid));
         result.notes.append(
             names.isEmpty()
-                ? QCoreApplication::translate("Categories", "%1 is left out: another program is working in it.")
+                ? QCoreApplication::translate("Categories", "%1 is left out: another program is working in it.",
+                                              "%1: a folder")
                       .arg(QDir::toNativeSeparators(path))
-                : QCoreApplication::translate("Categories", "%1 is left out: in use by %2.")
+                : QCoreApplication::translate("Categories", "%1 is left out: in use by %2.",
+                                              "%1: a folder; %2: the programs using it")
                       .arg(QDir::toNativeSeparators(path), names.join(QLatin1String(", "))));
         return true;
     };
@@ -170,7 +173,9 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
             result.bytes = bytes;
             result.files = count;
             ScanItem item;
-            item.label = QCoreApplication::translate("Categories", "%1 (all drives)").arg(recycleBinName());
+            item.label = onPlatform(QCoreApplication::translate("Categories", "Recycle Bin (all drives)"),
+                                    //: The one item of the Trash category: the Trash of every drive
+                                    QCoreApplication::translate("Categories", "Trash (all drives)"));
             item.bytes = bytes;
             item.files = count;
             result.items.append(item);
@@ -250,6 +255,7 @@ CategoryResult Scanner::scanCategory(const CategoryDef &def, const QStringList &
                 break;
             // Said, not passed over in silence: it stays, as nothing can name it.
             if (entry.unnameable && (root.patterns.isEmpty() || QDir::match(root.patterns, entry.name)))
+                //: %1: a folder
                 result.notes.append(QCoreApplication::translate("Categories", "%1 is left out: its name is not valid text.")
                                         .arg(QDir::toNativeSeparators(fs::join(root.path, entry.name))));
             if (entry.skip || entry.isMount)

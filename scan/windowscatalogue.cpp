@@ -76,6 +76,7 @@ QList<CategoryDef> windowsCatalogue(const WindowsBases &b)
     defs.append(temp);
 
     CategoryDef app = makeDef("appcache", trc(QT_TRANSLATE_NOOP("Categories", "App caches")),
+                              //: Description of a category; %LOCALAPPDATA% and %APPDATA% are Windows folder names, keep them
                               trc(QT_TRANSLATE_NOOP("Categories", "Cache folders in %LOCALAPPDATA% and %APPDATA%")),
                               appCacheDescription(), "box", "#6366f1", Safe);
     // Back: each app fills its Cache, Code Cache and GPUCache again. Beside: its settings,
@@ -84,6 +85,7 @@ QList<CategoryDef> windowsCatalogue(const WindowsBases &b)
         addRoot(app.roots, r);
     // Back: DirectX compiles the shaders again.
     addRoot(app.roots, underLocal("appcache", "D3DSCache"),
+            //: Item of the app caches; DirectX is the name of a program
             trc(QT_TRANSLATE_NOOP("Categories", "DirectX shader cache")));
     defs.append(app);
 
@@ -107,6 +109,7 @@ QList<CategoryDef> windowsCatalogue(const WindowsBases &b)
         addRoot(browser.roots, r);
     // Back: WinINet and the apps using it download again.
     addRoot(browser.roots, underLocal("browser", "Microsoft/Windows/INetCache"),
+            //: Item of the browser caches
             trc(QT_TRANSLATE_NOOP("Categories", "Internet cache")));
     defs.append(browser);
 
@@ -129,6 +132,7 @@ QList<CategoryDef> windowsCatalogue(const WindowsBases &b)
             {QStringLiteral("thumbcache_*.db"), QStringLiteral("iconcache_*.db")});
     defs.append(thumbs);
 
+    //: Name of a cleanup category
     CategoryDef update = makeDef("update", trc(QT_TRANSLATE_NOOP("Categories", "Windows Update leftovers")),
                                  QStringLiteral("SoftwareDistribution, Delivery Optimization"),
                                  trc(QT_TRANSLATE_NOOP("Categories", "Files left behind after Windows updates are installed. Safe once the update is complete; Windows downloads them again if it needs them.")),
@@ -136,10 +140,12 @@ QList<CategoryDef> windowsCatalogue(const WindowsBases &b)
     update.needsAdmin = true;
     // Back: Windows Update and Delivery Optimization download again what they still need.
     addRoot(update.roots, catalogueJoin(b.systemRoot, QStringLiteral("SoftwareDistribution/Download")),
+            //: Item of the Windows Update leftovers
             trc(QT_TRANSLATE_NOOP("Categories", "Windows Update downloads")));
     addRoot(update.roots,
             catalogueJoin(b.systemRoot, QStringLiteral("ServiceProfiles/NetworkService/AppData/Local/Microsoft/"
                                                        "Windows/DeliveryOptimization/Cache")),
+            //: Item of the Windows Update leftovers; Delivery Optimization is a Windows service
             trc(QT_TRANSLATE_NOOP("Categories", "Delivery Optimization cache")));
     defs.append(update);
 
@@ -160,6 +166,7 @@ QList<CategoryDef> windowsCatalogue(const WindowsBases &b)
         addRoot(dev.roots, c.path, trc(c.label));
     defs.append(dev);
 
+    //: Name of the cleanup category that empties the Recycle Bin
     defs.append(trashDef(trc(QT_TRANSLATE_NOOP("Categories", "Recycle Bin"))));
     for (CategoryDef &d : defs)
         dropDuplicateRoots(d.roots);

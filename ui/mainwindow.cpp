@@ -54,11 +54,13 @@ QBoxLayout *bareLayout(QBoxLayout *layout)
 QString noAppCouldOpen(const QUrl &url)
 {
     const QString target = url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toDisplayString();
+    //: %1: a file or folder
     return CleanupText::tr("No app could open %1").arg(target);
 }
 
 QString logFolderMissingText()
 {
+    //: %1: a folder
     return MenuBarText::tr("The log folder %1 could not be created.")
         .arg(QDir::toNativeSeparators(CleanupLog::folder()));
 }
@@ -366,17 +368,23 @@ AppMenu *MainWindow::buildAppMenu()
     auto *menu = new AppMenu(this);
     const auto named = [](const char *name) { return icon(QString::fromLatin1(name), Tone::Text2, 18); };
 
+    //: Entry of the app menu: open the Settings page
     connect(menu->addAction(named("menu-settings"), MenuBarText::tr("Settings")), &QAction::triggered, this,
             [this] { showPage(PageSettings); });
     menu->addSeparator();
+    //: Entry of the app menu
     connect(menu->addAction(named("menu-update"), MenuBarText::tr("Check for Updates")), &QAction::triggered, this,
             &MainWindow::checkForUpdates);
 
+    //: Submenu of the app menu
     AppMenu *help = menu->addAppMenu(named("menu-help"), MenuBarText::tr("Help"));
+    //: Entry of the Help menu: the user guide on the website
     connect(help->addAction(MenuBarText::tr("Guide")), &QAction::triggered, this,
             [this] { openUrl(AboutDialog::websiteUrl().resolved(QUrl(QStringLiteral("guide")))); });
+    //: Entry of the Help menu: frequently asked questions
     connect(help->addAction(MenuBarText::tr("FAQ")), &QAction::triggered, this,
             [this] { openUrl(AboutDialog::websiteUrl().resolved(QUrl(QStringLiteral("support")))); });
+    //: Entry of the app menu
     connect(help->addAction(MenuBarText::tr("Open Log Folder")), &QAction::triggered, this, [this] {
         if (CleanupLog::ensureFolder())
             openUrl(QUrl::fromLocalFile(CleanupLog::folder()));
@@ -384,11 +392,13 @@ AppMenu *MainWindow::buildAppMenu()
             m_toast->showMessage(logFolderMissingText(), false, Toast::Warning);
     });
 
+    //: Entry of the app menu
     QAction *about = menu->addAction(named("menu-info"), MenuBarText::tr("About Varnholt"));
     about->setProperty(AppMenu::kTrailingProperty, QStringLiteral(VARNHOLT_VERSION));
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
     menu->addSeparator();
     // Queued: the menu finishes hiding before the windows are asked to close.
+    //: Entry of the app menu
     connect(menu->addAction(named("menu-power"), MenuBarText::tr("Quit Varnholt")), &QAction::triggered, this,
             &MainWindow::quitApplication, Qt::QueuedConnection);
     return menu;

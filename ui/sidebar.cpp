@@ -257,6 +257,7 @@ void DriveCard::paintEvent(QPaintEvent *)
     p.setFont(freeFont);
     p.setPen(t->text3());
     p.drawText(QRectF(textX, top + 18, textW, 18), Qt::AlignLeft | Qt::AlignVCenter,
+               //: The collapsed sidebar's drive line; %1: a size
                QFontMetricsF(freeFont).elidedText(SidebarText::tr("%1 free").arg(formatSize(volume.availableBytes)),
                                                   Qt::ElideRight, textW));
 }
@@ -318,6 +319,7 @@ Sidebar::Sidebar(AppState *state, QWidget *parent)
     m_layout = new QVBoxLayout(this);
     m_layout->setSpacing(0);
 
+    //: Heading over the sidebar's pages (a section title, not a command)
     m_section = new QLabel(SidebarText::tr("Clean"), this);
     m_section->setProperty("role", QStringLiteral("micro"));
     m_section->setFont(Theme::eyebrowFont(11));
@@ -327,9 +329,13 @@ Sidebar::Sidebar(AppState *state, QWidget *parent)
     m_group = new QButtonGroup(this);
     m_group->setExclusive(true);
     const struct { const char *text; const char *icon; } entries[kPageCount] = {
+        //: Sidebar entry: the Overview page with its scan of every cleanup category
         {QT_TRANSLATE_NOOP("Sidebar", "Smart Scan"), "sparkle"},
+        //: Sidebar entry: the page of the scan's results and the cleanup
         {QT_TRANSLATE_NOOP("Sidebar", "Cleanup"), "trash"},
+        //: Sidebar entry: the page that maps where disk space goes (not a geographic map)
         {QT_TRANSLATE_NOOP("Sidebar", "Space Map"), "layers"},
+        //: Sidebar entry
         {QT_TRANSLATE_NOOP("Sidebar", "Settings"), "menu-settings"},
     };
     QStringList labels;
@@ -366,7 +372,8 @@ Sidebar::Sidebar(AppState *state, QWidget *parent)
 
     const bool collapsed = QSettings().value(kCollapsedKey, false).toBool();
     m_collapsed = collapsed;
-    m_toggle->setToolTip(collapsed ? SidebarText::tr("Expand sidebar") : SidebarText::tr("Collapse sidebar"));
+    m_toggle->setToolTip(collapsed ? SidebarText::tr("Expand sidebar", "tooltip: widen the sidebar")
+                                   : SidebarText::tr("Collapse sidebar", "tooltip: narrow the sidebar to icons"));
     a11y::setName(m_toggle, m_toggle->toolTip());
     const int width = collapsed ? (macLook() ? 0 : kCollapsedWidth) : m_expandedWidth;
     setFixedWidth(width);
@@ -417,7 +424,8 @@ void Sidebar::setCollapsed(bool collapsed, bool animate)
     if (!m_state || m_state->settingsReadable())
         QSettings().setValue(kCollapsedKey, collapsed);
     emit collapsedChanged(collapsed);
-    m_toggle->setToolTip(collapsed ? SidebarText::tr("Expand sidebar") : SidebarText::tr("Collapse sidebar"));
+    m_toggle->setToolTip(collapsed ? SidebarText::tr("Expand sidebar", "tooltip: widen the sidebar")
+                                   : SidebarText::tr("Collapse sidebar", "tooltip: narrow the sidebar to icons"));
     a11y::setName(m_toggle, m_toggle->toolTip());
 
     const bool mac = macLook();

@@ -194,13 +194,16 @@ TitleBar::TitleBar(QWidget *window, QWidget *parent)
 
 void TitleBar::retranslate()
 {
+    //: Tooltip of the title bar's button that opens the app menu
     m_menu->setToolTip(QCoreApplication::translate("TitleBar", "Menu"));
     // The glyphs say nothing to assistive technology: each button is named.
     a11y::setName(m_menu, QCoreApplication::translate("TitleBar", "Menu"));
+    //: Tooltip of a window button
     a11y::setName(m_minimize, QCoreApplication::translate("TitleBar", "Minimize"));
     a11y::setName(m_maximize, m_window && m_window->isMaximized()
-                                  ? QCoreApplication::translate("TitleBar", "Restore")
-                                  : QCoreApplication::translate("TitleBar", "Maximize"));
+                                  ? QCoreApplication::translate("TitleBar", "Restore", "window button: unmaximize")
+                                  : QCoreApplication::translate("TitleBar", "Maximize", "window button"));
+    //: Tooltip of a window button
     a11y::setName(m_close, QCoreApplication::translate("TitleBar", "Close"));
 }
 

@@ -432,6 +432,7 @@ void Updater::download()
         return;
     }
     if (!preparePrivateFolder(m_downloadFolder)) {
+        //: %1: the system's reason
         m_error = tr("Could not save the update: %1").arg(QDir::toNativeSeparators(m_downloadFolder));
         emit stateChanged();
         return;
@@ -578,6 +579,7 @@ void Updater::finishDownload(QString text, bool canceled)
     // A download that failed its checks never stays under the installer's name.
     if (placed)
         QFile::remove(m_finalPath);
+    //: %1: the network's reason
     m_error = canceled ? QString() : tr("The update could not be downloaded: %1").arg(text);
     setState(Available);
 }
@@ -596,8 +598,10 @@ QString Updater::verifyDownload(const QString &path, const FileHold &hold) const
         return tr("The update does not match the published checksum.");
     file.close();
     if (!m_publisher.isEmpty() && !isSignedByPublisher(path, hold))
+        //: %1: the publisher's name
         return tr("The update is not signed by %1.").arg(m_publisher);
     if (!hasPublishedVersion(path))
+        //: %1: a version number
         return tr("The update is not the published version %1.").arg(m_info.version);
     return {};
 }

@@ -1,11 +1,14 @@
 #include "support/testsupport.h"
 
 #include <QFile>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
 #include <QTest>
 #include <QXmlStreamReader>
+
+#include <algorithm>
 
 namespace {
 
@@ -107,6 +110,26 @@ int formsFor(const QString &code)
     return 2;
 }
 
+// Where a translation breaks its language's typography: French wants a
+// no-break space (U+00A0 or U+202F) before : ; ! ? and inside « »; Chinese and
+// Japanese wrap text in full-width brackets.
+bool typographyFault(const QString &code, const QString &text)
+{
+    static const QRegularExpression french(
+        QStringLiteral("(?<![\\x{00A0}\\x{202F}])[:;!?»](?=\\s|$|<)|«(?![\\x{00A0}\\x{202F}])"));
+    static const QRegularExpression bracketed(QStringLiteral("\\(([^()]*)\\)"));
+    if (code == u"fr")
+        return text.contains(french);
+    if (code != u"ja" && !code.startsWith(u"zh"))
+        return false;
+    for (auto it = bracketed.globalMatch(text); it.hasNext();) {
+        const QString inside = it.next().captured(1).remove(QRegularExpression(QStringLiteral("%L?[0-9n]+")));
+        if (std::any_of(inside.cbegin(), inside.cend(), [](QChar c) { return c.isLetter(); }))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 class TestTranslations final : public QObject
@@ -121,13 +144,18 @@ private slots:
 void TestTranslations::catalogue_data()
 {
     QTest::addColumn<QString>("code");
+    // Translations that break the typography today, until they are fixed.
+    QTest::addColumn<int>("knownTypography");
+    const QHash<QString, int> known = {{QStringLiteral("fr"), 56}, {QStringLiteral("ja"), 2},
+                                       {QStringLiteral("zh_CN"), 1}, {QStringLiteral("zh_TW"), 1}};
     for (const QString &code : kLanguages)
-        QTest::newRow(qPrintable(code)) << code;
+        QTest::newRow(qPrintable(code)) << code << known.value(code);
 }
 
 void TestTranslations::catalogue()
 {
     QFETCH(QString, code);
+    QFETCH(int, knownTypography);
     const Catalogue catalogue = read(cataloguePath(code));
     QVERIFY2(catalogue.error.isEmpty(), qPrintable(catalogue.error));
     QVERIFY2(catalogue.language == code || catalogue.language.startsWith(code + u'_'),
@@ -143,6 +171,7 @@ void TestTranslations::catalogue()
     for (const Message &m : catalogue.messages)
         keys.insert(m.key);
     QStringList faults;
+    QStringList typography;
     for (const QString &k : expectedKeys - keys)
         faults << k + QStringLiteral(" is missing");
     for (const QString &k : keys - expectedKeys)
@@ -165,9 +194,15 @@ void TestTranslations::catalogue()
                 faults << m.key + QStringLiteral(" has an empty form");
             else if (placeholders(t) != expected)
                 faults << m.key + QStringLiteral(" placeholders differ in \"") + t + u'"';
+            if (typographyFault(code, t))
+                typography << m.key + QStringLiteral(": \"") + t + u'"';
         }
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    if (!typography.isEmpty() && typography.size() == knownTypography)
+        QEXPECT_FAIL("", qPrintable(QStringLiteral("%1 translations break the typography").arg(knownTypography)),
+                     Continue);
+    QVERIFY2(typography.isEmpty(), qPrintable(typography.join(u'\n')));
 }
 
 QTEST_GUILESS_MAIN(TestTranslations)

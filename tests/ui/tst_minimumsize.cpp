@@ -1,7 +1,9 @@
+#include <QAbstractButton>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
 
@@ -13,10 +15,13 @@
 #include "ui/pages/cleanuppage.h"
 #include "ui/pages/largefilespage.h"
 #include "ui/widgets/elidedlabel.h"
+#include "ui/theme.h"
 #include "ui/widgets/focusring.h"
 
-// The window at its minimum size, 960 x 640, in English, German, Russian and
-// Japanese: every screen is grabbed to a PNG (offscreen) and every label that
+// The window at its minimum size, 960 x 640, in English, German, Russian,
+// French and Japanese, and at its first size in German, French and Russian:
+// every screen is grabbed to a PNG (offscreen), the texts of the narrow
+// places (sidebar, page headers and footers, cards) must fit, and every label that
 // elides must keep at least four characters before its ellipsis, so no word
 // is cut to a letter and a dot (in English no category name at all), and
 // every control Tab reaches shows a ring. The language is fixed per process,
@@ -70,6 +75,42 @@ QStringList cutLabels(QWidget *window)
     return cut;
 }
 
+// Texts of the sidebar, the page headers and footers and the cards that do
+// not fit: an eliding label that elides, a one-line label or a button
+// narrower than its text.
+QStringList clippedTexts(QWidget *window)
+{
+    QStringList out;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        const auto *label = qobject_cast<QLabel *>(w);
+        const auto *button = qobject_cast<QAbstractButton *>(w);
+        if (!(label || button) || !w->isVisible() || w->visibleRegion().isEmpty())
+            continue;
+        bool narrow = false;
+        for (const QWidget *p = w->parentWidget(); p && !narrow; p = p->parentWidget())
+            narrow = p->inherits("ui::Sidebar") || p->inherits("ui::PageHeader") || p->inherits("ui::FooterBar")
+                     || p->inherits("ui::Card");
+        const QString text = label ? label->text() : button->text();
+        if (!narrow || text.isEmpty() || (label && (label->wordWrap() || Qt::mightBeRichText(text))))
+            continue;
+        // Names and paths (shown as written, or eliding by KeepTail) elide by
+        // design, they are no translations; the sidebar's entries
+        // paint their text in 13 px beside a 16 px icon, 48 px of padding in all.
+        const auto *elided = qobject_cast<ElidedLabel *>(w);
+        const bool nav = w->inherits("ui::NavButton");
+        if ((button && !nav && !w->inherits("ui::Button")) || (w->font().styleStrategy() & QFont::PreferNoShaping)
+            || (elided && elided->elide() == ElidedLabel::KeepTail))
+            continue;
+        const int needed = nav      ? QFontMetrics(Theme::instance()->font(13, 500)).horizontalAdvance(text)
+                           : button ? w->sizeHint().width()
+                                    : w->fontMetrics().horizontalAdvance(text);
+        const int available = nav ? w->width() - 48 : button ? w->width() : w->contentsRect().width();
+        if (elided ? elided->shownText() != text : needed > available)
+            out << QStringLiteral("\"%1\" needs %2 px, has %3").arg(text).arg(needed).arg(available);
+    }
+    return out;
+}
+
 // Controls that Tab reaches but that show no ring around or inside them
 // (a line edit marks its focus with its border).
 QStringList unmarkedFocus(QWidget *window)
@@ -95,8 +136,17 @@ private slots:
     void languages_data()
     {
         QTest::addColumn<QString>("code");
-        for (const char *code : {"en", "de", "ru", "ja"})
-            QTest::newRow(code) << QString::fromLatin1(code);
+        QTest::addColumn<bool>("initialSize");
+        // What the row's translations clip today, until they are shortened.
+        QTest::addColumn<QStringList>("knownClipped");
+        for (const char *code : {"en", "de", "ja"})
+            QTest::newRow(code) << QString::fromLatin1(code) << false << QStringList();
+        // The heading of a category's largest items beside its file-manager link.
+        QTest::newRow("ru") << QStringLiteral("ru") << false << QStringList{QStringLiteral("Крупнейшие объекты")};
+        QTest::newRow("fr") << QStringLiteral("fr") << false
+                            << QStringList{QStringLiteral("Éléments les plus volumineux")};
+        for (const char *code : {"de", "ru", "fr"})
+            QTest::addRow("%s at first size", code) << QString::fromLatin1(code) << true << QStringList();
     }
 
     void languages()
@@ -107,10 +157,14 @@ private slots:
         QSKIP("would plant its large files in the user's profile, which HOME does not move");
 #endif
         QFETCH(QString, code);
+        QFETCH(bool, initialSize);
+        QFETCH(QStringList, knownClipped);
         QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QString::fromLatin1(kChildVariable), QStringLiteral("1"));
         env.insert(QStringLiteral("VARNHOLT_LANG"), code);
+        if (initialSize)
+            env.insert(QStringLiteral("VARNHOLT_MINSIZE_INITIAL"), QStringLiteral("1"));
         child.setProcessEnvironment(env);
         child.setProcessChannelMode(QProcess::MergedChannels);
         child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("screensAtMinimumSize")});
@@ -119,6 +173,17 @@ private slots:
         QVERIFY2(child.exitCode() == 0 && output.contains("PASS   : TestMinimumSize::screensAtMinimumSize"),
                  output.constData());
         qInfo("%s", output.constData());
+        QStringList clipped;
+        QStringList texts;
+        static const QRegularExpression line(QStringLiteral("clipped: (.*\"(.*)\" needs.*)"));
+        for (auto it = line.globalMatch(QString::fromUtf8(output)); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            clipped << m.captured(1);
+            texts << m.captured(2);
+        }
+        if (!clipped.isEmpty() && texts == knownClipped)
+            QEXPECT_FAIL("", qPrintable(u"clipped until translated shorter: " + knownClipped.join(u", ")), Continue);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
     }
 
     void screensAtMinimumSize()
@@ -142,20 +207,27 @@ private slots:
         options.trustedDomain = QString();
         options.autoUpdateDelayMs = -1;
         MainWindow window(&state, options);
-        window.resize(MainWindow::kMinimumSize);
+        const QSize size = qEnvironmentVariableIsSet("VARNHOLT_MINSIZE_INITIAL") ? MainWindow::kInitialSize
+                                                                                 : MainWindow::kMinimumSize;
+        window.resize(size);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.size(), MainWindow::kMinimumSize);
+        QCOMPARE(window.size(), size);
 
         QStringList failures;
         const auto screen = [&](const char *name) {
             QTest::qWait(100);  // rebuilt parts are laid out at the next turn
-            const QString file = QStringLiteral("%1/%2-%3.png").arg(shots, qEnvironmentVariable("VARNHOLT_LANG"),
-                                                                    QString::fromLatin1(name));
+            const QString file = QStringLiteral("%1/%2-%3x%4-%5.png")
+                                     .arg(shots, qEnvironmentVariable("VARNHOLT_LANG"))
+                                     .arg(size.width())
+                                     .arg(size.height())
+                                     .arg(QString::fromLatin1(name));
             window.grab().save(file);
             qInfo("screenshot: %s", qPrintable(file));
             for (const QString &cut : cutLabels(&window) + unmarkedFocus(&window))
                 failures << QString::fromLatin1(name) + QStringLiteral(": ") + cut;
+            for (const QString &clip : clippedTexts(&window))
+                qInfo("clipped: %s: %s", name, qPrintable(clip));
         };
 
         screen("overview");
@@ -172,7 +244,7 @@ private slots:
         screen("space-map");
         window.showPage(MainWindow::PageSettings);
         screen("settings");
-        QCOMPARE(window.size(), MainWindow::kMinimumSize);
+        QCOMPARE(window.size(), size);
         QVERIFY2(failures.isEmpty(), qPrintable(failures.join(u'\n')));
     }
 };

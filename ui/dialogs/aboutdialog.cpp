@@ -53,6 +53,7 @@ AboutDialog::AboutDialog(QWidget *host) : Overlay(host)
     layout->addWidget(new Logo(72, panel()), 0, Qt::AlignHCenter);
     layout->addSpacing(8);
     layout->addWidget(centred(QStringLiteral("Varnholt"), "h2", panel()));
+    //: %1: a version number
     layout->addWidget(centred(QCoreApplication::translate("Overlay", "Version %1").arg(QStringLiteral(VARNHOLT_VERSION)),
                               "sub", panel()));
     layout->addSpacing(10);
@@ -62,8 +63,10 @@ AboutDialog::AboutDialog(QWidget *host) : Overlay(host)
 
     auto *row = new QHBoxLayout;
     row->setSpacing(8);
+    //: Link in the About dialog
     m_website = new Button(QCoreApplication::translate("MenuBar", "Varnholt Website"), {},
                            QStringLiteral("external"), {}, panel());
+    //: Button that closes a dialog
     m_close = new Button(QCoreApplication::translate("Overlay", "Close"), QStringLiteral("primary"), {}, {},
                          panel());
     m_close->setDefault(true);

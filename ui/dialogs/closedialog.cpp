@@ -24,6 +24,7 @@ CloseDialog::CloseDialog(QWidget *host) : Overlay(host)
     auto *content = new QVBoxLayout;
     content->setContentsMargins(24, 24, 24, 20);
     content->setSpacing(6);
+    //: Title of the dialog shown when the window is closed
     auto *title = new QLabel(OverlayText::tr("Keep Varnholt running?"), panel());
     title->setProperty("role", "h2");
     content->addWidget(title);
@@ -36,6 +37,7 @@ CloseDialog::CloseDialog(QWidget *host) : Overlay(host)
     text->setWordWrap(true);
     content->addWidget(text);
     content->addSpacing(10);
+    //: Check box of the close dialog
     m_remember = new QCheckBox(OverlayText::tr("Remember my choice"), panel());
     m_remember->setChecked(true);
     content->addWidget(m_remember);
@@ -48,8 +50,10 @@ CloseDialog::CloseDialog(QWidget *host) : Overlay(host)
     auto *bar = new QHBoxLayout;
     bar->setContentsMargins(24, 16, 24, 16);
     bar->setSpacing(8);
+    //: Button of the close dialog: hide the window, keep the tray icon
     m_keep = new Button(OverlayText::tr("Keep in tray"), QStringLiteral("primary"), {}, {}, panel());
     m_keep->setDefault(true);
+    //: Button of the close dialog: end the program
     m_quit = new Button(OverlayText::tr("Quit"), {}, {}, {}, panel());
     for (Button *button : {m_keep, m_quit}) {
         button->setSizePolicy(QSizePolicy::Expanding, button->sizePolicy().verticalPolicy());

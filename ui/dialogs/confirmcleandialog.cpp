@@ -114,6 +114,7 @@ ConfirmCleanDialog::ConfirmCleanDialog(AppState *state, QWidget *host) : Overlay
         content->addWidget(buildWithoutTrash(withoutTrash, withoutTrashCount));
     }
 
+    //: Link of the confirmation that lists every path the cleanup removes ("go": be removed, not leave)
     m_previewLink = new Button(OverlayText::tr("Everything that will go"), QStringLiteral("link"), {}, {}, panel());
     content->addWidget(m_previewLink, 0, Qt::AlignLeft);
     m_previewBox = new QWidget(panel());
@@ -152,6 +153,7 @@ ConfirmCleanDialog::ConfirmCleanDialog(AppState *state, QWidget *host) : Overlay
     connect(m_previewLink, &QPushButton::clicked, this, &ConfirmCleanDialog::showPreview);
     connect(state, &AppState::previewChanged, this, &ConfirmCleanDialog::fillPreview);
 
+    //: Button that closes a dialog without doing anything
     m_cancel = new Button(OverlayText::tr("Cancel"), {}, {}, {}, panel());
     m_confirm = new Button({}, QStringLiteral("primary"), {}, {}, panel());
     m_confirm->setDefault(true);
@@ -173,7 +175,8 @@ QWidget *ConfirmCleanDialog::buildWithoutTrash(const QList<CategoryResult> &with
     auto *layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
-    const QString heading = OverlayText::tr("These cannot be moved to the %1").arg(recycleBinName());
+    const QString heading = onPlatform(OverlayText::tr("These cannot be moved to the Recycle Bin"),
+                                       OverlayText::tr("These cannot be moved to the Trash"));
     auto *title = new QLabel(heading, box);
     title->setProperty("role", "strong");
     title->setTextFormat(Qt::PlainText);
@@ -199,6 +202,7 @@ QWidget *ConfirmCleanDialog::buildWithoutTrash(const QList<CategoryResult> &with
     }
     if (count > shown) {
         rows->addWidget(new Divider(card));
+        //: Below the paths listed in the confirmation
         auto *more = new QLabel(OverlayText::tr("and %n more", nullptr, int(count - shown)), card);
         more->setProperty("role", "sub");
         more->setContentsMargins(12, 8, 12, 8);
@@ -208,7 +212,11 @@ QWidget *ConfirmCleanDialog::buildWithoutTrash(const QList<CategoryResult> &with
 
     // Leaving them is the default, as in a file manager.
     m_withoutTrashChoice =
-        new Segmented({OverlayText::tr("Leave them"), OverlayText::tr("Delete them permanently")}, box);
+        new Segmented({//: Choice for what cannot go to the bin: keep those files
+                       OverlayText::tr("Leave them"),
+                       //: Choice for what cannot go to the bin
+                       OverlayText::tr("Delete them permanently")},
+                      box);
     m_withoutTrashChoice->setObjectName(QStringLiteral("withoutTrashChoice"));
     m_withoutTrashChoice->setAccessibleName(heading);
     connect(m_withoutTrashChoice, &Segmented::currentChanged, this, [this] {
@@ -230,38 +238,47 @@ bool ConfirmCleanDialog::deleteWithoutTrash() const
 void ConfirmCleanDialog::updateTexts()
 {
     const bool deleting = deleteWithoutTrash();
-    const QString bin = recycleBinName();
     m_dangerous = !m_toBin || m_permanentSelected || deleting;
     // The figure is what the cleanup will take away: what the bin cannot
     // take counts only when it is deleted instead.
+    //: Title of the confirmation; %1: a size
     m_title = OverlayText::tr("Clean %1?").arg(formatSize(m_movedBytes + (deleting ? m_withoutTrashBytes : 0)));
     // Only what the bin cannot take selected: left, nothing would be cleaned.
     const bool nothing = m_withoutTrashChoice && m_movedBytes == 0;
     if (!m_toBin)
         m_text = OverlayText::tr("Permanent delete is on. These files can't be recovered.");
     else if (nothing && !deleting)
-        m_text = OverlayText::tr("None of it can go to the %1: delete it permanently, or nothing is cleaned.").arg(bin);
+        m_text = onPlatform(
+            OverlayText::tr("None of it can go to the Recycle Bin: delete it permanently, or nothing is cleaned."),
+            OverlayText::tr("None of it can go to the Trash: delete it permanently, or nothing is cleaned."));
     else if (nothing)
         m_text = OverlayText::tr("All of it is deleted permanently and can't be recovered.");
     else if (deleting && m_permanentSelected)
-        m_text = OverlayText::tr("Emptying the %1 and deleting what cannot go there can't be undone. Everything else "
-                                 "goes to the %1.")
-                     .arg(bin);
+        m_text = onPlatform(OverlayText::tr("Emptying the Recycle Bin and deleting what cannot go there can't be "
+                                            "undone. Everything else goes to the Recycle Bin."),
+                            OverlayText::tr("Emptying the Trash and deleting what cannot go there can't be undone. "
+                                            "Everything else goes to the Trash."));
     else if (deleting)
-        m_text = OverlayText::tr("What cannot go to the %1 is deleted permanently. Everything else is moved there, so "
-                                 "you can restore it later.")
-                     .arg(bin);
+        m_text = onPlatform(OverlayText::tr("What cannot go to the Recycle Bin is deleted permanently. Everything "
+                                            "else is moved there, so you can restore it later."),
+                            OverlayText::tr("What cannot go to the Trash is deleted permanently. Everything else is "
+                                            "moved there, so you can restore it later."));
     else if (m_permanentSelected)
-        m_text = OverlayText::tr("Emptying the %1 can't be undone. Everything else goes to the %1.").arg(bin);
+        m_text = onPlatform(
+            OverlayText::tr("Emptying the Recycle Bin can't be undone. Everything else goes to the Recycle Bin."),
+            OverlayText::tr("Emptying the Trash can't be undone. Everything else goes to the Trash."));
     else
-        m_text = OverlayText::tr("Everything will be moved to the %1, so you can restore it later.").arg(bin);
+        m_text = onPlatform(
+            OverlayText::tr("Everything will be moved to the Recycle Bin, so you can restore it later."),
+            OverlayText::tr("Everything will be moved to the Trash, so you can restore it later."));
     if (m_state->selectionNeedsAdmin())
         m_text += u' '
             + OverlayText::tr("Some of it needs administrator rights: without them those files are skipped.");
     m_titleLabel->setText(m_title);
     m_textLabel->setText(m_text);
     m_confirm->setKind(m_dangerous ? QStringLiteral("danger") : QStringLiteral("primary"));
-    m_confirm->setText(m_dangerous ? OverlayText::tr("Clean and delete") : OverlayText::tr("Clean"));
+    m_confirm->setText(m_dangerous ? OverlayText::tr("Clean and delete", "button: clean, part of it for good")
+                                   : OverlayText::tr("Clean", "button: start the cleanup"));
     m_confirm->setEnabled(!nothing || deleting);
     refit();
 }
@@ -305,7 +322,7 @@ void ConfirmCleanDialog::fillPreview()
         }
         m_previewNote->setText(preview.wouldGo.isEmpty()
                                    ? OverlayText::tr("Nothing in the selection would be removed.")
-                                   : OverlayText::tr("%n path(s) · %1", nullptr, int(preview.wouldGo.size()))
+                                   : OverlayText::tr("%n path(s) · %1", "%1: their size", int(preview.wouldGo.size()))
                                          .arg(formatSize(total)));
         m_previewList->setVisible(!preview.wouldGo.isEmpty());
         if (m_previewList->topLevelItemCount() > 0) {

@@ -30,6 +30,7 @@ Toast::Toast(QWidget *host) : QWidget(host)
     m_label = new QLabel(this);
     m_label->setTextFormat(Qt::PlainText);
     layout->addWidget(m_label);
+    //: Button in a notification: take the last action back
     m_undoButton = new QPushButton(QCoreApplication::translate("Overlay", "Undo"), this);
     m_undoButton->setCursor(Qt::PointingHandCursor);
     m_undoButton->hide();

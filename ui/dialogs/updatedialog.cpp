@@ -68,6 +68,7 @@ UpdateDialog::UpdateDialog(Updater *updater, QWidget *host) : Overlay(host), m_u
     auto *notesLayout = new QVBoxLayout(m_notesCard);
     notesLayout->setContentsMargins(14, 12, 14, 12);
     notesLayout->setSpacing(6);
+    //: Heading over the release notes of an update
     auto *eyebrow = new QLabel(OverlayText::tr("What's new"), m_notesCard);
     m_notesCard->setAccessibleName(eyebrow->text());
     eyebrow->setProperty("role", "micro");
@@ -91,7 +92,9 @@ UpdateDialog::UpdateDialog(Updater *updater, QWidget *host) : Overlay(host), m_u
 
     m_close = new Button(OverlayText::tr("Close"), {}, {}, {}, panel());
     m_cancel = new Button(OverlayText::tr("Cancel"), {}, {}, {}, panel());
+    //: Button of the update dialog after a failure
     m_retry = new Button(OverlayText::tr("Retry"), QStringLiteral("primary"), {}, {}, panel());
+    //: Button of the update dialog
     m_update = new Button(OverlayText::tr("Update now"), QStringLiteral("primary"), {}, {}, panel());
     for (Button *button : {m_close, m_cancel, m_retry, m_update}) {
         button->setAutoDefault(false);
@@ -139,10 +142,12 @@ void UpdateDialog::refresh()
     switch (state) {
     case Updater::UpToDate:
         title = OverlayText::tr("Varnholt is up to date");
+        //: %1: a version number
         subtitle = OverlayText::tr("Version %1 is the latest version.").arg(current);
         break;
     case Updater::Available: {
         title = OverlayText::tr("An update is available");
+        //: %1, %2: version numbers
         subtitle = OverlayText::tr("Version %1 is available. You have %2.").arg(info.version, current);
         QStringList extra;
         if (!info.date.isEmpty())
@@ -158,19 +163,24 @@ void UpdateDialog::refresh()
         subtitle = OverlayText::tr("Check your internet connection and try again.");
         break;
     case Updater::Downloading:
+        //: Status of the update dialog
         title = OverlayText::tr("Downloading the update…");
         if (m_updater->bytesTotal() > 0)
+            //: Download progress; %1, %2: sizes
             subtitle = OverlayText::tr("%1 of %2")
                            .arg(formatSize(m_updater->bytesReceived()), formatSize(m_updater->bytesTotal()));
         else
             subtitle = OverlayText::tr("Version %1").arg(info.version);
         break;
     case Updater::Installing:
+        //: Status of the update dialog
         title = OverlayText::tr("Installing the update…");
         subtitle = OverlayText::tr("Varnholt closes and starts again when the update is installed.");
         break;
     default:  // NotChecked, Checking
+        //: Status of the update dialog
         title = OverlayText::tr("Checking for updates…");
+        //: %1: a version number
         subtitle = OverlayText::tr("Version %1 is installed.").arg(current);
         break;
     }
@@ -205,6 +215,7 @@ void UpdateDialog::refresh()
     m_retry->setVisible(state == Updater::Failed);
     m_cancel->setVisible(state == Updater::Downloading);
     m_close->setVisible(state != Updater::Downloading && state != Updater::Installing);
+    //: Button of the update dialog: do not update now
     m_close->setText(state == Updater::Available ? OverlayText::tr("Later") : OverlayText::tr("Close"));
 
     refit();

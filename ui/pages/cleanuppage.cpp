@@ -238,6 +238,7 @@ QWidget *CleanupPage::buildEmptyView()
     auto *layout = new QVBoxLayout(view);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    //: Title of the Cleanup page
     layout->addWidget(new PageHeader(CleanupText::tr("Cleanup"), {}, view));
     layout->addStretch(2);
 
@@ -250,6 +251,7 @@ QWidget *CleanupPage::buildEmptyView()
     connect(Theme::instance(), &Theme::changed, tile, [tile] { tile->setColor(Theme::instance()->accent()); });
     col->addWidget(tile, 0, Qt::AlignHCenter);
     col->addSpacing(8);
+    //: Heading of the Cleanup page before the first scan
     m_emptyTitle = cleanup::label(CleanupText::tr("Nothing scanned yet"), QStringLiteral("h2"), column);
     m_emptyTitle->setObjectName(QStringLiteral("emptyTitle"));
     m_emptyTitle->setAlignment(Qt::AlignCenter);
@@ -261,6 +263,7 @@ QWidget *CleanupPage::buildEmptyView()
     m_emptyText->setWordWrap(true);
     col->addWidget(m_emptyText);
     col->addSpacing(12);
+    //: Button; Smart Scan is the scan of every cleanup category
     auto *start = new Button(CleanupText::tr("Start Smart Scan"), QStringLiteral("primary"), QStringLiteral("sparkle"),
                              QStringLiteral("lg"), column);
     start->setObjectName(QStringLiteral("startScan"));
@@ -285,8 +288,11 @@ QWidget *CleanupPage::buildScanningView()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
+    //: Heading of the Cleanup page while the scan runs
     auto *header = new PageHeader(CleanupText::tr("Scanning"), {}, view);
+    //: Eyebrow over the heading while a scan or cleanup runs
     header->setEyebrow(CleanupText::tr("In progress"));
+    //: Button that stops the running scan
     auto *stop = new Button(CleanupText::tr("Stop"), {}, {}, {}, header);
     stop->setObjectName(QStringLiteral("stopScan"));
     connect(stop, &QPushButton::clicked, m_state, &AppState::cancelScan);
@@ -314,10 +320,13 @@ QWidget *CleanupPage::buildScanningView()
     radarColumn->addWidget(m_scanPath);
     auto *stats = new QHBoxLayout;
     stats->setSpacing(8);
+    //: Caption under the number of files looked at so far
     m_checkedValue = addStatistic(stats, CleanupText::tr("Items checked"), 15, 0, radarCard);
     m_checkedValue->setObjectName(QStringLiteral("itemsChecked"));
+    //: Caption under the time a scan has run so far
     m_elapsedValue = addStatistic(stats, CleanupText::tr("Elapsed"), 15, 0, radarCard);
     m_elapsedValue->setObjectName(QStringLiteral("elapsed"));
+    //: Caption under the estimated time a scan still needs
     m_remainingValue = addStatistic(stats, CleanupText::tr("Remaining"), 15, 0, radarCard);
     m_remainingValue->setObjectName(QStringLiteral("remaining"));
     radarColumn->addLayout(stats);
@@ -377,6 +386,7 @@ void CleanupPage::updateScanProgress()
     }
 
     m_radar->setActive(m_state->phase() == AppState::Scanning);
+    //: Caption under the size found so far, inside the scan's radar
     m_radar->setText(formatSize(m_state->foundBytes()), CleanupText::tr("found"));
     m_scanPath->setText(cleanup::elideMiddle(m_scanPath, QDir::toNativeSeparators(m_state->currentPath()), 280));
     m_checkedValue->setText(formatNumber(m_state->filesChecked()));
@@ -398,6 +408,7 @@ QWidget *CleanupPage::buildCleaningView()
     auto *layout = new QVBoxLayout(view);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    //: Heading of the Cleanup page while the cleanup runs
     auto *header = new PageHeader(CleanupText::tr("Cleaning"), {}, view);
     header->setEyebrow(CleanupText::tr("In progress"));
     layout->addWidget(header);
@@ -429,6 +440,7 @@ QWidget *CleanupPage::buildCleaningView()
 void CleanupPage::updateCleanProgress(qint64 done, qint64 total, const QString &path)
 {
     m_ring->setValue(total < 1 ? 0 : qreal(done) / qreal(total));
+    //: Under the size cleaned so far, inside the progress ring; %1: the total size
     m_ring->setText(formatSize(done), CleanupText::tr("of %1").arg(formatSize(total)));
     if (!path.isEmpty())
         m_cleanPath->setText(cleanup::elideMiddle(m_cleanPath, QDir::toNativeSeparators(path), 640));
@@ -453,6 +465,7 @@ QWidget *CleanupPage::buildDoneView()
     m_badge->setObjectName(QStringLiteral("badge"));
     col->addWidget(m_badge, 0, Qt::AlignHCenter);
     col->addSpacing(6);
+    //: Heading once a cleanup ended
     m_doneTitle = cleanup::eyebrow(CleanupText::tr("Cleanup complete"), column);
     m_doneTitle->setObjectName(QStringLiteral("doneTitle"));
     m_doneTitle->setAlignment(Qt::AlignCenter);
@@ -479,8 +492,10 @@ QWidget *CleanupPage::buildDoneView()
     stats->addStretch(1);
     auto *statBox = new QHBoxLayout;
     statBox->setSpacing(40);
+    //: Caption: free disk space before the cleanup
     m_beforeValue = addStatistic(statBox, CleanupText::tr("Available before"), 17, 12, column);
     m_beforeValue->setObjectName(QStringLiteral("availableBefore"));
+    //: Caption: free disk space after the cleanup
     m_nowValue = addStatistic(statBox, CleanupText::tr("Available now"), 17, 12, column);
     m_nowValue->setObjectName(QStringLiteral("availableNow"));
     stats->addLayout(statBox);
@@ -490,6 +505,7 @@ QWidget *CleanupPage::buildDoneView()
 
     m_skippedNote = new Note(Note::Warning, QStringLiteral("alert"), {}, column);
     m_skippedNote->setObjectName(QStringLiteral("skippedNote"));
+    //: Button: clean again what was skipped
     m_retry = new Button(CleanupText::tr("Try again"), QStringLiteral("link"), {}, {}, m_skippedNote);
     m_retry->setObjectName(QStringLiteral("retry"));
     m_retry->setToolTip(CleanupText::tr("Clean the skipped files again, the same way"));
@@ -502,6 +518,7 @@ QWidget *CleanupPage::buildDoneView()
                                  "and clean again to remove them."),
                  column);
     m_adminNote->setObjectName(QStringLiteral("adminNote"));
+    //: Button: restart Varnholt with administrator rights
     auto *restart = new Button(CleanupText::tr("Restart as admin"), QStringLiteral("link"), {}, {}, m_adminNote);
     connect(restart, &QPushButton::clicked, this, &CleanupPage::restartElevated);
     m_adminNote->body()->addWidget(restart, 0, Qt::AlignLeft);
@@ -511,15 +528,20 @@ QWidget *CleanupPage::buildDoneView()
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(10);
     buttons->addStretch(1);
+    //: Button: open the cleanup's log file
     auto *viewLog = new Button(CleanupText::tr("View log"), {}, QStringLiteral("file"), {}, column);
     viewLog->setObjectName(QStringLiteral("viewLog"));
     connect(viewLog, &QPushButton::clicked, this, &CleanupPage::openLog);
+    //: Button: put back everything the cleanup moved to the bin
     m_restoreAll = new Button(CleanupText::tr("Restore all"), {}, QStringLiteral("refresh"), {}, column);
     m_restoreAll->setObjectName(QStringLiteral("restoreAll"));
-    m_restoreAll->setToolTip(CleanupText::tr("Put everything this cleanup moved to the %1 back where it was")
-                                 .arg(recycleBinName()));
+    m_restoreAll->setToolTip(onPlatform(CleanupText::tr("Put everything this cleanup moved to the Recycle Bin back "
+                                                        "where it was"),
+                                        CleanupText::tr("Put everything this cleanup moved to the Trash back where it "
+                                                        "was")));
     connect(m_restoreAll, &QPushButton::clicked, this, [this] { m_state->restoreCleanup(); });
     connect(m_state, &AppState::restoreChanged, this, &CleanupPage::updateRestoreButton);
+    //: Button that closes the cleanup's result
     auto *finish = new Button(CleanupText::tr("Done"), QStringLiteral("primary"), {}, {}, column);
     finish->setObjectName(QStringLiteral("done"));
     connect(finish, &QPushButton::clicked, this, [this] {
@@ -541,7 +563,6 @@ QWidget *CleanupPage::buildDoneView()
 void CleanupPage::fillDoneView()
 {
     const CleanReport &report = m_state->lastReport();
-    const QString bin = recycleBinName();
     m_outcome = outcomeOf(report);
     static_cast<Badge *>(m_badge)->setOutcome(m_outcome);
     const OutcomeColors colors = outcomeColors(m_outcome);
@@ -554,14 +575,19 @@ void CleanupPage::fillDoneView()
     m_freed->setVisible(m_outcome != Failed);
     QString caption;
     if (report.trashedBytes > 0 && report.freedBytes > 0)
-        caption = CleanupText::tr("freed or moved to the %1", "what the figure of a finished cleanup is").arg(bin);
+        caption = onPlatform(
+            CleanupText::tr("freed or moved to the Recycle Bin", "what the figure of a finished cleanup is"),
+            CleanupText::tr("freed or moved to the Trash", "what the figure of a finished cleanup is"));
     else if (report.trashedBytes > 0)
-        caption = CleanupText::tr("moved to the %1", "what the figure of a finished cleanup is").arg(bin);
+        caption = onPlatform(CleanupText::tr("moved to the Recycle Bin", "what the figure of a finished cleanup is"),
+                             CleanupText::tr("moved to the Trash", "what the figure of a finished cleanup is"));
     else
         caption = CleanupText::tr("freed", "what the figure of a finished cleanup is");
     if (m_outcome == Partial)
+        //: Under the cleaned size; %1: the selected size; %2: what became of it, e.g. "freed"
         caption = CleanupText::tr("of %1 selected · %2").arg(formatSize(selected), caption);
     else if (m_outcome == Failed)
+        //: %1: a size
         caption = CleanupText::tr("None of the %1 selected could be cleaned.").arg(formatSize(selected));
     m_freedCaption->setText(caption);
 
@@ -570,9 +596,11 @@ void CleanupPage::fillDoneView()
         m_doneTitle->setText(CleanupText::tr("Cleanup complete"));
         break;
     case Partial:
+        //: Heading once a cleanup left part of the selection
         m_doneTitle->setText(CleanupText::tr("Partly cleaned"));
         break;
     default:
+        //: Heading once a cleanup removed nothing
         m_doneTitle->setText(CleanupText::tr("Nothing was cleaned"));
         break;
     }
@@ -601,6 +629,7 @@ void CleanupPage::fillDoneView()
             nullptr, count);
         if (!report.skippedSamples.isEmpty()) {
             const QString sample = cleanup::elideMiddle(m_skippedNote->label(), report.skippedSamples.first(), 360);
+            //: %1: a file's path
             text += u' ' + CleanupText::tr("For example: %1").arg(sample.toHtmlEscaped());
         }
         const QString held = holdersText(report);
@@ -611,9 +640,10 @@ void CleanupPage::fillDoneView()
         const int count = int(std::min<qsizetype>(report.noTrash.size(), std::numeric_limits<int>::max()));
         const QString sample = cleanup::elideMiddle(m_skippedNote->label(), report.noTrash.first().first, 360);
         const QString left =
-            CleanupText::tr("<b>%Ln item(s) could not be moved to the %1</b> and were left where they are.", nullptr,
-                            count)
-                .arg(bin.toHtmlEscaped())
+            onPlatform(CleanupText::tr("<b>%Ln item(s) could not be moved to the Recycle Bin</b> and were left where "
+                                       "they are.", nullptr, count),
+                       CleanupText::tr("<b>%Ln item(s) could not be moved to the Trash</b> and were left where they "
+                                       "are.", nullptr, count))
             + u' ' + CleanupText::tr("For example: %1").arg(sample.toHtmlEscaped());
         text = text.isEmpty() ? left : text + QStringLiteral("<br>") + left;
     }
@@ -629,6 +659,7 @@ void CleanupPage::fillDoneView()
     }
     if (!report.runningApps.isEmpty()) {
         const QString apps =
+            //: %1: a list of app names
             CleanupText::tr("<b>Left caches of running apps alone:</b> %1. Quit them and clean again to "
                             "include them.")
                 .arg(report.runningApps.join(QStringLiteral(", ")).toHtmlEscaped());
@@ -648,15 +679,16 @@ void CleanupPage::fillDoneView()
 void CleanupPage::updateModeLine()
 {
     const CleanReport &report = m_state->lastReport();
-    const QString bin = recycleBinName();
     if (m_state->lastCleanupRestored())
         m_modeLine->setText(AppState::restoreSummary(m_state->lastRestore()));
     else if (report.trashedBytes > 0 && report.freedBytes > 0)
-        m_modeLine->setText(CleanupText::tr("Some items were moved to the %1 and the rest deleted permanently. You can "
-                                            "still restore what was moved.")
-                                .arg(bin));
+        m_modeLine->setText(onPlatform(CleanupText::tr("Some items were moved to the Recycle Bin and the rest deleted "
+                                                       "permanently. You can still restore what was moved."),
+                                       CleanupText::tr("Some items were moved to the Trash and the rest deleted "
+                                                       "permanently. You can still restore what was moved.")));
     else if (report.trashedBytes > 0)
-        m_modeLine->setText(CleanupText::tr("Moved to the %1. You can still restore anything.").arg(bin));
+        m_modeLine->setText(onPlatform(CleanupText::tr("Moved to the Recycle Bin. You can still restore anything."),
+                                       CleanupText::tr("Moved to the Trash. You can still restore anything.")));
     else
         m_modeLine->setText(CleanupText::tr("Items were deleted permanently."));
 }
@@ -668,6 +700,7 @@ void CleanupPage::updateRestoreButton()
     const bool running = m_state->restoreRunning();
     m_restoreAll->setVisible(m_state->lastCleanupRestorable() || running);
     m_restoreAll->setEnabled(!running);
+    //: The Restore all button while the files go back
     m_restoreAll->setText(running ? CleanupText::tr("Restoring…") : CleanupText::tr("Restore all"));
 }
 
@@ -682,7 +715,7 @@ void CleanupPage::openLog()
     else if (!logThere)
         // The folder shows up in its place: say why the log is not there.
         m_state->notify(log.isEmpty() ? CleanupText::tr("This cleanup wrote no log; its folder is open instead.")
-                                      : CleanupText::tr("The log %1 is gone; its folder is open instead.")
+                                      : CleanupText::tr("The log %1 is gone; its folder is open instead.", "%1: a path")
                                             .arg(QDir::toNativeSeparators(log)));
 }
 
@@ -691,8 +724,9 @@ void CleanupPage::reveal(const QString &path)
     const QPointer<CleanupPage> self(this);
     revealInFileManager(path, [self, path] {
         if (self)
-            self->m_state->notify(CleanupText::tr("The %1 could not show %2")
-                                      .arg(fileManagerName(), QDir::toNativeSeparators(path)));
+            self->m_state->notify(onPlatform(CleanupText::tr("The File Explorer could not show %1", "%1: a path"),
+                                             CleanupText::tr("The File Manager could not show %1", "%1: a path"))
+                                      .arg(QDir::toNativeSeparators(path)));
     });
 }
 
@@ -760,6 +794,7 @@ void CleanupPage::syncToPhase()
         // Results do not outlive the program; the last scan time does. The
         // Overview tells the same story.
         const QDateTime scanned = m_state->lastScan();
+        //: Chip; %1: when, e.g. "2 days ago"
         m_emptyTitle->setText(scanned.isValid() ? QCoreApplication::translate("OverviewPage", "Scanned %1")
                                                       .arg(relativeTimeInText(scanned))
                                                 : CleanupText::tr("Nothing scanned yet"));

@@ -134,6 +134,7 @@ public:
             line->addWidget(name, 0);
             auto *lock = new IconView(QStringLiteral("lock"), Tone::Warn, 13, this);
             lock->setObjectName(QStringLiteral("adminLock"));
+            //: In place of a category's item count: it could only be read with administrator rights
             lock->setToolTip(CleanupText::tr("Needs administrator"));
             lock->setAccessibleName(lock->toolTip());
             line->addWidget(lock, 0, Qt::AlignVCenter);
@@ -158,6 +159,7 @@ public:
         }
         row->addLayout(column, 1);
 
+        //: In place of a category's item count while its size is measured
         auto *size = cleanup::label(measuring ? CleanupText::tr("Measuring…") : formatSize(c.bytes),
                                     QStringLiteral("num"), this);
         size->setObjectName(QStringLiteral("rowSize"));
@@ -311,9 +313,11 @@ QWidget *CleanupPage::buildResultsView()
 
     m_resultsHeader = new PageHeader({}, {}, view);
     auto *recommended =
+        //: Button in the results' header: check the safe categories
         new Button(CleanupText::tr("Select recommended"), QStringLiteral("ghost"), {}, {}, m_resultsHeader);
     recommended->setObjectName(QStringLiteral("selectRecommended"));
     connect(recommended, &QPushButton::clicked, m_state, &AppState::selectRecommended);
+    //: Button in the results' header: scan again
     auto *rescan = new Button(CleanupText::tr("Rescan"), {}, QStringLiteral("refresh"), {}, m_resultsHeader);
     rescan->setObjectName(QStringLiteral("rescan"));
     connect(rescan, &QPushButton::clicked, m_state, &AppState::startScan);
@@ -325,6 +329,7 @@ QWidget *CleanupPage::buildResultsView()
     // the user excluded, and whether files go to the bin, is unknown.
     m_settingsNote = new Note(Note::Warning, QStringLiteral("alert"), {}, view);
     m_settingsNote->setObjectName(QStringLiteral("settingsNote"));
+    //: Button beside a note: read the settings file again
     auto *recheck = new Button(CleanupText::tr("Check again"), QStringLiteral("link"), {}, {}, m_settingsNote);
     recheck->setObjectName(QStringLiteral("recheckSettings"));
     connect(recheck, &QPushButton::clicked, this, &CleanupPage::updateFooter);
@@ -352,6 +357,7 @@ QWidget *CleanupPage::buildResultsView()
     listColumn->setSpacing(0);
     auto *selectAllRow = new QHBoxLayout;
     selectAllRow->setContentsMargins(10, 6, 10, 6);
+    //: Check box: check every category (or every item of one)
     m_selectAll = new QCheckBox(CleanupText::tr("Select all"), listContent);
     m_selectAll->setObjectName(QStringLiteral("selectAll"));
     m_selectAll->setTristate(true);
@@ -415,6 +421,7 @@ QWidget *CleanupPage::buildResultsView()
 void CleanupPage::onResults()
 {
     const QString size = formatSize(m_state->totalBytes());
+    //: %1: a size, written in larger type
     const QString title = CleanupText::tr("%1 can be cleaned");
     m_resultsHeader->setTitle(title.arg(size));
     // The header escapes its title, so the figure in the numeric font goes
@@ -433,6 +440,7 @@ void CleanupPage::onResults()
             adminBytes += r.needsAdmin ? r.bytes : 0;
     }
     m_resultsHeader->setSubtitle(
+        //: %1: a size
         adminBytes > 0 ? CleanupText::tr("%1 of it needs administrator rights.").arg(formatSize(adminBytes)) : QString());
 
     // A category that a cleanup emptied is no longer listed: the pane moves on.
@@ -494,8 +502,11 @@ void CleanupPage::rebuildCategoryList()
         maxBytes = std::max(maxBytes, r.bytes);
 
     static const char *const headings[] = {
+        //: Heading over the categories of the Safe risk level
         QT_TRANSLATE_NOOP("CleanupPage", "SAFE TO CLEAN"),
+        //: Heading over the categories of the Review risk level
         QT_TRANSLATE_NOOP("CleanupPage", "REVIEW BEFORE CLEANING"),
+        //: Heading over the categories of the Permanent risk level
         QT_TRANSLATE_NOOP("CleanupPage", "CANNOT BE UNDONE"),
     };
     for (int risk = Safe; risk <= Permanent; ++risk) {
@@ -582,7 +593,7 @@ void CleanupPage::rebuildDetail()
     const int entries = int(std::min<qint64>(c->isTrash ? c->files : c->items.size(), std::numeric_limits<int>::max()));
     auto *count = cleanup::label(m_state->isMeasuring(c->id) ? CleanupText::tr("Measuring…")
                                  : deniedEmpty             ? CleanupText::tr("Needs administrator")
-                                                           : CleanupText::tr("%Ln item(s)", nullptr, entries),
+                                 : CleanupText::tr("%Ln item(s)", "on a category's card", entries),
                                  QStringLiteral("mono"), content);
     count->setObjectName(QStringLiteral("detailCount"));
     count->setAlignment(Qt::AlignRight);
@@ -642,7 +653,9 @@ void CleanupPage::rebuildDetail()
         column->addSpacing(12);
         const QString names = running.join(QStringLiteral(", ")).toHtmlEscaped();
         const QString text = running.size() == 1
+                                 //: %1: an app's name
                                  ? CleanupText::tr("%1 is open. Quit it to include its cache.").arg(names)
+                                 //: %1: a list of app names
                                  : CleanupText::tr("%1 are open. Quit them to include their caches.").arg(names);
         auto *note = new Note(Note::Warning, QStringLiteral("alert"), text, content);
         note->setObjectName(QStringLiteral("runningNote"));
@@ -653,13 +666,18 @@ void CleanupPage::rebuildDetail()
         auto *largest = new QHBoxLayout;
         largest->setContentsMargins(0, 22, 0, 8);
         // The heading elides so that the file-manager link always fits.
+        //: Heading over the biggest items of an opened category
         auto *heading = new ElidedLabel(CleanupText::tr("Largest items"), QStringLiteral("micro"), content);
         heading->setFont(Theme::eyebrowFont(11));
         largest->addWidget(heading, 1);
         const QString first = c->items.first().path;
         if (!first.isEmpty()) {
-            auto *reveal = new Button(CleanupText::tr("Show in %1").arg(fileManagerName()), QStringLiteral("link"),
-                                      QStringLiteral("external"), {}, content);
+            auto *reveal = new Button(onPlatform(
+                                          //: Link beside a category's largest items; opens File Explorer there
+                                          CleanupText::tr("Show in File Explorer"),
+                                          //: Link beside a category's largest items; opens the file manager there
+                                          CleanupText::tr("Show in File Manager")),
+                                      QStringLiteral("link"), QStringLiteral("external"), {}, content);
             reveal->setObjectName(QStringLiteral("reveal"));
             connect(reveal, &QPushButton::clicked, this, [this, first] { this->reveal(first); });
             largest->addWidget(reveal);
@@ -725,10 +743,13 @@ void CleanupPage::rebuildDetail()
         text->addWidget(label);
         // Moving to the bin, what it cannot take says so (and is not ticked
         // after a scan).
+        //: Beside an item; %1: the app using it
         const QString state = !item.runningApp.isEmpty() ? CleanupText::tr("%1 is running").arg(item.runningApp)
             : !toBin || c->risk == Permanent            ? QString()
-            : item.trashFit == NoTrashOnDrive ? CleanupText::tr("No %1 on this drive").arg(recycleBinName())
-            : item.trashFit == TrashRefuses   ? CleanupText::tr("Cannot go to the %1").arg(recycleBinName())
+            : item.trashFit == NoTrashOnDrive ? onPlatform(CleanupText::tr("No Recycle Bin on this drive"),
+                                                           CleanupText::tr("No Trash on this drive"))
+            : item.trashFit == TrashRefuses   ? onPlatform(CleanupText::tr("Cannot go to the Recycle Bin"),
+                                                           CleanupText::tr("Cannot go to the Trash"))
                                               : QString();
         if (!state.isEmpty()) {
             auto *busy = cleanup::label(state, QStringLiteral("warn"), rowWidget);
@@ -766,11 +787,13 @@ void CleanupPage::rebuildDetail()
         auto *row = new QHBoxLayout;
         row->setSpacing(12);
         row->setContentsMargins(12, 9, 2, 0);
+        //: Below the items shown of a category
         auto *left = cleanup::label(CleanupText::tr("and %Ln more item(s)", nullptr, int(remaining)),
                                     QStringLiteral("sub"), content);
         left->setObjectName(QStringLiteral("moreCount"));
         row->addWidget(left);
         row->addStretch(1);
+        //: Link below a category's items; %1: how many more are shown
         auto *link = new Button(CleanupText::tr("Show %1 more").arg(formatNumber(more)), QStringLiteral("link"), {}, {},
                                 content);
         link->setObjectName(QStringLiteral("showMore"));
@@ -824,28 +847,39 @@ void CleanupPage::updateFooter()
     m_stackBar->setSegments(segments, std::max<qint64>(m_state->totalBytes(), 1));
 
     const QString mode = AppSettings::instance()->moveToTrash()
-                             ? CleanupText::tr("moved to the %1").arg(recycleBinName())
+                             ? onPlatform(
+                                   //: Tooltip of the Clean button: where the selection goes
+                                   CleanupText::tr("moved to the Recycle Bin"),
+                                   //: Tooltip of the Clean button: where the selection goes
+                                   CleanupText::tr("moved to the Trash"))
+                             //: Tooltip of the Clean button: what happens to the selection
                              : CleanupText::tr("deleted permanently");
     m_cleanButton->setToolTip(mode);
 
     const qint64 selected = m_state->selectedBytes();
     const QString style = theme->text().name() + QStringLiteral("; font-family:'%1'; font-size:15px")
                                                      .arg(Theme::monoFont(15).family());
-    m_summary->setText(CleanupText::tr("<b style='color:%1'>%2</b> selected%3")
-                           .arg(style, formatSize(selected),
-                                m_state->selectionNeedsAdmin() ? CleanupText::tr(" · some need admin") : QString()));
+    m_summary->setText((m_state->selectionNeedsAdmin()
+                            ? CleanupText::tr("<b style='color:%1'>%2</b> selected · some need admin",
+                                              "%1: style, keep as is; %2: a size")
+                            : CleanupText::tr("<b style='color:%1'>%2</b> selected", "%1: style, keep as is; %2: a size"))
+                           .arg(style, formatSize(selected)));
     // The bar reads as the summary does; its segments describe it.
     m_stackBar->setAccessibleName(QTextDocumentFragment::fromHtml(m_summary->text()).toPlainText());
 
     const bool settingsReadable = m_state->settingsReadable();
     if (!settingsReadable)
         m_settingsNote->setText(
-            CleanupText::tr("Your settings in %1 cannot be read, so your exclusions and your choice between the %2 "
-                            "and deleting are unknown. Cleaning stays off until the file can be read again.")
-                .arg(QDir::toNativeSeparators(m_state->settingsLocation()).toHtmlEscaped(),
-                     recycleBinName().toHtmlEscaped()));
+            onPlatform(CleanupText::tr("Your settings in %1 cannot be read, so your exclusions and your choice "
+                                       "between the Recycle Bin and deleting are unknown. Cleaning stays off until "
+                                       "the file can be read again.", "%1: the settings file"),
+                       CleanupText::tr("Your settings in %1 cannot be read, so your exclusions and your choice "
+                                       "between the Trash and deleting are unknown. Cleaning stays off until the "
+                                       "file can be read again.", "%1: the settings file"))
+                .arg(QDir::toNativeSeparators(m_state->settingsLocation()).toHtmlEscaped()));
     m_settingsNote->setVisible(!settingsReadable);
 
+    //: The footer's main button; %1: the selected size
     m_cleanButton->setText(CleanupText::tr("Clean %1").arg(formatSize(selected)));
     m_cleanButton->setEnabled(selected >= 1 && settingsReadable);
 

@@ -55,7 +55,7 @@ QVariant LargeFilesModel::data(const QModelIndex &index, int role) const
     case Qt::AccessibleTextRole:
         switch (index.column()) {
         case KindColumn:
-            return file->kind;
+            return largeFileKindText(file->kind);
         case LastOpenedColumn:
             return relativeTime(file->lastUsed);
         case SizeColumn:
@@ -96,9 +96,19 @@ QVariant LargeFilesModel::headerData(int section, Qt::Orientation orientation, i
     }
     if (role != Qt::DisplayRole)
         return {};
-    // The column titles stay as they are in every language, upper-cased.
-    static const char *const titles[ColumnCount] = {"", "Name", "Kind", "Last opened", "Size"};
-    QString text = QString::fromLatin1(titles[section]).toUpper();
+    // Upper-cased as the language writes them.
+    static const char *const titles[ColumnCount] = {
+        "",
+        //: Column title of the Space Map's list (shown upper-cased): the file's name
+        QT_TRANSLATE_NOOP("LargeFilesPage", "Name"),
+        //: Column title (shown upper-cased): Video, Archive, …
+        QT_TRANSLATE_NOOP("LargeFilesPage", "Kind"),
+        //: Column title (shown upper-cased) over relative dates such as "3 months ago"
+        QT_TRANSLATE_NOOP("LargeFilesPage", "Last opened"),
+        //: Column title (shown upper-cased): the file's size
+        QT_TRANSLATE_NOOP("LargeFilesPage", "Size"),
+    };
+    QString text = QCoreApplication::translate("LargeFilesPage", titles[section]).toUpper();
     if (section == m_sortColumn && section != CheckColumn && section != KindColumn)
         text += m_sortOrder == Qt::AscendingOrder ? QStringLiteral("  \u2191") : QStringLiteral("  \u2193");
     return text;

@@ -101,7 +101,7 @@ public:
         case LargeFilesModel::KindColumn:
             p->setFont(theme->font(13));
             p->setPen(theme->text2());
-            p->drawText(cell.adjusted(12, 0, -12, 0), Qt::AlignLeft | Qt::AlignVCenter, file.kind);
+            p->drawText(cell.adjusted(12, 0, -12, 0), Qt::AlignLeft | Qt::AlignVCenter, largeFileKindText(file.kind));
             break;
         case LargeFilesModel::LastOpenedColumn: {
             const bool old = monthsSince(file.lastUsed) >= m_model->oldMonths();
@@ -194,11 +194,14 @@ LargeFilesPage::LargeFilesPage(AppState *state, QWidget *parent)
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
 
+    //: Title of the page that maps where disk space goes (not a geographic map)
     m_header = new PageHeader(LargeFilesText::tr("Space Map"), {}, this);
+    //: Button in the Space Map's header: look for large files again
     auto *rescan = new Button(LargeFilesText::tr("Rescan"), {}, QStringLiteral("refresh"), {}, m_header);
     rescan->setObjectName(QStringLiteral("rescan"));
     m_header->actionRow()->addWidget(rescan);
     m_rescanButton = rescan;
+    //: Button in the Space Map's header: stop the search for large files
     m_stopButton = new Button(LargeFilesText::tr("Stop"), {}, {}, {}, m_header);
     m_stopButton->setObjectName(QStringLiteral("stopScan"));
     m_stopButton->hide();
@@ -247,6 +250,7 @@ QWidget *LargeFilesPage::buildIntroView()
     text->setWordWrap(true);
     column->addWidget(text);
     column->addSpacing(12);
+    //: Heading while the search for large files runs
     auto *find = new Button(LargeFilesText::tr("Find large files"), QStringLiteral("primary"), QStringLiteral("search"),
                             {}, view);
     find->setObjectName(QStringLiteral("findLargeFiles"));
@@ -282,6 +286,7 @@ QWidget *LargeFilesPage::buildScanningView()
     stats->setSpacing(8);
     m_checkedValue = addStatistic(stats, CleanupText::tr("Items checked"), radarCard);
     m_checkedValue->setObjectName(QStringLiteral("itemsChecked"));
+    //: Caption: how many large files were found
     m_foundValue = addStatistic(stats, CleanupText::tr("Large files"), radarCard);
     m_foundValue->setObjectName(QStringLiteral("largeFound"));
     m_elapsedValue = addStatistic(stats, CleanupText::tr("Elapsed"), radarCard);
@@ -296,6 +301,7 @@ QWidget *LargeFilesPage::buildScanningView()
     listColumn->setSpacing(0);
     auto *heading = new QHBoxLayout;
     heading->setContentsMargins(12, 14, 12, 8);
+    //: Heading over the biggest files found while the search runs
     auto *eyebrow = label(LargeFilesText::tr("Largest so far"), QStringLiteral("micro"), listCard);
     eyebrow->setFont(Theme::eyebrowFont(11));
     heading->addWidget(eyebrow);
@@ -326,10 +332,18 @@ QWidget *LargeFilesPage::buildResultsView()
 
     auto *filterRow = new QHBoxLayout;
     filterRow->setSpacing(10);
-    m_filter = new Segmented({LargeFilesText::tr("All"), LargeFilesText::tr("Unused %1+ months").arg(6),
-                              LargeFilesText::tr("Downloads"), LargeFilesText::tr("Grew")},
-                             view);
+    m_filter = new Segmented(
+        {//: Filter of the large-file list: every file
+         LargeFilesText::tr("All"),
+         //: Filter of the large-file list; %1: a number of months
+         LargeFilesText::tr("Unused %1+ months").arg(6),
+         //: Filter of the large-file list: files in the Downloads folder
+         LargeFilesText::tr("Downloads"),
+         //: View of the Space Map: the folders coloured by how much they grew since an earlier reading
+         LargeFilesText::tr("Grew")},
+        view);
     m_filter->setObjectName(QStringLiteral("filter"));
+    //: Accessible name of the row of filters
     m_filter->setAccessibleName(LargeFilesText::tr("Files to show"));
     // "Grew" needs no files: it shows while they are found, or before.
     connect(m_filter, &Segmented::currentChanged, this, &LargeFilesPage::sync);
@@ -337,6 +351,7 @@ QWidget *LargeFilesPage::buildResultsView()
     filterRow->addStretch(1);
     m_search = new QLineEdit(view);
     m_search->setObjectName(QStringLiteral("search"));
+    //: Placeholder of the search field
     m_search->setPlaceholderText(LargeFilesText::tr("Search files"));
     m_search->setClearButtonEnabled(true);
     m_search->setAccessibleName(m_search->placeholderText());
@@ -347,7 +362,8 @@ QWidget *LargeFilesPage::buildResultsView()
     const QObjectList magnifier = searchIcon->associatedObjects();
     for (QAbstractButton *button : m_search->findChildren<QAbstractButton *>())
         button->setAccessibleName(magnifier.contains(button) ? m_search->placeholderText()
-                                                             : LargeFilesText::tr("Clear search"));
+                                                             : LargeFilesText::tr("Clear search", "button in the "
+                                                                                  "search field that empties it"));
     connect(Theme::instance(), &Theme::changed, searchIcon,
             [searchIcon] { searchIcon->setIcon(icon(QStringLiteral("search"), Tone::Text3, 14)); });
     connect(m_search, &QLineEdit::textChanged, this, &LargeFilesPage::applyFilter);
@@ -446,12 +462,22 @@ QWidget *LargeFilesPage::buildResultsView()
     m_summary->setWordWrap(true);
     footer->row()->addWidget(m_summary, 1);
     m_showButton =
-        new Button(LargeFilesText::tr("Show in %1").arg(fileManagerName()), {}, QStringLiteral("folder"), {}, footer);
+        new Button(onPlatform(
+                       //: Button in the Space Map's footer; opens File Explorer at the checked file
+                       LargeFilesText::tr("Show in File Explorer"),
+                       //: Button in the Space Map's footer; opens the file manager at the checked file
+                       LargeFilesText::tr("Show in File Manager")),
+                   {}, QStringLiteral("folder"), {}, footer);
     m_showButton->setObjectName(QStringLiteral("show"));
     connect(m_showButton, &QPushButton::clicked, this, &LargeFilesPage::revealChecked);
     footer->row()->addWidget(m_showButton);
     m_moveButton =
-        new Button(LargeFilesText::tr("Move to %1").arg(recycleBinName()), QStringLiteral("primary"), {}, {}, footer);
+        new Button(onPlatform(
+                       //: Button in the Space Map's footer; moves the checked files to the Recycle Bin
+                       LargeFilesText::tr("Move to Recycle Bin"),
+                       //: Button in the Space Map's footer; moves the checked files to the Trash
+                       LargeFilesText::tr("Move to Trash")),
+                   QStringLiteral("primary"), {}, {}, footer);
     m_moveButton->setObjectName(QStringLiteral("move"));
     connect(m_moveButton, &QPushButton::clicked, this, &LargeFilesPage::moveChecked);
     footer->row()->addWidget(m_moveButton);
@@ -473,6 +499,7 @@ void LargeFilesPage::showEvent(QShowEvent *event)
 void LargeFilesPage::sync()
 {
     int mb = AppSettings::instance()->largeThresholdMB();
+    //: Eyebrow of the Space Map: where it looks and above which size; %1: a size
     m_header->setEyebrow(LargeFilesText::tr("Home folder · over %1")
                              .arg(formatSize(qint64(std::max(mb, 0)) * sizeUnitBase() * sizeUnitBase())));
 
@@ -648,10 +675,12 @@ void LargeFilesPage::applyFilter()
     m_treemapCard->setVisible(!kept.isEmpty());
     // An empty table says why it is empty.
     if (!term.isEmpty())
+        //: %1: what was typed in the search field
         m_noMatch->setText(LargeFilesText::tr("No files match “%1”.").arg(term));
     else if (m_filter->currentIndex() != AllFiles)
         m_noMatch->setText(LargeFilesText::tr("No files in this view."));
     else
+        //: %1: a size
         m_noMatch->setText(LargeFilesText::tr("No files over %1 in your home folder.")
                                .arg(formatSize(qint64(std::max(AppSettings::instance()->largeThresholdMB(), 0))
                                                * sizeUnitBase() * sizeUnitBase())));
@@ -680,6 +709,7 @@ void LargeFilesPage::updateFooter()
     m_treemap->setChecked(m_model->checked());
     const QString style = Theme::instance()->text().name()
                           + QStringLiteral("; font-family:'%1'; font-size:15px").arg(Theme::monoFont(15).family());
+    //: The footer's summary; %1: style, keep as is; %2: the checked size; %3: the total size
     m_summary->setText(LargeFilesText::tr("<b style='color:%1'>%2</b> selected of %3 · %Ln file(s)", nullptr,
                                           int(m_model->rowCount()))
                            .arg(style, formatSize(selected), formatSize(total)));
@@ -714,8 +744,9 @@ void LargeFilesPage::reveal(const QString &path)
     const QPointer<LargeFilesPage> self(this);
     revealInFileManager(path, [self, path] {
         if (self)
-            self->m_state->notify(LargeFilesText::tr("The %1 could not show %2")
-                                      .arg(fileManagerName(), QDir::toNativeSeparators(path)));
+            self->m_state->notify(onPlatform(LargeFilesText::tr("The File Explorer could not show %1", "%1: a path"),
+                                             LargeFilesText::tr("The File Manager could not show %1", "%1: a path"))
+                                      .arg(QDir::toNativeSeparators(path)));
     });
 }
 

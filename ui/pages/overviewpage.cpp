@@ -308,8 +308,11 @@ OverviewPage::OverviewPage(AppState *state, QWidget *parent)
     contentColumn->setSpacing(0);
     scroll->setWidget(content);
 
+    //: Button in the Overview's header: scan every cleanup category
     m_header = new PageHeader(OverviewText::tr("Smart Scan"), {}, content);
+    //: Title of the Overview page
     m_header->setEyebrow(OverviewText::tr("Overview"));
+    //: Button in the Overview's header: scan again
     m_rescan = new Button(OverviewText::tr("Rescan"), {}, QStringLiteral("refresh"), {}, m_header);
     m_rescan->setObjectName(QStringLiteral("rescan"));
     m_header->actionRow()->addWidget(m_rescan);
@@ -337,6 +340,7 @@ OverviewPage::OverviewPage(AppState *state, QWidget *parent)
     m_sectionTitle->setObjectName(QStringLiteral("sectionTitle"));
     heading->addWidget(m_sectionTitle);
     heading->addStretch(1);
+    //: Link beside the top recommendations: open the Cleanup page
     m_seeAll = new Button(OverviewText::tr("See all"), QStringLiteral("link"), {}, {}, content);
     m_seeAll->setObjectName(QStringLiteral("seeAll"));
     connect(m_seeAll, &QPushButton::clicked, this, [this] { emit openCleanup({}); });
@@ -359,6 +363,7 @@ void OverviewPage::buildHero(QVBoxLayout *column)
 {
     auto *hero = new Card(this);
     hero->setObjectName(QStringLiteral("hero"));
+    //: Heading of an Overview card
     hero->setAccessibleName(OverviewText::tr("Disk health"));
     auto *row = new QHBoxLayout(hero);
     row->setContentsMargins(22, 22, 32, 22);
@@ -394,6 +399,7 @@ void OverviewPage::buildHero(QVBoxLayout *column)
     auto *chips = new FlowLayout(chipRow, 8, 8);
     auto *protectedChip = new Chip(true, QStringLiteral("caption"), {}, hero);
     protectedChip->setObjectName(QStringLiteral("protectedChip"));
+    //: Line of the disk health card
     protectedChip->setText(OverviewText::tr("System files protected"));
     m_protectedChip = protectedChip;
     chips->addWidget(protectedChip);
@@ -475,6 +481,7 @@ void OverviewPage::buildForecast(QVBoxLayout *column)
     line->addLayout(texts, 1);
     m_forecastChart = new ForecastChart(m_forecastCard);
     m_forecastChart->setObjectName(QStringLiteral("forecastChart"));
+    //: Heading of an Overview card
     m_forecastChart->setAccessibleName(OverviewText::tr("Free space history"));
     line->addWidget(m_forecastChart, 0, Qt::AlignVCenter);
     outer->addWidget(m_forecastCard);
@@ -504,6 +511,7 @@ void OverviewPage::refreshForecast()
     m_forecastChart->setForecast(outlook);
     const QList<SpaceSample> &samples = outlook.samples;
     a11y::setDescription(m_forecastChart,
+                         //: %1, %2: sizes
                          OverviewText::tr("From %1 to %2 free over %n day(s)", nullptr,
                                           int(std::lround(outlook.spanDays())))
                              .arg(formatSize(samples.first().availableBytes),
@@ -560,6 +568,7 @@ QStringList OverviewPage::tileIds() const
 QString OverviewPage::headlineTemplate(qint64 total, qint64 available, bool hasResults)
 {
     if (hasResults)
+        //: %1: a size
         return OverviewText::tr("%1 ready to clean");
     total = std::max<qint64>(0, total);
     available = std::clamp<qint64>(available, 0, total);
@@ -587,13 +596,16 @@ void OverviewPage::refresh()
     const bool hasResults = !m_state->results().isEmpty();
 
     m_orb->setValues(total, used, reclaim);
+    //: Under the free size in the disk ring; %1: the disk's size
     m_orb->setTexts(formatSize(available), OverviewText::tr("free of %1").arg(formatSize(total)),
-                    hasResults ? OverviewText::tr("Review") : OverviewText::tr("Scan"));
+                    hasResults ? OverviewText::tr("Review", "button in the disk ring: open the scan results")
+                               : OverviewText::tr("Scan", "button in the disk ring: start a scan"));
 
     m_headline->setText(headlineTemplate(total, available, hasResults), hasResults ? formatSize(reclaim) : QString());
 
     // Purgeable space does not exist on this platform, so the line never
     // grows its " · %1 purgeable" part here.
+    //: %1: the free size; %2: the disk's size
     m_volumeLine->setText(QCoreApplication::translate("Sidebar", "%1 available of %2")
                               .arg(formatSize(available), formatSize(total)));
 
@@ -602,7 +614,7 @@ void OverviewPage::refresh()
     const QDateTime lastScan = m_state->lastScan();
     static_cast<Chip *>(m_scanChip)
         ->setText(lastScan.isValid() ? OverviewText::tr("Scanned %1").arg(relativeTimeInText(lastScan))
-                                     : OverviewText::tr("Never scanned"));
+                                     : OverviewText::tr("Never scanned", "chip and card caption"));
 
     m_rescan->setVisible(hasResults);
     m_seeAll->setVisible(hasResults);
@@ -610,16 +622,20 @@ void OverviewPage::refresh()
     const AppSettings *settings = AppSettings::instance();
     const QList<qint64> freed = settings->freedHistory(6);
     m_freedValue->setText(formatSize(freed.isEmpty() ? 0 : freed.last()));
+    //: Caption of an Overview card under a size
     m_freedCaption->setText(OverviewText::tr("Freed this month"));
     m_sparkline->setValues(freed);
 
     m_lastScanValue->setText(lastScan.isValid() ? relativeTime(lastScan) : QStringLiteral("—"));
-    m_lastScanCaption->setText(lastScan.isValid() ? OverviewText::tr("Last scan") : OverviewText::tr("Never scanned"));
+    //: Caption of an Overview card under a relative date
+    m_lastScanCaption->setText(lastScan.isValid() ? OverviewText::tr("Last scan")
+                                                  : OverviewText::tr("Never scanned", "chip and card caption"));
 
     const int schedule = settings->schedule();
-    m_scheduleValue->setText(schedule == AppSettings::Off      ? OverviewText::tr("Off")
-                             : schedule == AppSettings::Weekly ? OverviewText::tr("Weekly")
-                                                               : OverviewText::tr("Monthly"));
+    m_scheduleValue->setText(schedule == AppSettings::Off ? OverviewText::tr("Off", "scheduled scan")
+                             : schedule == AppSettings::Weekly ? OverviewText::tr("Weekly", "scheduled scan")
+                                                               : OverviewText::tr("Monthly", "scheduled scan"));
+    //: Caption of an Overview card
     m_scheduleCaption->setText(OverviewText::tr("Scheduled scan"));
     refreshForecast();
     m_growthCard->refresh(catalogue());
@@ -630,6 +646,7 @@ void OverviewPage::refresh()
     // Results do not outlive the program, the last scan time does: after a
     // restart the page says why it shows no figures, as the Cleanup page does.
     const bool resultsGone = lastScan.isValid() && m_state->phase() == AppState::Idle;
+    //: Heading over the biggest safe categories
     m_sectionTitle->setText(hasResults    ? OverviewText::tr("Top recommendations")
                             : resultsGone ? OverviewText::tr("Scan again to see what can be cleaned")
                                           : OverviewText::tr("What Smart Scan looks at"));
@@ -652,7 +669,9 @@ void OverviewPage::rebuildLegend(qint64 total, qint64 available, qint64 reclaim)
     row->addWidget(legendItem(QBrush(gradient), OverviewText::tr("Apps, documents & system"),
                               std::max<qint64>(0, total - available - reclaim), legend));
     if (reclaim > 0)
+        //: Legend of the disk bar: space a cleanup can free
         row->addWidget(legendItem(QBrush(QColor(34, 211, 238)), OverviewText::tr("Reclaimable"), reclaim, legend));
+    //: Legend of the disk bar: free space
     row->addWidget(legendItem(QBrush(), OverviewText::tr("Available"), available, legend));
     m_legendSlot->addWidget(legend);
     // A layout shows a new child of a visible page only at the next turn of

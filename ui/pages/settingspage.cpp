@@ -190,6 +190,7 @@ SettingsPage::SettingsPage(AppState *state, QWidget *parent)
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
+    //: Title of the Settings page
     outer->addWidget(new PageHeader(SettingsText::tr("Settings"), {}, this));
 
     auto *scroll = new QScrollArea(this);
@@ -218,6 +219,7 @@ SettingsPage::SettingsPage(AppState *state, QWidget *parent)
     lockLayout->setContentsMargins(0, 0, 0, 22);
     m_lockNote = new Note(Note::Warning, QStringLiteral("alert"), {}, lockRow);
     m_lockNote->setObjectName(QStringLiteral("settingsNote"));
+    //: Button beside a note: read the settings file again
     auto *recheck = new Button(SettingsText::tr("Check again"), QStringLiteral("link"), {}, {}, m_lockNote);
     recheck->setObjectName(QStringLiteral("recheckSettings"));
     connect(recheck, &QPushButton::clicked, this, &SettingsPage::syncLock);
@@ -256,6 +258,7 @@ void SettingsPage::syncLock()
     const bool locked = !m_state->settingsReadable();
     if (locked)
         m_lockNote->setText(
+            //: %1: a file's path
             SettingsText::tr("Your settings in %1 cannot be read, so what they hold is unknown. The options kept "
                              "there stay locked until the file can be read again.")
                 .arg(QDir::toNativeSeparators(m_state->settingsLocation()).toHtmlEscaped()));
@@ -292,18 +295,24 @@ void SettingsPage::setHooks(const Hooks &hooks)
 void SettingsPage::buildCleaning(QVBoxLayout *column)
 {
     AppSettings *settings = AppSettings::instance();
+    //: Heading of a Settings section
     Section section(SettingsText::tr("Cleaning"), column, this);
 
     Switch *toTrash = makeSwitch("moveToTrash", settings->moveToTrash(), this,
                                  [settings](bool on) { settings->setMoveToTrash(on); });
     addStored(toTrash, [toTrash, settings] { setQuietly(toTrash, settings->moveToTrash()); });
-    section.add(makeRow(QStringLiteral("trash"), SettingsText::tr("Move items to the %1").arg(recycleBinName()),
+    section.add(makeRow(QStringLiteral("trash"), onPlatform(SettingsText::tr("Move items to the Recycle Bin"),
+                                                                  SettingsText::tr("Move items to the Trash")),
                         SettingsText::tr("Recommended. Turn off to delete files permanently."), toTrash));
 
     Select *threshold = makeSelect("largeThreshold",
+                                   //: Choice of the large-file size
                                    {{SettingsText::tr("100 MB"), 100},
+                                    //: Choice of the large-file size
                                     {SettingsText::tr("250 MB"), 250},
+                                    //: Choice of the large-file size
                                     {SettingsText::tr("500 MB"), 500},
+                                    //: Choice of the large-file size
                                     {SettingsText::tr("1 GB"), 1000}},
                                    settings->largeThresholdMB(), 130, this, [this, settings](const QVariant &v) {
                                        const int before = settings->largeThresholdMB();
@@ -313,13 +322,18 @@ void SettingsPage::buildCleaning(QVBoxLayout *column)
                                            m_state->scanLargeFiles();
                                    });
     addStored(threshold, [threshold, settings] { selectValue(threshold, settings->largeThresholdMB()); });
+    //: Setting: from which size a file counts as large
     section.add(makeRow(QStringLiteral("ruler"), SettingsText::tr("Large file size"),
                         SettingsText::tr("Files bigger than this appear in the Space Map."), threshold));
 
     Select *old = makeSelect("oldMonths",
+                             //: Choice: after how long unused a file counts as old
                              {{SettingsText::tr("3 months"), 3},
+                              //: Choice: after how long unused a file counts as old
                               {SettingsText::tr("6 months"), 6},
+                              //: Choice: after how long unused a file counts as old
                               {SettingsText::tr("12 months"), 12},
+                              //: Choice: after how long unused a file counts as old
                               {SettingsText::tr("24 months"), 24}},
                              settings->oldMonths(), 130, this,
                              [settings](const QVariant &v) { settings->setOldMonths(v.toInt()); });
@@ -332,14 +346,18 @@ void SettingsPage::buildAutomation(QVBoxLayout *column)
 {
     AppSettings *settings = AppSettings::instance();
     const bool mac = Theme::instance()->macLook();
+    //: Heading of a Settings section
     Section section(SettingsText::tr("Automation"), column, this);
 
     Select *schedule =
         makeSelect("schedule",
-                   {{SettingsText::tr("Off"), 0}, {SettingsText::tr("Weekly"), 1}, {SettingsText::tr("Monthly"), 2}},
+                   {{SettingsText::tr("Off", "scheduled scan"), 0},
+                    {SettingsText::tr("Weekly", "scheduled scan"), 1},
+                    {SettingsText::tr("Monthly", "scheduled scan"), 2}},
                    settings->schedule(), 130, this, [settings](const QVariant &v) { settings->setSchedule(v.toInt()); });
     addStored(schedule, [schedule, settings] { selectValue(schedule, settings->schedule()); });
     section.add(makeRow(
+        //: Setting: how often Varnholt scans by itself
         QStringLiteral("calendar"), SettingsText::tr("Scheduled scan"),
         SettingsText::tr("Scans when Varnholt starts if the last scan is older than this. Never cleans on its own."),
         schedule));
@@ -347,7 +365,9 @@ void SettingsPage::buildAutomation(QVBoxLayout *column)
     Switch *alerts = makeSwitch("lowSpaceAlerts", settings->lowSpaceAlerts(), this,
                                 [settings](bool on) { settings->setLowSpaceAlerts(on); });
     addStored(alerts, [alerts, settings] { setQuietly(alerts, settings->lowSpaceAlerts()); });
+    //: Setting: notify when the disk is nearly full
     section.add(makeRow(QStringLiteral("bell"), SettingsText::tr("Low space alerts"),
+                        //: The % sign is part of "10%", not a placeholder
                         SettingsText::tr("Warn when free space drops below 10%."), alerts));
 
     Switch *history = makeSwitch("folderHistory", settings->folderHistory(), this,
@@ -359,9 +379,11 @@ void SettingsPage::buildAutomation(QVBoxLayout *column)
                         history, makeForgetHistory()));
 
 #ifdef Q_OS_WIN
-    const QString loginTitle = mac ? SettingsText::tr("Open at login") : SettingsText::tr("Start with Windows");
+    const QString loginTitle = mac ? SettingsText::tr("Open at login", "setting: start Varnholt at login")
+                                   : SettingsText::tr("Start with Windows", "setting: start Varnholt at login");
 #else
-    const QString loginTitle = mac ? SettingsText::tr("Open at login") : SettingsText::tr("Start at login");
+    const QString loginTitle = mac ? SettingsText::tr("Open at login", "setting: start Varnholt at login")
+                                   : SettingsText::tr("Start at login", "setting: start Varnholt at login");
 #endif
     section.add(makeRow(QStringLiteral("sparkle"), loginTitle,
                         SettingsText::tr("Starts Varnholt in the background so scheduled scans can run."),
@@ -380,8 +402,10 @@ void SettingsPage::buildAutomation(QVBoxLayout *column)
         return;
     }
     m_closeAction = makeSelect("closeAction",
+                               //: Choice of what closing the window does
                                {{SettingsText::tr("Ask every time"), 0},
                                 {SettingsText::tr("Keep running in the tray"), 1},
+                                //: Choice of what closing the window does
                                 {SettingsText::tr("Quit Varnholt"), 2}},
                                settings->closeAction(), 200, this,
                                [settings](const QVariant &v) { settings->setCloseAction(v.toInt()); });
@@ -395,17 +419,22 @@ void SettingsPage::buildAutomation(QVBoxLayout *column)
 void SettingsPage::buildAppearance(QVBoxLayout *column)
 {
     AppSettings *settings = AppSettings::instance();
+    //: Heading of a Settings section
     Section section(SettingsText::tr("Appearance"), column, this);
 
     Select *theme =
         makeSelect("theme",
-                   {{SettingsText::tr("System"), 0}, {SettingsText::tr("Light"), 1}, {SettingsText::tr("Dark"), 2}},
+                   {{SettingsText::tr("System", "theme that follows the system's light or dark mode"), 0},
+                    {SettingsText::tr("Light", "theme"), 1},
+                    {SettingsText::tr("Dark", "theme"), 2}},
                    settings->theme(), 130, this, [settings](const QVariant &v) { settings->setTheme(v.toInt()); });
     addStored(theme, [theme, settings] { selectValue(theme, settings->theme()); });
+    //: Setting: light or dark colours
     section.add(makeRow(QStringLiteral("image"), SettingsText::tr("Theme"),
                         SettingsText::tr("Follow the system, or always use light or dark."), theme));
 
     QList<Choice> languageChoices{
+        //: Choice of the language; %1: the system's language
         {SettingsText::tr("System default (%1)").arg(languageName(systemLanguage())), QString()}};
     for (const Language &language : languages())
         languageChoices.append({language.name, language.code});
@@ -413,26 +442,31 @@ void SettingsPage::buildAppearance(QVBoxLayout *column)
     connect(language, &QComboBox::activated, this, &SettingsPage::onLanguagePicked);
     addStored(language, [language, settings] { selectValue(language, settings->language()); });
 
+    //: Button: restart to show the new language
     m_restartNow = new Button(SettingsText::tr("Restart now"), QStringLiteral("primary"));
     m_restartNow->setObjectName(QStringLiteral("restartNow"));
     m_restartNow->hide();
     connect(m_restartNow, &QPushButton::clicked, this, &SettingsPage::restartNow);
+    //: Setting: the language of the interface
     section.add(makeRow(QStringLiteral("globe"), SettingsText::tr("Language"),
                         SettingsText::tr("Varnholt restarts to switch languages."), language, m_restartNow));
 }
 
 void SettingsPage::buildExclusions(QVBoxLayout *column)
 {
+    //: Heading of a Settings section: folders never cleaned
     Section section(SettingsText::tr("Exclusions"), column, this);
 
     auto *cell = new QWidget;
     auto *stack = new QVBoxLayout(cell);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(0);
+    //: Button: add a folder to the exclusions
     auto *add = new Button(SettingsText::tr("Add folder"), {}, QStringLiteral("plus"));
     add->setObjectName(QStringLiteral("addFolder"));
     connect(add, &QPushButton::clicked, this, &SettingsPage::chooseExclusion);
     addStored(add, {});
+    //: Description of the exclusions
     QWidget *row = makeRow(QStringLiteral("folder"), SettingsText::tr("Never touch these"),
                            SettingsText::tr("Folders and patterns Varnholt always skips."), add);
     row->setParent(cell);
@@ -446,18 +480,29 @@ void SettingsPage::buildExclusions(QVBoxLayout *column)
     section.add(cell);
     rebuildExclusions();
 
+    //: Row of the exclusions: folders Varnholt never cleans
     section.add(makeRow(QStringLiteral("lock"), SettingsText::tr("Protected system locations"),
-                        protectedLocationsText() + SettingsText::tr(" — always skipped."),
-                        makeBadge(QStringLiteral("shield"), SettingsText::tr("Locked"))));
+                        //: The folder names stay as the system writes them
+                        onPlatform(SettingsText::tr("C:\\Windows\\System32, WinSxS, Program Files, drive roots — "
+                                                    "always skipped."),
+                                   //: The folder names stay as the system writes them
+                                   SettingsText::tr("/usr, /etc, /boot, /var/lib, system folders — always skipped.")),
+                        makeBadge(QStringLiteral("shield"),
+                                  //: Badge beside the protected system locations: they cannot be changed
+                                  SettingsText::tr("Locked"))));
     section.add(makeRow(
+        //: Row of the exclusions: apps whose data Varnholt never cleans
         QStringLiteral("shield"), SettingsText::tr("Protected apps"),
         guardedAppsText() +
             SettingsText::tr(" — their data is never cleaned. Caches of running apps and open files are skipped too."),
-        makeBadge(QStringLiteral("shield"), SettingsText::tr("Locked"))));
+        makeBadge(QStringLiteral("shield"),
+                                  //: Badge beside the protected system locations: they cannot be changed
+                                  SettingsText::tr("Locked"))));
 }
 
 void SettingsPage::buildCleanups(QVBoxLayout *column)
 {
+    //: Heading of a Settings section
     Section section(SettingsText::tr("Recent cleanups"), column, this);
     auto *list = new QWidget;
     list->setObjectName(QStringLiteral("cleanupList"));
@@ -488,6 +533,7 @@ void SettingsPage::rebuildCleanups()
     QWidget *list = m_cleanupList->parentWidget();
     const QList<AppState::PastCleanup> cleanups = m_state->recentCleanups();
     if (cleanups.isEmpty()) {
+        //: In place of the list of recent cleanups
         QWidget *row = makeRow(QStringLiteral("clock"), SettingsText::tr("No cleanups yet"),
                                SettingsText::tr("Every cleanup writes a log you can review."), nullptr);
         row->setParent(list);
@@ -505,26 +551,44 @@ void SettingsPage::rebuildCleanups()
         }
         const QString when = locale.toString(c.started, QLocale::ShortFormat);
         // Named by what the run did, with its summary's total.
-        const QString bin = recycleBinName();
         QString what;
         if (c.moved && c.deleted)
-            what = c.emptied ? SettingsText::tr("%1 in all: the %2 emptied, items deleted permanently or moved to it")
-                                   .arg(c.freedText, bin)
-                             : SettingsText::tr("%1 moved to the %2 or deleted permanently").arg(c.freedText, bin);
+            what = (c.emptied ? onPlatform(SettingsText::tr("%1 in all: the Recycle Bin emptied, items deleted "
+                                                            "permanently or moved to it", "%1: a size"),
+                                           SettingsText::tr("%1 in all: the Trash emptied, items deleted permanently "
+                                                            "or moved to it", "%1: a size"))
+                              : onPlatform(SettingsText::tr("%1 moved to the Recycle Bin or deleted permanently",
+                                                            "%1: a size"),
+                                           SettingsText::tr("%1 moved to the Trash or deleted permanently",
+                                                            "%1: a size")))
+                       .arg(c.freedText);
         else if (c.moved)
-            what = c.emptied ? SettingsText::tr("%1 in all: the %2 emptied, then items moved to it").arg(c.freedText, bin)
-                             : SettingsText::tr("%1 moved to the %2").arg(c.freedText, bin);
+            what = (c.emptied ? onPlatform(SettingsText::tr("%1 in all: the Recycle Bin emptied, then items moved to it",
+                                                            "%1: a size"),
+                                           SettingsText::tr("%1 in all: the Trash emptied, then items moved to it",
+                                                            "%1: a size"))
+                              : onPlatform(SettingsText::tr("%1 moved to the Recycle Bin", "%1: a size"),
+                                           SettingsText::tr("%1 moved to the Trash", "%1: a size")))
+                       .arg(c.freedText);
         else if (c.deleted)
-            what = c.emptied ? SettingsText::tr("%1 freed: items deleted permanently and the %2 emptied").arg(c.freedText, bin)
-                             : SettingsText::tr("%1 deleted permanently").arg(c.freedText);
+            what = (c.emptied ? onPlatform(SettingsText::tr("%1 freed: items deleted permanently and the Recycle Bin "
+                                                            "emptied", "%1: a size"),
+                                           SettingsText::tr("%1 freed: items deleted permanently and the Trash emptied",
+                                                            "%1: a size"))
+                              : SettingsText::tr("%1 deleted permanently", "%1: a size"))
+                       .arg(c.freedText);
         else if (c.emptied)
-            what = SettingsText::tr("The %1 was emptied: %2 freed").arg(bin, c.freedText);
+            what = onPlatform(SettingsText::tr("The Recycle Bin was emptied: %1 freed", "%1: a size"),
+                              SettingsText::tr("The Trash was emptied: %1 freed", "%1: a size"))
+                       .arg(c.freedText);
         else
+            //: What a past cleanup did
             what = SettingsText::tr("Nothing was cleaned");
         auto *detail = new QLabel(what);
         detail->setProperty("role", QStringLiteral("sub"));
         Button *restore = nullptr;
         if (c.restorable) {
+            //: Button beside a past cleanup: put back what it moved to the bin
             restore = new Button(SettingsText::tr("Restore"), {}, QStringLiteral("refresh"));
             restore->setObjectName(QStringLiteral("restoreCleanup"));
             restore->setProperty("logPath", c.logPath);
@@ -533,9 +597,12 @@ void SettingsPage::rebuildCleanups()
             connect(restore, &QPushButton::clicked, this, [this, log] { m_state->restoreCleanup(log); });
         }
         QWidget *row = makeRow(c.toTrash ? QStringLiteral("trash") : QStringLiteral("file"), when,
-                               c.restorable ? SettingsText::tr("Put back what this cleanup moved to the %1. "
-                                                               "Nothing that is in its place now is replaced.")
-                                                  .arg(recycleBinName())
+                               c.restorable ? onPlatform(SettingsText::tr("Put back what this cleanup moved to the "
+                                                                          "Recycle Bin. Nothing that is in its place "
+                                                                          "now is replaced."),
+                                                         SettingsText::tr("Put back what this cleanup moved to the "
+                                                                          "Trash. Nothing that is in its place now is "
+                                                                          "replaced."))
                                             : QString(),
                                restore, detail);
         row->setObjectName(QStringLiteral("pastCleanup"));
@@ -547,10 +614,12 @@ void SettingsPage::rebuildCleanups()
 
 void SettingsPage::buildAbout(QVBoxLayout *column)
 {
+    //: Heading of a Settings section
     Section section(SettingsText::tr("Permissions & about"), column, this);
 
     if (Theme::instance()->macLook()) {
         // The macOS privacy permission has no counterpart on this platform.
+        //: A macOS permission
         section.add(makeRow(QStringLiteral("lock"), SettingsText::tr("Full Disk Access"), {}, nullptr));
     } else if (isElevated()) {
 #ifdef Q_OS_WIN
@@ -559,7 +628,9 @@ void SettingsPage::buildAbout(QVBoxLayout *column)
 #else
         const QString tip = SettingsText::tr("Varnholt is running as administrator and can clean the package cache.");
 #endif
+        //: Row: whether Varnholt runs with administrator rights
         section.add(makeRow(QStringLiteral("lock"), SettingsText::tr("Administrator access"), tip,
+                            //: Badge: administrator rights are held
                             makeBadge(QStringLiteral("check"), SettingsText::tr("Granted"))));
     } else {
 #ifdef Q_OS_WIN
@@ -570,6 +641,7 @@ void SettingsPage::buildAbout(QVBoxLayout *column)
         // What administrator rights add here belongs to the system.
         Button *elevate = nullptr;
         if (elevationHelps(true)) {
+            //: Button: restart Varnholt with administrator rights
             elevate = new Button(SettingsText::tr("Restart as admin"));
             elevate->setObjectName(QStringLiteral("restartAsAdmin"));
             connect(elevate, &QPushButton::clicked, this, &SettingsPage::restartAsAdmin);
@@ -577,9 +649,11 @@ void SettingsPage::buildAbout(QVBoxLayout *column)
         section.add(makeRow(QStringLiteral("lock"), SettingsText::tr("Administrator access"), tip, elevate));
     }
 
+    //: Button
     auto *check = new Button(SettingsText::tr("Check for updates"), {}, QStringLiteral("refresh"));
     check->setObjectName(QStringLiteral("checkForUpdates"));
     connect(check, &QPushButton::clicked, this, &SettingsPage::checkForUpdates);
+    //: Button: open the folder of the cleanup logs
     auto *logs = new Button(SettingsText::tr("Open logs"), {}, QStringLiteral("file"));
     logs->setObjectName(QStringLiteral("openLogs"));
     connect(logs, &QPushButton::clicked, this, &SettingsPage::openLogs);
@@ -619,6 +693,7 @@ void SettingsPage::rebuildExclusions()
         remove->setObjectName(QStringLiteral("removeExclusion"));
         remove->setFixedSize(24, 24);
         remove->setStyleSheet(QStringLiteral("padding: 0; min-height: 24px; max-height: 24px;"));
+        //: Button beside an excluded folder: take it off the list
         remove->setToolTip(SettingsText::tr("Remove"));
         remove->setEnabled(!m_locked);
         a11y::setName(remove, remove->toolTip());
