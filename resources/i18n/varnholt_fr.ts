@@ -10,24 +10,9 @@
 </context>
 <context>
     <name>AppState</name>
-    <message>
-        <source>1 file</source>
-        <translation>1 fichier</translation>
-    </message>
-    <message>
-        <source>%1 files</source>
-        <translation>%1 fichiers</translation>
-    </message>
-    <message>
-        <source>%1 (%2) moved to the %3</source>
-        <translation>%1 (%2) déplacé(s) vers la %3</translation>
-    </message>
-    <message>
-        <source> · %1 in use, skipped</source>
-        <translation> · %1 en cours d’utilisation, ignoré(s)</translation>
-    </message>
     <message numerus="yes">
         <source>Restored %n file(s)</source>
+        <extracomment>Toast after Undo put the files moved from the Space Map back</extracomment>
         <translation>
             <numerusform>%n fichier restauré</numerusform>
             <numerusform>%n fichiers restaurés</numerusform>
@@ -42,22 +27,8 @@
         <translation>Impossible de lire ce journal de nettoyage&#x202f;; rien n’a été restauré.</translation>
     </message>
     <message numerus="yes">
-        <source>Restored %n item(s) from the %1</source>
-        <translation>
-            <numerusform>%n élément restauré depuis la %1</numerusform>
-            <numerusform>%n éléments restaurés depuis la %1</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 not restored: %2</source>
-        <translation>%1 non restauré(s)&#x202f;: %2</translation>
-    </message>
-    <message>
-        <source>found through the %1&apos;s own records (an older log)</source>
-        <translation>retrouvés grâce aux fiches de la %1 elle-même (ancien journal)</translation>
-    </message>
-    <message numerus="yes">
         <source>At this rate the disk is full in about %n week(s)</source>
+        <extracomment>Forecast on the Overview, from the history of free space</extracomment>
         <translation>
             <numerusform>À ce rythme, le disque sera plein dans environ %n semaine</numerusform>
             <numerusform>À ce rythme, le disque sera plein dans environ %n semaines</numerusform>
@@ -72,15 +43,85 @@
     </message>
     <message>
         <source>Free space falls by about %1 a day</source>
+        <extracomment>%1: a size, e.g. &quot;1.2 GB&quot;</extracomment>
         <translation>L’espace libre diminue d’environ %1 par jour</translation>
     </message>
     <message>
         <source>Free space rises by about %1 a day</source>
+        <extracomment>%1: a size, e.g. &quot;1.2 GB&quot;</extracomment>
         <translation>L’espace libre augmente d’environ %1 par jour</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln file(s) (%1) moved to the Recycle Bin</source>
+        <comment>%1: their size</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) (%1) moved to the Trash</source>
+        <comment>%1: their size</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> · %Ln in use, skipped</source>
+        <comment>follows the files moved; the number of files left alone</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> · %Ln could not be moved to the Recycle Bin</source>
+        <comment>follows the files moved</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> · %Ln could not be moved to the Trash</source>
+        <comment>follows the files moved</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n item(s) from the Recycle Bin</source>
+        <extracomment>Result line after restoring a cleanup; may be followed by the size in brackets</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n item(s) from the Trash</source>
+        <extracomment>Result line after restoring a cleanup; may be followed by the size in brackets</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln not restored: %1</source>
+        <comment>%1: why, e.g. no longer in the bin</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
-        <source> · %1 could not be moved to the %2</source>
-        <translation> · %1 n’ont pas pu être déplacés vers la %2</translation>
+        <source>found through the Recycle Bin&apos;s own records (an older log)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>found through the Trash&apos;s own records (an older log)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -111,6 +152,7 @@
     </message>
     <message>
         <source>All drives</source>
+        <extracomment>Where a category looks: every drive, not one folder</extracomment>
         <translation>Tous les lecteurs</translation>
     </message>
     <message>
@@ -119,26 +161,32 @@
     </message>
     <message>
         <source>Temporary files</source>
+        <extracomment>Name of a cleanup category</extracomment>
         <translation>Fichiers temporaires</translation>
     </message>
     <message>
         <source>App caches</source>
+        <extracomment>Name of a cleanup category</extracomment>
         <translation>Caches des applications</translation>
     </message>
     <message>
         <source>Cache folders in %LOCALAPPDATA% and %APPDATA%</source>
+        <extracomment>Description of a category; %LOCALAPPDATA% and %APPDATA% are Windows folder names, keep them</extracomment>
         <translation>Dossiers de cache dans %LOCALAPPDATA% et %APPDATA%</translation>
     </message>
     <message>
         <source>DirectX shader cache</source>
+        <extracomment>Item of the app caches; DirectX is the name of a program</extracomment>
         <translation>Cache des shaders DirectX</translation>
     </message>
     <message>
         <source>Browser caches</source>
+        <extracomment>Name of a cleanup category</extracomment>
         <translation>Caches des navigateurs</translation>
     </message>
     <message>
         <source>Internet cache</source>
+        <extracomment>Item of the browser caches</extracomment>
         <translation>Cache Internet</translation>
     </message>
     <message>
@@ -147,10 +195,12 @@
     </message>
     <message>
         <source>Thumbnail cache</source>
+        <extracomment>Name of a cleanup category: small preview pictures of files</extracomment>
         <translation>Cache des miniatures</translation>
     </message>
     <message>
         <source>Windows Update leftovers</source>
+        <extracomment>Name of a cleanup category</extracomment>
         <translation>Restes de Windows Update</translation>
     </message>
     <message>
@@ -159,22 +209,27 @@
     </message>
     <message>
         <source>Windows Update downloads</source>
+        <extracomment>Item of the Windows Update leftovers</extracomment>
         <translation>Téléchargements de Windows Update</translation>
     </message>
     <message>
         <source>Delivery Optimization cache</source>
+        <extracomment>Item of the Windows Update leftovers; Delivery Optimization is a Windows service</extracomment>
         <translation>Cache de l’Optimisation de la distribution</translation>
     </message>
     <message>
         <source>Developer caches</source>
+        <extracomment>Name of a cleanup category: caches of programming tools</extracomment>
         <translation>Caches de développement</translation>
     </message>
     <message>
         <source>Recycle Bin</source>
+        <extracomment>Name of the cleanup category that empties the Recycle Bin</extracomment>
         <translation>Corbeille</translation>
     </message>
     <message>
         <source>Package cache</source>
+        <extracomment>Name of a cleanup category: downloaded software packages</extracomment>
         <translation>Cache des paquets</translation>
     </message>
     <message>
@@ -183,42 +238,47 @@
     </message>
     <message>
         <source>DNF package cache</source>
+        <extracomment>Item of the package cache; DNF is the name of a program</extracomment>
         <translation>Cache des paquets DNF</translation>
     </message>
     <message>
         <source>Trash</source>
+        <extracomment>Name of the cleanup category that empties the Trash</extracomment>
         <translation>Corbeille</translation>
     </message>
     <message>
         <source>Safe</source>
+        <extracomment>Risk level of a category: cleaning it loses nothing the user needs</extracomment>
         <translation>Sûr</translation>
     </message>
     <message>
         <source>Review</source>
+        <extracomment>Risk level of a category: look at it before cleaning (an adjective, not a command)</extracomment>
         <translation>À vérifier</translation>
     </message>
     <message>
         <source>Permanent</source>
+        <extracomment>Risk level of a category: what goes cannot be restored</extracomment>
         <translation>Définitif</translation>
     </message>
     <message>
-        <source>%1 (all drives)</source>
-        <translation>%1 (tous les lecteurs)</translation>
-    </message>
-    <message>
         <source>%1 was left out: it leads through a link to %2.</source>
+        <extracomment>%1: a folder of the catalogue; %2: where its link leads</extracomment>
         <translation>%1 a été ignoré&#x202f;: il mène à %2 par un lien.</translation>
     </message>
     <message>
         <source>%1 was left out: it is the home folder or holds it.</source>
+        <extracomment>%1: a folder of the catalogue</extracomment>
         <translation>%1 a été ignoré&#x202f;: c’est le dossier personnel ou il le contient.</translation>
     </message>
     <message>
         <source>%1 was left out: it lies in a protected location.</source>
+        <extracomment>%1: a folder of the catalogue</extracomment>
         <translation>%1 a été ignoré&#x202f;: il se trouve dans un emplacement protégé.</translation>
     </message>
     <message>
         <source>%1 was left out: it overlaps %2.</source>
+        <extracomment>%1: a folder of the catalogue; %2: the category it overlaps</extracomment>
         <translation>%1 a été ignoré&#x202f;: il chevauche %2.</translation>
     </message>
     <message>
@@ -231,53 +291,74 @@
     </message>
     <message>
         <source>%1 (PID %2)</source>
+        <extracomment>%1: a program&apos;s name; %2: its process number</extracomment>
         <translation>%1 (PID %2)</translation>
     </message>
     <message>
-        <source>%1 is left out: another program is working in it.</source>
-        <translation>%1 est ignoré&#x202f;: un autre programme l’utilise.</translation>
-    </message>
-    <message>
-        <source>%1 is left out: in use by %2.</source>
-        <translation>%1 est ignoré&#x202f;: utilisé par %2.</translation>
-    </message>
-    <message>
         <source>%1 is left out: its name is not valid text.</source>
+        <extracomment>%1: a folder</extracomment>
         <translation>%1 est ignoré&#x202f;: son nom n’est pas un texte valide.</translation>
     </message>
     <message>
         <source>npm cache</source>
+        <extracomment>Item of the developer caches; npm is the name of a program</extracomment>
         <translation>Cache npm</translation>
     </message>
     <message>
         <source>Yarn cache</source>
+        <extracomment>Item of the developer caches; Yarn is the name of a program</extracomment>
         <translation>Cache Yarn</translation>
     </message>
     <message>
         <source>pip cache</source>
+        <extracomment>Item of the developer caches; pip is the name of a program</extracomment>
         <translation>Cache pip</translation>
     </message>
     <message>
         <source>NuGet HTTP cache</source>
+        <extracomment>Item of the developer caches; NuGet is the name of a program</extracomment>
         <translation>Cache HTTP NuGet</translation>
     </message>
     <message>
         <source>Go build cache</source>
+        <extracomment>Item of the developer caches; Go is a programming language</extracomment>
         <translation>Cache de compilation Go</translation>
     </message>
     <message>
         <source>Gradle caches</source>
+        <extracomment>Item of the developer caches; Gradle is the name of a program</extracomment>
         <translation>Caches Gradle</translation>
     </message>
     <message>
         <source>Cargo registry cache</source>
+        <extracomment>Item of the developer caches; Cargo is the name of a program</extracomment>
         <translation>Cache du registre Cargo</translation>
+    </message>
+    <message>
+        <source>%1 is left out: another program is working in it.</source>
+        <comment>%1: a folder</comment>
+        <translation>%1 est ignoré&#x202f;: un autre programme l’utilise.</translation>
+    </message>
+    <message>
+        <source>%1 is left out: in use by %2.</source>
+        <comment>%1: a folder; %2: the programs using it</comment>
+        <translation>%1 est ignoré&#x202f;: utilisé par %2.</translation>
+    </message>
+    <message>
+        <source>Recycle Bin (all drives)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trash (all drives)</source>
+        <extracomment>The one item of the Trash category: the Trash of every drive</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Cleaner</name>
     <message>
         <source>delete permanently</source>
+        <extracomment>Mode line of the cleanup log: the files are removed for good</extracomment>
         <translation>supprimer définitivement</translation>
     </message>
 </context>
@@ -285,22 +366,27 @@
     <name>CleanupPage</name>
     <message>
         <source>SAFE TO CLEAN</source>
+        <extracomment>Heading over the categories of the Safe risk level</extracomment>
         <translation>NETTOYAGE SANS RISQUE</translation>
     </message>
     <message>
         <source>REVIEW BEFORE CLEANING</source>
+        <extracomment>Heading over the categories of the Review risk level</extracomment>
         <translation>À VÉRIFIER AVANT LE NETTOYAGE</translation>
     </message>
     <message>
         <source>CANNOT BE UNDONE</source>
+        <extracomment>Heading over the categories of the Permanent risk level</extracomment>
         <translation>IRRÉVERSIBLE</translation>
     </message>
     <message>
         <source>Cleanup</source>
+        <extracomment>Title of the Cleanup page</extracomment>
         <translation>Nettoyage</translation>
     </message>
     <message>
         <source>Nothing scanned yet</source>
+        <extracomment>Heading of the Cleanup page before the first scan</extracomment>
         <translation>Aucune analyse pour l’instant</translation>
     </message>
     <message>
@@ -309,54 +395,67 @@
     </message>
     <message>
         <source>Start Smart Scan</source>
+        <extracomment>Button; Smart Scan is the scan of every cleanup category</extracomment>
         <translation>Lancer l’analyse intelligente</translation>
     </message>
     <message>
         <source>Scanning</source>
+        <extracomment>Heading of the Cleanup page while the scan runs</extracomment>
         <translation>Analyse</translation>
     </message>
     <message>
         <source>In progress</source>
+        <extracomment>Eyebrow over the heading while a scan or cleanup runs</extracomment>
         <translation>En cours</translation>
     </message>
     <message>
         <source>Stop</source>
+        <extracomment>Button that stops the running scan</extracomment>
         <translation>Arrêter</translation>
     </message>
     <message>
         <source>Items checked</source>
+        <extracomment>Caption under the number of files looked at so far</extracomment>
         <translation>Éléments examinés</translation>
     </message>
     <message>
         <source>Elapsed</source>
+        <extracomment>Caption under the time a scan has run so far</extracomment>
         <translation>Écoulé</translation>
     </message>
     <message>
         <source>Remaining</source>
+        <extracomment>Caption under the estimated time a scan still needs</extracomment>
         <translation>Restant</translation>
     </message>
     <message>
         <source>found</source>
+        <extracomment>Caption under the size found so far, inside the scan&apos;s radar</extracomment>
         <translation>trouvés</translation>
     </message>
     <message>
         <source>Cleaning</source>
+        <extracomment>Heading of the Cleanup page while the cleanup runs</extracomment>
         <translation>Nettoyage</translation>
     </message>
     <message>
         <source>of %1</source>
+        <extracomment>Under the size cleaned so far, inside the progress ring; %1: the total size</extracomment>
         <translation>sur %1</translation>
     </message>
     <message>
         <source>Cleanup complete</source>
+        <extracomment>Heading once a cleanup ended</extracomment>
         <translation>Nettoyage terminé</translation>
     </message>
     <message>
         <source>Available before</source>
+        <extracomment>Caption: free disk space before the cleanup</extracomment>
         <translation>Disponible avant</translation>
     </message>
     <message>
         <source>Available now</source>
+        <extracomment>Caption: free disk space after the cleanup</extracomment>
         <translation>Disponible maintenant</translation>
     </message>
     <message>
@@ -365,14 +464,17 @@
     </message>
     <message>
         <source>Restart as admin</source>
+        <extracomment>Button: restart Varnholt with administrator rights</extracomment>
         <translation>Redémarrer en tant qu’admin</translation>
     </message>
     <message>
         <source>View log</source>
+        <extracomment>Button: open the cleanup&apos;s log file</extracomment>
         <translation>Voir le journal</translation>
     </message>
     <message>
         <source>Done</source>
+        <extracomment>Button that closes the cleanup&apos;s result</extracomment>
         <translation>Terminé</translation>
     </message>
     <message>
@@ -381,30 +483,37 @@
     </message>
     <message>
         <source>For example: %1</source>
+        <extracomment>%1: a file&apos;s path</extracomment>
         <translation>Par exemple&#x202f;: %1</translation>
     </message>
     <message>
         <source>&lt;b&gt;Left caches of running apps alone:&lt;/b&gt; %1. Quit them and clean again to include them.</source>
+        <extracomment>%1: a list of app names</extracomment>
         <translation>&lt;b&gt;Caches des applications en cours d’exécution laissés intacts&#x202f;:&lt;/b&gt; %1. Quittez ces applications et relancez le nettoyage pour inclure leurs caches.</translation>
     </message>
     <message>
         <source>Needs administrator</source>
+        <extracomment>In place of a category&apos;s item count: it could only be read with administrator rights</extracomment>
         <translation>Droits d’administrateur requis</translation>
     </message>
     <message>
         <source>Select recommended</source>
+        <extracomment>Button in the results&apos; header: check the safe categories</extracomment>
         <translation>Sélection recommandée</translation>
     </message>
     <message>
         <source>Rescan</source>
+        <extracomment>Button in the results&apos; header: scan again</extracomment>
         <translation>Réanalyser</translation>
     </message>
     <message>
         <source>Select all</source>
+        <extracomment>Check box: check every category (or every item of one)</extracomment>
         <translation>Tout sélectionner</translation>
     </message>
     <message>
         <source>%1 can be cleaned</source>
+        <extracomment>%1: a size, written in larger type</extracomment>
         <translation>Vous pouvez nettoyer %1</translation>
     </message>
     <message>
@@ -421,61 +530,47 @@
     </message>
     <message>
         <source>%1 is open. Quit it to include its cache.</source>
+        <extracomment>%1: an app&apos;s name</extracomment>
         <translation>%1 est ouvert. Quittez l’application pour inclure son cache.</translation>
     </message>
     <message>
         <source>%1 are open. Quit them to include their caches.</source>
+        <extracomment>%1: a list of app names</extracomment>
         <translation>%1 sont ouverts. Quittez ces applications pour inclure leurs caches.</translation>
     </message>
     <message>
         <source>Largest items</source>
+        <extracomment>Heading over the biggest items of an opened category</extracomment>
         <translation>Éléments les plus volumineux</translation>
     </message>
     <message>
-        <source>Show in %1</source>
-        <translation>Afficher dans %1</translation>
-    </message>
-    <message>
         <source>%1 is running</source>
+        <extracomment>Beside an item; %1: the app using it</extracomment>
         <translation>%1 est en cours d’exécution</translation>
     </message>
     <message>
         <source>Show %1 more</source>
+        <extracomment>Link below a category&apos;s items; %1: how many more are shown</extracomment>
         <translation>Afficher %1 de plus</translation>
     </message>
     <message>
-        <source>moved to the %1</source>
-        <translation>Les éléments iront dans la %1</translation>
-    </message>
-    <message>
         <source>deleted permanently</source>
+        <extracomment>Tooltip of the Clean button: what happens to the selection</extracomment>
         <translation>Les éléments seront supprimés définitivement</translation>
     </message>
     <message>
-        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected%3</source>
-        <translation>Sélection&#x202f;: &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt;%3</translation>
-    </message>
-    <message>
-        <source> · some need admin</source>
-        <translation> · droits d’admin requis pour certains</translation>
-    </message>
-    <message>
         <source>Clean %1</source>
+        <extracomment>The footer&apos;s main button; %1: the selected size</extracomment>
         <translation>Nettoyer %1</translation>
     </message>
     <message>
         <source>Large files</source>
+        <extracomment>Caption: how many large files were found</extracomment>
         <translation>Fichiers volumineux</translation>
     </message>
     <message numerus="yes">
-        <source>%Ln item(s)</source>
-        <translation>
-            <numerusform>%Ln élément</numerusform>
-            <numerusform>%Ln éléments</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>and %Ln more item(s)</source>
+        <extracomment>Below the items shown of a category</extracomment>
         <translation>
             <numerusform>et %Ln autre élément</numerusform>
             <numerusform>et %Ln autres éléments</numerusform>
@@ -483,31 +578,28 @@
     </message>
     <message>
         <source>Check again</source>
+        <extracomment>Button beside a note: read the settings file again</extracomment>
         <translation>Vérifier à nouveau</translation>
     </message>
     <message>
-        <source>Your settings in %1 cannot be read, so your exclusions and your choice between the %2 and deleting are unknown. Cleaning stays off until the file can be read again.</source>
-        <translation>Vos paramètres dans %1 sont illisibles&#x202f;: vos exclusions et votre choix entre la %2 et la suppression sont donc inconnus. Le nettoyage reste désactivé tant que le fichier ne peut pas être relu.</translation>
-    </message>
-    <message>
         <source>Partly cleaned</source>
+        <extracomment>Heading once a cleanup left part of the selection</extracomment>
         <translation>Nettoyage partiel</translation>
     </message>
     <message>
         <source>Nothing was cleaned</source>
+        <extracomment>Heading once a cleanup removed nothing</extracomment>
         <translation>Rien n’a été nettoyé</translation>
     </message>
     <message>
         <source>None of the %1 selected could be cleaned.</source>
+        <extracomment>%1: a size</extracomment>
         <translation>Rien n’a pu être nettoyé sur les %1 sélectionnés.</translation>
     </message>
     <message>
         <source>No app could open %1</source>
+        <extracomment>%1: a file or folder</extracomment>
         <translation>Aucune application n’a pu ouvrir %1</translation>
-    </message>
-    <message>
-        <source>The %1 could not show %2</source>
-        <translation>Le %1 n’a pas pu afficher %2</translation>
     </message>
     <message>
         <source>Scan again to see what can be cleaned.</source>
@@ -515,21 +607,13 @@
     </message>
     <message>
         <source>Measuring…</source>
+        <extracomment>In place of a category&apos;s item count while its size is measured</extracomment>
         <translation>Mesure…</translation>
     </message>
     <message>
         <source>%1 of it needs administrator rights.</source>
+        <extracomment>%1: a size</extracomment>
         <translation>Dont %1 qui nécessite des droits d’administrateur.</translation>
-    </message>
-    <message>
-        <source>freed or moved to the %1</source>
-        <comment>what the figure of a finished cleanup is</comment>
-        <translation>libéré ou déplacé vers la %1</translation>
-    </message>
-    <message>
-        <source>moved to the %1</source>
-        <comment>what the figure of a finished cleanup is</comment>
-        <translation>déplacé vers la %1</translation>
     </message>
     <message>
         <source>freed</source>
@@ -538,18 +622,17 @@
     </message>
     <message>
         <source>of %1 selected · %2</source>
+        <extracomment>Under the cleaned size; %1: the selected size; %2: what became of it, e.g. &quot;freed&quot;</extracomment>
         <translation>sur %1 sélectionnés · %2</translation>
     </message>
     <message>
         <source>Restore all</source>
+        <extracomment>Button: put back everything the cleanup moved to the bin</extracomment>
         <translation>Tout restaurer</translation>
     </message>
     <message>
-        <source>Put everything this cleanup moved to the %1 back where it was</source>
-        <translation>Remettre en place tout ce que ce nettoyage a déplacé vers la %1</translation>
-    </message>
-    <message>
         <source>Restoring…</source>
+        <extracomment>The Restore all button while the files go back</extracomment>
         <translation>Restauration…</translation>
     </message>
     <message>
@@ -575,6 +658,7 @@
     </message>
     <message>
         <source>Try again</source>
+        <extracomment>Button: clean again what was skipped</extracomment>
         <translation>Réessayer</translation>
     </message>
     <message>
@@ -596,53 +680,166 @@
         </translation>
     </message>
     <message>
-        <source>Some items were moved to the %1 and the rest deleted permanently. You can still restore what was moved.</source>
-        <translation>Certains éléments ont été déplacés vers la %1 et les autres supprimés définitivement. Vous pouvez encore restaurer ce qui a été déplacé.</translation>
-    </message>
-    <message>
-        <source>Moved to the %1. You can still restore anything.</source>
-        <translation>Déplacé vers la %1. Vous pouvez encore tout restaurer.</translation>
-    </message>
-    <message numerus="yes">
-        <source>&lt;b&gt;%Ln item(s) could not be moved to the %1&lt;/b&gt; and were left where they are.</source>
-        <translation>
-            <numerusform>&lt;b&gt;%Ln élément n’a pas pu être déplacé vers la %1&lt;/b&gt; et a été laissé à sa place.</numerusform>
-            <numerusform>&lt;b&gt;%Ln éléments n’ont pas pu être déplacés vers la %1&lt;/b&gt; et ont été laissés à leur place.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>This cleanup wrote no log; its folder is open instead.</source>
         <translation>Ce nettoyage n’a écrit aucun journal&#x202f;; le dossier des journaux est ouvert à la place.</translation>
-    </message>
-    <message>
-        <source>The log %1 is gone; its folder is open instead.</source>
-        <translation>Le journal %1 n’existe plus&#x202f;; son dossier est ouvert à la place.</translation>
     </message>
     <message>
         <source>Varnholt did not restart: administrator rights were refused or could not be asked for.</source>
         <translation>Varnholt n’a pas redémarré&#x202f;: les droits d’administrateur ont été refusés ou n’ont pas pu être demandés.</translation>
     </message>
     <message>
-        <source>No %1 on this drive</source>
-        <translation>Pas de %1 sur ce lecteur</translation>
+        <source>Put everything this cleanup moved to the Recycle Bin back where it was</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cannot go to the %1</source>
-        <translation>Ne peut pas aller dans la %1</translation>
+        <source>Put everything this cleanup moved to the Trash back where it was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>freed or moved to the Recycle Bin</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>freed or moved to the Trash</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>moved to the Recycle Bin</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>moved to the Trash</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln item(s) could not be moved to the Recycle Bin&lt;/b&gt; and were left where they are.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln item(s) could not be moved to the Trash&lt;/b&gt; and were left where they are.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some items were moved to the Recycle Bin and the rest deleted permanently. You can still restore what was moved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some items were moved to the Trash and the rest deleted permanently. You can still restore what was moved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moved to the Recycle Bin. You can still restore anything.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moved to the Trash. You can still restore anything.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The log %1 is gone; its folder is open instead.</source>
+        <comment>%1: a path</comment>
+        <translation>Le journal %1 n’existe plus&#x202f;; son dossier est ouvert à la place.</translation>
+    </message>
+    <message>
+        <source>The File Explorer could not show %1</source>
+        <comment>%1: a path</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The File Manager could not show %1</source>
+        <comment>%1: a path</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln item(s)</source>
+        <comment>on a category&apos;s card</comment>
+        <translation>
+            <numerusform>%Ln élément</numerusform>
+            <numerusform>%Ln éléments</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Show in File Explorer</source>
+        <extracomment>Link beside a category&apos;s largest items; opens File Explorer there</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <extracomment>Link beside a category&apos;s largest items; opens the file manager there</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Recycle Bin on this drive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Trash on this drive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot go to the Recycle Bin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot go to the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>moved to the Recycle Bin</source>
+        <extracomment>Tooltip of the Clean button: where the selection goes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>moved to the Trash</source>
+        <extracomment>Tooltip of the Clean button: where the selection goes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected · some need admin</source>
+        <comment>%1: style, keep as is; %2: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected</source>
+        <comment>%1: style, keep as is; %2: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your settings in %1 cannot be read, so your exclusions and your choice between the Recycle Bin and deleting are unknown. Cleaning stays off until the file can be read again.</source>
+        <comment>%1: the settings file</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your settings in %1 cannot be read, so your exclusions and your choice between the Trash and deleting are unknown. Cleaning stays off until the file can be read again.</source>
+        <comment>%1: the settings file</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Cli</name>
     <message>
         <source>Cannot read the catalogue file %1: %2</source>
+        <extracomment>%1: a file&apos;s path; %2: the system&apos;s reason</extracomment>
         <translation>Impossible de lire le fichier de catalogue %1&#x202f;: %2</translation>
     </message>
     <message>
         <source>The catalogue file %1 is not valid JSON: %2</source>
+        <extracomment>%1: a file&apos;s path; %2: what the JSON reader says</extracomment>
         <translation>Le fichier de catalogue %1 ne contient pas de JSON valide&#x202f;: %2</translation>
     </message>
     <message>
         <source>The catalogue file %1 is not usable: %2</source>
+        <extracomment>%1: a file&apos;s path; %2: one of the reasons below</extracomment>
         <translation>Le fichier de catalogue %1 est inutilisable&#x202f;: %2</translation>
     </message>
     <message>
@@ -651,14 +848,17 @@
     </message>
     <message>
         <source>the id &quot;%1&quot; appears twice</source>
+        <extracomment>%1: a category id</extracomment>
         <translation>l’identifiant «&#x202f;%1&#x202f;» apparaît deux fois</translation>
     </message>
     <message>
         <source>the risk of &quot;%1&quot; is not Safe, Review or Permanent</source>
+        <extracomment>%1: a category id; Safe, Review and Permanent are keys of the file, keep them</extracomment>
         <translation>le risque de «&#x202f;%1&#x202f;» n’est ni Safe, ni Review, ni Permanent</translation>
     </message>
     <message>
         <source>a root of &quot;%1&quot; is not an absolute path</source>
+        <extracomment>%1: a category id</extracomment>
         <translation>un dossier racine de «&#x202f;%1&#x202f;» n’est pas un chemin absolu</translation>
     </message>
     <message>
@@ -667,65 +867,57 @@
     </message>
     <message>
         <source>Interrupted.</source>
+        <extracomment>Printed when Ctrl+C stopped the command</extracomment>
         <translation>Interrompu.</translation>
     </message>
     <message>
-        <source>Scanning %1 · %2 · %3 files · %4</source>
-        <translation>Analyse&#x202f;: %1 · %2 · fichiers&#x202f;: %3 · %4</translation>
-    </message>
-    <message>
         <source>Category</source>
+        <extracomment>Column heading of the scan table</extracomment>
         <translation>Catégorie</translation>
     </message>
     <message>
         <source>Risk</source>
+        <extracomment>Column heading of the scan table: Safe, Review or Permanent</extracomment>
         <translation>Risque</translation>
     </message>
     <message>
         <source>Size</source>
+        <extracomment>Column heading</extracomment>
         <translation>Taille</translation>
     </message>
     <message>
         <source>Files</source>
+        <extracomment>Column heading: a number of files</extracomment>
         <translation>Fichiers</translation>
     </message>
     <message>
         <source>Items</source>
+        <extracomment>Column heading: a number of items (folders or files)</extracomment>
         <translation>Éléments</translation>
     </message>
     <message>
         <source>(%1 is running)</source>
+        <extracomment>After an item of the scan table; %1: an app&apos;s name</extracomment>
         <translation>(%1 est en cours d’exécution)</translation>
     </message>
     <message>
         <source>… %1 more (--json lists all)</source>
+        <extracomment>%1: a number of items not printed</extracomment>
         <translation>… %1 de plus (--json les affiche tous)</translation>
     </message>
     <message>
-        <source>%1 found · %2 files checked · %3 s</source>
-        <translation>Trouvé&#x202f;: %1 · fichiers examinés&#x202f;: %2 · %3 s</translation>
-    </message>
-    <message>
         <source>Some folders of %1 could not be read.</source>
+        <extracomment>%1: a category</extracomment>
         <translation>Impossible de lire certains dossiers de «&#x202f;%1&#x202f;».</translation>
     </message>
     <message>
         <source>Keeping %1 as a whole: %2 lies inside it.</source>
+        <extracomment>%1: a folder; %2: the file or folder that keeps it</extracomment>
         <translation>%1 est conservé en entier&#x202f;: %2 se trouve à l’intérieur.</translation>
     </message>
     <message>
-        <source>Freed %1 · %2 removed · %3 skipped</source>
-        <translation>Espace libéré&#x202f;: %1 · supprimés&#x202f;: %2 · ignorés&#x202f;: %3</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n file(s)</source>
-        <translation>
-            <numerusform>%n fichier</numerusform>
-            <numerusform>%n fichiers</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Cleaned: %1</source>
+        <extracomment>%1: a list of categories</extracomment>
         <translation>Catégories nettoyées&#x202f;: %1</translation>
     </message>
     <message>
@@ -734,6 +926,7 @@
     </message>
     <message>
         <source>Left alone because they are running: %1</source>
+        <extracomment>%1: a list of app names</extracomment>
         <translation>Applications en cours d’exécution laissées intactes&#x202f;: %1</translation>
     </message>
     <message>
@@ -742,6 +935,7 @@
     </message>
     <message>
         <source>Log: %1</source>
+        <extracomment>%1: the path of the log file</extracomment>
         <translation>Journal&#x202f;: %1</translation>
     </message>
     <message>
@@ -758,11 +952,8 @@
     </message>
     <message>
         <source>Cleaning %1 of %2 · %3</source>
+        <extracomment>Progress line; %1: the size cleaned; %2: the total; %3: the category</extracomment>
         <translation>Nettoyage&#x202f;: %1 sur %2 · %3</translation>
-    </message>
-    <message>
-        <source>%1 files checked · %2 found (%3) · %4</source>
-        <translation>Fichiers examinés&#x202f;: %1 · trouvés&#x202f;: %2 (%3) · %4</translation>
     </message>
     <message>
         <source>The search for large files did not complete.</source>
@@ -770,18 +961,22 @@
     </message>
     <message>
         <source>Kind</source>
+        <extracomment>Column heading of the large-file table: Video, Archive, …</extracomment>
         <translation>Type</translation>
     </message>
     <message>
         <source>Last used</source>
+        <extracomment>Column heading of the large-file table: a date</extracomment>
         <translation>Utilisé le</translation>
     </message>
     <message>
         <source>Path</source>
+        <extracomment>Column heading</extracomment>
         <translation>Chemin</translation>
     </message>
     <message numerus="yes">
         <source>%n large file(s)</source>
+        <extracomment>Below the large-file table</extracomment>
         <translation>
             <numerusform>%n fichier volumineux</numerusform>
             <numerusform>%n fichiers volumineux</numerusform>
@@ -789,18 +984,22 @@
     </message>
     <message>
         <source>Cannot read %1.</source>
+        <extracomment>%1: a file&apos;s path</extracomment>
         <translation>Impossible de lire %1.</translation>
     </message>
     <message>
         <source>Newest</source>
+        <extracomment>Column heading of the history table: the latest record</extracomment>
         <translation>Modifié le</translation>
     </message>
     <message>
         <source>Time</source>
+        <extracomment>Column heading of the timing table</extracomment>
         <translation>Durée</translation>
     </message>
     <message>
         <source>%1 ms</source>
+        <extracomment>%1: a number of milliseconds</extracomment>
         <translation>%1 ms</translation>
     </message>
     <message>
@@ -809,6 +1008,7 @@
     </message>
     <message>
         <source>No command given.</source>
+        <extracomment>Error when varnholt-cli ran without a command</extracomment>
         <translation>Aucune commande indiquée.</translation>
     </message>
     <message>
@@ -821,6 +1021,7 @@
     </message>
     <message>
         <source>Unexpected argument &quot;%1&quot; for %2.</source>
+        <extracomment>%1: what was typed; %2: the command</extracomment>
         <translation>Argument inattendu «&#x202f;%1&#x202f;» pour %2.</translation>
     </message>
     <message>
@@ -829,18 +1030,22 @@
     </message>
     <message>
         <source>none</source>
+        <extracomment>Stands for an empty list of options</extracomment>
         <translation>aucune</translation>
     </message>
     <message>
         <source>Unknown option &quot;%1&quot; for %2. Options of %2: %3.</source>
+        <extracomment>%1: what was typed; %2: the command; %3: its options</extracomment>
         <translation>Option inconnue «&#x202f;%1&#x202f;» pour %2. Options de %2&#x202f;: %3.</translation>
     </message>
     <message>
         <source>%1 needs a value.</source>
+        <extracomment>%1: an option, e.g. --threshold-mb</extracomment>
         <translation>%1 nécessite une valeur.</translation>
     </message>
     <message>
         <source>%1 takes no value.</source>
+        <extracomment>%1: an option, e.g. --json</extracomment>
         <translation>%1 n’accepte pas de valeur.</translation>
     </message>
     <message>
@@ -853,6 +1058,7 @@
     </message>
     <message>
         <source>--threshold-mb needs a positive number of megabytes (for example 500), not &quot;%1&quot;.</source>
+        <extracomment>%1: what was typed</extracomment>
         <translation>--threshold-mb nécessite un nombre positif de mégaoctets (par exemple 500), et non «&#x202f;%1&#x202f;».</translation>
     </message>
     <message>
@@ -869,58 +1075,52 @@
     </message>
     <message>
         <source>Unknown category %1. Categories: %2.</source>
+        <extracomment>%1: what was typed; %2: the list of category ids</extracomment>
         <translation>Catégorie inconnue&#x202f;: %1. Catégories disponibles&#x202f;: %2.</translation>
     </message>
     <message>
         <source>a flag of &quot;%1&quot; is not true or false</source>
+        <extracomment>%1: a category id; true and false are words of the file, keep them</extracomment>
         <translation>un indicateur de «&#x202f;%1&#x202f;» n’est ni true ni false</translation>
     </message>
     <message>
         <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
+        <extracomment>%1: a category id</extracomment>
         <translation>les motifs d’un dossier racine de «&#x202f;%1&#x202f;» ne sont pas une liste de noms</translation>
     </message>
     <message>
         <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
+        <extracomment>%1: a category id; minAgeMs is a key of the file, keep it</extracomment>
         <translation>le minAgeMs d’un dossier racine de «&#x202f;%1&#x202f;» n’est pas un nombre entier de millisecondes entre 0 et 100 ans</translation>
     </message>
     <message>
         <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
+        <extracomment>%1: a file&apos;s path</extracomment>
         <translation>Avertissement&#x202f;: impossible de lire le fichier de paramètres %1&#x202f;; cette exécution risque de ne pas utiliser vos paramètres.</translation>
     </message>
     <message>
         <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <extracomment>%1: a file&apos;s path</extracomment>
         <translation>Impossible de lire le fichier de paramètres %1&#x202f;: vos exclusions et votre choix entre la corbeille et la suppression sont donc inconnus. Rien n’a été nettoyé&#x202f;: corrigez ou supprimez d’abord ce fichier.</translation>
     </message>
     <message>
-        <source>--skip-item %1 names no item of the categories given.</source>
-        <translation>--skip-item %1 ne désigne aucun élément des catégories indiquées.</translation>
-    </message>
-    <message>
         <source>Nothing was cleaned.</source>
+        <extracomment>Printed when a cleanup removed nothing</extracomment>
         <translation>Rien n’a été nettoyé.</translation>
     </message>
     <message>
-        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
-        <translation>Déplacé vers la %2&#x202f;: %1 · espace libéré&#x202f;: %3 · supprimés&#x202f;: %4 · ignorés&#x202f;: %5</translation>
-    </message>
-    <message>
         <source>Action</source>
+        <extracomment>Column heading of the --dry-run table: what would happen to the path</extracomment>
         <translation>Action</translation>
     </message>
     <message>
-        <source>move to %1</source>
-        <translation>déplacer vers %1</translation>
-    </message>
-    <message>
-        <source>delete</source>
-        <translation>supprimer</translation>
-    </message>
-    <message>
         <source>Would stay:</source>
+        <extracomment>Heading over the paths --dry-run would keep</extracomment>
         <translation>Resterait&#x202f;:</translation>
     </message>
     <message numerus="yes">
         <source>Preview only, nothing was removed: %n path(s) would go, %1.</source>
+        <extracomment>&quot;would go&quot;: would be removed; %1: their size</extracomment>
         <translation>
             <numerusform>Aperçu seulement, rien n’a été supprimé&#x202f;: %n chemin partirait, %1.</numerusform>
             <numerusform>Aperçu seulement, rien n’a été supprimé&#x202f;: %n chemins partiraient, %1.</numerusform>
@@ -932,6 +1132,7 @@
     </message>
     <message numerus="yes">
         <source>No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.</source>
+        <extracomment>%1: a number of days</extracomment>
         <translation>
             <numerusform>Pas encore de prévision&#x202f;: les relevés d’espace libre couvrent %n jour&#x202f;; une prévision en demande au moins %1.</numerusform>
             <numerusform>Pas encore de prévision&#x202f;: les relevés d’espace libre couvrent %n jours&#x202f;; une prévision en demande au moins %1.</numerusform>
@@ -947,6 +1148,7 @@
     </message>
     <message numerus="yes">
         <source>%n record(s) of free space since %1</source>
+        <extracomment>%1: a date</extracomment>
         <translation>
             <numerusform>%n relevé d’espace libre depuis le %1</numerusform>
             <numerusform>%n relevés d’espace libre depuis le %1</numerusform>
@@ -970,10 +1172,12 @@
     </message>
     <message>
         <source>Unknown command &quot;%1&quot;. Commands: %2.</source>
+        <extracomment>%1: what was typed; %2: the list of commands</extracomment>
         <translation>Commande inconnue «&#x202f;%1&#x202f;». Commandes&#x202f;: %2.</translation>
     </message>
     <message numerus="yes">
         <source>In use by %1 (PID %2): %n file(s)</source>
+        <extracomment>%1: a program&apos;s name; %2: its process number</extracomment>
         <translation>
             <numerusform>Utilisé par %1 (PID %2)&#x202f;: %n fichier</numerusform>
             <numerusform>Utilisé par %1 (PID %2)&#x202f;: %n fichiers</numerusform>
@@ -981,26 +1185,22 @@
     </message>
     <message>
         <source>Kept because something in them changed since the scan: %1</source>
+        <extracomment>%1: a list of paths</extracomment>
         <translation>Conservés car leur contenu a changé depuis l’analyse&#x202f;: %1</translation>
     </message>
     <message>
-        <source>No cleanup has moved anything to the %1; there is nothing to restore.</source>
-        <translation>Aucun nettoyage n’a déplacé quoi que ce soit vers la %1&#x202f;; il n’y a rien à restaurer.</translation>
-    </message>
-    <message>
         <source>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</source>
+        <extracomment>%1: a file&apos;s path</extracomment>
         <translation>En tant que root, le fichier de catalogue %1 n’est utilisé que si lui et chaque dossier au-dessus appartiennent à root et que personne d’autre ne peut les modifier.</translation>
     </message>
     <message>
         <source>As root, Varnholt works in root&apos;s own folders (%1) and ignores %2: another user can change where they lead.</source>
+        <extracomment>%1: a list of folders; %2: the environment variables ignored</extracomment>
         <translation>En tant que root, Varnholt travaille dans les dossiers propres à root (%1) et ignore %2&#x202f;: un autre utilisateur peut changer l’endroit où ils mènent.</translation>
-    </message>
-    <message>
-        <source>Could not be moved to the %1, left where they are:</source>
-        <translation>Impossible de déplacer vers la %1, laissés à leur place&#x202f;:</translation>
     </message>
     <message numerus="yes">
         <source>… and %n more</source>
+        <extracomment>Below the skipped paths printed</extracomment>
         <translation>
             <numerusform>… et %n autre</numerusform>
             <numerusform>… et %n autres</numerusform>
@@ -1008,10 +1208,12 @@
     </message>
     <message>
         <source>Cannot read the settings file %1, so your exclusions and your choice between the Recycle Bin and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <extracomment>%1: a file&apos;s path</extracomment>
         <translation>Impossible de lire le fichier de paramètres %1&#x202f;: vos exclusions et votre choix entre la Corbeille et la suppression sont donc inconnus. Rien n’a été nettoyé&#x202f;: corrigez ou supprimez d’abord ce fichier.</translation>
     </message>
     <message numerus="yes">
         <source>No forecast yet: the free space has been recorded %n time(s) (the Varnholt app records it when it starts); a forecast needs at least %1.</source>
+        <extracomment>%1: a number of records</extracomment>
         <translation>
             <numerusform>Pas encore de prévision&#x202f;: l’espace libre a été relevé %n fois (l’application Varnholt le relève à chaque démarrage)&#x202f;; une prévision en demande au moins %1.</numerusform>
             <numerusform>Pas encore de prévision&#x202f;: l’espace libre a été relevé %n fois (l’application Varnholt le relève à chaque démarrage)&#x202f;; une prévision en demande au moins %1.</numerusform>
@@ -1091,15 +1293,255 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
 2 erreur d’utilisation.
 </translation>
     </message>
+    <message numerus="yes">
+        <source>Scanning %1 · %2 · %Ln file(s) · %3</source>
+        <extracomment>Progress line; %1: a category; %2: the size found; %3: a folder</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 found · %Ln file(s) checked · %2 s</source>
+        <comment>%1: a size; %2: seconds</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>move to Recycle Bin</source>
+        <extracomment>The Action column of --dry-run&apos;s table: to the Recycle Bin</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>move to Trash</source>
+        <extracomment>The Action column of --dry-run&apos;s table: to the Trash</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <comment>the Action column of --dry-run&apos;s table: the file is deleted for good</comment>
+        <translation>supprimer</translation>
+    </message>
+    <message>
+        <source>Moved %1 to the Recycle Bin</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moved %1 to the Trash</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>freed %1</source>
+        <comment>follows what was moved to the bin; %1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Freed %1</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) removed</source>
+        <extracomment>Clause of the line that sums up a cleanup</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln skipped</source>
+        <comment>a number of files and folders left alone</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> · </source>
+        <extracomment>Between the clauses of the line that sums up a cleanup</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not be moved to the Recycle Bin, left where they are:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not be moved to the Trash, left where they are:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--skip-item %1 names no item of the categories given.</source>
+        <comment>%1: the path given</comment>
+        <translation>--skip-item %1 ne désigne aucun élément des catégories indiquées.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) checked · %1 found (%2) · %3</source>
+        <extracomment>Progress line; %1: the number of large files found; %2: their size; %3: a folder</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Recorded the sizes of %n folder(s) in %1 (%2 in all).</source>
+        <translation>
+            <numerusform>Taille de %n dossier relevée dans %1 (%2 au total).</numerusform>
+            <numerusform>Tailles de %n dossiers relevées dans %1 (%2 au total).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reading(s) of folder sizes kept.</source>
+        <translation>
+            <numerusform>%n relevé de la taille des dossiers conservé.</numerusform>
+            <numerusform>%n relevés de la taille des dossiers conservés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The reading of folder sizes did not complete.</source>
+        <translation>Le relevé de la taille des dossiers n’a pas abouti.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing to compare yet: %n reading(s) of folder sizes so far, and a comparison needs two. The Varnholt app takes one a day while its history of folder sizes is on; &quot;varnholt-cli grew --record&quot; takes one now.</source>
+        <translation>
+            <numerusform>Rien à comparer pour l’instant&#x202f;: %n relevé de la taille des dossiers jusqu’ici, et une comparaison en demande deux. L’application Varnholt en fait un par jour tant que son historique de la taille des dossiers est activé&#x202f;; «&#xa0;varnholt-cli grew --record&#xa0;» en fait un maintenant.</numerusform>
+            <numerusform>Rien à comparer pour l’instant&#x202f;: %n relevés de la taille des dossiers jusqu’ici, et une comparaison en demande deux. L’application Varnholt en fait un par jour tant que son historique de la taille des dossiers est activé&#x202f;; «&#xa0;varnholt-cli grew --record&#xa0;» en fait un maintenant.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Changes in %1 between %2 and %3:</source>
+        <translation>Changements dans %1 entre %2 et %3&#x202f;:</translation>
+    </message>
+    <message>
+        <source>No folder changed by %1 or more.</source>
+        <translation>Aucun dossier n’a changé de %1 ou plus.</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Variation</translation>
+    </message>
+    <message>
+        <source>Then</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Maintenant</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more (--json lists them all)</source>
+        <translation>
+            <numerusform>et %n autre (--json les liste tous)</numerusform>
+            <numerusform>et %n autres (--json les liste tous)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: clean it with: %2</source>
+        <translation>%1&#x202f;: à nettoyer avec&#x202f;: %2</translation>
+    </message>
+    <message>
+        <source>In all: %1 then, %2 now (%3).</source>
+        <translation>Au total&#x202f;: %1 avant, %2 maintenant (%3).</translation>
+    </message>
+    <message>
+        <source>--since needs an age such as 7d, 2w or 12h, not &quot;%1&quot;.</source>
+        <translation>--since nécessite une durée comme 7d, 2w ou 12h, et non «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Choose either --record or --since, not both.</source>
+        <translation>Choisissez --record ou --since, mais pas les deux.</translation>
+    </message>
+    <message>
+        <source>the folders that grew or shrank most since an earlier reading</source>
+        <translation>les dossiers qui ont le plus grossi ou diminué depuis un relevé antérieur</translation>
+    </message>
+    <message>
+        <source>grew: compare with about AGE ago: 7d, 2w, 12h (default 7d)</source>
+        <translation>grew&#x202f;: comparer avec il y a environ AGE&#x202f;: 7d, 2w, 12h (par défaut 7d)</translation>
+    </message>
+    <message>
+        <source>grew: take a reading of the folder sizes now</source>
+        <translation>grew&#x202f;: relever maintenant la taille des dossiers</translation>
+    </message>
+    <message>
+        <source>No cleanup has moved anything to the Recycle Bin; there is nothing to restore.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No cleanup has moved anything to the Trash; there is nothing to restore.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LargeFileKind</name>
+    <message>
+        <source>Disk image</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partial download</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installer</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>
     <message>
         <source>Space Map</source>
+        <extracomment>Title of the page that maps where disk space goes (not a geographic map)</extracomment>
         <translation>Carte du stockage</translation>
     </message>
     <message>
         <source>Rescan</source>
+        <extracomment>Button in the Space Map&apos;s header: look for large files again</extracomment>
         <translation>Réanalyser</translation>
     </message>
     <message>
@@ -1112,10 +1554,12 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Find large files</source>
+        <extracomment>Heading while the search for large files runs</extracomment>
         <translation>Rechercher les fichiers volumineux</translation>
     </message>
     <message>
         <source>Largest so far</source>
+        <extracomment>Heading over the biggest files found while the search runs</extracomment>
         <translation>Les plus volumineux jusqu’ici</translation>
     </message>
     <message>
@@ -1124,34 +1568,32 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>All</source>
+        <extracomment>Filter of the large-file list: every file</extracomment>
         <translation>Tous</translation>
     </message>
     <message>
         <source>Unused %1+ months</source>
+        <extracomment>Filter of the large-file list; %1: a number of months</extracomment>
         <translation>Inutilisés depuis %1+ mois</translation>
     </message>
     <message>
         <source>Downloads</source>
+        <extracomment>Filter of the large-file list: files in the Downloads folder</extracomment>
         <translation>Téléchargements</translation>
     </message>
     <message>
         <source>Search files</source>
+        <extracomment>Placeholder of the search field</extracomment>
         <translation>Rechercher des fichiers</translation>
     </message>
     <message>
-        <source>Show in %1</source>
-        <translation>Afficher dans %1</translation>
-    </message>
-    <message>
-        <source>Move to %1</source>
-        <translation>Déplacer vers la %1</translation>
-    </message>
-    <message>
         <source>Home folder · over %1</source>
+        <extracomment>Eyebrow of the Space Map: where it looks and above which size; %1: a size</extracomment>
         <translation>Dossier personnel · plus de %1</translation>
     </message>
     <message numerus="yes">
         <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %Ln file(s)</source>
+        <extracomment>The footer&apos;s summary; %1: style, keep as is; %2: the checked size; %3: the total size</extracomment>
         <translation>
             <numerusform>Sélection&#x202f;: &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; sur %3 · %Ln fichier</numerusform>
             <numerusform>Sélection&#x202f;: &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; sur %3 · %Ln fichiers</numerusform>
@@ -1159,14 +1601,12 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Stop</source>
+        <extracomment>Button in the Space Map&apos;s header: stop the search for large files</extracomment>
         <translation>Arrêter</translation>
     </message>
     <message>
-        <source>Clear search</source>
-        <translation>Effacer la recherche</translation>
-    </message>
-    <message>
         <source>No files match “%1”.</source>
+        <extracomment>%1: what was typed in the search field</extracomment>
         <translation>Aucun fichier ne correspond à «&#x202f;%1&#x202f;».</translation>
     </message>
     <message>
@@ -1175,29 +1615,114 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>No files over %1 in your home folder.</source>
+        <extracomment>%1: a size</extracomment>
         <translation>Aucun fichier de plus de %1 dans votre dossier personnel.</translation>
     </message>
     <message>
-        <source>The %1 could not show %2</source>
-        <translation>Le %1 n’a pas pu afficher %2</translation>
+        <source>Files to show</source>
+        <extracomment>Accessible name of the row of filters</extracomment>
+        <translation>Fichiers à afficher</translation>
     </message>
     <message>
-        <source>Files to show</source>
-        <translation>Fichiers à afficher</translation>
+        <source>Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change since</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders by change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history of folder sizes is off. Turn it on in Settings to see what grew.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Varnholt notes how big your folders are once a day. The first comparison is ready after two readings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <extracomment>Column title of the Space Map&apos;s list (shown upper-cased): the file&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <extracomment>Column title (shown upper-cased): Video, Archive, …</extracomment>
+        <translation type="unfinished">Type</translation>
+    </message>
+    <message>
+        <source>Last opened</source>
+        <extracomment>Column title (shown upper-cased) over relative dates such as &quot;3 months ago&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <extracomment>Column title (shown upper-cased): the file&apos;s size</extracomment>
+        <translation type="unfinished">Taille</translation>
+    </message>
+    <message>
+        <source>Grew</source>
+        <extracomment>View of the Space Map: the folders coloured by how much they grew since an earlier reading</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear search</source>
+        <comment>button in the search field that empties it</comment>
+        <translation>Effacer la recherche</translation>
+    </message>
+    <message>
+        <source>Show in File Explorer</source>
+        <extracomment>Button in the Space Map&apos;s footer; opens File Explorer at the checked file</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <extracomment>Button in the Space Map&apos;s footer; opens the file manager at the checked file</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move to Recycle Bin</source>
+        <extracomment>Button in the Space Map&apos;s footer; moves the checked files to the Recycle Bin</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <extracomment>Button in the Space Map&apos;s footer; moves the checked files to the Trash</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The File Explorer could not show %1</source>
+        <comment>%1: a path</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The File Manager could not show %1</source>
+        <comment>%1: a path</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Main</name>
     <message>
         <source>%1 is almost full. Run Smart Scan to free up space.</source>
+        <extracomment>Notification; %1: a drive</extracomment>
         <translation>%1 est presque plein. Lancez l’analyse intelligente pour libérer de l’espace.</translation>
     </message>
     <message>
         <source>Varnholt was updated to version %1.</source>
+        <extracomment>%1: a version number</extracomment>
         <translation>Varnholt a été mis à jour vers la version %1.</translation>
     </message>
     <message numerus="yes">
         <source>%1 is filling up: at this rate it is full in about %n day(s). Run Smart Scan to free up space.</source>
+        <extracomment>Notification; %1: a drive</extracomment>
         <translation>
             <numerusform>%1 se remplit&#x202f;: à ce rythme, il sera plein dans environ %n jour. Lancez l’analyse intelligente pour libérer de l’espace.</numerusform>
             <numerusform>%1 se remplit&#x202f;: à ce rythme, il sera plein dans environ %n jours. Lancez l’analyse intelligente pour libérer de l’espace.</numerusform>
@@ -1208,42 +1733,52 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     <name>MenuBar</name>
     <message>
         <source>Varnholt Website</source>
+        <extracomment>Link in the About dialog</extracomment>
         <translation>Site web de Varnholt</translation>
     </message>
     <message>
         <source>Settings</source>
+        <extracomment>Entry of the app menu: open the Settings page</extracomment>
         <translation>Paramètres</translation>
     </message>
     <message>
         <source>Check for Updates</source>
+        <extracomment>Entry of the app menu</extracomment>
         <translation>Rechercher des mises à jour</translation>
     </message>
     <message>
         <source>Help</source>
+        <extracomment>Submenu of the app menu</extracomment>
         <translation>Aide</translation>
     </message>
     <message>
         <source>Guide</source>
+        <extracomment>Entry of the Help menu: the user guide on the website</extracomment>
         <translation>Guide</translation>
     </message>
     <message>
         <source>FAQ</source>
+        <extracomment>Entry of the Help menu: frequently asked questions</extracomment>
         <translation>FAQ</translation>
     </message>
     <message>
         <source>Open Log Folder</source>
+        <extracomment>Entry of the app menu</extracomment>
         <translation>Ouvrir le dossier des journaux</translation>
     </message>
     <message>
         <source>About Varnholt</source>
+        <extracomment>Entry of the app menu</extracomment>
         <translation>À propos de Varnholt</translation>
     </message>
     <message>
         <source>Quit Varnholt</source>
+        <extracomment>Entry of the app menu</extracomment>
         <translation>Quitter Varnholt</translation>
     </message>
     <message>
         <source>The log folder %1 could not be created.</source>
+        <extracomment>%1: a folder</extracomment>
         <translation>Le dossier des journaux %1 n’a pas pu être créé.</translation>
     </message>
 </context>
@@ -1251,6 +1786,7 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     <name>Overlay</name>
     <message>
         <source>Version %1</source>
+        <extracomment>%1: a version number</extracomment>
         <translation>Version %1</translation>
     </message>
     <message>
@@ -1259,18 +1795,22 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Close</source>
+        <extracomment>Button that closes a dialog</extracomment>
         <translation>Fermer</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>Button that closes a dialog without doing anything</extracomment>
         <translation>Annuler</translation>
     </message>
     <message>
         <source>Undo</source>
+        <extracomment>Button in a notification: take the last action back</extracomment>
         <translation>Annuler</translation>
     </message>
     <message>
         <source>Keep Varnholt running?</source>
+        <extracomment>Title of the dialog shown when the window is closed</extracomment>
         <translation>Garder Varnholt actif&#x202f;?</translation>
     </message>
     <message>
@@ -1279,6 +1819,7 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Remember my choice</source>
+        <extracomment>Check box of the close dialog</extracomment>
         <translation>Mémoriser mon choix</translation>
     </message>
     <message>
@@ -1287,14 +1828,17 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Keep in tray</source>
+        <extracomment>Button of the close dialog: hide the window, keep the tray icon</extracomment>
         <translation>Garder en arrière-plan</translation>
     </message>
     <message>
         <source>Quit</source>
+        <extracomment>Button of the close dialog: end the program</extracomment>
         <translation>Quitter</translation>
     </message>
     <message>
         <source>Clean %1?</source>
+        <extracomment>Title of the confirmation; %1: a size</extracomment>
         <translation>Nettoyer %1&#x202f;?</translation>
     </message>
     <message>
@@ -1302,31 +1846,18 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
         <translation>La suppression définitive est activée. Ces fichiers ne pourront pas être récupérés.</translation>
     </message>
     <message>
-        <source>Emptying the %1 can&apos;t be undone. Everything else goes to the %1.</source>
-        <translation>Le vidage de la %1 est irréversible. Tout le reste sera déplacé vers la %1.</translation>
-    </message>
-    <message>
-        <source>Everything will be moved to the %1, so you can restore it later.</source>
-        <translation>Tout sera déplacé vers la %1&#x202f;: vous pourrez donc le restaurer plus tard.</translation>
-    </message>
-    <message>
-        <source>Clean and delete</source>
-        <translation>Nettoyer et supprimer</translation>
-    </message>
-    <message>
-        <source>Clean</source>
-        <translation>Nettoyer</translation>
-    </message>
-    <message>
         <source>What&apos;s new</source>
+        <extracomment>Heading over the release notes of an update</extracomment>
         <translation>Nouveautés</translation>
     </message>
     <message>
         <source>Retry</source>
+        <extracomment>Button of the update dialog after a failure</extracomment>
         <translation>Réessayer</translation>
     </message>
     <message>
         <source>Update now</source>
+        <extracomment>Button of the update dialog</extracomment>
         <translation>Mettre à jour</translation>
     </message>
     <message>
@@ -1335,6 +1866,7 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Version %1 is the latest version.</source>
+        <extracomment>%1: a version number</extracomment>
         <translation>La version %1 est la plus récente.</translation>
     </message>
     <message>
@@ -1343,6 +1875,7 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Version %1 is available. You have %2.</source>
+        <extracomment>%1, %2: version numbers</extracomment>
         <translation>La version %1 est disponible. Vous avez la version %2.</translation>
     </message>
     <message>
@@ -1355,14 +1888,17 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Downloading the update…</source>
+        <extracomment>Status of the update dialog</extracomment>
         <translation>Téléchargement de la mise à jour…</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>Download progress; %1, %2: sizes</extracomment>
         <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>Installing the update…</source>
+        <extracomment>Status of the update dialog</extracomment>
         <translation>Installation de la mise à jour…</translation>
     </message>
     <message>
@@ -1371,14 +1907,17 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Checking for updates…</source>
+        <extracomment>Status of the update dialog</extracomment>
         <translation>Recherche de mises à jour…</translation>
     </message>
     <message>
         <source>Version %1 is installed.</source>
+        <extracomment>%1: a version number</extracomment>
         <translation>La version %1 est installée.</translation>
     </message>
     <message>
         <source>Later</source>
+        <extracomment>Button of the update dialog: do not update now</extracomment>
         <translation>Plus tard</translation>
     </message>
     <message>
@@ -1387,6 +1926,7 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Everything that will go</source>
+        <extracomment>Link of the confirmation that lists every path the cleanup removes (&quot;go&quot;: be removed, not leave)</extracomment>
         <translation>Tout ce qui partira</translation>
     </message>
     <message>
@@ -1402,18 +1942,8 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
         <translation>Rien de la sélection ne serait supprimé.</translation>
     </message>
     <message numerus="yes">
-        <source>%n path(s) · %1</source>
-        <translation>
-            <numerusform>%n chemin · %1</numerusform>
-            <numerusform>%n chemins · %1</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>These cannot be moved to the %1</source>
-        <translation>Ces éléments ne peuvent pas être déplacés vers la %1</translation>
-    </message>
-    <message numerus="yes">
         <source>and %n more</source>
+        <extracomment>Below the paths listed in the confirmation</extracomment>
         <translation>
             <numerusform>et %n autre</numerusform>
             <numerusform>et %n autres</numerusform>
@@ -1421,27 +1951,17 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Leave them</source>
+        <extracomment>Choice for what cannot go to the bin: keep those files</extracomment>
         <translation>Les laisser</translation>
     </message>
     <message>
         <source>Delete them permanently</source>
+        <extracomment>Choice for what cannot go to the bin</extracomment>
         <translation>Les supprimer définitivement</translation>
-    </message>
-    <message>
-        <source>None of it can go to the %1: delete it permanently, or nothing is cleaned.</source>
-        <translation>Rien de tout cela ne peut aller dans la %1&#x202f;: supprimez-le définitivement, sinon rien ne sera nettoyé.</translation>
     </message>
     <message>
         <source>All of it is deleted permanently and can&apos;t be recovered.</source>
         <translation>Tout sera supprimé définitivement et ne pourra pas être récupéré.</translation>
-    </message>
-    <message>
-        <source>Emptying the %1 and deleting what cannot go there can&apos;t be undone. Everything else goes to the %1.</source>
-        <translation>Le vidage de la %1 et la suppression de ce qui ne peut pas y aller sont irréversibles. Tout le reste sera déplacé vers la %1.</translation>
-    </message>
-    <message>
-        <source>What cannot go to the %1 is deleted permanently. Everything else is moved there, so you can restore it later.</source>
-        <translation>Ce qui ne peut pas aller dans la %1 sera supprimé définitivement. Tout le reste y sera déplacé&#x202f;: vous pourrez donc le restaurer plus tard.</translation>
     </message>
     <message>
         <source>The check could not start. Try again in a moment.</source>
@@ -1451,39 +1971,113 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
         <source>The check failed again.</source>
         <translation>La recherche a de nouveau échoué.</translation>
     </message>
+    <message>
+        <source>These cannot be moved to the Recycle Bin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These cannot be moved to the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None of it can go to the Recycle Bin: delete it permanently, or nothing is cleaned.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None of it can go to the Trash: delete it permanently, or nothing is cleaned.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Emptying the Recycle Bin and deleting what cannot go there can&apos;t be undone. Everything else goes to the Recycle Bin.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Emptying the Trash and deleting what cannot go there can&apos;t be undone. Everything else goes to the Trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What cannot go to the Recycle Bin is deleted permanently. Everything else is moved there, so you can restore it later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What cannot go to the Trash is deleted permanently. Everything else is moved there, so you can restore it later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Emptying the Recycle Bin can&apos;t be undone. Everything else goes to the Recycle Bin.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Emptying the Trash can&apos;t be undone. Everything else goes to the Trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everything will be moved to the Recycle Bin, so you can restore it later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everything will be moved to the Trash, so you can restore it later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clean and delete</source>
+        <comment>button: clean, part of it for good</comment>
+        <translation>Nettoyer et supprimer</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <comment>button: start the cleanup</comment>
+        <translation>Nettoyer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n path(s) · %1</source>
+        <comment>%1: their size</comment>
+        <translation>
+            <numerusform>%n chemin · %1</numerusform>
+            <numerusform>%n chemins · %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>OverviewPage</name>
     <message>
         <source>Scanned %1</source>
+        <extracomment>Chip; %1: when, e.g. &quot;2 days ago&quot;</extracomment>
         <translation>Analysé %1</translation>
     </message>
     <message>
         <source>Smart Scan</source>
+        <extracomment>Button in the Overview&apos;s header: scan every cleanup category</extracomment>
         <translation>Analyse intelligente</translation>
     </message>
     <message>
         <source>Overview</source>
+        <extracomment>Title of the Overview page</extracomment>
         <translation>Vue d’ensemble</translation>
     </message>
     <message>
         <source>Rescan</source>
+        <extracomment>Button in the Overview&apos;s header: scan again</extracomment>
         <translation>Réanalyser</translation>
     </message>
     <message>
         <source>See all</source>
+        <extracomment>Link beside the top recommendations: open the Cleanup page</extracomment>
         <translation>Tout afficher</translation>
     </message>
     <message>
         <source>Disk health</source>
+        <extracomment>Heading of an Overview card</extracomment>
         <translation>État du disque</translation>
     </message>
     <message>
         <source>System files protected</source>
+        <extracomment>Line of the disk health card</extracomment>
         <translation>Fichiers système protégés</translation>
     </message>
     <message>
         <source>%1 ready to clean</source>
+        <extracomment>%1: a size</extracomment>
         <translation>%1 à nettoyer</translation>
     </message>
     <message>
@@ -1496,46 +2090,27 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>free of %1</source>
+        <extracomment>Under the free size in the disk ring; %1: the disk&apos;s size</extracomment>
         <translation>libres sur %1</translation>
     </message>
     <message>
-        <source>Review</source>
-        <translation>Vérifier</translation>
-    </message>
-    <message>
-        <source>Scan</source>
-        <translation>Analyser</translation>
-    </message>
-    <message>
-        <source>Never scanned</source>
-        <translation>Jamais analysé</translation>
-    </message>
-    <message>
         <source>Freed this month</source>
+        <extracomment>Caption of an Overview card under a size</extracomment>
         <translation>Libéré ce mois-ci</translation>
     </message>
     <message>
         <source>Last scan</source>
+        <extracomment>Caption of an Overview card under a relative date</extracomment>
         <translation>Dernière analyse</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>Désactivée</translation>
-    </message>
-    <message>
-        <source>Weekly</source>
-        <translation>Hebdomadaire</translation>
-    </message>
-    <message>
-        <source>Monthly</source>
-        <translation>Mensuelle</translation>
-    </message>
-    <message>
         <source>Scheduled scan</source>
+        <extracomment>Caption of an Overview card</extracomment>
         <translation>Analyse planifiée</translation>
     </message>
     <message>
         <source>Top recommendations</source>
+        <extracomment>Heading over the biggest safe categories</extracomment>
         <translation>Principales recommandations</translation>
     </message>
     <message>
@@ -1548,10 +2123,12 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Reclaimable</source>
+        <extracomment>Legend of the disk bar: space a cleanup can free</extracomment>
         <translation>Récupérable</translation>
     </message>
     <message>
         <source>Available</source>
+        <extracomment>Legend of the disk bar: free space</extracomment>
         <translation>Disponible</translation>
     </message>
     <message>
@@ -1564,36 +2141,108 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Free space history</source>
+        <extracomment>Heading of an Overview card</extracomment>
         <translation>Historique de l’espace libre</translation>
     </message>
     <message numerus="yes">
         <source>From %1 to %2 free over %n day(s)</source>
+        <extracomment>%1, %2: sizes</extracomment>
         <translation>
             <numerusform>De %1 à %2 libres en %n jour</numerusform>
             <numerusform>De %1 à %2 libres en %n jours</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Show it in the Space Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What grew</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Varnholt notes how big your folders are once a day. The first comparison is ready once two readings lie a week apart.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Growing fastest this week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Growing fastest in the last %n day(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No folder grew by more than %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clean %1</source>
+        <translation type="unfinished">Nettoyer %1</translation>
+    </message>
+    <message>
+        <source>%1 is the folder of this cleanup category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <comment>button in the disk ring: open the scan results</comment>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <comment>button in the disk ring: start a scan</comment>
+        <translation>Analyser</translation>
+    </message>
+    <message>
+        <source>Never scanned</source>
+        <comment>chip and card caption</comment>
+        <translation>Jamais analysé</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>scheduled scan</comment>
+        <translation>Désactivée</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <comment>scheduled scan</comment>
+        <translation>Hebdomadaire</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <comment>scheduled scan</comment>
+        <translation>Mensuelle</translation>
     </message>
 </context>
 <context>
     <name>Platform</name>
     <message>
         <source>Local Disk</source>
+        <extracomment>Name of a drive without a label</extracomment>
         <translation>Disque local</translation>
     </message>
     <message>
         <source>Trash</source>
+        <extracomment>The bin of Linux desktops, standing alone (a list entry, a log line)</extracomment>
         <translation>Corbeille</translation>
     </message>
     <message>
         <source>File Manager</source>
+        <extracomment>The file manager of Linux desktops, standing alone</extracomment>
         <translation>Gestionnaire de fichiers</translation>
     </message>
     <message>
         <source>Recycle Bin</source>
+        <extracomment>The Windows bin, standing alone (a list entry, a log line)</extracomment>
         <translation>Corbeille</translation>
     </message>
     <message>
         <source>File Explorer</source>
+        <extracomment>The Windows file manager, standing alone</extracomment>
         <translation>Explorateur de fichiers</translation>
     </message>
 </context>
@@ -1636,6 +2285,7 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     <name>SettingsPage</name>
     <message>
         <source>Settings</source>
+        <extracomment>Title of the Settings page</extracomment>
         <translation>Paramètres</translation>
     </message>
     <message>
@@ -1644,11 +2294,8 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Cleaning</source>
+        <extracomment>Heading of a Settings section</extracomment>
         <translation>Nettoyage</translation>
-    </message>
-    <message>
-        <source>Move items to the %1</source>
-        <translation>Déplacer les éléments vers la %1</translation>
     </message>
     <message>
         <source>Recommended. Turn off to delete files permanently.</source>
@@ -1656,22 +2303,27 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Large file size</source>
+        <extracomment>Setting: from which size a file counts as large</extracomment>
         <translation>Fichiers volumineux à partir de</translation>
     </message>
     <message>
         <source>100 MB</source>
+        <extracomment>Choice of the large-file size</extracomment>
         <translation>100 Mo</translation>
     </message>
     <message>
         <source>250 MB</source>
+        <extracomment>Choice of the large-file size</extracomment>
         <translation>250 Mo</translation>
     </message>
     <message>
         <source>500 MB</source>
+        <extracomment>Choice of the large-file size</extracomment>
         <translation>500 Mo</translation>
     </message>
     <message>
         <source>1 GB</source>
+        <extracomment>Choice of the large-file size</extracomment>
         <translation>1 Go</translation>
     </message>
     <message>
@@ -1680,26 +2332,32 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>3 months</source>
+        <extracomment>Choice: after how long unused a file counts as old</extracomment>
         <translation>3 mois</translation>
     </message>
     <message>
         <source>6 months</source>
+        <extracomment>Choice: after how long unused a file counts as old</extracomment>
         <translation>6 mois</translation>
     </message>
     <message>
         <source>12 months</source>
+        <extracomment>Choice: after how long unused a file counts as old</extracomment>
         <translation>12 mois</translation>
     </message>
     <message>
         <source>24 months</source>
+        <extracomment>Choice: after how long unused a file counts as old</extracomment>
         <translation>24 mois</translation>
     </message>
     <message>
         <source>Automation</source>
+        <extracomment>Heading of a Settings section</extracomment>
         <translation>Automatisation</translation>
     </message>
     <message>
         <source>Scheduled scan</source>
+        <extracomment>Setting: how often Varnholt scans by itself</extracomment>
         <translation>Analyse planifiée</translation>
     </message>
     <message>
@@ -1707,36 +2365,14 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
         <translation>Lance une analyse au démarrage de Varnholt si la dernière analyse est plus ancienne. Ne nettoie jamais automatiquement.</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>Désactivée</translation>
-    </message>
-    <message>
-        <source>Weekly</source>
-        <translation>Hebdomadaire</translation>
-    </message>
-    <message>
-        <source>Monthly</source>
-        <translation>Mensuelle</translation>
-    </message>
-    <message>
         <source>Low space alerts</source>
+        <extracomment>Setting: notify when the disk is nearly full</extracomment>
         <translation>Alertes d’espace insuffisant</translation>
     </message>
     <message>
         <source>Warn when free space drops below 10%.</source>
+        <extracomment>The % sign is part of &quot;10%&quot;, not a placeholder</extracomment>
         <translation>Avertir lorsque l’espace libre passe sous 10&#xa0;%.</translation>
-    </message>
-    <message>
-        <source>Open at login</source>
-        <translation>Ouvrir à l’ouverture de session</translation>
-    </message>
-    <message>
-        <source>Start with Windows</source>
-        <translation>Lancer au démarrage de Windows</translation>
-    </message>
-    <message>
-        <source>Start at login</source>
-        <translation>Lancer à l’ouverture de session</translation>
     </message>
     <message>
         <source>Starts Varnholt in the background so scheduled scans can run.</source>
@@ -1752,6 +2388,7 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Ask every time</source>
+        <extracomment>Choice of what closing the window does</extracomment>
         <translation>Toujours demander</translation>
     </message>
     <message>
@@ -1760,6 +2397,7 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Quit Varnholt</source>
+        <extracomment>Choice of what closing the window does</extracomment>
         <translation>Quitter Varnholt</translation>
     </message>
     <message>
@@ -1772,10 +2410,12 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Appearance</source>
+        <extracomment>Heading of a Settings section</extracomment>
         <translation>Apparence</translation>
     </message>
     <message>
         <source>Theme</source>
+        <extracomment>Setting: light or dark colours</extracomment>
         <translation>Thème</translation>
     </message>
     <message>
@@ -1783,27 +2423,18 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
         <translation>Suivre le système, ou toujours utiliser le thème clair ou sombre.</translation>
     </message>
     <message>
-        <source>System</source>
-        <translation>Système</translation>
-    </message>
-    <message>
-        <source>Light</source>
-        <translation>Clair</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>Sombre</translation>
-    </message>
-    <message>
         <source>System default (%1)</source>
+        <extracomment>Choice of the language; %1: the system&apos;s language</extracomment>
         <translation>Langue du système (%1)</translation>
     </message>
     <message>
         <source>Restart now</source>
+        <extracomment>Button: restart to show the new language</extracomment>
         <translation>Redémarrer maintenant</translation>
     </message>
     <message>
         <source>Language</source>
+        <extracomment>Setting: the language of the interface</extracomment>
         <translation>Langue</translation>
     </message>
     <message>
@@ -1812,14 +2443,17 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Exclusions</source>
+        <extracomment>Heading of a Settings section: folders never cleaned</extracomment>
         <translation>Exclusions</translation>
     </message>
     <message>
         <source>Add folder</source>
+        <extracomment>Button: add a folder to the exclusions</extracomment>
         <translation>Ajouter un dossier</translation>
     </message>
     <message>
         <source>Never touch these</source>
+        <extracomment>Description of the exclusions</extracomment>
         <translation>Ne jamais toucher</translation>
     </message>
     <message>
@@ -1828,18 +2462,17 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Protected system locations</source>
+        <extracomment>Row of the exclusions: folders Varnholt never cleans</extracomment>
         <translation>Emplacements système protégés</translation>
     </message>
     <message>
-        <source> — always skipped.</source>
-        <translation> — toujours ignorés.</translation>
-    </message>
-    <message>
         <source>Locked</source>
+        <extracomment>Badge beside the protected system locations: they cannot be changed</extracomment>
         <translation>Verrouillé</translation>
     </message>
     <message>
         <source>Protected apps</source>
+        <extracomment>Row of the exclusions: apps whose data Varnholt never cleans</extracomment>
         <translation>Applications protégées</translation>
     </message>
     <message>
@@ -1848,10 +2481,12 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Permissions &amp; about</source>
+        <extracomment>Heading of a Settings section</extracomment>
         <translation>Autorisations et à propos</translation>
     </message>
     <message>
         <source>Full Disk Access</source>
+        <extracomment>A macOS permission</extracomment>
         <translation>Accès complet au disque</translation>
     </message>
     <message>
@@ -1864,10 +2499,12 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Administrator access</source>
+        <extracomment>Row: whether Varnholt runs with administrator rights</extracomment>
         <translation>Accès administrateur</translation>
     </message>
     <message>
         <source>Granted</source>
+        <extracomment>Badge: administrator rights are held</extracomment>
         <translation>Accordé</translation>
     </message>
     <message>
@@ -1880,14 +2517,17 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Restart as admin</source>
+        <extracomment>Button: restart Varnholt with administrator rights</extracomment>
         <translation>Redémarrer en tant qu’admin</translation>
     </message>
     <message>
         <source>Check for updates</source>
+        <extracomment>Button</extracomment>
         <translation>Rechercher des mises à jour</translation>
     </message>
     <message>
         <source>Open logs</source>
+        <extracomment>Button: open the folder of the cleanup logs</extracomment>
         <translation>Ouvrir les journaux</translation>
     </message>
     <message>
@@ -1896,6 +2536,7 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Remove</source>
+        <extracomment>Button beside an excluded folder: take it off the list</extracomment>
         <translation>Retirer</translation>
     </message>
     <message>
@@ -1904,10 +2545,12 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Recent cleanups</source>
+        <extracomment>Heading of a Settings section</extracomment>
         <translation>Nettoyages récents</translation>
     </message>
     <message>
         <source>No cleanups yet</source>
+        <extracomment>In place of the list of recent cleanups</extracomment>
         <translation>Aucun nettoyage pour l’instant</translation>
     </message>
     <message>
@@ -1915,98 +2558,243 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
         <translation>Chaque nettoyage écrit un journal que vous pouvez consulter.</translation>
     </message>
     <message>
-        <source>%1 moved to the %2</source>
-        <translation>%1 déplacés vers la %2</translation>
-    </message>
-    <message>
-        <source>%1 deleted permanently</source>
-        <translation>%1 supprimés définitivement</translation>
-    </message>
-    <message>
         <source>Restore</source>
+        <extracomment>Button beside a past cleanup: put back what it moved to the bin</extracomment>
         <translation>Restaurer</translation>
-    </message>
-    <message>
-        <source>Put back what this cleanup moved to the %1. Nothing that is in its place now is replaced.</source>
-        <translation>Remet en place ce que ce nettoyage a déplacé vers la %1. Rien de ce qui occupe désormais son emplacement n’est remplacé.</translation>
     </message>
     <message>
         <source>Used by the “Unused” filter.</source>
         <translation>Utilisé par le filtre «&#x202f;Inutilisés&#x202f;».</translation>
     </message>
     <message>
-        <source>%1 in all: the %2 emptied, items deleted permanently or moved to it</source>
-        <translation>%1 au total&#x202f;: %2 vidée, éléments supprimés définitivement ou déplacés vers elle</translation>
-    </message>
-    <message>
-        <source>%1 moved to the %2 or deleted permanently</source>
-        <translation>%1 déplacé vers la %2 ou supprimé définitivement</translation>
-    </message>
-    <message>
-        <source>%1 in all: the %2 emptied, then items moved to it</source>
-        <translation>%1 au total&#x202f;: %2 vidée, puis éléments déplacés vers elle</translation>
-    </message>
-    <message>
-        <source>%1 freed: items deleted permanently and the %2 emptied</source>
-        <translation>%1 libéré&#x202f;: éléments supprimés définitivement et %2 vidée</translation>
-    </message>
-    <message>
-        <source>The %1 was emptied: %2 freed</source>
-        <translation>La %1 a été vidée&#x202f;: %2 libéré</translation>
-    </message>
-    <message>
         <source>Nothing was cleaned</source>
+        <extracomment>What a past cleanup did</extracomment>
         <translation>Rien n’a été nettoyé</translation>
     </message>
     <message>
         <source>Check again</source>
+        <extracomment>Button beside a note: read the settings file again</extracomment>
         <translation>Vérifier à nouveau</translation>
     </message>
     <message>
         <source>Your settings in %1 cannot be read, so what they hold is unknown. The options kept there stay locked until the file can be read again.</source>
+        <extracomment>%1: a file&apos;s path</extracomment>
         <translation>Vos paramètres dans %1 sont illisibles&#x202f;: leur contenu est donc inconnu. Les options qui y sont enregistrées restent verrouillées tant que le fichier ne peut pas être relu.</translation>
     </message>
     <message>
         <source>Varnholt could not start again. Close it and open it yourself to switch languages.</source>
         <translation>Varnholt n’a pas pu redémarrer. Fermez-le et rouvrez-le vous-même pour changer de langue.</translation>
     </message>
+    <message>
+        <source>Move items to the Recycle Bin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move items to the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>scheduled scan</comment>
+        <translation>Désactivée</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <comment>scheduled scan</comment>
+        <translation>Hebdomadaire</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <comment>scheduled scan</comment>
+        <translation>Mensuelle</translation>
+    </message>
+    <message>
+        <source>Keep a history of folder sizes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Once a day, Varnholt notes how big your folders are so it can show what grew. Nothing leaves this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <comment>setting: start Varnholt at login</comment>
+        <translation>Ouvrir à l’ouverture de session</translation>
+    </message>
+    <message>
+        <source>Start with Windows</source>
+        <comment>setting: start Varnholt at login</comment>
+        <translation>Lancer au démarrage de Windows</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <comment>setting: start Varnholt at login</comment>
+        <translation>Lancer à l’ouverture de session</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <comment>theme that follows the system&apos;s light or dark mode</comment>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <comment>theme</comment>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <comment>theme</comment>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>C:\Windows\System32, WinSxS, Program Files, drive roots — always skipped.</source>
+        <extracomment>The folder names stay as the system writes them</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>/usr, /etc, /boot, /var/lib, system folders — always skipped.</source>
+        <extracomment>The folder names stay as the system writes them</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in all: the Recycle Bin emptied, items deleted permanently or moved to it</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in all: the Trash emptied, items deleted permanently or moved to it</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moved to the Recycle Bin or deleted permanently</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moved to the Trash or deleted permanently</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in all: the Recycle Bin emptied, then items moved to it</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in all: the Trash emptied, then items moved to it</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moved to the Recycle Bin</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moved to the Trash</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 freed: items deleted permanently and the Recycle Bin emptied</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 freed: items deleted permanently and the Trash emptied</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 deleted permanently</source>
+        <comment>%1: a size</comment>
+        <translation>%1 supprimés définitivement</translation>
+    </message>
+    <message>
+        <source>The Recycle Bin was emptied: %1 freed</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Trash was emptied: %1 freed</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put back what this cleanup moved to the Recycle Bin. Nothing that is in its place now is replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put back what this cleanup moved to the Trash. Nothing that is in its place now is replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forget history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forget the history of folder sizes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every reading Varnholt took of your folder sizes is removed. What grew shows again once new readings have been taken.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history of folder sizes is forgotten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some readings of folder sizes could not be removed</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Sidebar</name>
     <message>
         <source>%1 available of %2</source>
+        <extracomment>%1: the free size; %2: the disk&apos;s size</extracomment>
         <translation>%1 disponibles sur %2</translation>
     </message>
     <message>
         <source>Smart Scan</source>
+        <extracomment>Sidebar entry: the Overview page with its scan of every cleanup category</extracomment>
         <translation>Analyse intelligente</translation>
     </message>
     <message>
         <source>Cleanup</source>
+        <extracomment>Sidebar entry: the page of the scan&apos;s results and the cleanup</extracomment>
         <translation>Nettoyage</translation>
     </message>
     <message>
         <source>Space Map</source>
+        <extracomment>Sidebar entry: the page that maps where disk space goes (not a geographic map)</extracomment>
         <translation>Carte du stockage</translation>
     </message>
     <message>
         <source>Settings</source>
+        <extracomment>Sidebar entry</extracomment>
         <translation>Paramètres</translation>
     </message>
     <message>
         <source>%1 free</source>
+        <extracomment>The collapsed sidebar&apos;s drive line; %1: a size</extracomment>
         <translation>%1 libres</translation>
     </message>
     <message>
         <source>Clean</source>
+        <extracomment>Heading over the sidebar&apos;s pages (a section title, not a command)</extracomment>
         <translation>Nettoyer</translation>
     </message>
     <message>
         <source>Expand sidebar</source>
+        <comment>tooltip: widen the sidebar</comment>
         <translation>Développer la barre latérale</translation>
     </message>
     <message>
         <source>Collapse sidebar</source>
+        <comment>tooltip: narrow the sidebar to icons</comment>
         <translation>Réduire la barre latérale</translation>
     </message>
 </context>
@@ -2014,23 +2802,28 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     <name>TitleBar</name>
     <message>
         <source>Menu</source>
+        <extracomment>Tooltip of the title bar&apos;s button that opens the app menu</extracomment>
         <translation>Menu</translation>
     </message>
     <message>
         <source>Minimize</source>
+        <extracomment>Tooltip of a window button</extracomment>
         <translation>Réduire</translation>
     </message>
     <message>
+        <source>Close</source>
+        <extracomment>Tooltip of a window button</extracomment>
+        <translation>Fermer</translation>
+    </message>
+    <message>
         <source>Restore</source>
+        <comment>window button: unmaximize</comment>
         <translation>Restaurer</translation>
     </message>
     <message>
         <source>Maximize</source>
+        <comment>window button</comment>
         <translation>Agrandir</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -2045,30 +2838,37 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Open Varnholt</source>
+        <extracomment>Entry of the tray menu</extracomment>
         <translation>Ouvrir Varnholt</translation>
     </message>
     <message>
         <source>Smart Scan</source>
+        <extracomment>Entry of the tray menu: scan every cleanup category</extracomment>
         <translation>Analyse intelligente</translation>
     </message>
     <message>
         <source>Settings</source>
+        <extracomment>Entry of the tray menu</extracomment>
         <translation>Paramètres</translation>
     </message>
     <message>
         <source>Check for Updates</source>
+        <extracomment>Entry of the tray menu</extracomment>
         <translation>Rechercher des mises à jour</translation>
     </message>
     <message>
         <source>Quit Varnholt</source>
+        <extracomment>Entry of the tray menu</extracomment>
         <translation>Quitter Varnholt</translation>
     </message>
     <message>
         <source>%1 · %2 free</source>
+        <extracomment>Tray tooltip; %1: a drive; %2: a size</extracomment>
         <translation>%1 · %2 libres</translation>
     </message>
     <message>
         <source>Space Map</source>
+        <extracomment>Entry of the tray menu: open the page that maps where disk space goes</extracomment>
         <translation>Carte du stockage</translation>
     </message>
 </context>
@@ -2084,6 +2884,7 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Could not save the update: %1</source>
+        <extracomment>%1: the system&apos;s reason</extracomment>
         <translation>Impossible d’enregistrer la mise à jour&#x202f;: %1</translation>
     </message>
     <message>
@@ -2096,6 +2897,7 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>The update could not be downloaded: %1</source>
+        <extracomment>%1: the network&apos;s reason</extracomment>
         <translation>Impossible de télécharger la mise à jour&#x202f;: %1</translation>
     </message>
     <message>
@@ -2108,6 +2910,7 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>The update is not signed by %1.</source>
+        <extracomment>%1: the publisher&apos;s name</extracomment>
         <translation>La mise à jour n’est pas signée par %1.</translation>
     </message>
     <message>
@@ -2124,6 +2927,7 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>The update is not the published version %1.</source>
+        <extracomment>%1: a version number</extracomment>
         <translation>La mise à jour n’est pas la version publiée %1.</translation>
     </message>
 </context>
@@ -2131,34 +2935,42 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     <name>fmt</name>
     <message>
         <source>%1 %2</source>
+        <extracomment>A size; %1: the number; %2: the unit (KB, MB, …)</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
         <source>TB</source>
+        <extracomment>Unit of size: terabyte</extracomment>
         <translation>To</translation>
     </message>
     <message>
         <source>GB</source>
+        <extracomment>Unit of size: gigabyte</extracomment>
         <translation>Go</translation>
     </message>
     <message>
         <source>MB</source>
+        <extracomment>Unit of size: megabyte</extracomment>
         <translation>Mo</translation>
     </message>
     <message>
         <source>KB</source>
+        <extracomment>Unit of size: kilobyte</extracomment>
         <translation>Ko</translation>
     </message>
     <message>
         <source>Today</source>
+        <extracomment>A relative date, also in the Opened column of the Space Map</extracomment>
         <translation>Aujourd’hui</translation>
     </message>
     <message>
         <source>Yesterday</source>
+        <extracomment>A relative date</extracomment>
         <translation>Hier</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s) ago</source>
+        <extracomment>A relative date</extracomment>
         <translation>
             <numerusform>il y a %n jour</numerusform>
             <numerusform>il y a %n jours</numerusform>
@@ -2166,6 +2978,7 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message numerus="yes">
         <source>%n week(s) ago</source>
+        <extracomment>A relative date</extracomment>
         <translation>
             <numerusform>il y a %n semaine</numerusform>
             <numerusform>il y a %n semaines</numerusform>
@@ -2173,6 +2986,7 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message numerus="yes">
         <source>%n month(s) ago</source>
+        <extracomment>A relative date</extracomment>
         <translation>
             <numerusform>il y a %n mois</numerusform>
             <numerusform>il y a %n mois</numerusform>
@@ -2180,6 +2994,7 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message numerus="yes">
         <source>%n year(s) ago</source>
+        <extracomment>A relative date</extracomment>
         <translation>
             <numerusform>il y a %n an</numerusform>
             <numerusform>il y a %n ans</numerusform>

@@ -10,24 +10,9 @@
 </context>
 <context>
     <name>AppState</name>
-    <message>
-        <source>1 file</source>
-        <translation>파일 1개</translation>
-    </message>
-    <message>
-        <source>%1 files</source>
-        <translation>파일 %1개</translation>
-    </message>
-    <message>
-        <source>%1 (%2) moved to the %3</source>
-        <translation>%1(%2)을(를) %3(으)로 이동했습니다</translation>
-    </message>
-    <message>
-        <source> · %1 in use, skipped</source>
-        <translation> · %1개 사용 중, 건너뜀</translation>
-    </message>
     <message numerus="yes">
         <source>Restored %n file(s)</source>
+        <extracomment>Toast after Undo put the files moved from the Space Map back</extracomment>
         <translation>
             <numerusform>파일 %n개를 복원했습니다</numerusform>
         </translation>
@@ -41,21 +26,8 @@
         <translation>정리 로그를 읽을 수 없어 아무것도 복원하지 않았습니다.</translation>
     </message>
     <message numerus="yes">
-        <source>Restored %n item(s) from the %1</source>
-        <translation>
-            <numerusform>%1에서 항목 %n개를 복원했습니다</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 not restored: %2</source>
-        <translation>%1개 복원 안 됨: %2</translation>
-    </message>
-    <message>
-        <source>found through the %1&apos;s own records (an older log)</source>
-        <translation>%1 자체 기록으로 찾음(이전 형식의 로그)</translation>
-    </message>
-    <message numerus="yes">
         <source>At this rate the disk is full in about %n week(s)</source>
+        <extracomment>Forecast on the Overview, from the history of free space</extracomment>
         <translation>
             <numerusform>이 속도라면 약 %n주 후에 디스크가 가득 찹니다</numerusform>
         </translation>
@@ -68,15 +40,77 @@
     </message>
     <message>
         <source>Free space falls by about %1 a day</source>
+        <extracomment>%1: a size, e.g. &quot;1.2 GB&quot;</extracomment>
         <translation>여유 공간이 하루에 약 %1씩 줄고 있습니다</translation>
     </message>
     <message>
         <source>Free space rises by about %1 a day</source>
+        <extracomment>%1: a size, e.g. &quot;1.2 GB&quot;</extracomment>
         <translation>여유 공간이 하루에 약 %1씩 늘고 있습니다</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln file(s) (%1) moved to the Recycle Bin</source>
+        <comment>%1: their size</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) (%1) moved to the Trash</source>
+        <comment>%1: their size</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> · %Ln in use, skipped</source>
+        <comment>follows the files moved; the number of files left alone</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> · %Ln could not be moved to the Recycle Bin</source>
+        <comment>follows the files moved</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> · %Ln could not be moved to the Trash</source>
+        <comment>follows the files moved</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n item(s) from the Recycle Bin</source>
+        <extracomment>Result line after restoring a cleanup; may be followed by the size in brackets</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n item(s) from the Trash</source>
+        <extracomment>Result line after restoring a cleanup; may be followed by the size in brackets</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln not restored: %1</source>
+        <comment>%1: why, e.g. no longer in the bin</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
-        <source> · %1 could not be moved to the %2</source>
-        <translation> · %1개는 %2(으)로 옮길 수 없음</translation>
+        <source>found through the Recycle Bin&apos;s own records (an older log)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>found through the Trash&apos;s own records (an older log)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -107,6 +141,7 @@
     </message>
     <message>
         <source>All drives</source>
+        <extracomment>Where a category looks: every drive, not one folder</extracomment>
         <translation>모든 드라이브</translation>
     </message>
     <message>
@@ -115,26 +150,32 @@
     </message>
     <message>
         <source>Temporary files</source>
+        <extracomment>Name of a cleanup category</extracomment>
         <translation>임시 파일</translation>
     </message>
     <message>
         <source>App caches</source>
+        <extracomment>Name of a cleanup category</extracomment>
         <translation>앱 캐시</translation>
     </message>
     <message>
         <source>Cache folders in %LOCALAPPDATA% and %APPDATA%</source>
+        <extracomment>Description of a category; %LOCALAPPDATA% and %APPDATA% are Windows folder names, keep them</extracomment>
         <translation>%LOCALAPPDATA% 및 %APPDATA%의 캐시 폴더</translation>
     </message>
     <message>
         <source>DirectX shader cache</source>
+        <extracomment>Item of the app caches; DirectX is the name of a program</extracomment>
         <translation>DirectX 셰이더 캐시</translation>
     </message>
     <message>
         <source>Browser caches</source>
+        <extracomment>Name of a cleanup category</extracomment>
         <translation>브라우저 캐시</translation>
     </message>
     <message>
         <source>Internet cache</source>
+        <extracomment>Item of the browser caches</extracomment>
         <translation>인터넷 캐시</translation>
     </message>
     <message>
@@ -143,10 +184,12 @@
     </message>
     <message>
         <source>Thumbnail cache</source>
+        <extracomment>Name of a cleanup category: small preview pictures of files</extracomment>
         <translation>미리 보기 캐시</translation>
     </message>
     <message>
         <source>Windows Update leftovers</source>
+        <extracomment>Name of a cleanup category</extracomment>
         <translation>Windows 업데이트 잔여 파일</translation>
     </message>
     <message>
@@ -155,22 +198,27 @@
     </message>
     <message>
         <source>Windows Update downloads</source>
+        <extracomment>Item of the Windows Update leftovers</extracomment>
         <translation>Windows 업데이트 다운로드</translation>
     </message>
     <message>
         <source>Delivery Optimization cache</source>
+        <extracomment>Item of the Windows Update leftovers; Delivery Optimization is a Windows service</extracomment>
         <translation>배달 최적화 캐시</translation>
     </message>
     <message>
         <source>Developer caches</source>
+        <extracomment>Name of a cleanup category: caches of programming tools</extracomment>
         <translation>개발자 캐시</translation>
     </message>
     <message>
         <source>Recycle Bin</source>
+        <extracomment>Name of the cleanup category that empties the Recycle Bin</extracomment>
         <translation>휴지통</translation>
     </message>
     <message>
         <source>Package cache</source>
+        <extracomment>Name of a cleanup category: downloaded software packages</extracomment>
         <translation>패키지 캐시</translation>
     </message>
     <message>
@@ -179,42 +227,47 @@
     </message>
     <message>
         <source>DNF package cache</source>
+        <extracomment>Item of the package cache; DNF is the name of a program</extracomment>
         <translation>DNF 패키지 캐시</translation>
     </message>
     <message>
         <source>Trash</source>
+        <extracomment>Name of the cleanup category that empties the Trash</extracomment>
         <translation>휴지통</translation>
     </message>
     <message>
         <source>Safe</source>
+        <extracomment>Risk level of a category: cleaning it loses nothing the user needs</extracomment>
         <translation>안전</translation>
     </message>
     <message>
         <source>Review</source>
+        <extracomment>Risk level of a category: look at it before cleaning (an adjective, not a command)</extracomment>
         <translation>검토 필요</translation>
     </message>
     <message>
         <source>Permanent</source>
+        <extracomment>Risk level of a category: what goes cannot be restored</extracomment>
         <translation>영구 삭제</translation>
     </message>
     <message>
-        <source>%1 (all drives)</source>
-        <translation>%1(모든 드라이브)</translation>
-    </message>
-    <message>
         <source>%1 was left out: it leads through a link to %2.</source>
+        <extracomment>%1: a folder of the catalogue; %2: where its link leads</extracomment>
         <translation>%1은(는) 제외했습니다. 링크를 거쳐 %2을(를) 가리킵니다.</translation>
     </message>
     <message>
         <source>%1 was left out: it is the home folder or holds it.</source>
+        <extracomment>%1: a folder of the catalogue</extracomment>
         <translation>%1은(는) 제외했습니다. 홈 폴더이거나 홈 폴더를 포함하는 폴더입니다.</translation>
     </message>
     <message>
         <source>%1 was left out: it lies in a protected location.</source>
+        <extracomment>%1: a folder of the catalogue</extracomment>
         <translation>%1은(는) 제외했습니다. 보호된 위치에 있습니다.</translation>
     </message>
     <message>
         <source>%1 was left out: it overlaps %2.</source>
+        <extracomment>%1: a folder of the catalogue; %2: the category it overlaps</extracomment>
         <translation>%1은(는) 제외했습니다. %2과(와) 겹칩니다.</translation>
     </message>
     <message>
@@ -227,53 +280,74 @@
     </message>
     <message>
         <source>%1 (PID %2)</source>
+        <extracomment>%1: a program&apos;s name; %2: its process number</extracomment>
         <translation>%1(PID %2)</translation>
     </message>
     <message>
-        <source>%1 is left out: another program is working in it.</source>
-        <translation>%1 폴더는 제외됩니다. 다른 프로그램이 사용 중입니다.</translation>
-    </message>
-    <message>
-        <source>%1 is left out: in use by %2.</source>
-        <translation>%1 폴더는 제외됩니다. 사용 중인 프로그램: %2</translation>
-    </message>
-    <message>
         <source>%1 is left out: its name is not valid text.</source>
+        <extracomment>%1: a folder</extracomment>
         <translation>%1 항목은 제외됩니다. 이름이 올바른 텍스트가 아닙니다.</translation>
     </message>
     <message>
         <source>npm cache</source>
+        <extracomment>Item of the developer caches; npm is the name of a program</extracomment>
         <translation>npm 캐시</translation>
     </message>
     <message>
         <source>Yarn cache</source>
+        <extracomment>Item of the developer caches; Yarn is the name of a program</extracomment>
         <translation>Yarn 캐시</translation>
     </message>
     <message>
         <source>pip cache</source>
+        <extracomment>Item of the developer caches; pip is the name of a program</extracomment>
         <translation>pip 캐시</translation>
     </message>
     <message>
         <source>NuGet HTTP cache</source>
+        <extracomment>Item of the developer caches; NuGet is the name of a program</extracomment>
         <translation>NuGet HTTP 캐시</translation>
     </message>
     <message>
         <source>Go build cache</source>
+        <extracomment>Item of the developer caches; Go is a programming language</extracomment>
         <translation>Go 빌드 캐시</translation>
     </message>
     <message>
         <source>Gradle caches</source>
+        <extracomment>Item of the developer caches; Gradle is the name of a program</extracomment>
         <translation>Gradle 캐시</translation>
     </message>
     <message>
         <source>Cargo registry cache</source>
+        <extracomment>Item of the developer caches; Cargo is the name of a program</extracomment>
         <translation>Cargo 레지스트리 캐시</translation>
+    </message>
+    <message>
+        <source>%1 is left out: another program is working in it.</source>
+        <comment>%1: a folder</comment>
+        <translation>%1 폴더는 제외됩니다. 다른 프로그램이 사용 중입니다.</translation>
+    </message>
+    <message>
+        <source>%1 is left out: in use by %2.</source>
+        <comment>%1: a folder; %2: the programs using it</comment>
+        <translation>%1 폴더는 제외됩니다. 사용 중인 프로그램: %2</translation>
+    </message>
+    <message>
+        <source>Recycle Bin (all drives)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trash (all drives)</source>
+        <extracomment>The one item of the Trash category: the Trash of every drive</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Cleaner</name>
     <message>
         <source>delete permanently</source>
+        <extracomment>Mode line of the cleanup log: the files are removed for good</extracomment>
         <translation>영구 삭제</translation>
     </message>
 </context>
@@ -281,22 +355,27 @@
     <name>CleanupPage</name>
     <message>
         <source>SAFE TO CLEAN</source>
+        <extracomment>Heading over the categories of the Safe risk level</extracomment>
         <translation>안전하게 정리 가능</translation>
     </message>
     <message>
         <source>REVIEW BEFORE CLEANING</source>
+        <extracomment>Heading over the categories of the Review risk level</extracomment>
         <translation>정리 전 검토 필요</translation>
     </message>
     <message>
         <source>CANNOT BE UNDONE</source>
+        <extracomment>Heading over the categories of the Permanent risk level</extracomment>
         <translation>되돌릴 수 없음</translation>
     </message>
     <message>
         <source>Cleanup</source>
+        <extracomment>Title of the Cleanup page</extracomment>
         <translation>정리</translation>
     </message>
     <message>
         <source>Nothing scanned yet</source>
+        <extracomment>Heading of the Cleanup page before the first scan</extracomment>
         <translation>아직 검사하지 않았습니다</translation>
     </message>
     <message>
@@ -305,54 +384,67 @@
     </message>
     <message>
         <source>Start Smart Scan</source>
+        <extracomment>Button; Smart Scan is the scan of every cleanup category</extracomment>
         <translation>스마트 검사 시작</translation>
     </message>
     <message>
         <source>Scanning</source>
+        <extracomment>Heading of the Cleanup page while the scan runs</extracomment>
         <translation>검사 중</translation>
     </message>
     <message>
         <source>In progress</source>
+        <extracomment>Eyebrow over the heading while a scan or cleanup runs</extracomment>
         <translation>진행 중</translation>
     </message>
     <message>
         <source>Stop</source>
+        <extracomment>Button that stops the running scan</extracomment>
         <translation>중지</translation>
     </message>
     <message>
         <source>Items checked</source>
+        <extracomment>Caption under the number of files looked at so far</extracomment>
         <translation>검사한 항목</translation>
     </message>
     <message>
         <source>Elapsed</source>
+        <extracomment>Caption under the time a scan has run so far</extracomment>
         <translation>경과 시간</translation>
     </message>
     <message>
         <source>Remaining</source>
+        <extracomment>Caption under the estimated time a scan still needs</extracomment>
         <translation>남은 시간</translation>
     </message>
     <message>
         <source>found</source>
+        <extracomment>Caption under the size found so far, inside the scan&apos;s radar</extracomment>
         <translation>발견</translation>
     </message>
     <message>
         <source>Cleaning</source>
+        <extracomment>Heading of the Cleanup page while the cleanup runs</extracomment>
         <translation>정리 중</translation>
     </message>
     <message>
         <source>of %1</source>
+        <extracomment>Under the size cleaned so far, inside the progress ring; %1: the total size</extracomment>
         <translation>%1 중</translation>
     </message>
     <message>
         <source>Cleanup complete</source>
+        <extracomment>Heading once a cleanup ended</extracomment>
         <translation>정리 완료</translation>
     </message>
     <message>
         <source>Available before</source>
+        <extracomment>Caption: free disk space before the cleanup</extracomment>
         <translation>정리 전 사용 가능 공간</translation>
     </message>
     <message>
         <source>Available now</source>
+        <extracomment>Caption: free disk space after the cleanup</extracomment>
         <translation>현재 사용 가능 공간</translation>
     </message>
     <message>
@@ -361,14 +453,17 @@
     </message>
     <message>
         <source>Restart as admin</source>
+        <extracomment>Button: restart Varnholt with administrator rights</extracomment>
         <translation>관리자 권한으로 다시 시작</translation>
     </message>
     <message>
         <source>View log</source>
+        <extracomment>Button: open the cleanup&apos;s log file</extracomment>
         <translation>로그 보기</translation>
     </message>
     <message>
         <source>Done</source>
+        <extracomment>Button that closes the cleanup&apos;s result</extracomment>
         <translation>완료</translation>
     </message>
     <message>
@@ -377,30 +472,37 @@
     </message>
     <message>
         <source>For example: %1</source>
+        <extracomment>%1: a file&apos;s path</extracomment>
         <translation>예: %1</translation>
     </message>
     <message>
         <source>&lt;b&gt;Left caches of running apps alone:&lt;/b&gt; %1. Quit them and clean again to include them.</source>
+        <extracomment>%1: a list of app names</extracomment>
         <translation>&lt;b&gt;실행 중인 앱의 캐시는 건드리지 않았습니다:&lt;/b&gt; %1. 이 앱을 종료하고 다시 정리하면 포함됩니다.</translation>
     </message>
     <message>
         <source>Needs administrator</source>
+        <extracomment>In place of a category&apos;s item count: it could only be read with administrator rights</extracomment>
         <translation>관리자 권한 필요</translation>
     </message>
     <message>
         <source>Select recommended</source>
+        <extracomment>Button in the results&apos; header: check the safe categories</extracomment>
         <translation>권장 항목 선택</translation>
     </message>
     <message>
         <source>Rescan</source>
+        <extracomment>Button in the results&apos; header: scan again</extracomment>
         <translation>다시 검사</translation>
     </message>
     <message>
         <source>Select all</source>
+        <extracomment>Check box: check every category (or every item of one)</extracomment>
         <translation>모두 선택</translation>
     </message>
     <message>
         <source>%1 can be cleaned</source>
+        <extracomment>%1: a size, written in larger type</extracomment>
         <translation>%1 정리 가능</translation>
     </message>
     <message>
@@ -417,91 +519,75 @@
     </message>
     <message>
         <source>%1 is open. Quit it to include its cache.</source>
+        <extracomment>%1: an app&apos;s name</extracomment>
         <translation>%1 앱이 실행 중입니다. 캐시를 포함하려면 앱을 종료하세요.</translation>
     </message>
     <message>
         <source>%1 are open. Quit them to include their caches.</source>
+        <extracomment>%1: a list of app names</extracomment>
         <translation>%1 앱이 실행 중입니다. 캐시를 포함하려면 이 앱들을 종료하세요.</translation>
     </message>
     <message>
         <source>Largest items</source>
+        <extracomment>Heading over the biggest items of an opened category</extracomment>
         <translation>가장 큰 항목</translation>
     </message>
     <message>
-        <source>Show in %1</source>
-        <translation>%1에서 보기</translation>
-    </message>
-    <message>
         <source>%1 is running</source>
+        <extracomment>Beside an item; %1: the app using it</extracomment>
         <translation>%1 실행 중</translation>
     </message>
     <message>
         <source>Show %1 more</source>
+        <extracomment>Link below a category&apos;s items; %1: how many more are shown</extracomment>
         <translation>%1개 더 보기</translation>
     </message>
     <message>
-        <source>moved to the %1</source>
-        <translation>%1으로 이동됩니다</translation>
-    </message>
-    <message>
         <source>deleted permanently</source>
+        <extracomment>Tooltip of the Clean button: what happens to the selection</extracomment>
         <translation>영구적으로 삭제됩니다</translation>
     </message>
     <message>
-        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected%3</source>
-        <translation>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; 선택됨%3</translation>
-    </message>
-    <message>
-        <source> · some need admin</source>
-        <translation> · 일부는 관리자 권한 필요</translation>
-    </message>
-    <message>
         <source>Clean %1</source>
+        <extracomment>The footer&apos;s main button; %1: the selected size</extracomment>
         <translation>%1 정리</translation>
     </message>
     <message>
         <source>Large files</source>
+        <extracomment>Caption: how many large files were found</extracomment>
         <translation>대용량 파일</translation>
     </message>
     <message numerus="yes">
-        <source>%Ln item(s)</source>
-        <translation>
-            <numerusform>항목 %Ln개</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>and %Ln more item(s)</source>
+        <extracomment>Below the items shown of a category</extracomment>
         <translation>
             <numerusform>외 항목 %Ln개</numerusform>
         </translation>
     </message>
     <message>
         <source>Check again</source>
+        <extracomment>Button beside a note: read the settings file again</extracomment>
         <translation>다시 확인</translation>
     </message>
     <message>
-        <source>Your settings in %1 cannot be read, so your exclusions and your choice between the %2 and deleting are unknown. Cleaning stays off until the file can be read again.</source>
-        <translation>%1의 설정을 읽을 수 없어 제외 항목과, %2(으)로 이동할지 삭제할지에 대한 선택을 알 수 없습니다. 파일을 다시 읽을 수 있을 때까지 정리는 꺼진 상태로 유지됩니다.</translation>
-    </message>
-    <message>
         <source>Partly cleaned</source>
+        <extracomment>Heading once a cleanup left part of the selection</extracomment>
         <translation>일부만 정리됨</translation>
     </message>
     <message>
         <source>Nothing was cleaned</source>
+        <extracomment>Heading once a cleanup removed nothing</extracomment>
         <translation>정리된 항목이 없습니다</translation>
     </message>
     <message>
         <source>None of the %1 selected could be cleaned.</source>
+        <extracomment>%1: a size</extracomment>
         <translation>선택한 %1 중 아무것도 정리할 수 없었습니다.</translation>
     </message>
     <message>
         <source>No app could open %1</source>
+        <extracomment>%1: a file or folder</extracomment>
         <translation>%1을(를) 열 수 있는 앱이 없습니다</translation>
-    </message>
-    <message>
-        <source>The %1 could not show %2</source>
-        <translation>%1에서 %2을(를) 표시할 수 없습니다</translation>
     </message>
     <message>
         <source>Scan again to see what can be cleaned.</source>
@@ -509,21 +595,13 @@
     </message>
     <message>
         <source>Measuring…</source>
+        <extracomment>In place of a category&apos;s item count while its size is measured</extracomment>
         <translation>측정 중…</translation>
     </message>
     <message>
         <source>%1 of it needs administrator rights.</source>
+        <extracomment>%1: a size</extracomment>
         <translation>그중 %1에는 관리자 권한이 필요합니다.</translation>
-    </message>
-    <message>
-        <source>freed or moved to the %1</source>
-        <comment>what the figure of a finished cleanup is</comment>
-        <translation>확보했거나 %1(으)로 이동함</translation>
-    </message>
-    <message>
-        <source>moved to the %1</source>
-        <comment>what the figure of a finished cleanup is</comment>
-        <translation>%1(으)로 이동함</translation>
     </message>
     <message>
         <source>freed</source>
@@ -532,18 +610,17 @@
     </message>
     <message>
         <source>of %1 selected · %2</source>
+        <extracomment>Under the cleaned size; %1: the selected size; %2: what became of it, e.g. &quot;freed&quot;</extracomment>
         <translation>선택한 %1 중 · %2</translation>
     </message>
     <message>
         <source>Restore all</source>
+        <extracomment>Button: put back everything the cleanup moved to the bin</extracomment>
         <translation>모두 복원</translation>
     </message>
     <message>
-        <source>Put everything this cleanup moved to the %1 back where it was</source>
-        <translation>이번 정리로 %1(으)로 옮긴 항목을 모두 원래 위치로 되돌립니다</translation>
-    </message>
-    <message>
         <source>Restoring…</source>
+        <extracomment>The Restore all button while the files go back</extracomment>
         <translation>복원하는 중…</translation>
     </message>
     <message>
@@ -567,6 +644,7 @@
     </message>
     <message>
         <source>Try again</source>
+        <extracomment>Button: clean again what was skipped</extracomment>
         <translation>다시 시도</translation>
     </message>
     <message>
@@ -586,52 +664,163 @@
         </translation>
     </message>
     <message>
-        <source>Some items were moved to the %1 and the rest deleted permanently. You can still restore what was moved.</source>
-        <translation>일부 항목은 %1(으)로 옮기고 나머지는 영구적으로 삭제했습니다. 옮긴 항목은 아직 복원할 수 있습니다.</translation>
-    </message>
-    <message>
-        <source>Moved to the %1. You can still restore anything.</source>
-        <translation>%1(으)로 옮겼습니다. 아직 무엇이든 복원할 수 있습니다.</translation>
-    </message>
-    <message numerus="yes">
-        <source>&lt;b&gt;%Ln item(s) could not be moved to the %1&lt;/b&gt; and were left where they are.</source>
-        <translation>
-            <numerusform>&lt;b&gt;항목 %Ln개를 %1(으)로 옮길 수 없어&lt;/b&gt; 원래 위치에 그대로 두었습니다.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>This cleanup wrote no log; its folder is open instead.</source>
         <translation>이 정리에서는 로그가 기록되지 않아 대신 로그 폴더를 열었습니다.</translation>
-    </message>
-    <message>
-        <source>The log %1 is gone; its folder is open instead.</source>
-        <translation>로그 %1이(가) 없어 대신 해당 폴더를 열었습니다.</translation>
     </message>
     <message>
         <source>Varnholt did not restart: administrator rights were refused or could not be asked for.</source>
         <translation>Varnholt를 다시 시작하지 않았습니다. 관리자 권한이 거부되었거나 요청할 수 없었습니다.</translation>
     </message>
     <message>
-        <source>No %1 on this drive</source>
-        <translation>이 드라이브에는 %1이(가) 없음</translation>
+        <source>Put everything this cleanup moved to the Recycle Bin back where it was</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cannot go to the %1</source>
-        <translation>%1(으)로 옮길 수 없음</translation>
+        <source>Put everything this cleanup moved to the Trash back where it was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>freed or moved to the Recycle Bin</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>freed or moved to the Trash</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>moved to the Recycle Bin</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>moved to the Trash</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln item(s) could not be moved to the Recycle Bin&lt;/b&gt; and were left where they are.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln item(s) could not be moved to the Trash&lt;/b&gt; and were left where they are.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some items were moved to the Recycle Bin and the rest deleted permanently. You can still restore what was moved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some items were moved to the Trash and the rest deleted permanently. You can still restore what was moved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moved to the Recycle Bin. You can still restore anything.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moved to the Trash. You can still restore anything.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The log %1 is gone; its folder is open instead.</source>
+        <comment>%1: a path</comment>
+        <translation>로그 %1이(가) 없어 대신 해당 폴더를 열었습니다.</translation>
+    </message>
+    <message>
+        <source>The File Explorer could not show %1</source>
+        <comment>%1: a path</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The File Manager could not show %1</source>
+        <comment>%1: a path</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln item(s)</source>
+        <comment>on a category&apos;s card</comment>
+        <translation>
+            <numerusform>항목 %Ln개</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Show in File Explorer</source>
+        <extracomment>Link beside a category&apos;s largest items; opens File Explorer there</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <extracomment>Link beside a category&apos;s largest items; opens the file manager there</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Recycle Bin on this drive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Trash on this drive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot go to the Recycle Bin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot go to the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>moved to the Recycle Bin</source>
+        <extracomment>Tooltip of the Clean button: where the selection goes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>moved to the Trash</source>
+        <extracomment>Tooltip of the Clean button: where the selection goes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected · some need admin</source>
+        <comment>%1: style, keep as is; %2: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected</source>
+        <comment>%1: style, keep as is; %2: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your settings in %1 cannot be read, so your exclusions and your choice between the Recycle Bin and deleting are unknown. Cleaning stays off until the file can be read again.</source>
+        <comment>%1: the settings file</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your settings in %1 cannot be read, so your exclusions and your choice between the Trash and deleting are unknown. Cleaning stays off until the file can be read again.</source>
+        <comment>%1: the settings file</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Cli</name>
     <message>
         <source>Cannot read the catalogue file %1: %2</source>
+        <extracomment>%1: a file&apos;s path; %2: the system&apos;s reason</extracomment>
         <translation>카탈로그 파일 %1을(를) 읽을 수 없습니다: %2</translation>
     </message>
     <message>
         <source>The catalogue file %1 is not valid JSON: %2</source>
+        <extracomment>%1: a file&apos;s path; %2: what the JSON reader says</extracomment>
         <translation>카탈로그 파일 %1은(는) 올바른 JSON이 아닙니다: %2</translation>
     </message>
     <message>
         <source>The catalogue file %1 is not usable: %2</source>
+        <extracomment>%1: a file&apos;s path; %2: one of the reasons below</extracomment>
         <translation>카탈로그 파일 %1을(를) 사용할 수 없습니다: %2</translation>
     </message>
     <message>
@@ -640,14 +829,17 @@
     </message>
     <message>
         <source>the id &quot;%1&quot; appears twice</source>
+        <extracomment>%1: a category id</extracomment>
         <translation>id &quot;%1&quot;이(가) 중복됩니다</translation>
     </message>
     <message>
         <source>the risk of &quot;%1&quot; is not Safe, Review or Permanent</source>
+        <extracomment>%1: a category id; Safe, Review and Permanent are keys of the file, keep them</extracomment>
         <translation>&quot;%1&quot;의 위험도가 Safe, Review, Permanent 중 하나가 아닙니다</translation>
     </message>
     <message>
         <source>a root of &quot;%1&quot; is not an absolute path</source>
+        <extracomment>%1: a category id</extracomment>
         <translation>&quot;%1&quot;의 루트 중 절대 경로가 아닌 것이 있습니다</translation>
     </message>
     <message>
@@ -656,64 +848,57 @@
     </message>
     <message>
         <source>Interrupted.</source>
+        <extracomment>Printed when Ctrl+C stopped the command</extracomment>
         <translation>중단되었습니다.</translation>
     </message>
     <message>
-        <source>Scanning %1 · %2 · %3 files · %4</source>
-        <translation>%1 검사 중 · %2 · 파일 %3개 · %4</translation>
-    </message>
-    <message>
         <source>Category</source>
+        <extracomment>Column heading of the scan table</extracomment>
         <translation>범주</translation>
     </message>
     <message>
         <source>Risk</source>
+        <extracomment>Column heading of the scan table: Safe, Review or Permanent</extracomment>
         <translation>위험도</translation>
     </message>
     <message>
         <source>Size</source>
+        <extracomment>Column heading</extracomment>
         <translation>크기</translation>
     </message>
     <message>
         <source>Files</source>
+        <extracomment>Column heading: a number of files</extracomment>
         <translation>파일 수</translation>
     </message>
     <message>
         <source>Items</source>
+        <extracomment>Column heading: a number of items (folders or files)</extracomment>
         <translation>항목 수</translation>
     </message>
     <message>
         <source>(%1 is running)</source>
+        <extracomment>After an item of the scan table; %1: an app&apos;s name</extracomment>
         <translation>(%1 실행 중)</translation>
     </message>
     <message>
         <source>… %1 more (--json lists all)</source>
+        <extracomment>%1: a number of items not printed</extracomment>
         <translation>… 외 %1개(전체 목록은 --json)</translation>
     </message>
     <message>
-        <source>%1 found · %2 files checked · %3 s</source>
-        <translation>%1 발견 · 파일 %2개 검사 · %3초</translation>
-    </message>
-    <message>
         <source>Some folders of %1 could not be read.</source>
+        <extracomment>%1: a category</extracomment>
         <translation>%1의 일부 폴더를 읽을 수 없습니다.</translation>
     </message>
     <message>
         <source>Keeping %1 as a whole: %2 lies inside it.</source>
+        <extracomment>%1: a folder; %2: the file or folder that keeps it</extracomment>
         <translation>%1 안에 %2이(가) 있으므로 이 항목 전체를 유지합니다.</translation>
     </message>
     <message>
-        <source>Freed %1 · %2 removed · %3 skipped</source>
-        <translation>%1 확보 · %2 제거 · %3개 건너뜀</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n file(s)</source>
-        <translation>
-            <numerusform>파일 %n개</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Cleaned: %1</source>
+        <extracomment>%1: a list of categories</extracomment>
         <translation>정리한 범주: %1</translation>
     </message>
     <message>
@@ -722,6 +907,7 @@
     </message>
     <message>
         <source>Left alone because they are running: %1</source>
+        <extracomment>%1: a list of app names</extracomment>
         <translation>실행 중이어서 건드리지 않은 앱: %1</translation>
     </message>
     <message>
@@ -730,6 +916,7 @@
     </message>
     <message>
         <source>Log: %1</source>
+        <extracomment>%1: the path of the log file</extracomment>
         <translation>로그: %1</translation>
     </message>
     <message>
@@ -746,11 +933,8 @@
     </message>
     <message>
         <source>Cleaning %1 of %2 · %3</source>
+        <extracomment>Progress line; %1: the size cleaned; %2: the total; %3: the category</extracomment>
         <translation>정리 중 %1 / %2 · %3</translation>
-    </message>
-    <message>
-        <source>%1 files checked · %2 found (%3) · %4</source>
-        <translation>파일 %1개 검사 · %2개 발견(%3) · %4</translation>
     </message>
     <message>
         <source>The search for large files did not complete.</source>
@@ -758,36 +942,44 @@
     </message>
     <message>
         <source>Kind</source>
+        <extracomment>Column heading of the large-file table: Video, Archive, …</extracomment>
         <translation>종류</translation>
     </message>
     <message>
         <source>Last used</source>
+        <extracomment>Column heading of the large-file table: a date</extracomment>
         <translation>마지막 사용</translation>
     </message>
     <message>
         <source>Path</source>
+        <extracomment>Column heading</extracomment>
         <translation>경로</translation>
     </message>
     <message numerus="yes">
         <source>%n large file(s)</source>
+        <extracomment>Below the large-file table</extracomment>
         <translation>
             <numerusform>대용량 파일 %n개</numerusform>
         </translation>
     </message>
     <message>
         <source>Cannot read %1.</source>
+        <extracomment>%1: a file&apos;s path</extracomment>
         <translation>%1을(를) 읽을 수 없습니다.</translation>
     </message>
     <message>
         <source>Newest</source>
+        <extracomment>Column heading of the history table: the latest record</extracomment>
         <translation>최근 변경</translation>
     </message>
     <message>
         <source>Time</source>
+        <extracomment>Column heading of the timing table</extracomment>
         <translation>소요 시간</translation>
     </message>
     <message>
         <source>%1 ms</source>
+        <extracomment>%1: a number of milliseconds</extracomment>
         <translation>%1 ms</translation>
     </message>
     <message>
@@ -796,6 +988,7 @@
     </message>
     <message>
         <source>No command given.</source>
+        <extracomment>Error when varnholt-cli ran without a command</extracomment>
         <translation>명령을 지정하지 않았습니다.</translation>
     </message>
     <message>
@@ -808,6 +1001,7 @@
     </message>
     <message>
         <source>Unexpected argument &quot;%1&quot; for %2.</source>
+        <extracomment>%1: what was typed; %2: the command</extracomment>
         <translation>%2에 사용할 수 없는 인수 &quot;%1&quot;이(가) 있습니다.</translation>
     </message>
     <message>
@@ -816,18 +1010,22 @@
     </message>
     <message>
         <source>none</source>
+        <extracomment>Stands for an empty list of options</extracomment>
         <translation>없음</translation>
     </message>
     <message>
         <source>Unknown option &quot;%1&quot; for %2. Options of %2: %3.</source>
+        <extracomment>%1: what was typed; %2: the command; %3: its options</extracomment>
         <translation>&quot;%1&quot;은(는) %2에서 쓸 수 없는 옵션입니다. %2의 옵션: %3.</translation>
     </message>
     <message>
         <source>%1 needs a value.</source>
+        <extracomment>%1: an option, e.g. --threshold-mb</extracomment>
         <translation>%1에는 값이 필요합니다.</translation>
     </message>
     <message>
         <source>%1 takes no value.</source>
+        <extracomment>%1: an option, e.g. --json</extracomment>
         <translation>%1에는 값을 지정할 수 없습니다.</translation>
     </message>
     <message>
@@ -840,6 +1038,7 @@
     </message>
     <message>
         <source>--threshold-mb needs a positive number of megabytes (for example 500), not &quot;%1&quot;.</source>
+        <extracomment>%1: what was typed</extracomment>
         <translation>--threshold-mb에는 &quot;%1&quot;이(가) 아니라 0보다 큰 메가바이트 수(예: 500)를 지정해야 합니다.</translation>
     </message>
     <message>
@@ -856,58 +1055,52 @@
     </message>
     <message>
         <source>Unknown category %1. Categories: %2.</source>
+        <extracomment>%1: what was typed; %2: the list of category ids</extracomment>
         <translation>알 수 없는 범주: %1. 사용 가능한 범주: %2.</translation>
     </message>
     <message>
         <source>a flag of &quot;%1&quot; is not true or false</source>
+        <extracomment>%1: a category id; true and false are words of the file, keep them</extracomment>
         <translation>&quot;%1&quot;의 플래그가 true 또는 false가 아닙니다</translation>
     </message>
     <message>
         <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
+        <extracomment>%1: a category id</extracomment>
         <translation>&quot;%1&quot;의 루트 패턴이 이름 목록이 아닙니다</translation>
     </message>
     <message>
         <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
+        <extracomment>%1: a category id; minAgeMs is a key of the file, keep it</extracomment>
         <translation>&quot;%1&quot;의 루트 minAgeMs가 0에서 100년 사이의 정수 밀리초가 아닙니다</translation>
     </message>
     <message>
         <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
+        <extracomment>%1: a file&apos;s path</extracomment>
         <translation>경고: 설정 파일 %1을(를) 읽을 수 없습니다. 이번 실행에는 사용자의 설정이 적용되지 않을 수 있습니다.</translation>
     </message>
     <message>
         <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <extracomment>%1: a file&apos;s path</extracomment>
         <translation>설정 파일 %1을(를) 읽을 수 없어 제외 항목과, 휴지통으로 이동할지 삭제할지에 대한 선택을 알 수 없습니다. 아무것도 정리하지 않았습니다. 먼저 이 파일을 고치거나 삭제하세요.</translation>
     </message>
     <message>
-        <source>--skip-item %1 names no item of the categories given.</source>
-        <translation>--skip-item %1은(는) 지정한 범주의 어떤 항목과도 일치하지 않습니다.</translation>
-    </message>
-    <message>
         <source>Nothing was cleaned.</source>
+        <extracomment>Printed when a cleanup removed nothing</extracomment>
         <translation>아무것도 정리하지 않았습니다.</translation>
     </message>
     <message>
-        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
-        <translation>%1을(를) %2(으)로 이동 · %3 확보 · %4 제거 · %5개 건너뜀</translation>
-    </message>
-    <message>
         <source>Action</source>
+        <extracomment>Column heading of the --dry-run table: what would happen to the path</extracomment>
         <translation>작업</translation>
     </message>
     <message>
-        <source>move to %1</source>
-        <translation>%1(으)로 이동</translation>
-    </message>
-    <message>
-        <source>delete</source>
-        <translation>삭제</translation>
-    </message>
-    <message>
         <source>Would stay:</source>
+        <extracomment>Heading over the paths --dry-run would keep</extracomment>
         <translation>남는 항목:</translation>
     </message>
     <message numerus="yes">
         <source>Preview only, nothing was removed: %n path(s) would go, %1.</source>
+        <extracomment>&quot;would go&quot;: would be removed; %1: their size</extracomment>
         <translation>
             <numerusform>미리 보기일 뿐 아무것도 삭제하지 않았습니다: 경로 %n개, %1이(가) 대상입니다.</numerusform>
         </translation>
@@ -918,6 +1111,7 @@
     </message>
     <message numerus="yes">
         <source>No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.</source>
+        <extracomment>%1: a number of days</extracomment>
         <translation>
             <numerusform>아직 예측할 수 없습니다: 여유 공간 기록이 %n일 분량입니다. 예측하려면 최소 %1일 분량이 필요합니다.</numerusform>
         </translation>
@@ -932,6 +1126,7 @@
     </message>
     <message numerus="yes">
         <source>%n record(s) of free space since %1</source>
+        <extracomment>%1: a date</extracomment>
         <translation>
             <numerusform>%1 이후 여유 공간 기록 %n건</numerusform>
         </translation>
@@ -954,46 +1149,46 @@
     </message>
     <message>
         <source>Unknown command &quot;%1&quot;. Commands: %2.</source>
+        <extracomment>%1: what was typed; %2: the list of commands</extracomment>
         <translation>알 수 없는 명령 &quot;%1&quot;입니다. 명령: %2.</translation>
     </message>
     <message numerus="yes">
         <source>In use by %1 (PID %2): %n file(s)</source>
+        <extracomment>%1: a program&apos;s name; %2: its process number</extracomment>
         <translation>
             <numerusform>%1(PID %2)에서 사용 중: 파일 %n개</numerusform>
         </translation>
     </message>
     <message>
         <source>Kept because something in them changed since the scan: %1</source>
+        <extracomment>%1: a list of paths</extracomment>
         <translation>스캔 후 내용이 바뀌어 그대로 둔 항목: %1</translation>
     </message>
     <message>
-        <source>No cleanup has moved anything to the %1; there is nothing to restore.</source>
-        <translation>%1(으)로 항목을 옮긴 정리가 없습니다. 복원할 항목이 없습니다.</translation>
-    </message>
-    <message>
         <source>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</source>
+        <extracomment>%1: a file&apos;s path</extracomment>
         <translation>root로 실행하면 카탈로그 파일 %1은(는) 그 파일과 상위의 모든 폴더를 root가 소유하고 다른 누구도 변경할 수 없을 때만 사용됩니다.</translation>
     </message>
     <message>
         <source>As root, Varnholt works in root&apos;s own folders (%1) and ignores %2: another user can change where they lead.</source>
+        <extracomment>%1: a list of folders; %2: the environment variables ignored</extracomment>
         <translation>root로 실행하면 Varnholt는 root 자신의 폴더(%1)에서 작업하며 %2 설정은 무시합니다. 다른 사용자가 그 위치를 바꿀 수 있기 때문입니다.</translation>
-    </message>
-    <message>
-        <source>Could not be moved to the %1, left where they are:</source>
-        <translation>%1(으)로 옮길 수 없어 그대로 둔 항목:</translation>
     </message>
     <message numerus="yes">
         <source>… and %n more</source>
+        <extracomment>Below the skipped paths printed</extracomment>
         <translation>
             <numerusform>… 외 %n개</numerusform>
         </translation>
     </message>
     <message>
         <source>Cannot read the settings file %1, so your exclusions and your choice between the Recycle Bin and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <extracomment>%1: a file&apos;s path</extracomment>
         <translation>설정 파일 %1을(를) 읽을 수 없어 제외 항목과, 휴지통으로 이동할지 삭제할지에 대한 선택을 알 수 없습니다. 아무것도 정리하지 않았습니다. 먼저 이 파일을 고치거나 삭제하세요.</translation>
     </message>
     <message numerus="yes">
         <source>No forecast yet: the free space has been recorded %n time(s) (the Varnholt app records it when it starts); a forecast needs at least %1.</source>
+        <extracomment>%1: a number of records</extracomment>
         <translation>
             <numerusform>아직 예측할 수 없습니다: 여유 공간이 %n번 기록되었습니다(Varnholt 앱이 시작할 때 기록). 예측하려면 최소 %1번이 필요합니다.</numerusform>
         </translation>
@@ -1069,15 +1264,246 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
 종료 코드: 0 완료, 1 실패(clean: 선택한 항목이 남음), 2 사용법 오류.
 </translation>
     </message>
+    <message numerus="yes">
+        <source>Scanning %1 · %2 · %Ln file(s) · %3</source>
+        <extracomment>Progress line; %1: a category; %2: the size found; %3: a folder</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 found · %Ln file(s) checked · %2 s</source>
+        <comment>%1: a size; %2: seconds</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>move to Recycle Bin</source>
+        <extracomment>The Action column of --dry-run&apos;s table: to the Recycle Bin</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>move to Trash</source>
+        <extracomment>The Action column of --dry-run&apos;s table: to the Trash</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <comment>the Action column of --dry-run&apos;s table: the file is deleted for good</comment>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Moved %1 to the Recycle Bin</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moved %1 to the Trash</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>freed %1</source>
+        <comment>follows what was moved to the bin; %1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Freed %1</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) removed</source>
+        <extracomment>Clause of the line that sums up a cleanup</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln skipped</source>
+        <comment>a number of files and folders left alone</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> · </source>
+        <extracomment>Between the clauses of the line that sums up a cleanup</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not be moved to the Recycle Bin, left where they are:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not be moved to the Trash, left where they are:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--skip-item %1 names no item of the categories given.</source>
+        <comment>%1: the path given</comment>
+        <translation>--skip-item %1은(는) 지정한 범주의 어떤 항목과도 일치하지 않습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) checked · %1 found (%2) · %3</source>
+        <extracomment>Progress line; %1: the number of large files found; %2: their size; %3: a folder</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Recorded the sizes of %n folder(s) in %1 (%2 in all).</source>
+        <translation>
+            <numerusform>%1의 폴더 %n개 크기를 기록했습니다(총 %2).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reading(s) of folder sizes kept.</source>
+        <translation>
+            <numerusform>폴더 크기 기록 %n개를 보관하고 있습니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The reading of folder sizes did not complete.</source>
+        <translation>폴더 크기 기록을 완료하지 못했습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing to compare yet: %n reading(s) of folder sizes so far, and a comparison needs two. The Varnholt app takes one a day while its history of folder sizes is on; &quot;varnholt-cli grew --record&quot; takes one now.</source>
+        <translation>
+            <numerusform>아직 비교할 수 없습니다: 지금까지 폴더 크기 기록이 %n개이며, 비교하려면 2개가 필요합니다. Varnholt 앱은 폴더 크기 기록이 켜져 있는 동안 하루에 한 번 기록합니다. &quot;varnholt-cli grew --record&quot;로 지금 기록할 수 있습니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Changes in %1 between %2 and %3:</source>
+        <translation>%2부터 %3까지 %1의 변화:</translation>
+    </message>
+    <message>
+        <source>No folder changed by %1 or more.</source>
+        <translation>%1 이상 바뀐 폴더가 없습니다.</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>변화</translation>
+    </message>
+    <message>
+        <source>Then</source>
+        <translation>이전</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>현재</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>폴더</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more (--json lists them all)</source>
+        <translation>
+            <numerusform>외 %n개(--json으로 모두 표시)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: clean it with: %2</source>
+        <translation>%1: 다음 명령으로 정리: %2</translation>
+    </message>
+    <message>
+        <source>In all: %1 then, %2 now (%3).</source>
+        <translation>합계: 이전 %1, 현재 %2(%3).</translation>
+    </message>
+    <message>
+        <source>--since needs an age such as 7d, 2w or 12h, not &quot;%1&quot;.</source>
+        <translation>--since에는 &quot;%1&quot;이(가) 아니라 7d, 2w, 12h 같은 기간을 지정해야 합니다.</translation>
+    </message>
+    <message>
+        <source>Choose either --record or --since, not both.</source>
+        <translation>--record와 --since 중 하나만 선택하세요.</translation>
+    </message>
+    <message>
+        <source>the folders that grew or shrank most since an earlier reading</source>
+        <translation>이전 기록 이후 가장 많이 늘거나 줄어든 폴더</translation>
+    </message>
+    <message>
+        <source>grew: compare with about AGE ago: 7d, 2w, 12h (default 7d)</source>
+        <translation>grew: 약 AGE 전과 비교(7d, 2w, 12h, 기본값 7d)</translation>
+    </message>
+    <message>
+        <source>grew: take a reading of the folder sizes now</source>
+        <translation>grew: 지금 폴더 크기를 기록</translation>
+    </message>
+    <message>
+        <source>No cleanup has moved anything to the Recycle Bin; there is nothing to restore.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No cleanup has moved anything to the Trash; there is nothing to restore.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LargeFileKind</name>
+    <message>
+        <source>Disk image</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partial download</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installer</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>
     <message>
         <source>Space Map</source>
+        <extracomment>Title of the page that maps where disk space goes (not a geographic map)</extracomment>
         <translation>공간 맵</translation>
     </message>
     <message>
         <source>Rescan</source>
+        <extracomment>Button in the Space Map&apos;s header: look for large files again</extracomment>
         <translation>다시 검사</translation>
     </message>
     <message>
@@ -1090,10 +1516,12 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Find large files</source>
+        <extracomment>Heading while the search for large files runs</extracomment>
         <translation>대용량 파일 찾기</translation>
     </message>
     <message>
         <source>Largest so far</source>
+        <extracomment>Heading over the biggest files found while the search runs</extracomment>
         <translation>지금까지 가장 큰 파일</translation>
     </message>
     <message>
@@ -1102,48 +1530,44 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>All</source>
+        <extracomment>Filter of the large-file list: every file</extracomment>
         <translation>전체</translation>
     </message>
     <message>
         <source>Unused %1+ months</source>
+        <extracomment>Filter of the large-file list; %1: a number of months</extracomment>
         <translation>%1개월 이상 미사용</translation>
     </message>
     <message>
         <source>Downloads</source>
+        <extracomment>Filter of the large-file list: files in the Downloads folder</extracomment>
         <translation>다운로드</translation>
     </message>
     <message>
         <source>Search files</source>
+        <extracomment>Placeholder of the search field</extracomment>
         <translation>파일 검색</translation>
     </message>
     <message>
-        <source>Show in %1</source>
-        <translation>%1에서 보기</translation>
-    </message>
-    <message>
-        <source>Move to %1</source>
-        <translation>%1으로 이동</translation>
-    </message>
-    <message>
         <source>Home folder · over %1</source>
+        <extracomment>Eyebrow of the Space Map: where it looks and above which size; %1: a size</extracomment>
         <translation>홈 폴더 · %1 초과</translation>
     </message>
     <message numerus="yes">
         <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %Ln file(s)</source>
+        <extracomment>The footer&apos;s summary; %1: style, keep as is; %2: the checked size; %3: the total size</extracomment>
         <translation>
             <numerusform>%3 중 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; 선택됨 · 파일 %Ln개</numerusform>
         </translation>
     </message>
     <message>
         <source>Stop</source>
+        <extracomment>Button in the Space Map&apos;s header: stop the search for large files</extracomment>
         <translation>중지</translation>
     </message>
     <message>
-        <source>Clear search</source>
-        <translation>검색어 지우기</translation>
-    </message>
-    <message>
         <source>No files match “%1”.</source>
+        <extracomment>%1: what was typed in the search field</extracomment>
         <translation>‘%1’과(와) 일치하는 파일이 없습니다.</translation>
     </message>
     <message>
@@ -1152,29 +1576,114 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>No files over %1 in your home folder.</source>
+        <extracomment>%1: a size</extracomment>
         <translation>홈 폴더에 %1을(를) 초과하는 파일이 없습니다.</translation>
     </message>
     <message>
-        <source>The %1 could not show %2</source>
-        <translation>%1에서 %2을(를) 표시할 수 없습니다</translation>
+        <source>Files to show</source>
+        <extracomment>Accessible name of the row of filters</extracomment>
+        <translation>표시할 파일</translation>
     </message>
     <message>
-        <source>Files to show</source>
-        <translation>표시할 파일</translation>
+        <source>Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change since</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders by change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history of folder sizes is off. Turn it on in Settings to see what grew.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Varnholt notes how big your folders are once a day. The first comparison is ready after two readings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <extracomment>Column title of the Space Map&apos;s list (shown upper-cased): the file&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <extracomment>Column title (shown upper-cased): Video, Archive, …</extracomment>
+        <translation type="unfinished">종류</translation>
+    </message>
+    <message>
+        <source>Last opened</source>
+        <extracomment>Column title (shown upper-cased) over relative dates such as &quot;3 months ago&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <extracomment>Column title (shown upper-cased): the file&apos;s size</extracomment>
+        <translation type="unfinished">크기</translation>
+    </message>
+    <message>
+        <source>Grew</source>
+        <extracomment>View of the Space Map: the folders coloured by how much they grew since an earlier reading</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear search</source>
+        <comment>button in the search field that empties it</comment>
+        <translation>검색어 지우기</translation>
+    </message>
+    <message>
+        <source>Show in File Explorer</source>
+        <extracomment>Button in the Space Map&apos;s footer; opens File Explorer at the checked file</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <extracomment>Button in the Space Map&apos;s footer; opens the file manager at the checked file</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move to Recycle Bin</source>
+        <extracomment>Button in the Space Map&apos;s footer; moves the checked files to the Recycle Bin</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <extracomment>Button in the Space Map&apos;s footer; moves the checked files to the Trash</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The File Explorer could not show %1</source>
+        <comment>%1: a path</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The File Manager could not show %1</source>
+        <comment>%1: a path</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Main</name>
     <message>
         <source>%1 is almost full. Run Smart Scan to free up space.</source>
+        <extracomment>Notification; %1: a drive</extracomment>
         <translation>%1이(가) 거의 가득 찼습니다. 스마트 검사를 실행하여 공간을 확보하세요.</translation>
     </message>
     <message>
         <source>Varnholt was updated to version %1.</source>
+        <extracomment>%1: a version number</extracomment>
         <translation>Varnholt가 버전 %1(으)로 업데이트되었습니다.</translation>
     </message>
     <message numerus="yes">
         <source>%1 is filling up: at this rate it is full in about %n day(s). Run Smart Scan to free up space.</source>
+        <extracomment>Notification; %1: a drive</extracomment>
         <translation>
             <numerusform>%1이(가) 채워지고 있습니다. 이 속도라면 약 %n일 후에 가득 찹니다. 스마트 검사를 실행하여 공간을 확보하세요.</numerusform>
         </translation>
@@ -1184,42 +1693,52 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <name>MenuBar</name>
     <message>
         <source>Varnholt Website</source>
+        <extracomment>Link in the About dialog</extracomment>
         <translation>Varnholt 웹사이트</translation>
     </message>
     <message>
         <source>Settings</source>
+        <extracomment>Entry of the app menu: open the Settings page</extracomment>
         <translation>설정</translation>
     </message>
     <message>
         <source>Check for Updates</source>
+        <extracomment>Entry of the app menu</extracomment>
         <translation>업데이트 확인</translation>
     </message>
     <message>
         <source>Help</source>
+        <extracomment>Submenu of the app menu</extracomment>
         <translation>도움말</translation>
     </message>
     <message>
         <source>Guide</source>
+        <extracomment>Entry of the Help menu: the user guide on the website</extracomment>
         <translation>가이드</translation>
     </message>
     <message>
         <source>FAQ</source>
+        <extracomment>Entry of the Help menu: frequently asked questions</extracomment>
         <translation>자주 묻는 질문</translation>
     </message>
     <message>
         <source>Open Log Folder</source>
+        <extracomment>Entry of the app menu</extracomment>
         <translation>로그 폴더 열기</translation>
     </message>
     <message>
         <source>About Varnholt</source>
+        <extracomment>Entry of the app menu</extracomment>
         <translation>Varnholt 정보</translation>
     </message>
     <message>
         <source>Quit Varnholt</source>
+        <extracomment>Entry of the app menu</extracomment>
         <translation>Varnholt 종료</translation>
     </message>
     <message>
         <source>The log folder %1 could not be created.</source>
+        <extracomment>%1: a folder</extracomment>
         <translation>로그 폴더 %1을(를) 만들 수 없습니다.</translation>
     </message>
 </context>
@@ -1227,6 +1746,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <name>Overlay</name>
     <message>
         <source>Version %1</source>
+        <extracomment>%1: a version number</extracomment>
         <translation>버전 %1</translation>
     </message>
     <message>
@@ -1235,18 +1755,22 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Close</source>
+        <extracomment>Button that closes a dialog</extracomment>
         <translation>닫기</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>Button that closes a dialog without doing anything</extracomment>
         <translation>취소</translation>
     </message>
     <message>
         <source>Undo</source>
+        <extracomment>Button in a notification: take the last action back</extracomment>
         <translation>실행 취소</translation>
     </message>
     <message>
         <source>Keep Varnholt running?</source>
+        <extracomment>Title of the dialog shown when the window is closed</extracomment>
         <translation>Varnholt를 계속 실행할까요?</translation>
     </message>
     <message>
@@ -1255,6 +1779,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Remember my choice</source>
+        <extracomment>Check box of the close dialog</extracomment>
         <translation>선택 기억하기</translation>
     </message>
     <message>
@@ -1263,14 +1788,17 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Keep in tray</source>
+        <extracomment>Button of the close dialog: hide the window, keep the tray icon</extracomment>
         <translation>트레이에 유지</translation>
     </message>
     <message>
         <source>Quit</source>
+        <extracomment>Button of the close dialog: end the program</extracomment>
         <translation>종료</translation>
     </message>
     <message>
         <source>Clean %1?</source>
+        <extracomment>Title of the confirmation; %1: a size</extracomment>
         <translation>%1를 정리할까요?</translation>
     </message>
     <message>
@@ -1278,31 +1806,18 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>영구 삭제가 켜져 있습니다. 이 파일은 복구할 수 없습니다.</translation>
     </message>
     <message>
-        <source>Emptying the %1 can&apos;t be undone. Everything else goes to the %1.</source>
-        <translation>%1을 비우면 되돌릴 수 없습니다. 나머지 항목은 모두 %1으로 이동합니다.</translation>
-    </message>
-    <message>
-        <source>Everything will be moved to the %1, so you can restore it later.</source>
-        <translation>모든 항목이 %1으로 이동되므로 나중에 복원할 수 있습니다.</translation>
-    </message>
-    <message>
-        <source>Clean and delete</source>
-        <translation>정리 및 삭제</translation>
-    </message>
-    <message>
-        <source>Clean</source>
-        <translation>정리</translation>
-    </message>
-    <message>
         <source>What&apos;s new</source>
+        <extracomment>Heading over the release notes of an update</extracomment>
         <translation>새로운 기능</translation>
     </message>
     <message>
         <source>Retry</source>
+        <extracomment>Button of the update dialog after a failure</extracomment>
         <translation>다시 시도</translation>
     </message>
     <message>
         <source>Update now</source>
+        <extracomment>Button of the update dialog</extracomment>
         <translation>지금 업데이트</translation>
     </message>
     <message>
@@ -1311,6 +1826,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Version %1 is the latest version.</source>
+        <extracomment>%1: a version number</extracomment>
         <translation>%1 버전이 최신 버전입니다.</translation>
     </message>
     <message>
@@ -1319,6 +1835,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Version %1 is available. You have %2.</source>
+        <extracomment>%1, %2: version numbers</extracomment>
         <translation>%1 버전을 사용할 수 있습니다. 현재 버전은 %2입니다.</translation>
     </message>
     <message>
@@ -1331,14 +1848,17 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Downloading the update…</source>
+        <extracomment>Status of the update dialog</extracomment>
         <translation>업데이트를 다운로드하는 중…</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>Download progress; %1, %2: sizes</extracomment>
         <translation>%1 / %2</translation>
     </message>
     <message>
         <source>Installing the update…</source>
+        <extracomment>Status of the update dialog</extracomment>
         <translation>업데이트를 설치하는 중…</translation>
     </message>
     <message>
@@ -1347,14 +1867,17 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Checking for updates…</source>
+        <extracomment>Status of the update dialog</extracomment>
         <translation>업데이트를 확인하는 중…</translation>
     </message>
     <message>
         <source>Version %1 is installed.</source>
+        <extracomment>%1: a version number</extracomment>
         <translation>%1 버전이 설치되어 있습니다.</translation>
     </message>
     <message>
         <source>Later</source>
+        <extracomment>Button of the update dialog: do not update now</extracomment>
         <translation>나중에</translation>
     </message>
     <message>
@@ -1363,6 +1886,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Everything that will go</source>
+        <extracomment>Link of the confirmation that lists every path the cleanup removes (&quot;go&quot;: be removed, not leave)</extracomment>
         <translation>삭제될 모든 항목</translation>
     </message>
     <message>
@@ -1378,44 +1902,25 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>선택한 항목에서 삭제될 것이 없습니다.</translation>
     </message>
     <message numerus="yes">
-        <source>%n path(s) · %1</source>
-        <translation>
-            <numerusform>경로 %n개 · %1</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>These cannot be moved to the %1</source>
-        <translation>다음 항목은 %1(으)로 옮길 수 없습니다</translation>
-    </message>
-    <message numerus="yes">
         <source>and %n more</source>
+        <extracomment>Below the paths listed in the confirmation</extracomment>
         <translation>
             <numerusform>외 %n개</numerusform>
         </translation>
     </message>
     <message>
         <source>Leave them</source>
+        <extracomment>Choice for what cannot go to the bin: keep those files</extracomment>
         <translation>그대로 두기</translation>
     </message>
     <message>
         <source>Delete them permanently</source>
+        <extracomment>Choice for what cannot go to the bin</extracomment>
         <translation>영구 삭제</translation>
-    </message>
-    <message>
-        <source>None of it can go to the %1: delete it permanently, or nothing is cleaned.</source>
-        <translation>어느 것도 %1(으)로 옮길 수 없습니다. 영구 삭제하지 않으면 아무것도 정리되지 않습니다.</translation>
     </message>
     <message>
         <source>All of it is deleted permanently and can&apos;t be recovered.</source>
         <translation>모두 영구 삭제되며 복구할 수 없습니다.</translation>
-    </message>
-    <message>
-        <source>Emptying the %1 and deleting what cannot go there can&apos;t be undone. Everything else goes to the %1.</source>
-        <translation>%1을(를) 비우는 것과 그곳으로 옮길 수 없는 항목의 삭제는 되돌릴 수 없습니다. 나머지 항목은 모두 %1(으)로 옮겨집니다.</translation>
-    </message>
-    <message>
-        <source>What cannot go to the %1 is deleted permanently. Everything else is moved there, so you can restore it later.</source>
-        <translation>%1(으)로 옮길 수 없는 항목은 영구 삭제됩니다. 나머지는 모두 그곳으로 옮겨지므로 나중에 복원할 수 있습니다.</translation>
     </message>
     <message>
         <source>The check could not start. Try again in a moment.</source>
@@ -1425,39 +1930,112 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <source>The check failed again.</source>
         <translation>확인에 다시 실패했습니다.</translation>
     </message>
+    <message>
+        <source>These cannot be moved to the Recycle Bin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These cannot be moved to the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None of it can go to the Recycle Bin: delete it permanently, or nothing is cleaned.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None of it can go to the Trash: delete it permanently, or nothing is cleaned.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Emptying the Recycle Bin and deleting what cannot go there can&apos;t be undone. Everything else goes to the Recycle Bin.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Emptying the Trash and deleting what cannot go there can&apos;t be undone. Everything else goes to the Trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What cannot go to the Recycle Bin is deleted permanently. Everything else is moved there, so you can restore it later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What cannot go to the Trash is deleted permanently. Everything else is moved there, so you can restore it later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Emptying the Recycle Bin can&apos;t be undone. Everything else goes to the Recycle Bin.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Emptying the Trash can&apos;t be undone. Everything else goes to the Trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everything will be moved to the Recycle Bin, so you can restore it later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everything will be moved to the Trash, so you can restore it later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clean and delete</source>
+        <comment>button: clean, part of it for good</comment>
+        <translation>정리 및 삭제</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <comment>button: start the cleanup</comment>
+        <translation>정리</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n path(s) · %1</source>
+        <comment>%1: their size</comment>
+        <translation>
+            <numerusform>경로 %n개 · %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>OverviewPage</name>
     <message>
         <source>Scanned %1</source>
+        <extracomment>Chip; %1: when, e.g. &quot;2 days ago&quot;</extracomment>
         <translation>마지막 검사: %1</translation>
     </message>
     <message>
         <source>Smart Scan</source>
+        <extracomment>Button in the Overview&apos;s header: scan every cleanup category</extracomment>
         <translation>스마트 검사</translation>
     </message>
     <message>
         <source>Overview</source>
+        <extracomment>Title of the Overview page</extracomment>
         <translation>개요</translation>
     </message>
     <message>
         <source>Rescan</source>
+        <extracomment>Button in the Overview&apos;s header: scan again</extracomment>
         <translation>다시 검사</translation>
     </message>
     <message>
         <source>See all</source>
+        <extracomment>Link beside the top recommendations: open the Cleanup page</extracomment>
         <translation>모두 보기</translation>
     </message>
     <message>
         <source>Disk health</source>
+        <extracomment>Heading of an Overview card</extracomment>
         <translation>디스크 상태</translation>
     </message>
     <message>
         <source>System files protected</source>
+        <extracomment>Line of the disk health card</extracomment>
         <translation>시스템 파일 보호됨</translation>
     </message>
     <message>
         <source>%1 ready to clean</source>
+        <extracomment>%1: a size</extracomment>
         <translation>%1 정리 가능</translation>
     </message>
     <message>
@@ -1470,46 +2048,27 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>free of %1</source>
+        <extracomment>Under the free size in the disk ring; %1: the disk&apos;s size</extracomment>
         <translation>%1 중 사용 가능</translation>
     </message>
     <message>
-        <source>Review</source>
-        <translation>검토</translation>
-    </message>
-    <message>
-        <source>Scan</source>
-        <translation>검사</translation>
-    </message>
-    <message>
-        <source>Never scanned</source>
-        <translation>검사한 적 없음</translation>
-    </message>
-    <message>
         <source>Freed this month</source>
+        <extracomment>Caption of an Overview card under a size</extracomment>
         <translation>이번 달 확보한 공간</translation>
     </message>
     <message>
         <source>Last scan</source>
+        <extracomment>Caption of an Overview card under a relative date</extracomment>
         <translation>마지막 검사</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>사용 안 함</translation>
-    </message>
-    <message>
-        <source>Weekly</source>
-        <translation>매주</translation>
-    </message>
-    <message>
-        <source>Monthly</source>
-        <translation>매월</translation>
-    </message>
-    <message>
         <source>Scheduled scan</source>
+        <extracomment>Caption of an Overview card</extracomment>
         <translation>예약 검사</translation>
     </message>
     <message>
         <source>Top recommendations</source>
+        <extracomment>Heading over the biggest safe categories</extracomment>
         <translation>주요 추천 항목</translation>
     </message>
     <message>
@@ -1522,10 +2081,12 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Reclaimable</source>
+        <extracomment>Legend of the disk bar: space a cleanup can free</extracomment>
         <translation>확보 가능</translation>
     </message>
     <message>
         <source>Available</source>
+        <extracomment>Legend of the disk bar: free space</extracomment>
         <translation>사용 가능</translation>
     </message>
     <message>
@@ -1538,35 +2099,106 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Free space history</source>
+        <extracomment>Heading of an Overview card</extracomment>
         <translation>여유 공간 기록</translation>
     </message>
     <message numerus="yes">
         <source>From %1 to %2 free over %n day(s)</source>
+        <extracomment>%1, %2: sizes</extracomment>
         <translation>
             <numerusform>%n일 동안 여유 공간이 %1에서 %2(으)로</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Show it in the Space Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What grew</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Varnholt notes how big your folders are once a day. The first comparison is ready once two readings lie a week apart.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Growing fastest this week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Growing fastest in the last %n day(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No folder grew by more than %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clean %1</source>
+        <translation type="unfinished">%1 정리</translation>
+    </message>
+    <message>
+        <source>%1 is the folder of this cleanup category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <comment>button in the disk ring: open the scan results</comment>
+        <translation>검토</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <comment>button in the disk ring: start a scan</comment>
+        <translation>검사</translation>
+    </message>
+    <message>
+        <source>Never scanned</source>
+        <comment>chip and card caption</comment>
+        <translation>검사한 적 없음</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>scheduled scan</comment>
+        <translation>사용 안 함</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <comment>scheduled scan</comment>
+        <translation>매주</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <comment>scheduled scan</comment>
+        <translation>매월</translation>
     </message>
 </context>
 <context>
     <name>Platform</name>
     <message>
         <source>Local Disk</source>
+        <extracomment>Name of a drive without a label</extracomment>
         <translation>로컬 디스크</translation>
     </message>
     <message>
         <source>Trash</source>
+        <extracomment>The bin of Linux desktops, standing alone (a list entry, a log line)</extracomment>
         <translation>휴지통</translation>
     </message>
     <message>
         <source>File Manager</source>
+        <extracomment>The file manager of Linux desktops, standing alone</extracomment>
         <translation>파일 관리자</translation>
     </message>
     <message>
         <source>Recycle Bin</source>
+        <extracomment>The Windows bin, standing alone (a list entry, a log line)</extracomment>
         <translation>휴지통</translation>
     </message>
     <message>
         <source>File Explorer</source>
+        <extracomment>The Windows file manager, standing alone</extracomment>
         <translation>파일 탐색기</translation>
     </message>
 </context>
@@ -1609,6 +2241,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <name>SettingsPage</name>
     <message>
         <source>Settings</source>
+        <extracomment>Title of the Settings page</extracomment>
         <translation>설정</translation>
     </message>
     <message>
@@ -1617,11 +2250,8 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Cleaning</source>
+        <extracomment>Heading of a Settings section</extracomment>
         <translation>정리</translation>
-    </message>
-    <message>
-        <source>Move items to the %1</source>
-        <translation>항목을 %1으로 이동</translation>
     </message>
     <message>
         <source>Recommended. Turn off to delete files permanently.</source>
@@ -1629,22 +2259,27 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Large file size</source>
+        <extracomment>Setting: from which size a file counts as large</extracomment>
         <translation>대용량 파일 기준</translation>
     </message>
     <message>
         <source>100 MB</source>
+        <extracomment>Choice of the large-file size</extracomment>
         <translation>100 MB</translation>
     </message>
     <message>
         <source>250 MB</source>
+        <extracomment>Choice of the large-file size</extracomment>
         <translation>250 MB</translation>
     </message>
     <message>
         <source>500 MB</source>
+        <extracomment>Choice of the large-file size</extracomment>
         <translation>500 MB</translation>
     </message>
     <message>
         <source>1 GB</source>
+        <extracomment>Choice of the large-file size</extracomment>
         <translation>1 GB</translation>
     </message>
     <message>
@@ -1653,26 +2288,32 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>3 months</source>
+        <extracomment>Choice: after how long unused a file counts as old</extracomment>
         <translation>3개월</translation>
     </message>
     <message>
         <source>6 months</source>
+        <extracomment>Choice: after how long unused a file counts as old</extracomment>
         <translation>6개월</translation>
     </message>
     <message>
         <source>12 months</source>
+        <extracomment>Choice: after how long unused a file counts as old</extracomment>
         <translation>12개월</translation>
     </message>
     <message>
         <source>24 months</source>
+        <extracomment>Choice: after how long unused a file counts as old</extracomment>
         <translation>24개월</translation>
     </message>
     <message>
         <source>Automation</source>
+        <extracomment>Heading of a Settings section</extracomment>
         <translation>자동화</translation>
     </message>
     <message>
         <source>Scheduled scan</source>
+        <extracomment>Setting: how often Varnholt scans by itself</extracomment>
         <translation>예약 검사</translation>
     </message>
     <message>
@@ -1680,36 +2321,14 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>마지막 검사 후 이 기간이 지났으면 Varnholt를 시작할 때 검사합니다. 자동으로 정리하지는 않습니다.</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>사용 안 함</translation>
-    </message>
-    <message>
-        <source>Weekly</source>
-        <translation>매주</translation>
-    </message>
-    <message>
-        <source>Monthly</source>
-        <translation>매월</translation>
-    </message>
-    <message>
         <source>Low space alerts</source>
+        <extracomment>Setting: notify when the disk is nearly full</extracomment>
         <translation>공간 부족 알림</translation>
     </message>
     <message>
         <source>Warn when free space drops below 10%.</source>
+        <extracomment>The % sign is part of &quot;10%&quot;, not a placeholder</extracomment>
         <translation>여유 공간이 10% 미만으로 떨어지면 경고합니다.</translation>
-    </message>
-    <message>
-        <source>Open at login</source>
-        <translation>로그인 시 열기</translation>
-    </message>
-    <message>
-        <source>Start with Windows</source>
-        <translation>Windows 시작 시 실행</translation>
-    </message>
-    <message>
-        <source>Start at login</source>
-        <translation>로그인 시 실행</translation>
     </message>
     <message>
         <source>Starts Varnholt in the background so scheduled scans can run.</source>
@@ -1725,6 +2344,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Ask every time</source>
+        <extracomment>Choice of what closing the window does</extracomment>
         <translation>항상 묻기</translation>
     </message>
     <message>
@@ -1733,6 +2353,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Quit Varnholt</source>
+        <extracomment>Choice of what closing the window does</extracomment>
         <translation>Varnholt 종료</translation>
     </message>
     <message>
@@ -1745,10 +2366,12 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Appearance</source>
+        <extracomment>Heading of a Settings section</extracomment>
         <translation>모양</translation>
     </message>
     <message>
         <source>Theme</source>
+        <extracomment>Setting: light or dark colours</extracomment>
         <translation>테마</translation>
     </message>
     <message>
@@ -1756,27 +2379,18 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>시스템 설정을 따르거나 항상 밝게 또는 어둡게 표시합니다.</translation>
     </message>
     <message>
-        <source>System</source>
-        <translation>시스템</translation>
-    </message>
-    <message>
-        <source>Light</source>
-        <translation>밝게</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>어둡게</translation>
-    </message>
-    <message>
         <source>System default (%1)</source>
+        <extracomment>Choice of the language; %1: the system&apos;s language</extracomment>
         <translation>시스템 기본값(%1)</translation>
     </message>
     <message>
         <source>Restart now</source>
+        <extracomment>Button: restart to show the new language</extracomment>
         <translation>지금 다시 시작</translation>
     </message>
     <message>
         <source>Language</source>
+        <extracomment>Setting: the language of the interface</extracomment>
         <translation>언어</translation>
     </message>
     <message>
@@ -1785,14 +2399,17 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Exclusions</source>
+        <extracomment>Heading of a Settings section: folders never cleaned</extracomment>
         <translation>제외 항목</translation>
     </message>
     <message>
         <source>Add folder</source>
+        <extracomment>Button: add a folder to the exclusions</extracomment>
         <translation>폴더 추가</translation>
     </message>
     <message>
         <source>Never touch these</source>
+        <extracomment>Description of the exclusions</extracomment>
         <translation>항상 제외할 항목</translation>
     </message>
     <message>
@@ -1801,18 +2418,17 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Protected system locations</source>
+        <extracomment>Row of the exclusions: folders Varnholt never cleans</extracomment>
         <translation>보호된 시스템 위치</translation>
     </message>
     <message>
-        <source> — always skipped.</source>
-        <translation> — 항상 건너뜁니다.</translation>
-    </message>
-    <message>
         <source>Locked</source>
+        <extracomment>Badge beside the protected system locations: they cannot be changed</extracomment>
         <translation>잠김</translation>
     </message>
     <message>
         <source>Protected apps</source>
+        <extracomment>Row of the exclusions: apps whose data Varnholt never cleans</extracomment>
         <translation>보호된 앱</translation>
     </message>
     <message>
@@ -1821,10 +2437,12 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Permissions &amp; about</source>
+        <extracomment>Heading of a Settings section</extracomment>
         <translation>권한 및 정보</translation>
     </message>
     <message>
         <source>Full Disk Access</source>
+        <extracomment>A macOS permission</extracomment>
         <translation>전체 디스크 접근 권한</translation>
     </message>
     <message>
@@ -1837,10 +2455,12 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Administrator access</source>
+        <extracomment>Row: whether Varnholt runs with administrator rights</extracomment>
         <translation>관리자 권한</translation>
     </message>
     <message>
         <source>Granted</source>
+        <extracomment>Badge: administrator rights are held</extracomment>
         <translation>허용됨</translation>
     </message>
     <message>
@@ -1853,14 +2473,17 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Restart as admin</source>
+        <extracomment>Button: restart Varnholt with administrator rights</extracomment>
         <translation>관리자 권한으로 다시 시작</translation>
     </message>
     <message>
         <source>Check for updates</source>
+        <extracomment>Button</extracomment>
         <translation>업데이트 확인</translation>
     </message>
     <message>
         <source>Open logs</source>
+        <extracomment>Button: open the folder of the cleanup logs</extracomment>
         <translation>로그 열기</translation>
     </message>
     <message>
@@ -1869,6 +2492,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Remove</source>
+        <extracomment>Button beside an excluded folder: take it off the list</extracomment>
         <translation>제거</translation>
     </message>
     <message>
@@ -1877,10 +2501,12 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Recent cleanups</source>
+        <extracomment>Heading of a Settings section</extracomment>
         <translation>최근 정리</translation>
     </message>
     <message>
         <source>No cleanups yet</source>
+        <extracomment>In place of the list of recent cleanups</extracomment>
         <translation>아직 정리 기록이 없습니다</translation>
     </message>
     <message>
@@ -1888,98 +2514,243 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>정리할 때마다 확인할 수 있는 로그가 기록됩니다.</translation>
     </message>
     <message>
-        <source>%1 moved to the %2</source>
-        <translation>%1을(를) %2(으)로 이동</translation>
-    </message>
-    <message>
-        <source>%1 deleted permanently</source>
-        <translation>%1 영구 삭제</translation>
-    </message>
-    <message>
         <source>Restore</source>
+        <extracomment>Button beside a past cleanup: put back what it moved to the bin</extracomment>
         <translation>복원</translation>
-    </message>
-    <message>
-        <source>Put back what this cleanup moved to the %1. Nothing that is in its place now is replaced.</source>
-        <translation>이번 정리로 %1(으)로 옮긴 항목을 되돌립니다. 지금 그 위치에 있는 항목은 바꾸지 않습니다.</translation>
     </message>
     <message>
         <source>Used by the “Unused” filter.</source>
         <translation>‘사용 안 함’ 필터에 사용됩니다.</translation>
     </message>
     <message>
-        <source>%1 in all: the %2 emptied, items deleted permanently or moved to it</source>
-        <translation>합계 %1: %2 비움, 항목을 영구 삭제하거나 그곳으로 이동</translation>
-    </message>
-    <message>
-        <source>%1 moved to the %2 or deleted permanently</source>
-        <translation>%1을(를) %2(으)로 옮기거나 영구 삭제</translation>
-    </message>
-    <message>
-        <source>%1 in all: the %2 emptied, then items moved to it</source>
-        <translation>합계 %1: %2을(를) 비운 뒤 항목을 이동</translation>
-    </message>
-    <message>
-        <source>%1 freed: items deleted permanently and the %2 emptied</source>
-        <translation>%1 확보: 항목을 영구 삭제하고 %2을(를) 비움</translation>
-    </message>
-    <message>
-        <source>The %1 was emptied: %2 freed</source>
-        <translation>%1을(를) 비웠습니다: %2 확보</translation>
-    </message>
-    <message>
         <source>Nothing was cleaned</source>
+        <extracomment>What a past cleanup did</extracomment>
         <translation>정리된 항목이 없습니다</translation>
     </message>
     <message>
         <source>Check again</source>
+        <extracomment>Button beside a note: read the settings file again</extracomment>
         <translation>다시 확인</translation>
     </message>
     <message>
         <source>Your settings in %1 cannot be read, so what they hold is unknown. The options kept there stay locked until the file can be read again.</source>
+        <extracomment>%1: a file&apos;s path</extracomment>
         <translation>%1의 설정을 읽을 수 없어 그 내용을 알 수 없습니다. 파일을 다시 읽을 수 있을 때까지 거기에 저장된 옵션은 잠긴 상태로 유지됩니다.</translation>
     </message>
     <message>
         <source>Varnholt could not start again. Close it and open it yourself to switch languages.</source>
         <translation>Varnholt를 다시 시작할 수 없습니다. 언어를 변경하려면 Varnholt를 닫았다가 직접 다시 여세요.</translation>
     </message>
+    <message>
+        <source>Move items to the Recycle Bin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move items to the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>scheduled scan</comment>
+        <translation>사용 안 함</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <comment>scheduled scan</comment>
+        <translation>매주</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <comment>scheduled scan</comment>
+        <translation>매월</translation>
+    </message>
+    <message>
+        <source>Keep a history of folder sizes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Once a day, Varnholt notes how big your folders are so it can show what grew. Nothing leaves this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <comment>setting: start Varnholt at login</comment>
+        <translation>로그인 시 열기</translation>
+    </message>
+    <message>
+        <source>Start with Windows</source>
+        <comment>setting: start Varnholt at login</comment>
+        <translation>Windows 시작 시 실행</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <comment>setting: start Varnholt at login</comment>
+        <translation>로그인 시 실행</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <comment>theme that follows the system&apos;s light or dark mode</comment>
+        <translation>시스템</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <comment>theme</comment>
+        <translation>밝게</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <comment>theme</comment>
+        <translation>어둡게</translation>
+    </message>
+    <message>
+        <source>C:\Windows\System32, WinSxS, Program Files, drive roots — always skipped.</source>
+        <extracomment>The folder names stay as the system writes them</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>/usr, /etc, /boot, /var/lib, system folders — always skipped.</source>
+        <extracomment>The folder names stay as the system writes them</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in all: the Recycle Bin emptied, items deleted permanently or moved to it</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in all: the Trash emptied, items deleted permanently or moved to it</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moved to the Recycle Bin or deleted permanently</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moved to the Trash or deleted permanently</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in all: the Recycle Bin emptied, then items moved to it</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in all: the Trash emptied, then items moved to it</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moved to the Recycle Bin</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moved to the Trash</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 freed: items deleted permanently and the Recycle Bin emptied</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 freed: items deleted permanently and the Trash emptied</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 deleted permanently</source>
+        <comment>%1: a size</comment>
+        <translation>%1 영구 삭제</translation>
+    </message>
+    <message>
+        <source>The Recycle Bin was emptied: %1 freed</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Trash was emptied: %1 freed</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put back what this cleanup moved to the Recycle Bin. Nothing that is in its place now is replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put back what this cleanup moved to the Trash. Nothing that is in its place now is replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forget history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forget the history of folder sizes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every reading Varnholt took of your folder sizes is removed. What grew shows again once new readings have been taken.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history of folder sizes is forgotten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some readings of folder sizes could not be removed</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Sidebar</name>
     <message>
         <source>%1 available of %2</source>
+        <extracomment>%1: the free size; %2: the disk&apos;s size</extracomment>
         <translation>%2 중 %1 사용 가능</translation>
     </message>
     <message>
         <source>Smart Scan</source>
+        <extracomment>Sidebar entry: the Overview page with its scan of every cleanup category</extracomment>
         <translation>스마트 검사</translation>
     </message>
     <message>
         <source>Cleanup</source>
+        <extracomment>Sidebar entry: the page of the scan&apos;s results and the cleanup</extracomment>
         <translation>정리</translation>
     </message>
     <message>
         <source>Space Map</source>
+        <extracomment>Sidebar entry: the page that maps where disk space goes (not a geographic map)</extracomment>
         <translation>공간 맵</translation>
     </message>
     <message>
         <source>Settings</source>
+        <extracomment>Sidebar entry</extracomment>
         <translation>설정</translation>
     </message>
     <message>
         <source>%1 free</source>
+        <extracomment>The collapsed sidebar&apos;s drive line; %1: a size</extracomment>
         <translation>%1 사용 가능</translation>
     </message>
     <message>
         <source>Clean</source>
+        <extracomment>Heading over the sidebar&apos;s pages (a section title, not a command)</extracomment>
         <translation>정리</translation>
     </message>
     <message>
         <source>Expand sidebar</source>
+        <comment>tooltip: widen the sidebar</comment>
         <translation>사이드바 펼치기</translation>
     </message>
     <message>
         <source>Collapse sidebar</source>
+        <comment>tooltip: narrow the sidebar to icons</comment>
         <translation>사이드바 접기</translation>
     </message>
 </context>
@@ -1987,23 +2758,28 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <name>TitleBar</name>
     <message>
         <source>Menu</source>
+        <extracomment>Tooltip of the title bar&apos;s button that opens the app menu</extracomment>
         <translation>메뉴</translation>
     </message>
     <message>
         <source>Minimize</source>
+        <extracomment>Tooltip of a window button</extracomment>
         <translation>최소화</translation>
     </message>
     <message>
+        <source>Close</source>
+        <extracomment>Tooltip of a window button</extracomment>
+        <translation>닫기</translation>
+    </message>
+    <message>
         <source>Restore</source>
+        <comment>window button: unmaximize</comment>
         <translation>이전 크기로 복원</translation>
     </message>
     <message>
         <source>Maximize</source>
+        <comment>window button</comment>
         <translation>최대화</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>닫기</translation>
     </message>
 </context>
 <context>
@@ -2018,30 +2794,37 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Open Varnholt</source>
+        <extracomment>Entry of the tray menu</extracomment>
         <translation>Varnholt 열기</translation>
     </message>
     <message>
         <source>Smart Scan</source>
+        <extracomment>Entry of the tray menu: scan every cleanup category</extracomment>
         <translation>스마트 검사</translation>
     </message>
     <message>
         <source>Settings</source>
+        <extracomment>Entry of the tray menu</extracomment>
         <translation>설정</translation>
     </message>
     <message>
         <source>Check for Updates</source>
+        <extracomment>Entry of the tray menu</extracomment>
         <translation>업데이트 확인</translation>
     </message>
     <message>
         <source>Quit Varnholt</source>
+        <extracomment>Entry of the tray menu</extracomment>
         <translation>Varnholt 종료</translation>
     </message>
     <message>
         <source>%1 · %2 free</source>
+        <extracomment>Tray tooltip; %1: a drive; %2: a size</extracomment>
         <translation>%1 · %2 사용 가능</translation>
     </message>
     <message>
         <source>Space Map</source>
+        <extracomment>Entry of the tray menu: open the page that maps where disk space goes</extracomment>
         <translation>공간 맵</translation>
     </message>
 </context>
@@ -2057,6 +2840,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Could not save the update: %1</source>
+        <extracomment>%1: the system&apos;s reason</extracomment>
         <translation>업데이트를 저장할 수 없습니다: %1</translation>
     </message>
     <message>
@@ -2069,6 +2853,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>The update could not be downloaded: %1</source>
+        <extracomment>%1: the network&apos;s reason</extracomment>
         <translation>업데이트를 다운로드할 수 없습니다: %1</translation>
     </message>
     <message>
@@ -2081,6 +2866,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>The update is not signed by %1.</source>
+        <extracomment>%1: the publisher&apos;s name</extracomment>
         <translation>이 업데이트는 %1의 서명이 없습니다.</translation>
     </message>
     <message>
@@ -2097,6 +2883,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>The update is not the published version %1.</source>
+        <extracomment>%1: a version number</extracomment>
         <translation>이 업데이트는 게시된 버전 %1이(가) 아닙니다.</translation>
     </message>
 </context>
@@ -2104,52 +2891,63 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <name>fmt</name>
     <message>
         <source>%1 %2</source>
+        <extracomment>A size; %1: the number; %2: the unit (KB, MB, …)</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
         <source>TB</source>
+        <extracomment>Unit of size: terabyte</extracomment>
         <translation>TB</translation>
     </message>
     <message>
         <source>GB</source>
+        <extracomment>Unit of size: gigabyte</extracomment>
         <translation>GB</translation>
     </message>
     <message>
         <source>MB</source>
+        <extracomment>Unit of size: megabyte</extracomment>
         <translation>MB</translation>
     </message>
     <message>
         <source>KB</source>
+        <extracomment>Unit of size: kilobyte</extracomment>
         <translation>KB</translation>
     </message>
     <message>
         <source>Today</source>
+        <extracomment>A relative date, also in the Opened column of the Space Map</extracomment>
         <translation>오늘</translation>
     </message>
     <message>
         <source>Yesterday</source>
+        <extracomment>A relative date</extracomment>
         <translation>어제</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s) ago</source>
+        <extracomment>A relative date</extracomment>
         <translation>
             <numerusform>%n일 전</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n week(s) ago</source>
+        <extracomment>A relative date</extracomment>
         <translation>
             <numerusform>%n주 전</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n month(s) ago</source>
+        <extracomment>A relative date</extracomment>
         <translation>
             <numerusform>%n개월 전</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n year(s) ago</source>
+        <extracomment>A relative date</extracomment>
         <translation>
             <numerusform>%n년 전</numerusform>
         </translation>

@@ -10,24 +10,9 @@
 </context>
 <context>
     <name>AppState</name>
-    <message>
-        <source>1 file</source>
-        <translation>1 個檔案</translation>
-    </message>
-    <message>
-        <source>%1 files</source>
-        <translation>%1 個檔案</translation>
-    </message>
-    <message>
-        <source>%1 (%2) moved to the %3</source>
-        <translation>%1（%2）已移至%3</translation>
-    </message>
-    <message>
-        <source> · %1 in use, skipped</source>
-        <translation> · %1 個正在使用，已略過</translation>
-    </message>
     <message numerus="yes">
         <source>Restored %n file(s)</source>
+        <extracomment>Toast after Undo put the files moved from the Space Map back</extracomment>
         <translation>
             <numerusform>已還原 %n 個檔案</numerusform>
         </translation>
@@ -41,21 +26,8 @@
         <translation>無法讀取該清理記錄，未還原任何內容。</translation>
     </message>
     <message numerus="yes">
-        <source>Restored %n item(s) from the %1</source>
-        <translation>
-            <numerusform>已從%1還原 %n 個項目</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 not restored: %2</source>
-        <translation>%1 個未還原：%2</translation>
-    </message>
-    <message>
-        <source>found through the %1&apos;s own records (an older log)</source>
-        <translation>透過%1本身的紀錄找到（舊版記錄）</translation>
-    </message>
-    <message numerus="yes">
         <source>At this rate the disk is full in about %n week(s)</source>
+        <extracomment>Forecast on the Overview, from the history of free space</extracomment>
         <translation>
             <numerusform>照此速度，磁碟大約 %n 週後將滿</numerusform>
         </translation>
@@ -68,15 +40,77 @@
     </message>
     <message>
         <source>Free space falls by about %1 a day</source>
+        <extracomment>%1: a size, e.g. &quot;1.2 GB&quot;</extracomment>
         <translation>可用空間每天減少約 %1</translation>
     </message>
     <message>
         <source>Free space rises by about %1 a day</source>
+        <extracomment>%1: a size, e.g. &quot;1.2 GB&quot;</extracomment>
         <translation>可用空間每天增加約 %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln file(s) (%1) moved to the Recycle Bin</source>
+        <comment>%1: their size</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) (%1) moved to the Trash</source>
+        <comment>%1: their size</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> · %Ln in use, skipped</source>
+        <comment>follows the files moved; the number of files left alone</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> · %Ln could not be moved to the Recycle Bin</source>
+        <comment>follows the files moved</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> · %Ln could not be moved to the Trash</source>
+        <comment>follows the files moved</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n item(s) from the Recycle Bin</source>
+        <extracomment>Result line after restoring a cleanup; may be followed by the size in brackets</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n item(s) from the Trash</source>
+        <extracomment>Result line after restoring a cleanup; may be followed by the size in brackets</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln not restored: %1</source>
+        <comment>%1: why, e.g. no longer in the bin</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
-        <source> · %1 could not be moved to the %2</source>
-        <translation> · %1 個無法移至%2</translation>
+        <source>found through the Recycle Bin&apos;s own records (an older log)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>found through the Trash&apos;s own records (an older log)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -107,6 +141,7 @@
     </message>
     <message>
         <source>All drives</source>
+        <extracomment>Where a category looks: every drive, not one folder</extracomment>
         <translation>所有磁碟機</translation>
     </message>
     <message>
@@ -115,26 +150,32 @@
     </message>
     <message>
         <source>Temporary files</source>
+        <extracomment>Name of a cleanup category</extracomment>
         <translation>暫存檔案</translation>
     </message>
     <message>
         <source>App caches</source>
+        <extracomment>Name of a cleanup category</extracomment>
         <translation>應用程式快取</translation>
     </message>
     <message>
         <source>Cache folders in %LOCALAPPDATA% and %APPDATA%</source>
+        <extracomment>Description of a category; %LOCALAPPDATA% and %APPDATA% are Windows folder names, keep them</extracomment>
         <translation>%LOCALAPPDATA% 和 %APPDATA% 中的快取資料夾</translation>
     </message>
     <message>
         <source>DirectX shader cache</source>
+        <extracomment>Item of the app caches; DirectX is the name of a program</extracomment>
         <translation>DirectX 著色器快取</translation>
     </message>
     <message>
         <source>Browser caches</source>
+        <extracomment>Name of a cleanup category</extracomment>
         <translation>瀏覽器快取</translation>
     </message>
     <message>
         <source>Internet cache</source>
+        <extracomment>Item of the browser caches</extracomment>
         <translation>網際網路快取</translation>
     </message>
     <message>
@@ -143,10 +184,12 @@
     </message>
     <message>
         <source>Thumbnail cache</source>
+        <extracomment>Name of a cleanup category: small preview pictures of files</extracomment>
         <translation>縮圖快取</translation>
     </message>
     <message>
         <source>Windows Update leftovers</source>
+        <extracomment>Name of a cleanup category</extracomment>
         <translation>Windows Update 殘留檔案</translation>
     </message>
     <message>
@@ -155,22 +198,27 @@
     </message>
     <message>
         <source>Windows Update downloads</source>
+        <extracomment>Item of the Windows Update leftovers</extracomment>
         <translation>Windows Update 下載檔案</translation>
     </message>
     <message>
         <source>Delivery Optimization cache</source>
+        <extracomment>Item of the Windows Update leftovers; Delivery Optimization is a Windows service</extracomment>
         <translation>傳遞最佳化快取</translation>
     </message>
     <message>
         <source>Developer caches</source>
+        <extracomment>Name of a cleanup category: caches of programming tools</extracomment>
         <translation>開發人員快取</translation>
     </message>
     <message>
         <source>Recycle Bin</source>
+        <extracomment>Name of the cleanup category that empties the Recycle Bin</extracomment>
         <translation>資源回收筒</translation>
     </message>
     <message>
         <source>Package cache</source>
+        <extracomment>Name of a cleanup category: downloaded software packages</extracomment>
         <translation>套件快取</translation>
     </message>
     <message>
@@ -179,42 +227,47 @@
     </message>
     <message>
         <source>DNF package cache</source>
+        <extracomment>Item of the package cache; DNF is the name of a program</extracomment>
         <translation>DNF 套件快取</translation>
     </message>
     <message>
         <source>Trash</source>
+        <extracomment>Name of the cleanup category that empties the Trash</extracomment>
         <translation>垃圾桶</translation>
     </message>
     <message>
         <source>Safe</source>
+        <extracomment>Risk level of a category: cleaning it loses nothing the user needs</extracomment>
         <translation>安全</translation>
     </message>
     <message>
         <source>Review</source>
+        <extracomment>Risk level of a category: look at it before cleaning (an adjective, not a command)</extracomment>
         <translation>需檢查</translation>
     </message>
     <message>
         <source>Permanent</source>
+        <extracomment>Risk level of a category: what goes cannot be restored</extracomment>
         <translation>永久刪除</translation>
     </message>
     <message>
-        <source>%1 (all drives)</source>
-        <translation>%1（所有磁碟機）</translation>
-    </message>
-    <message>
         <source>%1 was left out: it leads through a link to %2.</source>
+        <extracomment>%1: a folder of the catalogue; %2: where its link leads</extracomment>
         <translation>已略過 %1：它透過連結指向 %2。</translation>
     </message>
     <message>
         <source>%1 was left out: it is the home folder or holds it.</source>
+        <extracomment>%1: a folder of the catalogue</extracomment>
         <translation>已略過 %1：它是個人資料夾或包含個人資料夾。</translation>
     </message>
     <message>
         <source>%1 was left out: it lies in a protected location.</source>
+        <extracomment>%1: a folder of the catalogue</extracomment>
         <translation>已略過 %1：它位於受保護的位置。</translation>
     </message>
     <message>
         <source>%1 was left out: it overlaps %2.</source>
+        <extracomment>%1: a folder of the catalogue; %2: the category it overlaps</extracomment>
         <translation>已略過 %1：它與 %2 重疊。</translation>
     </message>
     <message>
@@ -227,53 +280,74 @@
     </message>
     <message>
         <source>%1 (PID %2)</source>
+        <extracomment>%1: a program&apos;s name; %2: its process number</extracomment>
         <translation>%1（PID %2）</translation>
     </message>
     <message>
-        <source>%1 is left out: another program is working in it.</source>
-        <translation>已略過 %1：另一個程式正在其中工作。</translation>
-    </message>
-    <message>
-        <source>%1 is left out: in use by %2.</source>
-        <translation>已略過 %1：正被 %2 使用。</translation>
-    </message>
-    <message>
         <source>%1 is left out: its name is not valid text.</source>
+        <extracomment>%1: a folder</extracomment>
         <translation>已略過 %1：其名稱不是有效文字。</translation>
     </message>
     <message>
         <source>npm cache</source>
+        <extracomment>Item of the developer caches; npm is the name of a program</extracomment>
         <translation>npm 快取</translation>
     </message>
     <message>
         <source>Yarn cache</source>
+        <extracomment>Item of the developer caches; Yarn is the name of a program</extracomment>
         <translation>Yarn 快取</translation>
     </message>
     <message>
         <source>pip cache</source>
+        <extracomment>Item of the developer caches; pip is the name of a program</extracomment>
         <translation>pip 快取</translation>
     </message>
     <message>
         <source>NuGet HTTP cache</source>
+        <extracomment>Item of the developer caches; NuGet is the name of a program</extracomment>
         <translation>NuGet HTTP 快取</translation>
     </message>
     <message>
         <source>Go build cache</source>
+        <extracomment>Item of the developer caches; Go is a programming language</extracomment>
         <translation>Go 建置快取</translation>
     </message>
     <message>
         <source>Gradle caches</source>
+        <extracomment>Item of the developer caches; Gradle is the name of a program</extracomment>
         <translation>Gradle 快取</translation>
     </message>
     <message>
         <source>Cargo registry cache</source>
+        <extracomment>Item of the developer caches; Cargo is the name of a program</extracomment>
         <translation>Cargo 登錄檔快取</translation>
+    </message>
+    <message>
+        <source>%1 is left out: another program is working in it.</source>
+        <comment>%1: a folder</comment>
+        <translation>已略過 %1：另一個程式正在其中工作。</translation>
+    </message>
+    <message>
+        <source>%1 is left out: in use by %2.</source>
+        <comment>%1: a folder; %2: the programs using it</comment>
+        <translation>已略過 %1：正被 %2 使用。</translation>
+    </message>
+    <message>
+        <source>Recycle Bin (all drives)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trash (all drives)</source>
+        <extracomment>The one item of the Trash category: the Trash of every drive</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Cleaner</name>
     <message>
         <source>delete permanently</source>
+        <extracomment>Mode line of the cleanup log: the files are removed for good</extracomment>
         <translation>永久刪除</translation>
     </message>
 </context>
@@ -281,22 +355,27 @@
     <name>CleanupPage</name>
     <message>
         <source>SAFE TO CLEAN</source>
+        <extracomment>Heading over the categories of the Safe risk level</extracomment>
         <translation>可安全清理</translation>
     </message>
     <message>
         <source>REVIEW BEFORE CLEANING</source>
+        <extracomment>Heading over the categories of the Review risk level</extracomment>
         <translation>清理前請檢查</translation>
     </message>
     <message>
         <source>CANNOT BE UNDONE</source>
+        <extracomment>Heading over the categories of the Permanent risk level</extracomment>
         <translation>無法復原</translation>
     </message>
     <message>
         <source>Cleanup</source>
+        <extracomment>Title of the Cleanup page</extracomment>
         <translation>清理</translation>
     </message>
     <message>
         <source>Nothing scanned yet</source>
+        <extracomment>Heading of the Cleanup page before the first scan</extracomment>
         <translation>尚未掃描</translation>
     </message>
     <message>
@@ -305,54 +384,67 @@
     </message>
     <message>
         <source>Start Smart Scan</source>
+        <extracomment>Button; Smart Scan is the scan of every cleanup category</extracomment>
         <translation>開始智慧掃描</translation>
     </message>
     <message>
         <source>Scanning</source>
+        <extracomment>Heading of the Cleanup page while the scan runs</extracomment>
         <translation>正在掃描</translation>
     </message>
     <message>
         <source>In progress</source>
+        <extracomment>Eyebrow over the heading while a scan or cleanup runs</extracomment>
         <translation>進行中</translation>
     </message>
     <message>
         <source>Stop</source>
+        <extracomment>Button that stops the running scan</extracomment>
         <translation>停止</translation>
     </message>
     <message>
         <source>Items checked</source>
+        <extracomment>Caption under the number of files looked at so far</extracomment>
         <translation>已檢查項目</translation>
     </message>
     <message>
         <source>Elapsed</source>
+        <extracomment>Caption under the time a scan has run so far</extracomment>
         <translation>經過時間</translation>
     </message>
     <message>
         <source>Remaining</source>
+        <extracomment>Caption under the estimated time a scan still needs</extracomment>
         <translation>剩餘時間</translation>
     </message>
     <message>
         <source>found</source>
+        <extracomment>Caption under the size found so far, inside the scan&apos;s radar</extracomment>
         <translation>已找到</translation>
     </message>
     <message>
         <source>Cleaning</source>
+        <extracomment>Heading of the Cleanup page while the cleanup runs</extracomment>
         <translation>正在清理</translation>
     </message>
     <message>
         <source>of %1</source>
+        <extracomment>Under the size cleaned so far, inside the progress ring; %1: the total size</extracomment>
         <translation>共 %1</translation>
     </message>
     <message>
         <source>Cleanup complete</source>
+        <extracomment>Heading once a cleanup ended</extracomment>
         <translation>清理完成</translation>
     </message>
     <message>
         <source>Available before</source>
+        <extracomment>Caption: free disk space before the cleanup</extracomment>
         <translation>清理前可用</translation>
     </message>
     <message>
         <source>Available now</source>
+        <extracomment>Caption: free disk space after the cleanup</extracomment>
         <translation>目前可用</translation>
     </message>
     <message>
@@ -361,14 +453,17 @@
     </message>
     <message>
         <source>Restart as admin</source>
+        <extracomment>Button: restart Varnholt with administrator rights</extracomment>
         <translation>以系統管理員身分重新啟動</translation>
     </message>
     <message>
         <source>View log</source>
+        <extracomment>Button: open the cleanup&apos;s log file</extracomment>
         <translation>檢視記錄</translation>
     </message>
     <message>
         <source>Done</source>
+        <extracomment>Button that closes the cleanup&apos;s result</extracomment>
         <translation>完成</translation>
     </message>
     <message>
@@ -377,30 +472,37 @@
     </message>
     <message>
         <source>For example: %1</source>
+        <extracomment>%1: a file&apos;s path</extracomment>
         <translation>例如：%1</translation>
     </message>
     <message>
         <source>&lt;b&gt;Left caches of running apps alone:&lt;/b&gt; %1. Quit them and clean again to include them.</source>
+        <extracomment>%1: a list of app names</extracomment>
         <translation>&lt;b&gt;未清理執行中應用程式的快取：&lt;/b&gt;%1。請結束這些應用程式並再次清理，即可一併清理。</translation>
     </message>
     <message>
         <source>Needs administrator</source>
+        <extracomment>In place of a category&apos;s item count: it could only be read with administrator rights</extracomment>
         <translation>需要系統管理員權限</translation>
     </message>
     <message>
         <source>Select recommended</source>
+        <extracomment>Button in the results&apos; header: check the safe categories</extracomment>
         <translation>選取建議項目</translation>
     </message>
     <message>
         <source>Rescan</source>
+        <extracomment>Button in the results&apos; header: scan again</extracomment>
         <translation>重新掃描</translation>
     </message>
     <message>
         <source>Select all</source>
+        <extracomment>Check box: check every category (or every item of one)</extracomment>
         <translation>全選</translation>
     </message>
     <message>
         <source>%1 can be cleaned</source>
+        <extracomment>%1: a size, written in larger type</extracomment>
         <translation>%1 可清理</translation>
     </message>
     <message>
@@ -417,91 +519,75 @@
     </message>
     <message>
         <source>%1 is open. Quit it to include its cache.</source>
+        <extracomment>%1: an app&apos;s name</extracomment>
         <translation>%1 已開啟。結束該應用程式後即可一併清理其快取。</translation>
     </message>
     <message>
         <source>%1 are open. Quit them to include their caches.</source>
+        <extracomment>%1: a list of app names</extracomment>
         <translation>%1 已開啟。結束這些應用程式後即可一併清理其快取。</translation>
     </message>
     <message>
         <source>Largest items</source>
+        <extracomment>Heading over the biggest items of an opened category</extracomment>
         <translation>最大的項目</translation>
     </message>
     <message>
-        <source>Show in %1</source>
-        <translation>在%1中顯示</translation>
-    </message>
-    <message>
         <source>%1 is running</source>
+        <extracomment>Beside an item; %1: the app using it</extracomment>
         <translation>%1 正在執行</translation>
     </message>
     <message>
         <source>Show %1 more</source>
+        <extracomment>Link below a category&apos;s items; %1: how many more are shown</extracomment>
         <translation>再顯示 %1 個</translation>
     </message>
     <message>
-        <source>moved to the %1</source>
-        <translation>將移至%1</translation>
-    </message>
-    <message>
         <source>deleted permanently</source>
+        <extracomment>Tooltip of the Clean button: what happens to the selection</extracomment>
         <translation>將永久刪除</translation>
     </message>
     <message>
-        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected%3</source>
-        <translation>已選取 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt;%3</translation>
-    </message>
-    <message>
-        <source> · some need admin</source>
-        <translation> · 部分需要系統管理員權限</translation>
-    </message>
-    <message>
         <source>Clean %1</source>
+        <extracomment>The footer&apos;s main button; %1: the selected size</extracomment>
         <translation>清理 %1</translation>
     </message>
     <message>
         <source>Large files</source>
+        <extracomment>Caption: how many large files were found</extracomment>
         <translation>大型檔案</translation>
     </message>
     <message numerus="yes">
-        <source>%Ln item(s)</source>
-        <translation>
-            <numerusform>%Ln 個項目</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>and %Ln more item(s)</source>
+        <extracomment>Below the items shown of a category</extracomment>
         <translation>
             <numerusform>另有 %Ln 個項目</numerusform>
         </translation>
     </message>
     <message>
         <source>Check again</source>
+        <extracomment>Button beside a note: read the settings file again</extracomment>
         <translation>重新檢查</translation>
     </message>
     <message>
-        <source>Your settings in %1 cannot be read, so your exclusions and your choice between the %2 and deleting are unknown. Cleaning stays off until the file can be read again.</source>
-        <translation>無法讀取 %1 中的設定，因此無法得知您的排除項目，也無法得知應移至%2還是直接刪除。在能再次讀取該檔案之前，清理功能將保持停用。</translation>
-    </message>
-    <message>
         <source>Partly cleaned</source>
+        <extracomment>Heading once a cleanup left part of the selection</extracomment>
         <translation>部分已清理</translation>
     </message>
     <message>
         <source>Nothing was cleaned</source>
+        <extracomment>Heading once a cleanup removed nothing</extracomment>
         <translation>未清理任何項目</translation>
     </message>
     <message>
         <source>None of the %1 selected could be cleaned.</source>
+        <extracomment>%1: a size</extracomment>
         <translation>所選的 %1 皆無法清理。</translation>
     </message>
     <message>
         <source>No app could open %1</source>
+        <extracomment>%1: a file or folder</extracomment>
         <translation>沒有應用程式能開啟 %1</translation>
-    </message>
-    <message>
-        <source>The %1 could not show %2</source>
-        <translation>%1無法顯示 %2</translation>
     </message>
     <message>
         <source>Scan again to see what can be cleaned.</source>
@@ -509,21 +595,13 @@
     </message>
     <message>
         <source>Measuring…</source>
+        <extracomment>In place of a category&apos;s item count while its size is measured</extracomment>
         <translation>正在計算…</translation>
     </message>
     <message>
         <source>%1 of it needs administrator rights.</source>
+        <extracomment>%1: a size</extracomment>
         <translation>其中 %1 需要系統管理員權限。</translation>
-    </message>
-    <message>
-        <source>freed or moved to the %1</source>
-        <comment>what the figure of a finished cleanup is</comment>
-        <translation>已釋放或移至%1</translation>
-    </message>
-    <message>
-        <source>moved to the %1</source>
-        <comment>what the figure of a finished cleanup is</comment>
-        <translation>已移至%1</translation>
     </message>
     <message>
         <source>freed</source>
@@ -532,18 +610,17 @@
     </message>
     <message>
         <source>of %1 selected · %2</source>
+        <extracomment>Under the cleaned size; %1: the selected size; %2: what became of it, e.g. &quot;freed&quot;</extracomment>
         <translation>共選取 %1 · %2</translation>
     </message>
     <message>
         <source>Restore all</source>
+        <extracomment>Button: put back everything the cleanup moved to the bin</extracomment>
         <translation>全部還原</translation>
     </message>
     <message>
-        <source>Put everything this cleanup moved to the %1 back where it was</source>
-        <translation>將本次清理移到%1的所有內容放回原處</translation>
-    </message>
-    <message>
         <source>Restoring…</source>
+        <extracomment>The Restore all button while the files go back</extracomment>
         <translation>正在還原…</translation>
     </message>
     <message>
@@ -567,6 +644,7 @@
     </message>
     <message>
         <source>Try again</source>
+        <extracomment>Button: clean again what was skipped</extracomment>
         <translation>重試</translation>
     </message>
     <message>
@@ -586,52 +664,163 @@
         </translation>
     </message>
     <message>
-        <source>Some items were moved to the %1 and the rest deleted permanently. You can still restore what was moved.</source>
-        <translation>部分項目已移到%1，其餘已永久刪除。移走的項目仍可還原。</translation>
-    </message>
-    <message>
-        <source>Moved to the %1. You can still restore anything.</source>
-        <translation>已移到%1。仍可還原任何項目。</translation>
-    </message>
-    <message numerus="yes">
-        <source>&lt;b&gt;%Ln item(s) could not be moved to the %1&lt;/b&gt; and were left where they are.</source>
-        <translation>
-            <numerusform>&lt;b&gt;%Ln 個項目無法移至%1&lt;/b&gt;，已保留在原處。</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>This cleanup wrote no log; its folder is open instead.</source>
         <translation>本次清理未寫入記錄，已改為開啟記錄資料夾。</translation>
-    </message>
-    <message>
-        <source>The log %1 is gone; its folder is open instead.</source>
-        <translation>記錄 %1 已不存在，已改為開啟其所在資料夾。</translation>
     </message>
     <message>
         <source>Varnholt did not restart: administrator rights were refused or could not be asked for.</source>
         <translation>Varnholt 未重新啟動：系統管理員權限遭拒或無法要求。</translation>
     </message>
     <message>
-        <source>No %1 on this drive</source>
-        <translation>此磁碟機上沒有%1</translation>
+        <source>Put everything this cleanup moved to the Recycle Bin back where it was</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cannot go to the %1</source>
-        <translation>無法移至%1</translation>
+        <source>Put everything this cleanup moved to the Trash back where it was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>freed or moved to the Recycle Bin</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>freed or moved to the Trash</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>moved to the Recycle Bin</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>moved to the Trash</source>
+        <comment>what the figure of a finished cleanup is</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln item(s) could not be moved to the Recycle Bin&lt;/b&gt; and were left where they are.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln item(s) could not be moved to the Trash&lt;/b&gt; and were left where they are.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some items were moved to the Recycle Bin and the rest deleted permanently. You can still restore what was moved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some items were moved to the Trash and the rest deleted permanently. You can still restore what was moved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moved to the Recycle Bin. You can still restore anything.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moved to the Trash. You can still restore anything.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The log %1 is gone; its folder is open instead.</source>
+        <comment>%1: a path</comment>
+        <translation>記錄 %1 已不存在，已改為開啟其所在資料夾。</translation>
+    </message>
+    <message>
+        <source>The File Explorer could not show %1</source>
+        <comment>%1: a path</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The File Manager could not show %1</source>
+        <comment>%1: a path</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln item(s)</source>
+        <comment>on a category&apos;s card</comment>
+        <translation>
+            <numerusform>%Ln 個項目</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Show in File Explorer</source>
+        <extracomment>Link beside a category&apos;s largest items; opens File Explorer there</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <extracomment>Link beside a category&apos;s largest items; opens the file manager there</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Recycle Bin on this drive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Trash on this drive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot go to the Recycle Bin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot go to the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>moved to the Recycle Bin</source>
+        <extracomment>Tooltip of the Clean button: where the selection goes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>moved to the Trash</source>
+        <extracomment>Tooltip of the Clean button: where the selection goes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected · some need admin</source>
+        <comment>%1: style, keep as is; %2: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected</source>
+        <comment>%1: style, keep as is; %2: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your settings in %1 cannot be read, so your exclusions and your choice between the Recycle Bin and deleting are unknown. Cleaning stays off until the file can be read again.</source>
+        <comment>%1: the settings file</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your settings in %1 cannot be read, so your exclusions and your choice between the Trash and deleting are unknown. Cleaning stays off until the file can be read again.</source>
+        <comment>%1: the settings file</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Cli</name>
     <message>
         <source>Cannot read the catalogue file %1: %2</source>
+        <extracomment>%1: a file&apos;s path; %2: the system&apos;s reason</extracomment>
         <translation>無法讀取類別清單檔案 %1：%2</translation>
     </message>
     <message>
         <source>The catalogue file %1 is not valid JSON: %2</source>
+        <extracomment>%1: a file&apos;s path; %2: what the JSON reader says</extracomment>
         <translation>類別清單檔案 %1 不是有效的 JSON：%2</translation>
     </message>
     <message>
         <source>The catalogue file %1 is not usable: %2</source>
+        <extracomment>%1: a file&apos;s path; %2: one of the reasons below</extracomment>
         <translation>無法使用類別清單檔案 %1：%2</translation>
     </message>
     <message>
@@ -640,14 +829,17 @@
     </message>
     <message>
         <source>the id &quot;%1&quot; appears twice</source>
+        <extracomment>%1: a category id</extracomment>
         <translation>id「%1」出現了兩次</translation>
     </message>
     <message>
         <source>the risk of &quot;%1&quot; is not Safe, Review or Permanent</source>
+        <extracomment>%1: a category id; Safe, Review and Permanent are keys of the file, keep them</extracomment>
         <translation>「%1」的風險等級不是 Safe、Review 或 Permanent</translation>
     </message>
     <message>
         <source>a root of &quot;%1&quot; is not an absolute path</source>
+        <extracomment>%1: a category id</extracomment>
         <translation>「%1」的某個根路徑不是絕對路徑</translation>
     </message>
     <message>
@@ -656,64 +848,57 @@
     </message>
     <message>
         <source>Interrupted.</source>
+        <extracomment>Printed when Ctrl+C stopped the command</extracomment>
         <translation>已中斷。</translation>
     </message>
     <message>
-        <source>Scanning %1 · %2 · %3 files · %4</source>
-        <translation>正在掃描 %1 · %2 · %3 個檔案 · %4</translation>
-    </message>
-    <message>
         <source>Category</source>
+        <extracomment>Column heading of the scan table</extracomment>
         <translation>類別</translation>
     </message>
     <message>
         <source>Risk</source>
+        <extracomment>Column heading of the scan table: Safe, Review or Permanent</extracomment>
         <translation>風險</translation>
     </message>
     <message>
         <source>Size</source>
+        <extracomment>Column heading</extracomment>
         <translation>大小</translation>
     </message>
     <message>
         <source>Files</source>
+        <extracomment>Column heading: a number of files</extracomment>
         <translation>檔案數</translation>
     </message>
     <message>
         <source>Items</source>
+        <extracomment>Column heading: a number of items (folders or files)</extracomment>
         <translation>項目數</translation>
     </message>
     <message>
         <source>(%1 is running)</source>
+        <extracomment>After an item of the scan table; %1: an app&apos;s name</extracomment>
         <translation>（%1 正在執行）</translation>
     </message>
     <message>
         <source>… %1 more (--json lists all)</source>
+        <extracomment>%1: a number of items not printed</extracomment>
         <translation>… 另有 %1 項（使用 --json 可列出全部）</translation>
     </message>
     <message>
-        <source>%1 found · %2 files checked · %3 s</source>
-        <translation>已找到 %1 · 已檢查 %2 個檔案 · %3 秒</translation>
-    </message>
-    <message>
         <source>Some folders of %1 could not be read.</source>
+        <extracomment>%1: a category</extracomment>
         <translation>無法讀取「%1」中的部分資料夾。</translation>
     </message>
     <message>
         <source>Keeping %1 as a whole: %2 lies inside it.</source>
+        <extracomment>%1: a folder; %2: the file or folder that keeps it</extracomment>
         <translation>將完整保留 %1：%2 位於其中。</translation>
     </message>
     <message>
-        <source>Freed %1 · %2 removed · %3 skipped</source>
-        <translation>已釋放 %1 · 已移除 %2 · 已略過 %3 個</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n file(s)</source>
-        <translation>
-            <numerusform>%n 個檔案</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Cleaned: %1</source>
+        <extracomment>%1: a list of categories</extracomment>
         <translation>已清理：%1</translation>
     </message>
     <message>
@@ -722,6 +907,7 @@
     </message>
     <message>
         <source>Left alone because they are running: %1</source>
+        <extracomment>%1: a list of app names</extracomment>
         <translation>以下應用程式正在執行，其快取未清理：%1</translation>
     </message>
     <message>
@@ -730,6 +916,7 @@
     </message>
     <message>
         <source>Log: %1</source>
+        <extracomment>%1: the path of the log file</extracomment>
         <translation>記錄：%1</translation>
     </message>
     <message>
@@ -746,11 +933,8 @@
     </message>
     <message>
         <source>Cleaning %1 of %2 · %3</source>
+        <extracomment>Progress line; %1: the size cleaned; %2: the total; %3: the category</extracomment>
         <translation>正在清理 %1 / %2 · %3</translation>
-    </message>
-    <message>
-        <source>%1 files checked · %2 found (%3) · %4</source>
-        <translation>已檢查 %1 個檔案 · 找到 %2 個（%3） · %4</translation>
     </message>
     <message>
         <source>The search for large files did not complete.</source>
@@ -758,36 +942,44 @@
     </message>
     <message>
         <source>Kind</source>
+        <extracomment>Column heading of the large-file table: Video, Archive, …</extracomment>
         <translation>類型</translation>
     </message>
     <message>
         <source>Last used</source>
+        <extracomment>Column heading of the large-file table: a date</extracomment>
         <translation>上次使用</translation>
     </message>
     <message>
         <source>Path</source>
+        <extracomment>Column heading</extracomment>
         <translation>路徑</translation>
     </message>
     <message numerus="yes">
         <source>%n large file(s)</source>
+        <extracomment>Below the large-file table</extracomment>
         <translation>
             <numerusform>%n 個大型檔案</numerusform>
         </translation>
     </message>
     <message>
         <source>Cannot read %1.</source>
+        <extracomment>%1: a file&apos;s path</extracomment>
         <translation>無法讀取 %1。</translation>
     </message>
     <message>
         <source>Newest</source>
+        <extracomment>Column heading of the history table: the latest record</extracomment>
         <translation>最近修改</translation>
     </message>
     <message>
         <source>Time</source>
+        <extracomment>Column heading of the timing table</extracomment>
         <translation>耗時</translation>
     </message>
     <message>
         <source>%1 ms</source>
+        <extracomment>%1: a number of milliseconds</extracomment>
         <translation>%1 毫秒</translation>
     </message>
     <message>
@@ -796,6 +988,7 @@
     </message>
     <message>
         <source>No command given.</source>
+        <extracomment>Error when varnholt-cli ran without a command</extracomment>
         <translation>未指定命令。</translation>
     </message>
     <message>
@@ -808,6 +1001,7 @@
     </message>
     <message>
         <source>Unexpected argument &quot;%1&quot; for %2.</source>
+        <extracomment>%1: what was typed; %2: the command</extracomment>
         <translation>%2 命令不接受引數「%1」。</translation>
     </message>
     <message>
@@ -816,18 +1010,22 @@
     </message>
     <message>
         <source>none</source>
+        <extracomment>Stands for an empty list of options</extracomment>
         <translation>無</translation>
     </message>
     <message>
         <source>Unknown option &quot;%1&quot; for %2. Options of %2: %3.</source>
+        <extracomment>%1: what was typed; %2: the command; %3: its options</extracomment>
         <translation>未知的選項「%1」（命令 %2）。%2 的可用選項：%3。</translation>
     </message>
     <message>
         <source>%1 needs a value.</source>
+        <extracomment>%1: an option, e.g. --threshold-mb</extracomment>
         <translation>%1 需要一個值。</translation>
     </message>
     <message>
         <source>%1 takes no value.</source>
+        <extracomment>%1: an option, e.g. --json</extracomment>
         <translation>%1 不接受值。</translation>
     </message>
     <message>
@@ -840,6 +1038,7 @@
     </message>
     <message>
         <source>--threshold-mb needs a positive number of megabytes (for example 500), not &quot;%1&quot;.</source>
+        <extracomment>%1: what was typed</extracomment>
         <translation>--threshold-mb 需要以 MB 為單位的正數（例如 500），而非「%1」。</translation>
     </message>
     <message>
@@ -856,58 +1055,52 @@
     </message>
     <message>
         <source>Unknown category %1. Categories: %2.</source>
+        <extracomment>%1: what was typed; %2: the list of category ids</extracomment>
         <translation>未知的類別：%1。可用類別：%2。</translation>
     </message>
     <message>
         <source>a flag of &quot;%1&quot; is not true or false</source>
+        <extracomment>%1: a category id; true and false are words of the file, keep them</extracomment>
         <translation>「%1」的某個旗標不是 true 或 false</translation>
     </message>
     <message>
         <source>the patterns of a root of &quot;%1&quot; are not a list of names</source>
+        <extracomment>%1: a category id</extracomment>
         <translation>「%1」的某個根路徑的模式不是名稱清單</translation>
     </message>
     <message>
         <source>the minAgeMs of a root of &quot;%1&quot; is not a whole number of milliseconds from 0 to 100 years</source>
+        <extracomment>%1: a category id; minAgeMs is a key of the file, keep it</extracomment>
         <translation>「%1」的某個根路徑的 minAgeMs 不是 0 到 100 年之間的整數毫秒數</translation>
     </message>
     <message>
         <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
+        <extracomment>%1: a file&apos;s path</extracomment>
         <translation>警告：無法讀取設定檔 %1；本次執行可能不會使用您的設定。</translation>
     </message>
     <message>
         <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <extracomment>%1: a file&apos;s path</extracomment>
         <translation>無法讀取設定檔 %1，因此無法得知您的排除項目，也無法得知應移至垃圾桶還是直接刪除。未清理任何項目：請先修正或移除該檔案。</translation>
     </message>
     <message>
-        <source>--skip-item %1 names no item of the categories given.</source>
-        <translation>--skip-item %1 不對應所指定類別中的任何項目。</translation>
-    </message>
-    <message>
         <source>Nothing was cleaned.</source>
+        <extracomment>Printed when a cleanup removed nothing</extracomment>
         <translation>未清理任何項目。</translation>
     </message>
     <message>
-        <source>Moved %1 to the %2 · freed %3 · %4 removed · %5 skipped</source>
-        <translation>已將 %1 移至%2 · 已釋放 %3 · 已移除 %4 · 已略過 %5 個</translation>
-    </message>
-    <message>
         <source>Action</source>
+        <extracomment>Column heading of the --dry-run table: what would happen to the path</extracomment>
         <translation>動作</translation>
     </message>
     <message>
-        <source>move to %1</source>
-        <translation>移到%1</translation>
-    </message>
-    <message>
-        <source>delete</source>
-        <translation>刪除</translation>
-    </message>
-    <message>
         <source>Would stay:</source>
+        <extracomment>Heading over the paths --dry-run would keep</extracomment>
         <translation>將保留：</translation>
     </message>
     <message numerus="yes">
         <source>Preview only, nothing was removed: %n path(s) would go, %1.</source>
+        <extracomment>&quot;would go&quot;: would be removed; %1: their size</extracomment>
         <translation>
             <numerusform>僅為預覽，未刪除任何內容：將移除 %n 個路徑，共 %1。</numerusform>
         </translation>
@@ -918,6 +1111,7 @@
     </message>
     <message numerus="yes">
         <source>No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.</source>
+        <extracomment>%1: a number of days</extracomment>
         <translation>
             <numerusform>暫無預測：可用空間記錄僅涵蓋 %n 天；預測至少需要 %1 天。</numerusform>
         </translation>
@@ -932,6 +1126,7 @@
     </message>
     <message numerus="yes">
         <source>%n record(s) of free space since %1</source>
+        <extracomment>%1: a date</extracomment>
         <translation>
             <numerusform>自 %1 起共 %n 筆可用空間記錄</numerusform>
         </translation>
@@ -954,46 +1149,46 @@
     </message>
     <message>
         <source>Unknown command &quot;%1&quot;. Commands: %2.</source>
+        <extracomment>%1: what was typed; %2: the list of commands</extracomment>
         <translation>未知的命令「%1」。可用命令：%2。</translation>
     </message>
     <message numerus="yes">
         <source>In use by %1 (PID %2): %n file(s)</source>
+        <extracomment>%1: a program&apos;s name; %2: its process number</extracomment>
         <translation>
             <numerusform>正被 %1 (PID %2) 使用：%n 個檔案</numerusform>
         </translation>
     </message>
     <message>
         <source>Kept because something in them changed since the scan: %1</source>
+        <extracomment>%1: a list of paths</extracomment>
         <translation>因掃描後內容有變更而保留：%1</translation>
     </message>
     <message>
-        <source>No cleanup has moved anything to the %1; there is nothing to restore.</source>
-        <translation>沒有任何清理將內容移到%1；沒有可還原的內容。</translation>
-    </message>
-    <message>
         <source>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</source>
+        <extracomment>%1: a file&apos;s path</extracomment>
         <translation>以 root 身分執行時，只有當目錄檔案 %1 及其上方的每個資料夾都屬於 root 且其他人無法變更時，才會使用它。</translation>
     </message>
     <message>
         <source>As root, Varnholt works in root&apos;s own folders (%1) and ignores %2: another user can change where they lead.</source>
+        <extracomment>%1: a list of folders; %2: the environment variables ignored</extracomment>
         <translation>以 root 身分執行時，Varnholt 只使用 root 自己的資料夾（%1），並忽略 %2：其他使用者可以變更它們指向的位置。</translation>
-    </message>
-    <message>
-        <source>Could not be moved to the %1, left where they are:</source>
-        <translation>無法移至%1，已保留在原處：</translation>
     </message>
     <message numerus="yes">
         <source>… and %n more</source>
+        <extracomment>Below the skipped paths printed</extracomment>
         <translation>
             <numerusform>… 另有 %n 項</numerusform>
         </translation>
     </message>
     <message>
         <source>Cannot read the settings file %1, so your exclusions and your choice between the Recycle Bin and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
+        <extracomment>%1: a file&apos;s path</extracomment>
         <translation>無法讀取設定檔 %1，因此無法得知您的排除項目，也無法得知應移至資源回收筒還是直接刪除。未清理任何項目：請先修正或移除該檔案。</translation>
     </message>
     <message numerus="yes">
         <source>No forecast yet: the free space has been recorded %n time(s) (the Varnholt app records it when it starts); a forecast needs at least %1.</source>
+        <extracomment>%1: a number of records</extracomment>
         <translation>
             <numerusform>暫無預測：可用空間已記錄 %n 次（Varnholt 應用程式在啟動時記錄）；預測至少需要 %1 次。</numerusform>
         </translation>
@@ -1069,15 +1264,246 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
 結束狀態：0 完成，1 失敗（clean：有選取的內容未能刪除），2 用法錯誤。
 </translation>
     </message>
+    <message numerus="yes">
+        <source>Scanning %1 · %2 · %Ln file(s) · %3</source>
+        <extracomment>Progress line; %1: a category; %2: the size found; %3: a folder</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 found · %Ln file(s) checked · %2 s</source>
+        <comment>%1: a size; %2: seconds</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>move to Recycle Bin</source>
+        <extracomment>The Action column of --dry-run&apos;s table: to the Recycle Bin</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>move to Trash</source>
+        <extracomment>The Action column of --dry-run&apos;s table: to the Trash</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <comment>the Action column of --dry-run&apos;s table: the file is deleted for good</comment>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Moved %1 to the Recycle Bin</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moved %1 to the Trash</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>freed %1</source>
+        <comment>follows what was moved to the bin; %1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Freed %1</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) removed</source>
+        <extracomment>Clause of the line that sums up a cleanup</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln skipped</source>
+        <comment>a number of files and folders left alone</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> · </source>
+        <extracomment>Between the clauses of the line that sums up a cleanup</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not be moved to the Recycle Bin, left where they are:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not be moved to the Trash, left where they are:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--skip-item %1 names no item of the categories given.</source>
+        <comment>%1: the path given</comment>
+        <translation>--skip-item %1 不對應所指定類別中的任何項目。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) checked · %1 found (%2) · %3</source>
+        <extracomment>Progress line; %1: the number of large files found; %2: their size; %3: a folder</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Recorded the sizes of %n folder(s) in %1 (%2 in all).</source>
+        <translation>
+            <numerusform>已記錄 %1 中 %n 個資料夾的大小（共 %2）。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reading(s) of folder sizes kept.</source>
+        <translation>
+            <numerusform>已保存 %n 次資料夾大小記錄。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The reading of folder sizes did not complete.</source>
+        <translation>資料夾大小記錄未完成。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing to compare yet: %n reading(s) of folder sizes so far, and a comparison needs two. The Varnholt app takes one a day while its history of folder sizes is on; &quot;varnholt-cli grew --record&quot; takes one now.</source>
+        <translation>
+            <numerusform>還沒有可比較的內容：目前有 %n 次資料夾大小記錄，比較需要兩次。資料夾大小歷史開啟時，Varnholt 應用程式每天記錄一次；「varnholt-cli grew --record」可立即記錄一次。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Changes in %1 between %2 and %3:</source>
+        <translation>%1 在 %2 到 %3 之間的變化：</translation>
+    </message>
+    <message>
+        <source>No folder changed by %1 or more.</source>
+        <translation>沒有資料夾的變化達到 %1 或以上。</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>變化</translation>
+    </message>
+    <message>
+        <source>Then</source>
+        <translation>之前</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>現在</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>資料夾</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more (--json lists them all)</source>
+        <translation>
+            <numerusform>以及另外 %n 個（--json 會全部列出）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: clean it with: %2</source>
+        <translation>%1：用以下指令清理：%2</translation>
+    </message>
+    <message>
+        <source>In all: %1 then, %2 now (%3).</source>
+        <translation>總計：之前 %1，現在 %2（%3）。</translation>
+    </message>
+    <message>
+        <source>--since needs an age such as 7d, 2w or 12h, not &quot;%1&quot;.</source>
+        <translation>--since 需要類似 7d、2w 或 12h 的時間長度，而非「%1」。</translation>
+    </message>
+    <message>
+        <source>Choose either --record or --since, not both.</source>
+        <translation>--record 與 --since 只能擇一使用。</translation>
+    </message>
+    <message>
+        <source>the folders that grew or shrank most since an earlier reading</source>
+        <translation>自較早的一次記錄以來增加或減少最多的資料夾</translation>
+    </message>
+    <message>
+        <source>grew: compare with about AGE ago: 7d, 2w, 12h (default 7d)</source>
+        <translation>grew：與大約 AGE 之前比較：7d、2w、12h（預設 7d）</translation>
+    </message>
+    <message>
+        <source>grew: take a reading of the folder sizes now</source>
+        <translation>grew：立即記錄資料夾大小</translation>
+    </message>
+    <message>
+        <source>No cleanup has moved anything to the Recycle Bin; there is nothing to restore.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No cleanup has moved anything to the Trash; there is nothing to restore.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LargeFileKind</name>
+    <message>
+        <source>Disk image</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partial download</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installer</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LargeFilesPage</name>
     <message>
         <source>Space Map</source>
+        <extracomment>Title of the page that maps where disk space goes (not a geographic map)</extracomment>
         <translation>空間地圖</translation>
     </message>
     <message>
         <source>Rescan</source>
+        <extracomment>Button in the Space Map&apos;s header: look for large files again</extracomment>
         <translation>重新掃描</translation>
     </message>
     <message>
@@ -1090,10 +1516,12 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Find large files</source>
+        <extracomment>Heading while the search for large files runs</extracomment>
         <translation>尋找大型檔案</translation>
     </message>
     <message>
         <source>Largest so far</source>
+        <extracomment>Heading over the biggest files found while the search runs</extracomment>
         <translation>目前最大的檔案</translation>
     </message>
     <message>
@@ -1102,48 +1530,44 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>All</source>
+        <extracomment>Filter of the large-file list: every file</extracomment>
         <translation>全部</translation>
     </message>
     <message>
         <source>Unused %1+ months</source>
+        <extracomment>Filter of the large-file list; %1: a number of months</extracomment>
         <translation>未使用 %1 個月以上</translation>
     </message>
     <message>
         <source>Downloads</source>
+        <extracomment>Filter of the large-file list: files in the Downloads folder</extracomment>
         <translation>下載</translation>
     </message>
     <message>
         <source>Search files</source>
+        <extracomment>Placeholder of the search field</extracomment>
         <translation>搜尋檔案</translation>
     </message>
     <message>
-        <source>Show in %1</source>
-        <translation>在%1中顯示</translation>
-    </message>
-    <message>
-        <source>Move to %1</source>
-        <translation>移至%1</translation>
-    </message>
-    <message>
         <source>Home folder · over %1</source>
+        <extracomment>Eyebrow of the Space Map: where it looks and above which size; %1: a size</extracomment>
         <translation>個人資料夾 · 大於 %1</translation>
     </message>
     <message numerus="yes">
         <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected of %3 · %Ln file(s)</source>
+        <extracomment>The footer&apos;s summary; %1: style, keep as is; %2: the checked size; %3: the total size</extracomment>
         <translation>
             <numerusform>已選取 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt;，共 %3 · %Ln 個檔案</numerusform>
         </translation>
     </message>
     <message>
         <source>Stop</source>
+        <extracomment>Button in the Space Map&apos;s header: stop the search for large files</extracomment>
         <translation>停止</translation>
     </message>
     <message>
-        <source>Clear search</source>
-        <translation>清除搜尋</translation>
-    </message>
-    <message>
         <source>No files match “%1”.</source>
+        <extracomment>%1: what was typed in the search field</extracomment>
         <translation>沒有與「%1」相符的檔案。</translation>
     </message>
     <message>
@@ -1152,29 +1576,114 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>No files over %1 in your home folder.</source>
+        <extracomment>%1: a size</extracomment>
         <translation>個人資料夾中沒有大於 %1 的檔案。</translation>
     </message>
     <message>
-        <source>The %1 could not show %2</source>
-        <translation>%1無法顯示 %2</translation>
+        <source>Files to show</source>
+        <extracomment>Accessible name of the row of filters</extracomment>
+        <translation>要顯示的檔案</translation>
     </message>
     <message>
-        <source>Files to show</source>
-        <translation>要顯示的檔案</translation>
+        <source>Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change since</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders by change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history of folder sizes is off. Turn it on in Settings to see what grew.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Varnholt notes how big your folders are once a day. The first comparison is ready after two readings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <extracomment>Column title of the Space Map&apos;s list (shown upper-cased): the file&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <extracomment>Column title (shown upper-cased): Video, Archive, …</extracomment>
+        <translation type="unfinished">類型</translation>
+    </message>
+    <message>
+        <source>Last opened</source>
+        <extracomment>Column title (shown upper-cased) over relative dates such as &quot;3 months ago&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <extracomment>Column title (shown upper-cased): the file&apos;s size</extracomment>
+        <translation type="unfinished">大小</translation>
+    </message>
+    <message>
+        <source>Grew</source>
+        <extracomment>View of the Space Map: the folders coloured by how much they grew since an earlier reading</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear search</source>
+        <comment>button in the search field that empties it</comment>
+        <translation>清除搜尋</translation>
+    </message>
+    <message>
+        <source>Show in File Explorer</source>
+        <extracomment>Button in the Space Map&apos;s footer; opens File Explorer at the checked file</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <extracomment>Button in the Space Map&apos;s footer; opens the file manager at the checked file</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move to Recycle Bin</source>
+        <extracomment>Button in the Space Map&apos;s footer; moves the checked files to the Recycle Bin</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <extracomment>Button in the Space Map&apos;s footer; moves the checked files to the Trash</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The File Explorer could not show %1</source>
+        <comment>%1: a path</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The File Manager could not show %1</source>
+        <comment>%1: a path</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Main</name>
     <message>
         <source>%1 is almost full. Run Smart Scan to free up space.</source>
+        <extracomment>Notification; %1: a drive</extracomment>
         <translation>%1 幾乎已滿。執行智慧掃描以釋放空間。</translation>
     </message>
     <message>
         <source>Varnholt was updated to version %1.</source>
+        <extracomment>%1: a version number</extracomment>
         <translation>Varnholt 已更新至版本 %1。</translation>
     </message>
     <message numerus="yes">
         <source>%1 is filling up: at this rate it is full in about %n day(s). Run Smart Scan to free up space.</source>
+        <extracomment>Notification; %1: a drive</extracomment>
         <translation>
             <numerusform>%1 正在被填滿：照此速度，大約 %n 天後將滿。執行智慧掃描以釋放空間。</numerusform>
         </translation>
@@ -1184,42 +1693,52 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <name>MenuBar</name>
     <message>
         <source>Varnholt Website</source>
+        <extracomment>Link in the About dialog</extracomment>
         <translation>Varnholt 網站</translation>
     </message>
     <message>
         <source>Settings</source>
+        <extracomment>Entry of the app menu: open the Settings page</extracomment>
         <translation>設定</translation>
     </message>
     <message>
         <source>Check for Updates</source>
+        <extracomment>Entry of the app menu</extracomment>
         <translation>檢查更新</translation>
     </message>
     <message>
         <source>Help</source>
+        <extracomment>Submenu of the app menu</extracomment>
         <translation>說明</translation>
     </message>
     <message>
         <source>Guide</source>
+        <extracomment>Entry of the Help menu: the user guide on the website</extracomment>
         <translation>使用指南</translation>
     </message>
     <message>
         <source>FAQ</source>
+        <extracomment>Entry of the Help menu: frequently asked questions</extracomment>
         <translation>常見問題</translation>
     </message>
     <message>
         <source>Open Log Folder</source>
+        <extracomment>Entry of the app menu</extracomment>
         <translation>開啟記錄資料夾</translation>
     </message>
     <message>
         <source>About Varnholt</source>
+        <extracomment>Entry of the app menu</extracomment>
         <translation>關於 Varnholt</translation>
     </message>
     <message>
         <source>Quit Varnholt</source>
+        <extracomment>Entry of the app menu</extracomment>
         <translation>結束 Varnholt</translation>
     </message>
     <message>
         <source>The log folder %1 could not be created.</source>
+        <extracomment>%1: a folder</extracomment>
         <translation>無法建立記錄資料夾 %1。</translation>
     </message>
 </context>
@@ -1227,6 +1746,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <name>Overlay</name>
     <message>
         <source>Version %1</source>
+        <extracomment>%1: a version number</extracomment>
         <translation>版本 %1</translation>
     </message>
     <message>
@@ -1235,18 +1755,22 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Close</source>
+        <extracomment>Button that closes a dialog</extracomment>
         <translation>關閉</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>Button that closes a dialog without doing anything</extracomment>
         <translation>取消</translation>
     </message>
     <message>
         <source>Undo</source>
+        <extracomment>Button in a notification: take the last action back</extracomment>
         <translation>復原</translation>
     </message>
     <message>
         <source>Keep Varnholt running?</source>
+        <extracomment>Title of the dialog shown when the window is closed</extracomment>
         <translation>要讓 Varnholt 繼續執行嗎？</translation>
     </message>
     <message>
@@ -1255,6 +1779,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Remember my choice</source>
+        <extracomment>Check box of the close dialog</extracomment>
         <translation>記住我的選擇</translation>
     </message>
     <message>
@@ -1263,14 +1788,17 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Keep in tray</source>
+        <extracomment>Button of the close dialog: hide the window, keep the tray icon</extracomment>
         <translation>留在系統匣</translation>
     </message>
     <message>
         <source>Quit</source>
+        <extracomment>Button of the close dialog: end the program</extracomment>
         <translation>結束</translation>
     </message>
     <message>
         <source>Clean %1?</source>
+        <extracomment>Title of the confirmation; %1: a size</extracomment>
         <translation>要清理 %1 嗎？</translation>
     </message>
     <message>
@@ -1278,31 +1806,18 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>永久刪除已開啟。這些檔案將無法復原。</translation>
     </message>
     <message>
-        <source>Emptying the %1 can&apos;t be undone. Everything else goes to the %1.</source>
-        <translation>清空%1後無法復原。其他所有項目都將移至%1。</translation>
-    </message>
-    <message>
-        <source>Everything will be moved to the %1, so you can restore it later.</source>
-        <translation>所有項目都將移至%1，您之後仍可還原。</translation>
-    </message>
-    <message>
-        <source>Clean and delete</source>
-        <translation>清理並刪除</translation>
-    </message>
-    <message>
-        <source>Clean</source>
-        <translation>清理</translation>
-    </message>
-    <message>
         <source>What&apos;s new</source>
+        <extracomment>Heading over the release notes of an update</extracomment>
         <translation>更新內容</translation>
     </message>
     <message>
         <source>Retry</source>
+        <extracomment>Button of the update dialog after a failure</extracomment>
         <translation>重試</translation>
     </message>
     <message>
         <source>Update now</source>
+        <extracomment>Button of the update dialog</extracomment>
         <translation>立即更新</translation>
     </message>
     <message>
@@ -1311,6 +1826,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Version %1 is the latest version.</source>
+        <extracomment>%1: a version number</extracomment>
         <translation>版本 %1 是最新版本。</translation>
     </message>
     <message>
@@ -1319,6 +1835,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Version %1 is available. You have %2.</source>
+        <extracomment>%1, %2: version numbers</extracomment>
         <translation>版本 %1 現已推出。您目前的版本是 %2。</translation>
     </message>
     <message>
@@ -1331,14 +1848,17 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Downloading the update…</source>
+        <extracomment>Status of the update dialog</extracomment>
         <translation>正在下載更新…</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>Download progress; %1, %2: sizes</extracomment>
         <translation>%1 / %2</translation>
     </message>
     <message>
         <source>Installing the update…</source>
+        <extracomment>Status of the update dialog</extracomment>
         <translation>正在安裝更新…</translation>
     </message>
     <message>
@@ -1347,14 +1867,17 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Checking for updates…</source>
+        <extracomment>Status of the update dialog</extracomment>
         <translation>正在檢查更新…</translation>
     </message>
     <message>
         <source>Version %1 is installed.</source>
+        <extracomment>%1: a version number</extracomment>
         <translation>已安裝版本 %1。</translation>
     </message>
     <message>
         <source>Later</source>
+        <extracomment>Button of the update dialog: do not update now</extracomment>
         <translation>稍後</translation>
     </message>
     <message>
@@ -1363,6 +1886,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Everything that will go</source>
+        <extracomment>Link of the confirmation that lists every path the cleanup removes (&quot;go&quot;: be removed, not leave)</extracomment>
         <translation>將移除的全部內容</translation>
     </message>
     <message>
@@ -1378,44 +1902,25 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>所選內容中沒有要移除的項目。</translation>
     </message>
     <message numerus="yes">
-        <source>%n path(s) · %1</source>
-        <translation>
-            <numerusform>%n 個路徑 · %1</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>These cannot be moved to the %1</source>
-        <translation>以下項目無法移至%1</translation>
-    </message>
-    <message numerus="yes">
         <source>and %n more</source>
+        <extracomment>Below the paths listed in the confirmation</extracomment>
         <translation>
             <numerusform>還有 %n 項</numerusform>
         </translation>
     </message>
     <message>
         <source>Leave them</source>
+        <extracomment>Choice for what cannot go to the bin: keep those files</extracomment>
         <translation>保留原處</translation>
     </message>
     <message>
         <source>Delete them permanently</source>
+        <extracomment>Choice for what cannot go to the bin</extracomment>
         <translation>永久刪除</translation>
-    </message>
-    <message>
-        <source>None of it can go to the %1: delete it permanently, or nothing is cleaned.</source>
-        <translation>這些都無法移至%1：請永久刪除，否則不會清理任何內容。</translation>
     </message>
     <message>
         <source>All of it is deleted permanently and can&apos;t be recovered.</source>
         <translation>全部將被永久刪除，無法復原。</translation>
-    </message>
-    <message>
-        <source>Emptying the %1 and deleting what cannot go there can&apos;t be undone. Everything else goes to the %1.</source>
-        <translation>清空%1以及刪除無法移入其中的項目後皆無法復原。其他所有項目都將移至%1。</translation>
-    </message>
-    <message>
-        <source>What cannot go to the %1 is deleted permanently. Everything else is moved there, so you can restore it later.</source>
-        <translation>無法移至%1的項目將被永久刪除。其他所有項目都將移至該處，您之後仍可還原。</translation>
     </message>
     <message>
         <source>The check could not start. Try again in a moment.</source>
@@ -1425,39 +1930,112 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <source>The check failed again.</source>
         <translation>檢查再次失敗。</translation>
     </message>
+    <message>
+        <source>These cannot be moved to the Recycle Bin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These cannot be moved to the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None of it can go to the Recycle Bin: delete it permanently, or nothing is cleaned.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None of it can go to the Trash: delete it permanently, or nothing is cleaned.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Emptying the Recycle Bin and deleting what cannot go there can&apos;t be undone. Everything else goes to the Recycle Bin.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Emptying the Trash and deleting what cannot go there can&apos;t be undone. Everything else goes to the Trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What cannot go to the Recycle Bin is deleted permanently. Everything else is moved there, so you can restore it later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What cannot go to the Trash is deleted permanently. Everything else is moved there, so you can restore it later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Emptying the Recycle Bin can&apos;t be undone. Everything else goes to the Recycle Bin.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Emptying the Trash can&apos;t be undone. Everything else goes to the Trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everything will be moved to the Recycle Bin, so you can restore it later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everything will be moved to the Trash, so you can restore it later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clean and delete</source>
+        <comment>button: clean, part of it for good</comment>
+        <translation>清理並刪除</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <comment>button: start the cleanup</comment>
+        <translation>清理</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n path(s) · %1</source>
+        <comment>%1: their size</comment>
+        <translation>
+            <numerusform>%n 個路徑 · %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>OverviewPage</name>
     <message>
         <source>Scanned %1</source>
+        <extracomment>Chip; %1: when, e.g. &quot;2 days ago&quot;</extracomment>
         <translation>上次掃描：%1</translation>
     </message>
     <message>
         <source>Smart Scan</source>
+        <extracomment>Button in the Overview&apos;s header: scan every cleanup category</extracomment>
         <translation>智慧掃描</translation>
     </message>
     <message>
         <source>Overview</source>
+        <extracomment>Title of the Overview page</extracomment>
         <translation>總覽</translation>
     </message>
     <message>
         <source>Rescan</source>
+        <extracomment>Button in the Overview&apos;s header: scan again</extracomment>
         <translation>重新掃描</translation>
     </message>
     <message>
         <source>See all</source>
+        <extracomment>Link beside the top recommendations: open the Cleanup page</extracomment>
         <translation>檢視全部</translation>
     </message>
     <message>
         <source>Disk health</source>
+        <extracomment>Heading of an Overview card</extracomment>
         <translation>磁碟健康</translation>
     </message>
     <message>
         <source>System files protected</source>
+        <extracomment>Line of the disk health card</extracomment>
         <translation>系統檔案受保護</translation>
     </message>
     <message>
         <source>%1 ready to clean</source>
+        <extracomment>%1: a size</extracomment>
         <translation>%1 可供清理</translation>
     </message>
     <message>
@@ -1470,46 +2048,27 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>free of %1</source>
+        <extracomment>Under the free size in the disk ring; %1: the disk&apos;s size</extracomment>
         <translation>可用，共 %1</translation>
     </message>
     <message>
-        <source>Review</source>
-        <translation>檢視</translation>
-    </message>
-    <message>
-        <source>Scan</source>
-        <translation>掃描</translation>
-    </message>
-    <message>
-        <source>Never scanned</source>
-        <translation>從未掃描</translation>
-    </message>
-    <message>
         <source>Freed this month</source>
+        <extracomment>Caption of an Overview card under a size</extracomment>
         <translation>本月已釋放</translation>
     </message>
     <message>
         <source>Last scan</source>
+        <extracomment>Caption of an Overview card under a relative date</extracomment>
         <translation>上次掃描</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>關閉</translation>
-    </message>
-    <message>
-        <source>Weekly</source>
-        <translation>每週</translation>
-    </message>
-    <message>
-        <source>Monthly</source>
-        <translation>每月</translation>
-    </message>
-    <message>
         <source>Scheduled scan</source>
+        <extracomment>Caption of an Overview card</extracomment>
         <translation>定期掃描</translation>
     </message>
     <message>
         <source>Top recommendations</source>
+        <extracomment>Heading over the biggest safe categories</extracomment>
         <translation>首要建議</translation>
     </message>
     <message>
@@ -1522,10 +2081,12 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Reclaimable</source>
+        <extracomment>Legend of the disk bar: space a cleanup can free</extracomment>
         <translation>可釋放</translation>
     </message>
     <message>
         <source>Available</source>
+        <extracomment>Legend of the disk bar: free space</extracomment>
         <translation>可用</translation>
     </message>
     <message>
@@ -1538,35 +2099,106 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Free space history</source>
+        <extracomment>Heading of an Overview card</extracomment>
         <translation>可用空間歷史</translation>
     </message>
     <message numerus="yes">
         <source>From %1 to %2 free over %n day(s)</source>
+        <extracomment>%1, %2: sizes</extracomment>
         <translation>
             <numerusform>%n 天內可用空間從 %1 變為 %2</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Show it in the Space Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What grew</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Varnholt notes how big your folders are once a day. The first comparison is ready once two readings lie a week apart.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Growing fastest this week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Growing fastest in the last %n day(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No folder grew by more than %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clean %1</source>
+        <translation type="unfinished">清理 %1</translation>
+    </message>
+    <message>
+        <source>%1 is the folder of this cleanup category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <comment>button in the disk ring: open the scan results</comment>
+        <translation>檢視</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <comment>button in the disk ring: start a scan</comment>
+        <translation>掃描</translation>
+    </message>
+    <message>
+        <source>Never scanned</source>
+        <comment>chip and card caption</comment>
+        <translation>從未掃描</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>scheduled scan</comment>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <comment>scheduled scan</comment>
+        <translation>每週</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <comment>scheduled scan</comment>
+        <translation>每月</translation>
     </message>
 </context>
 <context>
     <name>Platform</name>
     <message>
         <source>Local Disk</source>
+        <extracomment>Name of a drive without a label</extracomment>
         <translation>本機磁碟</translation>
     </message>
     <message>
         <source>Trash</source>
+        <extracomment>The bin of Linux desktops, standing alone (a list entry, a log line)</extracomment>
         <translation>垃圾桶</translation>
     </message>
     <message>
         <source>File Manager</source>
+        <extracomment>The file manager of Linux desktops, standing alone</extracomment>
         <translation>檔案管理員</translation>
     </message>
     <message>
         <source>Recycle Bin</source>
+        <extracomment>The Windows bin, standing alone (a list entry, a log line)</extracomment>
         <translation>資源回收筒</translation>
     </message>
     <message>
         <source>File Explorer</source>
+        <extracomment>The Windows file manager, standing alone</extracomment>
         <translation>檔案總管</translation>
     </message>
 </context>
@@ -1609,6 +2241,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <name>SettingsPage</name>
     <message>
         <source>Settings</source>
+        <extracomment>Title of the Settings page</extracomment>
         <translation>設定</translation>
     </message>
     <message>
@@ -1617,11 +2250,8 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Cleaning</source>
+        <extracomment>Heading of a Settings section</extracomment>
         <translation>清理</translation>
-    </message>
-    <message>
-        <source>Move items to the %1</source>
-        <translation>將項目移至%1</translation>
     </message>
     <message>
         <source>Recommended. Turn off to delete files permanently.</source>
@@ -1629,22 +2259,27 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Large file size</source>
+        <extracomment>Setting: from which size a file counts as large</extracomment>
         <translation>大型檔案標準</translation>
     </message>
     <message>
         <source>100 MB</source>
+        <extracomment>Choice of the large-file size</extracomment>
         <translation>100 MB</translation>
     </message>
     <message>
         <source>250 MB</source>
+        <extracomment>Choice of the large-file size</extracomment>
         <translation>250 MB</translation>
     </message>
     <message>
         <source>500 MB</source>
+        <extracomment>Choice of the large-file size</extracomment>
         <translation>500 MB</translation>
     </message>
     <message>
         <source>1 GB</source>
+        <extracomment>Choice of the large-file size</extracomment>
         <translation>1 GB</translation>
     </message>
     <message>
@@ -1653,26 +2288,32 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>3 months</source>
+        <extracomment>Choice: after how long unused a file counts as old</extracomment>
         <translation>3 個月</translation>
     </message>
     <message>
         <source>6 months</source>
+        <extracomment>Choice: after how long unused a file counts as old</extracomment>
         <translation>6 個月</translation>
     </message>
     <message>
         <source>12 months</source>
+        <extracomment>Choice: after how long unused a file counts as old</extracomment>
         <translation>12 個月</translation>
     </message>
     <message>
         <source>24 months</source>
+        <extracomment>Choice: after how long unused a file counts as old</extracomment>
         <translation>24 個月</translation>
     </message>
     <message>
         <source>Automation</source>
+        <extracomment>Heading of a Settings section</extracomment>
         <translation>自動化</translation>
     </message>
     <message>
         <source>Scheduled scan</source>
+        <extracomment>Setting: how often Varnholt scans by itself</extracomment>
         <translation>定期掃描</translation>
     </message>
     <message>
@@ -1680,36 +2321,14 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>如果上次掃描早於此間隔，Varnholt 會在啟動時掃描。絕不會自動清理。</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>關閉</translation>
-    </message>
-    <message>
-        <source>Weekly</source>
-        <translation>每週</translation>
-    </message>
-    <message>
-        <source>Monthly</source>
-        <translation>每月</translation>
-    </message>
-    <message>
         <source>Low space alerts</source>
+        <extracomment>Setting: notify when the disk is nearly full</extracomment>
         <translation>空間不足警示</translation>
     </message>
     <message>
         <source>Warn when free space drops below 10%.</source>
+        <extracomment>The % sign is part of &quot;10%&quot;, not a placeholder</extracomment>
         <translation>可用空間低於 10% 時發出警告。</translation>
-    </message>
-    <message>
-        <source>Open at login</source>
-        <translation>登入時打開</translation>
-    </message>
-    <message>
-        <source>Start with Windows</source>
-        <translation>隨 Windows 啟動</translation>
-    </message>
-    <message>
-        <source>Start at login</source>
-        <translation>登入時啟動</translation>
     </message>
     <message>
         <source>Starts Varnholt in the background so scheduled scans can run.</source>
@@ -1725,6 +2344,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Ask every time</source>
+        <extracomment>Choice of what closing the window does</extracomment>
         <translation>每次詢問</translation>
     </message>
     <message>
@@ -1733,6 +2353,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Quit Varnholt</source>
+        <extracomment>Choice of what closing the window does</extracomment>
         <translation>結束 Varnholt</translation>
     </message>
     <message>
@@ -1745,10 +2366,12 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Appearance</source>
+        <extracomment>Heading of a Settings section</extracomment>
         <translation>外觀</translation>
     </message>
     <message>
         <source>Theme</source>
+        <extracomment>Setting: light or dark colours</extracomment>
         <translation>主題</translation>
     </message>
     <message>
@@ -1756,27 +2379,18 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>跟隨系統，或一律使用淺色或深色。</translation>
     </message>
     <message>
-        <source>System</source>
-        <translation>跟隨系統</translation>
-    </message>
-    <message>
-        <source>Light</source>
-        <translation>淺色</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>深色</translation>
-    </message>
-    <message>
         <source>System default (%1)</source>
+        <extracomment>Choice of the language; %1: the system&apos;s language</extracomment>
         <translation>系統預設（%1）</translation>
     </message>
     <message>
         <source>Restart now</source>
+        <extracomment>Button: restart to show the new language</extracomment>
         <translation>立即重新啟動</translation>
     </message>
     <message>
         <source>Language</source>
+        <extracomment>Setting: the language of the interface</extracomment>
         <translation>語言</translation>
     </message>
     <message>
@@ -1785,14 +2399,17 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Exclusions</source>
+        <extracomment>Heading of a Settings section: folders never cleaned</extracomment>
         <translation>排除項目</translation>
     </message>
     <message>
         <source>Add folder</source>
+        <extracomment>Button: add a folder to the exclusions</extracomment>
         <translation>新增資料夾</translation>
     </message>
     <message>
         <source>Never touch these</source>
+        <extracomment>Description of the exclusions</extracomment>
         <translation>一律排除</translation>
     </message>
     <message>
@@ -1801,18 +2418,17 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Protected system locations</source>
+        <extracomment>Row of the exclusions: folders Varnholt never cleans</extracomment>
         <translation>受保護的系統位置</translation>
     </message>
     <message>
-        <source> — always skipped.</source>
-        <translation> — 一律略過。</translation>
-    </message>
-    <message>
         <source>Locked</source>
+        <extracomment>Badge beside the protected system locations: they cannot be changed</extracomment>
         <translation>已鎖定</translation>
     </message>
     <message>
         <source>Protected apps</source>
+        <extracomment>Row of the exclusions: apps whose data Varnholt never cleans</extracomment>
         <translation>受保護的應用程式</translation>
     </message>
     <message>
@@ -1821,10 +2437,12 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Permissions &amp; about</source>
+        <extracomment>Heading of a Settings section</extracomment>
         <translation>權限與關於</translation>
     </message>
     <message>
         <source>Full Disk Access</source>
+        <extracomment>A macOS permission</extracomment>
         <translation>完整磁碟取用權限</translation>
     </message>
     <message>
@@ -1837,10 +2455,12 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Administrator access</source>
+        <extracomment>Row: whether Varnholt runs with administrator rights</extracomment>
         <translation>系統管理員權限</translation>
     </message>
     <message>
         <source>Granted</source>
+        <extracomment>Badge: administrator rights are held</extracomment>
         <translation>已授與</translation>
     </message>
     <message>
@@ -1853,14 +2473,17 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Restart as admin</source>
+        <extracomment>Button: restart Varnholt with administrator rights</extracomment>
         <translation>以系統管理員身分重新啟動</translation>
     </message>
     <message>
         <source>Check for updates</source>
+        <extracomment>Button</extracomment>
         <translation>檢查更新</translation>
     </message>
     <message>
         <source>Open logs</source>
+        <extracomment>Button: open the folder of the cleanup logs</extracomment>
         <translation>開啟記錄</translation>
     </message>
     <message>
@@ -1869,6 +2492,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Remove</source>
+        <extracomment>Button beside an excluded folder: take it off the list</extracomment>
         <translation>移除</translation>
     </message>
     <message>
@@ -1877,10 +2501,12 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Recent cleanups</source>
+        <extracomment>Heading of a Settings section</extracomment>
         <translation>最近的清理</translation>
     </message>
     <message>
         <source>No cleanups yet</source>
+        <extracomment>In place of the list of recent cleanups</extracomment>
         <translation>尚無清理紀錄</translation>
     </message>
     <message>
@@ -1888,98 +2514,243 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>每次清理都會寫入一份可供查看的記錄。</translation>
     </message>
     <message>
-        <source>%1 moved to the %2</source>
-        <translation>已將 %1 移至%2</translation>
-    </message>
-    <message>
-        <source>%1 deleted permanently</source>
-        <translation>已永久刪除 %1</translation>
-    </message>
-    <message>
         <source>Restore</source>
+        <extracomment>Button beside a past cleanup: put back what it moved to the bin</extracomment>
         <translation>還原</translation>
-    </message>
-    <message>
-        <source>Put back what this cleanup moved to the %1. Nothing that is in its place now is replaced.</source>
-        <translation>將本次清理移到%1的內容放回原處。不會取代目前位於原位置的任何內容。</translation>
     </message>
     <message>
         <source>Used by the “Unused” filter.</source>
         <translation>用於「未使用」篩選器。</translation>
     </message>
     <message>
-        <source>%1 in all: the %2 emptied, items deleted permanently or moved to it</source>
-        <translation>共 %1：已清空%2，項目已永久刪除或移到其中</translation>
-    </message>
-    <message>
-        <source>%1 moved to the %2 or deleted permanently</source>
-        <translation>%1 已移到%2或永久刪除</translation>
-    </message>
-    <message>
-        <source>%1 in all: the %2 emptied, then items moved to it</source>
-        <translation>共 %1：先清空%2，再將項目移入</translation>
-    </message>
-    <message>
-        <source>%1 freed: items deleted permanently and the %2 emptied</source>
-        <translation>已釋放 %1：項目已永久刪除，%2已清空</translation>
-    </message>
-    <message>
-        <source>The %1 was emptied: %2 freed</source>
-        <translation>已清空%1：釋放 %2</translation>
-    </message>
-    <message>
         <source>Nothing was cleaned</source>
+        <extracomment>What a past cleanup did</extracomment>
         <translation>未清理任何項目</translation>
     </message>
     <message>
         <source>Check again</source>
+        <extracomment>Button beside a note: read the settings file again</extracomment>
         <translation>重新檢查</translation>
     </message>
     <message>
         <source>Your settings in %1 cannot be read, so what they hold is unknown. The options kept there stay locked until the file can be read again.</source>
+        <extracomment>%1: a file&apos;s path</extracomment>
         <translation>無法讀取 %1 中的設定，因此無法得知其內容。在能再次讀取該檔案之前，儲存在其中的選項將保持鎖定。</translation>
     </message>
     <message>
         <source>Varnholt could not start again. Close it and open it yourself to switch languages.</source>
         <translation>無法重新啟動 Varnholt。請手動關閉並重新開啟它以切換語言。</translation>
     </message>
+    <message>
+        <source>Move items to the Recycle Bin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move items to the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>scheduled scan</comment>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <comment>scheduled scan</comment>
+        <translation>每週</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <comment>scheduled scan</comment>
+        <translation>每月</translation>
+    </message>
+    <message>
+        <source>Keep a history of folder sizes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Once a day, Varnholt notes how big your folders are so it can show what grew. Nothing leaves this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <comment>setting: start Varnholt at login</comment>
+        <translation>登入時打開</translation>
+    </message>
+    <message>
+        <source>Start with Windows</source>
+        <comment>setting: start Varnholt at login</comment>
+        <translation>隨 Windows 啟動</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <comment>setting: start Varnholt at login</comment>
+        <translation>登入時啟動</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <comment>theme that follows the system&apos;s light or dark mode</comment>
+        <translation>跟隨系統</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <comment>theme</comment>
+        <translation>淺色</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <comment>theme</comment>
+        <translation>深色</translation>
+    </message>
+    <message>
+        <source>C:\Windows\System32, WinSxS, Program Files, drive roots — always skipped.</source>
+        <extracomment>The folder names stay as the system writes them</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>/usr, /etc, /boot, /var/lib, system folders — always skipped.</source>
+        <extracomment>The folder names stay as the system writes them</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in all: the Recycle Bin emptied, items deleted permanently or moved to it</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in all: the Trash emptied, items deleted permanently or moved to it</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moved to the Recycle Bin or deleted permanently</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moved to the Trash or deleted permanently</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in all: the Recycle Bin emptied, then items moved to it</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in all: the Trash emptied, then items moved to it</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moved to the Recycle Bin</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moved to the Trash</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 freed: items deleted permanently and the Recycle Bin emptied</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 freed: items deleted permanently and the Trash emptied</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 deleted permanently</source>
+        <comment>%1: a size</comment>
+        <translation>已永久刪除 %1</translation>
+    </message>
+    <message>
+        <source>The Recycle Bin was emptied: %1 freed</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Trash was emptied: %1 freed</source>
+        <comment>%1: a size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put back what this cleanup moved to the Recycle Bin. Nothing that is in its place now is replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put back what this cleanup moved to the Trash. Nothing that is in its place now is replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forget history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forget the history of folder sizes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every reading Varnholt took of your folder sizes is removed. What grew shows again once new readings have been taken.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history of folder sizes is forgotten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some readings of folder sizes could not be removed</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Sidebar</name>
     <message>
         <source>%1 available of %2</source>
+        <extracomment>%1: the free size; %2: the disk&apos;s size</extracomment>
         <translation>%1 可用，共 %2</translation>
     </message>
     <message>
         <source>Smart Scan</source>
+        <extracomment>Sidebar entry: the Overview page with its scan of every cleanup category</extracomment>
         <translation>智慧掃描</translation>
     </message>
     <message>
         <source>Cleanup</source>
+        <extracomment>Sidebar entry: the page of the scan&apos;s results and the cleanup</extracomment>
         <translation>清理</translation>
     </message>
     <message>
         <source>Space Map</source>
+        <extracomment>Sidebar entry: the page that maps where disk space goes (not a geographic map)</extracomment>
         <translation>空間地圖</translation>
     </message>
     <message>
         <source>Settings</source>
+        <extracomment>Sidebar entry</extracomment>
         <translation>設定</translation>
     </message>
     <message>
         <source>%1 free</source>
+        <extracomment>The collapsed sidebar&apos;s drive line; %1: a size</extracomment>
         <translation>%1 可用</translation>
     </message>
     <message>
         <source>Clean</source>
+        <extracomment>Heading over the sidebar&apos;s pages (a section title, not a command)</extracomment>
         <translation>清理工具</translation>
     </message>
     <message>
         <source>Expand sidebar</source>
+        <comment>tooltip: widen the sidebar</comment>
         <translation>展開側邊欄</translation>
     </message>
     <message>
         <source>Collapse sidebar</source>
+        <comment>tooltip: narrow the sidebar to icons</comment>
         <translation>收合側邊欄</translation>
     </message>
 </context>
@@ -1987,23 +2758,28 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <name>TitleBar</name>
     <message>
         <source>Menu</source>
+        <extracomment>Tooltip of the title bar&apos;s button that opens the app menu</extracomment>
         <translation>選單</translation>
     </message>
     <message>
         <source>Minimize</source>
+        <extracomment>Tooltip of a window button</extracomment>
         <translation>最小化</translation>
     </message>
     <message>
+        <source>Close</source>
+        <extracomment>Tooltip of a window button</extracomment>
+        <translation>關閉</translation>
+    </message>
+    <message>
         <source>Restore</source>
+        <comment>window button: unmaximize</comment>
         <translation>還原</translation>
     </message>
     <message>
         <source>Maximize</source>
+        <comment>window button</comment>
         <translation>最大化</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>關閉</translation>
     </message>
 </context>
 <context>
@@ -2018,30 +2794,37 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Open Varnholt</source>
+        <extracomment>Entry of the tray menu</extracomment>
         <translation>開啟 Varnholt</translation>
     </message>
     <message>
         <source>Smart Scan</source>
+        <extracomment>Entry of the tray menu: scan every cleanup category</extracomment>
         <translation>智慧掃描</translation>
     </message>
     <message>
         <source>Settings</source>
+        <extracomment>Entry of the tray menu</extracomment>
         <translation>設定</translation>
     </message>
     <message>
         <source>Check for Updates</source>
+        <extracomment>Entry of the tray menu</extracomment>
         <translation>檢查更新</translation>
     </message>
     <message>
         <source>Quit Varnholt</source>
+        <extracomment>Entry of the tray menu</extracomment>
         <translation>結束 Varnholt</translation>
     </message>
     <message>
         <source>%1 · %2 free</source>
+        <extracomment>Tray tooltip; %1: a drive; %2: a size</extracomment>
         <translation>%1 · %2 可用</translation>
     </message>
     <message>
         <source>Space Map</source>
+        <extracomment>Entry of the tray menu: open the page that maps where disk space goes</extracomment>
         <translation>空間地圖</translation>
     </message>
 </context>
@@ -2057,6 +2840,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Could not save the update: %1</source>
+        <extracomment>%1: the system&apos;s reason</extracomment>
         <translation>無法儲存更新：%1</translation>
     </message>
     <message>
@@ -2069,6 +2853,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>The update could not be downloaded: %1</source>
+        <extracomment>%1: the network&apos;s reason</extracomment>
         <translation>無法下載更新：%1</translation>
     </message>
     <message>
@@ -2081,6 +2866,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>The update is not signed by %1.</source>
+        <extracomment>%1: the publisher&apos;s name</extracomment>
         <translation>此更新未由 %1 簽署。</translation>
     </message>
     <message>
@@ -2097,6 +2883,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>The update is not the published version %1.</source>
+        <extracomment>%1: a version number</extracomment>
         <translation>此更新不是已公布的版本 %1。</translation>
     </message>
 </context>
@@ -2104,52 +2891,63 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <name>fmt</name>
     <message>
         <source>%1 %2</source>
+        <extracomment>A size; %1: the number; %2: the unit (KB, MB, …)</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
         <source>TB</source>
+        <extracomment>Unit of size: terabyte</extracomment>
         <translation>TB</translation>
     </message>
     <message>
         <source>GB</source>
+        <extracomment>Unit of size: gigabyte</extracomment>
         <translation>GB</translation>
     </message>
     <message>
         <source>MB</source>
+        <extracomment>Unit of size: megabyte</extracomment>
         <translation>MB</translation>
     </message>
     <message>
         <source>KB</source>
+        <extracomment>Unit of size: kilobyte</extracomment>
         <translation>KB</translation>
     </message>
     <message>
         <source>Today</source>
+        <extracomment>A relative date, also in the Opened column of the Space Map</extracomment>
         <translation>今天</translation>
     </message>
     <message>
         <source>Yesterday</source>
+        <extracomment>A relative date</extracomment>
         <translation>昨天</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s) ago</source>
+        <extracomment>A relative date</extracomment>
         <translation>
             <numerusform>%n 天前</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n week(s) ago</source>
+        <extracomment>A relative date</extracomment>
         <translation>
             <numerusform>%n 週前</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n month(s) ago</source>
+        <extracomment>A relative date</extracomment>
         <translation>
             <numerusform>%n 個月前</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n year(s) ago</source>
+        <extracomment>A relative date</extracomment>
         <translation>
             <numerusform>%n 年前</numerusform>
         </translation>

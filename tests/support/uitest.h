@@ -36,7 +36,7 @@ inline bool plantFolderReadings(const QString &root, const QString &grown)
 {
     constexpr qint64 gb = qint64(1) << 30;
     const QDateTime now = QDateTime::currentDateTimeUtc().addSecs(-3600);
-    FolderReading older{now.addDays(-7), root, 0, {{"", 4 * gb}, {"Documents", 25 * gb / 10}, {grown, gb}}};
-    FolderReading newer{now, root, 0, {{"", 6 * gb}, {"Documents", 26 * gb / 10}, {grown, 3 * gb}}};
+    FolderReading older{now.addDays(-7), root, 0, FolderReading::kAllLevels, {{"", 4 * gb}, {"Documents", 25 * gb / 10}, {grown, gb}}};
+    FolderReading newer{now, root, 0, FolderReading::kAllLevels, {{"", 6 * gb}, {"Documents", 26 * gb / 10}, {grown, 3 * gb}}};
     return FolderHistory().add(older) && FolderHistory().add(newer);
 }
