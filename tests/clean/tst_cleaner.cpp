@@ -306,24 +306,28 @@ private slots:
         QTest::addColumn<QString>("line");      // %1 = the unit's path; "": no line is checked
         QTest::addColumn<QString>("runningApp");
         QTest::addColumn<bool>("removed");
+        QTest::addColumn<bool>("logFolder");    // whether the log's folder can be made
 
         // Runs of this very test program own its folder in the cache.
         QTest::newRow("cache of a running app") << "appcache" << "cache" << "tst_cleaner/x" << "tst_cleaner/x"
                                                 << "tst_cleaner/x" << "SKIPPED  %1  (Tst_cleaner is running)"
-                                                << "Tst_cleaner" << false;
+                                                << "Tst_cleaner" << false << true;
         QTest::newRow("running app outside the cache categories") << "logs" << "cache" << "tst_cleaner/x"
                                                                   << "tst_cleaner/x" << "tst_cleaner/x"
-                                                                  << "DELETED  %1  4 KB" << "" << true;
+                                                                  << "DELETED  %1  4 KB" << "" << true << true;
         QTest::newRow("unit in a protected location") << "temp" << "" << "box" << "box/.Trash-1000/f"
                                                       << "box/.Trash-1000" << "SKIPPED  %1  (protected location)"
-                                                      << "" << false;
+                                                      << "" << false << true;
         // Emptied entry by entry, only ~/Documents and the like would stay.
         QTest::newRow("the home folder's contents") << "temp" << "home" << "" << "notes.txt" << ""
-                                                    << "SKIPPED  %1  (protected location)" << "" << false;
+                                                    << "SKIPPED  %1  (protected location)" << "" << false << true;
         // Not from a scan, whose paths are clean: the folder above is not
         // what the user selected, and nothing of it may be logged as deleted.
         QTest::newRow("the contents of sub/..") << "temp" << "" << "box/sub/.." << "box/sub/f" << "box/sub/.."
-                                                << "SKIPPED  %1  (could not be opened)" << "" << false;
+                                                << "SKIPPED  %1  (could not be opened)" << "" << false << true;
+        // A file where the program's data folder should be: the run goes on
+        // without its log.
+        QTest::newRow("no folder for the log") << "temp" << "" << "f" << "f" << "f" << "" << "" << true << false;
     }
 
     void itemOutcomes()
@@ -336,6 +340,7 @@ private slots:
         QFETCH(QString, line);
         QFETCH(QString, runningApp);
         QFETCH(bool, removed);
+        QFETCH(bool, logFolder);
 
         TempFolder tmp;
         const QString folder = base == QLatin1String("cache") ? qEnvironmentVariable("XDG_CACHE_HOME")
@@ -353,9 +358,19 @@ private slots:
         QFile f(at(made));
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write("data") == 4);
         f.close();
+        const QString blocker = QFileInfo(CleanupLog::folder()).path();
+        if (!logFolder) {
+            QDir(blocker).removeRecursively();
+            QVERIFY(QDir().mkpath(QFileInfo(blocker).path()));
+            QVERIFY(QFile(blocker).open(QIODevice::WriteOnly));
+        }
 
         const CleanReport r = clean({category(categoryId, Safe, {item(at(itemPath), 4096, 1, made != itemPath)})},
                                     false, {QStringLiteral("keep")});
+        QVERIFY(logFolder || QFile::remove(blocker));
+        QCOMPARE(r.logPath, logPath());
+        QCOMPARE(exists(r.logPath), logFolder);
+        QCOMPARE(r.freedBytes, removed ? 4096 : 0);
         QVERIFY(line.isEmpty() || logLines(r.logPath).contains(line.arg(at(unit))));
         const bool skipped = line.startsWith(QLatin1String("SKIPPED")) && runningApp.isEmpty();
         QCOMPARE(r.skippedCount, skipped ? 1 : 0);
@@ -567,26 +582,6 @@ private slots:
             QSKIP(qPrintable(r.reason));
         QVERIFY2(r.passed, qPrintable(r.output));
         QVERIFY(exists(file));
-    }
-
-    void logFolderCannotBeCreated()
-    {
-        // A file where the program's data folder should be.
-        const QString blocker = QFileInfo(CleanupLog::folder()).path();
-        QDir(blocker).removeRecursively();
-        QVERIFY(QDir().mkpath(QFileInfo(blocker).path()));
-        QFile block(blocker);
-        QVERIFY(block.open(QIODevice::WriteOnly));
-        block.close();
-
-        TempFolder tmp;
-        const QString file = tmp.makeFile(QStringLiteral("f"), "x");
-        const CleanReport r = clean({temp({item(file)})}, false);
-        QVERIFY(QFile::remove(blocker));
-        QCOMPARE(r.logPath, logPath());
-        QVERIFY(!exists(r.logPath));
-        QVERIFY(!exists(file));
-        QCOMPARE(r.freedBytes, 4096);
     }
 
     void destroyedMidRunFinishesItsLog()
