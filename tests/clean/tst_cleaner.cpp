@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <memory>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -125,7 +126,7 @@ void setTreeTimes(const QString &root, qint64 ms)
 }
 
 // What the scanner offers of a listing root shared like /tmp, with the day
-// rule: the labels of its items.
+// rule: the labels of its items, sorted.
 QStringList scanShared(const QString &folder, QStringList *notes = nullptr)
 {
     CategoryDef def;
@@ -140,6 +141,7 @@ QStringList scanShared(const QString &folder, QStringList *notes = nullptr)
     }, Qt::DirectConnection);
     scanner.start({});
     scanner.wait();
+    labels.sort();
     return labels;
 }
 
@@ -167,48 +169,78 @@ private slots:
         fs::detail::setClockOffset(0);
     }
 
-    // What "old" means for shared temporary folders: nothing a user did to
-    // an entry, or anything in it, in the last day. Times are real; the
-    // engines' clock is moved forward instead (a status-change time cannot
-    // be set), so that "now" is `clock` hours ahead. Every row is scanned,
-    // then cleaned in both modes as results shown for hours would be.
-    void ageRule_data()
+    // What the scan of a shared temporary folder offers, and what the
+    // cleaner, looking again at each item, takes of the entry "e" and of an
+    // old file beside it, in both modes as results shown for hours would be.
+    // "Old" means nothing a user did to the entry, or anything in it, in the
+    // last day. Times are real; the engines' clock is moved forward instead
+    // (a status-change time cannot be set), so that "now" is `clock` hours
+    // ahead. What a program is using stays too, and its holder is named: a
+    // file held open, and a folder some process works in (or one holding such
+    // a folder, as a build folder holds the terminal's), which the scan does
+    // not offer either.
+    void lookedAtAgain_data()
     {
-        QTest::addColumn<QString>("entry");  // "dir" or "file"
+        QTest::addColumn<QString>("entry");  // "dir" (holding sub/deep/main.c) or "file"
         QTest::addColumn<int>("clock");      // hours the engines' clock is ahead
         QTest::addColumn<QString>("recent"); // what is made recent, relative to the engines' "now": an
                                              // "a:" (access) or "m:" (modification) time of a path in the entry
+        QTest::addColumn<int>("holder");     // a Holder::Kind, -1: none
+        QTest::addColumn<QString>("held");   // what the holder holds, in the entry
         QTest::addColumn<bool>("offered");
         QTest::addColumn<bool>("removed");
 
         // Everything years back, but unpacked (cp -a, tar, unzip) or
         // downloaded (wget, curl -R) a minute ago: the change time says so.
-        QTest::newRow("unpacked archive") << "dir" << 0 << "" << false << false;
-        QTest::newRow("download with the server's time") << "file" << 0 << "" << false << false;
-        QTest::newRow("read an hour ago, not written") << "file" << 48 << "a:" << false << false;
-        QTest::newRow("a folder written to an hour ago") << "dir" << 48 << "m:sub" << false << false;
-        QTest::newRow("a file deep inside read an hour ago") << "dir" << 48 << "a:sub/deep.c" << false << false;
+        QTest::newRow("unpacked archive") << "dir" << 0 << "" << -1 << "" << false << false;
+        QTest::newRow("download with the server's time") << "file" << 0 << "" << -1 << "" << false << false;
+        QTest::newRow("read an hour ago, not written") << "file" << 48 << "a:" << -1 << "" << false << false;
+        QTest::newRow("a folder written to an hour ago") << "dir" << 48 << "m:sub" << -1 << "" << false << false;
+        QTest::newRow("a file deep inside read an hour ago") << "dir" << 48 << "a:sub/deep/main.c" << -1 << ""
+                                                             << false << false;
         // A listing (ours included) refreshes a folder's access time.
-        QTest::newRow("folders listed an hour ago") << "dir" << 48 << "a:sub" << true << true;
-        QTest::newRow("written to after the scan") << "dir" << 48 << "after m:sub/deep.c" << true << false;
-        QTest::newRow("untouched for two days") << "dir" << 48 << "" << true << true;
+        QTest::newRow("folders listed an hour ago") << "dir" << 48 << "a:sub" << -1 << "" << true << true;
+        QTest::newRow("written to after the scan") << "dir" << 48 << "after m:sub/deep/main.c" << -1 << "" << true
+                                                   << false;
+        QTest::newRow("untouched for two days") << "dir" << 48 << "" << -1 << "" << true << true;
+        QTest::newRow("file held open") << "file" << 48 << "" << int(Holder::Descriptor) << "" << true << false;
+        QTest::newRow("a terminal's working folder below the item") << "dir" << 48 << "" << int(Holder::WorkingFolder)
+                                                                    << "sub/deep" << false << false;
+        QTest::newRow("folder held open") << "dir" << 48 << "" << int(Holder::Descriptor) << "" << false << false;
+        QTest::newRow("folder locked (flock)") << "dir" << 48 << "" << int(Holder::Lock) << "sub" << false << false;
+        QTest::newRow("a process's root") << "dir" << 48 << "" << int(Holder::Root) << "" << false << false;
+        QTest::newRow("another user's working folder") << "dir" << 48 << "" << int(Holder::OtherUsersWorkingFolder)
+                                                       << "sub" << false << false;
     }
 
-    void ageRule()
+    void lookedAtAgain()
     {
         QFETCH(QString, entry);
         QFETCH(int, clock);
         QFETCH(QString, recent);
+        QFETCH(int, holder);
+        QFETCH(QString, held);
         QFETCH(bool, offered);
         QFETCH(bool, removed);
+        if ((holder == Holder::Root || holder == Holder::OtherUsersWorkingFolder) && ::geteuid() != 0)
+            QSKIP("needs root");
+        const bool dir = entry == QLatin1String("dir");
         const qint64 yearsAgo = QDateTime::currentMSecsSinceEpoch() - 3 * 365 * kDayMs;
         for (const bool toTrash : {false, true}) {
             TempFolder tmp;
-            const QString path = entry == QLatin1String("dir") ? tmp.makeDir(QStringLiteral("shared/e"))
-                                                               : tmp.makeFile(QStringLiteral("shared/e"), "data");
-            if (entry == QLatin1String("dir"))
-                tmp.makeFile(QStringLiteral("shared/e/sub/deep.c"), "int main;");
-            setTreeTimes(path, yearsAgo);
+            const QString path = dir ? tmp.makeDir(QStringLiteral("shared/e"))
+                                     : tmp.makeFile(QStringLiteral("shared/e"), "data");
+            const QString deep = dir ? tmp.makeFile(QStringLiteral("shared/e/sub/deep/main.c"), "int main;") : QString();
+            const QString other = tmp.makeFile(QStringLiteral("shared/other.log"), "free");
+            const QString bad = tmp.makeRawNamedFile(QStringLiteral("shared"), QByteArray("bad\xff", 4), "x");  // said too
+            QVERIFY(!bad.isEmpty());
+            setTreeTimes(tmp.path(QStringLiteral("shared")), yearsAgo);
+            std::unique_ptr<Holder> holding;
+            if (holder >= 0) {
+                holding = std::make_unique<Holder>(held.isEmpty() ? path : path + u'/' + held, Holder::Kind(holder));
+                QVERIFY(holding->ready());
+            }
+            const qint64 pid = holding ? holding->pid() : 0;
             fs::detail::setClockOffset(clock * kHourMs);
             const qint64 anHourAgo = fs::now() - kHourMs;
             const bool afterScan = recent.startsWith(QLatin1String("after "));
@@ -220,21 +252,51 @@ private slots:
                                      what.startsWith(QLatin1Char('m')) ? anHourAgo : -1));
                 }
             };
+
+            // What the scan offers and says, and what the cleaner says.
+            QStringList offers, notes{tmp.path(QStringLiteral("shared/bad")) + QChar(0xdcff)
+                                      + QStringLiteral(" is left out: its name is not valid text.")}, said;
+            if (offered)
+                offers.append(QStringLiteral("e"));
+            if (clock > 0)
+                offers.append(QStringLiteral("other.log"));
+            if (holding && dir)
+                notes.append(QStringLiteral("%1 is left out: in use by tst_cleaner (PID %2).").arg(path).arg(pid));
+            if (holding) {
+                const QString error = toTrash ? QString() : QStringLiteral(", error %1").arg(EBUSY);
+                said = QStringList{
+                    QStringLiteral("BUSY     %1  (error %2, will retry)").arg(path).arg(toTrash ? 0 : EBUSY),
+                    QStringLiteral("SKIPPED  %1  (in use or access denied%2; held by tst_cleaner [%3])").arg(path, error).arg(pid)};
+            } else if (!removed) {
+                said = QStringList{QStringLiteral("SKIPPED  %1  (changed since the scan)").arg(path)};
+            }
+
             if (!afterScan)
                 makeRecent();
-            QCOMPARE(scanShared(tmp.path(QStringLiteral("shared"))), offered ? QStringList{QStringLiteral("e")} : QStringList());
+            QStringList scanNotes;
+            QCOMPARE(scanShared(tmp.path(QStringLiteral("shared")), &scanNotes), offers);
+            scanNotes.sort();
+            QCOMPARE(scanNotes, notes);
             if (afterScan)
                 makeRecent();
 
             // Offered or not, the cleaner looks again.
             ScanItem it = item(path);
             it.minAgeMs = kDayMs;
-            const CleanReport r = clean({temp({it})}, toTrash);
+            CategoryResult c = temp({it, item(other)});
+            c.needsAdmin = true;
+            const CleanReport r = clean({c}, toTrash);
             QCOMPARE(exists(path), !removed);
-            QCOMPARE(logLines(r.logPath).contains(QStringLiteral("SKIPPED  %1  (changed since the scan)").arg(path)),
-                     !removed);
-            QCOMPARE(r.changedSinceScan, removed ? QStringList() : QStringList{path});
-            QCOMPARE(r.skippedCount, 0);
+            QVERIFY(!dir || exists(deep) == !removed);
+            QVERIFY(!exists(other));
+            QCOMPARE(logLines(r.logPath).filter(QRegularExpression(QStringLiteral("^(BUSY|SKIPPED) "))), said);
+            QCOMPARE(r.changedSinceScan, removed || holding ? QStringList() : QStringList{path});
+            QCOMPARE(r.skippedCount, holding ? 1 : 0);
+            const QList<CleanReport::Holder> named{{QStringLiteral("tst_cleaner"), {pid}, 1}};
+            QCOMPARE(r.holders, holding ? named : QList<CleanReport::Holder>());
+            QCOMPARE(std::tuple(r.heldFiles, r.busy.value(0).path), std::tuple(holding ? 1 : 0, holding ? path : QString()));
+            // Root needs no elevation; anyone else would be told to get it.
+            QCOMPARE(r.needsAdmin, holding && ::geteuid() != 0);
         }
     }
 
@@ -306,24 +368,28 @@ private slots:
         QTest::addColumn<QString>("line");      // %1 = the unit's path; "": no line is checked
         QTest::addColumn<QString>("runningApp");
         QTest::addColumn<bool>("removed");
+        QTest::addColumn<bool>("logFolder");    // whether the log's folder can be made
 
         // Runs of this very test program own its folder in the cache.
         QTest::newRow("cache of a running app") << "appcache" << "cache" << "tst_cleaner/x" << "tst_cleaner/x"
                                                 << "tst_cleaner/x" << "SKIPPED  %1  (Tst_cleaner is running)"
-                                                << "Tst_cleaner" << false;
+                                                << "Tst_cleaner" << false << true;
         QTest::newRow("running app outside the cache categories") << "logs" << "cache" << "tst_cleaner/x"
                                                                   << "tst_cleaner/x" << "tst_cleaner/x"
-                                                                  << "DELETED  %1  4 KB" << "" << true;
+                                                                  << "DELETED  %1  4 KB" << "" << true << true;
         QTest::newRow("unit in a protected location") << "temp" << "" << "box" << "box/.Trash-1000/f"
                                                       << "box/.Trash-1000" << "SKIPPED  %1  (protected location)"
-                                                      << "" << false;
+                                                      << "" << false << true;
         // Emptied entry by entry, only ~/Documents and the like would stay.
         QTest::newRow("the home folder's contents") << "temp" << "home" << "" << "notes.txt" << ""
-                                                    << "SKIPPED  %1  (protected location)" << "" << false;
+                                                    << "SKIPPED  %1  (protected location)" << "" << false << true;
         // Not from a scan, whose paths are clean: the folder above is not
         // what the user selected, and nothing of it may be logged as deleted.
         QTest::newRow("the contents of sub/..") << "temp" << "" << "box/sub/.." << "box/sub/f" << "box/sub/.."
-                                                << "SKIPPED  %1  (could not be opened)" << "" << false;
+                                                << "SKIPPED  %1  (could not be opened)" << "" << false << true;
+        // A file where the program's data folder should be: the run goes on
+        // without its log.
+        QTest::newRow("no folder for the log") << "temp" << "" << "f" << "f" << "f" << "" << "" << true << false;
     }
 
     void itemOutcomes()
@@ -336,6 +402,7 @@ private slots:
         QFETCH(QString, line);
         QFETCH(QString, runningApp);
         QFETCH(bool, removed);
+        QFETCH(bool, logFolder);
 
         TempFolder tmp;
         const QString folder = base == QLatin1String("cache") ? qEnvironmentVariable("XDG_CACHE_HOME")
@@ -353,9 +420,19 @@ private slots:
         QFile f(at(made));
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write("data") == 4);
         f.close();
+        const QString blocker = QFileInfo(CleanupLog::folder()).path();
+        if (!logFolder) {
+            QDir(blocker).removeRecursively();
+            QVERIFY(QDir().mkpath(QFileInfo(blocker).path()));
+            QVERIFY(QFile(blocker).open(QIODevice::WriteOnly));
+        }
 
         const CleanReport r = clean({category(categoryId, Safe, {item(at(itemPath), 4096, 1, made != itemPath)})},
                                     false, {QStringLiteral("keep")});
+        QVERIFY(logFolder || QFile::remove(blocker));
+        QCOMPARE(r.logPath, logPath());
+        QCOMPARE(exists(r.logPath), logFolder);
+        QCOMPARE(r.freedBytes, removed ? 4096 : 0);
         QVERIFY(line.isEmpty() || logLines(r.logPath).contains(line.arg(at(unit))));
         const bool skipped = line.startsWith(QLatin1String("SKIPPED")) && runningApp.isEmpty();
         QCOMPARE(r.skippedCount, skipped ? 1 : 0);
@@ -479,72 +556,6 @@ private slots:
         QVERIFY(exists(dir));
     }
 
-    // What a program is using stays, in both modes, and its holder is named:
-    // a file held open, and a folder some process works in (or one holding
-    // such a folder, as a build folder holds the terminal's), which the scan
-    // does not offer either.
-    void inUse_data()
-    {
-        QTest::addColumn<int>("kind");       // -1: a file held open, else a Holder::Kind
-        QTest::addColumn<QString>("held");   // what the holder holds, inside the item "held"
-        QTest::addColumn<bool>("rootOnly");
-        QTest::newRow("file held open") << -1 << "" << false;
-        QTest::newRow("a terminal's working folder below the item") << int(Holder::WorkingFolder) << "src/deep"
-                                                                    << false;
-        QTest::newRow("folder held open") << int(Holder::Descriptor) << "" << false;
-        QTest::newRow("folder locked (flock)") << int(Holder::Lock) << "src" << false;
-        QTest::newRow("a process's root") << int(Holder::Root) << "" << true;
-        QTest::newRow("another user's working folder") << int(Holder::OtherUsersWorkingFolder) << "src" << true;
-    }
-
-    void inUse()
-    {
-        QFETCH(int, kind);
-        QFETCH(QString, held);
-        QFETCH(bool, rootOnly);
-        if (rootOnly && ::geteuid() != 0)
-            QSKIP("needs root");
-        for (const bool moveToTrash : {false, true}) {
-            TempFolder tmp;
-            const bool file = kind < 0;
-            const QString busy = file ? tmp.makeFile(QStringLiteral("shared/held"), "held")
-                                      : tmp.makeDir(QStringLiteral("shared/held"));
-            tmp.makeFile(QStringLiteral("shared/held/src/deep/main.c"), "int main;");
-            const QString other = tmp.makeFile(QStringLiteral("shared/other.log"), "free");
-            Holder holder(held.isEmpty() ? busy : busy + QLatin1Char('/') + held, Holder::Kind(std::max(kind, 0)));
-            QVERIFY(holder.ready());
-            const qint64 pid = holder.pid();
-
-            if (!file) {
-                QVERIFY(!tmp.makeRawNamedFile(QStringLiteral("shared"), QByteArray("bad\xff", 4), "x").isEmpty());  // said too
-                fs::detail::setClockOffset(2 * kDayMs);
-                QStringList notes;
-                QCOMPARE(scanShared(tmp.path(QStringLiteral("shared")), &notes), QStringList{QStringLiteral("other.log")});
-                notes.sort();
-                QCOMPARE(notes, QStringList({tmp.path(QStringLiteral("shared/bad")) + QChar(0xdcff) + QStringLiteral(" is left out: its name is not valid text."),
-                                             QStringLiteral("%1 is left out: in use by tst_cleaner (PID %2).").arg(busy).arg(pid)}));
-            }
-
-            CategoryResult c = temp({item(busy), item(other)});
-            c.needsAdmin = true;
-            const CleanReport r = clean({c}, moveToTrash);
-            const QStringList lines = logLines(r.logPath);
-            const QString error = moveToTrash ? QString() : QStringLiteral(", error %1").arg(EBUSY);
-            QCOMPARE(lines.filter(QStringLiteral("BUSY")),
-                     QStringList{QStringLiteral("BUSY     %1  (error %2, will retry)").arg(busy).arg(moveToTrash ? 0 : EBUSY)});
-            QCOMPARE(lines.filter(QStringLiteral("SKIPPED")),
-                     QStringList{QStringLiteral("SKIPPED  %1  (in use or access denied%2; held by tst_cleaner [%3])").arg(busy, error).arg(pid)});
-            QCOMPARE(r.holders, (QList<CleanReport::Holder>{{QStringLiteral("tst_cleaner"), {pid}, 1}}));
-            QCOMPARE(r.heldFiles, 1);
-            QCOMPARE(r.busy.value(0).path, busy);
-            QCOMPARE(r.skippedCount, 1);
-            // Root needs no elevation; anyone else would be told to get it.
-            QCOMPARE(r.needsAdmin, ::geteuid() != 0);
-            QVERIFY(exists(busy) && (file || exists(busy + QStringLiteral("/src/deep/main.c"))));
-            QVERIFY(!exists(other));
-        }
-    }
-
     void readOnlyFolder()
     {
         if (testsupport::isUnprivilegedChild()) {
@@ -567,26 +578,6 @@ private slots:
             QSKIP(qPrintable(r.reason));
         QVERIFY2(r.passed, qPrintable(r.output));
         QVERIFY(exists(file));
-    }
-
-    void logFolderCannotBeCreated()
-    {
-        // A file where the program's data folder should be.
-        const QString blocker = QFileInfo(CleanupLog::folder()).path();
-        QDir(blocker).removeRecursively();
-        QVERIFY(QDir().mkpath(QFileInfo(blocker).path()));
-        QFile block(blocker);
-        QVERIFY(block.open(QIODevice::WriteOnly));
-        block.close();
-
-        TempFolder tmp;
-        const QString file = tmp.makeFile(QStringLiteral("f"), "x");
-        const CleanReport r = clean({temp({item(file)})}, false);
-        QVERIFY(QFile::remove(blocker));
-        QCOMPARE(r.logPath, logPath());
-        QVERIFY(!exists(r.logPath));
-        QVERIFY(!exists(file));
-        QCOMPARE(r.freedBytes, 4096);
     }
 
     void destroyedMidRunFinishesItsLog()

@@ -8,20 +8,7 @@
 #include <QStandardPaths>
 #include <QtTest>
 
-#include <unistd.h>
-
 namespace {
-
-ScanItem item(const QString &path, bool contentsOnly = false)
-{
-    ScanItem i;
-    i.path = path;
-    i.label = path.section(QLatin1Char('/'), -1);
-    i.bytes = 4096;
-    i.files = 1;
-    i.contentsOnly = contentsOnly;
-    return i;
-}
 
 // A trash-mode cleanup of `paths` by the real cleaner; the path of its log.
 QString cleanToTrash(const QStringList &paths)
@@ -30,9 +17,14 @@ QString cleanToTrash(const QStringList &paths)
     r.id = QStringLiteral("temp");
     r.name = r.id;
     for (const QString &p : paths) {
-        r.items.append(item(p));
-        r.bytes += 4096;
-        r.files += 1;
+        ScanItem i;
+        i.path = p;
+        i.label = p.section(QLatin1Char('/'), -1);
+        i.bytes = 4096;
+        i.files = 1;
+        r.items.append(i);
+        r.bytes += i.bytes;
+        r.files += i.files;
     }
     Cleaner cleaner;
     QString log;

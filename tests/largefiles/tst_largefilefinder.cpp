@@ -10,6 +10,8 @@
 
 namespace {
 
+using Reports = QList<QPair<qsizetype, bool>>;  // the finished signals: (files, cancelled)
+
 struct Outcome
 {
     QList<LargeFile> files;
@@ -104,83 +106,70 @@ private slots:
     }
     void cleanup() { qputenv("HOME", m_home); }
 
-    void threshold_data()
-    {
-        QTest::addColumn<bool>("sparse");
-        QTest::addColumn<bool>("fromLogicalSize");
-        QTest::addColumn<int>("offset");
-        QTest::addColumn<bool>("reported");
-        QTest::newRow("exactly the size on disk") << false << false << 0 << true;
-        QTest::newRow("one byte more than on disk") << false << false << 1 << false;
-        QTest::newRow("sparse: its bytes on disk") << true << false << 0 << true;
-        QTest::newRow("sparse: its logical size") << true << true << 0 << false;
-    }
-    void threshold()
-    {
-        QFETCH(bool, sparse);
-        QFETCH(bool, fromLogicalSize);
-        QFETCH(int, offset);
-        QFETCH(bool, reported);
-        TempFolder home;
-        const QString path = sparse ? home.makeSparseFile("vm/disk.vdi", 64 << 20, 1 << 20)
-                                    : home.makeFileOfSize("vm/disk.vdi", 300000);
-        const QDateTime future = QDateTime::currentDateTime().addDays(2);
-        fs::Entry e;
-        QVERIFY(!path.isEmpty() && home.setMTime("vm/disk.vdi", future) && fs::stat(path, e));
-        if (sparse && e.allocated >= e.size)
-            QSKIP("this file system does not keep holes in files");
-
-        const Outcome out = findIn(home.path(), (fromLogicalSize ? e.size : e.allocated) + offset);
-        QCOMPARE(out.finishedCount, 1);
-        QVERIFY(!out.cancelled);
-        QCOMPARE(out.files.size(), reported ? 1 : 0);
-        if (!reported)
-            return;
-        // Modified after it was last read: the modification counts.
-        const LargeFile &f = out.files.first();
-        QCOMPARE(std::tuple(QDir::cleanPath(f.path), f.name, f.dir, f.kind, f.bytes, f.lastUsed.toMSecsSinceEpoch()),
-                 std::tuple(QDir::cleanPath(path), QStringLiteral("disk.vdi"),
-                            QDir::toNativeSeparators(QDir::cleanPath(home.path("vm"))), QStringLiteral("Disk image"),
-                            e.allocated, future.toMSecsSinceEpoch()));
-    }
-
-    // Threshold 0 reports every file the walk meets, so "not reported" here
-    // means "never seen".
-    void foldersLeftOut_data()
+    // What the walk reports of one file of a home, checked against a file
+    // always there. Threshold 0 reports every file the walk meets, so "not
+    // seen" there means "never reached". A reported file was modified after
+    // it was last read: the modification counts.
+    void reported_data()
     {
         QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("sparse");        // 64 MiB holding 1 MiB, else 300,000 bytes
+        QTest::addColumn<QString>("threshold");  // the file's "disk" or "logical" size, "+1" a byte more; "": 0
         QTest::addColumn<QStringList>("exclusions");
         QTest::addColumn<bool>("seen");
         const QStringList none;
-        QTest::newRow("plain folder") << "docs/a.pdf" << none << true;
-        QTest::newRow("hidden file") << ".bash_history" << none << true;
-        QTest::newRow("dot inside a folder name") << "my.stuff/a.bin" << none << true;
-        QTest::newRow("hidden folder") << ".cache/big.bin" << none << false;
-        QTest::newRow("hidden folder further down") << "src/app/.git/pack.bin" << none << false;
-        QTest::newRow("node_modules") << "web/node_modules/lib.js" << none << false;
-        QTest::newRow("Node_Modules is not node_modules") << "web/Node_Modules/lib.js" << none << true;
-        QTest::newRow("CloudStorage") << "Library/CloudStorage/a.zip" << none << false;
-        QTest::newRow("folder excluded by name") << "Downloads/a.iso" << QStringList{"Downloads"} << false;
-        QTest::newRow("folder excluded by path") << "work/tmp/a.iso" << QStringList{"~/work/tmp"} << false;
-        QTest::newRow("path pattern is not a prefix") << "work/tmpx/a.iso" << QStringList{"~/work/tmp"} << true;
-        QTest::newRow("file excluded by pattern") << "media/a.iso" << QStringList{"*.iso"} << false;
+        QTest::newRow("exactly the size on disk") << "vm/disk.vdi" << false << "disk" << none << true;
+        QTest::newRow("one byte more than on disk") << "vm/disk.vdi" << false << "disk+1" << none << false;
+        QTest::newRow("sparse: its bytes on disk") << "vm/disk.vdi" << true << "disk" << none << true;
+        QTest::newRow("sparse: its logical size") << "vm/disk.vdi" << true << "logical" << none << false;
+        QTest::newRow("plain folder") << "docs/a.pdf" << false << "" << none << true;
+        QTest::newRow("hidden file") << ".bash_history" << false << "" << none << true;
+        QTest::newRow("dot inside a folder name") << "my.stuff/a.bin" << false << "" << none << true;
+        QTest::newRow("hidden folder") << ".cache/big.bin" << false << "" << none << false;
+        QTest::newRow("hidden folder further down") << "src/app/.git/pack.bin" << false << "" << none << false;
+        QTest::newRow("node_modules") << "web/node_modules/lib.js" << false << "" << none << false;
+        QTest::newRow("Node_Modules is not node_modules") << "web/Node_Modules/lib.js" << false << "" << none << true;
+        QTest::newRow("CloudStorage") << "Library/CloudStorage/a.zip" << false << "" << none << false;
+        QTest::newRow("folder excluded by name") << "Downloads/a.iso" << false << "" << QStringList{"Downloads"} << false;
+        QTest::newRow("folder excluded by path") << "work/tmp/a.iso" << false << "" << QStringList{"~/work/tmp"} << false;
+        QTest::newRow("path pattern is not a prefix") << "work/tmpx/a.iso" << false << "" << QStringList{"~/work/tmp"}
+                                                      << true;
+        QTest::newRow("file excluded by pattern") << "media/a.iso" << false << "" << QStringList{"*.iso"} << false;
     }
-    void foldersLeftOut()
+    void reported()
     {
         QFETCH(QString, file);
+        QFETCH(bool, sparse);
+        QFETCH(QString, threshold);
         QFETCH(QStringList, exclusions);
+        QFETCH(bool, seen);
         TempFolder home;
         const QString control = home.makeFile("control.txt");
-        const QString path = home.makeFile(file, "x");
-        QVERIFY(!path.isEmpty());
+        const QString path = sparse ? home.makeSparseFile(file, 64 << 20, 1 << 20) : home.makeFileOfSize(file, 300000);
+        const QDateTime future = QDateTime::currentDateTime().addDays(2);
+        fs::Entry e;
+        QVERIFY(!path.isEmpty() && home.setMTime(file, future) && fs::stat(path, e));
+        if (sparse && e.allocated >= e.size)
+            QSKIP("this file system does not keep holes in files");
 #ifdef Q_OS_WIN
         // "~" is the user's profile there, which HOME does not move: the
         // walk reaches this folder inside it, so name the folder itself.
         exclusions.replaceInStrings(QRegularExpression(QStringLiteral("^~")), home.path());
 #endif
-        const QStringList found = pathsOf(findIn(home.path(), 0, exclusions).files);
-        QVERIFY(found.contains(QDir::cleanPath(control)));
-        QTEST(found.contains(QDir::cleanPath(path)), "seen");
+        const qint64 bytes = threshold.isEmpty() ? 0 : threshold.startsWith(QLatin1String("disk")) ? e.allocated : e.size;
+        const Outcome out = findIn(home.path(), bytes + (threshold.endsWith(QLatin1String("+1")) ? 1 : 0), exclusions);
+        QCOMPARE(out.finishedCount, 1);
+        QVERIFY(!out.cancelled);
+        const QStringList found = pathsOf(out.files);
+        QCOMPARE(found.contains(QDir::cleanPath(control)), threshold.isEmpty());
+        QCOMPARE(found.contains(QDir::cleanPath(path)), seen);
+        if (!seen)
+            return;
+        const LargeFile &f = out.files.at(found.indexOf(QDir::cleanPath(path)));
+        const QString name = file.section(QLatin1Char('/'), -1);
+        QCOMPARE(std::tuple(f.name, f.dir, f.kind, f.bytes, f.lastUsed.toMSecsSinceEpoch()),
+                 std::tuple(name, QDir::toNativeSeparators(QFileInfo(QDir::cleanPath(path)).path()), largeFileKind(name),
+                            e.allocated, future.toMSecsSinceEpoch()));
     }
 
     // The Windows rules of the walk, judged on Windows spellings everywhere:
@@ -318,53 +307,47 @@ private slots:
         }
     }
 
-    void destructionCancelsAndStillReports()
+    // A run waiting for the pool (its only thread held) ignores a second
+    // start. Destroyed, the finder cancels it before its first folder and
+    // still reports, once; left alone, it runs, and a start from its finished
+    // handler runs the next.
+    void runWaitingForThePool_data()
     {
-        // With the only pool thread busy the run cannot have begun when the
-        // finder is destroyed: the walk must stop before its first folder.
-        TempFolder home;
-        home.makeFile("a.bin", "x");
-        qputenv("HOME", QFile::encodeName(home.path()));
-        PoolHold hold;
-
-        QList<QPair<qsizetype, bool>> reports; // (files, cancelled)
-        auto *finder = new LargeFileFinder;
-        connect(finder, &LargeFileFinder::finished, this,
-                [&](const QList<LargeFile> &f, bool cancelled) { reports.append({f.size(), cancelled}); },
-                Qt::DirectConnection);
-        finder->start(0, {});
-        QVERIFY(finder->isRunning());
-        delete finder;
-        hold.release();
-        QCOMPARE(reports, (QList<QPair<qsizetype, bool>>{{0, true}}));
+        QTest::addColumn<bool>("destroy");
+        QTest::addColumn<Reports>("reports");
+        QTest::newRow("destroyed") << true << Reports{{0, true}};
+        QTest::newRow("started again when it finishes") << false << Reports{{1, false}, {1, false}};
     }
-
-    // A start while a run waits for the pool is ignored; one from the
-    // finished handler starts the next run.
-    void startsOnlyWhenIdle()
+    void runWaitingForThePool()
     {
+        QFETCH(bool, destroy);
+        QFETCH(Reports, reports);
 #ifdef Q_OS_WIN
-        QSKIP("the walk takes the whole profile there, which HOME does not move");
+        if (!destroy)
+            QSKIP("the walk takes the whole profile there, which HOME does not move");
 #endif
         TempFolder home;
         home.makeFile("a.bin", "x");
         qputenv("HOME", QFile::encodeName(home.path()));
-        LargeFileFinder finder;
-        QList<int> counts;
-        connect(&finder, &LargeFileFinder::finished, this, [&](const QList<LargeFile> &f, bool) {
-            counts << int(f.size());
-            if (counts.size() == 1)
-                finder.start(0, {});
+        auto finder = std::make_unique<LargeFileFinder>();
+        Reports got;
+        connect(finder.get(), &LargeFileFinder::finished, this, [&](const QList<LargeFile> &f, bool cancelled) {
+            got.append({f.size(), cancelled});
+            if (finder && got.size() == 1)
+                finder->start(0, {});
         });
         PoolHold hold;
-        finder.start(0, {});
-        finder.start(qint64(1) << 50, {});
+        finder->start(0, {});
+        finder->start(qint64(1) << 50, {});
+        QVERIFY(finder->isRunning());
+        if (destroy)
+            finder.reset();
         hold.release();
-        QTRY_COMPARE(counts, (QList<int>{1, 1}));
+        QTRY_COMPARE(got, reports);
         QThreadPool::globalInstance()->waitForDone();
         QCoreApplication::processEvents();
-        QCOMPARE(counts, (QList<int>{1, 1}));
-        QVERIFY(!finder.isRunning());
+        QCOMPARE(got, reports);
+        QVERIFY(!finder || !finder->isRunning());
     }
 
 private:
