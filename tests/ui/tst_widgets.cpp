@@ -78,15 +78,6 @@ QString strokeMismatch(const QIcon &icon, Tone tone)
     return got.name() + QStringLiteral(" vs ") + want.name();
 }
 
-// A select holding `items`, shown on screen.
-bool showSelect(Select &select, const QStringList &items, int current)
-{
-    select.addItems(items);
-    select.setCurrentIndex(current);
-    select.show();
-    return QTest::qWaitForWindowExposed(&select);
-}
-
 } // namespace
 
 class TestWidgets final : public QObject
@@ -357,34 +348,6 @@ private slots:
         QCOMPARE(spy.count(), 4);
     }
 
-    // Scrolling a page past a closed select scrolls the page and leaves the
-    // select's value alone.
-    void selectLetsTheWheelScrollThePage()
-    {
-        QScrollArea area;
-        auto *content = new QWidget;
-        auto *column = new QVBoxLayout(content);
-        auto *select = new Select;
-        select->addItems({QStringLiteral("System"), QStringLiteral("Light"), QStringLiteral("Dark")});
-        column->addWidget(select);
-        column->addSpacing(2000);
-        area.setWidget(content);
-        area.resize(300, 200);
-        area.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&area));
-        QSignalSpy activated(select, &QComboBox::activated);
-        const QPoint at = select->rect().center();
-        QWheelEvent wheel(at, select->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        // As from the mouse (QTest has no wheel): only such wheel events go on
-        // to the parents.
-        QSpontaneKeyEvent::setSpontaneous(&wheel);
-        qApp->notify(select, &wheel);
-        QCOMPARE(select->currentIndex(), 0);
-        QCOMPARE(activated.count(), 0);
-        QVERIFY(area.verticalScrollBar()->value() > 0);
-    }
-
     void selectPopupGeometry_data()
     {
         QTest::addColumn<QRect>("select");
@@ -428,7 +391,8 @@ private slots:
     // Without items nothing opens. With items the list opens once, however
     // often it is asked for, with the current item lying over the select;
     // the keys move and pick, picking the current item emits nothing, and
-    // Escape or closing from code ("hide") closes without a pick. The
+    // Escape or closing from code ("hide") closes without a pick; the wheel
+    // over it closed scrolls the page and leaves its value alone. The
     // release of the click that opened it lands on an item but picks
     // nothing; a later one picks the item under it, nothing on the panel's
     // padding, and closes in the shadow margin outside the panel.
@@ -445,6 +409,7 @@ private slots:
         QTest::newRow("picking the current item emits nothing") << S{"return"} << -1 << false;
         QTest::newRow("escape closes") << S{"down", "escape"} << -1 << false;
         QTest::newRow("closed from code") << S{"down", "hide"} << -1 << false;
+        QTest::newRow("the wheel over it closed scrolls the page") << S{"escape", "wheel"} << -1 << false;
         QTest::newRow("moving alone keeps it open") << S{"down"} << -1 << true;
         QTest::newRow("no key: shown at once, faded in by painting, not by window opacity") << S{} << -1 << true;
         QTest::newRow("the opening click's release picks nothing") << S{"move 2", "release 2"} << -1 << true;
@@ -459,26 +424,35 @@ private slots:
         QFETCH(int, picked);
         QFETCH(bool, stillOpen);
 
-        Select select;
-        select.move(QGuiApplication::primaryScreen()->availableGeometry().topLeft() + QPoint(250, 350));
-        QSignalSpy spy(&select, &QComboBox::activated);
-        QVERIFY(showSelect(select, {}, -1));
-        QTest::mouseClick(&select, Qt::LeftButton);
-        QVERIFY(!select.popup());
-        select.addItems({"A", "B", "C", "D"});
-        select.setCurrentIndex(1);
+        // On a page taller than its window, which a wheel can scroll.
+        QScrollArea page;
+        auto *content = new QWidget;
+        auto *column = new QVBoxLayout(content);
+        auto *select = new Select;
+        column->addWidget(select);
+        column->addSpacing(2000);
+        page.setWidget(content);
+        page.resize(300, 200);
+        page.move(QGuiApplication::primaryScreen()->availableGeometry().topLeft() + QPoint(250, 350));
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QSignalSpy spy(select, &QComboBox::activated);
+        QTest::mouseClick(select, Qt::LeftButton);
+        QVERIFY(!select->popup());
+        select->addItems({"A", "B", "C", "D"});
+        select->setCurrentIndex(1);
         QElapsedTimer sinceOpening;
         sinceOpening.start();
-        select.showPopup();
-        QPointer<SelectPopup> popup = select.popup();
+        select->showPopup();
+        QPointer<SelectPopup> popup = select->popup();
         QVERIFY(popup);
         QCOMPARE(popup->highlighted(), 1);
-        const QRect frame(select.mapToGlobal(QPoint(0, 0)), select.size());
+        const QRect frame(select->mapToGlobal(QPoint(0, 0)), select->size());
         const int h = SelectPopup::itemHeight(Theme::instance()->macLook());
         QCOMPARE(popup->itemRect(1).translated(popup->geometry().topLeft()).top(),
                  qreal(frame.top() + (frame.height() - h) / 2));
-        select.showPopup();
-        QCOMPARE(select.popup(), popup.data());
+        select->showPopup();
+        QCOMPARE(select->popup(), popup.data());
         const QMap<QString, Qt::Key> keys{{"down", Qt::Key_Down},   {"up", Qt::Key_Up},       {"return", Qt::Key_Return},
                                           {"enter", Qt::Key_Enter}, {"space", Qt::Key_Space}, {"escape", Qt::Key_Escape}};
         const QMap<QString, QPoint> points{
@@ -490,7 +464,16 @@ private slots:
             if (keys.contains(step)) {
                 QTest::keyClick(popup.data(), keys.value(step));
             } else if (step == "hide") {
-                select.hidePopup();
+                select->hidePopup();
+            } else if (step == "wheel") {
+                const QPoint centre = select->rect().center();
+                QWheelEvent wheel(centre, select->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton,
+                                  Qt::NoModifier, Qt::NoScrollPhase, false);
+                // As from the mouse (QTest has no wheel): only such wheel events
+                // go on to the parents.
+                QSpontaneKeyEvent::setSpontaneous(&wheel);
+                qApp->notify(select, &wheel);
+                QVERIFY(page.verticalScrollBar()->value() > 0);
             } else if (step == "wait") {
                 QTest::qWait(SelectPopup::kReleaseGraceMs + 20);
             } else if (step.startsWith("move")) {
@@ -504,7 +487,7 @@ private slots:
         }
 
         QCOMPARE(spy.count(), picked < 0 ? 0 : 1);
-        QCOMPARE(select.currentIndex(), picked < 0 ? 1 : picked);
+        QCOMPARE(select->currentIndex(), picked < 0 ? 1 : picked);
         if (stillOpen) {
             QVERIFY(popup);
             QCOMPARE(popup->windowOpacity(), 1.0);
