@@ -138,8 +138,10 @@ private slots:
         QVERIFY(!second->open());
         QTRY_VERIFY(second.isNull());
         QCOMPARE(Overlay::openIn(m_host), QList<Overlay *>{dialog.data()});
-        const QMap<QString, QWidget *> targets{
-            {"overlay", dialog}, {"confirm", dialog->confirmButton()}, {"cancel", dialog->cancelButton()}, {"page", &page}};
+        const QMap<QString, QWidget *> targets{{"overlay", dialog},
+                                               {"confirm", dialog->confirmButton()},
+                                               {"cancel", dialog->cancelButton()},
+                                               {"page", &page}};
         if (targets.contains(focus))
             targets.value(focus)->setFocus();
         const QMap<QString, Qt::Key> keys{{"escape", Qt::Key_Escape}, {"key", Qt::Key_A}, {"return", Qt::Key_Return},

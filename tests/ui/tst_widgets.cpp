@@ -170,7 +170,8 @@ private slots:
             auto *seg = new Segmented({QStringLiteral("All"), QStringLiteral("Downloads")});
             seg->setAccessibleName(QStringLiteral("Files to show"));
             return seg;
-        }) << true << int(QAccessible::PageTabList) << "Files to show" << "" << QStringList{"All", "Downloads"} << Tone::White;
+        }) << true << int(QAccessible::PageTabList) << "Files to show" << "" << QStringList{"All", "Downloads"}
+                                   << Tone::White;
         QTest::newRow("navigation entry")
             << MakeWidget([] { return new NavButton(QStringLiteral("Cleanup"), QStringLiteral("trash")); }) << true
             << int(QAccessible::PageTab) << "Cleanup" << "" << QStringList() << Tone::White;
@@ -201,7 +202,8 @@ private slots:
             const bool lg = button->isLarge();
             const int height = Theme::instance()->macLook() ? (lg ? 38 : 30) : (lg ? 42 : 34);
             if (button->isPainted()) {
-                const int text = QFontMetrics(Theme::instance()->font(lg ? 14 : 13, 600)).horizontalAdvance(button->text());
+                const QFontMetrics metrics(Theme::instance()->font(lg ? 14 : 13, 600));
+                const int text = metrics.horizontalAdvance(button->text());
                 QVERIFY(button->minimumSizeHint().width() > text + (button->iconName().isEmpty() ? 0 : 16));
             }
             if (button->kind() != u"link")
@@ -453,8 +455,9 @@ private slots:
                  qreal(frame.top() + (frame.height() - h) / 2));
         select->showPopup();
         QCOMPARE(select->popup(), popup.data());
-        const QMap<QString, Qt::Key> keys{{"down", Qt::Key_Down},   {"up", Qt::Key_Up},       {"return", Qt::Key_Return},
-                                          {"enter", Qt::Key_Enter}, {"space", Qt::Key_Space}, {"escape", Qt::Key_Escape}};
+        const QMap<QString, Qt::Key> keys{{"down", Qt::Key_Down},     {"up", Qt::Key_Up},
+                                          {"return", Qt::Key_Return}, {"enter", Qt::Key_Enter},
+                                          {"space", Qt::Key_Space},   {"escape", Qt::Key_Escape}};
         const QMap<QString, QPoint> points{
             {"2", popup->itemRect(2).center().toPoint()},
             {"padding", (popup->panelRect().topLeft() + QPointF(20, 2)).toPoint()},
