@@ -12,6 +12,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -101,65 +102,45 @@ private slots:
         QTRY_VERIFY(!ring.isAnimating());
     }
 
-    // Where the painted charts put their parts: the stack bar its segments
-    // (left, width; 400 px wide), the disk orb its arcs (start, sweep, in
-    // degrees) and the sparkline its points (x, y; 92 x 32 px, x from 2 to
-    // 90, y from 29 for zero up to 3 for the maximum).
+    // Where the painted charts put their parts; the cases and what the
+    // columns mean are in the fixture.
     void chartGeometry_data()
     {
         QTest::addColumn<QString>("chart");
-        QTest::addColumn<qint64>("total");  // unused by the sparkline
-        QTest::addColumn<QList<qint64>>("values");  // the orb's: used, reclaimable
+        QTest::addColumn<qint64>("total");
+        QTest::addColumn<QList<qint64>>("values");
         QTest::addColumn<bool>("dark");
-        QTest::addColumn<QList<QPointF>>("parts");  // a skipped segment is an empty rectangle
-        QTest::addColumn<QStringList>("colours");  // the orb's arcs: "used", "bad", "reclaim"
+        QTest::addColumn<QList<QPointF>>("parts");
+        QTest::addColumn<QStringList>("colours");
 
-        using V = QList<qint64>;
-        using P = QList<QPointF>;
-        using C = QStringList;
-        const QString bar = QStringLiteral("stack bar"), orb = QStringLiteral("disk orb");
-        const QString line = QStringLiteral("sparkline");
-        QTest::newRow("bar: proportional")
-            << bar << qint64(1000) << V{100, 300} << false << P{{0, 40}, {40, 120}} << C{};
-        QTest::newRow("bar: tiny share is 2 px")
-            << bar << (qint64(1) << 40) << V{4096, 1} << false << P{{0, 2}, {2, 2}} << C{};
-        QTest::newRow("bar: zero bytes are skipped")
-            << bar << qint64(1000) << V{500, 0, 500} << false << P{{0, 200}, {0, 0}, {200, 200}} << C{};
-        QTest::newRow("bar: negative bytes are skipped")
-            << bar << qint64(1000) << V{-5, 250} << false << P{{0, 0}, {0, 100}} << C{};
-        QTest::newRow("bar: zero total counts as one") << bar << qint64(0) << V{1} << false << P{{0, 400}} << C{};
-        QTest::newRow("bar: huge sizes do not overflow")
-            << bar << (qint64(1) << 53) << V{qint64(1) << 52, qint64(1) << 52} << false << P{{0, 200}, {200, 200}}
-            << C{};
-
-        const qreal gap = DiskOrb::kGapDegrees;
-        QTest::newRow("orb: used and reclaimable") << orb << qint64(1000) << V{500, 100} << false
-                                                   << P{{0, 144 - gap}, {144, 36 - gap}} << C{"used", "reclaim"};
-        QTest::newRow("orb: nothing reclaimable draws only the used arc")
-            << orb << qint64(1000) << V{250, 0} << false << P{{0, 90 - gap}} << C{"used"};
-        QTest::newRow("orb: everything reclaimable draws only the reclaim arc")
-            << orb << qint64(1000) << V{250, 250} << false << P{{0, 90 - gap}} << C{"reclaim"};
-        QTest::newRow("orb: above 90 % is bad, in dark mode too")
-            << orb << qint64(1000) << V{950, 50} << true << P{{0, 324 - gap}, {324, 18 - gap}} << C{"bad", "reclaim"};
-        QTest::newRow("orb: exactly 90 % is not bad")
-            << orb << qint64(1000) << V{900, 0} << false << P{{0, 324 - gap}} << C{"used"};
-        QTest::newRow("orb: a sliver still shows half a degree")
-            << orb << qint64(1000000) << V{1000, 1} << false << P{{0, 0.5}, {0.3596, 0.5}} << C{"used", "reclaim"};
-        QTest::newRow("orb: negative used draws nothing") << orb << qint64(100) << V{-4, 10} << false << P{} << C{};
-        QTest::newRow("orb: zero total with oversize values is one full arc")
-            << orb << qint64(0) << V{50, 80} << false << P{{0, 360 - gap}} << C{"reclaim"};
-
-        QTest::newRow("line: nothing without values") << line << qint64(0) << V{} << false << P{} << C{};
-        QTest::newRow("line: one value is a point at the left")
-            << line << qint64(0) << V{7} << false << P{{2, 3}} << C{};
-        QTest::newRow("line: half way") << line << qint64(0) << V{4, 2, 0} << false << P{{2, 3}, {46, 16}, {90, 29}}
-                                        << C{};
-        QTest::newRow("line: all zero stays at the bottom")
-            << line << qint64(0) << V{0, 0} << false << P{{2, 29}, {90, 29}} << C{};
-        QTest::newRow("line: negative counts as zero")
-            << line << qint64(0) << V{-50, 10} << false << P{{2, 29}, {90, 3}} << C{};
-        QTest::newRow("line: huge values")
-            << line << qint64(0) << V{qint64(1) << 60, qint64(1) << 59} << false << P{{2, 3}, {90, 16}} << C{};
+        QFile file(QStringLiteral(VARNHOLT_FIXTURES "/ui/chartgeometry.tsv"));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        const auto items = [](const QString &field) {
+            return field == u"-" ? QStringList() : field.split(u' ');
+        };
+        for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+            if (line.startsWith(u'#'))
+                continue;
+            const QStringList f = line.split(u'\t');
+            bool ok = f.size() == 7 && QStringList{"bar", "orb", "line"}.contains(f[1])
+                      && QStringList{"light", "dark"}.contains(f[4]);
+            const auto number = [&ok](QString text) {
+                bool good = false;
+                const qreal gap = text.endsWith(u"-gap") ? DiskOrb::kGapDegrees : 0;
+                const qreal value = text.remove(QStringLiteral("-gap")).toDouble(&good);
+                ok = ok && good;
+                return value - gap;
+            };
+            QList<qint64> values;
+            QList<QPointF> parts;
+            for (const QString &v : items(f.value(3)))
+                values << qint64(number(v));
+            for (const QString &p : items(f.value(5)))
+                parts << QPointF(number(p.section(u',', 0, 0)), number(p.section(u',', 1)));
+            QVERIFY2(ok, qPrintable(line));
+            QTest::newRow(qPrintable(f[0])) << f[1] << qint64(number(f[2])) << values << (f[4] == u"dark") << parts
+                                            << items(f[6]);
+        }
     }
 
     void chartGeometry()
@@ -174,7 +155,7 @@ private slots:
         AppSettings::instance()->setTheme(dark ? 2 : 1);
         QList<QPointF> got;
         QList<QColor> gotColours;
-        if (chart == u"stack bar") {
+        if (chart == u"bar") {
             StackBar bar(8);
             bar.resize(400, 8);
             QList<StackBar::Segment> segments;
@@ -183,7 +164,7 @@ private slots:
             bar.setSegments(segments, total);
             for (const QRectF &r : bar.segmentRects())
                 got << QPointF(r.left(), r.width());
-        } else if (chart == u"disk orb") {
+        } else if (chart == u"orb") {
             DiskOrb orb;
             orb.setValues(total, values.at(0), values.at(1));
             for (const DiskOrb::Arc &arc : orb.arcs()) {

@@ -96,92 +96,80 @@ private slots:
 
     void overlayKeysAndClicks_data()
     {
-        QTest::addColumn<QString>("focus");  // the overlay itself, or one of its buttons
+        QTest::addColumn<bool>("danger");    // deletes for good
+        QTest::addColumn<QString>("focus");  // where the dialog puts it, the overlay, a button, the page
         QTest::addColumn<QString>("action");
         QTest::addColumn<bool>("closes");
         QTest::addColumn<int>("accepted");
-        QTest::newRow("escape") << "overlay" << "escape" << true << 0;
-        QTest::newRow("escape on a button") << "confirm" << "escape" << true << 0;
-        QTest::newRow("other key") << "overlay" << "key" << false << 0;
-        QTest::newRow("press on the dimmed area") << "overlay" << "outside" << true << 0;
-        QTest::newRow("press on the panel") << "overlay" << "panel" << false << 0;
-        QTest::newRow("return presses the default button") << "overlay" << "return" << true << 1;
-        QTest::newRow("enter presses the default button") << "overlay" << "enter" << true << 1;
-        QTest::newRow("return presses the focused button") << "cancel" << "return" << true << 0;
-        QTest::newRow("space presses the focused button") << "confirm" << "space" << true << 1;
+        QTest::newRow("escape") << false << "overlay" << "escape" << true << 0;
+        QTest::newRow("escape on a button") << false << "confirm" << "escape" << true << 0;
+        QTest::newRow("other key") << false << "overlay" << "key" << false << 0;
+        QTest::newRow("press on the dimmed area") << false << "overlay" << "outside" << true << 0;
+        QTest::newRow("press on the panel") << false << "overlay" << "panel" << false << 0;
+        QTest::newRow("return presses the default button") << false << "overlay" << "return" << true << 1;
+        QTest::newRow("enter presses the default button") << false << "overlay" << "enter" << true << 1;
+        QTest::newRow("return presses the focused button") << false << "cancel" << "return" << true << 0;
+        QTest::newRow("space presses the focused button") << false << "confirm" << "space" << true << 1;
+        QTest::newRow("return on a dialog that deletes cancels") << true << "start" << "return" << true << 0;
+        QTest::newRow("tab stays inside") << false << "start" << "tab" << false << 0;
+        QTest::newRow("backtab stays inside") << false << "start" << "backtab" << false << 0;
+        QTest::newRow("focus taken by the page comes back") << false << "page" << "key" << false << 0;
     }
 
     // Only the affirmative button confirms; every way of dismissing does not.
-    void overlayKeysAndClicks()
-    {
-        QFETCH(QString, focus);
-        QFETCH(QString, action);
-        QFETCH(bool, closes);
-        QPointer<ConfirmDialog> dialog = new ConfirmDialog(m_host, "Title", "Text", "Do it", false);
-        QSignalSpy accepted(dialog, &ConfirmDialog::accepted);
-        QVERIFY(dialog->open());
-        QCOMPARE(Overlay::openIn(m_host).size(), 1);
-        QWidget *target = dialog;
-        if (focus != "overlay")
-            target = focus == "confirm" ? dialog->confirmButton() : dialog->cancelButton();
-        target->setFocus();
-        const QMap<QString, Qt::Key> keys{{"escape", Qt::Key_Escape}, {"key", Qt::Key_A}, {"return", Qt::Key_Return},
-                                          {"enter", Qt::Key_Enter}, {"space", Qt::Key_Space}};
-        if (keys.contains(action))
-            QTest::keyClick(QApplication::focusWidget(), keys.value(action));
-        else
-            QTest::mouseClick(action == "outside" ? dialog : dialog->panel(), Qt::LeftButton, {}, QPoint(5, 5));
-        if (closes) {
-            QTRY_VERIFY(dialog.isNull());
-            QVERIFY(Overlay::openIn(m_host).isEmpty());
-        } else {
-            QTest::qWait(20);
-            QVERIFY(!dialog.isNull());
-            delete dialog;
-        }
-        QTEST(int(accepted.count()), "accepted");
-    }
-
     // An open dialog owns the keyboard: the focus starts on its affirmative
     // button (on Cancel when that one deletes for good), Tab never reaches
     // the page beneath, a second dialog does not stack on it, and the focus
     // goes back where it was when it closes.
-    void overlayOwnsTheKeyboard()
+    void overlayKeysAndClicks()
     {
-        auto *outside = new QPushButton(QStringLiteral("Page button"), m_host);
-        outside->show();
-        outside->setFocus();
-        QPointer<ConfirmDialog> danger = new ConfirmDialog(m_host, "Title", "Text", "Delete", true);
-        QVERIFY(danger->open());
-        QCOMPARE(QApplication::focusWidget(), danger->cancelButton());
-        danger->cancelButton()->click();
-        QTRY_VERIFY(danger.isNull());
-        QPointer<ConfirmDialog> dialog = new ConfirmDialog(m_host, "Title", "Text", "Do it", false);
+        QFETCH(bool, danger);
+        QFETCH(QString, focus);
+        QFETCH(QString, action);
+        QFETCH(bool, closes);
+        QPushButton page(QStringLiteral("Page button"), m_host);
+        page.show();
+        page.setFocus();
+        QPointer<ConfirmDialog> dialog = new ConfirmDialog(m_host, "Title", "Text", "Do it", danger);
+        QSignalSpy accepted(dialog, &ConfirmDialog::accepted);
         QVERIFY(dialog->open());
-        QCOMPARE(QApplication::focusWidget(), dialog->confirmButton());
-        const QList<QWidget *> stops{dialog->confirmButton(), dialog->cancelButton()};
-        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
-            QList<QWidget *> seen;
-            for (int i = 0; i < 5; ++i) {
-                QTest::keyClick(QApplication::focusWidget(), key);
-                QVERIFY2(dialog->isAncestorOf(QApplication::focusWidget()), "Tab left the dialog");
-                seen << QApplication::focusWidget();
-            }
-            QVERIFY(seen.contains(stops[0]) && seen.contains(stops[1]));
-        }
-        // Focus taken from outside returns to the dialog.
-        outside->setFocus();
-        QVERIFY(dialog->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == dialog);
-
+        QCOMPARE(QApplication::focusWidget(), danger ? dialog->cancelButton() : dialog->confirmButton());
         QPointer<ConfirmDialog> second = new ConfirmDialog(m_host, "Second", "Text", "Do it", false);
         QVERIFY(!second->open());
         QTRY_VERIFY(second.isNull());
         QCOMPARE(Overlay::openIn(m_host), QList<Overlay *>{dialog.data()});
-
-        dialog->cancelButton()->click();
-        QTRY_VERIFY(dialog.isNull());
-        QCOMPARE(QApplication::focusWidget(), outside);
-        delete outside;
+        const QMap<QString, QWidget *> targets{{"overlay", dialog},
+                                               {"confirm", dialog->confirmButton()},
+                                               {"cancel", dialog->cancelButton()},
+                                               {"page", &page}};
+        if (targets.contains(focus))
+            targets.value(focus)->setFocus();
+        const QMap<QString, Qt::Key> keys{{"escape", Qt::Key_Escape}, {"key", Qt::Key_A}, {"return", Qt::Key_Return},
+                                          {"enter", Qt::Key_Enter}, {"space", Qt::Key_Space}};
+        if (keys.contains(action)) {
+            QTest::keyClick(QApplication::focusWidget(), keys.value(action));
+        } else if (action.endsWith("tab")) {
+            QSet<QWidget *> seen;
+            for (int i = 0; i < 5; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), action == "tab" ? Qt::Key_Tab : Qt::Key_Backtab);
+                QVERIFY2(dialog->isAncestorOf(QApplication::focusWidget()), "Tab left the dialog");
+                seen << QApplication::focusWidget();
+            }
+            QVERIFY(seen.contains(dialog->confirmButton()) && seen.contains(dialog->cancelButton()));
+        } else {
+            QTest::mouseClick(action == "outside" ? dialog : dialog->panel(), Qt::LeftButton, {}, QPoint(5, 5));
+        }
+        if (closes) {
+            QTRY_VERIFY(dialog.isNull());
+            QVERIFY(Overlay::openIn(m_host).isEmpty());
+            QCOMPARE(QApplication::focusWidget(), &page);
+        } else {
+            QTest::qWait(20);
+            QVERIFY(!dialog.isNull());
+            QVERIFY(dialog->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == dialog);
+            delete dialog;
+        }
+        QTEST(int(accepted.count()), "accepted");
     }
 
     // `withoutTrash`: a ticked file on a volume without a usable trash is left

@@ -20,7 +20,6 @@
 using namespace ui;
 
 Q_DECLARE_METATYPE(ui::CloseDecision)
-Q_DECLARE_METATYPE(ui::NoticeRoute)
 
 namespace {
 
@@ -194,63 +193,54 @@ private slots:
                  QString("%1 · %2 free").arg(now.displayName, formatSize(now.availableBytes)));
     }
 
-    // What brings the window hidden in the tray back: a click on the icon,
-    // or the host going away (out of reach otherwise; -1 here). The icon
-    // comes back, with its menu, at the next look after the host does.
-    void clickRule_data()
+    // A notice is a toast while the window shows, a balloon once it is
+    // minimized or hidden in the tray, a toast again without one; hiding
+    // spends the one-time notice only when a balloon can follow. What brings
+    // the window hidden in the tray back: a click on the icon, or the host
+    // going away (out of reach otherwise; -1 here). The icon comes back, with
+    // its menu, at the next look after the host does.
+    void hiddenInTheTray_data()
     {
-        QTest::addColumn<int>("reason");
+        QTest::addColumn<bool>("tray");
+        QTest::addColumn<int>("reason");  // -2: nothing happens
         QTest::addColumn<bool>("shows");
-        QTest::newRow("single click") << int(QSystemTrayIcon::Trigger) << true;
-        QTest::newRow("double click") << int(QSystemTrayIcon::DoubleClick) << true;
-        QTest::newRow("context") << int(QSystemTrayIcon::Context) << false;
-        QTest::newRow("middle click") << int(QSystemTrayIcon::MiddleClick) << false;
-        QTest::newRow("the host goes") << -1 << true;
+        QTest::newRow("single click") << true << int(QSystemTrayIcon::Trigger) << true;
+        QTest::newRow("double click") << true << int(QSystemTrayIcon::DoubleClick) << true;
+        QTest::newRow("context") << true << int(QSystemTrayIcon::Context) << false;
+        QTest::newRow("middle click") << true << int(QSystemTrayIcon::MiddleClick) << false;
+        QTest::newRow("the host goes") << true << -1 << true;
+        QTest::newRow("no tray") << false << -2 << false;
     }
 
-    void clickRule()
+    void hiddenInTheTray()
     {
+        QFETCH(bool, tray);
         QFETCH(int, reason);
-        Rig rig;
-        rig.window.hide();
+        Rig rig(tray);
+        Toast toast(&rig.window);
+        const auto noticeIsAToast = [&] {
+            toast.hide();
+            notify(&rig.window, &toast, rig.tray, "Local Disk (/) is almost full.");
+            return !toast.isHidden();
+        };
+        QVERIFY(noticeIsAToast());
+        rig.window.showMinimized();
+        QCOMPARE(noticeIsAToast(), !tray);
+        hideToTray(&rig.window, rig.tray);
+        QVERIFY(!rig.window.isVisible());
+        QCOMPARE(trayNoticeShown(), tray);
+        QCOMPARE(noticeIsAToast(), !tray);
         if (reason >= 0)
             emit rig.tray->icon()->activated(QSystemTrayIcon::ActivationReason(reason));
-        else
+        else if (reason == -1)
             rig.tray->setAvailabilityProbe([] { return false; });
         QTRY_COMPARE_WITH_TIMEOUT(!rig.tray->icon(), reason < 0, 2 * Tray::kPollMs);
         QTEST(rig.window.isVisible(), "shows");
-        if (reason >= 0)
+        if (reason != -1)
             return;
         rig.tray->setAvailabilityProbe([] { return true; });
         QTRY_VERIFY_WITH_TIMEOUT(rig.tray->isVisible(), 2 * Tray::kPollMs);
         QCOMPARE(rig.tray->icon()->contextMenu(), rig.tray->menu());
-    }
-
-    void noticeRouting_data()
-    {
-        QTest::addColumn<bool>("showing");
-        QTest::addColumn<bool>("tray");
-        QTest::addColumn<NoticeRoute>("route");
-        QTest::newRow("window showing") << true << true << NoticeRoute::Toast;
-        QTest::newRow("hidden, tray") << false << true << NoticeRoute::Balloon;
-        QTest::newRow("hidden, no tray") << false << false << NoticeRoute::Toast;
-    }
-
-    void noticeRouting()
-    {
-        QFETCH(bool, showing);
-        QFETCH(bool, tray);
-        QFETCH(NoticeRoute, route);
-        Rig rig(tray);
-        Toast toast(&rig.window);
-        if (!showing)
-            rig.window.showMinimized();
-        notify(&rig.window, &toast, rig.tray, "Local Disk (/) is almost full.");
-        QCOMPARE(!toast.isHidden(), route == NoticeRoute::Toast);
-        // The one-time notice is spent only on a hide that a balloon can follow.
-        hideToTray(&rig.window, rig.tray);
-        QVERIFY(!rig.window.isVisible());
-        QCOMPARE(trayNoticeShown(), tray);
     }
 
     void lowSpace_data()

@@ -6,7 +6,6 @@
 #include "ui/theme.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QMap>
 #include <QProcess>
@@ -18,7 +17,6 @@
 #include <QTextStream>
 
 #include <cstdio>
-#include <functional>
 
 // Runs the tray against a real X server: Xvfb started by xvfb-run, with the
 // XEmbed tray host "trayer" starting after the program and killed again. The
@@ -31,18 +29,6 @@ using namespace ui;
 namespace {
 
 const char *const kChildVariable = "VARNHOLT_TRAY_X11_CHILD";
-
-bool waitFor(const std::function<bool()> &condition, int ms)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > ms)
-            return false;
-        QTest::qWait(50);
-    }
-    return true;
-}
 
 int childMain(int argc, char **argv)
 {
@@ -73,8 +59,8 @@ int childMain(int argc, char **argv)
     out.flush();
     if (host.state() != QProcess::Running)
         return 0;
-    const bool docked = waitFor([&tray] { return tray.icon() && tray.icon()->geometry().width() > 0; },
-                                15000 + Tray::kPollMs);
+    const bool docked = QTest::qWaitFor([&tray] { return tray.icon() && tray.icon()->geometry().width() > 0; },
+                                        15000 + Tray::kPollMs);
     out << "docked=" << int(docked) << '\n';
 
     // The balloon is drawn by Qt here (no notification service on this
@@ -83,7 +69,7 @@ int childMain(int argc, char **argv)
     window.hide();
     notify(&window, &toast, &tray, QStringLiteral("Local Disk (/) is almost full."));
     QWidget *balloon = nullptr;
-    waitFor([&balloon] {
+    (void)QTest::qWaitFor([&balloon] {
         for (QWidget *w : QApplication::topLevelWidgets())
             if (qstrcmp(w->metaObject()->className(), "QBalloonTip") == 0 && w->isVisible())
                 balloon = w;
@@ -103,7 +89,7 @@ int childMain(int argc, char **argv)
     // back.
     host.kill();
     host.waitForFinished();
-    out << "back=" << int(waitFor([&window] { return window.isVisible(); }, 2 * Tray::kPollMs + 2000)) << '\n';
+    out << "back=" << int(QTest::qWaitFor([&window] { return window.isVisible(); }, 2 * Tray::kPollMs + 2000)) << '\n';
     out.flush();
     return 0;
 }
