@@ -179,13 +179,10 @@ private slots:
     {
         QTest::addColumn<QString>("url");
         QTest::addColumn<QString>("name");
-        QTest::newRow("last segment") << "https://h/a/Varnholt-2.0.AppImage" << "Varnholt-2.0.AppImage";
-        QTest::newRow("trailing slash") << "https://h/a/" << "varnholt-update";
-        QTest::newRow("no path") << "https://h" << "varnholt-update";
-        QTest::newRow("dot dot") << "https://h/a/%2E%2E" << "varnholt-update";
-        QTest::newRow("encoded slash") << "https://h/a/..%2F..%2Fbin%2Fsh" << "sh";
-        QTest::newRow("backslash") << "https://h/a/..%5Cevil.exe" << "varnholt-update";
-        QTest::newRow("control character") << "https://h/a/x%0Ay" << "varnholt-update";
+        QJsonArray rows;
+        readRows("installernames.json", rows);
+        for (const QJsonValue &v : rows)
+            QTest::newRow(qPrintable(v["row"].toString())) << v["url"].toString() << v["name"].toString();
     }
     void installerNames()
     {
@@ -200,34 +197,12 @@ private slots:
         QTest::addColumn<QByteArray>("certificate"); // the signer certificate's SHA-256
         QTest::addColumn<QStringList>("accepted");
         QTest::addColumn<bool>("matches");
-        const QByteArray cert = QByteArray::fromHex("0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcdef");
-        const QString hex = QString::fromLatin1(cert.toHex());
-        QString paired; // "01:23:45:..." as certificate viewers show it
-        for (int i = 0; i < hex.size(); i += 2)
-            paired += (i ? ":" : "") + hex.mid(i, 2);
-        QString other = hex;
-        other[63] = u'e';
-        QTest::newRow("lower case") << cert << QStringList{hex} << true;
-        QTest::newRow("upper case") << cert << QStringList{hex.toUpper()} << true;
-        QTest::newRow("colon pairs") << cert << QStringList{paired} << true;
-        QTest::newRow("spaced groups, padded")
-            << cert << QStringList{"  " + QString(paired).replace(':', ' ') + "\n"} << true;
-        QTest::newRow("hyphens") << cert << QStringList{QString(paired).replace(':', '-')} << true;
-        QTest::newRow("copied with a direction mark") << cert << QStringList{QChar(0x200E) + hex} << true;
-        QTest::newRow("second of two") << cert << QStringList{other, hex} << true;
-        QTest::newRow("another certificate") << cert << QStringList{other} << false;
-        QTest::newRow("one digit short") << cert << QStringList{hex.left(63)} << false;
-        QTest::newRow("one digit over") << cert << QStringList{hex + "0"} << false;
-        QTest::newRow("SHA-1 thumbprint") << cert << QStringList{hex.left(40)} << false;
-        QTest::newRow("hex prefix") << cert << QStringList{"0x" + hex} << false;
-        QTest::newRow("other separator") << cert << QStringList{QString(paired).replace(':', '.')} << false;
-        QTest::newRow("non-ASCII digit") << cert << QStringList{hex.left(63) + QChar(0x0661)} << false;
-        QTest::newRow("publisher name") << cert << QStringList{"Quorvane Technology Limited"} << false;
-        QTest::newRow("empty") << cert << QStringList{""} << false;
-        QTest::newRow("none configured") << cert << QStringList{} << false;
-        // A certificate that could not be read never matches a garbled entry.
-        QTest::newRow("no certificate, garbled entry") << QByteArray() << QStringList{"zz"} << false;
-        QTest::newRow("short hash, its own hex") << cert.left(20) << QStringList{hex.left(40)} << false;
+        QJsonArray rows;
+        readRows("signers.json", rows);
+        for (const QJsonValue &v : rows)
+            QTest::newRow(qPrintable(v["row"].toString()))
+                << QByteArray::fromHex(v["certificate"].toString().toLatin1())
+                << v["accepted"].toVariant().toStringList() << v["matches"].toBool();
     }
     void acceptedSigners()
     {
