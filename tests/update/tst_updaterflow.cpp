@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <tuple>
 
@@ -39,6 +40,16 @@ QStringList partFiles(const Updater &updater)
 QString errorStart(const Updater &updater, const QString &expected)
 {
     return expected.isEmpty() ? updater.errorText() : updater.errorText().left(expected.size());
+}
+
+// Sends a byte every 100 ms, each of which resets the transfer time-out: only
+// the overall deadline (short where a row uses this) or a cancel ends the step.
+Route dripping(const QByteArray &body, qint64 patternBytes = -1)
+{
+    Route route(200, body);
+    route.patternBytes = patternBytes;
+    route.dripMs = 100;
+    return route;
 }
 
 Route redirectTo(const QUrl &url)
@@ -107,7 +118,8 @@ private slots:
     {
         QTest::addColumn<Route>("route");
         QTest::addColumn<Route>("signature"); // status 0: the manifest signed by the test key
-        QTest::addColumn<QString>("client");  // "release key": verifies with the release key; "no CA": does not trust the server
+        QTest::addColumn<QString>("client");  // "release key": verifies with the release key; "no CA": does not trust the server;
+                                              // "cancels": cancels after 300 ms
         QTest::addColumn<int>("state");
         QTest::addColumn<QString>("version"); // what the record holds afterwards
         QTest::addColumn<QString>("error");
@@ -145,6 +157,8 @@ private slots:
         QTest::newRow("signature redirected to an untrusted host")
             << Route{200, valid} << redirectTo(m_http.url("/real-upgrade.json.sig", "127.0.0.1")) << "" << failed << "" << kNotOurs;
         QTest::newRow("certificate not trusted") << Route{200, valid} << Route{0, {}} << "no CA" << failed << "" << "SSL handshake failed";
+        QTest::newRow("slow, past its deadline") << dripping(valid) << Route{0, {}} << "" << failed << "" << kTimedOut;
+        QTest::newRow("slow, cancelled") << dripping(valid) << Route{0, {}} << "cancels" << failed << "" << "Operation canceled";
     }
     void checkOutcomes()
     {
@@ -162,11 +176,18 @@ private slots:
             updater->setSigningKey(signature::releaseKey());
         else if (client == u"no CA")
             updater->setExtraCaCertificates({});
+        else if (client == u"cancels")
+            QTimer::singleShot(300, updater.get(), &Updater::cancel);
+        if (route.dripMs > 0)
+            updater->setDeadlines({1000, 1000, qint64(1) << 40});
         QSignalSpy changes(updater.get(), &Updater::stateChanged);
+        QElapsedTimer clock;
+        clock.start();
         updater->check();
         updater->check(); // ignored while the first one runs
         QCOMPARE(updater->state(), int(Updater::Checking));
         QVERIFY(waitWhile(*updater, Updater::Checking));
+        QVERIFY(clock.elapsed() < 10000); // a slow server too: its deadline ends it
         QCOMPARE(std::tuple(updater->state(), errorStart(*updater, error), changes.count(), updater->info().version),
                  std::tuple(state, error, qsizetype(2), version));
         // An untrusted server never sees a request.
@@ -181,7 +202,7 @@ private slots:
         QTest::addColumn<QString>("sig");     // null: signed with the test key
         QTest::addColumn<Route>("answer");    // of the installer's address; status 0: the installer itself
         QTest::addColumn<QString>("error");   // start of the error text, %1: the download folder; empty: the installer is started
-        QTest::addColumn<QString>("blocked"); // what stands in the way of saving it
+        QTest::addColumn<QString>("blocked"); // what stands in the way of saving it; "cancel": the user, a moment in
         const QString badSize = kWrap + "The update has an unexpected size.";
         const Route installer{0, {}};
         QTest::newRow("verified") << kMiB + 1 << QString() << QString() << installer << "" << "";
@@ -204,6 +225,9 @@ private slots:
                                                          << redirectTo(m_http.url("/real-Varnholt.bin", "127.0.0.1")) << kWrap + kNotOurs << "";
         QTest::newRow("redirected to plain http") << 2 * kMiB << QString() << QString()
                                                   << redirectTo(QUrl(real.toString().replace("https:", "http:"))) << kWrap << "";
+        QTest::newRow("slow, past its deadline")
+            << 2 * kMiB << QString() << QString() << dripping({}, 2 * kMiB) << kWrap + kTimedOut << "";
+        QTest::newRow("slow, cancelled") << 2 * kMiB << QString() << QString() << dripping({}, 2 * kMiB) << "" << "cancel";
         // The verified installer stays for the user to start.
         QTest::newRow("installer cannot start") << 2 * kMiB << QString() << QString() << installer << kNoStart << "";
         const QString cannotSave = QStringLiteral("Could not save the update: ");
@@ -232,8 +256,16 @@ private slots:
             m_http.route("/real-Varnholt.bin", m_http.routed("/Varnholt.bin"));
             m_http.route("/Varnholt.bin", answer);
         }
-        const bool verified = error.isEmpty() || error == kNoStart;
+        const bool installs = error.isEmpty() && blocked != u"cancel";
+        const bool verified = installs || error == kNoStart;
         auto updater = makeUpdater(error == kNoStart ? kNoStart : QString());
+        if (answer.dripMs > 0)
+            updater->setDeadlines({1000, 1000, qint64(1) << 40});
+        if (blocked == u"cancel")
+            connect(updater.get(), &Updater::stateChanged, updater.get(), [u = updater.get()] {
+                if (u->state() == Updater::Downloading)
+                    QTimer::singleShot(300, u, &Updater::cancel);
+            });
         QSignalSpy quit(updater.get(), &Updater::quitForUpdate);
         QSignalSpy changes(updater.get(), &Updater::stateChanged);
         const QString folder = updater->downloadFolder();
@@ -264,13 +296,16 @@ private slots:
         if (blocked == u"disk")
             setrlimit(RLIMIT_FSIZE, &small);
 #endif
+        QElapsedTimer clock;
+        clock.start();
         run(*updater);
 #if !defined(Q_OS_WIN)
         setrlimit(RLIMIT_FSIZE, &saved);
 #endif
+        QVERIFY(answer.dripMs == 0 || clock.elapsed() < 10000); // a slow server: its deadline ends it
         QCOMPARE(std::tuple(updater->state(), errorStart(*updater, error), quit.count(), m_launched),
-                 std::tuple(int(error.isEmpty() ? Updater::Installing : Updater::Available), error,
-                            qsizetype(error.isEmpty() ? 1 : 0), verified ? QStringList{finalPath} : QStringList()));
+                 std::tuple(int(installs ? Updater::Installing : Updater::Available), error, qsizetype(installs ? 1 : 0),
+                            verified ? QStringList{finalPath} : QStringList()));
         if (blocked != u"final")
             QCOMPARE(QFileInfo(finalPath).size(), verified ? size : 0);
         if (blocked == u"foreign")
@@ -283,54 +318,6 @@ private slots:
             QVERIFY(changes.count() > 4);
         checkRequests(!error.isEmpty());
         QVERIFY(QDir(folder).removeRecursively());
-    }
-
-    // A server that sends a byte now and then resets the transfer time-out each
-    // time; the overall deadline (short here) or a cancel still ends the step.
-    void slowServer_data()
-    {
-        QTest::addColumn<bool>("download"); // false: the check is slow
-        QTest::addColumn<bool>("cancel");   // false: wait for the deadline
-        QTest::addColumn<int>("state");
-        QTest::addColumn<QString>("error");
-        QTest::newRow("check past its deadline") << false << false << int(Updater::Failed) << kTimedOut;
-        QTest::newRow("check cancelled") << false << true << int(Updater::Failed) << "Operation canceled";
-        QTest::newRow("download past its deadline") << true << false << int(Updater::Available) << kWrap + kTimedOut;
-        QTest::newRow("download cancelled") << true << true << int(Updater::Available) << "";
-    }
-    void slowServer()
-    {
-        QFETCH(bool, download);
-        QFETCH(bool, cancel);
-        QFETCH(int, state);
-        QFETCH(QString, error);
-        m_http.publish("/Varnholt.bin", 2 * kMiB);
-        Route drip;
-        drip.dripMs = 100;
-        if (download)
-            drip.patternBytes = 2 * kMiB;
-        else
-            drip.body = manifest("9.0.0", m_http.url("/Varnholt.bin"), QString(64, 'a'), {});
-        m_http.route(download ? "/Varnholt.bin" : "/upgrade.json", drip);
-        auto updater = makeUpdater();
-        updater->setDeadlines({1000, 1000, qint64(1) << 40});
-        QElapsedTimer clock;
-        updater->check();
-        if (download) {
-            QVERIFY(waitWhile(*updater, Updater::Checking));
-            updater->download();
-            QCOMPARE(partFiles(*updater).size(), 1);
-        }
-        clock.start();
-        const int busy = updater->state();
-        if (cancel) {
-            QTest::qWait(300);
-            updater->cancel();
-        }
-        QVERIFY(waitWhile(*updater, busy));
-        QVERIFY(clock.elapsed() < 10000); // well before the transfer time-out, which the bytes keep resetting
-        QCOMPARE(std::tuple(updater->state(), errorStart(*updater, error), partFiles(*updater), m_launched),
-                 std::tuple(state, error, QStringList(), QStringList()));
     }
 
 #if !defined(Q_OS_WIN)
