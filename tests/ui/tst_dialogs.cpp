@@ -19,8 +19,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
@@ -41,26 +39,6 @@ CategoryDef category(const QString &id, int risk, const QString &root)
     d.risk = risk;
     d.roots = {CategoryRoot{root, {}, {}}};
     return d;
-}
-
-QByteArray manifest(const QUrl &url, const QString &date, const QString &size, const QStringList &changes,
-                    const QString &sha = QString(64, u'a'), const QString &sig = {},
-                    const QString &version = QStringLiteral("9.0.0"))
-{
-    QJsonObject entry{{"version", version}, {"url", url.toString()}, {"sha256", sha},
-                      {"change", QJsonArray::fromStringList(changes)}, {"sig", sig}};
-    if (!date.isEmpty())
-        entry.insert("date", date);
-    if (!size.isEmpty())
-        entry.insert("size", size);
-    // Signed manifests say until when they hold.
-    const QString expires = QDateTime::currentDateTimeUtc().addDays(1).toString(Qt::ISODate);
-    return QJsonDocument(QJsonObject{{Updater::platformKey(), entry}, {"expires", expires}}).toJson();
-}
-
-bool waitWhile(const Updater &updater, int state)
-{
-    return QTest::qWaitFor([&] { return updater.state() != state; }, 60000);
 }
 
 } // namespace
@@ -307,7 +285,7 @@ private slots:
     void updateDialog()
     {
         QFETCH(bool, lengthKnown);
-        auto updater = updaterFor(manifest(m_http.url("/a.bin"), {}, {}, {}, QString(64, u'a'), {}, "1.0.0"));
+        auto updater = updaterFor(manifest("1.0.0", m_http.url("/a.bin"), QString(64, u'a'), {}, {{"change", QJsonArray()}}));
         QPointer<UpdateDialog> dialog = new UpdateDialog(updater.get(), m_host);
         dialog->open();
         updater->check();
@@ -336,7 +314,9 @@ private slots:
         stall.lengthHeader = lengthKnown;
         m_http.route("/big.bin", stall);
         const QStringList notes{"<b>Faster</b> scans", "Fixes"};
-        m_http.route("/upgrade.json", Route{200, manifest(m_http.url("/big.bin"), "2026-05-01", "48 MB", notes)});
+        m_http.route("/upgrade.json", Route{200, manifest("9.0.0", m_http.url("/big.bin"), QString(64, u'a'), {},
+                                                           {{"date", "2026-05-01"}, {"size", "48 MB"},
+                                                            {"change", QJsonArray::fromStringList(notes)}})});
         updater->check();
         QVERIFY(waitWhile(*updater, Updater::Checking));
         dialog = new UpdateDialog(updater.get(), m_host);
@@ -378,9 +358,9 @@ private slots:
         Route file;
         file.patternBytes = size;
         m_http.route("/ok.bin", file);
-        m_http.route("/upgrade.json", Route{200, manifest(m_http.url("/ok.bin"), {}, {}, {},
-                                                          QString::fromLatin1(patternSha256(size)),
-                                                          sign(patternChunk(0, size), testKey().get()))});
+        m_http.route("/upgrade.json", Route{200, manifest("9.0.0", m_http.url("/ok.bin"), QString::fromLatin1(patternSha256(size)),
+                                                          sign(patternChunk(0, size), testKey().get()),
+                                                          {{"change", QJsonArray()}})});
         updater->setInstallerLauncher([](const QString &) { return QString(); });
         dialog = new UpdateDialog(updater.get(), m_host);
         dialog->open();

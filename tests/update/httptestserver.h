@@ -7,15 +7,20 @@
 // for that path (a 404 route stands for an unsigned manifest).
 
 #include "testsigning.h"
+#include "update/updater.h"
 
 #include <QCryptographicHash>
 #include <QFile>
 #include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSslCertificate>
 #include <QSslKey>
 #include <QSslServer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTest>
 #include <QTimer>
 #include <QUrl>
 
@@ -69,6 +74,39 @@ inline QString fixture(const QString &name)
     return QStringLiteral(VARNHOLT_FIXTURES "/update/") + name;
 }
 
+// The self-signed certificate the TLS server presents, for clients to trust.
+inline QSslCertificate certificate()
+{
+    return QSslCertificate::fromPath(fixture(QStringLiteral("localhost.crt"))).value(0);
+}
+
+// A manifest valid for a day. `extra` adds members to the entry (or replaces
+// them), except "expires", which replaces the manifest's own, and "platform",
+// which files the entry under another platform's key.
+inline QByteArray manifest(const QString &version, const QUrl &url, const QString &sha, const QString &sig,
+                           const QJsonObject &extra = {})
+{
+    QJsonObject entry{{"version", version}, {"url", url.toString()}, {"sha256", sha},
+                      {"change", QJsonArray{"Fixes"}}, {"sig", sig}};
+    QString key = Updater::platformKey();
+    QJsonObject root{{"expires", QDateTime::currentDateTimeUtc().addDays(1).toString(Qt::ISODate)}};
+    for (auto it = extra.begin(); it != extra.end(); ++it) {
+        if (it.key() == u"expires")
+            root.insert(it.key(), it.value());
+        else if (it.key() == u"platform")
+            key = it.value().toString();
+        else
+            entry.insert(it.key(), it.value());
+    }
+    root.insert(key, entry);
+    return QJsonDocument(root).toJson();
+}
+
+inline bool waitWhile(const Updater &updater, int state)
+{
+    return QTest::qWaitFor([&] { return updater.state() != state; }, 120000);
+}
+
 class HttpTestServer
 {
 public:
@@ -77,11 +115,9 @@ public:
         if (tls) {
             auto server = std::make_unique<QSslServer>();
             QSslConfiguration config = QSslConfiguration::defaultConfiguration();
-            QFile cert(fixture(QStringLiteral("localhost.crt")));
             QFile key(fixture(QStringLiteral("localhost.key")));
-            cert.open(QIODevice::ReadOnly);
             key.open(QIODevice::ReadOnly);
-            config.setLocalCertificate(QSslCertificate(cert.readAll()));
+            config.setLocalCertificate(certificate());
             config.setPrivateKey(QSslKey(key.readAll(), QSsl::Rsa));
             server->setSslConfiguration(config);
             m_server = std::move(server);
@@ -104,6 +140,25 @@ public:
 
     void route(const QString &path, const Route &route) { m_routes.insert(path, route); }
     void unroute(const QString &path) { m_routes.remove(path); }
+    Route routed(const QString &path) const { return m_routes.value(path); }
+    EVP_PKEY *key() const { return m_key.get(); }
+
+    // Serves `body` (or `size` pattern bytes) at `path` and a manifest of version
+    // 9.0.0 for it at /upgrade.json; a null sha or sig stands for the real checksum
+    // or a signature with the test key.
+    void publish(const QString &path, qint64 size, const QByteArray &body = {}, QString sha = {}, QString sig = {})
+    {
+        const bool pattern = body.isEmpty();
+        Route installer(200, body);
+        installer.patternBytes = pattern ? size : -1;
+        route(path, installer);
+        if (sha.isNull())
+            sha = QString::fromLatin1(pattern ? patternSha256(size)
+                                              : QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex());
+        if (sig.isNull())
+            sig = sign(pattern ? patternChunk(0, size) : body, key());
+        route("/upgrade.json", Route{200, manifest("9.0.0", url(path), sha, sig)});
+    }
 
     QList<QByteArray> userAgents;
     QStringList paths;
@@ -148,37 +203,28 @@ private:
         if (!route.location.isEmpty())
             head += "Location: " + route.location + "\r\n";
         socket->write(head + "\r\n");
-        if (route.dripMs > 0) {
-            // Each byte resets the client's transfer time-out; only an overall deadline ends this.
-            auto *drip = new QTimer(socket);
-            auto sent = std::make_shared<qint64>(0);
-            QObject::connect(drip, &QTimer::timeout, socket, [socket, route, sent, size] {
-                if (*sent >= size)
-                    return socket->disconnectFromHost();
-                socket->write(route.patternBytes < 0 ? route.body.mid(*sent, 1) : patternChunk(*sent, 1));
-                ++*sent;
-            });
-            drip->start(route.dripMs);
-            return;
-        }
-        if (route.patternBytes < 0) {
-            socket->write(route.body);
-            socket->disconnectFromHost();
-            return;
-        }
-        // Stream in steps so that a client that gives up stops the transfer.
+        // Stream in steps so that a client that gives up stops the transfer; a
+        // stalling route stops after the first step, a dripping one sends one
+        // byte a step.
         auto sent = std::make_shared<qint64>(0);
-        auto pump = [socket, sent, size, stall = route.stall] {
+        auto pump = [socket, sent, size, route] {
             while (*sent < size && socket->bytesToWrite() < (4 << 20)) {
-                const qint64 n = std::min<qint64>(1 << 20, size - *sent);
-                socket->write(patternChunk(*sent, n));
+                const qint64 n = route.dripMs > 0 ? 1 : std::min<qint64>(1 << 20, size - *sent);
+                socket->write(route.patternBytes < 0 ? route.body.mid(*sent, n) : patternChunk(*sent, n));
                 *sent += n;
-                if (stall)
+                if (route.stall || route.dripMs > 0)
                     return;
             }
             if (*sent >= size)
                 socket->disconnectFromHost();
         };
+        if (route.dripMs > 0) {
+            // Each byte resets the client's transfer time-out; only an overall deadline ends this.
+            auto *drip = new QTimer(socket);
+            QObject::connect(drip, &QTimer::timeout, socket, pump);
+            drip->start(route.dripMs);
+            return;
+        }
         QObject::connect(socket, &QTcpSocket::bytesWritten, socket, [socket, pump, stall = route.stall] {
             if (!stall && socket->bytesToWrite() < (1 << 20))
                 pump();
