@@ -1,6 +1,7 @@
 #include "app/appsettings.h"
 #include "scan/category.h"
 #include "support/uitest.h"
+#include "support/testsupport.h"
 #include "ui/widgets/diskorb.h"
 #include "ui/widgets/elidedlabel.h"
 #include "ui/widgets/progressring.h"
@@ -113,16 +114,12 @@ private slots:
         QTest::addColumn<QList<QPointF>>("parts");
         QTest::addColumn<QStringList>("colours");
 
-        QFile file(QStringLiteral(VARNHOLT_FIXTURES "/ui/chartgeometry.tsv"));
-        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
         const auto items = [](const QString &field) {
             return field == u"-" ? QStringList() : field.split(u' ');
         };
-        for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
-            if (line.startsWith(u'#'))
-                continue;
-            const QStringList f = line.split(u'\t');
-            bool ok = f.size() == 7 && QStringList{"bar", "orb", "line"}.contains(f[1])
+        for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("ui/chartgeometry.tsv"), 7)) {
+            const QString line = f.join(u'\t');
+            bool ok = QStringList{"bar", "orb", "line"}.contains(f[1])
                       && QStringList{"light", "dark"}.contains(f[4]);
             const auto number = [&ok](QString text) {
                 bool good = false;
