@@ -216,7 +216,7 @@ LargeFilesPage::LargeFilesPage(AppState *state, QWidget *parent)
     connect(m_stopButton, &QPushButton::clicked, m_state, &AppState::cancelLargeScan);
     connect(m_state, &AppState::largeFilesChanged, this, &LargeFilesPage::sync);
     connect(m_state, &AppState::largeProgress, this, &LargeFilesPage::updateProgress);
-    connect(AppSettings::instance(), &AppSettings::changed, this, &LargeFilesPage::sync);
+    connect(AppSettings::instance(), &AppSettings::changed, this, &LargeFilesPage::onSettingsChanged);
     connect(m_model, &LargeFilesModel::selectionChanged, this, &LargeFilesPage::updateFooter);
     // The footer's figure is set in the mode's text colour.
     connect(Theme::instance(), &Theme::changed, this, &LargeFilesPage::updateFooter);
@@ -453,9 +453,17 @@ void LargeFilesPage::showEvent(QShowEvent *event)
     }
 }
 
+void LargeFilesPage::onSettingsChanged()
+{
+    const AppSettings *settings = AppSettings::instance();
+    if (std::pair(settings->largeThresholdMB(), settings->oldMonths()) != m_shownSettings)
+        sync();
+}
+
 void LargeFilesPage::sync()
 {
     int mb = AppSettings::instance()->largeThresholdMB();
+    m_shownSettings = {mb, AppSettings::instance()->oldMonths()};
     m_header->setEyebrow(LargeFilesText::tr("Home folder · over %1")
                              .arg(formatSize(qint64(std::max(mb, 0)) * sizeUnitBase() * sizeUnitBase())));
 
