@@ -206,8 +206,12 @@ QWidget *MainWindow::ensurePage(int index) const
     a11y::setRole(made, QAccessible::Pane);
     if (NavButton *entry = m_sidebar->navButton(index))
         a11y::setName(made, entry->text());
+    // Taking out the current widget would make its neighbour current.
     QWidget *placeholder = m_stack->widget(index);
+    const bool current = m_stack->currentWidget() == placeholder;
     m_stack->insertWidget(index, made);
+    if (current)
+        m_stack->setCurrentWidget(made);
     m_stack->removeWidget(placeholder);
     delete placeholder;
     switch (index) {

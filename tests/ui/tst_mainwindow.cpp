@@ -133,6 +133,9 @@ private slots:
         AppState state(emptyCatalogue());
         MainWindow window(&state, offlineOptions(&fakePage));
         window.show();
+        // The pages made after the first paint leave the first one showing.
+        QTRY_VERIFY(qobject_cast<FakePage *>(window.pageStack()->widget(3)));
+        QCOMPARE(window.pageStack()->currentWidget(), window.page(0));
         window.sidebar()->navButton(2)->click();
         QCOMPARE(window.currentPage(), 2);
         // Programmatic navigation checks the button without a navigate echo.
