@@ -2,6 +2,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QTest>
 
 #include "app/appstate.h"
