@@ -216,8 +216,9 @@ public:
         bool emptied = false;   // emptied the bin
         bool restorable = false; // something it moved is still in the bin
     };
-    // The newest `max` logs of the log folder, newest first.
-    QList<PastCleanup> recentCleanups(int max = 5) const;
+    // The newest `max` logs of the log folder, newest first. Reads only the
+    // logs and the bin, so it may run on any thread.
+    static QList<PastCleanup> recentCleanups(int max = 5);
     // The log of the latest cleanup that moved anything to the bin (a later
     // one may have deleted for good); empty when there is none.
     QString latestRestorableLog() const;

@@ -104,7 +104,7 @@ QString AppState::restoreSummary(const RestoreReport &report)
     return text;
 }
 
-QList<AppState::PastCleanup> AppState::recentCleanups(int max) const
+QList<AppState::PastCleanup> AppState::recentCleanups(int max)
 {
     QList<PastCleanup> out;
     const QStringList logs = CleanupLog::logs();

@@ -112,7 +112,7 @@ struct Series
 };
 
 void compare(QTextStream &out, const QString &label, const Series &engine, const QString &toolLabel,
-             const Series &tool, double target)
+             const Series &tool, double target, const char *resultName)
 {
     const double e = median(engine.ms), t = median(tool.ms), ec = median(engine.cpu), tc = median(tool.cpu);
     out << qSetFieldWidth(24) << Qt::left << toolLabel << qSetFieldWidth(0) << qRound(t) << " ms wall, " << qRound(tc)
@@ -122,6 +122,8 @@ void compare(QTextStream &out, const QString &label, const Series &engine, const
     out << qSetFieldWidth(24) << Qt::left << "ratio" << qSetFieldWidth(0) << QString::number(e / t, 'f', 2)
         << "x wall, " << QString::number(ec / tc, 'f', 2) << "x cpu (target at most "
         << QString::number(target, 'f', 1) << "x)\n";
+    out << "RESULT " << resultName << " " << QString::number(e / t, 'f', 2) << " x <=" << QString::number(target, 'f', 1)
+        << "\n";
     out.flush();
 }
 
@@ -181,7 +183,9 @@ int main(int argc, char *argv[])
         }
     }
     out << "\nscan of " << files << " files (" << bytes / 1024 << " KiB), median of " << rounds << " rounds\n";
-    compare(out, QStringLiteral("Scanner, labelled root:"), labelledRuns, QStringLiteral("du -s:"), duRuns, 1.1);
-    compare(out, QStringLiteral("Scanner, listing root:"), listingRuns, QStringLiteral("du -s:"), duRuns, 1.1);
+    compare(out, QStringLiteral("Scanner, labelled root:"), labelledRuns, QStringLiteral("du -s:"), duRuns, 1.1,
+            "clean_scan_labelled_vs_du");
+    compare(out, QStringLiteral("Scanner, listing root:"), listingRuns, QStringLiteral("du -s:"), duRuns, 1.1,
+            "clean_scan_listing_vs_du");
     return 0;
 }

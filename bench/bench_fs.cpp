@@ -35,6 +35,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTextStream>
 #include <QThread>
@@ -444,9 +445,15 @@ int main(int argc, char *argv[])
     out << "\nload average at the end: " << loadAverage() << "\n";
 
     // Targets on a two-core machine.
+    QStringList results;  // for run.sh's summary, after the table
     const auto verdict = [&](const QString &what, double value, double target) {
         out << "  " << (value <= target ? "met    " : "MISSED ") << what << ": " << fixed(value, 2) << " (target <= "
             << fixed(target, 2) << ")\n";
+        QString name = QStringLiteral("fs_") + what.toLower();
+        name.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("_"));
+        results.append(QStringLiteral("RESULT %1 %2 %3 <=%4\n")
+                           .arg(name, fixed(value, 2), what.endsWith(u"MB") ? QStringLiteral("MB") : QStringLiteral("x"),
+                                fixed(target, 2)));
     };
     out << "\ntargets\n";
     verdict(QStringLiteral("measure warm / du"), warm[0] / duWarm, 0.60);
@@ -459,6 +466,7 @@ int main(int argc, char *argv[])
         verdict(QStringLiteral("tree remover / rm -rf"), removerMs / rmMs, 1.0);
     verdict(QStringLiteral("scan --json MB"), scanMb, 25);
     verdict(QStringLiteral("large MB"), largeMb, 25);
+    out << results.join(QString());
     const bool failed = measure.failed || large.failed || scan.failed || remover.failed || cleaner.failed;
     return failed ? 1 : 0;
 }

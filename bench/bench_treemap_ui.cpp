@@ -159,5 +159,6 @@ int main(int argc, char **argv)
     out << QStringLiteral("  paint   median %1 ms\n").arg(median(paintMs), 0, 'f', 3);
     out << QStringLiteral("  total   median %1 ms\n").arg(median(totalMs), 0, 'f', 3);
     out << comparison;
+    out << "RESULT treemap_layout_paint " << QString::number(median(totalMs), 'f', 2) << " ms -\n";
     return 0;
 }

@@ -100,17 +100,12 @@ MainWindow::MainWindow(AppState *state, const Options &options, QWidget *parent)
     m_stack = new QStackedWidget(m_contentLayer);
     layerColumn->addWidget(m_stack);
 
-    const PageFactory factory = options.pageFactory ? options.pageFactory : PageFactory(&MainWindow::createPage);
-    for (int i = 0; i < PageCount; ++i) {
-        QWidget *page = factory(i, state, m_stack);
-        if (!page)
-            page = new QWidget(m_stack);
-        // Assistive technology names each page as its navigation entry.
-        a11y::setRole(page, QAccessible::Pane);
-        if (NavButton *entry = m_sidebar->navButton(i))
-            a11y::setName(page, entry->text());
-        m_stack->addWidget(page);
-    }
+    // The first page is made now; the others hold a place in the stack and
+    // are made after the window's first paint, or when asked for first.
+    m_factory = options.pageFactory ? options.pageFactory : PageFactory(&MainWindow::createPage);
+    for (int i = 0; i < PageCount; ++i)
+        m_stack->addWidget(new QWidget(m_stack));
+    ensurePage(PageOverview);
 
     m_toast = new Toast(m_body);
     m_tray = new Tray(this, state, [](QWidget *menuParent) -> QMenu * { return new AppMenu(menuParent); });
@@ -162,7 +157,6 @@ MainWindow::MainWindow(AppState *state, const Options &options, QWidget *parent)
     connect(m_updater, &Updater::stateChanged, this, &MainWindow::onUpdaterStateChanged);
     connect(m_updater, &Updater::quitForUpdate, this, &MainWindow::quitApplication);
     connect(Theme::instance(), &Theme::changed, this, qOverload<>(&QWidget::update));
-    wirePages();
 }
 
 MainWindow::~MainWindow()
@@ -199,13 +193,57 @@ bool MainWindow::connectPageSignal(QWidget *page, const char *signal, const char
     return bool(connect(page, pageMeta->method(signalIndex), this, metaObject()->method(slotIndex)));
 }
 
-void MainWindow::wirePages()
+QWidget *MainWindow::ensurePage(int index) const
 {
-    connectPageSignal(page(PageOverview), "openCleanup(QString)", "openCleanupFor(QString)");
-    connectPageSignal(page(PageOverview), "openSpaceMap(QString)", "openSpaceMapAt(QString)");
-    connectPageSignal(page(PageCleanup), "confirmRequested()", "confirmClean()");
-    connectPageSignal(page(PageCleanup), "goHome()", "goHome()");
-    connectPageSignal(page(PageSettings), "checkForUpdates()", "checkForUpdatesFromPage()");
+    if (index < 0 || index >= PageCount)
+        return nullptr;
+    if (m_built[size_t(index)])
+        return m_stack->widget(index);
+    m_built[size_t(index)] = true;
+    auto *self = const_cast<MainWindow *>(this);
+    QWidget *made = m_factory(index, m_state, m_stack);
+    if (!made)
+        made = new QWidget(m_stack);
+    // Assistive technology names each page as its navigation entry.
+    a11y::setRole(made, QAccessible::Pane);
+    if (NavButton *entry = m_sidebar->navButton(index))
+        a11y::setName(made, entry->text());
+    // Taking out the current widget would make its neighbour current.
+    QWidget *placeholder = m_stack->widget(index);
+    const bool current = m_stack->currentWidget() == placeholder;
+    m_stack->insertWidget(index, made);
+    if (current)
+        m_stack->setCurrentWidget(made);
+    m_stack->removeWidget(placeholder);
+    delete placeholder;
+    switch (index) {
+    case PageOverview:
+        self->connectPageSignal(made, "openCleanup(QString)", "openCleanupFor(QString)");
+        self->connectPageSignal(made, "openSpaceMap(QString)", "openSpaceMapAt(QString)");
+        break;
+    case PageCleanup:
+        self->connectPageSignal(made, "confirmRequested()", "confirmClean()");
+        self->connectPageSignal(made, "goHome()", "goHome()");
+        break;
+    case PageSettings:
+        self->connectPageSignal(made, "checkForUpdates()", "checkForUpdatesFromPage()");
+        break;
+    default:
+        break;
+    }
+    return made;
+}
+
+void MainWindow::makeRemainingPages()
+{
+    // One page a turn of the event loop, so input and repaints come between.
+    for (int i = 0; i < PageCount; ++i) {
+        if (!m_built[size_t(i)]) {
+            ensurePage(i);
+            QTimer::singleShot(0, this, &MainWindow::makeRemainingPages);
+            return;
+        }
+    }
 }
 
 void MainWindow::openCleanupFor(const QString &focusCategoryId)
@@ -246,12 +284,12 @@ void MainWindow::checkForUpdatesFromPage()
 
 QWidget *MainWindow::page(int index) const
 {
-    return m_stack->widget(index);
+    return ensurePage(index);
 }
 
 void MainWindow::showPage(int index)
 {
-    if (index < 0 || index >= m_stack->count())
+    if (!ensurePage(index))
         return;
     m_stack->setCurrentIndex(index);
     m_sidebar->setCurrentPage(index);
@@ -441,6 +479,10 @@ void MainWindow::paintEvent(QPaintEvent *event)
     QPainter p(this);
     p.setClipRegion(event->region());
     Theme::instance()->paintBackdrop(&p, rect());
+    if (!m_painted) {
+        m_painted = true;
+        QTimer::singleShot(0, this, &MainWindow::makeRemainingPages);
+    }
 }
 
 } // namespace ui

@@ -4,6 +4,7 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 
 #include "update/updater.h"
@@ -27,7 +28,9 @@ class WindowAgent;
 // sidebar state. Closing it hides to the tray, asks or quits, as configured.
 //
 // Pages are made by a factory (index 0 Overview, 1 Cleanup, 2 Space Map,
-// 3 Settings). The window finds the pages' signals by name, so a page only
+// 3 Settings): the Overview with the window, the others one at a time once
+// the window has painted for the first time, or at once when asked for
+// (page(), showPage()) before that. The window finds the pages' signals by name, so a page only
 // has to declare what it offers:
 //   Overview:  signal openCleanup(QString focusCategoryId)
 //   Cleanup:   signals confirmRequested(), goHome();
@@ -127,7 +130,10 @@ private Q_SLOTS:
     void checkForUpdatesFromPage();
 
 private:
-    void wirePages();
+    // The page at `index`, made (and its signals wired) if it was not yet;
+    // nullptr for an index out of range.
+    QWidget *ensurePage(int index) const;
+    void makeRemainingPages();
     bool connectPageSignal(QWidget *page, const char *signal, const char *slot);
     void onUpdaterStateChanged();
     void quitApplication();
@@ -150,6 +156,9 @@ private:
     bool m_quitting = false;
     bool m_autoUpdateCheck = false;
     QuitFunction m_quit;
+    PageFactory m_factory;
+    mutable std::array<bool, PageCount> m_built{};
+    bool m_painted = false;
 };
 
 } // namespace ui

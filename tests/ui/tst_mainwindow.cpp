@@ -2,6 +2,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QTest>
 
 #include "app/appstate.h"
@@ -143,6 +144,11 @@ private slots:
             return QList<CategoryDef>{def};
         });
         MainWindow window(&state, offlineOptions(&fakePage));
+        window.show();
+        // The pages made after the first paint leave the first one showing.
+        QTRY_VERIFY(qobject_cast<FakePage *>(window.pageStack()->widget(3)));
+        QCOMPARE(window.pageStack()->currentWidget(), window.page(0));
+        window.hide();
         NavButton *cleanupEntry = window.sidebar()->navButton(1);
         QVERIFY(cleanupEntry->badge().isEmpty());
         state.startScan();

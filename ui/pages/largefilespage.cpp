@@ -220,7 +220,7 @@ LargeFilesPage::LargeFilesPage(AppState *state, QWidget *parent)
     connect(m_stopButton, &QPushButton::clicked, m_state, &AppState::cancelLargeScan);
     connect(m_state, &AppState::largeFilesChanged, this, &LargeFilesPage::sync);
     connect(m_state, &AppState::largeProgress, this, &LargeFilesPage::updateProgress);
-    connect(AppSettings::instance(), &AppSettings::changed, this, &LargeFilesPage::sync);
+    connect(AppSettings::instance(), &AppSettings::changed, this, &LargeFilesPage::onSettingsChanged);
     connect(m_model, &LargeFilesModel::selectionChanged, this, &LargeFilesPage::updateFooter);
     // The footer's figure is set in the mode's text colour.
     connect(Theme::instance(), &Theme::changed, this, &LargeFilesPage::updateFooter);
@@ -496,9 +496,17 @@ void LargeFilesPage::showEvent(QShowEvent *event)
     }
 }
 
+void LargeFilesPage::onSettingsChanged()
+{
+    const AppSettings *settings = AppSettings::instance();
+    if (std::pair(settings->largeThresholdMB(), settings->oldMonths()) != m_shownSettings)
+        sync();
+}
+
 void LargeFilesPage::sync()
 {
     int mb = AppSettings::instance()->largeThresholdMB();
+    m_shownSettings = {mb, AppSettings::instance()->oldMonths()};
     //: Eyebrow of the Space Map: where it looks and above which size; %1: a size
     m_header->setEyebrow(LargeFilesText::tr("Home folder · over %1")
                              .arg(formatSize(qint64(std::max(mb, 0)) * sizeUnitBase() * sizeUnitBase())));

@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <utility>
+
 #include "largefiles/largefilefinder.h"
 #include "ui/widgets/treemap.h"
 
@@ -79,6 +81,10 @@ private:
     QWidget *buildScanningView();
     QWidget *buildResultsView();
     void sync();
+    // The list shows the threshold and the age of unused files; the other
+    // settings (the time of the last scan, written at the end of every scan,
+    // say) leave the page as it is.
+    void onSettingsChanged();
     void updateProgress(qint64 checked, const QString &dir, int found, qint64 foundBytes,
                         const QList<LargeFile> &largest);
     void rebuildLargest(const QList<LargeFile> &largest);
@@ -95,6 +101,7 @@ private:
     bool m_autoScanned = false;
     QElapsedTimer m_clock;
     QTimer m_tick;
+    std::pair<int, int> m_shownSettings{-1, -1};  // threshold MB and months the page shows
     QStackedWidget *m_views = nullptr;
     PageHeader *m_header = nullptr;
     Button *m_rescanButton = nullptr;

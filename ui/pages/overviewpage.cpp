@@ -355,7 +355,10 @@ OverviewPage::OverviewPage(AppState *state, QWidget *parent)
     connect(m_state, &AppState::volumeChanged, this, &OverviewPage::refresh);
     connect(m_state, &AppState::phaseChanged, this, &OverviewPage::refresh);
     connect(AppSettings::instance(), &AppSettings::changed, this, &OverviewPage::refresh);
-    connect(Theme::instance(), &Theme::changed, this, &OverviewPage::refresh);
+    connect(Theme::instance(), &Theme::changed, this, [this] {
+        m_tilesShown.clear();
+        refresh();
+    });
     refresh();
 }
 
@@ -682,6 +685,28 @@ void OverviewPage::rebuildLegend(qint64 total, qint64 available, qint64 reclaim)
 
 void OverviewPage::rebuildTiles(bool hasResults)
 {
+    QList<CategoryResult> ranked;
+    if (hasResults) {
+        ranked = m_state->results();
+        ranked.removeIf([](const CategoryResult &r) { return r.bytes <= 0; });
+        std::stable_sort(ranked.begin(), ranked.end(),
+                         [](const CategoryResult &a, const CategoryResult &b) { return a.bytes > b.bytes; });
+        if (ranked.size() > kMaxTiles)
+            ranked.resize(kMaxTiles);
+    }
+    const QList<CategoryDef> &defs = hasResults ? QList<CategoryDef>() : catalogue();
+    // The page refreshes at every change of the state, the volume and the
+    // settings, several times at the end of a scan or a cleanup: the tiles
+    // are made again only when what they say changes.
+    QStringList shown{hasResults ? QStringLiteral("results") : QStringLiteral("catalogue")};
+    for (const CategoryResult &r : std::as_const(ranked))
+        shown << r.id << r.name << r.description << r.icon << r.color << formatSize(r.bytes);
+    for (const CategoryDef &def : defs)
+        shown << def.id << def.name << def.description << def.icon << def.color;
+    if (m_grid && shown == m_tilesShown)
+        return;
+    m_tilesShown = shown;
+
     retire(m_grid);
     auto *container = new QWidget(this);
     container->setObjectName(QStringLiteral("tileGrid"));
@@ -692,19 +717,10 @@ void OverviewPage::rebuildTiles(bool hasResults)
     const auto open = [this](const QString &id) { emit openCleanup(id); };
     const auto place = [&](QWidget *tile) { grid->addWidget(tile); };
 
-    if (hasResults) {
-        QList<CategoryResult> ranked = m_state->results();
-        ranked.removeIf([](const CategoryResult &r) { return r.bytes <= 0; });
-        std::stable_sort(ranked.begin(), ranked.end(),
-                         [](const CategoryResult &a, const CategoryResult &b) { return a.bytes > b.bytes; });
-        if (ranked.size() > kMaxTiles)
-            ranked.resize(kMaxTiles);
-        for (const CategoryResult &result : std::as_const(ranked))
-            place(new CategoryTile(result, formatSize(result.bytes), true, open, container));
-    } else {
-        for (const CategoryDef &def : catalogue())
-            place(new CategoryTile(def, QStringLiteral("—"), false, open, container));
-    }
+    for (const CategoryResult &result : std::as_const(ranked))
+        place(new CategoryTile(result, formatSize(result.bytes), true, open, container));
+    for (const CategoryDef &def : defs)
+        place(new CategoryTile(def, QStringLiteral("—"), false, open, container));
     m_gridSlot->addWidget(container);
     container->show();
     m_grid = container;

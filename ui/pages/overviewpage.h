@@ -113,6 +113,7 @@ private:
     Button *m_seeAll = nullptr;
     QVBoxLayout *m_gridSlot = nullptr;
     QPointer<QWidget> m_grid;
+    QStringList m_tilesShown;  // what the tiles of m_grid say, to tell whether they must be made again
 };
 
 } // namespace ui

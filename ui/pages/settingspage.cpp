@@ -26,12 +26,14 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QProcess>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace ui {
 
@@ -521,6 +523,21 @@ void SettingsPage::buildCleanups(QVBoxLayout *column)
 
 void SettingsPage::rebuildCleanups()
 {
+    // Reading the logs, and looking in the bin for what each one moved,
+    // takes a while with long logs: it runs on the thread pool, and the rows
+    // change when it is done. A newer request makes an older answer stale.
+    const int generation = ++m_cleanupsGeneration;
+    auto *watcher = new QFutureWatcher<QList<AppState::PastCleanup>>(this);
+    connect(watcher, &QFutureWatcher<QList<AppState::PastCleanup>>::finished, this, [this, watcher, generation] {
+        watcher->deleteLater();
+        if (generation == m_cleanupsGeneration)
+            showCleanups(watcher->result());
+    });
+    watcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(), [] { return AppState::recentCleanups(); }));
+}
+
+void SettingsPage::showCleanups(const QList<AppState::PastCleanup> &cleanups)
+{
     // Rows go at the next turn of the event loop: a Restore button of one
     // of them may be delivering the click that led here.
     while (QLayoutItem *item = m_cleanupList->takeAt(0)) {
@@ -531,7 +548,6 @@ void SettingsPage::rebuildCleanups()
         delete item;
     }
     QWidget *list = m_cleanupList->parentWidget();
-    const QList<AppState::PastCleanup> cleanups = m_state->recentCleanups();
     if (cleanups.isEmpty()) {
         //: In place of the list of recent cleanups
         QWidget *row = makeRow(QStringLiteral("clock"), SettingsText::tr("No cleanups yet"),

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-class AppState;
+#include "app/appstate.h"
 class QVBoxLayout;
 
 namespace ui {
@@ -93,6 +93,7 @@ private:
     // The recent cleanups as their logs tell them, with "Restore" for the
     // trash-mode runs that moved something.
     void rebuildCleanups();
+    void showCleanups(const QList<AppState::PastCleanup> &cleanups);
     void rebuildExclusions();
     void onSettingsChanged();
     void onLanguagePicked(int index);
@@ -122,6 +123,7 @@ private:
     Button *m_restartNow = nullptr;
     QVBoxLayout *m_exclusionList = nullptr;
     QVBoxLayout *m_cleanupList = nullptr;
+    int m_cleanupsGeneration = 0;
     QStringList m_shown;
     Note *m_lockNote = nullptr;
     QList<Stored> m_stored;
