@@ -54,74 +54,74 @@
     <message numerus="yes">
         <source>%Ln file(s) (%1) moved to the Recycle Bin</source>
         <comment>%1: their size</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Datei (%1) in den Papierkorb verschoben</numerusform>
+            <numerusform>%Ln Dateien (%1) in den Papierkorb verschoben</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln file(s) (%1) moved to the Trash</source>
         <comment>%1: their size</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Datei (%1) in den Papierkorb verschoben</numerusform>
+            <numerusform>%Ln Dateien (%1) in den Papierkorb verschoben</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> · %Ln in use, skipped</source>
         <comment>follows the files moved; the number of files left alone</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> · %Ln in Verwendung, übersprungen</numerusform>
+            <numerusform> · %Ln in Verwendung, übersprungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> · %Ln could not be moved to the Recycle Bin</source>
         <comment>follows the files moved</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> · %Ln konnte nicht in den Papierkorb verschoben werden</numerusform>
+            <numerusform> · %Ln konnten nicht in den Papierkorb verschoben werden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> · %Ln could not be moved to the Trash</source>
         <comment>follows the files moved</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> · %Ln konnte nicht in den Papierkorb verschoben werden</numerusform>
+            <numerusform> · %Ln konnten nicht in den Papierkorb verschoben werden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Restored %n item(s) from the Recycle Bin</source>
         <extracomment>Result line after restoring a cleanup; may be followed by the size in brackets</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Element aus dem Papierkorb wiederhergestellt</numerusform>
+            <numerusform>%n Elemente aus dem Papierkorb wiederhergestellt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Restored %n item(s) from the Trash</source>
         <extracomment>Result line after restoring a cleanup; may be followed by the size in brackets</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Element aus dem Papierkorb wiederhergestellt</numerusform>
+            <numerusform>%n Elemente aus dem Papierkorb wiederhergestellt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln not restored: %1</source>
         <comment>%1: why, e.g. no longer in the bin</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln nicht wiederhergestellt: %1</numerusform>
+            <numerusform>%Ln nicht wiederhergestellt: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>found through the Recycle Bin&apos;s own records (an older log)</source>
-        <translation type="unfinished"></translation>
+        <translation>über die eigenen Einträge des Papierkorbs gefunden (älteres Protokoll)</translation>
     </message>
     <message>
         <source>found through the Trash&apos;s own records (an older log)</source>
-        <translation type="unfinished"></translation>
+        <translation>über die eigenen Einträge des Papierkorbs gefunden (älteres Protokoll)</translation>
     </message>
 </context>
 <context>
@@ -254,7 +254,7 @@
     <message>
         <source>Review</source>
         <extracomment>Risk level of a category: look at it before cleaning (an adjective, not a command)</extracomment>
-        <translation>Prüfen</translation>
+        <translation>Zu prüfen</translation>
     </message>
     <message>
         <source>Permanent</source>
@@ -297,7 +297,7 @@
     <message>
         <source>%1 is left out: its name is not valid text.</source>
         <extracomment>%1: a folder</extracomment>
-        <translation>%1 wird ausgelassen: Sein Name ist kein gültiger Text.</translation>
+        <translation>%1 wird ausgelassen: Der Ordnername ist kein gültiger Text.</translation>
     </message>
     <message>
         <source>npm cache</source>
@@ -342,16 +342,16 @@
     <message>
         <source>%1 is left out: in use by %2.</source>
         <comment>%1: a folder; %2: the programs using it</comment>
-        <translation>%1 wird ausgelassen: in Verwendung durch %2.</translation>
+        <translation>%1 wird ausgelassen: Der Ordner wird von %2 verwendet.</translation>
     </message>
     <message>
         <source>Recycle Bin (all drives)</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierkorb (alle Laufwerke)</translation>
     </message>
     <message>
         <source>Trash (all drives)</source>
         <extracomment>The one item of the Trash category: the Trash of every drive</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Papierkorb (alle Laufwerke)</translation>
     </message>
 </context>
 <context>
@@ -421,7 +421,7 @@
     <message>
         <source>Elapsed</source>
         <extracomment>Caption under the time a scan has run so far</extracomment>
-        <translation>Verstrichen</translation>
+        <translation>Vergangen</translation>
     </message>
     <message>
         <source>Remaining</source>
@@ -470,7 +470,7 @@
     <message>
         <source>View log</source>
         <extracomment>Button: open the cleanup&apos;s log file</extracomment>
-        <translation>Protokoll anzeigen</translation>
+        <translation>Protokoll</translation>
     </message>
     <message>
         <source>Done</source>
@@ -504,7 +504,7 @@
     <message>
         <source>Rescan</source>
         <extracomment>Button in the results&apos; header: scan again</extracomment>
-        <translation>Erneut scannen</translation>
+        <translation>Neu scannen</translation>
     </message>
     <message>
         <source>Select all</source>
@@ -541,7 +541,7 @@
     <message>
         <source>Largest items</source>
         <extracomment>Heading over the biggest items of an opened category</extracomment>
-        <translation>Größte Elemente</translation>
+        <translation>Die größten</translation>
     </message>
     <message>
         <source>%1 is running</source>
@@ -551,7 +551,7 @@
     <message>
         <source>Show %1 more</source>
         <extracomment>Link below a category&apos;s items; %1: how many more are shown</extracomment>
-        <translation>Weitere anzeigen (%1)</translation>
+        <translation>%1 weitere zeigen</translation>
     </message>
     <message>
         <source>deleted permanently</source>
@@ -613,7 +613,7 @@
     <message>
         <source>%1 of it needs administrator rights.</source>
         <extracomment>%1: a size</extracomment>
-        <translation>%1 davon erfordert Administratorrechte.</translation>
+        <translation>Für %1 davon sind Administratorrechte nötig.</translation>
     </message>
     <message>
         <source>freed</source>
@@ -633,7 +633,7 @@
     <message>
         <source>Restoring…</source>
         <extracomment>The Restore all button while the files go back</extracomment>
-        <translation>Wird wiederhergestellt …</translation>
+        <translation>Wird wiederhergestellt…</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -659,7 +659,7 @@
     <message>
         <source>Try again</source>
         <extracomment>Button: clean again what was skipped</extracomment>
-        <translation>Erneut versuchen</translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>Clean the skipped files again, the same way</source>
@@ -689,61 +689,61 @@
     </message>
     <message>
         <source>Put everything this cleanup moved to the Recycle Bin back where it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles, was diese Bereinigung in den Papierkorb verschoben hat, an seinen Platz zurücklegen</translation>
     </message>
     <message>
         <source>Put everything this cleanup moved to the Trash back where it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles, was diese Bereinigung in den Papierkorb verschoben hat, an seinen Platz zurücklegen</translation>
     </message>
     <message>
         <source>freed or moved to the Recycle Bin</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>freigegeben oder in den Papierkorb verschoben</translation>
     </message>
     <message>
         <source>freed or moved to the Trash</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>freigegeben oder in den Papierkorb verschoben</translation>
     </message>
     <message>
         <source>moved to the Recycle Bin</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>in den Papierkorb verschoben</translation>
     </message>
     <message>
         <source>moved to the Trash</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>in den Papierkorb verschoben</translation>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) could not be moved to the Recycle Bin&lt;/b&gt; and were left where they are.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln Element konnte nicht in den Papierkorb verschoben werden&lt;/b&gt; und bleibt, wo es ist.</numerusform>
+            <numerusform>&lt;b&gt;%Ln Elemente konnten nicht in den Papierkorb verschoben werden&lt;/b&gt; und bleiben, wo sie sind.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) could not be moved to the Trash&lt;/b&gt; and were left where they are.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln Element konnte nicht in den Papierkorb verschoben werden&lt;/b&gt; und bleibt, wo es ist.</numerusform>
+            <numerusform>&lt;b&gt;%Ln Elemente konnten nicht in den Papierkorb verschoben werden&lt;/b&gt; und bleiben, wo sie sind.</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items were moved to the Recycle Bin and the rest deleted permanently. You can still restore what was moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Elemente wurden in den Papierkorb verschoben, die übrigen endgültig gelöscht. Was verschoben wurde, können Sie noch wiederherstellen.</translation>
     </message>
     <message>
         <source>Some items were moved to the Trash and the rest deleted permanently. You can still restore what was moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Elemente wurden in den Papierkorb verschoben, die übrigen endgültig gelöscht. Was verschoben wurde, können Sie noch wiederherstellen.</translation>
     </message>
     <message>
         <source>Moved to the Recycle Bin. You can still restore anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Papierkorb verschoben. Sie können noch alles wiederherstellen.</translation>
     </message>
     <message>
         <source>Moved to the Trash. You can still restore anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Papierkorb verschoben. Sie können noch alles wiederherstellen.</translation>
     </message>
     <message>
         <source>The log %1 is gone; its folder is open instead.</source>
@@ -753,12 +753,12 @@
     <message>
         <source>The File Explorer could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>Der Datei-Explorer konnte %1 nicht anzeigen</translation>
     </message>
     <message>
         <source>The File Manager could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>Der Dateimanager konnte %1 nicht anzeigen</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s)</source>
@@ -771,58 +771,58 @@
     <message>
         <source>Show in File Explorer</source>
         <extracomment>Link beside a category&apos;s largest items; opens File Explorer there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Im Datei-Explorer anzeigen</translation>
     </message>
     <message>
         <source>Show in File Manager</source>
         <extracomment>Link beside a category&apos;s largest items; opens the file manager there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Im Dateimanager anzeigen</translation>
     </message>
     <message>
         <source>No Recycle Bin on this drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Papierkorb auf diesem Laufwerk</translation>
     </message>
     <message>
         <source>No Trash on this drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Papierkorb auf diesem Laufwerk</translation>
     </message>
     <message>
         <source>Cannot go to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht in den Papierkorb verschiebbar</translation>
     </message>
     <message>
         <source>Cannot go to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht in den Papierkorb verschiebbar</translation>
     </message>
     <message>
         <source>moved to the Recycle Bin</source>
         <extracomment>Tooltip of the Clean button: where the selection goes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Elemente werden in den Papierkorb verschoben</translation>
     </message>
     <message>
         <source>moved to the Trash</source>
         <extracomment>Tooltip of the Clean button: where the selection goes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Elemente werden in den Papierkorb verschoben</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected · some need admin</source>
         <comment>%1: style, keep as is; %2: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; ausgewählt · teils Administratorrechte nötig</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected</source>
         <comment>%1: style, keep as is; %2: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; ausgewählt</translation>
     </message>
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the Recycle Bin and deleting are unknown. Cleaning stays off until the file can be read again.</source>
         <comment>%1: the settings file</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Einstellungen in %1 können nicht gelesen werden. Daher ist unbekannt, was Sie ausgeschlossen haben und ob Elemente in den Papierkorb verschoben oder gelöscht werden sollen. Die Bereinigung bleibt gesperrt, bis die Datei wieder gelesen werden kann.</translation>
     </message>
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the Trash and deleting are unknown. Cleaning stays off until the file can be read again.</source>
         <comment>%1: the settings file</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Einstellungen in %1 können nicht gelesen werden. Daher ist unbekannt, was Sie ausgeschlossen haben und ob Elemente in den Papierkorb verschoben oder gelöscht werden sollen. Die Bereinigung bleibt gesperrt, bis die Datei wieder gelesen werden kann.</translation>
     </message>
 </context>
 <context>
@@ -1156,7 +1156,7 @@
     </message>
     <message>
         <source>restore takes at most one LOG.</source>
-        <translation>restore nimmt höchstens ein LOG.</translation>
+        <translation>restore erwartet höchstens ein LOG.</translation>
     </message>
     <message>
         <source>put back what a cleanup moved to the trash (the latest one without LOG)</source>
@@ -1164,7 +1164,7 @@
     </message>
     <message>
         <source>estimate when the disk is full from its history of free space</source>
-        <translation>anhand des Verlaufs des freien Speicherplatzes abschätzen, wann das Laufwerk voll ist</translation>
+        <translation>schätzt anhand des Verlaufs des freien Speicherplatzes, wann das Laufwerk voll ist</translation>
     </message>
     <message>
         <source>list what clean would remove or move, with sizes; removes nothing</source>
@@ -1294,28 +1294,28 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
     <message numerus="yes">
         <source>Scanning %1 · %2 · %Ln file(s) · %3</source>
         <extracomment>Progress line; %1: a category; %2: the size found; %3: a folder</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Scan: %1 · %2 · %Ln Datei · %3</numerusform>
+            <numerusform>Scan: %1 · %2 · %Ln Dateien · %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 found · %Ln file(s) checked · %2 s</source>
         <comment>%1: a size; %2: seconds</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 gefunden · %Ln Datei geprüft · %2 s</numerusform>
+            <numerusform>%1 gefunden · %Ln Dateien geprüft · %2 s</numerusform>
         </translation>
     </message>
     <message>
         <source>move to Recycle Bin</source>
         <extracomment>The Action column of --dry-run&apos;s table: to the Recycle Bin</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>in den Papierkorb verschieben</translation>
     </message>
     <message>
         <source>move to Trash</source>
         <extracomment>The Action column of --dry-run&apos;s table: to the Trash</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>in den Papierkorb verschieben</translation>
     </message>
     <message>
         <source>delete</source>
@@ -1325,51 +1325,51 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
     <message>
         <source>Moved %1 to the Recycle Bin</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 in den Papierkorb verschoben</translation>
     </message>
     <message>
         <source>Moved %1 to the Trash</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 in den Papierkorb verschoben</translation>
     </message>
     <message>
         <source>freed %1</source>
         <comment>follows what was moved to the bin; %1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 freigegeben</translation>
     </message>
     <message>
         <source>Freed %1</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 freigegeben</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) removed</source>
         <extracomment>Clause of the line that sums up a cleanup</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei entfernt</numerusform>
+            <numerusform>%n Dateien entfernt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln skipped</source>
         <comment>a number of files and folders left alone</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln übersprungen</numerusform>
+            <numerusform>%Ln übersprungen</numerusform>
         </translation>
     </message>
     <message>
         <source> · </source>
         <extracomment>Between the clauses of the line that sums up a cleanup</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> · </translation>
     </message>
     <message>
         <source>Could not be moved to the Recycle Bin, left where they are:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konnten nicht in den Papierkorb verschoben werden und bleiben, wo sie sind:</translation>
     </message>
     <message>
         <source>Could not be moved to the Trash, left where they are:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konnten nicht in den Papierkorb verschoben werden und bleiben, wo sie sind:</translation>
     </message>
     <message>
         <source>--skip-item %1 names no item of the categories given.</source>
@@ -1379,9 +1379,9 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
     <message numerus="yes">
         <source>%Ln file(s) checked · %1 found (%2) · %3</source>
         <extracomment>Progress line; %1: the number of large files found; %2: their size; %3: a folder</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Datei geprüft · %1 gefunden (%2) · %3</numerusform>
+            <numerusform>%Ln Dateien geprüft · %1 gefunden (%2) · %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1470,11 +1470,11 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
     </message>
     <message>
         <source>No cleanup has moved anything to the Recycle Bin; there is nothing to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Bereinigung hat etwas in den Papierkorb verschoben; es gibt nichts wiederherzustellen.</translation>
     </message>
     <message>
         <source>No cleanup has moved anything to the Trash; there is nothing to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Bereinigung hat etwas in den Papierkorb verschoben; es gibt nichts wiederherzustellen.</translation>
     </message>
 </context>
 <context>
@@ -1482,52 +1482,52 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
     <message>
         <source>Disk image</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datenträgerabbild</translation>
     </message>
     <message>
         <source>Partial download</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unvollständiger Download</translation>
     </message>
     <message>
         <source>Video</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Video</translation>
     </message>
     <message>
         <source>Archive</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archiv</translation>
     </message>
     <message>
         <source>Installer</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Installer</translation>
     </message>
     <message>
         <source>Audio</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Image</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>Document</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dokument</translation>
     </message>
     <message>
         <source>Backup</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung</translation>
     </message>
     <message>
         <source>File</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
 </context>
 <context>
@@ -1540,7 +1540,7 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
     <message>
         <source>Rescan</source>
         <extracomment>Button in the Space Map&apos;s header: look for large files again</extracomment>
-        <translation>Erneut scannen</translation>
+        <translation>Neu scannen</translation>
     </message>
     <message>
         <source>Find what&apos;s taking up space</source>
@@ -1548,7 +1548,7 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
     </message>
     <message>
         <source>Big files in your home folder. You decide what goes.</source>
-        <translation>Große Dateien in Ihrem Benutzerordner. Sie entscheiden, was weg kann.</translation>
+        <translation>Große Dateien in Ihrem Benutzerordner. Sie entscheiden, was entfernt wird.</translation>
     </message>
     <message>
         <source>Find large files</source>
@@ -1623,52 +1623,52 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Change since</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung seit</translation>
     </message>
     <message>
         <source>Folders by change</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner nach Änderung</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>The history of folder sizes is off. Turn it on in Settings to see what grew.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf der Ordnergrößen ist ausgeschaltet. Schalten Sie ihn in den Einstellungen ein, um zu sehen, was gewachsen ist.</translation>
     </message>
     <message>
         <source>Varnholt notes how big your folders are once a day. The first comparison is ready after two readings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt notiert einmal am Tag, wie groß Ihre Ordner sind. Der erste Vergleich ist nach zwei Messungen fertig.</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>Column title of the Space Map&apos;s list (shown upper-cased): the file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Kind</source>
         <extracomment>Column title (shown upper-cased): Video, Archive, …</extracomment>
-        <translation type="unfinished">Typ</translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Last opened</source>
         <extracomment>Column title (shown upper-cased) over relative dates such as &quot;3 months ago&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geöffnet</translation>
     </message>
     <message>
         <source>Size</source>
         <extracomment>Column title (shown upper-cased): the file&apos;s size</extracomment>
-        <translation type="unfinished">Größe</translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Grew</source>
         <extracomment>View of the Space Map: the folders coloured by how much they grew since an earlier reading</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zuwachs</translation>
     </message>
     <message>
         <source>Clear search</source>
@@ -1678,32 +1678,32 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
     <message>
         <source>Show in File Explorer</source>
         <extracomment>Button in the Space Map&apos;s footer; opens File Explorer at the checked file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Im Datei-Explorer anzeigen</translation>
     </message>
     <message>
         <source>Show in File Manager</source>
         <extracomment>Button in the Space Map&apos;s footer; opens the file manager at the checked file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Im Dateimanager anzeigen</translation>
     </message>
     <message>
         <source>Move to Recycle Bin</source>
         <extracomment>Button in the Space Map&apos;s footer; moves the checked files to the Recycle Bin</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>In den Papierkorb</translation>
     </message>
     <message>
         <source>Move to Trash</source>
         <extracomment>Button in the Space Map&apos;s footer; moves the checked files to the Trash</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>In den Papierkorb</translation>
     </message>
     <message>
         <source>The File Explorer could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>Der Datei-Explorer konnte %1 nicht anzeigen</translation>
     </message>
     <message>
         <source>The File Manager could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>Der Dateimanager konnte %1 nicht anzeigen</translation>
     </message>
 </context>
 <context>
@@ -1722,8 +1722,8 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
         <source>%1 is filling up: at this rate it is full in about %n day(s). Run Smart Scan to free up space.</source>
         <extracomment>Notification; %1: a drive</extracomment>
         <translation>
-            <numerusform>%1 füllt sich: Bei diesem Tempo ist es in etwa %n Tag voll. Führen Sie den Smart Scan aus, um Speicherplatz freizugeben.</numerusform>
-            <numerusform>%1 füllt sich: Bei diesem Tempo ist es in etwa %n Tagen voll. Führen Sie den Smart Scan aus, um Speicherplatz freizugeben.</numerusform>
+            <numerusform>%1 füllt sich: Bei diesem Tempo ist das Laufwerk in etwa %n Tag voll. Führen Sie den Smart Scan aus, um Speicherplatz freizugeben.</numerusform>
+            <numerusform>%1 füllt sich: Bei diesem Tempo ist das Laufwerk in etwa %n Tagen voll. Führen Sie den Smart Scan aus, um Speicherplatz freizugeben.</numerusform>
         </translation>
     </message>
 </context>
@@ -1809,11 +1809,11 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
     <message>
         <source>Keep Varnholt running?</source>
         <extracomment>Title of the dialog shown when the window is closed</extracomment>
-        <translation>Varnholt weiter ausführen?</translation>
+        <translation>Varnholt weiterlaufen lassen?</translation>
     </message>
     <message>
         <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
-        <translation>Varnholt kann beim Schließen des Fensters im Infobereich bleiben, damit geplante Scans und Warnungen bei wenig Speicherplatz weiter funktionieren. Über das Symbol im Infobereich können Sie Varnholt wieder öffnen.</translation>
+        <translation>Varnholt kann beim Schließen des Fensters im Infobereich bleiben, damit geplante Scans und Warnungen bei Platzmangel weiter funktionieren. Über das Symbol im Infobereich können Sie Varnholt wieder öffnen.</translation>
     </message>
     <message>
         <source>Remember my choice</source>
@@ -1963,59 +1963,59 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
     </message>
     <message>
         <source>The check could not start. Try again in a moment.</source>
-        <translation>Die Suche konnte nicht starten. Versuchen Sie es gleich noch einmal.</translation>
+        <translation>Die Suche nach Updates konnte nicht gestartet werden. Versuchen Sie es gleich noch einmal.</translation>
     </message>
     <message>
         <source>The check failed again.</source>
-        <translation>Die Suche ist erneut fehlgeschlagen.</translation>
+        <translation>Die Suche nach Updates ist erneut fehlgeschlagen.</translation>
     </message>
     <message>
         <source>These cannot be moved to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Elemente können nicht in den Papierkorb verschoben werden</translation>
     </message>
     <message>
         <source>These cannot be moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Elemente können nicht in den Papierkorb verschoben werden</translation>
     </message>
     <message>
         <source>None of it can go to the Recycle Bin: delete it permanently, or nothing is cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts davon kann in den Papierkorb verschoben werden: Löschen Sie es endgültig, sonst wird nichts bereinigt.</translation>
     </message>
     <message>
         <source>None of it can go to the Trash: delete it permanently, or nothing is cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts davon kann in den Papierkorb verschoben werden: Löschen Sie es endgültig, sonst wird nichts bereinigt.</translation>
     </message>
     <message>
         <source>Emptying the Recycle Bin and deleting what cannot go there can&apos;t be undone. Everything else goes to the Recycle Bin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Papierkorb wird unwiderruflich geleert, und was nicht hineinkann, wird endgültig gelöscht. Alles andere wird in den Papierkorb verschoben.</translation>
     </message>
     <message>
         <source>Emptying the Trash and deleting what cannot go there can&apos;t be undone. Everything else goes to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Papierkorb wird unwiderruflich geleert, und was nicht hineinkann, wird endgültig gelöscht. Alles andere wird in den Papierkorb verschoben.</translation>
     </message>
     <message>
         <source>What cannot go to the Recycle Bin is deleted permanently. Everything else is moved there, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Was nicht in den Papierkorb kann, wird endgültig gelöscht. Alles andere wird dorthin verschoben, sodass Sie es später wiederherstellen können.</translation>
     </message>
     <message>
         <source>What cannot go to the Trash is deleted permanently. Everything else is moved there, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Was nicht in den Papierkorb kann, wird endgültig gelöscht. Alles andere wird dorthin verschoben, sodass Sie es später wiederherstellen können.</translation>
     </message>
     <message>
         <source>Emptying the Recycle Bin can&apos;t be undone. Everything else goes to the Recycle Bin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Papierkorb wird unwiderruflich geleert. Alles andere wird in den Papierkorb verschoben.</translation>
     </message>
     <message>
         <source>Emptying the Trash can&apos;t be undone. Everything else goes to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Papierkorb wird unwiderruflich geleert. Alles andere wird in den Papierkorb verschoben.</translation>
     </message>
     <message>
         <source>Everything will be moved to the Recycle Bin, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles wird in den Papierkorb verschoben, sodass Sie es später wiederherstellen können.</translation>
     </message>
     <message>
         <source>Everything will be moved to the Trash, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles wird in den Papierkorb verschoben, sodass Sie es später wiederherstellen können.</translation>
     </message>
     <message>
         <source>Clean and delete</source>
@@ -2056,7 +2056,7 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
     <message>
         <source>Rescan</source>
         <extracomment>Button in the Overview&apos;s header: scan again</extracomment>
-        <translation>Erneut scannen</translation>
+        <translation>Neu scannen</translation>
     </message>
     <message>
         <source>See all</source>
@@ -2066,7 +2066,7 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
     <message>
         <source>Disk health</source>
         <extracomment>Heading of an Overview card</extracomment>
-        <translation>Datenträgerzustand</translation>
+        <translation>Laufwerkszustand</translation>
     </message>
     <message>
         <source>System files protected</source>
@@ -2140,50 +2140,50 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
     <message>
         <source>Free space history</source>
         <extracomment>Heading of an Overview card</extracomment>
-        <translation>Verlauf des freien Speicherplatzes</translation>
+        <translation>Speicherplatzverlauf</translation>
     </message>
     <message numerus="yes">
         <source>From %1 to %2 free over %n day(s)</source>
         <extracomment>%1, %2: sizes</extracomment>
         <translation>
-            <numerusform>Von %1 auf %2 frei in %n Tag</numerusform>
-            <numerusform>Von %1 auf %2 frei in %n Tagen</numerusform>
+            <numerusform>Frei: von %1 auf %2 in %n Tag</numerusform>
+            <numerusform>Frei: von %1 auf %2 in %n Tagen</numerusform>
         </translation>
     </message>
     <message>
         <source>Show it in the Space Map</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Speicherbelegung anzeigen</translation>
     </message>
     <message>
         <source>What grew</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuwachs</translation>
     </message>
     <message>
         <source>Varnholt notes how big your folders are once a day. The first comparison is ready once two readings lie a week apart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt notiert einmal am Tag, wie groß Ihre Ordner sind. Der erste Vergleich ist fertig, sobald zwei Messungen eine Woche auseinanderliegen.</translation>
     </message>
     <message>
         <source>Growing fastest this week</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Woche am stärksten gewachsen</translation>
     </message>
     <message numerus="yes">
         <source>Growing fastest in the last %n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Innerhalb von %n Tag am stärksten gewachsen</numerusform>
+            <numerusform>In den letzten %n Tagen am stärksten gewachsen</numerusform>
         </translation>
     </message>
     <message>
         <source>No folder grew by more than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ordner ist um mehr als %1 gewachsen.</translation>
     </message>
     <message>
         <source>Clean %1</source>
-        <translation type="unfinished">%1 bereinigen</translation>
+        <translation>%1 bereinigen</translation>
     </message>
     <message>
         <source>%1 is the folder of this cleanup category</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist der Ordner dieser Bereinigungskategorie</translation>
     </message>
     <message>
         <source>Review</source>
@@ -2326,7 +2326,7 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
     </message>
     <message>
         <source>Consider files old after</source>
-        <translation>Mindestalter alter Dateien</translation>
+        <translation>Dateien gelten als alt nach</translation>
     </message>
     <message>
         <source>3 months</source>
@@ -2365,7 +2365,7 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
     <message>
         <source>Low space alerts</source>
         <extracomment>Setting: notify when the disk is nearly full</extracomment>
-        <translation>Warnung bei wenig Speicherplatz</translation>
+        <translation>Warnung bei Platzmangel</translation>
     </message>
     <message>
         <source>Warn when free space drops below 10%.</source>
@@ -2382,7 +2382,7 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
     </message>
     <message>
         <source>Closing the window keeps Varnholt running there, so scheduled scans and low space alerts keep working.</source>
-        <translation>Nach dem Schließen des Fensters läuft Varnholt dort weiter, damit geplante Scans und Warnungen bei wenig Speicherplatz weiter funktionieren.</translation>
+        <translation>Nach dem Schließen des Fensters läuft Varnholt dort weiter, damit geplante Scans und Warnungen bei Platzmangel weiter funktionieren.</translation>
     </message>
     <message>
         <source>Ask every time</source>
@@ -2404,7 +2404,7 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
     </message>
     <message>
         <source>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</source>
-        <translation>Im Infobereich läuft Varnholt weiter, damit geplante Scans und Warnungen bei wenig Speicherplatz weiter funktionieren.</translation>
+        <translation>Im Infobereich läuft Varnholt weiter, damit geplante Scans und Warnungen bei Platzmangel weiter funktionieren.</translation>
     </message>
     <message>
         <source>Appearance</source>
@@ -2498,7 +2498,7 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
     <message>
         <source>Administrator access</source>
         <extracomment>Row: whether Varnholt runs with administrator rights</extracomment>
-        <translation>Administratorzugriff</translation>
+        <translation>Administratorrechte</translation>
     </message>
     <message>
         <source>Granted</source>
@@ -2553,7 +2553,7 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
     </message>
     <message>
         <source>Every cleanup writes a log you can review.</source>
-        <translation>Jede Bereinigung schreibt ein Protokoll, das Sie ansehen können.</translation>
+        <translation>Jede Bereinigung schreibt ein Protokoll, das Sie einsehen können.</translation>
     </message>
     <message>
         <source>Restore</source>
@@ -2585,11 +2585,11 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
     </message>
     <message>
         <source>Move items to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemente in den Papierkorb verschieben</translation>
     </message>
     <message>
         <source>Move items to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemente in den Papierkorb verschieben</translation>
     </message>
     <message>
         <source>Off</source>
@@ -2608,11 +2608,11 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
     </message>
     <message>
         <source>Keep a history of folder sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf der Ordnergrößen führen</translation>
     </message>
     <message>
         <source>Once a day, Varnholt notes how big your folders are so it can show what grew. Nothing leaves this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmal am Tag notiert Varnholt, wie groß Ihre Ordner sind, um zeigen zu können, was gewachsen ist. Nichts davon verlässt diesen Computer.</translation>
     </message>
     <message>
         <source>Open at login</source>
@@ -2647,62 +2647,62 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
     <message>
         <source>C:\Windows\System32, WinSxS, Program Files, drive roots — always skipped.</source>
         <extracomment>The folder names stay as the system writes them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>C:\Windows\System32, WinSxS, Program Files, Stammverzeichnisse der Laufwerke — werden immer übersprungen.</translation>
     </message>
     <message>
         <source>/usr, /etc, /boot, /var/lib, system folders — always skipped.</source>
         <extracomment>The folder names stay as the system writes them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>/usr, /etc, /boot, /var/lib, Systemordner — werden immer übersprungen.</translation>
     </message>
     <message>
         <source>%1 in all: the Recycle Bin emptied, items deleted permanently or moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 insgesamt: Papierkorb geleert, Elemente endgültig gelöscht oder dorthin verschoben</translation>
     </message>
     <message>
         <source>%1 in all: the Trash emptied, items deleted permanently or moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 insgesamt: Papierkorb geleert, Elemente endgültig gelöscht oder dorthin verschoben</translation>
     </message>
     <message>
         <source>%1 moved to the Recycle Bin or deleted permanently</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 in den Papierkorb verschoben oder endgültig gelöscht</translation>
     </message>
     <message>
         <source>%1 moved to the Trash or deleted permanently</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 in den Papierkorb verschoben oder endgültig gelöscht</translation>
     </message>
     <message>
         <source>%1 in all: the Recycle Bin emptied, then items moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 insgesamt: Papierkorb geleert, dann Elemente dorthin verschoben</translation>
     </message>
     <message>
         <source>%1 in all: the Trash emptied, then items moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 insgesamt: Papierkorb geleert, dann Elemente dorthin verschoben</translation>
     </message>
     <message>
         <source>%1 moved to the Recycle Bin</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 in den Papierkorb verschoben</translation>
     </message>
     <message>
         <source>%1 moved to the Trash</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 in den Papierkorb verschoben</translation>
     </message>
     <message>
         <source>%1 freed: items deleted permanently and the Recycle Bin emptied</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 freigegeben: Elemente endgültig gelöscht und Papierkorb geleert</translation>
     </message>
     <message>
         <source>%1 freed: items deleted permanently and the Trash emptied</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 freigegeben: Elemente endgültig gelöscht und Papierkorb geleert</translation>
     </message>
     <message>
         <source>%1 deleted permanently</source>
@@ -2712,40 +2712,40 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
     <message>
         <source>The Recycle Bin was emptied: %1 freed</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>Der Papierkorb wurde geleert: %1 freigegeben</translation>
     </message>
     <message>
         <source>The Trash was emptied: %1 freed</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>Der Papierkorb wurde geleert: %1 freigegeben</translation>
     </message>
     <message>
         <source>Put back what this cleanup moved to the Recycle Bin. Nothing that is in its place now is replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt zurück, was diese Bereinigung in den Papierkorb verschoben hat. Was jetzt an seiner Stelle liegt, wird nicht ersetzt.</translation>
     </message>
     <message>
         <source>Put back what this cleanup moved to the Trash. Nothing that is in its place now is replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt zurück, was diese Bereinigung in den Papierkorb verschoben hat. Was jetzt an seiner Stelle liegt, wird nicht ersetzt.</translation>
     </message>
     <message>
         <source>Forget history</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf löschen</translation>
     </message>
     <message>
         <source>Forget the history of folder sizes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf der Ordnergrößen löschen?</translation>
     </message>
     <message>
         <source>Every reading Varnholt took of your folder sizes is removed. What grew shows again once new readings have been taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Messungen Ihrer Ordnergrößen, die Varnholt vorgenommen hat, werden entfernt. Was gewachsen ist, wird wieder angezeigt, sobald neue Messungen vorliegen.</translation>
     </message>
     <message>
         <source>The history of folder sizes is forgotten</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf der Ordnergrößen wurde gelöscht</translation>
     </message>
     <message>
         <source>Some readings of folder sizes could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Messungen der Ordnergrößen konnten nicht entfernt werden</translation>
     </message>
 </context>
 <context>

@@ -54,74 +54,74 @@
     <message numerus="yes">
         <source>%Ln file(s) (%1) moved to the Recycle Bin</source>
         <comment>%1: their size</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln archivo (%1) movido a la Papelera de reciclaje</numerusform>
+            <numerusform>%Ln archivos (%1) movidos a la Papelera de reciclaje</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln file(s) (%1) moved to the Trash</source>
         <comment>%1: their size</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln archivo (%1) movido a la Papelera</numerusform>
+            <numerusform>%Ln archivos (%1) movidos a la Papelera</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> · %Ln in use, skipped</source>
         <comment>follows the files moved; the number of files left alone</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> · %Ln en uso, omitido</numerusform>
+            <numerusform> · %Ln en uso, omitidos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> · %Ln could not be moved to the Recycle Bin</source>
         <comment>follows the files moved</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> · %Ln no se pudo mover a la Papelera de reciclaje</numerusform>
+            <numerusform> · %Ln no se pudieron mover a la Papelera de reciclaje</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> · %Ln could not be moved to the Trash</source>
         <comment>follows the files moved</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> · %Ln no se pudo mover a la Papelera</numerusform>
+            <numerusform> · %Ln no se pudieron mover a la Papelera</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Restored %n item(s) from the Recycle Bin</source>
         <extracomment>Result line after restoring a cleanup; may be followed by the size in brackets</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se restauró %n elemento de la Papelera de reciclaje</numerusform>
+            <numerusform>Se restauraron %n elementos de la Papelera de reciclaje</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Restored %n item(s) from the Trash</source>
         <extracomment>Result line after restoring a cleanup; may be followed by the size in brackets</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se restauró %n elemento de la Papelera</numerusform>
+            <numerusform>Se restauraron %n elementos de la Papelera</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln not restored: %1</source>
         <comment>%1: why, e.g. no longer in the bin</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln sin restaurar: %1</numerusform>
+            <numerusform>%Ln sin restaurar: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>found through the Recycle Bin&apos;s own records (an older log)</source>
-        <translation type="unfinished"></translation>
+        <translation>elementos localizados mediante las entradas de la propia Papelera de reciclaje (registro antiguo)</translation>
     </message>
     <message>
         <source>found through the Trash&apos;s own records (an older log)</source>
-        <translation type="unfinished"></translation>
+        <translation>elementos localizados mediante las entradas de la propia Papelera (registro antiguo)</translation>
     </message>
 </context>
 <context>
@@ -283,11 +283,11 @@
     </message>
     <message>
         <source>App logs, crash reports</source>
-        <translation>Registros de apps, informes de fallos</translation>
+        <translation>Registros de aplicaciones, informes de fallos</translation>
     </message>
     <message>
         <source>Cache folders in ~/.config, ~/.cache and Flatpak and Snap apps</source>
-        <translation>Carpetas de caché en ~/.config, ~/.cache y en apps Flatpak y Snap</translation>
+        <translation>Carpetas de caché en ~/.config, ~/.cache y en aplicaciones Flatpak y Snap</translation>
     </message>
     <message>
         <source>%1 (PID %2)</source>
@@ -346,12 +346,12 @@
     </message>
     <message>
         <source>Recycle Bin (all drives)</source>
-        <translation type="unfinished"></translation>
+        <translation>Papelera de reciclaje (todas las unidades)</translation>
     </message>
     <message>
         <source>Trash (all drives)</source>
         <extracomment>The one item of the Trash category: the Trash of every drive</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Papelera (todas las unidades)</translation>
     </message>
 </context>
 <context>
@@ -465,7 +465,7 @@
     <message>
         <source>Restart as admin</source>
         <extracomment>Button: restart Varnholt with administrator rights</extracomment>
-        <translation>Reiniciar como administrador</translation>
+        <translation>Reiniciar como admin</translation>
     </message>
     <message>
         <source>View log</source>
@@ -504,7 +504,7 @@
     <message>
         <source>Rescan</source>
         <extracomment>Button in the results&apos; header: scan again</extracomment>
-        <translation>Volver a analizar</translation>
+        <translation>Reanalizar</translation>
     </message>
     <message>
         <source>Select all</source>
@@ -541,7 +541,7 @@
     <message>
         <source>Largest items</source>
         <extracomment>Heading over the biggest items of an opened category</extracomment>
-        <translation>Elementos más grandes</translation>
+        <translation>Los más grandes</translation>
     </message>
     <message>
         <source>%1 is running</source>
@@ -618,7 +618,7 @@
     <message>
         <source>freed</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation>liberado</translation>
+        <translation>liberados</translation>
     </message>
     <message>
         <source>of %1 selected · %2</source>
@@ -689,61 +689,61 @@
     </message>
     <message>
         <source>Put everything this cleanup moved to the Recycle Bin back where it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Devolver a su lugar todo lo que esta limpieza movió a la Papelera de reciclaje</translation>
     </message>
     <message>
         <source>Put everything this cleanup moved to the Trash back where it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Devolver a su lugar todo lo que esta limpieza movió a la Papelera</translation>
     </message>
     <message>
         <source>freed or moved to the Recycle Bin</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>liberados o movidos a la Papelera de reciclaje</translation>
     </message>
     <message>
         <source>freed or moved to the Trash</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>liberados o movidos a la Papelera</translation>
     </message>
     <message>
         <source>moved to the Recycle Bin</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>movidos a la Papelera de reciclaje</translation>
     </message>
     <message>
         <source>moved to the Trash</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>movidos a la Papelera</translation>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) could not be moved to the Recycle Bin&lt;/b&gt; and were left where they are.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln elemento no se pudo mover a la Papelera de reciclaje&lt;/b&gt; y se dejó donde estaba.</numerusform>
+            <numerusform>&lt;b&gt;%Ln elementos no se pudieron mover a la Papelera de reciclaje&lt;/b&gt; y se dejaron donde estaban.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) could not be moved to the Trash&lt;/b&gt; and were left where they are.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln elemento no se pudo mover a la Papelera&lt;/b&gt; y se dejó donde estaba.</numerusform>
+            <numerusform>&lt;b&gt;%Ln elementos no se pudieron mover a la Papelera&lt;/b&gt; y se dejaron donde estaban.</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items were moved to the Recycle Bin and the rest deleted permanently. You can still restore what was moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos elementos se movieron a la Papelera de reciclaje y el resto se eliminó permanentemente. Aún puede restaurar lo que se movió.</translation>
     </message>
     <message>
         <source>Some items were moved to the Trash and the rest deleted permanently. You can still restore what was moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos elementos se movieron a la Papelera y el resto se eliminó permanentemente. Aún puede restaurar lo que se movió.</translation>
     </message>
     <message>
         <source>Moved to the Recycle Bin. You can still restore anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo se movió a la Papelera de reciclaje. Aún puede restaurarlo.</translation>
     </message>
     <message>
         <source>Moved to the Trash. You can still restore anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo se movió a la Papelera. Aún puede restaurarlo.</translation>
     </message>
     <message>
         <source>The log %1 is gone; its folder is open instead.</source>
@@ -753,12 +753,12 @@
     <message>
         <source>The File Explorer could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>El Explorador de archivos no pudo mostrar %1</translation>
     </message>
     <message>
         <source>The File Manager could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>El gestor de archivos no pudo mostrar %1</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s)</source>
@@ -771,58 +771,58 @@
     <message>
         <source>Show in File Explorer</source>
         <extracomment>Link beside a category&apos;s largest items; opens File Explorer there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar en el Explorador de archivos</translation>
     </message>
     <message>
         <source>Show in File Manager</source>
         <extracomment>Link beside a category&apos;s largest items; opens the file manager there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar en el gestor de archivos</translation>
     </message>
     <message>
         <source>No Recycle Bin on this drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta unidad no tiene Papelera de reciclaje</translation>
     </message>
     <message>
         <source>No Trash on this drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta unidad no tiene Papelera</translation>
     </message>
     <message>
         <source>Cannot go to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede mover a la Papelera de reciclaje</translation>
     </message>
     <message>
         <source>Cannot go to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede mover a la Papelera</translation>
     </message>
     <message>
         <source>moved to the Recycle Bin</source>
         <extracomment>Tooltip of the Clean button: where the selection goes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>movidos a la Papelera de reciclaje</translation>
     </message>
     <message>
         <source>moved to the Trash</source>
         <extracomment>Tooltip of the Clean button: where the selection goes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>movidos a la Papelera</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected · some need admin</source>
         <comment>%1: style, keep as is; %2: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; seleccionados · algunos requieren permisos de administrador</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected</source>
         <comment>%1: style, keep as is; %2: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; seleccionados</translation>
     </message>
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the Recycle Bin and deleting are unknown. Cleaning stays off until the file can be read again.</source>
         <comment>%1: the settings file</comment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer su configuración en %1, por lo que se desconocen sus exclusiones y si prefiere la Papelera de reciclaje o la eliminación. La limpieza seguirá desactivada hasta que se pueda volver a leer el archivo.</translation>
     </message>
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the Trash and deleting are unknown. Cleaning stays off until the file can be read again.</source>
         <comment>%1: the settings file</comment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer su configuración en %1, por lo que se desconocen sus exclusiones y si prefiere la Papelera o la eliminación. La limpieza seguirá desactivada hasta que se pueda volver a leer el archivo.</translation>
     </message>
 </context>
 <context>
@@ -990,7 +990,7 @@
     <message>
         <source>Newest</source>
         <extracomment>Column heading of the history table: the latest record</extracomment>
-        <translation>Último cambio</translation>
+        <translation>Más reciente</translation>
     </message>
     <message>
         <source>Time</source>
@@ -1101,7 +1101,7 @@
     <message>
         <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
         <extracomment>%1: a file&apos;s path</extracomment>
-        <translation>No se puede leer el archivo de configuración %1, por lo que se desconocen sus exclusiones y si prefiere la papelera o la eliminación. No se limpió nada: corrija o elimine primero ese archivo.</translation>
+        <translation>No se puede leer el archivo de configuración %1, por lo que se desconocen sus exclusiones y si prefiere la Papelera o la eliminación. No se limpió nada: corrija o elimine primero ese archivo.</translation>
     </message>
     <message>
         <source>Nothing was cleaned.</source>
@@ -1116,14 +1116,14 @@
     <message>
         <source>Would stay:</source>
         <extracomment>Heading over the paths --dry-run would keep</extracomment>
-        <translation>Se conservaría:</translation>
+        <translation>Se conservarían:</translation>
     </message>
     <message numerus="yes">
         <source>Preview only, nothing was removed: %n path(s) would go, %1.</source>
         <extracomment>&quot;would go&quot;: would be removed; %1: their size</extracomment>
         <translation>
-            <numerusform>Solo vista previa, no se eliminó nada: se iría %n ruta, %1.</numerusform>
-            <numerusform>Solo vista previa, no se eliminó nada: se irían %n rutas, %1.</numerusform>
+            <numerusform>Solo vista previa, no se eliminó nada: se eliminaría %n ruta, %1.</numerusform>
+            <numerusform>Solo vista previa, no se eliminó nada: se eliminarían %n rutas, %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -1134,8 +1134,8 @@
         <source>No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.</source>
         <extracomment>%1: a number of days</extracomment>
         <translation>
-            <numerusform>Aún no hay previsión: los registros de espacio libre abarcan %n día; una previsión necesita al menos %1.</numerusform>
-            <numerusform>Aún no hay previsión: los registros de espacio libre abarcan %n días; una previsión necesita al menos %1.</numerusform>
+            <numerusform>Aún no hay previsión: las mediciones de espacio libre abarcan %n día; una previsión necesita al menos %1.</numerusform>
+            <numerusform>Aún no hay previsión: las mediciones de espacio libre abarcan %n días; una previsión necesita al menos %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -1150,8 +1150,8 @@
         <source>%n record(s) of free space since %1</source>
         <extracomment>%1: a date</extracomment>
         <translation>
-            <numerusform>%n registro de espacio libre desde el %1</numerusform>
-            <numerusform>%n registros de espacio libre desde el %1</numerusform>
+            <numerusform>%n medición de espacio libre desde el %1</numerusform>
+            <numerusform>%n mediciones de espacio libre desde el %1</numerusform>
         </translation>
     </message>
     <message>
@@ -1160,11 +1160,11 @@
     </message>
     <message>
         <source>put back what a cleanup moved to the trash (the latest one without LOG)</source>
-        <translation>devuelve lo que una limpieza movió a la papelera (sin LOG, la última)</translation>
+        <translation>devuelve a su lugar lo que una limpieza movió a la Papelera (sin LOG, la última)</translation>
     </message>
     <message>
         <source>estimate when the disk is full from its history of free space</source>
-        <translation>estimar cuándo se llenará el disco a partir del historial de espacio libre</translation>
+        <translation>estima cuándo se llenará el disco a partir del historial de espacio libre</translation>
     </message>
     <message>
         <source>list what clean would remove or move, with sizes; removes nothing</source>
@@ -1215,8 +1215,8 @@
         <source>No forecast yet: the free space has been recorded %n time(s) (the Varnholt app records it when it starts); a forecast needs at least %1.</source>
         <extracomment>%1: a number of records</extracomment>
         <translation>
-            <numerusform>Aún no hay previsión: el espacio libre se ha registrado %n vez (la aplicación Varnholt lo registra al iniciarse); una previsión necesita al menos %1.</numerusform>
-            <numerusform>Aún no hay previsión: el espacio libre se ha registrado %n veces (la aplicación Varnholt lo registra al iniciarse); una previsión necesita al menos %1.</numerusform>
+            <numerusform>Aún no hay previsión: el espacio libre se ha medido %n vez (la aplicación Varnholt lo mide al iniciarse); una previsión necesita al menos %1.</numerusform>
+            <numerusform>Aún no hay previsión: el espacio libre se ha medido %n veces (la aplicación Varnholt lo mide al iniciarse); una previsión necesita al menos %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -1225,11 +1225,11 @@
     </message>
     <message>
         <source>put back what a cleanup moved to the Recycle Bin (the latest one without LOG)</source>
-        <translation>devuelve lo que una limpieza movió a la Papelera de reciclaje (sin LOG, la última)</translation>
+        <translation>devuelve a su lugar lo que una limpieza movió a la Papelera de reciclaje (sin LOG, la última)</translation>
     </message>
     <message>
         <source>delete permanently, or move to the trash</source>
-        <translation>elimina permanentemente o mueve a la papelera</translation>
+        <translation>elimina permanentemente o mueve a la Papelera</translation>
     </message>
     <message>
         <source>Usage:
@@ -1293,28 +1293,28 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
     <message numerus="yes">
         <source>Scanning %1 · %2 · %Ln file(s) · %3</source>
         <extracomment>Progress line; %1: a category; %2: the size found; %3: a folder</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Analizando %1 · %2 · %Ln archivo · %3</numerusform>
+            <numerusform>Analizando %1 · %2 · %Ln archivos · %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 found · %Ln file(s) checked · %2 s</source>
         <comment>%1: a size; %2: seconds</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 encontrados · %Ln archivo analizado · %2 s</numerusform>
+            <numerusform>%1 encontrados · %Ln archivos analizados · %2 s</numerusform>
         </translation>
     </message>
     <message>
         <source>move to Recycle Bin</source>
         <extracomment>The Action column of --dry-run&apos;s table: to the Recycle Bin</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mover a la Papelera de reciclaje</translation>
     </message>
     <message>
         <source>move to Trash</source>
         <extracomment>The Action column of --dry-run&apos;s table: to the Trash</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mover a la Papelera</translation>
     </message>
     <message>
         <source>delete</source>
@@ -1324,51 +1324,51 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
     <message>
         <source>Moved %1 to the Recycle Bin</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>Movido a la Papelera de reciclaje: %1</translation>
     </message>
     <message>
         <source>Moved %1 to the Trash</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>Movido a la Papelera: %1</translation>
     </message>
     <message>
         <source>freed %1</source>
         <comment>follows what was moved to the bin; %1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>espacio liberado: %1</translation>
     </message>
     <message>
         <source>Freed %1</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>Espacio liberado: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) removed</source>
         <extracomment>Clause of the line that sums up a cleanup</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n archivo eliminado</numerusform>
+            <numerusform>%n archivos eliminados</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln skipped</source>
         <comment>a number of files and folders left alone</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln omitido</numerusform>
+            <numerusform>%Ln omitidos</numerusform>
         </translation>
     </message>
     <message>
         <source> · </source>
         <extracomment>Between the clauses of the line that sums up a cleanup</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> · </translation>
     </message>
     <message>
         <source>Could not be moved to the Recycle Bin, left where they are:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron mover a la Papelera de reciclaje y se dejaron donde estaban:</translation>
     </message>
     <message>
         <source>Could not be moved to the Trash, left where they are:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron mover a la Papelera y se dejaron donde estaban:</translation>
     </message>
     <message>
         <source>--skip-item %1 names no item of the categories given.</source>
@@ -1378,9 +1378,9 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
     <message numerus="yes">
         <source>%Ln file(s) checked · %1 found (%2) · %3</source>
         <extracomment>Progress line; %1: the number of large files found; %2: their size; %3: a folder</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln archivo analizado · %1 encontrados (%2) · %3</numerusform>
+            <numerusform>%Ln archivos analizados · %1 encontrados (%2) · %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1461,19 +1461,19 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
     </message>
     <message>
         <source>grew: compare with about AGE ago: 7d, 2w, 12h (default 7d)</source>
-        <translation>grew: comparar con hace unos AGE: 7d, 2w, 12h (por defecto 7d)</translation>
+        <translation>grew: compara con el estado de hace unos AGE: 7d, 2w, 12h (7d de forma predeterminada)</translation>
     </message>
     <message>
         <source>grew: take a reading of the folder sizes now</source>
-        <translation>grew: medir ahora el tamaño de las carpetas</translation>
+        <translation>grew: mide ahora el tamaño de las carpetas</translation>
     </message>
     <message>
         <source>No cleanup has moved anything to the Recycle Bin; there is nothing to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna limpieza ha movido nada a la Papelera de reciclaje; no hay nada que restaurar.</translation>
     </message>
     <message>
         <source>No cleanup has moved anything to the Trash; there is nothing to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna limpieza ha movido nada a la Papelera; no hay nada que restaurar.</translation>
     </message>
 </context>
 <context>
@@ -1481,52 +1481,52 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
     <message>
         <source>Disk image</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imagen de disco</translation>
     </message>
     <message>
         <source>Partial download</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Descarga parcial</translation>
     </message>
     <message>
         <source>Video</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo</translation>
     </message>
     <message>
         <source>Archive</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivo comprimido</translation>
     </message>
     <message>
         <source>Installer</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Instalador</translation>
     </message>
     <message>
         <source>Audio</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Image</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imagen</translation>
     </message>
     <message>
         <source>Document</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Documento</translation>
     </message>
     <message>
         <source>Backup</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad</translation>
     </message>
     <message>
         <source>File</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
 </context>
 <context>
@@ -1539,7 +1539,7 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
     <message>
         <source>Rescan</source>
         <extracomment>Button in the Space Map&apos;s header: look for large files again</extracomment>
-        <translation>Volver a analizar</translation>
+        <translation>Reanalizar</translation>
     </message>
     <message>
         <source>Find what&apos;s taking up space</source>
@@ -1622,52 +1622,52 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <source>Change since</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio desde</translation>
     </message>
     <message>
         <source>Folders by change</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpetas por cambio</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpetas</translation>
     </message>
     <message>
         <source>The history of folder sizes is off. Turn it on in Settings to see what grew.</source>
-        <translation type="unfinished"></translation>
+        <translation>El historial de tamaños de carpetas está desactivado. Actívelo en Configuración para ver qué ha crecido.</translation>
     </message>
     <message>
         <source>Varnholt notes how big your folders are once a day. The first comparison is ready after two readings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt anota una vez al día el tamaño de sus carpetas. La primera comparación estará lista tras dos mediciones.</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>Column title of the Space Map&apos;s list (shown upper-cased): the file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Kind</source>
         <extracomment>Column title (shown upper-cased): Video, Archive, …</extracomment>
-        <translation type="unfinished">Tipo</translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Last opened</source>
         <extracomment>Column title (shown upper-cased) over relative dates such as &quot;3 months ago&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Última apertura</translation>
     </message>
     <message>
         <source>Size</source>
         <extracomment>Column title (shown upper-cased): the file&apos;s size</extracomment>
-        <translation type="unfinished">Tamaño</translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Grew</source>
         <extracomment>View of the Space Map: the folders coloured by how much they grew since an earlier reading</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Crecimiento</translation>
     </message>
     <message>
         <source>Clear search</source>
@@ -1677,32 +1677,32 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
     <message>
         <source>Show in File Explorer</source>
         <extracomment>Button in the Space Map&apos;s footer; opens File Explorer at the checked file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar en el Explorador</translation>
     </message>
     <message>
         <source>Show in File Manager</source>
         <extracomment>Button in the Space Map&apos;s footer; opens the file manager at the checked file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar en la carpeta</translation>
     </message>
     <message>
         <source>Move to Recycle Bin</source>
         <extracomment>Button in the Space Map&apos;s footer; moves the checked files to the Recycle Bin</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mover a la Papelera de reciclaje</translation>
     </message>
     <message>
         <source>Move to Trash</source>
         <extracomment>Button in the Space Map&apos;s footer; moves the checked files to the Trash</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mover a la Papelera</translation>
     </message>
     <message>
         <source>The File Explorer could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>El Explorador de archivos no pudo mostrar %1</translation>
     </message>
     <message>
         <source>The File Manager could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>El gestor de archivos no pudo mostrar %1</translation>
     </message>
 </context>
 <context>
@@ -1812,7 +1812,7 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
     </message>
     <message>
         <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
-        <translation>Varnholt puede permanecer en la bandeja del sistema al cerrar la ventana, para que los análisis programados y las alertas de poco espacio sigan funcionando. Puede volver a abrirlo desde el icono de la bandeja.</translation>
+        <translation>Varnholt puede permanecer en el área de notificación al cerrar la ventana, para que los análisis programados y las alertas de poco espacio sigan funcionando. Puede volver a abrirlo desde su icono en el área de notificación.</translation>
     </message>
     <message>
         <source>Remember my choice</source>
@@ -1826,7 +1826,7 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
     <message>
         <source>Keep in tray</source>
         <extracomment>Button of the close dialog: hide the window, keep the tray icon</extracomment>
-        <translation>Mantener en la bandeja</translation>
+        <translation>Seguir en segundo plano</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -1962,59 +1962,59 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
     </message>
     <message>
         <source>The check could not start. Try again in a moment.</source>
-        <translation>No se pudo iniciar la búsqueda. Inténtelo de nuevo en un momento.</translation>
+        <translation>No se pudo iniciar la comprobación. Inténtelo de nuevo en un momento.</translation>
     </message>
     <message>
         <source>The check failed again.</source>
-        <translation>La búsqueda volvió a fallar.</translation>
+        <translation>La comprobación volvió a fallar.</translation>
     </message>
     <message>
         <source>These cannot be moved to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos elementos no se pueden mover a la Papelera de reciclaje</translation>
     </message>
     <message>
         <source>These cannot be moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos elementos no se pueden mover a la Papelera</translation>
     </message>
     <message>
         <source>None of it can go to the Recycle Bin: delete it permanently, or nothing is cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada de esto se puede mover a la Papelera de reciclaje: elimínelo permanentemente o no se limpiará nada.</translation>
     </message>
     <message>
         <source>None of it can go to the Trash: delete it permanently, or nothing is cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada de esto se puede mover a la Papelera: elimínelo permanentemente o no se limpiará nada.</translation>
     </message>
     <message>
         <source>Emptying the Recycle Bin and deleting what cannot go there can&apos;t be undone. Everything else goes to the Recycle Bin.</source>
-        <translation type="unfinished"></translation>
+        <translation>El vaciado de la Papelera de reciclaje y la eliminación de lo que no se puede mover a ella son irreversibles. Todo lo demás se mueve a la Papelera de reciclaje.</translation>
     </message>
     <message>
         <source>Emptying the Trash and deleting what cannot go there can&apos;t be undone. Everything else goes to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>El vaciado de la Papelera y la eliminación de lo que no se puede mover a ella son irreversibles. Todo lo demás se mueve a la Papelera.</translation>
     </message>
     <message>
         <source>What cannot go to the Recycle Bin is deleted permanently. Everything else is moved there, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que no se puede mover a la Papelera de reciclaje se elimina permanentemente. Todo lo demás se mueve allí, para que pueda restaurarlo más tarde.</translation>
     </message>
     <message>
         <source>What cannot go to the Trash is deleted permanently. Everything else is moved there, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que no se puede mover a la Papelera se elimina permanentemente. Todo lo demás se mueve allí, para que pueda restaurarlo más tarde.</translation>
     </message>
     <message>
         <source>Emptying the Recycle Bin can&apos;t be undone. Everything else goes to the Recycle Bin.</source>
-        <translation type="unfinished"></translation>
+        <translation>El vaciado de la Papelera de reciclaje es irreversible. Todo lo demás se mueve a la Papelera de reciclaje.</translation>
     </message>
     <message>
         <source>Emptying the Trash can&apos;t be undone. Everything else goes to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>El vaciado de la Papelera es irreversible. Todo lo demás se mueve a la Papelera.</translation>
     </message>
     <message>
         <source>Everything will be moved to the Recycle Bin, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo se moverá a la Papelera de reciclaje, para que pueda restaurarlo más tarde.</translation>
     </message>
     <message>
         <source>Everything will be moved to the Trash, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo se moverá a la Papelera, para que pueda restaurarlo más tarde.</translation>
     </message>
     <message>
         <source>Clean and delete</source>
@@ -2055,7 +2055,7 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
     <message>
         <source>Rescan</source>
         <extracomment>Button in the Overview&apos;s header: scan again</extracomment>
-        <translation>Volver a analizar</translation>
+        <translation>Reanalizar</translation>
     </message>
     <message>
         <source>See all</source>
@@ -2151,38 +2151,38 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
     </message>
     <message>
         <source>Show it in the Space Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar en el Mapa de espacio</translation>
     </message>
     <message>
         <source>What grew</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué ha crecido</translation>
     </message>
     <message>
         <source>Varnholt notes how big your folders are once a day. The first comparison is ready once two readings lie a week apart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt anota una vez al día el tamaño de sus carpetas. La primera comparación estará lista cuando haya dos mediciones con una semana de diferencia.</translation>
     </message>
     <message>
         <source>Growing fastest this week</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que más ha crecido esta semana</translation>
     </message>
     <message numerus="yes">
         <source>Growing fastest in the last %n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Lo que más ha crecido en %n día</numerusform>
+            <numerusform>Lo que más ha crecido en los últimos %n días</numerusform>
         </translation>
     </message>
     <message>
         <source>No folder grew by more than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna carpeta ha crecido más de %1.</translation>
     </message>
     <message>
         <source>Clean %1</source>
-        <translation type="unfinished">Limpiar %1</translation>
+        <translation>Limpiar %1</translation>
     </message>
     <message>
         <source>%1 is the folder of this cleanup category</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es la carpeta de esta categoría de limpieza</translation>
     </message>
     <message>
         <source>Review</source>
@@ -2247,7 +2247,7 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
     <name>Restore</name>
     <message>
         <source>no longer in the trash</source>
-        <translation>ya no está en la papelera</translation>
+        <translation>no encontrado en la Papelera</translation>
     </message>
     <message>
         <source>its place is taken</source>
@@ -2255,23 +2255,23 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
     </message>
     <message>
         <source>the log does not name a trash entry</source>
-        <translation>el registro no indica un elemento de la papelera</translation>
+        <translation>el registro no indica ningún elemento de la Papelera</translation>
     </message>
     <message>
         <source>more than one trash entry matches</source>
-        <translation>coincide más de un elemento de la papelera</translation>
+        <translation>coincide más de un elemento de la Papelera</translation>
     </message>
     <message>
         <source>could not be moved back</source>
-        <translation>no se pudo devolver a su lugar</translation>
+        <translation>error al devolver a su lugar</translation>
     </message>
     <message>
         <source>no longer in the Recycle Bin</source>
-        <translation>ya no está en la Papelera de reciclaje</translation>
+        <translation>no encontrado en la Papelera de reciclaje</translation>
     </message>
     <message>
         <source>the log does not name a Recycle Bin entry</source>
-        <translation>el registro no indica un elemento de la Papelera de reciclaje</translation>
+        <translation>el registro no indica ningún elemento de la Papelera de reciclaje</translation>
     </message>
     <message>
         <source>more than one Recycle Bin entry matches</source>
@@ -2390,7 +2390,7 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
     </message>
     <message>
         <source>Keep running in the tray</source>
-        <translation>Mantener en la bandeja</translation>
+        <translation>Seguir en el área de notificación</translation>
     </message>
     <message>
         <source>Quit Varnholt</source>
@@ -2403,7 +2403,7 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
     </message>
     <message>
         <source>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</source>
-        <translation>En la bandeja, Varnholt sigue ejecutándose para que los análisis programados y las alertas de poco espacio sigan funcionando.</translation>
+        <translation>En el área de notificación, Varnholt sigue ejecutándose para que los análisis programados y las alertas de poco espacio sigan funcionando.</translation>
     </message>
     <message>
         <source>Appearance</source>
@@ -2497,12 +2497,12 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
     <message>
         <source>Administrator access</source>
         <extracomment>Row: whether Varnholt runs with administrator rights</extracomment>
-        <translation>Acceso de administrador</translation>
+        <translation>Permisos de administrador</translation>
     </message>
     <message>
         <source>Granted</source>
         <extracomment>Badge: administrator rights are held</extracomment>
-        <translation>Concedido</translation>
+        <translation>Concedidos</translation>
     </message>
     <message>
         <source>Only needed to clean Windows Update leftovers.</source>
@@ -2515,7 +2515,7 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
     <message>
         <source>Restart as admin</source>
         <extracomment>Button: restart Varnholt with administrator rights</extracomment>
-        <translation>Reiniciar como administrador</translation>
+        <translation>Reiniciar como admin</translation>
     </message>
     <message>
         <source>Check for updates</source>
@@ -2552,7 +2552,7 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
     </message>
     <message>
         <source>Every cleanup writes a log you can review.</source>
-        <translation>Cada limpieza escribe un registro que puedes revisar.</translation>
+        <translation>Cada limpieza genera un registro que puede revisar.</translation>
     </message>
     <message>
         <source>Restore</source>
@@ -2584,11 +2584,11 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
     </message>
     <message>
         <source>Move items to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover los elementos a la Papelera de reciclaje</translation>
     </message>
     <message>
         <source>Move items to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover los elementos a la Papelera</translation>
     </message>
     <message>
         <source>Off</source>
@@ -2607,11 +2607,11 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
     </message>
     <message>
         <source>Keep a history of folder sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar un historial de tamaños de carpetas</translation>
     </message>
     <message>
         <source>Once a day, Varnholt notes how big your folders are so it can show what grew. Nothing leaves this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una vez al día, Varnholt anota el tamaño de sus carpetas para poder mostrar qué ha crecido. Nada sale de este equipo.</translation>
     </message>
     <message>
         <source>Open at login</source>
@@ -2646,62 +2646,62 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
     <message>
         <source>C:\Windows\System32, WinSxS, Program Files, drive roots — always skipped.</source>
         <extracomment>The folder names stay as the system writes them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>C:\Windows\System32, WinSxS, Program Files, raíces de las unidades: se omiten siempre.</translation>
     </message>
     <message>
         <source>/usr, /etc, /boot, /var/lib, system folders — always skipped.</source>
         <extracomment>The folder names stay as the system writes them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>/usr, /etc, /boot, /var/lib, carpetas del sistema: se omiten siempre.</translation>
     </message>
     <message>
         <source>%1 in all: the Recycle Bin emptied, items deleted permanently or moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 en total: Papelera de reciclaje vaciada y elementos eliminados permanentemente o movidos a ella</translation>
     </message>
     <message>
         <source>%1 in all: the Trash emptied, items deleted permanently or moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 en total: Papelera vaciada y elementos eliminados permanentemente o movidos a ella</translation>
     </message>
     <message>
         <source>%1 moved to the Recycle Bin or deleted permanently</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 movidos a la Papelera de reciclaje o eliminados permanentemente</translation>
     </message>
     <message>
         <source>%1 moved to the Trash or deleted permanently</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 movidos a la Papelera o eliminados permanentemente</translation>
     </message>
     <message>
         <source>%1 in all: the Recycle Bin emptied, then items moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 en total: Papelera de reciclaje vaciada y después elementos movidos a ella</translation>
     </message>
     <message>
         <source>%1 in all: the Trash emptied, then items moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 en total: Papelera vaciada y después elementos movidos a ella</translation>
     </message>
     <message>
         <source>%1 moved to the Recycle Bin</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 movidos a la Papelera de reciclaje</translation>
     </message>
     <message>
         <source>%1 moved to the Trash</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 movidos a la Papelera</translation>
     </message>
     <message>
         <source>%1 freed: items deleted permanently and the Recycle Bin emptied</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 liberados: elementos eliminados permanentemente y Papelera de reciclaje vaciada</translation>
     </message>
     <message>
         <source>%1 freed: items deleted permanently and the Trash emptied</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 liberados: elementos eliminados permanentemente y Papelera vaciada</translation>
     </message>
     <message>
         <source>%1 deleted permanently</source>
@@ -2711,40 +2711,40 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
     <message>
         <source>The Recycle Bin was emptied: %1 freed</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>Se vació la Papelera de reciclaje: %1 liberados</translation>
     </message>
     <message>
         <source>The Trash was emptied: %1 freed</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>Se vació la Papelera: %1 liberados</translation>
     </message>
     <message>
         <source>Put back what this cleanup moved to the Recycle Bin. Nothing that is in its place now is replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Devolver a su lugar lo que esta limpieza movió a la Papelera de reciclaje. No se reemplaza nada de lo que ocupe ahora ese lugar.</translation>
     </message>
     <message>
         <source>Put back what this cleanup moved to the Trash. Nothing that is in its place now is replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Devolver a su lugar lo que esta limpieza movió a la Papelera. No se reemplaza nada de lo que ocupe ahora ese lugar.</translation>
     </message>
     <message>
         <source>Forget history</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar el historial</translation>
     </message>
     <message>
         <source>Forget the history of folder sizes?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar el historial de tamaños de carpetas?</translation>
     </message>
     <message>
         <source>Every reading Varnholt took of your folder sizes is removed. What grew shows again once new readings have been taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se eliminarán todas las mediciones del tamaño de sus carpetas que ha hecho Varnholt. Lo que ha crecido volverá a mostrarse cuando haya nuevas mediciones.</translation>
     </message>
     <message>
         <source>The history of folder sizes is forgotten</source>
-        <translation type="unfinished"></translation>
+        <translation>Se borró el historial de tamaños de carpetas</translation>
     </message>
     <message>
         <source>Some readings of folder sizes could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron eliminar algunas mediciones de tamaños de carpetas</translation>
     </message>
 </context>
 <context>
@@ -2782,7 +2782,7 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
     <message>
         <source>Clean</source>
         <extracomment>Heading over the sidebar&apos;s pages (a section title, not a command)</extracomment>
-        <translation>Limpiar</translation>
+        <translation>Mantenimiento</translation>
     </message>
     <message>
         <source>Expand sidebar</source>
@@ -2831,7 +2831,7 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
     </message>
     <message>
         <source>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</source>
-        <translation>Permanece en la bandeja del sistema para que los análisis programados y las alertas sigan funcionando. Haga clic con el botón derecho en el icono para salir.</translation>
+        <translation>Permanece en el área de notificación para que los análisis programados y las alertas sigan funcionando. Haga clic con el botón derecho en el icono para salir.</translation>
     </message>
     <message>
         <source>Open Varnholt</source>

@@ -54,74 +54,74 @@
     <message numerus="yes">
         <source>%Ln file(s) (%1) moved to the Recycle Bin</source>
         <comment>%1: their size</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln fichier (%1) déplacé vers la Corbeille</numerusform>
+            <numerusform>%Ln fichiers (%1) déplacés vers la Corbeille</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln file(s) (%1) moved to the Trash</source>
         <comment>%1: their size</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln fichier (%1) déplacé vers la Corbeille</numerusform>
+            <numerusform>%Ln fichiers (%1) déplacés vers la Corbeille</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> · %Ln in use, skipped</source>
         <comment>follows the files moved; the number of files left alone</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> · %Ln en cours d’utilisation, ignoré</numerusform>
+            <numerusform> · %Ln en cours d’utilisation, ignorés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> · %Ln could not be moved to the Recycle Bin</source>
         <comment>follows the files moved</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> · %Ln n’a pas pu être déplacé vers la Corbeille</numerusform>
+            <numerusform> · %Ln n’ont pas pu être déplacés vers la Corbeille</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> · %Ln could not be moved to the Trash</source>
         <comment>follows the files moved</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> · %Ln n’a pas pu être déplacé vers la Corbeille</numerusform>
+            <numerusform> · %Ln n’ont pas pu être déplacés vers la Corbeille</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Restored %n item(s) from the Recycle Bin</source>
         <extracomment>Result line after restoring a cleanup; may be followed by the size in brackets</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n élément restauré depuis la Corbeille</numerusform>
+            <numerusform>%n éléments restaurés depuis la Corbeille</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Restored %n item(s) from the Trash</source>
         <extracomment>Result line after restoring a cleanup; may be followed by the size in brackets</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n élément restauré depuis la Corbeille</numerusform>
+            <numerusform>%n éléments restaurés depuis la Corbeille</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln not restored: %1</source>
         <comment>%1: why, e.g. no longer in the bin</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln non restauré&#x202f;: %1</numerusform>
+            <numerusform>%Ln non restaurés&#x202f;: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>found through the Recycle Bin&apos;s own records (an older log)</source>
-        <translation type="unfinished"></translation>
+        <translation>éléments retrouvés grâce aux informations de la Corbeille (ancien journal)</translation>
     </message>
     <message>
         <source>found through the Trash&apos;s own records (an older log)</source>
-        <translation type="unfinished"></translation>
+        <translation>éléments retrouvés grâce aux informations de la Corbeille (ancien journal)</translation>
     </message>
 </context>
 <context>
@@ -249,7 +249,7 @@
     <message>
         <source>Safe</source>
         <extracomment>Risk level of a category: cleaning it loses nothing the user needs</extracomment>
-        <translation>Sûr</translation>
+        <translation>Sans risque</translation>
     </message>
     <message>
         <source>Review</source>
@@ -346,12 +346,12 @@
     </message>
     <message>
         <source>Recycle Bin (all drives)</source>
-        <translation type="unfinished"></translation>
+        <translation>Corbeille (tous les lecteurs)</translation>
     </message>
     <message>
         <source>Trash (all drives)</source>
         <extracomment>The one item of the Trash category: the Trash of every drive</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Corbeille (tous les lecteurs)</translation>
     </message>
 </context>
 <context>
@@ -401,7 +401,7 @@
     <message>
         <source>Scanning</source>
         <extracomment>Heading of the Cleanup page while the scan runs</extracomment>
-        <translation>Analyse</translation>
+        <translation>Analyse en cours</translation>
     </message>
     <message>
         <source>In progress</source>
@@ -436,7 +436,7 @@
     <message>
         <source>Cleaning</source>
         <extracomment>Heading of the Cleanup page while the cleanup runs</extracomment>
-        <translation>Nettoyage</translation>
+        <translation>Nettoyage en cours</translation>
     </message>
     <message>
         <source>of %1</source>
@@ -456,7 +456,7 @@
     <message>
         <source>Available now</source>
         <extracomment>Caption: free disk space after the cleanup</extracomment>
-        <translation>Disponible maintenant</translation>
+        <translation>Disponible après</translation>
     </message>
     <message>
         <source>&lt;b&gt;Some files need administrator rights.&lt;/b&gt; Restart Varnholt as administrator and clean again to remove them.</source>
@@ -465,7 +465,7 @@
     <message>
         <source>Restart as admin</source>
         <extracomment>Button: restart Varnholt with administrator rights</extracomment>
-        <translation>Redémarrer en tant qu’admin</translation>
+        <translation>Relancer en admin</translation>
     </message>
     <message>
         <source>View log</source>
@@ -499,7 +499,7 @@
     <message>
         <source>Select recommended</source>
         <extracomment>Button in the results&apos; header: check the safe categories</extracomment>
-        <translation>Sélection recommandée</translation>
+        <translation>Cocher les recommandés</translation>
     </message>
     <message>
         <source>Rescan</source>
@@ -541,7 +541,7 @@
     <message>
         <source>Largest items</source>
         <extracomment>Heading over the biggest items of an opened category</extracomment>
-        <translation>Éléments les plus volumineux</translation>
+        <translation>Les plus gros</translation>
     </message>
     <message>
         <source>%1 is running</source>
@@ -566,7 +566,7 @@
     <message>
         <source>Large files</source>
         <extracomment>Caption: how many large files were found</extracomment>
-        <translation>Fichiers volumineux</translation>
+        <translation>Gros fichiers</translation>
     </message>
     <message numerus="yes">
         <source>and %Ln more item(s)</source>
@@ -608,17 +608,17 @@
     <message>
         <source>Measuring…</source>
         <extracomment>In place of a category&apos;s item count while its size is measured</extracomment>
-        <translation>Mesure…</translation>
+        <translation>Mesure en cours…</translation>
     </message>
     <message>
         <source>%1 of it needs administrator rights.</source>
         <extracomment>%1: a size</extracomment>
-        <translation>Dont %1 qui nécessite des droits d’administrateur.</translation>
+        <translation>Une partie (%1) nécessite des droits d’administrateur.</translation>
     </message>
     <message>
         <source>freed</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation>libéré</translation>
+        <translation>libérés</translation>
     </message>
     <message>
         <source>of %1 selected · %2</source>
@@ -689,61 +689,61 @@
     </message>
     <message>
         <source>Put everything this cleanup moved to the Recycle Bin back where it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre à leur place tous les éléments que ce nettoyage a déplacés vers la Corbeille</translation>
     </message>
     <message>
         <source>Put everything this cleanup moved to the Trash back where it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre à leur place tous les éléments que ce nettoyage a déplacés vers la Corbeille</translation>
     </message>
     <message>
         <source>freed or moved to the Recycle Bin</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>libérés ou déplacés vers la Corbeille</translation>
     </message>
     <message>
         <source>freed or moved to the Trash</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>libérés ou déplacés vers la Corbeille</translation>
     </message>
     <message>
         <source>moved to the Recycle Bin</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>déplacés vers la Corbeille</translation>
     </message>
     <message>
         <source>moved to the Trash</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>déplacés vers la Corbeille</translation>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) could not be moved to the Recycle Bin&lt;/b&gt; and were left where they are.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln élément n’a pas pu être déplacé vers la Corbeille&lt;/b&gt; et a été laissé à sa place.</numerusform>
+            <numerusform>&lt;b&gt;%Ln éléments n’ont pas pu être déplacés vers la Corbeille&lt;/b&gt; et ont été laissés à leur place.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) could not be moved to the Trash&lt;/b&gt; and were left where they are.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln élément n’a pas pu être déplacé vers la Corbeille&lt;/b&gt; et a été laissé à sa place.</numerusform>
+            <numerusform>&lt;b&gt;%Ln éléments n’ont pas pu être déplacés vers la Corbeille&lt;/b&gt; et ont été laissés à leur place.</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items were moved to the Recycle Bin and the rest deleted permanently. You can still restore what was moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains éléments ont été déplacés vers la Corbeille et les autres supprimés définitivement. Vous pouvez encore restaurer ce qui a été déplacé.</translation>
     </message>
     <message>
         <source>Some items were moved to the Trash and the rest deleted permanently. You can still restore what was moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains éléments ont été déplacés vers la Corbeille et les autres supprimés définitivement. Vous pouvez encore restaurer ce qui a été déplacé.</translation>
     </message>
     <message>
         <source>Moved to the Recycle Bin. You can still restore anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>Éléments déplacés vers la Corbeille. Vous pouvez encore tout restaurer.</translation>
     </message>
     <message>
         <source>Moved to the Trash. You can still restore anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>Éléments déplacés vers la Corbeille. Vous pouvez encore tout restaurer.</translation>
     </message>
     <message>
         <source>The log %1 is gone; its folder is open instead.</source>
@@ -753,12 +753,12 @@
     <message>
         <source>The File Explorer could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>L’Explorateur de fichiers n’a pas pu afficher %1</translation>
     </message>
     <message>
         <source>The File Manager could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>Le gestionnaire de fichiers n’a pas pu afficher %1</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s)</source>
@@ -771,58 +771,58 @@
     <message>
         <source>Show in File Explorer</source>
         <extracomment>Link beside a category&apos;s largest items; opens File Explorer there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Afficher dans l’Explorateur</translation>
     </message>
     <message>
         <source>Show in File Manager</source>
         <extracomment>Link beside a category&apos;s largest items; opens the file manager there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier</translation>
     </message>
     <message>
         <source>No Recycle Bin on this drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune Corbeille sur ce lecteur</translation>
     </message>
     <message>
         <source>No Trash on this drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune Corbeille sur ce lecteur</translation>
     </message>
     <message>
         <source>Cannot go to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacement vers la Corbeille impossible</translation>
     </message>
     <message>
         <source>Cannot go to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacement vers la Corbeille impossible</translation>
     </message>
     <message>
         <source>moved to the Recycle Bin</source>
         <extracomment>Tooltip of the Clean button: where the selection goes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les éléments seront déplacés vers la Corbeille</translation>
     </message>
     <message>
         <source>moved to the Trash</source>
         <extracomment>Tooltip of the Clean button: where the selection goes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les éléments seront déplacés vers la Corbeille</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected · some need admin</source>
         <comment>%1: style, keep as is; %2: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sélection&#x202f;: &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; · droits d’administrateur requis pour une partie</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected</source>
         <comment>%1: style, keep as is; %2: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sélection&#x202f;: &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the Recycle Bin and deleting are unknown. Cleaning stays off until the file can be read again.</source>
         <comment>%1: the settings file</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vos paramètres dans %1 sont illisibles&#x202f;: vos exclusions et votre choix entre la Corbeille et la suppression sont donc inconnus. Le nettoyage reste désactivé tant que le fichier ne peut pas être relu.</translation>
     </message>
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the Trash and deleting are unknown. Cleaning stays off until the file can be read again.</source>
         <comment>%1: the settings file</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vos paramètres dans %1 sont illisibles&#x202f;: vos exclusions et votre choix entre la Corbeille et la suppression sont donc inconnus. Le nettoyage reste désactivé tant que le fichier ne peut pas être relu.</translation>
     </message>
 </context>
 <context>
@@ -967,7 +967,7 @@
     <message>
         <source>Last used</source>
         <extracomment>Column heading of the large-file table: a date</extracomment>
-        <translation>Utilisé le</translation>
+        <translation>Dernière utilisation</translation>
     </message>
     <message>
         <source>Path</source>
@@ -990,7 +990,7 @@
     <message>
         <source>Newest</source>
         <extracomment>Column heading of the history table: the latest record</extracomment>
-        <translation>Modifié le</translation>
+        <translation>Plus récent</translation>
     </message>
     <message>
         <source>Time</source>
@@ -1101,7 +1101,7 @@
     <message>
         <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
         <extracomment>%1: a file&apos;s path</extracomment>
-        <translation>Impossible de lire le fichier de paramètres %1&#x202f;: vos exclusions et votre choix entre la corbeille et la suppression sont donc inconnus. Rien n’a été nettoyé&#x202f;: corrigez ou supprimez d’abord ce fichier.</translation>
+        <translation>Impossible de lire le fichier de paramètres %1&#x202f;: vos exclusions et votre choix entre la Corbeille et la suppression sont donc inconnus. Rien n’a été nettoyé&#x202f;: corrigez ou supprimez d’abord ce fichier.</translation>
     </message>
     <message>
         <source>Nothing was cleaned.</source>
@@ -1116,14 +1116,14 @@
     <message>
         <source>Would stay:</source>
         <extracomment>Heading over the paths --dry-run would keep</extracomment>
-        <translation>Resterait&#x202f;:</translation>
+        <translation>Seraient conservés&#x202f;:</translation>
     </message>
     <message numerus="yes">
         <source>Preview only, nothing was removed: %n path(s) would go, %1.</source>
         <extracomment>&quot;would go&quot;: would be removed; %1: their size</extracomment>
         <translation>
-            <numerusform>Aperçu seulement, rien n’a été supprimé&#x202f;: %n chemin partirait, %1.</numerusform>
-            <numerusform>Aperçu seulement, rien n’a été supprimé&#x202f;: %n chemins partiraient, %1.</numerusform>
+            <numerusform>Aperçu seulement, rien n’a été supprimé&#x202f;: %n chemin serait supprimé, %1.</numerusform>
+            <numerusform>Aperçu seulement, rien n’a été supprimé&#x202f;: %n chemins seraient supprimés, %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -1160,11 +1160,11 @@
     </message>
     <message>
         <source>put back what a cleanup moved to the trash (the latest one without LOG)</source>
-        <translation>remet en place ce qu’un nettoyage a mis à la corbeille (sans LOG, le dernier)</translation>
+        <translation>remet en place ce qu’un nettoyage a déplacé vers la Corbeille (sans LOG, le dernier)</translation>
     </message>
     <message>
         <source>estimate when the disk is full from its history of free space</source>
-        <translation>estimer quand le disque sera plein d’après l’historique de l’espace libre</translation>
+        <translation>estime quand le disque sera plein d’après l’historique de l’espace libre</translation>
     </message>
     <message>
         <source>list what clean would remove or move, with sizes; removes nothing</source>
@@ -1225,11 +1225,11 @@
     </message>
     <message>
         <source>put back what a cleanup moved to the Recycle Bin (the latest one without LOG)</source>
-        <translation>remet en place ce qu’un nettoyage a mis dans la Corbeille (sans LOG, le dernier)</translation>
+        <translation>remet en place ce qu’un nettoyage a déplacé vers la Corbeille (sans LOG, le dernier)</translation>
     </message>
     <message>
         <source>delete permanently, or move to the trash</source>
-        <translation>supprime définitivement, ou déplace vers la corbeille</translation>
+        <translation>supprime définitivement, ou déplace vers la Corbeille</translation>
     </message>
     <message>
         <source>Usage:
@@ -1296,28 +1296,28 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     <message numerus="yes">
         <source>Scanning %1 · %2 · %Ln file(s) · %3</source>
         <extracomment>Progress line; %1: a category; %2: the size found; %3: a folder</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Analyse&#x202f;: %1 · %2 · %Ln fichier · %3</numerusform>
+            <numerusform>Analyse&#x202f;: %1 · %2 · %Ln fichiers · %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 found · %Ln file(s) checked · %2 s</source>
         <comment>%1: a size; %2: seconds</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Trouvé&#x202f;: %1 · %Ln fichier examiné · %2 s</numerusform>
+            <numerusform>Trouvé&#x202f;: %1 · %Ln fichiers examinés · %2 s</numerusform>
         </translation>
     </message>
     <message>
         <source>move to Recycle Bin</source>
         <extracomment>The Action column of --dry-run&apos;s table: to the Recycle Bin</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>déplacer vers la Corbeille</translation>
     </message>
     <message>
         <source>move to Trash</source>
         <extracomment>The Action column of --dry-run&apos;s table: to the Trash</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>déplacer vers la Corbeille</translation>
     </message>
     <message>
         <source>delete</source>
@@ -1327,51 +1327,51 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     <message>
         <source>Moved %1 to the Recycle Bin</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>Déplacé vers la Corbeille&#x202f;: %1</translation>
     </message>
     <message>
         <source>Moved %1 to the Trash</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>Déplacé vers la Corbeille&#x202f;: %1</translation>
     </message>
     <message>
         <source>freed %1</source>
         <comment>follows what was moved to the bin; %1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>espace libéré&#x202f;: %1</translation>
     </message>
     <message>
         <source>Freed %1</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>Espace libéré&#x202f;: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) removed</source>
         <extracomment>Clause of the line that sums up a cleanup</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier supprimé</numerusform>
+            <numerusform>%n fichiers supprimés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln skipped</source>
         <comment>a number of files and folders left alone</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln ignoré</numerusform>
+            <numerusform>%Ln ignorés</numerusform>
         </translation>
     </message>
     <message>
         <source> · </source>
         <extracomment>Between the clauses of the line that sums up a cleanup</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> · </translation>
     </message>
     <message>
         <source>Could not be moved to the Recycle Bin, left where they are:</source>
-        <translation type="unfinished"></translation>
+        <translation>Non déplacés vers la Corbeille, laissés à leur place&#x202f;:</translation>
     </message>
     <message>
         <source>Could not be moved to the Trash, left where they are:</source>
-        <translation type="unfinished"></translation>
+        <translation>Non déplacés vers la Corbeille, laissés à leur place&#x202f;:</translation>
     </message>
     <message>
         <source>--skip-item %1 names no item of the categories given.</source>
@@ -1381,9 +1381,9 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     <message numerus="yes">
         <source>%Ln file(s) checked · %1 found (%2) · %3</source>
         <extracomment>Progress line; %1: the number of large files found; %2: their size; %3: a folder</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln fichier examiné · fichiers volumineux&#x202f;: %1 (%2) · %3</numerusform>
+            <numerusform>%Ln fichiers examinés · fichiers volumineux&#x202f;: %1 (%2) · %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1407,8 +1407,8 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     <message numerus="yes">
         <source>Nothing to compare yet: %n reading(s) of folder sizes so far, and a comparison needs two. The Varnholt app takes one a day while its history of folder sizes is on; &quot;varnholt-cli grew --record&quot; takes one now.</source>
         <translation>
-            <numerusform>Rien à comparer pour l’instant&#x202f;: %n relevé de la taille des dossiers jusqu’ici, et une comparaison en demande deux. L’application Varnholt en fait un par jour tant que son historique de la taille des dossiers est activé&#x202f;; «&#xa0;varnholt-cli grew --record&#xa0;» en fait un maintenant.</numerusform>
-            <numerusform>Rien à comparer pour l’instant&#x202f;: %n relevés de la taille des dossiers jusqu’ici, et une comparaison en demande deux. L’application Varnholt en fait un par jour tant que son historique de la taille des dossiers est activé&#x202f;; «&#xa0;varnholt-cli grew --record&#xa0;» en fait un maintenant.</numerusform>
+            <numerusform>Rien à comparer pour l’instant&#x202f;: %n relevé de la taille des dossiers jusqu’ici, et une comparaison en demande deux. L’application Varnholt en fait un par jour tant que son historique de la taille des dossiers est activé&#x202f;; «&#x202f;varnholt-cli grew --record&#x202f;» en fait un immédiatement.</numerusform>
+            <numerusform>Rien à comparer pour l’instant&#x202f;: %n relevés de la taille des dossiers jusqu’ici, et une comparaison en demande deux. L’application Varnholt en fait un par jour tant que son historique de la taille des dossiers est activé&#x202f;; «&#x202f;varnholt-cli grew --record&#x202f;» en fait un immédiatement.</numerusform>
         </translation>
     </message>
     <message>
@@ -1417,7 +1417,7 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>No folder changed by %1 or more.</source>
-        <translation>Aucun dossier n’a changé de %1 ou plus.</translation>
+        <translation>Aucun dossier n’a varié de %1 ou plus.</translation>
     </message>
     <message>
         <source>Change</source>
@@ -1452,7 +1452,7 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>--since needs an age such as 7d, 2w or 12h, not &quot;%1&quot;.</source>
-        <translation>--since nécessite une durée comme 7d, 2w ou 12h, et non «&#xa0;%1&#xa0;».</translation>
+        <translation>--since nécessite une durée comme 7d, 2w ou 12h, et non «&#x202f;%1&#x202f;».</translation>
     </message>
     <message>
         <source>Choose either --record or --since, not both.</source>
@@ -1464,19 +1464,19 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>grew: compare with about AGE ago: 7d, 2w, 12h (default 7d)</source>
-        <translation>grew&#x202f;: comparer avec il y a environ AGE&#x202f;: 7d, 2w, 12h (par défaut 7d)</translation>
+        <translation>grew&#x202f;: compare avec l’état d’il y a environ AGE&#x202f;: 7d, 2w, 12h (7d par défaut)</translation>
     </message>
     <message>
         <source>grew: take a reading of the folder sizes now</source>
-        <translation>grew&#x202f;: relever maintenant la taille des dossiers</translation>
+        <translation>grew&#x202f;: relève maintenant la taille des dossiers</translation>
     </message>
     <message>
         <source>No cleanup has moved anything to the Recycle Bin; there is nothing to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun nettoyage n’a déplacé d’éléments vers la Corbeille&#x202f;; il n’y a rien à restaurer.</translation>
     </message>
     <message>
         <source>No cleanup has moved anything to the Trash; there is nothing to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun nettoyage n’a déplacé d’éléments vers la Corbeille&#x202f;; il n’y a rien à restaurer.</translation>
     </message>
 </context>
 <context>
@@ -1484,52 +1484,52 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     <message>
         <source>Disk image</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Image disque</translation>
     </message>
     <message>
         <source>Partial download</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement partiel</translation>
     </message>
     <message>
         <source>Video</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vidéo</translation>
     </message>
     <message>
         <source>Archive</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archive</translation>
     </message>
     <message>
         <source>Installer</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Installateur</translation>
     </message>
     <message>
         <source>Audio</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Image</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
     <message>
         <source>Document</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Document</translation>
     </message>
     <message>
         <source>Backup</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde</translation>
     </message>
     <message>
         <source>File</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
 </context>
 <context>
@@ -1550,12 +1550,12 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Big files in your home folder. You decide what goes.</source>
-        <translation>Les gros fichiers de votre dossier personnel. Vous décidez de ce qui part.</translation>
+        <translation>Les gros fichiers de votre dossier personnel. Vous décidez de ce qui est supprimé.</translation>
     </message>
     <message>
         <source>Find large files</source>
         <extracomment>Heading while the search for large files runs</extracomment>
-        <translation>Rechercher les fichiers volumineux</translation>
+        <translation>Recherche de gros fichiers</translation>
     </message>
     <message>
         <source>Largest so far</source>
@@ -1625,52 +1625,52 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Remonter</translation>
     </message>
     <message>
         <source>Change since</source>
-        <translation type="unfinished"></translation>
+        <translation>Évolution depuis</translation>
     </message>
     <message>
         <source>Folders by change</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers par évolution</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers</translation>
     </message>
     <message>
         <source>The history of folder sizes is off. Turn it on in Settings to see what grew.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’historique de la taille des dossiers est désactivé. Activez-le dans les Paramètres pour voir ce qui a grossi.</translation>
     </message>
     <message>
         <source>Varnholt notes how big your folders are once a day. The first comparison is ready after two readings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt relève une fois par jour la taille de vos dossiers. La première comparaison est possible après deux relevés.</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>Column title of the Space Map&apos;s list (shown upper-cased): the file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Kind</source>
         <extracomment>Column title (shown upper-cased): Video, Archive, …</extracomment>
-        <translation type="unfinished">Type</translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Last opened</source>
         <extracomment>Column title (shown upper-cased) over relative dates such as &quot;3 months ago&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dernière ouverture</translation>
     </message>
     <message>
         <source>Size</source>
         <extracomment>Column title (shown upper-cased): the file&apos;s size</extracomment>
-        <translation type="unfinished">Taille</translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Grew</source>
         <extracomment>View of the Space Map: the folders coloured by how much they grew since an earlier reading</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Croissance</translation>
     </message>
     <message>
         <source>Clear search</source>
@@ -1680,32 +1680,32 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     <message>
         <source>Show in File Explorer</source>
         <extracomment>Button in the Space Map&apos;s footer; opens File Explorer at the checked file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Afficher dans l’Explorateur</translation>
     </message>
     <message>
         <source>Show in File Manager</source>
         <extracomment>Button in the Space Map&apos;s footer; opens the file manager at the checked file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Afficher dans le dossier</translation>
     </message>
     <message>
         <source>Move to Recycle Bin</source>
         <extracomment>Button in the Space Map&apos;s footer; moves the checked files to the Recycle Bin</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer vers la Corbeille</translation>
     </message>
     <message>
         <source>Move to Trash</source>
         <extracomment>Button in the Space Map&apos;s footer; moves the checked files to the Trash</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à la Corbeille</translation>
     </message>
     <message>
         <source>The File Explorer could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>L’Explorateur de fichiers n’a pas pu afficher %1</translation>
     </message>
     <message>
         <source>The File Manager could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>Le gestionnaire de fichiers n’a pas pu afficher %1</translation>
     </message>
 </context>
 <context>
@@ -1927,7 +1927,7 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     <message>
         <source>Everything that will go</source>
         <extracomment>Link of the confirmation that lists every path the cleanup removes (&quot;go&quot;: be removed, not leave)</extracomment>
-        <translation>Tout ce qui partira</translation>
+        <translation>Tout ce qui sera supprimé</translation>
     </message>
     <message>
         <source>Working out the list…</source>
@@ -1939,7 +1939,7 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Nothing in the selection would be removed.</source>
-        <translation>Rien de la sélection ne serait supprimé.</translation>
+        <translation>Aucun élément de la sélection ne serait supprimé.</translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
@@ -1965,59 +1965,59 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>The check could not start. Try again in a moment.</source>
-        <translation>La recherche n’a pas pu démarrer. Réessayez dans un instant.</translation>
+        <translation>La vérification n’a pas pu démarrer. Réessayez dans un instant.</translation>
     </message>
     <message>
         <source>The check failed again.</source>
-        <translation>La recherche a de nouveau échoué.</translation>
+        <translation>La vérification a de nouveau échoué.</translation>
     </message>
     <message>
         <source>These cannot be moved to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces éléments ne peuvent pas être déplacés vers la Corbeille</translation>
     </message>
     <message>
         <source>These cannot be moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces éléments ne peuvent pas être déplacés vers la Corbeille</translation>
     </message>
     <message>
         <source>None of it can go to the Recycle Bin: delete it permanently, or nothing is cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien ne peut aller dans la Corbeille&#x202f;: supprimez tout définitivement, sinon rien ne sera nettoyé.</translation>
     </message>
     <message>
         <source>None of it can go to the Trash: delete it permanently, or nothing is cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien ne peut aller dans la Corbeille&#x202f;: supprimez tout définitivement, sinon rien ne sera nettoyé.</translation>
     </message>
     <message>
         <source>Emptying the Recycle Bin and deleting what cannot go there can&apos;t be undone. Everything else goes to the Recycle Bin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le vidage de la Corbeille et la suppression de ce qui ne peut pas y aller sont irréversibles. Tout le reste est déplacé vers la Corbeille.</translation>
     </message>
     <message>
         <source>Emptying the Trash and deleting what cannot go there can&apos;t be undone. Everything else goes to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le vidage de la Corbeille et la suppression de ce qui ne peut pas y aller sont irréversibles. Tout le reste est déplacé vers la Corbeille.</translation>
     </message>
     <message>
         <source>What cannot go to the Recycle Bin is deleted permanently. Everything else is moved there, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qui ne peut pas aller dans la Corbeille est supprimé définitivement. Tout le reste y est déplacé, et vous pourrez le restaurer plus tard.</translation>
     </message>
     <message>
         <source>What cannot go to the Trash is deleted permanently. Everything else is moved there, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qui ne peut pas aller dans la Corbeille est supprimé définitivement. Tout le reste y est déplacé, et vous pourrez le restaurer plus tard.</translation>
     </message>
     <message>
         <source>Emptying the Recycle Bin can&apos;t be undone. Everything else goes to the Recycle Bin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le vidage de la Corbeille est irréversible. Tout le reste est déplacé vers la Corbeille.</translation>
     </message>
     <message>
         <source>Emptying the Trash can&apos;t be undone. Everything else goes to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le vidage de la Corbeille est irréversible. Tout le reste est déplacé vers la Corbeille.</translation>
     </message>
     <message>
         <source>Everything will be moved to the Recycle Bin, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sera déplacé vers la Corbeille, et vous pourrez tout restaurer plus tard.</translation>
     </message>
     <message>
         <source>Everything will be moved to the Trash, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sera déplacé vers la Corbeille, et vous pourrez tout restaurer plus tard.</translation>
     </message>
     <message>
         <source>Clean and delete</source>
@@ -2154,38 +2154,38 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Show it in the Space Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher dans la Carte du stockage</translation>
     </message>
     <message>
         <source>What grew</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qui a grossi</translation>
     </message>
     <message>
         <source>Varnholt notes how big your folders are once a day. The first comparison is ready once two readings lie a week apart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt relève une fois par jour la taille de vos dossiers. La première comparaison est possible dès que deux relevés ont une semaine d’écart.</translation>
     </message>
     <message>
         <source>Growing fastest this week</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qui a le plus grossi cette semaine</translation>
     </message>
     <message numerus="yes">
         <source>Growing fastest in the last %n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ce qui a le plus grossi depuis %n jour</numerusform>
+            <numerusform>Ce qui a le plus grossi ces %n derniers jours</numerusform>
         </translation>
     </message>
     <message>
         <source>No folder grew by more than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun dossier n’a grossi de plus de %1.</translation>
     </message>
     <message>
         <source>Clean %1</source>
-        <translation type="unfinished">Nettoyer %1</translation>
+        <translation>Nettoyer %1</translation>
     </message>
     <message>
         <source>%1 is the folder of this cleanup category</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est le dossier de cette catégorie de nettoyage</translation>
     </message>
     <message>
         <source>Review</source>
@@ -2205,7 +2205,7 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     <message>
         <source>Off</source>
         <comment>scheduled scan</comment>
-        <translation>Désactivée</translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>Weekly</source>
@@ -2250,35 +2250,35 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     <name>Restore</name>
     <message>
         <source>no longer in the trash</source>
-        <translation>n’est plus dans la corbeille</translation>
+        <translation>introuvable dans la Corbeille</translation>
     </message>
     <message>
         <source>its place is taken</source>
-        <translation>son emplacement est occupé</translation>
+        <translation>emplacement d’origine déjà occupé</translation>
     </message>
     <message>
         <source>the log does not name a trash entry</source>
-        <translation>le journal ne désigne pas un élément de la corbeille</translation>
+        <translation>aucun élément de la Corbeille indiqué dans le journal</translation>
     </message>
     <message>
         <source>more than one trash entry matches</source>
-        <translation>plusieurs éléments de la corbeille correspondent</translation>
+        <translation>plusieurs éléments correspondants dans la Corbeille</translation>
     </message>
     <message>
         <source>could not be moved back</source>
-        <translation>n’a pas pu être remis en place</translation>
+        <translation>remise en place impossible</translation>
     </message>
     <message>
         <source>no longer in the Recycle Bin</source>
-        <translation>n’est plus dans la Corbeille</translation>
+        <translation>introuvable dans la Corbeille</translation>
     </message>
     <message>
         <source>the log does not name a Recycle Bin entry</source>
-        <translation>le journal ne désigne pas un élément de la Corbeille</translation>
+        <translation>aucun élément de la Corbeille indiqué dans le journal</translation>
     </message>
     <message>
         <source>more than one Recycle Bin entry matches</source>
-        <translation>plusieurs éléments de la Corbeille correspondent</translation>
+        <translation>plusieurs éléments correspondants dans la Corbeille</translation>
     </message>
 </context>
 <context>
@@ -2372,7 +2372,7 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     <message>
         <source>Warn when free space drops below 10%.</source>
         <extracomment>The % sign is part of &quot;10%&quot;, not a placeholder</extracomment>
-        <translation>Avertir lorsque l’espace libre passe sous 10&#xa0;%.</translation>
+        <translation>Avertir lorsque l’espace libre passe sous 10&#x202f;%.</translation>
     </message>
     <message>
         <source>Starts Varnholt in the background so scheduled scans can run.</source>
@@ -2393,7 +2393,7 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Keep running in the tray</source>
-        <translation>Continuer en arrière-plan</translation>
+        <translation>Rester dans la zone de notification</translation>
     </message>
     <message>
         <source>Quit Varnholt</source>
@@ -2454,7 +2454,7 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     <message>
         <source>Never touch these</source>
         <extracomment>Description of the exclusions</extracomment>
-        <translation>Ne jamais toucher</translation>
+        <translation>À ne jamais toucher</translation>
     </message>
     <message>
         <source>Folders and patterns Varnholt always skips.</source>
@@ -2500,12 +2500,12 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     <message>
         <source>Administrator access</source>
         <extracomment>Row: whether Varnholt runs with administrator rights</extracomment>
-        <translation>Accès administrateur</translation>
+        <translation>Droits d’administrateur</translation>
     </message>
     <message>
         <source>Granted</source>
         <extracomment>Badge: administrator rights are held</extracomment>
-        <translation>Accordé</translation>
+        <translation>Accordés</translation>
     </message>
     <message>
         <source>Only needed to clean Windows Update leftovers.</source>
@@ -2518,7 +2518,7 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     <message>
         <source>Restart as admin</source>
         <extracomment>Button: restart Varnholt with administrator rights</extracomment>
-        <translation>Redémarrer en tant qu’admin</translation>
+        <translation>Relancer en admin</translation>
     </message>
     <message>
         <source>Check for updates</source>
@@ -2555,7 +2555,7 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Every cleanup writes a log you can review.</source>
-        <translation>Chaque nettoyage écrit un journal que vous pouvez consulter.</translation>
+        <translation>Chaque nettoyage crée un journal que vous pouvez consulter.</translation>
     </message>
     <message>
         <source>Restore</source>
@@ -2587,16 +2587,16 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Move items to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer les éléments vers la Corbeille</translation>
     </message>
     <message>
         <source>Move items to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer les éléments vers la Corbeille</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>scheduled scan</comment>
-        <translation>Désactivée</translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>Weekly</source>
@@ -2610,16 +2610,16 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     </message>
     <message>
         <source>Keep a history of folder sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver l’historique de la taille des dossiers</translation>
     </message>
     <message>
         <source>Once a day, Varnholt notes how big your folders are so it can show what grew. Nothing leaves this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une fois par jour, Varnholt relève la taille de vos dossiers pour vous montrer ce qui a grossi. Rien ne quitte cet ordinateur.</translation>
     </message>
     <message>
         <source>Open at login</source>
         <comment>setting: start Varnholt at login</comment>
-        <translation>Ouvrir à l’ouverture de session</translation>
+        <translation>Ouvrir à la connexion</translation>
     </message>
     <message>
         <source>Start with Windows</source>
@@ -2649,62 +2649,62 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     <message>
         <source>C:\Windows\System32, WinSxS, Program Files, drive roots — always skipped.</source>
         <extracomment>The folder names stay as the system writes them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>C:\Windows\System32, WinSxS, Program Files, racines des lecteurs — toujours ignorés.</translation>
     </message>
     <message>
         <source>/usr, /etc, /boot, /var/lib, system folders — always skipped.</source>
         <extracomment>The folder names stay as the system writes them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>/usr, /etc, /boot, /var/lib, dossiers système — toujours ignorés.</translation>
     </message>
     <message>
         <source>%1 in all: the Recycle Bin emptied, items deleted permanently or moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 au total&#x202f;: Corbeille vidée, éléments supprimés définitivement ou déplacés vers la Corbeille</translation>
     </message>
     <message>
         <source>%1 in all: the Trash emptied, items deleted permanently or moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 au total&#x202f;: Corbeille vidée, éléments supprimés définitivement ou déplacés vers la Corbeille</translation>
     </message>
     <message>
         <source>%1 moved to the Recycle Bin or deleted permanently</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 déplacés vers la Corbeille ou supprimés définitivement</translation>
     </message>
     <message>
         <source>%1 moved to the Trash or deleted permanently</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 déplacés vers la Corbeille ou supprimés définitivement</translation>
     </message>
     <message>
         <source>%1 in all: the Recycle Bin emptied, then items moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 au total&#x202f;: Corbeille vidée, puis éléments déplacés vers la Corbeille</translation>
     </message>
     <message>
         <source>%1 in all: the Trash emptied, then items moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 au total&#x202f;: Corbeille vidée, puis éléments déplacés vers la Corbeille</translation>
     </message>
     <message>
         <source>%1 moved to the Recycle Bin</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 déplacés vers la Corbeille</translation>
     </message>
     <message>
         <source>%1 moved to the Trash</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 déplacés vers la Corbeille</translation>
     </message>
     <message>
         <source>%1 freed: items deleted permanently and the Recycle Bin emptied</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 libérés&#x202f;: éléments supprimés définitivement et Corbeille vidée</translation>
     </message>
     <message>
         <source>%1 freed: items deleted permanently and the Trash emptied</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 libérés&#x202f;: éléments supprimés définitivement et Corbeille vidée</translation>
     </message>
     <message>
         <source>%1 deleted permanently</source>
@@ -2714,40 +2714,40 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     <message>
         <source>The Recycle Bin was emptied: %1 freed</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>La Corbeille a été vidée&#x202f;: %1 libérés</translation>
     </message>
     <message>
         <source>The Trash was emptied: %1 freed</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>La Corbeille a été vidée&#x202f;: %1 libérés</translation>
     </message>
     <message>
         <source>Put back what this cleanup moved to the Recycle Bin. Nothing that is in its place now is replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre en place ce que ce nettoyage a déplacé vers la Corbeille. Aucun fichier qui occupe aujourd’hui l’emplacement d’origine n’est remplacé.</translation>
     </message>
     <message>
         <source>Put back what this cleanup moved to the Trash. Nothing that is in its place now is replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre en place ce que ce nettoyage a déplacé vers la Corbeille. Aucun fichier qui occupe aujourd’hui l’emplacement d’origine n’est remplacé.</translation>
     </message>
     <message>
         <source>Forget history</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer l’historique</translation>
     </message>
     <message>
         <source>Forget the history of folder sizes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer l’historique de la taille des dossiers&#x202f;?</translation>
     </message>
     <message>
         <source>Every reading Varnholt took of your folder sizes is removed. What grew shows again once new readings have been taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les relevés de la taille de vos dossiers effectués par Varnholt sont supprimés. Ce qui a grossi s’affichera à nouveau une fois d’autres relevés effectués.</translation>
     </message>
     <message>
         <source>The history of folder sizes is forgotten</source>
-        <translation type="unfinished"></translation>
+        <translation>L’historique de la taille des dossiers a été effacé</translation>
     </message>
     <message>
         <source>Some readings of folder sizes could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains relevés de la taille des dossiers n’ont pas pu être supprimés</translation>
     </message>
 </context>
 <context>
@@ -2785,7 +2785,7 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     <message>
         <source>Clean</source>
         <extracomment>Heading over the sidebar&apos;s pages (a section title, not a command)</extracomment>
-        <translation>Nettoyer</translation>
+        <translation>Entretien</translation>
     </message>
     <message>
         <source>Expand sidebar</source>
@@ -2936,7 +2936,7 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     <message>
         <source>%1 %2</source>
         <extracomment>A size; %1: the number; %2: the unit (KB, MB, …)</extracomment>
-        <translation>%1 %2</translation>
+        <translation>%1&#xa0;%2</translation>
     </message>
     <message>
         <source>TB</source>

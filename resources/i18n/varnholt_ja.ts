@@ -51,66 +51,66 @@
     <message numerus="yes">
         <source>%Ln file(s) (%1) moved to the Recycle Bin</source>
         <comment>%1: their size</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個のファイル（%1）をごみ箱に移動しました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln file(s) (%1) moved to the Trash</source>
         <comment>%1: their size</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個のファイル（%1）をゴミ箱に移動しました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> · %Ln in use, skipped</source>
         <comment>follows the files moved; the number of files left alone</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> · %Ln 個は使用中のためスキップしました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> · %Ln could not be moved to the Recycle Bin</source>
         <comment>follows the files moved</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> · %Ln 個はごみ箱に移動できませんでした</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> · %Ln could not be moved to the Trash</source>
         <comment>follows the files moved</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> · %Ln 個はゴミ箱に移動できませんでした</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Restored %n item(s) from the Recycle Bin</source>
         <extracomment>Result line after restoring a cleanup; may be followed by the size in brackets</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ごみ箱から %n 個の項目を復元しました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Restored %n item(s) from the Trash</source>
         <extracomment>Result line after restoring a cleanup; may be followed by the size in brackets</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ゴミ箱から %n 個の項目を復元しました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln not restored: %1</source>
         <comment>%1: why, e.g. no longer in the bin</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個は復元されませんでした：%1</numerusform>
         </translation>
     </message>
     <message>
         <source>found through the Recycle Bin&apos;s own records (an older log)</source>
-        <translation type="unfinished"></translation>
+        <translation>ごみ箱自体の記録から見つけました（古い形式のログ）</translation>
     </message>
     <message>
         <source>found through the Trash&apos;s own records (an older log)</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱自体の記録から見つけました（古い形式のログ）</translation>
     </message>
 </context>
 <context>
@@ -176,7 +176,7 @@
     <message>
         <source>Internet cache</source>
         <extracomment>Item of the browser caches</extracomment>
-        <translation>インターネット キャッシュ</translation>
+        <translation>インターネットキャッシュ</translation>
     </message>
     <message>
         <source>Logs &amp; crash reports</source>
@@ -286,7 +286,7 @@
     <message>
         <source>%1 is left out: its name is not valid text.</source>
         <extracomment>%1: a folder</extracomment>
-        <translation>%1 は除外されます：名前が有効なテキストではありません。</translation>
+        <translation>%1 は対象外にします。名前が有効なテキストではありません。</translation>
     </message>
     <message>
         <source>npm cache</source>
@@ -311,7 +311,7 @@
     <message>
         <source>Go build cache</source>
         <extracomment>Item of the developer caches; Go is a programming language</extracomment>
-        <translation>Go ビルド キャッシュ</translation>
+        <translation>Go ビルドキャッシュ</translation>
     </message>
     <message>
         <source>Gradle caches</source>
@@ -321,26 +321,26 @@
     <message>
         <source>Cargo registry cache</source>
         <extracomment>Item of the developer caches; Cargo is the name of a program</extracomment>
-        <translation>Cargo レジストリ キャッシュ</translation>
+        <translation>Cargo レジストリキャッシュ</translation>
     </message>
     <message>
         <source>%1 is left out: another program is working in it.</source>
         <comment>%1: a folder</comment>
-        <translation>%1 は除外されます：別のプログラムが使用中です。</translation>
+        <translation>%1 は対象外にします。別のプログラムがこのフォルダーで作業中です。</translation>
     </message>
     <message>
         <source>%1 is left out: in use by %2.</source>
         <comment>%1: a folder; %2: the programs using it</comment>
-        <translation>%1 は除外されます：%2 が使用中です。</translation>
+        <translation>%1 は対象外にします。%2 が使用中です。</translation>
     </message>
     <message>
         <source>Recycle Bin (all drives)</source>
-        <translation type="unfinished"></translation>
+        <translation>ごみ箱（すべてのドライブ）</translation>
     </message>
     <message>
         <source>Trash (all drives)</source>
         <extracomment>The one item of the Trash category: the Trash of every drive</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱（すべてのドライブ）</translation>
     </message>
 </context>
 <context>
@@ -473,12 +473,12 @@
     <message>
         <source>For example: %1</source>
         <extracomment>%1: a file&apos;s path</extracomment>
-        <translation>例: %1</translation>
+        <translation>例：%1</translation>
     </message>
     <message>
         <source>&lt;b&gt;Left caches of running apps alone:&lt;/b&gt; %1. Quit them and clean again to include them.</source>
         <extracomment>%1: a list of app names</extracomment>
-        <translation>&lt;b&gt;実行中のアプリのキャッシュは削除しませんでした:&lt;/b&gt; %1。これらのアプリを終了してもう一度クリーンアップすると、対象に含まれます。</translation>
+        <translation>&lt;b&gt;実行中のアプリのキャッシュは削除しませんでした：&lt;/b&gt;%1。これらのアプリを終了してもう一度クリーンアップすると、対象に含まれます。</translation>
     </message>
     <message>
         <source>Needs administrator</source>
@@ -611,7 +611,7 @@
     <message>
         <source>of %1 selected · %2</source>
         <extracomment>Under the cleaned size; %1: the selected size; %2: what became of it, e.g. &quot;freed&quot;</extracomment>
-        <translation>選択した %1 のうち · %2</translation>
+        <translation>選択した %1 中 · %2</translation>
     </message>
     <message>
         <source>Restore all</source>
@@ -673,59 +673,59 @@
     </message>
     <message>
         <source>Put everything this cleanup moved to the Recycle Bin back where it was</source>
-        <translation type="unfinished"></translation>
+        <translation>このクリーンアップでごみ箱に移動したものをすべて元の場所に戻します</translation>
     </message>
     <message>
         <source>Put everything this cleanup moved to the Trash back where it was</source>
-        <translation type="unfinished"></translation>
+        <translation>このクリーンアップでゴミ箱に移動したものをすべて元の場所に戻します</translation>
     </message>
     <message>
         <source>freed or moved to the Recycle Bin</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>解放済み、またはごみ箱に移動済み</translation>
     </message>
     <message>
         <source>freed or moved to the Trash</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>解放済み、またはゴミ箱に移動済み</translation>
     </message>
     <message>
         <source>moved to the Recycle Bin</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>ごみ箱に移動済み</translation>
     </message>
     <message>
         <source>moved to the Trash</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱に移動済み</translation>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) could not be moved to the Recycle Bin&lt;/b&gt; and were left where they are.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln 個の項目をごみ箱に移動できませんでした&lt;/b&gt;。これらは元の場所に残っています。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) could not be moved to the Trash&lt;/b&gt; and were left where they are.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln 個の項目をゴミ箱に移動できませんでした&lt;/b&gt;。これらは元の場所に残っています。</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items were moved to the Recycle Bin and the rest deleted permanently. You can still restore what was moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>一部の項目をごみ箱に移動し、残りは完全に削除しました。移動した項目は今でも復元できます。</translation>
     </message>
     <message>
         <source>Some items were moved to the Trash and the rest deleted permanently. You can still restore what was moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>一部の項目をゴミ箱に移動し、残りは完全に削除しました。移動した項目は今でも復元できます。</translation>
     </message>
     <message>
         <source>Moved to the Recycle Bin. You can still restore anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>ごみ箱に移動しました。どの項目も今でも復元できます。</translation>
     </message>
     <message>
         <source>Moved to the Trash. You can still restore anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱に移動しました。どの項目も今でも復元できます。</translation>
     </message>
     <message>
         <source>The log %1 is gone; its folder is open instead.</source>
@@ -735,12 +735,12 @@
     <message>
         <source>The File Explorer could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>エクスプローラーで %1 を表示できませんでした</translation>
     </message>
     <message>
         <source>The File Manager could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>ファイルマネージャーで %1 を表示できませんでした</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s)</source>
@@ -752,58 +752,58 @@
     <message>
         <source>Show in File Explorer</source>
         <extracomment>Link beside a category&apos;s largest items; opens File Explorer there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>エクスプローラーで表示</translation>
     </message>
     <message>
         <source>Show in File Manager</source>
         <extracomment>Link beside a category&apos;s largest items; opens the file manager there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ファイルマネージャーで表示</translation>
     </message>
     <message>
         <source>No Recycle Bin on this drive</source>
-        <translation type="unfinished"></translation>
+        <translation>このドライブにはごみ箱がありません</translation>
     </message>
     <message>
         <source>No Trash on this drive</source>
-        <translation type="unfinished"></translation>
+        <translation>このドライブにはゴミ箱がありません</translation>
     </message>
     <message>
         <source>Cannot go to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>ごみ箱に移動できません</translation>
     </message>
     <message>
         <source>Cannot go to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱に移動できません</translation>
     </message>
     <message>
         <source>moved to the Recycle Bin</source>
         <extracomment>Tooltip of the Clean button: where the selection goes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ごみ箱に移動されます</translation>
     </message>
     <message>
         <source>moved to the Trash</source>
         <extracomment>Tooltip of the Clean button: where the selection goes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱に移動されます</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected · some need admin</source>
         <comment>%1: style, keep as is; %2: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; を選択中 · 一部に管理者権限が必要</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected</source>
         <comment>%1: style, keep as is; %2: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; を選択中</translation>
     </message>
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the Recycle Bin and deleting are unknown. Cleaning stays off until the file can be read again.</source>
         <comment>%1: the settings file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 の設定を読み取れないため、除外の指定と、ごみ箱に移動するか削除するかの選択が不明です。ファイルを再び読み取れるようになるまで、クリーンアップは無効のままです。</translation>
     </message>
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the Trash and deleting are unknown. Cleaning stays off until the file can be read again.</source>
         <comment>%1: the settings file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 の設定を読み取れないため、除外の指定と、ゴミ箱に移動するか削除するかの選択が不明です。ファイルを再び読み取れるようになるまで、クリーンアップは無効のままです。</translation>
     </message>
 </context>
 <context>
@@ -811,17 +811,17 @@
     <message>
         <source>Cannot read the catalogue file %1: %2</source>
         <extracomment>%1: a file&apos;s path; %2: the system&apos;s reason</extracomment>
-        <translation>カタログファイル %1 を読み取れません: %2</translation>
+        <translation>カタログファイル %1 を読み取れません：%2</translation>
     </message>
     <message>
         <source>The catalogue file %1 is not valid JSON: %2</source>
         <extracomment>%1: a file&apos;s path; %2: what the JSON reader says</extracomment>
-        <translation>カタログファイル %1 は有効な JSON ではありません: %2</translation>
+        <translation>カタログファイル %1 は有効な JSON ではありません：%2</translation>
     </message>
     <message>
         <source>The catalogue file %1 is not usable: %2</source>
         <extracomment>%1: a file&apos;s path; %2: one of the reasons below</extracomment>
-        <translation>カタログファイル %1 は使用できません: %2</translation>
+        <translation>カタログファイル %1 は使用できません：%2</translation>
     </message>
     <message>
         <source>a category has no id</source>
@@ -894,21 +894,21 @@
     <message>
         <source>Keeping %1 as a whole: %2 lies inside it.</source>
         <extracomment>%1: a folder; %2: the file or folder that keeps it</extracomment>
-        <translation>%1 全体を残します: %2 はその中にあります。</translation>
+        <translation>%1 全体を残します：%2 はその中にあります。</translation>
     </message>
     <message>
         <source>Cleaned: %1</source>
         <extracomment>%1: a list of categories</extracomment>
-        <translation>クリーンアップ済み: %1</translation>
+        <translation>クリーンアップ済み：%1</translation>
     </message>
     <message>
         <source>Skipped (in use or access denied):</source>
-        <translation>スキップしたファイル（使用中またはアクセス拒否）:</translation>
+        <translation>スキップしたファイル（使用中またはアクセス拒否）：</translation>
     </message>
     <message>
         <source>Left alone because they are running: %1</source>
         <extracomment>%1: a list of app names</extracomment>
-        <translation>実行中のためキャッシュを残したアプリ: %1</translation>
+        <translation>実行中のためキャッシュを残したアプリ：%1</translation>
     </message>
     <message>
         <source>Some items need administrator rights.</source>
@@ -917,7 +917,7 @@
     <message>
         <source>Log: %1</source>
         <extracomment>%1: the path of the log file</extracomment>
-        <translation>ログ: %1</translation>
+        <translation>ログ：%1</translation>
     </message>
     <message>
         <source>The scan did not complete.</source>
@@ -1016,7 +1016,7 @@
     <message>
         <source>Unknown option &quot;%1&quot; for %2. Options of %2: %3.</source>
         <extracomment>%1: what was typed; %2: the command; %3: its options</extracomment>
-        <translation>%2 コマンドに不明なオプション「%1」が指定されました。%2 のオプション: %3。</translation>
+        <translation>%2 コマンドに不明なオプション「%1」が指定されました。%2 のオプション：%3。</translation>
     </message>
     <message>
         <source>%1 needs a value.</source>
@@ -1039,7 +1039,7 @@
     <message>
         <source>--threshold-mb needs a positive number of megabytes (for example 500), not &quot;%1&quot;.</source>
         <extracomment>%1: what was typed</extracomment>
-        <translation>--threshold-mb には「%1」ではなく、MB 単位の正の数（例: 500）を指定してください。</translation>
+        <translation>--threshold-mb には「%1」ではなく、MB 単位の正の数（例：500）を指定してください。</translation>
     </message>
     <message>
         <source>measure needs a PATH.</source>
@@ -1056,7 +1056,7 @@
     <message>
         <source>Unknown category %1. Categories: %2.</source>
         <extracomment>%1: what was typed; %2: the list of category ids</extracomment>
-        <translation>%1 は不明なカテゴリです。使用できるカテゴリ: %2。</translation>
+        <translation>%1 は不明なカテゴリです。使用できるカテゴリ：%2。</translation>
     </message>
     <message>
         <source>a flag of &quot;%1&quot; is not true or false</source>
@@ -1076,7 +1076,7 @@
     <message>
         <source>Warning: cannot read the settings file %1; this run may not use your settings.</source>
         <extracomment>%1: a file&apos;s path</extracomment>
-        <translation>警告: 設定ファイル %1 を読み取れません。今回の実行ではお使いの設定が反映されない可能性があります。</translation>
+        <translation>警告：設定ファイル %1 を読み取れません。今回の実行ではお使いの設定が反映されない可能性があります。</translation>
     </message>
     <message>
         <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
@@ -1096,13 +1096,13 @@
     <message>
         <source>Would stay:</source>
         <extracomment>Heading over the paths --dry-run would keep</extracomment>
-        <translation>残る項目:</translation>
+        <translation>残る項目：</translation>
     </message>
     <message numerus="yes">
         <source>Preview only, nothing was removed: %n path(s) would go, %1.</source>
         <extracomment>&quot;would go&quot;: would be removed; %1: their size</extracomment>
         <translation>
-            <numerusform>プレビューのみで、何も削除していません: %n 個のパス（%1）が対象です。</numerusform>
+            <numerusform>プレビューのみで、何も削除していません：%n 個のパス（%1）が対象です。</numerusform>
         </translation>
     </message>
     <message>
@@ -1113,22 +1113,22 @@
         <source>No forecast yet: the records of free space cover %n day(s); a forecast needs at least %1.</source>
         <extracomment>%1: a number of days</extracomment>
         <translation>
-            <numerusform>まだ予測できません: 空き容量の記録は %n 日分です。予測には少なくとも %1 日分必要です。</numerusform>
+            <numerusform>まだ予測できません：空き容量の記録は %n 日分です。予測には少なくとも %1 日分必要です。</numerusform>
         </translation>
     </message>
     <message>
         <source>No forecast: free space is not falling.</source>
-        <translation>予測なし: 空き容量は減っていません。</translation>
+        <translation>予測なし：空き容量は減っていません。</translation>
     </message>
     <message>
         <source>No forecast: at this rate the disk is not full within a year.</source>
-        <translation>予測なし: このペースでは 1 年以内にディスクがいっぱいになることはありません。</translation>
+        <translation>予測なし：このペースでは 1 年以内にディスクがいっぱいになることはありません。</translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) of free space since %1</source>
         <extracomment>%1: a date</extracomment>
         <translation>
-            <numerusform>%1 以降の空き容量の記録: %n 件</numerusform>
+            <numerusform>%1 以降の空き容量の記録：%n 件</numerusform>
         </translation>
     </message>
     <message>
@@ -1150,13 +1150,13 @@
     <message>
         <source>Unknown command &quot;%1&quot;. Commands: %2.</source>
         <extracomment>%1: what was typed; %2: the list of commands</extracomment>
-        <translation>不明なコマンド「%1」です。使用できるコマンド: %2。</translation>
+        <translation>不明なコマンド「%1」です。使用できるコマンド：%2。</translation>
     </message>
     <message numerus="yes">
         <source>In use by %1 (PID %2): %n file(s)</source>
         <extracomment>%1: a program&apos;s name; %2: its process number</extracomment>
         <translation>
-            <numerusform>%1 (PID %2) が使用中: %n 個のファイル</numerusform>
+            <numerusform>%1（PID %2）が使用中：%n 個のファイル</numerusform>
         </translation>
     </message>
     <message>
@@ -1167,7 +1167,7 @@
     <message>
         <source>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</source>
         <extracomment>%1: a file&apos;s path</extracomment>
-        <translation>root として実行する場合、カタログ ファイル %1 は、そのファイルと上位のすべてのフォルダーが root の所有で、ほかの誰も変更できないときにだけ使用されます。</translation>
+        <translation>root として実行する場合、カタログファイル %1 は、そのファイルと上位のすべてのフォルダーが root の所有で、ほかの誰も変更できないときにだけ使用されます。</translation>
     </message>
     <message>
         <source>As root, Varnholt works in root&apos;s own folders (%1) and ignores %2: another user can change where they lead.</source>
@@ -1190,7 +1190,7 @@
         <source>No forecast yet: the free space has been recorded %n time(s) (the Varnholt app records it when it starts); a forecast needs at least %1.</source>
         <extracomment>%1: a number of records</extracomment>
         <translation>
-            <numerusform>まだ予測できません: 空き容量の記録は %n 回です (Varnholt アプリが起動時に記録します)。予測には少なくとも %1 回必要です。</numerusform>
+            <numerusform>まだ予測できません：空き容量の記録は %n 回です（Varnholt アプリが起動時に記録します）。予測には少なくとも %1 回必要です。</numerusform>
         </translation>
     </message>
     <message>
@@ -1267,26 +1267,26 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message numerus="yes">
         <source>Scanning %1 · %2 · %Ln file(s) · %3</source>
         <extracomment>Progress line; %1: a category; %2: the size found; %3: a folder</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 をスキャン中 · %2 · %Ln 個のファイル · %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 found · %Ln file(s) checked · %2 s</source>
         <comment>%1: a size; %2: seconds</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 を検出 · %Ln 個のファイルを確認 · %2 秒</numerusform>
         </translation>
     </message>
     <message>
         <source>move to Recycle Bin</source>
         <extracomment>The Action column of --dry-run&apos;s table: to the Recycle Bin</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ごみ箱に移動</translation>
     </message>
     <message>
         <source>move to Trash</source>
         <extracomment>The Action column of --dry-run&apos;s table: to the Trash</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱に移動</translation>
     </message>
     <message>
         <source>delete</source>
@@ -1296,60 +1296,60 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Moved %1 to the Recycle Bin</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 をごみ箱に移動</translation>
     </message>
     <message>
         <source>Moved %1 to the Trash</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 をゴミ箱に移動</translation>
     </message>
     <message>
         <source>freed %1</source>
         <comment>follows what was moved to the bin; %1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 を解放</translation>
     </message>
     <message>
         <source>Freed %1</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 を解放</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) removed</source>
         <extracomment>Clause of the line that sums up a cleanup</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 個のファイルを削除</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln skipped</source>
         <comment>a number of files and folders left alone</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 件をスキップ</numerusform>
         </translation>
     </message>
     <message>
         <source> · </source>
         <extracomment>Between the clauses of the line that sums up a cleanup</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> · </translation>
     </message>
     <message>
         <source>Could not be moved to the Recycle Bin, left where they are:</source>
-        <translation type="unfinished"></translation>
+        <translation>ごみ箱に移動できず、元の場所に残したもの：</translation>
     </message>
     <message>
         <source>Could not be moved to the Trash, left where they are:</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱に移動できず、元の場所に残したもの：</translation>
     </message>
     <message>
         <source>--skip-item %1 names no item of the categories given.</source>
         <comment>%1: the path given</comment>
-        <translation>--skip-item %1 は指定したカテゴリのどの項目にも当たりません。</translation>
+        <translation>--skip-item %1 は、指定したカテゴリのどの項目とも一致しません。</translation>
     </message>
     <message numerus="yes">
         <source>%Ln file(s) checked · %1 found (%2) · %3</source>
         <extracomment>Progress line; %1: the number of large files found; %2: their size; %3: a folder</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個のファイルを確認 · %1 件を検出（%2） · %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1371,12 +1371,12 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message numerus="yes">
         <source>Nothing to compare yet: %n reading(s) of folder sizes so far, and a comparison needs two. The Varnholt app takes one a day while its history of folder sizes is on; &quot;varnholt-cli grew --record&quot; takes one now.</source>
         <translation>
-            <numerusform>まだ比較できません: これまでのフォルダーサイズの記録は %n 件で、比較には 2 件必要です。Varnholt アプリはフォルダーサイズの履歴がオンの間、1 日 1 回記録します。「varnholt-cli grew --record」で今すぐ記録できます。</numerusform>
+            <numerusform>まだ比較できません：これまでのフォルダーサイズの記録は %n 件で、比較には 2 件必要です。Varnholt アプリはフォルダーサイズの履歴がオンの間、1 日 1 回記録します。「varnholt-cli grew --record」で今すぐ記録できます。</numerusform>
         </translation>
     </message>
     <message>
         <source>Changes in %1 between %2 and %3:</source>
-        <translation>%2 から %3 までの %1 の変化:</translation>
+        <translation>%2 から %3 までの %1 の変化：</translation>
     </message>
     <message>
         <source>No folder changed by %1 or more.</source>
@@ -1406,11 +1406,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>%1: clean it with: %2</source>
-        <translation>%1: 次のコマンドでクリーンアップ: %2</translation>
+        <translation>%1：次のコマンドでクリーンアップ：%2</translation>
     </message>
     <message>
         <source>In all: %1 then, %2 now (%3).</source>
-        <translation>合計: 以前 %1、現在 %2（%3）。</translation>
+        <translation>合計：以前 %1、現在 %2（%3）。</translation>
     </message>
     <message>
         <source>--since needs an age such as 7d, 2w or 12h, not &quot;%1&quot;.</source>
@@ -1434,11 +1434,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>No cleanup has moved anything to the Recycle Bin; there is nothing to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>クリーンアップでごみ箱に移動したものはないため、復元するものはありません。</translation>
     </message>
     <message>
         <source>No cleanup has moved anything to the Trash; there is nothing to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>クリーンアップでゴミ箱に移動したものはないため、復元するものはありません。</translation>
     </message>
 </context>
 <context>
@@ -1446,52 +1446,52 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Disk image</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ディスクイメージ</translation>
     </message>
     <message>
         <source>Partial download</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>未完了のダウンロード</translation>
     </message>
     <message>
         <source>Video</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ビデオ</translation>
     </message>
     <message>
         <source>Archive</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>アーカイブ</translation>
     </message>
     <message>
         <source>Installer</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>インストーラー</translation>
     </message>
     <message>
         <source>Audio</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>オーディオ</translation>
     </message>
     <message>
         <source>Image</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>画像</translation>
     </message>
     <message>
         <source>Document</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ドキュメント</translation>
     </message>
     <message>
         <source>Backup</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>バックアップ</translation>
     </message>
     <message>
         <source>File</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ファイル</translation>
     </message>
 </context>
 <context>
@@ -1586,52 +1586,52 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>上へ</translation>
     </message>
     <message>
         <source>Change since</source>
-        <translation type="unfinished"></translation>
+        <translation>比較する時点</translation>
     </message>
     <message>
         <source>Folders by change</source>
-        <translation type="unfinished"></translation>
+        <translation>変化別のフォルダー</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー</translation>
     </message>
     <message>
         <source>The history of folder sizes is off. Turn it on in Settings to see what grew.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーサイズの履歴はオフになっています。増えたものを見るには、「設定」でオンにしてください。</translation>
     </message>
     <message>
         <source>Varnholt notes how big your folders are once a day. The first comparison is ready after two readings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt は 1 日に 1 回、フォルダーのサイズを記録します。2 回記録すると、最初の比較ができます。</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>Column title of the Space Map&apos;s list (shown upper-cased): the file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>Kind</source>
         <extracomment>Column title (shown upper-cased): Video, Archive, …</extracomment>
-        <translation type="unfinished">種類</translation>
+        <translation>種類</translation>
     </message>
     <message>
         <source>Last opened</source>
         <extracomment>Column title (shown upper-cased) over relative dates such as &quot;3 months ago&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>最後に開いた日</translation>
     </message>
     <message>
         <source>Size</source>
         <extracomment>Column title (shown upper-cased): the file&apos;s size</extracomment>
-        <translation type="unfinished">サイズ</translation>
+        <translation>サイズ</translation>
     </message>
     <message>
         <source>Grew</source>
         <extracomment>View of the Space Map: the folders coloured by how much they grew since an earlier reading</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>増加</translation>
     </message>
     <message>
         <source>Clear search</source>
@@ -1641,32 +1641,32 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Show in File Explorer</source>
         <extracomment>Button in the Space Map&apos;s footer; opens File Explorer at the checked file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>エクスプローラーで表示</translation>
     </message>
     <message>
         <source>Show in File Manager</source>
         <extracomment>Button in the Space Map&apos;s footer; opens the file manager at the checked file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ファイルマネージャーで表示</translation>
     </message>
     <message>
         <source>Move to Recycle Bin</source>
         <extracomment>Button in the Space Map&apos;s footer; moves the checked files to the Recycle Bin</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ごみ箱に移動</translation>
     </message>
     <message>
         <source>Move to Trash</source>
         <extracomment>Button in the Space Map&apos;s footer; moves the checked files to the Trash</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱に移動</translation>
     </message>
     <message>
         <source>The File Explorer could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>エクスプローラーで %1 を表示できませんでした</translation>
     </message>
     <message>
         <source>The File Manager could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>ファイルマネージャーで %1 を表示できませんでした</translation>
     </message>
 </context>
 <context>
@@ -1751,7 +1751,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Finds the space your computer can spare.</source>
-        <translation>コンピューターの不要な容量を見つけ出します。</translation>
+        <translation>コンピューターで空けられる容量を見つけます。</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1775,7 +1775,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
-        <translation>ウィンドウを閉じても Varnholt をシステムトレイに常駐させておくと、定期スキャンと空き容量不足の通知が引き続き動作します。トレイアイコンからいつでも再び開けます。</translation>
+        <translation>ウィンドウを閉じても Varnholt を通知領域に常駐させておくと、定期スキャンと空き容量不足の通知が引き続き動作します。通知領域のアイコンからいつでも再び開けます。</translation>
     </message>
     <message>
         <source>Remember my choice</source>
@@ -1789,7 +1789,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Keep in tray</source>
         <extracomment>Button of the close dialog: hide the window, keep the tray icon</extracomment>
-        <translation>トレイに常駐</translation>
+        <translation>通知領域に常駐</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -1932,51 +1932,51 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>These cannot be moved to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>これらはごみ箱に移動できません</translation>
     </message>
     <message>
         <source>These cannot be moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>これらはゴミ箱に移動できません</translation>
     </message>
     <message>
         <source>None of it can go to the Recycle Bin: delete it permanently, or nothing is cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>どれもごみ箱に移動できません。完全に削除しない限り、何もクリーンアップされません。</translation>
     </message>
     <message>
         <source>None of it can go to the Trash: delete it permanently, or nothing is cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>どれもゴミ箱に移動できません。完全に削除しない限り、何もクリーンアップされません。</translation>
     </message>
     <message>
         <source>Emptying the Recycle Bin and deleting what cannot go there can&apos;t be undone. Everything else goes to the Recycle Bin.</source>
-        <translation type="unfinished"></translation>
+        <translation>ごみ箱を空にすることと、ごみ箱に移動できない項目の削除は元に戻せません。その他はすべてごみ箱に移動されます。</translation>
     </message>
     <message>
         <source>Emptying the Trash and deleting what cannot go there can&apos;t be undone. Everything else goes to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱を空にすることと、ゴミ箱に移動できない項目の削除は元に戻せません。その他はすべてゴミ箱に移動されます。</translation>
     </message>
     <message>
         <source>What cannot go to the Recycle Bin is deleted permanently. Everything else is moved there, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>ごみ箱に移動できない項目は完全に削除されます。その他はすべてごみ箱に移動されるため、後で復元できます。</translation>
     </message>
     <message>
         <source>What cannot go to the Trash is deleted permanently. Everything else is moved there, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱に移動できない項目は完全に削除されます。その他はすべてゴミ箱に移動されるため、後で復元できます。</translation>
     </message>
     <message>
         <source>Emptying the Recycle Bin can&apos;t be undone. Everything else goes to the Recycle Bin.</source>
-        <translation type="unfinished"></translation>
+        <translation>ごみ箱を空にすると元に戻せません。その他はすべてごみ箱に移動されます。</translation>
     </message>
     <message>
         <source>Emptying the Trash can&apos;t be undone. Everything else goes to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱を空にすると元に戻せません。その他はすべてゴミ箱に移動されます。</translation>
     </message>
     <message>
         <source>Everything will be moved to the Recycle Bin, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてごみ箱に移動されるため、後で復元できます。</translation>
     </message>
     <message>
         <source>Everything will be moved to the Trash, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてゴミ箱に移動されるため、後で復元できます。</translation>
     </message>
     <message>
         <source>Clean and delete</source>
@@ -2001,7 +2001,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Scanned %1</source>
         <extracomment>Chip; %1: when, e.g. &quot;2 days ago&quot;</extracomment>
-        <translation>最終スキャン: %1</translation>
+        <translation>最終スキャン：%1</translation>
     </message>
     <message>
         <source>Smart Scan</source>
@@ -2106,42 +2106,42 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <source>From %1 to %2 free over %n day(s)</source>
         <extracomment>%1, %2: sizes</extracomment>
         <translation>
-            <numerusform>%n 日間で空き容量が %1 から %2 に</numerusform>
+            <numerusform>%n 日間で空き容量が %1 から %2 に変わりました</numerusform>
         </translation>
     </message>
     <message>
         <source>Show it in the Space Map</source>
-        <translation type="unfinished"></translation>
+        <translation>スペースマップで表示</translation>
     </message>
     <message>
         <source>What grew</source>
-        <translation type="unfinished"></translation>
+        <translation>増えたもの</translation>
     </message>
     <message>
         <source>Varnholt notes how big your folders are once a day. The first comparison is ready once two readings lie a week apart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt は 1 日に 1 回、フォルダーのサイズを記録します。1 週間離れた 2 回の記録がそろうと、最初の比較ができます。</translation>
     </message>
     <message>
         <source>Growing fastest this week</source>
-        <translation type="unfinished"></translation>
+        <translation>今週いちばん増えたフォルダー</translation>
     </message>
     <message numerus="yes">
         <source>Growing fastest in the last %n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>過去 %n 日間でいちばん増えたフォルダー</numerusform>
         </translation>
     </message>
     <message>
         <source>No folder grew by more than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を超えて増えたフォルダーはありません。</translation>
     </message>
     <message>
         <source>Clean %1</source>
-        <translation type="unfinished">%1 をクリーンアップ</translation>
+        <translation>%1 をクリーンアップ</translation>
     </message>
     <message>
         <source>%1 is the folder of this cleanup category</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はこのクリーンアップ項目のフォルダーです</translation>
     </message>
     <message>
         <source>Review</source>
@@ -2349,7 +2349,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Keep running in the tray</source>
-        <translation>トレイで実行を続ける</translation>
+        <translation>通知領域で実行を続ける</translation>
     </message>
     <message>
         <source>Quit Varnholt</source>
@@ -2362,7 +2362,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</source>
-        <translation>トレイに常駐している間も Varnholt は実行を続けるため、定期スキャンと空き容量不足の通知が引き続き動作します。</translation>
+        <translation>通知領域に常駐している間も Varnholt は実行を続けるため、定期スキャンと空き容量不足の通知が引き続き動作します。</translation>
     </message>
     <message>
         <source>Appearance</source>
@@ -2456,7 +2456,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Administrator access</source>
         <extracomment>Row: whether Varnholt runs with administrator rights</extracomment>
-        <translation>管理者アクセス</translation>
+        <translation>管理者権限</translation>
     </message>
     <message>
         <source>Granted</source>
@@ -2543,11 +2543,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Move items to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>項目をごみ箱に移動する</translation>
     </message>
     <message>
         <source>Move items to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>項目をゴミ箱に移動する</translation>
     </message>
     <message>
         <source>Off</source>
@@ -2566,11 +2566,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Keep a history of folder sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーサイズの履歴を残す</translation>
     </message>
     <message>
         <source>Once a day, Varnholt notes how big your folders are so it can show what grew. Nothing leaves this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt は 1 日に 1 回フォルダーのサイズを記録し、何が増えたかを表示します。データがこのコンピューターの外に送られることはありません。</translation>
     </message>
     <message>
         <source>Open at login</source>
@@ -2605,62 +2605,62 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>C:\Windows\System32, WinSxS, Program Files, drive roots — always skipped.</source>
         <extracomment>The folder names stay as the system writes them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>C:\Windows\System32、WinSxS、Program Files、ドライブのルート — 常にスキップされます。</translation>
     </message>
     <message>
         <source>/usr, /etc, /boot, /var/lib, system folders — always skipped.</source>
         <extracomment>The folder names stay as the system writes them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>/usr、/etc、/boot、/var/lib、システムフォルダー — 常にスキップされます。</translation>
     </message>
     <message>
         <source>%1 in all: the Recycle Bin emptied, items deleted permanently or moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>合計 %1：ごみ箱を空にし、項目を完全に削除またはごみ箱に移動</translation>
     </message>
     <message>
         <source>%1 in all: the Trash emptied, items deleted permanently or moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>合計 %1：ゴミ箱を空にし、項目を完全に削除またはゴミ箱に移動</translation>
     </message>
     <message>
         <source>%1 moved to the Recycle Bin or deleted permanently</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 をごみ箱に移動または完全に削除</translation>
     </message>
     <message>
         <source>%1 moved to the Trash or deleted permanently</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 をゴミ箱に移動または完全に削除</translation>
     </message>
     <message>
         <source>%1 in all: the Recycle Bin emptied, then items moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>合計 %1：ごみ箱を空にしてから、項目をごみ箱に移動</translation>
     </message>
     <message>
         <source>%1 in all: the Trash emptied, then items moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>合計 %1：ゴミ箱を空にしてから、項目をゴミ箱に移動</translation>
     </message>
     <message>
         <source>%1 moved to the Recycle Bin</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 をごみ箱に移動</translation>
     </message>
     <message>
         <source>%1 moved to the Trash</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 をゴミ箱に移動</translation>
     </message>
     <message>
         <source>%1 freed: items deleted permanently and the Recycle Bin emptied</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 を解放：項目を完全に削除し、ごみ箱を空にしました</translation>
     </message>
     <message>
         <source>%1 freed: items deleted permanently and the Trash emptied</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 を解放：項目を完全に削除し、ゴミ箱を空にしました</translation>
     </message>
     <message>
         <source>%1 deleted permanently</source>
@@ -2670,40 +2670,40 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>The Recycle Bin was emptied: %1 freed</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>ごみ箱を空にしました：%1 を解放</translation>
     </message>
     <message>
         <source>The Trash was emptied: %1 freed</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱を空にしました：%1 を解放</translation>
     </message>
     <message>
         <source>Put back what this cleanup moved to the Recycle Bin. Nothing that is in its place now is replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>このクリーンアップでごみ箱に移動したものを元に戻します。現在その場所にあるものは置き換えません。</translation>
     </message>
     <message>
         <source>Put back what this cleanup moved to the Trash. Nothing that is in its place now is replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>このクリーンアップでゴミ箱に移動したものを元に戻します。現在その場所にあるものは置き換えません。</translation>
     </message>
     <message>
         <source>Forget history</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴を消去</translation>
     </message>
     <message>
         <source>Forget the history of folder sizes?</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーサイズの履歴を消去しますか？</translation>
     </message>
     <message>
         <source>Every reading Varnholt took of your folder sizes is removed. What grew shows again once new readings have been taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt が記録したフォルダーサイズはすべて削除されます。新しい記録がそろうと、増えたものが再び表示されます。</translation>
     </message>
     <message>
         <source>The history of folder sizes is forgotten</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーサイズの履歴を消去しました</translation>
     </message>
     <message>
         <source>Some readings of folder sizes could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>一部のフォルダーサイズの記録を削除できませんでした</translation>
     </message>
 </context>
 <context>
@@ -2741,7 +2741,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Clean</source>
         <extracomment>Heading over the sidebar&apos;s pages (a section title, not a command)</extracomment>
-        <translation>クリーンアップ</translation>
+        <translation>整理</translation>
     </message>
     <message>
         <source>Expand sidebar</source>
@@ -2786,11 +2786,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <name>Tray</name>
     <message>
         <source>Varnholt is still running</source>
-        <translation>Varnholt は実行中です</translation>
+        <translation>Varnholt は引き続き実行中です</translation>
     </message>
     <message>
         <source>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</source>
-        <translation>定期スキャンと通知が引き続き動作するよう、システムトレイに常駐しています。終了するにはアイコンを右クリックしてください。</translation>
+        <translation>定期スキャンと通知が引き続き動作するよう、通知領域に常駐しています。終了するにはアイコンを右クリックしてください。</translation>
     </message>
     <message>
         <source>Open Varnholt</source>
@@ -2841,7 +2841,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Could not save the update: %1</source>
         <extracomment>%1: the system&apos;s reason</extracomment>
-        <translation>更新を保存できませんでした: %1</translation>
+        <translation>更新を保存できませんでした：%1</translation>
     </message>
     <message>
         <source>The update has an unexpected size.</source>
@@ -2854,7 +2854,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>The update could not be downloaded: %1</source>
         <extracomment>%1: the network&apos;s reason</extracomment>
-        <translation>更新をダウンロードできませんでした: %1</translation>
+        <translation>更新をダウンロードできませんでした：%1</translation>
     </message>
     <message>
         <source>Could not read the update.</source>

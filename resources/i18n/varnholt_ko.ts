@@ -51,66 +51,66 @@
     <message numerus="yes">
         <source>%Ln file(s) (%1) moved to the Recycle Bin</source>
         <comment>%1: their size</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>파일 %Ln개(%1)를 휴지통으로 이동했습니다</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln file(s) (%1) moved to the Trash</source>
         <comment>%1: their size</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>파일 %Ln개(%1)를 휴지통으로 이동했습니다</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> · %Ln in use, skipped</source>
         <comment>follows the files moved; the number of files left alone</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> · 사용 중인 %Ln개는 건너뜀</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> · %Ln could not be moved to the Recycle Bin</source>
         <comment>follows the files moved</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> · %Ln개는 휴지통으로 이동하지 못함</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> · %Ln could not be moved to the Trash</source>
         <comment>follows the files moved</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> · %Ln개는 휴지통으로 이동하지 못함</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Restored %n item(s) from the Recycle Bin</source>
         <extracomment>Result line after restoring a cleanup; may be followed by the size in brackets</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>휴지통에서 항목 %n개를 복원했습니다</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Restored %n item(s) from the Trash</source>
         <extracomment>Result line after restoring a cleanup; may be followed by the size in brackets</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>휴지통에서 항목 %n개를 복원했습니다</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln not restored: %1</source>
         <comment>%1: why, e.g. no longer in the bin</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln개를 복원하지 못함: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>found through the Recycle Bin&apos;s own records (an older log)</source>
-        <translation type="unfinished"></translation>
+        <translation>휴지통 자체 기록으로 찾음(이전 형식의 로그)</translation>
     </message>
     <message>
         <source>found through the Trash&apos;s own records (an older log)</source>
-        <translation type="unfinished"></translation>
+        <translation>휴지통 자체 기록으로 찾음(이전 형식의 로그)</translation>
     </message>
 </context>
 <context>
@@ -204,7 +204,7 @@
     <message>
         <source>Delivery Optimization cache</source>
         <extracomment>Item of the Windows Update leftovers; Delivery Optimization is a Windows service</extracomment>
-        <translation>배달 최적화 캐시</translation>
+        <translation>전송 최적화 캐시</translation>
     </message>
     <message>
         <source>Developer caches</source>
@@ -331,16 +331,16 @@
     <message>
         <source>%1 is left out: in use by %2.</source>
         <comment>%1: a folder; %2: the programs using it</comment>
-        <translation>%1 폴더는 제외됩니다. 사용 중인 프로그램: %2</translation>
+        <translation>%1 폴더는 제외됩니다. %2에서 사용 중입니다.</translation>
     </message>
     <message>
         <source>Recycle Bin (all drives)</source>
-        <translation type="unfinished"></translation>
+        <translation>휴지통(모든 드라이브)</translation>
     </message>
     <message>
         <source>Trash (all drives)</source>
         <extracomment>The one item of the Trash category: the Trash of every drive</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>휴지통(모든 드라이브)</translation>
     </message>
 </context>
 <context>
@@ -654,7 +654,7 @@
     <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) kept&lt;/b&gt; because something in them changed since the scan. Scan again to see what can go.</source>
         <translation>
-            <numerusform>스캔 후 내용이 바뀌어 &lt;b&gt;항목 %Ln개를 그대로 두었습니다&lt;/b&gt;. 다시 스캔하여 정리할 수 있는 항목을 확인하세요.</numerusform>
+            <numerusform>검사 후 내용이 바뀌어 &lt;b&gt;항목 %Ln개를 그대로 두었습니다&lt;/b&gt;. 다시 검사하여 정리할 수 있는 항목을 확인하세요.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -673,59 +673,59 @@
     </message>
     <message>
         <source>Put everything this cleanup moved to the Recycle Bin back where it was</source>
-        <translation type="unfinished"></translation>
+        <translation>이번 정리에서 휴지통으로 이동한 항목을 모두 원래 위치로 되돌립니다</translation>
     </message>
     <message>
         <source>Put everything this cleanup moved to the Trash back where it was</source>
-        <translation type="unfinished"></translation>
+        <translation>이번 정리에서 휴지통으로 이동한 항목을 모두 원래 위치로 되돌립니다</translation>
     </message>
     <message>
         <source>freed or moved to the Recycle Bin</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>확보했거나 휴지통으로 이동함</translation>
     </message>
     <message>
         <source>freed or moved to the Trash</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>확보했거나 휴지통으로 이동함</translation>
     </message>
     <message>
         <source>moved to the Recycle Bin</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>휴지통으로 이동함</translation>
     </message>
     <message>
         <source>moved to the Trash</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>휴지통으로 이동함</translation>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) could not be moved to the Recycle Bin&lt;/b&gt; and were left where they are.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&lt;b&gt;항목 %Ln개를 휴지통으로 이동할 수 없어&lt;/b&gt; 원래 위치에 그대로 두었습니다.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) could not be moved to the Trash&lt;/b&gt; and were left where they are.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&lt;b&gt;항목 %Ln개를 휴지통으로 이동할 수 없어&lt;/b&gt; 원래 위치에 그대로 두었습니다.</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items were moved to the Recycle Bin and the rest deleted permanently. You can still restore what was moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>일부 항목은 휴지통으로 이동하고 나머지는 영구 삭제했습니다. 이동한 항목은 아직 복원할 수 있습니다.</translation>
     </message>
     <message>
         <source>Some items were moved to the Trash and the rest deleted permanently. You can still restore what was moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>일부 항목은 휴지통으로 이동하고 나머지는 영구 삭제했습니다. 이동한 항목은 아직 복원할 수 있습니다.</translation>
     </message>
     <message>
         <source>Moved to the Recycle Bin. You can still restore anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>휴지통으로 이동했습니다. 모든 항목을 아직 복원할 수 있습니다.</translation>
     </message>
     <message>
         <source>Moved to the Trash. You can still restore anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>휴지통으로 이동했습니다. 모든 항목을 아직 복원할 수 있습니다.</translation>
     </message>
     <message>
         <source>The log %1 is gone; its folder is open instead.</source>
@@ -735,12 +735,12 @@
     <message>
         <source>The File Explorer could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>파일 탐색기에서 다음 경로를 표시할 수 없습니다: %1</translation>
     </message>
     <message>
         <source>The File Manager could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>파일 관리자에서 다음 경로를 표시할 수 없습니다: %1</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s)</source>
@@ -752,58 +752,58 @@
     <message>
         <source>Show in File Explorer</source>
         <extracomment>Link beside a category&apos;s largest items; opens File Explorer there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>파일 탐색기에서 보기</translation>
     </message>
     <message>
         <source>Show in File Manager</source>
         <extracomment>Link beside a category&apos;s largest items; opens the file manager there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>파일 관리자에서 보기</translation>
     </message>
     <message>
         <source>No Recycle Bin on this drive</source>
-        <translation type="unfinished"></translation>
+        <translation>이 드라이브에는 휴지통이 없습니다</translation>
     </message>
     <message>
         <source>No Trash on this drive</source>
-        <translation type="unfinished"></translation>
+        <translation>이 드라이브에는 휴지통이 없습니다</translation>
     </message>
     <message>
         <source>Cannot go to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>휴지통으로 이동할 수 없음</translation>
     </message>
     <message>
         <source>Cannot go to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>휴지통으로 이동할 수 없음</translation>
     </message>
     <message>
         <source>moved to the Recycle Bin</source>
         <extracomment>Tooltip of the Clean button: where the selection goes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>휴지통으로 이동됩니다</translation>
     </message>
     <message>
         <source>moved to the Trash</source>
         <extracomment>Tooltip of the Clean button: where the selection goes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>휴지통으로 이동됩니다</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected · some need admin</source>
         <comment>%1: style, keep as is; %2: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; 선택됨 · 일부는 관리자 권한 필요</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected</source>
         <comment>%1: style, keep as is; %2: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; 선택됨</translation>
     </message>
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the Recycle Bin and deleting are unknown. Cleaning stays off until the file can be read again.</source>
         <comment>%1: the settings file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1의 설정을 읽을 수 없어 제외 항목과, 휴지통으로 이동할지 삭제할지에 대한 선택을 알 수 없습니다. 파일을 다시 읽을 수 있을 때까지 정리는 꺼진 상태로 유지됩니다.</translation>
     </message>
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the Trash and deleting are unknown. Cleaning stays off until the file can be read again.</source>
         <comment>%1: the settings file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1의 설정을 읽을 수 없어 제외 항목과, 휴지통으로 이동할지 삭제할지에 대한 선택을 알 수 없습니다. 파일을 다시 읽을 수 있을 때까지 정리는 꺼진 상태로 유지됩니다.</translation>
     </message>
 </context>
 <context>
@@ -1162,7 +1162,7 @@
     <message>
         <source>Kept because something in them changed since the scan: %1</source>
         <extracomment>%1: a list of paths</extracomment>
-        <translation>스캔 후 내용이 바뀌어 그대로 둔 항목: %1</translation>
+        <translation>검사 후 내용이 바뀌어 그대로 둔 항목: %1</translation>
     </message>
     <message>
         <source>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</source>
@@ -1267,26 +1267,26 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message numerus="yes">
         <source>Scanning %1 · %2 · %Ln file(s) · %3</source>
         <extracomment>Progress line; %1: a category; %2: the size found; %3: a folder</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 검사 중 · %2 · 파일 %Ln개 · %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 found · %Ln file(s) checked · %2 s</source>
         <comment>%1: a size; %2: seconds</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 발견 · 파일 %Ln개 검사 · %2초</numerusform>
         </translation>
     </message>
     <message>
         <source>move to Recycle Bin</source>
         <extracomment>The Action column of --dry-run&apos;s table: to the Recycle Bin</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>휴지통으로 이동</translation>
     </message>
     <message>
         <source>move to Trash</source>
         <extracomment>The Action column of --dry-run&apos;s table: to the Trash</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>휴지통으로 이동</translation>
     </message>
     <message>
         <source>delete</source>
@@ -1296,49 +1296,49 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Moved %1 to the Recycle Bin</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>휴지통으로 %1 이동</translation>
     </message>
     <message>
         <source>Moved %1 to the Trash</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>휴지통으로 %1 이동</translation>
     </message>
     <message>
         <source>freed %1</source>
         <comment>follows what was moved to the bin; %1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 확보</translation>
     </message>
     <message>
         <source>Freed %1</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 확보</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) removed</source>
         <extracomment>Clause of the line that sums up a cleanup</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>파일 %n개 제거</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln skipped</source>
         <comment>a number of files and folders left alone</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln개 건너뜀</numerusform>
         </translation>
     </message>
     <message>
         <source> · </source>
         <extracomment>Between the clauses of the line that sums up a cleanup</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> · </translation>
     </message>
     <message>
         <source>Could not be moved to the Recycle Bin, left where they are:</source>
-        <translation type="unfinished"></translation>
+        <translation>휴지통으로 이동할 수 없어 그대로 둔 항목:</translation>
     </message>
     <message>
         <source>Could not be moved to the Trash, left where they are:</source>
-        <translation type="unfinished"></translation>
+        <translation>휴지통으로 이동할 수 없어 그대로 둔 항목:</translation>
     </message>
     <message>
         <source>--skip-item %1 names no item of the categories given.</source>
@@ -1348,8 +1348,8 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message numerus="yes">
         <source>%Ln file(s) checked · %1 found (%2) · %3</source>
         <extracomment>Progress line; %1: the number of large files found; %2: their size; %3: a folder</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>파일 %Ln개 검사 · %1개 발견(%2) · %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1434,11 +1434,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>No cleanup has moved anything to the Recycle Bin; there is nothing to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>정리에서 휴지통으로 이동한 항목이 없으므로 복원할 것이 없습니다.</translation>
     </message>
     <message>
         <source>No cleanup has moved anything to the Trash; there is nothing to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>정리에서 휴지통으로 이동한 항목이 없으므로 복원할 것이 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -1446,52 +1446,52 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Disk image</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>디스크 이미지</translation>
     </message>
     <message>
         <source>Partial download</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>미완료 다운로드</translation>
     </message>
     <message>
         <source>Video</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>동영상</translation>
     </message>
     <message>
         <source>Archive</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>압축 파일</translation>
     </message>
     <message>
         <source>Installer</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>설치 프로그램</translation>
     </message>
     <message>
         <source>Audio</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>오디오</translation>
     </message>
     <message>
         <source>Image</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>이미지</translation>
     </message>
     <message>
         <source>Document</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>문서</translation>
     </message>
     <message>
         <source>Backup</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>백업</translation>
     </message>
     <message>
         <source>File</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>파일</translation>
     </message>
 </context>
 <context>
@@ -1586,52 +1586,52 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>위로</translation>
     </message>
     <message>
         <source>Change since</source>
-        <translation type="unfinished"></translation>
+        <translation>비교 시점</translation>
     </message>
     <message>
         <source>Folders by change</source>
-        <translation type="unfinished"></translation>
+        <translation>변화별 폴더</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>폴더</translation>
     </message>
     <message>
         <source>The history of folder sizes is off. Turn it on in Settings to see what grew.</source>
-        <translation type="unfinished"></translation>
+        <translation>폴더 크기 기록이 꺼져 있습니다. 늘어난 항목을 보려면 설정에서 켜세요.</translation>
     </message>
     <message>
         <source>Varnholt notes how big your folders are once a day. The first comparison is ready after two readings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt는 하루에 한 번 폴더 크기를 기록합니다. 기록이 두 번 쌓이면 첫 비교를 볼 수 있습니다.</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>Column title of the Space Map&apos;s list (shown upper-cased): the file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>이름</translation>
     </message>
     <message>
         <source>Kind</source>
         <extracomment>Column title (shown upper-cased): Video, Archive, …</extracomment>
-        <translation type="unfinished">종류</translation>
+        <translation>종류</translation>
     </message>
     <message>
         <source>Last opened</source>
         <extracomment>Column title (shown upper-cased) over relative dates such as &quot;3 months ago&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>마지막으로 연 날짜</translation>
     </message>
     <message>
         <source>Size</source>
         <extracomment>Column title (shown upper-cased): the file&apos;s size</extracomment>
-        <translation type="unfinished">크기</translation>
+        <translation>크기</translation>
     </message>
     <message>
         <source>Grew</source>
         <extracomment>View of the Space Map: the folders coloured by how much they grew since an earlier reading</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>늘어난 폴더</translation>
     </message>
     <message>
         <source>Clear search</source>
@@ -1641,32 +1641,32 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Show in File Explorer</source>
         <extracomment>Button in the Space Map&apos;s footer; opens File Explorer at the checked file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>파일 탐색기에서 보기</translation>
     </message>
     <message>
         <source>Show in File Manager</source>
         <extracomment>Button in the Space Map&apos;s footer; opens the file manager at the checked file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>파일 관리자에서 보기</translation>
     </message>
     <message>
         <source>Move to Recycle Bin</source>
         <extracomment>Button in the Space Map&apos;s footer; moves the checked files to the Recycle Bin</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>휴지통으로 이동</translation>
     </message>
     <message>
         <source>Move to Trash</source>
         <extracomment>Button in the Space Map&apos;s footer; moves the checked files to the Trash</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>휴지통으로 이동</translation>
     </message>
     <message>
         <source>The File Explorer could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>파일 탐색기에서 다음 경로를 표시할 수 없습니다: %1</translation>
     </message>
     <message>
         <source>The File Manager could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>파일 관리자에서 다음 경로를 표시할 수 없습니다: %1</translation>
     </message>
 </context>
 <context>
@@ -1679,7 +1679,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Varnholt was updated to version %1.</source>
         <extracomment>%1: a version number</extracomment>
-        <translation>Varnholt가 버전 %1(으)로 업데이트되었습니다.</translation>
+        <translation>Varnholt가 %1 버전으로 업데이트되었습니다.</translation>
     </message>
     <message numerus="yes">
         <source>%1 is filling up: at this rate it is full in about %n day(s). Run Smart Scan to free up space.</source>
@@ -1771,11 +1771,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Keep Varnholt running?</source>
         <extracomment>Title of the dialog shown when the window is closed</extracomment>
-        <translation>Varnholt를 계속 실행할까요?</translation>
+        <translation>Varnholt를 계속 실행하시겠습니까?</translation>
     </message>
     <message>
         <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
-        <translation>창을 닫아도 Varnholt를 시스템 트레이에 두면 예약 검사와 공간 부족 알림이 계속 작동합니다. 트레이 아이콘에서 다시 열 수 있습니다.</translation>
+        <translation>창을 닫아도 Varnholt를 알림 영역에 두면 예약 검사와 공간 부족 알림이 계속 작동합니다. 알림 영역 아이콘에서 다시 열 수 있습니다.</translation>
     </message>
     <message>
         <source>Remember my choice</source>
@@ -1789,7 +1789,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Keep in tray</source>
         <extracomment>Button of the close dialog: hide the window, keep the tray icon</extracomment>
-        <translation>트레이에 유지</translation>
+        <translation>알림 영역에 유지</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -1799,7 +1799,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Clean %1?</source>
         <extracomment>Title of the confirmation; %1: a size</extracomment>
-        <translation>%1를 정리할까요?</translation>
+        <translation>%1를 정리하시겠습니까?</translation>
     </message>
     <message>
         <source>Permanent delete is on. These files can&apos;t be recovered.</source>
@@ -1932,51 +1932,51 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>These cannot be moved to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>다음 항목은 휴지통으로 이동할 수 없습니다</translation>
     </message>
     <message>
         <source>These cannot be moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>다음 항목은 휴지통으로 이동할 수 없습니다</translation>
     </message>
     <message>
         <source>None of it can go to the Recycle Bin: delete it permanently, or nothing is cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>어느 항목도 휴지통으로 이동할 수 없습니다. 영구 삭제하지 않으면 아무것도 정리되지 않습니다.</translation>
     </message>
     <message>
         <source>None of it can go to the Trash: delete it permanently, or nothing is cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>어느 항목도 휴지통으로 이동할 수 없습니다. 영구 삭제하지 않으면 아무것도 정리되지 않습니다.</translation>
     </message>
     <message>
         <source>Emptying the Recycle Bin and deleting what cannot go there can&apos;t be undone. Everything else goes to the Recycle Bin.</source>
-        <translation type="unfinished"></translation>
+        <translation>휴지통 비우기와 휴지통으로 이동할 수 없는 항목의 삭제는 되돌릴 수 없습니다. 나머지는 모두 휴지통으로 이동됩니다.</translation>
     </message>
     <message>
         <source>Emptying the Trash and deleting what cannot go there can&apos;t be undone. Everything else goes to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>휴지통 비우기와 휴지통으로 이동할 수 없는 항목의 삭제는 되돌릴 수 없습니다. 나머지는 모두 휴지통으로 이동됩니다.</translation>
     </message>
     <message>
         <source>What cannot go to the Recycle Bin is deleted permanently. Everything else is moved there, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>휴지통으로 이동할 수 없는 항목은 영구 삭제됩니다. 나머지는 모두 휴지통으로 이동되므로 나중에 복원할 수 있습니다.</translation>
     </message>
     <message>
         <source>What cannot go to the Trash is deleted permanently. Everything else is moved there, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>휴지통으로 이동할 수 없는 항목은 영구 삭제됩니다. 나머지는 모두 휴지통으로 이동되므로 나중에 복원할 수 있습니다.</translation>
     </message>
     <message>
         <source>Emptying the Recycle Bin can&apos;t be undone. Everything else goes to the Recycle Bin.</source>
-        <translation type="unfinished"></translation>
+        <translation>휴지통 비우기는 되돌릴 수 없습니다. 나머지는 모두 휴지통으로 이동됩니다.</translation>
     </message>
     <message>
         <source>Emptying the Trash can&apos;t be undone. Everything else goes to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>휴지통 비우기는 되돌릴 수 없습니다. 나머지는 모두 휴지통으로 이동됩니다.</translation>
     </message>
     <message>
         <source>Everything will be moved to the Recycle Bin, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>모든 항목이 휴지통으로 이동되므로 나중에 복원할 수 있습니다.</translation>
     </message>
     <message>
         <source>Everything will be moved to the Trash, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>모든 항목이 휴지통으로 이동되므로 나중에 복원할 수 있습니다.</translation>
     </message>
     <message>
         <source>Clean and delete</source>
@@ -2106,42 +2106,42 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <source>From %1 to %2 free over %n day(s)</source>
         <extracomment>%1, %2: sizes</extracomment>
         <translation>
-            <numerusform>%n일 동안 여유 공간이 %1에서 %2(으)로</numerusform>
+            <numerusform>%n일 동안 여유 공간이 %1에서 %2까지 변했습니다</numerusform>
         </translation>
     </message>
     <message>
         <source>Show it in the Space Map</source>
-        <translation type="unfinished"></translation>
+        <translation>공간 맵에서 보기</translation>
     </message>
     <message>
         <source>What grew</source>
-        <translation type="unfinished"></translation>
+        <translation>늘어난 항목</translation>
     </message>
     <message>
         <source>Varnholt notes how big your folders are once a day. The first comparison is ready once two readings lie a week apart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt는 하루에 한 번 폴더 크기를 기록합니다. 일주일 간격의 기록이 두 개 생기면 첫 비교를 볼 수 있습니다.</translation>
     </message>
     <message>
         <source>Growing fastest this week</source>
-        <translation type="unfinished"></translation>
+        <translation>이번 주 가장 많이 늘어난 폴더</translation>
     </message>
     <message numerus="yes">
         <source>Growing fastest in the last %n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>지난 %n일 동안 가장 많이 늘어난 폴더</numerusform>
         </translation>
     </message>
     <message>
         <source>No folder grew by more than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1보다 많이 늘어난 폴더가 없습니다.</translation>
     </message>
     <message>
         <source>Clean %1</source>
-        <translation type="unfinished">%1 정리</translation>
+        <translation>%1 정리</translation>
     </message>
     <message>
         <source>%1 is the folder of this cleanup category</source>
-        <translation type="unfinished"></translation>
+        <translation>이 정리 범주의 폴더는 %1입니다</translation>
     </message>
     <message>
         <source>Review</source>
@@ -2349,7 +2349,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Keep running in the tray</source>
-        <translation>트레이에서 계속 실행</translation>
+        <translation>알림 영역에서 계속 실행</translation>
     </message>
     <message>
         <source>Quit Varnholt</source>
@@ -2362,7 +2362,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</source>
-        <translation>트레이에 있는 동안 Varnholt가 계속 실행되므로 예약 검사와 공간 부족 알림이 계속 작동합니다.</translation>
+        <translation>알림 영역에 있는 동안 Varnholt가 계속 실행되므로 예약 검사와 공간 부족 알림이 계속 작동합니다.</translation>
     </message>
     <message>
         <source>Appearance</source>
@@ -2520,7 +2520,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Used by the “Unused” filter.</source>
-        <translation>‘사용 안 함’ 필터에 사용됩니다.</translation>
+        <translation>‘미사용’ 필터에 사용됩니다.</translation>
     </message>
     <message>
         <source>Nothing was cleaned</source>
@@ -2543,11 +2543,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Move items to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>항목을 휴지통으로 이동</translation>
     </message>
     <message>
         <source>Move items to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>항목을 휴지통으로 이동</translation>
     </message>
     <message>
         <source>Off</source>
@@ -2566,11 +2566,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Keep a history of folder sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>폴더 크기 기록 보관</translation>
     </message>
     <message>
         <source>Once a day, Varnholt notes how big your folders are so it can show what grew. Nothing leaves this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt는 하루에 한 번 폴더 크기를 기록해 무엇이 늘어났는지 보여 줍니다. 어떤 정보도 이 컴퓨터 밖으로 나가지 않습니다.</translation>
     </message>
     <message>
         <source>Open at login</source>
@@ -2605,62 +2605,62 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>C:\Windows\System32, WinSxS, Program Files, drive roots — always skipped.</source>
         <extracomment>The folder names stay as the system writes them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>C:\Windows\System32, WinSxS, Program Files, 드라이브 루트 — 항상 건너뜁니다.</translation>
     </message>
     <message>
         <source>/usr, /etc, /boot, /var/lib, system folders — always skipped.</source>
         <extracomment>The folder names stay as the system writes them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>/usr, /etc, /boot, /var/lib, 시스템 폴더 — 항상 건너뜁니다.</translation>
     </message>
     <message>
         <source>%1 in all: the Recycle Bin emptied, items deleted permanently or moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>총 %1: 휴지통을 비우고 항목을 영구 삭제하거나 휴지통으로 이동함</translation>
     </message>
     <message>
         <source>%1 in all: the Trash emptied, items deleted permanently or moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>총 %1: 휴지통을 비우고 항목을 영구 삭제하거나 휴지통으로 이동함</translation>
     </message>
     <message>
         <source>%1 moved to the Recycle Bin or deleted permanently</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 휴지통으로 이동 또는 영구 삭제</translation>
     </message>
     <message>
         <source>%1 moved to the Trash or deleted permanently</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 휴지통으로 이동 또는 영구 삭제</translation>
     </message>
     <message>
         <source>%1 in all: the Recycle Bin emptied, then items moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>총 %1: 휴지통을 비운 후 항목을 휴지통으로 이동함</translation>
     </message>
     <message>
         <source>%1 in all: the Trash emptied, then items moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>총 %1: 휴지통을 비운 후 항목을 휴지통으로 이동함</translation>
     </message>
     <message>
         <source>%1 moved to the Recycle Bin</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 휴지통으로 이동</translation>
     </message>
     <message>
         <source>%1 moved to the Trash</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 휴지통으로 이동</translation>
     </message>
     <message>
         <source>%1 freed: items deleted permanently and the Recycle Bin emptied</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 확보: 항목을 영구 삭제하고 휴지통을 비움</translation>
     </message>
     <message>
         <source>%1 freed: items deleted permanently and the Trash emptied</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 확보: 항목을 영구 삭제하고 휴지통을 비움</translation>
     </message>
     <message>
         <source>%1 deleted permanently</source>
@@ -2670,40 +2670,40 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>The Recycle Bin was emptied: %1 freed</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>휴지통을 비웠습니다: %1 확보</translation>
     </message>
     <message>
         <source>The Trash was emptied: %1 freed</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>휴지통을 비웠습니다: %1 확보</translation>
     </message>
     <message>
         <source>Put back what this cleanup moved to the Recycle Bin. Nothing that is in its place now is replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>이번 정리에서 휴지통으로 이동한 항목을 되돌립니다. 지금 원래 위치에 있는 항목은 바꾸지 않습니다.</translation>
     </message>
     <message>
         <source>Put back what this cleanup moved to the Trash. Nothing that is in its place now is replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>이번 정리에서 휴지통으로 이동한 항목을 되돌립니다. 지금 원래 위치에 있는 항목은 바꾸지 않습니다.</translation>
     </message>
     <message>
         <source>Forget history</source>
-        <translation type="unfinished"></translation>
+        <translation>기록 삭제</translation>
     </message>
     <message>
         <source>Forget the history of folder sizes?</source>
-        <translation type="unfinished"></translation>
+        <translation>폴더 크기 기록을 삭제하시겠습니까?</translation>
     </message>
     <message>
         <source>Every reading Varnholt took of your folder sizes is removed. What grew shows again once new readings have been taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt가 기록한 폴더 크기가 모두 삭제됩니다. 새 기록이 쌓이면 늘어난 항목이 다시 표시됩니다.</translation>
     </message>
     <message>
         <source>The history of folder sizes is forgotten</source>
-        <translation type="unfinished"></translation>
+        <translation>폴더 크기 기록을 삭제했습니다</translation>
     </message>
     <message>
         <source>Some readings of folder sizes could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>일부 폴더 크기 기록을 삭제하지 못했습니다</translation>
     </message>
 </context>
 <context>
@@ -2741,7 +2741,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Clean</source>
         <extracomment>Heading over the sidebar&apos;s pages (a section title, not a command)</extracomment>
-        <translation>정리</translation>
+        <translation>청소</translation>
     </message>
     <message>
         <source>Expand sidebar</source>
@@ -2790,7 +2790,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</source>
-        <translation>예약 검사와 알림이 계속 작동하도록 시스템 트레이에 남아 있습니다. 종료하려면 아이콘을 마우스 오른쪽 단추로 클릭하세요.</translation>
+        <translation>예약 검사와 알림이 계속 작동하도록 알림 영역에 남아 있습니다. 종료하려면 아이콘을 마우스 오른쪽 단추로 클릭하세요.</translation>
     </message>
     <message>
         <source>Open Varnholt</source>

@@ -54,74 +54,74 @@
     <message numerus="yes">
         <source>%Ln file(s) (%1) moved to the Recycle Bin</source>
         <comment>%1: their size</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln arquivo (%1) movido para a Lixeira</numerusform>
+            <numerusform>%Ln arquivos (%1) movidos para a Lixeira</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln file(s) (%1) moved to the Trash</source>
         <comment>%1: their size</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln arquivo (%1) movido para a Lixeira</numerusform>
+            <numerusform>%Ln arquivos (%1) movidos para a Lixeira</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> · %Ln in use, skipped</source>
         <comment>follows the files moved; the number of files left alone</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> · %Ln em uso, ignorado</numerusform>
+            <numerusform> · %Ln em uso, ignorados</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> · %Ln could not be moved to the Recycle Bin</source>
         <comment>follows the files moved</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> · %Ln não pôde ser movido para a Lixeira</numerusform>
+            <numerusform> · %Ln não puderam ser movidos para a Lixeira</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> · %Ln could not be moved to the Trash</source>
         <comment>follows the files moved</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> · %Ln não pôde ser movido para a Lixeira</numerusform>
+            <numerusform> · %Ln não puderam ser movidos para a Lixeira</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Restored %n item(s) from the Recycle Bin</source>
         <extracomment>Result line after restoring a cleanup; may be followed by the size in brackets</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n item restaurado da Lixeira</numerusform>
+            <numerusform>%n itens restaurados da Lixeira</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Restored %n item(s) from the Trash</source>
         <extracomment>Result line after restoring a cleanup; may be followed by the size in brackets</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n item restaurado da Lixeira</numerusform>
+            <numerusform>%n itens restaurados da Lixeira</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln not restored: %1</source>
         <comment>%1: why, e.g. no longer in the bin</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln não restaurado: %1</numerusform>
+            <numerusform>%Ln não restaurados: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>found through the Recycle Bin&apos;s own records (an older log)</source>
-        <translation type="unfinished"></translation>
+        <translation>encontrados pelas entradas da própria Lixeira (log antigo)</translation>
     </message>
     <message>
         <source>found through the Trash&apos;s own records (an older log)</source>
-        <translation type="unfinished"></translation>
+        <translation>encontrados pelas entradas da própria Lixeira (log antigo)</translation>
     </message>
 </context>
 <context>
@@ -346,12 +346,12 @@
     </message>
     <message>
         <source>Recycle Bin (all drives)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lixeira (todas as unidades)</translation>
     </message>
     <message>
         <source>Trash (all drives)</source>
         <extracomment>The one item of the Trash category: the Trash of every drive</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lixeira (todas as unidades)</translation>
     </message>
 </context>
 <context>
@@ -465,7 +465,7 @@
     <message>
         <source>Restart as admin</source>
         <extracomment>Button: restart Varnholt with administrator rights</extracomment>
-        <translation>Reiniciar como administrador</translation>
+        <translation>Reiniciar como admin</translation>
     </message>
     <message>
         <source>View log</source>
@@ -556,7 +556,7 @@
     <message>
         <source>deleted permanently</source>
         <extracomment>Tooltip of the Clean button: what happens to the selection</extracomment>
-        <translation>excluídos permanentemente</translation>
+        <translation>itens excluídos permanentemente</translation>
     </message>
     <message>
         <source>Clean %1</source>
@@ -668,8 +668,8 @@
     <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) kept&lt;/b&gt; because something in them changed since the scan. Scan again to see what can go.</source>
         <translation>
-            <numerusform>&lt;b&gt;%Ln item mantido&lt;/b&gt; porque algo nele mudou desde a verificação. Verifique de novo para ver o que pode sair.</numerusform>
-            <numerusform>&lt;b&gt;%Ln itens mantidos&lt;/b&gt; porque algo neles mudou desde a verificação. Verifique de novo para ver o que pode sair.</numerusform>
+            <numerusform>&lt;b&gt;%Ln item mantido&lt;/b&gt; porque algo nele mudou desde a verificação. Verifique de novo para ver o que pode ser removido.</numerusform>
+            <numerusform>&lt;b&gt;%Ln itens mantidos&lt;/b&gt; porque algo neles mudou desde a verificação. Verifique de novo para ver o que pode ser removido.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -689,61 +689,61 @@
     </message>
     <message>
         <source>Put everything this cleanup moved to the Recycle Bin back where it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Devolver ao lugar tudo o que esta limpeza moveu para a Lixeira</translation>
     </message>
     <message>
         <source>Put everything this cleanup moved to the Trash back where it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Devolver ao lugar tudo o que esta limpeza moveu para a Lixeira</translation>
     </message>
     <message>
         <source>freed or moved to the Recycle Bin</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>liberado ou movido para a Lixeira</translation>
     </message>
     <message>
         <source>freed or moved to the Trash</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>liberado ou movido para a Lixeira</translation>
     </message>
     <message>
         <source>moved to the Recycle Bin</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>movido para a Lixeira</translation>
     </message>
     <message>
         <source>moved to the Trash</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>movido para a Lixeira</translation>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) could not be moved to the Recycle Bin&lt;/b&gt; and were left where they are.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln item não pôde ser movido para a Lixeira&lt;/b&gt; e ficou onde está.</numerusform>
+            <numerusform>&lt;b&gt;%Ln itens não puderam ser movidos para a Lixeira&lt;/b&gt; e ficaram onde estão.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) could not be moved to the Trash&lt;/b&gt; and were left where they are.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln item não pôde ser movido para a Lixeira&lt;/b&gt; e ficou onde está.</numerusform>
+            <numerusform>&lt;b&gt;%Ln itens não puderam ser movidos para a Lixeira&lt;/b&gt; e ficaram onde estão.</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items were moved to the Recycle Bin and the rest deleted permanently. You can still restore what was moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alguns itens foram movidos para a Lixeira e o restante foi excluído permanentemente. Você ainda pode restaurar o que foi movido.</translation>
     </message>
     <message>
         <source>Some items were moved to the Trash and the rest deleted permanently. You can still restore what was moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alguns itens foram movidos para a Lixeira e o restante foi excluído permanentemente. Você ainda pode restaurar o que foi movido.</translation>
     </message>
     <message>
         <source>Moved to the Recycle Bin. You can still restore anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tudo foi movido para a Lixeira. Você ainda pode restaurar qualquer item.</translation>
     </message>
     <message>
         <source>Moved to the Trash. You can still restore anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tudo foi movido para a Lixeira. Você ainda pode restaurar qualquer item.</translation>
     </message>
     <message>
         <source>The log %1 is gone; its folder is open instead.</source>
@@ -753,12 +753,12 @@
     <message>
         <source>The File Explorer could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>O Explorador de Arquivos não conseguiu mostrar %1</translation>
     </message>
     <message>
         <source>The File Manager could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>O gerenciador de arquivos não conseguiu mostrar %1</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s)</source>
@@ -771,58 +771,58 @@
     <message>
         <source>Show in File Explorer</source>
         <extracomment>Link beside a category&apos;s largest items; opens File Explorer there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar no Explorador de Arquivos</translation>
     </message>
     <message>
         <source>Show in File Manager</source>
         <extracomment>Link beside a category&apos;s largest items; opens the file manager there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar no gerenciador de arquivos</translation>
     </message>
     <message>
         <source>No Recycle Bin on this drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há Lixeira nesta unidade</translation>
     </message>
     <message>
         <source>No Trash on this drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há Lixeira nesta unidade</translation>
     </message>
     <message>
         <source>Cannot go to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Não pode ir para a Lixeira</translation>
     </message>
     <message>
         <source>Cannot go to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Não pode ir para a Lixeira</translation>
     </message>
     <message>
         <source>moved to the Recycle Bin</source>
         <extracomment>Tooltip of the Clean button: where the selection goes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>itens movidos para a Lixeira</translation>
     </message>
     <message>
         <source>moved to the Trash</source>
         <extracomment>Tooltip of the Clean button: where the selection goes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>itens movidos para a Lixeira</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected · some need admin</source>
         <comment>%1: style, keep as is; %2: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selecionados · alguns exigem permissões de administrador</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected</source>
         <comment>%1: style, keep as is; %2: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selecionados</translation>
     </message>
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the Recycle Bin and deleting are unknown. Cleaning stays off until the file can be read again.</source>
         <comment>%1: the settings file</comment>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler suas configurações em %1, então suas exclusões e sua escolha entre mover para a Lixeira ou excluir são desconhecidas. A limpeza fica desativada até que o arquivo possa ser lido novamente.</translation>
     </message>
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the Trash and deleting are unknown. Cleaning stays off until the file can be read again.</source>
         <comment>%1: the settings file</comment>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler suas configurações em %1, então suas exclusões e sua escolha entre mover para a Lixeira ou excluir são desconhecidas. A limpeza fica desativada até que o arquivo possa ser lido novamente.</translation>
     </message>
 </context>
 <context>
@@ -1101,7 +1101,7 @@
     <message>
         <source>Cannot read the settings file %1, so your exclusions and your choice between the trash and deleting are unknown. Nothing was cleaned: fix or remove that file first.</source>
         <extracomment>%1: a file&apos;s path</extracomment>
-        <translation>Não é possível ler o arquivo de configurações %1, então suas exclusões e sua escolha entre a lixeira e a exclusão são desconhecidas. Nada foi limpo: corrija ou remova esse arquivo primeiro.</translation>
+        <translation>Não é possível ler o arquivo de configurações %1, então suas exclusões e sua escolha entre a Lixeira e a exclusão são desconhecidas. Nada foi limpo: corrija ou remova esse arquivo primeiro.</translation>
     </message>
     <message>
         <source>Nothing was cleaned.</source>
@@ -1122,8 +1122,8 @@
         <source>Preview only, nothing was removed: %n path(s) would go, %1.</source>
         <extracomment>&quot;would go&quot;: would be removed; %1: their size</extracomment>
         <translation>
-            <numerusform>Apenas prévia, nada foi removido: %n caminho sairia, %1.</numerusform>
-            <numerusform>Apenas prévia, nada foi removido: %n caminhos sairiam, %1.</numerusform>
+            <numerusform>Apenas prévia, nada foi removido: %n caminho seria removido, %1.</numerusform>
+            <numerusform>Apenas prévia, nada foi removido: %n caminhos seriam removidos, %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -1160,11 +1160,11 @@
     </message>
     <message>
         <source>put back what a cleanup moved to the trash (the latest one without LOG)</source>
-        <translation>devolve o que uma limpeza moveu para a lixeira (sem LOG, a mais recente)</translation>
+        <translation>devolve o que uma limpeza moveu para a Lixeira (sem LOG, a mais recente)</translation>
     </message>
     <message>
         <source>estimate when the disk is full from its history of free space</source>
-        <translation>estimar quando o disco ficará cheio com base no histórico de espaço livre</translation>
+        <translation>estima quando o disco ficará cheio com base no histórico de espaço livre</translation>
     </message>
     <message>
         <source>list what clean would remove or move, with sizes; removes nothing</source>
@@ -1229,7 +1229,7 @@
     </message>
     <message>
         <source>delete permanently, or move to the trash</source>
-        <translation>exclui permanentemente ou move para a lixeira</translation>
+        <translation>exclui permanentemente ou move para a Lixeira</translation>
     </message>
     <message>
         <source>Usage:
@@ -1293,28 +1293,28 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
     <message numerus="yes">
         <source>Scanning %1 · %2 · %Ln file(s) · %3</source>
         <extracomment>Progress line; %1: a category; %2: the size found; %3: a folder</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Verificando %1 · %2 · %Ln arquivo · %3</numerusform>
+            <numerusform>Verificando %1 · %2 · %Ln arquivos · %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 found · %Ln file(s) checked · %2 s</source>
         <comment>%1: a size; %2: seconds</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 encontrados · %Ln arquivo verificado · %2 s</numerusform>
+            <numerusform>%1 encontrados · %Ln arquivos verificados · %2 s</numerusform>
         </translation>
     </message>
     <message>
         <source>move to Recycle Bin</source>
         <extracomment>The Action column of --dry-run&apos;s table: to the Recycle Bin</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mover para a Lixeira</translation>
     </message>
     <message>
         <source>move to Trash</source>
         <extracomment>The Action column of --dry-run&apos;s table: to the Trash</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mover para a Lixeira</translation>
     </message>
     <message>
         <source>delete</source>
@@ -1324,51 +1324,51 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
     <message>
         <source>Moved %1 to the Recycle Bin</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 movidos para a Lixeira</translation>
     </message>
     <message>
         <source>Moved %1 to the Trash</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 movidos para a Lixeira</translation>
     </message>
     <message>
         <source>freed %1</source>
         <comment>follows what was moved to the bin; %1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 liberados</translation>
     </message>
     <message>
         <source>Freed %1</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 liberados</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) removed</source>
         <extracomment>Clause of the line that sums up a cleanup</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n arquivo removido</numerusform>
+            <numerusform>%n arquivos removidos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln skipped</source>
         <comment>a number of files and folders left alone</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln ignorado</numerusform>
+            <numerusform>%Ln ignorados</numerusform>
         </translation>
     </message>
     <message>
         <source> · </source>
         <extracomment>Between the clauses of the line that sums up a cleanup</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> · </translation>
     </message>
     <message>
         <source>Could not be moved to the Recycle Bin, left where they are:</source>
-        <translation type="unfinished"></translation>
+        <translation>Não puderam ser movidos para a Lixeira e ficaram onde estão:</translation>
     </message>
     <message>
         <source>Could not be moved to the Trash, left where they are:</source>
-        <translation type="unfinished"></translation>
+        <translation>Não puderam ser movidos para a Lixeira e ficaram onde estão:</translation>
     </message>
     <message>
         <source>--skip-item %1 names no item of the categories given.</source>
@@ -1378,9 +1378,9 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
     <message numerus="yes">
         <source>%Ln file(s) checked · %1 found (%2) · %3</source>
         <extracomment>Progress line; %1: the number of large files found; %2: their size; %3: a folder</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln arquivo verificado · %1 encontrados (%2) · %3</numerusform>
+            <numerusform>%Ln arquivos verificados · %1 encontrados (%2) · %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1469,11 +1469,11 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
     </message>
     <message>
         <source>No cleanup has moved anything to the Recycle Bin; there is nothing to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma limpeza moveu nada para a Lixeira; não há nada para restaurar.</translation>
     </message>
     <message>
         <source>No cleanup has moved anything to the Trash; there is nothing to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma limpeza moveu nada para a Lixeira; não há nada para restaurar.</translation>
     </message>
 </context>
 <context>
@@ -1481,52 +1481,52 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
     <message>
         <source>Disk image</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imagem de disco</translation>
     </message>
     <message>
         <source>Partial download</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Download incompleto</translation>
     </message>
     <message>
         <source>Video</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo</translation>
     </message>
     <message>
         <source>Archive</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo compactado</translation>
     </message>
     <message>
         <source>Installer</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Instalador</translation>
     </message>
     <message>
         <source>Audio</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Áudio</translation>
     </message>
     <message>
         <source>Image</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imagem</translation>
     </message>
     <message>
         <source>Document</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Documento</translation>
     </message>
     <message>
         <source>Backup</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Backup</translation>
     </message>
     <message>
         <source>File</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo</translation>
     </message>
 </context>
 <context>
@@ -1547,7 +1547,7 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
     </message>
     <message>
         <source>Big files in your home folder. You decide what goes.</source>
-        <translation>Arquivos grandes na sua pasta pessoal. Você decide o que sai.</translation>
+        <translation>Arquivos grandes na sua pasta pessoal. Você decide o que será removido.</translation>
     </message>
     <message>
         <source>Find large files</source>
@@ -1622,52 +1622,52 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <source>Change since</source>
-        <translation type="unfinished"></translation>
+        <translation>Mudança desde</translation>
     </message>
     <message>
         <source>Folders by change</source>
-        <translation type="unfinished"></translation>
+        <translation>Pastas por mudança</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Pastas</translation>
     </message>
     <message>
         <source>The history of folder sizes is off. Turn it on in Settings to see what grew.</source>
-        <translation type="unfinished"></translation>
+        <translation>O histórico de tamanhos de pastas está desativado. Ative-o em Configurações para ver o que cresceu.</translation>
     </message>
     <message>
         <source>Varnholt notes how big your folders are once a day. The first comparison is ready after two readings.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Varnholt anota uma vez por dia o tamanho das suas pastas. A primeira comparação fica pronta após duas leituras.</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>Column title of the Space Map&apos;s list (shown upper-cased): the file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Kind</source>
         <extracomment>Column title (shown upper-cased): Video, Archive, …</extracomment>
-        <translation type="unfinished">Tipo</translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Last opened</source>
         <extracomment>Column title (shown upper-cased) over relative dates such as &quot;3 months ago&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Última abertura</translation>
     </message>
     <message>
         <source>Size</source>
         <extracomment>Column title (shown upper-cased): the file&apos;s size</extracomment>
-        <translation type="unfinished">Tamanho</translation>
+        <translation>Tamanho</translation>
     </message>
     <message>
         <source>Grew</source>
         <extracomment>View of the Space Map: the folders coloured by how much they grew since an earlier reading</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Crescimento</translation>
     </message>
     <message>
         <source>Clear search</source>
@@ -1677,32 +1677,32 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
     <message>
         <source>Show in File Explorer</source>
         <extracomment>Button in the Space Map&apos;s footer; opens File Explorer at the checked file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar no Explorador de Arquivos</translation>
     </message>
     <message>
         <source>Show in File Manager</source>
         <extracomment>Button in the Space Map&apos;s footer; opens the file manager at the checked file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar no gerenciador de arquivos</translation>
     </message>
     <message>
         <source>Move to Recycle Bin</source>
         <extracomment>Button in the Space Map&apos;s footer; moves the checked files to the Recycle Bin</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mover para a Lixeira</translation>
     </message>
     <message>
         <source>Move to Trash</source>
         <extracomment>Button in the Space Map&apos;s footer; moves the checked files to the Trash</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mover para a Lixeira</translation>
     </message>
     <message>
         <source>The File Explorer could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>O Explorador de Arquivos não conseguiu mostrar %1</translation>
     </message>
     <message>
         <source>The File Manager could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>O gerenciador de arquivos não conseguiu mostrar %1</translation>
     </message>
 </context>
 <context>
@@ -1721,8 +1721,8 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
         <source>%1 is filling up: at this rate it is full in about %n day(s). Run Smart Scan to free up space.</source>
         <extracomment>Notification; %1: a drive</extracomment>
         <translation>
-            <numerusform>%1 está enchendo: nesse ritmo, estará cheio em cerca de %n dia. Execute a Verificação inteligente para liberar espaço.</numerusform>
-            <numerusform>%1 está enchendo: nesse ritmo, estará cheio em cerca de %n dias. Execute a Verificação inteligente para liberar espaço.</numerusform>
+            <numerusform>%1 está ficando sem espaço: nesse ritmo, estará cheio em cerca de %n dia. Execute a Verificação inteligente para liberar espaço.</numerusform>
+            <numerusform>%1 está ficando sem espaço: nesse ritmo, estará cheio em cerca de %n dias. Execute a Verificação inteligente para liberar espaço.</numerusform>
         </translation>
     </message>
 </context>
@@ -1812,7 +1812,7 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
     </message>
     <message>
         <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
-        <translation>O Varnholt pode ficar na bandeja do sistema quando você fecha a janela, para que as verificações agendadas e os alertas de pouco espaço continuem funcionando. Você pode abri-lo novamente pelo ícone na bandeja.</translation>
+        <translation>O Varnholt pode ficar na área de notificação quando você fecha a janela, para que as verificações agendadas e os alertas de pouco espaço continuem funcionando. Você pode abri-lo novamente pelo ícone na área de notificação.</translation>
     </message>
     <message>
         <source>Remember my choice</source>
@@ -1826,7 +1826,7 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
     <message>
         <source>Keep in tray</source>
         <extracomment>Button of the close dialog: hide the window, keep the tray icon</extracomment>
-        <translation>Manter na bandeja</translation>
+        <translation>Manter na área de notificação</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -1949,7 +1949,7 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
     <message>
         <source>Leave them</source>
         <extracomment>Choice for what cannot go to the bin: keep those files</extracomment>
-        <translation>Deixá-los</translation>
+        <translation>Mantê-los</translation>
     </message>
     <message>
         <source>Delete them permanently</source>
@@ -1962,59 +1962,59 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
     </message>
     <message>
         <source>The check could not start. Try again in a moment.</source>
-        <translation>Não foi possível iniciar a verificação. Tente novamente em instantes.</translation>
+        <translation>Não foi possível procurar atualizações agora. Tente novamente em instantes.</translation>
     </message>
     <message>
         <source>The check failed again.</source>
-        <translation>A verificação falhou novamente.</translation>
+        <translation>A procura por atualizações falhou novamente.</translation>
     </message>
     <message>
         <source>These cannot be moved to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Estes itens não podem ser movidos para a Lixeira</translation>
     </message>
     <message>
         <source>These cannot be moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Estes itens não podem ser movidos para a Lixeira</translation>
     </message>
     <message>
         <source>None of it can go to the Recycle Bin: delete it permanently, or nothing is cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada disso pode ir para a Lixeira: exclua permanentemente, ou nada será limpo.</translation>
     </message>
     <message>
         <source>None of it can go to the Trash: delete it permanently, or nothing is cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada disso pode ir para a Lixeira: exclua permanentemente, ou nada será limpo.</translation>
     </message>
     <message>
         <source>Emptying the Recycle Bin and deleting what cannot go there can&apos;t be undone. Everything else goes to the Recycle Bin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esvaziar a Lixeira e excluir o que não pode ir para lá não pode ser desfeito. Todo o resto vai para a Lixeira.</translation>
     </message>
     <message>
         <source>Emptying the Trash and deleting what cannot go there can&apos;t be undone. Everything else goes to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esvaziar a Lixeira e excluir o que não pode ir para lá não pode ser desfeito. Todo o resto vai para a Lixeira.</translation>
     </message>
     <message>
         <source>What cannot go to the Recycle Bin is deleted permanently. Everything else is moved there, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>O que não pode ir para a Lixeira será excluído permanentemente. Todo o resto será movido para lá, para que você possa restaurá-lo depois.</translation>
     </message>
     <message>
         <source>What cannot go to the Trash is deleted permanently. Everything else is moved there, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>O que não pode ir para a Lixeira será excluído permanentemente. Todo o resto será movido para lá, para que você possa restaurá-lo depois.</translation>
     </message>
     <message>
         <source>Emptying the Recycle Bin can&apos;t be undone. Everything else goes to the Recycle Bin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esvaziar a Lixeira não pode ser desfeito. Todo o resto vai para a Lixeira.</translation>
     </message>
     <message>
         <source>Emptying the Trash can&apos;t be undone. Everything else goes to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esvaziar a Lixeira não pode ser desfeito. Todo o resto vai para a Lixeira.</translation>
     </message>
     <message>
         <source>Everything will be moved to the Recycle Bin, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tudo será movido para a Lixeira, para que você possa restaurá-lo depois.</translation>
     </message>
     <message>
         <source>Everything will be moved to the Trash, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tudo será movido para a Lixeira, para que você possa restaurá-lo depois.</translation>
     </message>
     <message>
         <source>Clean and delete</source>
@@ -2151,38 +2151,38 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
     </message>
     <message>
         <source>Show it in the Space Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar no Mapa de espaço</translation>
     </message>
     <message>
         <source>What grew</source>
-        <translation type="unfinished"></translation>
+        <translation>O que cresceu</translation>
     </message>
     <message>
         <source>Varnholt notes how big your folders are once a day. The first comparison is ready once two readings lie a week apart.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Varnholt anota uma vez por dia o tamanho das suas pastas. A primeira comparação fica pronta quando houver duas leituras com uma semana de intervalo.</translation>
     </message>
     <message>
         <source>Growing fastest this week</source>
-        <translation type="unfinished"></translation>
+        <translation>O que mais cresceu nesta semana</translation>
     </message>
     <message numerus="yes">
         <source>Growing fastest in the last %n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>O que mais cresceu no último %n dia</numerusform>
+            <numerusform>O que mais cresceu nos últimos %n dias</numerusform>
         </translation>
     </message>
     <message>
         <source>No folder grew by more than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma pasta cresceu mais de %1.</translation>
     </message>
     <message>
         <source>Clean %1</source>
-        <translation type="unfinished">Limpar %1</translation>
+        <translation>Limpar %1</translation>
     </message>
     <message>
         <source>%1 is the folder of this cleanup category</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é a pasta desta categoria de limpeza</translation>
     </message>
     <message>
         <source>Review</source>
@@ -2247,7 +2247,7 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
     <name>Restore</name>
     <message>
         <source>no longer in the trash</source>
-        <translation>não está mais na lixeira</translation>
+        <translation>não está mais na Lixeira</translation>
     </message>
     <message>
         <source>its place is taken</source>
@@ -2255,11 +2255,11 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
     </message>
     <message>
         <source>the log does not name a trash entry</source>
-        <translation>o log não indica um item da lixeira</translation>
+        <translation>o log não indica um item da Lixeira</translation>
     </message>
     <message>
         <source>more than one trash entry matches</source>
-        <translation>mais de um item da lixeira corresponde</translation>
+        <translation>mais de um item da Lixeira corresponde</translation>
     </message>
     <message>
         <source>could not be moved back</source>
@@ -2390,7 +2390,7 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
     </message>
     <message>
         <source>Keep running in the tray</source>
-        <translation>Continuar na bandeja</translation>
+        <translation>Continuar na área de notificação</translation>
     </message>
     <message>
         <source>Quit Varnholt</source>
@@ -2403,7 +2403,7 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
     </message>
     <message>
         <source>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</source>
-        <translation>Na bandeja, o Varnholt continua em execução para que as verificações agendadas e os alertas de pouco espaço continuem funcionando.</translation>
+        <translation>Na área de notificação, o Varnholt continua em execução para que as verificações agendadas e os alertas de pouco espaço continuem funcionando.</translation>
     </message>
     <message>
         <source>Appearance</source>
@@ -2515,7 +2515,7 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
     <message>
         <source>Restart as admin</source>
         <extracomment>Button: restart Varnholt with administrator rights</extracomment>
-        <translation>Reiniciar como administrador</translation>
+        <translation>Reiniciar como admin</translation>
     </message>
     <message>
         <source>Check for updates</source>
@@ -2584,11 +2584,11 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
     </message>
     <message>
         <source>Move items to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover itens para a Lixeira</translation>
     </message>
     <message>
         <source>Move items to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover itens para a Lixeira</translation>
     </message>
     <message>
         <source>Off</source>
@@ -2607,11 +2607,11 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
     </message>
     <message>
         <source>Keep a history of folder sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>Manter um histórico de tamanhos de pastas</translation>
     </message>
     <message>
         <source>Once a day, Varnholt notes how big your folders are so it can show what grew. Nothing leaves this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma vez por dia, o Varnholt anota o tamanho das suas pastas para mostrar o que cresceu. Nada sai deste computador.</translation>
     </message>
     <message>
         <source>Open at login</source>
@@ -2646,62 +2646,62 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
     <message>
         <source>C:\Windows\System32, WinSxS, Program Files, drive roots — always skipped.</source>
         <extracomment>The folder names stay as the system writes them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>C:\Windows\System32, WinSxS, Program Files, raízes das unidades — sempre ignorados.</translation>
     </message>
     <message>
         <source>/usr, /etc, /boot, /var/lib, system folders — always skipped.</source>
         <extracomment>The folder names stay as the system writes them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>/usr, /etc, /boot, /var/lib, pastas do sistema — sempre ignorados.</translation>
     </message>
     <message>
         <source>%1 in all: the Recycle Bin emptied, items deleted permanently or moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no total: Lixeira esvaziada, itens excluídos permanentemente ou movidos para ela</translation>
     </message>
     <message>
         <source>%1 in all: the Trash emptied, items deleted permanently or moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no total: Lixeira esvaziada, itens excluídos permanentemente ou movidos para ela</translation>
     </message>
     <message>
         <source>%1 moved to the Recycle Bin or deleted permanently</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 movidos para a Lixeira ou excluídos permanentemente</translation>
     </message>
     <message>
         <source>%1 moved to the Trash or deleted permanently</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 movidos para a Lixeira ou excluídos permanentemente</translation>
     </message>
     <message>
         <source>%1 in all: the Recycle Bin emptied, then items moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no total: Lixeira esvaziada e depois itens movidos para ela</translation>
     </message>
     <message>
         <source>%1 in all: the Trash emptied, then items moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no total: Lixeira esvaziada e depois itens movidos para ela</translation>
     </message>
     <message>
         <source>%1 moved to the Recycle Bin</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 movidos para a Lixeira</translation>
     </message>
     <message>
         <source>%1 moved to the Trash</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 movidos para a Lixeira</translation>
     </message>
     <message>
         <source>%1 freed: items deleted permanently and the Recycle Bin emptied</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 liberados: itens excluídos permanentemente e Lixeira esvaziada</translation>
     </message>
     <message>
         <source>%1 freed: items deleted permanently and the Trash emptied</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 liberados: itens excluídos permanentemente e Lixeira esvaziada</translation>
     </message>
     <message>
         <source>%1 deleted permanently</source>
@@ -2711,40 +2711,40 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
     <message>
         <source>The Recycle Bin was emptied: %1 freed</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>A Lixeira foi esvaziada: %1 liberados</translation>
     </message>
     <message>
         <source>The Trash was emptied: %1 freed</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>A Lixeira foi esvaziada: %1 liberados</translation>
     </message>
     <message>
         <source>Put back what this cleanup moved to the Recycle Bin. Nothing that is in its place now is replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Devolve o que esta limpeza moveu para a Lixeira. Nada do que está no lugar agora é substituído.</translation>
     </message>
     <message>
         <source>Put back what this cleanup moved to the Trash. Nothing that is in its place now is replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Devolve o que esta limpeza moveu para a Lixeira. Nada do que está no lugar agora é substituído.</translation>
     </message>
     <message>
         <source>Forget history</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar histórico</translation>
     </message>
     <message>
         <source>Forget the history of folder sizes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar o histórico de tamanhos de pastas?</translation>
     </message>
     <message>
         <source>Every reading Varnholt took of your folder sizes is removed. What grew shows again once new readings have been taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas as leituras do tamanho das suas pastas feitas pelo Varnholt serão removidas. O que cresceu volta a aparecer quando houver novas leituras.</translation>
     </message>
     <message>
         <source>The history of folder sizes is forgotten</source>
-        <translation type="unfinished"></translation>
+        <translation>O histórico de tamanhos de pastas foi apagado</translation>
     </message>
     <message>
         <source>Some readings of folder sizes could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Algumas leituras de tamanhos de pastas não puderam ser removidas</translation>
     </message>
 </context>
 <context>
@@ -2831,7 +2831,7 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
     </message>
     <message>
         <source>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</source>
-        <translation>Ele fica na bandeja do sistema para que as verificações agendadas e os alertas continuem funcionando. Clique com o botão direito no ícone para sair.</translation>
+        <translation>Ele fica na área de notificação para que as verificações agendadas e os alertas continuem funcionando. Clique com o botão direito no ícone para sair.</translation>
     </message>
     <message>
         <source>Open Varnholt</source>

@@ -57,82 +57,82 @@
     <message numerus="yes">
         <source>%Ln file(s) (%1) moved to the Recycle Bin</source>
         <comment>%1: their size</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln файл (%1) перемещён в корзину</numerusform>
+            <numerusform>%Ln файла (%1) перемещены в корзину</numerusform>
+            <numerusform>%Ln файлов (%1) перемещено в корзину</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln file(s) (%1) moved to the Trash</source>
         <comment>%1: their size</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln файл (%1) перемещён в корзину</numerusform>
+            <numerusform>%Ln файла (%1) перемещены в корзину</numerusform>
+            <numerusform>%Ln файлов (%1) перемещено в корзину</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> · %Ln in use, skipped</source>
         <comment>follows the files moved; the number of files left alone</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> · %Ln используется и пропущен</numerusform>
+            <numerusform> · %Ln используются и пропущены</numerusform>
+            <numerusform> · %Ln используются и пропущены</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> · %Ln could not be moved to the Recycle Bin</source>
         <comment>follows the files moved</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> · %Ln не удалось переместить в корзину</numerusform>
+            <numerusform> · %Ln не удалось переместить в корзину</numerusform>
+            <numerusform> · %Ln не удалось переместить в корзину</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> · %Ln could not be moved to the Trash</source>
         <comment>follows the files moved</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> · %Ln не удалось переместить в корзину</numerusform>
+            <numerusform> · %Ln не удалось переместить в корзину</numerusform>
+            <numerusform> · %Ln не удалось переместить в корзину</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Restored %n item(s) from the Recycle Bin</source>
         <extracomment>Result line after restoring a cleanup; may be followed by the size in brackets</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Из корзины восстановлен %n объект</numerusform>
+            <numerusform>Из корзины восстановлено %n объекта</numerusform>
+            <numerusform>Из корзины восстановлено %n объектов</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Restored %n item(s) from the Trash</source>
         <extracomment>Result line after restoring a cleanup; may be followed by the size in brackets</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Из корзины восстановлен %n объект</numerusform>
+            <numerusform>Из корзины восстановлено %n объекта</numerusform>
+            <numerusform>Из корзины восстановлено %n объектов</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln not restored: %1</source>
         <comment>%1: why, e.g. no longer in the bin</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln не восстановлен: %1</numerusform>
+            <numerusform>%Ln не восстановлены: %1</numerusform>
+            <numerusform>%Ln не восстановлено: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>found through the Recycle Bin&apos;s own records (an older log)</source>
-        <translation type="unfinished"></translation>
+        <translation>найдено по собственным записям корзины (журнал старого формата)</translation>
     </message>
     <message>
         <source>found through the Trash&apos;s own records (an older log)</source>
-        <translation type="unfinished"></translation>
+        <translation>найдено по собственным записям корзины (журнал старого формата)</translation>
     </message>
 </context>
 <context>
@@ -265,7 +265,7 @@
     <message>
         <source>Review</source>
         <extracomment>Risk level of a category: look at it before cleaning (an adjective, not a command)</extracomment>
-        <translation>Проверить</translation>
+        <translation>Требует проверки</translation>
     </message>
     <message>
         <source>Permanent</source>
@@ -290,7 +290,7 @@
     <message>
         <source>%1 was left out: it overlaps %2.</source>
         <extracomment>%1: a folder of the catalogue; %2: the category it overlaps</extracomment>
-        <translation>Папка %1 пропущена: она пересекается с %2.</translation>
+        <translation>Папка %1 пропущена: она пересекается с категорией «%2».</translation>
     </message>
     <message>
         <source>App logs, crash reports</source>
@@ -308,7 +308,7 @@
     <message>
         <source>%1 is left out: its name is not valid text.</source>
         <extracomment>%1: a folder</extracomment>
-        <translation>%1 пропущен: имя не является допустимым текстом.</translation>
+        <translation>Папка %1 пропущена: её имя содержит недопустимые символы.</translation>
     </message>
     <message>
         <source>npm cache</source>
@@ -348,21 +348,21 @@
     <message>
         <source>%1 is left out: another program is working in it.</source>
         <comment>%1: a folder</comment>
-        <translation>%1 пропущена: с ней работает другая программа.</translation>
+        <translation>Папка %1 пропущена: с ней работает другая программа.</translation>
     </message>
     <message>
         <source>%1 is left out: in use by %2.</source>
         <comment>%1: a folder; %2: the programs using it</comment>
-        <translation>%1 пропущена: используется программой %2.</translation>
+        <translation>Папка %1 пропущена: она занята (%2).</translation>
     </message>
     <message>
         <source>Recycle Bin (all drives)</source>
-        <translation type="unfinished"></translation>
+        <translation>Корзина (все диски)</translation>
     </message>
     <message>
         <source>Trash (all drives)</source>
         <extracomment>The one item of the Trash category: the Trash of every drive</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Корзина (все диски)</translation>
     </message>
 </context>
 <context>
@@ -370,7 +370,7 @@
     <message>
         <source>delete permanently</source>
         <extracomment>Mode line of the cleanup log: the files are removed for good</extracomment>
-        <translation>удалить безвозвратно</translation>
+        <translation>безвозвратное удаление</translation>
     </message>
 </context>
 <context>
@@ -476,7 +476,7 @@
     <message>
         <source>Restart as admin</source>
         <extracomment>Button: restart Varnholt with administrator rights</extracomment>
-        <translation>Перезапустить как администратор</translation>
+        <translation>Перезапустить от админа</translation>
     </message>
     <message>
         <source>View log</source>
@@ -515,7 +515,7 @@
     <message>
         <source>Rescan</source>
         <extracomment>Button in the results&apos; header: scan again</extracomment>
-        <translation>Пересканировать</translation>
+        <translation>Обновить</translation>
     </message>
     <message>
         <source>Select all</source>
@@ -552,7 +552,7 @@
     <message>
         <source>Largest items</source>
         <extracomment>Heading over the biggest items of an opened category</extracomment>
-        <translation>Крупнейшие объекты</translation>
+        <translation>Самые крупные</translation>
     </message>
     <message>
         <source>%1 is running</source>
@@ -682,9 +682,9 @@
     <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) kept&lt;/b&gt; because something in them changed since the scan. Scan again to see what can go.</source>
         <translation>
-            <numerusform>&lt;b&gt;%Ln элемент оставлен&lt;/b&gt;, так как в нём что-то изменилось после сканирования. Выполните сканирование снова, чтобы увидеть, что можно удалить.</numerusform>
-            <numerusform>&lt;b&gt;%Ln элемента оставлены&lt;/b&gt;, так как в них что-то изменилось после сканирования. Выполните сканирование снова, чтобы увидеть, что можно удалить.</numerusform>
-            <numerusform>&lt;b&gt;%Ln элементов оставлено&lt;/b&gt;, так как в них что-то изменилось после сканирования. Выполните сканирование снова, чтобы увидеть, что можно удалить.</numerusform>
+            <numerusform>&lt;b&gt;%Ln объект оставлен&lt;/b&gt;, так как в нём что-то изменилось после сканирования. Запустите сканирование снова, чтобы увидеть, что можно удалить.</numerusform>
+            <numerusform>&lt;b&gt;%Ln объекта оставлены&lt;/b&gt;, так как в них что-то изменилось после сканирования. Запустите сканирование снова, чтобы увидеть, что можно удалить.</numerusform>
+            <numerusform>&lt;b&gt;%Ln объектов оставлено&lt;/b&gt;, так как в них что-то изменилось после сканирования. Запустите сканирование снова, чтобы увидеть, что можно удалить.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -705,63 +705,63 @@
     </message>
     <message>
         <source>Put everything this cleanup moved to the Recycle Bin back where it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Вернуть на место всё, что эта очистка переместила в корзину</translation>
     </message>
     <message>
         <source>Put everything this cleanup moved to the Trash back where it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Вернуть на место всё, что эта очистка переместила в корзину</translation>
     </message>
     <message>
         <source>freed or moved to the Recycle Bin</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>освобождено или перемещено в корзину</translation>
     </message>
     <message>
         <source>freed or moved to the Trash</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>освобождено или перемещено в корзину</translation>
     </message>
     <message>
         <source>moved to the Recycle Bin</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>перемещено в корзину</translation>
     </message>
     <message>
         <source>moved to the Trash</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>перемещено в корзину</translation>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) could not be moved to the Recycle Bin&lt;/b&gt; and were left where they are.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln объект не удалось переместить в корзину&lt;/b&gt;, он оставлен на месте.</numerusform>
+            <numerusform>&lt;b&gt;%Ln объекта не удалось переместить в корзину&lt;/b&gt;, они оставлены на месте.</numerusform>
+            <numerusform>&lt;b&gt;%Ln объектов не удалось переместить в корзину&lt;/b&gt;, они оставлены на месте.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) could not be moved to the Trash&lt;/b&gt; and were left where they are.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln объект не удалось переместить в корзину&lt;/b&gt;, он оставлен на месте.</numerusform>
+            <numerusform>&lt;b&gt;%Ln объекта не удалось переместить в корзину&lt;/b&gt;, они оставлены на месте.</numerusform>
+            <numerusform>&lt;b&gt;%Ln объектов не удалось переместить в корзину&lt;/b&gt;, они оставлены на месте.</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items were moved to the Recycle Bin and the rest deleted permanently. You can still restore what was moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Часть объектов перемещена в корзину, остальные удалены безвозвратно. Перемещённое ещё можно восстановить.</translation>
     </message>
     <message>
         <source>Some items were moved to the Trash and the rest deleted permanently. You can still restore what was moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Часть объектов перемещена в корзину, остальные удалены безвозвратно. Перемещённое ещё можно восстановить.</translation>
     </message>
     <message>
         <source>Moved to the Recycle Bin. You can still restore anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>Перемещено в корзину. Восстановить можно всё.</translation>
     </message>
     <message>
         <source>Moved to the Trash. You can still restore anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>Перемещено в корзину. Восстановить можно всё.</translation>
     </message>
     <message>
         <source>The log %1 is gone; its folder is open instead.</source>
@@ -771,12 +771,12 @@
     <message>
         <source>The File Explorer could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>Проводнику не удалось показать %1</translation>
     </message>
     <message>
         <source>The File Manager could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>Файловому менеджеру не удалось показать %1</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s)</source>
@@ -790,58 +790,58 @@
     <message>
         <source>Show in File Explorer</source>
         <extracomment>Link beside a category&apos;s largest items; opens File Explorer there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Показать в проводнике</translation>
     </message>
     <message>
         <source>Show in File Manager</source>
         <extracomment>Link beside a category&apos;s largest items; opens the file manager there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Показать в папке</translation>
     </message>
     <message>
         <source>No Recycle Bin on this drive</source>
-        <translation type="unfinished"></translation>
+        <translation>На этом диске нет корзины</translation>
     </message>
     <message>
         <source>No Trash on this drive</source>
-        <translation type="unfinished"></translation>
+        <translation>На этом диске нет корзины</translation>
     </message>
     <message>
         <source>Cannot go to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Нельзя переместить в корзину</translation>
     </message>
     <message>
         <source>Cannot go to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Нельзя переместить в корзину</translation>
     </message>
     <message>
         <source>moved to the Recycle Bin</source>
         <extracomment>Tooltip of the Clean button: where the selection goes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Файлы будут перемещены в корзину</translation>
     </message>
     <message>
         <source>moved to the Trash</source>
         <extracomment>Tooltip of the Clean button: where the selection goes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Файлы будут перемещены в корзину</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected · some need admin</source>
         <comment>%1: style, keep as is; %2: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>Выбрано &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; · для части нужны права администратора</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected</source>
         <comment>%1: style, keep as is; %2: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>Выбрано &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the Recycle Bin and deleting are unknown. Cleaning stays off until the file can be read again.</source>
         <comment>%1: the settings file</comment>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать ваши настройки в %1, поэтому неизвестно, что вы исключили и следует ли перемещать файлы в корзину или удалять их. Очистка останется недоступной, пока файл снова не удастся прочитать.</translation>
     </message>
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the Trash and deleting are unknown. Cleaning stays off until the file can be read again.</source>
         <comment>%1: the settings file</comment>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать ваши настройки в %1, поэтому неизвестно, что вы исключили и следует ли перемещать файлы в корзину или удалять их. Очистка останется недоступной, пока файл снова не удастся прочитать.</translation>
     </message>
 </context>
 <context>
@@ -1136,15 +1136,15 @@
     <message>
         <source>Would stay:</source>
         <extracomment>Heading over the paths --dry-run would keep</extracomment>
-        <translation>Останется:</translation>
+        <translation>Остались бы:</translation>
     </message>
     <message numerus="yes">
         <source>Preview only, nothing was removed: %n path(s) would go, %1.</source>
         <extracomment>&quot;would go&quot;: would be removed; %1: their size</extracomment>
         <translation>
-            <numerusform>Только предпросмотр, ничего не удалено: ушёл бы %n путь, %1.</numerusform>
-            <numerusform>Только предпросмотр, ничего не удалено: ушли бы %n пути, %1.</numerusform>
-            <numerusform>Только предпросмотр, ничего не удалено: ушли бы %n путей, %1.</numerusform>
+            <numerusform>Только предпросмотр, ничего не удалено: был бы удалён %n путь (%1).</numerusform>
+            <numerusform>Только предпросмотр, ничего не удалено: были бы удалены %n пути (%1).</numerusform>
+            <numerusform>Только предпросмотр, ничего не удалено: были бы удалены %n путей (%1).</numerusform>
         </translation>
     </message>
     <message>
@@ -1179,7 +1179,7 @@
     </message>
     <message>
         <source>restore takes at most one LOG.</source>
-        <translation>restore принимает не более одного LOG.</translation>
+        <translation>Команда restore принимает не более одного LOG.</translation>
     </message>
     <message>
         <source>put back what a cleanup moved to the trash (the latest one without LOG)</source>
@@ -1191,7 +1191,7 @@
     </message>
     <message>
         <source>list what clean would remove or move, with sizes; removes nothing</source>
-        <translation>показывает, что clean удалил бы или переместил, с размерами; ничего не удаляет</translation>
+        <translation>показать, что clean удалил бы или переместил, с размерами; ничего не удаляет</translation>
     </message>
     <message>
         <source>Unknown command &quot;%1&quot;. Commands: %2.</source>
@@ -1320,30 +1320,30 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message numerus="yes">
         <source>Scanning %1 · %2 · %Ln file(s) · %3</source>
         <extracomment>Progress line; %1: a category; %2: the size found; %3: a folder</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Сканирование: %1 · %2 · %Ln файл · %3</numerusform>
+            <numerusform>Сканирование: %1 · %2 · %Ln файла · %3</numerusform>
+            <numerusform>Сканирование: %1 · %2 · %Ln файлов · %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 found · %Ln file(s) checked · %2 s</source>
         <comment>%1: a size; %2: seconds</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Найдено: %1 · проверен %Ln файл · %2 с</numerusform>
+            <numerusform>Найдено: %1 · проверено %Ln файла · %2 с</numerusform>
+            <numerusform>Найдено: %1 · проверено %Ln файлов · %2 с</numerusform>
         </translation>
     </message>
     <message>
         <source>move to Recycle Bin</source>
         <extracomment>The Action column of --dry-run&apos;s table: to the Recycle Bin</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>переместить в корзину</translation>
     </message>
     <message>
         <source>move to Trash</source>
         <extracomment>The Action column of --dry-run&apos;s table: to the Trash</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>переместить в корзину</translation>
     </message>
     <message>
         <source>delete</source>
@@ -1353,66 +1353,66 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Moved %1 to the Recycle Bin</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>Перемещено в корзину: %1</translation>
     </message>
     <message>
         <source>Moved %1 to the Trash</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>Перемещено в корзину: %1</translation>
     </message>
     <message>
         <source>freed %1</source>
         <comment>follows what was moved to the bin; %1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>освобождено: %1</translation>
     </message>
     <message>
         <source>Freed %1</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>Освобождено: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) removed</source>
         <extracomment>Clause of the line that sums up a cleanup</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>удалён %n файл</numerusform>
+            <numerusform>удалено %n файла</numerusform>
+            <numerusform>удалено %n файлов</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln skipped</source>
         <comment>a number of files and folders left alone</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>пропущено: %Ln</numerusform>
+            <numerusform>пропущено: %Ln</numerusform>
+            <numerusform>пропущено: %Ln</numerusform>
         </translation>
     </message>
     <message>
         <source> · </source>
         <extracomment>Between the clauses of the line that sums up a cleanup</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> · </translation>
     </message>
     <message>
         <source>Could not be moved to the Recycle Bin, left where they are:</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось переместить в корзину, оставлены на месте:</translation>
     </message>
     <message>
         <source>Could not be moved to the Trash, left where they are:</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось переместить в корзину, оставлены на месте:</translation>
     </message>
     <message>
         <source>--skip-item %1 names no item of the categories given.</source>
         <comment>%1: the path given</comment>
-        <translation>--skip-item %1 не соответствует ни одному элементу указанных категорий.</translation>
+        <translation>--skip-item %1 не соответствует ни одному объекту указанных категорий.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln file(s) checked · %1 found (%2) · %3</source>
         <extracomment>Progress line; %1: the number of large files found; %2: their size; %3: a folder</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Проверен %Ln файл · найдено: %1 (%2) · %3</numerusform>
+            <numerusform>Проверено %Ln файла · найдено: %1 (%2) · %3</numerusform>
+            <numerusform>Проверено %Ln файлов · найдено: %1 (%2) · %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1505,11 +1505,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>No cleanup has moved anything to the Recycle Bin; there is nothing to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ни одна очистка ничего не перемещала в корзину; восстанавливать нечего.</translation>
     </message>
     <message>
         <source>No cleanup has moved anything to the Trash; there is nothing to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ни одна очистка ничего не перемещала в корзину; восстанавливать нечего.</translation>
     </message>
 </context>
 <context>
@@ -1517,52 +1517,52 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Disk image</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Образ диска</translation>
     </message>
     <message>
         <source>Partial download</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Незавершённая загрузка</translation>
     </message>
     <message>
         <source>Video</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Видео</translation>
     </message>
     <message>
         <source>Archive</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Архив</translation>
     </message>
     <message>
         <source>Installer</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Установщик</translation>
     </message>
     <message>
         <source>Audio</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Аудио</translation>
     </message>
     <message>
         <source>Image</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Изображение</translation>
     </message>
     <message>
         <source>Document</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Документ</translation>
     </message>
     <message>
         <source>Backup</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Резервная копия</translation>
     </message>
     <message>
         <source>File</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Файл</translation>
     </message>
 </context>
 <context>
@@ -1575,7 +1575,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Rescan</source>
         <extracomment>Button in the Space Map&apos;s header: look for large files again</extracomment>
-        <translation>Пересканировать</translation>
+        <translation>Обновить</translation>
     </message>
     <message>
         <source>Find what&apos;s taking up space</source>
@@ -1659,52 +1659,52 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Вверх</translation>
     </message>
     <message>
         <source>Change since</source>
-        <translation type="unfinished"></translation>
+        <translation>Сравнить с</translation>
     </message>
     <message>
         <source>Folders by change</source>
-        <translation type="unfinished"></translation>
+        <translation>Папки по изменению</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Папки</translation>
     </message>
     <message>
         <source>The history of folder sizes is off. Turn it on in Settings to see what grew.</source>
-        <translation type="unfinished"></translation>
+        <translation>История размеров папок выключена. Включите её в настройках, чтобы видеть, что выросло.</translation>
     </message>
     <message>
         <source>Varnholt notes how big your folders are once a day. The first comparison is ready after two readings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt раз в день записывает размеры ваших папок. Первое сравнение будет готово после двух замеров.</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>Column title of the Space Map&apos;s list (shown upper-cased): the file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>Kind</source>
         <extracomment>Column title (shown upper-cased): Video, Archive, …</extracomment>
-        <translation type="unfinished">Тип</translation>
+        <translation>Тип</translation>
     </message>
     <message>
         <source>Last opened</source>
         <extracomment>Column title (shown upper-cased) over relative dates such as &quot;3 months ago&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Открывался</translation>
     </message>
     <message>
         <source>Size</source>
         <extracomment>Column title (shown upper-cased): the file&apos;s size</extracomment>
-        <translation type="unfinished">Размер</translation>
+        <translation>Размер</translation>
     </message>
     <message>
         <source>Grew</source>
         <extracomment>View of the Space Map: the folders coloured by how much they grew since an earlier reading</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Рост</translation>
     </message>
     <message>
         <source>Clear search</source>
@@ -1714,32 +1714,32 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Show in File Explorer</source>
         <extracomment>Button in the Space Map&apos;s footer; opens File Explorer at the checked file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Показать в проводнике</translation>
     </message>
     <message>
         <source>Show in File Manager</source>
         <extracomment>Button in the Space Map&apos;s footer; opens the file manager at the checked file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Показать в папке</translation>
     </message>
     <message>
         <source>Move to Recycle Bin</source>
         <extracomment>Button in the Space Map&apos;s footer; moves the checked files to the Recycle Bin</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Переместить в корзину</translation>
     </message>
     <message>
         <source>Move to Trash</source>
         <extracomment>Button in the Space Map&apos;s footer; moves the checked files to the Trash</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Переместить в корзину</translation>
     </message>
     <message>
         <source>The File Explorer could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>Проводнику не удалось показать %1</translation>
     </message>
     <message>
         <source>The File Manager could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>Файловому менеджеру не удалось показать %1</translation>
     </message>
 </context>
 <context>
@@ -1850,7 +1850,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
-        <translation>Varnholt может оставаться в системном трее после закрытия окна, чтобы сканирование по расписанию и оповещения о нехватке места продолжали работать. Открыть программу снова можно через значок в трее.</translation>
+        <translation>Varnholt может оставаться в области уведомлений после закрытия окна, чтобы сканирование по расписанию и оповещения о нехватке места продолжали работать. Открыть программу снова можно через её значок в области уведомлений.</translation>
     </message>
     <message>
         <source>Remember my choice</source>
@@ -1864,7 +1864,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Keep in tray</source>
         <extracomment>Button of the close dialog: hide the window, keep the tray icon</extracomment>
-        <translation>Свернуть в трей</translation>
+        <translation>Работать в фоне</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -1966,7 +1966,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Working out the list…</source>
-        <translation>Составляем список…</translation>
+        <translation>Составление списка…</translation>
     </message>
     <message>
         <source>The list cannot be worked out now.</source>
@@ -2009,51 +2009,51 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>These cannot be moved to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Эти объекты нельзя переместить в корзину</translation>
     </message>
     <message>
         <source>These cannot be moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Эти объекты нельзя переместить в корзину</translation>
     </message>
     <message>
         <source>None of it can go to the Recycle Bin: delete it permanently, or nothing is cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ничего из этого нельзя переместить в корзину: удалите это безвозвратно, иначе ничего не будет очищено.</translation>
     </message>
     <message>
         <source>None of it can go to the Trash: delete it permanently, or nothing is cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ничего из этого нельзя переместить в корзину: удалите это безвозвратно, иначе ничего не будет очищено.</translation>
     </message>
     <message>
         <source>Emptying the Recycle Bin and deleting what cannot go there can&apos;t be undone. Everything else goes to the Recycle Bin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистку корзины и удаление того, что нельзя в неё переместить, отменить невозможно. Всё остальное будет перемещено в корзину.</translation>
     </message>
     <message>
         <source>Emptying the Trash and deleting what cannot go there can&apos;t be undone. Everything else goes to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистку корзины и удаление того, что нельзя в неё переместить, отменить невозможно. Всё остальное будет перемещено в корзину.</translation>
     </message>
     <message>
         <source>What cannot go to the Recycle Bin is deleted permanently. Everything else is moved there, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>То, что нельзя переместить в корзину, будет удалено безвозвратно. Всё остальное будет перемещено туда, и позже это можно будет восстановить.</translation>
     </message>
     <message>
         <source>What cannot go to the Trash is deleted permanently. Everything else is moved there, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>То, что нельзя переместить в корзину, будет удалено безвозвратно. Всё остальное будет перемещено туда, и позже это можно будет восстановить.</translation>
     </message>
     <message>
         <source>Emptying the Recycle Bin can&apos;t be undone. Everything else goes to the Recycle Bin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистку корзины нельзя отменить. Всё остальное будет перемещено в корзину.</translation>
     </message>
     <message>
         <source>Emptying the Trash can&apos;t be undone. Everything else goes to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистку корзины нельзя отменить. Всё остальное будет перемещено в корзину.</translation>
     </message>
     <message>
         <source>Everything will be moved to the Recycle Bin, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Всё будет перемещено в корзину, и позже это можно будет восстановить.</translation>
     </message>
     <message>
         <source>Everything will be moved to the Trash, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Всё будет перемещено в корзину, и позже это можно будет восстановить.</translation>
     </message>
     <message>
         <source>Clean and delete</source>
@@ -2095,7 +2095,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Rescan</source>
         <extracomment>Button in the Overview&apos;s header: scan again</extracomment>
-        <translation>Пересканировать</translation>
+        <translation>Обновить</translation>
     </message>
     <message>
         <source>See all</source>
@@ -2143,7 +2143,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Scheduled scan</source>
         <extracomment>Caption of an Overview card</extracomment>
-        <translation>Сканирование по расписанию</translation>
+        <translation>Расписание</translation>
     </message>
     <message>
         <source>Top recommendations</source>
@@ -2192,39 +2192,39 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Show it in the Space Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать на карте диска</translation>
     </message>
     <message>
         <source>What grew</source>
-        <translation type="unfinished"></translation>
+        <translation>Что выросло</translation>
     </message>
     <message>
         <source>Varnholt notes how big your folders are once a day. The first comparison is ready once two readings lie a week apart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt раз в день записывает размеры ваших папок. Первое сравнение будет готово, когда появятся два замера с разницей в неделю.</translation>
     </message>
     <message>
         <source>Growing fastest this week</source>
-        <translation type="unfinished"></translation>
+        <translation>Быстрее всего росли на этой неделе</translation>
     </message>
     <message numerus="yes">
         <source>Growing fastest in the last %n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Быстрее всего росли за последний %n день</numerusform>
+            <numerusform>Быстрее всего росли за последние %n дня</numerusform>
+            <numerusform>Быстрее всего росли за последние %n дней</numerusform>
         </translation>
     </message>
     <message>
         <source>No folder grew by more than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ни одна папка не выросла больше чем на %1.</translation>
     </message>
     <message>
         <source>Clean %1</source>
-        <translation type="unfinished">Очистить %1</translation>
+        <translation>Очистить «%1»</translation>
     </message>
     <message>
         <source>%1 is the folder of this cleanup category</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — папка этой категории очистки</translation>
     </message>
     <message>
         <source>Review</source>
@@ -2432,7 +2432,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Keep running in the tray</source>
-        <translation>Сворачивать в трей</translation>
+        <translation>Работать в фоне</translation>
     </message>
     <message>
         <source>Quit Varnholt</source>
@@ -2445,7 +2445,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</source>
-        <translation>В трее Varnholt продолжает работать, поэтому сканирование по расписанию и оповещения о нехватке места не прерываются.</translation>
+        <translation>В области уведомлений Varnholt продолжает работать, поэтому сканирование по расписанию и оповещения о нехватке места не прерываются.</translation>
     </message>
     <message>
         <source>Appearance</source>
@@ -2557,7 +2557,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Restart as admin</source>
         <extracomment>Button: restart Varnholt with administrator rights</extracomment>
-        <translation>Перезапустить как администратор</translation>
+        <translation>Перезапустить от админа</translation>
     </message>
     <message>
         <source>Check for updates</source>
@@ -2571,7 +2571,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Every cleanup writes a log you can review. Varnholt checks for updates when it starts.</source>
-        <translation>Каждая очистка записывается в журнал, который можно просмотреть. Varnholt проверяет наличие обновлений при запуске.</translation>
+        <translation>Каждая очистка ведёт журнал, который можно просмотреть. Varnholt проверяет наличие обновлений при запуске.</translation>
     </message>
     <message>
         <source>Remove</source>
@@ -2594,7 +2594,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Every cleanup writes a log you can review.</source>
-        <translation>Каждая очистка записывает журнал, который можно просмотреть.</translation>
+        <translation>Каждая очистка ведёт журнал, который можно просмотреть.</translation>
     </message>
     <message>
         <source>Restore</source>
@@ -2603,7 +2603,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Used by the “Unused” filter.</source>
-        <translation>Используется фильтром «Неиспользуемые».</translation>
+        <translation>Используется фильтром «Не использовались».</translation>
     </message>
     <message>
         <source>Nothing was cleaned</source>
@@ -2626,11 +2626,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Move items to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Перемещать файлы в корзину</translation>
     </message>
     <message>
         <source>Move items to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Перемещать файлы в корзину</translation>
     </message>
     <message>
         <source>Off</source>
@@ -2649,11 +2649,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Keep a history of folder sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>Вести историю размеров папок</translation>
     </message>
     <message>
         <source>Once a day, Varnholt notes how big your folders are so it can show what grew. Nothing leaves this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Раз в день Varnholt записывает размеры ваших папок, чтобы показывать, что выросло. Никакие данные не покидают этот компьютер.</translation>
     </message>
     <message>
         <source>Open at login</source>
@@ -2688,62 +2688,62 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>C:\Windows\System32, WinSxS, Program Files, drive roots — always skipped.</source>
         <extracomment>The folder names stay as the system writes them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>C:\Windows\System32, WinSxS, Program Files, корневые папки дисков — всегда пропускаются.</translation>
     </message>
     <message>
         <source>/usr, /etc, /boot, /var/lib, system folders — always skipped.</source>
         <extracomment>The folder names stay as the system writes them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>/usr, /etc, /boot, /var/lib, системные папки — всегда пропускаются.</translation>
     </message>
     <message>
         <source>%1 in all: the Recycle Bin emptied, items deleted permanently or moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>Всего %1: корзина очищена, объекты удалены безвозвратно или перемещены в неё</translation>
     </message>
     <message>
         <source>%1 in all: the Trash emptied, items deleted permanently or moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>Всего %1: корзина очищена, объекты удалены безвозвратно или перемещены в неё</translation>
     </message>
     <message>
         <source>%1 moved to the Recycle Bin or deleted permanently</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 перемещено в корзину или удалено безвозвратно</translation>
     </message>
     <message>
         <source>%1 moved to the Trash or deleted permanently</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 перемещено в корзину или удалено безвозвратно</translation>
     </message>
     <message>
         <source>%1 in all: the Recycle Bin emptied, then items moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>Всего %1: корзина очищена, затем в неё перемещены объекты</translation>
     </message>
     <message>
         <source>%1 in all: the Trash emptied, then items moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>Всего %1: корзина очищена, затем в неё перемещены объекты</translation>
     </message>
     <message>
         <source>%1 moved to the Recycle Bin</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 перемещено в корзину</translation>
     </message>
     <message>
         <source>%1 moved to the Trash</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 перемещено в корзину</translation>
     </message>
     <message>
         <source>%1 freed: items deleted permanently and the Recycle Bin emptied</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>Освобождено %1: объекты удалены безвозвратно, корзина очищена</translation>
     </message>
     <message>
         <source>%1 freed: items deleted permanently and the Trash emptied</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>Освобождено %1: объекты удалены безвозвратно, корзина очищена</translation>
     </message>
     <message>
         <source>%1 deleted permanently</source>
@@ -2753,40 +2753,40 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>The Recycle Bin was emptied: %1 freed</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>Корзина очищена: освобождено %1</translation>
     </message>
     <message>
         <source>The Trash was emptied: %1 freed</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>Корзина очищена: освобождено %1</translation>
     </message>
     <message>
         <source>Put back what this cleanup moved to the Recycle Bin. Nothing that is in its place now is replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Возвращает на место то, что эта очистка переместила в корзину. То, что сейчас находится на этих местах, не заменяется.</translation>
     </message>
     <message>
         <source>Put back what this cleanup moved to the Trash. Nothing that is in its place now is replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Возвращает на место то, что эта очистка переместила в корзину. То, что сейчас находится на этих местах, не заменяется.</translation>
     </message>
     <message>
         <source>Forget history</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить историю</translation>
     </message>
     <message>
         <source>Forget the history of folder sizes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить историю размеров папок?</translation>
     </message>
     <message>
         <source>Every reading Varnholt took of your folder sizes is removed. What grew shows again once new readings have been taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Все замеры размеров ваших папок, сделанные Varnholt, будут удалены. Рост папок снова будет виден после новых замеров.</translation>
     </message>
     <message>
         <source>The history of folder sizes is forgotten</source>
-        <translation type="unfinished"></translation>
+        <translation>История размеров папок удалена</translation>
     </message>
     <message>
         <source>Some readings of folder sizes could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Некоторые замеры размеров папок не удалось удалить</translation>
     </message>
 </context>
 <context>
@@ -2824,7 +2824,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Clean</source>
         <extracomment>Heading over the sidebar&apos;s pages (a section title, not a command)</extracomment>
-        <translation>Очистка</translation>
+        <translation>Уборка</translation>
     </message>
     <message>
         <source>Expand sidebar</source>
@@ -2873,7 +2873,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</source>
-        <translation>Программа остаётся в системном трее, чтобы сканирование по расписанию и оповещения продолжали работать. Чтобы выйти, щёлкните значок правой кнопкой мыши.</translation>
+        <translation>Программа остаётся в области уведомлений, чтобы сканирование по расписанию и оповещения продолжали работать. Чтобы выйти, щёлкните её значок правой кнопкой мыши.</translation>
     </message>
     <message>
         <source>Open Varnholt</source>
@@ -2928,7 +2928,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>The update has an unexpected size.</source>
-        <translation>Обновление имеет неожиданный размер.</translation>
+        <translation>Размер обновления не соответствует ожидаемому.</translation>
     </message>
     <message>
         <source>Could not start the installer.</source>
@@ -2950,7 +2950,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>The update is not signed by %1.</source>
         <extracomment>%1: the publisher&apos;s name</extracomment>
-        <translation>Обновление не подписано %1.</translation>
+        <translation>Обновление не подписано издателем %1.</translation>
     </message>
     <message>
         <source>The update was downloaded. Install it with your package manager.</source>

@@ -51,66 +51,66 @@
     <message numerus="yes">
         <source>%Ln file(s) (%1) moved to the Recycle Bin</source>
         <comment>%1: their size</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已将 %Ln 个文件（%1）移至回收站</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln file(s) (%1) moved to the Trash</source>
         <comment>%1: their size</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已将 %Ln 个文件（%1）移至回收站</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> · %Ln in use, skipped</source>
         <comment>follows the files moved; the number of files left alone</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> · %Ln 个正在使用，已跳过</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> · %Ln could not be moved to the Recycle Bin</source>
         <comment>follows the files moved</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> · %Ln 个无法移至回收站</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> · %Ln could not be moved to the Trash</source>
         <comment>follows the files moved</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> · %Ln 个无法移至回收站</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Restored %n item(s) from the Recycle Bin</source>
         <extracomment>Result line after restoring a cleanup; may be followed by the size in brackets</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已从回收站恢复 %n 个项目</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Restored %n item(s) from the Trash</source>
         <extracomment>Result line after restoring a cleanup; may be followed by the size in brackets</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已从回收站恢复 %n 个项目</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln not restored: %1</source>
         <comment>%1: why, e.g. no longer in the bin</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 个未恢复：%1</numerusform>
         </translation>
     </message>
     <message>
         <source>found through the Recycle Bin&apos;s own records (an older log)</source>
-        <translation type="unfinished"></translation>
+        <translation>通过回收站自身的记录找到（旧版日志）</translation>
     </message>
     <message>
         <source>found through the Trash&apos;s own records (an older log)</source>
-        <translation type="unfinished"></translation>
+        <translation>通过回收站自身的记录找到（旧版日志）</translation>
     </message>
 </context>
 <context>
@@ -321,12 +321,12 @@
     <message>
         <source>Cargo registry cache</source>
         <extracomment>Item of the developer caches; Cargo is the name of a program</extracomment>
-        <translation>Cargo 注册表缓存</translation>
+        <translation>Cargo 注册中心缓存</translation>
     </message>
     <message>
         <source>%1 is left out: another program is working in it.</source>
         <comment>%1: a folder</comment>
-        <translation>已跳过 %1：另一个程序正在其中工作。</translation>
+        <translation>已跳过 %1：另一个程序正在使用它。</translation>
     </message>
     <message>
         <source>%1 is left out: in use by %2.</source>
@@ -335,12 +335,12 @@
     </message>
     <message>
         <source>Recycle Bin (all drives)</source>
-        <translation type="unfinished"></translation>
+        <translation>回收站（所有驱动器）</translation>
     </message>
     <message>
         <source>Trash (all drives)</source>
         <extracomment>The one item of the Trash category: the Trash of every drive</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>回收站（所有驱动器）</translation>
     </message>
 </context>
 <context>
@@ -572,7 +572,7 @@
     <message>
         <source>Partly cleaned</source>
         <extracomment>Heading once a cleanup left part of the selection</extracomment>
-        <translation>部分已清理</translation>
+        <translation>已清理部分内容</translation>
     </message>
     <message>
         <source>Nothing was cleaned</source>
@@ -673,59 +673,59 @@
     </message>
     <message>
         <source>Put everything this cleanup moved to the Recycle Bin back where it was</source>
-        <translation type="unfinished"></translation>
+        <translation>将本次清理移至回收站的所有内容放回原处</translation>
     </message>
     <message>
         <source>Put everything this cleanup moved to the Trash back where it was</source>
-        <translation type="unfinished"></translation>
+        <translation>将本次清理移至回收站的所有内容放回原处</translation>
     </message>
     <message>
         <source>freed or moved to the Recycle Bin</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>已释放或移至回收站</translation>
     </message>
     <message>
         <source>freed or moved to the Trash</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>已释放或移至回收站</translation>
     </message>
     <message>
         <source>moved to the Recycle Bin</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>已移至回收站</translation>
     </message>
     <message>
         <source>moved to the Trash</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>已移至回收站</translation>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) could not be moved to the Recycle Bin&lt;/b&gt; and were left where they are.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln 个项目无法移至回收站&lt;/b&gt;，已保留在原处。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) could not be moved to the Trash&lt;/b&gt; and were left where they are.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln 个项目无法移至回收站&lt;/b&gt;，已保留在原处。</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items were moved to the Recycle Bin and the rest deleted permanently. You can still restore what was moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>部分项目已移至回收站，其余已永久删除。移走的项目仍可恢复。</translation>
     </message>
     <message>
         <source>Some items were moved to the Trash and the rest deleted permanently. You can still restore what was moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>部分项目已移至回收站，其余已永久删除。移走的项目仍可恢复。</translation>
     </message>
     <message>
         <source>Moved to the Recycle Bin. You can still restore anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>已移至回收站。所有内容仍可恢复。</translation>
     </message>
     <message>
         <source>Moved to the Trash. You can still restore anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>已移至回收站。所有内容仍可恢复。</translation>
     </message>
     <message>
         <source>The log %1 is gone; its folder is open instead.</source>
@@ -735,12 +735,12 @@
     <message>
         <source>The File Explorer could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>文件资源管理器无法显示 %1</translation>
     </message>
     <message>
         <source>The File Manager could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>文件管理器无法显示 %1</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s)</source>
@@ -752,58 +752,58 @@
     <message>
         <source>Show in File Explorer</source>
         <extracomment>Link beside a category&apos;s largest items; opens File Explorer there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>在文件资源管理器中显示</translation>
     </message>
     <message>
         <source>Show in File Manager</source>
         <extracomment>Link beside a category&apos;s largest items; opens the file manager there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>在文件管理器中显示</translation>
     </message>
     <message>
         <source>No Recycle Bin on this drive</source>
-        <translation type="unfinished"></translation>
+        <translation>此驱动器上没有回收站</translation>
     </message>
     <message>
         <source>No Trash on this drive</source>
-        <translation type="unfinished"></translation>
+        <translation>此驱动器上没有回收站</translation>
     </message>
     <message>
         <source>Cannot go to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>无法移至回收站</translation>
     </message>
     <message>
         <source>Cannot go to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>无法移至回收站</translation>
     </message>
     <message>
         <source>moved to the Recycle Bin</source>
         <extracomment>Tooltip of the Clean button: where the selection goes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>将移至回收站</translation>
     </message>
     <message>
         <source>moved to the Trash</source>
         <extracomment>Tooltip of the Clean button: where the selection goes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>将移至回收站</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected · some need admin</source>
         <comment>%1: style, keep as is; %2: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>已选择 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; · 部分需要管理员权限</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected</source>
         <comment>%1: style, keep as is; %2: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>已选择 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the Recycle Bin and deleting are unknown. Cleaning stays off until the file can be read again.</source>
         <comment>%1: the settings file</comment>
-        <translation type="unfinished"></translation>
+        <translation>无法读取 %1 中的设置，因此不清楚您的排除项，也不清楚应移至回收站还是直接删除。在能再次读取该文件之前，清理功能将保持关闭。</translation>
     </message>
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the Trash and deleting are unknown. Cleaning stays off until the file can be read again.</source>
         <comment>%1: the settings file</comment>
-        <translation type="unfinished"></translation>
+        <translation>无法读取 %1 中的设置，因此不清楚您的排除项，也不清楚应移至回收站还是直接删除。在能再次读取该文件之前，清理功能将保持关闭。</translation>
     </message>
 </context>
 <context>
@@ -970,7 +970,7 @@
     <message>
         <source>Newest</source>
         <extracomment>Column heading of the history table: the latest record</extracomment>
-        <translation>最近修改</translation>
+        <translation>最新记录</translation>
     </message>
     <message>
         <source>Time</source>
@@ -1156,7 +1156,7 @@
         <source>In use by %1 (PID %2): %n file(s)</source>
         <extracomment>%1: a program&apos;s name; %2: its process number</extracomment>
         <translation>
-            <numerusform>正被 %1 (PID %2) 使用：%n 个文件</numerusform>
+            <numerusform>正被 %1（PID %2）使用：%n 个文件</numerusform>
         </translation>
     </message>
     <message>
@@ -1167,7 +1167,7 @@
     <message>
         <source>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</source>
         <extracomment>%1: a file&apos;s path</extracomment>
-        <translation>以 root 身份运行时，只有当目录文件 %1 及其上方的每个文件夹都属于 root 且其他人无法更改时，才会使用它。</translation>
+        <translation>以 root 身份运行时，只有当类别清单文件 %1 及其上方的每个文件夹都属于 root 且其他人无法更改时，才会使用该文件。</translation>
     </message>
     <message>
         <source>As root, Varnholt works in root&apos;s own folders (%1) and ignores %2: another user can change where they lead.</source>
@@ -1267,26 +1267,26 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message numerus="yes">
         <source>Scanning %1 · %2 · %Ln file(s) · %3</source>
         <extracomment>Progress line; %1: a category; %2: the size found; %3: a folder</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>正在扫描 %1 · %2 · %Ln 个文件 · %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 found · %Ln file(s) checked · %2 s</source>
         <comment>%1: a size; %2: seconds</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已找到 %1 · 已检查 %Ln 个文件 · %2 秒</numerusform>
         </translation>
     </message>
     <message>
         <source>move to Recycle Bin</source>
         <extracomment>The Action column of --dry-run&apos;s table: to the Recycle Bin</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>移至回收站</translation>
     </message>
     <message>
         <source>move to Trash</source>
         <extracomment>The Action column of --dry-run&apos;s table: to the Trash</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>移至回收站</translation>
     </message>
     <message>
         <source>delete</source>
@@ -1296,49 +1296,49 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Moved %1 to the Recycle Bin</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>已将 %1 移至回收站</translation>
     </message>
     <message>
         <source>Moved %1 to the Trash</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>已将 %1 移至回收站</translation>
     </message>
     <message>
         <source>freed %1</source>
         <comment>follows what was moved to the bin; %1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>已释放 %1</translation>
     </message>
     <message>
         <source>Freed %1</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>已释放 %1</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) removed</source>
         <extracomment>Clause of the line that sums up a cleanup</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已删除 %n 个文件</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln skipped</source>
         <comment>a number of files and folders left alone</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已跳过 %Ln 项</numerusform>
         </translation>
     </message>
     <message>
         <source> · </source>
         <extracomment>Between the clauses of the line that sums up a cleanup</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> · </translation>
     </message>
     <message>
         <source>Could not be moved to the Recycle Bin, left where they are:</source>
-        <translation type="unfinished"></translation>
+        <translation>无法移至回收站，已保留在原处：</translation>
     </message>
     <message>
         <source>Could not be moved to the Trash, left where they are:</source>
-        <translation type="unfinished"></translation>
+        <translation>无法移至回收站，已保留在原处：</translation>
     </message>
     <message>
         <source>--skip-item %1 names no item of the categories given.</source>
@@ -1348,8 +1348,8 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message numerus="yes">
         <source>%Ln file(s) checked · %1 found (%2) · %3</source>
         <extracomment>Progress line; %1: the number of large files found; %2: their size; %3: a folder</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已检查 %Ln 个文件 · 找到 %1 个（%2） · %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1434,11 +1434,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>No cleanup has moved anything to the Recycle Bin; there is nothing to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>还没有任何清理将内容移至回收站，没有可恢复的内容。</translation>
     </message>
     <message>
         <source>No cleanup has moved anything to the Trash; there is nothing to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>还没有任何清理将内容移至回收站，没有可恢复的内容。</translation>
     </message>
 </context>
 <context>
@@ -1446,52 +1446,52 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Disk image</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>磁盘映像</translation>
     </message>
     <message>
         <source>Partial download</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>未完成的下载</translation>
     </message>
     <message>
         <source>Video</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>视频</translation>
     </message>
     <message>
         <source>Archive</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>压缩文件</translation>
     </message>
     <message>
         <source>Installer</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>安装程序</translation>
     </message>
     <message>
         <source>Audio</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>音频</translation>
     </message>
     <message>
         <source>Image</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>图片</translation>
     </message>
     <message>
         <source>Document</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>文档</translation>
     </message>
     <message>
         <source>Backup</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>备份</translation>
     </message>
     <message>
         <source>File</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>文件</translation>
     </message>
 </context>
 <context>
@@ -1499,7 +1499,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Space Map</source>
         <extracomment>Title of the page that maps where disk space goes (not a geographic map)</extracomment>
-        <translation>空间地图</translation>
+        <translation>空间分布图</translation>
     </message>
     <message>
         <source>Rescan</source>
@@ -1586,52 +1586,52 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>上一级</translation>
     </message>
     <message>
         <source>Change since</source>
-        <translation type="unfinished"></translation>
+        <translation>变化起点</translation>
     </message>
     <message>
         <source>Folders by change</source>
-        <translation type="unfinished"></translation>
+        <translation>按变化显示的文件夹</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>文件夹</translation>
     </message>
     <message>
         <source>The history of folder sizes is off. Turn it on in Settings to see what grew.</source>
-        <translation type="unfinished"></translation>
+        <translation>文件夹大小历史已关闭。在“设置”中开启后即可查看增长情况。</translation>
     </message>
     <message>
         <source>Varnholt notes how big your folders are once a day. The first comparison is ready after two readings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt 每天记录一次文件夹的大小。记录两次后即可看到第一次比较。</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>Column title of the Space Map&apos;s list (shown upper-cased): the file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>名称</translation>
     </message>
     <message>
         <source>Kind</source>
         <extracomment>Column title (shown upper-cased): Video, Archive, …</extracomment>
-        <translation type="unfinished">类型</translation>
+        <translation>类型</translation>
     </message>
     <message>
         <source>Last opened</source>
         <extracomment>Column title (shown upper-cased) over relative dates such as &quot;3 months ago&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>上次打开</translation>
     </message>
     <message>
         <source>Size</source>
         <extracomment>Column title (shown upper-cased): the file&apos;s size</extracomment>
-        <translation type="unfinished">大小</translation>
+        <translation>大小</translation>
     </message>
     <message>
         <source>Grew</source>
         <extracomment>View of the Space Map: the folders coloured by how much they grew since an earlier reading</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>增长</translation>
     </message>
     <message>
         <source>Clear search</source>
@@ -1641,32 +1641,32 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Show in File Explorer</source>
         <extracomment>Button in the Space Map&apos;s footer; opens File Explorer at the checked file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>在文件资源管理器中显示</translation>
     </message>
     <message>
         <source>Show in File Manager</source>
         <extracomment>Button in the Space Map&apos;s footer; opens the file manager at the checked file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>在文件管理器中显示</translation>
     </message>
     <message>
         <source>Move to Recycle Bin</source>
         <extracomment>Button in the Space Map&apos;s footer; moves the checked files to the Recycle Bin</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>移至回收站</translation>
     </message>
     <message>
         <source>Move to Trash</source>
         <extracomment>Button in the Space Map&apos;s footer; moves the checked files to the Trash</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>移至回收站</translation>
     </message>
     <message>
         <source>The File Explorer could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>文件资源管理器无法显示 %1</translation>
     </message>
     <message>
         <source>The File Manager could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>文件管理器无法显示 %1</translation>
     </message>
 </context>
 <context>
@@ -1685,7 +1685,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <source>%1 is filling up: at this rate it is full in about %n day(s). Run Smart Scan to free up space.</source>
         <extracomment>Notification; %1: a drive</extracomment>
         <translation>
-            <numerusform>%1 正在被填满：按此速度，大约 %n 天后将满。运行智能扫描以释放空间。</numerusform>
+            <numerusform>%1 的可用空间正在减少：按此速度，大约 %n 天后将满。运行智能扫描以释放空间。</numerusform>
         </translation>
     </message>
 </context>
@@ -1775,7 +1775,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
-        <translation>关闭窗口后，Varnholt 可以留在系统托盘中，让定期扫描和空间不足提醒继续工作。您可以通过托盘图标再次打开它。</translation>
+        <translation>关闭窗口后，Varnholt 可以留在通知区域中，让定期扫描和空间不足提醒继续工作。您可以通过通知区域中的图标再次打开它。</translation>
     </message>
     <message>
         <source>Remember my choice</source>
@@ -1789,7 +1789,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Keep in tray</source>
         <extracomment>Button of the close dialog: hide the window, keep the tray icon</extracomment>
-        <translation>留在托盘</translation>
+        <translation>留在通知区域</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -1932,51 +1932,51 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>These cannot be moved to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>以下内容无法移至回收站</translation>
     </message>
     <message>
         <source>These cannot be moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>以下内容无法移至回收站</translation>
     </message>
     <message>
         <source>None of it can go to the Recycle Bin: delete it permanently, or nothing is cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>这些内容都无法移至回收站：请永久删除，否则不会清理任何内容。</translation>
     </message>
     <message>
         <source>None of it can go to the Trash: delete it permanently, or nothing is cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>这些内容都无法移至回收站：请永久删除，否则不会清理任何内容。</translation>
     </message>
     <message>
         <source>Emptying the Recycle Bin and deleting what cannot go there can&apos;t be undone. Everything else goes to the Recycle Bin.</source>
-        <translation type="unfinished"></translation>
+        <translation>清空回收站和删除无法移入回收站的内容均无法撤消。其余内容都将移至回收站。</translation>
     </message>
     <message>
         <source>Emptying the Trash and deleting what cannot go there can&apos;t be undone. Everything else goes to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>清空回收站和删除无法移入回收站的内容均无法撤消。其余内容都将移至回收站。</translation>
     </message>
     <message>
         <source>What cannot go to the Recycle Bin is deleted permanently. Everything else is moved there, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法移至回收站的内容将被永久删除。其余内容都将移至回收站，以后仍可恢复。</translation>
     </message>
     <message>
         <source>What cannot go to the Trash is deleted permanently. Everything else is moved there, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法移至回收站的内容将被永久删除。其余内容都将移至回收站，以后仍可恢复。</translation>
     </message>
     <message>
         <source>Emptying the Recycle Bin can&apos;t be undone. Everything else goes to the Recycle Bin.</source>
-        <translation type="unfinished"></translation>
+        <translation>清空回收站后将无法撤消。其余内容都将移至回收站。</translation>
     </message>
     <message>
         <source>Emptying the Trash can&apos;t be undone. Everything else goes to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>清空回收站后将无法撤消。其余内容都将移至回收站。</translation>
     </message>
     <message>
         <source>Everything will be moved to the Recycle Bin, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>所有内容都将移至回收站，以后仍可恢复。</translation>
     </message>
     <message>
         <source>Everything will be moved to the Trash, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>所有内容都将移至回收站，以后仍可恢复。</translation>
     </message>
     <message>
         <source>Clean and delete</source>
@@ -2026,7 +2026,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Disk health</source>
         <extracomment>Heading of an Overview card</extracomment>
-        <translation>磁盘健康</translation>
+        <translation>磁盘健康状况</translation>
     </message>
     <message>
         <source>System files protected</source>
@@ -2111,37 +2111,37 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Show it in the Space Map</source>
-        <translation type="unfinished"></translation>
+        <translation>在空间分布图中显示</translation>
     </message>
     <message>
         <source>What grew</source>
-        <translation type="unfinished"></translation>
+        <translation>增长情况</translation>
     </message>
     <message>
         <source>Varnholt notes how big your folders are once a day. The first comparison is ready once two readings lie a week apart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt 每天记录一次文件夹的大小。有两次相隔一周的记录后，即可看到第一次比较。</translation>
     </message>
     <message>
         <source>Growing fastest this week</source>
-        <translation type="unfinished"></translation>
+        <translation>本周增长最快</translation>
     </message>
     <message numerus="yes">
         <source>Growing fastest in the last %n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>最近 %n 天增长最快</numerusform>
         </translation>
     </message>
     <message>
         <source>No folder grew by more than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有文件夹增长超过 %1。</translation>
     </message>
     <message>
         <source>Clean %1</source>
-        <translation type="unfinished">清理 %1</translation>
+        <translation>清理“%1”</translation>
     </message>
     <message>
         <source>%1 is the folder of this cleanup category</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 是此清理类别的文件夹</translation>
     </message>
     <message>
         <source>Review</source>
@@ -2349,7 +2349,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Keep running in the tray</source>
-        <translation>在托盘中继续运行</translation>
+        <translation>在通知区域中继续运行</translation>
     </message>
     <message>
         <source>Quit Varnholt</source>
@@ -2362,7 +2362,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</source>
-        <translation>留在托盘中时，Varnholt 会继续运行，让定期扫描和空间不足提醒继续工作。</translation>
+        <translation>留在通知区域中时，Varnholt 会继续运行，让定期扫描和空间不足提醒继续工作。</translation>
     </message>
     <message>
         <source>Appearance</source>
@@ -2433,7 +2433,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source> — their data is never cleaned. Caches of running apps and open files are skipped too.</source>
-        <translation> — 其数据绝不会被清理。正在运行的应用的缓存和已打开的文件也会被跳过。</translation>
+        <translation>——其数据绝不会被清理。正在运行的应用的缓存和已打开的文件也会被跳过。</translation>
     </message>
     <message>
         <source>Permissions &amp; about</source>
@@ -2497,7 +2497,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Files bigger than this appear in the Space Map.</source>
-        <translation>大于此大小的文件会显示在“空间地图”中。</translation>
+        <translation>大于此大小的文件会显示在“空间分布图”中。</translation>
     </message>
     <message>
         <source>Recent cleanups</source>
@@ -2543,11 +2543,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Move items to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>将项目移至回收站</translation>
     </message>
     <message>
         <source>Move items to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>将项目移至回收站</translation>
     </message>
     <message>
         <source>Off</source>
@@ -2566,11 +2566,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Keep a history of folder sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>保留文件夹大小历史</translation>
     </message>
     <message>
         <source>Once a day, Varnholt notes how big your folders are so it can show what grew. Nothing leaves this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt 每天记录一次文件夹的大小，以便显示哪些文件夹有所增长。任何数据都不会离开这台电脑。</translation>
     </message>
     <message>
         <source>Open at login</source>
@@ -2605,62 +2605,62 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>C:\Windows\System32, WinSxS, Program Files, drive roots — always skipped.</source>
         <extracomment>The folder names stay as the system writes them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>C:\Windows\System32、WinSxS、Program Files、驱动器根目录——始终跳过。</translation>
     </message>
     <message>
         <source>/usr, /etc, /boot, /var/lib, system folders — always skipped.</source>
         <extracomment>The folder names stay as the system writes them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>/usr、/etc、/boot、/var/lib、系统文件夹——始终跳过。</translation>
     </message>
     <message>
         <source>%1 in all: the Recycle Bin emptied, items deleted permanently or moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>共 %1：已清空回收站，项目已永久删除或移至回收站</translation>
     </message>
     <message>
         <source>%1 in all: the Trash emptied, items deleted permanently or moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>共 %1：已清空回收站，项目已永久删除或移至回收站</translation>
     </message>
     <message>
         <source>%1 moved to the Recycle Bin or deleted permanently</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>已将 %1 移至回收站或永久删除</translation>
     </message>
     <message>
         <source>%1 moved to the Trash or deleted permanently</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>已将 %1 移至回收站或永久删除</translation>
     </message>
     <message>
         <source>%1 in all: the Recycle Bin emptied, then items moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>共 %1：已清空回收站，然后将项目移至回收站</translation>
     </message>
     <message>
         <source>%1 in all: the Trash emptied, then items moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>共 %1：已清空回收站，然后将项目移至回收站</translation>
     </message>
     <message>
         <source>%1 moved to the Recycle Bin</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>已将 %1 移至回收站</translation>
     </message>
     <message>
         <source>%1 moved to the Trash</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>已将 %1 移至回收站</translation>
     </message>
     <message>
         <source>%1 freed: items deleted permanently and the Recycle Bin emptied</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>已释放 %1：项目已永久删除，回收站已清空</translation>
     </message>
     <message>
         <source>%1 freed: items deleted permanently and the Trash emptied</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>已释放 %1：项目已永久删除，回收站已清空</translation>
     </message>
     <message>
         <source>%1 deleted permanently</source>
@@ -2670,40 +2670,40 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>The Recycle Bin was emptied: %1 freed</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>回收站已清空：释放了 %1</translation>
     </message>
     <message>
         <source>The Trash was emptied: %1 freed</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>回收站已清空：释放了 %1</translation>
     </message>
     <message>
         <source>Put back what this cleanup moved to the Recycle Bin. Nothing that is in its place now is replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>将本次清理移至回收站的内容放回原处。不会替换当前位于原位置的任何内容。</translation>
     </message>
     <message>
         <source>Put back what this cleanup moved to the Trash. Nothing that is in its place now is replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>将本次清理移至回收站的内容放回原处。不会替换当前位于原位置的任何内容。</translation>
     </message>
     <message>
         <source>Forget history</source>
-        <translation type="unfinished"></translation>
+        <translation>清除历史</translation>
     </message>
     <message>
         <source>Forget the history of folder sizes?</source>
-        <translation type="unfinished"></translation>
+        <translation>要清除文件夹大小历史吗？</translation>
     </message>
     <message>
         <source>Every reading Varnholt took of your folder sizes is removed. What grew shows again once new readings have been taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt 记录的所有文件夹大小都将被删除。有了新的记录后，会再次显示增长情况。</translation>
     </message>
     <message>
         <source>The history of folder sizes is forgotten</source>
-        <translation type="unfinished"></translation>
+        <translation>已清除文件夹大小历史</translation>
     </message>
     <message>
         <source>Some readings of folder sizes could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>部分文件夹大小记录无法删除</translation>
     </message>
 </context>
 <context>
@@ -2726,7 +2726,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Space Map</source>
         <extracomment>Sidebar entry: the page that maps where disk space goes (not a geographic map)</extracomment>
-        <translation>空间地图</translation>
+        <translation>空间分布图</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -2790,7 +2790,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</source>
-        <translation>它会留在系统托盘中，让定期扫描和提醒继续工作。右键单击图标即可退出。</translation>
+        <translation>它会留在通知区域中，让定期扫描和提醒继续工作。右键单击图标即可退出。</translation>
     </message>
     <message>
         <source>Open Varnholt</source>
@@ -2825,7 +2825,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Space Map</source>
         <extracomment>Entry of the tray menu: open the page that maps where disk space goes</extracomment>
-        <translation>空间地图</translation>
+        <translation>空间分布图</translation>
     </message>
 </context>
 <context>

@@ -23,7 +23,7 @@
     </message>
     <message>
         <source>That cleanup log could not be read; nothing was restored.</source>
-        <translation>無法讀取該清理記錄，未還原任何內容。</translation>
+        <translation>無法讀取該清理記錄檔，未還原任何內容。</translation>
     </message>
     <message numerus="yes">
         <source>At this rate the disk is full in about %n week(s)</source>
@@ -51,66 +51,66 @@
     <message numerus="yes">
         <source>%Ln file(s) (%1) moved to the Recycle Bin</source>
         <comment>%1: their size</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已將 %Ln 個檔案（%1）移至資源回收筒</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln file(s) (%1) moved to the Trash</source>
         <comment>%1: their size</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已將 %Ln 個檔案（%1）移至垃圾桶</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> · %Ln in use, skipped</source>
         <comment>follows the files moved; the number of files left alone</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> · %Ln 個正在使用，已略過</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> · %Ln could not be moved to the Recycle Bin</source>
         <comment>follows the files moved</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> · %Ln 個無法移至資源回收筒</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> · %Ln could not be moved to the Trash</source>
         <comment>follows the files moved</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> · %Ln 個無法移至垃圾桶</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Restored %n item(s) from the Recycle Bin</source>
         <extracomment>Result line after restoring a cleanup; may be followed by the size in brackets</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已從資源回收筒還原 %n 個項目</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Restored %n item(s) from the Trash</source>
         <extracomment>Result line after restoring a cleanup; may be followed by the size in brackets</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已從垃圾桶還原 %n 個項目</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln not restored: %1</source>
         <comment>%1: why, e.g. no longer in the bin</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個未還原：%1</numerusform>
         </translation>
     </message>
     <message>
         <source>found through the Recycle Bin&apos;s own records (an older log)</source>
-        <translation type="unfinished"></translation>
+        <translation>透過資源回收筒本身的資料找到（舊版記錄檔）</translation>
     </message>
     <message>
         <source>found through the Trash&apos;s own records (an older log)</source>
-        <translation type="unfinished"></translation>
+        <translation>透過垃圾桶本身的資料找到（舊版記錄檔）</translation>
     </message>
 </context>
 <context>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>Diagnostic logs and crash reports. Useful only when troubleshooting a recent problem.</source>
-        <translation>診斷記錄和當機報告。僅在排解近期問題時有用。</translation>
+        <translation>診斷記錄檔和當機報告。僅在排解近期問題時有用。</translation>
     </message>
     <message>
         <source>Preview images of your files. They are regenerated the next time you open a folder.</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>Logs &amp; crash reports</source>
-        <translation>記錄與當機報告</translation>
+        <translation>記錄檔與當機報告</translation>
     </message>
     <message>
         <source>Thumbnail cache</source>
@@ -321,12 +321,12 @@
     <message>
         <source>Cargo registry cache</source>
         <extracomment>Item of the developer caches; Cargo is the name of a program</extracomment>
-        <translation>Cargo 登錄檔快取</translation>
+        <translation>Cargo 套件庫快取</translation>
     </message>
     <message>
         <source>%1 is left out: another program is working in it.</source>
         <comment>%1: a folder</comment>
-        <translation>已略過 %1：另一個程式正在其中工作。</translation>
+        <translation>已略過 %1：另一個程式正在使用它。</translation>
     </message>
     <message>
         <source>%1 is left out: in use by %2.</source>
@@ -335,12 +335,12 @@
     </message>
     <message>
         <source>Recycle Bin (all drives)</source>
-        <translation type="unfinished"></translation>
+        <translation>資源回收筒（所有磁碟機）</translation>
     </message>
     <message>
         <source>Trash (all drives)</source>
         <extracomment>The one item of the Trash category: the Trash of every drive</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>垃圾桶（所有磁碟機）</translation>
     </message>
 </context>
 <context>
@@ -454,12 +454,12 @@
     <message>
         <source>Restart as admin</source>
         <extracomment>Button: restart Varnholt with administrator rights</extracomment>
-        <translation>以系統管理員身分重新啟動</translation>
+        <translation>以系統管理員身分重啟</translation>
     </message>
     <message>
         <source>View log</source>
         <extracomment>Button: open the cleanup&apos;s log file</extracomment>
-        <translation>檢視記錄</translation>
+        <translation>檢視記錄檔</translation>
     </message>
     <message>
         <source>Done</source>
@@ -572,7 +572,7 @@
     <message>
         <source>Partly cleaned</source>
         <extracomment>Heading once a cleanup left part of the selection</extracomment>
-        <translation>部分已清理</translation>
+        <translation>已清理部分項目</translation>
     </message>
     <message>
         <source>Nothing was cleaned</source>
@@ -665,7 +665,7 @@
     </message>
     <message>
         <source>This cleanup wrote no log; its folder is open instead.</source>
-        <translation>本次清理未寫入記錄，已改為開啟記錄資料夾。</translation>
+        <translation>本次清理未寫入記錄檔，已改為開啟記錄檔資料夾。</translation>
     </message>
     <message>
         <source>Varnholt did not restart: administrator rights were refused or could not be asked for.</source>
@@ -673,74 +673,74 @@
     </message>
     <message>
         <source>Put everything this cleanup moved to the Recycle Bin back where it was</source>
-        <translation type="unfinished"></translation>
+        <translation>將本次清理移至資源回收筒的所有內容放回原處</translation>
     </message>
     <message>
         <source>Put everything this cleanup moved to the Trash back where it was</source>
-        <translation type="unfinished"></translation>
+        <translation>將本次清理移至垃圾桶的所有內容放回原處</translation>
     </message>
     <message>
         <source>freed or moved to the Recycle Bin</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>已釋放或移至資源回收筒</translation>
     </message>
     <message>
         <source>freed or moved to the Trash</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>已釋放或移至垃圾桶</translation>
     </message>
     <message>
         <source>moved to the Recycle Bin</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>已移至資源回收筒</translation>
     </message>
     <message>
         <source>moved to the Trash</source>
         <comment>what the figure of a finished cleanup is</comment>
-        <translation type="unfinished"></translation>
+        <translation>已移至垃圾桶</translation>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) could not be moved to the Recycle Bin&lt;/b&gt; and were left where they are.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln 個項目無法移至資源回收筒&lt;/b&gt;，已保留在原處。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;%Ln item(s) could not be moved to the Trash&lt;/b&gt; and were left where they are.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln 個項目無法移至垃圾桶&lt;/b&gt;，已保留在原處。</numerusform>
         </translation>
     </message>
     <message>
         <source>Some items were moved to the Recycle Bin and the rest deleted permanently. You can still restore what was moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>部分項目已移至資源回收筒，其餘已永久刪除。移走的項目仍可還原。</translation>
     </message>
     <message>
         <source>Some items were moved to the Trash and the rest deleted permanently. You can still restore what was moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>部分項目已移至垃圾桶，其餘已永久刪除。移走的項目仍可還原。</translation>
     </message>
     <message>
         <source>Moved to the Recycle Bin. You can still restore anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>已移至資源回收筒。所有內容仍可還原。</translation>
     </message>
     <message>
         <source>Moved to the Trash. You can still restore anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>已移至垃圾桶。所有內容仍可還原。</translation>
     </message>
     <message>
         <source>The log %1 is gone; its folder is open instead.</source>
         <comment>%1: a path</comment>
-        <translation>記錄 %1 已不存在，已改為開啟其所在資料夾。</translation>
+        <translation>記錄檔 %1 已不存在，已改為開啟其所在資料夾。</translation>
     </message>
     <message>
         <source>The File Explorer could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>檔案總管無法顯示 %1</translation>
     </message>
     <message>
         <source>The File Manager could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>檔案管理員無法顯示 %1</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s)</source>
@@ -752,58 +752,58 @@
     <message>
         <source>Show in File Explorer</source>
         <extracomment>Link beside a category&apos;s largest items; opens File Explorer there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>在檔案總管中顯示</translation>
     </message>
     <message>
         <source>Show in File Manager</source>
         <extracomment>Link beside a category&apos;s largest items; opens the file manager there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>在檔案管理員中顯示</translation>
     </message>
     <message>
         <source>No Recycle Bin on this drive</source>
-        <translation type="unfinished"></translation>
+        <translation>此磁碟機上沒有資源回收筒</translation>
     </message>
     <message>
         <source>No Trash on this drive</source>
-        <translation type="unfinished"></translation>
+        <translation>此磁碟機上沒有垃圾桶</translation>
     </message>
     <message>
         <source>Cannot go to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>無法移至資源回收筒</translation>
     </message>
     <message>
         <source>Cannot go to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>無法移至垃圾桶</translation>
     </message>
     <message>
         <source>moved to the Recycle Bin</source>
         <extracomment>Tooltip of the Clean button: where the selection goes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>將移至資源回收筒</translation>
     </message>
     <message>
         <source>moved to the Trash</source>
         <extracomment>Tooltip of the Clean button: where the selection goes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>將移至垃圾桶</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected · some need admin</source>
         <comment>%1: style, keep as is; %2: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>已選取 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; · 部分需要系統管理員權限</translation>
     </message>
     <message>
         <source>&lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt; selected</source>
         <comment>%1: style, keep as is; %2: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>已選取 &lt;b style=&apos;color:%1&apos;&gt;%2&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the Recycle Bin and deleting are unknown. Cleaning stays off until the file can be read again.</source>
         <comment>%1: the settings file</comment>
-        <translation type="unfinished"></translation>
+        <translation>無法讀取 %1 中的設定，因此不清楚您的排除項目，也不清楚應移至資源回收筒還是直接刪除。在能再次讀取該檔案之前，清理功能將保持關閉。</translation>
     </message>
     <message>
         <source>Your settings in %1 cannot be read, so your exclusions and your choice between the Trash and deleting are unknown. Cleaning stays off until the file can be read again.</source>
         <comment>%1: the settings file</comment>
-        <translation type="unfinished"></translation>
+        <translation>無法讀取 %1 中的設定，因此不清楚您的排除項目，也不清楚應移至垃圾桶還是直接刪除。在能再次讀取該檔案之前，清理功能將保持關閉。</translation>
     </message>
 </context>
 <context>
@@ -917,7 +917,7 @@
     <message>
         <source>Log: %1</source>
         <extracomment>%1: the path of the log file</extracomment>
-        <translation>記錄：%1</translation>
+        <translation>記錄檔：%1</translation>
     </message>
     <message>
         <source>The scan did not complete.</source>
@@ -970,7 +970,7 @@
     <message>
         <source>Newest</source>
         <extracomment>Column heading of the history table: the latest record</extracomment>
-        <translation>最近修改</translation>
+        <translation>最新記錄</translation>
     </message>
     <message>
         <source>Time</source>
@@ -1156,7 +1156,7 @@
         <source>In use by %1 (PID %2): %n file(s)</source>
         <extracomment>%1: a program&apos;s name; %2: its process number</extracomment>
         <translation>
-            <numerusform>正被 %1 (PID %2) 使用：%n 個檔案</numerusform>
+            <numerusform>正被 %1（PID %2）使用：%n 個檔案</numerusform>
         </translation>
     </message>
     <message>
@@ -1167,7 +1167,7 @@
     <message>
         <source>As root, the catalogue file %1 is used only when it and every folder above it belong to root and no one else may change them.</source>
         <extracomment>%1: a file&apos;s path</extracomment>
-        <translation>以 root 身分執行時，只有當目錄檔案 %1 及其上方的每個資料夾都屬於 root 且其他人無法變更時，才會使用它。</translation>
+        <translation>以 root 身分執行時，只有當類別清單檔案 %1 及其上方的每個資料夾都屬於 root 且其他人無法變更時，才會使用該檔案。</translation>
     </message>
     <message>
         <source>As root, Varnholt works in root&apos;s own folders (%1) and ignores %2: another user can change where they lead.</source>
@@ -1267,26 +1267,26 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message numerus="yes">
         <source>Scanning %1 · %2 · %Ln file(s) · %3</source>
         <extracomment>Progress line; %1: a category; %2: the size found; %3: a folder</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>正在掃描 %1 · %2 · %Ln 個檔案 · %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 found · %Ln file(s) checked · %2 s</source>
         <comment>%1: a size; %2: seconds</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已找到 %1 · 已檢查 %Ln 個檔案 · %2 秒</numerusform>
         </translation>
     </message>
     <message>
         <source>move to Recycle Bin</source>
         <extracomment>The Action column of --dry-run&apos;s table: to the Recycle Bin</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>移至資源回收筒</translation>
     </message>
     <message>
         <source>move to Trash</source>
         <extracomment>The Action column of --dry-run&apos;s table: to the Trash</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>移至垃圾桶</translation>
     </message>
     <message>
         <source>delete</source>
@@ -1296,49 +1296,49 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Moved %1 to the Recycle Bin</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>已將 %1 移至資源回收筒</translation>
     </message>
     <message>
         <source>Moved %1 to the Trash</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>已將 %1 移至垃圾桶</translation>
     </message>
     <message>
         <source>freed %1</source>
         <comment>follows what was moved to the bin; %1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>已釋放 %1</translation>
     </message>
     <message>
         <source>Freed %1</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>已釋放 %1</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) removed</source>
         <extracomment>Clause of the line that sums up a cleanup</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已刪除 %n 個檔案</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln skipped</source>
         <comment>a number of files and folders left alone</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已略過 %Ln 項</numerusform>
         </translation>
     </message>
     <message>
         <source> · </source>
         <extracomment>Between the clauses of the line that sums up a cleanup</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> · </translation>
     </message>
     <message>
         <source>Could not be moved to the Recycle Bin, left where they are:</source>
-        <translation type="unfinished"></translation>
+        <translation>無法移至資源回收筒，已保留在原處：</translation>
     </message>
     <message>
         <source>Could not be moved to the Trash, left where they are:</source>
-        <translation type="unfinished"></translation>
+        <translation>無法移至垃圾桶，已保留在原處：</translation>
     </message>
     <message>
         <source>--skip-item %1 names no item of the categories given.</source>
@@ -1348,8 +1348,8 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message numerus="yes">
         <source>%Ln file(s) checked · %1 found (%2) · %3</source>
         <extracomment>Progress line; %1: the number of large files found; %2: their size; %3: a folder</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已檢查 %Ln 個檔案 · 找到 %1 個（%2） · %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1434,11 +1434,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>No cleanup has moved anything to the Recycle Bin; there is nothing to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>還沒有任何清理將內容移至資源回收筒，沒有可還原的內容。</translation>
     </message>
     <message>
         <source>No cleanup has moved anything to the Trash; there is nothing to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>還沒有任何清理將內容移至垃圾桶，沒有可還原的內容。</translation>
     </message>
 </context>
 <context>
@@ -1446,52 +1446,52 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Disk image</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>磁碟映像</translation>
     </message>
     <message>
         <source>Partial download</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>未完成的下載</translation>
     </message>
     <message>
         <source>Video</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>影片</translation>
     </message>
     <message>
         <source>Archive</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>壓縮檔</translation>
     </message>
     <message>
         <source>Installer</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>安裝程式</translation>
     </message>
     <message>
         <source>Audio</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>音訊</translation>
     </message>
     <message>
         <source>Image</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>圖片</translation>
     </message>
     <message>
         <source>Document</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>文件</translation>
     </message>
     <message>
         <source>Backup</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>備份</translation>
     </message>
     <message>
         <source>File</source>
         <extracomment>Kind of large file (the Space Map&apos;s Kind column)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>檔案</translation>
     </message>
 </context>
 <context>
@@ -1499,7 +1499,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Space Map</source>
         <extracomment>Title of the page that maps where disk space goes (not a geographic map)</extracomment>
-        <translation>空間地圖</translation>
+        <translation>空間分佈圖</translation>
     </message>
     <message>
         <source>Rescan</source>
@@ -1586,52 +1586,52 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>上一層</translation>
     </message>
     <message>
         <source>Change since</source>
-        <translation type="unfinished"></translation>
+        <translation>變化起點</translation>
     </message>
     <message>
         <source>Folders by change</source>
-        <translation type="unfinished"></translation>
+        <translation>依變化顯示的資料夾</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>資料夾</translation>
     </message>
     <message>
         <source>The history of folder sizes is off. Turn it on in Settings to see what grew.</source>
-        <translation type="unfinished"></translation>
+        <translation>資料夾大小歷史已關閉。在「設定」中開啟後即可查看成長情況。</translation>
     </message>
     <message>
         <source>Varnholt notes how big your folders are once a day. The first comparison is ready after two readings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt 每天記錄一次資料夾的大小。記錄兩次後即可看到第一次比較。</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>Column title of the Space Map&apos;s list (shown upper-cased): the file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>名稱</translation>
     </message>
     <message>
         <source>Kind</source>
         <extracomment>Column title (shown upper-cased): Video, Archive, …</extracomment>
-        <translation type="unfinished">類型</translation>
+        <translation>類型</translation>
     </message>
     <message>
         <source>Last opened</source>
         <extracomment>Column title (shown upper-cased) over relative dates such as &quot;3 months ago&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>上次開啟</translation>
     </message>
     <message>
         <source>Size</source>
         <extracomment>Column title (shown upper-cased): the file&apos;s size</extracomment>
-        <translation type="unfinished">大小</translation>
+        <translation>大小</translation>
     </message>
     <message>
         <source>Grew</source>
         <extracomment>View of the Space Map: the folders coloured by how much they grew since an earlier reading</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>成長</translation>
     </message>
     <message>
         <source>Clear search</source>
@@ -1641,32 +1641,32 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Show in File Explorer</source>
         <extracomment>Button in the Space Map&apos;s footer; opens File Explorer at the checked file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>在檔案總管中顯示</translation>
     </message>
     <message>
         <source>Show in File Manager</source>
         <extracomment>Button in the Space Map&apos;s footer; opens the file manager at the checked file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>在檔案管理員中顯示</translation>
     </message>
     <message>
         <source>Move to Recycle Bin</source>
         <extracomment>Button in the Space Map&apos;s footer; moves the checked files to the Recycle Bin</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>移至資源回收筒</translation>
     </message>
     <message>
         <source>Move to Trash</source>
         <extracomment>Button in the Space Map&apos;s footer; moves the checked files to the Trash</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>移至垃圾桶</translation>
     </message>
     <message>
         <source>The File Explorer could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>檔案總管無法顯示 %1</translation>
     </message>
     <message>
         <source>The File Manager could not show %1</source>
         <comment>%1: a path</comment>
-        <translation type="unfinished"></translation>
+        <translation>檔案管理員無法顯示 %1</translation>
     </message>
 </context>
 <context>
@@ -1685,7 +1685,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <source>%1 is filling up: at this rate it is full in about %n day(s). Run Smart Scan to free up space.</source>
         <extracomment>Notification; %1: a drive</extracomment>
         <translation>
-            <numerusform>%1 正在被填滿：照此速度，大約 %n 天後將滿。執行智慧掃描以釋放空間。</numerusform>
+            <numerusform>%1 的可用空間正在減少：照此速度，大約 %n 天後將滿。執行智慧掃描以釋放空間。</numerusform>
         </translation>
     </message>
 </context>
@@ -1724,7 +1724,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Open Log Folder</source>
         <extracomment>Entry of the app menu</extracomment>
-        <translation>開啟記錄資料夾</translation>
+        <translation>開啟記錄檔資料夾</translation>
     </message>
     <message>
         <source>About Varnholt</source>
@@ -1739,7 +1739,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>The log folder %1 could not be created.</source>
         <extracomment>%1: a folder</extracomment>
-        <translation>無法建立記錄資料夾 %1。</translation>
+        <translation>無法建立記錄檔資料夾 %1。</translation>
     </message>
 </context>
 <context>
@@ -1775,7 +1775,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
-        <translation>關閉視窗後，Varnholt 可以留在系統匣中，讓定期掃描和空間不足警示繼續運作。您可以從系統匣圖示再次開啟它。</translation>
+        <translation>關閉視窗後，Varnholt 可以留在通知區域中，讓定期掃描和空間不足警示繼續運作。您可以從通知區域中的圖示再次開啟它。</translation>
     </message>
     <message>
         <source>Remember my choice</source>
@@ -1789,7 +1789,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Keep in tray</source>
         <extracomment>Button of the close dialog: hide the window, keep the tray icon</extracomment>
-        <translation>留在系統匣</translation>
+        <translation>留在通知區域</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -1932,51 +1932,51 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>These cannot be moved to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>以下內容無法移至資源回收筒</translation>
     </message>
     <message>
         <source>These cannot be moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>以下內容無法移至垃圾桶</translation>
     </message>
     <message>
         <source>None of it can go to the Recycle Bin: delete it permanently, or nothing is cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>這些內容都無法移至資源回收筒：請永久刪除，否則不會清理任何項目。</translation>
     </message>
     <message>
         <source>None of it can go to the Trash: delete it permanently, or nothing is cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>這些內容都無法移至垃圾桶：請永久刪除，否則不會清理任何項目。</translation>
     </message>
     <message>
         <source>Emptying the Recycle Bin and deleting what cannot go there can&apos;t be undone. Everything else goes to the Recycle Bin.</source>
-        <translation type="unfinished"></translation>
+        <translation>清空資源回收筒和刪除無法移入資源回收筒的內容均無法復原。其餘內容都會移至資源回收筒。</translation>
     </message>
     <message>
         <source>Emptying the Trash and deleting what cannot go there can&apos;t be undone. Everything else goes to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>清空垃圾桶和刪除無法移入垃圾桶的內容均無法復原。其餘內容都會移至垃圾桶。</translation>
     </message>
     <message>
         <source>What cannot go to the Recycle Bin is deleted permanently. Everything else is moved there, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法移至資源回收筒的內容將永久刪除。其餘內容都會移至資源回收筒，之後仍可還原。</translation>
     </message>
     <message>
         <source>What cannot go to the Trash is deleted permanently. Everything else is moved there, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法移至垃圾桶的內容將永久刪除。其餘內容都會移至垃圾桶，之後仍可還原。</translation>
     </message>
     <message>
         <source>Emptying the Recycle Bin can&apos;t be undone. Everything else goes to the Recycle Bin.</source>
-        <translation type="unfinished"></translation>
+        <translation>清空資源回收筒後將無法復原。其餘內容都會移至資源回收筒。</translation>
     </message>
     <message>
         <source>Emptying the Trash can&apos;t be undone. Everything else goes to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>清空垃圾桶後將無法復原。其餘內容都會移至垃圾桶。</translation>
     </message>
     <message>
         <source>Everything will be moved to the Recycle Bin, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>所有內容都會移至資源回收筒，之後仍可還原。</translation>
     </message>
     <message>
         <source>Everything will be moved to the Trash, so you can restore it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>所有內容都會移至垃圾桶，之後仍可還原。</translation>
     </message>
     <message>
         <source>Clean and delete</source>
@@ -2026,7 +2026,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Disk health</source>
         <extracomment>Heading of an Overview card</extracomment>
-        <translation>磁碟健康</translation>
+        <translation>磁碟健康狀況</translation>
     </message>
     <message>
         <source>System files protected</source>
@@ -2111,37 +2111,37 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Show it in the Space Map</source>
-        <translation type="unfinished"></translation>
+        <translation>在空間分佈圖中顯示</translation>
     </message>
     <message>
         <source>What grew</source>
-        <translation type="unfinished"></translation>
+        <translation>成長情況</translation>
     </message>
     <message>
         <source>Varnholt notes how big your folders are once a day. The first comparison is ready once two readings lie a week apart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt 每天記錄一次資料夾的大小。有兩次相隔一週的記錄後，即可看到第一次比較。</translation>
     </message>
     <message>
         <source>Growing fastest this week</source>
-        <translation type="unfinished"></translation>
+        <translation>本週成長最快</translation>
     </message>
     <message numerus="yes">
         <source>Growing fastest in the last %n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>最近 %n 天成長最快</numerusform>
         </translation>
     </message>
     <message>
         <source>No folder grew by more than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>沒有資料夾成長超過 %1。</translation>
     </message>
     <message>
         <source>Clean %1</source>
-        <translation type="unfinished">清理 %1</translation>
+        <translation>清理「%1」</translation>
     </message>
     <message>
         <source>%1 is the folder of this cleanup category</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 是此清理類別的資料夾</translation>
     </message>
     <message>
         <source>Review</source>
@@ -2214,7 +2214,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>the log does not name a trash entry</source>
-        <translation>記錄未指向垃圾桶中的項目</translation>
+        <translation>記錄檔未指向垃圾桶中的項目</translation>
     </message>
     <message>
         <source>more than one trash entry matches</source>
@@ -2230,7 +2230,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>the log does not name a Recycle Bin entry</source>
-        <translation>記錄未指向資源回收筒中的項目</translation>
+        <translation>記錄檔未指向資源回收筒中的項目</translation>
     </message>
     <message>
         <source>more than one Recycle Bin entry matches</source>
@@ -2349,7 +2349,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Keep running in the tray</source>
-        <translation>在系統匣中繼續執行</translation>
+        <translation>在通知區域中繼續執行</translation>
     </message>
     <message>
         <source>Quit Varnholt</source>
@@ -2362,7 +2362,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</source>
-        <translation>留在系統匣中時，Varnholt 會繼續執行，讓定期掃描和空間不足警示繼續運作。</translation>
+        <translation>留在通知區域中時，Varnholt 會繼續執行，讓定期掃描和空間不足警示繼續運作。</translation>
     </message>
     <message>
         <source>Appearance</source>
@@ -2433,7 +2433,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source> — their data is never cleaned. Caches of running apps and open files are skipped too.</source>
-        <translation> — 其資料絕不會被清理。執行中應用程式的快取和已開啟的檔案也會被略過。</translation>
+        <translation>——其資料絕不會被清理。執行中應用程式的快取和已開啟的檔案也會被略過。</translation>
     </message>
     <message>
         <source>Permissions &amp; about</source>
@@ -2474,7 +2474,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Restart as admin</source>
         <extracomment>Button: restart Varnholt with administrator rights</extracomment>
-        <translation>以系統管理員身分重新啟動</translation>
+        <translation>以系統管理員身分重啟</translation>
     </message>
     <message>
         <source>Check for updates</source>
@@ -2484,7 +2484,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Open logs</source>
         <extracomment>Button: open the folder of the cleanup logs</extracomment>
-        <translation>開啟記錄</translation>
+        <translation>開啟記錄檔</translation>
     </message>
     <message>
         <source>Every cleanup writes a log you can review. Varnholt checks for updates when it starts.</source>
@@ -2497,7 +2497,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Files bigger than this appear in the Space Map.</source>
-        <translation>大於此大小的檔案會顯示在「空間地圖」中。</translation>
+        <translation>大於此大小的檔案會顯示在「空間分佈圖」中。</translation>
     </message>
     <message>
         <source>Recent cleanups</source>
@@ -2507,11 +2507,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>No cleanups yet</source>
         <extracomment>In place of the list of recent cleanups</extracomment>
-        <translation>尚無清理紀錄</translation>
+        <translation>尚未進行任何清理</translation>
     </message>
     <message>
         <source>Every cleanup writes a log you can review.</source>
-        <translation>每次清理都會寫入一份可供查看的記錄。</translation>
+        <translation>每次清理都會寫入一份可供檢閱的記錄檔。</translation>
     </message>
     <message>
         <source>Restore</source>
@@ -2543,11 +2543,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Move items to the Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>將項目移至資源回收筒</translation>
     </message>
     <message>
         <source>Move items to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>將項目移至垃圾桶</translation>
     </message>
     <message>
         <source>Off</source>
@@ -2566,16 +2566,16 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>Keep a history of folder sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>保留資料夾大小歷史</translation>
     </message>
     <message>
         <source>Once a day, Varnholt notes how big your folders are so it can show what grew. Nothing leaves this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt 每天記錄一次資料夾的大小，以便顯示哪些資料夾有所成長。任何資料都不會離開這台電腦。</translation>
     </message>
     <message>
         <source>Open at login</source>
         <comment>setting: start Varnholt at login</comment>
-        <translation>登入時打開</translation>
+        <translation>登入時開啟</translation>
     </message>
     <message>
         <source>Start with Windows</source>
@@ -2605,62 +2605,62 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>C:\Windows\System32, WinSxS, Program Files, drive roots — always skipped.</source>
         <extracomment>The folder names stay as the system writes them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>C:\Windows\System32、WinSxS、Program Files、磁碟機根目錄——一律略過。</translation>
     </message>
     <message>
         <source>/usr, /etc, /boot, /var/lib, system folders — always skipped.</source>
         <extracomment>The folder names stay as the system writes them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>/usr、/etc、/boot、/var/lib、系統資料夾——一律略過。</translation>
     </message>
     <message>
         <source>%1 in all: the Recycle Bin emptied, items deleted permanently or moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>共 %1：已清空資源回收筒，項目已永久刪除或移至資源回收筒</translation>
     </message>
     <message>
         <source>%1 in all: the Trash emptied, items deleted permanently or moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>共 %1：已清空垃圾桶，項目已永久刪除或移至垃圾桶</translation>
     </message>
     <message>
         <source>%1 moved to the Recycle Bin or deleted permanently</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>已將 %1 移至資源回收筒或永久刪除</translation>
     </message>
     <message>
         <source>%1 moved to the Trash or deleted permanently</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>已將 %1 移至垃圾桶或永久刪除</translation>
     </message>
     <message>
         <source>%1 in all: the Recycle Bin emptied, then items moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>共 %1：已清空資源回收筒，然後將項目移至資源回收筒</translation>
     </message>
     <message>
         <source>%1 in all: the Trash emptied, then items moved to it</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>共 %1：已清空垃圾桶，然後將項目移至垃圾桶</translation>
     </message>
     <message>
         <source>%1 moved to the Recycle Bin</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>已將 %1 移至資源回收筒</translation>
     </message>
     <message>
         <source>%1 moved to the Trash</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>已將 %1 移至垃圾桶</translation>
     </message>
     <message>
         <source>%1 freed: items deleted permanently and the Recycle Bin emptied</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>已釋放 %1：項目已永久刪除，資源回收筒已清空</translation>
     </message>
     <message>
         <source>%1 freed: items deleted permanently and the Trash emptied</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>已釋放 %1：項目已永久刪除，垃圾桶已清空</translation>
     </message>
     <message>
         <source>%1 deleted permanently</source>
@@ -2670,40 +2670,40 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>The Recycle Bin was emptied: %1 freed</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>資源回收筒已清空：釋放了 %1</translation>
     </message>
     <message>
         <source>The Trash was emptied: %1 freed</source>
         <comment>%1: a size</comment>
-        <translation type="unfinished"></translation>
+        <translation>垃圾桶已清空：釋放了 %1</translation>
     </message>
     <message>
         <source>Put back what this cleanup moved to the Recycle Bin. Nothing that is in its place now is replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>將本次清理移至資源回收筒的內容放回原處。不會取代目前位於原位置的任何內容。</translation>
     </message>
     <message>
         <source>Put back what this cleanup moved to the Trash. Nothing that is in its place now is replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>將本次清理移至垃圾桶的內容放回原處。不會取代目前位於原位置的任何內容。</translation>
     </message>
     <message>
         <source>Forget history</source>
-        <translation type="unfinished"></translation>
+        <translation>清除歷史</translation>
     </message>
     <message>
         <source>Forget the history of folder sizes?</source>
-        <translation type="unfinished"></translation>
+        <translation>要清除資料夾大小歷史嗎？</translation>
     </message>
     <message>
         <source>Every reading Varnholt took of your folder sizes is removed. What grew shows again once new readings have been taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnholt 記錄的所有資料夾大小都將被刪除。有了新的記錄後，會再次顯示成長情況。</translation>
     </message>
     <message>
         <source>The history of folder sizes is forgotten</source>
-        <translation type="unfinished"></translation>
+        <translation>已清除資料夾大小歷史</translation>
     </message>
     <message>
         <source>Some readings of folder sizes could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>部分資料夾大小記錄無法刪除</translation>
     </message>
 </context>
 <context>
@@ -2726,7 +2726,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Space Map</source>
         <extracomment>Sidebar entry: the page that maps where disk space goes (not a geographic map)</extracomment>
-        <translation>空間地圖</translation>
+        <translation>空間分佈圖</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -2790,7 +2790,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     </message>
     <message>
         <source>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</source>
-        <translation>它會留在系統匣中，讓定期掃描和警示繼續運作。在圖示上按一下滑鼠右鍵即可結束。</translation>
+        <translation>它會留在通知區域中，讓定期掃描和警示繼續運作。在圖示上按一下滑鼠右鍵即可結束。</translation>
     </message>
     <message>
         <source>Open Varnholt</source>
@@ -2825,7 +2825,7 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>Space Map</source>
         <extracomment>Entry of the tray menu: open the page that maps where disk space goes</extracomment>
-        <translation>空間地圖</translation>
+        <translation>空間分佈圖</translation>
     </message>
 </context>
 <context>

@@ -144,18 +144,13 @@ private slots:
 void TestTranslations::catalogue_data()
 {
     QTest::addColumn<QString>("code");
-    // Translations that break the typography today, until they are fixed.
-    QTest::addColumn<int>("knownTypography");
-    const QHash<QString, int> known = {{QStringLiteral("fr"), 56}, {QStringLiteral("ja"), 2},
-                                       {QStringLiteral("zh_CN"), 1}, {QStringLiteral("zh_TW"), 1}};
     for (const QString &code : kLanguages)
-        QTest::newRow(qPrintable(code)) << code << known.value(code);
+        QTest::newRow(qPrintable(code)) << code;
 }
 
 void TestTranslations::catalogue()
 {
     QFETCH(QString, code);
-    QFETCH(int, knownTypography);
     const Catalogue catalogue = read(cataloguePath(code));
     QVERIFY2(catalogue.error.isEmpty(), qPrintable(catalogue.error));
     QVERIFY2(catalogue.language == code || catalogue.language.startsWith(code + u'_'),
@@ -199,9 +194,6 @@ void TestTranslations::catalogue()
         }
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
-    if (!typography.isEmpty() && typography.size() == knownTypography)
-        QEXPECT_FAIL("", qPrintable(QStringLiteral("%1 translations break the typography").arg(knownTypography)),
-                     Continue);
     QVERIFY2(typography.isEmpty(), qPrintable(typography.join(u'\n')));
 }
 
