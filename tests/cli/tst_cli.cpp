@@ -564,7 +564,7 @@ private slots:
         QTest::newRow("nearest to --since") << QStringList{"=100,a=10", "=150,a=60", "=400,a=310"}
                                             << QStringList{"grew", "--since", "1w"} << "+250 MB  60 MB  310 MB" << "a 262144000 ";
         QTest::newRow("record") << QStringList{"=100,a=10"} << QStringList{"grew", "--record"}
-                                << "Recorded the sizes of 1 folder" << "";
+                                << "Recorded the size of 1 folder" << "";
     }
 
     void grew()
