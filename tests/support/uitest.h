@@ -29,6 +29,26 @@ inline void startUiTest()
     Theme::instance()->install(qApp);
 }
 
+// A category `id` of the given risk whose files are under `root` (no root
+// when empty).
+inline CategoryDef categoryDef(const QString &id, int risk, const QString &root, bool needsAdmin = false)
+{
+    CategoryDef d;
+    d.id = d.name = id;
+    d.icon = QStringLiteral("folder");
+    d.risk = risk;
+    d.needsAdmin = needsAdmin;
+    if (!root.isEmpty())
+        d.roots = {CategoryRoot{root, {}, {}}};
+    return d;
+}
+
+// For pages whose scan is not what a test looks at.
+inline CatalogueSource emptyCatalogue()
+{
+    return [] { return QList<CategoryDef>{}; };
+}
+
 // Two readings of folder sizes under `root` a week apart, the newer an hour
 // ago: `grown` went from 1 to 3 GB, "Documents" (larger, and first by name)
 // from 2.5 to 2.6 GB.

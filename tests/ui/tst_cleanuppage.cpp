@@ -43,26 +43,16 @@ namespace {
 // Volumes that tests mount stay inside this process.
 [[maybe_unused]] const bool g_privateMounts = testsupport::enterPrivateMounts();
 
-CategoryDef def(const QString &id, int risk, const QString &root, bool needsAdmin = false)
-{
-    CategoryDef d;
-    d.id = d.name = id;
-    d.icon = QStringLiteral("folder");
-    d.risk = risk;
-    d.needsAdmin = needsAdmin;
-    if (!root.isEmpty())
-        d.roots = {CategoryRoot{root, {}, {}}};
-    return d;
-}
-
 // temp (Safe, 120 files), thumbs (Safe, a file), empty (Safe, nothing in
 // it), appcache (Review), dev (Permanent, a folder).
 CatalogueSource mixedCatalogue(const QString &root)
 {
     return [root] {
-        return QList<CategoryDef>{def("temp", Safe, root + "/temp"), def("thumbs", Safe, root + "/thumbs"),
-                                  def("empty", Safe, root + "/empty"), def("appcache", Review, root + "/appcache"),
-                                  def("dev", Permanent, root + "/dev")};
+        return QList<CategoryDef>{categoryDef("temp", Safe, root + "/temp"),
+                                  categoryDef("thumbs", Safe, root + "/thumbs"),
+                                  categoryDef("empty", Safe, root + "/empty"),
+                                  categoryDef("appcache", Review, root + "/appcache"),
+                                  categoryDef("dev", Permanent, root + "/dev")};
     };
 }
 
@@ -126,7 +116,7 @@ bool sandboxedTrash()
 
 CategoryDef binDef()
 {
-    CategoryDef bin = def("trash", Permanent, {});
+    CategoryDef bin = categoryDef("trash", Permanent, {});
     bin.isTrash = true;
     return bin;
 }
@@ -260,8 +250,10 @@ private slots:
         if (testsupport::isUnprivilegedChild()) {
             const QString root = testsupport::childArguments().value(0);
             Scanned s([root] {
-                return QList<CategoryDef>{def("temp", Safe, root + "/temp"), def("update", Safe, root + "/locked", true),
-                                          def("thumbs", Safe, root + "/thumbs"), def("pkgs", Safe, root + "/pkgs", true)};
+                return QList<CategoryDef>{categoryDef("temp", Safe, root + "/temp"),
+                                          categoryDef("update", Safe, root + "/locked", true),
+                                          categoryDef("thumbs", Safe, root + "/thumbs"),
+                                          categoryDef("pkgs", Safe, root + "/pkgs", true)};
             });
             // The child's user has no bin in the sandbox's data folder (root's),
             // and a file that cannot go to the bin is not ticked. Deleting,
@@ -378,9 +370,9 @@ private slots:
         auto gate = std::make_shared<QSemaphore>();
         Scanned s([dir, gate] {
             gate->acquire();
-            CategoryDef labelled = def("labelled", Safe, {});
+            CategoryDef labelled = categoryDef("labelled", Safe, {});
             labelled.roots = {CategoryRoot{dir, {}, QStringLiteral("Many")}};
-            return QList<CategoryDef>{labelled, def("listed", Safe, dir)};
+            return QList<CategoryDef>{labelled, categoryDef("listed", Safe, dir)};
         });
         QMap<int, QSet<QString>> counts, paths;
         Scanner::setProgressInterval(0);
@@ -448,7 +440,7 @@ private slots:
             QSKIP("mounting needs root and a mount namespace of the test's own");
         QVERIFY(!farAway || (QDir().mkpath(cache + "/t") && testsupport::allocateFile(far, 4096)));
         Scanned s([root = tmp.path(), cache, farAway] {
-            CategoryDef temp = def("temp", Safe, root + "/temp");
+            CategoryDef temp = categoryDef("temp", Safe, root + "/temp");
             if (farAway)
                 temp.roots.append(CategoryRoot{cache + "/t", {}, {}});
             return QList<CategoryDef>{temp, binDef()};
@@ -564,10 +556,10 @@ private slots:
     {
         QFETCH(QDateTime, lastScan);
         AppSettings::instance()->setLastScan(lastScan);
-        AppState state([] { return QList<CategoryDef>{}; });
+        AppState state(emptyCatalogue());
         CleanupPage page(&state);
         ui::OverviewPage overview(&state);
-        overview.setCatalogueSource([] { return QList<CategoryDef>{}; });
+        overview.setCatalogueSource(emptyCatalogue());
         QCOMPARE(page.currentView(), int(CleanupPage::EmptyView));
         QTEST(text(page, "emptyTitle"), "title");
         QCOMPARE(text(page, "emptyText").startsWith("Scan again"), lastScan.isValid());
@@ -591,7 +583,7 @@ private slots:
         for (int k = 0; k < 14; ++k) {
             const QString id = QStringLiteral("c%1").arg(k, 2, 10, QLatin1Char('0'));
             QVERIFY(!tmp.makeFileOfSize(id + "/f.bin", 4096 * (k + 1)).isEmpty());
-            defs.append(def(id, k % 3, tmp.path(id)));
+            defs.append(categoryDef(id, k % 3, tmp.path(id)));
         }
         Scanned s([defs] { return defs; });
         s.page.resize(1180, 520);

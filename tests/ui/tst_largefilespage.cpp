@@ -58,7 +58,7 @@ struct Rig
     static AppState *makeState(Rig *rig)
     {
         qputenv("HOME", QFile::encodeName(rig->home.path()));
-        auto *state = new AppState([] { return QList<CategoryDef>{}; }, &rig->owner);
+        auto *state = new AppState(emptyCatalogue(), &rig->owner);
         state->setOverrides({{}, {}, qint64(1) << 20});
         return state;
     }

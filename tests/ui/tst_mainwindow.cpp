@@ -58,11 +58,6 @@ MainWindow::Options offlineOptions(MainWindow::PageFactory pages = {})
     return options;
 }
 
-CatalogueSource emptyCatalogue()
-{
-    return [] { return QList<CategoryDef>{}; };
-}
-
 template<typename T>
 T *openOverlay(QWidget *host)
 {
@@ -137,11 +132,7 @@ private slots:
         TempFolder tmp;
         QVERIFY(!tmp.makeFileOfSize(QStringLiteral("temp/a.bin"), 3 * 4096).isEmpty());
         AppState state([root = tmp.path()] {
-            CategoryDef def;
-            def.id = def.name = QStringLiteral("temp");
-            def.risk = Safe;
-            def.roots = {CategoryRoot{root + QStringLiteral("/temp"), {}, {}}};
-            return QList<CategoryDef>{def};
+            return QList<CategoryDef>{categoryDef(QStringLiteral("temp"), Safe, root + QStringLiteral("/temp"))};
         });
         MainWindow window(&state, offlineOptions(&fakePage));
         window.show();

@@ -30,13 +30,8 @@ CatalogueSource catalogue(const QString &root)
 {
     return [root] {
         QList<CategoryDef> defs;
-        for (const QString &id : kIds) {
-            CategoryDef d;
-            d.id = d.name = id;
-            d.icon = QStringLiteral("trash");
-            d.roots = {CategoryRoot{root + u'/' + id, {}, {}}};
-            defs << d;
-        }
+        for (const QString &id : kIds)
+            defs << categoryDef(id, Safe, root + u'/' + id);
         return defs;
     };
 }

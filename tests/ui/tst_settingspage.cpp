@@ -21,11 +21,6 @@ using namespace ui;
 
 namespace {
 
-CatalogueSource emptyCatalogue()
-{
-    return [] { return QList<CategoryDef>{}; };
-}
-
 template <typename T = QWidget>
 T *child(const QWidget *parent, const QString &name)
 {
