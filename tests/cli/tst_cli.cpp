@@ -122,28 +122,8 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
-
-        QTest::newRow("no command") << QStringList{} << "No command";
-        QTest::newRow("unknown command") << QStringList{"frobnicate"} << "scan, clean, large, measure";
-        QTest::newRow("unknown option") << QStringList{"scan", "--bogus"} << "--json, --exclude";
-        QTest::newRow("option of another command") << QStringList{"scan", "--yes"} << "--yes";
-        QTest::newRow("switch with a value") << QStringList{"scan", "--json=1"} << "--json";
-        QTest::newRow("missing --yes") << QStringList{"clean", "--category", "temp"} << "--yes";
-        QTest::newRow("no category") << QStringList{"clean", "--yes"} << "--category";
-        QTest::newRow("unknown category") << QStringList{"clean", "--category", "temp", "--category", "nosuch", "--yes"}
-                                          << "\"nosuch\". Categories: temp, dev";
-        QTest::newRow("delete and trash") << QStringList{"clean", "--category", "temp", "--delete", "--trash", "--yes"}
-                                          << "--delete or --trash";
-        QTest::newRow("threshold zero") << QStringList{"large", "--threshold-mb", "0"} << "positive number";
-        QTest::newRow("threshold negative") << QStringList{"large", "--threshold-mb=-5"} << "positive number";
-        QTest::newRow("threshold not finite") << QStringList{"large", "--threshold-mb", "inf"} << "positive number";
-        QTest::newRow("threshold missing") << QStringList{"large", "--threshold-mb"} << "needs a value";
-        QTest::newRow("measure without path") << QStringList{"measure"} << "PATH";
-        QTest::newRow("measure two paths") << QStringList{"measure", "a", "b"} << "exactly one PATH";
-        QTest::newRow("restore two logs") << QStringList{"restore", "a", "b"} << "at most one LOG";
-        QTest::newRow("grew since what") << QStringList{"grew", "--since", "7x"} << "such as 7d, 2w or 12h";
-        QTest::newRow("grew since nothing") << QStringList{"grew", "--since=0d"} << "such as 7d";
-        QTest::newRow("grew record since") << QStringList{"grew", "--record", "--since", "2d"} << "either --record or --since";
+        for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("cli/usageerrors.tsv"), 3))
+            QTest::newRow(qPrintable(f[0])) << f[1].split(u' ', Qt::SkipEmptyParts) << f[2];
     }
 
     void usageErrors()
@@ -564,7 +544,7 @@ private slots:
         QTest::newRow("nearest to --since") << QStringList{"=100,a=10", "=150,a=60", "=400,a=310"}
                                             << QStringList{"grew", "--since", "1w"} << "+250 MB  60 MB  310 MB" << "a 262144000 ";
         QTest::newRow("record") << QStringList{"=100,a=10"} << QStringList{"grew", "--record"}
-                                << "Recorded the sizes of 1 folder" << "";
+                                << "Recorded the size of 1 folder" << "";
     }
 
     void grew()
