@@ -431,32 +431,15 @@ private slots:
             QCOMPARE(row->mid(lines.first().indexOf(QStringLiteral("Size")), 4), QStringLiteral("3 MB"));
     }
 
-    // The category as written in the catalogue file; "@" is a fixture folder.
     void catalogueChecks_data()
     {
         QTest::addColumn<QByteArray>("category");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
-
-        QTest::newRow("relative root") << QByteArray(R"({"id":"temp","roots":[{"path":"relative/folder"}]})") << 1
-                                       << "absolute";
-        const QByteArray age = R"({"id":"temp","roots":[{"path":"@","minAgeMs":AGE}]})";
-        const QString ageMessage = QStringLiteral("minAgeMs of a root of \"temp\" is not a whole number");
-        QTest::newRow("negative age") << QByteArray(age).replace("AGE", "-1") << 1 << ageMessage;
-        QTest::newRow("fractional age") << QByteArray(age).replace("AGE", "1.5") << 1 << ageMessage;
-        QTest::newRow("age as text") << QByteArray(age).replace("AGE", "\"1000\"") << 1 << ageMessage;
-        QTest::newRow("age over 100 years") << QByteArray(age).replace("AGE", "3155760000001") << 1 << ageMessage;
-        QTest::newRow("age of 100 years") << QByteArray(age).replace("AGE", "3155760000000") << 0 << "";
-        QTest::newRow("risk that would wrap") << QByteArray(R"({"id":"temp","risk":4294967296,"roots":[]})") << 1
-                                              << "risk";
-        QTest::newRow("patterns as text")
-            << QByteArray(R"({"id":"temp","roots":[{"path":"@","patterns":"*.log"}]})") << 1 << "patterns";
-        QTest::newRow("empty pattern")
-            << QByteArray(R"({"id":"temp","roots":[{"path":"@","patterns":["*.log",""]}]})") << 1 << "patterns";
-        QTest::newRow("flag as text")
-            << QByteArray(R"({"id":"temp","roots":[{"path":"@","ownEntriesOnly":"true"}]})") << 1 << "true or false";
-        QTest::newRow("category flag as number") << QByteArray(R"({"id":"temp","needsAdmin":1,"roots":[]})") << 1
-                                                 << "true or false";
+        for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("cli/cataloguechecks.tsv"), 4)) {
+            QVERIFY2(f[2] == u"0" || f[2] == u"1", qPrintable(f[0]));
+            QTest::newRow(qPrintable(f[0])) << f[1].toUtf8() << f[2].toInt() << f[3];
+        }
     }
 
     void catalogueChecks()
