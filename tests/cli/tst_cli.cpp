@@ -182,41 +182,21 @@ private slots:
         QCOMPARE(setting("clean/exclusions").toStringList(), QStringList{QStringLiteral("b.bin")});
     }
 
-    // What clean keeps. "@/" starts a path in the test's folder; HOME is the
-    // folder named; the program runs in `cwd`. A skip-item through a linked
-    // home is a row of tst_keeps.
+    // What clean keeps. A skip-item through a linked home is a row of tst_keeps.
     void keepAndExclude_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("home");
         QTest::addColumn<QString>("cwd");
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QStringList>("removed");  // every other fixture file stays
+        QTest::addColumn<QStringList>("removed");
         QTest::addColumn<QString>("message");
-
-        const QStringList temp{"clean", "--category", "temp", "--delete", "--yes", "--json"};
-        const QStringList tempFiles{"fx/temp/a.bin", "fx/temp/c/inner.bin"};
-        QTest::newRow("~ in its own word") << temp + QStringList{"--skip-item", "~/temp/b.bin"} << "fx" << "" << 0
-                                           << tempFiles << "";
-        QTest::newRow("relative path with ..") << temp + QStringList{"--skip-item", "../temp/./b.bin"} << "home"
-                                               << "fx/dev" << 0 << tempFiles << "";
-        QTest::newRow("file inside an item keeps the item")
-            << temp + QStringList{"--skip-item", "@/fx/temp/b.bin", "--skip-item", "@/fx/temp/c/inner.bin"} << "home"
-            << "" << 0 << QStringList{"fx/temp/a.bin"} << "as a whole";
-        QTest::newRow("skipping the only item leaves nothing")
-            << QStringList{"clean", "--category", "dev", "--skip-item", "@/fx/dev", "--yes", "--json"} << "home" << ""
-            << 0 << QStringList{} << "";
-        QTest::newRow("item of another category refuses") << temp + QStringList{"--skip-item", "@/fx/dev"} << "home"
-                                                          << "" << 2 << QStringList{} << "names no item";
-        QTest::newRow("~ after =") << temp + QStringList{"--skip-item=~/temp/b.bin"} << "fx" << "" << 0 << tempFiles << "";
-        QTest::newRow("relative --exclude") << temp + QStringList{"--exclude", "temp/b.bin"} << "home" << "fx" << 0
-                                            << tempFiles << "";
-        QTest::newRow("~ of another home refuses") << temp + QStringList{"--skip-item=~/temp/b.bin"} << "home" << ""
-                                                   << 2 << QStringList{} << "names no item";
-        QTest::newRow("exclude ~ after =") << temp + QStringList{"--exclude=~/temp/a.bin"} << "fx" << "" << 0
-                                           << QStringList{"fx/temp/b.bin", "fx/temp/c/inner.bin"} << "";
-        QTest::newRow("exclude ~ alone") << temp + QStringList{"--exclude", "~"} << "fx" << "" << 0 << QStringList{}
-                                         << "";
+        const auto list = [](const QString &field) { return field == u"-" ? QStringList() : field.split(u' '); };
+        for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("cli/keepandexclude.tsv"), 7)) {
+            QVERIFY2(f[4] == u"0" || f[4] == u"2", qPrintable(f[0]));
+            QTest::newRow(qPrintable(f[0])) << list(f[1]) << f[2] << (f[3] == u"-" ? QString() : f[3]) << f[4].toInt()
+                                            << list(f[5]) << (f[6] == u"-" ? QString() : f[6]);
+        }
     }
 
     void keepAndExclude()
@@ -438,7 +418,7 @@ private slots:
         QTest::addColumn<QString>("message");
         for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("cli/cataloguechecks.tsv"), 4)) {
             QVERIFY2(f[2] == u"0" || f[2] == u"1", qPrintable(f[0]));
-            QTest::newRow(qPrintable(f[0])) << f[1].toUtf8() << f[2].toInt() << f[3];
+            QTest::newRow(qPrintable(f[0])) << f[1].toUtf8() << f[2].toInt() << (f[3] == u"-" ? QString() : f[3]);
         }
     }
 

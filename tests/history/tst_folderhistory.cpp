@@ -100,7 +100,7 @@ void FolderHistoryTest::growth_data()
     QTest::addColumn<QString>("options");
     QTest::addColumn<QString>("grew");
     for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("history/growth.tsv"), 5))
-        QTest::newRow(qPrintable(f[0])) << f[1] << f[2] << f[3] << f[4];
+        QTest::newRow(qPrintable(f[0])) << f[1] << f[2] << f[3] << (f[4] == u"-" ? QString() : f[4]);
 }
 
 void FolderHistoryTest::growth()
