@@ -248,72 +248,21 @@ private slots:
     }
 
     // Each base is judged by where it really points before anything below it
-    // is offered. Setup steps: "dir:<rel>" makes a folder, "link:<rel>=<target>"
-    // a symbolic link, "<base>=<rel>" points a base there ("." is the tree
-    // itself, the home folder's parent). Every row starts from one layout
-    // that serves both catalogues; roots come back as "<id> <path>", notes as
-    // "<text> [<ids of the categories carrying it>]", paths relative to the tree.
+    // is offered: the roots and notes of the catalogue for a layout.
     void bases_data()
     {
         QTest::addColumn<bool>("windows");
         QTest::addColumn<QStringList>("setup");
         QTest::addColumn<QStringList>("roots");
         QTest::addColumn<QStringList>("notes");
-
-        const QStringList layout{"temp tmp", "temp sys/var/tmp", "appcache home/.config/Code/Cache",
-                                 "appcache home/.cache/app", "appcache home/.cache", "logs home/.local/share/xorg",
-                                 "logs home", "dev home/.gradle/caches"};
-        const auto without = [](QStringList roots, const QString &root) {
-            roots.removeAll(root);
-            return roots;
+        const auto list = [](const QString &field, const QString &separator) {
+            return field == u"-" ? QStringList() : field.split(separator);
         };
-        const QString home = "home was left out: it is the home folder or holds it.";
-        const QString cacheUsers = " [appcache browser thumbs dev]";
-
-        QTest::newRow("normal layout") << false << QStringList{} << layout << QStringList{};
-        QTest::newRow("TMPDIR is home") << false << QStringList{"temp=home"} << without(layout, "temp tmp")
-                                        << QStringList{home + " [temp]"};
-        // A temporary folder is judged where it really is; reached twice, it is listed once.
-        QTest::newRow("TMPDIR links to /var/tmp")
-            << false << QStringList{"link:tmplink=sys/var/tmp", "temp=tmplink"} << without(layout, "temp tmp")
-            << QStringList{};
-        QTest::newRow("TMPDIR in a protected folder")
-            << false << QStringList{"dir:home/Documents", "temp=home/Documents"} << without(layout, "temp tmp")
-            << QStringList{"home/Documents was left out: it lies in a protected location. [temp]"};
-        QTest::newRow("cache links to /var/tmp")
-            << false << QStringList{"link:home/cachelink=sys/var/tmp", "cache=home/cachelink"}
-            << without(without(layout, "appcache home/.cache/app"), "appcache home/.cache")
-            << QStringList{"home/cachelink was left out: it leads through a link to sys/var/tmp." + cacheUsers};
-        // Of two bases naming one folder the narrower role stays.
-        QTest::newRow("TMPDIR is the cache folder")
-            << false << QStringList{"dir:home/c/app", "temp=home/c", "cache=home/c"}
-            << QStringList{"temp home/c", "temp sys/var/tmp", "appcache home/.config/Code/Cache",
-                           "logs home/.local/share/xorg", "logs home", "dev home/.gradle/caches"}
-            << QStringList{"home/c was left out: it overlaps home/c." + cacheUsers};
-        // The outer base of two nested ones would take in the inner one whole.
-        QTest::newRow("cache inside config")
-            << false << QStringList{"dir:home/.config/cache/app2", "cache=home/.config/cache"}
-            << QStringList{"temp tmp", "temp sys/var/tmp", "appcache home/.config/cache/app2",
-                           "appcache home/.config/cache", "logs home/.local/share/xorg", "logs home", "dev home/.gradle/caches"}
-            << QStringList{"home/.config was left out: it overlaps home/.config/cache. [appcache browser logs]"};
-        QTest::newRow("data is home's parent")
-            << false << QStringList{"data=."} << without(layout, "logs home/.local/share/xorg")
-            << QStringList{". was left out: it is the home folder or holds it. [temp appcache logs dev]"};
-        QTest::newRow("dev root through a link below home")
-            << false << QStringList{"dir:store/_cacache", "link:home/.npm=store"} << layout
-            << QStringList{"home/.npm/_cacache was left out: it leads through a link to store/_cacache. [dev]"};
-        QTest::newRow("trash folders of volumes")
-            << false
-            << QStringList{"dir:home/.cache/.Trash-1000/files", "dir:home/.config/.Trash/Cache",
-                           "dir:home/.config/App/.Trash-1000/Cache"}
-            << layout << QStringList{};
-        // %LOCALAPPDATA%\Temp lies in a base, in a folder that base never enters.
-        const QStringList windows{"temp home/AppData/Local/Temp", "temp sys/Temp",
-                                  "appcache home/AppData/Local/Vendor/Cache", "dev home/.gradle/caches"};
-        QTest::newRow("windows layout") << true << QStringList{} << windows << QStringList{};
-        QTest::newRow("windows TEMP is home") << true << QStringList{"temp=home"}
-                                              << without(windows, "temp home/AppData/Local/Temp")
-                                              << QStringList{home + " [temp]"};
+        for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("scan/bases.tsv"), 5)) {
+            QVERIFY2(f[1] == u"linux" || f[1] == u"windows", qPrintable(f[0]));
+            QTest::newRow(qPrintable(f[0])) << (f[1] == u"windows") << list(f[2], " ") << list(f[3], "; ")
+                                            << list(f[4], "; ");
+        }
     }
 
     void bases()
@@ -341,8 +290,10 @@ private slots:
                 (windows ? wb.temp : lb.temp) = at;
             else if (step.startsWith("cache="))
                 lb.cache = at;
-            else
+            else if (step.startsWith("data="))
                 lb.data = at;
+            else
+                QFAIL(qPrintable("no such step: " + step));
         }
 
         const QString root = canonical(tmp.path());
