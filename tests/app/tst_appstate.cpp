@@ -488,25 +488,20 @@ private slots:
     // scan listed but that another program holds open, that holds a guarded
     // app's data or that is another program's live store. What went is in the
     // trash with a record of where it was, and leaves the list.
-    // `noBin`: the home folder is a volume of its own, without a usable trash.
     void moveMessages_data()
     {
-        QTest::addColumn<QStringList>("files"); // 2 MiB each, moved together
+        QTest::addColumn<QStringList>("files");
         QTest::addColumn<bool>("listed");
-        QTest::addColumn<QString>("held");      // one of them, open while they move
+        QTest::addColumn<QString>("held");
         QTest::addColumn<bool>("noBin");
-        QTest::addColumn<QString>("message");   // %1: the size moved, %2: the trash's name
-        const QString skipped = QStringLiteral("0 files (0 KB) moved to the %2 · 1 in use, skipped");
-        QTest::newRow("one file") << QStringList{"m.iso"} << true << "" << false << "1 file (%1) moved to the %2";
-        QTest::newRow("three files, one open") << QStringList{"big/a.iso", "big/b.mkv", "c.zip"} << true << "big/b.mkv"
-                                               << false << "2 files (%1) moved to the %2 · 1 in use, skipped";
-        QTest::newRow("not listed") << QStringList{"x.iso"} << false << "" << false << skipped;
-        QTest::newRow("guarded app's data") << QStringList{"KeePass/vault.iso"} << true << "" << false << skipped;
-        QTest::newRow("WSL disk imported anywhere") << QStringList{"wsl/Ubuntu/ext4.vhdx"} << true << "" << false << skipped;
-        QTest::newRow("Docker disk") << QStringList{"Docker/wsl/disk/data.vhdx"} << true << "" << false << skipped;
-        QTest::newRow("mail store") << QStringList{"Documents/Outlook Files/archive.pst"} << true << "" << false << skipped;
-        QTest::newRow("no trash on its drive") << QStringList{"m.iso"} << true << "" << true
-                                               << "0 files (0 KB) moved to the %2 · 1 could not be moved to the %2";
+        QTest::addColumn<QString>("message");
+        const auto yes = [](const QString &field) { return field == u"true"; };
+        for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("app/movemessages.tsv"), 6)) {
+            for (const QString &flag : {f[2], f[4]})
+                QVERIFY2(flag == u"true" || flag == u"false", qPrintable(f[0]));
+            QTest::newRow(qPrintable(f[0])) << f[1].split(QStringLiteral("; ")) << yes(f[2])
+                                            << (f[3] == u"-" ? QString() : f[3]) << yes(f[4]) << f[5];
+        }
     }
 
     void moveMessages()
