@@ -190,22 +190,13 @@ private slots:
         QTest::addColumn<QDateTime>("last");
         QTest::addColumn<QDate>("today");
         QTest::addColumn<bool>("due");
-        const QDateTime mondayEvening(QDate(2026, 11, 30), QTime(21, 40));
-        const QDateTime lateDec28(QDate(2026, 12, 28), QTime(23, 59)), earlyDec28(QDate(2026, 12, 28), QTime(0, 1));
-        const QDateTime jan31(QDate(2026, 1, 31), QTime(8, 0)), feb1(QDate(2026, 2, 1), QTime(8, 0));
-        QTest::newRow("never scanned") << 1 << QDateTime() << QDate(2027, 6, 1) << false;
-        QTest::newRow("schedule off") << 0 << mondayEvening << QDate(2027, 6, 1) << false;
-        QTest::newRow("weekly, next sunday") << 1 << mondayEvening << QDate(2026, 12, 6) << false;
-        QTest::newRow("weekly, next monday") << 1 << mondayEvening << QDate(2026, 12, 7) << true;
-        QTest::newRow("weekly, same day") << 1 << mondayEvening << QDate(2026, 11, 30) << false;
-        QTest::newRow("weekly, across year end") << 1 << lateDec28 << QDate(2027, 1, 4) << true;
-        QTest::newRow("weekly, day before, across year end") << 1 << earlyDec28 << QDate(2027, 1, 3) << false;
-        QTest::newRow("monthly, 29 days") << 2 << jan31 << QDate(2026, 3, 1) << false;
-        QTest::newRow("monthly, 30 days across february") << 2 << jan31 << QDate(2026, 3, 2) << true;
-        QTest::newRow("monthly, one calendar month is not enough") << 2 << feb1 << QDate(2026, 3, 1) << false;
-        QTest::newRow("unknown schedule uses 30 days, 7 days") << 9 << mondayEvening << QDate(2026, 12, 7) << false;
-        QTest::newRow("unknown schedule uses 30 days, 30 days") << 9 << mondayEvening << QDate(2026, 12, 30) << true;
-        QTest::newRow("last scan in the future") << 1 << mondayEvening << QDate(2026, 11, 1) << false;
+        for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("app/scandue.tsv"), 5)) {
+            const QDateTime last = QDateTime::fromString(f[2], Qt::ISODate);
+            const QDate today = QDate::fromString(f[3], Qt::ISODate);
+            QVERIFY2((last.isValid() || f[2] == u"-") && today.isValid() && (f[4] == u"true" || f[4] == u"false"),
+                     qPrintable(f[0]));
+            QTest::newRow(qPrintable(f[0])) << f[1].toInt() << last << today << (f[4] == u"true");
+        }
     }
 
     void scanDue()

@@ -290,33 +290,16 @@ private slots:
 
     void selection_data()
     {
-        // Steps: "cat ID on|off", "item ID NAME on|off", "all on|off", "recommended".
-        // Expected check states in catalogue order (temp thumbs appcache dev).
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("states");
         QTest::addColumn<int>("emitted");
-
-        QTest::newRow("after scan") << QStringList{} << "2 0 0 0" << 0;
-        QTest::newRow("untick one item") << QStringList{"item temp a.bin off"} << "1 0 0 0" << 1;
-        QTest::newRow("untick every item unselects")
-            << QStringList{"item temp a.bin off", "item temp b.bin off", "item temp c off"} << "0 0 0 0" << 3;
-        QTest::newRow("tick one item of unselected") << QStringList{"item appcache y.bin on"} << "2 0 1 0" << 1;
-        QTest::newRow("tick the only item") << QStringList{"item dev - on"} << "2 0 0 2" << 1;
-        QTest::newRow("tick partly checked category")
-            << QStringList{"item temp a.bin off", "cat temp on"} << "2 0 0 0" << 2;
-        QTest::newRow("untick partly checked category")
-            << QStringList{"item temp a.bin off", "cat temp off"} << "0 0 0 0" << 2;
-        QTest::newRow("requests that change nothing")
-            << QStringList{"cat temp on", "cat dev off", "item temp b.bin on", "item appcache x.bin off",
-                           "cat nosuch on", "item nosuch a.bin on", "item temp zzz off", "item appcache zzz on"}
-            << "2 0 0 0" << 0;
-        QTest::newRow("all on skips empty") << QStringList{"item temp a.bin off", "all on"} << "2 0 2 2" << 2;
-        QTest::newRow("all off") << QStringList{"all off"} << "0 0 0 0" << 1;
-        QTest::newRow("recommended resets")
-            << QStringList{"all on", "item temp a.bin off", "recommended"} << "2 0 0 0" << 3;
-        QTest::newRow("empty category ticked") << QStringList{"cat thumbs on"} << "2 2 0 0" << 1;
-        QTest::newRow("an exclusion after the scan leaves the results")
-            << QStringList{"item temp b.bin off", "exclude temp a.bin"} << "1 0 0 0" << 2;
+        for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("app/selection.tsv"), 4)) {
+            bool ok = false;
+            const int emitted = f[3].toInt(&ok);
+            QVERIFY2(ok, qPrintable(f[0]));
+            QTest::newRow(qPrintable(f[0])) << (f[1] == u"-" ? QStringList() : f[1].split(QStringLiteral("; "))) << f[2]
+                                            << emitted;
+        }
     }
 
     void selection()
@@ -341,8 +324,10 @@ private slots:
                 state.selectAll(on);
             else if (w.at(0) == QLatin1String("exclude"))
                 AppSettings::instance()->setExclusions({fx.item(w.at(1), w.at(2))});
-            else
+            else if (step == u"recommended")
                 state.selectRecommended();
+            else
+                QFAIL(qPrintable(u"no such step: " + step));
         }
 
         QStringList got;
@@ -503,25 +488,20 @@ private slots:
     // scan listed but that another program holds open, that holds a guarded
     // app's data or that is another program's live store. What went is in the
     // trash with a record of where it was, and leaves the list.
-    // `noBin`: the home folder is a volume of its own, without a usable trash.
     void moveMessages_data()
     {
-        QTest::addColumn<QStringList>("files"); // 2 MiB each, moved together
+        QTest::addColumn<QStringList>("files");
         QTest::addColumn<bool>("listed");
-        QTest::addColumn<QString>("held");      // one of them, open while they move
+        QTest::addColumn<QString>("held");
         QTest::addColumn<bool>("noBin");
-        QTest::addColumn<QString>("message");   // %1: the size moved, %2: the trash's name
-        const QString skipped = QStringLiteral("0 files (0 KB) moved to the %2 · 1 in use, skipped");
-        QTest::newRow("one file") << QStringList{"m.iso"} << true << "" << false << "1 file (%1) moved to the %2";
-        QTest::newRow("three files, one open") << QStringList{"big/a.iso", "big/b.mkv", "c.zip"} << true << "big/b.mkv"
-                                               << false << "2 files (%1) moved to the %2 · 1 in use, skipped";
-        QTest::newRow("not listed") << QStringList{"x.iso"} << false << "" << false << skipped;
-        QTest::newRow("guarded app's data") << QStringList{"KeePass/vault.iso"} << true << "" << false << skipped;
-        QTest::newRow("WSL disk imported anywhere") << QStringList{"wsl/Ubuntu/ext4.vhdx"} << true << "" << false << skipped;
-        QTest::newRow("Docker disk") << QStringList{"Docker/wsl/disk/data.vhdx"} << true << "" << false << skipped;
-        QTest::newRow("mail store") << QStringList{"Documents/Outlook Files/archive.pst"} << true << "" << false << skipped;
-        QTest::newRow("no trash on its drive") << QStringList{"m.iso"} << true << "" << true
-                                               << "0 files (0 KB) moved to the %2 · 1 could not be moved to the %2";
+        QTest::addColumn<QString>("message");
+        const auto yes = [](const QString &field) { return field == u"true"; };
+        for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("app/movemessages.tsv"), 6)) {
+            for (const QString &flag : {f[2], f[4]})
+                QVERIFY2(flag == u"true" || flag == u"false", qPrintable(f[0]));
+            QTest::newRow(qPrintable(f[0])) << f[1].split(QStringLiteral("; ")) << yes(f[2])
+                                            << (f[3] == u"-" ? QString() : f[3]) << yes(f[4]) << f[5];
+        }
     }
 
     void moveMessages()

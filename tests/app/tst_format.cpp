@@ -1,4 +1,5 @@
 #include "app/platform.h"
+#include "support/testsupport.h"
 
 #include <QDir>
 #include <QLocale>
@@ -38,26 +39,12 @@ private slots:
         QTest::addColumn<qint64>("bytes");
         QTest::addColumn<QLocale::Language>("language");
         QTest::addColumn<QString>("expected");
-        const qint64 KB = 1024, MB = KB * 1024, GB = MB * 1024, TB = GB * 1024;
-        const QLocale::Language en = QLocale::English, de = QLocale::German;
-        QTest::newRow("zero") << qint64(0) << en << "0 KB";
-        QTest::newRow("negative") << qint64(-5000) << en << "0 KB";
-        QTest::newRow("just under 1 KB") << qint64(1023) << en << "1 KB";
-        QTest::newRow("1.5 KB rounds up") << qint64(1536) << en << "2 KB";
-        QTest::newRow("just under 1.5 KB rounds down") << qint64(1535) << en << "1 KB";
-        QTest::newRow("just under 1 MB, grouped") << MB - 1 << en << "1,024 KB";
-        QTest::newRow("German grouping") << MB - 1 << de << "1.024 KB";
-        QTest::newRow("1 MB") << MB << en << "1 MB";
-        QTest::newRow("2.5 MB rounds away from zero") << MB * 5 / 2 << en << "3 MB";
-        QTest::newRow("just under 1 GB") << GB - 1 << en << "1,024 MB";
-        QTest::newRow("1 GB keeps a decimal") << GB << en << "1.0 GB";
-        QTest::newRow("German decimal comma") << GB * 3 / 2 << de << "1,5 GB";
-        QTest::newRow("99.9 GB") << qint64(99.9 * GB) << en << "99.9 GB";
-        QTest::newRow("100 GB drops the decimal") << 100 * GB << en << "100 GB";
-        QTest::newRow("1 TB") << TB << en << "1.0 TB";
-        QTest::newRow("2.25 TB") << TB * 9 / 4 << en << "2.3 TB";
-        QTest::newRow("1500 TB, grouped") << 1500 * TB << en << "1,500.0 TB";
-        QTest::newRow("largest") << std::numeric_limits<qint64>::max() << en << "8,388,608.0 TB";
+        for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("app/sizes.tsv"), 4)) {
+            bool ok = false;
+            const qint64 bytes = f[1].toLongLong(&ok);
+            QVERIFY2(ok && (f[2] == u"en" || f[2] == u"de"), qPrintable(f[0]));
+            QTest::newRow(qPrintable(f[0])) << bytes << (f[2] == u"de" ? QLocale::German : QLocale::English) << f[3];
+        }
     }
 
     void formatSize()
@@ -116,16 +103,12 @@ private slots:
         QTest::addColumn<bool>("german");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<QString>("inText");
-        QTest::newRow("today") << 0 << false << "Today" << "today";
-        QTest::newRow("future") << -3 << false << "Today" << "today";
-        QTest::newRow("yesterday") << 1 << false << "Yesterday" << "yesterday";
-        QTest::newRow("2 days") << 2 << false << "2 day(s) ago" << "2 day(s) ago";
-        QTest::newRow("7 days is a week") << 7 << false << "1 week(s) ago" << "1 week(s) ago";
-        QTest::newRow("30 days is still weeks") << 30 << false << "4 week(s) ago" << "4 week(s) ago";
-        QTest::newRow("31 days is at least a month") << 31 << false << "1 month(s) ago" << "1 month(s) ago";
-        QTest::newRow("200 days") << 200 << false << "6 month(s) ago" << "6 month(s) ago";
-        QTest::newRow("400 days is a year") << 400 << false << "1 year(s) ago" << "1 year(s) ago";
-        QTest::newRow("German") << 3 << true << "Vor 3 Tagen" << "vor 3 Tagen";
+        for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("app/relativetimes.tsv"), 5)) {
+            bool ok = false;
+            const int days = f[1].toInt(&ok);
+            QVERIFY2(ok && (f[2] == u"en" || f[2] == u"de"), qPrintable(f[0]));
+            QTest::newRow(qPrintable(f[0])) << days << (f[2] == u"de") << f[3] << f[4];
+        }
     }
 
     void relativeTime()

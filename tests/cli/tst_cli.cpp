@@ -122,28 +122,8 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
-
-        QTest::newRow("no command") << QStringList{} << "No command";
-        QTest::newRow("unknown command") << QStringList{"frobnicate"} << "scan, clean, large, measure";
-        QTest::newRow("unknown option") << QStringList{"scan", "--bogus"} << "--json, --exclude";
-        QTest::newRow("option of another command") << QStringList{"scan", "--yes"} << "--yes";
-        QTest::newRow("switch with a value") << QStringList{"scan", "--json=1"} << "--json";
-        QTest::newRow("missing --yes") << QStringList{"clean", "--category", "temp"} << "--yes";
-        QTest::newRow("no category") << QStringList{"clean", "--yes"} << "--category";
-        QTest::newRow("unknown category") << QStringList{"clean", "--category", "temp", "--category", "nosuch", "--yes"}
-                                          << "\"nosuch\". Categories: temp, dev";
-        QTest::newRow("delete and trash") << QStringList{"clean", "--category", "temp", "--delete", "--trash", "--yes"}
-                                          << "--delete or --trash";
-        QTest::newRow("threshold zero") << QStringList{"large", "--threshold-mb", "0"} << "positive number";
-        QTest::newRow("threshold negative") << QStringList{"large", "--threshold-mb=-5"} << "positive number";
-        QTest::newRow("threshold not finite") << QStringList{"large", "--threshold-mb", "inf"} << "positive number";
-        QTest::newRow("threshold missing") << QStringList{"large", "--threshold-mb"} << "needs a value";
-        QTest::newRow("measure without path") << QStringList{"measure"} << "PATH";
-        QTest::newRow("measure two paths") << QStringList{"measure", "a", "b"} << "exactly one PATH";
-        QTest::newRow("restore two logs") << QStringList{"restore", "a", "b"} << "at most one LOG";
-        QTest::newRow("grew since what") << QStringList{"grew", "--since", "7x"} << "such as 7d, 2w or 12h";
-        QTest::newRow("grew since nothing") << QStringList{"grew", "--since=0d"} << "such as 7d";
-        QTest::newRow("grew record since") << QStringList{"grew", "--record", "--since", "2d"} << "either --record or --since";
+        for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("cli/usageerrors.tsv"), 3))
+            QTest::newRow(qPrintable(f[0])) << f[1].split(u' ', Qt::SkipEmptyParts) << f[2];
     }
 
     void usageErrors()
@@ -202,41 +182,21 @@ private slots:
         QCOMPARE(setting("clean/exclusions").toStringList(), QStringList{QStringLiteral("b.bin")});
     }
 
-    // What clean keeps. "@/" starts a path in the test's folder; HOME is the
-    // folder named; the program runs in `cwd`. A skip-item through a linked
-    // home is a row of tst_keeps.
+    // What clean keeps. A skip-item through a linked home is a row of tst_keeps.
     void keepAndExclude_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("home");
         QTest::addColumn<QString>("cwd");
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QStringList>("removed");  // every other fixture file stays
+        QTest::addColumn<QStringList>("removed");
         QTest::addColumn<QString>("message");
-
-        const QStringList temp{"clean", "--category", "temp", "--delete", "--yes", "--json"};
-        const QStringList tempFiles{"fx/temp/a.bin", "fx/temp/c/inner.bin"};
-        QTest::newRow("~ in its own word") << temp + QStringList{"--skip-item", "~/temp/b.bin"} << "fx" << "" << 0
-                                           << tempFiles << "";
-        QTest::newRow("relative path with ..") << temp + QStringList{"--skip-item", "../temp/./b.bin"} << "home"
-                                               << "fx/dev" << 0 << tempFiles << "";
-        QTest::newRow("file inside an item keeps the item")
-            << temp + QStringList{"--skip-item", "@/fx/temp/b.bin", "--skip-item", "@/fx/temp/c/inner.bin"} << "home"
-            << "" << 0 << QStringList{"fx/temp/a.bin"} << "as a whole";
-        QTest::newRow("skipping the only item leaves nothing")
-            << QStringList{"clean", "--category", "dev", "--skip-item", "@/fx/dev", "--yes", "--json"} << "home" << ""
-            << 0 << QStringList{} << "";
-        QTest::newRow("item of another category refuses") << temp + QStringList{"--skip-item", "@/fx/dev"} << "home"
-                                                          << "" << 2 << QStringList{} << "names no item";
-        QTest::newRow("~ after =") << temp + QStringList{"--skip-item=~/temp/b.bin"} << "fx" << "" << 0 << tempFiles << "";
-        QTest::newRow("relative --exclude") << temp + QStringList{"--exclude", "temp/b.bin"} << "home" << "fx" << 0
-                                            << tempFiles << "";
-        QTest::newRow("~ of another home refuses") << temp + QStringList{"--skip-item=~/temp/b.bin"} << "home" << ""
-                                                   << 2 << QStringList{} << "names no item";
-        QTest::newRow("exclude ~ after =") << temp + QStringList{"--exclude=~/temp/a.bin"} << "fx" << "" << 0
-                                           << QStringList{"fx/temp/b.bin", "fx/temp/c/inner.bin"} << "";
-        QTest::newRow("exclude ~ alone") << temp + QStringList{"--exclude", "~"} << "fx" << "" << 0 << QStringList{}
-                                         << "";
+        const auto list = [](const QString &field) { return field == u"-" ? QStringList() : field.split(u' '); };
+        for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("cli/keepandexclude.tsv"), 7)) {
+            QVERIFY2(f[4] == u"0" || f[4] == u"2", qPrintable(f[0]));
+            QTest::newRow(qPrintable(f[0])) << list(f[1]) << f[2] << (f[3] == u"-" ? QString() : f[3]) << f[4].toInt()
+                                            << list(f[5]) << (f[6] == u"-" ? QString() : f[6]);
+        }
     }
 
     void keepAndExclude()
@@ -451,32 +411,15 @@ private slots:
             QCOMPARE(row->mid(lines.first().indexOf(QStringLiteral("Size")), 4), QStringLiteral("3 MB"));
     }
 
-    // The category as written in the catalogue file; "@" is a fixture folder.
     void catalogueChecks_data()
     {
         QTest::addColumn<QByteArray>("category");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
-
-        QTest::newRow("relative root") << QByteArray(R"({"id":"temp","roots":[{"path":"relative/folder"}]})") << 1
-                                       << "absolute";
-        const QByteArray age = R"({"id":"temp","roots":[{"path":"@","minAgeMs":AGE}]})";
-        const QString ageMessage = QStringLiteral("minAgeMs of a root of \"temp\" is not a whole number");
-        QTest::newRow("negative age") << QByteArray(age).replace("AGE", "-1") << 1 << ageMessage;
-        QTest::newRow("fractional age") << QByteArray(age).replace("AGE", "1.5") << 1 << ageMessage;
-        QTest::newRow("age as text") << QByteArray(age).replace("AGE", "\"1000\"") << 1 << ageMessage;
-        QTest::newRow("age over 100 years") << QByteArray(age).replace("AGE", "3155760000001") << 1 << ageMessage;
-        QTest::newRow("age of 100 years") << QByteArray(age).replace("AGE", "3155760000000") << 0 << "";
-        QTest::newRow("risk that would wrap") << QByteArray(R"({"id":"temp","risk":4294967296,"roots":[]})") << 1
-                                              << "risk";
-        QTest::newRow("patterns as text")
-            << QByteArray(R"({"id":"temp","roots":[{"path":"@","patterns":"*.log"}]})") << 1 << "patterns";
-        QTest::newRow("empty pattern")
-            << QByteArray(R"({"id":"temp","roots":[{"path":"@","patterns":["*.log",""]}]})") << 1 << "patterns";
-        QTest::newRow("flag as text")
-            << QByteArray(R"({"id":"temp","roots":[{"path":"@","ownEntriesOnly":"true"}]})") << 1 << "true or false";
-        QTest::newRow("category flag as number") << QByteArray(R"({"id":"temp","needsAdmin":1,"roots":[]})") << 1
-                                                 << "true or false";
+        for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("cli/cataloguechecks.tsv"), 4)) {
+            QVERIFY2(f[2] == u"0" || f[2] == u"1", qPrintable(f[0]));
+            QTest::newRow(qPrintable(f[0])) << f[1].toUtf8() << f[2].toInt() << (f[3] == u"-" ? QString() : f[3]);
+        }
     }
 
     void catalogueChecks()

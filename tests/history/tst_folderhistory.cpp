@@ -2,8 +2,7 @@
 #include "history/foldergrowth.h"
 #include "history/foldersizes.h"
 
-#include "support/privileges.h"
-#include "support/tempfolder.h"
+#include "support/testsupport.h"
 
 #include <QtEndian>
 #include <QtTest>
@@ -98,25 +97,10 @@ void FolderHistoryTest::growth_data()
 {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("change");
-    QTest::addColumn<QString>("options");  // "exclude=PATTERN", "mount=FOLDER", "ID=category root"
+    QTest::addColumn<QString>("options");
     QTest::addColumn<QString>("grew");
-
-    QTest::newRow("new folder") << "Music/a=4" << "Films/b=8" << "" << "Films +8 new";
-    QTest::newRow("deleted folder") << "Music/a=4,Old/x=8" << "-Old" << "" << "Old -8 gone";
-    QTest::newRow("spread over children") << "Proj/a/f=2,Proj/b/f=2" << "Proj/a/g=4,Proj/b/g=4" << ""
-                                          << "Proj +8; Proj/a +4; Proj/b +4";
-    QTest::newRow("in one child, down to the deepest") << "Proj/a/b/c/d/f=1,Proj/x/f=1" << "Proj/a/b/c/d/g=16,Proj/x/g=2"
-                                                       << "" << "Proj/a/b/c/d +16; Proj/x +2";
-    QTest::newRow("renamed") << "Docs/Old/f=8,Docs/g=1" << "Docs/Old>Docs/New" << ""
-                             << "Docs/New +8 new; Docs/Old -8 gone";
-    QTest::newRow("another volume") << "Music/a=4" << "Mnt/big=16,Music/b=2" << "mount=Mnt" << "Music +2";
-    QTest::newRow("excluded") << "Music/a=4,Cache/x=4" << "Cache/y=16,Music/b=2,Music/c.iso=8" << "exclude=**/Cache,exclude=*.iso"
-                              << "Music +2";
-    QTest::newRow("hidden, no category's") << "Music/a=4" << ".secret/g=16" << "" << "";
-    QTest::newRow("inside a category root") << ".cache/app/f=4,.cache/other/f=1" << ".cache/app/sub/g=16"
-                                            << "appcache=.cache/app" << ".cache/app/sub +16 new appcache";
-    QTest::newRow("grew past the threshold") << "Big/f=400,A/B/C/D/f=1" << "A/B/C/D/g=8" << "" << "A/B/C/D +8 <";
-    QTest::newRow("shrank below it") << "Big/f=400,A/B/C/D/f=8" << "-A/B/C/D/f" << "" << "A/B/C/D -8";
+    for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("history/growth.tsv"), 5))
+        QTest::newRow(qPrintable(f[0])) << f[1] << f[2] << f[3] << (f[4] == u"-" ? QString() : f[4]);
 }
 
 void FolderHistoryTest::growth()

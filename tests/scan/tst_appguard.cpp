@@ -64,118 +64,35 @@ private slots:
     void guarded_data()
     {
         QTest::addColumn<QString>("path");
+        QTest::addColumn<QStringList>("bases");
         QTest::addColumn<bool>("expected");
-        QTest::newRow("bitwarden any case") << "C:/Users/Me/AppData/Roaming/Bitwarden/Cache" << true;
-        QTest::newRow("rime exact") << "C:/Users/Me/AppData/Local/Temp/rime" << true;
-        QTest::newRow("primer is not rime") << "C:/Users/Me/AppData/Local/Temp/primer" << false;
-        QTest::newRow("enpass inside name") << "/x/MyEnpassVault/cache" << true;
-        QTest::newRow("keeper security") << "/x/Keeper Security Inc/y" << true;
-        QTest::newRow("keeper alone") << "/x/keeper/y" << false;
-        QTest::newRow("ime suffix") << "/x/Google.IME/y" << true;
-        QTest::newRow("ime alone") << "/x/ime/y" << false;
-        QTest::newRow("palo alto with blanks") << "C:/ProgramData/Palo Alto Networks/x" << true;
-        QTest::newRow("palo alto longer") << "C:/ProgramData/Palo Alto Networks2/x" << false;
-        QTest::newRow("cisco exact") << "/opt/cisco/x" << true;
-        QTest::newRow("cisco prefix") << "/opt/ciscoX/x" << false;
-        QTest::newRow("reverse domain") << "/Library/Caches/com.bitwarden.desktop" << true;
-        QTest::newRow("deep below guarded") << "/a/NordVPN/b/c/d/Cache" << true;
-        QTest::newRow("plain cache") << "/home/me/.cache/spotify/Data" << false;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("root") << "/" << false;
-        QTest::newRow("star is literal in path") << "/x/*" << false;
-        // Only what lies below the deepest catalogue base holding the path
-        // counts ("|" separates the path from the bases).
-        QTest::newRow("account named like a product") << "/home/eset/.cache/app/x|/home/eset|/home/eset/.cache"
-                                                      << false;
-        QTest::newRow("guarded below the base") << "/home/eset/.cache/eset/x|/home/eset|/home/eset/.cache" << true;
-        QTest::newRow("folder above the base") << "/srv/Broadcom/cache/x|/srv/broadcom/cache" << false;
-        QTest::newRow("base is a name prefix only") << "/home/esetx/rime|/home/eset" << true;
-        QTest::newRow("below no base") << "/opt/cisco/x|/home/u" << true;
+        for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("scan/guardedpaths.tsv"), 4)) {
+            QVERIFY2(f[3] == u"true" || f[3] == u"false", qPrintable(f[0]));
+            QTest::newRow(qPrintable(f[0])) << f[1] << f[2].split(u'|', Qt::SkipEmptyParts) << (f[3] == u"true");
+        }
     }
 
     void guarded()
     {
         QFETCH(QString, path);
-        QStringList bases = path.split(QLatin1Char('|'));
-        const QString p = bases.takeFirst();
-        QTEST(isGuardedPath(p, bases), "expected");
+        QFETCH(QStringList, bases);
+        QTEST(isGuardedPath(path, bases), "expected");
     }
 
     void owner_data()
     {
         QTest::addColumn<QString>("path");
-        // The executable, then after each "|" another folder it uses (its
-        // working folder, the folder of a file it holds open).
         QTest::addColumn<QString>("process");
-        QTest::addColumn<QString>("bundle");  // "id=name" or "id"
+        QTest::addColumn<QString>("bundle");
         QTest::addColumn<QString>("expected");
-        const QString local = "C:/Users/Me/AppData/Local/";
-        const QString chrome = local + "Google/Chrome/User Data/Default/Cache";
-        const QString bundleCache = "/Users/me/Library/Caches/com.foo.bar/x";
-        QTest::newRow("chrome running") << chrome << "C:/Program Files/Google/Chrome/Application/chrome.exe" << ""
-                                        << "Google Chrome";
-        QTest::newRow("only edge running") << chrome << "msedge.exe" << "" << "";
-        QTest::newRow("edge needs subfolder") << local + "Microsoft/Edge/User Data/Default/Cache" << "msedge.exe" << ""
-                                              << "Microsoft Edge";
-        QTest::newRow("slack by row") << "C:/Users/Me/AppData/Roaming/Slack/Cache" << "Slack.exe" << "" << "Slack";
-        QTest::newRow("vendor by process folder") << local + "Vendor/App/Cache" << local + "Vendor/Updater/update.exe"
-                                                  << "" << "Vendor";
-        QTest::newRow("process path cleaned") << local + "Vendor/App/Cache" << local + "VendorX/../Vendor/update.exe"
-                                              << "" << "Vendor";
-        QTest::newRow("vendor folder prefix only") << local + "Vendor/App/Cache" << local + "VendorX/update.exe" << ""
-                                                   << "";
-        QTest::newRow("blank removal, small letters") << local + "Microsoft Teams/Cache" << "C:/Apps/MicrosoftTeams.exe"
-                                                      << "" << "Microsoft teams";
-        // Folders shared by many programs count only through the product
-        // folder the path lies in.
-        QTest::newRow("another product of the vendor") << local + "Microsoft/Windows/INetCache"
-                                                       << local + "Microsoft/OneDrive/OneDrive.exe" << "" << "";
-        QTest::newRow("product of the vendor running") << local + "Microsoft/OneDrive/logs"
-                                                       << local + "Microsoft/OneDrive/23.1/FileCoAuth.exe" << ""
-                                                       << "Onedrive";
-        QTest::newRow("product prefix only") << local + "Microsoft/Windows/INetCache"
-                                             << local + "Microsoft/WindowsApps/winget.exe" << "" << "";
-        QTest::newRow("vendor folder itself") << local + "Google" << local + "Google/Update/GoogleUpdate.exe" << ""
-                                              << "Google";
-        QTest::newRow("installer in Temp") << local + "Temp/old.log" << local + "Temp/x1/setup.exe" << "" << "";
-        QTest::newRow("second candidate") << local + "Vendor/tool/Cache" << "tool.exe" << "" << "Tool";
-        QTest::newRow("last component kept as is") << local + "zoom" << "zoom.exe" << "" << "zoom";
-        QTest::newRow("nothing running") << local + "Vendor/App/Cache" << "" << "" << "";
-        QTest::newRow("outside app data") << "D:/Games/zoom/Cache" << "zoom.exe" << "" << "";
-        QTest::newRow("bundle id") << bundleCache << "" << "com.foo.bar=Foo Bar" << "Foo Bar";
-        QTest::newRow("bundle id without name") << bundleCache << "" << "com.foo.bar" << "com.foo.bar";
-        QTest::newRow("one dot is no bundle") << "/Users/me/Library/Caches/foo.bar/x" << "" << "foo.bar" << "";
-#ifndef Q_OS_WIN
-        QTest::newRow("linux chrome") << "/home/me/.cache/google-chrome/Default/Cache" << "/opt/google/chrome/chrome"
-                                      << "" << "Google Chrome";
-        QTest::newRow("debian firefox") << "/home/me/.cache/mozilla/firefox/x.default/cache2"
-                                        << "/usr/lib/firefox-esr/firefox-esr" << "" << "Firefox";
-        QTest::newRow("telegram") << "/home/me/.local/share/TelegramDesktop/tdata/user_data/cache"
-                                  << "/opt/Telegram/Telegram" << "" << "Telegram";
-        QTest::newRow("telegram, other folder") << "/home/me/.local/share/TelegramDesktop/backup"
-                                                << "/usr/bin/telegram-desktop" << "" << "";
-        // Whatever its name, a program runs while it runs from, works in or
-        // holds a file open in the product folder.
-        const QString home = "/home/me/";
-        const QString chat = "/app/bin/chat|" + home + ".var/app/org.foo.Chat/data";
-        QTest::newRow("program in the data folder") << home + ".local/share/Steam/appcache/httpcache"
-                                                    << home + ".local/share/Steam/ubuntu12_32/steam" << "" << "steam";
-        QTest::newRow("file open in a home dot-folder")
-            << home + ".gradle/caches" << "/usr/lib/jvm/java-17/bin/java|" + home + ".gradle/caches/8.5/fileHashes"
-            << "" << "java";
-        QTest::newRow("working in a Flatpak app") << home + ".var/app/org.foo.Chat/cache/x" << chat << "" << "chat";
-        QTest::newRow("another Flatpak app, name a prefix") << home + ".var/app/org.foo.Ch/cache" << chat << "" << "";
-        QTest::newRow("Snap app") << home + "snap/telegram-desktop/common/.cache"
-                                  << "/snap/telegram-desktop/5/bin/Telegram|" + home + "snap/telegram-desktop/5/.local"
-                                  << "" << "Telegram";
-        QTest::newRow("file open in another product of the vendor")
-            << home + ".cache/Google/Other/x" << "/opt/studio/bin/java|" + home + ".cache/Google/Studio/log" << ""
-            << "";
-        QTest::newRow("loose file in a base") << home + ".cache/loose.bin"
-                                              << "/usr/bin/x|" + home + ".cache|" + home + ".cache/other" << "" << "";
-        QTest::newRow("a base itself") << home + ".cache" << "/usr/bin/x|" + home + ".cache/app" << "" << "";
-        QTest::newRow("terminal in the home folder") << home + ".gradle/caches" << "/usr/bin/bash|/home/me" << "" << "";
+        for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("scan/appowners.tsv"), 6)) {
+            QVERIFY2(f[1] == u"all" || f[1] == u"posix", qPrintable(f[0]));
+#ifdef Q_OS_WIN
+            if (f[1] == u"posix")
+                continue;
 #endif
+            QTest::newRow(qPrintable(f[0])) << f[2] << f[3] << f[4] << (f[5] == u"-" ? QString() : f[5]);
+        }
     }
 
     void owner()

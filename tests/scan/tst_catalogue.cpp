@@ -164,152 +164,8 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("offered");
-
-        const struct { const char *path; const char *offered; } rows[] = {
-            // The cache folder: every folder a cache, with exceptions.
-            {"home/.cache/mesa_shader_cache/1a/blob", "appcache Safe"},
-            {"home/.cache/fontconfig/a-le64.cache-9", "appcache Safe"},
-            {"home/.cache/spotify/Data/ab/abcdef.file", "appcache Safe"},
-            {"home/.cache/spotify/Storage/offline.bnk", "-"},
-            {"home/.cache/doc/1a2b3c/Report.odt", "-"},
-            {"home/.cache/obexd/photo.jpg", "-"},
-            {"home/.cache/ibus/libpinyin/user.db", "-"},
-            {"home/.cache/kioexec/krun/12345_0/notes.txt", "-"},
-            {"home/.cache/evolution/mail/abc/folders.db", "-"},
-            {"home/.cache/wallpaper/current.jpg", "-"},
-            {"home/.cache/pypoetry/virtualenvs/proj-py3.11/lib/site.py", "-"},
-            {"home/.cache/.Trash-1000/files/x", "-"},
-            {"home/.cache/loose-file.bin", "appcache Safe"},
-            {"home/.cache/event-sound-cache.tdb.abc.x86_64-pc-linux-gnu", "-"},  // written just now
-            {"home/.cache/pypoetry/cache/repositories/PyPI/_http/x", "dev Review"},
-            {"home/.cache/pypoetry/artifacts/ab/cd/pkg.whl", "dev Review"},
-            {"home/.cache/huggingface/hub/models--bert/blobs/abc", "dev Review"},
-            {"home/.cache/ms-playwright/chromium-1091/chrome-linux/chrome", "dev Review"},
-            {"home/.cache/JetBrains/IntelliJIdea2023.3/index/x", "dev Review"},
-            {"home/.cache/uv/wheels-v1/x.whl", "dev Review"},
-            {"home/.cache/pre-commit/repoabc/x.py", "dev Review"},
-            {"home/.cache/pnpm/metadata/registry.npmjs.org/x.json", "dev Review"},
-            {"home/.cache/thumbnails/normal/1.png", "thumbs Safe"},
-            {"home/.thumbnails/normal/old.png", "thumbs Safe"},
-            // Electron apps; settings and storage beside the caches stay.
-            {"home/.config/Code/Cache/Cache_Data/x", "appcache Safe"},
-            {"home/.config/Code/CachedExtensionVSIXs/ms-python.python-2024", "appcache Safe"},
-            {"home/.config/Code/Service Worker/CacheStorage/abc/x", "appcache Safe"},
-            {"home/.config/Microsoft/Microsoft Teams/Cache/x", "appcache Safe"},
-            {"home/.config/Code/Crashpad/completed/a.dmp", "logs Safe"},
-            {"home/.config/Code/Crashpad/pending/b.dmp", "-"},  // written just now
-            {"home/.config/Code/logs/20240101T100000/main.log", "logs Safe"},
-            {"home/.config/Code/logs/20250101T100000/main.log", "-"},
-            {"home/.config/Slack/logs/browser.log", "logs Safe"},
-            {"home/.config/Code/User/settings.json", "-"},
-            {"home/.config/Code/User/globalStorage/state.vscdb", "-"},
-            {"home/.config/Slack/Local Storage/leveldb/000003.log", "-"},
-            {"home/.config/autostart/x.desktop", "-"},
-            // Browsers.
-            {"home/.config/google-chrome/Default/DawnGraphiteCache/data_0", "browser Safe"},
-            {"home/.config/google-chrome/GrShaderCache/data_0", "browser Safe"},
-            {"home/.config/google-chrome/GraphiteDawnCache/data_0", "browser Safe"},
-            {"home/.config/google-chrome/component_crx_cache/x.crx", "browser Safe"},
-            {"home/.config/google-chrome/BrowserMetrics/BrowserMetrics-1.pma", "browser Safe"},
-            {"home/.cache/google-chrome/Default/Code Cache/js/x", "browser Safe"},
-            {"home/.config/google-chrome/Default/Bookmarks", "-"},
-            {"home/.config/google-chrome/Default/History", "-"},
-            {"home/.cache/mozilla/firefox/abcd.default-release/startupCache/startupCache.8.little", "browser Safe"},
-            {"home/.mozilla/firefox/abcd.default-release/places.sqlite", "-"},
-            {"home/.mozilla/firefox/abcd.default-release/minidumps/x.dmp", "logs Safe"},
-            {"home/.mozilla/firefox/Crash Reports/submitted/bp-x.txt", "logs Safe"},
-            {"home/.thunderbird/Crash Reports/pending/q.dmp", "logs Safe"},
-            {"home/.thunderbird/abc.default/ImapMail/imap.example.org/INBOX", "-"},
-            // Flatpak and Snap apps.
-            {"home/.var/app/com.discordapp.Discord/config/discord/Cache/Cache_Data/x", "running"},
-            {"home/.var/app/com.discordapp.Discord/config/discord/Local Storage/leveldb/x", "-"},
-            {"home/.var/app/org.gnome.Epiphany/cache/epiphany/x", "appcache Safe"},
-            {"home/.var/app/com.spotify.Client/cache/spotify/Data/x", "appcache Safe"},
-            {"home/.var/app/com.spotify.Client/cache/spotify/Storage/y", "-"},
-            {"home/.var/app/org.mozilla.firefox/cache/mozilla/firefox/xyz.default/cache2/x", "browser Safe"},
-            {"home/.var/app/org.mozilla.firefox/.mozilla/firefox/xyz.default/places.sqlite", "-"},
-            {"home/.var/app/com.google.Chrome/cache/google-chrome/Default/Cache/x", "browser Safe"},
-            {"home/snap/firefox/common/.cache/mozilla/firefox/snap.default/cache2/x", "browser Safe"},
-            {"home/snap/firefox/4173/.mozilla/firefox/snap.default/places.sqlite", "-"},
-            {"home/snap/code/150/.config/Code/Cache/x", "appcache Safe"},
-            {"home/snap/chromium/common/.cache/chromium/Default/Cache/x", "browser Safe"},
-            {"home/snap/chromium/common/.cache/fontconfig/y", "appcache Safe"},
-            // Steam, Proton and Wine.
-            {"home/.local/share/Steam/steamapps/shadercache/570/fozpipelinesv6/x", "appcache Safe"},
-            {"home/.local/share/Steam/config/htmlcache/Code Cache/x", "appcache Safe"},
-            {"home/.local/share/Steam/appcache/librarycache/570_header.jpg", "appcache Safe"},
-            {"home/.local/share/Steam/logs/content_log.txt", "logs Safe"},
-            {"home/.local/share/Steam/logs/stderr.txt", "-"},
-            {"home/.local/share/Steam/steamapps/common/Game/game.bin", "-"},
-            {"home/.local/share/Steam/config/htmlcache/Cookies", "-"},
-            {"home/.local/share/Steam/appcache/appinfo.vdf", "-"},
-            {"home/.local/share/Steam/steamapps/compatdata/570/pfx/drive_c/windows/temp/x.tmp", "temp Safe"},
-            {"home/.local/share/Steam/steamapps/compatdata/570/pfx/drive_c/users/steamuser/AppData/Local/Temp/y.tmp",
-             "temp Safe"},
-            {"home/.local/share/Steam/steamapps/compatdata/570/pfx/drive_c/users/steamuser/Documents/save.dat", "-"},
-            {"home/.wine/drive_c/users/alice/AppData/Local/Temp/b.tmp", "temp Safe"},
-            {"home/.wine/drive_c/users/alice/Documents/letter.doc", "-"},
-            // Developer tools.
-            {"home/.cargo/registry/src/index.crates.io-x/serde-1.0/lib.rs", "dev Review"},
-            {"home/.cargo/registry/index/index.crates.io-x/.cache/se/rd/serde", "dev Review"},
-            {"home/.cargo/git/checkouts/repo-abc/123/src.rs", "dev Review"},
-            {"home/.cargo/bin/cargo-edit", "-"},
-            {"home/go/pkg/mod/cache/download/github.com/x/@v/v1.zip", "dev Review"},
-            {"home/go/pkg/mod/github.com/x@v1/x.go", "-"},
-            {"home/.npm/_npx/abc/node_modules/x", "dev Review"},
-            {"home/.npm/_logs/2024-01-01T10_00_00_000Z-debug-0.log", "logs Safe"},
-            {"home/.gradle/wrapper/dists/gradle-8.5-bin/abc/gradle.zip", "dev Review"},
-            {"home/.gradle/daemon/8.5/daemon-1234.out.log", "logs Safe"},
-            {"home/.gradle/gradle.properties", "-"},
-            {"home/.yarn/berry/cache/x.zip", "dev Review"},
-            {"home/miniconda3/pkgs/numpy-1.26-py311.conda", "dev Review"},
-            {"home/miniconda3/pkgs/cache/abc.json", "dev Review"},
-            {"home/miniconda3/pkgs/numpy-1.26-py311/lib/x.so", "-"},  // hard-linked into environments
-            {"home/miniconda3/envs/ml/lib/x.so", "-"},
-            {"home/.m2/repository/org/x/1.0/x-1.0.jar", "dev Review"},
-            {"home/.m2/repository/org/y/2.0/y-2.0.jar", "-"},
-            {"home/.m2/repository/com/mine/app/1.0-SNAPSHOT/app-1.0-SNAPSHOT.jar", "-"},
-            {"home/.m2/repository/com/mine/lib/2.0/lib-2.0.jar", "-"},
-            {"home/.cache/rclone/vfs/drive/notes/todo.md", "-"},
-            {"home/.cache/onedriver/home-alice-OneDrive/content/ab12", "-"},
-            {"home/.cache/onedriver/home-alice-OneDrive/auth_tokens.json", "-"},
-            {"home/.cache/JetBrains/IntelliJIdea2023.3/caches/content.dat", "dev Review"},
-            {"home/.cache/JetBrains/IntelliJIdea2023.3/LocalHistory/changes.storageData", "-"},
-            {"home/.cache/JetBrains/IntelliJIdea2023.3/tasks/app.contexts.zip", "-"},
-            {"home/.cache/Google/AndroidStudio2023.1/caches/x", "appcache Safe"},
-            {"home/.cache/Google/AndroidStudio2023.1/LocalHistory/changes.storageData", "-"},
-            {"home/.cache/huggingface/token", "-"},
-            {"home/.cache/huggingface/stored_tokens", "-"},
-            {"home/.cache/huggingface/.netrc", "-"},
-            {"home/.cache/buildcache/buildcache.conf", "-"},
-            {"home/.cache/buildcache/a/b/x.o", "appcache Safe"},
-            {"home/.cache/vim/swap/%home%alice%notes.txt.swp", "-"},
-            {"home/.cache/vim/undo/%home%alice%notes.txt", "-"},
-            {"home/.cache/sessions/xfce4-session-host:0", "-"},
-            {"home/.local/share/pnpm/store/v3/files/ab/linked", "-"},  // stays; the item counts only the rest
-            {"home/.local/share/pnpm/store/v3/files/cd/single", "dev Review"},
-            {"home/.local/share/TelegramDesktop/tdata/user_data/cache/0/x", "running"},
-            {"home/.local/share/TelegramDesktop/tdata/user_data/media_cache/y", "running"},
-            {"home/.local/share/TelegramDesktop/tdata/key_datas", "-"},
-            // Loose files.
-            {"home/.nv/GLCache/abc/x", "appcache Safe"},
-            {"home/.xsession-errors.old", "logs Safe"},
-            {"home/.xsession-errors", "-"},
-            {"home/hs_err_pid4242.log", "logs Safe"},
-            {"home/java_pid4242.hprof", "logs Safe"},
-            {"home/.local/share/sddm/xorg-session.log", "logs Safe"},
-            {"home/.local/share/sddm/wayland-session.log", "-"},
-            {"home/.local/share/Trash/files/old.iso", "-"},  // the trash is measured by its own services
-            {"home/Documents/report.odt", "-"},
-            {"home/projects/app/src/index.js", "-"},
-            {"tmp/old-build/x.o", "temp Safe"},
-            {"tmp/fresh.txt", "-"},
-            {"sys/var/crash/_usr_bin_app.1000.crash", "logs Safe"},
-            {"sys/var/cache/apt/archives/app_1.0_amd64.deb", "update Review"},
-            {"sys/var/cache/apt/archives/lock", "-"},
-        };
-        for (const auto &r : rows)
-            QTest::newRow(r.path) << QString::fromUtf8(r.path) << QString::fromUtf8(r.offered);
+        for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("scan/linuxhome-offers.tsv"), 2))
+            QTest::newRow(qPrintable(f[0])) << f[0] << f[1];
     }
 
     void linuxHome()
@@ -392,72 +248,21 @@ private slots:
     }
 
     // Each base is judged by where it really points before anything below it
-    // is offered. Setup steps: "dir:<rel>" makes a folder, "link:<rel>=<target>"
-    // a symbolic link, "<base>=<rel>" points a base there ("." is the tree
-    // itself, the home folder's parent). Every row starts from one layout
-    // that serves both catalogues; roots come back as "<id> <path>", notes as
-    // "<text> [<ids of the categories carrying it>]", paths relative to the tree.
+    // is offered: the roots and notes of the catalogue for a layout.
     void bases_data()
     {
         QTest::addColumn<bool>("windows");
         QTest::addColumn<QStringList>("setup");
         QTest::addColumn<QStringList>("roots");
         QTest::addColumn<QStringList>("notes");
-
-        const QStringList layout{"temp tmp", "temp sys/var/tmp", "appcache home/.config/Code/Cache",
-                                 "appcache home/.cache/app", "appcache home/.cache", "logs home/.local/share/xorg",
-                                 "logs home", "dev home/.gradle/caches"};
-        const auto without = [](QStringList roots, const QString &root) {
-            roots.removeAll(root);
-            return roots;
+        const auto list = [](const QString &field, const QString &separator) {
+            return field == u"-" ? QStringList() : field.split(separator);
         };
-        const QString home = "home was left out: it is the home folder or holds it.";
-        const QString cacheUsers = " [appcache browser thumbs dev]";
-
-        QTest::newRow("normal layout") << false << QStringList{} << layout << QStringList{};
-        QTest::newRow("TMPDIR is home") << false << QStringList{"temp=home"} << without(layout, "temp tmp")
-                                        << QStringList{home + " [temp]"};
-        // A temporary folder is judged where it really is; reached twice, it is listed once.
-        QTest::newRow("TMPDIR links to /var/tmp")
-            << false << QStringList{"link:tmplink=sys/var/tmp", "temp=tmplink"} << without(layout, "temp tmp")
-            << QStringList{};
-        QTest::newRow("TMPDIR in a protected folder")
-            << false << QStringList{"dir:home/Documents", "temp=home/Documents"} << without(layout, "temp tmp")
-            << QStringList{"home/Documents was left out: it lies in a protected location. [temp]"};
-        QTest::newRow("cache links to /var/tmp")
-            << false << QStringList{"link:home/cachelink=sys/var/tmp", "cache=home/cachelink"}
-            << without(without(layout, "appcache home/.cache/app"), "appcache home/.cache")
-            << QStringList{"home/cachelink was left out: it leads through a link to sys/var/tmp." + cacheUsers};
-        // Of two bases naming one folder the narrower role stays.
-        QTest::newRow("TMPDIR is the cache folder")
-            << false << QStringList{"dir:home/c/app", "temp=home/c", "cache=home/c"}
-            << QStringList{"temp home/c", "temp sys/var/tmp", "appcache home/.config/Code/Cache",
-                           "logs home/.local/share/xorg", "logs home", "dev home/.gradle/caches"}
-            << QStringList{"home/c was left out: it overlaps home/c." + cacheUsers};
-        // The outer base of two nested ones would take in the inner one whole.
-        QTest::newRow("cache inside config")
-            << false << QStringList{"dir:home/.config/cache/app2", "cache=home/.config/cache"}
-            << QStringList{"temp tmp", "temp sys/var/tmp", "appcache home/.config/cache/app2",
-                           "appcache home/.config/cache", "logs home/.local/share/xorg", "logs home", "dev home/.gradle/caches"}
-            << QStringList{"home/.config was left out: it overlaps home/.config/cache. [appcache browser logs]"};
-        QTest::newRow("data is home's parent")
-            << false << QStringList{"data=."} << without(layout, "logs home/.local/share/xorg")
-            << QStringList{". was left out: it is the home folder or holds it. [temp appcache logs dev]"};
-        QTest::newRow("dev root through a link below home")
-            << false << QStringList{"dir:store/_cacache", "link:home/.npm=store"} << layout
-            << QStringList{"home/.npm/_cacache was left out: it leads through a link to store/_cacache. [dev]"};
-        QTest::newRow("trash folders of volumes")
-            << false
-            << QStringList{"dir:home/.cache/.Trash-1000/files", "dir:home/.config/.Trash/Cache",
-                           "dir:home/.config/App/.Trash-1000/Cache"}
-            << layout << QStringList{};
-        // %LOCALAPPDATA%\Temp lies in a base, in a folder that base never enters.
-        const QStringList windows{"temp home/AppData/Local/Temp", "temp sys/Temp",
-                                  "appcache home/AppData/Local/Vendor/Cache", "dev home/.gradle/caches"};
-        QTest::newRow("windows layout") << true << QStringList{} << windows << QStringList{};
-        QTest::newRow("windows TEMP is home") << true << QStringList{"temp=home"}
-                                              << without(windows, "temp home/AppData/Local/Temp")
-                                              << QStringList{home + " [temp]"};
+        for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("scan/bases.tsv"), 5)) {
+            QVERIFY2(f[1] == u"linux" || f[1] == u"windows", qPrintable(f[0]));
+            QTest::newRow(qPrintable(f[0])) << (f[1] == u"windows") << list(f[2], " ") << list(f[3], "; ")
+                                            << list(f[4], "; ");
+        }
     }
 
     void bases()
@@ -485,8 +290,10 @@ private slots:
                 (windows ? wb.temp : lb.temp) = at;
             else if (step.startsWith("cache="))
                 lb.cache = at;
-            else
+            else if (step.startsWith("data="))
                 lb.data = at;
+            else
+                QFAIL(qPrintable("no such step: " + step));
         }
 
         const QString root = canonical(tmp.path());
