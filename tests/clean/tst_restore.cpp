@@ -75,51 +75,23 @@ private slots:
 
     void cleanup() { QDir(trash::homeTrash()).removeRecursively(); }
 
-    // Three items of folder c (two files and a folder) go to the trash by a
-    // real cleanup; then something happens meanwhile, then the run is put
-    // back from its log.
+    // A run put back from its log after something happened meanwhile; the
+    // cases and what they start from are in the fixture.
     void restoresWhatTheRunMoved_data()
     {
         QTest::addColumn<QString>("meanwhile");
         QTest::addColumn<int>("restored");
-        QTest::addColumn<QStringList>("left");    // "name:reason", sorted
+        QTest::addColumn<QStringList>("left");
         QTest::addColumn<bool>("byRecords");
-        QTest::addColumn<QStringList>("content"); // "relative path=text" afterwards; "!path": gone
-
-        const QStringList all{"c/a.bin=a", "c/b.bin=b", "c/sub/d.bin=d"};
-        QTest::newRow("in full") << "" << 3 << QStringList{} << false << all;
-        QTest::newRow("missing folders made again") << "remove c" << 3 << QStringList{} << false << all;
-        QTest::newRow("place taken again") << "write c/b.bin" << 2 << QStringList{"b.bin:placeTaken"} << false
-                                           << QStringList{"c/a.bin=a", "c/b.bin=new", "c/sub/d.bin=d"};
-        QTest::newRow("emptied from the trash") << "empty a.bin" << 2 << QStringList{"a.bin:notInTrash"} << false
-                                                << QStringList{"!c/a.bin", "c/b.bin=b", "c/sub/d.bin=d"};
-        QTest::newRow("same name, another entry") << "replace a.bin" << 2 << QStringList{"a.bin:notInTrash"} << false
-                                                  << QStringList{"!c/a.bin", "!other/a.bin", "c/b.bin=b"};
-        QTest::newRow("same path, trashed again by a later run")
-            << "again a.bin" << 2 << QStringList{"a.bin:notInTrash"} << false
-            << QStringList{"!c/a.bin", "c/b.bin=b", "c/sub/d.bin=d"};
-        QTest::newRow("log without trash places") << "strip" << 3 << QStringList{} << true << all;
-        QTest::newRow("older log, place taken") << "strip; write c/b.bin" << 2 << QStringList{"b.bin:placeTaken"}
-                                                << true << QStringList{"c/a.bin=a", "c/b.bin=new", "c/sub/d.bin=d"};
-        QTest::newRow("older log, two records claim a path")
-            << "strip; twin a.bin" << 2 << QStringList{"a.bin:ambiguous"} << true
-            << QStringList{"!c/a.bin", "c/b.bin=b", "c/sub/d.bin=d"};
-        // Another run's record of c/a.bin.old, in the same second.
-        QTest::newRow("older log, a record of a name it begins")
-            << "strip; twin a.bin as c/a.bin.old" << 3 << QStringList{} << true
-            << QStringList{"c/a.bin=a", "!c/a.bin.old", "c/b.bin=b", "c/sub/d.bin=d"};
-        QTest::newRow("edited: a place outside the trash")
-            << "point a.bin at other/a.bin" << 2 << QStringList{"a.bin:notTrashEntry"} << false
-            << QStringList{"!c/a.bin", "other/a.bin=", "c/b.bin=b"};
-        QTest::newRow("edited: a place with ..")
-            << "point a.bin at files/../../other/a.bin" << 2 << QStringList{"a.bin:notTrashEntry"} << false
-            << QStringList{"!c/a.bin", "other/a.bin=", "c/b.bin=b"};
-        QTest::newRow("edited: a files/ folder outside the trash")
-            << "bin other; point a.bin at other/files/a.bin" << 2 << QStringList{"a.bin:notTrashEntry"} << false
-            << QStringList{"!c/a.bin", "c/b.bin=b"};
-        QTest::newRow("a link on the way back")
-            << "link c" << 0 << QStringList{"a.bin:couldNotMove", "b.bin:couldNotMove", "sub:couldNotMove"} << false
-            << QStringList{};
+        QTest::addColumn<QStringList>("content");
+        const auto list = [](const QString &field) { return field == u"-" ? QStringList() : field.split(u' '); };
+        for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("clean/restore.tsv"), 6)) {
+            bool number = false;
+            const int restored = f[2].toInt(&number);
+            QVERIFY2(number && QStringList({"yes", "no"}).contains(f[4]), qPrintable(f.join(u'\t')));
+            QTest::newRow(qPrintable(f[0])) << (f[1] == u"-" ? QString() : f[1]) << restored << list(f[3])
+                                            << (f[4] == u"yes") << list(f[5]);
+        }
     }
 
     void restoresWhatTheRunMoved()

@@ -45,14 +45,6 @@ Outcome findIn(const QString &home, qint64 threshold, const QStringList &exclusi
     return out;
 }
 
-QStringList pathsOf(const QList<LargeFile> &files)
-{
-    QStringList paths;
-    for (const LargeFile &f : files)
-        paths << QDir::cleanPath(f.path);
-    return paths;
-}
-
 fs::Entry entryOf(const QString &name, qint64 bytes)
 {
     fs::Entry e;
@@ -106,35 +98,24 @@ private slots:
     }
     void cleanup() { qputenv("HOME", m_home); }
 
-    // What the walk reports of one file of a home, checked against a file
-    // always there. Threshold 0 reports every file the walk meets, so "not
-    // seen" there means "never reached". A reported file was modified after
-    // it was last read: the modification counts.
+    // What the walk reports of one file of a home (the cases in the
+    // fixture), checked against a file always there. A reported file was
+    // modified after it was last read: the modification counts.
     void reported_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("sparse");        // 64 MiB holding 1 MiB, else 300,000 bytes
-        QTest::addColumn<QString>("threshold");  // the file's "disk" or "logical" size, "+1" a byte more; "": 0
+        QTest::addColumn<bool>("sparse");
+        QTest::addColumn<QString>("threshold");
         QTest::addColumn<QStringList>("exclusions");
         QTest::addColumn<bool>("seen");
-        const QStringList none;
-        QTest::newRow("exactly the size on disk") << "vm/disk.vdi" << false << "disk" << none << true;
-        QTest::newRow("one byte more than on disk") << "vm/disk.vdi" << false << "disk+1" << none << false;
-        QTest::newRow("sparse: its bytes on disk") << "vm/disk.vdi" << true << "disk" << none << true;
-        QTest::newRow("sparse: its logical size") << "vm/disk.vdi" << true << "logical" << none << false;
-        QTest::newRow("plain folder") << "docs/a.pdf" << false << "" << none << true;
-        QTest::newRow("hidden file") << ".bash_history" << false << "" << none << true;
-        QTest::newRow("dot inside a folder name") << "my.stuff/a.bin" << false << "" << none << true;
-        QTest::newRow("hidden folder") << ".cache/big.bin" << false << "" << none << false;
-        QTest::newRow("hidden folder further down") << "src/app/.git/pack.bin" << false << "" << none << false;
-        QTest::newRow("node_modules") << "web/node_modules/lib.js" << false << "" << none << false;
-        QTest::newRow("Node_Modules is not node_modules") << "web/Node_Modules/lib.js" << false << "" << none << true;
-        QTest::newRow("CloudStorage") << "Library/CloudStorage/a.zip" << false << "" << none << false;
-        QTest::newRow("folder excluded by name") << "Downloads/a.iso" << false << "" << QStringList{"Downloads"} << false;
-        QTest::newRow("folder excluded by path") << "work/tmp/a.iso" << false << "" << QStringList{"~/work/tmp"} << false;
-        QTest::newRow("path pattern is not a prefix") << "work/tmpx/a.iso" << false << "" << QStringList{"~/work/tmp"}
-                                                      << true;
-        QTest::newRow("file excluded by pattern") << "media/a.iso" << false << "" << QStringList{"*.iso"} << false;
+        for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("largefiles/reported.tsv"), 6)) {
+            QVERIFY2(QStringList({"plain", "sparse"}).contains(f[2])
+                         && QStringList({"0", "disk", "disk+1", "logical"}).contains(f[3])
+                         && QStringList({"yes", "no"}).contains(f[5]),
+                     qPrintable(f.join(u'\t')));
+            const QStringList exclusions = f[4] == u"-" ? QStringList() : f[4].split(u' ');
+            QTest::newRow(qPrintable(f[0])) << f[1] << (f[2] == u"sparse") << f[3] << exclusions << (f[5] == u"yes");
+        }
     }
     void reported()
     {
@@ -156,12 +137,13 @@ private slots:
         // walk reaches this folder inside it, so name the folder itself.
         exclusions.replaceInStrings(QRegularExpression(QStringLiteral("^~")), home.path());
 #endif
-        const qint64 bytes = threshold.isEmpty() ? 0 : threshold.startsWith(QLatin1String("disk")) ? e.allocated : e.size;
+        const qint64 bytes = threshold == u"0" ? 0 : threshold.startsWith(QLatin1String("disk")) ? e.allocated : e.size;
         const Outcome out = findIn(home.path(), bytes + (threshold.endsWith(QLatin1String("+1")) ? 1 : 0), exclusions);
-        QCOMPARE(out.finishedCount, 1);
-        QVERIFY(!out.cancelled);
-        const QStringList found = pathsOf(out.files);
-        QCOMPARE(found.contains(QDir::cleanPath(control)), threshold.isEmpty());
+        QCOMPARE(std::pair(out.finishedCount, out.cancelled), std::pair(1, false));
+        QStringList found;
+        for (const LargeFile &f : out.files)
+            found << QDir::cleanPath(f.path);
+        QCOMPARE(found.contains(QDir::cleanPath(control)), threshold == u"0");
         QCOMPARE(found.contains(QDir::cleanPath(path)), seen);
         if (!seen)
             return;
@@ -172,101 +154,50 @@ private slots:
                             e.allocated, future.toMSecsSinceEpoch()));
     }
 
-    // The Windows rules of the walk, judged on Windows spellings everywhere:
-    // "parent|name|attributes".
-    void windowsFoldersLeftOut_data()
+    // The rules of the walk on names and paths alone: a file's kind, a live
+    // store some program keeps open, a folder left out on Windows, the
+    // largest files kept while it goes.
+    void rules_data()
     {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<bool>("skipped");
-        QTest::newRow("plain folder") << "C:/Users/Me|Videos|16" << false;
-        QTest::newRow("hidden") << "C:/Users/Me/Videos|cache|18" << true;
-        QTest::newRow("system") << "C:/Users/Me|Cookies|20" << true;
-        QTest::newRow("AppData in home, any case") << R"(C:\Users\me|appdata|16)" << true;
-        QTest::newRow("AppData deeper down") << "C:/Users/Me/Projects|AppData|16" << false;
-        QTest::newRow("moved application data") << "D:/Profiles|Roaming|16" << true;
-        QTest::newRow("dot-folder") << "C:/Users/Me|.vscode|16" << true;
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("expected");
+        for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("largefiles/rules.tsv"), 4))
+            QTest::newRow(qPrintable(f[0])) << f[1] << f[2] << f[3];
     }
-    void windowsFoldersLeftOut()
+    void rules()
     {
-        QFETCH(QString, folder);
-        fs::Entry e;
-        e.name = folder.section('|', 1, 1);
-        e.isDir = true;
-        e.attributes = folder.section('|', 2).toUInt();
-        const QStringList appData{"D:/Profiles/Roaming", "C:/Users/Me/AppData/Local"};
-        QTEST(isSkippedLargeFileFolder(folder.section('|', 0, 0), e, "C:/Users/Me", appData, true), "skipped");
-    }
-
-    void liveStores_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<bool>("live");
-        QTest::newRow("WSL Store distribution")
-            << R"(C:\Users\Me\AppData\Local\Packages\CanonicalGroupLimited.Ubuntu_79rhkp1fndgsc\LocalState\ext4.vhdx)"
-            << true;
-        QTest::newRow("WSL swap") << "C:/Users/Me/AppData/Local/Temp/swap.vhdx" << true;
-        QTest::newRow("Docker data disk") << "C:/Users/Me/AppData/Local/Docker/wsl/disk/docker_data.vhdx" << true;
-        QTest::newRow("Docker Desktop for Linux") << "/home/me/.docker/desktop/vms/0/data/Docker.raw" << true;
-        QTest::newRow("any image in Docker's folder") << "C:/Users/Me/AppData/Local/Docker/wsl/main/disk.VHDX" << true;
-        QTest::newRow("Outlook cache") << "C:/Users/Me/AppData/Local/Microsoft/Outlook/me@example.com.ost" << true;
-        QTest::newRow("Thunderbird mailbox") << "/home/me/.thunderbird/x.default/Mail/Local Folders/Inbox" << true;
-        QTest::newRow("mbox export") << "/home/me/Backups/2019.MBOX" << true;
-        QTest::newRow("installer image") << "C:/Users/Me/Downloads/Win11.iso" << false;
-        QTest::newRow("own virtual disk") << "C:/Users/Me/VMs/dev.vhdx" << false;
-        QTest::newRow("video named after Docker") << "C:/Users/Me/Videos/docker/talk.mp4" << false;
-        QTest::newRow("image in another package") << "C:/Users/Me/Packages/LocalState/disk.vhdx" << false;
-    }
-    void liveStores()
-    {
-        QFETCH(QString, path);
-        QTEST(isLiveDataStore(path), "live");
-    }
-
-    void kinds_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("kind");
-        QTest::newRow("upper-case extension") << "Movie.MKV" << "Video";
-        QTest::newRow("last extension counts") << "notes.tar.gz" << "Archive";
-        QTest::newRow("no extension") << "README" << "File";
-        QTest::newRow("trailing dot") << "disk." << "File";
-        QTest::newRow("a leading dot starts the extension") << ".tmp" << "Partial download";
-        QTest::newRow("unknown extension") << "photo.jpeg" << "File";
-        QTest::newRow("Linux package") << "tool_1.2_amd64.deb" << "Installer";
-        QTest::newRow("AppImage") << "Editor-x86_64.AppImage" << "Installer";
-    }
-    void kinds()
-    {
-        QFETCH(QString, name);
-        QTEST(largeFileKind(name), "kind");
-    }
-
-    // Sizes fed in this order; the largest-so-far list as indices into them.
-    void largestEight_data()
-    {
-        QTest::addColumn<QList<qint64>>("sizes");
-        QTest::addColumn<QList<int>>("expected");
-        QTest::newRow("ten rising") << QList<qint64>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}
-                                    << QList<int>{9, 8, 7, 6, 5, 4, 3, 2};
-        QTest::newRow("equal sizes keep the order found") << QList<qint64>{5, 5, 9, 5}
-                                                          << QList<int>{2, 0, 1, 3};
-        QTest::newRow("a tie with the last of a full list stays out")
-            << QList<qint64>{9, 8, 8, 8, 8, 8, 8, 8, 8} << QList<int>{0, 1, 2, 3, 4, 5, 6, 7};
-        QTest::newRow("below the threshold never enters") << QList<qint64>{3, 99, 2} << QList<int>{1, 0};
-    }
-    void largestEight()
-    {
-        QFETCH(QList<qint64>, sizes);
-        QFETCH(QList<int>, expected);
-        LargeFileCollector c(3, {}, {});
-        for (int i = 0; i < sizes.size(); ++i)
-            c.addFile(QStringLiteral("/h/f%1").arg(i), entryOf(QStringLiteral("f%1").arg(i), sizes[i]));
-        QStringList got, want;
-        for (const LargeFile &f : c.largest())
-            got << f.name;
-        for (int i : expected)
-            want << QStringLiteral("f%1").arg(i);
-        QCOMPARE(got, want);
+        QFETCH(QString, rule);
+        QFETCH(QString, input);
+        QFETCH(QString, expected);
+        if (rule == u"kind") {
+            QCOMPARE(largeFileKind(input), expected);
+        } else if (rule == u"live") {
+            QCOMPARE(QString(isLiveDataStore(input) ? "yes" : "no"), expected);
+        } else if (rule == u"folder") {
+            fs::Entry e;
+            e.name = input.section(u'|', 1, 1);
+            e.isDir = true;
+            e.attributes = input.section(u'|', 2).toUInt();
+            const QStringList appData{"D:/Profiles/Roaming", "C:/Users/Me/AppData/Local"};
+            const bool skipped = isSkippedLargeFileFolder(input.section(u'|', 0, 0), e, "C:/Users/Me", appData, true);
+            QCOMPARE(QString(skipped ? "skipped" : "kept"), expected);
+        } else if (rule == u"largest") {
+            LargeFileCollector c(3, {}, {});
+            const QStringList sizes = input.split(u' ');
+            for (qsizetype i = 0; i < sizes.size(); ++i) {
+                bool number = false;
+                const qint64 size = sizes[i].toLongLong(&number);
+                c.addFile(QStringLiteral("/h/f%1").arg(i), entryOf(QStringLiteral("f%1").arg(i), size));
+                QVERIFY(number);
+            }
+            QStringList got;
+            for (const LargeFile &f : c.largest())
+                got << f.name.mid(1);
+            QCOMPARE(got.join(u' '), expected);
+        } else {
+            QFAIL(qPrintable(QStringLiteral("unknown rule ") + rule));
+        }
     }
 
     // The walk takes helper threads for a big home; whatever their number,
