@@ -10,7 +10,6 @@
 #include "ui/dialogs/toast.h"
 #include "ui/widgets/button.h"
 
-#include <QCheckBox>
 #include <QMenu>
 #include <QSettings>
 #include <QSignalSpy>

@@ -5,7 +5,6 @@
 #include "ui/sidebar.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/diskorb.h"
-#include "ui/widgets/focusring.h"
 #include "ui/widgets/card.h"
 #include "ui/widgets/divider.h"
 #include "ui/widgets/elidedlabel.h"
@@ -26,7 +25,6 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollArea>
