@@ -10,6 +10,7 @@
 #include "ui/dialogs/toast.h"
 #include "ui/widgets/button.h"
 
+#include <QCheckBox>
 #include <QMenu>
 #include <QSettings>
 #include <QSignalSpy>
