@@ -13,8 +13,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QFile>
-#include <QLabel>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>

@@ -79,19 +79,16 @@ private slots:
         QTest::addColumn<QString>("action");
         QTest::addColumn<bool>("closes");
         QTest::addColumn<int>("accepted");
-        QTest::newRow("escape") << false << "overlay" << "escape" << true << 0;
-        QTest::newRow("escape on a button") << false << "confirm" << "escape" << true << 0;
-        QTest::newRow("other key") << false << "overlay" << "key" << false << 0;
-        QTest::newRow("press on the dimmed area") << false << "overlay" << "outside" << true << 0;
-        QTest::newRow("press on the panel") << false << "overlay" << "panel" << false << 0;
-        QTest::newRow("return presses the default button") << false << "overlay" << "return" << true << 1;
-        QTest::newRow("enter presses the default button") << false << "overlay" << "enter" << true << 1;
-        QTest::newRow("return presses the focused button") << false << "cancel" << "return" << true << 0;
-        QTest::newRow("space presses the focused button") << false << "confirm" << "space" << true << 1;
-        QTest::newRow("return on a dialog that deletes cancels") << true << "start" << "return" << true << 0;
-        QTest::newRow("tab stays inside") << false << "start" << "tab" << false << 0;
-        QTest::newRow("backtab stays inside") << false << "start" << "backtab" << false << 0;
-        QTest::newRow("focus taken by the page comes back") << false << "page" << "key" << false << 0;
+        // The cases and what the columns mean are in the fixture.
+        const QStringList focuses{"overlay", "confirm", "cancel", "start", "page"};
+        const QStringList actions{"escape", "key", "return", "enter", "space", "tab", "backtab", "outside", "panel"};
+        for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("ui/overlaykeys.tsv"), 6)) {
+            bool ok = QStringList{"keeps", "deletes"}.contains(f[1]) && focuses.contains(f[2])
+                      && actions.contains(f[3]) && QStringList{"closes", "stays"}.contains(f[4]);
+            const int accepted = ok ? f[5].toInt(&ok) : 0;
+            QVERIFY2(ok, qPrintable(f.join(u'\t')));
+            QTest::newRow(qPrintable(f[0])) << (f[1] == u"deletes") << f[2] << f[3] << (f[4] == u"closes") << accepted;
+        }
     }
 
     // Only the affirmative button confirms; every way of dismissing does not.

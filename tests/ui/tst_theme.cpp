@@ -1,4 +1,5 @@
 #include "app/appsettings.h"
+#include "support/testsupport.h"
 #include "support/uitest.h"
 #include "ui/icons.h"
 
@@ -20,6 +21,17 @@
 // The look: the theme, the fonts of each language, the icons.
 
 namespace {
+
+// A cell of a fixture: "-" is empty, a list's items are separated by ", ".
+QString cellText(const QString &cell)
+{
+    return cell == u"-" ? QString() : cell;
+}
+
+QStringList cellList(const QString &cell)
+{
+    return cell == u"-" ? QStringList() : cell.split(QStringLiteral(", "));
+}
 
 struct Inked
 {
@@ -302,14 +314,10 @@ private slots:
     {
         QTest::addColumn<QStringList>("installed");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("windows") << QStringList{"Courier New", "Consolas", "Segoe UI", "Cascadia Mono"} << "Cascadia Mono";
-        QTest::newRow("older windows") << QStringList{"Courier New", "Times New Roman", "Consolas"} << "Consolas";
-        QTest::newRow("linux") << QStringList{"DejaVu Serif", "Inter", "DejaVu Sans Mono"} << "DejaVu Sans Mono";
-        QTest::newRow("wine alone") << QStringList{"Courier New", "Times New Roman", "Tahoma", "Marlett"} << "Tahoma";
-        QTest::newRow("case differs") << QStringList{"courier new", "liberation mono"} << "liberation mono";
-        QTest::newRow("another mono") << QStringList{"Courier New", "Noto Serif Mono", "Fira Mono"} << "Fira Mono";
-        QTest::newRow("serifs only") << QStringList{"Courier New", "Times New Roman"} << QString();
+        for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("ui/figurefamily.tsv"), 3))
+            QTest::newRow(qPrintable(f[0])) << cellList(f[1]) << cellText(f[2]);
     }
+
     void figureFamilyAvoidsSerifs()
     {
         QFETCH(QStringList, installed);
@@ -394,18 +402,8 @@ private slots:
         QTest::addColumn<QString>("requested");
         QTest::addColumn<QStringList>("system");
         QTest::addColumn<QString>("code");
-        QTest::newRow("requested code wins") << "ko" << QStringList{"de-DE"} << "ko";
-        QTest::newRow("requested with region") << "zh_CN" << QStringList{"en-US"} << "zh_CN";
-        QTest::newRow("invalid request falls back") << "klingon" << QStringList{"fr-FR"} << "fr";
-        QTest::newRow("requested in wrong case") << "DE" << QStringList{"es-ES"} << "es";
-        QTest::newRow("traditional hong kong") << "" << QStringList{"zh-Hant-HK"} << "zh_TW";
-        QTest::newRow("macau") << "" << QStringList{"zh-MO"} << "zh_TW";
-        QTest::newRow("bare chinese") << "" << QStringList{"zh"} << "zh_CN";
-        QTest::newRow("portugal") << "" << QStringList{"pt-PT"} << "pt_BR";
-        QTest::newRow("italian then french") << "" << QStringList{"it-IT", "fr-FR"} << "fr";
-        QTest::newRow("italian alone") << "" << QStringList{"it-IT"} << "en";
-        QTest::newRow("nothing") << "" << QStringList{} << "en";
-        QTest::newRow("english region") << "" << QStringList{"en-GB", "de"} << "en";
+        for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("ui/languagedetection.tsv"), 4))
+            QTest::newRow(qPrintable(f[0])) << cellText(f[1]) << cellList(f[2]) << f[3];
     }
 
     void detection()
@@ -420,16 +418,9 @@ private slots:
     {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("locale");
-        QTest::addColumn<QStringList>("cjk");  // lower case, as the font database keeps them
-        QTest::newRow("no variable: the setting") << "" << "fr_FR" << QStringList{};
-        QTest::newRow("english") << "en" << "en_US" << QStringList{};
-        QTest::newRow("german") << "de" << "de_DE" << QStringList{};
-        QTest::newRow("japanese") << "ja" << "ja_JP" << QStringList{"yu gothic ui", "noto sans cjk jp"};
-        QTest::newRow("simplified chinese")
-            << "zh_CN" << "zh_CN" << QStringList{"microsoft yahei ui", "noto sans cjk sc"};
-        QTest::newRow("traditional chinese")
-            << "zh_TW" << "zh_TW" << QStringList{"microsoft jhenghei ui", "noto sans cjk tc"};
-        QTest::newRow("korean") << "ko" << "ko_KR" << QStringList{"malgun gothic", "noto sans cjk kr"};
+        QTest::addColumn<QStringList>("cjk");
+        for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("ui/applylanguage.tsv"), 4))
+            QTest::newRow(qPrintable(f[0])) << cellText(f[1]) << f[2] << cellList(f[3]);
     }
 
     void applyLanguage()

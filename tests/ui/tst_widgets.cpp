@@ -1,10 +1,10 @@
+#include "support/testsupport.h"
 #include "support/uitest.h"
 #include "app/appsettings.h"
 #include "scan/category.h"
 #include "ui/sidebar.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/diskorb.h"
-#include "ui/widgets/focusring.h"
 #include "ui/widgets/card.h"
 #include "ui/widgets/divider.h"
 #include "ui/widgets/elidedlabel.h"
@@ -25,7 +25,6 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollArea>
@@ -280,17 +279,12 @@ private slots:
         QTest::addColumn<QString>("room");   // a text as wide as the label
         QTest::addColumn<QString>("starts"); // what the shown text starts and ends with
         QTest::addColumn<QString>("ends");
-        const QString profile = QStringLiteral("Chromium · Default · Code Cache");
-        QTest::newRow("profile rows keep their last part")
-            << profile << true << 1 << "Chromium · D · Code Cache" << "Chrom" << "… · Code Cache";
-        QTest::newRow("file names keep their end") << "Thumbnails_Rendered_At_Startup.bin" << true << 1
-                                                   << "Thumbnails_Render" << "Thumb" << "up.bin";
-        QTest::newRow("a last part too wide loses the middle") << profile << true << 1 << "Chromium · Co"
-                                                               << "Chrom" << "Cache";
-        QTest::newRow("a second line holds the rest") << "Developer caches" << false << 2 << "Developer ca"
-                                                      << "Developer caches" << "Developer caches";
-        QTest::newRow("the last line ends cut") << "Logs and crash reports" << false << 2 << "Logs and c"
-                                                << "Logs and" << "…";
+        for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("ui/elidedlabel.tsv"), 7)) {
+            bool ok = f[2] == u"tail" || f[2] == u"end";
+            const int lines = ok ? f[3].toInt(&ok) : 0;
+            QVERIFY2(ok, qPrintable(f.join(u'\t')));
+            QTest::newRow(qPrintable(f[0])) << f[1] << (f[2] == u"tail") << lines << f[4] << f[5] << f[6];
+        }
     }
 
     void elidedLabelKeepsWhatTellsNamesApart()
@@ -359,23 +353,19 @@ private slots:
         QTest::addColumn<QRect>("windows");
         QTest::addColumn<QRect>("compact");
 
-        // On a 1920 x 1040 screen the window is w + 28 wide and count x h + 36
-        // high, placed so that the current item lies over the select.
-        const QRect field(400, 300, 200, 34);
-        QTest::newRow("third item current moves up two rows")
-            << field << 3 << 2 << 80 << QRect(386, 282 - 68, 228, 138) << QRect(366, 286 - 52, 244, 114);
-        QTest::newRow("no current item counts as the first")
-            << field << 3 << -1 << 80 << QRect(386, 282, 228, 138) << QRect(366, 286, 244, 114);
-        QTest::newRow("long text widens the list")
-            << QRect(400, 300, 120, 34) << 2 << 0 << 200 << QRect(386, 282, 278, 104) << QRect(366, 286, 290, 88);
-        QTest::newRow("clamped at the left edge")
-            << QRect(0, 300, 200, 34) << 3 << 0 << 80 << QRect(-14, 282, 228, 138) << QRect(-14, 286, 244, 114);
-        QTest::newRow("clamped at the top edge")
-            << QRect(400, 10, 200, 34) << 5 << 4 << 80 << QRect(386, -14, 228, 206) << QRect(366, -14, 244, 166);
-        QTest::newRow("clamped at the bottom right")
-            << QRect(1800, 1020, 200, 34) << 3 << 0 << 80 << QRect(1706, 916, 228, 138) << QRect(1690, 940, 244, 114);
-        QTest::newRow("taller than the screen keeps its top visible")
-            << field << 60 << 20 << 80 << QRect(386, -14, 228, 60 * 34 + 36) << QRect(366, -14, 244, 60 * 26 + 36);
+        // The cases and what the columns mean are in the fixture.
+        for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("ui/selectpopup.tsv"), 5)) {
+            bool numbers = true;
+            QList<int> n;
+            for (const QString &cell : f.mid(1).join(u',').split(u',')) {
+                bool ok = false;
+                n << cell.toInt(&ok);
+                numbers = numbers && ok;
+            }
+            QVERIFY2(numbers && n.size() == 15, qPrintable(f.join(u'\t')));
+            QTest::newRow(qPrintable(f[0])) << QRect(n[0], n[1], n[2], n[3]) << n[4] << n[5] << n[6]
+                                            << QRect(n[7], n[8], n[9], n[10]) << QRect(n[11], n[12], n[13], n[14]);
+        }
     }
 
     void selectPopupGeometry()
@@ -403,21 +393,18 @@ private slots:
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<int>("picked");  // -1: nothing emitted
         QTest::addColumn<bool>("stillOpen");
-
-        using S = QStringList;
-        QTest::newRow("down and return") << S{"down", "return"} << 2 << false;
-        QTest::newRow("up stops at the first, enter picks") << S{"up", "up", "enter"} << 0 << false;
-        QTest::newRow("down stops at the last, space picks") << S{"down", "down", "down", "space"} << 3 << false;
-        QTest::newRow("picking the current item emits nothing") << S{"return"} << -1 << false;
-        QTest::newRow("escape closes") << S{"down", "escape"} << -1 << false;
-        QTest::newRow("closed from code") << S{"down", "hide"} << -1 << false;
-        QTest::newRow("the wheel over it closed scrolls the page") << S{"escape", "wheel"} << -1 << false;
-        QTest::newRow("moving alone keeps it open") << S{"down"} << -1 << true;
-        QTest::newRow("no key: shown at once, faded in by painting, not by window opacity") << S{} << -1 << true;
-        QTest::newRow("the opening click's release picks nothing") << S{"move 2", "release 2"} << -1 << true;
-        QTest::newRow("a late release on the padding") << S{"wait", "release padding"} << -1 << true;
-        QTest::newRow("a late release picks") << S{"wait", "release 2"} << 2 << false;
-        QTest::newRow("a late release in the shadow closes") << S{"wait", "release shadow"} << -1 << false;
+        // The cases and what the steps mean are in the fixture.
+        const QStringList known{"down", "up", "return", "enter", "space", "escape", "hide", "wheel", "wait",
+                                "move 2", "release 2", "release padding", "release shadow"};
+        for (const QStringList &f : testsupport::fixtureRows(QStringLiteral("ui/selectkeys.tsv"), 4)) {
+            const QStringList steps = f[1] == u"-" ? QStringList() : f[1].split(QStringLiteral(", "));
+            bool ok = f[2] == u"-";
+            const int picked = ok ? -1 : f[2].toInt(&ok);
+            for (const QString &step : steps)
+                ok = ok && known.contains(step);
+            QVERIFY2(ok && (f[3] == u"open" || f[3] == u"closed"), qPrintable(f.join(u'\t')));
+            QTest::newRow(qPrintable(f[0])) << steps << picked << (f[3] == u"open");
+        }
     }
 
     void selectKeys()
