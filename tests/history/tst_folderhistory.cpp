@@ -131,10 +131,18 @@ void FolderHistoryTest::growth()
             rules.categoryRoots.append(home.path(value));
         }
     }
-    QVERIFY(apply(home, before));
+    // Wine's file system cannot allocate a large file ahead; Linux's and
+    // NTFS can.
+    bool made = apply(home, before);
+    if (!made && testsupport::runsUnderWine())
+        QSKIP("Wine cannot allocate a large file ahead");
+    QVERIFY(made);
     const std::optional<FolderReading> older = readFolderSizes(rules);
     QVERIFY(older);
-    QVERIFY(apply(home, change));
+    made = apply(home, change);
+    if (!made && testsupport::runsUnderWine())
+        QSKIP("Wine cannot allocate a large file ahead");
+    QVERIFY(made);
     // As the recorder does: what the reading before recorded stays recorded.
     for (const FolderSize &f : older->folders)
         rules.keep.append(f.path);
@@ -203,7 +211,9 @@ void FolderHistoryTest::format()
     next.folders = {{{}, 1}};
     QVERIFY(history.add(next));
     QCOMPARE(QFileInfo::exists(path), !folders.isEmpty());
+#ifndef Q_OS_WIN // the folder's access list is its profile's there
     QCOMPARE(QFileInfo(store.path()).permissions() & 0x0077, QFile::Permissions());
+#endif
     QCOMPARE(history.readings().constLast(), next.time);
 }
 

@@ -27,6 +27,9 @@ inline void startUiTest()
     registerEngineTypes();
     ui::applyLanguage(qApp);
     Theme::instance()->install(qApp);
+    // Windows keeps the program's data in the test prefix's profile, which
+    // every test program shares: no reading of another may show here.
+    FolderHistory().forget();
 }
 
 // A category `id` of the given risk whose files are under `root` (no root
@@ -58,5 +61,5 @@ inline bool plantFolderReadings(const QString &root, const QString &grown)
     const QDateTime now = QDateTime::currentDateTimeUtc().addSecs(-3600);
     FolderReading older{now.addDays(-7), root, 0, FolderReading::kAllLevels, {{"", 4 * gb}, {"Documents", 25 * gb / 10}, {grown, gb}}};
     FolderReading newer{now, root, 0, FolderReading::kAllLevels, {{"", 6 * gb}, {"Documents", 26 * gb / 10}, {grown, 3 * gb}}};
-    return FolderHistory().add(older) && FolderHistory().add(newer);
+    return FolderHistory().forget() && FolderHistory().add(older) && FolderHistory().add(newer);
 }
