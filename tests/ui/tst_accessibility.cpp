@@ -63,8 +63,11 @@ Walk walk()
     env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
 
     // xvfb-run -a can lose the race for a display number to a test running
-    // beside it; a walk that never saw the program starts once more.
-    for (int attempt = 0; attempt < 2; ++attempt) {
+    // beside it; a walk that never saw the program starts again, a moment
+    // later, twice at most.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (attempt > 0)
+            QTest::qSleep(1500);
         QProcess child;
         child.setProcessEnvironment(env);
         child.setProcessChannelMode(QProcess::MergedChannels);
