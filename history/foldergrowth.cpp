@@ -8,11 +8,7 @@
 
 namespace {
 
-#ifdef Q_OS_WIN
-constexpr Qt::CaseSensitivity kCase = Qt::CaseInsensitive;
-#else
-constexpr Qt::CaseSensitivity kCase = Qt::CaseSensitive;
-#endif
+constexpr Qt::CaseSensitivity kCase = fs::kPathCase;
 
 QString absolute(const QString &root, const QString &relative)
 {

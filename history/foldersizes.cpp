@@ -14,11 +14,10 @@ namespace {
 
 #ifdef Q_OS_WIN
 constexpr bool kWindowsRules = true;
-constexpr Qt::CaseSensitivity kCase = Qt::CaseInsensitive;
 #else
 constexpr bool kWindowsRules = false;
-constexpr Qt::CaseSensitivity kCase = Qt::CaseSensitive;
 #endif
+constexpr Qt::CaseSensitivity kCase = fs::kPathCase;
 
 QString normalised(const QString &path)
 {

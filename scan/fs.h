@@ -110,6 +110,13 @@ bool canList(const QString &dir);
 // ordinary file-name character there.
 QString join(const QString &dir, const QString &name);
 
+// How two paths of this system compare: Windows' file names ignore case.
+#ifdef Q_OS_WIN
+inline constexpr Qt::CaseSensitivity kPathCase = Qt::CaseInsensitive;
+#else
+inline constexpr Qt::CaseSensitivity kPathCase = Qt::CaseSensitive;
+#endif
+
 // Whether the folder can be reached from the catalogue base above it without
 // following a link or entering another mount below the base (Linux); what a
 // scan counts must be what a cleanup would reach. Always true on Windows.

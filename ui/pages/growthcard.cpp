@@ -3,6 +3,7 @@
 #include "app/appsettings.h"
 #include "app/appstate.h"
 #include "app/platform.h"
+#include "scan/fs.h"
 #include "ui/pages/growthview.h"
 #include "ui/theme.h"
 #include "ui/widgets/accessible.h"
@@ -28,11 +29,7 @@ namespace ui {
 
 namespace {
 
-#ifdef Q_OS_WIN
-constexpr Qt::CaseSensitivity kCase = Qt::CaseInsensitive;
-#else
-constexpr Qt::CaseSensitivity kCase = Qt::CaseSensitive;
-#endif
+constexpr Qt::CaseSensitivity kCase = fs::kPathCase;
 
 // The growth of one folder against the largest listed.
 class GrowthBar final : public QWidget
