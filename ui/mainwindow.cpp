@@ -35,6 +35,7 @@
 #include "ui/theme.h"
 #include "ui/titlebar.h"
 #include "ui/widgets/accessible.h"
+#include "ui/widgets/pagestack.h"
 #include "ui/windowagent.h"
 #include "ui/trtext.h"
 
@@ -97,7 +98,7 @@ MainWindow::MainWindow(AppState *state, const Options &options, QWidget *parent)
     m_contentLayer->setObjectName(QStringLiteral("ContentLayer"));
     containerColumn->addWidget(m_contentLayer);
     auto *layerColumn = bareLayout(new QVBoxLayout(m_contentLayer));
-    m_stack = new QStackedWidget(m_contentLayer);
+    m_stack = new PageStack(m_contentLayer);
     layerColumn->addWidget(m_stack);
 
     // The first page is made now; the others hold a place in the stack and

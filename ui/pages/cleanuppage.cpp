@@ -13,6 +13,7 @@
 #include "ui/widgets/kit.h"
 #include "ui/widgets/note.h"
 #include "ui/widgets/pageheader.h"
+#include "ui/widgets/pagestack.h"
 #include "ui/widgets/progressring.h"
 #include "ui/widgets/radar.h"
 #include "ui/widgets/scansteprow.h"
@@ -149,7 +150,7 @@ CleanupPage::CleanupPage(AppState *state, QWidget *parent)
     setObjectName(QStringLiteral("CleanupPage"));
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
-    m_views = new QStackedWidget(this);
+    m_views = new PageStack(this);
     m_views->addWidget(buildEmptyView());
     m_views->addWidget(buildScanningView());
     m_views->addWidget(buildResultsView());
@@ -766,6 +767,8 @@ void CleanupPage::syncToPhase()
         m_clock.stop();
     }
     m_ring->setSpinning(phase == AppState::Cleaning);
+    if (m_resultsStale && phase != AppState::Scanning && phase != AppState::Results)
+        onResults();
     switch (phase) {
     case AppState::Scanning:
         m_shownStep = -1;

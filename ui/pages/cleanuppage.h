@@ -152,6 +152,7 @@ private:
     };
     QList<ItemCheck> m_itemChecks;
     QPointer<QCheckBox> m_detailSelectAll;
+    bool m_resultsStale = false;     // results came during a scan, not shown yet
     bool m_trashNotesShown = false;  // the detail's items say what the bin cannot take
 
     // cleaning view

@@ -420,6 +420,11 @@ QWidget *CleanupPage::buildResultsView()
 
 void CleanupPage::onResults()
 {
+    // The results of a scan arrive just before the phase leaves Scanning,
+    // and the phase change shows them: built once, not twice.
+    m_resultsStale = m_state->phase() == AppState::Scanning;
+    if (m_resultsStale)
+        return;
     const QString size = formatSize(m_state->totalBytes());
     //: %1: a size, written in larger type
     const QString title = CleanupText::tr("%1 can be cleaned");

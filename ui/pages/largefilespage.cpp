@@ -15,6 +15,7 @@
 #include "ui/widgets/icontile.h"
 #include "ui/widgets/kit.h"
 #include "ui/widgets/pageheader.h"
+#include "ui/widgets/pagestack.h"
 #include "ui/widgets/radar.h"
 #include "ui/widgets/segmented.h"
 #include "ui/trtext.h"
@@ -208,7 +209,7 @@ LargeFilesPage::LargeFilesPage(AppState *state, QWidget *parent)
     m_header->actionRow()->addWidget(m_stopButton);
     outer->addWidget(m_header);
 
-    m_views = new QStackedWidget(this);
+    m_views = new PageStack(this);
     m_views->addWidget(buildIntroView());
     m_views->addWidget(buildScanningView());
     m_views->addWidget(buildResultsView());

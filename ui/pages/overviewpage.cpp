@@ -357,6 +357,7 @@ OverviewPage::OverviewPage(AppState *state, QWidget *parent)
     connect(AppSettings::instance(), &AppSettings::changed, this, &OverviewPage::refresh);
     connect(Theme::instance(), &Theme::changed, this, [this] {
         m_tilesShown.clear();
+        m_legendShown = {};
         refresh();
     });
     refresh();
@@ -658,6 +659,11 @@ void OverviewPage::refresh()
 
 void OverviewPage::rebuildLegend(qint64 total, qint64 available, qint64 reclaim)
 {
+    // Made again only when a figure it shows changes, as the tiles are.
+    const std::array<qint64, 3> shown{total, available, reclaim};
+    if (m_legend && shown == m_legendShown)
+        return;
+    m_legendShown = shown;
     retire(m_legend);
     auto *legend = new QWidget(this);
     legend->setObjectName(QStringLiteral("legend"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include <QList>
 #include <QPointer>
 #include <QString>
@@ -113,6 +115,7 @@ private:
     Button *m_seeAll = nullptr;
     QVBoxLayout *m_gridSlot = nullptr;
     QPointer<QWidget> m_grid;
+    std::array<qint64, 3> m_legendShown{};  // the figures m_legend shows
     QStringList m_tilesShown;  // what the tiles of m_grid say, to tell whether they must be made again
 };
 
