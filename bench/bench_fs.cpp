@@ -461,7 +461,7 @@ int main(int argc, char *argv[])
         verdict(QStringLiteral("measure warm / ") + walkers[i]->label.section(u' ', 0, 0), warm[0] / warm[i], 1.0);
     if (coldDone)
         verdict(QStringLiteral("measure cold / du"), median(measure.ms) / duCold, 0.65);
-    verdict(QStringLiteral("large walk / find"), largeMs / findMs, 0.65);
+    verdict(QStringLiteral("large walk / find"), largeMs / findMs, 0.60);
     if (removal)
         verdict(QStringLiteral("tree remover / rm -rf"), removerMs / rmMs, 1.0);
     verdict(QStringLiteral("scan --json MB"), scanMb, 25);

@@ -242,10 +242,16 @@ void LargeFileFinder::run(qint64 thresholdBytes, const QStringList &exclusions)
 #endif
     const QString home = QDir::homePath();
     const QStringList appData = windowsRules ? appDataFolders() : QStringList();
+    // The walk never enters an excluded folder, so a folder's own name (or
+    // its path, for patterns with a '/') is all the matcher needs to look at;
+    // the patterns are compiled once, and the walk's threads share nothing
+    // while matching. The collector still checks every large file's whole
+    // path, so exclusions that name a folder above the home folder hold too.
+    const ExclusionMatcher excluded(exclusions);
     const fs::FolderFilter skipFolder = [&](const QString &parent, const fs::Entry &folder) {
         if (isSkippedLargeFileFolder(parent, folder, home, appData, windowsRules))
             return true;
-        return !exclusions.isEmpty() && isExcluded(fs::join(parent, folder.name), exclusions);
+        return excluded.matchesChild(parent, folder.name, true);
     };
     // Only files that reach the threshold become text; the rest are counted.
     fs::WalkLimits limits;

@@ -148,10 +148,11 @@ Measure measure(const QString &path, const std::atomic_bool *cancel = nullptr,
 // disk than `minAllocated` are counted, never described to onFile (a walk of
 // a home folder meets hundreds of thousands of small files and would
 // otherwise build a name and a path for each). `counted`, when set, hears
-// (files met since its last call, the folder they were in) after each folder
-// with files and each batch of a big folder; the files handed to onFile are
-// counted too. Called like onFile, never at the same time as another
-// callback.
+// (files met since its last call, the folder it was in last) after each
+// folder that handed files to onFile, after every few hundred files met, and
+// once more at the end, so the counts add up to every file of the walk; the
+// files handed to onFile are counted too. Called like onFile, never at the
+// same time as another callback.
 struct WalkLimits
 {
     qint64 minAllocated = 0;

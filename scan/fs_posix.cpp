@@ -345,7 +345,16 @@ public:
         return !(*m_shared.filter)(m_folderText, e);
     }
 
-    void endFolder() override { handOver(); }
+    // A folder's files go over at its end; a count alone waits for a batch,
+    // so a tree of small files does not take the callbacks' lock per folder.
+    void endFolder() override
+    {
+        if (!m_files.empty() || m_met >= kBatch)
+            handOver();
+    }
+
+    // What is left of the count, once the walk is over.
+    void flush() { handOver(); }
 
 private:
     // Files are handed to the caller a folder (or this many met) at a time.
@@ -484,7 +493,11 @@ bool walk(const QString &root, const std::atomic_bool *cancel, const FolderFilte
         helpers.push_back(std::make_unique<WalkLister>(shared));
         return helpers.back().get();
     };
-    return pool::run(w);
+    const bool done = pool::run(w);
+    first.flush();
+    for (const auto &lister : helpers)
+        lister->flush();
+    return done;
 }
 
 } // namespace fs
