@@ -322,6 +322,22 @@ private slots:
         });
         QCOMPARE(walkedFiles(tmp.path("m")), slowFiles);
         QCOMPARE(slowFiles.size(), 320);
+
+        // A walk for big files only (or none at all): the counts still add
+        // up to every file.
+        for (const qint64 limit : {qint64(8192), qint64(1) << 40}) {
+            fs::WalkLimits limits;
+            limits.minAllocated = limit;
+            qint64 counted = 0, handed = 0, big = 0;
+            limits.counted = [&](qint64 files, const QString &) { counted += files; };
+            fs::walk(tmp.path("m"), nullptr, {}, [&](const QString &, const fs::Entry &e) {
+                ++handed;
+                big += e.allocated >= limit;
+            }, limits);
+            QCOMPARE(handed, big);
+            QCOMPARE(big > 0, limit == 8192);
+            QCOMPARE(counted, 320);
+        }
     }
 
     // Mounts below a tree (a bind mount of the same volume and another
