@@ -2,10 +2,13 @@
 
 #include <QFile>
 #include <QHash>
+#include <QImage>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace ui {
@@ -77,9 +80,25 @@ void paintIcon(QPainter *painter, const QRectF &rect, const QString &name, const
     QSvgRenderer *r = iconRenderer(name, color);
     if (!r->isValid())
         return;
+    if (color.alpha() == 255) {
+        r->render(painter, rect);
+        return;
+    }
+    // A translucent colour is drawn opaque on a layer that then goes down at
+    // the colour's alpha: as painter opacity, each stroke would be blended on
+    // its own and the places where strokes overlap would come out darker.
+    const QTransform device = painter->deviceTransform();
+    const qreal scale = std::max<qreal>(1, std::sqrt(std::abs(device.determinant())));
+    QImage layer((rect.size() * scale).toSize().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    {
+        QPainter p(&layer);
+        p.setRenderHints(painter->renderHints());
+        r->render(&p, QRectF(QPointF(0, 0), QSizeF(layer.size())));
+    }
     painter->save();
     painter->setOpacity(painter->opacity() * color.alphaF());
-    r->render(painter, rect);
+    painter->drawImage(rect, layer);
     painter->restore();
 }
 
