@@ -896,10 +896,11 @@ AppState::LargeMove AppState::moveLargeFiles(const QStringList &paths, const QSe
         // still plain files: a path that became a folder or a link since the
         // scan is not what was selected. What lies in a protected location,
         // belongs to a guarded app or is another program's live store (a
-        // virtual disk, a mailbox) stays, whatever the list said.
+        // virtual disk, a mailbox) stays, whatever the list said. None of
+        // these is in use, so none is counted as such.
         if (!listed.contains(path) || !described || entry.isDir || entry.isLink || entry.skip
             || !mayMoveLargeFile(path)) {
-            out.skipped.append(path);
+            out.notMoved.append(path);
             continue;
         }
         candidates.append({path, entry.allocated});

@@ -342,8 +342,10 @@ private:
     {
         QList<QPair<QString, QString>> moved;  // (source, path in the bin)
         qint64 movedBytes = 0;
-        QStringList skipped;
-        QStringList notMoved;  // the bin did not take them (no bin on their drive, say)
+        QStringList skipped;   // held open by another program
+        // The bin did not take them (no bin on their drive, say), or they
+        // were not to be moved (gone, replaced, protected) and stayed.
+        QStringList notMoved;
     };
     static LargeMove moveLargeFiles(const QStringList &paths, const QSet<QString> &listed);
     void startLargeMove();
