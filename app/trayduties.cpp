@@ -124,9 +124,11 @@ void hideToTray(QWidget *window, Tray *tray)
     // not parse); the notice then shows again next time.
     if (AppSettings::instance()->readable())
         QSettings().setValue(kNoticeKey, true);
+    // The start-up checks do not run again while it waits there: the notice
+    // promises nothing of them.
     tray->showMessage(QCoreApplication::translate("Tray", "Varnholt is still running"),
-                      QCoreApplication::translate("Tray", "It stays in the system tray so scheduled scans and "
-                                                          "alerts keep working. Right-click the icon to quit."));
+                      //: Balloon shown once the window first hides in the tray
+                      QCoreApplication::translate("Tray", "It stays in the system tray. Right-click the icon to quit."));
 }
 
 void showAndRaise(QWidget *window)

@@ -29,9 +29,9 @@ CloseDialog::CloseDialog(QWidget *host) : Overlay(host)
     title->setProperty("role", "h2");
     content->addWidget(title);
     auto *text =
-        new QLabel(OverlayText::tr("Varnholt can stay in the system tray when you close the window, so scheduled "
-                                   "scans and low space alerts keep working. You can open it again from the tray "
-                                   "icon."),
+        //: Scheduled scans and alerts run when Varnholt starts, not while it waits in the tray
+        new QLabel(OverlayText::tr("Varnholt can stay in the system tray when you close the window. You can open it "
+                                   "again from the tray icon."),
                    panel());
     text->setProperty("role", "sub");
     text->setWordWrap(true);

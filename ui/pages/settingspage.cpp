@@ -398,8 +398,8 @@ void SettingsPage::buildAutomation(QVBoxLayout *column)
         addStored(inTray, [inTray, settings] { setQuietly(inTray, settings->showInTray()); });
         section.add(makeRow(
             QStringLiteral("drive"), SettingsText::tr("Show Varnholt in the menu bar"),
-            SettingsText::tr("Closing the window keeps Varnholt running there, so scheduled scans and low space "
-                             "alerts keep working."),
+            //: Scheduled scans and alerts run when Varnholt starts, not while it waits in the menu bar
+            SettingsText::tr("Closing the window keeps Varnholt running there."),
             inTray));
         return;
     }
@@ -414,7 +414,8 @@ void SettingsPage::buildAutomation(QVBoxLayout *column)
     addStored(m_closeAction, [this, settings] { selectValue(m_closeAction, settings->closeAction()); });
     section.add(makeRow(
         QStringLiteral("drive"), SettingsText::tr("When closing the window"),
-        SettingsText::tr("In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working."),
+        //: Scheduled scans and alerts run when Varnholt starts, not while it waits in the tray
+        SettingsText::tr("In the tray, Varnholt keeps running until you quit it."),
         m_closeAction));
 }
 
