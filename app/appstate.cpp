@@ -837,7 +837,8 @@ void AppState::startLargeScan()
 {
     m_largeChecked = 0;
     m_largeRunning = true;
-    m_finder->start(currentLargeThreshold(), currentExclusions());
+    m_largeSearchThreshold = currentLargeThreshold();
+    m_finder->start(m_largeSearchThreshold, currentExclusions());
     emit largeFilesChanged();
 }
 
@@ -854,8 +855,16 @@ void AppState::onLargeFinished(const QList<LargeFile> &files, bool cancelled)
     if (!cancelled) {
         m_largeFiles = files;
         m_largeLoaded = true;
+        m_largeThreshold = m_largeSearchThreshold;
     }
     emit largeFilesChanged();
+}
+
+qint64 AppState::largeThreshold() const
+{
+    if (m_largeRunning)
+        return m_largeSearchThreshold;
+    return m_largeLoaded ? m_largeThreshold : currentLargeThreshold();
 }
 
 void AppState::moveLargeFilesToTrash(const QStringList &paths)

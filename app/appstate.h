@@ -172,7 +172,7 @@ public:
     void cancelLargeScan();
     // Moves files of `largeFiles` to the Recycle Bin. Files in use, files
     // that are no longer plain files and paths that are not in the list
-    // stay where they are and are counted as skipped in the toast. The
+    // stay where they are; the toast counts those in use apart. The
     // checks and moves run on a worker (asking which files are in use can
     // take a while on Windows); largeFilesChanged() and the toast follow
     // when it is done. A move asked for meanwhile runs after it.
@@ -183,6 +183,10 @@ public:
     // From scanLargeFiles() until its result has been taken in here (the
     // finder itself turns idle a moment earlier).
     bool largeScanRunning() const;
+    // The size above which the files shown were looked for: the running
+    // search's, else the listed files', else the next search's. A threshold
+    // changed in the settings applies from the next search on.
+    qint64 largeThreshold() const;
 
     // ---- restore ---------------------------------------------------------
     // Puts back what the cleanup logged at `logPath` moved to the Recycle
@@ -407,6 +411,8 @@ private:
     bool m_largeLoaded = false;
     qint64 m_largeChecked = 0;
     bool m_largeRunning = false;
+    qint64 m_largeSearchThreshold = 0;  // of the search running or last started
+    qint64 m_largeThreshold = 0;        // of m_largeFiles
     QList<QPair<QString, QString>> m_undoMoves;
     QFuture<void> m_largeMove;
     bool m_largeMoving = false;  // until its outcome has been taken in here

@@ -1,4 +1,6 @@
+#include "app/appsettings.h"
 #include "app/appstate.h"
+#include "app/platform.h"
 #include "support/testsupport.h"
 #include "support/uitest.h"
 #include "ui/pages/growthview.h"
@@ -6,6 +8,7 @@
 #include "ui/pages/largefilespage.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/card.h"
+#include "ui/widgets/pageheader.h"
 #include "ui/widgets/segmented.h"
 #include "ui/widgets/treemap.h"
 
@@ -195,6 +198,13 @@ private slots:
         // Nothing listed, nothing to act on.
         QCOMPARE(rig.child<Card>("treemapCard")->isVisible(), rows > 0);
         QVERIFY(rows < 0 || (!rig.child<Button>("move")->isEnabled() && !rig.child<Button>("show")->isEnabled()));
+        // The page names the size its files were looked for above; a new
+        // threshold in the settings waits for the next search.
+        const QString over = QStringLiteral("Home folder · over ") + formatSize(qint64(1) << 20);
+        QCOMPARE(rig.page.findChild<PageHeader *>()->eyebrow(), over);
+        AppSettings::instance()->setLargeThresholdMB(1000);
+        QCOMPARE(rig.page.findChild<PageHeader *>()->eyebrow(), over);
+        AppSettings::instance()->setLargeThresholdMB(500);
 
         rig.page.hide();
         rig.page.show();

@@ -506,11 +506,9 @@ void LargeFilesPage::onSettingsChanged()
 
 void LargeFilesPage::sync()
 {
-    int mb = AppSettings::instance()->largeThresholdMB();
-    m_shownSettings = {mb, AppSettings::instance()->oldMonths()};
+    m_shownSettings = {AppSettings::instance()->largeThresholdMB(), AppSettings::instance()->oldMonths()};
     //: Eyebrow of the Space Map: where it looks and above which size; %1: a size
-    m_header->setEyebrow(LargeFilesText::tr("Home folder · over %1")
-                             .arg(formatSize(qint64(std::max(mb, 0)) * sizeUnitBase() * sizeUnitBase())));
+    m_header->setEyebrow(LargeFilesText::tr("Home folder · over %1").arg(formatSize(m_state->largeThreshold())));
 
     m_stopButton->setVisible(m_state->largeScanRunning());
     m_rescanButton->setVisible(!m_state->largeScanRunning());
@@ -691,8 +689,7 @@ void LargeFilesPage::applyFilter()
     else
         //: %1: a size
         m_noMatch->setText(LargeFilesText::tr("No files over %1 in your home folder.")
-                               .arg(formatSize(qint64(std::max(AppSettings::instance()->largeThresholdMB(), 0))
-                                               * sizeUnitBase() * sizeUnitBase())));
+                               .arg(formatSize(m_state->largeThreshold())));
     m_noMatch->setVisible(kept.isEmpty());
     m_table->setVisible(!kept.isEmpty());
     updateHover(m_table->viewport()->mapFromGlobal(QCursor::pos()));
