@@ -453,13 +453,15 @@ QJsonObject reportJson(const CleanReport &report)
     };
 }
 
-void printReport(const CleanReport &report)
+// `moved`: something went to the bin, also when it added nothing to
+// trashedBytes (a file other names still hold).
+void printReport(const CleanReport &report, bool moved)
 {
     QTextStream out(console::output());
     // Each figure is a clause of its own, so that each count takes its plural.
     QStringList clauses;
     // What went to the trash still takes its space until the trash is emptied.
-    if (report.trashedBytes > 0) {
+    if (report.trashedBytes > 0 || moved) {
         clauses << onPlatform(CliText::tr("Moved %1 to the Recycle Bin", "%1: a size"),
                               CliText::tr("Moved %1 to the Trash", "%1: a size"))
                        .arg(formatSize(report.trashedBytes))
@@ -658,7 +660,7 @@ int runClean(AppState &state, const Options &options)
     if (options.json)
         printJson(reportJson(report));
     else
-        printReport(report);
+        printReport(report, state.lastCleanupRestorable());
     return report.skippedCount > 0 || !report.changedSinceScan.isEmpty() || report.needsAdmin ? 1 : 0;
 }
 

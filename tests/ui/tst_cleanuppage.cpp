@@ -394,8 +394,9 @@ private slots:
 
     // temp/a.bin (8 KB), b.bin and c.bin (4 KB each); `held` stay open (in
     // use, so the cleaner skips them), `unticked` are left out, `farAway`:
-    // far.bin lies on a volume without a usable trash. Afterwards the
-    // category is measured again and lists what is `left`.
+    // far.bin lies on a volume without a usable trash, `linked`: every file
+    // has a second name outside, so moving it takes no space away. Afterwards
+    // the category is measured again and lists what is `left`.
     void doneViewTellsWhatHappened_data()
     {
         QTest::addColumn<bool>("toTrash");
@@ -404,18 +405,22 @@ private slots:
         QTest::addColumn<int>("outcome");
         QTest::addColumn<QStringList>("left");
         QTest::addColumn<bool>("farAway");
+        QTest::addColumn<bool>("linked");
         QTest::newRow("deleted") << false << QStringList{} << QStringList{"c.bin"} << int(CleanupPage::Complete)
-                                 << QStringList{"c.bin"} << false;
+                                 << QStringList{"c.bin"} << false << false;
         QTest::newRow("moved") << true << QStringList{} << QStringList{} << int(CleanupPage::Complete)
-                               << QStringList{} << false;
+                               << QStringList{} << false << false;
+        QTest::newRow("moved, each file named elsewhere too") << true << QStringList{} << QStringList{}
+                                                               << int(CleanupPage::Complete) << QStringList{} << false
+                                                               << true;
         QTest::newRow("partly, one in use") << true << QStringList{"b.bin"} << QStringList{}
-                                            << int(CleanupPage::Partial) << QStringList{"b.bin"} << false;
+                                            << int(CleanupPage::Partial) << QStringList{"b.bin"} << false << false;
         QTest::newRow("nothing, the only one in use") << false << QStringList{"a.bin"} << QStringList{"b.bin", "c.bin"}
                                                       << int(CleanupPage::Failed)
-                                                      << QStringList{"a.bin", "b.bin", "c.bin"} << false;
+                                                      << QStringList{"a.bin", "b.bin", "c.bin"} << false << false;
         QTest::newRow("partly, one on a drive without a trash") << true << QStringList{} << QStringList{}
                                                                  << int(CleanupPage::Partial) << QStringList{"far.bin"}
-                                                                 << true;
+                                                                 << true << false;
     }
 
     void doneViewTellsWhatHappened()
@@ -426,12 +431,15 @@ private slots:
         QFETCH(int, outcome);
         QFETCH(QStringList, left);
         QFETCH(bool, farAway);
+        QFETCH(bool, linked);
         if (!sandboxedTrash())
             QSKIP("needs the sandboxed XDG_DATA_HOME that CTest provides");
         AppSettings::instance()->setMoveToTrash(toTrash);
         TempFolder tmp;
-        for (const auto &[name, size] : {std::pair{"a.bin", 8192}, {"b.bin", 4096}, {"c.bin", 4096}})
+        for (const auto &[name, size] : {std::pair{"a.bin", 8192}, {"b.bin", 4096}, {"c.bin", 4096}}) {
             QVERIFY(!tmp.makeFileOfSize(QStringLiteral("temp/") + name, size).isEmpty());
+            QVERIFY(!linked || !tmp.makeHardLink(QStringLiteral("temp/") + name, name).isEmpty());
+        }
         // The cache folder, a volume of its own: no trash may be made there.
         const QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
         const QString far = cache + "/t/far.bin";
@@ -455,7 +463,7 @@ private slots:
         QCOMPARE(states.size() == 1 && states.at(0)->text() == "No Trash on this drive", farAway);
         QCOMPARE(s.state.isItemSelected("temp", far), !farAway);
         s.state.setItemSelected("temp", far, true);
-        qint64 cleaned = s.state.selectedBytes() - (farAway ? 4096 : 0);
+        qint64 cleaned = linked ? 0 : s.state.selectedBytes() - (farAway ? 4096 : 0);
         std::vector<std::unique_ptr<QFile>> open;
         for (const QString &name : held) {
             open.push_back(std::make_unique<QFile>(tmp.path("temp/" + name)));

@@ -575,11 +575,12 @@ void CleanupPage::fillDoneView()
     m_freed->setText(formatSize(cleaned));
     m_freed->setVisible(m_outcome != Failed);
     QString caption;
-    if (report.trashedBytes > 0 && report.freedBytes > 0)
+    const bool moved = movedToBin();
+    if (moved && report.freedBytes > 0)
         caption = onPlatform(
             CleanupText::tr("freed or moved to the Recycle Bin", "what the figure of a finished cleanup is"),
             CleanupText::tr("freed or moved to the Trash", "what the figure of a finished cleanup is"));
-    else if (report.trashedBytes > 0)
+    else if (moved)
         caption = onPlatform(CleanupText::tr("moved to the Recycle Bin", "what the figure of a finished cleanup is"),
                              CleanupText::tr("moved to the Trash", "what the figure of a finished cleanup is"));
     else
@@ -675,6 +676,14 @@ void CleanupPage::fillDoneView()
     updateRestoreButton();
 }
 
+// A file moved to the bin whose data other names still hold frees nothing
+// and adds nothing to trashedBytes: the log's moves say it went there.
+bool CleanupPage::movedToBin() const
+{
+    return m_state->lastReport().trashedBytes > 0 || m_state->lastCleanupRestorable()
+        || m_state->lastCleanupRestored();
+}
+
 // What became of what the cleanup moved: still in the bin, deleted, or put
 // back since.
 void CleanupPage::updateModeLine()
@@ -682,12 +691,12 @@ void CleanupPage::updateModeLine()
     const CleanReport &report = m_state->lastReport();
     if (m_state->lastCleanupRestored())
         m_modeLine->setText(AppState::restoreSummary(m_state->lastRestore()));
-    else if (report.trashedBytes > 0 && report.freedBytes > 0)
+    else if (movedToBin() && report.freedBytes > 0)
         m_modeLine->setText(onPlatform(CleanupText::tr("Some items were moved to the Recycle Bin and the rest deleted "
                                                        "permanently. You can still restore what was moved."),
                                        CleanupText::tr("Some items were moved to the Trash and the rest deleted "
                                                        "permanently. You can still restore what was moved.")));
-    else if (report.trashedBytes > 0)
+    else if (movedToBin())
         m_modeLine->setText(onPlatform(CleanupText::tr("Moved to the Recycle Bin. You can still restore anything."),
                                        CleanupText::tr("Moved to the Trash. You can still restore anything.")));
     else

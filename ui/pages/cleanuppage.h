@@ -95,6 +95,7 @@ private:
     void fillDoneView();
     void openLog();
     void updateRestoreButton();
+    bool movedToBin() const;
     void updateModeLine();
     void reveal(const QString &path);
     void restartElevated();
