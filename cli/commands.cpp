@@ -633,8 +633,22 @@ int runClean(AppState &state, const Options &options)
     }
 
     if (state.selectedResults().isEmpty()) {
+        // All the categories given hold may be the caches of running
+        // programs: then that is why nothing goes, not that nothing is there.
+        CleanReport none;
+        for (const QString &id : options.categories) {
+            const CategoryResult *r = state.findResult(id);
+            for (const ScanItem &item : r ? r->items : QList<ScanItem>()) {
+                if (!item.runningApp.isEmpty() && !none.runningApps.contains(item.runningApp))
+                    none.runningApps.append(item.runningApp);
+            }
+        }
         if (options.json)
-            printJson(reportJson(CleanReport()));
+            printJson(reportJson(none));
+        else if (!none.runningApps.isEmpty())
+            QTextStream(console::output()) << CliText::tr("Left alone because they are running: %1")
+                                                  .arg(shownList(none.runningApps).join(QLatin1String(", ")))
+                                           << '\n';
         else
             QTextStream(console::output()) << CliText::tr("Nothing to clean in the categories given.") << '\n';
         return 0;

@@ -116,6 +116,7 @@ struct Row
     qint64 removed = -1;   // the report's filesRemoved
     qint64 skipped = -1;   // the report's skippedCount
     QString logHas;        // text some line of the log holds
+    QString running;       // the report's runningApps, joined by ", "
     bool trashOnly = false;
     bool deleteOnly = false;
     bool rootOnly = false;
@@ -403,6 +404,15 @@ const QList<Row> &rows()
          },
          .kept = {"t/build-42/main.o"},
          .gone = {"t/free.bin"}},
+        {.name = "nothing but the cache of a running browser",
+         .setup = [](Case &c) {
+             c.file("c/mozilla/firefox/p/cache2/x");
+             c.shell = c.expand("cp /bin/sleep @/firefox && (@/firefox 5 </dev/null >/dev/null 2>&1 &) && sleep 0.3");
+             c.category("browser", 0, {c.labelled("c/mozilla/firefox/p")});
+             c.args = {"--category", "browser"};
+         },
+         .kept = {"c/mozilla/firefox/p/cache2/x"},
+         .running = "Firefox"},
     };
     return table;
 }
@@ -580,6 +590,7 @@ private slots:
             QCOMPARE(report.value("filesRemoved").toInteger(), r.removed);
         if (r.skipped >= 0)
             QCOMPARE(report.value("skippedCount").toInteger(), r.skipped);
+        QCOMPARE(report.value("runningApps").toVariant().toStringList().join(", "), r.running);
         // A category is named as cleaned only when something of it went.
         QCOMPARE(report.value("cleanedCategories").toArray().isEmpty(),
                  report.value("filesRemoved").toInteger() == 0 && report.value("freedBytes").toInteger() == 0
