@@ -339,13 +339,19 @@ void Cleaner::run(const Job &job)
     // gets an EXCLUDED line; a guarded app's folder is skipped as protected
     // app data, as a whole item of it would be; what a tool keeps of the
     // user's beside its cache gets an EXCLUDED line that says so.
-    const ExclusionMatcher excluded(job.exclusions, true);
+    QStringList items;
+    for (const CategoryResult &r : job.results) {
+        for (const ScanItem &item : r.items)
+            items.append(item.path);
+    }
+    const QStringList exclusions = exclusionsAsWalked(job.exclusions, items);
+    const ExclusionMatcher excluded(exclusions, true);
     QSet<QString> excludedLogged;
     auto logExcluded = [&](const QString &path) {
         if (excludedLogged.contains(path))
             return;
         excludedLogged.insert(path);
-        if (isExcluded(path, job.exclusions)) {
+        if (isExcluded(path, exclusions)) {
             log.excluded(path);
             keep(path, QStringLiteral("excluded"));
         } else if (isGuardedName(QFileInfo(path).fileName()) && QFileInfo(path).isDir()) {

@@ -161,14 +161,13 @@ void takeCacheFolder(const QString &dir, const QString &prefix, const QString &f
     // Large downloads that take long to get back (models, browsers for
     // tests, tool and package stores): offered for review with the
     // developer caches.
-    //   huggingface: the hub downloads models and datasets again (its token
-    //     beside them stays); ms-playwright: "playwright install" downloads
-    //     the browsers again; uv: downloads and builds wheels again, and the
-    //     environments hold their own copies or links; pre-commit: clones the
-    //     hooks' repositories again; pnpm: its metadata cache, fetched again.
+    //   ms-playwright: "playwright install" downloads the browsers again;
+    //     uv: downloads and builds wheels again, and the environments hold
+    //     their own copies or links; pre-commit: clones the hooks'
+    //     repositories again; pnpm: its metadata cache, fetched again.
+    //   The hub's models are among them too, below (huggingface).
     static const QStringList downloads = {
-        QStringLiteral("huggingface"), QStringLiteral("ms-playwright"),
-        QStringLiteral("uv"), QStringLiteral("pre-commit"), QStringLiteral("pnpm"),
+        QStringLiteral("ms-playwright"), QStringLiteral("uv"), QStringLiteral("pre-commit"), QStringLiteral("pnpm"),
     };
     // A tool's whole folder keeps its settings files (tokens, accounts,
     // options some tools write beside their caches).
@@ -193,6 +192,15 @@ void takeCacheFolder(const QString &dir, const QString &prefix, const QString &f
                     addRoot(dev, catalogueJoin(path, ide + QLatin1Char('/') + part),
                             label + Dot + ide + Dot + part, {}, from);
             }
+        } else if (name == QLatin1String("huggingface")) {
+            // What the hub and its libraries download or build again:
+            // models and datasets, their chunks, processed datasets, assets
+            // and remote code. Beside them the user's own stays: the token,
+            // the answered Accelerate configuration and datasets recorded
+            // there (LeRobot's), which may never have been uploaded.
+            for (const char *sub : {"hub", "xet", "datasets", "assets", "modules"})
+                addRoot(dev, catalogueJoin(path, QString::fromLatin1(sub)), label + Dot + QString::fromLatin1(sub),
+                        {}, from);
         } else if (name == QLatin1String("pypoetry")) {
             // "virtualenvs" holds the projects' environments, which Poetry
             // does not rebuild by itself.

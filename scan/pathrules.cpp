@@ -4,6 +4,7 @@
 #include "scan/neveroffer.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QHash>
 #include <QMutex>
@@ -278,6 +279,65 @@ QString exclusionRegex(const QString &pattern)
 {
     const QString t = patternText(pattern);
     return t.isEmpty() ? QString() : regexFor(t);
+}
+
+QStringList exclusionsAsWalked(const QStringList &patterns, const QStringList &walked)
+{
+#ifdef Q_OS_WIN
+    constexpr Qt::CaseSensitivity cs = Qt::CaseInsensitive;
+#else
+    constexpr Qt::CaseSensitivity cs = Qt::CaseSensitive;
+#endif
+    const auto parentOf = [](const QString &path) {
+        const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+        if (slash < 0 || slash == path.size() - 1)
+            return QString();  // a root
+        return path.left(slash == 0 || (slash == 2 && path.at(1) == QLatin1Char(':')) ? slash + 1 : slash);
+    };
+    QStringList resolved;
+    for (const QString &pattern : patterns) {
+        QString t = pattern.trimmed();
+        if (t == QLatin1String("~") || t.startsWith(QLatin1String("~/")))
+            t = QDir::homePath() + t.mid(1);
+        t = QDir::cleanPath(QDir::fromNativeSeparators(t));
+        if (t.isEmpty() || QDir::isRelativePath(t))
+            continue;
+        qsizetype wild = 0;
+        while (wild < t.size() && t.at(wild) != QLatin1Char('*') && t.at(wild) != QLatin1Char('?'))
+            ++wild;
+        // The nearest folder of its literal part that exists.
+        QString folder = wild == t.size() ? t : parentOf(t.left(wild + 1));
+        while (!folder.isEmpty() && !QFileInfo::exists(folder))
+            folder = parentOf(folder);
+        const QString real = folder.isEmpty() ? QString() : QFileInfo(folder).canonicalFilePath();
+        if (real.isEmpty())
+            continue;
+        const QString rest = t.mid(folder.size());
+        resolved.append(real.endsWith(QLatin1Char('/')) && rest.startsWith(QLatin1Char('/')) ? real + rest.mid(1)
+                                                                                           : real + rest);
+    }
+    QStringList out = patterns;
+    const auto add = [&out](const QString &p) {
+        if (!out.contains(p))
+            out.append(p);
+    };
+    for (const QString &r : std::as_const(resolved))
+        add(r);
+    if (resolved.isEmpty())
+        return out;
+    for (const QString &w : walked) {
+        const QString folder = QDir::cleanPath(QDir::fromNativeSeparators(w));
+        const QString real = QFileInfo(folder).canonicalFilePath();
+        if (real.isEmpty() || real.compare(folder, cs) == 0)
+            continue;
+        for (const QString &r : std::as_const(resolved)) {
+            if (isExcluded(real, {r}))
+                add(folder);
+            else if (r.startsWith(real.endsWith(QLatin1Char('/')) ? real : real + QLatin1Char('/'), cs))
+                add(folder + r.mid(real.endsWith(QLatin1Char('/')) ? real.size() - 1 : real.size()));
+        }
+    }
+    return out;
 }
 
 int compiledPatternCount()

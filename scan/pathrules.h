@@ -109,6 +109,15 @@ private:
     QString m_itemRoot;
 };
 
+// The user's patterns, and besides them each absolute one as the walks of a
+// run spell the place it names. Patterns are matched as text, and one written
+// through a link (or naming the real folder of a home reached through one)
+// names the same files as the walked path without being the same text: its
+// literal folder is also given with the links resolved, and, for each of
+// `walked` (roots or items) that is reached through a link, what the pattern
+// covers of that folder is also given in the folder's own spelling.
+QStringList exclusionsAsWalked(const QStringList &patterns, const QStringList &walked);
+
 // The regular expression one pattern compiles to (empty for a pattern that is
 // ignored). Exposed for the tests.
 QString exclusionRegex(const QString &pattern);

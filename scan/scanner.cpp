@@ -93,9 +93,15 @@ void Scanner::wait()
     m_future.waitForFinished();
 }
 
-void Scanner::run(const CatalogueSource &source, const QStringList &exclusions)
+void Scanner::run(const CatalogueSource &source, const QStringList &userExclusions)
 {
     const QList<CategoryDef> defs = source();
+    QStringList roots;
+    for (const CategoryDef &def : defs) {
+        for (const CategoryRoot &root : def.roots)
+            roots.append(root.path);
+    }
+    const QStringList exclusions = exclusionsAsWalked(userExclusions, roots);
     emit started(defs);
     m_apps = snapshot();
     // The folders programs are working in at the start of the scan.

@@ -401,8 +401,10 @@ private slots:
             QVERIFY(QFile(blocker).open(QIODevice::WriteOnly));
         }
 
+        // An exclusion written through "alias", a link to "box".
+        QVERIFY(base != QLatin1String("-") || QFile::link(at(QStringLiteral("box")), at(QStringLiteral("alias"))));
         const CleanReport r = clean({category(categoryId, Safe, {item(at(itemPath), 4096, 1, made != itemPath)})},
-                                    false, {QStringLiteral("keep")});
+                                    false, {QStringLiteral("keep"), at(QStringLiteral("alias/kept"))});
         QVERIFY(logFolder || QFile::remove(blocker));
         QCOMPARE(r.logPath, logPath());
         QVERIFY(line.isEmpty() || logLines(r.logPath).contains(line.arg(at(unit))));

@@ -194,6 +194,11 @@ private slots:
                                                       << QStringList{"backup/old.bin", "token", "plain"}
                                                       << QStringList() << QStringList{"plain"};
 #ifndef Q_OS_WIN // the profile holds the system's own folders too
+        // "alias" beside the root is a link to it.
+        QTest::newRow("entry excluded through a link") << "temp" << false << false << plain
+                                                       << QStringList{"%1/alias/keep.bin"} << QStringList{"drop.tmp"};
+        QTest::newRow("root excluded through a link") << "cache" << true << false << plain
+                                                      << QStringList{"%1/alias"} << QStringList();
         QTest::newRow("protected entries of the home folder")
             << "" << false << true << QStringList{".cache/big", ".config/app.conf", "junk"} << QStringList()
             << QStringList{"junk"};
@@ -226,8 +231,11 @@ private slots:
             made.append(p);
         }
 
+#ifndef Q_OS_WIN
+        QVERIFY(inHome || QFile::link(dir, tmp.path(QStringLiteral("alias"))));
+#endif
         const CategoryRoot r = labelledRoot ? labelled(dir) : listing(dir);
-        const Outcome o = scan({def(QStringLiteral("logs"), {r})}, exclusions);
+        const Outcome o = scan({def(QStringLiteral("logs"), {r})}, exclusions.replaceInStrings(u"%1", top));
         QTEST(labels(o.results.value(0)), "expected");
     }
 
