@@ -1812,10 +1812,6 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
         <translation>Varnholt weiterlaufen lassen?</translation>
     </message>
     <message>
-        <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
-        <translation>Varnholt kann beim Schließen des Fensters im Infobereich bleiben, damit geplante Scans und Warnungen bei Platzmangel weiter funktionieren. Über das Symbol im Infobereich können Sie Varnholt wieder öffnen.</translation>
-    </message>
-    <message>
         <source>Remember my choice</source>
         <extracomment>Check box of the close dialog</extracomment>
         <translation>Auswahl merken</translation>
@@ -2034,6 +2030,11 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
             <numerusform>%n Pfad · %1</numerusform>
             <numerusform>%n Pfade · %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Varnholt can stay in the system tray when you close the window. You can open it again from the tray icon.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the tray</extracomment>
+        <translation>Varnholt kann beim Schließen des Fensters im Infobereich bleiben. Über das Symbol im Infobereich können Sie Varnholt wieder öffnen.</translation>
     </message>
 </context>
 <context>
@@ -2381,10 +2382,6 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
         <translation>Varnholt in der Menüleiste anzeigen</translation>
     </message>
     <message>
-        <source>Closing the window keeps Varnholt running there, so scheduled scans and low space alerts keep working.</source>
-        <translation>Nach dem Schließen des Fensters läuft Varnholt dort weiter, damit geplante Scans und Warnungen bei Platzmangel weiter funktionieren.</translation>
-    </message>
-    <message>
         <source>Ask every time</source>
         <extracomment>Choice of what closing the window does</extracomment>
         <translation>Jedes Mal fragen</translation>
@@ -2401,10 +2398,6 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
     <message>
         <source>When closing the window</source>
         <translation>Beim Schließen des Fensters</translation>
-    </message>
-    <message>
-        <source>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</source>
-        <translation>Im Infobereich läuft Varnholt weiter, damit geplante Scans und Warnungen bei Platzmangel weiter funktionieren.</translation>
     </message>
     <message>
         <source>Appearance</source>
@@ -2747,6 +2740,16 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
         <source>Some readings of folder sizes could not be removed</source>
         <translation>Einige Messungen der Ordnergrößen konnten nicht entfernt werden</translation>
     </message>
+    <message>
+        <source>Closing the window keeps Varnholt running there.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the menu bar</extracomment>
+        <translation>Nach dem Schließen des Fensters läuft Varnholt dort weiter.</translation>
+    </message>
+    <message>
+        <source>In the tray, Varnholt keeps running until you quit it.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the tray</extracomment>
+        <translation>Im Infobereich läuft Varnholt weiter, bis Sie es beenden.</translation>
+    </message>
 </context>
 <context>
     <name>Sidebar</name>
@@ -2831,10 +2834,6 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
         <translation>Varnholt läuft weiter</translation>
     </message>
     <message>
-        <source>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</source>
-        <translation>Varnholt bleibt im Infobereich, damit geplante Scans und Warnungen weiter funktionieren. Zum Beenden klicken Sie mit der rechten Maustaste auf das Symbol.</translation>
-    </message>
-    <message>
         <source>Open Varnholt</source>
         <extracomment>Entry of the tray menu</extracomment>
         <translation>Varnholt öffnen</translation>
@@ -2868,6 +2867,11 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
         <source>Space Map</source>
         <extracomment>Entry of the tray menu: open the page that maps where disk space goes</extracomment>
         <translation>Speicherbelegung</translation>
+    </message>
+    <message>
+        <source>It stays in the system tray. Right-click the icon to quit.</source>
+        <extracomment>Balloon shown once the window first hides in the tray</extracomment>
+        <translation>Varnholt bleibt im Infobereich. Zum Beenden klicken Sie mit der rechten Maustaste auf das Symbol.</translation>
     </message>
 </context>
 <context>

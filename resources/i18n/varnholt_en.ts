@@ -1811,10 +1811,6 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>Keep Varnholt running?</translation>
     </message>
     <message>
-        <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
-        <translation>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</translation>
-    </message>
-    <message>
         <source>Remember my choice</source>
         <extracomment>Check box of the close dialog</extracomment>
         <translation>Remember my choice</translation>
@@ -2033,6 +2029,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
             <numerusform>%n path · %1</numerusform>
             <numerusform>%n paths · %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Varnholt can stay in the system tray when you close the window. You can open it again from the tray icon.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the tray</extracomment>
+        <translation>Varnholt can stay in the system tray when you close the window. You can open it again from the tray icon.</translation>
     </message>
 </context>
 <context>
@@ -2380,10 +2381,6 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>Show Varnholt in the menu bar</translation>
     </message>
     <message>
-        <source>Closing the window keeps Varnholt running there, so scheduled scans and low space alerts keep working.</source>
-        <translation>Closing the window keeps Varnholt running there, so scheduled scans and low space alerts keep working.</translation>
-    </message>
-    <message>
         <source>Ask every time</source>
         <extracomment>Choice of what closing the window does</extracomment>
         <translation>Ask every time</translation>
@@ -2400,10 +2397,6 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>When closing the window</source>
         <translation>When closing the window</translation>
-    </message>
-    <message>
-        <source>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</source>
-        <translation>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</translation>
     </message>
     <message>
         <source>Appearance</source>
@@ -2746,6 +2739,16 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <source>Some readings of folder sizes could not be removed</source>
         <translation>Some readings of folder sizes could not be removed</translation>
     </message>
+    <message>
+        <source>Closing the window keeps Varnholt running there.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the menu bar</extracomment>
+        <translation>Closing the window keeps Varnholt running there.</translation>
+    </message>
+    <message>
+        <source>In the tray, Varnholt keeps running until you quit it.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the tray</extracomment>
+        <translation>In the tray, Varnholt keeps running until you quit it.</translation>
+    </message>
 </context>
 <context>
     <name>Sidebar</name>
@@ -2830,10 +2833,6 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>Varnholt is still running</translation>
     </message>
     <message>
-        <source>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</source>
-        <translation>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</translation>
-    </message>
-    <message>
         <source>Open Varnholt</source>
         <extracomment>Entry of the tray menu</extracomment>
         <translation>Open Varnholt</translation>
@@ -2867,6 +2866,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <source>Space Map</source>
         <extracomment>Entry of the tray menu: open the page that maps where disk space goes</extracomment>
         <translation>Space Map</translation>
+    </message>
+    <message>
+        <source>It stays in the system tray. Right-click the icon to quit.</source>
+        <extracomment>Balloon shown once the window first hides in the tray</extracomment>
+        <translation>It stays in the system tray. Right-click the icon to quit.</translation>
     </message>
 </context>
 <context>

@@ -1811,10 +1811,6 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
         <translation>¿Mantener Varnholt en ejecución?</translation>
     </message>
     <message>
-        <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
-        <translation>Varnholt puede permanecer en el área de notificación al cerrar la ventana, para que los análisis programados y las alertas de poco espacio sigan funcionando. Puede volver a abrirlo desde su icono en el área de notificación.</translation>
-    </message>
-    <message>
         <source>Remember my choice</source>
         <extracomment>Check box of the close dialog</extracomment>
         <translation>Recordar mi elección</translation>
@@ -2033,6 +2029,11 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
             <numerusform>%n ruta · %1</numerusform>
             <numerusform>%n rutas · %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Varnholt can stay in the system tray when you close the window. You can open it again from the tray icon.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the tray</extracomment>
+        <translation>Varnholt puede permanecer en el área de notificación al cerrar la ventana. Puede volver a abrirlo desde su icono en el área de notificación.</translation>
     </message>
 </context>
 <context>
@@ -2380,10 +2381,6 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
         <translation>Mostrar Varnholt en la barra de menús</translation>
     </message>
     <message>
-        <source>Closing the window keeps Varnholt running there, so scheduled scans and low space alerts keep working.</source>
-        <translation>Al cerrar la ventana, Varnholt sigue ejecutándose allí, para que los análisis programados y las alertas de poco espacio sigan funcionando.</translation>
-    </message>
-    <message>
         <source>Ask every time</source>
         <extracomment>Choice of what closing the window does</extracomment>
         <translation>Preguntar siempre</translation>
@@ -2400,10 +2397,6 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
     <message>
         <source>When closing the window</source>
         <translation>Al cerrar la ventana</translation>
-    </message>
-    <message>
-        <source>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</source>
-        <translation>En el área de notificación, Varnholt sigue ejecutándose para que los análisis programados y las alertas de poco espacio sigan funcionando.</translation>
     </message>
     <message>
         <source>Appearance</source>
@@ -2746,6 +2739,16 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
         <source>Some readings of folder sizes could not be removed</source>
         <translation>No se pudieron eliminar algunas mediciones de tamaños de carpetas</translation>
     </message>
+    <message>
+        <source>Closing the window keeps Varnholt running there.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the menu bar</extracomment>
+        <translation>Al cerrar la ventana, Varnholt sigue ejecutándose allí.</translation>
+    </message>
+    <message>
+        <source>In the tray, Varnholt keeps running until you quit it.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the tray</extracomment>
+        <translation>En el área de notificación, Varnholt sigue ejecutándose hasta que lo cierre.</translation>
+    </message>
 </context>
 <context>
     <name>Sidebar</name>
@@ -2830,10 +2833,6 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
         <translation>Varnholt sigue en ejecución</translation>
     </message>
     <message>
-        <source>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</source>
-        <translation>Permanece en el área de notificación para que los análisis programados y las alertas sigan funcionando. Haga clic con el botón derecho en el icono para salir.</translation>
-    </message>
-    <message>
         <source>Open Varnholt</source>
         <extracomment>Entry of the tray menu</extracomment>
         <translation>Abrir Varnholt</translation>
@@ -2867,6 +2866,11 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
         <source>Space Map</source>
         <extracomment>Entry of the tray menu: open the page that maps where disk space goes</extracomment>
         <translation>Mapa de espacio</translation>
+    </message>
+    <message>
+        <source>It stays in the system tray. Right-click the icon to quit.</source>
+        <extracomment>Balloon shown once the window first hides in the tray</extracomment>
+        <translation>Permanece en el área de notificación. Haga clic con el botón derecho en el icono para salir.</translation>
     </message>
 </context>
 <context>

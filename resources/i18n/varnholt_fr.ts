@@ -1814,10 +1814,6 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
         <translation>Garder Varnholt actif&#x202f;?</translation>
     </message>
     <message>
-        <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
-        <translation>Varnholt peut rester dans la zone de notification lorsque vous fermez la fenêtre, afin que les analyses planifiées et les alertes d’espace insuffisant continuent de fonctionner. Vous pouvez le rouvrir depuis son icône dans la zone de notification.</translation>
-    </message>
-    <message>
         <source>Remember my choice</source>
         <extracomment>Check box of the close dialog</extracomment>
         <translation>Mémoriser mon choix</translation>
@@ -2036,6 +2032,11 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
             <numerusform>%n chemin · %1</numerusform>
             <numerusform>%n chemins · %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Varnholt can stay in the system tray when you close the window. You can open it again from the tray icon.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the tray</extracomment>
+        <translation>Varnholt peut rester dans la zone de notification lorsque vous fermez la fenêtre. Vous pouvez le rouvrir depuis son icône dans la zone de notification.</translation>
     </message>
 </context>
 <context>
@@ -2383,10 +2384,6 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
         <translation>Afficher Varnholt dans la barre des menus</translation>
     </message>
     <message>
-        <source>Closing the window keeps Varnholt running there, so scheduled scans and low space alerts keep working.</source>
-        <translation>Lorsque vous fermez la fenêtre, Varnholt y reste actif, afin que les analyses planifiées et les alertes d’espace insuffisant continuent de fonctionner.</translation>
-    </message>
-    <message>
         <source>Ask every time</source>
         <extracomment>Choice of what closing the window does</extracomment>
         <translation>Toujours demander</translation>
@@ -2403,10 +2400,6 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     <message>
         <source>When closing the window</source>
         <translation>À la fermeture de la fenêtre</translation>
-    </message>
-    <message>
-        <source>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</source>
-        <translation>Dans la zone de notification, Varnholt reste actif pour que les analyses planifiées et les alertes d’espace insuffisant continuent de fonctionner.</translation>
     </message>
     <message>
         <source>Appearance</source>
@@ -2749,6 +2742,16 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
         <source>Some readings of folder sizes could not be removed</source>
         <translation>Certains relevés de la taille des dossiers n’ont pas pu être supprimés</translation>
     </message>
+    <message>
+        <source>Closing the window keeps Varnholt running there.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the menu bar</extracomment>
+        <translation>Lorsque vous fermez la fenêtre, Varnholt y reste actif.</translation>
+    </message>
+    <message>
+        <source>In the tray, Varnholt keeps running until you quit it.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the tray</extracomment>
+        <translation>Dans la zone de notification, Varnholt reste actif jusqu’à ce que vous le quittiez.</translation>
+    </message>
 </context>
 <context>
     <name>Sidebar</name>
@@ -2833,10 +2836,6 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
         <translation>Varnholt est toujours actif</translation>
     </message>
     <message>
-        <source>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</source>
-        <translation>Il reste dans la zone de notification pour que les analyses planifiées et les alertes continuent de fonctionner. Cliquez avec le bouton droit sur l’icône pour le quitter.</translation>
-    </message>
-    <message>
         <source>Open Varnholt</source>
         <extracomment>Entry of the tray menu</extracomment>
         <translation>Ouvrir Varnholt</translation>
@@ -2870,6 +2869,11 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
         <source>Space Map</source>
         <extracomment>Entry of the tray menu: open the page that maps where disk space goes</extracomment>
         <translation>Carte du stockage</translation>
+    </message>
+    <message>
+        <source>It stays in the system tray. Right-click the icon to quit.</source>
+        <extracomment>Balloon shown once the window first hides in the tray</extracomment>
+        <translation>Il reste dans la zone de notification. Cliquez avec le bouton droit sur l’icône pour le quitter.</translation>
     </message>
 </context>
 <context>

@@ -1774,10 +1774,6 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>Varnholt の実行を続けますか？</translation>
     </message>
     <message>
-        <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
-        <translation>ウィンドウを閉じても Varnholt を通知領域に常駐させておくと、定期スキャンと空き容量不足の通知が引き続き動作します。通知領域のアイコンからいつでも再び開けます。</translation>
-    </message>
-    <message>
         <source>Remember my choice</source>
         <extracomment>Check box of the close dialog</extracomment>
         <translation>選択を記憶する</translation>
@@ -1994,6 +1990,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>
             <numerusform>%n 個のパス · %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Varnholt can stay in the system tray when you close the window. You can open it again from the tray icon.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the tray</extracomment>
+        <translation>ウィンドウを閉じても Varnholt を通知領域に常駐させておけます。通知領域のアイコンからいつでも再び開けます。</translation>
     </message>
 </context>
 <context>
@@ -2339,10 +2340,6 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>メニューバーに Varnholt を表示</translation>
     </message>
     <message>
-        <source>Closing the window keeps Varnholt running there, so scheduled scans and low space alerts keep working.</source>
-        <translation>ウィンドウを閉じても Varnholt はメニューバーで実行を続けるため、定期スキャンと空き容量不足の通知が引き続き動作します。</translation>
-    </message>
-    <message>
         <source>Ask every time</source>
         <extracomment>Choice of what closing the window does</extracomment>
         <translation>毎回確認する</translation>
@@ -2359,10 +2356,6 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>When closing the window</source>
         <translation>ウィンドウを閉じたとき</translation>
-    </message>
-    <message>
-        <source>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</source>
-        <translation>通知領域に常駐している間も Varnholt は実行を続けるため、定期スキャンと空き容量不足の通知が引き続き動作します。</translation>
     </message>
     <message>
         <source>Appearance</source>
@@ -2705,6 +2698,16 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <source>Some readings of folder sizes could not be removed</source>
         <translation>一部のフォルダーサイズの記録を削除できませんでした</translation>
     </message>
+    <message>
+        <source>Closing the window keeps Varnholt running there.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the menu bar</extracomment>
+        <translation>ウィンドウを閉じても Varnholt はメニューバーで実行を続けます。</translation>
+    </message>
+    <message>
+        <source>In the tray, Varnholt keeps running until you quit it.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the tray</extracomment>
+        <translation>通知領域に常駐している間、終了するまで Varnholt は実行を続けます。</translation>
+    </message>
 </context>
 <context>
     <name>Sidebar</name>
@@ -2789,10 +2792,6 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>Varnholt は引き続き実行中です</translation>
     </message>
     <message>
-        <source>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</source>
-        <translation>定期スキャンと通知が引き続き動作するよう、通知領域に常駐しています。終了するにはアイコンを右クリックしてください。</translation>
-    </message>
-    <message>
         <source>Open Varnholt</source>
         <extracomment>Entry of the tray menu</extracomment>
         <translation>Varnholt を開く</translation>
@@ -2826,6 +2825,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <source>Space Map</source>
         <extracomment>Entry of the tray menu: open the page that maps where disk space goes</extracomment>
         <translation>スペースマップ</translation>
+    </message>
+    <message>
+        <source>It stays in the system tray. Right-click the icon to quit.</source>
+        <extracomment>Balloon shown once the window first hides in the tray</extracomment>
+        <translation>通知領域に常駐しています。終了するにはアイコンを右クリックしてください。</translation>
     </message>
 </context>
 <context>

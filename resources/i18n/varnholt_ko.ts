@@ -1774,10 +1774,6 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>Varnholt를 계속 실행하시겠습니까?</translation>
     </message>
     <message>
-        <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
-        <translation>창을 닫아도 Varnholt를 알림 영역에 두면 예약 검사와 공간 부족 알림이 계속 작동합니다. 알림 영역 아이콘에서 다시 열 수 있습니다.</translation>
-    </message>
-    <message>
         <source>Remember my choice</source>
         <extracomment>Check box of the close dialog</extracomment>
         <translation>선택 기억하기</translation>
@@ -1994,6 +1990,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>
             <numerusform>경로 %n개 · %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Varnholt can stay in the system tray when you close the window. You can open it again from the tray icon.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the tray</extracomment>
+        <translation>창을 닫아도 Varnholt를 알림 영역에 둘 수 있습니다. 알림 영역 아이콘에서 다시 열 수 있습니다.</translation>
     </message>
 </context>
 <context>
@@ -2339,10 +2340,6 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>메뉴 막대에 Varnholt 표시</translation>
     </message>
     <message>
-        <source>Closing the window keeps Varnholt running there, so scheduled scans and low space alerts keep working.</source>
-        <translation>창을 닫아도 Varnholt가 메뉴 막대에서 계속 실행되므로 예약 검사와 공간 부족 알림이 계속 작동합니다.</translation>
-    </message>
-    <message>
         <source>Ask every time</source>
         <extracomment>Choice of what closing the window does</extracomment>
         <translation>항상 묻기</translation>
@@ -2359,10 +2356,6 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>When closing the window</source>
         <translation>창을 닫을 때</translation>
-    </message>
-    <message>
-        <source>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</source>
-        <translation>알림 영역에 있는 동안 Varnholt가 계속 실행되므로 예약 검사와 공간 부족 알림이 계속 작동합니다.</translation>
     </message>
     <message>
         <source>Appearance</source>
@@ -2705,6 +2698,16 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <source>Some readings of folder sizes could not be removed</source>
         <translation>일부 폴더 크기 기록을 삭제하지 못했습니다</translation>
     </message>
+    <message>
+        <source>Closing the window keeps Varnholt running there.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the menu bar</extracomment>
+        <translation>창을 닫아도 Varnholt가 메뉴 막대에서 계속 실행됩니다.</translation>
+    </message>
+    <message>
+        <source>In the tray, Varnholt keeps running until you quit it.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the tray</extracomment>
+        <translation>알림 영역에 있는 동안 Varnholt는 종료할 때까지 계속 실행됩니다.</translation>
+    </message>
 </context>
 <context>
     <name>Sidebar</name>
@@ -2789,10 +2792,6 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>Varnholt가 계속 실행 중입니다</translation>
     </message>
     <message>
-        <source>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</source>
-        <translation>예약 검사와 알림이 계속 작동하도록 알림 영역에 남아 있습니다. 종료하려면 아이콘을 마우스 오른쪽 단추로 클릭하세요.</translation>
-    </message>
-    <message>
         <source>Open Varnholt</source>
         <extracomment>Entry of the tray menu</extracomment>
         <translation>Varnholt 열기</translation>
@@ -2826,6 +2825,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <source>Space Map</source>
         <extracomment>Entry of the tray menu: open the page that maps where disk space goes</extracomment>
         <translation>공간 맵</translation>
+    </message>
+    <message>
+        <source>It stays in the system tray. Right-click the icon to quit.</source>
+        <extracomment>Balloon shown once the window first hides in the tray</extracomment>
+        <translation>알림 영역에 남아 있습니다. 종료하려면 아이콘을 마우스 오른쪽 단추로 클릭하세요.</translation>
     </message>
 </context>
 <context>

@@ -1811,10 +1811,6 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
         <translation>Manter o Varnholt em execução?</translation>
     </message>
     <message>
-        <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
-        <translation>O Varnholt pode ficar na área de notificação quando você fecha a janela, para que as verificações agendadas e os alertas de pouco espaço continuem funcionando. Você pode abri-lo novamente pelo ícone na área de notificação.</translation>
-    </message>
-    <message>
         <source>Remember my choice</source>
         <extracomment>Check box of the close dialog</extracomment>
         <translation>Lembrar minha escolha</translation>
@@ -2033,6 +2029,11 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
             <numerusform>%n caminho · %1</numerusform>
             <numerusform>%n caminhos · %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Varnholt can stay in the system tray when you close the window. You can open it again from the tray icon.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the tray</extracomment>
+        <translation>O Varnholt pode ficar na área de notificação quando você fecha a janela. Você pode abri-lo novamente pelo ícone na área de notificação.</translation>
     </message>
 </context>
 <context>
@@ -2380,10 +2381,6 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
         <translation>Mostrar o Varnholt na barra de menus</translation>
     </message>
     <message>
-        <source>Closing the window keeps Varnholt running there, so scheduled scans and low space alerts keep working.</source>
-        <translation>Ao fechar a janela, o Varnholt continua em execução ali, para que as verificações agendadas e os alertas de pouco espaço continuem funcionando.</translation>
-    </message>
-    <message>
         <source>Ask every time</source>
         <extracomment>Choice of what closing the window does</extracomment>
         <translation>Perguntar sempre</translation>
@@ -2400,10 +2397,6 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
     <message>
         <source>When closing the window</source>
         <translation>Ao fechar a janela</translation>
-    </message>
-    <message>
-        <source>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</source>
-        <translation>Na área de notificação, o Varnholt continua em execução para que as verificações agendadas e os alertas de pouco espaço continuem funcionando.</translation>
     </message>
     <message>
         <source>Appearance</source>
@@ -2746,6 +2739,16 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
         <source>Some readings of folder sizes could not be removed</source>
         <translation>Algumas leituras de tamanhos de pastas não puderam ser removidas</translation>
     </message>
+    <message>
+        <source>Closing the window keeps Varnholt running there.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the menu bar</extracomment>
+        <translation>Ao fechar a janela, o Varnholt continua em execução ali.</translation>
+    </message>
+    <message>
+        <source>In the tray, Varnholt keeps running until you quit it.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the tray</extracomment>
+        <translation>Na área de notificação, o Varnholt continua em execução até você encerrá-lo.</translation>
+    </message>
 </context>
 <context>
     <name>Sidebar</name>
@@ -2830,10 +2833,6 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
         <translation>O Varnholt continua em execução</translation>
     </message>
     <message>
-        <source>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</source>
-        <translation>Ele fica na área de notificação para que as verificações agendadas e os alertas continuem funcionando. Clique com o botão direito no ícone para sair.</translation>
-    </message>
-    <message>
         <source>Open Varnholt</source>
         <extracomment>Entry of the tray menu</extracomment>
         <translation>Abrir o Varnholt</translation>
@@ -2867,6 +2866,11 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
         <source>Space Map</source>
         <extracomment>Entry of the tray menu: open the page that maps where disk space goes</extracomment>
         <translation>Mapa de espaço</translation>
+    </message>
+    <message>
+        <source>It stays in the system tray. Right-click the icon to quit.</source>
+        <extracomment>Balloon shown once the window first hides in the tray</extracomment>
+        <translation>Ele fica na área de notificação. Clique com o botão direito no ícone para sair.</translation>
     </message>
 </context>
 <context>

@@ -1849,10 +1849,6 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>Оставить Varnholt запущенным?</translation>
     </message>
     <message>
-        <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
-        <translation>Varnholt может оставаться в области уведомлений после закрытия окна, чтобы сканирование по расписанию и оповещения о нехватке места продолжали работать. Открыть программу снова можно через её значок в области уведомлений.</translation>
-    </message>
-    <message>
         <source>Remember my choice</source>
         <extracomment>Check box of the close dialog</extracomment>
         <translation>Запомнить мой выбор</translation>
@@ -2073,6 +2069,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
             <numerusform>%n пути · %1</numerusform>
             <numerusform>%n путей · %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Varnholt can stay in the system tray when you close the window. You can open it again from the tray icon.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the tray</extracomment>
+        <translation>Varnholt может оставаться в области уведомлений после закрытия окна. Открыть программу снова можно через её значок в области уведомлений.</translation>
     </message>
 </context>
 <context>
@@ -2422,10 +2423,6 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>Показывать Varnholt в строке меню</translation>
     </message>
     <message>
-        <source>Closing the window keeps Varnholt running there, so scheduled scans and low space alerts keep working.</source>
-        <translation>После закрытия окна Varnholt остаётся в строке меню, и сканирование по расписанию и оповещения о нехватке места продолжают работать.</translation>
-    </message>
-    <message>
         <source>Ask every time</source>
         <extracomment>Choice of what closing the window does</extracomment>
         <translation>Всегда спрашивать</translation>
@@ -2442,10 +2439,6 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>When closing the window</source>
         <translation>При закрытии окна</translation>
-    </message>
-    <message>
-        <source>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</source>
-        <translation>В области уведомлений Varnholt продолжает работать, поэтому сканирование по расписанию и оповещения о нехватке места не прерываются.</translation>
     </message>
     <message>
         <source>Appearance</source>
@@ -2788,6 +2781,16 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <source>Some readings of folder sizes could not be removed</source>
         <translation>Некоторые замеры размеров папок не удалось удалить</translation>
     </message>
+    <message>
+        <source>Closing the window keeps Varnholt running there.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the menu bar</extracomment>
+        <translation>После закрытия окна Varnholt продолжает работать в строке меню.</translation>
+    </message>
+    <message>
+        <source>In the tray, Varnholt keeps running until you quit it.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the tray</extracomment>
+        <translation>В области уведомлений Varnholt продолжает работать, пока вы его не закроете.</translation>
+    </message>
 </context>
 <context>
     <name>Sidebar</name>
@@ -2872,10 +2875,6 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>Varnholt продолжает работать</translation>
     </message>
     <message>
-        <source>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</source>
-        <translation>Программа остаётся в области уведомлений, чтобы сканирование по расписанию и оповещения продолжали работать. Чтобы выйти, щёлкните её значок правой кнопкой мыши.</translation>
-    </message>
-    <message>
         <source>Open Varnholt</source>
         <extracomment>Entry of the tray menu</extracomment>
         <translation>Открыть Varnholt</translation>
@@ -2909,6 +2908,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <source>Space Map</source>
         <extracomment>Entry of the tray menu: open the page that maps where disk space goes</extracomment>
         <translation>Карта диска</translation>
+    </message>
+    <message>
+        <source>It stays in the system tray. Right-click the icon to quit.</source>
+        <extracomment>Balloon shown once the window first hides in the tray</extracomment>
+        <translation>Программа остаётся в области уведомлений. Чтобы выйти, щёлкните её значок правой кнопкой мыши.</translation>
     </message>
 </context>
 <context>

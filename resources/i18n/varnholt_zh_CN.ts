@@ -1774,10 +1774,6 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>要让 Varnholt 继续运行吗？</translation>
     </message>
     <message>
-        <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
-        <translation>关闭窗口后，Varnholt 可以留在通知区域中，让定期扫描和空间不足提醒继续工作。您可以通过通知区域中的图标再次打开它。</translation>
-    </message>
-    <message>
         <source>Remember my choice</source>
         <extracomment>Check box of the close dialog</extracomment>
         <translation>记住我的选择</translation>
@@ -1994,6 +1990,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>
             <numerusform>%n 个路径 · %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Varnholt can stay in the system tray when you close the window. You can open it again from the tray icon.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the tray</extracomment>
+        <translation>关闭窗口后，Varnholt 可以留在通知区域中。您可以通过通知区域中的图标再次打开它。</translation>
     </message>
 </context>
 <context>
@@ -2339,10 +2340,6 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>在菜单栏中显示 Varnholt</translation>
     </message>
     <message>
-        <source>Closing the window keeps Varnholt running there, so scheduled scans and low space alerts keep working.</source>
-        <translation>关闭窗口后，Varnholt 会继续在菜单栏中运行，让定期扫描和空间不足提醒继续工作。</translation>
-    </message>
-    <message>
         <source>Ask every time</source>
         <extracomment>Choice of what closing the window does</extracomment>
         <translation>每次询问</translation>
@@ -2359,10 +2356,6 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>When closing the window</source>
         <translation>关闭窗口时</translation>
-    </message>
-    <message>
-        <source>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</source>
-        <translation>留在通知区域中时，Varnholt 会继续运行，让定期扫描和空间不足提醒继续工作。</translation>
     </message>
     <message>
         <source>Appearance</source>
@@ -2705,6 +2698,16 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <source>Some readings of folder sizes could not be removed</source>
         <translation>部分文件夹大小记录无法删除</translation>
     </message>
+    <message>
+        <source>Closing the window keeps Varnholt running there.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the menu bar</extracomment>
+        <translation>关闭窗口后，Varnholt 会继续在菜单栏中运行。</translation>
+    </message>
+    <message>
+        <source>In the tray, Varnholt keeps running until you quit it.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the tray</extracomment>
+        <translation>留在通知区域中时，Varnholt 会一直运行，直到您退出它。</translation>
+    </message>
 </context>
 <context>
     <name>Sidebar</name>
@@ -2789,10 +2792,6 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>Varnholt 仍在运行</translation>
     </message>
     <message>
-        <source>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</source>
-        <translation>它会留在通知区域中，让定期扫描和提醒继续工作。右键单击图标即可退出。</translation>
-    </message>
-    <message>
         <source>Open Varnholt</source>
         <extracomment>Entry of the tray menu</extracomment>
         <translation>打开 Varnholt</translation>
@@ -2826,6 +2825,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <source>Space Map</source>
         <extracomment>Entry of the tray menu: open the page that maps where disk space goes</extracomment>
         <translation>空间分布图</translation>
+    </message>
+    <message>
+        <source>It stays in the system tray. Right-click the icon to quit.</source>
+        <extracomment>Balloon shown once the window first hides in the tray</extracomment>
+        <translation>它会留在通知区域中。右键单击图标即可退出。</translation>
     </message>
 </context>
 <context>

@@ -1774,10 +1774,6 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>要讓 Varnholt 繼續執行嗎？</translation>
     </message>
     <message>
-        <source>Varnholt can stay in the system tray when you close the window, so scheduled scans and low space alerts keep working. You can open it again from the tray icon.</source>
-        <translation>關閉視窗後，Varnholt 可以留在通知區域中，讓定期掃描和空間不足警示繼續運作。您可以從通知區域中的圖示再次開啟它。</translation>
-    </message>
-    <message>
         <source>Remember my choice</source>
         <extracomment>Check box of the close dialog</extracomment>
         <translation>記住我的選擇</translation>
@@ -1994,6 +1990,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>
             <numerusform>%n 個路徑 · %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Varnholt can stay in the system tray when you close the window. You can open it again from the tray icon.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the tray</extracomment>
+        <translation>關閉視窗後，Varnholt 可以留在通知區域中。您可以從通知區域中的圖示再次開啟它。</translation>
     </message>
 </context>
 <context>
@@ -2339,10 +2340,6 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>在選單列中顯示 Varnholt</translation>
     </message>
     <message>
-        <source>Closing the window keeps Varnholt running there, so scheduled scans and low space alerts keep working.</source>
-        <translation>關閉視窗後，Varnholt 會繼續在選單列中執行，讓定期掃描和空間不足警示繼續運作。</translation>
-    </message>
-    <message>
         <source>Ask every time</source>
         <extracomment>Choice of what closing the window does</extracomment>
         <translation>每次詢問</translation>
@@ -2359,10 +2356,6 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>When closing the window</source>
         <translation>關閉視窗時</translation>
-    </message>
-    <message>
-        <source>In the tray, Varnholt keeps running so scheduled scans and low space alerts keep working.</source>
-        <translation>留在通知區域中時，Varnholt 會繼續執行，讓定期掃描和空間不足警示繼續運作。</translation>
     </message>
     <message>
         <source>Appearance</source>
@@ -2705,6 +2698,16 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <source>Some readings of folder sizes could not be removed</source>
         <translation>部分資料夾大小記錄無法刪除</translation>
     </message>
+    <message>
+        <source>Closing the window keeps Varnholt running there.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the menu bar</extracomment>
+        <translation>關閉視窗後，Varnholt 會繼續在選單列中執行。</translation>
+    </message>
+    <message>
+        <source>In the tray, Varnholt keeps running until you quit it.</source>
+        <extracomment>Scheduled scans and alerts run when Varnholt starts, not while it waits in the tray</extracomment>
+        <translation>留在通知區域中時，Varnholt 會持續執行，直到您結束它。</translation>
+    </message>
 </context>
 <context>
     <name>Sidebar</name>
@@ -2789,10 +2792,6 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <translation>Varnholt 仍在執行</translation>
     </message>
     <message>
-        <source>It stays in the system tray so scheduled scans and alerts keep working. Right-click the icon to quit.</source>
-        <translation>它會留在通知區域中，讓定期掃描和警示繼續運作。在圖示上按一下滑鼠右鍵即可結束。</translation>
-    </message>
-    <message>
         <source>Open Varnholt</source>
         <extracomment>Entry of the tray menu</extracomment>
         <translation>開啟 Varnholt</translation>
@@ -2826,6 +2825,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <source>Space Map</source>
         <extracomment>Entry of the tray menu: open the page that maps where disk space goes</extracomment>
         <translation>空間分佈圖</translation>
+    </message>
+    <message>
+        <source>It stays in the system tray. Right-click the icon to quit.</source>
+        <extracomment>Balloon shown once the window first hides in the tray</extracomment>
+        <translation>它會留在通知區域中。在圖示上按一下滑鼠右鍵即可結束。</translation>
     </message>
 </context>
 <context>
