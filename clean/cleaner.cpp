@@ -700,7 +700,9 @@ void Cleaner::run(const Job &job)
                 log.trashedTo(inTrash, original);
         } else {
             report.freedBytes += freed;
-            log.deleted(p.item.path, freed);
+            // Nor is an item of which nothing went logged as deleted.
+            if (freed > 0 || left.files < p.item.files)
+                log.deleted(p.item.path, freed);
         }
     }
 
