@@ -281,7 +281,8 @@ CleanupLog::Contents CleanupLog::read(const QString &path)
 {
     Contents c;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    // No path (a run that made no log) is no log, without Qt's warning.
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
         return c;
     const QString headerWord = QStringLiteral("Varnholt cleanup ");
     bool first = true;
