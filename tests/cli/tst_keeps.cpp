@@ -332,6 +332,26 @@ const QList<Row> &rows()
          .skipped = 1,
          .trashOnly = true,
          .rootOnly = true},
+        // A bin whose drive is full cannot take the entry: said so at once,
+        // not retried and reported as a busy file. The log's folder is a
+        // link out of that drive, the same in the run's mounts and here.
+        {.name = "a bin on a full drive",
+         .setup = [](Case &c) {
+             QVERIFY(!c.tmp.makeDir("logs").isEmpty() && !c.tmp.makeDir("data/Varnholt").isEmpty());
+             QVERIFY(QFile::link(c.at("logs"), c.at("data/Varnholt/logs")));
+             c.env.insert("XDG_CACHE_HOME", c.at("data/cache"));
+             c.shell = c.expand("mount -t tmpfs -o size=64k none @/data && mkdir -p @/data/cache/app @/data/Varnholt "
+                                "&& ln -s @/logs @/data/Varnholt/logs && echo x >@/data/cache/app/f.bin "
+                                "&& { head -c 1M /dev/zero >@/data/fill 2>/dev/null; true; }");
+             c.privateMounts = true;
+             c.category("appcache", 0, {c.labelled("data/cache/app")});
+             c.args = {"--category", "appcache"};
+         },
+         .exitCode = 1,
+         .logLines = {"SKIPPED  @/data/cache/app/f.bin  (no space left on the drive)"},
+         .skipped = 1,
+         .trashOnly = true,
+         .rootOnly = true},
         {.name = "immutable and append-only entries",
          .setup = [](Case &c) {
              for (const char *f : {"c/app/immutable.bin", "c/app/append.log", "c/app/append-folder/in.bin", "c/app/free.bin"})
