@@ -326,6 +326,8 @@ CleanupLog::Contents CleanupLog::read(const QString &path)
             }
         }
     }
-    c.written = QFileInfo(file).lastModified();
+    const QFileInfo info(file);
+    const QDateTime born = info.birthTime();
+    c.written = born.isValid() ? c.started.addMSecs(born.msecsTo(info.lastModified())) : info.lastModified();
     return c;
 }

@@ -104,7 +104,11 @@ public:
     {
         bool valid = false;       // it starts like a cleanup log
         QDateTime started;        // the header's local time
-        QDateTime written;        // when the file was last written: the run's end
+        // The run's end: its start plus the time from making the file to its
+        // last write. The header's time is the local time of the zone the run
+        // had, the bin's records too; the file's own times are instants, which
+        // the zone in force now would shift if it differs.
+        QDateTime written;
         bool toTrash = false;     // the run's mode was moving to the trash
         QString freedText;        // the summary's size text, as written
         QStringList trashedItems; // paths of the TRASHED lines
