@@ -327,7 +327,10 @@ CleanupLog::Contents CleanupLog::read(const QString &path)
         }
     }
     const QFileInfo info(file);
-    const QDateTime born = info.birthTime();
-    c.written = born.isValid() ? c.started.addMSecs(born.msecsTo(info.lastModified())) : info.lastModified();
+    c.written = info.lastModified();
+#ifndef Q_OS_WIN
+    if (const QDateTime born = info.birthTime(); born.isValid())
+        c.written = c.started.addMSecs(born.msecsTo(c.written));
+#endif
     return c;
 }
