@@ -306,6 +306,9 @@ void Cleaner::run(const Job &job)
     // A preview leaves no log: lines written to a log never opened go nowhere.
     if (!job.preview)
         report.logPath = log.open();
+    // A log that could not be made is not named: nobody would find it.
+    if (!log.isOpen())
+        report.logPath.clear();
     const RunningApps apps = snapshot();
     qint64 totalBytes = 0;
     qint64 deletedInstead = 0;
@@ -706,7 +709,9 @@ void Cleaner::run(const Job &job)
                 log.trashedTo(inTrash, original);
         } else {
             report.freedBytes += freed;
-            log.deleted(p.item.path, freed);
+            // Nor is an item of which nothing went logged as deleted.
+            if (freed > 0 || left.files < p.item.files)
+                log.deleted(p.item.path, freed);
         }
     }
 

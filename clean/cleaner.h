@@ -60,7 +60,7 @@ struct CleanReport
     // The ids of those of them that something was deleted from, moved out of
     // or emptied from, in processing order.
     QStringList removedFrom;
-    QString logPath;
+    QString logPath;  // empty when no log could be made (and for a preview)
     // The logs of the retries of this run's busy files, oldest first: the
     // window's report adds each retry to the first run's.
     QStringList retryLogPaths;

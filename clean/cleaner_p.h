@@ -89,6 +89,8 @@ inline bool isNoTrashReason(const QString &reason)
     return reason == noTrashReason() || reason == noTrashOnDriveReason();
 }
 inline QString tooDeepReason() { return QStringLiteral("too many open files"); }
+// The bin's drive has no room for the entry's record (or its folders).
+inline QString noSpaceReason() { return QStringLiteral("no space left on the drive"); }
 // chattr +i or +a on the entry or its folder: nobody, root included, can
 // delete or rename it until the flags are cleared.
 inline QString pinnedReason() { return QStringLiteral("immutable or append-only"); }

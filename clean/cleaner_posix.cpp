@@ -397,6 +397,8 @@ bool moveOne(const Hooks &hooks, int dirFd, const char *name, const QString &pat
         failures.append({path, quint32(error), noTrashReason()});
     else if (error == EBUSY)
         failures.append({path, quint32(error), mountPointReason()});
+    else if (error == ENOSPC || error == EDQUOT)
+        failures.append({path, quint32(error), noSpaceReason()});
     else if (isOutOfDescriptors(error))
         failures.append({path, quint32(error), tooDeepReason()});
     else if (error == EPERM && isPinned(dirFd, name))

@@ -281,7 +281,8 @@ CleanupLog::Contents CleanupLog::read(const QString &path)
 {
     Contents c;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    // No path (a run that made no log) is no log, without Qt's warning.
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
         return c;
     const QString headerWord = QStringLiteral("Varnholt cleanup ");
     bool first = true;
@@ -325,6 +326,11 @@ CleanupLog::Contents CleanupLog::read(const QString &path)
             }
         }
     }
-    c.written = QFileInfo(file).lastModified();
+    const QFileInfo info(file);
+    c.written = info.lastModified();
+#ifndef Q_OS_WIN
+    if (const QDateTime born = info.birthTime(); born.isValid())
+        c.written = c.started.addMSecs(born.msecsTo(c.written));
+#endif
     return c;
 }

@@ -104,7 +104,12 @@ public:
     {
         bool valid = false;       // it starts like a cleanup log
         QDateTime started;        // the header's local time
-        QDateTime written;        // when the file was last written: the run's end
+        // The run's end. On Linux its start plus the time from making the file
+        // to its last write: the header's time is the local time of the zone
+        // the run had, the trash's records too, while the file's own times are
+        // instants, which the zone in force now would shift if it differs. On
+        // Windows, whose bin records instants, the last write itself.
+        QDateTime written;
         bool toTrash = false;     // the run's mode was moving to the trash
         QString freedText;        // the summary's size text, as written
         QStringList trashedItems; // paths of the TRASHED lines

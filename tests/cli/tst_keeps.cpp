@@ -318,21 +318,22 @@ const QList<Row> &rows()
          .exitCode = 1,
          .logHas = "(another volume is mounted here)",
          .rootOnly = true},
-        {.name = "an item on its own mount at a catalogue base",
+        // No trash for a mount at a base, no room in a bin on a full drive: said at once, not retried as busy.
+        {.name = "an item on its own mount at a catalogue base, and a bin on a full drive",
          .setup = [](Case &c) {
-             QVERIFY(!c.tmp.makeDir("cachemount").isEmpty());
+             QVERIFY(!c.tmp.makeDir("cachemount").isEmpty() && !c.tmp.makeDir("data/Varnholt").isEmpty()
+                     && QFile::link(c.tmp.makeDir("logs"), c.at("data/Varnholt/logs")));  // the log, off the full drive
              c.env.insert("XDG_CACHE_HOME", c.at("cachemount"));
-             c.shell = c.expand("mount -t tmpfs none @/cachemount && mkdir @/cachemount/app "
-                                "&& head -c 4096 /dev/zero > @/cachemount/app/f.bin");
+             c.shell = c.expand("mount -t tmpfs none @/cachemount && mkdir @/cachemount/app && echo x >@/cachemount/app/f.bin "
+                                "&& mount -t tmpfs -o size=64k none @/data && mkdir -p @/data/app @/data/Varnholt && ln -s @/logs "
+                                "@/data/Varnholt/logs && echo x >@/data/app/f.bin && { head -c 1M /dev/zero >@/data/fill; true; }");
              c.privateMounts = true;
-             c.category("appcache", 0, {c.labelled("cachemount/app")});
+             c.category("appcache", 0, {c.labelled("cachemount/app"), c.labelled("data/app")});
              c.args = {"--category", "appcache"};
          },
          .exitCode = 1,
-         .logLines = {"SKIPPED  @/cachemount/app  (no trash on this drive)"},
-         .skipped = 1,
-         .trashOnly = true,
-         .rootOnly = true},
+         .logLines = {"SKIPPED  @/cachemount/app  (no trash on this drive)", "SKIPPED  @/data/app/f.bin  (no space left on the drive)"},
+         .skipped = 2, .trashOnly = true, .rootOnly = true},
         {.name = "immutable and append-only entries",
          .setup = [](Case &c) {
              for (const char *f : {"c/app/immutable.bin", "c/app/append.log", "c/app/append-folder/in.bin", "c/app/free.bin"})
