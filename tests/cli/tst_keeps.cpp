@@ -405,15 +405,16 @@ const QList<Row> &rows()
          },
          .kept = {"t/build-42/main.o"},
          .gone = {"t/free.bin"}},
-        {.name = "nothing but the cache of a running browser",
+        // A program of a name no other test (and no real program) runs.
+        {.name = "nothing but the cache of a running program",
          .setup = [](Case &c) {
-             c.file("c/mozilla/firefox/p/cache2/x");
-             c.shell = c.expand("cp /bin/sleep @/firefox && (@/firefox 5 </dev/null >/dev/null 2>&1 &) && sleep 0.3");
-             c.category("browser", 0, {c.labelled("c/mozilla/firefox/p")});
-             c.args = {"--category", "browser"};
+             c.file("cache/keepsdemo/cache2/x");
+             c.shell = c.expand("cp /bin/sleep @/keepsdemo && (@/keepsdemo 5 </dev/null >/dev/null 2>&1 &) && sleep 0.3");
+             c.category("appcache", 0, {c.labelled("cache/keepsdemo")});
+             c.args = {"--category", "appcache"};
          },
-         .kept = {"c/mozilla/firefox/p/cache2/x"},
-         .running = "Firefox"},
+         .kept = {"cache/keepsdemo/cache2/x"},
+         .running = "keepsdemo"},
     };
     return table;
 }
