@@ -213,6 +213,13 @@ void runStartupChecks(AppState *state, bool updated, const StartupHooks &hooks)
     // whatever else the session starts.
     if (state)
         QTimer::singleShot(kFolderReadingDelayMs, state, [state] { state->recordFolderSizesIfDue(); });
+    // A program that stays in the tray for days takes the day's reading too:
+    // once an hour it looks whether today's is still missing.
+    if (state) {
+        auto *daily = new QTimer(state);
+        QObject::connect(daily, &QTimer::timeout, state, [state] { state->recordFolderSizesIfDue(); });
+        daily->start(kFolderReadingCheckMs);
+    }
 }
 
 } // namespace ui

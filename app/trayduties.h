@@ -106,8 +106,9 @@ struct StartupHooks
 // the low-space alert (when enabled; when the drive is not low yet but the
 // forecast says full within a week, that warning instead), the "--updated"
 // message, the scheduled scan (when due); kFolderReadingDelayMs later, a
-// reading of folder sizes (AppState::recordFolderSizesIfDue). Nothing is
-// cleaned.
+// reading of folder sizes (AppState::recordFolderSizesIfDue), and from then
+// on every kFolderReadingCheckMs, so that a program kept in the tray for days
+// still takes one reading a day. Nothing is cleaned.
 //
 //   QTimer::singleShot(400, &window, [&] {
 //       runStartupChecks(&state, updated,
@@ -116,5 +117,6 @@ struct StartupHooks
 //   });
 void runStartupChecks(AppState *state, bool updated, const StartupHooks &hooks);
 inline constexpr int kFolderReadingDelayMs = 20000;
+inline constexpr int kFolderReadingCheckMs = 3600 * 1000;
 
 } // namespace ui

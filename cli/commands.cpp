@@ -481,7 +481,10 @@ void printReport(const CleanReport &report, bool moved)
         //: %1: a list of categories
         out << CliText::tr("Cleaned: %1").arg(shownList(report.removedFrom).join(QLatin1String(", "))) << '\n';
     if (!report.skippedSamples.isEmpty()) {
-        out << CliText::tr("Skipped (in use or access denied):") << '\n';
+        // In use, protected, changed since the scan, a mount point...: the
+        // report keeps the paths, the log each one's reason.
+        //: Heading over paths a cleanup left alone, for reasons of several kinds
+        out << CliText::tr("Skipped (the log gives each reason):") << '\n';
         for (const QString &path : report.skippedSamples)
             out << "  " << shown(path) << '\n';
         // The report keeps the first few; the log names every one.

@@ -921,10 +921,6 @@
         <translation>Bereinigt: %1</translation>
     </message>
     <message>
-        <source>Skipped (in use or access denied):</source>
-        <translation>Übersprungen (in Verwendung oder Zugriff verweigert):</translation>
-    </message>
-    <message>
         <source>Left alone because they are running: %1</source>
         <extracomment>%1: a list of app names</extracomment>
         <translation>Laufende Apps wurden nicht angetastet: %1</translation>
@@ -1475,6 +1471,11 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
     <message>
         <source>No cleanup has moved anything to the Trash; there is nothing to restore.</source>
         <translation>Keine Bereinigung hat etwas in den Papierkorb verschoben; es gibt nichts wiederherzustellen.</translation>
+    </message>
+    <message>
+        <source>Skipped (the log gives each reason):</source>
+        <extracomment>Heading over paths a cleanup left alone, for reasons of several kinds</extracomment>
+        <translation>Übersprungen (die Gründe stehen im Protokoll):</translation>
     </message>
 </context>
 <context>

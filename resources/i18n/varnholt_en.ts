@@ -921,10 +921,6 @@
         <translation>Cleaned: %1</translation>
     </message>
     <message>
-        <source>Skipped (in use or access denied):</source>
-        <translation>Skipped (in use or access denied):</translation>
-    </message>
-    <message>
         <source>Left alone because they are running: %1</source>
         <extracomment>%1: a list of app names</extracomment>
         <translation>Left alone because they are running: %1</translation>
@@ -1474,6 +1470,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>No cleanup has moved anything to the Trash; there is nothing to restore.</source>
         <translation>No cleanup has moved anything to the Trash; there is nothing to restore.</translation>
+    </message>
+    <message>
+        <source>Skipped (the log gives each reason):</source>
+        <extracomment>Heading over paths a cleanup left alone, for reasons of several kinds</extracomment>
+        <translation>Skipped (the log gives each reason):</translation>
     </message>
 </context>
 <context>

@@ -921,10 +921,6 @@
         <translation>Categorías limpiadas: %1</translation>
     </message>
     <message>
-        <source>Skipped (in use or access denied):</source>
-        <translation>Omitidos (en uso o acceso denegado):</translation>
-    </message>
-    <message>
         <source>Left alone because they are running: %1</source>
         <extracomment>%1: a list of app names</extracomment>
         <translation>No se tocaron por estar en ejecución: %1</translation>
@@ -1474,6 +1470,11 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
     <message>
         <source>No cleanup has moved anything to the Trash; there is nothing to restore.</source>
         <translation>Ninguna limpieza ha movido nada a la Papelera; no hay nada que restaurar.</translation>
+    </message>
+    <message>
+        <source>Skipped (the log gives each reason):</source>
+        <extracomment>Heading over paths a cleanup left alone, for reasons of several kinds</extracomment>
+        <translation>Omitidos (el registro indica el motivo de cada uno):</translation>
     </message>
 </context>
 <context>

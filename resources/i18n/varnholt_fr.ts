@@ -921,10 +921,6 @@
         <translation>Catégories nettoyées&#x202f;: %1</translation>
     </message>
     <message>
-        <source>Skipped (in use or access denied):</source>
-        <translation>Ignorés (en cours d’utilisation ou accès refusé)&#x202f;:</translation>
-    </message>
-    <message>
         <source>Left alone because they are running: %1</source>
         <extracomment>%1: a list of app names</extracomment>
         <translation>Applications en cours d’exécution laissées intactes&#x202f;: %1</translation>
@@ -1477,6 +1473,11 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
     <message>
         <source>No cleanup has moved anything to the Trash; there is nothing to restore.</source>
         <translation>Aucun nettoyage n’a déplacé d’éléments vers la Corbeille&#x202f;; il n’y a rien à restaurer.</translation>
+    </message>
+    <message>
+        <source>Skipped (the log gives each reason):</source>
+        <extracomment>Heading over paths a cleanup left alone, for reasons of several kinds</extracomment>
+        <translation>Ignorés (le journal indique la raison de chacun)&#x202f;:</translation>
     </message>
 </context>
 <context>

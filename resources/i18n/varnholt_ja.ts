@@ -902,10 +902,6 @@
         <translation>クリーンアップ済み：%1</translation>
     </message>
     <message>
-        <source>Skipped (in use or access denied):</source>
-        <translation>スキップしたファイル（使用中またはアクセス拒否）：</translation>
-    </message>
-    <message>
         <source>Left alone because they are running: %1</source>
         <extracomment>%1: a list of app names</extracomment>
         <translation>実行中のためキャッシュを残したアプリ：%1</translation>
@@ -1439,6 +1435,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>No cleanup has moved anything to the Trash; there is nothing to restore.</source>
         <translation>クリーンアップでゴミ箱に移動したものはないため、復元するものはありません。</translation>
+    </message>
+    <message>
+        <source>Skipped (the log gives each reason):</source>
+        <extracomment>Heading over paths a cleanup left alone, for reasons of several kinds</extracomment>
+        <translation>スキップした項目（それぞれの理由はログに記録されています）：</translation>
     </message>
 </context>
 <context>

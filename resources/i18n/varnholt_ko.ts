@@ -902,10 +902,6 @@
         <translation>정리한 범주: %1</translation>
     </message>
     <message>
-        <source>Skipped (in use or access denied):</source>
-        <translation>건너뜀(사용 중이거나 액세스 거부됨):</translation>
-    </message>
-    <message>
         <source>Left alone because they are running: %1</source>
         <extracomment>%1: a list of app names</extracomment>
         <translation>실행 중이어서 건드리지 않은 앱: %1</translation>
@@ -1439,6 +1435,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>No cleanup has moved anything to the Trash; there is nothing to restore.</source>
         <translation>정리에서 휴지통으로 이동한 항목이 없으므로 복원할 것이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Skipped (the log gives each reason):</source>
+        <extracomment>Heading over paths a cleanup left alone, for reasons of several kinds</extracomment>
+        <translation>건너뜀(각 이유는 로그에 기록됨):</translation>
     </message>
 </context>
 <context>

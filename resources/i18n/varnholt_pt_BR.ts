@@ -921,10 +921,6 @@
         <translation>Categorias limpas: %1</translation>
     </message>
     <message>
-        <source>Skipped (in use or access denied):</source>
-        <translation>Ignorados (em uso ou acesso negado):</translation>
-    </message>
-    <message>
         <source>Left alone because they are running: %1</source>
         <extracomment>%1: a list of app names</extracomment>
         <translation>Mantidos por estarem em execução: %1</translation>
@@ -1474,6 +1470,11 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
     <message>
         <source>No cleanup has moved anything to the Trash; there is nothing to restore.</source>
         <translation>Nenhuma limpeza moveu nada para a Lixeira; não há nada para restaurar.</translation>
+    </message>
+    <message>
+        <source>Skipped (the log gives each reason):</source>
+        <extracomment>Heading over paths a cleanup left alone, for reasons of several kinds</extracomment>
+        <translation>Ignorados (o log informa o motivo de cada um):</translation>
     </message>
 </context>
 <context>

@@ -940,10 +940,6 @@
         <translation>Очищено: %1</translation>
     </message>
     <message>
-        <source>Skipped (in use or access denied):</source>
-        <translation>Пропущено (используется или нет доступа):</translation>
-    </message>
-    <message>
         <source>Left alone because they are running: %1</source>
         <extracomment>%1: a list of app names</extracomment>
         <translation>Запущенные приложения не затронуты: %1</translation>
@@ -1510,6 +1506,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>No cleanup has moved anything to the Trash; there is nothing to restore.</source>
         <translation>Ни одна очистка ничего не перемещала в корзину; восстанавливать нечего.</translation>
+    </message>
+    <message>
+        <source>Skipped (the log gives each reason):</source>
+        <extracomment>Heading over paths a cleanup left alone, for reasons of several kinds</extracomment>
+        <translation>Пропущено (причина для каждого указана в журнале):</translation>
     </message>
 </context>
 <context>

@@ -902,10 +902,6 @@
         <translation>已清理：%1</translation>
     </message>
     <message>
-        <source>Skipped (in use or access denied):</source>
-        <translation>已跳过（正在使用或拒绝访问）：</translation>
-    </message>
-    <message>
         <source>Left alone because they are running: %1</source>
         <extracomment>%1: a list of app names</extracomment>
         <translation>以下应用正在运行，其缓存未清理：%1</translation>
@@ -1439,6 +1435,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>No cleanup has moved anything to the Trash; there is nothing to restore.</source>
         <translation>还没有任何清理将内容移至回收站，没有可恢复的内容。</translation>
+    </message>
+    <message>
+        <source>Skipped (the log gives each reason):</source>
+        <extracomment>Heading over paths a cleanup left alone, for reasons of several kinds</extracomment>
+        <translation>已跳过（各项原因见日志）：</translation>
     </message>
 </context>
 <context>

@@ -902,10 +902,6 @@
         <translation>已清理：%1</translation>
     </message>
     <message>
-        <source>Skipped (in use or access denied):</source>
-        <translation>已略過（正在使用或存取被拒）：</translation>
-    </message>
-    <message>
         <source>Left alone because they are running: %1</source>
         <extracomment>%1: a list of app names</extracomment>
         <translation>以下應用程式正在執行，其快取未清理：%1</translation>
@@ -1439,6 +1435,11 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
     <message>
         <source>No cleanup has moved anything to the Trash; there is nothing to restore.</source>
         <translation>還沒有任何清理將內容移至垃圾桶，沒有可還原的內容。</translation>
+    </message>
+    <message>
+        <source>Skipped (the log gives each reason):</source>
+        <extracomment>Heading over paths a cleanup left alone, for reasons of several kinds</extracomment>
+        <translation>已略過（各項原因請見記錄檔）：</translation>
     </message>
 </context>
 <context>
