@@ -330,10 +330,13 @@ void Cleaner::run(const Job &job)
     };
     auto skip = [&](const QString &path, const QString &reason) {
         ++report.skippedCount;
-        if (removal::isNoTrashReason(reason))
+        if (removal::isNoTrashReason(reason)) {
             report.noTrash.append({shown(path), reason});
-        else
+        } else {
             sample(path);
+            if (reason != u"in use or access denied" && !reason.startsWith(u"protected "))
+                ++report.skippedOther;
+        }
         log.skipped(path, reason);
         keep(path, reason);
     };

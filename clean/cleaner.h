@@ -48,6 +48,10 @@ struct CleanReport
     qint64 trashedBytes = 0;
     qint64 filesRemoved = 0;      // deleted or moved
     qint64 skippedCount = 0;
+    // Of skippedCount, those left for a reason other than being in use or
+    // in a protected place (a mount point, replaced since the scan, could
+    // not be opened, no room...): the log words each one's reason.
+    qint64 skippedOther = 0;
     // First five skipped paths, native separators, other than those the
     // Recycle Bin could not take (noTrash).
     QStringList skippedSamples;

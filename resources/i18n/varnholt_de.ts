@@ -824,6 +824,13 @@
         <comment>%1: the settings file</comment>
         <translation>Ihre Einstellungen in %1 können nicht gelesen werden. Daher ist unbekannt, was Sie ausgeschlossen haben und ob Elemente in den Papierkorb verschoben oder gelöscht werden sollen. Die Bereinigung bleibt gesperrt, bis die Datei wieder gelesen werden kann.</translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt;. The log says why for each one.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln Datei übersprungen&lt;/b&gt;. Das Protokoll nennt den Grund.</numerusform>
+            <numerusform>&lt;b&gt;%Ln Dateien übersprungen&lt;/b&gt;. Das Protokoll nennt jeweils den Grund.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>

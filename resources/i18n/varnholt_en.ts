@@ -824,6 +824,13 @@
         <comment>%1: the settings file</comment>
         <translation>Your settings in %1 cannot be read, so your exclusions and your choice between the Trash and deleting are unknown. Cleaning stays off until the file can be read again.</translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt;. The log says why for each one.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln file skipped&lt;/b&gt;. The log says why.</numerusform>
+            <numerusform>&lt;b&gt;%Ln files skipped&lt;/b&gt;. The log says why for each one.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>

@@ -824,6 +824,13 @@
         <comment>%1: the settings file</comment>
         <translation>No se puede leer su configuración en %1, por lo que se desconocen sus exclusiones y si prefiere la Papelera o la eliminación. La limpieza seguirá desactivada hasta que se pueda volver a leer el archivo.</translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt;. The log says why for each one.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln archivo omitido&lt;/b&gt;. El registro indica el motivo.</numerusform>
+            <numerusform>&lt;b&gt;%Ln archivos omitidos&lt;/b&gt;. El registro indica el motivo de cada uno.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>

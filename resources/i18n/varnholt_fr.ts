@@ -824,6 +824,13 @@
         <comment>%1: the settings file</comment>
         <translation>Vos paramètres dans %1 sont illisibles&#x202f;: vos exclusions et votre choix entre la Corbeille et la suppression sont donc inconnus. Le nettoyage reste désactivé tant que le fichier ne peut pas être relu.</translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt;. The log says why for each one.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln fichier ignoré&lt;/b&gt;. Le journal en indique la raison.</numerusform>
+            <numerusform>&lt;b&gt;%Ln fichiers ignorés&lt;/b&gt;. Le journal indique la raison de chacun.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>

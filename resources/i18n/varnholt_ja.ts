@@ -805,6 +805,12 @@
         <comment>%1: the settings file</comment>
         <translation>%1 の設定を読み取れないため、除外の指定と、ゴミ箱に移動するか削除するかの選択が不明です。ファイルを再び読み取れるようになるまで、クリーンアップは無効のままです。</translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt;. The log says why for each one.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln 個のファイルをスキップしました&lt;/b&gt;。それぞれの理由はログに記録されています。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>

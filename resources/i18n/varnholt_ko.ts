@@ -805,6 +805,12 @@
         <comment>%1: the settings file</comment>
         <translation>%1의 설정을 읽을 수 없어 제외 항목과, 휴지통으로 이동할지 삭제할지에 대한 선택을 알 수 없습니다. 파일을 다시 읽을 수 있을 때까지 정리는 꺼진 상태로 유지됩니다.</translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt;. The log says why for each one.</source>
+        <translation>
+            <numerusform>&lt;b&gt;파일 %Ln개를 건너뛰었습니다&lt;/b&gt;. 각 이유는 로그에 기록되어 있습니다.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>

@@ -824,6 +824,13 @@
         <comment>%1: the settings file</comment>
         <translation>Não é possível ler suas configurações em %1, então suas exclusões e sua escolha entre mover para a Lixeira ou excluir são desconhecidas. A limpeza fica desativada até que o arquivo possa ser lido novamente.</translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt;. The log says why for each one.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln arquivo ignorado&lt;/b&gt;. O log informa o motivo.</numerusform>
+            <numerusform>&lt;b&gt;%Ln arquivos ignorados&lt;/b&gt;. O log informa o motivo de cada um.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>

@@ -843,6 +843,14 @@
         <comment>%1: the settings file</comment>
         <translation>Не удаётся прочитать ваши настройки в %1, поэтому неизвестно, что вы исключили и следует ли перемещать файлы в корзину или удалять их. Очистка останется недоступной, пока файл снова не удастся прочитать.</translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt;. The log says why for each one.</source>
+        <translation>
+            <numerusform>&lt;b&gt;%Ln файл пропущен&lt;/b&gt;. Причина указана в журнале.</numerusform>
+            <numerusform>&lt;b&gt;%Ln файла пропущены&lt;/b&gt;. Причина каждого пропуска указана в журнале.</numerusform>
+            <numerusform>&lt;b&gt;%Ln файлов пропущено&lt;/b&gt;. Причина каждого пропуска указана в журнале.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>

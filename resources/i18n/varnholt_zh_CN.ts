@@ -805,6 +805,12 @@
         <comment>%1: the settings file</comment>
         <translation>无法读取 %1 中的设置，因此不清楚您的排除项，也不清楚应移至回收站还是直接删除。在能再次读取该文件之前，清理功能将保持关闭。</translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt;. The log says why for each one.</source>
+        <translation>
+            <numerusform>&lt;b&gt;已跳过 %Ln 个文件&lt;/b&gt;。各项原因见日志。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>

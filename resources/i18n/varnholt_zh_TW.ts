@@ -805,6 +805,12 @@
         <comment>%1: the settings file</comment>
         <translation>無法讀取 %1 中的設定，因此不清楚您的排除項目，也不清楚應移至垃圾桶還是直接刪除。在能再次讀取該檔案之前，清理功能將保持關閉。</translation>
     </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%Ln file(s) skipped&lt;/b&gt;. The log says why for each one.</source>
+        <translation>
+            <numerusform>&lt;b&gt;已略過 %Ln 個檔案&lt;/b&gt;。各項原因請見記錄檔。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>

@@ -412,6 +412,7 @@ private slots:
         QCOMPARE(std::tuple(exists(r.logPath), r.freedBytes, r.skippedCount),
                  (std::tuple<bool, qint64, qint64>(logFolder, removed ? 4096 : 0, skipped)));
         QCOMPARE(r.skippedSamples, skipped ? QStringList{at(unit)} : QStringList());
+        QCOMPARE(r.skippedOther, skipped && !line.contains(QLatin1String("(protected ")) ? 1 : 0);
         QCOMPARE(r.runningApps, runningApp.isEmpty() ? QStringList() : QStringList{runningApp});
         QCOMPARE(exists(at(made)), !removed);
     }

@@ -625,10 +625,15 @@ void CleanupPage::fillDoneView()
     const qint64 otherSkipped = report.skippedCount - report.noTrash.size();
     if (otherSkipped > 0) {
         const int count = int(std::min<qint64>(otherSkipped, std::numeric_limits<int>::max()));
-        text = CleanupText::tr(
-            "<b>%Ln file(s) skipped</b> because they were in use or protected. Quit the apps using them and "
-            "rescan to remove them.",
-            nullptr, count);
+        // Files in use or in a protected place are the usual reasons; when
+        // others are among them (a mount point, something replaced since
+        // the scan), the log, which words each one's, is where to look.
+        text = report.skippedOther > 0
+            ? CleanupText::tr("<b>%Ln file(s) skipped</b>. The log says why for each one.", nullptr, count)
+            : CleanupText::tr(
+                  "<b>%Ln file(s) skipped</b> because they were in use or protected. Quit the apps using them and "
+                  "rescan to remove them.",
+                  nullptr, count);
         if (!report.skippedSamples.isEmpty()) {
             const QString sample = cleanup::elideMiddle(m_skippedNote->label(), report.skippedSamples.first(), 360);
             //: %1: a file's path
