@@ -195,6 +195,9 @@ private slots:
         // The button says where the files go, following the setting, and asks first.
         AppSettings::instance()->setMoveToTrash(true);
         QCOMPARE(clean->toolTip(), CleanupPage::tr("moved to the %1").arg(recycleBinName()));
+        s.state.setCategorySelected("dev", true);  // what cannot be undone: not all goes to the bin
+        QVERIFY2(clean->toolTip().contains("can't be undone"), qPrintable(clean->toolTip()));
+        s.state.setCategorySelected("dev", false);
         AppSettings::instance()->setMoveToTrash(false);
         QCOMPARE(clean->toolTip(), CleanupPage::tr("deleted permanently"));
         QSignalSpy confirm(&s.page, &CleanupPage::confirmRequested);

@@ -847,11 +847,20 @@ void CleanupPage::updateFooter()
     const Theme *theme = Theme::instance();
 
     QList<StackBar::Segment> segments;
-    for (const CategoryResult &r : m_state->selectedResults())
+    bool permanent = false;  // emptying the bin is among the selection
+    for (const CategoryResult &r : m_state->selectedResults()) {
         segments.append({r.bytes, QColor(r.color), r.name, false});
+        permanent = permanent || r.risk == Permanent;
+    }
     m_stackBar->setSegments(segments, std::max<qint64>(m_state->totalBytes(), 1));
 
-    const QString mode = AppSettings::instance()->moveToTrash()
+    // The confirmation's own words when not everything goes to the bin.
+    const QString mode = AppSettings::instance()->moveToTrash() && permanent
+        ? onPlatform(QCoreApplication::translate(
+                         "Overlay", "Emptying the Recycle Bin can't be undone. Everything else goes to the Recycle Bin."),
+                     QCoreApplication::translate("Overlay",
+                                                 "Emptying the Trash can't be undone. Everything else goes to the Trash."))
+        : AppSettings::instance()->moveToTrash()
                              ? onPlatform(
                                    //: Tooltip of the Clean button: where the selection goes
                                    CleanupText::tr("moved to the Recycle Bin"),
