@@ -75,8 +75,16 @@ int runRestore(AppState &state, const Options &options)
         loop.exec();
     }
     const RestoreReport &report = state.lastRestore();
+    // A log of a run that deleted for good lists nothing to bring back:
+    // "Restored 0 items" would read as a restore that worked.
+    const bool nothingMoved = report.logRead && report.restored == 0 && report.left.isEmpty();
     if (options.json) {
         printJson(restoreJson(report));
+    } else if (nothingMoved) {
+        err << "varnholt-cli: "
+            << onPlatform(CliText::tr("That cleanup moved nothing to the Recycle Bin; there is nothing to restore."),
+                          CliText::tr("That cleanup moved nothing to the Trash; there is nothing to restore."))
+            << '\n';
     } else {
         QTextStream out(console::output());
         out << AppState::restoreSummary(report) << '\n';
@@ -84,5 +92,5 @@ int runRestore(AppState &state, const Options &options)
             out << "  " << shown(l.path) << "  (" << RestoreReport::reasonText(l.reason) << ")\n";
         out << CliText::tr("Log: %1").arg(shownPath(report.logPath)) << '\n';
     }
-    return report.logRead && report.left.isEmpty() ? 0 : 1;
+    return report.logRead && report.left.isEmpty() && !nothingMoved ? 0 : 1;
 }

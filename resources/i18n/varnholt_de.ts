@@ -1484,6 +1484,14 @@ Exit-Status: 0 fertig, 1 Fehler (clean: Ausgewähltes blieb übrig), 2 Aufruffeh
         <extracomment>Heading over paths a cleanup left alone, for reasons of several kinds</extracomment>
         <translation>Übersprungen (die Gründe stehen im Protokoll):</translation>
     </message>
+    <message>
+        <source>That cleanup moved nothing to the Recycle Bin; there is nothing to restore.</source>
+        <translation>Diese Bereinigung hat nichts in den Papierkorb verschoben; es gibt nichts wiederherzustellen.</translation>
+    </message>
+    <message>
+        <source>That cleanup moved nothing to the Trash; there is nothing to restore.</source>
+        <translation>Diese Bereinigung hat nichts in den Papierkorb verschoben; es gibt nichts wiederherzustellen.</translation>
+    </message>
 </context>
 <context>
     <name>LargeFileKind</name>

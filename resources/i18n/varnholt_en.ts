@@ -1483,6 +1483,14 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <extracomment>Heading over paths a cleanup left alone, for reasons of several kinds</extracomment>
         <translation>Skipped (the log gives each reason):</translation>
     </message>
+    <message>
+        <source>That cleanup moved nothing to the Recycle Bin; there is nothing to restore.</source>
+        <translation>That cleanup moved nothing to the Recycle Bin; there is nothing to restore.</translation>
+    </message>
+    <message>
+        <source>That cleanup moved nothing to the Trash; there is nothing to restore.</source>
+        <translation>That cleanup moved nothing to the Trash; there is nothing to restore.</translation>
+    </message>
 </context>
 <context>
     <name>LargeFileKind</name>

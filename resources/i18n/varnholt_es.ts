@@ -1483,6 +1483,14 @@ Código de salida: 0 éxito, 1 fallo (clean: algo no se eliminó), 2 error de us
         <extracomment>Heading over paths a cleanup left alone, for reasons of several kinds</extracomment>
         <translation>Omitidos (el registro indica el motivo de cada uno):</translation>
     </message>
+    <message>
+        <source>That cleanup moved nothing to the Recycle Bin; there is nothing to restore.</source>
+        <translation>Esa limpieza no movió nada a la Papelera de reciclaje; no hay nada que restaurar.</translation>
+    </message>
+    <message>
+        <source>That cleanup moved nothing to the Trash; there is nothing to restore.</source>
+        <translation>Esa limpieza no movió nada a la Papelera; no hay nada que restaurar.</translation>
+    </message>
 </context>
 <context>
     <name>LargeFileKind</name>

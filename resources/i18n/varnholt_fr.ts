@@ -1486,6 +1486,14 @@ Code de sortie&#x202f;: 0 terminé, 1 échec (clean&#x202f;: un élément sélec
         <extracomment>Heading over paths a cleanup left alone, for reasons of several kinds</extracomment>
         <translation>Ignorés (le journal indique la raison de chacun)&#x202f;:</translation>
     </message>
+    <message>
+        <source>That cleanup moved nothing to the Recycle Bin; there is nothing to restore.</source>
+        <translation>Ce nettoyage n’a rien déplacé vers la Corbeille&#x202f;; il n’y a rien à restaurer.</translation>
+    </message>
+    <message>
+        <source>That cleanup moved nothing to the Trash; there is nothing to restore.</source>
+        <translation>Ce nettoyage n’a rien déplacé vers la Corbeille&#x202f;; il n’y a rien à restaurer.</translation>
+    </message>
 </context>
 <context>
     <name>LargeFileKind</name>

@@ -1447,6 +1447,14 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <extracomment>Heading over paths a cleanup left alone, for reasons of several kinds</extracomment>
         <translation>スキップした項目（それぞれの理由はログに記録されています）：</translation>
     </message>
+    <message>
+        <source>That cleanup moved nothing to the Recycle Bin; there is nothing to restore.</source>
+        <translation>このクリーンアップでごみ箱に移動したものはないため、復元するものはありません。</translation>
+    </message>
+    <message>
+        <source>That cleanup moved nothing to the Trash; there is nothing to restore.</source>
+        <translation>このクリーンアップでゴミ箱に移動したものはないため、復元するものはありません。</translation>
+    </message>
 </context>
 <context>
     <name>LargeFileKind</name>

@@ -1447,6 +1447,14 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <extracomment>Heading over paths a cleanup left alone, for reasons of several kinds</extracomment>
         <translation>건너뜀(각 이유는 로그에 기록됨):</translation>
     </message>
+    <message>
+        <source>That cleanup moved nothing to the Recycle Bin; there is nothing to restore.</source>
+        <translation>이 정리에서 휴지통으로 이동한 항목이 없으므로 복원할 것이 없습니다.</translation>
+    </message>
+    <message>
+        <source>That cleanup moved nothing to the Trash; there is nothing to restore.</source>
+        <translation>이 정리에서 휴지통으로 이동한 항목이 없으므로 복원할 것이 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>LargeFileKind</name>

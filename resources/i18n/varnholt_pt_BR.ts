@@ -1483,6 +1483,14 @@ Código de saída: 0 êxito, 1 falha (clean: algo não foi removido), 2 erro de 
         <extracomment>Heading over paths a cleanup left alone, for reasons of several kinds</extracomment>
         <translation>Ignorados (o log informa o motivo de cada um):</translation>
     </message>
+    <message>
+        <source>That cleanup moved nothing to the Recycle Bin; there is nothing to restore.</source>
+        <translation>Essa limpeza não moveu nada para a Lixeira; não há nada para restaurar.</translation>
+    </message>
+    <message>
+        <source>That cleanup moved nothing to the Trash; there is nothing to restore.</source>
+        <translation>Essa limpeza não moveu nada para a Lixeira; não há nada para restaurar.</translation>
+    </message>
 </context>
 <context>
     <name>LargeFileKind</name>

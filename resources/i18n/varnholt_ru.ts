@@ -1520,6 +1520,14 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <extracomment>Heading over paths a cleanup left alone, for reasons of several kinds</extracomment>
         <translation>Пропущено (причина для каждого указана в журнале):</translation>
     </message>
+    <message>
+        <source>That cleanup moved nothing to the Recycle Bin; there is nothing to restore.</source>
+        <translation>Эта очистка ничего не перемещала в корзину; восстанавливать нечего.</translation>
+    </message>
+    <message>
+        <source>That cleanup moved nothing to the Trash; there is nothing to restore.</source>
+        <translation>Эта очистка ничего не перемещала в корзину; восстанавливать нечего.</translation>
+    </message>
 </context>
 <context>
     <name>LargeFileKind</name>

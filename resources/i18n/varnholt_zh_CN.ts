@@ -1447,6 +1447,14 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <extracomment>Heading over paths a cleanup left alone, for reasons of several kinds</extracomment>
         <translation>已跳过（各项原因见日志）：</translation>
     </message>
+    <message>
+        <source>That cleanup moved nothing to the Recycle Bin; there is nothing to restore.</source>
+        <translation>该次清理没有将任何内容移至回收站，没有可恢复的内容。</translation>
+    </message>
+    <message>
+        <source>That cleanup moved nothing to the Trash; there is nothing to restore.</source>
+        <translation>该次清理没有将任何内容移至回收站，没有可恢复的内容。</translation>
+    </message>
 </context>
 <context>
     <name>LargeFileKind</name>

@@ -1447,6 +1447,14 @@ Exit status: 0 done, 1 failed (clean: something selected stayed), 2 usage error.
         <extracomment>Heading over paths a cleanup left alone, for reasons of several kinds</extracomment>
         <translation>已略過（各項原因請見記錄檔）：</translation>
     </message>
+    <message>
+        <source>That cleanup moved nothing to the Recycle Bin; there is nothing to restore.</source>
+        <translation>該次清理沒有將任何內容移至資源回收筒，沒有可還原的內容。</translation>
+    </message>
+    <message>
+        <source>That cleanup moved nothing to the Trash; there is nothing to restore.</source>
+        <translation>該次清理沒有將任何內容移至垃圾桶，沒有可還原的內容。</translation>
+    </message>
 </context>
 <context>
     <name>LargeFileKind</name>

@@ -251,6 +251,8 @@ private slots:
         const QString trashLog = out.section(QStringLiteral("Log: "), 1).trimmed();
         const Run gone = run({"clean", "--category", "temp", "--yes", "--json"});
         QVERIFY(gone.exitCode == 0 && gone.json().value("logPath").toString() != trashLog);
+        const Run deleted = run({"restore", gone.json().value("logPath").toString()});
+        QVERIFY2(deleted.exitCode == 1 && deleted.err.contains("moved nothing"), qPrintable(deleted.err));
         const Run back = run({"restore", "--json"});
         QCOMPARE(back.exitCode, 0);
         QCOMPARE(back.json().value("restored").toInt(), 1);
