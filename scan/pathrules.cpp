@@ -1,6 +1,7 @@
 #include "scan/pathrules.h"
 
 #include "scan/appguard.h"
+#include "scan/fs.h"
 #include "scan/neveroffer.h"
 
 #include <QDir>
@@ -50,18 +51,29 @@ QHash<QString, QRegularExpression> &patternCache()
     return cache;
 }
 
+// The pattern trimmed, with "~" and "~/x" as the home folder; "~user" and
+// "~$*" (Office lock files) are names that start with a tilde.
+QString withHome(const QString &pattern)
+{
+    const QString t = pattern.trimmed();
+    return t == QLatin1String("~") || t.startsWith(QLatin1String("~/")) ? QDir::homePath() + t.mid(1) : t;
+}
+
 // The pattern as it is matched: trimmed, '~' expanded, normalised. Empty for
 // a pattern that is ignored.
 QString patternText(const QString &pattern)
 {
-    QString t = pattern.trimmed();
-    if (t.isEmpty())
-        return {};
-    // "~" and "~/x" are the home folder; "~user" and "~$*" (Office lock
-    // files) are names that start with a tilde.
-    if (t == QLatin1String("~") || t.startsWith(QLatin1String("~/")))
-        t = QDir::homePath() + t.mid(1);
-    return normalizePath(t);
+    const QString t = withHome(pattern);
+    return t.isEmpty() ? QString() : normalizePath(t);
+}
+
+// How much of a pattern comes before its first wildcard.
+qsizetype literalLength(const QString &t)
+{
+    qsizetype n = 0;
+    while (n < t.size() && t.at(n) != QLatin1Char('*') && t.at(n) != QLatin1Char('?'))
+        ++n;
+    return n;
 }
 
 QString regexFor(const QString &t)
@@ -296,15 +308,10 @@ QStringList exclusionsAsWalked(const QStringList &patterns, const QStringList &w
     };
     QStringList resolved;
     for (const QString &pattern : patterns) {
-        QString t = pattern.trimmed();
-        if (t == QLatin1String("~") || t.startsWith(QLatin1String("~/")))
-            t = QDir::homePath() + t.mid(1);
-        t = QDir::cleanPath(QDir::fromNativeSeparators(t));
+        const QString t = QDir::cleanPath(QDir::fromNativeSeparators(withHome(pattern)));
         if (t.isEmpty() || QDir::isRelativePath(t))
             continue;
-        qsizetype wild = 0;
-        while (wild < t.size() && t.at(wild) != QLatin1Char('*') && t.at(wild) != QLatin1Char('?'))
-            ++wild;
+        const qsizetype wild = literalLength(t);
         // The nearest folder of its literal part that exists.
         QString folder = wild == t.size() ? t : parentOf(t.left(wild + 1));
         while (!folder.isEmpty() && !QFileInfo::exists(folder))
@@ -325,9 +332,21 @@ QStringList exclusionsAsWalked(const QStringList &patterns, const QStringList &w
         add(r);
     if (resolved.isEmpty())
         return out;
+    // Items of one listing share their folder: its real path is asked for
+    // once per run, not once per item. An item is never a link itself (no
+    // walk enters one, and the cleaner refuses one), so its real path is its
+    // folder's and its name.
+    QHash<QString, QString> realFolders;
     for (const QString &w : walked) {
         const QString folder = QDir::cleanPath(QDir::fromNativeSeparators(w));
-        const QString real = QFileInfo(folder).canonicalFilePath();
+        const QString parent = parentOf(folder);
+        if (parent.isEmpty())
+            continue;  // a root of the file system is no link
+        auto it = realFolders.find(parent);
+        if (it == realFolders.end())
+            it = realFolders.insert(parent, QFileInfo(parent).canonicalFilePath());
+        const QString real =
+            it->isEmpty() ? QString() : fs::join(*it, folder.mid(parent.size() + (parent.endsWith(u'/') ? 0 : 1)));
         if (real.isEmpty() || real.compare(folder, cs) == 0)
             continue;
         for (const QString &r : std::as_const(resolved)) {
@@ -412,10 +431,7 @@ ExclusionMatcher::ExclusionMatcher(const QStringList &patterns, bool guardedApps
         if (!pp.re.isValid())
             continue;
         pp.re.optimize();
-        qsizetype wild = 0;
-        while (wild < t.size() && t.at(wild) != QLatin1Char('*') && t.at(wild) != QLatin1Char('?'))
-            ++wild;
-        pp.prefix = t.left(wild);
+        pp.prefix = t.left(literalLength(t));
         m_paths.append(pp);
     }
 }
